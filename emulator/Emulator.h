@@ -1,0 +1,195 @@
+#pragma once
+
+// The ZUD12 device emulator: the device side of the command protocol on a pseudo-terminal.
+// It keeps a case-insensitive file system with FAT dates, an identity and an info block,
+// paces its output at a baud rate when asked, and injects faults on request.
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace zud::emu {
+
+struct Identity {
+    std::string FWVersion = "ZUD12 V00540"; // characters 8..12: firmware number
+    std::string FWDate = "15.03.2024";
+    std::string FWTime = "10:30:00";
+    uint8_t Typ = 0;   // device type code
+    uint8_t Kunde = 0; // customer code
+    std::string SN = "ZE1234567";
+    uint16_t Freigeschaltet = 0x0FFF;
+    uint8_t Aktiv = 1;
+};
+
+enum class FaultKind {
+    Silence,       // the command is swallowed, nothing is answered
+    Late,          // the whole answer comes `param` ms late
+    WrongEcho,     // the two echo bytes come swapped
+    Truncate,      // only the first `param` bytes of the first answer, then nothing
+    CorruptBlock,  // read: data block number `block` arrives with one byte changed
+    TruncateBlock, // read: only `param` bytes of data block `block`, then nothing
+    Stall,         // read: nothing from block `block` on; write: no acknowledgement from block `block` on;
+                   // listing: nothing from entry `block` on; progress: nothing after word `block`
+    BadAck,        // write: block `block` is acknowledged with a wrong CRC
+    FileNotFound,  // read, delete: status 5
+    Status,        // read, delete, directory query and create: status `param`
+};
+
+struct Fault {
+    uint8_t command = 0; // command code the fault applies to
+    FaultKind kind = FaultKind::Silence;
+    int param = 0;
+    int block = 0;
+    int times = 1; // how many commands it hits; -1 = every one
+};
+
+struct Options {
+    Identity identity;
+    uint32_t baud = 0;          // 0 = unpaced; else output and input are timed as on a line at this rate
+    uint32_t turnaroundUs = 0;  // device processing time before each answer and each data block
+    uint32_t progressIntervalMs = 0; // time between progress words of long commands
+    bool defaultDirectories = true;  // 0:\System and 0:\Daten\Th_t\Pat_p exist
+};
+
+// One command as the emulator received it: a 10-byte frame, the single byte "?" or "%",
+// or "f" with its 66-byte header.
+struct Received {
+    uint8_t code = 0;
+    std::vector<uint8_t> bytes;
+};
+
+struct FileEntry {
+    std::string path; // as first written, e.g. 0:\Daten\Th_0\Pat_0\A.hdf
+    std::vector<uint8_t> data;
+    uint16_t date = 0; // FAT
+    uint16_t time = 0; // FAT
+    uint16_t dauer = 0;
+    uint64_t seq = 0;
+};
+
+struct Stats {
+    uint64_t bytesIn = 0;
+    uint64_t bytesOut = 0;
+    uint64_t turnarounds = 0;
+};
+
+class Emulator {
+public:
+    explicit Emulator(Options options = {});
+    ~Emulator();
+    Emulator(const Emulator&) = delete;
+    Emulator& operator=(const Emulator&) = delete;
+
+    // Creates the pseudo-terminal and starts answering. False when no terminal can be made.
+    bool Start();
+    void Stop();
+    const std::string& SlavePath() const { return FSlavePath; }
+
+    // --- file system (paths as on the device: 0:\Daten\...) ---
+    void PutFile(const std::string& path, const std::vector<uint8_t>& data, uint16_t fatDate = 0, uint16_t fatTime = 0,
+                 uint16_t dauer = 0);
+    std::optional<std::vector<uint8_t>> GetFile(const std::string& path) const;
+    std::optional<FileEntry> GetEntry(const std::string& path) const;
+    bool HasFile(const std::string& path) const;
+    void MakeDirectory(const std::string& path);
+    bool HasDirectory(const std::string& path) const;
+    std::vector<std::string> ListFiles() const;
+    // Loads every file below `dir`; relative paths become device paths below 0:\.
+    int LoadSeed(const std::string& dir);
+
+    // --- identity and state ---
+    void SetIdentity(const Identity& id);
+    std::vector<uint8_t> Infoblock() const;
+    int Screen() const;
+    std::optional<uint32_t> ClockSeconds() const;
+    int Resets() const;
+    int FactoryResets() const;
+    int FlashReloads() const;
+
+    // --- faults and observation ---
+    void InjectFault(const Fault& fault);
+    void ClearFaults();
+    std::vector<Received> Commands() const;
+    // Acknowledgements the host sent for the blocks of reads, in order.
+    std::vector<uint16_t> ReadAcks() const;
+    // Sizes of the blocks the host sent for writes, in order.
+    std::vector<size_t> WriteBlocks() const;
+    void ClearLog();
+    Stats GetStats() const;
+    void ResetStats();
+
+    static std::string Key(const std::string& path);
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    void Run();
+    bool ReadBytes(uint8_t* dst, size_t n, int timeoutMs);
+    void Resync();
+    void Reply(const std::vector<uint8_t>& bytes, bool turnaround = true);
+    void WriteRaw(const uint8_t* data, size_t n);
+    void SleepUntil(Clock::time_point t);
+    std::optional<Fault> TakeFault(uint8_t code, FaultKind kind);
+    std::optional<Fault> TakeFaultAny(uint8_t code, std::initializer_list<FaultKind> kinds);
+    // Applies the answer faults; false when the command's continuation must not run.
+    bool SendAnswer(uint8_t code, std::vector<uint8_t> answer);
+
+    void HandleFrame(const uint8_t* frame);
+    void HandleFileName(const uint8_t* header);
+    void HandleRead(const uint8_t* frame);
+    void HandleWrite(const uint8_t* frame);
+    void HandleDelete(const uint8_t* frame);
+    void HandleListing(const uint8_t* frame);
+    void HandleDirectory(const uint8_t* frame, bool create);
+    void HandleDeleteExercises(const uint8_t* frame);
+    void HandleFactory(const uint8_t* frame);
+    void HandleInfoblock(const uint8_t* frame);
+    bool SendProgress(uint8_t code, uint16_t count, bool withCount);
+
+    std::vector<uint8_t> Header(const std::string& name, uint32_t size, uint8_t status) const;
+    void NowFat(uint16_t& date, uint16_t& time) const;
+    void PutFileLocked(const std::string& path, const std::vector<uint8_t>& data, uint16_t fatDate, uint16_t fatTime,
+                       uint16_t dauer);
+    void MakeDirectoryLocked(const std::string& path);
+    std::string CurrentName() const;
+
+    Options FOptions;
+    int FMaster = -1;
+    int FSlave = -1;
+    int FStopFd = -1;
+    std::string FSlavePath;
+    std::thread FThread;
+    std::atomic<bool> FRunning{false};
+
+    mutable std::mutex FMutex;
+    std::map<std::string, FileEntry> FFiles; // by Key()
+    std::set<std::string> FDirs;             // by Key()
+    uint64_t FSeq = 0;
+    std::vector<uint8_t> FInfoblock;
+    std::vector<uint8_t> FHeader; // the 66-byte header last named with "f"
+    int FScreen = 0;
+    std::optional<uint32_t> FClock;
+    Clock::time_point FClockSetAt;
+    int FResets = 0;
+    int FFactoryResets = 0;
+    int FFlashReloads = 0;
+    std::vector<Fault> FFaults;
+    std::vector<Received> FCommands;
+    std::vector<uint16_t> FReadAcks;
+    std::vector<size_t> FWriteBlocks;
+    Stats FStats;
+
+    // Emulator thread only.
+    std::vector<uint8_t> FPending;
+    Clock::time_point FInFreeAt{};
+    Clock::time_point FOutFreeAt{};
+};
+
+} // namespace zud::emu

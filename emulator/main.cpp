@@ -1,0 +1,124 @@
+// zud12-emulator: a ZUD12 on a pseudo-terminal, for the demo, for zudctl and for tests.
+
+#include "Emulator.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+volatile std::sig_atomic_t gStop = 0;
+void OnSignal(int) { gStop = 1; }
+
+void Usage(FILE* f) {
+    std::fputs("Aufruf: zud12-emulator --link PFAD [--seed ORDNER] [Optionen]\n"
+               "  --link PFAD         symbolischer Link auf das Pseudo-Terminal des Geräts\n"
+               "  --seed ORDNER       Dateien laden (relative Pfade werden Gerätepfade unter 0:\\)\n"
+               "  --baud N            Ausgabe im Takt dieser Baudrate (Vorgabe: ungetaktet)\n"
+               "  --turnaround-us N   Bearbeitungszeit des Geräts je Antwort und Block\n"
+               "  --firmware TEXT     Firmware-Text (Vorgabe: ZUD12 V00540)\n"
+               "  --fw-date TT.MM.JJJJ, --fw-time hh:mm:ss\n"
+               "  --type N            Gerätetyp-Code (Vorgabe: 0)\n"
+               "  --customer N        Kundencode (Vorgabe: 0)\n"
+               "  --serial TEXT       Seriennummer\n"
+               "  --app N             aktive Anwendung 1-12 (Vorgabe: 1)\n",
+               f);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    zud::emu::Options options;
+    std::string link;
+    std::string seed;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        auto value = [&]() -> std::string {
+            if (i + 1 >= argc) {
+                std::fprintf(stderr, "zud12-emulator: %s braucht einen Wert\n", a.c_str());
+                std::exit(2);
+            }
+            return argv[++i];
+        };
+        auto number = [&]() -> unsigned long {
+            const std::string v = value();
+            char* end = nullptr;
+            const unsigned long n = std::strtoul(v.c_str(), &end, 10);
+            if (v.empty() || *end != '\0') {
+                std::fprintf(stderr, "zud12-emulator: keine Zahl: %s\n", v.c_str());
+                std::exit(2);
+            }
+            return n;
+        };
+        if (a == "--link") {
+            link = value();
+        } else if (a == "--seed") {
+            seed = value();
+        } else if (a == "--baud") {
+            options.baud = static_cast<uint32_t>(number());
+        } else if (a == "--turnaround-us") {
+            options.turnaroundUs = static_cast<uint32_t>(number());
+        } else if (a == "--firmware") {
+            options.identity.FWVersion = value();
+        } else if (a == "--fw-date") {
+            options.identity.FWDate = value();
+        } else if (a == "--fw-time") {
+            options.identity.FWTime = value();
+        } else if (a == "--type") {
+            options.identity.Typ = static_cast<uint8_t>(number());
+        } else if (a == "--customer") {
+            options.identity.Kunde = static_cast<uint8_t>(number());
+        } else if (a == "--serial") {
+            options.identity.SN = value();
+        } else if (a == "--app") {
+            options.identity.Aktiv = static_cast<uint8_t>(number());
+        } else if (a == "--help" || a == "-h") {
+            Usage(stdout);
+            return 0;
+        } else {
+            std::fprintf(stderr, "zud12-emulator: unbekannte Option: %s\n", a.c_str());
+            Usage(stderr);
+            return 2;
+        }
+    }
+    if (link.empty()) {
+        Usage(stderr);
+        return 2;
+    }
+
+    zud::emu::Emulator emu(options);
+    if (!seed.empty()) {
+        if (!std::filesystem::is_directory(seed)) {
+            std::fprintf(stderr, "zud12-emulator: Ordner nicht gefunden: %s\n", seed.c_str());
+            return 2;
+        }
+        emu.LoadSeed(seed);
+    }
+    if (!emu.Start()) {
+        std::fprintf(stderr, "zud12-emulator: kein Pseudo-Terminal: %s\n", std::strerror(errno));
+        return 1;
+    }
+    std::error_code ec;
+    std::filesystem::remove(link, ec);
+    std::filesystem::create_symlink(emu.SlavePath(), link, ec);
+    if (ec) {
+        std::fprintf(stderr, "zud12-emulator: Link %s nicht anlegbar: %s\n", link.c_str(), ec.message().c_str());
+        return 1;
+    }
+    std::printf("%s\n", emu.SlavePath().c_str());
+    std::fflush(stdout);
+
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+    while (!gStop) {
+        ::pause();
+    }
+    emu.Stop();
+    std::filesystem::remove(link, ec);
+    return 0;
+}

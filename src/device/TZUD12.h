@@ -1,0 +1,134 @@
+#pragma once
+
+#include "ProgressBar.h"
+#include "Records.h"
+#include "TCOM.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QTime>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+namespace zud {
+
+// One entry of a device directory listing.
+struct DateiInfo {
+    QString Filename;
+    QDate Datum; // null when the device's date word is not a valid date
+    QTime Zeit;  // null when the device's time word is not a valid time
+    uint16_t Dauer = 0;
+    bool Checked = false;
+};
+
+// Model index (0..11) of a device type code; 0 = unknown model.
+int ModelIndex(uint8_t typeCode);
+// Device type code of an application number 1..12; -1 for any other number.
+int ApplicationTypeCode(int aktiv);
+
+// The device object: the program's one gateway to the ZUD12. Commands are strictly request
+// and reply; each returns true or false and logs its failure to the protocol log. Nothing is
+// retried. Callers open the link first and keep other device actions disabled meanwhile.
+class TZUD12 {
+public:
+    static constexpr int kTherapeuten = 6;
+    static constexpr int kPatienten = 10;
+    static constexpr int kSlots = kTherapeuten * kPatienten;
+
+    explicit TZUD12(const QString& log = QString());
+    ~TZUD12();
+    TZUD12(const TZUD12&) = delete;
+    TZUD12& operator=(const TZUD12&) = delete;
+
+    // --- link ---
+    void open();
+    void close();
+    void Reset();
+    void AddLog(const QString& s);
+
+    // --- identity, clock, screen ---
+    bool GetVersion();
+    bool GetDeviceInfo();
+    bool WriteRTC(const QDateTime& DateTime);
+    bool SetDownloadScreen(uint8_t Index);
+
+    // --- file transfer ---
+    bool SetFileName(const QString& name, uint32_t size, const QString& mask);
+    bool ReadFile(const QString& name, QByteArray& stream);
+    bool WriteFile(const QString& name, const QByteArray& stream);
+    bool DeleteFileByName(const QString& name);
+    bool GetFilenames(TProgressBar* Sender, const QString& Dir, const QString& Maske, QList<DateiInfo>& Filenames);
+    bool GetMessHeaders(TProgressBar* Sender, int Therapeut, int Patient);
+    bool GetMessung(int Therapeut, int Patient, QByteArray& MessStream, int Index);
+    bool DeleteFile(TProgressBar* Sender, int Therapeut, int Index, int Patient);
+    File DirectoryQuery(const QString& name);
+    File DirectoryCreate(const QString& name);
+    bool CheckDirectory(const QString& filename);
+    bool SchreibeDatei(const QString& Ziel, const QString& Quelle);
+    QDate RecodeDate(uint16_t value);
+    QTime RecodeTime(uint16_t value);
+
+    // --- maintenance ---
+    bool DeleteExercises(TProgressBar* Sender, int Therapeut, const QString& Maske, int Patient);
+    bool Werkszustand(TProgressBar* Anzeige);
+    bool SetInfoblock(uint32_t address, char subCommand, QByteArray& stream);
+    int LeseAnwendungsdaten();
+    int SchreibeAnwendungsdaten();
+    int DeviceReloadFlash();
+
+    // --- state ---
+    File serFile{};
+    bool ComOpen = false;
+    QString ComPort;
+    uint32_t Baud_Rate = 460800;
+    uint32_t ComError = 0;
+    TCOM ComDev;
+    QString LogFileName;
+
+    VERSION GVersion{};
+    QString FWVersion;
+    QDate FWDate;
+    QTime FWTime;
+    zud::GeraeteDaten GeraeteDaten{};
+    int Typ = 0;
+    int Kunde = 0;
+    QString SN;
+    ANWENDUNGEN Anwendungen{};
+    // Bytes 46..127 of the info block as last read; written back unchanged.
+    std::array<uint8_t, kInfoblockSize - sizeof(zud::GeraeteDaten) - sizeof(ANWENDUNGEN)> InfoblockRest{};
+
+    std::array<QList<DateiInfo>, kSlots> MessHeaders;
+
+    // Called between blocks and progress words so that a window can repaint. Returning
+    // false cancels the running transfer (it then fails and is logged as cancelled).
+    std::function<bool()> Pump;
+
+    // The message of the most recent protocol log entry (also when no log file is set).
+    QString LastLog;
+
+    // The last command frame sent (bytes 0..9).
+    const std::array<uint8_t, 10>& Frame() const { return FFrame; }
+
+private:
+    // Builds the frame: code, parameters, CRC over bytes 0..7 high byte first.
+    void BuildFrame(uint8_t code, const uint8_t* params = nullptr, size_t n = 0);
+    void SendFrame();
+    bool WaitFor(size_t count, int ms);
+    void Read(void* dst, size_t count);
+    bool EchoMatches(const uint8_t* echo) const;
+    bool PumpMessages();
+    void PauseMs(int ms);
+    bool ReadProgress(TProgressBar* bar, const char* timeoutMessage, const QString& details);
+    File DirectoryCommand(uint8_t code, const QString& name);
+
+    std::array<uint8_t, 10> FFrame{};
+    std::array<uint8_t, 65536> OutBuffer{};
+    std::array<uint8_t, 65536> INBuffer{};
+};
+
+} // namespace zud

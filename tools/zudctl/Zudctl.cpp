@@ -1,0 +1,311 @@
+#include "Zudctl.h"
+
+#include "Handshake.h"
+#include "TZUD12.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <functional>
+#include <map>
+
+namespace zud {
+
+namespace {
+
+const char* const kUsage =
+    "Aufruf: zudctl [--port PFAD] [--baud N] [--log DATEI] BEFEHL [ARGUMENTE]\n"
+    "\n"
+    "Gerätebefehle (jeder beginnt mit der Geräteerkennung und endet mit dem Normalbild):\n"
+    "  info                          Firmware, Typ, Kunde und Seriennummer\n"
+    "  ls VERZEICHNIS [MASKE]        Dateien eines Verzeichnisses (Maske: *.*)\n"
+    "  get GERAETEPFAD DATEI         Datei vom Gerät lesen\n"
+    "  put DATEI GERAETEPFAD         Datei zum Gerät schreiben\n"
+    "  rm GERAETEPFAD                Datei am Gerät löschen\n"
+    "  stat PFAD                     Status der Verzeichnisabfrage\n"
+    "  mkdir PFAD                    Verzeichnis prüfen und anlegen\n"
+    "  delete-exercises T P          Übungen von Therapeut T (0-5), Patient P (0-9) löschen\n"
+    "  factory-reset                 Werkszustand herstellen, dann Reset\n"
+    "  app-data                      aktive und freigeschaltete Anwendungen\n"
+    "  set-app N                     Anwendung N (1-12) aktivieren, Flash neu laden\n"
+    "  set-clock [JJJJ-MM-TTThh:mm:ss]  Geräteuhr stellen (ohne Angabe: jetzt)\n"
+    "  reset                         Gerät zurücksetzen\n"
+    "\n"
+    "Optionen:\n"
+    "  --port PFAD   serielle Schnittstelle (Vorgabe: Einstellung \"Port\")\n"
+    "  --baud N      Baudrate (Vorgabe: 460800)\n"
+    "  --log DATEI   Protokolldatei (Vorgabe: Logfile.txt im Datenordner)\n";
+
+const QString kCommError = QStringLiteral("Während der Kommunikation ist ein Fehler aufgetreten!");
+
+struct UsageError {
+    QString message;
+};
+
+QString DefaultLogFile() {
+    QString dir = qEnvironmentVariable("ZUD_DATA_DIR");
+    if (dir.isEmpty()) {
+        dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Brelk/ZUD-Software");
+    }
+    QDir().mkpath(dir);
+    return dir + QStringLiteral("/Logfile.txt");
+}
+
+int ParseInt(const QString& s, int lo, int hi, const QString& what) {
+    bool ok = false;
+    const int v = s.toInt(&ok, 10);
+    if (!ok || v < lo || v > hi) {
+        throw UsageError{QStringLiteral("%1 muss eine Zahl von %2 bis %3 sein: %4").arg(what).arg(lo).arg(hi).arg(s)};
+    }
+    return v;
+}
+
+QString DateText(const QDate& d) { return d.isValid() ? d.toString(QStringLiteral("yyyy-MM-dd")) : QString(); }
+QString TimeText(const QTime& t) { return t.isValid() ? t.toString(QStringLiteral("hh:mm:ss")) : QString(); }
+
+// One device conversation: handshake, the command's work, normal screen, close.
+class Session {
+public:
+    Session(TZUD12& dev, QTextStream& err) : FDev(dev), FErr(err) {}
+
+    int Run(const std::function<bool()>& work) {
+        const Handshake h = RunHandshake(FDev, HandshakeOptions{true, false});
+        if (!h.ok()) {
+            Report(h.message);
+            EndConversation(FDev, h.screenSet);
+            return 1;
+        }
+        FDev.LastLog.clear();
+        const bool ok = work();
+        EndConversation(FDev, true);
+        if (!ok) {
+            Report(kCommError);
+            return 1;
+        }
+        return 0;
+    }
+
+private:
+    void Report(const QString& message) {
+        FErr << message << '\n';
+        if (!FDev.LastLog.isEmpty()) {
+            FErr << FDev.LastLog << '\n';
+        }
+    }
+
+    TZUD12& FDev;
+    QTextStream& FErr;
+};
+
+} // namespace
+
+int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
+    QString port;
+    uint32_t baud = 460800;
+    QString log;
+    bool logGiven = false;
+    int i = 0;
+    try {
+        for (; i < args.size(); ++i) {
+            const QString& a = args[i];
+            auto value = [&]() {
+                if (i + 1 >= args.size()) {
+                    throw UsageError{QStringLiteral("%1 braucht einen Wert").arg(a)};
+                }
+                return args[++i];
+            };
+            if (a == QLatin1String("--port")) {
+                port = value();
+            } else if (a == QLatin1String("--baud")) {
+                const QString v = value();
+                bool ok = false;
+                baud = v.toUInt(&ok);
+                if (!ok || !TCOM::IsSupportedBaud(baud)) {
+                    throw UsageError{QStringLiteral("Baudrate wird nicht unterstützt: %1").arg(v)};
+                }
+            } else if (a == QLatin1String("--log")) {
+                log = value();
+                logGiven = true;
+            } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+                out << kUsage;
+                return 0;
+            } else if (a.startsWith(QLatin1String("--"))) {
+                throw UsageError{QStringLiteral("unbekannte Option: %1").arg(a)};
+            } else {
+                break;
+            }
+        }
+        if (i >= args.size()) {
+            throw UsageError{QStringLiteral("kein Befehl angegeben")};
+        }
+        const QString cmd = args[i];
+        const QStringList rest = args.mid(i + 1);
+        auto need = [&](qsizetype lo, qsizetype hi) {
+            if (rest.size() < lo || rest.size() > hi) {
+                throw UsageError{QStringLiteral("falsche Anzahl Argumente für %1").arg(cmd)};
+            }
+        };
+
+        static const QStringList kCommands = {
+            QStringLiteral("info"),  QStringLiteral("ls"),    QStringLiteral("get"),
+            QStringLiteral("put"),   QStringLiteral("rm"),    QStringLiteral("stat"),
+            QStringLiteral("mkdir"), QStringLiteral("delete-exercises"), QStringLiteral("factory-reset"),
+            QStringLiteral("app-data"), QStringLiteral("set-app"), QStringLiteral("set-clock"),
+            QStringLiteral("reset")};
+        if (!kCommands.contains(cmd)) {
+            throw UsageError{QStringLiteral("unbekannter Befehl: %1").arg(cmd)};
+        }
+
+        // Check every argument before the device is touched.
+        std::function<bool(TZUD12&)> work;
+        if (cmd == QLatin1String("info")) {
+            need(0, 0);
+            work = [&out](TZUD12& dev) {
+                out << "firmware: " << dev.FWVersion << '\n'
+                    << "firmware-date: " << dev.FWDate.toString(QStringLiteral("dd.MM.yyyy")) << '\n'
+                    << "firmware-time: " << dev.FWTime.toString(QStringLiteral("hh:mm:ss")) << '\n'
+                    << "type-code: " << dev.GeraeteDaten.Typ << '\n'
+                    << "model-index: " << dev.Typ << '\n'
+                    << "customer: " << dev.Kunde << '\n'
+                    << "serial: " << dev.SN << '\n';
+                return true;
+            };
+        } else if (cmd == QLatin1String("ls")) {
+            need(1, 2);
+            const QString dir = rest[0];
+            const QString mask = rest.size() > 1 ? rest[1] : QStringLiteral("*.*");
+            work = [&out, dir, mask](TZUD12& dev) {
+                QList<DateiInfo> list;
+                if (!dev.GetFilenames(nullptr, dir, mask, list)) {
+                    return false;
+                }
+                for (const auto& e : list) {
+                    out << e.Filename << ';' << DateText(e.Datum) << ';' << TimeText(e.Zeit) << ';' << e.Dauer << '\n';
+                }
+                return true;
+            };
+        } else if (cmd == QLatin1String("get")) {
+            need(2, 2);
+            const QString src = rest[0];
+            const QString dst = rest[1];
+            work = [&err, src, dst](TZUD12& dev) {
+                QByteArray data;
+                if (!dev.ReadFile(src, data)) {
+                    return false;
+                }
+                QSaveFile f(dst);
+                if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size() || !f.commit()) {
+                    err << "Datei kann nicht geschrieben werden: " << dst << '\n';
+                    return false;
+                }
+                return true;
+            };
+        } else if (cmd == QLatin1String("put")) {
+            need(2, 2);
+            const QString src = rest[0];
+            const QString dst = rest[1];
+            if (!QFileInfo(src).isFile()) {
+                err << "Datei nicht gefunden: " << src << '\n';
+                return 1;
+            }
+            work = [src, dst](TZUD12& dev) { return dev.SchreibeDatei(dst, src); };
+        } else if (cmd == QLatin1String("rm")) {
+            need(1, 1);
+            const QString path = rest[0];
+            work = [path](TZUD12& dev) { return dev.DeleteFileByName(path); };
+        } else if (cmd == QLatin1String("stat")) {
+            need(1, 1);
+            const QString path = rest[0];
+            work = [&out, path](TZUD12& dev) {
+                const File f = dev.DirectoryQuery(path);
+                out << "status: " << f.Status << '\n';
+                return true;
+            };
+        } else if (cmd == QLatin1String("mkdir")) {
+            need(1, 1);
+            const QString path = rest[0];
+            work = [path](TZUD12& dev) { return dev.CheckDirectory(path); };
+        } else if (cmd == QLatin1String("delete-exercises")) {
+            need(2, 2);
+            const int t = ParseInt(rest[0], 0, TZUD12::kTherapeuten - 1, QStringLiteral("Therapeut"));
+            const int p = ParseInt(rest[1], 0, TZUD12::kPatienten - 1, QStringLiteral("Patient"));
+            work = [t, p](TZUD12& dev) { return dev.DeleteExercises(nullptr, t, QStringLiteral("*.hdf"), p); };
+        } else if (cmd == QLatin1String("factory-reset")) {
+            need(0, 0);
+            work = [](TZUD12& dev) {
+                if (!dev.Werkszustand(nullptr)) {
+                    return false;
+                }
+                dev.Reset();
+                return dev.LastLog.isEmpty(); // Reset only reports through the log
+            };
+        } else if (cmd == QLatin1String("app-data")) {
+            need(0, 0);
+            work = [&out](TZUD12& dev) {
+                if (dev.LeseAnwendungsdaten() != 0) {
+                    return false;
+                }
+                out << "active: " << dev.Anwendungen.Aktiv << '\n'
+                    << "enabled: 0x" << QString::number(dev.Anwendungen.Freigeschaltet, 16).toUpper() << '\n';
+                return true;
+            };
+        } else if (cmd == QLatin1String("set-app")) {
+            need(1, 1);
+            const int n = ParseInt(rest[0], 1, 12, QStringLiteral("Anwendung"));
+            work = [&out, n](TZUD12& dev) {
+                if (dev.LeseAnwendungsdaten() != 0) {
+                    return false;
+                }
+                dev.Anwendungen.Aktiv = static_cast<uint8_t>(n);
+                const int changed = dev.SchreibeAnwendungsdaten();
+                if (changed < 0) {
+                    return false;
+                }
+                dev.DeviceReloadFlash();
+                out << "changed: " << changed << '\n';
+                return true;
+            };
+        } else if (cmd == QLatin1String("set-clock")) {
+            need(0, 1);
+            QDateTime when = QDateTime::currentDateTime();
+            if (!rest.isEmpty()) {
+                when = QDateTime::fromString(rest[0], QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+                if (!when.isValid()) {
+                    throw UsageError{QStringLiteral("Zeitpunkt nicht lesbar (JJJJ-MM-TTThh:mm:ss): %1").arg(rest[0])};
+                }
+            }
+            work = [when](TZUD12& dev) { return dev.WriteRTC(when); };
+        } else if (cmd == QLatin1String("reset")) {
+            need(0, 0);
+            work = [](TZUD12& dev) {
+                dev.Reset();
+                return dev.LastLog.isEmpty();
+            };
+        }
+
+        if (port.isEmpty()) {
+            port = QSettings().value(QStringLiteral("Port")).toString();
+        }
+        if (port.isEmpty()) {
+            throw UsageError{QStringLiteral("keine Schnittstelle angegeben (--port PFAD)")};
+        }
+        if (!logGiven) {
+            log = DefaultLogFile();
+        }
+        TZUD12 dev(log);
+        dev.ComPort = port;
+        dev.Baud_Rate = baud;
+        Session session(dev, err);
+        return session.Run([&] { return work(dev); });
+    } catch (const UsageError& e) {
+        err << "zudctl: " << e.message << '\n' << kUsage;
+        return 2;
+    }
+}
+
+} // namespace zud
