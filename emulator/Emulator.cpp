@@ -13,6 +13,7 @@
 #include <fstream>
 #include <poll.h>
 #include <sys/eventfd.h>
+#include <sys/ioctl.h>
 #include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -21,9 +22,9 @@ namespace zud::emu {
 
 namespace {
 
-constexpr int kFrameGapMs = 500;    // a frame must be complete within this time
-constexpr int kBlockWaitMs = 5000;  // how long the device waits for an acknowledgement or a block
-constexpr int kQuietMs = 100;       // silence that ends a resynchronisation
+constexpr int kFrameGapMs = 500;   // a frame must be complete within this time
+constexpr int kBlockWaitMs = 5000; // how long the device waits for an acknowledgement or a block
+constexpr int kQuietMs = 100;      // silence that ends a resynchronisation
 
 std::string Upper(std::string s) {
     for (auto& c : s) {
@@ -102,7 +103,9 @@ Emulator::Emulator(Options options) : FOptions(std::move(options)) {
     }
 }
 
-Emulator::~Emulator() { Stop(); }
+Emulator::~Emulator() {
+    Stop();
+}
 
 bool Emulator::Start() {
     if (FRunning) {
@@ -168,6 +171,7 @@ void Emulator::MakeDirectory(const std::string& path) {
 }
 
 bool Emulator::HasDirectory(const std::string& path) const {
+    Settle();
     std::lock_guard lock(FMutex);
     return FDirs.count(Key(path)) > 0;
 }
@@ -192,13 +196,14 @@ void Emulator::PutFileLocked(const std::string& path, const std::vector<uint8_t>
     it->second.dauer = dauer;
 }
 
-void Emulator::PutFile(const std::string& path, const std::vector<uint8_t>& data, uint16_t fatDate, uint16_t fatTime,
-                       uint16_t dauer) {
+void Emulator::PutFile(const std::string& path, const std::vector<uint8_t>& data, uint16_t fatDate,
+                       uint16_t fatTime, uint16_t dauer) {
     std::lock_guard lock(FMutex);
     PutFileLocked(path, data, fatDate, fatTime, dauer);
 }
 
 std::optional<std::vector<uint8_t>> Emulator::GetFile(const std::string& path) const {
+    Settle();
     std::lock_guard lock(FMutex);
     auto it = FFiles.find(Key(path));
     if (it == FFiles.end()) {
@@ -208,6 +213,7 @@ std::optional<std::vector<uint8_t>> Emulator::GetFile(const std::string& path) c
 }
 
 std::optional<FileEntry> Emulator::GetEntry(const std::string& path) const {
+    Settle();
     std::lock_guard lock(FMutex);
     auto it = FFiles.find(Key(path));
     if (it == FFiles.end()) {
@@ -217,11 +223,13 @@ std::optional<FileEntry> Emulator::GetEntry(const std::string& path) const {
 }
 
 bool Emulator::HasFile(const std::string& path) const {
+    Settle();
     std::lock_guard lock(FMutex);
     return FFiles.count(Key(path)) > 0;
 }
 
 std::vector<std::string> Emulator::ListFiles() const {
+    Settle();
     std::lock_guard lock(FMutex);
     std::vector<std::string> out;
     for (const auto& [k, e] : FFiles) {
@@ -246,11 +254,13 @@ int Emulator::LoadSeed(const std::string& dir) {
         // The file's modification time becomes its FAT date and time.
         const auto mtime = fs::last_write_time(it->path());
         const auto sys = std::chrono::file_clock::to_sys(mtime);
-        const std::time_t tt = std::chrono::system_clock::to_time_t(std::chrono::time_point_cast<std::chrono::seconds>(sys));
+        const std::time_t tt =
+            std::chrono::system_clock::to_time_t(std::chrono::time_point_cast<std::chrono::seconds>(sys));
         std::tm tm{};
         ::localtime_r(&tt, &tm);
         const int year = std::max(1980, tm.tm_year + 1900);
-        PutFile("0:\\" + rel, data, FatDate(year, tm.tm_mon + 1, tm.tm_mday), FatTime(tm.tm_hour, tm.tm_min, tm.tm_sec));
+        PutFile("0:\\" + rel, data, FatDate(year, tm.tm_mon + 1, tm.tm_mday),
+                FatTime(tm.tm_hour, tm.tm_min, tm.tm_sec));
         ++count;
     }
     return count;
@@ -260,7 +270,8 @@ void Emulator::NowFat(uint16_t& date, uint16_t& time) const {
     std::time_t tt;
     if (FClock) {
         // The device clock counts seconds since 01.01.2008 00:00:00.
-        const auto elapsed = std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - FClockSetAt).count();
+        const auto elapsed =
+            std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - FClockSetAt).count();
         std::tm base{};
         base.tm_year = 108;
         base.tm_mday = 1;
@@ -302,31 +313,37 @@ void Emulator::SetIdentity(const Identity& id) {
 }
 
 std::vector<uint8_t> Emulator::Infoblock() const {
+    Settle();
     std::lock_guard lock(FMutex);
     return FInfoblock;
 }
 
 int Emulator::Screen() const {
+    Settle();
     std::lock_guard lock(FMutex);
     return FScreen;
 }
 
 std::optional<uint32_t> Emulator::ClockSeconds() const {
+    Settle();
     std::lock_guard lock(FMutex);
     return FClock;
 }
 
 int Emulator::Resets() const {
+    Settle();
     std::lock_guard lock(FMutex);
     return FResets;
 }
 
 int Emulator::FactoryResets() const {
+    Settle();
     std::lock_guard lock(FMutex);
     return FFactoryResets;
 }
 
 int Emulator::FlashReloads() const {
+    Settle();
     std::lock_guard lock(FMutex);
     return FFlashReloads;
 }
@@ -342,16 +359,19 @@ void Emulator::ClearFaults() {
 }
 
 std::vector<Received> Emulator::Commands() const {
+    Settle();
     std::lock_guard lock(FMutex);
     return FCommands;
 }
 
 std::vector<uint16_t> Emulator::ReadAcks() const {
+    Settle();
     std::lock_guard lock(FMutex);
     return FReadAcks;
 }
 
 std::vector<size_t> Emulator::WriteBlocks() const {
+    Settle();
     std::lock_guard lock(FMutex);
     return FWriteBlocks;
 }
@@ -363,7 +383,34 @@ void Emulator::ClearLog() {
     FWriteBlocks.clear();
 }
 
+void Emulator::Settle() const {
+    // Observers see the state after the command the host just ran.
+    if (std::this_thread::get_id() != FThread.get_id()) {
+        WaitIdle(5000);
+    }
+}
+
+bool Emulator::Idle() const {
+    int unread = 0;
+    if (FMaster >= 0) {
+        ::ioctl(FMaster, FIONREAD, &unread);
+    }
+    return FIdle && unread == 0;
+}
+
+bool Emulator::WaitIdle(int ms) const {
+    const auto deadline = Clock::now() + std::chrono::milliseconds(ms);
+    while (!Idle()) {
+        if (Clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
 Stats Emulator::GetStats() const {
+    Settle();
     std::lock_guard lock(FMutex);
     return FStats;
 }
@@ -387,7 +434,9 @@ std::optional<Fault> Emulator::TakeFaultAny(uint8_t code, std::initializer_list<
     return std::nullopt;
 }
 
-std::optional<Fault> Emulator::TakeFault(uint8_t code, FaultKind kind) { return TakeFaultAny(code, {kind}); }
+std::optional<Fault> Emulator::TakeFault(uint8_t code, FaultKind kind) {
+    return TakeFaultAny(code, {kind});
+}
 
 // ---------------------------------------------------------------- the line
 
@@ -396,15 +445,18 @@ void Emulator::SleepUntil(Clock::time_point t) {
         return;
     }
     const auto since = t.time_since_epoch();
-    timespec ts{static_cast<time_t>(std::chrono::duration_cast<std::chrono::seconds>(since).count()),
-                static_cast<long>((std::chrono::duration_cast<std::chrono::nanoseconds>(since) % std::chrono::seconds(1)).count())};
+    timespec ts{
+        static_cast<time_t>(std::chrono::duration_cast<std::chrono::seconds>(since).count()),
+        static_cast<long>(
+            (std::chrono::duration_cast<std::chrono::nanoseconds>(since) % std::chrono::seconds(1)).count())};
     while (::clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) {
     }
 }
 
 bool Emulator::ReadBytes(uint8_t* dst, size_t n, int timeoutMs) {
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    const auto wireByte = FOptions.baud ? std::chrono::nanoseconds(10'000'000'000LL / FOptions.baud) : std::chrono::nanoseconds(0);
+    const auto wireByte = FOptions.baud ? std::chrono::nanoseconds(10'000'000'000LL / FOptions.baud)
+                                        : std::chrono::nanoseconds(0);
     while (FPending.size() < n) {
         if (!FRunning) {
             return false;
@@ -413,9 +465,15 @@ bool Emulator::ReadBytes(uint8_t* dst, size_t n, int timeoutMs) {
         if (timeoutMs >= 0 && now >= deadline) {
             return false;
         }
+        if (timeoutMs < 0 && FPending.empty()) {
+            FIdle = true;
+        }
         pollfd p[2] = {{FMaster, POLLIN, 0}, {FStopFd, POLLIN, 0}};
-        const int ms = timeoutMs < 0 ? -1
-                                     : static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now).count() + 1);
+        const int ms =
+            timeoutMs < 0
+                ? -1
+                : static_cast<int>(
+                      std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now).count() + 1);
         const int r = ::poll(p, 2, ms);
         if (r < 0 && errno != EINTR) {
             return false;
@@ -427,6 +485,7 @@ bool Emulator::ReadBytes(uint8_t* dst, size_t n, int timeoutMs) {
             uint8_t buf[4096];
             const ssize_t got = ::read(FMaster, buf, sizeof buf);
             if (got > 0) {
+                FIdle = false;
                 const auto t = Clock::now();
                 // On a real line these bytes arrive one after another.
                 FInFreeAt = std::max(FInFreeAt, t) + wireByte * got;
@@ -617,15 +676,33 @@ void Emulator::HandleFrame(const uint8_t* frame) {
             FScreen = frame[1];
         }
         break;
-    case 'R': HandleRead(frame); break;
-    case 'W': HandleWrite(frame); break;
-    case 'Z': HandleDelete(frame); break;
-    case 'S': HandleListing(frame); break;
-    case '-': HandleDirectory(frame, false); break;
-    case '_': HandleDirectory(frame, true); break;
-    case 'z': HandleDeleteExercises(frame); break;
-    case 'Y': HandleFactory(frame); break;
-    case 'i': HandleInfoblock(frame); break;
+    case 'R':
+        HandleRead(frame);
+        break;
+    case 'W':
+        HandleWrite(frame);
+        break;
+    case 'Z':
+        HandleDelete(frame);
+        break;
+    case 'S':
+        HandleListing(frame);
+        break;
+    case '-':
+        HandleDirectory(frame, false);
+        break;
+    case '_':
+        HandleDirectory(frame, true);
+        break;
+    case 'z':
+        HandleDeleteExercises(frame);
+        break;
+    case 'Y':
+        HandleFactory(frame);
+        break;
+    case 'i':
+        HandleInfoblock(frame);
+        break;
     case '^':
         if (SendAnswer(code, echo)) {
             std::lock_guard lock(FMutex);
@@ -668,7 +745,14 @@ void Emulator::HandleFileName(const uint8_t* header) {
 
 void Emulator::HandleRead(const uint8_t* frame) {
     const std::string name = CurrentName();
-    std::optional<std::vector<uint8_t>> data = GetFile(name);
+    std::optional<std::vector<uint8_t>> data;
+    {
+        std::lock_guard lock(FMutex);
+        auto it = FFiles.find(Key(name));
+        if (it != FFiles.end()) {
+            data = it->second.data;
+        }
+    }
     uint8_t status = data ? 0 : 5;
     if (TakeFault('R', FaultKind::FileNotFound)) {
         status = 5;
@@ -820,7 +904,8 @@ void Emulator::HandleListing(const uint8_t* frame) {
         std::lock_guard lock(FMutex);
         if (FHeader.size() == sizeof(File)) {
             dir = FieldText(reinterpret_cast<const char*>(FHeader.data()), kMaxPathLen);
-            mask = FieldText(reinterpret_cast<const char*>(FHeader.data() + offsetof(File, Maske)), kMaxMaskLen);
+            mask =
+                FieldText(reinterpret_cast<const char*>(FHeader.data() + offsetof(File, Maske)), kMaxMaskLen);
         }
         const std::string dk = Key(dir);
         for (const auto& [k, e] : FFiles) {
@@ -829,7 +914,8 @@ void Emulator::HandleListing(const uint8_t* frame) {
             }
         }
     }
-    std::sort(entries.begin(), entries.end(), [](const FileEntry& a, const FileEntry& b) { return a.seq < b.seq; });
+    std::sort(entries.begin(), entries.end(),
+              [](const FileEntry& a, const FileEntry& b) { return a.seq < b.seq; });
     if (!SendAnswer('S', {frame[8], frame[9]})) {
         return;
     }

@@ -52,8 +52,8 @@ struct Fault {
 
 struct Options {
     Identity identity;
-    uint32_t baud = 0;          // 0 = unpaced; else output and input are timed as on a line at this rate
-    uint32_t turnaroundUs = 0;  // device processing time before each answer and each data block
+    uint32_t baud = 0;               // 0 = unpaced; else output and input are timed as on a line at this rate
+    uint32_t turnaroundUs = 0;       // device processing time before each answer and each data block
     uint32_t progressIntervalMs = 0; // time between progress words of long commands
     bool defaultDirectories = true;  // 0:\System and 0:\Daten\Th_t\Pat_p exist
 };
@@ -93,8 +93,8 @@ public:
     const std::string& SlavePath() const { return FSlavePath; }
 
     // --- file system (paths as on the device: 0:\Daten\...) ---
-    void PutFile(const std::string& path, const std::vector<uint8_t>& data, uint16_t fatDate = 0, uint16_t fatTime = 0,
-                 uint16_t dauer = 0);
+    void PutFile(const std::string& path, const std::vector<uint8_t>& data, uint16_t fatDate = 0,
+                 uint16_t fatTime = 0, uint16_t dauer = 0);
     std::optional<std::vector<uint8_t>> GetFile(const std::string& path) const;
     std::optional<FileEntry> GetEntry(const std::string& path) const;
     bool HasFile(const std::string& path) const;
@@ -122,6 +122,11 @@ public:
     // Sizes of the blocks the host sent for writes, in order.
     std::vector<size_t> WriteBlocks() const;
     void ClearLog();
+    // Waits until the device waits for a new command (it may still be finishing or giving up
+    // a transfer after the host has stopped). False when it is still busy after `ms`. Every
+    // observer below waits so first, so it sees the state after the host's last command.
+    bool WaitIdle(int ms = 10000) const;
+    bool Idle() const;
     Stats GetStats() const;
     void ResetStats();
 
@@ -131,6 +136,7 @@ private:
     using Clock = std::chrono::steady_clock;
 
     void Run();
+    void Settle() const;
     bool ReadBytes(uint8_t* dst, size_t n, int timeoutMs);
     void Resync();
     void Reply(const std::vector<uint8_t>& bytes, bool turnaround = true);
@@ -155,8 +161,8 @@ private:
 
     std::vector<uint8_t> Header(const std::string& name, uint32_t size, uint8_t status) const;
     void NowFat(uint16_t& date, uint16_t& time) const;
-    void PutFileLocked(const std::string& path, const std::vector<uint8_t>& data, uint16_t fatDate, uint16_t fatTime,
-                       uint16_t dauer);
+    void PutFileLocked(const std::string& path, const std::vector<uint8_t>& data, uint16_t fatDate,
+                       uint16_t fatTime, uint16_t dauer);
     void MakeDirectoryLocked(const std::string& path);
     std::string CurrentName() const;
 
@@ -167,6 +173,7 @@ private:
     std::string FSlavePath;
     std::thread FThread;
     std::atomic<bool> FRunning{false};
+    std::atomic<bool> FIdle{true};
 
     mutable std::mutex FMutex;
     std::map<std::string, FileEntry> FFiles; // by Key()

@@ -13,7 +13,9 @@
 namespace {
 
 volatile std::sig_atomic_t gStop = 0;
-void OnSignal(int) { gStop = 1; }
+void OnSignal(int) {
+    gStop = 1;
+}
 
 void Usage(FILE* f) {
     std::fputs("Aufruf: zud12-emulator --link PFAD [--seed ORDNER] [Optionen]\n"
@@ -107,7 +109,8 @@ int main(int argc, char** argv) {
     std::filesystem::remove(link, ec);
     std::filesystem::create_symlink(emu.SlavePath(), link, ec);
     if (ec) {
-        std::fprintf(stderr, "zud12-emulator: Link %s nicht anlegbar: %s\n", link.c_str(), ec.message().c_str());
+        std::fprintf(stderr, "zud12-emulator: Link %s nicht anlegbar: %s\n", link.c_str(),
+                     ec.message().c_str());
         return 1;
     }
     std::printf("%s\n", emu.SlavePath().c_str());

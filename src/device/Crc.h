@@ -15,9 +15,13 @@ inline void PutCrc(uint8_t* dst, uint16_t crc) {
     dst[1] = static_cast<uint8_t>(crc & 0xFF);
 }
 
-inline uint16_t GetCrc(const uint8_t* src) { return static_cast<uint16_t>((src[0] << 8) | src[1]); }
+inline uint16_t GetCrc(const uint8_t* src) {
+    return static_cast<uint16_t>((src[0] << 8) | src[1]);
+}
 
 // Two bytes read as a little-endian unsigned 16-bit number (how the log reports byte pairs).
-inline uint16_t LE16(const uint8_t* src) { return static_cast<uint16_t>(src[0] | (src[1] << 8)); }
+inline uint16_t LE16(const uint8_t* src) {
+    return static_cast<uint16_t>(src[0] | (src[1] << 8));
+}
 
 } // namespace zud

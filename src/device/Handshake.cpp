@@ -25,7 +25,9 @@ Handshake RunHandshake(TZUD12& dev, const HandshakeOptions& options) {
     dev.open();
     if (options.requirePort && !dev.ComOpen) {
         return fail(HandshakeResult::PortError,
-                    QStringLiteral("%1(%2)").arg(QStringLiteral("Schnittstelle kann nicht geöffnet werden")).arg(dev.ComError));
+                    QStringLiteral("%1(%2)")
+                        .arg(QStringLiteral("Schnittstelle kann nicht geöffnet werden"))
+                        .arg(dev.ComError));
     }
     if (!dev.GetVersion()) {
         return fail(HandshakeResult::NoDevice, QStringLiteral("Kein Gerät erkannt!"));
@@ -36,7 +38,8 @@ Handshake RunHandshake(TZUD12& dev, const HandshakeOptions& options) {
         return fail(HandshakeResult::ConversionError, error);
     }
     if (firmware < kMinFirmware) {
-        return fail(HandshakeResult::FirmwareTooOld, QStringLiteral("Die Firmware am Gerät unterstützt diese Funktion nicht!"));
+        return fail(HandshakeResult::FirmwareTooOld,
+                    QStringLiteral("Die Firmware am Gerät unterstützt diese Funktion nicht!"));
     }
     if (!dev.SetDownloadScreen(199)) {
         return fail(HandshakeResult::NoDevice, QStringLiteral("Kein Gerät erkannt!"));
@@ -46,7 +49,8 @@ Handshake RunHandshake(TZUD12& dev, const HandshakeOptions& options) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     if (!dev.GetDeviceInfo()) {
-        return fail(HandshakeResult::CommError, QStringLiteral("Während der Kommunikation ist ein Fehler aufgetreten!"));
+        return fail(HandshakeResult::CommError,
+                    QStringLiteral("Während der Kommunikation ist ein Fehler aufgetreten!"));
     }
     if (dev.Kunde == -1) {
         return fail(HandshakeResult::Unsupported, QStringLiteral("Gerät wird nicht unterstützt"));

@@ -14,7 +14,15 @@ constexpr int kMinFirmware = 530;
 // message when they are not a number.
 bool FirmwareNumber(const QString& FWVersion, int& number, QString& error);
 
-enum class HandshakeResult { Ok, PortError, NoDevice, FirmwareTooOld, CommError, Unsupported, ConversionError };
+enum class HandshakeResult {
+    Ok,
+    PortError,
+    NoDevice,
+    FirmwareTooOld,
+    CommError,
+    Unsupported,
+    ConversionError
+};
 
 struct HandshakeOptions {
     // The real-time start and the programming workflow refuse a port that does not open.
@@ -25,7 +33,7 @@ struct HandshakeOptions {
 
 struct Handshake {
     HandshakeResult result = HandshakeResult::Ok;
-    QString message; // the German message for the user; empty on success
+    QString message;        // the German message for the user; empty on success
     bool screenSet = false; // the device shows its transfer screen and must be given back
     bool ok() const { return result == HandshakeResult::Ok; }
 };

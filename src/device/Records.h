@@ -17,13 +17,13 @@ namespace zud {
 
 // File header of every transfer, listing entry and directory answer.
 struct File {
-    char filename[50];     // device path, zero-terminated when shorter than 50
-    uint32_t size;         // file size in bytes
-    uint16_t transferred;  // not set by the host
-    uint8_t Status;        // result code from the device
-    uint8_t Attributes;    // not set by the host
-    uint8_t Maske[6];      // sent: listing mask; received in a listing: date, time, duration words
-    uint8_t crc[2];        // sent: header CRC; after a file block: the block acknowledgement
+    char filename[50];    // device path, zero-terminated when shorter than 50
+    uint32_t size;        // file size in bytes
+    uint16_t transferred; // not set by the host
+    uint8_t Status;       // result code from the device
+    uint8_t Attributes;   // not set by the host
+    uint8_t Maske[6];     // sent: listing mask; received in a listing: date, time, duration words
+    uint8_t crc[2];       // sent: header CRC; after a file block: the block acknowledgement
 };
 static_assert(sizeof(File) == 66);
 static_assert(offsetof(File, size) == 50);

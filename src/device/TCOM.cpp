@@ -99,23 +99,45 @@ bool TCOM::Open(const QString& port, uint8_t RTSMode, uint8_t DTRMode) {
     tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS | CMSPAR);
     tio.c_cflag |= CLOCAL | CREAD;
     switch (FDatabits) {
-    case 5: tio.c_cflag |= CS5; break;
-    case 6: tio.c_cflag |= CS6; break;
-    case 7: tio.c_cflag |= CS7; break;
-    case 8: tio.c_cflag |= CS8; break;
-    default: return fail(EINVAL);
+    case 5:
+        tio.c_cflag |= CS5;
+        break;
+    case 6:
+        tio.c_cflag |= CS6;
+        break;
+    case 7:
+        tio.c_cflag |= CS7;
+        break;
+    case 8:
+        tio.c_cflag |= CS8;
+        break;
+    default:
+        return fail(EINVAL);
     }
     switch (FParity) {
-    case NOPARITY: break;
-    case ODDPARITY: tio.c_cflag |= PARENB | PARODD; break;
-    case EVENPARITY: tio.c_cflag |= PARENB; break;
-    case MARKPARITY: tio.c_cflag |= PARENB | PARODD | CMSPAR; break;
-    case SPACEPARITY: tio.c_cflag |= PARENB | CMSPAR; break;
+    case NOPARITY:
+        break;
+    case ODDPARITY:
+        tio.c_cflag |= PARENB | PARODD;
+        break;
+    case EVENPARITY:
+        tio.c_cflag |= PARENB;
+        break;
+    case MARKPARITY:
+        tio.c_cflag |= PARENB | PARODD | CMSPAR;
+        break;
+    case SPACEPARITY:
+        tio.c_cflag |= PARENB | CMSPAR;
+        break;
     }
     switch (FStopbits) {
-    case ONESTOPBIT: break;
-    case TWOSTOPBITS: tio.c_cflag |= CSTOPB; break;
-    default: return fail(EINVAL); // one and a half stop bits exist only for 5 data bits on UARTs
+    case ONESTOPBIT:
+        break;
+    case TWOSTOPBITS:
+        tio.c_cflag |= CSTOPB;
+        break;
+    default:
+        return fail(EINVAL); // one and a half stop bits exist only for 5 data bits on UARTs
     }
     if (RTSMode == 2) {
         tio.c_cflag |= CRTSCTS;
@@ -169,7 +191,9 @@ bool TCOM::TxFlush() {
     return FError == 0;
 }
 
-bool TCOM::Send(uint8_t data) { return Send(&data, 1); }
+bool TCOM::Send(uint8_t data) {
+    return Send(&data, 1);
+}
 
 bool TCOM::Send(const uint8_t* data, size_t len) {
     if (!IsOpen()) {
@@ -177,7 +201,8 @@ bool TCOM::Send(const uint8_t* data, size_t len) {
     }
     // The descriptor is non-blocking; a full output queue is waited out, bounded by the
     // time the bytes need on the wire plus a generous margin.
-    const auto wire = std::chrono::microseconds(static_cast<int64_t>(len) * 10'000'000 / std::max<uint32_t>(FBaud, 1));
+    const auto wire =
+        std::chrono::microseconds(static_cast<int64_t>(len) * 10'000'000 / std::max<uint32_t>(FBaud, 1));
     const auto deadline = Clock::now() + wire + std::chrono::seconds(2);
     size_t done = 0;
     FError = 0;
@@ -260,14 +285,17 @@ bool TCOM::WaitForInput(size_t count, Clock::time_point deadline) {
         const auto left = std::chrono::duration_cast<std::chrono::nanoseconds>(deadline - now);
         if (!alive) {
             // Nobody at the other end: poll would report the hang-up at once, so sleep.
-            std::this_thread::sleep_for(std::min<std::chrono::nanoseconds>(left, std::chrono::milliseconds(10)));
+            std::this_thread::sleep_for(
+                std::min<std::chrono::nanoseconds>(left, std::chrono::milliseconds(10)));
             continue;
         }
-        timespec ts{static_cast<time_t>(left.count() / 1'000'000'000), static_cast<long>(left.count() % 1'000'000'000)};
+        timespec ts{static_cast<time_t>(left.count() / 1'000'000'000),
+                    static_cast<long>(left.count() % 1'000'000'000)};
         pollfd p{FHandle, POLLIN, 0};
         const int r = ::ppoll(&p, 1, &ts, nullptr);
         if (r > 0 && (p.revents & (POLLHUP | POLLERR)) && !(p.revents & POLLIN)) {
-            std::this_thread::sleep_for(std::min<std::chrono::nanoseconds>(left, std::chrono::milliseconds(10)));
+            std::this_thread::sleep_for(
+                std::min<std::chrono::nanoseconds>(left, std::chrono::milliseconds(10)));
         }
     }
 }
@@ -319,13 +347,29 @@ void TCOM::SetModemBit(int bit, bool on) {
     }
 }
 
-bool TCOM::CTS() { return ModemBit(TIOCM_CTS); }
-bool TCOM::DSR() { return ModemBit(TIOCM_DSR); }
-bool TCOM::RI() { return ModemBit(TIOCM_RI); }
-bool TCOM::DCD() { return ModemBit(TIOCM_CD); }
-bool TCOM::RTS() { return ModemBit(TIOCM_RTS); }
-void TCOM::SetRTS(bool on) { SetModemBit(TIOCM_RTS, on); }
-bool TCOM::DTR() { return ModemBit(TIOCM_DTR); }
-void TCOM::SetDTR(bool on) { SetModemBit(TIOCM_DTR, on); }
+bool TCOM::CTS() {
+    return ModemBit(TIOCM_CTS);
+}
+bool TCOM::DSR() {
+    return ModemBit(TIOCM_DSR);
+}
+bool TCOM::RI() {
+    return ModemBit(TIOCM_RI);
+}
+bool TCOM::DCD() {
+    return ModemBit(TIOCM_CD);
+}
+bool TCOM::RTS() {
+    return ModemBit(TIOCM_RTS);
+}
+void TCOM::SetRTS(bool on) {
+    SetModemBit(TIOCM_RTS, on);
+}
+bool TCOM::DTR() {
+    return ModemBit(TIOCM_DTR);
+}
+void TCOM::SetDTR(bool on) {
+    SetModemBit(TIOCM_DTR, on);
+}
 
 } // namespace zud

@@ -21,9 +21,13 @@ struct DeviceFault {
     QString message;
 };
 
-[[noreturn]] void Fail(const QString& message) { throw DeviceFault{message}; }
+[[noreturn]] void Fail(const QString& message) {
+    throw DeviceFault{message};
+}
 
-QByteArray Ansi(const QString& s) { return s.toLatin1(); }
+QByteArray Ansi(const QString& s) {
+    return s.toLatin1();
+}
 
 QString FieldString(const char* field, size_t size) {
     return QString::fromLatin1(FieldText(field, size).c_str());
@@ -39,25 +43,74 @@ constexpr int kMaxListing = 65535;
 
 int ModelIndex(uint8_t typeCode) {
     switch (typeCode) {
-    case 0: case 51: case 61: case 71: case 81: case 91: case 101: case 111: case 121: case 131: case 141: case 151:
+    case 0:
+    case 51:
+    case 61:
+    case 71:
+    case 81:
+    case 91:
+    case 101:
+    case 111:
+    case 121:
+    case 131:
+    case 141:
+    case 151:
         return 1;
-    case 10: case 92: case 102: case 112: case 122: case 132: case 142: case 152:
+    case 10:
+    case 92:
+    case 102:
+    case 112:
+    case 122:
+    case 132:
+    case 142:
+    case 152:
         return 2;
-    case 15: case 93: case 103: case 113: case 123: case 133: case 143: case 153:
+    case 15:
+    case 93:
+    case 103:
+    case 113:
+    case 123:
+    case 133:
+    case 143:
+    case 153:
         return 3;
-    case 20: case 94: case 104: case 114: case 124: case 134: case 144: case 154:
+    case 20:
+    case 94:
+    case 104:
+    case 114:
+    case 124:
+    case 134:
+    case 144:
+    case 154:
         return 4;
-    case 30: case 115:
+    case 30:
+    case 115:
         return 5;
-    case 40: case 116:
+    case 40:
+    case 116:
         return 6;
-    case 50: case 117:
+    case 50:
+    case 117:
         return 7;
-    case 31: case 118:
+    case 31:
+    case 118:
         return 8;
-    case 32: case 52: case 62: case 72: case 83: case 95: case 105: case 120: case 125: case 135: case 145: case 155:
+    case 32:
+    case 52:
+    case 62:
+    case 72:
+    case 83:
+    case 95:
+    case 105:
+    case 120:
+    case 125:
+    case 135:
+    case 145:
+    case 155:
         return 9;
-    case 33: case 82: case 119:
+    case 33:
+    case 82:
+    case 119:
         return 10;
     case 34:
         return 11;
@@ -73,7 +126,9 @@ int ApplicationTypeCode(int aktiv) {
 
 TZUD12::TZUD12(const QString& log) : LogFileName(log) {}
 
-TZUD12::~TZUD12() { close(); }
+TZUD12::~TZUD12() {
+    close();
+}
 
 // ---------------------------------------------------------------- link
 
@@ -125,7 +180,9 @@ void TZUD12::BuildFrame(uint8_t code, const uint8_t* params, size_t n) {
     PutCrc(FFrame.data() + 8, Crc16(FFrame.data(), 8));
 }
 
-void TZUD12::SendFrame() { ComDev.Send(FFrame.data(), FFrame.size()); }
+void TZUD12::SendFrame() {
+    ComDev.Send(FFrame.data(), FFrame.size());
+}
 
 bool TZUD12::WaitFor(size_t count, int ms) {
     return ComDev.WaitForInput(count, TCOM::Clock::now() + std::chrono::milliseconds(ms));
@@ -138,11 +195,19 @@ void TZUD12::Read(void* dst, size_t count) {
     std::memcpy(dst, INBuffer.data(), count);
 }
 
-bool TZUD12::EchoMatches(const uint8_t* echo) const { return echo[0] == FFrame[8] && echo[1] == FFrame[9]; }
+bool TZUD12::EchoMatches(const uint8_t* echo) const {
+    return echo[0] == FFrame[8] && echo[1] == FFrame[9];
+}
 
-bool TZUD12::PumpMessages() { return Pump ? Pump() : true; }
+void TZUD12::PumpMessages() {
+    if (Pump) {
+        Pump();
+    }
+}
 
-void TZUD12::PauseMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void TZUD12::PauseMs(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 void TZUD12::Reset() {
     try {
@@ -154,8 +219,8 @@ void TZUD12::Reset() {
         uint8_t echo[2];
         Read(echo, 2);
         if (!EchoMatches(echo)) {
-            Fail(QString::asprintf("Reset (crc falsch): Command: \"X\", crc1: %d crc2: %d, InBufUsed: %u", LE16(echo),
-                                   LE16(FFrame.data() + 8), ComDev.InBufUsed()));
+            Fail(QString::asprintf("Reset (crc falsch): Command: \"X\", crc1: %d crc2: %d, InBufUsed: %u",
+                                   LE16(echo), LE16(FFrame.data() + 8), ComDev.InBufUsed()));
         }
     } catch (const DeviceFault& e) {
         AddLog(e.message);
@@ -176,8 +241,10 @@ bool TZUD12::GetVersion() {
         return false;
     }
     // Fixed formats, independent of the user's locale.
-    const QDate date = QDate::fromString(FieldString(GVersion.FWDate, sizeof GVersion.FWDate), QStringLiteral("dd.MM.yyyy"));
-    const QTime time = QTime::fromString(FieldString(GVersion.FWTime, sizeof GVersion.FWTime), QStringLiteral("hh:mm:ss"));
+    const QDate date =
+        QDate::fromString(FieldString(GVersion.FWDate, sizeof GVersion.FWDate), QStringLiteral("dd.MM.yyyy"));
+    const QTime time =
+        QTime::fromString(FieldString(GVersion.FWTime, sizeof GVersion.FWTime), QStringLiteral("hh:mm:ss"));
     if (!date.isValid() || !time.isValid()) {
         FWVersion.clear();
         FWDate = QDate();
@@ -195,15 +262,18 @@ bool TZUD12::GetDeviceInfo() {
         BuildFrame('!');
         SendFrame();
         if (!WaitFor(2, kFramedTimeout)) {
-            Fail(QString::asprintf("GetDeviceInfo (timeout_1): Command: \"!\" InBufUsed: %u", ComDev.InBufUsed()));
+            Fail(QString::asprintf("GetDeviceInfo (timeout_1): Command: \"!\" InBufUsed: %u",
+                                   ComDev.InBufUsed()));
         }
         uint8_t echo[2];
         Read(echo, 2);
         if (!EchoMatches(echo)) {
-            Fail(QString::asprintf("GetDeviceInfo (crc_error): Command: \"!\" InBufUsed: %u", ComDev.InBufUsed()));
+            Fail(QString::asprintf("GetDeviceInfo (crc_error): Command: \"!\" InBufUsed: %u",
+                                   ComDev.InBufUsed()));
         }
         if (!WaitFor(sizeof(zud::GeraeteDaten), kFramedTimeout)) {
-            Fail(QString::asprintf("GetDeviceInfo (timeout_2): Command: \"!\" InBufUsed: %u", ComDev.InBufUsed()));
+            Fail(QString::asprintf("GetDeviceInfo (timeout_2): Command: \"!\" InBufUsed: %u",
+                                   ComDev.InBufUsed()));
         }
         Read(&GeraeteDaten, sizeof GeraeteDaten);
     } catch (const DeviceFault& e) {
@@ -265,12 +335,14 @@ bool TZUD12::SetFileName(const QString& name, uint32_t size, const QString& mask
     try {
         if (static_cast<size_t>(ansi.size()) > kMaxPathLen) {
             // Cutting the path would name another file; refuse it instead.
-            Fail(QStringLiteral("SetFileName (name too long): Command: \"f\", Filename: %1").arg(QString::fromLatin1(ansi)));
+            Fail(QStringLiteral("SetFileName (name too long): Command: \"f\", Filename: %1")
+                     .arg(QString::fromLatin1(ansi)));
         }
         SetFieldText(serFile.filename, sizeof serFile.filename, ansi.toStdString());
         const QByteArray m = Ansi(mask);
         std::memset(serFile.Maske, 0, sizeof serFile.Maske);
-        std::memcpy(serFile.Maske, m.constData(), std::min<size_t>(static_cast<size_t>(m.size()), kMaxMaskLen));
+        std::memcpy(serFile.Maske, m.constData(),
+                    std::min<size_t>(static_cast<size_t>(m.size()), kMaxMaskLen));
         serFile.size = size;
         serFile.transferred = 0;
         serFile.Status = 0;
@@ -288,7 +360,8 @@ bool TZUD12::SetFileName(const QString& name, uint32_t size, const QString& mask
         uint8_t echo[2];
         Read(echo, 2);
         if (echo[0] != serFile.crc[0] || echo[1] != serFile.crc[1]) {
-            Fail(QStringLiteral("SetFileName (crc_error): Command: \"f\" File: %1").arg(QString::fromLatin1(ansi)));
+            Fail(QStringLiteral("SetFileName (crc_error): Command: \"f\" File: %1")
+                     .arg(QString::fromLatin1(ansi)));
         }
     } catch (const DeviceFault& e) {
         AddLog(e.message);
@@ -317,9 +390,7 @@ bool TZUD12::ReadFile(const QString& name, QByteArray& stream) {
                      .arg(file));
         }
         Read(&serFile, sizeof serFile);
-        if (!PumpMessages()) {
-            Fail(QStringLiteral("ReadFile (cancelled): File: %1").arg(file));
-        }
+        PumpMessages();
         if (serFile.Status == 5) {
             Fail(QStringLiteral("ReadFile (file not found)"));
         }
@@ -328,8 +399,9 @@ bool TZUD12::ReadFile(const QString& name, QByteArray& stream) {
         do {
             const size_t want = static_cast<size_t>(std::min<qint64>(kBlockSize, size - got));
             if (!WaitFor(want, kBlockTimeout)) {
-                Fail(QStringLiteral("ReadFile (timeout): Command: \"R\" repeat, InBufUsed: %1, serfile.size: %2, "
-                                    "s.size: %3, File: %4 ")
+                Fail(QStringLiteral(
+                         "ReadFile (timeout): Command: \"R\" repeat, InBufUsed: %1, serfile.size: %2, "
+                         "s.size: %3, File: %4 ")
                          .arg(ComDev.InBufUsed())
                          .arg(size)
                          .arg(got)
@@ -341,12 +413,11 @@ bool TZUD12::ReadFile(const QString& name, QByteArray& stream) {
             ComDev.Send(ack, 2);
             stream.append(reinterpret_cast<const char*>(OutBuffer.data()), static_cast<qsizetype>(want));
             got += static_cast<qint64>(want);
-            if (!PumpMessages()) {
-                Fail(QStringLiteral("ReadFile (cancelled): File: %1").arg(file));
-            }
+            PumpMessages();
         } while (got < size);
         if (got != size) {
-            Fail(QStringLiteral("ReadFile (serfile.size = s.Size): Command: \"R\", serfile.size: %1, s.size: %2 ")
+            Fail(QStringLiteral(
+                     "ReadFile (serfile.size = s.Size): Command: \"R\", serfile.size: %1, s.size: %2 ")
                      .arg(size)
                      .arg(got));
         }
@@ -365,9 +436,7 @@ bool TZUD12::WriteFile(const QString& name, const QByteArray& stream) {
             Fail(QStringLiteral("SetFileName Error"));
         }
         PauseMs(50);
-        if (!PumpMessages()) {
-            Fail(QStringLiteral("WriteFile (cancelled): File: %1").arg(file));
-        }
+        PumpMessages();
         BuildFrame('W');
         SendFrame();
         if (!WaitFor(4, kFramedTimeout)) {
@@ -384,23 +453,23 @@ bool TZUD12::WriteFile(const QString& name, const QByteArray& stream) {
             ComDev.Send(OutBuffer.data(), n);
             ++block;
             if (!WaitFor(2, kFramedTimeout)) {
-                Fail(QString::asprintf("WriteFile (timeout): Command: \"W\" (repeat) InBufUsed: %u", ComDev.InBufUsed()));
+                Fail(QString::asprintf("WriteFile (timeout): Command: \"W\" (repeat) InBufUsed: %u",
+                                       ComDev.InBufUsed()));
             }
             Read(serFile.crc, 2);
             // The device acknowledges each block with the CRC of what it received.
             uint8_t expected[2];
             PutCrc(expected, Crc16(OutBuffer.data(), n));
             if (serFile.crc[0] != expected[0] || serFile.crc[1] != expected[1]) {
-                Fail(QStringLiteral("WriteFile (crc_error): Command: \"W\", Block: %1, crc1: %2 crc2: %3, File: %4")
+                Fail(QStringLiteral(
+                         "WriteFile (crc_error): Command: \"W\", Block: %1, crc1: %2 crc2: %3, File: %4")
                          .arg(block)
                          .arg(GetCrc(serFile.crc))
                          .arg(GetCrc(expected))
                          .arg(file));
             }
             sent += static_cast<qint64>(n);
-            if (!PumpMessages()) {
-                Fail(QStringLiteral("WriteFile (cancelled): File: %1").arg(file));
-            }
+            PumpMessages();
         } while (sent < size);
     } catch (const DeviceFault& e) {
         AddLog(e.message);
@@ -438,7 +507,8 @@ bool TZUD12::DeleteFileByName(const QString& name) {
     return true;
 }
 
-bool TZUD12::GetFilenames(TProgressBar* Sender, const QString& Dir, const QString& Maske, QList<DateiInfo>& Filenames) {
+bool TZUD12::GetFilenames(TProgressBar* Sender, const QString& Dir, const QString& Maske,
+                          QList<DateiInfo>& Filenames) {
     if (!SetFileName(Dir, 0, Maske)) {
         return false;
     }
@@ -493,7 +563,8 @@ bool TZUD12::GetMessHeaders(TProgressBar* Sender, int Therapeut, int Patient) {
     if (!ValidSlot(Therapeut, Patient)) {
         return false;
     }
-    return GetFilenames(Sender, QString::asprintf("0:\\Daten\\Th_%d\\Pat_%d", Therapeut, Patient), QStringLiteral("*.hdf"),
+    return GetFilenames(Sender, QString::asprintf("0:\\Daten\\Th_%d\\Pat_%d", Therapeut, Patient),
+                        QStringLiteral("*.hdf"),
                         MessHeaders[static_cast<size_t>(Therapeut * kPatienten + Patient)]);
 }
 
@@ -505,7 +576,9 @@ bool TZUD12::GetMessung(int Therapeut, int Patient, QByteArray& MessStream, int 
     if (Index < 0 || Index >= list.size()) {
         return false;
     }
-    return ReadFile(QString::asprintf("0:\\Daten\\Th_%d\\Pat_%d\\", Therapeut, Patient) + list[Index].Filename, MessStream);
+    return ReadFile(QString::asprintf("0:\\Daten\\Th_%d\\Pat_%d\\", Therapeut, Patient) +
+                        list[Index].Filename,
+                    MessStream);
 }
 
 bool TZUD12::DeleteFile(TProgressBar* /*Sender*/, int Therapeut, int Index, int Patient) {
@@ -516,7 +589,8 @@ bool TZUD12::DeleteFile(TProgressBar* /*Sender*/, int Therapeut, int Index, int 
     if (Index < 0 || Index >= list.size()) {
         return false;
     }
-    return DeleteFileByName(QString::asprintf("0:\\Daten\\Th_%d\\Pat_%d\\", Therapeut, Patient) + list[Index].Filename);
+    return DeleteFileByName(QString::asprintf("0:\\Daten\\Th_%d\\Pat_%d\\", Therapeut, Patient) +
+                            list[Index].Filename);
 }
 
 QDate TZUD12::RecodeDate(uint16_t value) {
@@ -556,9 +630,13 @@ File TZUD12::DirectoryCommand(uint8_t code, const QString& name) {
     return serFile;
 }
 
-File TZUD12::DirectoryQuery(const QString& name) { return DirectoryCommand('-', name); }
+File TZUD12::DirectoryQuery(const QString& name) {
+    return DirectoryCommand('-', name);
+}
 
-File TZUD12::DirectoryCreate(const QString& name) { return DirectoryCommand('_', name); }
+File TZUD12::DirectoryCreate(const QString& name) {
+    return DirectoryCommand('_', name);
+}
 
 bool TZUD12::CheckDirectory(const QString& filename) {
     try {
@@ -598,7 +676,8 @@ bool TZUD12::SchreibeDatei(const QString& Ziel, const QString& Quelle) {
 bool TZUD12::ReadProgress(TProgressBar* bar, const char* timeoutMessage, const QString& details) {
     for (;;) {
         if (!WaitFor(2, kFramedTimeout)) {
-            Fail(QString::fromLatin1(timeoutMessage) + details + QStringLiteral("%1").arg(ComDev.InBufUsed()));
+            Fail(QString::fromLatin1(timeoutMessage) + details +
+                 QStringLiteral("%1").arg(ComDev.InBufUsed()));
         }
         uint8_t w[2];
         Read(w, 2);
@@ -619,14 +698,16 @@ bool TZUD12::DeleteExercises(TProgressBar* Sender, int Therapeut, const QString&
         BuildFrame('z', params, 3);
         SendFrame();
         if (!WaitFor(4, kFramedTimeout)) {
-            Fail(QString::asprintf("DeleteExercises (timeout crc): Command: \"z\", Therapeut: %d, Patient: %d, InBufUsed: %u",
-                                   Therapeut, Patient, ComDev.InBufUsed()));
+            Fail(QString::asprintf(
+                "DeleteExercises (timeout crc): Command: \"z\", Therapeut: %d, Patient: %d, InBufUsed: %u",
+                Therapeut, Patient, ComDev.InBufUsed()));
         }
         uint8_t echo[2];
         Read(echo, 2);
         if (!EchoMatches(echo)) {
-            Fail(QString::asprintf("DeleteExercises (crc falsch): Command: \"z\", crc1: %d crc2: %d, InBufUsed: %u",
-                                   LE16(echo), LE16(FFrame.data() + 8), ComDev.InBufUsed()));
+            Fail(QString::asprintf(
+                "DeleteExercises (crc falsch): Command: \"z\", crc1: %d crc2: %d, InBufUsed: %u", LE16(echo),
+                LE16(FFrame.data() + 8), ComDev.InBufUsed()));
         }
         uint8_t w[2];
         Read(w, 2);
@@ -718,12 +799,14 @@ bool TZUD12::SetInfoblock(uint32_t address, char subCommand, QByteArray& stream)
 
 int TZUD12::LeseAnwendungsdaten() {
     QByteArray block;
-    if (!SetInfoblock(kInfoblockAddress, 'R', block) || block.size() < static_cast<qsizetype>(kInfoblockSize)) {
+    if (!SetInfoblock(kInfoblockAddress, 'R', block) ||
+        block.size() < static_cast<qsizetype>(kInfoblockSize)) {
         return -1;
     }
     std::memcpy(&GeraeteDaten, block.constData(), sizeof GeraeteDaten);
     std::memcpy(&Anwendungen, block.constData() + sizeof GeraeteDaten, sizeof Anwendungen);
-    std::memcpy(InfoblockRest.data(), block.constData() + sizeof GeraeteDaten + sizeof Anwendungen, InfoblockRest.size());
+    std::memcpy(InfoblockRest.data(), block.constData() + sizeof GeraeteDaten + sizeof Anwendungen,
+                InfoblockRest.size());
     return 0;
 }
 
@@ -734,12 +817,15 @@ int TZUD12::SchreibeAnwendungsdaten() {
         GeraeteDaten.Typ = static_cast<uint8_t>(code);
         changed = true;
     }
-    PutCrc(GeraeteDaten.crc, Crc16(reinterpret_cast<const uint8_t*>(&GeraeteDaten), offsetof(zud::GeraeteDaten, crc)));
-    PutCrc(Anwendungen.crc, Crc16(reinterpret_cast<const uint8_t*>(&Anwendungen), offsetof(ANWENDUNGEN, crc)));
+    PutCrc(GeraeteDaten.crc,
+           Crc16(reinterpret_cast<const uint8_t*>(&GeraeteDaten), offsetof(zud::GeraeteDaten, crc)));
+    PutCrc(Anwendungen.crc,
+           Crc16(reinterpret_cast<const uint8_t*>(&Anwendungen), offsetof(ANWENDUNGEN, crc)));
     QByteArray block;
     block.append(reinterpret_cast<const char*>(&GeraeteDaten), sizeof GeraeteDaten);
     block.append(reinterpret_cast<const char*>(&Anwendungen), sizeof Anwendungen);
-    block.append(reinterpret_cast<const char*>(InfoblockRest.data()), static_cast<qsizetype>(InfoblockRest.size()));
+    block.append(reinterpret_cast<const char*>(InfoblockRest.data()),
+                 static_cast<qsizetype>(InfoblockRest.size()));
     if (!SetInfoblock(kInfoblockAddress, 'W', block)) {
         return -1;
     }

@@ -62,7 +62,8 @@ public:
     bool ReadFile(const QString& name, QByteArray& stream);
     bool WriteFile(const QString& name, const QByteArray& stream);
     bool DeleteFileByName(const QString& name);
-    bool GetFilenames(TProgressBar* Sender, const QString& Dir, const QString& Maske, QList<DateiInfo>& Filenames);
+    bool GetFilenames(TProgressBar* Sender, const QString& Dir, const QString& Maske,
+                      QList<DateiInfo>& Filenames);
     bool GetMessHeaders(TProgressBar* Sender, int Therapeut, int Patient);
     bool GetMessung(int Therapeut, int Patient, QByteArray& MessStream, int Index);
     bool DeleteFile(TProgressBar* Sender, int Therapeut, int Index, int Patient);
@@ -104,9 +105,9 @@ public:
 
     std::array<QList<DateiInfo>, kSlots> MessHeaders;
 
-    // Called between blocks and progress words so that a window can repaint. Returning
-    // false cancels the running transfer (it then fails and is logged as cancelled).
-    std::function<bool()> Pump;
+    // Called between blocks and progress words so that a window can repaint. The protocol
+    // has no way to abort a transfer, so a cancel takes effect between commands.
+    std::function<void()> Pump;
 
     // The message of the most recent protocol log entry (also when no log file is set).
     QString LastLog;
@@ -121,7 +122,7 @@ private:
     bool WaitFor(size_t count, int ms);
     void Read(void* dst, size_t count);
     bool EchoMatches(const uint8_t* echo) const;
-    bool PumpMessages();
+    void PumpMessages();
     void PauseMs(int ms);
     bool ReadProgress(TProgressBar* bar, const char* timeoutMessage, const QString& details);
     File DirectoryCommand(uint8_t code, const QString& name);

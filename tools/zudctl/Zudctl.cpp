@@ -50,7 +50,8 @@ struct UsageError {
 QString DefaultLogFile() {
     QString dir = qEnvironmentVariable("ZUD_DATA_DIR");
     if (dir.isEmpty()) {
-        dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Brelk/ZUD-Software");
+        dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+              QStringLiteral("/Brelk/ZUD-Software");
     }
     QDir().mkpath(dir);
     return dir + QStringLiteral("/Logfile.txt");
@@ -60,13 +61,18 @@ int ParseInt(const QString& s, int lo, int hi, const QString& what) {
     bool ok = false;
     const int v = s.toInt(&ok, 10);
     if (!ok || v < lo || v > hi) {
-        throw UsageError{QStringLiteral("%1 muss eine Zahl von %2 bis %3 sein: %4").arg(what).arg(lo).arg(hi).arg(s)};
+        throw UsageError{
+            QStringLiteral("%1 muss eine Zahl von %2 bis %3 sein: %4").arg(what).arg(lo).arg(hi).arg(s)};
     }
     return v;
 }
 
-QString DateText(const QDate& d) { return d.isValid() ? d.toString(QStringLiteral("yyyy-MM-dd")) : QString(); }
-QString TimeText(const QTime& t) { return t.isValid() ? t.toString(QStringLiteral("hh:mm:ss")) : QString(); }
+QString DateText(const QDate& d) {
+    return d.isValid() ? d.toString(QStringLiteral("yyyy-MM-dd")) : QString();
+}
+QString TimeText(const QTime& t) {
+    return t.isValid() ? t.toString(QStringLiteral("hh:mm:ss")) : QString();
+}
 
 // One device conversation: handshake, the command's work, normal screen, close.
 class Session {
@@ -151,12 +157,19 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             }
         };
 
-        static const QStringList kCommands = {
-            QStringLiteral("info"),  QStringLiteral("ls"),    QStringLiteral("get"),
-            QStringLiteral("put"),   QStringLiteral("rm"),    QStringLiteral("stat"),
-            QStringLiteral("mkdir"), QStringLiteral("delete-exercises"), QStringLiteral("factory-reset"),
-            QStringLiteral("app-data"), QStringLiteral("set-app"), QStringLiteral("set-clock"),
-            QStringLiteral("reset")};
+        static const QStringList kCommands = {QStringLiteral("info"),
+                                              QStringLiteral("ls"),
+                                              QStringLiteral("get"),
+                                              QStringLiteral("put"),
+                                              QStringLiteral("rm"),
+                                              QStringLiteral("stat"),
+                                              QStringLiteral("mkdir"),
+                                              QStringLiteral("delete-exercises"),
+                                              QStringLiteral("factory-reset"),
+                                              QStringLiteral("app-data"),
+                                              QStringLiteral("set-app"),
+                                              QStringLiteral("set-clock"),
+                                              QStringLiteral("reset")};
         if (!kCommands.contains(cmd)) {
             throw UsageError{QStringLiteral("unbekannter Befehl: %1").arg(cmd)};
         }
@@ -185,7 +198,8 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
                     return false;
                 }
                 for (const auto& e : list) {
-                    out << e.Filename << ';' << DateText(e.Datum) << ';' << TimeText(e.Zeit) << ';' << e.Dauer << '\n';
+                    out << e.Filename << ';' << DateText(e.Datum) << ';' << TimeText(e.Zeit) << ';' << e.Dauer
+                        << '\n';
                 }
                 return true;
             };
@@ -234,7 +248,9 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             need(2, 2);
             const int t = ParseInt(rest[0], 0, TZUD12::kTherapeuten - 1, QStringLiteral("Therapeut"));
             const int p = ParseInt(rest[1], 0, TZUD12::kPatienten - 1, QStringLiteral("Patient"));
-            work = [t, p](TZUD12& dev) { return dev.DeleteExercises(nullptr, t, QStringLiteral("*.hdf"), p); };
+            work = [t, p](TZUD12& dev) {
+                return dev.DeleteExercises(nullptr, t, QStringLiteral("*.hdf"), p);
+            };
         } else if (cmd == QLatin1String("factory-reset")) {
             need(0, 0);
             work = [](TZUD12& dev) {
@@ -276,7 +292,8 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             if (!rest.isEmpty()) {
                 when = QDateTime::fromString(rest[0], QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
                 if (!when.isValid()) {
-                    throw UsageError{QStringLiteral("Zeitpunkt nicht lesbar (JJJJ-MM-TTThh:mm:ss): %1").arg(rest[0])};
+                    throw UsageError{
+                        QStringLiteral("Zeitpunkt nicht lesbar (JJJJ-MM-TTThh:mm:ss): %1").arg(rest[0])};
                 }
             }
             work = [when](TZUD12& dev) { return dev.WriteRTC(when); };

@@ -1,0 +1,233 @@
+// The service command line against the emulated device: in process, and as programs.
+
+#include "EmuFixture.h"
+#include "Zudctl.h"
+
+#include <QProcess>
+
+using namespace zud;
+using namespace zud::test;
+using emu::FaultKind;
+
+namespace {
+
+class Zudctl : public EmuTest {
+protected:
+    void SetUp() override {
+        EmuTest::SetUp();
+        dev.reset(); // zudctl opens the port itself
+    }
+
+    int Run(QStringList args) {
+        out.clear();
+        err.clear();
+        args.prepend(logFile);
+        args.prepend(QStringLiteral("--log"));
+        args.prepend(QString::fromStdString(emu.SlavePath()));
+        args.prepend(QStringLiteral("--port"));
+        QTextStream o(&out);
+        QTextStream e(&err);
+        const int rc = RunZudctl(args, o, e);
+        o.flush();
+        e.flush();
+        return rc;
+    }
+
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+TEST_F(Zudctl, InfoPrintsTheIdentity) {
+    emu::Identity id;
+    id.Typ = 34;
+    id.Kunde = 2;
+    id.SN = "SN0815";
+    emu.SetIdentity(id);
+    ASSERT_EQ(Run({QStringLiteral("info")}), 0) << err.toStdString();
+    EXPECT_EQ(out,
+              QStringLiteral("firmware: ZUD12 V00540\nfirmware-date: 15.03.2024\nfirmware-time: 10:30:00\n"
+                             "type-code: 34\nmodel-index: 11\ncustomer: 2\nserial: SN0815\n"));
+    // The conversation ends on the normal screen.
+    EXPECT_EQ(emu.Screen(), 0);
+    const auto cmds = emu.Commands();
+    ASSERT_GE(cmds.size(), 4u);
+    EXPECT_EQ(cmds.back().bytes, Frame('D', {0}));
+}
+
+TEST_F(Zudctl, FilesRoundTrip) {
+    emu.PutFile("0:\\Daten\\Th_0\\Pat_0\\Eins.hdf", Pattern(2500), FatDate(2024, 5, 6), FatTime(7, 8, 10),
+                42);
+    emu.PutFile("0:\\Daten\\Th_0\\Pat_0\\Prog.dat", Pattern(545), FatDate(2023, 12, 31), FatTime(23, 59, 58),
+                0);
+    ASSERT_EQ(Run({QStringLiteral("ls"), QStringLiteral("0:\\Daten\\Th_0\\Pat_0")}), 0);
+    EXPECT_EQ(out, QStringLiteral("Eins.hdf;2024-05-06;07:08:10;42\nProg.dat;2023-12-31;23:59:58;0\n"));
+    ASSERT_EQ(Run({QStringLiteral("ls"), QStringLiteral("0:\\Daten\\Th_0\\Pat_0"), QStringLiteral("*.dat")}),
+              0);
+    EXPECT_EQ(out, QStringLiteral("Prog.dat;2023-12-31;23:59:58;0\n"));
+
+    const QString local = dir.filePath(QStringLiteral("eins.hdf"));
+    ASSERT_EQ(Run({QStringLiteral("get"), QStringLiteral("0:\\Daten\\Th_0\\Pat_0\\Eins.hdf"), local}), 0);
+    QFile f(local);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(FromQ(f.readAll()), Pattern(2500));
+
+    ASSERT_EQ(Run({QStringLiteral("put"), local, QStringLiteral("0:\\System\\Kopie.hdf")}), 0);
+    EXPECT_EQ(emu.GetFile("0:\\System\\Kopie.hdf"), Pattern(2500));
+    ASSERT_EQ(Run({QStringLiteral("rm"), QStringLiteral("0:\\System\\Kopie.hdf")}), 0);
+    EXPECT_FALSE(emu.HasFile("0:\\System\\Kopie.hdf"));
+
+    // A failed command: the German message and the log line, exit 1, no file left behind.
+    const QString missing = dir.filePath(QStringLiteral("fehlt.hdf"));
+    EXPECT_EQ(Run({QStringLiteral("get"), QStringLiteral("0:\\System\\Kopie.hdf"), missing}), 1);
+    EXPECT_EQ(err, QStringLiteral(
+                       "Während der Kommunikation ist ein Fehler aufgetreten!\nReadFile (file not found)\n"));
+    EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_EQ(Run({QStringLiteral("rm"), QStringLiteral("0:\\System\\Kopie.hdf")}), 1);
+    EXPECT_EQ(emu.Screen(), 0);
+}
+
+TEST_F(Zudctl, DirectoriesAndMaintenance) {
+    ASSERT_EQ(Run({QStringLiteral("stat"), QStringLiteral("0:\\Neu")}), 0);
+    EXPECT_EQ(out, QStringLiteral("status: 4\n"));
+    ASSERT_EQ(Run({QStringLiteral("mkdir"), QStringLiteral("0:\\Neu")}), 0);
+    ASSERT_EQ(Run({QStringLiteral("stat"), QStringLiteral("0:\\Neu")}), 0);
+    EXPECT_EQ(out, QStringLiteral("status: 0\n"));
+
+    emu.PutFile("0:\\Daten\\Th_1\\Pat_9\\X.hdf", Pattern(10));
+    ASSERT_EQ(Run({QStringLiteral("delete-exercises"), QStringLiteral("1"), QStringLiteral("9")}), 0);
+    EXPECT_FALSE(emu.HasFile("0:\\Daten\\Th_1\\Pat_9\\X.hdf"));
+
+    ASSERT_EQ(Run({QStringLiteral("app-data")}), 0);
+    EXPECT_EQ(out, QStringLiteral("active: 1\nenabled: 0xFFF\n"));
+    ASSERT_EQ(Run({QStringLiteral("set-app"), QStringLiteral("2")}), 0);
+    EXPECT_EQ(out, QStringLiteral("changed: 1\n"));
+    EXPECT_EQ(emu.Infoblock()[0], 10);
+    EXPECT_EQ(emu.FlashReloads(), 1);
+    ASSERT_EQ(Run({QStringLiteral("set-app"), QStringLiteral("2")}), 0);
+    EXPECT_EQ(out, QStringLiteral("changed: 0\n"));
+
+    ASSERT_EQ(Run({QStringLiteral("set-clock"), QStringLiteral("2008-01-02T00:00:00")}), 0);
+    EXPECT_EQ(emu.ClockSeconds(), 86400u);
+    ASSERT_EQ(Run({QStringLiteral("set-clock")}), 0);
+    EXPECT_GT(*emu.ClockSeconds(), 86400u * 365 * 18);
+
+    emu.PutFile("0:\\Daten\\Th_0\\Pat_0\\X.hdf", Pattern(10));
+    ASSERT_EQ(Run({QStringLiteral("factory-reset")}), 0);
+    EXPECT_EQ(emu.FactoryResets(), 1);
+    EXPECT_EQ(emu.Resets(), 1);
+    EXPECT_TRUE(emu.ListFiles().empty());
+    ASSERT_EQ(Run({QStringLiteral("reset")}), 0);
+    EXPECT_EQ(emu.Resets(), 2);
+    emu.InjectFault({'X', FaultKind::Silence});
+    EXPECT_EQ(Run({QStringLiteral("reset")}), 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("Reset (timeout): Command: \"X\" InBufUsed: 0")));
+}
+
+TEST_F(Zudctl, HandshakeFailuresAndUsage) {
+    emu::Identity id;
+    id.FWVersion = "ZUD12 V00400";
+    emu.SetIdentity(id);
+    EXPECT_EQ(Run({QStringLiteral("info")}), 1);
+    EXPECT_EQ(err, QStringLiteral("Die Firmware am Gerät unterstützt diese Funktion nicht!\n"));
+    EXPECT_TRUE(out.isEmpty());
+
+    id.FWVersion = "ZUD12 V00540";
+    id.Kunde = 9;
+    emu.SetIdentity(id);
+    EXPECT_EQ(Run({QStringLiteral("info")}), 1);
+    EXPECT_EQ(err, QStringLiteral("Gerät wird nicht unterstützt\n"));
+    EXPECT_EQ(emu.Screen(), 0); // given back all the same
+
+    emu.InjectFault({'?', FaultKind::Silence});
+    EXPECT_EQ(Run({QStringLiteral("info")}), 1);
+    EXPECT_EQ(err,
+              QStringLiteral("Kein Gerät erkannt!\nGetVersion (timeout): Command: \"?\" InBufUsed: 0\n"));
+
+    // Wrong usage never touches the device.
+    emu.ClearLog();
+    EXPECT_EQ(Run({}), 2);
+    EXPECT_EQ(Run({QStringLiteral("frobnicate")}), 2);
+    EXPECT_EQ(Run({QStringLiteral("ls")}), 2);
+    EXPECT_EQ(Run({QStringLiteral("delete-exercises"), QStringLiteral("6"), QStringLiteral("0")}), 2);
+    EXPECT_EQ(Run({QStringLiteral("set-app"), QStringLiteral("0")}), 2);
+    EXPECT_EQ(Run({QStringLiteral("set-clock"), QStringLiteral("gestern")}), 2);
+    EXPECT_EQ(Run({QStringLiteral("put"), dir.filePath(QStringLiteral("fehlt")), QStringLiteral("0:\\x")}),
+              1);
+    EXPECT_TRUE(err.startsWith(QStringLiteral("Datei nicht gefunden")));
+    EXPECT_TRUE(emu.Commands().empty());
+
+    QString o, e;
+    QTextStream os(&o), es(&e);
+    EXPECT_EQ(RunZudctl({QStringLiteral("--baud"), QStringLiteral("12345"), QStringLiteral("info")}, os, es),
+              2);
+    EXPECT_EQ(RunZudctl({QStringLiteral("--port"), QStringLiteral("/dev/nonexistent-zud-port"),
+                         QStringLiteral("--log"), logFile, QStringLiteral("info")},
+                        os, es),
+              1);
+    es.flush();
+    EXPECT_TRUE(e.contains(QStringLiteral("Schnittstelle kann nicht geöffnet werden(2)")));
+}
+
+// The two programs as a user runs them.
+TEST(ZudctlProgram, AgainstTheEmulatorProgram) {
+    QTemporaryDir dir;
+    const QString bin = QStringLiteral(ZUD_BIN_DIR);
+    QDir().mkpath(dir.filePath(QStringLiteral("seed/Daten/Th_0/Pat_0")));
+    QFile rec(dir.filePath(QStringLiteral("seed/Daten/Th_0/Pat_0/Demo.hdf")));
+    ASSERT_TRUE(rec.open(QIODevice::WriteOnly));
+    rec.write(ToQ(Pattern(3000)));
+    rec.close();
+
+    QProcess emulator;
+    const QString link = dir.filePath(QStringLiteral("zud"));
+    emulator.start(bin + QStringLiteral("/zud12-emulator"),
+                   {QStringLiteral("--link"), link, QStringLiteral("--seed"),
+                    dir.filePath(QStringLiteral("seed")), QStringLiteral("--serial"),
+                    QStringLiteral("PRG42")});
+    ASSERT_TRUE(emulator.waitForReadyRead(5000));
+    const QString pty = QString::fromUtf8(emulator.readLine()).trimmed();
+    EXPECT_TRUE(pty.startsWith(QStringLiteral("/dev/pts/")));
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), pty);
+
+    auto zudctl = [&](const QStringList& args, QString* out = nullptr) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("ZUD_DATA_DIR"), dir.filePath(QStringLiteral("data")));
+        p.setProcessEnvironment(env);
+        p.start(bin + QStringLiteral("/zudctl"), QStringList{QStringLiteral("--port"), link} + args);
+        p.waitForFinished(30000);
+        if (out) {
+            *out = QString::fromUtf8(p.readAllStandardOutput());
+        }
+        return p.exitCode();
+    };
+    QString out;
+    EXPECT_EQ(zudctl({QStringLiteral("info")}, &out), 0);
+    EXPECT_TRUE(out.contains(QStringLiteral("serial: PRG42\n")));
+    EXPECT_EQ(
+        zudctl({QStringLiteral("ls"), QStringLiteral("0:\\Daten\\Th_0\\Pat_0"), QStringLiteral("*.hdf")},
+               &out),
+        0);
+    EXPECT_TRUE(out.startsWith(QStringLiteral("Demo.hdf;")));
+    const QString local = dir.filePath(QStringLiteral("demo.hdf"));
+    EXPECT_EQ(zudctl({QStringLiteral("get"), QStringLiteral("0:\\Daten\\Th_0\\Pat_0\\Demo.hdf"), local}), 0);
+    QFile got(local);
+    ASSERT_TRUE(got.open(QIODevice::ReadOnly));
+    EXPECT_EQ(FromQ(got.readAll()), Pattern(3000));
+    EXPECT_EQ(zudctl({QStringLiteral("rm"), QStringLiteral("0:\\Daten\\Th_0\\Pat_0\\Demo.hdf")}), 0);
+    EXPECT_EQ(zudctl({QStringLiteral("rm"), QStringLiteral("0:\\Daten\\Th_0\\Pat_0\\Demo.hdf")}), 1);
+    // The default protocol log lies in the data folder.
+    QFile log(dir.filePath(QStringLiteral("data/Logfile.txt")));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(
+        log.readAll().contains("DeleteFile (file not found); File: 0:\\Daten\\Th_0\\Pat_0\\Demo.hdf"));
+    EXPECT_EQ(zudctl({QStringLiteral("--help")}), 0);
+    EXPECT_EQ(zudctl({QStringLiteral("nix")}), 2);
+
+    emulator.terminate();
+    ASSERT_TRUE(emulator.waitForFinished(5000));
+    EXPECT_EQ(emulator.exitCode(), 0);
+    EXPECT_FALSE(QFileInfo::exists(link));
+}
