@@ -78,6 +78,72 @@ void Put16(std::vector<uint8_t>& v, size_t at, uint16_t x) {
 
 } // namespace
 
+std::optional<Fault> ParseFault(const std::string& text) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    // The command letter may itself be a colon.
+    if (text.size() > 1 && text[0] == ':' && text[1] == ':') {
+        parts.push_back(":");
+        start = 2;
+    }
+    for (size_t pos; (pos = text.find(':', start)) != std::string::npos; start = pos + 1) {
+        parts.push_back(text.substr(start, pos - start));
+    }
+    parts.push_back(text.substr(start));
+    if (parts.size() < 2 || parts.size() > 5 || parts[0].empty()) {
+        return std::nullopt;
+    }
+    auto number = [](const std::string& s, int& out) {
+        if (s.empty() || s.size() > 9) {
+            return false;
+        }
+        size_t i = s[0] == '-' ? 1 : 0;
+        if (i == s.size()) {
+            return false;
+        }
+        for (size_t k = i; k < s.size(); ++k) {
+            if (!std::isdigit(static_cast<unsigned char>(s[k]))) {
+                return false;
+            }
+        }
+        out = std::stoi(s);
+        return true;
+    };
+    Fault f;
+    int code = 0;
+    if (parts[0].size() == 1) {
+        f.command = static_cast<uint8_t>(parts[0][0]);
+    } else if (number(parts[0], code) && code >= 0 && code <= 255) {
+        f.command = static_cast<uint8_t>(code);
+    } else {
+        return std::nullopt;
+    }
+    static const std::map<std::string, FaultKind> kKinds = {{"silence", FaultKind::Silence},
+                                                            {"late", FaultKind::Late},
+                                                            {"wrong-echo", FaultKind::WrongEcho},
+                                                            {"truncate", FaultKind::Truncate},
+                                                            {"corrupt-block", FaultKind::CorruptBlock},
+                                                            {"truncate-block", FaultKind::TruncateBlock},
+                                                            {"stall", FaultKind::Stall},
+                                                            {"bad-ack", FaultKind::BadAck},
+                                                            {"file-not-found", FaultKind::FileNotFound},
+                                                            {"status", FaultKind::Status}};
+    const auto kind = kKinds.find(parts[1]);
+    if (kind == kKinds.end()) {
+        return std::nullopt;
+    }
+    f.kind = kind->second;
+    if ((parts.size() > 2 && !number(parts[2], f.param)) ||
+        (parts.size() > 3 && !number(parts[3], f.block)) ||
+        (parts.size() > 4 && !number(parts[4], f.times))) {
+        return std::nullopt;
+    }
+    if (f.times == 0 || f.times < -1) {
+        return std::nullopt;
+    }
+    return f;
+}
+
 std::string Emulator::Key(const std::string& path) {
     std::string k = Upper(path);
     std::replace(k.begin(), k.end(), '/', '\\');

@@ -50,6 +50,11 @@ struct Fault {
     int times = 1; // how many commands it hits; -1 = every one
 };
 
+// A fault written as CMD:KIND[:PARAM[:BLOCK[:TIMES]]], for example "R:stall:0:1" or
+// "!:late:1500". CMD is the command letter or its number (204); KIND one of silence, late,
+// wrong-echo, truncate, corrupt-block, truncate-block, stall, bad-ack, file-not-found, status.
+std::optional<Fault> ParseFault(const std::string& text);
+
 struct Options {
     Identity identity;
     uint32_t baud = 0;               // 0 = unpaced; else output and input are timed as on a line at this rate

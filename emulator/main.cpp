@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -18,18 +19,23 @@ void OnSignal(int) {
 }
 
 void Usage(FILE* f) {
-    std::fputs("Aufruf: zud12-emulator --link PFAD [--seed ORDNER] [Optionen]\n"
-               "  --link PFAD         symbolischer Link auf das Pseudo-Terminal des Geräts\n"
-               "  --seed ORDNER       Dateien laden (relative Pfade werden Gerätepfade unter 0:\\)\n"
-               "  --baud N            Ausgabe im Takt dieser Baudrate (Vorgabe: ungetaktet)\n"
-               "  --turnaround-us N   Bearbeitungszeit des Geräts je Antwort und Block\n"
-               "  --firmware TEXT     Firmware-Text (Vorgabe: ZUD12 V00540)\n"
-               "  --fw-date TT.MM.JJJJ, --fw-time hh:mm:ss\n"
-               "  --type N            Gerätetyp-Code (Vorgabe: 0)\n"
-               "  --customer N        Kundencode (Vorgabe: 0)\n"
-               "  --serial TEXT       Seriennummer\n"
-               "  --app N             aktive Anwendung 1-12 (Vorgabe: 1)\n",
-               f);
+    std::fputs(
+        "Aufruf: zud12-emulator --link PFAD [--seed ORDNER] [Optionen]\n"
+        "  --link PFAD         symbolischer Link auf das Pseudo-Terminal des Geräts\n"
+        "  --seed ORDNER       Dateien laden (relative Pfade werden Gerätepfade unter 0:\\)\n"
+        "  --baud N            Ausgabe im Takt dieser Baudrate (Vorgabe: ungetaktet)\n"
+        "  --turnaround-us N   Bearbeitungszeit des Geräts je Antwort und Block\n"
+        "  --firmware TEXT     Firmware-Text (Vorgabe: ZUD12 V00540)\n"
+        "  --fw-date TT.MM.JJJJ, --fw-time hh:mm:ss\n"
+        "  --type N            Gerätetyp-Code (Vorgabe: 0)\n"
+        "  --customer N        Kundencode (Vorgabe: 0)\n"
+        "  --serial TEXT       Seriennummer\n"
+        "  --app N             aktive Anwendung 1-12 (Vorgabe: 1)\n"
+        "  --fault BEFEHL:ART[:PARAM[:BLOCK[:ANZAHL]]]\n"
+        "                      Fehler einspeisen, z. B. R:stall:0:1 oder !:late:1500 (ANZAHL -1: immer);\n"
+        "                      ART: silence, late, wrong-echo, truncate, corrupt-block,\n"
+        "                      truncate-block, stall, bad-ack, file-not-found, status\n",
+        f);
 }
 
 } // namespace
@@ -38,6 +44,7 @@ int main(int argc, char** argv) {
     zud::emu::Options options;
     std::string link;
     std::string seed;
+    std::vector<zud::emu::Fault> faults;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         auto value = [&]() -> std::string {
@@ -79,6 +86,14 @@ int main(int argc, char** argv) {
             options.identity.SN = value();
         } else if (a == "--app") {
             options.identity.Aktiv = static_cast<uint8_t>(number());
+        } else if (a == "--fault") {
+            const std::string v = value();
+            const auto f = zud::emu::ParseFault(v);
+            if (!f) {
+                std::fprintf(stderr, "zud12-emulator: Fehlerangabe nicht lesbar: %s\n", v.c_str());
+                return 2;
+            }
+            faults.push_back(*f);
         } else if (a == "--help" || a == "-h") {
             Usage(stdout);
             return 0;
@@ -100,6 +115,9 @@ int main(int argc, char** argv) {
             return 2;
         }
         emu.LoadSeed(seed);
+    }
+    for (const auto& f : faults) {
+        emu.InjectFault(f);
     }
     if (!emu.Start()) {
         std::fprintf(stderr, "zud12-emulator: kein Pseudo-Terminal: %s\n", std::strerror(errno));

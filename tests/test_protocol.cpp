@@ -291,3 +291,26 @@ TEST_F(Protocol, DamagedFrameIsNotAnswered) {
     EXPECT_EQ(emu.Resets(), 0);
     EXPECT_TRUE(dev->GetVersion());
 }
+
+TEST(EmulatorFaults, ParsedFromTheCommandLine) {
+    auto f = emu::ParseFault("R:stall:0:1");
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->command, 'R');
+    EXPECT_EQ(f->kind, FaultKind::Stall);
+    EXPECT_EQ(f->block, 1);
+    EXPECT_EQ(f->times, 1);
+    f = emu::ParseFault("204:late:1500::-1");
+    EXPECT_FALSE(f); // empty fields are not numbers
+    f = emu::ParseFault("204:late:1500:0:-1");
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->command, 0xCC);
+    EXPECT_EQ(f->param, 1500);
+    EXPECT_EQ(f->times, -1);
+    f = emu::ParseFault("::silence");
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->command, ':');
+    for (const char* bad :
+         {"", "R", "R:nap", "R:late:x", "RR:late", "300:late", "R:late:1:2:0", "R:late:1:2:3:4"}) {
+        EXPECT_FALSE(emu::ParseFault(bad)) << bad;
+    }
+}
