@@ -1015,7 +1015,8 @@ void Emulator::HandleDirectory(const uint8_t* frame, bool create) {
         if (create) {
             status = isFile || name.empty() ? 2 : 0;
         } else {
-            status = FDirs.count(k) ? 0 : 4;
+            // The query answers for files as well as directories: 4 = no such entry.
+            status = FDirs.count(k) || isFile ? 0 : 4;
         }
     }
     if (auto f = TakeFault(code, FaultKind::Status)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DeviceRecords.h"
 #include "ProgressBar.h"
 #include "Records.h"
 #include "TCOM.h"
@@ -82,6 +83,22 @@ public:
     int SchreibeAnwendungsdaten();
     int DeviceReloadFlash();
 
+    // --- device records ---
+    bool ReadProgramData(int Therapeut, int Patient);
+    bool WriteProgramData(int Therapeut, int Patient);
+    bool WriteDefProgramData();
+    bool CalcImpulsMuster(int Therapeut, int Patient, int Programm);
+    bool ReadSystemParams();
+    bool WriteSystemParams();
+    bool WriteDefSystemParams();
+    void GenerateSysCRC();
+    bool ReadTherapeutData();
+    bool WriteTherapeutData();
+    bool ReadPatientData(int Therapeut);
+    bool WritePatientData(int Therapeut);
+    bool ReadCodeData();
+    bool WriteCodeData();
+
     // --- state ---
     File serFile{};
     bool ComOpen = false;
@@ -105,6 +122,23 @@ public:
 
     std::array<QList<DateiInfo>, kSlots> MessHeaders;
 
+    // Programs: memory form, device image, and the image last read from or written to the
+    // device (a write sends a file only when its image differs from that copy).
+    std::array<Programmsatz, kSlots> Programme{};
+    std::array<Programmdatei, kSlots> Programme_ZUD12{};
+    std::array<Programmdatei, kSlots> Programme_ZUD12_ori{};
+    Systemparameter SystemParameter{};
+    Systemparameter SystemParameter_ZUD12_ori{};
+    std::array<Stammsatz, kTherapeuten> Therapeuten{};
+    std::array<Stammdaten, kTherapeuten> Therapeuten_ZUD12{};
+    std::array<Stammdaten, kTherapeuten> Therapeuten_ZUD12_ori{};
+    std::array<Stammsatz, kSlots> Patienten{};
+    std::array<Stammdaten, kSlots> Patienten_ZUD12{};
+    std::array<Stammdaten, kSlots> Patienten_ZUD12_ori{};
+    Codes Codes_ZUD12{};
+    // Set when a text character has no code in the device's character set.
+    bool ConvertError = false;
+
     // Called between blocks and progress words so that a window can repaint. The protocol
     // has no way to abort a transfer, so a cancel takes effect between commands.
     std::function<void()> Pump;
@@ -126,6 +160,9 @@ private:
     void PauseMs(int ms);
     bool ReadProgress(TProgressBar* bar, const char* timeoutMessage, const QString& details);
     File DirectoryCommand(uint8_t code, const QString& name);
+    // Reads a device file; a failed read is tried once more.
+    bool ReadTwice(const std::string& path, QByteArray& stream);
+    bool WriteImage(const std::string& path, const void* data, size_t size);
 
     std::array<uint8_t, 10> FFrame{};
     std::array<uint8_t, 65536> OutBuffer{};

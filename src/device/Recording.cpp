@@ -1,0 +1,602 @@
+#include "Recording.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
+
+namespace zud {
+
+namespace {
+
+constexpr Betriebsartinfo kBetriebsarten_[kBetriebsarten] = {
+    {"EMG-Biofeedback", "EMG", 2},
+    {"ES-Elektrostimulation", "ES", 2},
+    {"Biofeedback+Elektrostim.", "EMG+ES", 2},
+    {"EMG-gesteuerte Elektrostim.      ", "Trigger", 5},
+    {"Druck", "Druck", 3},
+    {"Training Druck", "Training Druck", 3},
+    {"1-kanalig EMG + Druck", "EMG(1)+Druck", 5},
+    {"2-kanalig EMG + Druck", "EMG(2)+Druck", 6},
+    {"Programmfolge", "Programmfolge", 0},
+    {"2-kanalig EMG", "EMG 2CH", 4},
+};
+
+constexpr double kBereiche[13] = {2.5, 5, 7.5, 10, 15, 20, 25, 30, 50, 75, 100, 200, 300};
+constexpr double kAlteBereiche[10] = {2.5, 5, 7.5, 10, 15, 20, 30, 50, 75, 100};
+
+// Moving average over the last five values; filled with the first value it gets.
+class Mittel {
+public:
+    double Add(double v) {
+        if (!FStarted) {
+            FWerte.fill(v);
+            FStarted = true;
+        }
+        FWerte[FPos] = v;
+        FPos = (FPos + 1) % FWerte.size();
+        double sum = 0;
+        for (double x : FWerte) {
+            sum += x;
+        }
+        return sum / static_cast<double>(FWerte.size());
+    }
+
+private:
+    std::array<double, 5> FWerte{};
+    size_t FPos = 0;
+    bool FStarted = false;
+};
+
+// Moving median over the last five values; starts from zeros.
+class Median {
+public:
+    void Clear() {
+        FWerte.fill(0);
+        FPos = 0;
+    }
+    double Add(double v) {
+        FWerte[FPos] = v;
+        FPos = (FPos + 1) % FWerte.size();
+        auto sorted = FWerte;
+        std::sort(sorted.begin(), sorted.end());
+        return sorted[2];
+    }
+
+private:
+    std::array<double, 5> FWerte{};
+    size_t FPos = 0;
+};
+
+uint16_t Le16(const uint8_t* p) {
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
+
+} // namespace
+
+const Betriebsartinfo* Betriebsart(int mode) {
+    return mode >= 0 && mode < kBetriebsarten ? &kBetriebsarten_[mode] : nullptr;
+}
+
+int Probenbytes(int mode) {
+    const Betriebsartinfo* b = Betriebsart(mode);
+    return b ? b->Probenbytes : 0;
+}
+
+double EMGBereich(int index) {
+    return index >= 0 && index < 13 ? kBereiche[index] : 0.0;
+}
+
+double AlterEMGBereich(int index, bool neueTabelle) {
+    if (neueTabelle) {
+        return EMGBereich(index);
+    }
+    return index >= 0 && index < 10 ? kAlteBereiche[index] : 0.0;
+}
+
+double Einheitenfaktor(Druckeinheit e) {
+    return e == Druckeinheit::mmHg ? 0.75 : 1.0;
+}
+
+// ---------------------------------------------------------------- current format
+
+Messung FillArray(const uint8_t* data, size_t size, double faktor) {
+    Messung m;
+    if (size < kKopfBytes) {
+        return m;
+    }
+    m.Betriebsart = data[2];
+    const int mode = m.Betriebsart;
+    const int bytes = Probenbytes(mode);
+    if (bytes == 0 || size < kKopfBytes + kFussBytes) {
+        return m; // modes 8 and above 9 have no samples
+    }
+    const size_t end = size - kFussBytes;
+    m.Werte.reserve((end - kKopfBytes) / static_cast<size_t>(bytes));
+    Mittel emg1, emg2;
+    Median strom;
+    int letztePhase = -1;
+    bool ersterDruck = true;
+    double schwelleDruck = 0;
+    // Only whole samples: a cut-off sample at the end is not decoded.
+    for (size_t pos = kKopfBytes; pos + static_cast<size_t>(bytes) <= end;
+         pos += static_cast<size_t>(bytes)) {
+        const uint8_t* s = data + pos;
+        TMessWert w;
+        int phase = 0;
+        double emg1Raw = 0, emg2Raw = 0, bereich1 = 0, bereich2 = 0, stromRaw = 0, druck = 0, schwelle = 0;
+        bool hatEmg1 = false, hatEmg2 = false;
+        if (mode <= 3) {
+            const uint16_t word = Le16(s);
+            phase = word >> 12;
+            const int index = (word >> 8) & 0x0F;
+            const int value = word & 0xFF;
+            bereich1 = EMGBereich(index);
+            if (phase == kPhaseStrom) {
+                // Bits 11..8 of a current word are not part of the current (see Aufzeichnung).
+                stromRaw = value / 10.0;
+            } else {
+                emg1Raw = value * bereich1 / 200.0;
+                hatEmg1 = true;
+            }
+            if (mode == 3) {
+                schwelle = s[2] * bereich1 / 100.0;
+            }
+        } else if (mode <= 7) {
+            druck = (s[0] * 256 + s[1]) / 100.0 * faktor;
+            phase = s[2] >> 4;
+            if (ersterDruck) {
+                schwelleDruck = druck;
+                ersterDruck = false;
+            }
+            schwelle = schwelleDruck;
+            if (mode == 4 || mode == 5) {
+                bereich1 = 200;
+                emg1Raw = 100;
+                hatEmg1 = true;
+            } else {
+                bereich1 = EMGBereich(s[3] & 0x0F);
+                bereich2 = EMGBereich(s[3] >> 4);
+                emg1Raw = s[4] * bereich1 / 200.0;
+                hatEmg1 = true;
+                if (mode == 7) {
+                    emg2Raw = s[5] * bereich2 / 200.0;
+                } else {
+                    bereich2 = 200;
+                    emg2Raw = 100;
+                }
+                hatEmg2 = true;
+            }
+        } else { // mode 9
+            bereich1 = EMGBereich(s[2] & 0x0F);
+            bereich2 = EMGBereich(s[2] >> 4);
+            emg1Raw = s[0] * bereich1 / 200.0;
+            emg2Raw = s[1] * bereich2 / 200.0;
+            hatEmg1 = hatEmg2 = true;
+            phase = s[3] >> 4;
+        }
+
+        const double emg1Glatt = hatEmg1 ? emg1.Add(emg1Raw) : 0;
+        const double emg2Glatt = hatEmg2 ? emg2.Add(emg2Raw) : 0;
+        double stromGlatt = 0;
+        if (phase == kPhaseStrom) {
+            if (letztePhase != kPhaseStrom) {
+                strom.Clear(); // a current phase starts from zeros
+            }
+            stromGlatt = strom.Add(stromRaw);
+        }
+        letztePhase = phase;
+
+        w.Phase = phase;
+        w.Schwelle = schwelle;
+        switch (phase) {
+        case 0:
+        case 1:
+        case 2:
+        case 4:
+            w.EMG1 = emg1Glatt;
+            w.EMG1_RAW = emg1Raw;
+            w.EMG2 = emg2Glatt;
+            w.EMG2_RAW = emg2Raw;
+            w.Bereich1 = bereich1;
+            w.Bereich2 = bereich2;
+            break;
+        case 3:
+            w.Strom = stromGlatt;
+            w.Strom_RAW = stromRaw;
+            w.Bereich1 = 2.5;
+            break;
+        case 5:
+        case 6:
+            w.Druck = druck;
+            break;
+        case 7:
+            w.Druck = druck;
+            w.EMG1 = emg1Glatt;
+            w.EMG1_RAW = emg1Raw;
+            w.EMG2 = emg2Glatt;
+            w.EMG2_RAW = emg2Raw;
+            w.Bereich1 = bereich1;
+            w.Bereich2 = bereich2;
+            break;
+        default:
+            continue; // phases above 7 give no sample
+        }
+        m.Werte.push_back(w);
+    }
+    return m;
+}
+
+// ---------------------------------------------------------------- older variant
+
+Messung FillArrayAlt(const uint8_t* data, size_t size, double faktor) {
+    Messung m;
+    m.AelteresFormat = true;
+    if (size < kAlterKopfBytes) {
+        return m;
+    }
+    const int s = data[36];
+    const int code = data[189];
+    const bool neueTabelle = data[208] == 1;
+    switch (code) {
+    case 9:
+        m.Betriebsart = 4;
+        break;
+    case 10:
+        m.Betriebsart = 6;
+        break;
+    case 11:
+        m.Betriebsart = 7;
+        break;
+    case 12:
+        m.Betriebsart = 5;
+        break;
+    default:
+        m.Betriebsart = code - 1;
+        break;
+    }
+    Mittel emg1, emg2;
+    size_t pos = kAlterKopfBytes;
+    auto have = [&](size_t n) { return pos + n <= size; };
+    struct Wort {
+        int phase;
+        int index;
+        int value;
+        double bereich;
+    };
+    auto word = [&]() {
+        const uint16_t w = Le16(data + pos);
+        pos += 2;
+        Wort r{w >> 12, (w >> 8) & 0x0F, w & 0xFF, 0};
+        r.bereich = AlterEMGBereich(r.index, neueTabelle);
+        return r;
+    };
+
+    if (s == 1 && code >= 1 && code <= 8) {
+        while (have(2)) {
+            const uint16_t raw = Le16(data + pos);
+            const Wort w = word();
+            TMessWert v;
+            bool mitSchwelle = false;
+            switch (w.phase) {
+            case 3:
+                v.Phase = 2;
+                break;
+            case 4:
+                v.Phase = 3;
+                break;
+            case 5:
+                v.Phase = 0;
+                break;
+            case 6:
+                v.Phase = 1;
+                break;
+            case 7:
+                v.Phase = 1;
+                mitSchwelle = true;
+                break;
+            case 8:
+                v.Phase = 2;
+                mitSchwelle = true;
+                break;
+            case 9:
+                v.Phase = 0;
+                mitSchwelle = true;
+                break;
+            default:
+                continue; // no sample
+            }
+            if (w.phase == 4) {
+                v.Strom = v.Strom_RAW = (raw & 0x0FFF) / 10.0;
+                v.Bereich1 = 0;
+                if (code == 4) {
+                    if (!have(1)) {
+                        break;
+                    }
+                    ++pos; // not evaluated
+                }
+                m.Werte.push_back(v);
+                continue;
+            }
+            v.EMG1_RAW = w.value * w.bereich / 200.0;
+            v.EMG1 = emg1.Add(w.value) * w.bereich / 200.0;
+            v.Bereich1 = w.bereich;
+            if (mitSchwelle) {
+                if (!have(1)) {
+                    break;
+                }
+                v.Schwelle = data[pos++] * w.bereich / 100.0;
+            }
+            m.Werte.push_back(v);
+        }
+    } else if (s == 2 && code == 1) {
+        while (have(4)) {
+            const Wort w1 = word();
+            const Wort w2 = word();
+            if (w1.phase == 5 || w1.phase == 6) {
+                TMessWert v;
+                v.Phase = w1.phase == 5 ? 0 : 1;
+                v.EMG1_RAW = w1.value * w1.bereich / 200.0;
+                v.EMG1 = emg1.Add(w1.value) * w1.bereich / 200.0;
+                v.Bereich1 = w1.bereich;
+                m.Werte.push_back(v);
+            }
+            if ((w2.phase == 5 || w2.phase == 6) && !m.Werte.empty()) {
+                TMessWert& last = m.Werte.back();
+                last.EMG2_RAW = w2.value * w2.bereich / 200.0;
+                last.EMG2 = emg2.Add(w2.value) * w2.bereich / 200.0;
+                last.Bereich2 = w2.bereich;
+            }
+        }
+    } else if (code >= 9 && code <= 12) {
+        const size_t sampleBytes = code == 9 ? 2 : code == 10 ? 4 : code == 11 ? 6 : 3;
+        bool erster = true;
+        double schwelle = 0;
+        while (have(sampleBytes)) {
+            TMessWert v;
+            v.Druck = Le16(data + pos) / 100.0 * faktor;
+            pos += 2;
+            if (erster) {
+                schwelle = v.Druck;
+                erster = false;
+            }
+            v.Schwelle = schwelle;
+            v.Phase = 7;
+            if (code == 12) {
+                v.Phase = data[pos++] >> 4;
+            }
+            if (code == 10 || code == 11) {
+                const Wort w1 = word();
+                v.EMG1_RAW = w1.value * w1.bereich / 200.0;
+                v.EMG1 = emg1.Add(w1.value) * w1.bereich / 200.0;
+                v.Bereich1 = w1.bereich;
+            }
+            if (code == 11) {
+                const Wort w2 = word();
+                v.EMG2_RAW = w2.value * w2.bereich / 200.0;
+                v.EMG2 = emg2.Add(w2.value) * w2.bereich / 200.0;
+                v.Bereich2 = w2.bereich;
+            }
+            m.Werte.push_back(v);
+        }
+    }
+    return m;
+}
+
+Messung Dekodiere(const uint8_t* data, size_t size, int dbBetriebsart, double faktor) {
+    if (dbBetriebsart <= -100) {
+        Messung m;
+        m.AelteresFormat = true;
+        return m; // the oldest variant: nothing can be decoded
+    }
+    if (dbBetriebsart <= 0) {
+        return FillArrayAlt(data, size, faktor);
+    }
+    return FillArray(data, size, faktor);
+}
+
+// ---------------------------------------------------------------- statistics
+
+namespace {
+
+struct Gruppe {
+    float& sum;
+    uint32_t& count;
+    float& min;
+    float& max;
+    void Reset() {
+        sum = 0;
+        count = 0;
+        min = 300.0f;
+        max = 0;
+    }
+    void Add(double v) {
+        // Summed as the trailer stores it: in single precision.
+        sum = static_cast<float>(static_cast<double>(sum) + v);
+        ++count;
+        min = std::min(min, static_cast<float>(v));
+        max = std::max(max, static_cast<float>(v));
+    }
+};
+
+} // namespace
+
+void ZUD12Statistik(const Messung& m, int BA, UebungsFooter& f) {
+    // Fields of a packed record are copied out and back, never bound by reference.
+    float s[16];
+    uint32_t c[4];
+    s[0] = f.avg_Entspannen, s[1] = f.min_Entspannen, s[2] = f.max_Entspannen;
+    s[3] = f.avg_Anspannen, s[4] = f.min_Anspannen, s[5] = f.max_Anspannen;
+    s[6] = f.avg_Pause, s[7] = f.min_Pause, s[8] = f.max_Pause;
+    s[9] = f.avg_Strom, s[10] = f.min_Strom, s[11] = f.max_Strom;
+    Gruppe relax{s[0], c[0], s[1], s[2]};
+    Gruppe contract{s[3], c[1], s[4], s[5]};
+    Gruppe pause{s[6], c[2], s[7], s[8]};
+    Gruppe current{s[9], c[3], s[10], s[11]};
+    for (Gruppe* g : {&relax, &contract, &pause, &current}) {
+        g->Reset();
+    }
+    uint32_t haltedauer = 0;
+    float basisdruck = 0;
+
+    for (const TMessWert& w : m.Werte) {
+        const double V = BA == 5 ? w.Druck : w.EMG1_RAW;
+        switch (w.Phase) {
+        case 0:
+        case 5:
+            relax.Add(V);
+            if (BA == 9) {
+                pause.Add(w.EMG2_RAW);
+            }
+            break;
+        case 1:
+        case 6:
+            contract.Add(V);
+            if (BA == 9) {
+                current.Add(w.EMG2_RAW);
+            }
+            break;
+        case 2:
+            pause.Add(w.EMG1_RAW);
+            break;
+        case 3:
+        case 7:
+            current.Add(BA == 4 || BA == 6 || BA == 7 ? w.Druck : w.Strom_RAW);
+            if (BA == 6 || BA == 7) {
+                relax.Add(w.EMG1_RAW);
+            }
+            if (BA == 7) {
+                contract.Add(w.EMG2_RAW);
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    if (BA >= 4 && BA <= 7) {
+        double H, G;
+        if (BA == 5) {
+            H = std::max(relax.max, contract.max);
+            G = std::min(relax.min, contract.min);
+        } else {
+            H = current.max;
+            G = current.min;
+        }
+        const double grenze = G + (H - G) * 0.5;
+        uint32_t lauf = 0;
+        for (const TMessWert& w : m.Werte) {
+            lauf = w.Druck >= grenze ? lauf + 1 : 0;
+            haltedauer = std::max(haltedauer, lauf);
+        }
+        basisdruck = m.Werte.empty() ? 0.0f : static_cast<float>(m.Werte.front().Druck);
+    }
+
+    f.Length = static_cast<uint32_t>(m.Werte.size());
+    f.avg_Entspannen = s[0], f.min_Entspannen = s[1], f.max_Entspannen = s[2], f.avg_Entspannen_Count = c[0];
+    f.avg_Anspannen = s[3], f.min_Anspannen = s[4], f.max_Anspannen = s[5], f.avg_Anspannen_Count = c[1];
+    f.avg_Pause = s[6], f.min_Pause = s[7], f.max_Pause = s[8], f.avg_Pause_Count = c[2];
+    f.avg_Strom = s[9], f.min_Strom = s[10], f.max_Strom = s[11], f.avg_Strom_Count = c[3];
+    f.Haltedauer = haltedauer;
+    f.Basisdruck = basisdruck;
+}
+
+std::optional<UebungsFooter> LeseFooter(const uint8_t* data, size_t size) {
+    if (size < kKopfBytes + kFussBytes) {
+        return std::nullopt;
+    }
+    UebungsFooter f;
+    std::memcpy(&f, data + size - kFussBytes, sizeof f);
+    return f;
+}
+
+// ---------------------------------------------------------------- cropping
+
+std::vector<uint8_t> CutStream(const uint8_t* data, size_t size, double Faktor, double Offset) {
+    if (size < kKopfBytes + kFussBytes) {
+        return {};
+    }
+    const int mode = data[2];
+    const int bytes = Probenbytes(mode);
+    if (bytes == 0 || !std::isfinite(Faktor) || !std::isfinite(Offset)) {
+        return {};
+    }
+    Faktor = std::max(Faktor, 1.0);
+    Offset = std::clamp(Offset, 0.0, 1.0);
+    const size_t n = (size - kKopfBytes - kFussBytes) / static_cast<size_t>(bytes);
+    // Rounded half to even, as the chart's crop has always rounded.
+    const size_t b = std::min(n, static_cast<size_t>(std::nearbyint(static_cast<double>(n) * Offset)));
+    const size_t k = std::min(static_cast<size_t>(std::nearbyint(static_cast<double>(n) / Faktor)), n - b);
+    std::vector<uint8_t> out(data, data + kKopfBytes);
+    const uint8_t* first = data + kKopfBytes + b * static_cast<size_t>(bytes);
+    out.insert(out.end(), first, first + k * static_cast<size_t>(bytes));
+    UebungsFooter f{};
+    out.resize(out.size() + kFussBytes, 0);
+    const Messung m = FillArray(out.data(), out.size());
+    ZUD12Statistik(m, mode, f);
+    f.Betriebsart = static_cast<uint8_t>(mode);
+    std::memcpy(out.data() + out.size() - kFussBytes, &f, sizeof f);
+    return out;
+}
+
+// ---------------------------------------------------------------- live recording
+
+Aufzeichnung::Aufzeichnung(const ProgrammParameter& kopf) : FBetriebsart(kopf.Betriebsart) {
+    const auto* p = reinterpret_cast<const uint8_t*>(&kopf);
+    FDaten.assign(p, p + sizeof kopf);
+}
+
+void Aufzeichnung::Hinzufuegen(const Livewert& w) {
+    const int mode = FBetriebsart;
+    const auto phase = static_cast<uint8_t>(w.Phase & 0x0F);
+    const auto bereiche = static_cast<uint8_t>(((w.Bereich2 & 0x0F) << 4) | (w.Bereich1 & 0x0F));
+    if (mode >= 0 && mode <= 3) {
+        if (w.Phase == kPhaseStrom) {
+            // The current in 0.1 mA as a 12-bit number; bits 11..8 in the high nibble.
+            const int strom = std::clamp(static_cast<int>(std::lround(w.Strom * 10)), 0, 0x0FFF);
+            FDaten.push_back(static_cast<uint8_t>(strom & 0xFF));
+            FDaten.push_back(static_cast<uint8_t>((phase << 4) | (strom >> 8)));
+        } else {
+            FDaten.push_back(w.EMG1);
+            FDaten.push_back(static_cast<uint8_t>((phase << 4) | (w.Bereich1 & 0x0F)));
+        }
+        if (mode == 3) {
+            FDaten.push_back(w.Schwelle);
+            FDaten.push_back(0);
+            FDaten.push_back(0);
+        }
+    } else if (mode == 9) {
+        FDaten.push_back(w.EMG1);
+        FDaten.push_back(w.EMG2);
+        FDaten.push_back(bereiche);
+        FDaten.push_back(static_cast<uint8_t>(phase << 4));
+    } else if (mode >= 4 && mode <= 7) {
+        const int druck = std::clamp(static_cast<int>(w.Druck * 100), 0, 0xFFFF);
+        FDaten.push_back(static_cast<uint8_t>(druck >> 8));
+        FDaten.push_back(static_cast<uint8_t>(druck & 0xFF));
+        FDaten.push_back(static_cast<uint8_t>(phase << 4));
+        if (mode >= 6) {
+            // Channel 1 in the low nibble, as the decoder and the device's recordings read it.
+            FDaten.push_back(bereiche);
+            FDaten.push_back(w.EMG1);
+            if (mode == 7) {
+                FDaten.push_back(w.EMG2);
+            }
+        }
+    } else {
+        return; // no sample layout
+    }
+    ++FProben;
+}
+
+std::vector<uint8_t> Aufzeichnung::Abschliessen() const {
+    std::vector<uint8_t> out = FDaten;
+    out.resize(out.size() + kFussBytes, 0);
+    UebungsFooter f{};
+    const Messung m = FillArray(out.data(), out.size());
+    ZUD12Statistik(m, FBetriebsart, f);
+    f.Betriebsart = static_cast<uint8_t>(FBetriebsart);
+    std::memcpy(out.data() + out.size() - kFussBytes, &f, sizeof f);
+    return out;
+}
+
+} // namespace zud
