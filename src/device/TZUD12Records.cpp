@@ -25,7 +25,9 @@ bool TZUD12::ReadTwice(const std::string& path, QByteArray& stream) {
     if (ReadFile(Path(path), stream)) {
         return true;
     }
+    // Bytes left over from the failed attempt must not pass for the answer to the next one.
     stream.clear();
+    ComDev.RxFlush();
     return ReadFile(Path(path), stream);
 }
 
