@@ -1,5 +1,6 @@
 // zud12-emulator: a ZUD12 on a pseudo-terminal, for the demo, for zudctl and for tests.
 
+#include "Demo.h"
 #include "Emulator.h"
 
 #include <csignal>
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
     zud::emu::Options options;
     std::string link;
     std::string seed;
+    bool demo = false;
     std::vector<zud::emu::Fault> faults;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -66,6 +68,8 @@ int main(int argc, char** argv) {
         };
         if (a == "--link") {
             link = value();
+        } else if (a == "--demo") {
+            demo = true;
         } else if (a == "--seed") {
             seed = value();
         } else if (a == "--baud") {
@@ -109,6 +113,9 @@ int main(int argc, char** argv) {
     }
 
     zud::emu::Emulator emu(options);
+    if (demo) {
+        zud::emu::LoadDemo(emu);
+    }
     if (!seed.empty()) {
         if (!std::filesystem::is_directory(seed)) {
             std::fprintf(stderr, "zud12-emulator: Ordner nicht gefunden: %s\n", seed.c_str());

@@ -1,9 +1,14 @@
 // The service command line against the emulated device: in process, and as programs.
 
+#include "Demo.h"
 #include "EmuFixture.h"
+#include "Recording.h"
 #include "Zudctl.h"
 
 #include <QProcess>
+
+#include <cstring>
+#include <set>
 
 using namespace zud;
 using namespace zud::test;
@@ -230,4 +235,151 @@ TEST(ZudctlProgram, AgainstTheEmulatorProgram) {
     ASSERT_TRUE(emulator.waitForFinished(5000));
     EXPECT_EQ(emulator.exitCode(), 0);
     EXPECT_FALSE(QFileInfo::exists(link));
+}
+
+namespace {
+
+class ZudctlFiles : public ::testing::Test {
+protected:
+    int Run(const QStringList& args) {
+        out.clear();
+        err.clear();
+        QTextStream o(&out);
+        QTextStream e(&err);
+        const int rc = RunZudctl(args, o, e);
+        o.flush();
+        e.flush();
+        return rc;
+    }
+    QString Write(const QString& name, const std::vector<uint8_t>& bytes) {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(ToQ(bytes));
+        return path;
+    }
+    static std::vector<uint8_t> Stream(int mode, const std::vector<uint8_t>& samples) {
+        std::vector<uint8_t> s(89, 0);
+        s[2] = static_cast<uint8_t>(mode);
+        s.insert(s.end(), samples.begin(), samples.end());
+        s.resize(s.size() + 128, 0);
+        return s;
+    }
+
+    QTemporaryDir dir;
+    QString out, err;
+};
+
+} // namespace
+
+TEST_F(ZudctlFiles, DecodeAndStatsPrintEverySample) {
+    const QString f = Write(QStringLiteral("a.hdf"), Stream(0, {0x64, 0x1B, 0x32, 0x30}));
+    ASSERT_EQ(Run({QStringLiteral("decode"), f}), 0) << err.toStdString();
+    EXPECT_EQ(out, QStringLiteral(
+                       "0;1;100.0000;0.0000;100.0000;0.0000;0.0000;0.0000;0.0000;0.0000;200.0000;0.0000\n"
+                       "1;3;0.0000;0.0000;0.0000;0.0000;0.0000;5.0000;0.0000;0.0000;2.5000;0.0000\n"));
+    ASSERT_EQ(Run({QStringLiteral("stats"), f}), 0);
+    EXPECT_EQ(out,
+              QStringLiteral(
+                  "Length=2\nBetriebsart=0\n"
+                  "relax.sum=0.0000\nrelax.count=0\nrelax.min=300.0000\nrelax.max=0.0000\n"
+                  "contract.sum=100.0000\ncontract.count=1\ncontract.min=100.0000\ncontract.max=100.0000\n"
+                  "pause.sum=0.0000\npause.count=0\npause.min=300.0000\npause.max=0.0000\n"
+                  "current.sum=5.0000\ncurrent.count=1\ncurrent.min=5.0000\ncurrent.max=5.0000\n"
+                  "Haltedauer=0\nBasisdruck=0.0000\n"));
+
+    const QString p = Write(QStringLiteral("p.hdf"), Stream(4, {0x03, 0xE8, 0x70}));
+    ASSERT_EQ(Run({QStringLiteral("decode"), QStringLiteral("--unit"), QStringLiteral("mmHg"), p}), 0);
+    EXPECT_TRUE(
+        out.startsWith(QStringLiteral("0;7;100.0000;0.0000;100.0000;0.0000;0.0000;0.0000;7.5000;7.5000;")));
+
+    // The older variant through the database's mode value.
+    std::vector<uint8_t> alt(253, 0);
+    alt[36] = 1;
+    alt[189] = 1;
+    alt[208] = 1;
+    alt.push_back(0x64);
+    alt.push_back(0x6B);
+    const QString a = Write(QStringLiteral("alt.hdf"), alt);
+    ASSERT_EQ(Run({QStringLiteral("decode"), QStringLiteral("--old"), QStringLiteral("-1"), a}), 0);
+    EXPECT_EQ(out, QStringLiteral(
+                       "0;1;100.0000;0.0000;100.0000;0.0000;0.0000;0.0000;0.0000;0.0000;200.0000;0.0000\n"));
+    ASSERT_EQ(Run({QStringLiteral("decode"), QStringLiteral("--old"), QStringLiteral("-100"), a}), 0);
+    EXPECT_TRUE(out.isEmpty());
+    EXPECT_EQ(Run({QStringLiteral("stats"), QStringLiteral("--old"), QStringLiteral("-100"), a}), 1);
+
+    EXPECT_EQ(Run({QStringLiteral("decode")}), 2);
+    EXPECT_EQ(Run({QStringLiteral("decode"), QStringLiteral("--unit"), QStringLiteral("psi"), f}), 2);
+    EXPECT_EQ(Run({QStringLiteral("decode"), QStringLiteral("--old"), QStringLiteral("3"), f}), 2);
+    EXPECT_EQ(Run({QStringLiteral("decode"), dir.filePath(QStringLiteral("fehlt.hdf"))}), 1);
+}
+
+TEST_F(ZudctlFiles, CropAndPrograms) {
+    std::vector<uint8_t> samples;
+    for (int i = 0; i < 100; ++i) {
+        samples.push_back(static_cast<uint8_t>(i));
+        samples.push_back(0x1B);
+    }
+    const QString in = Write(QStringLiteral("in.hdf"), Stream(0, samples));
+    const QString cut = dir.filePath(QStringLiteral("cut.hdf"));
+    ASSERT_EQ(Run({QStringLiteral("crop"), QStringLiteral("2"), QStringLiteral("0.25"), in, cut}), 0)
+        << err.toStdString();
+    EXPECT_EQ(out, QStringLiteral("samples=50\n"));
+    ASSERT_EQ(Run({QStringLiteral("decode"), cut}), 0);
+    EXPECT_EQ(out.count(QLatin1Char('\n')), 50);
+    EXPECT_TRUE(out.startsWith(QStringLiteral("0;1;25.0000;")));
+    EXPECT_EQ(Run({QStringLiteral("crop"), QStringLiteral("0.5"), QStringLiteral("0"), in, cut}), 2);
+    EXPECT_EQ(Run({QStringLiteral("crop"), QStringLiteral("1"), QStringLiteral("0"),
+                   Write(QStringLiteral("x"), {1, 2}), cut}),
+              1);
+
+    // A program file of the demo device, and a damaged one.
+    emu::Emulator demo;
+    emu::LoadDemo(demo);
+    const auto prog = *demo.GetFile("0:\\Daten\\TH_0\\PAT_0\\Prog.dat");
+    ASSERT_EQ(Run({QStringLiteral("programs"), Write(QStringLiteral("Prog.dat"), prog)}), 0)
+        << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("CRC: ok")));
+    EXPECT_TRUE(out.contains(QStringLiteral("Programm 2: \"Kräftigung\"\n")));
+    EXPECT_TRUE(out.contains(QStringLiteral("Betriebsart=2 (Biofeedback+Elektrostim.)")));
+    auto bad = prog;
+    bad[100] ^= 1;
+    EXPECT_EQ(Run({QStringLiteral("programs"), Write(QStringLiteral("bad.dat"), bad)}), 1);
+    EXPECT_TRUE(out.contains(QStringLiteral("CRC: falsch")));
+    EXPECT_EQ(Run({QStringLiteral("programs"), Write(QStringLiteral("short.dat"), {1, 2, 3})}), 1);
+}
+
+// Every recording of the demo device decodes, and its stored statistics are the ones the
+// decoder recomputes.
+TEST_F(ZudctlFiles, DemoRecordingsOfEveryMode) {
+    emu::Emulator demo;
+    emu::LoadDemo(demo);
+    std::set<int> modes;
+    for (const std::string& path : demo.ListFiles()) {
+        if (path.size() < 4 || path.substr(path.size() - 4) != ".hdf") {
+            continue;
+        }
+        const auto bytes = *demo.GetFile(path);
+        const Messung m = FillArray(bytes.data(), bytes.size());
+        modes.insert(m.Betriebsart);
+        const auto entry = *demo.GetEntry(path);
+        EXPECT_EQ(m.Werte.size(), entry.dauer * 10u) << path;
+        UebungsFooter f = *LeseFooter(bytes.data(), bytes.size());
+        const UebungsFooter stored = f;
+        ZUD12Statistik(m, m.Betriebsart, f);
+        EXPECT_EQ(std::memcmp(&f, &stored, sizeof f), 0) << path;
+    }
+    EXPECT_EQ(modes, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 9}));
+}
+
+TEST_F(Zudctl, DeviceRecordsOfTheDemoDevice) {
+    emu::LoadDemo(emu);
+    ASSERT_EQ(Run({QStringLiteral("device-records")}), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("system.Sprache=0\n")));
+    EXPECT_TRUE(out.contains(QStringLiteral("system.crc=ok\n")));
+    EXPECT_TRUE(out.contains(QStringLiteral("codes=5817,2693,7148,3572,8264,4719\n")));
+    EXPECT_TRUE(out.contains(QStringLiteral("therapist.1;Größer;Bärbel;1982-09-30;0\n")));
+    EXPECT_TRUE(out.contains(QStringLiteral("patient.0.0;Bäcker;Hans-Jürgen;1951-02-14;9\n")));
+    EXPECT_TRUE(out.contains(QStringLiteral("patient.0.9;;;;0\n")));
+    EXPECT_EQ(emu.Screen(), 0);
 }

@@ -92,10 +92,10 @@ inline void SetFieldText(char* field, size_t size, const std::string& text) {
 }
 
 // FAT date and time words of a listing.
-inline uint16_t FatDate(int year, int month, int day) {
+constexpr uint16_t FatDate(int year, int month, int day) {
     return static_cast<uint16_t>(((year - 1980) << 9) | (month << 5) | day);
 }
-inline uint16_t FatTime(int hour, int minute, int second) {
+constexpr uint16_t FatTime(int hour, int minute, int second) {
     return static_cast<uint16_t>((hour << 11) | (minute << 5) | (second / 2));
 }
 

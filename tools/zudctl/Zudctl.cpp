@@ -2,6 +2,7 @@
 
 #include "Handshake.h"
 #include "TZUD12.h"
+#include "ZudctlInternal.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -35,6 +36,13 @@ const char* const kUsage =
     "  set-app N                     Anwendung N (1-12) aktivieren, Flash neu laden\n"
     "  set-clock [JJJJ-MM-TTThh:mm:ss]  Geräteuhr stellen (ohne Angabe: jetzt)\n"
     "  reset                         Gerät zurücksetzen\n"
+    "  device-records                Systemparameter, Codes, Therapeuten und Patienten lesen\n"
+    "\n"
+    "Dateibefehle (ohne Gerät):\n"
+    "  decode [--unit mbar|mmHg] [--old BETRIEBSART] DATEI   Messwerte einer Aufzeichnung\n"
+    "  stats [--unit mbar|mmHg] [--old BETRIEBSART] DATEI    Statistik einer Aufzeichnung\n"
+    "  crop FAKTOR OFFSET EINGABE AUSGABE                     Aufzeichnung zuschneiden\n"
+    "  programs [--sprache N] DATEI                           Programmdatei (Prog.dat) anzeigen\n"
     "\n"
     "Optionen:\n"
     "  --port PFAD   serielle Schnittstelle (Vorgabe: Einstellung \"Port\")\n"
@@ -43,9 +51,8 @@ const char* const kUsage =
 
 const QString kCommError = QStringLiteral("Während der Kommunikation ist ein Fehler aufgetreten!");
 
-struct UsageError {
-    QString message;
-};
+using ctl::ParseInt;
+using ctl::UsageError;
 
 QString DefaultLogFile() {
     QString dir = qEnvironmentVariable("ZUD_DATA_DIR");
@@ -55,16 +62,6 @@ QString DefaultLogFile() {
     }
     QDir().mkpath(dir);
     return dir + QStringLiteral("/Logfile.txt");
-}
-
-int ParseInt(const QString& s, int lo, int hi, const QString& what) {
-    bool ok = false;
-    const int v = s.toInt(&ok, 10);
-    if (!ok || v < lo || v > hi) {
-        throw UsageError{
-            QStringLiteral("%1 muss eine Zahl von %2 bis %3 sein: %4").arg(what).arg(lo).arg(hi).arg(s)};
-    }
-    return v;
 }
 
 QString DateText(const QDate& d) {
@@ -157,7 +154,13 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             }
         };
 
-        static const QStringList kCommands = {QStringLiteral("info"),
+        const int offline = ctl::RunOffline(cmd, rest, out, err);
+        if (offline >= 0) {
+            return offline;
+        }
+
+        static const QStringList kCommands = {QStringLiteral("device-records"),
+                                              QStringLiteral("info"),
                                               QStringLiteral("ls"),
                                               QStringLiteral("get"),
                                               QStringLiteral("put"),
@@ -176,7 +179,31 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
 
         // Check every argument before the device is touched.
         std::function<bool(TZUD12&)> work;
-        if (cmd == QLatin1String("info")) {
+        if (cmd == QLatin1String("device-records")) {
+            need(0, 0);
+            work = [&out](TZUD12& dev) {
+                if (!dev.ReadCodeData() || !dev.ReadSystemParams() || !dev.ReadTherapeutData()) {
+                    return false;
+                }
+                for (int t = 0; t < TZUD12::kTherapeuten; ++t) {
+                    if (!dev.ReadPatientData(t)) {
+                        return false;
+                    }
+                }
+                const int sprache = dev.SystemParameter.Sprache;
+                ctl::PrintSystem(out, dev.SystemParameter);
+                ctl::PrintCodes(out, dev.Codes_ZUD12);
+                for (int t = 0; t < TZUD12::kTherapeuten; ++t) {
+                    ctl::PrintPerson(out, QStringLiteral("therapist.%1").arg(t), dev.Therapeuten_ZUD12[t],
+                                     sprache);
+                }
+                for (int i = 0; i < TZUD12::kSlots; ++i) {
+                    ctl::PrintPerson(out, QStringLiteral("patient.%1.%2").arg(i / 10).arg(i % 10),
+                                     dev.Patienten_ZUD12[i], sprache);
+                }
+                return true;
+            };
+        } else if (cmd == QLatin1String("info")) {
             need(0, 0);
             work = [&out](TZUD12& dev) {
                 out << "firmware: " << dev.FWVersion << '\n'

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "DeviceRecords.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+namespace zud::ctl {
+
+// Wrong usage: exit status 2 with the message and the usage text.
+struct UsageError {
+    QString message;
+};
+
+int ParseInt(const QString& s, int lo, int hi, const QString& what);
+
+// The commands that work on files and need no device; -1 when `cmd` is none of them.
+int RunOffline(const QString& cmd, const QStringList& rest, QTextStream& out, QTextStream& err);
+
+// Readable forms of the device records.
+void PrintPrograms(QTextStream& out, const Programmdatei& d, int sprache);
+void PrintSystem(QTextStream& out, const Systemparameter& s);
+void PrintPerson(QTextStream& out, const QString& prefix, const Stammdaten& d, int sprache);
+void PrintCodes(QTextStream& out, const Codes& c);
+
+} // namespace zud::ctl
