@@ -1,0 +1,66 @@
+// Any bytes as device records: program file, person records, system parameters, codes.
+// Device -> memory -> device keeps every byte but the name bytes, which come back as the
+// device code of their character.
+
+#include "DeviceRecords.h"
+
+#include <cstring>
+
+namespace {
+
+template <typename T> T From(const uint8_t* data, size_t size) {
+    T rec{};
+    std::memcpy(&rec, data, std::min(size, sizeof rec));
+    return rec;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace zud;
+    if (size == 0) {
+        return 0;
+    }
+    const int sprache = data[0] % 6; // 5 = a language the device does not have
+    ++data;
+    --size;
+
+    const auto prog = From<Programmdatei>(data, size);
+    ProgrammdateiCrcOk(prog);
+    Programmsatz mem{};
+    ProgrammeZuSpeicher(prog, mem, sprache);
+    Programmdatei back = prog;
+    bool err = false;
+    ProgrammeZuGeraet(mem, back, sprache, err);
+    // Everything but the names comes back as it was; each name byte comes back as the code
+    // its character has (a Latin-1 letter that is also a national letter takes the national
+    // code, a free place the first free code).
+    Programmdatei expected = prog;
+    bool unused = false;
+    for (auto& p : expected.Programme) {
+        for (uint8_t& b : p.Name) {
+            b = UnicodeZuGeraet(GeraetZuUnicode(b, sprache), sprache, unused);
+        }
+    }
+    if (std::memcmp(&back, &expected, sizeof back) != 0) {
+        __builtin_trap();
+    }
+
+    const auto person = From<Stammdaten>(data, size);
+    Stammsatz s;
+    StammZuSpeicher(person, s, sprache);
+    Stammdaten pback = person;
+    err = false;
+    StammZuGeraet(s, pback, sprache, err);
+    IstLeer(s);
+
+    const auto sys = From<Systemparameter>(data, size);
+    SystemCrc(sys);
+    auto codes = From<Codes>(data, size);
+    SetCodesCrc(codes);
+
+    uint8_t muster[13];
+    CalcStimMuster(muster, size > 0 ? data[0] : 0);
+    CalcMittelfrequenzMuster(muster, size > 1 ? data[1] : 0);
+    return 0;
+}
