@@ -231,3 +231,33 @@ TEST_F(DeviceRecords, CodesWithAndWithoutTempDat) {
     ASSERT_TRUE(other.ReadCodeData());
     EXPECT_EQ(uint16_t{other.Codes_ZUD12.Code[2]}, 1234);
 }
+
+TEST_F(DeviceRecords, NamesInAllFiveLanguagesSurviveTheDevice) {
+    const std::u16string names[5][2] = {{u"Müller", u"Jürgen"},
+                                        {u"Weiß", u"Käthe"},
+                                        {u"Lefèvre", u"Françoise"},
+                                        {u"Wałęsa", u"Łucja"},
+                                        {u"Niccolò", u"Lucía"}};
+    for (int sprache = 0; sprache <= 4; ++sprache) {
+        std::array<Stammdaten, 10> leer{};
+        Put(PatientenPfad(1), leer);
+        ASSERT_TRUE(dev->ReadPatientData(1));
+        dev->SystemParameter.Sprache = static_cast<uint8_t>(sprache);
+        dev->ConvertError = false;
+        SetFeldText(dev->Patienten[10].Name.data(), 30, names[sprache][0]);
+        SetFeldText(dev->Patienten[10].Vorname.data(), 30, names[sprache][1]);
+        ASSERT_TRUE(dev->WritePatientData(1));
+        EXPECT_FALSE(dev->ConvertError) << "Sprache " << sprache;
+
+        TZUD12 other;
+        other.ComPort = dev->ComPort;
+        dev->close();
+        other.open();
+        other.SystemParameter.Sprache = static_cast<uint8_t>(sprache);
+        ASSERT_TRUE(other.ReadPatientData(1));
+        EXPECT_EQ(FeldText(other.Patienten[10].Name.data(), 30), names[sprache][0]);
+        EXPECT_EQ(FeldText(other.Patienten[10].Vorname.data(), 30), names[sprache][1]);
+        other.close();
+        dev->open();
+    }
+}

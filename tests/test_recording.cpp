@@ -221,23 +221,23 @@ TEST(Statistics, GroupsHoldAndBasePressure) {
     UebungsFooter f{};
     f.Status = 0xDEADBEEF; // carried
     ZUD12Statistik(m, 0, f);
-    EXPECT_EQ(f.Length, 5u);
-    EXPECT_FLOAT_EQ(f.avg_Anspannen, 150);
-    EXPECT_EQ(f.avg_Anspannen_Count, 2u);
-    EXPECT_FLOAT_EQ(f.min_Anspannen, 50);
-    EXPECT_FLOAT_EQ(f.max_Anspannen, 100);
-    EXPECT_FLOAT_EQ(f.avg_Entspannen, 20);
-    EXPECT_FLOAT_EQ(f.avg_Pause, 10);
-    EXPECT_FLOAT_EQ(f.avg_Strom, 5);
-    EXPECT_EQ(f.Status, 0xDEADBEEF);
-    EXPECT_EQ(f.Haltedauer, 0u);
+    EXPECT_EQ(+f.Length, 5u);
+    EXPECT_FLOAT_EQ(+f.avg_Anspannen, 150);
+    EXPECT_EQ(+f.avg_Anspannen_Count, 2u);
+    EXPECT_FLOAT_EQ(+f.min_Anspannen, 50);
+    EXPECT_FLOAT_EQ(+f.max_Anspannen, 100);
+    EXPECT_FLOAT_EQ(+f.avg_Entspannen, 20);
+    EXPECT_FLOAT_EQ(+f.avg_Pause, 10);
+    EXPECT_FLOAT_EQ(+f.avg_Strom, 5);
+    EXPECT_EQ(+f.Status, 0xDEADBEEF);
+    EXPECT_EQ(+f.Haltedauer, 0u);
 
     // Empty groups: count 0, minimum 300, maximum 0.
     m = Decode(Stream(0, {}));
     ZUD12Statistik(m, 0, f);
-    EXPECT_EQ(f.Length, 0u);
-    EXPECT_FLOAT_EQ(f.min_Strom, 300);
-    EXPECT_FLOAT_EQ(f.max_Strom, 0);
+    EXPECT_EQ(+f.Length, 0u);
+    EXPECT_FLOAT_EQ(+f.min_Strom, 300);
+    EXPECT_FLOAT_EQ(+f.max_Strom, 0);
 
     // Mode 4 (pressure, phase 7): hold = longest run at or above the middle of min and max.
     std::vector<uint8_t> p;
@@ -248,17 +248,17 @@ TEST(Statistics, GroupsHoldAndBasePressure) {
     }
     m = Decode(Stream(4, p));
     ZUD12Statistik(m, 4, f);
-    EXPECT_EQ(f.avg_Strom_Count, 10u);
-    EXPECT_FLOAT_EQ(f.max_Strom, 60);
-    EXPECT_EQ(f.Haltedauer, 4u); // 58, 59, 57, 56 ≥ 35
-    EXPECT_FLOAT_EQ(f.Basisdruck, 10);
+    EXPECT_EQ(+f.avg_Strom_Count, 10u);
+    EXPECT_FLOAT_EQ(+f.max_Strom, 60);
+    EXPECT_EQ(+f.Haltedauer, 4u); // 58, 59, 57, 56 ≥ 35
+    EXPECT_FLOAT_EQ(+f.Basisdruck, 10);
 
     // Mode 9: the second channel feeds the pause and current groups.
     m = Decode(Stream(9, {100, 100, 0xBB, 0x00, 100, 100, 0xBB, 0x10}));
     ZUD12Statistik(m, 9, f);
-    EXPECT_EQ(f.avg_Pause_Count, 1u);
-    EXPECT_EQ(f.avg_Strom_Count, 1u);
-    EXPECT_FLOAT_EQ(f.avg_Strom, 100);
+    EXPECT_EQ(+f.avg_Pause_Count, 1u);
+    EXPECT_EQ(+f.avg_Strom_Count, 1u);
+    EXPECT_FLOAT_EQ(+f.avg_Strom, 100);
 }
 
 TEST(Cropping, KeepsTheVisiblePartWithFreshStatistics) {
@@ -280,9 +280,9 @@ TEST(Cropping, KeepsTheVisiblePartWithFreshStatistics) {
         EXPECT_EQ(out[out.size() - kFussBytes - 1], 74);
         const auto f = LeseFooter(out.data(), out.size());
         ASSERT_TRUE(f);
-        EXPECT_EQ(f->Status, 0u);
-        EXPECT_EQ(f->Betriebsart, mode);
-        EXPECT_EQ(f->Length, Decode(out).Werte.size());
+        EXPECT_EQ(+f->Status, 0u);
+        EXPECT_EQ(+f->Betriebsart, mode);
+        EXPECT_EQ(+f->Length, Decode(out).Werte.size());
     }
     // Out-of-range factors and offsets are held to the recording.
     auto in = Stream(0, std::vector<uint8_t>(20, 0x01));
@@ -345,7 +345,7 @@ TEST(LiveWriter, EveryModeAndPhaseDecodesToWhatWasMeasured) {
             }
         }
         const auto f = LeseFooter(bytes.data(), bytes.size());
-        EXPECT_EQ(f->Length, 1u);
-        EXPECT_EQ(f->Betriebsart, c.mode);
+        EXPECT_EQ(+f->Length, 1u);
+        EXPECT_EQ(+f->Betriebsart, c.mode);
     }
 }

@@ -242,17 +242,25 @@ void CalcMittelfrequenzMuster(uint8_t Muster[13], int Laenge) {
     }
 }
 
-std::u16string FeldText(const char16_t* field, size_t n) {
-    size_t len = 0;
-    while (len < n && field[len] != 0) {
-        ++len;
+std::u16string FeldText(const void* field, size_t n) {
+    const auto* bytes = static_cast<const uint8_t*>(field);
+    std::u16string out;
+    for (size_t i = 0; i < n; ++i) {
+        char16_t u;
+        std::memcpy(&u, bytes + 2 * i, sizeof u);
+        if (u == 0) {
+            break;
+        }
+        out += u;
     }
-    return std::u16string(field, len);
+    return out;
 }
 
-void SetFeldText(char16_t* field, size_t n, const std::u16string& text) {
+void SetFeldText(void* field, size_t n, const std::u16string& text) {
+    auto* bytes = static_cast<uint8_t*>(field);
     for (size_t i = 0; i < n; ++i) {
-        field[i] = i < text.size() ? text[i] : char16_t(0);
+        const char16_t u = i < text.size() ? text[i] : char16_t(0);
+        std::memcpy(bytes + 2 * i, &u, sizeof u);
     }
 }
 

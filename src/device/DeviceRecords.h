@@ -229,8 +229,9 @@ void CalcStimMuster(uint8_t Muster[13], int Laenge);
 // Medium-frequency current pattern for pulse width `laenge`.
 void CalcMittelfrequenzMuster(uint8_t Muster[13], int Laenge);
 
-// UTF-16 helpers for the fixed text fields.
-std::u16string FeldText(const char16_t* field, size_t n);
-void SetFeldText(char16_t* field, size_t n, const std::u16string& text);
+// UTF-16 helpers for the fixed text fields of n units. The fields may lie unaligned inside
+// packed records, so they are read and written byte-wise.
+std::u16string FeldText(const void* field, size_t n);
+void SetFeldText(void* field, size_t n, const std::u16string& text);
 
 } // namespace zud
