@@ -1,0 +1,100 @@
+#pragma once
+
+// A small RAII layer over the Firebird client API: one attachment with one read-committed,
+// record-version, no-wait transaction that is committed with commit-retaining; statements
+// with parameters (never text pasted into SQL), binary blobs both ways, generators.
+// Database errors become DbError carrying the server's message and codes.
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace zud::db {
+
+class DbError : public std::runtime_error {
+public:
+    DbError(const QString& message, int sqlcode, long gdscode)
+        : std::runtime_error(message.toStdString()), FMessage(message), FSqlCode(sqlcode), FGdsCode(gdscode) {
+    }
+    const QString& Message() const { return FMessage; }
+    int SqlCode() const { return FSqlCode; }
+    long GdsCode() const { return FGdsCode; }
+    // The account may not use the role it connected with (or the role is missing).
+    bool IsRoleError() const { return FSqlCode == -551 || FGdsCode == 335544352L; }
+    // A concurrent change of the same row: with no-wait this fails at once.
+    bool IsUpdateConflict() const {
+        return FSqlCode == -913 || FGdsCode == 335544336L || FGdsCode == 335545096L;
+    }
+
+private:
+    QString FMessage;
+    int FSqlCode;
+    long FGdsCode;
+};
+
+// One result row: values in column order; NULL is an invalid QVariant. Integers come as
+// qint64, texts as QString, timestamps as QDateTime, blobs as QByteArray.
+class Row {
+public:
+    Row() = default;
+    Row(std::shared_ptr<const QStringList> names, QVariantList values)
+        : FNames(std::move(names)), FValues(std::move(values)) {}
+    // By column name (as the server reports it, upper case); invalid when absent.
+    QVariant operator[](const QString& column) const;
+    const QVariant& At(int i) const { return FValues[i]; }
+    int Size() const { return static_cast<int>(FValues.size()); }
+    qint64 Int(const QString& column, qint64 fallback = 0) const;
+    QString Text(const QString& column) const { return (*this)[column].toString(); }
+
+private:
+    std::shared_ptr<const QStringList> FNames;
+    QVariantList FValues;
+};
+
+struct ConnectParams {
+    QString database; // "host/port:path" for a server, a plain path for the embedded engine
+    QString user;
+    QString password;
+    QString role; // empty: none
+};
+
+class Connection {
+public:
+    // Attaches to an existing database.
+    static std::unique_ptr<Connection> Attach(const ConnectParams& p);
+    // Creates a new database (SQL dialect 1, default character set UTF8) and attaches.
+    static std::unique_ptr<Connection> Create(const ConnectParams& p);
+    ~Connection(); // commits and detaches
+
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Runs a statement with positional parameters ("?"). Returns rows for a select.
+    std::vector<Row> Query(const QString& sql, const QVariantList& params = {});
+    // Runs a statement that returns no rows.
+    void Exec(const QString& sql, const QVariantList& params = {});
+    // The next value of a generator (step 1).
+    qint64 NextId(const QString& generator);
+    void CommitRetaining();
+    void Commit();   // and starts a new transaction
+    void Rollback(); // and starts a new transaction
+    // Detaches at once (the transaction is committed first).
+    void Close();
+
+    struct Impl;
+
+private:
+    explicit Connection(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> FImpl;
+};
+
+// The embedded engine keeps its lock files in this folder; set before the first database call.
+void SetLockFolder(const QString& folder);
+
+} // namespace zud::db
