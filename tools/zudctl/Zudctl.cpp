@@ -1,6 +1,8 @@
 #include "Zudctl.h"
 
 #include "Handshake.h"
+#include "Paths.h"
+#include "TDM1.h"
 #include "TZUD12.h"
 #include "ZudctlInternal.h"
 
@@ -44,6 +46,19 @@ const char* const kUsage =
     "  crop FAKTOR OFFSET EINGABE AUSGABE                     Aufzeichnung zuschneiden\n"
     "  programs [--sprache N] DATEI                           Programmdatei (Prog.dat) anzeigen\n"
     "\n"
+    "Datenbank (Optionen --db-server, --db-port, --db-dir, --db-user, --db-password vor \"db\";\n"
+    "Vorgabe: die Einstellungen des Programms, eingebettet im Datenordner):\n"
+    "  db create                                 Datenbank anlegen, wenn sie fehlt\n"
+    "  db patients [--search TEXT]               Patienten: IDENTIFIKATION;NAME;VORNAME;GEBURTSTAG\n"
+    "  db add-patient --name N --vorname V --geburtstag JJJJ-MM-TT [--nummer X]\n"
+    "  db recordings PATIENT                     Übungen: COUNTER;DATUM;UHRZEIT;BETRIEBSART;Bytes\n"
+    "  db store PATIENT DATEI --date JJJJ-MM-TT --time hh:mm:ss [--device NAME]\n"
+    "  db fetch COUNTER DATEI                    Aufzeichnung einer Übung in eine Datei\n"
+    "  db move COUNTER PATIENT                   Übung einem anderen Patienten zuordnen\n"
+    "  db delete-recording COUNTER\n"
+    "  db users | add-user NAME PW | set-password NAME PW | drop-user NAME   (Server)\n"
+    "  db server-setup ORDNER --port N --password P   privaten Firebird-Server vorbereiten\n"
+    "\n"
     "Optionen:\n"
     "  --port PFAD   serielle Schnittstelle (Vorgabe: Einstellung \"Port\")\n"
     "  --baud N      Baudrate (Vorgabe: 460800)\n"
@@ -53,16 +68,6 @@ const QString kCommError = QStringLiteral("Während der Kommunikation ist ein Fe
 
 using ctl::ParseInt;
 using ctl::UsageError;
-
-QString DefaultLogFile() {
-    QString dir = qEnvironmentVariable("ZUD_DATA_DIR");
-    if (dir.isEmpty()) {
-        dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-              QStringLiteral("/Brelk/ZUD-Software");
-    }
-    QDir().mkpath(dir);
-    return dir + QStringLiteral("/Logfile.txt");
-}
 
 QString DateText(const QDate& d) {
     return d.isValid() ? d.toString(QStringLiteral("yyyy-MM-dd")) : QString();
@@ -112,6 +117,7 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
     uint32_t baud = 460800;
     QString log;
     bool logGiven = false;
+    ctl::DbOptions dbOptions;
     int i = 0;
     try {
         for (; i < args.size(); ++i) {
@@ -131,6 +137,16 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
                 if (!ok || !TCOM::IsSupportedBaud(baud)) {
                     throw UsageError{QStringLiteral("Baudrate wird nicht unterstützt: %1").arg(v)};
                 }
+            } else if (a == QLatin1String("--db-server")) {
+                dbOptions.server = value();
+            } else if (a == QLatin1String("--db-port")) {
+                dbOptions.port = value();
+            } else if (a == QLatin1String("--db-dir")) {
+                dbOptions.dir = value();
+            } else if (a == QLatin1String("--db-user")) {
+                dbOptions.user = value();
+            } else if (a == QLatin1String("--db-password")) {
+                dbOptions.password = value();
             } else if (a == QLatin1String("--log")) {
                 log = value();
                 logGiven = true;
@@ -154,6 +170,17 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             }
         };
 
+        if (cmd == QLatin1String("db")) {
+            try {
+                return ctl::RunDb(dbOptions, rest, out, err);
+            } catch (const db::DbError& e) {
+                err << e.Message() << '\n';
+                return 1;
+            } catch (const DataError& e) {
+                err << e.Message() << '\n';
+                return 1;
+            }
+        }
         const int offline = ctl::RunOffline(cmd, rest, out, err);
         if (offline >= 0) {
             return offline;
@@ -339,7 +366,7 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             throw UsageError{QStringLiteral("keine Schnittstelle angegeben (--port PFAD)")};
         }
         if (!logGiven) {
-            log = DefaultLogFile();
+            log = LogFilePath();
         }
         TZUD12 dev(log);
         dev.ComPort = port;

@@ -18,6 +18,12 @@ int ParseInt(const QString& s, int lo, int hi, const QString& what);
 // The commands that work on files and need no device; -1 when `cmd` is none of them.
 int RunOffline(const QString& cmd, const QStringList& rest, QTextStream& out, QTextStream& err);
 
+struct DbOptions {
+    QString server, port, dir, user, password;
+};
+// zudctl db ...; database failures are thrown as db::DbError or DataError.
+int RunDb(const DbOptions& options, const QStringList& args, QTextStream& out, QTextStream& err);
+
 // Readable forms of the device records.
 void PrintPrograms(QTextStream& out, const Programmdatei& d, int sprache);
 void PrintSystem(QTextStream& out, const Systemparameter& s);

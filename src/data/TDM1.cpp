@@ -1,0 +1,687 @@
+#include "TDM1.h"
+
+#include "Paths.h"
+#include "Settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace zud {
+
+using db::Connection;
+using db::DbError;
+using db::Row;
+
+namespace {
+
+const QString kPatientColumns = QStringLiteral("IDENTIFIKATION, NUMMER, NAME, KRANKENKASSE, VNUMMER, "
+                                               "VORNAME, GEBURTSTAG, WOHNORT, STRASSE, PLZ, GESCHLECHT, "
+                                               "TELEFON, FAX, EMAIL, GROESSE, GEWICHT, LETZTER_ZUGRIFF");
+
+// Delphi's time values carry this date; stored times keep it so other tools read them alike.
+const QDate kZeitDatum(1899, 12, 30);
+
+QVariant Text(const QString& s) {
+    return s.isEmpty() ? QVariant() : QVariant(s);
+}
+
+Patient ToPatient(const Row& r) {
+    Patient p;
+    p.Identifikation = r.Int(QStringLiteral("IDENTIFIKATION"), -1);
+    p.Nummer = r.Text(QStringLiteral("NUMMER"));
+    p.Name = r.Text(QStringLiteral("NAME"));
+    p.Krankenkasse = r.Text(QStringLiteral("KRANKENKASSE"));
+    p.VNummer = r.Text(QStringLiteral("VNUMMER"));
+    p.Vorname = r.Text(QStringLiteral("VORNAME"));
+    p.Geburtstag = r[QStringLiteral("GEBURTSTAG")].toDateTime().date();
+    p.Wohnort = r.Text(QStringLiteral("WOHNORT"));
+    p.Strasse = r.Text(QStringLiteral("STRASSE"));
+    p.Plz = r.Text(QStringLiteral("PLZ"));
+    p.Telefon = r.Text(QStringLiteral("TELEFON"));
+    p.Fax = r.Text(QStringLiteral("FAX"));
+    p.Email = r.Text(QStringLiteral("EMAIL"));
+    p.Groesse = r.Text(QStringLiteral("GROESSE"));
+    p.Gewicht = r.Text(QStringLiteral("GEWICHT"));
+    // NULL or below 0: not given; 2 and above read as "männlich".
+    const QVariant g = r[QStringLiteral("GESCHLECHT")];
+    bool ok = false;
+    const int n = g.toString().trimmed().toInt(&ok);
+    p.Geschlecht = !g.isValid() || !ok || n < 0 ? -1 : std::min(n, 1);
+    p.LetzterZugriff = r[QStringLiteral("LETZTER_ZUGRIFF")].toDateTime();
+    return p;
+}
+
+Recording ToRecording(const Row& r) {
+    Recording m;
+    m.Counter = r.Int(QStringLiteral("COUNTER"), -1);
+    m.Typ = r.Int(QStringLiteral("TYP"), 0);
+    m.Patient = r.Int(QStringLiteral("PATIENT"), -1);
+    m.Datum = r[QStringLiteral("DATUM")].toDateTime().date();
+    m.Uhrzeit = r[QStringLiteral("UHRZEIT")].toDateTime().time();
+    m.Betriebsart = static_cast<int>(r.Int(QStringLiteral("BETRIEBSART"), 0));
+    m.Daten = r[QStringLiteral("DATEN")].toByteArray();
+    if (m.Daten.isEmpty()) {
+        m.Daten = r[QStringLiteral("KOPF")].toByteArray();
+    }
+    m.Bemerkungen = QString::fromUtf8(r[QStringLiteral("BEMERKUNGEN")].toByteArray());
+    m.LetzterZugriff = r[QStringLiteral("LETZTER_ZUGRIFF")].toDateTime();
+    m.Groesse = r.Int(QStringLiteral("GROESSE"), m.Daten.size());
+    return m;
+}
+
+// A sort direction; anything but ASC or DESC (any case) gives the fallback.
+QString Dir(const QString& s, const char* fallback) {
+    const QString u = s.trimmed().toUpper();
+    return u == QLatin1String("ASC") || u == QLatin1String("DESC") ? u : QString::fromLatin1(fallback);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- location
+
+DbLocation DbLocation::FromSettings(const Settings& s) {
+    DbLocation l;
+    l.server = s.SQLServer3();
+    l.port = s.RemoteServicePort3();
+    l.dir = s.SQLDir3();
+    return l;
+}
+
+bool DbLocation::Embedded() const {
+    return server.trimmed().compare(QLatin1String("EMBEDDED"), Qt::CaseInsensitive) == 0;
+}
+
+QString DbLocation::Server() const {
+    const QString s = server.trimmed();
+    if (s.isEmpty() || s.compare(QLatin1String("NONE"), Qt::CaseInsensitive) == 0) {
+        return QStringLiteral("127.0.0.1");
+    }
+    return s;
+}
+
+QString DbLocation::FilePath() const {
+    QString d = dir;
+    if (!d.isEmpty() && !d.endsWith(QLatin1Char('/'))) {
+        d += QLatin1Char('/');
+    }
+    return d + QLatin1String(kDatabaseFile);
+}
+
+QString DbLocation::ConnectionString() const {
+    if (Embedded()) {
+        return FilePath();
+    }
+    return QStringLiteral("%1/%2:%3").arg(Server(), port, FilePath());
+}
+
+// ---------------------------------------------------------------- installation
+
+TDM1::TDM1(DbLocation location) : FLocation(std::move(location)) {
+    if (FLocation.Embedded() && qEnvironmentVariableIsEmpty("FIREBIRD_LOCK")) {
+        db::SetLockFolder(LockFolder());
+    }
+}
+
+TDM1::~TDM1() = default;
+
+bool TDM1::DatabaseExists() const {
+    if (FLocation.Embedded()) {
+        return QFile::exists(FLocation.FilePath());
+    }
+    try {
+        Connection::Attach({FLocation.ConnectionString(), QString::fromLatin1(kAdminUser),
+                            QString::fromLatin1(kAdminPassword), QString()});
+        return true;
+    } catch (const DbError&) {
+        return false;
+    }
+}
+
+QStringList TDM1::SchemaScript() {
+    return {
+        QStringLiteral("CREATE DOMAIN ALPHA_LONG AS VARCHAR(50)"),
+        QStringLiteral("CREATE DOMAIN ALPHA_MIDDLE AS VARCHAR(25)"),
+        QStringLiteral("CREATE DOMAIN ALPHA_SHORT AS VARCHAR(10)"),
+        QStringLiteral(
+            "CREATE TABLE ZUDDATA (COUNTER INTEGER NOT NULL, TYP INTEGER, PATIENT INTEGER, DATUM TIMESTAMP, "
+            "UHRZEIT TIMESTAMP, BETRIEBSART INTEGER, DATEN BLOB SUB_TYPE 0 SEGMENT SIZE 80, "
+            "BEMERKUNGEN BLOB SUB_TYPE 0 SEGMENT SIZE 80, LETZTER_ZUGRIFF TIMESTAMP)"),
+        QStringLiteral("ALTER TABLE ZUDDATA ADD CONSTRAINT PK_ZUDDATA PRIMARY KEY (COUNTER)"),
+        QStringLiteral(
+            "CREATE TABLE QALPATIENT (IDENTIFIKATION INTEGER NOT NULL, NUMMER VARCHAR(20), NAME ALPHA_LONG, "
+            "KRANKENKASSE ALPHA_LONG, VNUMMER ALPHA_LONG, VORNAME ALPHA_LONG, GEBURTSTAG TIMESTAMP, "
+            "WOHNORT ALPHA_LONG, STRASSE ALPHA_LONG, PLZ ALPHA_SHORT, GESCHLECHT ALPHA_SHORT, "
+            "TELEFON ALPHA_MIDDLE, FAX ALPHA_MIDDLE, EMAIL ALPHA_LONG, HAUSARZT INTEGER, BEH_ARZT INTEGER, "
+            "N_TERMIN TIMESTAMP, GROESSE ALPHA_SHORT, GEWICHT ALPHA_SHORT, "
+            "BEMERKUNGEN BLOB SUB_TYPE 0 SEGMENT SIZE 80, LETZTER_ZUGRIFF TIMESTAMP)"),
+        QStringLiteral("ALTER TABLE QALPATIENT ADD CONSTRAINT PK_QALPATIENT PRIMARY KEY (IDENTIFIKATION)"),
+        QStringLiteral("CREATE INDEX QALPATIENT_IDX1 ON QALPATIENT (NAME)"),
+        QStringLiteral(
+            "CREATE TABLE QALGERAETE (ZAEHLER INTEGER NOT NULL, GERAETEID INTEGER, GERAETENAME ALPHA_LONG, "
+            "SONSTIGES BLOB SUB_TYPE 0 SEGMENT SIZE 80)"),
+        QStringLiteral("ALTER TABLE QALGERAETE ADD CONSTRAINT PK_QALGERAETE PRIMARY KEY (ZAEHLER)"),
+    };
+}
+
+void TDM1::Install(const QString& adminPassword) {
+    if (FLocation.Embedded()) {
+        QDir().mkpath(FLocation.dir);
+    }
+    auto c = Connection::Create(
+        {FLocation.ConnectionString(), QString::fromLatin1(kAdminUser), adminPassword, QString()});
+    for (const QString& sql : SchemaScript()) {
+        c->Exec(sql);
+        c->Commit();
+    }
+    const QStringList rest = {
+        QStringLiteral("CREATE GENERATOR GEN_QALPATIENT_ID"),
+        QStringLiteral("CREATE GENERATOR GEN_ZUDDATA_ID"),
+        QStringLiteral("CREATE GENERATOR GEN_GERAETE_ID"),
+        // The lists of one patient's recordings need no full scan.
+        QStringLiteral("CREATE INDEX ZUDDATA_IDX1 ON ZUDDATA (PATIENT)"),
+        QStringLiteral("CREATE ROLE BENUTZER"),
+        QStringLiteral("GRANT ALL ON ZUDDATA TO BENUTZER"),
+        QStringLiteral("GRANT ALL ON QALPATIENT TO BENUTZER"),
+        QStringLiteral("GRANT ALL ON QALGERAETE TO BENUTZER"),
+        QStringLiteral("GRANT USAGE ON GENERATOR GEN_QALPATIENT_ID TO BENUTZER"),
+        QStringLiteral("GRANT USAGE ON GENERATOR GEN_ZUDDATA_ID TO BENUTZER"),
+        QStringLiteral("GRANT USAGE ON GENERATOR GEN_GERAETE_ID TO BENUTZER"),
+    };
+    for (const QString& sql : rest) {
+        c->Exec(sql);
+        c->Commit();
+    }
+}
+
+bool TDM1::EnsureInstalled(const QString& adminPassword) {
+    if (DatabaseExists()) {
+        return false;
+    }
+    Install(adminPassword);
+    return true;
+}
+
+// ---------------------------------------------------------------- login
+
+QString TDM1::OpenErrorText(const QString& className) {
+    return QStringLiteral("Fehler beim Öffnen der Datenbank. (%1)").arg(className);
+}
+
+void TDM1::Connect(const QString& user, const QString& password, const QString& role) {
+    FDb = Connection::Attach({FLocation.ConnectionString(), user, password, role});
+}
+
+db::Connection& TDM1::Db() {
+    if (!FDb) {
+        throw DataError(QStringLiteral("Keine Verbindung zur Datenbank."));
+    }
+    return *FDb;
+}
+
+void TDM1::OpenDataSets() {
+    // The first access to each table: without the role this is where the server refuses.
+    FDb->Query(QStringLiteral("select first 1 IDENTIFIKATION from QALPatient"));
+    FDb->Query(QStringLiteral("select first 1 COUNTER from ZUDData"));
+    FDb->Query(QStringLiteral("select first 1 ZAEHLER from QALGeraete"));
+}
+
+void TDM1::Login(const QString& user, const QString& password, const QString& adminPassword) {
+    Logout();
+    const QString upper = user.toUpper();
+    Connect(upper, password, QString::fromLatin1(kRole));
+    for (int attempt = 0;; ++attempt) {
+        try {
+            DelBadRecords();
+            OpenDataSets();
+            break;
+        } catch (const DbError& e) {
+            if (!e.IsRoleError() || attempt > 0) {
+                FDb.reset();
+                throw;
+            }
+            // The account lacks the role: grant it once as administrator, then reconnect.
+            FDb.reset();
+            const QString name = CheckUserName(user);
+            {
+                auto admin =
+                    Connection::Attach({FLocation.ConnectionString(), QString::fromLatin1(kAdminUser),
+                                        adminPassword, QStringLiteral("RDB$ADMIN")});
+                admin->Exec(QStringLiteral("GRANT Benutzer to %1").arg(name));
+                admin->Commit();
+            }
+            Connect(upper, password, QString::fromLatin1(kRole));
+        }
+    }
+    FUser = upper;
+}
+
+void TDM1::Logout() {
+    FDb.reset();
+    FUser.clear();
+}
+
+int TDM1::DelBadRecords() {
+    auto& c = Db();
+    const auto rows = c.Query(QStringLiteral("Select COUNTER from ZUDData where Betriebsart = -100"));
+    for (const Row& r : rows) {
+        c.Exec(
+            QStringLiteral("DELETE FROM ZUDDATA WHERE COUNTER = %1").arg(r.Int(QStringLiteral("COUNTER"))));
+    }
+    return static_cast<int>(rows.size());
+}
+
+// ---------------------------------------------------------------- users
+
+QString TDM1::CheckUserName(const QString& name) {
+    static const QRegularExpression kIdent(QStringLiteral("^[A-Za-z][A-Za-z0-9_$]{0,30}$"));
+    if (!kIdent.match(name).hasMatch()) {
+        throw DataError(
+            QStringLiteral("Ungültiger Benutzername: nur Buchstaben, Ziffern und _ (höchstens 31 Zeichen, "
+                           "zuerst ein Buchstabe)."));
+    }
+    return name;
+}
+
+QString TDM1::QuoteString(const QString& s) {
+    QString q = s;
+    q.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QLatin1Char('\'') + q + QLatin1Char('\'');
+}
+
+namespace {
+
+std::unique_ptr<Connection> AdminConnection(const DbLocation& loc, const QString& adminPassword) {
+    if (loc.Embedded()) {
+        throw DataError(
+            QStringLiteral("Die Benutzerverwaltung braucht einen Datenbankserver (Einstellung SQLServer3); "
+                           "das eingebettete Datenbanksystem prüft keine Passwörter."));
+    }
+    return Connection::Attach({loc.ConnectionString(), QString::fromLatin1(kAdminUser), adminPassword,
+                               QStringLiteral("RDB$ADMIN")});
+}
+
+void CheckPassword(const QString& password) {
+    if (password.isEmpty() || password.contains(QLatin1Char('\0'))) {
+        throw DataError(QStringLiteral("Das Passwort darf nicht leer sein."));
+    }
+}
+
+} // namespace
+
+void TDM1::ChangePassword(const QString& newPassword) {
+    CheckPassword(newPassword);
+    const QString name = CheckUserName(FUser);
+    Db().Exec(QStringLiteral("ALTER USER %1 password %2").arg(name, QuoteString(newPassword)));
+    Db().Commit();
+}
+
+QStringList TDM1::Users(const DbLocation& loc, const QString& adminPassword) {
+    auto c = AdminConnection(loc, adminPassword);
+    QStringList out;
+    for (const Row& r : c->Query(QStringLiteral("SELECT SEC$USER_NAME FROM SEC$USERS"))) {
+        const QString name = r.At(0).toString().trimmed();
+        const QString up = name.toUpper();
+        if (up != QLatin1String("SYSDBA") && up != QLatin1String("SUPERUSER")) {
+            out << name;
+        }
+    }
+    out.sort();
+    return out;
+}
+
+void TDM1::CreateUser(const DbLocation& loc, const QString& adminPassword, const QString& name,
+                      const QString& password) {
+    CheckUserName(name);
+    CheckPassword(password);
+    auto c = AdminConnection(loc, adminPassword);
+    c->Exec(QStringLiteral("CREATE USER %1 password %2").arg(name, QuoteString(password)));
+    c->Commit();
+    c->Exec(QStringLiteral("GRANT Benutzer to %1").arg(name));
+    c->Commit();
+}
+
+void TDM1::AlterUser(const DbLocation& loc, const QString& adminPassword, const QString& name,
+                     const QString& password) {
+    CheckUserName(name);
+    CheckPassword(password);
+    auto c = AdminConnection(loc, adminPassword);
+    c->Exec(QStringLiteral("ALTER USER %1 password %2").arg(name, QuoteString(password)));
+    c->Commit();
+}
+
+void TDM1::DropUser(const DbLocation& loc, const QString& adminPassword, const QString& name) {
+    CheckUserName(name);
+    auto c = AdminConnection(loc, adminPassword);
+    c->Exec(QStringLiteral("DROP USER %1").arg(name));
+    c->Commit();
+}
+
+// ---------------------------------------------------------------- patients
+
+qint64 TDM1::AddPatient(Patient p) {
+    auto& c = Db();
+    if (p.Name.isEmpty() || p.Vorname.isEmpty() || !p.Geburtstag.isValid() ||
+        p.Geburtstag == QDate::currentDate()) {
+        throw DataError(QStringLiteral("Fehler: Die fettgedruckten Felder sind Pflichtfelder!"));
+    }
+    const auto same = c.Query(
+        QStringLiteral(
+            "select IDENTIFIKATION from QALPatient where NAME = ? and VORNAME = ? and GEBURTSTAG = ?"),
+        {p.Name, p.Vorname, QDateTime(p.Geburtstag, QTime(0, 0))});
+    if (!same.empty()) {
+        throw DataError(QStringLiteral("Fehler: Patient bereits vorhanden!"));
+    }
+    p.Identifikation = c.NextId(QStringLiteral("GEN_QALPATIENT_ID"));
+    c.Exec(QStringLiteral(
+               "insert into QALPatient (%1) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+               .arg(kPatientColumns),
+           {p.Identifikation, Text(p.Nummer), p.Name, Text(p.Krankenkasse), Text(p.VNummer), p.Vorname,
+            QDateTime(p.Geburtstag, QTime(0, 0)), Text(p.Wohnort), Text(p.Strasse), Text(p.Plz),
+            QString::number(p.Geschlecht), Text(p.Telefon), Text(p.Fax), Text(p.Email), Text(p.Groesse),
+            Text(p.Gewicht), QDateTime::currentDateTime()});
+    c.CommitRetaining();
+    return p.Identifikation;
+}
+
+void TDM1::UpdatePatient(const Patient& p) {
+    auto& c = Db();
+    if (p.Name.isEmpty() || p.Vorname.isEmpty() || !p.Geburtstag.isValid() ||
+        p.Geburtstag == QDate::currentDate()) {
+        throw DataError(QStringLiteral("Fehler: Die fettgedruckten Felder sind Pflichtfelder!"));
+    }
+    c.Exec(QStringLiteral(
+               "update QALPatient set NUMMER = ?, NAME = ?, KRANKENKASSE = ?, VNUMMER = ?, VORNAME = ?, "
+               "GEBURTSTAG = ?, WOHNORT = ?, STRASSE = ?, PLZ = ?, GESCHLECHT = ?, TELEFON = ?, FAX = ?, "
+               "EMAIL = ?, GROESSE = ?, GEWICHT = ?, LETZTER_ZUGRIFF = ? where IDENTIFIKATION = %1")
+               .arg(p.Identifikation),
+           {Text(p.Nummer), p.Name, Text(p.Krankenkasse), Text(p.VNummer), p.Vorname,
+            QDateTime(p.Geburtstag, QTime(0, 0)), Text(p.Wohnort), Text(p.Strasse), Text(p.Plz),
+            QString::number(p.Geschlecht), Text(p.Telefon), Text(p.Fax), Text(p.Email), Text(p.Groesse),
+            Text(p.Gewicht), QDateTime::currentDateTime()});
+    c.CommitRetaining();
+}
+
+void TDM1::DeletePatient(qint64 id) {
+    // The patient's recordings stay.
+    Db().Exec(QStringLiteral("delete from QALPatient where Identifikation = %1").arg(id));
+    Db().CommitRetaining();
+}
+
+std::optional<Patient> TDM1::GetPatient(qint64 id) {
+    const auto rows =
+        Db().Query(QStringLiteral("Select * from QALPatient where Identifikation = %1").arg(id));
+    if (rows.size() != 1) {
+        return std::nullopt;
+    }
+    return ToPatient(rows.front());
+}
+
+bool TDM1::SelectPatient(qint64 id) {
+    if (!GetPatient(id)) {
+        return false;
+    }
+    Db().Exec(QStringLiteral("update QALPatient set LETZTER_ZUGRIFF = ? where Identifikation = %1").arg(id),
+              {QDateTime::currentDateTime()});
+    Db().CommitRetaining();
+    return true;
+}
+
+std::vector<Patient> TDM1::AllPatients() {
+    std::vector<Patient> out;
+    for (const Row& r : Db().Query(QStringLiteral("Select * from QALPatient\nOrder by Name"))) {
+        out.push_back(ToPatient(r));
+    }
+    return out;
+}
+
+std::vector<Patient> TDM1::SearchPatients(const QString& text) {
+    if (text.isEmpty()) {
+        return AllPatients();
+    }
+    // Any part of the surname in any case; the user's text is a value, its % and _ are letters.
+    QString pattern = text;
+    pattern.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    pattern.replace(QLatin1Char('%'), QStringLiteral("\\%"));
+    pattern.replace(QLatin1Char('_'), QStringLiteral("\\_"));
+    std::vector<Patient> out;
+    for (const Row& r : Db().Query(
+             QStringLiteral(
+                 "Select * from QALPatient\nwhere UPPER(name) like UPPER(?) escape '\\'\nOrder by Name"),
+             {QLatin1Char('%') + pattern + QLatin1Char('%')})) {
+        out.push_back(ToPatient(r));
+    }
+    return out;
+}
+
+std::vector<Patient> TDM1::RecentPatients(int limit) {
+    std::vector<Patient> out;
+    for (const Row& r :
+         Db().Query(QStringLiteral("Select first %1 * from QALPatient where\nLetzter_zugriff is not NULL\n"
+                                   "Order by letzter_zugriff desc")
+                        .arg(limit))) {
+        out.push_back(ToPatient(r));
+    }
+    return out;
+}
+
+// ---------------------------------------------------------------- recordings
+
+std::vector<Recording> TDM1::ListRecordings(qint64 patient, const QString& sortDate,
+                                            const QString& sortTime) {
+    std::vector<Recording> out;
+    const auto rows = Db().Query(
+        QStringLiteral("Select COUNTER, TYP, PATIENT, DATUM, UHRZEIT, BETRIEBSART, LETZTER_ZUGRIFF, "
+                       "SUBSTRING(DATEN FROM 1 FOR 89) AS KOPF, OCTET_LENGTH(DATEN) AS GROESSE from ZUDData "
+                       "where\nPatient = %1\nOrder by datum %2, uhrzeit %3")
+            .arg(patient)
+            .arg(Dir(sortDate, "DESC"), Dir(sortTime, "ASC")));
+    for (const Row& r : rows) {
+        out.push_back(ToRecording(r));
+    }
+    return out;
+}
+
+std::vector<Recording> TDM1::RecentRecordings(qint64 patient, int limit) {
+    std::vector<Recording> out;
+    const auto rows =
+        Db().Query(QStringLiteral("Select first %1 COUNTER, TYP, PATIENT, DATUM, UHRZEIT, BETRIEBSART, "
+                                  "LETZTER_ZUGRIFF from ZUDData where\nPatient = %2\nand Letzter_zugriff is "
+                                  "not NULL\nOrder by letzter_zugriff desc, datum desc")
+                       .arg(limit)
+                       .arg(patient));
+    for (const Row& r : rows) {
+        out.push_back(ToRecording(r));
+    }
+    return out;
+}
+
+std::optional<Recording> TDM1::GetRecording(qint64 counter) {
+    const auto rows = Db().Query(QStringLiteral("Select * from ZUDData where\nCounter = %1").arg(counter));
+    if (rows.size() != 1) {
+        return std::nullopt;
+    }
+    return ToRecording(rows.front());
+}
+
+std::optional<Recording> TDM1::OpenRecording(qint64 counter, QString* deviceName) {
+    auto m = GetRecording(counter);
+    if (!m) {
+        return std::nullopt;
+    }
+    auto& c = Db();
+    c.Exec(QStringLiteral("update ZUDData set LETZTER_ZUGRIFF = ? where COUNTER = %1").arg(counter),
+           {QDateTime::currentDateTime()});
+    if (deviceName) {
+        const auto dev =
+            c.Query(QStringLiteral("select GERAETENAME from QALGeraete where GeraeteID = %1").arg(m->Typ));
+        *deviceName = dev.empty() ? QString() : dev.front().At(0).toString();
+    }
+    c.CommitRetaining();
+    return m;
+}
+
+qint64 TDM1::DeviceId(const QString& deviceName) {
+    auto& c = Db();
+    const auto found =
+        c.Query(QStringLiteral("select GERAETEID from QALGeraete\nwhere GeraeteName = ?"), {deviceName});
+    if (!found.empty()) {
+        return found.front().Int(QStringLiteral("GERAETEID"));
+    }
+    const auto max = c.Query(QStringLiteral("select max(GeraeteID) from QALGeraete"));
+    const qint64 next =
+        (max.empty() || !max.front().At(0).isValid()) ? 1 : max.front().At(0).toLongLong() + 1;
+    const qint64 key = c.NextId(QStringLiteral("GEN_GERAETE_ID"));
+    c.Exec(QStringLiteral("insert into QALGeraete (ZAEHLER, GERAETEID, GERAETENAME) values (?, ?, ?)"),
+           {key, next, deviceName});
+    return next;
+}
+
+qint64 TDM1::InsertRecording(qint64 patient, const QDate& datum, const QTime& uhrzeit,
+                             const QByteArray& daten, const QString& deviceName) {
+    if (daten.size() < 89) {
+        throw DataError(QStringLiteral("Die Aufzeichnung ist unvollständig (kein Programmkopf)."));
+    }
+    auto& c = Db();
+    const qint64 typ = DeviceId(deviceName);
+    const qint64 counter = c.NextId(QStringLiteral("GEN_ZUDDATA_ID"));
+    const int betriebsart = static_cast<uint8_t>(daten[2]) + 1;
+    c.Exec(QStringLiteral("insert into ZUDData (COUNTER, TYP, PATIENT, DATUM, UHRZEIT, BETRIEBSART, DATEN, "
+                          "LETZTER_ZUGRIFF) values (?, ?, ?, ?, ?, ?, ?, ?)"),
+           {counter, typ, patient, QDateTime(datum, QTime(0, 0)), QDateTime(kZeitDatum, uhrzeit), betriebsart,
+            daten, QDateTime::currentDateTime()});
+    c.CommitRetaining();
+    return counter;
+}
+
+std::optional<qint64> TDM1::FindRecording(qint64 patient, const QDate& datum, const QTime& uhrzeit) {
+    // The time is compared by its time of day, whatever date part another program stored.
+    const auto rows = Db().Query(
+        QStringLiteral("select COUNTER, UHRZEIT from ZUDData where Patient = %1 and DATUM = ?").arg(patient),
+        {QDateTime(datum, QTime(0, 0))});
+    for (const Row& r : rows) {
+        if (r[QStringLiteral("UHRZEIT")].toDateTime().time() == uhrzeit) {
+            return r.Int(QStringLiteral("COUNTER"));
+        }
+    }
+    return std::nullopt;
+}
+
+void TDM1::ReplaceRecordingData(qint64 counter, const QByteArray& daten) {
+    if (daten.size() < 89) {
+        throw DataError(QStringLiteral("Die Aufzeichnung ist unvollständig (kein Programmkopf)."));
+    }
+    Db().Exec(
+        QStringLiteral("update ZUDData set DATEN = ?, LETZTER_ZUGRIFF = ? where COUNTER = %1").arg(counter),
+        {daten, QDateTime::currentDateTime()});
+    Db().CommitRetaining();
+}
+
+bool TDM1::DeleteRecording(qint64 counter) {
+    if (!GetRecording(counter)) {
+        return false;
+    }
+    Db().Exec(QStringLiteral("delete from ZUDData where COUNTER = %1").arg(counter));
+    Db().CommitRetaining();
+    return true;
+}
+
+bool TDM1::MoveRecording(qint64 counter, qint64 patient) {
+    if (!GetRecording(counter)) {
+        return false;
+    }
+    Db().Exec(QStringLiteral("update ZUDData set PATIENT = %1 where COUNTER = %2").arg(patient).arg(counter));
+    Db().CommitRetaining();
+    return true;
+}
+
+void TDM1::SetRemarks(qint64 counter, const QString& text) {
+    Db().Exec(QStringLiteral("update ZUDData set BEMERKUNGEN = ? where COUNTER = %1").arg(counter),
+              {text.isEmpty() ? QVariant() : QVariant(text.toUtf8())});
+    Db().CommitRetaining();
+}
+
+int DisplayedMode(int b) {
+    if (b > 0) {
+        return b;
+    }
+    int m = -b;
+    if (m > 100) {
+        m -= 100;
+    }
+    switch (m) {
+    case 9:
+        return 5;
+    case 10:
+        return 7;
+    case 11:
+        return 8;
+    case 12:
+        return 6;
+    default:
+        return m;
+    }
+}
+
+// ---------------------------------------------------------------- server root
+
+QString PrepareServerRoot(const QString& dirIn, int port, const QString& sysdbaPassword) {
+    const QString dir = QDir(dirIn).absolutePath();
+    const QString system = QStringLiteral("/usr/lib/x86_64-linux-gnu/firebird/3.0");
+    QDir().mkpath(dir + QStringLiteral("/intl"));
+    QDir().mkpath(dir + QStringLiteral("/lock"));
+    auto copy = [](const QString& from, const QString& to) {
+        QFile::remove(to);
+        if (!QFile::copy(from, to)) {
+            throw DataError(QStringLiteral("Datei kann nicht kopiert werden: %1").arg(from));
+        }
+    };
+    // A link to the character-set library is refused; a copy works.
+    copy(system + QStringLiteral("/intl/libfbintl.so"), dir + QStringLiteral("/intl/libfbintl.so"));
+    copy(QFileInfo(system + QStringLiteral("/intl/fbintl.conf")).canonicalFilePath(),
+         dir + QStringLiteral("/intl/fbintl.conf"));
+    copy(system + QStringLiteral("/firebird.msg"), dir + QStringLiteral("/firebird.msg"));
+    QFile::remove(dir + QStringLiteral("/plugins"));
+    QFile::link(system + QStringLiteral("/plugins"), dir + QStringLiteral("/plugins"));
+    QFile plugins(dir + QStringLiteral("/plugins.conf"));
+    plugins.open(QIODevice::WriteOnly);
+    plugins.close();
+    QFile databases(dir + QStringLiteral("/databases.conf"));
+    databases.open(QIODevice::WriteOnly);
+    databases.close();
+    const QString security = dir + QStringLiteral("/security3.fdb");
+    QFile conf(dir + QStringLiteral("/firebird.conf"));
+    if (!conf.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        throw DataError(QStringLiteral("Datei kann nicht geschrieben werden: %1").arg(conf.fileName()));
+    }
+    conf.write(QStringLiteral("# Private Firebird server of ZUD-Software\n"
+                              "RemoteServicePort = %1\n"
+                              "RemoteBindAddress = 127.0.0.1\n"
+                              "SecurityDatabase = %2\n"
+                              "AuthServer = Srp\n"
+                              "UserManager = Srp\n"
+                              "ServerMode = Super\n")
+                   .arg(port)
+                   .arg(security)
+                   .toUtf8());
+    conf.close();
+    // The security database: an empty database becomes one on first use. This process reads
+    // the private configuration: it must not have touched the database library before.
+    qputenv("FIREBIRD", dir.toLocal8Bit());
+    db::SetLockFolder(dir + QStringLiteral("/lock"));
+    if (!QFile::exists(security)) {
+        Connection::Create({security, QString::fromLatin1(kAdminUser), QString(), QString()});
+    }
+    {
+        auto c = Connection::Attach({security, QString::fromLatin1(kAdminUser), QString(), QString()});
+        c->Exec(
+            QStringLiteral("CREATE OR ALTER USER SYSDBA PASSWORD %1").arg(TDM1::QuoteString(sysdbaPassword)));
+        c->Commit();
+    }
+    return QStringLiteral("FIREBIRD=%1 FIREBIRD_LOCK=%1/lock /usr/sbin/firebird").arg(dir);
+}
+
+} // namespace zud

@@ -1,0 +1,169 @@
+#pragma once
+
+// The data module: the one database connection of a login and everything that reads or
+// writes patients, recordings and device rows. No widgets: the windows and zudctl use it alike.
+
+#include "Database.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace zud {
+
+class Settings;
+
+constexpr const char* kDatabaseFile = "ZUDData3.gdb";
+// The server administrator's fixed password.
+constexpr const char* kAdminPassword = "7q3K9w2R";
+constexpr const char* kAdminUser = "SYSDBA";
+constexpr const char* kRole = "Benutzer";
+
+// Where the database lives.
+struct DbLocation {
+    QString server = QStringLiteral("EMBEDDED"); // "EMBEDDED": the embedded engine on the file
+    QString port = QStringLiteral("3052");
+    QString dir; // folder of the database file, with or without a trailing slash
+
+    static DbLocation FromSettings(const Settings& s);
+    bool Embedded() const;
+    // "NONE" (any case) or empty become 127.0.0.1.
+    QString Server() const;
+    QString FilePath() const;
+    // "%s/%s:%s%s" for a server; the file's path for the embedded engine.
+    QString ConnectionString() const;
+};
+
+// A failure the user is told about in German (mandatory fields, duplicates, bad names).
+class DataError : public std::runtime_error {
+public:
+    explicit DataError(const QString& message)
+        : std::runtime_error(message.toStdString()), FMessage(message) {}
+    const QString& Message() const { return FMessage; }
+
+private:
+    QString FMessage;
+};
+
+struct Patient {
+    qint64 Identifikation = -1;
+    QString Nummer, Name, Krankenkasse, VNummer, Vorname, Wohnort, Strasse, Plz, Telefon, Fax, Email, Groesse,
+        Gewicht;
+    QDate Geburtstag;
+    int Geschlecht = -1; // 0 weiblich, 1 männlich, -1 not given
+    QDateTime LetzterZugriff;
+};
+
+struct Recording {
+    qint64 Counter = -1;
+    qint64 Typ = 0;
+    qint64 Patient = -1;
+    QDate Datum;
+    QTime Uhrzeit;
+    int Betriebsart = 0; // mode + 1; 0 and below: older variant
+    QByteArray Daten;
+    QString Bemerkungen;
+    QDateTime LetzterZugriff;
+    qint64 Groesse = 0; // bytes of DATEN (lists)
+};
+
+class TDM1 {
+public:
+    explicit TDM1(DbLocation location);
+    ~TDM1();
+
+    const DbLocation& Location() const { return FLocation; }
+
+    // --- installation ---
+    bool DatabaseExists() const;
+    // Creates the database with its schema, generators and role (administrator account).
+    void Install(const QString& adminPassword = QString::fromLatin1(kAdminPassword));
+    // Creates it when it is missing; true when it was created.
+    bool EnsureInstalled(const QString& adminPassword = QString::fromLatin1(kAdminPassword));
+    // The schema script of export files (no generators).
+    static QStringList SchemaScript();
+
+    // --- login ---
+    // Connects as `user` (upper case) with role Benutzer, starts the transaction, removes
+    // the bad recordings and opens the data; a missing role grant is repaired once with the
+    // administrator account. Throws DbError.
+    void Login(const QString& user, const QString& password,
+               const QString& adminPassword = QString::fromLatin1(kAdminPassword));
+    void Logout();
+    bool LoggedIn() const { return FDb != nullptr; }
+    const QString& UserName() const { return FUser; }
+    // German text for a failed login or open, as the error box shows it.
+    static QString OpenErrorText(const QString& className);
+    db::Connection& Db();
+
+    int DelBadRecords();
+
+    // --- users (server only) ---
+    void ChangePassword(const QString& newPassword);
+    // Every account but SYSDBA and SUPERUSER, sorted. Needs the administrator.
+    static QStringList Users(const DbLocation& loc, const QString& adminPassword);
+    static void CreateUser(const DbLocation& loc, const QString& adminPassword, const QString& name,
+                           const QString& password);
+    static void AlterUser(const DbLocation& loc, const QString& adminPassword, const QString& name,
+                          const QString& password);
+    static void DropUser(const DbLocation& loc, const QString& adminPassword, const QString& name);
+    // A user name must be a plain identifier; throws DataError otherwise.
+    static QString CheckUserName(const QString& name);
+    static QString QuoteString(const QString& s);
+
+    // --- patients ---
+    // New patient: mandatory fields, exact duplicate check; the key is taken before the post.
+    qint64 AddPatient(Patient p);
+    void UpdatePatient(const Patient& p);
+    void DeletePatient(qint64 id);
+    std::optional<Patient> GetPatient(qint64 id);
+    // Sets LETZTER_ZUGRIFF to now; false when there is no such patient.
+    bool SelectPatient(qint64 id);
+    std::vector<Patient> AllPatients();
+    std::vector<Patient> SearchPatients(const QString& text);
+    std::vector<Patient> RecentPatients(int limit = 10);
+
+    // --- recordings ---
+    // Without DATEN (lists stay light); sort directions "ASC" or "DESC".
+    std::vector<Recording> ListRecordings(qint64 patient, const QString& sortDate = QStringLiteral("DESC"),
+                                          const QString& sortTime = QStringLiteral("ASC"));
+    std::vector<Recording> RecentRecordings(qint64 patient, int limit = 10);
+    // Sets LETZTER_ZUGRIFF to now and returns the row with its device name.
+    std::optional<Recording> OpenRecording(qint64 counter, QString* deviceName = nullptr);
+    std::optional<Recording> GetRecording(qint64 counter);
+    // The device row for a device type name: found, or inserted with max + 1 (1 when empty).
+    qint64 DeviceId(const QString& deviceName);
+    // Inserts a recording; BETRIEBSART from byte 2 of the stream + 1.
+    qint64 InsertRecording(qint64 patient, const QDate& datum, const QTime& uhrzeit, const QByteArray& daten,
+                           const QString& deviceName);
+    // A recording of the same patient, date and time, if any.
+    std::optional<qint64> FindRecording(qint64 patient, const QDate& datum, const QTime& uhrzeit);
+    void ReplaceRecordingData(qint64 counter, const QByteArray& daten);
+    bool DeleteRecording(qint64 counter);
+    bool MoveRecording(qint64 counter, qint64 patient);
+    void SetRemarks(qint64 counter, const QString& text);
+
+private:
+    void Connect(const QString& user, const QString& password, const QString& role);
+    void OpenDataSets();
+
+    DbLocation FLocation;
+    std::unique_ptr<db::Connection> FDb;
+    QString FUser;
+};
+
+// Prepares a private Firebird server root in `dir`: configuration (port, loopback only,
+// private security database), the security database with the SYSDBA password, the lock
+// folder. Must run before any other database call of the process. Returns the command that
+// starts the server.
+QString PrepareServerRoot(const QString& dir, int port, const QString& sysdbaPassword);
+
+// Mode names of a stored BETRIEBSART (1-based; older rows mapped as the lists show them).
+int DisplayedMode(int betriebsart);
+
+} // namespace zud

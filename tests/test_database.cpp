@@ -1,0 +1,379 @@
+// The patient database against real Firebird 3: the embedded engine and a private server.
+
+#include "DbFixture.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+using namespace zud;
+using namespace zud::test;
+using db::DbError;
+
+namespace {
+
+Patient Person(const QString& name, const QString& vorname, QDate geburt) {
+    Patient p;
+    p.Name = name;
+    p.Vorname = vorname;
+    p.Geburtstag = geburt;
+    return p;
+}
+
+QByteArray Stream(int mode, int size) {
+    QByteArray b(size, '\0');
+    for (int i = 0; i < size; ++i) {
+        b[i] = static_cast<char>((i * 7 + 3) & 0xFF);
+    }
+    b[2] = static_cast<char>(mode);
+    return b;
+}
+
+} // namespace
+
+TEST_P(DbTest, FreshDatabaseHasTheSchema) {
+    auto& c = dm->Db();
+    for (const char* table : {"ZUDDATA", "QALPATIENT", "QALGERAETE"}) {
+        EXPECT_EQ(c.Query(QStringLiteral("select 1 from RDB$RELATIONS where RDB$RELATION_NAME = ?"),
+                          {QString::fromLatin1(table)})
+                      .size(),
+                  1u)
+            << table;
+    }
+    EXPECT_EQ(
+        c.Query(QStringLiteral("select 1 from RDB$GENERATORS where RDB$GENERATOR_NAME starting with 'GEN_'"))
+            .size(),
+        3u);
+    EXPECT_EQ(c.Query(QStringLiteral("select 1 from RDB$ROLES where RDB$ROLE_NAME = 'BENUTZER'")).size(), 1u);
+    EXPECT_EQ(
+        c.Query(QStringLiteral("select 1 from RDB$INDICES where RDB$INDEX_NAME = 'QALPATIENT_IDX1'")).size(),
+        1u);
+    const auto dialect = c.Query(QStringLiteral("select MON$SQL_DIALECT from MON$DATABASE"));
+    EXPECT_EQ(dialect.front().At(0).toLongLong(), 1);
+    const auto cs = c.Query(QStringLiteral("select RDB$CHARACTER_SET_NAME from RDB$DATABASE"));
+    EXPECT_EQ(cs.front().At(0).toString().trimmed(), QStringLiteral("UTF8"));
+    // Installing again is not needed and not done.
+    EXPECT_FALSE(dm->EnsureInstalled());
+}
+
+TEST_P(DbTest, PatientsMandatoryDuplicatesAndKeys) {
+    // The key comes from the generator before the row is posted.
+    const qint64 peek = dm->Db()
+                            .Query(QStringLiteral("select GEN_ID(GEN_QALPATIENT_ID, 0) from RDB$DATABASE"))
+                            .front()
+                            .At(0)
+                            .toLongLong();
+    const qint64 id =
+        dm->AddPatient(Person(QStringLiteral("Müller"), QStringLiteral("Jürgen"), QDate(1970, 4, 12)));
+    EXPECT_EQ(id, peek + 1);
+    const auto p = dm->GetPatient(id);
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->Name, QStringLiteral("Müller"));
+    EXPECT_EQ(p->Geburtstag, QDate(1970, 4, 12));
+    EXPECT_EQ(p->Geschlecht, -1);
+    EXPECT_TRUE(p->LetzterZugriff.isValid());
+
+    auto expectError = [&](const Patient& q, const QString& text) {
+        try {
+            dm->AddPatient(q);
+            ADD_FAILURE() << "accepted: " << q.Name.toStdString();
+        } catch (const DataError& e) {
+            EXPECT_EQ(e.Message(), text);
+        }
+    };
+    expectError(Person(QStringLiteral("Müller"), QStringLiteral("Jürgen"), QDate(1970, 4, 12)),
+                QStringLiteral("Fehler: Patient bereits vorhanden!"));
+    expectError(Person(QString(), QStringLiteral("A"), QDate(1970, 1, 1)),
+                QStringLiteral("Fehler: Die fettgedruckten Felder sind Pflichtfelder!"));
+    expectError(Person(QStringLiteral("A"), QString(), QDate(1970, 1, 1)),
+                QStringLiteral("Fehler: Die fettgedruckten Felder sind Pflichtfelder!"));
+    // A birth date of today counts as not given.
+    expectError(Person(QStringLiteral("A"), QStringLiteral("B"), QDate::currentDate()),
+                QStringLiteral("Fehler: Die fettgedruckten Felder sind Pflichtfelder!"));
+    // The same person in another letter case is somebody else.
+    const qint64 other =
+        dm->AddPatient(Person(QStringLiteral("MÜLLER"), QStringLiteral("Jürgen"), QDate(1970, 4, 12)));
+    EXPECT_NE(other, id);
+    // An edit may make two patients equal.
+    Patient e = *dm->GetPatient(other);
+    e.Name = QStringLiteral("Müller");
+    e.Geschlecht = 1;
+    e.Groesse = QStringLiteral("180");
+    dm->UpdatePatient(e);
+    EXPECT_EQ(dm->GetPatient(other)->Name, QStringLiteral("Müller"));
+    EXPECT_EQ(dm->GetPatient(other)->Geschlecht, 1);
+
+    // Text longer than its column is refused by the server.
+    Patient lang = Person(QString(51, QLatin1Char('x')), QStringLiteral("A"), QDate(1980, 1, 1));
+    EXPECT_THROW(dm->AddPatient(lang), DbError);
+    lang = Person(QStringLiteral("Kurz"), QStringLiteral("A"), QDate(1980, 1, 1));
+    lang.Plz = QStringLiteral("12345678901");
+    EXPECT_THROW(dm->AddPatient(lang), DbError);
+    lang.Plz = QStringLiteral("1234567890");
+    lang.Nummer = QString(21, QLatin1Char('9'));
+    EXPECT_THROW(dm->AddPatient(lang), DbError);
+    // Fifty Polish letters fit: widths count characters.
+    lang.Nummer.clear();
+    lang.Name = QString(50, QChar(0x0142));
+    EXPECT_GT(dm->AddPatient(lang), 0);
+}
+
+TEST_P(DbTest, SearchRecentAndHostileText) {
+    const QStringList names = {QStringLiteral("Bauer"),      QStringLiteral("Berger"),
+                               QStringLiteral("Schröder"),   QStringLiteral("Öztürk"),
+                               QStringLiteral("O'Neill"),    QStringLiteral("x'; DROP TABLE QALPATIENT; --"),
+                               QStringLiteral("100%_sicher")};
+    std::vector<qint64> ids;
+    for (const QString& n : names) {
+        ids.push_back(dm->AddPatient(Person(n, QStringLiteral("Test"), QDate(1960, 1, 1))));
+    }
+    auto found = [&](const QString& text) {
+        QStringList out;
+        for (const Patient& p : dm->SearchPatients(text)) {
+            out << p.Name;
+        }
+        return out;
+    };
+    // Any part of the surname in any case.
+    EXPECT_EQ(found(QStringLiteral("ER")),
+              (QStringList{QStringLiteral("100%_sicher"), QStringLiteral("Bauer"), QStringLiteral("Berger"),
+                           QStringLiteral("Schröder")}));
+    EXPECT_EQ(found(QStringLiteral("ÖZT")), QStringList{QStringLiteral("Öztürk")});
+    EXPECT_EQ(found(QStringLiteral("o'n")), QStringList{QStringLiteral("O'Neill")});
+    EXPECT_EQ(found(QStringLiteral("'; drop")), QStringList{QStringLiteral("x'; DROP TABLE QALPATIENT; --")});
+    // % and _ are letters here, not wildcards.
+    EXPECT_EQ(found(QStringLiteral("0%_")), QStringList{QStringLiteral("100%_sicher")});
+    EXPECT_TRUE(found(QStringLiteral("_")).size() == 1);
+    EXPECT_EQ(found(QString()).size(), names.size());
+    EXPECT_EQ(dm->AllPatients().size(), names.size());
+
+    // Recent: at most ten, the most recently selected first.
+    for (int i = 0; i < 12; ++i) {
+        ids.push_back(dm->AddPatient(
+            Person(QStringLiteral("Zeh%1").arg(i), QStringLiteral("A"), QDate(1950, 1, 1 + i))));
+        QThread::msleep(2);
+    }
+    QThread::msleep(5);
+    ASSERT_TRUE(dm->SelectPatient(ids[0]));
+    const auto recent = dm->RecentPatients();
+    ASSERT_EQ(recent.size(), 10u);
+    EXPECT_EQ(recent.front().Identifikation, ids[0]);
+    EXPECT_EQ(recent[1].Name, QStringLiteral("Zeh11"));
+    EXPECT_FALSE(dm->SelectPatient(999999));
+}
+
+TEST_P(DbTest, RecordingsStoredListedOpenedMovedDeleted) {
+    const qint64 a = dm->AddPatient(Person(QStringLiteral("Alt"), QStringLiteral("A"), QDate(1950, 1, 1)));
+    const qint64 b = dm->AddPatient(Person(QStringLiteral("Berg"), QStringLiteral("B"), QDate(1951, 1, 1)));
+
+    // The device row: 1 in an empty table, max + 1 for a new name, the same for a known name.
+    const qint64 r1 = dm->InsertRecording(a, QDate(2026, 11, 4), QTime(10, 15, 30), Stream(0, 2617),
+                                          QStringLiteral("ZUD12 Typ 1"));
+    const qint64 r2 = dm->InsertRecording(a, QDate(2026, 11, 4), QTime(9, 0, 0), Stream(4, 3000),
+                                          QStringLiteral("ZUD12 Typ 4"));
+    const qint64 r3 = dm->InsertRecording(a, QDate(2026, 11, 5), QTime(8, 0, 0), Stream(9, 4000),
+                                          QStringLiteral("ZUD12 Typ 1"));
+    EXPECT_EQ(dm->GetRecording(r1)->Typ, 1);
+    EXPECT_EQ(dm->GetRecording(r2)->Typ, 2);
+    EXPECT_EQ(dm->GetRecording(r3)->Typ, 1);
+    EXPECT_EQ(dm->GetRecording(r2)->Betriebsart, 5);
+    EXPECT_EQ(dm->GetRecording(r3)->Betriebsart, 10);
+    EXPECT_EQ(dm->GetRecording(r1)->Uhrzeit, QTime(10, 15, 30));
+
+    // Date descending, time ascending, and both the other way.
+    auto order = [&](const QString& d, const QString& t) {
+        std::vector<qint64> out;
+        for (const Recording& r : dm->ListRecordings(a, d, t)) {
+            out.push_back(r.Counter);
+        }
+        return out;
+    };
+    // Anything but ASC or DESC falls back to the defaults: date descending, time ascending.
+    EXPECT_EQ(order(QStringLiteral("DESC"), QStringLiteral("ASC")), (std::vector<qint64>{r3, r2, r1}));
+    EXPECT_EQ(order(QStringLiteral("ASC"), QStringLiteral("DESC")), (std::vector<qint64>{r1, r2, r3}));
+    EXPECT_EQ(order(QStringLiteral("asc; drop"), QStringLiteral("x")), (std::vector<qint64>{r3, r2, r1}));
+    EXPECT_EQ(order(QStringLiteral("asc"), QStringLiteral("desc")), (std::vector<qint64>{r1, r2, r3}));
+    const auto list = dm->ListRecordings(a);
+    EXPECT_EQ(list.front().Groesse, 4000);
+    EXPECT_EQ(list.front().Daten.size(), 89); // the program header only
+
+    // Opening touches it and names the device.
+    QString device;
+    const auto opened = dm->OpenRecording(r2, &device);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(device, QStringLiteral("ZUD12 Typ 4"));
+    EXPECT_EQ(opened->Daten, Stream(4, 3000));
+    ASSERT_EQ(dm->RecentRecordings(a).size(), 3u); // inserted recordings count as opened now
+    EXPECT_FALSE(dm->OpenRecording(424242));
+
+    EXPECT_EQ(dm->FindRecording(a, QDate(2026, 11, 4), QTime(9, 0, 0)), r2);
+    EXPECT_FALSE(dm->FindRecording(a, QDate(2026, 11, 4), QTime(9, 0, 2)));
+
+    dm->SetRemarks(r1, QStringLiteral("Gut mitgearbeitet.\nÜbung wiederholen."));
+    EXPECT_EQ(dm->GetRecording(r1)->Bemerkungen, QStringLiteral("Gut mitgearbeitet.\nÜbung wiederholen."));
+    dm->ReplaceRecordingData(r1, Stream(0, 1000));
+    EXPECT_EQ(dm->GetRecording(r1)->Daten, Stream(0, 1000));
+    EXPECT_THROW(dm->ReplaceRecordingData(r1, QByteArray(10, 'x')), DataError);
+
+    ASSERT_TRUE(dm->MoveRecording(r1, b));
+    EXPECT_EQ(dm->ListRecordings(a).size(), 2u);
+    EXPECT_EQ(dm->ListRecordings(b).size(), 1u);
+    ASSERT_TRUE(dm->DeleteRecording(r1));
+    EXPECT_FALSE(dm->DeleteRecording(r1));
+    EXPECT_TRUE(dm->ListRecordings(b).empty());
+
+    // Deleting a patient keeps the recordings.
+    dm->DeletePatient(a);
+    EXPECT_FALSE(dm->GetPatient(a));
+    EXPECT_TRUE(dm->GetRecording(r2));
+}
+
+TEST_P(DbTest, LargeBlobByteIdentical) {
+    const qint64 a = dm->AddPatient(Person(QStringLiteral("Blob"), QStringLiteral("B"), QDate(1950, 1, 1)));
+    QByteArray big(1 << 20, '\0');
+    uint32_t x = 99;
+    for (auto& c : big) {
+        x = x * 1664525u + 1013904223u;
+        c = static_cast<char>(x >> 24);
+    }
+    big[2] = 7;
+    const qint64 r = dm->InsertRecording(a, QDate(2026, 1, 1), QTime(12, 0), big, QStringLiteral("ZUD12"));
+    auto second = Second();
+    const auto rows = second->Query(QStringLiteral("select DATEN from ZUDDATA where COUNTER = ?"), {r});
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows.front().At(0).toByteArray(), big);
+}
+
+TEST_P(DbTest, BadRecordsGoAtLogin) {
+    const qint64 a = dm->AddPatient(Person(QStringLiteral("Rest"), QStringLiteral("R"), QDate(1950, 1, 1)));
+    const qint64 good =
+        dm->InsertRecording(a, QDate(2026, 1, 1), QTime(12, 0), Stream(0, 300), QStringLiteral("ZUD12"));
+    const qint64 bad =
+        dm->InsertRecording(a, QDate(2026, 1, 2), QTime(12, 0), Stream(0, 300), QStringLiteral("ZUD12"));
+    dm->Db().Exec(QStringLiteral("update ZUDDATA set BETRIEBSART = -100 where COUNTER = ?"), {bad});
+    dm->Db().Exec(QStringLiteral("update ZUDDATA set BETRIEBSART = -11 where COUNTER = ?"), {good});
+    dm->Db().CommitRetaining();
+    dm->Logout();
+    dm->Login(QStringLiteral("SYSDBA"), QString::fromLatin1(kAdminPassword));
+    EXPECT_FALSE(dm->GetRecording(bad));
+    ASSERT_TRUE(dm->GetRecording(good));
+    EXPECT_EQ(dm->GetRecording(good)->Betriebsart, -11);
+    EXPECT_EQ(DisplayedMode(-11), 8);
+}
+
+TEST_P(DbTest, ConcurrentUpdateFailsAtOnceAndLosesNothing) {
+    const qint64 a = dm->AddPatient(Person(QStringLiteral("Zwei"), QStringLiteral("Z"), QDate(1950, 1, 1)));
+    auto second = Second();
+    dm->Db().Exec(QStringLiteral("update QALPATIENT set WOHNORT = ? where IDENTIFIKATION = ?"),
+                  {QStringLiteral("Erster"), a});
+    const auto start = std::chrono::steady_clock::now();
+    try {
+        second->Exec(QStringLiteral("update QALPATIENT set WOHNORT = ? where IDENTIFIKATION = ?"),
+                     {QStringLiteral("Zweiter"), a});
+        ADD_FAILURE() << "second update went through";
+    } catch (const DbError& e) {
+        EXPECT_TRUE(e.IsUpdateConflict()) << e.SqlCode() << " " << e.GdsCode() << " " << e.what();
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    dm->Db().CommitRetaining();
+    second->Rollback();
+    EXPECT_EQ(second->Query(QStringLiteral("select WOHNORT from QALPATIENT where IDENTIFIKATION = ?"), {a})
+                  .front()
+                  .At(0)
+                  .toString(),
+              QStringLiteral("Erster"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Firebird, DbTest, ::testing::Values(Mode::Embedded, Mode::Server), ModeName);
+
+// ---------------------------------------------------------------- server only: accounts
+
+class ServerAccounts : public DbTest {};
+
+TEST_P(ServerAccounts, LoginRoleRepairAndUsers) {
+    // An account without the role: the first table access fails, the login grants it once.
+    dm->Db().Exec(QStringLiteral("CREATE USER ohnerolle PASSWORD 'pw1'"));
+    dm->Db().Commit();
+    {
+        auto bare = db::Connection::Attach({loc.ConnectionString(), QStringLiteral("OHNEROLLE"),
+                                            QStringLiteral("pw1"), QString::fromLatin1(kRole)});
+        try {
+            bare->Query(QStringLiteral("select first 1 * from QALPATIENT"));
+            ADD_FAILURE() << "read without role";
+        } catch (const DbError& e) {
+            EXPECT_TRUE(e.IsRoleError()) << e.SqlCode();
+        }
+    }
+    TDM1 user(loc);
+    user.Login(QStringLiteral("ohnerolle"), QStringLiteral("pw1")); // typed in lower case
+    EXPECT_EQ(user.UserName(), QStringLiteral("OHNEROLLE"));
+    EXPECT_TRUE(user.AllPatients().empty());
+    user.Logout();
+    EXPECT_FALSE(user.LoggedIn());
+
+    EXPECT_THROW(user.Login(QStringLiteral("ohnerolle"), QStringLiteral("falsch")), DbError);
+    // A wrong administrator password: the repair fails and so does the login.
+    dm->Db().Exec(QStringLiteral("CREATE USER zweiter PASSWORD 'pw2'"));
+    dm->Db().Commit();
+    EXPECT_THROW(user.Login(QStringLiteral("zweiter"), QStringLiteral("pw2"), QStringLiteral("falsch")),
+                 DbError);
+
+    // User management with the administrator account.
+    const QString admin = QString::fromLatin1(kAdminPassword);
+    TDM1::CreateUser(loc, admin, QStringLiteral("anna"), QStringLiteral("it's \"secret\""));
+    TDM1::CreateUser(loc, admin, QStringLiteral("SUPERUSER"), QStringLiteral("x"));
+    const QStringList users = TDM1::Users(loc, admin);
+    EXPECT_TRUE(users.contains(QStringLiteral("ANNA")));
+    EXPECT_FALSE(users.contains(QStringLiteral("SYSDBA")));
+    EXPECT_FALSE(users.contains(QStringLiteral("SUPERUSER")));
+    TDM1 anna(loc);
+    anna.Login(QStringLiteral("Anna"), QStringLiteral("it's \"secret\""));
+    anna.ChangePassword(QStringLiteral("neu"));
+    anna.Logout();
+    anna.Login(QStringLiteral("anna"), QStringLiteral("neu"));
+    anna.Logout();
+    TDM1::AlterUser(loc, admin, QStringLiteral("anna"), QStringLiteral("wieder"));
+    anna.Login(QStringLiteral("anna"), QStringLiteral("wieder"));
+    anna.Logout();
+    TDM1::DropUser(loc, admin, QStringLiteral("anna"));
+    EXPECT_FALSE(TDM1::Users(loc, admin).contains(QStringLiteral("ANNA")));
+
+    // Names are identifiers, never SQL.
+    for (const char* bad :
+         {"x; DROP USER SYSDBA", "a b", "1abc", "", "name'--", "sehr_langer_name_mit_mehr_als_31_z"}) {
+        EXPECT_THROW(TDM1::CreateUser(loc, admin, QString::fromLatin1(bad), QStringLiteral("pw")), DataError)
+            << bad;
+    }
+    EXPECT_THROW(TDM1::CreateUser(loc, admin, QStringLiteral("leer"), QString()), DataError);
+}
+
+INSTANTIATE_TEST_SUITE_P(Firebird, ServerAccounts, ::testing::Values(Mode::Server), ModeName);
+
+TEST(EmbeddedAccounts, UserManagementNeedsAServer) {
+    DbLocation loc;
+    loc.dir = QStringLiteral("/tmp");
+    try {
+        TDM1::Users(loc, QString::fromLatin1(kAdminPassword));
+        ADD_FAILURE();
+    } catch (const DataError& e) {
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("Datenbankserver")));
+    }
+}
+
+TEST(Location, ConnectionStrings) {
+    DbLocation l;
+    l.dir = QStringLiteral("/var/lib/zud/DB/");
+    EXPECT_TRUE(l.Embedded());
+    EXPECT_EQ(l.ConnectionString(), QStringLiteral("/var/lib/zud/DB/ZUDData3.gdb"));
+    l.server = QStringLiteral("none");
+    l.port = QStringLiteral("3052");
+    l.dir = QStringLiteral("/srv/db");
+    EXPECT_EQ(l.ConnectionString(), QStringLiteral("127.0.0.1/3052:/srv/db/ZUDData3.gdb"));
+    l.server.clear();
+    EXPECT_EQ(l.ConnectionString(), QStringLiteral("127.0.0.1/3052:/srv/db/ZUDData3.gdb"));
+    l.server = QStringLiteral("praxis-server");
+    EXPECT_EQ(l.ConnectionString(), QStringLiteral("praxis-server/3052:/srv/db/ZUDData3.gdb"));
+    EXPECT_EQ(DisplayedMode(3), 3);
+    EXPECT_EQ(DisplayedMode(-9), 5);
+    EXPECT_EQ(DisplayedMode(-112), 6);
+    EXPECT_EQ(DisplayedMode(-1), 1);
+}

@@ -1,0 +1,226 @@
+// zudctl db ...: the patient database for clinic IT and scripts, through the same data module
+// as the program.
+
+#include "Database.h"
+#include "Settings.h"
+#include "TDM1.h"
+#include "ZudctlInternal.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace zud::ctl {
+
+namespace {
+
+// "--name VALUE" pairs after the positional arguments.
+struct Args {
+    QStringList positional;
+    QMap<QString, QString> options;
+};
+
+Args Split(const QStringList& rest, const QStringList& known) {
+    Args a;
+    for (qsizetype i = 0; i < rest.size(); ++i) {
+        const QString& r = rest[i];
+        if (r.startsWith(QLatin1String("--"))) {
+            if (!known.contains(r) || i + 1 >= rest.size()) {
+                throw UsageError{QStringLiteral("unbekannte oder unvollständige Option: %1").arg(r)};
+            }
+            a.options.insert(r, rest[++i]);
+        } else {
+            a.positional << r;
+        }
+    }
+    return a;
+}
+
+qint64 Key(const QString& s, const QString& what) {
+    bool ok = false;
+    const qint64 v = s.toLongLong(&ok);
+    if (!ok || v < 0) {
+        throw UsageError{QStringLiteral("%1 muss eine Zahl sein: %2").arg(what, s)};
+    }
+    return v;
+}
+
+QDate Date(const QString& s) {
+    const QDate d = QDate::fromString(s, QStringLiteral("yyyy-MM-dd"));
+    if (!d.isValid()) {
+        throw UsageError{QStringLiteral("Datum nicht lesbar (JJJJ-MM-TT): %1").arg(s)};
+    }
+    return d;
+}
+
+} // namespace
+
+int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextStream& err) {
+    if (args.isEmpty()) {
+        throw UsageError{QStringLiteral("db braucht einen Befehl")};
+    }
+    const QString cmd = args.front();
+    const QStringList rest = args.mid(1);
+
+    if (cmd == QLatin1String("server-setup")) {
+        const Args a = Split(rest, {QStringLiteral("--port"), QStringLiteral("--password")});
+        if (a.positional.size() != 1) {
+            throw UsageError{QStringLiteral("db server-setup ORDNER --port N --password P")};
+        }
+        const int port = ParseInt(a.options.value(QStringLiteral("--port"), QStringLiteral("3052")), 1, 65535,
+                                  QStringLiteral("Port"));
+        const QString pw = a.options.value(QStringLiteral("--password"), QString::fromLatin1(kAdminPassword));
+        out << PrepareServerRoot(a.positional.front(), port, pw) << '\n';
+        return 0;
+    }
+
+    Settings settings;
+    DbLocation loc = DbLocation::FromSettings(settings);
+    if (!o.server.isEmpty()) {
+        loc.server = o.server;
+    }
+    if (!o.port.isEmpty()) {
+        loc.port = o.port;
+    }
+    if (!o.dir.isEmpty()) {
+        loc.dir = o.dir;
+    }
+    const QString user = o.user.isEmpty() ? QString::fromLatin1(kAdminUser) : o.user;
+    const QString password = o.password.isEmpty() ? QString::fromLatin1(kAdminPassword) : o.password;
+
+    // Administrator commands on the server's accounts.
+    if (cmd == QLatin1String("users")) {
+        for (const QString& u : TDM1::Users(loc, password)) {
+            out << u << '\n';
+        }
+        return 0;
+    }
+    if (cmd == QLatin1String("add-user") || cmd == QLatin1String("set-password")) {
+        if (rest.size() != 2) {
+            throw UsageError{QStringLiteral("db %1 NAME PASSWORT").arg(cmd)};
+        }
+        if (cmd == QLatin1String("add-user")) {
+            TDM1::CreateUser(loc, password, rest[0], rest[1]);
+        } else {
+            TDM1::AlterUser(loc, password, rest[0], rest[1]);
+        }
+        return 0;
+    }
+    if (cmd == QLatin1String("drop-user")) {
+        if (rest.size() != 1) {
+            throw UsageError{QStringLiteral("db drop-user NAME")};
+        }
+        TDM1::DropUser(loc, password, rest[0]);
+        return 0;
+    }
+
+    TDM1 dm(loc);
+    if (cmd == QLatin1String("create")) {
+        if (!rest.isEmpty()) {
+            throw UsageError{QStringLiteral("db create hat keine Argumente")};
+        }
+        const bool created = dm.EnsureInstalled(password);
+        out << (created ? "angelegt: " : "vorhanden: ") << loc.ConnectionString() << '\n';
+        return 0;
+    }
+
+    static const QStringList kCommands = {QStringLiteral("patients"),        QStringLiteral("add-patient"),
+                                          QStringLiteral("recordings"),      QStringLiteral("store"),
+                                          QStringLiteral("fetch"),           QStringLiteral("move"),
+                                          QStringLiteral("delete-recording")};
+    if (!kCommands.contains(cmd)) {
+        throw UsageError{QStringLiteral("unbekannter db-Befehl: %1").arg(cmd)};
+    }
+    const Args a =
+        Split(rest, {QStringLiteral("--search"), QStringLiteral("--name"), QStringLiteral("--vorname"),
+                     QStringLiteral("--geburtstag"), QStringLiteral("--nummer"), QStringLiteral("--date"),
+                     QStringLiteral("--time"), QStringLiteral("--device")});
+    dm.Login(user, password);
+
+    if (cmd == QLatin1String("patients")) {
+        const auto list = a.options.contains(QStringLiteral("--search"))
+                              ? dm.SearchPatients(a.options.value(QStringLiteral("--search")))
+                              : dm.AllPatients();
+        for (const Patient& p : list) {
+            out << p.Identifikation << ';' << p.Name << ';' << p.Vorname << ';'
+                << p.Geburtstag.toString(QStringLiteral("yyyy-MM-dd")) << '\n';
+        }
+    } else if (cmd == QLatin1String("add-patient")) {
+        Patient p;
+        p.Name = a.options.value(QStringLiteral("--name"));
+        p.Vorname = a.options.value(QStringLiteral("--vorname"));
+        p.Geburtstag = Date(a.options.value(QStringLiteral("--geburtstag")));
+        p.Nummer = a.options.value(QStringLiteral("--nummer"));
+        out << dm.AddPatient(p) << '\n';
+    } else if (cmd == QLatin1String("recordings")) {
+        if (a.positional.size() != 1) {
+            throw UsageError{QStringLiteral("db recordings PATIENT")};
+        }
+        for (const Recording& r : dm.ListRecordings(Key(a.positional[0], QStringLiteral("PATIENT")))) {
+            out << r.Counter << ';' << r.Datum.toString(QStringLiteral("yyyy-MM-dd")) << ';'
+                << r.Uhrzeit.toString(QStringLiteral("hh:mm:ss")) << ';' << r.Betriebsart << ';' << r.Groesse
+                << '\n';
+        }
+    } else if (cmd == QLatin1String("store")) {
+        if (a.positional.size() != 2) {
+            throw UsageError{
+                QStringLiteral("db store PATIENT DATEI --date JJJJ-MM-TT --time hh:mm:ss [--device NAME]")};
+        }
+        const qint64 patient = Key(a.positional[0], QStringLiteral("PATIENT"));
+        const QDate date = Date(a.options.value(QStringLiteral("--date")));
+        const QTime time =
+            QTime::fromString(a.options.value(QStringLiteral("--time")), QStringLiteral("hh:mm:ss"));
+        if (!time.isValid()) {
+            throw UsageError{QStringLiteral("Uhrzeit nicht lesbar (hh:mm:ss)")};
+        }
+        QFile f(a.positional[1]);
+        if (!f.open(QIODevice::ReadOnly)) {
+            err << "Datei kann nicht gelesen werden: " << a.positional[1] << '\n';
+            return 1;
+        }
+        if (!dm.GetPatient(patient)) {
+            err << "Patient nicht gefunden: " << patient << '\n';
+            return 1;
+        }
+        out << dm.InsertRecording(patient, date, time, f.readAll(),
+                                  a.options.value(QStringLiteral("--device"), QStringLiteral("ZUD12")))
+            << '\n';
+    } else if (cmd == QLatin1String("fetch")) {
+        if (a.positional.size() != 2) {
+            throw UsageError{QStringLiteral("db fetch COUNTER DATEI")};
+        }
+        const auto r = dm.GetRecording(Key(a.positional[0], QStringLiteral("COUNTER")));
+        if (!r) {
+            err << "Übung nicht gefunden: " << a.positional[0] << '\n';
+            return 1;
+        }
+        QSaveFile f(a.positional[1]);
+        if (!f.open(QIODevice::WriteOnly) || f.write(r->Daten) != r->Daten.size() || !f.commit()) {
+            err << "Datei kann nicht geschrieben werden: " << a.positional[1] << '\n';
+            return 1;
+        }
+    } else if (cmd == QLatin1String("move")) {
+        if (a.positional.size() != 2) {
+            throw UsageError{QStringLiteral("db move COUNTER PATIENT")};
+        }
+        const qint64 patient = Key(a.positional[1], QStringLiteral("PATIENT"));
+        if (!dm.GetPatient(patient)) {
+            err << "Patient nicht gefunden: " << patient << '\n';
+            return 1;
+        }
+        if (!dm.MoveRecording(Key(a.positional[0], QStringLiteral("COUNTER")), patient)) {
+            err << "Übung nicht gefunden: " << a.positional[0] << '\n';
+            return 1;
+        }
+    } else if (cmd == QLatin1String("delete-recording")) {
+        if (a.positional.size() != 1) {
+            throw UsageError{QStringLiteral("db delete-recording COUNTER")};
+        }
+        if (!dm.DeleteRecording(Key(a.positional[0], QStringLiteral("COUNTER")))) {
+            err << "Übung nicht gefunden: " << a.positional[0] << '\n';
+            return 1;
+        }
+    }
+    return 0;
+}
+
+} // namespace zud::ctl
