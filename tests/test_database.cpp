@@ -377,3 +377,125 @@ TEST(Location, ConnectionStrings) {
     EXPECT_EQ(DisplayedMode(-112), 6);
     EXPECT_EQ(DisplayedMode(-1), 1);
 }
+
+// ---------------------------------------------------------------- zudctl db, as a program
+
+namespace {
+
+struct Ctl {
+    int rc = -1;
+    QString out, err;
+};
+
+class ZudctlDb : public DbTest {
+protected:
+    Ctl Run(QStringList args, const QString& lockFolder = QString()) {
+        QStringList global = {QStringLiteral("--db-dir"), loc.dir};
+        if (Server()) {
+            global << QStringLiteral("--db-server") << loc.server << QStringLiteral("--db-port") << loc.port;
+        }
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("ZUD_DATA_DIR"), dir.filePath(QStringLiteral("ctl")));
+        env.insert(QStringLiteral("FIREBIRD_LOCK"),
+                   lockFolder.isEmpty() ? dir.filePath(QStringLiteral("lock")) : lockFolder);
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(ZUD_BIN_DIR "/zudctl"), global + QStringList{QStringLiteral("db")} + args);
+        p.waitForFinished(60000);
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
+    }
+};
+
+} // namespace
+
+TEST_P(ZudctlDb, PatientsAndRecordings) {
+    // The program's own connection must not hold an embedded file while zudctl works on it.
+    dm.reset();
+    Ctl r = Run({QStringLiteral("create")});
+    EXPECT_EQ(r.rc, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith(QStringLiteral("vorhanden: ")));
+
+    r = Run({QStringLiteral("add-patient"), QStringLiteral("--name"), QStringLiteral("O'Hara; --"),
+             QStringLiteral("--vorname"), QStringLiteral("Zoë"), QStringLiteral("--geburtstag"),
+             QStringLiteral("1961-02-03"), QStringLiteral("--nummer"), QStringLiteral("P-17")});
+    ASSERT_EQ(r.rc, 0) << r.err.toStdString();
+    const QString id = r.out.trimmed();
+    r = Run({QStringLiteral("add-patient"), QStringLiteral("--name"), QStringLiteral("O'Hara; --"),
+             QStringLiteral("--vorname"), QStringLiteral("Zoë"), QStringLiteral("--geburtstag"),
+             QStringLiteral("1961-02-03")});
+    EXPECT_EQ(r.rc, 1);
+    EXPECT_EQ(r.err, QStringLiteral("Fehler: Patient bereits vorhanden!\n"));
+    r = Run({QStringLiteral("add-patient"), QStringLiteral("--name"), QStringLiteral("Zweite"),
+             QStringLiteral("--vorname"), QStringLiteral("B"), QStringLiteral("--geburtstag"),
+             QStringLiteral("1970-01-01")});
+    const QString id2 = r.out.trimmed();
+    r = Run({QStringLiteral("patients"), QStringLiteral("--search"), QStringLiteral("hara;")});
+    EXPECT_EQ(r.out, id + QStringLiteral(";O'Hara; --;Zoë;1961-02-03\n"));
+
+    const QString file = dir.filePath(QStringLiteral("rec.hdf"));
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    const QByteArray data = Stream(6, 12345);
+    f.write(data);
+    f.close();
+    r = Run({QStringLiteral("store"), id, file, QStringLiteral("--date"), QStringLiteral("2026-11-04"),
+             QStringLiteral("--time"), QStringLiteral("10:15:30"), QStringLiteral("--device"),
+             QStringLiteral("ZUD12 Typ 3")});
+    ASSERT_EQ(r.rc, 0) << r.err.toStdString();
+    const QString counter = r.out.trimmed();
+    r = Run({QStringLiteral("recordings"), id});
+    EXPECT_EQ(r.out, counter + QStringLiteral(";2026-11-04;10:15:30;7;12345\n"));
+    const QString back = dir.filePath(QStringLiteral("back.hdf"));
+    ASSERT_EQ(Run({QStringLiteral("fetch"), counter, back}).rc, 0);
+    QFile b(back);
+    ASSERT_TRUE(b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(b.readAll(), data);
+    EXPECT_EQ(Run({QStringLiteral("move"), counter, id2}).rc, 0);
+    EXPECT_TRUE(Run({QStringLiteral("recordings"), id}).out.isEmpty());
+    EXPECT_EQ(Run({QStringLiteral("move"), counter, QStringLiteral("99999")}).rc, 1);
+    EXPECT_EQ(Run({QStringLiteral("delete-recording"), counter}).rc, 0);
+    EXPECT_EQ(Run({QStringLiteral("delete-recording"), counter}).rc, 1);
+    EXPECT_EQ(Run({QStringLiteral("fetch"), counter, back}).rc, 1);
+    EXPECT_EQ(Run({QStringLiteral("store"), QStringLiteral("x"), file}).rc, 2);
+    EXPECT_EQ(Run({QStringLiteral("frobnicate")}).rc, 2);
+
+    if (Server()) {
+        EXPECT_EQ(Run({QStringLiteral("add-user"), QStringLiteral("berta"), QStringLiteral("pw'1")}).rc, 0);
+        r = Run({QStringLiteral("users")});
+        EXPECT_EQ(r.out, QStringLiteral("BERTA\n"));
+        EXPECT_EQ(Run({QStringLiteral("set-password"), QStringLiteral("berta"), QStringLiteral("neu")}).rc,
+                  0);
+        EXPECT_EQ(Run({QStringLiteral("add-user"), QStringLiteral("x;drop"), QStringLiteral("pw")}).rc, 1);
+        EXPECT_EQ(Run({QStringLiteral("drop-user"), QStringLiteral("berta")}).rc, 0);
+        EXPECT_TRUE(Run({QStringLiteral("users")}).out.isEmpty());
+    } else {
+        r = Run({QStringLiteral("users")});
+        EXPECT_EQ(r.rc, 1);
+        EXPECT_TRUE(r.err.contains(QStringLiteral("Datenbankserver")));
+    }
+}
+
+// The embedded engine opens a file in one process at a time: a second program is refused
+// cleanly, whichever lock folder it uses, and the first one goes on undisturbed.
+TEST_P(ZudctlDb, SecondProcessOnTheEmbeddedFile) {
+    if (Server()) {
+        GTEST_SKIP() << "a server shares its files by design";
+    }
+    const qint64 a = dm->AddPatient(Person(QStringLiteral("Halter"), QStringLiteral("H"), QDate(1950, 1, 1)));
+    for (const QString& lock : {QString(), dir.filePath(QStringLiteral("other-lock"))}) {
+        const Ctl r = Run({QStringLiteral("patients")}, lock);
+        EXPECT_EQ(r.rc, 1);
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_FALSE(r.err.isEmpty());
+    }
+    EXPECT_TRUE(dm->GetPatient(a));
+    dm->InsertRecording(a, QDate(2026, 1, 1), QTime(8, 0), Stream(0, 500), QStringLiteral("ZUD12"));
+    dm.reset();
+    const Ctl r = Run({QStringLiteral("recordings"), QString::number(a)});
+    EXPECT_EQ(r.rc, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral(";2026-01-01;08:00:00;1;500\n")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Firebird, ZudctlDb, ::testing::Values(Mode::Embedded, Mode::Server), ModeName);

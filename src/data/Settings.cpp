@@ -25,14 +25,14 @@ QString Direction(const QString& v, const QString& fallback) {
 } // namespace
 
 Settings::Settings()
-    : FUser(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, kOrg, kApp)),
-      FMachine(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::SystemScope, kOrg, kApp)) {}
+    : FUser(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrg, kApp)),
+      FMachine(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::SystemScope, kOrg, kApp)) {}
 
 Settings::~Settings() = default;
 
 void Settings::RedirectForTests(const QString& user, const QString& system) {
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, user);
-    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, system);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, user);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, system);
 }
 
 int Settings::ReadInt(const QString& key, int fallback, bool machine) const {
