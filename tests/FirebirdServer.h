@@ -1,0 +1,76 @@
+#pragma once
+
+// A private Firebird server on a free loopback port for tests and benchmarks: its root is
+// prepared by `zudctl db server-setup` in a separate process (the client library reads its
+// configuration once per process), then /usr/sbin/firebird runs with that root.
+
+#include "TDM1.h"
+
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
+
+#include <csignal>
+
+namespace zud::test {
+
+class FirebirdServer {
+public:
+    ~FirebirdServer() { Stop(); }
+
+    // Empty on success, else what went wrong.
+    QString Start(const QString& root, const QString& zudctl) {
+        QTcpServer probe;
+        if (!probe.listen(QHostAddress::LocalHost, 0)) {
+            return QStringLiteral("no free port");
+        }
+        FPort = probe.serverPort();
+        probe.close();
+        QProcess setup;
+        setup.start(zudctl, {QStringLiteral("db"), QStringLiteral("server-setup"), root,
+                             QStringLiteral("--port"), QString::number(FPort), QStringLiteral("--password"),
+                             QString::fromLatin1(kAdminPassword)});
+        if (!setup.waitForFinished(60000) || setup.exitCode() != 0) {
+            return QStringLiteral("server-setup: ") + QString::fromUtf8(setup.readAllStandardError());
+        }
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("FIREBIRD"), root);
+        env.insert(QStringLiteral("FIREBIRD_LOCK"), root + QStringLiteral("/lock"));
+        FServer.setProcessEnvironment(env);
+        FServer.setProcessChannelMode(QProcess::ForwardedChannels);
+        FServer.start(QStringLiteral("/usr/sbin/firebird"), {});
+        if (!FServer.waitForStarted(10000)) {
+            return QStringLiteral("the server does not start");
+        }
+        for (int i = 0; i < 200; ++i) {
+            QTcpSocket s;
+            s.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(FPort));
+            if (s.waitForConnected(100)) {
+                return {};
+            }
+            QThread::msleep(25);
+        }
+        return QStringLiteral("the server does not listen");
+    }
+
+    void Stop() {
+        if (FServer.state() != QProcess::NotRunning) {
+            // A clean stop usually takes a fraction of a second, but the server sometimes
+            // waits ten seconds for its own shutdown timer; test data are throw-away.
+            ::kill(static_cast<pid_t>(FServer.processId()), SIGTERM);
+            if (!FServer.waitForFinished(2000)) {
+                FServer.kill();
+                FServer.waitForFinished(5000);
+            }
+        }
+    }
+
+    int Port() const { return FPort; }
+
+private:
+    int FPort = 0;
+    QProcess FServer;
+};
+
+} // namespace zud::test
