@@ -6,6 +6,7 @@
 #include "TDM1.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -43,6 +44,7 @@ struct Database {
 
     explicit Database(bool embedded) {
         loc.dir = dir.filePath(QStringLiteral("db"));
+        QDir().mkpath(loc.dir);
         if (!embedded) {
             const QString failed =
                 server.Start(dir.filePath(QStringLiteral("server")),

@@ -16,6 +16,18 @@ using emu::FaultKind;
 
 namespace {
 
+// zudctl in this process; its output lands in `out` and `err`.
+int RunCtl(const QStringList& args, QString& out, QString& err) {
+    out.clear();
+    err.clear();
+    QTextStream o(&out);
+    QTextStream e(&err);
+    const int rc = RunZudctl(args, o, e);
+    o.flush();
+    e.flush();
+    return rc;
+}
+
 class Zudctl : public EmuTest {
 protected:
     void SetUp() override {
@@ -23,19 +35,11 @@ protected:
         dev.reset(); // zudctl opens the port itself
     }
 
-    int Run(QStringList args) {
-        out.clear();
-        err.clear();
-        args.prepend(logFile);
-        args.prepend(QStringLiteral("--log"));
-        args.prepend(QString::fromStdString(emu.SlavePath()));
-        args.prepend(QStringLiteral("--port"));
-        QTextStream o(&out);
-        QTextStream e(&err);
-        const int rc = RunZudctl(args, o, e);
-        o.flush();
-        e.flush();
-        return rc;
+    int Run(const QStringList& args) {
+        return RunCtl(QStringList{QStringLiteral("--port"), QString::fromStdString(emu.SlavePath()),
+                                  QStringLiteral("--log"), logFile} +
+                          args,
+                      out, err);
     }
 
     QString out;
@@ -241,16 +245,7 @@ namespace {
 
 class ZudctlFiles : public ::testing::Test {
 protected:
-    int Run(const QStringList& args) {
-        out.clear();
-        err.clear();
-        QTextStream o(&out);
-        QTextStream e(&err);
-        const int rc = RunZudctl(args, o, e);
-        o.flush();
-        e.flush();
-        return rc;
-    }
+    int Run(const QStringList& args) { return RunCtl(args, out, err); }
     QString Write(const QString& name, const std::vector<uint8_t>& bytes) {
         const QString path = dir.filePath(name);
         QFile f(path);

@@ -189,38 +189,25 @@ Messung FillArray(const uint8_t* data, size_t size, double faktor) {
 
         w.Phase = phase;
         w.Schwelle = schwelle;
-        switch (phase) {
-        case 0:
-        case 1:
-        case 2:
-        case 4:
+        const bool emg = phase <= 2 || phase == 4 || phase == 7;
+        if (phase > 7) {
+            continue; // phases above 7 give no sample
+        }
+        if (emg) {
             w.EMG1 = emg1Glatt;
             w.EMG1_RAW = emg1Raw;
             w.EMG2 = emg2Glatt;
             w.EMG2_RAW = emg2Raw;
             w.Bereich1 = bereich1;
             w.Bereich2 = bereich2;
-            break;
-        case 3:
+        }
+        if (phase == kPhaseStrom) {
             w.Strom = stromGlatt;
             w.Strom_RAW = stromRaw;
             w.Bereich1 = 2.5;
-            break;
-        case 5:
-        case 6:
-            w.Druck = druck;
-            break;
-        case 7:
-            w.Druck = druck;
-            w.EMG1 = emg1Glatt;
-            w.EMG1_RAW = emg1Raw;
-            w.EMG2 = emg2Glatt;
-            w.EMG2_RAW = emg2Raw;
-            w.Bereich1 = bereich1;
-            w.Bereich2 = bereich2;
-            break;
-        default:
-            continue; // phases above 7 give no sample
+        }
+        if (phase >= 5) {
+            w.Druck = druck; // 5, 6 and 7 carry the pressure
         }
         m.Werte.push_back(w);
     }
