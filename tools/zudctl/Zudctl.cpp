@@ -27,9 +27,9 @@ const char* const kUsage =
     "Gerätebefehle (jeder beginnt mit der Geräteerkennung und endet mit dem Normalbild):\n"
     "  info                          Firmware, Typ, Kunde und Seriennummer\n"
     "  ls VERZEICHNIS [MASKE]        Dateien eines Verzeichnisses (Maske: *.*)\n"
-    "  get GERAETEPFAD DATEI         Datei vom Gerät lesen\n"
-    "  put DATEI GERAETEPFAD         Datei zum Gerät schreiben\n"
-    "  rm GERAETEPFAD                Datei am Gerät löschen\n"
+    "  get GERÄTEPFAD DATEI         Datei vom Gerät lesen\n"
+    "  put DATEI GERÄTEPFAD         Datei zum Gerät schreiben\n"
+    "  rm GERÄTEPFAD                Datei am Gerät löschen\n"
     "  stat PFAD                     Status der Verzeichnisabfrage\n"
     "  mkdir PFAD                    Verzeichnis prüfen und anlegen\n"
     "  delete-exercises T P          Übungen von Therapeut T (0-5), Patient P (0-9) löschen\n"
@@ -374,7 +374,7 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
         Session session(dev, err);
         return session.Run([&] { return work(dev); });
     } catch (const UsageError& e) {
-        err << "zudctl: " << e.message << '\n' << kUsage;
+        err << "zudctl: " << e.message << "\n(zudctl --help zeigt alle Befehle)\n";
         return 2;
     }
 }
