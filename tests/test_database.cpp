@@ -53,6 +53,10 @@ TEST_P(DbTest, FreshDatabaseHasTheSchema) {
     EXPECT_EQ(cs.front().At(0).toString().trimmed(), QStringLiteral("UTF8"));
     // Installing again is not needed and not done.
     EXPECT_FALSE(dm->EnsureInstalled());
+    if (Server()) {
+        // A refused password is an error, never a reason to create the database anew.
+        EXPECT_THROW(TDM1(loc).EnsureInstalled(QStringLiteral("falsch")), DbError);
+    }
 }
 
 TEST_P(DbTest, PatientsMandatoryDuplicatesAndKeys) {

@@ -128,16 +128,22 @@ TDM1::TDM1(DbLocation location) : FLocation(std::move(location)) {
 
 TDM1::~TDM1() = default;
 
-bool TDM1::DatabaseExists() const {
+bool TDM1::DatabaseExists(const QString& adminPassword) const {
     if (FLocation.Embedded()) {
         return QFile::exists(FLocation.FilePath());
     }
     try {
-        Connection::Attach({FLocation.ConnectionString(), QString::fromLatin1(kAdminUser),
-                            QString::fromLatin1(kAdminPassword), QString()});
+        Connection::Attach(
+            {FLocation.ConnectionString(), QString::fromLatin1(kAdminUser), adminPassword, QString()});
         return true;
-    } catch (const DbError&) {
-        return false;
+    } catch (const DbError& e) {
+        // Only a missing file means "not installed"; a server that is down or refuses the
+        // password must not lead to an attempt to create the database.
+        constexpr long kIoError = 335544344L;
+        if (e.GdsCode() == kIoError) {
+            return false;
+        }
+        throw;
     }
 }
 
@@ -198,7 +204,7 @@ void TDM1::Install(const QString& adminPassword) {
 }
 
 bool TDM1::EnsureInstalled(const QString& adminPassword) {
-    if (DatabaseExists()) {
+    if (DatabaseExists(adminPassword)) {
         return false;
     }
     Install(adminPassword);

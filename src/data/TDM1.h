@@ -80,7 +80,7 @@ public:
     const DbLocation& Location() const { return FLocation; }
 
     // --- installation ---
-    bool DatabaseExists() const;
+    bool DatabaseExists(const QString& adminPassword = QString::fromLatin1(kAdminPassword)) const;
     // Creates the database with its schema, generators and role (administrator account).
     void Install(const QString& adminPassword = QString::fromLatin1(kAdminPassword));
     // Creates it when it is missing; true when it was created.
