@@ -9,6 +9,7 @@
 #include "FirebirdServer.h"
 #include "Settings.h"
 #include "TDM1.h"
+#include "TestEnv.h"
 
 #include <QProcess>
 #include <QTcpServer>
@@ -33,9 +34,7 @@ class DbTest : public ::testing::TestWithParam<Mode> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        Settings::RedirectForTests(dir.filePath(QStringLiteral("user")),
-                                   dir.filePath(QStringLiteral("system")));
-        qputenv("ZUD_DATA_DIR", dir.filePath(QStringLiteral("data")).toLocal8Bit());
+        test::IsolateProgramFolders(dir);
         db::SetLockFolder(dir.filePath(QStringLiteral("lock")));
         loc.dir = dir.filePath(QStringLiteral("db"));
         QDir().mkpath(loc.dir);

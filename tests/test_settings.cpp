@@ -5,6 +5,7 @@
 #include "Login.h"
 #include "Settings.h"
 #include "TDM1.h"
+#include "TestEnv.h"
 
 #include <QFile>
 #include <QSettings>
@@ -20,9 +21,7 @@ class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        Settings::RedirectForTests(dir.filePath(QStringLiteral("user")),
-                                   dir.filePath(QStringLiteral("system")));
-        qputenv("ZUD_DATA_DIR", dir.filePath(QStringLiteral("data")).toLocal8Bit());
+        test::IsolateProgramFolders(dir);
     }
     void Machine(const QString& key, const QString& value) {
         QSettings m(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("Brelk"),

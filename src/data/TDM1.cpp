@@ -368,12 +368,21 @@ void TDM1::DropUser(const DbLocation& loc, const QString& adminPassword, const Q
 
 // ---------------------------------------------------------------- patients
 
-qint64 TDM1::AddPatient(Patient p) {
-    auto& c = Db();
+namespace {
+
+// Surname, first name and birth date must be given; a birth date of today counts as not given.
+void CheckMandatory(const Patient& p) {
     if (p.Name.isEmpty() || p.Vorname.isEmpty() || !p.Geburtstag.isValid() ||
         p.Geburtstag == QDate::currentDate()) {
         throw DataError(QStringLiteral("Fehler: Die fettgedruckten Felder sind Pflichtfelder!"));
     }
+}
+
+} // namespace
+
+qint64 TDM1::AddPatient(Patient p) {
+    auto& c = Db();
+    CheckMandatory(p);
     const auto same = c.Query(
         QStringLiteral(
             "select IDENTIFIKATION from QALPatient where NAME = ? and VORNAME = ? and GEBURTSTAG = ?"),
@@ -395,10 +404,7 @@ qint64 TDM1::AddPatient(Patient p) {
 
 void TDM1::UpdatePatient(const Patient& p) {
     auto& c = Db();
-    if (p.Name.isEmpty() || p.Vorname.isEmpty() || !p.Geburtstag.isValid() ||
-        p.Geburtstag == QDate::currentDate()) {
-        throw DataError(QStringLiteral("Fehler: Die fettgedruckten Felder sind Pflichtfelder!"));
-    }
+    CheckMandatory(p);
     c.Exec(QStringLiteral(
                "update QALPatient set NUMMER = ?, NAME = ?, KRANKENKASSE = ?, VNUMMER = ?, VORNAME = ?, "
                "GEBURTSTAG = ?, WOHNORT = ?, STRASSE = ?, PLZ = ?, GESCHLECHT = ?, TELEFON = ?, FAX = ?, "
