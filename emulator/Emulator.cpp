@@ -830,7 +830,7 @@ void Emulator::HandleRead(const uint8_t* frame) {
     std::vector<uint8_t> answer{frame[8], frame[9]};
     const auto header = Header(name, size, status);
     answer.insert(answer.end(), header.begin(), header.end());
-    if (!SendAnswer('R', answer) || status == 5) {
+    if (!SendAnswer('R', answer) || status != 0) {
         return;
     }
     const auto stall = TakeFault('R', FaultKind::Stall);

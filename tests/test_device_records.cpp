@@ -261,3 +261,61 @@ TEST_F(DeviceRecords, NamesInAllFiveLanguagesSurviveTheDevice) {
         dev->open();
     }
 }
+
+TEST_F(DeviceRecords, BytesNobodyEditedStayAsTheyWere) {
+    // Erased flash (0xFF) behind the names, a Latin-1 letter stored as its own byte that is also
+    // a national letter (0xC4 = Ä), one that is not (0xE9 = é), and a free national code.
+    std::array<Stammdaten, 10> pats{};
+    for (auto& p : pats) {
+        std::memset(&p, 0xFF, sizeof p);
+        p.Geburtsdatum = kGeburtsdatumLeer;
+        p.Name[0] = 0;
+        p.Vorname[0] = 0;
+    }
+    const uint8_t name[] = {'M', 0xC4, 'r', 'z', 0xE9, 0x01, 0x0A, 0};
+    std::memcpy(pats[0].Name, name, sizeof name);
+    pats[0].Geburtsdatum = 1000000000;
+    Put(PatientenPfad(1), pats);
+
+    Systemparameter sys{};
+    sys.Sprache = 0;
+    PutCrc(sys.crc, SystemCrc(sys));
+    Put(kSystemPfad, sys);
+    ASSERT_TRUE(dev->ReadSystemParams());
+    ASSERT_TRUE(dev->ReadPatientData(1));
+    EXPECT_EQ(dev->Patienten[10].Name[1], u'Ä');
+    EXPECT_EQ(dev->Patienten[10].Name[4], u'é');
+    // A slot is empty by its names up to the first zero, whatever follows.
+    EXPECT_FALSE(IstLeer(dev->Patienten[10]));
+    EXPECT_TRUE(IstLeer(dev->Patienten[11]));
+
+    emu.ClearLog();
+    dev->ConvertError = false;
+    ASSERT_TRUE(dev->WritePatientData(1));
+    EXPECT_EQ(Writes(), 0);
+    EXPECT_FALSE(dev->ConvertError);
+
+    // An edit of one slot changes that slot's edited character only.
+    dev->Patienten[11].Name[0] = u'Ö';
+    ASSERT_TRUE(dev->WritePatientData(1));
+    EXPECT_EQ(Writes(), 1);
+    auto expected = pats;
+    expected[1].Name[0] = 3; // Ö in German
+    const auto written = Get<std::array<Stammdaten, 10>>(PatientenPfad(1));
+    EXPECT_EQ(std::memcmp(written.data(), expected.data(), sizeof written), 0);
+    EXPECT_FALSE(dev->ConvertError);
+
+    // The same for program names padded with erased flash.
+    Programmdatei d = SomePrograms();
+    for (auto& p : d.Programme) {
+        std::memset(p.Name + 12, 0xFF, sizeof p.Name - 12);
+    }
+    d.Programme[1].Name[0] = 0xC4;
+    SetProgrammdateiCrc(d);
+    Put(ProgrammPfad(1, 1), d);
+    ASSERT_TRUE(dev->ReadProgramData(1, 1));
+    emu.ClearLog();
+    ASSERT_TRUE(dev->WriteProgramData(1, 1));
+    EXPECT_EQ(Writes(), 0);
+    EXPECT_FALSE(dev->ConvertError);
+}

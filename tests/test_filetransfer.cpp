@@ -420,3 +420,65 @@ TEST_F(FileTransfer, PumpRunsBetweenBlocks) {
     ASSERT_TRUE(dev->WriteFile(path, got));
     EXPECT_EQ(calls, 1 + 5);
 }
+
+TEST_F(FileTransfer, DiskErrorStatusIsAFailureAndNothingIsTakenOver) {
+    const QString path = kSlotQ + QStringLiteral("\\Platte.hdf");
+    emu.PutFile(path.toStdString(), Pattern(2500, 11));
+    // Any status but 0 (success) and 5 (not found) is a disk error of the device.
+    emu.InjectFault({'R', FaultKind::Status, 3});
+    QByteArray got;
+    EXPECT_FALSE(dev->ReadFile(path, got));
+    EXPECT_TRUE(got.isEmpty());
+    EXPECT_EQ(dev->LastLog, QStringLiteral("ReadFile (DiskError: 3) File: %1").arg(path));
+    EXPECT_TRUE(Acks().empty()); // no block traffic after a refused read
+    Recover();
+    ASSERT_TRUE(dev->ReadFile(path, got));
+    EXPECT_EQ(FromQ(got), Pattern(2500, 11));
+
+    emu.InjectFault({'Z', FaultKind::Status, 9});
+    EXPECT_FALSE(dev->DeleteFileByName(path));
+    EXPECT_EQ(dev->LastLog, QStringLiteral("DeleteFile (DiskError: 9) File: %1").arg(path));
+    EXPECT_TRUE(emu.HasFile(path.toStdString()));
+    ASSERT_TRUE(dev->DeleteFileByName(path));
+    EXPECT_FALSE(emu.HasFile(path.toStdString()));
+}
+
+TEST_F(FileTransfer, PathsTheDeviceCannotHoldAreRefusedBeforeAnythingIsSent) {
+    // Name a valid file first: a refused command must not act on it.
+    const std::string kept = "0:\\Daten\\Th_0\\Pat_0\\Bleibt.hdf";
+    emu.PutFile(kept, Pattern(100, 2));
+    QByteArray got;
+    ASSERT_TRUE(dev->ReadFile(QString::fromStdString(kept), got));
+    Acks();
+    emu.ClearLog();
+
+    const QString tooLong = QStringLiteral("0:\\Daten\\Th_0\\Pat_0\\") + QString(31, QLatin1Char('N'));
+    const QString polish = QStringLiteral("0:\\Daten\\Łódź.hdf"); // Ł has no byte of its own
+    const QString withNul = QStringLiteral("0:\\Daten\\A") + QChar(0) + QStringLiteral("B");
+    for (const QString& bad : {tooLong, polish, withNul}) {
+        EXPECT_FALSE(CheckDevicePath(bad));
+        EXPECT_FALSE(dev->ReadFile(bad, got));
+        EXPECT_FALSE(dev->WriteFile(bad, ToQ(Pattern(10))));
+        EXPECT_FALSE(dev->DeleteFileByName(bad));
+        QList<DateiInfo> list;
+        EXPECT_FALSE(dev->GetFilenames(nullptr, bad, QStringLiteral("*.hdf"), list));
+        EXPECT_EQ(dev->DirectoryQuery(bad).Status, 1);
+        EXPECT_EQ(dev->DirectoryCreate(bad).Status, 1);
+        EXPECT_FALSE(dev->CheckDirectory(bad));
+        EXPECT_TRUE(dev->LastLog.startsWith(QStringLiteral("CheckDirectory (invalid name: ")))
+            << dev->LastLog.toStdString();
+    }
+    // A mask of more than six characters would be cut.
+    QList<DateiInfo> list;
+    EXPECT_FALSE(dev->GetFilenames(nullptr, kSlotQ, QStringLiteral("*.hdfxx"), list));
+    EXPECT_TRUE(emu.Commands().empty());
+    EXPECT_TRUE(emu.HasFile(kept));
+
+    // Latin-1 letters are device bytes and reach the device as such.
+    const QString latin = QStringLiteral("0:\\Daten\\Th_0\\Pat_0\\Müller.hdf");
+    ASSERT_TRUE(dev->WriteFile(latin, ToQ(Pattern(10, 3))));
+    const auto f = LastCommand('f');
+    ASSERT_EQ(f.size(), 67u);
+    EXPECT_EQ(f[1 + 21], 0xFC);
+    EXPECT_EQ(emu.GetFile("0:\\Daten\\Th_0\\Pat_0\\M\xFCller.hdf"), Pattern(10, 3));
+}

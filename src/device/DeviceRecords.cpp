@@ -55,12 +55,17 @@ void ZuSpeicher(const uint8_t (&src)[N], std::array<char16_t, N>& dst, int sprac
     }
 }
 
+// Converts in place: `dst` holds the image as last read, and a character that is still what its
+// byte there decodes to keeps that byte.
 template <size_t N>
 void ZuGeraet(const std::array<char16_t, N>& src, uint8_t (&dst)[N], int sprache, bool national,
               bool& convertError) {
     for (size_t i = 0; i < N; ++i) {
-        dst[i] =
-            national ? UnicodeZuGeraet(src[i], sprache, convertError) : static_cast<uint8_t>(src[i] & 0xFF);
+        if (national) {
+            dst[i] = UnicodeZuGeraet(src[i], sprache, convertError, dst[i]);
+        } else if (char16_t(dst[i]) != src[i]) {
+            dst[i] = static_cast<uint8_t>(src[i] & 0xFF);
+        }
     }
 }
 
@@ -118,6 +123,16 @@ char16_t GeraetZuUnicode(uint8_t b, int sprache) {
     return char16_t(b);
 }
 
+uint8_t UnicodeZuGeraet(char16_t u, int sprache, bool& convertError, uint8_t alt) {
+    // Unedited text goes back as it came: erased-flash padding (0xFF), a free national code or a
+    // Latin-1 letter stored as its own byte all decode to a character whose first encoding would
+    // be another byte.
+    if (GeraetZuUnicode(alt, sprache) == u) {
+        return alt;
+    }
+    return UnicodeZuGeraet(u, sprache, convertError);
+}
+
 uint8_t UnicodeZuGeraet(char16_t u, int sprache, bool& convertError) {
     const std::u16string& t = NationaleZeichen(sprache);
     const size_t pos = t.find(u);
@@ -157,7 +172,7 @@ void ProgrammeZuGeraet(const Programmsatz& memory, Programmdatei& device, int sp
         ProgrammParameter& d = device.Programme[i];
         std::memcpy(&d, m.Kopf, sizeof m.Kopf);
         for (size_t k = 0; k < 25; ++k) {
-            d.Name[k] = UnicodeZuGeraet(m.Name[k], sprache, convertError);
+            d.Name[k] = UnicodeZuGeraet(m.Name[k], sprache, convertError, d.Name[k]);
         }
         d.ElektrodenPosition = m.ElektrodenPosition;
         std::memcpy(d.Dummy, m.Dummy, sizeof d.Dummy);
@@ -205,10 +220,8 @@ void StammZuGeraet(const Stammsatz& memory, Stammdaten& device, int sprache, boo
 }
 
 bool IstLeer(const Stammsatz& s) {
-    auto empty = [](const auto& a) {
-        return std::all_of(a.begin(), a.end(), [](char16_t c) { return c == 0; });
-    };
-    return empty(s.Name) && empty(s.Vorname) && s.Geburtsdatum == kGeburtsdatumLeer;
+    // A name ends at its first zero; what follows it is padding of any kind.
+    return s.Name[0] == 0 && s.Vorname[0] == 0 && s.Geburtsdatum == kGeburtsdatumLeer;
 }
 
 uint16_t SystemCrc(const Systemparameter& s) {

@@ -202,6 +202,9 @@ const std::u16string& NationaleZeichen(int sprache);
 char16_t GeraetZuUnicode(uint8_t b, int sprache);
 // Sets convertError when the character has neither a national code nor a code below 128.
 uint8_t UnicodeZuGeraet(char16_t u, int sprache, bool& convertError);
+// The same for a character that replaces the byte `alt` of an image: when `alt` still decodes to
+// `u`, `alt` is kept (and nothing is reported), so unedited text round-trips byte for byte.
+uint8_t UnicodeZuGeraet(char16_t u, int sprache, bool& convertError, uint8_t alt);
 
 // --- conversions ---
 
@@ -213,7 +216,8 @@ bool ProgrammdateiCrcOk(const Programmdatei& d);
 void SetProgrammdateiCrc(Programmdatei& d);
 
 void StammZuSpeicher(const Stammdaten& device, Stammsatz& memory, int sprache);
-// Converts in place: the byte that memory does not hold keeps its value.
+// Converts in place: the byte that memory does not hold keeps its value, and so does every text
+// byte whose character was not edited.
 void StammZuGeraet(const Stammsatz& memory, Stammdaten& device, int sprache, bool& convertError);
 bool IstLeer(const Stammsatz& s);
 

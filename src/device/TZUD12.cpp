@@ -25,8 +25,22 @@ struct DeviceFault {
     throw DeviceFault{message};
 }
 
-QByteArray Ansi(const QString& s) {
-    return s.toLatin1();
+// A path or mask as the device's 8-bit text, or a reason why it cannot be one.
+bool DeviceText(const QString& text, size_t maxLen, QByteArray& bytes, QString& reason) {
+    for (const QChar c : text) {
+        if (c.unicode() == 0 || c.unicode() > 0xFF) {
+            reason = QStringLiteral("character U+%1 not in the device character set")
+                         .arg(c.unicode(), 4, 16, QLatin1Char('0'))
+                         .toUpper();
+            return false;
+        }
+    }
+    bytes = text.toLatin1();
+    if (static_cast<size_t>(bytes.size()) > maxLen) {
+        reason = QStringLiteral("longer than %1 characters").arg(maxLen);
+        return false;
+    }
+    return true;
 }
 
 QString FieldString(const char* field, size_t size) {
@@ -122,6 +136,30 @@ int ModelIndex(uint8_t typeCode) {
 int ApplicationTypeCode(int aktiv) {
     static constexpr int kCodes[12] = {0, 10, 11, 15, 20, 30, 31, 40, 50, 32, 33, 34};
     return aktiv >= 1 && aktiv <= 12 ? kCodes[aktiv - 1] : -1;
+}
+
+bool CheckDevicePath(const QString& path, QString* reason) {
+    QByteArray bytes;
+    QString why;
+    if (!DeviceText(path, kMaxPathLen, bytes, why)) {
+        if (reason) {
+            *reason = why;
+        }
+        return false;
+    }
+    return true;
+}
+
+bool CheckDeviceMask(const QString& mask, QString* reason) {
+    QByteArray bytes;
+    QString why;
+    if (!DeviceText(mask, kMaxMaskLen, bytes, why)) {
+        if (reason) {
+            *reason = why;
+        }
+        return false;
+    }
+    return true;
 }
 
 TZUD12::TZUD12(const QString& log) : LogFileName(log) {}
@@ -331,18 +369,22 @@ bool TZUD12::SetDownloadScreen(uint8_t Index) {
 // ---------------------------------------------------------------- file transfer
 
 bool TZUD12::SetFileName(const QString& name, uint32_t size, const QString& mask) {
-    const QByteArray ansi = Ansi(name);
+    QByteArray ansi;
+    QByteArray m;
+    QString reason;
     try {
-        if (static_cast<size_t>(ansi.size()) > kMaxPathLen) {
-            // Cutting the path would name another file; refuse it instead.
-            Fail(QStringLiteral("SetFileName (name too long): Command: \"f\", Filename: %1")
-                     .arg(QString::fromLatin1(ansi)));
+        // Refused before anything is sent: a cut or altered path would name another file.
+        if (!DeviceText(name, kMaxPathLen, ansi, reason)) {
+            Fail(QStringLiteral("SetFileName (invalid name: %1): Command: \"f\", Filename: %2")
+                     .arg(reason, name));
+        }
+        if (!DeviceText(mask, kMaxMaskLen, m, reason)) {
+            Fail(
+                QStringLiteral("SetFileName (invalid mask: %1): Command: \"f\", Mask: %2").arg(reason, mask));
         }
         SetFieldText(serFile.filename, sizeof serFile.filename, ansi.toStdString());
-        const QByteArray m = Ansi(mask);
         std::memset(serFile.Maske, 0, sizeof serFile.Maske);
-        std::memcpy(serFile.Maske, m.constData(),
-                    std::min<size_t>(static_cast<size_t>(m.size()), kMaxMaskLen));
+        std::memcpy(serFile.Maske, m.constData(), static_cast<size_t>(m.size()));
         serFile.size = size;
         serFile.transferred = 0;
         serFile.Status = 0;
@@ -372,7 +414,7 @@ bool TZUD12::SetFileName(const QString& name, uint32_t size, const QString& mask
 }
 
 bool TZUD12::ReadFile(const QString& name, QByteArray& stream) {
-    const QString file = QString::fromLatin1(Ansi(name));
+    const QString& file = name;
     try {
         if (!SetFileName(name, 0, QString())) {
             Fail(QStringLiteral("SetFileName Error"));
@@ -393,6 +435,10 @@ bool TZUD12::ReadFile(const QString& name, QByteArray& stream) {
         PumpMessages();
         if (serFile.Status == 5) {
             Fail(QStringLiteral("ReadFile (file not found)"));
+        }
+        if (serFile.Status != 0) {
+            // A disk error: whatever follows is not the file.
+            Fail(QStringLiteral("ReadFile (DiskError: %1) File: %2").arg(serFile.Status).arg(file));
         }
         const qint64 size = serFile.size;
         qint64 got = 0;
@@ -429,7 +475,7 @@ bool TZUD12::ReadFile(const QString& name, QByteArray& stream) {
 }
 
 bool TZUD12::WriteFile(const QString& name, const QByteArray& stream) {
-    const QString file = QString::fromLatin1(Ansi(name));
+    const QString& file = name;
     try {
         // Without the header the device would write into whatever file it named last.
         if (!SetFileName(name, static_cast<uint32_t>(stream.size()), QString())) {
@@ -479,7 +525,7 @@ bool TZUD12::WriteFile(const QString& name, const QByteArray& stream) {
 }
 
 bool TZUD12::DeleteFileByName(const QString& name) {
-    const QString file = QString::fromLatin1(Ansi(name));
+    const QString& file = name;
     try {
         if (!SetFileName(name, 0, QString())) {
             Fail(QStringLiteral("SetFileName Error"));
@@ -500,6 +546,9 @@ bool TZUD12::DeleteFileByName(const QString& name) {
         if (serFile.Status == 5) {
             Fail(QStringLiteral("DeleteFile (file not found); File: %1").arg(file));
         }
+        if (serFile.Status != 0) {
+            Fail(QStringLiteral("DeleteFile (DiskError: %1) File: %2").arg(serFile.Status).arg(file));
+        }
     } catch (const DeviceFault& e) {
         AddLog(e.message);
         return false;
@@ -512,7 +561,7 @@ bool TZUD12::GetFilenames(TProgressBar* Sender, const QString& Dir, const QStrin
     if (!SetFileName(Dir, 0, Maske)) {
         return false;
     }
-    const QString dir = QString::fromLatin1(Ansi(Dir));
+    const QString& dir = Dir;
     try {
         BuildFrame('S');
         SendFrame();
@@ -616,6 +665,12 @@ QTime TZUD12::RecodeTime(uint16_t value) {
 }
 
 File TZUD12::DirectoryCommand(uint8_t code, const QString& name) {
+    if (!CheckDevicePath(name)) {
+        // The command would act on whatever the device named last: nothing is sent.
+        SetFileName(name, 0, QString()); // logs why
+        serFile.Status = 1;
+        return serFile;
+    }
     SetFileName(name, 0, QString());
     BuildFrame(code);
     SendFrame();
@@ -640,6 +695,10 @@ File TZUD12::DirectoryCreate(const QString& name) {
 
 bool TZUD12::CheckDirectory(const QString& filename) {
     try {
+        QString reason;
+        if (!CheckDevicePath(filename, &reason)) {
+            Fail(QStringLiteral("CheckDirectory (invalid name: %1): %2").arg(reason, filename));
+        }
         File f = DirectoryQuery(filename);
         if (f.Status == 4) {
             f = DirectoryCreate(filename);

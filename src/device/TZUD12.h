@@ -27,6 +27,11 @@ struct DateiInfo {
     bool Checked = false;
 };
 
+// A device path holds at most 50 characters and a mask at most 6, all of them in the device's
+// 8-bit set (U+0001..U+00FF). False with the reason (English, for the protocol log) otherwise.
+bool CheckDevicePath(const QString& path, QString* reason = nullptr);
+bool CheckDeviceMask(const QString& mask, QString* reason = nullptr);
+
 // Model index (0..11) of a device type code; 0 = unknown model.
 int ModelIndex(uint8_t typeCode);
 // Device type code of an application number 1..12; -1 for any other number.
