@@ -304,7 +304,52 @@ std::vector<std::string> Emulator::ListFiles() const {
     return out;
 }
 
-int Emulator::LoadSeed(const std::string& dir) {
+namespace {
+
+// A UTF-8 name as the device's 8-bit text (U+0001..U+00FF); false when a character has no byte.
+bool Utf8ToDevice(const std::string& utf8, std::string& out) {
+    out.clear();
+    for (size_t i = 0; i < utf8.size();) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        uint32_t cp;
+        size_t n;
+        if (c < 0x80) {
+            cp = c;
+            n = 1;
+        } else if ((c & 0xE0) == 0xC0) {
+            cp = c & 0x1F;
+            n = 2;
+        } else if ((c & 0xF0) == 0xE0) {
+            cp = c & 0x0F;
+            n = 3;
+        } else if ((c & 0xF8) == 0xF0) {
+            cp = c & 0x07;
+            n = 4;
+        } else {
+            return false;
+        }
+        if (i + n > utf8.size()) {
+            return false;
+        }
+        for (size_t k = 1; k < n; ++k) {
+            const auto cc = static_cast<unsigned char>(utf8[i + k]);
+            if ((cc & 0xC0) != 0x80) {
+                return false;
+            }
+            cp = (cp << 6) | (cc & 0x3F);
+        }
+        if (cp == 0 || cp > 0xFF) {
+            return false;
+        }
+        out += static_cast<char>(cp);
+        i += n;
+    }
+    return true;
+}
+
+} // namespace
+
+int Emulator::LoadSeed(const std::string& dir, std::vector<std::string>* skipped) {
     namespace fs = std::filesystem;
     int count = 0;
     std::error_code ec;
@@ -313,7 +358,15 @@ int Emulator::LoadSeed(const std::string& dir) {
         if (!it->is_regular_file()) {
             continue;
         }
-        std::string rel = fs::relative(it->path(), dir).generic_string();
+        const std::string utf8 = fs::relative(it->path(), dir).generic_string();
+        // File names on this machine are UTF-8; the device keeps 8-bit names of at most 50 bytes.
+        std::string rel;
+        if (!Utf8ToDevice(utf8, rel) || rel.size() + 3 > kMaxPathLen) {
+            if (skipped) {
+                skipped->push_back(utf8);
+            }
+            continue;
+        }
         std::replace(rel.begin(), rel.end(), '/', '\\');
         std::ifstream in(it->path(), std::ios::binary);
         std::vector<uint8_t> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

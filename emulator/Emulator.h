@@ -106,8 +106,10 @@ public:
     void MakeDirectory(const std::string& path);
     bool HasDirectory(const std::string& path) const;
     std::vector<std::string> ListFiles() const;
-    // Loads every file below `dir`; relative paths become device paths below 0:\.
-    int LoadSeed(const std::string& dir);
+    // Loads every file below `dir`; relative paths become device paths below 0:\, their UTF-8
+    // names converted into the device's 8-bit set. Names the device cannot hold (a character
+    // beyond U+00FF, a path over 50 characters) are not loaded but listed in `skipped`.
+    int LoadSeed(const std::string& dir, std::vector<std::string>* skipped = nullptr);
 
     // --- identity and state ---
     void SetIdentity(const Identity& id);

@@ -9,7 +9,9 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 #include <vector>
 
 namespace {
@@ -22,7 +24,9 @@ void OnSignal(int) {
 void Usage(FILE* f) {
     std::fputs(
         "Aufruf: zud12-emulator --link PFAD [--seed ORDNER] [Optionen]\n"
-        "  --link PFAD         symbolischer Link auf das Pseudo-Terminal des Geräts\n"
+        "  --link PFAD         symbolischer Link auf das Pseudo-Terminal des Geräts (ein vorhandener\n"
+        "                      Link eines früheren Emulators wird ersetzt, eine Datei nie)\n"
+        "  --demo              mit Demo-Inhalt: Therapeuten, Patienten, Programme, Aufzeichnungen\n"
         "  --seed ORDNER       Dateien laden (relative Pfade werden Gerätepfade unter 0:\\)\n"
         "  --baud N            Ausgabe im Takt dieser Baudrate (Vorgabe: ungetaktet)\n"
         "  --turnaround-us N   Bearbeitungszeit des Geräts je Antwort und Block\n"
@@ -37,6 +41,24 @@ void Usage(FILE* f) {
         "                      ART: silence, late, wrong-echo, truncate, corrupt-block,\n"
         "                      truncate-block, stall, bad-ack, file-not-found, status\n",
         f);
+}
+
+// Only a symbolic link of ours (owned by this user, pointing at a pseudo-terminal or at nothing)
+// may be replaced: never a regular file, a device node or somebody else's link.
+bool MayReplace(const std::string& link) {
+    struct stat st{};
+    if (::lstat(link.c_str(), &st) != 0) {
+        return errno == ENOENT;
+    }
+    if (!S_ISLNK(st.st_mode) || st.st_uid != ::geteuid()) {
+        return false;
+    }
+    std::error_code ec;
+    const auto target = std::filesystem::read_symlink(link, ec);
+    if (ec) {
+        return false;
+    }
+    return target.string().rfind("/dev/pts/", 0) == 0 || !std::filesystem::exists(link, ec);
 }
 
 } // namespace
@@ -121,7 +143,14 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "zud12-emulator: Ordner nicht gefunden: %s\n", seed.c_str());
             return 2;
         }
-        emu.LoadSeed(seed);
+        std::vector<std::string> skipped;
+        emu.LoadSeed(seed, &skipped);
+        for (const auto& name : skipped) {
+            std::fprintf(stderr,
+                         "zud12-emulator: nicht geladen (Name nicht im Gerätezeichensatz oder länger als 50 "
+                         "Zeichen): %s\n",
+                         name.c_str());
+        }
     }
     for (const auto& f : faults) {
         emu.InjectFault(f);
@@ -131,6 +160,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::error_code ec;
+    if (!MayReplace(link)) {
+        std::fprintf(stderr,
+                     "zud12-emulator: %s ist vorhanden und kein Link eines Emulators; er wird nicht ersetzt\n",
+                     link.c_str());
+        return 1;
+    }
     std::filesystem::remove(link, ec);
     std::filesystem::create_symlink(emu.SlavePath(), link, ec);
     if (ec) {

@@ -2,6 +2,10 @@
 // against the emulated device.
 
 #include "EmuFixture.h"
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include "Handshake.h"
 
 #include <QLocale>
@@ -280,7 +284,47 @@ TEST_F(Protocol, HandshakeMessages) {
     missing.ComPort = QStringLiteral("/dev/nonexistent-zud-port");
     h = RunHandshake(missing, {true, false});
     EXPECT_EQ(h.result, HandshakeResult::PortError);
-    EXPECT_EQ(h.message, QStringLiteral("Schnittstelle kann nicht geöffnet werden(2)"));
+    EXPECT_EQ(h.message, QStringLiteral("Schnittstelle kann nicht geöffnet werden(2)\n/dev/nonexistent-zud-port: "
+                                        "die Schnittstelle ist nicht vorhanden (Kabel eingesteckt?)"));
+    EXPECT_EQ(missing.LastLog,
+              QStringLiteral("Open (No such file or directory): Port: /dev/nonexistent-zud-port, Error: 2"));
+}
+
+TEST_F(Protocol, PortsThatDoNotOpenSayWhy) {
+    // Used by another program: this link holds the emulator's port.
+    TZUD12 second;
+    second.ComPort = dev->ComPort;
+    Handshake h = RunHandshake(second, {true, false});
+    EXPECT_EQ(h.result, HandshakeResult::PortError);
+    EXPECT_TRUE(h.message.endsWith(QStringLiteral(": die Schnittstelle wird von einem anderen Programm benutzt")))
+        << h.message.toStdString();
+
+    // Not a serial port at all.
+    TZUD12 file;
+    file.ComPort = logFile;
+    QFile(logFile).open(QIODevice::WriteOnly);
+    h = RunHandshake(file, {true, false});
+    EXPECT_TRUE(h.message.endsWith(QStringLiteral(": das ist keine serielle Schnittstelle"))) << h.message.toStdString();
+
+    // No permission: an ordinary user (root may open anything) in a child process.
+    dev->close();
+    ASSERT_EQ(::chmod(dev->ComPort.toLocal8Bit().constData(), 0600), 0);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+            ::_exit(3);
+        }
+        TZUD12 user;
+        user.ComPort = dev->ComPort;
+        user.open();
+        const QString m = PortOpenMessage(user.ComPort, user.ComError);
+        ::_exit(!user.ComOpen && m.contains(QStringLiteral("Mitglied der Gruppe dialout")) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 TEST_F(Protocol, DamagedFrameIsNotAnswered) {

@@ -110,11 +110,17 @@ TEST_F(Zudctl, DirectoriesAndMaintenance) {
 
     ASSERT_EQ(Run({QStringLiteral("app-data")}), 0);
     EXPECT_EQ(out, QStringLiteral("active: 1\nenabled: 0xFFF\n"));
-    ASSERT_EQ(Run({QStringLiteral("set-app"), QStringLiteral("2")}), 0);
+    // Both wipe the device's recordings: never without an explicit yes.
+    emu.ClearLog();
+    EXPECT_EQ(Run({QStringLiteral("set-app"), QStringLiteral("2")}), 2);
+    EXPECT_EQ(Run({QStringLiteral("factory-reset")}), 2);
+    EXPECT_TRUE(err.contains(QStringLiteral("--yes")));
+    EXPECT_TRUE(emu.Commands().empty());
+    ASSERT_EQ(Run({QStringLiteral("set-app"), QStringLiteral("--yes"), QStringLiteral("2")}), 0);
     EXPECT_EQ(out, QStringLiteral("changed: 1\n"));
     EXPECT_EQ(emu.Infoblock()[0], 10);
     EXPECT_EQ(emu.FlashReloads(), 1);
-    ASSERT_EQ(Run({QStringLiteral("set-app"), QStringLiteral("2")}), 0);
+    ASSERT_EQ(Run({QStringLiteral("set-app"), QStringLiteral("2"), QStringLiteral("--yes")}), 0);
     EXPECT_EQ(out, QStringLiteral("changed: 0\n"));
 
     ASSERT_EQ(Run({QStringLiteral("set-clock"), QStringLiteral("2008-01-02T00:00:00")}), 0);
@@ -123,7 +129,7 @@ TEST_F(Zudctl, DirectoriesAndMaintenance) {
     EXPECT_GT(*emu.ClockSeconds(), 86400u * 365 * 18);
 
     emu.PutFile("0:\\Daten\\Th_0\\Pat_0\\X.hdf", Pattern(10));
-    ASSERT_EQ(Run({QStringLiteral("factory-reset")}), 0);
+    ASSERT_EQ(Run({QStringLiteral("factory-reset"), QStringLiteral("--yes")}), 0);
     EXPECT_EQ(emu.FactoryResets(), 1);
     EXPECT_EQ(emu.Resets(), 1);
     EXPECT_TRUE(emu.ListFiles().empty());
@@ -254,10 +260,9 @@ protected:
         return path;
     }
     static std::vector<uint8_t> Stream(int mode, const std::vector<uint8_t>& samples) {
-        std::vector<uint8_t> s(89, 0);
+        std::vector<uint8_t> s(89 + samples.size() + 128, 0);
         s[2] = static_cast<uint8_t>(mode);
-        s.insert(s.end(), samples.begin(), samples.end());
-        s.resize(s.size() + 128, 0);
+        std::copy(samples.begin(), samples.end(), s.begin() + 89);
         return s;
     }
 
@@ -269,24 +274,49 @@ protected:
 
 TEST_F(ZudctlFiles, DecodeAndStatsPrintEverySample) {
     const QString f = Write(QStringLiteral("a.hdf"), Stream(0, {0x64, 0x1B, 0x32, 0x30}));
+    const QString header =
+        QStringLiteral("Probe;Zeit [s];Phase;EMG1 [µV];EMG2 [µV];EMG1_RAW [µV];EMG2_RAW [µV];Strom [mA];"
+                       "Strom_RAW [mA];Druck [mbar];Schwelle [-];Bereich1 [µV];Bereich2 [µV]\n");
     ASSERT_EQ(Run({QStringLiteral("decode"), f}), 0) << err.toStdString();
-    EXPECT_EQ(out, QStringLiteral(
-                       "0;1;100.0000;0.0000;100.0000;0.0000;0.0000;0.0000;0.0000;0.0000;200.0000;0.0000\n"
-                       "1;3;0.0000;0.0000;0.0000;0.0000;0.0000;5.0000;0.0000;0.0000;2.5000;0.0000\n"));
+    EXPECT_EQ(out, header +
+                       QStringLiteral(
+                           "0;0.0;1;100.0000;0.0000;100.0000;0.0000;0.0000;0.0000;0.0000;0.0000;200.0000;0.0000\n"
+                           "1;0.1;3;0.0000;0.0000;0.0000;0.0000;0.0000;5.0000;0.0000;0.0000;2.5000;0.0000\n"));
+    // Averages, not sums; "-" for a group without values; the mode's name beside its number.
     ASSERT_EQ(Run({QStringLiteral("stats"), f}), 0);
-    EXPECT_EQ(out,
-              QStringLiteral(
-                  "Length=2\nBetriebsart=0\n"
-                  "relax.sum=0.0000\nrelax.count=0\nrelax.min=300.0000\nrelax.max=0.0000\n"
-                  "contract.sum=100.0000\ncontract.count=1\ncontract.min=100.0000\ncontract.max=100.0000\n"
-                  "pause.sum=0.0000\npause.count=0\npause.min=300.0000\npause.max=0.0000\n"
-                  "current.sum=5.0000\ncurrent.count=1\ncurrent.min=5.0000\ncurrent.max=5.0000\n"
-                  "Haltedauer=0\nBasisdruck=0.0000\n"));
+    EXPECT_EQ(out, QStringLiteral("Größe;Wert;Einheit\n"
+                                  "Betriebsart;0 (EMG-Biofeedback);\n"
+                                  "Proben;2;\n"
+                                  "Dauer;0.2;s\n"
+                                  "Entspannen Mittelwert;-;µV\nEntspannen Anzahl;0;\n"
+                                  "Entspannen Minimum;-;µV\nEntspannen Maximum;-;µV\n"
+                                  "Anspannen Mittelwert;100.0000;µV\nAnspannen Anzahl;1;\n"
+                                  "Anspannen Minimum;100.0000;µV\nAnspannen Maximum;100.0000;µV\n"
+                                  "Pause Mittelwert;-;µV\nPause Anzahl;0;\n"
+                                  "Pause Minimum;-;µV\nPause Maximum;-;µV\n"
+                                  "Strom Mittelwert;5.0000;mA\nStrom Anzahl;1;\n"
+                                  "Strom Minimum;5.0000;mA\nStrom Maximum;5.0000;mA\n"
+                                  "Haltedauer;0.0;s\n"
+                                  "Basisdruck;0.0000;mbar\n"));
 
-    const QString p = Write(QStringLiteral("p.hdf"), Stream(4, {0x03, 0xE8, 0x70}));
+    const QString p = Write(QStringLiteral("p.hdf"), Stream(4, {0x03, 0xE8, 0x70, 0x03, 0xE8, 0x70}));
     ASSERT_EQ(Run({QStringLiteral("decode"), QStringLiteral("--unit"), QStringLiteral("mmHg"), p}), 0);
-    EXPECT_TRUE(
-        out.startsWith(QStringLiteral("0;7;100.0000;0.0000;100.0000;0.0000;0.0000;0.0000;7.5000;7.5000;")));
+    EXPECT_TRUE(out.contains(QStringLiteral("Druck [mmHg];Schwelle [mmHg];")));
+    EXPECT_TRUE(out.contains(
+        QStringLiteral("\n0;0.0;7;100.0000;0.0000;100.0000;0.0000;0.0000;0.0000;7.5000;7.5000;")));
+    ASSERT_EQ(Run({QStringLiteral("stats"), QStringLiteral("--unit"), QStringLiteral("mmHg"), p}), 0);
+    EXPECT_TRUE(out.contains(QStringLiteral("Betriebsart;4 (Druck);\n")));
+    EXPECT_TRUE(out.contains(QStringLiteral("Strom Mittelwert;7.5000;mmHg\n")));
+    EXPECT_TRUE(out.contains(QStringLiteral("Haltedauer;0.2;s\n")));
+
+    // Bytes that are not a recording are said to be none, never decoded to nothing.
+    EXPECT_EQ(Run({QStringLiteral("decode"), Write(QStringLiteral("kurz"), {1, 2, 3})}), 1);
+    EXPECT_TRUE(err.startsWith(QStringLiteral("Keine Aufzeichnung: 3 Bytes, eine Aufzeichnung hat mindestens 217")))
+        << err.toStdString();
+    EXPECT_TRUE(out.isEmpty());
+    EXPECT_EQ(Run({QStringLiteral("stats"), Write(QStringLiteral("m8"), Stream(8, {1, 2}))}), 1);
+    EXPECT_TRUE(err.startsWith(QStringLiteral("Keine Aufzeichnung: die Betriebsart 8 hat kein Messwertformat.")));
+    EXPECT_EQ(Run({QStringLiteral("decode"), Write(QStringLiteral("m12"), Stream(12, {1, 2}))}), 1);
 
     // The older variant through the database's mode value.
     std::vector<uint8_t> alt(253, 0);
@@ -297,10 +327,10 @@ TEST_F(ZudctlFiles, DecodeAndStatsPrintEverySample) {
     alt.push_back(0x6B);
     const QString a = Write(QStringLiteral("alt.hdf"), alt);
     ASSERT_EQ(Run({QStringLiteral("decode"), QStringLiteral("--old"), QStringLiteral("-1"), a}), 0);
-    EXPECT_EQ(out, QStringLiteral(
-                       "0;1;100.0000;0.0000;100.0000;0.0000;0.0000;0.0000;0.0000;0.0000;200.0000;0.0000\n"));
+    EXPECT_EQ(out, header + QStringLiteral("0;0.0;1;100.0000;0.0000;100.0000;0.0000;0.0000;0.0000;0.0000;0.0000;"
+                                           "200.0000;0.0000\n"));
     ASSERT_EQ(Run({QStringLiteral("decode"), QStringLiteral("--old"), QStringLiteral("-100"), a}), 0);
-    EXPECT_TRUE(out.isEmpty());
+    EXPECT_EQ(out, header);
     EXPECT_EQ(Run({QStringLiteral("stats"), QStringLiteral("--old"), QStringLiteral("-100"), a}), 1);
 
     EXPECT_EQ(Run({QStringLiteral("decode")}), 2);
@@ -321,12 +351,23 @@ TEST_F(ZudctlFiles, CropAndPrograms) {
         << err.toStdString();
     EXPECT_EQ(out, QStringLiteral("samples=50\n"));
     ASSERT_EQ(Run({QStringLiteral("decode"), cut}), 0);
-    EXPECT_EQ(out.count(QLatin1Char('\n')), 50);
-    EXPECT_TRUE(out.startsWith(QStringLiteral("0;1;25.0000;")));
-    EXPECT_EQ(Run({QStringLiteral("crop"), QStringLiteral("0.5"), QStringLiteral("0"), in, cut}), 2);
+    EXPECT_EQ(out.count(QLatin1Char('\n')), 51); // header and 50 samples
+    EXPECT_TRUE(out.section(QLatin1Char('\n'), 1).startsWith(QStringLiteral("0;0.0;1;25.0000;")));
+    for (const char* bad : {"0.5", "inf", "nan", "-1", "x"}) {
+        EXPECT_EQ(Run({QStringLiteral("crop"), QString::fromLatin1(bad), QStringLiteral("0"), in, cut}), 2) << bad;
+    }
+    for (const char* bad : {"nan", "-0.1", "1.5", "inf"}) {
+        EXPECT_EQ(Run({QStringLiteral("crop"), QStringLiteral("2"), QString::fromLatin1(bad), in, cut}), 2) << bad;
+    }
     EXPECT_EQ(Run({QStringLiteral("crop"), QStringLiteral("1"), QStringLiteral("0"),
                    Write(QStringLiteral("x"), {1, 2}), cut}),
               1);
+    // A folder in the way: the reason, exit 1, the earlier file untouched.
+    QDir().mkdir(dir.filePath(QStringLiteral("ordner")));
+    EXPECT_EQ(Run({QStringLiteral("crop"), QStringLiteral("2"), QStringLiteral("0"), in,
+                   dir.filePath(QStringLiteral("ordner"))}),
+              1);
+    EXPECT_TRUE(err.contains(QStringLiteral("(ein Ordner dieses Namens ist im Weg)"))) << err.toStdString();
 
     // A program file of the demo device, and a damaged one.
     emu::Emulator demo;

@@ -3,7 +3,11 @@
 #include <firebird/Interface.h>
 #include <ibase.h>
 
+#include <QCoreApplication>
 #include <QDir>
+
+#include <algorithm>
+#include <cerrno>
 
 #include <cstring>
 
@@ -27,8 +31,48 @@ IMaster* Master() {
     const ISC_STATUS* v = e.getStatus()->getErrors();
     const long gds = (v[0] == isc_arg_gds) ? static_cast<long>(v[1]) : 0L;
     const int sqlcode = static_cast<int>(isc_sqlcode(v));
-    throw DbError(QString::fromUtf8(buf).trimmed(), sqlcode, gds);
+    // Every code of the status vector and the system's error number, for the German message.
+    std::vector<long> codes;
+    long os = 0;
+    for (const ISC_STATUS* p = v; *p != isc_arg_end;) {
+        const ISC_STATUS type = *p++;
+        if (type == isc_arg_cstring) {
+            p += 2;
+            continue;
+        }
+        const ISC_STATUS value = *p++;
+        if (type == isc_arg_gds) {
+            codes.push_back(static_cast<long>(value));
+        } else if (type == isc_arg_unix || type == isc_arg_win32) {
+            os = static_cast<long>(value);
+        }
+    }
+    throw DbError(QString::fromUtf8(buf).trimmed(), sqlcode, gds, std::move(codes), os);
 }
+
+[[noreturn]] void NotConnected() {
+    throw DbError(QStringLiteral("no connection to the database"), 0, 0);
+}
+
+// Releases a reference-counted interface of the client library unless it was handed on.
+template <typename T> class Ref {
+public:
+    explicit Ref(T* p = nullptr) : FP(p) {}
+    ~Ref() {
+        if (FP) {
+            FP->release();
+        }
+    }
+    Ref(const Ref&) = delete;
+    Ref& operator=(const Ref&) = delete;
+    T* operator->() const { return FP; }
+    T* get() const { return FP; }
+    // The interface is gone (closed by a successful close call): nothing to release.
+    void Forget() { FP = nullptr; }
+
+private:
+    T* FP;
+};
 
 struct Status {
     ThrowStatusWrapper w{Master()->getStatus()};
@@ -70,12 +114,17 @@ std::vector<uint8_t> Tpb() {
 struct Connection::Impl {
     IAttachment* att = nullptr;
     ITransaction* tra = nullptr;
+    bool rollback = false; // finish by rolling back (an exception unwinds)
 
     ~Impl() {
         Status st;
         try {
             if (tra) {
-                tra->commit(&st.w);
+                if (rollback) {
+                    tra->rollback(&st.w);
+                } else {
+                    tra->commit(&st.w);
+                }
                 tra = nullptr;
             }
         } catch (const FbException&) {
@@ -105,8 +154,10 @@ struct Connection::Impl {
         tra = att->startTransaction(st, static_cast<unsigned>(tpb.size()), tpb.data());
     }
 
+    // A failing call leaves the blob open: the guard releases it then. A successful close
+    // releases it itself.
     QByteArray ReadBlob(ThrowStatusWrapper* st, ISC_QUAD id) {
-        IBlob* blob = att->openBlob(st, tra, &id, 0, nullptr);
+        Ref<IBlob> blob(att->openBlob(st, tra, &id, 0, nullptr));
         QByteArray out;
         char buf[32768];
         for (;;) {
@@ -119,18 +170,20 @@ struct Connection::Impl {
             }
         }
         blob->close(st);
+        blob.Forget();
         return out;
     }
 
     ISC_QUAD WriteBlob(ThrowStatusWrapper* st, const QByteArray& data) {
         ISC_QUAD id{};
-        IBlob* blob = att->createBlob(st, tra, &id, 0, nullptr);
+        Ref<IBlob> blob(att->createBlob(st, tra, &id, 0, nullptr));
         constexpr qsizetype kSeg = 32768;
         for (qsizetype at = 0; at < data.size(); at += kSeg) {
             const qsizetype n = std::min(kSeg, data.size() - at);
             blob->putSegment(st, static_cast<unsigned>(n), data.constData() + at);
         }
         blob->close(st);
+        blob.Forget();
         return id;
     }
 
@@ -138,6 +191,9 @@ struct Connection::Impl {
 };
 
 std::vector<Row> Connection::Impl::Run(const QString& sql, const QVariantList& params, bool wantRows) {
+    if (!att || !tra) {
+        NotConnected();
+    }
     Status st;
     IStatement* stmt = nullptr;
     IMessageMetadata* inMeta = nullptr;
@@ -163,30 +219,29 @@ std::vector<Row> Connection::Impl::Run(const QString& sql, const QVariantList& p
         stmt = att->prepare(&st.w, tra, 0, text.constData(), kDialect, IStatement::PREPARE_PREFETCH_METADATA);
 
         // Input message: every parameter in a type we can fill, the server converts.
-        IMessageMetadata* declared = stmt->getInputMetadata(&st.w);
+        Ref<IMessageMetadata> declared(stmt->getInputMetadata(&st.w));
         const unsigned nIn = declared->getCount(&st.w);
         if (nIn != static_cast<unsigned>(params.size())) {
-            declared->release();
             throw DbError(QStringLiteral("Anzahl der Parameter passt nicht: %1 erwartet, %2 gegeben")
                               .arg(nIn)
                               .arg(params.size()),
                           0, 0);
         }
         std::vector<QByteArray> texts(nIn);
-        IMetadataBuilder* b = declared->getBuilder(&st.w);
+        Ref<IMetadataBuilder> b(declared->getBuilder(&st.w));
         for (unsigned i = 0; i < nIn; ++i) {
             const unsigned type = declared->getType(&st.w, i) & ~1u;
             const QVariant& v = params[static_cast<qsizetype>(i)];
             // Setting a type keeps the declared length: every fixed type gets its own.
             if (type == SQL_BLOB) {
-                SetFixed(&st.w, b, i, SQL_BLOB, sizeof(ISC_QUAD));
+                SetFixed(&st.w, b.get(), i, SQL_BLOB, sizeof(ISC_QUAD));
             } else if (v.typeId() == QMetaType::QDateTime || v.typeId() == QMetaType::QDate) {
-                SetFixed(&st.w, b, i, SQL_TIMESTAMP, sizeof(ISC_TIMESTAMP));
+                SetFixed(&st.w, b.get(), i, SQL_TIMESTAMP, sizeof(ISC_TIMESTAMP));
             } else if (v.typeId() == QMetaType::Double) {
-                SetFixed(&st.w, b, i, SQL_DOUBLE, sizeof(double));
+                SetFixed(&st.w, b.get(), i, SQL_DOUBLE, sizeof(double));
             } else if (v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong ||
                        v.typeId() == QMetaType::UInt || v.typeId() == QMetaType::ULongLong) {
-                SetFixed(&st.w, b, i, SQL_INT64, sizeof(qint64));
+                SetFixed(&st.w, b.get(), i, SQL_INT64, sizeof(qint64));
             } else {
                 texts[i] = v.toString().toUtf8();
                 b->setType(&st.w, i, SQL_VARYING + 1);
@@ -196,8 +251,6 @@ std::vector<Row> Connection::Impl::Run(const QString& sql, const QVariantList& p
             }
         }
         inMeta = b->getMetadata(&st.w);
-        b->release();
-        declared->release();
         std::vector<unsigned char> inBuf(inMeta->getMessageLength(&st.w), 0);
         for (unsigned i = 0; i < nIn; ++i) {
             const QVariant& v = params[static_cast<qsizetype>(i)];
@@ -239,16 +292,15 @@ std::vector<Row> Connection::Impl::Run(const QString& sql, const QVariantList& p
             }
         }
 
-        IMessageMetadata* produced = stmt->getOutputMetadata(&st.w);
+        Ref<IMessageMetadata> produced(stmt->getOutputMetadata(&st.w));
         const unsigned nOut = produced->getCount(&st.w);
         if (!wantRows || nOut == 0) {
-            produced->release();
             stmt->execute(&st.w, tra, inMeta, inBuf.data(), nullptr, nullptr);
             cleanup();
             return rows;
         }
         auto names = std::make_shared<QStringList>();
-        IMetadataBuilder* ob = produced->getBuilder(&st.w);
+        Ref<IMetadataBuilder> ob(produced->getBuilder(&st.w));
         for (unsigned i = 0; i < nOut; ++i) {
             names->append(QString::fromUtf8(produced->getAlias(&st.w, i)).toUpper());
             const unsigned type = produced->getType(&st.w, i) & ~1u;
@@ -257,19 +309,19 @@ std::vector<Row> Connection::Impl::Run(const QString& sql, const QVariantList& p
             case SQL_LONG:
             case SQL_INT64:
                 if (produced->getScale(&st.w, i) == 0) {
-                    SetFixed(&st.w, ob, i, SQL_INT64, sizeof(qint64));
+                    SetFixed(&st.w, ob.get(), i, SQL_INT64, sizeof(qint64));
                 } else {
-                    SetFixed(&st.w, ob, i, SQL_DOUBLE, sizeof(double));
+                    SetFixed(&st.w, ob.get(), i, SQL_DOUBLE, sizeof(double));
                 }
                 break;
             case SQL_FLOAT:
             case SQL_DOUBLE:
             case SQL_D_FLOAT:
-                SetFixed(&st.w, ob, i, SQL_DOUBLE, sizeof(double));
+                SetFixed(&st.w, ob.get(), i, SQL_DOUBLE, sizeof(double));
                 break;
             case SQL_TIMESTAMP:
             case SQL_TYPE_DATE:
-                SetFixed(&st.w, ob, i, SQL_TIMESTAMP, sizeof(ISC_TIMESTAMP));
+                SetFixed(&st.w, ob.get(), i, SQL_TIMESTAMP, sizeof(ISC_TIMESTAMP));
                 break;
             case SQL_TEXT:
             case SQL_VARYING:
@@ -277,7 +329,7 @@ std::vector<Row> Connection::Impl::Run(const QString& sql, const QVariantList& p
                 ob->setCharSet(&st.w, i, kUtf8);
                 break;
             case SQL_BLOB:
-                SetFixed(&st.w, ob, i, SQL_BLOB, sizeof(ISC_QUAD));
+                SetFixed(&st.w, ob.get(), i, SQL_BLOB, sizeof(ISC_QUAD));
                 break;
             default:
                 ob->setType(&st.w, i, SQL_VARYING + 1);
@@ -287,8 +339,6 @@ std::vector<Row> Connection::Impl::Run(const QString& sql, const QVariantList& p
             }
         }
         outMeta = ob->getMetadata(&st.w);
-        ob->release();
-        produced->release();
         std::vector<unsigned char> outBuf(outMeta->getMessageLength(&st.w), 0);
         rs = stmt->openCursor(&st.w, tra, inMeta, inBuf.data(), outMeta, 0);
         while (rs->fetchNext(&st.w, outBuf.data()) == IStatus::RESULT_OK) {
@@ -337,7 +387,7 @@ std::vector<Row> Connection::Impl::Run(const QString& sql, const QVariantList& p
             }
             rows.emplace_back(names, std::move(values));
         }
-        rs->close(&st.w);
+        rs->close(&st.w); // a successful close releases the cursor
         rs = nullptr;
     } catch (const FbException& e) {
         cleanup();
@@ -348,6 +398,63 @@ std::vector<Row> Connection::Impl::Run(const QString& sql, const QVariantList& p
     }
     cleanup();
     return rows;
+}
+
+bool DbError::Has(long gdscode) const {
+    return FGdsCode == gdscode || std::find(FCodes.begin(), FCodes.end(), gdscode) != FCodes.end();
+}
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("Datenbank", text);
+}
+
+} // namespace
+
+QString DescribeError(const DbError& e) {
+    const long os = e.OsError();
+    QString what;
+    if (e.Has(isc_network_error) || e.Has(isc_net_connect_err) || e.Has(isc_net_read_err) ||
+        e.Has(isc_net_write_err) || e.Has(isc_conn_lost)) {
+        what = Tr("Der Datenbankserver ist nicht erreichbar. Prüfen Sie, ob der Server läuft und ob "
+                  "Servername und Port (SQLServer3, RemoteServicePort3) stimmen.");
+    } else if (e.Has(isc_login) || e.Has(isc_no_priv) ) {
+        what = e.Has(isc_login) ? Tr("Benutzername oder Passwort ist falsch.")
+                                : Tr("Diesem Benutzer fehlt die Berechtigung für diesen Vorgang.");
+    } else if (e.Has(isc_bad_db_format) || e.Has(isc_db_corrupt) || e.Has(isc_wrong_ods) ||
+               e.Has(isc_badodsver) || e.Has(isc_bad_checksum)) {
+        what = Tr("Die Datei ist keine Datenbank dieses Programms oder sie ist beschädigt. Stellen Sie die "
+                  "letzte Datensicherung wieder her.");
+    } else if (e.Has(isc_lock_dir_access) || (e.Has(isc_lockmanerr) && (os == EACCES || os == EPERM))) {
+        what = Tr("Keine Berechtigung für den Sperr-Ordner der Datenbank (FIREBIRD_LOCK). Der Benutzer braucht "
+                  "dort Schreibrecht.");
+    } else if (os == ENOSPC || os == EDQUOT) {
+        what = Tr("Auf dem Datenträger der Datenbank ist kein Platz mehr. Schaffen Sie Platz und versuchen "
+                  "Sie es erneut.");
+    } else if (os == EACCES || os == EPERM || os == EROFS) {
+        what = Tr("Keine Berechtigung für die Datenbankdatei oder ihren Ordner. Der Benutzer braucht Lese- und "
+                  "Schreibrecht auf beide.");
+    } else if (e.Has(isc_io_error) && os == ENOENT) {
+        what = Tr("Die Datenbank wurde nicht gefunden. Prüfen Sie den Datenbankordner (Einstellung SQLDir3).");
+    } else if (e.Has(isc_lock_timeout) || e.Has(isc_lockmanerr) || e.Has(isc_shutdown) ||
+               (e.Has(isc_io_error) && (os == EAGAIN || os == EBUSY)) ||
+               e.Message().contains(QLatin1String("lock"), Qt::CaseInsensitive)) {
+        what = Tr("Die Datenbankdatei wird gerade von einem anderen Programm benutzt. Beenden Sie das andere "
+                  "Programm oder verwenden Sie einen Datenbankserver für mehrere Arbeitsplätze.");
+    } else if (e.Has(isc_string_truncation) || e.Has(isc_arith_except)) {
+        what = Tr("Ein Text ist länger, als sein Feld in der Datenbank erlaubt.");
+    } else if (e.IsUpdateConflict()) {
+        what = Tr("Der Datensatz wurde gleichzeitig an einem anderen Arbeitsplatz geändert. Die Daten werden "
+                  "neu geladen; bitte wiederholen Sie den Vorgang.");
+    } else if (e.IsRoleError()) {
+        what = Tr("Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.");
+    } else if (e.SqlCode() == 0 && e.GdsCode() == 0) {
+        what = Tr("Keine Verbindung zur Datenbank.");
+    } else {
+        what = Tr("Fehler der Datenbank.");
+    }
+    return QStringLiteral("%1\n(%2)").arg(what, e.Message());
 }
 
 QVariant Row::operator[](const QString& column) const {
@@ -365,9 +472,26 @@ qint64 Row::Int(const QString& column, qint64 fallback) const {
     return v.isValid() && ok ? n : fallback;
 }
 
-Connection::Connection(std::unique_ptr<Impl> impl) : FImpl(std::move(impl)) {}
+Connection::Connection(std::unique_ptr<Impl> impl)
+    : FImpl(std::move(impl)), FUncaught(std::uncaught_exceptions()) {}
 
-Connection::~Connection() = default;
+Connection::~Connection() {
+    // Destroyed by an exception on its way up: what was done since the last commit is undone.
+    if (std::uncaught_exceptions() > FUncaught) {
+        FImpl->rollback = true;
+    }
+}
+
+Connection::Impl& Connection::Live() {
+    if (!FImpl->att || !FImpl->tra) {
+        NotConnected();
+    }
+    return *FImpl;
+}
+
+bool Connection::IsOpen() const {
+    return FImpl->att != nullptr;
+}
 
 namespace {
 
@@ -375,6 +499,7 @@ std::unique_ptr<Connection::Impl> Open(const ConnectParams& p, bool create) {
     Status st;
     auto impl = std::make_unique<Connection::Impl>();
     IXpbBuilder* dpb = nullptr;
+    IProvider* prov = nullptr;
     try {
         IUtil* util = Master()->getUtilInterface();
         dpb = util->getXpbBuilder(&st.w, IXpbBuilder::DPB, nullptr, 0);
@@ -389,7 +514,7 @@ std::unique_ptr<Connection::Impl> Open(const ConnectParams& p, bool create) {
             dpb->insertString(&st.w, isc_dpb_set_db_charset, "UTF8");
             dpb->insertInt(&st.w, isc_dpb_page_size, 8192);
         }
-        IProvider* prov = Master()->getDispatcher();
+        prov = Master()->getDispatcher();
         const QByteArray name = Bytes(p.database);
         if (create) {
             impl->att = prov->createDatabase(&st.w, name.constData(), dpb->getBufferLength(&st.w),
@@ -399,10 +524,14 @@ std::unique_ptr<Connection::Impl> Open(const ConnectParams& p, bool create) {
                                              dpb->getBuffer(&st.w));
         }
         prov->release();
+        prov = nullptr;
         dpb->dispose();
         dpb = nullptr;
         impl->Start(&st.w);
     } catch (const FbException& e) {
+        if (prov) {
+            prov->release();
+        }
         if (dpb) {
             dpb->dispose();
         }
@@ -422,11 +551,11 @@ std::unique_ptr<Connection> Connection::Create(const ConnectParams& p) {
 }
 
 std::vector<Row> Connection::Query(const QString& sql, const QVariantList& params) {
-    return FImpl->Run(sql, params, true);
+    return Live().Run(sql, params, true);
 }
 
 void Connection::Exec(const QString& sql, const QVariantList& params) {
-    FImpl->Run(sql, params, false);
+    Live().Run(sql, params, false);
 }
 
 qint64 Connection::NextId(const QString& generator) {
@@ -438,7 +567,7 @@ qint64 Connection::NextId(const QString& generator) {
 void Connection::CommitRetaining() {
     Status st;
     try {
-        FImpl->tra->commitRetaining(&st.w);
+        Live().tra->commitRetaining(&st.w);
     } catch (const FbException& e) {
         Rethrow(e);
     }
@@ -447,7 +576,7 @@ void Connection::CommitRetaining() {
 void Connection::Commit() {
     Status st;
     try {
-        FImpl->tra->commit(&st.w);
+        Live().tra->commit(&st.w);
         FImpl->tra = nullptr;
         FImpl->Start(&st.w);
     } catch (const FbException& e) {
@@ -458,7 +587,7 @@ void Connection::Commit() {
 void Connection::Rollback() {
     Status st;
     try {
-        FImpl->tra->rollback(&st.w);
+        Live().tra->rollback(&st.w);
         FImpl->tra = nullptr;
         FImpl->Start(&st.w);
     } catch (const FbException& e) {

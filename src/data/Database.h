@@ -19,12 +19,16 @@ namespace zud::db {
 
 class DbError : public std::runtime_error {
 public:
-    DbError(const QString& message, int sqlcode, long gdscode)
-        : std::runtime_error(message.toStdString()), FMessage(message), FSqlCode(sqlcode), FGdsCode(gdscode) {
-    }
+    DbError(const QString& message, int sqlcode, long gdscode, std::vector<long> codes = {}, long osError = 0)
+        : std::runtime_error(message.toStdString()), FMessage(message), FSqlCode(sqlcode), FGdsCode(gdscode),
+          FCodes(std::move(codes)), FOsError(osError) {}
+    // The server's own text (English).
     const QString& Message() const { return FMessage; }
     int SqlCode() const { return FSqlCode; }
     long GdsCode() const { return FGdsCode; }
+    // Every error code of the status, and the operating system's error number in it (0: none).
+    bool Has(long gdscode) const;
+    long OsError() const { return FOsError; }
     // The account may not use the role it connected with (or the role is missing).
     bool IsRoleError() const { return FSqlCode == -551 || FGdsCode == 335544352L; }
     // A concurrent change of the same row: with no-wait this fails at once.
@@ -36,7 +40,14 @@ private:
     QString FMessage;
     int FSqlCode;
     long FGdsCode;
+    std::vector<long> FCodes;
+    long FOsError;
 };
+
+// What happened and what to do, in German, with the server's text appended: the common cases
+// (database missing, in use by another program, disk full, no permission, not a database or
+// damaged, text too long, wrong name or password, server not reachable, a concurrent change).
+QString DescribeError(const DbError& e);
 
 // One result row: values in column order; NULL is an invalid QVariant. Integers come as
 // qint64, texts as QString, timestamps as QDateTime, blobs as QByteArray.
@@ -70,7 +81,9 @@ public:
     static std::unique_ptr<Connection> Attach(const ConnectParams& p);
     // Creates a new database (SQL dialect 1, default character set UTF8) and attaches.
     static std::unique_ptr<Connection> Create(const ConnectParams& p);
-    ~Connection(); // commits and detaches
+    // Commits and detaches; while an exception unwinds it rolls back instead, so half-done work
+    // never lands.
+    ~Connection();
 
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -84,14 +97,18 @@ public:
     void CommitRetaining();
     void Commit();   // and starts a new transaction
     void Rollback(); // and starts a new transaction
-    // Detaches at once (the transaction is committed first).
+    // Detaches at once (the transaction is committed first). Every later call fails with a
+    // DbError.
     void Close();
+    bool IsOpen() const;
 
     struct Impl;
 
 private:
     explicit Connection(std::unique_ptr<Impl> impl);
+    Impl& Live();
     std::unique_ptr<Impl> FImpl;
+    int FUncaught;
 };
 
 // The embedded engine keeps its lock files in this folder; set before the first database call.

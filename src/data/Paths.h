@@ -5,13 +5,17 @@
 namespace zud {
 
 // The data folder (protocol log, default database folder): $ZUD_DATA_DIR, else
-// ~/.local/share/Brelk/ZUD-Software. Created when missing.
+// ~/.local/share/Brelk/ZUD-Software. Created with mode 0700 when missing.
 QString DataFolder();
 QString LogFilePath();
 QString DefaultDatabaseFolder();
 // The embedded engine's lock folder, private to this user.
 QString LockFolder();
-// A private (0700) work folder below the temporary folder, one per user.
+// The private work folder below $XDG_RUNTIME_DIR (else the temporary folder): "Brelk-<uid>"
+// when that is a directory of this user with mode 0700 and not a link, else a fresh one made
+// like mkdtemp. Created when missing; empty when no folder can be made.
 QString WorkFolder();
+// Deletes every file in the work folder, silently.
+void EmptyWorkFolder();
 
 } // namespace zud

@@ -1,9 +1,11 @@
 #include "Settings.h"
 
 #include "Paths.h"
+#include "TDM1.h"
 
 #include <QFile>
 #include <QSettings>
+#include <QStringDecoder>
 
 namespace zud {
 
@@ -96,6 +98,10 @@ QString Settings::RemoteServicePort() const {
 }
 bool Settings::UserControl() const {
     return ReadBool(QStringLiteral("UserControl"), false, true);
+}
+QString Settings::AdminPassword() const {
+    const QString v = ReadString(QStringLiteral("AdminPassword"), QString(), true);
+    return v.isEmpty() ? QString::fromLatin1(kAdminPassword) : v;
 }
 
 QString Settings::Port() const {
@@ -217,7 +223,13 @@ void Settings::SetPassword(const QString& v) {
 }
 
 QByteArray ScramblePassword(const QString& password) {
-    const QByteArray text = password.left(50).toLatin1();
+    // At most 50 bytes, never a character cut in half.
+    QString p = password.left(50);
+    QByteArray text = p.toUtf8();
+    while (text.size() > 50) {
+        p.chop(1);
+        text = p.toUtf8();
+    }
     QByteArray plain(51, '\0');
     plain[0] = static_cast<char>(text.size());
     std::copy(text.begin(), text.end(), plain.begin() + 1);
@@ -244,7 +256,11 @@ QString UnscramblePassword(const QByteArray& stored) {
         state = static_cast<uint16_t>((p + state) * kMultiplier + kAddend);
     }
     const int len = std::min(50, static_cast<int>(static_cast<uint8_t>(plain[0])));
-    return QString::fromLatin1(plain.constData() + 1, len);
+    const QByteArray text = plain.mid(1, len);
+    // Earlier versions stored Latin-1: bytes that are not valid UTF-8 are read that way.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(text);
+    return utf8.hasError() ? QString::fromLatin1(text) : decoded;
 }
 
 } // namespace zud

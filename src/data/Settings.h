@@ -31,6 +31,9 @@ public:
     QString SQLServer() const;
     QString RemoteServicePort() const;
     bool UserControl() const;
+    // The database administrator's password: the machine-wide value AdminPassword (keep that
+    // file readable by root and the practice's group only), else the built-in one.
+    QString AdminPassword() const;
 
     // --- per user ---
     QString Port() const;
@@ -88,7 +91,9 @@ private:
     std::unique_ptr<QSettings> FMachine;
 };
 
-// The remembered password's 51 bytes: length byte, at most 50 characters, scrambled.
+// The remembered password's 51 bytes: length byte, at most 50 bytes of the password's UTF-8
+// text (letters beyond Latin-1, e.g. Polish ones, survive), scrambled. Reading also accepts the
+// Latin-1 text of earlier versions.
 QByteArray ScramblePassword(const QString& password);
 QString UnscramblePassword(const QByteArray& stored);
 

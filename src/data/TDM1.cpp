@@ -3,10 +3,12 @@
 #include "Paths.h"
 #include "Settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSysInfo>
 
 #include <algorithm>
 
@@ -21,6 +23,10 @@ namespace {
 const QString kPatientColumns = QStringLiteral("IDENTIFIKATION, NUMMER, NAME, KRANKENKASSE, VNUMMER, "
                                                "VORNAME, GEBURTSTAG, WOHNORT, STRASSE, PLZ, GESCHLECHT, "
                                                "TELEFON, FAX, EMAIL, GROESSE, GEWICHT, LETZTER_ZUGRIFF");
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("Datenbank", text);
+}
 
 // Delphi's time values carry this date; stored times keep it so other tools read them alike.
 const QDate kZeitDatum(1899, 12, 30);
@@ -174,7 +180,10 @@ QStringList TDM1::SchemaScript() {
 }
 
 void TDM1::Install(const QString& adminPassword) {
-    if (FLocation.Embedded()) {
+    // A server on this machine finds its folder here; a remote one has its own file system.
+    const QString host = FLocation.Server().toLower();
+    if (FLocation.Embedded() || host == QLatin1String("127.0.0.1") || host == QLatin1String("localhost") ||
+        host == QSysInfo::machineHostName().toLower()) {
         QDir().mkpath(FLocation.dir);
     }
     auto c = Connection::Create(
@@ -214,7 +223,7 @@ bool TDM1::EnsureInstalled(const QString& adminPassword) {
 // ---------------------------------------------------------------- login
 
 QString TDM1::OpenErrorText(const QString& className) {
-    return QStringLiteral("Fehler beim Öffnen der Datenbank. (%1)").arg(className);
+    return Tr("Fehler beim Öffnen der Datenbank. (%1)").arg(className);
 }
 
 void TDM1::Connect(const QString& user, const QString& password, const QString& role) {
@@ -223,7 +232,7 @@ void TDM1::Connect(const QString& user, const QString& password, const QString& 
 
 db::Connection& TDM1::Db() {
     if (!FDb) {
-        throw DataError(QStringLiteral("Keine Verbindung zur Datenbank."));
+        throw DataError(Tr("Keine Verbindung zur Datenbank."));
     }
     return *FDb;
 }
@@ -286,8 +295,8 @@ QString TDM1::CheckUserName(const QString& name) {
     static const QRegularExpression kIdent(QStringLiteral("^[A-Za-z][A-Za-z0-9_$]{0,30}$"));
     if (!kIdent.match(name).hasMatch()) {
         throw DataError(
-            QStringLiteral("Ungültiger Benutzername: nur Buchstaben, Ziffern und _ (höchstens 31 Zeichen, "
-                           "zuerst ein Buchstabe)."));
+            Tr("Ungültiger Benutzername: nur Buchstaben, Ziffern und _ (höchstens 31 Zeichen, "
+               "zuerst ein Buchstabe)."));
     }
     return name;
 }
@@ -303,8 +312,8 @@ namespace {
 std::unique_ptr<Connection> AdminConnection(const DbLocation& loc, const QString& adminPassword) {
     if (loc.Embedded()) {
         throw DataError(
-            QStringLiteral("Die Benutzerverwaltung braucht einen Datenbankserver (Einstellung SQLServer3); "
-                           "das eingebettete Datenbanksystem prüft keine Passwörter."));
+            Tr("Die Benutzerverwaltung braucht einen Datenbankserver (Einstellung SQLServer3); "
+               "das eingebettete Datenbanksystem prüft keine Passwörter."));
     }
     return Connection::Attach({loc.ConnectionString(), QString::fromLatin1(kAdminUser), adminPassword,
                                QStringLiteral("RDB$ADMIN")});
@@ -312,7 +321,7 @@ std::unique_ptr<Connection> AdminConnection(const DbLocation& loc, const QString
 
 void CheckPassword(const QString& password) {
     if (password.isEmpty() || password.contains(QLatin1Char('\0'))) {
-        throw DataError(QStringLiteral("Das Passwort darf nicht leer sein."));
+        throw DataError(Tr("Das Passwort darf nicht leer sein."));
     }
 }
 
@@ -370,11 +379,42 @@ void TDM1::DropUser(const DbLocation& loc, const QString& adminPassword, const Q
 
 namespace {
 
-// Surname, first name and birth date must be given; a birth date of today counts as not given.
+// Surname, first name and birth date must be given; a birth date of today counts as not given,
+// one before 1900 or in the future is no birth date. Every text must fit its column: the
+// server would refuse it without naming the field.
 void CheckMandatory(const Patient& p) {
     if (p.Name.isEmpty() || p.Vorname.isEmpty() || !p.Geburtstag.isValid() ||
         p.Geburtstag == QDate::currentDate()) {
-        throw DataError(QStringLiteral("Fehler: Die fettgedruckten Felder sind Pflichtfelder!"));
+        throw DataError(Tr("Fehler: Die fettgedruckten Felder sind Pflichtfelder!"));
+    }
+    if (p.Geburtstag < QDate(1900, 1, 1) || p.Geburtstag > QDate::currentDate()) {
+        throw DataError(Tr("Fehler: Das Geburtsdatum muss zwischen dem 01.01.1900 und heute liegen!"));
+    }
+    const struct {
+        const QString& text;
+        const char* field;
+        int width;
+    } fields[] = {
+        {p.Name, QT_TRANSLATE_NOOP("Datenbank", "Name"), 50},
+        {p.Vorname, QT_TRANSLATE_NOOP("Datenbank", "Vorname"), 50},
+        {p.Nummer, QT_TRANSLATE_NOOP("Datenbank", "Patienten-ID"), 20},
+        {p.Krankenkasse, QT_TRANSLATE_NOOP("Datenbank", "Krankenkasse"), 50},
+        {p.VNummer, QT_TRANSLATE_NOOP("Datenbank", "Versicherten-Nr."), 50},
+        {p.Wohnort, QT_TRANSLATE_NOOP("Datenbank", "Wohnort"), 50},
+        {p.Strasse, QT_TRANSLATE_NOOP("Datenbank", "Straße"), 50},
+        {p.Plz, QT_TRANSLATE_NOOP("Datenbank", "PLZ"), 10},
+        {p.Telefon, QT_TRANSLATE_NOOP("Datenbank", "Telefon"), 25},
+        {p.Fax, QT_TRANSLATE_NOOP("Datenbank", "Fax"), 25},
+        {p.Email, QT_TRANSLATE_NOOP("Datenbank", "E-Mail"), 50},
+        {p.Groesse, QT_TRANSLATE_NOOP("Datenbank", "Größe"), 10},
+        {p.Gewicht, QT_TRANSLATE_NOOP("Datenbank", "Gewicht"), 10},
+    };
+    for (const auto& f : fields) {
+        if (f.text.size() > f.width) {
+            throw DataError(Tr("Fehler: Der Text im Feld „%1“ ist länger als %2 Zeichen.")
+                                .arg(QCoreApplication::translate("Datenbank", f.field))
+                                .arg(f.width));
+        }
     }
 }
 
@@ -388,7 +428,7 @@ qint64 TDM1::AddPatient(Patient p) {
             "select IDENTIFIKATION from QALPatient where NAME = ? and VORNAME = ? and GEBURTSTAG = ?"),
         {p.Name, p.Vorname, QDateTime(p.Geburtstag, QTime(0, 0))});
     if (!same.empty()) {
-        throw DataError(QStringLiteral("Fehler: Patient bereits vorhanden!"));
+        throw DataError(Tr("Fehler: Patient bereits vorhanden!"));
     }
     p.Identifikation = c.NextId(QStringLiteral("GEN_QALPATIENT_ID"));
     c.Exec(QStringLiteral(
@@ -555,7 +595,7 @@ qint64 TDM1::DeviceId(const QString& deviceName) {
 qint64 TDM1::InsertRecording(qint64 patient, const QDate& datum, const QTime& uhrzeit,
                              const QByteArray& daten, const QString& deviceName) {
     if (daten.size() < 89) {
-        throw DataError(QStringLiteral("Die Aufzeichnung ist unvollständig (kein Programmkopf)."));
+        throw DataError(Tr("Die Aufzeichnung ist unvollständig (kein Programmkopf)."));
     }
     auto& c = Db();
     const qint64 typ = DeviceId(deviceName);
@@ -584,7 +624,7 @@ std::optional<qint64> TDM1::FindRecording(qint64 patient, const QDate& datum, co
 
 void TDM1::ReplaceRecordingData(qint64 counter, const QByteArray& daten) {
     if (daten.size() < 89) {
-        throw DataError(QStringLiteral("Die Aufzeichnung ist unvollständig (kein Programmkopf)."));
+        throw DataError(Tr("Die Aufzeichnung ist unvollständig (kein Programmkopf)."));
     }
     Db().Exec(
         QStringLiteral("update ZUDData set DATEN = ?, LETZTER_ZUGRIFF = ? where COUNTER = %1").arg(counter),

@@ -14,6 +14,11 @@ constexpr int kMinFirmware = 530;
 // message when they are not a number.
 bool FirmwareNumber(const QString& FWVersion, int& number, QString& error);
 
+// Why a port did not open, in German words (errno of the open).
+QString PortOpenReason(uint32_t error);
+// "Schnittstelle kann nicht geöffnet werden(<errno>)" and a line naming the port and the reason.
+QString PortOpenMessage(const QString& port, uint32_t error);
+
 enum class HandshakeResult {
     Ok,
     PortError,

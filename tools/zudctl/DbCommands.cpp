@@ -1,13 +1,14 @@
 // zudctl db ...: the patient database for clinic IT and scripts, through the same data module
 // as the program.
 
+#include "CheckedFile.h"
 #include "Database.h"
+#include "RecordingCheck.h"
 #include "Settings.h"
 #include "TDM1.h"
 #include "ZudctlInternal.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace zud::ctl {
 
@@ -52,6 +53,21 @@ QDate Date(const QString& s) {
     return d;
 }
 
+void Positional(const Args& a, qsizetype n, const QString& usage) {
+    if (a.positional.size() != n) {
+        throw UsageError{QStringLiteral("Aufruf: zudctl db %1").arg(usage)};
+    }
+}
+
+// Options that belong to another command are wrong usage too.
+void Only(const Args& a, const QStringList& allowed, const QString& cmd) {
+    for (auto it = a.options.cbegin(); it != a.options.cend(); ++it) {
+        if (!allowed.contains(it.key())) {
+            throw UsageError{QStringLiteral("Option %1 gehört nicht zu db %2").arg(it.key(), cmd)};
+        }
+    }
+}
+
 } // namespace
 
 int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -85,10 +101,20 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
         loc.dir = o.dir;
     }
     const QString user = o.user.isEmpty() ? QString::fromLatin1(kAdminUser) : o.user;
-    const QString password = o.password.isEmpty() ? QString::fromLatin1(kAdminPassword) : o.password;
+    // The password: given, else from the environment, else the administrator's of this machine.
+    QString password = o.password;
+    if (password.isEmpty()) {
+        password = qEnvironmentVariable("ZUD_DB_PASSWORD");
+    }
+    if (password.isEmpty()) {
+        password = settings.AdminPassword();
+    }
 
     // Administrator commands on the server's accounts.
     if (cmd == QLatin1String("users")) {
+        if (!rest.isEmpty()) {
+            throw UsageError{QStringLiteral("db users hat keine Argumente")};
+        }
         for (const QString& u : TDM1::Users(loc, password)) {
             out << u << '\n';
         }
@@ -137,14 +163,21 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
     dm.Login(user, password);
 
     if (cmd == QLatin1String("patients")) {
+        Positional(a, 0, QStringLiteral("patients [--search TEXT]"));
+        Only(a, {QStringLiteral("--search")}, cmd);
         const auto list = a.options.contains(QStringLiteral("--search"))
                               ? dm.SearchPatients(a.options.value(QStringLiteral("--search")))
                               : dm.AllPatients();
         for (const Patient& p : list) {
-            out << p.Identifikation << ';' << p.Name << ';' << p.Vorname << ';'
+            out << p.Identifikation << ';' << Csv(p.Name) << ';' << Csv(p.Vorname) << ';'
                 << p.Geburtstag.toString(QStringLiteral("yyyy-MM-dd")) << '\n';
         }
     } else if (cmd == QLatin1String("add-patient")) {
+        Positional(a, 0, QStringLiteral("add-patient --name N --vorname V --geburtstag JJJJ-MM-TT [--nummer X]"));
+        Only(a,
+             {QStringLiteral("--name"), QStringLiteral("--vorname"), QStringLiteral("--geburtstag"),
+              QStringLiteral("--nummer")},
+             cmd);
         Patient p;
         p.Name = a.options.value(QStringLiteral("--name"));
         p.Vorname = a.options.value(QStringLiteral("--vorname"));
@@ -152,19 +185,21 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
         p.Nummer = a.options.value(QStringLiteral("--nummer"));
         out << dm.AddPatient(p) << '\n';
     } else if (cmd == QLatin1String("recordings")) {
-        if (a.positional.size() != 1) {
-            throw UsageError{QStringLiteral("db recordings PATIENT")};
+        Positional(a, 1, QStringLiteral("recordings PATIENT"));
+        Only(a, {}, cmd);
+        const qint64 patient = Key(a.positional[0], QStringLiteral("PATIENT"));
+        if (!dm.GetPatient(patient)) {
+            err << "Patient nicht gefunden: " << patient << '\n';
+            return 1;
         }
-        for (const Recording& r : dm.ListRecordings(Key(a.positional[0], QStringLiteral("PATIENT")))) {
+        for (const Recording& r : dm.ListRecordings(patient)) {
             out << r.Counter << ';' << r.Datum.toString(QStringLiteral("yyyy-MM-dd")) << ';'
                 << r.Uhrzeit.toString(QStringLiteral("hh:mm:ss")) << ';' << r.Betriebsart << ';' << r.Groesse
                 << '\n';
         }
     } else if (cmd == QLatin1String("store")) {
-        if (a.positional.size() != 2) {
-            throw UsageError{
-                QStringLiteral("db store PATIENT DATEI --date JJJJ-MM-TT --time hh:mm:ss [--device NAME]")};
-        }
+        Positional(a, 2, QStringLiteral("store PATIENT DATEI --date JJJJ-MM-TT --time hh:mm:ss [--device NAME]"));
+        Only(a, {QStringLiteral("--date"), QStringLiteral("--time"), QStringLiteral("--device")}, cmd);
         const qint64 patient = Key(a.positional[0], QStringLiteral("PATIENT"));
         const QDate date = Date(a.options.value(QStringLiteral("--date")));
         const QTime time =
@@ -177,31 +212,39 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
             err << "Datei kann nicht gelesen werden: " << a.positional[1] << '\n';
             return 1;
         }
+        const QByteArray daten = f.readAll();
+        QString why;
+        if (!IstAufzeichnung(daten, &why)) {
+            err << why << " (" << a.positional[1] << ")\n";
+            return 1;
+        }
         if (!dm.GetPatient(patient)) {
             err << "Patient nicht gefunden: " << patient << '\n';
             return 1;
         }
-        out << dm.InsertRecording(patient, date, time, f.readAll(),
+        out << dm.InsertRecording(patient, date, time, daten,
                                   a.options.value(QStringLiteral("--device"), QStringLiteral("ZUD12")))
             << '\n';
     } else if (cmd == QLatin1String("fetch")) {
-        if (a.positional.size() != 2) {
-            throw UsageError{QStringLiteral("db fetch COUNTER DATEI")};
+        Positional(a, 2, QStringLiteral("fetch COUNTER DATEI"));
+        Only(a, {}, cmd);
+        QString why;
+        if (!CheckDestination(a.positional[1], &why)) {
+            err << why << '\n';
+            return 1;
         }
         const auto r = dm.GetRecording(Key(a.positional[0], QStringLiteral("COUNTER")));
         if (!r) {
             err << "Übung nicht gefunden: " << a.positional[0] << '\n';
             return 1;
         }
-        QSaveFile f(a.positional[1]);
-        if (!f.open(QIODevice::WriteOnly) || f.write(r->Daten) != r->Daten.size() || !f.commit()) {
-            err << "Datei kann nicht geschrieben werden: " << a.positional[1] << '\n';
+        if (!SaveFile(a.positional[1], r->Daten, &why)) {
+            err << why << '\n';
             return 1;
         }
     } else if (cmd == QLatin1String("move")) {
-        if (a.positional.size() != 2) {
-            throw UsageError{QStringLiteral("db move COUNTER PATIENT")};
-        }
+        Positional(a, 2, QStringLiteral("move COUNTER PATIENT"));
+        Only(a, {}, cmd);
         const qint64 patient = Key(a.positional[1], QStringLiteral("PATIENT"));
         if (!dm.GetPatient(patient)) {
             err << "Patient nicht gefunden: " << patient << '\n';
@@ -212,9 +255,8 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
             return 1;
         }
     } else if (cmd == QLatin1String("delete-recording")) {
-        if (a.positional.size() != 1) {
-            throw UsageError{QStringLiteral("db delete-recording COUNTER")};
-        }
+        Positional(a, 1, QStringLiteral("delete-recording COUNTER"));
+        Only(a, {}, cmd);
         if (!dm.DeleteRecording(Key(a.positional[0], QStringLiteral("COUNTER")))) {
             err << "Übung nicht gefunden: " << a.positional[0] << '\n';
             return 1;

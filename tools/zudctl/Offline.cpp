@@ -1,13 +1,15 @@
 // zudctl commands on recording and record files: decode, stats, crop, programs.
 
+#include "CheckedFile.h"
 #include "Crc.h"
 #include "Recording.h"
+#include "RecordingCheck.h"
 #include "ZudctlInternal.h"
 
 #include <QDate>
 #include <QFile>
-#include <QSaveFile>
 
+#include <cmath>
 #include <cstring>
 
 namespace zud::ctl {
@@ -73,20 +75,52 @@ DecodeArgs ParseDecodeArgs(const QString& cmd, const QStringList& rest) {
     return a;
 }
 
+// The bytes of a recording file; false (exit 1, German reason) when they are not a recording.
+// The older variant is only decoded when the caller names its database mode.
+bool ReadRecording(const DecodeArgs& a, QTextStream& err, QByteArray& data) {
+    bool ok = false;
+    data = ReadAll(a.file, err, ok);
+    if (!ok) {
+        return false;
+    }
+    QString why;
+    if (!a.alt && !IstAufzeichnung(data, &why)) {
+        err << why << " (" << a.file << ")\n";
+        return false;
+    }
+    return true;
+}
+
+QString DruckEinheitText(double faktor) {
+    return faktor == Einheitenfaktor(Druckeinheit::mmHg) ? QStringLiteral("mmHg") : QStringLiteral("mbar");
+}
+
+QString ModeText(int mode) {
+    const QString name = BetriebsartName(mode).trimmed();
+    return name.isEmpty() ? QString::number(mode) : QStringLiteral("%1 (%2)").arg(mode).arg(name);
+}
+
 int Decode(const QStringList& rest, QTextStream& out, QTextStream& err) {
     const DecodeArgs a = ParseDecodeArgs(QStringLiteral("decode"), rest);
-    bool ok = false;
-    const QByteArray data = ReadAll(a.file, err, ok);
-    if (!ok) {
+    QByteArray data;
+    if (!ReadRecording(a, err, data)) {
         return 1;
     }
     const Messung m = Dekodiere(reinterpret_cast<const uint8_t*>(data.constData()),
                                 static_cast<size_t>(data.size()), a.dbBetriebsart, a.faktor);
+    const QString druck = DruckEinheitText(a.faktor);
+    // The threshold is a trigger level in µV in mode 3, the first sample's pressure in the pressure modes.
+    const QString schwelle = m.Betriebsart == 3 ? QStringLiteral("µV")
+                             : (m.Betriebsart >= 4 && m.Betriebsart <= 7) ? druck
+                                                                          : QStringLiteral("-");
+    out << "Probe;Zeit [s];Phase;EMG1 [µV];EMG2 [µV];EMG1_RAW [µV];EMG2_RAW [µV];Strom [mA];Strom_RAW [mA];"
+        << "Druck [" << druck << "];Schwelle [" << schwelle << "];Bereich1 [µV];Bereich2 [µV]\n";
     for (size_t i = 0; i < m.Werte.size(); ++i) {
         const TMessWert& w = m.Werte[i];
-        out << i << ';' << w.Phase << ';' << Num(w.EMG1) << ';' << Num(w.EMG2) << ';' << Num(w.EMG1_RAW)
-            << ';' << Num(w.EMG2_RAW) << ';' << Num(w.Strom) << ';' << Num(w.Strom_RAW) << ';' << Num(w.Druck)
-            << ';' << Num(w.Schwelle) << ';' << Num(w.Bereich1) << ';' << Num(w.Bereich2) << '\n';
+        out << i << ';' << QString::number(static_cast<double>(i) / 10.0, 'f', 1) << ';' << w.Phase << ';'
+            << Num(w.EMG1) << ';' << Num(w.EMG2) << ';' << Num(w.EMG1_RAW) << ';' << Num(w.EMG2_RAW) << ';'
+            << Num(w.Strom) << ';' << Num(w.Strom_RAW) << ';' << Num(w.Druck) << ';' << Num(w.Schwelle) << ';'
+            << Num(w.Bereich1) << ';' << Num(w.Bereich2) << '\n';
     }
     return 0;
 }
@@ -97,9 +131,8 @@ int Stats(const QStringList& rest, QTextStream& out, QTextStream& err) {
         err << "Aufzeichnung im ältesten Format: keine Werte, keine Statistik\n";
         return 1;
     }
-    bool ok = false;
-    const QByteArray data = ReadAll(a.file, err, ok);
-    if (!ok) {
+    QByteArray data;
+    if (!ReadRecording(a, err, data)) {
         return 1;
     }
     const auto* bytes = reinterpret_cast<const uint8_t*>(data.constData());
@@ -111,18 +144,30 @@ int Stats(const QStringList& rest, QTextStream& out, QTextStream& err) {
         }
     }
     ZUD12Statistik(m, m.Betriebsart, f);
-    out << "Length=" << f.Length << '\n' << "Betriebsart=" << m.Betriebsart << '\n';
-    auto group = [&out](const char* name, float sum, uint32_t count, float min, float max) {
-        out << name << ".sum=" << Num(sum) << '\n'
-            << name << ".count=" << count << '\n'
-            << name << ".min=" << Num(min) << '\n'
-            << name << ".max=" << Num(max) << '\n';
+    const int mode = m.Betriebsart;
+    const QString druck = DruckEinheitText(a.faktor);
+    const QString uv = QStringLiteral("µV");
+    // The unit of what each group of the trailer collects in this mode.
+    const QString relax = mode == 5 ? druck : uv;
+    const QString strom = (mode == 4 || mode == 6 || mode == 7) ? druck : mode == 9 ? uv : QStringLiteral("mA");
+    out << "Größe;Wert;Einheit\n"
+        << "Betriebsart;" << Csv(ModeText(mode)) << ";\n"
+        << "Proben;" << f.Length << ";\n"
+        << "Dauer;" << QString::number(f.Length / 10.0, 'f', 1) << ";s\n";
+    auto group = [&out](const char* name, float sum, uint32_t count, float min, float max, const QString& unit) {
+        const bool empty = count == 0;
+        const QString none = QStringLiteral("-");
+        out << name << " Mittelwert;" << (empty ? none : Num(sum / count)) << ';' << unit << '\n'
+            << name << " Anzahl;" << count << ";\n"
+            << name << " Minimum;" << (empty ? none : Num(min)) << ';' << unit << '\n'
+            << name << " Maximum;" << (empty ? none : Num(max)) << ';' << unit << '\n';
     };
-    group("relax", f.avg_Entspannen, f.avg_Entspannen_Count, f.min_Entspannen, f.max_Entspannen);
-    group("contract", f.avg_Anspannen, f.avg_Anspannen_Count, f.min_Anspannen, f.max_Anspannen);
-    group("pause", f.avg_Pause, f.avg_Pause_Count, f.min_Pause, f.max_Pause);
-    group("current", f.avg_Strom, f.avg_Strom_Count, f.min_Strom, f.max_Strom);
-    out << "Haltedauer=" << f.Haltedauer << '\n' << "Basisdruck=" << Num(f.Basisdruck) << '\n';
+    group("Entspannen", f.avg_Entspannen, f.avg_Entspannen_Count, f.min_Entspannen, f.max_Entspannen, relax);
+    group("Anspannen", f.avg_Anspannen, f.avg_Anspannen_Count, f.min_Anspannen, f.max_Anspannen, relax);
+    group("Pause", f.avg_Pause, f.avg_Pause_Count, f.min_Pause, f.max_Pause, uv);
+    group("Strom", f.avg_Strom, f.avg_Strom_Count, f.min_Strom, f.max_Strom, strom);
+    out << "Haltedauer;" << QString::number(f.Haltedauer / 10.0, 'f', 1) << ";s\n"
+        << "Basisdruck;" << Num(f.Basisdruck) << ';' << druck << '\n';
     return 0;
 }
 
@@ -133,12 +178,18 @@ int Crop(const QStringList& rest, QTextStream& out, QTextStream& err) {
     bool okF = false, okO = false;
     const double faktor = rest[0].toDouble(&okF);
     const double offset = rest[1].toDouble(&okO);
-    if (!okF || !okO || faktor < 1.0 || offset < 0.0 || offset > 1.0) {
+    if (!okF || !okO || !std::isfinite(faktor) || !std::isfinite(offset) || !(faktor >= 1.0) ||
+        !(offset >= 0.0 && offset <= 1.0)) {
         throw UsageError{QStringLiteral("FAKTOR muss mindestens 1, OFFSET zwischen 0 und 1 liegen")};
     }
     bool ok = false;
     const QByteArray data = ReadAll(rest[2], err, ok);
     if (!ok) {
+        return 1;
+    }
+    QString why;
+    if (!IstAufzeichnung(data, &why)) {
+        err << why << " (" << rest[2] << ")\n";
         return 1;
     }
     const auto cut = CutStream(reinterpret_cast<const uint8_t*>(data.constData()),
@@ -147,11 +198,9 @@ int Crop(const QStringList& rest, QTextStream& out, QTextStream& err) {
         err << "Keine Aufzeichnung, die sich zuschneiden lässt: " << rest[2] << '\n';
         return 1;
     }
-    QSaveFile f(rest[3]);
-    const qsizetype n = static_cast<qsizetype>(cut.size());
-    if (!f.open(QIODevice::WriteOnly) || f.write(reinterpret_cast<const char*>(cut.data()), n) != n ||
-        !f.commit()) {
-        err << "Datei kann nicht geschrieben werden: " << rest[3] << '\n';
+    if (!SaveFile(rest[3], QByteArray(reinterpret_cast<const char*>(cut.data()), static_cast<qsizetype>(cut.size())),
+                  &why)) {
+        err << why << '\n';
         return 1;
     }
     out << "samples=" << (cut.size() - kKopfBytes - kFussBytes) / static_cast<size_t>(Probenbytes(data[2]))
@@ -191,6 +240,16 @@ int Programs(const QStringList& rest, QTextStream& out, QTextStream& err) {
 }
 
 } // namespace
+
+QString Csv(const QString& field) {
+    if (!field.contains(QLatin1Char(';')) && !field.contains(QLatin1Char('"')) &&
+        !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r'))) {
+        return field;
+    }
+    QString q = field;
+    q.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + q + QLatin1Char('"');
+}
 
 int ParseInt(const QString& s, int lo, int hi, const QString& what) {
     bool ok = false;
@@ -289,8 +348,8 @@ void PrintPerson(QTextStream& out, const QString& prefix, const Stammdaten& d, i
     if (secs != kGeburtsdatumLeer) {
         geburt = QDate(1900, 1, 1).addDays(secs / 86400).toString(QStringLiteral("yyyy-MM-dd"));
     }
-    out << prefix << ';' << Text(d.Name, sizeof d.Name, sprache, true) << ';'
-        << Text(d.Vorname, sizeof d.Vorname, sprache, true) << ';' << geburt << ';' << d.Anzahl << '\n';
+    out << prefix << ';' << Csv(Text(d.Name, sizeof d.Name, sprache, true)) << ';'
+        << Csv(Text(d.Vorname, sizeof d.Vorname, sprache, true)) << ';' << geburt << ';' << d.Anzahl << '\n';
 }
 
 void PrintCodes(QTextStream& out, const Codes& c) {

@@ -1,10 +1,16 @@
 #include "Zudctl.h"
 
+#include "CheckedFile.h"
 #include "Handshake.h"
 #include "Paths.h"
 #include "TDM1.h"
 #include "TZUD12.h"
 #include "ZudctlInternal.h"
+
+#include "Crc.h"
+
+#include <QCoreApplication>
+#include <cstring>
 
 #include <QDateTime>
 #include <QDir>
@@ -28,14 +34,15 @@ const char* const kUsage =
     "  info                          Firmware, Typ, Kunde und Seriennummer\n"
     "  ls VERZEICHNIS [MASKE]        Dateien eines Verzeichnisses (Maske: *.*)\n"
     "  get GERÄTEPFAD DATEI         Datei vom Gerät lesen\n"
-    "  put DATEI GERÄTEPFAD         Datei zum Gerät schreiben\n"
+    "  put [--force] DATEI GERÄTEPFAD  Datei zum Gerät schreiben (Prog.dat, syspara.dat, Thera.dat,\n"
+    "                                Pat.dat, Temp.dat: nur mit passender Größe und Prüfsumme)\n"
     "  rm GERÄTEPFAD                Datei am Gerät löschen\n"
     "  stat PFAD                     Status der Verzeichnisabfrage\n"
     "  mkdir PFAD                    Verzeichnis prüfen und anlegen\n"
     "  delete-exercises T P          Übungen von Therapeut T (0-5), Patient P (0-9) löschen\n"
-    "  factory-reset                 Werkszustand herstellen, dann Reset\n"
+    "  factory-reset --yes           Werkszustand herstellen, dann Reset (löscht alle Übungen)\n"
     "  app-data                      aktive und freigeschaltete Anwendungen\n"
-    "  set-app N                     Anwendung N (1-12) aktivieren, Flash neu laden\n"
+    "  set-app --yes N               Anwendung N (1-12) aktivieren, Flash neu laden (löscht Übungen)\n"
     "  set-clock [JJJJ-MM-TTThh:mm:ss]  Geräteuhr stellen (ohne Angabe: jetzt)\n"
     "  reset                         Gerät zurücksetzen\n"
     "  device-records                Systemparameter, Codes, Therapeuten und Patienten lesen\n"
@@ -46,8 +53,8 @@ const char* const kUsage =
     "  crop FAKTOR OFFSET EINGABE AUSGABE                     Aufzeichnung zuschneiden\n"
     "  programs [--sprache N] DATEI                           Programmdatei (Prog.dat) anzeigen\n"
     "\n"
-    "Datenbank (Optionen --db-server, --db-port, --db-dir, --db-user, --db-password vor \"db\";\n"
-    "Vorgabe: die Einstellungen des Programms, eingebettet im Datenordner):\n"
+    "Datenbank (Optionen --db-server, --db-port, --db-dir, --db-user, --db-password, --db-password-file\n"
+    "vor \"db\"; Vorgabe: die Einstellungen des Programms, eingebettet im Datenordner):\n"
     "  db create                                 Datenbank anlegen, wenn sie fehlt\n"
     "  db patients [--search TEXT]               Patienten: IDENTIFIKATION;NAME;VORNAME;GEBURTSTAG\n"
     "  db add-patient --name N --vorname V --geburtstag JJJJ-MM-TT [--nummer X]\n"
@@ -62,9 +69,70 @@ const char* const kUsage =
     "Optionen:\n"
     "  --port PFAD   serielle Schnittstelle (Vorgabe: Einstellung \"Port\")\n"
     "  --baud N      Baudrate (Vorgabe: 460800)\n"
-    "  --log DATEI   Protokolldatei (Vorgabe: Logfile.txt im Datenordner)\n";
+    "  --log DATEI   Protokolldatei (Vorgabe: Logfile.txt im Datenordner)\n"
+    "  --db-password PW       Datenbank-Passwort; ACHTUNG: auf der Befehlszeile für andere Benutzer\n"
+    "                         dieses Rechners sichtbar. Besser: --db-password-file DATEI (erste Zeile)\n"
+    "                         oder die Umgebungsvariable ZUD_DB_PASSWORD.\n"
+    "\n"
+    "Ausgaben mit mehreren Feldern sind durch \";\" getrennt; ein Feld mit \";\", \"\"\" oder Zeilenumbruch\n"
+    "steht in Anführungszeichen wie in CSV. Exit-Status: 0 Erfolg, 1 Fehler, 2 falscher Aufruf.\n";
 
-const QString kCommError = QStringLiteral("Während der Kommunikation ist ein Fehler aufgetreten!");
+const QString kCommError = QCoreApplication::translate("Geraet", "Während der Kommunikation ist ein Fehler aufgetreten!");
+
+// A device path argument: never cut or altered, so a bad one is wrong usage.
+QString DevicePath(const QString& path) {
+    if (!CheckDevicePath(path)) {
+        throw ctl::UsageError{
+            QStringLiteral("Gerätepfad ungültig (höchstens 50 Zeichen, nur Zeichen des Gerätezeichensatzes "
+                           "U+0001..U+00FF): %1")
+                .arg(path)};
+    }
+    return path;
+}
+
+// The device files whose content the device checks: size and, where they have one, checksum.
+bool RecordFileOk(const QString& devicePath, const QByteArray& data, QString& why) {
+    const QString name = devicePath.section(QLatin1Char('\\'), -1).toLower();
+    const auto size = static_cast<size_t>(data.size());
+    const auto* bytes = reinterpret_cast<const uint8_t*>(data.constData());
+    auto expect = [&](const QString& what, size_t want, bool crcOk) {
+        if (size != want) {
+            why = QStringLiteral("%1: %2 Bytes erwartet, die Datei hat %3").arg(what).arg(want).arg(size);
+            return false;
+        }
+        if (!crcOk) {
+            why = QStringLiteral("%1: die Prüfsumme stimmt nicht").arg(what);
+            return false;
+        }
+        return true;
+    };
+    if (name == QLatin1String("prog.dat") || name == QLatin1String("defprog.dat")) {
+        Programmdatei d{};
+        std::memcpy(&d, bytes, std::min(size, sizeof d));
+        return expect(QStringLiteral("Programmdatei"), sizeof d, size == sizeof d && ProgrammdateiCrcOk(d));
+    }
+    if (name == QLatin1String("syspara.dat") || name == QLatin1String("defsys.dat")) {
+        Systemparameter sp{};
+        std::memcpy(&sp, bytes, std::min(size, sizeof sp));
+        return expect(QStringLiteral("Systemparameter"), sizeof sp,
+                      size == sizeof sp && GetCrc(sp.crc) == SystemCrc(sp));
+    }
+    if (name == QLatin1String("thera.dat")) {
+        return expect(QStringLiteral("Therapeutenliste"), sizeof(Stammdaten) * TZUD12::kTherapeuten, true);
+    }
+    if (name == QLatin1String("pat.dat")) {
+        return expect(QStringLiteral("Patientenliste"), sizeof(Stammdaten) * TZUD12::kPatienten, true);
+    }
+    if (name == QLatin1String("temp.dat")) {
+        Codes c{};
+        std::memcpy(&c, bytes, std::min(size, sizeof c));
+        Codes fixed = c;
+        SetCodesCrc(fixed);
+        return expect(QStringLiteral("Zugangscodes"), sizeof c,
+                      size == sizeof c && std::memcmp(c.crc, fixed.crc, 2) == 0);
+    }
+    return true;
+}
 
 using ctl::ParseInt;
 using ctl::UsageError;
@@ -81,7 +149,8 @@ class Session {
 public:
     Session(TZUD12& dev, QTextStream& err) : FDev(dev), FErr(err) {}
 
-    int Run(const std::function<bool()>& work) {
+    // `failure`, when the work sets it, replaces the general communication message.
+    int Run(const std::function<bool()>& work, const QString& failure) {
         const Handshake h = RunHandshake(FDev, HandshakeOptions{true, false});
         if (!h.ok()) {
             Report(h.message);
@@ -92,7 +161,7 @@ public:
         const bool ok = work();
         EndConversation(FDev, true);
         if (!ok) {
-            Report(kCommError);
+            Report(failure.isEmpty() ? kCommError : failure);
             return 1;
         }
         return 0;
@@ -147,6 +216,14 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
                 dbOptions.user = value();
             } else if (a == QLatin1String("--db-password")) {
                 dbOptions.password = value();
+            } else if (a == QLatin1String("--db-password-file")) {
+                const QString file = value();
+                QFile f(file);
+                if (!f.open(QIODevice::ReadOnly)) {
+                    err << "Passwortdatei kann nicht gelesen werden: " << file << '\n';
+                    return 1;
+                }
+                dbOptions.password = QString::fromUtf8(f.readLine()).remove(QLatin1Char('\n')).remove(QLatin1Char('\r'));
             } else if (a == QLatin1String("--log")) {
                 log = value();
                 logGiven = true;
@@ -174,7 +251,7 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             try {
                 return ctl::RunDb(dbOptions, rest, out, err);
             } catch (const db::DbError& e) {
-                err << e.Message() << '\n';
+                err << db::DescribeError(e) << '\n';
                 return 1;
             } catch (const DataError& e) {
                 err << e.Message() << '\n';
@@ -205,6 +282,7 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
         }
 
         // Check every argument before the device is touched.
+        QString failure; // set by the work when it knows better words than the general message
         std::function<bool(TZUD12&)> work;
         if (cmd == QLatin1String("device-records")) {
             need(0, 0);
@@ -244,51 +322,76 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             };
         } else if (cmd == QLatin1String("ls")) {
             need(1, 2);
-            const QString dir = rest[0];
+            const QString dir = DevicePath(rest[0]);
             const QString mask = rest.size() > 1 ? rest[1] : QStringLiteral("*.*");
-            work = [&out, dir, mask](TZUD12& dev) {
+            if (!CheckDeviceMask(mask)) {
+                throw UsageError{QStringLiteral("Maske ungültig (höchstens 6 Zeichen): %1").arg(mask)};
+            }
+            work = [&out, &failure, dir, mask](TZUD12& dev) {
+                // The device lists a missing directory as an empty one: ask first.
+                const File f = dev.DirectoryQuery(dir);
+                if (f.Status == 4) {
+                    failure = QStringLiteral("Verzeichnis am Gerät nicht vorhanden: %1").arg(dir);
+                    return false;
+                }
+                if (f.Status != 0) {
+                    dev.AddLog(QStringLiteral("GetFilenames (DiskError: %1) Dir: %2").arg(f.Status).arg(dir));
+                    return false;
+                }
                 QList<DateiInfo> list;
                 if (!dev.GetFilenames(nullptr, dir, mask, list)) {
                     return false;
                 }
                 for (const auto& e : list) {
-                    out << e.Filename << ';' << DateText(e.Datum) << ';' << TimeText(e.Zeit) << ';' << e.Dauer
-                        << '\n';
+                    out << ctl::Csv(e.Filename) << ';' << DateText(e.Datum) << ';' << TimeText(e.Zeit) << ';'
+                        << e.Dauer << '\n';
                 }
                 return true;
             };
         } else if (cmd == QLatin1String("get")) {
             need(2, 2);
-            const QString src = rest[0];
+            const QString src = DevicePath(rest[0]);
             const QString dst = rest[1];
-            work = [&err, src, dst](TZUD12& dev) {
+            QString why;
+            // A long read must not be wasted on a file that cannot be written.
+            if (!CheckDestination(dst, &why)) {
+                err << why << '\n';
+                return 1;
+            }
+            work = [&failure, src, dst](TZUD12& dev) {
                 QByteArray data;
                 if (!dev.ReadFile(src, data)) {
                     return false;
                 }
-                QSaveFile f(dst);
-                if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size() || !f.commit()) {
-                    err << "Datei kann nicht geschrieben werden: " << dst << '\n';
-                    return false;
-                }
-                return true;
+                return SaveFile(dst, data, &failure);
             };
         } else if (cmd == QLatin1String("put")) {
-            need(2, 2);
-            const QString src = rest[0];
-            const QString dst = rest[1];
-            if (!QFileInfo(src).isFile()) {
+            QStringList files = rest;
+            const bool force = files.removeAll(QStringLiteral("--force")) > 0;
+            if (files.size() != 2) {
+                throw UsageError{QStringLiteral("put [--force] DATEI GERÄTEPFAD")};
+            }
+            const QString src = files[0];
+            const QString dst = DevicePath(files[1]);
+            QFile f(src);
+            if (!QFileInfo(src).isFile() || !f.open(QIODevice::ReadOnly)) {
                 err << "Datei nicht gefunden: " << src << '\n';
+                return 1;
+            }
+            QString why;
+            if (!force && !RecordFileOk(dst, f.readAll(), why)) {
+                err << "Keine gültige Gerätedatei für " << dst << " (" << why
+                    << "); nichts geschrieben. Mit --force trotzdem schreiben.\n";
                 return 1;
             }
             work = [src, dst](TZUD12& dev) { return dev.SchreibeDatei(dst, src); };
         } else if (cmd == QLatin1String("rm")) {
             need(1, 1);
-            const QString path = rest[0];
+            const QString path = DevicePath(rest[0]);
             work = [path](TZUD12& dev) { return dev.DeleteFileByName(path); };
         } else if (cmd == QLatin1String("stat")) {
             need(1, 1);
-            const QString path = rest[0];
+            const QString path = DevicePath(rest[0]);
             work = [&out, path](TZUD12& dev) {
                 const File f = dev.DirectoryQuery(path);
                 out << "status: " << f.Status << '\n';
@@ -296,7 +399,7 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             };
         } else if (cmd == QLatin1String("mkdir")) {
             need(1, 1);
-            const QString path = rest[0];
+            const QString path = DevicePath(rest[0]);
             work = [path](TZUD12& dev) { return dev.CheckDirectory(path); };
         } else if (cmd == QLatin1String("delete-exercises")) {
             need(2, 2);
@@ -306,7 +409,14 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
                 return dev.DeleteExercises(nullptr, t, QStringLiteral("*.hdf"), p);
             };
         } else if (cmd == QLatin1String("factory-reset")) {
-            need(0, 0);
+            QStringList r = rest;
+            if (r.removeAll(QStringLiteral("--yes")) == 0) {
+                throw UsageError{QStringLiteral("factory-reset löscht alle Übungen und Einstellungen am Gerät: "
+                                                "mit --yes bestätigen")};
+            }
+            if (!r.isEmpty()) {
+                throw UsageError{QStringLiteral("falsche Anzahl Argumente für factory-reset")};
+            }
             work = [](TZUD12& dev) {
                 if (!dev.Werkszustand(nullptr)) {
                     return false;
@@ -325,8 +435,15 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
                 return true;
             };
         } else if (cmd == QLatin1String("set-app")) {
-            need(1, 1);
-            const int n = ParseInt(rest[0], 1, 12, QStringLiteral("Anwendung"));
+            QStringList r = rest;
+            if (r.removeAll(QStringLiteral("--yes")) == 0) {
+                throw UsageError{QStringLiteral("set-app wechselt die Anwendung des Geräts, danach sind dessen "
+                                                "Übungen gelöscht: mit --yes bestätigen")};
+            }
+            if (r.size() != 1) {
+                throw UsageError{QStringLiteral("falsche Anzahl Argumente für set-app")};
+            }
+            const int n = ParseInt(r[0], 1, 12, QStringLiteral("Anwendung"));
             work = [&out, n](TZUD12& dev) {
                 if (dev.LeseAnwendungsdaten() != 0) {
                     return false;
@@ -372,7 +489,7 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
         dev.ComPort = port;
         dev.Baud_Rate = baud;
         Session session(dev, err);
-        return session.Run([&] { return work(dev); });
+        return session.Run([&] { return work(dev); }, failure);
     } catch (const UsageError& e) {
         err << "zudctl: " << e.message << "\n(zudctl --help zeigt alle Befehle)\n";
         return 2;

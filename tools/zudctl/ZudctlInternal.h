@@ -15,6 +15,9 @@ struct UsageError {
 
 int ParseInt(const QString& s, int lo, int hi, const QString& what);
 
+// A field of ";"-separated output: quoted as in CSV when it holds ";", a quote or a line break.
+QString Csv(const QString& field);
+
 // The commands that work on files and need no device; -1 when `cmd` is none of them.
 int RunOffline(const QString& cmd, const QStringList& rest, QTextStream& out, QTextStream& err);
 
