@@ -3,6 +3,7 @@
 #include "Demo.h"
 #include "Emulator.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -11,7 +12,6 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <cerrno>
 #include <vector>
 
 namespace {
@@ -46,7 +46,7 @@ void Usage(FILE* f) {
 // Only a symbolic link of ours (owned by this user, pointing at a pseudo-terminal or at nothing)
 // may be replaced: never a regular file, a device node or somebody else's link.
 bool MayReplace(const std::string& link) {
-    struct stat st{};
+    struct stat st {};
     if (::lstat(link.c_str(), &st) != 0) {
         return errno == ENOENT;
     }
@@ -161,9 +161,9 @@ int main(int argc, char** argv) {
     }
     std::error_code ec;
     if (!MayReplace(link)) {
-        std::fprintf(stderr,
-                     "zud12-emulator: %s ist vorhanden und kein Link eines Emulators; er wird nicht ersetzt\n",
-                     link.c_str());
+        std::fprintf(
+            stderr, "zud12-emulator: %s ist vorhanden und kein Link eines Emulators; er wird nicht ersetzt\n",
+            link.c_str());
         return 1;
     }
     std::filesystem::remove(link, ec);

@@ -4,6 +4,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
+#include <QTcpServer>
+
+#include <functional>
 
 using namespace zud;
 using namespace zud::test;
@@ -106,15 +110,15 @@ TEST_P(DbTest, PatientsMandatoryDuplicatesAndKeys) {
     EXPECT_EQ(dm->GetPatient(other)->Name, QStringLiteral("Müller"));
     EXPECT_EQ(dm->GetPatient(other)->Geschlecht, 1);
 
-    // Text longer than its column is refused by the server.
+    // Text longer than its column is refused, naming the field, before the server would.
     Patient lang = Person(QString(51, QLatin1Char('x')), QStringLiteral("A"), QDate(1980, 1, 1));
-    EXPECT_THROW(dm->AddPatient(lang), DbError);
+    EXPECT_THROW(dm->AddPatient(lang), DataError);
     lang = Person(QStringLiteral("Kurz"), QStringLiteral("A"), QDate(1980, 1, 1));
     lang.Plz = QStringLiteral("12345678901");
-    EXPECT_THROW(dm->AddPatient(lang), DbError);
+    EXPECT_THROW(dm->AddPatient(lang), DataError);
     lang.Plz = QStringLiteral("1234567890");
     lang.Nummer = QString(21, QLatin1Char('9'));
-    EXPECT_THROW(dm->AddPatient(lang), DbError);
+    EXPECT_THROW(dm->AddPatient(lang), DataError);
     // Fifty Polish letters fit: widths count characters.
     lang.Nummer.clear();
     lang.Name = QString(50, QChar(0x0142));
@@ -393,7 +397,8 @@ struct Ctl {
 
 class ZudctlDb : public DbTest {
 protected:
-    Ctl Run(QStringList args, const QString& lockFolder = QString()) {
+    Ctl Run(QStringList args, const QString& lockFolder = QString(), QStringList prefix = {},
+            const QProcessEnvironment& extra = {}) {
         QStringList global = {QStringLiteral("--db-dir"), loc.dir};
         if (Server()) {
             global << QStringLiteral("--db-server") << loc.server << QStringLiteral("--db-port") << loc.port;
@@ -404,8 +409,10 @@ protected:
         env.insert(QStringLiteral("ZUD_DATA_DIR"), dir.filePath(QStringLiteral("ctl")));
         env.insert(QStringLiteral("FIREBIRD_LOCK"),
                    lockFolder.isEmpty() ? dir.filePath(QStringLiteral("lock")) : lockFolder);
+        env.insert(extra);
         p.setProcessEnvironment(env);
-        p.start(QStringLiteral(ZUD_BIN_DIR "/zudctl"), global + QStringList{QStringLiteral("db")} + args);
+        p.start(QStringLiteral(ZUD_BIN_DIR "/zudctl"),
+                prefix + global + QStringList{QStringLiteral("db")} + args);
         p.waitForFinished(60000);
         return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
                 QString::fromUtf8(p.readAllStandardError())};
@@ -436,7 +443,7 @@ TEST_P(ZudctlDb, PatientsAndRecordings) {
              QStringLiteral("1970-01-01")});
     const QString id2 = r.out.trimmed();
     r = Run({QStringLiteral("patients"), QStringLiteral("--search"), QStringLiteral("hara;")});
-    EXPECT_EQ(r.out, id + QStringLiteral(";O'Hara; --;Zoë;1961-02-03\n"));
+    EXPECT_EQ(r.out, id + QStringLiteral(";\"O'Hara; --\";Zoë;1961-02-03\n"));
 
     const QString file = dir.filePath(QStringLiteral("rec.hdf"));
     QFile f(file);
@@ -492,7 +499,9 @@ TEST_P(ZudctlDb, SecondProcessOnTheEmbeddedFile) {
         const Ctl r = Run({QStringLiteral("patients")}, lock);
         EXPECT_EQ(r.rc, 1);
         EXPECT_TRUE(r.out.isEmpty());
-        EXPECT_FALSE(r.err.isEmpty());
+        EXPECT_TRUE(r.err.startsWith(
+            QStringLiteral("Die Datenbankdatei wird gerade von einem anderen Programm benutzt.")))
+            << r.err.toStdString();
     }
     EXPECT_TRUE(dm->GetPatient(a));
     dm->InsertRecording(a, QDate(2026, 1, 1), QTime(8, 0), Stream(0, 500), QStringLiteral("ZUD12"));
@@ -503,3 +512,228 @@ TEST_P(ZudctlDb, SecondProcessOnTheEmbeddedFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Firebird, ZudctlDb, ::testing::Values(Mode::Embedded, Mode::Server), ModeName);
+
+// ---------------------------------------------------------------- failures in clear words
+
+TEST_P(DbTest, ClosedAndUnwoundConnections) {
+    // After Close every call fails cleanly.
+    auto c = Second();
+    c->Close();
+    EXPECT_FALSE(c->IsOpen());
+    EXPECT_THROW(c->Query(QStringLiteral("select 1 from RDB$DATABASE")), DbError);
+    EXPECT_THROW(c->Exec(QStringLiteral("delete from QALGeraete")), DbError);
+    EXPECT_THROW(c->CommitRetaining(), DbError);
+    EXPECT_THROW(c->Commit(), DbError);
+    EXPECT_THROW(c->NextId(QStringLiteral("GEN_GERAETE_ID")), DbError);
+    c.reset();
+    dm->Logout();
+    EXPECT_THROW(dm->AllPatients(), DataError);
+    dm->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
+
+    auto insert = [this](int id) {
+        auto other = Second();
+        other->Exec(
+            QStringLiteral("insert into QALGeraete (ZAEHLER, GERAETEID, GERAETENAME) values (?, ?, ?)"),
+            {id, id, QStringLiteral("Gerät %1").arg(id)});
+        if (id == 2) {
+            throw std::runtime_error("the work stops half-way");
+        }
+    };
+    auto count = [this](int id) {
+        return dm->Db().Query(QStringLiteral("select 1 from QALGeraete where ZAEHLER = %1").arg(id)).size();
+    };
+    insert(1); // destroyed normally: committed
+    EXPECT_THROW(insert(2), std::runtime_error);
+    EXPECT_EQ(count(1), 1u);
+    EXPECT_EQ(count(2), 0u); // destroyed by the exception: rolled back
+}
+
+TEST_P(DbTest, ErrorsSayWhatHappenedAndWhatToDo) {
+    auto expectData = [this](const Patient& p, const QString& message) {
+        try {
+            dm->AddPatient(p);
+            ADD_FAILURE() << "accepted: " << message.toStdString();
+        } catch (const DataError& e) {
+            EXPECT_EQ(e.Message(), message);
+        }
+    };
+    Patient p = Person(QString(51, QLatin1Char('M')), QStringLiteral("A"), QDate(1960, 1, 1));
+    expectData(p, QStringLiteral("Fehler: Der Text im Feld „Name“ ist länger als 50 Zeichen."));
+    p = Person(QStringLiteral("M"), QStringLiteral("A"), QDate(1960, 1, 1));
+    p.Plz = QStringLiteral("12345678901");
+    expectData(p, QStringLiteral("Fehler: Der Text im Feld „PLZ“ ist länger als 10 Zeichen."));
+    p.Plz.clear();
+    p.Geburtstag = QDate(1899, 12, 31);
+    expectData(p, QStringLiteral("Fehler: Das Geburtsdatum muss zwischen dem 01.01.1900 und heute liegen!"));
+    p.Geburtstag = QDate::currentDate().addDays(1);
+    expectData(p, QStringLiteral("Fehler: Das Geburtsdatum muss zwischen dem 01.01.1900 und heute liegen!"));
+    p.Geburtstag = QDate(1900, 1, 1);
+    EXPECT_GT(dm->AddPatient(p), 0);
+
+    auto describe = [](const std::function<void()>& f) {
+        try {
+            f();
+        } catch (const DbError& e) {
+            return db::DescribeError(e);
+        }
+        return QString();
+    };
+    // The server refuses a text too long for its column.
+    QString m = describe([this] {
+        dm->Db().Exec(QStringLiteral("insert into QALPatient (IDENTIFIKATION, NAME) values (999, ?)"),
+                      {QString(60, QLatin1Char('x'))});
+    });
+    EXPECT_TRUE(
+        m.startsWith(QStringLiteral("Ein Text ist länger, als sein Feld in der Datenbank erlaubt.\n(")))
+        << m.toStdString();
+
+    DbLocation missing = loc;
+    missing.dir = dir.filePath(QStringLiteral("leer"));
+    m = describe([&] { TDM1(missing).Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword)); });
+    EXPECT_TRUE(m.startsWith(QStringLiteral("Die Datenbank wurde nicht gefunden."))) << m.toStdString();
+
+    DbLocation garbage = loc;
+    garbage.dir = dir.filePath(QStringLiteral("kaputt"));
+    QDir().mkpath(garbage.dir);
+    QFile g(garbage.FilePath());
+    ASSERT_TRUE(g.open(QIODevice::WriteOnly));
+    g.write(QByteArray(65536, 'Z'));
+    g.close();
+    if (Server()) {
+        // The server runs as this user and reads the same file.
+        ASSERT_TRUE(g.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    }
+    m = describe([&] { TDM1(garbage).Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword)); });
+    EXPECT_TRUE(m.startsWith(
+        QStringLiteral("Die Datei ist keine Datenbank dieses Programms oder sie ist beschädigt.")))
+        << m.toStdString();
+
+    if (Server()) {
+        m = describe([this] { TDM1(loc).Login(QStringLiteral("sysdba"), QStringLiteral("falsch")); });
+        EXPECT_TRUE(m.startsWith(QStringLiteral("Benutzername oder Passwort ist falsch.\n(")))
+            << m.toStdString();
+        DbLocation closed = loc;
+        QTcpServer probe;
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+        closed.port = QString::number(probe.serverPort());
+        probe.close();
+        m = describe(
+            [&] { TDM1(closed).Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword)); });
+        EXPECT_TRUE(m.startsWith(QStringLiteral("Der Datenbankserver ist nicht erreichbar.")))
+            << m.toStdString();
+    }
+}
+
+TEST_P(ZudctlDb, WrongUsageAndBadInputAreNeverASuccess) {
+    dm.reset();
+    Ctl r = Run({QStringLiteral("recordings"), QStringLiteral("4711")});
+    EXPECT_EQ(r.rc, 1);
+    EXPECT_EQ(r.err, QStringLiteral("Patient nicht gefunden: 4711\n"));
+    EXPECT_EQ(Run({QStringLiteral("patients"), QStringLiteral("zuviel")}).rc, 2);
+    EXPECT_EQ(Run({QStringLiteral("patients"), QStringLiteral("--date"), QStringLiteral("2020-01-01")}).rc,
+              2);
+    EXPECT_EQ(Run({QStringLiteral("recordings")}).rc, 2);
+    EXPECT_EQ(Run({QStringLiteral("recordings"), QStringLiteral("1"), QStringLiteral("2")}).rc, 2);
+    EXPECT_EQ(Run({QStringLiteral("create"), QStringLiteral("x")}).rc, 2);
+    EXPECT_EQ(Run({QStringLiteral("delete-recording"), QStringLiteral("1"), QStringLiteral("--name"),
+                   QStringLiteral("x")})
+                  .rc,
+              2);
+    r = Run({QStringLiteral("add-patient"), QStringLiteral("--name"), QStringLiteral("Alt"),
+             QStringLiteral("--vorname"), QStringLiteral("A"), QStringLiteral("--geburtstag"),
+             QStringLiteral("1899-12-31")});
+    EXPECT_EQ(r.rc, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Geburtsdatum"))) << r.err.toStdString();
+    r = Run({QStringLiteral("add-patient"), QStringLiteral("--name"), QStringLiteral("Neu;er"),
+             QStringLiteral("--vorname"), QStringLiteral("Zeile\"1"), QStringLiteral("--geburtstag"),
+             QStringLiteral("2001-02-03")});
+    ASSERT_EQ(r.rc, 0) << r.err.toStdString();
+    const QString id = r.out.trimmed();
+    EXPECT_EQ(Run({QStringLiteral("patients")}).out,
+              id + QStringLiteral(";\"Neu;er\";\"Zeile\"\"1\";2001-02-03\n"));
+
+    // Not a recording: nothing is stored.
+    const QString junk = dir.filePath(QStringLiteral("junk.hdf"));
+    QFile f(junk);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(300, '\x08')); // mode 8 has no samples
+    f.close();
+    r = Run({QStringLiteral("store"), id, junk, QStringLiteral("--date"), QStringLiteral("2026-01-01"),
+             QStringLiteral("--time"), QStringLiteral("08:00:00")});
+    EXPECT_EQ(r.rc, 1);
+    EXPECT_TRUE(r.err.startsWith(QStringLiteral("Keine Aufzeichnung: die Betriebsart 8")))
+        << r.err.toStdString();
+    EXPECT_TRUE(Run({QStringLiteral("recordings"), id}).out.isEmpty());
+
+    // A fetch into a folder in the way fails before anything is read.
+    QDir().mkpath(dir.filePath(QStringLiteral("im-weg")));
+    r = Run({QStringLiteral("fetch"), QStringLiteral("1"), dir.filePath(QStringLiteral("im-weg"))});
+    EXPECT_EQ(r.rc, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("(ein Ordner dieses Namens ist im Weg)")))
+        << r.err.toStdString();
+
+    if (Server()) {
+        // Passwords from a file or the environment; a wrong one says so in German.
+        const QString pwFile = dir.filePath(QStringLiteral("pw"));
+        QFile pw(pwFile);
+        ASSERT_TRUE(pw.open(QIODevice::WriteOnly));
+        pw.write("falsch\n");
+        pw.close();
+        r = Run({QStringLiteral("patients")}, {}, {QStringLiteral("--db-password-file"), pwFile});
+        EXPECT_EQ(r.rc, 1);
+        EXPECT_TRUE(r.err.startsWith(QStringLiteral("Benutzername oder Passwort ist falsch.")))
+            << r.err.toStdString();
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("ZUD_DB_PASSWORD"), QStringLiteral("falsch"));
+        EXPECT_EQ(Run({QStringLiteral("patients")}, {}, {}, env).rc, 1);
+        env.insert(QStringLiteral("ZUD_DB_PASSWORD"), QString::fromLatin1(kAdminPassword));
+        EXPECT_EQ(Run({QStringLiteral("patients")}, {}, {}, env).rc, 0);
+    }
+}
+
+// An ordinary user (root may open anything) without the rights the embedded engine needs.
+TEST_P(ZudctlDb, NoPermissionOnTheDataOrTheLockFolder) {
+    if (Server() || QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty()) {
+        GTEST_SKIP() << "the embedded engine, as another user";
+    }
+    dm.reset();
+    const QString open = dir.filePath(QStringLiteral("offen"));
+    for (const QString& d : {open, open + QStringLiteral("/cfg"), open + QStringLiteral("/ctl"),
+                             open + QStringLiteral("/lock")}) {
+        QDir().mkpath(d);
+        QFile::setPermissions(d, QFileDevice::Permissions(0x7777));
+    }
+    QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7755));
+    QFile::setPermissions(loc.dir, QFileDevice::Permissions(0x7700)); // the database folder: root's
+    const QString readOnlyLock = open + QStringLiteral("/lock-ro");
+    QDir().mkpath(readOnlyLock);
+    QFile::setPermissions(readOnlyLock, QFileDevice::Permissions(0x5555));
+    auto asNobody = [&](const QString& lock) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), open + QStringLiteral("/cfg"));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), open + QStringLiteral("/cfg"));
+        env.insert(QStringLiteral("ZUD_DATA_DIR"), open + QStringLiteral("/ctl"));
+        env.insert(QStringLiteral("FIREBIRD_LOCK"), lock);
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral("setpriv"),
+                {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                 QStringLiteral("--clear-groups"), QStringLiteral(ZUD_BIN_DIR "/zudctl"),
+                 QStringLiteral("--db-dir"), loc.dir, QStringLiteral("db"), QStringLiteral("patients")});
+        p.waitForFinished(60000);
+        return std::make_pair(p.exitCode(), QString::fromUtf8(p.readAllStandardError()));
+    };
+    auto [rc, err] = asNobody(open + QStringLiteral("/lock"));
+    EXPECT_EQ(rc, 1);
+    EXPECT_TRUE(
+        err.startsWith(QStringLiteral("Keine Berechtigung für die Datenbankdatei oder ihren Ordner.")))
+        << err.toStdString();
+    QFile::setPermissions(loc.dir, QFileDevice::Permissions(0x7755));
+    QFile::setPermissions(loc.FilePath(), QFileDevice::Permissions(0x6666));
+    std::tie(rc, err) = asNobody(readOnlyLock);
+    EXPECT_EQ(rc, 1);
+    EXPECT_TRUE(err.startsWith(QStringLiteral("Keine Berechtigung für den Sperr-Ordner der Datenbank")))
+        << err.toStdString();
+    std::tie(rc, err) = asNobody(open + QStringLiteral("/lock"));
+    EXPECT_EQ(rc, 0) << err.toStdString();
+}

@@ -3,10 +3,10 @@
 
 #include "EmuFixture.h"
 
+#include "Handshake.h"
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include "Handshake.h"
 
 #include <QLocale>
 
@@ -284,8 +284,9 @@ TEST_F(Protocol, HandshakeMessages) {
     missing.ComPort = QStringLiteral("/dev/nonexistent-zud-port");
     h = RunHandshake(missing, {true, false});
     EXPECT_EQ(h.result, HandshakeResult::PortError);
-    EXPECT_EQ(h.message, QStringLiteral("Schnittstelle kann nicht geöffnet werden(2)\n/dev/nonexistent-zud-port: "
-                                        "die Schnittstelle ist nicht vorhanden (Kabel eingesteckt?)"));
+    EXPECT_EQ(h.message,
+              QStringLiteral("Schnittstelle kann nicht geöffnet werden(2)\n/dev/nonexistent-zud-port: "
+                             "die Schnittstelle ist nicht vorhanden (Kabel eingesteckt?)"));
     EXPECT_EQ(missing.LastLog,
               QStringLiteral("Open (No such file or directory): Port: /dev/nonexistent-zud-port, Error: 2"));
 }
@@ -296,7 +297,8 @@ TEST_F(Protocol, PortsThatDoNotOpenSayWhy) {
     second.ComPort = dev->ComPort;
     Handshake h = RunHandshake(second, {true, false});
     EXPECT_EQ(h.result, HandshakeResult::PortError);
-    EXPECT_TRUE(h.message.endsWith(QStringLiteral(": die Schnittstelle wird von einem anderen Programm benutzt")))
+    EXPECT_TRUE(
+        h.message.endsWith(QStringLiteral(": die Schnittstelle wird von einem anderen Programm benutzt")))
         << h.message.toStdString();
 
     // Not a serial port at all.
@@ -304,7 +306,8 @@ TEST_F(Protocol, PortsThatDoNotOpenSayWhy) {
     file.ComPort = logFile;
     QFile(logFile).open(QIODevice::WriteOnly);
     h = RunHandshake(file, {true, false});
-    EXPECT_TRUE(h.message.endsWith(QStringLiteral(": das ist keine serielle Schnittstelle"))) << h.message.toStdString();
+    EXPECT_TRUE(h.message.endsWith(QStringLiteral(": das ist keine serielle Schnittstelle")))
+        << h.message.toStdString();
 
     // No permission: an ordinary user (root may open anything) in a child process.
     dev->close();

@@ -5,10 +5,13 @@
 #include "Recording.h"
 #include "Zudctl.h"
 
+#include <QDir>
 #include <QProcess>
 
+#include <csignal>
 #include <cstring>
 #include <set>
+#include <sys/resource.h>
 
 using namespace zud;
 using namespace zud::test;
@@ -278,10 +281,11 @@ TEST_F(ZudctlFiles, DecodeAndStatsPrintEverySample) {
         QStringLiteral("Probe;Zeit [s];Phase;EMG1 [µV];EMG2 [µV];EMG1_RAW [µV];EMG2_RAW [µV];Strom [mA];"
                        "Strom_RAW [mA];Druck [mbar];Schwelle [-];Bereich1 [µV];Bereich2 [µV]\n");
     ASSERT_EQ(Run({QStringLiteral("decode"), f}), 0) << err.toStdString();
-    EXPECT_EQ(out, header +
-                       QStringLiteral(
-                           "0;0.0;1;100.0000;0.0000;100.0000;0.0000;0.0000;0.0000;0.0000;0.0000;200.0000;0.0000\n"
-                           "1;0.1;3;0.0000;0.0000;0.0000;0.0000;0.0000;5.0000;0.0000;0.0000;2.5000;0.0000\n"));
+    EXPECT_EQ(out,
+              header +
+                  QStringLiteral(
+                      "0;0.0;1;100.0000;0.0000;100.0000;0.0000;0.0000;0.0000;0.0000;0.0000;200.0000;0.0000\n"
+                      "1;0.1;3;0.0000;0.0000;0.0000;0.0000;0.0000;5.0000;0.0000;0.0000;2.5000;0.0000\n"));
     // Averages, not sums; "-" for a group without values; the mode's name beside its number.
     ASSERT_EQ(Run({QStringLiteral("stats"), f}), 0);
     EXPECT_EQ(out, QStringLiteral("Größe;Wert;Einheit\n"
@@ -311,11 +315,13 @@ TEST_F(ZudctlFiles, DecodeAndStatsPrintEverySample) {
 
     // Bytes that are not a recording are said to be none, never decoded to nothing.
     EXPECT_EQ(Run({QStringLiteral("decode"), Write(QStringLiteral("kurz"), {1, 2, 3})}), 1);
-    EXPECT_TRUE(err.startsWith(QStringLiteral("Keine Aufzeichnung: 3 Bytes, eine Aufzeichnung hat mindestens 217")))
+    EXPECT_TRUE(
+        err.startsWith(QStringLiteral("Keine Aufzeichnung: 3 Bytes, eine Aufzeichnung hat mindestens 217")))
         << err.toStdString();
     EXPECT_TRUE(out.isEmpty());
     EXPECT_EQ(Run({QStringLiteral("stats"), Write(QStringLiteral("m8"), Stream(8, {1, 2}))}), 1);
-    EXPECT_TRUE(err.startsWith(QStringLiteral("Keine Aufzeichnung: die Betriebsart 8 hat kein Messwertformat.")));
+    EXPECT_TRUE(
+        err.startsWith(QStringLiteral("Keine Aufzeichnung: die Betriebsart 8 hat kein Messwertformat.")));
     EXPECT_EQ(Run({QStringLiteral("decode"), Write(QStringLiteral("m12"), Stream(12, {1, 2}))}), 1);
 
     // The older variant through the database's mode value.
@@ -327,8 +333,9 @@ TEST_F(ZudctlFiles, DecodeAndStatsPrintEverySample) {
     alt.push_back(0x6B);
     const QString a = Write(QStringLiteral("alt.hdf"), alt);
     ASSERT_EQ(Run({QStringLiteral("decode"), QStringLiteral("--old"), QStringLiteral("-1"), a}), 0);
-    EXPECT_EQ(out, header + QStringLiteral("0;0.0;1;100.0000;0.0000;100.0000;0.0000;0.0000;0.0000;0.0000;0.0000;"
-                                           "200.0000;0.0000\n"));
+    EXPECT_EQ(out,
+              header + QStringLiteral("0;0.0;1;100.0000;0.0000;100.0000;0.0000;0.0000;0.0000;0.0000;0.0000;"
+                                      "200.0000;0.0000\n"));
     ASSERT_EQ(Run({QStringLiteral("decode"), QStringLiteral("--old"), QStringLiteral("-100"), a}), 0);
     EXPECT_EQ(out, header);
     EXPECT_EQ(Run({QStringLiteral("stats"), QStringLiteral("--old"), QStringLiteral("-100"), a}), 1);
@@ -354,10 +361,12 @@ TEST_F(ZudctlFiles, CropAndPrograms) {
     EXPECT_EQ(out.count(QLatin1Char('\n')), 51); // header and 50 samples
     EXPECT_TRUE(out.section(QLatin1Char('\n'), 1).startsWith(QStringLiteral("0;0.0;1;25.0000;")));
     for (const char* bad : {"0.5", "inf", "nan", "-1", "x"}) {
-        EXPECT_EQ(Run({QStringLiteral("crop"), QString::fromLatin1(bad), QStringLiteral("0"), in, cut}), 2) << bad;
+        EXPECT_EQ(Run({QStringLiteral("crop"), QString::fromLatin1(bad), QStringLiteral("0"), in, cut}), 2)
+            << bad;
     }
     for (const char* bad : {"nan", "-0.1", "1.5", "inf"}) {
-        EXPECT_EQ(Run({QStringLiteral("crop"), QStringLiteral("2"), QString::fromLatin1(bad), in, cut}), 2) << bad;
+        EXPECT_EQ(Run({QStringLiteral("crop"), QStringLiteral("2"), QString::fromLatin1(bad), in, cut}), 2)
+            << bad;
     }
     EXPECT_EQ(Run({QStringLiteral("crop"), QStringLiteral("1"), QStringLiteral("0"),
                    Write(QStringLiteral("x"), {1, 2}), cut}),
@@ -418,4 +427,142 @@ TEST_F(Zudctl, DeviceRecordsOfTheDemoDevice) {
     EXPECT_TRUE(out.contains(QStringLiteral("patient.0.0;Bäcker;Hans-Jürgen;1951-02-14;9\n")));
     EXPECT_TRUE(out.contains(QStringLiteral("patient.0.9;;;;0\n")));
     EXPECT_EQ(emu.Screen(), 0);
+}
+
+namespace {
+
+int Count(const std::vector<emu::Received>& cmds, uint8_t code) {
+    int n = 0;
+    for (const auto& c : cmds) {
+        n += c.code == code;
+    }
+    return n;
+}
+
+} // namespace
+
+// Failures that must never pass for success.
+TEST_F(Zudctl, LocalFilesAreCompleteOrNotThere) {
+    const std::string src = "0:\\Daten\\Th_0\\Pat_0\\Lang.hdf";
+    emu.PutFile(src, Pattern(5000, 7));
+    // A folder in the way is found before the device reads a byte.
+    const QString folder = dir.filePath(QStringLiteral("ordner"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    emu.ClearLog();
+    EXPECT_EQ(Run({QStringLiteral("get"), QString::fromStdString(src), folder}), 1);
+    EXPECT_EQ(
+        err, QStringLiteral("Datei kann nicht geschrieben werden: %1 (ein Ordner dieses Namens ist im Weg)\n")
+                 .arg(folder));
+    EXPECT_TRUE(emu.Commands().empty());
+    EXPECT_EQ(
+        Run({QStringLiteral("get"), QString::fromStdString(src), dir.filePath(QStringLiteral("fehlt/a"))}),
+        1);
+    EXPECT_TRUE(err.contains(QStringLiteral("(der Ordner existiert nicht)")));
+
+    // A disk that fills up during the write: exit 1, the reason, no file at all.
+    const QString target = dir.filePath(QStringLiteral("voll.hdf"));
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 2048;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const int rc = Run({QStringLiteral("get"), QString::fromStdString(src), target});
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_EQ(rc, 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("(kein Platz mehr auf dem Datenträger)"))) << err.toStdString();
+    EXPECT_FALSE(QFile::exists(target));
+    EXPECT_EQ(emu.Screen(), 0);
+
+    // A disk error of the device: exit 1 with the log line, no file.
+    emu.InjectFault({'R', FaultKind::Status, 6});
+    EXPECT_EQ(Run({QStringLiteral("get"), QString::fromStdString(src), target}), 1);
+    EXPECT_EQ(err, QStringLiteral("Während der Kommunikation ist ein Fehler aufgetreten!\n"
+                                  "ReadFile (DiskError: 6) File: %1\n")
+                       .arg(QString::fromStdString(src)));
+    EXPECT_FALSE(QFile::exists(target));
+    ASSERT_EQ(Run({QStringLiteral("get"), QString::fromStdString(src), target}), 0);
+    QFile f(target);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(FromQ(f.readAll()), Pattern(5000, 7));
+}
+
+TEST_F(Zudctl, DevicePathsAndListings) {
+    emu.ClearLog();
+    const QString tooLong = QStringLiteral("0:\\Daten\\Th_0\\Pat_0\\") + QString(31, QLatin1Char('x'));
+    const QString polish = QStringLiteral("0:\\Daten\\Żaneta");
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("get"), tooLong, dir.filePath(QStringLiteral("x"))},
+          QStringList{QStringLiteral("ls"), polish}, QStringList{QStringLiteral("mkdir"), tooLong},
+          QStringList{QStringLiteral("stat"), polish}, QStringList{QStringLiteral("rm"), tooLong},
+          QStringList{QStringLiteral("ls"), QStringLiteral("0:\\Daten"), QStringLiteral("*.hdfxyz")}}) {
+        EXPECT_EQ(Run(args), 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(err.startsWith(QStringLiteral("zudctl: "))) << err.toStdString();
+    }
+    EXPECT_TRUE(emu.Commands().empty());
+
+    // A directory that does not exist is not an empty one.
+    EXPECT_EQ(Run({QStringLiteral("ls"), QStringLiteral("0:\\Daten\\Gibtsnicht")}), 1);
+    EXPECT_EQ(err, QStringLiteral("Verzeichnis am Gerät nicht vorhanden: 0:\\Daten\\Gibtsnicht\n"));
+    EXPECT_EQ(emu.Screen(), 0);
+    // Fields with ";" or quotes are quoted as in CSV.
+    emu.PutFile("0:\\Daten\\Th_0\\Pat_1\\a;b \"c\".hdf", Pattern(10), FatDate(2025, 1, 2), FatTime(3, 4, 6),
+                1);
+    ASSERT_EQ(Run({QStringLiteral("ls"), QStringLiteral("0:\\Daten\\Th_0\\Pat_1")}), 0) << err.toStdString();
+    EXPECT_EQ(out, QStringLiteral("\"a;b \"\"c\"\".hdf\";2025-01-02;03:04:06;1\n"));
+    EXPECT_EQ(
+        Run({QStringLiteral("ls"), QStringLiteral("0:\\Daten"), QStringLiteral("*.*"), QStringLiteral("x")}),
+        2);
+}
+
+TEST_F(Zudctl, RecordFilesAreCheckedBeforeTheyReachTheDevice) {
+    emu::Emulator demo;
+    emu::LoadDemo(demo);
+    auto local = [&](const QString& name, const std::vector<uint8_t>& bytes) {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(ToQ(bytes));
+        return path;
+    };
+    const auto prog = *demo.GetFile("0:\\Daten\\TH_0\\PAT_0\\Prog.dat");
+    auto damaged = prog;
+    damaged[300] ^= 0x10;
+    const QString target = QStringLiteral("0:\\Daten\\TH_0\\PAT_0\\prog.DAT");
+    emu.ClearLog();
+    EXPECT_EQ(Run({QStringLiteral("put"), local(QStringLiteral("bad"), damaged), target}), 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("Programmdatei: die Prüfsumme stimmt nicht")))
+        << err.toStdString();
+    EXPECT_EQ(Run({QStringLiteral("put"), local(QStringLiteral("kurz"), {1, 2, 3}), target}), 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("545 Bytes erwartet, die Datei hat 3")));
+    auto sys = *demo.GetFile("0:\\system\\syspara.dat");
+    sys[5] ^= 1;
+    EXPECT_EQ(Run({QStringLiteral("put"), local(QStringLiteral("sys"), sys),
+                   QStringLiteral("0:\\system\\syspara.dat")}),
+              1);
+    EXPECT_EQ(Run({QStringLiteral("put"), local(QStringLiteral("t"), Pattern(1379)),
+                   QStringLiteral("0:\\Daten\\Thera.dat")}),
+              1);
+    EXPECT_EQ(Run({QStringLiteral("put"), local(QStringLiteral("p"), Pattern(2301)),
+                   QStringLiteral("0:\\Daten\\TH_1\\Pat.dat")}),
+              1);
+    EXPECT_EQ(Run({QStringLiteral("put"), local(QStringLiteral("c"), Pattern(14)),
+                   QStringLiteral("0:\\System\\Temp.dat")}),
+              1);
+    EXPECT_TRUE(emu.Commands().empty());
+
+    ASSERT_EQ(Run({QStringLiteral("put"), local(QStringLiteral("gut"), prog), target}), 0)
+        << err.toStdString();
+    EXPECT_EQ(emu.GetFile("0:\\Daten\\TH_0\\PAT_0\\Prog.dat"), prog);
+    // The technician may insist.
+    ASSERT_EQ(Run({QStringLiteral("put"), QStringLiteral("--force"), local(QStringLiteral("bad"), damaged),
+                   target}),
+              0);
+    EXPECT_EQ(emu.GetFile("0:\\Daten\\TH_0\\PAT_0\\Prog.dat"), damaged);
+    // Other files go as they are.
+    ASSERT_EQ(Run({QStringLiteral("put"), local(QStringLiteral("x"), {1, 2, 3}),
+                   QStringLiteral("0:\\Daten\\x.bin")}),
+              0);
+    EXPECT_EQ(Count(emu.Commands(), 'W'), 3);
 }

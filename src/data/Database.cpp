@@ -413,30 +413,48 @@ QString Tr(const char* text) {
 } // namespace
 
 QString DescribeError(const DbError& e) {
-    const long os = e.OsError();
+    long os = e.OsError();
+    // A server does not pass the system's error number on, only its text.
+    if (os == 0) {
+        const QString& m = e.Message();
+        if (m.contains(QLatin1String("No such file or directory"))) {
+            os = ENOENT;
+        } else if (m.contains(QLatin1String("Permission denied"))) {
+            os = EACCES;
+        } else if (m.contains(QLatin1String("No space left on device"))) {
+            os = ENOSPC;
+        } else if (m.contains(QLatin1String("Read-only file system"))) {
+            os = EROFS;
+        }
+    }
     QString what;
     if (e.Has(isc_network_error) || e.Has(isc_net_connect_err) || e.Has(isc_net_read_err) ||
         e.Has(isc_net_write_err) || e.Has(isc_conn_lost)) {
         what = Tr("Der Datenbankserver ist nicht erreichbar. Prüfen Sie, ob der Server läuft und ob "
                   "Servername und Port (SQLServer3, RemoteServicePort3) stimmen.");
-    } else if (e.Has(isc_login) || e.Has(isc_no_priv) ) {
+    } else if (e.Has(isc_login) || e.Has(isc_no_priv)) {
         what = e.Has(isc_login) ? Tr("Benutzername oder Passwort ist falsch.")
                                 : Tr("Diesem Benutzer fehlt die Berechtigung für diesen Vorgang.");
     } else if (e.Has(isc_bad_db_format) || e.Has(isc_db_corrupt) || e.Has(isc_wrong_ods) ||
                e.Has(isc_badodsver) || e.Has(isc_bad_checksum)) {
         what = Tr("Die Datei ist keine Datenbank dieses Programms oder sie ist beschädigt. Stellen Sie die "
                   "letzte Datensicherung wieder her.");
-    } else if (e.Has(isc_lock_dir_access) || (e.Has(isc_lockmanerr) && (os == EACCES || os == EPERM))) {
-        what = Tr("Keine Berechtigung für den Sperr-Ordner der Datenbank (FIREBIRD_LOCK). Der Benutzer braucht "
-                  "dort Schreibrecht.");
+    } else if (e.Has(isc_lock_dir_access) || (e.Has(isc_lockmanerr) && (os == EACCES || os == EPERM)) ||
+               (e.Has(isc_sys_request) && !qEnvironmentVariableIsEmpty("FIREBIRD_LOCK") &&
+                e.Message().contains(qEnvironmentVariable("FIREBIRD_LOCK")))) {
+        what =
+            Tr("Keine Berechtigung für den Sperr-Ordner der Datenbank (FIREBIRD_LOCK). Der Benutzer braucht "
+               "dort Schreibrecht.");
     } else if (os == ENOSPC || os == EDQUOT) {
         what = Tr("Auf dem Datenträger der Datenbank ist kein Platz mehr. Schaffen Sie Platz und versuchen "
                   "Sie es erneut.");
     } else if (os == EACCES || os == EPERM || os == EROFS) {
-        what = Tr("Keine Berechtigung für die Datenbankdatei oder ihren Ordner. Der Benutzer braucht Lese- und "
-                  "Schreibrecht auf beide.");
+        what =
+            Tr("Keine Berechtigung für die Datenbankdatei oder ihren Ordner. Der Benutzer braucht Lese- und "
+               "Schreibrecht auf beide.");
     } else if (e.Has(isc_io_error) && os == ENOENT) {
-        what = Tr("Die Datenbank wurde nicht gefunden. Prüfen Sie den Datenbankordner (Einstellung SQLDir3).");
+        what =
+            Tr("Die Datenbank wurde nicht gefunden. Prüfen Sie den Datenbankordner (Einstellung SQLDir3).");
     } else if (e.Has(isc_lock_timeout) || e.Has(isc_lockmanerr) || e.Has(isc_shutdown) ||
                (e.Has(isc_io_error) && (os == EAGAIN || os == EBUSY)) ||
                e.Message().contains(QLatin1String("lock"), Qt::CaseInsensitive)) {

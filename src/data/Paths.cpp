@@ -19,7 +19,7 @@ bool PrivateFolder(const QByteArray& path) {
     if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
         return false;
     }
-    struct stat st{};
+    struct stat st {};
     // lstat: a link in its place is not ours, whatever it points to.
     return ::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
            (st.st_mode & 07777) == 0700;

@@ -294,9 +294,8 @@ int TDM1::DelBadRecords() {
 QString TDM1::CheckUserName(const QString& name) {
     static const QRegularExpression kIdent(QStringLiteral("^[A-Za-z][A-Za-z0-9_$]{0,30}$"));
     if (!kIdent.match(name).hasMatch()) {
-        throw DataError(
-            Tr("Ungültiger Benutzername: nur Buchstaben, Ziffern und _ (höchstens 31 Zeichen, "
-               "zuerst ein Buchstabe)."));
+        throw DataError(Tr("Ungültiger Benutzername: nur Buchstaben, Ziffern und _ (höchstens 31 Zeichen, "
+                           "zuerst ein Buchstabe)."));
     }
     return name;
 }
@@ -311,9 +310,8 @@ namespace {
 
 std::unique_ptr<Connection> AdminConnection(const DbLocation& loc, const QString& adminPassword) {
     if (loc.Embedded()) {
-        throw DataError(
-            Tr("Die Benutzerverwaltung braucht einen Datenbankserver (Einstellung SQLServer3); "
-               "das eingebettete Datenbanksystem prüft keine Passwörter."));
+        throw DataError(Tr("Die Benutzerverwaltung braucht einen Datenbankserver (Einstellung SQLServer3); "
+                           "das eingebettete Datenbanksystem prüft keine Passwörter."));
     }
     return Connection::Attach({loc.ConnectionString(), QString::fromLatin1(kAdminUser), adminPassword,
                                QStringLiteral("RDB$ADMIN")});

@@ -64,9 +64,10 @@ Handshake RunHandshake(TZUD12& dev, const HandshakeOptions& options) {
     };
     dev.open();
     if (!dev.ComOpen) {
-        dev.AddLog(QStringLiteral("Open (%1): Port: %2, Error: %3")
-                       .arg(QString::fromLocal8Bit(std::strerror(static_cast<int>(dev.ComError))), dev.ComPort)
-                       .arg(dev.ComError));
+        dev.AddLog(
+            QStringLiteral("Open (%1): Port: %2, Error: %3")
+                .arg(QString::fromLocal8Bit(std::strerror(static_cast<int>(dev.ComError))), dev.ComPort)
+                .arg(dev.ComError));
     }
     if (options.requirePort && !dev.ComOpen) {
         return fail(HandshakeResult::PortError, PortOpenMessage(dev.ComPort, dev.ComError));
@@ -91,8 +92,7 @@ Handshake RunHandshake(TZUD12& dev, const HandshakeOptions& options) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     if (!dev.GetDeviceInfo()) {
-        return fail(HandshakeResult::CommError,
-                    Tr("Während der Kommunikation ist ein Fehler aufgetreten!"));
+        return fail(HandshakeResult::CommError, Tr("Während der Kommunikation ist ein Fehler aufgetreten!"));
     }
     if (dev.Kunde == -1) {
         return fail(HandshakeResult::Unsupported, Tr("Gerät wird nicht unterstützt"));

@@ -22,16 +22,11 @@ const char* const kLang[kBetriebsarten] = {
     QT_TRANSLATE_NOOP("Betriebsart", "2-kanalig EMG"),
 };
 const char* const kKurz[kBetriebsarten] = {
-    QT_TRANSLATE_NOOP("Betriebsart", "EMG"),
-    QT_TRANSLATE_NOOP("Betriebsart", "ES"),
-    QT_TRANSLATE_NOOP("Betriebsart", "EMG+ES"),
-    QT_TRANSLATE_NOOP("Betriebsart", "Trigger"),
-    QT_TRANSLATE_NOOP("Betriebsart", "Druck"),
-    QT_TRANSLATE_NOOP("Betriebsart", "Training Druck"),
-    QT_TRANSLATE_NOOP("Betriebsart", "EMG(1)+Druck"),
-    QT_TRANSLATE_NOOP("Betriebsart", "EMG(2)+Druck"),
-    QT_TRANSLATE_NOOP("Betriebsart", "Programmfolge"),
-    QT_TRANSLATE_NOOP("Betriebsart", "EMG 2CH"),
+    QT_TRANSLATE_NOOP("Betriebsart", "EMG"),           QT_TRANSLATE_NOOP("Betriebsart", "ES"),
+    QT_TRANSLATE_NOOP("Betriebsart", "EMG+ES"),        QT_TRANSLATE_NOOP("Betriebsart", "Trigger"),
+    QT_TRANSLATE_NOOP("Betriebsart", "Druck"),         QT_TRANSLATE_NOOP("Betriebsart", "Training Druck"),
+    QT_TRANSLATE_NOOP("Betriebsart", "EMG(1)+Druck"),  QT_TRANSLATE_NOOP("Betriebsart", "EMG(2)+Druck"),
+    QT_TRANSLATE_NOOP("Betriebsart", "Programmfolge"), QT_TRANSLATE_NOOP("Betriebsart", "EMG 2CH"),
 };
 
 QString Tr(const char* text) {

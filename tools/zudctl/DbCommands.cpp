@@ -173,7 +173,8 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
                 << p.Geburtstag.toString(QStringLiteral("yyyy-MM-dd")) << '\n';
         }
     } else if (cmd == QLatin1String("add-patient")) {
-        Positional(a, 0, QStringLiteral("add-patient --name N --vorname V --geburtstag JJJJ-MM-TT [--nummer X]"));
+        Positional(a, 0,
+                   QStringLiteral("add-patient --name N --vorname V --geburtstag JJJJ-MM-TT [--nummer X]"));
         Only(a,
              {QStringLiteral("--name"), QStringLiteral("--vorname"), QStringLiteral("--geburtstag"),
               QStringLiteral("--nummer")},
@@ -198,7 +199,8 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
                 << '\n';
         }
     } else if (cmd == QLatin1String("store")) {
-        Positional(a, 2, QStringLiteral("store PATIENT DATEI --date JJJJ-MM-TT --time hh:mm:ss [--device NAME]"));
+        Positional(a, 2,
+                   QStringLiteral("store PATIENT DATEI --date JJJJ-MM-TT --time hh:mm:ss [--device NAME]"));
         Only(a, {QStringLiteral("--date"), QStringLiteral("--time"), QStringLiteral("--device")}, cmd);
         const qint64 patient = Key(a.positional[0], QStringLiteral("PATIENT"));
         const QDate date = Date(a.options.value(QStringLiteral("--date")));

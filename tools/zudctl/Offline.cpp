@@ -110,7 +110,7 @@ int Decode(const QStringList& rest, QTextStream& out, QTextStream& err) {
                                 static_cast<size_t>(data.size()), a.dbBetriebsart, a.faktor);
     const QString druck = DruckEinheitText(a.faktor);
     // The threshold is a trigger level in µV in mode 3, the first sample's pressure in the pressure modes.
-    const QString schwelle = m.Betriebsart == 3 ? QStringLiteral("µV")
+    const QString schwelle = m.Betriebsart == 3                           ? QStringLiteral("µV")
                              : (m.Betriebsart >= 4 && m.Betriebsart <= 7) ? druck
                                                                           : QStringLiteral("-");
     out << "Probe;Zeit [s];Phase;EMG1 [µV];EMG2 [µV];EMG1_RAW [µV];EMG2_RAW [µV];Strom [mA];Strom_RAW [mA];"
@@ -149,12 +149,15 @@ int Stats(const QStringList& rest, QTextStream& out, QTextStream& err) {
     const QString uv = QStringLiteral("µV");
     // The unit of what each group of the trailer collects in this mode.
     const QString relax = mode == 5 ? druck : uv;
-    const QString strom = (mode == 4 || mode == 6 || mode == 7) ? druck : mode == 9 ? uv : QStringLiteral("mA");
+    const QString strom = (mode == 4 || mode == 6 || mode == 7) ? druck
+                          : mode == 9                           ? uv
+                                                                : QStringLiteral("mA");
     out << "Größe;Wert;Einheit\n"
         << "Betriebsart;" << Csv(ModeText(mode)) << ";\n"
         << "Proben;" << f.Length << ";\n"
         << "Dauer;" << QString::number(f.Length / 10.0, 'f', 1) << ";s\n";
-    auto group = [&out](const char* name, float sum, uint32_t count, float min, float max, const QString& unit) {
+    auto group = [&out](const char* name, float sum, uint32_t count, float min, float max,
+                        const QString& unit) {
         const bool empty = count == 0;
         const QString none = QStringLiteral("-");
         out << name << " Mittelwert;" << (empty ? none : Num(sum / count)) << ';' << unit << '\n'
@@ -198,7 +201,8 @@ int Crop(const QStringList& rest, QTextStream& out, QTextStream& err) {
         err << "Keine Aufzeichnung, die sich zuschneiden lässt: " << rest[2] << '\n';
         return 1;
     }
-    if (!SaveFile(rest[3], QByteArray(reinterpret_cast<const char*>(cut.data()), static_cast<qsizetype>(cut.size())),
+    if (!SaveFile(rest[3],
+                  QByteArray(reinterpret_cast<const char*>(cut.data()), static_cast<qsizetype>(cut.size())),
                   &why)) {
         err << why << '\n';
         return 1;

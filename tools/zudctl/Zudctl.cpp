@@ -77,7 +77,8 @@ const char* const kUsage =
     "Ausgaben mit mehreren Feldern sind durch \";\" getrennt; ein Feld mit \";\", \"\"\" oder Zeilenumbruch\n"
     "steht in Anführungszeichen wie in CSV. Exit-Status: 0 Erfolg, 1 Fehler, 2 falscher Aufruf.\n";
 
-const QString kCommError = QCoreApplication::translate("Geraet", "Während der Kommunikation ist ein Fehler aufgetreten!");
+const QString kCommError =
+    QCoreApplication::translate("Geraet", "Während der Kommunikation ist ein Fehler aufgetreten!");
 
 // A device path argument: never cut or altered, so a bad one is wrong usage.
 QString DevicePath(const QString& path) {
@@ -223,7 +224,8 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
                     err << "Passwortdatei kann nicht gelesen werden: " << file << '\n';
                     return 1;
                 }
-                dbOptions.password = QString::fromUtf8(f.readLine()).remove(QLatin1Char('\n')).remove(QLatin1Char('\r'));
+                dbOptions.password =
+                    QString::fromUtf8(f.readLine()).remove(QLatin1Char('\n')).remove(QLatin1Char('\r'));
             } else if (a == QLatin1String("--log")) {
                 log = value();
                 logGiven = true;
@@ -411,8 +413,9 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
         } else if (cmd == QLatin1String("factory-reset")) {
             QStringList r = rest;
             if (r.removeAll(QStringLiteral("--yes")) == 0) {
-                throw UsageError{QStringLiteral("factory-reset löscht alle Übungen und Einstellungen am Gerät: "
-                                                "mit --yes bestätigen")};
+                throw UsageError{
+                    QStringLiteral("factory-reset löscht alle Übungen und Einstellungen am Gerät: "
+                                   "mit --yes bestätigen")};
             }
             if (!r.isEmpty()) {
                 throw UsageError{QStringLiteral("falsche Anzahl Argumente für factory-reset")};
@@ -437,8 +440,9 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
         } else if (cmd == QLatin1String("set-app")) {
             QStringList r = rest;
             if (r.removeAll(QStringLiteral("--yes")) == 0) {
-                throw UsageError{QStringLiteral("set-app wechselt die Anwendung des Geräts, danach sind dessen "
-                                                "Übungen gelöscht: mit --yes bestätigen")};
+                throw UsageError{
+                    QStringLiteral("set-app wechselt die Anwendung des Geräts, danach sind dessen "
+                                   "Übungen gelöscht: mit --yes bestätigen")};
             }
             if (r.size() != 1) {
                 throw UsageError{QStringLiteral("falsche Anzahl Argumente für set-app")};
