@@ -3,15 +3,21 @@
 #include "QtPrinters.h"
 
 #include "Login.h"
+#include "Paths.h"
 #include "Settings.h"
 #include "TDM1.h"
 #include "TestEnv.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace zud;
 
@@ -132,4 +138,61 @@ TEST_F(SettingsTest, RememberedLogin) {
     EXPECT_FALSE(IsSuperUser(QStringLiteral("sysdba")));
     EXPECT_EQ(StatusText(QStringLiteral("anna"), true), QStringLiteral("Benutzer: ANNA"));
     EXPECT_TRUE(StatusText(QStringLiteral("anna"), false).isEmpty());
+}
+
+TEST_F(SettingsTest, PasswordsAndAdministrator) {
+    // Letters beyond Latin-1 survive the remembered login.
+    const QString polish = QStringLiteral("Łódź-żółć");
+    EXPECT_EQ(UnscramblePassword(ScramblePassword(polish)), polish);
+    // Never more than 50 bytes, and never half a letter.
+    const QString longPolish(40, QChar(0x0142)); // 80 bytes as UTF-8
+    EXPECT_EQ(UnscramblePassword(ScramblePassword(longPolish)), QString(25, QChar(0x0142)));
+    // What an earlier version stored as Latin-1 still reads.
+    EXPECT_EQ(UnscramblePassword(ScramblePasswordBytes(QStringLiteral("Müller").toLatin1())),
+              QStringLiteral("Müller"));
+    Settings s;
+    RememberLogin(s, QStringLiteral("anna"), polish, true);
+    EXPECT_EQ(PrepareLogin(Settings(), true).password, polish);
+
+    EXPECT_EQ(Settings().AdminPassword(), QString::fromLatin1(kAdminPassword));
+    Machine(QStringLiteral("AdminPassword"), QStringLiteral("Praxis-Geheim"));
+    EXPECT_EQ(Settings().AdminPassword(), QStringLiteral("Praxis-Geheim"));
+}
+
+TEST_F(SettingsTest, PrivateFolders) {
+    const QString data = DataFolder();
+    EXPECT_EQ(QFileInfo(data).permissions() & 0x0077, 0) << "group and others have no access";
+
+    QTemporaryDir base;
+    const QString usual = base.filePath(QStringLiteral("Brelk-%1").arg(::geteuid()));
+    const QString first = MakeWorkFolder(base.path());
+    EXPECT_EQ(first, usual + QLatin1Char('/'));
+    struct stat st {};
+    ASSERT_EQ(::lstat(QFile::encodeName(usual).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0700u);
+    EXPECT_EQ(MakeWorkFolder(base.path()), first); // a safe folder is used again
+
+    // Too open: a fresh one instead.
+    ::chmod(QFile::encodeName(usual).constData(), 0777);
+    QString other = MakeWorkFolder(base.path());
+    EXPECT_TRUE(other.startsWith(usual + QLatin1Char('-'))) << other.toStdString();
+    ASSERT_EQ(::lstat(QFile::encodeName(other.chopped(1)).constData(), &st), 0);
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_EQ(st.st_mode & 07777, 0700u);
+
+    // A link in its place is never followed, even to a private folder.
+    QDir(usual).removeRecursively();
+    ASSERT_TRUE(QFile::link(other.chopped(1), usual));
+    const QString third = MakeWorkFolder(base.path());
+    EXPECT_NE(third, usual + QLatin1Char('/'));
+    EXPECT_NE(third, other);
+
+    // The program's own work folder empties silently.
+    const QString work = WorkFolder();
+    ASSERT_FALSE(work.isEmpty());
+    QFile f(work + QStringLiteral("zud.ini"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    EmptyWorkFolder();
+    EXPECT_TRUE(QDir(work).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }

@@ -566,3 +566,47 @@ TEST_F(Zudctl, RecordFilesAreCheckedBeforeTheyReachTheDevice) {
               0);
     EXPECT_EQ(Count(emu.Commands(), 'W'), 3);
 }
+
+TEST(EmulatorProgram, SeedNamesAndLinks) {
+    QTemporaryDir dir;
+    const QString seed = dir.filePath(QStringLiteral("seed/Daten/Th_0/Pat_0"));
+    QDir().mkpath(seed);
+    for (const QString& name : {QStringLiteral("Müller.hdf"), QStringLiteral("Łódź.hdf")}) {
+        QFile f(seed + QLatin1Char('/') + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("abc");
+    }
+    emu::Emulator e;
+    std::vector<std::string> skipped;
+    EXPECT_EQ(e.LoadSeed(dir.filePath(QStringLiteral("seed")).toStdString(), &skipped), 1);
+    EXPECT_TRUE(e.HasFile("0:\\Daten\\Th_0\\Pat_0\\M\xFCller.hdf")); // ü as the device's byte 0xFC
+    EXPECT_EQ(skipped, std::vector<std::string>{"Daten/Th_0/Pat_0/Łódź.hdf"});
+
+    // --link replaces a link it may own, never a regular file.
+    const QString bin = QStringLiteral(ZUD_BIN_DIR "/zud12-emulator");
+    const QString file = dir.filePath(QStringLiteral("datei"));
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("wichtig");
+    f.close();
+    QProcess p;
+    p.start(bin, {QStringLiteral("--link"), file});
+    ASSERT_TRUE(p.waitForFinished(5000));
+    EXPECT_EQ(p.exitCode(), 1);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("wichtig"));
+    const QString stale = dir.filePath(QStringLiteral("alt"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/pts/9999"), stale));
+    QProcess q;
+    q.start(bin, {QStringLiteral("--link"), stale});
+    ASSERT_TRUE(q.waitForReadyRead(5000));
+    EXPECT_TRUE(QFileInfo(stale).symLinkTarget().startsWith(QStringLiteral("/dev/pts/")));
+    EXPECT_NE(QFileInfo(stale).symLinkTarget(), QStringLiteral("/dev/pts/9999"));
+    q.terminate();
+    ASSERT_TRUE(q.waitForFinished(5000));
+
+    QProcess h;
+    h.start(bin, {QStringLiteral("--help")});
+    ASSERT_TRUE(h.waitForFinished(5000));
+    EXPECT_TRUE(h.readAllStandardOutput().contains("--demo"));
+}

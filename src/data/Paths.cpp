@@ -54,6 +54,20 @@ QString LockFolder() {
     return DataFolder() + QStringLiteral("lock/");
 }
 
+QString MakeWorkFolder(const QString& base) {
+    // The usual name when it is safe to use; otherwise (somebody else's, a link, too open) a
+    // fresh one that nobody could have prepared.
+    const QString usual = QStringLiteral("%1/Brelk-%2").arg(base).arg(::geteuid());
+    if (PrivateFolder(QFile::encodeName(usual))) {
+        return usual + QLatin1Char('/');
+    }
+    QByteArray tmpl = QFile::encodeName(usual + QStringLiteral("-XXXXXX"));
+    if (::mkdtemp(tmpl.data()) == nullptr) {
+        return {};
+    }
+    return QFile::decodeName(tmpl) + QLatin1Char('/');
+}
+
 QString WorkFolder() {
     static QString folder;
     if (!folder.isEmpty() && PrivateFolder(QFile::encodeName(folder.chopped(1)))) {
@@ -63,18 +77,7 @@ QString WorkFolder() {
     if (base.isEmpty() || !QFileInfo(base).isDir()) {
         base = QDir::tempPath();
     }
-    // The usual name when it is safe to use; otherwise (somebody else's, a link, too open) a
-    // fresh one that nobody could have prepared.
-    const QString usual = QStringLiteral("%1/Brelk-%2").arg(base).arg(::geteuid());
-    if (PrivateFolder(QFile::encodeName(usual))) {
-        folder = usual + QLatin1Char('/');
-        return folder;
-    }
-    QByteArray tmpl = QFile::encodeName(usual + QStringLiteral("-XXXXXX"));
-    if (::mkdtemp(tmpl.data()) == nullptr) {
-        return {};
-    }
-    folder = QFile::decodeName(tmpl) + QLatin1Char('/');
+    folder = MakeWorkFolder(base);
     return folder;
 }
 

@@ -15,6 +15,8 @@ QString LockFolder();
 // when that is a directory of this user with mode 0700 and not a link, else a fresh one made
 // like mkdtemp. Created when missing; empty when no folder can be made.
 QString WorkFolder();
+// The work folder below `base` by the rule above (WorkFolder keeps the one it made for the run).
+QString MakeWorkFolder(const QString& base);
 // Deletes every file in the work folder, silently.
 void EmptyWorkFolder();
 

@@ -230,6 +230,11 @@ QByteArray ScramblePassword(const QString& password) {
         p.chop(1);
         text = p.toUtf8();
     }
+    return ScramblePasswordBytes(text);
+}
+
+QByteArray ScramblePasswordBytes(const QByteArray& textIn) {
+    const QByteArray text = textIn.left(50);
     QByteArray plain(51, '\0');
     plain[0] = static_cast<char>(text.size());
     std::copy(text.begin(), text.end(), plain.begin() + 1);

@@ -95,6 +95,8 @@ private:
 // text (letters beyond Latin-1, e.g. Polish ones, survive), scrambled. Reading also accepts the
 // Latin-1 text of earlier versions.
 QByteArray ScramblePassword(const QString& password);
+// The same over the password's bytes as they are stored (at most 50).
+QByteArray ScramblePasswordBytes(const QByteArray& text);
 QString UnscramblePassword(const QByteArray& stored);
 
 } // namespace zud
