@@ -3,6 +3,7 @@
 #include "QtPrinters.h"
 
 #include "CheckedFile.h"
+#include "TestEnv.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,20 +76,16 @@ TEST(CheckedFile, FullDiskKeepsTheOldFile) {
     const QString path = dir.filePath(QStringLiteral("a.bin"));
     ASSERT_TRUE(SaveFile(path, QByteArray("alt")));
     // A file size limit fails writes as a full disk does.
-    rlimit old{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     QString error;
-    const bool ok = SaveFile(path, QByteArray(100000, 'y'), &error);
+    bool ok = true, opened = false, committed = true;
+    qint64 written = 0;
     CheckedFile streamed(dir.filePath(QStringLiteral("b.bin")));
-    const bool opened = streamed.Open();
-    const qint64 written = streamed.write(QByteArray(100000, 'z'));
-    const bool committed = streamed.Commit();
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    test::WithFileSizeLimit(4096, [&] {
+        ok = SaveFile(path, QByteArray(100000, 'y'), &error);
+        opened = streamed.Open();
+        written = streamed.write(QByteArray(100000, 'z'));
+        committed = streamed.Commit();
+    });
     EXPECT_FALSE(ok);
     EXPECT_EQ(error,
               QStringLiteral("Datei kann nicht geschrieben werden: %1 (kein Platz mehr auf dem Datenträger)")
@@ -109,23 +106,11 @@ TEST(CheckedFile, NoPermission) {
                                                   QFileDevice::ReadOther | QFileDevice::ExeOther));
     ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                       QFileDevice::ExeOwner | QFileDevice::ExeOther));
-    // Root may write anywhere: the check runs as an ordinary user in a child process.
-    const pid_t pid = ::fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
-            ::_exit(3);
-        }
+    EXPECT_TRUE(test::AsOrdinaryUser([&] {
         QString error;
         const QString target = locked + QStringLiteral("/a.bin");
-        const bool saved = SaveFile(target, "x", &error);
-        const bool checked = CheckDestination(target);
-        const bool words = error.endsWith(QStringLiteral("(keine Berechtigung für diesen Ordner)"));
-        ::_exit(!saved && !checked && words ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+        return !SaveFile(target, "x", &error) && !CheckDestination(target) &&
+               error.endsWith(QStringLiteral("(keine Berechtigung für diesen Ordner)"));
+    }));
     EXPECT_TRUE(Entries(locked).isEmpty());
 }

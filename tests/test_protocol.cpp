@@ -2,11 +2,10 @@
 // against the emulated device.
 
 #include "EmuFixture.h"
-
 #include "Handshake.h"
+#include "TestEnv.h"
+
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QLocale>
 
@@ -312,22 +311,13 @@ TEST_F(Protocol, PortsThatDoNotOpenSayWhy) {
     // No permission: an ordinary user (root may open anything) in a child process.
     dev->close();
     ASSERT_EQ(::chmod(dev->ComPort.toLocal8Bit().constData(), 0600), 0);
-    const pid_t pid = ::fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
-            ::_exit(3);
-        }
+    EXPECT_TRUE(test::AsOrdinaryUser([this] {
         TZUD12 user;
         user.ComPort = dev->ComPort;
         user.open();
-        const QString m = PortOpenMessage(user.ComPort, user.ComError);
-        ::_exit(!user.ComOpen && m.contains(QStringLiteral("Mitglied der Gruppe dialout")) ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+        return !user.ComOpen && PortOpenMessage(user.ComPort, user.ComError)
+                                    .contains(QStringLiteral("Mitglied der Gruppe dialout"));
+    }));
 }
 
 TEST_F(Protocol, DamagedFrameIsNotAnswered) {

@@ -3,6 +3,7 @@
 #include "Demo.h"
 #include "EmuFixture.h"
 #include "Recording.h"
+#include "TestEnv.h"
 #include "Zudctl.h"
 
 #include <QDir>
@@ -461,15 +462,8 @@ TEST_F(Zudctl, LocalFilesAreCompleteOrNotThere) {
 
     // A disk that fills up during the write: exit 1, the reason, no file at all.
     const QString target = dir.filePath(QStringLiteral("voll.hdf"));
-    rlimit old{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 2048;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const int rc = Run({QStringLiteral("get"), QString::fromStdString(src), target});
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, handler);
+    int rc = -1;
+    WithFileSizeLimit(2048, [&] { rc = Run({QStringLiteral("get"), QString::fromStdString(src), target}); });
     EXPECT_EQ(rc, 1);
     EXPECT_TRUE(err.contains(QStringLiteral("(kein Platz mehr auf dem Datenträger)"))) << err.toStdString();
     EXPECT_FALSE(QFile::exists(target));

@@ -138,28 +138,26 @@ int ApplicationTypeCode(int aktiv) {
     return aktiv >= 1 && aktiv <= 12 ? kCodes[aktiv - 1] : -1;
 }
 
-bool CheckDevicePath(const QString& path, QString* reason) {
+namespace {
+
+bool CheckDeviceText(const QString& text, size_t maxLen, QString* reason) {
     QByteArray bytes;
     QString why;
-    if (!DeviceText(path, kMaxPathLen, bytes, why)) {
-        if (reason) {
-            *reason = why;
-        }
-        return false;
+    const bool ok = DeviceText(text, maxLen, bytes, why);
+    if (!ok && reason) {
+        *reason = why;
     }
-    return true;
+    return ok;
+}
+
+} // namespace
+
+bool CheckDevicePath(const QString& path, QString* reason) {
+    return CheckDeviceText(path, kMaxPathLen, reason);
 }
 
 bool CheckDeviceMask(const QString& mask, QString* reason) {
-    QByteArray bytes;
-    QString why;
-    if (!DeviceText(mask, kMaxMaskLen, bytes, why)) {
-        if (reason) {
-            *reason = why;
-        }
-        return false;
-    }
-    return true;
+    return CheckDeviceText(mask, kMaxMaskLen, reason);
 }
 
 TZUD12::TZUD12(const QString& log) : LogFileName(log) {}

@@ -160,7 +160,7 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
         Split(rest, {QStringLiteral("--search"), QStringLiteral("--name"), QStringLiteral("--vorname"),
                      QStringLiteral("--geburtstag"), QStringLiteral("--nummer"), QStringLiteral("--date"),
                      QStringLiteral("--time"), QStringLiteral("--device")});
-    dm.Login(user, password);
+    dm.Login(user, password, settings.AdminPassword());
 
     if (cmd == QLatin1String("patients")) {
         Positional(a, 0, QStringLiteral("patients [--search TEXT]"));
