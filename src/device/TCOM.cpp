@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/serial.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -84,6 +85,14 @@ bool TCOM::Open(const QString& port, uint8_t RTSMode, uint8_t DTRMode) {
         return fail(ENOTTY);
     }
     ::ioctl(FHandle, TIOCEXCL);
+    // A USB-serial converter holds back the end of every block for its latency timer (up to
+    // 16 ms) unless the driver runs it in low-latency mode; drivers that do not know the mode
+    // (pseudo-terminals, plain ports) refuse the call, which changes nothing.
+    serial_struct serial{};
+    if (::ioctl(FHandle, TIOCGSERIAL, &serial) == 0 && !(serial.flags & ASYNC_LOW_LATENCY)) {
+        serial.flags |= ASYNC_LOW_LATENCY;
+        ::ioctl(FHandle, TIOCSSERIAL, &serial);
+    }
 
     termios tio{};
     if (::tcgetattr(FHandle, &tio) != 0) {

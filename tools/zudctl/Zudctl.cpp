@@ -3,6 +3,7 @@
 #include "CheckedFile.h"
 #include "Handshake.h"
 #include "Paths.h"
+#include "Ports.h"
 #include "TDM1.h"
 #include "TZUD12.h"
 #include "ZudctlInternal.h"
@@ -31,6 +32,8 @@ const char* const kUsage =
     "Aufruf: zudctl [--port PFAD] [--baud N] [--log DATEI] BEFEHL [ARGUMENTE]\n"
     "\n"
     "Gerätebefehle (jeder beginnt mit der Geräteerkennung und endet mit dem Normalbild):\n"
+    "  ports [--all]                 Schnittstellen wie im Menü: BESCHRIFTUNG;PFAD (USB-Kabel und\n"
+    "                                Bluetooth, sonst alle; --all: immer alle)\n"
     "  info                          Firmware, Typ, Kunde und Seriennummer\n"
     "  ls VERZEICHNIS [MASKE]        Dateien eines Verzeichnisses (Maske: *.*)\n"
     "  get GERÄTEPFAD DATEI         Datei vom Gerät lesen\n"
@@ -259,6 +262,22 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
                 err << e.Message() << '\n';
                 return 1;
             }
+        }
+        if (cmd == QLatin1String("ports")) {
+            QStringList r = rest;
+            const bool all = r.removeAll(QStringLiteral("--all")) > 0;
+            if (!r.isEmpty()) {
+                throw UsageError{QStringLiteral("ports [--all]")};
+            }
+            auto discovery = SystemPortDiscovery();
+            const QList<PortInfo> ports = discovery->Ports();
+            const PortList list =
+                BuildPortList(ports, TestKabel(ports), discovery->Bluetooth(std::chrono::seconds(20)), all,
+                              port.isEmpty() ? QStringList() : QStringList{port});
+            for (const PortItem& item : list.items) {
+                out << ctl::Csv(item.caption) << ';' << ctl::Csv(item.path) << '\n';
+            }
+            return 0;
         }
         const int offline = ctl::RunOffline(cmd, rest, out, err);
         if (offline >= 0) {
