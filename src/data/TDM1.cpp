@@ -574,7 +574,7 @@ std::optional<Recording> TDM1::OpenRecording(qint64 counter, QString* deviceName
     return m;
 }
 
-qint64 TDM1::DeviceId(const QString& deviceName) {
+qint64 TDM1::DeviceId(const QString& deviceName, int step) {
     auto& c = Db();
     const auto found =
         c.Query(QStringLiteral("select GERAETEID from QALGeraete\nwhere GeraeteName = ?"), {deviceName});
@@ -583,20 +583,32 @@ qint64 TDM1::DeviceId(const QString& deviceName) {
     }
     const auto max = c.Query(QStringLiteral("select max(GeraeteID) from QALGeraete"));
     const qint64 next =
-        (max.empty() || !max.front().At(0).isValid()) ? 1 : max.front().At(0).toLongLong() + 1;
+        (max.empty() || !max.front().At(0).isValid()) ? step : max.front().At(0).toLongLong() + step;
     const qint64 key = c.NextId(QStringLiteral("GEN_GERAETE_ID"));
     c.Exec(QStringLiteral("insert into QALGeraete (ZAEHLER, GERAETEID, GERAETENAME) values (?, ?, ?)"),
            {key, next, deviceName});
     return next;
 }
 
+std::optional<qint64> TDM1::FindPatient(const QString& name, const QString& vorname,
+                                        const QDate& geburtstag) {
+    const auto rows = Db().Query(
+        QStringLiteral(
+            "select IDENTIFIKATION from QALPatient where NAME = ? and VORNAME = ? and GEBURTSTAG = ?"),
+        {name, vorname, QDateTime(geburtstag, QTime(0, 0))});
+    if (rows.empty()) {
+        return std::nullopt;
+    }
+    return rows.front().Int(QStringLiteral("IDENTIFIKATION"));
+}
+
 qint64 TDM1::InsertRecording(qint64 patient, const QDate& datum, const QTime& uhrzeit,
-                             const QByteArray& daten, const QString& deviceName) {
+                             const QByteArray& daten, const QString& deviceName, int deviceStep) {
     if (daten.size() < 89) {
         throw DataError(Tr("Die Aufzeichnung ist unvollständig (kein Programmkopf)."));
     }
     auto& c = Db();
-    const qint64 typ = DeviceId(deviceName);
+    const qint64 typ = DeviceId(deviceName, deviceStep);
     const qint64 counter = c.NextId(QStringLiteral("GEN_ZUDDATA_ID"));
     const int betriebsart = static_cast<uint8_t>(daten[2]) + 1;
     c.Exec(QStringLiteral("insert into ZUDData (COUNTER, TYP, PATIENT, DATUM, UHRZEIT, BETRIEBSART, DATEN, "

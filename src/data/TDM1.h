@@ -137,10 +137,14 @@ public:
     std::optional<Recording> OpenRecording(qint64 counter, QString* deviceName = nullptr);
     std::optional<Recording> GetRecording(qint64 counter);
     // The device row for a device type name: found, or inserted with max + 1 (1 when empty).
-    qint64 DeviceId(const QString& deviceName);
+    // `step` is the distance of a new number from the largest one: 1 for live recordings,
+    // 100 for the device read-out (whose first device gets 100).
+    qint64 DeviceId(const QString& deviceName, int step = 1);
     // Inserts a recording; BETRIEBSART from byte 2 of the stream + 1.
     qint64 InsertRecording(qint64 patient, const QDate& datum, const QTime& uhrzeit, const QByteArray& daten,
-                           const QString& deviceName);
+                           const QString& deviceName, int deviceStep = 1);
+    // The patient with exactly this surname, first name and birth date (case-sensitive), if any.
+    std::optional<qint64> FindPatient(const QString& name, const QString& vorname, const QDate& geburtstag);
     // A recording of the same patient, date and time, if any.
     std::optional<qint64> FindRecording(qint64 patient, const QDate& datum, const QTime& uhrzeit);
     void ReplaceRecordingData(qint64 counter, const QByteArray& daten);

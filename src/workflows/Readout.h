@@ -1,0 +1,87 @@
+#pragma once
+
+// The exercise read-out: from the device's patient folders into the patient database, without
+// windows. The read-out window and `zudctl readout` both run it; progress and cancel reach them
+// through callbacks. Every recording arrives in the database exactly once and byte for byte,
+// and a patient's exercises are deleted on the device only after all of that patient's stored
+// recordings were committed and read back equal.
+
+#include "TDM1.h"
+#include "TZUD12.h"
+
+#include <QDate>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <stdexcept>
+
+namespace zud::wf {
+
+// A read-out ends with one of these; its message is the German text for the error dialog.
+class WorkflowError : public std::runtime_error {
+public:
+    enum Kind { ENoDev, EComErr, ENotSup, ENoExercises };
+    WorkflowError(Kind kind, const QString& message)
+        : std::runtime_error(message.toStdString()), FKind(kind), FMessage(message) {}
+    Kind kind() const { return FKind; }
+    const QString& Message() const { return FMessage; }
+
+private:
+    Kind FKind;
+    QString FMessage;
+};
+
+struct Callbacks {
+    // The progress window: a text line, a position and a maximum.
+    std::function<void(const QString& text, int position, int maximum)> progress;
+    // The user closed the progress window; asked between recordings.
+    std::function<bool()> cancelRequested;
+    // A second, short-lived progress window for long listings and deletions; may give nullptr.
+    std::function<TProgressBar*(const QString& text, int maximum)> openSecond;
+    std::function<void()> closeSecond;
+};
+
+// Device birthdays: seconds since 1900-01-01; 1950-01-01 marks "not set".
+QDate GeburtsdatumZuDatum(int64_t sekunden);
+int64_t DatumZuGeburtsdatum(const QDate& datum);
+QString Name(const Stammsatz& s);
+QString Vorname(const Stammsatz& s);
+// Shown without remark: names given and a birthday other than 0.
+bool IstVollstaendig(const Stammsatz& s);
+// May be looked up and read out: names given and a birthday other than "not set".
+bool IstZuordenbar(const Stammsatz& s);
+
+// Loading: handshake, system, therapist and patient records, the sixty listings, the
+// pre-selection. Ends the conversation (normal screen, close) in every case; throws
+// WorkflowError.
+void LeseMessungen(TZUD12& dev, TDM1& dm, const Callbacks& cb = {});
+// Pre-selects the recordings of one slot that are not yet in the database.
+void CheckMessungen(TZUD12& dev, TDM1& dm, int therapeut, int patient);
+// Writes a database patient into a device patient record (assignment; the device is not touched).
+void Zuweisen(TZUD12& dev, int therapeut, int patient, const Patient& p);
+
+struct SlotResult {
+    int stored = 0;
+    int deleted = 0;
+    int skipped = 0; // not a recording, or without a valid date: reported, never stored
+};
+
+struct TransferResult {
+    std::array<SlotResult, TZUD12::kSlots> perSlot{};
+    qint64 lastPatient = 0; // the database patient of the last stored recording; 0 when none
+    QStringList problems;   // recordings that were skipped, and why
+    bool failed = false;
+    QString error; // the German message when the transfer stopped (communication, cancel)
+    int Stored() const;
+};
+
+// The transfer of every checked recording ("Auslesen"), optionally deleting them on the device
+// afterwards. Never throws for device or database failures: what was stored stays stored, and
+// the result says where it stopped. Ends the conversation in every case.
+TransferResult Uebertrage(TZUD12& dev, TDM1& dm, bool loeschen, const Callbacks& cb = {});
+
+// The device's model name as the database names devices.
+QString GeraeteName(const TZUD12& dev);
+
+} // namespace zud::wf
