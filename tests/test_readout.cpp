@@ -7,6 +7,7 @@
 #include "Readout.h"
 #include "RecordingCheck.h"
 #include "TestEnv.h"
+#include "Zudctl.h"
 
 #include <QDir>
 
@@ -249,4 +250,43 @@ TEST_F(Readout, LoadingFailures) {
     }
     EXPECT_EQ(emu.Screen(), 0);
     EXPECT_FALSE(dev->ComOpen);
+}
+
+TEST_F(Readout, ZudctlReadout) {
+    auto run = [this](const QStringList& args, QString& out, QString& err) {
+        out.clear();
+        err.clear();
+        QTextStream o(&out), e(&err);
+        const int rc =
+            RunZudctl(QStringList{QStringLiteral("--port"), QString::fromStdString(emu.SlavePath()),
+                                  QStringLiteral("--log"), logFile, QStringLiteral("--db-dir"), loc.dir} +
+                          args,
+                      o, e);
+        o.flush();
+        e.flush();
+        return rc;
+    };
+    QString out, err;
+    ASSERT_EQ(run({QStringLiteral("readout"), QStringLiteral("--dry-run")}, out, err), 0)
+        << err.toStdString();
+    EXPECT_TRUE(out.startsWith(QStringLiteral("0,0;Bäcker, Hans-Jürgen;would store 9\n")))
+        << out.toStdString();
+    EXPECT_EQ(dm->AllPatients().size(), 0u);
+    ASSERT_EQ(run({QStringLiteral("readout"), QStringLiteral("--slot"), QStringLiteral("0,0"),
+                   QStringLiteral("--delete")},
+                  out, err),
+              0)
+        << err.toStdString();
+    EXPECT_EQ(out, QStringLiteral("0,0;Bäcker, Hans-Jürgen;stored 9;deleted 9\n"));
+    ASSERT_EQ(run({QStringLiteral("readout")}, out, err), 0);
+    EXPECT_FALSE(out.contains(QStringLiteral("0,0;")));
+    EXPECT_TRUE(out.contains(QStringLiteral(";deleted 0\n")));
+    // Nothing left to store: nothing printed, success.
+    ASSERT_EQ(run({QStringLiteral("readout")}, out, err), 0);
+    EXPECT_TRUE(out.isEmpty()) << out.toStdString();
+    EXPECT_EQ(run({QStringLiteral("readout"), QStringLiteral("--slot"), QStringLiteral("7,0")}, out, err), 2);
+    // A line fault is a failure.
+    emu.InjectFault({'?', FaultKind::Silence});
+    EXPECT_EQ(run({QStringLiteral("readout")}, out, err), 1);
+    EXPECT_TRUE(err.startsWith(QStringLiteral("Kein Gerät erkannt!")));
 }

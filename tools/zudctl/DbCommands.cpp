@@ -70,6 +70,39 @@ void Only(const Args& a, const QStringList& allowed, const QString& cmd) {
 
 } // namespace
 
+DbLocation Location(const DbOptions& o) {
+    DbLocation loc = DbLocation::FromSettings(Settings());
+    if (!o.server.isEmpty()) {
+        loc.server = o.server;
+    }
+    if (!o.port.isEmpty()) {
+        loc.port = o.port;
+    }
+    if (!o.dir.isEmpty()) {
+        loc.dir = o.dir;
+    }
+    return loc;
+}
+
+QString Password(const DbOptions& o) {
+    // Given, else from the environment, else the administrator's of this machine.
+    QString password = o.password;
+    if (password.isEmpty()) {
+        password = qEnvironmentVariable("ZUD_DB_PASSWORD");
+    }
+    if (password.isEmpty()) {
+        password = Settings().AdminPassword();
+    }
+    return password;
+}
+
+std::unique_ptr<TDM1> OpenDatabase(const DbOptions& o) {
+    auto dm = std::make_unique<TDM1>(Location(o));
+    dm->Login(o.user.isEmpty() ? QString::fromLatin1(kAdminUser) : o.user, Password(o),
+              Settings().AdminPassword());
+    return dm;
+}
+
 int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextStream& err) {
     if (args.isEmpty()) {
         throw UsageError{QStringLiteral("db braucht einen Befehl")};
@@ -90,25 +123,9 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
     }
 
     Settings settings;
-    DbLocation loc = DbLocation::FromSettings(settings);
-    if (!o.server.isEmpty()) {
-        loc.server = o.server;
-    }
-    if (!o.port.isEmpty()) {
-        loc.port = o.port;
-    }
-    if (!o.dir.isEmpty()) {
-        loc.dir = o.dir;
-    }
+    const DbLocation loc = Location(o);
     const QString user = o.user.isEmpty() ? QString::fromLatin1(kAdminUser) : o.user;
-    // The password: given, else from the environment, else the administrator's of this machine.
-    QString password = o.password;
-    if (password.isEmpty()) {
-        password = qEnvironmentVariable("ZUD_DB_PASSWORD");
-    }
-    if (password.isEmpty()) {
-        password = settings.AdminPassword();
-    }
+    const QString password = Password(o);
 
     // Administrator commands on the server's accounts.
     if (cmd == QLatin1String("users")) {

@@ -4,6 +4,7 @@
 #include "Handshake.h"
 #include "Paths.h"
 #include "Ports.h"
+#include "Readout.h"
 #include "TDM1.h"
 #include "TZUD12.h"
 #include "ZudctlInternal.h"
@@ -49,6 +50,10 @@ const char* const kUsage =
     "  set-clock [JJJJ-MM-TTThh:mm:ss]  Geräteuhr stellen (ohne Angabe: jetzt)\n"
     "  reset                         Gerät zurücksetzen\n"
     "  device-records                Systemparameter, Codes, Therapeuten und Patienten lesen\n"
+    "  readout [--delete] [--slot T,P] [--dry-run]\n"
+    "                                Übungen zugeordneter Patienten, die noch nicht in der Datenbank\n"
+    "                                sind, speichern (Patienten werden angelegt); --delete löscht sie\n"
+    "                                danach am Gerät; je Platz: T,P;NAME;stored N;deleted M\n"
     "\n"
     "Dateibefehle (ohne Gerät):\n"
     "  decode [--unit mbar|mmHg] [--old BETRIEBSART] DATEI   Messwerte einer Aufzeichnung\n"
@@ -262,6 +267,92 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
                 err << e.Message() << '\n';
                 return 1;
             }
+        }
+        if (cmd == QLatin1String("readout")) {
+            bool loeschen = false, dryRun = false;
+            int onlySlot = -1;
+            for (qsizetype k = 0; k < rest.size(); ++k) {
+                if (rest[k] == QLatin1String("--delete")) {
+                    loeschen = true;
+                } else if (rest[k] == QLatin1String("--dry-run")) {
+                    dryRun = true;
+                } else if (rest[k] == QLatin1String("--slot") && k + 1 < rest.size()) {
+                    const QStringList tp = rest[++k].split(QLatin1Char(','));
+                    if (tp.size() != 2) {
+                        throw UsageError{QStringLiteral("--slot T,P (Therapeut 0-5, Patient 0-9)")};
+                    }
+                    onlySlot = ParseInt(tp[0], 0, 5, QStringLiteral("Therapeut")) * 10 +
+                               ParseInt(tp[1], 0, 9, QStringLiteral("Patient"));
+                } else {
+                    throw UsageError{QStringLiteral("readout [--delete] [--slot T,P] [--dry-run]")};
+                }
+            }
+            if (port.isEmpty()) {
+                port = QSettings().value(QStringLiteral("Port")).toString();
+            }
+            if (port.isEmpty()) {
+                throw UsageError{QStringLiteral("keine Schnittstelle angegeben (--port PFAD)")};
+            }
+            std::unique_ptr<TDM1> dm;
+            try {
+                dm = ctl::OpenDatabase(dbOptions);
+            } catch (const db::DbError& e) {
+                err << db::DescribeError(e) << '\n';
+                return 1;
+            }
+            TZUD12 dev(logGiven ? log : LogFilePath());
+            dev.ComPort = port;
+            dev.Baud_Rate = baud;
+            try {
+                wf::LeseMessungen(dev, *dm);
+            } catch (const wf::WorkflowError& e) {
+                if (e.kind() == wf::WorkflowError::ENoExercises) {
+                    return 0; // nothing to do
+                }
+                err << e.Message() << '\n';
+                if (!dev.LastLog.isEmpty()) {
+                    err << dev.LastLog << '\n';
+                }
+                return 1;
+            }
+            std::array<int, TZUD12::kSlots> chosen{};
+            for (int k = 0; k < TZUD12::kSlots; ++k) {
+                for (auto& e : dev.MessHeaders[k]) {
+                    e.Checked = e.Checked && (onlySlot < 0 || onlySlot == k);
+                    chosen[k] += e.Checked;
+                }
+            }
+            auto who = [&dev](int k) {
+                const Stammsatz& s = dev.Patienten[k];
+                return ctl::Csv(QStringLiteral("%1, %2").arg(wf::Name(s), wf::Vorname(s)));
+            };
+            if (dryRun) {
+                for (int k = 0; k < TZUD12::kSlots; ++k) {
+                    if (chosen[k] > 0) {
+                        out << k / 10 << ',' << k % 10 << ';' << who(k) << ";would store " << chosen[k]
+                            << '\n';
+                    }
+                }
+                return 0;
+            }
+            const wf::TransferResult r = wf::Uebertrage(dev, *dm, loeschen);
+            for (int k = 0; k < TZUD12::kSlots; ++k) {
+                const auto& s = r.perSlot[k];
+                if (chosen[k] > 0 || s.stored > 0 || s.deleted > 0) {
+                    out << k / 10 << ',' << k % 10 << ';' << who(k) << ";stored " << s.stored << ";deleted "
+                        << s.deleted << '\n';
+                }
+            }
+            for (const QString& problem : r.problems) {
+                err << problem << '\n';
+            }
+            if (r.failed) {
+                err << r.error << '\n';
+                if (!dev.LastLog.isEmpty()) {
+                    err << dev.LastLog << '\n';
+                }
+            }
+            return r.failed || !r.problems.isEmpty() ? 1 : 0;
         }
         if (cmd == QLatin1String("ports")) {
             QStringList r = rest;

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "DeviceRecords.h"
+#include "TDM1.h"
+
+#include <memory>
 
 #include <QString>
 #include <QStringList>
@@ -24,6 +27,12 @@ int RunOffline(const QString& cmd, const QStringList& rest, QTextStream& out, QT
 struct DbOptions {
     QString server, port, dir, user, password;
 };
+// The database the options name, and its password (given, ZUD_DB_PASSWORD, the machine's).
+DbLocation Location(const DbOptions& o);
+QString Password(const DbOptions& o);
+// Logged in; throws db::DbError.
+std::unique_ptr<TDM1> OpenDatabase(const DbOptions& o);
+
 // zudctl db ...; database failures are thrown as db::DbError or DataError.
 int RunDb(const DbOptions& options, const QStringList& args, QTextStream& out, QTextStream& err);
 
