@@ -482,3 +482,39 @@ TEST_F(FileTransfer, PathsTheDeviceCannotHoldAreRefusedBeforeAnythingIsSent) {
     EXPECT_EQ(f[1 + 21], 0xFC);
     EXPECT_EQ(emu.GetFile("0:\\Daten\\Th_0\\Pat_0\\M\xFCller.hdf"), Pattern(10, 3));
 }
+
+TEST_F(FileTransfer, ASecondCommandDuringATransferIsRefusedWithoutTouchingTheLine) {
+    const QString path = kSlotQ + QStringLiteral("\\Lang.hdf");
+    emu.PutFile(path.toStdString(), Pattern(5000, 12));
+    int refused = 0;
+    dev->Pump = [&] {
+        // What a window would do while the transfer repaints it.
+        QByteArray other;
+        refused += !dev->GetVersion();
+        refused += !dev->ReadFile(path, other);
+        refused += !dev->SetDownloadScreen(0);
+        refused += dev->DirectoryQuery(kSlotQ).Status == 1;
+        dev->close();
+    };
+    std::vector<std::pair<qint64, qint64>> moved;
+    dev->Transferred = [&](qint64 done, qint64 total) { moved.emplace_back(done, total); };
+    emu.ClearLog();
+    QByteArray got;
+    ASSERT_TRUE(dev->ReadFile(path, got));
+    EXPECT_EQ(FromQ(got), Pattern(5000, 12));
+    EXPECT_TRUE(dev->ComOpen); // the close waited for the end of the command
+    EXPECT_GT(refused, 0);
+    EXPECT_EQ(refused % 4, 0);
+    // The device saw one "f" and one "R", nothing else.
+    const auto cmds = emu.Commands();
+    ASSERT_EQ(cmds.size(), 2u);
+    EXPECT_EQ(cmds[0].code, 'f');
+    EXPECT_EQ(cmds[1].code, 'R');
+    EXPECT_TRUE(LogCount(QStringLiteral("GetVersion (busy): another device command is running")) > 0);
+    // Progress within the file: block by block up to its size.
+    const std::vector<std::pair<qint64, qint64>> expected = {
+        {1024, 5000}, {2048, 5000}, {3072, 5000}, {4096, 5000}, {5000, 5000}};
+    EXPECT_EQ(moved, expected);
+    dev->Pump = nullptr;
+    EXPECT_TRUE(dev->GetVersion());
+}

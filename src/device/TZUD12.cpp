@@ -169,6 +169,9 @@ TZUD12::~TZUD12() {
 // ---------------------------------------------------------------- link
 
 void TZUD12::open() {
+    if (Busy("open")) {
+        return;
+    }
     if (!ComOpen) {
         ComDev.SetBaud(Baud_Rate);
         ComOpen = ComDev.Open(ComPort, 0, 0);
@@ -181,6 +184,9 @@ void TZUD12::open() {
 }
 
 void TZUD12::close() {
+    if (Busy("close")) {
+        return; // the running command keeps its line; the caller closes it afterwards
+    }
     if (ComOpen) {
         ComDev.Close();
     }
@@ -236,9 +242,25 @@ bool TZUD12::EchoMatches(const uint8_t* echo) const {
 }
 
 void TZUD12::PumpMessages() {
-    if (Pump) {
-        Pump();
+    if (Pump && !FPumping) {
+        FPumping = true;
+        try {
+            Pump();
+        } catch (...) {
+            FPumping = false;
+            throw;
+        }
+        FPumping = false;
     }
+}
+
+bool TZUD12::Busy(const char* command) {
+    if (!FPumping) {
+        return false;
+    }
+    // Called from a window while another command waits for the device: the line is not touched.
+    AddLog(QStringLiteral("%1 (busy): another device command is running").arg(QLatin1String(command)));
+    return true;
 }
 
 void TZUD12::PauseMs(int ms) {
@@ -246,6 +268,9 @@ void TZUD12::PauseMs(int ms) {
 }
 
 void TZUD12::Reset() {
+    if (Busy("Reset")) {
+        return;
+    }
     try {
         BuildFrame('X');
         SendFrame();
@@ -266,6 +291,9 @@ void TZUD12::Reset() {
 // ---------------------------------------------------------------- identity, clock, screen
 
 bool TZUD12::GetVersion() {
+    if (Busy("GetVersion")) {
+        return false;
+    }
     try {
         ComDev.Send(static_cast<uint8_t>('?'));
         if (!WaitFor(sizeof(VERSION), kFramedTimeout)) {
@@ -294,6 +322,9 @@ bool TZUD12::GetVersion() {
 }
 
 bool TZUD12::GetDeviceInfo() {
+    if (Busy("GetDeviceInfo")) {
+        return false;
+    }
     try {
         BuildFrame('!');
         SendFrame();
@@ -323,6 +354,9 @@ bool TZUD12::GetDeviceInfo() {
 }
 
 bool TZUD12::WriteRTC(const QDateTime& DateTime) {
+    if (Busy("WriteRTC")) {
+        return false;
+    }
     try {
         // Wall-clock seconds since 01.01.2008 00:00:00; both read as local times without
         // daylight-saving shifts, as the device counts them.
@@ -346,6 +380,9 @@ bool TZUD12::WriteRTC(const QDateTime& DateTime) {
 }
 
 bool TZUD12::SetDownloadScreen(uint8_t Index) {
+    if (Busy("SetDownloadScreen")) {
+        return false;
+    }
     if (!ComOpen) {
         return false;
     }
@@ -367,6 +404,9 @@ bool TZUD12::SetDownloadScreen(uint8_t Index) {
 // ---------------------------------------------------------------- file transfer
 
 bool TZUD12::SetFileName(const QString& name, uint32_t size, const QString& mask) {
+    if (Busy("SetFileName")) {
+        return false;
+    }
     QByteArray ansi;
     QByteArray m;
     QString reason;
@@ -412,6 +452,9 @@ bool TZUD12::SetFileName(const QString& name, uint32_t size, const QString& mask
 }
 
 bool TZUD12::ReadFile(const QString& name, QByteArray& stream) {
+    if (Busy("ReadFile")) {
+        return false;
+    }
     const QString& file = name;
     try {
         if (!SetFileName(name, 0, QString())) {
@@ -457,6 +500,9 @@ bool TZUD12::ReadFile(const QString& name, QByteArray& stream) {
             ComDev.Send(ack, 2);
             stream.append(reinterpret_cast<const char*>(OutBuffer.data()), static_cast<qsizetype>(want));
             got += static_cast<qint64>(want);
+            if (Transferred) {
+                Transferred(got, size);
+            }
             PumpMessages();
         } while (got < size);
         if (got != size) {
@@ -473,6 +519,9 @@ bool TZUD12::ReadFile(const QString& name, QByteArray& stream) {
 }
 
 bool TZUD12::WriteFile(const QString& name, const QByteArray& stream) {
+    if (Busy("WriteFile")) {
+        return false;
+    }
     const QString& file = name;
     try {
         // Without the header the device would write into whatever file it named last.
@@ -513,6 +562,9 @@ bool TZUD12::WriteFile(const QString& name, const QByteArray& stream) {
                          .arg(file));
             }
             sent += static_cast<qint64>(n);
+            if (Transferred) {
+                Transferred(sent, size);
+            }
             PumpMessages();
         } while (sent < size);
     } catch (const DeviceFault& e) {
@@ -523,6 +575,9 @@ bool TZUD12::WriteFile(const QString& name, const QByteArray& stream) {
 }
 
 bool TZUD12::DeleteFileByName(const QString& name) {
+    if (Busy("DeleteFileByName")) {
+        return false;
+    }
     const QString& file = name;
     try {
         if (!SetFileName(name, 0, QString())) {
@@ -556,6 +611,9 @@ bool TZUD12::DeleteFileByName(const QString& name) {
 
 bool TZUD12::GetFilenames(TProgressBar* Sender, const QString& Dir, const QString& Maske,
                           QList<DateiInfo>& Filenames) {
+    if (Busy("GetFilenames")) {
+        return false;
+    }
     if (!SetFileName(Dir, 0, Maske)) {
         return false;
     }
@@ -607,6 +665,9 @@ static bool ValidSlot(int therapeut, int patient) {
 }
 
 bool TZUD12::GetMessHeaders(TProgressBar* Sender, int Therapeut, int Patient) {
+    if (Busy("GetMessHeaders")) {
+        return false;
+    }
     if (!ValidSlot(Therapeut, Patient)) {
         return false;
     }
@@ -616,6 +677,9 @@ bool TZUD12::GetMessHeaders(TProgressBar* Sender, int Therapeut, int Patient) {
 }
 
 bool TZUD12::GetMessung(int Therapeut, int Patient, QByteArray& MessStream, int Index) {
+    if (Busy("GetMessung")) {
+        return false;
+    }
     if (!ValidSlot(Therapeut, Patient)) {
         return false;
     }
@@ -629,6 +693,9 @@ bool TZUD12::GetMessung(int Therapeut, int Patient, QByteArray& MessStream, int 
 }
 
 bool TZUD12::DeleteFile(TProgressBar* /*Sender*/, int Therapeut, int Index, int Patient) {
+    if (Busy("DeleteFile")) {
+        return false;
+    }
     if (!ValidSlot(Therapeut, Patient)) {
         return false;
     }
@@ -663,6 +730,11 @@ QTime TZUD12::RecodeTime(uint16_t value) {
 }
 
 File TZUD12::DirectoryCommand(uint8_t code, const QString& name) {
+    if (Busy(code == '-' ? "DirectoryQuery" : "DirectoryCreate")) {
+        File refused = serFile; // the running command's header stays as it is
+        refused.Status = 1;
+        return refused;
+    }
     if (!CheckDevicePath(name)) {
         // The command would act on whatever the device named last: nothing is sent.
         SetFileName(name, 0, QString()); // logs why
@@ -692,6 +764,9 @@ File TZUD12::DirectoryCreate(const QString& name) {
 }
 
 bool TZUD12::CheckDirectory(const QString& filename) {
+    if (Busy("CheckDirectory")) {
+        return false;
+    }
     try {
         QString reason;
         if (!CheckDevicePath(filename, &reason)) {
@@ -712,6 +787,9 @@ bool TZUD12::CheckDirectory(const QString& filename) {
 }
 
 bool TZUD12::SchreibeDatei(const QString& Ziel, const QString& Quelle) {
+    if (Busy("SchreibeDatei")) {
+        return false;
+    }
     try {
         QFile f(Quelle);
         if (!QFileInfo::exists(Quelle) || !f.open(QIODevice::ReadOnly)) {
@@ -750,6 +828,9 @@ bool TZUD12::ReadProgress(TProgressBar* bar, const char* timeoutMessage, const Q
 }
 
 bool TZUD12::DeleteExercises(TProgressBar* Sender, int Therapeut, const QString& /*Maske*/, int Patient) {
+    if (Busy("DeleteExercises")) {
+        return false;
+    }
     try {
         const uint8_t params[3] = {static_cast<uint8_t>(Therapeut), static_cast<uint8_t>(Patient), 0};
         BuildFrame('z', params, 3);
@@ -782,6 +863,9 @@ bool TZUD12::DeleteExercises(TProgressBar* Sender, int Therapeut, const QString&
 }
 
 bool TZUD12::Werkszustand(TProgressBar* Anzeige) {
+    if (Busy("Werkszustand")) {
+        return false;
+    }
     try {
         const uint8_t param = 0;
         BuildFrame('Y', &param, 1);
@@ -809,6 +893,9 @@ bool TZUD12::Werkszustand(TProgressBar* Anzeige) {
 }
 
 bool TZUD12::SetInfoblock(uint32_t address, char subCommand, QByteArray& stream) {
+    if (Busy("SetInfoblock")) {
+        return false;
+    }
     try {
         if (subCommand == 'W' && stream.size() < static_cast<qsizetype>(kInfoblockSize)) {
             // Never write a block that is not all there.
@@ -855,6 +942,9 @@ bool TZUD12::SetInfoblock(uint32_t address, char subCommand, QByteArray& stream)
 }
 
 int TZUD12::LeseAnwendungsdaten() {
+    if (Busy("LeseAnwendungsdaten")) {
+        return -1;
+    }
     QByteArray block;
     if (!SetInfoblock(kInfoblockAddress, 'R', block) ||
         block.size() < static_cast<qsizetype>(kInfoblockSize)) {
@@ -868,6 +958,9 @@ int TZUD12::LeseAnwendungsdaten() {
 }
 
 int TZUD12::SchreibeAnwendungsdaten() {
+    if (Busy("SchreibeAnwendungsdaten")) {
+        return -1;
+    }
     bool changed = false;
     const int code = ApplicationTypeCode(Anwendungen.Aktiv);
     if (code >= 0 && code != GeraeteDaten.Typ) {
@@ -890,6 +983,9 @@ int TZUD12::SchreibeAnwendungsdaten() {
 }
 
 int TZUD12::DeviceReloadFlash() {
+    if (Busy("DeviceReloadFlash")) {
+        return 0;
+    }
     BuildFrame('^');
     SendFrame();
     if (WaitFor(2, kFramedTimeout)) {

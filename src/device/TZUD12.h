@@ -148,6 +148,12 @@ public:
     // has no way to abort a transfer, so a cancel takes effect between commands.
     std::function<void()> Pump;
 
+    // Called during file transfers with the bytes moved so far and the file's size, so that a
+    // progress bar can move within a long file.
+    std::function<void(qint64 done, qint64 total)> Transferred;
+    // True while Pump runs: a device command started from there fails at once.
+    bool Pumping() const { return FPumping; }
+
     // The message of the most recent protocol log entry (also when no log file is set).
     QString LastLog;
 
@@ -162,6 +168,8 @@ private:
     void Read(void* dst, size_t count);
     bool EchoMatches(const uint8_t* echo) const;
     void PumpMessages();
+    // True (and logged) when a command is started while another one waits in Pump.
+    bool Busy(const char* command);
     void PauseMs(int ms);
     bool ReadProgress(TProgressBar* bar, const char* timeoutMessage, const QString& details);
     File DirectoryCommand(uint8_t code, const QString& name);
@@ -169,6 +177,7 @@ private:
     bool ReadTwice(const std::string& path, QByteArray& stream);
     bool WriteImage(const std::string& path, const void* data, size_t size);
 
+    bool FPumping = false;
     std::array<uint8_t, 10> FFrame{};
     std::array<uint8_t, 65536> OutBuffer{};
     std::array<uint8_t, 65536> INBuffer{};

@@ -38,6 +38,9 @@ bool TZUD12::WriteImage(const std::string& path, const void* data, size_t size) 
 // ---------------------------------------------------------------- programs
 
 bool TZUD12::ReadProgramData(int Therapeut, int Patient) {
+    if (Busy("ReadProgramData")) {
+        return false;
+    }
     if (!ComOpen || !ValidSlot(Therapeut, Patient)) {
         return false;
     }
@@ -61,6 +64,9 @@ bool TZUD12::ReadProgramData(int Therapeut, int Patient) {
 }
 
 bool TZUD12::WriteProgramData(int Therapeut, int Patient) {
+    if (Busy("WriteProgramData")) {
+        return false;
+    }
     if (!ComOpen || !ValidSlot(Therapeut, Patient)) {
         return false;
     }
@@ -79,6 +85,9 @@ bool TZUD12::WriteProgramData(int Therapeut, int Patient) {
 }
 
 bool TZUD12::WriteDefProgramData() {
+    if (Busy("WriteDefProgramData")) {
+        return false;
+    }
     if (!ComOpen) {
         return false;
     }
@@ -115,6 +124,9 @@ bool TZUD12::CalcImpulsMuster(int Therapeut, int Patient, int Programm) {
 // ---------------------------------------------------------------- system parameters
 
 bool TZUD12::ReadSystemParams() {
+    if (Busy("ReadSystemParams")) {
+        return false;
+    }
     QByteArray stream;
     if (!ComOpen || !ReadTwice(kSystemPfad, stream)) {
         return false;
@@ -129,6 +141,9 @@ bool TZUD12::ReadSystemParams() {
 }
 
 bool TZUD12::WriteSystemParams() {
+    if (Busy("WriteSystemParams")) {
+        return false;
+    }
     if (!ComOpen) {
         return false;
     }
@@ -143,6 +158,9 @@ bool TZUD12::WriteSystemParams() {
 }
 
 bool TZUD12::WriteDefSystemParams() {
+    if (Busy("WriteDefSystemParams")) {
+        return false;
+    }
     if (!ComOpen) {
         return false;
     }
@@ -161,6 +179,9 @@ void TZUD12::GenerateSysCRC() {
 // ---------------------------------------------------------------- therapists and patients
 
 bool TZUD12::ReadTherapeutData() {
+    if (Busy("ReadTherapeutData")) {
+        return false;
+    }
     QByteArray stream;
     if (!ComOpen || !ReadTwice(kTherapeutenPfad, stream)) {
         return false;
@@ -179,6 +200,9 @@ bool TZUD12::ReadTherapeutData() {
 }
 
 bool TZUD12::WriteTherapeutData() {
+    if (Busy("WriteTherapeutData")) {
+        return false;
+    }
     if (!ComOpen) {
         return false;
     }
@@ -197,6 +221,9 @@ bool TZUD12::WriteTherapeutData() {
 }
 
 bool TZUD12::ReadPatientData(int Therapeut) {
+    if (Busy("ReadPatientData")) {
+        return false;
+    }
     QByteArray stream;
     if (!ComOpen || !ValidSlot(Therapeut, 0) || !ReadTwice(PatientenPfad(Therapeut), stream)) {
         return false;
@@ -218,6 +245,9 @@ bool TZUD12::ReadPatientData(int Therapeut) {
 }
 
 bool TZUD12::WritePatientData(int Therapeut) {
+    if (Busy("WritePatientData")) {
+        return false;
+    }
     if (!ComOpen || !ValidSlot(Therapeut, 0)) {
         return false;
     }
@@ -240,6 +270,9 @@ bool TZUD12::WritePatientData(int Therapeut) {
 // ---------------------------------------------------------------- access codes
 
 bool TZUD12::ReadCodeData() {
+    if (Busy("ReadCodeData")) {
+        return false;
+    }
     if (!ComOpen) {
         return false;
     }
@@ -261,6 +294,9 @@ bool TZUD12::ReadCodeData() {
 }
 
 bool TZUD12::WriteCodeData() {
+    if (Busy("WriteCodeData")) {
+        return false;
+    }
     if (!ComOpen) {
         return false;
     }
