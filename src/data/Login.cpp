@@ -9,7 +9,7 @@ LoginStart PrepareLogin(const Settings& s, bool userControl) {
     LoginStart l;
     if (!userControl) {
         l.user = QStringLiteral("sysdba");
-        l.password = QString::fromLatin1(kAdminPassword);
+        l.password = s.AdminPassword();
         l.showDialog = false;
         return l;
     }
