@@ -14,12 +14,9 @@ namespace zud {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("CheckedFile", text);
-}
-
 QString Message(const QString& path, const QString& reason) {
-    return Tr("Datei kann nicht geschrieben werden: %1 (%2)").arg(path, reason);
+    return QCoreApplication::translate("CheckedFile", "Datei kann nicht geschrieben werden: %1 (%2)")
+        .arg(path, reason);
 }
 
 // Permissions of a new file as any other program would create it; an existing file keeps its own.
@@ -40,22 +37,22 @@ QString FileErrorReason(int err) {
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-        return Tr("kein Platz mehr auf dem Datenträger");
+        return QCoreApplication::translate("CheckedFile", "kein Platz mehr auf dem Datenträger");
     case EACCES:
     case EPERM:
-        return Tr("keine Berechtigung für diesen Ordner");
+        return QCoreApplication::translate("CheckedFile", "keine Berechtigung für diesen Ordner");
     case EISDIR:
-        return Tr("ein Ordner dieses Namens ist im Weg");
+        return QCoreApplication::translate("CheckedFile", "ein Ordner dieses Namens ist im Weg");
     case ENOENT:
-        return Tr("der Ordner existiert nicht");
+        return QCoreApplication::translate("CheckedFile", "der Ordner existiert nicht");
     case ENOTDIR:
-        return Tr("ein Teil des Pfades ist kein Ordner");
+        return QCoreApplication::translate("CheckedFile", "ein Teil des Pfades ist kein Ordner");
     case EROFS:
-        return Tr("der Datenträger ist schreibgeschützt");
+        return QCoreApplication::translate("CheckedFile", "der Datenträger ist schreibgeschützt");
     case ENAMETOOLONG:
-        return Tr("der Name ist zu lang");
+        return QCoreApplication::translate("CheckedFile", "der Name ist zu lang");
     case EIO:
-        return Tr("Ein-/Ausgabefehler des Datenträgers");
+        return QCoreApplication::translate("CheckedFile", "Ein-/Ausgabefehler des Datenträgers");
     default:
         return QString::fromLocal8Bit(std::strerror(err));
     }

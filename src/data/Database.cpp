@@ -404,13 +404,7 @@ bool DbError::Has(long gdscode) const {
     return FGdsCode == gdscode || std::find(FCodes.begin(), FCodes.end(), gdscode) != FCodes.end();
 }
 
-namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Datenbank", text);
-}
-
-} // namespace
+namespace {} // namespace
 
 QString DescribeError(const DbError& e) {
     long os = e.OsError();
@@ -430,47 +424,63 @@ QString DescribeError(const DbError& e) {
     QString what;
     if (e.Has(isc_network_error) || e.Has(isc_net_connect_err) || e.Has(isc_net_read_err) ||
         e.Has(isc_net_write_err) || e.Has(isc_conn_lost)) {
-        what = Tr("Der Datenbankserver ist nicht erreichbar. Prüfen Sie, ob der Server läuft und ob "
-                  "Servername und Port (SQLServer3, RemoteServicePort3) stimmen.");
+        what = QCoreApplication::translate(
+            "Datenbank", "Der Datenbankserver ist nicht erreichbar. Prüfen Sie, ob der Server läuft und ob "
+                         "Servername und Port (SQLServer3, RemoteServicePort3) stimmen.");
     } else if (e.Has(isc_login) || e.Has(isc_no_priv)) {
-        what = e.Has(isc_login) ? Tr("Benutzername oder Passwort ist falsch.")
-                                : Tr("Diesem Benutzer fehlt die Berechtigung für diesen Vorgang.");
+        what = e.Has(isc_login)
+                   ? QCoreApplication::translate("Datenbank", "Benutzername oder Passwort ist falsch.")
+                   : QCoreApplication::translate(
+                         "Datenbank", "Diesem Benutzer fehlt die Berechtigung für diesen Vorgang.");
     } else if (e.Has(isc_bad_db_format) || e.Has(isc_db_corrupt) || e.Has(isc_wrong_ods) ||
                e.Has(isc_badodsver) || e.Has(isc_bad_checksum)) {
-        what = Tr("Die Datei ist keine Datenbank dieses Programms oder sie ist beschädigt. Stellen Sie die "
-                  "letzte Datensicherung wieder her.");
+        what = QCoreApplication::translate(
+            "Datenbank",
+            "Die Datei ist keine Datenbank dieses Programms oder sie ist beschädigt. Stellen Sie die "
+            "letzte Datensicherung wieder her.");
     } else if (e.Has(isc_lock_dir_access) || (e.Has(isc_lockmanerr) && (os == EACCES || os == EPERM)) ||
                (e.Has(isc_sys_request) && !qEnvironmentVariableIsEmpty("FIREBIRD_LOCK") &&
                 e.Message().contains(qEnvironmentVariable("FIREBIRD_LOCK")))) {
-        what =
-            Tr("Keine Berechtigung für den Sperr-Ordner der Datenbank (FIREBIRD_LOCK). Der Benutzer braucht "
-               "dort Schreibrecht.");
+        what = QCoreApplication::translate(
+            "Datenbank",
+            "Keine Berechtigung für den Sperr-Ordner der Datenbank (FIREBIRD_LOCK). Der Benutzer braucht "
+            "dort Schreibrecht.");
     } else if (os == ENOSPC || os == EDQUOT) {
-        what = Tr("Auf dem Datenträger der Datenbank ist kein Platz mehr. Schaffen Sie Platz und versuchen "
-                  "Sie es erneut.");
+        what = QCoreApplication::translate(
+            "Datenbank",
+            "Auf dem Datenträger der Datenbank ist kein Platz mehr. Schaffen Sie Platz und versuchen "
+            "Sie es erneut.");
     } else if (os == EACCES || os == EPERM || os == EROFS) {
-        what =
-            Tr("Keine Berechtigung für die Datenbankdatei oder ihren Ordner. Der Benutzer braucht Lese- und "
-               "Schreibrecht auf beide.");
+        what = QCoreApplication::translate(
+            "Datenbank",
+            "Keine Berechtigung für die Datenbankdatei oder ihren Ordner. Der Benutzer braucht Lese- und "
+            "Schreibrecht auf beide.");
     } else if (e.Has(isc_io_error) && os == ENOENT) {
-        what =
-            Tr("Die Datenbank wurde nicht gefunden. Prüfen Sie den Datenbankordner (Einstellung SQLDir3).");
+        what = QCoreApplication::translate(
+            "Datenbank",
+            "Die Datenbank wurde nicht gefunden. Prüfen Sie den Datenbankordner (Einstellung SQLDir3).");
     } else if (e.Has(isc_lock_timeout) || e.Has(isc_lockmanerr) || e.Has(isc_shutdown) ||
                (e.Has(isc_io_error) && (os == EAGAIN || os == EBUSY)) ||
                e.Message().contains(QLatin1String("lock"), Qt::CaseInsensitive)) {
-        what = Tr("Die Datenbankdatei wird gerade von einem anderen Programm benutzt. Beenden Sie das andere "
-                  "Programm oder verwenden Sie einen Datenbankserver für mehrere Arbeitsplätze.");
+        what = QCoreApplication::translate(
+            "Datenbank",
+            "Die Datenbankdatei wird gerade von einem anderen Programm benutzt. Beenden Sie das andere "
+            "Programm oder verwenden Sie einen Datenbankserver für mehrere Arbeitsplätze.");
     } else if (e.Has(isc_string_truncation) || e.Has(isc_arith_except)) {
-        what = Tr("Ein Text ist länger, als sein Feld in der Datenbank erlaubt.");
+        what = QCoreApplication::translate("Datenbank",
+                                           "Ein Text ist länger, als sein Feld in der Datenbank erlaubt.");
     } else if (e.IsUpdateConflict()) {
-        what = Tr("Der Datensatz wurde gleichzeitig an einem anderen Arbeitsplatz geändert. Die Daten werden "
-                  "neu geladen; bitte wiederholen Sie den Vorgang.");
+        what = QCoreApplication::translate(
+            "Datenbank",
+            "Der Datensatz wurde gleichzeitig an einem anderen Arbeitsplatz geändert. Die Daten werden "
+            "neu geladen; bitte wiederholen Sie den Vorgang.");
     } else if (e.IsRoleError()) {
-        what = Tr("Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.");
+        what = QCoreApplication::translate("Datenbank",
+                                           "Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.");
     } else if (e.SqlCode() == 0 && e.GdsCode() == 0) {
-        what = Tr("Keine Verbindung zur Datenbank.");
+        what = QCoreApplication::translate("Datenbank", "Keine Verbindung zur Datenbank.");
     } else {
-        what = Tr("Fehler der Datenbank.");
+        what = QCoreApplication::translate("Datenbank", "Fehler der Datenbank.");
     }
     return QStringLiteral("%1\n(%2)").arg(what, e.Message());
 }

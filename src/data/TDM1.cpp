@@ -24,10 +24,6 @@ const QString kPatientColumns = QStringLiteral("IDENTIFIKATION, NUMMER, NAME, KR
                                                "VORNAME, GEBURTSTAG, WOHNORT, STRASSE, PLZ, GESCHLECHT, "
                                                "TELEFON, FAX, EMAIL, GROESSE, GEWICHT, LETZTER_ZUGRIFF");
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Datenbank", text);
-}
-
 // Delphi's time values carry this date; stored times keep it so other tools read them alike.
 const QDate kZeitDatum(1899, 12, 30);
 
@@ -223,7 +219,7 @@ bool TDM1::EnsureInstalled(const QString& adminPassword) {
 // ---------------------------------------------------------------- login
 
 QString TDM1::OpenErrorText(const QString& className) {
-    return Tr("Fehler beim Öffnen der Datenbank. (%1)").arg(className);
+    return QCoreApplication::translate("Datenbank", "Fehler beim Öffnen der Datenbank. (%1)").arg(className);
 }
 
 void TDM1::Connect(const QString& user, const QString& password, const QString& role) {
@@ -232,7 +228,7 @@ void TDM1::Connect(const QString& user, const QString& password, const QString& 
 
 db::Connection& TDM1::Db() {
     if (!FDb) {
-        throw DataError(Tr("Keine Verbindung zur Datenbank."));
+        throw DataError(QCoreApplication::translate("Datenbank", "Keine Verbindung zur Datenbank."));
     }
     return *FDb;
 }
@@ -294,8 +290,9 @@ int TDM1::DelBadRecords() {
 QString TDM1::CheckUserName(const QString& name) {
     static const QRegularExpression kIdent(QStringLiteral("^[A-Za-z][A-Za-z0-9_$]{0,30}$"));
     if (!kIdent.match(name).hasMatch()) {
-        throw DataError(Tr("Ungültiger Benutzername: nur Buchstaben, Ziffern und _ (höchstens 31 Zeichen, "
-                           "zuerst ein Buchstabe)."));
+        throw DataError(QCoreApplication::translate(
+            "Datenbank", "Ungültiger Benutzername: nur Buchstaben, Ziffern und _ (höchstens 31 Zeichen, "
+                         "zuerst ein Buchstabe)."));
     }
     return name;
 }
@@ -310,8 +307,9 @@ namespace {
 
 std::unique_ptr<Connection> AdminConnection(const DbLocation& loc, const QString& adminPassword) {
     if (loc.Embedded()) {
-        throw DataError(Tr("Die Benutzerverwaltung braucht einen Datenbankserver (Einstellung SQLServer3); "
-                           "das eingebettete Datenbanksystem prüft keine Passwörter."));
+        throw DataError(QCoreApplication::translate(
+            "Datenbank", "Die Benutzerverwaltung braucht einen Datenbankserver (Einstellung SQLServer3); "
+                         "das eingebettete Datenbanksystem prüft keine Passwörter."));
     }
     return Connection::Attach({loc.ConnectionString(), QString::fromLatin1(kAdminUser), adminPassword,
                                QStringLiteral("RDB$ADMIN")});
@@ -319,7 +317,7 @@ std::unique_ptr<Connection> AdminConnection(const DbLocation& loc, const QString
 
 void CheckPassword(const QString& password) {
     if (password.isEmpty() || password.contains(QLatin1Char('\0'))) {
-        throw DataError(Tr("Das Passwort darf nicht leer sein."));
+        throw DataError(QCoreApplication::translate("Datenbank", "Das Passwort darf nicht leer sein."));
     }
 }
 
@@ -383,10 +381,12 @@ namespace {
 void CheckMandatory(const Patient& p) {
     if (p.Name.isEmpty() || p.Vorname.isEmpty() || !p.Geburtstag.isValid() ||
         p.Geburtstag == QDate::currentDate()) {
-        throw DataError(Tr("Fehler: Die fettgedruckten Felder sind Pflichtfelder!"));
+        throw DataError(QCoreApplication::translate("Datenbank",
+                                                    "Fehler: Die fettgedruckten Felder sind Pflichtfelder!"));
     }
     if (p.Geburtstag < QDate(1900, 1, 1) || p.Geburtstag > QDate::currentDate()) {
-        throw DataError(Tr("Fehler: Das Geburtsdatum muss zwischen dem 01.01.1900 und heute liegen!"));
+        throw DataError(QCoreApplication::translate(
+            "Datenbank", "Fehler: Das Geburtsdatum muss zwischen dem 01.01.1900 und heute liegen!"));
     }
     const struct {
         const QString& text;
@@ -409,7 +409,8 @@ void CheckMandatory(const Patient& p) {
     };
     for (const auto& f : fields) {
         if (f.text.size() > f.width) {
-            throw DataError(Tr("Fehler: Der Text im Feld „%1“ ist länger als %2 Zeichen.")
+            throw DataError(QCoreApplication::translate(
+                                "Datenbank", "Fehler: Der Text im Feld „%1“ ist länger als %2 Zeichen.")
                                 .arg(QCoreApplication::translate("Datenbank", f.field))
                                 .arg(f.width));
         }
@@ -426,7 +427,7 @@ qint64 TDM1::AddPatient(Patient p) {
             "select IDENTIFIKATION from QALPatient where NAME = ? and VORNAME = ? and GEBURTSTAG = ?"),
         {p.Name, p.Vorname, QDateTime(p.Geburtstag, QTime(0, 0))});
     if (!same.empty()) {
-        throw DataError(Tr("Fehler: Patient bereits vorhanden!"));
+        throw DataError(QCoreApplication::translate("Datenbank", "Fehler: Patient bereits vorhanden!"));
     }
     p.Identifikation = c.NextId(QStringLiteral("GEN_QALPATIENT_ID"));
     c.Exec(QStringLiteral(
@@ -605,7 +606,8 @@ std::optional<qint64> TDM1::FindPatient(const QString& name, const QString& vorn
 qint64 TDM1::InsertRecording(qint64 patient, const QDate& datum, const QTime& uhrzeit,
                              const QByteArray& daten, const QString& deviceName, int deviceStep) {
     if (daten.size() < 89) {
-        throw DataError(Tr("Die Aufzeichnung ist unvollständig (kein Programmkopf)."));
+        throw DataError(QCoreApplication::translate(
+            "Datenbank", "Die Aufzeichnung ist unvollständig (kein Programmkopf)."));
     }
     auto& c = Db();
     const qint64 typ = DeviceId(deviceName, deviceStep);
@@ -634,7 +636,8 @@ std::optional<qint64> TDM1::FindRecording(qint64 patient, const QDate& datum, co
 
 void TDM1::ReplaceRecordingData(qint64 counter, const QByteArray& daten) {
     if (daten.size() < 89) {
-        throw DataError(Tr("Die Aufzeichnung ist unvollständig (kein Programmkopf)."));
+        throw DataError(QCoreApplication::translate(
+            "Datenbank", "Die Aufzeichnung ist unvollständig (kein Programmkopf)."));
     }
     Db().Exec(
         QStringLiteral("update ZUDData set DATEN = ?, LETZTER_ZUGRIFF = ? where COUNTER = %1").arg(counter),

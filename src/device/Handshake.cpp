@@ -8,30 +8,27 @@
 
 namespace zud {
 
-namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Geraet", text);
-}
-
-} // namespace
+namespace {} // namespace
 
 QString PortOpenReason(uint32_t error) {
     switch (error) {
     case ENOENT:
     case ENXIO:
     case ENODEV:
-        return Tr("die Schnittstelle ist nicht vorhanden (Kabel eingesteckt?)");
+        return QCoreApplication::translate("Geraet",
+                                           "die Schnittstelle ist nicht vorhanden (Kabel eingesteckt?)");
     case EACCES:
     case EPERM:
-        return Tr("keine Berechtigung: der Benutzer muss Mitglied der Gruppe dialout sein (danach neu "
-                  "anmelden)");
+        return QCoreApplication::translate(
+            "Geraet", "keine Berechtigung: der Benutzer muss Mitglied der Gruppe dialout sein (danach neu "
+                      "anmelden)");
     case EBUSY:
     case EWOULDBLOCK:
-        return Tr("die Schnittstelle wird von einem anderen Programm benutzt");
+        return QCoreApplication::translate("Geraet",
+                                           "die Schnittstelle wird von einem anderen Programm benutzt");
     case ENOTTY:
     case EINVAL:
-        return Tr("das ist keine serielle Schnittstelle");
+        return QCoreApplication::translate("Geraet", "das ist keine serielle Schnittstelle");
     default:
         return QString::fromLocal8Bit(std::strerror(static_cast<int>(error)));
     }
@@ -39,7 +36,7 @@ QString PortOpenReason(uint32_t error) {
 
 QString PortOpenMessage(const QString& port, uint32_t error) {
     return QStringLiteral("%1(%2)\n%3: %4")
-        .arg(Tr("Schnittstelle kann nicht geöffnet werden"))
+        .arg(QCoreApplication::translate("Geraet", "Schnittstelle kann nicht geöffnet werden"))
         .arg(error)
         .arg(port, PortOpenReason(error));
 }
@@ -49,7 +46,7 @@ bool FirmwareNumber(const QString& FWVersion, int& number, QString& error) {
     bool ok = false;
     number = digits.toInt(&ok, 10);
     if (!ok) {
-        error = Tr("'%1' ist kein gültiger Integerwert").arg(digits);
+        error = QCoreApplication::translate("Geraet", "'%1' ist kein gültiger Integerwert").arg(digits);
         return false;
     }
     return true;
@@ -73,7 +70,7 @@ Handshake RunHandshake(TZUD12& dev, const HandshakeOptions& options) {
         return fail(HandshakeResult::PortError, PortOpenMessage(dev.ComPort, dev.ComError));
     }
     if (!dev.GetVersion()) {
-        return fail(HandshakeResult::NoDevice, Tr("Kein Gerät erkannt!"));
+        return fail(HandshakeResult::NoDevice, QCoreApplication::translate("Geraet", "Kein Gerät erkannt!"));
     }
     int firmware = 0;
     QString error;
@@ -81,21 +78,25 @@ Handshake RunHandshake(TZUD12& dev, const HandshakeOptions& options) {
         return fail(HandshakeResult::ConversionError, error);
     }
     if (firmware < kMinFirmware) {
-        return fail(HandshakeResult::FirmwareTooOld,
-                    Tr("Die Firmware am Gerät unterstützt diese Funktion nicht!"));
+        return fail(
+            HandshakeResult::FirmwareTooOld,
+            QCoreApplication::translate("Geraet", "Die Firmware am Gerät unterstützt diese Funktion nicht!"));
     }
     if (!dev.SetDownloadScreen(199)) {
-        return fail(HandshakeResult::NoDevice, Tr("Kein Gerät erkannt!"));
+        return fail(HandshakeResult::NoDevice, QCoreApplication::translate("Geraet", "Kein Gerät erkannt!"));
     }
     h.screenSet = true;
     if (options.waitBeforeInfo) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     if (!dev.GetDeviceInfo()) {
-        return fail(HandshakeResult::CommError, Tr("Während der Kommunikation ist ein Fehler aufgetreten!"));
+        return fail(
+            HandshakeResult::CommError,
+            QCoreApplication::translate("Geraet", "Während der Kommunikation ist ein Fehler aufgetreten!"));
     }
     if (dev.Kunde == -1) {
-        return fail(HandshakeResult::Unsupported, Tr("Gerät wird nicht unterstützt"));
+        return fail(HandshakeResult::Unsupported,
+                    QCoreApplication::translate("Geraet", "Gerät wird nicht unterstützt"));
     }
     return h;
 }

@@ -29,22 +29,22 @@ const char* const kKurz[kBetriebsarten] = {
     QT_TRANSLATE_NOOP("Betriebsart", "Programmfolge"), QT_TRANSLATE_NOOP("Betriebsart", "EMG 2CH"),
 };
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Aufzeichnung", text);
-}
-
 } // namespace
 
 bool IstAufzeichnung(const QByteArray& daten, QString* reason) {
     const auto size = static_cast<size_t>(daten.size());
     QString why;
     if (size < kKopfBytes + kFussBytes) {
-        why = Tr("Keine Aufzeichnung: %1 Bytes, eine Aufzeichnung hat mindestens %2 (Programmkopf und "
-                 "Statistikblock).")
+        why = QCoreApplication::translate(
+                  "Aufzeichnung",
+                  "Keine Aufzeichnung: %1 Bytes, eine Aufzeichnung hat mindestens %2 (Programmkopf und "
+                  "Statistikblock).")
                   .arg(size)
                   .arg(kKopfBytes + kFussBytes);
     } else if (const int mode = static_cast<uint8_t>(daten[2]); Probenbytes(mode) == 0) {
-        why = Tr("Keine Aufzeichnung: die Betriebsart %1 hat kein Messwertformat.").arg(mode);
+        why = QCoreApplication::translate("Aufzeichnung",
+                                          "Keine Aufzeichnung: die Betriebsart %1 hat kein Messwertformat.")
+                  .arg(mode);
     }
     if (reason) {
         *reason = why;

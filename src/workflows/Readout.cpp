@@ -11,10 +11,6 @@ namespace zud::wf {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Auslesen", text);
-}
-
 QString CommError() {
     return QCoreApplication::translate("Geraet", "Während der Kommunikation ist ein Fehler aufgetreten!");
 }
@@ -150,7 +146,7 @@ void LeseMessungen(TZUD12& dev, TDM1& dm, const Callbacks& cb) {
         if (!dev.ReadTherapeutData()) {
             fail();
         }
-        Progress(cb, Tr("Lade Patientendaten ..."), 3, 69);
+        Progress(cb, QCoreApplication::translate("Auslesen", "Lade Patientendaten ..."), 3, 69);
         for (int t = 0; t < TZUD12::kTherapeuten; ++t) {
             if (!dev.ReadPatientData(t)) {
                 fail();
@@ -162,17 +158,21 @@ void LeseMessungen(TZUD12& dev, TDM1& dm, const Callbacks& cb) {
                 leer.Anzahl = dev.Patienten_ZUD12[Slot(t, p)].Anzahl;
                 dev.Patienten[Slot(t, p)] = leer;
             }
-            Progress(cb, Tr("Lade Patientendaten ..."), 4 + t, 69);
+            Progress(cb, QCoreApplication::translate("Auslesen", "Lade Patientendaten ..."), 4 + t, 69);
         }
         bool any = false;
         for (int t = 0; t < TZUD12::kTherapeuten; ++t) {
             for (int p = 0; p < TZUD12::kPatienten; ++p) {
-                Progress(cb, Tr("Lade Kopfdaten ..."), t * 10 + p + 9, 69);
+                Progress(cb, QCoreApplication::translate("Auslesen", "Lade Kopfdaten ..."), t * 10 + p + 9,
+                         69);
                 const int anzahl = dev.Patienten_ZUD12[Slot(t, p)].Anzahl;
                 bool ok;
                 if (anzahl > 20) {
                     Second second(cb,
-                                  Tr("Lade Kopfdaten (Therapeut %1, Patient %2) ...").arg(t + 1).arg(p + 1),
+                                  QCoreApplication::translate("Auslesen",
+                                                              "Lade Kopfdaten (Therapeut %1, Patient %2) ...")
+                                      .arg(t + 1)
+                                      .arg(p + 1),
                                   anzahl);
                     ok = dev.GetMessHeaders(second.Bar(), t, p);
                 } else {
@@ -183,11 +183,13 @@ void LeseMessungen(TZUD12& dev, TDM1& dm, const Callbacks& cb) {
                 }
                 any = any || !dev.MessHeaders[Slot(t, p)].isEmpty();
                 CheckMessungen(dev, dm, t, p);
-                Progress(cb, Tr("Lade Kopfdaten ..."), t * 10 + p + 10, 69);
+                Progress(cb, QCoreApplication::translate("Auslesen", "Lade Kopfdaten ..."), t * 10 + p + 10,
+                         69);
             }
         }
         if (!any) {
-            throw WorkflowError(WorkflowError::ENoExercises, Tr("Es sind keine Übungen gespeichert"));
+            throw WorkflowError(WorkflowError::ENoExercises,
+                                QCoreApplication::translate("Auslesen", "Es sind keine Übungen gespeichert"));
         }
     } catch (...) {
         EndConversation(dev, true);
@@ -217,7 +219,10 @@ void Loesche(TZUD12& dev, int t, int p, const QList<int>& stored, bool alle, con
         if (total <= 50) {
             ok = dev.DeleteExercises(nullptr, t, QStringLiteral("*.*"), p);
         } else {
-            Second second(cb, Tr("Lösche Übungen (Therapeut %1, Patient %2)").arg(t + 1).arg(p + 1),
+            Second second(cb,
+                          QCoreApplication::translate("Auslesen", "Lösche Übungen (Therapeut %1, Patient %2)")
+                              .arg(t + 1)
+                              .arg(p + 1),
                           dev.Patienten_ZUD12[i].Anzahl);
             ok = dev.DeleteExercises(second.Bar(), t, QStringLiteral("*.*"), p);
         }
@@ -292,18 +297,22 @@ TransferResult Uebertrage(TZUD12& dev, TDM1& dm, bool loeschen, const Callbacks&
                         continue;
                     }
                     ++n;
-                    Progress(cb, Tr("Übertrage Übungen %1 von %2 ...").arg(n).arg(total), n, total);
+                    Progress(cb,
+                             QCoreApplication::translate("Auslesen", "Übertrage Übungen %1 von %2 ...")
+                                 .arg(n)
+                                 .arg(total),
+                             n, total);
                     auto skip = [&](const QString& why) {
                         result.problems << QStringLiteral("%1,%2 %3: %4").arg(t).arg(p).arg(e.Filename, why);
                         ++result.perSlot[i].skipped;
                         alle = false;
                     };
                     if (!IstZuordenbar(s)) {
-                        skip(Tr("kein Patient zugewiesen"));
+                        skip(QCoreApplication::translate("Auslesen", "kein Patient zugewiesen"));
                         continue;
                     }
                     if (!e.Datum.isValid() || !e.Zeit.isValid()) {
-                        skip(Tr("Datum oder Uhrzeit am Gerät ungültig"));
+                        skip(QCoreApplication::translate("Auslesen", "Datum oder Uhrzeit am Gerät ungültig"));
                         continue;
                     }
                     if (!patient) {
@@ -333,7 +342,8 @@ TransferResult Uebertrage(TZUD12& dev, TDM1& dm, bool loeschen, const Callbacks&
                     const qint64 counter = dm.InsertRecording(*patient, e.Datum, e.Zeit, stream, device, 100);
                     const auto back = dm.GetRecording(counter);
                     if (!back || back->Daten != stream) {
-                        skip(Tr("in der Datenbank nicht gleich gespeichert"));
+                        skip(QCoreApplication::translate("Auslesen",
+                                                         "in der Datenbank nicht gleich gespeichert"));
                         continue;
                     }
                     if (older) {
@@ -343,11 +353,13 @@ TransferResult Uebertrage(TZUD12& dev, TDM1& dm, bool loeschen, const Callbacks&
                     ++result.perSlot[i].stored;
                     result.lastPatient = *patient;
                     if (cb.cancelRequested && cb.cancelRequested()) {
-                        throw WorkflowError(WorkflowError::EComErr, Tr("Übertragung abgebrochen."));
+                        throw WorkflowError(
+                            WorkflowError::EComErr,
+                            QCoreApplication::translate("Auslesen", "Übertragung abgebrochen."));
                     }
                 }
                 if (loeschen && !stored.isEmpty()) {
-                    Progress(cb, Tr("Lösche..."), n, total);
+                    Progress(cb, QCoreApplication::translate("Auslesen", "Lösche..."), n, total);
                     Loesche(dev, t, p, stored, alle, cb, result.perSlot[i]);
                 }
             }
