@@ -104,6 +104,19 @@ void BM_Readout(benchmark::State& state) {
         const double cpu0 = ThreadCpuSeconds();
         const auto t0 = std::chrono::steady_clock::now();
         wf::LeseMessungen(dev, dm);
+        // Slots 7 to 10 carry no names on the device: the user assigns them.
+        for (int k = 0; k < nSlots; ++k) {
+            if (k % 10 >= 6) {
+                Patient p;
+                p.Name = QStringLiteral("Patient%1").arg(k);
+                p.Vorname = QStringLiteral("Bench");
+                p.Geburtstag = QDate(1900, 1, 1).addDays(20000 + k);
+                wf::Zuweisen(dev, k / 10, k % 10, p);
+                for (auto& e : dev.MessHeaders[static_cast<size_t>(k)]) {
+                    e.Checked = true;
+                }
+            }
+        }
         const auto r = wf::Uebertrage(dev, dm, false);
         const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
         const double cpu = ThreadCpuSeconds() - cpu0;
