@@ -355,19 +355,29 @@ std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const Chart
         // The curve: runs of one colour, at most one point per pixel column.
         QPolygonF lauf;
         QColor laufFarbe;
+        // Long runs go out in pieces: the stroker of wide pens (print resolutions) slows down
+        // badly on polylines of thousands of points.
+        constexpr qsizetype kStueck = 128;
+        const auto kurvenStift = [&](const QColor& c) {
+            return QPen(c, std::round(sf), Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin);
+        };
         const auto abschliessen = [&] {
-            if (lauf.size() >= 2) {
+            if (lauf.size() < 2) {
+                return;
+            }
+            for (qsizetype a = 0; a + 1 < lauf.size(); a += kStueck) {
+                const QPolygonF teil = lauf.mid(a, std::min(kStueck + 1, lauf.size() - a));
                 if (flaeche) {
-                    QPolygonF f = lauf;
-                    f << QPointF(lauf.back().x(), p.rect.bottom())
-                      << QPointF(lauf.front().x(), p.rect.bottom());
+                    QPolygonF f = teil;
+                    f << QPointF(teil.back().x(), p.rect.bottom())
+                      << QPointF(teil.front().x(), p.rect.bottom());
                     Canvas.setPen(Qt::NoPen);
                     Canvas.setBrush(laufFarbe);
                     Canvas.drawPolygon(f);
                     Canvas.setBrush(Qt::NoBrush);
                 }
-                Canvas.setPen(QPen(laufFarbe, std::round(sf), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-                Canvas.drawPolyline(lauf);
+                Canvas.setPen(kurvenStift(laufFarbe));
+                Canvas.drawPolyline(teil);
             }
         };
         long long letzteSpalte = 0;
@@ -419,7 +429,9 @@ std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const Chart
                 spalteS = spalte;
             }
             Canvas.setPen(schwelleStift);
-            Canvas.drawPolyline(s);
+            for (qsizetype a = 0; a + 1 < s.size(); a += kStueck) {
+                Canvas.drawPolyline(s.mid(a, std::min(kStueck + 1, s.size() - a)));
+            }
         }
         if (p.art == Art::Einzel && (mode == 4 || mode == 5) && !o.Echtzeit) {
             const double v = p.skala * (m.Werte[0].Schwelle - ax.DruckMin) / druckSpanne;
@@ -435,11 +447,18 @@ std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const Chart
     const double rechtsBuendig = l + marge - marge / 20 - 5;
     const bool stromSpalte =
         panels.size() == 1 && (o.ShowRealCurrent || o.ShowAvgRealCurrent) && ax.Strom > 0 && mode <= 3;
+    // Drawn from the top down; a label that would overlap the one above it is left out, so
+    // that small panels stay readable.
+    double obenFrei = -1e300;
     for (size_t k = 0; k < panels.size(); ++k) {
         const Panel& p = panels[k];
         const bool untersterPanel = k + 1 == panels.size();
-        for (int j = untersterPanel ? 0 : 1; j <= gy; ++j) {
+        for (int j = gy; j >= (untersterPanel ? 0 : 1); --j) {
             const double y = p.rect.bottom() - p.rect.height() * j / gy;
+            if (y - fm.height() / 2 < obenFrei) {
+                continue;
+            }
+            obenFrei = y + fm.height() / 2;
             const double anteil = static_cast<double>(j) / gy / fy + oy;
             QString text;
             if (p.art == Art::Einzel && (mode == 4 || mode == 5)) {
