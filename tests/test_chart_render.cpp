@@ -8,6 +8,7 @@
 #include "Recording.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -344,6 +345,10 @@ TEST(ChartPixel, DemoRecordingsOfEveryModeDraw) {
         if (!dir.isEmpty()) {
             QDir().mkpath(dir);
             b.img.save(QDir(dir).filePath(QStringLiteral("chart-mode%1.png").arg(m.Betriebsart)));
+            QFile hdf(QDir(dir).filePath(QStringLiteral("mode%1.hdf").arg(m.Betriebsart)));
+            if (hdf.open(QIODevice::WriteOnly)) {
+                hdf.write(reinterpret_cast<const char*>(bytes->data()), static_cast<qint64>(bytes->size()));
+            }
             ChartOptionen f = o;
             f.AreaChart = true;
             Zeichne(m, f).img.save(
