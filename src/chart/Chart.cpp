@@ -446,7 +446,7 @@ std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const Chart
     const double marge = w * 0.1;
     const double rechtsBuendig = l + marge - marge / 20 - 5;
     const bool stromSpalte =
-        panels.size() == 1 && (o.ShowRealCurrent || o.ShowAvgRealCurrent) && ax.Strom > 0 && mode <= 3;
+        panels.size() == 1 && (o.ShowRealCurrent || o.ShowAvgRealCurrent) && ax.Strom > 0;
     // Drawn from the top down; a label that would overlap the one above it is left out, so
     // that small panels stay readable.
     double obenFrei = -1e300;
