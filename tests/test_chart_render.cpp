@@ -236,18 +236,18 @@ TEST(ChartPixel, ThirtyMinutesWithTwentyDivisionsShowMinutesOnly) {
 }
 
 TEST(ChartPixel, OverlappingTimeLabelsAreSkipped) {
-    // Two divisions over a narrow box: every line is labelled unless the labels collide.
-    ChartOptionen o;
-    o.GridLinesX = 2;
-    QImage img(120, 200, QImage::Format_RGB32);
-    QPainter p(&img);
-    const auto labels = DrawChart(p, Aufnahme(0, std::vector<TMessWert>(40000, Wert(0, 5))), o, 120, 0, 96,
-                                  Zoom{}, 0, 0, 200);
-    ASSERT_FALSE(labels.empty());
-    for (size_t k = 1; k < labels.size(); ++k) {
-        EXPECT_GT(labels[k].rect.left(), labels[k - 1].rect.right());
-    }
-    EXPECT_LT(labels.size(), 2u);
+    // A huge font (1200 dpi on a 1000-pixel box) and the recording moved left by 30 %: the
+    // labels under lines 10 and 20 stand at x = 260 and 660 and are wider than 400 pixels.
+    const Messung m = Aufnahme(0, std::vector<TMessWert>(18000, Wert(0, 5)));
+    Zoom z;
+    z.Offset_X[1] = 0.3;
+    const Bild b = Zeichne(m, {}, z, 1200);
+    ASSERT_EQ(b.labels.size(), 1u);
+    EXPECT_EQ(b.labels[0].text, QStringLiteral("15min"));
+    EXPECT_NEAR(b.labels[0].rect.center().x(), 260, 0.5);
+    EXPECT_GT(b.labels[0].rect.width(), 400);
+    // At the screen's size both are there.
+    EXPECT_EQ(Zeichne(m, {}, z, 96).labels.size(), 2u);
 }
 
 TEST(ChartPixel, ZoomShowsTheChosenPart) {
