@@ -278,6 +278,12 @@ int RunOffline(const QString& cmd, const QStringList& rest, QTextStream& out, QT
     if (cmd == QLatin1String("programs")) {
         return Programs(rest, out, err);
     }
+    if (cmd == QLatin1String("csv")) {
+        return Csv(rest, out, err);
+    }
+    if (cmd == QLatin1String("render")) {
+        return Render(rest, out, err);
+    }
     return -1;
 }
 

@@ -24,6 +24,10 @@ QString Csv(const QString& field);
 // The commands that work on files and need no device; -1 when `cmd` is none of them.
 int RunOffline(const QString& cmd, const QStringList& rest, QTextStream& out, QTextStream& err);
 
+// zudctl csv and render.
+int Csv(const QStringList& rest, QTextStream& out, QTextStream& err);
+int Render(const QStringList& rest, QTextStream& out, QTextStream& err);
+
 struct DbOptions {
     QString server, port, dir, user, password;
 };

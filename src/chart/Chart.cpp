@@ -1,0 +1,529 @@
+#include "Chart.h"
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zud {
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("DrawChart", text);
+}
+
+QString Format1(const char* fmt, double v) {
+    return QString::asprintf(Tr(fmt).toUtf8().constData(), v);
+}
+
+QString Format2(const char* fmt, double v, const QString& unit) {
+    return QString::asprintf(Tr(fmt).toUtf8().constData(), v, unit.toUtf8().constData());
+}
+
+enum class Art { Einzel, Druck, EMG1, EMG2 };
+
+struct Panel {
+    Art art = Art::Einzel;
+    QRectF rect;
+    double skala = 1; // value range of the panel height
+    double basis = 0; // value at the bottom (pressure minimum) for the labels
+    bool labelMitEinheit = false;
+    QString einheit;
+};
+
+bool IstEMGPhase(int ph) {
+    return ph == 0 || ph == 1 || ph == 2 || ph == 4;
+}
+
+QFont ChartFont(int dpi) {
+    QFont f;
+    f.setPixelSize(Schriftpixel(dpi));
+    return f;
+}
+
+std::vector<Art> PanelArten(int mode) {
+    switch (mode) {
+    case 6:
+        return {Art::Druck, Art::EMG1};
+    case 7:
+        return {Art::Druck, Art::EMG1, Art::EMG2};
+    case 9:
+        return {Art::EMG1, Art::EMG2};
+    default:
+        return {Art::Einzel};
+    }
+}
+
+} // namespace
+
+QString EinheitName(int druckEinheit) {
+    return druckEinheit == 1 ? QStringLiteral("mmHg") : QStringLiteral("mbar");
+}
+
+Achsen Achsenmaxima(const Messung& m) {
+    Achsen a;
+    double e1 = 0, e2 = 0, strom = 0;
+    int druck = -1;
+    for (const TMessWert& w : m.Werte) {
+        const int ph = w.Phase;
+        if (IstEMGPhase(ph) || ph == 7) {
+            if (m.Betriebsart != 4) {
+                e1 = std::max(e1, w.Bereich1);
+            }
+            if (m.Betriebsart == 7 || m.Betriebsart == 9) {
+                e2 = std::max(e2, w.Bereich2);
+            }
+        }
+        if (ph == kPhaseStrom) {
+            strom = std::max(strom, w.Strom);
+        }
+        if (ph == 5 || ph == 6 || ph == 7) {
+            druck = std::max(druck, static_cast<int>(std::trunc(w.Druck)) + 1);
+        }
+    }
+    a.EMG1 = e1 > 0 ? e1 : 2.5;
+    a.EMG2 = e2 > 0 ? e2 : 2.5;
+    a.Strom = strom;
+    a.DruckMax = std::max(druck, 25);
+    a.DruckMin = 0;
+    return a;
+}
+
+QColor Phasenfarbe(int phase) {
+    static const QColor k[8] = {QColor(0x00, 0x80, 0x00), QColor(0x00, 0x00, 0xFF), QColor(0x00, 0x80, 0x00),
+                                QColor(0xFF, 0x00, 0x00), QColor(0x00, 0xFF, 0x00), QColor(0x00, 0x80, 0x00),
+                                QColor(0x00, 0x00, 0xFF), QColor(0x00, 0x80, 0x00)};
+    return phase >= 0 && phase < 8 ? k[phase] : QColor(Qt::black);
+}
+
+QString Zeitbeschriftung(long long i, double teilung) {
+    const int sek = static_cast<int>((i / 10) % 60);
+    const int min = static_cast<int>((i / 600) % 60);
+    const auto minSek = [&] {
+        const int m = static_cast<int>(i / 600);
+        return sek == 0 ? QString::asprintf(Tr("%dmin").toUtf8().constData(), m)
+                        : QString::asprintf(Tr("%dmin %ds").toUtf8().constData(), m, sek);
+    };
+    if (i < 600) {
+        return QString::asprintf(Tr("%ds").toUtf8().constData(), static_cast<int>(i / 10));
+    }
+    if (i < 6000) {
+        return minSek();
+    }
+    if (i <= 36000) {
+        if (teilung > 600) {
+            return QString::asprintf(Tr("%dmin").toUtf8().constData(), static_cast<int>(i / 600));
+        }
+        return minSek();
+    }
+    const int std = static_cast<int>(i / 36000);
+    if (teilung <= 600 && sek != 0) {
+        return QString::asprintf(Tr("%dh %dmin %ds").toUtf8().constData(), std, min, sek);
+    }
+    if (min != 0) {
+        return QString::asprintf(Tr("%dh %dmin").toUtf8().constData(), std, min);
+    }
+    return QString::asprintf(Tr("%dh").toUtf8().constData(), std);
+}
+
+int Schriftpixel(int dpi) {
+    // dpi / 10 points on a 96-dpi screen: (dpi / 10) * 96 / 72 pixels.
+    return std::max(1, static_cast<int>(std::lround(dpi * 4.0 / 30.0)));
+}
+
+double Stiftfaktor(int dpi) {
+    return std::max(1.0, dpi / 96.0);
+}
+
+ChartLayout Layout(const Messung& m, const ChartOptionen& o, int w, int dpi, int l, int t, int h) {
+    ChartLayout L;
+    L.box = QRectF(l, t, w, h);
+    const QFontMetricsF fm(ChartFont(dpi));
+    L.zeilenHoehe = fm.height();
+    double ph = h * 0.8;
+    const double abstand = std::lround(dpi * 5.0 / 96.0);
+    for (qsizetype k = 0; k < o.Bemerkungen.size(); ++k) {
+        ph -= L.zeilenHoehe + abstand;
+    }
+    ph = std::max(ph, 1.0);
+    L.plot = QRectF(l + w * 0.1, t + h * 0.1, w * 0.8, ph);
+    const std::vector<Art> arten = PanelArten(m.Betriebsart);
+    const double hoehe = ph / static_cast<double>(arten.size());
+    for (size_t k = 0; k < arten.size(); ++k) {
+        L.panels.emplace_back(L.plot.left(), L.plot.top() + hoehe * static_cast<double>(k), L.plot.width(),
+                              hoehe);
+    }
+    return L;
+}
+
+std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const ChartOptionen& o, int w,
+                                 int Breite, int dpi, const Zoom& zoom, int l, int t, int h) {
+    std::vector<Zeitlabel> labels;
+    if (w <= 0 || h <= 0) {
+        return labels;
+    }
+    Canvas.save();
+    Canvas.setRenderHint(QPainter::Antialiasing, false);
+    const ChartLayout L = Layout(m, o, w, dpi, l, t, h);
+    const QRectF& plot = L.plot;
+    const double sf = Stiftfaktor(dpi);
+    const QFont font = ChartFont(dpi);
+    const QFontMetricsF fm(font);
+    Canvas.setFont(font);
+    Canvas.setClipRect(L.box);
+    Canvas.fillRect(L.box, Qt::white);
+    Canvas.fillRect(plot, farbe::Hintergrund);
+
+    const int mode = m.Betriebsart;
+    const Achsen ax = Achsenmaxima(m);
+    const QString einheit = EinheitName(o.DruckEinheit);
+    const size_t n = m.Werte.size();
+    const double N = Breite > 0 ? Breite : static_cast<double>(std::max<size_t>(n, 1));
+    const int gx = std::clamp(o.GridLinesX, 1, 100);
+    const int gy = std::clamp(o.GridLinesY, 1, 100);
+    const double fx = zoom.FX() > 0 ? zoom.FX() : 1.0;
+    const double fy = zoom.FY() > 0 ? zoom.FY() : 1.0;
+    const double ox = zoom.OX();
+    const double oy = zoom.OY();
+    const double dx = plot.width() / N;
+    const double offPx = ox * plot.width() * fx;
+    const auto xVon = [&](double i) { return plot.left() + (i + 1) * dx * fx - offPx; };
+
+    // Real-time target pattern: one cycle over the plot width, relax below, contract above.
+    if (Breite > 0 && !o.Zielmuster.empty()) {
+        double s = 0;
+        for (const auto& z : o.Zielmuster) {
+            const double x0 = plot.left() + s * 10 * dx * fx - offPx;
+            const double x1 = plot.left() + (s + z.Sekunden) * 10 * dx * fx - offPx;
+            if (z.Phase == kPhaseEntspannen) {
+                Canvas.fillRect(QRectF(x0, plot.bottom() - plot.height() * 0.3, x1 - x0, plot.height() * 0.3),
+                                farbe::Entspannband);
+            } else if (z.Phase == kPhaseAnspannen) {
+                Canvas.fillRect(QRectF(x0, plot.top(), x1 - x0, plot.height() * 0.7), farbe::Anspannband);
+            }
+            s += z.Sekunden;
+        }
+    }
+
+    // Panels and their scales.
+    std::vector<Panel> panels;
+    {
+        const std::vector<Art> arten = PanelArten(mode);
+        for (size_t k = 0; k < arten.size(); ++k) {
+            Panel p;
+            p.art = arten[k];
+            p.rect = L.panels[k];
+            switch (p.art) {
+            case Art::Einzel:
+                if (mode == 4) {
+                    p.skala = ax.DruckMax - ax.DruckMin;
+                } else {
+                    p.skala = ax.EMG1;
+                }
+                if (mode == 4 || mode == 5) {
+                    p.labelMitEinheit = true;
+                    p.einheit = einheit;
+                }
+                break;
+            case Art::Druck:
+                p.skala = ax.DruckMax - ax.DruckMin;
+                p.basis = ax.DruckMin;
+                p.labelMitEinheit = true;
+                p.einheit = einheit;
+                break;
+            case Art::EMG1:
+                p.skala = ax.EMG1;
+                p.labelMitEinheit = mode == 9;
+                p.einheit = QStringLiteral("µV");
+                break;
+            case Art::EMG2:
+                p.skala = ax.EMG2;
+                break;
+            }
+            if (p.skala <= 0) {
+                p.skala = 1;
+            }
+            panels.push_back(p);
+        }
+    }
+
+    // Average current of each run of current samples.
+    std::vector<double> mittel;
+    if (!o.ShowRealCurrent && o.ShowAvgRealCurrent) {
+        mittel.assign(n, 0.0);
+        for (size_t i = 0; i < n;) {
+            if (m.Werte[i].Phase != kPhaseStrom) {
+                ++i;
+                continue;
+            }
+            size_t j = i;
+            double sum = 0;
+            while (j < n && m.Werte[j].Phase == kPhaseStrom) {
+                sum += m.Werte[j].Strom;
+                ++j;
+            }
+            std::fill(mittel.begin() + static_cast<std::ptrdiff_t>(i),
+                      mittel.begin() + static_cast<std::ptrdiff_t>(j), sum / static_cast<double>(j - i));
+            i = j;
+        }
+    }
+
+    // The visible samples, with one on either side so that the curve runs to the edges.
+    size_t i0 = 0, i1 = n;
+    if (n > 0) {
+        const double erste = ox * N - 2;
+        const double letzte = ox * N + N / fx + 2;
+        i0 = static_cast<size_t>(std::clamp(std::floor(erste), 0.0, static_cast<double>(n)));
+        i1 = static_cast<size_t>(std::clamp(std::ceil(letzte), 0.0, static_cast<double>(n)));
+    }
+
+    const double druckSpanne = std::max(ax.DruckMax - ax.DruckMin, 1e-9);
+    const auto wert = [&](const Panel& p, size_t i) -> double {
+        const TMessWert& v = m.Werte[i];
+        switch (p.art) {
+        case Art::Druck:
+            return v.Druck - ax.DruckMin;
+        case Art::EMG1:
+            return v.EMG1;
+        case Art::EMG2:
+            return v.EMG2;
+        case Art::Einzel:
+            break;
+        }
+        const int ph = v.Phase;
+        if (IstEMGPhase(ph)) {
+            return v.EMG1;
+        }
+        if (ph == kPhaseStrom) {
+            if (ax.Strom <= 0) {
+                return 0;
+            }
+            if (o.ShowRealCurrent) {
+                return v.Strom / ax.Strom * p.skala;
+            }
+            if (o.ShowAvgRealCurrent) {
+                return mittel[i] / ax.Strom * p.skala;
+            }
+            return p.skala;
+        }
+        if (ph == 5 || ph == 6) {
+            return p.skala * (v.Druck - ax.DruckMin) / druckSpanne;
+        }
+        if (ph == 7) {
+            return v.Druck;
+        }
+        return 0;
+    };
+    const auto yVon = [&](const Panel& p, double v) {
+        return p.rect.bottom() - p.rect.height() * fy * (v / p.skala - oy);
+    };
+
+    const QPen gitterStift(farbe::Gitter, std::round(sf), Qt::DotLine);
+    const bool flaeche = o.AreaChart && !o.Verschieben;
+
+    for (const Panel& p : panels) {
+        Canvas.setClipRect(p.rect);
+        // Horizontal grid lines.
+        Canvas.setPen(gitterStift);
+        for (int j = 1; j < gy; ++j) {
+            const double y = p.rect.bottom() - p.rect.height() * j / gy;
+            Canvas.drawLine(QPointF(p.rect.left(), y), QPointF(p.rect.right(), y));
+        }
+        // Vertical grid lines, fixed to the recording so that they move with a pan.
+        {
+            const double schritt = plot.width() / gx; // pixels per division
+            const long long k0 = std::max(1LL, static_cast<long long>(std::floor(offPx / schritt)));
+            for (long long k = k0;; ++k) {
+                const double x = plot.left() + static_cast<double>(k) * schritt - offPx;
+                if (x > plot.right() + 0.5) {
+                    break;
+                }
+                if (x >= plot.left()) {
+                    Canvas.drawLine(QPointF(x, p.rect.top()), QPointF(x, p.rect.bottom()));
+                }
+            }
+        }
+
+        if (n == 0) {
+            continue;
+        }
+        // The curve: runs of one colour, at most one point per pixel column.
+        QPolygonF lauf;
+        QColor laufFarbe;
+        // Long runs go out in pieces: the stroker of wide pens (print resolutions) slows down
+        // badly on polylines of thousands of points.
+        constexpr qsizetype kStueck = 128;
+        const auto kurvenStift = [&](const QColor& c) {
+            return QPen(c, std::round(sf), Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin);
+        };
+        const auto abschliessen = [&] {
+            if (lauf.size() < 2) {
+                return;
+            }
+            for (qsizetype a = 0; a + 1 < lauf.size(); a += kStueck) {
+                const QPolygonF teil = lauf.mid(a, std::min(kStueck + 1, lauf.size() - a));
+                if (flaeche) {
+                    QPolygonF f = teil;
+                    f << QPointF(teil.back().x(), p.rect.bottom())
+                      << QPointF(teil.front().x(), p.rect.bottom());
+                    Canvas.setPen(Qt::NoPen);
+                    Canvas.setBrush(laufFarbe);
+                    Canvas.drawPolygon(f);
+                    Canvas.setBrush(Qt::NoBrush);
+                }
+                Canvas.setPen(kurvenStift(laufFarbe));
+                Canvas.drawPolyline(teil);
+            }
+        };
+        long long letzteSpalte = 0;
+        bool erster = true;
+        int letztePhase = 0;
+        for (size_t i = i0; i < i1; ++i) {
+            const double x = xVon(static_cast<double>(i));
+            const long long spalte = std::llround(x);
+            if (!erster && spalte == letzteSpalte) {
+                continue;
+            }
+            const int ph = m.Werte[i].Phase;
+            const QPointF pt(x, yVon(p, wert(p, i)));
+            QColor c = p.art == Art::Druck ? farbe::Druck : Phasenfarbe(ph);
+            if (p.art == Art::Einzel && o.ShowAvgRealCurrent && !o.ShowRealCurrent && ph == kPhaseStrom &&
+                letztePhase != kPhaseStrom && !erster) {
+                c = Phasenfarbe(letztePhase);
+            }
+            if (erster) {
+                lauf = QPolygonF{pt};
+                laufFarbe = c;
+                erster = false;
+            } else if (c != laufFarbe) {
+                const QPointF vorher = lauf.back();
+                abschliessen();
+                lauf = QPolygonF{vorher, pt};
+                laufFarbe = c;
+            } else {
+                lauf << pt;
+            }
+            letzteSpalte = spalte;
+            letztePhase = ph;
+        }
+        abschliessen();
+
+        // Trigger threshold (mode 3) and the pressure reference line (modes 4, 5).
+        const QPen schwelleStift(farbe::Schwelle, std::round(3 * sf), Qt::SolidLine, Qt::FlatCap,
+                                 Qt::MiterJoin);
+        if (p.art == Art::Einzel && mode == 3) {
+            QPolygonF s;
+            long long spalteS = 0;
+            for (size_t i = i0; i < i1; ++i) {
+                const double x = xVon(static_cast<double>(i));
+                const long long spalte = std::llround(x);
+                if (!s.isEmpty() && spalte == spalteS) {
+                    continue;
+                }
+                s << QPointF(x, yVon(p, m.Werte[i].Schwelle));
+                spalteS = spalte;
+            }
+            Canvas.setPen(schwelleStift);
+            for (qsizetype a = 0; a + 1 < s.size(); a += kStueck) {
+                Canvas.drawPolyline(s.mid(a, std::min(kStueck + 1, s.size() - a)));
+            }
+        }
+        if (p.art == Art::Einzel && (mode == 4 || mode == 5) && !o.Echtzeit) {
+            const double v = p.skala * (m.Werte[0].Schwelle - ax.DruckMin) / druckSpanne;
+            const double y = yVon(p, v);
+            Canvas.setPen(schwelleStift);
+            Canvas.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        }
+    }
+
+    // Value labels left of the plot; the red current column right of it.
+    Canvas.setClipRect(L.box);
+    const double marge = w * 0.1;
+    const double rechtsBuendig = l + marge - marge / 20 - 5;
+    const bool stromSpalte =
+        panels.size() == 1 && (o.ShowRealCurrent || o.ShowAvgRealCurrent) && ax.Strom > 0;
+    // Drawn from the top down; a label that would overlap the one above it is left out, so
+    // that small panels stay readable.
+    double obenFrei = -1e300;
+    for (size_t k = 0; k < panels.size(); ++k) {
+        const Panel& p = panels[k];
+        const bool untersterPanel = k + 1 == panels.size();
+        for (int j = gy; j >= (untersterPanel ? 0 : 1); --j) {
+            const double y = p.rect.bottom() - p.rect.height() * j / gy;
+            if (y - fm.height() / 2 < obenFrei) {
+                continue;
+            }
+            obenFrei = y + fm.height() / 2;
+            const double anteil = static_cast<double>(j) / gy / fy + oy;
+            QString text;
+            if (p.art == Art::Einzel && (mode == 4 || mode == 5)) {
+                text = Format2("%.1f %s", ax.DruckMin + druckSpanne * anteil, einheit);
+            } else if (p.labelMitEinheit) {
+                text = Format2("%.1f %s", p.basis + p.skala * anteil, p.einheit);
+            } else {
+                text = Format1("%.1fµV", p.skala * anteil);
+            }
+            const double tw = fm.horizontalAdvance(text);
+            Canvas.setPen(Qt::black);
+            Canvas.drawText(QRectF(rechtsBuendig - tw, y - fm.height() / 2, tw + 1, fm.height()),
+                            Qt::AlignRight | Qt::AlignVCenter, text);
+            if (stromSpalte) {
+                const QString s = Format1("%.1f mA", ax.Strom * anteil);
+                Canvas.setPen(Qt::red);
+                Canvas.drawText(QRectF(plot.right() + marge / 20 + 5, y - fm.height() / 2,
+                                       fm.horizontalAdvance(s) + 1, fm.height()),
+                                Qt::AlignLeft | Qt::AlignVCenter, s);
+            }
+        }
+    }
+
+    // Time labels under every (GridLinesX / 2)-th grid line, counted from the recording's start.
+    {
+        Canvas.setPen(Qt::black);
+        const double schritt = plot.width() / gx;
+        const double teilung = N / (fx * gx); // samples per division
+        const int jede = std::max(1, gx / 2);
+        const double y = plot.bottom() + plot.height() * 0.01;
+        double rechtsVorher = -1e300;
+        const long long k0 = std::max(1LL, static_cast<long long>(std::floor(offPx / schritt)));
+        for (long long k = k0;; ++k) {
+            const double x = plot.left() + static_cast<double>(k) * schritt - offPx;
+            if (x > plot.right() + 0.5) {
+                break;
+            }
+            if (x < plot.left() - 0.5 || k % jede != 0) {
+                continue;
+            }
+            const long long i = std::llround(static_cast<double>(k) * teilung);
+            const QString text = Zeitbeschriftung(i, teilung);
+            const double tw = fm.horizontalAdvance(text);
+            const QRectF r(x - tw / 2, y, tw, fm.height());
+            if (r.left() <= rechtsVorher || r.left() < L.box.left() || r.right() > L.box.right()) {
+                continue;
+            }
+            Canvas.drawText(r, Qt::AlignCenter | Qt::TextDontClip, text);
+            labels.push_back({r, text});
+            rechtsVorher = r.right();
+        }
+    }
+
+    // The remarks below the plot.
+    {
+        Canvas.setPen(Qt::black);
+        const double abstand = std::lround(dpi * 5.0 / 96.0);
+        double y = plot.bottom() + plot.height() * 0.01 + fm.height() + abstand;
+        for (const QString& zeile : o.Bemerkungen) {
+            Canvas.drawText(QPointF(plot.left(), y + fm.ascent()), zeile);
+            y += fm.height() + abstand;
+        }
+    }
+    Canvas.restore();
+    return labels;
+}
+
+} // namespace zud

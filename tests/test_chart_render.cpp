@@ -1,0 +1,385 @@
+// Charts drawn into pictures and checked by their pixels: colours by phase, the threshold line,
+// the area fill, current blocks, time labels. With ZUD_SCREENSHOTS=DIR the chart of every demo
+// mode is also saved there as a PNG to be looked at.
+
+#include "Chart.h"
+#include "Demo.h"
+#include "Emulator.h"
+#include "Recording.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace zud;
+
+namespace {
+
+constexpr int kW = 1000;
+constexpr int kH = 500;
+// The plot of a 1000 x 500 box without remarks: x 100..900, y 50..450.
+
+TMessWert Wert(int phase, double emg1, double bereich1 = 100) {
+    TMessWert w;
+    w.Phase = phase;
+    w.EMG1 = w.EMG1_RAW = emg1;
+    w.Bereich1 = bereich1;
+    return w;
+}
+
+Messung Aufnahme(int mode, std::vector<TMessWert> werte) {
+    Messung m;
+    m.Betriebsart = mode;
+    m.Werte = std::move(werte);
+    return m;
+}
+
+struct Bild {
+    QImage img;
+    std::vector<Zeitlabel> labels;
+};
+
+Bild Zeichne(const Messung& m, const ChartOptionen& o = {}, const Zoom& z = {}, int dpi = 96) {
+    Bild b{QImage(kW, kH, QImage::Format_RGB32), {}};
+    b.img.fill(Qt::black); // DrawChart must paint its whole box
+    QPainter p(&b.img);
+    b.labels = DrawChart(p, m, o, kW, 0, dpi, z, 0, 0, kH);
+    return b;
+}
+
+QRgb Rgb(const QColor& c) {
+    return c.rgb();
+}
+
+// The rows of column x that have colour c.
+std::vector<int> Zeilen(const QImage& img, int x, const QColor& c) {
+    std::vector<int> r;
+    for (int y = 0; y < img.height(); ++y) {
+        if (img.pixel(x, y) == Rgb(c)) {
+            r.push_back(y);
+        }
+    }
+    return r;
+}
+
+} // namespace
+
+TEST(ChartPixel, BoxIsWhiteAndThePlotGrey) {
+    const Bild b = Zeichne(Aufnahme(0, {Wert(0, 0), Wert(0, 0)}));
+    EXPECT_EQ(b.img.pixel(5, 5), Rgb(Qt::white));
+    EXPECT_EQ(b.img.pixel(995, 495), Rgb(Qt::white));
+    EXPECT_EQ(b.img.pixel(510, 130), Rgb(farbe::Hintergrund));
+    // A dotted grid line at x = 500 (division 10 of 20).
+    EXPECT_FALSE(Zeilen(b.img, 500, farbe::Gitter).empty());
+    EXPECT_TRUE(Zeilen(b.img, 510, farbe::Gitter).size() < 20u) << "no vertical grid line at x = 510";
+}
+
+TEST(ChartPixel, ContractSegmentIsBlueAtItsValue) {
+    std::vector<TMessWert> w(100, Wert(1, 50)); // half of the 100 µV scale
+    const Bild b = Zeichne(Aufnahme(0, w));
+    const std::vector<int> blau = Zeilen(b.img, 510, Phasenfarbe(1));
+    ASSERT_FALSE(blau.empty());
+    EXPECT_GE(blau.front(), 249);
+    EXPECT_LE(blau.back(), 251);
+    EXPECT_LE(blau.size(), 2u) << "one-pixel line";
+    EXPECT_TRUE(Zeilen(b.img, 510, Phasenfarbe(0)).empty());
+}
+
+TEST(ChartPixel, RelaxAfterContractChangesTheColour) {
+    std::vector<TMessWert> w(100, Wert(1, 50));
+    for (int i = 50; i < 100; ++i) {
+        w[i] = Wert(0, 25);
+    }
+    const Bild b = Zeichne(Aufnahme(0, w));
+    EXPECT_FALSE(Zeilen(b.img, 300, Phasenfarbe(1)).empty());
+    const std::vector<int> gruen = Zeilen(b.img, 700, Phasenfarbe(0));
+    ASSERT_FALSE(gruen.empty());
+    EXPECT_NEAR(gruen.front(), 350, 1);
+}
+
+TEST(ChartPixel, TriggerThresholdIsAThreePixelDarkRedLine) {
+    std::vector<TMessWert> w(100, Wert(1, 50));
+    for (auto& v : w) {
+        v.Schwelle = 25;
+    }
+    const Bild b = Zeichne(Aufnahme(3, w));
+    const std::vector<int> rot = Zeilen(b.img, 510, farbe::Schwelle);
+    ASSERT_EQ(rot.size(), 3u);
+    EXPECT_NEAR(rot[1], 350, 1);
+    // At 600 dpi the line is 3 * 6.25 pixels wide.
+    const Bild g = Zeichne(Aufnahme(3, w), {}, {}, 600);
+    EXPECT_GE(Zeilen(g.img, 510, farbe::Schwelle).size(), 18u);
+}
+
+TEST(ChartPixel, PressureReferenceLineOnlyWithoutTheLiveDisplay) {
+    std::vector<TMessWert> w(100);
+    for (auto& v : w) {
+        v.Phase = 7;
+        v.Druck = 20;
+        v.Schwelle = 12.5; // on the 0..25 scale: half height
+    }
+    const Bild b = Zeichne(Aufnahme(4, w));
+    const std::vector<int> rot = Zeilen(b.img, 510, farbe::Schwelle);
+    ASSERT_EQ(rot.size(), 3u);
+    EXPECT_NEAR(rot[1], 250, 1);
+    const std::vector<int> kurve = Zeilen(b.img, 510, Phasenfarbe(7));
+    ASSERT_FALSE(kurve.empty());
+    EXPECT_NEAR(kurve.front(), 450 - 400 * 20 / 25, 1);
+    ChartOptionen live;
+    live.Echtzeit = true;
+    EXPECT_TRUE(Zeilen(Zeichne(Aufnahme(4, w), live).img, 510, farbe::Schwelle).empty());
+}
+
+TEST(ChartPixel, AreaChartFillsDownToThePanelBottom) {
+    std::vector<TMessWert> w(100, Wert(1, 50));
+    ChartOptionen o;
+    o.AreaChart = true;
+    const Bild b = Zeichne(Aufnahme(0, w), o);
+    EXPECT_EQ(b.img.pixel(510, 330), Rgb(Phasenfarbe(1)));
+    EXPECT_EQ(b.img.pixel(510, 448), Rgb(Phasenfarbe(1)));
+    EXPECT_EQ(b.img.pixel(510, 150), Rgb(farbe::Hintergrund));
+    // Not while panning.
+    o.Verschieben = true;
+    EXPECT_EQ(Zeichne(Aufnahme(0, w), o).img.pixel(510, 330), Rgb(farbe::Hintergrund));
+}
+
+TEST(ChartPixel, CurrentIsAFullHeightRedBlockWithBothCurrentOptionsOff) {
+    std::vector<TMessWert> w(100, Wert(0, 10));
+    for (int i = 50; i < 100; ++i) {
+        w[i] = Wert(3, 0, 2.5);
+        w[i].Strom = i < 75 ? 2 : 6;
+    }
+    ChartOptionen o;
+    o.ShowAvgRealCurrent = false;
+    o.ShowRealCurrent = false;
+    o.AreaChart = true;
+    const Bild b = Zeichne(Aufnahme(0, w), o);
+    EXPECT_EQ(b.img.pixel(710, 52), Rgb(Phasenfarbe(3)));
+    EXPECT_EQ(b.img.pixel(710, 250), Rgb(Phasenfarbe(3)));
+    EXPECT_EQ(b.img.pixel(710, 448), Rgb(Phasenfarbe(3)));
+    // With the average: 4 mA of 6 mA maximum, two thirds of the height, in one level.
+    o.ShowAvgRealCurrent = true;
+    o.AreaChart = false;
+    const Bild a = Zeichne(Aufnahme(0, w), o);
+    for (int x : {620, 880}) {
+        const std::vector<int> rot = Zeilen(a.img, x, Phasenfarbe(3));
+        ASSERT_FALSE(rot.empty()) << x;
+        EXPECT_NEAR(rot.front(), 450 - 400 * 4.0 / 6.0, 1) << x;
+    }
+    // With the smoothed current the two halves differ.
+    o.ShowAvgRealCurrent = false;
+    o.ShowRealCurrent = true;
+    const Bild r = Zeichne(Aufnahme(0, w), o);
+    EXPECT_NEAR(Zeilen(r.img, 620, Phasenfarbe(3)).front(), 450 - 400 * 2.0 / 6.0, 1);
+    EXPECT_NEAR(Zeilen(r.img, 880, Phasenfarbe(3)).front(), 50, 1);
+}
+
+TEST(ChartPixel, RedCurrentLabelColumnOnlyWhenTheCurrentIsShownByValue) {
+    std::vector<TMessWert> w(100, Wert(0, 10));
+    for (int i = 50; i < 100; ++i) {
+        w[i] = Wert(3, 0, 2.5);
+        w[i].Strom = 6;
+    }
+    const auto rotRechts = [](const QImage& img) {
+        int n = 0;
+        for (int x = 905; x < 1000; ++x) {
+            for (int y = 0; y < 500; ++y) {
+                const QColor c = img.pixelColor(x, y);
+                n += c.red() > 150 && c.green() < 100 && c.blue() < 100;
+            }
+        }
+        return n;
+    };
+    EXPECT_GT(rotRechts(Zeichne(Aufnahme(0, w)).img), 50);
+    ChartOptionen o;
+    o.ShowAvgRealCurrent = false;
+    EXPECT_EQ(rotRechts(Zeichne(Aufnahme(0, w), o).img), 0);
+}
+
+TEST(ChartPixel, NinetySamplesAreLabelledInSecondsUnderLinesTenAndTwenty) {
+    const Bild b = Zeichne(Aufnahme(0, std::vector<TMessWert>(90, Wert(0, 5))));
+    ASSERT_EQ(b.labels.size(), 2u);
+    EXPECT_EQ(b.labels[0].text, QStringLiteral("4s"));
+    EXPECT_EQ(b.labels[1].text, QStringLiteral("9s"));
+    EXPECT_NEAR(b.labels[0].rect.center().x(), 500, 0.5);
+    EXPECT_NEAR(b.labels[1].rect.center().x(), 900, 0.5);
+    EXPECT_NEAR(b.labels[0].rect.top(), 454, 0.5);
+    // The text is there: dark pixels inside the label's rectangle.
+    int dunkel = 0;
+    const QRect r = b.labels[0].rect.toAlignedRect();
+    for (int x = r.left(); x <= r.right(); ++x) {
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            dunkel += qGray(b.img.pixel(x, y)) < 128;
+        }
+    }
+    EXPECT_GT(dunkel, 5);
+}
+
+TEST(ChartPixel, ThirtyMinutesWithTwentyDivisionsShowMinutesOnly) {
+    const Bild b = Zeichne(Aufnahme(0, std::vector<TMessWert>(18000, Wert(0, 5))));
+    ASSERT_EQ(b.labels.size(), 2u);
+    EXPECT_EQ(b.labels[0].text, QStringLiteral("15min"));
+    EXPECT_EQ(b.labels[1].text, QStringLiteral("30min"));
+    // Four divisions: labels under lines 2 and 4.
+    ChartOptionen o;
+    o.GridLinesX = 4;
+    const Bild v = Zeichne(Aufnahme(0, std::vector<TMessWert>(18000, Wert(0, 5))), o);
+    ASSERT_EQ(v.labels.size(), 2u);
+    EXPECT_EQ(v.labels[0].text, QStringLiteral("15min"));
+    EXPECT_NEAR(v.labels[0].rect.center().x(), 500, 0.5);
+}
+
+TEST(ChartPixel, OverlappingTimeLabelsAreSkipped) {
+    // A huge font (1200 dpi on a 1000-pixel box) and the recording moved left by 30 %: the
+    // labels under lines 10 and 20 stand at x = 260 and 660 and are wider than 400 pixels.
+    const Messung m = Aufnahme(0, std::vector<TMessWert>(18000, Wert(0, 5)));
+    Zoom z;
+    z.Offset_X[1] = 0.3;
+    const Bild b = Zeichne(m, {}, z, 1200);
+    ASSERT_EQ(b.labels.size(), 1u);
+    EXPECT_EQ(b.labels[0].text, QStringLiteral("15min"));
+    EXPECT_NEAR(b.labels[0].rect.center().x(), 260, 0.5);
+    EXPECT_GT(b.labels[0].rect.width(), 400);
+    // At the screen's size both are there.
+    EXPECT_EQ(Zeichne(m, {}, z, 96).labels.size(), 2u);
+}
+
+TEST(ChartPixel, ZoomShowsTheChosenPart) {
+    // First half contract, second half relax; zoomed into the second half only relax is seen.
+    std::vector<TMessWert> w(100, Wert(1, 50));
+    for (int i = 50; i < 100; ++i) {
+        w[i] = Wert(0, 50);
+    }
+    Zoom z;
+    ASSERT_TRUE(ZoomIn(z, QRectF(500, 50, 400, 400), QRectF(100, 50, 800, 400)));
+    const Bild b = Zeichne(Aufnahme(0, w), {}, z);
+    EXPECT_TRUE(Zeilen(b.img, 300, Phasenfarbe(1)).empty());
+    EXPECT_FALSE(Zeilen(b.img, 300, Phasenfarbe(0)).empty());
+    // Nothing is drawn outside the plot.
+    EXPECT_TRUE(Zeilen(b.img, 50, Phasenfarbe(0)).empty());
+}
+
+TEST(ChartPixel, PanelsOfModeSevenAreClippedToTheirThirds) {
+    std::vector<TMessWert> w(100);
+    for (auto& v : w) {
+        v.Phase = 7;
+        v.Druck = 50; // scale 0..51
+        v.EMG1 = 100; // full scale
+        v.EMG2 = 0;
+        v.Bereich1 = 100;
+        v.Bereich2 = 100;
+    }
+    const Bild b = Zeichne(Aufnahme(7, w));
+    const std::vector<int> oliv = Zeilen(b.img, 510, farbe::Druck);
+    ASSERT_FALSE(oliv.empty());
+    EXPECT_LT(oliv.back(), 50 + 400 / 3 + 1);
+    const std::vector<int> gruen = Zeilen(b.img, 510, Phasenfarbe(7));
+    ASSERT_FALSE(gruen.empty());
+    for (int y : gruen) {
+        EXPECT_GE(y, 183);
+    }
+}
+
+TEST(ChartPixel, DevicePixelRatioTwoDrawsTheSameChartSharper) {
+    std::vector<TMessWert> w(100, Wert(1, 50));
+    QImage img(2 * kW, 2 * kH, QImage::Format_RGB32);
+    img.setDevicePixelRatio(2);
+    QPainter p(&img);
+    DrawChart(p, Aufnahme(0, w), {}, kW, 0, 96, Zoom{}, 0, 0, kH);
+    p.end();
+    const std::vector<int> blau = Zeilen(img, 1020, Phasenfarbe(1));
+    ASSERT_FALSE(blau.empty());
+    EXPECT_NEAR(blau.front(), 500, 2);
+    EXPECT_EQ(img.pixel(1020, 260), Rgb(farbe::Hintergrund));
+}
+
+TEST(ChartPixel, RealTimeChartSpreadsBreiteSamplesAndDrawsTheTargetPattern) {
+    std::vector<TMessWert> w(50, Wert(1, 50));
+    ChartOptionen o;
+    o.Echtzeit = true;
+    o.Zielmuster = {{5, kPhaseEntspannen}, {5, kPhaseAnspannen}};
+    QImage img(kW, kH, QImage::Format_RGB32);
+    QPainter p(&img);
+    DrawChart(p, Aufnahme(0, w), o, kW, 100, 96, Zoom{}, 0, 0, kH);
+    p.end();
+    // 50 of 100 samples: the curve ends in the middle.
+    EXPECT_FALSE(Zeilen(img, 450, Phasenfarbe(1)).empty());
+    EXPECT_TRUE(Zeilen(img, 700, Phasenfarbe(1)).empty());
+    EXPECT_EQ(img.pixel(310, 440), Rgb(farbe::Entspannband));
+    EXPECT_EQ(img.pixel(310, 100), Rgb(farbe::Hintergrund));
+    EXPECT_EQ(img.pixel(710, 100), Rgb(farbe::Anspannband));
+    EXPECT_EQ(img.pixel(710, 440), Rgb(farbe::Hintergrund));
+}
+
+TEST(ChartPixel, DemoRecordingsOfEveryModeDraw) {
+    emu::Emulator emu;
+    emu::LoadDemo(emu);
+    const QString dir = qEnvironmentVariable("ZUD_SCREENSHOTS");
+    for (int k = 1; k <= 9; ++k) {
+        char name[64];
+        std::snprintf(name, sizeof name, "0:\\Daten\\Th_0\\Pat_0\\M%04d.hdf", k);
+        const auto bytes = emu.GetFile(name);
+        ASSERT_TRUE(bytes.has_value()) << name;
+        const Messung m = FillArray(bytes->data(), bytes->size());
+        ASSERT_FALSE(m.Werte.empty()) << name;
+        ChartOptionen o;
+        o.Bemerkungen = {QStringLiteral("Demo-Aufnahme %1").arg(k)};
+        const Bild b = Zeichne(m, o);
+        // Some curve colour of a phase or the pressure curve is in the plot.
+        int kurve = 0;
+        for (int x = 100; x < 900; x += 3) {
+            for (int y = 50; y < 450; ++y) {
+                const QRgb c = b.img.pixel(x, y);
+                kurve += c == Rgb(Phasenfarbe(0)) || c == Rgb(Phasenfarbe(1)) || c == Rgb(Phasenfarbe(3)) ||
+                         c == Rgb(farbe::Druck);
+            }
+        }
+        EXPECT_GT(kurve, 100) << "mode " << m.Betriebsart;
+        EXPECT_FALSE(b.labels.empty()) << "mode " << m.Betriebsart;
+        if (!dir.isEmpty()) {
+            QDir().mkpath(dir);
+            b.img.save(QDir(dir).filePath(QStringLiteral("chart-mode%1.png").arg(m.Betriebsart)));
+            QFile hdf(QDir(dir).filePath(QStringLiteral("mode%1.hdf").arg(m.Betriebsart)));
+            if (hdf.open(QIODevice::WriteOnly)) {
+                hdf.write(reinterpret_cast<const char*>(bytes->data()), static_cast<qint64>(bytes->size()));
+            }
+            ChartOptionen f = o;
+            f.AreaChart = true;
+            Zeichne(m, f).img.save(
+                QDir(dir).filePath(QStringLiteral("chart-mode%1-area.png").arg(m.Betriebsart)));
+        }
+    }
+}
+
+TEST(ChartGeometrie, RemarksTakeTheirLinesFromThePlotHeight) {
+    const Messung m = Aufnahme(7, {Wert(7, 0)});
+    ChartOptionen o;
+    const ChartLayout ohne = Layout(m, o, 1000, 96, 10, 20, 500);
+    EXPECT_DOUBLE_EQ(ohne.plot.left(), 110);
+    EXPECT_DOUBLE_EQ(ohne.plot.top(), 70);
+    EXPECT_DOUBLE_EQ(ohne.plot.width(), 800);
+    EXPECT_DOUBLE_EQ(ohne.plot.height(), 400);
+    ASSERT_EQ(ohne.panels.size(), 3u);
+    EXPECT_DOUBLE_EQ(ohne.panels[1].top(), 70 + 400.0 / 3);
+    o.Bemerkungen = {QStringLiteral("eins"), QStringLiteral("zwei")};
+    const ChartLayout mit = Layout(m, o, 1000, 96, 10, 20, 500);
+    EXPECT_DOUBLE_EQ(mit.plot.height(), 400 - 2 * (mit.zeilenHoehe + 5));
+    EXPECT_EQ(Layout(Aufnahme(6, {}), o, 1000, 96, 0, 0, 500).panels.size(), 2u);
+    EXPECT_EQ(Layout(Aufnahme(9, {}), o, 1000, 96, 0, 0, 500).panels.size(), 2u);
+    EXPECT_EQ(Layout(Aufnahme(3, {}), o, 1000, 96, 0, 0, 500).panels.size(), 1u);
+}
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
