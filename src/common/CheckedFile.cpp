@@ -19,7 +19,8 @@ QString Tr(const char* text) {
 }
 
 QString Message(const QString& path, const QString& reason) {
-    return Tr("Datei kann nicht geschrieben werden: %1 (%2)").arg(path, reason);
+    return Tr(QT_TRANSLATE_NOOP("CheckedFile", "Datei kann nicht geschrieben werden: %1 (%2)"))
+        .arg(path, reason);
 }
 
 // Permissions of a new file as any other program would create it; an existing file keeps its own.
@@ -40,22 +41,22 @@ QString FileErrorReason(int err) {
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-        return Tr("kein Platz mehr auf dem Datenträger");
+        return Tr(QT_TRANSLATE_NOOP("CheckedFile", "kein Platz mehr auf dem Datenträger"));
     case EACCES:
     case EPERM:
-        return Tr("keine Berechtigung für diesen Ordner");
+        return Tr(QT_TRANSLATE_NOOP("CheckedFile", "keine Berechtigung für diesen Ordner"));
     case EISDIR:
-        return Tr("ein Ordner dieses Namens ist im Weg");
+        return Tr(QT_TRANSLATE_NOOP("CheckedFile", "ein Ordner dieses Namens ist im Weg"));
     case ENOENT:
-        return Tr("der Ordner existiert nicht");
+        return Tr(QT_TRANSLATE_NOOP("CheckedFile", "der Ordner existiert nicht"));
     case ENOTDIR:
-        return Tr("ein Teil des Pfades ist kein Ordner");
+        return Tr(QT_TRANSLATE_NOOP("CheckedFile", "ein Teil des Pfades ist kein Ordner"));
     case EROFS:
-        return Tr("der Datenträger ist schreibgeschützt");
+        return Tr(QT_TRANSLATE_NOOP("CheckedFile", "der Datenträger ist schreibgeschützt"));
     case ENAMETOOLONG:
-        return Tr("der Name ist zu lang");
+        return Tr(QT_TRANSLATE_NOOP("CheckedFile", "der Name ist zu lang"));
     case EIO:
-        return Tr("Ein-/Ausgabefehler des Datenträgers");
+        return Tr(QT_TRANSLATE_NOOP("CheckedFile", "Ein-/Ausgabefehler des Datenträgers"));
     default:
         return QString::fromLocal8Bit(std::strerror(err));
     }
