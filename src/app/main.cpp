@@ -2,8 +2,8 @@
 
 #include "TForm1.h"
 #include "TSplash.h"
-#include "ZudApplication.h"
 #include "TZUD12.h"
+#include "ZudApplication.h"
 
 #if defined(ZUD_HAVE_I18N)
 #include "Localizer.h"
@@ -56,7 +56,8 @@ int main(int argc, char** argv) {
         // After the window is shown and every queued start-up step has run.
         QTimer::singleShot(0, &form, [&] {
             QTimer::singleShot(0, &form, [&] {
-                std::printf("main window shown and idle after %lld ms\n", static_cast<long long>(started.elapsed()));
+                std::printf("main window shown and idle after %lld ms\n",
+                            static_cast<long long>(started.elapsed()));
                 std::fflush(stdout);
                 form.close();
                 QCoreApplication::quit();

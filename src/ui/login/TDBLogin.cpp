@@ -111,9 +111,13 @@ void TNewPW::Check() {
     OkButton->setEnabled(!NewEdit->text().isEmpty() && NewEdit->text() == RepeatEdit->text());
 }
 
-QString TNewPW::Password() const { return NewEdit->text(); }
+QString TNewPW::Password() const {
+    return NewEdit->text();
+}
 
-int TNewPW::Ask() { return exec(); }
+int TNewPW::Ask() {
+    return exec();
+}
 
 void TNewPW::showEvent(QShowEvent* e) {
     NewEdit->clear();

@@ -84,9 +84,15 @@ void TUserMgr::RetranslateUi() {
     FPasswordLabel->setText(tr("Passwort:"));
     FListLabel->setText(tr("Benutzer:"));
     switch (CurrentMode()) {
-    case Add: ActionButton->setText(tr("Benutzer hinzufügen")); break;
-    case Change: ActionButton->setText(tr("Passwort ändern")); break;
-    case Delete: ActionButton->setText(tr("Benutzer löschen")); break;
+    case Add:
+        ActionButton->setText(tr("Benutzer hinzufügen"));
+        break;
+    case Change:
+        ActionButton->setText(tr("Passwort ändern"));
+        break;
+    case Delete:
+        ActionButton->setText(tr("Benutzer löschen"));
+        break;
     }
 }
 
@@ -137,16 +143,23 @@ bool TUserMgr::RunAction() {
         TDM1::Users(FLoc, FAdminPassword); // the connection itself
         connected = true;
         switch (CurrentMode()) {
-        case Add: TDM1::CreateUser(FLoc, FAdminPassword, name, pw); break;
-        case Change: TDM1::AlterUser(FLoc, FAdminPassword, name, pw); break;
-        case Delete: TDM1::DropUser(FLoc, FAdminPassword, name); break;
+        case Add:
+            TDM1::CreateUser(FLoc, FAdminPassword, name, pw);
+            break;
+        case Change:
+            TDM1::AlterUser(FLoc, FAdminPassword, name, pw);
+            break;
+        case Delete:
+            TDM1::DropUser(FLoc, FAdminPassword, name);
+            break;
         }
     } catch (const DataError& e) {
         ok = false;
         Fail(tr("Aktion fehlgeschlagen (%1)").arg(e.Message()));
     } catch (const db::DbError& e) {
         ok = false;
-        Fail(connected ? tr("Aktion fehlgeschlagen (%1)").arg(e.Message()) : tr("Datenbank-Login fehlgeschlagen"));
+        Fail(connected ? tr("Aktion fehlgeschlagen (%1)").arg(e.Message())
+                       : tr("Datenbank-Login fehlgeschlagen"));
     }
     Reload();
     NameEdit->clear();

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,7 +26,9 @@ QString DefaultDisabledHeader() {
     return QCoreApplication::translate("Ribbon", "Dieser Befehl ist deaktiviert.");
 }
 
-void SetDisabledHeader(const QString& header) { HeaderStore() = header; }
+void SetDisabledHeader(const QString& header) {
+    HeaderStore() = header;
+}
 
 QString DisabledHeader() {
     return HeaderStore().isEmpty() ? DefaultDisabledHeader() : HeaderStore();
@@ -49,6 +52,22 @@ QIcon ThemeIcon(const QString& name, const QString& fallbackText) {
         return icon;
     if (!icon.isNull() && !icon.pixmap(32).isNull())
         return icon;
+    // Adwaita ships its action icons as rendered symbolic PNGs, which the theme lookup does
+    // not find by the plain name.
+    QIcon files;
+    for (const char* size : {"16x16", "24x24", "32x32", "48x48"}) {
+        for (const char* context :
+             {"actions", "apps", "categories", "devices", "mimetypes", "places", "status", "legacy"}) {
+            const QString f = QStringLiteral("/usr/share/icons/Adwaita/%1/%2/%3-symbolic.symbolic.png")
+                                  .arg(QLatin1String(size), QLatin1String(context), name);
+            if (QFile::exists(f)) {
+                files.addFile(f);
+                break;
+            }
+        }
+    }
+    if (!files.availableSizes().isEmpty())
+        return files;
     // Our own drawn icon: a rounded tile with the first letter.
     QIcon drawn;
     for (int size : {16, 32}) {
@@ -208,11 +227,17 @@ void RibbonGroup::RemoveFrom(int index) {
     }
 }
 
-void RibbonGroup::SetCaption(const QString& caption) { FCaption->setText(caption); }
+void RibbonGroup::SetCaption(const QString& caption) {
+    FCaption->setText(caption);
+}
 
-QString RibbonGroup::Caption() const { return FCaption->text(); }
+QString RibbonGroup::Caption() const {
+    return FCaption->text();
+}
 
-QList<RibbonButton*> RibbonGroup::Buttons() const { return findChildren<RibbonButton*>(); }
+QList<RibbonButton*> RibbonGroup::Buttons() const {
+    return findChildren<RibbonButton*>();
+}
 
 void RibbonGroup::SetActionsEnabled(bool enabled) {
     for (RibbonButton* b : Buttons())
@@ -250,7 +275,9 @@ RibbonGroup* Ribbon::AddGroup(QWidget* tab, const QString& objectName, const QSt
     return g;
 }
 
-RibbonGroup* Ribbon::Group(const QString& objectName) const { return findChild<RibbonGroup*>(objectName); }
+RibbonGroup* Ribbon::Group(const QString& objectName) const {
+    return findChild<RibbonGroup*>(objectName);
+}
 
 QWidget* Ribbon::Tab(const QString& objectName) const {
     for (int i = 0; i < count(); ++i)

@@ -5,11 +5,11 @@
 // a whole. The screen tip of a disabled action starts with the disabled header.
 
 #include <QAction>
+#include <QFrame>
 #include <QIcon>
 #include <QString>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QFrame>
 #include <QWidget>
 
 #include <functional>

@@ -16,8 +16,8 @@
 #endif
 
 #include <QActionGroup>
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -132,8 +132,10 @@ void TForm1::BuildRibbon() {
     Make(QStringLiteral("GBA"), QStringLiteral("help-contents"), true);
     Make(QStringLiteral("Update"), QStringLiteral("software-update-available"), true);
     Make(QStringLiteral("Beenden"), QStringLiteral("application-exit"), true);
-    Make(QStringLiteral("Programmieren"), QStringLiteral("document-send"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    Make(QStringLiteral("LeseMessungen"), QStringLiteral("document-save"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    Make(QStringLiteral("Programmieren"), QStringLiteral("document-send"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    Make(QStringLiteral("LeseMessungen"), QStringLiteral("document-save"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     Make(QStringLiteral("EZStart"), QStringLiteral("media-playback-start"));
     Make(QStringLiteral("EZStop"), QStringLiteral("media-playback-stop"));
     Make(QStringLiteral("ChangeApp"), QStringLiteral("system-switch-user"));
@@ -163,17 +165,18 @@ void TForm1::BuildRibbon() {
     Make(QStringLiteral("Logout"), QStringLiteral("system-lock-screen"));
     Make(QStringLiteral("ChangePW"), QStringLiteral("dialog-password"));
     Make(QStringLiteral("user"), QStringLiteral("system-users"));
-    Make(QStringLiteral("LeftPanel"), QStringLiteral("view-sidebar"), true);
+    Make(QStringLiteral("LeftPanel"), QStringLiteral("sidebar-show"), true);
     Make(QStringLiteral("Comparsion"), QStringLiteral("view-grid"), true)->setCheckable(true);
-    Make(QStringLiteral("Liniendiagramm"), QStringLiteral("utilities-system-monitor"), true)->setCheckable(true);
-    Make(QStringLiteral("Flaechendiagramm"), QStringLiteral("x-office-presentation"), true)->setCheckable(true);
+    Make(QStringLiteral("Liniendiagramm"), QStringLiteral("applications-graphics"), true)->setCheckable(true);
+    Make(QStringLiteral("Flaechendiagramm"), QStringLiteral("x-office-presentation"), true)
+        ->setCheckable(true);
     Make(QStringLiteral("GridXPlus"), QStringLiteral("list-add"), true);
     Make(QStringLiteral("GridXMinus"), QStringLiteral("list-remove"), true);
     Make(QStringLiteral("GridYPlus"), QStringLiteral("list-add"), true);
     Make(QStringLiteral("GridYMinus"), QStringLiteral("list-remove"), true);
     Make(QStringLiteral("Zuschneiden"), QStringLiteral("edit-cut"));
-    Make(QStringLiteral("Uebernehmen"), QStringLiteral("dialog-ok"));
-    Make(QStringLiteral("Verwerfen"), QStringLiteral("dialog-cancel"));
+    Make(QStringLiteral("Uebernehmen"), QStringLiteral("object-select"));
+    Make(QStringLiteral("Verwerfen"), QStringLiteral("process-stop"));
     Make(QStringLiteral("mbar"), QStringLiteral("weather-overcast"), true)->setCheckable(true);
     Make(QStringLiteral("mmHg"), QStringLiteral("weather-overcast"), true)->setCheckable(true);
     Make(QStringLiteral("Sprache"), QStringLiteral("preferences-desktop-locale"), true);
@@ -200,7 +203,8 @@ void TForm1::BuildRibbon() {
     g->AddLarge(Action(QStringLiteral("Update")));
     g->AddLarge(Action(QStringLiteral("Beenden")));
     g = FRibbon->AddGroup(t, QStringLiteral("GroupSprache"), QString());
-    g->AddDropDown(Action(QStringLiteral("Sprache")), FLanguageMenu1)->setPopupMode(QToolButton::InstantPopup);
+    g->AddDropDown(Action(QStringLiteral("Sprache")), FLanguageMenu1)
+        ->setPopupMode(QToolButton::InstantPopup);
 
     t = FRibbon->AddTab(QStringLiteral("TabKommunikation"), QString());
     g = FRibbon->AddGroup(t, QStringLiteral("GroupKommunikation"), QString());
@@ -289,7 +293,8 @@ void TForm1::BuildRibbon() {
 
     t = FRibbon->AddTab(QStringLiteral("TabSonstige"), QString());
     g = FRibbon->AddGroup(t, QStringLiteral("GroupSprache2"), QString());
-    g->AddDropDown(Action(QStringLiteral("Sprache2")), FLanguageMenu2)->setPopupMode(QToolButton::InstantPopup);
+    g->AddDropDown(Action(QStringLiteral("Sprache2")), FLanguageMenu2)
+        ->setPopupMode(QToolButton::InstantPopup);
     FLanguageBox = g->AddCombo(QStringLiteral("LanguageBox"));
     connect(FLanguageBox, &QComboBox::activated, this,
             [this](int i) { SwitchLanguage(FLanguageBox->itemData(i).toString()); });
@@ -313,7 +318,8 @@ void TForm1::BuildRibbon() {
     connect(Action(QStringLiteral("Logout")), &QAction::triggered, this, &TForm1::DoLogout);
     connect(Action(QStringLiteral("ChangePW")), &QAction::triggered, this, &TForm1::DoChangePassword);
     connect(Action(QStringLiteral("user")), &QAction::triggered, this, &TForm1::DoUserManager);
-    connect(Action(QStringLiteral("LeftPanel")), &QAction::triggered, this, [this] { SetLeftPanel(!FLeftShown); });
+    connect(Action(QStringLiteral("LeftPanel")), &QAction::triggered, this,
+            [this] { SetLeftPanel(!FLeftShown); });
     connect(Action(QStringLiteral("Aktualisieren")), &QAction::triggered, this, &TForm1::RefreshPorts);
     connect(Action(QStringLiteral("Comparsion")), &QAction::toggled, this,
             [this](bool on) { FSettings.SetComparsion(on); });
@@ -377,7 +383,8 @@ void TForm1::RetranslateUi() {
     set("Import", tr("Daten Importieren"));
     set("Backup", tr("Datenbank sichern"));
     set("Restore", tr("Datenbank wiederherstellen"));
-    set("Rohdaten", tr("Rohdaten exportieren"), tr("Rohdaten der angezeigten Datei in eine CSV-Datei exportieren."));
+    set("Rohdaten", tr("Rohdaten exportieren"),
+        tr("Rohdaten der angezeigten Datei in eine CSV-Datei exportieren."));
     set("Login", tr("Login"));
     set("Logout", tr("Logout"));
     set("ChangePW", tr("Passwort ändern"));
@@ -419,7 +426,8 @@ void TForm1::RetranslateUi() {
     FRibbon->Group(QStringLiteral("GroupEinheit"))->SetCaption(tr("Druck-Einheit"));
     FRibbon->Group(QStringLiteral("GroupSprache2"))->SetCaption(tr("Sprache"));
     FPatientList->setHeaderLabels({tr("Name"), tr("Vorname"), tr("Geburtstag")});
-    FRecordingList->setHeaderLabels({tr("#"), tr("Datum"), tr("Uhrzeit"), tr("Programmname"), tr("Betriebsart")});
+    FRecordingList->setHeaderLabels(
+        {tr("#"), tr("Datum"), tr("Uhrzeit"), tr("Programmname"), tr("Betriebsart")});
     SetDisabledHeader(tr("Dieser Befehl ist deaktiviert."));
     FRibbon->UpdateTips();
     if (FDM && FDM->LoggedIn())
@@ -454,7 +462,8 @@ void TForm1::Create(const QString& portOverride) {
 }
 
 void TForm1::ApplyChartSettings() {
-    Action(FSettings.AreaChart() ? QStringLiteral("Flaechendiagramm") : QStringLiteral("Liniendiagramm"))->setChecked(true);
+    Action(FSettings.AreaChart() ? QStringLiteral("Flaechendiagramm") : QStringLiteral("Liniendiagramm"))
+        ->setChecked(true);
     Action(QStringLiteral("Comparsion"))->setChecked(FSettings.Comparsion());
     const bool mmHg = FSettings.DruckEinheit() == 1;
     Action(mmHg ? QStringLiteral("mmHg") : QStringLiteral("mbar"))->setChecked(true);
@@ -644,8 +653,8 @@ void TForm1::BeginLiveMode() {
     FLive = true;
     FSplitter->widget(0)->hide();
     for (const char* name : {"EZStart", "Beenden", "Speichern", "Print", "PDF_Export", "Messung_Schliessen",
-                             "Messung_loeschen", "Messung_Laden", "Programmieren", "LeseMessungen", "Patienten",
-                             "PatNeu", "PatLoeschen", "Statistik"})
+                             "Messung_loeschen", "Messung_Laden", "Programmieren", "LeseMessungen",
+                             "Patienten", "PatNeu", "PatLoeschen", "Statistik"})
         Action(QString::fromLatin1(name))->setEnabled(false);
     FRibbon->Group(QStringLiteral("GroupUebungen"))->setEnabled(false);
     FRibbon->Group(QStringLiteral("GroupPatienten"))->setEnabled(false);
@@ -725,7 +734,7 @@ void TForm1::LoadElectrodePictures(bool reportErrors) {
     if (!QFile::exists(file) && reportErrors)
         throw std::runtime_error(
             QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(file).toStdString());
-    // The programming window reads the pictures from this file when it is built.
+        // The programming window reads the pictures from this file when it is built.
 #else
     Q_UNUSED(reportErrors);
 #endif

@@ -94,8 +94,8 @@ private:
     void BuildLanguageMenus();
     void SwitchLanguage(const QString& code);
     void LoadElectrodePictures(bool reportErrors);
-    void RefreshPorts();          // the port list; filled with the port discovery
-    void OfferTakeOver();         // take-over of the previous version's data
+    void RefreshPorts();  // the port list; filled with the port discovery
+    void OfferTakeOver(); // take-over of the previous version's data
     void SetLoggedInGroups(bool on);
     void ApplyChartSettings();
     void UpdateGridActions();

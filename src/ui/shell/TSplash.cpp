@@ -18,7 +18,9 @@ QString VersionLabel(int major, int minor, int release) {
         .arg(release, 3, 10, QLatin1Char('0'));
 }
 
-QString ProgramVersionLabel() { return VersionLabel(kVersionMajor, kVersionMinor, kVersionRelease); }
+QString ProgramVersionLabel() {
+    return VersionLabel(kVersionMajor, kVersionMinor, kVersionRelease);
+}
 
 void DumpScreenshot(QWidget* w, const QString& name) {
     const QString dir = qEnvironmentVariable("ZUD_SCREENSHOTS");
