@@ -485,6 +485,8 @@ private slots:
         QVERIFY(m.RunAction());
         QCOMPARE(m.List->count(), 1);
         QCOMPARE(m.List->item(0)->text(), QStringLiteral("EMIL"));
+        m.show();
+        QTest::qWait(50);
         QVERIFY(m.NameEdit->text().isEmpty());
         // The new account can log in with the role.
         {

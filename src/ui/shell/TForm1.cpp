@@ -803,7 +803,14 @@ void TForm1::showEvent(QShowEvent* e) {
         QTimer::singleShot(0, this, [this] { CheckForUpdate(true); });
     OfferTakeOver();
     SetLeftPanel(FLeftShown);
-    QTimer::singleShot(0, this, [this] { DumpScreenshot(this, QStringLiteral("main")); });
+    QTimer::singleShot(0, this, [this] {
+        if (qEnvironmentVariableIsEmpty("ZUD_SCREENSHOTS"))
+            return;
+        for (int i = FRibbon->count() - 1; i >= 0; --i) {
+            FRibbon->setCurrentIndex(i);
+            DumpScreenshot(this, i == 0 ? QStringLiteral("main") : QStringLiteral("main-tab%1").arg(i));
+        }
+    });
 }
 
 void TForm1::EmptyWorkFolder() {
