@@ -98,7 +98,7 @@ RibbonButton::RibbonButton(QAction* action, bool large, QWidget* parent) : QTool
         setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         setIconSize(QSize(32, 32));
         setMinimumWidth(64);
-        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+        setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Expanding);
     } else {
         setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         setIconSize(QSize(16, 16));
