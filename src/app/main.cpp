@@ -1,0 +1,68 @@
+// ZUD-Software: splash, main window, login, message loop.
+
+#include "TForm1.h"
+#include "TSplash.h"
+#include "TZUD12.h"
+#include "ZudApplication.h"
+
+#if defined(ZUD_HAVE_I18N)
+#include "Localizer.h"
+#endif
+
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QElapsedTimer started;
+    started.start();
+    zud::ui::ZudApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("ZUD-Software"));
+    QCoreApplication::setApplicationVersion(zud::ui::ProgramVersionLabel());
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("ZUD-Software"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("Serial port for this run (the stored port stays)."),
+                                  QStringLiteral("PATH"));
+    const QCommandLineOption smoke(QStringLiteral("smoke-test"),
+                                   QStringLiteral("Quit once the main window is shown and idle."));
+    parser.addOption(port);
+    parser.addOption(smoke);
+    parser.process(app);
+
+#if defined(ZUD_HAVE_I18N)
+    zud::i18n::Localizer::Instance().LoadSaved();
+#endif
+
+    zud::ui::TSplash splash;
+    splash.show();
+    zud::ui::DumpScreenshot(&splash, QStringLiteral("splash"));
+    QCoreApplication::processEvents();
+
+    zud::ui::TForm1 form;
+    form.SetSplash(&splash);
+    form.Create(parser.value(port));
+    app.SetLogger([&form](const QString& m) { form.Device()->AddLog(m); });
+    if (!form.OpenDatabase())
+        return 1;
+    QApplication::setEffectEnabled(Qt::UI_AnimateTooltip, false);
+    form.show();
+    if (parser.isSet(smoke)) {
+        // After the window is shown and every queued start-up step has run.
+        QTimer::singleShot(0, &form, [&] {
+            QTimer::singleShot(0, &form, [&] {
+                std::printf("main window shown and idle after %lld ms\n",
+                            static_cast<long long>(started.elapsed()));
+                std::fflush(stdout);
+                form.close();
+                QCoreApplication::quit();
+            });
+        });
+    }
+    return app.exec();
+}

@@ -1,0 +1,182 @@
+#include "TUserMgr.h"
+
+#include "Msg.h"
+#include "TSplash.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace zud::ui {
+
+TUserMgr::TUserMgr(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TUserMgr"));
+    auto* lay = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+    FModeBox = new QGroupBox(this);
+    auto* modeLay = new QVBoxLayout(FModeBox);
+    ModeAdd = new QRadioButton(FModeBox);
+    ModeChange = new QRadioButton(FModeBox);
+    ModeDelete = new QRadioButton(FModeBox);
+    FModes = new QButtonGroup(this);
+    FModes->addButton(ModeAdd, Add);
+    FModes->addButton(ModeChange, Change);
+    FModes->addButton(ModeDelete, Delete);
+    modeLay->addWidget(ModeAdd);
+    modeLay->addWidget(ModeChange);
+    modeLay->addWidget(ModeDelete);
+    left->addWidget(FModeBox);
+    auto* form = new QFormLayout;
+    FNameLabel = new QLabel(this);
+    FPasswordLabel = new QLabel(this);
+    NameEdit = new QLineEdit(this);
+    PasswordEdit = new QLineEdit(this);
+    PasswordEdit->setEchoMode(QLineEdit::Password);
+    form->addRow(FNameLabel, NameEdit);
+    form->addRow(FPasswordLabel, PasswordEdit);
+    left->addLayout(form);
+    ActionButton = new QPushButton(this);
+    left->addWidget(ActionButton);
+    left->addStretch();
+    lay->addLayout(left);
+    auto* right = new QVBoxLayout;
+    FListLabel = new QLabel(this);
+    List = new QListWidget(this);
+    List->setSortingEnabled(true);
+    right->addWidget(FListLabel);
+    right->addWidget(List);
+    lay->addLayout(right);
+    connect(FModes, &QButtonGroup::idClicked, this, [this](int id) { SetMode(Mode(id)); });
+    connect(NameEdit, &QLineEdit::textChanged, this, &TUserMgr::UpdateButton);
+    connect(PasswordEdit, &QLineEdit::textChanged, this, &TUserMgr::UpdateButton);
+    connect(List, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (CurrentMode() != Add)
+            NameEdit->setText(item->text());
+    });
+    connect(ActionButton, &QPushButton::clicked, this, [this] { RunAction(); });
+    ModeAdd->setChecked(true);
+    SetMode(Add);
+    resize(520, 320);
+    RetranslateUi();
+}
+
+void TUserMgr::SetLocation(const DbLocation& loc, const QString& adminPassword) {
+    FLoc = loc;
+    FAdminPassword = adminPassword;
+}
+
+void TUserMgr::RetranslateUi() {
+    setWindowTitle(tr("Benutzer-Verwaltung"));
+    FModeBox->setTitle(tr("Aktion"));
+    ModeAdd->setText(tr("hinzufügen"));
+    ModeChange->setText(tr("ändern"));
+    ModeDelete->setText(tr("löschen"));
+    FNameLabel->setText(tr("Benutzername:"));
+    FPasswordLabel->setText(tr("Passwort:"));
+    FListLabel->setText(tr("Benutzer:"));
+    switch (CurrentMode()) {
+    case Add:
+        ActionButton->setText(tr("Benutzer hinzufügen"));
+        break;
+    case Change:
+        ActionButton->setText(tr("Passwort ändern"));
+        break;
+    case Delete:
+        ActionButton->setText(tr("Benutzer löschen"));
+        break;
+    }
+}
+
+TUserMgr::Mode TUserMgr::CurrentMode() const {
+    const int id = FModes->checkedId();
+    return id < 0 ? Add : Mode(id);
+}
+
+void TUserMgr::SetMode(Mode m) {
+    FModes->button(m)->setChecked(true);
+    NameEdit->clear();
+    PasswordEdit->clear();
+    NameEdit->setEnabled(m == Add);
+    PasswordEdit->setEnabled(m != Delete);
+    List->setEnabled(m != Add);
+    RetranslateUi();
+    UpdateButton();
+    ActionButton->setEnabled(false);
+}
+
+void TUserMgr::UpdateButton() {
+    const bool name = !NameEdit->text().isEmpty();
+    const bool pw = !PasswordEdit->text().isEmpty();
+    ActionButton->setEnabled(CurrentMode() == Delete ? name : name && pw);
+}
+
+void TUserMgr::Reload() {
+    List->clear();
+    try {
+        List->addItems(TDM1::Users(FLoc, FAdminPassword));
+    } catch (const std::exception&) {
+        Fail(tr("Datenbank-Login fehlgeschlagen"));
+    }
+}
+
+void TUserMgr::Fail(const QString& text) {
+    LastMessage = text;
+    Msg::Error(this, text);
+}
+
+bool TUserMgr::RunAction() {
+    LastMessage.clear();
+    bool ok = true;
+    const QString name = NameEdit->text();
+    const QString pw = PasswordEdit->text();
+    bool connected = false;
+    try {
+        TDM1::Users(FLoc, FAdminPassword); // the connection itself
+        connected = true;
+        switch (CurrentMode()) {
+        case Add:
+            TDM1::CreateUser(FLoc, FAdminPassword, name, pw);
+            break;
+        case Change:
+            TDM1::AlterUser(FLoc, FAdminPassword, name, pw);
+            break;
+        case Delete:
+            TDM1::DropUser(FLoc, FAdminPassword, name);
+            break;
+        }
+    } catch (const DataError& e) {
+        ok = false;
+        Fail(tr("Aktion fehlgeschlagen (%1)").arg(e.Message()));
+    } catch (const db::DbError& e) {
+        ok = false;
+        Fail(connected ? tr("Aktion fehlgeschlagen (%1)").arg(e.Message())
+                       : tr("Datenbank-Login fehlgeschlagen"));
+    }
+    Reload();
+    NameEdit->clear();
+    PasswordEdit->clear();
+    UpdateButton();
+    return ok;
+}
+
+void TUserMgr::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    QTimer::singleShot(0, this, [this] { DumpScreenshot(this, QStringLiteral("usermgr")); });
+}
+
+void TUserMgr::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    QDialog::changeEvent(e);
+}
+
+} // namespace zud::ui

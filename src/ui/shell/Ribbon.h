@@ -1,0 +1,97 @@
+#pragma once
+
+// The ribbon of every window: tabs of captioned groups whose buttons are bound to QActions.
+// Enabled state lives on the actions; groups and tabs can be enabled, disabled and hidden as
+// a whole. The screen tip of a disabled action starts with the disabled header.
+
+#include <QAction>
+#include <QFrame>
+#include <QIcon>
+#include <QString>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QBoxLayout;
+class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QMenu;
+
+namespace zud::ui {
+
+// The header of the tip of a disabled command; set once at start and at a language change.
+void SetDisabledHeader(const QString& header);
+QString DisabledHeader();
+// "Dieser Befehl ist deaktiviert." in the current language.
+QString DefaultDisabledHeader();
+// The screen tip of an action as the ribbon shows it.
+QString ScreenTip(const QAction* action);
+// A theme icon, or a drawn fallback with the first letter of `fallbackText`.
+QIcon ThemeIcon(const QString& name, const QString& fallbackText);
+
+class RibbonButton : public QToolButton {
+    Q_OBJECT
+public:
+    RibbonButton(QAction* action, bool large, QWidget* parent);
+    void UpdateTip();
+
+protected:
+    bool event(QEvent* e) override;
+};
+
+class RibbonGroup : public QFrame {
+    Q_OBJECT
+public:
+    RibbonGroup(const QString& caption, QWidget* parent);
+    RibbonButton* AddLarge(QAction* action);
+    RibbonButton* AddSmall(QAction* action);
+    // A large button with a drop-down menu; the action runs on a click of the button.
+    RibbonButton* AddDropDown(QAction* action, QMenu* menu);
+    QComboBox* AddCombo(const QString& objectName);
+    QLineEdit* AddEdit(const QString& objectName);
+    void AddSeparator();
+    // Removes everything from position `index` on (buttons, separators, boxes).
+    void RemoveFrom(int index);
+    int Count() const { return int(FItems.size()); }
+    QWidget* Item(int index) const { return FItems.at(size_t(index)); }
+    void SetCaption(const QString& caption);
+    QString Caption() const;
+    // Buttons of this group (for tests and the tips).
+    QList<RibbonButton*> Buttons() const;
+    // Enables or disables every action of the group.
+    void SetActionsEnabled(bool enabled);
+
+private:
+    void AddItem(QWidget* w);
+    void FlushSmall();
+    QHBoxLayout* FRow = nullptr;
+    QLabel* FCaption = nullptr;
+    QWidget* FSmallColumn = nullptr;
+    int FSmallCount = 0;
+    std::vector<QWidget*> FItems;
+};
+
+class Ribbon : public QTabWidget {
+    Q_OBJECT
+public:
+    explicit Ribbon(QWidget* parent = nullptr);
+    QWidget* AddTab(const QString& objectName, const QString& caption);
+    RibbonGroup* AddGroup(QWidget* tab, const QString& objectName, const QString& caption);
+    RibbonGroup* Group(const QString& objectName) const;
+    QWidget* Tab(const QString& objectName) const;
+    void SetTabCaption(const QString& objectName, const QString& caption);
+    void SetTabVisible(const QString& objectName, bool visible);
+    void SetTabEnabled(const QString& objectName, bool enabled);
+    // The screen tips follow the header and the current texts of the actions.
+    void UpdateTips();
+    // Help button at the right end of the tab bar.
+    void SetHelpAction(QAction* action);
+};
+
+} // namespace zud::ui

@@ -1,0 +1,839 @@
+#include "TForm1.h"
+
+#include "Login.h"
+#include "Msg.h"
+#include "Paths.h"
+#include "TDBLogin.h"
+#include "TSplash.h"
+#include "TUserMgr.h"
+#include "TZUD12.h"
+
+#if defined(ZUD_HAVE_I18N)
+#include "Localizer.h"
+#endif
+#if defined(ZUD_HAVE_UPDATE)
+#include "UpdateCheck.h"
+#endif
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QHostInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace zud::ui {
+
+namespace {
+
+// <exe dir>/../share/zud-software/ unless ZUD_SHARE_DIR names another folder.
+QString ShareFolder() {
+    QString dir = qEnvironmentVariable("ZUD_SHARE_DIR");
+    if (dir.isEmpty())
+        dir = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/zud-software");
+    dir = QDir::cleanPath(dir);
+    return dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
+}
+
+constexpr int kCollapsedWidth = 30;
+
+} // namespace
+
+bool IsRemoteServer(const QString& server, const QString& hostName) {
+    const QString s = server.trimmed().toUpper();
+    if (s.isEmpty() || s == QLatin1String("NONE") || s == QLatin1String("LOCALHOST") ||
+        s == QLatin1String("127.0.0.1") || s == QLatin1String("EMBEDDED"))
+        return false;
+    return s != hostName.trimmed().toUpper();
+}
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("ZUD-Software"));
+    auto* central = new QWidget(this);
+    auto* lay = new QVBoxLayout(central);
+    lay->setContentsMargins(0, 0, 0, 0);
+    lay->setSpacing(0);
+    FRibbon = new Ribbon(central);
+    lay->addWidget(FRibbon);
+    FSplitter = new QSplitter(Qt::Horizontal, central);
+    FLeftPanel = new QWidget(FSplitter);
+    auto* left = new QVBoxLayout(FLeftPanel);
+    left->setContentsMargins(2, 2, 2, 2);
+    FPatientList = new QTreeWidget(FLeftPanel);
+    FPatientList->setObjectName(QStringLiteral("PatientList"));
+    FPatientList->setRootIsDecorated(false);
+    FRecordingList = new QTreeWidget(FLeftPanel);
+    FRecordingList->setObjectName(QStringLiteral("RecordingList"));
+    FRecordingList->setRootIsDecorated(false);
+    left->addWidget(FPatientList);
+    left->addWidget(FRecordingList);
+    FChartArea = new QWidget(FSplitter);
+    FChartArea->setObjectName(QStringLiteral("ChartArea"));
+    FChartArea->setAutoFillBackground(true);
+    QPalette pal = FChartArea->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    FChartArea->setPalette(pal);
+    FSplitter->addWidget(FLeftPanel);
+    FSplitter->addWidget(FChartArea);
+    FSplitter->setStretchFactor(1, 1);
+    FSplitter->setCollapsible(0, false);
+    connect(FSplitter, &QSplitter::splitterMoved, this, [this] {
+        if (FLeftShown && !FLive) {
+            FLeftWidth = FSplitter->sizes().value(0);
+            FSettings.SetShowLeftPanelWidth(FLeftWidth);
+        }
+    });
+    lay->addWidget(FSplitter, 1);
+    setCentralWidget(central);
+    FUserPanel = new QLabel(this);
+    FUserPanel->setObjectName(QStringLiteral("UserPanel"));
+    FUserPanel->setMinimumWidth(200);
+    statusBar()->addWidget(FUserPanel);
+    BuildRibbon();
+    FLogin = new TDBLogin(this);
+    FNewPW = new TNewPW(this);
+    FUserMgr = new TUserMgr(this);
+    FAbout = new TSplash(this);
+    resize(1200, 760);
+    RetranslateUi();
+}
+
+TForm1::~TForm1() = default;
+
+QAction* TForm1::Make(const QString& name, const QString& icon, bool enabled) {
+    auto* a = new QAction(this);
+    a->setObjectName(name);
+    a->setIcon(ThemeIcon(icon, name));
+    a->setEnabled(enabled);
+    FActions.insert(name, a);
+    return a;
+}
+
+void TForm1::BuildRibbon() {
+    // Actions whose windows come later stay disabled; their handlers are connected there.
+    Make(QStringLiteral("Info"), QStringLiteral("help-about"), true);
+    Make(QStringLiteral("GBA"), QStringLiteral("help-contents"), true);
+    Make(QStringLiteral("Update"), QStringLiteral("software-update-available"), true);
+    Make(QStringLiteral("Beenden"), QStringLiteral("application-exit"), true);
+    Make(QStringLiteral("Programmieren"), QStringLiteral("document-send"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    Make(QStringLiteral("LeseMessungen"), QStringLiteral("document-save"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    Make(QStringLiteral("EZStart"), QStringLiteral("media-playback-start"));
+    Make(QStringLiteral("EZStop"), QStringLiteral("media-playback-stop"));
+    Make(QStringLiteral("ChangeApp"), QStringLiteral("system-switch-user"));
+    Make(QStringLiteral("Aktualisieren"), QStringLiteral("view-refresh"), true);
+    Make(QStringLiteral("PortMenu"), QStringLiteral("network-wired"), true);
+    Make(QStringLiteral("BaudMenu"), QStringLiteral("preferences-system"), true);
+    Make(QStringLiteral("Patienten"), QStringLiteral("system-users"));
+    Make(QStringLiteral("PatNeu"), QStringLiteral("contact-new"));
+    Make(QStringLiteral("PatLoeschen"), QStringLiteral("edit-delete"));
+    Make(QStringLiteral("Statistik"), QStringLiteral("x-office-spreadsheet"));
+    Make(QStringLiteral("Messung_Laden"), QStringLiteral("document-open"));
+    Make(QStringLiteral("Messung_Schliessen"), QStringLiteral("window-close"));
+    Make(QStringLiteral("Messung_loeschen"), QStringLiteral("edit-delete"));
+    Make(QStringLiteral("Speichern"), QStringLiteral("document-save"));
+    Make(QStringLiteral("AddBem"), QStringLiteral("accessories-text-editor"));
+    // Ctrl+P belongs to "Programmieren"; the preview gets Ctrl+Shift+P so that neither
+    // shortcut is ambiguous.
+    Make(QStringLiteral("Print"), QStringLiteral("document-print-preview"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    Make(QStringLiteral("PDF_Export"), QStringLiteral("x-office-document"));
+    Make(QStringLiteral("Export"), QStringLiteral("document-send"));
+    Make(QStringLiteral("Import"), QStringLiteral("document-open"));
+    Make(QStringLiteral("Backup"), QStringLiteral("drive-harddisk"));
+    Make(QStringLiteral("Restore"), QStringLiteral("document-revert"));
+    Make(QStringLiteral("Rohdaten"), QStringLiteral("text-x-generic"));
+    Make(QStringLiteral("Login"), QStringLiteral("system-log-out"));
+    Make(QStringLiteral("Logout"), QStringLiteral("system-lock-screen"));
+    Make(QStringLiteral("ChangePW"), QStringLiteral("dialog-password"));
+    Make(QStringLiteral("user"), QStringLiteral("system-users"));
+    Make(QStringLiteral("LeftPanel"), QStringLiteral("sidebar-show"), true);
+    Make(QStringLiteral("Comparsion"), QStringLiteral("view-grid"), true)->setCheckable(true);
+    Make(QStringLiteral("Liniendiagramm"), QStringLiteral("applications-graphics"), true)->setCheckable(true);
+    Make(QStringLiteral("Flaechendiagramm"), QStringLiteral("x-office-presentation"), true)
+        ->setCheckable(true);
+    Make(QStringLiteral("GridXPlus"), QStringLiteral("list-add"), true);
+    Make(QStringLiteral("GridXMinus"), QStringLiteral("list-remove"), true);
+    Make(QStringLiteral("GridYPlus"), QStringLiteral("list-add"), true);
+    Make(QStringLiteral("GridYMinus"), QStringLiteral("list-remove"), true);
+    Make(QStringLiteral("Zuschneiden"), QStringLiteral("edit-cut"));
+    Make(QStringLiteral("Uebernehmen"), QStringLiteral("object-select"));
+    Make(QStringLiteral("Verwerfen"), QStringLiteral("process-stop"));
+    Make(QStringLiteral("mbar"), QStringLiteral("weather-overcast"), true)->setCheckable(true);
+    Make(QStringLiteral("mmHg"), QStringLiteral("weather-overcast"), true)->setCheckable(true);
+    Make(QStringLiteral("Sprache"), QStringLiteral("preferences-desktop-locale"), true);
+    Make(QStringLiteral("Sprache2"), QStringLiteral("preferences-desktop-locale"), true);
+
+    auto* style = new QActionGroup(this);
+    style->addAction(Action(QStringLiteral("Liniendiagramm")));
+    style->addAction(Action(QStringLiteral("Flaechendiagramm")));
+    auto* unit = new QActionGroup(this);
+    unit->addAction(Action(QStringLiteral("mbar")));
+    unit->addAction(Action(QStringLiteral("mmHg")));
+
+    FLanguageMenu1 = new QMenu(this);
+    FLanguageMenu2 = new QMenu(this);
+    FPortMenu = new QMenu(this);
+    FBaudMenu = new QMenu(this);
+    FPatientMenu = new QMenu(this);
+    FRecordingMenu = new QMenu(this);
+
+    QWidget* t = FRibbon->AddTab(QStringLiteral("TabAllgemein"), QString());
+    RibbonGroup* g = FRibbon->AddGroup(t, QStringLiteral("GroupProgramm"), QString());
+    g->AddLarge(Action(QStringLiteral("Info")));
+    g->AddLarge(Action(QStringLiteral("GBA")));
+    g->AddLarge(Action(QStringLiteral("Update")));
+    g->AddLarge(Action(QStringLiteral("Beenden")));
+    g = FRibbon->AddGroup(t, QStringLiteral("GroupSprache"), QString());
+    g->AddDropDown(Action(QStringLiteral("Sprache")), FLanguageMenu1)
+        ->setPopupMode(QToolButton::InstantPopup);
+
+    t = FRibbon->AddTab(QStringLiteral("TabKommunikation"), QString());
+    g = FRibbon->AddGroup(t, QStringLiteral("GroupKommunikation"), QString());
+    g->AddLarge(Action(QStringLiteral("Programmieren")));
+    g->AddLarge(Action(QStringLiteral("LeseMessungen")));
+    g->AddSeparator();
+    g->AddLarge(Action(QStringLiteral("EZStart")));
+    g->AddLarge(Action(QStringLiteral("EZStop")));
+    g->AddSeparator();
+    g->AddLarge(Action(QStringLiteral("ChangeApp")));
+
+    t = FRibbon->AddTab(QStringLiteral("TabAnschluss"), QString());
+    g = FRibbon->AddGroup(t, QStringLiteral("GroupAnschluss"), QString());
+    g->AddLarge(Action(QStringLiteral("Aktualisieren")));
+    g->AddDropDown(Action(QStringLiteral("PortMenu")), FPortMenu)->setPopupMode(QToolButton::InstantPopup);
+    FPortBox = g->AddCombo(QStringLiteral("PortBox"));
+    g->AddDropDown(Action(QStringLiteral("BaudMenu")), FBaudMenu)->setPopupMode(QToolButton::InstantPopup);
+    auto* bauds = new QActionGroup(this);
+    for (int baud : {115200, 230400, 460800}) {
+        QAction* a = FBaudMenu->addAction(QStringLiteral("%1 Bd").arg(baud));
+        a->setCheckable(true);
+        a->setData(baud);
+        bauds->addAction(a);
+        connect(a, &QAction::triggered, this, [this, baud] {
+            FSettings.SetBaudrate(baud);
+            if (FDevice)
+                FDevice->Baud_Rate = uint32_t(baud);
+        });
+    }
+
+    t = FRibbon->AddTab(QStringLiteral("TabPatienten"), QString());
+    g = FRibbon->AddGroup(t, QStringLiteral("GroupPatienten"), QString());
+    g->AddDropDown(Action(QStringLiteral("Patienten")), FPatientMenu);
+    g->AddLarge(Action(QStringLiteral("PatNeu")));
+    g->AddLarge(Action(QStringLiteral("PatLoeschen")));
+    g->AddLarge(Action(QStringLiteral("Statistik")));
+    FPatientBox = g->AddEdit(QStringLiteral("PatientBox"));
+
+    t = FRibbon->AddTab(QStringLiteral("TabUebungen"), QString());
+    g = FRibbon->AddGroup(t, QStringLiteral("GroupUebungen"), QString());
+    g->AddDropDown(Action(QStringLiteral("Messung_Laden")), FRecordingMenu);
+    g->AddSmall(Action(QStringLiteral("Messung_Schliessen")));
+    g->AddSmall(Action(QStringLiteral("Messung_loeschen")));
+    g->AddSmall(Action(QStringLiteral("Speichern")));
+    g->AddSmall(Action(QStringLiteral("AddBem")));
+    g->AddSmall(Action(QStringLiteral("Print")));
+    g->AddSmall(Action(QStringLiteral("PDF_Export")));
+    FRecordingBox = g->AddEdit(QStringLiteral("RecordingBox"));
+
+    t = FRibbon->AddTab(QStringLiteral("TabDaten"), QString());
+    g = FRibbon->AddGroup(t, QStringLiteral("GroupDaten"), QString());
+    g->AddLarge(Action(QStringLiteral("Export")));
+    g->AddLarge(Action(QStringLiteral("Import")));
+    g->AddSeparator();
+    g->AddLarge(Action(QStringLiteral("Backup")));
+    g->AddLarge(Action(QStringLiteral("Restore")));
+    g->AddSeparator();
+    g->AddLarge(Action(QStringLiteral("Rohdaten")));
+    g->AddSeparator();
+    g->AddLarge(Action(QStringLiteral("Login")));
+    g->AddLarge(Action(QStringLiteral("Logout")));
+    g->AddLarge(Action(QStringLiteral("ChangePW")));
+    g->AddLarge(Action(QStringLiteral("user")));
+
+    t = FRibbon->AddTab(QStringLiteral("TabAnsicht"), QString());
+    g = FRibbon->AddGroup(t, QStringLiteral("GroupAnsicht"), QString());
+    g->AddLarge(Action(QStringLiteral("LeftPanel")));
+    g->AddLarge(Action(QStringLiteral("Comparsion")));
+    g->AddSmall(Action(QStringLiteral("Liniendiagramm")));
+    g->AddSmall(Action(QStringLiteral("Flaechendiagramm")));
+    g = FRibbon->AddGroup(t, QStringLiteral("GroupGitterlinien"), QString());
+    g->AddSmall(Action(QStringLiteral("GridXPlus")));
+    g->AddSmall(Action(QStringLiteral("GridXMinus")));
+    g->AddSmall(Action(QStringLiteral("GridYPlus")));
+    g->AddSmall(Action(QStringLiteral("GridYMinus")));
+    g = FRibbon->AddGroup(t, QStringLiteral("GroupZuschneiden"), QString());
+    g->AddLarge(Action(QStringLiteral("Zuschneiden")));
+    g->AddSmall(Action(QStringLiteral("Uebernehmen")));
+    g->AddSmall(Action(QStringLiteral("Verwerfen")));
+    g = FRibbon->AddGroup(t, QStringLiteral("GroupEinheit"), QString());
+    g->AddSmall(Action(QStringLiteral("mbar")));
+    g->AddSmall(Action(QStringLiteral("mmHg")));
+    FUnitBox = g->AddEdit(QStringLiteral("UnitBox"));
+    FUnitBox->setMinimumWidth(70);
+    FUnitBox->setMaximumWidth(90);
+
+    t = FRibbon->AddTab(QStringLiteral("TabSonstige"), QString());
+    g = FRibbon->AddGroup(t, QStringLiteral("GroupSprache2"), QString());
+    g->AddDropDown(Action(QStringLiteral("Sprache2")), FLanguageMenu2)
+        ->setPopupMode(QToolButton::InstantPopup);
+    FLanguageBox = g->AddCombo(QStringLiteral("LanguageBox"));
+    connect(FLanguageBox, &QComboBox::activated, this,
+            [this](int i) { SwitchLanguage(FLanguageBox->itemData(i).toString()); });
+    FLanguageBox->lineEdit()->setReadOnly(true);
+
+    FRibbon->SetHelpAction(Action(QStringLiteral("Info")));
+
+    connect(Action(QStringLiteral("Info")), &QAction::triggered, this, [this] {
+        FAbout->setModal(true);
+        FAbout->exec();
+    });
+    connect(Action(QStringLiteral("GBA")), &QAction::triggered, this, [] {
+        const QString file = ShareFolder() + QStringLiteral("pdf/") + tr("Gebrauchsanweisung") +
+                             QStringLiteral(" ZUD-Software.pdf");
+        if (QFile::exists(file))
+            QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+    });
+    connect(Action(QStringLiteral("Update")), &QAction::triggered, this, [this] { CheckForUpdate(false); });
+    connect(Action(QStringLiteral("Beenden")), &QAction::triggered, this, &QWidget::close);
+    connect(Action(QStringLiteral("Login")), &QAction::triggered, this, [this] { DoLogin(); });
+    connect(Action(QStringLiteral("Logout")), &QAction::triggered, this, &TForm1::DoLogout);
+    connect(Action(QStringLiteral("ChangePW")), &QAction::triggered, this, &TForm1::DoChangePassword);
+    connect(Action(QStringLiteral("user")), &QAction::triggered, this, &TForm1::DoUserManager);
+    connect(Action(QStringLiteral("LeftPanel")), &QAction::triggered, this,
+            [this] { SetLeftPanel(!FLeftShown); });
+    connect(Action(QStringLiteral("Aktualisieren")), &QAction::triggered, this, &TForm1::RefreshPorts);
+    connect(Action(QStringLiteral("Comparsion")), &QAction::toggled, this,
+            [this](bool on) { FSettings.SetComparsion(on); });
+    connect(Action(QStringLiteral("Liniendiagramm")), &QAction::triggered, this,
+            [this] { FSettings.SetAreaChart(false); });
+    connect(Action(QStringLiteral("Flaechendiagramm")), &QAction::triggered, this,
+            [this] { FSettings.SetAreaChart(true); });
+    connect(Action(QStringLiteral("mbar")), &QAction::triggered, this, [this] {
+        FSettings.SetDruckEinheit(0);
+        FUnitBox->setText(QStringLiteral("mbar"));
+    });
+    connect(Action(QStringLiteral("mmHg")), &QAction::triggered, this, [this] {
+        FSettings.SetDruckEinheit(1);
+        FUnitBox->setText(QStringLiteral("mmHg"));
+    });
+    auto grid = [this](bool x, int step) {
+        if (x)
+            FSettings.SetGridLinesX(qBound(2, FSettings.GridLinesX() + step, 20));
+        else
+            FSettings.SetGridLinesY(qBound(2, FSettings.GridLinesY() + step, 10));
+        UpdateGridActions();
+    };
+    connect(Action(QStringLiteral("GridXPlus")), &QAction::triggered, this, [grid] { grid(true, 2); });
+    connect(Action(QStringLiteral("GridXMinus")), &QAction::triggered, this, [grid] { grid(true, -2); });
+    connect(Action(QStringLiteral("GridYPlus")), &QAction::triggered, this, [grid] { grid(false, 1); });
+    connect(Action(QStringLiteral("GridYMinus")), &QAction::triggered, this, [grid] { grid(false, -1); });
+    for (QAction* a : std::as_const(FActions))
+        addAction(a); // shortcuts work on every tab
+}
+
+void TForm1::RetranslateUi() {
+    auto set = [this](const char* name, const QString& text, const QString& tip = QString()) {
+        QAction* a = Action(QString::fromLatin1(name));
+        a->setText(text);
+        a->setToolTip(tip.isEmpty() ? QString(text).remove(QLatin1Char('&')) : tip);
+    };
+    set("Info", tr("Info"));
+    set("GBA", tr("Gebrauchsanweisung"));
+    set("Update", tr("Software-Update"));
+    set("Beenden", tr("Beenden"));
+    set("Programmieren", tr("Programmieren"));
+    set("LeseMessungen", tr("Übungen auslesen"));
+    set("EZStart", tr("Echtzeit Start"));
+    set("EZStop", tr("Echtzeit Stop"));
+    set("ChangeApp", tr("Anwendung wechseln"));
+    set("Aktualisieren", tr("Aktualisieren"));
+    set("PortMenu", tr("Anschluss"));
+    set("BaudMenu", tr("Baudrate"));
+    set("Patienten", tr("Patienten"));
+    set("PatNeu", tr("Patient hinzufügen"));
+    set("PatLoeschen", tr("Patient löschen"));
+    set("Statistik", tr("Statistik"));
+    set("Messung_Laden", tr("Übung laden"));
+    set("Messung_Schliessen", tr("Übung schliessen"));
+    set("Messung_loeschen", tr("Übung löschen"));
+    set("Speichern", tr("Übung speichern"));
+    set("AddBem", tr("Bemerkung hinzufügen/ändern"));
+    set("Print", tr("Druckvorschau"));
+    set("PDF_Export", tr("Als PDF exportieren"));
+    set("Export", tr("Daten Exportieren"));
+    set("Import", tr("Daten Importieren"));
+    set("Backup", tr("Datenbank sichern"));
+    set("Restore", tr("Datenbank wiederherstellen"));
+    set("Rohdaten", tr("Rohdaten exportieren"),
+        tr("Rohdaten der angezeigten Datei in eine CSV-Datei exportieren."));
+    set("Login", tr("Login"));
+    set("Logout", tr("Logout"));
+    set("ChangePW", tr("Passwort ändern"));
+    set("user", tr("DB-Manager"));
+    set("LeftPanel", FLeftShown ? tr("Patienten/Übungen verbergen") : tr("Patienten/Übungen anzeigen"));
+    set("Comparsion", tr("Alle Übungen anordnen"));
+    set("Liniendiagramm", tr("Liniendiagramm"));
+    set("Flaechendiagramm", tr("Flächendiagramm"));
+    set("GridXPlus", tr("Gitterlinien X-Achse +"));
+    set("GridXMinus", tr("Gitterlinien X-Achse -"));
+    set("GridYPlus", tr("Gitterlinien Y-Achse +"));
+    set("GridYMinus", tr("Gitterlinien Y-Achse -"));
+    set("Zuschneiden", tr("Zuschneiden"));
+    set("Uebernehmen", tr("Übernehmen"));
+    set("Verwerfen", tr("Verwerfen"));
+    set("mbar", QStringLiteral("mbar"));
+    set("mmHg", QStringLiteral("mmHg"));
+    set("Sprache", tr("Sprache"));
+    set("Sprache2", tr("Sprache"));
+
+    FRibbon->SetTabCaption(QStringLiteral("TabAllgemein"), tr("Allgemein"));
+    FRibbon->SetTabCaption(QStringLiteral("TabKommunikation"), tr("Kommunikation"));
+    FRibbon->SetTabCaption(QStringLiteral("TabAnschluss"), tr("Anschluss"));
+    FRibbon->SetTabCaption(QStringLiteral("TabPatienten"), tr("Patienten"));
+    FRibbon->SetTabCaption(QStringLiteral("TabUebungen"), tr("Übungen"));
+    FRibbon->SetTabCaption(QStringLiteral("TabDaten"), tr("Daten"));
+    FRibbon->SetTabCaption(QStringLiteral("TabAnsicht"), tr("Ansicht"));
+    FRibbon->SetTabCaption(QStringLiteral("TabSonstige"), tr("Sonsige Einstellungen"));
+    FRibbon->Group(QStringLiteral("GroupProgramm"))->SetCaption(tr("Programm"));
+    FRibbon->Group(QStringLiteral("GroupSprache"))->SetCaption(tr("Sprache"));
+    FRibbon->Group(QStringLiteral("GroupKommunikation"))->SetCaption(tr("Kommunikation"));
+    FRibbon->Group(QStringLiteral("GroupAnschluss"))->SetCaption(tr("Anschluss"));
+    FRibbon->Group(QStringLiteral("GroupPatienten"))->SetCaption(tr("Patienten"));
+    FRibbon->Group(QStringLiteral("GroupUebungen"))->SetCaption(tr("Übungen"));
+    FRibbon->Group(QStringLiteral("GroupDaten"))->SetCaption(tr("Daten"));
+    FRibbon->Group(QStringLiteral("GroupAnsicht"))->SetCaption(tr("Ansicht"));
+    FRibbon->Group(QStringLiteral("GroupGitterlinien"))->SetCaption(tr("Gitterlinien"));
+    FRibbon->Group(QStringLiteral("GroupZuschneiden"))->SetCaption(tr("Zuschneiden"));
+    FRibbon->Group(QStringLiteral("GroupEinheit"))->SetCaption(tr("Druck-Einheit"));
+    FRibbon->Group(QStringLiteral("GroupSprache2"))->SetCaption(tr("Sprache"));
+    FPatientList->setHeaderLabels({tr("Name"), tr("Vorname"), tr("Geburtstag")});
+    FRecordingList->setHeaderLabels(
+        {tr("#"), tr("Datum"), tr("Uhrzeit"), tr("Programmname"), tr("Betriebsart")});
+    SetDisabledHeader(tr("Dieser Befehl ist deaktiviert."));
+    FRibbon->UpdateTips();
+    if (FDM && FDM->LoggedIn())
+        FUserPanel->setText(StatusUserText());
+}
+
+void TForm1::Create(const QString& portOverride) {
+    DataFolder();
+    FDevice = std::make_unique<TZUD12>(LogFilePath());
+    FUserControl = FSettings.UserControl();
+    FRemote = IsRemoteServer(FSettings.SQLServer3(), QHostInfo::localHostName());
+    // A program on a network drive has no business updating itself unless told so.
+    bool updateDefault = !FRemote;
+    const QString exe = QCoreApplication::applicationFilePath();
+    if (exe.startsWith(QLatin1String("/net/")) || exe.startsWith(QLatin1String("/mnt/")) ||
+        exe.startsWith(QLatin1String("/media/")))
+        updateDefault = false;
+    FCheckUpdate = FSettings.CheckUpdate(updateDefault);
+    Action(QStringLiteral("Update"))->setEnabled(FCheckUpdate);
+    Action(QStringLiteral("Backup"))->setEnabled(false);
+    Action(QStringLiteral("Restore"))->setEnabled(false);
+    FDevice->ComPort = portOverride.isEmpty() ? FSettings.Port() : portOverride;
+    FDevice->Baud_Rate = uint32_t(FSettings.Baudrate());
+    for (QAction* a : FBaudMenu->actions())
+        a->setChecked(a->data().toInt() == FSettings.Baudrate());
+    FLeftWidth = FSettings.ShowLeftPanelWidth();
+    SetLeftPanel(FSettings.ShowLeftPanel());
+    ApplyChartSettings();
+    SetDisabledHeader(tr("Dieser Befehl ist deaktiviert."));
+    FRibbon->UpdateTips();
+    SetLoggedInGroups(false);
+}
+
+void TForm1::ApplyChartSettings() {
+    Action(FSettings.AreaChart() ? QStringLiteral("Flaechendiagramm") : QStringLiteral("Liniendiagramm"))
+        ->setChecked(true);
+    Action(QStringLiteral("Comparsion"))->setChecked(FSettings.Comparsion());
+    const bool mmHg = FSettings.DruckEinheit() == 1;
+    Action(mmHg ? QStringLiteral("mmHg") : QStringLiteral("mbar"))->setChecked(true);
+    FUnitBox->setText(mmHg ? QStringLiteral("mmHg") : QStringLiteral("mbar"));
+    UpdateGridActions();
+}
+
+void TForm1::UpdateGridActions() {
+    const bool on = FDM && FDM->LoggedIn();
+    Action(QStringLiteral("GridXPlus"))->setEnabled(on && FSettings.GridLinesX() < 20);
+    Action(QStringLiteral("GridXMinus"))->setEnabled(on && FSettings.GridLinesX() > 2);
+    Action(QStringLiteral("GridYPlus"))->setEnabled(on && FSettings.GridLinesY() < 10);
+    Action(QStringLiteral("GridYMinus"))->setEnabled(on && FSettings.GridLinesY() > 2);
+}
+
+void TForm1::SetLeftPanel(bool shown) {
+    FLeftShown = shown;
+    const int total = qMax(FSplitter->width(), width());
+    if (shown) {
+        FLeftPanel->setMinimumWidth(0);
+        FLeftPanel->setMaximumWidth(QWIDGETSIZE_MAX);
+        FSplitter->setSizes({FLeftWidth, qMax(100, total - FLeftWidth)});
+    } else {
+        FLeftPanel->setMinimumWidth(kCollapsedWidth);
+        FLeftPanel->setMaximumWidth(kCollapsedWidth);
+        FSplitter->setSizes({kCollapsedWidth, qMax(100, total - kCollapsedWidth)});
+    }
+    FPatientList->setVisible(shown);
+    FRecordingList->setVisible(shown);
+    QAction* a = Action(QStringLiteral("LeftPanel"));
+    a->setText(shown ? tr("Patienten/Übungen verbergen") : tr("Patienten/Übungen anzeigen"));
+    a->setToolTip(a->text());
+}
+
+void TForm1::SetLoggedInGroups(bool on) {
+    for (const char* name : {"GroupPatienten", "GroupUebungen", "GroupKommunikation"})
+        FRibbon->Group(QString::fromLatin1(name))->setEnabled(on);
+    FRibbon->Group(QStringLiteral("GroupZuschneiden"))->setEnabled(on);
+    FRibbon->Group(QStringLiteral("GroupGitterlinien"))->setEnabled(on);
+    UpdateGridActions();
+}
+
+void TForm1::Error(const QString& text) {
+    LastMessage = text;
+    CloseSplash();
+    Msg::Error(this, text);
+}
+
+void TForm1::Info(const QString& text) {
+    LastMessage = text;
+    Msg::Info(this, text);
+}
+
+bool TForm1::Question(const QString& text) {
+    LastMessage = text;
+    CloseSplash();
+    return Msg::Question(this, text);
+}
+
+void TForm1::CloseSplash() {
+    if (FSplash)
+        FSplash->close();
+}
+
+QString TForm1::StatusUserText() const {
+    return FDM && FDM->LoggedIn() ? StatusText(FLoginUser, FUserControl) : QString();
+}
+
+bool TForm1::OpenDatabase() {
+    const DbLocation loc = DbLocation::FromSettings(FSettings);
+    FDM = std::make_unique<TDM1>(loc);
+    try {
+        if (loc.Embedded())
+            FDM->EnsureInstalled();
+    } catch (const std::exception& e) {
+        FDevice->AddLog(QString::fromUtf8(e.what()));
+        Error(TDM1::OpenErrorText(QString::fromUtf8(e.what())));
+        return false;
+    }
+    FUserMgr->SetLocation(loc, QString::fromLatin1(kAdminPassword));
+    if (FUserControl && loc.Embedded())
+        Info(tr("Persönliche Benutzerkonten setzen einen Datenbankserver voraus. Mit der eingebetteten "
+                "Datenbank wird jeder Name ohne Passwortprüfung angenommen."));
+    return DoLogin();
+}
+
+bool TForm1::DoLogin() {
+    QTimer::singleShot(2000, this, &TForm1::CloseSplash);
+    LoginStart start = PrepareLogin(FSettings, FUserControl);
+    FLogin->UserEdit->setText(start.user);
+    FLogin->PasswordEdit->setText(start.password);
+    FLogin->AlwaysUse->setChecked(start.alwaysUse);
+    bool showDialog = FUserControl && start.showDialog;
+    for (;;) {
+        if (showDialog) {
+            CloseSplash();
+            if (FLogin->Ask() != QDialog::Accepted)
+                return false;
+        }
+        const QString user = FUserControl ? FLogin->UserEdit->text() : QStringLiteral("sysdba");
+        const QString pw = FUserControl ? FLogin->PasswordEdit->text() : QString::fromLatin1(kAdminPassword);
+        try {
+            FDM->Login(user, pw);
+            FLoginUser = user;
+            FLoginPassword = pw;
+            break;
+        } catch (const std::exception& e) {
+            const QString msg = QString::fromUtf8(e.what());
+            FDevice->AddLog(msg);
+            Error(TDM1::OpenErrorText(msg));
+            FLogin->AlwaysUse->setChecked(false);
+            if (!FUserControl)
+                return false;
+            showDialog = true;
+        }
+    }
+    FUserPanel->setText(StatusUserText());
+    Action(QStringLiteral("user"))->setEnabled(FUserControl && IsSuperUser(FLoginUser));
+    Action(QStringLiteral("Login"))->setEnabled(false);
+    Action(QStringLiteral("Logout"))->setEnabled(FUserControl);
+    Action(QStringLiteral("ChangePW"))->setEnabled(FUserControl);
+    SetLoggedInGroups(true);
+    // The data-exchange actions that were enabled at the last logout are enabled again.
+    for (auto it = FRememberedExchange.cbegin(); it != FRememberedExchange.cend(); ++it)
+        Action(it.key())->setEnabled(it.value());
+    FRememberedExchange.clear();
+    if (FUserControl)
+        RememberLogin(FSettings, FLoginUser, FLoginPassword.left(50), FLogin->AlwaysUse->isChecked());
+    for (const char* name : {"Login", "Logout", "ChangePW", "user"})
+        Action(QString::fromLatin1(name))->setVisible(FUserControl);
+    if (!FUserControl && !FLoginEntriesRemoved) {
+        RibbonGroup* g = FRibbon->Group(QStringLiteral("GroupDaten"));
+        g->RemoveFrom(g->Count() - 5);
+        FLoginEntriesRemoved = true;
+    }
+    return true;
+}
+
+void TForm1::DoLogout() {
+    ForgetLogin(FSettings);
+    Action(QStringLiteral("Logout"))->setEnabled(false);
+    Action(QStringLiteral("Login"))->setEnabled(true);
+    FPatientList->clear();
+    FRecordingList->clear();
+    FPatientMenu->clear();
+    FRecordingMenu->clear();
+    FPatientBox->clear();
+    FRecordingBox->clear();
+    if (FDM)
+        FDM->Logout();
+    SetLoggedInGroups(false);
+    FChartArea->update();
+    FUserPanel->clear();
+    FRememberedExchange.clear();
+    for (const char* name : {"Export", "Import", "Rohdaten", "Backup", "Restore"}) {
+        QAction* a = Action(QString::fromLatin1(name));
+        FRememberedExchange.insert(a->objectName(), a->isEnabled());
+        a->setEnabled(false);
+    }
+    Action(QStringLiteral("ChangePW"))->setEnabled(false);
+    Action(QStringLiteral("user"))->setEnabled(false);
+}
+
+void TForm1::DoChangePassword() {
+    if (FNewPW->Ask() != QDialog::Accepted)
+        return;
+    try {
+        FDM->ChangePassword(FNewPW->Password());
+    } catch (const db::DbError& e) {
+        Error(tr("Passwort ändern fehlgeschlagen (%1)").arg(e.Message()));
+        return;
+    } catch (const DataError& e) {
+        Error(tr("Passwort ändern fehlgeschlagen (%1)").arg(e.Message()));
+        return;
+    }
+    DoLogout();
+}
+
+void TForm1::DoUserManager() {
+    DoLogout();
+    FUserMgr->Reload();
+    FUserMgr->exec();
+    DoLogin();
+}
+
+void TForm1::BeginLiveMode() {
+    FLive = true;
+    FSplitter->widget(0)->hide();
+    for (const char* name : {"EZStart", "Beenden", "Speichern", "Print", "PDF_Export", "Messung_Schliessen",
+                             "Messung_loeschen", "Messung_Laden", "Programmieren", "LeseMessungen",
+                             "Patienten", "PatNeu", "PatLoeschen", "Statistik"})
+        Action(QString::fromLatin1(name))->setEnabled(false);
+    FRibbon->Group(QStringLiteral("GroupUebungen"))->setEnabled(false);
+    FRibbon->Group(QStringLiteral("GroupPatienten"))->setEnabled(false);
+    Action(QStringLiteral("EZStop"))->setEnabled(true);
+}
+
+void TForm1::EndLiveMode() {
+    FLive = false;
+    Action(QStringLiteral("EZStop"))->setEnabled(false);
+    Action(QStringLiteral("Beenden"))->setEnabled(true);
+    FRibbon->Group(QStringLiteral("GroupUebungen"))->setEnabled(true);
+    FRibbon->Group(QStringLiteral("GroupPatienten"))->setEnabled(true);
+    // Programming, read-out, live start and the patient actions come back with their windows.
+    FSplitter->widget(0)->show();
+    SetLeftPanel(FLeftShown);
+}
+
+void TForm1::keyPressEvent(QKeyEvent* e) {
+    if ((e->modifiers() & Qt::ControlModifier) && (e->modifiers() & Qt::AltModifier))
+        FServiceFlag = true;
+    QMainWindow::keyPressEvent(e);
+}
+
+void TForm1::keyReleaseEvent(QKeyEvent* e) {
+    FServiceFlag = false;
+    QMainWindow::keyReleaseEvent(e);
+}
+
+void TForm1::BuildLanguageMenus() {
+    FLanguageMenu1->clear();
+    FLanguageMenu2->clear();
+    FLanguageBox->clear();
+#if defined(ZUD_HAVE_I18N)
+    auto& loc = zud::i18n::Localizer::Instance();
+    for (const auto& lang : loc.Languages()) {
+        for (QMenu* m : {FLanguageMenu1, FLanguageMenu2}) {
+            QAction* a = m->addAction(lang.nativeName);
+            a->setCheckable(true);
+            a->setChecked(lang.code == loc.Current());
+            a->setData(lang.code);
+            connect(a, &QAction::triggered, this, [this, code = lang.code] { SwitchLanguage(code); });
+        }
+        FLanguageBox->addItem(lang.nativeName, lang.code);
+        if (lang.code == loc.Current())
+            FLanguageBox->setCurrentIndex(FLanguageBox->count() - 1);
+    }
+#else
+    for (QMenu* m : {FLanguageMenu1, FLanguageMenu2}) {
+        QAction* a = m->addAction(QStringLiteral("Deutsch"));
+        a->setCheckable(true);
+        a->setChecked(true);
+    }
+    FLanguageBox->addItem(QStringLiteral("Deutsch"), QStringLiteral("de"));
+#endif
+}
+
+void TForm1::SwitchLanguage(const QString& code) {
+#if defined(ZUD_HAVE_I18N)
+    zud::i18n::Localizer::Instance().Switch(code);
+    BuildLanguageMenus();
+    LoadElectrodePictures(false);
+#else
+    Q_UNUSED(code);
+#endif
+    SetDisabledHeader(tr("Dieser Befehl ist deaktiviert."));
+    FRibbon->UpdateTips();
+}
+
+void TForm1::LoadElectrodePictures(bool reportErrors) {
+#if defined(ZUD_HAVE_I18N)
+    QString english = QStringLiteral("German");
+    auto& loc = zud::i18n::Localizer::Instance();
+    for (const auto& lang : loc.Languages())
+        if (lang.code == loc.Current())
+            english = lang.englishName;
+    const QString file = ShareFolder() + QStringLiteral("epos.") + english;
+    if (!QFile::exists(file) && reportErrors)
+        throw std::runtime_error(
+            QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(file).toStdString());
+        // The programming window reads the pictures from this file when it is built.
+#else
+    Q_UNUSED(reportErrors);
+#endif
+}
+
+void TForm1::RefreshPorts() {
+    // The port discovery fills the port menu and the box; until then the chosen port is shown.
+    if (FDevice && FPortBox->count() == 0 && !FDevice->ComPort.isEmpty())
+        FPortBox->addItem(FDevice->ComPort);
+}
+
+void TForm1::OfferTakeOver() {
+    // The take-over of the previous version's data is offered here once it exists.
+}
+
+void TForm1::CheckForUpdate(bool silent) {
+#if defined(ZUD_HAVE_UPDATE)
+    const QString server = FSettings.ReadString(QStringLiteral("UpdateServer"), QString());
+    if (server.isEmpty()) {
+        if (!silent)
+            Info(tr("Es ist kein Update-Server eingerichtet."));
+        return;
+    }
+    const UpdateResult r = zud::CheckForUpdate(server, WorkFolder(), ProgramVersionLabel());
+    if (!r.available) {
+        if (!silent)
+            Error(tr("Updateinformationen können nicht geladen werden. Bitte überprüfen Sie die "
+                     "Internetverbindung."));
+        return;
+    }
+    if (r.newer) {
+        if (Question(tr("Eine neue Programmversion (%1) von ZUD-Software ist verfügbar. Möchten Sie diese "
+                        "herunterladen?")
+                         .arg(r.remoteVersion))) {
+            QDesktopServices::openUrl(QUrl(r.downloadUrl));
+            FLive = false;
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return;
+    }
+    if (!silent)
+        Info(tr("Die Anwendung ist bereits auf dem neuesten Stand."));
+#else
+    if (!silent)
+        Info(tr("Es ist kein Update-Server eingerichtet."));
+#endif
+}
+
+void TForm1::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (FShownOnce)
+        return;
+    FShownOnce = true;
+    FRibbon->setCurrentIndex(0);
+    BuildLanguageMenus();
+    try {
+        LoadElectrodePictures(true);
+    } catch (const std::exception& ex) {
+        if (FDevice)
+            FDevice->AddLog(QString::fromUtf8(ex.what()));
+        QTimer::singleShot(0, this, [this, m = QString::fromUtf8(ex.what())] { Error(m); });
+    }
+    RefreshPorts();
+    WorkFolder();
+    if (FCheckUpdate)
+        QTimer::singleShot(0, this, [this] { CheckForUpdate(true); });
+    OfferTakeOver();
+    SetLeftPanel(FLeftShown);
+    QTimer::singleShot(0, this, [this] {
+        if (qEnvironmentVariableIsEmpty("ZUD_SCREENSHOTS"))
+            return;
+        for (int i = FRibbon->count() - 1; i >= 0; --i) {
+            FRibbon->setCurrentIndex(i);
+            DumpScreenshot(this, i == 0 ? QStringLiteral("main") : QStringLiteral("main-tab%1").arg(i));
+        }
+    });
+}
+
+void TForm1::EmptyWorkFolder() {
+    QDir dir(WorkFolder());
+    for (const QString& f : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        dir.remove(f);
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+    if (FLive) {
+        e->ignore();
+        return;
+    }
+    FSettings.SetShowLeftPanel(FLeftShown);
+    FSettings.Sync();
+    EmptyWorkFolder();
+    e->accept();
+}
+
+void TForm1::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    QMainWindow::changeEvent(e);
+}
+
+} // namespace zud::ui

@@ -1,0 +1,32 @@
+#include "ZudApplication.h"
+
+#include "Msg.h"
+
+#include <exception>
+
+namespace zud::ui {
+
+ZudApplication::ZudApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+void ZudApplication::ReportException(const QString& message) {
+    if (FLog)
+        FLog(message);
+    if (FReporting)
+        return; // a failure while the box of another is shown is only logged
+    FReporting = true;
+    Msg::Error(activeWindow(), message);
+    FReporting = false;
+}
+
+bool ZudApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        ReportException(QString::fromUtf8(e.what()));
+    } catch (...) {
+        ReportException(QStringLiteral("Unknown exception"));
+    }
+    return false;
+}
+
+} // namespace zud::ui

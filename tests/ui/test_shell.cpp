@@ -1,0 +1,581 @@
+// The windows of the shell on the offscreen platform, against real Firebird databases.
+
+#include "FirebirdServer.h"
+#include "Login.h"
+#include "Paths.h"
+#include "Ribbon.h"
+#include "Settings.h"
+#include "TDBLogin.h"
+#include "TDM1.h"
+#include "TForm1.h"
+#include "TSplash.h"
+#include "TUserMgr.h"
+#include "TZUD12.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QHostInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using namespace zud;
+using namespace zud::ui;
+
+namespace {
+
+// Answers every modal box and login dialog that opens: message boxes with their default
+// button, the login dialog with `loginAnswer` (OK after filling `user`/`password`, or cancel).
+class Answerer : public QObject {
+public:
+    explicit Answerer(QObject* parent = nullptr) : QObject(parent) {
+        FTimer.setInterval(20);
+        connect(&FTimer, &QTimer::timeout, this, &Answerer::Tick);
+        FTimer.start();
+    }
+    QStringList boxes;
+    int logins = 0;
+    bool acceptLogin = false;
+    int acceptAtMost = 1000; // later dialogs are cancelled
+    QString user, password;
+
+private:
+    void Tick() {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w)
+            return;
+        if (auto* box = qobject_cast<QMessageBox*>(w)) {
+            boxes << box->text();
+            box->done(box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::Ok);
+        } else if (auto* login = qobject_cast<TDBLogin*>(w)) {
+            ++logins;
+            if (acceptLogin && logins <= acceptAtMost) {
+                login->UserEdit->setText(user);
+                login->PasswordEdit->setText(password);
+                login->accept();
+            } else {
+                login->reject();
+            }
+        }
+    }
+    QTimer FTimer;
+};
+
+void WriteMachine(const QString& key, const QString& value) {
+    QSettings s(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("Brelk"),
+                QStringLiteral("ZUD"));
+    s.setValue(key, value);
+    s.sync();
+}
+
+void WriteUser(const QString& key, const QString& value) {
+    QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brelk"),
+                QStringLiteral("ZUD"));
+    s.setValue(key, value);
+    s.sync();
+}
+
+QStringList ExchangeNames() {
+    return {QStringLiteral("Export"), QStringLiteral("Import"), QStringLiteral("Rohdaten"),
+            QStringLiteral("Backup"), QStringLiteral("Restore")};
+}
+
+} // namespace
+
+class ShellTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    zud::test::FirebirdServer server;
+
+    void Fresh() {
+        server.Stop();
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        Settings::RedirectForTests(dir->filePath(QStringLiteral("user")),
+                                   dir->filePath(QStringLiteral("system")));
+        qputenv("ZUD_DATA_DIR", dir->filePath(QStringLiteral("data")).toLocal8Bit());
+        WriteMachine(QStringLiteral("SQLDir3"), dir->filePath(QStringLiteral("db")));
+        QDir().mkpath(dir->filePath(QStringLiteral("db")));
+    }
+
+    // A private server on a free loopback port, named in the machine settings.
+    void StartServer() {
+        const QString failed =
+            server.Start(dir->filePath(QStringLiteral("server")), QStringLiteral(ZUD_BIN_DIR "/zudctl"));
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+        WriteMachine(QStringLiteral("SQLServer3"), QStringLiteral("127.0.0.1"));
+        WriteMachine(QStringLiteral("RemoteServicePort3"), QString::number(server.Port()));
+        DbLocation loc = DbLocation::FromSettings(Settings());
+        TDM1 dm(loc);
+        QVERIFY(dm.EnsureInstalled());
+    }
+
+    DbLocation Location() const { return DbLocation::FromSettings(Settings()); }
+
+private slots:
+    void initTestCase() { db::SetLockFolder(QDir::temp().filePath(QStringLiteral("zud-ui-tests-lock"))); }
+    void init() { Fresh(); }
+    void cleanup() { server.Stop(); }
+
+    void RibbonTipCarriesDisabledHeader() {
+        SetDisabledHeader(QStringLiteral("Dieser Befehl ist deaktiviert."));
+        Ribbon r;
+        QWidget* tab = r.AddTab(QStringLiteral("T"), QStringLiteral("Allgemein"));
+        RibbonGroup* g = r.AddGroup(tab, QStringLiteral("G"), QStringLiteral("Gruppe"));
+        QAction a(QStringLiteral("&Programmieren"));
+        a.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+        RibbonButton* b = g->AddLarge(&a);
+        QVERIFY(!b->toolTip().startsWith(QStringLiteral("Dieser Befehl")));
+        QVERIFY(b->toolTip().startsWith(QStringLiteral("Programmieren")));
+        QVERIFY(b->toolTip().contains(QStringLiteral("Ctrl+P")));
+        a.setEnabled(false);
+        QVERIFY(b->toolTip().startsWith(QStringLiteral("Dieser Befehl ist deaktiviert.\nProgrammieren")));
+        a.setEnabled(true);
+        QVERIFY(!b->toolTip().contains(QStringLiteral("deaktiviert")));
+        // A new header reaches the tips at the next update.
+        SetDisabledHeader(QStringLiteral("This command is disabled."));
+        a.setEnabled(false);
+        r.UpdateTips();
+        QVERIFY(b->toolTip().startsWith(QStringLiteral("This command is disabled.")));
+        SetDisabledHeader(QStringLiteral("Dieser Befehl ist deaktiviert."));
+    }
+
+    void RibbonGroupsTabsAndCheckables() {
+        Ribbon r;
+        QWidget* t1 = r.AddTab(QStringLiteral("T1"), QStringLiteral("Allgemein"));
+        QWidget* t2 = r.AddTab(QStringLiteral("T2"), QStringLiteral("Daten"));
+        RibbonGroup* g = r.AddGroup(t1, QStringLiteral("G1"), QStringLiteral("Eins"));
+        r.AddGroup(t2, QStringLiteral("G2"), QStringLiteral("Zwei"));
+        QAction a1(QStringLiteral("A")), a2(QStringLiteral("B")), a3(QStringLiteral("C"));
+        a2.setCheckable(true);
+        g->AddLarge(&a1);
+        RibbonButton* b2 = g->AddSmall(&a2);
+        g->AddSeparator();
+        g->AddSmall(&a3);
+        QCOMPARE(g->Count(), 4);
+        QVERIFY(b2->isCheckable());
+        b2->click();
+        QVERIFY(a2.isChecked());
+        b2->click();
+        QVERIFY(!a2.isChecked());
+        g->SetActionsEnabled(false);
+        QVERIFY(!a1.isEnabled() && !a2.isEnabled() && !a3.isEnabled());
+        g->RemoveFrom(2);
+        QCOMPARE(g->Count(), 2);
+        QCOMPARE(g->Buttons().size(), 2);
+        r.SetTabVisible(QStringLiteral("T2"), false);
+        QVERIFY(!r.isTabVisible(1));
+        r.SetTabEnabled(QStringLiteral("T1"), false);
+        QVERIFY(!r.isTabEnabled(0));
+        QCOMPARE(r.Group(QStringLiteral("G1")), g);
+        QCOMPARE(r.Tab(QStringLiteral("T2")), t2);
+    }
+
+    void VersionLabelHasItsWidths() {
+        QCOMPARE(VersionLabel(1, 0, 1), QStringLiteral("1.00.001"));
+        QCOMPARE(VersionLabel(2, 13, 120), QStringLiteral("2.13.120"));
+    }
+
+    void RemoteFlag() {
+        const QString host = QStringLiteral("Praxis-PC");
+        QVERIFY(!IsRemoteServer(QStringLiteral("praxis-pc"), host));
+        QVERIFY(!IsRemoteServer(QStringLiteral("localhost"), host));
+        QVERIFY(!IsRemoteServer(QStringLiteral("none"), host));
+        QVERIFY(!IsRemoteServer(QStringLiteral(""), host));
+        QVERIFY(!IsRemoteServer(QStringLiteral("127.0.0.1"), host));
+        QVERIFY(!IsRemoteServer(QStringLiteral("EMBEDDED"), host));
+        QVERIFY(IsRemoteServer(QStringLiteral("server"), host));
+        QVERIFY(IsRemoteServer(QStringLiteral("192.168.1.5"), host));
+    }
+
+    void CheckUpdateDefaultFollowsRemoteFlag() {
+        WriteMachine(QStringLiteral("SQLServer3"), QHostInfo::localHostName().toLower());
+        {
+            TForm1 f;
+            f.Create();
+            QVERIFY(!f.RemoteDatabase());
+            QVERIFY(f.CheckUpdateOn());
+            QVERIFY(f.Action(QStringLiteral("Update"))->isEnabled());
+        }
+        WriteMachine(QStringLiteral("SQLServer3"), QStringLiteral("fileserver"));
+        {
+            TForm1 f;
+            f.Create();
+            QVERIFY(f.RemoteDatabase());
+            QVERIFY(!f.CheckUpdateOn());
+            QVERIFY(!f.Action(QStringLiteral("Update"))->isEnabled());
+            QVERIFY(!f.Action(QStringLiteral("Backup"))->isEnabled());
+        }
+        // An explicit value wins over the default, in both directions.
+        WriteUser(QStringLiteral("CheckUpdate"), QStringLiteral("1"));
+        {
+            TForm1 f;
+            f.Create();
+            QVERIFY(f.CheckUpdateOn());
+            QVERIFY(f.Action(QStringLiteral("Update"))->isEnabled());
+        }
+        WriteMachine(QStringLiteral("SQLServer3"), QStringLiteral("EMBEDDED"));
+        WriteUser(QStringLiteral("CheckUpdate"), QStringLiteral("0"));
+        {
+            TForm1 f;
+            f.Create();
+            QVERIFY(!f.CheckUpdateOn());
+        }
+    }
+
+    void PortOptionDoesNotChangeStoredPort() {
+        WriteUser(QStringLiteral("Port"), QStringLiteral("/dev/ttyUSB0"));
+        TForm1 f;
+        f.Create(QStringLiteral("/tmp/link"));
+        QCOMPARE(f.Device()->ComPort, QStringLiteral("/tmp/link"));
+        QCOMPARE(f.Config().Port(), QStringLiteral("/dev/ttyUSB0"));
+    }
+
+    void SilentLoginWithoutUserControlEmbedded() {
+        Answerer answer;
+        TForm1 f;
+        f.Create();
+        QVERIFY(f.OpenDatabase());
+        QVERIFY(f.DM()->LoggedIn());
+        QCOMPARE(answer.logins, 0);
+        QVERIFY(answer.boxes.isEmpty());
+        QCOMPARE(f.StatusUserText(), QString());
+        // The separator and the four login commands are gone from "Daten".
+        RibbonGroup* g = f.RibbonBar()->Group(QStringLiteral("GroupDaten"));
+        QCOMPARE(g->Count(), 7);
+        for (RibbonButton* b : g->Buttons())
+            QVERIFY(b->defaultAction()->objectName() != QStringLiteral("Login"));
+        QVERIFY(f.RibbonBar()->Group(QStringLiteral("GroupPatienten"))->isEnabled());
+        QVERIFY(QFile::exists(Location().FilePath()));
+    }
+
+    void LogoutLoginRestoresExactlyTheEnabledExchangeActions() {
+        Answerer answer;
+        TForm1 f;
+        f.Create();
+        QVERIFY(f.OpenDatabase());
+        f.Action(QStringLiteral("Export"))->setEnabled(true);
+        f.Action(QStringLiteral("Import"))->setEnabled(false);
+        f.Action(QStringLiteral("Rohdaten"))->setEnabled(true);
+        f.Action(QStringLiteral("Backup"))->setEnabled(false);
+        f.Action(QStringLiteral("Restore"))->setEnabled(true);
+        f.DoLogout();
+        QVERIFY(!f.DM()->LoggedIn());
+        for (const QString& n : ExchangeNames())
+            QVERIFY2(!f.Action(n)->isEnabled(), qPrintable(n));
+        // Without user control the login commands are not there at all.
+        QVERIFY(!f.Action(QStringLiteral("Login"))->isVisible());
+        QVERIFY(!f.RibbonBar()->Group(QStringLiteral("GroupPatienten"))->isEnabled());
+        QVERIFY(!f.RibbonBar()->Group(QStringLiteral("GroupKommunikation"))->isEnabled());
+        QVERIFY(f.DoLogin());
+        QVERIFY(f.Action(QStringLiteral("Export"))->isEnabled());
+        QVERIFY(!f.Action(QStringLiteral("Import"))->isEnabled());
+        QVERIFY(f.Action(QStringLiteral("Rohdaten"))->isEnabled());
+        QVERIFY(!f.Action(QStringLiteral("Backup"))->isEnabled());
+        QVERIFY(f.Action(QStringLiteral("Restore"))->isEnabled());
+        // A second round trip does not resurrect what was restored the first time.
+        f.Action(QStringLiteral("Export"))->setEnabled(false);
+        f.DoLogout();
+        QVERIFY(f.DoLogin());
+        QVERIFY(!f.Action(QStringLiteral("Export"))->isEnabled());
+        QVERIFY(f.Action(QStringLiteral("Rohdaten"))->isEnabled());
+    }
+
+    void UserControlOnServerRemembersAndRepairsRole() {
+        StartServer();
+        WriteMachine(QStringLiteral("UserControl"), QStringLiteral("1"));
+        // An account without the role: the login grants it once with the administrator.
+        {
+            auto c =
+                db::Connection::Attach({Location().ConnectionString(), QStringLiteral("SYSDBA"),
+                                        QString::fromLatin1(kAdminPassword), QStringLiteral("RDB$ADMIN")});
+            c->Exec(QStringLiteral("CREATE USER anna password 'geheim1'"));
+            c->Commit();
+        }
+        Answerer answer;
+        answer.acceptLogin = true;
+        answer.user = QStringLiteral("anna"); // typed in lower case
+        answer.password = QStringLiteral("geheim1");
+        TForm1 f;
+        f.Create();
+        QVERIFY(f.OpenDatabase());
+        QCOMPARE(answer.logins, 1);
+        QCOMPARE(f.StatusUserText(), QStringLiteral("Benutzer: ANNA"));
+        QVERIFY(f.Action(QStringLiteral("Logout"))->isEnabled());
+        QVERIFY(f.Action(QStringLiteral("ChangePW"))->isEnabled());
+        QVERIFY(!f.Action(QStringLiteral("user"))->isEnabled());
+        QVERIFY(!f.Action(QStringLiteral("Login"))->isEnabled());
+        QVERIFY(f.Action(QStringLiteral("Login"))->isVisible());
+        QCOMPARE(f.RibbonBar()->Group(QStringLiteral("GroupDaten"))->Count(), 12);
+        QVERIFY(answer.boxes.isEmpty());
+    }
+
+    void RememberedLoginNeedsNoDialogAndSuperUserGetsManager() {
+        StartServer();
+        WriteMachine(QStringLiteral("UserControl"), QStringLiteral("1"));
+        TDM1::CreateUser(Location(), QString::fromLatin1(kAdminPassword), QStringLiteral("SUPERUSER"),
+                         QStringLiteral("chef"));
+        Settings s;
+        RememberLogin(s, QStringLiteral("superuser"), QStringLiteral("chef"), true);
+        s.Sync();
+        Answerer answer;
+        TForm1 f;
+        f.Create();
+        QVERIFY(f.OpenDatabase());
+        QCOMPARE(answer.logins, 0);
+        QVERIFY(f.Action(QStringLiteral("user"))->isEnabled());
+        QCOMPARE(f.StatusUserText(), QStringLiteral("Benutzer: SUPERUSER"));
+        // Logout forgets the remembered account: the next start asks.
+        f.DoLogout();
+        QVERIFY(!f.Action(QStringLiteral("user"))->isEnabled());
+        QVERIFY(!f.Action(QStringLiteral("ChangePW"))->isEnabled());
+        QVERIFY(PrepareLogin(Settings(), true).showDialog);
+    }
+
+    void WrongPasswordShowsErrorAndAsksAgain() {
+        StartServer();
+        WriteMachine(QStringLiteral("UserControl"), QStringLiteral("1"));
+        TDM1::CreateUser(Location(), QString::fromLatin1(kAdminPassword), QStringLiteral("BERT"),
+                         QStringLiteral("richtig"));
+        Answerer answer;
+        answer.acceptLogin = true;
+        answer.user = QStringLiteral("bert");
+        answer.password = QStringLiteral("falsch");
+        TForm1 f;
+        f.Create();
+        // First attempt fails; the dialog comes back, this time it is cancelled.
+        answer.acceptAtMost = 1;
+        QVERIFY(!f.OpenDatabase());
+        QCOMPARE(answer.logins, 2);
+        QCOMPARE(answer.boxes.size(), 1);
+        QVERIFY(answer.boxes.first().startsWith(QStringLiteral("Fehler beim Öffnen der Datenbank. (")));
+        QVERIFY(!f.DM()->LoggedIn());
+        QFile log(LogFilePath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(!log.readAll().isEmpty());
+    }
+
+    void UnreachableServerEndsStartWithMessageAndLogLine() {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+        const quint16 port = probe.serverPort();
+        probe.close(); // nobody listens there now
+        WriteMachine(QStringLiteral("SQLServer3"), QStringLiteral("127.0.0.1"));
+        WriteMachine(QStringLiteral("RemoteServicePort3"), QString::number(port));
+        Answerer answer;
+        TForm1 f;
+        f.Create();
+        QVERIFY(!f.OpenDatabase());
+        QCOMPARE(answer.boxes.size(), 1);
+        QVERIFY(answer.boxes.first().startsWith(QStringLiteral("Fehler beim Öffnen der Datenbank. (")));
+        QFile log(LogFilePath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(log.readAll());
+        QVERIFY(!text.trimmed().isEmpty());
+        // The logged message is the one in the box.
+        const QString inner =
+            answer.boxes.first().mid(QStringLiteral("Fehler beim Öffnen der Datenbank. (").size());
+        QVERIFY(text.contains(inner.left(20)));
+    }
+
+    void EmbeddedWithUserControlSaysServerIsNeeded() {
+        WriteMachine(QStringLiteral("UserControl"), QStringLiteral("1"));
+        Answerer answer;
+        answer.acceptLogin = true;
+        answer.user = QStringLiteral("sysdba");
+        answer.password = QStringLiteral("x");
+        TForm1 f;
+        f.Create();
+        QVERIFY(f.OpenDatabase());
+        QVERIFY(!answer.boxes.isEmpty());
+        QVERIFY(answer.boxes.first().contains(QStringLiteral("Datenbankserver")));
+    }
+
+    void NewPasswordOkRule() {
+        TNewPW d;
+        d.show();
+        QVERIFY(!d.OkButton->isEnabled());
+        d.NewEdit->setText(QStringLiteral("abc"));
+        QVERIFY(!d.OkButton->isEnabled());
+        d.RepeatEdit->setText(QStringLiteral("ab"));
+        QVERIFY(!d.OkButton->isEnabled());
+        d.RepeatEdit->setText(QStringLiteral("abc"));
+        QVERIFY(d.OkButton->isEnabled());
+        d.NewEdit->setText(QStringLiteral("abcd"));
+        QVERIFY(!d.OkButton->isEnabled());
+        d.NewEdit->clear();
+        d.RepeatEdit->clear();
+        QVERIFY(!d.OkButton->isEnabled()); // equal but empty
+        d.hide();
+        d.NewEdit->setText(QStringLiteral("x"));
+        d.RepeatEdit->setText(QStringLiteral("x"));
+        d.show();
+        QVERIFY(d.NewEdit->text().isEmpty() && d.RepeatEdit->text().isEmpty());
+        QVERIFY(!d.OkButton->isEnabled());
+    }
+
+    void ChangePasswordLogsOutAndNewPasswordWorks() {
+        StartServer();
+        WriteMachine(QStringLiteral("UserControl"), QStringLiteral("1"));
+        TDM1::CreateUser(Location(), QString::fromLatin1(kAdminPassword), QStringLiteral("CARLA"),
+                         QStringLiteral("alt123"));
+        Answerer answer;
+        answer.acceptLogin = true;
+        answer.user = QStringLiteral("carla");
+        answer.password = QStringLiteral("alt123");
+        TForm1 f;
+        f.Create();
+        QVERIFY(f.OpenDatabase());
+        QTimer::singleShot(100, &f, [&] {
+            f.NewPWDialog()->NewEdit->setText(QStringLiteral("neu456"));
+            f.NewPWDialog()->RepeatEdit->setText(QStringLiteral("neu456"));
+            f.NewPWDialog()->OkButton->click();
+        });
+        f.DoChangePassword();
+        QVERIFY(!f.DM()->LoggedIn());
+        QVERIFY(answer.boxes.isEmpty());
+        TDM1 dm(Location());
+        QVERIFY_THROWS_EXCEPTION(db::DbError, dm.Login(QStringLiteral("carla"), QStringLiteral("alt123")));
+        dm.Login(QStringLiteral("carla"), QStringLiteral("neu456"));
+        QVERIFY(dm.LoggedIn());
+    }
+
+    void UserManagerModes() {
+        TUserMgr m;
+        QVERIFY(m.ModeAdd->isChecked());
+        QVERIFY(!m.ActionButton->isEnabled());
+        QVERIFY(!m.List->isEnabled());
+        QCOMPARE(m.ActionButton->text(), QStringLiteral("Benutzer hinzufügen"));
+        m.NameEdit->setText(QStringLiteral("dora"));
+        QVERIFY(!m.ActionButton->isEnabled());
+        m.PasswordEdit->setText(QStringLiteral("pw"));
+        QVERIFY(m.ActionButton->isEnabled());
+        m.ModeChange->click();
+        QCOMPARE(m.ActionButton->text(), QStringLiteral("Passwort ändern"));
+        QVERIFY(m.NameEdit->text().isEmpty() && m.PasswordEdit->text().isEmpty());
+        QVERIFY(!m.ActionButton->isEnabled());
+        QVERIFY(!m.NameEdit->isEnabled());
+        QVERIFY(m.List->isEnabled());
+        m.ModeDelete->click();
+        QCOMPARE(m.ActionButton->text(), QStringLiteral("Benutzer löschen"));
+        QVERIFY(!m.PasswordEdit->isEnabled());
+        m.NameEdit->setText(QStringLiteral("dora"));
+        QVERIFY(m.ActionButton->isEnabled());
+    }
+
+    void UserManagerAgainstServer() {
+        StartServer();
+        Answerer answer;
+        TUserMgr m;
+        m.SetLocation(Location(), QString::fromLatin1(kAdminPassword));
+        m.Reload();
+        QVERIFY(m.List->count() == 0);
+        m.NameEdit->setText(QStringLiteral("EMIL"));
+        m.PasswordEdit->setText(QStringLiteral("pw1"));
+        QVERIFY(m.RunAction());
+        QCOMPARE(m.List->count(), 1);
+        QCOMPARE(m.List->item(0)->text(), QStringLiteral("EMIL"));
+        m.show();
+        QTest::qWait(50);
+        QVERIFY(m.NameEdit->text().isEmpty());
+        // The new account can log in with the role.
+        {
+            TDM1 dm(Location());
+            dm.Login(QStringLiteral("emil"), QStringLiteral("pw1"));
+        }
+        // Adding it again fails with the server's reason.
+        m.NameEdit->setText(QStringLiteral("EMIL"));
+        m.PasswordEdit->setText(QStringLiteral("pw1"));
+        QVERIFY(!m.RunAction());
+        QVERIFY(m.LastMessage.startsWith(QStringLiteral("Aktion fehlgeschlagen (")));
+        m.ModeDelete->click();
+        m.NameEdit->setText(QStringLiteral("EMIL"));
+        QVERIFY(m.RunAction());
+        QCOMPARE(m.List->count(), 0);
+        // A wrong administrator password: the login fails.
+        m.SetLocation(Location(), QStringLiteral("wrong"));
+        m.ModeAdd->click();
+        m.NameEdit->setText(QStringLiteral("FRIDA"));
+        m.PasswordEdit->setText(QStringLiteral("pw"));
+        QVERIFY(!m.RunAction());
+        QCOMPARE(m.LastMessage, QStringLiteral("Datenbank-Login fehlgeschlagen"));
+    }
+
+    void ClosingRefusedDuringLiveMode() {
+        Answerer answer;
+        TForm1 f;
+        f.Create();
+        QVERIFY(f.OpenDatabase());
+        f.show();
+        f.BeginLiveMode();
+        QVERIFY(!f.Action(QStringLiteral("Beenden"))->isEnabled());
+        QVERIFY(f.Action(QStringLiteral("EZStop"))->isEnabled());
+        QVERIFY(!f.RibbonBar()->Group(QStringLiteral("GroupPatienten"))->isEnabled());
+        QVERIFY(!f.close());
+        QVERIFY(f.isVisible());
+        f.EndLiveMode();
+        QVERIFY(f.Action(QStringLiteral("Beenden"))->isEnabled());
+        QVERIFY(!f.Action(QStringLiteral("EZStop"))->isEnabled());
+        QVERIFY(f.close());
+    }
+
+    void CloseWritesPanelStateAndEmptiesWorkFolder() {
+        Answerer answer;
+        QFile junk(WorkFolder() + QStringLiteral("zud.ini"));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("x");
+        junk.close();
+        TForm1 f;
+        f.Create();
+        QVERIFY(f.OpenDatabase());
+        f.show();
+        QVERIFY(!f.LeftPanelShown());
+        f.Action(QStringLiteral("LeftPanel"))->trigger();
+        QVERIFY(f.LeftPanelShown());
+        QCOMPARE(f.Action(QStringLiteral("LeftPanel"))->text(),
+                 QStringLiteral("Patienten/Übungen verbergen"));
+        QVERIFY(f.close());
+        QVERIFY(Settings().ShowLeftPanel());
+        QVERIFY(!QFile::exists(WorkFolder() + QStringLiteral("zud.ini")));
+    }
+
+    void ServiceFlagFollowsCtrlAlt() {
+        TForm1 f;
+        f.Create();
+        f.show();
+        QTest::keyPress(&f, Qt::Key_Alt, Qt::ControlModifier | Qt::AltModifier);
+        QVERIFY(f.ServiceFlag());
+        QTest::keyRelease(&f, Qt::Key_Alt, Qt::ControlModifier);
+        QVERIFY(!f.ServiceFlag());
+        QTest::keyPress(&f, Qt::Key_Control, Qt::ControlModifier);
+        QVERIFY(!f.ServiceFlag());
+    }
+
+    void ShortcutsAreUnique() {
+        TForm1 f;
+        QHash<QString, QString> seen;
+        for (QAction* a : f.findChildren<QAction*>()) {
+            if (a->shortcut().isEmpty())
+                continue;
+            const QString k = a->shortcut().toString();
+            QVERIFY2(!seen.contains(k), qPrintable(k + QStringLiteral(" twice: ") + seen.value(k) +
+                                                   QStringLiteral(", ") + a->objectName()));
+            seen.insert(k, a->objectName());
+        }
+        QCOMPARE(f.Action(QStringLiteral("Programmieren"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+        QCOMPARE(f.Action(QStringLiteral("LeseMessungen"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "test_shell.moc"
