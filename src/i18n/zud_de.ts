@@ -2,6 +2,135 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="de">
 <context>
+    <name>Aufzeichnung</name>
+    <message>
+        <source>Keine Aufzeichnung: %1 Bytes, eine Aufzeichnung hat mindestens %2 (Programmkopf und Statistikblock).</source>
+        <translation>Keine Aufzeichnung: %1 Bytes, eine Aufzeichnung hat mindestens %2 (Programmkopf und Statistikblock).</translation>
+    </message>
+    <message>
+        <source>Keine Aufzeichnung: die Betriebsart %1 hat kein Messwertformat.</source>
+        <translation>Keine Aufzeichnung: die Betriebsart %1 hat kein Messwertformat.</translation>
+    </message>
+</context>
+<context>
+    <name>Auslesen</name>
+    <message>
+        <source>Lade Patientendaten ...</source>
+        <translation>Lade Patientendaten ...</translation>
+    </message>
+    <message>
+        <source>Lade Kopfdaten ...</source>
+        <translation>Lade Kopfdaten ...</translation>
+    </message>
+    <message>
+        <source>Lade Kopfdaten (Therapeut %1, Patient %2) ...</source>
+        <translation>Lade Kopfdaten (Therapeut %1, Patient %2) ...</translation>
+    </message>
+    <message>
+        <source>Es sind keine Übungen gespeichert</source>
+        <translation>Es sind keine Übungen gespeichert</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
+        <translation>Lösche Übungen (Therapeut %1, Patient %2)</translation>
+    </message>
+    <message>
+        <source>Übertrage Übungen %1 von %2 ...</source>
+        <translation>Übertrage Übungen %1 von %2 ...</translation>
+    </message>
+    <message>
+        <source>kein Patient zugewiesen</source>
+        <translation>kein Patient zugewiesen</translation>
+    </message>
+    <message>
+        <source>Datum oder Uhrzeit am Gerät ungültig</source>
+        <translation>Datum oder Uhrzeit am Gerät ungültig</translation>
+    </message>
+    <message>
+        <source>in der Datenbank nicht gleich gespeichert</source>
+        <translation>in der Datenbank nicht gleich gespeichert</translation>
+    </message>
+    <message>
+        <source>Übertragung abgebrochen.</source>
+        <translation>Übertragung abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Lösche...</source>
+        <translation>Lösche...</translation>
+    </message>
+</context>
+<context>
+    <name>Betriebsart</name>
+    <message>
+        <source>EMG-Biofeedback</source>
+        <translation>EMG-Biofeedback</translation>
+    </message>
+    <message>
+        <source>ES-Elektrostimulation</source>
+        <translation>ES-Elektrostimulation</translation>
+    </message>
+    <message>
+        <source>Biofeedback+Elektrostim.</source>
+        <translation>Biofeedback+Elektrostim.</translation>
+    </message>
+    <message>
+        <source>EMG-gesteuerte Elektrostim.      </source>
+        <translation>EMG-gesteuerte Elektrostim.      </translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Training Druck</source>
+        <translation>Training Druck</translation>
+    </message>
+    <message>
+        <source>1-kanalig EMG + Druck</source>
+        <translation>1-kanalig EMG + Druck</translation>
+    </message>
+    <message>
+        <source>2-kanalig EMG + Druck</source>
+        <translation>2-kanalig EMG + Druck</translation>
+    </message>
+    <message>
+        <source>Programmfolge</source>
+        <translation>Programmfolge</translation>
+    </message>
+    <message>
+        <source>2-kanalig EMG</source>
+        <translation>2-kanalig EMG</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>ES</source>
+        <translation>ES</translation>
+    </message>
+    <message>
+        <source>EMG+ES</source>
+        <translation>EMG+ES</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Trigger</translation>
+    </message>
+    <message>
+        <source>EMG(1)+Druck</source>
+        <translation>EMG(1)+Druck</translation>
+    </message>
+    <message>
+        <source>EMG(2)+Druck</source>
+        <translation>EMG(2)+Druck</translation>
+    </message>
+    <message>
+        <source>EMG 2CH</source>
+        <translation>EMG 2CH</translation>
+    </message>
+</context>
+<context>
     <name>CheckedFile</name>
     <message>
         <source>Datei kann nicht geschrieben werden: %1 (%2)</source>
@@ -38,6 +167,617 @@
     <message>
         <source>Ein-/Ausgabefehler des Datenträgers</source>
         <translation>Ein-/Ausgabefehler des Datenträgers</translation>
+    </message>
+</context>
+<context>
+    <name>Datenbank</name>
+    <message>
+        <source>Der Datenbankserver ist nicht erreichbar. Prüfen Sie, ob der Server läuft und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.</source>
+        <translation>Der Datenbankserver ist nicht erreichbar. Prüfen Sie, ob der Server läuft und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.</translation>
+    </message>
+    <message>
+        <source>Benutzername oder Passwort ist falsch.</source>
+        <translation>Benutzername oder Passwort ist falsch.</translation>
+    </message>
+    <message>
+        <source>Diesem Benutzer fehlt die Berechtigung für diesen Vorgang.</source>
+        <translation>Diesem Benutzer fehlt die Berechtigung für diesen Vorgang.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Datenbank dieses Programms oder sie ist beschädigt. Stellen Sie die letzte Datensicherung wieder her.</source>
+        <translation>Die Datei ist keine Datenbank dieses Programms oder sie ist beschädigt. Stellen Sie die letzte Datensicherung wieder her.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung für den Sperr-Ordner der Datenbank (FIREBIRD_LOCK). Der Benutzer braucht dort Schreibrecht.</source>
+        <translation>Keine Berechtigung für den Sperr-Ordner der Datenbank (FIREBIRD_LOCK). Der Benutzer braucht dort Schreibrecht.</translation>
+    </message>
+    <message>
+        <source>Auf dem Datenträger der Datenbank ist kein Platz mehr. Schaffen Sie Platz und versuchen Sie es erneut.</source>
+        <translation>Auf dem Datenträger der Datenbank ist kein Platz mehr. Schaffen Sie Platz und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung für die Datenbankdatei oder ihren Ordner. Der Benutzer braucht Lese- und Schreibrecht auf beide.</source>
+        <translation>Keine Berechtigung für die Datenbankdatei oder ihren Ordner. Der Benutzer braucht Lese- und Schreibrecht auf beide.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank wurde nicht gefunden. Prüfen Sie den Datenbankordner (Einstellung SQLDir3).</source>
+        <translation>Die Datenbank wurde nicht gefunden. Prüfen Sie den Datenbankordner (Einstellung SQLDir3).</translation>
+    </message>
+    <message>
+        <source>Die Datenbankdatei wird gerade von einem anderen Programm benutzt. Beenden Sie das andere Programm oder verwenden Sie einen Datenbankserver für mehrere Arbeitsplätze.</source>
+        <translation>Die Datenbankdatei wird gerade von einem anderen Programm benutzt. Beenden Sie das andere Programm oder verwenden Sie einen Datenbankserver für mehrere Arbeitsplätze.</translation>
+    </message>
+    <message>
+        <source>Ein Text ist länger, als sein Feld in der Datenbank erlaubt.</source>
+        <translation>Ein Text ist länger, als sein Feld in der Datenbank erlaubt.</translation>
+    </message>
+    <message>
+        <source>Der Datensatz wurde gleichzeitig an einem anderen Arbeitsplatz geändert. Die Daten werden neu geladen; bitte wiederholen Sie den Vorgang.</source>
+        <translation>Der Datensatz wurde gleichzeitig an einem anderen Arbeitsplatz geändert. Die Daten werden neu geladen; bitte wiederholen Sie den Vorgang.</translation>
+    </message>
+    <message>
+        <source>Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.</source>
+        <translation>Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.</translation>
+    </message>
+    <message>
+        <source>Keine Verbindung zur Datenbank.</source>
+        <translation>Keine Verbindung zur Datenbank.</translation>
+    </message>
+    <message>
+        <source>Fehler der Datenbank.</source>
+        <translation>Fehler der Datenbank.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Öffnen der Datenbank. (%1)</source>
+        <translation>Fehler beim Öffnen der Datenbank. (%1)</translation>
+    </message>
+    <message>
+        <source>Ungültiger Benutzername: nur Buchstaben, Ziffern und _ (höchstens 31 Zeichen, zuerst ein Buchstabe).</source>
+        <translation>Ungültiger Benutzername: nur Buchstaben, Ziffern und _ (höchstens 31 Zeichen, zuerst ein Buchstabe).</translation>
+    </message>
+    <message>
+        <source>Die Benutzerverwaltung braucht einen Datenbankserver (Einstellung SQLServer3); das eingebettete Datenbanksystem prüft keine Passwörter.</source>
+        <translation>Die Benutzerverwaltung braucht einen Datenbankserver (Einstellung SQLServer3); das eingebettete Datenbanksystem prüft keine Passwörter.</translation>
+    </message>
+    <message>
+        <source>Das Passwort darf nicht leer sein.</source>
+        <translation>Das Passwort darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>Fehler: Die fettgedruckten Felder sind Pflichtfelder!</source>
+        <translation>Fehler: Die fettgedruckten Felder sind Pflichtfelder!</translation>
+    </message>
+    <message>
+        <source>Fehler: Das Geburtsdatum muss zwischen dem 01.01.1900 und heute liegen!</source>
+        <translation>Fehler: Das Geburtsdatum muss zwischen dem 01.01.1900 und heute liegen!</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>Vorname</translation>
+    </message>
+    <message>
+        <source>Patienten-ID</source>
+        <translation>Patienten-ID</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Krankenkasse</translation>
+    </message>
+    <message>
+        <source>Versicherten-Nr.</source>
+        <translation>Versicherten-Nr.</translation>
+    </message>
+    <message>
+        <source>Wohnort</source>
+        <translation>Wohnort</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>PLZ</translation>
+    </message>
+    <message>
+        <source>Telefon</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Gewicht</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Fehler: Der Text im Feld „%1“ ist länger als %2 Zeichen.</source>
+        <translation>Fehler: Der Text im Feld „%1“ ist länger als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Fehler: Patient bereits vorhanden!</source>
+        <translation>Fehler: Patient bereits vorhanden!</translation>
+    </message>
+    <message>
+        <source>Die Aufzeichnung ist unvollständig (kein Programmkopf).</source>
+        <translation>Die Aufzeichnung ist unvollständig (kein Programmkopf).</translation>
+    </message>
+</context>
+<context>
+    <name>Geraet</name>
+    <message>
+        <source>die Schnittstelle ist nicht vorhanden (Kabel eingesteckt?)</source>
+        <translation>die Schnittstelle ist nicht vorhanden (Kabel eingesteckt?)</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung: der Benutzer muss Mitglied der Gruppe dialout sein (danach neu anmelden)</source>
+        <translation>keine Berechtigung: der Benutzer muss Mitglied der Gruppe dialout sein (danach neu anmelden)</translation>
+    </message>
+    <message>
+        <source>die Schnittstelle wird von einem anderen Programm benutzt</source>
+        <translation>die Schnittstelle wird von einem anderen Programm benutzt</translation>
+    </message>
+    <message>
+        <source>das ist keine serielle Schnittstelle</source>
+        <translation>das ist keine serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Schnittstelle kann nicht geöffnet werden</source>
+        <translation>Schnittstelle kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
+        <translation>&apos;%1&apos; ist kein gültiger Integerwert</translation>
+    </message>
+    <message>
+        <source>Kein Gerät erkannt!</source>
+        <translation>Kein Gerät erkannt!</translation>
+    </message>
+    <message>
+        <source>Die Firmware am Gerät unterstützt diese Funktion nicht!</source>
+        <translation>Die Firmware am Gerät unterstützt diese Funktion nicht!</translation>
+    </message>
+    <message>
+        <source>Während der Kommunikation ist ein Fehler aufgetreten!</source>
+        <translation>Während der Kommunikation ist ein Fehler aufgetreten!</translation>
+    </message>
+    <message>
+        <source>Gerät wird nicht unterstützt</source>
+        <translation>Gerät wird nicht unterstützt</translation>
+    </message>
+</context>
+<context>
+    <name>Ribbon</name>
+    <message>
+        <source>Dieser Befehl ist deaktiviert.</source>
+        <translation>Dieser Befehl ist deaktiviert.</translation>
+    </message>
+</context>
+<context>
+    <name>Rohdaten</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Entspannen</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Anspannen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Strom</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TDBLogin</name>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Benutzer:</source>
+        <translation>Benutzer:</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Diesen Login immer benutzen</source>
+        <translation>Diesen Login immer benutzen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm1</name>
+    <message>
+        <source>Gebrauchsanweisung</source>
+        <translation>Gebrauchsanweisung</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Software-Update</source>
+        <translation>Software-Update</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Programmieren</source>
+        <translation>Programmieren</translation>
+    </message>
+    <message>
+        <source>Übungen auslesen</source>
+        <translation>Übungen auslesen</translation>
+    </message>
+    <message>
+        <source>Echtzeit Start</source>
+        <translation>Echtzeit Start</translation>
+    </message>
+    <message>
+        <source>Echtzeit Stop</source>
+        <translation>Echtzeit Stop</translation>
+    </message>
+    <message>
+        <source>Anwendung wechseln</source>
+        <translation>Anwendung wechseln</translation>
+    </message>
+    <message>
+        <source>Aktualisieren</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Anschluss</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Patienten</translation>
+    </message>
+    <message>
+        <source>Patient hinzufügen</source>
+        <translation>Patient hinzufügen</translation>
+    </message>
+    <message>
+        <source>Patient löschen</source>
+        <translation>Patient löschen</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Übung laden</source>
+        <translation>Übung laden</translation>
+    </message>
+    <message>
+        <source>Übung schliessen</source>
+        <translation>Übung schliessen</translation>
+    </message>
+    <message>
+        <source>Übung löschen</source>
+        <translation>Übung löschen</translation>
+    </message>
+    <message>
+        <source>Übung speichern</source>
+        <translation>Übung speichern</translation>
+    </message>
+    <message>
+        <source>Bemerkung hinzufügen/ändern</source>
+        <translation>Bemerkung hinzufügen/ändern</translation>
+    </message>
+    <message>
+        <source>Druckvorschau</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Als PDF exportieren</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Daten Exportieren</source>
+        <translation>Daten Exportieren</translation>
+    </message>
+    <message>
+        <source>Daten Importieren</source>
+        <translation>Daten Importieren</translation>
+    </message>
+    <message>
+        <source>Datenbank sichern</source>
+        <translation>Datenbank sichern</translation>
+    </message>
+    <message>
+        <source>Datenbank wiederherstellen</source>
+        <translation>Datenbank wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Rohdaten exportieren</source>
+        <translation>Rohdaten exportieren</translation>
+    </message>
+    <message>
+        <source>Rohdaten der angezeigten Datei in eine CSV-Datei exportieren.</source>
+        <translation>Rohdaten der angezeigten Datei in eine CSV-Datei exportieren.</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Logout</source>
+        <translation>Logout</translation>
+    </message>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Passwort ändern</translation>
+    </message>
+    <message>
+        <source>DB-Manager</source>
+        <translation>DB-Manager</translation>
+    </message>
+    <message>
+        <source>Patienten/Übungen verbergen</source>
+        <translation>Patienten/Übungen verbergen</translation>
+    </message>
+    <message>
+        <source>Patienten/Übungen anzeigen</source>
+        <translation>Patienten/Übungen anzeigen</translation>
+    </message>
+    <message>
+        <source>Alle Übungen anordnen</source>
+        <translation>Alle Übungen anordnen</translation>
+    </message>
+    <message>
+        <source>Liniendiagramm</source>
+        <translation>Liniendiagramm</translation>
+    </message>
+    <message>
+        <source>Flächendiagramm</source>
+        <translation>Flächendiagramm</translation>
+    </message>
+    <message>
+        <source>Gitterlinien X-Achse +</source>
+        <translation>Gitterlinien X-Achse +</translation>
+    </message>
+    <message>
+        <source>Gitterlinien X-Achse -</source>
+        <translation>Gitterlinien X-Achse -</translation>
+    </message>
+    <message>
+        <source>Gitterlinien Y-Achse +</source>
+        <translation>Gitterlinien Y-Achse +</translation>
+    </message>
+    <message>
+        <source>Gitterlinien Y-Achse -</source>
+        <translation>Gitterlinien Y-Achse -</translation>
+    </message>
+    <message>
+        <source>Zuschneiden</source>
+        <translation>Zuschneiden</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Kommunikation</source>
+        <translation>Kommunikation</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Übungen</translation>
+    </message>
+    <message>
+        <source>Daten</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>Ansicht</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Sonsige Einstellungen</source>
+        <translation>Sonsige Einstellungen</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Gitterlinien</source>
+        <translation>Gitterlinien</translation>
+    </message>
+    <message>
+        <source>Druck-Einheit</source>
+        <translation>Druck-Einheit</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>Vorname</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Geburtstag</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Programmname</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>Dieser Befehl ist deaktiviert.</source>
+        <translation>Dieser Befehl ist deaktiviert.</translation>
+    </message>
+    <message>
+        <source>Persönliche Benutzerkonten setzen einen Datenbankserver voraus. Mit der eingebetteten Datenbank wird jeder Name ohne Passwortprüfung angenommen.</source>
+        <translation>Persönliche Benutzerkonten setzen einen Datenbankserver voraus. Mit der eingebetteten Datenbank wird jeder Name ohne Passwortprüfung angenommen.</translation>
+    </message>
+    <message>
+        <source>Passwort ändern fehlgeschlagen (%1)</source>
+        <translation>Passwort ändern fehlgeschlagen (%1)</translation>
+    </message>
+    <message>
+        <source>Es ist kein Update-Server eingerichtet.</source>
+        <translation>Es ist kein Update-Server eingerichtet.</translation>
+    </message>
+    <message>
+        <source>Updateinformationen können nicht geladen werden. Bitte überprüfen Sie die Internetverbindung.</source>
+        <translation>Updateinformationen können nicht geladen werden. Bitte überprüfen Sie die Internetverbindung.</translation>
+    </message>
+    <message>
+        <source>Eine neue Programmversion (%1) von ZUD-Software ist verfügbar. Möchten Sie diese herunterladen?</source>
+        <translation>Eine neue Programmversion (%1) von ZUD-Software ist verfügbar. Möchten Sie diese herunterladen?</translation>
+    </message>
+    <message>
+        <source>Die Anwendung ist bereits auf dem neuesten Stand.</source>
+        <translation>Die Anwendung ist bereits auf dem neuesten Stand.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TNewPW</name>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Passwort ändern</translation>
+    </message>
+    <message>
+        <source>Neues Passwort:</source>
+        <translation>Neues Passwort:</translation>
+    </message>
+    <message>
+        <source>Neues Passwort wiederholen:</source>
+        <translation>Neues Passwort wiederholen:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TSplash</name>
+    <message>
+        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
+        <translation>Begleitprogramm zum Therapiegerät ZUD12</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TUserMgr</name>
+    <message>
+        <source>Benutzer-Verwaltung</source>
+        <translation>Benutzer-Verwaltung</translation>
+    </message>
+    <message>
+        <source>Aktion</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>hinzufügen</source>
+        <translation>hinzufügen</translation>
+    </message>
+    <message>
+        <source>ändern</source>
+        <translation>ändern</translation>
+    </message>
+    <message>
+        <source>löschen</source>
+        <translation>löschen</translation>
+    </message>
+    <message>
+        <source>Benutzername:</source>
+        <translation>Benutzername:</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Benutzer:</source>
+        <translation>Benutzer:</translation>
+    </message>
+    <message>
+        <source>Benutzer hinzufügen</source>
+        <translation>Benutzer hinzufügen</translation>
+    </message>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Passwort ändern</translation>
+    </message>
+    <message>
+        <source>Benutzer löschen</source>
+        <translation>Benutzer löschen</translation>
+    </message>
+    <message>
+        <source>Datenbank-Login fehlgeschlagen</source>
+        <translation>Datenbank-Login fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Aktion fehlgeschlagen (%1)</source>
+        <translation>Aktion fehlgeschlagen (%1)</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,135 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="de">
 <context>
+    <name>Aufzeichnung</name>
+    <message>
+        <source>Keine Aufzeichnung: %1 Bytes, eine Aufzeichnung hat mindestens %2 (Programmkopf und Statistikblock).</source>
+        <translation>Not a recording: %1 bytes; a recording has at least %2 (program header and statistics block).</translation>
+    </message>
+    <message>
+        <source>Keine Aufzeichnung: die Betriebsart %1 hat kein Messwertformat.</source>
+        <translation>Not a recording: operating mode %1 has no measurement data format.</translation>
+    </message>
+</context>
+<context>
+    <name>Auslesen</name>
+    <message>
+        <source>Lade Patientendaten ...</source>
+        <translation>Loading patient data ...</translation>
+    </message>
+    <message>
+        <source>Lade Kopfdaten ...</source>
+        <translation>Loading header data ...</translation>
+    </message>
+    <message>
+        <source>Lade Kopfdaten (Therapeut %1, Patient %2) ...</source>
+        <translation>Loading header data (therapist %1, patient %2) ...</translation>
+    </message>
+    <message>
+        <source>Es sind keine Übungen gespeichert</source>
+        <translation>No exercises are stored</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
+        <translation>Deleting exercises (therapist %1, patient %2)</translation>
+    </message>
+    <message>
+        <source>Übertrage Übungen %1 von %2 ...</source>
+        <translation>Transferring exercise %1 of %2 ...</translation>
+    </message>
+    <message>
+        <source>kein Patient zugewiesen</source>
+        <translation>no patient assigned</translation>
+    </message>
+    <message>
+        <source>Datum oder Uhrzeit am Gerät ungültig</source>
+        <translation>Invalid date or time on the device</translation>
+    </message>
+    <message>
+        <source>in der Datenbank nicht gleich gespeichert</source>
+        <translation>not stored identically in the database</translation>
+    </message>
+    <message>
+        <source>Übertragung abgebrochen.</source>
+        <translation>Transfer aborted.</translation>
+    </message>
+    <message>
+        <source>Lösche...</source>
+        <translation>Deleting...</translation>
+    </message>
+</context>
+<context>
+    <name>Betriebsart</name>
+    <message>
+        <source>EMG-Biofeedback</source>
+        <translation>EMG biofeedback</translation>
+    </message>
+    <message>
+        <source>ES-Elektrostimulation</source>
+        <translation>ES electrical stimulation</translation>
+    </message>
+    <message>
+        <source>Biofeedback+Elektrostim.</source>
+        <translation>Biofeedback+electrical stim.</translation>
+    </message>
+    <message>
+        <source>EMG-gesteuerte Elektrostim.      </source>
+        <translation>EMG-controlled electrical stim.      </translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>Training Druck</source>
+        <translation>Pressure training</translation>
+    </message>
+    <message>
+        <source>1-kanalig EMG + Druck</source>
+        <translation>1-channel EMG + pressure</translation>
+    </message>
+    <message>
+        <source>2-kanalig EMG + Druck</source>
+        <translation>2-channel EMG + pressure</translation>
+    </message>
+    <message>
+        <source>Programmfolge</source>
+        <translation>Program sequence</translation>
+    </message>
+    <message>
+        <source>2-kanalig EMG</source>
+        <translation>2-channel EMG</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>ES</source>
+        <translation>ES</translation>
+    </message>
+    <message>
+        <source>EMG+ES</source>
+        <translation>EMG+ES</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Trigger</translation>
+    </message>
+    <message>
+        <source>EMG(1)+Druck</source>
+        <translation>EMG(1)+pressure</translation>
+    </message>
+    <message>
+        <source>EMG(2)+Druck</source>
+        <translation>EMG(2)+pressure</translation>
+    </message>
+    <message>
+        <source>EMG 2CH</source>
+        <translation>EMG 2CH</translation>
+    </message>
+</context>
+<context>
     <name>CheckedFile</name>
     <message>
         <source>Datei kann nicht geschrieben werden: %1 (%2)</source>
@@ -38,6 +167,617 @@
     <message>
         <source>Ein-/Ausgabefehler des Datenträgers</source>
         <translation>disk input/output error</translation>
+    </message>
+</context>
+<context>
+    <name>Datenbank</name>
+    <message>
+        <source>Der Datenbankserver ist nicht erreichbar. Prüfen Sie, ob der Server läuft und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.</source>
+        <translation>The database server cannot be reached. Check that the server is running and that the server name and port (SQLServer3, RemoteServicePort3) are correct.</translation>
+    </message>
+    <message>
+        <source>Benutzername oder Passwort ist falsch.</source>
+        <translation>Incorrect user name or password.</translation>
+    </message>
+    <message>
+        <source>Diesem Benutzer fehlt die Berechtigung für diesen Vorgang.</source>
+        <translation>This user does not have permission for this operation.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Datenbank dieses Programms oder sie ist beschädigt. Stellen Sie die letzte Datensicherung wieder her.</source>
+        <translation>The file is not a database of this program, or it is damaged. Restore the most recent backup.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung für den Sperr-Ordner der Datenbank (FIREBIRD_LOCK). Der Benutzer braucht dort Schreibrecht.</source>
+        <translation>No permission for the database lock folder (FIREBIRD_LOCK). The user needs write access there.</translation>
+    </message>
+    <message>
+        <source>Auf dem Datenträger der Datenbank ist kein Platz mehr. Schaffen Sie Platz und versuchen Sie es erneut.</source>
+        <translation>There is no space left on the database disk. Free up space and try again.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung für die Datenbankdatei oder ihren Ordner. Der Benutzer braucht Lese- und Schreibrecht auf beide.</source>
+        <translation>No permission for the database file or its folder. The user needs read and write access to both.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank wurde nicht gefunden. Prüfen Sie den Datenbankordner (Einstellung SQLDir3).</source>
+        <translation>The database was not found. Check the database folder (setting SQLDir3).</translation>
+    </message>
+    <message>
+        <source>Die Datenbankdatei wird gerade von einem anderen Programm benutzt. Beenden Sie das andere Programm oder verwenden Sie einen Datenbankserver für mehrere Arbeitsplätze.</source>
+        <translation>The database file is currently in use by another program. Close the other program or use a database server for multiple workstations.</translation>
+    </message>
+    <message>
+        <source>Ein Text ist länger, als sein Feld in der Datenbank erlaubt.</source>
+        <translation>A text is longer than its database field allows.</translation>
+    </message>
+    <message>
+        <source>Der Datensatz wurde gleichzeitig an einem anderen Arbeitsplatz geändert. Die Daten werden neu geladen; bitte wiederholen Sie den Vorgang.</source>
+        <translation>The record was changed at another workstation at the same time. The data will be reloaded; please repeat the operation.</translation>
+    </message>
+    <message>
+        <source>Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.</source>
+        <translation>The user does not have the “Benutzer” role in the database.</translation>
+    </message>
+    <message>
+        <source>Keine Verbindung zur Datenbank.</source>
+        <translation>No connection to the database.</translation>
+    </message>
+    <message>
+        <source>Fehler der Datenbank.</source>
+        <translation>Database error.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Öffnen der Datenbank. (%1)</source>
+        <translation>Error opening the database. (%1)</translation>
+    </message>
+    <message>
+        <source>Ungültiger Benutzername: nur Buchstaben, Ziffern und _ (höchstens 31 Zeichen, zuerst ein Buchstabe).</source>
+        <translation>Invalid user name: only letters, digits and _ (at most 31 characters, starting with a letter).</translation>
+    </message>
+    <message>
+        <source>Die Benutzerverwaltung braucht einen Datenbankserver (Einstellung SQLServer3); das eingebettete Datenbanksystem prüft keine Passwörter.</source>
+        <translation>User management requires a database server (setting SQLServer3); the embedded database system does not check passwords.</translation>
+    </message>
+    <message>
+        <source>Das Passwort darf nicht leer sein.</source>
+        <translation>The password must not be empty.</translation>
+    </message>
+    <message>
+        <source>Fehler: Die fettgedruckten Felder sind Pflichtfelder!</source>
+        <translation>Error: The fields in bold are mandatory!</translation>
+    </message>
+    <message>
+        <source>Fehler: Das Geburtsdatum muss zwischen dem 01.01.1900 und heute liegen!</source>
+        <translation>Error: The date of birth must be between 1 January 1900 and today!</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Surname</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Patienten-ID</source>
+        <translation>Patient ID</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Health insurer</translation>
+    </message>
+    <message>
+        <source>Versicherten-Nr.</source>
+        <translation>Insurance No.</translation>
+    </message>
+    <message>
+        <source>Wohnort</source>
+        <translation>City</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>Postcode</translation>
+    </message>
+    <message>
+        <source>Telefon</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>Email</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Gewicht</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>Fehler: Der Text im Feld „%1“ ist länger als %2 Zeichen.</source>
+        <translation>Error: The text in the field “%1” is longer than %2 characters.</translation>
+    </message>
+    <message>
+        <source>Fehler: Patient bereits vorhanden!</source>
+        <translation>Error: Patient already exists!</translation>
+    </message>
+    <message>
+        <source>Die Aufzeichnung ist unvollständig (kein Programmkopf).</source>
+        <translation>The recording is incomplete (no program header).</translation>
+    </message>
+</context>
+<context>
+    <name>Geraet</name>
+    <message>
+        <source>die Schnittstelle ist nicht vorhanden (Kabel eingesteckt?)</source>
+        <translation>the port does not exist (is the cable plugged in?)</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung: der Benutzer muss Mitglied der Gruppe dialout sein (danach neu anmelden)</source>
+        <translation>no permission: the user must be a member of the group dialout (log in again afterwards)</translation>
+    </message>
+    <message>
+        <source>die Schnittstelle wird von einem anderen Programm benutzt</source>
+        <translation>the port is in use by another program</translation>
+    </message>
+    <message>
+        <source>das ist keine serielle Schnittstelle</source>
+        <translation>this is not a serial port</translation>
+    </message>
+    <message>
+        <source>Schnittstelle kann nicht geöffnet werden</source>
+        <translation>Cannot open the port</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
+    </message>
+    <message>
+        <source>Kein Gerät erkannt!</source>
+        <translation>No device detected!</translation>
+    </message>
+    <message>
+        <source>Die Firmware am Gerät unterstützt diese Funktion nicht!</source>
+        <translation>The device firmware does not support this function!</translation>
+    </message>
+    <message>
+        <source>Während der Kommunikation ist ein Fehler aufgetreten!</source>
+        <translation>An error occurred during communication!</translation>
+    </message>
+    <message>
+        <source>Gerät wird nicht unterstützt</source>
+        <translation>Device not supported</translation>
+    </message>
+</context>
+<context>
+    <name>Ribbon</name>
+    <message>
+        <source>Dieser Befehl ist deaktiviert.</source>
+        <translation>This command is disabled.</translation>
+    </message>
+</context>
+<context>
+    <name>Rohdaten</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Relax</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Contract</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Current</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TDBLogin</name>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Benutzer:</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Diesen Login immer benutzen</source>
+        <translation>Always use this login</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm1</name>
+    <message>
+        <source>Gebrauchsanweisung</source>
+        <translation>User manual</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Software-Update</source>
+        <translation>Software update</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Programmieren</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Übungen auslesen</source>
+        <translation>Read exercises</translation>
+    </message>
+    <message>
+        <source>Echtzeit Start</source>
+        <translation>Start real-time</translation>
+    </message>
+    <message>
+        <source>Echtzeit Stop</source>
+        <translation>Stop real-time</translation>
+    </message>
+    <message>
+        <source>Anwendung wechseln</source>
+        <translation>Change application</translation>
+    </message>
+    <message>
+        <source>Aktualisieren</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Anschluss</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Baud rate</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Patients</translation>
+    </message>
+    <message>
+        <source>Patient hinzufügen</source>
+        <translation>Add patient</translation>
+    </message>
+    <message>
+        <source>Patient löschen</source>
+        <translation>Delete patient</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Übung laden</source>
+        <translation>Load exercise</translation>
+    </message>
+    <message>
+        <source>Übung schliessen</source>
+        <translation>Close exercise</translation>
+    </message>
+    <message>
+        <source>Übung löschen</source>
+        <translation>Delete exercise</translation>
+    </message>
+    <message>
+        <source>Übung speichern</source>
+        <translation>Save exercise</translation>
+    </message>
+    <message>
+        <source>Bemerkung hinzufügen/ändern</source>
+        <translation>Add/edit note</translation>
+    </message>
+    <message>
+        <source>Druckvorschau</source>
+        <translation>Print preview</translation>
+    </message>
+    <message>
+        <source>Als PDF exportieren</source>
+        <translation>Export as PDF</translation>
+    </message>
+    <message>
+        <source>Daten Exportieren</source>
+        <translation>Export data</translation>
+    </message>
+    <message>
+        <source>Daten Importieren</source>
+        <translation>Import data</translation>
+    </message>
+    <message>
+        <source>Datenbank sichern</source>
+        <translation>Back up database</translation>
+    </message>
+    <message>
+        <source>Datenbank wiederherstellen</source>
+        <translation>Restore database</translation>
+    </message>
+    <message>
+        <source>Rohdaten exportieren</source>
+        <translation>Export raw data</translation>
+    </message>
+    <message>
+        <source>Rohdaten der angezeigten Datei in eine CSV-Datei exportieren.</source>
+        <translation>Export the raw data of the displayed file to a CSV file.</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>Logout</source>
+        <translation>Log out</translation>
+    </message>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Change password</translation>
+    </message>
+    <message>
+        <source>DB-Manager</source>
+        <translation>DB-Manager</translation>
+    </message>
+    <message>
+        <source>Patienten/Übungen verbergen</source>
+        <translation>Hide patients/exercises</translation>
+    </message>
+    <message>
+        <source>Patienten/Übungen anzeigen</source>
+        <translation>Show patients/exercises</translation>
+    </message>
+    <message>
+        <source>Alle Übungen anordnen</source>
+        <translation>Arrange all exercises</translation>
+    </message>
+    <message>
+        <source>Liniendiagramm</source>
+        <translation>Line chart</translation>
+    </message>
+    <message>
+        <source>Flächendiagramm</source>
+        <translation>Area chart</translation>
+    </message>
+    <message>
+        <source>Gitterlinien X-Achse +</source>
+        <translation>X-axis gridlines +</translation>
+    </message>
+    <message>
+        <source>Gitterlinien X-Achse -</source>
+        <translation>X-axis gridlines -</translation>
+    </message>
+    <message>
+        <source>Gitterlinien Y-Achse +</source>
+        <translation>Y-axis gridlines +</translation>
+    </message>
+    <message>
+        <source>Gitterlinien Y-Achse -</source>
+        <translation>Y-axis gridlines -</translation>
+    </message>
+    <message>
+        <source>Zuschneiden</source>
+        <translation>Crop</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Kommunikation</source>
+        <translation>Communication</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>Daten</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Ansicht</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Sonsige Einstellungen</source>
+        <translation>Other settings</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Gitterlinien</source>
+        <translation>Gridlines</translation>
+    </message>
+    <message>
+        <source>Druck-Einheit</source>
+        <translation>Pressure unit</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Last name</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Date of birth</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Program name</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Operating mode</translation>
+    </message>
+    <message>
+        <source>Dieser Befehl ist deaktiviert.</source>
+        <translation>This command is disabled.</translation>
+    </message>
+    <message>
+        <source>Persönliche Benutzerkonten setzen einen Datenbankserver voraus. Mit der eingebetteten Datenbank wird jeder Name ohne Passwortprüfung angenommen.</source>
+        <translation>Personal user accounts require a database server. With the embedded database, any name is accepted without a password check.</translation>
+    </message>
+    <message>
+        <source>Passwort ändern fehlgeschlagen (%1)</source>
+        <translation>Failed to change password (%1)</translation>
+    </message>
+    <message>
+        <source>Es ist kein Update-Server eingerichtet.</source>
+        <translation>No update server is configured.</translation>
+    </message>
+    <message>
+        <source>Updateinformationen können nicht geladen werden. Bitte überprüfen Sie die Internetverbindung.</source>
+        <translation>Unable to load update information. Please check your Internet connection.</translation>
+    </message>
+    <message>
+        <source>Eine neue Programmversion (%1) von ZUD-Software ist verfügbar. Möchten Sie diese herunterladen?</source>
+        <translation>A new version (%1) of ZUD-Software is available. Would you like to download it?</translation>
+    </message>
+    <message>
+        <source>Die Anwendung ist bereits auf dem neuesten Stand.</source>
+        <translation>The application is already up to date.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TNewPW</name>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Change password</translation>
+    </message>
+    <message>
+        <source>Neues Passwort:</source>
+        <translation>New password:</translation>
+    </message>
+    <message>
+        <source>Neues Passwort wiederholen:</source>
+        <translation>Confirm new password:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TSplash</name>
+    <message>
+        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
+        <translation>Companion software for the ZUD12 therapy device</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TUserMgr</name>
+    <message>
+        <source>Benutzer-Verwaltung</source>
+        <translation>User management</translation>
+    </message>
+    <message>
+        <source>Aktion</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>hinzufügen</source>
+        <translation>add</translation>
+    </message>
+    <message>
+        <source>ändern</source>
+        <translation>change</translation>
+    </message>
+    <message>
+        <source>löschen</source>
+        <translation>delete</translation>
+    </message>
+    <message>
+        <source>Benutzername:</source>
+        <translation>User name:</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Benutzer:</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>Benutzer hinzufügen</source>
+        <translation>Add user</translation>
+    </message>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Change password</translation>
+    </message>
+    <message>
+        <source>Benutzer löschen</source>
+        <translation>Delete user</translation>
+    </message>
+    <message>
+        <source>Datenbank-Login fehlgeschlagen</source>
+        <translation>Database login failed</translation>
+    </message>
+    <message>
+        <source>Aktion fehlgeschlagen (%1)</source>
+        <translation>Action failed (%1)</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,135 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="de">
 <context>
+    <name>Aufzeichnung</name>
+    <message>
+        <source>Keine Aufzeichnung: %1 Bytes, eine Aufzeichnung hat mindestens %2 (Programmkopf und Statistikblock).</source>
+        <translation>Ce n&apos;est pas un enregistrement : %1 octets, un enregistrement comporte au moins %2 (en-tête de programme et bloc de statistiques).</translation>
+    </message>
+    <message>
+        <source>Keine Aufzeichnung: die Betriebsart %1 hat kein Messwertformat.</source>
+        <translation>Ce n&apos;est pas un enregistrement : le mode de fonctionnement %1 n&apos;a pas de format de valeurs mesurées.</translation>
+    </message>
+</context>
+<context>
+    <name>Auslesen</name>
+    <message>
+        <source>Lade Patientendaten ...</source>
+        <translation>Chargement des données patient ...</translation>
+    </message>
+    <message>
+        <source>Lade Kopfdaten ...</source>
+        <translation>Chargement des en-têtes ...</translation>
+    </message>
+    <message>
+        <source>Lade Kopfdaten (Therapeut %1, Patient %2) ...</source>
+        <translation>Chargement des en-têtes (thérapeute %1, patient %2) ...</translation>
+    </message>
+    <message>
+        <source>Es sind keine Übungen gespeichert</source>
+        <translation>Aucun exercice n&apos;est enregistré</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
+        <translation>Suppression des exercices (thérapeute %1, patient %2)</translation>
+    </message>
+    <message>
+        <source>Übertrage Übungen %1 von %2 ...</source>
+        <translation>Transfert de l&apos;exercice %1 sur %2 ...</translation>
+    </message>
+    <message>
+        <source>kein Patient zugewiesen</source>
+        <translation>aucun patient attribué</translation>
+    </message>
+    <message>
+        <source>Datum oder Uhrzeit am Gerät ungültig</source>
+        <translation>Date ou heure de l&apos;appareil invalide</translation>
+    </message>
+    <message>
+        <source>in der Datenbank nicht gleich gespeichert</source>
+        <translation>pas enregistré à l&apos;identique dans la base de données</translation>
+    </message>
+    <message>
+        <source>Übertragung abgebrochen.</source>
+        <translation>Transfert interrompu.</translation>
+    </message>
+    <message>
+        <source>Lösche...</source>
+        <translation>Suppression...</translation>
+    </message>
+</context>
+<context>
+    <name>Betriebsart</name>
+    <message>
+        <source>EMG-Biofeedback</source>
+        <translation>Biofeedback EMG</translation>
+    </message>
+    <message>
+        <source>ES-Elektrostimulation</source>
+        <translation>Électrostimulation ES</translation>
+    </message>
+    <message>
+        <source>Biofeedback+Elektrostim.</source>
+        <translation>Biofeedback+électrostim.</translation>
+    </message>
+    <message>
+        <source>EMG-gesteuerte Elektrostim.      </source>
+        <translation>Électrostim. pilotée par EMG      </translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>Training Druck</source>
+        <translation>Entraînement pression</translation>
+    </message>
+    <message>
+        <source>1-kanalig EMG + Druck</source>
+        <translation>EMG 1 canal + pression</translation>
+    </message>
+    <message>
+        <source>2-kanalig EMG + Druck</source>
+        <translation>EMG 2 canaux + pression</translation>
+    </message>
+    <message>
+        <source>Programmfolge</source>
+        <translation>Séquence de programmes</translation>
+    </message>
+    <message>
+        <source>2-kanalig EMG</source>
+        <translation>EMG 2 canaux</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>ES</source>
+        <translation>ES</translation>
+    </message>
+    <message>
+        <source>EMG+ES</source>
+        <translation>EMG+ES</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Trigger</translation>
+    </message>
+    <message>
+        <source>EMG(1)+Druck</source>
+        <translation>EMG(1)+pression</translation>
+    </message>
+    <message>
+        <source>EMG(2)+Druck</source>
+        <translation>EMG(2)+pression</translation>
+    </message>
+    <message>
+        <source>EMG 2CH</source>
+        <translation>EMG 2CH</translation>
+    </message>
+</context>
+<context>
     <name>CheckedFile</name>
     <message>
         <source>Datei kann nicht geschrieben werden: %1 (%2)</source>
@@ -38,6 +167,617 @@
     <message>
         <source>Ein-/Ausgabefehler des Datenträgers</source>
         <translation>erreur d&apos;entrée/sortie du support</translation>
+    </message>
+</context>
+<context>
+    <name>Datenbank</name>
+    <message>
+        <source>Der Datenbankserver ist nicht erreichbar. Prüfen Sie, ob der Server läuft und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.</source>
+        <translation>Le serveur de base de données est injoignable. Vérifiez que le serveur est en cours d&apos;exécution et que le nom du serveur et le port (SQLServer3, RemoteServicePort3) sont corrects.</translation>
+    </message>
+    <message>
+        <source>Benutzername oder Passwort ist falsch.</source>
+        <translation>Nom d&apos;utilisateur ou mot de passe incorrect.</translation>
+    </message>
+    <message>
+        <source>Diesem Benutzer fehlt die Berechtigung für diesen Vorgang.</source>
+        <translation>Cet utilisateur n&apos;est pas autorisé à effectuer cette opération.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Datenbank dieses Programms oder sie ist beschädigt. Stellen Sie die letzte Datensicherung wieder her.</source>
+        <translation>Le fichier n&apos;est pas une base de données de ce programme ou il est endommagé. Restaurez la dernière sauvegarde.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung für den Sperr-Ordner der Datenbank (FIREBIRD_LOCK). Der Benutzer braucht dort Schreibrecht.</source>
+        <translation>Aucune autorisation pour le dossier de verrouillage de la base de données (FIREBIRD_LOCK). L&apos;utilisateur doit y disposer du droit d&apos;écriture.</translation>
+    </message>
+    <message>
+        <source>Auf dem Datenträger der Datenbank ist kein Platz mehr. Schaffen Sie Platz und versuchen Sie es erneut.</source>
+        <translation>Il n&apos;y a plus d&apos;espace disponible sur le disque de la base de données. Libérez de l&apos;espace et réessayez.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung für die Datenbankdatei oder ihren Ordner. Der Benutzer braucht Lese- und Schreibrecht auf beide.</source>
+        <translation>Aucune autorisation pour le fichier de base de données ou son dossier. L&apos;utilisateur doit disposer des droits de lecture et d&apos;écriture sur les deux.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank wurde nicht gefunden. Prüfen Sie den Datenbankordner (Einstellung SQLDir3).</source>
+        <translation>La base de données est introuvable. Vérifiez le dossier de la base de données (paramètre SQLDir3).</translation>
+    </message>
+    <message>
+        <source>Die Datenbankdatei wird gerade von einem anderen Programm benutzt. Beenden Sie das andere Programm oder verwenden Sie einen Datenbankserver für mehrere Arbeitsplätze.</source>
+        <translation>Le fichier de base de données est actuellement utilisé par un autre programme. Fermez l&apos;autre programme ou utilisez un serveur de base de données pour plusieurs postes de travail.</translation>
+    </message>
+    <message>
+        <source>Ein Text ist länger, als sein Feld in der Datenbank erlaubt.</source>
+        <translation>Un texte dépasse la longueur autorisée par son champ dans la base de données.</translation>
+    </message>
+    <message>
+        <source>Der Datensatz wurde gleichzeitig an einem anderen Arbeitsplatz geändert. Die Daten werden neu geladen; bitte wiederholen Sie den Vorgang.</source>
+        <translation>La fiche a été modifiée simultanément sur un autre poste de travail. Les données vont être rechargées ; veuillez recommencer l&apos;opération.</translation>
+    </message>
+    <message>
+        <source>Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.</source>
+        <translation>L&apos;utilisateur ne dispose pas du rôle « Benutzer » dans la base de données.</translation>
+    </message>
+    <message>
+        <source>Keine Verbindung zur Datenbank.</source>
+        <translation>Aucune connexion à la base de données.</translation>
+    </message>
+    <message>
+        <source>Fehler der Datenbank.</source>
+        <translation>Erreur de la base de données.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Öffnen der Datenbank. (%1)</source>
+        <translation>Erreur lors de l&apos;ouverture de la base de données. (%1)</translation>
+    </message>
+    <message>
+        <source>Ungültiger Benutzername: nur Buchstaben, Ziffern und _ (höchstens 31 Zeichen, zuerst ein Buchstabe).</source>
+        <translation>Nom d&apos;utilisateur invalide : uniquement des lettres, des chiffres et _ (31 caractères au maximum, le premier étant une lettre).</translation>
+    </message>
+    <message>
+        <source>Die Benutzerverwaltung braucht einen Datenbankserver (Einstellung SQLServer3); das eingebettete Datenbanksystem prüft keine Passwörter.</source>
+        <translation>La gestion des utilisateurs nécessite un serveur de base de données (paramètre SQLServer3) ; le système de base de données embarqué ne vérifie pas les mots de passe.</translation>
+    </message>
+    <message>
+        <source>Das Passwort darf nicht leer sein.</source>
+        <translation>Le mot de passe ne doit pas être vide.</translation>
+    </message>
+    <message>
+        <source>Fehler: Die fettgedruckten Felder sind Pflichtfelder!</source>
+        <translation>Erreur : les champs en gras sont obligatoires !</translation>
+    </message>
+    <message>
+        <source>Fehler: Das Geburtsdatum muss zwischen dem 01.01.1900 und heute liegen!</source>
+        <translation>Erreur : la date de naissance doit être comprise entre le 01/01/1900 et aujourd&apos;hui !</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>Patienten-ID</source>
+        <translation>ID patient</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Assurance maladie</translation>
+    </message>
+    <message>
+        <source>Versicherten-Nr.</source>
+        <translation>N° d&apos;assuré</translation>
+    </message>
+    <message>
+        <source>Wohnort</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Rue</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>Code postal</translation>
+    </message>
+    <message>
+        <source>Telefon</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Gewicht</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>Fehler: Der Text im Feld „%1“ ist länger als %2 Zeichen.</source>
+        <translation>Erreur : le texte du champ « %1 » dépasse %2 caractères.</translation>
+    </message>
+    <message>
+        <source>Fehler: Patient bereits vorhanden!</source>
+        <translation>Erreur : ce patient existe déjà !</translation>
+    </message>
+    <message>
+        <source>Die Aufzeichnung ist unvollständig (kein Programmkopf).</source>
+        <translation>L&apos;enregistrement est incomplet (pas d&apos;en-tête de programme).</translation>
+    </message>
+</context>
+<context>
+    <name>Geraet</name>
+    <message>
+        <source>die Schnittstelle ist nicht vorhanden (Kabel eingesteckt?)</source>
+        <translation>le port n&apos;existe pas (câble branché ?)</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung: der Benutzer muss Mitglied der Gruppe dialout sein (danach neu anmelden)</source>
+        <translation>aucune autorisation : l&apos;utilisateur doit être membre du groupe dialout (puis se reconnecter)</translation>
+    </message>
+    <message>
+        <source>die Schnittstelle wird von einem anderen Programm benutzt</source>
+        <translation>le port est utilisé par un autre programme</translation>
+    </message>
+    <message>
+        <source>das ist keine serielle Schnittstelle</source>
+        <translation>ce n&apos;est pas un port série</translation>
+    </message>
+    <message>
+        <source>Schnittstelle kann nicht geöffnet werden</source>
+        <translation>Impossible d&apos;ouvrir le port</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
+        <translation>« %1 » n&apos;est pas un nombre entier valide</translation>
+    </message>
+    <message>
+        <source>Kein Gerät erkannt!</source>
+        <translation>Aucun appareil détecté !</translation>
+    </message>
+    <message>
+        <source>Die Firmware am Gerät unterstützt diese Funktion nicht!</source>
+        <translation>Le micrologiciel de l&apos;appareil ne prend pas en charge cette fonction !</translation>
+    </message>
+    <message>
+        <source>Während der Kommunikation ist ein Fehler aufgetreten!</source>
+        <translation>Une erreur s&apos;est produite pendant la communication !</translation>
+    </message>
+    <message>
+        <source>Gerät wird nicht unterstützt</source>
+        <translation>Appareil non pris en charge</translation>
+    </message>
+</context>
+<context>
+    <name>Ribbon</name>
+    <message>
+        <source>Dieser Befehl ist deaktiviert.</source>
+        <translation>Cette commande est désactivée.</translation>
+    </message>
+</context>
+<context>
+    <name>Rohdaten</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Détente</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Contraction</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Courant</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TDBLogin</name>
+    <message>
+        <source>Login</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>Benutzer:</source>
+        <translation>Utilisateur :</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Diesen Login immer benutzen</source>
+        <translation>Toujours utiliser cet identifiant</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm1</name>
+    <message>
+        <source>Gebrauchsanweisung</source>
+        <translation>Mode d&apos;emploi</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Software-Update</source>
+        <translation>Mise à jour du logiciel</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Programmieren</source>
+        <translation>Programmer</translation>
+    </message>
+    <message>
+        <source>Übungen auslesen</source>
+        <translation>Lire les exercices</translation>
+    </message>
+    <message>
+        <source>Echtzeit Start</source>
+        <translation>Démarrer le temps réel</translation>
+    </message>
+    <message>
+        <source>Echtzeit Stop</source>
+        <translation>Arrêter le temps réel</translation>
+    </message>
+    <message>
+        <source>Anwendung wechseln</source>
+        <translation>Changer d&apos;application</translation>
+    </message>
+    <message>
+        <source>Aktualisieren</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Anschluss</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Débit en bauds</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Patients</translation>
+    </message>
+    <message>
+        <source>Patient hinzufügen</source>
+        <translation>Ajouter un patient</translation>
+    </message>
+    <message>
+        <source>Patient löschen</source>
+        <translation>Supprimer le patient</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Übung laden</source>
+        <translation>Charger l&apos;exercice</translation>
+    </message>
+    <message>
+        <source>Übung schliessen</source>
+        <translation>Fermer l&apos;exercice</translation>
+    </message>
+    <message>
+        <source>Übung löschen</source>
+        <translation>Supprimer l&apos;exercice</translation>
+    </message>
+    <message>
+        <source>Übung speichern</source>
+        <translation>Enregistrer l&apos;exercice</translation>
+    </message>
+    <message>
+        <source>Bemerkung hinzufügen/ändern</source>
+        <translation>Ajouter/modifier une remarque</translation>
+    </message>
+    <message>
+        <source>Druckvorschau</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Als PDF exportieren</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>Daten Exportieren</source>
+        <translation>Exporter les données</translation>
+    </message>
+    <message>
+        <source>Daten Importieren</source>
+        <translation>Importer des données</translation>
+    </message>
+    <message>
+        <source>Datenbank sichern</source>
+        <translation>Sauvegarder la base de données</translation>
+    </message>
+    <message>
+        <source>Datenbank wiederherstellen</source>
+        <translation>Restaurer la base de données</translation>
+    </message>
+    <message>
+        <source>Rohdaten exportieren</source>
+        <translation>Exporter les données brutes</translation>
+    </message>
+    <message>
+        <source>Rohdaten der angezeigten Datei in eine CSV-Datei exportieren.</source>
+        <translation>Exporter les données brutes du fichier affiché dans un fichier CSV.</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>Logout</source>
+        <translation>Déconnexion</translation>
+    </message>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Modifier le mot de passe</translation>
+    </message>
+    <message>
+        <source>DB-Manager</source>
+        <translation>DB-Manager</translation>
+    </message>
+    <message>
+        <source>Patienten/Übungen verbergen</source>
+        <translation>Masquer patients/exercices</translation>
+    </message>
+    <message>
+        <source>Patienten/Übungen anzeigen</source>
+        <translation>Afficher patients/exercices</translation>
+    </message>
+    <message>
+        <source>Alle Übungen anordnen</source>
+        <translation>Disposer tous les exercices</translation>
+    </message>
+    <message>
+        <source>Liniendiagramm</source>
+        <translation>Graphique en courbes</translation>
+    </message>
+    <message>
+        <source>Flächendiagramm</source>
+        <translation>Graphique en aires</translation>
+    </message>
+    <message>
+        <source>Gitterlinien X-Achse +</source>
+        <translation>Quadrillage axe X +</translation>
+    </message>
+    <message>
+        <source>Gitterlinien X-Achse -</source>
+        <translation>Quadrillage axe X -</translation>
+    </message>
+    <message>
+        <source>Gitterlinien Y-Achse +</source>
+        <translation>Quadrillage axe Y +</translation>
+    </message>
+    <message>
+        <source>Gitterlinien Y-Achse -</source>
+        <translation>Quadrillage axe Y -</translation>
+    </message>
+    <message>
+        <source>Zuschneiden</source>
+        <translation>Rogner</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Kommunikation</source>
+        <translation>Communication</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Exercices</translation>
+    </message>
+    <message>
+        <source>Daten</source>
+        <translation>Données</translation>
+    </message>
+    <message>
+        <source>Ansicht</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Sonsige Einstellungen</source>
+        <translation>Autres paramètres</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Gitterlinien</source>
+        <translation>Quadrillage</translation>
+    </message>
+    <message>
+        <source>Druck-Einheit</source>
+        <translation>Unité de pression</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Date de naissance</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Nom du programme</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Mode de fonctionnement</translation>
+    </message>
+    <message>
+        <source>Dieser Befehl ist deaktiviert.</source>
+        <translation>Cette commande est désactivée.</translation>
+    </message>
+    <message>
+        <source>Persönliche Benutzerkonten setzen einen Datenbankserver voraus. Mit der eingebetteten Datenbank wird jeder Name ohne Passwortprüfung angenommen.</source>
+        <translation>Les comptes utilisateur personnels nécessitent un serveur de base de données. Avec la base de données intégrée, tout nom est accepté sans vérification du mot de passe.</translation>
+    </message>
+    <message>
+        <source>Passwort ändern fehlgeschlagen (%1)</source>
+        <translation>Échec de la modification du mot de passe (%1)</translation>
+    </message>
+    <message>
+        <source>Es ist kein Update-Server eingerichtet.</source>
+        <translation>Aucun serveur de mise à jour n&apos;est configuré.</translation>
+    </message>
+    <message>
+        <source>Updateinformationen können nicht geladen werden. Bitte überprüfen Sie die Internetverbindung.</source>
+        <translation>Impossible de charger les informations de mise à jour. Veuillez vérifier votre connexion Internet.</translation>
+    </message>
+    <message>
+        <source>Eine neue Programmversion (%1) von ZUD-Software ist verfügbar. Möchten Sie diese herunterladen?</source>
+        <translation>Une nouvelle version (%1) de ZUD-Software est disponible. Voulez-vous la télécharger ?</translation>
+    </message>
+    <message>
+        <source>Die Anwendung ist bereits auf dem neuesten Stand.</source>
+        <translation>L&apos;application est déjà à jour.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TNewPW</name>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Modifier le mot de passe</translation>
+    </message>
+    <message>
+        <source>Neues Passwort:</source>
+        <translation>Nouveau mot de passe :</translation>
+    </message>
+    <message>
+        <source>Neues Passwort wiederholen:</source>
+        <translation>Confirmer le nouveau mot de passe :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TSplash</name>
+    <message>
+        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
+        <translation>Logiciel compagnon de l&apos;appareil de thérapie ZUD12</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TUserMgr</name>
+    <message>
+        <source>Benutzer-Verwaltung</source>
+        <translation>Gestion des utilisateurs</translation>
+    </message>
+    <message>
+        <source>Aktion</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>hinzufügen</source>
+        <translation>ajouter</translation>
+    </message>
+    <message>
+        <source>ändern</source>
+        <translation>modifier</translation>
+    </message>
+    <message>
+        <source>löschen</source>
+        <translation>supprimer</translation>
+    </message>
+    <message>
+        <source>Benutzername:</source>
+        <translation>Nom d&apos;utilisateur :</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Benutzer:</source>
+        <translation>Utilisateur :</translation>
+    </message>
+    <message>
+        <source>Benutzer hinzufügen</source>
+        <translation>Ajouter un utilisateur</translation>
+    </message>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Modifier le mot de passe</translation>
+    </message>
+    <message>
+        <source>Benutzer löschen</source>
+        <translation>Supprimer l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Datenbank-Login fehlgeschlagen</source>
+        <translation>Échec de la connexion à la base de données</translation>
+    </message>
+    <message>
+        <source>Aktion fehlgeschlagen (%1)</source>
+        <translation>Échec de l&apos;action (%1)</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,135 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="de">
 <context>
+    <name>Aufzeichnung</name>
+    <message>
+        <source>Keine Aufzeichnung: %1 Bytes, eine Aufzeichnung hat mindestens %2 (Programmkopf und Statistikblock).</source>
+        <translation>Non è una registrazione: %1 byte, una registrazione ha almeno %2 (intestazione del programma e blocco statistiche).</translation>
+    </message>
+    <message>
+        <source>Keine Aufzeichnung: die Betriebsart %1 hat kein Messwertformat.</source>
+        <translation>Non è una registrazione: la modalità operativa %1 non ha un formato dei valori misurati.</translation>
+    </message>
+</context>
+<context>
+    <name>Auslesen</name>
+    <message>
+        <source>Lade Patientendaten ...</source>
+        <translation>Caricamento dati paziente ...</translation>
+    </message>
+    <message>
+        <source>Lade Kopfdaten ...</source>
+        <translation>Caricamento dati di intestazione ...</translation>
+    </message>
+    <message>
+        <source>Lade Kopfdaten (Therapeut %1, Patient %2) ...</source>
+        <translation>Caricamento dati di intestazione (terapeuta %1, paziente %2) ...</translation>
+    </message>
+    <message>
+        <source>Es sind keine Übungen gespeichert</source>
+        <translation>Nessun esercizio memorizzato</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
+        <translation>Eliminazione esercizi (terapeuta %1, paziente %2)</translation>
+    </message>
+    <message>
+        <source>Übertrage Übungen %1 von %2 ...</source>
+        <translation>Trasferimento esercizio %1 di %2 ...</translation>
+    </message>
+    <message>
+        <source>kein Patient zugewiesen</source>
+        <translation>nessun paziente assegnato</translation>
+    </message>
+    <message>
+        <source>Datum oder Uhrzeit am Gerät ungültig</source>
+        <translation>Data o ora del dispositivo non valida</translation>
+    </message>
+    <message>
+        <source>in der Datenbank nicht gleich gespeichert</source>
+        <translation>non memorizzato in modo identico nel database</translation>
+    </message>
+    <message>
+        <source>Übertragung abgebrochen.</source>
+        <translation>Trasferimento interrotto.</translation>
+    </message>
+    <message>
+        <source>Lösche...</source>
+        <translation>Eliminazione...</translation>
+    </message>
+</context>
+<context>
+    <name>Betriebsart</name>
+    <message>
+        <source>EMG-Biofeedback</source>
+        <translation>Biofeedback EMG</translation>
+    </message>
+    <message>
+        <source>ES-Elektrostimulation</source>
+        <translation>Elettrostimolazione ES</translation>
+    </message>
+    <message>
+        <source>Biofeedback+Elektrostim.</source>
+        <translation>Biofeedback+elettrostim.</translation>
+    </message>
+    <message>
+        <source>EMG-gesteuerte Elektrostim.      </source>
+        <translation>Elettrostim. controllata da EMG      </translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pressione</translation>
+    </message>
+    <message>
+        <source>Training Druck</source>
+        <translation>Allenamento pressione</translation>
+    </message>
+    <message>
+        <source>1-kanalig EMG + Druck</source>
+        <translation>EMG a 1 canale + pressione</translation>
+    </message>
+    <message>
+        <source>2-kanalig EMG + Druck</source>
+        <translation>EMG a 2 canali + pressione</translation>
+    </message>
+    <message>
+        <source>Programmfolge</source>
+        <translation>Sequenza programmi</translation>
+    </message>
+    <message>
+        <source>2-kanalig EMG</source>
+        <translation>EMG a 2 canali</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>ES</source>
+        <translation>ES</translation>
+    </message>
+    <message>
+        <source>EMG+ES</source>
+        <translation>EMG+ES</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Trigger</translation>
+    </message>
+    <message>
+        <source>EMG(1)+Druck</source>
+        <translation>EMG(1)+pressione</translation>
+    </message>
+    <message>
+        <source>EMG(2)+Druck</source>
+        <translation>EMG(2)+pressione</translation>
+    </message>
+    <message>
+        <source>EMG 2CH</source>
+        <translation>EMG 2CH</translation>
+    </message>
+</context>
+<context>
     <name>CheckedFile</name>
     <message>
         <source>Datei kann nicht geschrieben werden: %1 (%2)</source>
@@ -38,6 +167,617 @@
     <message>
         <source>Ein-/Ausgabefehler des Datenträgers</source>
         <translation>errore di input/output del supporto</translation>
+    </message>
+</context>
+<context>
+    <name>Datenbank</name>
+    <message>
+        <source>Der Datenbankserver ist nicht erreichbar. Prüfen Sie, ob der Server läuft und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.</source>
+        <translation>Il server del database non è raggiungibile. Verificare che il server sia in esecuzione e che il nome del server e la porta (SQLServer3, RemoteServicePort3) siano corretti.</translation>
+    </message>
+    <message>
+        <source>Benutzername oder Passwort ist falsch.</source>
+        <translation>Nome utente o password errati.</translation>
+    </message>
+    <message>
+        <source>Diesem Benutzer fehlt die Berechtigung für diesen Vorgang.</source>
+        <translation>Questo utente non dispone dell&apos;autorizzazione per questa operazione.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Datenbank dieses Programms oder sie ist beschädigt. Stellen Sie die letzte Datensicherung wieder her.</source>
+        <translation>Il file non è un database di questo programma oppure è danneggiato. Ripristinare l&apos;ultimo backup.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung für den Sperr-Ordner der Datenbank (FIREBIRD_LOCK). Der Benutzer braucht dort Schreibrecht.</source>
+        <translation>Nessuna autorizzazione per la cartella di lock del database (FIREBIRD_LOCK). L&apos;utente deve disporre del permesso di scrittura su di essa.</translation>
+    </message>
+    <message>
+        <source>Auf dem Datenträger der Datenbank ist kein Platz mehr. Schaffen Sie Platz und versuchen Sie es erneut.</source>
+        <translation>Spazio esaurito sul disco del database. Liberare spazio e riprovare.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung für die Datenbankdatei oder ihren Ordner. Der Benutzer braucht Lese- und Schreibrecht auf beide.</source>
+        <translation>Nessuna autorizzazione per il file del database o la sua cartella. L&apos;utente deve disporre dei permessi di lettura e scrittura su entrambi.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank wurde nicht gefunden. Prüfen Sie den Datenbankordner (Einstellung SQLDir3).</source>
+        <translation>Database non trovato. Verificare la cartella del database (impostazione SQLDir3).</translation>
+    </message>
+    <message>
+        <source>Die Datenbankdatei wird gerade von einem anderen Programm benutzt. Beenden Sie das andere Programm oder verwenden Sie einen Datenbankserver für mehrere Arbeitsplätze.</source>
+        <translation>Il file del database è attualmente in uso da parte di un altro programma. Chiudere l&apos;altro programma oppure utilizzare un server di database per più postazioni di lavoro.</translation>
+    </message>
+    <message>
+        <source>Ein Text ist länger, als sein Feld in der Datenbank erlaubt.</source>
+        <translation>Un testo supera la lunghezza consentita dal relativo campo nel database.</translation>
+    </message>
+    <message>
+        <source>Der Datensatz wurde gleichzeitig an einem anderen Arbeitsplatz geändert. Die Daten werden neu geladen; bitte wiederholen Sie den Vorgang.</source>
+        <translation>Il record è stato modificato contemporaneamente su un&apos;altra postazione di lavoro. I dati verranno ricaricati; ripetere l&apos;operazione.</translation>
+    </message>
+    <message>
+        <source>Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.</source>
+        <translation>L&apos;utente non dispone del ruolo «Benutzer» nel database.</translation>
+    </message>
+    <message>
+        <source>Keine Verbindung zur Datenbank.</source>
+        <translation>Nessuna connessione al database.</translation>
+    </message>
+    <message>
+        <source>Fehler der Datenbank.</source>
+        <translation>Errore del database.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Öffnen der Datenbank. (%1)</source>
+        <translation>Errore durante l&apos;apertura del database. (%1)</translation>
+    </message>
+    <message>
+        <source>Ungültiger Benutzername: nur Buchstaben, Ziffern und _ (höchstens 31 Zeichen, zuerst ein Buchstabe).</source>
+        <translation>Nome utente non valido: solo lettere, cifre e _ (massimo 31 caratteri, il primo deve essere una lettera).</translation>
+    </message>
+    <message>
+        <source>Die Benutzerverwaltung braucht einen Datenbankserver (Einstellung SQLServer3); das eingebettete Datenbanksystem prüft keine Passwörter.</source>
+        <translation>La gestione utenti richiede un server di database (impostazione SQLServer3); il sistema di database integrato non verifica le password.</translation>
+    </message>
+    <message>
+        <source>Das Passwort darf nicht leer sein.</source>
+        <translation>La password non può essere vuota.</translation>
+    </message>
+    <message>
+        <source>Fehler: Die fettgedruckten Felder sind Pflichtfelder!</source>
+        <translation>Errore: i campi in grassetto sono obbligatori!</translation>
+    </message>
+    <message>
+        <source>Fehler: Das Geburtsdatum muss zwischen dem 01.01.1900 und heute liegen!</source>
+        <translation>Errore: la data di nascita deve essere compresa tra il 01/01/1900 e oggi!</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Cognome</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Patienten-ID</source>
+        <translation>ID paziente</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Assicurazione sanitaria</translation>
+    </message>
+    <message>
+        <source>Versicherten-Nr.</source>
+        <translation>N. assicurato</translation>
+    </message>
+    <message>
+        <source>Wohnort</source>
+        <translation>Località</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Via</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>Telefon</source>
+        <translation>Telefono</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>Gewicht</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Fehler: Der Text im Feld „%1“ ist länger als %2 Zeichen.</source>
+        <translation>Errore: il testo nel campo «%1» supera i %2 caratteri.</translation>
+    </message>
+    <message>
+        <source>Fehler: Patient bereits vorhanden!</source>
+        <translation>Errore: paziente già presente!</translation>
+    </message>
+    <message>
+        <source>Die Aufzeichnung ist unvollständig (kein Programmkopf).</source>
+        <translation>La registrazione è incompleta (manca l&apos;intestazione del programma).</translation>
+    </message>
+</context>
+<context>
+    <name>Geraet</name>
+    <message>
+        <source>die Schnittstelle ist nicht vorhanden (Kabel eingesteckt?)</source>
+        <translation>la porta non è presente (cavo collegato?)</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung: der Benutzer muss Mitglied der Gruppe dialout sein (danach neu anmelden)</source>
+        <translation>nessuna autorizzazione: l&apos;utente deve essere membro del gruppo dialout (quindi effettuare di nuovo l&apos;accesso)</translation>
+    </message>
+    <message>
+        <source>die Schnittstelle wird von einem anderen Programm benutzt</source>
+        <translation>la porta è utilizzata da un altro programma</translation>
+    </message>
+    <message>
+        <source>das ist keine serielle Schnittstelle</source>
+        <translation>non è una porta seriale</translation>
+    </message>
+    <message>
+        <source>Schnittstelle kann nicht geöffnet werden</source>
+        <translation>Impossibile aprire la porta</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
+        <translation>&apos;%1&apos; non è un valore intero valido</translation>
+    </message>
+    <message>
+        <source>Kein Gerät erkannt!</source>
+        <translation>Nessun dispositivo rilevato!</translation>
+    </message>
+    <message>
+        <source>Die Firmware am Gerät unterstützt diese Funktion nicht!</source>
+        <translation>Il firmware del dispositivo non supporta questa funzione!</translation>
+    </message>
+    <message>
+        <source>Während der Kommunikation ist ein Fehler aufgetreten!</source>
+        <translation>Si è verificato un errore durante la comunicazione!</translation>
+    </message>
+    <message>
+        <source>Gerät wird nicht unterstützt</source>
+        <translation>Dispositivo non supportato</translation>
+    </message>
+</context>
+<context>
+    <name>Ribbon</name>
+    <message>
+        <source>Dieser Befehl ist deaktiviert.</source>
+        <translation>Questo comando è disattivato.</translation>
+    </message>
+</context>
+<context>
+    <name>Rohdaten</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Rilassamento</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Contrazione</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Corrente</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TDBLogin</name>
+    <message>
+        <source>Login</source>
+        <translation>Accesso</translation>
+    </message>
+    <message>
+        <source>Benutzer:</source>
+        <translation>Utente:</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Diesen Login immer benutzen</source>
+        <translation>Usa sempre queste credenziali</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm1</name>
+    <message>
+        <source>Gebrauchsanweisung</source>
+        <translation>Istruzioni per l&apos;uso</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Software-Update</source>
+        <translation>Aggiornamento software</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Programmieren</source>
+        <translation>Programmazione</translation>
+    </message>
+    <message>
+        <source>Übungen auslesen</source>
+        <translation>Leggi esercizi</translation>
+    </message>
+    <message>
+        <source>Echtzeit Start</source>
+        <translation>Avvia tempo reale</translation>
+    </message>
+    <message>
+        <source>Echtzeit Stop</source>
+        <translation>Arresta tempo reale</translation>
+    </message>
+    <message>
+        <source>Anwendung wechseln</source>
+        <translation>Cambia applicazione</translation>
+    </message>
+    <message>
+        <source>Aktualisieren</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Anschluss</source>
+        <translation>Connessione</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Velocità baud</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Pazienti</translation>
+    </message>
+    <message>
+        <source>Patient hinzufügen</source>
+        <translation>Aggiungi paziente</translation>
+    </message>
+    <message>
+        <source>Patient löschen</source>
+        <translation>Elimina paziente</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>Übung laden</source>
+        <translation>Carica esercizio</translation>
+    </message>
+    <message>
+        <source>Übung schliessen</source>
+        <translation>Chiudi esercizio</translation>
+    </message>
+    <message>
+        <source>Übung löschen</source>
+        <translation>Elimina esercizio</translation>
+    </message>
+    <message>
+        <source>Übung speichern</source>
+        <translation>Salva esercizio</translation>
+    </message>
+    <message>
+        <source>Bemerkung hinzufügen/ändern</source>
+        <translation>Aggiungi/modifica nota</translation>
+    </message>
+    <message>
+        <source>Druckvorschau</source>
+        <translation>Anteprima di stampa</translation>
+    </message>
+    <message>
+        <source>Als PDF exportieren</source>
+        <translation>Esporta in PDF</translation>
+    </message>
+    <message>
+        <source>Daten Exportieren</source>
+        <translation>Esporta dati</translation>
+    </message>
+    <message>
+        <source>Daten Importieren</source>
+        <translation>Importa dati</translation>
+    </message>
+    <message>
+        <source>Datenbank sichern</source>
+        <translation>Backup del database</translation>
+    </message>
+    <message>
+        <source>Datenbank wiederherstellen</source>
+        <translation>Ripristina database</translation>
+    </message>
+    <message>
+        <source>Rohdaten exportieren</source>
+        <translation>Esporta dati grezzi</translation>
+    </message>
+    <message>
+        <source>Rohdaten der angezeigten Datei in eine CSV-Datei exportieren.</source>
+        <translation>Esporta i dati grezzi del file visualizzato in un file CSV.</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Accedi</translation>
+    </message>
+    <message>
+        <source>Logout</source>
+        <translation>Disconnetti</translation>
+    </message>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Cambia password</translation>
+    </message>
+    <message>
+        <source>DB-Manager</source>
+        <translation>DB-Manager</translation>
+    </message>
+    <message>
+        <source>Patienten/Übungen verbergen</source>
+        <translation>Nascondi pazienti/esercizi</translation>
+    </message>
+    <message>
+        <source>Patienten/Übungen anzeigen</source>
+        <translation>Mostra pazienti/esercizi</translation>
+    </message>
+    <message>
+        <source>Alle Übungen anordnen</source>
+        <translation>Disponi tutti gli esercizi</translation>
+    </message>
+    <message>
+        <source>Liniendiagramm</source>
+        <translation>Grafico a linee</translation>
+    </message>
+    <message>
+        <source>Flächendiagramm</source>
+        <translation>Grafico ad area</translation>
+    </message>
+    <message>
+        <source>Gitterlinien X-Achse +</source>
+        <translation>Griglia asse X +</translation>
+    </message>
+    <message>
+        <source>Gitterlinien X-Achse -</source>
+        <translation>Griglia asse X -</translation>
+    </message>
+    <message>
+        <source>Gitterlinien Y-Achse +</source>
+        <translation>Griglia asse Y +</translation>
+    </message>
+    <message>
+        <source>Gitterlinien Y-Achse -</source>
+        <translation>Griglia asse Y -</translation>
+    </message>
+    <message>
+        <source>Zuschneiden</source>
+        <translation>Ritaglia</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Scarta</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Kommunikation</source>
+        <translation>Comunicazione</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Esercizi</translation>
+    </message>
+    <message>
+        <source>Daten</source>
+        <translation>Dati</translation>
+    </message>
+    <message>
+        <source>Ansicht</source>
+        <translation>Visualizza</translation>
+    </message>
+    <message>
+        <source>Sonsige Einstellungen</source>
+        <translation>Altre impostazioni</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Gitterlinien</source>
+        <translation>Griglia</translation>
+    </message>
+    <message>
+        <source>Druck-Einheit</source>
+        <translation>Unità di pressione</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Cognome</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Data di nascita</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Nome programma</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Modalità operativa</translation>
+    </message>
+    <message>
+        <source>Dieser Befehl ist deaktiviert.</source>
+        <translation>Questo comando è disattivato.</translation>
+    </message>
+    <message>
+        <source>Persönliche Benutzerkonten setzen einen Datenbankserver voraus. Mit der eingebetteten Datenbank wird jeder Name ohne Passwortprüfung angenommen.</source>
+        <translation>Gli account utente personali richiedono un server di database. Con il database integrato, qualsiasi nome viene accettato senza verifica della password.</translation>
+    </message>
+    <message>
+        <source>Passwort ändern fehlgeschlagen (%1)</source>
+        <translation>Modifica della password non riuscita (%1)</translation>
+    </message>
+    <message>
+        <source>Es ist kein Update-Server eingerichtet.</source>
+        <translation>Nessun server di aggiornamento configurato.</translation>
+    </message>
+    <message>
+        <source>Updateinformationen können nicht geladen werden. Bitte überprüfen Sie die Internetverbindung.</source>
+        <translation>Impossibile caricare le informazioni sugli aggiornamenti. Verificare la connessione a Internet.</translation>
+    </message>
+    <message>
+        <source>Eine neue Programmversion (%1) von ZUD-Software ist verfügbar. Möchten Sie diese herunterladen?</source>
+        <translation>È disponibile una nuova versione (%1) di ZUD-Software. Si desidera scaricarla?</translation>
+    </message>
+    <message>
+        <source>Die Anwendung ist bereits auf dem neuesten Stand.</source>
+        <translation>L&apos;applicazione è già aggiornata.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TNewPW</name>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Cambia password</translation>
+    </message>
+    <message>
+        <source>Neues Passwort:</source>
+        <translation>Nuova password:</translation>
+    </message>
+    <message>
+        <source>Neues Passwort wiederholen:</source>
+        <translation>Conferma nuova password:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TSplash</name>
+    <message>
+        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
+        <translation>Software di supporto per il dispositivo terapeutico ZUD12</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TUserMgr</name>
+    <message>
+        <source>Benutzer-Verwaltung</source>
+        <translation>Gestione utenti</translation>
+    </message>
+    <message>
+        <source>Aktion</source>
+        <translation>Azione</translation>
+    </message>
+    <message>
+        <source>hinzufügen</source>
+        <translation>aggiungi</translation>
+    </message>
+    <message>
+        <source>ändern</source>
+        <translation>modifica</translation>
+    </message>
+    <message>
+        <source>löschen</source>
+        <translation>elimina</translation>
+    </message>
+    <message>
+        <source>Benutzername:</source>
+        <translation>Nome utente:</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Benutzer:</source>
+        <translation>Utente:</translation>
+    </message>
+    <message>
+        <source>Benutzer hinzufügen</source>
+        <translation>Aggiungi utente</translation>
+    </message>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Cambia password</translation>
+    </message>
+    <message>
+        <source>Benutzer löschen</source>
+        <translation>Elimina utente</translation>
+    </message>
+    <message>
+        <source>Datenbank-Login fehlgeschlagen</source>
+        <translation>Accesso al database non riuscito</translation>
+    </message>
+    <message>
+        <source>Aktion fehlgeschlagen (%1)</source>
+        <translation>Azione non riuscita (%1)</translation>
     </message>
 </context>
 </TS>
