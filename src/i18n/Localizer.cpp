@@ -55,6 +55,13 @@ QString Localizer::TranslationsDir() {
 }
 
 void Localizer::RemoveTranslators() {
+    // After the application object is gone (the instance lives until the program's end) there is
+    // nothing left to remove the translators from.
+    if (!QCoreApplication::instance()) {
+        FOwn.reset();
+        FQt.reset();
+        return;
+    }
     if (FOwn) {
         QCoreApplication::removeTranslator(FOwn.get());
         FOwn.reset();

@@ -5,11 +5,11 @@
     <name>Aufzeichnung</name>
     <message>
         <source>Keine Aufzeichnung: %1 Bytes, eine Aufzeichnung hat mindestens %2 (Programmkopf und Statistikblock).</source>
-        <translation>Ce n&apos;est pas un enregistrement : %1 octets, un enregistrement comporte au moins %2 (en-tête de programme et bloc de statistiques).</translation>
+        <translation>Ce n&apos;est pas un enregistrement&#xa0;: %1 octets, un enregistrement comporte au moins %2 (en-tête de programme et bloc de statistiques).</translation>
     </message>
     <message>
         <source>Keine Aufzeichnung: die Betriebsart %1 hat kein Messwertformat.</source>
-        <translation>Ce n&apos;est pas un enregistrement : le mode de fonctionnement %1 n&apos;a pas de format de valeurs mesurées.</translation>
+        <translation>Ce n&apos;est pas un enregistrement&#xa0;: le mode de fonctionnement %1 n&apos;a pas de format de valeurs mesurées.</translation>
     </message>
 </context>
 <context>
@@ -213,11 +213,11 @@
     </message>
     <message>
         <source>Der Datensatz wurde gleichzeitig an einem anderen Arbeitsplatz geändert. Die Daten werden neu geladen; bitte wiederholen Sie den Vorgang.</source>
-        <translation>La fiche a été modifiée simultanément sur un autre poste de travail. Les données vont être rechargées ; veuillez recommencer l&apos;opération.</translation>
+        <translation>La fiche a été modifiée simultanément sur un autre poste de travail. Les données vont être rechargées&#xa0;; veuillez recommencer l&apos;opération.</translation>
     </message>
     <message>
         <source>Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.</source>
-        <translation>L&apos;utilisateur ne dispose pas du rôle « Benutzer » dans la base de données.</translation>
+        <translation>L&apos;utilisateur ne dispose pas du rôle «&#xa0;Benutzer&#xa0;» dans la base de données.</translation>
     </message>
     <message>
         <source>Keine Verbindung zur Datenbank.</source>
@@ -233,11 +233,11 @@
     </message>
     <message>
         <source>Ungültiger Benutzername: nur Buchstaben, Ziffern und _ (höchstens 31 Zeichen, zuerst ein Buchstabe).</source>
-        <translation>Nom d&apos;utilisateur invalide : uniquement des lettres, des chiffres et _ (31 caractères au maximum, le premier étant une lettre).</translation>
+        <translation>Nom d&apos;utilisateur invalide&#xa0;: uniquement des lettres, des chiffres et _ (31 caractères au maximum, le premier étant une lettre).</translation>
     </message>
     <message>
         <source>Die Benutzerverwaltung braucht einen Datenbankserver (Einstellung SQLServer3); das eingebettete Datenbanksystem prüft keine Passwörter.</source>
-        <translation>La gestion des utilisateurs nécessite un serveur de base de données (paramètre SQLServer3) ; le système de base de données embarqué ne vérifie pas les mots de passe.</translation>
+        <translation>La gestion des utilisateurs nécessite un serveur de base de données (paramètre SQLServer3)&#xa0;; le système de base de données embarqué ne vérifie pas les mots de passe.</translation>
     </message>
     <message>
         <source>Das Passwort darf nicht leer sein.</source>
@@ -245,11 +245,11 @@
     </message>
     <message>
         <source>Fehler: Die fettgedruckten Felder sind Pflichtfelder!</source>
-        <translation>Erreur : les champs en gras sont obligatoires !</translation>
+        <translation>Erreur&#xa0;: les champs en gras sont obligatoires&#xa0;!</translation>
     </message>
     <message>
         <source>Fehler: Das Geburtsdatum muss zwischen dem 01.01.1900 und heute liegen!</source>
-        <translation>Erreur : la date de naissance doit être comprise entre le 01/01/1900 et aujourd&apos;hui !</translation>
+        <translation>Erreur&#xa0;: la date de naissance doit être comprise entre le 01/01/1900 et aujourd&apos;hui&#xa0;!</translation>
     </message>
     <message>
         <source>Name</source>
@@ -305,11 +305,11 @@
     </message>
     <message>
         <source>Fehler: Der Text im Feld „%1“ ist länger als %2 Zeichen.</source>
-        <translation>Erreur : le texte du champ « %1 » dépasse %2 caractères.</translation>
+        <translation>Erreur&#xa0;: le texte du champ «&#xa0;%1&#xa0;» dépasse %2 caractères.</translation>
     </message>
     <message>
         <source>Fehler: Patient bereits vorhanden!</source>
-        <translation>Erreur : ce patient existe déjà !</translation>
+        <translation>Erreur&#xa0;: ce patient existe déjà&#xa0;!</translation>
     </message>
     <message>
         <source>Die Aufzeichnung ist unvollständig (kein Programmkopf).</source>
@@ -320,11 +320,11 @@
     <name>Geraet</name>
     <message>
         <source>die Schnittstelle ist nicht vorhanden (Kabel eingesteckt?)</source>
-        <translation>le port n&apos;existe pas (câble branché ?)</translation>
+        <translation>le port n&apos;existe pas (câble branché&#xa0;?)</translation>
     </message>
     <message>
         <source>keine Berechtigung: der Benutzer muss Mitglied der Gruppe dialout sein (danach neu anmelden)</source>
-        <translation>aucune autorisation : l&apos;utilisateur doit être membre du groupe dialout (puis se reconnecter)</translation>
+        <translation>aucune autorisation&#xa0;: l&apos;utilisateur doit être membre du groupe dialout (puis se reconnecter)</translation>
     </message>
     <message>
         <source>die Schnittstelle wird von einem anderen Programm benutzt</source>
@@ -340,19 +340,19 @@
     </message>
     <message>
         <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
-        <translation>« %1 » n&apos;est pas un nombre entier valide</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier valide</translation>
     </message>
     <message>
         <source>Kein Gerät erkannt!</source>
-        <translation>Aucun appareil détecté !</translation>
+        <translation>Aucun appareil détecté&#xa0;!</translation>
     </message>
     <message>
         <source>Die Firmware am Gerät unterstützt diese Funktion nicht!</source>
-        <translation>Le micrologiciel de l&apos;appareil ne prend pas en charge cette fonction !</translation>
+        <translation>Le micrologiciel de l&apos;appareil ne prend pas en charge cette fonction&#xa0;!</translation>
     </message>
     <message>
         <source>Während der Kommunikation ist ein Fehler aufgetreten!</source>
-        <translation>Une erreur s&apos;est produite pendant la communication !</translation>
+        <translation>Une erreur s&apos;est produite pendant la communication&#xa0;!</translation>
     </message>
     <message>
         <source>Gerät wird nicht unterstützt</source>

@@ -14,10 +14,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QHostInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -239,6 +241,56 @@ private slots:
         f.Create(QStringLiteral("/tmp/link"));
         QCOMPARE(f.Device()->ComPort, QStringLiteral("/tmp/link"));
         QCOMPARE(f.Config().Port(), QStringLiteral("/dev/ttyUSB0"));
+    }
+
+    void PortListLabelsFiltersAndRemembers() {
+        struct Fed : PortDiscovery {
+            QList<PortInfo> Ports() override {
+                return {{QStringLiteral("/dev/ttyS10"), QString(), false},
+                        {QStringLiteral("/dev/ttyUSB0"), QString::fromLatin1(kKabelBeschreibung), false},
+                        {QStringLiteral("/dev/ttyS9"), QString(), false}};
+            }
+            QList<BluetoothDevice> Bluetooth(std::chrono::milliseconds) override { return {}; }
+        };
+        auto captions = [](TForm1& f) {
+            QStringList out;
+            for (QAction* a : f.PortMenu()->actions())
+                out << a->text() + (a->isChecked() ? QStringLiteral(" *") : QString());
+            return out;
+        };
+        WriteUser(QStringLiteral("Port"), QStringLiteral("0")); // a number stored by an older version
+        {
+            TForm1 f;
+            f.Create(QStringLiteral("/tmp/zud-link"));
+            f.SetPortDiscovery(std::make_unique<Fed>());
+            f.RefreshPorts();
+            // Only the cable and the port of this run are listed.
+            QCOMPARE(captions(f), (QStringList{QStringLiteral("QAL-USB Kabel - /dev/ttyUSB0"),
+                                               QStringLiteral("/tmp/zud-link *")}));
+            QCOMPARE(f.PortBox()->currentText(), QStringLiteral("/tmp/zud-link"));
+            // Choosing a port stores it and closes the link; the next exchange opens the new one.
+            f.Device()->ComOpen = true;
+            f.PortMenu()->actions().at(0)->trigger();
+            QVERIFY(!f.Device()->ComOpen);
+            QCOMPARE(f.Device()->ComPort, QStringLiteral("/dev/ttyUSB0"));
+            QCOMPARE(f.Config().Port(), QStringLiteral("/dev/ttyUSB0"));
+            QCOMPARE(captions(f).at(0), QStringLiteral("QAL-USB Kabel - /dev/ttyUSB0 *"));
+            // Ctrl and Alt held while refreshing: all ports, in numeric order, from now on.
+            QTest::keyPress(&f, Qt::Key_Alt, Qt::ControlModifier | Qt::AltModifier);
+            QVERIFY(f.ServiceFlag());
+            f.RefreshPorts();
+            QCOMPARE(
+                captions(f),
+                (QStringList{QStringLiteral("/dev/ttyUSB0 *").prepend(QStringLiteral("QAL-USB Kabel - ")),
+                             QStringLiteral("/dev/ttyS9"), QStringLiteral("/dev/ttyS10"),
+                             QStringLiteral("/tmp/zud-link")}));
+        }
+        TForm1 again;
+        again.Create();
+        again.SetPortDiscovery(std::make_unique<Fed>());
+        again.RefreshPorts();
+        QVERIFY(again.Config().AllPorts());
+        QCOMPARE(again.PortMenu()->actions().size(), 3);
     }
 
     void SilentLoginWithoutUserControlEmbedded() {

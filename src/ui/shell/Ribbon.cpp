@@ -1,6 +1,7 @@
 #include "Ribbon.h"
 
 #include <QComboBox>
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zud::ui {
 
@@ -91,7 +93,8 @@ QIcon ThemeIcon(const QString& name, const QString& fallbackText) {
     return drawn;
 }
 
-RibbonButton::RibbonButton(QAction* action, bool large, QWidget* parent) : QToolButton(parent) {
+RibbonButton::RibbonButton(QAction* action, bool large, QWidget* parent)
+    : QToolButton(parent), FLarge(large) {
     setDefaultAction(action);
     setAutoRaise(true);
     if (large) {
@@ -106,6 +109,17 @@ RibbonButton::RibbonButton(QAction* action, bool large, QWidget* parent) : QTool
     }
     connect(action, &QAction::changed, this, &RibbonButton::UpdateTip);
     UpdateTip();
+}
+
+QSize RibbonButton::sizeHint() const {
+    QSize s = QToolButton::sizeHint();
+    if (FLarge) {
+        const QString caption = QString(text()).remove(QLatin1Char('&'));
+        const int needed = fontMetrics().horizontalAdvance(caption) + 16 +
+                           (menu() || popupMode() == QToolButton::MenuButtonPopup ? 12 : 0);
+        s.setWidth(std::max(s.width(), needed));
+    }
+    return s;
 }
 
 void RibbonButton::UpdateTip() {

@@ -40,9 +40,15 @@ class RibbonButton : public QToolButton {
 public:
     RibbonButton(QAction* action, bool large, QWidget* parent);
     void UpdateTip();
+    // Never narrower than its caption: a large button's text stands whole under its icon.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     bool event(QEvent* e) override;
+
+private:
+    bool FLarge;
 };
 
 class RibbonGroup : public QFrame {
@@ -56,6 +62,8 @@ public:
     QComboBox* AddCombo(const QString& objectName);
     QLineEdit* AddEdit(const QString& objectName);
     void AddSeparator();
+    // The next small button starts a new column.
+    void NewColumn() { FlushSmall(); }
     // Removes everything from position `index` on (buttons, separators, boxes).
     void RemoveFrom(int index);
     int Count() const { return int(FItems.size()); }

@@ -221,6 +221,13 @@ void TForm1::BuildRibbon() {
     g->AddLarge(Action(QStringLiteral("Aktualisieren")));
     g->AddDropDown(Action(QStringLiteral("PortMenu")), FPortMenu)->setPopupMode(QToolButton::InstantPopup);
     FPortBox = g->AddCombo(QStringLiteral("PortBox"));
+    FPortBox->setMinimumWidth(260);
+    connect(FPortBox, &QComboBox::activated, this, [this](int i) {
+        const QString path = FPortBox->itemData(i).toString();
+        if (!path.isEmpty()) {
+            SelectPort(path);
+        }
+    });
     g->AddDropDown(Action(QStringLiteral("BaudMenu")), FBaudMenu)->setPopupMode(QToolButton::InstantPopup);
     auto* bauds = new QActionGroup(this);
     for (int baud : {115200, 230400, 460800}) {
@@ -230,8 +237,11 @@ void TForm1::BuildRibbon() {
         bauds->addAction(a);
         connect(a, &QAction::triggered, this, [this, baud] {
             FSettings.SetBaudrate(baud);
-            if (FDevice)
+            FSettings.Sync();
+            if (FDevice) {
                 FDevice->Baud_Rate = uint32_t(baud);
+                FDevice->close(); // the next exchange opens the port at the new speed
+            }
         });
     }
 
@@ -278,6 +288,7 @@ void TForm1::BuildRibbon() {
     g = FRibbon->AddGroup(t, QStringLiteral("GroupGitterlinien"), QString());
     g->AddSmall(Action(QStringLiteral("GridXPlus")));
     g->AddSmall(Action(QStringLiteral("GridXMinus")));
+    g->NewColumn();
     g->AddSmall(Action(QStringLiteral("GridYPlus")));
     g->AddSmall(Action(QStringLiteral("GridYMinus")));
     g = FRibbon->AddGroup(t, QStringLiteral("GroupZuschneiden"), QString());
@@ -449,6 +460,7 @@ void TForm1::Create(const QString& portOverride) {
     Action(QStringLiteral("Update"))->setEnabled(FCheckUpdate);
     Action(QStringLiteral("Backup"))->setEnabled(false);
     Action(QStringLiteral("Restore"))->setEnabled(false);
+    FPortOverride = portOverride;
     FDevice->ComPort = portOverride.isEmpty() ? FSettings.Port() : portOverride;
     FDevice->Baud_Rate = uint32_t(FSettings.Baudrate());
     for (QAction* a : FBaudMenu->actions())
@@ -741,9 +753,55 @@ void TForm1::LoadElectrodePictures(bool reportErrors) {
 }
 
 void TForm1::RefreshPorts() {
-    // The port discovery fills the port menu and the box; until then the chosen port is shown.
-    if (FDevice && FPortBox->count() == 0 && !FDevice->ComPort.isEmpty())
-        FPortBox->addItem(FDevice->ComPort);
+    if (!FDevice) {
+        return;
+    }
+    if (!FDiscovery) {
+        FDiscovery = SystemPortDiscovery();
+    }
+    const QList<PortInfo> ports = FDiscovery->Ports();
+    const QString cable = TestKabel(ports);
+    const QList<BluetoothDevice> bluetooth = FDiscovery->Bluetooth(std::chrono::seconds(20));
+    FPortMenu->clear();
+    FPortBox->clear();
+    // Ctrl and Alt held: every port from now on, also after a restart.
+    if (FServiceFlag) {
+        FSettings.SetAllPorts(true);
+        FSettings.Sync();
+    }
+    const bool all = FSettings.AllPorts() || FAllPortsRun;
+    const PortList list = BuildPortList(ports, cable, bluetooth, all,
+                                        FPortOverride.isEmpty() ? QStringList() : QStringList{FPortOverride});
+    FAllPortsRun = FAllPortsRun || list.secondPass;
+    FDevice->ComPort = ResolveStoredPort(FDevice->ComPort, list.items);
+    FPortCaption.clear();
+    for (const PortItem& item : list.items) {
+        QAction* a = FPortMenu->addAction(item.caption);
+        a->setCheckable(true);
+        a->setData(item.path);
+        a->setChecked(item.path == FDevice->ComPort);
+        const QString path = item.path;
+        connect(a, &QAction::triggered, this, [this, path] { SelectPort(path); });
+        FPortBox->addItem(item.caption, item.path);
+        if (item.path == FDevice->ComPort) {
+            FPortCaption = item.caption;
+        }
+    }
+    FPortBox->setCurrentIndex(FPortBox->findData(FDevice->ComPort));
+}
+
+void TForm1::SelectPort(const QString& path) {
+    for (QAction* a : FPortMenu->actions()) {
+        a->setChecked(a->data().toString() == path);
+    }
+    const int i = FPortBox->findData(path);
+    FPortBox->setCurrentIndex(i);
+    FPortCaption = i >= 0 ? FPortBox->itemText(i) : path;
+    FDevice->ComPort = path;
+    FSettings.SetPort(path);
+    FSettings.Sync();
+    // The next device exchange opens the new port.
+    FDevice->close();
 }
 
 void TForm1::OfferTakeOver() {

@@ -24,6 +24,8 @@ namespace zud {
 class TZUD12;
 }
 
+#include "Ports.h"
+
 namespace zud::ui {
 
 class TDBLogin;
@@ -75,6 +77,10 @@ public:
     TNewPW* NewPWDialog() const { return FNewPW; }
     TUserMgr* UserMgr() const { return FUserMgr; }
     QString StatusUserText() const;
+    // "Aktualisieren": the port list from the port discovery.
+    void RefreshPorts();
+    QMenu* PortMenu() const { return FPortMenu; }
+    QComboBox* PortBox() const { return FPortBox; }
     // Update check; silent at start.
     void CheckForUpdate(bool silent);
     void RetranslateUi();
@@ -94,7 +100,6 @@ private:
     void BuildLanguageMenus();
     void SwitchLanguage(const QString& code);
     void LoadElectrodePictures(bool reportErrors);
-    void RefreshPorts();  // the port list; filled with the port discovery
     void OfferTakeOver(); // take-over of the previous version's data
     void SetLoggedInGroups(bool on);
     void ApplyChartSettings();
@@ -143,6 +148,15 @@ private:
     bool FShownOnce = false;
     int FLeftWidth = 350;
     QString FLoginUser, FLoginPassword;
+    QString FPortOverride;     // --port of this run: listed, never stored unless chosen
+    bool FAllPortsRun = false; // every port for this run (no labelled port was found)
+    QString FPortCaption;      // what the port box shows when its text is cleared
+    std::unique_ptr<PortDiscovery> FDiscovery;
+
+public:
+    // Tests feed their own ports.
+    void SetPortDiscovery(std::unique_ptr<PortDiscovery> d) { FDiscovery = std::move(d); }
+    void SelectPort(const QString& path);
 };
 
 } // namespace zud::ui
