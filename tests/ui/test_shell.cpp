@@ -1,6 +1,9 @@
 // The windows of the shell on the offscreen platform, against real Firebird databases.
 
 #include "FirebirdServer.h"
+#if defined(ZUD_HAVE_I18N)
+#include "Localizer.h"
+#endif
 #include "Login.h"
 #include "Paths.h"
 #include "Ribbon.h"
@@ -611,6 +614,40 @@ private slots:
         QVERIFY(!f.ServiceFlag());
         QTest::keyPress(&f, Qt::Key_Control, Qt::ControlModifier);
         QVERIFY(!f.ServiceFlag());
+    }
+
+    void LanguageSwitchRetranslatesAndPersists() {
+#if defined(ZUD_HAVE_I18N)
+        auto& loc = zud::i18n::Localizer::Instance();
+        loc.Switch(QStringLiteral("de"));
+        {
+            TForm1 f;
+            f.Create();
+            f.show();
+            QCoreApplication::processEvents();
+            QCOMPARE(f.RibbonBar()->tabText(0), QStringLiteral("Allgemein"));
+            QAction* english = nullptr;
+            for (QAction* a : f.findChildren<QAction*>())
+                if (a->data().toString() == QStringLiteral("en"))
+                    english = a;
+            QVERIFY(english);
+            english->trigger();
+            QCoreApplication::processEvents(); // the language change is posted, not sent
+            QCOMPARE(f.RibbonBar()->tabText(0), QStringLiteral("General"));
+            QCOMPARE(f.Action(QStringLiteral("Aktualisieren"))->text(), QStringLiteral("Refresh"));
+            for (QAction* a : f.findChildren<QAction*>())
+                if (a->data().toString() == QStringLiteral("en"))
+                    QVERIFY(a->isChecked());
+        }
+        // The next start comes up in English.
+        zud::i18n::Localizer restarted;
+        restarted.LoadSaved();
+        QCOMPARE(restarted.Current(), QStringLiteral("en"));
+        loc.Switch(QStringLiteral("de"));
+        QCoreApplication::processEvents();
+#else
+        QSKIP("built without the localizer");
+#endif
     }
 
     void ShortcutsAreUnique() {
