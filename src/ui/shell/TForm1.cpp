@@ -555,7 +555,7 @@ bool TForm1::OpenDatabase() {
         Error(TDM1::OpenErrorText(QString::fromUtf8(e.what())));
         return false;
     }
-    FUserMgr->SetLocation(loc, QString::fromLatin1(kAdminPassword));
+    FUserMgr->SetLocation(loc, FSettings.AdminPassword());
     if (FUserControl && loc.Embedded())
         Info(tr("Persönliche Benutzerkonten setzen einen Datenbankserver voraus. Mit der eingebetteten "
                 "Datenbank wird jeder Name ohne Passwortprüfung angenommen."));
