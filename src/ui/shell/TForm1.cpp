@@ -576,14 +576,16 @@ bool TForm1::DoLogin() {
                 return false;
         }
         const QString user = FUserControl ? FLogin->UserEdit->text() : QStringLiteral("sysdba");
-        const QString pw = FUserControl ? FLogin->PasswordEdit->text() : QString::fromLatin1(kAdminPassword);
+        const QString pw = FUserControl ? FLogin->PasswordEdit->text() : FSettings.AdminPassword();
         try {
-            FDM->Login(user, pw);
+            FDM->Login(user, pw, FSettings.AdminPassword());
             FLoginUser = user;
             FLoginPassword = pw;
             break;
         } catch (const std::exception& e) {
-            const QString msg = QString::fromUtf8(e.what());
+            // What happened and what to do, with the server's own text.
+            const auto* dbe = dynamic_cast<const db::DbError*>(&e);
+            const QString msg = dbe ? db::DescribeError(*dbe) : QString::fromUtf8(e.what());
             FDevice->AddLog(msg);
             Error(TDM1::OpenErrorText(msg));
             FLogin->AlwaysUse->setChecked(false);
