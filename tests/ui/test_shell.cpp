@@ -14,6 +14,7 @@
 #include "TSplash.h"
 #include "TUserMgr.h"
 #include "TZUD12.h"
+#include "ZudApplication.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -650,6 +651,27 @@ private slots:
 #endif
     }
 
+    void UnhandledExceptionsAreLoggedAndShown() {
+        struct Throwing : QObject {
+            bool event(QEvent* e) override {
+                if (e->type() == QEvent::User)
+                    throw std::runtime_error("Ausgelöst beim Test");
+                return QObject::event(e);
+            }
+        };
+        auto* app = qobject_cast<zud::ui::ZudApplication*>(QCoreApplication::instance());
+        QVERIFY(app);
+        QStringList logged;
+        app->SetLogger([&logged](const QString& m) { logged << m; });
+        Answerer answer;
+        Throwing t;
+        QEvent e(QEvent::User);
+        QVERIFY(!QCoreApplication::sendEvent(&t, &e)); // the program goes on
+        QCOMPARE(logged, QStringList{QStringLiteral("Ausgelöst beim Test")});
+        QTRY_COMPARE(answer.boxes, QStringList{QStringLiteral("Ausgelöst beim Test")});
+        app->SetLogger({});
+    }
+
     void ShortcutsAreUnique() {
         TForm1 f;
         QHash<QString, QString> seen;
@@ -666,5 +688,11 @@ private slots:
     }
 };
 
-QTEST_MAIN(ShellTest)
+// The tests run inside the program's own application object, so that its exception handling
+// is the one under test.
+int main(int argc, char** argv) {
+    zud::ui::ZudApplication app(argc, argv);
+    ShellTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_shell.moc"
