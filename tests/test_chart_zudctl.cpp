@@ -4,7 +4,7 @@
 #include "Emulator.h"
 #include "Recording.h"
 #include "TestEnv.h"
-#include "Zudctl.h"
+#include "ZudctlRunner.h"
 
 #include <QFile>
 #include <QImage>
@@ -39,16 +39,7 @@ protected:
         return path;
     }
 
-    int Run(const QStringList& args) {
-        out.clear();
-        err.clear();
-        QTextStream o(&out);
-        QTextStream e(&err);
-        const int rc = RunZudctl(args, o, e);
-        o.flush();
-        e.flush();
-        return rc;
-    }
+    int Run(const QStringList& args) { return test::RunCtl(args, out, err); }
 
     QByteArray Lies(const QString& path) {
         QFile f(path);

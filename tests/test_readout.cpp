@@ -7,7 +7,7 @@
 #include "Readout.h"
 #include "RecordingCheck.h"
 #include "TestEnv.h"
-#include "Zudctl.h"
+#include "ZudctlRunner.h"
 
 #include <QDir>
 
@@ -254,17 +254,10 @@ TEST_F(Readout, LoadingFailures) {
 
 TEST_F(Readout, ZudctlReadout) {
     auto run = [this](const QStringList& args, QString& out, QString& err) {
-        out.clear();
-        err.clear();
-        QTextStream o(&out), e(&err);
-        const int rc =
-            RunZudctl(QStringList{QStringLiteral("--port"), QString::fromStdString(emu.SlavePath()),
+        return RunCtl(QStringList{QStringLiteral("--port"), QString::fromStdString(emu.SlavePath()),
                                   QStringLiteral("--log"), logFile, QStringLiteral("--db-dir"), loc.dir} +
                           args,
-                      o, e);
-        o.flush();
-        e.flush();
-        return rc;
+                      out, err);
     };
     QString out, err;
     ASSERT_EQ(run({QStringLiteral("readout"), QStringLiteral("--dry-run")}, out, err), 0)

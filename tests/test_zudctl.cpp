@@ -4,7 +4,7 @@
 #include "EmuFixture.h"
 #include "Recording.h"
 #include "TestEnv.h"
-#include "Zudctl.h"
+#include "ZudctlRunner.h"
 
 #include <QDir>
 #include <QProcess>
@@ -19,18 +19,6 @@ using namespace zud::test;
 using emu::FaultKind;
 
 namespace {
-
-// zudctl in this process; its output lands in `out` and `err`.
-int RunCtl(const QStringList& args, QString& out, QString& err) {
-    out.clear();
-    err.clear();
-    QTextStream o(&out);
-    QTextStream e(&err);
-    const int rc = RunZudctl(args, o, e);
-    o.flush();
-    e.flush();
-    return rc;
-}
 
 class Zudctl : public EmuTest {
 protected:
