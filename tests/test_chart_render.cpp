@@ -13,6 +13,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include "TestEnd.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -379,7 +381,11 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    int rc = 0;
+    {
+        QGuiApplication app(argc, argv);
+        ::testing::InitGoogleTest(&argc, argv);
+        rc = RUN_ALL_TESTS();
+    }
+    return zud::test::EndTests(rc);
 }
