@@ -386,6 +386,133 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::ChartFrame</name>
+    <message>
+        <source>Diese Übung enthält keine darstellbaren Messwerte.</source>
+        <translation>Diese Übung enthält keine darstellbaren Messwerte.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::PatientModel</name>
+    <message>
+        <source>weiblich</source>
+        <translation>weiblich</translation>
+    </message>
+    <message>
+        <source>männlich</source>
+        <translation>männlich</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Name</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation type="unfinished">Vorname</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation type="unfinished">Geburtstag</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation type="unfinished">PLZ</translation>
+    </message>
+    <message>
+        <source>Wohnort</source>
+        <translation type="unfinished">Wohnort</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation type="unfinished">Straße</translation>
+    </message>
+    <message>
+        <source>Patientennummer</source>
+        <translation>Patientennummer</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation type="unfinished">Krankenkasse</translation>
+    </message>
+    <message>
+        <source>Versicherungsnummer</source>
+        <translation>Versicherungsnummer</translation>
+    </message>
+    <message>
+        <source>Telefon</source>
+        <translation type="unfinished">Telefon</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation type="unfinished">Fax</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation type="unfinished">E-Mail</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation type="unfinished">Größe</translation>
+    </message>
+    <message>
+        <source>Gewicht</source>
+        <translation type="unfinished">Gewicht</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Geschlecht</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RecordingModel</name>
+    <message>
+        <source>Datum</source>
+        <translation type="unfinished">Datum</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation type="unfinished">Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation type="unfinished">Betriebsart</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation type="unfinished">#</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation type="unfinished">Programmname</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RibbonDialog</name>
+    <message>
+        <source>Allgemein</source>
+        <translation type="unfinished">Allgemein</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TBemForm</name>
+    <message>
+        <source>Bemerkungen hinzufügen/ändern</source>
+        <translation>Bemerkungen hinzufügen/ändern</translation>
+    </message>
+    <message>
+        <source>Hinzufügen/Ändern</source>
+        <translation>Hinzufügen/Ändern</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Bemerkungen</source>
+        <translation>Bemerkungen</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TDBLogin</name>
     <message>
         <source>Login</source>
@@ -635,38 +762,6 @@
         <translation>Druck-Einheit</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Vorname</source>
-        <translation>Vorname</translation>
-    </message>
-    <message>
-        <source>Geburtstag</source>
-        <translation>Geburtstag</translation>
-    </message>
-    <message>
-        <source>#</source>
-        <translation>#</translation>
-    </message>
-    <message>
-        <source>Datum</source>
-        <translation>Datum</translation>
-    </message>
-    <message>
-        <source>Uhrzeit</source>
-        <translation>Uhrzeit</translation>
-    </message>
-    <message>
-        <source>Programmname</source>
-        <translation>Programmname</translation>
-    </message>
-    <message>
-        <source>Betriebsart</source>
-        <translation>Betriebsart</translation>
-    </message>
-    <message>
         <source>Dieser Befehl ist deaktiviert.</source>
         <translation>Dieser Befehl ist deaktiviert.</translation>
     </message>
@@ -694,6 +789,206 @@
         <source>Die Anwendung ist bereits auf dem neuesten Stand.</source>
         <translation>Die Anwendung ist bereits auf dem neuesten Stand.</translation>
     </message>
+    <message>
+        <source>Zuletzt verwendet</source>
+        <translation>Zuletzt verwendet</translation>
+    </message>
+    <message>
+        <source>Alle Patienten</source>
+        <translation>Alle Patienten</translation>
+    </message>
+    <message>
+        <source>auswählen...</source>
+        <translation>auswählen...</translation>
+    </message>
+    <message>
+        <source>Alle Übungen</source>
+        <translation>Alle Übungen</translation>
+    </message>
+    <message>
+        <source>Übung wirklich löschen?</source>
+        <translation>Übung wirklich löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm15</name>
+    <message>
+        <source>Patient ändern</source>
+        <translation>Patient ändern</translation>
+    </message>
+    <message>
+        <source>Patient hinzufügen</source>
+        <translation type="unfinished">Patient hinzufügen</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Ändern</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Hinzufügen</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Vorname:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum:</source>
+        <translation>Geburtsdatum:</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation type="unfinished">PLZ</translation>
+    </message>
+    <message>
+        <source>Straße:</source>
+        <translation>Straße:</translation>
+    </message>
+    <message>
+        <source>Wohnort:</source>
+        <translation>Wohnort:</translation>
+    </message>
+    <message>
+        <source>Telefon:</source>
+        <translation>Telefon:</translation>
+    </message>
+    <message>
+        <source>Fax:</source>
+        <translation>Fax:</translation>
+    </message>
+    <message>
+        <source>E-Mail:</source>
+        <translation>E-Mail:</translation>
+    </message>
+    <message>
+        <source>Krankenkasse:</source>
+        <translation>Krankenkasse:</translation>
+    </message>
+    <message>
+        <source>Versicherten-Nr.:</source>
+        <translation>Versicherten-Nr.:</translation>
+    </message>
+    <message>
+        <source>Patienten-ID:</source>
+        <translation>Patienten-ID:</translation>
+    </message>
+    <message>
+        <source>Gewicht [kg]:</source>
+        <translation>Gewicht [kg]:</translation>
+    </message>
+    <message>
+        <source>Größe [cm]</source>
+        <translation>Größe [cm]</translation>
+    </message>
+    <message>
+        <source>Geschlecht:</source>
+        <translation>Geschlecht:</translation>
+    </message>
+    <message>
+        <source>weiblich</source>
+        <translation>weiblich</translation>
+    </message>
+    <message>
+        <source>männlich</source>
+        <translation>männlich</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Fehler: Patient bereits vorhanden!</source>
+        <translation type="unfinished">Fehler: Patient bereits vorhanden!</translation>
+    </message>
+    <message>
+        <source>Fehler: Die fettgedruckten Felder sind Pflichtfelder!</source>
+        <translation type="unfinished">Fehler: Die fettgedruckten Felder sind Pflichtfelder!</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm16</name>
+    <message>
+        <source>Therapeut ändern</source>
+        <translation>Therapeut ändern</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Vorname:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Therapeut</source>
+        <translation>Therapeut</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm20</name>
+    <message>
+        <source>Verschieben</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Verschieben von Messung:</source>
+        <translation>Verschieben von Messung:</translation>
+    </message>
+    <message>
+        <source>Von Patient:</source>
+        <translation>Von Patient:</translation>
+    </message>
+    <message>
+        <source>Zu Patient:</source>
+        <translation>Zu Patient:</translation>
+    </message>
+    <message>
+        <source>Nicht mehr anzeigen</source>
+        <translation>Nicht mehr anzeigen</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TMessAuswahl</name>
+    <message>
+        <source>Übung wählen</source>
+        <translation>Übung wählen</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation type="unfinished">Übungen</translation>
+    </message>
+    <message>
+        <source>Übung wirklich löschen?</source>
+        <translation>Übung wirklich löschen?</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TNewPW</name>
@@ -716,6 +1011,61 @@
     <message>
         <source>Abbrechen</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TPatAuswahl</name>
+    <message>
+        <source>Patient wirklich löschen?</source>
+        <translation>Patient wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
+        <translation>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</translation>
+    </message>
+    <message>
+        <source>Patientensuche</source>
+        <translation>Patientensuche</translation>
+    </message>
+    <message>
+        <source>Bitte Suchtext eingeben:</source>
+        <translation>Bitte Suchtext eingeben:</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation type="unfinished">Patienten</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
+        <translation>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</translation>
     </message>
 </context>
 <context>

@@ -386,6 +386,133 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::ChartFrame</name>
+    <message>
+        <source>Diese Übung enthält keine darstellbaren Messwerte.</source>
+        <translation>This exercise contains no values that can be shown.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::PatientModel</name>
+    <message>
+        <source>weiblich</source>
+        <translation>female</translation>
+    </message>
+    <message>
+        <source>männlich</source>
+        <translation>male</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Surname</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Date of birth</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>Postcode</translation>
+    </message>
+    <message>
+        <source>Wohnort</source>
+        <translation>Town</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>Patientennummer</source>
+        <translation>Patient number</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Health insurance</translation>
+    </message>
+    <message>
+        <source>Versicherungsnummer</source>
+        <translation>Insurance number</translation>
+    </message>
+    <message>
+        <source>Telefon</source>
+        <translation>Telephone</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Gewicht</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Sex</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RecordingModel</name>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Program name</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RibbonDialog</name>
+    <message>
+        <source>Allgemein</source>
+        <translation>General</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TBemForm</name>
+    <message>
+        <source>Bemerkungen hinzufügen/ändern</source>
+        <translation>Add/change remarks</translation>
+    </message>
+    <message>
+        <source>Hinzufügen/Ändern</source>
+        <translation>Add/Change</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Bemerkungen</source>
+        <translation>Remarks</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TDBLogin</name>
     <message>
         <source>Login</source>
@@ -635,38 +762,6 @@
         <translation>Pressure unit</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Last name</translation>
-    </message>
-    <message>
-        <source>Vorname</source>
-        <translation>First name</translation>
-    </message>
-    <message>
-        <source>Geburtstag</source>
-        <translation>Date of birth</translation>
-    </message>
-    <message>
-        <source>#</source>
-        <translation>#</translation>
-    </message>
-    <message>
-        <source>Datum</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Uhrzeit</source>
-        <translation>Time</translation>
-    </message>
-    <message>
-        <source>Programmname</source>
-        <translation>Program name</translation>
-    </message>
-    <message>
-        <source>Betriebsart</source>
-        <translation>Operating mode</translation>
-    </message>
-    <message>
         <source>Dieser Befehl ist deaktiviert.</source>
         <translation>This command is disabled.</translation>
     </message>
@@ -694,6 +789,206 @@
         <source>Die Anwendung ist bereits auf dem neuesten Stand.</source>
         <translation>The application is already up to date.</translation>
     </message>
+    <message>
+        <source>Zuletzt verwendet</source>
+        <translation>Recently used</translation>
+    </message>
+    <message>
+        <source>Alle Patienten</source>
+        <translation>All patients</translation>
+    </message>
+    <message>
+        <source>auswählen...</source>
+        <translation>select...</translation>
+    </message>
+    <message>
+        <source>Alle Übungen</source>
+        <translation>All exercises</translation>
+    </message>
+    <message>
+        <source>Übung wirklich löschen?</source>
+        <translation>Really delete the exercise?</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm15</name>
+    <message>
+        <source>Patient ändern</source>
+        <translation>Change patient</translation>
+    </message>
+    <message>
+        <source>Patient hinzufügen</source>
+        <translation>Add patient</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Ändern</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Hinzufügen</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>First name:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Surname:</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum:</source>
+        <translation>Date of birth:</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>Postcode</translation>
+    </message>
+    <message>
+        <source>Straße:</source>
+        <translation>Street:</translation>
+    </message>
+    <message>
+        <source>Wohnort:</source>
+        <translation>Town:</translation>
+    </message>
+    <message>
+        <source>Telefon:</source>
+        <translation>Telephone:</translation>
+    </message>
+    <message>
+        <source>Fax:</source>
+        <translation>Fax:</translation>
+    </message>
+    <message>
+        <source>E-Mail:</source>
+        <translation>E-mail:</translation>
+    </message>
+    <message>
+        <source>Krankenkasse:</source>
+        <translation>Health insurance:</translation>
+    </message>
+    <message>
+        <source>Versicherten-Nr.:</source>
+        <translation>Insurance no.:</translation>
+    </message>
+    <message>
+        <source>Patienten-ID:</source>
+        <translation>Patient ID:</translation>
+    </message>
+    <message>
+        <source>Gewicht [kg]:</source>
+        <translation>Weight [kg]:</translation>
+    </message>
+    <message>
+        <source>Größe [cm]</source>
+        <translation>Height [cm]</translation>
+    </message>
+    <message>
+        <source>Geschlecht:</source>
+        <translation>Sex:</translation>
+    </message>
+    <message>
+        <source>weiblich</source>
+        <translation>female</translation>
+    </message>
+    <message>
+        <source>männlich</source>
+        <translation>male</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Fehler: Patient bereits vorhanden!</source>
+        <translation>Error: the patient already exists!</translation>
+    </message>
+    <message>
+        <source>Fehler: Die fettgedruckten Felder sind Pflichtfelder!</source>
+        <translation>Error: the fields in bold are mandatory!</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm16</name>
+    <message>
+        <source>Therapeut ändern</source>
+        <translation>Change therapist</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>First name:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Surname:</translation>
+    </message>
+    <message>
+        <source>Therapeut</source>
+        <translation>Therapist</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm20</name>
+    <message>
+        <source>Verschieben</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>Verschieben von Messung:</source>
+        <translation>Move recording:</translation>
+    </message>
+    <message>
+        <source>Von Patient:</source>
+        <translation>From patient:</translation>
+    </message>
+    <message>
+        <source>Zu Patient:</source>
+        <translation>To patient:</translation>
+    </message>
+    <message>
+        <source>Nicht mehr anzeigen</source>
+        <translation>Do not show again</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TMessAuswahl</name>
+    <message>
+        <source>Übung wählen</source>
+        <translation>Choose exercise</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>Übung wirklich löschen?</source>
+        <translation>Really delete the exercise?</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TNewPW</name>
@@ -716,6 +1011,61 @@
     <message>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TPatAuswahl</name>
+    <message>
+        <source>Patient wirklich löschen?</source>
+        <translation>Really delete the patient?</translation>
+    </message>
+    <message>
+        <source>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
+        <translation>Exercises are stored for this patient (number: %1). Shall they be deleted too?
+
+With “No” they stay in the database but belong to no patient any more.</translation>
+    </message>
+    <message>
+        <source>Patientensuche</source>
+        <translation>Patient search</translation>
+    </message>
+    <message>
+        <source>Bitte Suchtext eingeben:</source>
+        <translation>Please enter the search text:</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Patients</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
+        <translation>The patient has been deleted at another workstation meanwhile.</translation>
     </message>
 </context>
 <context>

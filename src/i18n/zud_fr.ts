@@ -386,6 +386,133 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::ChartFrame</name>
+    <message>
+        <source>Diese Übung enthält keine darstellbaren Messwerte.</source>
+        <translation>Cet exercice ne contient aucune valeur affichable.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::PatientModel</name>
+    <message>
+        <source>weiblich</source>
+        <translation>féminin</translation>
+    </message>
+    <message>
+        <source>männlich</source>
+        <translation>masculin</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Date de naissance</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>Code postal</translation>
+    </message>
+    <message>
+        <source>Wohnort</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Rue</translation>
+    </message>
+    <message>
+        <source>Patientennummer</source>
+        <translation>Numéro de patient</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Caisse d&apos;assurance maladie</translation>
+    </message>
+    <message>
+        <source>Versicherungsnummer</source>
+        <translation>Numéro d&apos;assuré</translation>
+    </message>
+    <message>
+        <source>Telefon</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Gewicht</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Sexe</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RecordingModel</name>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Nom du programme</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RibbonDialog</name>
+    <message>
+        <source>Allgemein</source>
+        <translation>Général</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TBemForm</name>
+    <message>
+        <source>Bemerkungen hinzufügen/ändern</source>
+        <translation>Ajouter/modifier les remarques</translation>
+    </message>
+    <message>
+        <source>Hinzufügen/Ändern</source>
+        <translation>Ajouter/Modifier</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Bemerkungen</source>
+        <translation>Remarques</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TDBLogin</name>
     <message>
         <source>Login</source>
@@ -635,38 +762,6 @@
         <translation>Unité de pression</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Vorname</source>
-        <translation>Prénom</translation>
-    </message>
-    <message>
-        <source>Geburtstag</source>
-        <translation>Date de naissance</translation>
-    </message>
-    <message>
-        <source>#</source>
-        <translation>#</translation>
-    </message>
-    <message>
-        <source>Datum</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Uhrzeit</source>
-        <translation>Heure</translation>
-    </message>
-    <message>
-        <source>Programmname</source>
-        <translation>Nom du programme</translation>
-    </message>
-    <message>
-        <source>Betriebsart</source>
-        <translation>Mode de fonctionnement</translation>
-    </message>
-    <message>
         <source>Dieser Befehl ist deaktiviert.</source>
         <translation>Cette commande est désactivée.</translation>
     </message>
@@ -694,6 +789,206 @@
         <source>Die Anwendung ist bereits auf dem neuesten Stand.</source>
         <translation>L&apos;application est déjà à jour.</translation>
     </message>
+    <message>
+        <source>Zuletzt verwendet</source>
+        <translation>Utilisés récemment</translation>
+    </message>
+    <message>
+        <source>Alle Patienten</source>
+        <translation>Tous les patients</translation>
+    </message>
+    <message>
+        <source>auswählen...</source>
+        <translation>sélectionner...</translation>
+    </message>
+    <message>
+        <source>Alle Übungen</source>
+        <translation>Tous les exercices</translation>
+    </message>
+    <message>
+        <source>Übung wirklich löschen?</source>
+        <translation>Supprimer vraiment l&apos;exercice ?</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm15</name>
+    <message>
+        <source>Patient ändern</source>
+        <translation>Modifier le patient</translation>
+    </message>
+    <message>
+        <source>Patient hinzufügen</source>
+        <translation>Ajouter un patient</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Ändern</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Hinzufügen</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Prénom :</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum:</source>
+        <translation>Date de naissance :</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>Code postal</translation>
+    </message>
+    <message>
+        <source>Straße:</source>
+        <translation>Rue :</translation>
+    </message>
+    <message>
+        <source>Wohnort:</source>
+        <translation>Ville :</translation>
+    </message>
+    <message>
+        <source>Telefon:</source>
+        <translation>Téléphone :</translation>
+    </message>
+    <message>
+        <source>Fax:</source>
+        <translation>Fax :</translation>
+    </message>
+    <message>
+        <source>E-Mail:</source>
+        <translation>E-mail :</translation>
+    </message>
+    <message>
+        <source>Krankenkasse:</source>
+        <translation>Caisse d&apos;assurance maladie :</translation>
+    </message>
+    <message>
+        <source>Versicherten-Nr.:</source>
+        <translation>N° d&apos;assuré :</translation>
+    </message>
+    <message>
+        <source>Patienten-ID:</source>
+        <translation>ID patient :</translation>
+    </message>
+    <message>
+        <source>Gewicht [kg]:</source>
+        <translation>Poids [kg] :</translation>
+    </message>
+    <message>
+        <source>Größe [cm]</source>
+        <translation>Taille [cm]</translation>
+    </message>
+    <message>
+        <source>Geschlecht:</source>
+        <translation>Sexe :</translation>
+    </message>
+    <message>
+        <source>weiblich</source>
+        <translation>féminin</translation>
+    </message>
+    <message>
+        <source>männlich</source>
+        <translation>masculin</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Fehler: Patient bereits vorhanden!</source>
+        <translation>Erreur : ce patient existe déjà !</translation>
+    </message>
+    <message>
+        <source>Fehler: Die fettgedruckten Felder sind Pflichtfelder!</source>
+        <translation>Erreur : les champs en gras sont obligatoires !</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm16</name>
+    <message>
+        <source>Therapeut ändern</source>
+        <translation>Modifier le thérapeute</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Prénom :</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Therapeut</source>
+        <translation>Thérapeute</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm20</name>
+    <message>
+        <source>Verschieben</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>Verschieben von Messung:</source>
+        <translation>Déplacer l&apos;enregistrement :</translation>
+    </message>
+    <message>
+        <source>Von Patient:</source>
+        <translation>Du patient :</translation>
+    </message>
+    <message>
+        <source>Zu Patient:</source>
+        <translation>Au patient :</translation>
+    </message>
+    <message>
+        <source>Nicht mehr anzeigen</source>
+        <translation>Ne plus afficher</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TMessAuswahl</name>
+    <message>
+        <source>Übung wählen</source>
+        <translation>Choisir un exercice</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Sélectionner</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Exercices</translation>
+    </message>
+    <message>
+        <source>Übung wirklich löschen?</source>
+        <translation>Supprimer vraiment l&apos;exercice ?</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TNewPW</name>
@@ -716,6 +1011,61 @@
     <message>
         <source>Abbrechen</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TPatAuswahl</name>
+    <message>
+        <source>Patient wirklich löschen?</source>
+        <translation>Supprimer vraiment le patient ?</translation>
+    </message>
+    <message>
+        <source>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
+        <translation>Des exercices sont enregistrés pour ce patient (nombre : %1). Faut-il les supprimer aussi ?
+
+Avec « Non », ils restent dans la base de données mais ne sont plus attribués à aucun patient.</translation>
+    </message>
+    <message>
+        <source>Patientensuche</source>
+        <translation>Recherche de patients</translation>
+    </message>
+    <message>
+        <source>Bitte Suchtext eingeben:</source>
+        <translation>Veuillez saisir le texte à rechercher :</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Patients</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Sélectionner</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
+        <translation>Le patient a été supprimé entre-temps sur un autre poste de travail.</translation>
     </message>
 </context>
 <context>

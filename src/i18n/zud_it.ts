@@ -386,6 +386,133 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::ChartFrame</name>
+    <message>
+        <source>Diese Übung enthält keine darstellbaren Messwerte.</source>
+        <translation>Questo esercizio non contiene valori visualizzabili.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::PatientModel</name>
+    <message>
+        <source>weiblich</source>
+        <translation>femminile</translation>
+    </message>
+    <message>
+        <source>männlich</source>
+        <translation>maschile</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Cognome</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Data di nascita</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>Wohnort</source>
+        <translation>Città</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Via</translation>
+    </message>
+    <message>
+        <source>Patientennummer</source>
+        <translation>Numero paziente</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Cassa malattia</translation>
+    </message>
+    <message>
+        <source>Versicherungsnummer</source>
+        <translation>Numero di assicurazione</translation>
+    </message>
+    <message>
+        <source>Telefon</source>
+        <translation>Telefono</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>Gewicht</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Sesso</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RecordingModel</name>
+    <message>
+        <source>Datum</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Modalità</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Nome del programma</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RibbonDialog</name>
+    <message>
+        <source>Allgemein</source>
+        <translation>Generale</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TBemForm</name>
+    <message>
+        <source>Bemerkungen hinzufügen/ändern</source>
+        <translation>Aggiungi/modifica note</translation>
+    </message>
+    <message>
+        <source>Hinzufügen/Ändern</source>
+        <translation>Aggiungi/Modifica</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Bemerkungen</source>
+        <translation>Note</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TDBLogin</name>
     <message>
         <source>Login</source>
@@ -635,38 +762,6 @@
         <translation>Unità di pressione</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Cognome</translation>
-    </message>
-    <message>
-        <source>Vorname</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>Geburtstag</source>
-        <translation>Data di nascita</translation>
-    </message>
-    <message>
-        <source>#</source>
-        <translation>#</translation>
-    </message>
-    <message>
-        <source>Datum</source>
-        <translation>Data</translation>
-    </message>
-    <message>
-        <source>Uhrzeit</source>
-        <translation>Ora</translation>
-    </message>
-    <message>
-        <source>Programmname</source>
-        <translation>Nome programma</translation>
-    </message>
-    <message>
-        <source>Betriebsart</source>
-        <translation>Modalità operativa</translation>
-    </message>
-    <message>
         <source>Dieser Befehl ist deaktiviert.</source>
         <translation>Questo comando è disattivato.</translation>
     </message>
@@ -694,6 +789,206 @@
         <source>Die Anwendung ist bereits auf dem neuesten Stand.</source>
         <translation>L&apos;applicazione è già aggiornata.</translation>
     </message>
+    <message>
+        <source>Zuletzt verwendet</source>
+        <translation>Usati di recente</translation>
+    </message>
+    <message>
+        <source>Alle Patienten</source>
+        <translation>Tutti i pazienti</translation>
+    </message>
+    <message>
+        <source>auswählen...</source>
+        <translation>seleziona...</translation>
+    </message>
+    <message>
+        <source>Alle Übungen</source>
+        <translation>Tutti gli esercizi</translation>
+    </message>
+    <message>
+        <source>Übung wirklich löschen?</source>
+        <translation>Eliminare davvero l&apos;esercizio?</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm15</name>
+    <message>
+        <source>Patient ändern</source>
+        <translation>Modifica paziente</translation>
+    </message>
+    <message>
+        <source>Patient hinzufügen</source>
+        <translation>Aggiungi paziente</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Ändern</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Hinzufügen</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Cognome:</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum:</source>
+        <translation>Data di nascita:</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>Straße:</source>
+        <translation>Via:</translation>
+    </message>
+    <message>
+        <source>Wohnort:</source>
+        <translation>Città:</translation>
+    </message>
+    <message>
+        <source>Telefon:</source>
+        <translation>Telefono:</translation>
+    </message>
+    <message>
+        <source>Fax:</source>
+        <translation>Fax:</translation>
+    </message>
+    <message>
+        <source>E-Mail:</source>
+        <translation>E-mail:</translation>
+    </message>
+    <message>
+        <source>Krankenkasse:</source>
+        <translation>Cassa malattia:</translation>
+    </message>
+    <message>
+        <source>Versicherten-Nr.:</source>
+        <translation>N. assicurato:</translation>
+    </message>
+    <message>
+        <source>Patienten-ID:</source>
+        <translation>ID paziente:</translation>
+    </message>
+    <message>
+        <source>Gewicht [kg]:</source>
+        <translation>Peso [kg]:</translation>
+    </message>
+    <message>
+        <source>Größe [cm]</source>
+        <translation>Altezza [cm]</translation>
+    </message>
+    <message>
+        <source>Geschlecht:</source>
+        <translation>Sesso:</translation>
+    </message>
+    <message>
+        <source>weiblich</source>
+        <translation>femminile</translation>
+    </message>
+    <message>
+        <source>männlich</source>
+        <translation>maschile</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Paziente</translation>
+    </message>
+    <message>
+        <source>Fehler: Patient bereits vorhanden!</source>
+        <translation>Errore: il paziente esiste già!</translation>
+    </message>
+    <message>
+        <source>Fehler: Die fettgedruckten Felder sind Pflichtfelder!</source>
+        <translation>Errore: i campi in grassetto sono obbligatori!</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm16</name>
+    <message>
+        <source>Therapeut ändern</source>
+        <translation>Modifica terapeuta</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Cognome:</translation>
+    </message>
+    <message>
+        <source>Therapeut</source>
+        <translation>Terapeuta</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm20</name>
+    <message>
+        <source>Verschieben</source>
+        <translation>Sposta</translation>
+    </message>
+    <message>
+        <source>Verschieben von Messung:</source>
+        <translation>Sposta la registrazione:</translation>
+    </message>
+    <message>
+        <source>Von Patient:</source>
+        <translation>Dal paziente:</translation>
+    </message>
+    <message>
+        <source>Zu Patient:</source>
+        <translation>Al paziente:</translation>
+    </message>
+    <message>
+        <source>Nicht mehr anzeigen</source>
+        <translation>Non mostrare più</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TMessAuswahl</name>
+    <message>
+        <source>Übung wählen</source>
+        <translation>Scegli esercizio</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Seleziona</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Esercizi</translation>
+    </message>
+    <message>
+        <source>Übung wirklich löschen?</source>
+        <translation>Eliminare davvero l&apos;esercizio?</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TNewPW</name>
@@ -716,6 +1011,61 @@
     <message>
         <source>Abbrechen</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TPatAuswahl</name>
+    <message>
+        <source>Patient wirklich löschen?</source>
+        <translation>Eliminare davvero il paziente?</translation>
+    </message>
+    <message>
+        <source>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
+        <translation>Per questo paziente sono memorizzati degli esercizi (numero: %1). Eliminarli anch&apos;essi?
+
+Con «No» restano nel database, ma non sono più assegnati a nessun paziente.</translation>
+    </message>
+    <message>
+        <source>Patientensuche</source>
+        <translation>Ricerca pazienti</translation>
+    </message>
+    <message>
+        <source>Bitte Suchtext eingeben:</source>
+        <translation>Inserire il testo da cercare:</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Pazienti</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Seleziona</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
+        <translation>Nel frattempo il paziente è stato eliminato da un&apos;altra postazione.</translation>
     </message>
 </context>
 <context>

@@ -386,6 +386,133 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::ChartFrame</name>
+    <message>
+        <source>Diese Übung enthält keine darstellbaren Messwerte.</source>
+        <translation>To ćwiczenie nie zawiera wartości do wyświetlenia.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::PatientModel</name>
+    <message>
+        <source>weiblich</source>
+        <translation>kobieta</translation>
+    </message>
+    <message>
+        <source>männlich</source>
+        <translation>mężczyzna</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwisko</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>Imię</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Data urodzenia</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>Kod pocztowy</translation>
+    </message>
+    <message>
+        <source>Wohnort</source>
+        <translation>Miejscowość</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Ulica</translation>
+    </message>
+    <message>
+        <source>Patientennummer</source>
+        <translation>Numer pacjenta</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Kasa chorych</translation>
+    </message>
+    <message>
+        <source>Versicherungsnummer</source>
+        <translation>Numer ubezpieczenia</translation>
+    </message>
+    <message>
+        <source>Telefon</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Faks</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Wzrost</translation>
+    </message>
+    <message>
+        <source>Gewicht</source>
+        <translation>Waga</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Płeć</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RecordingModel</name>
+    <message>
+        <source>Datum</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Godzina</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Tryb</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Nazwa programu</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RibbonDialog</name>
+    <message>
+        <source>Allgemein</source>
+        <translation>Ogólne</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TBemForm</name>
+    <message>
+        <source>Bemerkungen hinzufügen/ändern</source>
+        <translation>Dodaj/zmień uwagi</translation>
+    </message>
+    <message>
+        <source>Hinzufügen/Ändern</source>
+        <translation>Dodaj/Zmień</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Bemerkungen</source>
+        <translation>Uwagi</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TDBLogin</name>
     <message>
         <source>Login</source>
@@ -635,38 +762,6 @@
         <translation>Jednostka ciśnienia</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Nazwisko</translation>
-    </message>
-    <message>
-        <source>Vorname</source>
-        <translation>Imię</translation>
-    </message>
-    <message>
-        <source>Geburtstag</source>
-        <translation>Data urodzenia</translation>
-    </message>
-    <message>
-        <source>#</source>
-        <translation>#</translation>
-    </message>
-    <message>
-        <source>Datum</source>
-        <translation>Data</translation>
-    </message>
-    <message>
-        <source>Uhrzeit</source>
-        <translation>Godzina</translation>
-    </message>
-    <message>
-        <source>Programmname</source>
-        <translation>Nazwa programu</translation>
-    </message>
-    <message>
-        <source>Betriebsart</source>
-        <translation>Tryb pracy</translation>
-    </message>
-    <message>
         <source>Dieser Befehl ist deaktiviert.</source>
         <translation>To polecenie jest wyłączone.</translation>
     </message>
@@ -694,6 +789,206 @@
         <source>Die Anwendung ist bereits auf dem neuesten Stand.</source>
         <translation>Aplikacja jest już aktualna.</translation>
     </message>
+    <message>
+        <source>Zuletzt verwendet</source>
+        <translation>Ostatnio używane</translation>
+    </message>
+    <message>
+        <source>Alle Patienten</source>
+        <translation>Wszyscy pacjenci</translation>
+    </message>
+    <message>
+        <source>auswählen...</source>
+        <translation>wybierz...</translation>
+    </message>
+    <message>
+        <source>Alle Übungen</source>
+        <translation>Wszystkie ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Übung wirklich löschen?</source>
+        <translation>Czy na pewno usunąć ćwiczenie?</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm15</name>
+    <message>
+        <source>Patient ändern</source>
+        <translation>Zmień pacjenta</translation>
+    </message>
+    <message>
+        <source>Patient hinzufügen</source>
+        <translation>Dodaj pacjenta</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Ändern</source>
+        <translation>Zmień</translation>
+    </message>
+    <message>
+        <source>Hinzufügen</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Imię:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nazwisko:</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum:</source>
+        <translation>Data urodzenia:</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>Kod pocztowy</translation>
+    </message>
+    <message>
+        <source>Straße:</source>
+        <translation>Ulica:</translation>
+    </message>
+    <message>
+        <source>Wohnort:</source>
+        <translation>Miejscowość:</translation>
+    </message>
+    <message>
+        <source>Telefon:</source>
+        <translation>Telefon:</translation>
+    </message>
+    <message>
+        <source>Fax:</source>
+        <translation>Faks:</translation>
+    </message>
+    <message>
+        <source>E-Mail:</source>
+        <translation>E-mail:</translation>
+    </message>
+    <message>
+        <source>Krankenkasse:</source>
+        <translation>Kasa chorych:</translation>
+    </message>
+    <message>
+        <source>Versicherten-Nr.:</source>
+        <translation>Nr ubezpieczonego:</translation>
+    </message>
+    <message>
+        <source>Patienten-ID:</source>
+        <translation>ID pacjenta:</translation>
+    </message>
+    <message>
+        <source>Gewicht [kg]:</source>
+        <translation>Waga [kg]:</translation>
+    </message>
+    <message>
+        <source>Größe [cm]</source>
+        <translation>Wzrost [cm]</translation>
+    </message>
+    <message>
+        <source>Geschlecht:</source>
+        <translation>Płeć:</translation>
+    </message>
+    <message>
+        <source>weiblich</source>
+        <translation>kobieta</translation>
+    </message>
+    <message>
+        <source>männlich</source>
+        <translation>mężczyzna</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Pacjent</translation>
+    </message>
+    <message>
+        <source>Fehler: Patient bereits vorhanden!</source>
+        <translation>Błąd: pacjent już istnieje!</translation>
+    </message>
+    <message>
+        <source>Fehler: Die fettgedruckten Felder sind Pflichtfelder!</source>
+        <translation>Błąd: pola pogrubione są obowiązkowe!</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm16</name>
+    <message>
+        <source>Therapeut ändern</source>
+        <translation>Zmień terapeutę</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Imię:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nazwisko:</translation>
+    </message>
+    <message>
+        <source>Therapeut</source>
+        <translation>Terapeuta</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm20</name>
+    <message>
+        <source>Verschieben</source>
+        <translation>Przenieś</translation>
+    </message>
+    <message>
+        <source>Verschieben von Messung:</source>
+        <translation>Przenieś pomiar:</translation>
+    </message>
+    <message>
+        <source>Von Patient:</source>
+        <translation>Od pacjenta:</translation>
+    </message>
+    <message>
+        <source>Zu Patient:</source>
+        <translation>Do pacjenta:</translation>
+    </message>
+    <message>
+        <source>Nicht mehr anzeigen</source>
+        <translation>Nie pokazuj ponownie</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TMessAuswahl</name>
+    <message>
+        <source>Übung wählen</source>
+        <translation>Wybierz ćwiczenie</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Wybierz</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Übung wirklich löschen?</source>
+        <translation>Czy na pewno usunąć ćwiczenie?</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TNewPW</name>
@@ -716,6 +1011,61 @@
     <message>
         <source>Abbrechen</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TPatAuswahl</name>
+    <message>
+        <source>Patient wirklich löschen?</source>
+        <translation>Czy na pewno usunąć pacjenta?</translation>
+    </message>
+    <message>
+        <source>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
+        <translation>Dla tego pacjenta zapisano ćwiczenia (liczba: %1). Czy je również usunąć?
+
+Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do żadnego pacjenta.</translation>
+    </message>
+    <message>
+        <source>Patientensuche</source>
+        <translation>Wyszukiwanie pacjentów</translation>
+    </message>
+    <message>
+        <source>Bitte Suchtext eingeben:</source>
+        <translation>Wprowadź tekst wyszukiwania:</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Pacjenci</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Wybierz</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation>Nowy</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>Edytuj</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
+        <translation>Pacjent został w międzyczasie usunięty na innym stanowisku.</translation>
     </message>
 </context>
 <context>

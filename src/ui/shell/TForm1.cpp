@@ -1,5 +1,6 @@
 #include "TForm1.h"
 
+#include "ListViews.h"
 #include "Login.h"
 #include "Msg.h"
 #include "Paths.h"
@@ -34,7 +35,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -76,20 +76,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     FLeftPanel = new QWidget(FSplitter);
     auto* left = new QVBoxLayout(FLeftPanel);
     left->setContentsMargins(2, 2, 2, 2);
-    FPatientList = new QTreeWidget(FLeftPanel);
-    FPatientList->setObjectName(QStringLiteral("PatientList"));
-    FPatientList->setRootIsDecorated(false);
-    FRecordingList = new QTreeWidget(FLeftPanel);
-    FRecordingList->setObjectName(QStringLiteral("RecordingList"));
-    FRecordingList->setRootIsDecorated(false);
-    left->addWidget(FPatientList);
-    left->addWidget(FRecordingList);
-    FChartArea = new QWidget(FSplitter);
-    FChartArea->setObjectName(QStringLiteral("ChartArea"));
-    FChartArea->setAutoFillBackground(true);
-    QPalette pal = FChartArea->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    FChartArea->setPalette(pal);
+    BuildPatientPanel(FLeftPanel);
     FSplitter->addWidget(FLeftPanel);
     FSplitter->addWidget(FChartArea);
     FSplitter->setStretchFactor(1, 1);
@@ -111,6 +98,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     FNewPW = new TNewPW(this);
     FUserMgr = new TUserMgr(this);
     FAbout = new TSplash(this);
+    ConnectPatientActions();
     resize(1200, 760);
     RetranslateUi();
 }
@@ -436,9 +424,7 @@ void TForm1::RetranslateUi() {
     FRibbon->Group(QStringLiteral("GroupZuschneiden"))->SetCaption(tr("Zuschneiden"));
     FRibbon->Group(QStringLiteral("GroupEinheit"))->SetCaption(tr("Druck-Einheit"));
     FRibbon->Group(QStringLiteral("GroupSprache2"))->SetCaption(tr("Sprache"));
-    FPatientList->setHeaderLabels({tr("Name"), tr("Vorname"), tr("Geburtstag")});
-    FRecordingList->setHeaderLabels(
-        {tr("#"), tr("Datum"), tr("Uhrzeit"), tr("Programmname"), tr("Betriebsart")});
+    RetranslatePatientPanel();
     SetDisabledHeader(tr("Dieser Befehl ist deaktiviert."));
     FRibbon->UpdateTips();
     if (FDM && FDM->LoggedIn())
@@ -608,6 +594,13 @@ bool TForm1::DoLogin() {
         RememberLogin(FSettings, FLoginUser, FLoginPassword.left(50), FLogin->AlwaysUse->isChecked());
     for (const char* name : {"Login", "Logout", "ChangePW", "user"})
         Action(QString::fromLatin1(name))->setVisible(FUserControl);
+    Action(QStringLiteral("Patienten"))->setEnabled(true);
+    Action(QStringLiteral("PatNeu"))->setEnabled(true);
+    try {
+        FillPatList();
+    } catch (const std::exception& e) {
+        DbFailure(e);
+    }
     if (!FUserControl && !FLoginEntriesRemoved) {
         RibbonGroup* g = FRibbon->Group(QStringLiteral("GroupDaten"));
         g->RemoveFrom(g->Count() - 5);
@@ -620,16 +613,10 @@ void TForm1::DoLogout() {
     ForgetLogin(FSettings);
     Action(QStringLiteral("Logout"))->setEnabled(false);
     Action(QStringLiteral("Login"))->setEnabled(true);
-    FPatientList->clear();
-    FRecordingList->clear();
-    FPatientMenu->clear();
-    FRecordingMenu->clear();
-    FPatientBox->clear();
-    FRecordingBox->clear();
+    ClearPatientPanel();
     if (FDM)
         FDM->Logout();
     SetLoggedInGroups(false);
-    FChartArea->update();
     FUserPanel->clear();
     FRememberedExchange.clear();
     for (const char* name : {"Export", "Import", "Rohdaten", "Backup", "Restore"}) {
@@ -681,7 +668,12 @@ void TForm1::EndLiveMode() {
     Action(QStringLiteral("Beenden"))->setEnabled(true);
     FRibbon->Group(QStringLiteral("GroupUebungen"))->setEnabled(true);
     FRibbon->Group(QStringLiteral("GroupPatienten"))->setEnabled(true);
-    // Programming, read-out, live start and the patient actions come back with their windows.
+    // Programming, read-out and live start come back with their windows.
+    Action(QStringLiteral("Patienten"))->setEnabled(true);
+    Action(QStringLiteral("PatNeu"))->setEnabled(true);
+    Action(QStringLiteral("PatLoeschen"))->setEnabled(FCurrentPatient >= 0);
+    Action(QStringLiteral("Messung_Laden"))->setEnabled(FCurrentPatient >= 0);
+    UpdateRecordingActions();
     FSplitter->widget(0)->show();
     SetLeftPanel(FLeftShown);
 }

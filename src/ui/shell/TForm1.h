@@ -16,15 +16,20 @@ class QLabel;
 class QLineEdit;
 class QComboBox;
 class QSplitter;
-class QTreeWidget;
 class QMenu;
 class QActionGroup;
+class QTabBar;
+class QVBoxLayout;
 
 namespace zud {
 class TZUD12;
 }
 
+#include "Chart.h"
 #include "Ports.h"
+
+#include <QDateTime>
+#include <vector>
 
 namespace zud::ui {
 
@@ -32,6 +37,17 @@ class TDBLogin;
 class TNewPW;
 class TUserMgr;
 class TSplash;
+class TForm15;
+class TForm16;
+class TPatAuswahl;
+class TMessAuswahl;
+class TBemForm;
+class TForm20;
+class PatientModel;
+class RecordingModel;
+class PatientView;
+class RecordingView;
+class ChartFrame;
 
 // True when `server` names another computer (not NONE, LOCALHOST, 127.0.0.1, EMBEDDED or
 // this computer's name, all in any case).
@@ -87,6 +103,56 @@ public:
     // The last message box text (tests read it).
     QString LastMessage;
 
+    // --- patients and recordings ---
+    // Refills the patient menu and, unless `menuOnly`, the patient list.
+    void FillPatList(bool menuOnly = false);
+    // Makes a patient current (menu, list, selection window): touch, menu, recordings.
+    void OpenPatient(qint64 id);
+    // The recording list and the recent-recordings menu of a patient, who becomes current;
+    // -1 fills nothing. While a recording is being opened the list is not refilled.
+    void FillMessList(qint64 patient, bool opening = false);
+    qint64 CurrentPatient() const { return FCurrentPatient; }
+    // Opens a recording into a tab; `singleClick` when picked by a click in the list.
+    bool OpenRecording(qint64 counter, bool singleClick = false);
+    void CloseRecording();                 // "Übung schliessen"
+    void DeleteRecording(bool ask = true); // "Übung löschen"
+    void EditRemarks();                    // "Bemerkung hinzufügen/ändern"
+    void SaveLiveRecording();              // "Übung speichern" of a "*Neu" tab
+    void ChoosePatient();                  // "Patienten"
+    void NewPatient();                     // "Patient hinzufügen"
+    void DeleteCurrentPatient();           // "Patient löschen"
+    void LoadRecording();                  // "Übung laden"
+    // Moves a recording to the patient of the patient list's row (drag and drop).
+    void MoveRecording(qint64 counter, qint64 targetPatient);
+    // A finished live measurement: a complete recording stream and the time it started.
+    void AddLiveRecording(const QByteArray& stream, const QDateTime& start);
+    // After a read-out: both lists show the last patient.
+    void PatientListsChanged(qint64 lastPatient);
+    void ActivateTab(int index);
+    int TabCount() const;
+    int ActiveTab() const;
+    QString TabCaption(int index) const;
+    qint64 TabCounter(int index) const;
+    ChartFrame* Frame(int index) const;
+    const QByteArray& DisplayedStream() const { return FStream; }
+    const QString& DisplayedRemarks() const { return FRemarks; }
+    PatientView* PatientListView() const { return FPatientList; }
+    RecordingView* RecordingListView() const { return FRecordingList; }
+    PatientModel* PatientListModel() const { return FPatientModel; }
+    RecordingModel* RecordingListModel() const { return FRecordingModel; }
+    QMenu* PatientMenu() const { return FPatientMenu; }
+    QMenu* RecordingMenu() const { return FRecordingMenu; }
+    QLineEdit* PatientBox() const { return FPatientBox; }
+    QLineEdit* RecordingBox() const { return FRecordingBox; }
+    TForm15* PatientDialog() const { return FPatDialog; }
+    TPatAuswahl* PatientSelection() const { return FPatAuswahl; }
+    TMessAuswahl* RecordingSelection() const { return FMessAuswahl; }
+    TBemForm* RemarksDialog() const { return FBemForm; }
+    TForm20* MoveDialog() const { return FMoveDialog; }
+    TForm16* TherapistDialog() const { return FTherapist; }
+    // Device type names whose recordings are listed but not shown (none are known to us).
+    QStringList OtherModels;
+
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -109,6 +175,15 @@ private:
     bool Question(const QString& text);
     void EmptyWorkFolder();
     void CloseSplash();
+    void BuildPatientPanel(QWidget* left);
+    void ConnectPatientActions();
+    void RetranslatePatientPanel();
+    void ClearPatientPanel();
+    void UpdateRecordingActions();
+    void RefillRecordingList();
+    void ShowFrames();
+    ChartOptionen ChartOptions() const;
+    bool DbFailure(const std::exception& e);
 
     Settings FSettings;
     std::unique_ptr<TZUD12> FDevice;
@@ -118,9 +193,38 @@ private:
     QHash<QString, bool> FRememberedExchange; // enabled state at the last logout
     QSplitter* FSplitter = nullptr;
     QWidget* FLeftPanel = nullptr;
-    QTreeWidget* FPatientList = nullptr;
-    QTreeWidget* FRecordingList = nullptr;
+    PatientView* FPatientList = nullptr;
+    RecordingView* FRecordingList = nullptr;
+    PatientModel* FPatientModel = nullptr;
+    RecordingModel* FRecordingModel = nullptr;
     QWidget* FChartArea = nullptr;
+    QTabBar* FTabs = nullptr;
+    QVBoxLayout* FFrames = nullptr;
+    struct ChartTab {
+        qint64 counter = -1; // -1: a live recording not yet saved ("*Neu")
+        int live = 0;        // its number after "*Neu"
+        QString caption;
+        QString remarks;
+        ChartFrame* frame = nullptr;
+    };
+    std::vector<ChartTab> FTabList;
+    struct LiveRecording {
+        QByteArray stream;
+        QDateTime start;
+    };
+    std::vector<LiveRecording> FLiveRecordings;
+    QByteArray FStream; // the recording of the active tab
+    QString FRemarks;
+    qint64 FCurrentPatient = -1;
+    qint64 FOtherModelCounter = -1; // a recording of another model: listed, not shown, deletable
+    bool FSelectingPatient = false;
+    bool FSwitchingTab = false;
+    TForm15* FPatDialog = nullptr;
+    TForm16* FTherapist = nullptr;
+    TPatAuswahl* FPatAuswahl = nullptr;
+    TMessAuswahl* FMessAuswahl = nullptr;
+    TBemForm* FBemForm = nullptr;
+    TForm20* FMoveDialog = nullptr;
     QLabel* FUserPanel = nullptr;
     QLineEdit* FPatientBox = nullptr;
     QLineEdit* FRecordingBox = nullptr;

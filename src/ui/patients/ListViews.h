@@ -1,0 +1,36 @@
+#pragma once
+
+// The main window's two lists: recordings are dragged from one onto a patient of the other;
+// arrow keys in the recording list open the newly selected row at once.
+
+#include <QTreeView>
+
+namespace zud::ui {
+
+class RecordingView : public QTreeView {
+    Q_OBJECT
+public:
+    explicit RecordingView(QWidget* parent = nullptr);
+signals:
+    // Up or Down moved the selection to `row`.
+    void MovedByKey(int row);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+};
+
+class PatientView : public QTreeView {
+    Q_OBJECT
+public:
+    explicit PatientView(QWidget* parent = nullptr);
+signals:
+    // A recording was dropped onto the patient in `row`.
+    void RecordingDropped(qint64 counter, int row);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+};
+
+} // namespace zud::ui

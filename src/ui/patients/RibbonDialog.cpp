@@ -1,0 +1,61 @@
+#include "RibbonDialog.h"
+
+#include "Msg.h"
+
+#include <QEvent>
+#include <QVBoxLayout>
+
+namespace zud::ui {
+
+RibbonDialog::RibbonDialog(const QString& objectName, QWidget* parent) : QDialog(parent) {
+    setObjectName(objectName);
+    auto* lay = new QVBoxLayout(this);
+    lay->setContentsMargins(0, 0, 0, 0);
+    lay->setSpacing(0);
+    FRibbon = new Ribbon(this);
+    QWidget* tab = FRibbon->AddTab(QStringLiteral("TabAllgemein"), QString());
+    FGroup = FRibbon->AddGroup(tab, QStringLiteral("GroupAllgemein"), QString());
+    lay->addWidget(FRibbon);
+    FBody = new QVBoxLayout;
+    FBody->setContentsMargins(8, 8, 8, 8);
+    lay->addLayout(FBody, 1);
+}
+
+QAction* RibbonDialog::AddCommand(const QString& name, const QString& icon, bool large) {
+    auto* a = new QAction(this);
+    a->setObjectName(name);
+    a->setIcon(ThemeIcon(icon, name));
+    FActions.insert(name, a);
+    if (large)
+        FGroup->AddLarge(a);
+    else
+        FGroup->AddSmall(a);
+    addAction(a); // shortcuts
+    return a;
+}
+
+void RibbonDialog::RetranslateRibbon(const QString& groupCaption) {
+    FRibbon->SetTabCaption(QStringLiteral("TabAllgemein"), tr("Allgemein"));
+    FGroup->SetCaption(groupCaption);
+    for (QAction* a : std::as_const(FActions))
+        a->setToolTip(QString(a->text()).remove(QLatin1Char('&')));
+    FRibbon->UpdateTips();
+}
+
+void RibbonDialog::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    QDialog::changeEvent(e);
+}
+
+void RibbonDialog::Error(const QString& text) {
+    LastMessage = text;
+    Msg::Error(this, text);
+}
+
+bool RibbonDialog::Question(const QString& text) {
+    LastMessage = text;
+    return Msg::Question(this, text);
+}
+
+} // namespace zud::ui

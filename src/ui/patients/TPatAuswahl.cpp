@@ -1,0 +1,231 @@
+#include "TPatAuswahl.h"
+
+#include "Database.h"
+#include "PatientModels.h"
+#include "TForm15.h"
+#include "TSplash.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QTableView>
+#include <QTimer>
+
+namespace zud::ui {
+
+bool AskAndDeletePatient(TDM1& dm, qint64 id, const std::function<bool(const QString&)>& question) {
+    if (!question(TPatAuswahl::tr("Patient wirklich löschen?")))
+        return false;
+    const std::vector<Recording> recordings = dm.ListRecordings(id);
+    bool withRecordings = false;
+    if (!recordings.empty()) {
+        // Without their patient the recordings could no longer be opened from the lists.
+        withRecordings =
+            question(TPatAuswahl::tr("Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). "
+                                     "Sollen sie ebenfalls gelöscht werden?\n\nBei „Nein“ bleiben "
+                                     "sie in der Datenbank, sind aber keinem Patienten mehr "
+                                     "zugeordnet.")
+                         .arg(recordings.size()));
+    }
+    if (withRecordings) {
+        for (const Recording& r : recordings)
+            dm.DeleteRecording(r.Counter);
+    }
+    dm.DeletePatient(id);
+    return true;
+}
+
+TPatAuswahl::TPatAuswahl(TForm15* patientDialog, QWidget* parent)
+    : RibbonDialog(QStringLiteral("TPatAuswahl"), parent), FDialog(patientDialog) {
+    connect(AddCommand(QStringLiteral("Auswaehlen"), QStringLiteral("object-select")), &QAction::triggered,
+            this, [this] {
+                FChosen = SelectedId();
+                if (FChosen >= 0)
+                    accept();
+            });
+    connect(AddCommand(QStringLiteral("Neu"), QStringLiteral("contact-new")), &QAction::triggered, this,
+            &TPatAuswahl::Neu);
+    connect(AddCommand(QStringLiteral("Bearbeiten"), QStringLiteral("document-edit")), &QAction::triggered,
+            this, &TPatAuswahl::Bearbeiten);
+    QAction* search = AddCommand(QStringLiteral("Suchen"), QStringLiteral("edit-find"));
+    search->setCheckable(true);
+    connect(search, &QAction::triggered, this, [this](bool on) {
+        if (on) {
+            const auto text = AskSearch(SearchText);
+            if (text)
+                SearchText = *text;
+        }
+        Fill();
+    });
+    connect(AddCommand(QStringLiteral("Loeschen"), QStringLiteral("edit-delete")), &QAction::triggered, this,
+            &TPatAuswahl::Loeschen);
+    connect(AddCommand(QStringLiteral("Zurueck"), QStringLiteral("go-previous")), &QAction::triggered, this,
+            &QDialog::reject);
+    Action(QStringLiteral("Auswaehlen"))->setShortcut(QKeySequence(Qt::Key_Return));
+    AskSearch = [this](const QString& preset) -> std::optional<QString> {
+        bool ok = false;
+        const QString t = QInputDialog::getText(this, tr("Patientensuche"), tr("Bitte Suchtext eingeben:"),
+                                                QLineEdit::Normal, preset, &ok);
+        return ok ? std::optional<QString>(t) : std::nullopt;
+    };
+    FModel = new PatientModel(true, this);
+    View = new QTableView(this);
+    View->setObjectName(QStringLiteral("PatientTable"));
+    View->setModel(FModel);
+    View->setShowGrid(true);
+    View->setSelectionBehavior(QAbstractItemView::SelectRows);
+    View->setSelectionMode(QAbstractItemView::SingleSelection);
+    View->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    View->verticalHeader()->hide();
+    View->verticalHeader()->setDefaultSectionSize(View->fontMetrics().height() + 6);
+    View->horizontalHeader()->setStretchLastSection(true);
+    View->horizontalHeader()->setDefaultSectionSize(120);
+    View->setWordWrap(false);
+    Body()->addWidget(View);
+    connect(View->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TPatAuswahl::UpdateActions);
+    connect(View, &QTableView::doubleClicked, this, [this] {
+        if (View->selectionModel()->selectedRows().size() == 1)
+            Bearbeiten();
+    });
+    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+    resize(1100, 640);
+    RetranslateUi();
+    UpdateActions();
+}
+
+void TPatAuswahl::RetranslateUi() {
+    setWindowTitle(tr("Patienten"));
+    Action(QStringLiteral("Auswaehlen"))->setText(tr("Auswählen"));
+    Action(QStringLiteral("Neu"))->setText(tr("Neu"));
+    Action(QStringLiteral("Bearbeiten"))->setText(tr("Bearbeiten"));
+    Action(QStringLiteral("Suchen"))->setText(tr("Suchen"));
+    Action(QStringLiteral("Loeschen"))->setText(tr("Löschen"));
+    Action(QStringLiteral("Zurueck"))->setText(tr("Zurück"));
+    RetranslateRibbon(tr("Patienten"));
+    FModel->Retranslate();
+}
+
+std::optional<qint64> TPatAuswahl::Choose(TDM1& dm, qint64 current) {
+    SetDM(dm, current);
+    FChosen = -1;
+    Fill();
+    setWindowState(windowState() | Qt::WindowMaximized);
+    if (exec() != Accepted || FChosen < 0)
+        return std::nullopt;
+    return FChosen;
+}
+
+void TPatAuswahl::showEvent(QShowEvent* e) {
+    RibbonDialog::showEvent(e);
+    QTimer::singleShot(0, this, [this] { DumpScreenshot(this, QStringLiteral("patient-selection")); });
+}
+
+void TPatAuswahl::Fill() {
+    if (!FDM)
+        return;
+    for (const char* n : {"Auswaehlen", "Loeschen", "Bearbeiten"})
+        Action(QString::fromLatin1(n))->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::vector<Patient> rows;
+    try {
+        rows = Action(QStringLiteral("Suchen"))->isChecked() && !SearchText.isEmpty()
+                   ? FDM->SearchPatients(SearchText)
+                   : FDM->AllPatients();
+    } catch (const std::exception& e) {
+        QApplication::restoreOverrideCursor();
+        DbFailure(e);
+        return;
+    }
+    FFilling = true;
+    FModel->SetPatients(std::move(rows));
+    FFilling = false;
+    const int row = FModel->RowOf(FCurrent);
+    if (row >= 0)
+        SelectRow(row);
+    QApplication::restoreOverrideCursor();
+    UpdateActions();
+}
+
+bool TPatAuswahl::SelectRow(int row) {
+    if (row < 0 || row >= FModel->rowCount())
+        return false;
+    View->selectRow(row);
+    View->scrollTo(FModel->index(row, 0), QAbstractItemView::PositionAtCenter);
+    return true;
+}
+
+qint64 TPatAuswahl::SelectedId() const {
+    const auto rows = View->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : FModel->At(rows.first().row()).Identifikation;
+}
+
+void TPatAuswahl::UpdateActions() {
+    const bool one = SelectedId() >= 0;
+    for (const char* n : {"Auswaehlen", "Loeschen", "Bearbeiten"})
+        Action(QString::fromLatin1(n))->setEnabled(one);
+    if (!FFilling && one)
+        FCurrent = SelectedId();
+}
+
+void TPatAuswahl::SetSearch(bool on, const QString& text) {
+    SearchText = text;
+    Action(QStringLiteral("Suchen"))->setChecked(on);
+    Fill();
+}
+
+void TPatAuswahl::Neu() {
+    if (!FDM)
+        return;
+    if (FDialog->Ask(*FDM, TForm15::New) == Accepted) {
+        FCurrent = FDialog->SavedId();
+        if (Changed)
+            Changed();
+    }
+    Fill();
+}
+
+void TPatAuswahl::Bearbeiten() {
+    const qint64 id = SelectedId();
+    if (!FDM || id < 0)
+        return;
+    try {
+        if (FDialog->Ask(*FDM, TForm15::Edit, id) == Accepted) {
+            FCurrent = id;
+            if (Changed)
+                Changed();
+        } else if (!FDM->GetPatient(id)) {
+            Error(tr("Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht."));
+        }
+    } catch (const std::exception& e) {
+        DbFailure(e);
+    }
+    Fill();
+}
+
+void TPatAuswahl::Loeschen() {
+    const qint64 id = SelectedId();
+    if (!FDM || id < 0)
+        return;
+    try {
+        if (!FDM->GetPatient(id)) {
+            Fill();
+            return;
+        }
+        if (!AskAndDeletePatient(*FDM, id, [this](const QString& q) { return Question(q); }))
+            return;
+        if (Changed)
+            Changed();
+    } catch (const std::exception& e) {
+        DbFailure(e);
+    }
+    Fill();
+}
+
+void TPatAuswahl::DbFailure(const std::exception& e) {
+    const auto* dbe = dynamic_cast<const db::DbError*>(&e);
+    const auto* de = dynamic_cast<const DataError*>(&e);
+    Error(dbe ? db::DescribeError(*dbe) : de ? de->Message() : QString::fromUtf8(e.what()));
+}
+
+} // namespace zud::ui

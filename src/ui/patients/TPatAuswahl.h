@@ -1,0 +1,68 @@
+#pragma once
+
+// "Patienten": every patient in a table, searched by surname, with new, edit, delete and the
+// choice of the current patient.
+
+#include "RibbonDialog.h"
+#include "TDM1.h"
+
+#include <functional>
+#include <optional>
+
+class QTableView;
+
+namespace zud::ui {
+
+class PatientModel;
+class TForm15;
+
+// Asks "Patient wirklich löschen?" and, when the patient has recordings, whether they go too
+// (else they stay in the database without a patient); true when the patient was deleted.
+// Database failures are thrown.
+bool AskAndDeletePatient(TDM1& dm, qint64 id, const std::function<bool(const QString&)>& question);
+
+class TPatAuswahl : public RibbonDialog {
+    Q_OBJECT
+public:
+    explicit TPatAuswahl(TForm15* patientDialog, QWidget* parent = nullptr);
+
+    // Shows the window modally with `current` selected; the chosen key on "Auswählen".
+    std::optional<qint64> Choose(TDM1& dm, qint64 current);
+    // Refills the list (filter while "Suchen" is checked), selecting `current`.
+    void Fill();
+    void SetDM(TDM1& dm, qint64 current) {
+        FDM = &dm;
+        FCurrent = current;
+    }
+    // The commands (tests call them directly).
+    void Neu();
+    void Bearbeiten();
+    void Loeschen();
+    void SetSearch(bool on, const QString& text);
+    qint64 SelectedId() const;
+    bool SelectRow(int row);
+
+    QTableView* View = nullptr;
+    PatientModel* Model() const { return FModel; }
+    QString SearchText;
+    // Asks for the search text; tests replace it. Empty optional on cancel.
+    std::function<std::optional<QString>(const QString& preset)> AskSearch;
+    // Called when the list's contents may have changed (a patient was added, edited, deleted).
+    std::function<void()> Changed;
+
+protected:
+    void RetranslateUi() override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void UpdateActions();
+    void DbFailure(const std::exception& e);
+    TForm15* FDialog;
+    TDM1* FDM = nullptr;
+    PatientModel* FModel = nullptr;
+    qint64 FCurrent = -1;
+    qint64 FChosen = -1;
+    bool FFilling = false;
+};
+
+} // namespace zud::ui

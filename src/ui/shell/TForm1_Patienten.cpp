@@ -1,0 +1,657 @@
+// The main window's patients and recordings: the two lists, the recent menus, the chart tabs,
+// opening, saving, deleting, moving and annotating recordings.
+
+#include "ChartFrame.h"
+#include "Database.h"
+#include "DeviceRecords.h"
+#include "ListViews.h"
+#include "Msg.h"
+#include "PatientModels.h"
+#include "TBemForm.h"
+#include "TForm1.h"
+#include "TForm15.h"
+#include "TForm16.h"
+#include "TForm20.h"
+#include "TMessAuswahl.h"
+#include "TPatAuswahl.h"
+#include "TZUD12.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace zud::ui {
+
+namespace {
+
+// " %s %s [%s,%s]": first name, surname, date, time.
+QString TabTitle(const Patient& p, const Recording& r) {
+    return QStringLiteral(" %1 %2 [%3,%4]")
+        .arg(p.Vorname, p.Name, FormatDate(r.Datum), r.Uhrzeit.toString(QStringLiteral("HH:mm:ss")));
+}
+
+QString DateTimeText(const Recording& r, const char* separator) {
+    return FormatDate(r.Datum) + QLatin1String(separator) + r.Uhrzeit.toString(QStringLiteral("HH:mm:ss"));
+}
+
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+void TForm1::BuildPatientPanel(QWidget* left) {
+    auto* lay = qobject_cast<QVBoxLayout*>(left->layout());
+    FPatientModel = new PatientModel(false, this);
+    FPatientList = new PatientView(left);
+    FPatientList->setObjectName(QStringLiteral("PatientList"));
+    FPatientList->setModel(FPatientModel);
+    FRecordingModel = new RecordingModel(RecordingModel::MainList, this);
+    FRecordingList = new RecordingView(left);
+    FRecordingList->setObjectName(QStringLiteral("RecordingList"));
+    FRecordingList->setModel(FRecordingModel);
+    FRecordingList->header()->setSectionsClickable(true);
+    lay->addWidget(FPatientList, 3);
+    lay->addWidget(FRecordingList, 2);
+
+    FChartArea = new QWidget(FSplitter);
+    FChartArea->setObjectName(QStringLiteral("ChartArea"));
+    FChartArea->setAutoFillBackground(true);
+    QPalette pal = FChartArea->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    FChartArea->setPalette(pal);
+    auto* area = new QVBoxLayout(FChartArea);
+    area->setContentsMargins(0, 0, 0, 0);
+    area->setSpacing(0);
+    FTabs = new QTabBar(FChartArea);
+    FTabs->setObjectName(QStringLiteral("ChartTabs"));
+    FTabs->setExpanding(false);
+    FTabs->setDocumentMode(true);
+    area->addWidget(FTabs);
+    FFrames = new QVBoxLayout;
+    FFrames->setContentsMargins(0, 0, 0, 0);
+    FFrames->setSpacing(2);
+    area->addLayout(FFrames, 1);
+
+    connect(FPatientList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& now) {
+                if (FSelectingPatient || !now.isValid())
+                    return;
+                OpenPatient(FPatientModel->At(now.row()).Identifikation);
+            });
+    connect(FPatientList, &PatientView::RecordingDropped, this, [this](qint64 counter, int row) {
+        MoveRecording(counter, FPatientModel->At(row).Identifikation);
+    });
+    connect(FRecordingList, &QTreeView::clicked, this, [this](const QModelIndex& i) {
+        if (i.isValid())
+            OpenRecording(FRecordingModel->At(i.row()).Counter, true);
+    });
+    connect(FRecordingList, &RecordingView::MovedByKey, this,
+            [this](int row) { OpenRecording(FRecordingModel->At(row).Counter, true); });
+    connect(FRecordingList->header(), &QHeaderView::sectionClicked, this, [this](int section) {
+        auto flip = [](const QString& d) {
+            return d == QLatin1String("ASC") ? QStringLiteral("DESC") : QStringLiteral("ASC");
+        };
+        if (section == FRecordingModel->DateColumn())
+            FSettings.SetSortDate(flip(FSettings.SortDate()));
+        else if (section == FRecordingModel->TimeColumn())
+            FSettings.SetSortTime(flip(FSettings.SortTime()));
+        else
+            return;
+        FSettings.Sync();
+        RefillRecordingList();
+    });
+    connect(FTabs, &QTabBar::currentChanged, this, [this](int i) {
+        if (!FSwitchingTab && i >= 0)
+            ActivateTab(i);
+    });
+}
+
+void TForm1::ConnectPatientActions() {
+    FPatDialog = new TForm15(this);
+    FTherapist = new TForm16(this);
+    FPatAuswahl = new TPatAuswahl(FPatDialog, this);
+    FMessAuswahl = new TMessAuswahl(this);
+    FBemForm = new TBemForm(this);
+    FMoveDialog = new TForm20(this);
+    auto on = [this](const char* name, void (TForm1::*f)()) {
+        connect(Action(QString::fromLatin1(name)), &QAction::triggered, this, [this, f] {
+            try {
+                (this->*f)();
+            } catch (const std::exception& e) {
+                DbFailure(e);
+            }
+        });
+    };
+    on("Patienten", &TForm1::ChoosePatient);
+    on("PatNeu", &TForm1::NewPatient);
+    on("PatLoeschen", &TForm1::DeleteCurrentPatient);
+    on("Messung_Laden", &TForm1::LoadRecording);
+    on("Messung_Schliessen", &TForm1::CloseRecording);
+    on("AddBem", &TForm1::EditRemarks);
+    on("Speichern", &TForm1::SaveLiveRecording);
+    connect(Action(QStringLiteral("Messung_loeschen")), &QAction::triggered, this, [this] {
+        try {
+            DeleteRecording(true);
+        } catch (const std::exception& e) {
+            DbFailure(e);
+        }
+    });
+    connect(Action(QStringLiteral("Comparsion")), &QAction::toggled, this, [this] { ShowFrames(); });
+    for (const char* name : {"Liniendiagramm", "Flaechendiagramm", "mbar", "mmHg", "GridXPlus", "GridXMinus",
+                             "GridYPlus", "GridYMinus"})
+        connect(Action(QString::fromLatin1(name)), &QAction::triggered, this, [this] { ShowFrames(); });
+}
+
+void TForm1::RetranslatePatientPanel() {
+    FPatientModel->Retranslate();
+    FRecordingModel->Retranslate();
+}
+
+bool TForm1::DbFailure(const std::exception& e) {
+    const auto* dbe = dynamic_cast<const db::DbError*>(&e);
+    const auto* de = dynamic_cast<const DataError*>(&e);
+    const QString text = dbe ? db::DescribeError(*dbe) : de ? de->Message() : QString::fromUtf8(e.what());
+    if (FDevice)
+        FDevice->AddLog(text);
+    Error(text);
+    // Whatever another workstation changed meanwhile is shown again.
+    if (FDM && FDM->LoggedIn()) {
+        try {
+            FillPatList();
+            RefillRecordingList();
+        } catch (const std::exception&) {
+        }
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------- patients
+
+void TForm1::FillPatList(bool menuOnly) {
+    if (!FDM || !FDM->LoggedIn())
+        return;
+    FPatientMenu->clear();
+    const std::vector<Patient> recent = FDM->RecentPatients(10);
+    if (!recent.empty()) {
+        FPatientMenu->addSection(tr("Zuletzt verwendet"));
+        for (const Patient& p : recent) {
+            QAction* a = FPatientMenu->addAction(PatientCaption(p));
+            a->setData(p.Identifikation);
+            connect(a, &QAction::triggered, this, [this, id = p.Identifikation] {
+                try {
+                    OpenPatient(id);
+                } catch (const std::exception& e) {
+                    DbFailure(e);
+                }
+            });
+        }
+    }
+    FPatientMenu->addSection(tr("Alle Patienten"));
+    connect(FPatientMenu->addAction(tr("auswählen...")), &QAction::triggered,
+            Action(QStringLiteral("Patienten")), &QAction::trigger);
+    if (!menuOnly)
+        FPatientModel->SetPatients(FDM->AllPatients());
+    const int row = FPatientModel->RowOf(FCurrentPatient);
+    FSelectingPatient = true;
+    if (row >= 0) {
+        const QModelIndex i = FPatientModel->index(row, 0);
+        FPatientList->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect |
+                                                               QItemSelectionModel::Rows);
+        FPatientList->scrollTo(i);
+    } else {
+        FPatientList->selectionModel()->clearSelection();
+    }
+    FSelectingPatient = false;
+}
+
+void TForm1::OpenPatient(qint64 id) {
+    FillMessList(id);
+}
+
+void TForm1::FillMessList(qint64 patient, bool opening) {
+    if (patient == -1 || !FDM || !FDM->LoggedIn())
+        return;
+    WaitCursor wait;
+    const auto p = FDM->GetPatient(patient);
+    if (!p) {
+        // Deleted at another workstation meanwhile.
+        FCurrentPatient = -1;
+        FPatientBox->clear();
+        FRecordingModel->SetRecordings({});
+        FRecordingMenu->clear();
+        FillPatList();
+        Action(QStringLiteral("PatLoeschen"))->setEnabled(false);
+        Action(QStringLiteral("Messung_Laden"))->setEnabled(false);
+        UpdateRecordingActions();
+        return;
+    }
+    FDM->SelectPatient(patient);
+    FCurrentPatient = patient;
+    FillPatList(true);
+    FPatientBox->setText(PatientCaption(*p));
+    FRecordingMenu->clear();
+    const std::vector<Recording> recent = FDM->RecentRecordings(patient, 10);
+    if (!recent.empty()) {
+        FRecordingMenu->addSection(tr("Zuletzt verwendet"));
+        for (const Recording& r : recent) {
+            QAction* a = FRecordingMenu->addAction(DateTimeText(r, " "));
+            a->setData(r.Counter);
+            connect(a, &QAction::triggered, this, [this, c = r.Counter] {
+                try {
+                    OpenRecording(c);
+                } catch (const std::exception& e) {
+                    DbFailure(e);
+                }
+            });
+        }
+    }
+    FRecordingMenu->addSection(tr("Alle Übungen"));
+    FRecordingMenu->addAction(Action(QStringLiteral("Messung_Laden")));
+    Action(QStringLiteral("PatLoeschen"))->setEnabled(true);
+    Action(QStringLiteral("Messung_Laden"))->setEnabled(true);
+    UpdateRecordingActions();
+    if (!opening)
+        RefillRecordingList();
+}
+
+void TForm1::RefillRecordingList() {
+    FRecordingModel->SetSortDirections(FSettings.SortDate(), FSettings.SortTime());
+    if (!FDM || !FDM->LoggedIn() || FCurrentPatient < 0) {
+        FRecordingModel->SetRecordings({});
+        return;
+    }
+    FRecordingModel->SetRecordings(
+        FDM->ListRecordings(FCurrentPatient, FSettings.SortDate(), FSettings.SortTime()));
+    FRecordingList->header()->resizeSections(QHeaderView::ResizeToContents);
+}
+
+void TForm1::ChoosePatient() {
+    if (!FDM || !FDM->LoggedIn())
+        return;
+    FPatAuswahl->Changed = [this] {
+        FillPatList();
+        if (FCurrentPatient >= 0 && !FDM->GetPatient(FCurrentPatient))
+            FillMessList(FCurrentPatient); // the current patient was deleted: none is current
+    };
+    const auto id = FPatAuswahl->Choose(*FDM, FCurrentPatient);
+    if (id) {
+        FDM->SelectPatient(*id);
+        FCurrentPatient = *id;
+        FillPatList();
+        FillMessList(*id);
+    }
+}
+
+void TForm1::NewPatient() {
+    if (!FDM || !FDM->LoggedIn())
+        return;
+    if (FPatDialog->Ask(*FDM, TForm15::New) == QDialog::Accepted) {
+        FCurrentPatient = FPatDialog->SavedId();
+        FillPatList();
+        FillMessList(FCurrentPatient);
+    }
+}
+
+void TForm1::DeleteCurrentPatient() {
+    if (!FDM || FCurrentPatient < 0)
+        return;
+    const qint64 id = FCurrentPatient;
+    if (!AskAndDeletePatient(*FDM, id, [this](const QString& q) { return Question(q); }))
+        return;
+    // Tabs of the deleted patient's recordings that are gone now are closed.
+    for (int i = TabCount() - 1; i >= 0; --i) {
+        if (FTabList[size_t(i)].counter >= 0 && !FDM->GetRecording(FTabList[size_t(i)].counter)) {
+            ActivateTab(i);
+            CloseRecording();
+        }
+    }
+    FillMessList(id); // not found: no patient is current
+}
+
+// ---------------------------------------------------------------- tabs
+
+int TForm1::TabCount() const {
+    return int(FTabList.size());
+}
+
+int TForm1::ActiveTab() const {
+    return FTabs->currentIndex();
+}
+
+QString TForm1::TabCaption(int index) const {
+    return index >= 0 && index < TabCount() ? FTabList[size_t(index)].caption : QString();
+}
+
+qint64 TForm1::TabCounter(int index) const {
+    return index >= 0 && index < TabCount() ? FTabList[size_t(index)].counter : -1;
+}
+
+ChartFrame* TForm1::Frame(int index) const {
+    return index >= 0 && index < TabCount() ? FTabList[size_t(index)].frame : nullptr;
+}
+
+ChartOptionen TForm1::ChartOptions() const {
+    ChartOptionen o;
+    o.GridLinesX = FSettings.GridLinesX();
+    o.GridLinesY = FSettings.GridLinesY();
+    o.AreaChart = FSettings.AreaChart();
+    o.ShowRealCurrent = FSettings.ShowRealCurrent();
+    o.ShowAvgRealCurrent = FSettings.ShowAvgRealCurrent();
+    o.DruckEinheit = FSettings.DruckEinheit();
+    return o;
+}
+
+void TForm1::ShowFrames() {
+    const bool stacked = Action(QStringLiteral("Comparsion"))->isChecked();
+    const int active = ActiveTab();
+    for (int i = 0; i < TabCount(); ++i) {
+        ChartTab& t = FTabList[size_t(i)];
+        ChartOptionen o = ChartOptions();
+        if (!t.remarks.isEmpty())
+            o.Bemerkungen = t.remarks.split(QLatin1Char('\n'));
+        t.frame->SetOptions(o, o.DruckEinheit);
+        t.frame->SetActive(stacked && i == active);
+        t.frame->setVisible(stacked || i == active);
+    }
+    FTabs->setVisible(TabCount() > 0);
+}
+
+bool TForm1::OpenRecording(qint64 counter, bool singleClick) {
+    if (!FDM || !FDM->LoggedIn())
+        return false;
+    WaitCursor wait;
+    QString deviceName;
+    const auto rec = FDM->OpenRecording(counter, &deviceName);
+    if (!rec)
+        return false; // deleted elsewhere: nothing happens
+    if (OtherModels.contains(deviceName)) {
+        // Listed, but this program cannot show it; it can be deleted.
+        FOtherModelCounter = counter;
+        Action(QStringLiteral("Messung_loeschen"))->setEnabled(true);
+        for (const char* n :
+             {"Messung_Schliessen", "Print", "PDF_Export", "AddBem", "Rohdaten", "Zuschneiden"})
+            Action(QString::fromLatin1(n))->setEnabled(false);
+        return false;
+    }
+    FOtherModelCounter = -1;
+    const auto owner = FDM->GetPatient(rec->Patient);
+    const QString caption = TabTitle(owner.value_or(Patient{}), *rec);
+    FillMessList(rec->Patient, true);
+    FStream = rec->Daten;
+    FRemarks = rec->Bemerkungen;
+    int index = -1;
+    for (int i = 0; i < TabCount(); ++i)
+        if (FTabList[size_t(i)].caption == caption)
+            index = i;
+    if (index < 0) {
+        const int active = ActiveTab();
+        if (singleClick && active >= 0 && FTabList[size_t(active)].counter >= 0) {
+            index = active; // the active tab shows the clicked recording instead
+        } else {
+            ChartTab t;
+            t.frame = new ChartFrame(FChartArea);
+            FFrames->addWidget(t.frame, 1);
+            FTabList.push_back(t);
+            index = TabCount() - 1;
+            FSwitchingTab = true;
+            FTabs->addTab(QString());
+            FSwitchingTab = false;
+        }
+        ChartTab& t = FTabList[size_t(index)];
+        t.counter = counter;
+        t.live = 0;
+        t.caption = caption;
+        t.remarks = FRemarks;
+        t.frame->setObjectName(QStringLiteral("DiagFrame%1").arg(index));
+        t.frame->SetRecording(FStream, rec->Betriebsart, caption);
+        FTabs->setTabText(index, caption);
+    }
+    FSwitchingTab = true;
+    FTabs->setCurrentIndex(index);
+    FSwitchingTab = false;
+    FRecordingBox->setText(DateTimeText(*rec, " "));
+    ShowFrames();
+    UpdateRecordingActions();
+    return true;
+}
+
+void TForm1::ActivateTab(int index) {
+    if (index < 0 || index >= TabCount())
+        return;
+    FSwitchingTab = true;
+    FTabs->setCurrentIndex(index);
+    FSwitchingTab = false;
+    ChartTab& t = FTabList[size_t(index)];
+    if (t.counter < 0) {
+        const LiveRecording& live = FLiveRecordings.at(size_t(t.live - 1));
+        FStream = live.stream;
+        FRemarks.clear();
+        FRecordingBox->setText(FormatDate(live.start.date()) + QLatin1Char(' ') +
+                               live.start.time().toString(QStringLiteral("HH:mm:ss")));
+    } else if (FDM && FDM->LoggedIn()) {
+        const auto rec = FDM->GetRecording(t.counter);
+        FStream = rec ? rec->Daten : QByteArray();
+        FRemarks = rec ? rec->Bemerkungen : QString();
+        t.remarks = FRemarks;
+        if (rec)
+            FRecordingBox->setText(DateTimeText(*rec, " "));
+    }
+    ShowFrames();
+    UpdateRecordingActions();
+}
+
+void TForm1::UpdateRecordingActions() {
+    const int active = ActiveTab();
+    const bool any = active >= 0 && active < TabCount();
+    const bool live = any && FTabList[size_t(active)].counter < 0;
+    Action(QStringLiteral("Speichern"))->setEnabled(live && FCurrentPatient >= 0 && !FLive);
+    Action(QStringLiteral("Messung_Schliessen"))->setEnabled(any && !FLive);
+    Action(QStringLiteral("Messung_loeschen"))
+        ->setEnabled((any && !live && !FLive) || FOtherModelCounter >= 0);
+    Action(QStringLiteral("AddBem"))->setEnabled(any && !live && !FLive);
+}
+
+void TForm1::CloseRecording() {
+    const int index = ActiveTab();
+    if (index < 0 || index >= TabCount())
+        return;
+    delete FTabList[size_t(index)].frame;
+    FTabList.erase(FTabList.begin() + index);
+    FSwitchingTab = true;
+    FTabs->removeTab(index);
+    FSwitchingTab = false;
+    for (int i = index; i < TabCount(); ++i)
+        FTabList[size_t(i)].frame->setObjectName(QStringLiteral("DiagFrame%1").arg(i));
+    if (FTabList.empty()) {
+        FStream.clear();
+        FRemarks.clear();
+        FRecordingBox->clear();
+        ShowFrames();
+        UpdateRecordingActions();
+        return;
+    }
+    ActivateTab(qMin(index, TabCount() - 1));
+}
+
+void TForm1::DeleteRecording(bool ask) {
+    if (!FDM || !FDM->LoggedIn())
+        return;
+    const int index = ActiveTab();
+    const qint64 counter = FOtherModelCounter >= 0 ? FOtherModelCounter : TabCounter(index);
+    if (counter < 0)
+        return;
+    if (ask && !Question(tr("Übung wirklich löschen?")))
+        return;
+    FDM->DeleteRecording(counter); // already gone elsewhere: the tab closes all the same
+    RefillRecordingList();
+    if (FOtherModelCounter >= 0) {
+        FOtherModelCounter = -1;
+        UpdateRecordingActions();
+        return;
+    }
+    CloseRecording();
+    FRecordingBox->clear();
+    FillMessList(FCurrentPatient, true); // the recent menu loses the entry
+}
+
+void TForm1::EditRemarks() {
+    const int index = ActiveTab();
+    if (!FDM || TabCounter(index) < 0)
+        return;
+    FBemForm->Text->setPlainText(FRemarks);
+    if (FBemForm->exec() != QDialog::Accepted)
+        return;
+    const QString text = FBemForm->Text->toPlainText();
+    FDM->SetRemarks(TabCounter(index), text);
+    FRemarks = text;
+    FTabList[size_t(index)].remarks = text;
+    ShowFrames();
+}
+
+void TForm1::LoadRecording() {
+    if (!FDM || FCurrentPatient < 0)
+        return;
+    FMessAuswahl->Deleted = [this](qint64 counter) {
+        for (int i = TabCount() - 1; i >= 0; --i) {
+            if (FTabList[size_t(i)].counter == counter) {
+                ActivateTab(i);
+                CloseRecording();
+            }
+        }
+        RefillRecordingList();
+    };
+    const auto counter = FMessAuswahl->Choose(*FDM, FCurrentPatient);
+    if (!counter)
+        return;
+    OpenRecording(*counter);
+    RefillRecordingList();
+}
+
+void TForm1::MoveRecording(qint64 counter, qint64 target) {
+    if (!FDM || !FDM->LoggedIn() || target == FCurrentPatient)
+        return;
+    try {
+        const auto rec = FDM->GetRecording(counter);
+        const auto from = FDM->GetPatient(FCurrentPatient);
+        const auto to = FDM->GetPatient(target);
+        if (!rec || !to) {
+            RefillRecordingList();
+            return;
+        }
+        if (FSettings.MoveConfirm()) {
+            auto name = [](const std::optional<Patient>& p) {
+                return p ? QStringLiteral("%1 %2").arg(p->Vorname, p->Name) : QString();
+            };
+            FMoveDialog->SetValues(DateTimeText(*rec, " - "), name(from), name(to));
+            FMoveDialog->NichtMehrAnzeigen->setChecked(false);
+            if (FMoveDialog->exec() != QDialog::Accepted)
+                return;
+            if (FMoveDialog->NichtMehrAnzeigen->isChecked()) {
+                FSettings.SetMoveConfirm(false);
+                FSettings.Sync();
+            }
+        }
+        if (!FDM->MoveRecording(counter, target)) {
+            RefillRecordingList();
+            return;
+        }
+        // An open tab of the recording names its new patient.
+        for (int i = 0; i < TabCount(); ++i) {
+            ChartTab& t = FTabList[size_t(i)];
+            if (t.counter == counter) {
+                t.caption = TabTitle(*to, *rec);
+                FTabs->setTabText(i, t.caption);
+                t.frame->SetRecording(rec->Daten, rec->Betriebsart, t.caption);
+            }
+        }
+        RefillRecordingList();
+    } catch (const std::exception& e) {
+        DbFailure(e);
+    }
+}
+
+void TForm1::AddLiveRecording(const QByteArray& stream, const QDateTime& start) {
+    if (stream.size() <= 89) {
+        ShowFrames();
+        return;
+    }
+    FLiveRecordings.push_back({stream, start});
+    ChartTab t;
+    t.counter = -1;
+    t.live = int(FLiveRecordings.size());
+    t.caption = QStringLiteral("*Neu%1").arg(t.live);
+    t.frame = new ChartFrame(FChartArea);
+    FFrames->addWidget(t.frame, 1);
+    const QByteArray kopf = stream.left(89);
+    t.frame->SetRecording(stream, uint8_t(kopf.at(2)) + 1, t.caption);
+    FTabList.push_back(t);
+    t.frame->setObjectName(QStringLiteral("DiagFrame%1").arg(TabCount() - 1));
+    FSwitchingTab = true;
+    FTabs->addTab(t.caption);
+    FSwitchingTab = false;
+    ActivateTab(TabCount() - 1);
+}
+
+void TForm1::SaveLiveRecording() {
+    const int index = ActiveTab();
+    if (!FDM || !FDM->LoggedIn() || index < 0 || FTabList[size_t(index)].counter >= 0 || FCurrentPatient < 0)
+        return;
+    ChartTab& t = FTabList[size_t(index)];
+    const LiveRecording& live = FLiveRecordings.at(size_t(t.live - 1));
+    std::string model = FDevice ? ModellName(FDevice->Typ) : std::string();
+    const QString deviceName = model.empty() ? QStringLiteral("ZUD12") : QString::fromStdString(model);
+    const qint64 counter = FDM->InsertRecording(FCurrentPatient, live.start.date(), live.start.time(),
+                                                live.stream, deviceName, 1);
+    const auto rec = FDM->GetRecording(counter);
+    const auto p = FDM->GetPatient(FCurrentPatient);
+    t.counter = counter;
+    t.caption = rec && p ? TabTitle(*p, *rec) : t.caption;
+    FTabs->setTabText(index, t.caption);
+    t.frame->SetRecording(live.stream, rec ? rec->Betriebsart : 0, t.caption);
+    RefillRecordingList();
+    ActivateTab(index);
+}
+
+void TForm1::PatientListsChanged(qint64 lastPatient) {
+    if (!FDM || !FDM->LoggedIn())
+        return;
+    FillPatList();
+    if (lastPatient > 0)
+        FillMessList(lastPatient);
+}
+
+void TForm1::ClearPatientPanel() {
+    FPatientModel->SetPatients({});
+    FRecordingModel->SetRecordings({});
+    FPatientMenu->clear();
+    FRecordingMenu->clear();
+    FPatientBox->clear();
+    FRecordingBox->clear();
+    while (!FTabList.empty()) {
+        delete FTabList.back().frame;
+        FTabList.pop_back();
+    }
+    FSwitchingTab = true;
+    while (FTabs->count() > 0)
+        FTabs->removeTab(0);
+    FSwitchingTab = false;
+    FStream.clear();
+    FRemarks.clear();
+    FCurrentPatient = -1;
+    FOtherModelCounter = -1;
+    for (const char* n : {"PatLoeschen", "Messung_Laden"})
+        Action(QString::fromLatin1(n))->setEnabled(false);
+    UpdateRecordingActions();
+    ShowFrames();
+}
+
+} // namespace zud::ui
