@@ -404,27 +404,27 @@
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Vorname</source>
-        <translation type="unfinished">Vorname</translation>
+        <translation>Vorname</translation>
     </message>
     <message>
         <source>Geburtstag</source>
-        <translation type="unfinished">Geburtstag</translation>
+        <translation>Geburtstag</translation>
     </message>
     <message>
         <source>PLZ</source>
-        <translation type="unfinished">PLZ</translation>
+        <translation>PLZ</translation>
     </message>
     <message>
         <source>Wohnort</source>
-        <translation type="unfinished">Wohnort</translation>
+        <translation>Wohnort</translation>
     </message>
     <message>
         <source>Straße</source>
-        <translation type="unfinished">Straße</translation>
+        <translation>Straße</translation>
     </message>
     <message>
         <source>Patientennummer</source>
@@ -432,7 +432,7 @@
     </message>
     <message>
         <source>Krankenkasse</source>
-        <translation type="unfinished">Krankenkasse</translation>
+        <translation>Krankenkasse</translation>
     </message>
     <message>
         <source>Versicherungsnummer</source>
@@ -440,23 +440,23 @@
     </message>
     <message>
         <source>Telefon</source>
-        <translation type="unfinished">Telefon</translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>Fax</source>
-        <translation type="unfinished">Fax</translation>
+        <translation>Fax</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished">E-Mail</translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Größe</source>
-        <translation type="unfinished">Größe</translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Gewicht</source>
-        <translation type="unfinished">Gewicht</translation>
+        <translation>Gewicht</translation>
     </message>
     <message>
         <source>Geschlecht</source>
@@ -467,30 +467,30 @@
     <name>zud::ui::RecordingModel</name>
     <message>
         <source>Datum</source>
-        <translation type="unfinished">Datum</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Uhrzeit</source>
-        <translation type="unfinished">Uhrzeit</translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>Betriebsart</source>
-        <translation type="unfinished">Betriebsart</translation>
+        <translation>Betriebsart</translation>
     </message>
     <message>
         <source>#</source>
-        <translation type="unfinished">#</translation>
+        <translation>#</translation>
     </message>
     <message>
         <source>Programmname</source>
-        <translation type="unfinished">Programmname</translation>
+        <translation>Programmname</translation>
     </message>
 </context>
 <context>
     <name>zud::ui::RibbonDialog</name>
     <message>
         <source>Allgemein</source>
-        <translation type="unfinished">Allgemein</translation>
+        <translation>Allgemein</translation>
     </message>
 </context>
 <context>
@@ -818,7 +818,7 @@
     </message>
     <message>
         <source>Patient hinzufügen</source>
-        <translation type="unfinished">Patient hinzufügen</translation>
+        <translation>Patient hinzufügen</translation>
     </message>
     <message>
         <source>Zurück</source>
@@ -846,7 +846,7 @@
     </message>
     <message>
         <source>PLZ</source>
-        <translation type="unfinished">PLZ</translation>
+        <translation>PLZ</translation>
     </message>
     <message>
         <source>Straße:</source>
@@ -906,11 +906,11 @@
     </message>
     <message>
         <source>Fehler: Patient bereits vorhanden!</source>
-        <translation type="unfinished">Fehler: Patient bereits vorhanden!</translation>
+        <translation>Fehler: Patient bereits vorhanden!</translation>
     </message>
     <message>
         <source>Fehler: Die fettgedruckten Felder sind Pflichtfelder!</source>
-        <translation type="unfinished">Fehler: Die fettgedruckten Felder sind Pflichtfelder!</translation>
+        <translation>Fehler: Die fettgedruckten Felder sind Pflichtfelder!</translation>
     </message>
 </context>
 <context>
@@ -960,7 +960,7 @@
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -983,7 +983,7 @@
     </message>
     <message>
         <source>Übungen</source>
-        <translation type="unfinished">Übungen</translation>
+        <translation>Übungen</translation>
     </message>
     <message>
         <source>Übung wirklich löschen?</source>
@@ -1037,7 +1037,7 @@ Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zug
     </message>
     <message>
         <source>Patienten</source>
-        <translation type="unfinished">Patienten</translation>
+        <translation>Patienten</translation>
     </message>
     <message>
         <source>Auswählen</source>
