@@ -1,15 +1,18 @@
 #include "PatientModels.h"
 
+#include "DeviceRecords.h"
 #include "RecordingCheck.h"
 
 #include <QLocale>
 #include <QMimeData>
-#include <QStringDecoder>
 
 namespace zud::ui {
 
 QString ShortDateFormat() {
     QString f = QLocale().dateFormat(QLocale::ShortFormat);
+    // Only digits and separators can be typed into a date field.
+    if (f.contains(QLatin1String("MMM")) || f.contains(QLatin1String("ddd")) || !f.contains(QLatin1Char('d')))
+        f = QStringLiteral("dd.MM.yyyy");
     if (!f.contains(QLatin1String("yyyy")))
         f.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     return f;
@@ -37,15 +40,18 @@ QString PatientCaption(const Patient& p) {
     return QStringLiteral("%1, %2, *%3").arg(p.Vorname, p.Name, FormatDate(p.Geburtstag));
 }
 
-QString ProgramName(const QByteArray& kopf) {
+QString ProgramName(const QByteArray& kopf, int sprache) {
     if (kopf.size() < 67)
         return {};
-    QByteArray raw = kopf.mid(42, 25);
-    const qsizetype zero = raw.indexOf('\0');
-    if (zero >= 0)
-        raw.truncate(zero);
-    QStringDecoder dec("windows-1252");
-    QString s = dec.isValid() ? dec.decode(raw) : QString::fromLatin1(raw);
+    // The device character set: codes 1..31 are the national letters of the device language,
+    // every other byte is ISO 8859-1.
+    QString s;
+    for (int i = 42; i < 67; ++i) {
+        const auto b = uint8_t(kopf.at(i));
+        if (b == 0)
+            break;
+        s += QChar(GeraetZuUnicode(b, sprache));
+    }
     return s.trimmed();
 }
 

@@ -20,8 +20,9 @@ QString FormatDate(const QDate& d);
 QDate ParseDate(const QString& text);
 // "%s, %s, *%s": first name, surname, birth date.
 QString PatientCaption(const Patient& p);
-// The program name of a recording: bytes 42..66 of its 89-byte header, zero-padded ANSI.
-QString ProgramName(const QByteArray& kopf);
+// The program name of a recording: bytes 42..66 of its 89-byte header, zero-padded text in
+// the device character set of device language `sprache` (German unless told otherwise).
+QString ProgramName(const QByteArray& kopf, int sprache = 0);
 // The short and the long mode name of a stored BETRIEBSART (older rows mapped).
 QString ModeShortName(int betriebsart);
 QString ModeLongName(int betriebsart);

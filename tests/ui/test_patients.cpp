@@ -1,0 +1,797 @@
+// Patients and recordings in the main window and their dialogs, on the offscreen platform,
+// against a real embedded Firebird database (and a private server for two workstations).
+
+#include "ChartFrame.h"
+#include "Demo.h"
+#include "Emulator.h"
+#include "FirebirdServer.h"
+#include "ListViews.h"
+#include "PatientModels.h"
+#include "Settings.h"
+#include "TBemForm.h"
+#include "TDM1.h"
+#include "TForm1.h"
+#include "TForm15.h"
+#include "TForm20.h"
+#include "TMessAuswahl.h"
+#include "TPatAuswahl.h"
+#include "TSplash.h"
+#include "ZudApplication.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+using namespace zud;
+using namespace zud::ui;
+
+namespace {
+
+// Answers every modal window that opens: message boxes with `yes` (Yes/OK) or No, other
+// windows through `handle`, which returns true when it dealt with the window.
+class Answerer : public QObject {
+public:
+    explicit Answerer(QObject* parent = nullptr) : QObject(parent) {
+        FTimer.setInterval(15);
+        connect(&FTimer, &QTimer::timeout, this, &Answerer::Tick);
+        FTimer.start();
+    }
+    QStringList boxes;
+    QList<bool> answers; // answers to questions in order; Yes when the list is used up
+    std::function<bool(QWidget*)> handle;
+    int windows = 0;
+
+private:
+    void Tick() {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w)
+            return;
+        if (auto* box = qobject_cast<QMessageBox*>(w)) {
+            boxes << box->text();
+            if (box->standardButtons() & QMessageBox::Yes) {
+                const bool yes = answers.isEmpty() || answers.takeFirst();
+                box->done(yes ? QMessageBox::Yes : QMessageBox::No);
+            } else {
+                box->done(QMessageBox::Ok);
+            }
+            return;
+        }
+        if (handle && handle(w))
+            ++windows;
+    }
+    QTimer FTimer;
+};
+
+void WriteMachine(const QString& key, const QString& value) {
+    QSettings s(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("Brelk"),
+                QStringLiteral("ZUD"));
+    s.setValue(key, value);
+    s.sync();
+}
+
+Patient P(const QString& name, const QString& vorname, const QDate& geburtstag) {
+    Patient p;
+    p.Name = name;
+    p.Vorname = vorname;
+    p.Geburtstag = geburtstag;
+    return p;
+}
+
+// A recording of the demo device (mode k - 1 for k = 1..9).
+QByteArray DemoRecording(int k) {
+    static emu::Emulator* emu = [] {
+        auto* e = new emu::Emulator;
+        emu::LoadDemo(*e);
+        return e;
+    }();
+    char name[64];
+    std::snprintf(name, sizeof name, "0:\\Daten\\Th_0\\Pat_0\\M%04d.hdf", k);
+    const auto bytes = emu->GetFile(name);
+    return bytes ? QByteArray(reinterpret_cast<const char*>(bytes->data()), qsizetype(bytes->size()))
+                 : QByteArray();
+}
+
+int Count(TDM1& dm, const QString& sql) {
+    const auto rows = dm.Db().Query(sql);
+    return rows.empty() ? -1 : int(rows.front().Int(QStringLiteral("N"), -1));
+}
+
+QStringList MenuTexts(QMenu* m) {
+    QStringList out;
+    for (QAction* a : m->actions())
+        out << (a->isSeparator() ? QStringLiteral("--") + a->text() : a->text());
+    return out;
+}
+
+} // namespace
+
+class PatientsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    zud::test::FirebirdServer server;
+
+    void Fresh() {
+        server.Stop();
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        Settings::RedirectForTests(dir->filePath(QStringLiteral("user")),
+                                   dir->filePath(QStringLiteral("system")));
+        qputenv("ZUD_DATA_DIR", dir->filePath(QStringLiteral("data")).toLocal8Bit());
+        WriteMachine(QStringLiteral("SQLDir3"), dir->filePath(QStringLiteral("db")));
+        QDir().mkpath(dir->filePath(QStringLiteral("db")));
+    }
+
+    // The main window, logged in to a fresh embedded database.
+    std::unique_ptr<TForm1> Open() {
+        auto f = std::make_unique<TForm1>();
+        f->Create();
+        if (!f->OpenDatabase())
+            return nullptr;
+        f->SetLeftPanel(true);
+        f->show();
+        if (!QTest::qWaitForWindowExposed(f.get()))
+            return nullptr;
+        return f;
+    }
+
+private slots:
+    void initTestCase() { db::SetLockFolder(QDir::temp().filePath(QStringLiteral("zud-ui-patients-lock"))); }
+    void init() { Fresh(); }
+    void cleanup() { server.Stop(); }
+
+    void PatientDialogSavesByTheRules() {
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        TDM1& dm = *f->DM();
+        const qint64 anna =
+            dm.AddPatient(P(QStringLiteral("Müller"), QStringLiteral("Anna"), QDate(1960, 3, 4)));
+        TForm15& d = *f->PatientDialog();
+
+        // A new patient equal in surname, first name and birth date is refused first.
+        QVERIFY(d.Prepare(dm, TForm15::New));
+        QCOMPARE(d.windowTitle(), QStringLiteral("Patient hinzufügen"));
+        QCOMPARE(d.Action(QStringLiteral("Speichern"))->text(), QStringLiteral("Hinzufügen"));
+        QCOMPARE(d.GeburtsdatumEdit->text(), FormatDate(QDate::currentDate()));
+        QCOMPARE(d.GeschlechtBox->currentIndex(), -1);
+        d.VornameEdit->setText(QStringLiteral("Anna"));
+        d.NameEdit->setText(QStringLiteral("Müller"));
+        d.GeburtsdatumEdit->setText(FormatDate(QDate(1960, 3, 4)));
+        QVERIFY(!d.Save());
+        QCOMPARE(d.LastMessage, QStringLiteral("Fehler: Patient bereits vorhanden!"));
+        // The same person in another letter case is somebody else.
+        d.NameEdit->setText(QStringLiteral("MÜLLER"));
+        d.GeschlechtBox->setCurrentIndex(1);
+        d.GroesseEdit->setText(QStringLiteral("172"));
+        QVERIFY(d.Save());
+        const auto second = dm.GetPatient(d.SavedId());
+        QVERIFY(second);
+        QCOMPARE(second->Name, QStringLiteral("MÜLLER"));
+        QCOMPARE(second->Geschlecht, 1);
+        QCOMPARE(second->Groesse, QStringLiteral("172"));
+
+        // Missing mandatory data, and a birth date of today, count as not given.
+        QVERIFY(d.Prepare(dm, TForm15::New));
+        d.VornameEdit->setText(QStringLiteral("Bernd"));
+        d.NameEdit->setText(QStringLiteral("Schmidt"));
+        QVERIFY(!d.Save());
+        QCOMPARE(d.LastMessage, QStringLiteral("Fehler: Die fettgedruckten Felder sind Pflichtfelder!"));
+        d.GeburtsdatumEdit->setText(FormatDate(QDate(1970, 1, 2)));
+        d.NameEdit->clear();
+        QVERIFY(!d.Save());
+        QCOMPARE(d.LastMessage, QStringLiteral("Fehler: Die fettgedruckten Felder sind Pflichtfelder!"));
+
+        // Editing a patient into an equal of another one is saved without complaint.
+        QVERIFY(d.Prepare(dm, TForm15::Edit, second->Identifikation));
+        QCOMPARE(d.windowTitle(), QStringLiteral("Patient ändern"));
+        QCOMPARE(d.Action(QStringLiteral("Speichern"))->text(), QStringLiteral("Ändern"));
+        QCOMPARE(d.GroesseEdit->text(), QStringLiteral("172"));
+        QCOMPARE(d.GeschlechtBox->currentIndex(), 1);
+        d.NameEdit->setText(QStringLiteral("Müller"));
+        QVERIFY(d.Save());
+        QCOMPARE(dm.GetPatient(second->Identifikation)->Name, QStringLiteral("Müller"));
+        QCOMPARE(dm.GetPatient(anna)->Name, QStringLiteral("Müller"));
+        QVERIFY(!d.Prepare(dm, TForm15::Edit, 987654));
+
+        // Mode 2 proposes the device's values; a proposed birth date of today is today.
+        QVERIFY(d.Prepare(dm, TForm15::NewProposed, -1, QStringLiteral("Łucja"), QStringLiteral("Wąs"),
+                          QDate(1988, 12, 31)));
+        QCOMPARE(d.VornameEdit->text(), QStringLiteral("Łucja"));
+        QCOMPARE(d.NameEdit->text(), QStringLiteral("Wąs"));
+        QCOMPARE(d.GeburtsdatumEdit->text(), FormatDate(QDate(1988, 12, 31)));
+        QVERIFY(d.Save());
+        QCOMPARE(dm.GetPatient(d.SavedId())->Geburtstag, QDate(1988, 12, 31));
+
+        // Through the window: the save action closes it with OK.
+        answer.handle = [&](QWidget* w) {
+            if (w != &d)
+                return false;
+            d.VornameEdit->setText(QStringLiteral("Carl"));
+            d.NameEdit->setText(QStringLiteral("Ohm"));
+            d.GeburtsdatumEdit->setText(FormatDate(QDate(1950, 6, 7)));
+            d.Action(QStringLiteral("Speichern"))->trigger();
+            return true;
+        };
+        QCOMPARE(d.Ask(dm, TForm15::New), int(QDialog::Accepted));
+        QVERIFY(dm.FindPatient(QStringLiteral("Ohm"), QStringLiteral("Carl"), QDate(1950, 6, 7)));
+    }
+
+    void BirthDateEditFiltersAndNormalises() {
+        QWidget host;
+        DateEdit e(&host);
+        QLineEdit other(&host);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        e.setFocus();
+        QTest::keyClicks(&e, QStringLiteral("1a.2b.19x60"));
+        const QString sep = ShortDateFormat().contains(QLatin1Char('.')) ? QStringLiteral(".") : QString();
+        if (!sep.isEmpty())
+            QCOMPARE(e.text(), QStringLiteral("1.2.1960")); // letters were dropped
+        QVERIFY(e.Normalise());
+        QCOMPARE(e.text(), FormatDate(QDate(1960, 2, 1)));
+        QCOMPARE(e.palette().color(QPalette::Base), QColor(Qt::white));
+        e.setText(QStringLiteral("31.02.1960"));
+        QVERIFY(!e.Normalise());
+        QVERIFY(e.text().isEmpty());
+        QCOMPARE(e.palette().color(QPalette::Base), QColor(255, 185, 185));
+    }
+
+    void SelectionWindowListsSearchesAndDeletes() {
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        TDM1& dm = *f->DM();
+        const QStringList names{QStringLiteral("Berger"),  QStringLiteral("Meier"),
+                                QStringLiteral("Schäfer"), QStringLiteral("Ernst"),
+                                QStringLiteral("Wolf"),    QStringLiteral("Kowalski")};
+        for (int i = 0; i < 50; ++i) {
+            Patient p =
+                P(names[i % names.size()], QStringLiteral("Vorname%1").arg(i, 2, 10, QLatin1Char('0')),
+                  QDate(1940 + i, 1 + i % 12, 1 + i % 28));
+            p.Wohnort = QStringLiteral("Ort %1").arg(i);
+            p.Geschlecht = i % 3 - 1;
+            p.Gewicht = i % 2 ? QStringLiteral("70") : QString();
+            dm.AddPatient(p);
+        }
+        TPatAuswahl& s = *f->PatientSelection();
+        s.SetDM(dm, -1);
+        s.Fill();
+        QCOMPARE(s.Model()->rowCount(), 50);
+        QCOMPARE(s.Model()->columnCount(), 15);
+        QCOMPARE(s.Model()->headerData(6, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("Patientennummer"));
+        QCOMPARE(s.Model()->headerData(14, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("Geschlecht"));
+        // Sorted by surname; an empty sex cell for "not given"; units after weight.
+        QCOMPARE(s.Model()->At(0).Name, QStringLiteral("Berger"));
+        for (int r = 0; r < 50; ++r) {
+            const Patient& p = s.Model()->At(r);
+            const QString sex =
+                s.Model()->data(s.Model()->index(r, PatientModel::Geschlecht), Qt::DisplayRole).toString();
+            QCOMPARE(sex, p.Geschlecht == 0   ? QStringLiteral("weiblich")
+                          : p.Geschlecht == 1 ? QStringLiteral("männlich")
+                                              : QString());
+            if (!p.Gewicht.isEmpty())
+                QCOMPARE(
+                    s.Model()->data(s.Model()->index(r, PatientModel::Gewicht), Qt::DisplayRole).toString(),
+                    QStringLiteral("70 kg"));
+        }
+        QVERIFY(!s.Action(QStringLiteral("Auswaehlen"))->isEnabled());
+        QVERIFY(s.SelectRow(3));
+        QVERIFY(s.Action(QStringLiteral("Auswaehlen"))->isEnabled());
+        QVERIFY(s.Action(QStringLiteral("Loeschen"))->isEnabled());
+
+        // "er" in any part of the surname, in any case: Berger, Meier, Schäfer, Ernst.
+        s.SetSearch(true, QStringLiteral("er"));
+        int expected = 0;
+        for (int i = 0; i < 50; ++i)
+            expected += names[i % names.size()].contains(QStringLiteral("er"), Qt::CaseInsensitive);
+        QCOMPARE(s.Model()->rowCount(), expected);
+        s.SetSearch(true, QString());
+        QCOMPARE(s.Model()->rowCount(), 50);
+        // The toggle asks for the text, preset with the previous one.
+        QString preset;
+        s.AskSearch = [&](const QString& p) -> std::optional<QString> {
+            preset = p;
+            return QStringLiteral("WOLF");
+        };
+        s.SearchText = QStringLiteral("alt");
+        s.Action(QStringLiteral("Suchen"))->setChecked(false);
+        s.Action(QStringLiteral("Suchen"))->trigger();
+        QCOMPARE(preset, QStringLiteral("alt"));
+        QCOMPARE(s.Model()->rowCount(), 8);
+        s.Action(QStringLiteral("Suchen"))->trigger(); // unchecked: everybody again
+        QCOMPARE(s.Model()->rowCount(), 50);
+
+        // Deleting a patient with recordings: "No" keeps them in the table without patient.
+        const qint64 id = s.Model()->At(0).Identifikation;
+        const QByteArray rec = DemoRecording(1);
+        dm.InsertRecording(id, QDate(2026, 5, 1), QTime(10, 0), rec, QStringLiteral("ZUD12"));
+        dm.InsertRecording(id, QDate(2026, 5, 2), QTime(10, 0), rec, QStringLiteral("ZUD12"));
+        QVERIFY(s.SelectRow(0));
+        answer.answers = {true, false};
+        s.Loeschen();
+        QCOMPARE(answer.boxes.value(0), QStringLiteral("Patient wirklich löschen?"));
+        QVERIFY(answer.boxes.value(1).contains(QStringLiteral("Anzahl: 2")));
+        QVERIFY(!dm.GetPatient(id));
+        QCOMPARE(Count(dm, QStringLiteral("select count(*) as N from ZUDData where PATIENT = %1").arg(id)),
+                 2);
+        QCOMPARE(s.Model()->rowCount(), 49);
+        // "Yes" takes them along.
+        const qint64 id2 = s.Model()->At(0).Identifikation;
+        dm.InsertRecording(id2, QDate(2026, 5, 3), QTime(10, 0), rec, QStringLiteral("ZUD12"));
+        QVERIFY(s.SelectRow(0));
+        answer.boxes.clear();
+        answer.answers = {true, true};
+        s.Loeschen();
+        QCOMPARE(answer.boxes.size(), 2);
+        QCOMPARE(Count(dm, QStringLiteral("select count(*) as N from ZUDData where PATIENT = %1").arg(id2)),
+                 0);
+        // Declining the first question deletes nothing.
+        QVERIFY(s.SelectRow(0));
+        answer.answers = {false};
+        s.Loeschen();
+        QCOMPARE(s.Model()->rowCount(), 48);
+
+        // The window itself, maximised, with its rows (screenshot for review).
+        answer.handle = [&](QWidget* w) {
+            if (w != &s)
+                return false;
+            DumpScreenshot(&s, QStringLiteral("patient-selection-50"));
+            if (!s.SelectRow(5))
+                s.reject();
+            s.Action(QStringLiteral("Auswaehlen"))->trigger();
+            return true;
+        };
+        const auto chosen = s.Choose(dm, -1);
+        QVERIFY(chosen);
+        QVERIFY(s.isMaximized() || s.windowState() & Qt::WindowMaximized);
+        QCOMPARE(*chosen, s.Model()->At(5).Identifikation);
+    }
+
+    void MainWindowListsAndRecentMenus() {
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        TDM1& dm = *f->DM();
+        std::vector<qint64> ids;
+        for (int i = 0; i < 12; ++i)
+            ids.push_back(dm.AddPatient(P(QStringLiteral("Name%1").arg(i, 2, 10, QLatin1Char('0')),
+                                          QStringLiteral("Vor%1").arg(i), QDate(1950 + i, 1, 1))));
+        f->FillPatList();
+        for (qint64 id : ids) {
+            f->OpenPatient(id);
+            QTest::qWait(2); // distinct access times
+        }
+        // At most ten, the newest first, then "Alle Patienten" with "auswählen...".
+        const QStringList menu = MenuTexts(f->PatientMenu());
+        QCOMPARE(menu.size(), 1 + 10 + 2);
+        QCOMPARE(menu.at(0), QStringLiteral("--Zuletzt verwendet"));
+        QCOMPARE(menu.at(1), QStringLiteral("Vor11, Name11, *%1").arg(FormatDate(QDate(1961, 1, 1))));
+        QCOMPARE(menu.at(11), QStringLiteral("--Alle Patienten"));
+        QCOMPARE(menu.at(12), QStringLiteral("auswählen..."));
+        QCOMPARE(f->PatientListModel()->rowCount(), 12);
+        QCOMPARE(f->CurrentPatient(), ids.back());
+        QCOMPARE(f->PatientBox()->text(),
+                 QStringLiteral("Vor11, Name11, *%1").arg(FormatDate(QDate(1961, 1, 1))));
+        QVERIFY(f->Action(QStringLiteral("PatLoeschen"))->isEnabled());
+        QVERIFY(f->Action(QStringLiteral("Messung_Laden"))->isEnabled());
+        // The selected row of the list is the current patient; clicking another row opens it.
+        QCOMPARE(f->PatientListView()->currentIndex().row(), f->PatientListModel()->RowOf(ids.back()));
+        const QModelIndex third = f->PatientListModel()->index(2, 0);
+        QTest::mouseClick(f->PatientListView()->viewport(), Qt::LeftButton, {},
+                          f->PatientListView()->visualRect(third).center());
+        QCOMPARE(f->CurrentPatient(), f->PatientListModel()->At(2).Identifikation);
+        // A menu entry opens its patient.
+        f->PatientMenu()->actions().at(5)->trigger();
+        QCOMPARE(f->CurrentPatient(), f->PatientMenu()->actions().at(1)->data().toLongLong());
+
+        // The recording list: running number, date, time, program name, short mode name; an
+        // older row of -11 names its mapped mode in both columns.
+        const qint64 pat = ids.front();
+        const qint64 c1 = dm.InsertRecording(pat, QDate(2026, 1, 5), QTime(9, 0), DemoRecording(1),
+                                             QStringLiteral("ZUD12"));
+        dm.InsertRecording(pat, QDate(2026, 1, 6), QTime(8, 0), DemoRecording(5), QStringLiteral("ZUD12"));
+        dm.InsertRecording(pat, QDate(2026, 1, 6), QTime(7, 0), DemoRecording(2), QStringLiteral("ZUD12"));
+        const qint64 old = dm.InsertRecording(pat, QDate(2025, 1, 1), QTime(7, 0), DemoRecording(2),
+                                              QStringLiteral("ZUD12"));
+        dm.Db().Exec(QStringLiteral("update ZUDData set BETRIEBSART = -11 where COUNTER = %1").arg(old));
+        f->OpenPatient(pat);
+        RecordingModel* m = f->RecordingListModel();
+        QCOMPARE(m->rowCount(), 4);
+        auto cell = [m](int r, int c) { return m->data(m->index(r, c), Qt::DisplayRole).toString(); };
+        // Default order: date descending, time ascending.
+        QCOMPARE(cell(0, 0), QStringLiteral("1"));
+        QCOMPARE(cell(0, 1), FormatDate(QDate(2026, 1, 6)));
+        QCOMPARE(cell(0, 2), QStringLiteral("07:00:00"));
+        QCOMPARE(cell(1, 2), QStringLiteral("08:00:00"));
+        QCOMPARE(cell(3, 3), QStringLiteral("EMG(2)+Druck"));
+        QCOMPARE(cell(3, 4), QStringLiteral("EMG(2)+Druck"));
+        QCOMPARE(cell(2, 4), QStringLiteral("EMG"));
+        QVERIFY(!cell(2, 3).isEmpty());
+        QCOMPARE(cell(2, 3), ProgramName(DemoRecording(1)));
+        QCOMPARE(cell(2, 3), QStringLiteral("Übung")); // a national letter of the device set
+        QVERIFY(m->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString().endsWith(QChar(0x25BC)));
+        // Header clicks toggle the directions and store them.
+        f->RecordingListView()->header()->sectionClicked(1);
+        QCOMPARE(cell(0, 1), FormatDate(QDate(2025, 1, 1)));
+        f->RecordingListView()->header()->sectionClicked(2);
+        QCOMPARE(cell(2, 2), QStringLiteral("08:00:00"));
+        QCOMPARE(Settings().SortDate(), QStringLiteral("ASC"));
+        QCOMPARE(Settings().SortTime(), QStringLiteral("DESC"));
+        QVERIFY(m->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString().endsWith(QChar(0x25BC)));
+        // The recent-recordings menu fills as recordings are opened.
+        QVERIFY(f->OpenRecording(c1));
+        const QStringList rmenu = MenuTexts(f->RecordingMenu());
+        QCOMPARE(rmenu.first(), QStringLiteral("--Zuletzt verwendet"));
+        QCOMPARE(rmenu.at(1), FormatDate(QDate(2026, 1, 5)) + QStringLiteral(" 09:00:00"));
+        QCOMPARE(rmenu.at(rmenu.size() - 2), QStringLiteral("--Alle Übungen"));
+        QCOMPARE(f->RecordingMenu()->actions().last(), f->Action(QStringLiteral("Messung_Laden")));
+
+        // Deleting the current patient ("Patient löschen") keeps the recordings on "No".
+        answer.answers = {true, false};
+        f->DeleteCurrentPatient();
+        QCOMPARE(f->CurrentPatient(), qint64(-1));
+        QVERIFY(f->PatientBox()->text().isEmpty());
+        QCOMPARE(f->RecordingListModel()->rowCount(), 0);
+        QCOMPARE(Count(dm, QStringLiteral("select count(*) as N from ZUDData where PATIENT = %1").arg(pat)),
+                 4);
+        QCOMPARE(f->TabCount(), 1); // its tab still shows a stored recording
+        QVERIFY(!f->Action(QStringLiteral("PatLoeschen"))->isEnabled());
+    }
+
+    void TabsOpenSwitchCloseAndDelete() {
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        TDM1& dm = *f->DM();
+        const qint64 pat =
+            dm.AddPatient(P(QStringLiteral("Zieliński"), QStringLiteral("Ewa"), QDate(1971, 7, 7)));
+        std::vector<qint64> c;
+        for (int k = 1; k <= 4; ++k)
+            c.push_back(dm.InsertRecording(pat, QDate(2026, 2, k), QTime(10, k), DemoRecording(k),
+                                           QStringLiteral("ZUD12")));
+        // Same date and time as the first: the same caption.
+        const qint64 twin = dm.InsertRecording(pat, QDate(2026, 2, 1), QTime(10, 1), DemoRecording(7),
+                                               QStringLiteral("ZUD12"));
+        f->FillPatList();
+        f->OpenPatient(pat);
+        QCOMPARE(f->TabCount(), 0);
+        QVERIFY(!f->Action(QStringLiteral("Messung_Schliessen"))->isEnabled());
+
+        QVERIFY(f->OpenRecording(c[0]));
+        QVERIFY(f->OpenRecording(c[1]));
+        QVERIFY(f->OpenRecording(c[2]));
+        QCOMPARE(f->TabCount(), 3);
+        QCOMPARE(f->TabCaption(0),
+                 QStringLiteral(" Ewa Zieliński [%1,10:01:00]").arg(FormatDate(QDate(2026, 2, 1))));
+        QCOMPARE(f->ActiveTab(), 2);
+        QCOMPARE(f->Frame(2)->objectName(), QStringLiteral("DiagFrame2"));
+        QCOMPARE(f->DisplayedStream(), DemoRecording(3));
+        QCOMPARE(f->RecordingBox()->text(), FormatDate(QDate(2026, 2, 3)) + QStringLiteral(" 10:03:00"));
+        for (const char* n : {"Messung_Schliessen", "Messung_loeschen", "AddBem"})
+            QVERIFY2(f->Action(QString::fromLatin1(n))->isEnabled(), n);
+        QVERIFY(!f->Action(QStringLiteral("Speichern"))->isEnabled());
+        // Only the active chart is shown unless all are stacked.
+        QVERIFY(f->Frame(2)->isVisible() && !f->Frame(0)->isVisible());
+        f->Action(QStringLiteral("Comparsion"))->setChecked(true);
+        QVERIFY(f->Frame(0)->isVisible() && f->Frame(1)->isVisible() && f->Frame(2)->isVisible());
+        QTest::qWait(50);
+        QVERIFY(qAbs(f->Frame(0)->height() - f->Frame(2)->height()) <= 2);
+        DumpScreenshot(f.get(), QStringLiteral("main-window-three-tabs"));
+        f->Action(QStringLiteral("Comparsion"))->setChecked(false);
+
+        // The twin switches to the first one's tab instead of opening another.
+        QVERIFY(f->OpenRecording(twin));
+        QCOMPARE(f->TabCount(), 3);
+        QCOMPARE(f->ActiveTab(), 0);
+        // A single click in the list reuses the active tab.
+        const int row = f->RecordingListModel()->RowOf(c[3]);
+        QVERIFY(row >= 0);
+        const QModelIndex i = f->RecordingListModel()->index(row, 1);
+        QTest::mouseClick(f->RecordingListView()->viewport(), Qt::LeftButton, {},
+                          f->RecordingListView()->visualRect(i).center());
+        QCOMPARE(f->TabCount(), 3);
+        QCOMPARE(f->TabCounter(0), c[3]);
+        QCOMPARE(f->DisplayedStream(), DemoRecording(4));
+        // Arrow keys open the newly selected row at once.
+        f->RecordingListView()->setFocus();
+        QTest::keyClick(f->RecordingListView(), Qt::Key_Down);
+        const int now = f->RecordingListView()->currentIndex().row();
+        QCOMPARE(f->TabCounter(f->ActiveTab()), f->RecordingListModel()->At(now).Counter);
+        // Switching tabs reads the tab's recording again.
+        f->ActivateTab(1);
+        QCOMPARE(f->DisplayedStream(), DemoRecording(2));
+
+        // Closing renumbers the frames after it and activates the same position.
+        f->ActivateTab(0);
+        f->CloseRecording();
+        QCOMPARE(f->TabCount(), 2);
+        QCOMPARE(f->ActiveTab(), 0);
+        QCOMPARE(f->Frame(0)->objectName(), QStringLiteral("DiagFrame0"));
+        QCOMPARE(f->Frame(1)->objectName(), QStringLiteral("DiagFrame1"));
+        QCOMPARE(f->TabCounter(0), c[1]);
+
+        // Deleting asks, deletes the row and closes its tab; "No" keeps everything.
+        answer.answers = {false};
+        f->DeleteRecording();
+        QCOMPARE(f->TabCount(), 2);
+        answer.answers = {true};
+        answer.boxes.clear();
+        f->DeleteRecording();
+        QCOMPARE(answer.boxes.value(0), QStringLiteral("Übung wirklich löschen?"));
+        QVERIFY(!dm.GetRecording(c[1]));
+        QCOMPARE(f->TabCount(), 1);
+        // A recording deleted elsewhere: the delete skips the row and still closes the tab.
+        dm.DeleteRecording(f->TabCounter(0));
+        f->DeleteRecording(false);
+        QCOMPARE(f->TabCount(), 0);
+        QVERIFY(f->RecordingBox()->text().isEmpty());
+        for (const char* n : {"Messung_Schliessen", "Messung_loeschen", "AddBem"})
+            QVERIFY2(!f->Action(QString::fromLatin1(n))->isEnabled(), n);
+        QVERIFY(!f->OpenRecording(c[1])); // gone: nothing happens
+        QCOMPARE(f->TabCount(), 0);
+
+        // A recording of another model is listed but not shown; it can be deleted.
+        const qint64 other = dm.InsertRecording(pat, QDate(2026, 3, 1), QTime(8, 0), DemoRecording(1),
+                                                QStringLiteral("Anderes Modell"));
+        f->OtherModels = {QStringLiteral("Anderes Modell")};
+        f->FillMessList(pat);
+        QVERIFY(f->RecordingListModel()->RowOf(other) >= 0);
+        QVERIFY(!f->OpenRecording(other));
+        QCOMPARE(f->TabCount(), 0);
+        QVERIFY(f->Action(QStringLiteral("Messung_loeschen"))->isEnabled());
+        QVERIFY(!f->Action(QStringLiteral("AddBem"))->isEnabled());
+        answer.answers = {true};
+        f->DeleteRecording();
+        QVERIFY(!dm.GetRecording(other));
+        QCOMPARE(f->RecordingListModel()->RowOf(other), -1);
+    }
+
+    void RemarksAndTheRecordingSelection() {
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        TDM1& dm = *f->DM();
+        const qint64 pat =
+            dm.AddPatient(P(QStringLiteral("Rossi"), QStringLiteral("Giulia"), QDate(1980, 5, 5)));
+        const qint64 a = dm.InsertRecording(pat, QDate(2026, 4, 1), QTime(9, 0), DemoRecording(1),
+                                            QStringLiteral("ZUD12"));
+        const qint64 b = dm.InsertRecording(pat, QDate(2026, 4, 2), QTime(9, 0), DemoRecording(3),
+                                            QStringLiteral("ZUD12"));
+        dm.Db().Exec(QStringLiteral("update ZUDData set BETRIEBSART = 0 where COUNTER = %1").arg(b));
+        f->OpenPatient(pat);
+        // "Übung wählen": newest first, long mode names, an empty cell outside 1..10.
+        TMessAuswahl& s = *f->RecordingSelection();
+        answer.handle = [&](QWidget* w) {
+            if (w != &s)
+                return false;
+            RecordingModel* m = s.Model();
+            if (m->rowCount() != 2 || m->At(0).Counter != b ||
+                m->data(m->index(1, 2), Qt::DisplayRole).toString() != QStringLiteral("EMG-Biofeedback") ||
+                !m->data(m->index(0, 2), Qt::DisplayRole).toString().isEmpty()) {
+                s.reject();
+                return true;
+            }
+            s.View->setCurrentIndex(m->index(1, 0));
+            s.Action(QStringLiteral("Auswaehlen"))->trigger();
+            return true;
+        };
+        f->LoadRecording();
+        QCOMPARE(answer.windows, 1);
+        QCOMPARE(f->TabCount(), 1);
+        QCOMPARE(f->TabCounter(0), a);
+
+        // Remarks: the dialog shows the stored text; OK writes it.
+        TBemForm& bem = *f->RemarksDialog();
+        QString shown;
+        answer.handle = [&](QWidget* w) {
+            if (w != &bem)
+                return false;
+            shown = bem.Text->toPlainText();
+            bem.Text->setPlainText(QStringLiteral("Gute Mitarbeit\nÜbung abgebrochen: Krämpfe"));
+            bem.Action(QStringLiteral("Hinzufuegen"))->trigger();
+            return true;
+        };
+        f->EditRemarks();
+        QVERIFY(shown.isEmpty());
+        QCOMPARE(dm.GetRecording(a)->Bemerkungen,
+                 QStringLiteral("Gute Mitarbeit\nÜbung abgebrochen: Krämpfe"));
+        QCOMPARE(f->DisplayedRemarks(), dm.GetRecording(a)->Bemerkungen);
+        answer.handle = [&](QWidget* w) {
+            if (w != &bem)
+                return false;
+            shown = bem.Text->toPlainText();
+            bem.Text->setPlainText(QStringLiteral("verworfen"));
+            bem.Action(QStringLiteral("Zurueck"))->trigger();
+            return true;
+        };
+        f->EditRemarks();
+        QCOMPARE(shown, QStringLiteral("Gute Mitarbeit\nÜbung abgebrochen: Krämpfe"));
+        QCOMPARE(dm.GetRecording(a)->Bemerkungen,
+                 QStringLiteral("Gute Mitarbeit\nÜbung abgebrochen: Krämpfe"));
+    }
+
+    void DragAndDropMovesARecording() {
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        TDM1& dm = *f->DM();
+        const qint64 from =
+            dm.AddPatient(P(QStringLiteral("Alt"), QStringLiteral("Anton"), QDate(1960, 1, 1)));
+        const qint64 to = dm.AddPatient(P(QStringLiteral("Neu"), QStringLiteral("Nora"), QDate(1970, 1, 1)));
+        const qint64 r1 = dm.InsertRecording(from, QDate(2026, 6, 1), QTime(11, 0), DemoRecording(1),
+                                             QStringLiteral("ZUD12"));
+        const qint64 r2 = dm.InsertRecording(from, QDate(2026, 6, 2), QTime(11, 0), DemoRecording(2),
+                                             QStringLiteral("ZUD12"));
+        f->FillPatList();
+        f->OpenPatient(from);
+        QVERIFY(f->OpenRecording(r1));
+
+        // The drag carries the COUNTER; the drop is accepted only over a patient row.
+        PatientView* pv = f->PatientListView();
+        auto drop = [&](qint64 counter, const QPoint& at) {
+            QMimeData mime;
+            mime.setData(QString::fromLatin1(kRecordingMime), QByteArray::number(counter));
+            QDragEnterEvent enter(at, Qt::MoveAction, &mime, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(pv->viewport(), &enter);
+            QDragMoveEvent move(at, Qt::MoveAction, &mime, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(pv->viewport(), &move);
+            const bool accepted = move.isAccepted();
+            if (accepted) {
+                QDropEvent d(QPointF(at), Qt::MoveAction, &mime, Qt::LeftButton, {});
+                QCoreApplication::sendEvent(pv->viewport(), &d);
+            }
+            return accepted;
+        };
+        const QModelIndex target = f->PatientListModel()->index(f->PatientListModel()->RowOf(to), 0);
+        const QPoint over = pv->visualRect(target).center();
+        const QPoint below(over.x(), pv->viewport()->height() - 3);
+        QVERIFY(!drop(r1, below)); // empty space takes nothing
+        QMimeData* dragged = f->RecordingListModel()->mimeData({f->RecordingListModel()->index(0, 0)});
+        QVERIFY(dragged && dragged->hasFormat(QString::fromLatin1(kRecordingMime)));
+        delete dragged;
+
+        // With confirmation: the dialog names recording and both patients; "Abbrechen" keeps it.
+        TForm20& d = *f->MoveDialog();
+        QStringList values;
+        bool confirm = false, dontAskAgain = false;
+        answer.handle = [&](QWidget* w) {
+            if (w != &d)
+                return false;
+            values = {d.MessungValue->text(), d.VonValue->text(), d.ZuValue->text()};
+            d.NichtMehrAnzeigen->setChecked(dontAskAgain);
+            (confirm ? d.Verschieben : d.Abbrechen)->click();
+            return true;
+        };
+        QVERIFY(drop(r1, over));
+        QCOMPARE(values, QStringList({FormatDate(QDate(2026, 6, 1)) + QStringLiteral(" - 11:00:00"),
+                                      QStringLiteral("Anton Alt"), QStringLiteral("Nora Neu")}));
+        QCOMPARE(dm.GetRecording(r1)->Patient, from);
+        confirm = true;
+        dontAskAgain = true;
+        QVERIFY(drop(r1, over));
+        QCOMPARE(dm.GetRecording(r1)->Patient, to);
+        QCOMPARE(f->RecordingListModel()->RowOf(r1), -1); // it left the current patient's list
+        QVERIFY(f->TabCaption(0).contains(QStringLiteral("Nora Neu")));
+        QVERIFY(!Settings().MoveConfirm());
+        // Without confirmation the move happens at once on drop.
+        answer.windows = 0;
+        QVERIFY(drop(r2, over));
+        QCOMPARE(answer.windows, 0);
+        QCOMPARE(dm.GetRecording(r2)->Patient, to);
+    }
+
+    void LiveRecordingTabIsSaved() {
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        TDM1& dm = *f->DM();
+        const qint64 pat =
+            dm.AddPatient(P(QStringLiteral("Live"), QStringLiteral("Lena"), QDate(1990, 9, 9)));
+        QCOMPARE(Count(dm, QStringLiteral("select count(*) as N from QALGERAETE")), 0);
+        const QByteArray stream = DemoRecording(8);
+        // 89 bytes or fewer is no recording: no tab.
+        f->AddLiveRecording(stream.left(89), QDateTime::currentDateTime());
+        QCOMPARE(f->TabCount(), 0);
+        const QDateTime start(QDate(2026, 12, 1), QTime(14, 30, 5));
+        f->AddLiveRecording(stream, start);
+        QCOMPARE(f->TabCount(), 1);
+        QCOMPARE(f->TabCaption(0), QStringLiteral("*Neu1"));
+        QCOMPARE(f->DisplayedStream(), stream);
+        QVERIFY(!f->Action(QStringLiteral("Speichern"))->isEnabled()); // no patient yet
+        QVERIFY(!f->Action(QStringLiteral("Messung_loeschen"))->isEnabled());
+        f->OpenPatient(pat);
+        QVERIFY(f->Action(QStringLiteral("Speichern"))->isEnabled());
+        f->Action(QStringLiteral("Speichern"))->trigger();
+        QVERIFY(f->TabCounter(0) > 0);
+        const auto rec = dm.GetRecording(f->TabCounter(0));
+        QVERIFY(rec);
+        QCOMPARE(rec->Daten, stream);
+        QCOMPARE(rec->Patient, pat);
+        QCOMPARE(rec->Datum, start.date());
+        QCOMPARE(rec->Uhrzeit, start.time());
+        QCOMPARE(rec->Betriebsart, int(uint8_t(stream.at(2))) + 1);
+        // The first recording of a new device type adds device row 1.
+        QCOMPARE(rec->Typ, qint64(1));
+        QCOMPARE(Count(dm, QStringLiteral("select count(*) as N from QALGERAETE")), 1);
+        QCOMPARE(f->TabCaption(0), QStringLiteral(" Lena Live [%1,14:30:05]").arg(FormatDate(start.date())));
+        QVERIFY(!f->Action(QStringLiteral("Speichern"))->isEnabled());
+        QCOMPARE(f->RecordingListModel()->rowCount(), 1);
+        // Logout clears lists, menus and tabs.
+        f->PatientListsChanged(pat);
+        QCOMPARE(f->CurrentPatient(), pat);
+    }
+
+    void TwoWorkstationsConflictFailsAtOnce() {
+        const QString failed =
+            server.Start(dir->filePath(QStringLiteral("server")), QStringLiteral(ZUD_BIN_DIR "/zudctl"));
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+        WriteMachine(QStringLiteral("SQLServer3"), QStringLiteral("127.0.0.1"));
+        WriteMachine(QStringLiteral("RemoteServicePort3"), QString::number(server.Port()));
+        {
+            TDM1 install(DbLocation::FromSettings(Settings()));
+            QVERIFY(install.EnsureInstalled());
+        }
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        TDM1& dm = *f->DM();
+        const qint64 pat =
+            dm.AddPatient(P(QStringLiteral("Konflikt"), QStringLiteral("Karl"), QDate(1955, 5, 5)));
+        dm.Db().Commit();
+        // The other workstation changes the patient and has not committed yet.
+        TDM1 other(DbLocation::FromSettings(Settings()));
+        other.Login(QStringLiteral("sysdba"), Settings().AdminPassword(), Settings().AdminPassword());
+        other.Db().Exec(
+            QStringLiteral("update QALPatient set TELEFON = '0815' where IDENTIFIKATION = %1").arg(pat));
+        TForm15& d = *f->PatientDialog();
+        QVERIFY(d.Prepare(dm, TForm15::Edit, pat));
+        d.WohnortEdit->setText(QStringLiteral("Hier"));
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(!d.Save());
+        QVERIFY2(t.elapsed() < 3000, "the save waited for the other workstation");
+        QVERIFY(!d.LastMessage.isEmpty());
+        other.Db().Commit();
+        // Nothing the other committed is lost; after a reload our change goes through.
+        QVERIFY(d.Prepare(dm, TForm15::Edit, pat));
+        QCOMPARE(d.TelefonEdit->text(), QStringLiteral("0815"));
+        d.WohnortEdit->setText(QStringLiteral("Hier"));
+        QVERIFY(d.Save());
+        const auto both = dm.GetPatient(pat);
+        QCOMPARE(both->Telefon, QStringLiteral("0815"));
+        QCOMPARE(both->Wohnort, QStringLiteral("Hier"));
+        other.Logout();
+        f->close();
+    }
+};
+
+int main(int argc, char** argv) {
+    zud::ui::ZudApplication app(argc, argv);
+    // A German practice's date format ("08.12.2026").
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    PatientsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "test_patients.moc"
