@@ -154,6 +154,12 @@ void TForm1::ConnectPatientActions() {
 void TForm1::RetranslatePatientPanel() {
     FPatientModel->Retranslate();
     FRecordingModel->Retranslate();
+    if (FDM && FDM->LoggedIn()) {
+        try {
+            FillPatList(true); // the menu's captions
+        } catch (const std::exception&) {
+        }
+    }
 }
 
 bool TForm1::DbFailure(const std::exception& e) {
