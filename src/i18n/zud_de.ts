@@ -809,6 +809,10 @@
         <source>Übung wirklich löschen?</source>
         <translation>Übung wirklich löschen?</translation>
     </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>

@@ -809,6 +809,10 @@
         <source>Übung wirklich löschen?</source>
         <translation>Really delete the exercise?</translation>
     </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>

@@ -809,6 +809,10 @@
         <source>Übung wirklich löschen?</source>
         <translation>Supprimer vraiment l&apos;exercice ?</translation>
     </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>

@@ -809,6 +809,10 @@
         <source>Übung wirklich löschen?</source>
         <translation>Eliminare davvero l&apos;esercizio?</translation>
     </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>

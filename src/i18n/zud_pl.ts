@@ -809,6 +809,10 @@
         <source>Übung wirklich löschen?</source>
         <translation>Czy na pewno usunąć ćwiczenie?</translation>
     </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>Pliki CSV (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>

@@ -7,6 +7,7 @@
 #include "FirebirdServer.h"
 #include "ListViews.h"
 #include "PatientModels.h"
+#include "Recording.h"
 #include "Settings.h"
 #include "TBemForm.h"
 #include "TDM1.h"
@@ -36,7 +37,10 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
+
+#include <cmath>
 
 #include <functional>
 
@@ -119,6 +123,18 @@ QStringList MenuTexts(QMenu* m) {
     for (QAction* a : m->actions())
         out << (a->isSeparator() ? QStringLiteral("--") + a->text() : a->text());
     return out;
+}
+
+// A mouse gesture on a widget: press at `from`, moves, release at `to`.
+void Drag(QWidget* w, Qt::MouseButton button, QPoint from, QPoint to) {
+    auto send = [w](QEvent::Type type, QPoint at, Qt::MouseButton b, Qt::MouseButtons held) {
+        QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), b, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &e);
+    };
+    send(QEvent::MouseButtonPress, from, button, button);
+    for (int k = 1; k <= 4; ++k)
+        send(QEvent::MouseMove, from + (to - from) * k / 4, Qt::NoButton, button);
+    send(QEvent::MouseButtonRelease, to, button, Qt::NoButton);
 }
 
 } // namespace
@@ -741,6 +757,200 @@ private slots:
         // Logout clears lists, menus and tabs.
         f->PatientListsChanged(pat);
         QCOMPARE(f->CurrentPatient(), pat);
+    }
+
+    void ChartFramesZoomPanAndRepaintOnce() {
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        TDM1& dm = *f->DM();
+        const qint64 pat =
+            dm.AddPatient(P(QStringLiteral("Chart"), QStringLiteral("Clara"), QDate(1975, 1, 1)));
+        const qint64 emg = dm.InsertRecording(pat, QDate(2026, 7, 1), QTime(9, 0), DemoRecording(1),
+                                              QStringLiteral("ZUD12"));
+        f->OpenPatient(pat);
+        QVERIFY(f->OpenRecording(emg));
+        ChartFrame* frame = f->Frame(0);
+        QTest::qWait(250);
+        // Requests within 100 ms are drawn once.
+        const int before = frame->Paints();
+        frame->RequestRepaint();
+        frame->RequestRepaint();
+        QTest::qWait(30);
+        frame->RequestRepaint();
+        QCOMPARE(frame->Paints(), before);
+        QTest::qWait(250);
+        QCOMPARE(frame->Paints(), before + 1);
+
+        const QRectF plot = frame->PlotRect();
+        QVERIFY(plot.width() > 100);
+        const QPoint a = plot.topLeft().toPoint() + QPoint(plot.width() * 0.25, plot.height() * 0.2);
+        const QPoint b = plot.topLeft().toPoint() + QPoint(plot.width() * 0.5, plot.height() * 0.8);
+        Drag(frame, Qt::LeftButton, a, b);
+        Zoom& z = frame->ZoomState();
+        QCOMPARE(z.Level, 2);
+        QVERIFY(z.Enabled);
+        QVERIFY(qAbs(z.FX() - 4.0) < 0.05);
+        QVERIFY(qAbs(z.OX() - 0.25) < 0.01);
+        for (int k = 0; k < 5; ++k)
+            Drag(frame, Qt::LeftButton, a, b);
+        QCOMPARE(z.Level, 5); // a sixth step is ignored
+        // The middle button pans the current level.
+        const double ox = z.OX();
+        Drag(frame, Qt::MiddleButton, b, a);
+        QVERIFY(z.OX() > ox);
+        QCOMPARE(z.Level, 5);
+        // Dragging left goes back one level; at level 1 the offsets are 0.
+        for (int k = 0; k < 6; ++k)
+            Drag(frame, Qt::LeftButton, b, a);
+        QCOMPARE(z.Level, 1);
+        QCOMPARE(z.OX(), 0.0);
+
+        // Mode 6 chooses the horizontal range only.
+        const qint64 druck = dm.InsertRecording(pat, QDate(2026, 7, 2), QTime(9, 0), DemoRecording(7),
+                                                QStringLiteral("ZUD12"));
+        QVERIFY(f->OpenRecording(druck));
+        ChartFrame* second = f->Frame(f->ActiveTab());
+        QCOMPARE(second->Recording().Betriebsart, 6);
+        QTest::qWait(20);
+        const QRectF plot2 = second->PlotRect();
+        Drag(second, Qt::LeftButton,
+             plot2.topLeft().toPoint() + QPoint(plot2.width() * 0.1, plot2.height() * 0.4),
+             plot2.topLeft().toPoint() + QPoint(plot2.width() * 0.6, plot2.height() * 0.6));
+        QCOMPARE(second->ZoomState().Level, 2);
+        QVERIFY(qAbs(second->ZoomState().FY() - 1.0) < 0.02);
+
+        // Grid commands stop at their limits, are saved and reach every frame.
+        QCOMPARE(Settings().GridLinesX(), 20);
+        QVERIFY(!f->Action(QStringLiteral("GridXPlus"))->isEnabled());
+        f->Action(QStringLiteral("GridXMinus"))->trigger();
+        QCOMPARE(Settings().GridLinesX(), 18);
+        QVERIFY(f->Action(QStringLiteral("GridXPlus"))->isEnabled());
+        QTest::qWait(200);
+        DumpScreenshot(f.get(), QStringLiteral("chart-zoomed-mode6"));
+        // The pressure unit decodes again.
+        const double mbar = second->Recording().Werte.at(50).Druck;
+        f->Action(QStringLiteral("mmHg"))->trigger();
+        QVERIFY(second->Recording().Werte.at(50).Druck < mbar);
+        f->Action(QStringLiteral("mbar"))->trigger();
+        QCOMPARE(second->Recording().Werte.at(50).Druck, mbar);
+    }
+
+    void StackedFramesActivateCloseAndShrink() {
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        TDM1& dm = *f->DM();
+        const qint64 pat =
+            dm.AddPatient(P(QStringLiteral("Stapel"), QStringLiteral("Stefan"), QDate(1966, 6, 6)));
+        for (int k = 1; k <= 4; ++k)
+            QVERIFY(f->OpenRecording(dm.InsertRecording(pat, QDate(2026, 8, k), QTime(9, 0), DemoRecording(k),
+                                                        QStringLiteral("ZUD12"))));
+        f->Action(QStringLiteral("Comparsion"))->setChecked(true);
+        QTest::qWait(50);
+        const int screen = f->logicalDpiX();
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(f->Frame(i)->isVisible());
+            QVERIFY(f->Frame(i)->Stacked());
+            QCOMPARE(f->Frame(i)->Dpi(), int(std::lround(screen / std::sqrt(2.0))));
+        }
+        QVERIFY(f->Frame(3)->Active() && !f->Frame(0)->Active());
+        QTest::qWait(200);
+        DumpScreenshot(f.get(), QStringLiteral("chart-stacked"));
+        // A click on a frame's title bar makes its recording the active tab.
+        QTest::mouseClick(f->Frame(1), Qt::LeftButton, {}, QPoint(40, ChartFrame::kTitleHeight / 2));
+        QCOMPARE(f->ActiveTab(), 1);
+        QVERIFY(f->Frame(1)->Active());
+        QCOMPARE(f->DisplayedStream(), DemoRecording(2));
+        // Only the active frame zooms.
+        const QRectF plot = f->Frame(2)->PlotRect();
+        Drag(f->Frame(2), Qt::RightButton, plot.center().toPoint(), plot.center().toPoint());
+        QCOMPARE(f->ActiveTab(), 2); // pressing activates it first
+        // The close button removes the frame and its tab and renumbers the others.
+        auto* close = f->Frame(0)->findChild<QToolButton*>(QStringLiteral("CloseFrame"));
+        QVERIFY(close && close->isVisible());
+        close->click();
+        QCOMPARE(f->TabCount(), 3);
+        QCOMPARE(f->Frame(0)->objectName(), QStringLiteral("DiagFrame0"));
+        QCOMPARE(f->Frame(2)->objectName(), QStringLiteral("DiagFrame2"));
+        QCOMPARE(f->Frame(0)->Dpi(), screen); // three tabs: 3 div 2 = 1
+        f->Action(QStringLiteral("Comparsion"))->setChecked(false);
+        QCOMPARE(Settings().Comparsion(), false);
+        QVERIFY(!f->Frame(1)->Stacked());
+    }
+
+    void CropReplacesTheBlobOrLeavesIt() {
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        TDM1& dm = *f->DM();
+        const qint64 pat =
+            dm.AddPatient(P(QStringLiteral("Schnitt"), QStringLiteral("Sara"), QDate(1981, 8, 8)));
+        const QByteArray original = DemoRecording(1);
+        const qint64 c =
+            dm.InsertRecording(pat, QDate(2026, 9, 1), QTime(9, 0), original, QStringLiteral("ZUD12"));
+        f->OpenPatient(pat);
+        QVERIFY(f->OpenRecording(c));
+        QVERIFY(f->Action(QStringLiteral("Zuschneiden"))->isEnabled());
+        QVERIFY(!f->Action(QStringLiteral("Uebernehmen"))->isEnabled());
+        ChartFrame* frame = f->Frame(0);
+        auto zoomIn = [&] {
+            QTest::qWait(20);
+            const QRectF plot = frame->PlotRect();
+            Drag(frame, Qt::LeftButton,
+                 plot.topLeft().toPoint() + QPoint(plot.width() * 0.2, plot.height() * 0.5),
+                 plot.topLeft().toPoint() + QPoint(plot.width() * 0.6, plot.height() * 0.55));
+        };
+        zoomIn(); // a zoom from before is reset by the crop
+        f->Action(QStringLiteral("Zuschneiden"))->trigger();
+        QVERIFY(f->Cropping());
+        QCOMPARE(frame->ZoomState().Level, 1);
+        QVERIFY(!f->Action(QStringLiteral("Zuschneiden"))->isEnabled());
+        QVERIFY(f->Action(QStringLiteral("Uebernehmen"))->isEnabled());
+        QVERIFY(!f->RibbonBar()->isTabEnabled(
+            f->RibbonBar()->indexOf(f->RibbonBar()->Tab(QStringLiteral("TabPatienten")))));
+        QVERIFY(!f->findChild<QTabBar*>(QStringLiteral("ChartTabs"))->isVisible());
+        zoomIn();
+        QCOMPARE(frame->ZoomState().Level, 2);
+        QVERIFY(qAbs(frame->ZoomState().FY() - 1.0) < 0.02); // full height in crop mode
+        DumpScreenshot(f.get(), QStringLiteral("chart-crop"));
+        f->Action(QStringLiteral("Verwerfen"))->trigger();
+        QVERIFY(!f->Cropping());
+        QCOMPARE(dm.GetRecording(c)->Daten, original);
+        QCOMPARE(frame->ZoomState().Level, 1);
+        QVERIFY(f->RibbonBar()->isTabEnabled(
+            f->RibbonBar()->indexOf(f->RibbonBar()->Tab(QStringLiteral("TabPatienten")))));
+        QVERIFY(f->findChild<QTabBar*>(QStringLiteral("ChartTabs"))->isVisible());
+
+        f->Action(QStringLiteral("Zuschneiden"))->trigger();
+        zoomIn();
+        const Zoom z = frame->ZoomState();
+        f->Action(QStringLiteral("Uebernehmen"))->trigger();
+        const auto cut = CutStream(reinterpret_cast<const uint8_t*>(original.constData()),
+                                   size_t(original.size()), z.FX(), z.OX());
+        const QByteArray expected(reinterpret_cast<const char*>(cut.data()), qsizetype(cut.size()));
+        QVERIFY(expected.size() < original.size());
+        QCOMPARE(dm.GetRecording(c)->Daten, expected);
+        QCOMPARE(f->DisplayedStream(), expected);
+        QVERIFY(frame->Recording().Werte.size() <
+                FillArray(reinterpret_cast<const uint8_t*>(original.constData()), size_t(original.size()))
+                    .Werte.size());
+        QCOMPARE(frame->ZoomState().Level, 1);
+
+        // Raw-data export of the displayed recording.
+        const QString csv = dir->filePath(QStringLiteral("roh.csv"));
+        f->ExportRawData(csv);
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY(text.startsWith("Exportiert aus ZUD-Software am "));
+        QCOMPARE(text.count("\r\n"), text.count('\n'));
+        QVERIFY(text.count("\r\n") > qsizetype(frame->Recording().Werte.size()));
+        // A folder that cannot take the file: the German reason, no file.
+        answer.boxes.clear();
+        f->ExportRawData(dir->filePath(QStringLiteral("fehlt/roh.csv")));
+        QVERIFY(!answer.boxes.isEmpty());
+        QVERIFY(!QFile::exists(dir->filePath(QStringLiteral("fehlt/roh.csv"))));
     }
 
     void TwoWorkstationsConflictFailsAtOnce() {

@@ -126,6 +126,12 @@ public:
     void MoveRecording(qint64 counter, qint64 targetPatient);
     // A finished live measurement: a complete recording stream and the time it started.
     void AddLiveRecording(const QByteArray& stream, const QDateTime& start);
+    // "Zuschneiden", and its end with "Übernehmen" (apply) or "Verwerfen".
+    void BeginCrop();
+    void EndCrop(bool apply);
+    bool Cropping() const { return FCrop; }
+    // "Rohdaten exportieren" of the active tab; asks for the file when `file` is empty.
+    void ExportRawData(const QString& file = QString());
     // After a read-out: both lists show the last patient.
     void PatientListsChanged(qint64 lastPatient);
     void ActivateTab(int index);
@@ -182,6 +188,7 @@ private:
     void UpdateRecordingActions();
     void RefillRecordingList();
     void ShowFrames();
+    ChartFrame* NewFrame();
     ChartOptionen ChartOptions() const;
     bool DbFailure(const std::exception& e);
 
@@ -219,6 +226,7 @@ private:
     qint64 FOtherModelCounter = -1; // a recording of another model: listed, not shown, deletable
     bool FSelectingPatient = false;
     bool FSwitchingTab = false;
+    bool FCrop = false;
     TForm15* FPatDialog = nullptr;
     TForm16* FTherapist = nullptr;
     TPatAuswahl* FPatAuswahl = nullptr;

@@ -16,7 +16,12 @@
 #include "TPatAuswahl.h"
 #include "TZUD12.h"
 
+#include "Rohdaten.h"
+
 #include <QApplication>
+#include <QFileDialog>
+#include <QLocale>
+
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -25,6 +30,7 @@
 #include <QSplitter>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace zud::ui {
 
@@ -146,6 +152,10 @@ void TForm1::ConnectPatientActions() {
         }
     });
     connect(Action(QStringLiteral("Comparsion")), &QAction::toggled, this, [this] { ShowFrames(); });
+    connect(Action(QStringLiteral("Zuschneiden")), &QAction::triggered, this, &TForm1::BeginCrop);
+    connect(Action(QStringLiteral("Uebernehmen")), &QAction::triggered, this, [this] { EndCrop(true); });
+    connect(Action(QStringLiteral("Verwerfen")), &QAction::triggered, this, [this] { EndCrop(false); });
+    connect(Action(QStringLiteral("Rohdaten")), &QAction::triggered, this, [this] { ExportRawData(); });
     for (const char* name : {"Liniendiagramm", "Flaechendiagramm", "mbar", "mmHg", "GridXPlus", "GridXMinus",
                              "GridYPlus", "GridYMinus"})
         connect(Action(QString::fromLatin1(name)), &QAction::triggered, this, [this] { ShowFrames(); });
@@ -357,18 +367,142 @@ ChartOptionen TForm1::ChartOptions() const {
 }
 
 void TForm1::ShowFrames() {
-    const bool stacked = Action(QStringLiteral("Comparsion"))->isChecked();
+    const bool stacked = Action(QStringLiteral("Comparsion"))->isChecked() && !FCrop;
     const int active = ActiveTab();
+    // Stacked frames get smaller letters the more recordings are open.
+    const int screenDpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
+    const int dpi =
+        stacked ? int(std::lround(screenDpi / std::sqrt(double(std::max(TabCount(), 2) / 2)))) : screenDpi;
     for (int i = 0; i < TabCount(); ++i) {
         ChartTab& t = FTabList[size_t(i)];
         ChartOptionen o = ChartOptions();
         if (!t.remarks.isEmpty())
             o.Bemerkungen = t.remarks.split(QLatin1Char('\n'));
         t.frame->SetOptions(o, o.DruckEinheit);
-        t.frame->SetActive(stacked && i == active);
+        t.frame->SetStacked(stacked);
+        t.frame->SetActive(i == active);
+        t.frame->SetDpi(dpi);
+        t.frame->SetCrop(FCrop && i == active);
         t.frame->setVisible(stacked || i == active);
     }
-    FTabs->setVisible(TabCount() > 0);
+    FTabs->setVisible(TabCount() > 0 && !FCrop);
+}
+
+ChartFrame* TForm1::NewFrame() {
+    auto* frame = new ChartFrame(FChartArea);
+    FFrames->addWidget(frame, 1);
+    auto indexOf = [this](ChartFrame* f) {
+        for (int i = 0; i < TabCount(); ++i)
+            if (FTabList[size_t(i)].frame == f)
+                return i;
+        return -1;
+    };
+    connect(frame, &ChartFrame::Activated, this, [this, frame, indexOf] {
+        const int i = indexOf(frame);
+        if (i >= 0 && i != ActiveTab() && !FCrop)
+            ActivateTab(i);
+    });
+    connect(frame, &ChartFrame::CloseRequested, this, [this, frame, indexOf] {
+        const int i = indexOf(frame);
+        if (i < 0 || FCrop)
+            return;
+        ActivateTab(i);
+        CloseRecording();
+    });
+    return frame;
+}
+
+// ---------------------------------------------------------------- crop
+
+void TForm1::BeginCrop() {
+    const int index = ActiveTab();
+    if (index < 0 || FCrop)
+        return;
+    FCrop = true;
+    Action(QStringLiteral("Uebernehmen"))->setEnabled(true);
+    Action(QStringLiteral("Verwerfen"))->setEnabled(true);
+    Action(QStringLiteral("Zuschneiden"))->setEnabled(false);
+    for (const char* tab :
+         {"TabSonstige", "TabAnschluss", "TabDaten", "TabKommunikation", "TabUebungen", "TabPatienten"})
+        FRibbon->SetTabEnabled(QString::fromLatin1(tab), false);
+    // The crop commands live on the view tab; its other groups rest meanwhile.
+    for (const char* g : {"GroupAnsicht", "GroupGitterlinien", "GroupEinheit"})
+        FRibbon->Group(QString::fromLatin1(g))->setEnabled(false);
+    FLeftPanel->setEnabled(false);
+    ZoomReset(FTabList[size_t(index)].frame->ZoomState());
+    ShowFrames();
+}
+
+void TForm1::EndCrop(bool apply) {
+    if (!FCrop)
+        return;
+    const int index = ActiveTab();
+    ChartFrame* frame = index >= 0 ? FTabList[size_t(index)].frame : nullptr;
+    const Zoom zoom = frame ? frame->ZoomState() : Zoom{};
+    FCrop = false;
+    for (const char* tab :
+         {"TabSonstige", "TabAnschluss", "TabDaten", "TabKommunikation", "TabUebungen", "TabPatienten"})
+        FRibbon->SetTabEnabled(QString::fromLatin1(tab), true);
+    for (const char* g : {"GroupAnsicht", "GroupGitterlinien", "GroupEinheit"})
+        FRibbon->Group(QString::fromLatin1(g))->setEnabled(true);
+    UpdateGridActions();
+    FLeftPanel->setEnabled(true);
+    Action(QStringLiteral("Uebernehmen"))->setEnabled(false);
+    Action(QStringLiteral("Verwerfen"))->setEnabled(false);
+    if (frame)
+        ZoomReset(frame->ZoomState());
+    if (apply && frame && zoom.Enabled && zoom.Level > 1) {
+        const QByteArray& daten = frame->Daten();
+        const std::vector<uint8_t> cut = CutStream(reinterpret_cast<const uint8_t*>(daten.constData()),
+                                                   size_t(daten.size()), zoom.FX(), zoom.OX());
+        const QByteArray neu(reinterpret_cast<const char*>(cut.data()), qsizetype(cut.size()));
+        ChartTab& t = FTabList[size_t(index)];
+        if (t.counter < 0) {
+            FLiveRecordings.at(size_t(t.live - 1)).stream = neu;
+        } else {
+            try {
+                FDM->ReplaceRecordingData(t.counter, neu); // committed at once
+            } catch (const std::exception& e) {
+                DbFailure(e);
+                ShowFrames();
+                UpdateRecordingActions();
+                return;
+            }
+        }
+        FStream = neu;
+        frame->SetRecording(neu, frame->DbBetriebsart(), t.caption);
+    }
+    ShowFrames();
+    UpdateRecordingActions();
+}
+
+// ---------------------------------------------------------------- raw data
+
+void TForm1::ExportRawData(const QString& file) {
+    const int index = ActiveTab();
+    if (index < 0)
+        return;
+    QString path = file;
+    if (path.isEmpty()) {
+        QFileDialog d(this, QStringLiteral("ZUD"));
+        d.setAcceptMode(QFileDialog::AcceptSave);
+        d.setNameFilter(tr("CSV-Dateien (*.csv)"));
+        d.setDefaultSuffix(QStringLiteral("csv"));
+        if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+            return;
+        path = d.selectedFiles().first();
+    }
+    const ChartFrame* frame = FTabList[size_t(index)].frame;
+    RohdatenOptionen o;
+    o.Einheit = EinheitName(FSettings.DruckEinheit());
+    o.Dezimaltrenner = QLocale().decimalPoint().at(0);
+    if (!FRemarks.isEmpty())
+        o.Bemerkungen = FRemarks.split(QLatin1Char('\n'));
+    o.Datum = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    o.Uhrzeit = QLocale().toString(QTime::currentTime(), QLocale::ShortFormat);
+    QString error;
+    if (!FillFile(path, frame->Recording(), o, &error))
+        Error(error);
 }
 
 bool TForm1::OpenRecording(qint64 counter, bool singleClick) {
@@ -404,8 +538,7 @@ bool TForm1::OpenRecording(qint64 counter, bool singleClick) {
             index = active; // the active tab shows the clicked recording instead
         } else {
             ChartTab t;
-            t.frame = new ChartFrame(FChartArea);
-            FFrames->addWidget(t.frame, 1);
+            t.frame = NewFrame();
             FTabList.push_back(t);
             index = TabCount() - 1;
             FSwitchingTab = true;
@@ -464,6 +597,8 @@ void TForm1::UpdateRecordingActions() {
     Action(QStringLiteral("Messung_loeschen"))
         ->setEnabled((any && !live && !FLive) || FOtherModelCounter >= 0);
     Action(QStringLiteral("AddBem"))->setEnabled(any && !live && !FLive);
+    Action(QStringLiteral("Zuschneiden"))->setEnabled(any && !FLive && !FCrop);
+    Action(QStringLiteral("Rohdaten"))->setEnabled(any && !live && !FLive);
 }
 
 void TForm1::CloseRecording() {
@@ -595,8 +730,7 @@ void TForm1::AddLiveRecording(const QByteArray& stream, const QDateTime& start) 
     t.counter = -1;
     t.live = int(FLiveRecordings.size());
     t.caption = QStringLiteral("*Neu%1").arg(t.live);
-    t.frame = new ChartFrame(FChartArea);
-    FFrames->addWidget(t.frame, 1);
+    t.frame = NewFrame();
     const QByteArray kopf = stream.left(89);
     t.frame->SetRecording(stream, uint8_t(kopf.at(2)) + 1, t.caption);
     FTabList.push_back(t);
