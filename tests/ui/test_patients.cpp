@@ -17,6 +17,7 @@
 #include "TMessAuswahl.h"
 #include "TPatAuswahl.h"
 #include "TSplash.h"
+#include "UiTestEnv.h"
 #include "ZudApplication.h"
 
 #include <QCheckBox>
@@ -46,6 +47,8 @@
 
 using namespace zud;
 using namespace zud::ui;
+using zud::test::WriteMachine;
+using zud::test::WriteUser;
 
 namespace {
 
@@ -83,13 +86,6 @@ private:
     }
     QTimer FTimer;
 };
-
-void WriteMachine(const QString& key, const QString& value) {
-    QSettings s(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("Brelk"),
-                QStringLiteral("ZUD"));
-    s.setValue(key, value);
-    s.sync();
-}
 
 Patient P(const QString& name, const QString& vorname, const QDate& geburtstag) {
     Patient p;
@@ -148,13 +144,8 @@ private:
 
     void Fresh() {
         server.Stop();
-        dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir->isValid());
-        Settings::RedirectForTests(dir->filePath(QStringLiteral("user")),
-                                   dir->filePath(QStringLiteral("system")));
-        qputenv("ZUD_DATA_DIR", dir->filePath(QStringLiteral("data")).toLocal8Bit());
-        WriteMachine(QStringLiteral("SQLDir3"), dir->filePath(QStringLiteral("db")));
-        QDir().mkpath(dir->filePath(QStringLiteral("db")));
+        dir = zud::test::FreshProgramFolders();
+        QVERIFY(dir);
     }
 
     // The main window, logged in to a fresh embedded database.

@@ -1,6 +1,7 @@
 // The windows of the shell on the offscreen platform, against real Firebird databases.
 
 #include "FirebirdServer.h"
+#include "UiTestEnv.h"
 #if defined(ZUD_HAVE_I18N)
 #include "Localizer.h"
 #endif
@@ -35,6 +36,8 @@
 
 using namespace zud;
 using namespace zud::ui;
+using zud::test::WriteMachine;
+using zud::test::WriteUser;
 
 namespace {
 
@@ -75,20 +78,6 @@ private:
     QTimer FTimer;
 };
 
-void WriteMachine(const QString& key, const QString& value) {
-    QSettings s(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("Brelk"),
-                QStringLiteral("ZUD"));
-    s.setValue(key, value);
-    s.sync();
-}
-
-void WriteUser(const QString& key, const QString& value) {
-    QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brelk"),
-                QStringLiteral("ZUD"));
-    s.setValue(key, value);
-    s.sync();
-}
-
 QStringList ExchangeNames() {
     return {QStringLiteral("Export"), QStringLiteral("Import"), QStringLiteral("Rohdaten"),
             QStringLiteral("Backup"), QStringLiteral("Restore")};
@@ -105,13 +94,8 @@ private:
 
     void Fresh() {
         server.Stop();
-        dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir->isValid());
-        Settings::RedirectForTests(dir->filePath(QStringLiteral("user")),
-                                   dir->filePath(QStringLiteral("system")));
-        qputenv("ZUD_DATA_DIR", dir->filePath(QStringLiteral("data")).toLocal8Bit());
-        WriteMachine(QStringLiteral("SQLDir3"), dir->filePath(QStringLiteral("db")));
-        QDir().mkpath(dir->filePath(QStringLiteral("db")));
+        dir = zud::test::FreshProgramFolders();
+        QVERIFY(dir);
     }
 
     // A private server on a free loopback port, named in the machine settings.

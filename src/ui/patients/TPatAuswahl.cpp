@@ -1,6 +1,7 @@
 #include "TPatAuswahl.h"
 
 #include "Database.h"
+#include "Msg.h"
 #include "PatientModels.h"
 #include "TForm15.h"
 #include "TSplash.h"
@@ -223,9 +224,7 @@ void TPatAuswahl::Loeschen() {
 }
 
 void TPatAuswahl::DbFailure(const std::exception& e) {
-    const auto* dbe = dynamic_cast<const db::DbError*>(&e);
-    const auto* de = dynamic_cast<const DataError*>(&e);
-    Error(dbe ? db::DescribeError(*dbe) : de ? de->Message() : QString::fromUtf8(e.what()));
+    Error(Msg::Describe(e));
 }
 
 } // namespace zud::ui

@@ -1,5 +1,8 @@
 #include "Msg.h"
 
+#include "Database.h"
+#include "TDM1.h"
+
 #include <QMessageBox>
 
 namespace zud::ui::Msg {
@@ -24,6 +27,14 @@ void Info(QWidget* parent, const QString& text) {
 bool Question(QWidget* parent, const QString& text) {
     return Show(parent, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
            QMessageBox::Yes;
+}
+
+QString Describe(const std::exception& e) {
+    if (const auto* dbe = dynamic_cast<const db::DbError*>(&e))
+        return db::DescribeError(*dbe);
+    if (const auto* de = dynamic_cast<const DataError*>(&e))
+        return de->Message();
+    return QString::fromUtf8(e.what());
 }
 
 } // namespace zud::ui::Msg

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <exception>
+
 class QWidget;
 
 namespace zud::ui::Msg {
@@ -12,5 +14,7 @@ namespace zud::ui::Msg {
 void Error(QWidget* parent, const QString& text);
 void Info(QWidget* parent, const QString& text);
 bool Question(QWidget* parent, const QString& text);
+// What a failure of the database or of the data rules says in German (its message else).
+QString Describe(const std::exception& e);
 
 } // namespace zud::ui::Msg

@@ -613,17 +613,17 @@ void TForm1::DoLogout() {
     ForgetLogin(FSettings);
     Action(QStringLiteral("Logout"))->setEnabled(false);
     Action(QStringLiteral("Login"))->setEnabled(true);
+    // The exchange actions' states as they were before the tabs close.
+    FRememberedExchange.clear();
+    for (const char* name : {"Export", "Import", "Rohdaten", "Backup", "Restore"})
+        FRememberedExchange.insert(QString::fromLatin1(name), Action(QString::fromLatin1(name))->isEnabled());
     ClearPatientPanel();
     if (FDM)
         FDM->Logout();
     SetLoggedInGroups(false);
     FUserPanel->clear();
-    FRememberedExchange.clear();
-    for (const char* name : {"Export", "Import", "Rohdaten", "Backup", "Restore"}) {
-        QAction* a = Action(QString::fromLatin1(name));
-        FRememberedExchange.insert(a->objectName(), a->isEnabled());
-        a->setEnabled(false);
-    }
+    for (const char* name : {"Export", "Import", "Rohdaten", "Backup", "Restore"})
+        Action(QString::fromLatin1(name))->setEnabled(false);
     Action(QStringLiteral("ChangePW"))->setEnabled(false);
     Action(QStringLiteral("user"))->setEnabled(false);
 }

@@ -173,9 +173,7 @@ void TForm1::RetranslatePatientPanel() {
 }
 
 bool TForm1::DbFailure(const std::exception& e) {
-    const auto* dbe = dynamic_cast<const db::DbError*>(&e);
-    const auto* de = dynamic_cast<const DataError*>(&e);
-    const QString text = dbe ? db::DescribeError(*dbe) : de ? de->Message() : QString::fromUtf8(e.what());
+    const QString text = Msg::Describe(e);
     if (FDevice)
         FDevice->AddLog(text);
     Error(text);

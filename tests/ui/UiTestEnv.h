@@ -1,0 +1,44 @@
+#pragma once
+
+// Program folders and settings of the window tests: every test gets fresh per-user and
+// machine-wide settings, a data folder and an embedded database folder in its own temporary
+// folder.
+
+#include "Settings.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace zud::test {
+
+inline void WriteMachine(const QString& key, const QString& value) {
+    QSettings s(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("Brelk"),
+                QStringLiteral("ZUD"));
+    s.setValue(key, value);
+    s.sync();
+}
+
+inline void WriteUser(const QString& key, const QString& value) {
+    QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brelk"),
+                QStringLiteral("ZUD"));
+    s.setValue(key, value);
+    s.sync();
+}
+
+// A new temporary folder with the settings, the data folder and the database folder in it.
+inline std::unique_ptr<QTemporaryDir> FreshProgramFolders() {
+    auto dir = std::make_unique<QTemporaryDir>();
+    if (!dir->isValid())
+        return nullptr;
+    Settings::RedirectForTests(dir->filePath(QStringLiteral("user")),
+                               dir->filePath(QStringLiteral("system")));
+    qputenv("ZUD_DATA_DIR", dir->filePath(QStringLiteral("data")).toLocal8Bit());
+    WriteMachine(QStringLiteral("SQLDir3"), dir->filePath(QStringLiteral("db")));
+    QDir().mkpath(dir->filePath(QStringLiteral("db")));
+    return dir;
+}
+
+} // namespace zud::test
