@@ -52,6 +52,7 @@ void TMessAuswahl::Fill(TDM1& dm, qint64 patient) {
     FDM = &dm;
     FPatient = patient;
     FModel->SetRecordings(dm.ListRecordings(patient, QStringLiteral("DESC"), QStringLiteral("DESC")));
+    View->header()->setResizeContentsPrecision(100); // the widths of the first rows do
     View->header()->resizeSections(QHeaderView::ResizeToContents);
     UpdateActions();
 }

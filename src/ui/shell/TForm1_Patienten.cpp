@@ -285,6 +285,7 @@ void TForm1::RefillRecordingList() {
     }
     FRecordingModel->SetRecordings(
         FDM->ListRecordings(FCurrentPatient, FSettings.SortDate(), FSettings.SortTime()));
+    FRecordingList->header()->setResizeContentsPrecision(100); // the widths of the first rows do
     FRecordingList->header()->resizeSections(QHeaderView::ResizeToContents);
 }
 
