@@ -813,6 +813,14 @@
         <source>CSV-Dateien (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
+    <message>
+        <source>Es gibt Echtzeit-Aufnahmen, die noch nicht gespeichert sind (Anzahl: %1). Sie gehen verloren. Trotzdem fortfahren?</source>
+        <translation>Es gibt Echtzeit-Aufnahmen, die noch nicht gespeichert sind (Anzahl: %1). Sie gehen verloren. Trotzdem fortfahren?</translation>
+    </message>
+    <message>
+        <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
+        <translation>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>

@@ -813,6 +813,14 @@
         <source>CSV-Dateien (*.csv)</source>
         <translation>CSV files (*.csv)</translation>
     </message>
+    <message>
+        <source>Es gibt Echtzeit-Aufnahmen, die noch nicht gespeichert sind (Anzahl: %1). Sie gehen verloren. Trotzdem fortfahren?</source>
+        <translation>There are live recordings that have not been saved yet (number: %1). They will be lost. Continue anyway?</translation>
+    </message>
+    <message>
+        <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
+        <translation>This live recording has not been saved yet and will be lost. Close anyway?</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>

@@ -813,6 +813,14 @@
         <source>CSV-Dateien (*.csv)</source>
         <translation>Fichiers CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>Es gibt Echtzeit-Aufnahmen, die noch nicht gespeichert sind (Anzahl: %1). Sie gehen verloren. Trotzdem fortfahren?</source>
+        <translation>Des enregistrements en temps réel ne sont pas encore sauvegardés (nombre : %1). Ils seront perdus. Continuer quand même ?</translation>
+    </message>
+    <message>
+        <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
+        <translation>Cet enregistrement en temps réel n&apos;est pas encore sauvegardé et sera perdu. Fermer quand même ?</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>

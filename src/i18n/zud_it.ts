@@ -813,6 +813,14 @@
         <source>CSV-Dateien (*.csv)</source>
         <translation>File CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>Es gibt Echtzeit-Aufnahmen, die noch nicht gespeichert sind (Anzahl: %1). Sie gehen verloren. Trotzdem fortfahren?</source>
+        <translation>Ci sono registrazioni in tempo reale non ancora salvate (numero: %1). Andranno perse. Continuare comunque?</translation>
+    </message>
+    <message>
+        <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
+        <translation>Questa registrazione in tempo reale non è ancora salvata e andrà persa. Chiudere comunque?</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>

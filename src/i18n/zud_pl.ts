@@ -813,6 +813,14 @@
         <source>CSV-Dateien (*.csv)</source>
         <translation>Pliki CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>Es gibt Echtzeit-Aufnahmen, die noch nicht gespeichert sind (Anzahl: %1). Sie gehen verloren. Trotzdem fortfahren?</source>
+        <translation>Istnieją niezapisane nagrania w czasie rzeczywistym (liczba: %1). Zostaną utracone. Kontynuować mimo to?</translation>
+    </message>
+    <message>
+        <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
+        <translation>To nagranie w czasie rzeczywistym nie zostało jeszcze zapisane i zostanie utracone. Zamknąć mimo to?</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>

@@ -745,9 +745,24 @@ private slots:
         QCOMPARE(f->TabCaption(0), QStringLiteral(" Lena Live [%1,14:30:05]").arg(FormatDate(start.date())));
         QVERIFY(!f->Action(QStringLiteral("Speichern"))->isEnabled());
         QCOMPARE(f->RecordingListModel()->rowCount(), 1);
-        // Logout clears lists, menus and tabs.
         f->PatientListsChanged(pat);
         QCOMPARE(f->CurrentPatient(), pat);
+
+        // An unsaved live recording is not thrown away without asking.
+        f->AddLiveRecording(stream, start.addSecs(600));
+        QCOMPARE(f->TabCount(), 2);
+        answer.boxes.clear();
+        answer.answers = {false};
+        f->CloseRecording();
+        QCOMPARE(f->TabCount(), 2);
+        QVERIFY(answer.boxes.value(0).contains(QStringLiteral("noch nicht gespeichert")));
+        answer.answers = {false};
+        QVERIFY(!f->close());
+        QVERIFY(f->isVisible());
+        answer.answers = {true};
+        f->CloseRecording();
+        QCOMPARE(f->TabCount(), 1);
+        QVERIFY(f->close()); // nothing unsaved is left
     }
 
     void ChartFramesZoomPanAndRepaintOnce() {

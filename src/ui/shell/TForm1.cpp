@@ -314,7 +314,10 @@ void TForm1::BuildRibbon() {
     connect(Action(QStringLiteral("Update")), &QAction::triggered, this, [this] { CheckForUpdate(false); });
     connect(Action(QStringLiteral("Beenden")), &QAction::triggered, this, &QWidget::close);
     connect(Action(QStringLiteral("Login")), &QAction::triggered, this, [this] { DoLogin(); });
-    connect(Action(QStringLiteral("Logout")), &QAction::triggered, this, &TForm1::DoLogout);
+    connect(Action(QStringLiteral("Logout")), &QAction::triggered, this, [this] {
+        if (ConfirmDiscardLive())
+            DoLogout();
+    });
     connect(Action(QStringLiteral("ChangePW")), &QAction::triggered, this, &TForm1::DoChangePassword);
     connect(Action(QStringLiteral("user")), &QAction::triggered, this, &TForm1::DoUserManager);
     connect(Action(QStringLiteral("LeftPanel")), &QAction::triggered, this,
@@ -872,7 +875,7 @@ void TForm1::EmptyWorkFolder() {
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
-    if (FLive) {
+    if (FLive || !ConfirmDiscardLive()) {
         e->ignore();
         return;
     }

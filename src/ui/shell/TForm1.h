@@ -189,6 +189,9 @@ private:
     void RefillRecordingList();
     void ShowFrames();
     ChartFrame* NewFrame();
+    // True when no live recording is unsaved, or the user agrees to lose them; offers to keep
+    // them otherwise.
+    bool ConfirmDiscardLive();
     ChartOptionen ChartOptions() const;
     bool DbFailure(const std::exception& e);
 

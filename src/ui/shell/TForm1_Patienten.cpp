@@ -600,9 +600,23 @@ void TForm1::UpdateRecordingActions() {
     Action(QStringLiteral("Rohdaten"))->setEnabled(any && !live && !FLive);
 }
 
+bool TForm1::ConfirmDiscardLive() {
+    int unsaved = 0;
+    for (const ChartTab& t : FTabList)
+        unsaved += t.counter < 0;
+    return unsaved == 0 ||
+           Question(tr("Es gibt Echtzeit-Aufnahmen, die noch nicht gespeichert sind (Anzahl: %1). Sie gehen "
+                       "verloren. Trotzdem fortfahren?")
+                        .arg(unsaved));
+}
+
 void TForm1::CloseRecording() {
     const int index = ActiveTab();
     if (index < 0 || index >= TabCount())
+        return;
+    if (FTabList[size_t(index)].counter < 0 &&
+        !Question(tr("Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem "
+                     "schließen?")))
         return;
     delete FTabList[size_t(index)].frame;
     FTabList.erase(FTabList.begin() + index);
