@@ -637,6 +637,42 @@ private slots:
         QCOMPARE(shown, QStringLiteral("Gute Mitarbeit\nÜbung abgebrochen: Krämpfe"));
         QCOMPARE(dm.GetRecording(a)->Bemerkungen,
                  QStringLiteral("Gute Mitarbeit\nÜbung abgebrochen: Krämpfe"));
+        // "Löschen" in the selection window asks, deletes and closes the recording's open tab.
+        answer.answers = {true};
+        answer.handle = [&](QWidget* w) {
+            if (w != &s)
+                return false;
+            s.View->setCurrentIndex(s.Model()->index(s.Model()->RowOf(a), 0));
+            // Its question box is answered by the next tick, so the delete runs outside this one.
+            QTimer::singleShot(0, &s, [&] {
+                s.Loeschen();
+                s.reject();
+            });
+            return true;
+        };
+        f->LoadRecording();
+        QVERIFY(!dm.GetRecording(a));
+        QCOMPARE(f->TabCount(), 0);
+        QCOMPARE(f->RecordingListModel()->rowCount(), 1);
+
+        // "Patient hinzufügen" in the main window: the saved patient is current and listed.
+        TForm15& d = *f->PatientDialog();
+        answer.handle = [&](QWidget* w) {
+            if (w != &d)
+                return false;
+            d.VornameEdit->setText(QStringLiteral("Marco"));
+            d.NameEdit->setText(QStringLiteral("Bianchi"));
+            d.GeburtsdatumEdit->setText(FormatDate(QDate(1977, 3, 3)));
+            d.Action(QStringLiteral("Speichern"))->trigger();
+            return true;
+        };
+        f->Action(QStringLiteral("PatNeu"))->trigger();
+        const auto marco =
+            dm.FindPatient(QStringLiteral("Bianchi"), QStringLiteral("Marco"), QDate(1977, 3, 3));
+        QVERIFY(marco);
+        QCOMPARE(f->CurrentPatient(), *marco);
+        QVERIFY(f->PatientListModel()->RowOf(*marco) >= 0);
+        QCOMPARE(f->PatientBox()->text(), QStringLiteral("Marco, Bianchi, *03.03.1977"));
     }
 
     void DragAndDropMovesARecording() {
