@@ -150,6 +150,7 @@ struct Connection::Impl {
     QString connCharset = QStringLiteral("UTF8");
     unsigned connCharsetId = kUtf8;
     std::unique_ptr<CodePage> page;
+    std::unique_ptr<CodePage> eightBit; // the code page of the parameters, for any connection
 
     QByteArray Encode(const QString& text) const {
         if (!page) {
@@ -516,8 +517,9 @@ CodePage::CodePage(const QString& firebirdName) : FName(firebirdName.trimmed().t
         }
     }
     std::sort(FFromUnicode.begin(), FFromUnicode.end());
-    // A single-byte set reads ASCII as ASCII; anything else is none of ours.
-    for (int b = 0; b < 128; ++b) {
+    // A single-byte set reads the printable ASCII letters as themselves; anything else is none
+    // of ours.
+    for (int b = 0x20; b < 0x7F; ++b) {
         if (FToUnicode[b] != b) {
             FFromUnicode.clear();
             return;
@@ -540,7 +542,7 @@ bool CodePage::Encode(const QString& text, QByteArray* out, QChar* bad) const {
     char* o = out->data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        if (c < 0x80) {
+        if (c < 0x80 && FToUnicode[c] == c) {
             o[i] = static_cast<char>(c);
             continue;
         }
@@ -782,7 +784,12 @@ std::unique_ptr<Connection::Impl> OpenAs(const ConnectParams& p, bool create, co
 // Attaches (or creates) in UTF8, reads the database's character set and, for any other, attaches
 // again in that one: a database without a character set (NONE) in the given code page.
 std::unique_ptr<Connection::Impl> Open(const ConnectParams& p, bool create) {
+    auto eightBit = std::make_unique<CodePage>(p.codePage);
+    if (!eightBit->IsValid()) {
+        eightBit = std::make_unique<CodePage>(QStringLiteral("WIN1252"));
+    }
     auto impl = OpenAs(p, create, QStringLiteral("UTF8"));
+    impl->eightBit = std::move(eightBit);
     const auto rows = impl->Run(QStringLiteral("select RDB$CHARACTER_SET_NAME from RDB$DATABASE"), {}, true);
     QString dbCharset = rows.empty() ? QString() : rows.front().At(0).toString().trimmed().toUpper();
     if (dbCharset.isEmpty()) {
@@ -799,6 +806,7 @@ std::unique_ptr<Connection::Impl> Open(const ConnectParams& p, bool create) {
     if (target == QLatin1String("UTF8") || target == QLatin1String("UNICODE_FSS")) {
         return impl;
     }
+    eightBit = std::move(impl->eightBit);
     auto page = std::make_unique<CodePage>(target);
     if (!page->IsValid()) {
         Unsupported(target);
@@ -817,6 +825,7 @@ std::unique_ptr<Connection::Impl> Open(const ConnectParams& p, bool create) {
     impl->connCharset = target;
     impl->connCharsetId = charsetId;
     impl->page = std::move(page);
+    impl->eightBit = std::move(eightBit);
     return impl;
 }
 
@@ -840,6 +849,13 @@ QByteArray Connection::EncodeText(const QString& text) const {
 
 QString Connection::DecodeText(const QByteArray& bytes) const {
     return FImpl->Decode(bytes.constData(), bytes.size());
+}
+
+QString Connection::DecodeEightBit(const QByteArray& bytes) const {
+    if (FImpl->page) {
+        return FImpl->page->Decode(bytes);
+    }
+    return FImpl->eightBit ? FImpl->eightBit->Decode(bytes) : QString::fromLatin1(bytes);
 }
 
 std::unique_ptr<Connection> Connection::Attach(const ConnectParams& p) {

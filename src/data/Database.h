@@ -128,6 +128,9 @@ public:
     // character does not fit.
     QByteArray EncodeText(const QString& text) const;
     QString DecodeText(const QByteArray& bytes) const;
+    // 8-bit text in the connection's code page; on a UTF8 connection in the code page of the
+    // parameters (bytes that an older program wrote, e.g. remarks taken over as they were).
+    QString DecodeEightBit(const QByteArray& bytes) const;
     // Commits and detaches; while an exception unwinds it rolls back instead, so half-done work
     // never lands.
     ~Connection();

@@ -98,7 +98,7 @@ QStringList PatientFields(const Patient& p) {
 }
 
 QString RemarksText(const QByteArray& stored, const Connection& c) {
-    QString text = db::IsUtf8(stored) ? QString::fromUtf8(stored) : c.DecodeText(stored);
+    QString text = db::IsUtf8(stored) ? QString::fromUtf8(stored) : c.DecodeEightBit(stored);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return text;
 }
@@ -599,6 +599,17 @@ std::vector<Patient> TDM1::SearchPatients(const QString& text) {
         return AllPatients();
     }
     std::vector<Patient> out;
+    if (!Db().Utf8()) {
+        // No name in this database can hold a letter its character set lacks.
+        try {
+            Db().EncodeText(text);
+        } catch (const DbError& e) {
+            if (e.IsTransliterationError()) {
+                return out;
+            }
+            throw;
+        }
+    }
     if (EightBitWithoutCharset(Db())) {
         // The server cannot know which letters 8-bit text without a character set holds, so its
         // UPPER leaves ä, ö, ü, ł alone: the program compares, in any case, as in UTF8.

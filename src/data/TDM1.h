@@ -80,7 +80,8 @@ struct Recording {
     qint64 Groesse = 0; // bytes of DATEN (lists)
 };
 
-// Remarks as stored: UTF-8 when the bytes are valid UTF-8, else the database's 8-bit text; line
+// Remarks as stored: UTF-8 when the bytes are valid UTF-8, else 8-bit text in the database's
+// code page (in a UTF8 database: the location's code page, SQLCodePage3); line
 // breaks of Windows ("\r\n") read as "\n".
 QString RemarksText(const QByteArray& stored, const db::Connection& c);
 
