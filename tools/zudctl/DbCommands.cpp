@@ -263,7 +263,7 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
             return 1;
         }
         if (withRecordings) {
-            out << QCoreApplication::translate("Datenbank", "Patient %1 gelöscht, mit %2 Übungen.")
+            out << QCoreApplication::translate("Datenbank", "Patient %1 gelöscht, mit seinen Übungen (%2).")
                        .arg(id)
                        .arg(counters.size())
                 << '\n';
@@ -275,7 +275,7 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
             // Which recordings lost their patient, so that they can be moved to another one.
             out << QCoreApplication::translate(
                        "Datenbank",
-                       "Patient %1 gelöscht; %2 Übungen bleiben ohne Patient in der Datenbank: %3")
+                       "Patient %1 gelöscht; seine Übungen bleiben ohne Patient in der Datenbank (%2): %3")
                        .arg(id)
                        .arg(counters.size())
                        .arg(counters.join(QLatin1Char(',')))
