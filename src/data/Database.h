@@ -69,6 +69,8 @@ public:
     int Size() const { return static_cast<int>(FValues.size()); }
     qint64 Int(const QString& column, qint64 fallback = 0) const;
     QString Text(const QString& column) const { return (*this)[column].toString(); }
+    // The column names, shared by every row of one result.
+    const std::shared_ptr<const QStringList>& Names() const { return FNames; }
 
 private:
     std::shared_ptr<const QStringList> FNames;

@@ -31,29 +31,62 @@ QVariant Text(const QString& s) {
     return s.isEmpty() ? QVariant() : QVariant(s);
 }
 
+// Columns of a patient row, found once per result set: 10,000 rows need no name look-ups.
+enum PatientColumn {
+    kIdentifikation,
+    kNummer,
+    kName,
+    kKrankenkasse,
+    kVNummer,
+    kVorname,
+    kGeburtstag,
+    kWohnort,
+    kStrasse,
+    kPlz,
+    kGeschlecht,
+    kTelefon,
+    kFax,
+    kEmail,
+    kGroesse,
+    kGewicht,
+    kLetzterZugriff,
+    kPatientColumnCount
+};
+
 Patient ToPatient(const Row& r) {
+    static const QStringList kNamen = kPatientColumns.split(QStringLiteral(", "));
+    thread_local std::shared_ptr<const QStringList> names;
+    thread_local int at[kPatientColumnCount];
+    if (names != r.Names()) {
+        names = r.Names();
+        for (int k = 0; k < kPatientColumnCount; ++k) {
+            at[k] = names ? static_cast<int>(names->indexOf(kNamen[k])) : -1;
+        }
+    }
+    auto v = [&](PatientColumn k) { return at[k] < 0 ? QVariant() : r.At(at[k]); };
     Patient p;
-    p.Identifikation = r.Int(QStringLiteral("IDENTIFIKATION"), -1);
-    p.Nummer = r.Text(QStringLiteral("NUMMER"));
-    p.Name = r.Text(QStringLiteral("NAME"));
-    p.Krankenkasse = r.Text(QStringLiteral("KRANKENKASSE"));
-    p.VNummer = r.Text(QStringLiteral("VNUMMER"));
-    p.Vorname = r.Text(QStringLiteral("VORNAME"));
-    p.Geburtstag = r[QStringLiteral("GEBURTSTAG")].toDateTime().date();
-    p.Wohnort = r.Text(QStringLiteral("WOHNORT"));
-    p.Strasse = r.Text(QStringLiteral("STRASSE"));
-    p.Plz = r.Text(QStringLiteral("PLZ"));
-    p.Telefon = r.Text(QStringLiteral("TELEFON"));
-    p.Fax = r.Text(QStringLiteral("FAX"));
-    p.Email = r.Text(QStringLiteral("EMAIL"));
-    p.Groesse = r.Text(QStringLiteral("GROESSE"));
-    p.Gewicht = r.Text(QStringLiteral("GEWICHT"));
+    const QVariant id = v(kIdentifikation);
+    p.Identifikation = id.isValid() ? id.toLongLong() : -1;
+    p.Nummer = v(kNummer).toString();
+    p.Name = v(kName).toString();
+    p.Krankenkasse = v(kKrankenkasse).toString();
+    p.VNummer = v(kVNummer).toString();
+    p.Vorname = v(kVorname).toString();
+    p.Geburtstag = v(kGeburtstag).toDateTime().date();
+    p.Wohnort = v(kWohnort).toString();
+    p.Strasse = v(kStrasse).toString();
+    p.Plz = v(kPlz).toString();
+    p.Telefon = v(kTelefon).toString();
+    p.Fax = v(kFax).toString();
+    p.Email = v(kEmail).toString();
+    p.Groesse = v(kGroesse).toString();
+    p.Gewicht = v(kGewicht).toString();
     // NULL or below 0: not given; 2 and above read as "männlich".
-    const QVariant g = r[QStringLiteral("GESCHLECHT")];
+    const QVariant g = v(kGeschlecht);
     bool ok = false;
     const int n = g.toString().trimmed().toInt(&ok);
     p.Geschlecht = !g.isValid() || !ok || n < 0 ? -1 : std::min(n, 1);
-    p.LetzterZugriff = r[QStringLiteral("LETZTER_ZUGRIFF")].toDateTime();
+    p.LetzterZugriff = v(kLetzterZugriff).toDateTime();
     p.Geladen = PatientFields(p);
     return p;
 }
