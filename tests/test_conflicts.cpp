@@ -87,6 +87,8 @@ TEST_P(TwoWorkstations, PatientChangedOrDeletedAtTheSameTime) {
                      {QStringLiteral("Bremen"), id});
     EXPECT_TRUE(Conflicts([&] { dm->UpdatePatient(mine); }));
     EXPECT_TRUE(Conflicts([&] { dm->DeletePatient(id); }));
+    // Choosing the patient works all the same (only its access time is not set).
+    EXPECT_TRUE(dm->SelectPatient(id));
     // This connection goes on and changed nothing.
     ASSERT_TRUE(dm->GetPatient(id));
     EXPECT_TRUE(dm->GetPatient(id)->Wohnort.isEmpty());

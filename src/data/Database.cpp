@@ -150,7 +150,9 @@ struct Connection::Impl {
     QString connCharset = QStringLiteral("UTF8");
     unsigned connCharsetId = kUtf8;
     std::unique_ptr<CodePage> page;
-    std::unique_ptr<CodePage> eightBit; // the code page of the parameters, for any connection
+    // The code page of the parameters, for 8-bit bytes on any connection; made when first needed.
+    QString eightBitName = QStringLiteral("WIN1252");
+    mutable std::unique_ptr<CodePage> eightBit;
 
     QByteArray Encode(const QString& text) const {
         if (!page) {
@@ -784,12 +786,8 @@ std::unique_ptr<Connection::Impl> OpenAs(const ConnectParams& p, bool create, co
 // Attaches (or creates) in UTF8, reads the database's character set and, for any other, attaches
 // again in that one: a database without a character set (NONE) in the given code page.
 std::unique_ptr<Connection::Impl> Open(const ConnectParams& p, bool create) {
-    auto eightBit = std::make_unique<CodePage>(p.codePage);
-    if (!eightBit->IsValid()) {
-        eightBit = std::make_unique<CodePage>(QStringLiteral("WIN1252"));
-    }
     auto impl = OpenAs(p, create, QStringLiteral("UTF8"));
-    impl->eightBit = std::move(eightBit);
+    impl->eightBitName = p.codePage;
     const auto rows = impl->Run(QStringLiteral("select RDB$CHARACTER_SET_NAME from RDB$DATABASE"), {}, true);
     QString dbCharset = rows.empty() ? QString() : rows.front().At(0).toString().trimmed().toUpper();
     if (dbCharset.isEmpty()) {
@@ -806,7 +804,6 @@ std::unique_ptr<Connection::Impl> Open(const ConnectParams& p, bool create) {
     if (target == QLatin1String("UTF8") || target == QLatin1String("UNICODE_FSS")) {
         return impl;
     }
-    eightBit = std::move(impl->eightBit);
     auto page = std::make_unique<CodePage>(target);
     if (!page->IsValid()) {
         Unsupported(target);
@@ -825,7 +822,7 @@ std::unique_ptr<Connection::Impl> Open(const ConnectParams& p, bool create) {
     impl->connCharset = target;
     impl->connCharsetId = charsetId;
     impl->page = std::move(page);
-    impl->eightBit = std::move(eightBit);
+    impl->eightBitName = p.codePage;
     return impl;
 }
 
@@ -855,7 +852,13 @@ QString Connection::DecodeEightBit(const QByteArray& bytes) const {
     if (FImpl->page) {
         return FImpl->page->Decode(bytes);
     }
-    return FImpl->eightBit ? FImpl->eightBit->Decode(bytes) : QString::fromLatin1(bytes);
+    if (!FImpl->eightBit) {
+        FImpl->eightBit = std::make_unique<CodePage>(FImpl->eightBitName);
+        if (!FImpl->eightBit->IsValid()) {
+            FImpl->eightBit = std::make_unique<CodePage>(QStringLiteral("WIN1252"));
+        }
+    }
+    return FImpl->eightBit->IsValid() ? FImpl->eightBit->Decode(bytes) : QString::fromLatin1(bytes);
 }
 
 std::unique_ptr<Connection> Connection::Attach(const ConnectParams& p) {
