@@ -737,3 +737,146 @@ TEST_P(ZudctlDb, NoPermissionOnTheDataOrTheLockFolder) {
     std::tie(rc, err) = asNobody(open + QStringLiteral("/lock"));
     EXPECT_EQ(rc, 0) << err.toStdString();
 }
+
+// Editing and deleting patients and the remarks of recordings, as clinic IT does it.
+TEST_P(ZudctlDb, EditDeletePatientsAndRemarks) {
+    dm.reset();
+    auto add = [&](const QString& name, const QString& vorname, const QString& geburt) {
+        const Ctl r = Run({QStringLiteral("add-patient"), QStringLiteral("--name"), name,
+                           QStringLiteral("--vorname"), vorname, QStringLiteral("--geburtstag"), geburt});
+        EXPECT_EQ(r.rc, 0) << r.err.toStdString();
+        return r.out.trimmed();
+    };
+    const QString id = add(QStringLiteral("O'Hara"), QStringLiteral("Zoë"), QStringLiteral("1961-02-03"));
+    const QString id2 = add(QStringLiteral("Zweite"), QStringLiteral("B"), QStringLiteral("1970-01-01"));
+    const QString id3 = add(QStringLiteral("Dritte"), QStringLiteral("C"), QStringLiteral("1971-01-01"));
+    const QString file = dir.filePath(QStringLiteral("rec.hdf"));
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(Stream(6, 2000));
+    f.close();
+    auto store = [&](const QString& patient, const QString& time) {
+        const Ctl r = Run({QStringLiteral("store"), patient, file, QStringLiteral("--date"),
+                           QStringLiteral("2026-11-04"), QStringLiteral("--time"), time});
+        EXPECT_EQ(r.rc, 0) << r.err.toStdString();
+        return r.out.trimmed();
+    };
+    const QString c1 = store(id, QStringLiteral("10:00:00"));
+    const QString c2 = store(id, QStringLiteral("11:00:00"));
+    const QString c3 = store(id2, QStringLiteral("12:00:00"));
+
+    // Only the given fields change.
+    Ctl r = Run({QStringLiteral("edit-patient"), id, QStringLiteral("--vorname"),
+                 QStringLiteral("Zoë; Marie"), QStringLiteral("--nummer"), QStringLiteral("P-18")});
+    ASSERT_EQ(r.rc, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, id + QStringLiteral(";O'Hara;\"Zoë; Marie\";1961-02-03\n"));
+    r = Run(
+        {QStringLiteral("edit-patient"), id, QStringLiteral("--geburtstag"), QStringLiteral("1962-03-04")});
+    ASSERT_EQ(r.rc, 0) << r.err.toStdString();
+    EXPECT_EQ(Run({QStringLiteral("patients"), QStringLiteral("--search"), QStringLiteral("hara")}).out,
+              id + QStringLiteral(";O'Hara;\"Zoë; Marie\";1962-03-04\n"));
+    // The dialog's checks: mandatory fields, birth dates 1900 to today (today counts as none),
+    // field widths; nothing changes then.
+    const QString today = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    const struct {
+        QStringList args;
+        QString err;
+    } refused[] = {
+        {{QStringLiteral("--name"), QString()},
+         QStringLiteral("Fehler: Die fettgedruckten Felder sind Pflichtfelder!\n")},
+        {{QStringLiteral("--vorname"), QString()},
+         QStringLiteral("Fehler: Die fettgedruckten Felder sind Pflichtfelder!\n")},
+        {{QStringLiteral("--geburtstag"), today},
+         QStringLiteral("Fehler: Die fettgedruckten Felder sind Pflichtfelder!\n")},
+        {{QStringLiteral("--geburtstag"), QStringLiteral("1899-12-31")},
+         QStringLiteral("Fehler: Das Geburtsdatum muss zwischen dem 01.01.1900 und heute liegen!\n")},
+        {{QStringLiteral("--geburtstag"),
+          QDate::currentDate().addDays(1).toString(QStringLiteral("yyyy-MM-dd"))},
+         QStringLiteral("Fehler: Das Geburtsdatum muss zwischen dem 01.01.1900 und heute liegen!\n")},
+        {{QStringLiteral("--name"), QString(51, QLatin1Char('N'))},
+         QStringLiteral("Fehler: Der Text im Feld „Name“ ist länger als 50 Zeichen.\n")},
+        {{QStringLiteral("--nummer"), QString(21, QLatin1Char('9'))},
+         QStringLiteral("Fehler: Der Text im Feld „Patienten-ID“ ist länger als 20 Zeichen.\n")},
+    };
+    for (const auto& c : refused) {
+        r = Run(QStringList{QStringLiteral("edit-patient"), id} + c.args);
+        EXPECT_EQ(r.rc, 1) << c.args.join(' ').toStdString();
+        EXPECT_EQ(r.err, c.err);
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    EXPECT_EQ(Run({QStringLiteral("patients"), QStringLiteral("--search"), QStringLiteral("hara")}).out,
+              id + QStringLiteral(";O'Hara;\"Zoë; Marie\";1962-03-04\n"));
+    // An edit may make two patients equal (the duplicate test is for new patients).
+    r = Run({QStringLiteral("edit-patient"), id3, QStringLiteral("--name"), QStringLiteral("Zweite"),
+             QStringLiteral("--vorname"), QStringLiteral("B"), QStringLiteral("--geburtstag"),
+             QStringLiteral("1970-01-01")});
+    EXPECT_EQ(r.rc, 0) << r.err.toStdString();
+    r = Run({QStringLiteral("edit-patient"), QStringLiteral("99999"), QStringLiteral("--name"),
+             QStringLiteral("X")});
+    EXPECT_EQ(r.rc, 1);
+    EXPECT_EQ(r.err, QStringLiteral("Patient nicht gefunden: 99999\n"));
+    for (const QStringList& bad :
+         {QStringList{QStringLiteral("edit-patient"), id}, QStringList{QStringLiteral("edit-patient")},
+          QStringList{QStringLiteral("edit-patient"), QStringLiteral("x"), QStringLiteral("--name"),
+                      QStringLiteral("A")},
+          QStringList{QStringLiteral("edit-patient"), id, QStringLiteral("--geburtstag"),
+                      QStringLiteral("04.03.1962")},
+          QStringList{QStringLiteral("edit-patient"), id, QStringLiteral("--device"), QStringLiteral("X")},
+          QStringList{QStringLiteral("edit-patient"), id, QStringLiteral("--with-recordings")},
+          QStringList{QStringLiteral("remarks")},
+          QStringList{QStringLiteral("remarks"), c1, QStringLiteral("a"), QStringLiteral("b")},
+          QStringList{QStringLiteral("remarks"), QStringLiteral("x")},
+          QStringList{QStringLiteral("delete-patient")},
+          QStringList{QStringLiteral("delete-patient"), QStringLiteral("x")},
+          QStringList{QStringLiteral("delete-patient"), id, id2},
+          QStringList{QStringLiteral("delete-patient"), id, QStringLiteral("--name"), QStringLiteral("A")}}) {
+        r = Run(bad);
+        EXPECT_EQ(r.rc, 2) << bad.join(' ').toStdString();
+        EXPECT_TRUE(r.err.startsWith(QStringLiteral("zudctl: "))) << r.err.toStdString();
+    }
+
+    // Remarks: printed, set, cleared.
+    r = Run({QStringLiteral("remarks"), c1});
+    EXPECT_EQ(r.rc, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_EQ(
+        Run({QStringLiteral("remarks"), c1, QStringLiteral("Gut mitgearbeitet.\nÜbung wiederholen; „bald“")})
+            .rc,
+        0);
+    r = Run({QStringLiteral("remarks"), c1});
+    EXPECT_EQ(r.out, QStringLiteral("Gut mitgearbeitet.\nÜbung wiederholen; „bald“\n"));
+    EXPECT_TRUE(Run({QStringLiteral("remarks"), c2}).out.isEmpty());
+    EXPECT_EQ(Run({QStringLiteral("remarks"), c2, QStringLiteral("zweite")}).rc, 0);
+    EXPECT_EQ(Run({QStringLiteral("remarks"), c2, QString()}).rc, 0);
+    EXPECT_TRUE(Run({QStringLiteral("remarks"), c2}).out.isEmpty());
+    r = Run({QStringLiteral("remarks"), QStringLiteral("99999")});
+    EXPECT_EQ(r.rc, 1);
+    EXPECT_EQ(r.err, QStringLiteral("Übung nicht gefunden: 99999\n"));
+    EXPECT_EQ(Run({QStringLiteral("remarks"), QStringLiteral("99999"), QStringLiteral("x")}).rc, 1);
+
+    // Deleting keeps the recordings and names them; with --with-recordings they go too.
+    r = Run({QStringLiteral("delete-patient"), id});
+    ASSERT_EQ(r.rc, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out,
+              QStringLiteral("Patient %1 gelöscht; seine Übungen bleiben ohne Patient in der Datenbank (2): "
+                             "%2,%3\n")
+                  .arg(id, c1, c2));
+    EXPECT_TRUE(
+        Run({QStringLiteral("patients"), QStringLiteral("--search"), QStringLiteral("hara")}).out.isEmpty());
+    EXPECT_EQ(Run({QStringLiteral("remarks"), c1}).out,
+              QStringLiteral("Gut mitgearbeitet.\nÜbung wiederholen; „bald“\n"));
+    EXPECT_EQ(Run({QStringLiteral("move"), c1, id2}).rc, 0); // an orphan finds a new patient
+    r = Run({QStringLiteral("delete-patient"), id});
+    EXPECT_EQ(r.rc, 1);
+    EXPECT_EQ(r.err, QStringLiteral("Patient nicht gefunden: %1\n").arg(id));
+    r = Run({QStringLiteral("delete-patient"), id2, QStringLiteral("--with-recordings")});
+    ASSERT_EQ(r.rc, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("Patient %1 gelöscht, mit seinen Übungen (2).\n").arg(id2));
+    const QString back = dir.filePath(QStringLiteral("back.hdf"));
+    EXPECT_EQ(Run({QStringLiteral("fetch"), c1, back}).rc, 1);
+    EXPECT_EQ(Run({QStringLiteral("fetch"), c3, back}).rc, 1);
+    EXPECT_EQ(Run({QStringLiteral("fetch"), c2, back}).rc, 0); // the first patient's other orphan stays
+    r = Run({QStringLiteral("delete-patient"), id3});
+    EXPECT_EQ(r.out, QStringLiteral("Patient %1 gelöscht; er hatte keine Übungen.\n").arg(id3));
+    EXPECT_TRUE(Run({QStringLiteral("patients")}).out.isEmpty());
+}

@@ -50,6 +50,8 @@ TEST_F(SettingsTest, DefaultsAndReadRules) {
         EXPECT_EQ(s.SQLServer3(), QStringLiteral("EMBEDDED"));
         EXPECT_EQ(s.RemoteServicePort3(), QStringLiteral("3052"));
         EXPECT_EQ(s.RemoteServicePort(), QStringLiteral("3050"));
+        EXPECT_EQ(s.SQLCodePage3(), QStringLiteral("WIN1252"));
+        EXPECT_EQ(DbLocation::FromSettings(s).codePage, QStringLiteral("WIN1252"));
         EXPECT_TRUE(s.SQLDir3().endsWith(QStringLiteral("/DB/")));
         EXPECT_FALSE(s.UserControl());
         EXPECT_EQ(s.Baudrate(), 460800);
@@ -65,6 +67,7 @@ TEST_F(SettingsTest, DefaultsAndReadRules) {
     }
     Machine(QStringLiteral("UserControl"), QStringLiteral("7")); // any non-zero number
     Machine(QStringLiteral("SQLServer3"), QStringLiteral("none"));
+    Machine(QStringLiteral("SQLCodePage3"), QStringLiteral(" win1250 "));
     User(QStringLiteral("Baudrate"), QStringLiteral("schnell")); // unreadable: default
     User(QStringLiteral("GridLinesX"), QStringLiteral(" 12 "));
     User(QStringLiteral("MoveConfirm"), QStringLiteral("0"));
@@ -72,6 +75,8 @@ TEST_F(SettingsTest, DefaultsAndReadRules) {
     User(QStringLiteral("SortTime"), QStringLiteral("abwärts"));
     Settings s;
     EXPECT_TRUE(s.UserControl());
+    EXPECT_EQ(s.SQLCodePage3(), QStringLiteral("WIN1250"));
+    EXPECT_EQ(DbLocation::FromSettings(s).codePage, QStringLiteral("WIN1250"));
     EXPECT_EQ(s.Baudrate(), 460800);
     EXPECT_EQ(s.GridLinesX(), 12);
     EXPECT_FALSE(s.MoveConfirm());

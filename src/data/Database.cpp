@@ -5,6 +5,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QStringDecoder>
+
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cerrno>
@@ -18,7 +21,9 @@ namespace zud::db {
 namespace {
 
 constexpr unsigned kDialect = 1;
-constexpr unsigned kUtf8 = 4; // character set id
+// Character set ids.
+constexpr unsigned kOctets = 1;
+constexpr unsigned kUtf8 = 4;
 
 IMaster* Master() {
     static IMaster* m = fb_get_master_interface();
@@ -83,6 +88,31 @@ QByteArray Bytes(const QString& s) {
     return s.toUtf8();
 }
 
+// The converter's name of a Firebird single-byte character set; empty when there is none.
+QByteArray ConverterName(const QString& firebird) {
+    const QString n = firebird.trimmed().toUpper();
+    static const QRegularExpression kWin(QStringLiteral("^WIN(125[0-8])$"));
+    static const QRegularExpression kIso(QStringLiteral("^ISO8859_([1-9]|1[3-5])$"));
+    static const QRegularExpression kDos(QStringLiteral("^DOS(437|737|775|850|852|857|858|860|861|862|863|"
+                                                        "864|865|866|869)$"));
+    if (const auto m = kWin.match(n); m.hasMatch()) {
+        return "windows-" + m.captured(1).toLatin1();
+    }
+    if (const auto m = kIso.match(n); m.hasMatch()) {
+        return "ISO-8859-" + m.captured(1).toLatin1();
+    }
+    if (const auto m = kDos.match(n); m.hasMatch()) {
+        return "IBM" + m.captured(1).toLatin1();
+    }
+    if (n == QLatin1String("KOI8R")) {
+        return "KOI8-R";
+    }
+    if (n == QLatin1String("KOI8U")) {
+        return "KOI8-U";
+    }
+    return {};
+}
+
 // ISC timestamps: days since 17 Nov 1858 and 1/10000 s since midnight.
 ISC_TIMESTAMP ToIsc(const QDateTime& dt) {
     const QDate base(1858, 11, 17);
@@ -115,6 +145,34 @@ struct Connection::Impl {
     IAttachment* att = nullptr;
     ITransaction* tra = nullptr;
     bool rollback = false; // finish by rolling back (an exception unwinds)
+    // The database's character set and the connection's; `page` converts for an 8-bit one.
+    QString dbCharset = QStringLiteral("UTF8");
+    QString connCharset = QStringLiteral("UTF8");
+    unsigned connCharsetId = kUtf8;
+    std::unique_ptr<CodePage> page;
+    // The code page of the parameters, for 8-bit bytes on any connection; made when first needed.
+    QString eightBitName = QStringLiteral("WIN1252");
+    mutable std::unique_ptr<CodePage> eightBit;
+
+    QByteArray Encode(const QString& text) const {
+        if (!page) {
+            return text.toUtf8();
+        }
+        QByteArray out;
+        QChar bad;
+        if (!page->Encode(text, &out, &bad)) {
+            throw DbError(QStringLiteral("Cannot transliterate character between character sets: "
+                                         "\"%1\" (U+%2) does not exist in %3")
+                              .arg(bad)
+                              .arg(bad.unicode(), 4, 16, QLatin1Char('0'))
+                              .arg(page->Name()),
+                          -802, isc_arith_except, {isc_arith_except, isc_transliteration_failed});
+        }
+        return out;
+    }
+    QString Decode(const char* data, qsizetype n) const {
+        return page ? page->Decode(QByteArray::fromRawData(data, n)) : QString::fromUtf8(data, n);
+    }
 
     ~Impl() {
         Status st;
@@ -187,10 +245,12 @@ struct Connection::Impl {
         return id;
     }
 
-    std::vector<Row> Run(const QString& sql, const QVariantList& params, bool wantRows);
+    std::vector<Row> Run(const QString& sql, const QVariantList& params, bool wantRows,
+                         qint64* affected = nullptr);
 };
 
-std::vector<Row> Connection::Impl::Run(const QString& sql, const QVariantList& params, bool wantRows) {
+std::vector<Row> Connection::Impl::Run(const QString& sql, const QVariantList& params, bool wantRows,
+                                       qint64* affected) {
     if (!att || !tra) {
         NotConnected();
     }
@@ -215,7 +275,7 @@ std::vector<Row> Connection::Impl::Run(const QString& sql, const QVariantList& p
         }
     };
     try {
-        const QByteArray text = Bytes(sql);
+        const QByteArray text = Encode(sql);
         stmt = att->prepare(&st.w, tra, 0, text.constData(), kDialect, IStatement::PREPARE_PREFETCH_METADATA);
 
         // Input message: every parameter in a type we can fill, the server converts.
@@ -243,10 +303,12 @@ std::vector<Row> Connection::Impl::Run(const QString& sql, const QVariantList& p
                        v.typeId() == QMetaType::UInt || v.typeId() == QMetaType::ULongLong) {
                 SetFixed(&st.w, b.get(), i, SQL_INT64, sizeof(qint64));
             } else {
-                texts[i] = v.toString().toUtf8();
+                // Bytes go in as they are; texts in the connection's character set.
+                const bool raw = v.typeId() == QMetaType::QByteArray;
+                texts[i] = raw ? v.toByteArray() : Encode(v.toString());
                 b->setType(&st.w, i, SQL_VARYING + 1);
                 b->setLength(&st.w, i, static_cast<unsigned>(std::max<qsizetype>(texts[i].size(), 1)));
-                b->setCharSet(&st.w, i, kUtf8);
+                b->setCharSet(&st.w, i, raw ? kOctets : connCharsetId);
                 b->setScale(&st.w, i, 0);
             }
         }
@@ -296,6 +358,9 @@ std::vector<Row> Connection::Impl::Run(const QString& sql, const QVariantList& p
         const unsigned nOut = produced->getCount(&st.w);
         if (!wantRows || nOut == 0) {
             stmt->execute(&st.w, tra, inMeta, inBuf.data(), nullptr, nullptr);
+            if (affected) {
+                *affected = static_cast<qint64>(stmt->getAffectedRecords(&st.w));
+            }
             cleanup();
             return rows;
         }
@@ -325,20 +390,25 @@ std::vector<Row> Connection::Impl::Run(const QString& sql, const QVariantList& p
                 break;
             case SQL_TEXT:
             case SQL_VARYING:
+                // Bytes (OCTETS) stay bytes; texts come in the connection's character set.
                 ob->setType(&st.w, i, SQL_VARYING + 1);
-                ob->setCharSet(&st.w, i, kUtf8);
+                ob->setCharSet(&st.w, i, produced->getCharSet(&st.w, i) == kOctets ? kOctets : connCharsetId);
                 break;
             case SQL_BLOB:
                 SetFixed(&st.w, ob.get(), i, SQL_BLOB, sizeof(ISC_QUAD));
                 break;
             default:
                 ob->setType(&st.w, i, SQL_VARYING + 1);
-                ob->setCharSet(&st.w, i, kUtf8);
+                ob->setCharSet(&st.w, i, connCharsetId);
                 ob->setLength(&st.w, i, 64);
                 break;
             }
         }
         outMeta = ob->getMetadata(&st.w);
+        std::vector<bool> octets(nOut);
+        for (unsigned i = 0; i < nOut; ++i) {
+            octets[i] = outMeta->getCharSet(&st.w, i) == kOctets;
+        }
         std::vector<unsigned char> outBuf(outMeta->getMessageLength(&st.w), 0);
         rs = stmt->openCursor(&st.w, tra, inMeta, inBuf.data(), outMeta, 0);
         while (rs->fetchNext(&st.w, outBuf.data()) == IStatus::RESULT_OK) {
@@ -380,7 +450,12 @@ std::vector<Row> Connection::Impl::Run(const QString& sql, const QVariantList& p
                 default: {
                     unsigned short len;
                     std::memcpy(&len, data, sizeof len);
-                    values.append(QString::fromUtf8(reinterpret_cast<const char*>(data + sizeof len), len));
+                    const char* text = reinterpret_cast<const char*>(data + sizeof len);
+                    if (octets[i]) {
+                        values.append(QByteArray(text, len));
+                    } else {
+                        values.append(Decode(text, len));
+                    }
                     break;
                 }
                 }
@@ -404,7 +479,130 @@ bool DbError::Has(long gdscode) const {
     return FGdsCode == gdscode || std::find(FCodes.begin(), FCodes.end(), gdscode) != FCodes.end();
 }
 
-namespace {} // namespace
+DbError ChangedElsewhere(const QString& what) {
+    return DbError(QStringLiteral("update conflicts with concurrent update: %1").arg(what), -913,
+                   isc_deadlock, {isc_deadlock, isc_update_conflict});
+}
+
+// ---------------------------------------------------------------- character sets
+
+CodePage::CodePage(const QString& firebirdName) : FName(firebirdName.trimmed().toUpper()) {
+    const QByteArray converter = ConverterName(FName);
+    if (converter.isEmpty()) {
+        return;
+    }
+    QStringDecoder probe(converter.constData());
+    if (!probe.isValid()) {
+        return;
+    }
+    bool used[256] = {};
+    bool defined[256] = {};
+    for (int b = 0; b < 256; ++b) {
+        QStringDecoder d(converter.constData());
+        const QString c = d.decode(QByteArray(1, static_cast<char>(b)));
+        if (c.size() == 1 && c[0] != QChar::ReplacementCharacter && !d.hasError()) {
+            FToUnicode[b] = c[0].unicode();
+            defined[b] = true;
+            if (c[0].unicode() < 256) {
+                used[c[0].unicode()] = true;
+            }
+        }
+    }
+    for (int b = 0; b < 256; ++b) {
+        if (!defined[b]) {
+            FToUnicode[b] = used[b] ? char16_t(QChar::ReplacementCharacter) : char16_t(b);
+        }
+    }
+    for (int b = 0; b < 256; ++b) {
+        if (FToUnicode[b] != QChar::ReplacementCharacter) {
+            FFromUnicode.emplace_back(FToUnicode[b], static_cast<unsigned char>(b));
+        }
+    }
+    std::sort(FFromUnicode.begin(), FFromUnicode.end());
+    // A single-byte set reads the printable ASCII letters as themselves; anything else is none
+    // of ours.
+    for (int b = 0x20; b < 0x7F; ++b) {
+        if (FToUnicode[b] != b) {
+            FFromUnicode.clear();
+            return;
+        }
+    }
+    FValid = true;
+}
+
+QString CodePage::Decode(const QByteArray& bytes) const {
+    QString s(bytes.size(), Qt::Uninitialized);
+    QChar* out = s.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        out[i] = QChar(FToUnicode[static_cast<unsigned char>(bytes[i])]);
+    }
+    return s;
+}
+
+bool CodePage::Encode(const QString& text, QByteArray* out, QChar* bad) const {
+    out->resize(text.size());
+    char* o = out->data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80 && FToUnicode[c] == c) {
+            o[i] = static_cast<char>(c);
+            continue;
+        }
+        const auto it = std::lower_bound(FFromUnicode.begin(), FFromUnicode.end(), c,
+                                         [](const auto& e, char16_t v) { return e.first < v; });
+        if (it == FFromUnicode.end() || it->first != c) {
+            if (bad) {
+                *bad = text[i];
+            }
+            out->clear();
+            return false;
+        }
+        o[i] = static_cast<char>(it->second);
+    }
+    return true;
+}
+
+bool IsUtf8(const QByteArray& bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int len;
+        char32_t cp;
+        if (c >= 0xC2 && c <= 0xDF) {
+            len = 2;
+            cp = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            len = 3;
+            cp = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            len = 4;
+            cp = c & 0x07;
+        } else {
+            return false;
+        }
+        if (i + len > n) {
+            return false;
+        }
+        for (int k = 1; k < len; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80) {
+                return false;
+            }
+            cp = (cp << 6) | (p[i + k] & 0x3F);
+        }
+        // Overlong forms, surrogates and numbers beyond Unicode are no UTF-8.
+        if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+            (cp >= 0xD800 && cp <= 0xDFFF)) {
+            return false;
+        }
+        i += len;
+    }
+    return true;
+}
 
 QString DescribeError(const DbError& e) {
     long os = e.OsError();
@@ -422,8 +620,23 @@ QString DescribeError(const DbError& e) {
         }
     }
     QString what;
-    if (e.Has(isc_network_error) || e.Has(isc_net_connect_err) || e.Has(isc_net_read_err) ||
-        e.Has(isc_net_write_err) || e.Has(isc_conn_lost)) {
+    if (e.IsUpdateConflict()) {
+        what = QCoreApplication::translate(
+            "Datenbank",
+            "Der Datensatz wird gerade an einem anderen Arbeitsplatz bearbeitet oder wurde dort soeben "
+            "geändert. Ihre Änderung wurde nicht gespeichert. Bitte laden Sie die Liste neu und versuchen "
+            "Sie es noch einmal.");
+    } else if (e.IsTransliterationError()) {
+        what = QCoreApplication::translate(
+            "Datenbank",
+            "Ein Text enthält ein Zeichen, das der Zeichensatz dieser Datenbank nicht speichern kann. "
+            "Ersetzen Sie das Zeichen und versuchen Sie es noch einmal.");
+    } else if (e.Has(isc_charset_not_found)) {
+        what = QCoreApplication::translate(
+            "Datenbank",
+            "Der Zeichensatz der Datenbank oder der Einstellung SQLCodePage3 wird nicht unterstützt.");
+    } else if (e.Has(isc_network_error) || e.Has(isc_net_connect_err) || e.Has(isc_net_read_err) ||
+               e.Has(isc_net_write_err) || e.Has(isc_conn_lost)) {
         what = QCoreApplication::translate(
             "Datenbank", "Der Datenbankserver ist nicht erreichbar. Prüfen Sie, ob der Server läuft und ob "
                          "Servername und Port (SQLServer3, RemoteServicePort3) stimmen.");
@@ -469,11 +682,6 @@ QString DescribeError(const DbError& e) {
     } else if (e.Has(isc_string_truncation) || e.Has(isc_arith_except)) {
         what = QCoreApplication::translate("Datenbank",
                                            "Ein Text ist länger, als sein Feld in der Datenbank erlaubt.");
-    } else if (e.IsUpdateConflict()) {
-        what = QCoreApplication::translate(
-            "Datenbank",
-            "Der Datensatz wurde gleichzeitig an einem anderen Arbeitsplatz geändert. Die Daten werden "
-            "neu geladen; bitte wiederholen Sie den Vorgang.");
     } else if (e.IsRoleError()) {
         what = QCoreApplication::translate("Datenbank",
                                            "Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.");
@@ -523,7 +731,7 @@ bool Connection::IsOpen() const {
 
 namespace {
 
-std::unique_ptr<Connection::Impl> Open(const ConnectParams& p, bool create) {
+std::unique_ptr<Connection::Impl> OpenAs(const ConnectParams& p, bool create, const QString& charset) {
     Status st;
     auto impl = std::make_unique<Connection::Impl>();
     IXpbBuilder* dpb = nullptr;
@@ -536,10 +744,12 @@ std::unique_ptr<Connection::Impl> Open(const ConnectParams& p, bool create) {
         if (!p.role.isEmpty()) {
             dpb->insertString(&st.w, isc_dpb_sql_role_name, Bytes(p.role).constData());
         }
-        dpb->insertString(&st.w, isc_dpb_lc_ctype, "UTF8");
+        dpb->insertString(&st.w, isc_dpb_lc_ctype, charset.toLatin1().constData());
         if (create) {
             dpb->insertInt(&st.w, isc_dpb_sql_dialect, 1);
-            dpb->insertString(&st.w, isc_dpb_set_db_charset, "UTF8");
+            if (!p.createCharset.isEmpty()) {
+                dpb->insertString(&st.w, isc_dpb_set_db_charset, p.createCharset.toLatin1().constData());
+            }
             dpb->insertInt(&st.w, isc_dpb_page_size, 8192);
         }
         prov = Master()->getDispatcher();
@@ -568,7 +778,88 @@ std::unique_ptr<Connection::Impl> Open(const ConnectParams& p, bool create) {
     return impl;
 }
 
+[[noreturn]] void Unsupported(const QString& name) {
+    throw DbError(QStringLiteral("character set %1 is not supported for 8-bit text").arg(name), -204,
+                  isc_charset_not_found, {isc_charset_not_found});
+}
+
+// Attaches (or creates) in UTF8, reads the database's character set and, for any other, attaches
+// again in that one: a database without a character set (NONE) in the given code page.
+std::unique_ptr<Connection::Impl> Open(const ConnectParams& p, bool create) {
+    auto impl = OpenAs(p, create, QStringLiteral("UTF8"));
+    impl->eightBitName = p.codePage;
+    const auto rows = impl->Run(QStringLiteral("select RDB$CHARACTER_SET_NAME from RDB$DATABASE"), {}, true);
+    QString dbCharset = rows.empty() ? QString() : rows.front().At(0).toString().trimmed().toUpper();
+    if (dbCharset.isEmpty()) {
+        dbCharset = QStringLiteral("NONE");
+    }
+    impl->dbCharset = dbCharset;
+    QString target = dbCharset;
+    if (dbCharset == QLatin1String("NONE") || dbCharset == QLatin1String("OCTETS")) {
+        target = p.codePage.trimmed().toUpper();
+        if (target.isEmpty()) {
+            target = QStringLiteral("WIN1252");
+        }
+    }
+    if (target == QLatin1String("UTF8") || target == QLatin1String("UNICODE_FSS")) {
+        return impl;
+    }
+    auto page = std::make_unique<CodePage>(target);
+    if (!page->IsValid()) {
+        Unsupported(target);
+    }
+    const auto id =
+        impl->Run(QStringLiteral(
+                      "select RDB$CHARACTER_SET_ID from RDB$CHARACTER_SETS where RDB$CHARACTER_SET_NAME = ?"),
+                  {target}, true);
+    if (id.empty()) {
+        Unsupported(target);
+    }
+    const auto charsetId = static_cast<unsigned>(id.front().At(0).toLongLong());
+    impl.reset(); // commits and detaches
+    impl = OpenAs(p, false, target);
+    impl->dbCharset = dbCharset;
+    impl->connCharset = target;
+    impl->connCharsetId = charsetId;
+    impl->page = std::move(page);
+    impl->eightBitName = p.codePage;
+    return impl;
+}
+
 } // namespace
+
+const QString& Connection::DatabaseCharset() const {
+    return FImpl->dbCharset;
+}
+
+const QString& Connection::ConnectionCharset() const {
+    return FImpl->connCharset;
+}
+
+bool Connection::Utf8() const {
+    return !FImpl->page;
+}
+
+QByteArray Connection::EncodeText(const QString& text) const {
+    return FImpl->Encode(text);
+}
+
+QString Connection::DecodeText(const QByteArray& bytes) const {
+    return FImpl->Decode(bytes.constData(), bytes.size());
+}
+
+QString Connection::DecodeEightBit(const QByteArray& bytes) const {
+    if (FImpl->page) {
+        return FImpl->page->Decode(bytes);
+    }
+    if (!FImpl->eightBit) {
+        FImpl->eightBit = std::make_unique<CodePage>(FImpl->eightBitName);
+        if (!FImpl->eightBit->IsValid()) {
+            FImpl->eightBit = std::make_unique<CodePage>(QStringLiteral("WIN1252"));
+        }
+    }
+    return FImpl->eightBit->IsValid() ? FImpl->eightBit->Decode(bytes) : QString::fromLatin1(bytes);
+}
 
 std::unique_ptr<Connection> Connection::Attach(const ConnectParams& p) {
     return std::unique_ptr<Connection>(new Connection(Open(p, false)));
@@ -582,8 +873,10 @@ std::vector<Row> Connection::Query(const QString& sql, const QVariantList& param
     return Live().Run(sql, params, true);
 }
 
-void Connection::Exec(const QString& sql, const QVariantList& params) {
-    Live().Run(sql, params, false);
+qint64 Connection::Exec(const QString& sql, const QVariantList& params) {
+    qint64 affected = 0;
+    Live().Run(sql, params, false, &affected);
+    return affected;
 }
 
 qint64 Connection::NextId(const QString& generator) {

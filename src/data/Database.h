@@ -33,8 +33,10 @@ public:
     bool IsRoleError() const { return FSqlCode == -551 || FGdsCode == 335544352L; }
     // A concurrent change of the same row: with no-wait this fails at once.
     bool IsUpdateConflict() const {
-        return FSqlCode == -913 || FGdsCode == 335544336L || FGdsCode == 335545096L;
+        return FSqlCode == -913 || FGdsCode == 335544336L || FGdsCode == 335545096L || Has(335544451L);
     }
+    // A text holds a character that the database's character set cannot store.
+    bool IsTransliterationError() const { return Has(335544565L) || Has(335544849L); }
 
 private:
     QString FMessage;
@@ -49,8 +51,13 @@ private:
 // damaged, text too long, wrong name or password, server not reachable, a concurrent change).
 QString DescribeError(const DbError& e);
 
+// The error of a change that another connection made first: the row was changed after it was
+// read (or is being changed right now). The same codes as the server's own update conflict.
+DbError ChangedElsewhere(const QString& what);
+
 // One result row: values in column order; NULL is an invalid QVariant. Integers come as
-// qint64, texts as QString, timestamps as QDateTime, blobs as QByteArray.
+// qint64, texts as QString, timestamps as QDateTime, blobs and texts of character set OCTETS
+// as QByteArray.
 class Row {
 public:
     Row() = default;
@@ -62,6 +69,8 @@ public:
     int Size() const { return static_cast<int>(FValues.size()); }
     qint64 Int(const QString& column, qint64 fallback = 0) const;
     QString Text(const QString& column) const { return (*this)[column].toString(); }
+    // The column names, shared by every row of one result.
+    const std::shared_ptr<const QStringList>& Names() const { return FNames; }
 
 private:
     std::shared_ptr<const QStringList> FNames;
@@ -73,14 +82,57 @@ struct ConnectParams {
     QString user;
     QString password;
     QString role; // empty: none
+    // The code page of 8-bit text in a database without a character set (NONE): a Firebird
+    // character set name such as WIN1252 or WIN1250.
+    QString codePage = QStringLiteral("WIN1252");
+    // The default character set of a database that Create makes; empty: none (NONE).
+    QString createCharset = QStringLiteral("UTF8");
 };
+
+// The program's text in a single-byte character set, both ways, exactly: every byte decodes to
+// one character and back to the same byte (bytes the code page leaves undefined become the
+// control characters of the same number, as Windows reads them).
+class CodePage {
+public:
+    // A Firebird character set name (WIN1250 … WIN1258, ISO8859_1 … ISO8859_15, DOS437, DOS850,
+    // DOS852, …); invalid when the name is no single-byte character set known here.
+    explicit CodePage(const QString& firebirdName);
+    bool IsValid() const { return FValid; }
+    const QString& Name() const { return FName; }
+    QString Decode(const QByteArray& bytes) const;
+    // False, and `bad` set to the first character it cannot hold, when `text` does not fit.
+    bool Encode(const QString& text, QByteArray* out, QChar* bad = nullptr) const;
+
+private:
+    QString FName;
+    bool FValid = false;
+    char16_t FToUnicode[256] = {};
+    std::vector<std::pair<char16_t, unsigned char>> FFromUnicode; // sorted by character
+};
+
+// True when `bytes` is well-formed UTF-8.
+bool IsUtf8(const QByteArray& bytes);
 
 class Connection {
 public:
     // Attaches to an existing database.
     static std::unique_ptr<Connection> Attach(const ConnectParams& p);
-    // Creates a new database (SQL dialect 1, default character set UTF8) and attaches.
+    // Creates a new database (SQL dialect 1, default character set `createCharset`) and attaches.
     static std::unique_ptr<Connection> Create(const ConnectParams& p);
+
+    // The database's default character set as it names it ("UTF8", "WIN1252", "NONE"), and the
+    // one this connection talks in: the database's own, or for NONE the code page of the
+    // parameters. Texts go in and come out as QString either way.
+    const QString& DatabaseCharset() const;
+    const QString& ConnectionCharset() const;
+    bool Utf8() const;
+    // A text in the connection's character set; throws DbError (IsTransliterationError) when a
+    // character does not fit.
+    QByteArray EncodeText(const QString& text) const;
+    QString DecodeText(const QByteArray& bytes) const;
+    // 8-bit text in the connection's code page; on a UTF8 connection in the code page of the
+    // parameters (bytes that an older program wrote, e.g. remarks taken over as they were).
+    QString DecodeEightBit(const QByteArray& bytes) const;
     // Commits and detaches; while an exception unwinds it rolls back instead, so half-done work
     // never lands.
     ~Connection();
@@ -90,8 +142,9 @@ public:
 
     // Runs a statement with positional parameters ("?"). Returns rows for a select.
     std::vector<Row> Query(const QString& sql, const QVariantList& params = {});
-    // Runs a statement that returns no rows.
-    void Exec(const QString& sql, const QVariantList& params = {});
+    // Runs a statement that returns no rows; the number of rows it changed. A QByteArray for a
+    // text column goes in as it is (character set OCTETS).
+    qint64 Exec(const QString& sql, const QVariantList& params = {});
     // The next value of a generator (step 1).
     qint64 NextId(const QString& generator);
     void CommitRetaining();

@@ -87,6 +87,10 @@ QString Settings::SQLServer3() const {
 QString Settings::RemoteServicePort3() const {
     return ReadString(QStringLiteral("RemoteServicePort3"), QStringLiteral("3052"), true);
 }
+QString Settings::SQLCodePage3() const {
+    const QString v = ReadString(QStringLiteral("SQLCodePage3"), QString(), true).trimmed().toUpper();
+    return v.isEmpty() ? QStringLiteral("WIN1252") : v;
+}
 QString Settings::SQLDir() const {
     return ReadString(QStringLiteral("SQLDir"), DefaultDatabaseFolder(), true);
 }

@@ -27,6 +27,9 @@ public:
     // "EMBEDDED" (default here) selects the embedded engine; "NONE" or empty mean 127.0.0.1.
     QString SQLServer3() const;
     QString RemoteServicePort3() const;
+    // The code page of 8-bit text in a database without a character set (one that an older
+    // installation created): a Firebird character set name, "WIN1252" unless set (e.g. "WIN1250").
+    QString SQLCodePage3() const;
     QString SQLDir() const;
     QString SQLServer() const;
     QString RemoteServicePort() const;

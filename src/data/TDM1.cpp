@@ -31,33 +31,67 @@ QVariant Text(const QString& s) {
     return s.isEmpty() ? QVariant() : QVariant(s);
 }
 
+// Columns of a patient row, found once per result set: 10,000 rows need no name look-ups.
+enum PatientColumn {
+    kIdentifikation,
+    kNummer,
+    kName,
+    kKrankenkasse,
+    kVNummer,
+    kVorname,
+    kGeburtstag,
+    kWohnort,
+    kStrasse,
+    kPlz,
+    kGeschlecht,
+    kTelefon,
+    kFax,
+    kEmail,
+    kGroesse,
+    kGewicht,
+    kLetzterZugriff,
+    kPatientColumnCount
+};
+
 Patient ToPatient(const Row& r) {
+    static const QStringList kNamen = kPatientColumns.split(QStringLiteral(", "));
+    thread_local std::shared_ptr<const QStringList> names;
+    thread_local int at[kPatientColumnCount];
+    if (names != r.Names()) {
+        names = r.Names();
+        for (int k = 0; k < kPatientColumnCount; ++k) {
+            at[k] = names ? static_cast<int>(names->indexOf(kNamen[k])) : -1;
+        }
+    }
+    auto v = [&](PatientColumn k) { return at[k] < 0 ? QVariant() : r.At(at[k]); };
     Patient p;
-    p.Identifikation = r.Int(QStringLiteral("IDENTIFIKATION"), -1);
-    p.Nummer = r.Text(QStringLiteral("NUMMER"));
-    p.Name = r.Text(QStringLiteral("NAME"));
-    p.Krankenkasse = r.Text(QStringLiteral("KRANKENKASSE"));
-    p.VNummer = r.Text(QStringLiteral("VNUMMER"));
-    p.Vorname = r.Text(QStringLiteral("VORNAME"));
-    p.Geburtstag = r[QStringLiteral("GEBURTSTAG")].toDateTime().date();
-    p.Wohnort = r.Text(QStringLiteral("WOHNORT"));
-    p.Strasse = r.Text(QStringLiteral("STRASSE"));
-    p.Plz = r.Text(QStringLiteral("PLZ"));
-    p.Telefon = r.Text(QStringLiteral("TELEFON"));
-    p.Fax = r.Text(QStringLiteral("FAX"));
-    p.Email = r.Text(QStringLiteral("EMAIL"));
-    p.Groesse = r.Text(QStringLiteral("GROESSE"));
-    p.Gewicht = r.Text(QStringLiteral("GEWICHT"));
+    const QVariant id = v(kIdentifikation);
+    p.Identifikation = id.isValid() ? id.toLongLong() : -1;
+    p.Nummer = v(kNummer).toString();
+    p.Name = v(kName).toString();
+    p.Krankenkasse = v(kKrankenkasse).toString();
+    p.VNummer = v(kVNummer).toString();
+    p.Vorname = v(kVorname).toString();
+    p.Geburtstag = v(kGeburtstag).toDateTime().date();
+    p.Wohnort = v(kWohnort).toString();
+    p.Strasse = v(kStrasse).toString();
+    p.Plz = v(kPlz).toString();
+    p.Telefon = v(kTelefon).toString();
+    p.Fax = v(kFax).toString();
+    p.Email = v(kEmail).toString();
+    p.Groesse = v(kGroesse).toString();
+    p.Gewicht = v(kGewicht).toString();
     // NULL or below 0: not given; 2 and above read as "männlich".
-    const QVariant g = r[QStringLiteral("GESCHLECHT")];
+    const QVariant g = v(kGeschlecht);
     bool ok = false;
     const int n = g.toString().trimmed().toInt(&ok);
     p.Geschlecht = !g.isValid() || !ok || n < 0 ? -1 : std::min(n, 1);
-    p.LetzterZugriff = r[QStringLiteral("LETZTER_ZUGRIFF")].toDateTime();
+    p.LetzterZugriff = v(kLetzterZugriff).toDateTime();
+    p.Geladen = PatientFields(p);
     return p;
 }
 
-Recording ToRecording(const Row& r) {
+Recording ToRecording(const Row& r, const Connection& c) {
     Recording m;
     m.Counter = r.Int(QStringLiteral("COUNTER"), -1);
     m.Typ = r.Int(QStringLiteral("TYP"), 0);
@@ -69,10 +103,15 @@ Recording ToRecording(const Row& r) {
     if (m.Daten.isEmpty()) {
         m.Daten = r[QStringLiteral("KOPF")].toByteArray();
     }
-    m.Bemerkungen = QString::fromUtf8(r[QStringLiteral("BEMERKUNGEN")].toByteArray());
+    m.Bemerkungen = RemarksText(r[QStringLiteral("BEMERKUNGEN")].toByteArray(), c);
     m.LetzterZugriff = r[QStringLiteral("LETZTER_ZUGRIFF")].toDateTime();
     m.Groesse = r.Int(QStringLiteral("GROESSE"), m.Daten.size());
     return m;
+}
+
+// A database without a character set: its UPPER changes only the letters a to z.
+bool EightBitWithoutCharset(const Connection& c) {
+    return c.DatabaseCharset() == QLatin1String("NONE") || c.DatabaseCharset() == QLatin1String("OCTETS");
 }
 
 // A sort direction; anything but ASC or DESC (any case) gives the fallback.
@@ -83,6 +122,20 @@ QString Dir(const QString& s, const char* fallback) {
 
 } // namespace
 
+QStringList PatientFields(const Patient& p) {
+    return {p.Nummer,  p.Name,    p.Krankenkasse,
+            p.VNummer, p.Vorname, p.Geburtstag.toString(Qt::ISODate),
+            p.Wohnort, p.Strasse, p.Plz,
+            p.Telefon, p.Fax,     p.Email,
+            p.Groesse, p.Gewicht, QString::number(p.Geschlecht)};
+}
+
+QString RemarksText(const QByteArray& stored, const Connection& c) {
+    QString text = db::IsUtf8(stored) ? QString::fromUtf8(stored) : c.DecodeEightBit(stored);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text;
+}
+
 // ---------------------------------------------------------------- location
 
 DbLocation DbLocation::FromSettings(const Settings& s) {
@@ -90,6 +143,7 @@ DbLocation DbLocation::FromSettings(const Settings& s) {
     l.server = s.SQLServer3();
     l.port = s.RemoteServicePort3();
     l.dir = s.SQLDir3();
+    l.codePage = s.SQLCodePage3();
     return l;
 }
 
@@ -223,7 +277,46 @@ QString TDM1::OpenErrorText(const QString& className) {
 }
 
 void TDM1::Connect(const QString& user, const QString& password, const QString& role) {
-    FDb = Connection::Attach({FLocation.ConnectionString(), user, password, role});
+    db::ConnectParams p{FLocation.ConnectionString(), user, password, role};
+    p.codePage = FLocation.codePage;
+    FDb = Connection::Attach(p);
+}
+
+QString TDM1::DatabaseCharset() {
+    return Db().DatabaseCharset();
+}
+
+QString TDM1::ConnectionCharset() {
+    return Db().ConnectionCharset();
+}
+
+template <typename F> auto TDM1::Change(F&& f) -> decltype(f()) {
+    try {
+        return f();
+    } catch (...) {
+        // Undo what this change did so far; the connection goes on with a new transaction.
+        if (FDb && FDb->IsOpen()) {
+            try {
+                FDb->Rollback();
+            } catch (const DbError&) {
+            }
+        }
+        throw;
+    }
+}
+
+void TDM1::Touch(const QString& sql) {
+    try {
+        Db().Exec(sql, {QDateTime::currentDateTime()});
+        Db().CommitRetaining();
+    } catch (const DbError& e) {
+        // Another workstation is changing the row right now: it is read all the same, only
+        // its access time stays.
+        if (!e.IsUpdateConflict()) {
+            throw;
+        }
+        Db().Rollback();
+    }
 }
 
 db::Connection& TDM1::Db() {
@@ -422,44 +515,91 @@ void CheckMandatory(const Patient& p) {
 qint64 TDM1::AddPatient(Patient p) {
     auto& c = Db();
     CheckMandatory(p);
-    const auto same = c.Query(
-        QStringLiteral(
-            "select IDENTIFIKATION from QALPatient where NAME = ? and VORNAME = ? and GEBURTSTAG = ?"),
-        {p.Name, p.Vorname, QDateTime(p.Geburtstag, QTime(0, 0))});
-    if (!same.empty()) {
-        throw DataError(QCoreApplication::translate("Datenbank", "Fehler: Patient bereits vorhanden!"));
-    }
-    p.Identifikation = c.NextId(QStringLiteral("GEN_QALPATIENT_ID"));
-    c.Exec(QStringLiteral(
-               "insert into QALPatient (%1) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-               .arg(kPatientColumns),
-           {p.Identifikation, Text(p.Nummer), p.Name, Text(p.Krankenkasse), Text(p.VNummer), p.Vorname,
-            QDateTime(p.Geburtstag, QTime(0, 0)), Text(p.Wohnort), Text(p.Strasse), Text(p.Plz),
-            QString::number(p.Geschlecht), Text(p.Telefon), Text(p.Fax), Text(p.Email), Text(p.Groesse),
-            Text(p.Gewicht), QDateTime::currentDateTime()});
-    c.CommitRetaining();
-    return p.Identifikation;
+    return Change([&] {
+        const auto same = c.Query(
+            QStringLiteral(
+                "select IDENTIFIKATION from QALPatient where NAME = ? and VORNAME = ? and GEBURTSTAG = ?"),
+            {p.Name, p.Vorname, QDateTime(p.Geburtstag, QTime(0, 0))});
+        if (!same.empty()) {
+            throw DataError(QCoreApplication::translate("Datenbank", "Fehler: Patient bereits vorhanden!"));
+        }
+        p.Identifikation = c.NextId(QStringLiteral("GEN_QALPATIENT_ID"));
+        c.Exec(QStringLiteral(
+                   "insert into QALPatient (%1) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                   .arg(kPatientColumns),
+               {p.Identifikation, Text(p.Nummer), p.Name, Text(p.Krankenkasse), Text(p.VNummer), p.Vorname,
+                QDateTime(p.Geburtstag, QTime(0, 0)), Text(p.Wohnort), Text(p.Strasse), Text(p.Plz),
+                QString::number(p.Geschlecht), Text(p.Telefon), Text(p.Fax), Text(p.Email), Text(p.Groesse),
+                Text(p.Gewicht), QDateTime::currentDateTime()});
+        c.CommitRetaining();
+        return p.Identifikation;
+    });
 }
+
+namespace {
+
+DataError PatientGone() {
+    return DataError(QCoreApplication::translate(
+        "Datenbank", "Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht. Bitte laden "
+                     "Sie die Liste neu."));
+}
+
+} // namespace
 
 void TDM1::UpdatePatient(const Patient& p) {
     auto& c = Db();
     CheckMandatory(p);
-    c.Exec(QStringLiteral(
-               "update QALPatient set NUMMER = ?, NAME = ?, KRANKENKASSE = ?, VNUMMER = ?, VORNAME = ?, "
-               "GEBURTSTAG = ?, WOHNORT = ?, STRASSE = ?, PLZ = ?, GESCHLECHT = ?, TELEFON = ?, FAX = ?, "
-               "EMAIL = ?, GROESSE = ?, GEWICHT = ?, LETZTER_ZUGRIFF = ? where IDENTIFIKATION = %1")
-               .arg(p.Identifikation),
-           {Text(p.Nummer), p.Name, Text(p.Krankenkasse), Text(p.VNummer), p.Vorname,
-            QDateTime(p.Geburtstag, QTime(0, 0)), Text(p.Wohnort), Text(p.Strasse), Text(p.Plz),
-            QString::number(p.Geschlecht), Text(p.Telefon), Text(p.Fax), Text(p.Email), Text(p.Groesse),
-            Text(p.Gewicht), QDateTime::currentDateTime()});
-    c.CommitRetaining();
+    Change([&] {
+        if (!p.Geladen.isEmpty()) {
+            // The row is locked from here to the commit: nobody changes it between the
+            // comparison and the update.
+            const auto now =
+                c.Query(QStringLiteral("select %1 from QALPatient where IDENTIFIKATION = %2 with lock")
+                            .arg(kPatientColumns)
+                            .arg(p.Identifikation));
+            if (now.empty()) {
+                throw PatientGone();
+            }
+            if (PatientFields(ToPatient(now.front())) != p.Geladen) {
+                throw db::ChangedElsewhere(
+                    QStringLiteral("patient %1 was changed after it was read").arg(p.Identifikation));
+            }
+        }
+        const qint64 n = c.Exec(
+            QStringLiteral(
+                "update QALPatient set NUMMER = ?, NAME = ?, KRANKENKASSE = ?, VNUMMER = ?, VORNAME = ?, "
+                "GEBURTSTAG = ?, WOHNORT = ?, STRASSE = ?, PLZ = ?, GESCHLECHT = ?, TELEFON = ?, FAX = ?, "
+                "EMAIL = ?, GROESSE = ?, GEWICHT = ?, LETZTER_ZUGRIFF = ? where IDENTIFIKATION = %1")
+                .arg(p.Identifikation),
+            {Text(p.Nummer), p.Name, Text(p.Krankenkasse), Text(p.VNummer), p.Vorname,
+             QDateTime(p.Geburtstag, QTime(0, 0)), Text(p.Wohnort), Text(p.Strasse), Text(p.Plz),
+             QString::number(p.Geschlecht), Text(p.Telefon), Text(p.Fax), Text(p.Email), Text(p.Groesse),
+             Text(p.Gewicht), QDateTime::currentDateTime()});
+        if (n == 0) {
+            throw PatientGone();
+        }
+        c.CommitRetaining();
+    });
 }
 
-void TDM1::DeletePatient(qint64 id) {
-    // The patient's recordings stay.
-    Db().Exec(QStringLiteral("delete from QALPatient where Identifikation = %1").arg(id));
-    Db().CommitRetaining();
+bool TDM1::DeletePatient(qint64 id, bool withRecordings) {
+    auto& c = Db();
+    return Change([&] {
+        if (c.Exec(QStringLiteral("delete from QALPatient where Identifikation = %1").arg(id)) == 0) {
+            return false;
+        }
+        if (withRecordings) {
+            c.Exec(QStringLiteral("delete from ZUDData where Patient = %1").arg(id));
+        }
+        c.CommitRetaining();
+        return true;
+    });
+}
+
+int TDM1::RecordingCount(qint64 patient) {
+    const auto rows =
+        Db().Query(QStringLiteral("select count(*) from ZUDData where Patient = %1").arg(patient));
+    return rows.empty() ? 0 : static_cast<int>(rows.front().At(0).toLongLong());
 }
 
 std::optional<Patient> TDM1::GetPatient(qint64 id) {
@@ -475,9 +615,7 @@ bool TDM1::SelectPatient(qint64 id) {
     if (!GetPatient(id)) {
         return false;
     }
-    Db().Exec(QStringLiteral("update QALPatient set LETZTER_ZUGRIFF = ? where Identifikation = %1").arg(id),
-              {QDateTime::currentDateTime()});
-    Db().CommitRetaining();
+    Touch(QStringLiteral("update QALPatient set LETZTER_ZUGRIFF = ? where Identifikation = %1").arg(id));
     return true;
 }
 
@@ -493,12 +631,33 @@ std::vector<Patient> TDM1::SearchPatients(const QString& text) {
     if (text.isEmpty()) {
         return AllPatients();
     }
+    std::vector<Patient> out;
+    if (!Db().Utf8()) {
+        // No name in this database can hold a letter its character set lacks.
+        try {
+            Db().EncodeText(text);
+        } catch (const DbError& e) {
+            if (e.IsTransliterationError()) {
+                return out;
+            }
+            throw;
+        }
+    }
+    if (EightBitWithoutCharset(Db())) {
+        // The server cannot know which letters 8-bit text without a character set holds, so its
+        // UPPER leaves ä, ö, ü, ł alone: the program compares, in any case, as in UTF8.
+        for (Patient& p : AllPatients()) {
+            if (p.Name.contains(text, Qt::CaseInsensitive)) {
+                out.push_back(std::move(p));
+            }
+        }
+        return out;
+    }
     // Any part of the surname in any case; the user's text is a value, its % and _ are letters.
     QString pattern = text;
     pattern.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
     pattern.replace(QLatin1Char('%'), QStringLiteral("\\%"));
     pattern.replace(QLatin1Char('_'), QStringLiteral("\\_"));
-    std::vector<Patient> out;
     for (const Row& r : Db().Query(
              QStringLiteral(
                  "Select * from QALPatient\nwhere UPPER(name) like UPPER(?) escape '\\'\nOrder by Name"),
@@ -525,13 +684,15 @@ std::vector<Recording> TDM1::ListRecordings(qint64 patient, const QString& sortD
                                             const QString& sortTime) {
     std::vector<Recording> out;
     const auto rows = Db().Query(
+        // The header comes in the row itself, not as a blob of its own to open and read.
         QStringLiteral("Select COUNTER, TYP, PATIENT, DATUM, UHRZEIT, BETRIEBSART, LETZTER_ZUGRIFF, "
-                       "SUBSTRING(DATEN FROM 1 FOR 89) AS KOPF, OCTET_LENGTH(DATEN) AS GROESSE from ZUDData "
+                       "CAST(SUBSTRING(DATEN FROM 1 FOR 89) AS VARCHAR(89) CHARACTER SET OCTETS) AS KOPF, "
+                       "OCTET_LENGTH(DATEN) AS GROESSE from ZUDData "
                        "where\nPatient = %1\nOrder by datum %2, uhrzeit %3")
             .arg(patient)
             .arg(Dir(sortDate, "DESC"), Dir(sortTime, "ASC")));
     for (const Row& r : rows) {
-        out.push_back(ToRecording(r));
+        out.push_back(ToRecording(r, Db()));
     }
     return out;
 }
@@ -545,7 +706,7 @@ std::vector<Recording> TDM1::RecentRecordings(qint64 patient, int limit) {
                        .arg(limit)
                        .arg(patient));
     for (const Row& r : rows) {
-        out.push_back(ToRecording(r));
+        out.push_back(ToRecording(r, Db()));
     }
     return out;
 }
@@ -555,7 +716,7 @@ std::optional<Recording> TDM1::GetRecording(qint64 counter) {
     if (rows.size() != 1) {
         return std::nullopt;
     }
-    return ToRecording(rows.front());
+    return ToRecording(rows.front(), Db());
 }
 
 std::optional<Recording> TDM1::OpenRecording(qint64 counter, QString* deviceName) {
@@ -563,15 +724,12 @@ std::optional<Recording> TDM1::OpenRecording(qint64 counter, QString* deviceName
     if (!m) {
         return std::nullopt;
     }
-    auto& c = Db();
-    c.Exec(QStringLiteral("update ZUDData set LETZTER_ZUGRIFF = ? where COUNTER = %1").arg(counter),
-           {QDateTime::currentDateTime()});
+    Touch(QStringLiteral("update ZUDData set LETZTER_ZUGRIFF = ? where COUNTER = %1").arg(counter));
     if (deviceName) {
         const auto dev =
-            c.Query(QStringLiteral("select GERAETENAME from QALGeraete where GeraeteID = %1").arg(m->Typ));
+            Db().Query(QStringLiteral("select GERAETENAME from QALGeraete where GeraeteID = %1").arg(m->Typ));
         *deviceName = dev.empty() ? QString() : dev.front().At(0).toString();
     }
-    c.CommitRetaining();
     return m;
 }
 
@@ -610,15 +768,18 @@ qint64 TDM1::InsertRecording(qint64 patient, const QDate& datum, const QTime& uh
             "Datenbank", "Die Aufzeichnung ist unvollständig (kein Programmkopf)."));
     }
     auto& c = Db();
-    const qint64 typ = DeviceId(deviceName, deviceStep);
-    const qint64 counter = c.NextId(QStringLiteral("GEN_ZUDDATA_ID"));
-    const int betriebsart = static_cast<uint8_t>(daten[2]) + 1;
-    c.Exec(QStringLiteral("insert into ZUDData (COUNTER, TYP, PATIENT, DATUM, UHRZEIT, BETRIEBSART, DATEN, "
-                          "LETZTER_ZUGRIFF) values (?, ?, ?, ?, ?, ?, ?, ?)"),
-           {counter, typ, patient, QDateTime(datum, QTime(0, 0)), QDateTime(kZeitDatum, uhrzeit), betriebsart,
-            daten, QDateTime::currentDateTime()});
-    c.CommitRetaining();
-    return counter;
+    return Change([&] {
+        const qint64 typ = DeviceId(deviceName, deviceStep);
+        const qint64 counter = c.NextId(QStringLiteral("GEN_ZUDDATA_ID"));
+        const int betriebsart = static_cast<uint8_t>(daten[2]) + 1;
+        c.Exec(
+            QStringLiteral("insert into ZUDData (COUNTER, TYP, PATIENT, DATUM, UHRZEIT, BETRIEBSART, DATEN, "
+                           "LETZTER_ZUGRIFF) values (?, ?, ?, ?, ?, ?, ?, ?)"),
+            {counter, typ, patient, QDateTime(datum, QTime(0, 0)), QDateTime(kZeitDatum, uhrzeit),
+             betriebsart, daten, QDateTime::currentDateTime()});
+        c.CommitRetaining();
+        return counter;
+    });
 }
 
 std::optional<qint64> TDM1::FindRecording(qint64 patient, const QDate& datum, const QTime& uhrzeit) {
@@ -639,34 +800,74 @@ void TDM1::ReplaceRecordingData(qint64 counter, const QByteArray& daten) {
         throw DataError(QCoreApplication::translate(
             "Datenbank", "Die Aufzeichnung ist unvollständig (kein Programmkopf)."));
     }
-    Db().Exec(
-        QStringLiteral("update ZUDData set DATEN = ?, LETZTER_ZUGRIFF = ? where COUNTER = %1").arg(counter),
-        {daten, QDateTime::currentDateTime()});
-    Db().CommitRetaining();
+    auto& c = Db();
+    Change([&] {
+        c.Exec(QStringLiteral("update ZUDData set DATEN = ?, LETZTER_ZUGRIFF = ? where COUNTER = %1")
+                   .arg(counter),
+               {daten, QDateTime::currentDateTime()});
+        c.CommitRetaining();
+    });
 }
 
 bool TDM1::DeleteRecording(qint64 counter) {
-    if (!GetRecording(counter)) {
-        return false;
-    }
-    Db().Exec(QStringLiteral("delete from ZUDData where COUNTER = %1").arg(counter));
-    Db().CommitRetaining();
-    return true;
+    auto& c = Db();
+    return Change([&] {
+        if (c.Exec(QStringLiteral("delete from ZUDData where COUNTER = %1").arg(counter)) == 0) {
+            return false;
+        }
+        c.CommitRetaining();
+        return true;
+    });
 }
 
 bool TDM1::MoveRecording(qint64 counter, qint64 patient) {
-    if (!GetRecording(counter)) {
-        return false;
-    }
-    Db().Exec(QStringLiteral("update ZUDData set PATIENT = %1 where COUNTER = %2").arg(patient).arg(counter));
-    Db().CommitRetaining();
-    return true;
+    auto& c = Db();
+    return Change([&] {
+        if (c.Exec(QStringLiteral("update ZUDData set PATIENT = %1 where COUNTER = %2")
+                       .arg(patient)
+                       .arg(counter)) == 0) {
+            return false;
+        }
+        c.CommitRetaining();
+        return true;
+    });
 }
 
-void TDM1::SetRemarks(qint64 counter, const QString& text) {
-    Db().Exec(QStringLiteral("update ZUDData set BEMERKUNGEN = ? where COUNTER = %1").arg(counter),
-              {text.isEmpty() ? QVariant() : QVariant(text.toUtf8())});
-    Db().CommitRetaining();
+std::optional<QString> TDM1::Remarks(qint64 counter) {
+    const auto rows =
+        Db().Query(QStringLiteral("select BEMERKUNGEN from ZUDData where COUNTER = %1").arg(counter));
+    if (rows.empty()) {
+        return std::nullopt;
+    }
+    return RemarksText(rows.front().At(0).toByteArray(), Db());
+}
+
+bool TDM1::SetRemarks(qint64 counter, const QString& text, const std::optional<QString>& loaded) {
+    auto& c = Db();
+    // The database's own encoding, so that older programs read the same text; a character it
+    // cannot hold is refused rather than lost.
+    const QVariant stored =
+        text.isEmpty() ? QVariant() : QVariant(c.Utf8() ? text.toUtf8() : c.EncodeText(text));
+    return Change([&] {
+        if (loaded) {
+            const auto now = c.Query(
+                QStringLiteral("select BEMERKUNGEN from ZUDData where COUNTER = %1 with lock").arg(counter));
+            if (now.empty()) {
+                return false;
+            }
+            if (RemarksText(now.front().At(0).toByteArray(), c) != *loaded) {
+                throw db::ChangedElsewhere(
+                    QStringLiteral("the remarks of recording %1 were changed after they were read")
+                        .arg(counter));
+            }
+        }
+        if (c.Exec(QStringLiteral("update ZUDData set BEMERKUNGEN = ? where COUNTER = %1").arg(counter),
+                   {stored}) == 0) {
+            return false;
+        }
+        c.CommitRetaining();
+        return true;
+    });
 }
 
 int DisplayedMode(int b) {

@@ -29,6 +29,8 @@ struct DbLocation {
     QString server = QStringLiteral("EMBEDDED"); // "EMBEDDED": the embedded engine on the file
     QString port = QStringLiteral("3052");
     QString dir; // folder of the database file, with or without a trailing slash
+    // The code page of 8-bit text in a database without a character set (setting SQLCodePage3).
+    QString codePage = QStringLiteral("WIN1252");
 
     static DbLocation FromSettings(const Settings& s);
     bool Embedded() const;
@@ -57,7 +59,13 @@ struct Patient {
     QDate Geburtstag;
     int Geschlecht = -1; // 0 weiblich, 1 männlich, -1 not given
     QDateTime LetzterZugriff;
+    // The data fields as they were read (empty for a patient not read from the database): an
+    // update of this patient fails when another workstation changed them in the meantime.
+    QStringList Geladen;
 };
+
+// The data fields of a patient (all but the key and the access time), for comparisons.
+QStringList PatientFields(const Patient& p);
 
 struct Recording {
     qint64 Counter = -1;
@@ -67,10 +75,15 @@ struct Recording {
     QTime Uhrzeit;
     int Betriebsart = 0; // mode + 1; 0 and below: older variant
     QByteArray Daten;
-    QString Bemerkungen;
+    QString Bemerkungen; // lines separated by "\n"
     QDateTime LetzterZugriff;
     qint64 Groesse = 0; // bytes of DATEN (lists)
 };
+
+// Remarks as stored: UTF-8 when the bytes are valid UTF-8, else 8-bit text in the database's
+// code page (in a UTF8 database: the location's code page, SQLCodePage3); line
+// breaks of Windows ("\r\n") read as "\n".
+QString RemarksText(const QByteArray& stored, const db::Connection& c);
 
 class TDM1 {
 public:
@@ -116,11 +129,28 @@ public:
     static QString CheckUserName(const QString& name);
     static QString QuoteString(const QString& s);
 
+    // The database's character set ("UTF8", "WIN1252", "NONE": 8-bit text in the code page of
+    // the location) and the connection's.
+    QString DatabaseCharset();
+    QString ConnectionCharset();
+
+    // Every change below is committed at once. A change that fails (a conflict with another
+    // workstation, a text the database cannot hold) is rolled back whole, and the connection
+    // stays usable: reading again shows what the others committed. A row that another
+    // workstation is changing at this moment, or changed after it was read here, fails at once
+    // with a db::DbError for which IsUpdateConflict() holds (db::DescribeError says what to do).
+
     // --- patients ---
     // New patient: mandatory fields, exact duplicate check; the key is taken before the post.
     qint64 AddPatient(Patient p);
+    // The same checks as AddPatient but the duplicate test. A patient read from the database
+    // (Geladen set) is saved only when nobody changed it since; a DataError when it is gone.
     void UpdatePatient(const Patient& p);
-    void DeletePatient(qint64 id);
+    // Deletes the patient; his recordings stay in the table unless `withRecordings`, then they
+    // go in the same transaction. False when there is no such patient (nothing is deleted).
+    bool DeletePatient(qint64 id, bool withRecordings = false);
+    // The number of recordings of a patient (also of one that no longer exists).
+    int RecordingCount(qint64 patient);
     std::optional<Patient> GetPatient(qint64 id);
     // Sets LETZTER_ZUGRIFF to now; false when there is no such patient.
     bool SelectPatient(qint64 id);
@@ -129,7 +159,8 @@ public:
     std::vector<Patient> RecentPatients(int limit = 10);
 
     // --- recordings ---
-    // Without DATEN (lists stay light); sort directions "ASC" or "DESC".
+    // Without the whole DATEN: Daten holds its first 89 bytes (the program header, with the
+    // program name), Groesse its length; sort directions "ASC" or "DESC".
     std::vector<Recording> ListRecordings(qint64 patient, const QString& sortDate = QStringLiteral("DESC"),
                                           const QString& sortTime = QStringLiteral("ASC"));
     std::vector<Recording> RecentRecordings(qint64 patient, int limit = 10);
@@ -148,13 +179,23 @@ public:
     // A recording of the same patient, date and time, if any.
     std::optional<qint64> FindRecording(qint64 patient, const QDate& datum, const QTime& uhrzeit);
     void ReplaceRecordingData(qint64 counter, const QByteArray& daten);
+    // False when the recording does not exist (deleted elsewhere): nothing is done.
     bool DeleteRecording(qint64 counter);
     bool MoveRecording(qint64 counter, qint64 patient);
-    void SetRemarks(qint64 counter, const QString& text);
+    // The remarks of one recording; nullopt when it does not exist.
+    std::optional<QString> Remarks(qint64 counter);
+    // Writes the remarks (empty: none) in the database's encoding. With `loaded`, the remarks as
+    // they were read, they are written only when nobody changed them since. False when the
+    // recording does not exist.
+    bool SetRemarks(qint64 counter, const QString& text, const std::optional<QString>& loaded = std::nullopt);
 
 private:
     void Connect(const QString& user, const QString& password, const QString& role);
     void OpenDataSets();
+    // Runs a change; when it throws, everything since the last commit is rolled back.
+    template <typename F> auto Change(F&& f) -> decltype(f());
+    // The access time of a row, where nobody else is changing it right now.
+    void Touch(const QString& sql);
 
     DbLocation FLocation;
     std::unique_ptr<db::Connection> FDb;

@@ -212,10 +212,6 @@
         <translation>Ein Text ist länger, als sein Feld in der Datenbank erlaubt.</translation>
     </message>
     <message>
-        <source>Der Datensatz wurde gleichzeitig an einem anderen Arbeitsplatz geändert. Die Daten werden neu geladen; bitte wiederholen Sie den Vorgang.</source>
-        <translation>Der Datensatz wurde gleichzeitig an einem anderen Arbeitsplatz geändert. Die Daten werden neu geladen; bitte wiederholen Sie den Vorgang.</translation>
-    </message>
-    <message>
         <source>Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.</source>
         <translation>Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.</translation>
     </message>
@@ -314,6 +310,34 @@
     <message>
         <source>Die Aufzeichnung ist unvollständig (kein Programmkopf).</source>
         <translation>Die Aufzeichnung ist unvollständig (kein Programmkopf).</translation>
+    </message>
+    <message>
+        <source>Der Datensatz wird gerade an einem anderen Arbeitsplatz bearbeitet oder wurde dort soeben geändert. Ihre Änderung wurde nicht gespeichert. Bitte laden Sie die Liste neu und versuchen Sie es noch einmal.</source>
+        <translation>Der Datensatz wird gerade an einem anderen Arbeitsplatz bearbeitet oder wurde dort soeben geändert. Ihre Änderung wurde nicht gespeichert. Bitte laden Sie die Liste neu und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Ein Text enthält ein Zeichen, das der Zeichensatz dieser Datenbank nicht speichern kann. Ersetzen Sie das Zeichen und versuchen Sie es noch einmal.</source>
+        <translation>Ein Text enthält ein Zeichen, das der Zeichensatz dieser Datenbank nicht speichern kann. Ersetzen Sie das Zeichen und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Der Zeichensatz der Datenbank oder der Einstellung SQLCodePage3 wird nicht unterstützt.</source>
+        <translation>Der Zeichensatz der Datenbank oder der Einstellung SQLCodePage3 wird nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht. Bitte laden Sie die Liste neu.</source>
+        <translation>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht. Bitte laden Sie die Liste neu.</translation>
+    </message>
+    <message>
+        <source>Patient %1 gelöscht, mit seinen Übungen (%2).</source>
+        <translation>Patient %1 gelöscht, mit seinen Übungen (%2).</translation>
+    </message>
+    <message>
+        <source>Patient %1 gelöscht; er hatte keine Übungen.</source>
+        <translation>Patient %1 gelöscht; er hatte keine Übungen.</translation>
+    </message>
+    <message>
+        <source>Patient %1 gelöscht; seine Übungen bleiben ohne Patient in der Datenbank (%2): %3</source>
+        <translation>Patient %1 gelöscht; seine Übungen bleiben ohne Patient in der Datenbank (%2): %3</translation>
     </message>
 </context>
 <context>
@@ -820,6 +844,10 @@
     <message>
         <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
         <translation>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</translation>
+    </message>
+    <message>
+        <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
+        <translation>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</translation>
     </message>
 </context>
 <context>

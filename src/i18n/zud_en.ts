@@ -212,10 +212,6 @@
         <translation>A text is longer than its database field allows.</translation>
     </message>
     <message>
-        <source>Der Datensatz wurde gleichzeitig an einem anderen Arbeitsplatz geändert. Die Daten werden neu geladen; bitte wiederholen Sie den Vorgang.</source>
-        <translation>The record was changed at another workstation at the same time. The data will be reloaded; please repeat the operation.</translation>
-    </message>
-    <message>
         <source>Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.</source>
         <translation>The user does not have the “Benutzer” role in the database.</translation>
     </message>
@@ -314,6 +310,34 @@
     <message>
         <source>Die Aufzeichnung ist unvollständig (kein Programmkopf).</source>
         <translation>The recording is incomplete (no program header).</translation>
+    </message>
+    <message>
+        <source>Der Datensatz wird gerade an einem anderen Arbeitsplatz bearbeitet oder wurde dort soeben geändert. Ihre Änderung wurde nicht gespeichert. Bitte laden Sie die Liste neu und versuchen Sie es noch einmal.</source>
+        <translation>The record is being edited at another workstation right now or was just changed there. Your change was not saved. Please reload the list and try again.</translation>
+    </message>
+    <message>
+        <source>Ein Text enthält ein Zeichen, das der Zeichensatz dieser Datenbank nicht speichern kann. Ersetzen Sie das Zeichen und versuchen Sie es noch einmal.</source>
+        <translation>A text contains a character that the character set of this database cannot store. Replace the character and try again.</translation>
+    </message>
+    <message>
+        <source>Der Zeichensatz der Datenbank oder der Einstellung SQLCodePage3 wird nicht unterstützt.</source>
+        <translation>The character set of the database or of the setting SQLCodePage3 is not supported.</translation>
+    </message>
+    <message>
+        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht. Bitte laden Sie die Liste neu.</source>
+        <translation>The patient has meanwhile been deleted at another workstation. Please reload the list.</translation>
+    </message>
+    <message>
+        <source>Patient %1 gelöscht, mit seinen Übungen (%2).</source>
+        <translation>Patient %1 deleted, with his exercises (%2).</translation>
+    </message>
+    <message>
+        <source>Patient %1 gelöscht; er hatte keine Übungen.</source>
+        <translation>Patient %1 deleted; he had no exercises.</translation>
+    </message>
+    <message>
+        <source>Patient %1 gelöscht; seine Übungen bleiben ohne Patient in der Datenbank (%2): %3</source>
+        <translation>Patient %1 deleted; his exercises remain in the database without a patient (%2): %3</translation>
     </message>
 </context>
 <context>
@@ -820,6 +844,10 @@
     <message>
         <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
         <translation>This live recording has not been saved yet and will be lost. Close anyway?</translation>
+    </message>
+    <message>
+        <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
+        <translation>The exercise no longer exists; it was deleted at another workstation.</translation>
     </message>
 </context>
 <context>

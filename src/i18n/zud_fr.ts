@@ -212,10 +212,6 @@
         <translation>Un texte dépasse la longueur autorisée par son champ dans la base de données.</translation>
     </message>
     <message>
-        <source>Der Datensatz wurde gleichzeitig an einem anderen Arbeitsplatz geändert. Die Daten werden neu geladen; bitte wiederholen Sie den Vorgang.</source>
-        <translation>La fiche a été modifiée simultanément sur un autre poste de travail. Les données vont être rechargées&#xa0;; veuillez recommencer l&apos;opération.</translation>
-    </message>
-    <message>
         <source>Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.</source>
         <translation>L&apos;utilisateur ne dispose pas du rôle «&#xa0;Benutzer&#xa0;» dans la base de données.</translation>
     </message>
@@ -314,6 +310,34 @@
     <message>
         <source>Die Aufzeichnung ist unvollständig (kein Programmkopf).</source>
         <translation>L&apos;enregistrement est incomplet (pas d&apos;en-tête de programme).</translation>
+    </message>
+    <message>
+        <source>Der Datensatz wird gerade an einem anderen Arbeitsplatz bearbeitet oder wurde dort soeben geändert. Ihre Änderung wurde nicht gespeichert. Bitte laden Sie die Liste neu und versuchen Sie es noch einmal.</source>
+        <translation>L&apos;enregistrement est en cours de modification sur un autre poste de travail ou vient d&apos;y être modifié. Votre modification n&apos;a pas été enregistrée. Veuillez recharger la liste et réessayer.</translation>
+    </message>
+    <message>
+        <source>Ein Text enthält ein Zeichen, das der Zeichensatz dieser Datenbank nicht speichern kann. Ersetzen Sie das Zeichen und versuchen Sie es noch einmal.</source>
+        <translation>Un texte contient un caractère que le jeu de caractères de cette base de données ne peut pas enregistrer. Remplacez ce caractère et réessayez.</translation>
+    </message>
+    <message>
+        <source>Der Zeichensatz der Datenbank oder der Einstellung SQLCodePage3 wird nicht unterstützt.</source>
+        <translation>Le jeu de caractères de la base de données ou du paramètre SQLCodePage3 n&apos;est pas pris en charge.</translation>
+    </message>
+    <message>
+        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht. Bitte laden Sie die Liste neu.</source>
+        <translation>Le patient a entre-temps été supprimé sur un autre poste de travail. Veuillez recharger la liste.</translation>
+    </message>
+    <message>
+        <source>Patient %1 gelöscht, mit seinen Übungen (%2).</source>
+        <translation>Patient %1 supprimé, avec ses exercices (%2).</translation>
+    </message>
+    <message>
+        <source>Patient %1 gelöscht; er hatte keine Übungen.</source>
+        <translation>Patient %1 supprimé&#xa0;; il n&apos;avait aucun exercice.</translation>
+    </message>
+    <message>
+        <source>Patient %1 gelöscht; seine Übungen bleiben ohne Patient in der Datenbank (%2): %3</source>
+        <translation>Patient %1 supprimé&#xa0;; ses exercices restent dans la base de données sans patient (%2)&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -820,6 +844,10 @@
     <message>
         <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
         <translation>Cet enregistrement en temps réel n&apos;est pas encore sauvegardé et sera perdu. Fermer quand même ?</translation>
+    </message>
+    <message>
+        <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
+        <translation>L&apos;exercice n&apos;existe plus ; il a été supprimé sur un autre poste de travail.</translation>
     </message>
 </context>
 <context>

@@ -212,10 +212,6 @@
         <translation>Un testo supera la lunghezza consentita dal relativo campo nel database.</translation>
     </message>
     <message>
-        <source>Der Datensatz wurde gleichzeitig an einem anderen Arbeitsplatz geändert. Die Daten werden neu geladen; bitte wiederholen Sie den Vorgang.</source>
-        <translation>Il record è stato modificato contemporaneamente su un&apos;altra postazione di lavoro. I dati verranno ricaricati; ripetere l&apos;operazione.</translation>
-    </message>
-    <message>
         <source>Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.</source>
         <translation>L&apos;utente non dispone del ruolo «Benutzer» nel database.</translation>
     </message>
@@ -314,6 +310,34 @@
     <message>
         <source>Die Aufzeichnung ist unvollständig (kein Programmkopf).</source>
         <translation>La registrazione è incompleta (manca l&apos;intestazione del programma).</translation>
+    </message>
+    <message>
+        <source>Der Datensatz wird gerade an einem anderen Arbeitsplatz bearbeitet oder wurde dort soeben geändert. Ihre Änderung wurde nicht gespeichert. Bitte laden Sie die Liste neu und versuchen Sie es noch einmal.</source>
+        <translation>Il record è in fase di modifica su un&apos;altra postazione di lavoro o vi è appena stato modificato. La modifica non è stata salvata. Ricaricare l&apos;elenco e riprovare.</translation>
+    </message>
+    <message>
+        <source>Ein Text enthält ein Zeichen, das der Zeichensatz dieser Datenbank nicht speichern kann. Ersetzen Sie das Zeichen und versuchen Sie es noch einmal.</source>
+        <translation>Un testo contiene un carattere che il set di caratteri di questo database non può memorizzare. Sostituire il carattere e riprovare.</translation>
+    </message>
+    <message>
+        <source>Der Zeichensatz der Datenbank oder der Einstellung SQLCodePage3 wird nicht unterstützt.</source>
+        <translation>Il set di caratteri del database o dell&apos;impostazione SQLCodePage3 non è supportato.</translation>
+    </message>
+    <message>
+        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht. Bitte laden Sie die Liste neu.</source>
+        <translation>Nel frattempo il paziente è stato eliminato su un&apos;altra postazione di lavoro. Ricaricare l&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>Patient %1 gelöscht, mit seinen Übungen (%2).</source>
+        <translation>Paziente %1 eliminato, con i suoi esercizi (%2).</translation>
+    </message>
+    <message>
+        <source>Patient %1 gelöscht; er hatte keine Übungen.</source>
+        <translation>Paziente %1 eliminato; non aveva esercizi.</translation>
+    </message>
+    <message>
+        <source>Patient %1 gelöscht; seine Übungen bleiben ohne Patient in der Datenbank (%2): %3</source>
+        <translation>Paziente %1 eliminato; i suoi esercizi restano nel database senza paziente (%2): %3</translation>
     </message>
 </context>
 <context>
@@ -820,6 +844,10 @@
     <message>
         <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
         <translation>Questa registrazione in tempo reale non è ancora salvata e andrà persa. Chiudere comunque?</translation>
+    </message>
+    <message>
+        <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
+        <translation>L&apos;esercizio non esiste più; è stato eliminato da un&apos;altra postazione.</translation>
     </message>
 </context>
 <context>

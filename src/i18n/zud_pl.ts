@@ -212,10 +212,6 @@
         <translation>Tekst jest dłuższy, niż pozwala na to jego pole w bazie danych.</translation>
     </message>
     <message>
-        <source>Der Datensatz wurde gleichzeitig an einem anderen Arbeitsplatz geändert. Die Daten werden neu geladen; bitte wiederholen Sie den Vorgang.</source>
-        <translation>Rekord został w tym samym czasie zmieniony na innym stanowisku. Dane zostaną ponownie wczytane; powtórz operację.</translation>
-    </message>
-    <message>
         <source>Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.</source>
         <translation>Użytkownik nie ma roli „Benutzer” w bazie danych.</translation>
     </message>
@@ -314,6 +310,34 @@
     <message>
         <source>Die Aufzeichnung ist unvollständig (kein Programmkopf).</source>
         <translation>Zapis jest niekompletny (brak nagłówka programu).</translation>
+    </message>
+    <message>
+        <source>Der Datensatz wird gerade an einem anderen Arbeitsplatz bearbeitet oder wurde dort soeben geändert. Ihre Änderung wurde nicht gespeichert. Bitte laden Sie die Liste neu und versuchen Sie es noch einmal.</source>
+        <translation>Rekord jest właśnie edytowany na innym stanowisku lub został tam przed chwilą zmieniony. Twoja zmiana nie została zapisana. Załaduj listę ponownie i spróbuj jeszcze raz.</translation>
+    </message>
+    <message>
+        <source>Ein Text enthält ein Zeichen, das der Zeichensatz dieser Datenbank nicht speichern kann. Ersetzen Sie das Zeichen und versuchen Sie es noch einmal.</source>
+        <translation>Tekst zawiera znak, którego zestaw znaków tej bazy danych nie może zapisać. Zastąp ten znak i spróbuj jeszcze raz.</translation>
+    </message>
+    <message>
+        <source>Der Zeichensatz der Datenbank oder der Einstellung SQLCodePage3 wird nicht unterstützt.</source>
+        <translation>Zestaw znaków bazy danych lub ustawienia SQLCodePage3 nie jest obsługiwany.</translation>
+    </message>
+    <message>
+        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht. Bitte laden Sie die Liste neu.</source>
+        <translation>Pacjent został w międzyczasie usunięty na innym stanowisku. Załaduj listę ponownie.</translation>
+    </message>
+    <message>
+        <source>Patient %1 gelöscht, mit seinen Übungen (%2).</source>
+        <translation>Pacjent %1 usunięty wraz z jego ćwiczeniami (%2).</translation>
+    </message>
+    <message>
+        <source>Patient %1 gelöscht; er hatte keine Übungen.</source>
+        <translation>Pacjent %1 usunięty; nie miał żadnych ćwiczeń.</translation>
+    </message>
+    <message>
+        <source>Patient %1 gelöscht; seine Übungen bleiben ohne Patient in der Datenbank (%2): %3</source>
+        <translation>Pacjent %1 usunięty; jego ćwiczenia pozostają w bazie danych bez pacjenta (%2): %3</translation>
     </message>
 </context>
 <context>
@@ -820,6 +844,10 @@
     <message>
         <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
         <translation>To nagranie w czasie rzeczywistym nie zostało jeszcze zapisane i zostanie utracone. Zamknąć mimo to?</translation>
+    </message>
+    <message>
+        <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
+        <translation>Ćwiczenie już nie istnieje; zostało usunięte na innym stanowisku.</translation>
     </message>
 </context>
 <context>

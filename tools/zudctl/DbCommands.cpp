@@ -8,6 +8,7 @@
 #include "TDM1.h"
 #include "ZudctlInternal.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace zud::ctl {
@@ -166,17 +167,24 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
         return 0;
     }
 
-    static const QStringList kCommands = {QStringLiteral("patients"),        QStringLiteral("add-patient"),
-                                          QStringLiteral("recordings"),      QStringLiteral("store"),
-                                          QStringLiteral("fetch"),           QStringLiteral("move"),
-                                          QStringLiteral("delete-recording")};
+    static const QStringList kCommands = {
+        QStringLiteral("patients"),       QStringLiteral("add-patient"), QStringLiteral("edit-patient"),
+        QStringLiteral("delete-patient"), QStringLiteral("recordings"),  QStringLiteral("store"),
+        QStringLiteral("fetch"),          QStringLiteral("move"),        QStringLiteral("delete-recording"),
+        QStringLiteral("remarks")};
     if (!kCommands.contains(cmd)) {
         throw UsageError{QStringLiteral("unbekannter db-Befehl: %1").arg(cmd)};
     }
+    // The one option without a value.
+    QStringList values = rest;
+    const bool withRecordings = values.removeAll(QStringLiteral("--with-recordings")) > 0;
+    if (withRecordings && cmd != QLatin1String("delete-patient")) {
+        throw UsageError{QStringLiteral("Option --with-recordings gehört nicht zu db %1").arg(cmd)};
+    }
     const Args a =
-        Split(rest, {QStringLiteral("--search"), QStringLiteral("--name"), QStringLiteral("--vorname"),
-                     QStringLiteral("--geburtstag"), QStringLiteral("--nummer"), QStringLiteral("--date"),
-                     QStringLiteral("--time"), QStringLiteral("--device")});
+        Split(values, {QStringLiteral("--search"), QStringLiteral("--name"), QStringLiteral("--vorname"),
+                       QStringLiteral("--geburtstag"), QStringLiteral("--nummer"), QStringLiteral("--date"),
+                       QStringLiteral("--time"), QStringLiteral("--device")});
     dm.Login(user, password, settings.AdminPassword());
 
     if (cmd == QLatin1String("patients")) {
@@ -202,6 +210,97 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
         p.Geburtstag = Date(a.options.value(QStringLiteral("--geburtstag")));
         p.Nummer = a.options.value(QStringLiteral("--nummer"));
         out << dm.AddPatient(p) << '\n';
+    } else if (cmd == QLatin1String("edit-patient")) {
+        const QString usage =
+            QStringLiteral("edit-patient ID [--name N] [--vorname V] [--geburtstag JJJJ-MM-TT] [--nummer X]");
+        Positional(a, 1, usage);
+        Only(a,
+             {QStringLiteral("--name"), QStringLiteral("--vorname"), QStringLiteral("--geburtstag"),
+              QStringLiteral("--nummer")},
+             cmd);
+        if (a.options.isEmpty()) {
+            throw UsageError{QStringLiteral("Aufruf: zudctl db %1 (mindestens ein Feld)").arg(usage)};
+        }
+        const qint64 id = Key(a.positional[0], QStringLiteral("ID"));
+        const QDate geburtstag = a.options.contains(QStringLiteral("--geburtstag"))
+                                     ? Date(a.options.value(QStringLiteral("--geburtstag")))
+                                     : QDate();
+        auto p = dm.GetPatient(id);
+        if (!p) {
+            err << "Patient nicht gefunden: " << id << '\n';
+            return 1;
+        }
+        // Only the given fields change; the checks are those of the patient dialog.
+        if (a.options.contains(QStringLiteral("--name"))) {
+            p->Name = a.options.value(QStringLiteral("--name"));
+        }
+        if (a.options.contains(QStringLiteral("--vorname"))) {
+            p->Vorname = a.options.value(QStringLiteral("--vorname"));
+        }
+        if (geburtstag.isValid()) {
+            p->Geburtstag = geburtstag;
+        }
+        if (a.options.contains(QStringLiteral("--nummer"))) {
+            p->Nummer = a.options.value(QStringLiteral("--nummer"));
+        }
+        dm.UpdatePatient(*p);
+        out << p->Identifikation << ';' << Csv(p->Name) << ';' << Csv(p->Vorname) << ';'
+            << p->Geburtstag.toString(QStringLiteral("yyyy-MM-dd")) << '\n';
+    } else if (cmd == QLatin1String("delete-patient")) {
+        Positional(a, 1, QStringLiteral("delete-patient ID [--with-recordings]"));
+        Only(a, {}, cmd);
+        const qint64 id = Key(a.positional[0], QStringLiteral("ID"));
+        if (!dm.GetPatient(id)) {
+            err << "Patient nicht gefunden: " << id << '\n';
+            return 1;
+        }
+        QStringList counters;
+        for (const Recording& r : dm.ListRecordings(id, QStringLiteral("ASC"), QStringLiteral("ASC"))) {
+            counters << QString::number(r.Counter);
+        }
+        if (!dm.DeletePatient(id, withRecordings)) {
+            err << "Patient nicht gefunden: " << id << '\n';
+            return 1;
+        }
+        if (withRecordings) {
+            out << QCoreApplication::translate("Datenbank", "Patient %1 gelöscht, mit seinen Übungen (%2).")
+                       .arg(id)
+                       .arg(counters.size())
+                << '\n';
+        } else if (counters.isEmpty()) {
+            out << QCoreApplication::translate("Datenbank", "Patient %1 gelöscht; er hatte keine Übungen.")
+                       .arg(id)
+                << '\n';
+        } else {
+            // Which recordings lost their patient, so that they can be moved to another one.
+            out << QCoreApplication::translate(
+                       "Datenbank",
+                       "Patient %1 gelöscht; seine Übungen bleiben ohne Patient in der Datenbank (%2): %3")
+                       .arg(id)
+                       .arg(counters.size())
+                       .arg(counters.join(QLatin1Char(',')))
+                << '\n';
+        }
+    } else if (cmd == QLatin1String("remarks")) {
+        if (a.positional.size() != 1 && a.positional.size() != 2) {
+            throw UsageError{QStringLiteral("Aufruf: zudctl db remarks COUNTER [TEXT]")};
+        }
+        Only(a, {}, cmd);
+        const qint64 counter = Key(a.positional[0], QStringLiteral("COUNTER"));
+        if (a.positional.size() == 1) {
+            const auto text = dm.Remarks(counter);
+            if (!text) {
+                err << "Übung nicht gefunden: " << counter << '\n';
+                return 1;
+            }
+            out << *text;
+            if (!text->isEmpty() && !text->endsWith(QLatin1Char('\n'))) {
+                out << '\n';
+            }
+        } else if (!dm.SetRemarks(counter, a.positional[1])) {
+            err << "Übung nicht gefunden: " << counter << '\n';
+            return 1;
+        }
     } else if (cmd == QLatin1String("recordings")) {
         Positional(a, 1, QStringLiteral("recordings PATIENT"));
         Only(a, {}, cmd);

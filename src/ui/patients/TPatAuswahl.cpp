@@ -17,23 +17,19 @@ namespace zud::ui {
 bool AskAndDeletePatient(TDM1& dm, qint64 id, const std::function<bool(const QString&)>& question) {
     if (!question(TPatAuswahl::tr("Patient wirklich löschen?")))
         return false;
-    const std::vector<Recording> recordings = dm.ListRecordings(id);
+    const int count = dm.RecordingCount(id);
     bool withRecordings = false;
-    if (!recordings.empty()) {
+    if (count > 0) {
         // Without their patient the recordings could no longer be opened from the lists.
         withRecordings =
             question(TPatAuswahl::tr("Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). "
                                      "Sollen sie ebenfalls gelöscht werden?\n\nBei „Nein“ bleiben "
                                      "sie in der Datenbank, sind aber keinem Patienten mehr "
                                      "zugeordnet.")
-                         .arg(recordings.size()));
+                         .arg(count));
     }
-    if (withRecordings) {
-        for (const Recording& r : recordings)
-            dm.DeleteRecording(r.Counter);
-    }
-    dm.DeletePatient(id);
-    return true;
+    // Patient and recordings go in one transaction.
+    return dm.DeletePatient(id, withRecordings);
 }
 
 TPatAuswahl::TPatAuswahl(TForm15* patientDialog, QWidget* parent)

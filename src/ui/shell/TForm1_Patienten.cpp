@@ -665,7 +665,11 @@ void TForm1::EditRemarks() {
     if (FBemForm->exec() != QDialog::Accepted)
         return;
     const QString text = FBemForm->Text->toPlainText();
-    FDM->SetRemarks(TabCounter(index), text);
+    // Written only when nobody changed them meanwhile at another workstation.
+    if (!FDM->SetRemarks(TabCounter(index), text, FRemarks)) {
+        Error(tr("Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht."));
+        return;
+    }
     FRemarks = text;
     FTabList[size_t(index)].remarks = text;
     ShowFrames();
