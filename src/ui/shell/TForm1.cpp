@@ -1,5 +1,6 @@
 #include "TForm1.h"
 
+#include "DeviceSettings.h"
 #include "Login.h"
 #include "Msg.h"
 #include "Paths.h"
@@ -111,6 +112,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     FNewPW = new TNewPW(this);
     FUserMgr = new TUserMgr(this);
     FAbout = new TSplash(this);
+    CreateReadoutWindows();
     resize(1200, 760);
     RetranslateUi();
 }
@@ -463,6 +465,7 @@ void TForm1::Create(const QString& portOverride) {
     FPortOverride = portOverride;
     FDevice->ComPort = portOverride.isEmpty() ? FSettings.Port() : portOverride;
     FDevice->Baud_Rate = uint32_t(FSettings.Baudrate());
+    wf::ApplyDeviceSettings(*FDevice, FSettings);
     for (QAction* a : FBaudMenu->actions())
         a->setChecked(a->data().toInt() == FSettings.Baudrate());
     FLeftWidth = FSettings.ShowLeftPanelWidth();
@@ -516,6 +519,7 @@ void TForm1::SetLoggedInGroups(bool on) {
     FRibbon->Group(QStringLiteral("GroupZuschneiden"))->setEnabled(on);
     FRibbon->Group(QStringLiteral("GroupGitterlinien"))->setEnabled(on);
     UpdateGridActions();
+    UpdateReadoutAction();
 }
 
 void TForm1::Error(const QString& text) {
@@ -684,6 +688,7 @@ void TForm1::EndLiveMode() {
     // Programming, read-out, live start and the patient actions come back with their windows.
     FSplitter->widget(0)->show();
     SetLeftPanel(FLeftShown);
+    UpdateReadoutAction();
 }
 
 void TForm1::keyPressEvent(QKeyEvent* e) {

@@ -32,6 +32,8 @@ class TDBLogin;
 class TNewPW;
 class TUserMgr;
 class TSplash;
+class TForm9;
+class TAuslesenForm;
 
 // True when `server` names another computer (not NONE, LOCALHOST, 127.0.0.1, EMBEDDED or
 // this computer's name, all in any case).
@@ -87,6 +89,14 @@ public:
     // The last message box text (tests read it).
     QString LastMessage;
 
+    // --- exercise read-out ("Übungen auslesen") ---
+    // Loading with the progress window, then the read-out window; afterwards the lists.
+    void DoLeseMessungen();
+    // The patient list and the recording list of `lastPatient` after the read-out (0: none stored).
+    void PatientListsChanged(qint64 lastPatient);
+    TForm9* ProgressForm() const { return FProgress; }
+    TAuslesenForm* AuslesenForm() const { return FAuslesen; }
+
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -109,6 +119,11 @@ private:
     bool Question(const QString& text);
     void EmptyWorkFolder();
     void CloseSplash();
+    void CreateReadoutWindows();
+    // "Übungen auslesen" is enabled while logged in and no live measurement runs.
+    void UpdateReadoutAction();
+    // What must not start while a device workflow runs.
+    QList<QAction*> DeviceCompetitors() const;
 
     Settings FSettings;
     std::unique_ptr<TZUD12> FDevice;
@@ -138,6 +153,8 @@ private:
     TUserMgr* FUserMgr = nullptr;
     TSplash* FSplash = nullptr;
     TSplash* FAbout = nullptr;
+    TForm9* FProgress = nullptr;
+    TAuslesenForm* FAuslesen = nullptr;
     bool FRemote = false;
     bool FCheckUpdate = false;
     bool FUserControl = false;
