@@ -81,6 +81,13 @@ void TForm9::SetCloseEnabled(bool on) {
 
 void TForm9::showEvent(QShowEvent* e) {
     FCancel = false;
+    if (!FPlaced && parentWidget()) {
+        // The first showing: in the middle of the window it belongs to.
+        FPlaced = true;
+        winId();
+        const QRect owner = parentWidget()->window()->frameGeometry();
+        move(owner.center() - QPoint(width() / 2, height() / 2));
+    }
     QWidget::showEvent(e);
     // Each kind of window once per run.
     static QSet<QString> dumped;
@@ -105,9 +112,10 @@ void TForm9::closeEvent(QCloseEvent* e) {
 }
 
 void TForm9::Repaint() {
+    // Painted at once; events are processed only by the device's pump between blocks, where a
+    // device command started by any of them is refused without touching the line.
     FLabel->repaint();
     FBar->repaint();
-    QCoreApplication::processEvents();
 }
 
 TForm9* TForm9::OpenSecond(const QString& text, int maximum) {
@@ -119,6 +127,8 @@ TForm9* TForm9::OpenSecond(const QString& text, int maximum) {
     FSecond->DeviceBar()->SetMax(maximum);
     FSecond->DeviceBar()->SetPosition(0);
     const QRect g = frameGeometry();
+    FSecond->FPlaced = true;
+    FSecond->winId(); // with its platform window the frame's place is known
     FSecond->move(g.left(), g.top() + g.height() + 20);
     FSecond->show();
     FSecond->Repaint();

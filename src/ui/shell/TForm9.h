@@ -75,6 +75,7 @@ private:
     bool FCancel = false;
     bool FCloseEnabled = false;
     bool FFinishing = false;
+    bool FPlaced = false;
     std::unique_ptr<TForm9> FSecond;
 };
 
