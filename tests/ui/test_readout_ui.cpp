@@ -23,6 +23,8 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QProgressBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -363,6 +365,13 @@ private slots:
         QVERIFY(form.Action(QStringLiteral("ChooseAll"))->isEnabled());
         QVERIFY(!form.Action(QStringLiteral("SaveImportieren"))->isEnabled());
         QVERIFY(form.Action(QStringLiteral("SaveReadExc"))->isEnabled());
+        // Four therapists and four patients fit without scrolling.
+        QTest::qWait(50);
+        for (QScrollArea* area : form.findChildren<QScrollArea*>()) {
+            QVERIFY(!area->verticalScrollBar()->isVisible());
+        }
+        QCOMPARE(form.TherapeutPanel(5)->RowValue(0)->text(), QStringLiteral("Öztürk"));
+        QCOMPARE(form.TherapeutPanel(5)->RowValue(1)->text(), QStringLiteral("Ülkü"));
         DumpScreenshot(&form, QStringLiteral("auslesen-vollstaendig"));
 
         // Birthday 0: "unvollständig" with the birthday in red, but matchable and ticked.
