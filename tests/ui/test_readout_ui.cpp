@@ -33,6 +33,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <map>
 
 using namespace zud;
 using namespace zud::ui;
@@ -176,6 +177,15 @@ private:
         wf::LeseMessungen(*dev, *dm);
     }
 
+    // The device's files as they were before a read-out that deletes them.
+    std::map<std::string, std::vector<uint8_t>> files;
+    void KeepFiles() {
+        files.clear();
+        for (const std::string& f : emu->ListFiles()) {
+            files[emu::Emulator::Key(f)] = *emu->GetFile(f);
+        }
+    }
+
     static QColor Colour(const QLabel* l) { return l->palette().color(QPalette::WindowText); }
 
     // Every recording of matchable device patients is in the database, byte for byte.
@@ -188,7 +198,9 @@ private:
             const auto counter = d.FindRecording(*id, e.Datum, e.Zeit);
             QVERIFY(counter);
             const auto rec = d.GetRecording(*counter);
-            const auto file = emu->GetFile(DevicePath(therapeut, patient, e.Filename.toStdString()));
+            const std::string path = DevicePath(therapeut, patient, e.Filename.toStdString());
+            const auto kept = files.find(emu::Emulator::Key(path));
+            const auto file = kept != files.end() ? std::optional(kept->second) : emu->GetFile(path);
             QVERIFY(rec && file);
             QCOMPARE(rec->Daten, ToQ(*file));
             QCOMPARE(rec->Betriebsart, int((*file)[2]) + 1);
@@ -219,6 +231,7 @@ private slots:
     }
 
     void cleanup() {
+        files.clear();
         dm.reset();
         dev.reset();
         emu->Stop();
@@ -562,8 +575,10 @@ private slots:
         QVERIFY(dev->MessHeaders[Slot(0, 7)][0].Checked && dev->MessHeaders[Slot(0, 7)][1].Checked);
         QVERIFY(dm->GetPatient(annaId)->LetzterZugriff >= before);
 
-        // The transfer stores them under those patients; nothing else is stored twice.
+        // The transfer stores them under those patients and then deletes them on the device.
         QSignalSpy closed(&form, &QDialog::accepted);
+        form.Action(QStringLiteral("DelUeb"))->setChecked(true);
+        KeepFiles();
         form.SaveReadExc();
         QCOMPARE(closed.count(), 1);
         QVERIFY2(!form.Result().failed, qPrintable(form.Result().error));
@@ -572,6 +587,12 @@ private slots:
         QCOMPARE(int(dm->ListRecordings(annaId).size()), 2);
         VerifyStored(*dm, *dev, 0, 7, 2);
         VerifyStored(*dm, *dev, 0, 2, 1);
+        QCOMPARE(form.Result().perSlot[Slot(0, 7)].deleted, 2);
+        QCOMPARE(form.Result().perSlot[Slot(0, 0)].deleted, 9);
+        for (const std::string& f : emu->ListFiles()) {
+            QVERIFY2(!QString::fromStdString(f).endsWith(QStringLiteral(".hdf"), Qt::CaseInsensitive),
+                     f.c_str());
+        }
         // Slot 8 has no names on the device: its assignment lives in this read-out only.
         QCOMPARE(form.LastPatient() > 0, true);
         QCOMPARE(emu->Screen(), 0);
