@@ -511,6 +511,15 @@ private slots:
         dev->MessHeaders[Slot(0, 7)][0].Checked = true;
         form.TestForChecked();
         QVERIFY(read->isEnabled());
+        // A language change keeps the chosen therapist and patient.
+        form.TherapeutClick(2);
+        form.PatientClick(3);
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(&form, &change);
+        QCOMPARE(form.CurrentTherapeut(), 2);
+        QCOMPARE(form.CurrentPatient(), 3);
+        QVERIFY(form.TherapeutPanel(2)->Selected() && form.PatientPanel(3)->Selected());
+        QVERIFY(!form.TherapeutPanel(0)->Selected());
         // The delete mark is cleared at each showing.
         form.Action(QStringLiteral("DelUeb"))->setChecked(true);
         form.hide();

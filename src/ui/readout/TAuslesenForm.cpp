@@ -316,7 +316,14 @@ void TAuslesenForm::RetranslateUi() {
     if (FDev) {
         setWindowTitle(QStringLiteral("%1 [%2 S/N: %3]")
                            .arg(tr("Übungsdaten auslesen"), wf::GeraeteName(*FDev), FDev->SN));
+        // The panels in the new language; the chosen therapist and patient stay chosen.
+        const int t = FCurT;
+        const int p = FCurP;
         FillTherapeutList();
+        if (FTherapeuten[size_t(t)]->isVisibleTo(this)) {
+            FCurP = p;
+            TherapeutClick(t);
+        }
     } else {
         setWindowTitle(tr("Übungsdaten auslesen"));
     }
