@@ -213,6 +213,7 @@ void LoadDemo(Emulator& emu) {
     emu.PutFile(kTherapeutenPfad, Bytes(thera), kDatum, FatTime(8, 1, 0));
 
     // Recordings: every mode in therapist 1's first patient, a few more elsewhere.
+    // The listing gives an exercise's length in whole minutes, as the device does.
     struct Aufnahme {
         int t, p, mode, sekunden;
     };
@@ -266,7 +267,7 @@ void LoadDemo(Emulator& emu) {
         const std::string dir =
             "0:\\Daten\\Th_" + std::to_string(a.t) + "\\Pat_" + std::to_string(a.p) + "\\";
         emu.PutFile(dir + name, bytes, FatDate(2026, 11, 3 + aufnahme % 20),
-                    FatTime(9 + aufnahme % 8, 15, 30), static_cast<uint16_t>(a.sekunden));
+                    FatTime(9 + aufnahme % 8, 15, 30), static_cast<uint16_t>(a.sekunden / 60));
     }
 }
 

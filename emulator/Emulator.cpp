@@ -126,6 +126,7 @@ std::optional<Fault> ParseFault(const std::string& text) {
                                                             {"truncate-block", FaultKind::TruncateBlock},
                                                             {"stall", FaultKind::Stall},
                                                             {"bad-ack", FaultKind::BadAck},
+                                                            {"odd-ack", FaultKind::OddAck},
                                                             {"file-not-found", FaultKind::FileNotFound},
                                                             {"status", FaultKind::Status}};
     const auto kind = kKinds.find(parts[1]);
@@ -958,6 +959,7 @@ void Emulator::HandleWrite(const uint8_t* frame) {
     }
     const auto stall = TakeFault('W', FaultKind::Stall);
     const auto badAck = TakeFault('W', FaultKind::BadAck);
+    const auto oddAck = TakeFault('W', FaultKind::OddAck);
     std::vector<uint8_t> data;
     data.reserve(size);
     int block = 0;
@@ -977,7 +979,7 @@ void Emulator::HandleWrite(const uint8_t* frame) {
             return;
         }
         uint16_t crc = Crc16(bytes.data(), bytes.size());
-        if (badAck && badAck->block == block) {
+        if ((badAck && badAck->block == block) || (oddAck && oddAck->block <= block)) {
             crc ^= 0x5555;
         }
         std::vector<uint8_t> ack(2);

@@ -38,6 +38,8 @@ enum class FaultKind {
     Stall,         // read: nothing from block `block` on; write: no acknowledgement from block `block` on;
                    // listing: nothing from entry `block` on; progress: nothing after word `block`
     BadAck,        // write: block `block` is acknowledged with a wrong CRC
+    OddAck,        // write: blocks from `block` on are acknowledged with a wrong CRC, yet the device
+                   // keeps taking the data and stores the file (a device whose answer differs)
     FileNotFound,  // read, delete: status 5
     Status,        // read, delete, directory query and create: status `param`
 };
@@ -52,7 +54,8 @@ struct Fault {
 
 // A fault written as CMD:KIND[:PARAM[:BLOCK[:TIMES]]], for example "R:stall:0:1" or
 // "!:late:1500". CMD is the command letter or its number (204); KIND one of silence, late,
-// wrong-echo, truncate, corrupt-block, truncate-block, stall, bad-ack, file-not-found, status.
+// wrong-echo, truncate, corrupt-block, truncate-block, stall, bad-ack, odd-ack, file-not-found,
+// status.
 std::optional<Fault> ParseFault(const std::string& text);
 
 struct Options {

@@ -39,7 +39,7 @@ void Usage(FILE* f) {
         "  --fault BEFEHL:ART[:PARAM[:BLOCK[:ANZAHL]]]\n"
         "                      Fehler einspeisen, z. B. R:stall:0:1 oder !:late:1500 (ANZAHL -1: immer);\n"
         "                      ART: silence, late, wrong-echo, truncate, corrupt-block,\n"
-        "                      truncate-block, stall, bad-ack, file-not-found, status\n",
+        "                      truncate-block, stall, bad-ack, odd-ack, file-not-found, status\n",
         f);
 }
 

@@ -3,6 +3,7 @@
 // safely stored.
 
 #include "Demo.h"
+#include "DeviceSettings.h"
 #include "EmuFixture.h"
 #include "Readout.h"
 #include "RecordingCheck.h"
@@ -10,6 +11,8 @@
 #include "ZudctlRunner.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QSettings>
 
 using namespace zud;
 using namespace zud::test;
@@ -282,4 +285,134 @@ TEST_F(Readout, ZudctlReadout) {
     emu.InjectFault({'?', FaultKind::Silence});
     EXPECT_EQ(run({QStringLiteral("readout")}, out, err), 1);
     EXPECT_TRUE(err.startsWith(QStringLiteral("Kein Gerät erkannt!")));
+}
+
+// A device that acknowledges file blocks with another CRC than the block's: the write fails
+// unless the machine's LenientWriteAck allows it, and then every mismatch is logged.
+TEST_F(Readout, AWrongWriteAcknowledgementFailsUnlessTheMachineAllowsIt) {
+    wf::ApplyDeviceSettings(*dev, Settings());
+    EXPECT_FALSE(dev->LenientWriteAck);
+    const QString path = QStringLiteral("0:\\Daten\\Th_0\\Pat_0\\W.dat");
+    const QByteArray data = ToQ(Pattern(3000, 7));
+    dev->open();
+    emu.InjectFault({'W', FaultKind::OddAck, 0, 1});
+    EXPECT_FALSE(dev->WriteFile(path, data));
+    EXPECT_TRUE(dev->LastLog.startsWith(QStringLiteral("WriteFile (crc_error): Command: \"W\", Block: 2,")))
+        << dev->LastLog.toStdString();
+    ASSERT_TRUE(emu.WaitIdle());
+
+    {
+        QSettings machine(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("Brelk"),
+                          QStringLiteral("ZUD"));
+        machine.setValue(QStringLiteral("LenientWriteAck"), QStringLiteral("1"));
+    }
+    wf::ApplyDeviceSettings(*dev, Settings());
+    ASSERT_TRUE(dev->LenientWriteAck);
+    dev->open();
+    emu.InjectFault({'W', FaultKind::OddAck, 0, 1});
+    ASSERT_TRUE(dev->WriteFile(path, data)) << dev->LastLog.toStdString();
+    EXPECT_EQ(emu.GetFile(path.toStdString()), FromQ(data));
+    int warnings = 0;
+    for (const QString& line : LogLines()) {
+        warnings += line.contains(QStringLiteral("WriteFile (crc_warning): Command: \"W\", Block: "));
+    }
+    EXPECT_EQ(warnings, 2); // blocks 2 and 3 of three
+    // A correct acknowledgement is no warning.
+    ASSERT_TRUE(dev->WriteFile(path, data));
+    warnings = 0;
+    for (const QString& line : LogLines()) {
+        warnings += line.contains(QStringLiteral("crc_warning"));
+    }
+    EXPECT_EQ(warnings, 2);
+    dev->close();
+
+    // The read-out's deletion of single files writes the patient file through such a device.
+    wf::LeseMessungen(*dev, *dm);
+    const int slot = MatchableSlots().front();
+    ASSERT_GE(dev->MessHeaders[slot].size(), 2);
+    for (int i = 0; i < TZUD12::kSlots; ++i) {
+        for (auto& e : dev->MessHeaders[i]) {
+            e.Checked = i == slot;
+        }
+    }
+    dev->MessHeaders[slot][0].Checked = false;
+    const int anzahl = dev->Patienten_ZUD12[slot].Anzahl;
+    emu.InjectFault({'W', FaultKind::OddAck, 0, 0});
+    const auto r = wf::Uebertrage(*dev, *dm, true);
+    ASSERT_FALSE(r.failed) << r.error.toStdString();
+    const auto pat = emu.GetFile(PatientenPfad(slot / 10));
+    ASSERT_TRUE(pat);
+    Stammdaten rec{};
+    std::memcpy(&rec, pat->data() + (slot % 10) * sizeof(Stammdaten), sizeof rec);
+    EXPECT_EQ(rec.Anzahl, anzahl - r.perSlot[slot].deleted);
+    EXPECT_EQ(r.perSlot[slot].deleted, dev->MessHeaders[slot].size() - 1);
+}
+
+// The read-out process dies between storing a patient's recordings and deleting them on the
+// device: the database holds every one of them byte for byte, the device still holds them too,
+// and the next read-out stores nothing twice.
+TEST_F(Readout, AProcessKilledBetweenStoringAndDeletingLosesNothing) {
+    // The embedded engine lets one process at a time open the file.
+    dm->Logout();
+    QProcess ctl;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("ZUD_TEST_KILL_AFTER_COMMIT"), QStringLiteral("1"));
+    ctl.setProcessEnvironment(env);
+    ctl.start(QStringLiteral(ZUD_BIN_DIR "/zudctl"),
+              {QStringLiteral("--port"), QString::fromStdString(emu.SlavePath()), QStringLiteral("--log"),
+               logFile, QStringLiteral("--db-dir"), loc.dir, QStringLiteral("readout"),
+               QStringLiteral("--slot"), QStringLiteral("0,0"), QStringLiteral("--delete")});
+    ASSERT_TRUE(ctl.waitForFinished(60000));
+    EXPECT_EQ(ctl.exitStatus(), QProcess::CrashExit) << ctl.readAllStandardError().toStdString();
+    // Nothing was printed: the process never got to its summary.
+    EXPECT_TRUE(ctl.readAllStandardOutput().isEmpty());
+    ASSERT_TRUE(emu.WaitIdle());
+    // No delete command ever reached the device.
+    for (const auto& c : emu.Commands()) {
+        EXPECT_NE(c.code, 'z');
+        EXPECT_NE(c.code, 'Z');
+    }
+
+    dm->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
+    const auto id =
+        dm->FindPatient(QStringLiteral("Bäcker"), QStringLiteral("Hans-Jürgen"), QDate(1951, 2, 14));
+    ASSERT_TRUE(id);
+    const auto rows = dm->ListRecordings(*id);
+    int files = 0;
+    for (const std::string& f : emu.ListFiles()) {
+        const QString q = QString::fromStdString(f);
+        if (q.startsWith(QStringLiteral("0:\\Daten\\Th_0\\Pat_0\\"), Qt::CaseInsensitive) &&
+            q.endsWith(QStringLiteral(".hdf"), Qt::CaseInsensitive)) {
+            ++files;
+            const auto entry = emu.GetEntry(f);
+            ASSERT_TRUE(entry);
+            const auto counter =
+                dm->FindRecording(*id, dev->RecodeDate(entry->date), dev->RecodeTime(entry->time));
+            ASSERT_TRUE(counter) << f;
+            const auto rec = dm->GetRecording(*counter);
+            ASSERT_TRUE(rec);
+            EXPECT_EQ(FromQ(rec->Daten), entry->data) << f;
+        }
+    }
+    EXPECT_EQ(files, 9);
+    EXPECT_EQ(rows.size(), 9u);
+
+    // The next read-out finds them stored: nothing is pre-selected, nothing is stored twice.
+    wf::LeseMessungen(*dev, *dm);
+    for (const auto& e : dev->MessHeaders[0]) {
+        EXPECT_FALSE(e.Checked);
+    }
+    for (auto& e : dev->MessHeaders[0]) {
+        e.Checked = true; // the user ticks them again: each replaces its stored copy
+    }
+    for (int i = 1; i < TZUD12::kSlots; ++i) {
+        for (auto& e : dev->MessHeaders[i]) {
+            e.Checked = false;
+        }
+    }
+    const auto r = wf::Uebertrage(*dev, *dm, true);
+    ASSERT_FALSE(r.failed) << r.error.toStdString();
+    EXPECT_EQ(r.perSlot[0].stored, 9);
+    EXPECT_EQ(r.perSlot[0].deleted, 9);
+    EXPECT_EQ(dm->ListRecordings(*id).size(), 9u);
 }

@@ -107,6 +107,9 @@ QString Settings::AdminPassword() const {
     const QString v = ReadString(QStringLiteral("AdminPassword"), QString(), true);
     return v.isEmpty() ? QString::fromLatin1(kAdminPassword) : v;
 }
+bool Settings::LenientWriteAck() const {
+    return ReadBool(QStringLiteral("LenientWriteAck"), false, true);
+}
 
 QString Settings::Port() const {
     return ReadString(QStringLiteral("Port"), QString());

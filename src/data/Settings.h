@@ -37,6 +37,10 @@ public:
     // The database administrator's password: the machine-wide value AdminPassword (keep that
     // file readable by root and the practice's group only), else the built-in one.
     QString AdminPassword() const;
+    // LenientWriteAck=1: a file block that the device acknowledges with another CRC than the
+    // block's is logged as a warning and the write goes on. Off (strict) unless a technician
+    // sets it for a device whose acknowledgements are known to differ.
+    bool LenientWriteAck() const;
 
     // --- per user ---
     QString Port() const;

@@ -554,12 +554,16 @@ bool TZUD12::WriteFile(const QString& name, const QByteArray& stream) {
             uint8_t expected[2];
             PutCrc(expected, Crc16(OutBuffer.data(), n));
             if (serFile.crc[0] != expected[0] || serFile.crc[1] != expected[1]) {
-                Fail(QStringLiteral(
-                         "WriteFile (crc_error): Command: \"W\", Block: %1, crc1: %2 crc2: %3, File: %4")
-                         .arg(block)
-                         .arg(GetCrc(serFile.crc))
-                         .arg(GetCrc(expected))
-                         .arg(file));
+                const QString details =
+                    QStringLiteral("Command: \"W\", Block: %1, crc1: %2 crc2: %3, File: %4")
+                        .arg(block)
+                        .arg(GetCrc(serFile.crc))
+                        .arg(GetCrc(expected))
+                        .arg(file);
+                if (!LenientWriteAck) {
+                    Fail(QStringLiteral("WriteFile (crc_error): ") + details);
+                }
+                AddLog(QStringLiteral("WriteFile (crc_warning): ") + details);
             }
             sent += static_cast<qint64>(n);
             if (Transferred) {

@@ -141,6 +141,9 @@ public:
     std::array<Stammdaten, kSlots> Patienten_ZUD12{};
     std::array<Stammdaten, kSlots> Patienten_ZUD12_ori{};
     Codes Codes_ZUD12{};
+    // A file block acknowledged with another CRC than the block's fails the write; with this set
+    // the mismatch is logged as a warning and the write goes on (machine setting LenientWriteAck).
+    bool LenientWriteAck = false;
     // Set when a text character has no code in the device's character set.
     bool ConvertError = false;
 

@@ -417,6 +417,29 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::DeviceRecordingModel</name>
+    <message>
+        <source>&lt; 1 min</source>
+        <translation>&lt; 1 min</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Übungslänge</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::PatientModel</name>
     <message>
         <source>weiblich</source>
@@ -515,6 +538,101 @@
     <message>
         <source>Allgemein</source>
         <translation>Allgemein</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TAuslesenForm</name>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Auslesen</source>
+        <translation>Auslesen</translation>
+    </message>
+    <message>
+        <source>Alle auswählen</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Keine auswählen</source>
+        <translation>Keine auswählen</translation>
+    </message>
+    <message>
+        <source>Übungen nach dem Auslesen löschen</source>
+        <translation>Übungen nach dem Auslesen löschen</translation>
+    </message>
+    <message>
+        <source>Zuweisen</source>
+        <translation>Zuweisen</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Übungen</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Therapeuten</source>
+        <translation>Therapeuten</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Patienten</translation>
+    </message>
+    <message>
+        <source>Übungsdaten auslesen</source>
+        <translation>Übungsdaten auslesen</translation>
+    </message>
+    <message>
+        <source>Therapeut %1</source>
+        <translation>Therapeut %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Vorname:</translation>
+    </message>
+    <message>
+        <source>Keine Patientendaten</source>
+        <translation>Keine Patientendaten</translation>
+    </message>
+    <message>
+        <source>Patient %1 (%2)</source>
+        <translation>Patient %1 (%2)</translation>
+    </message>
+    <message>
+        <source>nicht zugewiesen</source>
+        <translation>nicht zugewiesen</translation>
+    </message>
+    <message>
+        <source>geb. am:</source>
+        <translation>geb. am:</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Patient %1</translation>
+    </message>
+    <message>
+        <source>unvollständig</source>
+        <translation>unvollständig</translation>
+    </message>
+    <message>
+        <source>Nicht übernommen:</source>
+        <translation>Nicht übernommen:</translation>
     </message>
 </context>
 <context>
@@ -830,10 +948,6 @@
         <translation>Alle Übungen</translation>
     </message>
     <message>
-        <source>Übung wirklich löschen?</source>
-        <translation>Übung wirklich löschen?</translation>
-    </message>
-    <message>
         <source>CSV-Dateien (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
@@ -844,6 +958,10 @@
     <message>
         <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
         <translation>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</translation>
+    </message>
+    <message>
+        <source>Übung wirklich löschen?</source>
+        <translation>Übung wirklich löschen?</translation>
     </message>
     <message>
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>

@@ -417,6 +417,29 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::DeviceRecordingModel</name>
+    <message>
+        <source>&lt; 1 min</source>
+        <translation>&lt; 1 min</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Exercise length</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::PatientModel</name>
     <message>
         <source>weiblich</source>
@@ -515,6 +538,101 @@
     <message>
         <source>Allgemein</source>
         <translation>General</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TAuslesenForm</name>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Auslesen</source>
+        <translation>Read out</translation>
+    </message>
+    <message>
+        <source>Alle auswählen</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Keine auswählen</source>
+        <translation>Select none</translation>
+    </message>
+    <message>
+        <source>Übungen nach dem Auslesen löschen</source>
+        <translation>Delete exercises after reading out</translation>
+    </message>
+    <message>
+        <source>Zuweisen</source>
+        <translation>Assign</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Therapeuten</source>
+        <translation>Therapists</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Patients</translation>
+    </message>
+    <message>
+        <source>Übungsdaten auslesen</source>
+        <translation>Read out exercise data</translation>
+    </message>
+    <message>
+        <source>Therapeut %1</source>
+        <translation>Therapist %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Surname:</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>First name:</translation>
+    </message>
+    <message>
+        <source>Keine Patientendaten</source>
+        <translation>No patient data</translation>
+    </message>
+    <message>
+        <source>Patient %1 (%2)</source>
+        <translation>Patient %1 (%2)</translation>
+    </message>
+    <message>
+        <source>nicht zugewiesen</source>
+        <translation>not assigned</translation>
+    </message>
+    <message>
+        <source>geb. am:</source>
+        <translation>Born on:</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Patient %1</translation>
+    </message>
+    <message>
+        <source>unvollständig</source>
+        <translation>incomplete</translation>
+    </message>
+    <message>
+        <source>Nicht übernommen:</source>
+        <translation>Not taken over:</translation>
     </message>
 </context>
 <context>
@@ -830,10 +948,6 @@
         <translation>All exercises</translation>
     </message>
     <message>
-        <source>Übung wirklich löschen?</source>
-        <translation>Really delete the exercise?</translation>
-    </message>
-    <message>
         <source>CSV-Dateien (*.csv)</source>
         <translation>CSV files (*.csv)</translation>
     </message>
@@ -844,6 +958,10 @@
     <message>
         <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
         <translation>This live recording has not been saved yet and will be lost. Close anyway?</translation>
+    </message>
+    <message>
+        <source>Übung wirklich löschen?</source>
+        <translation>Really delete the exercise?</translation>
     </message>
     <message>
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>

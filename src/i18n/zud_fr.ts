@@ -417,6 +417,29 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::DeviceRecordingModel</name>
+    <message>
+        <source>&lt; 1 min</source>
+        <translation>&lt; 1 min</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Durée de l&apos;exercice</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::PatientModel</name>
     <message>
         <source>weiblich</source>
@@ -515,6 +538,101 @@
     <message>
         <source>Allgemein</source>
         <translation>Général</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TAuslesenForm</name>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Auslesen</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Alle auswählen</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Keine auswählen</source>
+        <translation>Ne rien sélectionner</translation>
+    </message>
+    <message>
+        <source>Übungen nach dem Auslesen löschen</source>
+        <translation>Supprimer les exercices après la lecture</translation>
+    </message>
+    <message>
+        <source>Zuweisen</source>
+        <translation>Attribuer</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Exercices</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Therapeuten</source>
+        <translation>Thérapeutes</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Patients</translation>
+    </message>
+    <message>
+        <source>Übungsdaten auslesen</source>
+        <translation>Lire les données d&apos;exercice</translation>
+    </message>
+    <message>
+        <source>Therapeut %1</source>
+        <translation>Thérapeute %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Prénom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Keine Patientendaten</source>
+        <translation>Aucune donnée patient</translation>
+    </message>
+    <message>
+        <source>Patient %1 (%2)</source>
+        <translation>Patient %1 (%2)</translation>
+    </message>
+    <message>
+        <source>nicht zugewiesen</source>
+        <translation>non attribué</translation>
+    </message>
+    <message>
+        <source>geb. am:</source>
+        <translation>Né(e) le&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Patient %1</translation>
+    </message>
+    <message>
+        <source>unvollständig</source>
+        <translation>incomplet</translation>
+    </message>
+    <message>
+        <source>Nicht übernommen:</source>
+        <translation>Non repris&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -830,10 +948,6 @@
         <translation>Tous les exercices</translation>
     </message>
     <message>
-        <source>Übung wirklich löschen?</source>
-        <translation>Supprimer vraiment l&apos;exercice ?</translation>
-    </message>
-    <message>
         <source>CSV-Dateien (*.csv)</source>
         <translation>Fichiers CSV (*.csv)</translation>
     </message>
@@ -844,6 +958,10 @@
     <message>
         <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
         <translation>Cet enregistrement en temps réel n&apos;est pas encore sauvegardé et sera perdu. Fermer quand même ?</translation>
+    </message>
+    <message>
+        <source>Übung wirklich löschen?</source>
+        <translation>Supprimer vraiment l&apos;exercice ?</translation>
     </message>
     <message>
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>

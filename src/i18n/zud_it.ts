@@ -417,6 +417,29 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::DeviceRecordingModel</name>
+    <message>
+        <source>&lt; 1 min</source>
+        <translation>&lt; 1 min</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Durata dell&apos;esercizio</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::PatientModel</name>
     <message>
         <source>weiblich</source>
@@ -515,6 +538,101 @@
     <message>
         <source>Allgemein</source>
         <translation>Generale</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TAuslesenForm</name>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Auslesen</source>
+        <translation>Leggi</translation>
+    </message>
+    <message>
+        <source>Alle auswählen</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Keine auswählen</source>
+        <translation>Deseleziona tutto</translation>
+    </message>
+    <message>
+        <source>Übungen nach dem Auslesen löschen</source>
+        <translation>Elimina gli esercizi dopo la lettura</translation>
+    </message>
+    <message>
+        <source>Zuweisen</source>
+        <translation>Assegna</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Esercizi</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Paziente</translation>
+    </message>
+    <message>
+        <source>Therapeuten</source>
+        <translation>Terapisti</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Pazienti</translation>
+    </message>
+    <message>
+        <source>Übungsdaten auslesen</source>
+        <translation>Leggi i dati degli esercizi</translation>
+    </message>
+    <message>
+        <source>Therapeut %1</source>
+        <translation>Terapista %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Cognome:</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Keine Patientendaten</source>
+        <translation>Nessun dato del paziente</translation>
+    </message>
+    <message>
+        <source>Patient %1 (%2)</source>
+        <translation>Paziente %1 (%2)</translation>
+    </message>
+    <message>
+        <source>nicht zugewiesen</source>
+        <translation>non assegnato</translation>
+    </message>
+    <message>
+        <source>geb. am:</source>
+        <translation>Nato/a il:</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Paziente %1</translation>
+    </message>
+    <message>
+        <source>unvollständig</source>
+        <translation>incompleto</translation>
+    </message>
+    <message>
+        <source>Nicht übernommen:</source>
+        <translation>Non acquisiti:</translation>
     </message>
 </context>
 <context>
@@ -830,10 +948,6 @@
         <translation>Tutti gli esercizi</translation>
     </message>
     <message>
-        <source>Übung wirklich löschen?</source>
-        <translation>Eliminare davvero l&apos;esercizio?</translation>
-    </message>
-    <message>
         <source>CSV-Dateien (*.csv)</source>
         <translation>File CSV (*.csv)</translation>
     </message>
@@ -844,6 +958,10 @@
     <message>
         <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
         <translation>Questa registrazione in tempo reale non è ancora salvata e andrà persa. Chiudere comunque?</translation>
+    </message>
+    <message>
+        <source>Übung wirklich löschen?</source>
+        <translation>Eliminare davvero l&apos;esercizio?</translation>
     </message>
     <message>
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>

@@ -417,6 +417,29 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::DeviceRecordingModel</name>
+    <message>
+        <source>&lt; 1 min</source>
+        <translation>&lt; 1 min</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Godzina</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Długość ćwiczenia</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::PatientModel</name>
     <message>
         <source>weiblich</source>
@@ -515,6 +538,101 @@
     <message>
         <source>Allgemein</source>
         <translation>Ogólne</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TAuslesenForm</name>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Auslesen</source>
+        <translation>Odczytaj</translation>
+    </message>
+    <message>
+        <source>Alle auswählen</source>
+        <translation>Zaznacz wszystkie</translation>
+    </message>
+    <message>
+        <source>Keine auswählen</source>
+        <translation>Odznacz wszystkie</translation>
+    </message>
+    <message>
+        <source>Übungen nach dem Auslesen löschen</source>
+        <translation>Usuń ćwiczenia po odczycie</translation>
+    </message>
+    <message>
+        <source>Zuweisen</source>
+        <translation>Przypisz</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Pacjent</translation>
+    </message>
+    <message>
+        <source>Therapeuten</source>
+        <translation>Terapeuci</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Pacjenci</translation>
+    </message>
+    <message>
+        <source>Übungsdaten auslesen</source>
+        <translation>Odczyt danych ćwiczeń</translation>
+    </message>
+    <message>
+        <source>Therapeut %1</source>
+        <translation>Terapeuta %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nazwisko:</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Imię:</translation>
+    </message>
+    <message>
+        <source>Keine Patientendaten</source>
+        <translation>Brak danych pacjenta</translation>
+    </message>
+    <message>
+        <source>Patient %1 (%2)</source>
+        <translation>Pacjent %1 (%2)</translation>
+    </message>
+    <message>
+        <source>nicht zugewiesen</source>
+        <translation>nieprzypisany</translation>
+    </message>
+    <message>
+        <source>geb. am:</source>
+        <translation>Data ur.:</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Pacjent %1</translation>
+    </message>
+    <message>
+        <source>unvollständig</source>
+        <translation>niekompletny</translation>
+    </message>
+    <message>
+        <source>Nicht übernommen:</source>
+        <translation>Nie przejęto:</translation>
     </message>
 </context>
 <context>
@@ -830,10 +948,6 @@
         <translation>Wszystkie ćwiczenia</translation>
     </message>
     <message>
-        <source>Übung wirklich löschen?</source>
-        <translation>Czy na pewno usunąć ćwiczenie?</translation>
-    </message>
-    <message>
         <source>CSV-Dateien (*.csv)</source>
         <translation>Pliki CSV (*.csv)</translation>
     </message>
@@ -844,6 +958,10 @@
     <message>
         <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
         <translation>To nagranie w czasie rzeczywistym nie zostało jeszcze zapisane i zostanie utracone. Zamknąć mimo to?</translation>
+    </message>
+    <message>
+        <source>Übung wirklich löschen?</source>
+        <translation>Czy na pewno usunąć ćwiczenie?</translation>
     </message>
     <message>
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 
+#include <csignal>
 #include <thread>
 
 namespace zud::wf {
@@ -359,6 +360,15 @@ TransferResult Uebertrage(TZUD12& dev, TDM1& dm, bool loeschen, const Callbacks&
                     }
                 }
                 if (loeschen && !stored.isEmpty()) {
+                    // Every row of this patient is committed before the first file goes.
+                    dm.Db().CommitRetaining();
+                    if (cb.slotCommitted) {
+                        cb.slotCommitted(t, p);
+                    }
+                    // Crash tests end the process right here, between storing and deleting.
+                    if (qEnvironmentVariableIsSet("ZUD_TEST_KILL_AFTER_COMMIT")) {
+                        std::raise(SIGKILL);
+                    }
                     Progress(cb, QCoreApplication::translate("Auslesen", "Lösche..."), n, total);
                     Loesche(dev, t, p, stored, alle, cb, result.perSlot[i]);
                 }

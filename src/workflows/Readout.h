@@ -40,6 +40,9 @@ struct Callbacks {
     // A second, short-lived progress window for long listings and deletions; may give nullptr.
     std::function<TProgressBar*(const QString& text, int maximum)> openSecond;
     std::function<void()> closeSecond;
+    // A slot's stored recordings were committed and read back; its deletion on the device comes
+    // next. (A crash from here on loses nothing: the device still holds what the database holds.)
+    std::function<void(int therapeut, int patient)> slotCommitted;
 };
 
 // Device birthdays: seconds since 1900-01-01; 1950-01-01 marks "not set".

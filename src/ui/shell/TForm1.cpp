@@ -1,5 +1,6 @@
 #include "TForm1.h"
 
+#include "DeviceSettings.h"
 #include "ListViews.h"
 #include "Login.h"
 #include "Msg.h"
@@ -99,6 +100,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     FUserMgr = new TUserMgr(this);
     FAbout = new TSplash(this);
     ConnectPatientActions();
+    CreateReadoutWindows();
     resize(1200, 760);
     RetranslateUi();
 }
@@ -452,6 +454,7 @@ void TForm1::Create(const QString& portOverride) {
     FPortOverride = portOverride;
     FDevice->ComPort = portOverride.isEmpty() ? FSettings.Port() : portOverride;
     FDevice->Baud_Rate = uint32_t(FSettings.Baudrate());
+    wf::ApplyDeviceSettings(*FDevice, FSettings);
     for (QAction* a : FBaudMenu->actions())
         a->setChecked(a->data().toInt() == FSettings.Baudrate());
     FLeftWidth = FSettings.ShowLeftPanelWidth();
@@ -505,6 +508,7 @@ void TForm1::SetLoggedInGroups(bool on) {
     FRibbon->Group(QStringLiteral("GroupZuschneiden"))->setEnabled(on);
     FRibbon->Group(QStringLiteral("GroupGitterlinien"))->setEnabled(on);
     UpdateGridActions();
+    UpdateReadoutAction();
 }
 
 void TForm1::Error(const QString& text) {
@@ -679,6 +683,7 @@ void TForm1::EndLiveMode() {
     UpdateRecordingActions();
     FSplitter->widget(0)->show();
     SetLeftPanel(FLeftShown);
+    UpdateReadoutAction();
 }
 
 void TForm1::keyPressEvent(QKeyEvent* e) {

@@ -48,6 +48,8 @@ class RecordingModel;
 class PatientView;
 class RecordingView;
 class ChartFrame;
+class TForm9;
+class TAuslesenForm;
 
 // True when `server` names another computer (not NONE, LOCALHOST, 127.0.0.1, EMBEDDED or
 // this computer's name, all in any case).
@@ -158,6 +160,11 @@ public:
     TForm16* TherapistDialog() const { return FTherapist; }
     // Device type names whose recordings are listed but not shown (none are known to us).
     QStringList OtherModels;
+    // --- exercise read-out ("Übungen auslesen") ---
+    // Loading with the progress window, then the read-out window; afterwards the lists.
+    void DoLeseMessungen();
+    TForm9* ProgressForm() const { return FProgress; }
+    TAuslesenForm* AuslesenForm() const { return FAuslesen; }
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -194,6 +201,11 @@ private:
     bool ConfirmDiscardLive();
     ChartOptionen ChartOptions() const;
     bool DbFailure(const std::exception& e);
+    void CreateReadoutWindows();
+    // "Übungen auslesen" is enabled while logged in and no live measurement runs.
+    void UpdateReadoutAction();
+    // What must not start while a device workflow runs.
+    QList<QAction*> DeviceCompetitors() const;
 
     Settings FSettings;
     std::unique_ptr<TZUD12> FDevice;
@@ -253,6 +265,8 @@ private:
     TUserMgr* FUserMgr = nullptr;
     TSplash* FSplash = nullptr;
     TSplash* FAbout = nullptr;
+    TForm9* FProgress = nullptr;
+    TAuslesenForm* FAuslesen = nullptr;
     bool FRemote = false;
     bool FCheckUpdate = false;
     bool FUserControl = false;

@@ -1,0 +1,76 @@
+// The main window's part of the exercise read-out: "Übungen auslesen" loads the device's
+// records and listings with the progress window and opens the read-out window.
+
+#include "TAuslesenForm.h"
+#include "TForm1.h"
+#include "TForm15.h"
+#include "TForm9.h"
+#include "TPatAuswahl.h"
+#include "TZUD12.h"
+
+#include "Readout.h"
+
+namespace zud::ui {
+
+void TForm1::CreateReadoutWindows() {
+    FProgress = new TForm9(this);
+    FAuslesen = new TAuslesenForm(this);
+    // "Importieren": the patient dialog with the device's values; "Zuweisen": the selection.
+    FAuslesen->ImportPatient = [this](const QString& vorname, const QString& name,
+                                      const QDate& geburtstag) -> std::optional<qint64> {
+        if (!FDM ||
+            FPatDialog->Ask(*FDM, TForm15::NewProposed, -1, vorname, name, geburtstag) != QDialog::Accepted)
+            return std::nullopt;
+        return FPatDialog->SavedId();
+    };
+    FAuslesen->ChoosePatient = [this]() -> std::optional<qint64> {
+        if (!FDM)
+            return std::nullopt;
+        return FPatAuswahl->Choose(*FDM, -1);
+    };
+    connect(Action(QStringLiteral("LeseMessungen")), &QAction::triggered, this, &TForm1::DoLeseMessungen);
+}
+
+void TForm1::UpdateReadoutAction() {
+    Action(QStringLiteral("LeseMessungen"))->setEnabled(FDevice && FDM && FDM->LoggedIn() && !FLive);
+}
+
+QList<QAction*> TForm1::DeviceCompetitors() const {
+    QList<QAction*> out;
+    for (const char* name : {"Programmieren", "LeseMessungen", "EZStart", "EZStop", "ChangeApp",
+                             "Aktualisieren", "PortMenu", "BaudMenu", "Beenden", "Login", "Logout",
+                             "ChangePW", "user", "Export", "Import", "Backup", "Restore"}) {
+        out << Action(QString::fromLatin1(name));
+    }
+    return out;
+}
+
+void TForm1::DoLeseMessungen() {
+    if (!FDevice || !FDM || !FDM->LoggedIn() || FLive || FDevice->Pumping()) {
+        return;
+    }
+    qint64 last = 0;
+    {
+        DeviceWork work(*FDevice, DeviceCompetitors());
+        FProgress->SetCloseEnabled(false);
+        QString failure;
+        try {
+            wf::LeseMessungen(*FDevice, *FDM, FProgress->Callbacks());
+        } catch (const wf::WorkflowError& e) {
+            failure = e.Message();
+        } catch (const db::DbError& e) {
+            failure = db::DescribeError(e);
+        }
+        FProgress->Finish();
+        if (!failure.isEmpty()) {
+            Error(failure);
+            return;
+        }
+        FAuslesen->Prepare(FDevice.get(), FDM.get(), FProgress);
+        FAuslesen->Ask();
+        last = FAuslesen->LastPatient();
+    }
+    PatientListsChanged(last);
+}
+
+} // namespace zud::ui

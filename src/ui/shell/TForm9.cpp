@@ -1,0 +1,192 @@
+#include "TForm9.h"
+
+#include "TSplash.h"
+#include "TZUD12.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSet>
+#include <QVBoxLayout>
+
+namespace zud::ui {
+
+void QtProgressBar::Changed() {
+    FBar->setRange(Min(), Max());
+    FBar->setValue(Position());
+    // The bar shows the new value at once, also while the device command still blocks.
+    FBar->repaint();
+}
+
+TForm9::TForm9(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      FDeviceBar(nullptr) {
+    setObjectName(QStringLiteral("TForm9"));
+    setWindowTitle(QStringLiteral("ZUD-Software"));
+    // Nothing else is used while it is shown; its own close box still works.
+    setWindowModality(Qt::ApplicationModal);
+    auto* lay = new QVBoxLayout(this);
+    lay->setContentsMargins(12, 10, 12, 10);
+    FLabel = new QLabel(this);
+    FLabel->setObjectName(QStringLiteral("Text"));
+    FBar = new QProgressBar(this);
+    FBar->setObjectName(QStringLiteral("Bar"));
+    FBar->setTextVisible(false);
+    FBar->setRange(0, 100);
+    FBar->setValue(0);
+    lay->addWidget(FLabel);
+    lay->addWidget(FBar);
+    FDeviceBar = QtProgressBar(FBar);
+    setFixedSize(420, 76);
+}
+
+TForm9::~TForm9() = default;
+
+void TForm9::SetText(const QString& text) {
+    FLabel->setText(text);
+}
+
+QString TForm9::Text() const {
+    return FLabel->text();
+}
+
+void TForm9::SetMaximum(int maximum) {
+    FBar->setMaximum(maximum);
+}
+
+void TForm9::SetPosition(int position) {
+    FBar->setValue(position);
+}
+
+int TForm9::Position() const {
+    return FBar->value();
+}
+
+int TForm9::Maximum() const {
+    return FBar->maximum();
+}
+
+void TForm9::SetCloseEnabled(bool on) {
+    FCloseEnabled = on;
+    const bool shown = isVisible();
+    const bool cancel = FCancel;
+    setWindowFlag(Qt::WindowCloseButtonHint, on); // hides a shown window
+    if (shown) {
+        show();
+        FCancel = cancel; // a new close box is no new start
+    }
+}
+
+void TForm9::showEvent(QShowEvent* e) {
+    FCancel = false;
+    if (!FPlaced && parentWidget()) {
+        // The first showing: in the middle of the window it belongs to.
+        FPlaced = true;
+        winId();
+        const QRect owner = parentWidget()->window()->frameGeometry();
+        move(owner.center() - QPoint(width() / 2, height() / 2));
+    }
+    QWidget::showEvent(e);
+    // Each kind of window once per run.
+    static QSet<QString> dumped;
+    if (!qEnvironmentVariableIsEmpty("ZUD_SCREENSHOTS") && !dumped.contains(objectName())) {
+        dumped.insert(objectName());
+        DumpScreenshot(this, objectName() == QLatin1String("TForm9") ? QStringLiteral("progress")
+                                                                     : QStringLiteral("progress-second"));
+    }
+}
+
+void TForm9::closeEvent(QCloseEvent* e) {
+    if (FFinishing) {
+        e->accept();
+        return;
+    }
+    if (!FCloseEnabled) {
+        e->ignore();
+        return;
+    }
+    FCancel = true;
+    e->accept();
+}
+
+void TForm9::Repaint() {
+    // Painted at once; events are processed only by the device's pump between blocks, where a
+    // device command started by any of them is refused without touching the line.
+    FLabel->repaint();
+    FBar->repaint();
+}
+
+TForm9* TForm9::OpenSecond(const QString& text, int maximum) {
+    CloseSecond();
+    FSecond = std::make_unique<TForm9>(parentWidget());
+    FSecond->setObjectName(QStringLiteral("TForm9Second"));
+    FSecond->SetText(text);
+    FSecond->DeviceBar()->SetMin(0);
+    FSecond->DeviceBar()->SetMax(maximum);
+    FSecond->DeviceBar()->SetPosition(0);
+    const QRect g = frameGeometry();
+    FSecond->FPlaced = true;
+    FSecond->winId(); // with its platform window the frame's place is known
+    FSecond->move(g.left(), g.top() + g.height() + 20);
+    FSecond->show();
+    FSecond->Repaint();
+    return FSecond.get();
+}
+
+void TForm9::CloseSecond() {
+    if (FSecond) {
+        FSecond->Finish();
+        FSecond.reset();
+    }
+}
+
+wf::Callbacks TForm9::Callbacks() {
+    wf::Callbacks cb;
+    cb.progress = [this](const QString& text, int position, int maximum) {
+        SetText(text);
+        SetMaximum(maximum);
+        SetPosition(position);
+        // A window the user closed stays closed: showing it again would forget the cancel.
+        if (!isVisible() && !FCancel) {
+            show();
+        }
+        Repaint();
+    };
+    cb.cancelRequested = [this] { return FCancel; };
+    cb.openSecond = [this](const QString& text, int maximum) -> TProgressBar* {
+        return OpenSecond(text, maximum)->DeviceBar();
+    };
+    cb.closeSecond = [this] { CloseSecond(); };
+    return cb;
+}
+
+void TForm9::Finish() {
+    CloseSecond();
+    FFinishing = true;
+    close();
+    FFinishing = false;
+    if (FCloseEnabled) {
+        SetCloseEnabled(false);
+    }
+}
+
+DeviceWork::DeviceWork(TZUD12& dev, const QList<QAction*>& competing) : FDev(dev), FOldPump(dev.Pump) {
+    FDev.Pump = [] { QCoreApplication::processEvents(); };
+    for (QAction* a : competing) {
+        if (a) {
+            FActions.append({a, a->isEnabled()});
+            a->setEnabled(false);
+        }
+    }
+}
+
+DeviceWork::~DeviceWork() {
+    FDev.Pump = FOldPump;
+    for (const auto& [a, enabled] : FActions) {
+        a->setEnabled(enabled);
+    }
+}
+
+} // namespace zud::ui

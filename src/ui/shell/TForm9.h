@@ -1,0 +1,98 @@
+#pragma once
+
+// The progress window of the device workflows: small, on top, a text line and a progress bar.
+// Showing it clears its cancel flag; its close box (enabled only for the transfer) sets it.
+// Short-lived second windows for long listings and deletions stand 20 px below the first one.
+
+#include "ProgressBar.h"
+#include "Readout.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QProgressBar;
+class QAction;
+
+namespace zud {
+class TZUD12;
+}
+
+namespace zud::ui {
+
+// A device-layer progress bar that moves a Qt progress bar and repaints it at once.
+class QtProgressBar : public TProgressBar {
+public:
+    explicit QtProgressBar(QProgressBar* bar) : FBar(bar) {}
+
+protected:
+    void Changed() override;
+
+private:
+    QProgressBar* FBar;
+};
+
+class TForm9 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm9(QWidget* parent = nullptr);
+    ~TForm9() override;
+
+    void SetText(const QString& text);
+    QString Text() const;
+    void SetMaximum(int maximum);
+    void SetPosition(int position);
+    int Position() const;
+    int Maximum() const;
+    // The close box; only the transfer enables it.
+    void SetCloseEnabled(bool on);
+    bool CloseEnabled() const { return FCloseEnabled; }
+    bool Cancel() const { return FCancel; }
+    // What the device commands move.
+    TProgressBar* DeviceBar() { return &FDeviceBar; }
+
+    // A second window with its text and maximum, at this window's left edge 20 px below it.
+    TForm9* OpenSecond(const QString& text, int maximum);
+    void CloseSecond();
+    TForm9* Second() const { return FSecond.get(); }
+
+    // The workflow callbacks served by this window (progress, cancel, second windows).
+    wf::Callbacks Callbacks();
+    // Closes the window after a workflow, the close box disabled again.
+    void Finish();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void Repaint();
+    QLabel* FLabel = nullptr;
+    QProgressBar* FBar = nullptr;
+    QtProgressBar FDeviceBar;
+    bool FCancel = false;
+    bool FCloseEnabled = false;
+    bool FFinishing = false;
+    bool FPlaced = false;
+    std::unique_ptr<TForm9> FSecond;
+};
+
+// While a workflow talks to the device: the window keeps repainting (the device's pump
+// processes events between blocks) and the competing actions are disabled; everything comes
+// back as it was at the end.
+class DeviceWork {
+public:
+    DeviceWork(TZUD12& dev, const QList<QAction*>& competing);
+    ~DeviceWork();
+    DeviceWork(const DeviceWork&) = delete;
+    DeviceWork& operator=(const DeviceWork&) = delete;
+
+private:
+    TZUD12& FDev;
+    std::function<void()> FOldPump;
+    QList<QPair<QAction*, bool>> FActions;
+};
+
+} // namespace zud::ui
