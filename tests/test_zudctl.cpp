@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <csignal>
 #include <cstring>
@@ -593,4 +595,34 @@ TEST(EmulatorProgram, SeedNamesAndLinks) {
     h.start(bin, {QStringLiteral("--help")});
     ASSERT_TRUE(h.waitForFinished(5000));
     EXPECT_TRUE(h.readAllStandardOutput().contains("--demo"));
+}
+
+// "put" through a device that acknowledges blocks with a wrong CRC: a failure unless the
+// technician set the machine-wide LenientWriteAck, then the file goes over with a warning.
+TEST_F(Zudctl, PutHonoursTheMachinesAcknowledgementSetting) {
+    QTemporaryDir folders;
+    zud::test::IsolateProgramFolders(folders);
+    const QString local = dir.filePath(QStringLiteral("w.dat"));
+    {
+        QFile f(local);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        const auto bytes = Pattern(3000, 3);
+        f.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+    }
+    const QString target = QStringLiteral("0:\\Daten\\W.hdf");
+    emu.InjectFault({'W', emu::FaultKind::OddAck, 0, 1});
+    EXPECT_EQ(Run({QStringLiteral("put"), local, target}), 1);
+    EXPECT_FALSE(err.isEmpty());
+    ASSERT_TRUE(emu.WaitIdle());
+    {
+        QSettings machine(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("Brelk"),
+                          QStringLiteral("ZUD"));
+        machine.setValue(QStringLiteral("LenientWriteAck"), QStringLiteral("1"));
+    }
+    emu.InjectFault({'W', emu::FaultKind::OddAck, 0, 1});
+    ASSERT_EQ(Run({QStringLiteral("put"), local, target}), 0) << err.toStdString();
+    EXPECT_EQ(emu.GetFile(target.toStdString()), Pattern(3000, 3));
+    QFile log(logFile);
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(log.readAll().contains("WriteFile (crc_warning)"));
 }

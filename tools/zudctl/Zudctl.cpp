@@ -1,5 +1,7 @@
 #include "Zudctl.h"
 
+#include "DeviceSettings.h"
+
 #include "CheckedFile.h"
 #include "Handshake.h"
 #include "Paths.h"
@@ -308,6 +310,7 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             TZUD12 dev(logGiven ? log : LogFilePath());
             dev.ComPort = port;
             dev.Baud_Rate = baud;
+            wf::ApplyDeviceSettings(dev, Settings());
             try {
                 wf::LeseMessungen(dev, *dm);
             } catch (const wf::WorkflowError& e) {
@@ -607,6 +610,7 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
         TZUD12 dev(log);
         dev.ComPort = port;
         dev.Baud_Rate = baud;
+        wf::ApplyDeviceSettings(dev, Settings()); // the technician's machine-wide choices
         Session session(dev, err);
         return session.Run([&] { return work(dev); }, failure);
     } catch (const UsageError& e) {
