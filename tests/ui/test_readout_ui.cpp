@@ -5,6 +5,7 @@
 #include "Demo.h"
 #include "DeviceRecords.h"
 #include "Emulator.h"
+#include "PatientModels.h"
 #include "Readout.h"
 #include "Records.h"
 #include "Settings.h"
@@ -353,7 +354,7 @@ private slots:
         QCOMPARE(complete->Caption(), QStringLiteral("Patient 1"));
         QCOMPARE(complete->RowValue(0)->text(), QStringLiteral("Bäcker"));
         QCOMPARE(complete->RowValue(1)->text(), QStringLiteral("Hans-Jürgen"));
-        QCOMPARE(complete->RowValue(2)->text(), QStringLiteral("14.02.51"));
+        QCOMPARE(complete->RowValue(2)->text(), QStringLiteral("14.02.1951"));
         for (int r = 0; r < 3; ++r) {
             QCOMPARE(Colour(complete->RowCaption(r)), QColor(Qt::black));
         }
@@ -366,8 +367,7 @@ private slots:
         QCOMPARE(form.Model()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
                  QStringLiteral("Übungslänge"));
         const DateiInfo& first = dev->MessHeaders[0][0];
-        QCOMPARE(form.Model()->index(0, 0).data().toString(),
-                 QLocale().toString(first.Datum, QLocale::ShortFormat));
+        QCOMPARE(form.Model()->index(0, 0).data().toString(), FormatDate(first.Datum));
         QCOMPARE(form.Model()->index(0, 1).data().toString(),
                  first.Zeit.toString(QStringLiteral("HH:mm:ss")));
         // The demo recording M0001 is 120 s long: the listing says 2 minutes.
@@ -406,7 +406,7 @@ private slots:
         // (once the main window has set the hook).
         form.PatientClick(2);
         QCOMPARE(form.PatientPanel(2)->Caption(), QStringLiteral("Patient 3"));
-        QCOMPARE(form.PatientPanel(2)->RowValue(2)->text(), QStringLiteral("01.01.50"));
+        QCOMPARE(form.PatientPanel(2)->RowValue(2)->text(), QStringLiteral("01.01.1950"));
         QVERIFY(!form.Model()->Checkable());
         QCOMPARE(form.Model()->rowCount(), 1);
         QVERIFY(!form.Model()->index(0, 0).data(Qt::CheckStateRole).isValid());
@@ -565,7 +565,7 @@ private slots:
         // The device patient now carries the database patient and its recording is ticked.
         QCOMPARE(wf::GeburtsdatumZuDatum(dev->Patienten[2].Geburtsdatum), QDate(1962, 6, 1));
         QCOMPARE(form.CurrentPatient(), 2);
-        QCOMPARE(form.PatientPanel(2)->RowValue(2)->text(), QStringLiteral("01.06.62"));
+        QCOMPARE(form.PatientPanel(2)->RowValue(2)->text(), QStringLiteral("01.06.1962"));
         QVERIFY(form.Model()->Checkable());
         QVERIFY(dev->MessHeaders[2][0].Checked);
         QVERIFY(!form.Action(QStringLiteral("SaveImportieren"))->isEnabled());

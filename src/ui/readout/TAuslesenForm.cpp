@@ -1,6 +1,7 @@
 #include "TAuslesenForm.h"
 
 #include "Msg.h"
+#include "PatientModels.h"
 #include "Ribbon.h"
 #include "TDM1.h"
 #include "TForm9.h"
@@ -74,7 +75,7 @@ QVariant DeviceRecordingModel::data(const QModelIndex& index, int role) const {
     }
     switch (index.column()) {
     case 0:
-        return QLocale().toString(e.Datum, QLocale::ShortFormat);
+        return FormatDate(e.Datum);
     case 1:
         return e.Zeit.toString(QStringLiteral("HH:mm:ss"));
     case 2:
@@ -438,7 +439,7 @@ void TAuslesenForm::FillPatientList() {
         panel->RowValue(2)->setText(
             s.Geburtsdatum == 0
                 ? QString()
-                : QLocale().toString(wf::GeburtsdatumZuDatum(s.Geburtsdatum), QLocale::ShortFormat));
+                : FormatDate(wf::GeburtsdatumZuDatum(s.Geburtsdatum)));
         const bool missing[3] = {name.isEmpty(), vorname.isEmpty(), s.Geburtsdatum == 0};
         for (int r = 0; r < 3; ++r) {
             Colour(panel->RowCaption(r), missing[r]);
