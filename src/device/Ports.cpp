@@ -1,10 +1,13 @@
 #include "Ports.h"
 
+#include "Bluez.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <libserialport.h>
+#include <utility>
 
 namespace zud {
 
@@ -92,38 +95,64 @@ namespace {
 
 class SystemDiscovery : public PortDiscovery {
 public:
+    explicit SystemDiscovery(DiscoveryPlaces places) : FPlaces(std::move(places)) {}
+
     QList<PortInfo> Ports() override {
         QList<PortInfo> out;
         sp_port** list = nullptr;
-        if (sp_list_ports(&list) != SP_OK || list == nullptr) {
-            return out;
-        }
-        for (sp_port** p = list; *p != nullptr; ++p) {
-            PortInfo info;
-            info.path = QString::fromLocal8Bit(sp_get_port_name(*p));
-            const sp_transport t = sp_get_port_transport(*p);
-            info.bluetooth = t == SP_TRANSPORT_BLUETOOTH || info.path.contains(QLatin1String("rfcomm"));
-            if (t == SP_TRANSPORT_USB) {
-                const char* product = sp_get_port_usb_product(*p);
-                info.description = QString::fromUtf8(product ? product : sp_get_port_description(*p));
+        if (sp_list_ports(&list) == SP_OK && list != nullptr) {
+            for (sp_port** p = list; *p != nullptr; ++p) {
+                PortInfo info;
+                info.path = QString::fromLocal8Bit(sp_get_port_name(*p));
+                const sp_transport t = sp_get_port_transport(*p);
+                info.bluetooth = t == SP_TRANSPORT_BLUETOOTH || info.path.contains(QLatin1String("rfcomm"));
+                if (t == SP_TRANSPORT_USB) {
+                    const char* product = sp_get_port_usb_product(*p);
+                    info.description = QString::fromUtf8(product ? product : sp_get_port_description(*p));
+                }
+                out.append(info);
             }
-            out.append(info);
+            sp_free_port_list(list);
         }
-        sp_free_port_list(list);
+        // A bound rfcomm device that is not connected has no parent device, and libserialport
+        // passes over it; it is a port all the same.
+        for (const RfcommBinding& b : RfcommBindings(FPlaces.sysRoot)) {
+            const bool listed =
+                std::any_of(out.begin(), out.end(), [&](const PortInfo& p) { return p.path == b.path; });
+            if (!listed) {
+                out.append({b.path, QString(), true});
+            }
+        }
         return out;
     }
 
-    QList<BluetoothDevice> Bluetooth(std::chrono::milliseconds) override {
-        // Bound rfcomm ports are named after their device once BlueZ is asked for the names;
-        // without Bluetooth there is nothing to wait for.
-        return {};
+    QList<BluetoothDevice> Bluetooth(std::chrono::milliseconds limit) override {
+        // Without a bound rfcomm device there is nothing to name, and BlueZ is not asked.
+        const QList<RfcommBinding> bindings = RfcommBindings(FPlaces.sysRoot);
+        if (bindings.isEmpty()) {
+            return {};
+        }
+        const QList<BluezDevice> devices = BluezDevices(FPlaces.busAddress, std::min(limit, kBluetoothLimit));
+        QList<BluetoothDevice> out;
+        for (const RfcommBinding& b : bindings) {
+            for (const BluezDevice& d : devices) {
+                if (d.address == b.address) {
+                    out.append({d.name, d.address, b.path});
+                    break;
+                }
+            }
+        }
+        return out;
     }
+
+private:
+    DiscoveryPlaces FPlaces;
 };
 
 } // namespace
 
-std::unique_ptr<PortDiscovery> SystemPortDiscovery() {
-    return std::make_unique<SystemDiscovery>();
+std::unique_ptr<PortDiscovery> SystemPortDiscovery(const DiscoveryPlaces& places) {
+    return std::make_unique<SystemDiscovery>(places);
 }
 
 } // namespace zud

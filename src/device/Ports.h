@@ -12,6 +12,9 @@
 
 namespace zud {
 
+// The longest wait for the Bluetooth names of the ports.
+constexpr std::chrono::milliseconds kBluetoothLimit{20000};
+
 // The USB description of the maker's cable.
 constexpr const char* kKabelBeschreibung = "QAL USB-Kabel";
 
@@ -31,13 +34,20 @@ class PortDiscovery {
 public:
     virtual ~PortDiscovery() = default;
     virtual QList<PortInfo> Ports() = 0;
-    // Bluetooth devices with their bound serial ports; waits at most `limit`. Empty when the
-    // machine has no Bluetooth.
+    // Bluetooth devices with their bound serial ports (one entry per bound port); waits at most
+    // `limit`. Empty at once when the machine has no Bluetooth or nothing is bound.
     virtual QList<BluetoothDevice> Bluetooth(std::chrono::milliseconds limit) = 0;
 };
 
-// The machine's serial ports (libserialport) and Bluetooth serial ports.
-std::unique_ptr<PortDiscovery> SystemPortDiscovery();
+// Where the system discovery looks: the kernel's device tree and the bus on which BlueZ runs.
+struct DiscoveryPlaces {
+    QString sysRoot = QStringLiteral("/sys");
+    QString busAddress; // empty: the system bus
+};
+
+// The machine's serial ports (libserialport, plus bound rfcomm devices it does not list) and
+// the Bluetooth serial ports named through BlueZ.
+std::unique_ptr<PortDiscovery> SystemPortDiscovery(const DiscoveryPlaces& places = {});
 
 // The decimal digits of a port name read as one number (ttyS12 gives 12); -1 without digits.
 int PortNumber(const QString& name);

@@ -26,12 +26,15 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace zud;
@@ -669,6 +672,128 @@ private slots:
         }
         QCOMPARE(f.Action(QStringLiteral("Programmieren"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
         QCOMPARE(f.Action(QStringLiteral("LeseMessungen"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    }
+
+    // The port menu with a cable, a Bluetooth device and the emulator's link, opened under its
+    // button; with ZUD_SCREENSHOTS=DIR written to DIR/port-menu.png (the window with the menu
+    // over it) and DIR/port-menu-only.png.
+    void PortMenuWithCableBluetoothAndEmulator() {
+        struct Fed : PortDiscovery {
+            QList<PortInfo> Ports() override {
+                return {{QStringLiteral("/dev/ttyS0"), QString(), false},
+                        {QStringLiteral("/dev/ttyUSB0"), QString::fromLatin1(kKabelBeschreibung), false},
+                        {QStringLiteral("/dev/rfcomm0"), QString(), true},
+                        {QStringLiteral("/dev/ttyUSB1"), QStringLiteral("FT232R USB UART"), false}};
+            }
+            QList<BluetoothDevice> Bluetooth(std::chrono::milliseconds) override {
+                return {{QStringLiteral("ZUD12-4711 Praxis Raum 2"), QStringLiteral("00:11:22:33:44:55"),
+                         QStringLiteral("/dev/rfcomm0")}};
+            }
+        };
+        Answerer answer; // a missing data file of the start-up is reported in a box
+        const QString link = QStringLiteral("/run/user/1000/zud12-demo.Xk3f9Q");
+        TForm1 f;
+        f.Create(link);
+        f.SetPortDiscovery(std::make_unique<Fed>());
+        f.resize(1100, 700);
+        f.show(); // the port list is built when the window is shown
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QStringList captions;
+        for (QAction* a : f.PortMenu()->actions())
+            captions << a->text() + (a->isChecked() ? QStringLiteral(" *") : QString());
+        QCOMPARE(captions,
+                 (QStringList{QStringLiteral("ZUD12-4711 Praxis Raum 2 (Bluetooth) - /dev/rfcomm0 "),
+                              QStringLiteral("QAL-USB Kabel - /dev/ttyUSB0"), link + QStringLiteral(" *")}));
+        QCOMPARE(f.PortBox()->currentText(), link);
+        QCOMPARE(f.PortBox()->count(), 3);
+
+        // The tab "Anschluss" and the menu under its button.
+        for (int i = 0; i < f.RibbonBar()->count(); ++i)
+            if (f.RibbonBar()->widget(i)->objectName() == QLatin1String("TabAnschluss"))
+                f.RibbonBar()->setCurrentIndex(i);
+        QToolButton* button = nullptr;
+        for (QToolButton* b : f.findChildren<QToolButton*>())
+            if (b->defaultAction() == f.Action(QStringLiteral("PortMenu")))
+                button = b;
+        QVERIFY(button);
+        QCoreApplication::processEvents();
+        QVERIFY(button->isVisible());
+        QMenu* menu = f.PortMenu();
+        menu->popup(button->mapToGlobal(QPoint(0, button->height())));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        // Every caption fits: the menu is as wide as its longest entry needs.
+        const QFontMetrics fm(menu->font());
+        for (QAction* a : menu->actions())
+            QVERIFY2(menu->actionGeometry(a).width() > fm.horizontalAdvance(a->text()),
+                     qPrintable(a->text()));
+        const QString dir = qEnvironmentVariable("ZUD_SCREENSHOTS");
+        if (!dir.isEmpty()) {
+            QDir().mkpath(dir);
+            QPixmap shot = f.grab();
+            QPainter painter(&shot);
+            painter.drawPixmap(f.mapFromGlobal(menu->pos()), menu->grab());
+            painter.end();
+            QVERIFY(shot.save(QDir(dir).filePath(QStringLiteral("port-menu.png"))));
+            QVERIFY(menu->grab().save(QDir(dir).filePath(QStringLiteral("port-menu-only.png"))));
+        }
+        // Choosing the Bluetooth device from the menu selects it everywhere.
+        menu->actions().at(0)->trigger();
+        menu->hide();
+        QCOMPARE(f.PortBox()->currentText(),
+                 QStringLiteral("ZUD12-4711 Praxis Raum 2 (Bluetooth) - /dev/rfcomm0 "));
+        QCOMPARE(f.Config().Port(), QStringLiteral("/dev/rfcomm0"));
+        QVERIFY(menu->actions().at(0)->isChecked());
+        QVERIFY(!menu->actions().at(2)->isChecked());
+        // The combo shows the whole caption.
+        QCoreApplication::processEvents();
+        QVERIFY2(f.PortBox()->width() >
+                     f.PortBox()->fontMetrics().horizontalAdvance(f.PortBox()->currentText()),
+                 qPrintable(QString::number(f.PortBox()->width())));
+        if (!dir.isEmpty())
+            QVERIFY(f.RibbonBar()->grab().save(QDir(dir).filePath(QStringLiteral("port-box-bluetooth.png"))));
+    }
+
+    // What scripts/run --demo does: the demo device on its link, the program pointed at it. The
+    // link is listed and selected with the machine's own port discovery, and a device command
+    // goes through it.
+    void DemoDevicePortIsListedSelectedAndWorks() {
+        Answerer answer;
+        QProcess emulator;
+        const QString link = dir->filePath(QStringLiteral("zud12-demo"));
+        emulator.start(QStringLiteral(ZUD_BIN_DIR "/zud12-emulator"),
+                       {QStringLiteral("--demo"), QStringLiteral("--link"), link});
+        QVERIFY(emulator.waitForStarted(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(link), 5000);
+        {
+            TForm1 f;
+            f.Create(link);
+            f.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&f));
+            QAction* checked = nullptr;
+            for (QAction* a : f.PortMenu()->actions())
+                if (a->isChecked())
+                    checked = a;
+            QVERIFY(checked);
+            QCOMPARE(checked->text(), link);
+            QCOMPARE(checked->data().toString(), link);
+            QCOMPARE(f.PortBox()->currentText(), link);
+            QCOMPARE(f.Device()->ComPort, link);
+            f.Device()->open();
+            QVERIFY(f.Device()->ComOpen);
+            QVERIFY(f.Device()->GetVersion());
+            QVERIFY(!f.Device()->FWVersion.isEmpty());
+            f.Device()->close();
+            // "Aktualisieren" keeps the choice.
+            f.Action(QStringLiteral("Aktualisieren"))->trigger();
+            QCOMPARE(f.PortBox()->currentText(), link);
+            f.Device()->open();
+            QVERIFY(f.Device()->GetVersion());
+            f.Device()->close();
+            // The port given for the run is not stored.
+            QVERIFY(f.Config().Port() != link);
+        }
+        emulator.kill();
+        emulator.waitForFinished(5000);
     }
 };
 

@@ -790,6 +790,8 @@ void TForm1::RefreshPorts() {
         }
     }
     FPortBox->setCurrentIndex(FPortBox->findData(FDevice->ComPort));
+    // Wide enough for the longest caption (a Bluetooth device's name can be long).
+    FPortBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 }
 
 void TForm1::SelectPort(const QString& path) {
