@@ -17,10 +17,10 @@ public:
         FDaemon.setArguments(
             {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")});
         FDaemon.start();
-        if (!FDaemon.waitForStarted(5000)) {
+        if (!FDaemon.waitForStarted(30000)) {
             return;
         }
-        while (!FDaemon.canReadLine() && FDaemon.waitForReadyRead(5000)) {
+        while (!FDaemon.canReadLine() && FDaemon.waitForReadyRead(30000)) {
         }
         FAddress = QString::fromUtf8(FDaemon.readLine()).trimmed();
     }
@@ -45,10 +45,10 @@ public:
         FProcess.setProgram(QStringLiteral(ZUD_BIN_DIR "/fake_bluez"));
         FProcess.setArguments(QStringList{QStringLiteral("--bus"), bus} + args);
         FProcess.start();
-        if (!FProcess.waitForStarted(5000)) {
+        if (!FProcess.waitForStarted(30000)) {
             return QStringLiteral("fake_bluez did not start");
         }
-        while (!FProcess.canReadLine() && FProcess.waitForReadyRead(10000)) {
+        while (!FProcess.canReadLine() && FProcess.waitForReadyRead(30000)) {
         }
         const QString line = QString::fromUtf8(FProcess.readLine()).trimmed();
         return line == QLatin1String("ready")

@@ -151,7 +151,7 @@ TEST(Bluez, AbsentBluezGivesNothingAtOnce) {
         ASSERT_FALSE(bus.Address().isEmpty());
         t.start();
         EXPECT_TRUE(SystemPortDiscovery({sys.Root(), bus.Address()})->Bluetooth(kBluetoothLimit).isEmpty());
-        EXPECT_LT(t.elapsed(), 1000);
+        EXPECT_LT(t.elapsed(), 5000); // far below the 20 s bound, with room for a loaded machine
     }
     // No bus at all.
     QTemporaryDir none;
@@ -159,10 +159,10 @@ TEST(Bluez, AbsentBluezGivesNothingAtOnce) {
     t.start();
     EXPECT_TRUE(SystemPortDiscovery({sys.Root(), address})->Bluetooth(kBluetoothLimit).isEmpty());
     EXPECT_TRUE(BluezDevices(address, kBluetoothLimit).isEmpty());
-    EXPECT_LT(t.elapsed(), 1000);
+    EXPECT_LT(t.elapsed(), 5000); // far below the 20 s bound, with room for a loaded machine
     // Rubbish for an address.
     EXPECT_TRUE(BluezDevices(QStringLiteral("kein:bus=hier"), kBluetoothLimit).isEmpty());
-    EXPECT_LT(t.elapsed(), 1000);
+    EXPECT_LT(t.elapsed(), 5000); // far below the 20 s bound, with room for a loaded machine
 }
 
 TEST(Bluez, NothingBoundAsksNoOne) {
@@ -170,14 +170,14 @@ TEST(Bluez, NothingBoundAsksNoOne) {
     ASSERT_FALSE(bus.Address().isEmpty());
     FakeBluez bluez;
     ASSERT_EQ(bluez.Start(bus.Address(),
-                          TwoDevices() + QStringList{QStringLiteral("--delay"), QStringLiteral("3000")}),
+                          TwoDevices() + QStringList{QStringLiteral("--delay"), QStringLiteral("8000")}),
               QString());
     SysRoot sys;
     sys.Plain(QStringLiteral("ttyS0"));
     QElapsedTimer t;
     t.start();
     EXPECT_TRUE(SystemPortDiscovery({sys.Root(), bus.Address()})->Bluetooth(kBluetoothLimit).isEmpty());
-    EXPECT_LT(t.elapsed(), 1000);
+    EXPECT_LT(t.elapsed(), 5000); // far below the 20 s bound, with room for a loaded machine
 }
 
 TEST(Bluez, SlowBluezIsWaitedForAtMostTheLimit) {
@@ -185,7 +185,7 @@ TEST(Bluez, SlowBluezIsWaitedForAtMostTheLimit) {
     ASSERT_FALSE(bus.Address().isEmpty());
     FakeBluez bluez;
     ASSERT_EQ(bluez.Start(bus.Address(),
-                          TwoDevices() + QStringList{QStringLiteral("--delay"), QStringLiteral("4000")}),
+                          TwoDevices() + QStringList{QStringLiteral("--delay"), QStringLiteral("8000")}),
               QString());
     SysRoot sys;
     BindTwo(sys);
@@ -194,10 +194,10 @@ TEST(Bluez, SlowBluezIsWaitedForAtMostTheLimit) {
     t.start();
     EXPECT_TRUE(discovery->Bluetooth(400ms).isEmpty());
     EXPECT_GE(t.elapsed(), 350);
-    EXPECT_LT(t.elapsed(), 2500);
+    EXPECT_LT(t.elapsed(), 5000); // not the 8 s of the answer
     // A late answer within the limit is taken.
     t.start();
-    EXPECT_EQ(discovery->Bluetooth(10s).size(), 2);
+    EXPECT_EQ(discovery->Bluetooth(15s).size(), 2);
     EXPECT_GE(t.elapsed(), 3500);
 }
 

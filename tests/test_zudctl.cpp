@@ -195,7 +195,7 @@ TEST(ZudctlProgram, AgainstTheEmulatorProgram) {
                    {QStringLiteral("--link"), link, QStringLiteral("--seed"),
                     dir.filePath(QStringLiteral("seed")), QStringLiteral("--serial"),
                     QStringLiteral("PRG42")});
-    ASSERT_TRUE(emulator.waitForReadyRead(5000));
+    ASSERT_TRUE(emulator.waitForReadyRead(30000));
     const QString pty = QString::fromUtf8(emulator.readLine()).trimmed();
     EXPECT_TRUE(pty.startsWith(QStringLiteral("/dev/pts/")));
     EXPECT_EQ(QFileInfo(link).symLinkTarget(), pty);
@@ -236,7 +236,7 @@ TEST(ZudctlProgram, AgainstTheEmulatorProgram) {
     EXPECT_EQ(zudctl({QStringLiteral("nix")}), 2);
 
     emulator.terminate();
-    ASSERT_TRUE(emulator.waitForFinished(5000));
+    ASSERT_TRUE(emulator.waitForFinished(30000));
     EXPECT_EQ(emulator.exitCode(), 0);
     EXPECT_FALSE(QFileInfo::exists(link));
 }
@@ -577,7 +577,7 @@ TEST(EmulatorProgram, SeedNamesAndLinks) {
     f.close();
     QProcess p;
     p.start(bin, {QStringLiteral("--link"), file});
-    ASSERT_TRUE(p.waitForFinished(5000));
+    ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), 1);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("wichtig"));
@@ -585,15 +585,15 @@ TEST(EmulatorProgram, SeedNamesAndLinks) {
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/pts/9999"), stale));
     QProcess q;
     q.start(bin, {QStringLiteral("--link"), stale});
-    ASSERT_TRUE(q.waitForReadyRead(5000));
+    ASSERT_TRUE(q.waitForReadyRead(30000));
     EXPECT_TRUE(QFileInfo(stale).symLinkTarget().startsWith(QStringLiteral("/dev/pts/")));
     EXPECT_NE(QFileInfo(stale).symLinkTarget(), QStringLiteral("/dev/pts/9999"));
     q.terminate();
-    ASSERT_TRUE(q.waitForFinished(5000));
+    ASSERT_TRUE(q.waitForFinished(30000));
 
     QProcess h;
     h.start(bin, {QStringLiteral("--help")});
-    ASSERT_TRUE(h.waitForFinished(5000));
+    ASSERT_TRUE(h.waitForFinished(30000));
     EXPECT_TRUE(h.readAllStandardOutput().contains("--demo"));
 }
 

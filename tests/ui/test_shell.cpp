@@ -762,7 +762,7 @@ private slots:
         const QString link = dir->filePath(QStringLiteral("zud12-demo"));
         emulator.start(QStringLiteral(ZUD_BIN_DIR "/zud12-emulator"),
                        {QStringLiteral("--demo"), QStringLiteral("--link"), link});
-        QVERIFY(emulator.waitForStarted(5000));
+        QVERIFY(emulator.waitForStarted(30000));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(link), 5000);
         {
             TForm1 f;
