@@ -25,6 +25,15 @@ namespace zud::test {
 
 enum class Mode { Embedded, Server };
 
+// A patient with the three mandatory fields.
+inline Patient Person(const QString& name, const QString& vorname, QDate geburt) {
+    Patient p;
+    p.Name = name;
+    p.Vorname = vorname;
+    p.Geburtstag = geburt;
+    return p;
+}
+
 inline std::string ModeName(const ::testing::TestParamInfo<Mode>& info) {
     return info.param == Mode::Embedded ? "Embedded" : "Server";
 }

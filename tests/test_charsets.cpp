@@ -12,14 +12,6 @@ using db::DbError;
 
 namespace {
 
-Patient Person(const QString& name, const QString& vorname, QDate geburt) {
-    Patient p;
-    p.Name = name;
-    p.Vorname = vorname;
-    p.Geburtstag = geburt;
-    return p;
-}
-
 QByteArray Header() {
     QByteArray b(300, '\0');
     for (int i = 0; i < b.size(); ++i) {

@@ -15,14 +15,6 @@ using db::DbError;
 
 namespace {
 
-Patient Person(const QString& name, const QString& vorname, QDate geburt) {
-    Patient p;
-    p.Name = name;
-    p.Vorname = vorname;
-    p.Geburtstag = geburt;
-    return p;
-}
-
 QByteArray Stream(int mode, int size) {
     QByteArray b(size, '\0');
     for (int i = 0; i < size; ++i) {

@@ -6,9 +6,12 @@
 
 #include "Settings.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
 
 #include <memory>
 
@@ -40,5 +43,25 @@ inline std::unique_ptr<QTemporaryDir> FreshProgramFolders() {
     QDir().mkpath(dir->filePath(QStringLiteral("db")));
     return dir;
 }
+
+// Looks at the modal window every few milliseconds and hands it to Answer(): the tests' way of
+// answering the program's message boxes and dialogs while a command runs.
+class ModalWatcher : public QObject {
+public:
+    explicit ModalWatcher(int intervalMs, QObject* parent = nullptr) : QObject(parent) {
+        FTimer.setInterval(intervalMs);
+        connect(&FTimer, &QTimer::timeout, this, [this] {
+            if (QWidget* w = QApplication::activeModalWidget())
+                Answer(w);
+        });
+        FTimer.start();
+    }
+
+protected:
+    virtual void Answer(QWidget* w) = 0;
+
+private:
+    QTimer FTimer;
+};
 
 } // namespace zud::test

@@ -54,23 +54,16 @@ namespace {
 
 // Answers every modal window that opens: message boxes with `yes` (Yes/OK) or No, other
 // windows through `handle`, which returns true when it dealt with the window.
-class Answerer : public QObject {
+class Answerer : public zud::test::ModalWatcher {
 public:
-    explicit Answerer(QObject* parent = nullptr) : QObject(parent) {
-        FTimer.setInterval(15);
-        connect(&FTimer, &QTimer::timeout, this, &Answerer::Tick);
-        FTimer.start();
-    }
+    explicit Answerer(QObject* parent = nullptr) : ModalWatcher(15, parent) {}
     QStringList boxes;
     QList<bool> answers; // answers to questions in order; Yes when the list is used up
     std::function<bool(QWidget*)> handle;
     int windows = 0;
 
 private:
-    void Tick() {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w)
-            return;
+    void Answer(QWidget* w) override {
         if (auto* box = qobject_cast<QMessageBox*>(w)) {
             boxes << box->text();
             if (box->standardButtons() & QMessageBox::Yes) {
@@ -84,7 +77,6 @@ private:
         if (handle && handle(w))
             ++windows;
     }
-    QTimer FTimer;
 };
 
 Patient P(const QString& name, const QString& vorname, const QDate& geburtstag) {

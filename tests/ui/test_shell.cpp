@@ -46,13 +46,9 @@ namespace {
 
 // Answers every modal box and login dialog that opens: message boxes with their default
 // button, the login dialog with `loginAnswer` (OK after filling `user`/`password`, or cancel).
-class Answerer : public QObject {
+class Answerer : public zud::test::ModalWatcher {
 public:
-    explicit Answerer(QObject* parent = nullptr) : QObject(parent) {
-        FTimer.setInterval(20);
-        connect(&FTimer, &QTimer::timeout, this, &Answerer::Tick);
-        FTimer.start();
-    }
+    explicit Answerer(QObject* parent = nullptr) : ModalWatcher(20, parent) {}
     QStringList boxes;
     int logins = 0;
     bool acceptLogin = false;
@@ -60,10 +56,7 @@ public:
     QString user, password;
 
 private:
-    void Tick() {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w)
-            return;
+    void Answer(QWidget* w) override {
         if (auto* box = qobject_cast<QMessageBox*>(w)) {
             boxes << box->text();
             box->done(box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::Ok);
@@ -78,7 +71,6 @@ private:
             }
         }
     }
-    QTimer FTimer;
 };
 
 QStringList ExchangeNames() {
