@@ -25,6 +25,16 @@ namespace zud::test {
 
 enum class Mode { Embedded, Server };
 
+// A recording-shaped byte stream: mode `mode` in byte 2, a fixed pattern elsewhere.
+inline QByteArray Stream(int mode, int size) {
+    QByteArray b(size, '\0');
+    for (int i = 0; i < size; ++i) {
+        b[i] = static_cast<char>((i * 7 + 3) & 0xFF);
+    }
+    b[2] = static_cast<char>(mode);
+    return b;
+}
+
 // A patient with the three mandatory fields.
 inline Patient Person(const QString& name, const QString& vorname, QDate geburt) {
     Patient p;

@@ -14,15 +14,6 @@ using db::DbError;
 
 namespace {
 
-QByteArray Stream(int mode, int size) {
-    QByteArray b(size, '\0');
-    for (int i = 0; i < size; ++i) {
-        b[i] = static_cast<char>((i * 11 + 1) & 0xFF);
-    }
-    b[2] = static_cast<char>(mode);
-    return b;
-}
-
 const QString kConflict = QStringLiteral(
     "Der Datensatz wird gerade an einem anderen Arbeitsplatz bearbeitet oder wurde dort soeben geändert. "
     "Ihre Änderung wurde nicht gespeichert. Bitte laden Sie die Liste neu und versuchen Sie es noch "

@@ -13,18 +13,7 @@ using namespace zud;
 using namespace zud::test;
 using db::DbError;
 
-namespace {
-
-QByteArray Stream(int mode, int size) {
-    QByteArray b(size, '\0');
-    for (int i = 0; i < size; ++i) {
-        b[i] = static_cast<char>((i * 7 + 3) & 0xFF);
-    }
-    b[2] = static_cast<char>(mode);
-    return b;
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST_P(DbTest, FreshDatabaseHasTheSchema) {
     auto& c = dm->Db();
