@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -201,6 +202,8 @@ private:
     bool ConfirmDiscardLive();
     ChartOptionen ChartOptions() const;
     bool DbFailure(const std::exception& e);
+    // A command whose database failure is shown in German (and the lists reloaded).
+    std::function<void()> Guarded(std::function<void()> f);
     void CreateReadoutWindows();
     // "Übungen auslesen" is enabled while logged in and no live measurement runs.
     void UpdateReadoutAction();

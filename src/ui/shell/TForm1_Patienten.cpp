@@ -128,29 +128,17 @@ void TForm1::ConnectPatientActions() {
     FMessAuswahl = new TMessAuswahl(this);
     FBemForm = new TBemForm(this);
     FMoveDialog = new TForm20(this);
-    auto on = [this](const char* name, void (TForm1::*f)()) {
-        connect(Action(QString::fromLatin1(name)), &QAction::triggered, this, [this, f] {
-            try {
-                (this->*f)();
-            } catch (const std::exception& e) {
-                DbFailure(e);
-            }
-        });
+    auto on = [this](const char* name, std::function<void()> f) {
+        connect(Action(QString::fromLatin1(name)), &QAction::triggered, this, Guarded(std::move(f)));
     };
-    on("Patienten", &TForm1::ChoosePatient);
-    on("PatNeu", &TForm1::NewPatient);
-    on("PatLoeschen", &TForm1::DeleteCurrentPatient);
-    on("Messung_Laden", &TForm1::LoadRecording);
-    on("Messung_Schliessen", &TForm1::CloseRecording);
-    on("AddBem", &TForm1::EditRemarks);
-    on("Speichern", &TForm1::SaveLiveRecording);
-    connect(Action(QStringLiteral("Messung_loeschen")), &QAction::triggered, this, [this] {
-        try {
-            DeleteRecording(true);
-        } catch (const std::exception& e) {
-            DbFailure(e);
-        }
-    });
+    on("Patienten", [this] { ChoosePatient(); });
+    on("PatNeu", [this] { NewPatient(); });
+    on("PatLoeschen", [this] { DeleteCurrentPatient(); });
+    on("Messung_Laden", [this] { LoadRecording(); });
+    on("Messung_Schliessen", [this] { CloseRecording(); });
+    on("AddBem", [this] { EditRemarks(); });
+    on("Speichern", [this] { SaveLiveRecording(); });
+    on("Messung_loeschen", [this] { DeleteRecording(true); });
     connect(Action(QStringLiteral("Comparsion")), &QAction::toggled, this, [this] { ShowFrames(); });
     connect(Action(QStringLiteral("Zuschneiden")), &QAction::triggered, this, &TForm1::BeginCrop);
     connect(Action(QStringLiteral("Uebernehmen")), &QAction::triggered, this, [this] { EndCrop(true); });
@@ -170,6 +158,16 @@ void TForm1::RetranslatePatientPanel() {
         } catch (const std::exception&) {
         }
     }
+}
+
+std::function<void()> TForm1::Guarded(std::function<void()> f) {
+    return [this, f = std::move(f)] {
+        try {
+            f();
+        } catch (const std::exception& e) {
+            DbFailure(e);
+        }
+    };
 }
 
 bool TForm1::DbFailure(const std::exception& e) {
@@ -200,13 +198,8 @@ void TForm1::FillPatList(bool menuOnly) {
         for (const Patient& p : recent) {
             QAction* a = FPatientMenu->addAction(PatientCaption(p));
             a->setData(p.Identifikation);
-            connect(a, &QAction::triggered, this, [this, id = p.Identifikation] {
-                try {
-                    OpenPatient(id);
-                } catch (const std::exception& e) {
-                    DbFailure(e);
-                }
-            });
+            connect(a, &QAction::triggered, this,
+                    Guarded([this, id = p.Identifikation] { OpenPatient(id); }));
         }
     }
     FPatientMenu->addSection(tr("Alle Patienten"));
@@ -259,13 +252,7 @@ void TForm1::FillMessList(qint64 patient, bool opening) {
         for (const Recording& r : recent) {
             QAction* a = FRecordingMenu->addAction(DateTimeText(r, " "));
             a->setData(r.Counter);
-            connect(a, &QAction::triggered, this, [this, c = r.Counter] {
-                try {
-                    OpenRecording(c);
-                } catch (const std::exception& e) {
-                    DbFailure(e);
-                }
-            });
+            connect(a, &QAction::triggered, this, Guarded([this, c = r.Counter] { OpenRecording(c); }));
         }
     }
     FRecordingMenu->addSection(tr("Alle Übungen"));
