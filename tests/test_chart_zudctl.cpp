@@ -60,7 +60,8 @@ TEST_F(ChartCtl, CsvOfAPressureTrainingRecording) {
     const QByteArray data = Lies(csv);
     const QList<QByteArray> z = data.split('\n');
     ASSERT_GT(z.size(), 10);
-    EXPECT_TRUE(z[0].startsWith("Exportiert aus ZUD-Software am "));
+    EXPECT_TRUE(z[0].startsWith("\xEF\xBB\xBF"
+                                "Exportiert aus ZUD-Software am "));
     EXPECT_TRUE(z[0].endsWith("\r"));
     EXPECT_EQ(z[1], "\r");
     EXPECT_EQ(z[2], "\r");
@@ -92,7 +93,7 @@ TEST_F(ChartCtl, CsvWithRemarksGermanNumbersAndMillimetresOfMercury) {
         << err.toStdString();
     const QList<QByteArray> z = Lies(csv).split('\n');
     ASSERT_GT(z.size(), 6);
-    EXPECT_EQ(z[2], "Patient \xFC"
+    EXPECT_EQ(z[2], "Patient \xC3\xBC"
                     "bte gut\r");
     EXPECT_EQ(z[3], "zweite Zeile\r");
     EXPECT_EQ(z[4], "\r");
@@ -200,7 +201,7 @@ TEST_F(ChartCtl, ProgramRendersWithoutADisplayAndListsTheCommands) {
     p.start(zudctl, {QStringLiteral("csv"), Datei(9), csv});
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-    EXPECT_TRUE(Lies(csv).contains("Zeit[s];Phase;EMG CH1[\xB5V];EMG CH2[\xB5V]\r\n"));
+    EXPECT_TRUE(Lies(csv).contains("Zeit[s];Phase;EMG CH1[\xC2\xB5V];EMG CH2[\xC2\xB5V]\r\n"));
 
     p.start(zudctl, {QStringLiteral("--help")});
     ASSERT_TRUE(p.waitForFinished(30000));

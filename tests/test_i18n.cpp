@@ -264,3 +264,19 @@ TEST_F(LocalizerTest, LoadSavedDefaultsToGerman) {
     EXPECT_EQ(l.Current(), "de");
     EXPECT_EQ(zud::FileErrorReason(ENOENT), "der Ordner existiert nicht");
 }
+
+TEST(Locale, DatesAndNumbersFollowTheLanguageOnlyWhereTheSystemHasNoLocale) {
+    const QDate d(2026, 12, 9);
+    // A machine without LANG: the program's language decides.
+    const QLocale de = Localizer::LocaleFor("de", QLocale::c());
+    EXPECT_EQ(de.toString(d, "dd.MM.yyyy"), "09.12.2026");
+    EXPECT_EQ(de.toString(d, QLocale::ShortFormat), "09.12.26");
+    EXPECT_EQ(de.toString(12.5, 'f', 1), "12,5");
+    EXPECT_EQ(Localizer::LocaleFor("pl", QLocale::c()).toString(12.5, 'f', 1), "12,5");
+    EXPECT_EQ(Localizer::LocaleFor("en", QLocale::c()).toString(12.5, 'f', 1), "12.5");
+    // A therapist's own system settings win over the program's language.
+    const QLocale ch(QLocale::German, QLocale::Switzerland);
+    EXPECT_EQ(Localizer::LocaleFor("en", ch), ch);
+    EXPECT_EQ(Localizer::LocaleFor("pl", QLocale(QLocale::English, QLocale::UnitedStates)).decimalPoint(),
+              ".");
+}

@@ -127,18 +127,19 @@ TEST(Rohdaten, HeaderAndSampleCellsPerMode) {
     EXPECT_EQ(z[4], QStringLiteral("0.0;15.2"));
 }
 
-TEST(Rohdaten, FileIsWindows1252WithCrLfAndTheCallersDecimalSeparator) {
+TEST(Rohdaten, FileIsUtf8WithByteOrderMarkCrLfAndTheCallersDecimalSeparator) {
     TMessWert w = Wert(1);
     w.EMG1_RAW = 12.5;
     RohdatenOptionen o = Optionen();
     o.Dezimaltrenner = QLatin1Char(',');
     o.Bemerkungen = {QStringLiteral("Übung gut, Größe €")};
     const QByteArray csv = RohdatenCsv(Aufnahme(0, {w, Wert(0)}), o);
-    const QByteArray erwartet = "Exportiert aus ZUD-Software am 08.12.26 um 22:15\r\n"
+    const QByteArray erwartet = "\xEF\xBB\xBF"
+                                "Exportiert aus ZUD-Software am 08.12.26 um 22:15\r\n"
                                 "\r\n"
-                                "\xDC"
-                                "bung gut, Gr\xF6\xDF"
-                                "e \x80\r\n"
+                                "\xC3\x9C"
+                                "bung gut, Gr\xC3\xB6\xC3\x9F"
+                                "e \xE2\x82\xAC\r\n"
                                 "\r\n"
                                 "Phasen\r\n"
                                 "--------------------\r\n"
@@ -148,15 +149,20 @@ TEST(Rohdaten, FileIsWindows1252WithCrLfAndTheCallersDecimalSeparator) {
                                 "3 - Strom\r\n"
                                 "\r\n"
                                 "Zeit[s];Phase;Messwert\r\n"
-                                "0,0;1;12,5;\xB5V\r\n"
-                                "0,1;0;0,0;\xB5V\r\n";
+                                "0,0;1;12,5;\xC2\xB5V\r\n"
+                                "0,1;0;0,0;\xC2\xB5V\r\n";
     EXPECT_EQ(csv, erwartet);
 }
 
-TEST(Rohdaten, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-    EXPECT_EQ(Windows1252(QStringLiteral("Łódź")), QByteArray("?\xF3"
-                                                              "d?"));
-    EXPECT_EQ(Windows1252(QString(QChar(0x81))), QByteArray("?"));
+TEST(Rohdaten, PolishLettersArriveUnchanged) {
+    RohdatenOptionen o = Optionen();
+    o.Bemerkungen = {QStringLiteral("Rozluźnienie, Łódź, ćwiczenie")};
+    const QByteArray csv = RohdatenCsv(Aufnahme(4, {Wert(0)}), o);
+    ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBF"));
+    const QStringList z = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
+    ASSERT_GT(z.size(), 3);
+    EXPECT_EQ(z[2], QStringLiteral("Rozluźnienie, Łódź, ćwiczenie"));
+    EXPECT_FALSE(csv.contains('?'));
 }
 
 TEST(Rohdaten, FillFileWritesTheFileOrNothing) {

@@ -3,6 +3,8 @@
 #include "Settings.h"
 #include "TDM1.h"
 
+#include <QCoreApplication>
+
 namespace zud {
 
 LoginStart PrepareLogin(const Settings& s, bool userControl) {
@@ -42,7 +44,9 @@ bool IsSuperUser(const QString& user) {
 }
 
 QString StatusText(const QString& user, bool userControl) {
-    return userControl ? QStringLiteral("%1: %2").arg(QStringLiteral("Benutzer"), user.toUpper()) : QString();
+    return userControl ? QStringLiteral("%1: %2").arg(QCoreApplication::translate("Login", "Benutzer"),
+                                                      user.toUpper())
+                       : QString();
 }
 
 } // namespace zud

@@ -902,7 +902,8 @@ QString PrepareServerRoot(const QString& dirIn, int port, const QString& sysdbaP
     auto copy = [](const QString& from, const QString& to) {
         QFile::remove(to);
         if (!QFile::copy(from, to)) {
-            throw DataError(QStringLiteral("Datei kann nicht kopiert werden: %1").arg(from));
+            throw DataError(
+                QCoreApplication::translate("Datenbank", "Datei kann nicht kopiert werden: %1").arg(from));
         }
     };
     // A link to the character-set library is refused; a copy works.
@@ -921,7 +922,8 @@ QString PrepareServerRoot(const QString& dirIn, int port, const QString& sysdbaP
     const QString security = dir + QStringLiteral("/security3.fdb");
     QFile conf(dir + QStringLiteral("/firebird.conf"));
     if (!conf.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        throw DataError(QStringLiteral("Datei kann nicht geschrieben werden: %1").arg(conf.fileName()));
+        throw DataError(QCoreApplication::translate("Datenbank", "Datei kann nicht geschrieben werden: %1")
+                            .arg(conf.fileName()));
     }
     conf.write(QStringLiteral("# Private Firebird server of ZUD-Software\n"
                               "RemoteServicePort = %1\n"

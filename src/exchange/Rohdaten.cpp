@@ -116,36 +116,10 @@ QStringList RohdatenZeilen(const Messung& m, const RohdatenOptionen& o) {
     return z;
 }
 
-QByteArray Windows1252(const QString& s) {
-    // Windows-1252 differs from Latin-1 in 0x80..0x9F.
-    static const char16_t k80[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-    QByteArray out;
-    out.reserve(s.size());
-    for (const QChar c : s) {
-        const char16_t u = c.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            out.append(static_cast<char>(u));
-            continue;
-        }
-        char b = '?';
-        for (int k = 0; k < 32; ++k) {
-            if (k80[k] != 0 && k80[k] == u) {
-                b = static_cast<char>(0x80 + k);
-                break;
-            }
-        }
-        out.append(b);
-    }
-    return out;
-}
-
 QByteArray RohdatenCsv(const Messung& m, const RohdatenOptionen& o) {
-    QByteArray out;
+    QByteArray out("\xEF\xBB\xBF");
     for (const QString& z : RohdatenZeilen(m, o)) {
-        out += Windows1252(z);
+        out += z.toUtf8();
         out += "\r\n";
     }
     return out;

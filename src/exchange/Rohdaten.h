@@ -1,8 +1,9 @@
 #pragma once
 
 // The raw-data export of one recording: a semicolon-separated text file with a title line, the
-// remarks, a legend of the phase numbers and one line per sample; 8-bit text (Windows-1252),
-// lines ending in CR LF.
+// remarks, a legend of the phase numbers and one line per sample. The text is UTF-8 with a
+// byte-order mark (the code page of this platform; spreadsheet programs take the mark as their cue
+// to read national letters such as "ź" correctly), lines ending in CR LF.
 
 #include "Recording.h"
 
@@ -23,10 +24,8 @@ struct RohdatenOptionen {
 
 // The lines of the file, without line ends.
 QStringList RohdatenZeilen(const Messung& m, const RohdatenOptionen& o);
-// The whole file: the lines in Windows-1252, each ended by CR LF.
+// The whole file: the byte-order mark, then the lines in UTF-8, each ended by CR LF.
 QByteArray RohdatenCsv(const Messung& m, const RohdatenOptionen& o);
-// Text as Windows-1252; characters it cannot hold become "?".
-QByteArray Windows1252(const QString& s);
 
 // Writes the file complete or not at all; false with the German reason in *error.
 bool FillFile(const QString& path, const Messung& m, const RohdatenOptionen& o, QString* error = nullptr);

@@ -72,6 +72,13 @@ void Localizer::RemoveTranslators() {
     }
 }
 
+QLocale Localizer::LocaleFor(const QString& code, const QLocale& system) {
+    if (system.language() == QLocale::C) {
+        return QLocale(code);
+    }
+    return system;
+}
+
 bool Localizer::Switch(const QString& code) {
     if (Find(code).code.isEmpty()) {
         return false;
@@ -99,6 +106,7 @@ bool Localizer::Switch(const QString& code) {
         QCoreApplication::installTranslator(FOwn.get());
     }
     FCurrent = code;
+    QLocale::setDefault(LocaleFor(code, QLocale::system()));
 
     Settings settings;
     settings.WriteString(kKey, code);

@@ -5,6 +5,7 @@
 // German is the source language of every text, so German needs no translation file of ours.
 
 #include <QList>
+#include <QLocale>
 #include <QObject>
 #include <QString>
 
@@ -48,6 +49,11 @@ public:
 
     // Folder of our .qm files: ShareDir() + "translations/".
     static QString TranslationsDir();
+
+    // The locale for dates and numbers: the system's, unless the system has none (C or POSIX,
+    // as on a machine without LANG); then the program's language `code`, so that a German
+    // program writes "09.12.2026" and "12,5" and not "9 Dec 2026" and "12.5".
+    static QLocale LocaleFor(const QString& code, const QLocale& system);
 
 signals:
     void Changed();

@@ -339,6 +339,14 @@
         <source>Patient %1 gelöscht; seine Übungen bleiben ohne Patient in der Datenbank (%2): %3</source>
         <translation>Patient %1 gelöscht; seine Übungen bleiben ohne Patient in der Datenbank (%2): %3</translation>
     </message>
+    <message>
+        <source>Datei kann nicht kopiert werden: %1</source>
+        <translation>Datei kann nicht kopiert werden: %1</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht geschrieben werden: %1</source>
+        <translation>Datei kann nicht geschrieben werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>
@@ -381,6 +389,13 @@
     <message>
         <source>Gerät wird nicht unterstützt</source>
         <translation>Gerät wird nicht unterstützt</translation>
+    </message>
+</context>
+<context>
+    <name>Login</name>
+    <message>
+        <source>Benutzer</source>
+        <translation>Benutzer</translation>
     </message>
 </context>
 <context>

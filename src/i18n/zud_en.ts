@@ -339,6 +339,14 @@
         <source>Patient %1 gelöscht; seine Übungen bleiben ohne Patient in der Datenbank (%2): %3</source>
         <translation>Patient %1 deleted; his exercises remain in the database without a patient (%2): %3</translation>
     </message>
+    <message>
+        <source>Datei kann nicht kopiert werden: %1</source>
+        <translation>Cannot copy file: %1</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht geschrieben werden: %1</source>
+        <translation>Cannot write file: %1</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>
@@ -381,6 +389,13 @@
     <message>
         <source>Gerät wird nicht unterstützt</source>
         <translation>Device not supported</translation>
+    </message>
+</context>
+<context>
+    <name>Login</name>
+    <message>
+        <source>Benutzer</source>
+        <translation>User</translation>
     </message>
 </context>
 <context>

@@ -134,7 +134,7 @@
     <name>CheckedFile</name>
     <message>
         <source>Datei kann nicht geschrieben werden: %1 (%2)</source>
-        <translation>Impossible d&apos;écrire le fichier : %1 (%2)</translation>
+        <translation>Impossible d&apos;écrire le fichier&#xa0;: %1 (%2)</translation>
     </message>
     <message>
         <source>kein Platz mehr auf dem Datenträger</source>
@@ -339,6 +339,14 @@
         <source>Patient %1 gelöscht; seine Übungen bleiben ohne Patient in der Datenbank (%2): %3</source>
         <translation>Patient %1 supprimé&#xa0;; ses exercices restent dans la base de données sans patient (%2)&#xa0;: %3</translation>
     </message>
+    <message>
+        <source>Datei kann nicht kopiert werden: %1</source>
+        <translation>Impossible de copier le fichier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht geschrieben werden: %1</source>
+        <translation>Impossible d&apos;écrire le fichier&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>
@@ -381,6 +389,13 @@
     <message>
         <source>Gerät wird nicht unterstützt</source>
         <translation>Appareil non pris en charge</translation>
+    </message>
+</context>
+<context>
+    <name>Login</name>
+    <message>
+        <source>Benutzer</source>
+        <translation>Utilisateur</translation>
     </message>
 </context>
 <context>

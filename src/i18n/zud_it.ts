@@ -339,6 +339,14 @@
         <source>Patient %1 gelöscht; seine Übungen bleiben ohne Patient in der Datenbank (%2): %3</source>
         <translation>Paziente %1 eliminato; i suoi esercizi restano nel database senza paziente (%2): %3</translation>
     </message>
+    <message>
+        <source>Datei kann nicht kopiert werden: %1</source>
+        <translation>Impossibile copiare il file: %1</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht geschrieben werden: %1</source>
+        <translation>Impossibile scrivere il file: %1</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>
@@ -381,6 +389,13 @@
     <message>
         <source>Gerät wird nicht unterstützt</source>
         <translation>Dispositivo non supportato</translation>
+    </message>
+</context>
+<context>
+    <name>Login</name>
+    <message>
+        <source>Benutzer</source>
+        <translation>Utente</translation>
     </message>
 </context>
 <context>

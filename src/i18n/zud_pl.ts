@@ -339,6 +339,14 @@
         <source>Patient %1 gelöscht; seine Übungen bleiben ohne Patient in der Datenbank (%2): %3</source>
         <translation>Pacjent %1 usunięty; jego ćwiczenia pozostają w bazie danych bez pacjenta (%2): %3</translation>
     </message>
+    <message>
+        <source>Datei kann nicht kopiert werden: %1</source>
+        <translation>Nie można skopiować pliku: %1</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht geschrieben werden: %1</source>
+        <translation>Nie można zapisać pliku: %1</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>
@@ -381,6 +389,13 @@
     <message>
         <source>Gerät wird nicht unterstützt</source>
         <translation>Urządzenie nie jest obsługiwane</translation>
+    </message>
+</context>
+<context>
+    <name>Login</name>
+    <message>
+        <source>Benutzer</source>
+        <translation>Użytkownik</translation>
     </message>
 </context>
 <context>

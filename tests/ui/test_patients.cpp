@@ -977,7 +977,8 @@ private slots:
         QFile file(csv);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
-        QVERIFY(text.startsWith("Exportiert aus ZUD-Software am "));
+        QVERIFY(text.startsWith("\xEF\xBB\xBF"
+                                "Exportiert aus ZUD-Software am "));
         QCOMPARE(text.count("\r\n"), text.count('\n'));
         QVERIFY(text.count("\r\n") > qsizetype(frame->Recording().Werte.size()));
         // A folder that cannot take the file: the German reason, no file.

@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QHelpEvent>
 #include <QHostInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -31,10 +32,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStyle>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace zud;
@@ -542,8 +545,11 @@ private slots:
         m.ModeAdd->click();
         m.NameEdit->setText(QStringLiteral("FRIDA"));
         m.PasswordEdit->setText(QStringLiteral("pw"));
+        answer.boxes.clear();
         QVERIFY(!m.RunAction());
         QCOMPARE(m.LastMessage, QStringLiteral("Datenbank-Login fehlgeschlagen"));
+        // Said once, not again by the list that cannot be read either.
+        QCOMPARE(answer.boxes, QStringList{QStringLiteral("Datenbank-Login fehlgeschlagen")});
     }
 
     void ClosingRefusedDuringLiveMode() {
@@ -594,6 +600,40 @@ private slots:
         QVERIFY(!f.ServiceFlag());
         QTest::keyPress(&f, Qt::Key_Control, Qt::ControlModifier);
         QVERIFY(!f.ServiceFlag());
+
+        // A shortcut moved the focus to another window, which got the release: the keys are up,
+        // so the next "Aktualisieren" must not store AllPorts.
+        QWidget other;
+        other.show();
+        QTest::keyPress(&f, Qt::Key_Alt, Qt::ControlModifier | Qt::AltModifier);
+        QVERIFY(f.ServiceFlag());
+        QTest::keyRelease(&other, Qt::Key_Alt, Qt::NoModifier);
+        QVERIFY(!f.ServiceFlag());
+        f.Action(QStringLiteral("Aktualisieren"))->trigger();
+        QVERIFY(!Settings().AllPorts());
+    }
+
+    void ScreenTipsFollowTheSetting() {
+        QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 2000);
+        QWidget w;
+        w.setToolTip(QStringLiteral("Hilfe"));
+        w.resize(100, 40);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto ask = [&w] {
+            QToolTip::hideText(); // hides after a short fade-out
+            if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000))
+                return QStringLiteral("still shown");
+            QHelpEvent e(QEvent::ToolTip, QPoint(5, 5), w.mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(&w, &e);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(ask(), QStringLiteral("Hilfe"));
+        WriteUser(QStringLiteral("ShowScreenTips"), QStringLiteral("0"));
+        QCOMPARE(ask(), QString());
+        WriteUser(QStringLiteral("ShowScreenTips"), QStringLiteral("1"));
+        QCOMPARE(ask(), QStringLiteral("Hilfe"));
+        QToolTip::hideText();
     }
 
     void LanguageSwitchRetranslatesAndPersists() {

@@ -161,7 +161,9 @@ bool TUserMgr::RunAction() {
         Fail(connected ? tr("Aktion fehlgeschlagen (%1)").arg(e.Message())
                        : tr("Datenbank-Login fehlgeschlagen"));
     }
-    Reload();
+    // Without a connection the list cannot be read either; one message is enough.
+    if (connected)
+        Reload();
     NameEdit->clear();
     PasswordEdit->clear();
     UpdateButton();

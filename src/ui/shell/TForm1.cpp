@@ -692,6 +692,11 @@ void TForm1::keyPressEvent(QKeyEvent* e) {
     QMainWindow::keyPressEvent(e);
 }
 
+bool TForm1::ServiceFlag() const {
+    const Qt::KeyboardModifiers held = QGuiApplication::queryKeyboardModifiers();
+    return FServiceFlag && (held & Qt::ControlModifier) && (held & Qt::AltModifier);
+}
+
 void TForm1::keyReleaseEvent(QKeyEvent* e) {
     FServiceFlag = false;
     QMainWindow::keyReleaseEvent(e);
@@ -767,7 +772,7 @@ void TForm1::RefreshPorts() {
     FPortMenu->clear();
     FPortBox->clear();
     // Ctrl and Alt held: every port from now on, also after a restart.
-    if (FServiceFlag) {
+    if (ServiceFlag()) {
         FSettings.SetAllPorts(true);
         FSettings.Sync();
     }

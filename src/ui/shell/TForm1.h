@@ -79,7 +79,10 @@ public:
     void EndLiveMode();
     bool LiveMode() const { return FLive; }
 
-    bool ServiceFlag() const { return FServiceFlag; }
+    // Ctrl and Alt went down together in this window and are still held now. The keys are asked
+    // when a command runs: a release that another window received (a shortcut moved the focus)
+    // must not leave the flag set.
+    bool ServiceFlag() const;
     void ClearServiceFlag() { FServiceFlag = false; }
     bool RemoteDatabase() const { return FRemote; }
     bool CheckUpdateOn() const { return FCheckUpdate; }

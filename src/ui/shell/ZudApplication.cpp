@@ -1,12 +1,15 @@
 #include "ZudApplication.h"
 
 #include "Msg.h"
+#include "ScreenTips.h"
 
 #include <exception>
 
 namespace zud::ui {
 
-ZudApplication::ZudApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+ZudApplication::ZudApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    ScreenTips::Install();
+}
 
 void ZudApplication::ReportException(const QString& message) {
     if (FLog)
