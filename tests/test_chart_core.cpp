@@ -81,14 +81,13 @@ TEST(Geometrie, FontAndPensScaleWithTheResolution) {
 }
 
 namespace {
-const QRectF kBox(0, 0, 1000, 500);
 const QRectF kPlot(100, 50, 800, 400);
 } // namespace
 
 TEST(ZoomTest, ZoomInComputesFactorsAndOffsetsFromThePreviousLevel) {
     Zoom z;
     // The middle half horizontally, the lower half vertically.
-    ASSERT_TRUE(ZoomLoslassen(z, {300, 250}, {700, 450}, kBox, kPlot, 0, false));
+    ASSERT_TRUE(ZoomLoslassen(z, {300, 250}, {700, 450}, kPlot, 0, false));
     EXPECT_EQ(z.Level, 2);
     EXPECT_TRUE(z.Enabled);
     EXPECT_DOUBLE_EQ(z.FX(), 2);
@@ -96,13 +95,13 @@ TEST(ZoomTest, ZoomInComputesFactorsAndOffsetsFromThePreviousLevel) {
     EXPECT_DOUBLE_EQ(z.OX(), 0.25);
     EXPECT_DOUBLE_EQ(z.OY(), 0);
     // Again the right half of what is visible now: 0.5 .. 0.75 of the recording.
-    ASSERT_TRUE(ZoomLoslassen(z, {500, 50}, {900, 450}, kBox, kPlot, 0, false));
+    ASSERT_TRUE(ZoomLoslassen(z, {500, 50}, {900, 450}, kPlot, 0, false));
     EXPECT_EQ(z.Level, 3);
     EXPECT_DOUBLE_EQ(z.FX(), 4);
     EXPECT_DOUBLE_EQ(z.FY(), 2);
     EXPECT_DOUBLE_EQ(z.OX(), 0.5);
     // Out again: level 2 as it was.
-    ASSERT_TRUE(ZoomLoslassen(z, {500, 300}, {100, 300}, kBox, kPlot, 0, false));
+    ASSERT_TRUE(ZoomLoslassen(z, {500, 300}, {100, 300}, kPlot, 0, false));
     EXPECT_EQ(z.Level, 2);
     EXPECT_DOUBLE_EQ(z.OX(), 0.25);
 }
@@ -114,7 +113,7 @@ TEST(ZoomTest, SixthZoomIsIgnored) {
     }
     ASSERT_EQ(z.Level, 5);
     const Zoom vorher = z;
-    EXPECT_FALSE(ZoomLoslassen(z, {300, 100}, {700, 300}, kBox, kPlot, 0, false));
+    EXPECT_FALSE(ZoomLoslassen(z, {300, 100}, {700, 300}, kPlot, 0, false));
     EXPECT_EQ(z.Level, 5);
     EXPECT_EQ(z.Faktor_X, vorher.Faktor_X);
     EXPECT_EQ(z.Offset_X, vorher.Offset_X);
@@ -122,7 +121,7 @@ TEST(ZoomTest, SixthZoomIsIgnored) {
 
 TEST(ZoomTest, RightToLeftDragAtLevelOneKeepsLevelOneAndOffsetsZero) {
     Zoom z;
-    EXPECT_FALSE(ZoomLoslassen(z, {700, 300}, {200, 100}, kBox, kPlot, 0, false));
+    EXPECT_FALSE(ZoomLoslassen(z, {700, 300}, {200, 100}, kPlot, 0, false));
     EXPECT_EQ(z.Level, 1);
     EXPECT_FALSE(z.Enabled);
     EXPECT_DOUBLE_EQ(z.OX(), 0);
@@ -138,23 +137,38 @@ TEST(ZoomTest, RightToLeftDragAtLevelOneKeepsLevelOneAndOffsetsZero) {
 
 TEST(ZoomTest, UpAndLeftDragOrAClickDoNothing) {
     Zoom z;
-    EXPECT_FALSE(ZoomLoslassen(z, {300, 300}, {300, 300}, kBox, kPlot, 0, false));
-    EXPECT_FALSE(ZoomLoslassen(z, {300, 300}, {500, 100}, kBox, kPlot, 0, false)); // right but up
+    EXPECT_FALSE(ZoomLoslassen(z, {300, 300}, {300, 300}, kPlot, 0, false));
+    EXPECT_FALSE(ZoomLoslassen(z, {300, 300}, {500, 100}, kPlot, 0, false)); // right but up
     EXPECT_EQ(z.Level, 1);
 }
 
+TEST(ZoomTest, RemarksShortenThePlotAndTheFullHeightBandFollows) {
+    // Two remark lines take 60 pixels from the plot: a full-height zoom must keep the vertical
+    // scale (factor 1, offset 0), not shrink the curve and lift its baseline.
+    const QRectF kurz(100, 50, 800, 340);
+    for (int mode : {6, 7, 9}) {
+        Zoom z;
+        ASSERT_TRUE(ZoomLoslassen(z, {300, 200}, {500, 260}, kurz, mode, false));
+        EXPECT_DOUBLE_EQ(z.FY(), 1) << mode;
+        EXPECT_DOUBLE_EQ(z.OY(), 0) << mode;
+        ASSERT_TRUE(ZoomLoslassen(z, {300, 200}, {500, 260}, kurz, mode, false));
+        EXPECT_DOUBLE_EQ(z.FY(), 1) << mode;
+        EXPECT_DOUBLE_EQ(z.OY(), 0) << mode;
+    }
+}
+
 TEST(ZoomTest, BandSpansThePlotHeightInPanelModesAndCropMode) {
-    const QRectF frei = Gummiband({300, 200}, {500, 260}, kBox, 0, false);
+    const QRectF frei = Gummiband({300, 200}, {500, 260}, kPlot, 0, false);
     EXPECT_EQ(frei, QRectF(300, 200, 200, 60));
     for (int mode : {6, 7, 9}) {
-        const QRectF r = Gummiband({300, 200}, {500, 260}, kBox, mode, false);
+        const QRectF r = Gummiband({300, 200}, {500, 260}, kPlot, mode, false);
         EXPECT_DOUBLE_EQ(r.top(), 50);
         EXPECT_DOUBLE_EQ(r.bottom(), 450);
     }
-    EXPECT_DOUBLE_EQ(Gummiband({300, 200}, {500, 260}, kBox, 3, true).height(), 400);
+    EXPECT_DOUBLE_EQ(Gummiband({300, 200}, {500, 260}, kPlot, 3, true).height(), 400);
     // In crop mode an up-and-right drag still selects the range: the height does not matter.
     Zoom z;
-    ASSERT_TRUE(ZoomLoslassen(z, {300, 300}, {500, 100}, kBox, kPlot, 0, true));
+    ASSERT_TRUE(ZoomLoslassen(z, {300, 300}, {500, 100}, kPlot, 0, true));
     EXPECT_DOUBLE_EQ(z.FX(), 4);
     EXPECT_DOUBLE_EQ(z.FY(), 1);
     EXPECT_DOUBLE_EQ(z.OX(), 0.25);

@@ -11,12 +11,14 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLocale>
 #include <QPainter>
 
 #include "TestEnd.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 
 using namespace zud;
@@ -211,7 +213,9 @@ TEST(ChartPixel, NinetySamplesAreLabelledInSecondsUnderLinesTenAndTwenty) {
     EXPECT_EQ(b.labels[1].text, QStringLiteral("9s"));
     EXPECT_NEAR(b.labels[0].rect.center().x(), 500, 0.5);
     EXPECT_NEAR(b.labels[1].rect.center().x(), 900, 0.5);
-    EXPECT_NEAR(b.labels[0].rect.top(), 454, 0.5);
+    // Below the plot (bottom at 450), clear of the lower half of the bottom value label.
+    EXPECT_GT(b.labels[0].rect.top(), 450 + b.labels[0].rect.height() / 2);
+    EXPECT_LT(b.labels[0].rect.top(), 450 + b.labels[0].rect.height());
     // The text is there: dark pixels inside the label's rectangle.
     int dunkel = 0;
     const QRect r = b.labels[0].rect.toAlignedRect();
@@ -238,18 +242,25 @@ TEST(ChartPixel, ThirtyMinutesWithTwentyDivisionsShowMinutesOnly) {
 }
 
 TEST(ChartPixel, OverlappingTimeLabelsAreSkipped) {
-    // A huge font (1200 dpi on a 1000-pixel box) and the recording moved left by 30 %: the
-    // labels under lines 10 and 20 stand at x = 260 and 660 and are wider than 400 pixels.
+    // The recording moved left by 30 % and ever larger fonts on a 1000-pixel box: the labels
+    // under lines 10 and 20 grow until they would overlap or leave the box, and are then left
+    // out, never drawn over each other.
     const Messung m = Aufnahme(0, std::vector<TMessWert>(18000, Wert(0, 5)));
     Zoom z;
     z.Offset_X[1] = 0.3;
-    const Bild b = Zeichne(m, {}, z, 1200);
-    ASSERT_EQ(b.labels.size(), 1u);
-    EXPECT_EQ(b.labels[0].text, QStringLiteral("15min"));
-    EXPECT_NEAR(b.labels[0].rect.center().x(), 260, 0.5);
-    EXPECT_GT(b.labels[0].rect.width(), 400);
-    // At the screen's size both are there.
     EXPECT_EQ(Zeichne(m, {}, z, 96).labels.size(), 2u);
+    size_t wenigste = 2;
+    for (const int dpi : {96, 300, 500, 700, 900, 1200}) {
+        const Bild b = Zeichne(m, {}, z, dpi);
+        wenigste = std::min(wenigste, b.labels.size());
+        for (size_t i = 0; i < b.labels.size(); ++i) {
+            EXPECT_TRUE(QRectF(0, 0, kW, kH).contains(b.labels[i].rect)) << dpi;
+            if (i > 0) {
+                EXPECT_FALSE(b.labels[i].rect.intersects(b.labels[i - 1].rect)) << dpi;
+            }
+        }
+    }
+    EXPECT_LT(wenigste, 2u);
 }
 
 TEST(ChartPixel, ZoomShowsTheChosenPart) {
@@ -375,6 +386,114 @@ TEST(ChartGeometrie, RemarksTakeTheirLinesFromThePlotHeight) {
     EXPECT_EQ(Layout(Aufnahme(6, {}), o, 1000, 96, 0, 0, 500).panels.size(), 2u);
     EXPECT_EQ(Layout(Aufnahme(9, {}), o, 1000, 96, 0, 0, 500).panels.size(), 2u);
     EXPECT_EQ(Layout(Aufnahme(3, {}), o, 1000, 96, 0, 0, 500).panels.size(), 1u);
+}
+
+// Every label of a chart drawn into a box of w × h at `dpi`.
+std::vector<Zeitlabel> AlleLabels(const Messung& m, const ChartOptionen& o, int w, int h, int dpi,
+                                  const Zoom& z = {}) {
+    QImage img(w, h, QImage::Format_RGB32);
+    QPainter p(&img);
+    std::vector<Zeitlabel> alle;
+    DrawChart(p, m, o, w, 0, dpi, z, 0, 0, h, &alle);
+    return alle;
+}
+
+// Inside the box, apart from each other, and outside the plot.
+void LabelsPassen(const Messung& m, const ChartOptionen& o, int w, int h, int dpi, const Zoom& z = {}) {
+    const auto alle = AlleLabels(m, o, w, h, dpi, z);
+    const ChartLayout L = Layout(m, o, w, dpi, 0, 0, h);
+    const QRectF box(0, 0, w, h);
+    const std::string wo = "mode " + std::to_string(m.Betriebsart) + " at " + std::to_string(w) + "x" +
+                           std::to_string(h) + ", " + std::to_string(dpi) + " dpi";
+    int werte = 0;
+    for (size_t a = 0; a < alle.size(); ++a) {
+        const QRectF& r = alle[a].rect;
+        werte += alle[a].art == Zeitlabel::Art::Wert;
+        EXPECT_TRUE(box.contains(r)) << wo << ": \"" << alle[a].text.toStdString() << "\" leaves the box";
+        EXPECT_FALSE(r.intersects(L.plot)) << wo << ": \"" << alle[a].text.toStdString() << "\" in the plot";
+        for (size_t b = a + 1; b < alle.size(); ++b) {
+            EXPECT_FALSE(r.intersects(alle[b].rect))
+                << wo << ": \"" << alle[a].text.toStdString() << "\" overlaps \""
+                << alle[b].text.toStdString() << "\"";
+        }
+    }
+    EXPECT_GE(werte, 2) << wo;
+    // Every value label names its unit.
+    const QString einheit =
+        m.Betriebsart == 4 || m.Betriebsart == 5 ? EinheitName(o.DruckEinheit) : QStringLiteral("µV");
+    for (const Zeitlabel& l : alle) {
+        if (l.art == Zeitlabel::Art::Wert && m.Betriebsart != 6 && m.Betriebsart != 7) {
+            EXPECT_TRUE(l.text.endsWith(QLatin1Char(' ') + einheit)) << wo << ": " << l.text.toStdString();
+        }
+    }
+}
+
+TEST(ChartLabels, FitAndStayApartForEveryModeAtEverySize) {
+    emu::Emulator emu;
+    emu::LoadDemo(emu);
+    for (int k = 1; k <= 9; ++k) {
+        char name[64];
+        std::snprintf(name, sizeof name, "0:\\Daten\\Th_0\\Pat_0\\M%04d.hdf", k);
+        const auto bytes = emu.GetFile(name);
+        ASSERT_TRUE(bytes.has_value()) << name;
+        const Messung m = FillArray(bytes->data(), bytes->size());
+        for (const int einheit : {0, 1}) {
+            ChartOptionen o;
+            o.DruckEinheit = einheit;
+            o.ShowRealCurrent = true; // the red current column where the recording has current
+            for (const int w : {400, 800, 1600}) {
+                LabelsPassen(m, o, w, w * 5 / 8, 96);
+            }
+            // Four stacked frames on a 96-dpi screen: 68 dpi, a quarter of the height each.
+            LabelsPassen(m, o, 1200, 160, 68);
+            LabelsPassen(m, o, 700, 120, 68);
+            // A printed page.
+            LabelsPassen(m, o, 2400, 1500, 300);
+            // Zoomed in and moved.
+            Zoom z;
+            z.Level = 2;
+            z.Faktor_X[2] = 3.7;
+            z.Faktor_Y[2] = 2.9;
+            z.Offset_X[2] = 0.21;
+            z.Offset_Y[2] = 0.13;
+            LabelsPassen(m, o, 800, 500, 96, z);
+        }
+    }
+}
+
+TEST(ChartLabels, OneFormatTheUsersSeparatorAndRoundValuesWhenZoomed) {
+    TMessWert w = Wert(0, 5, 200);
+    w.Bereich2 = 200;
+    const Messung m = Aufnahme(9, std::vector<TMessWert>(100, w));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    auto texte = [&](const Zoom& z) {
+        QStringList t;
+        for (const Zeitlabel& l : AlleLabels(m, {}, 1000, 600, 96, z)) {
+            if (l.art == Zeitlabel::Art::Wert) {
+                t << l.text;
+            }
+        }
+        return t;
+    };
+    const QStringList ganz = texte({});
+    QLocale::setDefault(QLocale::c());
+    // Both panels of the two-channel mode read alike, with a blank before the unit.
+    EXPECT_TRUE(ganz.contains(QStringLiteral("200,0 µV"))) << ganz.join('|').toStdString();
+    EXPECT_TRUE(ganz.contains(QStringLiteral("100,0 µV"))) << ganz.join('|').toStdString();
+    for (const QString& t : ganz) {
+        EXPECT_TRUE(t.endsWith(QStringLiteral(" µV"))) << t.toStdString();
+    }
+    // Zoomed in by 3.3 from 13 % up: the labels stand at round values of the visible part.
+    Zoom z;
+    z.Level = 2;
+    z.Faktor_Y[2] = 3.3;
+    z.Offset_Y[2] = 0.13;
+    const QStringList zoom = texte(z);
+    ASSERT_GE(zoom.size(), 3);
+    for (const QString& t : zoom) {
+        const double v = QLocale::c().toDouble(t.section(QLatin1Char(' '), 0, 0));
+        EXPECT_NEAR(std::fmod(v, 5.0), 0.0, 1e-9) << t.toStdString();
+    }
 }
 
 int main(int argc, char** argv) {

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPainter>
 #include <QPolygonF>
 
@@ -17,23 +18,19 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("DrawChart", text);
 }
 
-QString Format1(const char* fmt, double v) {
-    return QString::asprintf(Tr(fmt).toUtf8().constData(), v);
-}
-
-QString Format2(const char* fmt, double v, const QString& unit) {
-    return QString::asprintf(Tr(fmt).toUtf8().constData(), v, unit.toUtf8().constData());
-}
-
 enum class Art { Einzel, Druck, EMG1, EMG2 };
 
 struct Panel {
     Art art = Art::Einzel;
     QRectF rect;
     double skala = 1; // value range of the panel height
-    double basis = 0; // value at the bottom (pressure minimum) for the labels
+    double basis = 0; // value at the bottom (pressure minimum)
     bool labelMitEinheit = false;
     QString einheit;
+    // What the labels say: the value at the panel's bottom and the range up to its top (the
+    // single panel of modes 4 and 5 draws pressures on the EMG scale and labels them in mbar).
+    double labelBasis = 0;
+    double labelSpanne = 0;
 };
 
 bool IstEMGPhase(int ph) {
@@ -57,6 +54,124 @@ std::vector<Art> PanelArten(int mode) {
     default:
         return {Art::Einzel};
     }
+}
+
+// The panels of a mode with their scales and what their labels say; the rectangles come later.
+std::vector<Panel> BauePanels(int mode, const Achsen& ax, const QString& einheit) {
+    std::vector<Panel> panels;
+    for (const Art art : PanelArten(mode)) {
+        Panel p;
+        p.art = art;
+        switch (p.art) {
+        case Art::Einzel:
+            p.skala = mode == 4 ? ax.DruckMax - ax.DruckMin : ax.EMG1;
+            p.einheit = QStringLiteral("µV");
+            if (mode == 4 || mode == 5) {
+                // The curve is scaled onto the panel; the labels say the pressure.
+                p.labelMitEinheit = true;
+                p.einheit = einheit;
+                p.labelBasis = ax.DruckMin;
+                p.labelSpanne = ax.DruckMax - ax.DruckMin;
+            }
+            break;
+        case Art::Druck:
+            p.skala = ax.DruckMax - ax.DruckMin;
+            p.basis = ax.DruckMin;
+            p.labelMitEinheit = true;
+            p.einheit = einheit;
+            break;
+        case Art::EMG1:
+        case Art::EMG2:
+            p.skala = p.art == Art::EMG1 ? ax.EMG1 : ax.EMG2;
+            p.einheit = QStringLiteral("µV");
+            break;
+        }
+        if (p.skala <= 0) {
+            p.skala = 1;
+        }
+        if (p.labelSpanne <= 0) {
+            p.labelBasis = p.basis;
+            p.labelSpanne = p.skala;
+        }
+        panels.push_back(p);
+    }
+    return panels;
+}
+
+// One number with one decimal in the user's format, and its unit after a blank: every value
+// label of every panel reads alike ("200.0 µV", "12,5 mbar", "18.0 mA").
+QString Wertetext(double v, const QString& einheit) {
+    return QLocale().toString(v, 'f', 1) + QLatin1Char(' ') + einheit;
+}
+
+bool StromSpalte(const std::vector<Panel>& panels, const ChartOptionen& o, const Achsen& ax) {
+    return panels.size() == 1 && (o.ShowRealCurrent || o.ShowAvgRealCurrent) && ax.Strom > 0;
+}
+
+// A round step of at least `roh`: 1, 2 or 5 times a power of ten.
+double RunderSchritt(double roh) {
+    if (!(roh > 0) || !std::isfinite(roh)) {
+        return 1;
+    }
+    const double zehner = std::pow(10.0, std::floor(std::log10(roh)));
+    for (const double f : {1.0, 2.0, 5.0, 10.0}) {
+        if (f * zehner >= roh * (1 - 1e-9)) {
+            return f * zehner;
+        }
+    }
+    return 10 * zehner;
+}
+
+// The horizontal grid lines of a panel as fractions of its label range (0 = the range's
+// bottom). Unzoomed they divide the panel into GridLinesY parts; zoomed in, they stand at
+// round values of the visible part, so that the labels read 12.0, 12.5, 13.0 and not 12.37.
+std::vector<double> Gitteranteile(const Panel& p, int gy, double fy, double oy) {
+    std::vector<double> a;
+    if (fy == 1.0 && oy == 0.0) {
+        for (int j = 0; j <= gy; ++j) {
+            a.push_back(static_cast<double>(j) / gy);
+        }
+        return a;
+    }
+    const double unten = oy, oben = oy + 1 / fy; // visible fractions
+    const double schritt = RunderSchritt(p.labelSpanne * (oben - unten) / gy) / p.labelSpanne;
+    for (double k = std::ceil(unten / schritt - 1e-9); k * schritt <= oben + 1e-9; k += 1) {
+        a.push_back(k * schritt);
+    }
+    return a;
+}
+
+// Room the labels need around the plot: left for the value labels, right for the red current
+// column, at least a tenth of the box each way as the chart has always had.
+struct Raender {
+    double links = 0, rechts = 0, oben = 0, unten = 0;
+    double zeitAbstand = 0; // from the plot bottom to the time labels
+};
+
+constexpr double kLabelLuecke = 5; // pixels between a label and the plot, at 96 dpi
+
+Raender BerechneRaender(const std::vector<Panel>& panels, bool stromSpalte, const Achsen& ax,
+                        const QFontMetricsF& fm, double sf, int w, int h) {
+    double breit = 0;
+    for (const Panel& p : panels) {
+        for (const double v : {p.labelBasis, p.labelBasis + p.labelSpanne}) {
+            breit = std::max(breit, fm.horizontalAdvance(Wertetext(v, p.einheit)));
+        }
+    }
+    double strom = 0;
+    if (stromSpalte) {
+        strom = fm.horizontalAdvance(Wertetext(ax.Strom, QStringLiteral("mA")));
+    }
+    const double luecke = kLabelLuecke * sf + 2;
+    Raender r;
+    // The labels stand right-aligned a twentieth of the margin plus a gap before the plot.
+    r.links = std::max(w * 0.1, (breit + luecke) / 0.95);
+    r.rechts = std::max(w * 0.1, stromSpalte ? (strom + luecke) / 0.95 : 0.0);
+    r.oben = std::max(h * 0.1, fm.height() / 2 + 1);
+    // The time labels stand below the half of the lowest value label that reaches under the plot.
+    r.zeitAbstand = std::max(h * 0.8 * 0.01, fm.height() / 2 + 1);
+    r.unten = std::max(h * 0.1, r.zeitAbstand + fm.height() + 1);
+    return r;
 }
 
 } // namespace
@@ -145,16 +260,21 @@ ChartLayout Layout(const Messung& m, const ChartOptionen& o, int w, int dpi, int
     L.box = QRectF(l, t, w, h);
     const QFontMetricsF fm(ChartFont(dpi));
     L.zeilenHoehe = fm.height();
-    double ph = h * 0.8;
+    const Achsen ax = Achsenmaxima(m);
+    const std::vector<Panel> panels = BauePanels(m.Betriebsart, ax, EinheitName(o.DruckEinheit));
+    const Raender r = BerechneRaender(panels, StromSpalte(panels, o, ax), ax, fm, Stiftfaktor(dpi), w, h);
+    double ph = h - r.oben - r.unten;
     const double abstand = std::lround(dpi * 5.0 / 96.0);
     for (qsizetype k = 0; k < o.Bemerkungen.size(); ++k) {
         ph -= L.zeilenHoehe + abstand;
     }
     ph = std::max(ph, 1.0);
-    L.plot = QRectF(l + w * 0.1, t + h * 0.1, w * 0.8, ph);
-    const std::vector<Art> arten = PanelArten(m.Betriebsart);
-    const double hoehe = ph / static_cast<double>(arten.size());
-    for (size_t k = 0; k < arten.size(); ++k) {
+    L.plot = QRectF(l + r.links, t + r.oben, std::max(w - r.links - r.rechts, 1.0), ph);
+    L.links = r.links;
+    L.rechts = r.rechts;
+    L.zeitAbstand = r.zeitAbstand;
+    const double hoehe = ph / static_cast<double>(panels.size());
+    for (size_t k = 0; k < panels.size(); ++k) {
         L.panels.emplace_back(L.plot.left(), L.plot.top() + hoehe * static_cast<double>(k), L.plot.width(),
                               hoehe);
     }
@@ -162,7 +282,8 @@ ChartLayout Layout(const Messung& m, const ChartOptionen& o, int w, int dpi, int
 }
 
 std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const ChartOptionen& o, int w,
-                                 int Breite, int dpi, const Zoom& zoom, int l, int t, int h) {
+                                 int Breite, int dpi, const Zoom& zoom, int l, int t, int h,
+                                 std::vector<Zeitlabel>* alleLabels) {
     std::vector<Zeitlabel> labels;
     if (w <= 0 || h <= 0) {
         return labels;
@@ -211,45 +332,9 @@ std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const Chart
     }
 
     // Panels and their scales.
-    std::vector<Panel> panels;
-    {
-        const std::vector<Art> arten = PanelArten(mode);
-        for (size_t k = 0; k < arten.size(); ++k) {
-            Panel p;
-            p.art = arten[k];
-            p.rect = L.panels[k];
-            switch (p.art) {
-            case Art::Einzel:
-                if (mode == 4) {
-                    p.skala = ax.DruckMax - ax.DruckMin;
-                } else {
-                    p.skala = ax.EMG1;
-                }
-                if (mode == 4 || mode == 5) {
-                    p.labelMitEinheit = true;
-                    p.einheit = einheit;
-                }
-                break;
-            case Art::Druck:
-                p.skala = ax.DruckMax - ax.DruckMin;
-                p.basis = ax.DruckMin;
-                p.labelMitEinheit = true;
-                p.einheit = einheit;
-                break;
-            case Art::EMG1:
-                p.skala = ax.EMG1;
-                p.labelMitEinheit = mode == 9;
-                p.einheit = QStringLiteral("µV");
-                break;
-            case Art::EMG2:
-                p.skala = ax.EMG2;
-                break;
-            }
-            if (p.skala <= 0) {
-                p.skala = 1;
-            }
-            panels.push_back(p);
-        }
+    std::vector<Panel> panels = BauePanels(mode, ax, einheit);
+    for (size_t k = 0; k < panels.size(); ++k) {
+        panels[k].rect = L.panels[k];
     }
 
     // Average current of each run of current samples.
@@ -330,9 +415,11 @@ std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const Chart
         Canvas.setClipRect(p.rect);
         // Horizontal grid lines.
         Canvas.setPen(gitterStift);
-        for (int j = 1; j < gy; ++j) {
-            const double y = p.rect.bottom() - p.rect.height() * j / gy;
-            Canvas.drawLine(QPointF(p.rect.left(), y), QPointF(p.rect.right(), y));
+        for (const double a : Gitteranteile(p, gy, fy, oy)) {
+            const double y = p.rect.bottom() - p.rect.height() * fy * (a - oy);
+            if (y > p.rect.top() + 0.5 && y < p.rect.bottom() - 0.5) {
+                Canvas.drawLine(QPointF(p.rect.left(), y), QPointF(p.rect.right(), y));
+            }
         }
         // Vertical grid lines, fixed to the recording so that they move with a pan.
         {
@@ -443,41 +530,45 @@ std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const Chart
 
     // Value labels left of the plot; the red current column right of it.
     Canvas.setClipRect(L.box);
-    const double marge = w * 0.1;
-    const double rechtsBuendig = l + marge - marge / 20 - 5;
-    const bool stromSpalte =
-        panels.size() == 1 && (o.ShowRealCurrent || o.ShowAvgRealCurrent) && ax.Strom > 0;
+    const double rechtsBuendig = plot.left() - L.links / 20 - kLabelLuecke * sf;
+    const double stromLinks = plot.right() + L.rechts / 20 + kLabelLuecke * sf;
+    const bool stromSpalte = StromSpalte(panels, o, ax);
+    const auto merke = [&](const QRectF& r, const QString& text, Zeitlabel::Art art) {
+        if (alleLabels) {
+            alleLabels->push_back({r, text, art});
+        }
+    };
     // Drawn from the top down; a label that would overlap the one above it is left out, so
-    // that small panels stay readable.
+    // that small panels stay readable. Where two panels meet, only the upper one's bottom line
+    // is labelled.
     double obenFrei = -1e300;
     for (size_t k = 0; k < panels.size(); ++k) {
         const Panel& p = panels[k];
         const bool untersterPanel = k + 1 == panels.size();
-        for (int j = gy; j >= (untersterPanel ? 0 : 1); --j) {
-            const double y = p.rect.bottom() - p.rect.height() * j / gy;
+        std::vector<double> anteile = Gitteranteile(p, gy, fy, oy);
+        std::reverse(anteile.begin(), anteile.end());
+        for (const double a : anteile) {
+            const double y = p.rect.bottom() - p.rect.height() * fy * (a - oy);
+            if (y < p.rect.top() - 0.5 || y > p.rect.bottom() + 0.5 ||
+                (!untersterPanel && y > p.rect.bottom() - 0.5)) {
+                continue;
+            }
             if (y - fm.height() / 2 < obenFrei) {
                 continue;
             }
             obenFrei = y + fm.height() / 2;
-            const double anteil = static_cast<double>(j) / gy / fy + oy;
-            QString text;
-            if (p.art == Art::Einzel && (mode == 4 || mode == 5)) {
-                text = Format2("%.1f %s", ax.DruckMin + druckSpanne * anteil, einheit);
-            } else if (p.labelMitEinheit) {
-                text = Format2("%.1f %s", p.basis + p.skala * anteil, p.einheit);
-            } else {
-                text = Format1("%.1fµV", p.skala * anteil);
-            }
+            const QString text = Wertetext(p.labelBasis + p.labelSpanne * a, p.einheit);
             const double tw = fm.horizontalAdvance(text);
+            const QRectF r(rechtsBuendig - tw, y - fm.height() / 2, tw, fm.height());
             Canvas.setPen(Qt::black);
-            Canvas.drawText(QRectF(rechtsBuendig - tw, y - fm.height() / 2, tw + 1, fm.height()),
-                            Qt::AlignRight | Qt::AlignVCenter, text);
+            Canvas.drawText(r, Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip, text);
+            merke(r, text, Zeitlabel::Art::Wert);
             if (stromSpalte) {
-                const QString s = Format1("%.1f mA", ax.Strom * anteil);
+                const QString s = Wertetext(ax.Strom * a, QStringLiteral("mA"));
+                const QRectF rs(stromLinks, y - fm.height() / 2, fm.horizontalAdvance(s), fm.height());
                 Canvas.setPen(Qt::red);
-                Canvas.drawText(QRectF(plot.right() + marge / 20 + 5, y - fm.height() / 2,
-                                       fm.horizontalAdvance(s) + 1, fm.height()),
-                                Qt::AlignLeft | Qt::AlignVCenter, s);
+                Canvas.drawText(rs, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, s);
+                merke(rs, s, Zeitlabel::Art::Strom);
             }
         }
     }
@@ -488,7 +579,7 @@ std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const Chart
         const double schritt = plot.width() / gx;
         const double teilung = N / (fx * gx); // samples per division
         const int jede = std::max(1, gx / 2);
-        const double y = plot.bottom() + plot.height() * 0.01;
+        const double y = plot.bottom() + L.zeitAbstand;
         double rechtsVorher = -1e300;
         const long long k0 = std::max(1LL, static_cast<long long>(std::floor(offPx / schritt)));
         for (long long k = k0;; ++k) {
@@ -508,6 +599,7 @@ std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const Chart
             }
             Canvas.drawText(r, Qt::AlignCenter | Qt::TextDontClip, text);
             labels.push_back({r, text});
+            merke(r, text, Zeitlabel::Art::Zeit);
             rechtsVorher = r.right();
         }
     }
@@ -516,7 +608,7 @@ std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const Chart
     {
         Canvas.setPen(Qt::black);
         const double abstand = std::lround(dpi * 5.0 / 96.0);
-        double y = plot.bottom() + plot.height() * 0.01 + fm.height() + abstand;
+        double y = plot.bottom() + L.zeitAbstand + fm.height() + abstand;
         for (const QString& zeile : o.Bemerkungen) {
             Canvas.drawText(QPointF(plot.left(), y + fm.ascent()), zeile);
             y += fm.height() + abstand;

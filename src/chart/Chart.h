@@ -71,25 +71,35 @@ int Schriftpixel(int dpi);
 double Stiftfaktor(int dpi);
 
 // Where things land, for the widget's gestures and for tests.
+// The margins leave room for the widest value label on the left and the current column on the
+// right (at least a tenth of the box each), for half a label above the plot and for the time
+// labels below it.
 struct ChartLayout {
     QRectF box;  // l, t, w, h
     QRectF plot; // the plot area, after the remarks took their lines
     std::vector<QRectF> panels;
     double zeilenHoehe = 0; // one text line
+    double links = 0;       // left margin
+    double rechts = 0;      // right margin
+    double zeitAbstand = 0; // plot bottom to the top of the time labels
 };
 ChartLayout Layout(const Messung& m, const ChartOptionen& o, int w, int dpi, int l, int t, int h);
 
-// One drawn time label, for tests.
+// One drawn label, for tests.
 struct Zeitlabel {
+    enum class Art { Zeit, Wert, Strom };
     QRectF rect;
     QString text;
+    Art art = Art::Zeit;
 };
 
 // Draws the recording `m` into the box (l, t, w, h) of `Canvas`. `Breite` = 0 draws a stored
 // recording over the plot width; `Breite` > 0 is the real-time chart, whose plot width shows
 // `Breite` samples with the target pattern behind the curve. `dpi` is the target's resolution
-// (96 on a screen, 600 on a 600-dpi page). Returns the time labels drawn.
+// (96 on a screen, 600 on a 600-dpi page). Returns the time labels drawn; `alleLabels`, when
+// given, receives every label (values, current, time).
 std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const ChartOptionen& o, int w,
-                                 int Breite, int dpi, const Zoom& zoom, int l, int t, int h);
+                                 int Breite, int dpi, const Zoom& zoom, int l, int t, int h,
+                                 std::vector<Zeitlabel>* alleLabels = nullptr);
 
 } // namespace zud

@@ -12,11 +12,11 @@ bool NurHorizontal(int betriebsart) {
     return betriebsart == 6 || betriebsart == 7 || betriebsart == 9;
 }
 
-QRectF Gummiband(QPointF start, QPointF pos, const QRectF& box, int betriebsart, bool zuschneiden) {
+QRectF Gummiband(QPointF start, QPointF pos, const QRectF& plot, int betriebsart, bool zuschneiden) {
     QRectF r = QRectF(start, pos).normalized();
     if (zuschneiden || NurHorizontal(betriebsart)) {
-        r.setTop(box.top() + box.height() * 0.1);
-        r.setBottom(box.top() + box.height() * 0.9);
+        r.setTop(plot.top());
+        r.setBottom(plot.bottom());
     }
     return r;
 }
@@ -53,8 +53,8 @@ void ZoomOut(Zoom& z) {
     }
 }
 
-bool ZoomLoslassen(Zoom& z, QPointF start, QPointF end, const QRectF& box, const QRectF& plot,
-                   int betriebsart, bool zuschneiden) {
+bool ZoomLoslassen(Zoom& z, QPointF start, QPointF end, const QRectF& plot, int betriebsart,
+                   bool zuschneiden) {
     if (end.x() < start.x()) {
         const int vorher = z.Level;
         ZoomOut(z);
@@ -62,7 +62,7 @@ bool ZoomLoslassen(Zoom& z, QPointF start, QPointF end, const QRectF& box, const
     }
     const bool voll = zuschneiden || NurHorizontal(betriebsart);
     if (end.x() > start.x() && (voll || end.y() > start.y())) {
-        return ZoomIn(z, Gummiband(start, end, box, betriebsart, zuschneiden), plot);
+        return ZoomIn(z, Gummiband(start, end, plot, betriebsart, zuschneiden), plot);
     }
     return false;
 }

@@ -38,8 +38,9 @@ void ZoomReset(Zoom& z);
 bool NurHorizontal(int betriebsart);
 
 // The rubber band from the press position to the current one, in widget coordinates; in the
-// modes with several panels and in crop mode it spans the plot height (10 % to 90 % of the box).
-QRectF Gummiband(QPointF start, QPointF pos, const QRectF& box, int betriebsart, bool zuschneiden);
+// modes with several panels and in crop mode it spans the plot's own height (remarks below the
+// plot make it shorter than four fifths of the box), so a zoom keeps the vertical scale.
+QRectF Gummiband(QPointF start, QPointF pos, const QRectF& plot, int betriebsart, bool zuschneiden);
 
 // Zooms into `rect` (widget coordinates) of the plot `plot`. Ignored at level 5 and for an
 // empty rectangle. True when the level changed.
@@ -49,8 +50,8 @@ void ZoomOut(Zoom& z);
 
 // Release of the left button: dragged right and down zooms into the band, dragged left zooms
 // out; anything else does nothing. True when the zoom changed.
-bool ZoomLoslassen(Zoom& z, QPointF start, QPointF end, const QRectF& box, const QRectF& plot,
-                   int betriebsart, bool zuschneiden);
+bool ZoomLoslassen(Zoom& z, QPointF start, QPointF end, const QRectF& plot, int betriebsart,
+                   bool zuschneiden);
 
 // Middle-button pan: the offsets of the current level at the press are `startOX`/`startOY`;
 // moves them by the distance from `start` to `pos`. Modes 6, 7 and 9 pan horizontally only.

@@ -853,6 +853,14 @@ private slots:
              plot2.topLeft().toPoint() + QPoint(plot2.width() * 0.6, plot2.height() * 0.6));
         QCOMPARE(second->ZoomState().Level, 2);
         QVERIFY(qAbs(second->ZoomState().FY() - 1.0) < 0.02);
+        // A double-click shows the whole recording again.
+        QTest::mouseDClick(second, Qt::LeftButton, Qt::NoModifier, plot2.center().toPoint());
+        QCOMPARE(second->ZoomState().Level, 1);
+        QCOMPARE(second->ZoomState().OX(), 0.0);
+        Drag(second, Qt::LeftButton,
+             plot2.topLeft().toPoint() + QPoint(plot2.width() * 0.1, plot2.height() * 0.4),
+             plot2.topLeft().toPoint() + QPoint(plot2.width() * 0.6, plot2.height() * 0.6));
+        QCOMPARE(second->ZoomState().Level, 2);
 
         // Grid commands stop at their limits, are saved and reach every frame.
         QCOMPARE(Settings().GridLinesX(), 20);

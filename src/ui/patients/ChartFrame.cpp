@@ -124,7 +124,7 @@ void ChartFrame::paintEvent(QPaintEvent*) {
     DrawChart(p, FMessung, o, box.width(), 0, FDpi, FZoom, box.left(), box.top(), box.height());
     p.restore();
     if (FGeste == Geste::Band) {
-        const QRectF band = Gummiband(FStart, FPos, QRectF(box), FMessung.Betriebsart, FCrop);
+        const QRectF band = Gummiband(FStart, FPos, PlotRect(), FMessung.Betriebsart, FCrop);
         p.setPen(QPen(Qt::black, 1, Qt::DashLine));
         p.setBrush(Qt::NoBrush);
         p.drawRect(band);
@@ -154,12 +154,23 @@ void ChartFrame::mouseMoveEvent(QMouseEvent* e) {
     update(); // the band and the pan follow the mouse at once
 }
 
+void ChartFrame::mouseDoubleClickEvent(QMouseEvent* e) {
+    // A double-click shows the whole recording again (level 1), the first thing one tries.
+    emit Activated();
+    if (!Reacts() || e->button() != Qt::LeftButton || FZoom.Level == 1)
+        return;
+    FGeste = Geste::Keine;
+    ZoomReset(FZoom);
+    emit ZoomChanged();
+    update();
+}
+
 void ChartFrame::mouseReleaseEvent(QMouseEvent* e) {
     const Geste g = FGeste;
     FGeste = Geste::Keine;
     FPos = e->position();
     if (g == Geste::Band) {
-        if (ZoomLoslassen(FZoom, FStart, FPos, QRectF(ChartBox()), PlotRect(), FMessung.Betriebsart, FCrop))
+        if (ZoomLoslassen(FZoom, FStart, FPos, PlotRect(), FMessung.Betriebsart, FCrop))
             emit ZoomChanged();
     } else if (g == Geste::Pan) {
         Pan(FZoom, FStartOX, FStartOY, FStart, FPos, PlotRect(), FMessung.Betriebsart);
