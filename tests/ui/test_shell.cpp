@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QHostInfo>
 #include <QLineEdit>
@@ -38,6 +39,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
+#include <QTreeView>
 #include <QtTest>
 
 using namespace zud;
@@ -634,6 +636,54 @@ private slots:
         WriteUser(QStringLiteral("ShowScreenTips"), QStringLiteral("1"));
         QCOMPARE(ask(), QStringLiteral("Hilfe"));
         QToolTip::hideText();
+    }
+
+    // Every ribbon caption and list header stands whole in every language at 1280 × 800: no
+    // button squeezed below the width its caption needs, no header narrower than its caption.
+    void NothingIsCutInAnyLanguage() {
+#if defined(ZUD_HAVE_I18N)
+        auto& loc = zud::i18n::Localizer::Instance();
+        for (const QString& lang : {QStringLiteral("de"), QStringLiteral("en"), QStringLiteral("fr"),
+                                    QStringLiteral("it"), QStringLiteral("pl")}) {
+            QVERIFY(loc.Switch(lang));
+            TForm1 f;
+            f.Create();
+            f.resize(1280, 800);
+            f.show();
+            QCoreApplication::processEvents();
+            QVERIFY2(f.width() <= 1280, qPrintable(lang + QString::number(f.width())));
+            Ribbon* r = f.RibbonBar();
+            for (int t = 0; t < r->count(); ++t) {
+                if (!r->isTabVisible(t))
+                    continue;
+                r->setCurrentIndex(t);
+                QCoreApplication::processEvents();
+                for (auto* b : r->widget(t)->findChildren<RibbonButton*>()) {
+                    if (!b->isVisible())
+                        continue;
+                    const QString text = b->text().remove(QLatin1Char('&'));
+                    QVERIFY2(b->width() >= b->sizeHint().width(),
+                             qPrintable(lang + QStringLiteral(": ") + text));
+                    QVERIFY2(b->width() >= b->fontMetrics().size(0, text).width(),
+                             qPrintable(lang + QStringLiteral(": ") + text));
+                }
+            }
+            for (const char* name : {"PatientList", "RecordingList"}) {
+                auto* view = f.findChild<QTreeView*>(QString::fromLatin1(name));
+                QVERIFY(view);
+                QHeaderView* h = view->header();
+                for (int c = 0; c < h->count(); ++c) {
+                    const QString caption = view->model()->headerData(c, Qt::Horizontal).toString();
+                    QVERIFY2(h->sectionSize(c) >= h->fontMetrics().horizontalAdvance(caption) + 4,
+                             qPrintable(lang + QStringLiteral(": ") + caption));
+                }
+            }
+        }
+        loc.Switch(QStringLiteral("de"));
+        QCoreApplication::processEvents();
+#else
+        QSKIP("built without the localizer");
+#endif
     }
 
     void LanguageSwitchRetranslatesAndPersists() {

@@ -5,10 +5,16 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMimeData>
 
 namespace zud::ui {
+
+void FitColumns(QHeaderView* header) {
+    header->setResizeContentsPrecision(100);
+    header->resizeSections(QHeaderView::ResizeToContents);
+}
 
 namespace {
 void SetupList(QTreeView* v) {
@@ -18,6 +24,9 @@ void SetupList(QTreeView* v) {
     v->setSelectionMode(QAbstractItemView::SingleSelection);
     v->setEditTriggers(QAbstractItemView::NoEditTriggers);
     v->setAllColumnsShowFocus(true);
+    // Columns keep the width their caption and values need; a narrow panel scrolls sideways
+    // instead of cutting the last caption.
+    v->header()->setStretchLastSection(false);
 }
 } // namespace
 

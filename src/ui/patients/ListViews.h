@@ -5,7 +5,14 @@
 
 #include <QTreeView>
 
+class QHeaderView;
+
 namespace zud::ui {
+
+// Sizes every column to the wider of its caption and its first hundred rows, so that neither a
+// caption ("Versicherungsnummer") nor a value is cut; called after filling and after a
+// language change.
+void FitColumns(QHeaderView* header);
 
 class RecordingView : public QTreeView {
     Q_OBJECT

@@ -1,5 +1,7 @@
 #include "TPatAuswahl.h"
 
+#include "ListViews.h"
+
 #include "Database.h"
 #include "Msg.h"
 #include "PatientModels.h"
@@ -101,6 +103,7 @@ void TPatAuswahl::RetranslateUi() {
     Action(QStringLiteral("Zurueck"))->setText(tr("Zurück"));
     RetranslateRibbon(tr("Patienten"));
     FModel->Retranslate();
+    FitColumns(View->horizontalHeader());
 }
 
 std::optional<qint64> TPatAuswahl::Choose(TDM1& dm, qint64 current) {
@@ -137,6 +140,7 @@ void TPatAuswahl::Fill() {
     FFilling = true;
     FModel->SetPatients(std::move(rows));
     FFilling = false;
+    FitColumns(View->horizontalHeader());
     const int row = FModel->RowOf(FCurrent);
     if (row >= 0)
         SelectRow(row);

@@ -100,7 +100,6 @@ RibbonButton::RibbonButton(QAction* action, bool large, QWidget* parent)
     if (large) {
         setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         setIconSize(QSize(32, 32));
-        setMinimumWidth(64);
         setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Expanding);
     } else {
         setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -109,15 +108,48 @@ RibbonButton::RibbonButton(QAction* action, bool large, QWidget* parent)
     }
     connect(action, &QAction::changed, this, &RibbonButton::UpdateTip);
     UpdateTip();
+    ApplyCaption();
+}
+
+QString RibbonButton::Wrapped(const QString& caption, const QFontMetrics& fm) {
+    // Short captions stay on one line; longer ones of several words break at the blank that
+    // gives the narrowest button, as ribbons do, so that a tab fits a 1280-pixel screen in
+    // every language.
+    constexpr int kEinzeilig = 96;
+    if (caption.contains(QLatin1Char('\n')) || fm.horizontalAdvance(caption) <= kEinzeilig)
+        return caption;
+    int best = -1, bestWidth = fm.horizontalAdvance(caption);
+    for (int i = caption.indexOf(QLatin1Char(' ')); i > 0; i = caption.indexOf(QLatin1Char(' '), i + 1)) {
+        const int w =
+            std::max(fm.horizontalAdvance(caption.left(i)), fm.horizontalAdvance(caption.mid(i + 1)));
+        if (w < bestWidth) {
+            bestWidth = w;
+            best = i;
+        }
+    }
+    if (best < 0)
+        return caption;
+    return caption.left(best) + QLatin1Char('\n') + caption.mid(best + 1);
+}
+
+void RibbonButton::ApplyCaption() {
+    if (!FLarge || !defaultAction())
+        return;
+    const QString caption = Wrapped(defaultAction()->iconText(), fontMetrics());
+    if (text() != caption) {
+        setText(caption);
+        updateGeometry();
+    }
 }
 
 QSize RibbonButton::sizeHint() const {
     QSize s = QToolButton::sizeHint();
     if (FLarge) {
-        const QString caption = QString(text()).remove(QLatin1Char('&'));
-        const int needed = fontMetrics().horizontalAdvance(caption) + 16 +
+        const int needed = fontMetrics().size(Qt::TextShowMnemonic, text()).width() + 16 +
                            (menu() || popupMode() == QToolButton::MenuButtonPopup ? 12 : 0);
-        s.setWidth(std::max(s.width(), needed));
+        // A fixed minimum width would stand in for this hint in every layout and let a narrow
+        // window squeeze the caption to "Zusc…iden"; the floor of 64 pixels lives here instead.
+        s.setWidth(std::max({s.width(), needed, 64}));
     }
     return s;
 }
@@ -132,6 +164,8 @@ bool RibbonButton::event(QEvent* e) {
     const bool r = QToolButton::event(e);
     if (e->type() == QEvent::ActionChanged || e->type() == QEvent::EnabledChange)
         UpdateTip();
+    if (e->type() == QEvent::ActionChanged || e->type() == QEvent::FontChange)
+        ApplyCaption(); // after QToolButton took the action's one-line caption
     return r;
 }
 

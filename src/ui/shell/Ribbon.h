@@ -42,12 +42,15 @@ public:
     void UpdateTip();
     // Never narrower than its caption: a large button's text stands whole under its icon.
     QSize sizeHint() const override;
+    // A large button's caption: long captions of several words on two lines.
+    static QString Wrapped(const QString& caption, const QFontMetrics& fm);
     QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     bool event(QEvent* e) override;
 
 private:
+    void ApplyCaption();
     bool FLarge;
 };
 

@@ -67,6 +67,8 @@ void TForm1::BuildPatientPanel(QWidget* left) {
     FRecordingList->header()->setSectionsClickable(true);
     lay->addWidget(FPatientList, 3);
     lay->addWidget(FRecordingList, 2);
+    FitColumns(FPatientList->header());
+    FitColumns(FRecordingList->header());
 
     FChartArea = new QWidget(FSplitter);
     FChartArea->setObjectName(QStringLiteral("ChartArea"));
@@ -152,6 +154,8 @@ void TForm1::ConnectPatientActions() {
 void TForm1::RetranslatePatientPanel() {
     FPatientModel->Retranslate();
     FRecordingModel->Retranslate();
+    FitColumns(FRecordingList->header());
+    FitColumns(FPatientList->header());
     if (FDM && FDM->LoggedIn()) {
         try {
             FillPatList(true); // the menu's captions
@@ -205,8 +209,10 @@ void TForm1::FillPatList(bool menuOnly) {
     FPatientMenu->addSection(tr("Alle Patienten"));
     connect(FPatientMenu->addAction(tr("auswählen...")), &QAction::triggered,
             Action(QStringLiteral("Patienten")), &QAction::trigger);
-    if (!menuOnly)
+    if (!menuOnly) {
         FPatientModel->SetPatients(FDM->AllPatients());
+        FitColumns(FPatientList->header());
+    }
     const int row = FPatientModel->RowOf(FCurrentPatient);
     FSelectingPatient = true;
     if (row >= 0) {
@@ -272,8 +278,7 @@ void TForm1::RefillRecordingList() {
     }
     FRecordingModel->SetRecordings(
         FDM->ListRecordings(FCurrentPatient, FSettings.SortDate(), FSettings.SortTime()));
-    FRecordingList->header()->setResizeContentsPrecision(100); // the widths of the first rows do
-    FRecordingList->header()->resizeSections(QHeaderView::ResizeToContents);
+    FitColumns(FRecordingList->header());
 }
 
 void TForm1::ChoosePatient() {
