@@ -5,6 +5,7 @@
 #include "Login.h"
 #include "Msg.h"
 #include "Paths.h"
+#include "RecordingTabs.h"
 #include "TDBLogin.h"
 #include "TSplash.h"
 #include "TUserMgr.h"
@@ -79,7 +80,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     left->setContentsMargins(2, 2, 2, 2);
     BuildPatientPanel(FLeftPanel);
     FSplitter->addWidget(FLeftPanel);
-    FSplitter->addWidget(FChartArea);
+    FSplitter->addWidget(FTabs);
     FSplitter->setStretchFactor(1, 1);
     FSplitter->setCollapsible(0, false);
     connect(FSplitter, &QSplitter::splitterMoved, this, [this] {
