@@ -50,6 +50,8 @@ class PatientView;
 class RecordingView;
 class ChartFrame;
 class RecordingTabs;
+class LiveMeasurement;
+class LiveChart;
 class TForm9;
 class TAuslesenForm;
 
@@ -79,6 +81,15 @@ public:
     void BeginLiveMode();
     void EndLiveMode();
     bool LiveMode() const { return FLive; }
+    // "Echtzeit Start": the handshake, then the feed; "Echtzeit Stop" ends it.
+    void StartLive();
+    void StopLive();
+    // For the end of the session during a live measurement: the feed stops (the device leaves
+    // real-time mode) and what was recorded becomes a "*Neu" tab before this returns. True when
+    // no live measurement runs any more.
+    bool StopLiveAndKeep(int ms = 3000);
+    LiveMeasurement* Live() const { return FLiveMeasurement; }
+    LiveChart* LiveChartView() const { return FLiveChart; }
 
     bool ServiceFlag() const { return FServiceFlag; }
     void ClearServiceFlag() { FServiceFlag = false; }
@@ -225,6 +236,10 @@ private:
     PatientModel* FPatientModel = nullptr;
     RecordingModel* FRecordingModel = nullptr;
     RecordingTabs* FTabs = nullptr; // the chart tabs of stored and live recordings
+    LiveMeasurement* FLiveMeasurement = nullptr;
+    LiveChart* FLiveChart = nullptr; // in place of the tabs while a live measurement runs
+    void CreateLiveWindow();
+    void MakeLiveMeasurement();
     qint64 FCurrentPatient = -1;
     qint64 FOtherModelCounter = -1; // a recording of another model: listed, not shown, deletable
     bool FSelectingPatient = false;
