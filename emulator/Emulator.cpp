@@ -515,7 +515,7 @@ bool Emulator::Idle() const {
     if (FMaster >= 0) {
         ::ioctl(FMaster, FIONREAD, &unread);
     }
-    return FIdle && unread == 0;
+    return FIdle && !FLiveActive && unread == 0;
 }
 
 bool Emulator::WaitIdle(int ms) const {
@@ -819,6 +819,9 @@ void Emulator::HandleFrame(const uint8_t* frame) {
         break;
     case 'Y':
         HandleFactory(frame);
+        break;
+    case 'E':
+        HandleLive(frame);
         break;
     case 'i':
         HandleInfoblock(frame);

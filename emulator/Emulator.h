@@ -4,6 +4,7 @@
 // It keeps a case-insensitive file system with FAT dates, an identity and an info block,
 // paces its output at a baud rate when asked, and injects faults on request.
 
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -82,6 +83,44 @@ struct FileEntry {
     uint64_t seq = 0;
 };
 
+// The real-time feed ("E" 1): "G", "P", then one "W" sample per interval, each waiting for the
+// host's "%" before the next.
+enum class LiveFault {
+    None,
+    Silence,    // from sample `faultAt` on nothing more is sent
+    LateWBody,  // sample `faultAt`: the "W" tag, then its body `faultMs` later
+    UnknownTag, // before sample `faultAt`, the byte `unknownTag` and `faultMs` (count) stray bytes
+    LatePBody,  // the "P" tag, then its body `faultMs` later
+};
+
+struct LiveOptions {
+    std::vector<uint8_t> programm; // the running program (89 bytes); empty: one made up for `mode`
+    int mode = 0;
+    int intervalMs = 100; // 0: as fast as the host acknowledges
+    int samples = -1;     // samples before the device ends the mode; -1: until the host stops it
+    bool endWithPhase14 = true;
+    int phase15Every = 0; // every n-th sample is a phase-15 sample (0: none)
+    bool sendG = true;
+    int startDelayMs = 0; // the device says nothing for this long after "E" 1
+    LiveFault fault = LiveFault::None;
+    int faultAt = 0;
+    int faultMs = 0;
+    uint8_t unknownTag = 'Q';
+    uint32_t seed = 1;
+};
+
+// The 16-byte body of a "W" packet and the mode it was made for.
+struct LivePacket {
+    std::array<uint8_t, 16> b{};
+    int mode = 0;
+    int phase = 0;
+};
+
+// The "W" body of sample `i` of a program (phases from its times, values made up but plausible).
+LivePacket MakeLivePacket(const std::vector<uint8_t>& programm, int i, uint32_t seed);
+// A program record for a mode, with times that give short cycles.
+std::vector<uint8_t> LiveProgram(int mode);
+
 struct Stats {
     uint64_t bytesIn = 0;
     uint64_t bytesOut = 0;
@@ -142,6 +181,19 @@ public:
 
     static std::string Key(const std::string& path);
 
+    // --- real-time feed ---
+    void SetLive(const LiveOptions& o);
+    // The "W" bodies sent in the last run (phase-15 and phase-14 samples included), in order.
+    std::vector<LivePacket> LivePackets() const;
+    // "%" acknowledgements received during the last run.
+    int LiveAcks() const;
+    // Microseconds from each "W" body sent to its "%" received.
+    std::vector<double> LiveAckLatencies() const;
+    // True while the feed runs.
+    bool LiveActive() const { return FLiveActive; }
+    // How the last run ended: 0 still running or none, 1 the host sent "E" 0, 2 phase 14 sent.
+    int LiveEnd() const { return FLiveEnd; }
+
 private:
     using Clock = std::chrono::steady_clock;
 
@@ -168,6 +220,11 @@ private:
     void HandleFactory(const uint8_t* frame);
     void HandleInfoblock(const uint8_t* frame);
     bool SendProgress(uint8_t code, uint16_t count, bool withCount);
+    void HandleLive(const uint8_t* frame);
+    void RunLive();
+    // Listens to the host until `until` (or, with `needAck`, until its "%"): 0 done, 1 the host
+    // left real-time mode, 2 the emulator stops.
+    int LiveListen(bool needAck, Clock::time_point until);
 
     std::vector<uint8_t> Header(const std::string& name, uint32_t size, uint8_t status) const;
     void NowFat(uint16_t& date, uint16_t& time) const;
@@ -202,6 +259,12 @@ private:
     std::vector<uint16_t> FReadAcks;
     std::vector<size_t> FWriteBlocks;
     Stats FStats;
+    LiveOptions FLive;
+    std::vector<LivePacket> FLivePackets;
+    std::vector<double> FLiveLatencies;
+    int FLiveAcks = 0;
+    std::atomic<bool> FLiveActive{false};
+    std::atomic<int> FLiveEnd{0};
 
     // Emulator thread only.
     std::vector<uint8_t> FPending;

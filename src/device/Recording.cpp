@@ -133,7 +133,7 @@ Messung FillArray(const uint8_t* data, size_t size, double faktor) {
             const int value = word & 0xFF;
             bereich1 = EMGBereich(index);
             if (phase == kPhaseStrom) {
-                // Bits 11..8 of a current word are not part of the current (see Aufzeichnung).
+                // One byte of 0.1 mA; bits 11..8 are not part of the current (see Aufzeichnung).
                 stromRaw = value / 10.0;
             } else {
                 emg1Raw = value * bereich1 / 200.0;
@@ -532,16 +532,19 @@ Aufzeichnung::Aufzeichnung(const ProgrammParameter& kopf) : FBetriebsart(kopf.Be
     FDaten.assign(p, p + sizeof kopf);
 }
 
-void Aufzeichnung::Hinzufuegen(const Livewert& w) {
+bool Aufzeichnung::Hinzufuegen(const Livewert& w) {
     const int mode = FBetriebsart;
     const auto phase = static_cast<uint8_t>(w.Phase & 0x0F);
     const auto bereiche = static_cast<uint8_t>(((w.Bereich2 & 0x0F) << 4) | (w.Bereich1 & 0x0F));
+    bool passt = true;
     if (mode >= 0 && mode <= 3) {
         if (w.Phase == kPhaseStrom) {
-            // The current in 0.1 mA as a 12-bit number; bits 11..8 in the high nibble.
-            const int strom = std::clamp(static_cast<int>(std::lround(w.Strom * 10)), 0, 0x0FFF);
-            FDaten.push_back(static_cast<uint8_t>(strom & 0xFF));
-            FDaten.push_back(static_cast<uint8_t>((phase << 4) | (strom >> 8)));
+            // The current in 0.1 mA in the value byte; bits 11..8 stay 0, as the decoder reads
+            // one byte. A larger current is held at 25.5 mA rather than stored as another one.
+            const long strom = std::lround(w.Strom * 10);
+            passt = strom >= 0 && strom <= 0xFF;
+            FDaten.push_back(static_cast<uint8_t>(std::clamp(strom, 0L, 0xFFL)));
+            FDaten.push_back(static_cast<uint8_t>(phase << 4));
         } else {
             FDaten.push_back(w.EMG1);
             FDaten.push_back(static_cast<uint8_t>((phase << 4) | (w.Bereich1 & 0x0F)));
@@ -557,9 +560,13 @@ void Aufzeichnung::Hinzufuegen(const Livewert& w) {
         FDaten.push_back(bereiche);
         FDaten.push_back(static_cast<uint8_t>(phase << 4));
     } else if (mode >= 4 && mode <= 7) {
-        const int druck = std::clamp(static_cast<int>(w.Druck * 100), 0, 0xFFFF);
-        FDaten.push_back(static_cast<uint8_t>(druck >> 8));
-        FDaten.push_back(static_cast<uint8_t>(druck & 0xFF));
+        // The word as received; made from the value only when there is none (rounded: 10.01 mbar
+        // is 1001, not the 1000 that truncating 1000.999... would give).
+        const long druck = w.DruckWort >= 0 ? w.DruckWort : std::lround(w.Druck * 100);
+        passt = druck >= 0 && druck <= 0xFFFF;
+        const auto wort = static_cast<uint16_t>(std::clamp(druck, 0L, 0xFFFFL));
+        FDaten.push_back(static_cast<uint8_t>(wort >> 8));
+        FDaten.push_back(static_cast<uint8_t>(wort & 0xFF));
         FDaten.push_back(static_cast<uint8_t>(phase << 4));
         if (mode >= 6) {
             // Channel 1 in the low nibble, as the decoder and the device's recordings read it.
@@ -570,9 +577,13 @@ void Aufzeichnung::Hinzufuegen(const Livewert& w) {
             }
         }
     } else {
-        return; // no sample layout
+        return true; // no sample layout
     }
     ++FProben;
+    if (!passt) {
+        ++FGekappt;
+    }
+    return passt;
 }
 
 std::vector<uint8_t> Aufzeichnung::Abschliessen() const {

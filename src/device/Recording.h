@@ -138,15 +138,29 @@ struct Livewert {
     int Phase = 0;
     double Strom = 0; // mA
     double Druck = 0; // mbar
+    // The pressure word as the feed reported it (0.01 mbar), stored as it is; -1: none, the
+    // word is made from Druck.
+    int DruckWort = -1;
 };
+
+// The largest current a current-phase sample holds: one byte of 0.1 mA, as the decoder reads it
+// and the live feed reports it.
+constexpr double kMaxStrom = 25.5;
 
 // Builds a recording from live values in the stored layout: header, one sample per value
 // set, trailer with statistics.
 class Aufzeichnung {
 public:
     explicit Aufzeichnung(const ProgrammParameter& kopf);
-    void Hinzufuegen(const Livewert& w);
+    // False when the value set did not fit its layout and was clamped (a current above 25.5 mA,
+    // a pressure outside the word); the sample is stored all the same.
+    bool Hinzufuegen(const Livewert& w);
     size_t Proben() const { return FProben; }
+    // Value sets stored clamped so far.
+    size_t Gekappt() const { return FGekappt; }
+    int Betriebsart() const { return FBetriebsart; }
+    // The samples so far, without header and trailer.
+    const std::vector<uint8_t>& Daten() const { return FDaten; }
     // The complete recording: header, samples, trailer.
     std::vector<uint8_t> Abschliessen() const;
 
@@ -154,6 +168,7 @@ private:
     std::vector<uint8_t> FDaten;
     int FBetriebsart;
     size_t FProben = 0;
+    size_t FGekappt = 0;
 };
 
 } // namespace zud

@@ -1,6 +1,7 @@
 #include "TZUD12.h"
 
 #include "Crc.h"
+#include "TZUD12Thread.h"
 
 #include <QDir>
 #include <QFile>
@@ -163,6 +164,8 @@ bool CheckDeviceMask(const QString& mask, QString* reason) {
 TZUD12::TZUD12(const QString& log) : LogFileName(log) {}
 
 TZUD12::~TZUD12() {
+    // A live run still going ends first: it is the only user of the line meanwhile.
+    ZUD12Thread.reset();
     close();
 }
 
@@ -347,10 +350,15 @@ bool TZUD12::GetDeviceInfo() {
         AddLog(e.message);
         return false;
     }
-    Typ = ModelIndex(GeraeteDaten.Typ);
-    SN = FieldString(GeraeteDaten.SN, sizeof GeraeteDaten.SN);
-    Kunde = GeraeteDaten.Kunde > 4 ? -1 : GeraeteDaten.Kunde;
+    ApplyGeraeteDaten(GeraeteDaten);
     return true;
+}
+
+void TZUD12::ApplyGeraeteDaten(const zud::GeraeteDaten& g) {
+    GeraeteDaten = g;
+    Typ = ModelIndex(g.Typ);
+    SN = FieldString(g.SN, sizeof g.SN);
+    Kunde = g.Kunde > 4 ? -1 : g.Kunde;
 }
 
 bool TZUD12::WriteRTC(const QDateTime& DateTime) {

@@ -15,8 +15,11 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace zud {
+
+class TZUD12Thread;
 
 // One entry of a device directory listing.
 struct DateiInfo {
@@ -87,6 +90,23 @@ public:
     int LeseAnwendungsdaten();
     int SchreibeAnwendungsdaten();
     int DeviceReloadFlash();
+
+    // --- real-time mode ---
+    // "E": 1 enters real-time mode, 0 leaves it; the echo is checked.
+    bool setEZ(uint8_t Value);
+    // "%": the acknowledgement of one value sample.
+    bool EZSync();
+    // A new real-time thread (not started); a previous one is ended first.
+    TZUD12Thread* CreateEZThread();
+    void StartEZThread();
+    // Asks the thread to end; it leaves real-time mode and keeps what it received.
+    void TerminateEZThread();
+    bool EZRunning() const;
+    // Waits for the thread's end; false when it still runs after `ms`.
+    bool WaitEZThread(int ms);
+    std::unique_ptr<TZUD12Thread> ZUD12Thread;
+    // Typ, SN and Kunde from a device identity record.
+    void ApplyGeraeteDaten(const zud::GeraeteDaten& g);
 
     // --- device records ---
     bool ReadProgramData(int Therapeut, int Patient);

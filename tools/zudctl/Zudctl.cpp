@@ -56,6 +56,11 @@ const char* const kUsage =
     "                                Übungen zugeordneter Patienten, die noch nicht in der Datenbank\n"
     "                                sind, speichern (Patienten werden angelegt); --delete löscht sie\n"
     "                                danach am Gerät; je Platz: T,P;NAME;stored N;deleted M\n"
+    "  live [--slot T,P] [--seconds S] --out DATEI\n"
+    "                                Echtzeitmessung aufzeichnen, bis das Gerät sie beendet, die Zeit\n"
+    "                                um ist oder Strg+C; schreibt die Aufzeichnung nach DATEI (ein\n"
+    "                                Programmwechsel: DATEI-2 ...); --slot sagt, ob das laufende\n"
+    "                                Programm eines des Platzes ist\n"
     "\n"
     "Dateibefehle (ohne Gerät):\n"
     "  decode [--unit mbar|mmHg] [--old BETRIEBSART] DATEI   Messwerte einer Aufzeichnung\n"
@@ -397,6 +402,19 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
                                               QStringLiteral("set-app"),
                                               QStringLiteral("set-clock"),
                                               QStringLiteral("reset")};
+        if (cmd == QLatin1String("live")) {
+            if (port.isEmpty()) {
+                port = QSettings().value(QStringLiteral("Port")).toString();
+            }
+            if (port.isEmpty()) {
+                throw UsageError{QStringLiteral("keine Schnittstelle angegeben (--port PFAD)")};
+            }
+            TZUD12 dev(logGiven ? log : LogFilePath());
+            dev.ComPort = port;
+            dev.Baud_Rate = baud;
+            wf::ApplyDeviceSettings(dev, Settings());
+            return ctl::Live(dev, rest, out, err);
+        }
         if (!kCommands.contains(cmd)) {
             throw UsageError{QStringLiteral("unbekannter Befehl: %1").arg(cmd)};
         }

@@ -40,6 +40,14 @@ std::unique_ptr<TDM1> OpenDatabase(const DbOptions& o);
 // zudctl db ...; database failures are thrown as db::DbError or DataError.
 int RunDb(const DbOptions& options, const QStringList& args, QTextStream& out, QTextStream& err);
 
+} // namespace zud::ctl
+namespace zud {
+class TZUD12;
+}
+namespace zud::ctl {
+// zudctl live: handshake, the real-time feed into a recording file, normal screen.
+int Live(TZUD12& dev, const QStringList& rest, QTextStream& out, QTextStream& err);
+
 // Readable forms of the device records.
 void PrintPrograms(QTextStream& out, const Programmdatei& d, int sprache);
 void PrintSystem(QTextStream& out, const Systemparameter& s);

@@ -2,9 +2,11 @@
 
 #include "DeviceSettings.h"
 #include "ListViews.h"
+#include "LiveMeasurement.h"
 #include "Login.h"
 #include "Msg.h"
 #include "Paths.h"
+#include "RecordingTabs.h"
 #include "TDBLogin.h"
 #include "TSplash.h"
 #include "TUserMgr.h"
@@ -79,7 +81,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     left->setContentsMargins(2, 2, 2, 2);
     BuildPatientPanel(FLeftPanel);
     FSplitter->addWidget(FLeftPanel);
-    FSplitter->addWidget(FChartArea);
+    FSplitter->addWidget(FTabs);
     FSplitter->setStretchFactor(1, 1);
     FSplitter->setCollapsible(0, false);
     connect(FSplitter, &QSplitter::splitterMoved, this, [this] {
@@ -101,11 +103,15 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     FAbout = new TSplash(this);
     ConnectPatientActions();
     CreateReadoutWindows();
+    CreateLiveWindow();
     resize(1200, 760);
     RetranslateUi();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The live measurement borrows the device object, which goes before the child objects.
+    delete FLiveMeasurement;
+}
 
 QAction* TForm1::Make(const QString& name, const QString& icon, bool enabled) {
     auto* a = new QAction(this);
@@ -320,8 +326,15 @@ void TForm1::BuildRibbon() {
         if (ConfirmDiscardLive())
             DoLogout();
     });
-    connect(Action(QStringLiteral("ChangePW")), &QAction::triggered, this, &TForm1::DoChangePassword);
-    connect(Action(QStringLiteral("user")), &QAction::triggered, this, &TForm1::DoUserManager);
+    // Both end with a logout: unsaved live recordings would go.
+    connect(Action(QStringLiteral("ChangePW")), &QAction::triggered, this, [this] {
+        if (ConfirmDiscardLive())
+            DoChangePassword();
+    });
+    connect(Action(QStringLiteral("user")), &QAction::triggered, this, [this] {
+        if (ConfirmDiscardLive())
+            DoUserManager();
+    });
     connect(Action(QStringLiteral("LeftPanel")), &QAction::triggered, this,
             [this] { SetLeftPanel(!FLeftShown); });
     connect(Action(QStringLiteral("Aktualisieren")), &QAction::triggered, this, &TForm1::RefreshPorts);

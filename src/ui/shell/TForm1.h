@@ -49,6 +49,9 @@ class RecordingModel;
 class PatientView;
 class RecordingView;
 class ChartFrame;
+class RecordingTabs;
+class LiveMeasurement;
+class LiveChart;
 class TForm9;
 class TAuslesenForm;
 
@@ -78,6 +81,15 @@ public:
     void BeginLiveMode();
     void EndLiveMode();
     bool LiveMode() const { return FLive; }
+    // "Echtzeit Start": the handshake, then the feed; "Echtzeit Stop" ends it.
+    void StartLive();
+    void StopLive();
+    // For the end of the session during a live measurement: the feed stops (the device leaves
+    // real-time mode) and what was recorded becomes a "*Neu" tab before this returns. True when
+    // no live measurement runs any more.
+    bool StopLiveAndKeep(int ms = 3000);
+    LiveMeasurement* Live() const { return FLiveMeasurement; }
+    LiveChart* LiveChartView() const { return FLiveChart; }
 
     // Ctrl and Alt went down together in this window and are still held now. The keys are asked
     // when a command runs: a release that another window received (a shortcut moved the focus)
@@ -146,8 +158,10 @@ public:
     QString TabCaption(int index) const;
     qint64 TabCounter(int index) const;
     ChartFrame* Frame(int index) const;
-    const QByteArray& DisplayedStream() const { return FStream; }
-    const QString& DisplayedRemarks() const { return FRemarks; }
+    // The recording and remarks of the tab that is shown.
+    QByteArray DisplayedStream() const;
+    QString DisplayedRemarks() const;
+    RecordingTabs* Tabs() const { return FTabs; }
     PatientView* PatientListView() const { return FPatientList; }
     RecordingView* RecordingListView() const { return FRecordingList; }
     PatientModel* PatientListModel() const { return FPatientModel; }
@@ -199,7 +213,6 @@ private:
     void UpdateRecordingActions();
     void RefillRecordingList();
     void ShowFrames();
-    ChartFrame* NewFrame();
     // True when no live recording is unsaved, or the user agrees to lose them; offers to keep
     // them otherwise.
     bool ConfirmDiscardLive();
@@ -225,28 +238,14 @@ private:
     RecordingView* FRecordingList = nullptr;
     PatientModel* FPatientModel = nullptr;
     RecordingModel* FRecordingModel = nullptr;
-    QWidget* FChartArea = nullptr;
-    QTabBar* FTabs = nullptr;
-    QVBoxLayout* FFrames = nullptr;
-    struct ChartTab {
-        qint64 counter = -1; // -1: a live recording not yet saved ("*Neu")
-        int live = 0;        // its number after "*Neu"
-        QString caption;
-        QString remarks;
-        ChartFrame* frame = nullptr;
-    };
-    std::vector<ChartTab> FTabList;
-    struct LiveRecording {
-        QByteArray stream;
-        QDateTime start;
-    };
-    std::vector<LiveRecording> FLiveRecordings;
-    QByteArray FStream; // the recording of the active tab
-    QString FRemarks;
+    RecordingTabs* FTabs = nullptr; // the chart tabs of stored and live recordings
+    LiveMeasurement* FLiveMeasurement = nullptr;
+    LiveChart* FLiveChart = nullptr; // in place of the tabs while a live measurement runs
+    void CreateLiveWindow();
+    void MakeLiveMeasurement();
     qint64 FCurrentPatient = -1;
     qint64 FOtherModelCounter = -1; // a recording of another model: listed, not shown, deletable
     bool FSelectingPatient = false;
-    bool FSwitchingTab = false;
     bool FCrop = false;
     TForm15* FPatDialog = nullptr;
     TForm16* FTherapist = nullptr;

@@ -7,6 +7,7 @@
 #include "ListViews.h"
 #include "Msg.h"
 #include "PatientModels.h"
+#include "RecordingTabs.h"
 #include "TBemForm.h"
 #include "TForm1.h"
 #include "TForm15.h"
@@ -70,24 +71,7 @@ void TForm1::BuildPatientPanel(QWidget* left) {
     FitColumns(FPatientList->header());
     FitColumns(FRecordingList->header());
 
-    FChartArea = new QWidget(FSplitter);
-    FChartArea->setObjectName(QStringLiteral("ChartArea"));
-    FChartArea->setAutoFillBackground(true);
-    QPalette pal = FChartArea->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    FChartArea->setPalette(pal);
-    auto* area = new QVBoxLayout(FChartArea);
-    area->setContentsMargins(0, 0, 0, 0);
-    area->setSpacing(0);
-    FTabs = new QTabBar(FChartArea);
-    FTabs->setObjectName(QStringLiteral("ChartTabs"));
-    FTabs->setExpanding(false);
-    FTabs->setDocumentMode(true);
-    area->addWidget(FTabs);
-    FFrames = new QVBoxLayout;
-    FFrames->setContentsMargins(0, 0, 0, 0);
-    FFrames->setSpacing(2);
-    area->addLayout(FFrames, 1);
+    FTabs = new RecordingTabs(FSplitter);
 
     connect(FPatientList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& now) {
@@ -117,9 +101,13 @@ void TForm1::BuildPatientPanel(QWidget* left) {
         FSettings.Sync();
         RefillRecordingList();
     });
-    connect(FTabs, &QTabBar::currentChanged, this, [this](int i) {
-        if (!FSwitchingTab && i >= 0)
+    connect(FTabs, &RecordingTabs::Chosen, this, [this](int i) {
+        if (!FCrop)
             ActivateTab(i);
+    });
+    connect(FTabs, &RecordingTabs::CloseWanted, this, [this](int i) {
+        ActivateTab(i);
+        CloseRecording();
     });
 }
 
@@ -316,7 +304,7 @@ void TForm1::DeleteCurrentPatient() {
         return;
     // Tabs of the deleted patient's recordings that are gone now are closed.
     for (int i = TabCount() - 1; i >= 0; --i) {
-        if (FTabList[size_t(i)].counter >= 0 && !FDM->GetRecording(FTabList[size_t(i)].counter)) {
+        if (FTabs->Counter(i) >= 0 && !FDM->GetRecording(FTabs->Counter(i))) {
             ActivateTab(i);
             CloseRecording();
         }
@@ -327,23 +315,31 @@ void TForm1::DeleteCurrentPatient() {
 // ---------------------------------------------------------------- tabs
 
 int TForm1::TabCount() const {
-    return int(FTabList.size());
+    return FTabs->Count();
 }
 
 int TForm1::ActiveTab() const {
-    return FTabs->currentIndex();
+    return FTabs->Active();
 }
 
 QString TForm1::TabCaption(int index) const {
-    return index >= 0 && index < TabCount() ? FTabList[size_t(index)].caption : QString();
+    return FTabs->Caption(index);
 }
 
 qint64 TForm1::TabCounter(int index) const {
-    return index >= 0 && index < TabCount() ? FTabList[size_t(index)].counter : -1;
+    return FTabs->Counter(index);
 }
 
 ChartFrame* TForm1::Frame(int index) const {
-    return index >= 0 && index < TabCount() ? FTabList[size_t(index)].frame : nullptr;
+    return FTabs->Frame(index);
+}
+
+QByteArray TForm1::DisplayedStream() const {
+    return FTabs->Stream();
+}
+
+QString TForm1::DisplayedRemarks() const {
+    return FTabs->Remarks();
 }
 
 ChartOptionen TForm1::ChartOptions() const {
@@ -358,49 +354,8 @@ ChartOptionen TForm1::ChartOptions() const {
 }
 
 void TForm1::ShowFrames() {
-    const bool stacked = Action(QStringLiteral("Comparsion"))->isChecked() && !FCrop;
-    const int active = ActiveTab();
-    // Stacked frames get smaller letters the more recordings are open.
-    const int screenDpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
-    const int dpi =
-        stacked ? int(std::lround(screenDpi / std::sqrt(double(std::max(TabCount(), 2) / 2)))) : screenDpi;
-    for (int i = 0; i < TabCount(); ++i) {
-        ChartTab& t = FTabList[size_t(i)];
-        ChartOptionen o = ChartOptions();
-        if (!t.remarks.isEmpty())
-            o.Bemerkungen = t.remarks.split(QLatin1Char('\n'));
-        t.frame->SetOptions(o, o.DruckEinheit);
-        t.frame->SetStacked(stacked);
-        t.frame->SetActive(i == active);
-        t.frame->SetDpi(dpi);
-        t.frame->SetCrop(FCrop && i == active);
-        t.frame->setVisible(stacked || i == active);
-    }
-    FTabs->setVisible(TabCount() > 0 && !FCrop);
-}
-
-ChartFrame* TForm1::NewFrame() {
-    auto* frame = new ChartFrame(FChartArea);
-    FFrames->addWidget(frame, 1);
-    auto indexOf = [this](ChartFrame* f) {
-        for (int i = 0; i < TabCount(); ++i)
-            if (FTabList[size_t(i)].frame == f)
-                return i;
-        return -1;
-    };
-    connect(frame, &ChartFrame::Activated, this, [this, frame, indexOf] {
-        const int i = indexOf(frame);
-        if (i >= 0 && i != ActiveTab() && !FCrop)
-            ActivateTab(i);
-    });
-    connect(frame, &ChartFrame::CloseRequested, this, [this, frame, indexOf] {
-        const int i = indexOf(frame);
-        if (i < 0 || FCrop)
-            return;
-        ActivateTab(i);
-        CloseRecording();
-    });
-    return frame;
+    FTabs->Arrange(ChartOptions(), Action(QStringLiteral("Comparsion"))->isChecked(), FCrop,
+                   logicalDpiX() > 0 ? logicalDpiX() : 96);
 }
 
 // ---------------------------------------------------------------- crop
@@ -420,7 +375,7 @@ void TForm1::BeginCrop() {
     for (const char* g : {"GroupAnsicht", "GroupGitterlinien", "GroupEinheit"})
         FRibbon->Group(QString::fromLatin1(g))->setEnabled(false);
     FLeftPanel->setEnabled(false);
-    ZoomReset(FTabList[size_t(index)].frame->ZoomState());
+    ZoomReset(FTabs->Frame(index)->ZoomState());
     ShowFrames();
 }
 
@@ -428,7 +383,7 @@ void TForm1::EndCrop(bool apply) {
     if (!FCrop)
         return;
     const int index = ActiveTab();
-    ChartFrame* frame = index >= 0 ? FTabList[size_t(index)].frame : nullptr;
+    ChartFrame* frame = FTabs->Frame(index);
     const Zoom zoom = frame ? frame->ZoomState() : Zoom{};
     FCrop = false;
     for (const char* tab :
@@ -447,12 +402,9 @@ void TForm1::EndCrop(bool apply) {
         const std::vector<uint8_t> cut = CutStream(reinterpret_cast<const uint8_t*>(daten.constData()),
                                                    size_t(daten.size()), zoom.FX(), zoom.OX());
         const QByteArray neu(reinterpret_cast<const char*>(cut.data()), qsizetype(cut.size()));
-        ChartTab& t = FTabList[size_t(index)];
-        if (t.counter < 0) {
-            FLiveRecordings.at(size_t(t.live - 1)).stream = neu;
-        } else {
+        if (FTabs->Counter(index) >= 0) {
             try {
-                FDM->ReplaceRecordingData(t.counter, neu); // committed at once
+                FDM->ReplaceRecordingData(FTabs->Counter(index), neu); // committed at once
             } catch (const std::exception& e) {
                 DbFailure(e);
                 ShowFrames();
@@ -460,8 +412,7 @@ void TForm1::EndCrop(bool apply) {
                 return;
             }
         }
-        FStream = neu;
-        frame->SetRecording(neu, frame->DbBetriebsart(), t.caption);
+        FTabs->Replace(index, neu); // an unsaved live recording keeps the cropped stream
     }
     ShowFrames();
     UpdateRecordingActions();
@@ -483,12 +434,12 @@ void TForm1::ExportRawData(const QString& file) {
             return;
         path = d.selectedFiles().first();
     }
-    const ChartFrame* frame = FTabList[size_t(index)].frame;
+    const ChartFrame* frame = FTabs->Frame(index);
     RohdatenOptionen o;
     o.Einheit = EinheitName(FSettings.DruckEinheit());
     o.Dezimaltrenner = QLocale().decimalPoint().at(0);
-    if (!FRemarks.isEmpty())
-        o.Bemerkungen = FRemarks.split(QLatin1Char('\n'));
+    if (!DisplayedRemarks().isEmpty())
+        o.Bemerkungen = DisplayedRemarks().split(QLatin1Char('\n'));
     o.Datum = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
     o.Uhrzeit = QLocale().toString(QTime::currentTime(), QLocale::ShortFormat);
     QString error;
@@ -517,37 +468,19 @@ bool TForm1::OpenRecording(qint64 counter, bool singleClick) {
     const auto owner = FDM->GetPatient(rec->Patient);
     const QString caption = TabTitle(owner.value_or(Patient{}), *rec);
     FillMessList(rec->Patient, true);
-    FStream = rec->Daten;
-    FRemarks = rec->Bemerkungen;
-    int index = -1;
-    for (int i = 0; i < TabCount(); ++i)
-        if (FTabList[size_t(i)].caption == caption)
-            index = i;
-    if (index < 0) {
-        const int active = ActiveTab();
-        if (singleClick && active >= 0 && FTabList[size_t(active)].counter >= 0) {
-            index = active; // the active tab shows the clicked recording instead
-        } else {
-            ChartTab t;
-            t.frame = NewFrame();
-            FTabList.push_back(t);
-            index = TabCount() - 1;
-            FSwitchingTab = true;
-            FTabs->addTab(QString());
-            FSwitchingTab = false;
-        }
-        ChartTab& t = FTabList[size_t(index)];
-        t.counter = counter;
-        t.live = 0;
-        t.caption = caption;
-        t.remarks = FRemarks;
-        t.frame->setObjectName(QStringLiteral("DiagFrame%1").arg(index));
-        t.frame->SetRecording(FStream, rec->Betriebsart, caption);
-        FTabs->setTabText(index, caption);
+    int index = FTabs->Find(caption);
+    if (index >= 0) {
+        // Another recording with this caption is open already: its tab is shown, with its own
+        // recording and remarks.
+        ActivateTab(index);
+        return true;
     }
-    FSwitchingTab = true;
-    FTabs->setCurrentIndex(index);
-    FSwitchingTab = false;
+    const int active = ActiveTab();
+    // A single click lets the active tab show the clicked recording instead, unless it holds
+    // an unsaved live recording.
+    const int reuse = singleClick && active >= 0 && FTabs->Counter(active) >= 0 ? active : -1;
+    index = FTabs->ShowStored(reuse, counter, caption, rec->Daten, rec->Betriebsart, rec->Bemerkungen);
+    FTabs->SetCurrent(index);
     FRecordingBox->setText(DateTimeText(*rec, " "));
     ShowFrames();
     UpdateRecordingActions();
@@ -557,21 +490,13 @@ bool TForm1::OpenRecording(qint64 counter, bool singleClick) {
 void TForm1::ActivateTab(int index) {
     if (index < 0 || index >= TabCount())
         return;
-    FSwitchingTab = true;
-    FTabs->setCurrentIndex(index);
-    FSwitchingTab = false;
-    ChartTab& t = FTabList[size_t(index)];
-    if (t.counter < 0) {
-        const LiveRecording& live = FLiveRecordings.at(size_t(t.live - 1));
-        FStream = live.stream;
-        FRemarks.clear();
-        FRecordingBox->setText(FormatDate(live.start.date()) + QLatin1Char(' ') +
-                               live.start.time().toString(QStringLiteral("HH:mm:ss")));
+    FTabs->SetCurrent(index);
+    if (const RecordingTabs::LiveRecording* live = FTabs->Live(index)) {
+        FRecordingBox->setText(FormatDate(live->start.date()) + QLatin1Char(' ') +
+                               live->start.time().toString(QStringLiteral("HH:mm:ss")));
     } else if (FDM && FDM->LoggedIn()) {
-        const auto rec = FDM->GetRecording(t.counter);
-        FStream = rec ? rec->Daten : QByteArray();
-        FRemarks = rec ? rec->Bemerkungen : QString();
-        t.remarks = FRemarks;
+        const auto rec = FDM->GetRecording(FTabs->Counter(index));
+        FTabs->Reload(index, rec ? rec->Daten : QByteArray(), rec ? rec->Bemerkungen : QString());
         if (rec)
             FRecordingBox->setText(DateTimeText(*rec, " "));
     }
@@ -582,7 +507,7 @@ void TForm1::ActivateTab(int index) {
 void TForm1::UpdateRecordingActions() {
     const int active = ActiveTab();
     const bool any = active >= 0 && active < TabCount();
-    const bool live = any && FTabList[size_t(active)].counter < 0;
+    const bool live = any && FTabs->Counter(active) < 0;
     Action(QStringLiteral("Speichern"))->setEnabled(live && FCurrentPatient >= 0 && !FLive);
     Action(QStringLiteral("Messung_Schliessen"))->setEnabled(any && !FLive);
     Action(QStringLiteral("Messung_loeschen"))
@@ -593,9 +518,7 @@ void TForm1::UpdateRecordingActions() {
 }
 
 bool TForm1::ConfirmDiscardLive() {
-    int unsaved = 0;
-    for (const ChartTab& t : FTabList)
-        unsaved += t.counter < 0;
+    const int unsaved = FTabs->Unsaved();
     return unsaved == 0 ||
            Question(tr("Es gibt Echtzeit-Aufnahmen, die noch nicht gespeichert sind (Anzahl: %1). Sie gehen "
                        "verloren. Trotzdem fortfahren?")
@@ -606,20 +529,12 @@ void TForm1::CloseRecording() {
     const int index = ActiveTab();
     if (index < 0 || index >= TabCount())
         return;
-    if (FTabList[size_t(index)].counter < 0 &&
+    if (FTabs->Counter(index) < 0 &&
         !Question(tr("Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem "
                      "schließen?")))
         return;
-    delete FTabList[size_t(index)].frame;
-    FTabList.erase(FTabList.begin() + index);
-    FSwitchingTab = true;
-    FTabs->removeTab(index);
-    FSwitchingTab = false;
-    for (int i = index; i < TabCount(); ++i)
-        FTabList[size_t(i)].frame->setObjectName(QStringLiteral("DiagFrame%1").arg(i));
-    if (FTabList.empty()) {
-        FStream.clear();
-        FRemarks.clear();
+    FTabs->Remove(index);
+    if (TabCount() == 0) {
         FRecordingBox->clear();
         ShowFrames();
         UpdateRecordingActions();
@@ -653,17 +568,17 @@ void TForm1::EditRemarks() {
     const int index = ActiveTab();
     if (!FDM || TabCounter(index) < 0)
         return;
-    FBemForm->Text->setPlainText(FRemarks);
+    const QString before = DisplayedRemarks();
+    FBemForm->Text->setPlainText(before);
     if (FBemForm->exec() != QDialog::Accepted)
         return;
     const QString text = FBemForm->Text->toPlainText();
     // Written only when nobody changed them meanwhile at another workstation.
-    if (!FDM->SetRemarks(TabCounter(index), text, FRemarks)) {
+    if (!FDM->SetRemarks(TabCounter(index), text, before)) {
         Error(tr("Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht."));
         return;
     }
-    FRemarks = text;
-    FTabList[size_t(index)].remarks = text;
+    FTabs->SetRemarks(index, text);
     ShowFrames();
 }
 
@@ -672,7 +587,7 @@ void TForm1::LoadRecording() {
         return;
     FMessAuswahl->Deleted = [this](qint64 counter) {
         for (int i = TabCount() - 1; i >= 0; --i) {
-            if (FTabList[size_t(i)].counter == counter) {
+            if (FTabs->Counter(i) == counter) {
                 ActivateTab(i);
                 CloseRecording();
             }
@@ -715,14 +630,9 @@ void TForm1::MoveRecording(qint64 counter, qint64 target) {
             return;
         }
         // An open tab of the recording names its new patient.
-        for (int i = 0; i < TabCount(); ++i) {
-            ChartTab& t = FTabList[size_t(i)];
-            if (t.counter == counter) {
-                t.caption = TabTitle(*to, *rec);
-                FTabs->setTabText(i, t.caption);
-                t.frame->SetRecording(rec->Daten, rec->Betriebsart, t.caption);
-            }
-        }
+        for (int i = 0; i < TabCount(); ++i)
+            if (FTabs->Counter(i) == counter)
+                FTabs->Rename(i, TabTitle(*to, *rec), rec->Daten, rec->Betriebsart);
         RefillRecordingList();
     } catch (const std::exception& e) {
         DbFailure(e);
@@ -730,42 +640,27 @@ void TForm1::MoveRecording(qint64 counter, qint64 target) {
 }
 
 void TForm1::AddLiveRecording(const QByteArray& stream, const QDateTime& start) {
-    if (stream.size() <= 89) {
+    const int index = FTabs->AddLive(stream, start);
+    if (index < 0) {
         ShowFrames();
         return;
     }
-    FLiveRecordings.push_back({stream, start});
-    ChartTab t;
-    t.counter = -1;
-    t.live = int(FLiveRecordings.size());
-    t.caption = QStringLiteral("*Neu%1").arg(t.live);
-    t.frame = NewFrame();
-    const QByteArray kopf = stream.left(89);
-    t.frame->SetRecording(stream, uint8_t(kopf.at(2)) + 1, t.caption);
-    FTabList.push_back(t);
-    t.frame->setObjectName(QStringLiteral("DiagFrame%1").arg(TabCount() - 1));
-    FSwitchingTab = true;
-    FTabs->addTab(t.caption);
-    FSwitchingTab = false;
-    ActivateTab(TabCount() - 1);
+    ActivateTab(index);
 }
 
 void TForm1::SaveLiveRecording() {
     const int index = ActiveTab();
-    if (!FDM || !FDM->LoggedIn() || index < 0 || FTabList[size_t(index)].counter >= 0 || FCurrentPatient < 0)
+    const RecordingTabs::LiveRecording* live = FTabs->Live(index);
+    if (!FDM || !FDM->LoggedIn() || !live || FCurrentPatient < 0)
         return;
-    ChartTab& t = FTabList[size_t(index)];
-    const LiveRecording& live = FLiveRecordings.at(size_t(t.live - 1));
     std::string model = FDevice ? ModellName(FDevice->Typ) : std::string();
     const QString deviceName = model.empty() ? QStringLiteral("ZUD12") : QString::fromStdString(model);
-    const qint64 counter = FDM->InsertRecording(FCurrentPatient, live.start.date(), live.start.time(),
-                                                live.stream, deviceName, 1);
+    const qint64 counter = FDM->InsertRecording(FCurrentPatient, live->start.date(), live->start.time(),
+                                                FTabs->At(index).stream, deviceName, 1);
     const auto rec = FDM->GetRecording(counter);
     const auto p = FDM->GetPatient(FCurrentPatient);
-    t.counter = counter;
-    t.caption = rec && p ? TabTitle(*p, *rec) : t.caption;
-    FTabs->setTabText(index, t.caption);
-    t.frame->SetRecording(live.stream, rec ? rec->Betriebsart : 0, t.caption);
+    FTabs->MarkSaved(index, counter, rec && p ? TabTitle(*p, *rec) : FTabs->Caption(index),
+                     rec ? rec->Betriebsart : 0);
     RefillRecordingList();
     ActivateTab(index);
 }
@@ -785,16 +680,7 @@ void TForm1::ClearPatientPanel() {
     FRecordingMenu->clear();
     FPatientBox->clear();
     FRecordingBox->clear();
-    while (!FTabList.empty()) {
-        delete FTabList.back().frame;
-        FTabList.pop_back();
-    }
-    FSwitchingTab = true;
-    while (FTabs->count() > 0)
-        FTabs->removeTab(0);
-    FSwitchingTab = false;
-    FStream.clear();
-    FRemarks.clear();
+    FTabs->Clear();
     FCurrentPatient = -1;
     FOtherModelCounter = -1;
     for (const char* n : {"PatLoeschen", "Messung_Laden"})

@@ -1,0 +1,60 @@
+#pragma once
+
+// The real-time chart: one cycle of the running program across the plot width, the target
+// pattern behind the curve, and each live value drawn as a segment the moment it arrives.
+// The whole window is drawn again (from the live stream, by the chart routine) at the start of
+// each cycle, after a resize, and when the pressure range or an EMG range changes.
+
+#include "Chart.h"
+#include "DeviceRecords.h"
+#include "TZUD12Thread.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace zud::ui {
+
+class LiveChart : public QWidget {
+    Q_OBJECT
+public:
+    explicit LiveChart(QWidget* parent = nullptr);
+
+    void SetOptions(const ChartOptionen& o);
+    // A new run with its program: the chart is empty until the first value.
+    void Start(const ProgrammParameter& programm);
+    // One displayed value; `laufend` is the live stream so far (header and samples).
+    void Add(const EZProbe& p, const QByteArray& laufend);
+    void Clear();
+
+    // Full redraws so far and segments drawn since the last one (tests and the benchmark).
+    int FullRedraws() const { return FVoll; }
+    int Segments() const { return FSegmente; }
+    double DruckMin() const { return FDruckMin; }
+    double DruckMax() const { return FDruckMax; }
+    // The cycle length in samples that spans the plot width.
+    int Breite() const;
+    // Draws the whole window again from `laufend`.
+    void Redraw(const QByteArray& laufend);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void Segment(const EZProbe& p);
+    ProgrammParameter FKopf{};
+    bool FHatKopf = false;
+    ChartOptionen FOptions;
+    QPixmap FBild;
+    QRectF FPlot;
+    std::vector<QRectF> FPanels;
+    QByteArray FLaufend;
+    bool FHatWert = false;
+    EZProbe FLetzte;
+    double FDruckMin = 0, FDruckMax = 25, FBasis = 0;
+    int FZyklus = 0;
+    int FVoll = 0;
+    int FSegmente = 0;
+};
+
+} // namespace zud::ui

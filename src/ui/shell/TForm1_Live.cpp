@@ -1,0 +1,91 @@
+// The main window's part of the live measurement: "Echtzeit Start" and "Echtzeit Stop", the
+// running state with the single live chart in place of the tabs, and the finished recordings as
+// "*Neu" tabs.
+
+#include "LiveChart.h"
+#include "LiveMeasurement.h"
+#include "RecordingTabs.h"
+#include "TForm1.h"
+#include "TZUD12.h"
+
+#include <QApplication>
+#include <QSplitter>
+#include <QStatusBar>
+
+namespace zud::ui {
+
+void TForm1::CreateLiveWindow() {
+    FLiveChart = new LiveChart(FSplitter);
+    FSplitter->addWidget(FLiveChart);
+    FLiveChart->hide();
+    connect(Action(QStringLiteral("EZStart")), &QAction::triggered, this, &TForm1::StartLive);
+    connect(Action(QStringLiteral("EZStop")), &QAction::triggered, this, &TForm1::StopLive);
+}
+
+void TForm1::MakeLiveMeasurement() {
+    // The device object exists from the creation step on; the measurement borrows it.
+    if (FLiveMeasurement || !FDevice)
+        return;
+    FLiveMeasurement = new LiveMeasurement(*FDevice, FLiveChart, this);
+    connect(FLiveMeasurement, &LiveMeasurement::Started, this, [this] {
+        BeginLiveMode();
+        UpdateRecordingActions();
+        FTabs->hide();
+        FLiveChart->SetOptions(ChartOptions());
+        FLiveChart->show();
+    });
+    connect(FLiveMeasurement, &LiveMeasurement::Ended, this,
+            [this](const std::vector<LiveCapture::Fertig>& recordings, EZEnde reason) {
+                FLiveChart->hide();
+                FTabs->show();
+                EndLiveMode();
+                switch (reason) {
+                case EZEnde::Stille:
+                case EZEnde::WertZuSpaet:
+                case EZEnde::Leitung:
+                    statusBar()->showMessage(
+                        tr("Die Echtzeitmessung wurde beendet: das Gerät sendet keine Daten mehr."));
+                    break;
+                case EZEnde::EinschaltenFehler:
+                    statusBar()->showMessage(tr("Das Gerät hat die Echtzeitmessung nicht gestartet."));
+                    break;
+                default:
+                    break;
+                }
+                if (recordings.empty()) {
+                    ShowFrames();
+                    UpdateRecordingActions();
+                }
+                for (const LiveCapture::Fertig& f : recordings)
+                    AddLiveRecording(f.stream, f.start);
+            });
+}
+
+void TForm1::StartLive() {
+    MakeLiveMeasurement();
+    if (FLive || !FLiveMeasurement || FLiveMeasurement->Running() || !FDevice || FDevice->Pumping())
+        return;
+    Action(QStringLiteral("EZStart"))->setEnabled(false);
+    QString message;
+    bool ok = false;
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        ok = FLiveMeasurement->Start(&message);
+        QApplication::restoreOverrideCursor();
+    }
+    if (!ok) {
+        UpdateReadoutAction();
+        Error(message);
+    }
+}
+
+void TForm1::StopLive() {
+    if (FLiveMeasurement)
+        FLiveMeasurement->Stop();
+}
+
+bool TForm1::StopLiveAndKeep(int ms) {
+    return !FLiveMeasurement || FLiveMeasurement->StopAndKeep(ms);
+}
+
+} // namespace zud::ui

@@ -1,0 +1,291 @@
+// The live measurement in the main window, against the emulated device over a pseudo-terminal
+// and a real embedded Firebird database: the running and idle states, the live chart, the
+// "*Neu" tab and its saving to the current patient.
+
+#include "ChartFrame.h"
+#include "Emulator.h"
+#include "LiveChart.h"
+#include "LiveMeasurement.h"
+#include "PatientModels.h"
+#include "Recording.h"
+#include "RecordingTabs.h"
+#include "Ribbon.h"
+#include "TDM1.h"
+#include "TForm1.h"
+#include "TSplash.h"
+#include "TZUD12.h"
+#include "UiTestEnv.h"
+
+#include <QMessageBox>
+#include <QTabBar>
+#include <QtTest>
+
+using namespace zud;
+using namespace zud::ui;
+
+namespace {
+
+class Answerer : public zud::test::ModalWatcher {
+public:
+    explicit Answerer(QObject* parent = nullptr) : ModalWatcher(15, parent) {}
+    QStringList boxes;
+    QList<bool> answers; // Yes when used up
+
+private:
+    void Answer(QWidget* w) override {
+        if (auto* box = qobject_cast<QMessageBox*>(w)) {
+            boxes << box->text();
+            if (box->standardButtons() & QMessageBox::Yes)
+                box->done(answers.isEmpty() || answers.takeFirst() ? QMessageBox::Yes : QMessageBox::No);
+            else
+                box->done(QMessageBox::Ok);
+        }
+    }
+};
+
+int Count(TDM1& dm, const QString& sql) {
+    const auto rows = dm.Db().Query(sql);
+    return rows.empty() ? -1 : int(rows.front().Int(QStringLiteral("N"), -1));
+}
+
+} // namespace
+
+class LiveUiTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<emu::Emulator> emu;
+
+    std::unique_ptr<TForm1> Open() {
+        auto f = std::make_unique<TForm1>();
+        f->Create(QString::fromStdString(emu->SlavePath()));
+        if (!f->OpenDatabase())
+            return nullptr;
+        f->SetLeftPanel(true);
+        f->resize(1200, 800);
+        f->show();
+        if (!QTest::qWaitForWindowExposed(f.get()))
+            return nullptr;
+        return f;
+    }
+
+    // The window's actions that rest while the feed runs.
+    static QStringList Resting() {
+        return {QStringLiteral("EZStart"),          QStringLiteral("Beenden"),
+                QStringLiteral("Speichern"),        QStringLiteral("Messung_Schliessen"),
+                QStringLiteral("Messung_loeschen"), QStringLiteral("Messung_Laden"),
+                QStringLiteral("LeseMessungen"),    QStringLiteral("Patienten"),
+                QStringLiteral("PatNeu"),           QStringLiteral("PatLoeschen"),
+                QStringLiteral("Zuschneiden")};
+    }
+
+private slots:
+    void initTestCase() { db::SetLockFolder(QDir::temp().filePath(QStringLiteral("zud-ui-live-lock"))); }
+    void init() {
+        dir = zud::test::FreshProgramFolders();
+        QVERIFY(dir);
+        emu = std::make_unique<emu::Emulator>();
+        QVERIFY(emu->Start());
+    }
+    void cleanup() { emu.reset(); }
+
+    // Start, running state, stop, idle state restored, the "*Neu" tab, saving it.
+    void RunStopKeepAndSave() {
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        TDM1& dm = *f->DM();
+        Patient p;
+        p.Name = QStringLiteral("Wiśniewska");
+        p.Vorname = QStringLiteral("Zofia");
+        p.Geburtstag = QDate(1980, 5, 6);
+        const qint64 pat = dm.AddPatient(p);
+        f->FillPatList();
+        f->OpenPatient(pat);
+        QAction* start = f->Action(QStringLiteral("EZStart"));
+        QAction* stop = f->Action(QStringLiteral("EZStop"));
+        QVERIFY(start->isEnabled());
+        QVERIFY(!stop->isEnabled());
+        QMap<QString, bool> before;
+        for (const QString& n : Resting())
+            before[n] = f->Action(n)->isEnabled();
+
+        emu::LiveOptions o;
+        o.mode = 0;
+        o.intervalMs = 5;
+        o.samples = -1;
+        emu->SetLive(o);
+        start->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(f->LiveMode(), 5000);
+        QVERIFY(stop->isEnabled());
+        for (const QString& n : Resting())
+            QVERIFY2(!f->Action(n)->isEnabled(), qPrintable(n));
+        QVERIFY(!f->RibbonBar()->Group(QStringLiteral("GroupPatienten"))->isEnabled());
+        QVERIFY(f->LiveChartView()->isVisible());
+        QVERIFY(!f->Tabs()->isVisible());
+        // Closing is refused while the feed runs.
+        QVERIFY(!f->close());
+        QTRY_VERIFY_WITH_TIMEOUT(f->Live()->Samples() >= 60, 10000);
+        QVERIFY(f->LiveChartView()->FullRedraws() >= 1);
+        DumpScreenshot(f.get(), QStringLiteral("live-running-mode0"));
+        stop->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!f->LiveMode(), 5000);
+        QVERIFY(emu->WaitIdle());
+        QCOMPARE(emu->LiveEnd(), 1); // told to leave real-time mode
+        QCOMPARE(emu->Screen(), 0);  // the normal screen again
+        QVERIFY(!f->Device()->ComOpen);
+        // The idle state exactly as before, and the new tab.
+        QVERIFY(!stop->isEnabled());
+        for (const QString& n : Resting()) {
+            if (n == QLatin1String("Speichern") || n == QLatin1String("Messung_Schliessen") ||
+                n == QLatin1String("Zuschneiden"))
+                continue; // these follow the new tab
+            QCOMPARE(f->Action(n)->isEnabled(), before[n]);
+        }
+        QVERIFY(f->Tabs()->isVisible());
+        QVERIFY(!f->LiveChartView()->isVisible());
+        QCOMPARE(f->TabCount(), 1);
+        QCOMPARE(f->TabCaption(0), QStringLiteral("*Neu1"));
+        QVERIFY(f->Action(QStringLiteral("Speichern"))->isEnabled());
+        QVERIFY(f->Action(QStringLiteral("Messung_Schliessen"))->isEnabled());
+        const QByteArray neu = f->DisplayedStream();
+        const Messung m = FillArray(reinterpret_cast<const uint8_t*>(neu.constData()), size_t(neu.size()));
+        QCOMPARE(int(m.Werte.size()), f->Live()->Samples());
+        // Every value as the device reported it.
+        const auto fed = emu->LivePackets();
+        QVERIFY(fed.size() >= m.Werte.size());
+        for (size_t i = 0; i < m.Werte.size(); ++i) {
+            QCOMPARE(m.Werte[i].Phase, fed[i].phase);
+            if (fed[i].phase != 3)
+                QCOMPARE(m.Werte[i].EMG1_RAW, fed[i].b[0] * EMGBereich(fed[i].b[1] & 0x0F) / 200);
+        }
+
+        // Logout, "Passwort ändern" and "DB-Manager" (with user control, on a server) and
+        // closing the window ask before the unsaved recording goes; "No" keeps everything.
+        int fragen = 0;
+        for (const char* name : {"Logout", "ChangePW", "user"}) {
+            f->Action(QString::fromLatin1(name))->setEnabled(true);
+            answer.answers = {false};
+            f->Action(QString::fromLatin1(name))->trigger();
+            QCOMPARE(answer.boxes.size(), ++fragen);
+            QVERIFY(answer.boxes.last().contains(QStringLiteral("nicht gespeichert")));
+            QVERIFY(f->DM()->LoggedIn());
+        }
+        answer.answers = {false};
+        QVERIFY(!f->close());
+        QCOMPARE(answer.boxes.size(), ++fragen);
+        QCOMPARE(f->TabCount(), 1);
+
+        // Saving stores it for the current patient with its device row.
+        QCOMPARE(Count(dm, QStringLiteral("select count(*) as N from QALGeraete")), 0);
+        f->Action(QStringLiteral("Speichern"))->trigger();
+        QVERIFY(f->TabCounter(0) > 0);
+        QVERIFY(!f->Action(QStringLiteral("Speichern"))->isEnabled());
+        const auto rec = dm.GetRecording(f->TabCounter(0));
+        QVERIFY(rec);
+        QCOMPARE(rec->Daten, neu);
+        QCOMPARE(rec->Patient, pat);
+        QCOMPARE(rec->Betriebsart, 1);
+        QCOMPARE(Count(dm, QStringLiteral("select count(*) as N from QALGeraete")), 1);
+        QCOMPARE(Count(dm, QStringLiteral("select count(*) as N from ZUDData z join QALGeraete g on "
+                                          "g.GeraeteID = z.Typ where z.Counter = %1")
+                               .arg(f->TabCounter(0))),
+                 1);
+        QCOMPARE(f->RecordingListModel()->rowCount(), 1);
+        QVERIFY(!f->TabCaption(0).startsWith(QLatin1String("*Neu")));
+        QCOMPARE(f->Tabs()->Unsaved(), 0);
+    }
+
+    // The device ends the run with phase 14; a second run gives "*Neu2"; a stop before the
+    // device sends anything leaves no tab.
+    void DeviceEndsAndShortRuns() {
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        emu::LiveOptions o;
+        o.mode = 7;
+        o.intervalMs = 0;
+        o.samples = 40;
+        emu->SetLive(o);
+        f->Action(QStringLiteral("EZStart"))->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(f->TabCount() == 1, 10000);
+        QVERIFY(!f->LiveMode());
+        QCOMPARE(emu->LiveEnd(), 2);
+        QCOMPARE(f->TabCaption(0), QStringLiteral("*Neu1"));
+        QCOMPARE(f->Frame(0)->Recording().Werte.size(), size_t(40));
+        o.mode = 9;
+        emu->SetLive(o);
+        f->Action(QStringLiteral("EZStart"))->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(f->TabCount() == 2, 10000);
+        QCOMPARE(f->TabCaption(1), QStringLiteral("*Neu2"));
+        QCOMPARE(f->ActiveTab(), 1);
+        o.startDelayMs = 10000;
+        emu->SetLive(o);
+        f->Action(QStringLiteral("EZStart"))->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(f->LiveMode(), 5000);
+        f->Action(QStringLiteral("EZStop"))->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!f->LiveMode(), 5000);
+        QCOMPARE(f->TabCount(), 2);
+        QCOMPARE(f->ActiveTab(), 1);
+        QVERIFY(f->Action(QStringLiteral("EZStart"))->isEnabled());
+        QVERIFY2(answer.boxes.isEmpty(), qPrintable(answer.boxes.join(QLatin1Char('|'))));
+    }
+
+    // The end of the session during a run: the feed stops and the recording is a tab at once.
+    void SessionEndKeepsTheRecording() {
+        auto f = Open();
+        QVERIFY(f);
+        emu::LiveOptions o;
+        o.mode = 5;
+        o.intervalMs = 5;
+        o.samples = -1;
+        emu->SetLive(o);
+        f->Action(QStringLiteral("EZStart"))->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(f->Live()->Samples() >= 20, 10000);
+        QVERIFY(f->StopLiveAndKeep(3000));
+        QVERIFY(!f->LiveMode());
+        QCOMPARE(f->TabCount(), 1);
+        QCOMPARE(f->Tabs()->Unsaved(), 1);
+        QVERIFY(emu->WaitIdle());
+        QCOMPARE(emu->LiveEnd(), 1);
+    }
+
+    // The device cannot be reached: the German message, and the window stays idle.
+    void NoDevice() {
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        emu.reset(); // nobody answers on the port any more
+        f->Action(QStringLiteral("EZStart"))->trigger();
+        QVERIFY(!f->LiveMode());
+        QCOMPARE(answer.boxes.size(), 1);
+        QVERIFY(f->Action(QStringLiteral("EZStart"))->isEnabled());
+        QVERIFY(!f->Action(QStringLiteral("EZStop"))->isEnabled());
+    }
+
+    // The live chart of modes 0, 3, 5, 7 and 9 in the middle of a cycle.
+    void Screenshots() {
+        auto f = Open();
+        QVERIFY(f);
+        for (int mode : {0, 3, 5, 7, 9}) {
+            emu::LiveOptions o;
+            o.mode = mode;
+            o.intervalMs = 2;
+            o.samples = -1;
+            o.seed = uint32_t(mode + 3);
+            emu->SetLive(o);
+            f->Action(QStringLiteral("EZStart"))->trigger();
+            QTRY_VERIFY_WITH_TIMEOUT(f->Live()->Samples() >= 70, 10000);
+            const int segmente = f->LiveChartView()->Segments();
+            QTRY_VERIFY_WITH_TIMEOUT(f->LiveChartView()->Segments() > segmente || f->Live()->Samples() > 80,
+                                     5000);
+            DumpScreenshot(f.get(), QStringLiteral("live-mode%1").arg(mode));
+            f->Action(QStringLiteral("EZStop"))->trigger();
+            QTRY_VERIFY_WITH_TIMEOUT(!f->LiveMode(), 5000);
+        }
+        QCOMPARE(f->TabCount(), 5);
+    }
+};
+
+QTEST_MAIN(LiveUiTest)
+#include "test_live_ui.moc"
