@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="de">
 <context>
+    <name>Anwendung</name>
+    <message>
+        <source>Anwendung %1</source>
+        <translation>Anwendung %1</translation>
+    </message>
+    <message>
+        <source>unbekanntes Modell</source>
+        <translation>unbekanntes Modell</translation>
+    </message>
+    <message>
+        <source>Keine gültige Anwendung: %1</source>
+        <translation>Keine gültige Anwendung: %1</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Lösche Übungen...</translation>
+    </message>
+    <message>
+        <source>Werkszustand...</source>
+        <translation>Werkszustand...</translation>
+    </message>
+</context>
+<context>
     <name>Aufzeichnung</name>
     <message>
         <source>Keine Aufzeichnung: %1 Bytes, eine Aufzeichnung hat mindestens %2 (Programmkopf und Statistikblock).</source>
@@ -381,6 +404,49 @@
     <message>
         <source>Gerät wird nicht unterstützt</source>
         <translation>Gerät wird nicht unterstützt</translation>
+    </message>
+</context>
+<context>
+    <name>Programmierung</name>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Dauerbetrieb</translation>
+    </message>
+    <message>
+        <source>%1min</source>
+        <translation>%1min</translation>
+    </message>
+    <message>
+        <source>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</source>
+        <translation>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</translation>
+    </message>
+    <message>
+        <source>Lade Systemparameter ...</source>
+        <translation>Lade Systemparameter ...</translation>
+    </message>
+    <message>
+        <source>Lade Therapeutendaten ...</source>
+        <translation>Lade Therapeutendaten ...</translation>
+    </message>
+    <message>
+        <source>Laden abgebrochen.</source>
+        <translation>Laden abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht gelesen werden: %1 (%2)</source>
+        <translation>Datei kann nicht gelesen werden: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</source>
+        <translation>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
+        <translation>Lösche Übungen (Therapeut %1, Patient %2)</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>Werkszustand</translation>
     </message>
 </context>
 <context>

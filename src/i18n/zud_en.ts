@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="de">
 <context>
+    <name>Anwendung</name>
+    <message>
+        <source>Anwendung %1</source>
+        <translation>Application %1</translation>
+    </message>
+    <message>
+        <source>unbekanntes Modell</source>
+        <translation>unknown model</translation>
+    </message>
+    <message>
+        <source>Keine gültige Anwendung: %1</source>
+        <translation>Not a valid application: %1</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Deleting exercises...</translation>
+    </message>
+    <message>
+        <source>Werkszustand...</source>
+        <translation>Factory state...</translation>
+    </message>
+</context>
+<context>
     <name>Aufzeichnung</name>
     <message>
         <source>Keine Aufzeichnung: %1 Bytes, eine Aufzeichnung hat mindestens %2 (Programmkopf und Statistikblock).</source>
@@ -381,6 +404,49 @@
     <message>
         <source>Gerät wird nicht unterstützt</source>
         <translation>Device not supported</translation>
+    </message>
+</context>
+<context>
+    <name>Programmierung</name>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Continuous</translation>
+    </message>
+    <message>
+        <source>%1min</source>
+        <translation>%1min</translation>
+    </message>
+    <message>
+        <source>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</source>
+        <translation>Some texts could not be converted into the language set on the device. Please check the display!</translation>
+    </message>
+    <message>
+        <source>Lade Systemparameter ...</source>
+        <translation>Loading system parameters ...</translation>
+    </message>
+    <message>
+        <source>Lade Therapeutendaten ...</source>
+        <translation>Loading therapist data ...</translation>
+    </message>
+    <message>
+        <source>Laden abgebrochen.</source>
+        <translation>Loading cancelled.</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht gelesen werden: %1 (%2)</source>
+        <translation>File cannot be read: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</source>
+        <translation>Another device is connected than the one loaded (S/N %1). Please start the programming again.</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
+        <translation>Deleting exercises (therapist %1, patient %2)</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>Factory state</translation>
     </message>
 </context>
 <context>

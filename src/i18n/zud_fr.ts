@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="de">
 <context>
+    <name>Anwendung</name>
+    <message>
+        <source>Anwendung %1</source>
+        <translation>Application %1</translation>
+    </message>
+    <message>
+        <source>unbekanntes Modell</source>
+        <translation>modèle inconnu</translation>
+    </message>
+    <message>
+        <source>Keine gültige Anwendung: %1</source>
+        <translation>Application non valide : %1</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Suppression des exercices...</translation>
+    </message>
+    <message>
+        <source>Werkszustand...</source>
+        <translation>État d&apos;usine...</translation>
+    </message>
+</context>
+<context>
     <name>Aufzeichnung</name>
     <message>
         <source>Keine Aufzeichnung: %1 Bytes, eine Aufzeichnung hat mindestens %2 (Programmkopf und Statistikblock).</source>
@@ -381,6 +404,49 @@
     <message>
         <source>Gerät wird nicht unterstützt</source>
         <translation>Appareil non pris en charge</translation>
+    </message>
+</context>
+<context>
+    <name>Programmierung</name>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Continu</translation>
+    </message>
+    <message>
+        <source>%1min</source>
+        <translation>%1min</translation>
+    </message>
+    <message>
+        <source>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</source>
+        <translation>Certains textes n&apos;ont pas pu être convertis dans la langue réglée sur l&apos;appareil. Vérifiez l&apos;affichage !</translation>
+    </message>
+    <message>
+        <source>Lade Systemparameter ...</source>
+        <translation>Chargement des paramètres système ...</translation>
+    </message>
+    <message>
+        <source>Lade Therapeutendaten ...</source>
+        <translation>Chargement des données des thérapeutes ...</translation>
+    </message>
+    <message>
+        <source>Laden abgebrochen.</source>
+        <translation>Chargement annulé.</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht gelesen werden: %1 (%2)</source>
+        <translation>Impossible de lire le fichier : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</source>
+        <translation>Un autre appareil que celui chargé (N/S %1) est connecté. Veuillez relancer la programmation.</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
+        <translation>Suppression des exercices (thérapeute %1, patient %2)</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>État d&apos;usine</translation>
     </message>
 </context>
 <context>

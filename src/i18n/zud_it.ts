@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="de">
 <context>
+    <name>Anwendung</name>
+    <message>
+        <source>Anwendung %1</source>
+        <translation>Applicazione %1</translation>
+    </message>
+    <message>
+        <source>unbekanntes Modell</source>
+        <translation>modello sconosciuto</translation>
+    </message>
+    <message>
+        <source>Keine gültige Anwendung: %1</source>
+        <translation>Applicazione non valida: %1</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Eliminazione esercizi...</translation>
+    </message>
+    <message>
+        <source>Werkszustand...</source>
+        <translation>Stato di fabbrica...</translation>
+    </message>
+</context>
+<context>
     <name>Aufzeichnung</name>
     <message>
         <source>Keine Aufzeichnung: %1 Bytes, eine Aufzeichnung hat mindestens %2 (Programmkopf und Statistikblock).</source>
@@ -381,6 +404,49 @@
     <message>
         <source>Gerät wird nicht unterstützt</source>
         <translation>Dispositivo non supportato</translation>
+    </message>
+</context>
+<context>
+    <name>Programmierung</name>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Continuo</translation>
+    </message>
+    <message>
+        <source>%1min</source>
+        <translation>%1min</translation>
+    </message>
+    <message>
+        <source>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</source>
+        <translation>Alcuni testi non hanno potuto essere convertiti nella lingua impostata sul dispositivo. Controllare il display!</translation>
+    </message>
+    <message>
+        <source>Lade Systemparameter ...</source>
+        <translation>Caricamento parametri di sistema ...</translation>
+    </message>
+    <message>
+        <source>Lade Therapeutendaten ...</source>
+        <translation>Caricamento dati terapisti ...</translation>
+    </message>
+    <message>
+        <source>Laden abgebrochen.</source>
+        <translation>Caricamento annullato.</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht gelesen werden: %1 (%2)</source>
+        <translation>Impossibile leggere il file: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</source>
+        <translation>È collegato un dispositivo diverso da quello caricato (N/S %1). Riavviare la programmazione.</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
+        <translation>Eliminazione esercizi (terapista %1, paziente %2)</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>Stato di fabbrica</translation>
     </message>
 </context>
 <context>

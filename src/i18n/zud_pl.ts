@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL" sourcelanguage="de">
 <context>
+    <name>Anwendung</name>
+    <message>
+        <source>Anwendung %1</source>
+        <translation>Aplikacja %1</translation>
+    </message>
+    <message>
+        <source>unbekanntes Modell</source>
+        <translation>nieznany model</translation>
+    </message>
+    <message>
+        <source>Keine gültige Anwendung: %1</source>
+        <translation>Nieprawidłowa aplikacja: %1</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Usuwanie ćwiczeń...</translation>
+    </message>
+    <message>
+        <source>Werkszustand...</source>
+        <translation>Stan fabryczny...</translation>
+    </message>
+</context>
+<context>
     <name>Aufzeichnung</name>
     <message>
         <source>Keine Aufzeichnung: %1 Bytes, eine Aufzeichnung hat mindestens %2 (Programmkopf und Statistikblock).</source>
@@ -381,6 +404,49 @@
     <message>
         <source>Gerät wird nicht unterstützt</source>
         <translation>Urządzenie nie jest obsługiwane</translation>
+    </message>
+</context>
+<context>
+    <name>Programmierung</name>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Praca ciągła</translation>
+    </message>
+    <message>
+        <source>%1min</source>
+        <translation>%1min</translation>
+    </message>
+    <message>
+        <source>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</source>
+        <translation>Niektórych tekstów nie udało się przekonwertować na język ustawiony w urządzeniu. Sprawdź wyświetlacz!</translation>
+    </message>
+    <message>
+        <source>Lade Systemparameter ...</source>
+        <translation>Wczytywanie parametrów systemowych ...</translation>
+    </message>
+    <message>
+        <source>Lade Therapeutendaten ...</source>
+        <translation>Wczytywanie danych terapeutów ...</translation>
+    </message>
+    <message>
+        <source>Laden abgebrochen.</source>
+        <translation>Wczytywanie przerwane.</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht gelesen werden: %1 (%2)</source>
+        <translation>Nie można odczytać pliku: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</source>
+        <translation>Podłączono inne urządzenie niż wczytane (nr ser. %1). Uruchom programowanie ponownie.</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
+        <translation>Usuwanie ćwiczeń (terapeuta %1, pacjent %2)</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>Stan fabryczny</translation>
     </message>
 </context>
 <context>
