@@ -721,6 +721,53 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::TChangeAppForm</name>
+    <message>
+        <source>Anwendung wechseln</source>
+        <translation>Changer d&apos;application</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Wechseln</source>
+        <translation>Changer</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Anwendung</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>Anwendungen:</source>
+        <translation>Applications :</translation>
+    </message>
+    <message>
+        <source>Firmware-Version</source>
+        <translation>Version du firmware</translation>
+    </message>
+    <message>
+        <source>Firmware-Datum</source>
+        <translation>Date du firmware</translation>
+    </message>
+    <message>
+        <source>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</source>
+        <translation>Tous les patients et toutes les données d&apos;exercice seront supprimés ! Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Suppression des exercices...</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>État d&apos;usine</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TDBLogin</name>
     <message>
         <source>Login</source>
@@ -1185,6 +1232,350 @@
     <message>
         <source>Abbrechen</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm4</name>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Therapeut ändern</source>
+        <translation>Modifier le thérapeute</translation>
+    </message>
+    <message>
+        <source>Alle entfernen</source>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message>
+        <source>Zuweisen</source>
+        <translation>Attribuer</translation>
+    </message>
+    <message>
+        <source>Entfernen</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Systemparameter</source>
+        <translation>Paramètres système</translation>
+    </message>
+    <message>
+        <source>Übertragen</source>
+        <translation>Transférer</translation>
+    </message>
+    <message>
+        <source>Parameter kopieren</source>
+        <translation>Copier les paramètres</translation>
+    </message>
+    <message>
+        <source>Parameter einfügen</source>
+        <translation>Coller les paramètres</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Therapeut</source>
+        <translation>Thérapeute</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Therapeuten</source>
+        <translation>Thérapeutes</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Patients</translation>
+    </message>
+    <message>
+        <source>Alle Übungen des Patienten löschen</source>
+        <translation>Supprimer tous les exercices du patient</translation>
+    </message>
+    <message>
+        <source>Programm %1</source>
+        <translation>Programme %1</translation>
+    </message>
+    <message>
+        <source>Anzeigename (max. 25 Zeichen):</source>
+        <translation>Nom affiché (25 caractères max.) :</translation>
+    </message>
+    <message>
+        <source>Betriebsart:</source>
+        <translation>Mode de fonctionnement :</translation>
+    </message>
+    <message>
+        <source>Aktiviert</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Mittelfrequenz:</source>
+        <translation>Moyenne fréquence :</translation>
+    </message>
+    <message>
+        <source>Anspannzeit[s]:</source>
+        <translation>Temps de contraction[s] :</translation>
+    </message>
+    <message>
+        <source>Entspannzeit[s]:</source>
+        <translation>Temps de relâchement[s] :</translation>
+    </message>
+    <message>
+        <source>Stromzeit[s]:</source>
+        <translation>Temps de courant[s] :</translation>
+    </message>
+    <message>
+        <source>Pausenzeit[s]:</source>
+        <translation>Temps de pause[s] :</translation>
+    </message>
+    <message>
+        <source>Übungsdauer[1-60min,Dauer]:</source>
+        <translation>Durée d&apos;exercice[1-60min,Continu] :</translation>
+    </message>
+    <message>
+        <source>Frequenz1[Hz]:</source>
+        <translation>Fréquence1[Hz] :</translation>
+    </message>
+    <message>
+        <source>Frequenz2[Hz]:</source>
+        <translation>Fréquence2[Hz] :</translation>
+    </message>
+    <message>
+        <source>Impulsbreite1 [40-500µs]:</source>
+        <translation>Largeur d&apos;impulsion1 [40-500µs] :</translation>
+    </message>
+    <message>
+        <source>Impulsbreite2 [40-500µs]:</source>
+        <translation>Largeur d&apos;impulsion2 [40-500µs] :</translation>
+    </message>
+    <message>
+        <source>Anschwellzeit [s]:</source>
+        <translation>Temps de montée [s] :</translation>
+    </message>
+    <message>
+        <source>Abschwellzeit [s]:</source>
+        <translation>Temps de descente [s] :</translation>
+    </message>
+    <message>
+        <source>Zeiten</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Stimulations-Parameter</source>
+        <translation>Paramètres de stimulation</translation>
+    </message>
+    <message>
+        <source>Elektrodenposition</source>
+        <translation>Position des électrodes</translation>
+    </message>
+    <message>
+        <source>Programmfolge</source>
+        <translation>Séquence de programmes</translation>
+    </message>
+    <message>
+        <source>Programmierung</source>
+        <translation>Programmation</translation>
+    </message>
+    <message>
+        <source>Therapeut %1</source>
+        <translation>Thérapeute %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Prénom :</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Patient %1</translation>
+    </message>
+    <message>
+        <source>Keine Patientendaten</source>
+        <translation>Aucune donnée patient</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum:</source>
+        <translation>Date de naissance :</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Position %1</translation>
+    </message>
+    <message>
+        <source>Parameter-Dateien (*.zud)</source>
+        <translation>Fichiers de paramètres (*.zud)</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine vollständige Parameter-Datei: %1 von 36 Programmsätzen wurden übernommen, die Systemparameter nicht.</source>
+        <translation>Le fichier n&apos;est pas un fichier de paramètres complet : %1 des 36 jeux de programmes ont été repris, les paramètres système non.</translation>
+    </message>
+    <message>
+        <source>Alle Übungen des Patienten werden gelöscht!
+Sind Sie sicher?</source>
+        <translation>Tous les exercices du patient seront supprimés !
+Êtes-vous sûr ?</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm6</name>
+    <message>
+        <source>Systemparameter</source>
+        <translation>Paramètres système</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>Triggerung</source>
+        <translation>Déclenchement</translation>
+    </message>
+    <message>
+        <source>Admin</source>
+        <translation>Admin</translation>
+    </message>
+    <message>
+        <source>Helligkeit:</source>
+        <translation>Luminosité :</translation>
+    </message>
+    <message>
+        <source>Codeabfrage:</source>
+        <translation>Demande de code :</translation>
+    </message>
+    <message>
+        <source>Patientenauswahl:</source>
+        <translation>Choix du patient :</translation>
+    </message>
+    <message>
+        <source>Tastentöne:</source>
+        <translation>Bips des touches :</translation>
+    </message>
+    <message>
+        <source>Anzeige verriegeln:</source>
+        <translation>Verrouiller l&apos;affichage :</translation>
+    </message>
+    <message>
+        <source>Sprachausgabe:</source>
+        <translation>Sortie vocale :</translation>
+    </message>
+    <message>
+        <source>CCIP-Test:</source>
+        <translation>Test CCIP :</translation>
+    </message>
+    <message>
+        <source>EMG-Einstellung:</source>
+        <translation>Réglage EMG :</translation>
+    </message>
+    <message>
+        <source>EMG-Begrenzung:</source>
+        <translation>Limite EMG :</translation>
+    </message>
+    <message>
+        <source>EMG-Vertonung:</source>
+        <translation>Sonorisation EMG :</translation>
+    </message>
+    <message>
+        <source>EMG-Wert numerisch anzeigen:</source>
+        <translation>Afficher la valeur EMG en chiffres :</translation>
+    </message>
+    <message>
+        <source>EMG-Anzeige nach Strom:</source>
+        <translation>Affichage EMG après courant :</translation>
+    </message>
+    <message>
+        <source>Triggerzeitlimit [s]:</source>
+        <translation>Limite de temps du déclenchement [s] :</translation>
+    </message>
+    <message>
+        <source>Updaterate [s]:</source>
+        <translation>Fréquence de mise à jour [s] :</translation>
+    </message>
+    <message>
+        <source>Triggerbegrenzung:</source>
+        <translation>Limitation du déclenchement :</translation>
+    </message>
+    <message>
+        <source>Triggerautomatik:</source>
+        <translation>Déclenchement automatique :</translation>
+    </message>
+    <message>
+        <source>Einheit Druck:</source>
+        <translation>Unité de pression :</translation>
+    </message>
+    <message>
+        <source>Code am Gerät (4-stellig,1..9):</source>
+        <translation>Code de l&apos;appareil (4 chiffres, 1..9) :</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Als Werkseinstellungen speichern:</source>
+        <translation>Enregistrer comme réglages d&apos;usine :</translation>
+    </message>
+    <message>
+        <source>Werkseinstellungen:</source>
+        <translation>Réglages d&apos;usine :</translation>
+    </message>
+    <message>
+        <source>Es werden die Programmparameter von Therapeut 1 / Patient 1 als Standard-Programme für die Werkseinstellungen gespeichert.</source>
+        <translation>Les paramètres de programme du thérapeute 1 / patient 1 sont enregistrés comme programmes standard des réglages d&apos;usine.</translation>
+    </message>
+    <message>
+        <source>Beim Programmieren wird das System auf Werkseinstellungen zurückgesetzt. Alle Programme werden überschrieben, die Parameter zurückgesetzt und alle Übungen gelöscht.</source>
+        <translation>Lors de la programmation, le système est remis aux réglages d&apos;usine. Tous les programmes sont écrasés, les paramètres réinitialisés et tous les exercices supprimés.</translation>
+    </message>
+    <message>
+        <source>Manuell</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Halbautomatisch</source>
+        <translation>Semi-automatique</translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation>Automatique</translation>
     </message>
 </context>
 <context>

@@ -721,6 +721,53 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::TChangeAppForm</name>
+    <message>
+        <source>Anwendung wechseln</source>
+        <translation>Cambia applicazione</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Wechseln</source>
+        <translation>Cambia</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Anwendung</source>
+        <translation>Applicazione</translation>
+    </message>
+    <message>
+        <source>Anwendungen:</source>
+        <translation>Applicazioni:</translation>
+    </message>
+    <message>
+        <source>Firmware-Version</source>
+        <translation>Versione firmware</translation>
+    </message>
+    <message>
+        <source>Firmware-Datum</source>
+        <translation>Data firmware</translation>
+    </message>
+    <message>
+        <source>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</source>
+        <translation>Verranno eliminati tutti i pazienti e i dati degli esercizi! Continuare?</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Eliminazione esercizi...</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>Stato di fabbrica</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TDBLogin</name>
     <message>
         <source>Login</source>
@@ -1185,6 +1232,350 @@
     <message>
         <source>Abbrechen</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm4</name>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Therapeut ändern</source>
+        <translation>Modifica terapista</translation>
+    </message>
+    <message>
+        <source>Alle entfernen</source>
+        <translation>Rimuovi tutti</translation>
+    </message>
+    <message>
+        <source>Zuweisen</source>
+        <translation>Assegna</translation>
+    </message>
+    <message>
+        <source>Entfernen</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Systemparameter</source>
+        <translation>Parametri di sistema</translation>
+    </message>
+    <message>
+        <source>Übertragen</source>
+        <translation>Trasferisci</translation>
+    </message>
+    <message>
+        <source>Parameter kopieren</source>
+        <translation>Copia parametri</translation>
+    </message>
+    <message>
+        <source>Parameter einfügen</source>
+        <translation>Incolla parametri</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Therapeut</source>
+        <translation>Terapista</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Paziente</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parametri</translation>
+    </message>
+    <message>
+        <source>Therapeuten</source>
+        <translation>Terapisti</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Pazienti</translation>
+    </message>
+    <message>
+        <source>Alle Übungen des Patienten löschen</source>
+        <translation>Elimina tutti gli esercizi del paziente</translation>
+    </message>
+    <message>
+        <source>Programm %1</source>
+        <translation>Programma %1</translation>
+    </message>
+    <message>
+        <source>Anzeigename (max. 25 Zeichen):</source>
+        <translation>Nome visualizzato (max. 25 caratteri):</translation>
+    </message>
+    <message>
+        <source>Betriebsart:</source>
+        <translation>Modalità operativa:</translation>
+    </message>
+    <message>
+        <source>Aktiviert</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Mittelfrequenz:</source>
+        <translation>Media frequenza:</translation>
+    </message>
+    <message>
+        <source>Anspannzeit[s]:</source>
+        <translation>Tempo di contrazione[s]:</translation>
+    </message>
+    <message>
+        <source>Entspannzeit[s]:</source>
+        <translation>Tempo di rilassamento[s]:</translation>
+    </message>
+    <message>
+        <source>Stromzeit[s]:</source>
+        <translation>Tempo di corrente[s]:</translation>
+    </message>
+    <message>
+        <source>Pausenzeit[s]:</source>
+        <translation>Tempo di pausa[s]:</translation>
+    </message>
+    <message>
+        <source>Übungsdauer[1-60min,Dauer]:</source>
+        <translation>Durata esercizio[1-60min,Continuo]:</translation>
+    </message>
+    <message>
+        <source>Frequenz1[Hz]:</source>
+        <translation>Frequenza1[Hz]:</translation>
+    </message>
+    <message>
+        <source>Frequenz2[Hz]:</source>
+        <translation>Frequenza2[Hz]:</translation>
+    </message>
+    <message>
+        <source>Impulsbreite1 [40-500µs]:</source>
+        <translation>Larghezza impulso1 [40-500µs]:</translation>
+    </message>
+    <message>
+        <source>Impulsbreite2 [40-500µs]:</source>
+        <translation>Larghezza impulso2 [40-500µs]:</translation>
+    </message>
+    <message>
+        <source>Anschwellzeit [s]:</source>
+        <translation>Tempo di salita [s]:</translation>
+    </message>
+    <message>
+        <source>Abschwellzeit [s]:</source>
+        <translation>Tempo di discesa [s]:</translation>
+    </message>
+    <message>
+        <source>Zeiten</source>
+        <translation>Tempi</translation>
+    </message>
+    <message>
+        <source>Stimulations-Parameter</source>
+        <translation>Parametri di stimolazione</translation>
+    </message>
+    <message>
+        <source>Elektrodenposition</source>
+        <translation>Posizione elettrodi</translation>
+    </message>
+    <message>
+        <source>Programmfolge</source>
+        <translation>Sequenza programmi</translation>
+    </message>
+    <message>
+        <source>Programmierung</source>
+        <translation>Programmazione</translation>
+    </message>
+    <message>
+        <source>Therapeut %1</source>
+        <translation>Terapista %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Cognome:</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Paziente %1</translation>
+    </message>
+    <message>
+        <source>Keine Patientendaten</source>
+        <translation>Nessun dato paziente</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum:</source>
+        <translation>Data di nascita:</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Posizione %1</translation>
+    </message>
+    <message>
+        <source>Parameter-Dateien (*.zud)</source>
+        <translation>File di parametri (*.zud)</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine vollständige Parameter-Datei: %1 von 36 Programmsätzen wurden übernommen, die Systemparameter nicht.</source>
+        <translation>Il file non è un file di parametri completo: sono stati acquisiti %1 dei 36 set di programmi, i parametri di sistema no.</translation>
+    </message>
+    <message>
+        <source>Alle Übungen des Patienten werden gelöscht!
+Sind Sie sicher?</source>
+        <translation>Tutti gli esercizi del paziente verranno eliminati!
+Siete sicuri?</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm6</name>
+    <message>
+        <source>Systemparameter</source>
+        <translation>Parametri di sistema</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parametri</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>Triggerung</source>
+        <translation>Trigger</translation>
+    </message>
+    <message>
+        <source>Admin</source>
+        <translation>Admin</translation>
+    </message>
+    <message>
+        <source>Helligkeit:</source>
+        <translation>Luminosità:</translation>
+    </message>
+    <message>
+        <source>Codeabfrage:</source>
+        <translation>Richiesta codice:</translation>
+    </message>
+    <message>
+        <source>Patientenauswahl:</source>
+        <translation>Selezione paziente:</translation>
+    </message>
+    <message>
+        <source>Tastentöne:</source>
+        <translation>Toni dei tasti:</translation>
+    </message>
+    <message>
+        <source>Anzeige verriegeln:</source>
+        <translation>Blocca display:</translation>
+    </message>
+    <message>
+        <source>Sprachausgabe:</source>
+        <translation>Uscita vocale:</translation>
+    </message>
+    <message>
+        <source>CCIP-Test:</source>
+        <translation>Test CCIP:</translation>
+    </message>
+    <message>
+        <source>EMG-Einstellung:</source>
+        <translation>Impostazione EMG:</translation>
+    </message>
+    <message>
+        <source>EMG-Begrenzung:</source>
+        <translation>Limite EMG:</translation>
+    </message>
+    <message>
+        <source>EMG-Vertonung:</source>
+        <translation>Suono EMG:</translation>
+    </message>
+    <message>
+        <source>EMG-Wert numerisch anzeigen:</source>
+        <translation>Mostra valore EMG numerico:</translation>
+    </message>
+    <message>
+        <source>EMG-Anzeige nach Strom:</source>
+        <translation>Visualizzazione EMG dopo corrente:</translation>
+    </message>
+    <message>
+        <source>Triggerzeitlimit [s]:</source>
+        <translation>Limite di tempo trigger [s]:</translation>
+    </message>
+    <message>
+        <source>Updaterate [s]:</source>
+        <translation>Frequenza di aggiornamento [s]:</translation>
+    </message>
+    <message>
+        <source>Triggerbegrenzung:</source>
+        <translation>Limitazione trigger:</translation>
+    </message>
+    <message>
+        <source>Triggerautomatik:</source>
+        <translation>Trigger automatico:</translation>
+    </message>
+    <message>
+        <source>Einheit Druck:</source>
+        <translation>Unità pressione:</translation>
+    </message>
+    <message>
+        <source>Code am Gerät (4-stellig,1..9):</source>
+        <translation>Codice del dispositivo (4 cifre, 1..9):</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Als Werkseinstellungen speichern:</source>
+        <translation>Salva come impostazioni di fabbrica:</translation>
+    </message>
+    <message>
+        <source>Werkseinstellungen:</source>
+        <translation>Impostazioni di fabbrica:</translation>
+    </message>
+    <message>
+        <source>Es werden die Programmparameter von Therapeut 1 / Patient 1 als Standard-Programme für die Werkseinstellungen gespeichert.</source>
+        <translation>I parametri di programma del terapista 1 / paziente 1 vengono salvati come programmi standard delle impostazioni di fabbrica.</translation>
+    </message>
+    <message>
+        <source>Beim Programmieren wird das System auf Werkseinstellungen zurückgesetzt. Alle Programme werden überschrieben, die Parameter zurückgesetzt und alle Übungen gelöscht.</source>
+        <translation>Durante la programmazione il sistema viene riportato alle impostazioni di fabbrica. Tutti i programmi vengono sovrascritti, i parametri ripristinati e tutti gli esercizi eliminati.</translation>
+    </message>
+    <message>
+        <source>Manuell</source>
+        <translation>Manuale</translation>
+    </message>
+    <message>
+        <source>Halbautomatisch</source>
+        <translation>Semiautomatico</translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation>Automatico</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     FAbout = new TSplash(this);
     ConnectPatientActions();
     CreateReadoutWindows();
+    CreateProgrammingWindows();
     resize(1200, 760);
     RetranslateUi();
 }
@@ -693,7 +694,8 @@ void TForm1::keyPressEvent(QKeyEvent* e) {
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* e) {
-    FServiceFlag = false;
+    if (!FKeepServiceFlag)
+        FServiceFlag = false;
     QMainWindow::keyReleaseEvent(e);
 }
 

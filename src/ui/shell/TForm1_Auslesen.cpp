@@ -33,6 +33,7 @@ void TForm1::CreateReadoutWindows() {
 
 void TForm1::UpdateReadoutAction() {
     Action(QStringLiteral("LeseMessungen"))->setEnabled(FDevice && FDM && FDM->LoggedIn() && !FLive);
+    UpdateProgrammingActions();
 }
 
 QList<QAction*> TForm1::DeviceCompetitors() const {
