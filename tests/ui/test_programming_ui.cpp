@@ -15,6 +15,7 @@
 #include "TForm1.h"
 #include "TForm4.h"
 #include "TForm6.h"
+#include "TDM1.h"
 #include "TForm9.h"
 #include "TZUD12.h"
 #include "UiTestEnv.h"
@@ -357,6 +358,47 @@ private slots:
         QVERIFY(std::find(written.begin(), written.end(), "0:\\daten\\th_0\\pat_3\\prog.dat") !=
                 written.end());
         QVERIFY(std::find(written.begin(), written.end(), "0:\\daten\\th_0\\pat.dat") != written.end());
+    }
+
+    void AssignTherapistAndConversionMessage() {
+        Load();
+        // A patient of the real database goes into slot 5 of therapist 3.
+        TDM1 dm(DbLocation::FromSettings(Settings()));
+        QVERIFY(dm.EnsureInstalled());
+        dm.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
+        Patient p;
+        p.Name = QStringLiteral("Żelazna-Wiśniewska-Przybyszewska");
+        p.Vorname = QStringLiteral("Agnieszka");
+        p.Geburtstag = QDate(1961, 7, 3);
+        const qint64 id = dm.AddPatient(p);
+        auto w = std::make_unique<TForm4>();
+        w->Prepare(dev.get(), &dm, nullptr);
+        w->ChoosePatient = [id]() -> std::optional<qint64> { return id; };
+        w->EditTherapist = [](const QString& name, const QString& vorname)
+            -> std::optional<std::pair<QString, QString>> {
+            return std::pair{name + QStringLiteral("-Neu"), vorname};
+        };
+        w->SetLoading(true);
+        w->show();
+        QVERIFY(w->Action(QStringLiteral("PatZuweisen"))->isEnabled());
+        w->TherapeutClick(2);
+        w->PatientClick(4);
+        w->Action(QStringLiteral("PatZuweisen"))->trigger();
+        const Stammsatz& s = dev->Patienten[24];
+        QCOMPARE(wf::Name(s), p.Name.left(30));
+        QCOMPARE(wf::Vorname(s), QStringLiteral("Agnieszka"));
+        QCOMPARE(wf::GeburtsdatumZuDatum(s.Geburtsdatum), QDate(1961, 7, 3));
+        QCOMPARE(w->PatientPanel(4)->RowValue(0)->text(), p.Name.left(30));
+        w->Action(QStringLiteral("ChangeThera"))->trigger();
+        QCOMPARE(w->TherapeutPanel(2)->RowValue(0)->text(), QStringLiteral("Köhler-Neu"));
+        // The Polish letters have no code in the German device set: the transfer says so.
+        Answerer answer;
+        w->Action(QStringLiteral("Transfer"))->trigger();
+        QTRY_VERIFY(!w->isVisible());
+        QCOMPARE(answer.boxes, QStringList{wf::KonvertierungsMeldung()});
+        const auto written = Written();
+        QCOMPARE(written, (std::vector<std::string>{"0:\\system\\temp.dat", "0:\\daten\\thera.dat",
+                                                    "0:\\daten\\th_2\\pat.dat"}));
     }
 
     void WithoutPatientSelectionOnlyPatientOneShows() {
