@@ -12,10 +12,10 @@
 #include "Settings.h"
 #include "TAuslesenForm.h"
 #include "TChangeAppForm.h"
+#include "TDM1.h"
 #include "TForm1.h"
 #include "TForm4.h"
 #include "TForm6.h"
-#include "TDM1.h"
 #include "TForm9.h"
 #include "TZUD12.h"
 #include "UiTestEnv.h"
@@ -170,10 +170,13 @@ private slots:
         QVERIFY(prog->isEnabled());
         QVERIFY(f.Action(QStringLiteral("ChangeApp"))->isEnabled());
         QString caption;
-        bool pictureShown = false, adminShown = true, leseDuring = true;
+        bool pictureShown = false, adminShown = true, leseDuring = true, allEnabled = false;
         QStringList modes1, modes6;
         answer.onProgramming = [&](TForm4* w) {
             caption = w->windowTitle();
+            allEnabled = w->Action(QStringLiteral("Back6"))->isEnabled() &&
+                         w->Action(QStringLiteral("Transfer"))->isEnabled() &&
+                         w->Action(QStringLiteral("PatZuweisen"))->isEnabled();
             leseDuring = f.Action(QStringLiteral("LeseMessungen"))->isEnabled();
             pictureShown = w->Picture()->pixmap().width() == 260;
             w->ShowProgram(0);
@@ -203,6 +206,7 @@ private slots:
         prog->trigger();
         QCOMPARE(caption, QStringLiteral("Programmierung [ZUD12 Typ 1 S/N: ZE1234567]"));
         QVERIFY(pictureShown);
+        QVERIFY(allEnabled);
         QVERIFY(!adminShown);
         QVERIFY(!leseDuring);
         QCOMPARE(modes1, QStringList{QStringLiteral("EMG-Biofeedback")});
@@ -374,8 +378,8 @@ private slots:
         auto w = std::make_unique<TForm4>();
         w->Prepare(dev.get(), &dm, nullptr);
         w->ChoosePatient = [id]() -> std::optional<qint64> { return id; };
-        w->EditTherapist = [](const QString& name, const QString& vorname)
-            -> std::optional<std::pair<QString, QString>> {
+        w->EditTherapist = [](const QString& name,
+                              const QString& vorname) -> std::optional<std::pair<QString, QString>> {
             return std::pair{name + QStringLiteral("-Neu"), vorname};
         };
         w->SetLoading(true);
