@@ -230,6 +230,33 @@ private slots:
         QVERIFY(!f.ProgrammingForm()->isVisible());
     }
 
+    void CtrlAltHeldAtTheStartShowsTheAdminPanel() {
+        Answerer answer;
+        TForm1 f;
+        f.Create(QString::fromStdString(emu->SlavePath()));
+        QVERIFY(f.OpenDatabase());
+        QTest::keyPress(&f, Qt::Key_Alt, Qt::ControlModifier | Qt::AltModifier);
+        QVERIFY(f.ServiceFlag());
+        bool admin = false, flagDuring = false;
+        answer.onProgramming = [&](TForm4* w) {
+            // The keys were let go while the device was read: the flag stays for this window.
+            QTest::keyRelease(&f, Qt::Key_Alt, Qt::ControlModifier);
+            flagDuring = f.ServiceFlag();
+            QTimer::singleShot(50, w->SystemForm(), [&admin, w] {
+                admin = w->SystemForm()->Panel(QStringLiteral("Admin"))->isVisible();
+                w->SystemForm()->reject();
+            });
+            w->Systemparameter();
+            w->reject();
+        };
+        f.Action(QStringLiteral("Programmieren"))->trigger();
+        QVERIFY(flagDuring);
+        QVERIFY(admin);
+        QVERIFY(!f.ServiceFlag()); // closing the window ends it
+        QVERIFY(emu->WaitIdle());
+        QCOMPARE(emu->Screen(), 0);
+    }
+
     void FieldsModesAndPicturesPerDeviceType() {
         for (uint8_t code : {uint8_t(30), uint8_t(50)}) { // models 5 and 7
             Start(code);
