@@ -478,6 +478,37 @@ TEST_F(Programming, ShortParameterFileFillsOnlyAsFarAsItGoes) {
     EXPECT_EQ(dev->Programme[0].AnzahlAktiv, 0x33);
 }
 
+TEST_F(Programming, DamagedParameterFileCannotSendValuesOutsideTheFields) {
+    Load();
+    QByteArray data = wf::ParameterDatei(*dev);
+    // Set 20 (therapist 4, slot 3), program 4: stimulation values no field allows.
+    const qsizetype prog = 20 * 695 + 2 + 3 * 114;
+    data[prog + offsetof(ProgrammParameter, Stromzeit)] = 0;
+    data[prog + offsetof(ProgrammParameter, Frequenz1)] = char(255);
+    data[prog + offsetof(ProgrammParameter, Impulslaenge2)] = char(250);
+    data[prog + offsetof(ProgrammParameter, Anschwellzeit)] = char(200);
+    data[prog + offsetof(ProgrammParameter, Abschwellzeit)] = char(200);
+    data[prog + offsetof(ProgrammParameter, Timeout)] = char(99);
+    const wf::ParameterGeladen g = wf::LadeParameterDatei(*dev, data);
+    EXPECT_EQ(g.saetze, 36);
+    const Programmeintrag& e = dev->Programme[32].Programme[3];
+    EXPECT_EQ(e.Kopf[offsetof(ProgrammParameter, Stromzeit)], 2);
+    EXPECT_EQ(e.Kopf[offsetof(ProgrammParameter, Frequenz1)], 200);
+    EXPECT_EQ(e.Kopf[offsetof(ProgrammParameter, Impulslaenge2)], 100);
+    EXPECT_EQ(e.Kopf[offsetof(ProgrammParameter, Anschwellzeit)] +
+                  e.Kopf[offsetof(ProgrammParameter, Abschwellzeit)],
+              20);
+    EXPECT_EQ(e.Kopf[offsetof(ProgrammParameter, Timeout)], 61);
+    // The transfer sends exactly that slot, within the ranges.
+    const wf::Uebertragung r = wf::Uebertrage(*dev, {});
+    EXPECT_FALSE(r.failed);
+    EXPECT_EQ(Written(),
+              (std::vector<std::string>{"0:\\system\\temp.dat", "0:\\daten\\th_3\\pat_2\\prog.dat"}));
+    const Programmdatei d = DeviceProgram(3, 2);
+    EXPECT_EQ(d.Programme[3].Impulslaenge2, 100);
+    EXPECT_EQ(d.Programme[3].Frequenz1, 200);
+}
+
 // ---------------------------------------------------------------- field rules
 
 TEST_F(Programming, ShownProgramIsClampedIntoItsFieldsAndKeptSo) {

@@ -190,6 +190,12 @@ void Programmierung::WaehleProgramm(int k) {
     Normalisiere();
 }
 
+void Programmierung::Zeige(int t, int p, int k) {
+    FT = std::clamp(t, 0, kProgTherapeuten - 1);
+    FP = std::clamp(p, 0, kProgPatienten - 1);
+    WaehleProgramm(k);
+}
+
 Programmsatz& Programmierung::Satz() const {
     return FDev.Programme[Slot(FT, FP)];
 }
@@ -584,6 +590,12 @@ ParameterGeladen LadeParameterDatei(TZUD12& dev, const QByteArray& data) {
                     kParameterSatzGroesse);
     }
     r.saetze = static_cast<int>(saetze);
+    Programmierung m(dev);
+    for (int n = 0; n < r.saetze; ++n) {
+        for (int k = 0; k < 6; ++k) {
+            m.Zeige(n / kProgPatienten, n % kProgPatienten, k);
+        }
+    }
     if (saetze == kProgSaetze && data.size() - kParameterSystemOffset >= qsizetype(sizeof(Systemparameter))) {
         std::memcpy(&dev.SystemParameter, data.constData() + kParameterSystemOffset,
                     sizeof dev.SystemParameter);

@@ -102,6 +102,8 @@ public:
     // Program k becomes current and is shown: every stored value outside its field's range is
     // clamped and written back, step 1 of the sequence becomes 1 when it is 0.
     void WaehleProgramm(int k);
+    // Program k of slot (t, p) becomes current and is shown, whatever the therapist's record names.
+    void Zeige(int t, int p, int k);
 
     Programmsatz& Satz() const;
     Programmeintrag& Eintrag() const;
@@ -190,7 +192,9 @@ struct ParameterGeladen {
     bool system = false; // the system parameters were taken too
 };
 // Takes the file's whole program sets in order; the system parameters only when all 36 sets
-// and the 39 bytes behind them are present. A set cut off in the middle is not taken.
+// and the 39 bytes behind them are present. A set cut off in the middle is not taken. Every
+// program taken is clamped into the ranges of its fields, as if it had been shown: a damaged
+// file never sends a stimulation value to the device that the window could not set.
 ParameterGeladen LadeParameterDatei(TZUD12& dev, const QByteArray& data);
 // Both false with a German reason.
 bool SpeichereParameterDatei(const TZUD12& dev, const QString& path, QString* error);
