@@ -371,8 +371,8 @@
         <translation>Schnittstelle kann nicht geöffnet werden</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
-        <translation>&apos;%1&apos; ist kein gültiger Integerwert</translation>
+        <source>'%1' ist kein gültiger Integerwert</source>
+        <translation>'%1' ist kein gültiger Integerwert</translation>
     </message>
     <message>
         <source>Kein Gerät erkannt!</source>
@@ -1301,6 +1301,463 @@ Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zug
     <message>
         <source>Aktion fehlgeschlagen (%1)</source>
         <translation>Aktion fehlgeschlagen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Anwendung</name>
+    <message>
+        <source>Anwendung %1</source>
+        <translation>Anwendung %1</translation>
+    </message>
+    <message>
+        <source>unbekanntes Modell</source>
+        <translation>unbekanntes Modell</translation>
+    </message>
+    <message>
+        <source>Keine gültige Anwendung: %1</source>
+        <translation>Keine gültige Anwendung: %1</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Lösche Übungen...</translation>
+    </message>
+    <message>
+        <source>Werkszustand...</source>
+        <translation>Werkszustand...</translation>
+    </message>
+</context>
+<context>
+    <name>Programmierung</name>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Dauerbetrieb</translation>
+    </message>
+    <message>
+        <source>%1min</source>
+        <translation>%1min</translation>
+    </message>
+    <message>
+        <source>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</source>
+        <translation>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</translation>
+    </message>
+    <message>
+        <source>Lade Systemparameter ...</source>
+        <translation>Lade Systemparameter ...</translation>
+    </message>
+    <message>
+        <source>Lade Therapeutendaten ...</source>
+        <translation>Lade Therapeutendaten ...</translation>
+    </message>
+    <message>
+        <source>Laden abgebrochen.</source>
+        <translation>Laden abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht gelesen werden: %1 (%2)</source>
+        <translation>Datei kann nicht gelesen werden: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</source>
+        <translation>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
+        <translation>Lösche Übungen (Therapeut %1, Patient %2)</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>Werkszustand</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TChangeAppForm</name>
+    <message>
+        <source>Anwendung wechseln</source>
+        <translation>Anwendung wechseln</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Wechseln</source>
+        <translation>Wechseln</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Anwendung</source>
+        <translation>Anwendung</translation>
+    </message>
+    <message>
+        <source>Anwendungen:</source>
+        <translation>Anwendungen:</translation>
+    </message>
+    <message>
+        <source>Firmware-Version</source>
+        <translation>Firmware-Version</translation>
+    </message>
+    <message>
+        <source>Firmware-Datum</source>
+        <translation>Firmware-Datum</translation>
+    </message>
+    <message>
+        <source>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</source>
+        <translation>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Lösche Übungen...</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>Werkszustand</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm4</name>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Therapeut ändern</source>
+        <translation>Therapeut ändern</translation>
+    </message>
+    <message>
+        <source>Alle entfernen</source>
+        <translation>Alle entfernen</translation>
+    </message>
+    <message>
+        <source>Zuweisen</source>
+        <translation>Zuweisen</translation>
+    </message>
+    <message>
+        <source>Entfernen</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Systemparameter</source>
+        <translation>Systemparameter</translation>
+    </message>
+    <message>
+        <source>Übertragen</source>
+        <translation>Übertragen</translation>
+    </message>
+    <message>
+        <source>Parameter kopieren</source>
+        <translation>Parameter kopieren</translation>
+    </message>
+    <message>
+        <source>Parameter einfügen</source>
+        <translation>Parameter einfügen</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Therapeut</source>
+        <translation>Therapeut</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Therapeuten</source>
+        <translation>Therapeuten</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Patienten</translation>
+    </message>
+    <message>
+        <source>Alle Übungen des Patienten löschen</source>
+        <translation>Alle Übungen des Patienten löschen</translation>
+    </message>
+    <message>
+        <source>Programm %1</source>
+        <translation>Programm %1</translation>
+    </message>
+    <message>
+        <source>Anzeigename (max. 25 Zeichen):</source>
+        <translation>Anzeigename (max. 25 Zeichen):</translation>
+    </message>
+    <message>
+        <source>Betriebsart:</source>
+        <translation>Betriebsart:</translation>
+    </message>
+    <message>
+        <source>Aktiviert</source>
+        <translation>Aktiviert</translation>
+    </message>
+    <message>
+        <source>Mittelfrequenz:</source>
+        <translation>Mittelfrequenz:</translation>
+    </message>
+    <message>
+        <source>Anspannzeit[s]:</source>
+        <translation>Anspannzeit[s]:</translation>
+    </message>
+    <message>
+        <source>Entspannzeit[s]:</source>
+        <translation>Entspannzeit[s]:</translation>
+    </message>
+    <message>
+        <source>Stromzeit[s]:</source>
+        <translation>Stromzeit[s]:</translation>
+    </message>
+    <message>
+        <source>Pausenzeit[s]:</source>
+        <translation>Pausenzeit[s]:</translation>
+    </message>
+    <message>
+        <source>Übungsdauer[1-60min,Dauer]:</source>
+        <translation>Übungsdauer[1-60min,Dauer]:</translation>
+    </message>
+    <message>
+        <source>Frequenz1[Hz]:</source>
+        <translation>Frequenz1[Hz]:</translation>
+    </message>
+    <message>
+        <source>Frequenz2[Hz]:</source>
+        <translation>Frequenz2[Hz]:</translation>
+    </message>
+    <message>
+        <source>Impulsbreite1 [40-500µs]:</source>
+        <translation>Impulsbreite1 [40-500µs]:</translation>
+    </message>
+    <message>
+        <source>Impulsbreite2 [40-500µs]:</source>
+        <translation>Impulsbreite2 [40-500µs]:</translation>
+    </message>
+    <message>
+        <source>Anschwellzeit [s]:</source>
+        <translation>Anschwellzeit [s]:</translation>
+    </message>
+    <message>
+        <source>Abschwellzeit [s]:</source>
+        <translation>Abschwellzeit [s]:</translation>
+    </message>
+    <message>
+        <source>Zeiten</source>
+        <translation>Zeiten</translation>
+    </message>
+    <message>
+        <source>Stimulations-Parameter</source>
+        <translation>Stimulations-Parameter</translation>
+    </message>
+    <message>
+        <source>Elektrodenposition</source>
+        <translation>Elektrodenposition</translation>
+    </message>
+    <message>
+        <source>Programmfolge</source>
+        <translation>Programmfolge</translation>
+    </message>
+    <message>
+        <source>Programmierung</source>
+        <translation>Programmierung</translation>
+    </message>
+    <message>
+        <source>Therapeut %1</source>
+        <translation>Therapeut %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Vorname:</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Patient %1</translation>
+    </message>
+    <message>
+        <source>Keine Patientendaten</source>
+        <translation>Keine Patientendaten</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum:</source>
+        <translation>Geburtsdatum:</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Position %1</translation>
+    </message>
+    <message>
+        <source>Parameter-Dateien (*.zud)</source>
+        <translation>Parameter-Dateien (*.zud)</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine vollständige Parameter-Datei: %1 von 36 Programmsätzen wurden übernommen, die Systemparameter nicht.</source>
+        <translation>Die Datei ist keine vollständige Parameter-Datei: %1 von 36 Programmsätzen wurden übernommen, die Systemparameter nicht.</translation>
+    </message>
+    <message>
+        <source>Alle Übungen des Patienten werden gelöscht!
+Sind Sie sicher?</source>
+        <translation>Alle Übungen des Patienten werden gelöscht!
+Sind Sie sicher?</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm6</name>
+    <message>
+        <source>Systemparameter</source>
+        <translation>Systemparameter</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>Triggerung</source>
+        <translation>Triggerung</translation>
+    </message>
+    <message>
+        <source>Admin</source>
+        <translation>Admin</translation>
+    </message>
+    <message>
+        <source>Helligkeit:</source>
+        <translation>Helligkeit:</translation>
+    </message>
+    <message>
+        <source>Codeabfrage:</source>
+        <translation>Codeabfrage:</translation>
+    </message>
+    <message>
+        <source>Patientenauswahl:</source>
+        <translation>Patientenauswahl:</translation>
+    </message>
+    <message>
+        <source>Tastentöne:</source>
+        <translation>Tastentöne:</translation>
+    </message>
+    <message>
+        <source>Anzeige verriegeln:</source>
+        <translation>Anzeige verriegeln:</translation>
+    </message>
+    <message>
+        <source>Sprachausgabe:</source>
+        <translation>Sprachausgabe:</translation>
+    </message>
+    <message>
+        <source>CCIP-Test:</source>
+        <translation>CCIP-Test:</translation>
+    </message>
+    <message>
+        <source>EMG-Einstellung:</source>
+        <translation>EMG-Einstellung:</translation>
+    </message>
+    <message>
+        <source>EMG-Begrenzung:</source>
+        <translation>EMG-Begrenzung:</translation>
+    </message>
+    <message>
+        <source>EMG-Vertonung:</source>
+        <translation>EMG-Vertonung:</translation>
+    </message>
+    <message>
+        <source>EMG-Wert numerisch anzeigen:</source>
+        <translation>EMG-Wert numerisch anzeigen:</translation>
+    </message>
+    <message>
+        <source>EMG-Anzeige nach Strom:</source>
+        <translation>EMG-Anzeige nach Strom:</translation>
+    </message>
+    <message>
+        <source>Triggerzeitlimit [s]:</source>
+        <translation>Triggerzeitlimit [s]:</translation>
+    </message>
+    <message>
+        <source>Updaterate [s]:</source>
+        <translation>Updaterate [s]:</translation>
+    </message>
+    <message>
+        <source>Triggerbegrenzung:</source>
+        <translation>Triggerbegrenzung:</translation>
+    </message>
+    <message>
+        <source>Triggerautomatik:</source>
+        <translation>Triggerautomatik:</translation>
+    </message>
+    <message>
+        <source>Einheit Druck:</source>
+        <translation>Einheit Druck:</translation>
+    </message>
+    <message>
+        <source>Code am Gerät (4-stellig,1..9):</source>
+        <translation>Code am Gerät (4-stellig,1..9):</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Als Werkseinstellungen speichern:</source>
+        <translation>Als Werkseinstellungen speichern:</translation>
+    </message>
+    <message>
+        <source>Werkseinstellungen:</source>
+        <translation>Werkseinstellungen:</translation>
+    </message>
+    <message>
+        <source>Es werden die Programmparameter von Therapeut 1 / Patient 1 als Standard-Programme für die Werkseinstellungen gespeichert.</source>
+        <translation>Es werden die Programmparameter von Therapeut 1 / Patient 1 als Standard-Programme für die Werkseinstellungen gespeichert.</translation>
+    </message>
+    <message>
+        <source>Beim Programmieren wird das System auf Werkseinstellungen zurückgesetzt. Alle Programme werden überschrieben, die Parameter zurückgesetzt und alle Übungen gelöscht.</source>
+        <translation>Beim Programmieren wird das System auf Werkseinstellungen zurückgesetzt. Alle Programme werden überschrieben, die Parameter zurückgesetzt und alle Übungen gelöscht.</translation>
+    </message>
+    <message>
+        <source>Manuell</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Halbautomatisch</source>
+        <translation>Halbautomatisch</translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation>Automatisch</translation>
     </message>
 </context>
 </TS>

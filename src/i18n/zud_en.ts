@@ -371,8 +371,8 @@
         <translation>Cannot open the port</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
-        <translation>&apos;%1&apos; is not a valid integer value</translation>
+        <source>'%1' ist kein gültiger Integerwert</source>
+        <translation>'%1' is not a valid integer value</translation>
     </message>
     <message>
         <source>Kein Gerät erkannt!</source>
@@ -1301,6 +1301,463 @@ With “No” they stay in the database but belong to no patient any more.</tran
     <message>
         <source>Aktion fehlgeschlagen (%1)</source>
         <translation>Action failed (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Anwendung</name>
+    <message>
+        <source>Anwendung %1</source>
+        <translation>Application %1</translation>
+    </message>
+    <message>
+        <source>unbekanntes Modell</source>
+        <translation>unknown model</translation>
+    </message>
+    <message>
+        <source>Keine gültige Anwendung: %1</source>
+        <translation>Not a valid application: %1</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Deleting exercises...</translation>
+    </message>
+    <message>
+        <source>Werkszustand...</source>
+        <translation>Factory state...</translation>
+    </message>
+</context>
+<context>
+    <name>Programmierung</name>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Continuous</translation>
+    </message>
+    <message>
+        <source>%1min</source>
+        <translation>%1min</translation>
+    </message>
+    <message>
+        <source>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</source>
+        <translation>Some texts could not be converted into the language set on the device. Please check the display!</translation>
+    </message>
+    <message>
+        <source>Lade Systemparameter ...</source>
+        <translation>Loading system parameters ...</translation>
+    </message>
+    <message>
+        <source>Lade Therapeutendaten ...</source>
+        <translation>Loading therapist data ...</translation>
+    </message>
+    <message>
+        <source>Laden abgebrochen.</source>
+        <translation>Loading cancelled.</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht gelesen werden: %1 (%2)</source>
+        <translation>File cannot be read: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</source>
+        <translation>Another device is connected than the one loaded (S/N %1). Please start the programming again.</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
+        <translation>Deleting exercises (therapist %1, patient %2)</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>Factory state</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TChangeAppForm</name>
+    <message>
+        <source>Anwendung wechseln</source>
+        <translation>Change application</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Wechseln</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Anwendung</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>Anwendungen:</source>
+        <translation>Applications:</translation>
+    </message>
+    <message>
+        <source>Firmware-Version</source>
+        <translation>Firmware version</translation>
+    </message>
+    <message>
+        <source>Firmware-Datum</source>
+        <translation>Firmware date</translation>
+    </message>
+    <message>
+        <source>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</source>
+        <translation>This deletes all patients and exercise data! Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Deleting exercises...</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>Factory state</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm4</name>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Therapeut ändern</source>
+        <translation>Change therapist</translation>
+    </message>
+    <message>
+        <source>Alle entfernen</source>
+        <translation>Remove all</translation>
+    </message>
+    <message>
+        <source>Zuweisen</source>
+        <translation>Assign</translation>
+    </message>
+    <message>
+        <source>Entfernen</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Systemparameter</source>
+        <translation>System parameters</translation>
+    </message>
+    <message>
+        <source>Übertragen</source>
+        <translation>Transfer</translation>
+    </message>
+    <message>
+        <source>Parameter kopieren</source>
+        <translation>Copy parameters</translation>
+    </message>
+    <message>
+        <source>Parameter einfügen</source>
+        <translation>Paste parameters</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Therapeut</source>
+        <translation>Therapist</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Therapeuten</source>
+        <translation>Therapists</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Patients</translation>
+    </message>
+    <message>
+        <source>Alle Übungen des Patienten löschen</source>
+        <translation>Delete all exercises of the patient</translation>
+    </message>
+    <message>
+        <source>Programm %1</source>
+        <translation>Program %1</translation>
+    </message>
+    <message>
+        <source>Anzeigename (max. 25 Zeichen):</source>
+        <translation>Display name (max. 25 characters):</translation>
+    </message>
+    <message>
+        <source>Betriebsart:</source>
+        <translation>Operating mode:</translation>
+    </message>
+    <message>
+        <source>Aktiviert</source>
+        <translation>Activated</translation>
+    </message>
+    <message>
+        <source>Mittelfrequenz:</source>
+        <translation>Medium frequency:</translation>
+    </message>
+    <message>
+        <source>Anspannzeit[s]:</source>
+        <translation>Contraction time[s]:</translation>
+    </message>
+    <message>
+        <source>Entspannzeit[s]:</source>
+        <translation>Relaxation time[s]:</translation>
+    </message>
+    <message>
+        <source>Stromzeit[s]:</source>
+        <translation>Current time[s]:</translation>
+    </message>
+    <message>
+        <source>Pausenzeit[s]:</source>
+        <translation>Pause time[s]:</translation>
+    </message>
+    <message>
+        <source>Übungsdauer[1-60min,Dauer]:</source>
+        <translation>Exercise duration[1-60min,Cont.]:</translation>
+    </message>
+    <message>
+        <source>Frequenz1[Hz]:</source>
+        <translation>Frequency1[Hz]:</translation>
+    </message>
+    <message>
+        <source>Frequenz2[Hz]:</source>
+        <translation>Frequency2[Hz]:</translation>
+    </message>
+    <message>
+        <source>Impulsbreite1 [40-500µs]:</source>
+        <translation>Pulse width1 [40-500µs]:</translation>
+    </message>
+    <message>
+        <source>Impulsbreite2 [40-500µs]:</source>
+        <translation>Pulse width2 [40-500µs]:</translation>
+    </message>
+    <message>
+        <source>Anschwellzeit [s]:</source>
+        <translation>Ramp-up time [s]:</translation>
+    </message>
+    <message>
+        <source>Abschwellzeit [s]:</source>
+        <translation>Ramp-down time [s]:</translation>
+    </message>
+    <message>
+        <source>Zeiten</source>
+        <translation>Times</translation>
+    </message>
+    <message>
+        <source>Stimulations-Parameter</source>
+        <translation>Stimulation parameters</translation>
+    </message>
+    <message>
+        <source>Elektrodenposition</source>
+        <translation>Electrode position</translation>
+    </message>
+    <message>
+        <source>Programmfolge</source>
+        <translation>Program sequence</translation>
+    </message>
+    <message>
+        <source>Programmierung</source>
+        <translation>Programming</translation>
+    </message>
+    <message>
+        <source>Therapeut %1</source>
+        <translation>Therapist %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>First name:</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Patient %1</translation>
+    </message>
+    <message>
+        <source>Keine Patientendaten</source>
+        <translation>No patient data</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum:</source>
+        <translation>Date of birth:</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Position %1</translation>
+    </message>
+    <message>
+        <source>Parameter-Dateien (*.zud)</source>
+        <translation>Parameter files (*.zud)</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine vollständige Parameter-Datei: %1 von 36 Programmsätzen wurden übernommen, die Systemparameter nicht.</source>
+        <translation>The file is not a complete parameter file: %1 of 36 program sets were taken, the system parameters were not.</translation>
+    </message>
+    <message>
+        <source>Alle Übungen des Patienten werden gelöscht!
+Sind Sie sicher?</source>
+        <translation>All exercises of the patient will be deleted!
+Are you sure?</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm6</name>
+    <message>
+        <source>Systemparameter</source>
+        <translation>System parameters</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>Triggerung</source>
+        <translation>Triggering</translation>
+    </message>
+    <message>
+        <source>Admin</source>
+        <translation>Admin</translation>
+    </message>
+    <message>
+        <source>Helligkeit:</source>
+        <translation>Brightness:</translation>
+    </message>
+    <message>
+        <source>Codeabfrage:</source>
+        <translation>Ask for code:</translation>
+    </message>
+    <message>
+        <source>Patientenauswahl:</source>
+        <translation>Patient selection:</translation>
+    </message>
+    <message>
+        <source>Tastentöne:</source>
+        <translation>Key tones:</translation>
+    </message>
+    <message>
+        <source>Anzeige verriegeln:</source>
+        <translation>Lock display:</translation>
+    </message>
+    <message>
+        <source>Sprachausgabe:</source>
+        <translation>Voice output:</translation>
+    </message>
+    <message>
+        <source>CCIP-Test:</source>
+        <translation>CCIP test:</translation>
+    </message>
+    <message>
+        <source>EMG-Einstellung:</source>
+        <translation>EMG setting:</translation>
+    </message>
+    <message>
+        <source>EMG-Begrenzung:</source>
+        <translation>EMG limit:</translation>
+    </message>
+    <message>
+        <source>EMG-Vertonung:</source>
+        <translation>EMG sound:</translation>
+    </message>
+    <message>
+        <source>EMG-Wert numerisch anzeigen:</source>
+        <translation>Show EMG value as number:</translation>
+    </message>
+    <message>
+        <source>EMG-Anzeige nach Strom:</source>
+        <translation>EMG display after current:</translation>
+    </message>
+    <message>
+        <source>Triggerzeitlimit [s]:</source>
+        <translation>Trigger time limit [s]:</translation>
+    </message>
+    <message>
+        <source>Updaterate [s]:</source>
+        <translation>Update rate [s]:</translation>
+    </message>
+    <message>
+        <source>Triggerbegrenzung:</source>
+        <translation>Trigger limit:</translation>
+    </message>
+    <message>
+        <source>Triggerautomatik:</source>
+        <translation>Automatic trigger:</translation>
+    </message>
+    <message>
+        <source>Einheit Druck:</source>
+        <translation>Pressure unit:</translation>
+    </message>
+    <message>
+        <source>Code am Gerät (4-stellig,1..9):</source>
+        <translation>Device code (4 digits, 1..9):</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Als Werkseinstellungen speichern:</source>
+        <translation>Save as factory settings:</translation>
+    </message>
+    <message>
+        <source>Werkseinstellungen:</source>
+        <translation>Factory settings:</translation>
+    </message>
+    <message>
+        <source>Es werden die Programmparameter von Therapeut 1 / Patient 1 als Standard-Programme für die Werkseinstellungen gespeichert.</source>
+        <translation>The program parameters of therapist 1 / patient 1 are saved as the standard programs of the factory settings.</translation>
+    </message>
+    <message>
+        <source>Beim Programmieren wird das System auf Werkseinstellungen zurückgesetzt. Alle Programme werden überschrieben, die Parameter zurückgesetzt und alle Übungen gelöscht.</source>
+        <translation>When programming, the system is reset to factory settings. All programs are overwritten, the parameters reset and all exercises deleted.</translation>
+    </message>
+    <message>
+        <source>Manuell</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Halbautomatisch</source>
+        <translation>Semi-automatic</translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation>Automatic</translation>
     </message>
 </context>
 </TS>

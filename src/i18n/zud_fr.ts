@@ -5,11 +5,11 @@
     <name>Aufzeichnung</name>
     <message>
         <source>Keine Aufzeichnung: %1 Bytes, eine Aufzeichnung hat mindestens %2 (Programmkopf und Statistikblock).</source>
-        <translation>Ce n&apos;est pas un enregistrement&#xa0;: %1 octets, un enregistrement comporte au moins %2 (en-tête de programme et bloc de statistiques).</translation>
+        <translation>Ce n'est pas un enregistrement : %1 octets, un enregistrement comporte au moins %2 (en-tête de programme et bloc de statistiques).</translation>
     </message>
     <message>
         <source>Keine Aufzeichnung: die Betriebsart %1 hat kein Messwertformat.</source>
-        <translation>Ce n&apos;est pas un enregistrement&#xa0;: le mode de fonctionnement %1 n&apos;a pas de format de valeurs mesurées.</translation>
+        <translation>Ce n'est pas un enregistrement : le mode de fonctionnement %1 n'a pas de format de valeurs mesurées.</translation>
     </message>
 </context>
 <context>
@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>Es sind keine Übungen gespeichert</source>
-        <translation>Aucun exercice n&apos;est enregistré</translation>
+        <translation>Aucun exercice n'est enregistré</translation>
     </message>
     <message>
         <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Übertrage Übungen %1 von %2 ...</source>
-        <translation>Transfert de l&apos;exercice %1 sur %2 ...</translation>
+        <translation>Transfert de l'exercice %1 sur %2 ...</translation>
     </message>
     <message>
         <source>kein Patient zugewiesen</source>
@@ -44,11 +44,11 @@
     </message>
     <message>
         <source>Datum oder Uhrzeit am Gerät ungültig</source>
-        <translation>Date ou heure de l&apos;appareil invalide</translation>
+        <translation>Date ou heure de l'appareil invalide</translation>
     </message>
     <message>
         <source>in der Datenbank nicht gleich gespeichert</source>
-        <translation>pas enregistré à l&apos;identique dans la base de données</translation>
+        <translation>pas enregistré à l'identique dans la base de données</translation>
     </message>
     <message>
         <source>Übertragung abgebrochen.</source>
@@ -134,11 +134,11 @@
     <name>CheckedFile</name>
     <message>
         <source>Datei kann nicht geschrieben werden: %1 (%2)</source>
-        <translation>Impossible d&apos;écrire le fichier&#xa0;: %1 (%2)</translation>
+        <translation>Impossible d'écrire le fichier : %1 (%2)</translation>
     </message>
     <message>
         <source>kein Platz mehr auf dem Datenträger</source>
-        <translation>plus d&apos;espace libre sur le support</translation>
+        <translation>plus d'espace libre sur le support</translation>
     </message>
     <message>
         <source>keine Berechtigung für diesen Ordner</source>
@@ -150,11 +150,11 @@
     </message>
     <message>
         <source>der Ordner existiert nicht</source>
-        <translation>le dossier n&apos;existe pas</translation>
+        <translation>le dossier n'existe pas</translation>
     </message>
     <message>
         <source>ein Teil des Pfades ist kein Ordner</source>
-        <translation>une partie du chemin n&apos;est pas un dossier</translation>
+        <translation>une partie du chemin n'est pas un dossier</translation>
     </message>
     <message>
         <source>der Datenträger ist schreibgeschützt</source>
@@ -166,38 +166,38 @@
     </message>
     <message>
         <source>Ein-/Ausgabefehler des Datenträgers</source>
-        <translation>erreur d&apos;entrée/sortie du support</translation>
+        <translation>erreur d'entrée/sortie du support</translation>
     </message>
 </context>
 <context>
     <name>Datenbank</name>
     <message>
         <source>Der Datenbankserver ist nicht erreichbar. Prüfen Sie, ob der Server läuft und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.</source>
-        <translation>Le serveur de base de données est injoignable. Vérifiez que le serveur est en cours d&apos;exécution et que le nom du serveur et le port (SQLServer3, RemoteServicePort3) sont corrects.</translation>
+        <translation>Le serveur de base de données est injoignable. Vérifiez que le serveur est en cours d'exécution et que le nom du serveur et le port (SQLServer3, RemoteServicePort3) sont corrects.</translation>
     </message>
     <message>
         <source>Benutzername oder Passwort ist falsch.</source>
-        <translation>Nom d&apos;utilisateur ou mot de passe incorrect.</translation>
+        <translation>Nom d'utilisateur ou mot de passe incorrect.</translation>
     </message>
     <message>
         <source>Diesem Benutzer fehlt die Berechtigung für diesen Vorgang.</source>
-        <translation>Cet utilisateur n&apos;est pas autorisé à effectuer cette opération.</translation>
+        <translation>Cet utilisateur n'est pas autorisé à effectuer cette opération.</translation>
     </message>
     <message>
         <source>Die Datei ist keine Datenbank dieses Programms oder sie ist beschädigt. Stellen Sie die letzte Datensicherung wieder her.</source>
-        <translation>Le fichier n&apos;est pas une base de données de ce programme ou il est endommagé. Restaurez la dernière sauvegarde.</translation>
+        <translation>Le fichier n'est pas une base de données de ce programme ou il est endommagé. Restaurez la dernière sauvegarde.</translation>
     </message>
     <message>
         <source>Keine Berechtigung für den Sperr-Ordner der Datenbank (FIREBIRD_LOCK). Der Benutzer braucht dort Schreibrecht.</source>
-        <translation>Aucune autorisation pour le dossier de verrouillage de la base de données (FIREBIRD_LOCK). L&apos;utilisateur doit y disposer du droit d&apos;écriture.</translation>
+        <translation>Aucune autorisation pour le dossier de verrouillage de la base de données (FIREBIRD_LOCK). L'utilisateur doit y disposer du droit d'écriture.</translation>
     </message>
     <message>
         <source>Auf dem Datenträger der Datenbank ist kein Platz mehr. Schaffen Sie Platz und versuchen Sie es erneut.</source>
-        <translation>Il n&apos;y a plus d&apos;espace disponible sur le disque de la base de données. Libérez de l&apos;espace et réessayez.</translation>
+        <translation>Il n'y a plus d'espace disponible sur le disque de la base de données. Libérez de l'espace et réessayez.</translation>
     </message>
     <message>
         <source>Keine Berechtigung für die Datenbankdatei oder ihren Ordner. Der Benutzer braucht Lese- und Schreibrecht auf beide.</source>
-        <translation>Aucune autorisation pour le fichier de base de données ou son dossier. L&apos;utilisateur doit disposer des droits de lecture et d&apos;écriture sur les deux.</translation>
+        <translation>Aucune autorisation pour le fichier de base de données ou son dossier. L'utilisateur doit disposer des droits de lecture et d'écriture sur les deux.</translation>
     </message>
     <message>
         <source>Die Datenbank wurde nicht gefunden. Prüfen Sie den Datenbankordner (Einstellung SQLDir3).</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>Die Datenbankdatei wird gerade von einem anderen Programm benutzt. Beenden Sie das andere Programm oder verwenden Sie einen Datenbankserver für mehrere Arbeitsplätze.</source>
-        <translation>Le fichier de base de données est actuellement utilisé par un autre programme. Fermez l&apos;autre programme ou utilisez un serveur de base de données pour plusieurs postes de travail.</translation>
+        <translation>Le fichier de base de données est actuellement utilisé par un autre programme. Fermez l'autre programme ou utilisez un serveur de base de données pour plusieurs postes de travail.</translation>
     </message>
     <message>
         <source>Ein Text ist länger, als sein Feld in der Datenbank erlaubt.</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.</source>
-        <translation>L&apos;utilisateur ne dispose pas du rôle «&#xa0;Benutzer&#xa0;» dans la base de données.</translation>
+        <translation>L'utilisateur ne dispose pas du rôle « Benutzer » dans la base de données.</translation>
     </message>
     <message>
         <source>Keine Verbindung zur Datenbank.</source>
@@ -225,15 +225,15 @@
     </message>
     <message>
         <source>Fehler beim Öffnen der Datenbank. (%1)</source>
-        <translation>Erreur lors de l&apos;ouverture de la base de données. (%1)</translation>
+        <translation>Erreur lors de l'ouverture de la base de données. (%1)</translation>
     </message>
     <message>
         <source>Ungültiger Benutzername: nur Buchstaben, Ziffern und _ (höchstens 31 Zeichen, zuerst ein Buchstabe).</source>
-        <translation>Nom d&apos;utilisateur invalide&#xa0;: uniquement des lettres, des chiffres et _ (31 caractères au maximum, le premier étant une lettre).</translation>
+        <translation>Nom d'utilisateur invalide : uniquement des lettres, des chiffres et _ (31 caractères au maximum, le premier étant une lettre).</translation>
     </message>
     <message>
         <source>Die Benutzerverwaltung braucht einen Datenbankserver (Einstellung SQLServer3); das eingebettete Datenbanksystem prüft keine Passwörter.</source>
-        <translation>La gestion des utilisateurs nécessite un serveur de base de données (paramètre SQLServer3)&#xa0;; le système de base de données embarqué ne vérifie pas les mots de passe.</translation>
+        <translation>La gestion des utilisateurs nécessite un serveur de base de données (paramètre SQLServer3) ; le système de base de données embarqué ne vérifie pas les mots de passe.</translation>
     </message>
     <message>
         <source>Das Passwort darf nicht leer sein.</source>
@@ -241,11 +241,11 @@
     </message>
     <message>
         <source>Fehler: Die fettgedruckten Felder sind Pflichtfelder!</source>
-        <translation>Erreur&#xa0;: les champs en gras sont obligatoires&#xa0;!</translation>
+        <translation>Erreur : les champs en gras sont obligatoires !</translation>
     </message>
     <message>
         <source>Fehler: Das Geburtsdatum muss zwischen dem 01.01.1900 und heute liegen!</source>
-        <translation>Erreur&#xa0;: la date de naissance doit être comprise entre le 01/01/1900 et aujourd&apos;hui&#xa0;!</translation>
+        <translation>Erreur : la date de naissance doit être comprise entre le 01/01/1900 et aujourd'hui !</translation>
     </message>
     <message>
         <source>Name</source>
@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>Versicherten-Nr.</source>
-        <translation>N° d&apos;assuré</translation>
+        <translation>N° d'assuré</translation>
     </message>
     <message>
         <source>Wohnort</source>
@@ -301,19 +301,19 @@
     </message>
     <message>
         <source>Fehler: Der Text im Feld „%1“ ist länger als %2 Zeichen.</source>
-        <translation>Erreur&#xa0;: le texte du champ «&#xa0;%1&#xa0;» dépasse %2 caractères.</translation>
+        <translation>Erreur : le texte du champ « %1 » dépasse %2 caractères.</translation>
     </message>
     <message>
         <source>Fehler: Patient bereits vorhanden!</source>
-        <translation>Erreur&#xa0;: ce patient existe déjà&#xa0;!</translation>
+        <translation>Erreur : ce patient existe déjà !</translation>
     </message>
     <message>
         <source>Die Aufzeichnung ist unvollständig (kein Programmkopf).</source>
-        <translation>L&apos;enregistrement est incomplet (pas d&apos;en-tête de programme).</translation>
+        <translation>L'enregistrement est incomplet (pas d'en-tête de programme).</translation>
     </message>
     <message>
         <source>Der Datensatz wird gerade an einem anderen Arbeitsplatz bearbeitet oder wurde dort soeben geändert. Ihre Änderung wurde nicht gespeichert. Bitte laden Sie die Liste neu und versuchen Sie es noch einmal.</source>
-        <translation>L&apos;enregistrement est en cours de modification sur un autre poste de travail ou vient d&apos;y être modifié. Votre modification n&apos;a pas été enregistrée. Veuillez recharger la liste et réessayer.</translation>
+        <translation>L'enregistrement est en cours de modification sur un autre poste de travail ou vient d'y être modifié. Votre modification n'a pas été enregistrée. Veuillez recharger la liste et réessayer.</translation>
     </message>
     <message>
         <source>Ein Text enthält ein Zeichen, das der Zeichensatz dieser Datenbank nicht speichern kann. Ersetzen Sie das Zeichen und versuchen Sie es noch einmal.</source>
@@ -321,7 +321,7 @@
     </message>
     <message>
         <source>Der Zeichensatz der Datenbank oder der Einstellung SQLCodePage3 wird nicht unterstützt.</source>
-        <translation>Le jeu de caractères de la base de données ou du paramètre SQLCodePage3 n&apos;est pas pris en charge.</translation>
+        <translation>Le jeu de caractères de la base de données ou du paramètre SQLCodePage3 n'est pas pris en charge.</translation>
     </message>
     <message>
         <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht. Bitte laden Sie die Liste neu.</source>
@@ -333,30 +333,30 @@
     </message>
     <message>
         <source>Patient %1 gelöscht; er hatte keine Übungen.</source>
-        <translation>Patient %1 supprimé&#xa0;; il n&apos;avait aucun exercice.</translation>
+        <translation>Patient %1 supprimé ; il n'avait aucun exercice.</translation>
     </message>
     <message>
         <source>Patient %1 gelöscht; seine Übungen bleiben ohne Patient in der Datenbank (%2): %3</source>
-        <translation>Patient %1 supprimé&#xa0;; ses exercices restent dans la base de données sans patient (%2)&#xa0;: %3</translation>
+        <translation>Patient %1 supprimé ; ses exercices restent dans la base de données sans patient (%2) : %3</translation>
     </message>
     <message>
         <source>Datei kann nicht kopiert werden: %1</source>
-        <translation>Impossible de copier le fichier&#xa0;: %1</translation>
+        <translation>Impossible de copier le fichier : %1</translation>
     </message>
     <message>
         <source>Datei kann nicht geschrieben werden: %1</source>
-        <translation>Impossible d&apos;écrire le fichier&#xa0;: %1</translation>
+        <translation>Impossible d'écrire le fichier : %1</translation>
     </message>
 </context>
 <context>
     <name>Geraet</name>
     <message>
         <source>die Schnittstelle ist nicht vorhanden (Kabel eingesteckt?)</source>
-        <translation>le port n&apos;existe pas (câble branché&#xa0;?)</translation>
+        <translation>le port n'existe pas (câble branché ?)</translation>
     </message>
     <message>
         <source>keine Berechtigung: der Benutzer muss Mitglied der Gruppe dialout sein (danach neu anmelden)</source>
-        <translation>aucune autorisation&#xa0;: l&apos;utilisateur doit être membre du groupe dialout (puis se reconnecter)</translation>
+        <translation>aucune autorisation : l'utilisateur doit être membre du groupe dialout (puis se reconnecter)</translation>
     </message>
     <message>
         <source>die Schnittstelle wird von einem anderen Programm benutzt</source>
@@ -364,27 +364,27 @@
     </message>
     <message>
         <source>das ist keine serielle Schnittstelle</source>
-        <translation>ce n&apos;est pas un port série</translation>
+        <translation>ce n'est pas un port série</translation>
     </message>
     <message>
         <source>Schnittstelle kann nicht geöffnet werden</source>
-        <translation>Impossible d&apos;ouvrir le port</translation>
+        <translation>Impossible d'ouvrir le port</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier valide</translation>
+        <source>'%1' ist kein gültiger Integerwert</source>
+        <translation>« %1 » n'est pas un nombre entier valide</translation>
     </message>
     <message>
         <source>Kein Gerät erkannt!</source>
-        <translation>Aucun appareil détecté&#xa0;!</translation>
+        <translation>Aucun appareil détecté !</translation>
     </message>
     <message>
         <source>Die Firmware am Gerät unterstützt diese Funktion nicht!</source>
-        <translation>Le micrologiciel de l&apos;appareil ne prend pas en charge cette fonction&#xa0;!</translation>
+        <translation>Le micrologiciel de l'appareil ne prend pas en charge cette fonction !</translation>
     </message>
     <message>
         <source>Während der Kommunikation ist ein Fehler aufgetreten!</source>
-        <translation>Une erreur s&apos;est produite pendant la communication&#xa0;!</translation>
+        <translation>Une erreur s'est produite pendant la communication !</translation>
     </message>
     <message>
         <source>Gerät wird nicht unterstützt</source>
@@ -451,7 +451,7 @@
     </message>
     <message>
         <source>Übungslänge</source>
-        <translation>Durée de l&apos;exercice</translation>
+        <translation>Durée de l'exercice</translation>
     </message>
 </context>
 <context>
@@ -494,11 +494,11 @@
     </message>
     <message>
         <source>Krankenkasse</source>
-        <translation>Caisse d&apos;assurance maladie</translation>
+        <translation>Caisse d'assurance maladie</translation>
     </message>
     <message>
         <source>Versicherungsnummer</source>
-        <translation>Numéro d&apos;assuré</translation>
+        <translation>Numéro d'assuré</translation>
     </message>
     <message>
         <source>Telefon</source>
@@ -607,7 +607,7 @@
     </message>
     <message>
         <source>Übungsdaten auslesen</source>
-        <translation>Lire les données d&apos;exercice</translation>
+        <translation>Lire les données d'exercice</translation>
     </message>
     <message>
         <source>Therapeut %1</source>
@@ -615,11 +615,11 @@
     </message>
     <message>
         <source>Name:</source>
-        <translation>Nom&#xa0;:</translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>Vorname:</source>
-        <translation>Prénom&#xa0;:</translation>
+        <translation>Prénom :</translation>
     </message>
     <message>
         <source>Keine Patientendaten</source>
@@ -635,7 +635,7 @@
     </message>
     <message>
         <source>geb. am:</source>
-        <translation>Né(e) le&#xa0;:</translation>
+        <translation>Né(e) le :</translation>
     </message>
     <message>
         <source>Patient %1</source>
@@ -647,7 +647,7 @@
     </message>
     <message>
         <source>Nicht übernommen:</source>
-        <translation>Non repris&#xa0;:</translation>
+        <translation>Non repris :</translation>
     </message>
 </context>
 <context>
@@ -700,7 +700,7 @@
     <name>zud::ui::TForm1</name>
     <message>
         <source>Gebrauchsanweisung</source>
-        <translation>Mode d&apos;emploi</translation>
+        <translation>Mode d'emploi</translation>
     </message>
     <message>
         <source>Info</source>
@@ -732,7 +732,7 @@
     </message>
     <message>
         <source>Anwendung wechseln</source>
-        <translation>Changer d&apos;application</translation>
+        <translation>Changer d'application</translation>
     </message>
     <message>
         <source>Aktualisieren</source>
@@ -764,19 +764,19 @@
     </message>
     <message>
         <source>Übung laden</source>
-        <translation>Charger l&apos;exercice</translation>
+        <translation>Charger l'exercice</translation>
     </message>
     <message>
         <source>Übung schliessen</source>
-        <translation>Fermer l&apos;exercice</translation>
+        <translation>Fermer l'exercice</translation>
     </message>
     <message>
         <source>Übung löschen</source>
-        <translation>Supprimer l&apos;exercice</translation>
+        <translation>Supprimer l'exercice</translation>
     </message>
     <message>
         <source>Übung speichern</source>
-        <translation>Enregistrer l&apos;exercice</translation>
+        <translation>Enregistrer l'exercice</translation>
     </message>
     <message>
         <source>Bemerkung hinzufügen/ändern</source>
@@ -932,7 +932,7 @@
     </message>
     <message>
         <source>Es ist kein Update-Server eingerichtet.</source>
-        <translation>Aucun serveur de mise à jour n&apos;est configuré.</translation>
+        <translation>Aucun serveur de mise à jour n'est configuré.</translation>
     </message>
     <message>
         <source>Updateinformationen können nicht geladen werden. Bitte überprüfen Sie die Internetverbindung.</source>
@@ -944,7 +944,7 @@
     </message>
     <message>
         <source>Die Anwendung ist bereits auf dem neuesten Stand.</source>
-        <translation>L&apos;application est déjà à jour.</translation>
+        <translation>L'application est déjà à jour.</translation>
     </message>
     <message>
         <source>Zuletzt verwendet</source>
@@ -972,15 +972,15 @@
     </message>
     <message>
         <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
-        <translation>Cet enregistrement en temps réel n&apos;est pas encore sauvegardé et sera perdu. Fermer quand même ?</translation>
+        <translation>Cet enregistrement en temps réel n'est pas encore sauvegardé et sera perdu. Fermer quand même ?</translation>
     </message>
     <message>
         <source>Übung wirklich löschen?</source>
-        <translation>Supprimer vraiment l&apos;exercice ?</translation>
+        <translation>Supprimer vraiment l'exercice ?</translation>
     </message>
     <message>
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
-        <translation>L&apos;exercice n&apos;existe plus ; il a été supprimé sur un autre poste de travail.</translation>
+        <translation>L'exercice n'existe plus ; il a été supprimé sur un autre poste de travail.</translation>
     </message>
 </context>
 <context>
@@ -1043,11 +1043,11 @@
     </message>
     <message>
         <source>Krankenkasse:</source>
-        <translation>Caisse d&apos;assurance maladie :</translation>
+        <translation>Caisse d'assurance maladie :</translation>
     </message>
     <message>
         <source>Versicherten-Nr.:</source>
-        <translation>N° d&apos;assuré :</translation>
+        <translation>N° d'assuré :</translation>
     </message>
     <message>
         <source>Patienten-ID:</source>
@@ -1117,7 +1117,7 @@
     </message>
     <message>
         <source>Verschieben von Messung:</source>
-        <translation>Déplacer l&apos;enregistrement :</translation>
+        <translation>Déplacer l'enregistrement :</translation>
     </message>
     <message>
         <source>Von Patient:</source>
@@ -1160,7 +1160,7 @@
     </message>
     <message>
         <source>Übung wirklich löschen?</source>
-        <translation>Supprimer vraiment l&apos;exercice ?</translation>
+        <translation>Supprimer vraiment l'exercice ?</translation>
     </message>
 </context>
 <context>
@@ -1245,7 +1245,7 @@ Avec « Non », ils restent dans la base de données mais ne sont plus attribué
     <name>zud::ui::TSplash</name>
     <message>
         <source>Begleitprogramm zum Therapiegerät ZUD12</source>
-        <translation>Logiciel compagnon de l&apos;appareil de thérapie ZUD12</translation>
+        <translation>Logiciel compagnon de l'appareil de thérapie ZUD12</translation>
     </message>
 </context>
 <context>
@@ -1272,7 +1272,7 @@ Avec « Non », ils restent dans la base de données mais ne sont plus attribué
     </message>
     <message>
         <source>Benutzername:</source>
-        <translation>Nom d&apos;utilisateur :</translation>
+        <translation>Nom d'utilisateur :</translation>
     </message>
     <message>
         <source>Passwort:</source>
@@ -1292,7 +1292,7 @@ Avec « Non », ils restent dans la base de données mais ne sont plus attribué
     </message>
     <message>
         <source>Benutzer löschen</source>
-        <translation>Supprimer l&apos;utilisateur</translation>
+        <translation>Supprimer l'utilisateur</translation>
     </message>
     <message>
         <source>Datenbank-Login fehlgeschlagen</source>
@@ -1300,7 +1300,464 @@ Avec « Non », ils restent dans la base de données mais ne sont plus attribué
     </message>
     <message>
         <source>Aktion fehlgeschlagen (%1)</source>
-        <translation>Échec de l&apos;action (%1)</translation>
+        <translation>Échec de l'action (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Anwendung</name>
+    <message>
+        <source>Anwendung %1</source>
+        <translation>Application %1</translation>
+    </message>
+    <message>
+        <source>unbekanntes Modell</source>
+        <translation>modèle inconnu</translation>
+    </message>
+    <message>
+        <source>Keine gültige Anwendung: %1</source>
+        <translation>Application non valide : %1</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Suppression des exercices...</translation>
+    </message>
+    <message>
+        <source>Werkszustand...</source>
+        <translation>État d'usine...</translation>
+    </message>
+</context>
+<context>
+    <name>Programmierung</name>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Continu</translation>
+    </message>
+    <message>
+        <source>%1min</source>
+        <translation>%1min</translation>
+    </message>
+    <message>
+        <source>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</source>
+        <translation>Certains textes n'ont pas pu être convertis dans la langue réglée sur l'appareil. Vérifiez l'affichage !</translation>
+    </message>
+    <message>
+        <source>Lade Systemparameter ...</source>
+        <translation>Chargement des paramètres système ...</translation>
+    </message>
+    <message>
+        <source>Lade Therapeutendaten ...</source>
+        <translation>Chargement des données des thérapeutes ...</translation>
+    </message>
+    <message>
+        <source>Laden abgebrochen.</source>
+        <translation>Chargement annulé.</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht gelesen werden: %1 (%2)</source>
+        <translation>Impossible de lire le fichier : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</source>
+        <translation>Un autre appareil que celui chargé (N/S %1) est connecté. Veuillez relancer la programmation.</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
+        <translation>Suppression des exercices (thérapeute %1, patient %2)</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>État d'usine</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TChangeAppForm</name>
+    <message>
+        <source>Anwendung wechseln</source>
+        <translation>Changer d'application</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Wechseln</source>
+        <translation>Changer</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Anwendung</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>Anwendungen:</source>
+        <translation>Applications :</translation>
+    </message>
+    <message>
+        <source>Firmware-Version</source>
+        <translation>Version du firmware</translation>
+    </message>
+    <message>
+        <source>Firmware-Datum</source>
+        <translation>Date du firmware</translation>
+    </message>
+    <message>
+        <source>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</source>
+        <translation>Tous les patients et toutes les données d'exercice seront supprimés ! Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Suppression des exercices...</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>État d'usine</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm4</name>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Therapeut ändern</source>
+        <translation>Modifier le thérapeute</translation>
+    </message>
+    <message>
+        <source>Alle entfernen</source>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message>
+        <source>Zuweisen</source>
+        <translation>Attribuer</translation>
+    </message>
+    <message>
+        <source>Entfernen</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Systemparameter</source>
+        <translation>Paramètres système</translation>
+    </message>
+    <message>
+        <source>Übertragen</source>
+        <translation>Transférer</translation>
+    </message>
+    <message>
+        <source>Parameter kopieren</source>
+        <translation>Copier les paramètres</translation>
+    </message>
+    <message>
+        <source>Parameter einfügen</source>
+        <translation>Coller les paramètres</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Therapeut</source>
+        <translation>Thérapeute</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Therapeuten</source>
+        <translation>Thérapeutes</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Patients</translation>
+    </message>
+    <message>
+        <source>Alle Übungen des Patienten löschen</source>
+        <translation>Supprimer tous les exercices du patient</translation>
+    </message>
+    <message>
+        <source>Programm %1</source>
+        <translation>Programme %1</translation>
+    </message>
+    <message>
+        <source>Anzeigename (max. 25 Zeichen):</source>
+        <translation>Nom affiché (25 caractères max.) :</translation>
+    </message>
+    <message>
+        <source>Betriebsart:</source>
+        <translation>Mode de fonctionnement :</translation>
+    </message>
+    <message>
+        <source>Aktiviert</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Mittelfrequenz:</source>
+        <translation>Moyenne fréquence :</translation>
+    </message>
+    <message>
+        <source>Anspannzeit[s]:</source>
+        <translation>Temps de contraction[s] :</translation>
+    </message>
+    <message>
+        <source>Entspannzeit[s]:</source>
+        <translation>Temps de relâchement[s] :</translation>
+    </message>
+    <message>
+        <source>Stromzeit[s]:</source>
+        <translation>Temps de courant[s] :</translation>
+    </message>
+    <message>
+        <source>Pausenzeit[s]:</source>
+        <translation>Temps de pause[s] :</translation>
+    </message>
+    <message>
+        <source>Übungsdauer[1-60min,Dauer]:</source>
+        <translation>Durée d'exercice[1-60min,Continu] :</translation>
+    </message>
+    <message>
+        <source>Frequenz1[Hz]:</source>
+        <translation>Fréquence1[Hz] :</translation>
+    </message>
+    <message>
+        <source>Frequenz2[Hz]:</source>
+        <translation>Fréquence2[Hz] :</translation>
+    </message>
+    <message>
+        <source>Impulsbreite1 [40-500µs]:</source>
+        <translation>Largeur d'impulsion1 [40-500µs] :</translation>
+    </message>
+    <message>
+        <source>Impulsbreite2 [40-500µs]:</source>
+        <translation>Largeur d'impulsion2 [40-500µs] :</translation>
+    </message>
+    <message>
+        <source>Anschwellzeit [s]:</source>
+        <translation>Temps de montée [s] :</translation>
+    </message>
+    <message>
+        <source>Abschwellzeit [s]:</source>
+        <translation>Temps de descente [s] :</translation>
+    </message>
+    <message>
+        <source>Zeiten</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Stimulations-Parameter</source>
+        <translation>Paramètres de stimulation</translation>
+    </message>
+    <message>
+        <source>Elektrodenposition</source>
+        <translation>Position des électrodes</translation>
+    </message>
+    <message>
+        <source>Programmfolge</source>
+        <translation>Séquence de programmes</translation>
+    </message>
+    <message>
+        <source>Programmierung</source>
+        <translation>Programmation</translation>
+    </message>
+    <message>
+        <source>Therapeut %1</source>
+        <translation>Thérapeute %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Prénom :</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Patient %1</translation>
+    </message>
+    <message>
+        <source>Keine Patientendaten</source>
+        <translation>Aucune donnée patient</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum:</source>
+        <translation>Date de naissance :</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Position %1</translation>
+    </message>
+    <message>
+        <source>Parameter-Dateien (*.zud)</source>
+        <translation>Fichiers de paramètres (*.zud)</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine vollständige Parameter-Datei: %1 von 36 Programmsätzen wurden übernommen, die Systemparameter nicht.</source>
+        <translation>Le fichier n'est pas un fichier de paramètres complet : %1 des 36 jeux de programmes ont été repris, les paramètres système non.</translation>
+    </message>
+    <message>
+        <source>Alle Übungen des Patienten werden gelöscht!
+Sind Sie sicher?</source>
+        <translation>Tous les exercices du patient seront supprimés !
+Êtes-vous sûr ?</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm6</name>
+    <message>
+        <source>Systemparameter</source>
+        <translation>Paramètres système</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>Triggerung</source>
+        <translation>Déclenchement</translation>
+    </message>
+    <message>
+        <source>Admin</source>
+        <translation>Admin</translation>
+    </message>
+    <message>
+        <source>Helligkeit:</source>
+        <translation>Luminosité :</translation>
+    </message>
+    <message>
+        <source>Codeabfrage:</source>
+        <translation>Demande de code :</translation>
+    </message>
+    <message>
+        <source>Patientenauswahl:</source>
+        <translation>Choix du patient :</translation>
+    </message>
+    <message>
+        <source>Tastentöne:</source>
+        <translation>Bips des touches :</translation>
+    </message>
+    <message>
+        <source>Anzeige verriegeln:</source>
+        <translation>Verrouiller l'affichage :</translation>
+    </message>
+    <message>
+        <source>Sprachausgabe:</source>
+        <translation>Sortie vocale :</translation>
+    </message>
+    <message>
+        <source>CCIP-Test:</source>
+        <translation>Test CCIP :</translation>
+    </message>
+    <message>
+        <source>EMG-Einstellung:</source>
+        <translation>Réglage EMG :</translation>
+    </message>
+    <message>
+        <source>EMG-Begrenzung:</source>
+        <translation>Limite EMG :</translation>
+    </message>
+    <message>
+        <source>EMG-Vertonung:</source>
+        <translation>Sonorisation EMG :</translation>
+    </message>
+    <message>
+        <source>EMG-Wert numerisch anzeigen:</source>
+        <translation>Afficher la valeur EMG en chiffres :</translation>
+    </message>
+    <message>
+        <source>EMG-Anzeige nach Strom:</source>
+        <translation>Affichage EMG après courant :</translation>
+    </message>
+    <message>
+        <source>Triggerzeitlimit [s]:</source>
+        <translation>Limite de temps du déclenchement [s] :</translation>
+    </message>
+    <message>
+        <source>Updaterate [s]:</source>
+        <translation>Fréquence de mise à jour [s] :</translation>
+    </message>
+    <message>
+        <source>Triggerbegrenzung:</source>
+        <translation>Limitation du déclenchement :</translation>
+    </message>
+    <message>
+        <source>Triggerautomatik:</source>
+        <translation>Déclenchement automatique :</translation>
+    </message>
+    <message>
+        <source>Einheit Druck:</source>
+        <translation>Unité de pression :</translation>
+    </message>
+    <message>
+        <source>Code am Gerät (4-stellig,1..9):</source>
+        <translation>Code de l'appareil (4 chiffres, 1..9) :</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Als Werkseinstellungen speichern:</source>
+        <translation>Enregistrer comme réglages d'usine :</translation>
+    </message>
+    <message>
+        <source>Werkseinstellungen:</source>
+        <translation>Réglages d'usine :</translation>
+    </message>
+    <message>
+        <source>Es werden die Programmparameter von Therapeut 1 / Patient 1 als Standard-Programme für die Werkseinstellungen gespeichert.</source>
+        <translation>Les paramètres de programme du thérapeute 1 / patient 1 sont enregistrés comme programmes standard des réglages d'usine.</translation>
+    </message>
+    <message>
+        <source>Beim Programmieren wird das System auf Werkseinstellungen zurückgesetzt. Alle Programme werden überschrieben, die Parameter zurückgesetzt und alle Übungen gelöscht.</source>
+        <translation>Lors de la programmation, le système est remis aux réglages d'usine. Tous les programmes sont écrasés, les paramètres réinitialisés et tous les exercices supprimés.</translation>
+    </message>
+    <message>
+        <source>Manuell</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Halbautomatisch</source>
+        <translation>Semi-automatique</translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation>Automatique</translation>
     </message>
 </context>
 </TS>

@@ -181,15 +181,15 @@
     </message>
     <message>
         <source>Diesem Benutzer fehlt die Berechtigung für diesen Vorgang.</source>
-        <translation>Questo utente non dispone dell&apos;autorizzazione per questa operazione.</translation>
+        <translation>Questo utente non dispone dell'autorizzazione per questa operazione.</translation>
     </message>
     <message>
         <source>Die Datei ist keine Datenbank dieses Programms oder sie ist beschädigt. Stellen Sie die letzte Datensicherung wieder her.</source>
-        <translation>Il file non è un database di questo programma oppure è danneggiato. Ripristinare l&apos;ultimo backup.</translation>
+        <translation>Il file non è un database di questo programma oppure è danneggiato. Ripristinare l'ultimo backup.</translation>
     </message>
     <message>
         <source>Keine Berechtigung für den Sperr-Ordner der Datenbank (FIREBIRD_LOCK). Der Benutzer braucht dort Schreibrecht.</source>
-        <translation>Nessuna autorizzazione per la cartella di lock del database (FIREBIRD_LOCK). L&apos;utente deve disporre del permesso di scrittura su di essa.</translation>
+        <translation>Nessuna autorizzazione per la cartella di lock del database (FIREBIRD_LOCK). L'utente deve disporre del permesso di scrittura su di essa.</translation>
     </message>
     <message>
         <source>Auf dem Datenträger der Datenbank ist kein Platz mehr. Schaffen Sie Platz und versuchen Sie es erneut.</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>Keine Berechtigung für die Datenbankdatei oder ihren Ordner. Der Benutzer braucht Lese- und Schreibrecht auf beide.</source>
-        <translation>Nessuna autorizzazione per il file del database o la sua cartella. L&apos;utente deve disporre dei permessi di lettura e scrittura su entrambi.</translation>
+        <translation>Nessuna autorizzazione per il file del database o la sua cartella. L'utente deve disporre dei permessi di lettura e scrittura su entrambi.</translation>
     </message>
     <message>
         <source>Die Datenbank wurde nicht gefunden. Prüfen Sie den Datenbankordner (Einstellung SQLDir3).</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>Die Datenbankdatei wird gerade von einem anderen Programm benutzt. Beenden Sie das andere Programm oder verwenden Sie einen Datenbankserver für mehrere Arbeitsplätze.</source>
-        <translation>Il file del database è attualmente in uso da parte di un altro programma. Chiudere l&apos;altro programma oppure utilizzare un server di database per più postazioni di lavoro.</translation>
+        <translation>Il file del database è attualmente in uso da parte di un altro programma. Chiudere l'altro programma oppure utilizzare un server di database per più postazioni di lavoro.</translation>
     </message>
     <message>
         <source>Ein Text ist länger, als sein Feld in der Datenbank erlaubt.</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.</source>
-        <translation>L&apos;utente non dispone del ruolo «Benutzer» nel database.</translation>
+        <translation>L'utente non dispone del ruolo «Benutzer» nel database.</translation>
     </message>
     <message>
         <source>Keine Verbindung zur Datenbank.</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Fehler beim Öffnen der Datenbank. (%1)</source>
-        <translation>Errore durante l&apos;apertura del database. (%1)</translation>
+        <translation>Errore durante l'apertura del database. (%1)</translation>
     </message>
     <message>
         <source>Ungültiger Benutzername: nur Buchstaben, Ziffern und _ (höchstens 31 Zeichen, zuerst ein Buchstabe).</source>
@@ -309,11 +309,11 @@
     </message>
     <message>
         <source>Die Aufzeichnung ist unvollständig (kein Programmkopf).</source>
-        <translation>La registrazione è incompleta (manca l&apos;intestazione del programma).</translation>
+        <translation>La registrazione è incompleta (manca l'intestazione del programma).</translation>
     </message>
     <message>
         <source>Der Datensatz wird gerade an einem anderen Arbeitsplatz bearbeitet oder wurde dort soeben geändert. Ihre Änderung wurde nicht gespeichert. Bitte laden Sie die Liste neu und versuchen Sie es noch einmal.</source>
-        <translation>Il record è in fase di modifica su un&apos;altra postazione di lavoro o vi è appena stato modificato. La modifica non è stata salvata. Ricaricare l&apos;elenco e riprovare.</translation>
+        <translation>Il record è in fase di modifica su un'altra postazione di lavoro o vi è appena stato modificato. La modifica non è stata salvata. Ricaricare l'elenco e riprovare.</translation>
     </message>
     <message>
         <source>Ein Text enthält ein Zeichen, das der Zeichensatz dieser Datenbank nicht speichern kann. Ersetzen Sie das Zeichen und versuchen Sie es noch einmal.</source>
@@ -321,11 +321,11 @@
     </message>
     <message>
         <source>Der Zeichensatz der Datenbank oder der Einstellung SQLCodePage3 wird nicht unterstützt.</source>
-        <translation>Il set di caratteri del database o dell&apos;impostazione SQLCodePage3 non è supportato.</translation>
+        <translation>Il set di caratteri del database o dell'impostazione SQLCodePage3 non è supportato.</translation>
     </message>
     <message>
         <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht. Bitte laden Sie die Liste neu.</source>
-        <translation>Nel frattempo il paziente è stato eliminato su un&apos;altra postazione di lavoro. Ricaricare l&apos;elenco.</translation>
+        <translation>Nel frattempo il paziente è stato eliminato su un'altra postazione di lavoro. Ricaricare l'elenco.</translation>
     </message>
     <message>
         <source>Patient %1 gelöscht, mit seinen Übungen (%2).</source>
@@ -356,7 +356,7 @@
     </message>
     <message>
         <source>keine Berechtigung: der Benutzer muss Mitglied der Gruppe dialout sein (danach neu anmelden)</source>
-        <translation>nessuna autorizzazione: l&apos;utente deve essere membro del gruppo dialout (quindi effettuare di nuovo l&apos;accesso)</translation>
+        <translation>nessuna autorizzazione: l'utente deve essere membro del gruppo dialout (quindi effettuare di nuovo l'accesso)</translation>
     </message>
     <message>
         <source>die Schnittstelle wird von einem anderen Programm benutzt</source>
@@ -371,8 +371,8 @@
         <translation>Impossibile aprire la porta</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
-        <translation>&apos;%1&apos; non è un valore intero valido</translation>
+        <source>'%1' ist kein gültiger Integerwert</source>
+        <translation>'%1' non è un valore intero valido</translation>
     </message>
     <message>
         <source>Kein Gerät erkannt!</source>
@@ -451,7 +451,7 @@
     </message>
     <message>
         <source>Übungslänge</source>
-        <translation>Durata dell&apos;esercizio</translation>
+        <translation>Durata dell'esercizio</translation>
     </message>
 </context>
 <context>
@@ -700,7 +700,7 @@
     <name>zud::ui::TForm1</name>
     <message>
         <source>Gebrauchsanweisung</source>
-        <translation>Istruzioni per l&apos;uso</translation>
+        <translation>Istruzioni per l'uso</translation>
     </message>
     <message>
         <source>Info</source>
@@ -944,7 +944,7 @@
     </message>
     <message>
         <source>Die Anwendung ist bereits auf dem neuesten Stand.</source>
-        <translation>L&apos;applicazione è già aggiornata.</translation>
+        <translation>L'applicazione è già aggiornata.</translation>
     </message>
     <message>
         <source>Zuletzt verwendet</source>
@@ -976,11 +976,11 @@
     </message>
     <message>
         <source>Übung wirklich löschen?</source>
-        <translation>Eliminare davvero l&apos;esercizio?</translation>
+        <translation>Eliminare davvero l'esercizio?</translation>
     </message>
     <message>
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
-        <translation>L&apos;esercizio non esiste più; è stato eliminato da un&apos;altra postazione.</translation>
+        <translation>L'esercizio non esiste più; è stato eliminato da un'altra postazione.</translation>
     </message>
 </context>
 <context>
@@ -1160,7 +1160,7 @@
     </message>
     <message>
         <source>Übung wirklich löschen?</source>
-        <translation>Eliminare davvero l&apos;esercizio?</translation>
+        <translation>Eliminare davvero l'esercizio?</translation>
     </message>
 </context>
 <context>
@@ -1196,7 +1196,7 @@
         <source>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
 
 Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
-        <translation>Per questo paziente sono memorizzati degli esercizi (numero: %1). Eliminarli anch&apos;essi?
+        <translation>Per questo paziente sono memorizzati degli esercizi (numero: %1). Eliminarli anch'essi?
 
 Con «No» restano nel database, ma non sono più assegnati a nessun paziente.</translation>
     </message>
@@ -1238,7 +1238,7 @@ Con «No» restano nel database, ma non sono più assegnati a nessun paziente.</
     </message>
     <message>
         <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
-        <translation>Nel frattempo il paziente è stato eliminato da un&apos;altra postazione.</translation>
+        <translation>Nel frattempo il paziente è stato eliminato da un'altra postazione.</translation>
     </message>
 </context>
 <context>
@@ -1301,6 +1301,463 @@ Con «No» restano nel database, ma non sono più assegnati a nessun paziente.</
     <message>
         <source>Aktion fehlgeschlagen (%1)</source>
         <translation>Azione non riuscita (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Anwendung</name>
+    <message>
+        <source>Anwendung %1</source>
+        <translation>Applicazione %1</translation>
+    </message>
+    <message>
+        <source>unbekanntes Modell</source>
+        <translation>modello sconosciuto</translation>
+    </message>
+    <message>
+        <source>Keine gültige Anwendung: %1</source>
+        <translation>Applicazione non valida: %1</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Eliminazione esercizi...</translation>
+    </message>
+    <message>
+        <source>Werkszustand...</source>
+        <translation>Stato di fabbrica...</translation>
+    </message>
+</context>
+<context>
+    <name>Programmierung</name>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Continuo</translation>
+    </message>
+    <message>
+        <source>%1min</source>
+        <translation>%1min</translation>
+    </message>
+    <message>
+        <source>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</source>
+        <translation>Alcuni testi non hanno potuto essere convertiti nella lingua impostata sul dispositivo. Controllare il display!</translation>
+    </message>
+    <message>
+        <source>Lade Systemparameter ...</source>
+        <translation>Caricamento parametri di sistema ...</translation>
+    </message>
+    <message>
+        <source>Lade Therapeutendaten ...</source>
+        <translation>Caricamento dati terapisti ...</translation>
+    </message>
+    <message>
+        <source>Laden abgebrochen.</source>
+        <translation>Caricamento annullato.</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht gelesen werden: %1 (%2)</source>
+        <translation>Impossibile leggere il file: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</source>
+        <translation>È collegato un dispositivo diverso da quello caricato (N/S %1). Riavviare la programmazione.</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
+        <translation>Eliminazione esercizi (terapista %1, paziente %2)</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>Stato di fabbrica</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TChangeAppForm</name>
+    <message>
+        <source>Anwendung wechseln</source>
+        <translation>Cambia applicazione</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Wechseln</source>
+        <translation>Cambia</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Anwendung</source>
+        <translation>Applicazione</translation>
+    </message>
+    <message>
+        <source>Anwendungen:</source>
+        <translation>Applicazioni:</translation>
+    </message>
+    <message>
+        <source>Firmware-Version</source>
+        <translation>Versione firmware</translation>
+    </message>
+    <message>
+        <source>Firmware-Datum</source>
+        <translation>Data firmware</translation>
+    </message>
+    <message>
+        <source>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</source>
+        <translation>Verranno eliminati tutti i pazienti e i dati degli esercizi! Continuare?</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Eliminazione esercizi...</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>Stato di fabbrica</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm4</name>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Therapeut ändern</source>
+        <translation>Modifica terapista</translation>
+    </message>
+    <message>
+        <source>Alle entfernen</source>
+        <translation>Rimuovi tutti</translation>
+    </message>
+    <message>
+        <source>Zuweisen</source>
+        <translation>Assegna</translation>
+    </message>
+    <message>
+        <source>Entfernen</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Systemparameter</source>
+        <translation>Parametri di sistema</translation>
+    </message>
+    <message>
+        <source>Übertragen</source>
+        <translation>Trasferisci</translation>
+    </message>
+    <message>
+        <source>Parameter kopieren</source>
+        <translation>Copia parametri</translation>
+    </message>
+    <message>
+        <source>Parameter einfügen</source>
+        <translation>Incolla parametri</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Therapeut</source>
+        <translation>Terapista</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Paziente</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parametri</translation>
+    </message>
+    <message>
+        <source>Therapeuten</source>
+        <translation>Terapisti</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Pazienti</translation>
+    </message>
+    <message>
+        <source>Alle Übungen des Patienten löschen</source>
+        <translation>Elimina tutti gli esercizi del paziente</translation>
+    </message>
+    <message>
+        <source>Programm %1</source>
+        <translation>Programma %1</translation>
+    </message>
+    <message>
+        <source>Anzeigename (max. 25 Zeichen):</source>
+        <translation>Nome visualizzato (max. 25 caratteri):</translation>
+    </message>
+    <message>
+        <source>Betriebsart:</source>
+        <translation>Modalità operativa:</translation>
+    </message>
+    <message>
+        <source>Aktiviert</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Mittelfrequenz:</source>
+        <translation>Media frequenza:</translation>
+    </message>
+    <message>
+        <source>Anspannzeit[s]:</source>
+        <translation>Tempo di contrazione[s]:</translation>
+    </message>
+    <message>
+        <source>Entspannzeit[s]:</source>
+        <translation>Tempo di rilassamento[s]:</translation>
+    </message>
+    <message>
+        <source>Stromzeit[s]:</source>
+        <translation>Tempo di corrente[s]:</translation>
+    </message>
+    <message>
+        <source>Pausenzeit[s]:</source>
+        <translation>Tempo di pausa[s]:</translation>
+    </message>
+    <message>
+        <source>Übungsdauer[1-60min,Dauer]:</source>
+        <translation>Durata esercizio[1-60min,Continuo]:</translation>
+    </message>
+    <message>
+        <source>Frequenz1[Hz]:</source>
+        <translation>Frequenza1[Hz]:</translation>
+    </message>
+    <message>
+        <source>Frequenz2[Hz]:</source>
+        <translation>Frequenza2[Hz]:</translation>
+    </message>
+    <message>
+        <source>Impulsbreite1 [40-500µs]:</source>
+        <translation>Larghezza impulso1 [40-500µs]:</translation>
+    </message>
+    <message>
+        <source>Impulsbreite2 [40-500µs]:</source>
+        <translation>Larghezza impulso2 [40-500µs]:</translation>
+    </message>
+    <message>
+        <source>Anschwellzeit [s]:</source>
+        <translation>Tempo di salita [s]:</translation>
+    </message>
+    <message>
+        <source>Abschwellzeit [s]:</source>
+        <translation>Tempo di discesa [s]:</translation>
+    </message>
+    <message>
+        <source>Zeiten</source>
+        <translation>Tempi</translation>
+    </message>
+    <message>
+        <source>Stimulations-Parameter</source>
+        <translation>Parametri di stimolazione</translation>
+    </message>
+    <message>
+        <source>Elektrodenposition</source>
+        <translation>Posizione elettrodi</translation>
+    </message>
+    <message>
+        <source>Programmfolge</source>
+        <translation>Sequenza programmi</translation>
+    </message>
+    <message>
+        <source>Programmierung</source>
+        <translation>Programmazione</translation>
+    </message>
+    <message>
+        <source>Therapeut %1</source>
+        <translation>Terapista %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Cognome:</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Paziente %1</translation>
+    </message>
+    <message>
+        <source>Keine Patientendaten</source>
+        <translation>Nessun dato paziente</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum:</source>
+        <translation>Data di nascita:</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Posizione %1</translation>
+    </message>
+    <message>
+        <source>Parameter-Dateien (*.zud)</source>
+        <translation>File di parametri (*.zud)</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine vollständige Parameter-Datei: %1 von 36 Programmsätzen wurden übernommen, die Systemparameter nicht.</source>
+        <translation>Il file non è un file di parametri completo: sono stati acquisiti %1 dei 36 set di programmi, i parametri di sistema no.</translation>
+    </message>
+    <message>
+        <source>Alle Übungen des Patienten werden gelöscht!
+Sind Sie sicher?</source>
+        <translation>Tutti gli esercizi del paziente verranno eliminati!
+Siete sicuri?</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm6</name>
+    <message>
+        <source>Systemparameter</source>
+        <translation>Parametri di sistema</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parametri</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>Triggerung</source>
+        <translation>Trigger</translation>
+    </message>
+    <message>
+        <source>Admin</source>
+        <translation>Admin</translation>
+    </message>
+    <message>
+        <source>Helligkeit:</source>
+        <translation>Luminosità:</translation>
+    </message>
+    <message>
+        <source>Codeabfrage:</source>
+        <translation>Richiesta codice:</translation>
+    </message>
+    <message>
+        <source>Patientenauswahl:</source>
+        <translation>Selezione paziente:</translation>
+    </message>
+    <message>
+        <source>Tastentöne:</source>
+        <translation>Toni dei tasti:</translation>
+    </message>
+    <message>
+        <source>Anzeige verriegeln:</source>
+        <translation>Blocca display:</translation>
+    </message>
+    <message>
+        <source>Sprachausgabe:</source>
+        <translation>Uscita vocale:</translation>
+    </message>
+    <message>
+        <source>CCIP-Test:</source>
+        <translation>Test CCIP:</translation>
+    </message>
+    <message>
+        <source>EMG-Einstellung:</source>
+        <translation>Impostazione EMG:</translation>
+    </message>
+    <message>
+        <source>EMG-Begrenzung:</source>
+        <translation>Limite EMG:</translation>
+    </message>
+    <message>
+        <source>EMG-Vertonung:</source>
+        <translation>Suono EMG:</translation>
+    </message>
+    <message>
+        <source>EMG-Wert numerisch anzeigen:</source>
+        <translation>Mostra valore EMG numerico:</translation>
+    </message>
+    <message>
+        <source>EMG-Anzeige nach Strom:</source>
+        <translation>Visualizzazione EMG dopo corrente:</translation>
+    </message>
+    <message>
+        <source>Triggerzeitlimit [s]:</source>
+        <translation>Limite di tempo trigger [s]:</translation>
+    </message>
+    <message>
+        <source>Updaterate [s]:</source>
+        <translation>Frequenza di aggiornamento [s]:</translation>
+    </message>
+    <message>
+        <source>Triggerbegrenzung:</source>
+        <translation>Limitazione trigger:</translation>
+    </message>
+    <message>
+        <source>Triggerautomatik:</source>
+        <translation>Trigger automatico:</translation>
+    </message>
+    <message>
+        <source>Einheit Druck:</source>
+        <translation>Unità pressione:</translation>
+    </message>
+    <message>
+        <source>Code am Gerät (4-stellig,1..9):</source>
+        <translation>Codice del dispositivo (4 cifre, 1..9):</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Als Werkseinstellungen speichern:</source>
+        <translation>Salva come impostazioni di fabbrica:</translation>
+    </message>
+    <message>
+        <source>Werkseinstellungen:</source>
+        <translation>Impostazioni di fabbrica:</translation>
+    </message>
+    <message>
+        <source>Es werden die Programmparameter von Therapeut 1 / Patient 1 als Standard-Programme für die Werkseinstellungen gespeichert.</source>
+        <translation>I parametri di programma del terapista 1 / paziente 1 vengono salvati come programmi standard delle impostazioni di fabbrica.</translation>
+    </message>
+    <message>
+        <source>Beim Programmieren wird das System auf Werkseinstellungen zurückgesetzt. Alle Programme werden überschrieben, die Parameter zurückgesetzt und alle Übungen gelöscht.</source>
+        <translation>Durante la programmazione il sistema viene riportato alle impostazioni di fabbrica. Tutti i programmi vengono sovrascritti, i parametri ripristinati e tutti gli esercizi eliminati.</translation>
+    </message>
+    <message>
+        <source>Manuell</source>
+        <translation>Manuale</translation>
+    </message>
+    <message>
+        <source>Halbautomatisch</source>
+        <translation>Semiautomatico</translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation>Automatico</translation>
     </message>
 </context>
 </TS>

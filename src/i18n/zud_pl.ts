@@ -371,7 +371,7 @@
         <translation>Nie można otworzyć portu</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
+        <source>'%1' ist kein gültiger Integerwert</source>
         <translation>„%1” nie jest prawidłową liczbą całkowitą</translation>
     </message>
     <message>
@@ -1301,6 +1301,463 @@ Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do ż
     <message>
         <source>Aktion fehlgeschlagen (%1)</source>
         <translation>Akcja nie powiodła się (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Anwendung</name>
+    <message>
+        <source>Anwendung %1</source>
+        <translation>Aplikacja %1</translation>
+    </message>
+    <message>
+        <source>unbekanntes Modell</source>
+        <translation>nieznany model</translation>
+    </message>
+    <message>
+        <source>Keine gültige Anwendung: %1</source>
+        <translation>Nieprawidłowa aplikacja: %1</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Usuwanie ćwiczeń...</translation>
+    </message>
+    <message>
+        <source>Werkszustand...</source>
+        <translation>Stan fabryczny...</translation>
+    </message>
+</context>
+<context>
+    <name>Programmierung</name>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Praca ciągła</translation>
+    </message>
+    <message>
+        <source>%1min</source>
+        <translation>%1min</translation>
+    </message>
+    <message>
+        <source>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</source>
+        <translation>Niektórych tekstów nie udało się przekonwertować na język ustawiony w urządzeniu. Sprawdź wyświetlacz!</translation>
+    </message>
+    <message>
+        <source>Lade Systemparameter ...</source>
+        <translation>Wczytywanie parametrów systemowych ...</translation>
+    </message>
+    <message>
+        <source>Lade Therapeutendaten ...</source>
+        <translation>Wczytywanie danych terapeutów ...</translation>
+    </message>
+    <message>
+        <source>Laden abgebrochen.</source>
+        <translation>Wczytywanie przerwane.</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht gelesen werden: %1 (%2)</source>
+        <translation>Nie można odczytać pliku: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</source>
+        <translation>Podłączono inne urządzenie niż wczytane (nr ser. %1). Uruchom programowanie ponownie.</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
+        <translation>Usuwanie ćwiczeń (terapeuta %1, pacjent %2)</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>Stan fabryczny</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TChangeAppForm</name>
+    <message>
+        <source>Anwendung wechseln</source>
+        <translation>Zmień aplikację</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Wechseln</source>
+        <translation>Zmień</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>Anwendung</source>
+        <translation>Aplikacja</translation>
+    </message>
+    <message>
+        <source>Anwendungen:</source>
+        <translation>Aplikacje:</translation>
+    </message>
+    <message>
+        <source>Firmware-Version</source>
+        <translation>Wersja oprogramowania</translation>
+    </message>
+    <message>
+        <source>Firmware-Datum</source>
+        <translation>Data oprogramowania</translation>
+    </message>
+    <message>
+        <source>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</source>
+        <translation>Spowoduje to usunięcie wszystkich pacjentów i danych ćwiczeń! Czy chcesz kontynuować?</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Usuwanie ćwiczeń...</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>Stan fabryczny</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm4</name>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Therapeut ändern</source>
+        <translation>Zmień terapeutę</translation>
+    </message>
+    <message>
+        <source>Alle entfernen</source>
+        <translation>Usuń wszystkich</translation>
+    </message>
+    <message>
+        <source>Zuweisen</source>
+        <translation>Przypisz</translation>
+    </message>
+    <message>
+        <source>Entfernen</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Systemparameter</source>
+        <translation>Parametry systemowe</translation>
+    </message>
+    <message>
+        <source>Übertragen</source>
+        <translation>Prześlij</translation>
+    </message>
+    <message>
+        <source>Parameter kopieren</source>
+        <translation>Kopiuj parametry</translation>
+    </message>
+    <message>
+        <source>Parameter einfügen</source>
+        <translation>Wklej parametry</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>Therapeut</source>
+        <translation>Terapeuta</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Pacjent</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parametry</translation>
+    </message>
+    <message>
+        <source>Therapeuten</source>
+        <translation>Terapeuci</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Pacjenci</translation>
+    </message>
+    <message>
+        <source>Alle Übungen des Patienten löschen</source>
+        <translation>Usuń wszystkie ćwiczenia pacjenta</translation>
+    </message>
+    <message>
+        <source>Programm %1</source>
+        <translation>Program %1</translation>
+    </message>
+    <message>
+        <source>Anzeigename (max. 25 Zeichen):</source>
+        <translation>Nazwa wyświetlana (maks. 25 znaków):</translation>
+    </message>
+    <message>
+        <source>Betriebsart:</source>
+        <translation>Tryb pracy:</translation>
+    </message>
+    <message>
+        <source>Aktiviert</source>
+        <translation>Aktywny</translation>
+    </message>
+    <message>
+        <source>Mittelfrequenz:</source>
+        <translation>Średnia częstotliwość:</translation>
+    </message>
+    <message>
+        <source>Anspannzeit[s]:</source>
+        <translation>Czas napięcia[s]:</translation>
+    </message>
+    <message>
+        <source>Entspannzeit[s]:</source>
+        <translation>Czas rozluźnienia[s]:</translation>
+    </message>
+    <message>
+        <source>Stromzeit[s]:</source>
+        <translation>Czas prądu[s]:</translation>
+    </message>
+    <message>
+        <source>Pausenzeit[s]:</source>
+        <translation>Czas przerwy[s]:</translation>
+    </message>
+    <message>
+        <source>Übungsdauer[1-60min,Dauer]:</source>
+        <translation>Czas ćwiczenia[1-60min,Ciągły]:</translation>
+    </message>
+    <message>
+        <source>Frequenz1[Hz]:</source>
+        <translation>Częstotliwość1[Hz]:</translation>
+    </message>
+    <message>
+        <source>Frequenz2[Hz]:</source>
+        <translation>Częstotliwość2[Hz]:</translation>
+    </message>
+    <message>
+        <source>Impulsbreite1 [40-500µs]:</source>
+        <translation>Szerokość impulsu1 [40-500µs]:</translation>
+    </message>
+    <message>
+        <source>Impulsbreite2 [40-500µs]:</source>
+        <translation>Szerokość impulsu2 [40-500µs]:</translation>
+    </message>
+    <message>
+        <source>Anschwellzeit [s]:</source>
+        <translation>Czas narastania [s]:</translation>
+    </message>
+    <message>
+        <source>Abschwellzeit [s]:</source>
+        <translation>Czas opadania [s]:</translation>
+    </message>
+    <message>
+        <source>Zeiten</source>
+        <translation>Czasy</translation>
+    </message>
+    <message>
+        <source>Stimulations-Parameter</source>
+        <translation>Parametry stymulacji</translation>
+    </message>
+    <message>
+        <source>Elektrodenposition</source>
+        <translation>Położenie elektrod</translation>
+    </message>
+    <message>
+        <source>Programmfolge</source>
+        <translation>Sekwencja programów</translation>
+    </message>
+    <message>
+        <source>Programmierung</source>
+        <translation>Programowanie</translation>
+    </message>
+    <message>
+        <source>Therapeut %1</source>
+        <translation>Terapeuta %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nazwisko:</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Imię:</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Pacjent %1</translation>
+    </message>
+    <message>
+        <source>Keine Patientendaten</source>
+        <translation>Brak danych pacjenta</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum:</source>
+        <translation>Data urodzenia:</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Pozycja %1</translation>
+    </message>
+    <message>
+        <source>Parameter-Dateien (*.zud)</source>
+        <translation>Pliki parametrów (*.zud)</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine vollständige Parameter-Datei: %1 von 36 Programmsätzen wurden übernommen, die Systemparameter nicht.</source>
+        <translation>Plik nie jest kompletnym plikiem parametrów: przejęto %1 z 36 zestawów programów, parametrów systemowych nie.</translation>
+    </message>
+    <message>
+        <source>Alle Übungen des Patienten werden gelöscht!
+Sind Sie sicher?</source>
+        <translation>Wszystkie ćwiczenia pacjenta zostaną usunięte!
+Czy na pewno?</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TForm6</name>
+    <message>
+        <source>Systemparameter</source>
+        <translation>Parametry systemowe</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parametry</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>Triggerung</source>
+        <translation>Wyzwalanie</translation>
+    </message>
+    <message>
+        <source>Admin</source>
+        <translation>Administrator</translation>
+    </message>
+    <message>
+        <source>Helligkeit:</source>
+        <translation>Jasność:</translation>
+    </message>
+    <message>
+        <source>Codeabfrage:</source>
+        <translation>Zapytanie o kod:</translation>
+    </message>
+    <message>
+        <source>Patientenauswahl:</source>
+        <translation>Wybór pacjenta:</translation>
+    </message>
+    <message>
+        <source>Tastentöne:</source>
+        <translation>Dźwięki klawiszy:</translation>
+    </message>
+    <message>
+        <source>Anzeige verriegeln:</source>
+        <translation>Blokuj wyświetlacz:</translation>
+    </message>
+    <message>
+        <source>Sprachausgabe:</source>
+        <translation>Komunikaty głosowe:</translation>
+    </message>
+    <message>
+        <source>CCIP-Test:</source>
+        <translation>Test CCIP:</translation>
+    </message>
+    <message>
+        <source>EMG-Einstellung:</source>
+        <translation>Ustawienie EMG:</translation>
+    </message>
+    <message>
+        <source>EMG-Begrenzung:</source>
+        <translation>Ograniczenie EMG:</translation>
+    </message>
+    <message>
+        <source>EMG-Vertonung:</source>
+        <translation>Udźwiękowienie EMG:</translation>
+    </message>
+    <message>
+        <source>EMG-Wert numerisch anzeigen:</source>
+        <translation>Pokaż wartość EMG liczbowo:</translation>
+    </message>
+    <message>
+        <source>EMG-Anzeige nach Strom:</source>
+        <translation>Wyświetlanie EMG po prądzie:</translation>
+    </message>
+    <message>
+        <source>Triggerzeitlimit [s]:</source>
+        <translation>Limit czasu wyzwalania [s]:</translation>
+    </message>
+    <message>
+        <source>Updaterate [s]:</source>
+        <translation>Częstość odświeżania [s]:</translation>
+    </message>
+    <message>
+        <source>Triggerbegrenzung:</source>
+        <translation>Ograniczenie wyzwalacza:</translation>
+    </message>
+    <message>
+        <source>Triggerautomatik:</source>
+        <translation>Automatyczny wyzwalacz:</translation>
+    </message>
+    <message>
+        <source>Einheit Druck:</source>
+        <translation>Jednostka ciśnienia:</translation>
+    </message>
+    <message>
+        <source>Code am Gerät (4-stellig,1..9):</source>
+        <translation>Kod urządzenia (4 cyfry, 1..9):</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Als Werkseinstellungen speichern:</source>
+        <translation>Zapisz jako ustawienia fabryczne:</translation>
+    </message>
+    <message>
+        <source>Werkseinstellungen:</source>
+        <translation>Ustawienia fabryczne:</translation>
+    </message>
+    <message>
+        <source>Es werden die Programmparameter von Therapeut 1 / Patient 1 als Standard-Programme für die Werkseinstellungen gespeichert.</source>
+        <translation>Parametry programów terapeuty 1 / pacjenta 1 zostaną zapisane jako programy standardowe ustawień fabrycznych.</translation>
+    </message>
+    <message>
+        <source>Beim Programmieren wird das System auf Werkseinstellungen zurückgesetzt. Alle Programme werden überschrieben, die Parameter zurückgesetzt und alle Übungen gelöscht.</source>
+        <translation>Podczas programowania system zostanie przywrócony do ustawień fabrycznych. Wszystkie programy zostaną nadpisane, parametry zresetowane, a wszystkie ćwiczenia usunięte.</translation>
+    </message>
+    <message>
+        <source>Manuell</source>
+        <translation>Ręczne</translation>
+    </message>
+    <message>
+        <source>Halbautomatisch</source>
+        <translation>Półautomatyczne</translation>
+    </message>
+    <message>
+        <source>Automatisch</source>
+        <translation>Automatyczne</translation>
     </message>
 </context>
 </TS>

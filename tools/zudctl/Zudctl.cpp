@@ -49,6 +49,10 @@ const char* const kUsage =
     "  factory-reset --yes           Werkszustand herstellen, dann Reset (löscht alle Übungen)\n"
     "  app-data                      aktive und freigeschaltete Anwendungen\n"
     "  set-app --yes N               Anwendung N (1-12) aktivieren, Flash neu laden (löscht Übungen)\n"
+    "  program-pull AUSGABE.zud      Programmierung laden und als Parameter-Datei speichern\n"
+    "  program-push [--factory-defaults] [--factory-state --yes] EINGABE.zud\n"
+    "                                Parameter-Datei laden und übertragen (written: geschriebene Dateien)\n"
+    "  change-app N --yes            zu Anwendung N (1-12) wechseln: löscht alle Übungen, Werkszustand\n"
     "  set-clock [JJJJ-MM-TTThh:mm:ss]  Geräteuhr stellen (ohne Angabe: jetzt)\n"
     "  reset                         Gerät zurücksetzen\n"
     "  device-records                Systemparameter, Codes, Therapeuten und Patienten lesen\n"
@@ -388,6 +392,14 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             return offline;
         }
 
+        if (const int r = ctl::RunProgramming(
+                cmd, rest,
+                {port.isEmpty() ? QSettings().value(QStringLiteral("Port")).toString() : port, baud,
+                 logGiven ? log : LogFilePath()},
+                out, err);
+            r >= 0) {
+            return r;
+        }
         static const QStringList kCommands = {QStringLiteral("device-records"),
                                               QStringLiteral("info"),
                                               QStringLiteral("ls"),

@@ -54,4 +54,13 @@ void PrintSystem(QTextStream& out, const Systemparameter& s);
 void PrintPerson(QTextStream& out, const QString& prefix, const Stammdaten& d, int sprache);
 void PrintCodes(QTextStream& out, const Codes& c);
 
+// zudctl program-pull, program-push and change-app; -1 when `cmd` is none of them.
+struct DeviceOptions {
+    QString port; // empty: none given and none stored
+    uint32_t baud = 460800;
+    QString log;
+};
+int RunProgramming(const QString& cmd, const QStringList& rest, const DeviceOptions& o, QTextStream& out,
+                   QTextStream& err);
+
 } // namespace zud::ctl

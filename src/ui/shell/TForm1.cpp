@@ -104,6 +104,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     ConnectPatientActions();
     CreateReadoutWindows();
     CreateLiveWindow();
+    CreateProgrammingWindows();
     resize(1200, 760);
     RetranslateUi();
 }
@@ -711,7 +712,8 @@ bool TForm1::ServiceFlag() const {
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* e) {
-    FServiceFlag = false;
+    if (!FKeepServiceFlag)
+        FServiceFlag = false;
     QMainWindow::keyReleaseEvent(e);
 }
 

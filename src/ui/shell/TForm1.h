@@ -54,6 +54,8 @@ class LiveMeasurement;
 class LiveChart;
 class TForm9;
 class TAuslesenForm;
+class TForm4;
+class TChangeAppForm;
 
 // True when `server` names another computer (not NONE, LOCALHOST, 127.0.0.1, EMBEDDED or
 // this computer's name, all in any case).
@@ -183,6 +185,13 @@ public:
     void DoLeseMessungen();
     TForm9* ProgressForm() const { return FProgress; }
     TAuslesenForm* AuslesenForm() const { return FAuslesen; }
+    // --- device programming ("Programmieren") and application change ("Anwendung wechseln") ---
+    void DoProgrammieren();
+    void DoChangeApp();
+    TForm4* ProgrammingForm() const { return FProgrammierung; }
+    TChangeAppForm* ChangeAppForm() const { return FChangeApp; }
+    // The electrode picture file of the current language.
+    QString ElectrodePictureFile() const;
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -221,6 +230,9 @@ private:
     // A command whose database failure is shown in German (and the lists reloaded).
     std::function<void()> Guarded(std::function<void()> f);
     void CreateReadoutWindows();
+    void CreateProgrammingWindows();
+    // "Programmieren" and "Anwendung wechseln" are enabled while logged in and no live measurement runs.
+    void UpdateProgrammingActions();
     // "Übungen auslesen" is enabled while logged in and no live measurement runs.
     void UpdateReadoutAction();
     // What must not start while a device workflow runs.
@@ -272,6 +284,9 @@ private:
     TSplash* FAbout = nullptr;
     TForm9* FProgress = nullptr;
     TAuslesenForm* FAuslesen = nullptr;
+    TForm4* FProgrammierung = nullptr;
+    TChangeAppForm* FChangeApp = nullptr;
+    bool FKeepServiceFlag = false; // key releases do not clear the Ctrl+Alt flag while programming
     bool FRemote = false;
     bool FCheckUpdate = false;
     bool FUserControl = false;

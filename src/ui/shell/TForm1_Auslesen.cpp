@@ -34,6 +34,7 @@ void TForm1::CreateReadoutWindows() {
 void TForm1::UpdateReadoutAction() {
     Action(QStringLiteral("LeseMessungen"))->setEnabled(FDevice && FDM && FDM->LoggedIn() && !FLive);
     Action(QStringLiteral("EZStart"))->setEnabled(FDevice && FDM && FDM->LoggedIn() && !FLive);
+    UpdateProgrammingActions();
 }
 
 QList<QAction*> TForm1::DeviceCompetitors() const {

@@ -1,0 +1,199 @@
+#include "TChangeAppForm.h"
+
+#include "Msg.h"
+#include "PatientModels.h"
+#include "Ribbon.h"
+#include "TSplash.h"
+#include "TZUD12.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTextEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace zud::ui {
+
+TChangeAppForm::TChangeAppForm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TChangeAppForm"));
+    auto* lay = new QVBoxLayout(this);
+    lay->setContentsMargins(0, 0, 0, 0);
+    lay->setSpacing(0);
+    FRibbon = new Ribbon(this);
+    lay->addWidget(FRibbon);
+    auto make = [this](const QString& name, const QString& icon) {
+        auto* a = new QAction(this);
+        a->setObjectName(name);
+        a->setIcon(ThemeIcon(icon, name));
+        FActions.insert(name, a);
+        addAction(a);
+        return a;
+    };
+    make(QStringLiteral("Zurueck"), QStringLiteral("go-previous"));
+    make(QStringLiteral("ChangeApp"), QStringLiteral("system-switch-user"));
+    FGroup = new QActionGroup(this);
+    FGroup->setExclusive(true);
+    for (int n = 1; n <= wf::kAnwendungen; ++n) {
+        QAction* a = make(QStringLiteral("App%1").arg(n), QStringLiteral("application-x-executable"));
+        a->setCheckable(true);
+        FGroup->addAction(a);
+        FApps[size_t(n - 1)] = a;
+        connect(a, &QAction::triggered, this, [this, n] { Choose(n); });
+    }
+    QWidget* tab = FRibbon->AddTab(QStringLiteral("TabAllgemein"), QString());
+    FRibbon->AddGroup(tab, QStringLiteral("GroupZurueck"), QString())
+        ->AddLarge(Action(QStringLiteral("Zurueck")));
+    RibbonGroup* g = FRibbon->AddGroup(tab, QStringLiteral("GroupAnwendung"), QString());
+    FName = g->AddEdit(QStringLiteral("Anwendungen"));
+    FName->setReadOnly(true);
+    FName->setMinimumWidth(160);
+    for (QAction* a : FApps) {
+        g->AddSmall(a);
+    }
+    g->AddLarge(Action(QStringLiteral("ChangeApp")));
+    connect(Action(QStringLiteral("Zurueck")), &QAction::triggered, this, &QDialog::reject);
+    connect(Action(QStringLiteral("ChangeApp")), &QAction::triggered, this, [this] { Wechseln(); });
+
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(8, 8, 8, 8);
+    FInfo = new QTextEdit(this);
+    FInfo->setObjectName(QStringLiteral("Info"));
+    FInfo->setReadOnly(true);
+    body->addWidget(FInfo, 1);
+    FBar = new QProgressBar(this);
+    FBar->setObjectName(QStringLiteral("Bar"));
+    FBar->setRange(0, TZUD12::kSlots);
+    FBar->setTextVisible(false);
+    body->addWidget(FBar);
+    lay->addLayout(body, 1);
+    resize(900, 460);
+    RetranslateUi();
+}
+
+void TChangeAppForm::RetranslateUi() {
+    setWindowTitle(tr("Anwendung wechseln"));
+    Action(QStringLiteral("Zurueck"))->setText(tr("Zurück"));
+    Action(QStringLiteral("ChangeApp"))->setText(tr("Wechseln"));
+    for (int n = 1; n <= wf::kAnwendungen; ++n) {
+        FApps[size_t(n - 1)]->setText(wf::AnwendungsName(n));
+        FApps[size_t(n - 1)]->setToolTip(
+            QStringLiteral("%1 (%2)").arg(wf::AnwendungsName(n), wf::AnwendungsModell(n)));
+    }
+    FRibbon->SetTabCaption(QStringLiteral("TabAllgemein"), tr("Allgemein"));
+    FRibbon->Group(QStringLiteral("GroupAnwendung"))->SetCaption(tr("Anwendung"));
+    FName->setToolTip(tr("Anwendungen:"));
+    FName->setPlaceholderText(tr("Anwendungen:"));
+    FRibbon->UpdateTips();
+    FName->setText(wf::AnwendungsName(FChosen));
+}
+
+void TChangeAppForm::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange) {
+        RetranslateUi();
+    }
+    QDialog::changeEvent(e);
+}
+
+void TChangeAppForm::Prepare(TZUD12* dev) {
+    FDev = dev;
+    FSwitched = false;
+    FResult = {};
+}
+
+void TChangeAppForm::Choose(int n) {
+    if (n < 1 || n > wf::kAnwendungen) {
+        return;
+    }
+    FChosen = n;
+    FApps[size_t(n - 1)]->setChecked(true);
+    FName->setText(wf::AnwendungsName(n));
+}
+
+void TChangeAppForm::AppendLine(const QString& text, bool bold, const QColor& colour, bool italic) {
+    QTextCharFormat f;
+    f.setFontPointSize(12);
+    f.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    f.setFontItalic(italic);
+    f.setForeground(colour);
+    QTextCursor c(FInfo->document());
+    c.movePosition(QTextCursor::End);
+    if (!FInfo->document()->isEmpty()) {
+        c.insertBlock();
+    }
+    c.insertText(text, f);
+}
+
+void TChangeAppForm::showEvent(QShowEvent* e) {
+    if (FDev) {
+        const int aktiv = FDev->Anwendungen.Aktiv;
+        Choose(aktiv >= 1 && aktiv <= wf::kAnwendungen ? aktiv : 1);
+        if (aktiv < 1 || aktiv > wf::kAnwendungen) {
+            for (QAction* a : FApps) {
+                a->setChecked(false);
+            }
+        }
+        FBar->hide();
+        FBar->setValue(0);
+        FInfo->clear();
+        AppendLine(QStringLiteral("%1: %2").arg(QStringLiteral("ZUD12"), FDev->SN), true, Qt::black, false);
+        AppendLine(QStringLiteral("%1: %2").arg(tr("Firmware-Version"), FDev->FWVersion), true, Qt::black,
+                   false);
+        AppendLine(QStringLiteral("%1: %2").arg(tr("Firmware-Datum"), FormatDate(FDev->FWDate)), true,
+                   Qt::black, false);
+        AppendLine(QString(), true, Qt::black, false);
+        Action(QStringLiteral("ChangeApp"))->setEnabled(true);
+        Action(QStringLiteral("Zurueck"))->setEnabled(true);
+    }
+    QDialog::showEvent(e);
+    QTimer::singleShot(0, this, [this] { DumpScreenshot(this, QStringLiteral("anwendung-wechseln")); });
+}
+
+bool TChangeAppForm::Wechseln() {
+    if (!FDev) {
+        return false;
+    }
+    LastMessage = tr("Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?");
+    if (!Msg::Question(this, LastMessage)) {
+        return false;
+    }
+    FBar->show();
+    for (QAction* a : std::as_const(FActions)) {
+        a->setEnabled(false);
+    }
+    QApplication::processEvents();
+    AppendLine(tr("Lösche Übungen..."), false, Qt::red, true);
+    wf::ProgrammCallbacks cb;
+    bool werkszustand = false;
+    cb.progress = [this, &werkszustand](const QString&, int position, int maximum) {
+        if (maximum == TZUD12::kSlots) {
+            FBar->setValue(position);
+        } else if (!werkszustand) {
+            werkszustand = true;
+            AppendLine(tr("Werkszustand") + QStringLiteral("..."), false, Qt::red, true);
+        }
+        FBar->repaint();
+        FInfo->repaint();
+    };
+    FResult = wf::WechsleAnwendung(*FDev, FChosen, cb);
+    FSwitched = FResult.geaendert >= 0;
+    if (FResult.failed) {
+        LastMessage = FResult.error;
+        Msg::Error(this, FResult.error);
+    }
+    // The device resets: no normal screen is sent when the window closes.
+    accept();
+    return true;
+}
+
+void TChangeAppForm::done(int r) {
+    if (FDev && !FSwitched && !FResult.failed) {
+        wf::EndeAnwendungswechsel(*FDev);
+    }
+    QDialog::done(r);
+}
+
+} // namespace zud::ui

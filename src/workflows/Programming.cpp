@@ -1,0 +1,781 @@
+#include "Programming.h"
+
+#include "CheckedFile.h"
+#include "Handshake.h"
+#include "RecordingCheck.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <thread>
+
+namespace zud::wf {
+
+namespace {
+
+QString CommError() {
+    return QCoreApplication::translate("Geraet", "Während der Kommunikation ist ein Fehler aufgetreten!");
+}
+
+void Pause(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+size_t Slot(int t, int p) {
+    return static_cast<size_t>(t * TZUD12::kPatienten + p);
+}
+
+constexpr size_t kAnspannzeit = offsetof(ProgrammParameter, Anspannzeit);
+constexpr size_t kEntspannzeit = offsetof(ProgrammParameter, Entspannzeit);
+constexpr size_t kPausenzeit = offsetof(ProgrammParameter, Pausenzeit);
+constexpr size_t kStromzeit = offsetof(ProgrammParameter, Stromzeit);
+constexpr size_t kFrequenz1 = offsetof(ProgrammParameter, Frequenz1);
+constexpr size_t kFrequenz2 = offsetof(ProgrammParameter, Frequenz2);
+constexpr size_t kAnschwellzeit = offsetof(ProgrammParameter, Anschwellzeit);
+constexpr size_t kAbschwellzeit = offsetof(ProgrammParameter, Abschwellzeit);
+constexpr size_t kTimeout = offsetof(ProgrammParameter, Timeout);
+constexpr size_t kImpulslaenge1 = offsetof(ProgrammParameter, Impulslaenge1);
+constexpr size_t kImpulslaenge2 = offsetof(ProgrammParameter, Impulslaenge2);
+constexpr size_t kStromform = offsetof(ProgrammParameter, Stromform);
+constexpr size_t kAktiviert = offsetof(ProgrammParameter, Aktiviert);
+constexpr size_t kBetriebsart = offsetof(ProgrammParameter, Betriebsart);
+static_assert(kStromform < sizeof(Programmeintrag::Kopf));
+
+std::array<Programmsatz, TZUD12::kPatienten> gPuffer{};
+Puffer gPufferArt = Puffer::Leer;
+
+WorkflowError::Kind KindOf(HandshakeResult r) {
+    switch (r) {
+    case HandshakeResult::Unsupported:
+    case HandshakeResult::FirmwareTooOld:
+        return WorkflowError::ENotSup;
+    case HandshakeResult::NoDevice:
+        return WorkflowError::ENoDev;
+    default:
+        return WorkflowError::EComErr;
+    }
+}
+
+void Progress(const ProgrammCallbacks& cb, const QString& text, int position, int maximum) {
+    if (cb.progress) {
+        cb.progress(text, position, maximum);
+    }
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- modes and pictures
+
+QList<int> Betriebsarten(int typ) {
+    switch (typ) {
+    case 1:
+    case 2:
+    case 3:
+        return {1, 9};
+    case 4:
+        return {1, 10, 9};
+    case 5:
+    case 6:
+    case 8:
+    case 9:
+    case 10:
+    case 11:
+        return {1, 2, 3, 4, 9};
+    case 7:
+        return {1, 2, 3, 4, 5, 6, 7, 8, 10, 9};
+    default:
+        // An unknown model gets what every model can: EMG biofeedback and the sequence.
+        return {1, 9};
+    }
+}
+
+QList<int> AngeboteneBetriebsarten(int typ, int programm) {
+    QList<int> out;
+    for (int code : Betriebsarten(typ)) {
+        if (code == 9 && programm != 5) {
+            continue;
+        }
+        out << code;
+    }
+    return out;
+}
+
+QList<int> Elektrodenbilder(int typ) {
+    switch (typ) {
+    case 1:
+    case 5:
+    case 7:
+    case 8:
+        return {1, 2, 3, 4};
+    case 6: {
+        QList<int> l{1, 2, 3, 4};
+        for (int n = 6; n <= 33; ++n) {
+            l << n;
+        }
+        return l;
+    }
+    default:
+        return {1, 2};
+    }
+}
+
+ModusRegeln RegelnFuer(int code) {
+    ModusRegeln r;
+    r.zeitenOffen = code != 5 && code != 9;
+    r.stimulationOffen = code == 2 || code == 3 || code == 4;
+    r.folgeSichtbar = code == 9;
+    r.elektrodenSichtbar = code != 9;
+    r.stromzeitSichtbar = r.stimulationOffen;
+    return r;
+}
+
+std::optional<int> GepruefteEingabe(const QString& text, int min, int max) {
+    bool ok = false;
+    const qlonglong v = text.trimmed().toLongLong(&ok, 10);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return static_cast<int>(std::clamp<qlonglong>(v, min, max));
+}
+
+QString UebungsdauerText(int timeout) {
+    if (timeout > 60) {
+        return QCoreApplication::translate("Programmierung", "Dauerbetrieb");
+    }
+    return QCoreApplication::translate("Programmierung", "%1min").arg(timeout);
+}
+
+QString KonvertierungsMeldung() {
+    return QCoreApplication::translate("Programmierung",
+                                       "Einige Texte konnten nicht in die eingestellte Sprache des Gerätes "
+                                       "konvertiert werden. Überprüfen Sie die Anzeige!");
+}
+
+// ---------------------------------------------------------------- working model
+
+Programmierung::Programmierung(TZUD12& dev) : FDev(dev) {}
+
+QString Programmierung::Titel(const QString& programmierung) const {
+    return QStringLiteral("%1 [%2 S/N: %3]").arg(programmierung, GeraeteName(FDev), FDev.SN);
+}
+
+bool Programmierung::Patientenauswahl() {
+    if (FDev.SystemParameter.Patauswahl == 1) {
+        return true;
+    }
+    FDev.SystemParameter.AktTherapeut = 0;
+    FDev.SystemParameter.AktPatient = 0;
+    // Only "Patient 1" is shown: it is selected, whatever slot therapist 1's record names.
+    FT = 0;
+    WaehlePatient(0);
+    return false;
+}
+
+void Programmierung::WaehleTherapeut(int t) {
+    FT = std::clamp(t, 0, kProgTherapeuten - 1);
+    const int a = FDev.Therapeuten[static_cast<size_t>(FT)].Anzahl;
+    WaehlePatient(a < kProgPatienten ? a : 0);
+}
+
+void Programmierung::WaehlePatient(int p) {
+    FP = std::clamp(p, 0, kProgPatienten - 1);
+    WaehleProgramm(std::min<int>(Satz().ErstesAktiv, 5));
+}
+
+void Programmierung::WaehleProgramm(int k) {
+    FK = std::clamp(k, 0, 5);
+    Normalisiere();
+}
+
+void Programmierung::Zeige(int t, int p, int k) {
+    FT = std::clamp(t, 0, kProgTherapeuten - 1);
+    FP = std::clamp(p, 0, kProgPatienten - 1);
+    WaehleProgramm(k);
+}
+
+Programmsatz& Programmierung::Satz() const {
+    return FDev.Programme[Slot(FT, FP)];
+}
+
+Programmeintrag& Programmierung::Eintrag() const {
+    return Satz().Programme[FK];
+}
+
+uint8_t& Programmierung::Feld(size_t offset) const {
+    return Eintrag().Kopf[offset];
+}
+
+uint8_t Programmierung::Wert(size_t offset) const {
+    return offset < sizeof(Programmeintrag::Kopf) ? Feld(offset) : 0;
+}
+
+int Programmierung::Setze(size_t offset, int v, int lo, int hi) {
+    const int r = std::clamp(v, lo, std::max(lo, hi));
+    Feld(offset) = static_cast<uint8_t>(r);
+    return r;
+}
+
+void Programmierung::Normalisiere() {
+    // What the fields cannot show is clamped as they show it, and kept so.
+    Setze(kEntspannzeit, Feld(kEntspannzeit), 1, 255);
+    Setze(kStromzeit, Feld(kStromzeit), 2, 255);
+    Setze(kFrequenz1, Feld(kFrequenz1), 2, 200);
+    Setze(kFrequenz2, Feld(kFrequenz2), 2, 200);
+    Setze(kImpulslaenge1, Feld(kImpulslaenge1), 8, 100);
+    Setze(kImpulslaenge2, Feld(kImpulslaenge2), 8, 100);
+    const int s10 = 10 * Feld(kStromzeit);
+    Setze(kAnschwellzeit, Feld(kAnschwellzeit), 1, std::min(255, s10 - 1));
+    Setze(kAbschwellzeit, Feld(kAbschwellzeit), 1, std::min(255, s10 - Feld(kAnschwellzeit)));
+    Setze(kTimeout, Feld(kTimeout), 1, 61);
+    Feld(kStromform) = Feld(kStromform) == 1 ? 1 : 0;
+    FDev.CalcImpulsMuster(FT, FP, FK);
+    if (Satz().Folge[0] == 0) {
+        Satz().Folge[0] = 1;
+    }
+}
+
+int Programmierung::SetAnspannzeit(int v) {
+    return Setze(kAnspannzeit, v, 0, 255);
+}
+
+int Programmierung::SetEntspannzeit(int v) {
+    return Setze(kEntspannzeit, v, 1, 255);
+}
+
+int Programmierung::SetPausenzeit(int v) {
+    return Setze(kPausenzeit, v, 0, 255);
+}
+
+int Programmierung::SetStromzeit(int v) {
+    const int s = Setze(kStromzeit, v, 2, 255);
+    // Both ramps lie within the current time, also when it becomes shorter.
+    Setze(kAnschwellzeit, Feld(kAnschwellzeit), 1, std::min(255, 10 * s - 1));
+    Setze(kAbschwellzeit, Feld(kAbschwellzeit), 1, AbschwellMax());
+    return s;
+}
+
+int Programmierung::SetFrequenz(int kanal, int v) {
+    return Setze(kanal == 2 ? kFrequenz2 : kFrequenz1, v, 2, 200);
+}
+
+int Programmierung::SetImpulslaenge(int kanal, int v) {
+    const int r = Setze(kanal == 2 ? kImpulslaenge2 : kImpulslaenge1, v, 8, 100);
+    FDev.CalcImpulsMuster(FT, FP, FK);
+    return r;
+}
+
+int Programmierung::AnschwellMax() const {
+    // The field is one byte, however long the current time.
+    return std::max(1, std::min(255, 10 * Feld(kStromzeit) - Feld(kAbschwellzeit)));
+}
+
+int Programmierung::AbschwellMax() const {
+    return std::max(1, std::min(255, 10 * Feld(kStromzeit) - Feld(kAnschwellzeit)));
+}
+
+int Programmierung::SetAnschwellzeit(int v) {
+    return Setze(kAnschwellzeit, v, 1, AnschwellMax());
+}
+
+int Programmierung::SetAbschwellzeit(int v) {
+    return Setze(kAbschwellzeit, v, 1, AbschwellMax());
+}
+
+int Programmierung::SetTimeout(int v) {
+    return Setze(kTimeout, v, 1, 61);
+}
+
+bool Programmierung::SetMittelfrequenz(bool on) {
+    Feld(kStromform) = on ? 1 : 0;
+    FDev.CalcImpulsMuster(FT, FP, FK);
+    return on;
+}
+
+bool Programmierung::SetAktiviert(bool on) {
+    Feld(kAktiviert) = on ? 1 : 0;
+    Programmsatz& s = Satz();
+    int anzahl = 0;
+    int erstes = -1;
+    for (int k = 0; k < 6; ++k) {
+        if (s.Programme[k].Kopf[kAktiviert] == 1) {
+            ++anzahl;
+            if (erstes < 0) {
+                erstes = k;
+            }
+        }
+    }
+    s.AnzahlAktiv = static_cast<uint8_t>(anzahl);
+    if (erstes >= 0) {
+        s.ErstesAktiv = static_cast<uint8_t>(erstes);
+    }
+    return on;
+}
+
+QString Programmierung::SetName(const QString& name) {
+    // 25 characters fill the field exactly; nothing behind it is touched.
+    const QString cut = name.left(25);
+    SetFeldText(Eintrag().Name, 25, cut.toStdU16String());
+    return cut;
+}
+
+QString Programmierung::Name() const {
+    return QString::fromStdU16String(FeldText(Eintrag().Name, 25));
+}
+
+bool Programmierung::SetBetriebsart(int code) {
+    if (!AngeboteneBetriebsarten(Typ(), FK).contains(code)) {
+        return false;
+    }
+    Feld(kBetriebsart) = static_cast<uint8_t>(code - 1);
+    return true;
+}
+
+int Programmierung::Bildanzahl() const {
+    return static_cast<int>(Elektrodenbilder(Typ()).size());
+}
+
+int Programmierung::Bildposition() const {
+    return Eintrag().ElektrodenPosition + 1;
+}
+
+int Programmierung::Bildnummer() const {
+    const QList<int> l = Elektrodenbilder(Typ());
+    const int pos = Bildposition();
+    return pos <= l.size() ? l[pos - 1] : 0;
+}
+
+bool Programmierung::KannVor() const {
+    return Bildposition() < Bildanzahl();
+}
+
+bool Programmierung::KannZurueck() const {
+    return Bildposition() > 1;
+}
+
+bool Programmierung::BildVor() {
+    if (!KannVor()) {
+        return false;
+    }
+    ++Eintrag().ElektrodenPosition;
+    return true;
+}
+
+bool Programmierung::BildZurueck() {
+    if (!KannZurueck()) {
+        return false;
+    }
+    // A stored position beyond the model's pictures comes back to its last one.
+    Eintrag().ElektrodenPosition = static_cast<uint8_t>(std::min(Bildposition() - 2, Bildanzahl() - 1));
+    return true;
+}
+
+std::array<FolgeListe, 6> Programmierung::Folge() const {
+    std::array<FolgeListe, 6> a{};
+    const Programmsatz& s = Satz();
+    bool vorher = true; // the list before shows a program
+    for (size_t i = 0; i < 6; ++i) {
+        const int v = s.Folge[i];
+        a[i].enabled = vorher;
+        if (!vorher) {
+            a[i].entry = 0;
+            continue;
+        }
+        if (i == 0) {
+            a[i].entry = v >= 1 && v <= 5 ? v - 1 : -1;
+        } else {
+            a[i].entry = v <= 5 ? v : -1;
+        }
+        vorher = v != 0;
+    }
+    return a;
+}
+
+bool Programmierung::SetFolgeSchritt(int i, int entry) {
+    if (i < 1 || i > 6 || !Folge()[static_cast<size_t>(i - 1)].enabled) {
+        return false;
+    }
+    Programmsatz& s = Satz();
+    if (i == 1) {
+        if (entry < 0 || entry > 4) {
+            return false;
+        }
+        s.Folge[0] = static_cast<uint8_t>(entry + 1);
+    } else {
+        if (entry < 0 || entry > 5) {
+            return false;
+        }
+        s.Folge[i - 1] = static_cast<uint8_t>(entry);
+        if (entry == 0) {
+            for (int j = i; j < 6; ++j) {
+                s.Folge[j] = 0;
+            }
+        }
+    }
+    // The length always counts the steps the lists show, also when one is added.
+    int laenge = 0;
+    while (laenge < 6 && s.Folge[laenge] != 0) {
+        ++laenge;
+    }
+    s.FolgeLaenge = static_cast<uint8_t>(laenge);
+    return true;
+}
+
+bool Programmierung::Belegt(int t, int p) const {
+    const Stammsatz& s = FDev.Patienten[Slot(t, p)];
+    // A slot never written (all zero) is as empty as a removed one.
+    return !wf::Name(s).isEmpty() || !wf::Vorname(s).isEmpty() ||
+           (s.Geburtsdatum != kGeburtsdatumLeer && s.Geburtsdatum != 0);
+}
+
+void Programmierung::Zuweisen(const QString& name, const QString& vorname, const QDate& geburtstag) {
+    Stammsatz& s = FDev.Patienten[Slot(FT, FP)];
+    SetFeldText(s.Name.data(), s.Name.size(), name.left(30).toStdU16String());
+    SetFeldText(s.Vorname.data(), s.Vorname.size(), vorname.left(30).toStdU16String());
+    s.Geburtsdatum = DatumZuGeburtsdatum(geburtstag);
+}
+
+void Programmierung::Entfernen() {
+    Stammsatz& s = FDev.Patienten[Slot(FT, FP)];
+    s.Name.fill(0);
+    s.Vorname.fill(0);
+    s.Geburtsdatum = kGeburtsdatumLeer;
+}
+
+void Programmierung::AlleEntfernen() {
+    for (int t = 0; t < kProgTherapeuten; ++t) {
+        for (int p = 0; p < kProgPatienten; ++p) {
+            Stammsatz& s = FDev.Patienten[Slot(t, p)];
+            s.Name.fill(0);
+            s.Vorname.fill(0);
+            s.Geburtsdatum = kGeburtsdatumLeer;
+        }
+    }
+}
+
+void Programmierung::TherapeutAendern(const QString& name, const QString& vorname) {
+    Stammsatz& s = FDev.Therapeuten[static_cast<size_t>(FT)];
+    SetFeldText(s.Name.data(), s.Name.size(), name.left(30).toStdU16String());
+    SetFeldText(s.Vorname.data(), s.Vorname.size(), vorname.left(30).toStdU16String());
+}
+
+void Programmierung::AlleTherapeutenEntfernen() {
+    for (Stammsatz& s : FDev.Therapeuten) {
+        s.Name.fill(0);
+        s.Vorname.fill(0);
+    }
+}
+
+void Programmierung::SetLoeschen(bool on) {
+    FDev.Patienten[Slot(FT, FP)].Loeschen = on ? 1 : 0;
+}
+
+bool Programmierung::Loeschen() const {
+    return FDev.Patienten[Slot(FT, FP)].Loeschen == 1;
+}
+
+void Programmierung::KopierePatient() {
+    gPuffer[0] = Satz();
+    gPufferArt = Puffer::Patient;
+}
+
+bool Programmierung::FuegePatientEin() {
+    if (gPufferArt != Puffer::Patient) {
+        return false;
+    }
+    Satz() = gPuffer[0];
+    WaehlePatient(FP);
+    return true;
+}
+
+void Programmierung::KopiereTherapeut() {
+    for (int p = 0; p < TZUD12::kPatienten; ++p) {
+        gPuffer[static_cast<size_t>(p)] = FDev.Programme[Slot(FT, p)];
+    }
+    gPufferArt = Puffer::Therapeut;
+}
+
+bool Programmierung::FuegeTherapeutEin() {
+    if (gPufferArt != Puffer::Therapeut) {
+        return false;
+    }
+    for (int p = 0; p < TZUD12::kPatienten; ++p) {
+        FDev.Programme[Slot(FT, p)] = gPuffer[static_cast<size_t>(p)];
+    }
+    WaehleTherapeut(FT);
+    return true;
+}
+
+Puffer Programmierung::PufferArt() {
+    return gPufferArt;
+}
+
+// ---------------------------------------------------------------- loading
+
+void LadeProgrammierung(TZUD12& dev, const ProgrammCallbacks& cb) {
+    const Handshake h = RunHandshake(dev, HandshakeOptions{true, true});
+    if (!h.ok()) {
+        EndConversation(dev, h.screenSet);
+        throw WorkflowError(KindOf(h.result), h.message);
+    }
+    try {
+        auto fail = [] { throw WorkflowError(WorkflowError::EComErr, CommError()); };
+        if (!dev.ReadCodeData()) {
+            fail();
+        }
+        Progress(cb, QString(), 0, kProgSaetze);
+        Pause(100);
+        if (!dev.GetVersion()) {
+            fail();
+        }
+        Progress(cb, QCoreApplication::translate("Programmierung", "Lade Systemparameter ..."), 0,
+                 kProgSaetze);
+        if (!dev.ReadSystemParams()) {
+            fail();
+        }
+        Progress(cb, QCoreApplication::translate("Programmierung", "Lade Therapeutendaten ..."), 0,
+                 kProgSaetze);
+        if (!dev.ReadTherapeutData()) {
+            fail();
+        }
+        const QString text = QCoreApplication::translate("Auslesen", "Lade Patientendaten ...");
+        Progress(cb, text, 0, kProgSaetze);
+        for (int t = 0; t < kProgTherapeuten; ++t) {
+            Pause(10);
+            if (!dev.ReadPatientData(t)) {
+                fail();
+            }
+            for (int p = 0; p < kProgPatienten; ++p) {
+                Pause(10);
+                if (!dev.ReadProgramData(t, p)) {
+                    fail();
+                }
+                Progress(cb, text, t * kProgPatienten + p + 1, kProgSaetze);
+                if (cb.cancelRequested && cb.cancelRequested()) {
+                    throw WorkflowError(WorkflowError::EComErr,
+                                        QCoreApplication::translate("Programmierung", "Laden abgebrochen."));
+                }
+            }
+        }
+    } catch (...) {
+        EndConversation(dev, true);
+        throw;
+    }
+    EndConversation(dev, true);
+}
+
+// ---------------------------------------------------------------- parameter files
+
+QByteArray ParameterDatei(const TZUD12& dev) {
+    QByteArray out;
+    out.reserve(kParameterDateiGroesse);
+    for (int t = 0; t < kProgTherapeuten; ++t) {
+        for (int p = 0; p < kProgPatienten; ++p) {
+            out.append(reinterpret_cast<const char*>(&dev.Programme[Slot(t, p)]), kParameterSatzGroesse);
+        }
+    }
+    out.append(reinterpret_cast<const char*>(&dev.SystemParameter), sizeof dev.SystemParameter);
+    return out;
+}
+
+ParameterGeladen LadeParameterDatei(TZUD12& dev, const QByteArray& data) {
+    ParameterGeladen r;
+    const qsizetype saetze = std::min<qsizetype>(kProgSaetze, data.size() / kParameterSatzGroesse);
+    for (qsizetype n = 0; n < saetze; ++n) {
+        const int t = static_cast<int>(n / kProgPatienten);
+        const int p = static_cast<int>(n % kProgPatienten);
+        std::memcpy(&dev.Programme[Slot(t, p)], data.constData() + n * kParameterSatzGroesse,
+                    kParameterSatzGroesse);
+    }
+    r.saetze = static_cast<int>(saetze);
+    Programmierung m(dev);
+    for (int n = 0; n < r.saetze; ++n) {
+        for (int k = 0; k < 6; ++k) {
+            m.Zeige(n / kProgPatienten, n % kProgPatienten, k);
+        }
+    }
+    if (saetze == kProgSaetze && data.size() - kParameterSystemOffset >= qsizetype(sizeof(Systemparameter))) {
+        std::memcpy(&dev.SystemParameter, data.constData() + kParameterSystemOffset,
+                    sizeof dev.SystemParameter);
+        r.system = true;
+    }
+    return r;
+}
+
+bool SpeichereParameterDatei(const TZUD12& dev, const QString& path, QString* error) {
+    return SaveFile(path, ParameterDatei(dev), error);
+}
+
+bool OeffneParameterDatei(TZUD12& dev, const QString& path, ParameterGeladen& ergebnis, QString* error) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (error) {
+            *error = QCoreApplication::translate("Programmierung", "Datei kann nicht gelesen werden: %1 (%2)")
+                         .arg(path, f.errorString());
+        }
+        return false;
+    }
+    // Whatever stands behind the system parameters is not read.
+    const QByteArray data = f.read(kParameterDateiGroesse);
+    if (f.error() != QFileDevice::NoError) {
+        if (error) {
+            *error = QCoreApplication::translate("Programmierung", "Datei kann nicht gelesen werden: %1 (%2)")
+                         .arg(path, f.errorString());
+        }
+        return false;
+    }
+    ergebnis = LadeParameterDatei(dev, data);
+    return true;
+}
+
+// ---------------------------------------------------------------- transfer
+
+Uebertragung Uebertrage(TZUD12& dev, const UebertragungsOptionen& options, const ProgrammCallbacks& cb) {
+    Uebertragung r;
+    TProgressBar* bar = cb.bar ? cb.bar() : nullptr;
+    auto hide = [&cb] {
+        if (cb.hide) {
+            cb.hide();
+        }
+    };
+    bool screenSet = false;
+    auto stop = [&](const QString& message) {
+        hide();
+        r.failed = true;
+        r.error = message;
+        EndConversation(dev, screenSet);
+        return r;
+    };
+    dev.open();
+    if (!dev.ComOpen) {
+        return stop(PortOpenMessage(dev.ComPort, dev.ComError));
+    }
+    if (!dev.SetDownloadScreen(199)) {
+        return stop(QCoreApplication::translate("Geraet", "Kein Gerät erkannt!"));
+    }
+    screenSet = true;
+    // The image is written incrementally: only to the device it was loaded from.
+    const GeraeteDaten geladen = dev.GeraeteDaten;
+    const int typ = dev.Typ;
+    const int kunde = dev.Kunde;
+    const QString sn = dev.SN;
+    if (!dev.GetDeviceInfo()) {
+        return stop(CommError());
+    }
+    if (dev.SN != sn) {
+        dev.GeraeteDaten = geladen;
+        dev.Typ = typ;
+        dev.Kunde = kunde;
+        dev.SN = sn;
+        return stop(QCoreApplication::translate("Programmierung",
+                                                "Es ist ein anderes Gerät angeschlossen als beim Laden (S/N "
+                                                "%1). Bitte die Programmierung neu starten.")
+                        .arg(sn));
+    }
+    const QDateTime jetzt = options.jetzt.isValid() ? options.jetzt : QDateTime::currentDateTime();
+    if (!dev.WriteRTC(jetzt) || !dev.WriteCodeData()) {
+        return stop(CommError());
+    }
+    r.geschrieben << QString::fromLatin1(kCodesPfad);
+    dev.ConvertError = false;
+    if (options.werkseinstellungenSpeichern) {
+        if (!dev.WriteDefSystemParams()) {
+            return stop(CommError());
+        }
+        r.geschrieben << QString::fromStdString(DefSystemPfad(dev.Typ));
+        if (!dev.WriteDefProgramData()) {
+            return stop(CommError());
+        }
+        r.geschrieben << QString::fromStdString(DefProgrammPfad(dev.Typ));
+    }
+    if (options.werkszustand) {
+        Progress(cb, QString(), 0, kProgSaetze);
+        for (int n = 0; n < kProgSaetze; ++n) {
+            const int t = n / kProgPatienten;
+            const int p = n % kProgPatienten;
+            Progress(
+                cb,
+                QCoreApplication::translate("Programmierung", "Lösche Übungen (Therapeut %1, Patient %2)")
+                    .arg(t + 1)
+                    .arg(p + 1),
+                0, kProgSaetze);
+            if (!dev.DeleteExercises(bar, t, QStringLiteral("*.*"), p)) {
+                return stop(CommError());
+            }
+            r.geloescht << static_cast<int>(Slot(t, p));
+        }
+        Progress(cb, QCoreApplication::translate("Programmierung", "Werkszustand"), 0, 71);
+        if (!dev.Werkszustand(bar)) {
+            return stop(CommError());
+        }
+        dev.LastLog.clear();
+        dev.Reset();
+        hide();
+        r.werkszustand = true;
+        r.convertError = dev.ConvertError;
+        dev.close();
+        if (!dev.LastLog.isEmpty()) {
+            // The device did not confirm the reset; it still holds its factory state.
+            r.failed = true;
+            r.error = CommError();
+        }
+        return r;
+    }
+
+    const auto therapeutenVorher = dev.Therapeuten_ZUD12_ori;
+    if (!dev.WriteTherapeutData()) {
+        return stop(CommError());
+    }
+    if (std::memcmp(&therapeutenVorher, &dev.Therapeuten_ZUD12_ori, sizeof therapeutenVorher) != 0) {
+        r.geschrieben << QString::fromLatin1(kTherapeutenPfad);
+    }
+    for (int t = 0; t < kProgTherapeuten; ++t) {
+        std::array<Stammdaten, TZUD12::kPatienten> vorher{};
+        std::memcpy(vorher.data(), &dev.Patienten_ZUD12_ori[Slot(t, 0)], sizeof vorher);
+        if (!dev.WritePatientData(t)) {
+            return stop(CommError());
+        }
+        if (std::memcmp(vorher.data(), &dev.Patienten_ZUD12_ori[Slot(t, 0)], sizeof vorher) != 0) {
+            r.geschrieben << QString::fromStdString(PatientenPfad(t));
+        }
+        for (int p = 0; p < kProgPatienten; ++p) {
+            const Programmdatei progVorher = dev.Programme_ZUD12_ori[Slot(t, p)];
+            if (!dev.WriteProgramData(t, p)) {
+                return stop(CommError());
+            }
+            if (std::memcmp(&progVorher, &dev.Programme_ZUD12_ori[Slot(t, p)], sizeof progVorher) != 0) {
+                r.geschrieben << QString::fromStdString(ProgrammPfad(t, p));
+            }
+            Stammsatz& pat = dev.Patienten[Slot(t, p)];
+            if (pat.Loeschen == 1) {
+                Progress(
+                    cb,
+                    QCoreApplication::translate("Programmierung", "Lösche Übungen (Therapeut %1, Patient %2)")
+                        .arg(t + 1)
+                        .arg(p + 1),
+                    0, 1);
+                const bool ok = dev.DeleteExercises(bar, t, QStringLiteral("*.*"), p);
+                hide();
+                if (!ok) {
+                    return stop(CommError());
+                }
+                pat.Loeschen = 0; // done: a second transfer does not delete again
+                r.geloescht << static_cast<int>(Slot(t, p));
+            }
+        }
+    }
+    const Systemparameter sysVorher = dev.SystemParameter_ZUD12_ori;
+    if (!dev.WriteSystemParams()) {
+        return stop(CommError());
+    }
+    if (std::memcmp(&sysVorher, &dev.SystemParameter_ZUD12_ori, sizeof sysVorher) != 0) {
+        r.geschrieben << QString::fromLatin1(kSystemPfad);
+    }
+    r.convertError = dev.ConvertError;
+    EndConversation(dev, true);
+    return r;
+}
+
+} // namespace zud::wf
