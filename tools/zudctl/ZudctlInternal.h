@@ -40,6 +40,10 @@ std::unique_ptr<TDM1> OpenDatabase(const DbOptions& o);
 // zudctl db ...; database failures are thrown as db::DbError or DataError.
 int RunDb(const DbOptions& options, const QStringList& args, QTextStream& out, QTextStream& err);
 
+// zudctl statistics and report; -1 when `cmd` is neither.
+int RunReports(const QString& cmd, const DbOptions& options, const QStringList& rest, QTextStream& out,
+               QTextStream& err);
+
 // Readable forms of the device records.
 void PrintPrograms(QTextStream& out, const Programmdatei& d, int sprache);
 void PrintSystem(QTextStream& out, const Systemparameter& s);
