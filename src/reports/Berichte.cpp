@@ -163,9 +163,56 @@ void DrawPatHeader(QPainter& p, const QRectF& band, int dpi, const Patient& pati
     QPen rahmen(QColor(0xC0, 0xC0, 0xC0));
     rahmen.setWidthF(std::max(1.0, dpi / 96.0));
     const double zeile = hoehe / 8.0;
-    const QFont normal = Schrift(zeile * 0.62);
-    const QFont fett = Schrift(zeile * 0.66, true);
     const double einzug = dpi * 20.0 / 100.0;
+
+    const std::vector<std::pair<QString, QString>> patientendaten{
+        {Tr("Name"), patient.Name},
+        {Tr("Vorname"), patient.Vorname},
+        {Tr("Geburtstag"), StatDatum(patient.Geburtstag)},
+        {Tr("Patientennummer"), patient.Nummer}};
+    const std::vector<std::pair<QString, QString>> uebung{
+        {Tr("Datum"), StatDatum(a.Zeile.Datum)},
+        {Tr("Uhrzeit"), a.Zeile.Uhrzeit.toString(QStringLiteral("HH:mm:ss"))},
+        {Tr("Betriebsart"), BetriebsartName(a.Werte.Betriebsart).trimmed()},
+        {Tr("Übungslänge"), KopfUebungslaenge(a.Footer.Length)}};
+    const std::vector<Kopfzeile> rows = KopfStatistik(a, druckEinheit);
+    const QStringList druckzeilen = KopfDruckzeilen(a, druckEinheit);
+
+    // One font for all three boxes: as large as the line height allows, as small as the widest
+    // box content needs.
+    double pixel = zeile * 0.62;
+    {
+        const QFontMetricsF fm(Schrift(100));
+        const double luecke = fm.averageCharWidth() * 2;
+        auto paarBreite = [&](const std::vector<std::pair<QString, QString>>& z) {
+            double k = 0, v = 0;
+            for (const auto& [a, b] : z) {
+                k = std::max(k, fm.horizontalAdvance(a + QStringLiteral(":")));
+                v = std::max(v, fm.horizontalAdvance(b));
+            }
+            return k + luecke + v;
+        };
+        double titel = 0, zahl = fm.horizontalAdvance(QStringLiteral("100.0"));
+        for (const Kopfzeile& k : rows) {
+            titel = std::max(titel, fm.horizontalAdvance(k.Titel));
+            for (const QString& t : {k.Min, k.Max, k.Mittel}) {
+                zahl = std::max(zahl, fm.horizontalAdvance(t));
+            }
+        }
+        double zeilen = 0;
+        for (const QString& t : druckzeilen) {
+            zeilen = std::max(zeilen, fm.horizontalAdvance(t));
+        }
+        const double pro100 = std::max({paarBreite(patientendaten) / (w * 0.2 - 2 * einzug),
+                                        paarBreite(uebung) / (w * 0.2 - 2 * einzug),
+                                        (titel + luecke + 3 * (zahl + luecke)) / (w * 0.3 - 2 * einzug),
+                                        zeilen / (w * 0.3 - 2 * einzug)});
+        if (pro100 > 0) {
+            pixel = std::min(pixel, std::floor(100.0 / pro100 * 0.96));
+        }
+    }
+    const QFont normal = Schrift(pixel);
+    const QFont fett = Schrift(std::min(zeile * 0.66, pixel * 1.1), true);
 
     auto box = [&](double von, double bis, const QString& titel) {
         const QRectF r(band.left() + w * von, top, w * (bis - von), hoehe);
@@ -199,21 +246,19 @@ void DrawPatHeader(QPainter& p, const QRectF& band, int dpi, const Patient& pati
         }
     };
 
-    const QRectF b1 = box(0.10, 0.30, Tr("Patientendaten"));
-    paare(b1, {{Tr("Name"), patient.Name},
-               {Tr("Vorname"), patient.Vorname},
-               {Tr("Geburtstag"), StatDatum(patient.Geburtstag)},
-               {Tr("Patientennummer"), patient.Nummer}});
-    const QRectF b2 = box(0.35, 0.55, Tr("Übung"));
-    paare(b2, {{Tr("Datum"), StatDatum(a.Zeile.Datum)},
-               {Tr("Uhrzeit"), a.Zeile.Uhrzeit.toString(QStringLiteral("HH:mm:ss"))},
-               {Tr("Betriebsart"), BetriebsartName(a.Werte.Betriebsart).trimmed()},
-               {Tr("Übungslänge"), KopfUebungslaenge(a.Footer.Length)}});
+    paare(box(0.10, 0.30, Tr("Patientendaten")), patientendaten);
+    paare(box(0.35, 0.55, Tr("Übung")), uebung);
     const QRectF b3 = box(0.60, 0.90, Tr("Statistik"));
-    const std::vector<Kopfzeile> rows = KopfStatistik(a, druckEinheit);
     p.setFont(normal);
     const double links = b3.left() + einzug;
-    const double titelBreite = b3.width() * 0.42;
+    double titelBreite = 0;
+    {
+        const QFontMetricsF fm(normal);
+        for (const Kopfzeile& k : rows) {
+            titelBreite = std::max(titelBreite, fm.horizontalAdvance(k.Titel) + fm.averageCharWidth() * 2);
+        }
+        titelBreite = std::min(std::max(titelBreite, b3.width() * 0.3), b3.width() * 0.6);
+    }
     const double spalte = (b3.right() - einzug - links - titelBreite) / 3.0;
     double y = b3.top() + zeile * 1.5;
     const QStringList kopf{Tr("min"), Tr("max"), QStringLiteral("ø")};
@@ -231,7 +276,7 @@ void DrawPatHeader(QPainter& p, const QRectF& band, int dpi, const Patient& pati
         }
         y += zeile;
     }
-    for (const QString& s : KopfDruckzeilen(a, druckEinheit)) {
+    for (const QString& s : druckzeilen) {
         Text(p, QRectF(links, y, b3.right() - einzug - links, zeile), Qt::AlignLeft | Qt::AlignVCenter, s);
         y += zeile;
     }
@@ -376,27 +421,64 @@ bool DrawStatistikTabelle(Seitenziel& ziel, const StatListeDaten& liste, const Q
     // Font sizes follow the page height as a 96-dpi page would have it.
     const double h96 = H * 96.0 / ziel.Dpi;
     const QFont titelSchrift = Punktschrift(h96 / 75.0, ziel.Dpi, true);
-    const QFont text = Punktschrift(h96 / 100.0, ziel.Dpi);
-    const QFont kopfSchrift = Punktschrift(h96 / 100.0, ziel.Dpi, true);
+    QFont text = Punktschrift(h96 / 100.0, ziel.Dpi);
+    QFont kopfSchrift = Punktschrift(h96 / 100.0, ziel.Dpi, true);
     const int zeilen = static_cast<int>(liste.Zeilen.size());
     const int seiten = StatistikSeitenzahl(zeilen);
     const QString ueberschrift = QStringLiteral("%1 %2").arg(Tr("Statistik"), titel);
 
-    // Columns: the common ones but "Nr", then the value columns; the texts are shortened to fit.
-    std::vector<double> gewicht{1.2, 1.0, 1.7, 2.3, 1.1};
+    // Columns: the common ones but "Nr", then the value columns, each as wide as its widest
+    // text; what is left of the usable width is shared out, and on a crowded page texts are
+    // shortened to fit.
     const int werte = Wertspalten(liste.Nummer);
-    for (int i = 0; i < werte; ++i) {
-        gewicht.push_back(1.0);
-    }
+    const int spalten = 5 + werte;
+    const QStringList gemeinsam{Tr("Datum"), Tr("Uhrzeit"), Tr("Programmname"), Tr("Betriebsart"),
+                                Tr("Übungslänge")};
+    double luft = 0;
+    std::vector<double> gewicht;
     double summe = 0;
-    for (double g : gewicht) {
-        summe += g;
+    auto messen = [&]() {
+        const QFontMetricsF tm(text);
+        const QFontMetricsF km(kopfSchrift);
+        luft = tm.averageCharWidth() * 0.6;
+        gewicht.assign(size_t(spalten), 0.0);
+        for (int i = 0; i < 5; ++i) {
+            gewicht[size_t(i)] = km.horizontalAdvance(gemeinsam[i]);
+        }
+        for (int i = 5; i < spalten; ++i) {
+            gewicht[size_t(i)] = km.horizontalAdvance(QStringLiteral("max"));
+        }
+        int s = 5;
+        for (const Kopfgruppe& g : Tabellengruppen(liste.Nummer)) {
+            if (g.Spalten == 1) {
+                gewicht[size_t(s)] = std::max(gewicht[size_t(s)], km.horizontalAdvance(g.Titel));
+            }
+            s += g.Spalten;
+        }
+        for (const StatZeile& r : liste.Zeilen) {
+            for (int c = 1; c < r.Zellen.size() && c - 1 < spalten; ++c) {
+                gewicht[size_t(c - 1)] =
+                    std::max(gewicht[size_t(c - 1)], tm.horizontalAdvance(r.Zellen[c].trimmed()));
+            }
+        }
+        summe = 0;
+        for (double& g : gewicht) {
+            g += 2 * luft;
+            summe += g;
+        }
+    };
+    messen();
+    if (summe > breite) {
+        // A crowded list: a smaller body font rather than shortened texts.
+        const double f = std::max(0.7, breite / summe * 0.98);
+        text.setPixelSize(std::max(1, static_cast<int>(text.pixelSize() * f)));
+        kopfSchrift.setPixelSize(std::max(1, static_cast<int>(kopfSchrift.pixelSize() * f)));
+        messen();
     }
     std::vector<double> x{links};
     for (double g : gewicht) {
-        x.push_back(x.back() + breite * g / summe);
+        x.push_back(x.back() + (summe <= breite ? g + (breite - summe) / spalten : g * breite / summe));
     }
-    const double luft = breite / summe * 0.06;
     auto zelle = [&](int spalte, double y, double hoehe, const QString& s, Qt::Alignment a) {
         Text(p,
              QRectF(x[size_t(spalte)] + luft, y, x[size_t(spalte) + 1] - x[size_t(spalte)] - 2 * luft, hoehe),
@@ -422,8 +504,6 @@ bool DrawStatistikTabelle(Seitenziel& ziel, const StatListeDaten& liste, const Q
         p.setFont(kopfSchrift);
         p.setPen(Qt::black);
         const double y = oben + zeile * schritt;
-        const QStringList gemeinsam{Tr("Datum"), Tr("Uhrzeit"), Tr("Programmname"), Tr("Betriebsart"),
-                                    Tr("Übungslänge")};
         for (int i = 0; i < gemeinsam.size(); ++i) {
             zelle(i, y, schritt * 2, gemeinsam[i], Qt::AlignLeft);
         }
@@ -464,7 +544,7 @@ bool DrawStatistikTabelle(Seitenziel& ziel, const StatListeDaten& liste, const Q
         p.setFont(text);
         p.setPen(Qt::black);
         const double y = oben + zeile * schritt;
-        for (int c = 1; c < r.Zellen.size() && c - 1 < static_cast<int>(gewicht.size()); ++c) {
+        for (int c = 1; c < r.Zellen.size() && c - 1 < spalten; ++c) {
             zelle(c - 1, y, schritt * 2, r.Zellen[c].trimmed(), c <= 4 ? Qt::AlignLeft : Qt::AlignRight);
         }
         p.setPen(QPen(QColor(0xD0, 0xD0, 0xD0), std::max(1.0, ziel.Dpi / 192.0)));
