@@ -101,6 +101,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     FAbout = new TSplash(this);
     ConnectPatientActions();
     CreateReadoutWindows();
+    CreateReportWindows();
     resize(1200, 760);
     RetranslateUi();
 }

@@ -26,6 +26,7 @@ namespace zud {
 class TZUD12;
 }
 
+#include "Berichte.h"
 #include "Chart.h"
 #include "Ports.h"
 
@@ -51,6 +52,8 @@ class RecordingView;
 class ChartFrame;
 class TForm9;
 class TAuslesenForm;
+class TStatistikForm;
+class TPreviewForm;
 
 // True when `server` names another computer (not NONE, LOCALHOST, 127.0.0.1, EMBEDDED or
 // this computer's name, all in any case).
@@ -166,6 +169,12 @@ public:
     void DoLeseMessungen();
     TForm9* ProgressForm() const { return FProgress; }
     TAuslesenForm* AuslesenForm() const { return FAuslesen; }
+    // --- statistics and reports ---
+    void DoStatistik();  // "Statistik" for the current patient
+    void DoPreview();    // "Druckvorschau"
+    bool DoPdfExport();  // "Als PDF exportieren": the page of the shown recording
+    TStatistikForm* StatistikForm() const { return FStatistik; }
+    TPreviewForm* PreviewForm() const { return FPreview; }
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -205,6 +214,12 @@ private:
     // A command whose database failure is shown in German (and the lists reloaded).
     std::function<void()> Guarded(std::function<void()> f);
     void CreateReadoutWindows();
+    void CreateReportWindows();
+    // "Statistik" with a patient and no live measurement; the print commands with a stored
+    // recording on display.
+    void UpdateReportActions();
+    // The recording of tab `index` as the report pages draw it; nullopt for a live one.
+    std::optional<Berichtsaufnahme> ReportRecording(int index);
     // "Übungen auslesen" is enabled while logged in and no live measurement runs.
     void UpdateReadoutAction();
     // What must not start while a device workflow runs.
@@ -270,6 +285,8 @@ private:
     TSplash* FAbout = nullptr;
     TForm9* FProgress = nullptr;
     TAuslesenForm* FAuslesen = nullptr;
+    TStatistikForm* FStatistik = nullptr;
+    TPreviewForm* FPreview = nullptr;
     bool FRemote = false;
     bool FCheckUpdate = false;
     bool FUserControl = false;
