@@ -21,10 +21,6 @@ namespace zud {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Berichte", text);
-}
-
 QString Einheit(int druckEinheit) {
     return EinheitName(druckEinheit);
 }
@@ -108,31 +104,35 @@ std::vector<Kopfzeile> KopfStatistik(const Berichtsaufnahme& a, int druckEinheit
     case 1:
     case 2:
     case 3:
-        z.push_back(zeile(Tr("Entspannen") + uV, entsp));
-        z.push_back(zeile(Tr("Anspannen") + uV, ansp));
-        z.push_back(zeile(Tr("Pause") + uV, pause));
-        z.push_back(zeile(Tr("Strom") + QStringLiteral(" [mA]"), strom));
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "Entspannen") + uV, entsp));
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "Anspannen") + uV, ansp));
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "Pause") + uV, pause));
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "Strom") + QStringLiteral(" [mA]"), strom));
         break;
     case 4:
-        z.push_back(zeile(QStringLiteral("%1 [%2]").arg(Tr("Druck"), Einheit(druckEinheit)), strom));
+        z.push_back(zeile(QStringLiteral("%1 [%2]").arg(QCoreApplication::translate("Berichte", "Druck"),
+                                                        Einheit(druckEinheit)),
+                          strom));
         break;
     case 5:
-        z.push_back(zeile(Tr("Entspannen") + druck, entsp));
-        z.push_back(zeile(Tr("Anspannen") + druck, ansp));
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "Entspannen") + druck, entsp));
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "Anspannen") + druck, ansp));
         break;
     case 6:
     case 7:
-        z.push_back(zeile(QStringLiteral("%1 [%2]").arg(Tr("Druck"), Einheit(druckEinheit)), strom));
-        z.push_back(zeile(Tr("EMG CH1") + uV, entsp));
+        z.push_back(zeile(QStringLiteral("%1 [%2]").arg(QCoreApplication::translate("Berichte", "Druck"),
+                                                        Einheit(druckEinheit)),
+                          strom));
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "EMG CH1") + uV, entsp));
         if (a.Werte.Betriebsart == 7) {
-            z.push_back(zeile(Tr("EMG CH2") + uV, ansp));
+            z.push_back(zeile(QCoreApplication::translate("Berichte", "EMG CH2") + uV, ansp));
         }
         break;
     case 9:
-        z.push_back(zeile(Tr("Entspannen CH1") + uV, entsp));
-        z.push_back(zeile(Tr("Anspannen CH1") + uV, ansp));
-        z.push_back(zeile(Tr("Entspannen CH2") + uV, pause));
-        z.push_back(zeile(Tr("Anspannen CH2") + uV, strom));
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "Entspannen CH1") + uV, entsp));
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "Anspannen CH1") + uV, ansp));
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "Entspannen CH2") + uV, pause));
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "Anspannen CH2") + uV, strom));
         break;
     default:
         break;
@@ -147,10 +147,12 @@ QStringList KopfDruckzeilen(const Berichtsaufnahme& a, int druckEinheit) {
     }
     const double basis = a.Footer.Basisdruck;
     const QByteArray e = Einheit(druckEinheit).toUtf8();
-    return {
-        QString::asprintf("%s: %.1f s", Tr("Haltedauer").toUtf8().constData(), a.Footer.Haltedauer / 10.0),
-        QString::asprintf(basis >= 100 ? "%s: %.0f %s" : "%s: %.1f %s", Tr("Basisdruck").toUtf8().constData(),
-                          basis, e.constData())};
+    return {QString::asprintf("%s: %.1f s",
+                              QCoreApplication::translate("Berichte", "Haltedauer").toUtf8().constData(),
+                              a.Footer.Haltedauer / 10.0),
+            QString::asprintf(basis >= 100 ? "%s: %.0f %s" : "%s: %.1f %s",
+                              QCoreApplication::translate("Berichte", "Basisdruck").toUtf8().constData(),
+                              basis, e.constData())};
 }
 
 void DrawPatHeader(QPainter& p, const QRectF& band, int dpi, const Patient& patient,
@@ -166,15 +168,17 @@ void DrawPatHeader(QPainter& p, const QRectF& band, int dpi, const Patient& pati
     const double einzug = dpi * 20.0 / 100.0;
 
     const std::vector<std::pair<QString, QString>> patientendaten{
-        {Tr("Name"), patient.Name},
-        {Tr("Vorname"), patient.Vorname},
-        {Tr("Geburtstag"), StatDatum(patient.Geburtstag)},
-        {Tr("Patientennummer"), patient.Nummer}};
+        {QCoreApplication::translate("Berichte", "Name"), patient.Name},
+        {QCoreApplication::translate("Berichte", "Vorname"), patient.Vorname},
+        {QCoreApplication::translate("Berichte", "Geburtstag"), StatDatum(patient.Geburtstag)},
+        {QCoreApplication::translate("Berichte", "Patientennummer"), patient.Nummer}};
     const std::vector<std::pair<QString, QString>> uebung{
-        {Tr("Datum"), StatDatum(a.Zeile.Datum)},
-        {Tr("Uhrzeit"), a.Zeile.Uhrzeit.toString(QStringLiteral("HH:mm:ss"))},
-        {Tr("Betriebsart"), BetriebsartName(a.Werte.Betriebsart).trimmed()},
-        {Tr("Übungslänge"), KopfUebungslaenge(a.Footer.Length)}};
+        {QCoreApplication::translate("Berichte", "Datum"), StatDatum(a.Zeile.Datum)},
+        {QCoreApplication::translate("Berichte", "Uhrzeit"),
+         a.Zeile.Uhrzeit.toString(QStringLiteral("HH:mm:ss"))},
+        {QCoreApplication::translate("Berichte", "Betriebsart"),
+         BetriebsartName(a.Werte.Betriebsart).trimmed()},
+        {QCoreApplication::translate("Berichte", "Übungslänge"), KopfUebungslaenge(a.Footer.Length)}};
     const std::vector<Kopfzeile> rows = KopfStatistik(a, druckEinheit);
     const QStringList druckzeilen = KopfDruckzeilen(a, druckEinheit);
 
@@ -246,9 +250,9 @@ void DrawPatHeader(QPainter& p, const QRectF& band, int dpi, const Patient& pati
         }
     };
 
-    paare(box(0.10, 0.30, Tr("Patientendaten")), patientendaten);
-    paare(box(0.35, 0.55, Tr("Übung")), uebung);
-    const QRectF b3 = box(0.60, 0.90, Tr("Statistik"));
+    paare(box(0.10, 0.30, QCoreApplication::translate("Berichte", "Patientendaten")), patientendaten);
+    paare(box(0.35, 0.55, QCoreApplication::translate("Berichte", "Übung")), uebung);
+    const QRectF b3 = box(0.60, 0.90, QCoreApplication::translate("Berichte", "Statistik"));
     p.setFont(normal);
     const double links = b3.left() + einzug;
     double titelBreite = 0;
@@ -261,7 +265,8 @@ void DrawPatHeader(QPainter& p, const QRectF& band, int dpi, const Patient& pati
     }
     const double spalte = (b3.right() - einzug - links - titelBreite) / 3.0;
     double y = b3.top() + zeile * 1.5;
-    const QStringList kopf{Tr("min"), Tr("max"), QStringLiteral("ø")};
+    const QStringList kopf{QCoreApplication::translate("Berichte", "min"),
+                           QCoreApplication::translate("Berichte", "max"), QStringLiteral("ø")};
     for (int i = 0; i < 3; ++i) {
         Text(p, QRectF(links + titelBreite + spalte * i, y, spalte, zeile), Qt::AlignRight | Qt::AlignVCenter,
              kopf[i]);
@@ -390,20 +395,24 @@ struct Kopfgruppe {
 std::vector<Kopfgruppe> Tabellengruppen(int liste) {
     switch (liste) {
     case Zweikanalig:
-        return {{Tr("Entspannen CH1"), 3},
-                {Tr("Anspannen CH1"), 3},
-                {Tr("Entspannen CH2"), 3},
-                {Tr("Anspannen CH2"), 3}};
+        return {{QCoreApplication::translate("Berichte", "Entspannen CH1"), 3},
+                {QCoreApplication::translate("Berichte", "Anspannen CH1"), 3},
+                {QCoreApplication::translate("Berichte", "Entspannen CH2"), 3},
+                {QCoreApplication::translate("Berichte", "Anspannen CH2"), 3}};
     case DruckListe:
-        return {{Tr("Druck"), 3},
-                {Tr("Haltedauer"), 1},
-                {Tr("Basisdruck"), 1},
-                {Tr("EMG CH1"), 3},
-                {Tr("EMG CH2"), 3}};
+        return {{QCoreApplication::translate("Berichte", "Druck"), 3},
+                {QCoreApplication::translate("Berichte", "Haltedauer"), 1},
+                {QCoreApplication::translate("Berichte", "Basisdruck"), 1},
+                {QCoreApplication::translate("Berichte", "EMG CH1"), 3},
+                {QCoreApplication::translate("Berichte", "EMG CH2"), 3}};
     case TrainingDruck:
-        return {{Tr("Entspannen"), 3}, {Tr("Anspannen"), 3}};
+        return {{QCoreApplication::translate("Berichte", "Entspannen"), 3},
+                {QCoreApplication::translate("Berichte", "Anspannen"), 3}};
     default:
-        return {{Tr("Entspannen"), 3}, {Tr("Anspannen"), 3}, {Tr("Pause"), 3}, {Tr("Strom"), 3}};
+        return {{QCoreApplication::translate("Berichte", "Entspannen"), 3},
+                {QCoreApplication::translate("Berichte", "Anspannen"), 3},
+                {QCoreApplication::translate("Berichte", "Pause"), 3},
+                {QCoreApplication::translate("Berichte", "Strom"), 3}};
     }
 }
 
@@ -425,15 +434,19 @@ bool DrawStatistikTabelle(Seitenziel& ziel, const StatListeDaten& liste, const Q
     QFont kopfSchrift = Punktschrift(h96 / 100.0, ziel.Dpi, true);
     const int zeilen = static_cast<int>(liste.Zeilen.size());
     const int seiten = StatistikSeitenzahl(zeilen);
-    const QString ueberschrift = QStringLiteral("%1 %2").arg(Tr("Statistik"), titel);
+    const QString ueberschrift =
+        QStringLiteral("%1 %2").arg(QCoreApplication::translate("Berichte", "Statistik"), titel);
 
     // Columns: the common ones but "Nr", then the value columns, each as wide as its widest
     // text; what is left of the usable width is shared out, and on a crowded page texts are
     // shortened to fit.
     const int werte = Wertspalten(liste.Nummer);
     const int spalten = 5 + werte;
-    const QStringList gemeinsam{Tr("Datum"), Tr("Uhrzeit"), Tr("Programmname"), Tr("Betriebsart"),
-                                Tr("Übungslänge")};
+    const QStringList gemeinsam{QCoreApplication::translate("Berichte", "Datum"),
+                                QCoreApplication::translate("Berichte", "Uhrzeit"),
+                                QCoreApplication::translate("Berichte", "Programmname"),
+                                QCoreApplication::translate("Berichte", "Betriebsart"),
+                                QCoreApplication::translate("Berichte", "Übungslänge")};
     double luft = 0;
     std::vector<double> gewicht;
     double summe = 0;
@@ -495,10 +508,14 @@ bool DrawStatistikTabelle(Seitenziel& ziel, const StatListeDaten& liste, const Q
         const double y = oben + 51 * schritt - fm.height();
         const QRectF r(links, y, breite, fm.height());
         p.drawText(r, Qt::AlignHCenter | Qt::AlignVCenter,
-                   QStringLiteral("%1 %2/%3").arg(Tr("Seite")).arg(seite).arg(seiten));
+                   QStringLiteral("%1 %2/%3")
+                       .arg(QCoreApplication::translate("Berichte", "Seite"))
+                       .arg(seite)
+                       .arg(seiten));
         p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, ueberschrift);
         p.drawText(r, Qt::AlignRight | Qt::AlignVCenter,
-                   QStringLiteral("%1: %2").arg(Tr("Druckdatum"), StatDatum(druckdatum)));
+                   QStringLiteral("%1: %2").arg(QCoreApplication::translate("Berichte", "Druckdatum"),
+                                                StatDatum(druckdatum)));
     };
     auto seitenkopf = [&]() {
         p.setFont(kopfSchrift);
@@ -512,7 +529,8 @@ bool DrawStatistikTabelle(Seitenziel& ziel, const StatListeDaten& liste, const Q
             const QRectF r(x[size_t(s)], y, x[size_t(s + g.Spalten)] - x[size_t(s)], schritt);
             Text(p, r.adjusted(luft, 0, -luft, 0), Qt::AlignHCenter | Qt::AlignVCenter, g.Titel);
             if (g.Spalten == 3) {
-                const QString sub[3] = {Tr("min"), Tr("max"), QStringLiteral("ø")};
+                const QString sub[3] = {QCoreApplication::translate("Berichte", "min"),
+                                        QCoreApplication::translate("Berichte", "max"), QStringLiteral("ø")};
                 for (int k = 0; k < 3; ++k) {
                     zelle(s + k, y + schritt, schritt, sub[k], Qt::AlignRight);
                 }
@@ -684,15 +702,16 @@ void DrawVerlauf(QPainter& p, const QRectF& f, double skala, const Verlaufsdaten
 
 std::vector<std::pair<QString, QString>> Therapiedaten(const Zusammenfassung& z, int maxProTag) {
     std::vector<std::pair<QString, QString>> d{
-        {Tr("Gerät"), z.Geraet},
-        {Tr("Seriennummer"), z.Nummer},
-        {Tr("Therapieanfang"), StatDatum(z.Erste)},
-        {Tr("Therapieende"), StatDatum(z.Letzte)},
-        {Tr("Anzahl Behandlungen"), QString::number(z.Anzahl)},
-        {Tr("Ø Behandlungsdauer"), BehandlungsdauerText(z)},
+        {QCoreApplication::translate("Berichte", "Gerät"), z.Geraet},
+        {QCoreApplication::translate("Berichte", "Seriennummer"), z.Nummer},
+        {QCoreApplication::translate("Berichte", "Therapieanfang"), StatDatum(z.Erste)},
+        {QCoreApplication::translate("Berichte", "Therapieende"), StatDatum(z.Letzte)},
+        {QCoreApplication::translate("Berichte", "Anzahl Behandlungen"), QString::number(z.Anzahl)},
+        {QCoreApplication::translate("Berichte", "Ø Behandlungsdauer"), BehandlungsdauerText(z)},
     };
     if (maxProTag > 0) {
-        d.emplace_back(Tr("Therapietreue"), TherapietreueText(z, maxProTag));
+        d.emplace_back(QCoreApplication::translate("Berichte", "Therapietreue"),
+                       TherapietreueText(z, maxProTag));
     }
     return d;
 }
@@ -718,7 +737,7 @@ void DrawZusammenfassung(QPainter& p, const QSize& seite, int dpi, const Patient
     p.setFont(titel);
     const QFontMetricsF ttm(titel);
     p.drawText(QRectF(links, y, breite, ttm.height()), Qt::AlignHCenter | Qt::AlignVCenter,
-               Tr("Therapie-Zusammenfassung"));
+               QCoreApplication::translate("Berichte", "Therapie-Zusammenfassung"));
     y += ttm.height() * 1.2;
     p.setPen(QPen(QColor(0x40, 0x40, 0x40), stift));
     p.drawLine(QPointF(links, y), QPointF(links + breite, y));
@@ -747,15 +766,16 @@ void DrawZusammenfassung(QPainter& p, const QSize& seite, int dpi, const Patient
         p.drawLine(QPointF(links, y), QPointF(links + breite, y));
         y += zeile;
     };
-    teil(Tr("Patientendaten"), {{Tr("Name"), patient.Name},
-                                {Tr("Vorname"), patient.Vorname},
-                                {Tr("Geburtsdatum"), StatDatum(patient.Geburtstag)},
-                                {Tr("Straße"), patient.Strasse},
-                                {Tr("PLZ"), patient.Plz},
-                                {Tr("Ort"), patient.Wohnort},
-                                {Tr("Krankenkasse"), patient.Krankenkasse},
-                                {Tr("SV-Nummer"), patient.VNummer}});
-    teil(Tr("Therapiedaten"), Therapiedaten(z, maxProTag));
+    teil(QCoreApplication::translate("Berichte", "Patientendaten"),
+         {{QCoreApplication::translate("Berichte", "Name"), patient.Name},
+          {QCoreApplication::translate("Berichte", "Vorname"), patient.Vorname},
+          {QCoreApplication::translate("Berichte", "Geburtsdatum"), StatDatum(patient.Geburtstag)},
+          {QCoreApplication::translate("Berichte", "Straße"), patient.Strasse},
+          {QCoreApplication::translate("Berichte", "PLZ"), patient.Plz},
+          {QCoreApplication::translate("Berichte", "Ort"), patient.Wohnort},
+          {QCoreApplication::translate("Berichte", "Krankenkasse"), patient.Krankenkasse},
+          {QCoreApplication::translate("Berichte", "SV-Nummer"), patient.VNummer}});
+    teil(QCoreApplication::translate("Berichte", "Therapiedaten"), Therapiedaten(z, maxProTag));
     p.restore();
 }
 
@@ -792,7 +812,8 @@ bool SchreibePdf(const QString& pfad, const std::function<bool(Seitenziel&)>& ze
     const QByteArray daten = PdfDaten(zeichne);
     if (daten.isEmpty()) {
         if (fehler) {
-            *fehler = Tr("Die PDF-Datei konnte nicht erzeugt werden: %1").arg(pfad);
+            *fehler = QCoreApplication::translate("Berichte", "Die PDF-Datei konnte nicht erzeugt werden: %1")
+                          .arg(pfad);
         }
         return false;
     }

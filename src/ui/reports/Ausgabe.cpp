@@ -13,18 +13,12 @@
 
 namespace zud::ui {
 
-namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Berichtsausgabe", text);
-}
-
-} // namespace
+namespace {} // namespace
 
 std::function<QString(QWidget*)> Berichtsausgabe::PdfPfad = [](QWidget* parent) {
     QFileDialog d(parent, QStringLiteral("ZUD"));
     d.setAcceptMode(QFileDialog::AcceptSave);
-    d.setNameFilter(Tr("PDF-Dateien (*.pdf)"));
+    d.setNameFilter(QCoreApplication::translate("Berichtsausgabe", "PDF-Dateien (*.pdf)"));
     d.setDefaultSuffix(QStringLiteral("pdf"));
     return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty() ? d.selectedFiles().front()
                                                                          : QString();
@@ -82,9 +76,10 @@ bool Drucken(QWidget* parent, const std::function<bool(Seitenziel&)>& zeichne, Q
         return false;
     }
     if (!AufDrucker(printer, zeichne)) {
-        const QString fehler =
-            Tr("Der Druck ist fehlgeschlagen. Bitte prüfen Sie den Drucker und versuchen Sie es "
-               "noch einmal.");
+        const QString fehler = QCoreApplication::translate(
+            "Berichtsausgabe",
+            "Der Druck ist fehlgeschlagen. Bitte prüfen Sie den Drucker und versuchen Sie es "
+            "noch einmal.");
         if (meldung) {
             *meldung = fehler;
         }
