@@ -2,13 +2,16 @@
 
 #include "Ausgabe.h"
 #include "Msg.h"
+#include "RecordingCheck.h"
 #include "Settings.h"
 #include "TPreviewShortForm.h"
 #include "TVerlaufForm.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QMenu>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -61,6 +64,9 @@ QVariant StatModel::data(const QModelIndex& index, int role) const {
     }
     const StatZeile& z = FDaten->Zeilen[size_t(index.row())];
     if (role == Qt::DisplayRole) {
+        if (index.column() == 4) {
+            return BetriebsartName(z.Betriebsart); // follows a language change
+        }
         return index.column() < z.Zellen.size() ? z.Zellen[index.column()] : QString();
     }
     if (role == Qt::TextAlignmentRole) {
@@ -87,6 +93,9 @@ QVariant StatModel::headerData(int section, Qt::Orientation o, int role) const {
 void StatModel::Retranslate() {
     FTitel = SpaltenTitel(FListe);
     emit headerDataChanged(Qt::Horizontal, 0, static_cast<int>(FTitel.size()) - 1);
+    if (rowCount() > 0) {
+        emit dataChanged(index(0, 4), index(rowCount() - 1, 4), {Qt::DisplayRole});
+    }
 }
 
 // ---------------------------------------------------------------- window
@@ -112,7 +121,8 @@ TStatistikForm::TStatistikForm(QWidget* parent) : QDialog(parent) {
     FPdfMenu->addAction(Make(QStringLiteral("ZusammenfassungPDF"), QStringLiteral("x-office-document")));
     ausgabe->AddDropDown(drucken, FDruckMenu);
     ausgabe->AddDropDown(pdf, FPdfMenu);
-    ausgabe->AddLarge(Make(QStringLiteral("StatistikVerlauf"), QStringLiteral("office-chart-line")));
+    ausgabe->AddLarge(Make(QStringLiteral("StatistikVerlauf"), QStringLiteral("office-chart-line"),
+                           QStringLiteral("Verlauf")));
     ausgabe->AddLarge(Make(QStringLiteral("ShortStat"), QStringLiteral("x-office-spreadsheet")));
     zurueck->AddLarge(Make(QStringLiteral("Zurueck"), QStringLiteral("go-previous")));
     Action(QStringLiteral("StatistikVerlauf"))->setEnabled(false);
@@ -132,6 +142,7 @@ TStatistikForm::TStatistikForm(QWidget* parent) : QDialog(parent) {
 
     FTabs = new QTabWidget(this);
     FTabs->setObjectName(QStringLiteral("StatistikTabs"));
+    FTabs->tabBar()->setUsesScrollButtons(false);
     for (int l = 1; l <= kStatListen; ++l) {
         auto* view = new QTableView(FTabs);
         view->setObjectName(QStringLiteral("Liste%1").arg(l));
@@ -163,10 +174,10 @@ TStatistikForm::TStatistikForm(QWidget* parent) : QDialog(parent) {
     RetranslateUi();
 }
 
-QAction* TStatistikForm::Make(const QString& name, const QString& icon) {
+QAction* TStatistikForm::Make(const QString& name, const QString& icon, const QString& symbol) {
     auto* a = new QAction(this);
     a->setObjectName(name);
-    a->setIcon(ThemeIcon(icon, name));
+    a->setIcon(ThemeIcon(icon, symbol.isEmpty() ? name : symbol));
     FActions.insert(name, a);
     addAction(a);
     return a;
@@ -183,6 +194,7 @@ bool TStatistikForm::Fill(TDM1& dm, qint64 patient, const Settings& settings) {
     FMaxProTag = settings.StatMaxExercisesPerDay();
     StatOptionen o;
     o.DruckEinheit = FDruckEinheit;
+    o.AeltereGeraete = AeltereGeraete;
     for (StatModel* m : FModels) {
         m->SetDaten(nullptr);
     }
@@ -321,7 +333,14 @@ void TStatistikForm::RetranslateUi() {
     for (int l = 1; l <= kStatListen; ++l) {
         FTabs->setTabText(l - 1, ListenTitel(l));
         FModels[size_t(l - 1)]->Retranslate();
+        for (int c = 0; c < kGemeinsameSpalten; ++c) {
+            Table(l)->resizeColumnToContents(c);
+        }
     }
+    // The tab bar takes the width of the new captions.
+    FTabs->tabBar()->adjustSize();
+    QEvent relayout(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(FTabs, &relayout);
     FRibbon->UpdateTips();
 }
 

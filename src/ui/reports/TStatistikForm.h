@@ -83,6 +83,8 @@ public:
     void ShowVerlauf();
     void ShowSummary();
     QString LastMessage;
+    // Device names of older generations: their recordings are listed with dashes.
+    QStringList AeltereGeraete;
 
 protected:
     void changeEvent(QEvent* e) override;
@@ -90,7 +92,7 @@ protected:
 private:
     void RetranslateUi();
     void ResetColumns();
-    QAction* Make(const QString& name, const QString& icon);
+    QAction* Make(const QString& name, const QString& icon, const QString& symbol = QString());
     bool TabelleZeichnen(Seitenziel& z);
 
     Ribbon* FRibbon = nullptr;

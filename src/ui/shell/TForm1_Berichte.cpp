@@ -53,6 +53,7 @@ void TForm1::DoStatistik() {
             Busy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
             ~Busy() { QApplication::restoreOverrideCursor(); }
         } busy;
+        FStatistik->AeltereGeraete = OtherModels;
         ok = FStatistik->Fill(*FDM, FCurrentPatient, FSettings);
     }
     if (!ok) {

@@ -6,6 +6,8 @@
 #include "Aufnahmen.h"
 #include "Ausgabe.h"
 #include "ChartFrame.h"
+#include "Localizer.h"
+#include "RecordingCheck.h"
 #include "Settings.h"
 #include "TDM1.h"
 #include "TForm1.h"
@@ -269,6 +271,28 @@ private slots:
             return DrawStatistikTabelle(z, s.Daten().Liste(1), s.Caption(), QDate::currentDate());
         }));
         QVERIFY(PdfText(dir->filePath(QStringLiteral("drucker.pdf"))).contains(QStringLiteral("Seite 1/1")));
+
+        // In English: tabs, column captions, mode names and the summary page follow at once.
+        auto& sprache = zud::i18n::Localizer::Instance();
+        QVERIFY(sprache.Switch(QStringLiteral("en")));
+        QCoreApplication::processEvents();
+        QCOMPARE(tabs->tabText(0), QStringLiteral("Single channel"));
+        QCOMPARE(tabs->tabText(3), QStringLiteral("Pressure"));
+        QCOMPARE(t->model()->headerData(11, Qt::Horizontal).toString(), QStringLiteral("Contract Ø"));
+        QCOMPARE(s.Action(QStringLiteral("StatistikVerlauf"))->text(), QStringLiteral("Progress"));
+        QCOMPARE(t->model()->index(1, 4).data().toString(), BetriebsartName(1));
+        QVERIFY(BetriebsartName(1) != QStringLiteral("ES-Elektrostimulation"));
+        s.resize(1280, 720);
+        QCoreApplication::processEvents();
+        Bild(&s, QStringLiteral("statistik-en"));
+        pdfZiel = dir->filePath(QStringLiteral("summary-en.pdf"));
+        QVERIFY(s.PdfSummary());
+        text = PdfText(pdfZiel);
+        for (const char* w : {"Therapy summary", "Patient data", "Adherence", "Number of treatments"})
+            QVERIFY2(text.contains(QString::fromUtf8(w)), qPrintable(text));
+        QVERIFY(sprache.Switch(QStringLiteral("de")));
+        QCoreApplication::processEvents();
+        QCOMPARE(tabs->tabText(0), QStringLiteral("Einkanalig"));
 
         // No statistics while a live measurement runs.
         f->BeginLiveMode();
