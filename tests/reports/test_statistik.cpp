@@ -344,3 +344,52 @@ TEST_P(StatDb, ZusammenfassungDauernFrequenzUndTherapietreue) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Firebird, StatDb, ::testing::Values(Mode::Embedded, Mode::Server), ModeName);
+
+TEST(StatTexte, BeschaedigteAufnahmenGebenStricheStattAbsturz) {
+    // Rows as a damaged or foreign database could hold them.
+    std::vector<StatQuelle> q;
+    auto neu = [&](const QByteArray& daten, int db) {
+        StatQuelle s;
+        s.Counter = static_cast<qint64>(q.size()) + 1;
+        s.Datum = QDate(2026, 1, 1).addDays(static_cast<int>(q.size()));
+        s.Uhrzeit = QTime(8, 0);
+        s.DbBetriebsart = db;
+        s.Daten = daten;
+        q.push_back(s);
+    };
+    neu(QByteArray(), 1);                                     // empty blob
+    neu(QByteArray(60, '\x07'), 1);                           // shorter than a header
+    neu(Aufnahme(0, QByteArray(), "Leer"), 1);                // header and trailer only
+    neu(Aufnahme(0, EMGProbe(1, 11, 50, 3)).left(89 + 5), 1); // trailer cut off
+    neu(Aufnahme(8, QByteArray(40, '\x11')), 9);              // program sequence: no list
+    neu(Aufnahme(12, QByteArray(40, '\x11')), 13);            // unknown mode: no list
+    neu(Aufnahme(0, EMGProbe(1, 15, 200, 4)), 1);             // range index outside the table
+    neu(AlteAufnahme(1, AltesWort(6, 11, 100, 5)), -101);     // oldest variant: not decoded
+    neu(AlteAufnahme(1, QByteArray(7, '\xFF')), -1);          // older variant, odd length
+    QByteArray zufall(5000, '\0');
+    uint32_t x = 1;
+    for (auto& c : zufall) {
+        x = x * 1664525u + 1013904223u;
+        c = static_cast<char>(x >> 24);
+    }
+    zufall[2] = 7;
+    neu(zufall, 8); // random samples of mode 7
+    const Statistik s = BerechneStatistik(q, Patient{}, {});
+    EXPECT_EQ(s.Summe.Anzahl, 10);
+    const auto& l1 = s.Liste(Einkanalig).Zeilen;
+    ASSERT_EQ(l1.size(), 5u); // header and trailer only, trailer cut off, bad range, both older variants
+    EXPECT_EQ(l1[0].Zellen[5], QStringLiteral("0 s"));
+    EXPECT_EQ(l1[0].Zellen.mid(6), QStringList(12, QStringLiteral("-")));
+    EXPECT_EQ(l1[1].Zellen.mid(6), QStringList(12, QStringLiteral("-")));
+    // Range index 15 has no range: the values are 0 µV, not garbage.
+    EXPECT_EQ(l1[2].Zellen.mid(9, 3), L({"0.0 µV", "0.0 µV", "0.0 µV"}));
+    // The oldest variant is listed but nothing is decoded; the older one with no whole sample likewise.
+    EXPECT_EQ(l1[3].Zellen.mid(5), QStringList{QStringLiteral("0 s")} + QStringList(12, QStringLiteral("-")));
+    EXPECT_EQ(l1[4].Zellen.mid(5), QStringList{QStringLiteral("0 s")} + QStringList(12, QStringLiteral("-")));
+    EXPECT_EQ(s.Liste(DruckListe).Zeilen.size(), 1u);
+    for (int l = 1; l <= kStatListen; ++l) {
+        for (const StatZeile& z : s.Liste(l).Zeilen) {
+            EXPECT_EQ(z.Zellen.size(), kGemeinsameSpalten + Wertspalten(l));
+        }
+    }
+}
