@@ -1760,4 +1760,541 @@ Sind Sie sicher?</translation>
         <translation>Automatisch</translation>
     </message>
 </context>
+<context>
+    <name>Berichte</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Entspannen</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Anspannen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Strom</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>EMG CH1</source>
+        <translation>EMG CH1</translation>
+    </message>
+    <message>
+        <source>EMG CH2</source>
+        <translation>EMG CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen CH1</source>
+        <translation>Entspannen CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen CH1</source>
+        <translation>Anspannen CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen CH2</source>
+        <translation>Entspannen CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen CH2</source>
+        <translation>Anspannen CH2</translation>
+    </message>
+    <message>
+        <source>Haltedauer</source>
+        <translation>Haltedauer</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Basisdruck</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>Vorname</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Geburtstag</translation>
+    </message>
+    <message>
+        <source>Patientennummer</source>
+        <translation>Patientennummer</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Übungslänge</translation>
+    </message>
+    <message>
+        <source>Patientendaten</source>
+        <translation>Patientendaten</translation>
+    </message>
+    <message>
+        <source>Übung</source>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>max</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Programmname</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Druckdatum</source>
+        <translation>Druckdatum</translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Seriennummer</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Therapieanfang</source>
+        <translation>Therapieanfang</translation>
+    </message>
+    <message>
+        <source>Therapieende</source>
+        <translation>Therapieende</translation>
+    </message>
+    <message>
+        <source>Anzahl Behandlungen</source>
+        <translation>Anzahl Behandlungen</translation>
+    </message>
+    <message>
+        <source>Ø Behandlungsdauer</source>
+        <translation>Ø Behandlungsdauer</translation>
+    </message>
+    <message>
+        <source>Therapietreue</source>
+        <translation>Therapietreue</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung</source>
+        <translation>Therapie-Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation>Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>PLZ</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Krankenkasse</translation>
+    </message>
+    <message>
+        <source>SV-Nummer</source>
+        <translation>SV-Nummer</translation>
+    </message>
+    <message>
+        <source>Therapiedaten</source>
+        <translation>Therapiedaten</translation>
+    </message>
+    <message>
+        <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
+        <translation>Die PDF-Datei konnte nicht erzeugt werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Berichtsausgabe</name>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Der Druck ist fehlgeschlagen. Bitte prüfen Sie den Drucker und versuchen Sie es noch einmal.</source>
+        <translation>Der Druck ist fehlgeschlagen. Bitte prüfen Sie den Drucker und versuchen Sie es noch einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>Statistik</name>
+    <message>
+        <source>Einkanalig</source>
+        <translation>Einkanalig</translation>
+    </message>
+    <message>
+        <source>Zweikanalig</source>
+        <translation>Zweikanalig</translation>
+    </message>
+    <message>
+        <source>EMG-gesteuert</source>
+        <translation>EMG-gesteuert</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Training Druck</source>
+        <translation>Training Druck</translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Programmname</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Übungslänge</translation>
+    </message>
+    <message>
+        <source>Entspannen min</source>
+        <translation>Entspannen min</translation>
+    </message>
+    <message>
+        <source>Entspannen max</source>
+        <translation>Entspannen max</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø</source>
+        <translation>Entspannen Ø</translation>
+    </message>
+    <message>
+        <source>Anspannen min</source>
+        <translation>Anspannen min</translation>
+    </message>
+    <message>
+        <source>Anspannen max</source>
+        <translation>Anspannen max</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø</source>
+        <translation>Anspannen Ø</translation>
+    </message>
+    <message>
+        <source>Pause min</source>
+        <translation>Pause min</translation>
+    </message>
+    <message>
+        <source>Pause max</source>
+        <translation>Pause max</translation>
+    </message>
+    <message>
+        <source>Pause Ø</source>
+        <translation>Pause Ø</translation>
+    </message>
+    <message>
+        <source>Strom min</source>
+        <translation>Strom min</translation>
+    </message>
+    <message>
+        <source>Strom max</source>
+        <translation>Strom max</translation>
+    </message>
+    <message>
+        <source>Strom Ø</source>
+        <translation>Strom Ø</translation>
+    </message>
+    <message>
+        <source>Entspannen min CH1</source>
+        <translation>Entspannen min CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen max CH1</source>
+        <translation>Entspannen max CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø CH1</source>
+        <translation>Entspannen Ø CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen min CH1</source>
+        <translation>Anspannen min CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen max CH1</source>
+        <translation>Anspannen max CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø CH1</source>
+        <translation>Anspannen Ø CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen min CH2</source>
+        <translation>Entspannen min CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen max CH2</source>
+        <translation>Entspannen max CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø CH2</source>
+        <translation>Entspannen Ø CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen min CH2</source>
+        <translation>Anspannen min CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen max CH2</source>
+        <translation>Anspannen max CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø CH2</source>
+        <translation>Anspannen Ø CH2</translation>
+    </message>
+    <message>
+        <source>Druck min</source>
+        <translation>Druck min</translation>
+    </message>
+    <message>
+        <source>Druck max</source>
+        <translation>Druck max</translation>
+    </message>
+    <message>
+        <source>Druck Ø</source>
+        <translation>Druck Ø</translation>
+    </message>
+    <message>
+        <source>max. Haltedauer</source>
+        <translation>max. Haltedauer</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Basisdruck</translation>
+    </message>
+    <message>
+        <source>EMG min CH1</source>
+        <translation>EMG min CH1</translation>
+    </message>
+    <message>
+        <source>EMG max CH1</source>
+        <translation>EMG max CH1</translation>
+    </message>
+    <message>
+        <source>EMG Ø CH1</source>
+        <translation>EMG Ø CH1</translation>
+    </message>
+    <message>
+        <source>EMG min CH2</source>
+        <translation>EMG min CH2</translation>
+    </message>
+    <message>
+        <source>EMG max CH2</source>
+        <translation>EMG max CH2</translation>
+    </message>
+    <message>
+        <source>EMG Ø CH2</source>
+        <translation>EMG Ø CH2</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TPreviewForm</name>
+    <message>
+        <source>Bemerkungen</source>
+        <translation>Bemerkungen</translation>
+    </message>
+    <message>
+        <source>Druckvorschau</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Eine Übung</source>
+        <translation>Eine Übung</translation>
+    </message>
+    <message>
+        <source>Zwei Übungen</source>
+        <translation>Zwei Übungen</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Übung1</source>
+        <translation>Übung1</translation>
+    </message>
+    <message>
+        <source>Übung2</source>
+        <translation>Übung2</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TPreviewShortForm</name>
+    <message>
+        <source>Therapie-Zusammenfassung</source>
+        <translation>Therapie-Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TStatistikForm</name>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Gesamte Statistik drucken</source>
+        <translation>Gesamte Statistik drucken</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung drucken</source>
+        <translation>Zusammenfassung drucken</translation>
+    </message>
+    <message>
+        <source>Gesamte Statistik als PDF</source>
+        <translation>Gesamte Statistik als PDF</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung als PDF</source>
+        <translation>Zusammenfassung als PDF</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TVerlaufForm</name>
+    <message>
+        <source>Verlauf</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
 </TS>

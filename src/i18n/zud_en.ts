@@ -1760,4 +1760,541 @@ Are you sure?</translation>
         <translation>Automatic</translation>
     </message>
 </context>
+<context>
+    <name>Berichte</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Relax</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Contract</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>EMG CH1</source>
+        <translation>EMG CH1</translation>
+    </message>
+    <message>
+        <source>EMG CH2</source>
+        <translation>EMG CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen CH1</source>
+        <translation>Relax CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen CH1</source>
+        <translation>Contract CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen CH2</source>
+        <translation>Relax CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen CH2</source>
+        <translation>Contract CH2</translation>
+    </message>
+    <message>
+        <source>Haltedauer</source>
+        <translation>Hold time</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Base pressure</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Surname</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Birthday</translation>
+    </message>
+    <message>
+        <source>Patientennummer</source>
+        <translation>Patient number</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Exercise length</translation>
+    </message>
+    <message>
+        <source>Patientendaten</source>
+        <translation>Patient data</translation>
+    </message>
+    <message>
+        <source>Übung</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>max</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Program name</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Druckdatum</source>
+        <translation>Print date</translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Seriennummer</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Therapieanfang</source>
+        <translation>Therapy start</translation>
+    </message>
+    <message>
+        <source>Therapieende</source>
+        <translation>Therapy end</translation>
+    </message>
+    <message>
+        <source>Anzahl Behandlungen</source>
+        <translation>Number of treatments</translation>
+    </message>
+    <message>
+        <source>Ø Behandlungsdauer</source>
+        <translation>Ø treatment duration</translation>
+    </message>
+    <message>
+        <source>Therapietreue</source>
+        <translation>Adherence</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung</source>
+        <translation>Therapy summary</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation>Date of birth</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>Postcode</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Town</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Health insurer</translation>
+    </message>
+    <message>
+        <source>SV-Nummer</source>
+        <translation>Insurance number</translation>
+    </message>
+    <message>
+        <source>Therapiedaten</source>
+        <translation>Therapy data</translation>
+    </message>
+    <message>
+        <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
+        <translation>The PDF file could not be created: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Berichtsausgabe</name>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Der Druck ist fehlgeschlagen. Bitte prüfen Sie den Drucker und versuchen Sie es noch einmal.</source>
+        <translation>Printing failed. Please check the printer and try again.</translation>
+    </message>
+</context>
+<context>
+    <name>Statistik</name>
+    <message>
+        <source>Einkanalig</source>
+        <translation>Single channel</translation>
+    </message>
+    <message>
+        <source>Zweikanalig</source>
+        <translation>Two channels</translation>
+    </message>
+    <message>
+        <source>EMG-gesteuert</source>
+        <translation>EMG-triggered</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>Training Druck</source>
+        <translation>Pressure training</translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Program name</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Exercise length</translation>
+    </message>
+    <message>
+        <source>Entspannen min</source>
+        <translation>Relax min</translation>
+    </message>
+    <message>
+        <source>Entspannen max</source>
+        <translation>Relax max</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø</source>
+        <translation>Relax Ø</translation>
+    </message>
+    <message>
+        <source>Anspannen min</source>
+        <translation>Contract min</translation>
+    </message>
+    <message>
+        <source>Anspannen max</source>
+        <translation>Contract max</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø</source>
+        <translation>Contract Ø</translation>
+    </message>
+    <message>
+        <source>Pause min</source>
+        <translation>Pause min</translation>
+    </message>
+    <message>
+        <source>Pause max</source>
+        <translation>Pause max</translation>
+    </message>
+    <message>
+        <source>Pause Ø</source>
+        <translation>Pause Ø</translation>
+    </message>
+    <message>
+        <source>Strom min</source>
+        <translation>Current min</translation>
+    </message>
+    <message>
+        <source>Strom max</source>
+        <translation>Current max</translation>
+    </message>
+    <message>
+        <source>Strom Ø</source>
+        <translation>Current Ø</translation>
+    </message>
+    <message>
+        <source>Entspannen min CH1</source>
+        <translation>Relax min CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen max CH1</source>
+        <translation>Relax max CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø CH1</source>
+        <translation>Relax Ø CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen min CH1</source>
+        <translation>Contract min CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen max CH1</source>
+        <translation>Contract max CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø CH1</source>
+        <translation>Contract Ø CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen min CH2</source>
+        <translation>Relax min CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen max CH2</source>
+        <translation>Relax max CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø CH2</source>
+        <translation>Relax Ø CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen min CH2</source>
+        <translation>Contract min CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen max CH2</source>
+        <translation>Contract max CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø CH2</source>
+        <translation>Contract Ø CH2</translation>
+    </message>
+    <message>
+        <source>Druck min</source>
+        <translation>Pressure min</translation>
+    </message>
+    <message>
+        <source>Druck max</source>
+        <translation>Pressure max</translation>
+    </message>
+    <message>
+        <source>Druck Ø</source>
+        <translation>Pressure Ø</translation>
+    </message>
+    <message>
+        <source>max. Haltedauer</source>
+        <translation>max. hold time</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Base pressure</translation>
+    </message>
+    <message>
+        <source>EMG min CH1</source>
+        <translation>EMG min CH1</translation>
+    </message>
+    <message>
+        <source>EMG max CH1</source>
+        <translation>EMG max CH1</translation>
+    </message>
+    <message>
+        <source>EMG Ø CH1</source>
+        <translation>EMG Ø CH1</translation>
+    </message>
+    <message>
+        <source>EMG min CH2</source>
+        <translation>EMG min CH2</translation>
+    </message>
+    <message>
+        <source>EMG max CH2</source>
+        <translation>EMG max CH2</translation>
+    </message>
+    <message>
+        <source>EMG Ø CH2</source>
+        <translation>EMG Ø CH2</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TPreviewForm</name>
+    <message>
+        <source>Bemerkungen</source>
+        <translation>Remarks</translation>
+    </message>
+    <message>
+        <source>Druckvorschau</source>
+        <translation>Print preview</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Eine Übung</source>
+        <translation>One exercise</translation>
+    </message>
+    <message>
+        <source>Zwei Übungen</source>
+        <translation>Two exercises</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Übung1</source>
+        <translation>Exercise 1</translation>
+    </message>
+    <message>
+        <source>Übung2</source>
+        <translation>Exercise 2</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TPreviewShortForm</name>
+    <message>
+        <source>Therapie-Zusammenfassung</source>
+        <translation>Therapy summary</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TStatistikForm</name>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Gesamte Statistik drucken</source>
+        <translation>Print whole statistics</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung drucken</source>
+        <translation>Print summary</translation>
+    </message>
+    <message>
+        <source>Gesamte Statistik als PDF</source>
+        <translation>Whole statistics as PDF</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung als PDF</source>
+        <translation>Summary as PDF</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TVerlaufForm</name>
+    <message>
+        <source>Verlauf</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+</context>
 </TS>

@@ -1760,4 +1760,541 @@ Sind Sie sicher?</source>
         <translation>Automatique</translation>
     </message>
 </context>
+<context>
+    <name>Berichte</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Relâchement</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Contraction</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Courant</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>EMG CH1</source>
+        <translation>EMG CH1</translation>
+    </message>
+    <message>
+        <source>EMG CH2</source>
+        <translation>EMG CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen CH1</source>
+        <translation>Relâchement CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen CH1</source>
+        <translation>Contraction CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen CH2</source>
+        <translation>Relâchement CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen CH2</source>
+        <translation>Contraction CH2</translation>
+    </message>
+    <message>
+        <source>Haltedauer</source>
+        <translation>Durée de maintien</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Pression de base</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Date de naissance</translation>
+    </message>
+    <message>
+        <source>Patientennummer</source>
+        <translation>Numéro du patient</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Durée de l'exercice</translation>
+    </message>
+    <message>
+        <source>Patientendaten</source>
+        <translation>Données du patient</translation>
+    </message>
+    <message>
+        <source>Übung</source>
+        <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>max</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Nom du programme</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Druckdatum</source>
+        <translation>Date d'impression</translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Seriennummer</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Therapieanfang</source>
+        <translation>Début de la thérapie</translation>
+    </message>
+    <message>
+        <source>Therapieende</source>
+        <translation>Fin de la thérapie</translation>
+    </message>
+    <message>
+        <source>Anzahl Behandlungen</source>
+        <translation>Nombre de séances</translation>
+    </message>
+    <message>
+        <source>Ø Behandlungsdauer</source>
+        <translation>Durée moyenne de séance</translation>
+    </message>
+    <message>
+        <source>Therapietreue</source>
+        <translation>Observance</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung</source>
+        <translation>Résumé de la thérapie</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation>Date de naissance</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Rue</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>Code postal</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Caisse d'assurance maladie</translation>
+    </message>
+    <message>
+        <source>SV-Nummer</source>
+        <translation>N° de sécurité sociale</translation>
+    </message>
+    <message>
+        <source>Therapiedaten</source>
+        <translation>Données de la thérapie</translation>
+    </message>
+    <message>
+        <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
+        <translation>Le fichier PDF n'a pas pu être créé : %1</translation>
+    </message>
+</context>
+<context>
+    <name>Berichtsausgabe</name>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Der Druck ist fehlgeschlagen. Bitte prüfen Sie den Drucker und versuchen Sie es noch einmal.</source>
+        <translation>L'impression a échoué. Vérifiez l'imprimante et réessayez.</translation>
+    </message>
+</context>
+<context>
+    <name>Statistik</name>
+    <message>
+        <source>Einkanalig</source>
+        <translation>Monocanal</translation>
+    </message>
+    <message>
+        <source>Zweikanalig</source>
+        <translation>Bicanal</translation>
+    </message>
+    <message>
+        <source>EMG-gesteuert</source>
+        <translation>Déclenché par EMG</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>Training Druck</source>
+        <translation>Entraînement pression</translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Nom du programme</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Durée de l'exercice</translation>
+    </message>
+    <message>
+        <source>Entspannen min</source>
+        <translation>Relâchement min</translation>
+    </message>
+    <message>
+        <source>Entspannen max</source>
+        <translation>Relâchement max</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø</source>
+        <translation>Relâchement Ø</translation>
+    </message>
+    <message>
+        <source>Anspannen min</source>
+        <translation>Contraction min</translation>
+    </message>
+    <message>
+        <source>Anspannen max</source>
+        <translation>Contraction max</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø</source>
+        <translation>Contraction Ø</translation>
+    </message>
+    <message>
+        <source>Pause min</source>
+        <translation>Pause min</translation>
+    </message>
+    <message>
+        <source>Pause max</source>
+        <translation>Pause max</translation>
+    </message>
+    <message>
+        <source>Pause Ø</source>
+        <translation>Pause Ø</translation>
+    </message>
+    <message>
+        <source>Strom min</source>
+        <translation>Courant min</translation>
+    </message>
+    <message>
+        <source>Strom max</source>
+        <translation>Courant max</translation>
+    </message>
+    <message>
+        <source>Strom Ø</source>
+        <translation>Courant Ø</translation>
+    </message>
+    <message>
+        <source>Entspannen min CH1</source>
+        <translation>Relâchement min CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen max CH1</source>
+        <translation>Relâchement max CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø CH1</source>
+        <translation>Relâchement Ø CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen min CH1</source>
+        <translation>Contraction min CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen max CH1</source>
+        <translation>Contraction max CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø CH1</source>
+        <translation>Contraction Ø CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen min CH2</source>
+        <translation>Relâchement min CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen max CH2</source>
+        <translation>Relâchement max CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø CH2</source>
+        <translation>Relâchement Ø CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen min CH2</source>
+        <translation>Contraction min CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen max CH2</source>
+        <translation>Contraction max CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø CH2</source>
+        <translation>Contraction Ø CH2</translation>
+    </message>
+    <message>
+        <source>Druck min</source>
+        <translation>Pression min</translation>
+    </message>
+    <message>
+        <source>Druck max</source>
+        <translation>Pression max</translation>
+    </message>
+    <message>
+        <source>Druck Ø</source>
+        <translation>Pression Ø</translation>
+    </message>
+    <message>
+        <source>max. Haltedauer</source>
+        <translation>Maintien max.</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Pression de base</translation>
+    </message>
+    <message>
+        <source>EMG min CH1</source>
+        <translation>EMG min CH1</translation>
+    </message>
+    <message>
+        <source>EMG max CH1</source>
+        <translation>EMG max CH1</translation>
+    </message>
+    <message>
+        <source>EMG Ø CH1</source>
+        <translation>EMG Ø CH1</translation>
+    </message>
+    <message>
+        <source>EMG min CH2</source>
+        <translation>EMG min CH2</translation>
+    </message>
+    <message>
+        <source>EMG max CH2</source>
+        <translation>EMG max CH2</translation>
+    </message>
+    <message>
+        <source>EMG Ø CH2</source>
+        <translation>EMG Ø CH2</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TPreviewForm</name>
+    <message>
+        <source>Bemerkungen</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>Druckvorschau</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Eine Übung</source>
+        <translation>Un exercice</translation>
+    </message>
+    <message>
+        <source>Zwei Übungen</source>
+        <translation>Deux exercices</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Übung1</source>
+        <translation>Exercice 1</translation>
+    </message>
+    <message>
+        <source>Übung2</source>
+        <translation>Exercice 2</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TPreviewShortForm</name>
+    <message>
+        <source>Therapie-Zusammenfassung</source>
+        <translation>Résumé de la thérapie</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TStatistikForm</name>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Gesamte Statistik drucken</source>
+        <translation>Imprimer toutes les statistiques</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung drucken</source>
+        <translation>Imprimer le résumé</translation>
+    </message>
+    <message>
+        <source>Gesamte Statistik als PDF</source>
+        <translation>Toutes les statistiques en PDF</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung als PDF</source>
+        <translation>Résumé en PDF</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Évolution</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TVerlaufForm</name>
+    <message>
+        <source>Verlauf</source>
+        <translation>Évolution</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+</context>
 </TS>

@@ -1760,4 +1760,541 @@ Siete sicuri?</translation>
         <translation>Automatico</translation>
     </message>
 </context>
+<context>
+    <name>Berichte</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Rilassamento</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Contrazione</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Corrente</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pressione</translation>
+    </message>
+    <message>
+        <source>EMG CH1</source>
+        <translation>EMG CH1</translation>
+    </message>
+    <message>
+        <source>EMG CH2</source>
+        <translation>EMG CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen CH1</source>
+        <translation>Rilassamento CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen CH1</source>
+        <translation>Contrazione CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen CH2</source>
+        <translation>Rilassamento CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen CH2</source>
+        <translation>Contrazione CH2</translation>
+    </message>
+    <message>
+        <source>Haltedauer</source>
+        <translation>Durata di tenuta</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Pressione di base</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Cognome</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Data di nascita</translation>
+    </message>
+    <message>
+        <source>Patientennummer</source>
+        <translation>Numero paziente</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Modalità</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Durata esercizio</translation>
+    </message>
+    <message>
+        <source>Patientendaten</source>
+        <translation>Dati del paziente</translation>
+    </message>
+    <message>
+        <source>Übung</source>
+        <translation>Esercizio</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistica</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>max</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Nome programma</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Pagina</translation>
+    </message>
+    <message>
+        <source>Druckdatum</source>
+        <translation>Data di stampa</translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation>Apparecchio</translation>
+    </message>
+    <message>
+        <source>Seriennummer</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>Therapieanfang</source>
+        <translation>Inizio terapia</translation>
+    </message>
+    <message>
+        <source>Therapieende</source>
+        <translation>Fine terapia</translation>
+    </message>
+    <message>
+        <source>Anzahl Behandlungen</source>
+        <translation>Numero di trattamenti</translation>
+    </message>
+    <message>
+        <source>Ø Behandlungsdauer</source>
+        <translation>Durata media trattamento</translation>
+    </message>
+    <message>
+        <source>Therapietreue</source>
+        <translation>Aderenza alla terapia</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung</source>
+        <translation>Riepilogo della terapia</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation>Data di nascita</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Via</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Città</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Cassa malati</translation>
+    </message>
+    <message>
+        <source>SV-Nummer</source>
+        <translation>N. assicurazione</translation>
+    </message>
+    <message>
+        <source>Therapiedaten</source>
+        <translation>Dati della terapia</translation>
+    </message>
+    <message>
+        <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
+        <translation>Impossibile creare il file PDF: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Berichtsausgabe</name>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Der Druck ist fehlgeschlagen. Bitte prüfen Sie den Drucker und versuchen Sie es noch einmal.</source>
+        <translation>La stampa non è riuscita. Controllare la stampante e riprovare.</translation>
+    </message>
+</context>
+<context>
+    <name>Statistik</name>
+    <message>
+        <source>Einkanalig</source>
+        <translation>Monocanale</translation>
+    </message>
+    <message>
+        <source>Zweikanalig</source>
+        <translation>Bicanale</translation>
+    </message>
+    <message>
+        <source>EMG-gesteuert</source>
+        <translation>Comandato da EMG</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pressione</translation>
+    </message>
+    <message>
+        <source>Training Druck</source>
+        <translation>Allenamento pressione</translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Nome programma</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Modalità</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Durata esercizio</translation>
+    </message>
+    <message>
+        <source>Entspannen min</source>
+        <translation>Rilassamento min</translation>
+    </message>
+    <message>
+        <source>Entspannen max</source>
+        <translation>Rilassamento max</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø</source>
+        <translation>Rilassamento Ø</translation>
+    </message>
+    <message>
+        <source>Anspannen min</source>
+        <translation>Contrazione min</translation>
+    </message>
+    <message>
+        <source>Anspannen max</source>
+        <translation>Contrazione max</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø</source>
+        <translation>Contrazione Ø</translation>
+    </message>
+    <message>
+        <source>Pause min</source>
+        <translation>Pausa min</translation>
+    </message>
+    <message>
+        <source>Pause max</source>
+        <translation>Pausa max</translation>
+    </message>
+    <message>
+        <source>Pause Ø</source>
+        <translation>Pausa Ø</translation>
+    </message>
+    <message>
+        <source>Strom min</source>
+        <translation>Corrente min</translation>
+    </message>
+    <message>
+        <source>Strom max</source>
+        <translation>Corrente max</translation>
+    </message>
+    <message>
+        <source>Strom Ø</source>
+        <translation>Corrente Ø</translation>
+    </message>
+    <message>
+        <source>Entspannen min CH1</source>
+        <translation>Rilassamento min CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen max CH1</source>
+        <translation>Rilassamento max CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø CH1</source>
+        <translation>Rilassamento Ø CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen min CH1</source>
+        <translation>Contrazione min CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen max CH1</source>
+        <translation>Contrazione max CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø CH1</source>
+        <translation>Contrazione Ø CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen min CH2</source>
+        <translation>Rilassamento min CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen max CH2</source>
+        <translation>Rilassamento max CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø CH2</source>
+        <translation>Rilassamento Ø CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen min CH2</source>
+        <translation>Contrazione min CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen max CH2</source>
+        <translation>Contrazione max CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø CH2</source>
+        <translation>Contrazione Ø CH2</translation>
+    </message>
+    <message>
+        <source>Druck min</source>
+        <translation>Pressione min</translation>
+    </message>
+    <message>
+        <source>Druck max</source>
+        <translation>Pressione max</translation>
+    </message>
+    <message>
+        <source>Druck Ø</source>
+        <translation>Pressione Ø</translation>
+    </message>
+    <message>
+        <source>max. Haltedauer</source>
+        <translation>Tenuta max.</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Pressione di base</translation>
+    </message>
+    <message>
+        <source>EMG min CH1</source>
+        <translation>EMG min CH1</translation>
+    </message>
+    <message>
+        <source>EMG max CH1</source>
+        <translation>EMG max CH1</translation>
+    </message>
+    <message>
+        <source>EMG Ø CH1</source>
+        <translation>EMG Ø CH1</translation>
+    </message>
+    <message>
+        <source>EMG min CH2</source>
+        <translation>EMG min CH2</translation>
+    </message>
+    <message>
+        <source>EMG max CH2</source>
+        <translation>EMG max CH2</translation>
+    </message>
+    <message>
+        <source>EMG Ø CH2</source>
+        <translation>EMG Ø CH2</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TPreviewForm</name>
+    <message>
+        <source>Bemerkungen</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Druckvorschau</source>
+        <translation>Anteprima di stampa</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Pagina</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Eine Übung</source>
+        <translation>Un esercizio</translation>
+    </message>
+    <message>
+        <source>Zwei Übungen</source>
+        <translation>Due esercizi</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Übung1</source>
+        <translation>Esercizio 1</translation>
+    </message>
+    <message>
+        <source>Übung2</source>
+        <translation>Esercizio 2</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TPreviewShortForm</name>
+    <message>
+        <source>Therapie-Zusammenfassung</source>
+        <translation>Riepilogo della terapia</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TStatistikForm</name>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistica</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Gesamte Statistik drucken</source>
+        <translation>Stampa statistica completa</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung drucken</source>
+        <translation>Stampa riepilogo</translation>
+    </message>
+    <message>
+        <source>Gesamte Statistik als PDF</source>
+        <translation>Statistica completa in PDF</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung als PDF</source>
+        <translation>Riepilogo in PDF</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Andamento</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung</source>
+        <translation>Riepilogo</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TVerlaufForm</name>
+    <message>
+        <source>Verlauf</source>
+        <translation>Andamento</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+</context>
 </TS>

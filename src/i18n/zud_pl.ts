@@ -1760,4 +1760,541 @@ Czy na pewno?</translation>
         <translation>Automatyczne</translation>
     </message>
 </context>
+<context>
+    <name>Berichte</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Rozluźnienie</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Napięcie</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Przerwa</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Prąd</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Ciśnienie</translation>
+    </message>
+    <message>
+        <source>EMG CH1</source>
+        <translation>EMG CH1</translation>
+    </message>
+    <message>
+        <source>EMG CH2</source>
+        <translation>EMG CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen CH1</source>
+        <translation>Rozluźnienie CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen CH1</source>
+        <translation>Napięcie CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen CH2</source>
+        <translation>Rozluźnienie CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen CH2</source>
+        <translation>Napięcie CH2</translation>
+    </message>
+    <message>
+        <source>Haltedauer</source>
+        <translation>Czas utrzymania</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Ciśnienie bazowe</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwisko</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>Imię</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Data urodzenia</translation>
+    </message>
+    <message>
+        <source>Patientennummer</source>
+        <translation>Numer pacjenta</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Godzina</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Tryb pracy</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Długość ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Patientendaten</source>
+        <translation>Dane pacjenta</translation>
+    </message>
+    <message>
+        <source>Übung</source>
+        <translation>Ćwiczenie</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statystyka</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>maks</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Nazwa programu</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Strona</translation>
+    </message>
+    <message>
+        <source>Druckdatum</source>
+        <translation>Data wydruku</translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation>Urządzenie</translation>
+    </message>
+    <message>
+        <source>Seriennummer</source>
+        <translation>Numer seryjny</translation>
+    </message>
+    <message>
+        <source>Therapieanfang</source>
+        <translation>Początek terapii</translation>
+    </message>
+    <message>
+        <source>Therapieende</source>
+        <translation>Koniec terapii</translation>
+    </message>
+    <message>
+        <source>Anzahl Behandlungen</source>
+        <translation>Liczba zabiegów</translation>
+    </message>
+    <message>
+        <source>Ø Behandlungsdauer</source>
+        <translation>Ø czas zabiegu</translation>
+    </message>
+    <message>
+        <source>Therapietreue</source>
+        <translation>Przestrzeganie terapii</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung</source>
+        <translation>Podsumowanie terapii</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation>Data urodzenia</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Ulica</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>Kod pocztowy</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Miejscowość</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Kasa chorych</translation>
+    </message>
+    <message>
+        <source>SV-Nummer</source>
+        <translation>Nr ubezpieczenia</translation>
+    </message>
+    <message>
+        <source>Therapiedaten</source>
+        <translation>Dane terapii</translation>
+    </message>
+    <message>
+        <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
+        <translation>Nie można utworzyć pliku PDF: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Berichtsausgabe</name>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>Pliki PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Der Druck ist fehlgeschlagen. Bitte prüfen Sie den Drucker und versuchen Sie es noch einmal.</source>
+        <translation>Drukowanie nie powiodło się. Sprawdź drukarkę i spróbuj ponownie.</translation>
+    </message>
+</context>
+<context>
+    <name>Statistik</name>
+    <message>
+        <source>Einkanalig</source>
+        <translation>Jednokanałowe</translation>
+    </message>
+    <message>
+        <source>Zweikanalig</source>
+        <translation>Dwukanałowe</translation>
+    </message>
+    <message>
+        <source>EMG-gesteuert</source>
+        <translation>Sterowane EMG</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Ciśnienie</translation>
+    </message>
+    <message>
+        <source>Training Druck</source>
+        <translation>Trening ciśnienia</translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Godzina</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Nazwa programu</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Tryb pracy</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Długość ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Entspannen min</source>
+        <translation>Rozluźnienie min</translation>
+    </message>
+    <message>
+        <source>Entspannen max</source>
+        <translation>Rozluźnienie maks</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø</source>
+        <translation>Rozluźnienie Ø</translation>
+    </message>
+    <message>
+        <source>Anspannen min</source>
+        <translation>Napięcie min</translation>
+    </message>
+    <message>
+        <source>Anspannen max</source>
+        <translation>Napięcie maks</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø</source>
+        <translation>Napięcie Ø</translation>
+    </message>
+    <message>
+        <source>Pause min</source>
+        <translation>Przerwa min</translation>
+    </message>
+    <message>
+        <source>Pause max</source>
+        <translation>Przerwa maks</translation>
+    </message>
+    <message>
+        <source>Pause Ø</source>
+        <translation>Przerwa Ø</translation>
+    </message>
+    <message>
+        <source>Strom min</source>
+        <translation>Prąd min</translation>
+    </message>
+    <message>
+        <source>Strom max</source>
+        <translation>Prąd maks</translation>
+    </message>
+    <message>
+        <source>Strom Ø</source>
+        <translation>Prąd Ø</translation>
+    </message>
+    <message>
+        <source>Entspannen min CH1</source>
+        <translation>Rozluźnienie min CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen max CH1</source>
+        <translation>Rozluźnienie maks CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø CH1</source>
+        <translation>Rozluźnienie Ø CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen min CH1</source>
+        <translation>Napięcie min CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen max CH1</source>
+        <translation>Napięcie maks CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø CH1</source>
+        <translation>Napięcie Ø CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen min CH2</source>
+        <translation>Rozluźnienie min CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen max CH2</source>
+        <translation>Rozluźnienie maks CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø CH2</source>
+        <translation>Rozluźnienie Ø CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen min CH2</source>
+        <translation>Napięcie min CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen max CH2</source>
+        <translation>Napięcie maks CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø CH2</source>
+        <translation>Napięcie Ø CH2</translation>
+    </message>
+    <message>
+        <source>Druck min</source>
+        <translation>Ciśnienie min</translation>
+    </message>
+    <message>
+        <source>Druck max</source>
+        <translation>Ciśnienie maks</translation>
+    </message>
+    <message>
+        <source>Druck Ø</source>
+        <translation>Ciśnienie Ø</translation>
+    </message>
+    <message>
+        <source>max. Haltedauer</source>
+        <translation>Maks. czas utrzymania</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Ciśnienie bazowe</translation>
+    </message>
+    <message>
+        <source>EMG min CH1</source>
+        <translation>EMG min CH1</translation>
+    </message>
+    <message>
+        <source>EMG max CH1</source>
+        <translation>EMG maks CH1</translation>
+    </message>
+    <message>
+        <source>EMG Ø CH1</source>
+        <translation>EMG Ø CH1</translation>
+    </message>
+    <message>
+        <source>EMG min CH2</source>
+        <translation>EMG min CH2</translation>
+    </message>
+    <message>
+        <source>EMG max CH2</source>
+        <translation>EMG maks CH2</translation>
+    </message>
+    <message>
+        <source>EMG Ø CH2</source>
+        <translation>EMG Ø CH2</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TPreviewForm</name>
+    <message>
+        <source>Bemerkungen</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message>
+        <source>Druckvorschau</source>
+        <translation>Podgląd wydruku</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Wydruk</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Strona</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Okno</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Eine Übung</source>
+        <translation>Jedno ćwiczenie</translation>
+    </message>
+    <message>
+        <source>Zwei Übungen</source>
+        <translation>Dwa ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Übung1</source>
+        <translation>Ćwiczenie 1</translation>
+    </message>
+    <message>
+        <source>Übung2</source>
+        <translation>Ćwiczenie 2</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TPreviewShortForm</name>
+    <message>
+        <source>Therapie-Zusammenfassung</source>
+        <translation>Podsumowanie terapii</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Wydruk</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Okno</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TStatistikForm</name>
+    <message>
+        <source>Statistik</source>
+        <translation>Statystyka</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Wydruk</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Okno</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Gesamte Statistik drucken</source>
+        <translation>Drukuj całą statystykę</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung drucken</source>
+        <translation>Drukuj podsumowanie</translation>
+    </message>
+    <message>
+        <source>Gesamte Statistik als PDF</source>
+        <translation>Cała statystyka jako PDF</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung als PDF</source>
+        <translation>Podsumowanie jako PDF</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Przebieg</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung</source>
+        <translation>Podsumowanie</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TVerlaufForm</name>
+    <message>
+        <source>Verlauf</source>
+        <translation>Przebieg</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Wydruk</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Okno</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+</context>
 </TS>

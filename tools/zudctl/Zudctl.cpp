@@ -77,6 +77,13 @@ const char* const kUsage =
     "  render [--width B --height H --dpi D] [--unit mbar|mmHg] DATEI AUSGABE.png|AUSGABE.pdf\n"
     "                                Diagramm einer Aufzeichnung als Bild oder PDF-Seite\n"
     "\n"
+    "Statistik und Berichte (Datenbankoptionen wie bei \"db\"):\n"
+    "  statistics [--unit mbar|mmHg] PATIENT     Statistiklisten wie im Fenster: [Reiter], Spalten, Zeilen\n"
+    "                                            (durch \";\" getrennt), dann die Zusammenfassung (Name=Wert)\n"
+    "  report recording COUNTER AUSGABE.pdf      Seite einer Übung (Patientenkopf und Diagramm)\n"
+    "  report statistics PATIENT [--tab NAME] AUSGABE.pdf   Statistiktabelle eines Reiters\n"
+    "  report summary PATIENT AUSGABE.pdf        Therapie-Zusammenfassung\n"
+    "\n"
     "Datenbank (Optionen --db-server, --db-port, --db-dir, --db-user, --db-password, --db-password-file\n"
     "vor \"db\"; Vorgabe: die Einstellungen des Programms, eingebettet im Datenordner):\n"
     "  db create                                 Datenbank anlegen, wenn sie fehlt\n"
@@ -283,6 +290,9 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
                 err << e.Message() << '\n';
                 return 1;
             }
+        }
+        if (const int r = ctl::RunReports(cmd, dbOptions, rest, out, err); r >= 0) {
+            return r;
         }
         if (cmd == QLatin1String("readout")) {
             bool loeschen = false, dryRun = false;

@@ -47,6 +47,9 @@ class TZUD12;
 namespace zud::ctl {
 // zudctl live: handshake, the real-time feed into a recording file, normal screen.
 int Live(TZUD12& dev, const QStringList& rest, QTextStream& out, QTextStream& err);
+// zudctl statistics and report; -1 when `cmd` is neither.
+int RunReports(const QString& cmd, const DbOptions& options, const QStringList& rest, QTextStream& out,
+               QTextStream& err);
 
 // Readable forms of the device records.
 void PrintPrograms(QTextStream& out, const Programmdatei& d, int sprache);

@@ -19,7 +19,7 @@ bool IstRender(int argc, char** argv) {
             }
             continue;
         }
-        return std::strcmp(a, "render") == 0;
+        return std::strcmp(a, "render") == 0 || std::strcmp(a, "report") == 0;
     }
     return false;
 }
@@ -27,7 +27,7 @@ bool IstRender(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // render draws with QtGui's fonts; without a display it draws off screen.
+    // render and report draw with QtGui's fonts; without a display it draws off screen.
     std::unique_ptr<QCoreApplication> app;
     if (IstRender(argc, argv)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&

@@ -105,6 +105,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     CreateReadoutWindows();
     CreateLiveWindow();
     CreateProgrammingWindows();
+    CreateReportWindows();
     resize(1200, 760);
     RetranslateUi();
 }

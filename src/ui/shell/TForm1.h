@@ -26,6 +26,7 @@ namespace zud {
 class TZUD12;
 }
 
+#include "Berichte.h"
 #include "Chart.h"
 #include "Ports.h"
 
@@ -56,6 +57,8 @@ class TForm9;
 class TAuslesenForm;
 class TForm4;
 class TChangeAppForm;
+class TStatistikForm;
+class TPreviewForm;
 
 // True when `server` names another computer (not NONE, LOCALHOST, 127.0.0.1, EMBEDDED or
 // this computer's name, all in any case).
@@ -192,6 +195,12 @@ public:
     TChangeAppForm* ChangeAppForm() const { return FChangeApp; }
     // The electrode picture file of the current language.
     QString ElectrodePictureFile() const;
+    // --- statistics and reports ---
+    void DoStatistik();  // "Statistik" for the current patient
+    void DoPreview();    // "Druckvorschau"
+    bool DoPdfExport();  // "Als PDF exportieren": the page of the shown recording
+    TStatistikForm* StatistikForm() const { return FStatistik; }
+    TPreviewForm* PreviewForm() const { return FPreview; }
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -233,6 +242,12 @@ private:
     void CreateProgrammingWindows();
     // "Programmieren" and "Anwendung wechseln" are enabled while logged in and no live measurement runs.
     void UpdateProgrammingActions();
+    void CreateReportWindows();
+    // "Statistik" with a patient and no live measurement; the print commands with a stored
+    // recording on display.
+    void UpdateReportActions();
+    // The recording of tab `index` as the report pages draw it; nullopt for a live one.
+    std::optional<Berichtsaufnahme> ReportRecording(int index);
     // "Übungen auslesen" is enabled while logged in and no live measurement runs.
     void UpdateReadoutAction();
     // What must not start while a device workflow runs.
@@ -287,6 +302,8 @@ private:
     TForm4* FProgrammierung = nullptr;
     TChangeAppForm* FChangeApp = nullptr;
     bool FKeepServiceFlag = false; // key releases do not clear the Ctrl+Alt flag while programming
+    TStatistikForm* FStatistik = nullptr;
+    TPreviewForm* FPreview = nullptr;
     bool FRemote = false;
     bool FCheckUpdate = false;
     bool FUserControl = false;

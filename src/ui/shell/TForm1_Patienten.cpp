@@ -515,6 +515,7 @@ void TForm1::UpdateRecordingActions() {
     Action(QStringLiteral("AddBem"))->setEnabled(any && !live && !FLive);
     Action(QStringLiteral("Zuschneiden"))->setEnabled(any && !FLive && !FCrop);
     Action(QStringLiteral("Rohdaten"))->setEnabled(any && !live && !FLive);
+    UpdateReportActions();
 }
 
 bool TForm1::ConfirmDiscardLive() {
