@@ -597,6 +597,7 @@ void Tdm2::Restore(const QString& archive, const Feedback& fb) {
         dir += QLatin1Char('/');
     }
     const QString freshPath = dir + QString::fromLatin1(kRestoreDatabase);
+    QDir().mkpath(FMain.dir);
     struct DropFresh {
         Tdm2* self;
         QString conn;
@@ -620,7 +621,8 @@ void Tdm2::Restore(const QString& archive, const Feedback& fb) {
     // Nobody may be working in the database that is about to be replaced: not another
     // workstation on the server, and not a connection of this very process (the embedded
     // engine lets those share the file).
-    {
+    // After a disk failure there may be no database at all: then nobody can be using it.
+    if (QFileInfo::exists(FMain.FilePath())) {
         auto c = Connection::Attach(Admin(FMain.ConnectionString()));
         const auto others = c->Query(QStringLiteral(
             "select count(*) from MON$ATTACHMENTS where MON$ATTACHMENT_ID <> CURRENT_CONNECTION and "

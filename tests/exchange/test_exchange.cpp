@@ -256,6 +256,25 @@ TEST(Cab, NotACabTruncatedCorruptedAndWrongMemberFailCleanly) {
     extractFails(cab, "ZUDData3_exp.gbk", QStringLiteral("enthält die Datei „ZUDData3_exp.gbk“ nicht"));
 }
 
+TEST(Cab, NamesInTheArchiveNeverChooseThePlace) {
+    QTemporaryDir dir;
+    const QString src = dir.filePath(QStringLiteral("src.gbk"));
+    ASSERT_TRUE(Write(src, Noise(5000, 3)));
+    const QString cab = dir.filePath(QStringLiteral("evil.qvz"));
+    exchange::WriteCab(cab, QStringLiteral("..\\..\\tmp\\ZUDData_exp.gbk"), src);
+    EXPECT_TRUE(CabextractOk(cab));
+    QDir(dir.path()).mkpath(QStringLiteral("a/b/out"));
+    const QString out = dir.filePath(QStringLiteral("a/b/out"));
+    const QString got = exchange::ExtractCabMember(cab, QStringLiteral("ZUDData_exp.gbk"), out);
+    EXPECT_EQ(got, QDir(out).filePath(QStringLiteral("ZUDData_exp.gbk")));
+    EXPECT_EQ(ReadAll(got), Noise(5000, 3));
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("ZUDData_exp.gbk")});
+    EXPECT_EQ(
+        QDir(dir.filePath(QStringLiteral("a"))).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+        QStringList{QStringLiteral("b")});
+}
+
 TEST(Cab, UnwritableDestinationLeavesNothing) {
     QTemporaryDir dir;
     const QString src = dir.filePath(QStringLiteral("src.gbk"));
@@ -510,6 +529,14 @@ TEST_P(Exchange, BackupDeleteEverythingRestore) {
         dm->AddPatient(Person(QStringLiteral("Neu"), QStringLiteral("Nach"), QDate(1990, 2, 2)));
     EXPECT_GT(fresh, pb);
     EXPECT_LT(fresh, next + 1);
+
+    // After a disk failure: no database file, not even its folder.
+    dm.reset();
+    ASSERT_TRUE(QDir(loc.dir).removeRecursively());
+    dm2->Restore(archive);
+    dm = std::make_unique<TDM1>(loc);
+    dm->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
+    EXPECT_EQ(Content(dm->Db()), before);
 }
 
 TEST_P(Exchange, RestoreOfWrongFilesChangesNothing) {
@@ -661,6 +688,36 @@ TEST_P(Exchange, TakeOverOnlyIntoEmptyDatabaseFromAnAnsweringOne) {
     EXPECT_FALSE(Tdm2::TakeOverWanted(dm->Db(), old));
     EXPECT_THROW(dm2->TakeOver(dm->Db(), old), DataError);
     EXPECT_EQ(dm->AllPatients().size(), 2u);
+}
+
+// An archive that an older installation wrote: its export database has no character set, its
+// names are 8-bit text.
+TEST_P(Exchange, ArchiveWithEightBitTextFromAnOlderInstallation) {
+    DbLocation old = Beside(loc, dir, QStringLiteral("altexport"));
+    if (Server()) {
+        old.server = loc.server;
+        old.port = loc.port;
+    }
+    MakeOldDatabase(old, QString::fromLatin1(kAdminPassword));
+    const QString gbk = File("ZUDData_exp.gbk");
+    exchange::GbakBackup(Tdm2::OldConnection(old), gbk, QString::fromLatin1(kAdminUser),
+                         QString::fromLatin1(kAdminPassword));
+    const QString archive = File("alt.qvz");
+    exchange::WriteCab(archive, QStringLiteral("ZUDData_exp.gbk"), gbk);
+    const auto listed = dm2->OpenArchive(archive);
+    ASSERT_EQ(listed.size(), 2u);
+    EXPECT_EQ(listed[0].Name, QStringLiteral("Größer"));
+    EXPECT_EQ(listed[0].Vorname, QStringLiteral("Jürgen"));
+    EXPECT_EQ(listed[1].Name, QStringLiteral("Weiß"));
+    dm2->Import(dm->Db(), {listed[0].Identifikation, listed[1].Identifikation});
+    dm2->CloseArchive();
+    const auto p = dm->FindPatient(QStringLiteral("Größer"), QStringLiteral("Jürgen"), QDate(1950, 3, 3));
+    ASSERT_TRUE(p);
+    EXPECT_EQ(dm->GetPatient(*p)->Strasse, QStringLiteral("Bahnhofstraße 1"));
+    const auto recs = dm->ListRecordings(*p);
+    ASSERT_EQ(recs.size(), 1u);
+    EXPECT_EQ(*dm->Remarks(recs[0].Counter), QStringLiteral("Müde"));
+    EXPECT_EQ(dm->GetRecording(recs[0].Counter)->Daten, Noise(5000, 4));
 }
 
 // ---------------------------------------------------------------- zudctl
