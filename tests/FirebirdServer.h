@@ -20,7 +20,8 @@ public:
     ~FirebirdServer() { Stop(); }
 
     // Empty on success, else what went wrong.
-    QString Start(const QString& root, const QString& zudctl) {
+    QString Start(const QString& root, const QString& zudctl,
+                  const QString& sysdbaPassword = QString::fromLatin1(kAdminPassword)) {
         QTcpServer probe;
         if (!probe.listen(QHostAddress::LocalHost, 0)) {
             return QStringLiteral("no free port");
@@ -30,7 +31,7 @@ public:
         QProcess setup;
         setup.start(zudctl, {QStringLiteral("db"), QStringLiteral("server-setup"), root,
                              QStringLiteral("--port"), QString::number(FPort), QStringLiteral("--password"),
-                             QString::fromLatin1(kAdminPassword)});
+                             sysdbaPassword});
         if (!setup.waitForFinished(60000) || setup.exitCode() != 0) {
             return QStringLiteral("server-setup: ") + QString::fromUtf8(setup.readAllStandardError());
         }

@@ -982,6 +982,22 @@
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
         <translation>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</translation>
     </message>
+<message>
+        <source>Backups (*.bak3)</source>
+        <translation>Backups (*.bak3)</translation>
+    </message>
+    <message>
+        <source>Patienten- und Messdaten werden von den gesicherten Daten ersetzt. Möchten Sie fortfahren?</source>
+        <translation>Patienten- und Messdaten werden von den gesicherten Daten ersetzt. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Möchten Sie die Daten aus der Vorgängerversion übernehmen?</source>
+        <translation>Möchten Sie die Daten aus der Vorgängerversion übernehmen?</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importieren</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>
@@ -2295,6 +2311,238 @@ Sind Sie sicher?</translation>
     <message>
         <source>Zurück</source>
         <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>Austausch</name>
+    <message>
+        <source>Der Vorgang wurde abgebrochen.</source>
+        <translation>Der Vorgang wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Die Archivdatei kann nicht gelesen werden: %1</source>
+        <translation>Die Archivdatei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein gültiges Archiv: %1</source>
+        <translation>Die Datei ist kein gültiges Archiv: %1</translation>
+    </message>
+    <message>
+        <source>Die zu packende Datei fehlt: %1</source>
+        <translation>Die zu packende Datei fehlt: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist für ein Archiv zu groß: %1</source>
+        <translation>Die Datei ist für ein Archiv zu groß: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv kann nicht geschrieben werden: %1</source>
+        <translation>Das Archiv kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv kann nicht angelegt werden: %1</source>
+        <translation>Das Archiv kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv enthält die Datei „%1“ nicht: %2</source>
+        <translation>Das Archiv enthält die Datei „%1“ nicht: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv ist beschädigt oder unvollständig: %1</source>
+        <translation>Das Archiv ist beschädigt oder unvollständig: %1</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Bytes entpackt</source>
+        <translation>%1 von %2 Bytes entpackt</translation>
+    </message>
+    <message>
+        <source>Das Sicherungsprogramm der Datenbank wurde nicht gefunden: %1</source>
+        <translation>Das Sicherungsprogramm der Datenbank wurde nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann keine Datei angelegt werden: %1</source>
+        <translation>Im Arbeitsordner kann keine Datei angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>gbak endete mit dem Status %1</source>
+        <translation>gbak endete mit dem Status %1</translation>
+    </message>
+    <message>
+        <source>gbak wurde abgebrochen</source>
+        <translation>gbak wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>Die Datensicherung der Datenbank ist fehlgeschlagen.</source>
+        <translation>Die Datensicherung der Datenbank ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Die Sicherungsdatei fehlt oder ist leer.</source>
+        <translation>Die Sicherungsdatei fehlt oder ist leer.</translation>
+    </message>
+    <message>
+        <source>Die Wiederherstellung der Datenbank ist fehlgeschlagen.</source>
+        <translation>Die Wiederherstellung der Datenbank ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Der Arbeitsordner kann nicht angelegt werden.</source>
+        <translation>Der Arbeitsordner kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1</source>
+        <translation>Im Arbeitsordner kann kein Ordner angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</source>
+        <translation>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</translation>
+    </message>
+    <message>
+        <source>Der Patient %1 ist im Archiv nicht enthalten.</source>
+        <translation>Der Patient %1 ist im Archiv nicht enthalten.</translation>
+    </message>
+    <message>
+        <source>Der Patient „%1“ konnte nicht übernommen werden; die %2 Patienten davor wurden übernommen.
+%3</source>
+        <translation>Der Patient „%1“ konnte nicht übernommen werden; die %2 Patienten davor wurden übernommen.
+%3</translation>
+    </message>
+    <message>
+        <source>Es ist kein Patient ausgewählt.</source>
+        <translation>Es ist kein Patient ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Den Patienten %1 gibt es in der Datenbank nicht (mehr).</source>
+        <translation>Den Patienten %1 gibt es in der Datenbank nicht (mehr).</translation>
+    </message>
+    <message>
+        <source>Datenbank Packen</source>
+        <translation>Datenbank Packen</translation>
+    </message>
+    <message>
+        <source>Die Datei gibt es nicht: %1</source>
+        <translation>Die Datei gibt es nicht: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein Archiv von ZUD-Software: %1</source>
+        <translation>Die Datei ist kein Archiv von ZUD-Software: %1</translation>
+    </message>
+    <message>
+        <source>Datenbank Entpacken</source>
+        <translation>Datenbank Entpacken</translation>
+    </message>
+    <message>
+        <source>Das Archiv enthält keine Patientendaten von ZUD-Software: %1
+%2</source>
+        <translation>Das Archiv enthält keine Patientendaten von ZUD-Software: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Datenbank sichern</source>
+        <translation>Datenbank sichern</translation>
+    </message>
+    <message>
+        <source>Die Datenbank kann nur auf dem Rechner des Datenbankservers wiederhergestellt werden.</source>
+        <translation>Die Datenbank kann nur auf dem Rechner des Datenbankservers wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Datensicherung von ZUD-Software: %1</source>
+        <translation>Die Datei ist keine Datensicherung von ZUD-Software: %1</translation>
+    </message>
+    <message>
+        <source>Datenbank wiederherstellen</source>
+        <translation>Datenbank wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine Datensicherung der Datenbank von ZUD-Software: %1</source>
+        <translation>Die Datei enthält keine Datensicherung der Datenbank von ZUD-Software: %1</translation>
+    </message>
+    <message>
+        <source>Die Datenbank ist noch %1-mal geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</source>
+        <translation>Die Datenbank ist noch %1-mal geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Die Daten der Vorgängerversion werden nur in eine Datenbank ohne Patienten übernommen.</source>
+        <translation>Die Daten der Vorgängerversion werden nur in eine Datenbank ohne Patienten übernommen.</translation>
+    </message>
+    <message>
+        <source>Konvertiere alte Datei-Struktur</source>
+        <translation>Konvertiere alte Datei-Struktur</translation>
+    </message>
+    <message>
+        <source>Erzeuge neue Datei-Struktur</source>
+        <translation>Erzeuge neue Datei-Struktur</translation>
+    </message>
+    <message>
+        <source>Importieren...</source>
+        <translation>Importieren...</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::CheckPatientModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Letzter Zugriff</source>
+        <translation>Letzter Zugriff</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TExpForm</name>
+    <message>
+        <source>Daten exportieren</source>
+        <translation>Daten exportieren</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archive</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TImpForm</name>
+    <message>
+        <source>Daten importieren</source>
+        <translation>Daten importieren</translation>
+    </message>
+    <message>
+        <source>Archiv öffnen</source>
+        <translation>Archiv öffnen</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archive</translation>
     </message>
 </context>
 </TS>

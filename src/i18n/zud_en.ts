@@ -982,6 +982,22 @@
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
         <translation>The exercise no longer exists; it was deleted at another workstation.</translation>
     </message>
+<message>
+        <source>Backups (*.bak3)</source>
+        <translation>Backups (*.bak3)</translation>
+    </message>
+    <message>
+        <source>Patienten- und Messdaten werden von den gesicherten Daten ersetzt. Möchten Sie fortfahren?</source>
+        <translation>Patient and measurement data will be replaced by the backed-up data. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Möchten Sie die Daten aus der Vorgängerversion übernehmen?</source>
+        <translation>Would you like to take over the data from the previous version?</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Import</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>
@@ -2295,6 +2311,238 @@ Are you sure?</translation>
     <message>
         <source>Zurück</source>
         <translation>Back</translation>
+    </message>
+</context>
+<context>
+    <name>Austausch</name>
+    <message>
+        <source>Der Vorgang wurde abgebrochen.</source>
+        <translation>The operation was cancelled.</translation>
+    </message>
+    <message>
+        <source>Die Archivdatei kann nicht gelesen werden: %1</source>
+        <translation>The archive file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein gültiges Archiv: %1</source>
+        <translation>The file is not a valid archive: %1</translation>
+    </message>
+    <message>
+        <source>Die zu packende Datei fehlt: %1</source>
+        <translation>The file to be packed is missing: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist für ein Archiv zu groß: %1</source>
+        <translation>The file is too large for an archive: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv kann nicht geschrieben werden: %1</source>
+        <translation>The archive cannot be written: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv kann nicht angelegt werden: %1</source>
+        <translation>The archive cannot be created: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv enthält die Datei „%1“ nicht: %2</source>
+        <translation>The archive does not contain the file “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv ist beschädigt oder unvollständig: %1</source>
+        <translation>The archive is damaged or incomplete: %1</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Bytes entpackt</source>
+        <translation>%1 of %2 bytes extracted</translation>
+    </message>
+    <message>
+        <source>Das Sicherungsprogramm der Datenbank wurde nicht gefunden: %1</source>
+        <translation>The database's backup tool was not found: %1</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann keine Datei angelegt werden: %1</source>
+        <translation>No file can be created in the work folder: %1</translation>
+    </message>
+    <message>
+        <source>gbak endete mit dem Status %1</source>
+        <translation>gbak ended with status %1</translation>
+    </message>
+    <message>
+        <source>gbak wurde abgebrochen</source>
+        <translation>gbak was aborted</translation>
+    </message>
+    <message>
+        <source>Die Datensicherung der Datenbank ist fehlgeschlagen.</source>
+        <translation>The database backup failed.</translation>
+    </message>
+    <message>
+        <source>Die Sicherungsdatei fehlt oder ist leer.</source>
+        <translation>The backup file is missing or empty.</translation>
+    </message>
+    <message>
+        <source>Die Wiederherstellung der Datenbank ist fehlgeschlagen.</source>
+        <translation>Restoring the database failed.</translation>
+    </message>
+    <message>
+        <source>Der Arbeitsordner kann nicht angelegt werden.</source>
+        <translation>The work folder cannot be created.</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1</source>
+        <translation>No folder can be created in the work folder: %1</translation>
+    </message>
+    <message>
+        <source>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</source>
+        <translation>The target database does not contain this program's tables.</translation>
+    </message>
+    <message>
+        <source>Der Patient %1 ist im Archiv nicht enthalten.</source>
+        <translation>Patient %1 is not contained in the archive.</translation>
+    </message>
+    <message>
+        <source>Der Patient „%1“ konnte nicht übernommen werden; die %2 Patienten davor wurden übernommen.
+%3</source>
+        <translation>The patient “%1” could not be transferred; the %2 patients before were transferred.
+%3</translation>
+    </message>
+    <message>
+        <source>Es ist kein Patient ausgewählt.</source>
+        <translation>No patient is selected.</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Den Patienten %1 gibt es in der Datenbank nicht (mehr).</source>
+        <translation>Patient %1 does not exist in the database (any more).</translation>
+    </message>
+    <message>
+        <source>Datenbank Packen</source>
+        <translation>Packing database</translation>
+    </message>
+    <message>
+        <source>Die Datei gibt es nicht: %1</source>
+        <translation>The file does not exist: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein Archiv von ZUD-Software: %1</source>
+        <translation>The file is not a ZUD-Software archive: %1</translation>
+    </message>
+    <message>
+        <source>Datenbank Entpacken</source>
+        <translation>Unpacking database</translation>
+    </message>
+    <message>
+        <source>Das Archiv enthält keine Patientendaten von ZUD-Software: %1
+%2</source>
+        <translation>The archive contains no ZUD-Software patient data: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Datenbank sichern</source>
+        <translation>Back up database</translation>
+    </message>
+    <message>
+        <source>Die Datenbank kann nur auf dem Rechner des Datenbankservers wiederhergestellt werden.</source>
+        <translation>The database can only be restored on the computer of the database server.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Datensicherung von ZUD-Software: %1</source>
+        <translation>The file is not a ZUD-Software backup: %1</translation>
+    </message>
+    <message>
+        <source>Datenbank wiederherstellen</source>
+        <translation>Restore database</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine Datensicherung der Datenbank von ZUD-Software: %1</source>
+        <translation>The file contains no backup of the ZUD-Software database: %1</translation>
+    </message>
+    <message>
+        <source>Die Datenbank ist noch %1-mal geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</source>
+        <translation>The database is still open %1 time(s) (at other workstations or in this program). Close ZUD-Software there and try again.</translation>
+    </message>
+    <message>
+        <source>Die Daten der Vorgängerversion werden nur in eine Datenbank ohne Patienten übernommen.</source>
+        <translation>Data of the previous version are only transferred into a database without patients.</translation>
+    </message>
+    <message>
+        <source>Konvertiere alte Datei-Struktur</source>
+        <translation>Converting old file structure</translation>
+    </message>
+    <message>
+        <source>Erzeuge neue Datei-Struktur</source>
+        <translation>Creating new file structure</translation>
+    </message>
+    <message>
+        <source>Importieren...</source>
+        <translation>Importing...</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::CheckPatientModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Letzter Zugriff</source>
+        <translation>Last access</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TExpForm</name>
+    <message>
+        <source>Daten exportieren</source>
+        <translation>Export data</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archives</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TImpForm</name>
+    <message>
+        <source>Daten importieren</source>
+        <translation>Import data</translation>
+    </message>
+    <message>
+        <source>Archiv öffnen</source>
+        <translation>Open archive</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archives</translation>
     </message>
 </context>
 </TS>

@@ -982,6 +982,22 @@
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
         <translation>L'exercice n'existe plus ; il a été supprimé sur un autre poste de travail.</translation>
     </message>
+<message>
+        <source>Backups (*.bak3)</source>
+        <translation>Sauvegardes (*.bak3)</translation>
+    </message>
+    <message>
+        <source>Patienten- und Messdaten werden von den gesicherten Daten ersetzt. Möchten Sie fortfahren?</source>
+        <translation>Les données des patients et des mesures seront remplacées par les données sauvegardées. Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>Möchten Sie die Daten aus der Vorgängerversion übernehmen?</source>
+        <translation>Voulez-vous reprendre les données de la version précédente ?</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importer</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>
@@ -2295,6 +2311,238 @@ Sind Sie sicher?</source>
     <message>
         <source>Zurück</source>
         <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>Austausch</name>
+    <message>
+        <source>Der Vorgang wurde abgebrochen.</source>
+        <translation>L'opération a été annulée.</translation>
+    </message>
+    <message>
+        <source>Die Archivdatei kann nicht gelesen werden: %1</source>
+        <translation>Impossible de lire le fichier d'archive : %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein gültiges Archiv: %1</source>
+        <translation>Le fichier n'est pas une archive valide : %1</translation>
+    </message>
+    <message>
+        <source>Die zu packende Datei fehlt: %1</source>
+        <translation>Le fichier à compresser est introuvable : %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist für ein Archiv zu groß: %1</source>
+        <translation>Le fichier est trop volumineux pour une archive : %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv kann nicht geschrieben werden: %1</source>
+        <translation>Impossible d'écrire l'archive : %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv kann nicht angelegt werden: %1</source>
+        <translation>Impossible de créer l'archive : %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv enthält die Datei „%1“ nicht: %2</source>
+        <translation>L'archive ne contient pas le fichier « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv ist beschädigt oder unvollständig: %1</source>
+        <translation>L'archive est endommagée ou incomplète : %1</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Bytes entpackt</source>
+        <translation>%1 octets sur %2 décompressés</translation>
+    </message>
+    <message>
+        <source>Das Sicherungsprogramm der Datenbank wurde nicht gefunden: %1</source>
+        <translation>L'outil de sauvegarde de la base de données est introuvable : %1</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann keine Datei angelegt werden: %1</source>
+        <translation>Impossible de créer un fichier dans le dossier de travail : %1</translation>
+    </message>
+    <message>
+        <source>gbak endete mit dem Status %1</source>
+        <translation>gbak s'est terminé avec le code %1</translation>
+    </message>
+    <message>
+        <source>gbak wurde abgebrochen</source>
+        <translation>gbak a été interrompu</translation>
+    </message>
+    <message>
+        <source>Die Datensicherung der Datenbank ist fehlgeschlagen.</source>
+        <translation>La sauvegarde de la base de données a échoué.</translation>
+    </message>
+    <message>
+        <source>Die Sicherungsdatei fehlt oder ist leer.</source>
+        <translation>Le fichier de sauvegarde est absent ou vide.</translation>
+    </message>
+    <message>
+        <source>Die Wiederherstellung der Datenbank ist fehlgeschlagen.</source>
+        <translation>La restauration de la base de données a échoué.</translation>
+    </message>
+    <message>
+        <source>Der Arbeitsordner kann nicht angelegt werden.</source>
+        <translation>Impossible de créer le dossier de travail.</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1</source>
+        <translation>Impossible de créer un dossier dans le dossier de travail : %1</translation>
+    </message>
+    <message>
+        <source>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</source>
+        <translation>La base de données cible ne contient pas les tables de ce programme.</translation>
+    </message>
+    <message>
+        <source>Der Patient %1 ist im Archiv nicht enthalten.</source>
+        <translation>Le patient %1 ne figure pas dans l'archive.</translation>
+    </message>
+    <message>
+        <source>Der Patient „%1“ konnte nicht übernommen werden; die %2 Patienten davor wurden übernommen.
+%3</source>
+        <translation>Le patient « %1 » n'a pas pu être repris ; les %2 patients précédents ont été repris.
+%3</translation>
+    </message>
+    <message>
+        <source>Es ist kein Patient ausgewählt.</source>
+        <translation>Aucun patient n'est sélectionné.</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Den Patienten %1 gibt es in der Datenbank nicht (mehr).</source>
+        <translation>Le patient %1 n'existe pas (plus) dans la base de données.</translation>
+    </message>
+    <message>
+        <source>Datenbank Packen</source>
+        <translation>Compression de la base de données</translation>
+    </message>
+    <message>
+        <source>Die Datei gibt es nicht: %1</source>
+        <translation>Le fichier n'existe pas : %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein Archiv von ZUD-Software: %1</source>
+        <translation>Le fichier n'est pas une archive de ZUD-Software : %1</translation>
+    </message>
+    <message>
+        <source>Datenbank Entpacken</source>
+        <translation>Décompression de la base de données</translation>
+    </message>
+    <message>
+        <source>Das Archiv enthält keine Patientendaten von ZUD-Software: %1
+%2</source>
+        <translation>L'archive ne contient pas de données patients de ZUD-Software : %1
+%2</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Datenbank sichern</source>
+        <translation>Sauvegarder la base de données</translation>
+    </message>
+    <message>
+        <source>Die Datenbank kann nur auf dem Rechner des Datenbankservers wiederhergestellt werden.</source>
+        <translation>La base de données ne peut être restaurée que sur l'ordinateur du serveur de base de données.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Datensicherung von ZUD-Software: %1</source>
+        <translation>Le fichier n'est pas une sauvegarde de ZUD-Software : %1</translation>
+    </message>
+    <message>
+        <source>Datenbank wiederherstellen</source>
+        <translation>Restaurer la base de données</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine Datensicherung der Datenbank von ZUD-Software: %1</source>
+        <translation>Le fichier ne contient pas de sauvegarde de la base de données de ZUD-Software : %1</translation>
+    </message>
+    <message>
+        <source>Die Datenbank ist noch %1-mal geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</source>
+        <translation>La base de données est encore ouverte %1 fois (sur d’autres postes ou dans ce programme). Fermez-y ZUD-Software et réessayez.</translation>
+    </message>
+    <message>
+        <source>Die Daten der Vorgängerversion werden nur in eine Datenbank ohne Patienten übernommen.</source>
+        <translation>Les données de la version précédente ne sont reprises que dans une base de données sans patients.</translation>
+    </message>
+    <message>
+        <source>Konvertiere alte Datei-Struktur</source>
+        <translation>Conversion de l'ancienne structure de fichiers</translation>
+    </message>
+    <message>
+        <source>Erzeuge neue Datei-Struktur</source>
+        <translation>Création de la nouvelle structure de fichiers</translation>
+    </message>
+    <message>
+        <source>Importieren...</source>
+        <translation>Importation...</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::CheckPatientModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Letzter Zugriff</source>
+        <translation>Dernier accès</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TExpForm</name>
+    <message>
+        <source>Daten exportieren</source>
+        <translation>Exporter les données</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportation</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archives</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TImpForm</name>
+    <message>
+        <source>Daten importieren</source>
+        <translation>Importer les données</translation>
+    </message>
+    <message>
+        <source>Archiv öffnen</source>
+        <translation>Ouvrir une archive</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importation</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archives</translation>
     </message>
 </context>
 </TS>

@@ -982,6 +982,22 @@
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
         <translation>L'esercizio non esiste più; è stato eliminato da un'altra postazione.</translation>
     </message>
+<message>
+        <source>Backups (*.bak3)</source>
+        <translation>Backup (*.bak3)</translation>
+    </message>
+    <message>
+        <source>Patienten- und Messdaten werden von den gesicherten Daten ersetzt. Möchten Sie fortfahren?</source>
+        <translation>I dati dei pazienti e delle misurazioni verranno sostituiti dai dati salvati. Continuare?</translation>
+    </message>
+    <message>
+        <source>Möchten Sie die Daten aus der Vorgängerversion übernehmen?</source>
+        <translation>Trasferire i dati dalla versione precedente?</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importa</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>
@@ -2295,6 +2311,238 @@ Siete sicuri?</translation>
     <message>
         <source>Zurück</source>
         <translation>Indietro</translation>
+    </message>
+</context>
+<context>
+    <name>Austausch</name>
+    <message>
+        <source>Der Vorgang wurde abgebrochen.</source>
+        <translation>L'operazione è stata annullata.</translation>
+    </message>
+    <message>
+        <source>Die Archivdatei kann nicht gelesen werden: %1</source>
+        <translation>Impossibile leggere il file di archivio: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein gültiges Archiv: %1</source>
+        <translation>Il file non è un archivio valido: %1</translation>
+    </message>
+    <message>
+        <source>Die zu packende Datei fehlt: %1</source>
+        <translation>Manca il file da comprimere: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist für ein Archiv zu groß: %1</source>
+        <translation>Il file è troppo grande per un archivio: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv kann nicht geschrieben werden: %1</source>
+        <translation>Impossibile scrivere l'archivio: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv kann nicht angelegt werden: %1</source>
+        <translation>Impossibile creare l'archivio: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv enthält die Datei „%1“ nicht: %2</source>
+        <translation>L'archivio non contiene il file «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv ist beschädigt oder unvollständig: %1</source>
+        <translation>L'archivio è danneggiato o incompleto: %1</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Bytes entpackt</source>
+        <translation>%1 di %2 byte estratti</translation>
+    </message>
+    <message>
+        <source>Das Sicherungsprogramm der Datenbank wurde nicht gefunden: %1</source>
+        <translation>Il programma di backup del database non è stato trovato: %1</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann keine Datei angelegt werden: %1</source>
+        <translation>Impossibile creare un file nella cartella di lavoro: %1</translation>
+    </message>
+    <message>
+        <source>gbak endete mit dem Status %1</source>
+        <translation>gbak è terminato con lo stato %1</translation>
+    </message>
+    <message>
+        <source>gbak wurde abgebrochen</source>
+        <translation>gbak è stato interrotto</translation>
+    </message>
+    <message>
+        <source>Die Datensicherung der Datenbank ist fehlgeschlagen.</source>
+        <translation>Il backup del database non è riuscito.</translation>
+    </message>
+    <message>
+        <source>Die Sicherungsdatei fehlt oder ist leer.</source>
+        <translation>Il file di backup manca o è vuoto.</translation>
+    </message>
+    <message>
+        <source>Die Wiederherstellung der Datenbank ist fehlgeschlagen.</source>
+        <translation>Il ripristino del database non è riuscito.</translation>
+    </message>
+    <message>
+        <source>Der Arbeitsordner kann nicht angelegt werden.</source>
+        <translation>Impossibile creare la cartella di lavoro.</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1</source>
+        <translation>Impossibile creare una cartella nella cartella di lavoro: %1</translation>
+    </message>
+    <message>
+        <source>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</source>
+        <translation>Il database di destinazione non contiene le tabelle di questo programma.</translation>
+    </message>
+    <message>
+        <source>Der Patient %1 ist im Archiv nicht enthalten.</source>
+        <translation>Il paziente %1 non è contenuto nell'archivio.</translation>
+    </message>
+    <message>
+        <source>Der Patient „%1“ konnte nicht übernommen werden; die %2 Patienten davor wurden übernommen.
+%3</source>
+        <translation>Non è stato possibile trasferire il paziente «%1»; i %2 pazienti precedenti sono stati trasferiti.
+%3</translation>
+    </message>
+    <message>
+        <source>Es ist kein Patient ausgewählt.</source>
+        <translation>Nessun paziente selezionato.</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Den Patienten %1 gibt es in der Datenbank nicht (mehr).</source>
+        <translation>Il paziente %1 non esiste (più) nel database.</translation>
+    </message>
+    <message>
+        <source>Datenbank Packen</source>
+        <translation>Compressione del database</translation>
+    </message>
+    <message>
+        <source>Die Datei gibt es nicht: %1</source>
+        <translation>Il file non esiste: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein Archiv von ZUD-Software: %1</source>
+        <translation>Il file non è un archivio di ZUD-Software: %1</translation>
+    </message>
+    <message>
+        <source>Datenbank Entpacken</source>
+        <translation>Decompressione del database</translation>
+    </message>
+    <message>
+        <source>Das Archiv enthält keine Patientendaten von ZUD-Software: %1
+%2</source>
+        <translation>L'archivio non contiene dati pazienti di ZUD-Software: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Datenbank sichern</source>
+        <translation>Backup del database</translation>
+    </message>
+    <message>
+        <source>Die Datenbank kann nur auf dem Rechner des Datenbankservers wiederhergestellt werden.</source>
+        <translation>Il database può essere ripristinato solo sul computer del server di database.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Datensicherung von ZUD-Software: %1</source>
+        <translation>Il file non è un backup di ZUD-Software: %1</translation>
+    </message>
+    <message>
+        <source>Datenbank wiederherstellen</source>
+        <translation>Ripristina database</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine Datensicherung der Datenbank von ZUD-Software: %1</source>
+        <translation>Il file non contiene un backup del database di ZUD-Software: %1</translation>
+    </message>
+    <message>
+        <source>Die Datenbank ist noch %1-mal geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</source>
+        <translation>Il database è ancora aperto %1 volte (su altre postazioni o in questo programma). Chiudere lì ZUD-Software e riprovare.</translation>
+    </message>
+    <message>
+        <source>Die Daten der Vorgängerversion werden nur in eine Datenbank ohne Patienten übernommen.</source>
+        <translation>I dati della versione precedente vengono trasferiti solo in un database senza pazienti.</translation>
+    </message>
+    <message>
+        <source>Konvertiere alte Datei-Struktur</source>
+        <translation>Conversione della vecchia struttura dei file</translation>
+    </message>
+    <message>
+        <source>Erzeuge neue Datei-Struktur</source>
+        <translation>Creazione della nuova struttura dei file</translation>
+    </message>
+    <message>
+        <source>Importieren...</source>
+        <translation>Importazione...</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::CheckPatientModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Letzter Zugriff</source>
+        <translation>Ultimo accesso</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TExpForm</name>
+    <message>
+        <source>Daten exportieren</source>
+        <translation>Esporta dati</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esportazione</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archivi</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TImpForm</name>
+    <message>
+        <source>Daten importieren</source>
+        <translation>Importa dati</translation>
+    </message>
+    <message>
+        <source>Archiv öffnen</source>
+        <translation>Apri archivio</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importazione</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archivi</translation>
     </message>
 </context>
 </TS>

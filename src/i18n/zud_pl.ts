@@ -982,6 +982,22 @@
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
         <translation>Ćwiczenie już nie istnieje; zostało usunięte na innym stanowisku.</translation>
     </message>
+<message>
+        <source>Backups (*.bak3)</source>
+        <translation>Kopie zapasowe (*.bak3)</translation>
+    </message>
+    <message>
+        <source>Patienten- und Messdaten werden von den gesicherten Daten ersetzt. Möchten Sie fortfahren?</source>
+        <translation>Dane pacjentów i pomiarów zostaną zastąpione danymi z kopii zapasowej. Czy chcesz kontynuować?</translation>
+    </message>
+    <message>
+        <source>Möchten Sie die Daten aus der Vorgängerversion übernehmen?</source>
+        <translation>Czy chcesz przejąć dane z poprzedniej wersji?</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importuj</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>
@@ -2295,6 +2311,238 @@ Czy na pewno?</translation>
     <message>
         <source>Zurück</source>
         <translation>Wstecz</translation>
+    </message>
+</context>
+<context>
+    <name>Austausch</name>
+    <message>
+        <source>Der Vorgang wurde abgebrochen.</source>
+        <translation>Operacja została przerwana.</translation>
+    </message>
+    <message>
+        <source>Die Archivdatei kann nicht gelesen werden: %1</source>
+        <translation>Nie można odczytać pliku archiwum: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein gültiges Archiv: %1</source>
+        <translation>Plik nie jest prawidłowym archiwum: %1</translation>
+    </message>
+    <message>
+        <source>Die zu packende Datei fehlt: %1</source>
+        <translation>Brak pliku do spakowania: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist für ein Archiv zu groß: %1</source>
+        <translation>Plik jest za duży dla archiwum: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv kann nicht geschrieben werden: %1</source>
+        <translation>Nie można zapisać archiwum: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv kann nicht angelegt werden: %1</source>
+        <translation>Nie można utworzyć archiwum: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv enthält die Datei „%1“ nicht: %2</source>
+        <translation>Archiwum nie zawiera pliku „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv ist beschädigt oder unvollständig: %1</source>
+        <translation>Archiwum jest uszkodzone lub niekompletne: %1</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Bytes entpackt</source>
+        <translation>Rozpakowano %1 z %2 bajtów</translation>
+    </message>
+    <message>
+        <source>Das Sicherungsprogramm der Datenbank wurde nicht gefunden: %1</source>
+        <translation>Nie znaleziono programu do kopii zapasowej bazy danych: %1</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann keine Datei angelegt werden: %1</source>
+        <translation>Nie można utworzyć pliku w folderze roboczym: %1</translation>
+    </message>
+    <message>
+        <source>gbak endete mit dem Status %1</source>
+        <translation>gbak zakończył się ze statusem %1</translation>
+    </message>
+    <message>
+        <source>gbak wurde abgebrochen</source>
+        <translation>gbak został przerwany</translation>
+    </message>
+    <message>
+        <source>Die Datensicherung der Datenbank ist fehlgeschlagen.</source>
+        <translation>Kopia zapasowa bazy danych nie powiodła się.</translation>
+    </message>
+    <message>
+        <source>Die Sicherungsdatei fehlt oder ist leer.</source>
+        <translation>Brak pliku kopii zapasowej lub jest on pusty.</translation>
+    </message>
+    <message>
+        <source>Die Wiederherstellung der Datenbank ist fehlgeschlagen.</source>
+        <translation>Przywracanie bazy danych nie powiodło się.</translation>
+    </message>
+    <message>
+        <source>Der Arbeitsordner kann nicht angelegt werden.</source>
+        <translation>Nie można utworzyć folderu roboczego.</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1</source>
+        <translation>Nie można utworzyć folderu w folderze roboczym: %1</translation>
+    </message>
+    <message>
+        <source>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</source>
+        <translation>Docelowa baza danych nie zawiera tabel tego programu.</translation>
+    </message>
+    <message>
+        <source>Der Patient %1 ist im Archiv nicht enthalten.</source>
+        <translation>Pacjenta %1 nie ma w archiwum.</translation>
+    </message>
+    <message>
+        <source>Der Patient „%1“ konnte nicht übernommen werden; die %2 Patienten davor wurden übernommen.
+%3</source>
+        <translation>Nie udało się przenieść pacjenta „%1”; %2 wcześniejszych pacjentów przeniesiono.
+%3</translation>
+    </message>
+    <message>
+        <source>Es ist kein Patient ausgewählt.</source>
+        <translation>Nie wybrano żadnego pacjenta.</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>Den Patienten %1 gibt es in der Datenbank nicht (mehr).</source>
+        <translation>Pacjenta %1 nie ma (już) w bazie danych.</translation>
+    </message>
+    <message>
+        <source>Datenbank Packen</source>
+        <translation>Pakowanie bazy danych</translation>
+    </message>
+    <message>
+        <source>Die Datei gibt es nicht: %1</source>
+        <translation>Plik nie istnieje: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein Archiv von ZUD-Software: %1</source>
+        <translation>Plik nie jest archiwum ZUD-Software: %1</translation>
+    </message>
+    <message>
+        <source>Datenbank Entpacken</source>
+        <translation>Rozpakowywanie bazy danych</translation>
+    </message>
+    <message>
+        <source>Das Archiv enthält keine Patientendaten von ZUD-Software: %1
+%2</source>
+        <translation>Archiwum nie zawiera danych pacjentów ZUD-Software: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Datenbank sichern</source>
+        <translation>Kopia zapasowa bazy danych</translation>
+    </message>
+    <message>
+        <source>Die Datenbank kann nur auf dem Rechner des Datenbankservers wiederhergestellt werden.</source>
+        <translation>Bazę danych można przywrócić tylko na komputerze serwera bazy danych.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Datensicherung von ZUD-Software: %1</source>
+        <translation>Plik nie jest kopią zapasową ZUD-Software: %1</translation>
+    </message>
+    <message>
+        <source>Datenbank wiederherstellen</source>
+        <translation>Przywróć bazę danych</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine Datensicherung der Datenbank von ZUD-Software: %1</source>
+        <translation>Plik nie zawiera kopii zapasowej bazy danych ZUD-Software: %1</translation>
+    </message>
+    <message>
+        <source>Die Datenbank ist noch %1-mal geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</source>
+        <translation>Baza danych jest nadal otwarta (%1) (na innych stanowiskach lub w tym programie). Zamknij tam ZUD-Software i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Die Daten der Vorgängerversion werden nur in eine Datenbank ohne Patienten übernommen.</source>
+        <translation>Dane poprzedniej wersji są przenoszone tylko do bazy danych bez pacjentów.</translation>
+    </message>
+    <message>
+        <source>Konvertiere alte Datei-Struktur</source>
+        <translation>Konwersja starej struktury plików</translation>
+    </message>
+    <message>
+        <source>Erzeuge neue Datei-Struktur</source>
+        <translation>Tworzenie nowej struktury plików</translation>
+    </message>
+    <message>
+        <source>Importieren...</source>
+        <translation>Importowanie...</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::CheckPatientModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nazwisko</translation>
+    </message>
+    <message>
+        <source>Letzter Zugriff</source>
+        <translation>Ostatni dostęp</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TExpForm</name>
+    <message>
+        <source>Daten exportieren</source>
+        <translation>Eksport danych</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksport</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archiwa</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TImpForm</name>
+    <message>
+        <source>Daten importieren</source>
+        <translation>Import danych</translation>
+    </message>
+    <message>
+        <source>Archiv öffnen</source>
+        <translation>Otwórz archiwum</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archiwa</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include "Readout.h"
 #include "TDM1.h"
 #include "TZUD12.h"
+#include "Austausch.h"
 #include "ZudctlInternal.h"
 
 #include "Crc.h"
@@ -96,6 +97,15 @@ const char* const kUsage =
     "  db delete-recording COUNTER\n"
     "  db users | add-user NAME PW | set-password NAME PW | drop-user NAME   (Server)\n"
     "  db server-setup ORDNER --port N --password P   privaten Firebird-Server vorbereiten\n"
+    "\n"
+    "Datenaustausch (dieselben Datenbank-Optionen):\n"
+    "  export --patients ID,ID,... ARCHIV.qvz   Patienten mit allen Übungen in ein Archiv exportieren\n"
+    "  import ARCHIV.qvz [--patients ID,...]    Patienten eines Archivs übernehmen (Vorgabe: alle)\n"
+    "  backup DATEI.bak3                        die ganze Datenbank sichern\n"
+    "  restore DATEI.bak3 --yes                 die Datenbank aus einer Sicherung wiederherstellen\n"
+    "  takeover [--old-dir ORDNER] [--old-server S] [--old-port P]\n"
+    "                                           Daten der Vorgängerversion in die leere Datenbank\n"
+    "                                           übernehmen (ZUDData.gdb; Vorgabe: SQLDir, SQLServer)\n"
     "\n"
     "Optionen:\n"
     "  --port PFAD   serielle Schnittstelle (Vorgabe: Einstellung \"Port\")\n"
@@ -397,6 +407,7 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             }
             return 0;
         }
+        if (const int x = ctl::RunExchange(dbOptions, cmd, rest, out, err); x >= 0) return x;
         const int offline = ctl::RunOffline(cmd, rest, out, err);
         if (offline >= 0) {
             return offline;

@@ -1,4 +1,5 @@
 #include "TForm1.h"
+#include "Tdm2.h"
 
 #include "DeviceSettings.h"
 #include "ListViews.h"
@@ -106,6 +107,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     CreateLiveWindow();
     CreateProgrammingWindows();
     CreateReportWindows();
+    CreateExchangeWindows();
     resize(1200, 760);
     RetranslateUi();
 }
@@ -464,8 +466,7 @@ void TForm1::Create(const QString& portOverride) {
         updateDefault = false;
     FCheckUpdate = FSettings.CheckUpdate(updateDefault);
     Action(QStringLiteral("Update"))->setEnabled(FCheckUpdate);
-    Action(QStringLiteral("Backup"))->setEnabled(false);
-    Action(QStringLiteral("Restore"))->setEnabled(false);
+    UpdateExchangeForRemote();
     FPortOverride = portOverride;
     FDevice->ComPort = portOverride.isEmpty() ? FSettings.Port() : portOverride;
     FDevice->Baud_Rate = uint32_t(FSettings.Baudrate());
@@ -827,10 +828,6 @@ void TForm1::SelectPort(const QString& path) {
     FSettings.Sync();
     // The next device exchange opens the new port.
     FDevice->close();
-}
-
-void TForm1::OfferTakeOver() {
-    // The take-over of the previous version's data is offered here once it exists.
 }
 
 void TForm1::CheckForUpdate(bool silent) {

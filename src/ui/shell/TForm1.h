@@ -24,6 +24,7 @@ class QVBoxLayout;
 
 namespace zud {
 class TZUD12;
+class Tdm2;
 }
 
 #include "Berichte.h"
@@ -59,6 +60,8 @@ class TForm4;
 class TChangeAppForm;
 class TStatistikForm;
 class TPreviewForm;
+class TExpForm;
+class TImpForm;
 
 // True when `server` names another computer (not NONE, LOCALHOST, 127.0.0.1, EMBEDDED or
 // this computer's name, all in any case).
@@ -201,6 +204,18 @@ public:
     bool DoPdfExport();  // "Als PDF exportieren": the page of the shown recording
     TStatistikForm* StatistikForm() const { return FStatistik; }
     TPreviewForm* PreviewForm() const { return FPreview; }
+    // --- data exchange ---
+    void DoExport();
+    void DoImport();
+    // "Datenbank sichern" / "Datenbank wiederherstellen"; ask for the file when it is empty.
+    bool DoBackup(const QString& file = QString());
+    bool DoRestore(const QString& file = QString());
+    // The take-over of the previous version's data, offered at the first show.
+    void OfferTakeOver();
+    TExpForm* ExportForm() const { return FExpForm; }
+    TImpForm* ImportForm() const { return FImpForm; }
+    TForm9* TakeOverProgress() const { return FTakeOverProgress; }
+    QStringList TakeOverSteps; // the steps the last take-over showed (tests)
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -215,7 +230,6 @@ private:
     void BuildLanguageMenus();
     void SwitchLanguage(const QString& code);
     void LoadElectrodePictures(bool reportErrors);
-    void OfferTakeOver(); // take-over of the previous version's data
     void SetLoggedInGroups(bool on);
     void ApplyChartSettings();
     void UpdateGridActions();
@@ -252,6 +266,15 @@ private:
     void UpdateReadoutAction();
     // What must not start while a device workflow runs.
     QList<QAction*> DeviceCompetitors() const;
+    void CreateExchangeWindows();
+    Tdm2& Exchange();
+    // Logs in again as before a backup or restore; false (and the message shown) when that fails.
+    bool Reconnect();
+    void UpdateExchangeForRemote();
+    std::unique_ptr<Tdm2> FDM2;
+    TExpForm* FExpForm = nullptr;
+    TImpForm* FImpForm = nullptr;
+    TForm9* FTakeOverProgress = nullptr;
 
     Settings FSettings;
     std::unique_ptr<TZUD12> FDevice;

@@ -1,0 +1,702 @@
+#include "Tdm2.h"
+
+#include "Cab.h"
+#include "CheckedFile.h"
+#include "Gbak.h"
+#include "Paths.h"
+#include "Settings.h"
+
+#include <firebird/Interface.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSysInfo>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstdio>
+#include <map>
+#include <optional>
+
+namespace zud {
+
+using db::Connection;
+using db::DbError;
+using db::Row;
+using exchange::Feedback;
+
+namespace {
+
+// Delphi's time values carry this date; stored times keep it so other tools read them alike.
+const QDate kZeitDatum(1899, 12, 30);
+
+const QString kDeviceSelect =
+    QStringLiteral("Select GERAETEID, GERAETENAME, SONSTIGES, ZAEHLER from QALGERAETE");
+const QString kPatientColumns =
+    QStringLiteral("BEH_ARZT, BEMERKUNGEN, EMAIL, FAX, GEBURTSTAG, GESCHLECHT, GEWICHT, GROESSE, HAUSARZT, "
+                   "IDENTIFIKATION, KRANKENKASSE, LETZTER_ZUGRIFF, N_TERMIN, NAME, NUMMER, PLZ, STRASSE, "
+                   "TELEFON, VNUMMER, VORNAME, WOHNORT");
+const QString kRecordingColumns =
+    QStringLiteral("BEMERKUNGEN, BETRIEBSART, COUNTER, DATEN, DATUM, LETZTER_ZUGRIFF, PATIENT, TYP, UHRZEIT");
+
+// A fresh folder of its own below the work folder for one run's files: nothing of an earlier,
+// failed run is ever taken for this run's.
+class RunFolder {
+public:
+    RunFolder() {
+        const QString base = WorkFolder();
+        if (base.isEmpty()) {
+            throw DataError(
+                QCoreApplication::translate("Austausch", "Der Arbeitsordner kann nicht angelegt werden."));
+        }
+        FDir = std::make_unique<QTemporaryDir>(base + QStringLiteral("/austausch-XXXXXX"));
+        if (!FDir->isValid()) {
+            throw DataError(QCoreApplication::translate(
+                                "Austausch", "Im Arbeitsordner kann kein Ordner angelegt werden: %1")
+                                .arg(base));
+        }
+    }
+    QString File(const char* name) const { return FDir->filePath(QString::fromLatin1(name)); }
+    QString Path() const { return FDir->path(); }
+
+private:
+    std::unique_ptr<QTemporaryDir> FDir;
+};
+
+// Inserts a row into `table` with the given columns and values.
+void Insert(Connection& c, const QString& table, const QStringList& columns, const QVariantList& values) {
+    QStringList marks;
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        marks << QStringLiteral("?");
+    }
+    c.Exec(QStringLiteral("insert into %1 (%2) values (%3)")
+               .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
+           values);
+}
+
+// Copies a result row unchanged (every column of it) into `table` of `to`.
+void CopyRow(Connection& to, const QString& table, const Row& r) {
+    QVariantList values;
+    for (int i = 0; i < r.Size(); ++i) {
+        values << r.At(i);
+    }
+    Insert(to, table, *r.Names(), values);
+}
+
+// Drops a database; errors (above all: there is none) are the caller's to ignore.
+void DropDatabase(const db::ConnectParams& p) {
+    using namespace Firebird;
+    IMaster* master = fb_get_master_interface();
+    ThrowStatusWrapper st(master->getStatus());
+    IXpbBuilder* dpb = nullptr;
+    IProvider* prov = nullptr;
+    IAttachment* att = nullptr;
+    try {
+        dpb = master->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::DPB, nullptr, 0);
+        dpb->insertString(&st, isc_dpb_user_name, p.user.toUtf8().constData());
+        dpb->insertString(&st, isc_dpb_password, p.password.toUtf8().constData());
+        prov = master->getDispatcher();
+        att = prov->attachDatabase(&st, p.database.toUtf8().constData(), dpb->getBufferLength(&st),
+                                   dpb->getBuffer(&st));
+        att->dropDatabase(&st); // releases the attachment on success
+        att = nullptr;
+    } catch (const FbException&) {
+    }
+    if (att) {
+        att->release();
+    }
+    if (prov) {
+        prov->release();
+    }
+    if (dpb) {
+        dpb->dispose();
+    }
+    st.dispose();
+}
+
+// The column names of a table in a database.
+QStringList Columns(Connection& c, const QString& table) {
+    QStringList out;
+    for (const Row& r : c.Query(QStringLiteral("select RDB$FIELD_NAME from RDB$RELATION_FIELDS where "
+                                               "RDB$RELATION_NAME = ? order by RDB$FIELD_POSITION"),
+                                {table})) {
+        out << r.At(0).toString().trimmed().toUpper();
+    }
+    return out;
+}
+
+// Merges patients of one database into another by the rules of the import: a patient is the
+// same when surname, first name and birth date are exactly equal, a recording when its patient,
+// date and time of day are; device numbers are translated through the device names.
+class Merger {
+public:
+    Merger(Connection& source, Connection& target) : FSource(source), FTarget(target) {
+        for (const Row& r : FSource.Query(kDeviceSelect + QStringLiteral(" order by ZAEHLER"))) {
+            const QVariant id = r[QStringLiteral("GERAETEID")];
+            if (id.isValid() && !FSourceDevices.contains(id.toLongLong())) {
+                FSourceDevices.insert(id.toLongLong(), r);
+            }
+        }
+        FPatientColumns = Columns(FTarget, QStringLiteral("QALPATIENT"));
+        FRecordingColumns = Columns(FTarget, QStringLiteral("ZUDDATA"));
+        if (FPatientColumns.isEmpty() || FRecordingColumns.isEmpty()) {
+            throw DataError(QCoreApplication::translate(
+                "Austausch", "Die Zieldatenbank enthält die Tabellen dieses Programms nicht."));
+        }
+    }
+
+    // Merges one patient; the caller commits.
+    void Patient(qint64 sourceId, MergeResult& result) {
+        const auto rows =
+            FSource.Query(QStringLiteral("Select * from QALPatient where Identifikation = %1").arg(sourceId));
+        if (rows.empty()) {
+            throw DataError(
+                QCoreApplication::translate("Austausch", "Der Patient %1 ist im Archiv nicht enthalten.")
+                    .arg(sourceId));
+        }
+        const Row& p = rows.front();
+        const qint64 target = TargetPatient(p, result);
+        const auto counters = FSource.Query(
+            QStringLiteral("Select COUNTER from ZUDData where Patient = %1 order by COUNTER").arg(sourceId));
+        for (const Row& c : counters) {
+            const auto rec = FSource.Query(
+                QStringLiteral("Select * from ZUDData where COUNTER = %1").arg(c.At(0).toLongLong()));
+            if (!rec.empty()) {
+                Recording(rec.front(), target, result);
+            }
+        }
+    }
+
+private:
+    qint64 TargetPatient(const Row& p, MergeResult& result) {
+        const QVariant name = p[QStringLiteral("NAME")];
+        const QVariant vorname = p[QStringLiteral("VORNAME")];
+        const QVariant geburtstag = p[QStringLiteral("GEBURTSTAG")];
+        // Missing values count as equal to missing values, so that importing twice never
+        // doubles a patient; the comparison itself is exact (letter case, blanks).
+        const auto found = FTarget.Query(
+            QStringLiteral("select IDENTIFIKATION, NAME, VORNAME, GEBURTSTAG from QALPatient where "
+                           "NAME is not distinct from ? and VORNAME is not distinct from ? and "
+                           "GEBURTSTAG is not distinct from ? order by IDENTIFIKATION"),
+            {name, vorname, geburtstag});
+        for (const Row& r : found) {
+            if (r[QStringLiteral("NAME")] == name && r[QStringLiteral("VORNAME")] == vorname &&
+                r[QStringLiteral("GEBURTSTAG")] == geburtstag) {
+                ++result.patientsExisting;
+                return r.Int(QStringLiteral("IDENTIFIKATION"));
+            }
+        }
+        const qint64 id = FTarget.NextId(QStringLiteral("GEN_QALPATIENT_ID"));
+        QStringList columns{QStringLiteral("IDENTIFIKATION")};
+        QVariantList values{id};
+        for (int i = 0; i < p.Size(); ++i) {
+            const QString& col = p.Names()->at(i);
+            if (col != QLatin1String("IDENTIFIKATION") && FPatientColumns.contains(col)) {
+                columns << col;
+                values << p.At(i);
+            }
+        }
+        Insert(FTarget, QStringLiteral("QALPATIENT"), columns, values);
+        ++result.patientsNew;
+        return id;
+    }
+
+    void Recording(const Row& m, qint64 patient, MergeResult& result) {
+        const QVariant datum = m[QStringLiteral("DATUM")];
+        const QVariant uhrzeit = m[QStringLiteral("UHRZEIT")];
+        std::optional<qint64> existing;
+        // The time counts by its time of day, whatever date part a program stored with it.
+        for (const Row& r :
+             FTarget.Query(QStringLiteral("select COUNTER, UHRZEIT from ZUDData where Patient = %1 "
+                                          "and DATUM is not distinct from ? order by COUNTER")
+                               .arg(patient),
+                           {datum})) {
+            const QVariant t = r[QStringLiteral("UHRZEIT")];
+            if (t.isValid() == uhrzeit.isValid() &&
+                (!t.isValid() || t.toDateTime().time() == uhrzeit.toDateTime().time())) {
+                existing = r.Int(QStringLiteral("COUNTER"));
+                break;
+            }
+        }
+        QStringList columns;
+        QVariantList values;
+        for (int i = 0; i < m.Size(); ++i) {
+            const QString& col = m.Names()->at(i);
+            if (col == QLatin1String("COUNTER") || !FRecordingColumns.contains(col)) {
+                continue;
+            }
+            if (col == QLatin1String("PATIENT")) {
+                columns << col;
+                values << patient;
+            } else if (col == QLatin1String("TYP")) {
+                const std::optional<QVariant> typ = Typ(m.At(i), result);
+                if (typ) {
+                    columns << col;
+                    values << *typ;
+                }
+            } else {
+                columns << col;
+                values << m.At(i);
+            }
+        }
+        if (existing) {
+            QStringList sets;
+            for (const QString& c : columns) {
+                sets << c + QStringLiteral(" = ?");
+            }
+            FTarget.Exec(QStringLiteral("update ZUDData set %1 where COUNTER = %2")
+                             .arg(sets.join(QStringLiteral(", ")))
+                             .arg(*existing),
+                         values);
+            ++result.recordingsOverwritten;
+        } else {
+            columns.prepend(QStringLiteral("COUNTER"));
+            values.prepend(FTarget.NextId(QStringLiteral("GEN_ZUDDATA_ID")));
+            Insert(FTarget, QStringLiteral("ZUDDATA"), columns, values);
+            ++result.recordingsInserted;
+        }
+    }
+
+    // The target's device number for the source's; nullopt: left unset (the source has no
+    // device row of that number).
+    std::optional<QVariant> Typ(const QVariant& typ, MergeResult& result) {
+        if (!typ.isValid()) {
+            return QVariant();
+        }
+        const auto src = FSourceDevices.constFind(typ.toLongLong());
+        if (src == FSourceDevices.constEnd()) {
+            return std::nullopt;
+        }
+        const QVariant name = (*src)[QStringLiteral("GERAETENAME")];
+        const QString key = name.isValid() ? QStringLiteral("=") + name.toString() : QStringLiteral("NULL");
+        if (const auto known = FTargetDevices.constFind(key); known != FTargetDevices.constEnd()) {
+            return *known;
+        }
+        for (const Row& r :
+             FTarget.Query(QStringLiteral("select GERAETEID, GERAETENAME from QALGeraete where "
+                                          "GERAETENAME is not distinct from ? order by ZAEHLER"),
+                           {name})) {
+            if (r[QStringLiteral("GERAETENAME")] == name) {
+                const QVariant id = r[QStringLiteral("GERAETEID")];
+                FTargetDevices.insert(key, id);
+                return id;
+            }
+        }
+        const auto max = FTarget.Query(QStringLiteral("select max(GeraeteID) from QALGeraete"));
+        const qint64 next =
+            max.empty() || !max.front().At(0).isValid() ? 1 : max.front().At(0).toLongLong() + 1;
+        Insert(FTarget, QStringLiteral("QALGERAETE"),
+               {QStringLiteral("ZAEHLER"), QStringLiteral("GERAETEID"), QStringLiteral("GERAETENAME"),
+                QStringLiteral("SONSTIGES")},
+               {FTarget.NextId(QStringLiteral("GEN_GERAETE_ID")), next, name,
+                (*src)[QStringLiteral("SONSTIGES")]});
+        ++result.devicesAdded;
+        FTargetDevices.insert(key, next);
+        return QVariant(next);
+    }
+
+    Connection& FSource;
+    Connection& FTarget;
+    QHash<qint64, Row> FSourceDevices;
+    QHash<QString, QVariant> FTargetDevices;
+    QStringList FPatientColumns, FRecordingColumns;
+};
+
+// The tables and generators of this program's main database are there.
+bool IsMainDatabase(Connection& c) {
+    const auto tables = c.Query(QStringLiteral("select count(*) from RDB$RELATIONS where RDB$RELATION_NAME "
+                                               "in ('QALPATIENT', 'ZUDDATA', 'QALGERAETE')"));
+    const auto gens = c.Query(QStringLiteral(
+        "select count(*) from RDB$GENERATORS where RDB$GENERATOR_NAME in ('GEN_QALPATIENT_ID', "
+        "'GEN_ZUDDATA_ID', 'GEN_GERAETE_ID')"));
+    return !tables.empty() && tables.front().At(0).toLongLong() == 3 && !gens.empty() &&
+           gens.front().At(0).toLongLong() == 3;
+}
+
+QString PatientText(Connection& c, qint64 id) {
+    try {
+        const auto r =
+            c.Query(QStringLiteral("select NAME, VORNAME from QALPatient where IDENTIFIKATION = %1").arg(id));
+        if (!r.empty()) {
+            return QStringLiteral("%1 %2").arg(r.front().Text(QStringLiteral("VORNAME")),
+                                               r.front().Text(QStringLiteral("NAME")));
+        }
+    } catch (const DbError&) {
+    }
+    return QString::number(id);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- locations
+
+QString DatabaseString(const DbLocation& loc, const QString& file) {
+    QString d = loc.dir;
+    if (!d.isEmpty() && !d.endsWith(QLatin1Char('/'))) {
+        d += QLatin1Char('/');
+    }
+    if (loc.Embedded()) {
+        return d + file;
+    }
+    return QStringLiteral("%1/%2:%3%4").arg(loc.Server(), loc.port, d, file);
+}
+
+bool DatabaseIsLocal(const DbLocation& loc) {
+    if (loc.Embedded()) {
+        return true;
+    }
+    const QString s = loc.Server().toUpper();
+    return s == QLatin1String("127.0.0.1") || s == QLatin1String("LOCALHOST") ||
+           s == QSysInfo::machineHostName().toUpper();
+}
+
+DbLocation OldLocationFromSettings(const Settings& s) {
+    DbLocation old;
+    old.server = s.SQLServer();
+    old.port = s.RemoteServicePort();
+    old.dir = s.SQLDir();
+    old.codePage = s.SQLCodePage3();
+    return old;
+}
+
+// ---------------------------------------------------------------- module
+
+Tdm2::Tdm2(DbLocation main, QString adminPassword)
+    : FMain(std::move(main)), FAdminPassword(std::move(adminPassword)) {
+    if (FMain.Embedded() && qEnvironmentVariableIsEmpty("FIREBIRD_LOCK")) {
+        db::SetLockFolder(LockFolder());
+    }
+}
+
+Tdm2::~Tdm2() = default;
+
+QString Tdm2::ExportConnection() const {
+    return DatabaseString(FMain, QString::fromLatin1(kExportDatabase));
+}
+
+QString Tdm2::TakeOverConnection() const {
+    return DatabaseString(FMain, QString::fromLatin1(kTakeOverDatabase));
+}
+
+QString Tdm2::OldConnection(const DbLocation& old) {
+    return DatabaseString(old, QString::fromLatin1(kOldDatabase));
+}
+
+QStringList Tdm2::SchemaScript() {
+    return TDM1::SchemaScript();
+}
+
+db::ConnectParams Tdm2::Admin(const QString& database) const {
+    db::ConnectParams p{database, QString::fromLatin1(kAdminUser), FAdminPassword, QString()};
+    p.codePage = FMain.codePage;
+    return p;
+}
+
+MergeResult Tdm2::Merge(Connection& source, Connection& main, const QList<qint64>& patients,
+                        const Feedback& fb) {
+    MergeResult result;
+    Merger merger(source, main);
+    qint64 done = 0;
+    for (const qint64 id : patients) {
+        exchange::CheckCancel(fb, done, patients.size());
+        try {
+            merger.Patient(id, result);
+            main.CommitRetaining();
+        } catch (...) {
+            // What this patient had done so far is undone; the ones before stay.
+            try {
+                main.Rollback();
+            } catch (const DbError&) {
+            }
+            try {
+                throw;
+            } catch (const DbError& e) {
+                throw DataError(QCoreApplication::translate(
+                                    "Austausch",
+                                    "Der Patient „%1“ konnte nicht übernommen werden; die %2 Patienten davor "
+                                    "wurden übernommen.\n%3")
+                                    .arg(PatientText(source, id))
+                                    .arg(done)
+                                    .arg(db::DescribeError(e)));
+            }
+        }
+        ++done;
+    }
+    exchange::CheckCancel(fb, done, patients.size());
+    return result;
+}
+
+// ---------------------------------------------------------------- export
+
+ExportResult Tdm2::Export(Connection& main, const QList<qint64>& patients, const QString& archive,
+                          const Feedback& fb) {
+    if (patients.isEmpty()) {
+        throw DataError(QCoreApplication::translate("Austausch", "Es ist kein Patient ausgewählt."));
+    }
+    QString why;
+    if (!CheckDestination(archive, &why)) {
+        throw DataError(why);
+    }
+    fb.Step(QCoreApplication::translate("Austausch", "Exportieren"));
+    ExportResult result;
+    RunFolder run;
+    const QString gbk = run.File(kExportBackup);
+    struct DropAtEnd {
+        Tdm2* self;
+        ~DropAtEnd() { DropDatabase(self->Admin(self->ExportConnection())); }
+    } dropAtEnd{this};
+    DropDatabase(Admin(ExportConnection()));
+    {
+        auto exp = Connection::Create(Admin(ExportConnection()));
+        for (const QString& sql : SchemaScript()) {
+            exp->Exec(sql);
+        }
+        exp->Commit();
+        for (const Row& r : main.Query(kDeviceSelect)) {
+            CopyRow(*exp, QStringLiteral("QALGERAETE"), r);
+            ++result.devices;
+        }
+        // Every recording of every patient, each read alone: a patient with many long
+        // recordings never needs them all in memory at once.
+        std::vector<std::pair<qint64, qint64>> recordings; // patient, counter
+        for (const qint64 id : patients) {
+            const auto rows = main.Query(QStringLiteral("select %1 from QALPatient Where Identifikation = %2")
+                                             .arg(kPatientColumns)
+                                             .arg(id));
+            if (rows.empty()) {
+                throw DataError(QCoreApplication::translate(
+                                    "Austausch", "Den Patienten %1 gibt es in der Datenbank nicht (mehr).")
+                                    .arg(id));
+            }
+            CopyRow(*exp, QStringLiteral("QALPATIENT"), rows.front());
+            ++result.patients;
+            for (const Row& c :
+                 main.Query(QStringLiteral("select COUNTER from ZUDData Where Patient = %1 order by COUNTER")
+                                .arg(id))) {
+                recordings.emplace_back(id, c.At(0).toLongLong());
+            }
+        }
+        qint64 done = 0;
+        const auto total = static_cast<qint64>(recordings.size());
+        for (const auto& [patient, counter] : recordings) {
+            exchange::CheckCancel(fb, done, total);
+            const auto rows = main.Query(QStringLiteral("select %1 from ZUDData Where COUNTER = %2")
+                                             .arg(kRecordingColumns)
+                                             .arg(counter));
+            // Deleted at another workstation since it was listed: it is not part of the export.
+            if (!rows.empty()) {
+                CopyRow(*exp, QStringLiteral("ZUDDATA"), rows.front());
+                ++result.recordings;
+            }
+            ++done;
+        }
+        exchange::CheckCancel(fb, done, total);
+        exp->Commit();
+        // Closed here: the backup tool needs the file to itself.
+    }
+    GbakBackup(ExportConnection(), gbk, QString::fromLatin1(kAdminUser), FAdminPassword, fb);
+    fb.Step(QCoreApplication::translate("Austausch", "Datenbank Packen"));
+    exchange::WriteCab(archive, QString::fromLatin1(kExportBackup), gbk, fb);
+    result.archiveBytes = QFileInfo(archive).size();
+    return result;
+}
+
+// ---------------------------------------------------------------- import
+
+std::vector<ArchivePatient> Tdm2::OpenArchive(const QString& archive, const Feedback& fb) {
+    if (!QFileInfo(archive).isFile()) {
+        throw DataError(QCoreApplication::translate("Austausch", "Die Datei gibt es nicht: %1").arg(archive));
+    }
+    if (!exchange::IsCab(archive)) {
+        throw DataError(
+            QCoreApplication::translate("Austausch", "Die Datei ist kein Archiv von ZUD-Software: %1")
+                .arg(archive));
+    }
+    fb.Step(QCoreApplication::translate("Austausch", "Datenbank Entpacken"));
+    RunFolder run;
+    const QString gbk =
+        exchange::ExtractCabMember(archive, QString::fromLatin1(kExportBackup), run.Path(), fb);
+    GbakRestore(gbk, ExportConnection(), QString::fromLatin1(kAdminUser), FAdminPassword, fb);
+    std::vector<ArchivePatient> out;
+    try {
+        auto exp = Connection::Attach(Admin(ExportConnection()));
+        for (const Row& r : exp->Query(QStringLiteral("Select * from QALPatient\norder by name"))) {
+            ArchivePatient p;
+            p.Identifikation = r.Int(QStringLiteral("IDENTIFIKATION"), -1);
+            p.Name = r.Text(QStringLiteral("NAME"));
+            p.Vorname = r.Text(QStringLiteral("VORNAME"));
+            p.Geburtstag = r[QStringLiteral("GEBURTSTAG")].toDateTime().date();
+            p.LetzterZugriff = r[QStringLiteral("LETZTER_ZUGRIFF")].toDateTime();
+            out.push_back(p);
+        }
+        exp->Query(QStringLiteral("select first 1 COUNTER, DATEN, DATUM, UHRZEIT, TYP from ZUDData"));
+        exp->Query(QStringLiteral("select first 1 GERAETEID, GERAETENAME from QALGeraete"));
+    } catch (const DbError& e) {
+        CloseArchive();
+        throw DataError(QCoreApplication::translate(
+                            "Austausch", "Das Archiv enthält keine Patientendaten von ZUD-Software: %1\n%2")
+                            .arg(archive, db::DescribeError(e)));
+    }
+    return out;
+}
+
+MergeResult Tdm2::Import(Connection& main, const QList<qint64>& patients, const Feedback& fb) {
+    if (patients.isEmpty()) {
+        throw DataError(QCoreApplication::translate("Austausch", "Es ist kein Patient ausgewählt."));
+    }
+    fb.Step(QCoreApplication::translate("Austausch", "Importieren"));
+    auto exp = Connection::Attach(Admin(ExportConnection()));
+    return Merge(*exp, main, patients, fb);
+}
+
+void Tdm2::CloseArchive() {
+    DropDatabase(Admin(ExportConnection()));
+}
+
+// ---------------------------------------------------------------- backup and restore
+
+qint64 Tdm2::Backup(const QString& archive, const Feedback& fb) {
+    QString why;
+    if (!CheckDestination(archive, &why)) {
+        throw DataError(why);
+    }
+    fb.Step(QCoreApplication::translate("Austausch", "Datenbank sichern"));
+    RunFolder run;
+    const QString gbk = run.File(kDatabaseBackup);
+    GbakBackup(FMain.ConnectionString(), gbk, QString::fromLatin1(kAdminUser), FAdminPassword, fb);
+    fb.Step(QCoreApplication::translate("Austausch", "Datenbank Packen"));
+    exchange::WriteCab(archive, QString::fromLatin1(kDatabaseBackup), gbk, fb);
+    return QFileInfo(archive).size();
+}
+
+void Tdm2::Restore(const QString& archive, const Feedback& fb) {
+    if (!DatabaseIsLocal(FMain)) {
+        throw DataError(QCoreApplication::translate(
+            "Austausch",
+            "Die Datenbank kann nur auf dem Rechner des Datenbankservers wiederhergestellt werden."));
+    }
+    if (!QFileInfo(archive).isFile()) {
+        throw DataError(QCoreApplication::translate("Austausch", "Die Datei gibt es nicht: %1").arg(archive));
+    }
+    if (!exchange::IsCab(archive)) {
+        throw DataError(QCoreApplication::translate("Austausch",
+                                                    "Die Datei ist keine Datensicherung von ZUD-Software: %1")
+                            .arg(archive));
+    }
+    fb.Step(QCoreApplication::translate("Austausch", "Datenbank Entpacken"));
+    RunFolder run;
+    const QString gbk =
+        exchange::ExtractCabMember(archive, QString::fromLatin1(kDatabaseBackup), run.Path(), fb);
+    fb.Step(QCoreApplication::translate("Austausch", "Datenbank wiederherstellen"));
+    const QString fresh = DatabaseString(FMain, QString::fromLatin1(kRestoreDatabase));
+    QString dir = FMain.dir;
+    if (!dir.endsWith(QLatin1Char('/'))) {
+        dir += QLatin1Char('/');
+    }
+    const QString freshPath = dir + QString::fromLatin1(kRestoreDatabase);
+    QDir().mkpath(FMain.dir);
+    struct DropFresh {
+        Tdm2* self;
+        QString conn;
+        bool keep = false;
+        ~DropFresh() {
+            if (!keep) {
+                DropDatabase(self->Admin(conn));
+            }
+        }
+    } dropFresh{this, fresh};
+    GbakRestore(gbk, fresh, QString::fromLatin1(kAdminUser), FAdminPassword, fb);
+    {
+        auto c = Connection::Attach(Admin(fresh));
+        if (!IsMainDatabase(*c)) {
+            throw DataError(
+                QCoreApplication::translate(
+                    "Austausch", "Die Datei enthält keine Datensicherung der Datenbank von ZUD-Software: %1")
+                    .arg(archive));
+        }
+    }
+    // Nobody may be working in the database that is about to be replaced: not another
+    // workstation on the server, and not a connection of this very process (the embedded
+    // engine lets those share the file).
+    // After a disk failure there may be no database at all: then nobody can be using it.
+    if (QFileInfo::exists(FMain.FilePath())) {
+        auto c = Connection::Attach(Admin(FMain.ConnectionString()));
+        const auto others = c->Query(QStringLiteral(
+            "select count(*) from MON$ATTACHMENTS where MON$ATTACHMENT_ID <> CURRENT_CONNECTION and "
+            "MON$SYSTEM_FLAG = 0"));
+        if (!others.empty() && others.front().At(0).toLongLong() > 0) {
+            throw DataError(
+                QCoreApplication::translate(
+                    "Austausch",
+                    "Die Datenbank ist noch %1-mal geöffnet (an anderen Arbeitsplätzen oder in diesem "
+                    "Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.")
+                    .arg(others.front().At(0).toLongLong()));
+        }
+    }
+    const QByteArray from = QFile::encodeName(freshPath);
+    const QByteArray to = QFile::encodeName(FMain.FilePath());
+    if (std::rename(from.constData(), to.constData()) == 0) {
+        dropFresh.keep = true;
+        return;
+    }
+    // Where this user may not rename the server's files, the server restores once more from
+    // the same backup, which has just proven complete.
+    GbakRestore(gbk, FMain.ConnectionString(), QString::fromLatin1(kAdminUser), FAdminPassword, fb);
+}
+
+// ---------------------------------------------------------------- take-over
+
+bool Tdm2::OldDatabaseAnswers(const DbLocation& old) {
+    if (old.Embedded() && !QFileInfo::exists(DatabaseString(old, QString::fromLatin1(kOldDatabase)))) {
+        return false;
+    }
+    try {
+        db::ConnectParams p{OldConnection(old), QString::fromLatin1(kOldUser),
+                            QString::fromLatin1(kOldPassword), QString()};
+        p.codePage = old.codePage;
+        Connection::Attach(p);
+        return true;
+    } catch (const DbError&) {
+        return false;
+    }
+}
+
+bool Tdm2::TakeOverWanted(Connection& main, const DbLocation& old) {
+    if (!main.Query(QStringLiteral("select first 1 IDENTIFIKATION from QALPatient")).empty()) {
+        return false;
+    }
+    return OldDatabaseAnswers(old);
+}
+
+MergeResult Tdm2::TakeOver(Connection& main, const DbLocation& old, const Feedback& fb) {
+    if (!main.Query(QStringLiteral("select first 1 IDENTIFIKATION from QALPatient")).empty()) {
+        throw DataError(QCoreApplication::translate(
+            "Austausch",
+            "Die Daten der Vorgängerversion werden nur in eine Datenbank ohne Patienten übernommen."));
+    }
+    RunFolder run;
+    const QString gbk = run.File(kTakeOverBackup);
+    fb.Step(QCoreApplication::translate("Austausch", "Konvertiere alte Datei-Struktur"));
+    GbakBackup(OldConnection(old), gbk, QString::fromLatin1(kOldUser), QString::fromLatin1(kOldPassword), fb);
+    fb.Step(QCoreApplication::translate("Austausch", "Erzeuge neue Datei-Struktur"));
+    struct DropAtEnd {
+        Tdm2* self;
+        ~DropAtEnd() { DropDatabase(self->Admin(self->TakeOverConnection())); }
+    } dropAtEnd{this};
+    GbakRestore(gbk, TakeOverConnection(), QString::fromLatin1(kAdminUser), FAdminPassword, fb);
+    fb.Step(QCoreApplication::translate("Austausch", "Importieren..."));
+    db::ConnectParams p = Admin(TakeOverConnection());
+    p.codePage = old.codePage;
+    auto copy = Connection::Attach(p);
+    QList<qint64> ids;
+    for (const Row& r :
+         copy->Query(QStringLiteral("select IDENTIFIKATION from QALPatient order by IDENTIFIKATION"))) {
+        ids << r.At(0).toLongLong();
+    }
+    return Merge(*copy, main, ids, fb);
+}
+
+} // namespace zud

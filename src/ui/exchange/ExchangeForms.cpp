@@ -1,0 +1,387 @@
+#include "ExchangeForms.h"
+
+#include "Msg.h"
+#include "TDM1.h"
+#include "Tdm2.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QProgressBar>
+#include <QTimer>
+#include <QTreeView>
+
+namespace zud::ui {
+
+// ---------------------------------------------------------------- list model
+
+void CheckPatientModel::SetEntries(std::vector<Entry> entries) {
+    beginResetModel();
+    FEntries = std::move(entries);
+    endResetModel();
+    emit CheckedChanged();
+}
+
+void CheckPatientModel::CheckAll(bool on) {
+    for (Entry& e : FEntries)
+        e.checked = on;
+    if (!FEntries.empty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::CheckStateRole});
+    emit CheckedChanged();
+}
+
+QList<qint64> CheckPatientModel::Checked() const {
+    QList<qint64> out;
+    for (const Entry& e : FEntries)
+        if (e.checked)
+            out << e.id;
+    return out;
+}
+
+int CheckPatientModel::CheckedCount() const {
+    return static_cast<int>(Checked().size());
+}
+
+int CheckPatientModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(FEntries.size());
+}
+
+int CheckPatientModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 2;
+}
+
+QVariant CheckPatientModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const Entry& e = FEntries[static_cast<size_t>(index.row())];
+    if (role == kIdRole)
+        return e.id;
+    if (role == Qt::CheckStateRole && index.column() == 0)
+        return e.checked ? Qt::Checked : Qt::Unchecked;
+    if (role == Qt::DisplayRole) {
+        if (index.column() == 0)
+            return e.caption;
+        return e.letzterZugriff.isValid() ? e.letzterZugriff.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"))
+                                          : QString();
+    }
+    return {};
+}
+
+bool CheckPatientModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || index.column() != 0 || role != Qt::CheckStateRole)
+        return false;
+    FEntries[static_cast<size_t>(index.row())].checked = value.toInt() == Qt::Checked;
+    emit dataChanged(index, index, {Qt::CheckStateRole});
+    emit CheckedChanged();
+    return true;
+}
+
+Qt::ItemFlags CheckPatientModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.column() == 0)
+        f |= Qt::ItemIsUserCheckable;
+    return f;
+}
+
+QVariant CheckPatientModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    return section == 0 ? tr("Name") : tr("Letzter Zugriff");
+}
+
+void CheckPatientModel::Retranslate() {
+    emit headerDataChanged(Qt::Horizontal, 0, 1);
+}
+
+QString WithExtension(const QString& file, const QString& extension) {
+    if (file.isEmpty() || !QFileInfo(file).suffix().isEmpty())
+        return file;
+    return file + QLatin1Char('.') + extension;
+}
+
+// ---------------------------------------------------------------- common window
+
+ExchangeForm::ExchangeForm(const QString& objectName, QWidget* parent) : RibbonDialog(objectName, parent) {
+    FModel = new CheckPatientModel(this);
+    FList = new QTreeView(this);
+    FList->setObjectName(QStringLiteral("List"));
+    FList->setModel(FModel);
+    FList->setRootIsDecorated(false);
+    FList->setUniformRowHeights(true);
+    FList->setSelectionMode(QAbstractItemView::SingleSelection);
+    FList->header()->setStretchLastSection(false);
+    FList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    FList->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    Body()->addWidget(FList, 1);
+    FLabel = new QLabel(this);
+    FLabel->setObjectName(QStringLiteral("Label"));
+    FBar = new QProgressBar(this);
+    FBar->setObjectName(QStringLiteral("Progress"));
+    Body()->addWidget(FLabel);
+    Body()->addWidget(FBar);
+    ShowProgress(false);
+    // The list would take Ctrl+A for selecting its rows: here the keys check and uncheck.
+    FList->installEventFilter(this);
+    connect(FModel, &CheckPatientModel::CheckedChanged, this, [this] { UpdateActions(); });
+    resize(560, 480);
+}
+
+bool ExchangeForm::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == FList && (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress)) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        const bool ctrl = (k->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+        if (ctrl && (k->key() == Qt::Key_A || k->key() == Qt::Key_N)) {
+            e->accept();
+            if (e->type() == QEvent::KeyPress)
+                FModel->CheckAll(k->key() == Qt::Key_A);
+            return true;
+        }
+    }
+    return RibbonDialog::eventFilter(watched, e);
+}
+
+void ExchangeForm::keyPressEvent(QKeyEvent* e) {
+    // Ctrl+A checks every row, Ctrl+N none, wherever the focus is in the window.
+    if ((e->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier &&
+        (e->key() == Qt::Key_A || e->key() == Qt::Key_N)) {
+        FModel->CheckAll(e->key() == Qt::Key_A);
+        return;
+    }
+    RibbonDialog::keyPressEvent(e);
+}
+
+void ExchangeForm::ShowProgress(bool on) {
+    FLabel->setVisible(on);
+    FBar->setVisible(on);
+    if (!on) {
+        FLabel->clear();
+        FBar->reset();
+    }
+    layout()->activate();
+}
+
+exchange::Feedback ExchangeForm::Progress() {
+    exchange::Feedback fb;
+    fb.step = [this](const QString& text) {
+        Steps << text;
+        FLabel->setText(text);
+        FBar->setRange(0, 0);
+        QCoreApplication::processEvents();
+    };
+    fb.progress = [this](qint64 done, qint64 total) {
+        if (total > 0) {
+            // Bytes of large files count in KiB, so that the bar's int is never exceeded.
+            const int scale = total > (1 << 30) ? 1024 : 1;
+            FBar->setRange(0, static_cast<int>(total / scale));
+            FBar->setValue(static_cast<int>(done / scale));
+        }
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return true;
+    };
+    return fb;
+}
+
+void ExchangeForm::Dump(const QString& name) {
+    const QString dir = qEnvironmentVariable("ZUD_SCREENSHOTS");
+    if (!dir.isEmpty() && isVisible())
+        grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
+}
+
+// ---------------------------------------------------------------- export
+
+TExpForm::TExpForm(QWidget* parent) : ExchangeForm(QStringLiteral("TExpForm"), parent) {
+    connect(AddCommand(QStringLiteral("Exportieren"), QStringLiteral("document-send")), &QAction::triggered,
+            this, [this] { Export(); });
+    connect(AddCommand(QStringLiteral("Zurueck"), QStringLiteral("go-previous")), &QAction::triggered, this,
+            &QDialog::reject);
+    RetranslateUi();
+    UpdateActions();
+}
+
+void TExpForm::RetranslateUi() {
+    setWindowTitle(tr("Daten exportieren"));
+    Action(QStringLiteral("Exportieren"))->setText(tr("Exportieren"));
+    Action(QStringLiteral("Zurueck"))->setText(tr("Zurück"));
+    RetranslateRibbon(tr("Export"));
+    Model()->Retranslate();
+}
+
+void TExpForm::UpdateActions() {
+    Action(QStringLiteral("Exportieren"))->setEnabled(FDM && Model()->CheckedCount() > 0);
+}
+
+void TExpForm::Fill(TDM1& dm, Tdm2& dm2) {
+    FDM = &dm;
+    FDM2 = &dm2;
+    std::vector<CheckPatientModel::Entry> rows;
+    for (const Patient& p : dm.AllPatients())
+        rows.push_back(
+            {p.Identifikation, QStringLiteral("%1 %2").arg(p.Vorname, p.Name), p.LetzterZugriff, false});
+    Model()->SetEntries(std::move(rows));
+    ShowProgress(false);
+    UpdateActions();
+}
+
+int TExpForm::Ask(TDM1& dm, Tdm2& dm2) {
+    Fill(dm, dm2);
+    QTimer::singleShot(0, this, [this] { Dump(QStringLiteral("export")); });
+    return exec();
+}
+
+bool TExpForm::Export(const QString& fileIn) {
+    if (!FDM || !FDM2 || Model()->CheckedCount() == 0)
+        return false;
+    QString file = fileIn;
+    if (file.isEmpty()) {
+        file = QFileDialog::getSaveFileName(this, tr("Daten exportieren"), QString(),
+                                            tr("Archive") + QStringLiteral(" (*.qvz)"));
+        if (file.isEmpty())
+            return false;
+        file = WithExtension(file, QStringLiteral("qvz"));
+    }
+    Steps.clear();
+    ShowProgress(true);
+    Action(QStringLiteral("Exportieren"))->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    bool ok = false;
+    try {
+        FDM2->Export(FDM->Db(), Model()->Checked(), file, Progress());
+        ok = true;
+    } catch (const std::exception& e) {
+        QApplication::restoreOverrideCursor();
+        ShowProgress(false);
+        UpdateActions();
+        Error(Msg::Describe(e));
+        return false;
+    }
+    QApplication::restoreOverrideCursor();
+    ShowProgress(false);
+    UpdateActions();
+    accept();
+    return ok;
+}
+
+// ---------------------------------------------------------------- import
+
+TImpForm::TImpForm(QWidget* parent) : ExchangeForm(QStringLiteral("TImpForm"), parent) {
+    connect(AddCommand(QStringLiteral("ArchivOeffnen"), QStringLiteral("document-open")), &QAction::triggered,
+            this, [this] { OpenArchive(); });
+    connect(AddCommand(QStringLiteral("Importieren"), QStringLiteral("document-save")), &QAction::triggered,
+            this, [this] { Import(); });
+    connect(AddCommand(QStringLiteral("Zurueck"), QStringLiteral("go-previous")), &QAction::triggered, this,
+            &QDialog::reject);
+    RetranslateUi();
+    UpdateActions();
+}
+
+void TImpForm::RetranslateUi() {
+    setWindowTitle(tr("Daten importieren"));
+    Action(QStringLiteral("ArchivOeffnen"))->setText(tr("Archiv öffnen"));
+    Action(QStringLiteral("Importieren"))->setText(tr("Importieren"));
+    Action(QStringLiteral("Zurueck"))->setText(tr("Zurück"));
+    RetranslateRibbon(tr("Import"));
+    Model()->Retranslate();
+}
+
+void TImpForm::UpdateActions() {
+    Action(QStringLiteral("Importieren"))->setEnabled(FDM && FOpen && Model()->CheckedCount() > 0);
+}
+
+void TImpForm::Prepare(TDM1& dm, Tdm2& dm2) {
+    FDM = &dm;
+    FDM2 = &dm2;
+    FOpen = false;
+    Model()->SetEntries({});
+    ShowProgress(false);
+    UpdateActions();
+}
+
+int TImpForm::Ask(TDM1& dm, Tdm2& dm2) {
+    Prepare(dm, dm2);
+    QTimer::singleShot(0, this, [this] { Dump(QStringLiteral("import")); });
+    return exec();
+}
+
+void TImpForm::done(int r) {
+    // The restored archive database is not kept beyond the window.
+    if (FDM2 && FOpen)
+        FDM2->CloseArchive();
+    FOpen = false;
+    RibbonDialog::done(r);
+}
+
+bool TImpForm::OpenArchive(const QString& fileIn) {
+    if (!FDM2)
+        return false;
+    QString file = fileIn;
+    if (file.isEmpty()) {
+        file = QFileDialog::getOpenFileName(this, tr("Archiv öffnen"), QString(),
+                                            tr("Archive") + QStringLiteral(" (*.qvz)"));
+        if (file.isEmpty())
+            return false;
+    }
+    if (FOpen)
+        FDM2->CloseArchive();
+    FOpen = false;
+    Model()->SetEntries({});
+    Steps.clear();
+    ShowProgress(true);
+    UpdateActions();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::vector<ArchivePatient> listed;
+    QString failure;
+    try {
+        listed = FDM2->OpenArchive(file, Progress());
+    } catch (const std::exception& e) {
+        failure = Msg::Describe(e);
+    }
+    QApplication::restoreOverrideCursor();
+    ShowProgress(false);
+    if (!failure.isEmpty()) {
+        UpdateActions();
+        Error(failure);
+        return false;
+    }
+    std::vector<CheckPatientModel::Entry> rows;
+    for (const ArchivePatient& p : listed)
+        rows.push_back(
+            {p.Identifikation, QStringLiteral("%1 %2").arg(p.Vorname, p.Name), p.LetzterZugriff, false});
+    FOpen = true;
+    Model()->SetEntries(std::move(rows));
+    UpdateActions();
+    Dump(QStringLiteral("import-list"));
+    return true;
+}
+
+bool TImpForm::Import() {
+    if (!FDM || !FDM2 || !FOpen || Model()->CheckedCount() == 0)
+        return false;
+    Steps.clear();
+    ShowProgress(true);
+    Action(QStringLiteral("Importieren"))->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString failure;
+    try {
+        FDM2->Import(FDM->Db(), Model()->Checked(), Progress());
+    } catch (const std::exception& e) {
+        failure = Msg::Describe(e);
+    }
+    QApplication::restoreOverrideCursor();
+    ShowProgress(false);
+    UpdateActions();
+    // Patients merged before a failure stay: the lists show them either way.
+    if (Imported)
+        Imported();
+    if (!failure.isEmpty()) {
+        Error(failure);
+        return false;
+    }
+    return true;
+}
+
+} // namespace zud::ui

@@ -1,0 +1,132 @@
+#pragma once
+
+// The windows of the data exchange: "Daten exportieren" (patients of the database into an
+// archive) and "Daten importieren" (patients of an archive into the database). Both show a
+// checkable patient list, a label with the current step and a progress bar.
+
+#include "Feedback.h"
+#include "RibbonDialog.h"
+
+#include <QAbstractTableModel>
+#include <QDateTime>
+
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QProgressBar;
+class QTreeView;
+
+namespace zud {
+class TDM1;
+class Tdm2;
+} // namespace zud
+
+namespace zud::ui {
+
+// Patients with check boxes: "Name" ("first name surname") and "Letzter Zugriff".
+class CheckPatientModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    struct Entry {
+        qint64 id = -1;
+        QString caption;
+        QDateTime letzterZugriff;
+        bool checked = false;
+    };
+    explicit CheckPatientModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+    void SetEntries(std::vector<Entry> entries);
+    void CheckAll(bool on);
+    QList<qint64> Checked() const;
+    int CheckedCount() const;
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    void Retranslate();
+    static constexpr int kIdRole = Qt::UserRole + 1;
+
+signals:
+    void CheckedChanged();
+
+private:
+    std::vector<Entry> FEntries;
+};
+
+// What both windows share: list, label, progress bar, Ctrl+A and Ctrl+N.
+class ExchangeForm : public RibbonDialog {
+    Q_OBJECT
+public:
+    ExchangeForm(const QString& objectName, QWidget* parent);
+    CheckPatientModel* Model() const { return FModel; }
+    QTreeView* List() const { return FList; }
+    QLabel* StepLabel() const { return FLabel; }
+    QProgressBar* Bar() const { return FBar; }
+    // The steps seen by the last run (tests).
+    QStringList Steps;
+
+protected:
+    // Feedback that moves label and bar and keeps the window painting.
+    exchange::Feedback Progress();
+    void ShowProgress(bool on);
+    virtual void UpdateActions() = 0;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void Dump(const QString& name);
+
+private:
+    CheckPatientModel* FModel = nullptr;
+    QTreeView* FList = nullptr;
+    QLabel* FLabel = nullptr;
+    QProgressBar* FBar = nullptr;
+};
+
+class TExpForm : public ExchangeForm {
+    Q_OBJECT
+public:
+    explicit TExpForm(QWidget* parent = nullptr);
+    // Fills the list with the database's patients and shows the window modally.
+    int Ask(TDM1& dm, Tdm2& dm2);
+    void Fill(TDM1& dm, Tdm2& dm2);
+    // "Exportieren"; asks for the archive's name when `file` is empty. True on success.
+    bool Export(const QString& file = QString());
+
+protected:
+    void RetranslateUi() override;
+    void UpdateActions() override;
+
+private:
+    TDM1* FDM = nullptr;
+    Tdm2* FDM2 = nullptr;
+};
+
+class TImpForm : public ExchangeForm {
+    Q_OBJECT
+public:
+    explicit TImpForm(QWidget* parent = nullptr);
+    int Ask(TDM1& dm, Tdm2& dm2);
+    void Prepare(TDM1& dm, Tdm2& dm2);
+    // "Archiv öffnen"; asks for the file when `file` is empty. True when the list is filled.
+    bool OpenArchive(const QString& file = QString());
+    // "Importieren": the checked patients into the database. True on success.
+    bool Import();
+    // Run after an import changed the database (the main window refills its lists).
+    std::function<void()> Imported;
+
+protected:
+    void RetranslateUi() override;
+    void UpdateActions() override;
+    void done(int r) override;
+
+private:
+    TDM1* FDM = nullptr;
+    Tdm2* FDM2 = nullptr;
+    bool FOpen = false;
+};
+
+// The archive name with the extension of the filter when it has none.
+QString WithExtension(const QString& file, const QString& extension);
+
+} // namespace zud::ui

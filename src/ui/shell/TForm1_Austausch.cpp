@@ -1,0 +1,207 @@
+// The main window's part of the data exchange: "Daten Exportieren" and "Daten Importieren" open
+// their windows, "Datenbank sichern" and "Datenbank wiederherstellen" take the database
+// connection down and bring it back in every case, and at the first show the data of the
+// previous version is offered for take-over into an empty database.
+
+#include "ExchangeForms.h"
+#include "Msg.h"
+#include "TForm1.h"
+#include "TForm9.h"
+#include "TSplash.h"
+#include "Tdm2.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+
+namespace zud::ui {
+
+namespace {
+
+// Keeps the window painting while a step runs; clicks wait until it is over.
+exchange::Feedback Pumping(const std::function<void(const QString&)>& step) {
+    exchange::Feedback fb;
+    fb.step = [step](const QString& text) {
+        if (step)
+            step(text);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+    fb.progress = [](qint64, qint64) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return true;
+    };
+    return fb;
+}
+
+} // namespace
+
+void TForm1::CreateExchangeWindows() {
+    FExpForm = new TExpForm(this);
+    FImpForm = new TImpForm(this);
+    FImpForm->Imported = [this] { PatientListsChanged(FCurrentPatient); };
+    FTakeOverProgress = new TForm9(this);
+    FTakeOverProgress->setObjectName(QStringLiteral("TakeOverProgress"));
+    connect(Action(QStringLiteral("Export")), &QAction::triggered, this, [this] { DoExport(); });
+    connect(Action(QStringLiteral("Import")), &QAction::triggered, this, [this] { DoImport(); });
+    connect(Action(QStringLiteral("Backup")), &QAction::triggered, this, [this] { DoBackup(); });
+    connect(Action(QStringLiteral("Restore")), &QAction::triggered, this, [this] { DoRestore(); });
+    Action(QStringLiteral("Export"))->setEnabled(true);
+    Action(QStringLiteral("Import"))->setEnabled(true);
+}
+
+Tdm2& TForm1::Exchange() {
+    if (!FDM2)
+        FDM2 = std::make_unique<Tdm2>(DbLocation::FromSettings(FSettings), FSettings.AdminPassword());
+    return *FDM2;
+}
+
+void TForm1::DoExport() {
+    if (!FDM || !FDM->LoggedIn())
+        return;
+    try {
+        FExpForm->Ask(*FDM, Exchange());
+    } catch (const std::exception& e) {
+        DbFailure(e);
+    }
+}
+
+void TForm1::DoImport() {
+    if (!FDM || !FDM->LoggedIn())
+        return;
+    FImpForm->Ask(*FDM, Exchange());
+}
+
+bool TForm1::Reconnect() {
+    try {
+        FDM->Login(FUserControl ? FLoginUser : QStringLiteral("sysdba"),
+                   FUserControl ? FLoginPassword : FSettings.AdminPassword(), FSettings.AdminPassword());
+        return true;
+    } catch (const std::exception& e) {
+        const QString msg = Msg::Describe(e);
+        FDevice->AddLog(msg);
+        Error(TDM1::OpenErrorText(msg));
+        return false;
+    }
+}
+
+bool TForm1::DoBackup(const QString& fileIn) {
+    if (!FDM || !FDM->LoggedIn() || FRemote || FLive)
+        return false;
+    QString file = fileIn;
+    if (file.isEmpty()) {
+        file = QFileDialog::getSaveFileName(this, tr("Datenbank sichern"), QString(), tr("Backups (*.bak3)"));
+        if (file.isEmpty())
+            return false;
+        file = WithExtension(file, QStringLiteral("bak3"));
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const qint64 current = FCurrentPatient;
+    QString failure;
+    // The embedded engine lets the backup tool have the file only while nobody holds it.
+    FDM->Logout();
+    try {
+        Exchange().Backup(file, Pumping(nullptr));
+    } catch (const std::exception& e) {
+        failure = Msg::Describe(e);
+    }
+    const bool back = Reconnect();
+    QApplication::restoreOverrideCursor();
+    if (back)
+        PatientListsChanged(current);
+    else
+        DoLogout();
+    if (!failure.isEmpty()) {
+        Error(failure);
+        return false;
+    }
+    return back;
+}
+
+bool TForm1::DoRestore(const QString& fileIn) {
+    if (!FDM || !FDM->LoggedIn() || FRemote || FLive)
+        return false;
+    QString file = fileIn;
+    if (file.isEmpty()) {
+        file = QFileDialog::getOpenFileName(this, tr("Datenbank wiederherstellen"), QString(),
+                                            tr("Backups (*.bak3)"));
+        if (file.isEmpty())
+            return false;
+    }
+    if (!Question(tr("Patienten- und Messdaten werden von den gesicherten Daten ersetzt. Möchten Sie "
+                     "fortfahren?")))
+        return false;
+    if (!ConfirmDiscardLive())
+        return false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString failure;
+    ClearPatientPanel();
+    FDM->Logout();
+    try {
+        Exchange().Restore(file, Pumping(nullptr));
+    } catch (const std::exception& e) {
+        failure = Msg::Describe(e);
+    }
+    const bool back = Reconnect();
+    QApplication::restoreOverrideCursor();
+    if (back)
+        PatientListsChanged(-1);
+    else
+        DoLogout();
+    if (!failure.isEmpty()) {
+        Error(failure);
+        return false;
+    }
+    return back;
+}
+
+void TForm1::OfferTakeOver() {
+    if (!FDM || !FDM->LoggedIn())
+        return;
+    const DbLocation old = OldLocationFromSettings(FSettings);
+    try {
+        if (!Tdm2::TakeOverWanted(FDM->Db(), old))
+            return;
+    } catch (const std::exception&) {
+        return; // no answer, nothing to offer
+    }
+    CloseSplash();
+    if (!Question(tr("Möchten Sie die Daten aus der Vorgängerversion übernehmen?")))
+        return;
+    FTakeOverProgress->setWindowTitle(tr("Importieren"));
+    FTakeOverProgress->SetMaximum(0);
+    FTakeOverProgress->SetPosition(0);
+    FTakeOverProgress->show();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    exchange::Feedback fb = Pumping([this](const QString& text) {
+        FTakeOverProgress->SetText(text);
+        TakeOverSteps << text;
+        if (TakeOverSteps.size() == 3)
+            DumpScreenshot(FTakeOverProgress, QStringLiteral("takeover"));
+    });
+    fb.progress = [this](qint64 done, qint64 total) {
+        if (total > 0 && total < (1 << 30)) {
+            FTakeOverProgress->SetMaximum(static_cast<int>(total));
+            FTakeOverProgress->SetPosition(static_cast<int>(done));
+        }
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return true;
+    };
+    QString failure;
+    try {
+        Exchange().TakeOver(FDM->Db(), old, fb);
+    } catch (const std::exception& e) {
+        failure = Msg::Describe(e);
+    }
+    QApplication::restoreOverrideCursor();
+    FTakeOverProgress->Finish();
+    PatientListsChanged(-1);
+    if (!failure.isEmpty())
+        Error(failure);
+}
+
+void TForm1::UpdateExchangeForRemote() {
+    Action(QStringLiteral("Backup"))->setEnabled(!FRemote);
+    Action(QStringLiteral("Restore"))->setEnabled(!FRemote);
+}
+
+} // namespace zud::ui

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ZudctlInternal.h"
+
+namespace zud::ctl {
+
+// zudctl export, import, backup, restore and takeover; -1 when `cmd` is none of them.
+int RunExchange(const DbOptions& options, const QString& cmd, const QStringList& rest, QTextStream& out,
+                QTextStream& err);
+
+} // namespace zud::ctl
