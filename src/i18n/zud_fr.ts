@@ -339,6 +339,16 @@
         <source>Patient %1 gelöscht; seine Übungen bleiben ohne Patient in der Datenbank (%2): %3</source>
         <translation>Patient %1 supprimé&#xa0;; ses exercices restent dans la base de données sans patient (%2)&#xa0;: %3</translation>
     </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver wäre nicht verschlüsselt. Patientendaten gehen nur verschlüsselt über das Netz: Stellen Sie auf dem Server WireCrypt = Required ein (zudctl server-setup --system).</source>
+        <translation>La connexion au serveur de base de données ne serait pas chiffrée. Les données des patients ne transitent sur le réseau que chiffrées : réglez WireCrypt = Required sur le serveur (zudctl server-setup --system).</translation>
+    </message>
+    <message>
+        <source>Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.
+(%3)</source>
+        <translation>Le serveur de base de données « %1 » (port %2) est injoignable. Vérifiez que le serveur fonctionne, que ce poste de travail l’atteint par le réseau et que le nom du serveur et le port (SQLServer3, RemoteServicePort3) sont corrects.
+(%3)</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>

@@ -40,6 +40,13 @@ std::unique_ptr<TDM1> OpenDatabase(const DbOptions& o);
 // zudctl db ...; database failures are thrown as db::DbError or DataError.
 int RunDb(const DbOptions& options, const QStringList& args, QTextStream& out, QTextStream& err);
 
+// zudctl server-setup --system: the practice's database server on Debian's firebird3.0-server.
+int RunServerSetup(const QStringList& args, QTextStream& out, QTextStream& err);
+// `text` of a Firebird configuration file with `key` set to `value`: the first active line of
+// the key is replaced, further active ones are commented out, and without one the setting is
+// appended. An empty `value` comments the key out (the server's default applies).
+QString SetConfValue(const QString& text, const QString& key, const QString& value);
+
 // Readable forms of the device records.
 void PrintPrograms(QTextStream& out, const Programmdatei& d, int sprache);
 void PrintSystem(QTextStream& out, const Systemparameter& s);
