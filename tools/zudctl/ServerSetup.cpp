@@ -213,19 +213,35 @@ int RunServerSetup(const QStringList& args, QTextStream& out, QTextStream& err) 
             QThread::msleep(100);
         }
         {
+            // Through the embedded engine in a process of its own: an engine in this process would
+            // keep the security database open, and the service could not log anybody in.
             QByteArray lock =
                 QFile::encodeName(QDir::tempPath() + QStringLiteral("/zud-server-setup-XXXXXX"));
             if (::mkdtemp(lock.data()) == nullptr) {
                 throw SetupError{QStringLiteral("Kein temporärer Ordner für die Sperrdateien")};
             }
-            db::SetLockFolder(QFile::decodeName(lock));
-            auto c =
-                db::Connection::Attach({kSecurityDb, QString::fromLatin1(kAdminUser), QString(), QString()});
-            c->Exec(
-                QStringLiteral("CREATE OR ALTER USER SYSDBA PASSWORD %1").arg(TDM1::QuoteString(password)));
-            c->Commit();
-            c.reset();
+            QProcess isql;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("FIREBIRD_LOCK"), QFile::decodeName(lock));
+            env.remove(QStringLiteral("FIREBIRD"));
+            isql.setProcessEnvironment(env);
+            isql.setProcessChannelMode(QProcess::MergedChannels);
+            // The password travels on standard input, never on a command line.
+            isql.start(QStringLiteral("isql-fb"),
+                       {QStringLiteral("-q"), QStringLiteral("-bail"), QStringLiteral("-user"),
+                        QString::fromLatin1(kAdminUser), kSecurityDb});
+            isql.write(QStringLiteral("CREATE OR ALTER USER SYSDBA PASSWORD %1;\nCOMMIT;\n")
+                           .arg(TDM1::QuoteString(password))
+                           .toUtf8());
+            isql.closeWriteChannel();
+            const bool ok = isql.waitForFinished(60000) && isql.exitStatus() == QProcess::NormalExit &&
+                            isql.exitCode() == 0;
+            const QString said = QString::fromLocal8Bit(isql.readAll()).trimmed();
             QDir(QFile::decodeName(lock)).removeRecursively();
+            if (!ok) {
+                throw SetupError{
+                    QStringLiteral("Das SYSDBA-Passwort lässt sich nicht setzen (isql-fb): %1").arg(said)};
+            }
         }
         const QString sysdbaFile = kConfDir + QStringLiteral("/SYSDBA.password");
         if (QFile::exists(sysdbaFile)) {
