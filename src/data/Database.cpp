@@ -635,8 +635,13 @@ QString DescribeError(const DbError& e) {
         what = QCoreApplication::translate(
             "Datenbank",
             "Der Zeichensatz der Datenbank oder der Einstellung SQLCodePage3 wird nicht unterstützt.");
-    } else if (e.Has(isc_network_error) || e.Has(isc_net_connect_err) || e.Has(isc_net_read_err) ||
-               e.Has(isc_net_write_err) || e.Has(isc_conn_lost)) {
+    } else if (e.Has(isc_wirecrypt_incompatible)) {
+        what = QCoreApplication::translate(
+            "Datenbank",
+            "Die Verbindung zum Datenbankserver wäre nicht verschlüsselt. Patientendaten gehen nur "
+            "verschlüsselt über das Netz: Stellen Sie auf dem Server WireCrypt = Required ein "
+            "(zudctl server-setup --system).");
+    } else if (e.IsNetworkError()) {
         what = QCoreApplication::translate(
             "Datenbank", "Der Datenbankserver ist nicht erreichbar. Prüfen Sie, ob der Server läuft und ob "
                          "Servername und Port (SQLServer3, RemoteServicePort3) stimmen.");
@@ -693,6 +698,11 @@ QString DescribeError(const DbError& e) {
     return QStringLiteral("%1\n(%2)").arg(what, e.Message());
 }
 
+bool DbError::IsNetworkError() const {
+    return Has(isc_network_error) || Has(isc_net_connect_err) || Has(isc_net_read_err) ||
+           Has(isc_net_write_err) || Has(isc_conn_lost);
+}
+
 QVariant Row::operator[](const QString& column) const {
     if (!FNames) {
         return {};
@@ -745,6 +755,11 @@ std::unique_ptr<Connection::Impl> OpenAs(const ConnectParams& p, bool create, co
             dpb->insertString(&st.w, isc_dpb_sql_role_name, Bytes(p.role).constData());
         }
         dpb->insertString(&st.w, isc_dpb_lc_ctype, charset.toLatin1().constData());
+        if (!p.database.startsWith(QLatin1Char('/')) && !p.wireCrypt.isEmpty()) {
+            // A server connection: the client's side of the encryption rule.
+            dpb->insertString(&st.w, isc_dpb_config,
+                              QStringLiteral("WireCrypt = %1").arg(p.wireCrypt).toLatin1().constData());
+        }
         if (create) {
             dpb->insertInt(&st.w, isc_dpb_sql_dialect, 1);
             if (!p.createCharset.isEmpty()) {

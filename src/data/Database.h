@@ -35,6 +35,8 @@ public:
     bool IsUpdateConflict() const {
         return FSqlCode == -913 || FGdsCode == 335544336L || FGdsCode == 335545096L || Has(335544451L);
     }
+    // The server could not be reached (down, wrong name or port, no route).
+    bool IsNetworkError() const;
     // A text holds a character that the database's character set cannot store.
     bool IsTransliterationError() const { return Has(335544565L) || Has(335544849L); }
 
@@ -87,6 +89,9 @@ struct ConnectParams {
     QString codePage = QStringLiteral("WIN1252");
     // The default character set of a database that Create makes; empty: none (NONE).
     QString createCharset = QStringLiteral("UTF8");
+    // Encryption of a server connection ("Required", "Enabled" or "Disabled"): patient data
+    // cross the network only encrypted, so the program never settles for a plain connection.
+    QString wireCrypt = QStringLiteral("Required");
 };
 
 // The program's text in a single-byte character set, both ways, exactly: every byte decodes to

@@ -1,5 +1,6 @@
 #include "Paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,9 +26,62 @@ bool PrivateFolder(const QByteArray& path) {
            (st.st_mode & 07777) == 0700;
 }
 
+// The executable's folder also without a QCoreApplication (early start-up, tools).
+QString ExecutableDir() {
+    char buf[4096];
+    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0) {
+        return QCoreApplication::instance() != nullptr ? QCoreApplication::applicationDirPath() : QString();
+    }
+    return QFileInfo(QString::fromLocal8Bit(buf, static_cast<qsizetype>(n))).absolutePath();
+}
+
+// Files that the program and the database engine make in the shared folder must stay
+// readable and writable for the other accounts of the group: no group bits masked, none for
+// others.
+void ShareWithGroup() {
+    const mode_t mask = ::umask(0);
+    ::umask((mask & 0700) | 0007);
+}
+
 } // namespace
 
+QString MachineDataFolder() {
+    if (!qEnvironmentVariableIsEmpty("ZUD_DATA_DIR")) {
+        return {};
+    }
+    // The installation names the folder beside its other data files; the build tree has no such
+    // file. Looked up beside the executable only: $ZUD_SHARE_DIR (tests) does not change it.
+    const QString exeDir = ExecutableDir();
+    if (exeDir.isEmpty()) {
+        return {};
+    }
+    QFile f(exeDir + QStringLiteral("/../share/zud-software/datadir"));
+    if (!f.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QString dir = QString::fromUtf8(f.readLine()).trimmed();
+    if (dir.isEmpty() || !QDir::isAbsolutePath(dir)) {
+        return {};
+    }
+    return QDir::cleanPath(dir);
+}
+
 QString DataFolder() {
+    const QString machine = MachineDataFolder();
+    if (!machine.isEmpty()) {
+        static const bool shared = [] {
+            ShareWithGroup();
+            return true;
+        }();
+        (void)shared;
+        // The package makes the folder (group zud, mode 2770); a missing one is made here as far as
+        // this account may, and a database that cannot be made there says so when it is opened.
+        if (!QFileInfo::exists(machine)) {
+            QDir().mkpath(machine);
+        }
+        return machine + QLatin1Char('/');
+    }
     QString dir = qEnvironmentVariable("ZUD_DATA_DIR");
     if (dir.isEmpty()) {
         dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +

@@ -4,9 +4,16 @@
 
 namespace zud {
 
-// The data folder (protocol log, default database folder): $ZUD_DATA_DIR, else
-// ~/.local/share/Brelk/ZUD-Software. Created with mode 0700 when missing.
+// The data folder (protocol log, default database folder, lock folder):
+// - $ZUD_DATA_DIR when set (created with mode 0700 when missing);
+// - installed: the machine-wide folder named in the installation's "datadir" file
+//   (share/zud-software/datadir, normally /var/lib/zud-software), shared by every account of the
+//   workstation through the group that owns it; files made there are group-writable;
+// - run from the build tree: ~/.local/share/Brelk/ZUD-Software (mode 0700).
 QString DataFolder();
+// The machine-wide folder of an installed program, without a trailing slash; empty when the
+// program runs from the build tree or $ZUD_DATA_DIR is set.
+QString MachineDataFolder();
 QString LogFilePath();
 QString DefaultDatabaseFolder();
 // The embedded engine's lock folder, private to this user.

@@ -276,6 +276,18 @@ QString TDM1::OpenErrorText(const QString& className) {
     return QCoreApplication::translate("Datenbank", "Fehler beim Öffnen der Datenbank. (%1)").arg(className);
 }
 
+QString TDM1::DescribeLoginError(const db::DbError& e) const {
+    if (!FLocation.Embedded() && e.IsNetworkError()) {
+        return QCoreApplication::translate(
+                   "Datenbank",
+                   "Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server "
+                   "läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port "
+                   "(SQLServer3, RemoteServicePort3) stimmen.\n(%3)")
+            .arg(FLocation.Server(), FLocation.port, e.Message());
+    }
+    return db::DescribeError(e);
+}
+
 void TDM1::Connect(const QString& user, const QString& password, const QString& role) {
     db::ConnectParams p{FLocation.ConnectionString(), user, password, role};
     p.codePage = FLocation.codePage;
@@ -930,6 +942,7 @@ QString PrepareServerRoot(const QString& dirIn, int port, const QString& sysdbaP
                               "RemoteBindAddress = 127.0.0.1\n"
                               "SecurityDatabase = %2\n"
                               "AuthServer = Srp\n"
+                              "WireCrypt = Required\n"
                               "UserManager = Srp\n"
                               "ServerMode = Super\n")
                    .arg(port)

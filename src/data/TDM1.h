@@ -112,6 +112,9 @@ public:
     const QString& UserName() const { return FUser; }
     // German text for a failed login or open, as the error box shows it.
     static QString OpenErrorText(const QString& className);
+    // What happened and what to do, in German: a server that cannot be reached is named with its
+    // host and port; everything else as db::DescribeError says it.
+    QString DescribeLoginError(const db::DbError& e) const;
     db::Connection& Db();
 
     int DelBadRecords();

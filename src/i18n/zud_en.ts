@@ -347,6 +347,16 @@
         <source>Datei kann nicht geschrieben werden: %1</source>
         <translation>Cannot write file: %1</translation>
     </message>
+<message>
+        <source>Die Verbindung zum Datenbankserver wäre nicht verschlüsselt. Patientendaten gehen nur verschlüsselt über das Netz: Stellen Sie auf dem Server WireCrypt = Required ein (zudctl server-setup --system).</source>
+        <translation>The connection to the database server would not be encrypted. Patient data cross the network only encrypted: set WireCrypt = Required on the server (zudctl server-setup --system).</translation>
+    </message>
+    <message>
+        <source>Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.
+(%3)</source>
+        <translation>The database server “%1” (port %2) cannot be reached. Check that the server is running, that this workstation reaches it over the network and that the server name and port (SQLServer3, RemoteServicePort3) are correct.
+(%3)</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>

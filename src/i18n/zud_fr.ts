@@ -347,6 +347,16 @@
         <source>Datei kann nicht geschrieben werden: %1</source>
         <translation>Impossible d'écrire le fichier : %1</translation>
     </message>
+<message>
+        <source>Die Verbindung zum Datenbankserver wäre nicht verschlüsselt. Patientendaten gehen nur verschlüsselt über das Netz: Stellen Sie auf dem Server WireCrypt = Required ein (zudctl server-setup --system).</source>
+        <translation>La connexion au serveur de base de données ne serait pas chiffrée. Les données des patients ne transitent sur le réseau que chiffrées : réglez WireCrypt = Required sur le serveur (zudctl server-setup --system).</translation>
+    </message>
+    <message>
+        <source>Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.
+(%3)</source>
+        <translation>Le serveur de base de données « %1 » (port %2) est injoignable. Vérifiez que le serveur fonctionne, que ce poste de travail l’atteint par le réseau et que le nom du serveur et le port (SQLServer3, RemoteServicePort3) sont corrects.
+(%3)</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>

@@ -347,6 +347,16 @@
         <source>Datei kann nicht geschrieben werden: %1</source>
         <translation>Impossibile scrivere il file: %1</translation>
     </message>
+<message>
+        <source>Die Verbindung zum Datenbankserver wäre nicht verschlüsselt. Patientendaten gehen nur verschlüsselt über das Netz: Stellen Sie auf dem Server WireCrypt = Required ein (zudctl server-setup --system).</source>
+        <translation>La connessione al server del database non sarebbe cifrata. I dati dei pazienti passano in rete solo cifrati: impostate WireCrypt = Required sul server (zudctl server-setup --system).</translation>
+    </message>
+    <message>
+        <source>Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.
+(%3)</source>
+        <translation>Il server del database «%1» (porta %2) non è raggiungibile. Verificate che il server sia in funzione, che questa postazione lo raggiunga in rete e che nome del server e porta (SQLServer3, RemoteServicePort3) siano corretti.
+(%3)</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>

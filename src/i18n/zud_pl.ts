@@ -347,6 +347,16 @@
         <source>Datei kann nicht geschrieben werden: %1</source>
         <translation>Nie można zapisać pliku: %1</translation>
     </message>
+<message>
+        <source>Die Verbindung zum Datenbankserver wäre nicht verschlüsselt. Patientendaten gehen nur verschlüsselt über das Netz: Stellen Sie auf dem Server WireCrypt = Required ein (zudctl server-setup --system).</source>
+        <translation>Połączenie z serwerem bazy danych nie byłoby szyfrowane. Dane pacjentów przesyłane są przez sieć wyłącznie w postaci zaszyfrowanej: ustaw na serwerze WireCrypt = Required (zudctl server-setup --system).</translation>
+    </message>
+    <message>
+        <source>Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.
+(%3)</source>
+        <translation>Serwer bazy danych „%1” (port %2) jest nieosiągalny. Sprawdź, czy serwer działa, czy to stanowisko ma do niego dostęp przez sieć oraz czy nazwa serwera i port (SQLServer3, RemoteServicePort3) są poprawne.
+(%3)</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>

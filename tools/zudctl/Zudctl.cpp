@@ -96,7 +96,14 @@ const char* const kUsage =
     "  db move COUNTER PATIENT                   Übung einem anderen Patienten zuordnen\n"
     "  db delete-recording COUNTER\n"
     "  db users | add-user NAME PW | set-password NAME PW | drop-user NAME   (Server)\n"
-    "  db server-setup ORDNER --port N --password P   privaten Firebird-Server vorbereiten\n"
+    "  db server-setup ORDNER --port N --password P   privaten Firebird-Server vorbereiten (Tests)\n"
+    "\n"
+    "Praxis-Server (als root, mit Debians firebird3.0-server):\n"
+    "  server-setup --system --password-file DATEI [--host NAME] [--port N]\n"
+    "                                SYSDBA-Passwort aus DATEI (erste Zeile), verschlüsselte\n"
+    "                                Verbindungen (WireCrypt = Required), Dienst neu starten,\n"
+    "                                Datenbank und Rolle anlegen; gibt die Zeile SQLServer3=... für\n"
+    "                                die Einstellungen der Arbeitsplätze aus (Port: 3052)\n"
     "\n"
     "Datenaustausch (dieselben Datenbank-Optionen):\n"
     "  export --patients ID,ID,... ARCHIV.qvz   Patienten mit allen Übungen in ein Archiv exportieren\n"
@@ -290,11 +297,17 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             }
         };
 
+        if (cmd == QLatin1String("server-setup")) {
+            return ctl::RunServerSetup(rest, out, err);
+        }
         if (cmd == QLatin1String("db")) {
             try {
                 return ctl::RunDb(dbOptions, rest, out, err);
             } catch (const db::DbError& e) {
-                err << db::DescribeError(e) << '\n';
+                // A server that cannot be reached is named with its host and port.
+                err << (e.IsNetworkError() ? TDM1(ctl::Location(dbOptions)).DescribeLoginError(e)
+                                           : db::DescribeError(e))
+                    << '\n';
                 return 1;
             } catch (const DataError& e) {
                 err << e.Message() << '\n';

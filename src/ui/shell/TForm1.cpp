@@ -594,7 +594,7 @@ bool TForm1::DoLogin() {
         } catch (const std::exception& e) {
             // What happened and what to do, with the server's own text.
             const auto* dbe = dynamic_cast<const db::DbError*>(&e);
-            const QString msg = dbe ? db::DescribeError(*dbe) : QString::fromUtf8(e.what());
+            const QString msg = dbe ? FDM->DescribeLoginError(*dbe) : QString::fromUtf8(e.what());
             FDevice->AddLog(msg);
             Error(TDM1::OpenErrorText(msg));
             FLogin->AlwaysUse->setChecked(false);
