@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="de">
 <context>
+    <name>Anwendung</name>
+    <message>
+        <source>Anwendung %1</source>
+        <translation>Anwendung %1</translation>
+    </message>
+    <message>
+        <source>unbekanntes Modell</source>
+        <translation>unbekanntes Modell</translation>
+    </message>
+    <message>
+        <source>Keine gültige Anwendung: %1</source>
+        <translation>Keine gültige Anwendung: %1</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Lösche Übungen...</translation>
+    </message>
+    <message>
+        <source>Werkszustand...</source>
+        <translation>Werkszustand...</translation>
+    </message>
+</context>
+<context>
     <name>Aufzeichnung</name>
     <message>
         <source>Keine Aufzeichnung: %1 Bytes, eine Aufzeichnung hat mindestens %2 (Programmkopf und Statistikblock).</source>
@@ -57,6 +80,371 @@
     <message>
         <source>Lösche...</source>
         <translation>Lösche...</translation>
+    </message>
+</context>
+<context>
+    <name>Austausch</name>
+    <message>
+        <source>Der Vorgang wurde abgebrochen.</source>
+        <translation>Der Vorgang wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Die Archivdatei kann nicht gelesen werden: %1</source>
+        <translation>Die Archivdatei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein gültiges Archiv: %1</source>
+        <translation>Die Datei ist kein gültiges Archiv: %1</translation>
+    </message>
+    <message>
+        <source>Die zu packende Datei fehlt: %1</source>
+        <translation>Die zu packende Datei fehlt: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist für ein Archiv zu groß: %1</source>
+        <translation>Die Datei ist für ein Archiv zu groß: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv kann nicht geschrieben werden: %1</source>
+        <translation>Das Archiv kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv kann nicht angelegt werden: %1</source>
+        <translation>Das Archiv kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv enthält die Datei „%1“ nicht: %2</source>
+        <translation>Das Archiv enthält die Datei „%1“ nicht: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv ist beschädigt oder unvollständig: %1</source>
+        <translation>Das Archiv ist beschädigt oder unvollständig: %1</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Bytes entpackt</source>
+        <translation>%1 von %2 Bytes entpackt</translation>
+    </message>
+    <message>
+        <source>Das Sicherungsprogramm der Datenbank wurde nicht gefunden: %1</source>
+        <translation>Das Sicherungsprogramm der Datenbank wurde nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann keine Datei angelegt werden: %1</source>
+        <translation>Im Arbeitsordner kann keine Datei angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>gbak endete mit dem Status %1</source>
+        <translation>gbak endete mit dem Status %1</translation>
+    </message>
+    <message>
+        <source>gbak wurde abgebrochen</source>
+        <translation>gbak wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>Die Datensicherung der Datenbank ist fehlgeschlagen.</source>
+        <translation>Die Datensicherung der Datenbank ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Die Sicherungsdatei fehlt oder ist leer.</source>
+        <translation>Die Sicherungsdatei fehlt oder ist leer.</translation>
+    </message>
+    <message>
+        <source>Die Wiederherstellung der Datenbank ist fehlgeschlagen.</source>
+        <translation>Die Wiederherstellung der Datenbank ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Der Arbeitsordner kann nicht angelegt werden.</source>
+        <translation>Der Arbeitsordner kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1</source>
+        <translation>Im Arbeitsordner kann kein Ordner angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</source>
+        <translation>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</translation>
+    </message>
+    <message>
+        <source>Der Patient %1 ist im Archiv nicht enthalten.</source>
+        <translation>Der Patient %1 ist im Archiv nicht enthalten.</translation>
+    </message>
+    <message>
+        <source>Der Patient „%1“ konnte nicht übernommen werden; die %2 Patienten davor wurden übernommen.
+%3</source>
+        <translation>Der Patient „%1“ konnte nicht übernommen werden; die %2 Patienten davor wurden übernommen.
+%3</translation>
+    </message>
+    <message>
+        <source>Es ist kein Patient ausgewählt.</source>
+        <translation>Es ist kein Patient ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Den Patienten %1 gibt es in der Datenbank nicht (mehr).</source>
+        <translation>Den Patienten %1 gibt es in der Datenbank nicht (mehr).</translation>
+    </message>
+    <message>
+        <source>Datenbank Packen</source>
+        <translation>Datenbank Packen</translation>
+    </message>
+    <message>
+        <source>Die Datei gibt es nicht: %1</source>
+        <translation>Die Datei gibt es nicht: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein Archiv von ZUD-Software: %1</source>
+        <translation>Die Datei ist kein Archiv von ZUD-Software: %1</translation>
+    </message>
+    <message>
+        <source>Datenbank Entpacken</source>
+        <translation>Datenbank Entpacken</translation>
+    </message>
+    <message>
+        <source>Das Archiv enthält keine Patientendaten von ZUD-Software: %1
+%2</source>
+        <translation>Das Archiv enthält keine Patientendaten von ZUD-Software: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Datenbank sichern</source>
+        <translation>Datenbank sichern</translation>
+    </message>
+    <message>
+        <source>Die Datenbank kann nur auf dem Rechner des Datenbankservers wiederhergestellt werden.</source>
+        <translation>Die Datenbank kann nur auf dem Rechner des Datenbankservers wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Datensicherung von ZUD-Software: %1</source>
+        <translation>Die Datei ist keine Datensicherung von ZUD-Software: %1</translation>
+    </message>
+    <message>
+        <source>Datenbank wiederherstellen</source>
+        <translation>Datenbank wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine Datensicherung der Datenbank von ZUD-Software: %1</source>
+        <translation>Die Datei enthält keine Datensicherung der Datenbank von ZUD-Software: %1</translation>
+    </message>
+    <message>
+        <source>Die Datenbank ist noch %1-mal geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</source>
+        <translation>Die Datenbank ist noch %1-mal geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Die Daten der Vorgängerversion werden nur in eine Datenbank ohne Patienten übernommen.</source>
+        <translation>Die Daten der Vorgängerversion werden nur in eine Datenbank ohne Patienten übernommen.</translation>
+    </message>
+    <message>
+        <source>Konvertiere alte Datei-Struktur</source>
+        <translation>Konvertiere alte Datei-Struktur</translation>
+    </message>
+    <message>
+        <source>Erzeuge neue Datei-Struktur</source>
+        <translation>Erzeuge neue Datei-Struktur</translation>
+    </message>
+    <message>
+        <source>Importieren...</source>
+        <translation>Importieren...</translation>
+    </message>
+</context>
+<context>
+    <name>Berichte</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Entspannen</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Anspannen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Strom</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>EMG CH1</source>
+        <translation>EMG CH1</translation>
+    </message>
+    <message>
+        <source>EMG CH2</source>
+        <translation>EMG CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen CH1</source>
+        <translation>Entspannen CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen CH1</source>
+        <translation>Anspannen CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen CH2</source>
+        <translation>Entspannen CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen CH2</source>
+        <translation>Anspannen CH2</translation>
+    </message>
+    <message>
+        <source>Haltedauer</source>
+        <translation>Haltedauer</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Basisdruck</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>Vorname</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Geburtstag</translation>
+    </message>
+    <message>
+        <source>Patientennummer</source>
+        <translation>Patientennummer</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Übungslänge</translation>
+    </message>
+    <message>
+        <source>Patientendaten</source>
+        <translation>Patientendaten</translation>
+    </message>
+    <message>
+        <source>Übung</source>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>max</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Programmname</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Druckdatum</source>
+        <translation>Druckdatum</translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Seriennummer</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Therapieanfang</source>
+        <translation>Therapieanfang</translation>
+    </message>
+    <message>
+        <source>Therapieende</source>
+        <translation>Therapieende</translation>
+    </message>
+    <message>
+        <source>Anzahl Behandlungen</source>
+        <translation>Anzahl Behandlungen</translation>
+    </message>
+    <message>
+        <source>Ø Behandlungsdauer</source>
+        <translation>Ø Behandlungsdauer</translation>
+    </message>
+    <message>
+        <source>Therapietreue</source>
+        <translation>Therapietreue</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung</source>
+        <translation>Therapie-Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation>Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>PLZ</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Krankenkasse</translation>
+    </message>
+    <message>
+        <source>SV-Nummer</source>
+        <translation>SV-Nummer</translation>
+    </message>
+    <message>
+        <source>Therapiedaten</source>
+        <translation>Therapiedaten</translation>
+    </message>
+    <message>
+        <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
+        <translation>Die PDF-Datei konnte nicht erzeugt werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Berichtsausgabe</name>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Der Druck ist fehlgeschlagen. Bitte prüfen Sie den Drucker und versuchen Sie es noch einmal.</source>
+        <translation>Der Druck ist fehlgeschlagen. Bitte prüfen Sie den Drucker und versuchen Sie es noch einmal.</translation>
     </message>
 </context>
 <context>
@@ -347,7 +735,7 @@
         <source>Datei kann nicht geschrieben werden: %1</source>
         <translation>Datei kann nicht geschrieben werden: %1</translation>
     </message>
-<message>
+    <message>
         <source>Die Verbindung zum Datenbankserver wäre nicht verschlüsselt. Patientendaten gehen nur verschlüsselt über das Netz: Stellen Sie auf dem Server WireCrypt = Required ein (zudctl server-setup --system).</source>
         <translation>Die Verbindung zum Datenbankserver wäre nicht verschlüsselt. Patientendaten gehen nur verschlüsselt über das Netz: Stellen Sie auf dem Server WireCrypt = Required ein (zudctl server-setup --system).</translation>
     </message>
@@ -381,8 +769,8 @@
         <translation>Schnittstelle kann nicht geöffnet werden</translation>
     </message>
     <message>
-        <source>'%1' ist kein gültiger Integerwert</source>
-        <translation>'%1' ist kein gültiger Integerwert</translation>
+        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
+        <translation>&apos;%1&apos; ist kein gültiger Integerwert</translation>
     </message>
     <message>
         <source>Kein Gerät erkannt!</source>
@@ -406,6 +794,49 @@
     <message>
         <source>Benutzer</source>
         <translation>Benutzer</translation>
+    </message>
+</context>
+<context>
+    <name>Programmierung</name>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Dauerbetrieb</translation>
+    </message>
+    <message>
+        <source>%1min</source>
+        <translation>%1min</translation>
+    </message>
+    <message>
+        <source>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</source>
+        <translation>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</translation>
+    </message>
+    <message>
+        <source>Lade Systemparameter ...</source>
+        <translation>Lade Systemparameter ...</translation>
+    </message>
+    <message>
+        <source>Lade Therapeutendaten ...</source>
+        <translation>Lade Therapeutendaten ...</translation>
+    </message>
+    <message>
+        <source>Laden abgebrochen.</source>
+        <translation>Laden abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht gelesen werden: %1 (%2)</source>
+        <translation>Datei kann nicht gelesen werden: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</source>
+        <translation>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
+        <translation>Lösche Übungen (Therapeut %1, Patient %2)</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>Werkszustand</translation>
     </message>
 </context>
 <context>
@@ -435,10 +866,208 @@
     </message>
 </context>
 <context>
+    <name>Statistik</name>
+    <message>
+        <source>Einkanalig</source>
+        <translation>Einkanalig</translation>
+    </message>
+    <message>
+        <source>Zweikanalig</source>
+        <translation>Zweikanalig</translation>
+    </message>
+    <message>
+        <source>EMG-gesteuert</source>
+        <translation>EMG-gesteuert</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Training Druck</source>
+        <translation>Training Druck</translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Programmname</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Übungslänge</translation>
+    </message>
+    <message>
+        <source>Entspannen min</source>
+        <translation>Entspannen min</translation>
+    </message>
+    <message>
+        <source>Entspannen max</source>
+        <translation>Entspannen max</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø</source>
+        <translation>Entspannen Ø</translation>
+    </message>
+    <message>
+        <source>Anspannen min</source>
+        <translation>Anspannen min</translation>
+    </message>
+    <message>
+        <source>Anspannen max</source>
+        <translation>Anspannen max</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø</source>
+        <translation>Anspannen Ø</translation>
+    </message>
+    <message>
+        <source>Pause min</source>
+        <translation>Pause min</translation>
+    </message>
+    <message>
+        <source>Pause max</source>
+        <translation>Pause max</translation>
+    </message>
+    <message>
+        <source>Pause Ø</source>
+        <translation>Pause Ø</translation>
+    </message>
+    <message>
+        <source>Strom min</source>
+        <translation>Strom min</translation>
+    </message>
+    <message>
+        <source>Strom max</source>
+        <translation>Strom max</translation>
+    </message>
+    <message>
+        <source>Strom Ø</source>
+        <translation>Strom Ø</translation>
+    </message>
+    <message>
+        <source>Entspannen min CH1</source>
+        <translation>Entspannen min CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen max CH1</source>
+        <translation>Entspannen max CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø CH1</source>
+        <translation>Entspannen Ø CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen min CH1</source>
+        <translation>Anspannen min CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen max CH1</source>
+        <translation>Anspannen max CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø CH1</source>
+        <translation>Anspannen Ø CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen min CH2</source>
+        <translation>Entspannen min CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen max CH2</source>
+        <translation>Entspannen max CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø CH2</source>
+        <translation>Entspannen Ø CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen min CH2</source>
+        <translation>Anspannen min CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen max CH2</source>
+        <translation>Anspannen max CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø CH2</source>
+        <translation>Anspannen Ø CH2</translation>
+    </message>
+    <message>
+        <source>Druck min</source>
+        <translation>Druck min</translation>
+    </message>
+    <message>
+        <source>Druck max</source>
+        <translation>Druck max</translation>
+    </message>
+    <message>
+        <source>Druck Ø</source>
+        <translation>Druck Ø</translation>
+    </message>
+    <message>
+        <source>max. Haltedauer</source>
+        <translation>max. Haltedauer</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Basisdruck</translation>
+    </message>
+    <message>
+        <source>EMG min CH1</source>
+        <translation>EMG min CH1</translation>
+    </message>
+    <message>
+        <source>EMG max CH1</source>
+        <translation>EMG max CH1</translation>
+    </message>
+    <message>
+        <source>EMG Ø CH1</source>
+        <translation>EMG Ø CH1</translation>
+    </message>
+    <message>
+        <source>EMG min CH2</source>
+        <translation>EMG min CH2</translation>
+    </message>
+    <message>
+        <source>EMG max CH2</source>
+        <translation>EMG max CH2</translation>
+    </message>
+    <message>
+        <source>EMG Ø CH2</source>
+        <translation>EMG Ø CH2</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::ChartFrame</name>
     <message>
         <source>Diese Übung enthält keine darstellbaren Messwerte.</source>
         <translation>Diese Übung enthält keine darstellbaren Messwerte.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::CheckPatientModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Letzter Zugriff</source>
+        <translation>Letzter Zugriff</translation>
     </message>
 </context>
 <context>
@@ -680,6 +1309,53 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::TChangeAppForm</name>
+    <message>
+        <source>Anwendung wechseln</source>
+        <translation>Anwendung wechseln</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Wechseln</source>
+        <translation>Wechseln</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Anwendung</source>
+        <translation>Anwendung</translation>
+    </message>
+    <message>
+        <source>Anwendungen:</source>
+        <translation>Anwendungen:</translation>
+    </message>
+    <message>
+        <source>Firmware-Version</source>
+        <translation>Firmware-Version</translation>
+    </message>
+    <message>
+        <source>Firmware-Datum</source>
+        <translation>Firmware-Datum</translation>
+    </message>
+    <message>
+        <source>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</source>
+        <translation>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Lösche Übungen...</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>Werkszustand</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TDBLogin</name>
     <message>
         <source>Login</source>
@@ -704,6 +1380,29 @@
     <message>
         <source>Abbrechen</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TExpForm</name>
+    <message>
+        <source>Daten exportieren</source>
+        <translation>Daten exportieren</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archive</translation>
     </message>
 </context>
 <context>
@@ -992,7 +1691,7 @@
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
         <translation>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</translation>
     </message>
-<message>
+    <message>
         <source>Backups (*.bak3)</source>
         <translation>Backups (*.bak3)</translation>
     </message>
@@ -1007,6 +1706,22 @@
     <message>
         <source>Importieren</source>
         <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Die Echtzeitmessung wurde beendet: das Gerät sendet keine Daten mehr.</source>
+        <translation>Die Echtzeitmessung wurde beendet: das Gerät sendet keine Daten mehr.</translation>
+    </message>
+    <message>
+        <source>Das Gerät hat die Echtzeitmessung nicht gestartet.</source>
+        <translation>Das Gerät hat die Echtzeitmessung nicht gestartet.</translation>
+    </message>
+    <message>
+        <source>Lesen Sie mit „Übungen auslesen“ (Strg+R) die Übungen des Geräts ein, oder wählen Sie unter „Patienten“ einen Patienten und öffnen Sie eine seiner Übungen.</source>
+        <translation>Lesen Sie mit „Übungen auslesen“ (Strg+R) die Übungen des Geräts ein, oder wählen Sie unter „Patienten“ einen Patienten und öffnen Sie eine seiner Übungen.</translation>
+    </message>
+    <message>
+        <source>Rohdaten gespeichert: %1</source>
+        <translation>Rohdaten gespeichert: %1</translation>
     </message>
 </context>
 <context>
@@ -1160,286 +1875,6 @@
     <message>
         <source>Abbrechen</source>
         <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TMessAuswahl</name>
-    <message>
-        <source>Übung wählen</source>
-        <translation>Übung wählen</translation>
-    </message>
-    <message>
-        <source>Auswählen</source>
-        <translation>Auswählen</translation>
-    </message>
-    <message>
-        <source>Löschen</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Übungen</source>
-        <translation>Übungen</translation>
-    </message>
-    <message>
-        <source>Übung wirklich löschen?</source>
-        <translation>Übung wirklich löschen?</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TNewPW</name>
-    <message>
-        <source>Passwort ändern</source>
-        <translation>Passwort ändern</translation>
-    </message>
-    <message>
-        <source>Neues Passwort:</source>
-        <translation>Neues Passwort:</translation>
-    </message>
-    <message>
-        <source>Neues Passwort wiederholen:</source>
-        <translation>Neues Passwort wiederholen:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TPatAuswahl</name>
-    <message>
-        <source>Patient wirklich löschen?</source>
-        <translation>Patient wirklich löschen?</translation>
-    </message>
-    <message>
-        <source>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
-
-Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
-        <translation>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
-
-Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</translation>
-    </message>
-    <message>
-        <source>Patientensuche</source>
-        <translation>Patientensuche</translation>
-    </message>
-    <message>
-        <source>Bitte Suchtext eingeben:</source>
-        <translation>Bitte Suchtext eingeben:</translation>
-    </message>
-    <message>
-        <source>Patienten</source>
-        <translation>Patienten</translation>
-    </message>
-    <message>
-        <source>Auswählen</source>
-        <translation>Auswählen</translation>
-    </message>
-    <message>
-        <source>Neu</source>
-        <translation>Neu</translation>
-    </message>
-    <message>
-        <source>Bearbeiten</source>
-        <translation>Bearbeiten</translation>
-    </message>
-    <message>
-        <source>Suchen</source>
-        <translation>Suchen</translation>
-    </message>
-    <message>
-        <source>Löschen</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
-        <translation>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TSplash</name>
-    <message>
-        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
-        <translation>Begleitprogramm zum Therapiegerät ZUD12</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TUserMgr</name>
-    <message>
-        <source>Benutzer-Verwaltung</source>
-        <translation>Benutzer-Verwaltung</translation>
-    </message>
-    <message>
-        <source>Aktion</source>
-        <translation>Aktion</translation>
-    </message>
-    <message>
-        <source>hinzufügen</source>
-        <translation>hinzufügen</translation>
-    </message>
-    <message>
-        <source>ändern</source>
-        <translation>ändern</translation>
-    </message>
-    <message>
-        <source>löschen</source>
-        <translation>löschen</translation>
-    </message>
-    <message>
-        <source>Benutzername:</source>
-        <translation>Benutzername:</translation>
-    </message>
-    <message>
-        <source>Passwort:</source>
-        <translation>Passwort:</translation>
-    </message>
-    <message>
-        <source>Benutzer:</source>
-        <translation>Benutzer:</translation>
-    </message>
-    <message>
-        <source>Benutzer hinzufügen</source>
-        <translation>Benutzer hinzufügen</translation>
-    </message>
-    <message>
-        <source>Passwort ändern</source>
-        <translation>Passwort ändern</translation>
-    </message>
-    <message>
-        <source>Benutzer löschen</source>
-        <translation>Benutzer löschen</translation>
-    </message>
-    <message>
-        <source>Datenbank-Login fehlgeschlagen</source>
-        <translation>Datenbank-Login fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Aktion fehlgeschlagen (%1)</source>
-        <translation>Aktion fehlgeschlagen (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>Anwendung</name>
-    <message>
-        <source>Anwendung %1</source>
-        <translation>Anwendung %1</translation>
-    </message>
-    <message>
-        <source>unbekanntes Modell</source>
-        <translation>unbekanntes Modell</translation>
-    </message>
-    <message>
-        <source>Keine gültige Anwendung: %1</source>
-        <translation>Keine gültige Anwendung: %1</translation>
-    </message>
-    <message>
-        <source>Lösche Übungen...</source>
-        <translation>Lösche Übungen...</translation>
-    </message>
-    <message>
-        <source>Werkszustand...</source>
-        <translation>Werkszustand...</translation>
-    </message>
-</context>
-<context>
-    <name>Programmierung</name>
-    <message>
-        <source>Dauerbetrieb</source>
-        <translation>Dauerbetrieb</translation>
-    </message>
-    <message>
-        <source>%1min</source>
-        <translation>%1min</translation>
-    </message>
-    <message>
-        <source>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</source>
-        <translation>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</translation>
-    </message>
-    <message>
-        <source>Lade Systemparameter ...</source>
-        <translation>Lade Systemparameter ...</translation>
-    </message>
-    <message>
-        <source>Lade Therapeutendaten ...</source>
-        <translation>Lade Therapeutendaten ...</translation>
-    </message>
-    <message>
-        <source>Laden abgebrochen.</source>
-        <translation>Laden abgebrochen.</translation>
-    </message>
-    <message>
-        <source>Datei kann nicht gelesen werden: %1 (%2)</source>
-        <translation>Datei kann nicht gelesen werden: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</source>
-        <translation>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</translation>
-    </message>
-    <message>
-        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
-        <translation>Lösche Übungen (Therapeut %1, Patient %2)</translation>
-    </message>
-    <message>
-        <source>Werkszustand</source>
-        <translation>Werkszustand</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TChangeAppForm</name>
-    <message>
-        <source>Anwendung wechseln</source>
-        <translation>Anwendung wechseln</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Wechseln</source>
-        <translation>Wechseln</translation>
-    </message>
-    <message>
-        <source>Allgemein</source>
-        <translation>Allgemein</translation>
-    </message>
-    <message>
-        <source>Anwendung</source>
-        <translation>Anwendung</translation>
-    </message>
-    <message>
-        <source>Anwendungen:</source>
-        <translation>Anwendungen:</translation>
-    </message>
-    <message>
-        <source>Firmware-Version</source>
-        <translation>Firmware-Version</translation>
-    </message>
-    <message>
-        <source>Firmware-Datum</source>
-        <translation>Firmware-Datum</translation>
-    </message>
-    <message>
-        <source>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</source>
-        <translation>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</translation>
-    </message>
-    <message>
-        <source>Lösche Übungen...</source>
-        <translation>Lösche Übungen...</translation>
-    </message>
-    <message>
-        <source>Werkszustand</source>
-        <translation>Werkszustand</translation>
     </message>
 </context>
 <context>
@@ -1787,384 +2222,135 @@ Sind Sie sicher?</translation>
     </message>
 </context>
 <context>
-    <name>Berichte</name>
+    <name>zud::ui::TImpForm</name>
     <message>
-        <source>Entspannen</source>
-        <translation>Entspannen</translation>
+        <source>Daten importieren</source>
+        <translation>Daten importieren</translation>
     </message>
     <message>
-        <source>Anspannen</source>
-        <translation>Anspannen</translation>
+        <source>Archiv öffnen</source>
+        <translation>Archiv öffnen</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
+        <source>Importieren</source>
+        <translation>Importieren</translation>
     </message>
     <message>
-        <source>Strom</source>
-        <translation>Strom</translation>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
     </message>
     <message>
-        <source>Druck</source>
-        <translation>Druck</translation>
+        <source>Import</source>
+        <translation>Import</translation>
     </message>
     <message>
-        <source>EMG CH1</source>
-        <translation>EMG CH1</translation>
-    </message>
-    <message>
-        <source>EMG CH2</source>
-        <translation>EMG CH2</translation>
-    </message>
-    <message>
-        <source>Entspannen CH1</source>
-        <translation>Entspannen CH1</translation>
-    </message>
-    <message>
-        <source>Anspannen CH1</source>
-        <translation>Anspannen CH1</translation>
-    </message>
-    <message>
-        <source>Entspannen CH2</source>
-        <translation>Entspannen CH2</translation>
-    </message>
-    <message>
-        <source>Anspannen CH2</source>
-        <translation>Anspannen CH2</translation>
-    </message>
-    <message>
-        <source>Haltedauer</source>
-        <translation>Haltedauer</translation>
-    </message>
-    <message>
-        <source>Basisdruck</source>
-        <translation>Basisdruck</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Vorname</source>
-        <translation>Vorname</translation>
-    </message>
-    <message>
-        <source>Geburtstag</source>
-        <translation>Geburtstag</translation>
-    </message>
-    <message>
-        <source>Patientennummer</source>
-        <translation>Patientennummer</translation>
-    </message>
-    <message>
-        <source>Datum</source>
-        <translation>Datum</translation>
-    </message>
-    <message>
-        <source>Uhrzeit</source>
-        <translation>Uhrzeit</translation>
-    </message>
-    <message>
-        <source>Betriebsart</source>
-        <translation>Betriebsart</translation>
-    </message>
-    <message>
-        <source>Übungslänge</source>
-        <translation>Übungslänge</translation>
-    </message>
-    <message>
-        <source>Patientendaten</source>
-        <translation>Patientendaten</translation>
-    </message>
-    <message>
-        <source>Übung</source>
-        <translation>Übung</translation>
-    </message>
-    <message>
-        <source>Statistik</source>
-        <translation>Statistik</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>max</source>
-        <translation>max</translation>
-    </message>
-    <message>
-        <source>Programmname</source>
-        <translation>Programmname</translation>
-    </message>
-    <message>
-        <source>Seite</source>
-        <translation>Seite</translation>
-    </message>
-    <message>
-        <source>Druckdatum</source>
-        <translation>Druckdatum</translation>
-    </message>
-    <message>
-        <source>Gerät</source>
-        <translation>Gerät</translation>
-    </message>
-    <message>
-        <source>Seriennummer</source>
-        <translation>Seriennummer</translation>
-    </message>
-    <message>
-        <source>Therapieanfang</source>
-        <translation>Therapieanfang</translation>
-    </message>
-    <message>
-        <source>Therapieende</source>
-        <translation>Therapieende</translation>
-    </message>
-    <message>
-        <source>Anzahl Behandlungen</source>
-        <translation>Anzahl Behandlungen</translation>
-    </message>
-    <message>
-        <source>Ø Behandlungsdauer</source>
-        <translation>Ø Behandlungsdauer</translation>
-    </message>
-    <message>
-        <source>Therapietreue</source>
-        <translation>Therapietreue</translation>
-    </message>
-    <message>
-        <source>Therapie-Zusammenfassung</source>
-        <translation>Therapie-Zusammenfassung</translation>
-    </message>
-    <message>
-        <source>Geburtsdatum</source>
-        <translation>Geburtsdatum</translation>
-    </message>
-    <message>
-        <source>Straße</source>
-        <translation>Straße</translation>
-    </message>
-    <message>
-        <source>PLZ</source>
-        <translation>PLZ</translation>
-    </message>
-    <message>
-        <source>Ort</source>
-        <translation>Ort</translation>
-    </message>
-    <message>
-        <source>Krankenkasse</source>
-        <translation>Krankenkasse</translation>
-    </message>
-    <message>
-        <source>SV-Nummer</source>
-        <translation>SV-Nummer</translation>
-    </message>
-    <message>
-        <source>Therapiedaten</source>
-        <translation>Therapiedaten</translation>
-    </message>
-    <message>
-        <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
-        <translation>Die PDF-Datei konnte nicht erzeugt werden: %1</translation>
+        <source>Archive</source>
+        <translation>Archive</translation>
     </message>
 </context>
 <context>
-    <name>Berichtsausgabe</name>
+    <name>zud::ui::TMessAuswahl</name>
     <message>
-        <source>PDF-Dateien (*.pdf)</source>
-        <translation>PDF-Dateien (*.pdf)</translation>
+        <source>Übung wählen</source>
+        <translation>Übung wählen</translation>
     </message>
     <message>
-        <source>Der Druck ist fehlgeschlagen. Bitte prüfen Sie den Drucker und versuchen Sie es noch einmal.</source>
-        <translation>Der Druck ist fehlgeschlagen. Bitte prüfen Sie den Drucker und versuchen Sie es noch einmal.</translation>
+        <source>Auswählen</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Übungen</translation>
+    </message>
+    <message>
+        <source>Übung wirklich löschen?</source>
+        <translation>Übung wirklich löschen?</translation>
     </message>
 </context>
 <context>
-    <name>Statistik</name>
+    <name>zud::ui::TNewPW</name>
     <message>
-        <source>Einkanalig</source>
-        <translation>Einkanalig</translation>
+        <source>Passwort ändern</source>
+        <translation>Passwort ändern</translation>
     </message>
     <message>
-        <source>Zweikanalig</source>
-        <translation>Zweikanalig</translation>
+        <source>Neues Passwort:</source>
+        <translation>Neues Passwort:</translation>
     </message>
     <message>
-        <source>EMG-gesteuert</source>
-        <translation>EMG-gesteuert</translation>
+        <source>Neues Passwort wiederholen:</source>
+        <translation>Neues Passwort wiederholen:</translation>
     </message>
     <message>
-        <source>Druck</source>
-        <translation>Druck</translation>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
     <message>
-        <source>Training Druck</source>
-        <translation>Training Druck</translation>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TPatAuswahl</name>
+    <message>
+        <source>Patient wirklich löschen?</source>
+        <translation>Patient wirklich löschen?</translation>
     </message>
     <message>
-        <source>Nr</source>
-        <translation>Nr</translation>
+        <source>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
+        <translation>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</translation>
     </message>
     <message>
-        <source>Datum</source>
-        <translation>Datum</translation>
+        <source>Patientensuche</source>
+        <translation>Patientensuche</translation>
     </message>
     <message>
-        <source>Uhrzeit</source>
-        <translation>Uhrzeit</translation>
+        <source>Bitte Suchtext eingeben:</source>
+        <translation>Bitte Suchtext eingeben:</translation>
     </message>
     <message>
-        <source>Programmname</source>
-        <translation>Programmname</translation>
+        <source>Patienten</source>
+        <translation>Patienten</translation>
     </message>
     <message>
-        <source>Betriebsart</source>
-        <translation>Betriebsart</translation>
+        <source>Auswählen</source>
+        <translation>Auswählen</translation>
     </message>
     <message>
-        <source>Übungslänge</source>
-        <translation>Übungslänge</translation>
+        <source>Neu</source>
+        <translation>Neu</translation>
     </message>
     <message>
-        <source>Entspannen min</source>
-        <translation>Entspannen min</translation>
+        <source>Bearbeiten</source>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
-        <source>Entspannen max</source>
-        <translation>Entspannen max</translation>
+        <source>Suchen</source>
+        <translation>Suchen</translation>
     </message>
     <message>
-        <source>Entspannen Ø</source>
-        <translation>Entspannen Ø</translation>
+        <source>Löschen</source>
+        <translation>Löschen</translation>
     </message>
     <message>
-        <source>Anspannen min</source>
-        <translation>Anspannen min</translation>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
     </message>
     <message>
-        <source>Anspannen max</source>
-        <translation>Anspannen max</translation>
-    </message>
-    <message>
-        <source>Anspannen Ø</source>
-        <translation>Anspannen Ø</translation>
-    </message>
-    <message>
-        <source>Pause min</source>
-        <translation>Pause min</translation>
-    </message>
-    <message>
-        <source>Pause max</source>
-        <translation>Pause max</translation>
-    </message>
-    <message>
-        <source>Pause Ø</source>
-        <translation>Pause Ø</translation>
-    </message>
-    <message>
-        <source>Strom min</source>
-        <translation>Strom min</translation>
-    </message>
-    <message>
-        <source>Strom max</source>
-        <translation>Strom max</translation>
-    </message>
-    <message>
-        <source>Strom Ø</source>
-        <translation>Strom Ø</translation>
-    </message>
-    <message>
-        <source>Entspannen min CH1</source>
-        <translation>Entspannen min CH1</translation>
-    </message>
-    <message>
-        <source>Entspannen max CH1</source>
-        <translation>Entspannen max CH1</translation>
-    </message>
-    <message>
-        <source>Entspannen Ø CH1</source>
-        <translation>Entspannen Ø CH1</translation>
-    </message>
-    <message>
-        <source>Anspannen min CH1</source>
-        <translation>Anspannen min CH1</translation>
-    </message>
-    <message>
-        <source>Anspannen max CH1</source>
-        <translation>Anspannen max CH1</translation>
-    </message>
-    <message>
-        <source>Anspannen Ø CH1</source>
-        <translation>Anspannen Ø CH1</translation>
-    </message>
-    <message>
-        <source>Entspannen min CH2</source>
-        <translation>Entspannen min CH2</translation>
-    </message>
-    <message>
-        <source>Entspannen max CH2</source>
-        <translation>Entspannen max CH2</translation>
-    </message>
-    <message>
-        <source>Entspannen Ø CH2</source>
-        <translation>Entspannen Ø CH2</translation>
-    </message>
-    <message>
-        <source>Anspannen min CH2</source>
-        <translation>Anspannen min CH2</translation>
-    </message>
-    <message>
-        <source>Anspannen max CH2</source>
-        <translation>Anspannen max CH2</translation>
-    </message>
-    <message>
-        <source>Anspannen Ø CH2</source>
-        <translation>Anspannen Ø CH2</translation>
-    </message>
-    <message>
-        <source>Druck min</source>
-        <translation>Druck min</translation>
-    </message>
-    <message>
-        <source>Druck max</source>
-        <translation>Druck max</translation>
-    </message>
-    <message>
-        <source>Druck Ø</source>
-        <translation>Druck Ø</translation>
-    </message>
-    <message>
-        <source>max. Haltedauer</source>
-        <translation>max. Haltedauer</translation>
-    </message>
-    <message>
-        <source>Basisdruck</source>
-        <translation>Basisdruck</translation>
-    </message>
-    <message>
-        <source>EMG min CH1</source>
-        <translation>EMG min CH1</translation>
-    </message>
-    <message>
-        <source>EMG max CH1</source>
-        <translation>EMG max CH1</translation>
-    </message>
-    <message>
-        <source>EMG Ø CH1</source>
-        <translation>EMG Ø CH1</translation>
-    </message>
-    <message>
-        <source>EMG min CH2</source>
-        <translation>EMG min CH2</translation>
-    </message>
-    <message>
-        <source>EMG max CH2</source>
-        <translation>EMG max CH2</translation>
-    </message>
-    <message>
-        <source>EMG Ø CH2</source>
-        <translation>EMG Ø CH2</translation>
+        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
+        <translation>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</translation>
     </message>
 </context>
 <context>
@@ -2246,6 +2432,13 @@ Sind Sie sicher?</translation>
     </message>
 </context>
 <context>
+    <name>zud::ui::TSplash</name>
+    <message>
+        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
+        <translation>Begleitprogramm zum Therapiegerät ZUD12</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TStatistikForm</name>
     <message>
         <source>Statistik</source>
@@ -2297,6 +2490,61 @@ Sind Sie sicher?</translation>
     </message>
 </context>
 <context>
+    <name>zud::ui::TUserMgr</name>
+    <message>
+        <source>Benutzer-Verwaltung</source>
+        <translation>Benutzer-Verwaltung</translation>
+    </message>
+    <message>
+        <source>Aktion</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>hinzufügen</source>
+        <translation>hinzufügen</translation>
+    </message>
+    <message>
+        <source>ändern</source>
+        <translation>ändern</translation>
+    </message>
+    <message>
+        <source>löschen</source>
+        <translation>löschen</translation>
+    </message>
+    <message>
+        <source>Benutzername:</source>
+        <translation>Benutzername:</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Benutzer:</source>
+        <translation>Benutzer:</translation>
+    </message>
+    <message>
+        <source>Benutzer hinzufügen</source>
+        <translation>Benutzer hinzufügen</translation>
+    </message>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Passwort ändern</translation>
+    </message>
+    <message>
+        <source>Benutzer löschen</source>
+        <translation>Benutzer löschen</translation>
+    </message>
+    <message>
+        <source>Datenbank-Login fehlgeschlagen</source>
+        <translation>Datenbank-Login fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Aktion fehlgeschlagen (%1)</source>
+        <translation>Aktion fehlgeschlagen (%1)</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TVerlaufForm</name>
     <message>
         <source>Verlauf</source>
@@ -2321,238 +2569,6 @@ Sind Sie sicher?</translation>
     <message>
         <source>Zurück</source>
         <translation>Zurück</translation>
-    </message>
-</context>
-<context>
-    <name>Austausch</name>
-    <message>
-        <source>Der Vorgang wurde abgebrochen.</source>
-        <translation>Der Vorgang wurde abgebrochen.</translation>
-    </message>
-    <message>
-        <source>Die Archivdatei kann nicht gelesen werden: %1</source>
-        <translation>Die Archivdatei kann nicht gelesen werden: %1</translation>
-    </message>
-    <message>
-        <source>Die Datei ist kein gültiges Archiv: %1</source>
-        <translation>Die Datei ist kein gültiges Archiv: %1</translation>
-    </message>
-    <message>
-        <source>Die zu packende Datei fehlt: %1</source>
-        <translation>Die zu packende Datei fehlt: %1</translation>
-    </message>
-    <message>
-        <source>Die Datei ist für ein Archiv zu groß: %1</source>
-        <translation>Die Datei ist für ein Archiv zu groß: %1</translation>
-    </message>
-    <message>
-        <source>Das Archiv kann nicht geschrieben werden: %1</source>
-        <translation>Das Archiv kann nicht geschrieben werden: %1</translation>
-    </message>
-    <message>
-        <source>Das Archiv kann nicht angelegt werden: %1</source>
-        <translation>Das Archiv kann nicht angelegt werden: %1</translation>
-    </message>
-    <message>
-        <source>Das Archiv enthält die Datei „%1“ nicht: %2</source>
-        <translation>Das Archiv enthält die Datei „%1“ nicht: %2</translation>
-    </message>
-    <message>
-        <source>Das Archiv ist beschädigt oder unvollständig: %1</source>
-        <translation>Das Archiv ist beschädigt oder unvollständig: %1</translation>
-    </message>
-    <message>
-        <source>%1 von %2 Bytes entpackt</source>
-        <translation>%1 von %2 Bytes entpackt</translation>
-    </message>
-    <message>
-        <source>Das Sicherungsprogramm der Datenbank wurde nicht gefunden: %1</source>
-        <translation>Das Sicherungsprogramm der Datenbank wurde nicht gefunden: %1</translation>
-    </message>
-    <message>
-        <source>Im Arbeitsordner kann keine Datei angelegt werden: %1</source>
-        <translation>Im Arbeitsordner kann keine Datei angelegt werden: %1</translation>
-    </message>
-    <message>
-        <source>gbak endete mit dem Status %1</source>
-        <translation>gbak endete mit dem Status %1</translation>
-    </message>
-    <message>
-        <source>gbak wurde abgebrochen</source>
-        <translation>gbak wurde abgebrochen</translation>
-    </message>
-    <message>
-        <source>Die Datensicherung der Datenbank ist fehlgeschlagen.</source>
-        <translation>Die Datensicherung der Datenbank ist fehlgeschlagen.</translation>
-    </message>
-    <message>
-        <source>Die Sicherungsdatei fehlt oder ist leer.</source>
-        <translation>Die Sicherungsdatei fehlt oder ist leer.</translation>
-    </message>
-    <message>
-        <source>Die Wiederherstellung der Datenbank ist fehlgeschlagen.</source>
-        <translation>Die Wiederherstellung der Datenbank ist fehlgeschlagen.</translation>
-    </message>
-    <message>
-        <source>Der Arbeitsordner kann nicht angelegt werden.</source>
-        <translation>Der Arbeitsordner kann nicht angelegt werden.</translation>
-    </message>
-    <message>
-        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1</source>
-        <translation>Im Arbeitsordner kann kein Ordner angelegt werden: %1</translation>
-    </message>
-    <message>
-        <source>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</source>
-        <translation>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</translation>
-    </message>
-    <message>
-        <source>Der Patient %1 ist im Archiv nicht enthalten.</source>
-        <translation>Der Patient %1 ist im Archiv nicht enthalten.</translation>
-    </message>
-    <message>
-        <source>Der Patient „%1“ konnte nicht übernommen werden; die %2 Patienten davor wurden übernommen.
-%3</source>
-        <translation>Der Patient „%1“ konnte nicht übernommen werden; die %2 Patienten davor wurden übernommen.
-%3</translation>
-    </message>
-    <message>
-        <source>Es ist kein Patient ausgewählt.</source>
-        <translation>Es ist kein Patient ausgewählt.</translation>
-    </message>
-    <message>
-        <source>Exportieren</source>
-        <translation>Exportieren</translation>
-    </message>
-    <message>
-        <source>Den Patienten %1 gibt es in der Datenbank nicht (mehr).</source>
-        <translation>Den Patienten %1 gibt es in der Datenbank nicht (mehr).</translation>
-    </message>
-    <message>
-        <source>Datenbank Packen</source>
-        <translation>Datenbank Packen</translation>
-    </message>
-    <message>
-        <source>Die Datei gibt es nicht: %1</source>
-        <translation>Die Datei gibt es nicht: %1</translation>
-    </message>
-    <message>
-        <source>Die Datei ist kein Archiv von ZUD-Software: %1</source>
-        <translation>Die Datei ist kein Archiv von ZUD-Software: %1</translation>
-    </message>
-    <message>
-        <source>Datenbank Entpacken</source>
-        <translation>Datenbank Entpacken</translation>
-    </message>
-    <message>
-        <source>Das Archiv enthält keine Patientendaten von ZUD-Software: %1
-%2</source>
-        <translation>Das Archiv enthält keine Patientendaten von ZUD-Software: %1
-%2</translation>
-    </message>
-    <message>
-        <source>Importieren</source>
-        <translation>Importieren</translation>
-    </message>
-    <message>
-        <source>Datenbank sichern</source>
-        <translation>Datenbank sichern</translation>
-    </message>
-    <message>
-        <source>Die Datenbank kann nur auf dem Rechner des Datenbankservers wiederhergestellt werden.</source>
-        <translation>Die Datenbank kann nur auf dem Rechner des Datenbankservers wiederhergestellt werden.</translation>
-    </message>
-    <message>
-        <source>Die Datei ist keine Datensicherung von ZUD-Software: %1</source>
-        <translation>Die Datei ist keine Datensicherung von ZUD-Software: %1</translation>
-    </message>
-    <message>
-        <source>Datenbank wiederherstellen</source>
-        <translation>Datenbank wiederherstellen</translation>
-    </message>
-    <message>
-        <source>Die Datei enthält keine Datensicherung der Datenbank von ZUD-Software: %1</source>
-        <translation>Die Datei enthält keine Datensicherung der Datenbank von ZUD-Software: %1</translation>
-    </message>
-    <message>
-        <source>Die Datenbank ist noch %1-mal geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</source>
-        <translation>Die Datenbank ist noch %1-mal geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</translation>
-    </message>
-    <message>
-        <source>Die Daten der Vorgängerversion werden nur in eine Datenbank ohne Patienten übernommen.</source>
-        <translation>Die Daten der Vorgängerversion werden nur in eine Datenbank ohne Patienten übernommen.</translation>
-    </message>
-    <message>
-        <source>Konvertiere alte Datei-Struktur</source>
-        <translation>Konvertiere alte Datei-Struktur</translation>
-    </message>
-    <message>
-        <source>Erzeuge neue Datei-Struktur</source>
-        <translation>Erzeuge neue Datei-Struktur</translation>
-    </message>
-    <message>
-        <source>Importieren...</source>
-        <translation>Importieren...</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::CheckPatientModel</name>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Letzter Zugriff</source>
-        <translation>Letzter Zugriff</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TExpForm</name>
-    <message>
-        <source>Daten exportieren</source>
-        <translation>Daten exportieren</translation>
-    </message>
-    <message>
-        <source>Exportieren</source>
-        <translation>Exportieren</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Export</translation>
-    </message>
-    <message>
-        <source>Archive</source>
-        <translation>Archive</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TImpForm</name>
-    <message>
-        <source>Daten importieren</source>
-        <translation>Daten importieren</translation>
-    </message>
-    <message>
-        <source>Archiv öffnen</source>
-        <translation>Archiv öffnen</translation>
-    </message>
-    <message>
-        <source>Importieren</source>
-        <translation>Importieren</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Import</translation>
-    </message>
-    <message>
-        <source>Archive</source>
-        <translation>Archive</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="de">
 <context>
+    <name>Anwendung</name>
+    <message>
+        <source>Anwendung %1</source>
+        <translation>Application %1</translation>
+    </message>
+    <message>
+        <source>unbekanntes Modell</source>
+        <translation>unknown model</translation>
+    </message>
+    <message>
+        <source>Keine gültige Anwendung: %1</source>
+        <translation>Not a valid application: %1</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Deleting exercises...</translation>
+    </message>
+    <message>
+        <source>Werkszustand...</source>
+        <translation>Factory state...</translation>
+    </message>
+</context>
+<context>
     <name>Aufzeichnung</name>
     <message>
         <source>Keine Aufzeichnung: %1 Bytes, eine Aufzeichnung hat mindestens %2 (Programmkopf und Statistikblock).</source>
@@ -57,6 +80,371 @@
     <message>
         <source>Lösche...</source>
         <translation>Deleting...</translation>
+    </message>
+</context>
+<context>
+    <name>Austausch</name>
+    <message>
+        <source>Der Vorgang wurde abgebrochen.</source>
+        <translation>The operation was cancelled.</translation>
+    </message>
+    <message>
+        <source>Die Archivdatei kann nicht gelesen werden: %1</source>
+        <translation>The archive file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein gültiges Archiv: %1</source>
+        <translation>The file is not a valid archive: %1</translation>
+    </message>
+    <message>
+        <source>Die zu packende Datei fehlt: %1</source>
+        <translation>The file to be packed is missing: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist für ein Archiv zu groß: %1</source>
+        <translation>The file is too large for an archive: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv kann nicht geschrieben werden: %1</source>
+        <translation>The archive cannot be written: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv kann nicht angelegt werden: %1</source>
+        <translation>The archive cannot be created: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv enthält die Datei „%1“ nicht: %2</source>
+        <translation>The archive does not contain the file “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv ist beschädigt oder unvollständig: %1</source>
+        <translation>The archive is damaged or incomplete: %1</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Bytes entpackt</source>
+        <translation>%1 of %2 bytes extracted</translation>
+    </message>
+    <message>
+        <source>Das Sicherungsprogramm der Datenbank wurde nicht gefunden: %1</source>
+        <translation>The database&apos;s backup tool was not found: %1</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann keine Datei angelegt werden: %1</source>
+        <translation>No file can be created in the work folder: %1</translation>
+    </message>
+    <message>
+        <source>gbak endete mit dem Status %1</source>
+        <translation>gbak ended with status %1</translation>
+    </message>
+    <message>
+        <source>gbak wurde abgebrochen</source>
+        <translation>gbak was aborted</translation>
+    </message>
+    <message>
+        <source>Die Datensicherung der Datenbank ist fehlgeschlagen.</source>
+        <translation>The database backup failed.</translation>
+    </message>
+    <message>
+        <source>Die Sicherungsdatei fehlt oder ist leer.</source>
+        <translation>The backup file is missing or empty.</translation>
+    </message>
+    <message>
+        <source>Die Wiederherstellung der Datenbank ist fehlgeschlagen.</source>
+        <translation>Restoring the database failed.</translation>
+    </message>
+    <message>
+        <source>Der Arbeitsordner kann nicht angelegt werden.</source>
+        <translation>The work folder cannot be created.</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1</source>
+        <translation>No folder can be created in the work folder: %1</translation>
+    </message>
+    <message>
+        <source>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</source>
+        <translation>The target database does not contain this program&apos;s tables.</translation>
+    </message>
+    <message>
+        <source>Der Patient %1 ist im Archiv nicht enthalten.</source>
+        <translation>Patient %1 is not contained in the archive.</translation>
+    </message>
+    <message>
+        <source>Der Patient „%1“ konnte nicht übernommen werden; die %2 Patienten davor wurden übernommen.
+%3</source>
+        <translation>The patient “%1” could not be transferred; the %2 patients before were transferred.
+%3</translation>
+    </message>
+    <message>
+        <source>Es ist kein Patient ausgewählt.</source>
+        <translation>No patient is selected.</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Den Patienten %1 gibt es in der Datenbank nicht (mehr).</source>
+        <translation>Patient %1 does not exist in the database (any more).</translation>
+    </message>
+    <message>
+        <source>Datenbank Packen</source>
+        <translation>Packing database</translation>
+    </message>
+    <message>
+        <source>Die Datei gibt es nicht: %1</source>
+        <translation>The file does not exist: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein Archiv von ZUD-Software: %1</source>
+        <translation>The file is not a ZUD-Software archive: %1</translation>
+    </message>
+    <message>
+        <source>Datenbank Entpacken</source>
+        <translation>Unpacking database</translation>
+    </message>
+    <message>
+        <source>Das Archiv enthält keine Patientendaten von ZUD-Software: %1
+%2</source>
+        <translation>The archive contains no ZUD-Software patient data: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Datenbank sichern</source>
+        <translation>Back up database</translation>
+    </message>
+    <message>
+        <source>Die Datenbank kann nur auf dem Rechner des Datenbankservers wiederhergestellt werden.</source>
+        <translation>The database can only be restored on the computer of the database server.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Datensicherung von ZUD-Software: %1</source>
+        <translation>The file is not a ZUD-Software backup: %1</translation>
+    </message>
+    <message>
+        <source>Datenbank wiederherstellen</source>
+        <translation>Restore database</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine Datensicherung der Datenbank von ZUD-Software: %1</source>
+        <translation>The file contains no backup of the ZUD-Software database: %1</translation>
+    </message>
+    <message>
+        <source>Die Datenbank ist noch %1-mal geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</source>
+        <translation>The database is still open %1 time(s) (at other workstations or in this program). Close ZUD-Software there and try again.</translation>
+    </message>
+    <message>
+        <source>Die Daten der Vorgängerversion werden nur in eine Datenbank ohne Patienten übernommen.</source>
+        <translation>Data of the previous version are only transferred into a database without patients.</translation>
+    </message>
+    <message>
+        <source>Konvertiere alte Datei-Struktur</source>
+        <translation>Converting old file structure</translation>
+    </message>
+    <message>
+        <source>Erzeuge neue Datei-Struktur</source>
+        <translation>Creating new file structure</translation>
+    </message>
+    <message>
+        <source>Importieren...</source>
+        <translation>Importing...</translation>
+    </message>
+</context>
+<context>
+    <name>Berichte</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Relax</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Contract</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>EMG CH1</source>
+        <translation>EMG CH1</translation>
+    </message>
+    <message>
+        <source>EMG CH2</source>
+        <translation>EMG CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen CH1</source>
+        <translation>Relax CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen CH1</source>
+        <translation>Contract CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen CH2</source>
+        <translation>Relax CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen CH2</source>
+        <translation>Contract CH2</translation>
+    </message>
+    <message>
+        <source>Haltedauer</source>
+        <translation>Hold time</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Base pressure</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Surname</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Birthday</translation>
+    </message>
+    <message>
+        <source>Patientennummer</source>
+        <translation>Patient number</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Exercise length</translation>
+    </message>
+    <message>
+        <source>Patientendaten</source>
+        <translation>Patient data</translation>
+    </message>
+    <message>
+        <source>Übung</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>max</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Program name</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Druckdatum</source>
+        <translation>Print date</translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Seriennummer</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Therapieanfang</source>
+        <translation>Therapy start</translation>
+    </message>
+    <message>
+        <source>Therapieende</source>
+        <translation>Therapy end</translation>
+    </message>
+    <message>
+        <source>Anzahl Behandlungen</source>
+        <translation>Number of treatments</translation>
+    </message>
+    <message>
+        <source>Ø Behandlungsdauer</source>
+        <translation>Ø treatment duration</translation>
+    </message>
+    <message>
+        <source>Therapietreue</source>
+        <translation>Adherence</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung</source>
+        <translation>Therapy summary</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation>Date of birth</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>Postcode</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Town</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Health insurer</translation>
+    </message>
+    <message>
+        <source>SV-Nummer</source>
+        <translation>Insurance number</translation>
+    </message>
+    <message>
+        <source>Therapiedaten</source>
+        <translation>Therapy data</translation>
+    </message>
+    <message>
+        <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
+        <translation>The PDF file could not be created: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Berichtsausgabe</name>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Der Druck ist fehlgeschlagen. Bitte prüfen Sie den Drucker und versuchen Sie es noch einmal.</source>
+        <translation>Printing failed. Please check the printer and try again.</translation>
     </message>
 </context>
 <context>
@@ -347,7 +735,7 @@
         <source>Datei kann nicht geschrieben werden: %1</source>
         <translation>Cannot write file: %1</translation>
     </message>
-<message>
+    <message>
         <source>Die Verbindung zum Datenbankserver wäre nicht verschlüsselt. Patientendaten gehen nur verschlüsselt über das Netz: Stellen Sie auf dem Server WireCrypt = Required ein (zudctl server-setup --system).</source>
         <translation>The connection to the database server would not be encrypted. Patient data cross the network only encrypted: set WireCrypt = Required on the server (zudctl server-setup --system).</translation>
     </message>
@@ -381,8 +769,8 @@
         <translation>Cannot open the port</translation>
     </message>
     <message>
-        <source>'%1' ist kein gültiger Integerwert</source>
-        <translation>'%1' is not a valid integer value</translation>
+        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
     </message>
     <message>
         <source>Kein Gerät erkannt!</source>
@@ -406,6 +794,49 @@
     <message>
         <source>Benutzer</source>
         <translation>User</translation>
+    </message>
+</context>
+<context>
+    <name>Programmierung</name>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Continuous</translation>
+    </message>
+    <message>
+        <source>%1min</source>
+        <translation>%1min</translation>
+    </message>
+    <message>
+        <source>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</source>
+        <translation>Some texts could not be converted into the language set on the device. Please check the display!</translation>
+    </message>
+    <message>
+        <source>Lade Systemparameter ...</source>
+        <translation>Loading system parameters ...</translation>
+    </message>
+    <message>
+        <source>Lade Therapeutendaten ...</source>
+        <translation>Loading therapist data ...</translation>
+    </message>
+    <message>
+        <source>Laden abgebrochen.</source>
+        <translation>Loading cancelled.</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht gelesen werden: %1 (%2)</source>
+        <translation>File cannot be read: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</source>
+        <translation>Another device is connected than the one loaded (S/N %1). Please start the programming again.</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
+        <translation>Deleting exercises (therapist %1, patient %2)</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>Factory state</translation>
     </message>
 </context>
 <context>
@@ -435,10 +866,208 @@
     </message>
 </context>
 <context>
+    <name>Statistik</name>
+    <message>
+        <source>Einkanalig</source>
+        <translation>Single channel</translation>
+    </message>
+    <message>
+        <source>Zweikanalig</source>
+        <translation>Two channels</translation>
+    </message>
+    <message>
+        <source>EMG-gesteuert</source>
+        <translation>EMG-triggered</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>Training Druck</source>
+        <translation>Pressure training</translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Program name</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Exercise length</translation>
+    </message>
+    <message>
+        <source>Entspannen min</source>
+        <translation>Relax min</translation>
+    </message>
+    <message>
+        <source>Entspannen max</source>
+        <translation>Relax max</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø</source>
+        <translation>Relax Ø</translation>
+    </message>
+    <message>
+        <source>Anspannen min</source>
+        <translation>Contract min</translation>
+    </message>
+    <message>
+        <source>Anspannen max</source>
+        <translation>Contract max</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø</source>
+        <translation>Contract Ø</translation>
+    </message>
+    <message>
+        <source>Pause min</source>
+        <translation>Pause min</translation>
+    </message>
+    <message>
+        <source>Pause max</source>
+        <translation>Pause max</translation>
+    </message>
+    <message>
+        <source>Pause Ø</source>
+        <translation>Pause Ø</translation>
+    </message>
+    <message>
+        <source>Strom min</source>
+        <translation>Current min</translation>
+    </message>
+    <message>
+        <source>Strom max</source>
+        <translation>Current max</translation>
+    </message>
+    <message>
+        <source>Strom Ø</source>
+        <translation>Current Ø</translation>
+    </message>
+    <message>
+        <source>Entspannen min CH1</source>
+        <translation>Relax min CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen max CH1</source>
+        <translation>Relax max CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø CH1</source>
+        <translation>Relax Ø CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen min CH1</source>
+        <translation>Contract min CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen max CH1</source>
+        <translation>Contract max CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø CH1</source>
+        <translation>Contract Ø CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen min CH2</source>
+        <translation>Relax min CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen max CH2</source>
+        <translation>Relax max CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø CH2</source>
+        <translation>Relax Ø CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen min CH2</source>
+        <translation>Contract min CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen max CH2</source>
+        <translation>Contract max CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø CH2</source>
+        <translation>Contract Ø CH2</translation>
+    </message>
+    <message>
+        <source>Druck min</source>
+        <translation>Pressure min</translation>
+    </message>
+    <message>
+        <source>Druck max</source>
+        <translation>Pressure max</translation>
+    </message>
+    <message>
+        <source>Druck Ø</source>
+        <translation>Pressure Ø</translation>
+    </message>
+    <message>
+        <source>max. Haltedauer</source>
+        <translation>max. hold time</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Base pressure</translation>
+    </message>
+    <message>
+        <source>EMG min CH1</source>
+        <translation>EMG min CH1</translation>
+    </message>
+    <message>
+        <source>EMG max CH1</source>
+        <translation>EMG max CH1</translation>
+    </message>
+    <message>
+        <source>EMG Ø CH1</source>
+        <translation>EMG Ø CH1</translation>
+    </message>
+    <message>
+        <source>EMG min CH2</source>
+        <translation>EMG min CH2</translation>
+    </message>
+    <message>
+        <source>EMG max CH2</source>
+        <translation>EMG max CH2</translation>
+    </message>
+    <message>
+        <source>EMG Ø CH2</source>
+        <translation>EMG Ø CH2</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::ChartFrame</name>
     <message>
         <source>Diese Übung enthält keine darstellbaren Messwerte.</source>
         <translation>This exercise contains no values that can be shown.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::CheckPatientModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Letzter Zugriff</source>
+        <translation>Last access</translation>
     </message>
 </context>
 <context>
@@ -680,6 +1309,53 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::TChangeAppForm</name>
+    <message>
+        <source>Anwendung wechseln</source>
+        <translation>Change application</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Wechseln</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Anwendung</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>Anwendungen:</source>
+        <translation>Applications:</translation>
+    </message>
+    <message>
+        <source>Firmware-Version</source>
+        <translation>Firmware version</translation>
+    </message>
+    <message>
+        <source>Firmware-Datum</source>
+        <translation>Firmware date</translation>
+    </message>
+    <message>
+        <source>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</source>
+        <translation>This deletes all patients and exercise data! Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Deleting exercises...</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>Factory state</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TDBLogin</name>
     <message>
         <source>Login</source>
@@ -704,6 +1380,29 @@
     <message>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TExpForm</name>
+    <message>
+        <source>Daten exportieren</source>
+        <translation>Export data</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archives</translation>
     </message>
 </context>
 <context>
@@ -992,7 +1691,7 @@
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
         <translation>The exercise no longer exists; it was deleted at another workstation.</translation>
     </message>
-<message>
+    <message>
         <source>Backups (*.bak3)</source>
         <translation>Backups (*.bak3)</translation>
     </message>
@@ -1007,6 +1706,22 @@
     <message>
         <source>Importieren</source>
         <translation>Import</translation>
+    </message>
+    <message>
+        <source>Die Echtzeitmessung wurde beendet: das Gerät sendet keine Daten mehr.</source>
+        <translation>The real-time measurement has ended: the device sends no more data.</translation>
+    </message>
+    <message>
+        <source>Das Gerät hat die Echtzeitmessung nicht gestartet.</source>
+        <translation>The device did not start the real-time measurement.</translation>
+    </message>
+    <message>
+        <source>Lesen Sie mit „Übungen auslesen“ (Strg+R) die Übungen des Geräts ein, oder wählen Sie unter „Patienten“ einen Patienten und öffnen Sie eine seiner Übungen.</source>
+        <translation>Read the device&apos;s exercises with “Read exercises” (Ctrl+R), or choose a patient under “Patients” and open one of his exercises.</translation>
+    </message>
+    <message>
+        <source>Rohdaten gespeichert: %1</source>
+        <translation>Raw data saved: %1</translation>
     </message>
 </context>
 <context>
@@ -1160,286 +1875,6 @@
     <message>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TMessAuswahl</name>
-    <message>
-        <source>Übung wählen</source>
-        <translation>Choose exercise</translation>
-    </message>
-    <message>
-        <source>Auswählen</source>
-        <translation>Select</translation>
-    </message>
-    <message>
-        <source>Löschen</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>Übungen</source>
-        <translation>Exercises</translation>
-    </message>
-    <message>
-        <source>Übung wirklich löschen?</source>
-        <translation>Really delete the exercise?</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TNewPW</name>
-    <message>
-        <source>Passwort ändern</source>
-        <translation>Change password</translation>
-    </message>
-    <message>
-        <source>Neues Passwort:</source>
-        <translation>New password:</translation>
-    </message>
-    <message>
-        <source>Neues Passwort wiederholen:</source>
-        <translation>Confirm new password:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TPatAuswahl</name>
-    <message>
-        <source>Patient wirklich löschen?</source>
-        <translation>Really delete the patient?</translation>
-    </message>
-    <message>
-        <source>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
-
-Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
-        <translation>Exercises are stored for this patient (number: %1). Shall they be deleted too?
-
-With “No” they stay in the database but belong to no patient any more.</translation>
-    </message>
-    <message>
-        <source>Patientensuche</source>
-        <translation>Patient search</translation>
-    </message>
-    <message>
-        <source>Bitte Suchtext eingeben:</source>
-        <translation>Please enter the search text:</translation>
-    </message>
-    <message>
-        <source>Patienten</source>
-        <translation>Patients</translation>
-    </message>
-    <message>
-        <source>Auswählen</source>
-        <translation>Select</translation>
-    </message>
-    <message>
-        <source>Neu</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>Bearbeiten</source>
-        <translation>Edit</translation>
-    </message>
-    <message>
-        <source>Suchen</source>
-        <translation>Search</translation>
-    </message>
-    <message>
-        <source>Löschen</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
-        <translation>The patient has been deleted at another workstation meanwhile.</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TSplash</name>
-    <message>
-        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
-        <translation>Companion software for the ZUD12 therapy device</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TUserMgr</name>
-    <message>
-        <source>Benutzer-Verwaltung</source>
-        <translation>User management</translation>
-    </message>
-    <message>
-        <source>Aktion</source>
-        <translation>Action</translation>
-    </message>
-    <message>
-        <source>hinzufügen</source>
-        <translation>add</translation>
-    </message>
-    <message>
-        <source>ändern</source>
-        <translation>change</translation>
-    </message>
-    <message>
-        <source>löschen</source>
-        <translation>delete</translation>
-    </message>
-    <message>
-        <source>Benutzername:</source>
-        <translation>User name:</translation>
-    </message>
-    <message>
-        <source>Passwort:</source>
-        <translation>Password:</translation>
-    </message>
-    <message>
-        <source>Benutzer:</source>
-        <translation>User:</translation>
-    </message>
-    <message>
-        <source>Benutzer hinzufügen</source>
-        <translation>Add user</translation>
-    </message>
-    <message>
-        <source>Passwort ändern</source>
-        <translation>Change password</translation>
-    </message>
-    <message>
-        <source>Benutzer löschen</source>
-        <translation>Delete user</translation>
-    </message>
-    <message>
-        <source>Datenbank-Login fehlgeschlagen</source>
-        <translation>Database login failed</translation>
-    </message>
-    <message>
-        <source>Aktion fehlgeschlagen (%1)</source>
-        <translation>Action failed (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>Anwendung</name>
-    <message>
-        <source>Anwendung %1</source>
-        <translation>Application %1</translation>
-    </message>
-    <message>
-        <source>unbekanntes Modell</source>
-        <translation>unknown model</translation>
-    </message>
-    <message>
-        <source>Keine gültige Anwendung: %1</source>
-        <translation>Not a valid application: %1</translation>
-    </message>
-    <message>
-        <source>Lösche Übungen...</source>
-        <translation>Deleting exercises...</translation>
-    </message>
-    <message>
-        <source>Werkszustand...</source>
-        <translation>Factory state...</translation>
-    </message>
-</context>
-<context>
-    <name>Programmierung</name>
-    <message>
-        <source>Dauerbetrieb</source>
-        <translation>Continuous</translation>
-    </message>
-    <message>
-        <source>%1min</source>
-        <translation>%1min</translation>
-    </message>
-    <message>
-        <source>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</source>
-        <translation>Some texts could not be converted into the language set on the device. Please check the display!</translation>
-    </message>
-    <message>
-        <source>Lade Systemparameter ...</source>
-        <translation>Loading system parameters ...</translation>
-    </message>
-    <message>
-        <source>Lade Therapeutendaten ...</source>
-        <translation>Loading therapist data ...</translation>
-    </message>
-    <message>
-        <source>Laden abgebrochen.</source>
-        <translation>Loading cancelled.</translation>
-    </message>
-    <message>
-        <source>Datei kann nicht gelesen werden: %1 (%2)</source>
-        <translation>File cannot be read: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</source>
-        <translation>Another device is connected than the one loaded (S/N %1). Please start the programming again.</translation>
-    </message>
-    <message>
-        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
-        <translation>Deleting exercises (therapist %1, patient %2)</translation>
-    </message>
-    <message>
-        <source>Werkszustand</source>
-        <translation>Factory state</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TChangeAppForm</name>
-    <message>
-        <source>Anwendung wechseln</source>
-        <translation>Change application</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>Wechseln</source>
-        <translation>Change</translation>
-    </message>
-    <message>
-        <source>Allgemein</source>
-        <translation>General</translation>
-    </message>
-    <message>
-        <source>Anwendung</source>
-        <translation>Application</translation>
-    </message>
-    <message>
-        <source>Anwendungen:</source>
-        <translation>Applications:</translation>
-    </message>
-    <message>
-        <source>Firmware-Version</source>
-        <translation>Firmware version</translation>
-    </message>
-    <message>
-        <source>Firmware-Datum</source>
-        <translation>Firmware date</translation>
-    </message>
-    <message>
-        <source>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</source>
-        <translation>This deletes all patients and exercise data! Do you want to continue?</translation>
-    </message>
-    <message>
-        <source>Lösche Übungen...</source>
-        <translation>Deleting exercises...</translation>
-    </message>
-    <message>
-        <source>Werkszustand</source>
-        <translation>Factory state</translation>
     </message>
 </context>
 <context>
@@ -1787,384 +2222,135 @@ Are you sure?</translation>
     </message>
 </context>
 <context>
-    <name>Berichte</name>
+    <name>zud::ui::TImpForm</name>
     <message>
-        <source>Entspannen</source>
-        <translation>Relax</translation>
+        <source>Daten importieren</source>
+        <translation>Import data</translation>
     </message>
     <message>
-        <source>Anspannen</source>
-        <translation>Contract</translation>
+        <source>Archiv öffnen</source>
+        <translation>Open archive</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
+        <source>Importieren</source>
+        <translation>Import</translation>
     </message>
     <message>
-        <source>Strom</source>
-        <translation>Current</translation>
+        <source>Zurück</source>
+        <translation>Back</translation>
     </message>
     <message>
-        <source>Druck</source>
-        <translation>Pressure</translation>
+        <source>Import</source>
+        <translation>Import</translation>
     </message>
     <message>
-        <source>EMG CH1</source>
-        <translation>EMG CH1</translation>
-    </message>
-    <message>
-        <source>EMG CH2</source>
-        <translation>EMG CH2</translation>
-    </message>
-    <message>
-        <source>Entspannen CH1</source>
-        <translation>Relax CH1</translation>
-    </message>
-    <message>
-        <source>Anspannen CH1</source>
-        <translation>Contract CH1</translation>
-    </message>
-    <message>
-        <source>Entspannen CH2</source>
-        <translation>Relax CH2</translation>
-    </message>
-    <message>
-        <source>Anspannen CH2</source>
-        <translation>Contract CH2</translation>
-    </message>
-    <message>
-        <source>Haltedauer</source>
-        <translation>Hold time</translation>
-    </message>
-    <message>
-        <source>Basisdruck</source>
-        <translation>Base pressure</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Surname</translation>
-    </message>
-    <message>
-        <source>Vorname</source>
-        <translation>First name</translation>
-    </message>
-    <message>
-        <source>Geburtstag</source>
-        <translation>Birthday</translation>
-    </message>
-    <message>
-        <source>Patientennummer</source>
-        <translation>Patient number</translation>
-    </message>
-    <message>
-        <source>Datum</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Uhrzeit</source>
-        <translation>Time</translation>
-    </message>
-    <message>
-        <source>Betriebsart</source>
-        <translation>Mode</translation>
-    </message>
-    <message>
-        <source>Übungslänge</source>
-        <translation>Exercise length</translation>
-    </message>
-    <message>
-        <source>Patientendaten</source>
-        <translation>Patient data</translation>
-    </message>
-    <message>
-        <source>Übung</source>
-        <translation>Exercise</translation>
-    </message>
-    <message>
-        <source>Statistik</source>
-        <translation>Statistics</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>max</source>
-        <translation>max</translation>
-    </message>
-    <message>
-        <source>Programmname</source>
-        <translation>Program name</translation>
-    </message>
-    <message>
-        <source>Seite</source>
-        <translation>Page</translation>
-    </message>
-    <message>
-        <source>Druckdatum</source>
-        <translation>Print date</translation>
-    </message>
-    <message>
-        <source>Gerät</source>
-        <translation>Device</translation>
-    </message>
-    <message>
-        <source>Seriennummer</source>
-        <translation>Serial number</translation>
-    </message>
-    <message>
-        <source>Therapieanfang</source>
-        <translation>Therapy start</translation>
-    </message>
-    <message>
-        <source>Therapieende</source>
-        <translation>Therapy end</translation>
-    </message>
-    <message>
-        <source>Anzahl Behandlungen</source>
-        <translation>Number of treatments</translation>
-    </message>
-    <message>
-        <source>Ø Behandlungsdauer</source>
-        <translation>Ø treatment duration</translation>
-    </message>
-    <message>
-        <source>Therapietreue</source>
-        <translation>Adherence</translation>
-    </message>
-    <message>
-        <source>Therapie-Zusammenfassung</source>
-        <translation>Therapy summary</translation>
-    </message>
-    <message>
-        <source>Geburtsdatum</source>
-        <translation>Date of birth</translation>
-    </message>
-    <message>
-        <source>Straße</source>
-        <translation>Street</translation>
-    </message>
-    <message>
-        <source>PLZ</source>
-        <translation>Postcode</translation>
-    </message>
-    <message>
-        <source>Ort</source>
-        <translation>Town</translation>
-    </message>
-    <message>
-        <source>Krankenkasse</source>
-        <translation>Health insurer</translation>
-    </message>
-    <message>
-        <source>SV-Nummer</source>
-        <translation>Insurance number</translation>
-    </message>
-    <message>
-        <source>Therapiedaten</source>
-        <translation>Therapy data</translation>
-    </message>
-    <message>
-        <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
-        <translation>The PDF file could not be created: %1</translation>
+        <source>Archive</source>
+        <translation>Archives</translation>
     </message>
 </context>
 <context>
-    <name>Berichtsausgabe</name>
+    <name>zud::ui::TMessAuswahl</name>
     <message>
-        <source>PDF-Dateien (*.pdf)</source>
-        <translation>PDF files (*.pdf)</translation>
+        <source>Übung wählen</source>
+        <translation>Choose exercise</translation>
     </message>
     <message>
-        <source>Der Druck ist fehlgeschlagen. Bitte prüfen Sie den Drucker und versuchen Sie es noch einmal.</source>
-        <translation>Printing failed. Please check the printer and try again.</translation>
+        <source>Auswählen</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>Übung wirklich löschen?</source>
+        <translation>Really delete the exercise?</translation>
     </message>
 </context>
 <context>
-    <name>Statistik</name>
+    <name>zud::ui::TNewPW</name>
     <message>
-        <source>Einkanalig</source>
-        <translation>Single channel</translation>
+        <source>Passwort ändern</source>
+        <translation>Change password</translation>
     </message>
     <message>
-        <source>Zweikanalig</source>
-        <translation>Two channels</translation>
+        <source>Neues Passwort:</source>
+        <translation>New password:</translation>
     </message>
     <message>
-        <source>EMG-gesteuert</source>
-        <translation>EMG-triggered</translation>
+        <source>Neues Passwort wiederholen:</source>
+        <translation>Confirm new password:</translation>
     </message>
     <message>
-        <source>Druck</source>
-        <translation>Pressure</translation>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
     <message>
-        <source>Training Druck</source>
-        <translation>Pressure training</translation>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TPatAuswahl</name>
+    <message>
+        <source>Patient wirklich löschen?</source>
+        <translation>Really delete the patient?</translation>
     </message>
     <message>
-        <source>Nr</source>
-        <translation>No.</translation>
+        <source>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
+        <translation>Exercises are stored for this patient (number: %1). Shall they be deleted too?
+
+With “No” they stay in the database but belong to no patient any more.</translation>
     </message>
     <message>
-        <source>Datum</source>
-        <translation>Date</translation>
+        <source>Patientensuche</source>
+        <translation>Patient search</translation>
     </message>
     <message>
-        <source>Uhrzeit</source>
-        <translation>Time</translation>
+        <source>Bitte Suchtext eingeben:</source>
+        <translation>Please enter the search text:</translation>
     </message>
     <message>
-        <source>Programmname</source>
-        <translation>Program name</translation>
+        <source>Patienten</source>
+        <translation>Patients</translation>
     </message>
     <message>
-        <source>Betriebsart</source>
-        <translation>Mode</translation>
+        <source>Auswählen</source>
+        <translation>Select</translation>
     </message>
     <message>
-        <source>Übungslänge</source>
-        <translation>Exercise length</translation>
+        <source>Neu</source>
+        <translation>New</translation>
     </message>
     <message>
-        <source>Entspannen min</source>
-        <translation>Relax min</translation>
+        <source>Bearbeiten</source>
+        <translation>Edit</translation>
     </message>
     <message>
-        <source>Entspannen max</source>
-        <translation>Relax max</translation>
+        <source>Suchen</source>
+        <translation>Search</translation>
     </message>
     <message>
-        <source>Entspannen Ø</source>
-        <translation>Relax Ø</translation>
+        <source>Löschen</source>
+        <translation>Delete</translation>
     </message>
     <message>
-        <source>Anspannen min</source>
-        <translation>Contract min</translation>
+        <source>Zurück</source>
+        <translation>Back</translation>
     </message>
     <message>
-        <source>Anspannen max</source>
-        <translation>Contract max</translation>
-    </message>
-    <message>
-        <source>Anspannen Ø</source>
-        <translation>Contract Ø</translation>
-    </message>
-    <message>
-        <source>Pause min</source>
-        <translation>Pause min</translation>
-    </message>
-    <message>
-        <source>Pause max</source>
-        <translation>Pause max</translation>
-    </message>
-    <message>
-        <source>Pause Ø</source>
-        <translation>Pause Ø</translation>
-    </message>
-    <message>
-        <source>Strom min</source>
-        <translation>Current min</translation>
-    </message>
-    <message>
-        <source>Strom max</source>
-        <translation>Current max</translation>
-    </message>
-    <message>
-        <source>Strom Ø</source>
-        <translation>Current Ø</translation>
-    </message>
-    <message>
-        <source>Entspannen min CH1</source>
-        <translation>Relax min CH1</translation>
-    </message>
-    <message>
-        <source>Entspannen max CH1</source>
-        <translation>Relax max CH1</translation>
-    </message>
-    <message>
-        <source>Entspannen Ø CH1</source>
-        <translation>Relax Ø CH1</translation>
-    </message>
-    <message>
-        <source>Anspannen min CH1</source>
-        <translation>Contract min CH1</translation>
-    </message>
-    <message>
-        <source>Anspannen max CH1</source>
-        <translation>Contract max CH1</translation>
-    </message>
-    <message>
-        <source>Anspannen Ø CH1</source>
-        <translation>Contract Ø CH1</translation>
-    </message>
-    <message>
-        <source>Entspannen min CH2</source>
-        <translation>Relax min CH2</translation>
-    </message>
-    <message>
-        <source>Entspannen max CH2</source>
-        <translation>Relax max CH2</translation>
-    </message>
-    <message>
-        <source>Entspannen Ø CH2</source>
-        <translation>Relax Ø CH2</translation>
-    </message>
-    <message>
-        <source>Anspannen min CH2</source>
-        <translation>Contract min CH2</translation>
-    </message>
-    <message>
-        <source>Anspannen max CH2</source>
-        <translation>Contract max CH2</translation>
-    </message>
-    <message>
-        <source>Anspannen Ø CH2</source>
-        <translation>Contract Ø CH2</translation>
-    </message>
-    <message>
-        <source>Druck min</source>
-        <translation>Pressure min</translation>
-    </message>
-    <message>
-        <source>Druck max</source>
-        <translation>Pressure max</translation>
-    </message>
-    <message>
-        <source>Druck Ø</source>
-        <translation>Pressure Ø</translation>
-    </message>
-    <message>
-        <source>max. Haltedauer</source>
-        <translation>max. hold time</translation>
-    </message>
-    <message>
-        <source>Basisdruck</source>
-        <translation>Base pressure</translation>
-    </message>
-    <message>
-        <source>EMG min CH1</source>
-        <translation>EMG min CH1</translation>
-    </message>
-    <message>
-        <source>EMG max CH1</source>
-        <translation>EMG max CH1</translation>
-    </message>
-    <message>
-        <source>EMG Ø CH1</source>
-        <translation>EMG Ø CH1</translation>
-    </message>
-    <message>
-        <source>EMG min CH2</source>
-        <translation>EMG min CH2</translation>
-    </message>
-    <message>
-        <source>EMG max CH2</source>
-        <translation>EMG max CH2</translation>
-    </message>
-    <message>
-        <source>EMG Ø CH2</source>
-        <translation>EMG Ø CH2</translation>
+        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
+        <translation>The patient has been deleted at another workstation meanwhile.</translation>
     </message>
 </context>
 <context>
@@ -2246,6 +2432,13 @@ Are you sure?</translation>
     </message>
 </context>
 <context>
+    <name>zud::ui::TSplash</name>
+    <message>
+        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
+        <translation>Companion software for the ZUD12 therapy device</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TStatistikForm</name>
     <message>
         <source>Statistik</source>
@@ -2297,6 +2490,61 @@ Are you sure?</translation>
     </message>
 </context>
 <context>
+    <name>zud::ui::TUserMgr</name>
+    <message>
+        <source>Benutzer-Verwaltung</source>
+        <translation>User management</translation>
+    </message>
+    <message>
+        <source>Aktion</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>hinzufügen</source>
+        <translation>add</translation>
+    </message>
+    <message>
+        <source>ändern</source>
+        <translation>change</translation>
+    </message>
+    <message>
+        <source>löschen</source>
+        <translation>delete</translation>
+    </message>
+    <message>
+        <source>Benutzername:</source>
+        <translation>User name:</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Benutzer:</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>Benutzer hinzufügen</source>
+        <translation>Add user</translation>
+    </message>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Change password</translation>
+    </message>
+    <message>
+        <source>Benutzer löschen</source>
+        <translation>Delete user</translation>
+    </message>
+    <message>
+        <source>Datenbank-Login fehlgeschlagen</source>
+        <translation>Database login failed</translation>
+    </message>
+    <message>
+        <source>Aktion fehlgeschlagen (%1)</source>
+        <translation>Action failed (%1)</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TVerlaufForm</name>
     <message>
         <source>Verlauf</source>
@@ -2321,238 +2569,6 @@ Are you sure?</translation>
     <message>
         <source>Zurück</source>
         <translation>Back</translation>
-    </message>
-</context>
-<context>
-    <name>Austausch</name>
-    <message>
-        <source>Der Vorgang wurde abgebrochen.</source>
-        <translation>The operation was cancelled.</translation>
-    </message>
-    <message>
-        <source>Die Archivdatei kann nicht gelesen werden: %1</source>
-        <translation>The archive file cannot be read: %1</translation>
-    </message>
-    <message>
-        <source>Die Datei ist kein gültiges Archiv: %1</source>
-        <translation>The file is not a valid archive: %1</translation>
-    </message>
-    <message>
-        <source>Die zu packende Datei fehlt: %1</source>
-        <translation>The file to be packed is missing: %1</translation>
-    </message>
-    <message>
-        <source>Die Datei ist für ein Archiv zu groß: %1</source>
-        <translation>The file is too large for an archive: %1</translation>
-    </message>
-    <message>
-        <source>Das Archiv kann nicht geschrieben werden: %1</source>
-        <translation>The archive cannot be written: %1</translation>
-    </message>
-    <message>
-        <source>Das Archiv kann nicht angelegt werden: %1</source>
-        <translation>The archive cannot be created: %1</translation>
-    </message>
-    <message>
-        <source>Das Archiv enthält die Datei „%1“ nicht: %2</source>
-        <translation>The archive does not contain the file “%1”: %2</translation>
-    </message>
-    <message>
-        <source>Das Archiv ist beschädigt oder unvollständig: %1</source>
-        <translation>The archive is damaged or incomplete: %1</translation>
-    </message>
-    <message>
-        <source>%1 von %2 Bytes entpackt</source>
-        <translation>%1 of %2 bytes extracted</translation>
-    </message>
-    <message>
-        <source>Das Sicherungsprogramm der Datenbank wurde nicht gefunden: %1</source>
-        <translation>The database's backup tool was not found: %1</translation>
-    </message>
-    <message>
-        <source>Im Arbeitsordner kann keine Datei angelegt werden: %1</source>
-        <translation>No file can be created in the work folder: %1</translation>
-    </message>
-    <message>
-        <source>gbak endete mit dem Status %1</source>
-        <translation>gbak ended with status %1</translation>
-    </message>
-    <message>
-        <source>gbak wurde abgebrochen</source>
-        <translation>gbak was aborted</translation>
-    </message>
-    <message>
-        <source>Die Datensicherung der Datenbank ist fehlgeschlagen.</source>
-        <translation>The database backup failed.</translation>
-    </message>
-    <message>
-        <source>Die Sicherungsdatei fehlt oder ist leer.</source>
-        <translation>The backup file is missing or empty.</translation>
-    </message>
-    <message>
-        <source>Die Wiederherstellung der Datenbank ist fehlgeschlagen.</source>
-        <translation>Restoring the database failed.</translation>
-    </message>
-    <message>
-        <source>Der Arbeitsordner kann nicht angelegt werden.</source>
-        <translation>The work folder cannot be created.</translation>
-    </message>
-    <message>
-        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1</source>
-        <translation>No folder can be created in the work folder: %1</translation>
-    </message>
-    <message>
-        <source>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</source>
-        <translation>The target database does not contain this program's tables.</translation>
-    </message>
-    <message>
-        <source>Der Patient %1 ist im Archiv nicht enthalten.</source>
-        <translation>Patient %1 is not contained in the archive.</translation>
-    </message>
-    <message>
-        <source>Der Patient „%1“ konnte nicht übernommen werden; die %2 Patienten davor wurden übernommen.
-%3</source>
-        <translation>The patient “%1” could not be transferred; the %2 patients before were transferred.
-%3</translation>
-    </message>
-    <message>
-        <source>Es ist kein Patient ausgewählt.</source>
-        <translation>No patient is selected.</translation>
-    </message>
-    <message>
-        <source>Exportieren</source>
-        <translation>Export</translation>
-    </message>
-    <message>
-        <source>Den Patienten %1 gibt es in der Datenbank nicht (mehr).</source>
-        <translation>Patient %1 does not exist in the database (any more).</translation>
-    </message>
-    <message>
-        <source>Datenbank Packen</source>
-        <translation>Packing database</translation>
-    </message>
-    <message>
-        <source>Die Datei gibt es nicht: %1</source>
-        <translation>The file does not exist: %1</translation>
-    </message>
-    <message>
-        <source>Die Datei ist kein Archiv von ZUD-Software: %1</source>
-        <translation>The file is not a ZUD-Software archive: %1</translation>
-    </message>
-    <message>
-        <source>Datenbank Entpacken</source>
-        <translation>Unpacking database</translation>
-    </message>
-    <message>
-        <source>Das Archiv enthält keine Patientendaten von ZUD-Software: %1
-%2</source>
-        <translation>The archive contains no ZUD-Software patient data: %1
-%2</translation>
-    </message>
-    <message>
-        <source>Importieren</source>
-        <translation>Import</translation>
-    </message>
-    <message>
-        <source>Datenbank sichern</source>
-        <translation>Back up database</translation>
-    </message>
-    <message>
-        <source>Die Datenbank kann nur auf dem Rechner des Datenbankservers wiederhergestellt werden.</source>
-        <translation>The database can only be restored on the computer of the database server.</translation>
-    </message>
-    <message>
-        <source>Die Datei ist keine Datensicherung von ZUD-Software: %1</source>
-        <translation>The file is not a ZUD-Software backup: %1</translation>
-    </message>
-    <message>
-        <source>Datenbank wiederherstellen</source>
-        <translation>Restore database</translation>
-    </message>
-    <message>
-        <source>Die Datei enthält keine Datensicherung der Datenbank von ZUD-Software: %1</source>
-        <translation>The file contains no backup of the ZUD-Software database: %1</translation>
-    </message>
-    <message>
-        <source>Die Datenbank ist noch %1-mal geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</source>
-        <translation>The database is still open %1 time(s) (at other workstations or in this program). Close ZUD-Software there and try again.</translation>
-    </message>
-    <message>
-        <source>Die Daten der Vorgängerversion werden nur in eine Datenbank ohne Patienten übernommen.</source>
-        <translation>Data of the previous version are only transferred into a database without patients.</translation>
-    </message>
-    <message>
-        <source>Konvertiere alte Datei-Struktur</source>
-        <translation>Converting old file structure</translation>
-    </message>
-    <message>
-        <source>Erzeuge neue Datei-Struktur</source>
-        <translation>Creating new file structure</translation>
-    </message>
-    <message>
-        <source>Importieren...</source>
-        <translation>Importing...</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::CheckPatientModel</name>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Letzter Zugriff</source>
-        <translation>Last access</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TExpForm</name>
-    <message>
-        <source>Daten exportieren</source>
-        <translation>Export data</translation>
-    </message>
-    <message>
-        <source>Exportieren</source>
-        <translation>Export</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Export</translation>
-    </message>
-    <message>
-        <source>Archive</source>
-        <translation>Archives</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TImpForm</name>
-    <message>
-        <source>Daten importieren</source>
-        <translation>Import data</translation>
-    </message>
-    <message>
-        <source>Archiv öffnen</source>
-        <translation>Open archive</translation>
-    </message>
-    <message>
-        <source>Importieren</source>
-        <translation>Import</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Import</translation>
-    </message>
-    <message>
-        <source>Archive</source>
-        <translation>Archives</translation>
     </message>
 </context>
 </TS>

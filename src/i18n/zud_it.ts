@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="de">
 <context>
+    <name>Anwendung</name>
+    <message>
+        <source>Anwendung %1</source>
+        <translation>Applicazione %1</translation>
+    </message>
+    <message>
+        <source>unbekanntes Modell</source>
+        <translation>modello sconosciuto</translation>
+    </message>
+    <message>
+        <source>Keine gültige Anwendung: %1</source>
+        <translation>Applicazione non valida: %1</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Eliminazione esercizi...</translation>
+    </message>
+    <message>
+        <source>Werkszustand...</source>
+        <translation>Stato di fabbrica...</translation>
+    </message>
+</context>
+<context>
     <name>Aufzeichnung</name>
     <message>
         <source>Keine Aufzeichnung: %1 Bytes, eine Aufzeichnung hat mindestens %2 (Programmkopf und Statistikblock).</source>
@@ -57,6 +80,371 @@
     <message>
         <source>Lösche...</source>
         <translation>Eliminazione...</translation>
+    </message>
+</context>
+<context>
+    <name>Austausch</name>
+    <message>
+        <source>Der Vorgang wurde abgebrochen.</source>
+        <translation>L&apos;operazione è stata annullata.</translation>
+    </message>
+    <message>
+        <source>Die Archivdatei kann nicht gelesen werden: %1</source>
+        <translation>Impossibile leggere il file di archivio: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein gültiges Archiv: %1</source>
+        <translation>Il file non è un archivio valido: %1</translation>
+    </message>
+    <message>
+        <source>Die zu packende Datei fehlt: %1</source>
+        <translation>Manca il file da comprimere: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist für ein Archiv zu groß: %1</source>
+        <translation>Il file è troppo grande per un archivio: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv kann nicht geschrieben werden: %1</source>
+        <translation>Impossibile scrivere l&apos;archivio: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv kann nicht angelegt werden: %1</source>
+        <translation>Impossibile creare l&apos;archivio: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv enthält die Datei „%1“ nicht: %2</source>
+        <translation>L&apos;archivio non contiene il file «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv ist beschädigt oder unvollständig: %1</source>
+        <translation>L&apos;archivio è danneggiato o incompleto: %1</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Bytes entpackt</source>
+        <translation>%1 di %2 byte estratti</translation>
+    </message>
+    <message>
+        <source>Das Sicherungsprogramm der Datenbank wurde nicht gefunden: %1</source>
+        <translation>Il programma di backup del database non è stato trovato: %1</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann keine Datei angelegt werden: %1</source>
+        <translation>Impossibile creare un file nella cartella di lavoro: %1</translation>
+    </message>
+    <message>
+        <source>gbak endete mit dem Status %1</source>
+        <translation>gbak è terminato con lo stato %1</translation>
+    </message>
+    <message>
+        <source>gbak wurde abgebrochen</source>
+        <translation>gbak è stato interrotto</translation>
+    </message>
+    <message>
+        <source>Die Datensicherung der Datenbank ist fehlgeschlagen.</source>
+        <translation>Il backup del database non è riuscito.</translation>
+    </message>
+    <message>
+        <source>Die Sicherungsdatei fehlt oder ist leer.</source>
+        <translation>Il file di backup manca o è vuoto.</translation>
+    </message>
+    <message>
+        <source>Die Wiederherstellung der Datenbank ist fehlgeschlagen.</source>
+        <translation>Il ripristino del database non è riuscito.</translation>
+    </message>
+    <message>
+        <source>Der Arbeitsordner kann nicht angelegt werden.</source>
+        <translation>Impossibile creare la cartella di lavoro.</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1</source>
+        <translation>Impossibile creare una cartella nella cartella di lavoro: %1</translation>
+    </message>
+    <message>
+        <source>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</source>
+        <translation>Il database di destinazione non contiene le tabelle di questo programma.</translation>
+    </message>
+    <message>
+        <source>Der Patient %1 ist im Archiv nicht enthalten.</source>
+        <translation>Il paziente %1 non è contenuto nell&apos;archivio.</translation>
+    </message>
+    <message>
+        <source>Der Patient „%1“ konnte nicht übernommen werden; die %2 Patienten davor wurden übernommen.
+%3</source>
+        <translation>Non è stato possibile trasferire il paziente «%1»; i %2 pazienti precedenti sono stati trasferiti.
+%3</translation>
+    </message>
+    <message>
+        <source>Es ist kein Patient ausgewählt.</source>
+        <translation>Nessun paziente selezionato.</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Den Patienten %1 gibt es in der Datenbank nicht (mehr).</source>
+        <translation>Il paziente %1 non esiste (più) nel database.</translation>
+    </message>
+    <message>
+        <source>Datenbank Packen</source>
+        <translation>Compressione del database</translation>
+    </message>
+    <message>
+        <source>Die Datei gibt es nicht: %1</source>
+        <translation>Il file non esiste: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein Archiv von ZUD-Software: %1</source>
+        <translation>Il file non è un archivio di ZUD-Software: %1</translation>
+    </message>
+    <message>
+        <source>Datenbank Entpacken</source>
+        <translation>Decompressione del database</translation>
+    </message>
+    <message>
+        <source>Das Archiv enthält keine Patientendaten von ZUD-Software: %1
+%2</source>
+        <translation>L&apos;archivio non contiene dati pazienti di ZUD-Software: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Datenbank sichern</source>
+        <translation>Backup del database</translation>
+    </message>
+    <message>
+        <source>Die Datenbank kann nur auf dem Rechner des Datenbankservers wiederhergestellt werden.</source>
+        <translation>Il database può essere ripristinato solo sul computer del server di database.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Datensicherung von ZUD-Software: %1</source>
+        <translation>Il file non è un backup di ZUD-Software: %1</translation>
+    </message>
+    <message>
+        <source>Datenbank wiederherstellen</source>
+        <translation>Ripristina database</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine Datensicherung der Datenbank von ZUD-Software: %1</source>
+        <translation>Il file non contiene un backup del database di ZUD-Software: %1</translation>
+    </message>
+    <message>
+        <source>Die Datenbank ist noch %1-mal geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</source>
+        <translation>Il database è ancora aperto %1 volte (su altre postazioni o in questo programma). Chiudere lì ZUD-Software e riprovare.</translation>
+    </message>
+    <message>
+        <source>Die Daten der Vorgängerversion werden nur in eine Datenbank ohne Patienten übernommen.</source>
+        <translation>I dati della versione precedente vengono trasferiti solo in un database senza pazienti.</translation>
+    </message>
+    <message>
+        <source>Konvertiere alte Datei-Struktur</source>
+        <translation>Conversione della vecchia struttura dei file</translation>
+    </message>
+    <message>
+        <source>Erzeuge neue Datei-Struktur</source>
+        <translation>Creazione della nuova struttura dei file</translation>
+    </message>
+    <message>
+        <source>Importieren...</source>
+        <translation>Importazione...</translation>
+    </message>
+</context>
+<context>
+    <name>Berichte</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Rilassamento</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Contrazione</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Corrente</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pressione</translation>
+    </message>
+    <message>
+        <source>EMG CH1</source>
+        <translation>EMG CH1</translation>
+    </message>
+    <message>
+        <source>EMG CH2</source>
+        <translation>EMG CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen CH1</source>
+        <translation>Rilassamento CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen CH1</source>
+        <translation>Contrazione CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen CH2</source>
+        <translation>Rilassamento CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen CH2</source>
+        <translation>Contrazione CH2</translation>
+    </message>
+    <message>
+        <source>Haltedauer</source>
+        <translation>Durata di tenuta</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Pressione di base</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Cognome</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Data di nascita</translation>
+    </message>
+    <message>
+        <source>Patientennummer</source>
+        <translation>Numero paziente</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Modalità</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Durata esercizio</translation>
+    </message>
+    <message>
+        <source>Patientendaten</source>
+        <translation>Dati del paziente</translation>
+    </message>
+    <message>
+        <source>Übung</source>
+        <translation>Esercizio</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistica</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>max</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Nome programma</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Pagina</translation>
+    </message>
+    <message>
+        <source>Druckdatum</source>
+        <translation>Data di stampa</translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation>Apparecchio</translation>
+    </message>
+    <message>
+        <source>Seriennummer</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>Therapieanfang</source>
+        <translation>Inizio terapia</translation>
+    </message>
+    <message>
+        <source>Therapieende</source>
+        <translation>Fine terapia</translation>
+    </message>
+    <message>
+        <source>Anzahl Behandlungen</source>
+        <translation>Numero di trattamenti</translation>
+    </message>
+    <message>
+        <source>Ø Behandlungsdauer</source>
+        <translation>Durata media trattamento</translation>
+    </message>
+    <message>
+        <source>Therapietreue</source>
+        <translation>Aderenza alla terapia</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung</source>
+        <translation>Riepilogo della terapia</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation>Data di nascita</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Via</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Città</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Cassa malati</translation>
+    </message>
+    <message>
+        <source>SV-Nummer</source>
+        <translation>N. assicurazione</translation>
+    </message>
+    <message>
+        <source>Therapiedaten</source>
+        <translation>Dati della terapia</translation>
+    </message>
+    <message>
+        <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
+        <translation>Impossibile creare il file PDF: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Berichtsausgabe</name>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Der Druck ist fehlgeschlagen. Bitte prüfen Sie den Drucker und versuchen Sie es noch einmal.</source>
+        <translation>La stampa non è riuscita. Controllare la stampante e riprovare.</translation>
     </message>
 </context>
 <context>
@@ -181,15 +569,15 @@
     </message>
     <message>
         <source>Diesem Benutzer fehlt die Berechtigung für diesen Vorgang.</source>
-        <translation>Questo utente non dispone dell'autorizzazione per questa operazione.</translation>
+        <translation>Questo utente non dispone dell&apos;autorizzazione per questa operazione.</translation>
     </message>
     <message>
         <source>Die Datei ist keine Datenbank dieses Programms oder sie ist beschädigt. Stellen Sie die letzte Datensicherung wieder her.</source>
-        <translation>Il file non è un database di questo programma oppure è danneggiato. Ripristinare l'ultimo backup.</translation>
+        <translation>Il file non è un database di questo programma oppure è danneggiato. Ripristinare l&apos;ultimo backup.</translation>
     </message>
     <message>
         <source>Keine Berechtigung für den Sperr-Ordner der Datenbank (FIREBIRD_LOCK). Der Benutzer braucht dort Schreibrecht.</source>
-        <translation>Nessuna autorizzazione per la cartella di lock del database (FIREBIRD_LOCK). L'utente deve disporre del permesso di scrittura su di essa.</translation>
+        <translation>Nessuna autorizzazione per la cartella di lock del database (FIREBIRD_LOCK). L&apos;utente deve disporre del permesso di scrittura su di essa.</translation>
     </message>
     <message>
         <source>Auf dem Datenträger der Datenbank ist kein Platz mehr. Schaffen Sie Platz und versuchen Sie es erneut.</source>
@@ -197,7 +585,7 @@
     </message>
     <message>
         <source>Keine Berechtigung für die Datenbankdatei oder ihren Ordner. Der Benutzer braucht Lese- und Schreibrecht auf beide.</source>
-        <translation>Nessuna autorizzazione per il file del database o la sua cartella. L'utente deve disporre dei permessi di lettura e scrittura su entrambi.</translation>
+        <translation>Nessuna autorizzazione per il file del database o la sua cartella. L&apos;utente deve disporre dei permessi di lettura e scrittura su entrambi.</translation>
     </message>
     <message>
         <source>Die Datenbank wurde nicht gefunden. Prüfen Sie den Datenbankordner (Einstellung SQLDir3).</source>
@@ -205,7 +593,7 @@
     </message>
     <message>
         <source>Die Datenbankdatei wird gerade von einem anderen Programm benutzt. Beenden Sie das andere Programm oder verwenden Sie einen Datenbankserver für mehrere Arbeitsplätze.</source>
-        <translation>Il file del database è attualmente in uso da parte di un altro programma. Chiudere l'altro programma oppure utilizzare un server di database per più postazioni di lavoro.</translation>
+        <translation>Il file del database è attualmente in uso da parte di un altro programma. Chiudere l&apos;altro programma oppure utilizzare un server di database per più postazioni di lavoro.</translation>
     </message>
     <message>
         <source>Ein Text ist länger, als sein Feld in der Datenbank erlaubt.</source>
@@ -213,7 +601,7 @@
     </message>
     <message>
         <source>Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.</source>
-        <translation>L'utente non dispone del ruolo «Benutzer» nel database.</translation>
+        <translation>L&apos;utente non dispone del ruolo «Benutzer» nel database.</translation>
     </message>
     <message>
         <source>Keine Verbindung zur Datenbank.</source>
@@ -225,7 +613,7 @@
     </message>
     <message>
         <source>Fehler beim Öffnen der Datenbank. (%1)</source>
-        <translation>Errore durante l'apertura del database. (%1)</translation>
+        <translation>Errore durante l&apos;apertura del database. (%1)</translation>
     </message>
     <message>
         <source>Ungültiger Benutzername: nur Buchstaben, Ziffern und _ (höchstens 31 Zeichen, zuerst ein Buchstabe).</source>
@@ -309,11 +697,11 @@
     </message>
     <message>
         <source>Die Aufzeichnung ist unvollständig (kein Programmkopf).</source>
-        <translation>La registrazione è incompleta (manca l'intestazione del programma).</translation>
+        <translation>La registrazione è incompleta (manca l&apos;intestazione del programma).</translation>
     </message>
     <message>
         <source>Der Datensatz wird gerade an einem anderen Arbeitsplatz bearbeitet oder wurde dort soeben geändert. Ihre Änderung wurde nicht gespeichert. Bitte laden Sie die Liste neu und versuchen Sie es noch einmal.</source>
-        <translation>Il record è in fase di modifica su un'altra postazione di lavoro o vi è appena stato modificato. La modifica non è stata salvata. Ricaricare l'elenco e riprovare.</translation>
+        <translation>Il record è in fase di modifica su un&apos;altra postazione di lavoro o vi è appena stato modificato. La modifica non è stata salvata. Ricaricare l&apos;elenco e riprovare.</translation>
     </message>
     <message>
         <source>Ein Text enthält ein Zeichen, das der Zeichensatz dieser Datenbank nicht speichern kann. Ersetzen Sie das Zeichen und versuchen Sie es noch einmal.</source>
@@ -321,11 +709,11 @@
     </message>
     <message>
         <source>Der Zeichensatz der Datenbank oder der Einstellung SQLCodePage3 wird nicht unterstützt.</source>
-        <translation>Il set di caratteri del database o dell'impostazione SQLCodePage3 non è supportato.</translation>
+        <translation>Il set di caratteri del database o dell&apos;impostazione SQLCodePage3 non è supportato.</translation>
     </message>
     <message>
         <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht. Bitte laden Sie die Liste neu.</source>
-        <translation>Nel frattempo il paziente è stato eliminato su un'altra postazione di lavoro. Ricaricare l'elenco.</translation>
+        <translation>Nel frattempo il paziente è stato eliminato su un&apos;altra postazione di lavoro. Ricaricare l&apos;elenco.</translation>
     </message>
     <message>
         <source>Patient %1 gelöscht, mit seinen Übungen (%2).</source>
@@ -347,7 +735,7 @@
         <source>Datei kann nicht geschrieben werden: %1</source>
         <translation>Impossibile scrivere il file: %1</translation>
     </message>
-<message>
+    <message>
         <source>Die Verbindung zum Datenbankserver wäre nicht verschlüsselt. Patientendaten gehen nur verschlüsselt über das Netz: Stellen Sie auf dem Server WireCrypt = Required ein (zudctl server-setup --system).</source>
         <translation>La connessione al server del database non sarebbe cifrata. I dati dei pazienti passano in rete solo cifrati: impostate WireCrypt = Required sul server (zudctl server-setup --system).</translation>
     </message>
@@ -366,7 +754,7 @@
     </message>
     <message>
         <source>keine Berechtigung: der Benutzer muss Mitglied der Gruppe dialout sein (danach neu anmelden)</source>
-        <translation>nessuna autorizzazione: l'utente deve essere membro del gruppo dialout (quindi effettuare di nuovo l'accesso)</translation>
+        <translation>nessuna autorizzazione: l&apos;utente deve essere membro del gruppo dialout (quindi effettuare di nuovo l&apos;accesso)</translation>
     </message>
     <message>
         <source>die Schnittstelle wird von einem anderen Programm benutzt</source>
@@ -381,8 +769,8 @@
         <translation>Impossibile aprire la porta</translation>
     </message>
     <message>
-        <source>'%1' ist kein gültiger Integerwert</source>
-        <translation>'%1' non è un valore intero valido</translation>
+        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
+        <translation>&apos;%1&apos; non è un valore intero valido</translation>
     </message>
     <message>
         <source>Kein Gerät erkannt!</source>
@@ -406,6 +794,49 @@
     <message>
         <source>Benutzer</source>
         <translation>Utente</translation>
+    </message>
+</context>
+<context>
+    <name>Programmierung</name>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Continuo</translation>
+    </message>
+    <message>
+        <source>%1min</source>
+        <translation>%1min</translation>
+    </message>
+    <message>
+        <source>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</source>
+        <translation>Alcuni testi non hanno potuto essere convertiti nella lingua impostata sul dispositivo. Controllare il display!</translation>
+    </message>
+    <message>
+        <source>Lade Systemparameter ...</source>
+        <translation>Caricamento parametri di sistema ...</translation>
+    </message>
+    <message>
+        <source>Lade Therapeutendaten ...</source>
+        <translation>Caricamento dati terapisti ...</translation>
+    </message>
+    <message>
+        <source>Laden abgebrochen.</source>
+        <translation>Caricamento annullato.</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht gelesen werden: %1 (%2)</source>
+        <translation>Impossibile leggere il file: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</source>
+        <translation>È collegato un dispositivo diverso da quello caricato (N/S %1). Riavviare la programmazione.</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
+        <translation>Eliminazione esercizi (terapista %1, paziente %2)</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>Stato di fabbrica</translation>
     </message>
 </context>
 <context>
@@ -435,10 +866,208 @@
     </message>
 </context>
 <context>
+    <name>Statistik</name>
+    <message>
+        <source>Einkanalig</source>
+        <translation>Monocanale</translation>
+    </message>
+    <message>
+        <source>Zweikanalig</source>
+        <translation>Bicanale</translation>
+    </message>
+    <message>
+        <source>EMG-gesteuert</source>
+        <translation>Comandato da EMG</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pressione</translation>
+    </message>
+    <message>
+        <source>Training Druck</source>
+        <translation>Allenamento pressione</translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Nome programma</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Modalità</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Durata esercizio</translation>
+    </message>
+    <message>
+        <source>Entspannen min</source>
+        <translation>Rilassamento min</translation>
+    </message>
+    <message>
+        <source>Entspannen max</source>
+        <translation>Rilassamento max</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø</source>
+        <translation>Rilassamento Ø</translation>
+    </message>
+    <message>
+        <source>Anspannen min</source>
+        <translation>Contrazione min</translation>
+    </message>
+    <message>
+        <source>Anspannen max</source>
+        <translation>Contrazione max</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø</source>
+        <translation>Contrazione Ø</translation>
+    </message>
+    <message>
+        <source>Pause min</source>
+        <translation>Pausa min</translation>
+    </message>
+    <message>
+        <source>Pause max</source>
+        <translation>Pausa max</translation>
+    </message>
+    <message>
+        <source>Pause Ø</source>
+        <translation>Pausa Ø</translation>
+    </message>
+    <message>
+        <source>Strom min</source>
+        <translation>Corrente min</translation>
+    </message>
+    <message>
+        <source>Strom max</source>
+        <translation>Corrente max</translation>
+    </message>
+    <message>
+        <source>Strom Ø</source>
+        <translation>Corrente Ø</translation>
+    </message>
+    <message>
+        <source>Entspannen min CH1</source>
+        <translation>Rilassamento min CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen max CH1</source>
+        <translation>Rilassamento max CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø CH1</source>
+        <translation>Rilassamento Ø CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen min CH1</source>
+        <translation>Contrazione min CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen max CH1</source>
+        <translation>Contrazione max CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø CH1</source>
+        <translation>Contrazione Ø CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen min CH2</source>
+        <translation>Rilassamento min CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen max CH2</source>
+        <translation>Rilassamento max CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø CH2</source>
+        <translation>Rilassamento Ø CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen min CH2</source>
+        <translation>Contrazione min CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen max CH2</source>
+        <translation>Contrazione max CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø CH2</source>
+        <translation>Contrazione Ø CH2</translation>
+    </message>
+    <message>
+        <source>Druck min</source>
+        <translation>Pressione min</translation>
+    </message>
+    <message>
+        <source>Druck max</source>
+        <translation>Pressione max</translation>
+    </message>
+    <message>
+        <source>Druck Ø</source>
+        <translation>Pressione Ø</translation>
+    </message>
+    <message>
+        <source>max. Haltedauer</source>
+        <translation>Tenuta max.</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Pressione di base</translation>
+    </message>
+    <message>
+        <source>EMG min CH1</source>
+        <translation>EMG min CH1</translation>
+    </message>
+    <message>
+        <source>EMG max CH1</source>
+        <translation>EMG max CH1</translation>
+    </message>
+    <message>
+        <source>EMG Ø CH1</source>
+        <translation>EMG Ø CH1</translation>
+    </message>
+    <message>
+        <source>EMG min CH2</source>
+        <translation>EMG min CH2</translation>
+    </message>
+    <message>
+        <source>EMG max CH2</source>
+        <translation>EMG max CH2</translation>
+    </message>
+    <message>
+        <source>EMG Ø CH2</source>
+        <translation>EMG Ø CH2</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::ChartFrame</name>
     <message>
         <source>Diese Übung enthält keine darstellbaren Messwerte.</source>
         <translation>Questo esercizio non contiene valori visualizzabili.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::CheckPatientModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Letzter Zugriff</source>
+        <translation>Ultimo accesso</translation>
     </message>
 </context>
 <context>
@@ -461,7 +1090,7 @@
     </message>
     <message>
         <source>Übungslänge</source>
-        <translation>Durata dell'esercizio</translation>
+        <translation>Durata dell&apos;esercizio</translation>
     </message>
 </context>
 <context>
@@ -680,6 +1309,53 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::TChangeAppForm</name>
+    <message>
+        <source>Anwendung wechseln</source>
+        <translation>Cambia applicazione</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Wechseln</source>
+        <translation>Cambia</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Anwendung</source>
+        <translation>Applicazione</translation>
+    </message>
+    <message>
+        <source>Anwendungen:</source>
+        <translation>Applicazioni:</translation>
+    </message>
+    <message>
+        <source>Firmware-Version</source>
+        <translation>Versione firmware</translation>
+    </message>
+    <message>
+        <source>Firmware-Datum</source>
+        <translation>Data firmware</translation>
+    </message>
+    <message>
+        <source>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</source>
+        <translation>Verranno eliminati tutti i pazienti e i dati degli esercizi! Continuare?</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Eliminazione esercizi...</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>Stato di fabbrica</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TDBLogin</name>
     <message>
         <source>Login</source>
@@ -707,10 +1383,33 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::TExpForm</name>
+    <message>
+        <source>Daten exportieren</source>
+        <translation>Esporta dati</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esportazione</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archivi</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TForm1</name>
     <message>
         <source>Gebrauchsanweisung</source>
-        <translation>Istruzioni per l'uso</translation>
+        <translation>Istruzioni per l&apos;uso</translation>
     </message>
     <message>
         <source>Info</source>
@@ -954,7 +1653,7 @@
     </message>
     <message>
         <source>Die Anwendung ist bereits auf dem neuesten Stand.</source>
-        <translation>L'applicazione è già aggiornata.</translation>
+        <translation>L&apos;applicazione è già aggiornata.</translation>
     </message>
     <message>
         <source>Zuletzt verwendet</source>
@@ -986,13 +1685,13 @@
     </message>
     <message>
         <source>Übung wirklich löschen?</source>
-        <translation>Eliminare davvero l'esercizio?</translation>
+        <translation>Eliminare davvero l&apos;esercizio?</translation>
     </message>
     <message>
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
-        <translation>L'esercizio non esiste più; è stato eliminato da un'altra postazione.</translation>
+        <translation>L&apos;esercizio non esiste più; è stato eliminato da un&apos;altra postazione.</translation>
     </message>
-<message>
+    <message>
         <source>Backups (*.bak3)</source>
         <translation>Backup (*.bak3)</translation>
     </message>
@@ -1007,6 +1706,22 @@
     <message>
         <source>Importieren</source>
         <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Die Echtzeitmessung wurde beendet: das Gerät sendet keine Daten mehr.</source>
+        <translation>La misurazione in tempo reale è terminata: il dispositivo non invia più dati.</translation>
+    </message>
+    <message>
+        <source>Das Gerät hat die Echtzeitmessung nicht gestartet.</source>
+        <translation>Il dispositivo non ha avviato la misurazione in tempo reale.</translation>
+    </message>
+    <message>
+        <source>Lesen Sie mit „Übungen auslesen“ (Strg+R) die Übungen des Geräts ein, oder wählen Sie unter „Patienten“ einen Patienten und öffnen Sie eine seiner Übungen.</source>
+        <translation>Leggete gli esercizi del dispositivo con «Leggi esercizi» (Ctrl+R), oppure scegliete un paziente in «Pazienti» e aprite uno dei suoi esercizi.</translation>
+    </message>
+    <message>
+        <source>Rohdaten gespeichert: %1</source>
+        <translation>Dati grezzi salvati: %1</translation>
     </message>
 </context>
 <context>
@@ -1160,286 +1875,6 @@
     <message>
         <source>Abbrechen</source>
         <translation>Annulla</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TMessAuswahl</name>
-    <message>
-        <source>Übung wählen</source>
-        <translation>Scegli esercizio</translation>
-    </message>
-    <message>
-        <source>Auswählen</source>
-        <translation>Seleziona</translation>
-    </message>
-    <message>
-        <source>Löschen</source>
-        <translation>Elimina</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Indietro</translation>
-    </message>
-    <message>
-        <source>Übungen</source>
-        <translation>Esercizi</translation>
-    </message>
-    <message>
-        <source>Übung wirklich löschen?</source>
-        <translation>Eliminare davvero l'esercizio?</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TNewPW</name>
-    <message>
-        <source>Passwort ändern</source>
-        <translation>Cambia password</translation>
-    </message>
-    <message>
-        <source>Neues Passwort:</source>
-        <translation>Nuova password:</translation>
-    </message>
-    <message>
-        <source>Neues Passwort wiederholen:</source>
-        <translation>Conferma nuova password:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Annulla</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TPatAuswahl</name>
-    <message>
-        <source>Patient wirklich löschen?</source>
-        <translation>Eliminare davvero il paziente?</translation>
-    </message>
-    <message>
-        <source>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
-
-Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
-        <translation>Per questo paziente sono memorizzati degli esercizi (numero: %1). Eliminarli anch'essi?
-
-Con «No» restano nel database, ma non sono più assegnati a nessun paziente.</translation>
-    </message>
-    <message>
-        <source>Patientensuche</source>
-        <translation>Ricerca pazienti</translation>
-    </message>
-    <message>
-        <source>Bitte Suchtext eingeben:</source>
-        <translation>Inserire il testo da cercare:</translation>
-    </message>
-    <message>
-        <source>Patienten</source>
-        <translation>Pazienti</translation>
-    </message>
-    <message>
-        <source>Auswählen</source>
-        <translation>Seleziona</translation>
-    </message>
-    <message>
-        <source>Neu</source>
-        <translation>Nuovo</translation>
-    </message>
-    <message>
-        <source>Bearbeiten</source>
-        <translation>Modifica</translation>
-    </message>
-    <message>
-        <source>Suchen</source>
-        <translation>Cerca</translation>
-    </message>
-    <message>
-        <source>Löschen</source>
-        <translation>Elimina</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Indietro</translation>
-    </message>
-    <message>
-        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
-        <translation>Nel frattempo il paziente è stato eliminato da un'altra postazione.</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TSplash</name>
-    <message>
-        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
-        <translation>Software di supporto per il dispositivo terapeutico ZUD12</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TUserMgr</name>
-    <message>
-        <source>Benutzer-Verwaltung</source>
-        <translation>Gestione utenti</translation>
-    </message>
-    <message>
-        <source>Aktion</source>
-        <translation>Azione</translation>
-    </message>
-    <message>
-        <source>hinzufügen</source>
-        <translation>aggiungi</translation>
-    </message>
-    <message>
-        <source>ändern</source>
-        <translation>modifica</translation>
-    </message>
-    <message>
-        <source>löschen</source>
-        <translation>elimina</translation>
-    </message>
-    <message>
-        <source>Benutzername:</source>
-        <translation>Nome utente:</translation>
-    </message>
-    <message>
-        <source>Passwort:</source>
-        <translation>Password:</translation>
-    </message>
-    <message>
-        <source>Benutzer:</source>
-        <translation>Utente:</translation>
-    </message>
-    <message>
-        <source>Benutzer hinzufügen</source>
-        <translation>Aggiungi utente</translation>
-    </message>
-    <message>
-        <source>Passwort ändern</source>
-        <translation>Cambia password</translation>
-    </message>
-    <message>
-        <source>Benutzer löschen</source>
-        <translation>Elimina utente</translation>
-    </message>
-    <message>
-        <source>Datenbank-Login fehlgeschlagen</source>
-        <translation>Accesso al database non riuscito</translation>
-    </message>
-    <message>
-        <source>Aktion fehlgeschlagen (%1)</source>
-        <translation>Azione non riuscita (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>Anwendung</name>
-    <message>
-        <source>Anwendung %1</source>
-        <translation>Applicazione %1</translation>
-    </message>
-    <message>
-        <source>unbekanntes Modell</source>
-        <translation>modello sconosciuto</translation>
-    </message>
-    <message>
-        <source>Keine gültige Anwendung: %1</source>
-        <translation>Applicazione non valida: %1</translation>
-    </message>
-    <message>
-        <source>Lösche Übungen...</source>
-        <translation>Eliminazione esercizi...</translation>
-    </message>
-    <message>
-        <source>Werkszustand...</source>
-        <translation>Stato di fabbrica...</translation>
-    </message>
-</context>
-<context>
-    <name>Programmierung</name>
-    <message>
-        <source>Dauerbetrieb</source>
-        <translation>Continuo</translation>
-    </message>
-    <message>
-        <source>%1min</source>
-        <translation>%1min</translation>
-    </message>
-    <message>
-        <source>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</source>
-        <translation>Alcuni testi non hanno potuto essere convertiti nella lingua impostata sul dispositivo. Controllare il display!</translation>
-    </message>
-    <message>
-        <source>Lade Systemparameter ...</source>
-        <translation>Caricamento parametri di sistema ...</translation>
-    </message>
-    <message>
-        <source>Lade Therapeutendaten ...</source>
-        <translation>Caricamento dati terapisti ...</translation>
-    </message>
-    <message>
-        <source>Laden abgebrochen.</source>
-        <translation>Caricamento annullato.</translation>
-    </message>
-    <message>
-        <source>Datei kann nicht gelesen werden: %1 (%2)</source>
-        <translation>Impossibile leggere il file: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</source>
-        <translation>È collegato un dispositivo diverso da quello caricato (N/S %1). Riavviare la programmazione.</translation>
-    </message>
-    <message>
-        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
-        <translation>Eliminazione esercizi (terapista %1, paziente %2)</translation>
-    </message>
-    <message>
-        <source>Werkszustand</source>
-        <translation>Stato di fabbrica</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TChangeAppForm</name>
-    <message>
-        <source>Anwendung wechseln</source>
-        <translation>Cambia applicazione</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Indietro</translation>
-    </message>
-    <message>
-        <source>Wechseln</source>
-        <translation>Cambia</translation>
-    </message>
-    <message>
-        <source>Allgemein</source>
-        <translation>Generale</translation>
-    </message>
-    <message>
-        <source>Anwendung</source>
-        <translation>Applicazione</translation>
-    </message>
-    <message>
-        <source>Anwendungen:</source>
-        <translation>Applicazioni:</translation>
-    </message>
-    <message>
-        <source>Firmware-Version</source>
-        <translation>Versione firmware</translation>
-    </message>
-    <message>
-        <source>Firmware-Datum</source>
-        <translation>Data firmware</translation>
-    </message>
-    <message>
-        <source>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</source>
-        <translation>Verranno eliminati tutti i pazienti e i dati degli esercizi! Continuare?</translation>
-    </message>
-    <message>
-        <source>Lösche Übungen...</source>
-        <translation>Eliminazione esercizi...</translation>
-    </message>
-    <message>
-        <source>Werkszustand</source>
-        <translation>Stato di fabbrica</translation>
     </message>
 </context>
 <context>
@@ -1787,384 +2222,135 @@ Siete sicuri?</translation>
     </message>
 </context>
 <context>
-    <name>Berichte</name>
+    <name>zud::ui::TImpForm</name>
     <message>
-        <source>Entspannen</source>
-        <translation>Rilassamento</translation>
+        <source>Daten importieren</source>
+        <translation>Importa dati</translation>
     </message>
     <message>
-        <source>Anspannen</source>
-        <translation>Contrazione</translation>
+        <source>Archiv öffnen</source>
+        <translation>Apri archivio</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Pausa</translation>
+        <source>Importieren</source>
+        <translation>Importa</translation>
     </message>
     <message>
-        <source>Strom</source>
-        <translation>Corrente</translation>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
     </message>
     <message>
-        <source>Druck</source>
-        <translation>Pressione</translation>
+        <source>Import</source>
+        <translation>Importazione</translation>
     </message>
     <message>
-        <source>EMG CH1</source>
-        <translation>EMG CH1</translation>
-    </message>
-    <message>
-        <source>EMG CH2</source>
-        <translation>EMG CH2</translation>
-    </message>
-    <message>
-        <source>Entspannen CH1</source>
-        <translation>Rilassamento CH1</translation>
-    </message>
-    <message>
-        <source>Anspannen CH1</source>
-        <translation>Contrazione CH1</translation>
-    </message>
-    <message>
-        <source>Entspannen CH2</source>
-        <translation>Rilassamento CH2</translation>
-    </message>
-    <message>
-        <source>Anspannen CH2</source>
-        <translation>Contrazione CH2</translation>
-    </message>
-    <message>
-        <source>Haltedauer</source>
-        <translation>Durata di tenuta</translation>
-    </message>
-    <message>
-        <source>Basisdruck</source>
-        <translation>Pressione di base</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Cognome</translation>
-    </message>
-    <message>
-        <source>Vorname</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>Geburtstag</source>
-        <translation>Data di nascita</translation>
-    </message>
-    <message>
-        <source>Patientennummer</source>
-        <translation>Numero paziente</translation>
-    </message>
-    <message>
-        <source>Datum</source>
-        <translation>Data</translation>
-    </message>
-    <message>
-        <source>Uhrzeit</source>
-        <translation>Ora</translation>
-    </message>
-    <message>
-        <source>Betriebsart</source>
-        <translation>Modalità</translation>
-    </message>
-    <message>
-        <source>Übungslänge</source>
-        <translation>Durata esercizio</translation>
-    </message>
-    <message>
-        <source>Patientendaten</source>
-        <translation>Dati del paziente</translation>
-    </message>
-    <message>
-        <source>Übung</source>
-        <translation>Esercizio</translation>
-    </message>
-    <message>
-        <source>Statistik</source>
-        <translation>Statistica</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>max</source>
-        <translation>max</translation>
-    </message>
-    <message>
-        <source>Programmname</source>
-        <translation>Nome programma</translation>
-    </message>
-    <message>
-        <source>Seite</source>
-        <translation>Pagina</translation>
-    </message>
-    <message>
-        <source>Druckdatum</source>
-        <translation>Data di stampa</translation>
-    </message>
-    <message>
-        <source>Gerät</source>
-        <translation>Apparecchio</translation>
-    </message>
-    <message>
-        <source>Seriennummer</source>
-        <translation>Numero di serie</translation>
-    </message>
-    <message>
-        <source>Therapieanfang</source>
-        <translation>Inizio terapia</translation>
-    </message>
-    <message>
-        <source>Therapieende</source>
-        <translation>Fine terapia</translation>
-    </message>
-    <message>
-        <source>Anzahl Behandlungen</source>
-        <translation>Numero di trattamenti</translation>
-    </message>
-    <message>
-        <source>Ø Behandlungsdauer</source>
-        <translation>Durata media trattamento</translation>
-    </message>
-    <message>
-        <source>Therapietreue</source>
-        <translation>Aderenza alla terapia</translation>
-    </message>
-    <message>
-        <source>Therapie-Zusammenfassung</source>
-        <translation>Riepilogo della terapia</translation>
-    </message>
-    <message>
-        <source>Geburtsdatum</source>
-        <translation>Data di nascita</translation>
-    </message>
-    <message>
-        <source>Straße</source>
-        <translation>Via</translation>
-    </message>
-    <message>
-        <source>PLZ</source>
-        <translation>CAP</translation>
-    </message>
-    <message>
-        <source>Ort</source>
-        <translation>Città</translation>
-    </message>
-    <message>
-        <source>Krankenkasse</source>
-        <translation>Cassa malati</translation>
-    </message>
-    <message>
-        <source>SV-Nummer</source>
-        <translation>N. assicurazione</translation>
-    </message>
-    <message>
-        <source>Therapiedaten</source>
-        <translation>Dati della terapia</translation>
-    </message>
-    <message>
-        <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
-        <translation>Impossibile creare il file PDF: %1</translation>
+        <source>Archive</source>
+        <translation>Archivi</translation>
     </message>
 </context>
 <context>
-    <name>Berichtsausgabe</name>
+    <name>zud::ui::TMessAuswahl</name>
     <message>
-        <source>PDF-Dateien (*.pdf)</source>
-        <translation>File PDF (*.pdf)</translation>
+        <source>Übung wählen</source>
+        <translation>Scegli esercizio</translation>
     </message>
     <message>
-        <source>Der Druck ist fehlgeschlagen. Bitte prüfen Sie den Drucker und versuchen Sie es noch einmal.</source>
-        <translation>La stampa non è riuscita. Controllare la stampante e riprovare.</translation>
+        <source>Auswählen</source>
+        <translation>Seleziona</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Esercizi</translation>
+    </message>
+    <message>
+        <source>Übung wirklich löschen?</source>
+        <translation>Eliminare davvero l&apos;esercizio?</translation>
     </message>
 </context>
 <context>
-    <name>Statistik</name>
+    <name>zud::ui::TNewPW</name>
     <message>
-        <source>Einkanalig</source>
-        <translation>Monocanale</translation>
+        <source>Passwort ändern</source>
+        <translation>Cambia password</translation>
     </message>
     <message>
-        <source>Zweikanalig</source>
-        <translation>Bicanale</translation>
+        <source>Neues Passwort:</source>
+        <translation>Nuova password:</translation>
     </message>
     <message>
-        <source>EMG-gesteuert</source>
-        <translation>Comandato da EMG</translation>
+        <source>Neues Passwort wiederholen:</source>
+        <translation>Conferma nuova password:</translation>
     </message>
     <message>
-        <source>Druck</source>
-        <translation>Pressione</translation>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
     <message>
-        <source>Training Druck</source>
-        <translation>Allenamento pressione</translation>
+        <source>Abbrechen</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TPatAuswahl</name>
+    <message>
+        <source>Patient wirklich löschen?</source>
+        <translation>Eliminare davvero il paziente?</translation>
     </message>
     <message>
-        <source>Nr</source>
-        <translation>N.</translation>
+        <source>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
+        <translation>Per questo paziente sono memorizzati degli esercizi (numero: %1). Eliminarli anch&apos;essi?
+
+Con «No» restano nel database, ma non sono più assegnati a nessun paziente.</translation>
     </message>
     <message>
-        <source>Datum</source>
-        <translation>Data</translation>
+        <source>Patientensuche</source>
+        <translation>Ricerca pazienti</translation>
     </message>
     <message>
-        <source>Uhrzeit</source>
-        <translation>Ora</translation>
+        <source>Bitte Suchtext eingeben:</source>
+        <translation>Inserire il testo da cercare:</translation>
     </message>
     <message>
-        <source>Programmname</source>
-        <translation>Nome programma</translation>
+        <source>Patienten</source>
+        <translation>Pazienti</translation>
     </message>
     <message>
-        <source>Betriebsart</source>
-        <translation>Modalità</translation>
+        <source>Auswählen</source>
+        <translation>Seleziona</translation>
     </message>
     <message>
-        <source>Übungslänge</source>
-        <translation>Durata esercizio</translation>
+        <source>Neu</source>
+        <translation>Nuovo</translation>
     </message>
     <message>
-        <source>Entspannen min</source>
-        <translation>Rilassamento min</translation>
+        <source>Bearbeiten</source>
+        <translation>Modifica</translation>
     </message>
     <message>
-        <source>Entspannen max</source>
-        <translation>Rilassamento max</translation>
+        <source>Suchen</source>
+        <translation>Cerca</translation>
     </message>
     <message>
-        <source>Entspannen Ø</source>
-        <translation>Rilassamento Ø</translation>
+        <source>Löschen</source>
+        <translation>Elimina</translation>
     </message>
     <message>
-        <source>Anspannen min</source>
-        <translation>Contrazione min</translation>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
     </message>
     <message>
-        <source>Anspannen max</source>
-        <translation>Contrazione max</translation>
-    </message>
-    <message>
-        <source>Anspannen Ø</source>
-        <translation>Contrazione Ø</translation>
-    </message>
-    <message>
-        <source>Pause min</source>
-        <translation>Pausa min</translation>
-    </message>
-    <message>
-        <source>Pause max</source>
-        <translation>Pausa max</translation>
-    </message>
-    <message>
-        <source>Pause Ø</source>
-        <translation>Pausa Ø</translation>
-    </message>
-    <message>
-        <source>Strom min</source>
-        <translation>Corrente min</translation>
-    </message>
-    <message>
-        <source>Strom max</source>
-        <translation>Corrente max</translation>
-    </message>
-    <message>
-        <source>Strom Ø</source>
-        <translation>Corrente Ø</translation>
-    </message>
-    <message>
-        <source>Entspannen min CH1</source>
-        <translation>Rilassamento min CH1</translation>
-    </message>
-    <message>
-        <source>Entspannen max CH1</source>
-        <translation>Rilassamento max CH1</translation>
-    </message>
-    <message>
-        <source>Entspannen Ø CH1</source>
-        <translation>Rilassamento Ø CH1</translation>
-    </message>
-    <message>
-        <source>Anspannen min CH1</source>
-        <translation>Contrazione min CH1</translation>
-    </message>
-    <message>
-        <source>Anspannen max CH1</source>
-        <translation>Contrazione max CH1</translation>
-    </message>
-    <message>
-        <source>Anspannen Ø CH1</source>
-        <translation>Contrazione Ø CH1</translation>
-    </message>
-    <message>
-        <source>Entspannen min CH2</source>
-        <translation>Rilassamento min CH2</translation>
-    </message>
-    <message>
-        <source>Entspannen max CH2</source>
-        <translation>Rilassamento max CH2</translation>
-    </message>
-    <message>
-        <source>Entspannen Ø CH2</source>
-        <translation>Rilassamento Ø CH2</translation>
-    </message>
-    <message>
-        <source>Anspannen min CH2</source>
-        <translation>Contrazione min CH2</translation>
-    </message>
-    <message>
-        <source>Anspannen max CH2</source>
-        <translation>Contrazione max CH2</translation>
-    </message>
-    <message>
-        <source>Anspannen Ø CH2</source>
-        <translation>Contrazione Ø CH2</translation>
-    </message>
-    <message>
-        <source>Druck min</source>
-        <translation>Pressione min</translation>
-    </message>
-    <message>
-        <source>Druck max</source>
-        <translation>Pressione max</translation>
-    </message>
-    <message>
-        <source>Druck Ø</source>
-        <translation>Pressione Ø</translation>
-    </message>
-    <message>
-        <source>max. Haltedauer</source>
-        <translation>Tenuta max.</translation>
-    </message>
-    <message>
-        <source>Basisdruck</source>
-        <translation>Pressione di base</translation>
-    </message>
-    <message>
-        <source>EMG min CH1</source>
-        <translation>EMG min CH1</translation>
-    </message>
-    <message>
-        <source>EMG max CH1</source>
-        <translation>EMG max CH1</translation>
-    </message>
-    <message>
-        <source>EMG Ø CH1</source>
-        <translation>EMG Ø CH1</translation>
-    </message>
-    <message>
-        <source>EMG min CH2</source>
-        <translation>EMG min CH2</translation>
-    </message>
-    <message>
-        <source>EMG max CH2</source>
-        <translation>EMG max CH2</translation>
-    </message>
-    <message>
-        <source>EMG Ø CH2</source>
-        <translation>EMG Ø CH2</translation>
+        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
+        <translation>Nel frattempo il paziente è stato eliminato da un&apos;altra postazione.</translation>
     </message>
 </context>
 <context>
@@ -2246,6 +2432,13 @@ Siete sicuri?</translation>
     </message>
 </context>
 <context>
+    <name>zud::ui::TSplash</name>
+    <message>
+        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
+        <translation>Software di supporto per il dispositivo terapeutico ZUD12</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TStatistikForm</name>
     <message>
         <source>Statistik</source>
@@ -2297,6 +2490,61 @@ Siete sicuri?</translation>
     </message>
 </context>
 <context>
+    <name>zud::ui::TUserMgr</name>
+    <message>
+        <source>Benutzer-Verwaltung</source>
+        <translation>Gestione utenti</translation>
+    </message>
+    <message>
+        <source>Aktion</source>
+        <translation>Azione</translation>
+    </message>
+    <message>
+        <source>hinzufügen</source>
+        <translation>aggiungi</translation>
+    </message>
+    <message>
+        <source>ändern</source>
+        <translation>modifica</translation>
+    </message>
+    <message>
+        <source>löschen</source>
+        <translation>elimina</translation>
+    </message>
+    <message>
+        <source>Benutzername:</source>
+        <translation>Nome utente:</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Benutzer:</source>
+        <translation>Utente:</translation>
+    </message>
+    <message>
+        <source>Benutzer hinzufügen</source>
+        <translation>Aggiungi utente</translation>
+    </message>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Cambia password</translation>
+    </message>
+    <message>
+        <source>Benutzer löschen</source>
+        <translation>Elimina utente</translation>
+    </message>
+    <message>
+        <source>Datenbank-Login fehlgeschlagen</source>
+        <translation>Accesso al database non riuscito</translation>
+    </message>
+    <message>
+        <source>Aktion fehlgeschlagen (%1)</source>
+        <translation>Azione non riuscita (%1)</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TVerlaufForm</name>
     <message>
         <source>Verlauf</source>
@@ -2321,238 +2569,6 @@ Siete sicuri?</translation>
     <message>
         <source>Zurück</source>
         <translation>Indietro</translation>
-    </message>
-</context>
-<context>
-    <name>Austausch</name>
-    <message>
-        <source>Der Vorgang wurde abgebrochen.</source>
-        <translation>L'operazione è stata annullata.</translation>
-    </message>
-    <message>
-        <source>Die Archivdatei kann nicht gelesen werden: %1</source>
-        <translation>Impossibile leggere il file di archivio: %1</translation>
-    </message>
-    <message>
-        <source>Die Datei ist kein gültiges Archiv: %1</source>
-        <translation>Il file non è un archivio valido: %1</translation>
-    </message>
-    <message>
-        <source>Die zu packende Datei fehlt: %1</source>
-        <translation>Manca il file da comprimere: %1</translation>
-    </message>
-    <message>
-        <source>Die Datei ist für ein Archiv zu groß: %1</source>
-        <translation>Il file è troppo grande per un archivio: %1</translation>
-    </message>
-    <message>
-        <source>Das Archiv kann nicht geschrieben werden: %1</source>
-        <translation>Impossibile scrivere l'archivio: %1</translation>
-    </message>
-    <message>
-        <source>Das Archiv kann nicht angelegt werden: %1</source>
-        <translation>Impossibile creare l'archivio: %1</translation>
-    </message>
-    <message>
-        <source>Das Archiv enthält die Datei „%1“ nicht: %2</source>
-        <translation>L'archivio non contiene il file «%1»: %2</translation>
-    </message>
-    <message>
-        <source>Das Archiv ist beschädigt oder unvollständig: %1</source>
-        <translation>L'archivio è danneggiato o incompleto: %1</translation>
-    </message>
-    <message>
-        <source>%1 von %2 Bytes entpackt</source>
-        <translation>%1 di %2 byte estratti</translation>
-    </message>
-    <message>
-        <source>Das Sicherungsprogramm der Datenbank wurde nicht gefunden: %1</source>
-        <translation>Il programma di backup del database non è stato trovato: %1</translation>
-    </message>
-    <message>
-        <source>Im Arbeitsordner kann keine Datei angelegt werden: %1</source>
-        <translation>Impossibile creare un file nella cartella di lavoro: %1</translation>
-    </message>
-    <message>
-        <source>gbak endete mit dem Status %1</source>
-        <translation>gbak è terminato con lo stato %1</translation>
-    </message>
-    <message>
-        <source>gbak wurde abgebrochen</source>
-        <translation>gbak è stato interrotto</translation>
-    </message>
-    <message>
-        <source>Die Datensicherung der Datenbank ist fehlgeschlagen.</source>
-        <translation>Il backup del database non è riuscito.</translation>
-    </message>
-    <message>
-        <source>Die Sicherungsdatei fehlt oder ist leer.</source>
-        <translation>Il file di backup manca o è vuoto.</translation>
-    </message>
-    <message>
-        <source>Die Wiederherstellung der Datenbank ist fehlgeschlagen.</source>
-        <translation>Il ripristino del database non è riuscito.</translation>
-    </message>
-    <message>
-        <source>Der Arbeitsordner kann nicht angelegt werden.</source>
-        <translation>Impossibile creare la cartella di lavoro.</translation>
-    </message>
-    <message>
-        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1</source>
-        <translation>Impossibile creare una cartella nella cartella di lavoro: %1</translation>
-    </message>
-    <message>
-        <source>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</source>
-        <translation>Il database di destinazione non contiene le tabelle di questo programma.</translation>
-    </message>
-    <message>
-        <source>Der Patient %1 ist im Archiv nicht enthalten.</source>
-        <translation>Il paziente %1 non è contenuto nell'archivio.</translation>
-    </message>
-    <message>
-        <source>Der Patient „%1“ konnte nicht übernommen werden; die %2 Patienten davor wurden übernommen.
-%3</source>
-        <translation>Non è stato possibile trasferire il paziente «%1»; i %2 pazienti precedenti sono stati trasferiti.
-%3</translation>
-    </message>
-    <message>
-        <source>Es ist kein Patient ausgewählt.</source>
-        <translation>Nessun paziente selezionato.</translation>
-    </message>
-    <message>
-        <source>Exportieren</source>
-        <translation>Esporta</translation>
-    </message>
-    <message>
-        <source>Den Patienten %1 gibt es in der Datenbank nicht (mehr).</source>
-        <translation>Il paziente %1 non esiste (più) nel database.</translation>
-    </message>
-    <message>
-        <source>Datenbank Packen</source>
-        <translation>Compressione del database</translation>
-    </message>
-    <message>
-        <source>Die Datei gibt es nicht: %1</source>
-        <translation>Il file non esiste: %1</translation>
-    </message>
-    <message>
-        <source>Die Datei ist kein Archiv von ZUD-Software: %1</source>
-        <translation>Il file non è un archivio di ZUD-Software: %1</translation>
-    </message>
-    <message>
-        <source>Datenbank Entpacken</source>
-        <translation>Decompressione del database</translation>
-    </message>
-    <message>
-        <source>Das Archiv enthält keine Patientendaten von ZUD-Software: %1
-%2</source>
-        <translation>L'archivio non contiene dati pazienti di ZUD-Software: %1
-%2</translation>
-    </message>
-    <message>
-        <source>Importieren</source>
-        <translation>Importa</translation>
-    </message>
-    <message>
-        <source>Datenbank sichern</source>
-        <translation>Backup del database</translation>
-    </message>
-    <message>
-        <source>Die Datenbank kann nur auf dem Rechner des Datenbankservers wiederhergestellt werden.</source>
-        <translation>Il database può essere ripristinato solo sul computer del server di database.</translation>
-    </message>
-    <message>
-        <source>Die Datei ist keine Datensicherung von ZUD-Software: %1</source>
-        <translation>Il file non è un backup di ZUD-Software: %1</translation>
-    </message>
-    <message>
-        <source>Datenbank wiederherstellen</source>
-        <translation>Ripristina database</translation>
-    </message>
-    <message>
-        <source>Die Datei enthält keine Datensicherung der Datenbank von ZUD-Software: %1</source>
-        <translation>Il file non contiene un backup del database di ZUD-Software: %1</translation>
-    </message>
-    <message>
-        <source>Die Datenbank ist noch %1-mal geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</source>
-        <translation>Il database è ancora aperto %1 volte (su altre postazioni o in questo programma). Chiudere lì ZUD-Software e riprovare.</translation>
-    </message>
-    <message>
-        <source>Die Daten der Vorgängerversion werden nur in eine Datenbank ohne Patienten übernommen.</source>
-        <translation>I dati della versione precedente vengono trasferiti solo in un database senza pazienti.</translation>
-    </message>
-    <message>
-        <source>Konvertiere alte Datei-Struktur</source>
-        <translation>Conversione della vecchia struttura dei file</translation>
-    </message>
-    <message>
-        <source>Erzeuge neue Datei-Struktur</source>
-        <translation>Creazione della nuova struttura dei file</translation>
-    </message>
-    <message>
-        <source>Importieren...</source>
-        <translation>Importazione...</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::CheckPatientModel</name>
-    <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>Letzter Zugriff</source>
-        <translation>Ultimo accesso</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TExpForm</name>
-    <message>
-        <source>Daten exportieren</source>
-        <translation>Esporta dati</translation>
-    </message>
-    <message>
-        <source>Exportieren</source>
-        <translation>Esporta</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Indietro</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Esportazione</translation>
-    </message>
-    <message>
-        <source>Archive</source>
-        <translation>Archivi</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TImpForm</name>
-    <message>
-        <source>Daten importieren</source>
-        <translation>Importa dati</translation>
-    </message>
-    <message>
-        <source>Archiv öffnen</source>
-        <translation>Apri archivio</translation>
-    </message>
-    <message>
-        <source>Importieren</source>
-        <translation>Importa</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Indietro</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importazione</translation>
-    </message>
-    <message>
-        <source>Archive</source>
-        <translation>Archivi</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL" sourcelanguage="de">
 <context>
+    <name>Anwendung</name>
+    <message>
+        <source>Anwendung %1</source>
+        <translation>Aplikacja %1</translation>
+    </message>
+    <message>
+        <source>unbekanntes Modell</source>
+        <translation>nieznany model</translation>
+    </message>
+    <message>
+        <source>Keine gültige Anwendung: %1</source>
+        <translation>Nieprawidłowa aplikacja: %1</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Usuwanie ćwiczeń...</translation>
+    </message>
+    <message>
+        <source>Werkszustand...</source>
+        <translation>Stan fabryczny...</translation>
+    </message>
+</context>
+<context>
     <name>Aufzeichnung</name>
     <message>
         <source>Keine Aufzeichnung: %1 Bytes, eine Aufzeichnung hat mindestens %2 (Programmkopf und Statistikblock).</source>
@@ -57,6 +80,371 @@
     <message>
         <source>Lösche...</source>
         <translation>Usuwanie...</translation>
+    </message>
+</context>
+<context>
+    <name>Austausch</name>
+    <message>
+        <source>Der Vorgang wurde abgebrochen.</source>
+        <translation>Operacja została przerwana.</translation>
+    </message>
+    <message>
+        <source>Die Archivdatei kann nicht gelesen werden: %1</source>
+        <translation>Nie można odczytać pliku archiwum: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein gültiges Archiv: %1</source>
+        <translation>Plik nie jest prawidłowym archiwum: %1</translation>
+    </message>
+    <message>
+        <source>Die zu packende Datei fehlt: %1</source>
+        <translation>Brak pliku do spakowania: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist für ein Archiv zu groß: %1</source>
+        <translation>Plik jest za duży dla archiwum: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv kann nicht geschrieben werden: %1</source>
+        <translation>Nie można zapisać archiwum: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv kann nicht angelegt werden: %1</source>
+        <translation>Nie można utworzyć archiwum: %1</translation>
+    </message>
+    <message>
+        <source>Das Archiv enthält die Datei „%1“ nicht: %2</source>
+        <translation>Archiwum nie zawiera pliku „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv ist beschädigt oder unvollständig: %1</source>
+        <translation>Archiwum jest uszkodzone lub niekompletne: %1</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Bytes entpackt</source>
+        <translation>Rozpakowano %1 z %2 bajtów</translation>
+    </message>
+    <message>
+        <source>Das Sicherungsprogramm der Datenbank wurde nicht gefunden: %1</source>
+        <translation>Nie znaleziono programu do kopii zapasowej bazy danych: %1</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann keine Datei angelegt werden: %1</source>
+        <translation>Nie można utworzyć pliku w folderze roboczym: %1</translation>
+    </message>
+    <message>
+        <source>gbak endete mit dem Status %1</source>
+        <translation>gbak zakończył się ze statusem %1</translation>
+    </message>
+    <message>
+        <source>gbak wurde abgebrochen</source>
+        <translation>gbak został przerwany</translation>
+    </message>
+    <message>
+        <source>Die Datensicherung der Datenbank ist fehlgeschlagen.</source>
+        <translation>Kopia zapasowa bazy danych nie powiodła się.</translation>
+    </message>
+    <message>
+        <source>Die Sicherungsdatei fehlt oder ist leer.</source>
+        <translation>Brak pliku kopii zapasowej lub jest on pusty.</translation>
+    </message>
+    <message>
+        <source>Die Wiederherstellung der Datenbank ist fehlgeschlagen.</source>
+        <translation>Przywracanie bazy danych nie powiodło się.</translation>
+    </message>
+    <message>
+        <source>Der Arbeitsordner kann nicht angelegt werden.</source>
+        <translation>Nie można utworzyć folderu roboczego.</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1</source>
+        <translation>Nie można utworzyć folderu w folderze roboczym: %1</translation>
+    </message>
+    <message>
+        <source>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</source>
+        <translation>Docelowa baza danych nie zawiera tabel tego programu.</translation>
+    </message>
+    <message>
+        <source>Der Patient %1 ist im Archiv nicht enthalten.</source>
+        <translation>Pacjenta %1 nie ma w archiwum.</translation>
+    </message>
+    <message>
+        <source>Der Patient „%1“ konnte nicht übernommen werden; die %2 Patienten davor wurden übernommen.
+%3</source>
+        <translation>Nie udało się przenieść pacjenta „%1”; %2 wcześniejszych pacjentów przeniesiono.
+%3</translation>
+    </message>
+    <message>
+        <source>Es ist kein Patient ausgewählt.</source>
+        <translation>Nie wybrano żadnego pacjenta.</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>Den Patienten %1 gibt es in der Datenbank nicht (mehr).</source>
+        <translation>Pacjenta %1 nie ma (już) w bazie danych.</translation>
+    </message>
+    <message>
+        <source>Datenbank Packen</source>
+        <translation>Pakowanie bazy danych</translation>
+    </message>
+    <message>
+        <source>Die Datei gibt es nicht: %1</source>
+        <translation>Plik nie istnieje: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein Archiv von ZUD-Software: %1</source>
+        <translation>Plik nie jest archiwum ZUD-Software: %1</translation>
+    </message>
+    <message>
+        <source>Datenbank Entpacken</source>
+        <translation>Rozpakowywanie bazy danych</translation>
+    </message>
+    <message>
+        <source>Das Archiv enthält keine Patientendaten von ZUD-Software: %1
+%2</source>
+        <translation>Archiwum nie zawiera danych pacjentów ZUD-Software: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Datenbank sichern</source>
+        <translation>Kopia zapasowa bazy danych</translation>
+    </message>
+    <message>
+        <source>Die Datenbank kann nur auf dem Rechner des Datenbankservers wiederhergestellt werden.</source>
+        <translation>Bazę danych można przywrócić tylko na komputerze serwera bazy danych.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Datensicherung von ZUD-Software: %1</source>
+        <translation>Plik nie jest kopią zapasową ZUD-Software: %1</translation>
+    </message>
+    <message>
+        <source>Datenbank wiederherstellen</source>
+        <translation>Przywróć bazę danych</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine Datensicherung der Datenbank von ZUD-Software: %1</source>
+        <translation>Plik nie zawiera kopii zapasowej bazy danych ZUD-Software: %1</translation>
+    </message>
+    <message>
+        <source>Die Datenbank ist noch %1-mal geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</source>
+        <translation>Baza danych jest nadal otwarta (%1) (na innych stanowiskach lub w tym programie). Zamknij tam ZUD-Software i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Die Daten der Vorgängerversion werden nur in eine Datenbank ohne Patienten übernommen.</source>
+        <translation>Dane poprzedniej wersji są przenoszone tylko do bazy danych bez pacjentów.</translation>
+    </message>
+    <message>
+        <source>Konvertiere alte Datei-Struktur</source>
+        <translation>Konwersja starej struktury plików</translation>
+    </message>
+    <message>
+        <source>Erzeuge neue Datei-Struktur</source>
+        <translation>Tworzenie nowej struktury plików</translation>
+    </message>
+    <message>
+        <source>Importieren...</source>
+        <translation>Importowanie...</translation>
+    </message>
+</context>
+<context>
+    <name>Berichte</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Rozluźnienie</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Napięcie</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Przerwa</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Prąd</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Ciśnienie</translation>
+    </message>
+    <message>
+        <source>EMG CH1</source>
+        <translation>EMG CH1</translation>
+    </message>
+    <message>
+        <source>EMG CH2</source>
+        <translation>EMG CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen CH1</source>
+        <translation>Rozluźnienie CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen CH1</source>
+        <translation>Napięcie CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen CH2</source>
+        <translation>Rozluźnienie CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen CH2</source>
+        <translation>Napięcie CH2</translation>
+    </message>
+    <message>
+        <source>Haltedauer</source>
+        <translation>Czas utrzymania</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Ciśnienie bazowe</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwisko</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>Imię</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Data urodzenia</translation>
+    </message>
+    <message>
+        <source>Patientennummer</source>
+        <translation>Numer pacjenta</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Godzina</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Tryb pracy</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Długość ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Patientendaten</source>
+        <translation>Dane pacjenta</translation>
+    </message>
+    <message>
+        <source>Übung</source>
+        <translation>Ćwiczenie</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statystyka</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>maks</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Nazwa programu</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Strona</translation>
+    </message>
+    <message>
+        <source>Druckdatum</source>
+        <translation>Data wydruku</translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation>Urządzenie</translation>
+    </message>
+    <message>
+        <source>Seriennummer</source>
+        <translation>Numer seryjny</translation>
+    </message>
+    <message>
+        <source>Therapieanfang</source>
+        <translation>Początek terapii</translation>
+    </message>
+    <message>
+        <source>Therapieende</source>
+        <translation>Koniec terapii</translation>
+    </message>
+    <message>
+        <source>Anzahl Behandlungen</source>
+        <translation>Liczba zabiegów</translation>
+    </message>
+    <message>
+        <source>Ø Behandlungsdauer</source>
+        <translation>Ø czas zabiegu</translation>
+    </message>
+    <message>
+        <source>Therapietreue</source>
+        <translation>Przestrzeganie terapii</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung</source>
+        <translation>Podsumowanie terapii</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation>Data urodzenia</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Ulica</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>Kod pocztowy</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Miejscowość</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Kasa chorych</translation>
+    </message>
+    <message>
+        <source>SV-Nummer</source>
+        <translation>Nr ubezpieczenia</translation>
+    </message>
+    <message>
+        <source>Therapiedaten</source>
+        <translation>Dane terapii</translation>
+    </message>
+    <message>
+        <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
+        <translation>Nie można utworzyć pliku PDF: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Berichtsausgabe</name>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>Pliki PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Der Druck ist fehlgeschlagen. Bitte prüfen Sie den Drucker und versuchen Sie es noch einmal.</source>
+        <translation>Drukowanie nie powiodło się. Sprawdź drukarkę i spróbuj ponownie.</translation>
     </message>
 </context>
 <context>
@@ -347,7 +735,7 @@
         <source>Datei kann nicht geschrieben werden: %1</source>
         <translation>Nie można zapisać pliku: %1</translation>
     </message>
-<message>
+    <message>
         <source>Die Verbindung zum Datenbankserver wäre nicht verschlüsselt. Patientendaten gehen nur verschlüsselt über das Netz: Stellen Sie auf dem Server WireCrypt = Required ein (zudctl server-setup --system).</source>
         <translation>Połączenie z serwerem bazy danych nie byłoby szyfrowane. Dane pacjentów przesyłane są przez sieć wyłącznie w postaci zaszyfrowanej: ustaw na serwerze WireCrypt = Required (zudctl server-setup --system).</translation>
     </message>
@@ -381,7 +769,7 @@
         <translation>Nie można otworzyć portu</translation>
     </message>
     <message>
-        <source>'%1' ist kein gültiger Integerwert</source>
+        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
         <translation>„%1” nie jest prawidłową liczbą całkowitą</translation>
     </message>
     <message>
@@ -406,6 +794,49 @@
     <message>
         <source>Benutzer</source>
         <translation>Użytkownik</translation>
+    </message>
+</context>
+<context>
+    <name>Programmierung</name>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Praca ciągła</translation>
+    </message>
+    <message>
+        <source>%1min</source>
+        <translation>%1min</translation>
+    </message>
+    <message>
+        <source>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</source>
+        <translation>Niektórych tekstów nie udało się przekonwertować na język ustawiony w urządzeniu. Sprawdź wyświetlacz!</translation>
+    </message>
+    <message>
+        <source>Lade Systemparameter ...</source>
+        <translation>Wczytywanie parametrów systemowych ...</translation>
+    </message>
+    <message>
+        <source>Lade Therapeutendaten ...</source>
+        <translation>Wczytywanie danych terapeutów ...</translation>
+    </message>
+    <message>
+        <source>Laden abgebrochen.</source>
+        <translation>Wczytywanie przerwane.</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht gelesen werden: %1 (%2)</source>
+        <translation>Nie można odczytać pliku: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</source>
+        <translation>Podłączono inne urządzenie niż wczytane (nr ser. %1). Uruchom programowanie ponownie.</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
+        <translation>Usuwanie ćwiczeń (terapeuta %1, pacjent %2)</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>Stan fabryczny</translation>
     </message>
 </context>
 <context>
@@ -435,10 +866,208 @@
     </message>
 </context>
 <context>
+    <name>Statistik</name>
+    <message>
+        <source>Einkanalig</source>
+        <translation>Jednokanałowe</translation>
+    </message>
+    <message>
+        <source>Zweikanalig</source>
+        <translation>Dwukanałowe</translation>
+    </message>
+    <message>
+        <source>EMG-gesteuert</source>
+        <translation>Sterowane EMG</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Ciśnienie</translation>
+    </message>
+    <message>
+        <source>Training Druck</source>
+        <translation>Trening ciśnienia</translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Godzina</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Nazwa programu</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Tryb pracy</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Długość ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Entspannen min</source>
+        <translation>Rozluźnienie min</translation>
+    </message>
+    <message>
+        <source>Entspannen max</source>
+        <translation>Rozluźnienie maks</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø</source>
+        <translation>Rozluźnienie Ø</translation>
+    </message>
+    <message>
+        <source>Anspannen min</source>
+        <translation>Napięcie min</translation>
+    </message>
+    <message>
+        <source>Anspannen max</source>
+        <translation>Napięcie maks</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø</source>
+        <translation>Napięcie Ø</translation>
+    </message>
+    <message>
+        <source>Pause min</source>
+        <translation>Przerwa min</translation>
+    </message>
+    <message>
+        <source>Pause max</source>
+        <translation>Przerwa maks</translation>
+    </message>
+    <message>
+        <source>Pause Ø</source>
+        <translation>Przerwa Ø</translation>
+    </message>
+    <message>
+        <source>Strom min</source>
+        <translation>Prąd min</translation>
+    </message>
+    <message>
+        <source>Strom max</source>
+        <translation>Prąd maks</translation>
+    </message>
+    <message>
+        <source>Strom Ø</source>
+        <translation>Prąd Ø</translation>
+    </message>
+    <message>
+        <source>Entspannen min CH1</source>
+        <translation>Rozluźnienie min CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen max CH1</source>
+        <translation>Rozluźnienie maks CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø CH1</source>
+        <translation>Rozluźnienie Ø CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen min CH1</source>
+        <translation>Napięcie min CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen max CH1</source>
+        <translation>Napięcie maks CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø CH1</source>
+        <translation>Napięcie Ø CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen min CH2</source>
+        <translation>Rozluźnienie min CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen max CH2</source>
+        <translation>Rozluźnienie maks CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen Ø CH2</source>
+        <translation>Rozluźnienie Ø CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen min CH2</source>
+        <translation>Napięcie min CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen max CH2</source>
+        <translation>Napięcie maks CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen Ø CH2</source>
+        <translation>Napięcie Ø CH2</translation>
+    </message>
+    <message>
+        <source>Druck min</source>
+        <translation>Ciśnienie min</translation>
+    </message>
+    <message>
+        <source>Druck max</source>
+        <translation>Ciśnienie maks</translation>
+    </message>
+    <message>
+        <source>Druck Ø</source>
+        <translation>Ciśnienie Ø</translation>
+    </message>
+    <message>
+        <source>max. Haltedauer</source>
+        <translation>Maks. czas utrzymania</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Ciśnienie bazowe</translation>
+    </message>
+    <message>
+        <source>EMG min CH1</source>
+        <translation>EMG min CH1</translation>
+    </message>
+    <message>
+        <source>EMG max CH1</source>
+        <translation>EMG maks CH1</translation>
+    </message>
+    <message>
+        <source>EMG Ø CH1</source>
+        <translation>EMG Ø CH1</translation>
+    </message>
+    <message>
+        <source>EMG min CH2</source>
+        <translation>EMG min CH2</translation>
+    </message>
+    <message>
+        <source>EMG max CH2</source>
+        <translation>EMG maks CH2</translation>
+    </message>
+    <message>
+        <source>EMG Ø CH2</source>
+        <translation>EMG Ø CH2</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::ChartFrame</name>
     <message>
         <source>Diese Übung enthält keine darstellbaren Messwerte.</source>
         <translation>To ćwiczenie nie zawiera wartości do wyświetlenia.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::CheckPatientModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nazwisko</translation>
+    </message>
+    <message>
+        <source>Letzter Zugriff</source>
+        <translation>Ostatni dostęp</translation>
     </message>
 </context>
 <context>
@@ -680,6 +1309,53 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::TChangeAppForm</name>
+    <message>
+        <source>Anwendung wechseln</source>
+        <translation>Zmień aplikację</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Wechseln</source>
+        <translation>Zmień</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>Anwendung</source>
+        <translation>Aplikacja</translation>
+    </message>
+    <message>
+        <source>Anwendungen:</source>
+        <translation>Aplikacje:</translation>
+    </message>
+    <message>
+        <source>Firmware-Version</source>
+        <translation>Wersja oprogramowania</translation>
+    </message>
+    <message>
+        <source>Firmware-Datum</source>
+        <translation>Data oprogramowania</translation>
+    </message>
+    <message>
+        <source>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</source>
+        <translation>Spowoduje to usunięcie wszystkich pacjentów i danych ćwiczeń! Czy chcesz kontynuować?</translation>
+    </message>
+    <message>
+        <source>Lösche Übungen...</source>
+        <translation>Usuwanie ćwiczeń...</translation>
+    </message>
+    <message>
+        <source>Werkszustand</source>
+        <translation>Stan fabryczny</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TDBLogin</name>
     <message>
         <source>Login</source>
@@ -704,6 +1380,29 @@
     <message>
         <source>Abbrechen</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TExpForm</name>
+    <message>
+        <source>Daten exportieren</source>
+        <translation>Eksport danych</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksport</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archiwa</translation>
     </message>
 </context>
 <context>
@@ -992,7 +1691,7 @@
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
         <translation>Ćwiczenie już nie istnieje; zostało usunięte na innym stanowisku.</translation>
     </message>
-<message>
+    <message>
         <source>Backups (*.bak3)</source>
         <translation>Kopie zapasowe (*.bak3)</translation>
     </message>
@@ -1007,6 +1706,22 @@
     <message>
         <source>Importieren</source>
         <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Die Echtzeitmessung wurde beendet: das Gerät sendet keine Daten mehr.</source>
+        <translation>Pomiar w czasie rzeczywistym został zakończony: urządzenie nie wysyła już danych.</translation>
+    </message>
+    <message>
+        <source>Das Gerät hat die Echtzeitmessung nicht gestartet.</source>
+        <translation>Urządzenie nie rozpoczęło pomiaru w czasie rzeczywistym.</translation>
+    </message>
+    <message>
+        <source>Lesen Sie mit „Übungen auslesen“ (Strg+R) die Übungen des Geräts ein, oder wählen Sie unter „Patienten“ einen Patienten und öffnen Sie eine seiner Übungen.</source>
+        <translation>Odczytaj ćwiczenia z urządzenia przyciskiem „Odczytaj ćwiczenia” (Ctrl+R) albo wybierz pacjenta w „Pacjenci” i otwórz jedno z jego ćwiczeń.</translation>
+    </message>
+    <message>
+        <source>Rohdaten gespeichert: %1</source>
+        <translation>Zapisano dane surowe: %1</translation>
     </message>
 </context>
 <context>
@@ -1160,286 +1875,6 @@
     <message>
         <source>Abbrechen</source>
         <translation>Anuluj</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TMessAuswahl</name>
-    <message>
-        <source>Übung wählen</source>
-        <translation>Wybierz ćwiczenie</translation>
-    </message>
-    <message>
-        <source>Auswählen</source>
-        <translation>Wybierz</translation>
-    </message>
-    <message>
-        <source>Löschen</source>
-        <translation>Usuń</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Wstecz</translation>
-    </message>
-    <message>
-        <source>Übungen</source>
-        <translation>Ćwiczenia</translation>
-    </message>
-    <message>
-        <source>Übung wirklich löschen?</source>
-        <translation>Czy na pewno usunąć ćwiczenie?</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TNewPW</name>
-    <message>
-        <source>Passwort ändern</source>
-        <translation>Zmień hasło</translation>
-    </message>
-    <message>
-        <source>Neues Passwort:</source>
-        <translation>Nowe hasło:</translation>
-    </message>
-    <message>
-        <source>Neues Passwort wiederholen:</source>
-        <translation>Powtórz nowe hasło:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Anuluj</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TPatAuswahl</name>
-    <message>
-        <source>Patient wirklich löschen?</source>
-        <translation>Czy na pewno usunąć pacjenta?</translation>
-    </message>
-    <message>
-        <source>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
-
-Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
-        <translation>Dla tego pacjenta zapisano ćwiczenia (liczba: %1). Czy je również usunąć?
-
-Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do żadnego pacjenta.</translation>
-    </message>
-    <message>
-        <source>Patientensuche</source>
-        <translation>Wyszukiwanie pacjentów</translation>
-    </message>
-    <message>
-        <source>Bitte Suchtext eingeben:</source>
-        <translation>Wprowadź tekst wyszukiwania:</translation>
-    </message>
-    <message>
-        <source>Patienten</source>
-        <translation>Pacjenci</translation>
-    </message>
-    <message>
-        <source>Auswählen</source>
-        <translation>Wybierz</translation>
-    </message>
-    <message>
-        <source>Neu</source>
-        <translation>Nowy</translation>
-    </message>
-    <message>
-        <source>Bearbeiten</source>
-        <translation>Edytuj</translation>
-    </message>
-    <message>
-        <source>Suchen</source>
-        <translation>Szukaj</translation>
-    </message>
-    <message>
-        <source>Löschen</source>
-        <translation>Usuń</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Wstecz</translation>
-    </message>
-    <message>
-        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
-        <translation>Pacjent został w międzyczasie usunięty na innym stanowisku.</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TSplash</name>
-    <message>
-        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
-        <translation>Program towarzyszący urządzeniu terapeutycznemu ZUD12</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TUserMgr</name>
-    <message>
-        <source>Benutzer-Verwaltung</source>
-        <translation>Zarządzanie użytkownikami</translation>
-    </message>
-    <message>
-        <source>Aktion</source>
-        <translation>Akcja</translation>
-    </message>
-    <message>
-        <source>hinzufügen</source>
-        <translation>dodaj</translation>
-    </message>
-    <message>
-        <source>ändern</source>
-        <translation>zmień</translation>
-    </message>
-    <message>
-        <source>löschen</source>
-        <translation>usuń</translation>
-    </message>
-    <message>
-        <source>Benutzername:</source>
-        <translation>Nazwa użytkownika:</translation>
-    </message>
-    <message>
-        <source>Passwort:</source>
-        <translation>Hasło:</translation>
-    </message>
-    <message>
-        <source>Benutzer:</source>
-        <translation>Użytkownik:</translation>
-    </message>
-    <message>
-        <source>Benutzer hinzufügen</source>
-        <translation>Dodaj użytkownika</translation>
-    </message>
-    <message>
-        <source>Passwort ändern</source>
-        <translation>Zmień hasło</translation>
-    </message>
-    <message>
-        <source>Benutzer löschen</source>
-        <translation>Usuń użytkownika</translation>
-    </message>
-    <message>
-        <source>Datenbank-Login fehlgeschlagen</source>
-        <translation>Logowanie do bazy danych nie powiodło się</translation>
-    </message>
-    <message>
-        <source>Aktion fehlgeschlagen (%1)</source>
-        <translation>Akcja nie powiodła się (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>Anwendung</name>
-    <message>
-        <source>Anwendung %1</source>
-        <translation>Aplikacja %1</translation>
-    </message>
-    <message>
-        <source>unbekanntes Modell</source>
-        <translation>nieznany model</translation>
-    </message>
-    <message>
-        <source>Keine gültige Anwendung: %1</source>
-        <translation>Nieprawidłowa aplikacja: %1</translation>
-    </message>
-    <message>
-        <source>Lösche Übungen...</source>
-        <translation>Usuwanie ćwiczeń...</translation>
-    </message>
-    <message>
-        <source>Werkszustand...</source>
-        <translation>Stan fabryczny...</translation>
-    </message>
-</context>
-<context>
-    <name>Programmierung</name>
-    <message>
-        <source>Dauerbetrieb</source>
-        <translation>Praca ciągła</translation>
-    </message>
-    <message>
-        <source>%1min</source>
-        <translation>%1min</translation>
-    </message>
-    <message>
-        <source>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</source>
-        <translation>Niektórych tekstów nie udało się przekonwertować na język ustawiony w urządzeniu. Sprawdź wyświetlacz!</translation>
-    </message>
-    <message>
-        <source>Lade Systemparameter ...</source>
-        <translation>Wczytywanie parametrów systemowych ...</translation>
-    </message>
-    <message>
-        <source>Lade Therapeutendaten ...</source>
-        <translation>Wczytywanie danych terapeutów ...</translation>
-    </message>
-    <message>
-        <source>Laden abgebrochen.</source>
-        <translation>Wczytywanie przerwane.</translation>
-    </message>
-    <message>
-        <source>Datei kann nicht gelesen werden: %1 (%2)</source>
-        <translation>Nie można odczytać pliku: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Es ist ein anderes Gerät angeschlossen als beim Laden (S/N %1). Bitte die Programmierung neu starten.</source>
-        <translation>Podłączono inne urządzenie niż wczytane (nr ser. %1). Uruchom programowanie ponownie.</translation>
-    </message>
-    <message>
-        <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
-        <translation>Usuwanie ćwiczeń (terapeuta %1, pacjent %2)</translation>
-    </message>
-    <message>
-        <source>Werkszustand</source>
-        <translation>Stan fabryczny</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TChangeAppForm</name>
-    <message>
-        <source>Anwendung wechseln</source>
-        <translation>Zmień aplikację</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Wstecz</translation>
-    </message>
-    <message>
-        <source>Wechseln</source>
-        <translation>Zmień</translation>
-    </message>
-    <message>
-        <source>Allgemein</source>
-        <translation>Ogólne</translation>
-    </message>
-    <message>
-        <source>Anwendung</source>
-        <translation>Aplikacja</translation>
-    </message>
-    <message>
-        <source>Anwendungen:</source>
-        <translation>Aplikacje:</translation>
-    </message>
-    <message>
-        <source>Firmware-Version</source>
-        <translation>Wersja oprogramowania</translation>
-    </message>
-    <message>
-        <source>Firmware-Datum</source>
-        <translation>Data oprogramowania</translation>
-    </message>
-    <message>
-        <source>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</source>
-        <translation>Spowoduje to usunięcie wszystkich pacjentów i danych ćwiczeń! Czy chcesz kontynuować?</translation>
-    </message>
-    <message>
-        <source>Lösche Übungen...</source>
-        <translation>Usuwanie ćwiczeń...</translation>
-    </message>
-    <message>
-        <source>Werkszustand</source>
-        <translation>Stan fabryczny</translation>
     </message>
 </context>
 <context>
@@ -1787,384 +2222,135 @@ Czy na pewno?</translation>
     </message>
 </context>
 <context>
-    <name>Berichte</name>
+    <name>zud::ui::TImpForm</name>
     <message>
-        <source>Entspannen</source>
-        <translation>Rozluźnienie</translation>
+        <source>Daten importieren</source>
+        <translation>Import danych</translation>
     </message>
     <message>
-        <source>Anspannen</source>
-        <translation>Napięcie</translation>
+        <source>Archiv öffnen</source>
+        <translation>Otwórz archiwum</translation>
     </message>
     <message>
-        <source>Pause</source>
-        <translation>Przerwa</translation>
+        <source>Importieren</source>
+        <translation>Importuj</translation>
     </message>
     <message>
-        <source>Strom</source>
-        <translation>Prąd</translation>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
     </message>
     <message>
-        <source>Druck</source>
-        <translation>Ciśnienie</translation>
+        <source>Import</source>
+        <translation>Import</translation>
     </message>
     <message>
-        <source>EMG CH1</source>
-        <translation>EMG CH1</translation>
-    </message>
-    <message>
-        <source>EMG CH2</source>
-        <translation>EMG CH2</translation>
-    </message>
-    <message>
-        <source>Entspannen CH1</source>
-        <translation>Rozluźnienie CH1</translation>
-    </message>
-    <message>
-        <source>Anspannen CH1</source>
-        <translation>Napięcie CH1</translation>
-    </message>
-    <message>
-        <source>Entspannen CH2</source>
-        <translation>Rozluźnienie CH2</translation>
-    </message>
-    <message>
-        <source>Anspannen CH2</source>
-        <translation>Napięcie CH2</translation>
-    </message>
-    <message>
-        <source>Haltedauer</source>
-        <translation>Czas utrzymania</translation>
-    </message>
-    <message>
-        <source>Basisdruck</source>
-        <translation>Ciśnienie bazowe</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nazwisko</translation>
-    </message>
-    <message>
-        <source>Vorname</source>
-        <translation>Imię</translation>
-    </message>
-    <message>
-        <source>Geburtstag</source>
-        <translation>Data urodzenia</translation>
-    </message>
-    <message>
-        <source>Patientennummer</source>
-        <translation>Numer pacjenta</translation>
-    </message>
-    <message>
-        <source>Datum</source>
-        <translation>Data</translation>
-    </message>
-    <message>
-        <source>Uhrzeit</source>
-        <translation>Godzina</translation>
-    </message>
-    <message>
-        <source>Betriebsart</source>
-        <translation>Tryb pracy</translation>
-    </message>
-    <message>
-        <source>Übungslänge</source>
-        <translation>Długość ćwiczenia</translation>
-    </message>
-    <message>
-        <source>Patientendaten</source>
-        <translation>Dane pacjenta</translation>
-    </message>
-    <message>
-        <source>Übung</source>
-        <translation>Ćwiczenie</translation>
-    </message>
-    <message>
-        <source>Statistik</source>
-        <translation>Statystyka</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>max</source>
-        <translation>maks</translation>
-    </message>
-    <message>
-        <source>Programmname</source>
-        <translation>Nazwa programu</translation>
-    </message>
-    <message>
-        <source>Seite</source>
-        <translation>Strona</translation>
-    </message>
-    <message>
-        <source>Druckdatum</source>
-        <translation>Data wydruku</translation>
-    </message>
-    <message>
-        <source>Gerät</source>
-        <translation>Urządzenie</translation>
-    </message>
-    <message>
-        <source>Seriennummer</source>
-        <translation>Numer seryjny</translation>
-    </message>
-    <message>
-        <source>Therapieanfang</source>
-        <translation>Początek terapii</translation>
-    </message>
-    <message>
-        <source>Therapieende</source>
-        <translation>Koniec terapii</translation>
-    </message>
-    <message>
-        <source>Anzahl Behandlungen</source>
-        <translation>Liczba zabiegów</translation>
-    </message>
-    <message>
-        <source>Ø Behandlungsdauer</source>
-        <translation>Ø czas zabiegu</translation>
-    </message>
-    <message>
-        <source>Therapietreue</source>
-        <translation>Przestrzeganie terapii</translation>
-    </message>
-    <message>
-        <source>Therapie-Zusammenfassung</source>
-        <translation>Podsumowanie terapii</translation>
-    </message>
-    <message>
-        <source>Geburtsdatum</source>
-        <translation>Data urodzenia</translation>
-    </message>
-    <message>
-        <source>Straße</source>
-        <translation>Ulica</translation>
-    </message>
-    <message>
-        <source>PLZ</source>
-        <translation>Kod pocztowy</translation>
-    </message>
-    <message>
-        <source>Ort</source>
-        <translation>Miejscowość</translation>
-    </message>
-    <message>
-        <source>Krankenkasse</source>
-        <translation>Kasa chorych</translation>
-    </message>
-    <message>
-        <source>SV-Nummer</source>
-        <translation>Nr ubezpieczenia</translation>
-    </message>
-    <message>
-        <source>Therapiedaten</source>
-        <translation>Dane terapii</translation>
-    </message>
-    <message>
-        <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
-        <translation>Nie można utworzyć pliku PDF: %1</translation>
+        <source>Archive</source>
+        <translation>Archiwa</translation>
     </message>
 </context>
 <context>
-    <name>Berichtsausgabe</name>
+    <name>zud::ui::TMessAuswahl</name>
     <message>
-        <source>PDF-Dateien (*.pdf)</source>
-        <translation>Pliki PDF (*.pdf)</translation>
+        <source>Übung wählen</source>
+        <translation>Wybierz ćwiczenie</translation>
     </message>
     <message>
-        <source>Der Druck ist fehlgeschlagen. Bitte prüfen Sie den Drucker und versuchen Sie es noch einmal.</source>
-        <translation>Drukowanie nie powiodło się. Sprawdź drukarkę i spróbuj ponownie.</translation>
+        <source>Auswählen</source>
+        <translation>Wybierz</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Übung wirklich löschen?</source>
+        <translation>Czy na pewno usunąć ćwiczenie?</translation>
     </message>
 </context>
 <context>
-    <name>Statistik</name>
+    <name>zud::ui::TNewPW</name>
     <message>
-        <source>Einkanalig</source>
-        <translation>Jednokanałowe</translation>
+        <source>Passwort ändern</source>
+        <translation>Zmień hasło</translation>
     </message>
     <message>
-        <source>Zweikanalig</source>
-        <translation>Dwukanałowe</translation>
+        <source>Neues Passwort:</source>
+        <translation>Nowe hasło:</translation>
     </message>
     <message>
-        <source>EMG-gesteuert</source>
-        <translation>Sterowane EMG</translation>
+        <source>Neues Passwort wiederholen:</source>
+        <translation>Powtórz nowe hasło:</translation>
     </message>
     <message>
-        <source>Druck</source>
-        <translation>Ciśnienie</translation>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
     <message>
-        <source>Training Druck</source>
-        <translation>Trening ciśnienia</translation>
+        <source>Abbrechen</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::TPatAuswahl</name>
+    <message>
+        <source>Patient wirklich löschen?</source>
+        <translation>Czy na pewno usunąć pacjenta?</translation>
     </message>
     <message>
-        <source>Nr</source>
-        <translation>Nr</translation>
+        <source>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
+        <translation>Dla tego pacjenta zapisano ćwiczenia (liczba: %1). Czy je również usunąć?
+
+Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do żadnego pacjenta.</translation>
     </message>
     <message>
-        <source>Datum</source>
-        <translation>Data</translation>
+        <source>Patientensuche</source>
+        <translation>Wyszukiwanie pacjentów</translation>
     </message>
     <message>
-        <source>Uhrzeit</source>
-        <translation>Godzina</translation>
+        <source>Bitte Suchtext eingeben:</source>
+        <translation>Wprowadź tekst wyszukiwania:</translation>
     </message>
     <message>
-        <source>Programmname</source>
-        <translation>Nazwa programu</translation>
+        <source>Patienten</source>
+        <translation>Pacjenci</translation>
     </message>
     <message>
-        <source>Betriebsart</source>
-        <translation>Tryb pracy</translation>
+        <source>Auswählen</source>
+        <translation>Wybierz</translation>
     </message>
     <message>
-        <source>Übungslänge</source>
-        <translation>Długość ćwiczenia</translation>
+        <source>Neu</source>
+        <translation>Nowy</translation>
     </message>
     <message>
-        <source>Entspannen min</source>
-        <translation>Rozluźnienie min</translation>
+        <source>Bearbeiten</source>
+        <translation>Edytuj</translation>
     </message>
     <message>
-        <source>Entspannen max</source>
-        <translation>Rozluźnienie maks</translation>
+        <source>Suchen</source>
+        <translation>Szukaj</translation>
     </message>
     <message>
-        <source>Entspannen Ø</source>
-        <translation>Rozluźnienie Ø</translation>
+        <source>Löschen</source>
+        <translation>Usuń</translation>
     </message>
     <message>
-        <source>Anspannen min</source>
-        <translation>Napięcie min</translation>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
     </message>
     <message>
-        <source>Anspannen max</source>
-        <translation>Napięcie maks</translation>
-    </message>
-    <message>
-        <source>Anspannen Ø</source>
-        <translation>Napięcie Ø</translation>
-    </message>
-    <message>
-        <source>Pause min</source>
-        <translation>Przerwa min</translation>
-    </message>
-    <message>
-        <source>Pause max</source>
-        <translation>Przerwa maks</translation>
-    </message>
-    <message>
-        <source>Pause Ø</source>
-        <translation>Przerwa Ø</translation>
-    </message>
-    <message>
-        <source>Strom min</source>
-        <translation>Prąd min</translation>
-    </message>
-    <message>
-        <source>Strom max</source>
-        <translation>Prąd maks</translation>
-    </message>
-    <message>
-        <source>Strom Ø</source>
-        <translation>Prąd Ø</translation>
-    </message>
-    <message>
-        <source>Entspannen min CH1</source>
-        <translation>Rozluźnienie min CH1</translation>
-    </message>
-    <message>
-        <source>Entspannen max CH1</source>
-        <translation>Rozluźnienie maks CH1</translation>
-    </message>
-    <message>
-        <source>Entspannen Ø CH1</source>
-        <translation>Rozluźnienie Ø CH1</translation>
-    </message>
-    <message>
-        <source>Anspannen min CH1</source>
-        <translation>Napięcie min CH1</translation>
-    </message>
-    <message>
-        <source>Anspannen max CH1</source>
-        <translation>Napięcie maks CH1</translation>
-    </message>
-    <message>
-        <source>Anspannen Ø CH1</source>
-        <translation>Napięcie Ø CH1</translation>
-    </message>
-    <message>
-        <source>Entspannen min CH2</source>
-        <translation>Rozluźnienie min CH2</translation>
-    </message>
-    <message>
-        <source>Entspannen max CH2</source>
-        <translation>Rozluźnienie maks CH2</translation>
-    </message>
-    <message>
-        <source>Entspannen Ø CH2</source>
-        <translation>Rozluźnienie Ø CH2</translation>
-    </message>
-    <message>
-        <source>Anspannen min CH2</source>
-        <translation>Napięcie min CH2</translation>
-    </message>
-    <message>
-        <source>Anspannen max CH2</source>
-        <translation>Napięcie maks CH2</translation>
-    </message>
-    <message>
-        <source>Anspannen Ø CH2</source>
-        <translation>Napięcie Ø CH2</translation>
-    </message>
-    <message>
-        <source>Druck min</source>
-        <translation>Ciśnienie min</translation>
-    </message>
-    <message>
-        <source>Druck max</source>
-        <translation>Ciśnienie maks</translation>
-    </message>
-    <message>
-        <source>Druck Ø</source>
-        <translation>Ciśnienie Ø</translation>
-    </message>
-    <message>
-        <source>max. Haltedauer</source>
-        <translation>Maks. czas utrzymania</translation>
-    </message>
-    <message>
-        <source>Basisdruck</source>
-        <translation>Ciśnienie bazowe</translation>
-    </message>
-    <message>
-        <source>EMG min CH1</source>
-        <translation>EMG min CH1</translation>
-    </message>
-    <message>
-        <source>EMG max CH1</source>
-        <translation>EMG maks CH1</translation>
-    </message>
-    <message>
-        <source>EMG Ø CH1</source>
-        <translation>EMG Ø CH1</translation>
-    </message>
-    <message>
-        <source>EMG min CH2</source>
-        <translation>EMG min CH2</translation>
-    </message>
-    <message>
-        <source>EMG max CH2</source>
-        <translation>EMG maks CH2</translation>
-    </message>
-    <message>
-        <source>EMG Ø CH2</source>
-        <translation>EMG Ø CH2</translation>
+        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
+        <translation>Pacjent został w międzyczasie usunięty na innym stanowisku.</translation>
     </message>
 </context>
 <context>
@@ -2246,6 +2432,13 @@ Czy na pewno?</translation>
     </message>
 </context>
 <context>
+    <name>zud::ui::TSplash</name>
+    <message>
+        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
+        <translation>Program towarzyszący urządzeniu terapeutycznemu ZUD12</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TStatistikForm</name>
     <message>
         <source>Statistik</source>
@@ -2297,6 +2490,61 @@ Czy na pewno?</translation>
     </message>
 </context>
 <context>
+    <name>zud::ui::TUserMgr</name>
+    <message>
+        <source>Benutzer-Verwaltung</source>
+        <translation>Zarządzanie użytkownikami</translation>
+    </message>
+    <message>
+        <source>Aktion</source>
+        <translation>Akcja</translation>
+    </message>
+    <message>
+        <source>hinzufügen</source>
+        <translation>dodaj</translation>
+    </message>
+    <message>
+        <source>ändern</source>
+        <translation>zmień</translation>
+    </message>
+    <message>
+        <source>löschen</source>
+        <translation>usuń</translation>
+    </message>
+    <message>
+        <source>Benutzername:</source>
+        <translation>Nazwa użytkownika:</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Hasło:</translation>
+    </message>
+    <message>
+        <source>Benutzer:</source>
+        <translation>Użytkownik:</translation>
+    </message>
+    <message>
+        <source>Benutzer hinzufügen</source>
+        <translation>Dodaj użytkownika</translation>
+    </message>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Zmień hasło</translation>
+    </message>
+    <message>
+        <source>Benutzer löschen</source>
+        <translation>Usuń użytkownika</translation>
+    </message>
+    <message>
+        <source>Datenbank-Login fehlgeschlagen</source>
+        <translation>Logowanie do bazy danych nie powiodło się</translation>
+    </message>
+    <message>
+        <source>Aktion fehlgeschlagen (%1)</source>
+        <translation>Akcja nie powiodła się (%1)</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TVerlaufForm</name>
     <message>
         <source>Verlauf</source>
@@ -2321,238 +2569,6 @@ Czy na pewno?</translation>
     <message>
         <source>Zurück</source>
         <translation>Wstecz</translation>
-    </message>
-</context>
-<context>
-    <name>Austausch</name>
-    <message>
-        <source>Der Vorgang wurde abgebrochen.</source>
-        <translation>Operacja została przerwana.</translation>
-    </message>
-    <message>
-        <source>Die Archivdatei kann nicht gelesen werden: %1</source>
-        <translation>Nie można odczytać pliku archiwum: %1</translation>
-    </message>
-    <message>
-        <source>Die Datei ist kein gültiges Archiv: %1</source>
-        <translation>Plik nie jest prawidłowym archiwum: %1</translation>
-    </message>
-    <message>
-        <source>Die zu packende Datei fehlt: %1</source>
-        <translation>Brak pliku do spakowania: %1</translation>
-    </message>
-    <message>
-        <source>Die Datei ist für ein Archiv zu groß: %1</source>
-        <translation>Plik jest za duży dla archiwum: %1</translation>
-    </message>
-    <message>
-        <source>Das Archiv kann nicht geschrieben werden: %1</source>
-        <translation>Nie można zapisać archiwum: %1</translation>
-    </message>
-    <message>
-        <source>Das Archiv kann nicht angelegt werden: %1</source>
-        <translation>Nie można utworzyć archiwum: %1</translation>
-    </message>
-    <message>
-        <source>Das Archiv enthält die Datei „%1“ nicht: %2</source>
-        <translation>Archiwum nie zawiera pliku „%1”: %2</translation>
-    </message>
-    <message>
-        <source>Das Archiv ist beschädigt oder unvollständig: %1</source>
-        <translation>Archiwum jest uszkodzone lub niekompletne: %1</translation>
-    </message>
-    <message>
-        <source>%1 von %2 Bytes entpackt</source>
-        <translation>Rozpakowano %1 z %2 bajtów</translation>
-    </message>
-    <message>
-        <source>Das Sicherungsprogramm der Datenbank wurde nicht gefunden: %1</source>
-        <translation>Nie znaleziono programu do kopii zapasowej bazy danych: %1</translation>
-    </message>
-    <message>
-        <source>Im Arbeitsordner kann keine Datei angelegt werden: %1</source>
-        <translation>Nie można utworzyć pliku w folderze roboczym: %1</translation>
-    </message>
-    <message>
-        <source>gbak endete mit dem Status %1</source>
-        <translation>gbak zakończył się ze statusem %1</translation>
-    </message>
-    <message>
-        <source>gbak wurde abgebrochen</source>
-        <translation>gbak został przerwany</translation>
-    </message>
-    <message>
-        <source>Die Datensicherung der Datenbank ist fehlgeschlagen.</source>
-        <translation>Kopia zapasowa bazy danych nie powiodła się.</translation>
-    </message>
-    <message>
-        <source>Die Sicherungsdatei fehlt oder ist leer.</source>
-        <translation>Brak pliku kopii zapasowej lub jest on pusty.</translation>
-    </message>
-    <message>
-        <source>Die Wiederherstellung der Datenbank ist fehlgeschlagen.</source>
-        <translation>Przywracanie bazy danych nie powiodło się.</translation>
-    </message>
-    <message>
-        <source>Der Arbeitsordner kann nicht angelegt werden.</source>
-        <translation>Nie można utworzyć folderu roboczego.</translation>
-    </message>
-    <message>
-        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1</source>
-        <translation>Nie można utworzyć folderu w folderze roboczym: %1</translation>
-    </message>
-    <message>
-        <source>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</source>
-        <translation>Docelowa baza danych nie zawiera tabel tego programu.</translation>
-    </message>
-    <message>
-        <source>Der Patient %1 ist im Archiv nicht enthalten.</source>
-        <translation>Pacjenta %1 nie ma w archiwum.</translation>
-    </message>
-    <message>
-        <source>Der Patient „%1“ konnte nicht übernommen werden; die %2 Patienten davor wurden übernommen.
-%3</source>
-        <translation>Nie udało się przenieść pacjenta „%1”; %2 wcześniejszych pacjentów przeniesiono.
-%3</translation>
-    </message>
-    <message>
-        <source>Es ist kein Patient ausgewählt.</source>
-        <translation>Nie wybrano żadnego pacjenta.</translation>
-    </message>
-    <message>
-        <source>Exportieren</source>
-        <translation>Eksportuj</translation>
-    </message>
-    <message>
-        <source>Den Patienten %1 gibt es in der Datenbank nicht (mehr).</source>
-        <translation>Pacjenta %1 nie ma (już) w bazie danych.</translation>
-    </message>
-    <message>
-        <source>Datenbank Packen</source>
-        <translation>Pakowanie bazy danych</translation>
-    </message>
-    <message>
-        <source>Die Datei gibt es nicht: %1</source>
-        <translation>Plik nie istnieje: %1</translation>
-    </message>
-    <message>
-        <source>Die Datei ist kein Archiv von ZUD-Software: %1</source>
-        <translation>Plik nie jest archiwum ZUD-Software: %1</translation>
-    </message>
-    <message>
-        <source>Datenbank Entpacken</source>
-        <translation>Rozpakowywanie bazy danych</translation>
-    </message>
-    <message>
-        <source>Das Archiv enthält keine Patientendaten von ZUD-Software: %1
-%2</source>
-        <translation>Archiwum nie zawiera danych pacjentów ZUD-Software: %1
-%2</translation>
-    </message>
-    <message>
-        <source>Importieren</source>
-        <translation>Importuj</translation>
-    </message>
-    <message>
-        <source>Datenbank sichern</source>
-        <translation>Kopia zapasowa bazy danych</translation>
-    </message>
-    <message>
-        <source>Die Datenbank kann nur auf dem Rechner des Datenbankservers wiederhergestellt werden.</source>
-        <translation>Bazę danych można przywrócić tylko na komputerze serwera bazy danych.</translation>
-    </message>
-    <message>
-        <source>Die Datei ist keine Datensicherung von ZUD-Software: %1</source>
-        <translation>Plik nie jest kopią zapasową ZUD-Software: %1</translation>
-    </message>
-    <message>
-        <source>Datenbank wiederherstellen</source>
-        <translation>Przywróć bazę danych</translation>
-    </message>
-    <message>
-        <source>Die Datei enthält keine Datensicherung der Datenbank von ZUD-Software: %1</source>
-        <translation>Plik nie zawiera kopii zapasowej bazy danych ZUD-Software: %1</translation>
-    </message>
-    <message>
-        <source>Die Datenbank ist noch %1-mal geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</source>
-        <translation>Baza danych jest nadal otwarta (%1) (na innych stanowiskach lub w tym programie). Zamknij tam ZUD-Software i spróbuj ponownie.</translation>
-    </message>
-    <message>
-        <source>Die Daten der Vorgängerversion werden nur in eine Datenbank ohne Patienten übernommen.</source>
-        <translation>Dane poprzedniej wersji są przenoszone tylko do bazy danych bez pacjentów.</translation>
-    </message>
-    <message>
-        <source>Konvertiere alte Datei-Struktur</source>
-        <translation>Konwersja starej struktury plików</translation>
-    </message>
-    <message>
-        <source>Erzeuge neue Datei-Struktur</source>
-        <translation>Tworzenie nowej struktury plików</translation>
-    </message>
-    <message>
-        <source>Importieren...</source>
-        <translation>Importowanie...</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::CheckPatientModel</name>
-    <message>
-        <source>Name</source>
-        <translation>Nazwisko</translation>
-    </message>
-    <message>
-        <source>Letzter Zugriff</source>
-        <translation>Ostatni dostęp</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TExpForm</name>
-    <message>
-        <source>Daten exportieren</source>
-        <translation>Eksport danych</translation>
-    </message>
-    <message>
-        <source>Exportieren</source>
-        <translation>Eksportuj</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Wstecz</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Eksport</translation>
-    </message>
-    <message>
-        <source>Archive</source>
-        <translation>Archiwa</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::TImpForm</name>
-    <message>
-        <source>Daten importieren</source>
-        <translation>Import danych</translation>
-    </message>
-    <message>
-        <source>Archiv öffnen</source>
-        <translation>Otwórz archiwum</translation>
-    </message>
-    <message>
-        <source>Importieren</source>
-        <translation>Importuj</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Wstecz</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Import</translation>
-    </message>
-    <message>
-        <source>Archive</source>
-        <translation>Archiwa</translation>
     </message>
 </context>
 </TS>

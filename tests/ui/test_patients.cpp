@@ -34,6 +34,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -667,6 +668,52 @@ private slots:
         QCOMPARE(f->PatientBox()->text(), QStringLiteral("Marco, Bianchi, *03.03.1977"));
     }
 
+    void PatientSavedInTheSelectionWindowBecomesCurrent() {
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        TDM1& dm = *f->DM();
+        const qint64 alt =
+            dm.AddPatient(P(QStringLiteral("Vorher"), QStringLiteral("Vera"), QDate(1961, 2, 3)));
+        f->FillPatList();
+        f->OpenPatient(alt);
+        TPatAuswahl* sel = f->PatientSelection();
+        bool added = false;
+        answer.handle = [&](QWidget* w) {
+            if (w == sel && !added) {
+                added = true;
+                sel->Action(QStringLiteral("Neu"))->trigger(); // opens the patient dialog
+                return true;
+            }
+            if (auto* d = qobject_cast<TForm15*>(w)) {
+                d->VornameEdit->setText(QStringLiteral("Nina"));
+                d->NameEdit->setText(QStringLiteral("Neuer"));
+                d->GeburtsdatumEdit->setText(FormatDate(QDate(1977, 7, 7)));
+                d->Action(QStringLiteral("Speichern"))->trigger();
+                return true;
+            }
+            if (w == sel && added) {
+                sel->reject(); // "Zurück" without choosing
+                return true;
+            }
+            return false;
+        };
+        f->Action(QStringLiteral("Patienten"))->trigger();
+        const auto neu = dm.FindPatient(QStringLiteral("Neuer"), QStringLiteral("Nina"), QDate(1977, 7, 7));
+        QVERIFY(neu);
+        QCOMPARE(f->CurrentPatient(), *neu);
+
+        // The ribbon's patient box shows a long Polish name from its start, whole.
+        const qint64 lang = dm.AddPatient(
+            P(QStringLiteral("Wąsowicz-Żółkiewska"), QStringLiteral("Małgorzata Łucja"), QDate(1988, 3, 12)));
+        f->OpenPatient(lang);
+        auto* box = f->findChild<QLineEdit*>(QStringLiteral("PatientBox"));
+        QVERIFY(box);
+        QVERIFY(box->text().startsWith(QStringLiteral("Wąsowicz-Żółkiewska")));
+        QCOMPARE(box->cursorPosition(), 0);
+        QVERIFY(box->minimumWidth() >= box->fontMetrics().horizontalAdvance(box->text()));
+    }
+
     void DragAndDropMovesARecording() {
         Answerer answer;
         auto f = Open();
@@ -682,6 +729,11 @@ private slots:
         f->FillPatList();
         f->OpenPatient(from);
         QVERIFY(f->OpenRecording(r1));
+        f->OpenPatient(from); // the menu now lists the recording just opened
+        bool listed = false;
+        for (QAction* a : f->RecordingMenu()->actions())
+            listed = listed || a->data().toLongLong() == r1;
+        QVERIFY(listed);
 
         // The drag carries the COUNTER; the drop is accepted only over a patient row.
         PatientView* pv = f->PatientListView();
@@ -728,6 +780,9 @@ private slots:
         QVERIFY(drop(r1, over));
         QCOMPARE(dm.GetRecording(r1)->Patient, to);
         QCOMPARE(f->RecordingListModel()->RowOf(r1), -1); // it left the current patient's list
+        // ... and the recent-recordings menu of the current patient.
+        for (QAction* a : f->RecordingMenu()->actions())
+            QVERIFY(a->data().toLongLong() != r1);
         QVERIFY(f->TabCaption(0).contains(QStringLiteral("Nora Neu")));
         QVERIFY(!Settings().MoveConfirm());
         // Without confirmation the move happens at once on drop.
@@ -988,6 +1043,9 @@ private slots:
         QVERIFY(text.startsWith("\xEF\xBB\xBF"
                                 "Exportiert aus ZUD-Software am "));
         QCOMPARE(text.count("\r\n"), text.count('\n'));
+        // The save dialog proposes patient, date and time; the status bar names the file.
+        QCOMPARE(f->RawDataFileName(f->ActiveTab()), QStringLiteral("Schnitt_Sara_2026-09-01_0900.csv"));
+        QVERIFY(f->statusBar()->currentMessage().contains(QStringLiteral("roh.csv")));
         QVERIFY(text.count("\r\n") > qsizetype(frame->Recording().Werte.size()));
         // A folder that cannot take the file: the German reason, no file.
         answer.boxes.clear();

@@ -24,6 +24,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QHostInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -640,6 +641,28 @@ private slots:
 
     // Every ribbon caption and list header stands whole in every language at 1280 × 800: no
     // button squeezed below the width its caption needs, no header narrower than its caption.
+    void WindowComesBackAsItWasLeft() {
+        {
+            TForm1 f;
+            f.Create();
+            f.show();
+            f.resize(1300, 900);
+            QCoreApplication::processEvents();
+            QVERIFY(f.close());
+        }
+        TForm1 g;
+        g.Create();
+        QCOMPARE(g.size(), QSize(1300, 900));
+        // The empty chart area says what to do until a recording is open.
+        g.show();
+        QCoreApplication::processEvents();
+        auto* hint = g.findChild<QLabel*>(QStringLiteral("ChartHint"));
+        QVERIFY(hint);
+        QVERIFY(hint->isVisible());
+        QVERIFY(hint->text().contains(QStringLiteral("Übungen auslesen")));
+        QVERIFY(g.close());
+    }
+
     void NothingIsCutInAnyLanguage() {
 #if defined(ZUD_HAVE_I18N)
         auto& loc = zud::i18n::Localizer::Instance();

@@ -2,6 +2,7 @@
 
 #include "ChartFrame.h"
 
+#include <QLabel>
 #include <QPalette>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -39,10 +40,32 @@ RecordingTabs::RecordingTabs(QWidget* parent) : QWidget(parent) {
     FFrames->setContentsMargins(0, 0, 0, 0);
     FFrames->setSpacing(2);
     area->addLayout(FFrames, 1);
+    // Until a recording is open the white area says what to do next.
+    FHinweis = new QLabel(this);
+    FHinweis->setObjectName(QStringLiteral("ChartHint"));
+    FHinweis->setAlignment(Qt::AlignCenter);
+    FHinweis->setWordWrap(true);
+    FHinweis->setMargin(24);
+    QPalette grau = FHinweis->palette();
+    grau.setColor(QPalette::WindowText, QColor(0x60, 0x60, 0x60));
+    FHinweis->setPalette(grau);
+    QFont gross = FHinweis->font();
+    gross.setPointSizeF(gross.pointSizeF() * 1.2);
+    FHinweis->setFont(gross);
+    area->addWidget(FHinweis, 1);
     connect(FBar, &QTabBar::currentChanged, this, [this](int i) {
         if (!FSwitching && i >= 0)
             emit Chosen(i);
     });
+}
+
+void RecordingTabs::SetHint(const QString& text) {
+    FHinweis->setText(text);
+    UpdateHint();
+}
+
+void RecordingTabs::UpdateHint() {
+    FHinweis->setVisible(FTabs.empty());
 }
 
 int RecordingTabs::Active() const {
@@ -109,6 +132,7 @@ int RecordingTabs::ShowStored(int index, qint64 counter, const QString& caption,
     t.frame->setObjectName(FrameName(index));
     t.frame->SetRecording(daten, betriebsart, caption);
     FBar->setTabText(index, caption);
+    UpdateHint();
     return index;
 }
 
@@ -128,6 +152,7 @@ int RecordingTabs::AddLive(const QByteArray& stream, const QDateTime& start) {
     FSwitching = true;
     FBar->addTab(t.caption);
     FSwitching = false;
+    UpdateHint();
     return Count() - 1;
 }
 
@@ -189,6 +214,7 @@ void RecordingTabs::Remove(int index) {
     FSwitching = false;
     for (int i = index; i < Count(); ++i)
         FTabs[size_t(i)].frame->setObjectName(FrameName(i));
+    UpdateHint();
 }
 
 void RecordingTabs::Clear() {
@@ -200,6 +226,7 @@ void RecordingTabs::Clear() {
     while (FBar->count() > 0)
         FBar->removeTab(0);
     FSwitching = false;
+    UpdateHint();
 }
 
 void RecordingTabs::Arrange(const ChartOptionen& options, bool stacked, bool crop, int screenDpi) {

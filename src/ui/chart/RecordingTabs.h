@@ -14,6 +14,7 @@
 
 #include <vector>
 
+class QLabel;
 class QTabBar;
 class QVBoxLayout;
 
@@ -38,6 +39,8 @@ public:
     };
 
     explicit RecordingTabs(QWidget* parent = nullptr);
+    // The line shown in the empty area while no recording is open.
+    void SetHint(const QString& text);
 
     int Count() const { return int(FTabs.size()); }
     int Active() const;
@@ -95,10 +98,12 @@ signals:
 private:
     ChartFrame* NewFrame();
     int IndexOf(const ChartFrame* frame) const;
+    void UpdateHint();
     std::vector<Tab> FTabs;
     std::vector<LiveRecording> FLive; // every live recording of this run, by its number - 1
     QTabBar* FBar = nullptr;
     QVBoxLayout* FFrames = nullptr;
+    QLabel* FHinweis = nullptr;
     bool FSwitching = false;
     bool FCrop = false;
 };

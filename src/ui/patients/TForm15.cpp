@@ -75,6 +75,9 @@ TForm15::TForm15(QWidget* parent) : RibbonDialog(QStringLiteral("TForm15"), pare
                     accept();
             });
     auto* form = new QFormLayout;
+    // Room between a caption and its field also where a caption has no colon ("PLZ") and in
+    // the longer captions of other languages.
+    form->setHorizontalSpacing(14);
     auto add = [&](QWidget* w) {
         auto* l = new QLabel(this);
         l->setBuddy(w);

@@ -5,6 +5,7 @@
 #include "Database.h"
 #include "Msg.h"
 #include "PatientModels.h"
+#include "Settings.h"
 #include "TForm15.h"
 #include "TSplash.h"
 
@@ -15,6 +16,10 @@
 #include <QTimer>
 
 namespace zud::ui {
+
+namespace {
+const QString kGeometryKey = QStringLiteral("PatientSelectionGeometry");
+}
 
 bool AskAndDeletePatient(TDM1& dm, qint64 id, const std::function<bool(const QString&)>& question) {
     if (!question(TPatAuswahl::tr("Patient wirklich löschen?")))
@@ -110,10 +115,20 @@ std::optional<qint64> TPatAuswahl::Choose(TDM1& dm, qint64 current) {
     SetDM(dm, current);
     FChosen = -1;
     Fill();
-    setWindowState(windowState() | Qt::WindowMaximized);
+    // As the therapist left it last time; maximised the first time.
+    const QByteArray g = QByteArray::fromBase64(Settings().ReadString(kGeometryKey, QString()).toLatin1());
+    if (g.isEmpty() || !restoreGeometry(g))
+        setWindowState(windowState() | Qt::WindowMaximized);
     if (exec() != Accepted || FChosen < 0)
         return std::nullopt;
     return FChosen;
+}
+
+void TPatAuswahl::done(int r) {
+    Settings settings;
+    settings.WriteString(kGeometryKey, QString::fromLatin1(saveGeometry().toBase64()));
+    settings.Sync();
+    RibbonDialog::done(r);
 }
 
 void TPatAuswahl::showEvent(QShowEvent* e) {
@@ -182,6 +197,8 @@ void TPatAuswahl::Neu() {
         FCurrent = FDialog->SavedId();
         if (Changed)
             Changed();
+        if (Saved)
+            Saved(FCurrent);
     }
     Fill();
 }
@@ -195,6 +212,8 @@ void TPatAuswahl::Bearbeiten() {
             FCurrent = id;
             if (Changed)
                 Changed();
+            if (Saved)
+                Saved(id);
         } else if (!FDM->GetPatient(id)) {
             Error(tr("Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht."));
         }

@@ -49,8 +49,11 @@ public:
     std::function<std::optional<QString>(const QString& preset)> AskSearch;
     // Called when the list's contents may have changed (a patient was added, edited, deleted).
     std::function<void()> Changed;
+    // A patient was added ("Neu") or edited ("Bearbeiten") and saved.
+    std::function<void(qint64)> Saved;
 
 protected:
+    void done(int r) override;
     void RetranslateUi() override;
     void showEvent(QShowEvent* e) override;
 

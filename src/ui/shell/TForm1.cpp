@@ -479,6 +479,11 @@ void TForm1::Create(const QString& portOverride) {
     SetDisabledHeader(tr("Dieser Befehl ist deaktiviert."));
     FRibbon->UpdateTips();
     SetLoggedInGroups(false);
+    // Size, place and maximised state as the window was left.
+    const QByteArray g = QByteArray::fromBase64(
+        FSettings.ReadString(QStringLiteral("MainWindowGeometry"), QString()).toLatin1());
+    if (!g.isEmpty())
+        restoreGeometry(g);
 }
 
 void TForm1::ApplyChartSettings() {
@@ -905,6 +910,8 @@ void TForm1::closeEvent(QCloseEvent* e) {
         return;
     }
     FSettings.SetShowLeftPanel(FLeftShown);
+    FSettings.WriteString(QStringLiteral("MainWindowGeometry"),
+                          QString::fromLatin1(saveGeometry().toBase64()));
     FSettings.Sync();
     EmptyWorkFolder();
     e->accept();

@@ -25,7 +25,7 @@ class QVBoxLayout;
 namespace zud {
 class TZUD12;
 class Tdm2;
-}
+} // namespace zud
 
 #include "Berichte.h"
 #include "Chart.h"
@@ -158,6 +158,8 @@ public:
     bool Cropping() const { return FCrop; }
     // "Rohdaten exportieren" of the active tab; asks for the file when `file` is empty.
     void ExportRawData(const QString& file = QString());
+    // The file name the save dialog proposes for the raw data of tab `index`.
+    QString RawDataFileName(int index);
     // After a read-out: both lists show the last patient.
     void PatientListsChanged(qint64 lastPatient);
     void ActivateTab(int index);
@@ -199,9 +201,9 @@ public:
     // The electrode picture file of the current language.
     QString ElectrodePictureFile() const;
     // --- statistics and reports ---
-    void DoStatistik();  // "Statistik" for the current patient
-    void DoPreview();    // "Druckvorschau"
-    bool DoPdfExport();  // "Als PDF exportieren": the page of the shown recording
+    void DoStatistik(); // "Statistik" for the current patient
+    void DoPreview();   // "Druckvorschau"
+    bool DoPdfExport(); // "Als PDF exportieren": the page of the shown recording
     TStatistikForm* StatistikForm() const { return FStatistik; }
     TPreviewForm* PreviewForm() const { return FPreview; }
     // --- data exchange ---

@@ -4,6 +4,7 @@
 #include "Ausgabe.h"
 #include "ChartFrame.h"
 #include "Msg.h"
+#include "RecordingTabs.h"
 #include "TBemForm.h"
 #include "TForm1.h"
 #include "TPreviewForm.h"
@@ -39,7 +40,7 @@ void TForm1::UpdateReportActions() {
     Action(QStringLiteral("Statistik"))->setEnabled(db && FCurrentPatient >= 0 && !FLive);
     const int active = ActiveTab();
     // A stored recording on display; a live one is printed once it is saved.
-    const bool stored = active >= 0 && active < TabCount() && FTabList[size_t(active)].counter >= 0;
+    const bool stored = FTabs->Counter(active) >= 0;
     Action(QStringLiteral("Print"))->setEnabled(db && stored && !FLive);
     Action(QStringLiteral("PDF_Export"))->setEnabled(db && stored && !FLive);
 }
@@ -64,9 +65,9 @@ void TForm1::DoStatistik() {
 }
 
 std::optional<Berichtsaufnahme> TForm1::ReportRecording(int index) {
-    if (!FDM || index < 0 || index >= TabCount() || FTabList[size_t(index)].counter < 0)
+    if (!FDM || FTabs->Counter(index) < 0)
         return std::nullopt;
-    const ChartTab& t = FTabList[size_t(index)];
+    const RecordingTabs::Tab& t = FTabs->At(index);
     const auto r = FDM->GetRecording(t.counter);
     if (!r)
         return std::nullopt;
@@ -91,8 +92,8 @@ void TForm1::DoPreview() {
         return;
     const auto patient = FDM->GetPatient(open[size_t(current)].Zeile.Patient);
     ChartOptionen o = ChartOptions();
-    if (!FRemarks.isEmpty())
-        o.Bemerkungen = FRemarks.split(QLatin1Char('\n'));
+    if (!DisplayedRemarks().isEmpty())
+        o.Bemerkungen = DisplayedRemarks().split(QLatin1Char('\n'));
     FPreview->Prepare(patient.value_or(Patient{}), std::move(open), current, o);
     FPreview->exec();
 }
@@ -103,8 +104,8 @@ bool TForm1::DoPdfExport() {
         return false;
     const Patient patient = FDM->GetPatient(a->Zeile.Patient).value_or(Patient{});
     ChartOptionen o = ChartOptions();
-    if (!FRemarks.isEmpty())
-        o.Bemerkungen = FRemarks.split(QLatin1Char('\n'));
+    if (!DisplayedRemarks().isEmpty())
+        o.Bemerkungen = DisplayedRemarks().split(QLatin1Char('\n'));
     return PdfAusgeben(
         this,
         [&](Seitenziel& z) {

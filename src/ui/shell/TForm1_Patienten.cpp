@@ -20,8 +20,12 @@
 #include "Rohdaten.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QLocale>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QStatusBar>
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -31,6 +35,7 @@
 #include <QSplitter>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace zud::ui {
@@ -144,6 +149,8 @@ void TForm1::RetranslatePatientPanel() {
     FRecordingModel->Retranslate();
     FitColumns(FRecordingList->header());
     FitColumns(FPatientList->header());
+    FTabs->SetHint(tr("Lesen Sie mit „Übungen auslesen“ (Strg+R) die Übungen des Geräts ein, oder wählen Sie "
+                      "unter „Patienten“ einen Patienten und öffnen Sie eine seiner Übungen."));
     if (FDM && FDM->LoggedIn()) {
         try {
             FillPatList(true); // the menu's captions
@@ -238,7 +245,13 @@ void TForm1::FillMessList(qint64 patient, bool opening) {
     FDM->SelectPatient(patient);
     FCurrentPatient = patient;
     FillPatList(true);
-    FPatientBox->setText(PatientCaption(*p));
+    // The whole caption where it fits, else its start: a read-only line shows its end otherwise.
+    const QString caption = PatientCaption(*p);
+    FPatientBox->setMinimumWidth(
+        std::clamp(FPatientBox->fontMetrics().horizontalAdvance(caption) + 16, 200, 420));
+    FPatientBox->setText(caption);
+    FPatientBox->setCursorPosition(0);
+    FPatientBox->setToolTip(caption);
     FRecordingMenu->clear();
     const std::vector<Recording> recent = FDM->RecentRecordings(patient, 10);
     if (!recent.empty()) {
@@ -277,6 +290,8 @@ void TForm1::ChoosePatient() {
         if (FCurrentPatient >= 0 && !FDM->GetPatient(FCurrentPatient))
             FillMessList(FCurrentPatient); // the current patient was deleted: none is current
     };
+    // A patient added or edited there becomes the current one, as from "Patient hinzufügen".
+    FPatAuswahl->Saved = [this](qint64 id) { OpenPatient(id); };
     const auto id = FPatAuswahl->Choose(*FDM, FCurrentPatient);
     if (id) {
         FDM->SelectPatient(*id);
@@ -430,6 +445,9 @@ void TForm1::ExportRawData(const QString& file) {
         d.setAcceptMode(QFileDialog::AcceptSave);
         d.setNameFilter(tr("CSV-Dateien (*.csv)"));
         d.setDefaultSuffix(QStringLiteral("csv"));
+        d.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        d.selectFile(RawDataFileName(index));
+        d.resize(900, 560); // room for the name, size, type and date columns
         if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
             return;
         path = d.selectedFiles().first();
@@ -443,8 +461,40 @@ void TForm1::ExportRawData(const QString& file) {
     o.Datum = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
     o.Uhrzeit = QLocale().toString(QTime::currentTime(), QLocale::ShortFormat);
     QString error;
-    if (!FillFile(path, frame->Recording(), o, &error))
+    if (!FillFile(path, frame->Recording(), o, &error)) {
         Error(error);
+        return;
+    }
+    statusBar()->showMessage(tr("Rohdaten gespeichert: %1").arg(QDir::toNativeSeparators(path)), 10000);
+}
+
+QString TForm1::RawDataFileName(int index) {
+    // "<Name>_<Vorname>_<JJJJ-MM-TT>_<hhmm>.csv" of the recording's patient; a live recording
+    // not yet saved belongs to the current patient and starts when the measurement started.
+    QDateTime wann;
+    std::optional<Patient> p;
+    if (const RecordingTabs::LiveRecording* live = FTabs->Live(index)) {
+        wann = live->start;
+        if (FDM && FDM->LoggedIn() && FCurrentPatient >= 0)
+            p = FDM->GetPatient(FCurrentPatient);
+    } else if (FDM && FDM->LoggedIn()) {
+        if (const auto rec = FDM->GetRecording(FTabs->Counter(index))) {
+            wann = QDateTime(rec->Datum, rec->Uhrzeit);
+            p = FDM->GetPatient(rec->Patient);
+        }
+    }
+    QStringList teile;
+    if (p)
+        teile << p->Name << p->Vorname;
+    if (wann.isValid())
+        teile << wann.toString(QStringLiteral("yyyy-MM-dd")) << wann.toString(QStringLiteral("HHmm"));
+    QString name = teile.join(QLatin1Char('_'));
+    // Characters no file name should carry.
+    static const QRegularExpression verboten(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
+    name.replace(verboten, QStringLiteral("_"));
+    if (name.isEmpty())
+        name = QStringLiteral("Rohdaten");
+    return name + QStringLiteral(".csv");
 }
 
 bool TForm1::OpenRecording(qint64 counter, bool singleClick) {
@@ -634,7 +684,7 @@ void TForm1::MoveRecording(qint64 counter, qint64 target) {
         for (int i = 0; i < TabCount(); ++i)
             if (FTabs->Counter(i) == counter)
                 FTabs->Rename(i, TabTitle(*to, *rec), rec->Daten, rec->Betriebsart);
-        RefillRecordingList();
+        FillMessList(FCurrentPatient); // the list and the recent-recordings menu lose it
     } catch (const std::exception& e) {
         DbFailure(e);
     }
