@@ -967,6 +967,14 @@
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
         <translation>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</translation>
     </message>
+    <message>
+        <source>Die Echtzeitmessung wurde beendet: das Gerät sendet keine Daten mehr.</source>
+        <translation>Die Echtzeitmessung wurde beendet: das Gerät sendet keine Daten mehr.</translation>
+    </message>
+    <message>
+        <source>Das Gerät hat die Echtzeitmessung nicht gestartet.</source>
+        <translation>Das Gerät hat die Echtzeitmessung nicht gestartet.</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>

@@ -967,6 +967,14 @@
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
         <translation>The exercise no longer exists; it was deleted at another workstation.</translation>
     </message>
+    <message>
+        <source>Die Echtzeitmessung wurde beendet: das Gerät sendet keine Daten mehr.</source>
+        <translation>The real-time measurement was ended: the device no longer sends data.</translation>
+    </message>
+    <message>
+        <source>Das Gerät hat die Echtzeitmessung nicht gestartet.</source>
+        <translation>The device did not start the real-time measurement.</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>

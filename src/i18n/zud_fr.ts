@@ -967,6 +967,14 @@
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
         <translation>L&apos;exercice n&apos;existe plus ; il a été supprimé sur un autre poste de travail.</translation>
     </message>
+    <message>
+        <source>Die Echtzeitmessung wurde beendet: das Gerät sendet keine Daten mehr.</source>
+        <translation>La mesure en temps réel a été arrêtée&#xa0;: l&apos;appareil n&apos;envoie plus de données.</translation>
+    </message>
+    <message>
+        <source>Das Gerät hat die Echtzeitmessung nicht gestartet.</source>
+        <translation>L&apos;appareil n&apos;a pas démarré la mesure en temps réel.</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>

@@ -967,6 +967,14 @@
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
         <translation>L&apos;esercizio non esiste più; è stato eliminato da un&apos;altra postazione.</translation>
     </message>
+    <message>
+        <source>Die Echtzeitmessung wurde beendet: das Gerät sendet keine Daten mehr.</source>
+        <translation>La misurazione in tempo reale è stata terminata: il dispositivo non invia più dati.</translation>
+    </message>
+    <message>
+        <source>Das Gerät hat die Echtzeitmessung nicht gestartet.</source>
+        <translation>Il dispositivo non ha avviato la misurazione in tempo reale.</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>

@@ -967,6 +967,14 @@
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
         <translation>Ćwiczenie już nie istnieje; zostało usunięte na innym stanowisku.</translation>
     </message>
+    <message>
+        <source>Die Echtzeitmessung wurde beendet: das Gerät sendet keine Daten mehr.</source>
+        <translation>Pomiar w czasie rzeczywistym został zakończony: urządzenie nie wysyła już danych.</translation>
+    </message>
+    <message>
+        <source>Das Gerät hat die Echtzeitmessung nicht gestartet.</source>
+        <translation>Urządzenie nie rozpoczęło pomiaru w czasie rzeczywistym.</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>

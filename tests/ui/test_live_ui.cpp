@@ -76,7 +76,8 @@ class LiveUiTest : public QObject {
                 QStringLiteral("Messung_loeschen"), QStringLiteral("Messung_Laden"),
                 QStringLiteral("LeseMessungen"),    QStringLiteral("Patienten"),
                 QStringLiteral("PatNeu"),           QStringLiteral("PatLoeschen"),
-                QStringLiteral("Zuschneiden")};
+                QStringLiteral("Zuschneiden"),      QStringLiteral("Aktualisieren"),
+                QStringLiteral("PortMenu"),         QStringLiteral("Backup")};
     }
 
 private slots:
