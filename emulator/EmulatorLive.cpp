@@ -5,6 +5,7 @@
 #include "Emulator.h"
 #include "Records.h"
 
+#include <cmath>
 #include <cstring>
 #include <thread>
 
@@ -85,17 +86,25 @@ LivePacket MakeLivePacket(const std::vector<uint8_t>& programm, int i, uint32_t 
     out.phase = phase;
     const uint32_t r = Mix(seed * 2654435761U + static_cast<uint32_t>(i));
     auto& b = out.b;
-    // The edges now and then: nothing, full range, the largest current.
-    const uint8_t emg1 = i % 97 == 5 ? 0 : i % 89 == 7 ? 200 : static_cast<uint8_t>(r % 201);
-    const uint8_t emg2 = static_cast<uint8_t>((r >> 8) % 201);
-    const uint8_t bereich1 = static_cast<uint8_t>((r >> 16) % 13);
-    const uint8_t bereich2 = static_cast<uint8_t>((r >> 20) % 13);
-    const uint8_t schwelle = static_cast<uint8_t>(30 + (r >> 24) % 50);
-    const uint8_t strom = i % 13 == 0 ? 255 : i % 7 == 0 ? 125 : static_cast<uint8_t>((r >> 4) % 256);
-    // Pressure words around 3 to 60 mbar, with 3.00 and 10.01 mbar among them.
-    const uint16_t druck = i % 11 == 0   ? 300
-                           : i % 11 == 1 ? 1001
-                                         : static_cast<uint16_t>(300 + (r >> 3) % 5700);
+    // A muscle at rest with some noise, contracting in the contract phases; the edges now and
+    // then: nothing, full range, the largest current.
+    const double welle = std::sin(3.14159 * double(i % 50) / 50.0);
+    const double kraft = phase == 1 || phase == 6 || phase == 7 ? 120 * welle : 0;
+    const uint8_t emg1 = i % 97 == 5   ? 0
+                         : i % 89 == 7 ? 200
+                                       : static_cast<uint8_t>(std::min(200.0, 8 + kraft + double(r % 16)));
+    const uint8_t emg2 = static_cast<uint8_t>(std::min(200.0, 5 + kraft / 2 + double((r >> 8) % 12)));
+    // The ranges change every ten seconds, the threshold stays.
+    const uint8_t bereich1 = static_cast<uint8_t>((11 + i / 100 * 5 + seed) % 13);
+    const uint8_t bereich2 = static_cast<uint8_t>((10 + i / 100 * 3 + seed) % 13);
+    const uint8_t schwelle = static_cast<uint8_t>(30 + seed % 40);
+    const uint8_t strom = i % 13 == 0 ? 255 : i % 7 == 0 ? 125 : static_cast<uint8_t>(100 + (r >> 4) % 100);
+    // Pressure words around 10 to 50 mbar, with 3.00 and 10.01 mbar among them.
+    const uint16_t druck =
+        i % 53 == 0 || i % 53 == 7 ? 300
+        : i % 53 == 1 || i % 53 == 8
+            ? 1001
+            : static_cast<uint16_t>(1000 + 3000 * welle * (kraft > 0 ? 1 : 0.2) + (r >> 3) % 60);
     if (out.mode <= 3) {
         b[0] = phase == 3 ? strom : emg1;
         b[1] = static_cast<uint8_t>((phase << 4) | (phase == 3 ? 0 : bereich1));

@@ -39,7 +39,10 @@ void Usage(FILE* f) {
         "  --fault BEFEHL:ART[:PARAM[:BLOCK[:ANZAHL]]]\n"
         "                      Fehler einspeisen, z. B. R:stall:0:1 oder !:late:1500 (ANZAHL -1: immer);\n"
         "                      ART: silence, late, wrong-echo, truncate, corrupt-block,\n"
-        "                      truncate-block, stall, bad-ack, odd-ack, file-not-found, status\n",
+        "                      truncate-block, stall, bad-ack, odd-ack, file-not-found, status\n"
+        "  --live-mode N       Echtzeit: Betriebsart des laufenden Programms 0-7, 9 (Vorgabe: 0)\n"
+        "  --live-interval MS  Abstand der Messwerte (Vorgabe: 100; 0: so schnell wie quittiert)\n"
+        "  --live-samples N    Messwerte, dann beendet das Gerät mit Phase 14 (Vorgabe: bis \"E\" 0)\n",
         f);
 }
 
@@ -68,6 +71,7 @@ int main(int argc, char** argv) {
     std::string link;
     std::string seed;
     bool demo = false;
+    zud::emu::LiveOptions live;
     std::vector<zud::emu::Fault> faults;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -120,6 +124,16 @@ int main(int argc, char** argv) {
                 return 2;
             }
             faults.push_back(*f);
+        } else if (a == "--live-mode") {
+            live.mode = static_cast<int>(number());
+            if (live.mode < 0 || live.mode > 9 || live.mode == 8) {
+                std::fprintf(stderr, "zud12-emulator: Betriebsart 0-7 oder 9\n");
+                return 2;
+            }
+        } else if (a == "--live-interval") {
+            live.intervalMs = static_cast<int>(number());
+        } else if (a == "--live-samples") {
+            live.samples = static_cast<int>(number());
         } else if (a == "--help" || a == "-h") {
             Usage(stdout);
             return 0;
@@ -155,6 +169,7 @@ int main(int argc, char** argv) {
     for (const auto& f : faults) {
         emu.InjectFault(f);
     }
+    emu.SetLive(live);
     if (!emu.Start()) {
         std::fprintf(stderr, "zud12-emulator: kein Pseudo-Terminal: %s\n", std::strerror(errno));
         return 1;

@@ -276,7 +276,8 @@ TEST_F(LiveFeed, FaultsEndTheRunAndKeepTheRecording) {
     };
     const Fall faelle[] = {
         {emu::LiveFault::Silence, 20, 0, EZEnde::Stille, 20},
-        {emu::LiveFault::LateWBody, 12, 1500, EZEnde::WertZuSpaet, 12},
+        // Well beyond the 1000 ms, so that a slow start of the wait cannot make it punctual.
+        {emu::LiveFault::LateWBody, 12, 2500, EZEnde::WertZuSpaet, 12},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(int(f.fault));
@@ -334,9 +335,9 @@ TEST_F(LiveFeed, LateProgramPacket) {
     // cycle (the counter stays 0) and no header, so nothing can be kept; "Echtzeit Stop" ends
     // the run in order.
     emu.ClearLog();
-    o.faultMs = 4600;
+    o.faultMs = 5500; // well beyond the 4000 ms
     o.sendG = false;
-    auto s = Run(o, 6500);
+    auto s = Run(o, 7500);
     EXPECT_TRUE(s->programme.empty());
     EXPECT_EQ(s->ende, 1);
     for (const EZProbe& p : s->proben) {

@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <thread>
 
 namespace zud {
@@ -197,6 +198,9 @@ void TZUD12::close() {
 }
 
 void TZUD12::AddLog(const QString& s) {
+    // The real-time thread logs too, while the window may log a failure of its own.
+    static std::mutex logMutex;
+    const std::lock_guard lock(logMutex);
     LastLog = s;
     if (LogFileName.isEmpty()) {
         return;

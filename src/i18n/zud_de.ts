@@ -769,8 +769,8 @@
         <translation>Schnittstelle kann nicht geöffnet werden</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
-        <translation>&apos;%1&apos; ist kein gültiger Integerwert</translation>
+        <source>'%1' ist kein gültiger Integerwert</source>
+        <translation>'%1' ist kein gültiger Integerwert</translation>
     </message>
     <message>
         <source>Kein Gerät erkannt!</source>

@@ -769,7 +769,7 @@
         <translation>Nie można otworzyć portu</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
+        <source>'%1' ist kein gültiger Integerwert</source>
         <translation>„%1” nie jest prawidłową liczbą całkowitą</translation>
     </message>
     <message>

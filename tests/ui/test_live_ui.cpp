@@ -76,7 +76,8 @@ class LiveUiTest : public QObject {
                 QStringLiteral("Messung_loeschen"), QStringLiteral("Messung_Laden"),
                 QStringLiteral("LeseMessungen"),    QStringLiteral("Patienten"),
                 QStringLiteral("PatNeu"),           QStringLiteral("PatLoeschen"),
-                QStringLiteral("Zuschneiden")};
+                QStringLiteral("Zuschneiden"),      QStringLiteral("Aktualisieren"),
+                QStringLiteral("PortMenu"),         QStringLiteral("Backup")};
     }
 
 private slots:
@@ -261,6 +262,76 @@ private slots:
         QCOMPARE(answer.boxes.size(), 1);
         QVERIFY(f->Action(QStringLiteral("EZStart"))->isEnabled());
         QVERIFY(!f->Action(QStringLiteral("EZStop"))->isEnabled());
+    }
+
+    // The live chart's ranges: pressure from the first value (mode 5: first .. first + 10, else
+    // 0 .. max(first, 25)), widened by every new value with a full redraw; a new EMG range and
+    // the start of a cycle redraw too; any other value is one more segment.
+    void ChartRangesAndRedraws() {
+        LiveChart chart;
+        chart.resize(800, 500);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        for (int mode : {4, 5}) {
+            ProgrammParameter k{};
+            k.Betriebsart = uint8_t(mode);
+            k.Anspannzeit = 5;
+            k.Entspannzeit = 5;
+            chart.Start(k);
+            const int start = chart.FullRedraws();
+            QByteArray laufend(reinterpret_cast<const char*>(&k), sizeof k);
+            auto add = [&](int counter, double druck) {
+                EZProbe p;
+                p.Werte.BA = uint8_t(mode);
+                p.Werte.Phase = mode == 5 ? 5 : 7;
+                p.Werte.Druck = druck;
+                p.Counter = counter;
+                p.Zykluslaenge = mode == 5 ? 10 : 60;
+                laufend += QByteArray(3, '\0');
+                chart.Add(p, laufend);
+            };
+            add(0, 12.3);
+            QCOMPARE(chart.DruckMin(), mode == 5 ? 12.0 : 0.0); // already widened to whole mbar
+            QCOMPARE(chart.DruckMax(), mode == 5 ? 22.3 : 25.0);
+            QCOMPARE(chart.FullRedraws(), start + 1); // the first value
+            add(1, 14.0);
+            add(2, 15.5);
+            QCOMPARE(chart.FullRedraws(), start + 1);
+            QCOMPARE(chart.Segments(), 2);
+            add(3, 40.2); // widens the maximum to 41
+            QCOMPARE(chart.DruckMax(), 41.0);
+            QCOMPARE(chart.FullRedraws(), start + 2);
+            add(4, 2.7); // mode 5: the minimum goes to 2; mode 4 starts at 0 anyway
+            QCOMPARE(chart.DruckMin(), mode == 5 ? 2.0 : 0.0);
+            const int widened = mode == 5 ? 1 : 0;
+            QCOMPARE(chart.FullRedraws(), start + 2 + widened);
+            add(0, 20); // a new cycle
+            QCOMPARE(chart.FullRedraws(), start + 3 + widened);
+        }
+        ProgrammParameter k{};
+        k.Betriebsart = 9;
+        k.Anspannzeit = 5;
+        k.Entspannzeit = 5;
+        chart.Start(k);
+        const int start = chart.FullRedraws();
+        QByteArray laufend(reinterpret_cast<const char*>(&k), sizeof k);
+        auto add = [&](int counter, uint8_t b1, uint8_t b2) {
+            EZProbe p;
+            p.Werte.BA = 9;
+            p.Werte.EMG1 = 50;
+            p.Werte.Bereich1 = b1;
+            p.Werte.Bereich2 = b2;
+            p.Counter = counter;
+            p.Zykluslaenge = 10;
+            laufend += QByteArray(4, '\0');
+            chart.Add(p, laufend);
+        };
+        add(0, 11, 10);
+        add(1, 11, 10);
+        QCOMPARE(chart.FullRedraws(), start + 1);
+        add(2, 11, 9); // channel 2 changed its range
+        QCOMPARE(chart.FullRedraws(), start + 2);
+        QCOMPARE(chart.Breite(), 100);
     }
 
     // The live chart of modes 0, 3, 5, 7 and 9 in the middle of a cycle.

@@ -295,6 +295,8 @@ private:
     LiveChart* FLiveChart = nullptr; // in place of the tabs while a live measurement runs
     void CreateLiveWindow();
     void MakeLiveMeasurement();
+    // Actions that rest while the feed runs, with their state before it.
+    QList<QPair<QAction*, bool>> FLiveRested;
     qint64 FCurrentPatient = -1;
     qint64 FOtherModelCounter = -1; // a recording of another model: listed, not shown, deletable
     bool FSelectingPatient = false;

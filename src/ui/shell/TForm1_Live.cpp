@@ -29,6 +29,15 @@ void TForm1::MakeLiveMeasurement() {
     FLiveMeasurement = new LiveMeasurement(*FDevice, FLiveChart, this);
     connect(FLiveMeasurement, &LiveMeasurement::Started, this, [this] {
         BeginLiveMode();
+        // The feed owns the line: nothing else may reach for the port or the session meanwhile.
+        FLiveRested.clear();
+        for (const char* name : {"Aktualisieren", "PortMenu", "BaudMenu", "ChangeApp", "Login", "Logout",
+                                 "ChangePW", "user", "Export", "Import", "Backup", "Restore"}) {
+            if (QAction* a = Action(QString::fromLatin1(name))) {
+                FLiveRested.append({a, a->isEnabled()});
+                a->setEnabled(false);
+            }
+        }
         UpdateRecordingActions();
         FTabs->hide();
         FLiveChart->SetOptions(ChartOptions());
@@ -39,6 +48,9 @@ void TForm1::MakeLiveMeasurement() {
                 FLiveChart->hide();
                 FTabs->show();
                 EndLiveMode();
+                for (const auto& [a, on] : FLiveRested)
+                    a->setEnabled(on);
+                FLiveRested.clear();
                 switch (reason) {
                 case EZEnde::Stille:
                 case EZEnde::WertZuSpaet:
