@@ -9,6 +9,7 @@
 #include "Localizer.h"
 #include "RecordingCheck.h"
 #include "Settings.h"
+#include "TBemForm.h"
 #include "TDM1.h"
 #include "TForm1.h"
 #include "TPreviewForm.h"
@@ -21,6 +22,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QTabWidget>
@@ -63,13 +65,20 @@ public:
     explicit Schliesser(QObject* parent = nullptr) : ModalWatcher(20, parent) {}
     QStringList gesehen;
     std::function<void(QWidget*)> vorher;
+    QString bemerkung; // typed into the remarks dialog, which is then confirmed
+    bool nurBemerkungen = false; // answers the remarks dialog only
 
 private:
     void Answer(QWidget* w) override {
         auto* d = qobject_cast<QDialog*>(w);
-        if (!d)
+        if (!d || (nurBemerkungen && !qobject_cast<TBemForm*>(w)))
             return;
         gesehen << w->objectName();
+        if (auto* bem = qobject_cast<TBemForm*>(w)) {
+            bem->Text->setPlainText(bemerkung);
+            bem->accept();
+            return;
+        }
         if (vorher)
             vorher(w);
         d->reject();
@@ -351,6 +360,22 @@ private slots:
         const QString text = PdfText(dir->filePath(QStringLiteral("vorschau.pdf")));
         QVERIFY2(text.contains(QStringLiteral("Gut mitgearbeitet.")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("Nächster Termin")));
+        // "Bemerkungen" edits the lines in the remarks dialog and takes them back on OK.
+        // (A watcher's timer does not fire again while it waits in the preview: a second one
+        // answers the remarks dialog.)
+        Schliesser bemZu;
+        bemZu.nurBemerkungen = true;
+        bemZu.bemerkung = QStringLiteral("Zeile eins\nZeile zwei");
+        zu.gesehen.clear();
+        zu.vorher = [&](QWidget* w) {
+            if (w != &v)
+                return;
+            v.Action(QStringLiteral("Bemerkungen"))->trigger();
+            QCOMPARE(v.Remarks(), (QStringList{QStringLiteral("Zeile eins"), QStringLiteral("Zeile zwei")}));
+        };
+        print->trigger();
+        QCOMPARE(bemZu.gesehen, QStringList{QStringLiteral("TBemForm")});
+        QCOMPARE(zu.gesehen, QStringList{QStringLiteral("TPreviewForm")});
         // The remarks are cleared when the preview opens again; the first recording is Übung2
         // when the current one is the first.
         f->ActivateTab(0);
