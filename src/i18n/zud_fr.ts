@@ -229,6 +229,10 @@
         <source>Importieren...</source>
         <translation>Importation...</translation>
     </message>
+    <message>
+        <source>Es ist kein Archiv geöffnet.</source>
+        <translation>Aucune archive n'est ouverte.</translation>
+    </message>
 </context>
 <context>
     <name>Betriebsart</name>
