@@ -289,8 +289,8 @@ private slots:
         QCOMPARE(answer.boxes,
                  QStringList{QStringLiteral("Möchten Sie die Daten aus der Vorgängerversion übernehmen?")});
         QCOMPARE(f.TakeOverSteps, (QStringList{QStringLiteral("Konvertiere alte Datei-Struktur"),
-                                                QStringLiteral("Erzeuge neue Datei-Struktur"),
-                                                QStringLiteral("Importieren...")}));
+                                               QStringLiteral("Erzeuge neue Datei-Struktur"),
+                                               QStringLiteral("Importieren...")}));
         QVERIFY(!f.TakeOverProgress()->isVisible());
         QCOMPARE(f.TakeOverProgress()->windowTitle(), QStringLiteral("Importieren"));
         QVERIFY(f.DM()->FindPatient(QStringLiteral("Größer"), QStringLiteral("Jürgen"), QDate(1950, 3, 3)));
