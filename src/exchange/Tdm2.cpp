@@ -117,6 +117,40 @@ void DropDatabase(const db::ConnectParams& p) {
     st.dispose();
 }
 
+// A throw-away database (the export's) writes without waiting for the disk at every page:
+// it is backed up once and dropped, and a crash meanwhile only means exporting again.
+void WriteAsync(const db::ConnectParams& p) {
+    using namespace Firebird;
+    IMaster* master = fb_get_master_interface();
+    ThrowStatusWrapper st(master->getStatus());
+    IXpbBuilder* dpb = nullptr;
+    IProvider* prov = nullptr;
+    IAttachment* att = nullptr;
+    try {
+        dpb = master->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::DPB, nullptr, 0);
+        dpb->insertString(&st, isc_dpb_user_name, p.user.toUtf8().constData());
+        dpb->insertString(&st, isc_dpb_password, p.password.toUtf8().constData());
+        dpb->insertInt(&st, isc_dpb_force_write, 0);
+        prov = master->getDispatcher();
+        att = prov->attachDatabase(&st, p.database.toUtf8().constData(), dpb->getBufferLength(&st),
+                                   dpb->getBuffer(&st));
+        att->detach(&st);
+        att = nullptr;
+    } catch (const FbException&) {
+        // Only slower without it.
+    }
+    if (att) {
+        att->release();
+    }
+    if (prov) {
+        prov->release();
+    }
+    if (dpb) {
+        dpb->dispose();
+    }
+    st.dispose();
+}
+
 // The column names of a table in a database.
 QStringList Columns(Connection& c, const QString& table) {
     QStringList out;
@@ -448,9 +482,12 @@ ExportResult Tdm2::Export(Connection& main, const QList<qint64>& patients, const
         Tdm2* self;
         ~DropAtEnd() { DropDatabase(self->Admin(self->ExportConnection())); }
     } dropAtEnd{this};
+    FArchive.reset(); // an archive opened through this module is given up
     DropDatabase(Admin(ExportConnection()));
+    Connection::Create(Admin(ExportConnection()));
+    WriteAsync(Admin(ExportConnection()));
     {
-        auto exp = Connection::Create(Admin(ExportConnection()));
+        auto exp = Connection::Attach(Admin(ExportConnection()));
         for (const QString& sql : SchemaScript()) {
             exp->Exec(sql);
         }
@@ -516,13 +553,15 @@ std::vector<ArchivePatient> Tdm2::OpenArchive(const QString& archive, const Feed
                 .arg(archive));
     }
     fb.Step(QCoreApplication::translate("Austausch", "Datenbank Entpacken"));
+    FArchive.reset(); // the restore replaces the file
     RunFolder run;
     const QString gbk =
         exchange::ExtractCabMember(archive, QString::fromLatin1(kExportBackup), run.Path(), fb);
     GbakRestore(gbk, ExportConnection(), QString::fromLatin1(kAdminUser), FAdminPassword, fb);
     std::vector<ArchivePatient> out;
     try {
-        auto exp = Connection::Attach(Admin(ExportConnection()));
+        FArchive = Connection::Attach(Admin(ExportConnection()));
+        auto& exp = FArchive;
         for (const Row& r : exp->Query(QStringLiteral("Select * from QALPatient\norder by name"))) {
             ArchivePatient p;
             p.Identifikation = r.Int(QStringLiteral("IDENTIFIKATION"), -1);
@@ -548,11 +587,14 @@ MergeResult Tdm2::Import(Connection& main, const QList<qint64>& patients, const 
         throw DataError(QCoreApplication::translate("Austausch", "Es ist kein Patient ausgewählt."));
     }
     fb.Step(QCoreApplication::translate("Austausch", "Importieren"));
-    auto exp = Connection::Attach(Admin(ExportConnection()));
-    return Merge(*exp, main, patients, fb);
+    if (!FArchive) {
+        throw DataError(QCoreApplication::translate("Austausch", "Es ist kein Archiv geöffnet."));
+    }
+    return Merge(*FArchive, main, patients, fb);
 }
 
 void Tdm2::CloseArchive() {
+    FArchive.reset();
     DropDatabase(Admin(ExportConnection()));
 }
 

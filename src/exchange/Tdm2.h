@@ -15,6 +15,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <vector>
 
 namespace zud {
@@ -118,6 +119,9 @@ private:
 
     DbLocation FMain;
     QString FAdminPassword;
+    // The opened archive's database, held from opening to closing: on a shared server nobody
+    // else's export can drop or replace it in between.
+    std::unique_ptr<db::Connection> FArchive;
 };
 
 } // namespace zud

@@ -252,6 +252,10 @@
         <source>Importieren...</source>
         <translation>Importieren...</translation>
     </message>
+<message>
+        <source>Es ist kein Archiv geöffnet.</source>
+        <translation>Es ist kein Archiv geöffnet.</translation>
+    </message>
 </context>
 <context>
     <name>Berichte</name>

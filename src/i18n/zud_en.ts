@@ -252,6 +252,10 @@
         <source>Importieren...</source>
         <translation>Importing...</translation>
     </message>
+<message>
+        <source>Es ist kein Archiv geöffnet.</source>
+        <translation>No archive is open.</translation>
+    </message>
 </context>
 <context>
     <name>Berichte</name>

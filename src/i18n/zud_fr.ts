@@ -252,6 +252,10 @@
         <source>Importieren...</source>
         <translation>Importation...</translation>
     </message>
+<message>
+        <source>Es ist kein Archiv geöffnet.</source>
+        <translation>Aucune archive n'est ouverte.</translation>
+    </message>
 </context>
 <context>
     <name>Berichte</name>

@@ -252,6 +252,10 @@
         <source>Importieren...</source>
         <translation>Importazione...</translation>
     </message>
+<message>
+        <source>Es ist kein Archiv geöffnet.</source>
+        <translation>Nessun archivio aperto.</translation>
+    </message>
 </context>
 <context>
     <name>Berichte</name>

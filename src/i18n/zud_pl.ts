@@ -252,6 +252,10 @@
         <source>Importieren...</source>
         <translation>Importowanie...</translation>
     </message>
+<message>
+        <source>Es ist kein Archiv geöffnet.</source>
+        <translation>Nie otwarto żadnego archiwum.</translation>
+    </message>
 </context>
 <context>
     <name>Berichte</name>

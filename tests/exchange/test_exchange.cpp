@@ -418,6 +418,31 @@ TEST_P(Exchange, ImportRulesTwiceCaseAndDevices) {
     (void)nodev2;
 }
 
+// Two workstations on one server share the folder of the archive database: while one has an
+// archive open, the other's export fails instead of replacing it underneath.
+TEST_P(Exchange, AnOpenArchiveIsNotReplacedByAnotherExport) {
+    Fill(*dm);
+    const QString first = File("erster.qvz");
+    dm2->Export(dm->Db(), {pa}, first);
+    Tdm2 reader(loc);
+    const auto listed = reader.OpenArchive(first);
+    ASSERT_EQ(listed.size(), 1u);
+    Tdm2 other(loc);
+    EXPECT_THROW(other.Export(dm->Db(), {pb}, File("zweiter.qvz")), db::DbError);
+    EXPECT_FALSE(QFile::exists(File("zweiter.qvz")));
+    DbLocation where;
+    auto target = Target(QStringLiteral("t"), &where);
+    const MergeResult m = reader.Import(target->Db(), {pa});
+    reader.CloseArchive();
+    EXPECT_EQ(m.patientsNew, 1);
+    EXPECT_EQ(m.recordingsInserted, 2);
+    EXPECT_TRUE(target->FindPatient(QStringLiteral("Müller"), QStringLiteral("Jürgen"), QDate(1970, 4, 12)));
+    // Closed: the next export works again.
+    other.Export(dm->Db(), {pb}, File("zweiter.qvz"));
+    EXPECT_TRUE(QFile::exists(File("zweiter.qvz")));
+    EXPECT_THROW(reader.Import(target->Db(), {pa}), DataError);
+}
+
 TEST_P(Exchange, DeviceNumbersWithoutRowAndSelectedPatientsOnly) {
     Fill(*dm);
     // A recording whose device number has no row, and one without any.

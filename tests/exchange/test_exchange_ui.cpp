@@ -150,6 +150,21 @@ private slots:
         QVERIFY(seen);
         QVERIFY2(answer.boxes.isEmpty(), qPrintable(answer.boxes.join(QLatin1Char('|'))));
         QCOMPARE(exchange::CabMembers(archive), QStringList{QStringLiteral("ZUDData_exp.gbk")});
+        // Into a folder that does not exist: the message with the reason, no archive, the window
+        // closes as after a success.
+        seen = false;
+        const QString nowhere = dir->filePath(QStringLiteral("nix/zwei.qvz"));
+        answer.onExport = [&](TExpForm* w) {
+            seen = true;
+            QTest::keyClick(w->List(), Qt::Key_A, Qt::ControlModifier);
+            QVERIFY(!w->Export(nowhere));
+            QVERIFY2(w->LastMessage.contains(QStringLiteral("nix")), qPrintable(w->LastMessage));
+            QVERIFY(!w->isVisible());
+        };
+        f.Action(QStringLiteral("Export"))->trigger();
+        QVERIFY(seen);
+        QVERIFY(!QFile::exists(nowhere));
+        answer.boxes.clear();
 
         // Both gone from the database, then one of them back from the archive.
         QVERIFY(f.DM()->DeletePatient(a, true));
@@ -274,8 +289,8 @@ private slots:
         QCOMPARE(answer.boxes,
                  QStringList{QStringLiteral("Möchten Sie die Daten aus der Vorgängerversion übernehmen?")});
         QCOMPARE(f.TakeOverSteps, (QStringList{QStringLiteral("Konvertiere alte Datei-Struktur"),
-                                                QStringLiteral("Erzeuge neue Datei-Struktur"),
-                                                QStringLiteral("Importieren...")}));
+                                               QStringLiteral("Erzeuge neue Datei-Struktur"),
+                                               QStringLiteral("Importieren...")}));
         QVERIFY(!f.TakeOverProgress()->isVisible());
         QCOMPARE(f.TakeOverProgress()->windowTitle(), QStringLiteral("Importieren"));
         QVERIFY(f.DM()->FindPatient(QStringLiteral("Größer"), QStringLiteral("Jürgen"), QDate(1950, 3, 3)));

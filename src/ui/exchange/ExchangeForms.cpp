@@ -248,22 +248,20 @@ bool TExpForm::Export(const QString& fileIn) {
     ShowProgress(true);
     Action(QStringLiteral("Exportieren"))->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    bool ok = false;
+    QString failure;
     try {
         FDM2->Export(FDM->Db(), Model()->Checked(), file, Progress());
-        ok = true;
     } catch (const std::exception& e) {
-        QApplication::restoreOverrideCursor();
-        ShowProgress(false);
-        UpdateActions();
-        Error(Msg::Describe(e));
-        return false;
+        failure = Msg::Describe(e);
     }
     QApplication::restoreOverrideCursor();
     ShowProgress(false);
     UpdateActions();
+    if (!failure.isEmpty())
+        Error(failure);
+    // The window closes at the end either way.
     accept();
-    return ok;
+    return failure.isEmpty();
 }
 
 // ---------------------------------------------------------------- import
