@@ -239,7 +239,8 @@ inline LoadResult RunPracticeLoad(const LoadOptions& o) {
     // Two workstations list patients again and again, as the selection window does.
     auto browse = [&](int b) {
         const QString root = dir.filePath(QStringLiteral("browse%1").arg(b));
-        while (running) {
+        // At least one list, however quickly the read-outs end.
+        while (running || result.lists == 0) {
             QProcess p;
             p.setProcessEnvironment(Env(root));
             QElapsedTimer t;
@@ -266,7 +267,7 @@ inline LoadResult RunPracticeLoad(const LoadOptions& o) {
         try {
             TDM1 own(loc);
             own.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
-            while (running) {
+            while (running || result.queries == 0) {
                 QElapsedTimer t;
                 t.start();
                 const auto patients = own.AllPatients();
