@@ -74,8 +74,7 @@ inline void PrepareDevice(emu::Emulator& emu, int station, int count) {
         existing += f.rfind(folder, 0) == 0 && f.size() > 4 && f.compare(f.size() - 4, 4, ".hdf") == 0;
     }
     for (int k = existing; k < count; ++k) {
-        char name[16];
-        std::snprintf(name, sizeof name, "W%04d.hdf", k);
+        const std::string name = QStringLiteral("W%1.hdf").arg(k, 4, 10, QLatin1Char('0')).toStdString();
         const auto& bytes = streams[static_cast<size_t>(k + station) % streams.size()];
         // December, one day per 30 recordings, two seconds apart, never at the demo's hours.
         emu.PutFile(folder + name, bytes, FatDate(2026, 12, 1 + k / 30), FatTime(18, k % 30, 0),
@@ -239,7 +238,8 @@ inline LoadResult RunPracticeLoad(const LoadOptions& o) {
     // Two workstations list patients again and again, as the selection window does.
     auto browse = [&](int b) {
         const QString root = dir.filePath(QStringLiteral("browse%1").arg(b));
-        while (running) {
+        // At least one list, however quickly the read-outs end.
+        while (running || result.lists == 0) {
             QProcess p;
             p.setProcessEnvironment(Env(root));
             QElapsedTimer t;
@@ -266,7 +266,7 @@ inline LoadResult RunPracticeLoad(const LoadOptions& o) {
         try {
             TDM1 own(loc);
             own.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
-            while (running) {
+            while (running || result.queries == 0) {
                 QElapsedTimer t;
                 t.start();
                 const auto patients = own.AllPatients();

@@ -106,10 +106,25 @@ if "$zudctl" "${db[@]}" --db-password-file "$tmp/old.pw" db patients >/dev/null 
 fi
 grep -q "^Benutzername oder Passwort ist falsch." "$tmp/err" || fail "wrong password said: $(cat "$tmp/err")"
 
+# The workstation package on the same machine makes the folder its group's (mode 2770): the
+# database folder stays the firebird account's, and the next set-up lets that account in.
+group=zudt$$
+"$(dirname "$0")/../data/machine-setup" /var/lib/zud-software "$tmp/none.conf" "$group" ||
+    fail "machine-setup on the server"
+trap 'gpasswd -d firebird "$group" >/dev/null 2>&1 || true; groupdel "$group" 2>/dev/null || true; "$tmp/bin/systemctl" stop' EXIT
+[ "$(stat -c '%U:%G %a' /var/lib/zud-software)" = "root:$group 2770" ] || fail "data folder after machine-setup"
+[ "$(stat -c '%U:%G %a' /var/lib/zud-software/DB)" = "firebird:firebird 700" ] ||
+    fail "machine-setup opened the database folder: $(stat -c '%U:%G %a' /var/lib/zud-software/DB)"
+[ "$(stat -c '%U:%G %a' /var/lib/zud-software/DB/ZUDData3.gdb)" = "firebird:firebird 600" ] ||
+    fail "machine-setup opened the database: $(stat -c '%U:%G %a' /var/lib/zud-software/DB/ZUDData3.gdb)"
+
 # A second run keeps the database and its patients.
-"$zudctl" server-setup --system --password-file "$tmp/sysdba.pw" --host praxisserver >/dev/null 2>"$tmp/err" ||
+out=$("$zudctl" server-setup --system --password-file "$tmp/sysdba.pw" --host praxisserver 2>"$tmp/err") ||
     fail "second server-setup: $(cat "$tmp/err")"
+[ "$(head -n1 <<<"$out")" = "SQLServer3=praxisserver" ] || fail "second run printed: $out"
 grep -q "^Datenbank vorhanden:" "$tmp/err" || fail "second run said: $(cat "$tmp/err")"
+grep -q "^Das Konto firebird ist jetzt Mitglied der Gruppe $group" "$tmp/err" || fail "second run said: $(cat "$tmp/err")"
+id -nG firebird | grep -qw "$group" || fail "firebird was not let into the group of the data folder"
 out=$("$zudctl" "${db[@]}" --db-password-file "$tmp/sysdba.pw" db patients 2>"$tmp/err") ||
     fail "patients after the second run: $(cat "$tmp/err")"
 grep -q ';Server;Sonja;' <<<"$out" || fail "the second run lost the patient: $out"

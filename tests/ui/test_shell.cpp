@@ -300,6 +300,29 @@ private slots:
         QVERIFY(QFile::exists(Location().FilePath()));
     }
 
+    // A workstation pointing at a server that cannot be reached says so at start, with the
+    // server's name and port, and does not start.
+    void AnUnreachableServerIsNamedAtStart() {
+        quint16 closed = 0;
+        {
+            QTcpServer probe;
+            QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+            closed = probe.serverPort();
+        }
+        WriteMachine(QStringLiteral("SQLServer3"), QStringLiteral("localhost"));
+        WriteMachine(QStringLiteral("RemoteServicePort3"), QString::number(closed));
+        Answerer answer;
+        TForm1 f;
+        f.Create();
+        QVERIFY(!f.OpenDatabase());
+        QCOMPARE(answer.boxes.size(), 1);
+        const QString want =
+            QStringLiteral("Fehler beim Öffnen der Datenbank. (Der Datenbankserver „localhost“ "
+                           "(Port %1) ist nicht erreichbar.")
+                .arg(closed);
+        QVERIFY2(answer.boxes.front().startsWith(want), qPrintable(answer.boxes.front()));
+    }
+
     void LogoutLoginRestoresExactlyTheEnabledExchangeActions() {
         Answerer answer;
         TForm1 f;

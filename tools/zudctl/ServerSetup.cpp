@@ -268,7 +268,7 @@ int RunServerSetup(const QStringList& args, QTextStream& out, QTextStream& err) 
             }
             Run(QStringLiteral("usermod"), {QStringLiteral("-a"), QStringLiteral("-G"),
                                             QString::fromLocal8Bit(g->gr_name), QStringLiteral("firebird")});
-            out << "; Das Konto firebird ist jetzt Mitglied der Gruppe " << g->gr_name << '\n';
+            err << "Das Konto firebird ist jetzt Mitglied der Gruppe " << g->gr_name << '\n';
         }
         const QString dbDir = kDataDir + QStringLiteral("/DB");
         QDir().mkpath(dbDir);
