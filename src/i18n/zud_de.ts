@@ -252,7 +252,7 @@
         <source>Importieren...</source>
         <translation>Importieren...</translation>
     </message>
-<message>
+    <message>
         <source>Es ist kein Archiv geöffnet.</source>
         <translation>Es ist kein Archiv geöffnet.</translation>
     </message>
@@ -773,8 +773,8 @@
         <translation>Schnittstelle kann nicht geöffnet werden</translation>
     </message>
     <message>
-        <source>'%1' ist kein gültiger Integerwert</source>
-        <translation>'%1' ist kein gültiger Integerwert</translation>
+        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
+        <translation>&apos;%1&apos; ist kein gültiger Integerwert</translation>
     </message>
     <message>
         <source>Kein Gerät erkannt!</source>

@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Das Sicherungsprogramm der Datenbank wurde nicht gefunden: %1</source>
-        <translation>The database's backup tool was not found: %1</translation>
+        <translation>The database&apos;s backup tool was not found: %1</translation>
     </message>
     <message>
         <source>Im Arbeitsordner kann keine Datei angelegt werden: %1</source>
@@ -162,7 +162,7 @@
     </message>
     <message>
         <source>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</source>
-        <translation>The target database does not contain this program's tables.</translation>
+        <translation>The target database does not contain this program&apos;s tables.</translation>
     </message>
     <message>
         <source>Der Patient %1 ist im Archiv nicht enthalten.</source>
@@ -252,7 +252,7 @@
         <source>Importieren...</source>
         <translation>Importing...</translation>
     </message>
-<message>
+    <message>
         <source>Es ist kein Archiv geöffnet.</source>
         <translation>No archive is open.</translation>
     </message>
@@ -773,8 +773,8 @@
         <translation>Cannot open the port</translation>
     </message>
     <message>
-        <source>'%1' ist kein gültiger Integerwert</source>
-        <translation>'%1' is not a valid integer value</translation>
+        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
     </message>
     <message>
         <source>Kein Gerät erkannt!</source>
@@ -1721,7 +1721,7 @@
     </message>
     <message>
         <source>Lesen Sie mit „Übungen auslesen“ (Strg+R) die Übungen des Geräts ein, oder wählen Sie unter „Patienten“ einen Patienten und öffnen Sie eine seiner Übungen.</source>
-        <translation>Read the device's exercises with “Read exercises” (Ctrl+R), or choose a patient under “Patients” and open one of his exercises.</translation>
+        <translation>Read the device&apos;s exercises with “Read exercises” (Ctrl+R), or choose a patient under “Patients” and open one of his exercises.</translation>
     </message>
     <message>
         <source>Rohdaten gespeichert: %1</source>

@@ -21,18 +21,18 @@
     </message>
     <message>
         <source>Werkszustand...</source>
-        <translation>État d'usine...</translation>
+        <translation>État d&apos;usine...</translation>
     </message>
 </context>
 <context>
     <name>Aufzeichnung</name>
     <message>
         <source>Keine Aufzeichnung: %1 Bytes, eine Aufzeichnung hat mindestens %2 (Programmkopf und Statistikblock).</source>
-        <translation>Ce n'est pas un enregistrement : %1 octets, un enregistrement comporte au moins %2 (en-tête de programme et bloc de statistiques).</translation>
+        <translation>Ce n&apos;est pas un enregistrement&#xa0;: %1 octets, un enregistrement comporte au moins %2 (en-tête de programme et bloc de statistiques).</translation>
     </message>
     <message>
         <source>Keine Aufzeichnung: die Betriebsart %1 hat kein Messwertformat.</source>
-        <translation>Ce n'est pas un enregistrement : le mode de fonctionnement %1 n'a pas de format de valeurs mesurées.</translation>
+        <translation>Ce n&apos;est pas un enregistrement&#xa0;: le mode de fonctionnement %1 n&apos;a pas de format de valeurs mesurées.</translation>
     </message>
 </context>
 <context>
@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Es sind keine Übungen gespeichert</source>
-        <translation>Aucun exercice n'est enregistré</translation>
+        <translation>Aucun exercice n&apos;est enregistré</translation>
     </message>
     <message>
         <source>Lösche Übungen (Therapeut %1, Patient %2)</source>
@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>Übertrage Übungen %1 von %2 ...</source>
-        <translation>Transfert de l'exercice %1 sur %2 ...</translation>
+        <translation>Transfert de l&apos;exercice %1 sur %2 ...</translation>
     </message>
     <message>
         <source>kein Patient zugewiesen</source>
@@ -67,11 +67,11 @@
     </message>
     <message>
         <source>Datum oder Uhrzeit am Gerät ungültig</source>
-        <translation>Date ou heure de l'appareil invalide</translation>
+        <translation>Date ou heure de l&apos;appareil invalide</translation>
     </message>
     <message>
         <source>in der Datenbank nicht gleich gespeichert</source>
-        <translation>pas enregistré à l'identique dans la base de données</translation>
+        <translation>pas enregistré à l&apos;identique dans la base de données</translation>
     </message>
     <message>
         <source>Übertragung abgebrochen.</source>
@@ -86,15 +86,15 @@
     <name>Austausch</name>
     <message>
         <source>Der Vorgang wurde abgebrochen.</source>
-        <translation>L'opération a été annulée.</translation>
+        <translation>L&apos;opération a été annulée.</translation>
     </message>
     <message>
         <source>Die Archivdatei kann nicht gelesen werden: %1</source>
-        <translation>Impossible de lire le fichier d'archive : %1</translation>
+        <translation>Impossible de lire le fichier d&apos;archive : %1</translation>
     </message>
     <message>
         <source>Die Datei ist kein gültiges Archiv: %1</source>
-        <translation>Le fichier n'est pas une archive valide : %1</translation>
+        <translation>Le fichier n&apos;est pas une archive valide : %1</translation>
     </message>
     <message>
         <source>Die zu packende Datei fehlt: %1</source>
@@ -106,19 +106,19 @@
     </message>
     <message>
         <source>Das Archiv kann nicht geschrieben werden: %1</source>
-        <translation>Impossible d'écrire l'archive : %1</translation>
+        <translation>Impossible d&apos;écrire l&apos;archive : %1</translation>
     </message>
     <message>
         <source>Das Archiv kann nicht angelegt werden: %1</source>
-        <translation>Impossible de créer l'archive : %1</translation>
+        <translation>Impossible de créer l&apos;archive : %1</translation>
     </message>
     <message>
         <source>Das Archiv enthält die Datei „%1“ nicht: %2</source>
-        <translation>L'archive ne contient pas le fichier « %1 » : %2</translation>
+        <translation>L&apos;archive ne contient pas le fichier « %1 » : %2</translation>
     </message>
     <message>
         <source>Das Archiv ist beschädigt oder unvollständig: %1</source>
-        <translation>L'archive est endommagée ou incomplète : %1</translation>
+        <translation>L&apos;archive est endommagée ou incomplète : %1</translation>
     </message>
     <message>
         <source>%1 von %2 Bytes entpackt</source>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Das Sicherungsprogramm der Datenbank wurde nicht gefunden: %1</source>
-        <translation>L'outil de sauvegarde de la base de données est introuvable : %1</translation>
+        <translation>L&apos;outil de sauvegarde de la base de données est introuvable : %1</translation>
     </message>
     <message>
         <source>Im Arbeitsordner kann keine Datei angelegt werden: %1</source>
@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>gbak endete mit dem Status %1</source>
-        <translation>gbak s'est terminé avec le code %1</translation>
+        <translation>gbak s&apos;est terminé avec le code %1</translation>
     </message>
     <message>
         <source>gbak wurde abgebrochen</source>
@@ -166,17 +166,17 @@
     </message>
     <message>
         <source>Der Patient %1 ist im Archiv nicht enthalten.</source>
-        <translation>Le patient %1 ne figure pas dans l'archive.</translation>
+        <translation>Le patient %1 ne figure pas dans l&apos;archive.</translation>
     </message>
     <message>
         <source>Der Patient „%1“ konnte nicht übernommen werden; die %2 Patienten davor wurden übernommen.
 %3</source>
-        <translation>Le patient « %1 » n'a pas pu être repris ; les %2 patients précédents ont été repris.
+        <translation>Le patient « %1 » n&apos;a pas pu être repris ; les %2 patients précédents ont été repris.
 %3</translation>
     </message>
     <message>
         <source>Es ist kein Patient ausgewählt.</source>
-        <translation>Aucun patient n'est sélectionné.</translation>
+        <translation>Aucun patient n&apos;est sélectionné.</translation>
     </message>
     <message>
         <source>Exportieren</source>
@@ -184,7 +184,7 @@
     </message>
     <message>
         <source>Den Patienten %1 gibt es in der Datenbank nicht (mehr).</source>
-        <translation>Le patient %1 n'existe pas (plus) dans la base de données.</translation>
+        <translation>Le patient %1 n&apos;existe pas (plus) dans la base de données.</translation>
     </message>
     <message>
         <source>Datenbank Packen</source>
@@ -192,11 +192,11 @@
     </message>
     <message>
         <source>Die Datei gibt es nicht: %1</source>
-        <translation>Le fichier n'existe pas : %1</translation>
+        <translation>Le fichier n&apos;existe pas : %1</translation>
     </message>
     <message>
         <source>Die Datei ist kein Archiv von ZUD-Software: %1</source>
-        <translation>Le fichier n'est pas une archive de ZUD-Software : %1</translation>
+        <translation>Le fichier n&apos;est pas une archive de ZUD-Software : %1</translation>
     </message>
     <message>
         <source>Datenbank Entpacken</source>
@@ -205,7 +205,7 @@
     <message>
         <source>Das Archiv enthält keine Patientendaten von ZUD-Software: %1
 %2</source>
-        <translation>L'archive ne contient pas de données patients de ZUD-Software : %1
+        <translation>L&apos;archive ne contient pas de données patients de ZUD-Software : %1
 %2</translation>
     </message>
     <message>
@@ -218,11 +218,11 @@
     </message>
     <message>
         <source>Die Datenbank kann nur auf dem Rechner des Datenbankservers wiederhergestellt werden.</source>
-        <translation>La base de données ne peut être restaurée que sur l'ordinateur du serveur de base de données.</translation>
+        <translation>La base de données ne peut être restaurée que sur l&apos;ordinateur du serveur de base de données.</translation>
     </message>
     <message>
         <source>Die Datei ist keine Datensicherung von ZUD-Software: %1</source>
-        <translation>Le fichier n'est pas une sauvegarde de ZUD-Software : %1</translation>
+        <translation>Le fichier n&apos;est pas une sauvegarde de ZUD-Software : %1</translation>
     </message>
     <message>
         <source>Datenbank wiederherstellen</source>
@@ -242,7 +242,7 @@
     </message>
     <message>
         <source>Konvertiere alte Datei-Struktur</source>
-        <translation>Conversion de l'ancienne structure de fichiers</translation>
+        <translation>Conversion de l&apos;ancienne structure de fichiers</translation>
     </message>
     <message>
         <source>Erzeuge neue Datei-Struktur</source>
@@ -252,9 +252,9 @@
         <source>Importieren...</source>
         <translation>Importation...</translation>
     </message>
-<message>
+    <message>
         <source>Es ist kein Archiv geöffnet.</source>
-        <translation>Aucune archive n'est ouverte.</translation>
+        <translation>Aucune archive n&apos;est ouverte.</translation>
     </message>
 </context>
 <context>
@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>Übungslänge</source>
-        <translation>Durée de l'exercice</translation>
+        <translation>Durée de l&apos;exercice</translation>
     </message>
     <message>
         <source>Patientendaten</source>
@@ -373,7 +373,7 @@
     </message>
     <message>
         <source>Druckdatum</source>
-        <translation>Date d'impression</translation>
+        <translation>Date d&apos;impression</translation>
     </message>
     <message>
         <source>Gerät</source>
@@ -425,7 +425,7 @@
     </message>
     <message>
         <source>Krankenkasse</source>
-        <translation>Caisse d'assurance maladie</translation>
+        <translation>Caisse d&apos;assurance maladie</translation>
     </message>
     <message>
         <source>SV-Nummer</source>
@@ -437,7 +437,7 @@
     </message>
     <message>
         <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
-        <translation>Le fichier PDF n'a pas pu être créé : %1</translation>
+        <translation>Le fichier PDF n&apos;a pas pu être créé : %1</translation>
     </message>
 </context>
 <context>
@@ -448,7 +448,7 @@
     </message>
     <message>
         <source>Der Druck ist fehlgeschlagen. Bitte prüfen Sie den Drucker und versuchen Sie es noch einmal.</source>
-        <translation>L'impression a échoué. Vérifiez l'imprimante et réessayez.</translation>
+        <translation>L&apos;impression a échoué. Vérifiez l&apos;imprimante et réessayez.</translation>
     </message>
 </context>
 <context>
@@ -526,11 +526,11 @@
     <name>CheckedFile</name>
     <message>
         <source>Datei kann nicht geschrieben werden: %1 (%2)</source>
-        <translation>Impossible d'écrire le fichier : %1 (%2)</translation>
+        <translation>Impossible d&apos;écrire le fichier&#xa0;: %1 (%2)</translation>
     </message>
     <message>
         <source>kein Platz mehr auf dem Datenträger</source>
-        <translation>plus d'espace libre sur le support</translation>
+        <translation>plus d&apos;espace libre sur le support</translation>
     </message>
     <message>
         <source>keine Berechtigung für diesen Ordner</source>
@@ -542,11 +542,11 @@
     </message>
     <message>
         <source>der Ordner existiert nicht</source>
-        <translation>le dossier n'existe pas</translation>
+        <translation>le dossier n&apos;existe pas</translation>
     </message>
     <message>
         <source>ein Teil des Pfades ist kein Ordner</source>
-        <translation>une partie du chemin n'est pas un dossier</translation>
+        <translation>une partie du chemin n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>der Datenträger ist schreibgeschützt</source>
@@ -558,38 +558,38 @@
     </message>
     <message>
         <source>Ein-/Ausgabefehler des Datenträgers</source>
-        <translation>erreur d'entrée/sortie du support</translation>
+        <translation>erreur d&apos;entrée/sortie du support</translation>
     </message>
 </context>
 <context>
     <name>Datenbank</name>
     <message>
         <source>Der Datenbankserver ist nicht erreichbar. Prüfen Sie, ob der Server läuft und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.</source>
-        <translation>Le serveur de base de données est injoignable. Vérifiez que le serveur est en cours d'exécution et que le nom du serveur et le port (SQLServer3, RemoteServicePort3) sont corrects.</translation>
+        <translation>Le serveur de base de données est injoignable. Vérifiez que le serveur est en cours d&apos;exécution et que le nom du serveur et le port (SQLServer3, RemoteServicePort3) sont corrects.</translation>
     </message>
     <message>
         <source>Benutzername oder Passwort ist falsch.</source>
-        <translation>Nom d'utilisateur ou mot de passe incorrect.</translation>
+        <translation>Nom d&apos;utilisateur ou mot de passe incorrect.</translation>
     </message>
     <message>
         <source>Diesem Benutzer fehlt die Berechtigung für diesen Vorgang.</source>
-        <translation>Cet utilisateur n'est pas autorisé à effectuer cette opération.</translation>
+        <translation>Cet utilisateur n&apos;est pas autorisé à effectuer cette opération.</translation>
     </message>
     <message>
         <source>Die Datei ist keine Datenbank dieses Programms oder sie ist beschädigt. Stellen Sie die letzte Datensicherung wieder her.</source>
-        <translation>Le fichier n'est pas une base de données de ce programme ou il est endommagé. Restaurez la dernière sauvegarde.</translation>
+        <translation>Le fichier n&apos;est pas une base de données de ce programme ou il est endommagé. Restaurez la dernière sauvegarde.</translation>
     </message>
     <message>
         <source>Keine Berechtigung für den Sperr-Ordner der Datenbank (FIREBIRD_LOCK). Der Benutzer braucht dort Schreibrecht.</source>
-        <translation>Aucune autorisation pour le dossier de verrouillage de la base de données (FIREBIRD_LOCK). L'utilisateur doit y disposer du droit d'écriture.</translation>
+        <translation>Aucune autorisation pour le dossier de verrouillage de la base de données (FIREBIRD_LOCK). L&apos;utilisateur doit y disposer du droit d&apos;écriture.</translation>
     </message>
     <message>
         <source>Auf dem Datenträger der Datenbank ist kein Platz mehr. Schaffen Sie Platz und versuchen Sie es erneut.</source>
-        <translation>Il n'y a plus d'espace disponible sur le disque de la base de données. Libérez de l'espace et réessayez.</translation>
+        <translation>Il n&apos;y a plus d&apos;espace disponible sur le disque de la base de données. Libérez de l&apos;espace et réessayez.</translation>
     </message>
     <message>
         <source>Keine Berechtigung für die Datenbankdatei oder ihren Ordner. Der Benutzer braucht Lese- und Schreibrecht auf beide.</source>
-        <translation>Aucune autorisation pour le fichier de base de données ou son dossier. L'utilisateur doit disposer des droits de lecture et d'écriture sur les deux.</translation>
+        <translation>Aucune autorisation pour le fichier de base de données ou son dossier. L&apos;utilisateur doit disposer des droits de lecture et d&apos;écriture sur les deux.</translation>
     </message>
     <message>
         <source>Die Datenbank wurde nicht gefunden. Prüfen Sie den Datenbankordner (Einstellung SQLDir3).</source>
@@ -597,7 +597,7 @@
     </message>
     <message>
         <source>Die Datenbankdatei wird gerade von einem anderen Programm benutzt. Beenden Sie das andere Programm oder verwenden Sie einen Datenbankserver für mehrere Arbeitsplätze.</source>
-        <translation>Le fichier de base de données est actuellement utilisé par un autre programme. Fermez l'autre programme ou utilisez un serveur de base de données pour plusieurs postes de travail.</translation>
+        <translation>Le fichier de base de données est actuellement utilisé par un autre programme. Fermez l&apos;autre programme ou utilisez un serveur de base de données pour plusieurs postes de travail.</translation>
     </message>
     <message>
         <source>Ein Text ist länger, als sein Feld in der Datenbank erlaubt.</source>
@@ -605,7 +605,7 @@
     </message>
     <message>
         <source>Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.</source>
-        <translation>L'utilisateur ne dispose pas du rôle « Benutzer » dans la base de données.</translation>
+        <translation>L&apos;utilisateur ne dispose pas du rôle «&#xa0;Benutzer&#xa0;» dans la base de données.</translation>
     </message>
     <message>
         <source>Keine Verbindung zur Datenbank.</source>
@@ -617,15 +617,15 @@
     </message>
     <message>
         <source>Fehler beim Öffnen der Datenbank. (%1)</source>
-        <translation>Erreur lors de l'ouverture de la base de données. (%1)</translation>
+        <translation>Erreur lors de l&apos;ouverture de la base de données. (%1)</translation>
     </message>
     <message>
         <source>Ungültiger Benutzername: nur Buchstaben, Ziffern und _ (höchstens 31 Zeichen, zuerst ein Buchstabe).</source>
-        <translation>Nom d'utilisateur invalide : uniquement des lettres, des chiffres et _ (31 caractères au maximum, le premier étant une lettre).</translation>
+        <translation>Nom d&apos;utilisateur invalide&#xa0;: uniquement des lettres, des chiffres et _ (31 caractères au maximum, le premier étant une lettre).</translation>
     </message>
     <message>
         <source>Die Benutzerverwaltung braucht einen Datenbankserver (Einstellung SQLServer3); das eingebettete Datenbanksystem prüft keine Passwörter.</source>
-        <translation>La gestion des utilisateurs nécessite un serveur de base de données (paramètre SQLServer3) ; le système de base de données embarqué ne vérifie pas les mots de passe.</translation>
+        <translation>La gestion des utilisateurs nécessite un serveur de base de données (paramètre SQLServer3)&#xa0;; le système de base de données embarqué ne vérifie pas les mots de passe.</translation>
     </message>
     <message>
         <source>Das Passwort darf nicht leer sein.</source>
@@ -633,11 +633,11 @@
     </message>
     <message>
         <source>Fehler: Die fettgedruckten Felder sind Pflichtfelder!</source>
-        <translation>Erreur : les champs en gras sont obligatoires !</translation>
+        <translation>Erreur&#xa0;: les champs en gras sont obligatoires&#xa0;!</translation>
     </message>
     <message>
         <source>Fehler: Das Geburtsdatum muss zwischen dem 01.01.1900 und heute liegen!</source>
-        <translation>Erreur : la date de naissance doit être comprise entre le 01/01/1900 et aujourd'hui !</translation>
+        <translation>Erreur&#xa0;: la date de naissance doit être comprise entre le 01/01/1900 et aujourd&apos;hui&#xa0;!</translation>
     </message>
     <message>
         <source>Name</source>
@@ -657,7 +657,7 @@
     </message>
     <message>
         <source>Versicherten-Nr.</source>
-        <translation>N° d'assuré</translation>
+        <translation>N° d&apos;assuré</translation>
     </message>
     <message>
         <source>Wohnort</source>
@@ -693,19 +693,19 @@
     </message>
     <message>
         <source>Fehler: Der Text im Feld „%1“ ist länger als %2 Zeichen.</source>
-        <translation>Erreur : le texte du champ « %1 » dépasse %2 caractères.</translation>
+        <translation>Erreur&#xa0;: le texte du champ «&#xa0;%1&#xa0;» dépasse %2 caractères.</translation>
     </message>
     <message>
         <source>Fehler: Patient bereits vorhanden!</source>
-        <translation>Erreur : ce patient existe déjà !</translation>
+        <translation>Erreur&#xa0;: ce patient existe déjà&#xa0;!</translation>
     </message>
     <message>
         <source>Die Aufzeichnung ist unvollständig (kein Programmkopf).</source>
-        <translation>L'enregistrement est incomplet (pas d'en-tête de programme).</translation>
+        <translation>L&apos;enregistrement est incomplet (pas d&apos;en-tête de programme).</translation>
     </message>
     <message>
         <source>Der Datensatz wird gerade an einem anderen Arbeitsplatz bearbeitet oder wurde dort soeben geändert. Ihre Änderung wurde nicht gespeichert. Bitte laden Sie die Liste neu und versuchen Sie es noch einmal.</source>
-        <translation>L'enregistrement est en cours de modification sur un autre poste de travail ou vient d'y être modifié. Votre modification n'a pas été enregistrée. Veuillez recharger la liste et réessayer.</translation>
+        <translation>L&apos;enregistrement est en cours de modification sur un autre poste de travail ou vient d&apos;y être modifié. Votre modification n&apos;a pas été enregistrée. Veuillez recharger la liste et réessayer.</translation>
     </message>
     <message>
         <source>Ein Text enthält ein Zeichen, das der Zeichensatz dieser Datenbank nicht speichern kann. Ersetzen Sie das Zeichen und versuchen Sie es noch einmal.</source>
@@ -713,7 +713,7 @@
     </message>
     <message>
         <source>Der Zeichensatz der Datenbank oder der Einstellung SQLCodePage3 wird nicht unterstützt.</source>
-        <translation>Le jeu de caractères de la base de données ou du paramètre SQLCodePage3 n'est pas pris en charge.</translation>
+        <translation>Le jeu de caractères de la base de données ou du paramètre SQLCodePage3 n&apos;est pas pris en charge.</translation>
     </message>
     <message>
         <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht. Bitte laden Sie die Liste neu.</source>
@@ -725,19 +725,19 @@
     </message>
     <message>
         <source>Patient %1 gelöscht; er hatte keine Übungen.</source>
-        <translation>Patient %1 supprimé ; il n'avait aucun exercice.</translation>
+        <translation>Patient %1 supprimé&#xa0;; il n&apos;avait aucun exercice.</translation>
     </message>
     <message>
         <source>Patient %1 gelöscht; seine Übungen bleiben ohne Patient in der Datenbank (%2): %3</source>
-        <translation>Patient %1 supprimé ; ses exercices restent dans la base de données sans patient (%2) : %3</translation>
+        <translation>Patient %1 supprimé&#xa0;; ses exercices restent dans la base de données sans patient (%2)&#xa0;: %3</translation>
     </message>
     <message>
         <source>Datei kann nicht kopiert werden: %1</source>
-        <translation>Impossible de copier le fichier : %1</translation>
+        <translation>Impossible de copier le fichier&#xa0;: %1</translation>
     </message>
     <message>
         <source>Datei kann nicht geschrieben werden: %1</source>
-        <translation>Impossible d'écrire le fichier : %1</translation>
+        <translation>Impossible d&apos;écrire le fichier&#xa0;: %1</translation>
     </message>
     <message>
         <source>Die Verbindung zum Datenbankserver wäre nicht verschlüsselt. Patientendaten gehen nur verschlüsselt über das Netz: Stellen Sie auf dem Server WireCrypt = Required ein (zudctl server-setup --system).</source>
@@ -754,11 +754,11 @@
     <name>Geraet</name>
     <message>
         <source>die Schnittstelle ist nicht vorhanden (Kabel eingesteckt?)</source>
-        <translation>le port n'existe pas (câble branché ?)</translation>
+        <translation>le port n&apos;existe pas (câble branché&#xa0;?)</translation>
     </message>
     <message>
         <source>keine Berechtigung: der Benutzer muss Mitglied der Gruppe dialout sein (danach neu anmelden)</source>
-        <translation>aucune autorisation : l'utilisateur doit être membre du groupe dialout (puis se reconnecter)</translation>
+        <translation>aucune autorisation&#xa0;: l&apos;utilisateur doit être membre du groupe dialout (puis se reconnecter)</translation>
     </message>
     <message>
         <source>die Schnittstelle wird von einem anderen Programm benutzt</source>
@@ -766,27 +766,27 @@
     </message>
     <message>
         <source>das ist keine serielle Schnittstelle</source>
-        <translation>ce n'est pas un port série</translation>
+        <translation>ce n&apos;est pas un port série</translation>
     </message>
     <message>
         <source>Schnittstelle kann nicht geöffnet werden</source>
-        <translation>Impossible d'ouvrir le port</translation>
+        <translation>Impossible d&apos;ouvrir le port</translation>
     </message>
     <message>
-        <source>'%1' ist kein gültiger Integerwert</source>
-        <translation>« %1 » n'est pas un nombre entier valide</translation>
+        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier valide</translation>
     </message>
     <message>
         <source>Kein Gerät erkannt!</source>
-        <translation>Aucun appareil détecté !</translation>
+        <translation>Aucun appareil détecté&#xa0;!</translation>
     </message>
     <message>
         <source>Die Firmware am Gerät unterstützt diese Funktion nicht!</source>
-        <translation>Le micrologiciel de l'appareil ne prend pas en charge cette fonction !</translation>
+        <translation>Le micrologiciel de l&apos;appareil ne prend pas en charge cette fonction&#xa0;!</translation>
     </message>
     <message>
         <source>Während der Kommunikation ist ein Fehler aufgetreten!</source>
-        <translation>Une erreur s'est produite pendant la communication !</translation>
+        <translation>Une erreur s&apos;est produite pendant la communication&#xa0;!</translation>
     </message>
     <message>
         <source>Gerät wird nicht unterstützt</source>
@@ -812,7 +812,7 @@
     </message>
     <message>
         <source>Einige Texte konnten nicht in die eingestellte Sprache des Gerätes konvertiert werden. Überprüfen Sie die Anzeige!</source>
-        <translation>Certains textes n'ont pas pu être convertis dans la langue réglée sur l'appareil. Vérifiez l'affichage !</translation>
+        <translation>Certains textes n&apos;ont pas pu être convertis dans la langue réglée sur l&apos;appareil. Vérifiez l&apos;affichage !</translation>
     </message>
     <message>
         <source>Lade Systemparameter ...</source>
@@ -840,7 +840,7 @@
     </message>
     <message>
         <source>Werkszustand</source>
-        <translation>État d'usine</translation>
+        <translation>État d&apos;usine</translation>
     </message>
 </context>
 <context>
@@ -913,7 +913,7 @@
     </message>
     <message>
         <source>Übungslänge</source>
-        <translation>Durée de l'exercice</translation>
+        <translation>Durée de l&apos;exercice</translation>
     </message>
     <message>
         <source>Entspannen min</source>
@@ -1094,7 +1094,7 @@
     </message>
     <message>
         <source>Übungslänge</source>
-        <translation>Durée de l'exercice</translation>
+        <translation>Durée de l&apos;exercice</translation>
     </message>
 </context>
 <context>
@@ -1137,11 +1137,11 @@
     </message>
     <message>
         <source>Krankenkasse</source>
-        <translation>Caisse d'assurance maladie</translation>
+        <translation>Caisse d&apos;assurance maladie</translation>
     </message>
     <message>
         <source>Versicherungsnummer</source>
-        <translation>Numéro d'assuré</translation>
+        <translation>Numéro d&apos;assuré</translation>
     </message>
     <message>
         <source>Telefon</source>
@@ -1250,7 +1250,7 @@
     </message>
     <message>
         <source>Übungsdaten auslesen</source>
-        <translation>Lire les données d'exercice</translation>
+        <translation>Lire les données d&apos;exercice</translation>
     </message>
     <message>
         <source>Therapeut %1</source>
@@ -1258,11 +1258,11 @@
     </message>
     <message>
         <source>Name:</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Vorname:</source>
-        <translation>Prénom :</translation>
+        <translation>Prénom&#xa0;:</translation>
     </message>
     <message>
         <source>Keine Patientendaten</source>
@@ -1278,7 +1278,7 @@
     </message>
     <message>
         <source>geb. am:</source>
-        <translation>Né(e) le :</translation>
+        <translation>Né(e) le&#xa0;:</translation>
     </message>
     <message>
         <source>Patient %1</source>
@@ -1290,7 +1290,7 @@
     </message>
     <message>
         <source>Nicht übernommen:</source>
-        <translation>Non repris :</translation>
+        <translation>Non repris&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1316,7 +1316,7 @@
     <name>zud::ui::TChangeAppForm</name>
     <message>
         <source>Anwendung wechseln</source>
-        <translation>Changer d'application</translation>
+        <translation>Changer d&apos;application</translation>
     </message>
     <message>
         <source>Zurück</source>
@@ -1348,7 +1348,7 @@
     </message>
     <message>
         <source>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</source>
-        <translation>Tous les patients et toutes les données d'exercice seront supprimés ! Voulez-vous continuer ?</translation>
+        <translation>Tous les patients et toutes les données d&apos;exercice seront supprimés ! Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>Lösche Übungen...</source>
@@ -1356,7 +1356,7 @@
     </message>
     <message>
         <source>Werkszustand</source>
-        <translation>État d'usine</translation>
+        <translation>État d&apos;usine</translation>
     </message>
 </context>
 <context>
@@ -1413,7 +1413,7 @@
     <name>zud::ui::TForm1</name>
     <message>
         <source>Gebrauchsanweisung</source>
-        <translation>Mode d'emploi</translation>
+        <translation>Mode d&apos;emploi</translation>
     </message>
     <message>
         <source>Info</source>
@@ -1445,7 +1445,7 @@
     </message>
     <message>
         <source>Anwendung wechseln</source>
-        <translation>Changer d'application</translation>
+        <translation>Changer d&apos;application</translation>
     </message>
     <message>
         <source>Aktualisieren</source>
@@ -1477,19 +1477,19 @@
     </message>
     <message>
         <source>Übung laden</source>
-        <translation>Charger l'exercice</translation>
+        <translation>Charger l&apos;exercice</translation>
     </message>
     <message>
         <source>Übung schliessen</source>
-        <translation>Fermer l'exercice</translation>
+        <translation>Fermer l&apos;exercice</translation>
     </message>
     <message>
         <source>Übung löschen</source>
-        <translation>Supprimer l'exercice</translation>
+        <translation>Supprimer l&apos;exercice</translation>
     </message>
     <message>
         <source>Übung speichern</source>
-        <translation>Enregistrer l'exercice</translation>
+        <translation>Enregistrer l&apos;exercice</translation>
     </message>
     <message>
         <source>Bemerkung hinzufügen/ändern</source>
@@ -1645,7 +1645,7 @@
     </message>
     <message>
         <source>Es ist kein Update-Server eingerichtet.</source>
-        <translation>Aucun serveur de mise à jour n'est configuré.</translation>
+        <translation>Aucun serveur de mise à jour n&apos;est configuré.</translation>
     </message>
     <message>
         <source>Updateinformationen können nicht geladen werden. Bitte überprüfen Sie die Internetverbindung.</source>
@@ -1657,7 +1657,7 @@
     </message>
     <message>
         <source>Die Anwendung ist bereits auf dem neuesten Stand.</source>
-        <translation>L'application est déjà à jour.</translation>
+        <translation>L&apos;application est déjà à jour.</translation>
     </message>
     <message>
         <source>Zuletzt verwendet</source>
@@ -1685,15 +1685,15 @@
     </message>
     <message>
         <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
-        <translation>Cet enregistrement en temps réel n'est pas encore sauvegardé et sera perdu. Fermer quand même ?</translation>
+        <translation>Cet enregistrement en temps réel n&apos;est pas encore sauvegardé et sera perdu. Fermer quand même ?</translation>
     </message>
     <message>
         <source>Übung wirklich löschen?</source>
-        <translation>Supprimer vraiment l'exercice ?</translation>
+        <translation>Supprimer vraiment l&apos;exercice ?</translation>
     </message>
     <message>
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
-        <translation>L'exercice n'existe plus ; il a été supprimé sur un autre poste de travail.</translation>
+        <translation>L&apos;exercice n&apos;existe plus ; il a été supprimé sur un autre poste de travail.</translation>
     </message>
     <message>
         <source>Backups (*.bak3)</source>
@@ -1713,19 +1713,19 @@
     </message>
     <message>
         <source>Die Echtzeitmessung wurde beendet: das Gerät sendet keine Daten mehr.</source>
-        <translation>La mesure en temps réel est terminée : l'appareil n'envoie plus de données.</translation>
+        <translation>La mesure en temps réel est terminée&#xa0;: l&apos;appareil n&apos;envoie plus de données.</translation>
     </message>
     <message>
         <source>Das Gerät hat die Echtzeitmessung nicht gestartet.</source>
-        <translation>L'appareil n'a pas démarré la mesure en temps réel.</translation>
+        <translation>L&apos;appareil n&apos;a pas démarré la mesure en temps réel.</translation>
     </message>
     <message>
         <source>Lesen Sie mit „Übungen auslesen“ (Strg+R) die Übungen des Geräts ein, oder wählen Sie unter „Patienten“ einen Patienten und öffnen Sie eine seiner Übungen.</source>
-        <translation>Lisez les exercices de l'appareil avec « Lire les exercices » (Ctrl+R), ou choisissez un patient sous « Patients » et ouvrez l'un de ses exercices.</translation>
+        <translation>Lisez les exercices de l&apos;appareil avec « Lire les exercices » (Ctrl+R), ou choisissez un patient sous « Patients » et ouvrez l&apos;un de ses exercices.</translation>
     </message>
     <message>
         <source>Rohdaten gespeichert: %1</source>
-        <translation>Données brutes enregistrées : %1</translation>
+        <translation>Données brutes enregistrées&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1788,11 +1788,11 @@
     </message>
     <message>
         <source>Krankenkasse:</source>
-        <translation>Caisse d'assurance maladie :</translation>
+        <translation>Caisse d&apos;assurance maladie :</translation>
     </message>
     <message>
         <source>Versicherten-Nr.:</source>
-        <translation>N° d'assuré :</translation>
+        <translation>N° d&apos;assuré :</translation>
     </message>
     <message>
         <source>Patienten-ID:</source>
@@ -1862,7 +1862,7 @@
     </message>
     <message>
         <source>Verschieben von Messung:</source>
-        <translation>Déplacer l'enregistrement :</translation>
+        <translation>Déplacer l&apos;enregistrement :</translation>
     </message>
     <message>
         <source>Von Patient:</source>
@@ -1993,7 +1993,7 @@
     </message>
     <message>
         <source>Übungsdauer[1-60min,Dauer]:</source>
-        <translation>Durée d'exercice[1-60min,Continu] :</translation>
+        <translation>Durée d&apos;exercice[1-60min,Continu] :</translation>
     </message>
     <message>
         <source>Frequenz1[Hz]:</source>
@@ -2005,11 +2005,11 @@
     </message>
     <message>
         <source>Impulsbreite1 [40-500µs]:</source>
-        <translation>Largeur d'impulsion1 [40-500µs] :</translation>
+        <translation>Largeur d&apos;impulsion1 [40-500µs] :</translation>
     </message>
     <message>
         <source>Impulsbreite2 [40-500µs]:</source>
-        <translation>Largeur d'impulsion2 [40-500µs] :</translation>
+        <translation>Largeur d&apos;impulsion2 [40-500µs] :</translation>
     </message>
     <message>
         <source>Anschwellzeit [s]:</source>
@@ -2073,7 +2073,7 @@
     </message>
     <message>
         <source>Die Datei ist keine vollständige Parameter-Datei: %1 von 36 Programmsätzen wurden übernommen, die Systemparameter nicht.</source>
-        <translation>Le fichier n'est pas un fichier de paramètres complet : %1 des 36 jeux de programmes ont été repris, les paramètres système non.</translation>
+        <translation>Le fichier n&apos;est pas un fichier de paramètres complet : %1 des 36 jeux de programmes ont été repris, les paramètres système non.</translation>
     </message>
     <message>
         <source>Alle Übungen des Patienten werden gelöscht!
@@ -2138,7 +2138,7 @@ Sind Sie sicher?</source>
     </message>
     <message>
         <source>Anzeige verriegeln:</source>
-        <translation>Verrouiller l'affichage :</translation>
+        <translation>Verrouiller l&apos;affichage :</translation>
     </message>
     <message>
         <source>Sprachausgabe:</source>
@@ -2190,7 +2190,7 @@ Sind Sie sicher?</source>
     </message>
     <message>
         <source>Code am Gerät (4-stellig,1..9):</source>
-        <translation>Code de l'appareil (4 chiffres, 1..9) :</translation>
+        <translation>Code de l&apos;appareil (4 chiffres, 1..9) :</translation>
     </message>
     <message>
         <source>Bluetooth</source>
@@ -2198,19 +2198,19 @@ Sind Sie sicher?</source>
     </message>
     <message>
         <source>Als Werkseinstellungen speichern:</source>
-        <translation>Enregistrer comme réglages d'usine :</translation>
+        <translation>Enregistrer comme réglages d&apos;usine :</translation>
     </message>
     <message>
         <source>Werkseinstellungen:</source>
-        <translation>Réglages d'usine :</translation>
+        <translation>Réglages d&apos;usine :</translation>
     </message>
     <message>
         <source>Es werden die Programmparameter von Therapeut 1 / Patient 1 als Standard-Programme für die Werkseinstellungen gespeichert.</source>
-        <translation>Les paramètres de programme du thérapeute 1 / patient 1 sont enregistrés comme programmes standard des réglages d'usine.</translation>
+        <translation>Les paramètres de programme du thérapeute 1 / patient 1 sont enregistrés comme programmes standard des réglages d&apos;usine.</translation>
     </message>
     <message>
         <source>Beim Programmieren wird das System auf Werkseinstellungen zurückgesetzt. Alle Programme werden überschrieben, die Parameter zurückgesetzt und alle Übungen gelöscht.</source>
-        <translation>Lors de la programmation, le système est remis aux réglages d'usine. Tous les programmes sont écrasés, les paramètres réinitialisés et tous les exercices supprimés.</translation>
+        <translation>Lors de la programmation, le système est remis aux réglages d&apos;usine. Tous les programmes sont écrasés, les paramètres réinitialisés et tous les exercices supprimés.</translation>
     </message>
     <message>
         <source>Manuell</source>
@@ -2276,7 +2276,7 @@ Sind Sie sicher?</source>
     </message>
     <message>
         <source>Übung wirklich löschen?</source>
-        <translation>Supprimer vraiment l'exercice ?</translation>
+        <translation>Supprimer vraiment l&apos;exercice ?</translation>
     </message>
 </context>
 <context>
@@ -2439,7 +2439,7 @@ Avec « Non », ils restent dans la base de données mais ne sont plus attribué
     <name>zud::ui::TSplash</name>
     <message>
         <source>Begleitprogramm zum Therapiegerät ZUD12</source>
-        <translation>Logiciel compagnon de l'appareil de thérapie ZUD12</translation>
+        <translation>Logiciel compagnon de l&apos;appareil de thérapie ZUD12</translation>
     </message>
 </context>
 <context>
@@ -2517,7 +2517,7 @@ Avec « Non », ils restent dans la base de données mais ne sont plus attribué
     </message>
     <message>
         <source>Benutzername:</source>
-        <translation>Nom d'utilisateur :</translation>
+        <translation>Nom d&apos;utilisateur :</translation>
     </message>
     <message>
         <source>Passwort:</source>
@@ -2537,7 +2537,7 @@ Avec « Non », ils restent dans la base de données mais ne sont plus attribué
     </message>
     <message>
         <source>Benutzer löschen</source>
-        <translation>Supprimer l'utilisateur</translation>
+        <translation>Supprimer l&apos;utilisateur</translation>
     </message>
     <message>
         <source>Datenbank-Login fehlgeschlagen</source>
@@ -2545,7 +2545,7 @@ Avec « Non », ils restent dans la base de données mais ne sont plus attribué
     </message>
     <message>
         <source>Aktion fehlgeschlagen (%1)</source>
-        <translation>Échec de l'action (%1)</translation>
+        <translation>Échec de l&apos;action (%1)</translation>
     </message>
 </context>
 <context>

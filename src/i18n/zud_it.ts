@@ -86,7 +86,7 @@
     <name>Austausch</name>
     <message>
         <source>Der Vorgang wurde abgebrochen.</source>
-        <translation>L'operazione è stata annullata.</translation>
+        <translation>L&apos;operazione è stata annullata.</translation>
     </message>
     <message>
         <source>Die Archivdatei kann nicht gelesen werden: %1</source>
@@ -106,19 +106,19 @@
     </message>
     <message>
         <source>Das Archiv kann nicht geschrieben werden: %1</source>
-        <translation>Impossibile scrivere l'archivio: %1</translation>
+        <translation>Impossibile scrivere l&apos;archivio: %1</translation>
     </message>
     <message>
         <source>Das Archiv kann nicht angelegt werden: %1</source>
-        <translation>Impossibile creare l'archivio: %1</translation>
+        <translation>Impossibile creare l&apos;archivio: %1</translation>
     </message>
     <message>
         <source>Das Archiv enthält die Datei „%1“ nicht: %2</source>
-        <translation>L'archivio non contiene il file «%1»: %2</translation>
+        <translation>L&apos;archivio non contiene il file «%1»: %2</translation>
     </message>
     <message>
         <source>Das Archiv ist beschädigt oder unvollständig: %1</source>
-        <translation>L'archivio è danneggiato o incompleto: %1</translation>
+        <translation>L&apos;archivio è danneggiato o incompleto: %1</translation>
     </message>
     <message>
         <source>%1 von %2 Bytes entpackt</source>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Der Patient %1 ist im Archiv nicht enthalten.</source>
-        <translation>Il paziente %1 non è contenuto nell'archivio.</translation>
+        <translation>Il paziente %1 non è contenuto nell&apos;archivio.</translation>
     </message>
     <message>
         <source>Der Patient „%1“ konnte nicht übernommen werden; die %2 Patienten davor wurden übernommen.
@@ -205,7 +205,7 @@
     <message>
         <source>Das Archiv enthält keine Patientendaten von ZUD-Software: %1
 %2</source>
-        <translation>L'archivio non contiene dati pazienti di ZUD-Software: %1
+        <translation>L&apos;archivio non contiene dati pazienti di ZUD-Software: %1
 %2</translation>
     </message>
     <message>
@@ -252,7 +252,7 @@
         <source>Importieren...</source>
         <translation>Importazione...</translation>
     </message>
-<message>
+    <message>
         <source>Es ist kein Archiv geöffnet.</source>
         <translation>Nessun archivio aperto.</translation>
     </message>
@@ -573,15 +573,15 @@
     </message>
     <message>
         <source>Diesem Benutzer fehlt die Berechtigung für diesen Vorgang.</source>
-        <translation>Questo utente non dispone dell'autorizzazione per questa operazione.</translation>
+        <translation>Questo utente non dispone dell&apos;autorizzazione per questa operazione.</translation>
     </message>
     <message>
         <source>Die Datei ist keine Datenbank dieses Programms oder sie ist beschädigt. Stellen Sie die letzte Datensicherung wieder her.</source>
-        <translation>Il file non è un database di questo programma oppure è danneggiato. Ripristinare l'ultimo backup.</translation>
+        <translation>Il file non è un database di questo programma oppure è danneggiato. Ripristinare l&apos;ultimo backup.</translation>
     </message>
     <message>
         <source>Keine Berechtigung für den Sperr-Ordner der Datenbank (FIREBIRD_LOCK). Der Benutzer braucht dort Schreibrecht.</source>
-        <translation>Nessuna autorizzazione per la cartella di lock del database (FIREBIRD_LOCK). L'utente deve disporre del permesso di scrittura su di essa.</translation>
+        <translation>Nessuna autorizzazione per la cartella di lock del database (FIREBIRD_LOCK). L&apos;utente deve disporre del permesso di scrittura su di essa.</translation>
     </message>
     <message>
         <source>Auf dem Datenträger der Datenbank ist kein Platz mehr. Schaffen Sie Platz und versuchen Sie es erneut.</source>
@@ -589,7 +589,7 @@
     </message>
     <message>
         <source>Keine Berechtigung für die Datenbankdatei oder ihren Ordner. Der Benutzer braucht Lese- und Schreibrecht auf beide.</source>
-        <translation>Nessuna autorizzazione per il file del database o la sua cartella. L'utente deve disporre dei permessi di lettura e scrittura su entrambi.</translation>
+        <translation>Nessuna autorizzazione per il file del database o la sua cartella. L&apos;utente deve disporre dei permessi di lettura e scrittura su entrambi.</translation>
     </message>
     <message>
         <source>Die Datenbank wurde nicht gefunden. Prüfen Sie den Datenbankordner (Einstellung SQLDir3).</source>
@@ -597,7 +597,7 @@
     </message>
     <message>
         <source>Die Datenbankdatei wird gerade von einem anderen Programm benutzt. Beenden Sie das andere Programm oder verwenden Sie einen Datenbankserver für mehrere Arbeitsplätze.</source>
-        <translation>Il file del database è attualmente in uso da parte di un altro programma. Chiudere l'altro programma oppure utilizzare un server di database per più postazioni di lavoro.</translation>
+        <translation>Il file del database è attualmente in uso da parte di un altro programma. Chiudere l&apos;altro programma oppure utilizzare un server di database per più postazioni di lavoro.</translation>
     </message>
     <message>
         <source>Ein Text ist länger, als sein Feld in der Datenbank erlaubt.</source>
@@ -605,7 +605,7 @@
     </message>
     <message>
         <source>Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.</source>
-        <translation>L'utente non dispone del ruolo «Benutzer» nel database.</translation>
+        <translation>L&apos;utente non dispone del ruolo «Benutzer» nel database.</translation>
     </message>
     <message>
         <source>Keine Verbindung zur Datenbank.</source>
@@ -617,7 +617,7 @@
     </message>
     <message>
         <source>Fehler beim Öffnen der Datenbank. (%1)</source>
-        <translation>Errore durante l'apertura del database. (%1)</translation>
+        <translation>Errore durante l&apos;apertura del database. (%1)</translation>
     </message>
     <message>
         <source>Ungültiger Benutzername: nur Buchstaben, Ziffern und _ (höchstens 31 Zeichen, zuerst ein Buchstabe).</source>
@@ -701,11 +701,11 @@
     </message>
     <message>
         <source>Die Aufzeichnung ist unvollständig (kein Programmkopf).</source>
-        <translation>La registrazione è incompleta (manca l'intestazione del programma).</translation>
+        <translation>La registrazione è incompleta (manca l&apos;intestazione del programma).</translation>
     </message>
     <message>
         <source>Der Datensatz wird gerade an einem anderen Arbeitsplatz bearbeitet oder wurde dort soeben geändert. Ihre Änderung wurde nicht gespeichert. Bitte laden Sie die Liste neu und versuchen Sie es noch einmal.</source>
-        <translation>Il record è in fase di modifica su un'altra postazione di lavoro o vi è appena stato modificato. La modifica non è stata salvata. Ricaricare l'elenco e riprovare.</translation>
+        <translation>Il record è in fase di modifica su un&apos;altra postazione di lavoro o vi è appena stato modificato. La modifica non è stata salvata. Ricaricare l&apos;elenco e riprovare.</translation>
     </message>
     <message>
         <source>Ein Text enthält ein Zeichen, das der Zeichensatz dieser Datenbank nicht speichern kann. Ersetzen Sie das Zeichen und versuchen Sie es noch einmal.</source>
@@ -713,11 +713,11 @@
     </message>
     <message>
         <source>Der Zeichensatz der Datenbank oder der Einstellung SQLCodePage3 wird nicht unterstützt.</source>
-        <translation>Il set di caratteri del database o dell'impostazione SQLCodePage3 non è supportato.</translation>
+        <translation>Il set di caratteri del database o dell&apos;impostazione SQLCodePage3 non è supportato.</translation>
     </message>
     <message>
         <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht. Bitte laden Sie die Liste neu.</source>
-        <translation>Nel frattempo il paziente è stato eliminato su un'altra postazione di lavoro. Ricaricare l'elenco.</translation>
+        <translation>Nel frattempo il paziente è stato eliminato su un&apos;altra postazione di lavoro. Ricaricare l&apos;elenco.</translation>
     </message>
     <message>
         <source>Patient %1 gelöscht, mit seinen Übungen (%2).</source>
@@ -758,7 +758,7 @@
     </message>
     <message>
         <source>keine Berechtigung: der Benutzer muss Mitglied der Gruppe dialout sein (danach neu anmelden)</source>
-        <translation>nessuna autorizzazione: l'utente deve essere membro del gruppo dialout (quindi effettuare di nuovo l'accesso)</translation>
+        <translation>nessuna autorizzazione: l&apos;utente deve essere membro del gruppo dialout (quindi effettuare di nuovo l&apos;accesso)</translation>
     </message>
     <message>
         <source>die Schnittstelle wird von einem anderen Programm benutzt</source>
@@ -773,8 +773,8 @@
         <translation>Impossibile aprire la porta</translation>
     </message>
     <message>
-        <source>'%1' ist kein gültiger Integerwert</source>
-        <translation>'%1' non è un valore intero valido</translation>
+        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
+        <translation>&apos;%1&apos; non è un valore intero valido</translation>
     </message>
     <message>
         <source>Kein Gerät erkannt!</source>
@@ -1094,7 +1094,7 @@
     </message>
     <message>
         <source>Übungslänge</source>
-        <translation>Durata dell'esercizio</translation>
+        <translation>Durata dell&apos;esercizio</translation>
     </message>
 </context>
 <context>
@@ -1413,7 +1413,7 @@
     <name>zud::ui::TForm1</name>
     <message>
         <source>Gebrauchsanweisung</source>
-        <translation>Istruzioni per l'uso</translation>
+        <translation>Istruzioni per l&apos;uso</translation>
     </message>
     <message>
         <source>Info</source>
@@ -1657,7 +1657,7 @@
     </message>
     <message>
         <source>Die Anwendung ist bereits auf dem neuesten Stand.</source>
-        <translation>L'applicazione è già aggiornata.</translation>
+        <translation>L&apos;applicazione è già aggiornata.</translation>
     </message>
     <message>
         <source>Zuletzt verwendet</source>
@@ -1689,11 +1689,11 @@
     </message>
     <message>
         <source>Übung wirklich löschen?</source>
-        <translation>Eliminare davvero l'esercizio?</translation>
+        <translation>Eliminare davvero l&apos;esercizio?</translation>
     </message>
     <message>
         <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
-        <translation>L'esercizio non esiste più; è stato eliminato da un'altra postazione.</translation>
+        <translation>L&apos;esercizio non esiste più; è stato eliminato da un&apos;altra postazione.</translation>
     </message>
     <message>
         <source>Backups (*.bak3)</source>
@@ -2276,7 +2276,7 @@ Siete sicuri?</translation>
     </message>
     <message>
         <source>Übung wirklich löschen?</source>
-        <translation>Eliminare davvero l'esercizio?</translation>
+        <translation>Eliminare davvero l&apos;esercizio?</translation>
     </message>
 </context>
 <context>
@@ -2312,7 +2312,7 @@ Siete sicuri?</translation>
         <source>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
 
 Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
-        <translation>Per questo paziente sono memorizzati degli esercizi (numero: %1). Eliminarli anch'essi?
+        <translation>Per questo paziente sono memorizzati degli esercizi (numero: %1). Eliminarli anch&apos;essi?
 
 Con «No» restano nel database, ma non sono più assegnati a nessun paziente.</translation>
     </message>
@@ -2354,7 +2354,7 @@ Con «No» restano nel database, ma non sono più assegnati a nessun paziente.</
     </message>
     <message>
         <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
-        <translation>Nel frattempo il paziente è stato eliminato da un'altra postazione.</translation>
+        <translation>Nel frattempo il paziente è stato eliminato da un&apos;altra postazione.</translation>
     </message>
 </context>
 <context>

@@ -252,7 +252,7 @@
         <source>Importieren...</source>
         <translation>Importowanie...</translation>
     </message>
-<message>
+    <message>
         <source>Es ist kein Archiv geöffnet.</source>
         <translation>Nie otwarto żadnego archiwum.</translation>
     </message>
@@ -773,7 +773,7 @@
         <translation>Nie można otworzyć portu</translation>
     </message>
     <message>
-        <source>'%1' ist kein gültiger Integerwert</source>
+        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
         <translation>„%1” nie jest prawidłową liczbą całkowitą</translation>
     </message>
     <message>
