@@ -1,4 +1,5 @@
 #include "TForm1.h"
+#include "SignalWatcher.h"
 
 #include "DeviceSettings.h"
 #include "ListViews.h"
@@ -528,6 +529,12 @@ bool TForm1::Question(const QString& text) {
     return Msg::Question(this, text);
 }
 
+bool TForm1::ConfirmDelete(const QString& text) {
+    LastMessage = text;
+    CloseSplash();
+    return Msg::ConfirmDelete(this, text);
+}
+
 void TForm1::CloseSplash() {
     if (FSplash)
         FSplash->close();
@@ -603,6 +610,18 @@ bool TForm1::DoLogin() {
         Action(QString::fromLatin1(name))->setVisible(FUserControl);
     Action(QStringLiteral("Patienten"))->setEnabled(true);
     Action(QStringLiteral("PatNeu"))->setEnabled(true);
+    // The database client sets signal handlers of its own when it attaches: ours again.
+    if (SignalWatcher::Instance().Installed())
+        SignalWatcher::Instance().Install();
+    // Live recordings that an earlier end by signal kept come back as "*Neu" tabs.
+    if (const int kept = RestoreKeptLiveRecordings(); kept > 0)
+        QTimer::singleShot(0, this, [this, kept] {
+            Info(
+                tr("Beim letzten Programmende waren Echtzeit-Aufnahmen nicht gespeichert (Anzahl: %1). Sie "
+                   "wurden aufbewahrt und sind als „*Neu“ geöffnet: Wählen Sie einen Patienten und speichern "
+                   "Sie sie.")
+                    .arg(kept));
+        });
     try {
         FillPatList();
     } catch (const std::exception& e) {
@@ -882,9 +901,15 @@ void TForm1::EmptyWorkFolder() {
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
-    if (FLive || !ConfirmDiscardLive()) {
+    // An orderly end by signal kept the live recordings as files: nothing to ask.
+    if (!FEnded && (FLive || !ConfirmDiscardLive())) {
         e->ignore();
         return;
+    }
+    if (!FEnded) {
+        for (const ChartTab& t : FTabList)
+            if (t.counter < 0)
+                DiscardLiveFile(t.live); // the user agreed to lose them
     }
     FSettings.SetShowLeftPanel(FLeftShown);
     FSettings.Sync();

@@ -307,7 +307,7 @@ void TForm1::DeleteCurrentPatient() {
     if (!FDM || FCurrentPatient < 0)
         return;
     const qint64 id = FCurrentPatient;
-    if (!AskAndDeletePatient(*FDM, id, [this](const QString& q) { return Question(q); }))
+    if (!AskAndDeletePatient(*FDM, id, [this](const QString& q) { return ConfirmDelete(q); }))
         return;
     // Tabs of the deleted patient's recordings that are gone now are closed.
     for (int i = TabCount() - 1; i >= 0; --i) {
@@ -592,9 +592,10 @@ bool TForm1::ConfirmDiscardLive() {
     for (const ChartTab& t : FTabList)
         unsaved += t.counter < 0;
     return unsaved == 0 ||
-           Question(tr("Es gibt Echtzeit-Aufnahmen, die noch nicht gespeichert sind (Anzahl: %1). Sie gehen "
-                       "verloren. Trotzdem fortfahren?")
-                        .arg(unsaved));
+           ConfirmDelete(
+               tr("Es gibt Echtzeit-Aufnahmen, die noch nicht gespeichert sind (Anzahl: %1). Sie gehen "
+                  "verloren. Trotzdem fortfahren?")
+                   .arg(unsaved));
 }
 
 void TForm1::CloseRecording() {
@@ -602,9 +603,13 @@ void TForm1::CloseRecording() {
     if (index < 0 || index >= TabCount())
         return;
     if (FTabList[size_t(index)].counter < 0 &&
-        !Question(tr("Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem "
-                     "schließen?")))
+        !ConfirmDelete(
+            tr("Diese Echtzeit-Aufnahme (%1) ist noch nicht gespeichert und geht verloren. Trotzdem "
+               "schließen?")
+                .arg(FTabList[size_t(index)].caption)))
         return;
+    if (FTabList[size_t(index)].counter < 0)
+        DiscardLiveFile(FTabList[size_t(index)].live);
     delete FTabList[size_t(index)].frame;
     FTabList.erase(FTabList.begin() + index);
     FSwitchingTab = true;
@@ -630,9 +635,18 @@ void TForm1::DeleteRecording(bool ask) {
     const qint64 counter = FOtherModelCounter >= 0 ? FOtherModelCounter : TabCounter(index);
     if (counter < 0)
         return;
-    if (ask && !Question(tr("Übung wirklich löschen?")))
-        return;
-    FDM->DeleteRecording(counter); // already gone elsewhere: the tab closes all the same
+    if (ask) {
+        const auto rec = FDM->GetRecording(counter);
+        const QString what = rec ? DateTimeText(*rec, " ") : TabCaption(index).trimmed();
+        if (!ConfirmDelete(tr("Übung vom %1 wirklich löschen?").arg(what)))
+            return;
+    }
+    try {
+        FDM->DeleteRecording(counter);
+    } catch (const DataError& e) {
+        // Gone already (elsewhere, or with its patient): said so; its tab closes all the same.
+        Error(e.Message());
+    }
     RefillRecordingList();
     if (FOtherModelCounter >= 0) {
         FOtherModelCounter = -1;
@@ -652,11 +666,9 @@ void TForm1::EditRemarks() {
     if (FBemForm->exec() != QDialog::Accepted)
         return;
     const QString text = FBemForm->Text->toPlainText();
-    // Written only when nobody changed them meanwhile at another workstation.
-    if (!FDM->SetRemarks(TabCounter(index), text, FRemarks)) {
-        Error(tr("Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht."));
-        return;
-    }
+    // Written only when nobody changed them meanwhile at another workstation; a recording that
+    // is gone fails with its German message.
+    FDM->SetRemarks(TabCounter(index), text, FRemarks);
     FRemarks = text;
     FTabList[size_t(index)].remarks = text;
     ShowFrames();
@@ -705,10 +717,7 @@ void TForm1::MoveRecording(qint64 counter, qint64 target) {
                 FSettings.Sync();
             }
         }
-        if (!FDM->MoveRecording(counter, target)) {
-            RefillRecordingList();
-            return;
-        }
+        FDM->MoveRecording(counter, target); // a recording or patient that is gone: its message
         // An open tab of the recording names its new patient.
         for (int i = 0; i < TabCount(); ++i) {
             ChartTab& t = FTabList[size_t(i)];
@@ -729,7 +738,7 @@ void TForm1::AddLiveRecording(const QByteArray& stream, const QDateTime& start) 
         ShowFrames();
         return;
     }
-    FLiveRecordings.push_back({stream, start});
+    FLiveRecordings.push_back({stream, start, QString()});
     ChartTab t;
     t.counter = -1;
     t.live = int(FLiveRecordings.size());
@@ -755,6 +764,7 @@ void TForm1::SaveLiveRecording() {
     const QString deviceName = model.empty() ? QStringLiteral("ZUD12") : QString::fromStdString(model);
     const qint64 counter = FDM->InsertRecording(FCurrentPatient, live.start.date(), live.start.time(),
                                                 live.stream, deviceName, 1);
+    DiscardLiveFile(t.live); // stored: a file kept at an earlier end is no longer needed
     const auto rec = FDM->GetRecording(counter);
     const auto p = FDM->GetPatient(FCurrentPatient);
     t.counter = counter;
