@@ -7,9 +7,11 @@
 #include "EmuFixture.h"
 #include "Readout.h"
 #include "Recording.h"
+#include "SignalWatcher.h"
 #include "TestEnv.h"
 #include "ZudctlRunner.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 #include <QThread>
@@ -409,4 +411,51 @@ TEST_F(Rereading, ZudctlReadoutCancelledBySigint) {
     EXPECT_GE(stored, 1);
     EXPECT_LT(stored, 14);
     slow.Stop();
+}
+
+// The database client sets handlers of its own for SIGINT and SIGTERM when it attaches; held
+// back around the attach, the signals are ours afterwards: noted, delivered through the event
+// loop, and the process goes on.
+TEST_F(Rereading, SignalsReachTheWatcherAfterTheDatabaseClientAttached) {
+    // The event loop that zud-software runs (the notifier needs its dispatcher).
+    int argc = 1;
+    char name[] = "workflow_tests";
+    char* argv[] = {name, nullptr};
+    std::unique_ptr<QCoreApplication> app;
+    if (!QCoreApplication::instance()) {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    SignalWatcher& watcher = SignalWatcher::Instance();
+    ASSERT_TRUE(watcher.Install());
+    dm->Logout();
+    {
+        const SignalWatcher::Hold hold;
+        dm->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
+        // Held back: a signal now waits for the end of the attach.
+        SignalWatcher::Reset();
+        ::raise(SIGTERM);
+        EXPECT_FALSE(SignalWatcher::Requested());
+    }
+    EXPECT_TRUE(SignalWatcher::Requested());
+    EXPECT_EQ(SignalWatcher::Last(), SIGTERM);
+    std::vector<int> delivered;
+    const auto c =
+        QObject::connect(&watcher, &SignalWatcher::Signalled, [&](int s) { delivered.push_back(s); });
+    for (int i = 0; i < 50 && delivered.empty(); ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    EXPECT_EQ(delivered, std::vector<int>{SIGTERM});
+    SignalWatcher::Reset();
+    ::raise(SIGINT);
+    ::raise(SIGHUP);
+    EXPECT_EQ(SignalWatcher::Last(), SIGHUP);
+    delivered.clear();
+    for (int i = 0; i < 50 && delivered.empty(); ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    EXPECT_EQ(delivered, std::vector<int>{SIGHUP}); // one wake-up names the last signal
+    QObject::disconnect(c);
+    SignalWatcher::Reset();
+    // The connection survived.
+    EXPECT_NO_THROW(dm->AllPatients());
 }

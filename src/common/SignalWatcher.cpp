@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace zud {
@@ -62,6 +63,34 @@ int SignalWatcher::Last() {
 
 void SignalWatcher::Reset() {
     gLast = 0;
+}
+
+namespace {
+
+sigset_t Owned() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (int s : {SIGTERM, SIGINT, SIGHUP}) {
+        sigaddset(&set, s);
+    }
+    return set;
+}
+
+} // namespace
+
+SignalWatcher::Hold::Hold() : FActive(Instance().Installed()) {
+    if (FActive) {
+        const sigset_t set = Owned();
+        ::pthread_sigmask(SIG_BLOCK, &set, nullptr);
+    }
+}
+
+SignalWatcher::Hold::~Hold() {
+    if (FActive) {
+        Instance().Install();
+        const sigset_t set = Owned();
+        ::pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
+    }
 }
 
 void SignalWatcher::Read() {

@@ -27,6 +27,20 @@ public:
     static int Last();
     static void Reset();
 
+    // Holds the three signals back in this thread while the database client attaches (it sets
+    // its own handlers then); at the end of the scope the handlers are ours again and a signal
+    // that came meanwhile arrives. Does nothing while Install() has not run.
+    class Hold {
+    public:
+        Hold();
+        ~Hold();
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        bool FActive = false;
+    };
+
 signals:
     // Delivered by the event loop, never inside the handler.
     void Signalled(int signal);

@@ -321,14 +321,13 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             }
             std::unique_ptr<TDM1> dm;
             try {
+                // The database client sets its own handlers when it attaches: held back
+                // meanwhile, the signals are ours again afterwards.
+                const SignalWatcher::Hold hold;
                 dm = ctl::OpenDatabase(dbOptions);
             } catch (const db::DbError& e) {
                 err << db::DescribeError(e) << '\n';
                 return 1;
-            }
-            // The database client has set its own handlers by now: the signals are ours again.
-            if (SignalWatcher::Instance().Installed()) {
-                SignalWatcher::Instance().Install();
             }
             wf::Callbacks callbacks;
             callbacks.cancelRequested = [] { return SignalWatcher::Requested(); };

@@ -548,6 +548,7 @@ bool TForm1::OpenDatabase() {
     const DbLocation loc = DbLocation::FromSettings(FSettings);
     FDM = std::make_unique<TDM1>(loc);
     try {
+        const SignalWatcher::Hold hold; // the database client's first attach
         if (loc.Embedded())
             FDM->EnsureInstalled();
     } catch (const std::exception& e) {
@@ -578,6 +579,8 @@ bool TForm1::DoLogin() {
         const QString user = FUserControl ? FLogin->UserEdit->text() : QStringLiteral("sysdba");
         const QString pw = FUserControl ? FLogin->PasswordEdit->text() : FSettings.AdminPassword();
         try {
+            // A signal during the attach would reach the database client's handlers.
+            const SignalWatcher::Hold hold;
             FDM->Login(user, pw, FSettings.AdminPassword());
             FLoginUser = user;
             FLoginPassword = pw;
@@ -610,9 +613,6 @@ bool TForm1::DoLogin() {
         Action(QString::fromLatin1(name))->setVisible(FUserControl);
     Action(QStringLiteral("Patienten"))->setEnabled(true);
     Action(QStringLiteral("PatNeu"))->setEnabled(true);
-    // The database client sets signal handlers of its own when it attaches: ours again.
-    if (SignalWatcher::Instance().Installed())
-        SignalWatcher::Instance().Install();
     // Live recordings that an earlier end by signal kept come back as "*Neu" tabs.
     if (const int kept = RestoreKeptLiveRecordings(); kept > 0)
         QTimer::singleShot(0, this, [this, kept] {
