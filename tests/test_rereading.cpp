@@ -459,3 +459,47 @@ TEST_F(Rereading, SignalsReachTheWatcherAfterTheDatabaseClientAttached) {
     // The connection survived.
     EXPECT_NO_THROW(dm->AllPatients());
 }
+
+// What counts as the same recording: itself, or a crop as the chart makes it; nothing else.
+TEST(Ausschnitt, OnlyTheRecordingItselfOrItsCrops) {
+    emu::Emulator e;
+    emu::LoadDemo(e);
+    for (int k = 1; k <= 9; ++k) {
+        char name[64];
+        std::snprintf(name, sizeof name, "0:\\Daten\\Th_0\\Pat_0\\M%04d.hdf", k);
+        const auto file = e.GetFile(name);
+        ASSERT_TRUE(file) << name;
+        const QByteArray whole = ToQ(*file);
+        const auto* data = reinterpret_cast<const uint8_t*>(whole.constData());
+        EXPECT_TRUE(IstAusschnitt(whole, whole)) << k;
+        for (const auto& [faktor, offset] : {std::pair{2.0, 0.0}, {4.0, 0.5}, {5.0, 0.8}, {1.0, 0.0}}) {
+            const QByteArray cut = ToQ(CutStream(data, size_t(whole.size()), faktor, offset));
+            ASSERT_FALSE(cut.isEmpty()) << k;
+            EXPECT_TRUE(IstAusschnitt(cut, whole)) << k << ' ' << faktor << ' ' << offset;
+            // A crop of a crop is a crop of the whole.
+            const QByteArray again = ToQ(
+                CutStream(reinterpret_cast<const uint8_t*>(cut.constData()), size_t(cut.size()), 2.0, 0.5));
+            EXPECT_TRUE(IstAusschnitt(again, whole)) << k;
+            if (cut.size() < whole.size()) {
+                EXPECT_FALSE(IstAusschnitt(whole, cut)) << k;
+            }
+            // One changed sample byte, a changed header, a changed trailer: another recording.
+            QByteArray sample = cut;
+            if (sample.size() > 89 + 128) {
+                sample[89] = char(sample[89] ^ 0x01);
+                EXPECT_FALSE(IstAusschnitt(sample, whole)) << k;
+            }
+            QByteArray header = cut;
+            header[50] = char(header[50] ^ 0x20);
+            EXPECT_FALSE(IstAusschnitt(header, whole)) << k;
+            QByteArray trailer = cut;
+            trailer[trailer.size() - 20] = char(trailer[trailer.size() - 20] ^ 0x7F);
+            EXPECT_FALSE(IstAusschnitt(trailer, whole)) << k;
+        }
+        // Cut off in the middle of a sample, or too short to be a recording.
+        EXPECT_FALSE(IstAusschnitt(whole.left(whole.size() - 1), whole)) << k;
+        EXPECT_FALSE(IstAusschnitt(whole.left(100), whole)) << k;
+        EXPECT_FALSE(IstAusschnitt(QByteArray(), whole)) << k;
+        EXPECT_FALSE(IstAusschnitt(whole, QByteArray(300, '\0'))) << k;
+    }
+}
