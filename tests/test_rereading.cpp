@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QThread>
 
@@ -502,4 +503,48 @@ TEST(Ausschnitt, OnlyTheRecordingItselfOrItsCrops) {
         EXPECT_FALSE(IstAusschnitt(QByteArray(), whole)) << k;
         EXPECT_FALSE(IstAusschnitt(whole, QByteArray(300, '\0'))) << k;
     }
+}
+
+// Ctrl+C during `zudctl get`: the file in flight is read to its end (the device cannot abort a
+// transfer), nothing is written, the device gets its normal screen, exit status 130.
+TEST_F(Rereading, ZudctlGetCancelledBySigint) {
+    emu.Stop();
+    emu::Options options;
+    options.baud = 115200;
+    options.turnaroundUs = 2000;
+    emu::Emulator slow(options);
+    ASSERT_TRUE(slow.Start());
+    const std::string path = "0:\\Daten\\Th_0\\Pat_0\\Gross.dat";
+    slow.PutFile(path, Pattern(40000, 9), FatDate(2026, 12, 1), FatTime(9, 0, 0));
+    const QString target = dir.filePath(QStringLiteral("gross.dat"));
+    QProcess ctl;
+    ctl.start(QStringLiteral(ZUD_BIN_DIR "/zudctl"),
+              {QStringLiteral("--port"), QString::fromStdString(slow.SlavePath()), QStringLiteral("--log"),
+               logFile, QStringLiteral("get"), QString::fromStdString(path), target});
+    ASSERT_TRUE(ctl.waitForStarted());
+    bool sent = false;
+    for (int i = 0; i < 3000 && ctl.state() == QProcess::Running; ++i) {
+        // After the handshake's transfer screen the read of the file begins.
+        int screens = 0;
+        for (const auto& c : slow.Commands()) {
+            screens += c.code == 'D';
+        }
+        if (screens > 0) {
+            QThread::msleep(300);
+            ::kill(pid_t(ctl.processId()), SIGINT);
+            sent = true;
+            break;
+        }
+        QThread::msleep(5);
+    }
+    ASSERT_TRUE(sent);
+    ASSERT_TRUE(ctl.waitForFinished(60000));
+    const QString err = QString::fromUtf8(ctl.readAllStandardError());
+    EXPECT_EQ(ctl.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(ctl.exitCode(), 130) << err.toStdString();
+    EXPECT_EQ(err, QStringLiteral("Übertragung abgebrochen.\n"));
+    EXPECT_FALSE(QFileInfo::exists(target));
+    ASSERT_TRUE(slow.WaitIdle());
+    EXPECT_EQ(slow.Screen(), 0);
+    slow.Stop();
 }

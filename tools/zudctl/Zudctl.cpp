@@ -188,8 +188,9 @@ public:
         FDev.LastLog.clear();
         const bool ok = work();
         EndConversation(FDev, true);
-        if (SignalWatcher::Requested()) {
-            // The device command in flight ran to its end (the device cannot abort one).
+        if (!ok && SignalWatcher::Requested()) {
+            // The device command in flight ran to its end (the device cannot abort one); a
+            // command that was done before the signal counted is no cancel.
             FErr << Cancelled() << '\n';
             return kCancelled;
         }
