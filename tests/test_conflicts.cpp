@@ -118,7 +118,7 @@ TEST_P(TwoWorkstations, PatientChangedOrDeletedAtTheSameTime) {
 
     // Deleted by the other: an edit says so, a delete finds nothing.
     Patient stale = *dm->GetPatient(id);
-    ASSERT_TRUE(other->DeletePatient(id));
+    ASSERT_NO_THROW(other->DeletePatient(id));
     stale.Plz = QStringLiteral("28195");
     try {
         dm->UpdatePatient(stale);
@@ -129,7 +129,7 @@ TEST_P(TwoWorkstations, PatientChangedOrDeletedAtTheSameTime) {
     }
     stale.Geladen.clear();
     EXPECT_THROW(dm->UpdatePatient(stale), DataError);
-    EXPECT_FALSE(dm->DeletePatient(id));
+    EXPECT_THROW(dm->DeletePatient(id), DataError);
     EXPECT_FALSE(dm->GetPatient(id));
 }
 
@@ -165,21 +165,37 @@ TEST_P(TwoWorkstations, RecordingChangedOrDeletedAtTheSameTime) {
     // Remarks read before the other's commit are not written over it.
     EXPECT_TRUE(Conflicts([&] { dm->SetRemarks(r1, QStringLiteral("von hier"), loaded); }));
     EXPECT_EQ(other->Remarks(r1), QStringLiteral("von dort"));
-    ASSERT_TRUE(dm->SetRemarks(r1, QStringLiteral("von hier"), *dm->Remarks(r1)));
+    ASSERT_NO_THROW(dm->SetRemarks(r1, QStringLiteral("von hier"), *dm->Remarks(r1)));
     EXPECT_EQ(other->Remarks(r1), QStringLiteral("von hier"));
     EXPECT_EQ(other->GetRecording(r1)->Daten, Stream(0, 500));
 
-    // Deleted by the other: nothing to do here, and no error.
-    ASSERT_TRUE(other->DeleteRecording(r2));
-    EXPECT_FALSE(dm->DeleteRecording(r2));
-    EXPECT_FALSE(dm->SetRemarks(r2, QStringLiteral("x")));
-    EXPECT_FALSE(dm->SetRemarks(r2, QStringLiteral("x"), QString()));
-    EXPECT_FALSE(dm->MoveRecording(r2, b));
+    // Deleted by the other: every change by key fails with a German message, nothing changes
+    // and nothing is reported as done (a crop included).
+    ASSERT_NO_THROW(other->DeleteRecording(r2));
+    try {
+        dm->ReplaceRecordingData(r2, Stream(1, 300));
+        ADD_FAILURE() << "cropped a recording that is gone";
+    } catch (const DataError& e) {
+        EXPECT_EQ(e.Message(), TDM1::RecordingGoneText());
+        EXPECT_TRUE(e.Message().startsWith(QStringLiteral("Die Übung ist nicht mehr vorhanden")));
+    }
+    EXPECT_FALSE(dm->GetRecording(r2));
+    EXPECT_THROW(dm->DeleteRecording(r2), DataError);
+    EXPECT_THROW(dm->SetRemarks(r2, QStringLiteral("x")), DataError);
+    EXPECT_THROW(dm->SetRemarks(r2, QStringLiteral("x"), QString()), DataError);
+    EXPECT_THROW(dm->MoveRecording(r2, b), DataError);
     EXPECT_FALSE(dm->OpenRecording(r2));
     EXPECT_EQ(dm->Remarks(r2), std::nullopt);
 
+    // A move to a patient the other deleted meanwhile files nothing under him.
+    const qint64 gone =
+        other->AddPatient(Person(QStringLiteral("Weg"), QStringLiteral("W"), QDate(1952, 1, 1)));
+    ASSERT_NO_THROW(other->DeletePatient(gone));
+    EXPECT_THROW(dm->MoveRecording(r1, gone), DataError);
+    EXPECT_EQ(other->GetRecording(r1)->Patient, a);
+
     // Moved by the other: the list here shows it after a reload.
-    ASSERT_TRUE(other->MoveRecording(r1, b));
+    ASSERT_NO_THROW(other->MoveRecording(r1, b));
     EXPECT_EQ(dm->RecordingCount(a), 0);
     EXPECT_EQ(dm->RecordingCount(b), 1);
 }
@@ -202,20 +218,20 @@ TEST_P(TwoWorkstations, DeletePatientWithOrWithoutRecordings) {
     EXPECT_EQ(list[1].Daten, Stream(1, 201).left(89)); // the program header only, exactly
     EXPECT_EQ(list[1].Groesse, 201);
 
-    ASSERT_TRUE(dm->DeletePatient(a));
+    ASSERT_NO_THROW(dm->DeletePatient(a));
     EXPECT_FALSE(other->GetPatient(a));
     EXPECT_EQ(other->RecordingCount(a), 3); // kept, without a patient
     for (qint64 r : ra) {
         EXPECT_TRUE(other->GetRecording(r));
     }
-    ASSERT_TRUE(dm->DeletePatient(b, true));
+    ASSERT_NO_THROW(dm->DeletePatient(b, true));
     EXPECT_EQ(other->RecordingCount(b), 0);
     for (qint64 r : rb) {
         EXPECT_FALSE(other->GetRecording(r));
     }
     EXPECT_EQ(other->RecordingCount(a), 3); // the other patient's orphans are untouched
     // A patient that is gone: nothing happens, also not to recordings of his key.
-    EXPECT_FALSE(dm->DeletePatient(a, true));
+    EXPECT_THROW(dm->DeletePatient(a, true), DataError);
     EXPECT_EQ(other->RecordingCount(a), 3);
 }
 

@@ -203,11 +203,11 @@ TEST_P(DbTest, RecordingsStoredListedOpenedMovedDeleted) {
     EXPECT_EQ(dm->GetRecording(r1)->Daten, Stream(0, 1000));
     EXPECT_THROW(dm->ReplaceRecordingData(r1, QByteArray(10, 'x')), DataError);
 
-    ASSERT_TRUE(dm->MoveRecording(r1, b));
+    ASSERT_NO_THROW(dm->MoveRecording(r1, b));
     EXPECT_EQ(dm->ListRecordings(a).size(), 2u);
     EXPECT_EQ(dm->ListRecordings(b).size(), 1u);
-    ASSERT_TRUE(dm->DeleteRecording(r1));
-    EXPECT_FALSE(dm->DeleteRecording(r1));
+    ASSERT_NO_THROW(dm->DeleteRecording(r1));
+    EXPECT_THROW(dm->DeleteRecording(r1), DataError);
     EXPECT_TRUE(dm->ListRecordings(b).empty());
 
     // Deleting a patient keeps the recordings.

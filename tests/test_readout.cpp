@@ -273,10 +273,15 @@ TEST_F(Readout, ZudctlReadout) {
                   out, err),
               0)
         << err.toStdString();
-    EXPECT_EQ(out, QStringLiteral("0,0;Bäcker, Hans-Jürgen;stored 9;deleted 9\n"));
+    EXPECT_EQ(out,
+              QStringLiteral("0,0;Bäcker, Hans-Jürgen;stored 9;deleted 9;already 0;elsewhere 0;kept 0\n"));
+    EXPECT_TRUE(
+        err.startsWith(QStringLiteral("Hans-Jürgen Bäcker (Therapeut 1, Patient 1):\n  gespeichert: 9\n"
+                                      "  am Gerät gelöscht: 9\n  als neuer Patient angelegt")))
+        << err.toStdString();
     ASSERT_EQ(run({QStringLiteral("readout")}, out, err), 0);
     EXPECT_FALSE(out.contains(QStringLiteral("0,0;")));
-    EXPECT_TRUE(out.contains(QStringLiteral(";deleted 0\n")));
+    EXPECT_TRUE(out.contains(QStringLiteral(";deleted 0;"))) << out.toStdString();
     // Nothing left to store: nothing printed, success.
     ASSERT_EQ(run({QStringLiteral("readout")}, out, err), 0);
     EXPECT_TRUE(out.isEmpty()) << out.toStdString();
@@ -403,7 +408,7 @@ TEST_F(Readout, AProcessKilledBetweenStoringAndDeletingLosesNothing) {
         EXPECT_FALSE(e.Checked);
     }
     for (auto& e : dev->MessHeaders[0]) {
-        e.Checked = true; // the user ticks them again: each replaces its stored copy
+        e.Checked = true; // the user ticks them again: skipped, the stored rows stay
     }
     for (int i = 1; i < TZUD12::kSlots; ++i) {
         for (auto& e : dev->MessHeaders[i]) {
@@ -412,7 +417,13 @@ TEST_F(Readout, AProcessKilledBetweenStoringAndDeletingLosesNothing) {
     }
     const auto r = wf::Uebertrage(*dev, *dm, true);
     ASSERT_FALSE(r.failed) << r.error.toStdString();
-    EXPECT_EQ(r.perSlot[0].stored, 9);
+    EXPECT_EQ(r.perSlot[0].stored, 0);
+    EXPECT_EQ(r.perSlot[0].already, 9);
+    // Byte-identical in the database: now they may go on the device.
     EXPECT_EQ(r.perSlot[0].deleted, 9);
-    EXPECT_EQ(dm->ListRecordings(*id).size(), 9u);
+    const auto after = dm->ListRecordings(*id);
+    ASSERT_EQ(after.size(), 9u);
+    for (size_t k = 0; k < rows.size(); ++k) {
+        EXPECT_EQ(after[k].Counter, rows[k].Counter);
+    }
 }

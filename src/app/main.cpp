@@ -1,5 +1,6 @@
 // ZUD-Software: splash, main window, login, message loop.
 
+#include "SignalWatcher.h"
 #include "TForm1.h"
 #include "TSplash.h"
 #include "TZUD12.h"
@@ -48,6 +49,11 @@ int main(int argc, char** argv) {
     form.SetSplash(&splash);
     form.Create(parser.value(port));
     app.SetLogger([&form](const QString& m) { form.Device()->AddLog(m); });
+    // From here on SIGTERM (logout, shutdown), SIGINT (Ctrl+C) and SIGHUP end the program in
+    // order through the event loop; the database client is loaded, its handlers are replaced.
+    zud::SignalWatcher& watcher = zud::SignalWatcher::Instance();
+    watcher.Install();
+    QObject::connect(&watcher, &zud::SignalWatcher::Signalled, &form, [&form] { form.EndInOrder(); });
     if (!form.OpenDatabase())
         return 1;
     QApplication::setEffectEnabled(Qt::UI_AnimateTooltip, false);

@@ -594,17 +594,16 @@ void TDM1::UpdatePatient(const Patient& p) {
     });
 }
 
-bool TDM1::DeletePatient(qint64 id, bool withRecordings) {
+void TDM1::DeletePatient(qint64 id, bool withRecordings) {
     auto& c = Db();
-    return Change([&] {
+    Change([&] {
         if (c.Exec(QStringLiteral("delete from QALPatient where Identifikation = %1").arg(id)) == 0) {
-            return false;
+            throw PatientGone();
         }
         if (withRecordings) {
             c.Exec(QStringLiteral("delete from ZUDData where Patient = %1").arg(id));
         }
         c.CommitRetaining();
-        return true;
     });
 }
 
@@ -763,14 +762,46 @@ qint64 TDM1::DeviceId(const QString& deviceName, int step) {
 
 std::optional<qint64> TDM1::FindPatient(const QString& name, const QString& vorname,
                                         const QDate& geburtstag) {
-    const auto rows = Db().Query(
-        QStringLiteral(
-            "select IDENTIFIKATION from QALPatient where NAME = ? and VORNAME = ? and GEBURTSTAG = ?"),
-        {name, vorname, QDateTime(geburtstag, QTime(0, 0))});
+    const auto rows =
+        geburtstag.isValid()
+            ? Db().Query(
+                  QStringLiteral("select IDENTIFIKATION from QALPatient where NAME = ? and VORNAME = ? "
+                                 "and GEBURTSTAG = ?"),
+                  {name, vorname, QDateTime(geburtstag, QTime(0, 0))})
+            : Db().Query(
+                  QStringLiteral("select IDENTIFIKATION from QALPatient where NAME = ? and VORNAME = ? "
+                                 "and GEBURTSTAG is null"),
+                  {name, vorname});
     if (rows.empty()) {
         return std::nullopt;
     }
     return rows.front().Int(QStringLiteral("IDENTIFIKATION"));
+}
+
+qint64 TDM1::AddDevicePatient(const QString& name, const QString& vorname, const QDate& geburtstag) {
+    Patient p;
+    p.Name = name;
+    p.Vorname = vorname;
+    // The dialog's rules for the names and the column widths; the birth date is the device's
+    // and is kept only when it can be one.
+    p.Geburtstag = QDate(1950, 1, 1);
+    CheckMandatory(p);
+    const bool valid =
+        geburtstag.isValid() && geburtstag >= QDate(1900, 1, 1) && geburtstag < QDate::currentDate();
+    if (FindPatient(name, vorname, valid ? geburtstag : QDate())) {
+        throw DataError(QCoreApplication::translate("Datenbank", "Fehler: Patient bereits vorhanden!"));
+    }
+    auto& c = Db();
+    return Change([&] {
+        const qint64 id = c.NextId(QStringLiteral("GEN_QALPATIENT_ID"));
+        c.Exec(
+            QStringLiteral("insert into QALPatient (IDENTIFIKATION, NAME, VORNAME, GEBURTSTAG, GESCHLECHT, "
+                           "LETZTER_ZUGRIFF) values (?, ?, ?, ?, ?, ?)"),
+            {id, name, vorname, valid ? QVariant(QDateTime(geburtstag, QTime(0, 0))) : QVariant(),
+             QStringLiteral("-1"), QDateTime::currentDateTime()});
+        c.CommitRetaining();
+        return id;
+    });
 }
 
 qint64 TDM1::InsertRecording(qint64 patient, const QDate& datum, const QTime& uhrzeit,
@@ -807,6 +838,27 @@ std::optional<qint64> TDM1::FindRecording(qint64 patient, const QDate& datum, co
     return std::nullopt;
 }
 
+QString TDM1::RecordingGoneText() {
+    return QCoreApplication::translate("Datenbank",
+                                       "Die Übung ist nicht mehr vorhanden; sie wurde inzwischen gelöscht "
+                                       "(auch an einem anderen Arbeitsplatz oder mit ihrem Patienten). Es "
+                                       "wurde nichts geändert.");
+}
+
+std::vector<TDM1::StoredAt> TDM1::RecordingsAt(const QDate& datum, const QTime& uhrzeit) {
+    std::vector<StoredAt> out;
+    // The time is compared by its time of day, whatever date part another program stored.
+    const auto rows = Db().Query(
+        QStringLiteral("select COUNTER, PATIENT, UHRZEIT from ZUDData where DATUM = ? order by COUNTER"),
+        {QDateTime(datum, QTime(0, 0))});
+    for (const Row& r : rows) {
+        if (r[QStringLiteral("UHRZEIT")].toDateTime().time() == uhrzeit) {
+            out.push_back({r.Int(QStringLiteral("COUNTER")), r.Int(QStringLiteral("PATIENT"))});
+        }
+    }
+    return out;
+}
+
 void TDM1::ReplaceRecordingData(qint64 counter, const QByteArray& daten) {
     if (daten.size() < 89) {
         throw DataError(QCoreApplication::translate(
@@ -814,34 +866,40 @@ void TDM1::ReplaceRecordingData(qint64 counter, const QByteArray& daten) {
     }
     auto& c = Db();
     Change([&] {
-        c.Exec(QStringLiteral("update ZUDData set DATEN = ?, LETZTER_ZUGRIFF = ? where COUNTER = %1")
-                   .arg(counter),
-               {daten, QDateTime::currentDateTime()});
-        c.CommitRetaining();
-    });
-}
-
-bool TDM1::DeleteRecording(qint64 counter) {
-    auto& c = Db();
-    return Change([&] {
-        if (c.Exec(QStringLiteral("delete from ZUDData where COUNTER = %1").arg(counter)) == 0) {
-            return false;
+        if (c.Exec(QStringLiteral("update ZUDData set DATEN = ?, LETZTER_ZUGRIFF = ? where COUNTER = %1")
+                       .arg(counter),
+                   {daten, QDateTime::currentDateTime()}) == 0) {
+            throw DataError(RecordingGoneText());
         }
         c.CommitRetaining();
-        return true;
     });
 }
 
-bool TDM1::MoveRecording(qint64 counter, qint64 patient) {
+void TDM1::DeleteRecording(qint64 counter) {
     auto& c = Db();
-    return Change([&] {
+    Change([&] {
+        if (c.Exec(QStringLiteral("delete from ZUDData where COUNTER = %1").arg(counter)) == 0) {
+            throw DataError(RecordingGoneText());
+        }
+        c.CommitRetaining();
+    });
+}
+
+void TDM1::MoveRecording(qint64 counter, qint64 patient) {
+    auto& c = Db();
+    Change([&] {
+        // A recording is never filed under a patient who is gone.
+        if (c.Query(QStringLiteral("select IDENTIFIKATION from QALPatient where IDENTIFIKATION = %1")
+                        .arg(patient))
+                .empty()) {
+            throw PatientGone();
+        }
         if (c.Exec(QStringLiteral("update ZUDData set PATIENT = %1 where COUNTER = %2")
                        .arg(patient)
                        .arg(counter)) == 0) {
-            return false;
+            throw DataError(RecordingGoneText());
         }
         c.CommitRetaining();
-        return true;
     });
 }
 
@@ -854,18 +912,18 @@ std::optional<QString> TDM1::Remarks(qint64 counter) {
     return RemarksText(rows.front().At(0).toByteArray(), Db());
 }
 
-bool TDM1::SetRemarks(qint64 counter, const QString& text, const std::optional<QString>& loaded) {
+void TDM1::SetRemarks(qint64 counter, const QString& text, const std::optional<QString>& loaded) {
     auto& c = Db();
     // The database's own encoding, so that older programs read the same text; a character it
     // cannot hold is refused rather than lost.
     const QVariant stored =
         text.isEmpty() ? QVariant() : QVariant(c.Utf8() ? text.toUtf8() : c.EncodeText(text));
-    return Change([&] {
+    Change([&] {
         if (loaded) {
             const auto now = c.Query(
                 QStringLiteral("select BEMERKUNGEN from ZUDData where COUNTER = %1 with lock").arg(counter));
             if (now.empty()) {
-                return false;
+                throw DataError(RecordingGoneText());
             }
             if (RemarksText(now.front().At(0).toByteArray(), c) != *loaded) {
                 throw db::ChangedElsewhere(
@@ -875,10 +933,9 @@ bool TDM1::SetRemarks(qint64 counter, const QString& text, const std::optional<Q
         }
         if (c.Exec(QStringLiteral("update ZUDData set BEMERKUNGEN = ? where COUNTER = %1").arg(counter),
                    {stored}) == 0) {
-            return false;
+            throw DataError(RecordingGoneText());
         }
         c.CommitRetaining();
-        return true;
     });
 }
 

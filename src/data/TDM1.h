@@ -150,8 +150,8 @@ public:
     // (Geladen set) is saved only when nobody changed it since; a DataError when it is gone.
     void UpdatePatient(const Patient& p);
     // Deletes the patient; his recordings stay in the table unless `withRecordings`, then they
-    // go in the same transaction. False when there is no such patient (nothing is deleted).
-    bool DeletePatient(qint64 id, bool withRecordings = false);
+    // go in the same transaction. A DataError when there is no such patient (nothing is deleted).
+    void DeletePatient(qint64 id, bool withRecordings = false);
     // The number of recordings of a patient (also of one that no longer exists).
     int RecordingCount(qint64 patient);
     std::optional<Patient> GetPatient(qint64 id);
@@ -177,20 +177,34 @@ public:
     // Inserts a recording; BETRIEBSART from byte 2 of the stream + 1.
     qint64 InsertRecording(qint64 patient, const QDate& datum, const QTime& uhrzeit, const QByteArray& daten,
                            const QString& deviceName, int deviceStep = 1);
-    // The patient with exactly this surname, first name and birth date (case-sensitive), if any.
+    // The patient with exactly this surname, first name and birth date (case-sensitive), if any;
+    // an invalid date finds the patient without a birth date.
     std::optional<qint64> FindPatient(const QString& name, const QString& vorname, const QDate& geburtstag);
+    // A patient as the device knows him: names given, the birth date stored only when it is a
+    // valid date before today (else none). No other mandatory field; a patient with the same
+    // names and birth date is refused as in AddPatient.
+    qint64 AddDevicePatient(const QString& name, const QString& vorname, const QDate& geburtstag);
     // A recording of the same patient, date and time, if any.
     std::optional<qint64> FindRecording(qint64 patient, const QDate& datum, const QTime& uhrzeit);
+    // Every recording of this date and time of day, whichever patient it is filed under.
+    struct StoredAt {
+        qint64 counter = -1;
+        qint64 patient = -1;
+    };
+    std::vector<StoredAt> RecordingsAt(const QDate& datum, const QTime& uhrzeit);
+    // The changes by key below fail with a DataError (German, "not there any more") when the
+    // recording does not exist: nothing is done, and nothing is reported as done.
     void ReplaceRecordingData(qint64 counter, const QByteArray& daten);
-    // False when the recording does not exist (deleted elsewhere): nothing is done.
-    bool DeleteRecording(qint64 counter);
-    bool MoveRecording(qint64 counter, qint64 patient);
+    void DeleteRecording(qint64 counter);
+    void MoveRecording(qint64 counter, qint64 patient);
     // The remarks of one recording; nullopt when it does not exist.
     std::optional<QString> Remarks(qint64 counter);
     // Writes the remarks (empty: none) in the database's encoding. With `loaded`, the remarks as
-    // they were read, they are written only when nobody changed them since. False when the
+    // they were read, they are written only when nobody changed them since. A DataError when the
     // recording does not exist.
-    bool SetRemarks(qint64 counter, const QString& text, const std::optional<QString>& loaded = std::nullopt);
+    void SetRemarks(qint64 counter, const QString& text, const std::optional<QString>& loaded = std::nullopt);
+    // The German message of a change by key whose recording is gone.
+    static QString RecordingGoneText();
 
 private:
     void Connect(const QString& user, const QString& password, const QString& role);

@@ -498,6 +498,26 @@ std::optional<UebungsFooter> LeseFooter(const uint8_t* data, size_t size) {
 
 // ---------------------------------------------------------------- cropping
 
+namespace {
+
+// Header, samples b .. b+k-1, fresh trailer.
+std::vector<uint8_t> Ausschnitt(const uint8_t* data, size_t b, size_t k, int mode, int bytes) {
+    const size_t samples = k * static_cast<size_t>(bytes);
+    std::vector<uint8_t> out(kKopfBytes + samples + kFussBytes, 0);
+    std::memcpy(out.data(), data, kKopfBytes);
+    if (samples > 0) {
+        std::memcpy(out.data() + kKopfBytes, data + kKopfBytes + b * static_cast<size_t>(bytes), samples);
+    }
+    UebungsFooter f{};
+    const Messung m = FillArray(out.data(), out.size());
+    ZUD12Statistik(m, mode, f);
+    f.Betriebsart = static_cast<uint8_t>(mode);
+    std::memcpy(out.data() + out.size() - kFussBytes, &f, sizeof f);
+    return out;
+}
+
+} // namespace
+
 std::vector<uint8_t> CutStream(const uint8_t* data, size_t size, double Faktor, double Offset) {
     if (size < kKopfBytes + kFussBytes) {
         return {};
@@ -513,16 +533,42 @@ std::vector<uint8_t> CutStream(const uint8_t* data, size_t size, double Faktor, 
     // Rounded half to even, as the chart's crop has always rounded.
     const size_t b = std::min(n, static_cast<size_t>(std::nearbyint(static_cast<double>(n) * Offset)));
     const size_t k = std::min(static_cast<size_t>(std::nearbyint(static_cast<double>(n) / Faktor)), n - b);
-    std::vector<uint8_t> out(data, data + kKopfBytes);
-    const uint8_t* first = data + kKopfBytes + b * static_cast<size_t>(bytes);
-    out.insert(out.end(), first, first + k * static_cast<size_t>(bytes));
-    UebungsFooter f{};
-    out.resize(out.size() + kFussBytes, 0);
-    const Messung m = FillArray(out.data(), out.size());
-    ZUD12Statistik(m, mode, f);
-    f.Betriebsart = static_cast<uint8_t>(mode);
-    std::memcpy(out.data() + out.size() - kFussBytes, &f, sizeof f);
-    return out;
+    return Ausschnitt(data, b, k, mode, bytes);
+}
+
+bool IstAusschnitt(const QByteArray& teil, const QByteArray& ganz) {
+    if (teil == ganz) {
+        return true;
+    }
+    const auto size = static_cast<size_t>(ganz.size());
+    const auto tsize = static_cast<size_t>(teil.size());
+    if (size < kKopfBytes + kFussBytes || tsize < kKopfBytes + kFussBytes ||
+        std::memcmp(teil.constData(), ganz.constData(), kKopfBytes) != 0) {
+        return false;
+    }
+    const auto* data = reinterpret_cast<const uint8_t*>(ganz.constData());
+    const int mode = data[2];
+    const int bytes = Probenbytes(mode);
+    if (bytes == 0 || (tsize - kKopfBytes - kFussBytes) % static_cast<size_t>(bytes) != 0) {
+        return false;
+    }
+    const auto step = static_cast<size_t>(bytes);
+    const size_t n = (size - kKopfBytes - kFussBytes) / step;
+    const size_t k = (tsize - kKopfBytes - kFussBytes) / step;
+    if (k > n) {
+        return false;
+    }
+    const char* samples = teil.constData() + kKopfBytes;
+    for (size_t b = 0; b + k <= n; ++b) {
+        if (std::memcmp(ganz.constData() + kKopfBytes + b * step, samples, k * step) != 0) {
+            continue;
+        }
+        const std::vector<uint8_t> cut = Ausschnitt(data, b, k, mode, bytes);
+        if (cut.size() == tsize && std::memcmp(cut.data(), teil.constData(), tsize) == 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // ---------------------------------------------------------------- live recording

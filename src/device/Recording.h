@@ -7,6 +7,8 @@
 
 #include "DeviceRecords.h"
 
+#include <QByteArray>
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -127,6 +129,9 @@ std::optional<UebungsFooter> LeseFooter(const uint8_t* data, size_t size);
 // k = min(round(n / Faktor), n - b), and a fresh trailer with recomputed statistics.
 // Empty when the input has no valid header or its mode has no sample layout.
 std::vector<uint8_t> CutStream(const uint8_t* data, size_t size, double Faktor, double Offset);
+// True when `teil` is `ganz` itself or a cropped copy of it as CutStream makes them: the same
+// header, a run of whole samples of `ganz`, the trailer recomputed from them.
+bool IstAusschnitt(const QByteArray& teil, const QByteArray& ganz);
 
 // One live value set as the device's real-time feed reports it.
 struct Livewert {

@@ -28,6 +28,10 @@ struct DateiInfo {
     QTime Zeit;  // null when the device's time word is not a valid time
     uint16_t Dauer = 0;
     bool Checked = false;
+    // Set by the read-out's pre-selection, for the list only: the recording is in the database
+    // already; `GespeichertBei` names the patient it is filed under when that is another one.
+    bool Gespeichert = false;
+    QString GespeichertBei;
 };
 
 // A device path holds at most 50 characters and a mask at most 6, all of them in the device's

@@ -81,6 +81,58 @@
         <source>Lösche...</source>
         <translation>Lösche...</translation>
     </message>
+    <message>
+        <source>Unerwarteter Fehler: %1</source>
+        <translation>Unerwarteter Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Unerwarteter Fehler.</source>
+        <translation>Unerwarteter Fehler.</translation>
+    </message>
+    <message>
+        <source>gespeichert: %1</source>
+        <translation>gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>bereits gespeichert, übersprungen: %1</source>
+        <translation>bereits gespeichert, übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>bereits bei %1 gespeichert, übersprungen: %2</source>
+        <translation>bereits bei %1 gespeichert, übersprungen: %2</translation>
+    </message>
+    <message>
+        <source>nicht übernommen: %1</source>
+        <translation>nicht übernommen: %1</translation>
+    </message>
+    <message>
+        <source>am Gerät gelöscht: %1</source>
+        <translation>am Gerät gelöscht: %1</translation>
+    </message>
+    <message>
+        <source>am Gerät behalten, da abweichend gespeichert: %1</source>
+        <translation>am Gerät behalten, da abweichend gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Therapeut %1, Patient %2</source>
+        <translation>Therapeut %1, Patient %2</translation>
+    </message>
+    <message>
+        <source>als neuer Patient angelegt</source>
+        <translation>als neuer Patient angelegt</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum am Gerät ungültig (%1): ohne Geburtsdatum gespeichert</source>
+        <translation>Geburtsdatum am Gerät ungültig (%1): ohne Geburtsdatum gespeichert</translation>
+    </message>
+    <message>
+        <source>Es wurde keine Übung übertragen.</source>
+        <translation>Es wurde keine Übung übertragen.</translation>
+    </message>
+    <message>
+        <source>Nicht übernommen:</source>
+        <translation>Nicht übernommen:</translation>
+    </message>
 </context>
 <context>
     <name>Austausch</name>
@@ -749,6 +801,10 @@
         <translation>Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.
 (%3)</translation>
     </message>
+    <message>
+        <source>Die Übung ist nicht mehr vorhanden; sie wurde inzwischen gelöscht (auch an einem anderen Arbeitsplatz oder mit ihrem Patienten). Es wurde nichts geändert.</source>
+        <translation>Die Übung ist nicht mehr vorhanden; sie wurde inzwischen gelöscht (auch an einem anderen Arbeitsplatz oder mit ihrem Patienten). Es wurde nichts geändert.</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>
@@ -1096,6 +1152,18 @@
         <source>Übungslänge</source>
         <translation>Übungslänge</translation>
     </message>
+    <message>
+        <source>bereits gespeichert</source>
+        <translation>bereits gespeichert</translation>
+    </message>
+    <message>
+        <source>bereits gespeichert (%1)</source>
+        <translation>bereits gespeichert (%1)</translation>
+    </message>
+    <message>
+        <source>Datenbank</source>
+        <translation>Datenbank</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::PatientModel</name>
@@ -1287,10 +1355,6 @@
     <message>
         <source>unvollständig</source>
         <translation>unvollständig</translation>
-    </message>
-    <message>
-        <source>Nicht übernommen:</source>
-        <translation>Nicht übernommen:</translation>
     </message>
 </context>
 <context>
@@ -1684,18 +1748,6 @@
         <translation>Es gibt Echtzeit-Aufnahmen, die noch nicht gespeichert sind (Anzahl: %1). Sie gehen verloren. Trotzdem fortfahren?</translation>
     </message>
     <message>
-        <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
-        <translation>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</translation>
-    </message>
-    <message>
-        <source>Übung wirklich löschen?</source>
-        <translation>Übung wirklich löschen?</translation>
-    </message>
-    <message>
-        <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
-        <translation>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</translation>
-    </message>
-    <message>
         <source>Backups (*.bak3)</source>
         <translation>Backups (*.bak3)</translation>
     </message>
@@ -1726,6 +1778,18 @@
     <message>
         <source>Rohdaten gespeichert: %1</source>
         <translation>Rohdaten gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Diese Echtzeit-Aufnahme (%1) ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
+        <translation>Diese Echtzeit-Aufnahme (%1) ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</translation>
+    </message>
+    <message>
+        <source>Übung vom %1 wirklich löschen?</source>
+        <translation>Übung vom %1 wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Beim letzten Programmende waren Echtzeit-Aufnahmen nicht gespeichert (Anzahl: %1). Sie wurden aufbewahrt und sind als „*Neu“ geöffnet: Wählen Sie einen Patienten und speichern Sie sie.</source>
+        <translation>Beim letzten Programmende waren Echtzeit-Aufnahmen nicht gespeichert (Anzahl: %1). Sie wurden aufbewahrt und sind als „*Neu“ geöffnet: Wählen Sie einen Patienten und speichern Sie sie.</translation>
     </message>
 </context>
 <context>
@@ -2275,8 +2339,8 @@ Sind Sie sicher?</translation>
         <translation>Übungen</translation>
     </message>
     <message>
-        <source>Übung wirklich löschen?</source>
-        <translation>Übung wirklich löschen?</translation>
+        <source>Übung vom %1 %2 wirklich löschen?</source>
+        <translation>Übung vom %1 %2 wirklich löschen?</translation>
     </message>
 </context>
 <context>
@@ -2304,18 +2368,6 @@ Sind Sie sicher?</translation>
 </context>
 <context>
     <name>zud::ui::TPatAuswahl</name>
-    <message>
-        <source>Patient wirklich löschen?</source>
-        <translation>Patient wirklich löschen?</translation>
-    </message>
-    <message>
-        <source>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
-
-Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
-        <translation>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
-
-Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</translation>
-    </message>
     <message>
         <source>Patientensuche</source>
         <translation>Patientensuche</translation>
@@ -2355,6 +2407,18 @@ Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zug
     <message>
         <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
         <translation>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</translation>
+    </message>
+    <message>
+        <source>Patient „%1“ wirklich löschen?</source>
+        <translation>Patient „%1“ wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Zum Patienten „%1“ sind Übungen gespeichert (Anzahl: %2). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
+        <translation>Zum Patienten „%1“ sind Übungen gespeichert (Anzahl: %2). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,58 @@
         <source>Lösche...</source>
         <translation>Deleting...</translation>
     </message>
+    <message>
+        <source>Unerwarteter Fehler: %1</source>
+        <translation>Unexpected error: %1</translation>
+    </message>
+    <message>
+        <source>Unerwarteter Fehler.</source>
+        <translation>Unexpected error.</translation>
+    </message>
+    <message>
+        <source>gespeichert: %1</source>
+        <translation>stored: %1</translation>
+    </message>
+    <message>
+        <source>bereits gespeichert, übersprungen: %1</source>
+        <translation>already stored, skipped: %1</translation>
+    </message>
+    <message>
+        <source>bereits bei %1 gespeichert, übersprungen: %2</source>
+        <translation>already stored under %1, skipped: %2</translation>
+    </message>
+    <message>
+        <source>nicht übernommen: %1</source>
+        <translation>not taken over: %1</translation>
+    </message>
+    <message>
+        <source>am Gerät gelöscht: %1</source>
+        <translation>deleted on the device: %1</translation>
+    </message>
+    <message>
+        <source>am Gerät behalten, da abweichend gespeichert: %1</source>
+        <translation>kept on the device, stored differently: %1</translation>
+    </message>
+    <message>
+        <source>Therapeut %1, Patient %2</source>
+        <translation>Therapist %1, patient %2</translation>
+    </message>
+    <message>
+        <source>als neuer Patient angelegt</source>
+        <translation>created as a new patient</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum am Gerät ungültig (%1): ohne Geburtsdatum gespeichert</source>
+        <translation>Date of birth on the device invalid (%1): stored without a date of birth</translation>
+    </message>
+    <message>
+        <source>Es wurde keine Übung übertragen.</source>
+        <translation>No exercise was transferred.</translation>
+    </message>
+    <message>
+        <source>Nicht übernommen:</source>
+        <translation>Not taken over:</translation>
+    </message>
 </context>
 <context>
     <name>Austausch</name>
@@ -749,6 +801,10 @@
         <translation>The database server “%1” (port %2) cannot be reached. Check that the server is running, that this workstation reaches it over the network and that the server name and port (SQLServer3, RemoteServicePort3) are correct.
 (%3)</translation>
     </message>
+    <message>
+        <source>Die Übung ist nicht mehr vorhanden; sie wurde inzwischen gelöscht (auch an einem anderen Arbeitsplatz oder mit ihrem Patienten). Es wurde nichts geändert.</source>
+        <translation>The exercise no longer exists; it has been deleted in the meantime (possibly at another workstation or together with its patient). Nothing was changed.</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>
@@ -1096,6 +1152,18 @@
         <source>Übungslänge</source>
         <translation>Exercise length</translation>
     </message>
+    <message>
+        <source>bereits gespeichert</source>
+        <translation>already stored</translation>
+    </message>
+    <message>
+        <source>bereits gespeichert (%1)</source>
+        <translation>already stored (%1)</translation>
+    </message>
+    <message>
+        <source>Datenbank</source>
+        <translation>Database</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::PatientModel</name>
@@ -1287,10 +1355,6 @@
     <message>
         <source>unvollständig</source>
         <translation>incomplete</translation>
-    </message>
-    <message>
-        <source>Nicht übernommen:</source>
-        <translation>Not taken over:</translation>
     </message>
 </context>
 <context>
@@ -1684,18 +1748,6 @@
         <translation>There are live recordings that have not been saved yet (number: %1). They will be lost. Continue anyway?</translation>
     </message>
     <message>
-        <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
-        <translation>This live recording has not been saved yet and will be lost. Close anyway?</translation>
-    </message>
-    <message>
-        <source>Übung wirklich löschen?</source>
-        <translation>Really delete the exercise?</translation>
-    </message>
-    <message>
-        <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
-        <translation>The exercise no longer exists; it was deleted at another workstation.</translation>
-    </message>
-    <message>
         <source>Backups (*.bak3)</source>
         <translation>Backups (*.bak3)</translation>
     </message>
@@ -1726,6 +1778,18 @@
     <message>
         <source>Rohdaten gespeichert: %1</source>
         <translation>Raw data saved: %1</translation>
+    </message>
+    <message>
+        <source>Diese Echtzeit-Aufnahme (%1) ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
+        <translation>This live recording (%1) has not been saved yet and will be lost. Close anyway?</translation>
+    </message>
+    <message>
+        <source>Übung vom %1 wirklich löschen?</source>
+        <translation>Really delete the exercise of %1?</translation>
+    </message>
+    <message>
+        <source>Beim letzten Programmende waren Echtzeit-Aufnahmen nicht gespeichert (Anzahl: %1). Sie wurden aufbewahrt und sind als „*Neu“ geöffnet: Wählen Sie einen Patienten und speichern Sie sie.</source>
+        <translation>Live recordings were not saved when the program last ended (number: %1). They were kept and are open as “*Neu”: choose a patient and save them.</translation>
     </message>
 </context>
 <context>
@@ -2275,8 +2339,8 @@ Are you sure?</translation>
         <translation>Exercises</translation>
     </message>
     <message>
-        <source>Übung wirklich löschen?</source>
-        <translation>Really delete the exercise?</translation>
+        <source>Übung vom %1 %2 wirklich löschen?</source>
+        <translation>Really delete the exercise of %1 %2?</translation>
     </message>
 </context>
 <context>
@@ -2304,18 +2368,6 @@ Are you sure?</translation>
 </context>
 <context>
     <name>zud::ui::TPatAuswahl</name>
-    <message>
-        <source>Patient wirklich löschen?</source>
-        <translation>Really delete the patient?</translation>
-    </message>
-    <message>
-        <source>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
-
-Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
-        <translation>Exercises are stored for this patient (number: %1). Shall they be deleted too?
-
-With “No” they stay in the database but belong to no patient any more.</translation>
-    </message>
     <message>
         <source>Patientensuche</source>
         <translation>Patient search</translation>
@@ -2355,6 +2407,18 @@ With “No” they stay in the database but belong to no patient any more.</tran
     <message>
         <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
         <translation>The patient has been deleted at another workstation meanwhile.</translation>
+    </message>
+    <message>
+        <source>Patient „%1“ wirklich löschen?</source>
+        <translation>Really delete patient “%1”?</translation>
+    </message>
+    <message>
+        <source>Zum Patienten „%1“ sind Übungen gespeichert (Anzahl: %2). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
+        <translation>Exercises are stored for patient “%1” (number: %2). Should they be deleted as well?
+
+With “No” they remain in the database but are no longer assigned to any patient.</translation>
     </message>
 </context>
 <context>

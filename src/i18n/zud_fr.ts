@@ -81,6 +81,58 @@
         <source>Lösche...</source>
         <translation>Suppression...</translation>
     </message>
+    <message>
+        <source>Unerwarteter Fehler: %1</source>
+        <translation>Erreur inattendue : %1</translation>
+    </message>
+    <message>
+        <source>Unerwarteter Fehler.</source>
+        <translation>Erreur inattendue.</translation>
+    </message>
+    <message>
+        <source>gespeichert: %1</source>
+        <translation>enregistrés : %1</translation>
+    </message>
+    <message>
+        <source>bereits gespeichert, übersprungen: %1</source>
+        <translation>déjà enregistrés, ignorés : %1</translation>
+    </message>
+    <message>
+        <source>bereits bei %1 gespeichert, übersprungen: %2</source>
+        <translation>déjà enregistrés chez %1, ignorés : %2</translation>
+    </message>
+    <message>
+        <source>nicht übernommen: %1</source>
+        <translation>non repris : %1</translation>
+    </message>
+    <message>
+        <source>am Gerät gelöscht: %1</source>
+        <translation>supprimés sur l’appareil : %1</translation>
+    </message>
+    <message>
+        <source>am Gerät behalten, da abweichend gespeichert: %1</source>
+        <translation>conservés sur l’appareil, enregistrés différemment : %1</translation>
+    </message>
+    <message>
+        <source>Therapeut %1, Patient %2</source>
+        <translation>Thérapeute %1, patient %2</translation>
+    </message>
+    <message>
+        <source>als neuer Patient angelegt</source>
+        <translation>créé comme nouveau patient</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum am Gerät ungültig (%1): ohne Geburtsdatum gespeichert</source>
+        <translation>Date de naissance invalide sur l’appareil (%1) : enregistré sans date de naissance</translation>
+    </message>
+    <message>
+        <source>Es wurde keine Übung übertragen.</source>
+        <translation>Aucun exercice n’a été transféré.</translation>
+    </message>
+    <message>
+        <source>Nicht übernommen:</source>
+        <translation>Non repris&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>Austausch</name>
@@ -749,6 +801,10 @@
         <translation>Le serveur de base de données « %1 » (port %2) est injoignable. Vérifiez que le serveur fonctionne, que ce poste de travail l’atteint par le réseau et que le nom du serveur et le port (SQLServer3, RemoteServicePort3) sont corrects.
 (%3)</translation>
     </message>
+    <message>
+        <source>Die Übung ist nicht mehr vorhanden; sie wurde inzwischen gelöscht (auch an einem anderen Arbeitsplatz oder mit ihrem Patienten). Es wurde nichts geändert.</source>
+        <translation>L’exercice n’existe plus ; il a été supprimé entre-temps (éventuellement sur un autre poste ou avec son patient). Rien n’a été modifié.</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>
@@ -1096,6 +1152,18 @@
         <source>Übungslänge</source>
         <translation>Durée de l&apos;exercice</translation>
     </message>
+    <message>
+        <source>bereits gespeichert</source>
+        <translation>déjà enregistré</translation>
+    </message>
+    <message>
+        <source>bereits gespeichert (%1)</source>
+        <translation>déjà enregistré (%1)</translation>
+    </message>
+    <message>
+        <source>Datenbank</source>
+        <translation>Base de données</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::PatientModel</name>
@@ -1287,10 +1355,6 @@
     <message>
         <source>unvollständig</source>
         <translation>incomplet</translation>
-    </message>
-    <message>
-        <source>Nicht übernommen:</source>
-        <translation>Non repris&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1684,18 +1748,6 @@
         <translation>Des enregistrements en temps réel ne sont pas encore sauvegardés (nombre : %1). Ils seront perdus. Continuer quand même ?</translation>
     </message>
     <message>
-        <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
-        <translation>Cet enregistrement en temps réel n&apos;est pas encore sauvegardé et sera perdu. Fermer quand même ?</translation>
-    </message>
-    <message>
-        <source>Übung wirklich löschen?</source>
-        <translation>Supprimer vraiment l&apos;exercice ?</translation>
-    </message>
-    <message>
-        <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
-        <translation>L&apos;exercice n&apos;existe plus ; il a été supprimé sur un autre poste de travail.</translation>
-    </message>
-    <message>
         <source>Backups (*.bak3)</source>
         <translation>Sauvegardes (*.bak3)</translation>
     </message>
@@ -1726,6 +1778,18 @@
     <message>
         <source>Rohdaten gespeichert: %1</source>
         <translation>Données brutes enregistrées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Diese Echtzeit-Aufnahme (%1) ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
+        <translation>Cet enregistrement en temps réel (%1) n’est pas encore enregistré et sera perdu. Fermer quand même ?</translation>
+    </message>
+    <message>
+        <source>Übung vom %1 wirklich löschen?</source>
+        <translation>Supprimer vraiment l’exercice du %1 ?</translation>
+    </message>
+    <message>
+        <source>Beim letzten Programmende waren Echtzeit-Aufnahmen nicht gespeichert (Anzahl: %1). Sie wurden aufbewahrt und sind als „*Neu“ geöffnet: Wählen Sie einen Patienten und speichern Sie sie.</source>
+        <translation>Des enregistrements en temps réel n’étaient pas sauvegardés à la dernière fermeture du programme (nombre : %1). Ils ont été conservés et sont ouverts comme « *Neu » : choisissez un patient et enregistrez-les.</translation>
     </message>
 </context>
 <context>
@@ -2275,8 +2339,8 @@ Sind Sie sicher?</source>
         <translation>Exercices</translation>
     </message>
     <message>
-        <source>Übung wirklich löschen?</source>
-        <translation>Supprimer vraiment l&apos;exercice ?</translation>
+        <source>Übung vom %1 %2 wirklich löschen?</source>
+        <translation>Supprimer vraiment l’exercice du %1 %2 ?</translation>
     </message>
 </context>
 <context>
@@ -2304,18 +2368,6 @@ Sind Sie sicher?</source>
 </context>
 <context>
     <name>zud::ui::TPatAuswahl</name>
-    <message>
-        <source>Patient wirklich löschen?</source>
-        <translation>Supprimer vraiment le patient ?</translation>
-    </message>
-    <message>
-        <source>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
-
-Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
-        <translation>Des exercices sont enregistrés pour ce patient (nombre : %1). Faut-il les supprimer aussi ?
-
-Avec « Non », ils restent dans la base de données mais ne sont plus attribués à aucun patient.</translation>
-    </message>
     <message>
         <source>Patientensuche</source>
         <translation>Recherche de patients</translation>
@@ -2355,6 +2407,18 @@ Avec « Non », ils restent dans la base de données mais ne sont plus attribué
     <message>
         <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
         <translation>Le patient a été supprimé entre-temps sur un autre poste de travail.</translation>
+    </message>
+    <message>
+        <source>Patient „%1“ wirklich löschen?</source>
+        <translation>Supprimer vraiment le patient « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Zum Patienten „%1“ sind Übungen gespeichert (Anzahl: %2). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
+        <translation>Des exercices sont enregistrés pour le patient « %1 » (nombre : %2). Faut-il les supprimer également ?
+
+Avec « Non », ils restent dans la base de données mais ne sont plus attribués à aucun patient.</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,58 @@
         <source>Lösche...</source>
         <translation>Eliminazione...</translation>
     </message>
+    <message>
+        <source>Unerwarteter Fehler: %1</source>
+        <translation>Errore imprevisto: %1</translation>
+    </message>
+    <message>
+        <source>Unerwarteter Fehler.</source>
+        <translation>Errore imprevisto.</translation>
+    </message>
+    <message>
+        <source>gespeichert: %1</source>
+        <translation>salvati: %1</translation>
+    </message>
+    <message>
+        <source>bereits gespeichert, übersprungen: %1</source>
+        <translation>già salvati, saltati: %1</translation>
+    </message>
+    <message>
+        <source>bereits bei %1 gespeichert, übersprungen: %2</source>
+        <translation>già salvati per %1, saltati: %2</translation>
+    </message>
+    <message>
+        <source>nicht übernommen: %1</source>
+        <translation>non acquisiti: %1</translation>
+    </message>
+    <message>
+        <source>am Gerät gelöscht: %1</source>
+        <translation>eliminati sul dispositivo: %1</translation>
+    </message>
+    <message>
+        <source>am Gerät behalten, da abweichend gespeichert: %1</source>
+        <translation>mantenuti sul dispositivo, salvati in modo diverso: %1</translation>
+    </message>
+    <message>
+        <source>Therapeut %1, Patient %2</source>
+        <translation>Terapeuta %1, paziente %2</translation>
+    </message>
+    <message>
+        <source>als neuer Patient angelegt</source>
+        <translation>creato come nuovo paziente</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum am Gerät ungültig (%1): ohne Geburtsdatum gespeichert</source>
+        <translation>Data di nascita non valida sul dispositivo (%1): salvato senza data di nascita</translation>
+    </message>
+    <message>
+        <source>Es wurde keine Übung übertragen.</source>
+        <translation>Nessun esercizio è stato trasferito.</translation>
+    </message>
+    <message>
+        <source>Nicht übernommen:</source>
+        <translation>Non acquisiti:</translation>
+    </message>
 </context>
 <context>
     <name>Austausch</name>
@@ -749,6 +801,10 @@
         <translation>Il server del database «%1» (porta %2) non è raggiungibile. Verificate che il server sia in funzione, che questa postazione lo raggiunga in rete e che nome del server e porta (SQLServer3, RemoteServicePort3) siano corretti.
 (%3)</translation>
     </message>
+    <message>
+        <source>Die Übung ist nicht mehr vorhanden; sie wurde inzwischen gelöscht (auch an einem anderen Arbeitsplatz oder mit ihrem Patienten). Es wurde nichts geändert.</source>
+        <translation>L’esercizio non esiste più; nel frattempo è stato eliminato (anche su un’altra postazione o insieme al suo paziente). Non è stato modificato nulla.</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>
@@ -1096,6 +1152,18 @@
         <source>Übungslänge</source>
         <translation>Durata dell&apos;esercizio</translation>
     </message>
+    <message>
+        <source>bereits gespeichert</source>
+        <translation>già salvato</translation>
+    </message>
+    <message>
+        <source>bereits gespeichert (%1)</source>
+        <translation>già salvato (%1)</translation>
+    </message>
+    <message>
+        <source>Datenbank</source>
+        <translation>Database</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::PatientModel</name>
@@ -1287,10 +1355,6 @@
     <message>
         <source>unvollständig</source>
         <translation>incompleto</translation>
-    </message>
-    <message>
-        <source>Nicht übernommen:</source>
-        <translation>Non acquisiti:</translation>
     </message>
 </context>
 <context>
@@ -1684,18 +1748,6 @@
         <translation>Ci sono registrazioni in tempo reale non ancora salvate (numero: %1). Andranno perse. Continuare comunque?</translation>
     </message>
     <message>
-        <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
-        <translation>Questa registrazione in tempo reale non è ancora salvata e andrà persa. Chiudere comunque?</translation>
-    </message>
-    <message>
-        <source>Übung wirklich löschen?</source>
-        <translation>Eliminare davvero l&apos;esercizio?</translation>
-    </message>
-    <message>
-        <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
-        <translation>L&apos;esercizio non esiste più; è stato eliminato da un&apos;altra postazione.</translation>
-    </message>
-    <message>
         <source>Backups (*.bak3)</source>
         <translation>Backup (*.bak3)</translation>
     </message>
@@ -1726,6 +1778,18 @@
     <message>
         <source>Rohdaten gespeichert: %1</source>
         <translation>Dati grezzi salvati: %1</translation>
+    </message>
+    <message>
+        <source>Diese Echtzeit-Aufnahme (%1) ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
+        <translation>Questa registrazione in tempo reale (%1) non è ancora salvata e andrà persa. Chiudere comunque?</translation>
+    </message>
+    <message>
+        <source>Übung vom %1 wirklich löschen?</source>
+        <translation>Eliminare davvero l’esercizio del %1?</translation>
+    </message>
+    <message>
+        <source>Beim letzten Programmende waren Echtzeit-Aufnahmen nicht gespeichert (Anzahl: %1). Sie wurden aufbewahrt und sind als „*Neu“ geöffnet: Wählen Sie einen Patienten und speichern Sie sie.</source>
+        <translation>Alla chiusura precedente del programma alcune registrazioni in tempo reale non erano salvate (numero: %1). Sono state conservate e sono aperte come «*Neu»: scegliete un paziente e salvatele.</translation>
     </message>
 </context>
 <context>
@@ -2275,8 +2339,8 @@ Siete sicuri?</translation>
         <translation>Esercizi</translation>
     </message>
     <message>
-        <source>Übung wirklich löschen?</source>
-        <translation>Eliminare davvero l&apos;esercizio?</translation>
+        <source>Übung vom %1 %2 wirklich löschen?</source>
+        <translation>Eliminare davvero l’esercizio del %1 %2?</translation>
     </message>
 </context>
 <context>
@@ -2304,18 +2368,6 @@ Siete sicuri?</translation>
 </context>
 <context>
     <name>zud::ui::TPatAuswahl</name>
-    <message>
-        <source>Patient wirklich löschen?</source>
-        <translation>Eliminare davvero il paziente?</translation>
-    </message>
-    <message>
-        <source>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
-
-Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
-        <translation>Per questo paziente sono memorizzati degli esercizi (numero: %1). Eliminarli anch&apos;essi?
-
-Con «No» restano nel database, ma non sono più assegnati a nessun paziente.</translation>
-    </message>
     <message>
         <source>Patientensuche</source>
         <translation>Ricerca pazienti</translation>
@@ -2355,6 +2407,18 @@ Con «No» restano nel database, ma non sono più assegnati a nessun paziente.</
     <message>
         <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
         <translation>Nel frattempo il paziente è stato eliminato da un&apos;altra postazione.</translation>
+    </message>
+    <message>
+        <source>Patient „%1“ wirklich löschen?</source>
+        <translation>Eliminare davvero il paziente «%1»?</translation>
+    </message>
+    <message>
+        <source>Zum Patienten „%1“ sind Übungen gespeichert (Anzahl: %2). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
+        <translation>Per il paziente «%1» sono salvati degli esercizi (numero: %2). Eliminarli anch’essi?
+
+Con «No» restano nel database, ma non sono più assegnati ad alcun paziente.</translation>
     </message>
 </context>
 <context>

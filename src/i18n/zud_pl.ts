@@ -81,6 +81,58 @@
         <source>Lösche...</source>
         <translation>Usuwanie...</translation>
     </message>
+    <message>
+        <source>Unerwarteter Fehler: %1</source>
+        <translation>Nieoczekiwany błąd: %1</translation>
+    </message>
+    <message>
+        <source>Unerwarteter Fehler.</source>
+        <translation>Nieoczekiwany błąd.</translation>
+    </message>
+    <message>
+        <source>gespeichert: %1</source>
+        <translation>zapisano: %1</translation>
+    </message>
+    <message>
+        <source>bereits gespeichert, übersprungen: %1</source>
+        <translation>już zapisane, pominięto: %1</translation>
+    </message>
+    <message>
+        <source>bereits bei %1 gespeichert, übersprungen: %2</source>
+        <translation>już zapisane u pacjenta %1, pominięto: %2</translation>
+    </message>
+    <message>
+        <source>nicht übernommen: %1</source>
+        <translation>nie przejęto: %1</translation>
+    </message>
+    <message>
+        <source>am Gerät gelöscht: %1</source>
+        <translation>usunięto w urządzeniu: %1</translation>
+    </message>
+    <message>
+        <source>am Gerät behalten, da abweichend gespeichert: %1</source>
+        <translation>zachowano w urządzeniu, zapisane inaczej: %1</translation>
+    </message>
+    <message>
+        <source>Therapeut %1, Patient %2</source>
+        <translation>Terapeuta %1, pacjent %2</translation>
+    </message>
+    <message>
+        <source>als neuer Patient angelegt</source>
+        <translation>utworzono jako nowego pacjenta</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum am Gerät ungültig (%1): ohne Geburtsdatum gespeichert</source>
+        <translation>Nieprawidłowa data urodzenia w urządzeniu (%1): zapisano bez daty urodzenia</translation>
+    </message>
+    <message>
+        <source>Es wurde keine Übung übertragen.</source>
+        <translation>Nie przesłano żadnego ćwiczenia.</translation>
+    </message>
+    <message>
+        <source>Nicht übernommen:</source>
+        <translation>Nie przejęto:</translation>
+    </message>
 </context>
 <context>
     <name>Austausch</name>
@@ -749,6 +801,10 @@
         <translation>Serwer bazy danych „%1” (port %2) jest nieosiągalny. Sprawdź, czy serwer działa, czy to stanowisko ma do niego dostęp przez sieć oraz czy nazwa serwera i port (SQLServer3, RemoteServicePort3) są poprawne.
 (%3)</translation>
     </message>
+    <message>
+        <source>Die Übung ist nicht mehr vorhanden; sie wurde inzwischen gelöscht (auch an einem anderen Arbeitsplatz oder mit ihrem Patienten). Es wurde nichts geändert.</source>
+        <translation>Ćwiczenie już nie istnieje; zostało w międzyczasie usunięte (także na innym stanowisku lub razem z pacjentem). Niczego nie zmieniono.</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>
@@ -1096,6 +1152,18 @@
         <source>Übungslänge</source>
         <translation>Długość ćwiczenia</translation>
     </message>
+    <message>
+        <source>bereits gespeichert</source>
+        <translation>już zapisane</translation>
+    </message>
+    <message>
+        <source>bereits gespeichert (%1)</source>
+        <translation>już zapisane (%1)</translation>
+    </message>
+    <message>
+        <source>Datenbank</source>
+        <translation>Baza danych</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::PatientModel</name>
@@ -1287,10 +1355,6 @@
     <message>
         <source>unvollständig</source>
         <translation>niekompletny</translation>
-    </message>
-    <message>
-        <source>Nicht übernommen:</source>
-        <translation>Nie przejęto:</translation>
     </message>
 </context>
 <context>
@@ -1684,18 +1748,6 @@
         <translation>Istnieją niezapisane nagrania w czasie rzeczywistym (liczba: %1). Zostaną utracone. Kontynuować mimo to?</translation>
     </message>
     <message>
-        <source>Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
-        <translation>To nagranie w czasie rzeczywistym nie zostało jeszcze zapisane i zostanie utracone. Zamknąć mimo to?</translation>
-    </message>
-    <message>
-        <source>Übung wirklich löschen?</source>
-        <translation>Czy na pewno usunąć ćwiczenie?</translation>
-    </message>
-    <message>
-        <source>Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht.</source>
-        <translation>Ćwiczenie już nie istnieje; zostało usunięte na innym stanowisku.</translation>
-    </message>
-    <message>
         <source>Backups (*.bak3)</source>
         <translation>Kopie zapasowe (*.bak3)</translation>
     </message>
@@ -1726,6 +1778,18 @@
     <message>
         <source>Rohdaten gespeichert: %1</source>
         <translation>Zapisano dane surowe: %1</translation>
+    </message>
+    <message>
+        <source>Diese Echtzeit-Aufnahme (%1) ist noch nicht gespeichert und geht verloren. Trotzdem schließen?</source>
+        <translation>To nagranie w czasie rzeczywistym (%1) nie zostało jeszcze zapisane i zostanie utracone. Mimo to zamknąć?</translation>
+    </message>
+    <message>
+        <source>Übung vom %1 wirklich löschen?</source>
+        <translation>Czy na pewno usunąć ćwiczenie z %1?</translation>
+    </message>
+    <message>
+        <source>Beim letzten Programmende waren Echtzeit-Aufnahmen nicht gespeichert (Anzahl: %1). Sie wurden aufbewahrt und sind als „*Neu“ geöffnet: Wählen Sie einen Patienten und speichern Sie sie.</source>
+        <translation>Przy ostatnim zamknięciu programu nagrania w czasie rzeczywistym nie były zapisane (liczba: %1). Zostały zachowane i są otwarte jako „*Neu”: wybierz pacjenta i zapisz je.</translation>
     </message>
 </context>
 <context>
@@ -2275,8 +2339,8 @@ Czy na pewno?</translation>
         <translation>Ćwiczenia</translation>
     </message>
     <message>
-        <source>Übung wirklich löschen?</source>
-        <translation>Czy na pewno usunąć ćwiczenie?</translation>
+        <source>Übung vom %1 %2 wirklich löschen?</source>
+        <translation>Czy na pewno usunąć ćwiczenie z %1 %2?</translation>
     </message>
 </context>
 <context>
@@ -2304,18 +2368,6 @@ Czy na pewno?</translation>
 </context>
 <context>
     <name>zud::ui::TPatAuswahl</name>
-    <message>
-        <source>Patient wirklich löschen?</source>
-        <translation>Czy na pewno usunąć pacjenta?</translation>
-    </message>
-    <message>
-        <source>Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). Sollen sie ebenfalls gelöscht werden?
-
-Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
-        <translation>Dla tego pacjenta zapisano ćwiczenia (liczba: %1). Czy je również usunąć?
-
-Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do żadnego pacjenta.</translation>
-    </message>
     <message>
         <source>Patientensuche</source>
         <translation>Wyszukiwanie pacjentów</translation>
@@ -2355,6 +2407,18 @@ Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do ż
     <message>
         <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
         <translation>Pacjent został w międzyczasie usunięty na innym stanowisku.</translation>
+    </message>
+    <message>
+        <source>Patient „%1“ wirklich löschen?</source>
+        <translation>Czy na pewno usunąć pacjenta „%1”?</translation>
+    </message>
+    <message>
+        <source>Zum Patienten „%1“ sind Übungen gespeichert (Anzahl: %2). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
+        <translation>Dla pacjenta „%1” zapisano ćwiczenia (liczba: %2). Czy je również usunąć?
+
+Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do żadnego pacjenta.</translation>
     </message>
 </context>
 <context>

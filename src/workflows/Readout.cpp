@@ -3,7 +3,10 @@
 #include "Handshake.h"
 #include "RecordingCheck.h"
 
+#include "Recording.h"
+
 #include <QCoreApplication>
+#include <QHash>
 
 #include <csignal>
 #include <thread>
@@ -86,10 +89,35 @@ void Zuweisen(TZUD12& dev, int therapeut, int patient, const Patient& p) {
     s.Geburtsdatum = DatumZuGeburtsdatum(p.Geburtstag);
 }
 
+QDate DatenbankGeburtstag(const Stammsatz& s) {
+    const QDate d = GeburtsdatumZuDatum(s.Geburtsdatum);
+    return d.isValid() && d >= kBasis && d < QDate::currentDate() ? d : QDate();
+}
+
+namespace {
+
+// "first name surname" of a database patient; empty when he is gone.
+QString PatientName(TDM1& dm, qint64 id, QHash<qint64, QString>& cache) {
+    const auto it = cache.constFind(id);
+    if (it != cache.constEnd()) {
+        return *it;
+    }
+    const auto p = dm.GetPatient(id);
+    const QString name = p ? QStringLiteral("%1 %2").arg(p->Vorname, p->Name) : QString();
+    cache.insert(id, name);
+    return name;
+}
+
+} // namespace
+
 void CheckMessungen(TZUD12& dev, TDM1& dm, int therapeut, int patient) {
     const size_t i = Slot(therapeut, patient);
     auto& list = dev.MessHeaders[i];
     const Stammsatz& s = dev.Patienten[i];
+    for (auto& e : list) {
+        e.Gespeichert = false;
+        e.GespeichertBei.clear();
+    }
     if (!IstZuordenbar(s)) {
         for (auto& e : list) {
             e.Checked = false;
@@ -98,22 +126,37 @@ void CheckMessungen(TZUD12& dev, TDM1& dm, int therapeut, int patient) {
     }
     std::optional<qint64> id;
     try {
-        id = dm.FindPatient(Name(s), Vorname(s), GeburtsdatumZuDatum(s.Geburtsdatum));
+        id = dm.FindPatient(Name(s), Vorname(s), DatenbankGeburtstag(s));
     } catch (const db::DbError&) {
         return; // the selection stays as it is
     }
+    QHash<qint64, QString> names;
     for (auto& e : list) {
-        if (!id) {
-            e.Checked = true; // the patient comes into the database with the first recording
-            continue;
-        }
         if (!e.Datum.isValid() || !e.Zeit.isValid()) {
+            if (!id) {
+                e.Checked = true; // the transfer reports it
+            }
             continue;
         }
         try {
-            if (!dm.FindRecording(*id, e.Datum, e.Zeit)) {
-                e.Checked = true;
+            // The same exercise under this patient, or under another one (moved there).
+            QString other;
+            bool stored = false;
+            for (const auto& row : dm.RecordingsAt(e.Datum, e.Zeit)) {
+                if (id && row.patient == *id) {
+                    stored = true;
+                    other.clear();
+                    break;
+                }
+                const QString name = PatientName(dm, row.patient, names);
+                if (!name.isEmpty() && !stored) {
+                    stored = true;
+                    other = name;
+                }
             }
+            e.Gespeichert = stored;
+            e.GespeichertBei = other;
+            e.Checked = !stored;
         } catch (const db::DbError&) {
             // this entry stays as it is
         }
@@ -209,13 +252,12 @@ int TransferResult::Stored() const {
 
 namespace {
 
-// Deletes the stored recordings of one slot on the device: all at once when every recording of
-// the slot was stored, else one by one with the exercise count lowered.
-void Loesche(TZUD12& dev, int t, int p, const QList<int>& stored, bool alle, const Callbacks& cb,
-             SlotResult& result) {
+// Deletes the safely stored recordings of one slot on the device: all at once when every
+// recording of the slot is stored, else one by one with the exercise count lowered.
+void Loesche(TZUD12& dev, int t, int p, const QList<int>& stored, const Callbacks& cb, SlotResult& result) {
     const size_t i = Slot(t, p);
     const int total = static_cast<int>(dev.MessHeaders[i].size());
-    if (alle && stored.size() == total) {
+    if (stored.size() == total) {
         bool ok;
         if (total <= 50) {
             ok = dev.DeleteExercises(nullptr, t, QStringLiteral("*.*"), p);
@@ -267,10 +309,72 @@ void Loesche(TZUD12& dev, int t, int p, const QList<int>& stored, bool alle, con
 
 } // namespace
 
+namespace {
+
+// One device conversation and the database unit of a transfer: whatever ends the transfer
+// (its end, a failure, a cancel, any exception), what was stored is committed and the device
+// gets its normal screen back with the port closed.
+class Gespraech {
+public:
+    Gespraech(TZUD12& dev, TDM1& dm) : FDev(dev), FDm(dm) {
+        FDev.open();
+        FDev.SetDownloadScreen(199);
+    }
+    ~Gespraech() {
+        try {
+            FDm.Db().CommitRetaining();
+        } catch (...) {
+            // every stored row was committed on its own already
+        }
+        try {
+            EndConversation(FDev, true);
+        } catch (...) {
+            FDev.close();
+        }
+    }
+    Gespraech(const Gespraech&) = delete;
+    Gespraech& operator=(const Gespraech&) = delete;
+
+private:
+    TZUD12& FDev;
+    TDM1& FDm;
+};
+
+QString Abgebrochen() {
+    return QCoreApplication::translate("Auslesen", "Übertragung abgebrochen.");
+}
+
+} // namespace
+
+QString FehlerText(std::exception_ptr e) {
+    try {
+        if (e) {
+            std::rethrow_exception(e);
+        }
+    } catch (const WorkflowError& w) {
+        return w.Message();
+    } catch (const db::DbError& d) {
+        return db::DescribeError(d);
+    } catch (const DataError& d) {
+        return d.Message();
+    } catch (const std::exception& x) {
+        return QCoreApplication::translate("Auslesen", "Unerwarteter Fehler: %1")
+            .arg(QString::fromLocal8Bit(x.what()));
+    } catch (...) {
+    }
+    return QCoreApplication::translate("Auslesen", "Unerwarteter Fehler.");
+}
+
+int TransferResult::Skipped() const {
+    int n = 0;
+    for (const auto& s : perSlot) {
+        n += s.already + s.elsewhere;
+    }
+    return n;
+}
+
 TransferResult Uebertrage(TZUD12& dev, TDM1& dm, bool loeschen, const Callbacks& cb) {
     TransferResult result;
-    dev.open();
-    dev.SetDownloadScreen(199);
     int total = 0;
     for (const auto& list : dev.MessHeaders) {
         for (const auto& e : list) {
@@ -278,8 +382,10 @@ TransferResult Uebertrage(TZUD12& dev, TDM1& dm, bool loeschen, const Callbacks&
         }
     }
     int n = 0;
-    const QString device = GeraeteName(dev);
     try {
+        const Gespraech gespraech(dev, dm);
+        const QString device = GeraeteName(dev);
+        QHash<qint64, QString> names;
         for (int t = 0; t < TZUD12::kTherapeuten; ++t) {
             for (int p = 0; p < TZUD12::kPatienten; ++p) {
                 const size_t i = Slot(t, p);
@@ -288,13 +394,15 @@ TransferResult Uebertrage(TZUD12& dev, TDM1& dm, bool loeschen, const Callbacks&
                     continue;
                 }
                 const Stammsatz s = dev.Patienten[i];
-                bool alle = true;
-                QList<int> stored;
+                SlotResult& slot = result.perSlot[i];
+                slot.name = QStringLiteral("%1 %2").arg(Vorname(s), Name(s)).trimmed();
+                const QDate geburt = DatenbankGeburtstag(s);
+                QList<int> deletable; // stored safely: may go on the device
                 std::optional<qint64> patient;
+                bool looked = false;
                 for (int j = 0; j < list.size(); ++j) {
                     const DateiInfo& e = list[j];
                     if (!e.Checked) {
-                        alle = false;
                         continue;
                     }
                     ++n;
@@ -303,63 +411,108 @@ TransferResult Uebertrage(TZUD12& dev, TDM1& dm, bool loeschen, const Callbacks&
                                  .arg(n)
                                  .arg(total),
                              n, total);
+                    // Closing the progress window ends the transfer after this recording.
+                    auto next = [&] {
+                        if (cb.cancelRequested && cb.cancelRequested()) {
+                            throw WorkflowError(WorkflowError::EComErr, Abgebrochen());
+                        }
+                    };
                     auto skip = [&](const QString& why) {
                         result.problems << QStringLiteral("%1,%2 %3: %4").arg(t).arg(p).arg(e.Filename, why);
-                        ++result.perSlot[i].skipped;
-                        alle = false;
+                        ++slot.skipped;
                     };
                     if (!IstZuordenbar(s)) {
                         skip(QCoreApplication::translate("Auslesen", "kein Patient zugewiesen"));
+                        next();
                         continue;
                     }
                     if (!e.Datum.isValid() || !e.Zeit.isValid()) {
                         skip(QCoreApplication::translate("Auslesen", "Datum oder Uhrzeit am Gerät ungültig"));
+                        next();
                         continue;
                     }
-                    if (!patient) {
-                        const QDate geburt = GeburtsdatumZuDatum(s.Geburtsdatum);
+                    if (!looked) {
                         patient = dm.FindPatient(Name(s), Vorname(s), geburt);
-                        if (!patient) {
-                            Patient neu;
-                            neu.Name = Name(s);
-                            neu.Vorname = Vorname(s);
-                            neu.Geburtstag = geburt;
-                            patient = dm.AddPatient(neu);
+                        looked = true;
+                    }
+                    const auto rows = dm.RecordingsAt(e.Datum, e.Zeit);
+                    std::optional<qint64> here;
+                    for (const auto& row : rows) {
+                        if (patient && row.patient == *patient) {
+                            here = row.counter;
                         }
                     }
-                    dm.SelectPatient(*patient);
+                    // Stored under this patient: the row stays as it is (remarks, crop, key).
+                    if (here && !loeschen) {
+                        ++slot.already;
+                        next();
+                        continue;
+                    }
                     QByteArray stream;
                     if (!dev.GetMessung(t, p, stream, j)) {
                         throw WorkflowError(WorkflowError::EComErr, CommError());
                     }
+                    if (here) {
+                        ++slot.already;
+                        const auto row = dm.GetRecording(*here);
+                        if (row && IstAusschnitt(row->Daten, stream)) {
+                            deletable << j;
+                        } else {
+                            ++slot.kept; // another recording of the same minute: the device keeps it
+                        }
+                        next();
+                        continue;
+                    }
                     QString why;
                     if (!IstAufzeichnung(stream, &why)) {
                         skip(why);
+                        next();
                         continue;
                     }
-                    // The new copy goes in first and is read back; only then does an older
-                    // copy of the same exercise go.
-                    const auto older = dm.FindRecording(*patient, e.Datum, e.Zeit);
+                    // The same bytes (or a crop of them) under another patient: moved there.
+                    bool moved = false;
+                    for (const auto& row : rows) {
+                        const QString name = PatientName(dm, row.patient, names);
+                        if (name.isEmpty()) {
+                            continue; // a recording whose patient is gone is found by nobody
+                        }
+                        const auto rec = dm.GetRecording(row.counter);
+                        if (rec && IstAusschnitt(rec->Daten, stream)) {
+                            moved = true;
+                            ++slot.elsewhere;
+                            if (!slot.elsewhereNames.contains(name)) {
+                                slot.elsewhereNames << name;
+                            }
+                            break;
+                        }
+                    }
+                    if (moved) {
+                        deletable << j;
+                        next();
+                        continue;
+                    }
+                    if (!patient) {
+                        patient = dm.AddDevicePatient(Name(s), Vorname(s), geburt);
+                        slot.newPatient = true;
+                    }
+                    if (!geburt.isValid()) {
+                        slot.impossibleBirthday = GeburtsdatumZuDatum(s.Geburtsdatum);
+                    }
+                    dm.SelectPatient(*patient);
                     const qint64 counter = dm.InsertRecording(*patient, e.Datum, e.Zeit, stream, device, 100);
                     const auto back = dm.GetRecording(counter);
                     if (!back || back->Daten != stream) {
                         skip(QCoreApplication::translate("Auslesen",
                                                          "in der Datenbank nicht gleich gespeichert"));
+                        next();
                         continue;
                     }
-                    if (older) {
-                        dm.DeleteRecording(*older);
-                    }
-                    stored << j;
-                    ++result.perSlot[i].stored;
+                    deletable << j;
+                    ++slot.stored;
                     result.lastPatient = *patient;
-                    if (cb.cancelRequested && cb.cancelRequested()) {
-                        throw WorkflowError(
-                            WorkflowError::EComErr,
-                            QCoreApplication::translate("Auslesen", "Übertragung abgebrochen."));
-                    }
+                    next();
                 }
-                if (loeschen && !stored.isEmpty()) {
+                if (loeschen && !deletable.isEmpty()) {
                     // Every row of this patient is committed before the first file goes.
                     dm.Db().CommitRetaining();
                     if (cb.slotCommitted) {
@@ -370,27 +523,80 @@ TransferResult Uebertrage(TZUD12& dev, TDM1& dm, bool loeschen, const Callbacks&
                         std::raise(SIGKILL);
                     }
                     Progress(cb, QCoreApplication::translate("Auslesen", "Lösche..."), n, total);
-                    Loesche(dev, t, p, stored, alle, cb, result.perSlot[i]);
+                    Loesche(dev, t, p, deletable, cb, slot);
                 }
             }
         }
-    } catch (const WorkflowError& e) {
+    } catch (...) {
         result.failed = true;
-        result.error = e.Message();
-    } catch (const db::DbError& e) {
-        result.failed = true;
-        result.error = db::DescribeError(e);
-    } catch (const DataError& e) {
-        result.failed = true;
-        result.error = e.Message();
+        result.error = FehlerText(std::current_exception());
     }
-    try {
-        dm.Db().CommitRetaining();
-    } catch (const std::exception&) {
-        // every stored row was committed on its own already
-    }
-    EndConversation(dev, true);
     return result;
+}
+
+QString Zusammenfassung(const TransferResult& r) {
+    auto t = [](const char* text) { return QCoreApplication::translate("Auslesen", text); };
+    QStringList lines;
+    if (r.failed) {
+        lines << r.error << QString();
+    }
+    bool any = false;
+    for (int i = 0; i < TZUD12::kSlots; ++i) {
+        const SlotResult& s = r.perSlot[static_cast<size_t>(i)];
+        QStringList parts;
+        if (s.stored > 0) {
+            parts << t(QT_TRANSLATE_NOOP("Auslesen", "gespeichert: %1")).arg(s.stored);
+        }
+        if (s.already > 0) {
+            parts << t(QT_TRANSLATE_NOOP("Auslesen", "bereits gespeichert, übersprungen: %1")).arg(s.already);
+        }
+        if (s.elsewhere > 0) {
+            parts << t(QT_TRANSLATE_NOOP("Auslesen", "bereits bei %1 gespeichert, übersprungen: %2"))
+                         .arg(s.elsewhereNames.join(QStringLiteral(", ")))
+                         .arg(s.elsewhere);
+        }
+        if (s.skipped > 0) {
+            parts << t(QT_TRANSLATE_NOOP("Auslesen", "nicht übernommen: %1")).arg(s.skipped);
+        }
+        if (s.deleted > 0) {
+            parts << t(QT_TRANSLATE_NOOP("Auslesen", "am Gerät gelöscht: %1")).arg(s.deleted);
+        }
+        if (s.kept > 0) {
+            parts << t(QT_TRANSLATE_NOOP("Auslesen", "am Gerät behalten, da abweichend gespeichert: %1"))
+                         .arg(s.kept);
+        }
+        if (parts.isEmpty()) {
+            continue;
+        }
+        any = true;
+        QString who =
+            t(QT_TRANSLATE_NOOP("Auslesen", "Therapeut %1, Patient %2")).arg(i / 10 + 1).arg(i % 10 + 1);
+        if (!s.name.isEmpty()) {
+            who = QStringLiteral("%1 (%2)").arg(s.name, who);
+        }
+        lines << who + QLatin1Char(':');
+        for (const QString& part : parts) {
+            lines << QStringLiteral("  ") + part;
+        }
+        if (s.newPatient) {
+            lines << QStringLiteral("  ") + t(QT_TRANSLATE_NOOP("Auslesen", "als neuer Patient angelegt"));
+        }
+        if (s.impossibleBirthday.isValid()) {
+            lines << QStringLiteral("  ") +
+                         t(QT_TRANSLATE_NOOP(
+                               "Auslesen",
+                               "Geburtsdatum am Gerät ungültig (%1): ohne Geburtsdatum gespeichert"))
+                             .arg(s.impossibleBirthday.toString(QStringLiteral("dd.MM.yyyy")));
+        }
+    }
+    if (!any) {
+        lines << t(QT_TRANSLATE_NOOP("Auslesen", "Es wurde keine Übung übertragen."));
+    }
+    if (!r.problems.isEmpty()) {
+        lines << QString() << t(QT_TRANSLATE_NOOP("Auslesen", "Nicht übernommen:"));
+        lines << r.problems;
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace zud::wf

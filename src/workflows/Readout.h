@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <array>
+#include <exception>
 #include <functional>
 #include <stdexcept>
 
@@ -55,19 +56,37 @@ bool IstVollstaendig(const Stammsatz& s);
 // May be looked up and read out: names given and a birthday other than "not set".
 bool IstZuordenbar(const Stammsatz& s);
 
+// The birth date a device patient has in the database: the device's date when it is a valid
+// date before today, else none (an invalid date: the patient is stored without one).
+QDate DatenbankGeburtstag(const Stammsatz& s);
+
 // Loading: handshake, system, therapist and patient records, the sixty listings, the
 // pre-selection. Ends the conversation (normal screen, close) in every case; throws
 // WorkflowError.
 void LeseMessungen(TZUD12& dev, TDM1& dm, const Callbacks& cb = {});
-// Pre-selects the recordings of one slot that are not yet in the database.
+// Pre-selects the recordings of one slot that are not yet in the database and marks the others
+// (Gespeichert, GespeichertBei): a recording of this date and time of day under the device's
+// patient, or under any other patient, is not ticked.
 void CheckMessungen(TZUD12& dev, TDM1& dm, int therapeut, int patient);
 // Writes a database patient into a device patient record (assignment; the device is not touched).
 void Zuweisen(TZUD12& dev, int therapeut, int patient, const Patient& p);
 
 struct SlotResult {
-    int stored = 0;
-    int deleted = 0;
+    QString name;    // the device patient, "first name surname"
+    int stored = 0;  // new rows
+    int deleted = 0; // files deleted on the device
     int skipped = 0; // not a recording, or without a valid date: reported, never stored
+    // Already in the database: under this patient (the row stays untouched), or under another
+    // patient with the same bytes or as a crop of them (moved there).
+    int already = 0;
+    int elsewhere = 0;
+    QStringList elsewhereNames;
+    // Stored under this patient, date and time but neither equal nor a crop: the device copy
+    // is not deleted.
+    int kept = 0;
+    bool newPatient = false;
+    // The device's birthday when it was no valid past date (the patient has none); else null.
+    QDate impossibleBirthday;
 };
 
 struct TransferResult {
@@ -77,12 +96,22 @@ struct TransferResult {
     bool failed = false;
     QString error; // the German message when the transfer stopped (communication, cancel)
     int Stored() const;
+    int Skipped() const; // already stored, here or elsewhere
 };
 
 // The transfer of every checked recording ("Auslesen"), optionally deleting them on the device
-// afterwards. Never throws for device or database failures: what was stored stays stored, and
-// the result says where it stopped. Ends the conversation in every case.
+// afterwards. A recording that is in the database already is never stored again nor replaced;
+// its device copy may go when the stored row holds the same bytes or a crop of them. Never
+// throws: what was stored stays stored, and the result says where it stopped. Ends the
+// conversation in every case.
 TransferResult Uebertrage(TZUD12& dev, TDM1& dm, bool loeschen, const Callbacks& cb = {});
+
+// The German summary of a transfer: per device patient what was stored, skipped and deleted;
+// the reason of a stop first.
+QString Zusammenfassung(const TransferResult& r);
+
+// The German text of whatever ended a workflow (device, database, data rules, anything else).
+QString FehlerText(std::exception_ptr e);
 
 // The device's model name as the database names devices.
 QString GeraeteName(const TZUD12& dev);

@@ -142,7 +142,7 @@ protected:
                                 QStringLiteral("ZUD12 Pro"));
         rb1 = d.InsertRecording(pb, QDate(2026, 10, 1), QTime(8, 0, 1), Noise(89, 3),
                                 QStringLiteral("ZUD12 Basic"));
-        ASSERT_TRUE(d.SetRemarks(ra1, QStringLiteral("Gut mitgearbeitet.\nÜbung wiederholen.")));
+        d.SetRemarks(ra1, QStringLiteral("Gut mitgearbeitet.\nÜbung wiederholen."));
         // Remarks as an older program wrote them: 8-bit bytes.
         d.Db().Exec(QStringLiteral("update ZUDData set BEMERKUNGEN = ? where COUNTER = %1").arg(rb1),
                     {QByteArray("Schmerzen im Kn\xE9"

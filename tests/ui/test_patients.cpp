@@ -325,14 +325,16 @@ private slots:
 
         // Deleting a patient with recordings: "No" keeps them in the table without patient.
         const qint64 id = s.Model()->At(0).Identifikation;
+        const QString victim = s.Model()->At(0).Vorname + QLatin1Char(' ') + s.Model()->At(0).Name;
         const QByteArray rec = DemoRecording(1);
         dm.InsertRecording(id, QDate(2026, 5, 1), QTime(10, 0), rec, QStringLiteral("ZUD12"));
         dm.InsertRecording(id, QDate(2026, 5, 2), QTime(10, 0), rec, QStringLiteral("ZUD12"));
         QVERIFY(s.SelectRow(0));
         answer.answers = {true, false};
         s.Loeschen();
-        QCOMPARE(answer.boxes.value(0), QStringLiteral("Patient wirklich löschen?"));
-        QVERIFY(answer.boxes.value(1).contains(QStringLiteral("Anzahl: 2")));
+        QCOMPARE(answer.boxes.value(0), QStringLiteral("Patient „%1“ wirklich löschen?").arg(victim));
+        QVERIFY(answer.boxes.value(1).startsWith(
+            QStringLiteral("Zum Patienten „%1“ sind Übungen gespeichert (Anzahl: 2).").arg(victim)));
         QVERIFY(!dm.GetPatient(id));
         QCOMPARE(Count(dm, QStringLiteral("select count(*) as N from ZUDData where PATIENT = %1").arg(id)),
                  2);
@@ -538,13 +540,18 @@ private slots:
         QCOMPARE(f->TabCount(), 2);
         answer.answers = {true};
         answer.boxes.clear();
+        const auto doomed = dm.GetRecording(c[1]);
         f->DeleteRecording();
-        QCOMPARE(answer.boxes.value(0), QStringLiteral("Übung wirklich löschen?"));
+        QCOMPARE(answer.boxes.value(0),
+                 QStringLiteral("Übung vom %1 %2 wirklich löschen?")
+                     .arg(FormatDate(doomed->Datum), doomed->Uhrzeit.toString(QStringLiteral("HH:mm:ss"))));
         QVERIFY(!dm.GetRecording(c[1]));
         QCOMPARE(f->TabCount(), 1);
-        // A recording deleted elsewhere: the delete skips the row and still closes the tab.
+        // A recording deleted elsewhere: the delete says so in German and still closes the tab.
         dm.DeleteRecording(f->TabCounter(0));
+        answer.boxes.clear();
         f->DeleteRecording(false);
+        QCOMPARE(answer.boxes, QStringList{TDM1::RecordingGoneText()});
         QCOMPARE(f->TabCount(), 0);
         QVERIFY(f->RecordingBox()->text().isEmpty());
         for (const char* n : {"Messung_Schliessen", "Messung_loeschen", "AddBem"})

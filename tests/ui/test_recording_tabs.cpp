@@ -97,8 +97,8 @@ private slots:
                                                 QStringLiteral("ZUD12"));
         const qint64 twin = dm.InsertRecording(pat, QDate(2026, 3, 1), QTime(9, 30), DemoRecording(5),
                                                QStringLiteral("ZUD12"));
-        QVERIFY(dm.SetRemarks(first, QStringLiteral("erste Übung")));
-        QVERIFY(dm.SetRemarks(twin, QStringLiteral("zweite Übung, gleiche Zeit")));
+        dm.SetRemarks(first, QStringLiteral("erste Übung"));
+        dm.SetRemarks(twin, QStringLiteral("zweite Übung, gleiche Zeit"));
         f->FillPatList();
         f->OpenPatient(pat);
 

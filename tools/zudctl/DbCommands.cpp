@@ -258,7 +258,9 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
         for (const Recording& r : dm.ListRecordings(id, QStringLiteral("ASC"), QStringLiteral("ASC"))) {
             counters << QString::number(r.Counter);
         }
-        if (!dm.DeletePatient(id, withRecordings)) {
+        try {
+            dm.DeletePatient(id, withRecordings);
+        } catch (const DataError&) {
             err << "Patient nicht gefunden: " << id << '\n';
             return 1;
         }
@@ -297,9 +299,13 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
             if (!text->isEmpty() && !text->endsWith(QLatin1Char('\n'))) {
                 out << '\n';
             }
-        } else if (!dm.SetRemarks(counter, a.positional[1])) {
-            err << "Übung nicht gefunden: " << counter << '\n';
-            return 1;
+        } else {
+            try {
+                dm.SetRemarks(counter, a.positional[1]);
+            } catch (const DataError&) {
+                err << "Übung nicht gefunden: " << counter << '\n';
+                return 1;
+            }
         }
     } else if (cmd == QLatin1String("recordings")) {
         Positional(a, 1, QStringLiteral("recordings PATIENT"));
@@ -368,14 +374,18 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
             err << "Patient nicht gefunden: " << patient << '\n';
             return 1;
         }
-        if (!dm.MoveRecording(Key(a.positional[0], QStringLiteral("COUNTER")), patient)) {
+        try {
+            dm.MoveRecording(Key(a.positional[0], QStringLiteral("COUNTER")), patient);
+        } catch (const DataError&) {
             err << "Übung nicht gefunden: " << a.positional[0] << '\n';
             return 1;
         }
     } else if (cmd == QLatin1String("delete-recording")) {
         Positional(a, 1, QStringLiteral("delete-recording COUNTER"));
         Only(a, {}, cmd);
-        if (!dm.DeleteRecording(Key(a.positional[0], QStringLiteral("COUNTER")))) {
+        try {
+            dm.DeleteRecording(Key(a.positional[0], QStringLiteral("COUNTER")));
+        } catch (const DataError&) {
             err << "Übung nicht gefunden: " << a.positional[0] << '\n';
             return 1;
         }

@@ -2,14 +2,15 @@
 
 #include "DeviceSettings.h"
 
+#include "Austausch.h"
 #include "CheckedFile.h"
 #include "Handshake.h"
 #include "Paths.h"
 #include "Ports.h"
 #include "Readout.h"
+#include "SignalWatcher.h"
 #include "TDM1.h"
 #include "TZUD12.h"
-#include "Austausch.h"
 #include "ZudctlInternal.h"
 
 #include "Crc.h"
@@ -57,10 +58,13 @@ const char* const kUsage =
     "  set-clock [JJJJ-MM-TTThh:mm:ss]  Geräteuhr stellen (ohne Angabe: jetzt)\n"
     "  reset                         Gerät zurücksetzen\n"
     "  device-records                Systemparameter, Codes, Therapeuten und Patienten lesen\n"
-    "  readout [--delete] [--slot T,P] [--dry-run]\n"
+    "  readout [--all] [--delete] [--slot T,P] [--dry-run]\n"
     "                                Übungen zugeordneter Patienten, die noch nicht in der Datenbank\n"
-    "                                sind, speichern (Patienten werden angelegt); --delete löscht sie\n"
-    "                                danach am Gerät; je Platz: T,P;NAME;stored N;deleted M\n"
+    "                                sind, speichern (Patienten werden angelegt); --all wählt alle\n"
+    "                                aus wie \"Alle auswählen\" (bereits gespeicherte werden nie ersetzt,\n"
+    "                                nur übersprungen); --delete löscht sicher gespeicherte danach am\n"
+    "                                Gerät; je Platz: T,P;NAME;stored N;deleted M;already A;elsewhere E;\n"
+    "                                kept K, danach die Zusammenfassung auf Deutsch (Fehlerausgabe)\n"
     "  live [--slot T,P] [--seconds S] --out DATEI\n"
     "                                Echtzeitmessung aufzeichnen, bis das Gerät sie beendet, die Zeit\n"
     "                                um ist oder Strg+C; schreibt die Aufzeichnung nach DATEI (ein\n"
@@ -80,7 +84,8 @@ const char* const kUsage =
     "\n"
     "Statistik und Berichte (Datenbankoptionen wie bei \"db\"):\n"
     "  statistics [--unit mbar|mmHg] PATIENT     Statistiklisten wie im Fenster: [Reiter], Spalten, Zeilen\n"
-    "                                            (durch \";\" getrennt), dann die Zusammenfassung (Name=Wert)\n"
+    "                                            (durch \";\" getrennt), dann die Zusammenfassung "
+    "(Name=Wert)\n"
     "  report recording COUNTER AUSGABE.pdf      Seite einer Übung (Patientenkopf und Diagramm)\n"
     "  report statistics PATIENT [--tab NAME] AUSGABE.pdf   Statistiktabelle eines Reiters\n"
     "  report summary PATIENT AUSGABE.pdf        Therapie-Zusammenfassung\n"
@@ -123,7 +128,15 @@ const char* const kUsage =
     "                         oder die Umgebungsvariable ZUD_DB_PASSWORD.\n"
     "\n"
     "Ausgaben mit mehreren Feldern sind durch \";\" getrennt; ein Feld mit \";\", \"\"\" oder Zeilenumbruch\n"
-    "steht in Anführungszeichen wie in CSV. Exit-Status: 0 Erfolg, 1 Fehler, 2 falscher Aufruf.\n";
+    "steht in Anführungszeichen wie in CSV. Exit-Status: 0 Erfolg, 1 Fehler, 2 falscher Aufruf,\n"
+    "130 abgebrochen (Strg+C, SIGTERM, SIGHUP: zwischen zwei Schritten, das Gerät erhält sein Normalbild).\n";
+
+// Exit status of a command cancelled by a signal (Ctrl+C), as shells report it.
+constexpr int kCancelled = 130;
+
+QString Cancelled() {
+    return QCoreApplication::translate("Auslesen", "Übertragung abgebrochen.");
+}
 
 const QString kCommError =
     QCoreApplication::translate("Geraet", "Während der Kommunikation ist ein Fehler aufgetreten!");
@@ -209,6 +222,12 @@ public:
         FDev.LastLog.clear();
         const bool ok = work();
         EndConversation(FDev, true);
+        if (!ok && SignalWatcher::Requested()) {
+            // The device command in flight ran to its end (the device cannot abort one); a
+            // command that was done before the signal counted is no cancel.
+            FErr << Cancelled() << '\n';
+            return kCancelled;
+        }
         if (!ok) {
             Report(failure.isEmpty() ? kCommError : failure);
             return 1;
@@ -318,11 +337,13 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             return r;
         }
         if (cmd == QLatin1String("readout")) {
-            bool loeschen = false, dryRun = false;
+            bool loeschen = false, dryRun = false, alle = false;
             int onlySlot = -1;
             for (qsizetype k = 0; k < rest.size(); ++k) {
                 if (rest[k] == QLatin1String("--delete")) {
                     loeschen = true;
+                } else if (rest[k] == QLatin1String("--all")) {
+                    alle = true;
                 } else if (rest[k] == QLatin1String("--dry-run")) {
                     dryRun = true;
                 } else if (rest[k] == QLatin1String("--slot") && k + 1 < rest.size()) {
@@ -333,7 +354,7 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
                     onlySlot = ParseInt(tp[0], 0, 5, QStringLiteral("Therapeut")) * 10 +
                                ParseInt(tp[1], 0, 9, QStringLiteral("Patient"));
                 } else {
-                    throw UsageError{QStringLiteral("readout [--delete] [--slot T,P] [--dry-run]")};
+                    throw UsageError{QStringLiteral("readout [--all] [--delete] [--slot T,P] [--dry-run]")};
                 }
             }
             if (port.isEmpty()) {
@@ -344,18 +365,31 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             }
             std::unique_ptr<TDM1> dm;
             try {
+                // The database client sets its own handlers when it attaches: held back
+                // meanwhile, the signals are ours again afterwards.
+                const SignalWatcher::Hold hold;
                 dm = ctl::OpenDatabase(dbOptions);
             } catch (const db::DbError& e) {
                 err << db::DescribeError(e) << '\n';
                 return 1;
             }
+            wf::Callbacks callbacks;
+            callbacks.cancelRequested = [] { return SignalWatcher::Requested(); };
             TZUD12 dev(logGiven ? log : LogFilePath());
             dev.ComPort = port;
             dev.Baud_Rate = baud;
             wf::ApplyDeviceSettings(dev, Settings());
             try {
-                wf::LeseMessungen(dev, *dm);
+                wf::LeseMessungen(dev, *dm, callbacks);
+                if (SignalWatcher::Requested()) {
+                    err << Cancelled() << '\n';
+                    return kCancelled;
+                }
             } catch (const wf::WorkflowError& e) {
+                if (SignalWatcher::Requested()) {
+                    err << Cancelled() << '\n';
+                    return kCancelled;
+                }
                 if (e.kind() == wf::WorkflowError::ENoExercises) {
                     return 0; // nothing to do
                 }
@@ -367,8 +401,10 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             }
             std::array<int, TZUD12::kSlots> chosen{};
             for (int k = 0; k < TZUD12::kSlots; ++k) {
+                // "Alle auswählen": every recording of a patient that can be matched.
+                const bool all = alle && wf::IstZuordenbar(dev.Patienten[k]);
                 for (auto& e : dev.MessHeaders[k]) {
-                    e.Checked = e.Checked && (onlySlot < 0 || onlySlot == k);
+                    e.Checked = (e.Checked || all) && (onlySlot < 0 || onlySlot == k);
                     chosen[k] += e.Checked;
                 }
             }
@@ -385,22 +421,24 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
                 }
                 return 0;
             }
-            const wf::TransferResult r = wf::Uebertrage(dev, *dm, loeschen);
+            const wf::TransferResult r = wf::Uebertrage(dev, *dm, loeschen, callbacks);
             for (int k = 0; k < TZUD12::kSlots; ++k) {
                 const auto& s = r.perSlot[k];
                 if (chosen[k] > 0 || s.stored > 0 || s.deleted > 0) {
                     out << k / 10 << ',' << k % 10 << ';' << who(k) << ";stored " << s.stored << ";deleted "
-                        << s.deleted << '\n';
+                        << s.deleted << ";already " << s.already << ";elsewhere " << s.elsewhere << ";kept "
+                        << s.kept << '\n';
                 }
             }
-            for (const QString& problem : r.problems) {
-                err << problem << '\n';
+            if (r.failed && !dev.LastLog.isEmpty()) {
+                err << dev.LastLog << '\n';
             }
-            if (r.failed) {
-                err << r.error << '\n';
-                if (!dev.LastLog.isEmpty()) {
-                    err << dev.LastLog << '\n';
-                }
+            // The same German summary as the read-out window's, the reason of a stop first.
+            if (r.failed || r.Stored() > 0 || r.Skipped() > 0 || !r.problems.isEmpty()) {
+                err << wf::Zusammenfassung(r) << '\n';
+            }
+            if (r.failed && SignalWatcher::Requested()) {
+                return kCancelled;
             }
             return r.failed || !r.problems.isEmpty() ? 1 : 0;
         }
@@ -420,7 +458,8 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             }
             return 0;
         }
-        if (const int x = ctl::RunExchange(dbOptions, cmd, rest, out, err); x >= 0) return x;
+        if (const int x = ctl::RunExchange(dbOptions, cmd, rest, out, err); x >= 0)
+            return x;
         const int offline = ctl::RunOffline(cmd, rest, out, err);
         if (offline >= 0) {
             return offline;
@@ -544,8 +583,8 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             }
             work = [&failure, src, dst](TZUD12& dev) {
                 QByteArray data;
-                if (!dev.ReadFile(src, data)) {
-                    return false;
+                if (!dev.ReadFile(src, data) || SignalWatcher::Requested()) {
+                    return false; // cancelled: no file is written
                 }
                 return SaveFile(dst, data, &failure);
             };

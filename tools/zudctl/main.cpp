@@ -1,3 +1,4 @@
+#include "SignalWatcher.h"
 #include "Zudctl.h"
 
 #include <QCoreApplication>
@@ -40,6 +41,9 @@ int main(int argc, char** argv) {
     }
     QCoreApplication::setOrganizationName(QStringLiteral("Brelk"));
     QCoreApplication::setApplicationName(QStringLiteral("ZUD"));
+    // Ctrl+C, SIGTERM and SIGHUP cancel a long command between two of its steps, as the close
+    // box of the progress window does, and the device gets its normal screen back.
+    zud::SignalWatcher::Instance().Install();
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList args = QCoreApplication::arguments();

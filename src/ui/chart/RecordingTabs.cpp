@@ -139,7 +139,7 @@ int RecordingTabs::ShowStored(int index, qint64 counter, const QString& caption,
 int RecordingTabs::AddLive(const QByteArray& stream, const QDateTime& start) {
     if (stream.size() <= kHeader)
         return -1;
-    FLive.push_back({stream, start});
+    FLive.push_back({stream, start, QString()});
     Tab t;
     t.counter = -1;
     t.live = int(FLive.size());

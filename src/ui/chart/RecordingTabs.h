@@ -12,6 +12,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <algorithm>
 #include <vector>
 
 class QLabel;
@@ -36,6 +37,7 @@ public:
     struct LiveRecording {
         QByteArray stream;
         QDateTime start;
+        QString file; // kept in the data folder (an earlier end); removed once saved or discarded
     };
 
     explicit RecordingTabs(QWidget* parent = nullptr);
@@ -55,6 +57,16 @@ public:
     int Unsaved() const;
     // The live recording of a "*Neu" tab (nullptr for a stored one).
     const LiveRecording* Live(int index) const;
+    // Every live recording of this run by its number ("*Neu<number>"), open in a tab or not.
+    int LiveCount() const { return int(FLive.size()); }
+    LiveRecording* LiveByNumber(int number) {
+        return number >= 1 && number <= LiveCount() ? &FLive[size_t(number - 1)] : nullptr;
+    }
+    // Whether the live recording `number` is still open in an unsaved tab.
+    bool LiveOpen(int number) const {
+        return std::any_of(FTabs.begin(), FTabs.end(),
+                           [number](const Tab& t) { return t.counter < 0 && t.live == number; });
+    }
 
     // The stream and remarks of the tab that is shown (empty without tabs).
     QByteArray Stream() const { return Valid(Active()) ? At(Active()).stream : QByteArray(); }

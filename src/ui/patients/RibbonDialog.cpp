@@ -58,4 +58,9 @@ bool RibbonDialog::Question(const QString& text) {
     return Msg::Question(this, text);
 }
 
+bool RibbonDialog::ConfirmDelete(const QString& text) {
+    LastMessage = text;
+    return Msg::ConfirmDelete(this, text);
+}
+
 } // namespace zud::ui

@@ -9,8 +9,6 @@
 #include <QHash>
 #include <QVBoxLayout>
 
-
-
 namespace zud::ui {
 
 class RibbonDialog : public QDialog {
@@ -34,6 +32,7 @@ protected:
     void changeEvent(QEvent* e) override;
     void Error(const QString& text);
     bool Question(const QString& text);
+    bool ConfirmDelete(const QString& text); // "Nein" is the default
 
 private:
     Ribbon* FRibbon = nullptr;

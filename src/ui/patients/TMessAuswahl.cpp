@@ -1,6 +1,7 @@
 #include "TMessAuswahl.h"
 
 #include "Database.h"
+#include "Msg.h"
 #include "PatientModels.h"
 #include "TSplash.h"
 
@@ -78,13 +79,18 @@ void TMessAuswahl::UpdateActions() {
 
 bool TMessAuswahl::Loeschen() {
     const qint64 counter = SelectedCounter();
-    if (!FDM || counter < 0 || !Question(tr("Übung wirklich löschen?")))
+    if (!FDM || counter < 0)
+        return false;
+    const Recording& r = FModel->At(View->selectionModel()->selectedRows().first().row());
+    if (!ConfirmDelete(tr("Übung vom %1 %2 wirklich löschen?")
+                           .arg(FormatDate(r.Datum), r.Uhrzeit.toString(QStringLiteral("HH:mm:ss")))))
         return false;
     bool deleted = false;
     try {
-        deleted = FDM->DeleteRecording(counter);
-    } catch (const db::DbError& e) {
-        Error(db::DescribeError(e));
+        FDM->DeleteRecording(counter);
+        deleted = true;
+    } catch (const std::exception& e) {
+        Error(Msg::Describe(e));
     }
     Fill(*FDM, FPatient);
     if (deleted && Deleted)

@@ -21,22 +21,30 @@ namespace {
 const QString kGeometryKey = QStringLiteral("PatientSelectionGeometry");
 }
 
-bool AskAndDeletePatient(TDM1& dm, qint64 id, const std::function<bool(const QString&)>& question) {
-    if (!question(TPatAuswahl::tr("Patient wirklich löschen?")))
+bool AskAndDeletePatient(TDM1& dm, qint64 id, const std::function<bool(const QString&)>& confirm) {
+    const auto p = dm.GetPatient(id);
+    if (!p) {
+        dm.DeletePatient(id); // gone meanwhile: says so
+        return false;
+    }
+    const QString name = QStringLiteral("%1 %2").arg(p->Vorname, p->Name);
+    if (!confirm(TPatAuswahl::tr("Patient „%1“ wirklich löschen?").arg(name)))
         return false;
     const int count = dm.RecordingCount(id);
     bool withRecordings = false;
     if (count > 0) {
         // Without their patient the recordings could no longer be opened from the lists.
         withRecordings =
-            question(TPatAuswahl::tr("Zu diesem Patienten sind Übungen gespeichert (Anzahl: %1). "
-                                     "Sollen sie ebenfalls gelöscht werden?\n\nBei „Nein“ bleiben "
-                                     "sie in der Datenbank, sind aber keinem Patienten mehr "
-                                     "zugeordnet.")
-                         .arg(count));
+            confirm(TPatAuswahl::tr("Zum Patienten „%1“ sind Übungen gespeichert (Anzahl: %2). "
+                                    "Sollen sie ebenfalls gelöscht werden?\n\nBei „Nein“ bleiben "
+                                    "sie in der Datenbank, sind aber keinem Patienten mehr "
+                                    "zugeordnet.")
+                        .arg(name)
+                        .arg(count));
     }
     // Patient and recordings go in one transaction.
-    return dm.DeletePatient(id, withRecordings);
+    dm.DeletePatient(id, withRecordings);
+    return true;
 }
 
 TPatAuswahl::TPatAuswahl(TForm15* patientDialog, QWidget* parent)
@@ -232,7 +240,7 @@ void TPatAuswahl::Loeschen() {
             Fill();
             return;
         }
-        if (!AskAndDeletePatient(*FDM, id, [this](const QString& q) { return Question(q); }))
+        if (!AskAndDeletePatient(*FDM, id, [this](const QString& q) { return ConfirmDelete(q); }))
             return;
         if (Changed)
             Changed();

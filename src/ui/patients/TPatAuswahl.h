@@ -16,10 +16,11 @@ namespace zud::ui {
 class PatientModel;
 class TForm15;
 
-// Asks "Patient wirklich löschen?" and, when the patient has recordings, whether they go too
-// (else they stay in the database without a patient); true when the patient was deleted.
-// Database failures are thrown.
-bool AskAndDeletePatient(TDM1& dm, qint64 id, const std::function<bool(const QString&)>& question);
+// Asks whether the patient (by name) is to be deleted and, when he has recordings, whether they
+// go too (else they stay in the database without a patient); `confirm` asks a question whose
+// default is "Nein". True when the patient was deleted. Database failures, and a patient who is
+// gone, are thrown.
+bool AskAndDeletePatient(TDM1& dm, qint64 id, const std::function<bool(const QString&)>& confirm);
 
 class TPatAuswahl : public RibbonDialog {
     Q_OBJECT

@@ -52,7 +52,7 @@ int DeviceRecordingModel::rowCount(const QModelIndex& parent) const {
 }
 
 int DeviceRecordingModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : 3;
+    return parent.isValid() ? 0 : 4;
 }
 
 QString DeviceRecordingModel::Laenge(uint16_t dauer) {
@@ -80,9 +80,19 @@ QVariant DeviceRecordingModel::data(const QModelIndex& index, int role) const {
         return e.Zeit.toString(QStringLiteral("HH:mm:ss"));
     case 2:
         return Laenge(e.Dauer);
+    case 3:
+        return Hinweis(e);
     default:
         return {};
     }
+}
+
+QString DeviceRecordingModel::Hinweis(const DateiInfo& e) {
+    if (!e.Gespeichert) {
+        return QString();
+    }
+    return e.GespeichertBei.isEmpty() ? tr("bereits gespeichert")
+                                      : tr("bereits gespeichert (%1)").arg(e.GespeichertBei);
 }
 
 bool DeviceRecordingModel::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -118,15 +128,17 @@ QVariant DeviceRecordingModel::headerData(int section, Qt::Orientation orientati
         return tr("Uhrzeit");
     case 2:
         return tr("Übungslänge");
+    case 3:
+        return tr("Datenbank");
     default:
         return {};
     }
 }
 
 void DeviceRecordingModel::Retranslate() {
-    emit headerDataChanged(Qt::Horizontal, 0, 2);
+    emit headerDataChanged(Qt::Horizontal, 0, 3);
     if (rowCount() > 0) {
-        emit dataChanged(index(0, 2), index(rowCount() - 1, 2), {Qt::DisplayRole});
+        emit dataChanged(index(0, 2), index(rowCount() - 1, 3), {Qt::DisplayRole});
     }
 }
 
@@ -437,9 +449,7 @@ void TAuslesenForm::FillPatientList() {
         panel->RowValue(0)->setText(name);
         panel->RowValue(1)->setText(vorname);
         panel->RowValue(2)->setText(
-            s.Geburtsdatum == 0
-                ? QString()
-                : FormatDate(wf::GeburtsdatumZuDatum(s.Geburtsdatum)));
+            s.Geburtsdatum == 0 ? QString() : FormatDate(wf::GeburtsdatumZuDatum(s.Geburtsdatum)));
         const bool missing[3] = {name.isEmpty(), vorname.isEmpty(), s.Geburtsdatum == 0};
         for (int r = 0; r < 3; ++r) {
             Colour(panel->RowCaption(r), missing[r]);
@@ -468,6 +478,7 @@ void TAuslesenForm::PatientClick(int p) {
     FModel->SetEntries(&FDev->MessHeaders[Slot(FCurT, FCurP)], matchable);
     FList->resizeColumnToContents(0);
     FList->resizeColumnToContents(1);
+    FList->resizeColumnToContents(2);
     UpdatePatientActions();
     TestForChecked();
 }
@@ -588,11 +599,12 @@ void TAuslesenForm::SaveReadExc() {
         FProgress->Finish();
     }
     FLastPatient = FResult.lastPatient;
-    if (FResult.failed) {
-        Error(FResult.error);
-    }
-    if (!FResult.problems.isEmpty()) {
-        Error(tr("Nicht übernommen:") + QLatin1Char('\n') + FResult.problems.join(QLatin1Char('\n')));
+    // One message: what was stored, skipped and deleted per patient, a failure first.
+    const QString summary = wf::Zusammenfassung(FResult);
+    if (FResult.failed || !FResult.problems.isEmpty()) {
+        Error(summary);
+    } else {
+        Msg::Info(this, summary);
     }
     accept();
 }

@@ -46,6 +46,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     // The length as the list shows it: "%1 min", "< 1 min" for 0.
     static QString Laenge(uint16_t dauer);
+    // The fourth column: "bereits gespeichert", with the patient's name when it is another one.
+    static QString Hinweis(const DateiInfo& e);
     // The entry's index in the patient's list (the row's column-less item).
     static constexpr int kIndexRole = Qt::UserRole + 1;
     void Retranslate();

@@ -29,6 +29,14 @@ bool Question(QWidget* parent, const QString& text) {
            QMessageBox::Yes;
 }
 
+bool ConfirmDelete(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("ZUD-Software"), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 QString Describe(const std::exception& e) {
     if (const auto* dbe = dynamic_cast<const db::DbError*>(&e))
         return db::DescribeError(*dbe);

@@ -1,4 +1,5 @@
 #include "TForm1.h"
+#include "SignalWatcher.h"
 #include "Tdm2.h"
 
 #include "DeviceSettings.h"
@@ -549,6 +550,12 @@ bool TForm1::Question(const QString& text) {
     return Msg::Question(this, text);
 }
 
+bool TForm1::ConfirmDelete(const QString& text) {
+    LastMessage = text;
+    CloseSplash();
+    return Msg::ConfirmDelete(this, text);
+}
+
 void TForm1::CloseSplash() {
     if (FSplash)
         FSplash->close();
@@ -562,6 +569,7 @@ bool TForm1::OpenDatabase() {
     const DbLocation loc = DbLocation::FromSettings(FSettings);
     FDM = std::make_unique<TDM1>(loc);
     try {
+        const SignalWatcher::Hold hold; // the database client's first attach
         if (loc.Embedded())
             FDM->EnsureInstalled();
     } catch (const std::exception& e) {
@@ -592,6 +600,8 @@ bool TForm1::DoLogin() {
         const QString user = FUserControl ? FLogin->UserEdit->text() : QStringLiteral("sysdba");
         const QString pw = FUserControl ? FLogin->PasswordEdit->text() : FSettings.AdminPassword();
         try {
+            // A signal during the attach would reach the database client's handlers.
+            const SignalWatcher::Hold hold;
             FDM->Login(user, pw, FSettings.AdminPassword());
             FLoginUser = user;
             FLoginPassword = pw;
@@ -624,6 +634,15 @@ bool TForm1::DoLogin() {
         Action(QString::fromLatin1(name))->setVisible(FUserControl);
     Action(QStringLiteral("Patienten"))->setEnabled(true);
     Action(QStringLiteral("PatNeu"))->setEnabled(true);
+    // Live recordings that an earlier end by signal kept come back as "*Neu" tabs.
+    if (const int kept = RestoreKeptLiveRecordings(); kept > 0)
+        QTimer::singleShot(0, this, [this, kept] {
+            Info(
+                tr("Beim letzten Programmende waren Echtzeit-Aufnahmen nicht gespeichert (Anzahl: %1). Sie "
+                   "wurden aufbewahrt und sind als „*Neu“ geöffnet: Wählen Sie einen Patienten und speichern "
+                   "Sie sie.")
+                    .arg(kept));
+        });
     try {
         FillPatList();
     } catch (const std::exception& e) {
@@ -905,9 +924,15 @@ void TForm1::EmptyWorkFolder() {
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
-    if (FLive || !ConfirmDiscardLive()) {
+    // An orderly end by signal kept the live recordings as files: nothing to ask.
+    if (!FEnded && (FLive || !ConfirmDiscardLive())) {
         e->ignore();
         return;
+    }
+    if (!FEnded) {
+        for (int i = 0; i < TabCount(); ++i)
+            if (FTabs->Counter(i) < 0)
+                DiscardLiveFile(FTabs->At(i).live); // the user agreed to lose them
     }
     FSettings.SetShowLeftPanel(FLeftShown);
     FSettings.WriteString(QStringLiteral("MainWindowGeometry"),

@@ -188,6 +188,23 @@ public:
     TForm16* TherapistDialog() const { return FTherapist; }
     // Device type names whose recordings are listed but not shown (none are known to us).
     QStringList OtherModels;
+    // --- orderly end (SIGTERM, SIGINT, SIGHUP through SignalWatcher) ---
+    // Ends the program in order, whatever it is doing: modal windows are closed, a running
+    // transfer is cancelled as by the progress window's close box and finishes its recording,
+    // unsaved live recordings are kept as complete files in the data folder, the device gets its
+    // normal screen with the port closed, the database unit is committed and the login ended,
+    // the settings are written and the work folder emptied; then the event loop ends with 0.
+    void EndInOrder();
+    bool Ending() const { return FEnding; }
+    // Runs first at an orderly end: a running live measurement stops its feed here (so that its
+    // recording becomes a "*Neu" tab and is kept with the others). Empty while there is none.
+    std::function<void()> StopLiveFeed;
+    // Unsaved live recordings kept at an earlier end ("Neu-<start>.hdf" in the data folder).
+    static QString KeptLiveRecordingPath(const QDateTime& start, int number);
+    static QStringList KeptLiveRecordings();
+    // After the login: every kept live recording becomes a "*Neu" tab again (its file stays until
+    // the recording is saved or the user discards it); the number of them.
+    int RestoreKeptLiveRecordings();
     // --- exercise read-out ("Übungen auslesen") ---
     // Loading with the progress window, then the read-out window; afterwards the lists.
     void DoLeseMessungen();
@@ -238,6 +255,7 @@ private:
     void Error(const QString& text);
     void Info(const QString& text);
     bool Question(const QString& text);
+    bool ConfirmDelete(const QString& text); // a question whose "Ja" deletes: "Nein" is the default
     void EmptyWorkFolder();
     void CloseSplash();
     void BuildPatientPanel(QWidget* left);
@@ -297,6 +315,12 @@ private:
     void MakeLiveMeasurement();
     // Actions that rest while the feed runs, with their state before it.
     QList<QPair<QAction*, bool>> FLiveRested;
+    // Writes every unsaved live recording that has no file yet into the data folder.
+    void KeepLiveRecordings();
+    void DiscardLiveFile(int live);
+    void FinishEnd();
+    bool FEnding = false;
+    bool FEnded = false;
     qint64 FCurrentPatient = -1;
     qint64 FOtherModelCounter = -1; // a recording of another model: listed, not shown, deletable
     bool FSelectingPatient = false;

@@ -58,16 +58,17 @@ void TForm1::DoLeseMessungen() {
         QString failure;
         try {
             wf::LeseMessungen(*FDevice, *FDM, FProgress->Callbacks());
-        } catch (const wf::WorkflowError& e) {
-            failure = e.Message();
-        } catch (const db::DbError& e) {
-            failure = db::DescribeError(e);
+        } catch (...) {
+            // The loading ended the conversation itself; whatever stopped it is told in German.
+            failure = wf::FehlerText(std::current_exception());
         }
         FProgress->Finish();
         if (!failure.isEmpty()) {
             Error(failure);
             return;
         }
+        if (FEnding)
+            return; // the program is ending: no read-out window any more
         FAuslesen->Prepare(FDevice.get(), FDM.get(), FProgress);
         FAuslesen->Ask();
         last = FAuslesen->LastPatient();

@@ -315,7 +315,7 @@ void TForm1::DeleteCurrentPatient() {
     if (!FDM || FCurrentPatient < 0)
         return;
     const qint64 id = FCurrentPatient;
-    if (!AskAndDeletePatient(*FDM, id, [this](const QString& q) { return Question(q); }))
+    if (!AskAndDeletePatient(*FDM, id, [this](const QString& q) { return ConfirmDelete(q); }))
         return;
     // Tabs of the deleted patient's recordings that are gone now are closed.
     for (int i = TabCount() - 1; i >= 0; --i) {
@@ -571,9 +571,10 @@ void TForm1::UpdateRecordingActions() {
 bool TForm1::ConfirmDiscardLive() {
     const int unsaved = FTabs->Unsaved();
     return unsaved == 0 ||
-           Question(tr("Es gibt Echtzeit-Aufnahmen, die noch nicht gespeichert sind (Anzahl: %1). Sie gehen "
-                       "verloren. Trotzdem fortfahren?")
-                        .arg(unsaved));
+           ConfirmDelete(
+               tr("Es gibt Echtzeit-Aufnahmen, die noch nicht gespeichert sind (Anzahl: %1). Sie gehen "
+                  "verloren. Trotzdem fortfahren?")
+                   .arg(unsaved));
 }
 
 void TForm1::CloseRecording() {
@@ -581,9 +582,13 @@ void TForm1::CloseRecording() {
     if (index < 0 || index >= TabCount())
         return;
     if (FTabs->Counter(index) < 0 &&
-        !Question(tr("Diese Echtzeit-Aufnahme ist noch nicht gespeichert und geht verloren. Trotzdem "
-                     "schließen?")))
+        !ConfirmDelete(
+            tr("Diese Echtzeit-Aufnahme (%1) ist noch nicht gespeichert und geht verloren. Trotzdem "
+               "schließen?")
+                .arg(FTabs->Caption(index))))
         return;
+    if (FTabs->Counter(index) < 0)
+        DiscardLiveFile(FTabs->At(index).live);
     FTabs->Remove(index);
     if (TabCount() == 0) {
         FRecordingBox->clear();
@@ -601,9 +606,18 @@ void TForm1::DeleteRecording(bool ask) {
     const qint64 counter = FOtherModelCounter >= 0 ? FOtherModelCounter : TabCounter(index);
     if (counter < 0)
         return;
-    if (ask && !Question(tr("Übung wirklich löschen?")))
-        return;
-    FDM->DeleteRecording(counter); // already gone elsewhere: the tab closes all the same
+    if (ask) {
+        const auto rec = FDM->GetRecording(counter);
+        const QString what = rec ? DateTimeText(*rec, " ") : TabCaption(index).trimmed();
+        if (!ConfirmDelete(tr("Übung vom %1 wirklich löschen?").arg(what)))
+            return;
+    }
+    try {
+        FDM->DeleteRecording(counter);
+    } catch (const DataError& e) {
+        // Gone already (elsewhere, or with its patient): said so; its tab closes all the same.
+        Error(e.Message());
+    }
     RefillRecordingList();
     if (FOtherModelCounter >= 0) {
         FOtherModelCounter = -1;
@@ -624,11 +638,9 @@ void TForm1::EditRemarks() {
     if (FBemForm->exec() != QDialog::Accepted)
         return;
     const QString text = FBemForm->Text->toPlainText();
-    // Written only when nobody changed them meanwhile at another workstation.
-    if (!FDM->SetRemarks(TabCounter(index), text, before)) {
-        Error(tr("Die Übung ist nicht mehr vorhanden; sie wurde an einem anderen Arbeitsplatz gelöscht."));
-        return;
-    }
+    // Written only when nobody changed them meanwhile at another workstation; a recording that
+    // is gone fails with its German message.
+    FDM->SetRemarks(TabCounter(index), text, before);
     FTabs->SetRemarks(index, text);
     ShowFrames();
 }
@@ -676,10 +688,7 @@ void TForm1::MoveRecording(qint64 counter, qint64 target) {
                 FSettings.Sync();
             }
         }
-        if (!FDM->MoveRecording(counter, target)) {
-            RefillRecordingList();
-            return;
-        }
+        FDM->MoveRecording(counter, target); // a recording or patient that is gone: its message
         // An open tab of the recording names its new patient.
         for (int i = 0; i < TabCount(); ++i)
             if (FTabs->Counter(i) == counter)
@@ -708,6 +717,7 @@ void TForm1::SaveLiveRecording() {
     const QString deviceName = model.empty() ? QStringLiteral("ZUD12") : QString::fromStdString(model);
     const qint64 counter = FDM->InsertRecording(FCurrentPatient, live->start.date(), live->start.time(),
                                                 FTabs->At(index).stream, deviceName, 1);
+    DiscardLiveFile(FTabs->At(index).live); // stored: a file kept at an earlier end is no longer needed
     const auto rec = FDM->GetRecording(counter);
     const auto p = FDM->GetPatient(FCurrentPatient);
     FTabs->MarkSaved(index, counter, rec && p ? TabTitle(*p, *rec) : FTabs->Caption(index),

@@ -50,6 +50,8 @@ public:
     void SetCloseEnabled(bool on);
     bool CloseEnabled() const { return FCloseEnabled; }
     bool Cancel() const { return FCancel; }
+    // The program is ending: the running transfer stops after its recording, as by the close box.
+    void RequestCancel() { FCancel = true; }
     // What the device commands move.
     TProgressBar* DeviceBar() { return &FDeviceBar; }
 
