@@ -7,10 +7,12 @@
 // Used by the short test and by bench/practice_bench.
 
 #include "Demo.h"
+
 #include "DeviceRecords.h"
 #include "Emulator.h"
 #include "FirebirdServer.h"
 #include "TDM1.h"
+#include <cstdlib>
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -69,16 +71,31 @@ inline void PrepareDevice(emu::Emulator& emu, int station, int count) {
             streams.push_back(*emu.GetFile(f));
         }
     }
+    // Two patients' recordings are never byte for byte the same, nor made at the same second on
+    // two devices; the demo's are, on every workstation. A spare header byte (behind the program
+    // name) and the seconds of the start tell them apart, so that the read-out does not take one
+    // for a recording moved to another patient.
+    const auto eigene = [station](std::vector<uint8_t> bytes) {
+        bytes.at(68) = static_cast<uint8_t>(0x40 + station);
+        return bytes;
+    };
     int existing = 0;
     for (const std::string& f : emu.ListFiles()) {
-        existing += f.rfind(folder, 0) == 0 && f.size() > 4 && f.compare(f.size() - 4, 4, ".hdf") == 0;
+        if (f.rfind(folder, 0) != 0 || f.size() <= 4 || f.compare(f.size() - 4, 4, ".hdf") != 0) {
+            continue;
+        }
+        ++existing;
+        // The demo's "M<n>.hdf" keeps its date and time.
+        const int n = std::atoi(f.c_str() + folder.size() + 1);
+        emu.PutFile(f, eigene(*emu.GetFile(f)), FatDate(2026, 11, 3 + n % 20),
+                    FatTime(9 + n % 8, 15, 30 + 2 * station), static_cast<uint16_t>(1));
     }
     for (int k = existing; k < count; ++k) {
         const std::string name = QStringLiteral("W%1.hdf").arg(k, 4, 10, QLatin1Char('0')).toStdString();
         const auto& bytes = streams[static_cast<size_t>(k + station) % streams.size()];
         // December, one day per 30 recordings, two seconds apart, never at the demo's hours.
-        emu.PutFile(folder + name, bytes, FatDate(2026, 12, 1 + k / 30), FatTime(18, k % 30, 0),
-                    static_cast<uint16_t>(1));
+        emu.PutFile(folder + name, eigene(bytes), FatDate(2026, 12, 1 + k / 30),
+                    FatTime(18, k % 30, 2 * station), static_cast<uint16_t>(1));
     }
     auto pats = *emu.GetFile(PatientenPfad(0));
     Stammdaten s{};
@@ -368,7 +385,8 @@ inline LoadResult RunPracticeLoad(const LoadOptions& o) {
             continue;
         }
         const QString out = QString::fromUtf8(st.process.readAllStandardOutput());
-        const QString want = QStringLiteral(";stored %1;deleted 0").arg(o.recordings);
+        const QString want =
+            QStringLiteral(";stored %1;deleted 0;already 0;elsewhere 0;kept 0").arg(o.recordings);
         if (!out.startsWith(QStringLiteral("0,0;")) || !out.trimmed().endsWith(want)) {
             std::lock_guard<std::mutex> lock(m);
             fail << QStringLiteral("%1: read-out said %2").arg(st.name, out.trimmed());

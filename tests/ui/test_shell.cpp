@@ -634,7 +634,7 @@ private slots:
         QTest::keyPress(&f, Qt::Key_Alt, Qt::ControlModifier | Qt::AltModifier);
         QVERIFY(f.ServiceFlag());
         QTest::keyRelease(&other, Qt::Key_Alt, Qt::NoModifier);
-        QVERIFY(!f.ServiceFlag());
+        QVERIFY(!f.ServiceKeysHeld());
         f.Action(QStringLiteral("Aktualisieren"))->trigger();
         QVERIFY(!Settings().AllPorts());
     }

@@ -732,7 +732,7 @@ void TForm1::keyPressEvent(QKeyEvent* e) {
     QMainWindow::keyPressEvent(e);
 }
 
-bool TForm1::ServiceFlag() const {
+bool TForm1::ServiceKeysHeld() const {
     const Qt::KeyboardModifiers held = QGuiApplication::queryKeyboardModifiers();
     return FServiceFlag && (held & Qt::ControlModifier) && (held & Qt::AltModifier);
 }
@@ -813,7 +813,7 @@ void TForm1::RefreshPorts() {
     FPortMenu->clear();
     FPortBox->clear();
     // Ctrl and Alt held: every port from now on, also after a restart.
-    if (ServiceFlag()) {
+    if (ServiceKeysHeld()) {
         FSettings.SetAllPorts(true);
         FSettings.Sync();
     }

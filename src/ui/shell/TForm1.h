@@ -99,10 +99,12 @@ public:
     LiveMeasurement* Live() const { return FLiveMeasurement; }
     LiveChart* LiveChartView() const { return FLiveChart; }
 
-    // Ctrl and Alt went down together in this window and are still held now. The keys are asked
-    // when a command runs: a release that another window received (a shortcut moved the focus)
-    // must not leave the flag set.
-    bool ServiceFlag() const;
+    // Ctrl and Alt went down together in this window (kept while the programming window is
+    // open, which reads it for its Admin page).
+    bool ServiceFlag() const { return FServiceFlag; }
+    // The flag, and the two keys are still held now: asked when "Aktualisieren" runs, so that a
+    // release another window received (a shortcut moved the focus) cannot store AllPorts.
+    bool ServiceKeysHeld() const;
     void ClearServiceFlag() { FServiceFlag = false; }
     bool RemoteDatabase() const { return FRemote; }
     bool CheckUpdateOn() const { return FCheckUpdate; }
