@@ -160,12 +160,12 @@ TEST_F(LiveFeed, EveryModeIsRecordedAsTheDeviceReportedIt) {
         const auto f = LeseFooter(reinterpret_cast<const uint8_t*>(rec.constData()), size_t(rec.size()));
         ASSERT_TRUE(f);
         const Phasengruppen& g = l->cap.Gruppen();
-        EXPECT_EQ(f->Length, 150u);
+        EXPECT_EQ(+f->Length, 150u);
         EXPECT_EQ(+f->Betriebsart, mode);
-        EXPECT_EQ(f->avg_Anspannen_Count, g.Anspannen.Anzahl);
-        EXPECT_EQ(f->avg_Entspannen_Count, g.Entspannen.Anzahl);
-        EXPECT_EQ(f->avg_Pause_Count, g.Pause.Anzahl);
-        EXPECT_EQ(f->avg_Strom_Count, g.Strom.Anzahl);
+        EXPECT_EQ(+f->avg_Anspannen_Count, g.Anspannen.Anzahl);
+        EXPECT_EQ(+f->avg_Entspannen_Count, g.Entspannen.Anzahl);
+        EXPECT_EQ(+f->avg_Pause_Count, g.Pause.Anzahl);
+        EXPECT_EQ(+f->avg_Strom_Count, g.Strom.Anzahl);
         EXPECT_FLOAT_EQ(f->avg_Anspannen, g.Anspannen.Summe);
         EXPECT_FLOAT_EQ(f->max_Strom, g.Strom.Max);
         EXPECT_FLOAT_EQ(f->min_Entspannen, g.Entspannen.Min);
