@@ -7,6 +7,7 @@
 #include "EmuFixture.h"
 #include "Readout.h"
 #include "Recording.h"
+#include "RecordingCheck.h"
 #include "SignalWatcher.h"
 #include "TestEnv.h"
 #include "ZudctlRunner.h"

@@ -536,17 +536,15 @@ std::vector<uint8_t> CutStream(const uint8_t* data, size_t size, double Faktor, 
     return Ausschnitt(data, b, k, mode, bytes);
 }
 
-bool IstAusschnitt(const QByteArray& teil, const QByteArray& ganz) {
-    if (teil == ganz) {
+bool IstAusschnitt(const uint8_t* teil, size_t tsize, const uint8_t* ganz, size_t size) {
+    if (tsize == size && (tsize == 0 || std::memcmp(teil, ganz, size) == 0)) {
         return true;
     }
-    const auto size = static_cast<size_t>(ganz.size());
-    const auto tsize = static_cast<size_t>(teil.size());
     if (size < kKopfBytes + kFussBytes || tsize < kKopfBytes + kFussBytes ||
-        std::memcmp(teil.constData(), ganz.constData(), kKopfBytes) != 0) {
+        std::memcmp(teil, ganz, kKopfBytes) != 0) {
         return false;
     }
-    const auto* data = reinterpret_cast<const uint8_t*>(ganz.constData());
+    const uint8_t* data = ganz;
     const int mode = data[2];
     const int bytes = Probenbytes(mode);
     if (bytes == 0 || (tsize - kKopfBytes - kFussBytes) % static_cast<size_t>(bytes) != 0) {
@@ -558,13 +556,13 @@ bool IstAusschnitt(const QByteArray& teil, const QByteArray& ganz) {
     if (k > n) {
         return false;
     }
-    const char* samples = teil.constData() + kKopfBytes;
+    const uint8_t* samples = teil + kKopfBytes;
     for (size_t b = 0; b + k <= n; ++b) {
-        if (std::memcmp(ganz.constData() + kKopfBytes + b * step, samples, k * step) != 0) {
+        if (std::memcmp(ganz + kKopfBytes + b * step, samples, k * step) != 0) {
             continue;
         }
         const std::vector<uint8_t> cut = Ausschnitt(data, b, k, mode, bytes);
-        if (cut.size() == tsize && std::memcmp(cut.data(), teil.constData(), tsize) == 0) {
+        if (cut.size() == tsize && std::memcmp(cut.data(), teil, tsize) == 0) {
             return true;
         }
     }

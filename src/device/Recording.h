@@ -7,8 +7,6 @@
 
 #include "DeviceRecords.h"
 
-#include <QByteArray>
-
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -131,7 +129,7 @@ std::optional<UebungsFooter> LeseFooter(const uint8_t* data, size_t size);
 std::vector<uint8_t> CutStream(const uint8_t* data, size_t size, double Faktor, double Offset);
 // True when `teil` is `ganz` itself or a cropped copy of it as CutStream makes them: the same
 // header, a run of whole samples of `ganz`, the trailer recomputed from them.
-bool IstAusschnitt(const QByteArray& teil, const QByteArray& ganz);
+bool IstAusschnitt(const uint8_t* teil, size_t teilBytes, const uint8_t* ganz, size_t ganzBytes);
 
 // One live value set as the device's real-time feed reports it.
 struct Livewert {

@@ -62,4 +62,10 @@ QString BetriebsartKurzname(int mode) {
                                               : QString();
 }
 
+bool IstAusschnitt(const QByteArray& teil, const QByteArray& ganz) {
+    return IstAusschnitt(reinterpret_cast<const uint8_t*>(teil.constData()), static_cast<size_t>(teil.size()),
+                         reinterpret_cast<const uint8_t*>(ganz.constData()),
+                         static_cast<size_t>(ganz.size()));
+}
+
 } // namespace zud

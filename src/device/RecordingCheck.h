@@ -16,4 +16,7 @@ bool IstAufzeichnung(const QByteArray& daten, QString* reason = nullptr);
 QString BetriebsartName(int mode);
 QString BetriebsartKurzname(int mode);
 
+// `teil` is the recording `ganz` itself or a crop of it (see the byte version in Recording.h).
+bool IstAusschnitt(const QByteArray& teil, const QByteArray& ganz);
+
 } // namespace zud
