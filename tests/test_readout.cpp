@@ -204,6 +204,41 @@ TEST_F(Readout, ALineFaultOrACancelLosesNothing) {
     }
 }
 
+// The bar moves within each recording: the bytes of every transferred recording reach the
+// callback in order, ending with the whole file, between the recording's own progress calls.
+TEST_F(Readout, ProgressMovesByTheBytesOfEachRecording) {
+    wf::LeseMessungen(*dev, *dm);
+    const int total = Checked();
+    ASSERT_GT(total, 2);
+    struct Step {
+        int item;
+        qint64 done, size;
+    };
+    std::vector<Step> steps;
+    int item = 0;
+    wf::Callbacks cb;
+    cb.progress = [&](const QString&, int position, int) { item = position; };
+    cb.fileBytes = [&](qint64 done, qint64 size) { steps.push_back({item, done, size}); };
+    const auto r = wf::Uebertrage(*dev, *dm, false, cb);
+    ASSERT_FALSE(r.failed) << r.error.toStdString();
+    ASSERT_EQ(r.Stored(), total);
+    int finished = 0;
+    bool within = false; // some recording reported a part of itself, not only its end
+    for (size_t i = 0; i < steps.size(); ++i) {
+        ASSERT_GT(steps[i].size, 0);
+        ASSERT_LE(steps[i].done, steps[i].size);
+        if (i > 0 && steps[i].item == steps[i - 1].item) {
+            EXPECT_GE(steps[i].done, steps[i - 1].done);
+        }
+        within = within || (steps[i].done > 0 && steps[i].done < steps[i].size);
+        finished += steps[i].done == steps[i].size;
+    }
+    EXPECT_EQ(finished, total);
+    EXPECT_TRUE(within);
+    // The device's own hook is as it was.
+    EXPECT_FALSE(dev->Transferred);
+}
+
 TEST_F(Readout, WhatIsNotARecordingIsReportedNeverStored) {
     wf::LeseMessungen(*dev, *dm);
     const int slot = MatchableSlots().front();
@@ -220,6 +255,10 @@ TEST_F(Readout, WhatIsNotARecordingIsReportedNeverStored) {
     EXPECT_EQ(r.perSlot[slot].skipped, 1);
     ASSERT_EQ(r.problems.size(), 1);
     EXPECT_TRUE(r.problems[0].contains(QStringLiteral("Keine Aufzeichnung"))) << r.problems[0].toStdString();
+    // Named as the therapist sees the slot, counted from 1.
+    EXPECT_TRUE(r.problems[0].startsWith(
+        QStringLiteral("Therapeut %1, Patient %2, ZZ.hdf: ").arg(slot / 10 + 1).arg(slot % 10 + 1)))
+        << r.problems[0].toStdString();
     EXPECT_EQ(r.perSlot[slot].stored, dev->MessHeaders[slot].size() - 1);
     // Not all of the slot was stored: only the stored ones are deleted, the other stays.
     EXPECT_TRUE(emu.HasFile(junk));

@@ -159,7 +159,7 @@ QString KonvertierungsMeldung() {
 Programmierung::Programmierung(TZUD12& dev) : FDev(dev) {}
 
 QString Programmierung::Titel(const QString& programmierung) const {
-    return QStringLiteral("%1 [%2 S/N: %3]").arg(programmierung, GeraeteName(FDev), FDev.SN);
+    return QStringLiteral("%1 [%2 S/N: %3]").arg(programmierung, GeraeteAnzeigename(FDev.Typ), FDev.SN);
 }
 
 bool Programmierung::Patientenauswahl() {

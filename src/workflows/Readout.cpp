@@ -9,6 +9,8 @@
 #include <QHash>
 
 #include <csignal>
+#include <cstdlib>
+#include <limits>
 #include <thread>
 
 namespace zud::wf {
@@ -26,6 +28,23 @@ void Progress(const Callbacks& cb, const QString& text, int position, int maximu
         cb.progress(text, position, maximum);
     }
 }
+
+// The bytes of the file being read reach the callbacks for as long as the object lives.
+class BytesToCallback {
+public:
+    BytesToCallback(TZUD12& dev, const Callbacks& cb) : FDev(dev), FOld(dev.Transferred) {
+        if (cb.fileBytes) {
+            FDev.Transferred = cb.fileBytes;
+        }
+    }
+    ~BytesToCallback() { FDev.Transferred = FOld; }
+    BytesToCallback(const BytesToCallback&) = delete;
+    BytesToCallback& operator=(const BytesToCallback&) = delete;
+
+private:
+    TZUD12& FDev;
+    std::function<void(qint64, qint64)> FOld;
+};
 
 // A second progress window for as long as the object lives.
 class Second {
@@ -80,6 +99,43 @@ bool IstZuordenbar(const Stammsatz& s) {
 QString GeraeteName(const TZUD12& dev) {
     const std::string m = ModellName(dev.Typ);
     return m.empty() ? QStringLiteral("ZUD12") : QString::fromStdString(m);
+}
+
+std::optional<qint64> BesterTreffer(TDM1& dm, const QString& vorname, const QString& name,
+                                    const QDate& geburtstag) {
+    const QString n = name.trimmed();
+    const QString v = vorname.trimmed();
+    if (n.isEmpty() && v.isEmpty()) {
+        return std::nullopt;
+    }
+    if (geburtstag.isValid()) {
+        if (const auto exact = dm.FindPatient(n, v, geburtstag)) {
+            return exact;
+        }
+    }
+    std::optional<qint64> best;
+    qint64 bestDistance = 0;
+    for (const Patient& p : dm.AllPatients()) {
+        if (p.Name.trimmed().compare(n, Qt::CaseInsensitive) != 0 ||
+            p.Vorname.trimmed().compare(v, Qt::CaseInsensitive) != 0) {
+            continue;
+        }
+        const qint64 distance = geburtstag.isValid() && p.Geburtstag.isValid()
+                                    ? std::abs(p.Geburtstag.daysTo(geburtstag))
+                                    : std::numeric_limits<qint64>::max() / 2;
+        if (!best || distance < bestDistance) {
+            best = p.Identifikation;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+QString GeraeteAnzeigename(int typ) {
+    if (ModellName(typ).empty()) {
+        return QStringLiteral("ZUD12");
+    }
+    return QCoreApplication::translate("Geraet", "ZUD12 Typ %1").arg(typ);
 }
 
 void Zuweisen(TZUD12& dev, int therapeut, int patient, const Patient& p) {
@@ -418,7 +474,11 @@ TransferResult Uebertrage(TZUD12& dev, TDM1& dm, bool loeschen, const Callbacks&
                         }
                     };
                     auto skip = [&](const QString& why) {
-                        result.problems << QStringLiteral("%1,%2 %3: %4").arg(t).arg(p).arg(e.Filename, why);
+                        result.problems
+                            << QCoreApplication::translate("Auslesen", "Therapeut %1, Patient %2, %3: %4")
+                                   .arg(t + 1)
+                                   .arg(p + 1)
+                                   .arg(e.Filename, why);
                         ++slot.skipped;
                     };
                     if (!IstZuordenbar(s)) {
@@ -449,7 +509,12 @@ TransferResult Uebertrage(TZUD12& dev, TDM1& dm, bool loeschen, const Callbacks&
                         continue;
                     }
                     QByteArray stream;
-                    if (!dev.GetMessung(t, p, stream, j)) {
+                    bool got = false;
+                    {
+                        const BytesToCallback bytes(dev, cb);
+                        got = dev.GetMessung(t, p, stream, j);
+                    }
+                    if (!got) {
                         throw WorkflowError(WorkflowError::EComErr, CommError());
                     }
                     if (here) {

@@ -15,6 +15,7 @@
 #include <array>
 #include <exception>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 
 namespace zud::wf {
@@ -44,6 +45,9 @@ struct Callbacks {
     // A slot's stored recordings were committed and read back; its deletion on the device comes
     // next. (A crash from here on loses nothing: the device still holds what the database holds.)
     std::function<void(int therapeut, int patient)> slotCommitted;
+    // The recording the last progress call announced has moved `done` of its `total` bytes, so
+    // that a bar can move within a long recording.
+    std::function<void(qint64 done, qint64 total)> fileBytes;
 };
 
 // Device birthdays: seconds since 1900-01-01; 1950-01-01 marks "not set".
@@ -68,6 +72,11 @@ void LeseMessungen(TZUD12& dev, TDM1& dm, const Callbacks& cb = {});
 // (Gespeichert, GespeichertBei): a recording of this date and time of day under the device's
 // patient, or under any other patient, is not ticked.
 void CheckMessungen(TZUD12& dev, TDM1& dm, int therapeut, int patient);
+// The database patient a device patient most likely is, to preselect in the selection window:
+// the same name, first name and birth date; else the same names (letter case aside) with the
+// birth date nearest; else none.
+std::optional<qint64> BesterTreffer(TDM1& dm, const QString& vorname, const QString& name,
+                                    const QDate& geburtstag);
 // Writes a database patient into a device patient record (assignment; the device is not touched).
 void Zuweisen(TZUD12& dev, int therapeut, int patient, const Patient& p);
 
@@ -113,7 +122,9 @@ QString Zusammenfassung(const TransferResult& r);
 // The German text of whatever ended a workflow (device, database, data rules, anything else).
 QString FehlerText(std::exception_ptr e);
 
-// The device's model name as the database names devices.
+// The device's model name as the database names devices ("ZUD12 Typ 5"); stays German.
 QString GeraeteName(const TZUD12& dev);
+// The model name as window titles show it, in the program's language.
+QString GeraeteAnzeigename(int typ);
 
 } // namespace zud::wf

@@ -8,11 +8,14 @@
 #include "PatientModels.h"
 #include "Readout.h"
 #include "Records.h"
+#include "Ribbon.h"
 #include "Settings.h"
 #include "TAuslesenForm.h"
 #include "TDM1.h"
 #include "TForm1.h"
+#include "TForm15.h"
 #include "TForm9.h"
+#include "TPatAuswahl.h"
 #include "TSplash.h"
 #include "TZUD12.h"
 #include "ZudApplication.h"
@@ -55,6 +58,8 @@ public:
     std::function<void(TAuslesenForm*)> onReadout;
     // At every tick while a progress window is the active modal one.
     std::function<void(TForm9*)> onProgress;
+    // Once for any other modal window (the patient dialog, the selection window).
+    std::function<void(QWidget*)> onOther;
 
 private:
     void Tick() {
@@ -77,6 +82,10 @@ private:
             if (onProgress) {
                 onProgress(p);
             }
+        } else if (onOther) {
+            auto f = std::move(onOther);
+            onOther = nullptr;
+            QTimer::singleShot(0, w, [f, w] { f(w); });
         }
     }
     QTimer FTimer;
@@ -281,6 +290,26 @@ private slots:
         QCOMPARE(first.Text(), QStringLiteral("Lade Kopfdaten ..."));
         QCOMPARE(first.Position(), 12);
         QCOMPARE(first.Maximum(), 69);
+        // The transfer counts recordings in progress: the bar stands at the end of the one
+        // before and moves through the current one by its bytes.
+        QProgressBar* firstBar = first.findChild<QProgressBar*>(QStringLiteral("Bar"));
+        first.SetItemsInProgress(true);
+        cb.progress(QStringLiteral("Übertrage Übungen 3 von 14 ..."), 3, 14);
+        QCOMPARE(first.Position(), 3);
+        QCOMPARE(first.Maximum(), 14);
+        const double atStart = double(firstBar->value()) / firstBar->maximum();
+        QCOMPARE(atStart, 2.0 / 14);
+        cb.fileBytes(250, 1000);
+        QCOMPARE(double(firstBar->value()) / firstBar->maximum(), 2.25 / 14);
+        cb.fileBytes(1000, 1000);
+        QCOMPARE(double(firstBar->value()) / firstBar->maximum(), 3.0 / 14);
+        QCOMPARE(first.Position(), 3);
+        first.SetItemsInProgress(false);
+        QCOMPARE(first.Maximum(), 14);
+        QCOMPARE(firstBar->maximum(), 14);
+        cb.fileBytes(500, 1000); // outside the transfer: no effect
+        QCOMPARE(firstBar->maximum(), 14);
+        cb.progress(QStringLiteral("Lade Kopfdaten ..."), 12, 69);
 
         // A second window at the first one's left edge, 20 px below its bottom edge; the device
         // layer's bar moves its Qt bar.
@@ -436,8 +465,31 @@ private slots:
         QVERIFY(!form.Model()->Checkable());
         QCOMPARE(form.Model()->rowCount(), 2);
         QCOMPARE(form.Model()->index(1, 2).data().toString(), QStringLiteral("< 1 min"));
-        // Nothing to import from a slot without any data.
+        // Nothing to import from a slot without any data; the button's tip says why and what instead.
         QVERIFY(!form.Action(QStringLiteral("SaveImportieren"))->isEnabled());
+        auto tipOf = [&form](const char* name) {
+            for (RibbonButton* b : form.findChildren<RibbonButton*>()) {
+                if (b->defaultAction() == form.Action(QString::fromLatin1(name))) {
+                    return b->toolTip();
+                }
+            }
+            return QString();
+        };
+        QString tip = tipOf("SaveImportieren");
+        QVERIFY2(tip.startsWith(DisabledHeader() + QStringLiteral("\nImportieren")), qPrintable(tip));
+        QVERIFY2(tip.simplified().contains(QStringLiteral("keine Daten, die übernommen werden könnten")),
+                 qPrintable(tip));
+        QVERIFY2(tip.simplified().contains(QStringLiteral("„Zuweisen“")), qPrintable(tip));
+        // A complete device patient needs no import: found or created by the read-out itself.
+        form.PatientClick(0);
+        QVERIFY(!form.Action(QStringLiteral("SaveImportieren"))->isEnabled());
+        tip = tipOf("SaveImportieren");
+        QVERIFY2(tip.simplified().contains(QStringLiteral("in der Datenbank gefunden oder neu angelegt")),
+                 qPrintable(tip));
+        // An enabled command shows no reason.
+        QVERIFY(form.Action(QStringLiteral("ChooseAll"))->isEnabled());
+        QVERIFY(!tipOf("ChooseAll").contains(QLatin1Char('\n')));
+        form.PatientClick(7);
         DumpScreenshot(&form, QStringLiteral("auslesen-nicht-zugewiesen"));
 
         // Another therapist: the current patient has no recordings there, the first one that has is chosen.
@@ -550,7 +602,9 @@ private slots:
         anna.Geburtstag = QDate(1975, 3, 9);
         const qint64 annaId = dm->AddPatient(anna);
         bool chooseCancels = true;
-        form.ChoosePatient = [&] {
+        QStringList proposed; // what the selection window is asked to preselect
+        form.ChoosePatient = [&](const QString& vorname, const QString& name, const QDate& geburtstag) {
+            proposed << QStringLiteral("%1|%2|%3").arg(vorname, name, geburtstag.toString(Qt::ISODate));
             return chooseCancels ? std::optional<qint64>() : std::optional<qint64>(annaId);
         };
         form.Prepare(dev.get(), dm.get(), &progress);
@@ -576,6 +630,7 @@ private slots:
         QVERIFY(form.Action(QStringLiteral("SaveZuweisen"))->isEnabled());
         form.Action(QStringLiteral("SaveZuweisen"))->trigger();
         QCOMPARE(form.PatientPanel(7)->Caption(), QStringLiteral("Patient 8 (nicht zugewiesen)"));
+        QCOMPARE(proposed, QStringList{QStringLiteral("||")}); // an empty device patient: no hint
         chooseCancels = false;
         const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
         form.Action(QStringLiteral("SaveZuweisen"))->trigger();
@@ -672,6 +727,61 @@ private slots:
         QVERIFY(!readEnabled);
         QCOMPARE(Checked(*f.Device()), 0);
         QCOMPARE(f.AuslesenForm()->LastPatient(), 0);
+    }
+
+    // Through the main window's own dialogs: "Zuweisen" opens the selection window on the
+    // patient the device's names point to, and a patient saved by "Importieren" becomes the
+    // current patient even when nothing is read out.
+    void AssignPreselectsAndImportMakesCurrent() {
+        Answerer answer;
+        TForm1 f;
+        f.Create(QString::fromStdString(emu->SlavePath()));
+        QVERIFY(f.OpenDatabase());
+        // Slot 3 of therapist 1 is "Maria Hölzl" with the device's "not set" birthday: of a
+        // "Marianne Hölzl" and a "Maria HÖLZL", the same names (letter case aside) are proposed.
+        Patient other;
+        other.Vorname = QStringLiteral("Marianne");
+        other.Name = QStringLiteral("Hölzl");
+        other.Geburtstag = QDate(1960, 1, 1);
+        f.DM()->AddPatient(other);
+        Patient maria;
+        maria.Vorname = QStringLiteral("Maria");
+        maria.Name = QStringLiteral("HÖLZL");
+        maria.Geburtstag = QDate(1962, 6, 1);
+        const qint64 mariaId = f.DM()->AddPatient(maria);
+        qint64 preselected = -2;
+        qint64 imported = -1;
+        answer.onReadout = [&](TAuslesenForm* w) {
+            w->TherapeutClick(0);
+            w->PatientClick(2);
+            answer.onOther = [&](QWidget* sel) {
+                if (auto* a = qobject_cast<TPatAuswahl*>(sel)) {
+                    preselected = a->SelectedId();
+                }
+                qobject_cast<QDialog*>(sel)->reject();
+            };
+            w->Action(QStringLiteral("SaveZuweisen"))->trigger();
+            // Import with a real birth date typed in by the therapist.
+            answer.onOther = [&](QWidget* dlg) {
+                auto* d = qobject_cast<TForm15*>(dlg);
+                if (!d) {
+                    qobject_cast<QDialog*>(dlg)->reject();
+                    return;
+                }
+                d->GeburtsdatumEdit->setText(QStringLiteral("02.07.1963"));
+                d->Action(QStringLiteral("Speichern"))->trigger();
+            };
+            w->Action(QStringLiteral("SaveImportieren"))->trigger();
+            imported = w->ImportedPatient();
+            w->reject(); // nothing read out
+        };
+        f.Action(QStringLiteral("LeseMessungen"))->trigger();
+        QCOMPARE(preselected, mariaId);
+        QVERIFY(imported > 0);
+        QVERIFY(imported != mariaId);
+        QCOMPARE(f.DM()->GetPatient(imported)->Geburtstag, QDate(1963, 7, 2));
+        QCOMPARE(f.CurrentPatient(), imported);
+        QVERIFY2(answer.boxes.isEmpty(), qPrintable(answer.boxes.join(QLatin1Char('|'))));
     }
 
     void LoadingShowsTheSecondWindowAndRefusesTheCloseBox() {

@@ -2,6 +2,7 @@
 
 #include "Handshake.h"
 #include "ProgFields.h"
+#include "Readout.h"
 #include "Ribbon.h"
 #include "TSplash.h"
 #include "TZUD12.h"
@@ -220,7 +221,7 @@ void TForm6::RetranslateUi() {
     FPanels[QStringLiteral("System")]->setTitle(tr("System"));
     FPanels[QStringLiteral("EMG")]->setTitle(tr("EMG"));
     FPanels[QStringLiteral("Triggerung")]->setTitle(tr("Triggerung"));
-    FPanels[QStringLiteral("Druck")]->setTitle(QString::fromStdString(ModellName(7)));
+    FPanels[QStringLiteral("Druck")]->setTitle(wf::GeraeteAnzeigename(7));
     FPanels[QStringLiteral("Admin")]->setTitle(tr("Admin"));
     FCaptions[QStringLiteral("Helligkeit")]->setText(tr("Helligkeit:"));
     FBoxes[QStringLiteral("Codeabfrage")]->setText(tr("Codeabfrage:"));

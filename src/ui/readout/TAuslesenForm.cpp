@@ -328,7 +328,7 @@ void TAuslesenForm::RetranslateUi() {
     FModel->Retranslate();
     if (FDev) {
         setWindowTitle(QStringLiteral("%1 [%2 S/N: %3]")
-                           .arg(tr("Übungsdaten auslesen"), wf::GeraeteName(*FDev), FDev->SN));
+                           .arg(tr("Übungsdaten auslesen"), wf::GeraeteAnzeigename(FDev->Typ), FDev->SN));
         // The panels in the new language; the chosen therapist and patient stay chosen.
         const int t = FCurT;
         const int p = FCurP;
@@ -349,6 +349,7 @@ void TAuslesenForm::Prepare(TZUD12* dev, TDM1* dm, TForm9* progress) {
     FCurT = 0;
     FCurP = 0;
     FLastPatient = 0;
+    FImported = 0;
     FResult = {};
     Action(QStringLiteral("DelUeb"))->setChecked(false);
     RetranslateUi(); // title with model and serial number, the panels
@@ -490,8 +491,24 @@ void TAuslesenForm::UpdatePatientActions() {
     Action(QStringLiteral("ChooseNothing"))->setEnabled(matchable);
     const bool something = !wf::Name(s).isEmpty() || !wf::Vorname(s).isEmpty() ||
                            (s.Geburtsdatum != kGeburtsdatumLeer && s.Geburtsdatum != 0);
-    Action(QStringLiteral("SaveImportieren"))->setEnabled(bool(ImportPatient) && !matchable && something);
-    Action(QStringLiteral("SaveZuweisen"))->setEnabled(bool(ChoosePatient));
+    // A disabled command says in its screen tip why, and what to do instead.
+    QAction* import = Action(QStringLiteral("SaveImportieren"));
+    if (!ImportPatient || !FDM) {
+        SetDisabledReason(import, tr("Ohne angemeldete Datenbank kann kein Patient angelegt werden."));
+    } else if (matchable) {
+        SetDisabledReason(import,
+                          tr("Name, Vorname und Geburtsdatum dieses Gerätepatienten sind vollständig: "
+                             "beim Auslesen wird er in der Datenbank gefunden oder neu angelegt. "
+                             "Mit „Zuweisen“ ordnen Sie ihn einem anderen Patienten zu."));
+    } else if (!something) {
+        SetDisabledReason(import, tr("Dieser Gerätepatient hat keine Daten, die übernommen werden könnten. "
+                                     "Wählen Sie mit „Zuweisen“ einen Patienten der Datenbank."));
+    }
+    import->setEnabled(bool(ImportPatient) && FDM && !matchable && something);
+    QAction* assign = Action(QStringLiteral("SaveZuweisen"));
+    SetDisabledReason(assign, tr("Ohne angemeldete Datenbank kann kein Patient zugewiesen werden."));
+    assign->setEnabled(bool(ChoosePatient) && FDM);
+    FRibbon->UpdateTips();
 }
 
 void TAuslesenForm::TestForChecked() {
@@ -560,6 +577,7 @@ void TAuslesenForm::SaveImportieren() {
                              : wf::GeburtsdatumZuDatum(s.Geburtsdatum);
     const auto id = ImportPatient(wf::Vorname(s), wf::Name(s), geburt);
     if (id) {
+        FImported = *id;
         Assign(*id, false);
     }
 }
@@ -568,7 +586,10 @@ void TAuslesenForm::SaveZuweisen() {
     if (!FDev || !FDM || !ChoosePatient) {
         return;
     }
-    const auto id = ChoosePatient();
+    const Stammsatz& s = CurrentStammsatz();
+    const bool noBirthday = s.Geburtsdatum == 0 || s.Geburtsdatum == kGeburtsdatumLeer;
+    const auto id =
+        ChoosePatient(wf::Vorname(s), wf::Name(s), noBirthday ? QDate() : wf::DatenbankGeburtstag(s));
     if (id) {
         Assign(*id, true);
     }
@@ -590,6 +611,7 @@ void TAuslesenForm::SaveReadExc() {
     {
         DeviceWork work(*FDev, FActions.values());
         FProgress->SetText(QString());
+        FProgress->SetItemsInProgress(true); // the bar moves through each recording by its bytes
         FProgress->SetMaximum(total);
         FProgress->SetPosition(0);
         FProgress->SetCloseEnabled(true);

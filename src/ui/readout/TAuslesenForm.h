@@ -96,8 +96,10 @@ public:
     // Patient dialog in mode 2 with the proposed values; the saved patient's key, or nothing on cancel.
     std::function<std::optional<qint64>(const QString& vorname, const QString& name, const QDate& geburtstag)>
         ImportPatient;
-    // The patient selection window; the chosen key, or nothing on cancel.
-    std::function<std::optional<qint64>()> ChoosePatient;
+    // The patient selection window with the best match for the device patient preselected; the
+    // chosen key, or nothing on cancel.
+    std::function<std::optional<qint64>(const QString& vorname, const QString& name, const QDate& geburtstag)>
+        ChoosePatient;
 
     // Before each showing: the loaded device image, the database and the progress window.
     void Prepare(TZUD12* dev, TDM1* dm, TForm9* progress);
@@ -105,6 +107,8 @@ public:
 
     // The database patient of the last stored recording (0 when none); the last transfer.
     qint64 LastPatient() const { return FLastPatient; }
+    // The database patient saved by the last "Importieren" of this showing (0 when none).
+    qint64 ImportedPatient() const { return FImported; }
     const wf::TransferResult& Result() const { return FResult; }
 
     QAction* Action(const QString& name) const { return FActions.value(name); }
@@ -155,6 +159,7 @@ private:
     int FCurT = 0;
     int FCurP = 0;
     qint64 FLastPatient = 0;
+    qint64 FImported = 0;
     wf::TransferResult FResult;
 };
 

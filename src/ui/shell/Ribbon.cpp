@@ -36,6 +36,30 @@ QString DisabledHeader() {
     return HeaderStore().isEmpty() ? DefaultDisabledHeader() : HeaderStore();
 }
 
+namespace {
+
+// Plain tips do not wrap: a reason of a sentence or two is broken into lines of about 60 letters.
+QString WrapTip(const QString& text) {
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > 60) {
+            lines << line;
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+void SetDisabledReason(QAction* action, const QString& reason) {
+    action->setProperty("zudDisabledReason", reason);
+}
+
 QString ScreenTip(const QAction* action) {
     QString text = action->toolTip();
     if (text.isEmpty())
@@ -43,8 +67,12 @@ QString ScreenTip(const QAction* action) {
     text.remove(QLatin1Char('&'));
     if (!action->shortcut().isEmpty())
         text += QStringLiteral(" (%1)").arg(action->shortcut().toString(QKeySequence::NativeText));
-    if (!action->isEnabled())
+    if (!action->isEnabled()) {
         text = DisabledHeader() + QLatin1Char('\n') + text;
+        const QString reason = action->property("zudDisabledReason").toString();
+        if (!reason.isEmpty())
+            text += QStringLiteral("\n\n") + WrapTip(reason);
+    }
     return text;
 }
 

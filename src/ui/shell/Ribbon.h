@@ -30,6 +30,8 @@ void SetDisabledHeader(const QString& header);
 QString DisabledHeader();
 // "Dieser Befehl ist deaktiviert." in the current language.
 QString DefaultDisabledHeader();
+// Why a command is disabled, shown under its caption in the tip while it is; empty: no reason.
+void SetDisabledReason(QAction* action, const QString& reason);
 // The screen tip of an action as the ribbon shows it.
 QString ScreenTip(const QAction* action);
 // A theme icon, or a drawn fallback with the first letter of `fallbackText`.

@@ -23,10 +23,13 @@ void TForm1::CreateReadoutWindows() {
             return std::nullopt;
         return FPatDialog->SavedId();
     };
-    FAuslesen->ChoosePatient = [this]() -> std::optional<qint64> {
+    FAuslesen->ChoosePatient = [this](const QString& vorname, const QString& name,
+                                      const QDate& geburtstag) -> std::optional<qint64> {
         if (!FDM)
             return std::nullopt;
-        return FPatAuswahl->Choose(*FDM, -1);
+        // Opens on the patient the device's names and birth date point to.
+        const auto best = wf::BesterTreffer(*FDM, vorname, name, geburtstag);
+        return FPatAuswahl->Choose(*FDM, best.value_or(-1));
     };
     connect(Action(QStringLiteral("LeseMessungen")), &QAction::triggered, this, &TForm1::DoLeseMessungen);
 }
@@ -71,7 +74,9 @@ void TForm1::DoLeseMessungen() {
             return; // the program is ending: no read-out window any more
         FAuslesen->Prepare(FDevice.get(), FDM.get(), FProgress);
         FAuslesen->Ask();
-        last = FAuslesen->LastPatient();
+        // The patient of the last stored recording becomes the current one; without a transfer,
+        // the patient just saved by "Importieren".
+        last = FAuslesen->LastPatient() > 0 ? FAuslesen->LastPatient() : FAuslesen->ImportedPatient();
     }
     PatientListsChanged(last);
 }

@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace zud::ui {
 
 void QtProgressBar::Changed() {
@@ -53,19 +55,38 @@ QString TForm9::Text() const {
 }
 
 void TForm9::SetMaximum(int maximum) {
-    FBar->setMaximum(maximum);
+    FBar->setRange(0, FItemsInProgress ? maximum * kFine : maximum);
 }
 
 void TForm9::SetPosition(int position) {
-    FBar->setValue(position);
+    FItem = position;
+    FBar->setValue(FItemsInProgress ? std::max(0, position - 1) * kFine : position);
 }
 
 int TForm9::Position() const {
-    return FBar->value();
+    return FItemsInProgress ? FItem : FBar->value();
 }
 
 int TForm9::Maximum() const {
-    return FBar->maximum();
+    return FItemsInProgress ? FBar->maximum() / kFine : FBar->maximum();
+}
+
+void TForm9::SetItemsInProgress(bool on) {
+    if (on == FItemsInProgress)
+        return;
+    const int maximum = Maximum();
+    const int position = Position();
+    FItemsInProgress = on;
+    SetMaximum(maximum);
+    SetPosition(position);
+}
+
+void TForm9::SetBytes(qint64 done, qint64 total) {
+    if (!FItemsInProgress || total <= 0)
+        return;
+    const qint64 within = std::clamp<qint64>(done, 0, total) * kFine / total;
+    FBar->setValue(std::max(0, FItem - 1) * kFine + int(within));
+    Repaint();
 }
 
 void TForm9::SetCloseEnabled(bool on) {
@@ -155,6 +176,7 @@ wf::Callbacks TForm9::Callbacks() {
         Repaint();
     };
     cb.cancelRequested = [this] { return FCancel; };
+    cb.fileBytes = [this](qint64 done, qint64 total) { SetBytes(done, total); };
     cb.openSecond = [this](const QString& text, int maximum) -> TProgressBar* {
         return OpenSecond(text, maximum)->DeviceBar();
     };
@@ -164,6 +186,7 @@ wf::Callbacks TForm9::Callbacks() {
 
 void TForm9::Finish() {
     CloseSecond();
+    SetItemsInProgress(false);
     FFinishing = true;
     close();
     FFinishing = false;

@@ -46,6 +46,10 @@ public:
     void SetPosition(int position);
     int Position() const;
     int Maximum() const;
+    // Positions count items in progress (the transfer's "n of m"): the bar stands at the end of
+    // the item before and moves through item n by its bytes (SetBytes). Off again at Finish.
+    void SetItemsInProgress(bool on);
+    void SetBytes(qint64 done, qint64 total);
     // The close box; only the transfer enables it.
     void SetCloseEnabled(bool on);
     bool CloseEnabled() const { return FCloseEnabled; }
@@ -78,6 +82,9 @@ private:
     bool FCloseEnabled = false;
     bool FFinishing = false;
     bool FPlaced = false;
+    bool FItemsInProgress = false;
+    int FItem = 0;
+    static constexpr int kFine = 1000; // bar steps within one item
     std::unique_ptr<TForm9> FSecond;
 };
 
