@@ -195,6 +195,26 @@ private slots:
         d.VornameEdit->setText(QStringLiteral("Bernd"));
         d.NameEdit->setText(QStringLiteral("Schmidt"));
         QVERIFY(!d.Save());
+        QCOMPARE(d.LastMessage,
+                 QStringLiteral("Fehler: Das Geburtsdatum fehlt: Das heutige Datum gilt als nicht "
+                                "angegeben. Bitte das Geburtsdatum des Patienten eingeben."));
+        // A wrong birth date is named as such, not as a missing field.
+        d.GeburtsdatumEdit->setText(QStringLiteral("31.02.1970"));
+        QVERIFY(!d.Save());
+        QCOMPARE(d.LastMessage,
+                 QStringLiteral("Fehler: „31.02.1970“ ist kein gültiges Geburtsdatum. Bitte das "
+                                "Datum so eingeben: 31.01.1970."));
+        d.GeburtsdatumEdit->setText(FormatDate(QDate::currentDate().addDays(1)));
+        QVERIFY(!d.Save());
+        QCOMPARE(d.LastMessage,
+                 QStringLiteral("Fehler: Das Geburtsdatum %1 ist nicht möglich: Es muss zwischen dem "
+                                "01.01.1900 und heute liegen.")
+                     .arg(FormatDate(QDate::currentDate().addDays(1))));
+        d.GeburtsdatumEdit->setText(QStringLiteral("31.12.1899"));
+        QVERIFY(!d.Save());
+        QVERIFY(d.LastMessage.contains(QStringLiteral("31.12.1899 ist nicht möglich")));
+        d.GeburtsdatumEdit->clear();
+        QVERIFY(!d.Save());
         QCOMPARE(d.LastMessage, QStringLiteral("Fehler: Die fettgedruckten Felder sind Pflichtfelder!"));
         d.GeburtsdatumEdit->setText(FormatDate(QDate(1970, 1, 2)));
         d.NameEdit->clear();

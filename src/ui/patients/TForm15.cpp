@@ -205,11 +205,32 @@ bool TForm15::Save() {
             Error(tr("Fehler: Patient bereits vorhanden!"));
             return false;
         }
-        // A birth date of today counts as not given.
-        if (name.isEmpty() || vorname.isEmpty() || !geburtstag.isValid() ||
-            GeburtsdatumEdit->text().trimmed() == FormatDate(QDate::currentDate())) {
+        const QString datum = GeburtsdatumEdit->text().trimmed();
+        if (name.isEmpty() || vorname.isEmpty() || datum.isEmpty()) {
             Error(tr("Fehler: Die fettgedruckten Felder sind Pflichtfelder!"));
             return false;
+        }
+        // The birth date says what is wrong with it, and the field is ready for the correction.
+        auto wrongDate = [this](const QString& text) {
+            Error(text);
+            GeburtsdatumEdit->setFocus();
+            GeburtsdatumEdit->selectAll();
+            return false;
+        };
+        if (!geburtstag.isValid()) {
+            return wrongDate(
+                tr("Fehler: „%1“ ist kein gültiges Geburtsdatum. Bitte das Datum so eingeben: %2.")
+                    .arg(datum, FormatDate(QDate(1970, 1, 31))));
+        }
+        // A birth date of today counts as not given: the dialog proposes it for new patients.
+        if (geburtstag == QDate::currentDate()) {
+            return wrongDate(tr("Fehler: Das Geburtsdatum fehlt: Das heutige Datum gilt als nicht angegeben. "
+                                "Bitte das Geburtsdatum des Patienten eingeben."));
+        }
+        if (geburtstag > QDate::currentDate() || geburtstag < QDate(1900, 1, 1)) {
+            return wrongDate(tr("Fehler: Das Geburtsdatum %1 ist nicht möglich: Es muss zwischen dem %2 und "
+                                "heute liegen.")
+                                 .arg(FormatDate(geburtstag), FormatDate(QDate(1900, 1, 1))));
         }
         Patient p = FMode == Edit ? FLoaded : Patient{};
         p.Vorname = vorname;
