@@ -300,6 +300,22 @@ private slots:
         QVERIFY(QFile::exists(Location().FilePath()));
     }
 
+    // The splash stands while the program starts and goes as soon as the main window is shown
+    // and has drawn itself, not seconds later on top of a usable window.
+    void SplashGoesWhenTheWindowIsUsable() {
+        Answerer answer;
+        TSplash splash;
+        splash.show();
+        TForm1 f;
+        f.SetSplash(&splash);
+        f.Create();
+        QVERIFY(f.OpenDatabase());
+        QVERIFY(splash.isVisible()); // still starting
+        f.show();
+        // Well before the login's two-second fallback.
+        QTRY_VERIFY_WITH_TIMEOUT(!splash.isVisible(), 400);
+    }
+
     // A workstation pointing at a server that cannot be reached says so at start, with the
     // server's name and port, and does not start.
     void AnUnreachableServerIsNamedAtStart() {

@@ -907,6 +907,8 @@ void TForm1::showEvent(QShowEvent* e) {
         QTimer::singleShot(0, this, [this] { CheckForUpdate(true); });
     OfferTakeOver();
     SetLeftPanel(FLeftShown);
+    // The window is usable once it has drawn itself: the splash must not cover it any longer.
+    QTimer::singleShot(0, this, &TForm1::CloseSplash);
     QTimer::singleShot(0, this, [this] {
         if (qEnvironmentVariableIsEmpty("ZUD_SCREENSHOTS"))
             return;
