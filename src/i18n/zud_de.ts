@@ -133,6 +133,10 @@
         <source>Nicht übernommen:</source>
         <translation>Nicht übernommen:</translation>
     </message>
+    <message>
+        <source>Therapeut %1, Patient %2, %3: %4</source>
+        <translation>Therapeut %1, Patient %2, %3: %4</translation>
+    </message>
 </context>
 <context>
     <name>Austausch</name>
@@ -848,6 +852,10 @@
         <source>Gerät wird nicht unterstützt</source>
         <translation>Gerät wird nicht unterstützt</translation>
     </message>
+    <message>
+        <source>ZUD12 Typ %1</source>
+        <translation>ZUD12 Typ %1</translation>
+    </message>
 </context>
 <context>
     <name>Login</name>
@@ -1355,6 +1363,22 @@
     <message>
         <source>unvollständig</source>
         <translation>unvollständig</translation>
+    </message>
+    <message>
+        <source>Ohne angemeldete Datenbank kann kein Patient angelegt werden.</source>
+        <translation>Ohne angemeldete Datenbank kann kein Patient angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Name, Vorname und Geburtsdatum dieses Gerätepatienten sind vollständig: beim Auslesen wird er in der Datenbank gefunden oder neu angelegt. Mit „Zuweisen“ ordnen Sie ihn einem anderen Patienten zu.</source>
+        <translation>Name, Vorname und Geburtsdatum dieses Gerätepatienten sind vollständig: beim Auslesen wird er in der Datenbank gefunden oder neu angelegt. Mit „Zuweisen“ ordnen Sie ihn einem anderen Patienten zu.</translation>
+    </message>
+    <message>
+        <source>Dieser Gerätepatient hat keine Daten, die übernommen werden könnten. Wählen Sie mit „Zuweisen“ einen Patienten der Datenbank.</source>
+        <translation>Dieser Gerätepatient hat keine Daten, die übernommen werden könnten. Wählen Sie mit „Zuweisen“ einen Patienten der Datenbank.</translation>
+    </message>
+    <message>
+        <source>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</source>
+        <translation>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1917,18 @@
     <message>
         <source>Fehler: Die fettgedruckten Felder sind Pflichtfelder!</source>
         <translation>Fehler: Die fettgedruckten Felder sind Pflichtfelder!</translation>
+    </message>
+    <message>
+        <source>Fehler: „%1“ ist kein gültiges Geburtsdatum. Bitte das Datum so eingeben: %2.</source>
+        <translation>Fehler: „%1“ ist kein gültiges Geburtsdatum. Bitte das Datum so eingeben: %2.</translation>
+    </message>
+    <message>
+        <source>Fehler: Das Geburtsdatum fehlt: Das heutige Datum gilt als nicht angegeben. Bitte das Geburtsdatum des Patienten eingeben.</source>
+        <translation>Fehler: Das Geburtsdatum fehlt: Das heutige Datum gilt als nicht angegeben. Bitte das Geburtsdatum des Patienten eingeben.</translation>
+    </message>
+    <message>
+        <source>Fehler: Das Geburtsdatum %1 ist nicht möglich: Es muss zwischen dem %2 und heute liegen.</source>
+        <translation>Fehler: Das Geburtsdatum %1 ist nicht möglich: Es muss zwischen dem %2 und heute liegen.</translation>
     </message>
 </context>
 <context>

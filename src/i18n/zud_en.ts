@@ -133,6 +133,10 @@
         <source>Nicht übernommen:</source>
         <translation>Not taken over:</translation>
     </message>
+    <message>
+        <source>Therapeut %1, Patient %2, %3: %4</source>
+        <translation>Therapist %1, patient %2, %3: %4</translation>
+    </message>
 </context>
 <context>
     <name>Austausch</name>
@@ -848,6 +852,10 @@
         <source>Gerät wird nicht unterstützt</source>
         <translation>Device not supported</translation>
     </message>
+    <message>
+        <source>ZUD12 Typ %1</source>
+        <translation>ZUD12 Type %1</translation>
+    </message>
 </context>
 <context>
     <name>Login</name>
@@ -1355,6 +1363,22 @@
     <message>
         <source>unvollständig</source>
         <translation>incomplete</translation>
+    </message>
+    <message>
+        <source>Ohne angemeldete Datenbank kann kein Patient angelegt werden.</source>
+        <translation>Without a database login no patient can be created.</translation>
+    </message>
+    <message>
+        <source>Name, Vorname und Geburtsdatum dieses Gerätepatienten sind vollständig: beim Auslesen wird er in der Datenbank gefunden oder neu angelegt. Mit „Zuweisen“ ordnen Sie ihn einem anderen Patienten zu.</source>
+        <translation>Surname, first name and date of birth of this device patient are complete: the read-out finds the patient in the database or creates a new one. Use “Assign” to link the patient to another one.</translation>
+    </message>
+    <message>
+        <source>Dieser Gerätepatient hat keine Daten, die übernommen werden könnten. Wählen Sie mit „Zuweisen“ einen Patienten der Datenbank.</source>
+        <translation>This device patient has no data that could be taken over. Use “Assign” to choose a patient from the database.</translation>
+    </message>
+    <message>
+        <source>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</source>
+        <translation>Without a database login no patient can be assigned.</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1917,18 @@
     <message>
         <source>Fehler: Die fettgedruckten Felder sind Pflichtfelder!</source>
         <translation>Error: the fields in bold are mandatory!</translation>
+    </message>
+    <message>
+        <source>Fehler: „%1“ ist kein gültiges Geburtsdatum. Bitte das Datum so eingeben: %2.</source>
+        <translation>Error: “%1” is not a valid date of birth. Please enter the date like this: %2.</translation>
+    </message>
+    <message>
+        <source>Fehler: Das Geburtsdatum fehlt: Das heutige Datum gilt als nicht angegeben. Bitte das Geburtsdatum des Patienten eingeben.</source>
+        <translation>Error: The date of birth is missing: today&apos;s date counts as not given. Please enter the patient&apos;s date of birth.</translation>
+    </message>
+    <message>
+        <source>Fehler: Das Geburtsdatum %1 ist nicht möglich: Es muss zwischen dem %2 und heute liegen.</source>
+        <translation>Error: The date of birth %1 is not possible: it must lie between %2 and today.</translation>
     </message>
 </context>
 <context>

@@ -133,6 +133,10 @@
         <source>Nicht übernommen:</source>
         <translation>Non repris&#xa0;:</translation>
     </message>
+    <message>
+        <source>Therapeut %1, Patient %2, %3: %4</source>
+        <translation>Thérapeute %1, patient %2, %3&#xa0;: %4</translation>
+    </message>
 </context>
 <context>
     <name>Austausch</name>
@@ -848,6 +852,10 @@
         <source>Gerät wird nicht unterstützt</source>
         <translation>Appareil non pris en charge</translation>
     </message>
+    <message>
+        <source>ZUD12 Typ %1</source>
+        <translation>ZUD12 type %1</translation>
+    </message>
 </context>
 <context>
     <name>Login</name>
@@ -1355,6 +1363,22 @@
     <message>
         <source>unvollständig</source>
         <translation>incomplet</translation>
+    </message>
+    <message>
+        <source>Ohne angemeldete Datenbank kann kein Patient angelegt werden.</source>
+        <translation>Sans connexion à la base de données, aucun patient ne peut être créé.</translation>
+    </message>
+    <message>
+        <source>Name, Vorname und Geburtsdatum dieses Gerätepatienten sind vollständig: beim Auslesen wird er in der Datenbank gefunden oder neu angelegt. Mit „Zuweisen“ ordnen Sie ihn einem anderen Patienten zu.</source>
+        <translation>Le nom, le prénom et la date de naissance de ce patient de l’appareil sont complets&#xa0;: la lecture le trouve dans la base de données ou le crée. Avec «&#xa0;Attribuer&#xa0;», vous l’associez à un autre patient.</translation>
+    </message>
+    <message>
+        <source>Dieser Gerätepatient hat keine Daten, die übernommen werden könnten. Wählen Sie mit „Zuweisen“ einen Patienten der Datenbank.</source>
+        <translation>Ce patient de l’appareil n’a aucune donnée à reprendre. Choisissez un patient de la base de données avec «&#xa0;Attribuer&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</source>
+        <translation>Sans connexion à la base de données, aucun patient ne peut être attribué.</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1917,18 @@
     <message>
         <source>Fehler: Die fettgedruckten Felder sind Pflichtfelder!</source>
         <translation>Erreur : les champs en gras sont obligatoires !</translation>
+    </message>
+    <message>
+        <source>Fehler: „%1“ ist kein gültiges Geburtsdatum. Bitte das Datum so eingeben: %2.</source>
+        <translation>Erreur&#xa0;: «&#xa0;%1&#xa0;» n’est pas une date de naissance valide. Veuillez saisir la date ainsi&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Fehler: Das Geburtsdatum fehlt: Das heutige Datum gilt als nicht angegeben. Bitte das Geburtsdatum des Patienten eingeben.</source>
+        <translation>Erreur&#xa0;: la date de naissance manque&#xa0;: la date du jour compte comme non renseignée. Veuillez saisir la date de naissance du patient.</translation>
+    </message>
+    <message>
+        <source>Fehler: Das Geburtsdatum %1 ist nicht möglich: Es muss zwischen dem %2 und heute liegen.</source>
+        <translation>Erreur&#xa0;: la date de naissance %1 est impossible&#xa0;: elle doit être comprise entre le %2 et aujourd’hui.</translation>
     </message>
 </context>
 <context>

@@ -133,6 +133,10 @@
         <source>Nicht übernommen:</source>
         <translation>Non acquisiti:</translation>
     </message>
+    <message>
+        <source>Therapeut %1, Patient %2, %3: %4</source>
+        <translation>Terapeuta %1, paziente %2, %3: %4</translation>
+    </message>
 </context>
 <context>
     <name>Austausch</name>
@@ -848,6 +852,10 @@
         <source>Gerät wird nicht unterstützt</source>
         <translation>Dispositivo non supportato</translation>
     </message>
+    <message>
+        <source>ZUD12 Typ %1</source>
+        <translation>ZUD12 tipo %1</translation>
+    </message>
 </context>
 <context>
     <name>Login</name>
@@ -1355,6 +1363,22 @@
     <message>
         <source>unvollständig</source>
         <translation>incompleto</translation>
+    </message>
+    <message>
+        <source>Ohne angemeldete Datenbank kann kein Patient angelegt werden.</source>
+        <translation>Senza accesso al database non è possibile creare un paziente.</translation>
+    </message>
+    <message>
+        <source>Name, Vorname und Geburtsdatum dieses Gerätepatienten sind vollständig: beim Auslesen wird er in der Datenbank gefunden oder neu angelegt. Mit „Zuweisen“ ordnen Sie ihn einem anderen Patienten zu.</source>
+        <translation>Cognome, nome e data di nascita di questo paziente del dispositivo sono completi: la lettura lo trova nel database o lo crea. Con «Assegna» lo si collega a un altro paziente.</translation>
+    </message>
+    <message>
+        <source>Dieser Gerätepatient hat keine Daten, die übernommen werden könnten. Wählen Sie mit „Zuweisen“ einen Patienten der Datenbank.</source>
+        <translation>Questo paziente del dispositivo non ha dati da acquisire. Scegliere un paziente del database con «Assegna».</translation>
+    </message>
+    <message>
+        <source>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</source>
+        <translation>Senza accesso al database non è possibile assegnare un paziente.</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1917,18 @@
     <message>
         <source>Fehler: Die fettgedruckten Felder sind Pflichtfelder!</source>
         <translation>Errore: i campi in grassetto sono obbligatori!</translation>
+    </message>
+    <message>
+        <source>Fehler: „%1“ ist kein gültiges Geburtsdatum. Bitte das Datum so eingeben: %2.</source>
+        <translation>Errore: «%1» non è una data di nascita valida. Inserire la data così: %2.</translation>
+    </message>
+    <message>
+        <source>Fehler: Das Geburtsdatum fehlt: Das heutige Datum gilt als nicht angegeben. Bitte das Geburtsdatum des Patienten eingeben.</source>
+        <translation>Errore: manca la data di nascita: la data di oggi vale come non indicata. Inserire la data di nascita del paziente.</translation>
+    </message>
+    <message>
+        <source>Fehler: Das Geburtsdatum %1 ist nicht möglich: Es muss zwischen dem %2 und heute liegen.</source>
+        <translation>Errore: la data di nascita %1 non è possibile: deve essere compresa tra il %2 e oggi.</translation>
     </message>
 </context>
 <context>

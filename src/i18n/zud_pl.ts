@@ -133,6 +133,10 @@
         <source>Nicht übernommen:</source>
         <translation>Nie przejęto:</translation>
     </message>
+    <message>
+        <source>Therapeut %1, Patient %2, %3: %4</source>
+        <translation>Terapeuta %1, pacjent %2, %3: %4</translation>
+    </message>
 </context>
 <context>
     <name>Austausch</name>
@@ -848,6 +852,10 @@
         <source>Gerät wird nicht unterstützt</source>
         <translation>Urządzenie nie jest obsługiwane</translation>
     </message>
+    <message>
+        <source>ZUD12 Typ %1</source>
+        <translation>ZUD12 typ %1</translation>
+    </message>
 </context>
 <context>
     <name>Login</name>
@@ -1355,6 +1363,22 @@
     <message>
         <source>unvollständig</source>
         <translation>niekompletny</translation>
+    </message>
+    <message>
+        <source>Ohne angemeldete Datenbank kann kein Patient angelegt werden.</source>
+        <translation>Bez zalogowania do bazy danych nie można utworzyć pacjenta.</translation>
+    </message>
+    <message>
+        <source>Name, Vorname und Geburtsdatum dieses Gerätepatienten sind vollständig: beim Auslesen wird er in der Datenbank gefunden oder neu angelegt. Mit „Zuweisen“ ordnen Sie ihn einem anderen Patienten zu.</source>
+        <translation>Nazwisko, imię i data urodzenia tego pacjenta urządzenia są kompletne: podczas odczytu zostanie on odnaleziony w bazie danych lub utworzony. Za pomocą „Przypisz” można przypisać go innemu pacjentowi.</translation>
+    </message>
+    <message>
+        <source>Dieser Gerätepatient hat keine Daten, die übernommen werden könnten. Wählen Sie mit „Zuweisen“ einen Patienten der Datenbank.</source>
+        <translation>Ten pacjent urządzenia nie ma danych, które można przejąć. Wybierz pacjenta z bazy danych za pomocą „Przypisz”.</translation>
+    </message>
+    <message>
+        <source>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</source>
+        <translation>Bez zalogowania do bazy danych nie można przypisać pacjenta.</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1917,18 @@
     <message>
         <source>Fehler: Die fettgedruckten Felder sind Pflichtfelder!</source>
         <translation>Błąd: pola pogrubione są obowiązkowe!</translation>
+    </message>
+    <message>
+        <source>Fehler: „%1“ ist kein gültiges Geburtsdatum. Bitte das Datum so eingeben: %2.</source>
+        <translation>Błąd: „%1” nie jest prawidłową datą urodzenia. Wprowadź datę w ten sposób: %2.</translation>
+    </message>
+    <message>
+        <source>Fehler: Das Geburtsdatum fehlt: Das heutige Datum gilt als nicht angegeben. Bitte das Geburtsdatum des Patienten eingeben.</source>
+        <translation>Błąd: brak daty urodzenia: dzisiejsza data jest traktowana jako niepodana. Wprowadź datę urodzenia pacjenta.</translation>
+    </message>
+    <message>
+        <source>Fehler: Das Geburtsdatum %1 ist nicht möglich: Es muss zwischen dem %2 und heute liegen.</source>
+        <translation>Błąd: data urodzenia %1 jest niemożliwa: musi mieścić się między %2 a dniem dzisiejszym.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "ZudApplication.h"
 
+#include "FileDialogs.h"
+
 #include "Msg.h"
 #include "ScreenTips.h"
 
@@ -9,6 +11,7 @@ namespace zud::ui {
 
 ZudApplication::ZudApplication(int& argc, char** argv) : QApplication(argc, argv) {
     ScreenTips::Install();
+    FileDialogFitter::Install();
 }
 
 void ZudApplication::ReportException(const QString& message) {

@@ -1,0 +1,29 @@
+#pragma once
+
+// The program's file dialogs (save and open, parameter files, backups, exports): Qt's own
+// dialog on this desktop, whose detail columns start narrower than their captions and dates.
+// Each one is widened to its columns when it is shown.
+
+#include <QObject>
+
+class QFileDialog;
+
+namespace zud::ui {
+
+// Widens the dialog's detail list so that every column shows its caption and its longest entry
+// of the folder as shown, and gives the dialog room for them.
+void FitFileDialog(QFileDialog* dialog);
+
+// Installed on the application: fits every file dialog when it is shown, also those of the
+// static QFileDialog functions.
+class FileDialogFitter : public QObject {
+    Q_OBJECT
+public:
+    explicit FileDialogFitter(QObject* parent = nullptr) : QObject(parent) {}
+    static void Install();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+} // namespace zud::ui

@@ -1,0 +1,348 @@
+// What a therapist sees, in German, English and Polish: the main window at its first-start size
+// and at 1280 x 800 with a patient's recordings, the stacked view of four recordings, a pressure
+// recording in mmHg, the patient dialog and the read-out window. Every visible caption, label,
+// check box and list header must show its whole text, and no label may run into its neighbour.
+// Run on a real X server with a window manager (tests/ui/screens.sh) it also writes the
+// screenshots, each window alone and the whole screen, to ZUD_SCREENSHOTS.
+
+#include "Demo.h"
+#include "Emulator.h"
+#include "Localizer.h"
+#include "PatientModels.h"
+#include "Ribbon.h"
+#include "TAuslesenForm.h"
+#include "TDM1.h"
+#include "TForm1.h"
+#include "TForm15.h"
+#include "TSplash.h"
+#include "UiTestEnv.h"
+#include "ZudApplication.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <QtTest>
+
+using namespace zud;
+using namespace zud::ui;
+
+namespace {
+
+QByteArray DemoRecording(int k) {
+    static emu::Emulator* emu = [] {
+        auto* e = new emu::Emulator;
+        emu::LoadDemo(*e);
+        return e;
+    }();
+    char name[64];
+    std::snprintf(name, sizeof name, "0:\\Daten\\Th_0\\Pat_0\\M%04d.hdf", k);
+    const auto bytes = emu->GetFile(name);
+    return bytes ? QByteArray(reinterpret_cast<const char*>(bytes->data()), qsizetype(bytes->size()))
+                 : QByteArray();
+}
+
+QString Describe(const QWidget* w, const QString& text) {
+    QString name = w->objectName();
+    for (const QWidget* p = w->parentWidget(); name.isEmpty() && p; p = p->parentWidget())
+        name = p->objectName();
+    return QStringLiteral("%1 \"%2\" (%3 of %4 px)")
+        .arg(QString::fromLatin1(w->metaObject()->className()), text, name)
+        .arg(w->width());
+}
+
+// Whether a widget is shown within its window (not on a hidden ribbon tab or page).
+bool Shown(const QWidget* w) {
+    return w->isVisible() && !w->visibleRegion().isEmpty();
+}
+
+// The texts of `root` that do not fit their widget, and labels that overlap a sibling.
+QStringList CutTexts(QWidget* root) {
+    QStringList cut;
+    for (QLabel* l : root->findChildren<QLabel*>()) {
+        const QString text = l->text();
+        if (!Shown(l) || text.isEmpty() || l->wordWrap() || Qt::mightBeRichText(text))
+            continue;
+        const QSize need = l->fontMetrics().size(Qt::TextShowMnemonic, text);
+        const QRect room = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
+        if (need.width() > room.width() + 1 || need.height() > room.height() + 1)
+            cut << Describe(l, text);
+        // A label never runs into a neighbouring field of its layout.
+        if (QWidget* parent = l->parentWidget()) {
+            for (QWidget* sibling : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (sibling == l || !Shown(sibling) || sibling->isWindow())
+                    continue;
+                const QRect a = l->geometry();
+                const QRect b = sibling->geometry();
+                // The text's own extent, not the label's stretched box.
+                const QRect ink(a.topLeft(), QSize(std::min(a.width(), need.width()), a.height()));
+                if (ink.intersects(b) && !b.contains(a) && !a.contains(b))
+                    cut << QStringLiteral("%1 overlaps %2")
+                               .arg(Describe(l, text),
+                                    QString::fromLatin1(sibling->metaObject()->className()) +
+                                        QLatin1Char(' ') + sibling->objectName());
+            }
+        }
+    }
+    for (QAbstractButton* b : root->findChildren<QAbstractButton*>()) {
+        if (!Shown(b) || b->text().isEmpty())
+            continue;
+        if (qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b) || qobject_cast<RibbonButton*>(b) ||
+            b->inherits("QPushButton")) {
+            if (b->width() < b->sizeHint().width())
+                cut << Describe(b, b->text().remove(QLatin1Char('&')));
+        }
+    }
+    for (QGroupBox* g : root->findChildren<QGroupBox*>()) {
+        if (Shown(g) && !g->title().isEmpty() &&
+            g->width() < g->fontMetrics().horizontalAdvance(g->title()) + 16)
+            cut << Describe(g, g->title());
+    }
+    for (QAbstractItemView* v : root->findChildren<QAbstractItemView*>()) {
+        if (!Shown(v) || !v->model())
+            continue;
+        QHeaderView* h = v->findChild<QHeaderView*>();
+        if (!h || h->orientation() != Qt::Horizontal || !Shown(h))
+            continue;
+        for (int c = 0; c < h->count(); ++c) {
+            if (h->isSectionHidden(c))
+                continue;
+            const QString caption = v->model()->headerData(c, Qt::Horizontal).toString();
+            if (!caption.isEmpty() && h->sectionSize(c) < h->fontMetrics().horizontalAdvance(caption) + 4)
+                cut << Describe(h, caption);
+        }
+    }
+    return cut;
+}
+
+// The window alone and, on a real X server, the whole screen with the window manager's frames.
+void Shoot(QWidget* w, const QString& name) {
+    QTest::qWait(150);
+    DumpScreenshot(w, name);
+    const QString dir = qEnvironmentVariable("ZUD_SCREENSHOTS");
+    if (dir.isEmpty() || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        s->grabWindow(0).save(QDir(dir).filePath(name + QStringLiteral("-screen.png")));
+}
+
+class Answerer : public zud::test::ModalWatcher {
+public:
+    Answerer() : ModalWatcher(10) {}
+    std::function<void(TAuslesenForm*)> onReadout;
+    QStringList boxes;
+
+protected:
+    void Answer(QWidget* w) override {
+        if (auto* box = qobject_cast<QMessageBox*>(w)) {
+            boxes << box->text();
+            box->done(QMessageBox::Ok);
+        } else if (auto* form = qobject_cast<TAuslesenForm*>(w); form && onReadout) {
+            auto f = std::move(onReadout);
+            onReadout = nullptr;
+            QTimer::singleShot(0, form, [f, form] { f(form); });
+        }
+    }
+};
+
+} // namespace
+
+class ScreensTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { db::SetLockFolder(QDir::temp().filePath(QStringLiteral("zud-ui-screens-lock"))); }
+
+    void WholeTextsInEveryWindow_data() {
+        QTest::addColumn<QString>("lang");
+        for (const char* lang : {"de", "en", "pl"})
+            QTest::newRow(lang) << QString::fromLatin1(lang);
+    }
+
+    void WholeTextsInEveryWindow() {
+#if defined(ZUD_HAVE_I18N)
+        QFETCH(QString, lang);
+        auto dir = zud::test::FreshProgramFolders();
+        QVERIFY(dir);
+        auto& loc = zud::i18n::Localizer::Instance();
+        QVERIFY(loc.Switch(lang));
+        emu::Emulator device;
+        emu::LoadDemo(device);
+        QVERIFY(device.Start());
+        Answerer answer;
+        TForm1 f;
+        f.Create(QString::fromStdString(device.SlavePath()));
+        QVERIFY(f.OpenDatabase());
+        f.SetLeftPanel(true);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        TDM1& dm = *f.DM();
+        Patient p;
+        p.Name = QStringLiteral("Zimmermann-Łukasiewicz");
+        p.Vorname = QStringLiteral("Małgorzata");
+        p.Geburtstag = QDate(1961, 9, 23);
+        const qint64 pat = dm.AddPatient(p);
+        f.OpenPatient(pat);
+
+        // The first start's size, empty, then with a recording.
+        QVERIFY2(CutTexts(&f).isEmpty(), qPrintable(CutTexts(&f).join(QLatin1Char('\n'))));
+        Shoot(&f, QStringLiteral("%1-main-first-start").arg(lang));
+        QList<qint64> counters;
+        for (int k = 1; k <= 4; ++k)
+            counters << dm.InsertRecording(pat, QDate(2026, 11, k), QTime(9, 15), DemoRecording(k),
+                                           QStringLiteral("ZUD12"));
+        // Mode 6: pressure.
+        counters << dm.InsertRecording(pat, QDate(2026, 11, 7), QTime(10, 30), DemoRecording(7),
+                                       QStringLiteral("ZUD12"));
+        f.PatientListsChanged(pat);
+        f.OpenPatient(pat);
+        QVERIFY(f.OpenRecording(counters[0]));
+        QVERIFY2(CutTexts(&f).isEmpty(), qPrintable(CutTexts(&f).join(QLatin1Char('\n'))));
+        Shoot(&f, QStringLiteral("%1-main-default").arg(lang));
+
+        f.showNormal();
+        f.resize(1280, 800);
+        QTest::qWait(100);
+        for (int k = 1; k < 4; ++k)
+            QVERIFY(f.OpenRecording(counters[k]));
+        for (int t = 0; t < f.RibbonBar()->count(); ++t) {
+            if (!f.RibbonBar()->isTabVisible(t))
+                continue;
+            f.RibbonBar()->setCurrentIndex(t);
+            QTest::qWait(20);
+            const QStringList cut = CutTexts(&f);
+            QVERIFY2(cut.isEmpty(),
+                     qPrintable(QStringLiteral("tab %1:\n").arg(t) + cut.join(QLatin1Char('\n'))));
+        }
+        f.RibbonBar()->setCurrentIndex(0);
+        Shoot(&f, QStringLiteral("%1-main-1280x800").arg(lang));
+
+        // Four recordings stacked.
+        f.Action(QStringLiteral("Comparsion"))->setChecked(true);
+        QTest::qWait(100);
+        QVERIFY2(CutTexts(&f).isEmpty(), qPrintable(CutTexts(&f).join(QLatin1Char('\n'))));
+        Shoot(&f, QStringLiteral("%1-stacked").arg(lang));
+        f.Action(QStringLiteral("Comparsion"))->setChecked(false);
+
+        // The pressure recording in mmHg.
+        f.Action(QStringLiteral("mmHg"))->trigger();
+        QVERIFY(f.OpenRecording(counters[4]));
+        QTest::qWait(100);
+        Shoot(&f, QStringLiteral("%1-pressure-mmhg").arg(lang));
+        f.Action(QStringLiteral("mbar"))->trigger();
+
+        // The patient dialog with a long name.
+        TForm15* d = f.PatientDialog();
+        QVERIFY(d->Prepare(dm, TForm15::Edit, pat));
+        d->show();
+        QVERIFY(QTest::qWaitForWindowExposed(d));
+        QVERIFY2(CutTexts(d).isEmpty(), qPrintable(CutTexts(d).join(QLatin1Char('\n'))));
+        Shoot(d, QStringLiteral("%1-patient-dialog").arg(lang));
+        d->reject();
+
+        // The read-out window with the demo device.
+        QStringList readoutCut;
+        bool shown = false;
+        answer.onReadout = [&](TAuslesenForm* w) {
+            shown = true;
+            QTest::qWait(100);
+            readoutCut = CutTexts(w);
+            // An unassigned device patient too.
+            for (int t = 0; t < 6 && readoutCut.isEmpty(); ++t) {
+                if (!w->TherapeutPanel(t)->isVisibleTo(w))
+                    continue;
+                w->TherapeutClick(t);
+                QTest::qWait(20);
+                readoutCut << CutTexts(w);
+            }
+            w->TherapeutClick(0);
+            Shoot(w, QStringLiteral("%1-auslesen").arg(lang));
+            w->reject();
+        };
+        f.Action(QStringLiteral("LeseMessungen"))->trigger();
+        QTRY_VERIFY(shown);
+        QVERIFY2(readoutCut.isEmpty(), qPrintable(readoutCut.join(QLatin1Char('\n'))));
+        QVERIFY2(answer.boxes.isEmpty(), qPrintable(answer.boxes.join(QLatin1Char('\n'))));
+        f.close();
+        device.Stop();
+        loc.Switch(QStringLiteral("de"));
+#else
+        QSKIP("built without the localizer");
+#endif
+    }
+
+    // The file dialogs (Qt's own on this desktop) show every column's caption and its dates whole.
+    void FileDialogColumnsFit_data() {
+        WholeTextsInEveryWindow_data();
+    }
+
+    void FileDialogColumnsFit() {
+#if defined(ZUD_HAVE_I18N)
+        QFETCH(QString, lang);
+        auto& loc = zud::i18n::Localizer::Instance();
+        QVERIFY(loc.Switch(lang));
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        for (const char* name :
+             {"Łukasiewicz_Małgorzata_2026-11-07_1030.csv", "Parameter Praxis Nord.zud", "a.bak3"}) {
+            QFile file(folder.filePath(QString::fromUtf8(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(123456, 'x'));
+        }
+        QWidget owner;
+        owner.resize(800, 600);
+        QFileDialog d(&owner, QStringLiteral("ZUD"), folder.path());
+        d.setOption(QFileDialog::DontUseNativeDialog);
+        d.setAcceptMode(QFileDialog::AcceptSave);
+        d.setViewMode(QFileDialog::Detail);
+        auto* model = d.findChild<QFileSystemModel*>();
+        QVERIFY(model);
+        QSignalSpy loaded(model, &QFileSystemModel::directoryLoaded);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QTRY_VERIFY(loaded.count() > 0);
+        QTest::qWait(100);
+        auto* view = d.findChild<QTreeView*>(QStringLiteral("treeView"));
+        QVERIFY(view && view->isVisible());
+        QHeaderView* h = view->header();
+        QVERIFY(h->count() >= 4);
+        for (int c = 1; c < h->count(); ++c) {
+            if (h->isSectionHidden(c))
+                continue;
+            const QString caption = view->model()->headerData(c, Qt::Horizontal).toString();
+            QVERIFY2(h->sectionSize(c) >= h->fontMetrics().horizontalAdvance(caption) + 4,
+                     qPrintable(caption));
+            QVERIFY2(h->sectionSize(c) >= static_cast<QAbstractItemView*>(view)->sizeHintForColumn(c),
+                     qPrintable(caption));
+        }
+        // The name column keeps room for the long file name and nothing runs off to the right.
+        QVERIFY(h->sectionSize(0) >=
+                h->fontMetrics().horizontalAdvance(QStringLiteral("Łukasiewicz_Małgorzata")));
+        QVERIFY(h->length() <= view->viewport()->width() + 1);
+        Shoot(&d, QStringLiteral("%1-file-dialog").arg(lang));
+        d.reject();
+        loc.Switch(QStringLiteral("de"));
+#else
+        QSKIP("built without the localizer");
+#endif
+    }
+};
+
+int main(int argc, char** argv) {
+    zud::ui::ZudApplication app(argc, argv);
+    ScreensTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "test_screens.moc"
