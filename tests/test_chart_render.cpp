@@ -312,6 +312,36 @@ TEST(ChartPixel, DevicePixelRatioTwoDrawsTheSameChartSharper) {
     EXPECT_EQ(img.pixel(1020, 260), Rgb(farbe::Hintergrund));
 }
 
+// The live display's full redraw draws the pressure on the range the display has grown to,
+// not on the range of the cycle's own samples, so that it meets the segments drawn after it.
+TEST(ChartPixel, LiveRedrawKeepsTheGrownPressureRange) {
+    for (int mode : {4, 5}) {
+        std::vector<TMessWert> w(100);
+        for (auto& v : w) {
+            v.Phase = mode == 5 ? 5 : 7;
+            v.Druck = 20;
+            v.Bereich1 = 100;
+        }
+        ChartOptionen o;
+        o.Echtzeit = true;
+        const auto zeile = [&](const ChartOptionen& opt) {
+            QImage img(kW, kH, QImage::Format_RGB32);
+            QPainter p(&img);
+            DrawChart(p, Aufnahme(mode, w), opt, kW, 100, 96, Zoom{}, 0, 0, kH);
+            p.end();
+            const std::vector<int> kurve = Zeilen(img, 500, Phasenfarbe(mode == 5 ? 5 : 7));
+            return kurve.empty() ? -1 : kurve.front();
+        };
+        // The samples' own range: 0 .. 25 mbar, 20 at 80 % of the height.
+        EXPECT_NEAR(zeile(o), 450 - 400 * 20 / 25, 1) << mode;
+        // Grown to 0 .. 40 (mode 4) and 10 .. 30 (mode 5): 50 % of the height either way.
+        o.FesterDruckbereich = true;
+        o.DruckMin = mode == 5 ? 10 : 0;
+        o.DruckMax = mode == 5 ? 30 : 40;
+        EXPECT_NEAR(zeile(o), 250, 1) << mode;
+    }
+}
+
 TEST(ChartPixel, RealTimeChartSpreadsBreiteSamplesAndDrawsTheTargetPattern) {
     std::vector<TMessWert> w(50, Wert(1, 50));
     ChartOptionen o;

@@ -209,6 +209,15 @@ Achsen Achsenmaxima(const Messung& m) {
     return a;
 }
 
+Achsen Achsenmaxima(const Messung& m, const ChartOptionen& o) {
+    Achsen a = Achsenmaxima(m);
+    if (o.FesterDruckbereich && o.DruckMax > o.DruckMin) {
+        a.DruckMin = o.DruckMin;
+        a.DruckMax = o.DruckMax;
+    }
+    return a;
+}
+
 QColor Phasenfarbe(int phase) {
     static const QColor k[8] = {QColor(0x00, 0x80, 0x00), QColor(0x00, 0x00, 0xFF), QColor(0x00, 0x80, 0x00),
                                 QColor(0xFF, 0x00, 0x00), QColor(0x00, 0xFF, 0x00), QColor(0x00, 0x80, 0x00),
@@ -260,7 +269,7 @@ ChartLayout Layout(const Messung& m, const ChartOptionen& o, int w, int dpi, int
     L.box = QRectF(l, t, w, h);
     const QFontMetricsF fm(ChartFont(dpi));
     L.zeilenHoehe = fm.height();
-    const Achsen ax = Achsenmaxima(m);
+    const Achsen ax = Achsenmaxima(m, o);
     const std::vector<Panel> panels = BauePanels(m.Betriebsart, ax, EinheitName(o.DruckEinheit));
     const Raender r = BerechneRaender(panels, StromSpalte(panels, o, ax), ax, fm, Stiftfaktor(dpi), w, h);
     double ph = h - r.oben - r.unten;
@@ -301,7 +310,7 @@ std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const Chart
     Canvas.fillRect(plot, farbe::Hintergrund);
 
     const int mode = m.Betriebsart;
-    const Achsen ax = Achsenmaxima(m);
+    const Achsen ax = Achsenmaxima(m, o);
     const QString einheit = EinheitName(o.DruckEinheit);
     const size_t n = m.Werte.size();
     const double N = Breite > 0 ? Breite : static_cast<double>(std::max<size_t>(n, 1));

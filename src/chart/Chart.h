@@ -34,6 +34,12 @@ struct ChartOptionen {
         int Phase = 0; // kPhaseEntspannen, kPhaseAnspannen, kPhasePause, kPhaseStrom
     };
     std::vector<Zielphase> Zielmuster;
+    // Real-time chart: the pressure range the running display has grown to (in the displayed
+    // unit), in place of the one of the samples drawn, so that a full redraw and the segments
+    // drawn after it share one scale.
+    bool FesterDruckbereich = false;
+    double DruckMin = 0;
+    double DruckMax = 25;
 };
 
 // "mbar" or "mmHg".
@@ -48,6 +54,8 @@ struct Achsen {
     double DruckMin = 0;
 };
 Achsen Achsenmaxima(const Messung& m);
+// The axes a chart is drawn with: those of the recording, the pressure range as the options fix it.
+Achsen Achsenmaxima(const Messung& m, const ChartOptionen& o);
 
 // Curve colour of a phase; black outside 0..7.
 QColor Phasenfarbe(int phase);

@@ -101,6 +101,12 @@ void LiveChart::Redraw(const QByteArray& laufend) {
     const Messung m =
         FillArray(reinterpret_cast<const uint8_t*>(strom.constData()), size_t(strom.size()),
                   Einheitenfaktor(FOptions.DruckEinheit == 1 ? Druckeinheit::mmHg : Druckeinheit::mbar));
+    // The pressure on the range the display has grown to, as the segments draw it.
+    const double faktor =
+        Einheitenfaktor(FOptions.DruckEinheit == 1 ? Druckeinheit::mmHg : Druckeinheit::mbar);
+    FOptions.FesterDruckbereich = FHatWert && mode >= 4 && mode <= 7;
+    FOptions.DruckMin = FDruckMin * faktor;
+    FOptions.DruckMax = FDruckMax * faktor;
     QPainter p(&FBild);
     const ChartLayout L =
         Layout(m.Betriebsart < 0 ? Messung{mode, false, {}} : m, FOptions, width(), 96, 0, 0, height());
