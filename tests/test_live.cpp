@@ -3,6 +3,7 @@
 
 #include "EmuFixture.h"
 #include "LiveCapture.h"
+#include "LiveTone.h"
 #include "Recording.h"
 #include "TZUD12Thread.h"
 
@@ -11,6 +12,8 @@
 #include <cmath>
 #include <cstring>
 #include <mutex>
+#include <optional>
+#include <string>
 
 using namespace zud;
 using zud::test::EmuTest;
@@ -28,6 +31,8 @@ struct Lauf {
     int werte = 0;
     LiveCapture cap;
     std::vector<LiveCapture::Fertig> fertig;
+    LiveTone ton;
+    std::vector<bool> toene; // the tone's decision for each displayed sample
 };
 
 // "E" frames the host sent, by their value byte.
@@ -57,10 +62,12 @@ protected:
         QObject::connect(t, &TZUD12Thread::OnUpdatepanels, [l](const ProgrammParameter& p) {
             l->programme.push_back(p);
             l->cap.Programm(p);
+            l->ton.Programm(p);
         });
         QObject::connect(t, &TZUD12Thread::OnUpdateChartData, [l](const EZProbe& p) {
             l->proben.push_back(p);
             l->cap.Probe(p);
+            l->toene.push_back(l->ton.Probe(p));
         });
         QObject::connect(t, &TZUD12Thread::OnUpdateControls, [l, t](EZEnde e) {
             ++l->ende;
@@ -327,6 +334,73 @@ TEST_F(LiveFeed, FaultsEndTheRunAndKeepTheRecording) {
     EXPECT_TRUE(LogLines().join(QLatin1Char('\n')).contains(QStringLiteral("unknown packet 0x51")));
 }
 
+TEST_F(LiveFeed, ToneFollowsTheFedValues) {
+    // The tone's decision for every displayed sample of a fed run, against the bytes the device
+    // sent: in the EMG modes the mean of the last three EMG bytes against twice the threshold
+    // byte, in the pressure mode the pressure against the run's first pressure; mode 9 carries no
+    // threshold. Phase-15 samples are neither shown nor decided.
+    for (int mode : {0, 3, 5, 9}) {
+        SCOPED_TRACE(mode);
+        emu.ClearLog();
+        emu::LiveOptions o;
+        o.mode = mode;
+        o.intervalMs = 0;
+        o.samples = 300;
+        o.seed = 5; // threshold byte 35: the contractions cross 70
+        o.phase15Every = 7;
+        auto l = Run(o);
+        EXPECT_EQ(l->quittungen, 300);
+        std::vector<emu::LivePacket> shown;
+        for (const emu::LivePacket& pk : emu.LivePackets()) {
+            if (pk.phase != 15 && pk.phase != 14) {
+                shown.push_back(pk);
+            }
+        }
+        ASSERT_EQ(shown.size(), 300u - 300u / 7);
+        ASSERT_EQ(l->toene.size(), shown.size());
+        int fenster[3] = {0, 0, 0};
+        std::optional<double> basis;
+        int an = 0, aus = 0;
+        for (size_t i = 0; i < shown.size(); ++i) {
+            const auto& b = shown[i].b;
+            const int phase = shown[i].phase;
+            bool erwartet = false;
+            if (mode <= 3) {
+                if (phase < 3 || phase == 4) {
+                    fenster[0] = fenster[1];
+                    fenster[1] = fenster[2];
+                    fenster[2] = b[0];
+                }
+                const long mittel = std::lround((fenster[0] + fenster[1] + fenster[2]) / 3.0);
+                if (b[2] != 0 && phase == 1) {
+                    erwartet = mittel > 2 * b[2];
+                } else if (b[2] != 0 && phase == 0) {
+                    erwartet = mittel < 2 * b[2];
+                }
+            } else if (mode <= 7) {
+                const double druck = (b[0] * 256 + b[1]) / 100.0;
+                if (!basis && phase >= 5 && phase <= 7) {
+                    basis = druck;
+                }
+                if (basis && phase == 6) {
+                    erwartet = druck > *basis;
+                } else if (basis && phase == 5) {
+                    erwartet = druck < *basis;
+                }
+            }
+            ASSERT_EQ(l->toene[i], erwartet) << "sample " << i << " phase " << phase;
+            (erwartet ? an : aus) += 1;
+        }
+        if (mode == 9) {
+            EXPECT_EQ(an, 0);
+        } else {
+            // The run crossed its threshold: both decisions occurred.
+            EXPECT_GT(an, 0);
+            EXPECT_GT(aus, 0);
+        }
+    }
+}
+
 TEST_F(LiveFeed, LateProgramPacket) {
     // Within 4000 ms the program is taken; the run records as usual.
     emu::LiveOptions o;
@@ -460,6 +534,109 @@ TEST(LiveWriter, AnotherProgramStartsAnotherRecording) {
     EXPECT_EQ(fertig[0].stream.size(), qsizetype(kKopfBytes + 2 * 2 + kFussBytes));
     EXPECT_EQ(fertig[1].stream.size(), qsizetype(kKopfBytes + 3 + kFussBytes));
     EXPECT_EQ(uint8_t(fertig[1].stream.at(2)), 5);
+}
+
+// ---------------------------------------------------------------- the tone of the live value
+
+namespace {
+
+// Feeds `proben` to a tone decision and writes its decisions as a string: '1' sounds, '.' not.
+std::string Toene(LiveTone& ton, const std::vector<EZProbe>& proben) {
+    std::string out;
+    for (const EZProbe& p : proben) {
+        out += ton.Probe(p) ? '1' : '.';
+    }
+    return out;
+}
+
+EZProbe EMG(int phase, int gefiltert, int schwelle) {
+    EZProbe p;
+    p.Werte.Phase = static_cast<uint8_t>(phase);
+    p.Werte.EMG1 = static_cast<uint16_t>(gefiltert);
+    p.EMGFilter1 = static_cast<uint8_t>(gefiltert);
+    p.Werte.Schwelle = static_cast<uint8_t>(schwelle);
+    return p;
+}
+
+EZProbe Druck(int phase, double mbar) {
+    EZProbe p;
+    p.Werte.Phase = static_cast<uint8_t>(phase);
+    p.Werte.Druck = mbar;
+    return p;
+}
+
+ProgrammParameter Modus(int mode) {
+    ProgrammParameter p{};
+    p.Betriebsart = static_cast<uint8_t>(mode);
+    p.Anspannzeit = 5;
+    p.Entspannzeit = 5;
+    return p;
+}
+
+} // namespace
+
+TEST(LiveToneDecision, EMGModesCompareTheSmoothedValueWithTheThreshold) {
+    // The threshold byte 40 is 80 on the chart's scale of 200. Relax sounds below it, contract
+    // above it; equal is silent; pause, current, phase 4 and the hidden phase 15 never sound, and
+    // neither does a threshold byte of 0 (none sent).
+    const std::vector<EZProbe> lauf = {
+        EMG(0, 10, 40),  EMG(0, 79, 40),   EMG(0, 80, 40),  EMG(0, 120, 40), // relax
+        EMG(1, 120, 40), EMG(1, 81, 40),   EMG(1, 80, 40),  EMG(1, 30, 40),  // contract
+        EMG(2, 10, 40),  EMG(2, 200, 40),  EMG(3, 200, 40), EMG(4, 200, 40), // no target
+        EMG(1, 200, 0),  EMG(0, 0, 0),                                       // no threshold
+        EMG(1, 200, 40), EMG(15, 200, 40), EMG(1, 200, 40),                  // hidden phase
+    };
+    for (int mode : {0, 2, 3}) {
+        SCOPED_TRACE(mode);
+        LiveTone ton;
+        EXPECT_EQ(Toene(ton, {EMG(1, 200, 40), EMG(0, 0, 40)}), ".."); // no program yet
+        ton.Programm(Modus(mode));
+        EXPECT_EQ(Toene(ton, lauf), "11..11........1.1");
+        // The pitch: 440 Hz at the threshold, following the ratio up to an octave each way.
+        ton.Probe(EMG(1, 120, 40));
+        EXPECT_DOUBLE_EQ(ton.Frequenz(), 660.0);
+        ton.Probe(EMG(1, 250, 40));
+        EXPECT_DOUBLE_EQ(ton.Frequenz(), LiveTone::kHoechste);
+        ton.Probe(EMG(0, 20, 40));
+        EXPECT_DOUBLE_EQ(ton.Frequenz(), LiveTone::kTiefste);
+        // The end of the run silences it until the next program.
+        ton.Ende();
+        EXPECT_FALSE(ton.An());
+        EXPECT_EQ(Toene(ton, {EMG(1, 200, 40), EMG(0, 0, 40)}), "..");
+        ton.Programm(Modus(mode));
+        EXPECT_EQ(Toene(ton, {EMG(1, 200, 40), EMG(0, 0, 40)}), "11");
+    }
+    // Two channels: the samples carry ranges, not a threshold.
+    LiveTone zwei;
+    zwei.Programm(Modus(9));
+    EXPECT_EQ(Toene(zwei, {EMG(1, 200, 40), EMG(0, 0, 40), EMG(1, 200, 0)}), "...");
+}
+
+TEST(LiveToneDecision, PressureModesCompareWithTheFirstPressure) {
+    for (int mode : {4, 5, 6, 7}) {
+        SCOPED_TRACE(mode);
+        LiveTone ton;
+        ton.Programm(Modus(mode));
+        EXPECT_FALSE(ton.Basisdruck());
+        // The first pressure, 12 mbar, is the threshold; relax (5) sounds below it, contract (6)
+        // above it; the combined phase 7 and an EMG phase have no pressure target.
+        const std::string s = Toene(ton, {Druck(5, 12.0), Druck(5, 11.5), Druck(5, 12.5), Druck(6, 13.0),
+                                          Druck(6, 12.0), Druck(6, 11.0), Druck(7, 30.0), Druck(7, 1.0),
+                                          Druck(1, 30.0), Druck(0, 1.0), Druck(15, 30.0), Druck(6, 12.01)});
+        EXPECT_EQ(s, ".1.1.......1");
+        ASSERT_TRUE(ton.Basisdruck());
+        EXPECT_DOUBLE_EQ(*ton.Basisdruck(), 12.0);
+        // A phase-7 value can be the first one: it sets the threshold as well.
+        ton.Programm(Modus(mode));
+        EXPECT_EQ(Toene(ton, {Druck(7, 20.0), Druck(6, 21.0), Druck(5, 21.0), Druck(5, 19.0)}), ".1.1");
+        // Each program packet starts the chart again, and with it the base pressure.
+        ton.Programm(Modus(mode));
+        EXPECT_EQ(Toene(ton, {Druck(6, 5.0), Druck(6, 5.5), Druck(5, 4.0)}), ".11");
+        EXPECT_DOUBLE_EQ(*ton.Basisdruck(), 5.0);
+        // An EMG-mode program: the same pressures no longer count.
+        ton.Programm(Modus(0));
+        EXPECT_EQ(Toene(ton, {Druck(6, 50.0), Druck(5, 0.0)}), "..");
+    }
 }
 
 // ---------------------------------------------------------------- zudctl live

@@ -7,6 +7,8 @@
 #include <QSettings>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace zud {
 
 namespace {
@@ -185,6 +187,18 @@ void Settings::SetDruckEinheit(int v) {
 }
 bool Settings::ShowScreenTips() const {
     return ReadBool(QStringLiteral("ShowScreenTips"), true);
+}
+bool Settings::LiveTone() const {
+    return ReadBool(QStringLiteral("LiveTone"), false);
+}
+void Settings::SetLiveTone(bool v) {
+    WriteBool(QStringLiteral("LiveTone"), v);
+}
+int Settings::LiveToneVolume() const {
+    return std::clamp(ReadInt(QStringLiteral("LiveToneVolume"), 50), 0, 100);
+}
+void Settings::SetLiveToneVolume(int v) {
+    WriteInt(QStringLiteral("LiveToneVolume"), std::clamp(v, 0, 100));
 }
 bool Settings::StatOverView() const {
     return ReadBool(QStringLiteral("Stat_OverView"), false);

@@ -68,6 +68,11 @@ public:
     int DruckEinheit() const;
     void SetDruckEinheit(int v);
     bool ShowScreenTips() const;
+    // The tone of the live measurement: on or off (off unless chosen), and its volume 0..100 %.
+    bool LiveTone() const;
+    void SetLiveTone(bool v);
+    int LiveToneVolume() const;
+    void SetLiveToneVolume(int v);
     bool StatOverView() const;
     bool MoveConfirm() const;
     void SetMoveConfirm(bool v);

@@ -1815,6 +1815,26 @@
         <source>Beim letzten Programmende waren Echtzeit-Aufnahmen nicht gespeichert (Anzahl: %1). Sie wurden aufbewahrt und sind als „*Neu“ geöffnet: Wählen Sie einen Patienten und speichern Sie sie.</source>
         <translation>Beim letzten Programmende waren Echtzeit-Aufnahmen nicht gespeichert (Anzahl: %1). Sie wurden aufbewahrt und sind als „*Neu“ geöffnet: Wählen Sie einen Patienten und speichern Sie sie.</translation>
     </message>
+    <message>
+        <source>Ton</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Ton während der Echtzeitmessung: Er erklingt, solange der Messwert in Anspannphasen über und in Entspannphasen unter der Schwelle liegt.</source>
+        <translation>Ton während der Echtzeitmessung: Er erklingt, solange der Messwert in Anspannphasen über und in Entspannphasen unter der Schwelle liegt.</translation>
+    </message>
+    <message>
+        <source>Kein Audioausgabegerät gefunden: Der Ton der Echtzeitmessung bleibt stumm.</source>
+        <translation>Kein Audioausgabegerät gefunden: Der Ton der Echtzeitmessung bleibt stumm.</translation>
+    </message>
+    <message>
+        <source>Lautstärke</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Lautstärke des Tons: %1 %</source>
+        <translation>Lautstärke des Tons: %1 %</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>

@@ -1815,6 +1815,26 @@
         <source>Beim letzten Programmende waren Echtzeit-Aufnahmen nicht gespeichert (Anzahl: %1). Sie wurden aufbewahrt und sind als „*Neu“ geöffnet: Wählen Sie einen Patienten und speichern Sie sie.</source>
         <translation>Live recordings were not saved when the program last ended (number: %1). They were kept and are open as “*Neu”: choose a patient and save them.</translation>
     </message>
+    <message>
+        <source>Ton</source>
+        <translation>Tone</translation>
+    </message>
+    <message>
+        <source>Ton während der Echtzeitmessung: Er erklingt, solange der Messwert in Anspannphasen über und in Entspannphasen unter der Schwelle liegt.</source>
+        <translation>Tone during the real-time measurement: it sounds while the measured value is above the threshold in contract phases and below it in relax phases.</translation>
+    </message>
+    <message>
+        <source>Kein Audioausgabegerät gefunden: Der Ton der Echtzeitmessung bleibt stumm.</source>
+        <translation>No audio output device found: the tone of the real-time measurement stays silent.</translation>
+    </message>
+    <message>
+        <source>Lautstärke</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Lautstärke des Tons: %1 %</source>
+        <translation>Tone volume: %1%</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>

@@ -1815,6 +1815,26 @@
         <source>Beim letzten Programmende waren Echtzeit-Aufnahmen nicht gespeichert (Anzahl: %1). Sie wurden aufbewahrt und sind als „*Neu“ geöffnet: Wählen Sie einen Patienten und speichern Sie sie.</source>
         <translation>Des enregistrements en temps réel n’étaient pas sauvegardés à la dernière fermeture du programme (nombre : %1). Ils ont été conservés et sont ouverts comme « *Neu » : choisissez un patient et enregistrez-les.</translation>
     </message>
+    <message>
+        <source>Ton</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Ton während der Echtzeitmessung: Er erklingt, solange der Messwert in Anspannphasen über und in Entspannphasen unter der Schwelle liegt.</source>
+        <translation>Son pendant la mesure en temps réel&#xa0;: il retentit tant que la valeur mesurée est au-dessus du seuil dans les phases de contraction et en dessous dans les phases de relâchement.</translation>
+    </message>
+    <message>
+        <source>Kein Audioausgabegerät gefunden: Der Ton der Echtzeitmessung bleibt stumm.</source>
+        <translation>Aucun périphérique de sortie audio trouvé&#xa0;: le son de la mesure en temps réel reste muet.</translation>
+    </message>
+    <message>
+        <source>Lautstärke</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Lautstärke des Tons: %1 %</source>
+        <translation>Volume du son&#xa0;: %1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>

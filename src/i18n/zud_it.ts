@@ -1815,6 +1815,26 @@
         <source>Beim letzten Programmende waren Echtzeit-Aufnahmen nicht gespeichert (Anzahl: %1). Sie wurden aufbewahrt und sind als „*Neu“ geöffnet: Wählen Sie einen Patienten und speichern Sie sie.</source>
         <translation>Alla chiusura precedente del programma alcune registrazioni in tempo reale non erano salvate (numero: %1). Sono state conservate e sono aperte come «*Neu»: scegliete un paziente e salvatele.</translation>
     </message>
+    <message>
+        <source>Ton</source>
+        <translation>Suono</translation>
+    </message>
+    <message>
+        <source>Ton während der Echtzeitmessung: Er erklingt, solange der Messwert in Anspannphasen über und in Entspannphasen unter der Schwelle liegt.</source>
+        <translation>Suono durante la misurazione in tempo reale: si sente finché il valore misurato è sopra la soglia nelle fasi di contrazione e sotto la soglia nelle fasi di rilassamento.</translation>
+    </message>
+    <message>
+        <source>Kein Audioausgabegerät gefunden: Der Ton der Echtzeitmessung bleibt stumm.</source>
+        <translation>Nessun dispositivo di uscita audio trovato: il suono della misurazione in tempo reale resta muto.</translation>
+    </message>
+    <message>
+        <source>Lautstärke</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Lautstärke des Tons: %1 %</source>
+        <translation>Volume del suono: %1%</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>

@@ -1815,6 +1815,26 @@
         <source>Beim letzten Programmende waren Echtzeit-Aufnahmen nicht gespeichert (Anzahl: %1). Sie wurden aufbewahrt und sind als „*Neu“ geöffnet: Wählen Sie einen Patienten und speichern Sie sie.</source>
         <translation>Przy ostatnim zamknięciu programu nagrania w czasie rzeczywistym nie były zapisane (liczba: %1). Zostały zachowane i są otwarte jako „*Neu”: wybierz pacjenta i zapisz je.</translation>
     </message>
+    <message>
+        <source>Ton</source>
+        <translation>Dźwięk</translation>
+    </message>
+    <message>
+        <source>Ton während der Echtzeitmessung: Er erklingt, solange der Messwert in Anspannphasen über und in Entspannphasen unter der Schwelle liegt.</source>
+        <translation>Dźwięk podczas pomiaru w czasie rzeczywistym: rozbrzmiewa, dopóki zmierzona wartość jest powyżej progu w fazach napięcia i poniżej progu w fazach rozluźnienia.</translation>
+    </message>
+    <message>
+        <source>Kein Audioausgabegerät gefunden: Der Ton der Echtzeitmessung bleibt stumm.</source>
+        <translation>Nie znaleziono urządzenia wyjścia audio: dźwięk pomiaru w czasie rzeczywistym pozostaje wyciszony.</translation>
+    </message>
+    <message>
+        <source>Lautstärke</source>
+        <translation>Głośność</translation>
+    </message>
+    <message>
+        <source>Lautstärke des Tons: %1 %</source>
+        <translation>Głośność dźwięku: %1%</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>

@@ -1,6 +1,6 @@
 // The live measurement in the main window, against the emulated device over a pseudo-terminal
 // and a real embedded Firebird database: the running and idle states, the live chart, the
-// "*Neu" tab and its saving to the current patient.
+// "*Neu" tab and its saving to the current patient, and the tone that follows the live value.
 
 #include "ChartFrame.h"
 #include "Emulator.h"
@@ -14,11 +14,19 @@
 #include "TForm1.h"
 #include "TSplash.h"
 #include "TZUD12.h"
+#include "ToneOutput.h"
 #include "UiTestEnv.h"
 
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QMessageBox>
+#include <QSlider>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QtTest>
+
+#include <cmath>
+#include <cstring>
 
 using namespace zud;
 using namespace zud::ui;
@@ -77,7 +85,9 @@ class LiveUiTest : public QObject {
                 QStringLiteral("LeseMessungen"),    QStringLiteral("Patienten"),
                 QStringLiteral("PatNeu"),           QStringLiteral("PatLoeschen"),
                 QStringLiteral("Zuschneiden"),      QStringLiteral("Aktualisieren"),
-                QStringLiteral("PortMenu"),         QStringLiteral("Backup")};
+                QStringLiteral("PortMenu"),         QStringLiteral("Backup"),
+                QStringLiteral("Statistik"),        QStringLiteral("Programmieren"),
+                QStringLiteral("ChangeApp")};
     }
 
 private slots:
@@ -110,6 +120,10 @@ private slots:
         QMap<QString, bool> before;
         for (const QString& n : Resting())
             before[n] = f->Action(n)->isEnabled();
+        // With a patient open these are all enabled before the run, so the comparison after it
+        // says that they come back.
+        for (const char* n : {"Statistik", "Programmieren", "ChangeApp", "LeseMessungen", "EZStart"})
+            QVERIFY2(before[QString::fromLatin1(n)], n);
 
         emu::LiveOptions o;
         o.mode = 0;
@@ -203,6 +217,14 @@ private slots:
         Answerer answer;
         auto f = Open();
         QVERIFY(f);
+        Patient p;
+        p.Name = QStringLiteral("Novák");
+        p.Vorname = QStringLiteral("Jan");
+        p.Geburtstag = QDate(1975, 2, 3);
+        const qint64 pat = f->DM()->AddPatient(p);
+        f->FillPatList();
+        f->OpenPatient(pat);
+        QVERIFY(f->Action(QStringLiteral("Statistik"))->isEnabled());
         emu::LiveOptions o;
         o.mode = 7;
         o.intervalMs = 0;
@@ -214,6 +236,11 @@ private slots:
         QCOMPARE(emu->LiveEnd(), 2);
         QCOMPARE(f->TabCaption(0), QStringLiteral("*Neu1"));
         QCOMPARE(f->Frame(0)->Recording().Werte.size(), size_t(40));
+        // After the device's end the commands are back by their own rules.
+        for (const char* n :
+             {"Statistik", "Programmieren", "ChangeApp", "LeseMessungen", "EZStart", "Patienten"})
+            QVERIFY2(f->Action(QString::fromLatin1(n))->isEnabled(), n);
+        QVERIFY(!f->Action(QStringLiteral("EZStop"))->isEnabled());
         o.mode = 9;
         emu->SetLive(o);
         f->Action(QStringLiteral("EZStart"))->trigger();
@@ -249,6 +276,178 @@ private slots:
         QCOMPARE(f->Tabs()->Unsaved(), 1);
         QVERIFY(emu->WaitIdle());
         QCOMPARE(emu->LiveEnd(), 1);
+    }
+
+    // "Ton" is off and the volume at 50 % in a new installation; both are stored as they are
+    // changed and come back in the next main window.
+    void ToneSwitchAndVolumeAreStored() {
+        {
+            auto f = Open();
+            QVERIFY(f);
+            QAction* ton = f->Action(QStringLiteral("EZTon"));
+            QVERIFY(ton->isCheckable());
+            QVERIFY(!ton->isChecked());
+            QVERIFY(!f->Tone()->Enabled());
+            QCOMPARE(f->ToneVolumeControl()->value(), 50);
+            QCOMPARE(f->Tone()->Volume(), 50);
+            // In the live group of the communication tab, with a tip.
+            RibbonGroup* g = f->RibbonBar()->Group(QStringLiteral("GroupKommunikation"));
+            bool found = false;
+            for (RibbonButton* b : g->Buttons())
+                found |= b->defaultAction() == ton;
+            QVERIFY(found);
+            QCOMPARE(f->ToneVolumeControl()->parentWidget()->parentWidget(), g);
+            QVERIFY(ScreenTip(ton).contains(QStringLiteral("Schwelle")));
+            QVERIFY(f->ToneVolumeControl()->toolTip().contains(QStringLiteral("50")));
+            ton->trigger();
+            f->ToneVolumeControl()->setValue(30);
+            QVERIFY(f->Tone()->Enabled());
+            QCOMPARE(f->Tone()->Volume(), 30);
+            QVERIFY(f->ToneVolumeControl()->toolTip().contains(QStringLiteral("30")));
+            QVERIFY(f->close());
+        }
+        QVERIFY(Settings().LiveTone());
+        QCOMPARE(Settings().LiveToneVolume(), 30);
+        {
+            auto f = Open();
+            QVERIFY(f);
+            QVERIFY(f->Action(QStringLiteral("EZTon"))->isChecked());
+            QVERIFY(f->Tone()->Enabled());
+            QCOMPARE(f->ToneVolumeControl()->value(), 30);
+            QCOMPARE(f->Tone()->Volume(), 30);
+            f->Action(QStringLiteral("EZTon"))->trigger();
+            f->ToneVolumeControl()->setValue(0);
+            QVERIFY(f->close());
+        }
+        {
+            auto f = Open();
+            QVERIFY(f);
+            QVERIFY(!f->Action(QStringLiteral("EZTon"))->isChecked());
+            QVERIFY(!f->Tone()->Enabled());
+            QCOMPARE(f->ToneVolumeControl()->value(), 0);
+        }
+    }
+
+    // Live runs with the tone on. Every value is decided (the EMG run crosses its threshold both
+    // ways) and every value is acknowledged as without the tone. Without an audio output (as on
+    // the test machines) the tone stays silent and the status bar says so once for the whole run
+    // of the program, not once per measurement.
+    void ToneDuringLiveRuns() {
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        const QString kein = QStringLiteral("Kein Audioausgabegerät");
+        int meldungen = 0;
+        connect(f->statusBar(), &QStatusBar::messageChanged, this,
+                [&](const QString& m) { meldungen += m.contains(kein); });
+        f->Action(QStringLiteral("EZTon"))->trigger();
+        QVERIFY(f->Tone()->Enabled());
+        QCOMPARE(meldungen, 0); // nothing to play yet
+        const bool stumm = QMediaDevices::defaultAudioOutput().isNull();
+        for (int mode : {0, 5}) {
+            emu::LiveOptions o;
+            o.mode = mode;
+            o.intervalMs = 2;
+            o.samples = 200;
+            o.seed = 5;
+            emu->SetLive(o);
+            bool offen = false, gespielt = false;
+            f->Action(QStringLiteral("EZStart"))->trigger();
+            QTRY_VERIFY_WITH_TIMEOUT(f->LiveMode(), 5000);
+            const QDeadlineTimer frist(20000);
+            while (f->LiveMode() && !frist.hasExpired()) {
+                offen |= f->Tone()->Open();
+                gespielt |= f->Tone()->Playing();
+                QTest::qWait(5);
+            }
+            QTRY_COMPARE_WITH_TIMEOUT(f->TabCount(), mode == 0 ? 1 : 2, 5000);
+            QCOMPARE(f->Live()->Samples(), 200);
+            QCOMPARE(emu->LiveAcks(), 200);
+            QVERIFY(f->Live()->ToneSamples() > 0);
+            QVERIFY(f->Live()->ToneSamples() < 200);
+            QCOMPARE(offen, !stumm);
+            if (stumm)
+                QVERIFY(!gespielt);
+            QVERIFY(!f->Tone()->Open()); // closed at the end of the run
+            QVERIFY(!f->Tone()->Playing());
+            f->statusBar()->clearMessage(); // a repeated message would show again
+        }
+        QCOMPARE(meldungen, stumm ? 1 : 0);
+        QVERIFY2(answer.boxes.isEmpty(), qPrintable(answer.boxes.join(QLatin1Char('|'))));
+    }
+
+    // The generator behind the tone: silence while off, a sine of the set pitch and level while
+    // on, faded in and out within a few milliseconds; the same value in every channel.
+    void ToneGenerator() {
+        QAudioFormat format;
+        format.setSampleRate(8000);
+        format.setChannelCount(1);
+        format.setSampleFormat(QAudioFormat::Int16);
+        SineSource sine(format);
+        QVERIFY(sine.isReadable());
+        auto lies = [&sine](int frames) {
+            const QByteArray b = sine.read(frames * sine.Format().bytesPerFrame());
+            std::vector<qint16> v(size_t(b.size()) / sizeof(qint16));
+            std::memcpy(v.data(), b.constData(), v.size() * sizeof(qint16));
+            return v;
+        };
+        auto spitze = [](const std::vector<qint16>& v, size_t from, size_t to = SIZE_MAX) {
+            int m = 0;
+            for (size_t i = from; i < std::min(to, v.size()); ++i)
+                m = std::max(m, std::abs(int(v[i])));
+            return m;
+        };
+        sine.SetAmplitude(0.5);
+        sine.SetFrequency(1000);
+        std::vector<qint16> v = lies(800);
+        QCOMPARE(v.size(), size_t(800));
+        QCOMPARE(spitze(v, 0), 0);
+        sine.SetOn(true);
+        v = lies(8000); // one second
+        const int fade = int(std::ceil(8000 * SineSource::kFadeMs / 1000));
+        // Faded in: the first samples stay well below the level.
+        QVERIFY(spitze(v, 0, 10) > 0);
+        QVERIFY(spitze(v, 0, 10) <= int(32767 * 0.5 * 0.6));
+        QVERIFY(spitze(v, size_t(fade)) >= int(32767 * 0.5 * 0.95));
+        QVERIFY(spitze(v, size_t(fade)) <= int(32767 * 0.5) + 1);
+        int wechsel = 0; // sign changes: two per period
+        for (size_t i = size_t(fade) + 1; i < v.size(); ++i)
+            wechsel += (v[i - 1] < 0) != (v[i] < 0);
+        QVERIFY2(std::abs(wechsel - 2 * 1000 * (8000 - fade - 1) / 8000) <= 3,
+                 qPrintable(QString::number(wechsel)));
+        // Half the volume in percent is much less than half the amplitude: the scale sounds even.
+        QCOMPARE(ToneOutput::Amplitude(0), 0.0);
+        QCOMPARE(ToneOutput::Amplitude(100), 1.0);
+        QVERIFY(ToneOutput::Amplitude(50) < 0.5);
+        QVERIFY(ToneOutput::Amplitude(50) > ToneOutput::Amplitude(30));
+        sine.SetAmplitude(0);
+        v = lies(800);
+        QCOMPARE(spitze(v, size_t(fade)), 0);
+        sine.SetAmplitude(0.25);
+        v = lies(800);
+        QVERIFY(spitze(v, size_t(fade)) >= int(32767 * 0.25 * 0.95));
+        sine.SetOn(false);
+        v = lies(800);
+        QVERIFY(spitze(v, 0) > 0); // fading out
+        QCOMPARE(spitze(v, size_t(fade)), 0);
+
+        // Two float channels carry the same value.
+        format.setChannelCount(2);
+        format.setSampleFormat(QAudioFormat::Float);
+        SineSource stereo(format);
+        stereo.SetAmplitude(0.8);
+        stereo.SetFrequency(440);
+        stereo.SetOn(true);
+        const QByteArray b = stereo.read(400 * format.bytesPerFrame());
+        std::vector<float> f(size_t(b.size()) / sizeof(float));
+        std::memcpy(f.data(), b.constData(), f.size() * sizeof(float));
+        QCOMPARE(f.size(), size_t(800));
+        float peak = 0;
+        for (size_t i = 0; i < f.size(); i += 2) {
+            QCOMPARE(f[i], f[i + 1]);
+            peak = std::max(peak, std::abs(f[i]));
+        }
+        QVERIFY(peak > 0.75f && peak <= 0.8f);
     }
 
     // The device cannot be reached: the German message, and the window stays idle.

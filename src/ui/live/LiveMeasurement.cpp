@@ -3,6 +3,7 @@
 #include "Handshake.h"
 #include "LiveChart.h"
 #include "TZUD12.h"
+#include "ToneOutput.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -16,9 +17,15 @@ LiveMeasurement::LiveMeasurement(TZUD12& dev, LiveChart* chart, QObject* parent)
     FCap.Log = [this](const QString& s) { FDev.AddLog(s); };
 }
 
+void LiveMeasurement::SetToneOutput(ToneOutput* tone) {
+    FToneOut = tone;
+}
+
 LiveMeasurement::~LiveMeasurement() {
     // Whoever listened may be gone already: the feed only ends, nothing is handed over.
     disconnect();
+    if (FToneOut)
+        FToneOut->End();
     if (FRunning) {
         FDev.TerminateEZThread();
         FDev.WaitEZThread(3000);
@@ -38,6 +45,8 @@ bool LiveMeasurement::Start(QString* message) {
     FCap = LiveCapture{};
     FCap.Log = [this](const QString& s) { FDev.AddLog(s); };
     FProben = 0;
+    FTon = LiveTone{};
+    FTonProben = 0;
     FEnded = false;
     if (FChart)
         FChart->Clear();
@@ -49,6 +58,8 @@ bool LiveMeasurement::Start(QString* message) {
     connect(t, &TZUD12Thread::OnUpdateChartData, this, &LiveMeasurement::OnProbe, Qt::QueuedConnection);
     connect(t, &TZUD12Thread::OnUpdateControls, this, &LiveMeasurement::OnEnde, Qt::QueuedConnection);
     FRunning = true;
+    if (FToneOut)
+        FToneOut->Begin();
     FDev.StartEZThread();
     return true;
 }
@@ -73,6 +84,7 @@ bool LiveMeasurement::StopAndKeep(int ms) {
 
 void LiveMeasurement::OnProgramm(const ProgrammParameter& p) {
     FCap.Programm(p);
+    FTon.Programm(p);
     if (FChart)
         FChart->Start(p);
 }
@@ -82,6 +94,10 @@ void LiveMeasurement::OnProbe(const EZProbe& p) {
     t.start();
     FCap.Probe(p);
     ++FProben;
+    const bool ton = FTon.Probe(p);
+    FTonProben += ton;
+    if (FToneOut)
+        FToneOut->Set(ton, FTon.Frequenz());
     if (FChart && FCap.HatKopf())
         FChart->Add(p, FCap.Laufend());
     FLetzteMs = double(t.nsecsElapsed()) / 1e6;
@@ -93,6 +109,9 @@ void LiveMeasurement::OnEnde(EZEnde e) {
         return;
     FEnded = true;
     // The feed has left real-time mode; the device gets its normal screen and the link closes.
+    FTon.Ende();
+    if (FToneOut)
+        FToneOut->End();
     FDev.WaitEZThread(2000);
     EndConversation(FDev, true);
     FRunning = false;

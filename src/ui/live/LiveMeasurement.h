@@ -3,9 +3,11 @@
 // The main window's live measurement: "Echtzeit Start" runs the device handshake and starts
 // the feed; every value reaches the window through a queued signal and goes into the live
 // recording and the live chart; at the end the recordings of the run are handed over as
-// unsaved "*Neu" tabs. The feed never waits for the window.
+// unsaved "*Neu" tabs. Each value also decides the tone of the audio cue, which the tone output
+// plays when it is switched on. The feed never waits for the window.
 
 #include "LiveCapture.h"
+#include "LiveTone.h"
 #include "TZUD12Thread.h"
 
 #include <QElapsedTimer>
@@ -21,12 +23,15 @@ class TZUD12;
 namespace zud::ui {
 
 class LiveChart;
+class ToneOutput;
 
 class LiveMeasurement : public QObject {
     Q_OBJECT
 public:
     LiveMeasurement(TZUD12& dev, LiveChart* chart, QObject* parent = nullptr);
     ~LiveMeasurement() override;
+    // Where the tone of each value is played (none: decided, not played).
+    void SetToneOutput(ToneOutput* tone);
 
     // The handshake and the start of the feed; false with the German message when the device
     // could not be reached (the link is closed again).
@@ -43,6 +48,9 @@ public:
     // Time of the last value's handling in the window (append, figures, drawing), in ms.
     double LastSampleMs() const { return FLetzteMs; }
     int Samples() const { return FProben; }
+    // The tone's decision for the last value, and how many values of the run sounded.
+    const LiveTone& Tone() const { return FTon; }
+    int ToneSamples() const { return FTonProben; }
 
 signals:
     // The feed runs: the window switches to its running state.
@@ -58,7 +66,10 @@ private:
     void OnEnde(EZEnde e);
     TZUD12& FDev;
     QPointer<LiveChart> FChart;
+    QPointer<ToneOutput> FToneOut;
     LiveCapture FCap;
+    LiveTone FTon;
+    int FTonProben = 0;
     bool FRunning = false;
     bool FEnded = false;
     double FLetzteMs = 0;

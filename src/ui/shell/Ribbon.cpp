@@ -230,7 +230,7 @@ RibbonButton* RibbonGroup::AddLarge(QAction* action) {
     return b;
 }
 
-RibbonButton* RibbonGroup::AddSmall(QAction* action) {
+QWidget* RibbonGroup::SmallColumn() {
     if (!FSmallColumn || FSmallCount == 3) {
         FSmallColumn = new QWidget(this);
         auto* col = new QVBoxLayout(FSmallColumn);
@@ -240,12 +240,23 @@ RibbonButton* RibbonGroup::AddSmall(QAction* action) {
         FRow->addWidget(FSmallColumn);
         FSmallCount = 0;
     }
-    auto* b = new RibbonButton(action, false, FSmallColumn);
-    auto* col = static_cast<QVBoxLayout*>(FSmallColumn->layout());
-    col->insertWidget(col->count() - 1, b);
-    ++FSmallCount;
-    AddItem(b);
+    return FSmallColumn;
+}
+
+RibbonButton* RibbonGroup::AddSmall(QAction* action) {
+    auto* b = new RibbonButton(action, false, SmallColumn());
+    AddSmallWidget(b);
     return b;
+}
+
+void RibbonGroup::AddSmallWidget(QWidget* w) {
+    QWidget* column = SmallColumn();
+    if (w->parentWidget() != column)
+        w->setParent(column);
+    auto* col = static_cast<QVBoxLayout*>(column->layout());
+    col->insertWidget(col->count() - 1, w);
+    ++FSmallCount;
+    AddItem(w);
 }
 
 RibbonButton* RibbonGroup::AddDropDown(QAction* action, QMenu* menu) {
@@ -295,7 +306,8 @@ void RibbonGroup::RemoveFrom(int index) {
         QWidget* holder = w->parentWidget();
         delete w;
         // An emptied column of small buttons goes too.
-        if (holder != this && holder && holder->findChildren<QToolButton*>().isEmpty()) {
+        if (holder != this && holder &&
+            holder->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty()) {
             if (holder == FSmallColumn)
                 FlushSmall();
             delete holder;

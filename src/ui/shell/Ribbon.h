@@ -66,6 +66,8 @@ public:
     RibbonButton* AddDropDown(QAction* action, QMenu* menu);
     QComboBox* AddCombo(const QString& objectName);
     QLineEdit* AddEdit(const QString& objectName);
+    // A control of its own (a label, a slider) in the column of small buttons; the group takes it.
+    void AddSmallWidget(QWidget* w);
     void AddSeparator();
     // The next small button starts a new column.
     void NewColumn() { FlushSmall(); }
@@ -83,6 +85,8 @@ public:
 private:
     void AddItem(QWidget* w);
     void FlushSmall();
+    // The column the next small button goes into (a new one when the last is full).
+    QWidget* SmallColumn();
     QHBoxLayout* FRow = nullptr;
     QLabel* FCaption = nullptr;
     QWidget* FSmallColumn = nullptr;

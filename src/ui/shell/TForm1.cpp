@@ -36,6 +36,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSlider>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
@@ -139,6 +140,7 @@ void TForm1::BuildRibbon() {
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     Make(QStringLiteral("EZStart"), QStringLiteral("media-playback-start"));
     Make(QStringLiteral("EZStop"), QStringLiteral("media-playback-stop"));
+    Make(QStringLiteral("EZTon"), QStringLiteral("audio-volume-high"), true)->setCheckable(true);
     Make(QStringLiteral("ChangeApp"), QStringLiteral("system-switch-user"));
     Make(QStringLiteral("Aktualisieren"), QStringLiteral("view-refresh"), true);
     Make(QStringLiteral("PortMenu"), QStringLiteral("network-wired"), true);
@@ -214,6 +216,17 @@ void TForm1::BuildRibbon() {
     g->AddSeparator();
     g->AddLarge(Action(QStringLiteral("EZStart")));
     g->AddLarge(Action(QStringLiteral("EZStop")));
+    g->AddSmall(Action(QStringLiteral("EZTon")));
+    FToneVolumeLabel = new QLabel(g);
+    FToneVolumeLabel->setObjectName(QStringLiteral("ToneVolumeLabel"));
+    g->AddSmallWidget(FToneVolumeLabel);
+    FToneVolume = new QSlider(Qt::Horizontal, g);
+    FToneVolume->setObjectName(QStringLiteral("ToneVolume"));
+    FToneVolume->setRange(0, 100);
+    FToneVolume->setSingleStep(5);
+    FToneVolume->setPageStep(10);
+    FToneVolume->setMaximumWidth(120);
+    g->AddSmallWidget(FToneVolume);
     g->AddSeparator();
     g->AddLarge(Action(QStringLiteral("ChangeApp")));
 
@@ -386,6 +399,9 @@ void TForm1::RetranslateUi() {
     set("LeseMessungen", tr("Übungen auslesen"));
     set("EZStart", tr("Echtzeit Start"));
     set("EZStop", tr("Echtzeit Stop"));
+    set("EZTon", tr("Ton"),
+        tr("Ton während der Echtzeitmessung: Er erklingt, solange der Messwert in Anspannphasen über und in "
+           "Entspannphasen unter der Schwelle liegt."));
     set("ChangeApp", tr("Anwendung wechseln"));
     set("Aktualisieren", tr("Aktualisieren"));
     set("PortMenu", tr("Anschluss"));
@@ -448,6 +464,7 @@ void TForm1::RetranslateUi() {
     FRibbon->Group(QStringLiteral("GroupEinheit"))->SetCaption(tr("Druck-Einheit"));
     FRibbon->Group(QStringLiteral("GroupSprache2"))->SetCaption(tr("Sprache"));
     RetranslatePatientPanel();
+    RetranslateTone();
     SetDisabledHeader(tr("Dieser Befehl ist deaktiviert."));
     FRibbon->UpdateTips();
     if (FDM && FDM->LoggedIn())
@@ -477,6 +494,7 @@ void TForm1::Create(const QString& portOverride) {
     FLeftWidth = FSettings.ShowLeftPanelWidth();
     SetLeftPanel(FSettings.ShowLeftPanel());
     ApplyChartSettings();
+    ApplyToneSettings();
     SetDisabledHeader(tr("Dieser Befehl ist deaktiviert."));
     FRibbon->UpdateTips();
     SetLoggedInGroups(false);

@@ -15,6 +15,7 @@
 
 class QLabel;
 class QLineEdit;
+class QSlider;
 class QComboBox;
 class QSplitter;
 class QMenu;
@@ -54,6 +55,7 @@ class ChartFrame;
 class RecordingTabs;
 class LiveMeasurement;
 class LiveChart;
+class ToneOutput;
 class TForm9;
 class TAuslesenForm;
 class TForm4;
@@ -98,6 +100,9 @@ public:
     bool StopLiveAndKeep(int ms = 3000);
     LiveMeasurement* Live() const { return FLiveMeasurement; }
     LiveChart* LiveChartView() const { return FLiveChart; }
+    // The tone of the live measurement ("Ton" and its volume in the ribbon, both stored).
+    ToneOutput* Tone() const { return FTone; }
+    QSlider* ToneVolumeControl() const { return FToneVolume; }
 
     // Ctrl and Alt went down together in this window (kept while the programming window is
     // open, which reads it for its Admin page).
@@ -313,8 +318,14 @@ private:
     RecordingTabs* FTabs = nullptr; // the chart tabs of stored and live recordings
     LiveMeasurement* FLiveMeasurement = nullptr;
     LiveChart* FLiveChart = nullptr; // in place of the tabs while a live measurement runs
+    ToneOutput* FTone = nullptr;
+    QSlider* FToneVolume = nullptr;
+    QLabel* FToneVolumeLabel = nullptr;
     void CreateLiveWindow();
     void MakeLiveMeasurement();
+    // The stored switch and volume of the tone onto the ribbon.
+    void ApplyToneSettings();
+    void RetranslateTone();
     // Actions that rest while the feed runs, with their state before it.
     QList<QPair<QAction*, bool>> FLiveRested;
     // Writes every unsaved live recording that has no file yet into the data folder.

@@ -1,14 +1,17 @@
 // The main window's part of the live measurement: "Echtzeit Start" and "Echtzeit Stop", the
-// running state with the single live chart in place of the tabs, and the finished recordings as
-// "*Neu" tabs.
+// running state with the single live chart in place of the tabs, the finished recordings as
+// "*Neu" tabs, and the tone that follows the live value ("Ton" and its volume).
 
 #include "LiveChart.h"
 #include "LiveMeasurement.h"
 #include "RecordingTabs.h"
 #include "TForm1.h"
 #include "TZUD12.h"
+#include "ToneOutput.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QSlider>
 #include <QSplitter>
 #include <QStatusBar>
 
@@ -20,6 +23,39 @@ void TForm1::CreateLiveWindow() {
     FLiveChart->hide();
     connect(Action(QStringLiteral("EZStart")), &QAction::triggered, this, &TForm1::StartLive);
     connect(Action(QStringLiteral("EZStop")), &QAction::triggered, this, &TForm1::StopLive);
+
+    FTone = new ToneOutput(this);
+    connect(Action(QStringLiteral("EZTon")), &QAction::toggled, this, [this](bool on) {
+        FSettings.SetLiveTone(on);
+        FTone->SetEnabled(on);
+    });
+    connect(FToneVolume, &QSlider::valueChanged, this, [this](int v) {
+        FSettings.SetLiveToneVolume(v);
+        FTone->SetVolume(v);
+        RetranslateTone();
+    });
+    // Said once for the whole run of the program; the measurement goes on without the tone.
+    connect(FTone, &ToneOutput::Unavailable, this, [this] {
+        statusBar()->showMessage(
+            tr("Kein Audioausgabegerät gefunden: Der Ton der Echtzeitmessung bleibt stumm."));
+    });
+}
+
+void TForm1::ApplyToneSettings() {
+    const int volume = FSettings.LiveToneVolume();
+    FToneVolume->setValue(volume);
+    FTone->SetVolume(volume);
+    const bool on = FSettings.LiveTone();
+    Action(QStringLiteral("EZTon"))->setChecked(on);
+    FTone->SetEnabled(on);
+    RetranslateTone();
+}
+
+void TForm1::RetranslateTone() {
+    FToneVolumeLabel->setText(tr("Lautstärke"));
+    const QString tip = tr("Lautstärke des Tons: %1 %").arg(FToneVolume->value());
+    FToneVolume->setToolTip(tip);
+    FToneVolumeLabel->setToolTip(tip);
 }
 
 void TForm1::MakeLiveMeasurement() {
@@ -27,6 +63,7 @@ void TForm1::MakeLiveMeasurement() {
     if (FLiveMeasurement || !FDevice)
         return;
     FLiveMeasurement = new LiveMeasurement(*FDevice, FLiveChart, this);
+    FLiveMeasurement->SetToneOutput(FTone);
     connect(FLiveMeasurement, &LiveMeasurement::Started, this, [this] {
         BeginLiveMode();
         // The feed owns the line: nothing else may reach for the port or the session meanwhile.
