@@ -30,7 +30,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Architecture)" = amd64 ] || fail "Architecture: $(field Architecture)"
 depends=$(field Depends)
 # The shared libraries as dpkg-shlibdeps finds them in the programs, and what they run or load.
-for need in libqt6core6 libqt6widgets6 libqt6network6 libfbclient2 libserialport0 \
+for need in libqt6core6 libqt6widgets6 libqt6network6 libqt6multimedia6 libfbclient2 libserialport0 \
     firebird3.0-server-core firebird3.0-utils qt6-qpa-plugins; do
     grep -Eq "(^|, )$need( |,|$)" <<<"$depends" || fail "Depends lacks $need: $depends"
 done
