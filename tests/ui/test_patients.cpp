@@ -3,6 +3,7 @@
 
 #include "ChartFrame.h"
 #include "Demo.h"
+#include "DemoRecordings.h"
 #include "Emulator.h"
 #include "FirebirdServer.h"
 #include "ListViews.h"
@@ -48,6 +49,7 @@
 
 using namespace zud;
 using namespace zud::ui;
+using zud::test::DemoRecording;
 using zud::test::WriteMachine;
 using zud::test::WriteUser;
 
@@ -86,20 +88,6 @@ Patient P(const QString& name, const QString& vorname, const QDate& geburtstag) 
     p.Vorname = vorname;
     p.Geburtstag = geburtstag;
     return p;
-}
-
-// A recording of the demo device (mode k - 1 for k = 1..9).
-QByteArray DemoRecording(int k) {
-    static emu::Emulator* emu = [] {
-        auto* e = new emu::Emulator;
-        emu::LoadDemo(*e);
-        return e;
-    }();
-    char name[64];
-    std::snprintf(name, sizeof name, "0:\\Daten\\Th_0\\Pat_0\\M%04d.hdf", k);
-    const auto bytes = emu->GetFile(name);
-    return bytes ? QByteArray(reinterpret_cast<const char*>(bytes->data()), qsizetype(bytes->size()))
-                 : QByteArray();
 }
 
 int Count(TDM1& dm, const QString& sql) {

@@ -3,6 +3,7 @@
 
 #include "ChartFrame.h"
 #include "Demo.h"
+#include "DemoRecordings.h"
 #include "Emulator.h"
 #include "RecordingTabs.h"
 #include "TBemForm.h"
@@ -17,6 +18,7 @@
 
 using namespace zud;
 using namespace zud::ui;
+using zud::test::DemoRecording;
 
 namespace {
 
@@ -38,19 +40,6 @@ private:
             handle(w);
     }
 };
-
-QByteArray DemoRecording(int k) {
-    static emu::Emulator* emu = [] {
-        auto* e = new emu::Emulator;
-        emu::LoadDemo(*e);
-        return e;
-    }();
-    char name[64];
-    std::snprintf(name, sizeof name, "0:\\Daten\\Th_0\\Pat_0\\M%04d.hdf", k);
-    const auto bytes = emu->GetFile(name);
-    return bytes ? QByteArray(reinterpret_cast<const char*>(bytes->data()), qsizetype(bytes->size()))
-                 : QByteArray();
-}
 
 } // namespace
 

@@ -6,6 +6,7 @@
 // screenshots, each window alone and the whole screen, to ZUD_SCREENSHOTS.
 
 #include "Demo.h"
+#include "DemoRecordings.h"
 #include "Emulator.h"
 #include "Localizer.h"
 #include "PatientModels.h"
@@ -37,21 +38,9 @@
 
 using namespace zud;
 using namespace zud::ui;
+using zud::test::DemoRecording;
 
 namespace {
-
-QByteArray DemoRecording(int k) {
-    static emu::Emulator* emu = [] {
-        auto* e = new emu::Emulator;
-        emu::LoadDemo(*e);
-        return e;
-    }();
-    char name[64];
-    std::snprintf(name, sizeof name, "0:\\Daten\\Th_0\\Pat_0\\M%04d.hdf", k);
-    const auto bytes = emu->GetFile(name);
-    return bytes ? QByteArray(reinterpret_cast<const char*>(bytes->data()), qsizetype(bytes->size()))
-                 : QByteArray();
-}
 
 QString Describe(const QWidget* w, const QString& text) {
     QString name = w->objectName();
