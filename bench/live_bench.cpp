@@ -6,6 +6,7 @@
 #include "Emulator.h"
 #include "LiveCapture.h"
 #include "LiveChart.h"
+#include "LiveTone.h"
 #include "TZUD12.h"
 #include "TZUD12Thread.h"
 
@@ -59,11 +60,14 @@ void BM_Handler(benchmark::State& state) {
     const int zyklus = zud::EZZykluslaenge(k, 0);
     zud::LiveCapture cap;
     cap.Programm(k);
+    zud::LiveTone tone;
+    tone.Programm(k);
     chart.Start(k);
     int i = 0;
     for (auto _ : state) {
         const zud::EZProbe p = Probe(mode, i++, zyklus);
         cap.Probe(p);
+        benchmark::DoNotOptimize(tone.Probe(p));
         chart.Add(p, cap.Laufend());
     }
     state.counters["full_redraws"] = chart.FullRedraws();
