@@ -9,29 +9,17 @@ namespace zud::ui {
 
 RibbonDialog::RibbonDialog(const QString& objectName, QWidget* parent) : QDialog(parent) {
     setObjectName(objectName);
-    auto* lay = new QVBoxLayout(this);
-    lay->setContentsMargins(0, 0, 0, 0);
-    lay->setSpacing(0);
-    FRibbon = new Ribbon(this);
+    QVBoxLayout* lay = nullptr;
+    FRibbon = PutRibbonOnTop(this, &lay);
     QWidget* tab = FRibbon->AddTab(QStringLiteral("TabAllgemein"), QString());
     FGroup = FRibbon->AddGroup(tab, QStringLiteral("GroupAllgemein"), QString());
-    lay->addWidget(FRibbon);
     FBody = new QVBoxLayout;
     FBody->setContentsMargins(8, 8, 8, 8);
     lay->addLayout(FBody, 1);
 }
 
 QAction* RibbonDialog::AddCommand(const QString& name, const QString& icon, bool large) {
-    auto* a = new QAction(this);
-    a->setObjectName(name);
-    a->setIcon(ThemeIcon(icon, name));
-    FActions.insert(name, a);
-    if (large)
-        FGroup->AddLarge(a);
-    else
-        FGroup->AddSmall(a);
-    addAction(a); // shortcuts
-    return a;
+    return AddRibbonCommand(this, FActions, name, icon, FGroup, large); // shortcuts work in the dialog
 }
 
 void RibbonDialog::RetranslateRibbon(const QString& groupCaption) {

@@ -20,18 +20,10 @@ namespace zud::ui {
 
 TChangeAppForm::TChangeAppForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TChangeAppForm"));
-    auto* lay = new QVBoxLayout(this);
-    lay->setContentsMargins(0, 0, 0, 0);
-    lay->setSpacing(0);
-    FRibbon = new Ribbon(this);
-    lay->addWidget(FRibbon);
+    QVBoxLayout* lay = nullptr;
+    FRibbon = PutRibbonOnTop(this, &lay);
     auto make = [this](const QString& name, const QString& icon) {
-        auto* a = new QAction(this);
-        a->setObjectName(name);
-        a->setIcon(ThemeIcon(icon, name));
-        FActions.insert(name, a);
-        addAction(a);
-        return a;
+        return AddRibbonCommand(this, FActions, name, icon);
     };
     make(QStringLiteral("Zurueck"), QStringLiteral("go-previous"));
     make(QStringLiteral("ChangeApp"), QStringLiteral("system-switch-user"));

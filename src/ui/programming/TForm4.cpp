@@ -67,11 +67,8 @@ const QHash<QString, size_t>& FeldOffsets() {
 TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm4"));
     FSystem = new TForm6(this);
-    auto* lay = new QVBoxLayout(this);
-    lay->setContentsMargins(0, 0, 0, 0);
-    lay->setSpacing(0);
-    FRibbon = new Ribbon(this);
-    lay->addWidget(FRibbon);
+    QVBoxLayout* lay = nullptr;
+    FRibbon = PutRibbonOnTop(this, &lay);
 
     Make(QStringLiteral("Back6"), QStringLiteral("go-previous"));
     Make(QStringLiteral("ChangeThera"), QStringLiteral("document-edit"));
@@ -412,12 +409,8 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
 TForm4::~TForm4() = default;
 
 QAction* TForm4::Make(const QString& name, const QString& icon) {
-    auto* a = new QAction(this);
-    a->setObjectName(name);
-    a->setIcon(ThemeIcon(icon, name));
+    QAction* a = AddRibbonCommand(this, FActions, name, icon);
     a->setShortcutContext(Qt::WindowShortcut);
-    FActions.insert(name, a);
-    addAction(a);
     return a;
 }
 

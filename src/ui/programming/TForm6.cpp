@@ -37,11 +37,8 @@ uint8_t& Byte(Systemparameter& s, size_t offset) {
 
 TForm6::TForm6(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm6"));
-    auto* lay = new QVBoxLayout(this);
-    lay->setContentsMargins(0, 0, 0, 0);
-    lay->setSpacing(0);
-    FRibbon = new Ribbon(this);
-    lay->addWidget(FRibbon);
+    QVBoxLayout* lay = nullptr;
+    FRibbon = PutRibbonOnTop(this, &lay);
     for (const auto& [name, icon] :
          {std::pair{"ParBack", "go-previous"}, std::pair{"ParUebernehmen", "object-select"}}) {
         auto* a = new QAction(this);

@@ -203,21 +203,13 @@ void TPanel::mousePressEvent(QMouseEvent* e) {
 // --- TAuslesenForm ---
 
 QAction* TAuslesenForm::Make(const QString& name, const QString& icon) {
-    auto* a = new QAction(this);
-    a->setObjectName(name);
-    a->setIcon(ThemeIcon(icon, name));
-    FActions.insert(name, a);
-    addAction(a);
-    return a;
+    return AddRibbonCommand(this, FActions, name, icon);
 }
 
 TAuslesenForm::TAuslesenForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TAuslesenForm"));
-    auto* lay = new QVBoxLayout(this);
-    lay->setContentsMargins(0, 0, 0, 0);
-    lay->setSpacing(0);
-    FRibbon = new Ribbon(this);
-    lay->addWidget(FRibbon);
+    QVBoxLayout* lay = nullptr;
+    FRibbon = PutRibbonOnTop(this, &lay);
 
     Make(QStringLiteral("Back10"), QStringLiteral("go-previous"));
     Make(QStringLiteral("SaveReadExc"), QStringLiteral("document-save"));

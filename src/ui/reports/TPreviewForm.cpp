@@ -12,27 +12,14 @@ namespace zud::ui {
 
 TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TPreviewForm"));
-    auto* lay = new QVBoxLayout(this);
-    lay->setContentsMargins(0, 0, 0, 0);
-    lay->setSpacing(0);
-    FRibbon = new Ribbon(this);
-    lay->addWidget(FRibbon);
+    QVBoxLayout* lay = nullptr;
+    FRibbon = PutRibbonOnTop(this, &lay);
     QWidget* tab = FRibbon->AddTab(QStringLiteral("TabAllgemein"), QString());
     RibbonGroup* ausgabe = FRibbon->AddGroup(tab, QStringLiteral("GroupAusgabe"), QString());
     RibbonGroup* seite = FRibbon->AddGroup(tab, QStringLiteral("GroupSeite"), QString());
     RibbonGroup* zurueck = FRibbon->AddGroup(tab, QStringLiteral("GroupZurueck"), QString());
     auto make = [this](const QString& name, const QString& icon, RibbonGroup* g, bool large) {
-        auto* a = new QAction(this);
-        a->setObjectName(name);
-        a->setIcon(ThemeIcon(icon, name));
-        FActions.insert(name, a);
-        if (large) {
-            g->AddLarge(a);
-        } else {
-            g->AddSmall(a);
-        }
-        addAction(a);
-        return a;
+        return AddRibbonCommand(this, FActions, name, icon, g, large);
     };
     connect(make(QStringLiteral("Drucken"), QStringLiteral("document-print"), ausgabe, true),
             &QAction::triggered, this, [this] { Print(); });

@@ -102,11 +102,8 @@ void StatModel::Retranslate() {
 
 TStatistikForm::TStatistikForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TStatistikForm"));
-    auto* lay = new QVBoxLayout(this);
-    lay->setContentsMargins(0, 0, 0, 0);
-    lay->setSpacing(0);
-    FRibbon = new Ribbon(this);
-    lay->addWidget(FRibbon);
+    QVBoxLayout* lay = nullptr;
+    FRibbon = PutRibbonOnTop(this, &lay);
     QWidget* tab = FRibbon->AddTab(QStringLiteral("TabStatistik"), QString());
     RibbonGroup* ausgabe = FRibbon->AddGroup(tab, QStringLiteral("GroupAusgabe"), QString());
     RibbonGroup* zurueck = FRibbon->AddGroup(tab, QStringLiteral("GroupZurueck"), QString());

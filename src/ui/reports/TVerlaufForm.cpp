@@ -16,22 +16,13 @@ void VerlaufWidget::paintEvent(QPaintEvent*) {
 
 TVerlaufForm::TVerlaufForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TVerlaufForm"));
-    auto* lay = new QVBoxLayout(this);
-    lay->setContentsMargins(0, 0, 0, 0);
-    lay->setSpacing(0);
-    FRibbon = new Ribbon(this);
-    lay->addWidget(FRibbon);
+    QVBoxLayout* lay = nullptr;
+    FRibbon = PutRibbonOnTop(this, &lay);
     QWidget* tab = FRibbon->AddTab(QStringLiteral("TabVerlauf"), QString());
     RibbonGroup* ausgabe = FRibbon->AddGroup(tab, QStringLiteral("GroupAusgabe"), QString());
     RibbonGroup* zurueck = FRibbon->AddGroup(tab, QStringLiteral("GroupZurueck"), QString());
     auto make = [this](const QString& name, const QString& icon, RibbonGroup* g) {
-        auto* a = new QAction(this);
-        a->setObjectName(name);
-        a->setIcon(ThemeIcon(icon, name));
-        FActions.insert(name, a);
-        g->AddLarge(a);
-        addAction(a);
-        return a;
+        return AddRibbonCommand(this, FActions, name, icon, g);
     };
     connect(make(QStringLiteral("Drucken"), QStringLiteral("document-print"), ausgabe), &QAction::triggered,
             this, [this] { Print(); });

@@ -401,4 +401,31 @@ void Ribbon::SetHelpAction(QAction* action) {
     setCornerWidget(b, Qt::TopRightCorner);
 }
 
+Ribbon* PutRibbonOnTop(QWidget* window, QVBoxLayout** layout) {
+    auto* lay = new QVBoxLayout(window);
+    lay->setContentsMargins(0, 0, 0, 0);
+    lay->setSpacing(0);
+    auto* ribbon = new Ribbon(window);
+    lay->addWidget(ribbon);
+    if (layout)
+        *layout = lay;
+    return ribbon;
+}
+
+QAction* AddRibbonCommand(QWidget* window, QHash<QString, QAction*>& actions, const QString& name,
+                          const QString& icon, RibbonGroup* group, bool large) {
+    auto* a = new QAction(window);
+    a->setObjectName(name);
+    a->setIcon(ThemeIcon(icon, name));
+    actions.insert(name, a);
+    if (group) {
+        if (large)
+            group->AddLarge(a);
+        else
+            group->AddSmall(a);
+    }
+    window->addAction(a);
+    return a;
+}
+
 } // namespace zud::ui

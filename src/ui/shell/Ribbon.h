@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QHash>
 #include <QIcon>
 #include <QString>
 #include <QTabWidget>
@@ -22,6 +23,7 @@ class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QVBoxLayout;
 
 namespace zud::ui {
 
@@ -110,5 +112,13 @@ public:
     // Help button at the right end of the tab bar.
     void SetHelpAction(QAction* action);
 };
+
+// The top of a window with a ribbon: the window's layout without margins, the ribbon first in it.
+Ribbon* PutRibbonOnTop(QWidget* window, QVBoxLayout** layout);
+
+// A command of a window's ribbon: an action named `name` with its theme icon, kept in `actions`,
+// added to `window` (so that its shortcut works there) and shown in `group` when one is given.
+QAction* AddRibbonCommand(QWidget* window, QHash<QString, QAction*>& actions, const QString& name,
+                          const QString& icon, RibbonGroup* group = nullptr, bool large = true);
 
 } // namespace zud::ui
