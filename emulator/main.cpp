@@ -9,17 +9,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <pthread.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
-
-volatile std::sig_atomic_t gStop = 0;
-void OnSignal(int) {
-    gStop = 1;
-}
 
 void Usage(FILE* f) {
     std::fputs(
@@ -170,6 +166,14 @@ int main(int argc, char** argv) {
         emu.InjectFault(f);
     }
     emu.SetLive(live);
+    // SIGINT and SIGTERM wait, blocked, for the main thread: blocked before the device thread
+    // starts (which inherits the mask), so that neither that thread nor a moment before the wait
+    // can swallow them.
+    sigset_t ende;
+    sigemptyset(&ende);
+    sigaddset(&ende, SIGINT);
+    sigaddset(&ende, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &ende, nullptr);
     if (!emu.Start()) {
         std::fprintf(stderr, "zud12-emulator: kein Pseudo-Terminal: %s\n", std::strerror(errno));
         return 1;
@@ -191,10 +195,8 @@ int main(int argc, char** argv) {
     std::printf("%s\n", emu.SlavePath().c_str());
     std::fflush(stdout);
 
-    std::signal(SIGINT, OnSignal);
-    std::signal(SIGTERM, OnSignal);
-    while (!gStop) {
-        ::pause();
+    int signal = 0;
+    while (sigwait(&ende, &signal) != 0) {
     }
     emu.Stop();
     std::filesystem::remove(link, ec);

@@ -50,7 +50,11 @@ cat >"$tmp/bin/systemctl" <<SCRIPT
 pidfile=$tmp/firebird.pid
 stop() {
     if [ -f "\$pidfile" ]; then
+        # As systemd does: back only when the server is gone (a loaded machine may take
+        # seconds), killed after the stop timeout.
         kill "\$(cat "\$pidfile")" 2>/dev/null || true
+        for i in \$(seq 300); do kill -0 "\$(cat "\$pidfile")" 2>/dev/null || break; sleep 0.1; done
+        kill -9 "\$(cat "\$pidfile")" 2>/dev/null || true
         for i in \$(seq 50); do kill -0 "\$(cat "\$pidfile")" 2>/dev/null || break; sleep 0.1; done
         rm -f "\$pidfile"
     fi
