@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 namespace zud::exchange {
@@ -38,10 +39,16 @@ void Run(QStringList args, const QString& password, const QString& failure, cons
                             "Austausch", "Das Sicherungsprogramm der Datenbank wurde nicht gefunden: %1")
                             .arg(tool));
     }
+    // The password file lies in a folder of its own: every instance of the program shares the
+    // work folder and empties its files when it closes, which must not take the file from a
+    // backup that another instance (or zudctl) is running.
     const QString folder = WorkFolder();
-    QTemporaryFile pw(folder.isEmpty() ? QStringLiteral("/nonexistent/x")
-                                       : folder + QStringLiteral("/pw.XXXXXX"));
-    if (!pw.open() || pw.write(password.toUtf8()) != password.toUtf8().size() || !pw.flush()) {
+    QTemporaryDir own(folder.isEmpty() ? QStringLiteral("/nonexistent/x")
+                                       : folder + QStringLiteral("gbak-XXXXXX"));
+    QTemporaryFile pw(own.isValid() ? own.filePath(QStringLiteral("pw.XXXXXX"))
+                                    : QStringLiteral("/nonexistent/x"));
+    if (!own.isValid() || !pw.open() || pw.write(password.toUtf8()) != password.toUtf8().size() ||
+        !pw.flush()) {
         throw DataError(
             QCoreApplication::translate("Austausch", "Im Arbeitsordner kann keine Datei angelegt werden: %1")
                 .arg(folder));

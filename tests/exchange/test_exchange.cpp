@@ -631,6 +631,24 @@ TEST_P(Exchange, GbakFailuresAreReported) {
     }
 }
 
+// Every instance shares the work folder and empties its files when it closes: a backup that is
+// running meanwhile keeps the password file that the database tool reads.
+TEST_P(Exchange, ABackupOutlivesAnotherInstanceEmptyingTheWorkFolder) {
+    int ticks = 0;
+    exchange::Feedback fb;
+    fb.progress = [&ticks](qint64, qint64) {
+        ++ticks;
+        EXPECT_TRUE(QDir(WorkFolder()).entryList({QStringLiteral("pw.*")}, QDir::Files).isEmpty());
+        EmptyWorkFolder();
+        return true;
+    };
+    ASSERT_TRUE(QDir(WorkFolder()).exists());
+    EmptyWorkFolder();
+    dm.reset(); // the embedded engine needs the file to itself
+    EXPECT_GT(dm2->Backup(File("leer.bak3"), fb), 0);
+    EXPECT_GT(ticks, 0);
+}
+
 // ---------------------------------------------------------------- take-over
 
 // The previous version's database: no character set (8-bit text), the same tables.
