@@ -463,28 +463,34 @@ bool TZUD12::SetFileName(const QString& name, uint32_t size, const QString& mask
     return true;
 }
 
+void TZUD12::FileCommand(const QString& name, char code, const char* what) {
+    if (!SetFileName(name, 0, QString())) {
+        Fail(QStringLiteral("SetFileName Error"));
+    }
+    BuildFrame(uint8_t(code));
+    SendFrame();
+    if (!WaitFor(2 + sizeof(File), kFramedTimeout)) {
+        Fail(
+            QString::asprintf("%s (timeout): Command: \"%c\" InBufUsed: %u", what, code, ComDev.InBufUsed()));
+    }
+    uint8_t echo[2];
+    Read(echo, 2);
+    if (!EchoMatches(echo)) {
+        Fail(QStringLiteral("%1 (crc_error): Command: \"%2\" InBufUsed: %3 File: %4")
+                 .arg(QLatin1String(what), QString(QLatin1Char(code)))
+                 .arg(ComDev.InBufUsed())
+                 .arg(name));
+    }
+    Read(&serFile, sizeof serFile);
+}
+
 bool TZUD12::ReadFile(const QString& name, QByteArray& stream) {
     if (Busy("ReadFile")) {
         return false;
     }
     const QString& file = name;
     try {
-        if (!SetFileName(name, 0, QString())) {
-            Fail(QStringLiteral("SetFileName Error"));
-        }
-        BuildFrame('R');
-        SendFrame();
-        if (!WaitFor(2 + sizeof(File), kFramedTimeout)) {
-            Fail(QString::asprintf("ReadFile (timeout): Command: \"R\" InBufUsed: %u", ComDev.InBufUsed()));
-        }
-        uint8_t echo[2];
-        Read(echo, 2);
-        if (!EchoMatches(echo)) {
-            Fail(QStringLiteral("ReadFile (crc_error): Command: \"R\" InBufUsed: %1 File: %2")
-                     .arg(ComDev.InBufUsed())
-                     .arg(file));
-        }
-        Read(&serFile, sizeof serFile);
+        FileCommand(name, 'R', "ReadFile");
         PumpMessages();
         if (serFile.Status == 5) {
             Fail(QStringLiteral("ReadFile (file not found)"));
@@ -596,22 +602,7 @@ bool TZUD12::DeleteFileByName(const QString& name) {
     }
     const QString& file = name;
     try {
-        if (!SetFileName(name, 0, QString())) {
-            Fail(QStringLiteral("SetFileName Error"));
-        }
-        BuildFrame('Z');
-        SendFrame();
-        if (!WaitFor(2 + sizeof(File), kFramedTimeout)) {
-            Fail(QString::asprintf("DeleteFile (timeout): Command: \"Z\" InBufUsed: %u", ComDev.InBufUsed()));
-        }
-        uint8_t echo[2];
-        Read(echo, 2);
-        if (!EchoMatches(echo)) {
-            Fail(QStringLiteral("DeleteFile (crc_error): Command: \"Z\" InBufUsed: %1 File: %2")
-                     .arg(ComDev.InBufUsed())
-                     .arg(file));
-        }
-        Read(&serFile, sizeof serFile);
+        FileCommand(name, 'Z', "DeleteFile");
         if (serFile.Status == 5) {
             Fail(QStringLiteral("DeleteFile (file not found); File: %1").arg(file));
         }

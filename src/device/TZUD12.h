@@ -194,6 +194,9 @@ private:
     bool WaitFor(size_t count, int ms);
     void Read(void* dst, size_t count);
     bool EchoMatches(const uint8_t* echo) const;
+    // Names the file, sends the one-letter command and reads the echo and the file record that
+    // answer it into serFile; `what` names the command in the log line of a fault.
+    void FileCommand(const QString& name, char code, const char* what);
     void PumpMessages();
     // True (and logged) when a command is started while another one waits in Pump.
     bool Busy(const char* command);

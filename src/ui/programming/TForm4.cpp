@@ -113,21 +113,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
 
     // Therapists and patients.
     auto column = [this, body](QLabel*& caption, auto& panels, int rows, auto onClick, QMenu* menu) {
-        auto* box = new QVBoxLayout;
-        caption = new QLabel(this);
-        QFont f = caption->font();
-        f.setBold(true);
-        caption->setFont(f);
-        box->addWidget(caption);
-        auto* area = new QScrollArea(this);
-        area->setWidgetResizable(true);
-        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        auto* inner = new QWidget(area);
-        auto* v = new QVBoxLayout(inner);
-        v->setContentsMargins(2, 2, 2, 2);
-        v->setSpacing(4);
-        for (int i = 0; i < int(panels.size()); ++i) {
-            auto* p = new TPanel(i, rows, inner);
+        return AddPanelColumn(this, body, caption, panels, rows, 220, [this, onClick, menu](TPanel* p) {
             connect(p, &TPanel::Clicked, this, onClick);
             p->setContextMenuPolicy(Qt::CustomContextMenu);
             connect(p, &QWidget::customContextMenuRequested, this,
@@ -137,15 +123,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
                         onClick(p->Tag());
                         menu->popup(p->mapToGlobal(at));
                     });
-            v->addWidget(p);
-            panels[size_t(i)] = p;
-        }
-        v->addStretch(1);
-        area->setWidget(inner);
-        area->setMinimumWidth(220);
-        box->addWidget(area, 1);
-        body->addLayout(box);
-        return box;
+        });
     };
     column(
         FTherapeutenCaption, FTherapeuten, 2, [this](int t) { TherapeutClick(t); }, FTherapistMenu);

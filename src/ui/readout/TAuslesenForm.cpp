@@ -144,6 +144,35 @@ void DeviceRecordingModel::Retranslate() {
 
 // --- TPanel ---
 
+QVBoxLayout* AddPanelColumn(QWidget* owner, QBoxLayout* body, QLabel*& caption, std::span<TPanel*> panels,
+                            int rows, int minWidth, const std::function<void(TPanel*)>& setUp) {
+    auto* box = new QVBoxLayout;
+    caption = new QLabel(owner);
+    QFont f = caption->font();
+    f.setBold(true);
+    caption->setFont(f);
+    box->addWidget(caption);
+    auto* area = new QScrollArea(owner);
+    area->setWidgetResizable(true);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* inner = new QWidget(area);
+    auto* v = new QVBoxLayout(inner);
+    v->setContentsMargins(2, 2, 2, 2);
+    v->setSpacing(4);
+    for (size_t i = 0; i < panels.size(); ++i) {
+        auto* p = new TPanel(int(i), rows, inner);
+        setUp(p);
+        v->addWidget(p);
+        panels[i] = p;
+    }
+    v->addStretch(1);
+    area->setWidget(inner);
+    area->setMinimumWidth(minWidth);
+    box->addWidget(area, 1);
+    body->addLayout(box);
+    return box;
+}
+
 TPanel::TPanel(int tag, int rows, QWidget* parent) : QFrame(parent), FTag(tag) {
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
@@ -238,34 +267,12 @@ TAuslesenForm::TAuslesenForm(QWidget* parent) : QDialog(parent) {
 
     auto* body = new QHBoxLayout;
     body->setContentsMargins(6, 6, 6, 6);
-    auto column = [this, body](QLabel*& caption, auto& panels, int rows, auto onClick) {
-        auto* box = new QVBoxLayout;
-        caption = new QLabel(this);
-        QFont f = caption->font();
-        f.setBold(true);
-        caption->setFont(f);
-        box->addWidget(caption);
-        auto* area = new QScrollArea(this);
-        area->setWidgetResizable(true);
-        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        auto* inner = new QWidget(area);
-        auto* v = new QVBoxLayout(inner);
-        v->setContentsMargins(2, 2, 2, 2);
-        v->setSpacing(4);
-        for (int i = 0; i < int(panels.size()); ++i) {
-            auto* p = new TPanel(i, rows, inner);
-            connect(p, &TPanel::Clicked, this, onClick);
-            v->addWidget(p);
-            panels[size_t(i)] = p;
-        }
-        v->addStretch(1);
-        area->setWidget(inner);
-        area->setMinimumWidth(250);
-        box->addWidget(area, 1);
-        body->addLayout(box);
-    };
-    column(FTherapeutenCaption, FTherapeuten, 2, [this](int t) { TherapeutClick(t); });
-    column(FPatientenCaption, FPatienten, 3, [this](int p) { PatientClick(p); });
+    AddPanelColumn(this, body, FTherapeutenCaption, FTherapeuten, 2, 250, [this](TPanel* p) {
+        connect(p, &TPanel::Clicked, this, [this](int t) { TherapeutClick(t); });
+    });
+    AddPanelColumn(this, body, FPatientenCaption, FPatienten, 3, 250, [this](TPanel* p) {
+        connect(p, &TPanel::Clicked, this, [this](int t) { PatientClick(t); });
+    });
     FTherapeutenCaption->setObjectName(QStringLiteral("TherapeutenCaption"));
     FPatientenCaption->setObjectName(QStringLiteral("PatientenCaption"));
 

@@ -15,8 +15,11 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <span>
 
+class QBoxLayout;
 class QLabel;
+class QVBoxLayout;
 class QTreeView;
 class QAction;
 
@@ -87,6 +90,12 @@ private:
     QList<QLabel*> FCaptions;
     QList<QLabel*> FValues;
 };
+
+// A bold caption over a scrolling column of panels with `rows` lines each, one for every entry
+// of `panels`, added to `body`; `setUp` connects each new panel. Returns the column's layout,
+// for what goes below the panels.
+QVBoxLayout* AddPanelColumn(QWidget* owner, QBoxLayout* body, QLabel*& caption, std::span<TPanel*> panels,
+                            int rows, int minWidth, const std::function<void(TPanel*)>& setUp);
 
 class TAuslesenForm : public QDialog {
     Q_OBJECT
