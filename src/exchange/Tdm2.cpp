@@ -86,8 +86,11 @@ void CopyRow(Connection& to, const QString& table, const Row& r) {
     Insert(to, table, *r.Names(), values);
 }
 
-// Drops a database; errors (above all: there is none) are the caller's to ignore.
-void DropDatabase(const db::ConnectParams& p) {
+// Attaches to the database with the user's name, password and `forceWrite` (-1: the database's
+// own setting) and ends the attachment with `end` (drop or detach); errors are the caller's to
+// ignore, whatever was opened is released.
+void AttachAndEnd(const db::ConnectParams& p, int forceWrite,
+                  void (*end)(Firebird::IAttachment*, Firebird::ThrowStatusWrapper*)) {
     using namespace Firebird;
     IMaster* master = fb_get_master_interface();
     ThrowStatusWrapper st(master->getStatus());
@@ -98,10 +101,13 @@ void DropDatabase(const db::ConnectParams& p) {
         dpb = master->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::DPB, nullptr, 0);
         dpb->insertString(&st, isc_dpb_user_name, p.user.toUtf8().constData());
         dpb->insertString(&st, isc_dpb_password, p.password.toUtf8().constData());
+        if (forceWrite >= 0) {
+            dpb->insertInt(&st, isc_dpb_force_write, forceWrite);
+        }
         prov = master->getDispatcher();
         att = prov->attachDatabase(&st, p.database.toUtf8().constData(), dpb->getBufferLength(&st),
                                    dpb->getBuffer(&st));
-        att->dropDatabase(&st); // releases the attachment on success
+        end(att, &st); // releases the attachment on success
         att = nullptr;
     } catch (const FbException&) {
     }
@@ -117,38 +123,17 @@ void DropDatabase(const db::ConnectParams& p) {
     st.dispose();
 }
 
+// Drops a database; errors (above all: there is none) are the caller's to ignore.
+void DropDatabase(const db::ConnectParams& p) {
+    AttachAndEnd(p, -1,
+                 [](Firebird::IAttachment* att, Firebird::ThrowStatusWrapper* st) { att->dropDatabase(st); });
+}
+
 // A throw-away database (the export's) writes without waiting for the disk at every page:
-// it is backed up once and dropped, and a crash meanwhile only means exporting again.
+// it is backed up once and dropped, and a crash meanwhile only means exporting again (and
+// without it, only slower).
 void WriteAsync(const db::ConnectParams& p) {
-    using namespace Firebird;
-    IMaster* master = fb_get_master_interface();
-    ThrowStatusWrapper st(master->getStatus());
-    IXpbBuilder* dpb = nullptr;
-    IProvider* prov = nullptr;
-    IAttachment* att = nullptr;
-    try {
-        dpb = master->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::DPB, nullptr, 0);
-        dpb->insertString(&st, isc_dpb_user_name, p.user.toUtf8().constData());
-        dpb->insertString(&st, isc_dpb_password, p.password.toUtf8().constData());
-        dpb->insertInt(&st, isc_dpb_force_write, 0);
-        prov = master->getDispatcher();
-        att = prov->attachDatabase(&st, p.database.toUtf8().constData(), dpb->getBufferLength(&st),
-                                   dpb->getBuffer(&st));
-        att->detach(&st);
-        att = nullptr;
-    } catch (const FbException&) {
-        // Only slower without it.
-    }
-    if (att) {
-        att->release();
-    }
-    if (prov) {
-        prov->release();
-    }
-    if (dpb) {
-        dpb->dispose();
-    }
-    st.dispose();
+    AttachAndEnd(p, 0, [](Firebird::IAttachment* att, Firebird::ThrowStatusWrapper* st) { att->detach(st); });
 }
 
 // The column names of a table in a database.

@@ -304,7 +304,22 @@ TEST(Cab, UnwritableDestinationLeavesNothing) {
 TEST_P(Exchange, ExportImportRoundTripKeepsEveryByte) {
     Fill(*dm);
     const QString archive = File("patients.qvz");
-    const ExportResult r = dm2->Export(dm->Db(), {pa, pb}, archive);
+    // The throw-away export database does not wait for the disk at every page.
+    int forcedWrites = -1;
+    exchange::Feedback fb;
+    fb.progress = [&](qint64, qint64) {
+        if (forcedWrites < 0) {
+            auto exp = db::Connection::Attach({dm2->ExportConnection(), QString::fromLatin1(kAdminUser),
+                                               QString::fromLatin1(kAdminPassword), QString()});
+            forcedWrites = exp->Query(QStringLiteral("select MON$FORCED_WRITES from MON$DATABASE"))
+                               .front()
+                               .At(0)
+                               .toInt();
+        }
+        return true;
+    };
+    const ExportResult r = dm2->Export(dm->Db(), {pa, pb}, archive, fb);
+    EXPECT_EQ(forcedWrites, 0);
     EXPECT_EQ(r.patients, 2);
     EXPECT_EQ(r.recordings, 3);
     EXPECT_EQ(r.devices, 2);
