@@ -1275,6 +1275,29 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::TAusgabeFenster</name>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TAuslesenForm</name>
     <message>
         <source>Zurück</source>
@@ -2534,26 +2557,6 @@ Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zug
         <source>Therapie-Zusammenfassung</source>
         <translation>Therapie-Zusammenfassung</translation>
     </message>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Ausgabe</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Fenster</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Zurück</translation>
-    </message>
 </context>
 <context>
     <name>zud::ui::TSplash</name>
@@ -2673,26 +2676,6 @@ Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zug
     <message>
         <source>Verlauf</source>
         <translation>Verlauf</translation>
-    </message>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Ausgabe</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Fenster</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Zurück</translation>
     </message>
 </context>
 </TS>

@@ -1275,6 +1275,29 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::TAusgabeFenster</name>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TAuslesenForm</name>
     <message>
         <source>Zurück</source>
@@ -2534,26 +2557,6 @@ With “No” they remain in the database but are no longer assigned to any pati
         <source>Therapie-Zusammenfassung</source>
         <translation>Therapy summary</translation>
     </message>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Output</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Window</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Back</translation>
-    </message>
 </context>
 <context>
     <name>zud::ui::TSplash</name>
@@ -2673,26 +2676,6 @@ With “No” they remain in the database but are no longer assigned to any pati
     <message>
         <source>Verlauf</source>
         <translation>Progress</translation>
-    </message>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Output</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Window</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Back</translation>
     </message>
 </context>
 </TS>

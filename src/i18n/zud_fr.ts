@@ -1275,6 +1275,29 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::TAusgabeFenster</name>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TAuslesenForm</name>
     <message>
         <source>Zurück</source>
@@ -2534,26 +2557,6 @@ Avec « Non », ils restent dans la base de données mais ne sont plus attribué
         <source>Therapie-Zusammenfassung</source>
         <translation>Résumé de la thérapie</translation>
     </message>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Sortie</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Fenêtre</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Imprimer</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Retour</translation>
-    </message>
 </context>
 <context>
     <name>zud::ui::TSplash</name>
@@ -2673,26 +2676,6 @@ Avec « Non », ils restent dans la base de données mais ne sont plus attribué
     <message>
         <source>Verlauf</source>
         <translation>Évolution</translation>
-    </message>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Sortie</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Fenêtre</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Imprimer</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Retour</translation>
     </message>
 </context>
 </TS>

@@ -1275,6 +1275,29 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::TAusgabeFenster</name>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TAuslesenForm</name>
     <message>
         <source>Zurück</source>
@@ -2534,26 +2557,6 @@ Con «No» restano nel database, ma non sono più assegnati ad alcun paziente.</
         <source>Therapie-Zusammenfassung</source>
         <translation>Riepilogo della terapia</translation>
     </message>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Output</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Finestra</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Stampa</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Indietro</translation>
-    </message>
 </context>
 <context>
     <name>zud::ui::TSplash</name>
@@ -2673,26 +2676,6 @@ Con «No» restano nel database, ma non sono più assegnati ad alcun paziente.</
     <message>
         <source>Verlauf</source>
         <translation>Andamento</translation>
-    </message>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Output</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Finestra</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Stampa</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Indietro</translation>
     </message>
 </context>
 </TS>

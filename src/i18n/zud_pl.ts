@@ -1275,6 +1275,29 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::TAusgabeFenster</name>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Wydruk</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Okno</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::TAuslesenForm</name>
     <message>
         <source>Zurück</source>
@@ -2534,26 +2557,6 @@ Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do ż
         <source>Therapie-Zusammenfassung</source>
         <translation>Podsumowanie terapii</translation>
     </message>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Wydruk</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Okno</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Drukuj</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Wstecz</translation>
-    </message>
 </context>
 <context>
     <name>zud::ui::TSplash</name>
@@ -2673,26 +2676,6 @@ Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do ż
     <message>
         <source>Verlauf</source>
         <translation>Przebieg</translation>
-    </message>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Wydruk</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Okno</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Drukuj</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Wstecz</translation>
     </message>
 </context>
 </TS>

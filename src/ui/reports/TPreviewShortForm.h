@@ -3,34 +3,25 @@
 // "Therapie-Zusammenfassung": the one-page therapy summary of a patient, previewed, printed
 // or saved as PDF.
 
-#include "Ausgabe.h"
-#include "Ribbon.h"
-
-#include <QDialog>
-#include <QHash>
+#include "AusgabeFenster.h"
 
 namespace zud::ui {
 
-class TPreviewShortForm : public QDialog {
+class TPreviewShortForm : public TAusgabeFenster {
     Q_OBJECT
 public:
     explicit TPreviewShortForm(QWidget* parent = nullptr);
     void Prepare(const Patient& patient, const Zusammenfassung& z, int maxProTag);
-    QAction* Action(const QString& name) const { return FActions.value(name); }
     Seitenansicht* Page() const { return FPage; }
-    bool Print();
-    bool Pdf();
     bool Zeichnen(Seitenziel& z);
-    QString LastMessage;
 
 protected:
-    void changeEvent(QEvent* e) override;
+    bool Seite(Seitenziel& z) override { return Zeichnen(z); }
+    QString Titel() const override { return tr("Therapie-Zusammenfassung"); }
+    void RetranslateUi() override;
 
 private:
-    void RetranslateUi();
-    Ribbon* FRibbon = nullptr;
     Seitenansicht* FPage = nullptr;
-    QHash<QString, QAction*> FActions;
     Patient FPatient;
     Zusammenfassung FSumme;
     int FMax = 2;

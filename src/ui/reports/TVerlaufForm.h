@@ -2,11 +2,8 @@
 
 // The progress chart of one statistics column over the recordings, on screen, printed or as PDF.
 
+#include "AusgabeFenster.h"
 #include "Berichte.h"
-#include "Ribbon.h"
-
-#include <QDialog>
-#include <QHash>
 
 namespace zud::ui {
 
@@ -21,27 +18,21 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 };
 
-class TVerlaufForm : public QDialog {
+class TVerlaufForm : public TAusgabeFenster {
     Q_OBJECT
 public:
     explicit TVerlaufForm(QWidget* parent = nullptr);
     // Shows the chart with the statistics window's caption.
     void Prepare(const QString& caption, const Verlaufsdaten& v);
-    QAction* Action(const QString& name) const { return FActions.value(name); }
     VerlaufWidget* Chart() const { return FChart; }
-    bool Print();
-    bool Pdf();
-    QString LastMessage;
 
 protected:
-    void changeEvent(QEvent* e) override;
+    bool Seite(Seitenziel& z) override;
+    QString Titel() const override { return tr("Verlauf"); }
+    QString TabTitel() const override { return FCaption.isEmpty() ? tr("Verlauf") : FCaption; }
 
 private:
-    void RetranslateUi();
-    bool Seite(Seitenziel& z);
-    Ribbon* FRibbon = nullptr;
     VerlaufWidget* FChart = nullptr;
-    QHash<QString, QAction*> FActions;
     QString FCaption;
 };
 

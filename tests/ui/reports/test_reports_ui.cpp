@@ -65,7 +65,7 @@ public:
     explicit Schliesser(QObject* parent = nullptr) : ModalWatcher(20, parent) {}
     QStringList gesehen;
     std::function<void(QWidget*)> vorher;
-    QString bemerkung; // typed into the remarks dialog, which is then confirmed
+    QString bemerkung;           // typed into the remarks dialog, which is then confirmed
     bool nurBemerkungen = false; // answers the remarks dialog only
 
 private:
@@ -299,6 +299,15 @@ private slots:
         text = PdfText(pdfZiel);
         for (const char* w : {"Therapy summary", "Patient data", "Adherence", "Number of treatments"})
             QVERIFY2(text.contains(QString::fromUtf8(w)), qPrintable(text));
+        // Both output windows follow too; the progress chart keeps the column's caption as its tab.
+        for (TAusgabeFenster* w : {static_cast<TAusgabeFenster*>(s.VerlaufForm()),
+                                   static_cast<TAusgabeFenster*>(s.SummaryForm())}) {
+            QCOMPARE(w->Action(QStringLiteral("Drucken"))->text(), QStringLiteral("Print"));
+            QCOMPARE(w->Action(QStringLiteral("Zurueck"))->toolTip(), QStringLiteral("Back"));
+        }
+        QCOMPARE(s.VerlaufForm()->windowTitle(), QStringLiteral("Progress"));
+        QCOMPARE(s.SummaryForm()->windowTitle(), QStringLiteral("Therapy summary"));
+        QCOMPARE(s.VerlaufForm()->findChild<Ribbon*>()->tabText(0), QStringLiteral("Erika Muster"));
         QVERIFY(sprache.Switch(QStringLiteral("de")));
         QCoreApplication::processEvents();
         QCOMPARE(tabs->tabText(0), QStringLiteral("Einkanalig"));
