@@ -8,6 +8,7 @@
 #include "TDM1.h"
 #include "TestEnv.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -195,9 +196,16 @@ TEST_F(SettingsTest, PrivateFolders) {
     // The program's own work folder empties silently.
     const QString work = WorkFolder();
     ASSERT_FALSE(work.isEmpty());
-    QFile f(work + QStringLiteral("zud.ini"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.close();
+    // Names of this test's own: other programs share the work folder meanwhile.
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    const QString junk = work + QStringLiteral("junk-%1.ini").arg(pid);
+    const QString hidden = work + QStringLiteral(".junk-%1").arg(pid);
+    for (const QString& name : {junk, hidden}) {
+        QFile f(name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.close();
+    }
     EmptyWorkFolder();
-    EXPECT_TRUE(QDir(work).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_FALSE(QFile::exists(junk));
+    EXPECT_FALSE(QFile::exists(hidden));
 }

@@ -937,12 +937,6 @@ void TForm1::showEvent(QShowEvent* e) {
     });
 }
 
-void TForm1::EmptyWorkFolder() {
-    QDir dir(WorkFolder());
-    for (const QString& f : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        dir.remove(f);
-}
-
 void TForm1::closeEvent(QCloseEvent* e) {
     // An orderly end by signal kept the live recordings as files: nothing to ask.
     if (!FEnded && (FLive || !ConfirmDiscardLive())) {
@@ -958,7 +952,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
     FSettings.WriteString(QStringLiteral("MainWindowGeometry"),
                           QString::fromLatin1(saveGeometry().toBase64()));
     FSettings.Sync();
-    EmptyWorkFolder();
+    zud::EmptyWorkFolder();
     e->accept();
 }
 

@@ -263,7 +263,6 @@ private:
     void Info(const QString& text);
     bool Question(const QString& text);
     bool ConfirmDelete(const QString& text); // a question whose "Ja" deletes: "Nein" is the default
-    void EmptyWorkFolder();
     void CloseSplash();
     void BuildPatientPanel(QWidget* left);
     void ConnectPatientActions();
