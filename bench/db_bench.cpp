@@ -3,6 +3,7 @@
 // 1,000 of them, on the embedded engine and through a server on loopback.
 
 #include "FirebirdServer.h"
+#include "Smoke.h"
 #include "TDM1.h"
 
 #include <QCoreApplication>
@@ -17,8 +18,8 @@ namespace {
 
 using namespace zud;
 
-constexpr int kPatients = 10000;
-constexpr int kRecordings = 20000;
+const int kPatients = zud::bench::Size(10000, 50);
+const int kRecordings = zud::bench::Size(20000, 100);
 
 QByteArray Blob(int seed) {
     QByteArray b(12 * 1024, '\0');

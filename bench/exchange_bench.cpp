@@ -4,6 +4,7 @@
 // Embedded and through a server on loopback; times, archive sizes and what the archive holds.
 
 #include "FirebirdServer.h"
+#include "Smoke.h"
 #include "Tdm2.h"
 
 #include <QCoreApplication>
@@ -111,7 +112,8 @@ struct Database {
 Database& Small(int kind) {
     static std::unique_ptr<Database> d[2];
     if (!d[kind]) {
-        d[kind] = std::make_unique<Database>(kind == 1, 100, 2000);
+        d[kind] =
+            std::make_unique<Database>(kind == 1, zud::bench::Size(100, 10), zud::bench::Size(2000, 20));
     }
     return *d[kind];
 }
@@ -119,7 +121,8 @@ Database& Small(int kind) {
 Database& Large(int kind) {
     static std::unique_ptr<Database> d[2];
     if (!d[kind]) {
-        d[kind] = std::make_unique<Database>(kind == 1, 10000, 20000);
+        d[kind] =
+            std::make_unique<Database>(kind == 1, zud::bench::Size(10000, 20), zud::bench::Size(20000, 40));
     }
     return *d[kind];
 }

@@ -5,6 +5,7 @@
 // database without a character set (8-bit names) embedded.
 
 #include "FirebirdServer.h"
+#include "Smoke.h"
 #include "TDM1.h"
 
 #include <QCoreApplication>
@@ -19,8 +20,8 @@ namespace {
 
 using namespace zud;
 
-constexpr int kPatients = 10000;
-constexpr int kRecordings = 2000;
+const int kPatients = zud::bench::Size(10000, 50);
+const int kRecordings = zud::bench::Size(2000, 50);
 
 const char* const kNames[] = {"Müller", "Schmidt", "Schneider", "Fischer",  "Weber",   "Meyer",
                               "Wagner", "Becker",  "Schulz",    "Hoffmann", "Schäfer", "Koch",

@@ -7,6 +7,7 @@
 #include "Emulator.h"
 #include "PatientModels.h"
 #include "Settings.h"
+#include "Smoke.h"
 #include "TDM1.h"
 #include "TForm1.h"
 #include "TPatAuswahl.h"
@@ -50,17 +51,17 @@ World& Prepared() {
                                     QStringLiteral("Meier"),   QStringLiteral("Wójcik"),
                                     QStringLiteral("Fischer"), QStringLiteral("Rossi"),
                                     QStringLiteral("Dubois"),  QStringLiteral("Koch")};
-            for (int i = 0; i < 10000; ++i) {
+            for (int i = 0; i < zud::bench::Size(10000, 20); ++i) {
                 Patient p;
                 p.Name = names[i % names.size()] + QString::number(i / names.size());
                 p.Vorname = QStringLiteral("Vorname%1").arg(i);
                 p.Geburtstag = QDate(1930, 1, 1).addDays(i * 3);
                 p.Wohnort = QStringLiteral("Ort");
                 const qint64 id = dm.AddPatient(p);
-                if (i == 5000)
+                if (i == zud::bench::Size(5000, 10))
                     w->many = id;
             }
-            for (int k = 0; k < 2000; ++k)
+            for (int k = 0; k < zud::bench::Size(2000, 20); ++k)
                 w->counters.push_back(dm.InsertRecording(w->many, QDate(2020, 1, 1).addDays(k / 4),
                                                          QTime(8, 0).addSecs(k % 4 * 3600), rec,
                                                          QStringLiteral("ZUD12")));

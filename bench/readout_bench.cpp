@@ -7,6 +7,7 @@
 #include "Emulator.h"
 #include "Readout.h"
 #include "Recording.h"
+#include "Smoke.h"
 #include "TDM1.h"
 
 #include <QDir>
@@ -49,7 +50,8 @@ template <typename T> std::vector<uint8_t> Bytes(const T& rec) {
 }
 
 void BM_Readout(benchmark::State& state) {
-    const int wanted = std::clamp(qEnvironmentVariableIntValue("ZUD_READOUT_SLOTS"), 0, 60);
+    const int wanted =
+        zud::bench::Smoke() ? 2 : std::clamp(qEnvironmentVariableIntValue("ZUD_READOUT_SLOTS"), 0, 60);
     const int nSlots = wanted > 0 ? wanted : 60;
     QTemporaryDir dir;
     qputenv("ZUD_DATA_DIR", dir.filePath(QStringLiteral("data")).toLocal8Bit());

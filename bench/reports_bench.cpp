@@ -5,6 +5,7 @@
 
 #include "Berichte.h"
 #include "Settings.h"
+#include "Smoke.h"
 #include "Statistik.h"
 #include "TDM1.h"
 #include "TStatistikForm.h"
@@ -21,7 +22,7 @@ namespace {
 
 using namespace zud;
 
-constexpr int kAufnahmen = 500;
+const int kAufnahmen = zud::bench::Size(500, 5);
 constexpr int kProben = 6000; // 10 minutes
 constexpr int kModi[] = {0, 1, 2, 3, 4, 5, 6, 7, 9};
 

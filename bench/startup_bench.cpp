@@ -2,6 +2,7 @@
 // embedded database of 10,000 patients, offscreen. Also the time of a language switch with the
 // main window open (the program's own measurement, printed by --smoke-test).
 
+#include "Smoke.h"
 #include "TDM1.h"
 
 #include <QCoreApplication>
@@ -32,7 +33,7 @@ Folder& Prepared() {
         TDM1 dm(loc);
         dm.EnsureInstalled();
         dm.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
-        for (int i = 0; i < 10000; ++i) {
+        for (int i = 0; i < zud::bench::Size(10000, 20); ++i) {
             Patient p;
             p.Name = QStringLiteral("Name%1").arg(i, 5, 10, QLatin1Char('0'));
             p.Vorname = QStringLiteral("Vorname");
