@@ -271,4 +271,8 @@ void LoadDemo(Emulator& emu) {
     }
 }
 
+std::vector<uint8_t> DemoExercise(int mode, int seconds, uint32_t seed) {
+    return Uebung(mode, seconds, seed);
+}
+
 } // namespace zud::emu

@@ -10,4 +10,7 @@ namespace zud::emu {
 // from synthetic exercises. Deterministic: the same content every time.
 void LoadDemo(Emulator& emu);
 
+// One synthetic exercise as the demo's recordings are made: `seconds` long in the given mode.
+std::vector<uint8_t> DemoExercise(int mode, int seconds, uint32_t seed);
+
 } // namespace zud::emu

@@ -295,6 +295,12 @@ bool Emulator::HasFile(const std::string& path) const {
     return FFiles.count(Key(path)) > 0;
 }
 
+bool Emulator::RemoveFile(const std::string& path) {
+    Settle();
+    std::lock_guard lock(FMutex);
+    return FFiles.erase(Key(path)) > 0;
+}
+
 std::vector<std::string> Emulator::ListFiles() const {
     Settle();
     std::lock_guard lock(FMutex);
@@ -488,6 +494,11 @@ std::vector<uint16_t> Emulator::ReadAcks() const {
     Settle();
     std::lock_guard lock(FMutex);
     return FReadAcks;
+}
+
+size_t Emulator::ReadAckCount() const {
+    std::lock_guard lock(FMutex);
+    return FReadAcks.size();
 }
 
 std::vector<size_t> Emulator::WriteBlocks() const {

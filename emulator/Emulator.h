@@ -100,6 +100,7 @@ struct LiveOptions {
     int samples = -1;     // samples before the device ends the mode; -1: until the host stops it
     bool endWithPhase14 = true;
     int phase15Every = 0; // every n-th sample is a phase-15 sample (0: none)
+    int programEvery = 0; // the "P" packet of the running program again before every n-th sample
     bool sendG = true;
     int startDelayMs = 0; // the device says nothing for this long after "E" 1
     LiveFault fault = LiveFault::None;
@@ -145,6 +146,8 @@ public:
     std::optional<std::vector<uint8_t>> GetFile(const std::string& path) const;
     std::optional<FileEntry> GetEntry(const std::string& path) const;
     bool HasFile(const std::string& path) const;
+    // Takes a file away as if the device had deleted it; false when there is none.
+    bool RemoveFile(const std::string& path);
     void MakeDirectory(const std::string& path);
     bool HasDirectory(const std::string& path) const;
     std::vector<std::string> ListFiles() const;
@@ -168,6 +171,9 @@ public:
     std::vector<Received> Commands() const;
     // Acknowledgements the host sent for the blocks of reads, in order.
     std::vector<uint16_t> ReadAcks() const;
+    // How many of them so far, at once (ReadAcks waits for the device to be idle first, which it
+    // is not while a transfer runs).
+    size_t ReadAckCount() const;
     // Sizes of the blocks the host sent for writes, in order.
     std::vector<size_t> WriteBlocks() const;
     void ClearLog();

@@ -286,6 +286,9 @@ void Emulator::RunLive() {
             const int r = LiveListen(false, Clock::now() + std::chrono::hours(24));
             return ende(r == 1 ? 1 : 0);
         }
+        if (o.programEvery > 0 && i > 0 && i % o.programEvery == 0) {
+            send(Paket('P', programm.data(), programm.size()));
+        }
         LivePacket pk = MakeLivePacket(programm, i, o.seed);
         if (o.phase15Every > 0 && (i + 1) % o.phase15Every == 0) {
             SetPhase(pk, 15);
