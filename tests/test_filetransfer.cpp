@@ -518,3 +518,57 @@ TEST_F(FileTransfer, ASecondCommandDuringATransferIsRefusedWithoutTouchingTheLin
     dev->Pump = nullptr;
     EXPECT_TRUE(dev->GetVersion());
 }
+
+// Giving a read up: at 57,600 baud a 100 kB file takes 18 s; asked after its third block, the
+// read ends within that block, the device is told by a mismatching acknowledgement and listens
+// again at once, so the next command (the normal screen) works.
+class PacedFileTransfer : public EmuTest {
+public:
+    PacedFileTransfer() : EmuTest(Paced()) {}
+    static emu::Options Paced() {
+        emu::Options o;
+        o.baud = 57600;
+        o.turnaroundUs = 2000;
+        return o;
+    }
+};
+
+TEST_F(PacedFileTransfer, ACancelEndsTheReadWithinOneBlock) {
+    const auto data = Pattern(100 * 1024, 7);
+    const std::string path = kSlot + "\\M0002.hdf";
+    emu.PutFile(path, data);
+    dev->Baud_Rate = 57600;
+    int blocks = 0;
+    std::chrono::steady_clock::time_point asked;
+    dev->Transferred = [&](qint64, qint64) {
+        if (++blocks == 3) {
+            asked = std::chrono::steady_clock::now();
+        }
+    };
+    dev->CancelRequested = [&] { return blocks >= 3; };
+    QByteArray got;
+    EXPECT_FALSE(dev->ReadFile(QString::fromStdString(path), got));
+    const auto took = std::chrono::steady_clock::now() - asked;
+    EXPECT_LT(took, std::chrono::milliseconds(2000));
+    EXPECT_TRUE(dev->LastLog.startsWith(QStringLiteral("ReadFile (cancelled)")))
+        << dev->LastLog.toStdString();
+    // Three blocks acknowledged, the fourth answered with a pair that is not its CRC.
+    const auto acks = Acks();
+    ASSERT_EQ(acks.size(), 4u);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(acks[i], Crc16(data.data() + i * 1024, 1024));
+    }
+    EXPECT_NE(acks[3], Crc16(data.data() + 3 * 1024, 1024));
+    EXPECT_EQ(got.size(), 3 * 1024);
+    // The line is quiet and the device listens: the next commands work.
+    dev->CancelRequested = nullptr;
+    dev->Transferred = nullptr;
+    EXPECT_TRUE(dev->SetDownloadScreen(0));
+    EXPECT_EQ(emu.Screen(), 0);
+    const auto small = Pattern(1500, 8);
+    emu.PutFile(kSlot + "\\Klein.dat", small);
+    got.clear();
+    ASSERT_TRUE(dev->ReadFile(QString::fromStdString(kSlot + "\\Klein.dat"), got))
+        << dev->LastLog.toStdString();
+    EXPECT_EQ(FromQ(got), small);
+}

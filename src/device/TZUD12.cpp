@@ -201,7 +201,11 @@ void TZUD12::AddLog(const QString& s) {
     // The real-time thread logs too, while the window may log a failure of its own.
     static std::mutex logMutex;
     const std::lock_guard lock(logMutex);
-    LastLog = s;
+    if (InFeedThread()) {
+        FFeedLastLog = s; // LastLog follows at the thread's end
+    } else {
+        LastLog = s;
+    }
     if (LogFileName.isEmpty()) {
         return;
     }
@@ -359,6 +363,10 @@ bool TZUD12::GetDeviceInfo() {
 }
 
 void TZUD12::ApplyGeraeteDaten(const zud::GeraeteDaten& g) {
+    if (InFeedThread()) {
+        FFeedGeraeteDaten = g;
+        return;
+    }
     GeraeteDaten = g;
     Typ = ModelIndex(g.Typ);
     SN = FieldString(g.SN, sizeof g.SN);
@@ -513,6 +521,14 @@ bool TZUD12::ReadFile(const QString& name, QByteArray& stream) {
                          .arg(file));
             }
             Read(OutBuffer.data(), want);
+            if (CancelRequested && CancelRequested()) {
+                GiveUpRead(want);
+                Fail(QStringLiteral(
+                         "ReadFile (cancelled): Command: \"R\", serfile.size: %1, s.size: %2, File: %3")
+                         .arg(size)
+                         .arg(got)
+                         .arg(file));
+            }
             uint8_t ack[2];
             PutCrc(ack, Crc16(OutBuffer.data(), want));
             ComDev.Send(ack, 2);
@@ -534,6 +550,24 @@ bool TZUD12::ReadFile(const QString& name, QByteArray& stream) {
         return false;
     }
     return true;
+}
+
+void TZUD12::GiveUpRead(size_t block) {
+    // The block's CRC inverted: never the pair the device waits for.
+    uint8_t ack[2];
+    PutCrc(ack, static_cast<uint16_t>(~Crc16(OutBuffer.data(), block)));
+    ComDev.Send(ack, 2);
+    // The device answers nothing more for this file; whatever was under way still comes in.
+    // It listens again after 100 ms without a byte from us: wait for 150 ms of silence
+    // (at most 1.5 s), then drop what came.
+    const auto limit = TCOM::Clock::now() + std::chrono::milliseconds(1500);
+    while (TCOM::Clock::now() < limit) {
+        const size_t before = ComDev.InBufUsed();
+        if (!WaitFor(before + 1, 150)) {
+            break;
+        }
+    }
+    ComDev.RxFlush();
 }
 
 bool TZUD12::WriteFile(const QString& name, const QByteArray& stream) {

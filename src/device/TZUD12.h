@@ -13,9 +13,11 @@
 #include <QTime>
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace zud {
 
@@ -29,7 +31,8 @@ struct DateiInfo {
     uint16_t Dauer = 0;
     bool Checked = false;
     // Set by the read-out's pre-selection, for the list only: the recording is in the database
-    // already; `GespeichertBei` names the patient it is filed under when that is another one.
+    // already; `GespeichertBei` names another patient with a recording of the same date and
+    // time (compared by its bytes when it is read out).
     bool Gespeichert = false;
     QString GespeichertBei;
 };
@@ -106,10 +109,14 @@ public:
     // Asks the thread to end; it leaves real-time mode and keeps what it received.
     void TerminateEZThread();
     bool EZRunning() const;
-    // Waits for the thread's end; false when it still runs after `ms`.
+    // Waits for the thread's end; false when it still runs after `ms`. After the end, what
+    // the thread learnt (the device identity of its "G" packet, its last log line) is taken
+    // over into this object: while it runs, the thread writes none of the fields the window
+    // reads (LastLog, the identity).
     bool WaitEZThread(int ms);
     std::unique_ptr<TZUD12Thread> ZUD12Thread;
-    // Typ, SN and Kunde from a device identity record.
+    // Typ, SN and Kunde from a device identity record; called from the real-time thread, the
+    // record waits for the thread's end.
     void ApplyGeraeteDaten(const zud::GeraeteDaten& g);
 
     // --- device records ---
@@ -171,13 +178,18 @@ public:
     // Set when a text character has no code in the device's character set.
     bool ConvertError = false;
 
-    // Called between blocks and progress words so that a window can repaint. The protocol
-    // has no way to abort a transfer, so a cancel takes effect between commands.
+    // Called between blocks and progress words so that a window can repaint. A file read can
+    // be given up within a block (CancelRequested); other commands run to their end.
     std::function<void()> Pump;
 
     // Called during file transfers with the bytes moved so far and the file's size, so that a
     // progress bar can move within a long file.
     std::function<void(qint64 done, qint64 total)> Transferred;
+    // Asked after every block of a file read: true gives the file up within that block. The
+    // device learns it from an acknowledgement that does not match the block (it drops the
+    // transfer and listens for a new command after a short silence); the read waits for that
+    // silence, empties the input and fails, so the next command finds a quiet line.
+    std::function<bool()> CancelRequested;
     // True while Pump runs: a device command started from there fails at once.
     bool Pumping() const { return FPumping; }
 
@@ -205,9 +217,17 @@ private:
     File DirectoryCommand(uint8_t code, const QString& name);
     // Reads a device file; a failed read is tried once more.
     bool ReadTwice(const std::string& path, QByteArray& stream);
+    // Ends a file read the user gave up: the mismatching acknowledgement, then the silence the
+    // device needs to listen again.
+    void GiveUpRead(size_t block);
     bool WriteImage(const std::string& path, const void* data, size_t size);
 
-    bool FPumping = false;
+    std::atomic<bool> FPumping{false};
+    // True in the real-time thread; what it would write waits here for its end.
+    bool InFeedThread() const;
+    void TakeOverFromFeed();
+    QString FFeedLastLog;
+    std::optional<zud::GeraeteDaten> FFeedGeraeteDaten;
     std::array<uint8_t, 10> FFrame{};
     std::array<uint8_t, 65536> OutBuffer{};
     std::array<uint8_t, 65536> INBuffer{};

@@ -94,6 +94,7 @@ TZUD12Thread* TZUD12::CreateEZThread() {
         // One thread per run: the previous one has ended (or is told to end) before a new one.
         ZUD12Thread->ThreadTerminate = true;
         ZUD12Thread->wait();
+        TakeOverFromFeed();
     }
     ZUD12Thread = std::make_unique<TZUD12Thread>(*this);
     return ZUD12Thread.get();
@@ -116,7 +117,28 @@ bool TZUD12::EZRunning() const {
 }
 
 bool TZUD12::WaitEZThread(int ms) {
-    return !ZUD12Thread || ZUD12Thread->wait(QDeadlineTimer(ms));
+    if (ZUD12Thread && !ZUD12Thread->wait(QDeadlineTimer(ms))) {
+        return false;
+    }
+    TakeOverFromFeed();
+    return true;
+}
+
+bool TZUD12::InFeedThread() const {
+    return ZUD12Thread && QThread::currentThread() == ZUD12Thread.get();
+}
+
+void TZUD12::TakeOverFromFeed() {
+    // The thread has ended: what it wrote is ours to read.
+    if (!FFeedLastLog.isEmpty()) {
+        LastLog = FFeedLastLog;
+        FFeedLastLog.clear();
+    }
+    if (FFeedGeraeteDaten) {
+        const zud::GeraeteDaten g = *FFeedGeraeteDaten;
+        FFeedGeraeteDaten.reset();
+        ApplyGeraeteDaten(g);
+    }
 }
 
 // ---------------------------------------------------------------- the thread

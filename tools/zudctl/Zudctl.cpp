@@ -223,8 +223,8 @@ public:
         const bool ok = work();
         EndConversation(FDev, true);
         if (!ok && SignalWatcher::Requested()) {
-            // The device command in flight ran to its end (the device cannot abort one); a
-            // command that was done before the signal counted is no cancel.
+            // A file read was given up within its block; another command in flight ran to its
+            // end. A command that was done before the signal counted is no cancel.
             FErr << Cancelled() << '\n';
             return kCancelled;
         }
@@ -583,7 +583,11 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             }
             work = [&failure, src, dst](TZUD12& dev) {
                 QByteArray data;
-                if (!dev.ReadFile(src, data) || SignalWatcher::Requested()) {
+                // Ctrl+C gives the file up within the block under way.
+                dev.CancelRequested = [] { return SignalWatcher::Requested(); };
+                const bool read = dev.ReadFile(src, data);
+                dev.CancelRequested = nullptr;
+                if (!read || SignalWatcher::Requested()) {
                     return false; // cancelled: no file is written
                 }
                 return SaveFile(dst, data, &failure);
