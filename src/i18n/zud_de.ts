@@ -1165,12 +1165,12 @@
         <translation>bereits gespeichert</translation>
     </message>
     <message>
-        <source>bereits gespeichert (%1)</source>
-        <translation>bereits gespeichert (%1)</translation>
-    </message>
-    <message>
         <source>Datenbank</source>
         <translation>Datenbank</translation>
+    </message>
+    <message>
+        <source>gleiche Uhrzeit bei %1</source>
+        <translation>gleiche Uhrzeit bei %1</translation>
     </message>
 </context>
 <context>

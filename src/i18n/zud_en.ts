@@ -1165,12 +1165,12 @@
         <translation>already stored</translation>
     </message>
     <message>
-        <source>bereits gespeichert (%1)</source>
-        <translation>already stored (%1)</translation>
-    </message>
-    <message>
         <source>Datenbank</source>
         <translation>Database</translation>
+    </message>
+    <message>
+        <source>gleiche Uhrzeit bei %1</source>
+        <translation>same time: %1</translation>
     </message>
 </context>
 <context>

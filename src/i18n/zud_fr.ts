@@ -1165,12 +1165,12 @@
         <translation>déjà enregistré</translation>
     </message>
     <message>
-        <source>bereits gespeichert (%1)</source>
-        <translation>déjà enregistré (%1)</translation>
-    </message>
-    <message>
         <source>Datenbank</source>
         <translation>Base de données</translation>
+    </message>
+    <message>
+        <source>gleiche Uhrzeit bei %1</source>
+        <translation>même heure : %1</translation>
     </message>
 </context>
 <context>

@@ -1165,12 +1165,12 @@
         <translation>già salvato</translation>
     </message>
     <message>
-        <source>bereits gespeichert (%1)</source>
-        <translation>già salvato (%1)</translation>
-    </message>
-    <message>
         <source>Datenbank</source>
         <translation>Database</translation>
+    </message>
+    <message>
+        <source>gleiche Uhrzeit bei %1</source>
+        <translation>stessa ora: %1</translation>
     </message>
 </context>
 <context>

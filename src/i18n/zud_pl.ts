@@ -1165,12 +1165,12 @@
         <translation>już zapisane</translation>
     </message>
     <message>
-        <source>bereits gespeichert (%1)</source>
-        <translation>już zapisane (%1)</translation>
-    </message>
-    <message>
         <source>Datenbank</source>
         <translation>Baza danych</translation>
+    </message>
+    <message>
+        <source>gleiche Uhrzeit bei %1</source>
+        <translation>ta sama godzina: %1</translation>
     </message>
 </context>
 <context>

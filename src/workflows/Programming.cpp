@@ -724,6 +724,10 @@ Uebertragung Uebertrage(TZUD12& dev, const UebertragungsOptionen& options, const
         return r;
     }
 
+    // Every file of the image is one block: a cancel between two files ends the transfer
+    // within one block. What was written stays written; the result names it.
+    const auto cancelled = [&cb] { return cb.cancelRequested && cb.cancelRequested(); };
+    const QString abgebrochen = QCoreApplication::translate("Auslesen", "Übertragung abgebrochen.");
     const auto therapeutenVorher = dev.Therapeuten_ZUD12_ori;
     if (!dev.WriteTherapeutData()) {
         return stop(CommError());
@@ -747,6 +751,9 @@ Uebertragung Uebertrage(TZUD12& dev, const UebertragungsOptionen& options, const
             }
             if (std::memcmp(&progVorher, &dev.Programme_ZUD12_ori[Slot(t, p)], sizeof progVorher) != 0) {
                 r.geschrieben << QString::fromStdString(ProgrammPfad(t, p));
+            }
+            if (cancelled()) {
+                return stop(abgebrochen);
             }
             Stammsatz& pat = dev.Patienten[Slot(t, p)];
             if (pat.Loeschen == 1) {

@@ -32,18 +32,27 @@ void Progress(const Callbacks& cb, const QString& text, int position, int maximu
 // The bytes of the file being read reach the callbacks for as long as the object lives.
 class BytesToCallback {
 public:
-    BytesToCallback(TZUD12& dev, const Callbacks& cb) : FDev(dev), FOld(dev.Transferred) {
+    BytesToCallback(TZUD12& dev, const Callbacks& cb)
+        : FDev(dev), FOld(dev.Transferred), FOldCancel(dev.CancelRequested) {
         if (cb.fileBytes) {
             FDev.Transferred = cb.fileBytes;
         }
+        // A cancel gives the recording up within the block under way.
+        if (cb.cancelRequested) {
+            FDev.CancelRequested = cb.cancelRequested;
+        }
     }
-    ~BytesToCallback() { FDev.Transferred = FOld; }
+    ~BytesToCallback() {
+        FDev.Transferred = FOld;
+        FDev.CancelRequested = FOldCancel;
+    }
     BytesToCallback(const BytesToCallback&) = delete;
     BytesToCallback& operator=(const BytesToCallback&) = delete;
 
 private:
     TZUD12& FDev;
     std::function<void(qint64, qint64)> FOld;
+    std::function<bool()> FOldCancel;
 };
 
 // A second progress window for as long as the object lives.
@@ -195,7 +204,10 @@ void CheckMessungen(TZUD12& dev, TDM1& dm, int therapeut, int patient) {
             continue;
         }
         try {
-            // The same exercise under this patient, or under another one (moved there).
+            // The same exercise under this patient: stored. Another patient's recording of the
+            // same second may be this one moved or cropped there, or just another exercise that
+            // began at that second: the transfer compares the bytes, so it stays ticked and
+            // only names that patient.
             QString other;
             bool stored = false;
             for (const auto& row : dm.RecordingsAt(e.Datum, e.Zeit)) {
@@ -205,8 +217,7 @@ void CheckMessungen(TZUD12& dev, TDM1& dm, int therapeut, int patient) {
                     break;
                 }
                 const QString name = PatientName(dm, row.patient, names);
-                if (!name.isEmpty() && !stored) {
-                    stored = true;
+                if (!name.isEmpty() && other.isEmpty()) {
                     other = name;
                 }
             }
@@ -467,7 +478,8 @@ TransferResult Uebertrage(TZUD12& dev, TDM1& dm, bool loeschen, const Callbacks&
                                  .arg(n)
                                  .arg(total),
                              n, total);
-                    // Closing the progress window ends the transfer after this recording.
+                    // Closing the progress window ends the transfer: a recording under way is
+                    // given up within its block (see below), else the next one is not begun.
                     auto next = [&] {
                         if (cb.cancelRequested && cb.cancelRequested()) {
                             throw WorkflowError(WorkflowError::EComErr, Abgebrochen());
@@ -515,6 +527,10 @@ TransferResult Uebertrage(TZUD12& dev, TDM1& dm, bool loeschen, const Callbacks&
                         got = dev.GetMessung(t, p, stream, j);
                     }
                     if (!got) {
+                        // Given up within the recording: nothing of it is stored.
+                        if (cb.cancelRequested && cb.cancelRequested()) {
+                            throw WorkflowError(WorkflowError::EComErr, Abgebrochen());
+                        }
                         throw WorkflowError(WorkflowError::EComErr, CommError());
                     }
                     if (here) {

@@ -68,9 +68,10 @@ QDate DatenbankGeburtstag(const Stammsatz& s);
 // pre-selection. Ends the conversation (normal screen, close) in every case; throws
 // WorkflowError.
 void LeseMessungen(TZUD12& dev, TDM1& dm, const Callbacks& cb = {});
-// Pre-selects the recordings of one slot that are not yet in the database and marks the others
-// (Gespeichert, GespeichertBei): a recording of this date and time of day under the device's
-// patient, or under any other patient, is not ticked.
+// Pre-selects the recordings of one slot that are not yet in the database: a recording of this
+// date and time of day under the device's patient is marked stored and not ticked; one under
+// another patient stays ticked and names that patient (GespeichertBei): the transfer decides by
+// the bytes whether it is that recording (moved or cropped there) or another one.
 void CheckMessungen(TZUD12& dev, TDM1& dm, int therapeut, int patient);
 // The database patient a device patient most likely is, to preselect in the selection window:
 // the same name, first name and birth date; else the same names (letter case aside) with the

@@ -6,11 +6,14 @@
 
 #include "Settings.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QWidget>
 
 #include <memory>
@@ -63,5 +66,18 @@ protected:
 private:
     QTimer FTimer;
 };
+
+// The user's click on the button that shows `action` in `window` (its ribbon): a real mouse
+// click on the visible, enabled button, as a therapist makes it. False when no such button is
+// there (hidden, disabled or missing), so that a test cannot pass by a command nobody can reach.
+inline bool ClickButtonOf(QWidget* window, QAction* action) {
+    for (QToolButton* b : window->findChildren<QToolButton*>()) {
+        if (b->defaultAction() == action && b->isVisibleTo(window) && b->isEnabled()) {
+            QTest::mouseClick(b, Qt::LeftButton);
+            return true;
+        }
+    }
+    return false;
+}
 
 } // namespace zud::test

@@ -18,6 +18,7 @@
 #include "TPatAuswahl.h"
 #include "TSplash.h"
 #include "TZUD12.h"
+#include "UiTestEnv.h"
 #include "ZudApplication.h"
 
 #include <QApplication>
@@ -35,6 +36,7 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include <chrono>
 #include <cstddef>
 #include <cstring>
 #include <map>
@@ -54,6 +56,7 @@ public:
         FTimer.start();
     }
     QStringList boxes;
+    std::vector<std::chrono::steady_clock::time_point> boxTimes; // when each box was seen
     // Once, when the read-out window is shown modally.
     std::function<void(TAuslesenForm*)> onReadout;
     // At every tick while a progress window is the active modal one.
@@ -69,6 +72,7 @@ private:
         }
         if (auto* box = qobject_cast<QMessageBox*>(w)) {
             boxes << box->text();
+            boxTimes.push_back(std::chrono::steady_clock::now());
             box->done(QMessageBox::Ok);
         } else if (auto* form = qobject_cast<TAuslesenForm*>(w)) {
             if (onReadout) {
@@ -829,38 +833,83 @@ private slots:
         QCOMPARE(f.Device()->MessHeaders[Slot(1, 1)].size(), 21);
     }
 
-    void CancelThroughTheCloseBox() {
-        Answerer answer;
-        TForm1 f;
-        f.Create(QString::fromStdString(emu->SlavePath()));
-        QVERIFY(f.OpenDatabase());
-        bool closed = false;
-        bool closeBox = false;
-        answer.onProgress = [&](TForm9* p) {
-            if (!closed && p->Text().startsWith(QStringLiteral("Übertrage Übungen 1 von"))) {
-                closed = true;
-                closeBox = p->CloseEnabled();
-                p->close(); // the user's click on the close box
+    // The transfer owns the windows while it runs: Escape on the progress window, Escape on the
+    // read-out window underneath and the read-out window's close box are each the cancel, at
+    // 57,600 baud in the middle of a long recording. The transfer ends within the block under
+    // way (the summary is there within 2 s), nothing of the half-read recording is stored, the
+    // device has its normal screen, and the read-out window was not closed by the key.
+    void CancelWithinARecordingByEscapeOrTheCloseBox() {
+        for (int way = 0; way < 3; ++way) {
+            // A slow line; therapist 1's first patient holds one long recording and nothing else.
+            emu->Stop();
+            emu::Options options;
+            options.baud = 57600;
+            options.turnaroundUs = 2000;
+            emu = std::make_unique<emu::Emulator>(options);
+            QVERIFY(emu->Start());
+            PrepareDevice();
+            for (const std::string& f : emu->ListFiles()) {
+                if (f.find("Th_0\\Pat_0\\") != std::string::npos)
+                    if (f.size() > 4 && f.substr(f.size() - 4) == ".hdf")
+                        emu->RemoveFile(f);
             }
-        };
-        answer.onReadout = [](TAuslesenForm* w) { w->SaveReadExc(); };
-        f.Action(QStringLiteral("LeseMessungen"))->trigger();
-        QVERIFY(closed);
-        QVERIFY(closeBox);
-        QCOMPARE(answer.boxes.size(), 1);
-        QVERIFY2(answer.boxes[0].startsWith(QStringLiteral("Übertragung abgebrochen.\n\n")),
-                 qPrintable(answer.boxes[0]));
-        QVERIFY2(answer.boxes[0].contains(QStringLiteral("(Therapeut 1, Patient 1):\n  gespeichert: 1\n")),
-                 qPrintable(answer.boxes[0]));
-        const auto& r = f.AuslesenForm()->Result();
-        QVERIFY(r.failed);
-        QCOMPARE(r.Stored(), 1);
-        QVERIFY(f.AuslesenForm()->LastPatient() > 0);
-        QCOMPARE(int(f.DM()->ListRecordings(f.AuslesenForm()->LastPatient()).size()), 1);
-        QVERIFY(!f.ProgressForm()->isVisible());
-        QVERIFY(!f.ProgressForm()->CloseEnabled());
-        QCOMPARE(emu->Screen(), 0);
-        QVERIFY(!f.Device()->ComOpen);
+            const auto lang = emu::DemoExercise(0, 60 * 60, 5);
+            emu->PutFile(DevicePath(0, 0, "M0050.hdf"), lang, FatDate(2026, 12, 9), FatTime(10, 0, 0), 20);
+
+            Answerer answer;
+            TForm1 f;
+            f.Create(QString::fromStdString(emu->SlavePath()));
+            QVERIFY(f.OpenDatabase());
+            std::chrono::steady_clock::time_point pressed{};
+            bool visibleAfter = false;
+            answer.onProgress = [&](TForm9* p) {
+                // Six recordings; the bar stands a seventh into the first one (the long one, about
+                // seventy blocks): ten blocks are read.
+                if (pressed == std::chrono::steady_clock::time_point{} &&
+                    p->Text() == QStringLiteral("Übertrage Übungen 1 von 6 ...") &&
+                    p->Position() * 7 >= p->Maximum() / 6) {
+                    pressed = std::chrono::steady_clock::now();
+                    TAuslesenForm* w = f.AuslesenForm();
+                    if (way == 0)
+                        QTest::keyClick(p, Qt::Key_Escape);
+                    else if (way == 1)
+                        QTest::keyClick(w, Qt::Key_Escape);
+                    else
+                        w->close(); // as the window manager's close box
+                    visibleAfter = w->isVisible();
+                }
+            };
+            bool clicked = false;
+            answer.onReadout = [&clicked](TAuslesenForm* w) {
+                clicked = zud::test::ClickButtonOf(w, w->Action(QStringLiteral("SaveReadExc")));
+                if (!clicked)
+                    w->reject();
+            };
+            f.Action(QStringLiteral("LeseMessungen"))->trigger(); // as Ctrl+R
+            QVERIFY(clicked);
+            QVERIFY2(pressed != std::chrono::steady_clock::time_point{},
+                     "the transfer never reached block 10");
+            QVERIFY(visibleAfter);
+            QCOMPARE(answer.boxes.size(), 1);
+            QVERIFY2(answer.boxes[0].startsWith(QStringLiteral("Übertragung abgebrochen.\n")),
+                     qPrintable(answer.boxes[0]));
+            const auto took = answer.boxTimes[0] - pressed;
+            QVERIFY2(took < std::chrono::milliseconds(2000),
+                     qPrintable(QString::number(
+                         std::chrono::duration_cast<std::chrono::milliseconds>(took).count())));
+            QVERIFY(emu->HasFile(DevicePath(0, 0, "M0050.hdf")));
+            const auto& r = f.AuslesenForm()->Result();
+            QVERIFY(r.failed);
+            QCOMPARE(r.Stored(), 0);
+            const auto rows = f.DM()->Db().Query(QStringLiteral("select count(*) as N from ZUDData"));
+            QCOMPARE(rows.front().Int(QStringLiteral("N")), qint64(0));
+            QVERIFY(!f.ProgressForm()->isVisible());
+            QVERIFY(!f.ProgressForm()->CloseEnabled());
+            QCOMPARE(emu->Screen(), 0);
+            QVERIFY(!f.Device()->ComOpen);
+            // The long recording stays on the device.
+            QVERIFY(emu->HasFile(DevicePath(0, 0, "M0050.hdf")));
+        }
     }
 
     void SecondDeviceCommandRefusedDuringTransfer() {

@@ -88,11 +88,11 @@ QVariant DeviceRecordingModel::data(const QModelIndex& index, int role) const {
 }
 
 QString DeviceRecordingModel::Hinweis(const DateiInfo& e) {
-    if (!e.Gespeichert) {
-        return QString();
+    if (e.Gespeichert) {
+        return tr("bereits gespeichert");
     }
-    return e.GespeichertBei.isEmpty() ? tr("bereits gespeichert")
-                                      : tr("bereits gespeichert (%1)").arg(e.GespeichertBei);
+    // Decided by the bytes during "Auslesen": the same recording is not stored twice.
+    return e.GespeichertBei.isEmpty() ? QString() : tr("gleiche Uhrzeit bei %1").arg(e.GespeichertBei);
 }
 
 bool DeviceRecordingModel::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -608,7 +608,7 @@ void TAuslesenForm::SaveReadExc() {
         return;
     }
     {
-        DeviceWork work(*FDev, FActions.values());
+        DeviceWork work(*FDev, FActions.values(), FProgress);
         FProgress->SetText(QString());
         FProgress->SetItemsInProgress(true); // the bar moves through each recording by its bytes
         FProgress->SetMaximum(total);

@@ -56,7 +56,7 @@ void TForm1::DoLeseMessungen() {
     }
     qint64 last = 0;
     {
-        DeviceWork work(*FDevice, DeviceCompetitors());
+        DeviceWork work(*FDevice, DeviceCompetitors(), FProgress);
         FProgress->SetCloseEnabled(false);
         QString failure;
         try {

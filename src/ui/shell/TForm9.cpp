@@ -6,7 +6,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QProgressBar>
 #include <QSet>
 #include <QVBoxLayout>
@@ -132,6 +134,23 @@ void TForm9::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
+void TForm9::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) {
+        CancelByUser();
+        e->accept();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void TForm9::CancelByUser() {
+    if (FCloseEnabled && isVisible()) {
+        close(); // as the close box: sets the cancel
+    } else if (FCloseEnabled) {
+        FCancel = true;
+    }
+}
+
 void TForm9::Repaint() {
     // Painted at once; events are processed only by the device's pump between blocks, where a
     // device command started by any of them is refused without touching the line.
@@ -195,7 +214,73 @@ void TForm9::Finish() {
     }
 }
 
-DeviceWork::DeviceWork(TZUD12& dev, const QList<QAction*>& competing) : FDev(dev), FOldPump(dev.Pump) {
+namespace {
+
+// Keeps the input from the windows a transfer owns; Escape and their close boxes cancel.
+class TransferInputGuard : public QObject {
+public:
+    explicit TransferInputGuard(TForm9* progress) : FProgress(progress) {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && !qobject_cast<TForm9*>(w)) {
+                FOwned.insert(w);
+            }
+        }
+        qApp->installEventFilter(this);
+    }
+    ~TransferInputGuard() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (!o->isWidgetType() || !IsInput(e->type())) {
+            return false;
+        }
+        QWidget* window = static_cast<QWidget*>(o)->window();
+        if (!FOwned.contains(window)) {
+            return false; // the progress windows, and whatever opened meanwhile
+        }
+        const bool escape =
+            e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape;
+        if (e->type() == QEvent::Close) {
+            e->ignore();
+        }
+        if ((escape || e->type() == QEvent::Close) && FProgress) {
+            FProgress->CancelByUser();
+        }
+        return true;
+    }
+
+private:
+    static bool IsInput(QEvent::Type t) {
+        switch (t) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease:
+        case QEvent::Drop:
+        case QEvent::Close:
+            return true;
+        default:
+            return false;
+        }
+    }
+    QPointer<TForm9> FProgress;
+    QSet<QWidget*> FOwned;
+};
+
+} // namespace
+
+DeviceWork::DeviceWork(TZUD12& dev, const QList<QAction*>& competing, TForm9* progress)
+    : FDev(dev), FOldPump(dev.Pump) {
     FDev.Pump = [] { QCoreApplication::processEvents(); };
     for (QAction* a : competing) {
         if (a) {
@@ -203,9 +288,13 @@ DeviceWork::DeviceWork(TZUD12& dev, const QList<QAction*>& competing) : FDev(dev
             a->setEnabled(false);
         }
     }
+    if (progress) {
+        FGuard = std::make_unique<TransferInputGuard>(progress);
+    }
 }
 
 DeviceWork::~DeviceWork() {
+    FGuard.reset();
     FDev.Pump = FOldPump;
     for (const auto& [a, enabled] : FActions) {
         a->setEnabled(enabled);

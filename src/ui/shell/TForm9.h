@@ -56,6 +56,9 @@ public:
     bool Cancel() const { return FCancel; }
     // The program is ending: the running transfer stops after its recording, as by the close box.
     void RequestCancel() { FCancel = true; }
+    // What the close box does, for Escape and for the windows underneath: the cancel, when the
+    // close box is on (else nothing).
+    void CancelByUser();
     // What the device commands move.
     TProgressBar* DeviceBar() { return &FDeviceBar; }
 
@@ -72,6 +75,7 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void Repaint();
@@ -90,10 +94,13 @@ private:
 
 // While a workflow talks to the device: the window keeps repainting (the device's pump
 // processes events between blocks) and the competing actions are disabled; everything comes
-// back as it was at the end.
+// back as it was at the end. With the progress window given, the transfer owns the windows
+// that were open when it began: they take no input (no click, key or close lands in them), and
+// Escape or the close box on any of them is the progress window's cancel. Windows that open
+// during the transfer (a question) and the progress windows work as usual.
 class DeviceWork {
 public:
-    DeviceWork(TZUD12& dev, const QList<QAction*>& competing);
+    DeviceWork(TZUD12& dev, const QList<QAction*>& competing, TForm9* progress = nullptr);
     ~DeviceWork();
     DeviceWork(const DeviceWork&) = delete;
     DeviceWork& operator=(const DeviceWork&) = delete;
@@ -102,6 +109,7 @@ private:
     TZUD12& FDev;
     std::function<void()> FOldPump;
     QList<QPair<QAction*, bool>> FActions;
+    std::unique_ptr<QObject> FGuard;
 };
 
 } // namespace zud::ui
