@@ -626,11 +626,17 @@ TEST(LiveToneDecision, PressureModesCompareWithTheFirstPressure) {
         EXPECT_EQ(s, ".1.1.......1");
         ASSERT_TRUE(ton.Basisdruck());
         EXPECT_DOUBLE_EQ(*ton.Basisdruck(), 12.0);
-        // A phase-7 value can be the first one: it sets the threshold as well.
+        // A phase-7 value can be the first one of a run: it sets the threshold as well.
+        ton.Ende();
         ton.Programm(Modus(mode));
+        EXPECT_FALSE(ton.Basisdruck());
         EXPECT_EQ(Toene(ton, {Druck(7, 20.0), Druck(6, 21.0), Druck(5, 21.0), Druck(5, 19.0)}), ".1.1");
-        // Each program packet starts the chart again, and with it the base pressure.
+        // The device repeats the packet of the running program: the base pressure stays.
         ton.Programm(Modus(mode));
+        EXPECT_EQ(Toene(ton, {Druck(6, 5.0), Druck(6, 25.0), Druck(5, 4.0)}), ".11");
+        EXPECT_DOUBLE_EQ(*ton.Basisdruck(), 20.0);
+        // Another pressure mode's program starts it again.
+        ton.Programm(Modus(mode == 4 ? 5 : 4));
         EXPECT_EQ(Toene(ton, {Druck(6, 5.0), Druck(6, 5.5), Druck(5, 4.0)}), ".11");
         EXPECT_DOUBLE_EQ(*ton.Basisdruck(), 5.0);
         // An EMG-mode program: the same pressures no longer count.

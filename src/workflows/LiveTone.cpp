@@ -47,9 +47,13 @@ bool TonAn(Tonziel ziel, double wert, double schwelle) {
 }
 
 void LiveTone::Programm(const ProgrammParameter& p) {
+    // The same mode's program again (the device repeats its packet): the run and its base
+    // pressure go on, as the chart's do.
+    if (!FHatKopf || p.Betriebsart != FMode) {
+        FBasis.reset();
+    }
     FHatKopf = true;
     FMode = p.Betriebsart;
-    FBasis.reset();
     FAn = false;
 }
 

@@ -42,8 +42,8 @@ public:
     static constexpr double kTiefste = kGrundfrequenz / 2;
     static constexpr double kHoechste = kGrundfrequenz * 2;
 
-    // A program packet: its mode applies from now on, and the base pressure is taken again from
-    // the next pressure value.
+    // A program packet: its mode applies from now on. The base pressure is taken again from the
+    // next pressure value, unless the packet repeats the running mode's program.
     void Programm(const ProgrammParameter& p);
     // One displayed sample: true while the tone sounds.
     bool Probe(const EZProbe& p);

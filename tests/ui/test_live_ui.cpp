@@ -2,6 +2,7 @@
 // and a real embedded Firebird database: the running and idle states, the live chart, the
 // "*Neu" tab and its saving to the current patient, and the tone that follows the live value.
 
+#include "Chart.h"
 #include "ChartFrame.h"
 #include "Emulator.h"
 #include "LiveChart.h"
@@ -18,6 +19,7 @@
 #include "UiTestEnv.h"
 
 #include <QAudioDevice>
+#include <QComboBox>
 #include <QMediaDevices>
 #include <QMessageBox>
 #include <QSlider>
@@ -25,6 +27,7 @@
 #include <QTabBar>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -131,7 +134,8 @@ private slots:
         o.samples = -1;
         emu->SetLive(o);
         start->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(f->LiveMode(), 5000);
+        QVERIFY(f->LiveMode()); // from the click on
+        QTRY_VERIFY_WITH_TIMEOUT(f->LiveChartView()->isVisible(), 5000);
         QVERIFY(stop->isEnabled());
         for (const QString& n : Resting())
             QVERIFY2(!f->Action(n)->isEnabled(), qPrintable(n));
@@ -461,6 +465,162 @@ private slots:
         QCOMPARE(answer.boxes.size(), 1);
         QVERIFY(f->Action(QStringLiteral("EZStart"))->isEnabled());
         QVERIFY(!f->Action(QStringLiteral("EZStop"))->isEnabled());
+    }
+
+    // From the click on "Echtzeit Start" until the feed has ended, nothing that needs the port
+    // can be started: the device says nothing for a while after "E" 1, and in that time (before
+    // the feed's first word reaches the window) read-out, programming, application change and
+    // the port choice are already off. A start that fails gives them back.
+    void PortCommandsRestFromTheClick() {
+        auto f = Open();
+        QVERIFY(f);
+        const QStringList port{QStringLiteral("LeseMessungen"), QStringLiteral("Programmieren"),
+                               QStringLiteral("ChangeApp"), QStringLiteral("Aktualisieren"),
+                               QStringLiteral("EZStart")};
+        for (const QString& n : port)
+            QVERIFY2(f->Action(n)->isEnabled(), qPrintable(n));
+        QVERIFY(f->PortBox()->isEnabled());
+        emu::LiveOptions o;
+        o.mode = 0;
+        o.intervalMs = 20;
+        o.samples = -1;
+        o.startDelayMs = 1500;
+        emu->SetLive(o);
+        f->Action(QStringLiteral("EZStart"))->trigger(); // as its shortcut
+        // No event has been processed since the click: the feed's signals are still queued.
+        for (const QString& n : port)
+            QVERIFY2(!f->Action(n)->isEnabled(), qPrintable(n));
+        QVERIFY(!f->PortBox()->isEnabled());
+        QVERIFY(f->Action(QStringLiteral("EZStop"))->isEnabled());
+        QTest::qWait(300);
+        for (const QString& n : port)
+            QVERIFY2(!f->Action(n)->isEnabled(), qPrintable(n));
+        QTRY_VERIFY_WITH_TIMEOUT(f->Live()->Samples() >= 5, 10000);
+        f->Action(QStringLiteral("EZStop"))->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!f->LiveMode(), 5000);
+        for (const QString& n : port)
+            QVERIFY2(f->Action(n)->isEnabled(), qPrintable(n));
+        QVERIFY(f->PortBox()->isEnabled());
+
+        // Nobody answers: everything is back after the message.
+        Answerer answer;
+        emu.reset();
+        f->Action(QStringLiteral("EZStart"))->trigger();
+        QCOMPARE(answer.boxes.size(), 1);
+        for (const QString& n : port)
+            QVERIFY2(f->Action(n)->isEnabled(), qPrintable(n));
+        QVERIFY(f->PortBox()->isEnabled());
+        QVERIFY(!f->LiveMode());
+    }
+
+    // A cycle with more values than the plot has pixel columns: the curve the therapist sees is
+    // one line without gaps (each segment starts where the last drawn one ended).
+    void LongCycleDrawsWithoutGaps() {
+        auto f = Open();
+        QVERIFY(f);
+        ProgrammParameter k{};
+        const auto bytes = emu::LiveProgram(0);
+        std::memcpy(&k, bytes.data(), sizeof k);
+        k.Entspannzeit = 250; // 500 s a cycle: about six values a pixel column
+        k.Anspannzeit = 250;
+        emu::LiveOptions o;
+        o.programm.assign(reinterpret_cast<const uint8_t*>(&k),
+                          reinterpret_cast<const uint8_t*>(&k) + sizeof k);
+        o.mode = 0;
+        o.intervalMs = 15;
+        o.samples = -1;
+        emu->SetLive(o);
+        f->Action(QStringLiteral("EZStart"))->trigger();
+        // Fewer than 100 values: the device's ranges change at the 100th (a full redraw).
+        QTRY_VERIFY_WITH_TIMEOUT(f->Live()->Samples() >= 70, 10000);
+        QVERIFY(f->Live()->Samples() < 100);
+        QVERIFY(f->LiveChartView()->width() * 4 < 5000);
+        const QImage image = f->LiveChartView()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        f->Action(QStringLiteral("EZStop"))->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!f->LiveMode(), 5000);
+        image.save(QDir::temp().filePath(QStringLiteral("zud-live-long-cycle.png")));
+        // The curve's pixels (relax green, contract blue), and their 8-connected pieces.
+        const QRgb relax = Phasenfarbe(0).rgb(), contract = Phasenfarbe(1).rgb();
+        const int w = image.width(), h = image.height();
+        std::vector<int> piece(size_t(w) * size_t(h), -1);
+        auto curve = [&](int x, int y) {
+            const QRgb c = image.pixel(x, y);
+            return c == relax || c == contract;
+        };
+        std::vector<std::pair<int, int>> columns; // per piece: first and last column
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                if (!curve(x, y) || piece[size_t(y) * size_t(w) + size_t(x)] >= 0)
+                    continue;
+                const int id = int(columns.size());
+                columns.push_back({x, x});
+                std::vector<QPoint> stack{QPoint(x, y)};
+                piece[size_t(y) * size_t(w) + size_t(x)] = id;
+                while (!stack.empty()) {
+                    const QPoint q = stack.back();
+                    stack.pop_back();
+                    columns[size_t(id)].first = std::min(columns[size_t(id)].first, q.x());
+                    columns[size_t(id)].second = std::max(columns[size_t(id)].second, q.x());
+                    for (int dy = -1; dy <= 1; ++dy)
+                        for (int dx = -1; dx <= 1; ++dx) {
+                            const int nx = q.x() + dx, ny = q.y() + dy;
+                            if (nx < 0 || ny < 0 || nx >= w || ny >= h || !curve(nx, ny))
+                                continue;
+                            int& p = piece[size_t(ny) * size_t(w) + size_t(nx)];
+                            if (p < 0) {
+                                p = id;
+                                stack.push_back(QPoint(nx, ny));
+                            }
+                        }
+                }
+            }
+        }
+        QVERIFY(!columns.empty());
+        const auto widest = *std::max_element(columns.begin(), columns.end(), [](auto a, auto b) {
+            return a.second - a.first < b.second - b.first;
+        });
+        // About one column per six values: the line spans them all in one piece.
+        const int expected =
+            f->Live()->Samples() * f->LiveChartView()->width() / f->LiveChartView()->Breite();
+        QVERIFY2(widest.second - widest.first + 1 >= expected * 8 / 10,
+                 qPrintable(QStringLiteral("widest piece %1 columns, %2 pieces, about %3 columns drawn")
+                                .arg(widest.second - widest.first + 1)
+                                .arg(columns.size())
+                                .arg(expected)));
+    }
+
+    // The device sends the running program's packet again now and then: the pressure range and
+    // the base pressure of the run stay (the chart does not start again, the tone's threshold
+    // does not move).
+    void RepeatedProgramPacketKeepsTheBasePressure() {
+        auto f = Open();
+        QVERIFY(f);
+        emu::LiveOptions o;
+        o.mode = 5;
+        o.intervalMs = 0;
+        o.samples = 90;
+        o.programEvery = 20;
+        emu->SetLive(o);
+        std::vector<double> basis, minimum, maximum;
+        f->Action(QStringLiteral("EZStart"))->trigger();
+        // The feed's values are queued for the window until the test waits.
+        QVERIFY(f->Live());
+        connect(f->Live(), &LiveMeasurement::SampleShown, this, [&](const EZProbe&) {
+            if (f->Live()->Tone().Basisdruck())
+                basis.push_back(*f->Live()->Tone().Basisdruck());
+            minimum.push_back(f->LiveChartView()->DruckMin());
+            maximum.push_back(f->LiveChartView()->DruckMax());
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(f->TabCount() == 1, 10000);
+        QCOMPARE(int(minimum.size()), 90);
+        QVERIFY(!basis.empty());
+        for (double b : basis)
+            QCOMPARE(b, basis.front());
+        // The range only ever widens.
+        for (size_t i = 1; i < minimum.size(); ++i) {
+            QVERIFY2(minimum[i] <= minimum[i - 1], qPrintable(QString::number(i)));
+            QVERIFY2(maximum[i] >= maximum[i - 1], qPrintable(QString::number(i)));
+        }
     }
 
     // The live chart's ranges: pressure from the first value (mode 5: first .. first + 10, else

@@ -63,6 +63,11 @@ int LiveChart::Breite() const {
 }
 
 void LiveChart::Start(const ProgrammParameter& programm) {
+    if (FHatKopf && FHatWert && programm.Betriebsart == FKopf.Betriebsart) {
+        FKopf = programm;
+        FOptions.Zielmuster = Zielmuster(programm);
+        return;
+    }
     FKopf = programm;
     FHatKopf = true;
     FZyklus = EZZykluslaenge(programm, 0);
@@ -148,11 +153,12 @@ void LiveChart::Add(const EZProbe& probe, const QByteArray& laufend) {
         neu = true; // the EMG scale changed
     if (neu) {
         FLetzte = probe;
+        FGezeichnet = probe;
         FHatWert = true;
         Redraw(laufend);
         return;
     }
-    Segment(probe); // from the previous value to this one
+    Segment(probe); // from the last point drawn to this one
     FLetzte = probe;
 }
 
@@ -162,12 +168,14 @@ void LiveChart::Segment(const EZProbe& probe) {
     ++FSegmente;
     const int mode = FKopf.Betriebsart;
     const EZWerte& w = probe.Werte;
-    const EZWerte& v = FLetzte.Werte;
+    const EZWerte& v = FGezeichnet.Werte;
     const double n = Breite();
     const auto xVon = [&](int counter) { return FPlot.left() + (counter + 1) * FPlot.width() / n; };
-    const double x0 = xVon(FLetzte.Counter), x1 = xVon(probe.Counter);
+    const double x0 = xVon(FGezeichnet.Counter), x1 = xVon(probe.Counter);
     if (std::lround(x0) == std::lround(x1))
-        return; // at most one segment per pixel column
+        return; // at most one segment per pixel column; the next one starts at the last drawn
+    const EZProbe von = FGezeichnet;
+    FGezeichnet = probe;
     QPainter p(&FBild);
     p.setRenderHint(QPainter::Antialiasing, false);
     const double spanne = std::max(FDruckMax - FDruckMin, 1e-9);
@@ -197,7 +205,7 @@ void LiveChart::Segment(const EZProbe& probe) {
         const auto yVon = [&](double u) {
             return r.bottom() - r.height() * std::clamp(u, 0.0, 200.0) / 200.0;
         };
-        const double y0 = yVon(einheiten(v, FLetzte.EMGFilter1, k));
+        const double y0 = yVon(einheiten(v, von.EMGFilter1, k));
         const double y1 = yVon(einheiten(w, probe.EMGFilter1, k));
         QColor farbe = Phasenfarbe(w.Phase);
         if ((mode == 6 || mode == 7) && k == 0)

@@ -20,7 +20,9 @@ public:
     explicit LiveChart(QWidget* parent = nullptr);
 
     void SetOptions(const ChartOptionen& o);
-    // A new run with its program: the chart is empty until the first value.
+    // A new run with its program: the chart is empty until the first value. The same mode's
+    // program again (the device repeats its packet) goes on with the values, the base pressure
+    // and the pressure range the run has.
     void Start(const ProgrammParameter& programm);
     // One displayed value; `laufend` is the live stream so far (header and samples).
     void Add(const EZProbe& p, const QByteArray& laufend);
@@ -51,6 +53,9 @@ private:
     QByteArray FLaufend;
     bool FHatWert = false;
     EZProbe FLetzte;
+    // The value the curve ends at: the next segment starts there (more values than pixel
+    // columns draw one segment per column, from the last point drawn).
+    EZProbe FGezeichnet;
     double FDruckMin = 0, FDruckMax = 25, FBasis = 0;
     int FZyklus = 0;
     int FVoll = 0;

@@ -90,6 +90,10 @@ public:
     // --- live measurement ---
     void BeginLiveMode();
     void EndLiveMode();
+    // From "Echtzeit Start" until the feed has ended every command that needs the port or the
+    // session is off (read-out, programming, application change, port choice, login, exchange).
+    void ReservePortForLive();
+    void ReleasePortFromLive();
     bool LiveMode() const { return FLive; }
     // "Echtzeit Start": the handshake, then the feed; "Echtzeit Stop" ends it.
     void StartLive();
@@ -327,6 +331,7 @@ private:
     void RetranslateTone();
     // Actions that rest while the feed runs, with their state before it.
     QList<QPair<QAction*, bool>> FLiveRested;
+    bool FPortBoxRested = true;
     // Writes every unsaved live recording that has no file yet into the data folder.
     void KeepLiveRecordings();
     void DiscardLiveFile(int live);

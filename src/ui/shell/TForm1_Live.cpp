@@ -10,6 +10,7 @@
 #include "ToneOutput.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QSlider>
 #include <QSplitter>
@@ -65,16 +66,6 @@ void TForm1::MakeLiveMeasurement() {
     FLiveMeasurement = new LiveMeasurement(*FDevice, FLiveChart, this);
     FLiveMeasurement->SetToneOutput(FTone);
     connect(FLiveMeasurement, &LiveMeasurement::Started, this, [this] {
-        BeginLiveMode();
-        // The feed owns the line: nothing else may reach for the port or the session meanwhile.
-        FLiveRested.clear();
-        for (const char* name : {"Aktualisieren", "PortMenu", "BaudMenu", "ChangeApp", "Login", "Logout",
-                                 "ChangePW", "user", "Export", "Import", "Backup", "Restore"}) {
-            if (QAction* a = Action(QString::fromLatin1(name))) {
-                FLiveRested.append({a, a->isEnabled()});
-                a->setEnabled(false);
-            }
-        }
         UpdateRecordingActions();
         FTabs->hide();
         FLiveChart->SetOptions(ChartOptions());
@@ -84,10 +75,7 @@ void TForm1::MakeLiveMeasurement() {
             [this](const std::vector<LiveCapture::Fertig>& recordings, EZEnde reason) {
                 FLiveChart->hide();
                 FTabs->show();
-                EndLiveMode();
-                for (const auto& [a, on] : FLiveRested)
-                    a->setEnabled(on);
-                FLiveRested.clear();
+                ReleasePortFromLive();
                 switch (reason) {
                 case EZEnde::Stille:
                 case EZEnde::WertZuSpaet:
@@ -110,11 +98,38 @@ void TForm1::MakeLiveMeasurement() {
             });
 }
 
+void TForm1::ReservePortForLive() {
+    // From the click on: the feed owns the line, nothing else may reach for the port or the
+    // session until the feed has ended.
+    BeginLiveMode();
+    FLiveRested.clear();
+    for (const char* name : {"Aktualisieren", "PortMenu", "BaudMenu", "ChangeApp", "Login", "Logout",
+                             "ChangePW", "user", "Export", "Import", "Backup", "Restore"}) {
+        if (QAction* a = Action(QString::fromLatin1(name))) {
+            FLiveRested.append({a, a->isEnabled()});
+            a->setEnabled(false);
+        }
+    }
+    if (FPortBox) {
+        FPortBoxRested = FPortBox->isEnabled();
+        FPortBox->setEnabled(false);
+    }
+}
+
+void TForm1::ReleasePortFromLive() {
+    for (const auto& [a, on] : FLiveRested)
+        a->setEnabled(on);
+    FLiveRested.clear();
+    if (FPortBox)
+        FPortBox->setEnabled(FPortBoxRested);
+    EndLiveMode();
+}
+
 void TForm1::StartLive() {
     MakeLiveMeasurement();
     if (FLive || !FLiveMeasurement || FLiveMeasurement->Running() || !FDevice || FDevice->Pumping())
         return;
-    Action(QStringLiteral("EZStart"))->setEnabled(false);
+    ReservePortForLive();
     QString message;
     bool ok = false;
     {
@@ -123,7 +138,7 @@ void TForm1::StartLive() {
         QApplication::restoreOverrideCursor();
     }
     if (!ok) {
-        UpdateReadoutAction();
+        ReleasePortFromLive();
         Error(message);
     }
 }
