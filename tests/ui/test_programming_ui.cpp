@@ -172,7 +172,7 @@ void ContextMenu(QWidget* panel, QMenu* menu, QAction* action) {
 void Restore(QWidget* w) {
     QShowEvent e;
     QSpontaneKeyEvent::setSpontaneous(&e);
-    QApplication::sendEvent(w, &e);
+    qApp->notify(w, &e); // as the window system delivers it (sendEvent would make it our own)
 }
 
 // Byte `offset` of program k of record (t, p) in a parameter file.
@@ -227,8 +227,15 @@ private:
         w->Prepare(dev.get(), nullptr, nullptr);
         w->SetPictureFile(ShareDir() + QStringLiteral("epos.German"));
         w->SetLoading(true);
-        w->show();
+        Show(w.get());
         return w;
+    }
+
+    // Shown and active, as a window the user works in.
+    static void Show(QWidget* w) {
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
     }
 
     static QString ShareDir() {
@@ -522,7 +529,7 @@ private slots:
             return std::pair{name + QStringLiteral("-Neu"), vorname};
         };
         w->SetLoading(true);
-        w->show();
+        Show(w.get());
         QVERIFY(w->Action(QStringLiteral("PatZuweisen"))->isEnabled());
         ClickPanel(w->TherapeutPanel(2));
         ClickPanel(w->PatientPanel(4));
@@ -603,7 +610,7 @@ private slots:
         TForm6 w;
         w.Prepare(dev.get());
         w.SetAdmin(false);
-        w.show();
+        Show(&w);
         QVERIFY(!w.Panel(QStringLiteral("Admin"))->isVisible());
         QVERIFY(w.Panel(QStringLiteral("Druck"))->isVisible());
         QVERIFY(w.Panel(QStringLiteral("Triggerung"))->isVisible());
@@ -613,7 +620,7 @@ private slots:
         w.close();
 
         w.SetAdmin(true);
-        w.show();
+        Show(&w);
         QVERIFY(w.Panel(QStringLiteral("Admin"))->isVisible());
         QVERIFY(w.CodeField()->isVisible());
         QCOMPARE(w.CodeField()->text(), QStringLiteral("7148"));
@@ -808,7 +815,7 @@ private slots:
             "Der Wert im Feld „Anspannzeit[s]“ ist ungültig. Bitte eine ganze Zahl von 0 bis 255 eingeben.");
         QCOMPARE(answer.boxes[0], refusal);
         QVERIFY(w->isVisible());
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(field));
+        QCOMPARE(w->focusWidget(), static_cast<QWidget*>(field));
         QCOMPARE(field->text(), QStringLiteral("300"));
         QCOMPARE(field->value(), before);
         QVERIFY(emu->WaitIdle());
@@ -942,23 +949,28 @@ private slots:
         auto w = std::make_unique<TForm4>();
         w->Prepare(dev.get(), nullptr, &progress);
         w->SetLoading(true);
-        w->show();
+        Show(w.get());
         Answerer answer;
-        // Changes for the first and the last slot.
+        // Changes for the last slot and for the first two.
         ClickPanel(w->TherapeutPanel(5));
         ClickPanel(w->PatientPanel(5));
-        TypeInto(w->Field(QStringLiteral("Anspannzeit")), QStringLiteral("61"));
+        ZahlFeld* field = w->Field(QStringLiteral("Anspannzeit"));
+        TypeInto(field, QStringLiteral("61"));
         const int lastTab = w->Tabs()->currentIndex();
         ClickPanel(w->TherapeutPanel(0));
+        ClickPanel(w->PatientPanel(1));
+        TypeInto(field, QStringLiteral("52"));
+        const int secondTab = w->Tabs()->currentIndex();
         ClickPanel(w->PatientPanel(0));
-        ZahlFeld* field = w->Field(QStringLiteral("Anspannzeit"));
         TypeInto(field, QStringLiteral("50"));
         const int tab = w->Tabs()->currentIndex();
         // Every file command of the device answers late: the user has time to act.
         emu->InjectFault({'f', emu::FaultKind::Late, 40, 0, -1});
         bool acted = false, openAfterEscape = false;
         answer.onOther = [&](QWidget* m) {
-            if (!qobject_cast<TForm9*>(m)) {
+            // Once the first slot is written.
+            auto* pr = qobject_cast<TForm9*>(m);
+            if (!pr || pr->Position() < 1) {
                 return false;
             }
             acted = true;
@@ -986,6 +998,8 @@ private slots:
         Programmdatei d{};
         std::memcpy(&d, emu->GetFile(ProgrammPfad(0, 0))->data(), sizeof d);
         QCOMPARE(int(d.Programme[tab].Anspannzeit), 50);
+        std::memcpy(&d, emu->GetFile(ProgrammPfad(0, 1))->data(), sizeof d);
+        QCOMPARE(int(d.Programme[secondTab].Anspannzeit), 52);
         std::memcpy(&d, emu->GetFile(ProgrammPfad(5, 5))->data(), sizeof d);
         QVERIFY(int(d.Programme[lastTab].Anspannzeit) != 61);
         QCOMPARE(emu->Screen(), 0);
@@ -1015,7 +1029,7 @@ private slots:
 
         TForm6 s;
         s.Prepare(dev.get());
-        s.show();
+        Show(&s);
         TypeInto(s.TriggerField(), QStringLiteral("77"));
         QTest::keyClick(s.TriggerField(), Qt::Key_Tab);
         QCOMPARE(int(s.WorkingCopy().Triggerzeitlimit), 77);
@@ -1027,7 +1041,7 @@ private slots:
         wf::StarteAnwendungswechsel(*dev);
         TChangeAppForm c;
         c.Prepare(dev.get());
-        c.show();
+        Show(&c);
         QTest::mouseClick(ButtonOf(&c, QStringLiteral("App4")), Qt::LeftButton);
         Restore(&c);
         QCOMPARE(c.NameField()->text(), wf::AnwendungsName(4));

@@ -12,7 +12,6 @@
 #include <QPointer>
 #include <QSpinBox>
 
-
 namespace zud::ui {
 
 // What a command needs of an entry field.

@@ -10,12 +10,12 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QEvent>
-#include <QShowEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>

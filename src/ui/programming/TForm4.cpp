@@ -17,7 +17,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
-#include <QShowEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -30,6 +29,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QScrollArea>
+#include <QShowEvent>
 #include <QSlider>
 #include <QTabBar>
 #include <QTimer>
@@ -418,7 +418,14 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     RetranslateUi();
 }
 
-TForm4::~TForm4() = default;
+TForm4::~TForm4() {
+    // Hiding the window on its way out takes the focus from a field: whatever that would commit
+    // no longer has a record to go to.
+    for (ZahlFeld* f : std::as_const(FFields)) {
+        f->blockSignals(true);
+    }
+    FModel.reset();
+}
 
 void TForm4::OnCommand(const QString& name, const std::function<void()>& run) {
     connect(Action(name), &QAction::triggered, this, [this, run] {
@@ -958,7 +965,12 @@ void TForm4::Uebertragen() {
         cb.cancelRequested = pc.cancelRequested;
         cb.bar = [this] { return FProgress->DeviceBar(); };
         cb.hide = [this] { FProgress->Finish(); };
+        // Shown from the first command on (a new showing is a new start: no cancel left over).
         FProgress->SetCloseEnabled(true);
+        FProgress->SetText(tr("Übertragen"));
+        FProgress->SetMaximum(wf::kProgSaetze);
+        FProgress->SetPosition(0);
+        FProgress->show();
     }
     {
         // The transfer owns the window: no edit reaches a record it has already written, and

@@ -12,7 +12,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
-#include <QShowEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QShowEvent>
 #include <QSlider>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -189,6 +189,13 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent) {
     body->setColumnStretch(2, 1);
     lay->addLayout(body, 1);
     RetranslateUi();
+}
+
+TForm6::~TForm6() {
+    // Hiding the window on its way out takes the focus from a field: nothing is taken any more.
+    FTrigger->blockSignals(true);
+    FUpdate->blockSignals(true);
+    FCode->removeEventFilter(this);
 }
 
 QCheckBox* TForm6::MakeBox(const QString& name, size_t offset, QWidget* parent) {

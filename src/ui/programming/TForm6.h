@@ -31,6 +31,7 @@ class TForm6 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm6(QWidget* parent = nullptr);
+    ~TForm6() override;
 
     void Prepare(TZUD12* dev) { FDev = dev; }
     // The Ctrl+Alt flag: reveals the "Admin" panel at the next showing.
