@@ -1063,12 +1063,14 @@ private slots:
         f.Create(QString::fromStdString(emu->SlavePath()));
         QVERIFY(f.OpenDatabase());
         QStringList captions;
-        bool activeBold = false, otherBold = true, openAfterNo = false;
+        bool activeBold = false, otherBold = true, openAfterNo = false, wholeCaptions = true;
         QString info, chosen;
         answer.onChangeApp = [&](TChangeAppForm* w) {
             for (int n = 1; n <= 12; ++n) {
                 QToolButton* b = ButtonOf(w, QStringLiteral("App%1").arg(n));
                 captions << (b ? b->text() : QString());
+                // The whole caption, not cut short.
+                wholeCaptions = wholeCaptions && b && b->width() >= b->sizeHint().width();
             }
             activeBold = ButtonOf(w, QStringLiteral("App2"))->font().bold();
             otherBold = ButtonOf(w, QStringLiteral("App1"))->font().bold();
@@ -1092,6 +1094,7 @@ private slots:
         QCOMPARE(captions[11], QStringLiteral("Anwendung 12 (nicht freigeschaltet)"));
         QVERIFY(activeBold);
         QVERIFY(!otherBold);
+        QVERIFY(wholeCaptions);
         QVERIFY2(info.contains(QStringLiteral("Aktive Anwendung: Anwendung 2")), qPrintable(info));
         QVERIFY2(info.contains(QStringLiteral("Freigeschaltet: Anwendung 1, Anwendung 2, Rücken-Therapie")),
                  qPrintable(info));
