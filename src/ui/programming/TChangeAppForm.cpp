@@ -20,8 +20,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace zud::ui {
 
 TChangeAppForm::TChangeAppForm(QWidget* parent) : QDialog(parent) {
@@ -182,8 +180,6 @@ void TChangeAppForm::showEvent(QShowEvent* e) {
                    true, Qt::black, false);
         AppendLine(QString(), true, Qt::black, false);
         UpdateButtons();
-        // Wide enough for every button's whole caption, the marks included.
-        resize(std::max(width(), sizeHint().width()), height());
         Action(QStringLiteral("ChangeApp"))->setEnabled(true);
         Action(QStringLiteral("Zurueck"))->setEnabled(true);
     }
