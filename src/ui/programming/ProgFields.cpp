@@ -132,6 +132,11 @@ void ZahlFeld::focusOutEvent(QFocusEvent* e) {
 
 void ZahlFeld::keyPressEvent(QKeyEvent* e) {
     const QString t = e->text();
+    if (e->key() == Qt::Key_Escape) {
+        // Not a character: the window's Escape (close, or the question before it).
+        e->ignore();
+        return;
+    }
     if (!t.isEmpty() && !t[0].isDigit() && t[0] != QChar(8) && t[0] != QChar(127) &&
         e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter && e->key() != Qt::Key_Tab &&
         e->key() != Qt::Key_Backtab) {
