@@ -315,6 +315,26 @@ TEST_F(Programming, FactoryStateDeletesAll36SlotsAndResetsWithoutWritingRecords)
     EXPECT_EQ(bar.Max(), 71);
 }
 
+TEST_F(Programming, FactoryResetThatTheDeviceDoesNotAcknowledgeIsAFailure) {
+    Load();
+    emu.InjectFault({'X', FaultKind::WrongEcho});
+    const wf::Uebertragung r = wf::Uebertrage(*dev, {false, true, {}});
+    EXPECT_TRUE(r.failed);
+    EXPECT_TRUE(r.werkszustand);
+    EXPECT_EQ(r.error, wf::KommunikationsFehler());
+    ASSERT_TRUE(emu.WaitIdle());
+    EXPECT_EQ(emu.FactoryResets(), 1);
+
+    // The same sequence in the application change.
+    emu.ClearFaults();
+    ASSERT_NO_THROW(wf::StarteAnwendungswechsel(*dev));
+    emu.InjectFault({'X', FaultKind::Silence});
+    const wf::Anwendungswechsel a = wf::WechsleAnwendung(*dev, dev->Anwendungen.Aktiv);
+    EXPECT_TRUE(a.failed);
+    EXPECT_TRUE(a.werkszustand);
+    EXPECT_EQ(a.geloescht, 60);
+}
+
 TEST_F(Programming, FactoryDefaultsAreWrittenIntoTheModelsFolder) {
     emu::Identity id;
     id.Typ = 50; // model 7

@@ -278,9 +278,9 @@ void TZUD12::PauseMs(int ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
-void TZUD12::Reset() {
+bool TZUD12::Reset() {
     if (Busy("Reset")) {
-        return;
+        return false;
     }
     try {
         BuildFrame('X');
@@ -296,7 +296,9 @@ void TZUD12::Reset() {
         }
     } catch (const DeviceFault& e) {
         AddLog(e.message);
+        return false;
     }
+    return true;
 }
 
 // ---------------------------------------------------------------- identity, clock, screen

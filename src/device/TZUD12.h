@@ -64,7 +64,8 @@ public:
     // --- link ---
     void open();
     void close();
-    void Reset();
+    // "X": the device restarts; false (and logged) when it did not acknowledge the command.
+    bool Reset();
     void AddLog(const QString& s);
 
     // --- identity, clock, screen ---

@@ -906,6 +906,18 @@
         <source>Werkszustand</source>
         <translation>Werkszustand</translation>
     </message>
+    <message>
+        <source>Werkseinstellungen abgebrochen: die Übungen von %1 Patienten wurden gelöscht, das Gerät behält seine Programme.</source>
+        <translation>Werkseinstellungen abgebrochen: die Übungen von %1 Patienten wurden gelöscht, das Gerät behält seine Programme.</translation>
+    </message>
+    <message>
+        <source>Übertrage Programme ...</source>
+        <translation>Übertrage Programme ...</translation>
+    </message>
+    <message>
+        <source>Übertragen abgebrochen: %1 Dateien wurden übertragen. Die übrigen Änderungen überträgt das nächste „Übertragen“.</source>
+        <translation>Übertragen abgebrochen: %1 Dateien wurden übertragen. Die übrigen Änderungen überträgt das nächste „Übertragen“.</translation>
+    </message>
 </context>
 <context>
     <name>Ribbon</name>
@@ -1458,16 +1470,60 @@
         <translation>Firmware-Datum</translation>
     </message>
     <message>
-        <source>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</source>
-        <translation>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</translation>
-    </message>
-    <message>
         <source>Lösche Übungen...</source>
         <translation>Lösche Übungen...</translation>
     </message>
     <message>
         <source>Werkszustand</source>
         <translation>Werkszustand</translation>
+    </message>
+    <message>
+        <source>%1 (aktiv)</source>
+        <translation>%1 (aktiv)</translation>
+    </message>
+    <message>
+        <source>Die aktive Anwendung des Gerätes.</source>
+        <translation>Die aktive Anwendung des Gerätes.</translation>
+    </message>
+    <message>
+        <source>%1 (nicht freigeschaltet)</source>
+        <translation>%1 (nicht freigeschaltet)</translation>
+    </message>
+    <message>
+        <source>Das Gerät meldet diese Anwendung nicht als freigeschaltet.</source>
+        <translation>Das Gerät meldet diese Anwendung nicht als freigeschaltet.</translation>
+    </message>
+    <message>
+        <source>Aktive Anwendung</source>
+        <translation>Aktive Anwendung</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Freigeschaltet</source>
+        <translation>Freigeschaltet</translation>
+    </message>
+    <message>
+        <source>Das Gerät wird auf die Anwendung „%1“ umgestellt. Hierdurch werden alle Übungen und Patienten auf dem Gerät gelöscht und das Gerät auf Werkseinstellungen zurückgesetzt; die Datenbank bleibt unverändert. Übungen, die noch nicht ausgelesen wurden, gehen verloren.
+
+Möchten Sie fortfahren?</source>
+        <translation>Das Gerät wird auf die Anwendung „%1“ umgestellt. Hierdurch werden alle Übungen und Patienten auf dem Gerät gelöscht und das Gerät auf Werkseinstellungen zurückgesetzt; die Datenbank bleibt unverändert. Übungen, die noch nicht ausgelesen wurden, gehen verloren.
+
+Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Vorher auslesen</source>
+        <translation>Vorher auslesen</translation>
+    </message>
+    <message>
+        <source>Das Gerät meldet die Anwendung „%1“ nicht als freigeschaltet. Ohne Freischaltung kann das Gerät nach dem Wechsel womöglich keine Übungen ausführen, bis wieder auf eine freigeschaltete Anwendung gewechselt wird.
+
+Trotzdem wechseln?</source>
+        <translation>Das Gerät meldet die Anwendung „%1“ nicht als freigeschaltet. Ohne Freischaltung kann das Gerät nach dem Wechsel womöglich keine Übungen ausführen, bis wieder auf eine freigeschaltete Anwendung gewechselt wird.
+
+Trotzdem wechseln?</translation>
     </message>
 </context>
 <context>
@@ -1858,6 +1914,10 @@
         <source>Lautstärke des Tons: %1 %</source>
         <translation>Lautstärke des Tons: %1 %</translation>
     </message>
+    <message>
+        <source>Übertragen: %1 Dateien</source>
+        <translation>Übertragen: %1 Dateien</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>
@@ -2224,6 +2284,10 @@ Sind Sie sicher?</source>
         <translation>Alle Übungen des Patienten werden gelöscht!
 Sind Sie sicher?</translation>
     </message>
+    <message>
+        <source>Änderungen verwerfen?</source>
+        <translation>Änderungen verwerfen?</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm6</name>
@@ -2366,6 +2430,10 @@ Sind Sie sicher?</translation>
     <message>
         <source>Automatisch</source>
         <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Änderungen verwerfen?</source>
+        <translation>Änderungen verwerfen?</translation>
     </message>
 </context>
 <context>
@@ -2676,6 +2744,20 @@ Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zug
     <message>
         <source>Verlauf</source>
         <translation>Verlauf</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ZahlFeld</name>
+    <message>
+        <source>Der Wert im Feld „%1“ ist ungültig. Bitte eine ganze Zahl von %2 bis %3 eingeben.</source>
+        <translation>Der Wert im Feld „%1“ ist ungültig. Bitte eine ganze Zahl von %2 bis %3 eingeben.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ZehntelFeld</name>
+    <message>
+        <source>Der Wert im Feld „%1“ ist ungültig. Bitte eine Zahl von %2 bis %3 eingeben.</source>
+        <translation>Der Wert im Feld „%1“ ist ungültig. Bitte eine Zahl von %2 bis %3 eingeben.</translation>
     </message>
 </context>
 </TS>

@@ -906,6 +906,18 @@
         <source>Werkszustand</source>
         <translation>Factory state</translation>
     </message>
+    <message>
+        <source>Werkseinstellungen abgebrochen: die Übungen von %1 Patienten wurden gelöscht, das Gerät behält seine Programme.</source>
+        <translation>Factory settings cancelled: the exercises of %1 patients were deleted; the device keeps its programs.</translation>
+    </message>
+    <message>
+        <source>Übertrage Programme ...</source>
+        <translation>Transferring programs ...</translation>
+    </message>
+    <message>
+        <source>Übertragen abgebrochen: %1 Dateien wurden übertragen. Die übrigen Änderungen überträgt das nächste „Übertragen“.</source>
+        <translation>Transfer cancelled: %1 files were transferred. The next “Transfer” sends the remaining changes.</translation>
+    </message>
 </context>
 <context>
     <name>Ribbon</name>
@@ -1458,16 +1470,60 @@
         <translation>Firmware date</translation>
     </message>
     <message>
-        <source>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</source>
-        <translation>This deletes all patients and exercise data! Do you want to continue?</translation>
-    </message>
-    <message>
         <source>Lösche Übungen...</source>
         <translation>Deleting exercises...</translation>
     </message>
     <message>
         <source>Werkszustand</source>
         <translation>Factory state</translation>
+    </message>
+    <message>
+        <source>%1 (aktiv)</source>
+        <translation>%1 (active)</translation>
+    </message>
+    <message>
+        <source>Die aktive Anwendung des Gerätes.</source>
+        <translation>The device’s active application.</translation>
+    </message>
+    <message>
+        <source>%1 (nicht freigeschaltet)</source>
+        <translation>%1 (not unlocked)</translation>
+    </message>
+    <message>
+        <source>Das Gerät meldet diese Anwendung nicht als freigeschaltet.</source>
+        <translation>The device does not report this application as unlocked.</translation>
+    </message>
+    <message>
+        <source>Aktive Anwendung</source>
+        <translation>Active application</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Freigeschaltet</source>
+        <translation>Unlocked</translation>
+    </message>
+    <message>
+        <source>Das Gerät wird auf die Anwendung „%1“ umgestellt. Hierdurch werden alle Übungen und Patienten auf dem Gerät gelöscht und das Gerät auf Werkseinstellungen zurückgesetzt; die Datenbank bleibt unverändert. Übungen, die noch nicht ausgelesen wurden, gehen verloren.
+
+Möchten Sie fortfahren?</source>
+        <translation>The device will be switched to the application “%1”. This deletes all exercises and patients on the device and resets the device to its factory settings; the database stays unchanged. Exercises that have not been read out are lost.
+
+Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Vorher auslesen</source>
+        <translation>Read out first</translation>
+    </message>
+    <message>
+        <source>Das Gerät meldet die Anwendung „%1“ nicht als freigeschaltet. Ohne Freischaltung kann das Gerät nach dem Wechsel womöglich keine Übungen ausführen, bis wieder auf eine freigeschaltete Anwendung gewechselt wird.
+
+Trotzdem wechseln?</source>
+        <translation>The device does not report the application “%1” as unlocked. Without unlocking, the device may be unable to run exercises after the switch until it is switched back to an unlocked application.
+
+Switch anyway?</translation>
     </message>
 </context>
 <context>
@@ -1858,6 +1914,10 @@
         <source>Lautstärke des Tons: %1 %</source>
         <translation>Tone volume: %1%</translation>
     </message>
+    <message>
+        <source>Übertragen: %1 Dateien</source>
+        <translation>Transferred: %1 files</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>
@@ -2224,6 +2284,10 @@ Sind Sie sicher?</source>
         <translation>All exercises of the patient will be deleted!
 Are you sure?</translation>
     </message>
+    <message>
+        <source>Änderungen verwerfen?</source>
+        <translation>Discard changes?</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm6</name>
@@ -2366,6 +2430,10 @@ Are you sure?</translation>
     <message>
         <source>Automatisch</source>
         <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Änderungen verwerfen?</source>
+        <translation>Discard changes?</translation>
     </message>
 </context>
 <context>
@@ -2676,6 +2744,20 @@ With “No” they remain in the database but are no longer assigned to any pati
     <message>
         <source>Verlauf</source>
         <translation>Progress</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ZahlFeld</name>
+    <message>
+        <source>Der Wert im Feld „%1“ ist ungültig. Bitte eine ganze Zahl von %2 bis %3 eingeben.</source>
+        <translation>The value in the field “%1” is not valid. Please enter a whole number from %2 to %3.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ZehntelFeld</name>
+    <message>
+        <source>Der Wert im Feld „%1“ ist ungültig. Bitte eine Zahl von %2 bis %3 eingeben.</source>
+        <translation>The value in the field “%1” is not valid. Please enter a number from %2 to %3.</translation>
     </message>
 </context>
 </TS>

@@ -906,6 +906,18 @@
         <source>Werkszustand</source>
         <translation>État d&apos;usine</translation>
     </message>
+    <message>
+        <source>Werkseinstellungen abgebrochen: die Übungen von %1 Patienten wurden gelöscht, das Gerät behält seine Programme.</source>
+        <translation>Réinitialisation d’usine annulée : les exercices de %1 patients ont été supprimés ; l’appareil conserve ses programmes.</translation>
+    </message>
+    <message>
+        <source>Übertrage Programme ...</source>
+        <translation>Transfert des programmes ...</translation>
+    </message>
+    <message>
+        <source>Übertragen abgebrochen: %1 Dateien wurden übertragen. Die übrigen Änderungen überträgt das nächste „Übertragen“.</source>
+        <translation>Transfert annulé : %1 fichiers ont été transférés. Le prochain « Transférer » enverra les autres modifications.</translation>
+    </message>
 </context>
 <context>
     <name>Ribbon</name>
@@ -1458,16 +1470,60 @@
         <translation>Date du firmware</translation>
     </message>
     <message>
-        <source>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</source>
-        <translation>Tous les patients et toutes les données d&apos;exercice seront supprimés ! Voulez-vous continuer ?</translation>
-    </message>
-    <message>
         <source>Lösche Übungen...</source>
         <translation>Suppression des exercices...</translation>
     </message>
     <message>
         <source>Werkszustand</source>
         <translation>État d&apos;usine</translation>
+    </message>
+    <message>
+        <source>%1 (aktiv)</source>
+        <translation>%1 (active)</translation>
+    </message>
+    <message>
+        <source>Die aktive Anwendung des Gerätes.</source>
+        <translation>L’application active de l’appareil.</translation>
+    </message>
+    <message>
+        <source>%1 (nicht freigeschaltet)</source>
+        <translation>%1 (non déverrouillée)</translation>
+    </message>
+    <message>
+        <source>Das Gerät meldet diese Anwendung nicht als freigeschaltet.</source>
+        <translation>L’appareil ne signale pas cette application comme déverrouillée.</translation>
+    </message>
+    <message>
+        <source>Aktive Anwendung</source>
+        <translation>Application active</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Freigeschaltet</source>
+        <translation>Déverrouillées</translation>
+    </message>
+    <message>
+        <source>Das Gerät wird auf die Anwendung „%1“ umgestellt. Hierdurch werden alle Übungen und Patienten auf dem Gerät gelöscht und das Gerät auf Werkseinstellungen zurückgesetzt; die Datenbank bleibt unverändert. Übungen, die noch nicht ausgelesen wurden, gehen verloren.
+
+Möchten Sie fortfahren?</source>
+        <translation>L’appareil va passer à l’application « %1 ». Tous les exercices et patients de l’appareil seront supprimés et l’appareil sera remis aux réglages d’usine ; la base de données reste inchangée. Les exercices qui n’ont pas encore été lus sont perdus.
+
+Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>Vorher auslesen</source>
+        <translation>Lire d’abord</translation>
+    </message>
+    <message>
+        <source>Das Gerät meldet die Anwendung „%1“ nicht als freigeschaltet. Ohne Freischaltung kann das Gerät nach dem Wechsel womöglich keine Übungen ausführen, bis wieder auf eine freigeschaltete Anwendung gewechselt wird.
+
+Trotzdem wechseln?</source>
+        <translation>L’appareil ne signale pas l’application « %1 » comme déverrouillée. Sans déverrouillage, l’appareil risque de ne plus pouvoir exécuter d’exercices après le changement, jusqu’à ce qu’il repasse à une application déverrouillée.
+
+Changer quand même ?</translation>
     </message>
 </context>
 <context>
@@ -1858,6 +1914,10 @@
         <source>Lautstärke des Tons: %1 %</source>
         <translation>Volume du son&#xa0;: %1&#xa0;%</translation>
     </message>
+    <message>
+        <source>Übertragen: %1 Dateien</source>
+        <translation>Transférés : %1 fichiers</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>
@@ -2224,6 +2284,10 @@ Sind Sie sicher?</source>
         <translation>Tous les exercices du patient seront supprimés !
 Êtes-vous sûr ?</translation>
     </message>
+    <message>
+        <source>Änderungen verwerfen?</source>
+        <translation>Abandonner les modifications ?</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm6</name>
@@ -2366,6 +2430,10 @@ Sind Sie sicher?</source>
     <message>
         <source>Automatisch</source>
         <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Änderungen verwerfen?</source>
+        <translation>Abandonner les modifications ?</translation>
     </message>
 </context>
 <context>
@@ -2676,6 +2744,20 @@ Avec « Non », ils restent dans la base de données mais ne sont plus attribué
     <message>
         <source>Verlauf</source>
         <translation>Évolution</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ZahlFeld</name>
+    <message>
+        <source>Der Wert im Feld „%1“ ist ungültig. Bitte eine ganze Zahl von %2 bis %3 eingeben.</source>
+        <translation>La valeur du champ « %1 » n’est pas valide. Veuillez saisir un nombre entier de %2 à %3.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ZehntelFeld</name>
+    <message>
+        <source>Der Wert im Feld „%1“ ist ungültig. Bitte eine Zahl von %2 bis %3 eingeben.</source>
+        <translation>La valeur du champ « %1 » n’est pas valide. Veuillez saisir un nombre de %2 à %3.</translation>
     </message>
 </context>
 </TS>

@@ -906,6 +906,18 @@
         <source>Werkszustand</source>
         <translation>Stato di fabbrica</translation>
     </message>
+    <message>
+        <source>Werkseinstellungen abgebrochen: die Übungen von %1 Patienten wurden gelöscht, das Gerät behält seine Programme.</source>
+        <translation>Impostazioni di fabbrica annullate: gli esercizi di %1 pazienti sono stati eliminati; il dispositivo conserva i suoi programmi.</translation>
+    </message>
+    <message>
+        <source>Übertrage Programme ...</source>
+        <translation>Trasferimento dei programmi ...</translation>
+    </message>
+    <message>
+        <source>Übertragen abgebrochen: %1 Dateien wurden übertragen. Die übrigen Änderungen überträgt das nächste „Übertragen“.</source>
+        <translation>Trasferimento annullato: sono stati trasferiti %1 file. Il prossimo «Trasferisci» invierà le modifiche restanti.</translation>
+    </message>
 </context>
 <context>
     <name>Ribbon</name>
@@ -1458,16 +1470,60 @@
         <translation>Data firmware</translation>
     </message>
     <message>
-        <source>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</source>
-        <translation>Verranno eliminati tutti i pazienti e i dati degli esercizi! Continuare?</translation>
-    </message>
-    <message>
         <source>Lösche Übungen...</source>
         <translation>Eliminazione esercizi...</translation>
     </message>
     <message>
         <source>Werkszustand</source>
         <translation>Stato di fabbrica</translation>
+    </message>
+    <message>
+        <source>%1 (aktiv)</source>
+        <translation>%1 (attiva)</translation>
+    </message>
+    <message>
+        <source>Die aktive Anwendung des Gerätes.</source>
+        <translation>L’applicazione attiva del dispositivo.</translation>
+    </message>
+    <message>
+        <source>%1 (nicht freigeschaltet)</source>
+        <translation>%1 (non sbloccata)</translation>
+    </message>
+    <message>
+        <source>Das Gerät meldet diese Anwendung nicht als freigeschaltet.</source>
+        <translation>Il dispositivo non segnala questa applicazione come sbloccata.</translation>
+    </message>
+    <message>
+        <source>Aktive Anwendung</source>
+        <translation>Applicazione attiva</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>nessuna</translation>
+    </message>
+    <message>
+        <source>Freigeschaltet</source>
+        <translation>Sbloccate</translation>
+    </message>
+    <message>
+        <source>Das Gerät wird auf die Anwendung „%1“ umgestellt. Hierdurch werden alle Übungen und Patienten auf dem Gerät gelöscht und das Gerät auf Werkseinstellungen zurückgesetzt; die Datenbank bleibt unverändert. Übungen, die noch nicht ausgelesen wurden, gehen verloren.
+
+Möchten Sie fortfahren?</source>
+        <translation>Il dispositivo passerà all’applicazione «%1». Tutti gli esercizi e i pazienti sul dispositivo verranno eliminati e il dispositivo verrà riportato alle impostazioni di fabbrica; il database resta invariato. Gli esercizi non ancora letti andranno persi.
+
+Vuole continuare?</translation>
+    </message>
+    <message>
+        <source>Vorher auslesen</source>
+        <translation>Leggi prima</translation>
+    </message>
+    <message>
+        <source>Das Gerät meldet die Anwendung „%1“ nicht als freigeschaltet. Ohne Freischaltung kann das Gerät nach dem Wechsel womöglich keine Übungen ausführen, bis wieder auf eine freigeschaltete Anwendung gewechselt wird.
+
+Trotzdem wechseln?</source>
+        <translation>Il dispositivo non segnala l’applicazione «%1» come sbloccata. Senza sblocco, dopo il cambio il dispositivo potrebbe non eseguire esercizi finché non si torna a un’applicazione sbloccata.
+
+Cambiare comunque?</translation>
     </message>
 </context>
 <context>
@@ -1858,6 +1914,10 @@
         <source>Lautstärke des Tons: %1 %</source>
         <translation>Volume del suono: %1%</translation>
     </message>
+    <message>
+        <source>Übertragen: %1 Dateien</source>
+        <translation>Trasferiti: %1 file</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>
@@ -2224,6 +2284,10 @@ Sind Sie sicher?</source>
         <translation>Tutti gli esercizi del paziente verranno eliminati!
 Siete sicuri?</translation>
     </message>
+    <message>
+        <source>Änderungen verwerfen?</source>
+        <translation>Scartare le modifiche?</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm6</name>
@@ -2366,6 +2430,10 @@ Siete sicuri?</translation>
     <message>
         <source>Automatisch</source>
         <translation>Automatico</translation>
+    </message>
+    <message>
+        <source>Änderungen verwerfen?</source>
+        <translation>Scartare le modifiche?</translation>
     </message>
 </context>
 <context>
@@ -2676,6 +2744,20 @@ Con «No» restano nel database, ma non sono più assegnati ad alcun paziente.</
     <message>
         <source>Verlauf</source>
         <translation>Andamento</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ZahlFeld</name>
+    <message>
+        <source>Der Wert im Feld „%1“ ist ungültig. Bitte eine ganze Zahl von %2 bis %3 eingeben.</source>
+        <translation>Il valore nel campo «%1» non è valido. Inserire un numero intero da %2 a %3.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ZehntelFeld</name>
+    <message>
+        <source>Der Wert im Feld „%1“ ist ungültig. Bitte eine Zahl von %2 bis %3 eingeben.</source>
+        <translation>Il valore nel campo «%1» non è valido. Inserire un numero da %2 a %3.</translation>
     </message>
 </context>
 </TS>

@@ -906,6 +906,18 @@
         <source>Werkszustand</source>
         <translation>Stan fabryczny</translation>
     </message>
+    <message>
+        <source>Werkseinstellungen abgebrochen: die Übungen von %1 Patienten wurden gelöscht, das Gerät behält seine Programme.</source>
+        <translation>Przywracanie ustawień fabrycznych przerwane: usunięto ćwiczenia %1 pacjentów; urządzenie zachowuje swoje programy.</translation>
+    </message>
+    <message>
+        <source>Übertrage Programme ...</source>
+        <translation>Przesyłanie programów ...</translation>
+    </message>
+    <message>
+        <source>Übertragen abgebrochen: %1 Dateien wurden übertragen. Die übrigen Änderungen überträgt das nächste „Übertragen“.</source>
+        <translation>Przesyłanie przerwane: przesłano %1 plików. Pozostałe zmiany prześle następne „Prześlij”.</translation>
+    </message>
 </context>
 <context>
     <name>Ribbon</name>
@@ -1458,16 +1470,60 @@
         <translation>Data oprogramowania</translation>
     </message>
     <message>
-        <source>Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?</source>
-        <translation>Spowoduje to usunięcie wszystkich pacjentów i danych ćwiczeń! Czy chcesz kontynuować?</translation>
-    </message>
-    <message>
         <source>Lösche Übungen...</source>
         <translation>Usuwanie ćwiczeń...</translation>
     </message>
     <message>
         <source>Werkszustand</source>
         <translation>Stan fabryczny</translation>
+    </message>
+    <message>
+        <source>%1 (aktiv)</source>
+        <translation>%1 (aktywna)</translation>
+    </message>
+    <message>
+        <source>Die aktive Anwendung des Gerätes.</source>
+        <translation>Aktywna aplikacja urządzenia.</translation>
+    </message>
+    <message>
+        <source>%1 (nicht freigeschaltet)</source>
+        <translation>%1 (nieodblokowana)</translation>
+    </message>
+    <message>
+        <source>Das Gerät meldet diese Anwendung nicht als freigeschaltet.</source>
+        <translation>Urządzenie nie zgłasza tej aplikacji jako odblokowanej.</translation>
+    </message>
+    <message>
+        <source>Aktive Anwendung</source>
+        <translation>Aktywna aplikacja</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>Freigeschaltet</source>
+        <translation>Odblokowane</translation>
+    </message>
+    <message>
+        <source>Das Gerät wird auf die Anwendung „%1“ umgestellt. Hierdurch werden alle Übungen und Patienten auf dem Gerät gelöscht und das Gerät auf Werkseinstellungen zurückgesetzt; die Datenbank bleibt unverändert. Übungen, die noch nicht ausgelesen wurden, gehen verloren.
+
+Möchten Sie fortfahren?</source>
+        <translation>Urządzenie zostanie przełączone na aplikację „%1”. Spowoduje to usunięcie wszystkich ćwiczeń i pacjentów w urządzeniu oraz przywrócenie ustawień fabrycznych; baza danych pozostaje bez zmian. Ćwiczenia, które nie zostały jeszcze odczytane, zostaną utracone.
+
+Czy chcesz kontynuować?</translation>
+    </message>
+    <message>
+        <source>Vorher auslesen</source>
+        <translation>Najpierw odczytaj</translation>
+    </message>
+    <message>
+        <source>Das Gerät meldet die Anwendung „%1“ nicht als freigeschaltet. Ohne Freischaltung kann das Gerät nach dem Wechsel womöglich keine Übungen ausführen, bis wieder auf eine freigeschaltete Anwendung gewechselt wird.
+
+Trotzdem wechseln?</source>
+        <translation>Urządzenie nie zgłasza aplikacji „%1” jako odblokowanej. Bez odblokowania urządzenie może po zmianie nie wykonywać ćwiczeń, dopóki nie zostanie przełączone z powrotem na odblokowaną aplikację.
+
+Mimo to przełączyć?</translation>
     </message>
 </context>
 <context>
@@ -1858,6 +1914,10 @@
         <source>Lautstärke des Tons: %1 %</source>
         <translation>Głośność dźwięku: %1%</translation>
     </message>
+    <message>
+        <source>Übertragen: %1 Dateien</source>
+        <translation>Przesłano: %1 plików</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>
@@ -2224,6 +2284,10 @@ Sind Sie sicher?</source>
         <translation>Wszystkie ćwiczenia pacjenta zostaną usunięte!
 Czy na pewno?</translation>
     </message>
+    <message>
+        <source>Änderungen verwerfen?</source>
+        <translation>Odrzucić zmiany?</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm6</name>
@@ -2366,6 +2430,10 @@ Czy na pewno?</translation>
     <message>
         <source>Automatisch</source>
         <translation>Automatyczne</translation>
+    </message>
+    <message>
+        <source>Änderungen verwerfen?</source>
+        <translation>Odrzucić zmiany?</translation>
     </message>
 </context>
 <context>
@@ -2676,6 +2744,20 @@ Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do ż
     <message>
         <source>Verlauf</source>
         <translation>Przebieg</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ZahlFeld</name>
+    <message>
+        <source>Der Wert im Feld „%1“ ist ungültig. Bitte eine ganze Zahl von %2 bis %3 eingeben.</source>
+        <translation>Wartość w polu „%1” jest nieprawidłowa. Wprowadź liczbę całkowitą od %2 do %3.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ZehntelFeld</name>
+    <message>
+        <source>Der Wert im Feld „%1“ ist ungültig. Bitte eine Zahl von %2 bis %3 eingeben.</source>
+        <translation>Wartość w polu „%1” jest nieprawidłowa. Wprowadź liczbę od %2 do %3.</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "AppChange.h"
 
 #include "Handshake.h"
+#include "Settings.h"
 
 #include <QCoreApplication>
 
@@ -8,19 +9,18 @@
 
 namespace zud::wf {
 
-namespace {
-
-QString CommError() {
-    return QCoreApplication::translate("Geraet", "Während der Kommunikation ist ein Fehler aufgetreten!");
-}
-
-} // namespace
-
 QString AnwendungsName(int n) {
     if (n < 1 || n > kAnwendungen) {
         return QString();
     }
-    return QCoreApplication::translate("Anwendung", "Anwendung %1").arg(n);
+    const QString neutral = QCoreApplication::translate("Anwendung", "Anwendung %1").arg(n);
+    const QString named =
+        Settings().ReadString(QStringLiteral("Anwendung%1").arg(n), QString(), true).trimmed();
+    return named.isEmpty() ? neutral : named;
+}
+
+bool Freigeschaltet(const ANWENDUNGEN& a, int n) {
+    return n >= 1 && n <= kAnwendungen && (a.Freigeschaltet >> (n - 1) & 1u) != 0;
 }
 
 QString AnwendungsModell(int n) {
@@ -33,19 +33,13 @@ QString AnwendungsModell(int n) {
 void StarteAnwendungswechsel(TZUD12& dev) {
     const Handshake h = RunHandshake(dev, HandshakeOptions{true, false});
     if (!h.ok()) {
-        EndConversation(dev, h.screenSet);
-        const WorkflowError::Kind kind =
-            h.result == HandshakeResult::Unsupported || h.result == HandshakeResult::FirmwareTooOld
-                ? WorkflowError::ENotSup
-            : h.result == HandshakeResult::NoDevice ? WorkflowError::ENoDev
-                                                    : WorkflowError::EComErr;
-        throw WorkflowError(kind, h.message);
+        HandshakeFehler(dev, h);
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     // Without the record the switch would write back a guessed one (and lose the enabled set).
     if (dev.LeseAnwendungsdaten() != 0) {
         EndConversation(dev, true);
-        throw WorkflowError(WorkflowError::EComErr, CommError());
+        throw WorkflowError(WorkflowError::EComErr, KommunikationsFehler());
     }
 }
 
@@ -71,7 +65,7 @@ Anwendungswechsel WechsleAnwendung(TZUD12& dev, int aktiv, const ProgrammCallbac
     if (r.geaendert < 0) {
         // Nothing is deleted for a switch that did not happen.
         r.failed = true;
-        r.error = CommError();
+        r.error = KommunikationsFehler();
         EndConversation(dev, true);
         return r;
     }
@@ -88,15 +82,13 @@ Anwendungswechsel WechsleAnwendung(TZUD12& dev, int aktiv, const ProgrammCallbac
         }
     }
     progress(QCoreApplication::translate("Anwendung", "Werkszustand..."), 0, 71);
-    r.werkszustand = dev.Werkszustand(bar);
-    fehler = fehler || !r.werkszustand;
-    dev.LastLog.clear();
-    dev.Reset();
-    fehler = fehler || !dev.LastLog.isEmpty();
+    const Werksruecksetzung w = WerkszustandUndReset(dev, bar);
+    r.werkszustand = w.werkszustand;
+    fehler = fehler || !w.ok();
     dev.close();
     if (fehler) {
         r.failed = true;
-        r.error = CommError();
+        r.error = KommunikationsFehler();
     }
     return r;
 }

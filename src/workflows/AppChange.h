@@ -14,9 +14,13 @@ namespace zud::wf {
 
 constexpr int kAnwendungen = 12;
 
-// Our display name of application n (1..12), and the device model it makes of the device.
+// The display name of application n (1..12): the machine-wide setting "Anwendung<n>" where the
+// practice's device carries named applications, else the neutral "Anwendung <n>"; and the
+// device model it makes of the device.
 QString AnwendungsName(int n);
 QString AnwendungsModell(int n);
+// Whether the device reports application n (1..12) as unlocked: bit n-1 of `Freigeschaltet`.
+bool Freigeschaltet(const ANWENDUNGEN& a, int n);
 
 // Handshake and the application record. On success the link stays open and the device shows
 // its transfer screen until EndeAnwendungswechsel or WechsleAnwendung. Throws WorkflowError

@@ -16,16 +16,8 @@ namespace zud::wf {
 
 namespace {
 
-QString CommError() {
-    return QCoreApplication::translate("Geraet", "Während der Kommunikation ist ein Fehler aufgetreten!");
-}
-
 void Pause(int ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
-
-size_t Slot(int t, int p) {
-    return static_cast<size_t>(t * TZUD12::kPatienten + p);
 }
 
 constexpr size_t kAnspannzeit = offsetof(ProgrammParameter, Anspannzeit);
@@ -47,18 +39,6 @@ static_assert(kStromform < sizeof(Programmeintrag::Kopf));
 std::array<Programmsatz, TZUD12::kPatienten> gPuffer{};
 Puffer gPufferArt = Puffer::Leer;
 
-WorkflowError::Kind KindOf(HandshakeResult r) {
-    switch (r) {
-    case HandshakeResult::Unsupported:
-    case HandshakeResult::FirmwareTooOld:
-        return WorkflowError::ENotSup;
-    case HandshakeResult::NoDevice:
-        return WorkflowError::ENoDev;
-    default:
-        return WorkflowError::EComErr;
-    }
-}
-
 void Progress(const ProgrammCallbacks& cb, const QString& text, int position, int maximum) {
     if (cb.progress) {
         cb.progress(text, position, maximum);
@@ -66,6 +46,36 @@ void Progress(const ProgrammCallbacks& cb, const QString& text, int position, in
 }
 
 } // namespace
+
+// ---------------------------------------------------------------- shared steps
+
+QString KommunikationsFehler() {
+    return QCoreApplication::translate("Geraet", "Während der Kommunikation ist ein Fehler aufgetreten!");
+}
+
+void HandshakeFehler(TZUD12& dev, const Handshake& h) {
+    EndConversation(dev, h.screenSet);
+    WorkflowError::Kind kind = WorkflowError::EComErr;
+    switch (h.result) {
+    case HandshakeResult::Unsupported:
+    case HandshakeResult::FirmwareTooOld:
+        kind = WorkflowError::ENotSup;
+        break;
+    case HandshakeResult::NoDevice:
+        kind = WorkflowError::ENoDev;
+        break;
+    default:
+        break;
+    }
+    throw WorkflowError(kind, h.message);
+}
+
+Werksruecksetzung WerkszustandUndReset(TZUD12& dev, TProgressBar* bar) {
+    Werksruecksetzung r;
+    r.werkszustand = dev.Werkszustand(bar);
+    r.reset = dev.Reset();
+    return r;
+}
 
 // ---------------------------------------------------------------- modes and pictures
 
@@ -197,7 +207,7 @@ void Programmierung::Zeige(int t, int p, int k) {
 }
 
 Programmsatz& Programmierung::Satz() const {
-    return FDev.Programme[Slot(FT, FP)];
+    return FDev.Programme[SlotIndex(FT, FP)];
 }
 
 Programmeintrag& Programmierung::Eintrag() const {
@@ -424,21 +434,21 @@ bool Programmierung::SetFolgeSchritt(int i, int entry) {
 }
 
 bool Programmierung::Belegt(int t, int p) const {
-    const Stammsatz& s = FDev.Patienten[Slot(t, p)];
+    const Stammsatz& s = FDev.Patienten[SlotIndex(t, p)];
     // A slot never written (all zero) is as empty as a removed one.
     return !wf::Name(s).isEmpty() || !wf::Vorname(s).isEmpty() ||
            (s.Geburtsdatum != kGeburtsdatumLeer && s.Geburtsdatum != 0);
 }
 
 void Programmierung::Zuweisen(const QString& name, const QString& vorname, const QDate& geburtstag) {
-    Stammsatz& s = FDev.Patienten[Slot(FT, FP)];
+    Stammsatz& s = FDev.Patienten[SlotIndex(FT, FP)];
     SetFeldText(s.Name.data(), s.Name.size(), name.left(30).toStdU16String());
     SetFeldText(s.Vorname.data(), s.Vorname.size(), vorname.left(30).toStdU16String());
     s.Geburtsdatum = DatumZuGeburtsdatum(geburtstag);
 }
 
 void Programmierung::Entfernen() {
-    Stammsatz& s = FDev.Patienten[Slot(FT, FP)];
+    Stammsatz& s = FDev.Patienten[SlotIndex(FT, FP)];
     s.Name.fill(0);
     s.Vorname.fill(0);
     s.Geburtsdatum = kGeburtsdatumLeer;
@@ -447,7 +457,7 @@ void Programmierung::Entfernen() {
 void Programmierung::AlleEntfernen() {
     for (int t = 0; t < kProgTherapeuten; ++t) {
         for (int p = 0; p < kProgPatienten; ++p) {
-            Stammsatz& s = FDev.Patienten[Slot(t, p)];
+            Stammsatz& s = FDev.Patienten[SlotIndex(t, p)];
             s.Name.fill(0);
             s.Vorname.fill(0);
             s.Geburtsdatum = kGeburtsdatumLeer;
@@ -469,11 +479,11 @@ void Programmierung::AlleTherapeutenEntfernen() {
 }
 
 void Programmierung::SetLoeschen(bool on) {
-    FDev.Patienten[Slot(FT, FP)].Loeschen = on ? 1 : 0;
+    FDev.Patienten[SlotIndex(FT, FP)].Loeschen = on ? 1 : 0;
 }
 
 bool Programmierung::Loeschen() const {
-    return FDev.Patienten[Slot(FT, FP)].Loeschen == 1;
+    return FDev.Patienten[SlotIndex(FT, FP)].Loeschen == 1;
 }
 
 void Programmierung::KopierePatient() {
@@ -492,7 +502,7 @@ bool Programmierung::FuegePatientEin() {
 
 void Programmierung::KopiereTherapeut() {
     for (int p = 0; p < TZUD12::kPatienten; ++p) {
-        gPuffer[static_cast<size_t>(p)] = FDev.Programme[Slot(FT, p)];
+        gPuffer[static_cast<size_t>(p)] = FDev.Programme[SlotIndex(FT, p)];
     }
     gPufferArt = Puffer::Therapeut;
 }
@@ -502,7 +512,7 @@ bool Programmierung::FuegeTherapeutEin() {
         return false;
     }
     for (int p = 0; p < TZUD12::kPatienten; ++p) {
-        FDev.Programme[Slot(FT, p)] = gPuffer[static_cast<size_t>(p)];
+        FDev.Programme[SlotIndex(FT, p)] = gPuffer[static_cast<size_t>(p)];
     }
     WaehleTherapeut(FT);
     return true;
@@ -517,11 +527,10 @@ Puffer Programmierung::PufferArt() {
 void LadeProgrammierung(TZUD12& dev, const ProgrammCallbacks& cb) {
     const Handshake h = RunHandshake(dev, HandshakeOptions{true, true});
     if (!h.ok()) {
-        EndConversation(dev, h.screenSet);
-        throw WorkflowError(KindOf(h.result), h.message);
+        HandshakeFehler(dev, h);
     }
     try {
-        auto fail = [] { throw WorkflowError(WorkflowError::EComErr, CommError()); };
+        auto fail = [] { throw WorkflowError(WorkflowError::EComErr, KommunikationsFehler()); };
         if (!dev.ReadCodeData()) {
             fail();
         }
@@ -573,7 +582,7 @@ QByteArray ParameterDatei(const TZUD12& dev) {
     out.reserve(kParameterDateiGroesse);
     for (int t = 0; t < kProgTherapeuten; ++t) {
         for (int p = 0; p < kProgPatienten; ++p) {
-            out.append(reinterpret_cast<const char*>(&dev.Programme[Slot(t, p)]), kParameterSatzGroesse);
+            out.append(reinterpret_cast<const char*>(&dev.Programme[SlotIndex(t, p)]), kParameterSatzGroesse);
         }
     }
     out.append(reinterpret_cast<const char*>(&dev.SystemParameter), sizeof dev.SystemParameter);
@@ -586,7 +595,7 @@ ParameterGeladen LadeParameterDatei(TZUD12& dev, const QByteArray& data) {
     for (qsizetype n = 0; n < saetze; ++n) {
         const int t = static_cast<int>(n / kProgPatienten);
         const int p = static_cast<int>(n % kProgPatienten);
-        std::memcpy(&dev.Programme[Slot(t, p)], data.constData() + n * kParameterSatzGroesse,
+        std::memcpy(&dev.Programme[SlotIndex(t, p)], data.constData() + n * kParameterSatzGroesse,
                     kParameterSatzGroesse);
     }
     r.saetze = static_cast<int>(saetze);
@@ -662,7 +671,7 @@ Uebertragung Uebertrage(TZUD12& dev, const UebertragungsOptionen& options, const
     const int kunde = dev.Kunde;
     const QString sn = dev.SN;
     if (!dev.GetDeviceInfo()) {
-        return stop(CommError());
+        return stop(KommunikationsFehler());
     }
     if (dev.SN != sn) {
         dev.GeraeteDaten = geladen;
@@ -676,17 +685,17 @@ Uebertragung Uebertrage(TZUD12& dev, const UebertragungsOptionen& options, const
     }
     const QDateTime jetzt = options.jetzt.isValid() ? options.jetzt : QDateTime::currentDateTime();
     if (!dev.WriteRTC(jetzt) || !dev.WriteCodeData()) {
-        return stop(CommError());
+        return stop(KommunikationsFehler());
     }
     r.geschrieben << QString::fromLatin1(kCodesPfad);
     dev.ConvertError = false;
     if (options.werkseinstellungenSpeichern) {
         if (!dev.WriteDefSystemParams()) {
-            return stop(CommError());
+            return stop(KommunikationsFehler());
         }
         r.geschrieben << QString::fromStdString(DefSystemPfad(dev.Typ));
         if (!dev.WriteDefProgramData()) {
-            return stop(CommError());
+            return stop(KommunikationsFehler());
         }
         r.geschrieben << QString::fromStdString(DefProgrammPfad(dev.Typ));
     }
@@ -701,61 +710,85 @@ Uebertragung Uebertrage(TZUD12& dev, const UebertragungsOptionen& options, const
                     .arg(t + 1)
                     .arg(p + 1),
                 0, kProgSaetze);
-            if (!dev.DeleteExercises(bar, t, QStringLiteral("*.*"), p)) {
-                return stop(CommError());
+            if (cb.cancelRequested && cb.cancelRequested()) {
+                // Before the factory state: the device keeps its records and programs.
+                r.cancelled = true;
+                return stop(QCoreApplication::translate(
+                                "Programmierung",
+                                "Werkseinstellungen abgebrochen: die Übungen von %1 Patienten wurden "
+                                "gelöscht, das Gerät behält seine Programme.")
+                                .arg(r.geloescht.size()));
             }
-            r.geloescht << static_cast<int>(Slot(t, p));
+            if (!dev.DeleteExercises(bar, t, QStringLiteral("*.*"), p)) {
+                return stop(KommunikationsFehler());
+            }
+            r.geloescht << static_cast<int>(SlotIndex(t, p));
         }
         Progress(cb, QCoreApplication::translate("Programmierung", "Werkszustand"), 0, 71);
-        if (!dev.Werkszustand(bar)) {
-            return stop(CommError());
-        }
-        dev.LastLog.clear();
-        dev.Reset();
+        const Werksruecksetzung w = WerkszustandUndReset(dev, bar);
         hide();
-        r.werkszustand = true;
+        r.werkszustand = w.werkszustand;
         r.convertError = dev.ConvertError;
         dev.close();
-        if (!dev.LastLog.isEmpty()) {
-            // The device did not confirm the reset; it still holds its factory state.
+        if (!w.ok()) {
+            // The device did not confirm its factory state or the reset that ends it.
             r.failed = true;
-            r.error = CommError();
+            r.error = KommunikationsFehler();
         }
         return r;
     }
 
-    // Every file of the image is one block: a cancel between two files ends the transfer
-    // within one block. What was written stays written; the result names it.
-    const auto cancelled = [&cb] { return cb.cancelRequested && cb.cancelRequested(); };
-    const QString abgebrochen = QCoreApplication::translate("Auslesen", "Übertragung abgebrochen.");
+    // The progress window stands for the whole transfer: its close box is the cancel, checked
+    // before each file.
+    const QString text = QCoreApplication::translate("Programmierung", "Übertrage Programme ...");
+    auto cancelled = [&] {
+        if (!cb.cancelRequested || !cb.cancelRequested()) {
+            return false;
+        }
+        r.cancelled = true;
+        return true;
+    };
+    auto cancelMessage = [&r] {
+        return QCoreApplication::translate("Programmierung",
+                                           "Übertragen abgebrochen: %1 Dateien wurden übertragen. Die "
+                                           "übrigen Änderungen überträgt das nächste „Übertragen“.")
+            .arg(r.geschrieben.size());
+    };
+    Progress(cb, text, 0, kProgSaetze);
     const auto therapeutenVorher = dev.Therapeuten_ZUD12_ori;
+    if (cancelled()) {
+        return stop(cancelMessage());
+    }
     if (!dev.WriteTherapeutData()) {
-        return stop(CommError());
+        return stop(KommunikationsFehler());
     }
     if (std::memcmp(&therapeutenVorher, &dev.Therapeuten_ZUD12_ori, sizeof therapeutenVorher) != 0) {
         r.geschrieben << QString::fromLatin1(kTherapeutenPfad);
     }
     for (int t = 0; t < kProgTherapeuten; ++t) {
         std::array<Stammdaten, TZUD12::kPatienten> vorher{};
-        std::memcpy(vorher.data(), &dev.Patienten_ZUD12_ori[Slot(t, 0)], sizeof vorher);
-        if (!dev.WritePatientData(t)) {
-            return stop(CommError());
+        std::memcpy(vorher.data(), &dev.Patienten_ZUD12_ori[SlotIndex(t, 0)], sizeof vorher);
+        if (cancelled()) {
+            return stop(cancelMessage());
         }
-        if (std::memcmp(vorher.data(), &dev.Patienten_ZUD12_ori[Slot(t, 0)], sizeof vorher) != 0) {
+        if (!dev.WritePatientData(t)) {
+            return stop(KommunikationsFehler());
+        }
+        if (std::memcmp(vorher.data(), &dev.Patienten_ZUD12_ori[SlotIndex(t, 0)], sizeof vorher) != 0) {
             r.geschrieben << QString::fromStdString(PatientenPfad(t));
         }
         for (int p = 0; p < kProgPatienten; ++p) {
-            const Programmdatei progVorher = dev.Programme_ZUD12_ori[Slot(t, p)];
-            if (!dev.WriteProgramData(t, p)) {
-                return stop(CommError());
+            const Programmdatei progVorher = dev.Programme_ZUD12_ori[SlotIndex(t, p)];
+            if (cancelled()) {
+                return stop(cancelMessage());
             }
-            if (std::memcmp(&progVorher, &dev.Programme_ZUD12_ori[Slot(t, p)], sizeof progVorher) != 0) {
+            if (!dev.WriteProgramData(t, p)) {
+                return stop(KommunikationsFehler());
+            }
+            if (std::memcmp(&progVorher, &dev.Programme_ZUD12_ori[SlotIndex(t, p)], sizeof progVorher) != 0) {
                 r.geschrieben << QString::fromStdString(ProgrammPfad(t, p));
             }
-            if (cancelled()) {
-                return stop(abgebrochen);
-            }
-            Stammsatz& pat = dev.Patienten[Slot(t, p)];
+            Stammsatz& pat = dev.Patienten[SlotIndex(t, p)];
             if (pat.Loeschen == 1) {
                 Progress(
                     cb,
@@ -763,24 +796,27 @@ Uebertragung Uebertrage(TZUD12& dev, const UebertragungsOptionen& options, const
                         .arg(t + 1)
                         .arg(p + 1),
                     0, 1);
-                const bool ok = dev.DeleteExercises(bar, t, QStringLiteral("*.*"), p);
-                hide();
-                if (!ok) {
-                    return stop(CommError());
+                if (!dev.DeleteExercises(bar, t, QStringLiteral("*.*"), p)) {
+                    return stop(KommunikationsFehler());
                 }
                 pat.Loeschen = 0; // done: a second transfer does not delete again
-                r.geloescht << static_cast<int>(Slot(t, p));
+                r.geloescht << static_cast<int>(SlotIndex(t, p));
             }
+            Progress(cb, text, t * kProgPatienten + p + 1, kProgSaetze);
         }
+    }
+    if (cancelled()) {
+        return stop(cancelMessage());
     }
     const Systemparameter sysVorher = dev.SystemParameter_ZUD12_ori;
     if (!dev.WriteSystemParams()) {
-        return stop(CommError());
+        return stop(KommunikationsFehler());
     }
     if (std::memcmp(&sysVorher, &dev.SystemParameter_ZUD12_ori, sizeof sysVorher) != 0) {
         r.geschrieben << QString::fromLatin1(kSystemPfad);
     }
     r.convertError = dev.ConvertError;
+    hide();
     EndConversation(dev, true);
     return r;
 }

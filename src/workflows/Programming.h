@@ -18,6 +18,10 @@
 #include <functional>
 #include <optional>
 
+namespace zud {
+struct Handshake;
+}
+
 namespace zud::wf {
 
 // Program sets the programming window works on: therapists 1..6, patient slots 1..6 each.
@@ -30,6 +34,28 @@ constexpr qsizetype kParameterSystemOffset = kProgSaetze * kParameterSatzGroesse
 constexpr qsizetype kParameterDateiGroesse = kParameterSystemOffset + sizeof(Systemparameter);
 static_assert(kParameterSystemOffset == 25020);
 static_assert(kParameterDateiGroesse == 25059);
+
+// Index of patient slot p of therapist t in the device image's sixty slots.
+constexpr size_t SlotIndex(int t, int p) {
+    return static_cast<size_t>(t * TZUD12::kPatienten + p);
+}
+
+// "Während der Kommunikation ist ein Fehler aufgetreten!"
+QString KommunikationsFehler();
+
+// A handshake that failed: ends the conversation and throws its WorkflowError (ENotSup for a
+// device or firmware this program does not serve, ENoDev when no device answered, else EComErr).
+[[noreturn]] void HandshakeFehler(TZUD12& dev, const Handshake& h);
+
+// The end of a factory reset: the device's factory state, then the reset that restarts it (also
+// after a failed factory state, so that the device does not stay in a half-written one). Each
+// judged from its command's status. The link stays open.
+struct Werksruecksetzung {
+    bool werkszustand = false;
+    bool reset = false;
+    bool ok() const { return werkszustand && reset; }
+};
+Werksruecksetzung WerkszustandUndReset(TZUD12& dev, TProgressBar* bar);
 
 // Progress of the loading and the transfer: the progress window's text and position, its
 // close box, the bar the device commands move, and its closing.
@@ -214,7 +240,8 @@ struct Uebertragung {
     bool werkszustand = false;
     bool convertError = false;
     bool failed = false;
-    QString error; // the German message when it stopped
+    bool cancelled = false; // stopped by the user (failed is set too)
+    QString error;          // the German message when it stopped
 };
 
 // The German message shown after a transfer whose texts did not fit the device's language.
@@ -223,7 +250,8 @@ QString KonvertierungsMeldung();
 // "Übertragen": clock, codes, optionally the factory defaults, then either the factory state
 // (exercises of all 36 slots deleted, factory state, reset) or the incremental writes of
 // therapists, patients, programs and system parameters with the per-slot deletions. Stops at
-// the first failure (what was written stays written; the rest goes with the next transfer).
+// the first failure, and between two files when cancelRequested says so (what was written
+// stays written; the rest goes with the next transfer).
 Uebertragung Uebertrage(TZUD12& dev, const UebertragungsOptionen& options, const ProgrammCallbacks& cb = {});
 
 } // namespace zud::wf

@@ -1,6 +1,8 @@
 // The programming windows on the offscreen platform against the emulated demo device over a
 // pseudo-terminal: "Programmieren" from the main window, the programming window's fields and
-// rules, parameter files, the system parameters and the application change.
+// rules, parameter files, the system parameters and the application change. The tests do what
+// the user does: they click the ribbon's buttons, the panels and tabs, type into the fields, and
+// read the effect from the emulated device's files, the saved file or the widget.
 
 #include "AppChange.h"
 #include "Crc.h"
@@ -26,12 +28,16 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QtTest/qtestspontaneevent.h>
 #include <QtTest>
 
 #include <cstring>
@@ -47,17 +53,44 @@ class Answerer : public test::ModalWatcher {
 public:
     Answerer() : ModalWatcher(5) {}
     QStringList boxes;
+    // The default button of each box.
+    QList<QMessageBox::StandardButton> defaults;
     bool yes = true;
+    // The answers of the next questions in order (Yes = true); `yes` once they are used up.
+    QList<bool> replies;
+    // A button of the next question to click by its text instead of Yes/No.
+    QString button;
     std::function<void(TForm4*)> onProgramming;
     std::function<void(TChangeAppForm*)> onChangeApp;
+    // Once for any other modal window (the system parameters, the read-out, the progress window):
+    // true when it was the one wanted.
+    std::function<bool(QWidget*)> onOther;
     int maxProgress = 0;
 
 protected:
     void Answer(QWidget* w) override {
         if (auto* box = qobject_cast<QMessageBox*>(w)) {
+            if (!box->isVisible()) {
+                return;
+            }
             boxes << box->text();
-            box->done(box->standardButtons() & QMessageBox::Yes ? (yes ? QMessageBox::Yes : QMessageBox::No)
-                                                                : QMessageBox::Ok);
+            const bool question = box->standardButtons() & QMessageBox::Yes;
+            defaults << box->standardButton(box->defaultButton());
+            if (!button.isEmpty()) {
+                for (QAbstractButton* b : box->buttons()) {
+                    if (b->text() == button) {
+                        button.clear();
+                        QTest::mouseClick(b, Qt::LeftButton);
+                        return;
+                    }
+                }
+            }
+            const bool reply = question && !replies.isEmpty() ? replies.takeFirst() : yes;
+            QAbstractButton* b =
+                box->button(question ? (reply ? QMessageBox::Yes : QMessageBox::No) : QMessageBox::Ok);
+            QTest::mouseClick(b, Qt::LeftButton);
+        } else if (onOther && !qobject_cast<TForm4*>(w) && !qobject_cast<TChangeAppForm*>(w) && onOther(w)) {
+            onOther = nullptr;
         } else if (auto* p = qobject_cast<TForm4*>(w)) {
             if (onProgramming) {
                 auto f = std::move(onProgramming);
@@ -85,6 +118,68 @@ std::string Lower(std::string s) {
 
 uint8_t Byte(const Programmeintrag& e, size_t offset) {
     return e.Kopf[offset];
+}
+
+// The ribbon button of a window's command, as the user sees it.
+QToolButton* ButtonOf(QWidget* w, const QString& action) {
+    for (QToolButton* b : w->findChildren<QToolButton*>()) {
+        if (b->defaultAction() && b->defaultAction()->objectName() == action && b->isVisible()) {
+            return b;
+        }
+    }
+    return nullptr;
+}
+
+// A left click on the ribbon button of `action`; false when the window shows no such button.
+bool Click(QWidget* w, const QString& action) {
+    QToolButton* b = ButtonOf(w, action);
+    if (!b) {
+        return false;
+    }
+    QTest::mouseClick(b, Qt::LeftButton);
+    return true;
+}
+
+// Clicks into a number field, deletes what it shows and types `text`; the cursor stays there.
+void TypeInto(QAbstractSpinBox* field, const QString& text) {
+    QTest::mouseClick(field->findChild<QLineEdit*>(), Qt::LeftButton);
+    QTest::keyClick(field, Qt::Key_End);
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(field, Qt::Key_Backspace);
+    }
+    QTest::keyClicks(field, text);
+}
+
+void ClickTab(QTabBar* tabs, int k) {
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(k).center());
+}
+
+void ClickPanel(QWidget* panel) {
+    QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(4, 4));
+}
+
+// A right click on a panel opens its menu; a click on the entry of `action`.
+void ContextMenu(QWidget* panel, QMenu* menu, QAction* action) {
+    QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(4, 4), panel->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(panel, &e);
+    if (!menu->isVisible()) {
+        return;
+    }
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+}
+
+// The window system's show event of a window restored from the task bar.
+void Restore(QWidget* w) {
+    QShowEvent e;
+    QSpontaneKeyEvent::setSpontaneous(&e);
+    qApp->notify(w, &e); // as the window system delivers it (sendEvent would make it our own)
+}
+
+// Byte `offset` of program k of record (t, p) in a parameter file.
+uint8_t FileByte(const QByteArray& file, int t, int p, int k, size_t offset) {
+    const qsizetype at = (t * 6 + p) * qsizetype(sizeof(Programmsatz)) + 2 +
+                         k * qsizetype(sizeof(Programmeintrag)) + qsizetype(offset);
+    return at < file.size() ? uint8_t(file[at]) : 0;
 }
 
 } // namespace
@@ -132,8 +227,15 @@ private:
         w->Prepare(dev.get(), nullptr, nullptr);
         w->SetPictureFile(ShareDir() + QStringLiteral("epos.German"));
         w->SetLoading(true);
-        w->show();
+        Show(w.get());
         return w;
+    }
+
+    // Shown and active, as a window the user works in.
+    static void Show(QWidget* w) {
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
     }
 
     static QString ShareDir() {
@@ -179,29 +281,35 @@ private slots:
                          w->Action(QStringLiteral("PatZuweisen"))->isEnabled();
             leseDuring = f.Action(QStringLiteral("LeseMessungen"))->isEnabled();
             pictureShown = w->Picture()->pixmap().width() == 260;
-            w->ShowProgram(0);
+            ClickTab(w->Tabs(), 0);
             for (int i = 0; i < w->ModeList()->count(); ++i) {
                 modes1 << w->ModeList()->itemText(i);
             }
-            w->Tabs()->setCurrentIndex(5);
+            ClickTab(w->Tabs(), 5);
             for (int i = 0; i < w->ModeList()->count(); ++i) {
                 modes6 << w->ModeList()->itemText(i);
             }
-            // Therapist 2, patient 3, program 2: a typed contraction time above the range.
-            w->TherapeutClick(1);
-            w->PatientClick(2);
-            w->Tabs()->setCurrentIndex(1);
+            // Therapist 2, patient 3, program 2: a typed contraction time above the range, left
+            // with Tab, becomes the maximum.
+            ClickPanel(w->TherapeutPanel(1));
+            ClickPanel(w->PatientPanel(2));
+            ClickTab(w->Tabs(), 1);
             ZahlFeld* an = w->Field(QStringLiteral("Anspannzeit"));
-            an->Edit()->setText(QStringLiteral("500"));
-            QVERIFY(an->Pruefe());
-            QCOMPARE(an->value(), 255);
+            TypeInto(an, QStringLiteral("500"));
+            QTest::keyClick(an, Qt::Key_Tab);
+            QCOMPARE(an->text(), QStringLiteral("255"));
             // Without Ctrl+Alt at the start the Admin panel stays hidden.
-            QTimer::singleShot(50, w->SystemForm(), [&adminShown, w] {
-                adminShown = w->SystemForm()->Panel(QStringLiteral("Admin"))->isVisible();
-                w->SystemForm()->reject();
-            });
-            w->Systemparameter();
-            w->Action(QStringLiteral("Transfer"))->trigger();
+            answer.onOther = [&adminShown](QWidget* m) {
+                auto* s = qobject_cast<TForm6*>(m);
+                if (!s) {
+                    return false;
+                }
+                adminShown = s->Panel(QStringLiteral("Admin"))->isVisible();
+                QTimer::singleShot(0, s, [s] { Click(s, QStringLiteral("ParBack")); });
+                return true;
+            };
+            Click(w, QStringLiteral("ParSys"));
+            Click(w, QStringLiteral("Transfer"));
         };
         prog->trigger();
         QCOMPARE(caption, QStringLiteral("Programmierung [ZUD12 Typ 1 S/N: ZE1234567]"));
@@ -214,6 +322,7 @@ private slots:
         QVERIFY2(answer.boxes.isEmpty(), qPrintable(answer.boxes.join(QLatin1Char('|'))));
         QVERIFY(!f.ProgrammingForm()->isVisible());
         QVERIFY(prog->isEnabled());
+        QCOMPARE(f.statusBar()->currentMessage(), QStringLiteral("Übertragen: 2 Dateien"));
         QCOMPARE(Written(),
                  (std::vector<std::string>{"0:\\system\\temp.dat", "0:\\daten\\th_1\\pat_2\\prog.dat"}));
         Programmdatei d{};
@@ -242,12 +351,17 @@ private slots:
             // The keys were let go while the device was read: the flag stays for this window.
             QTest::keyRelease(&f, Qt::Key_Alt, Qt::ControlModifier);
             flagDuring = f.ServiceFlag();
-            QTimer::singleShot(50, w->SystemForm(), [&admin, w] {
-                admin = w->SystemForm()->Panel(QStringLiteral("Admin"))->isVisible();
-                w->SystemForm()->reject();
-            });
-            w->Systemparameter();
-            w->reject();
+            answer.onOther = [&admin](QWidget* m) {
+                auto* s = qobject_cast<TForm6*>(m);
+                if (!s) {
+                    return false;
+                }
+                admin = s->Panel(QStringLiteral("Admin"))->isVisible();
+                QTimer::singleShot(0, s, [s] { Click(s, QStringLiteral("ParBack")); });
+                return true;
+            };
+            Click(w, QStringLiteral("ParSys"));
+            Click(w, QStringLiteral("Back6"));
         };
         f.Action(QStringLiteral("Programmieren"))->trigger();
         QVERIFY(flagDuring);
@@ -258,6 +372,7 @@ private slots:
     }
 
     void FieldsModesAndPicturesPerDeviceType() {
+        Answerer answer;                                  // closing with changes asks; yes
         for (uint8_t code : {uint8_t(30), uint8_t(50)}) { // models 5 and 7
             Start(code);
             Load();
@@ -330,15 +445,14 @@ private slots:
         Load();
         auto w = Window();
         ZahlFeld* ent = w->Field(QStringLiteral("Entspannzeit"));
-        ent->setFocus();
-        ent->Edit()->selectAll();
-        QTest::keyClicks(ent, QStringLiteral("a-0"));
+        TypeInto(ent, QStringLiteral("a-0"));
         QCOMPARE(ent->Edit()->text(), QStringLiteral("0")); // only digits arrive
-        QVERIFY(ent->Pruefe());
-        QCOMPARE(ent->value(), 1);
+        QTest::keyClick(ent, Qt::Key_Tab);                  // leaving clamps into 1..255
+        QCOMPARE(ent->text(), QStringLiteral("1"));
         QCOMPARE(int(Byte(w->Model()->Eintrag(), offsetof(ProgrammParameter, Entspannzeit))), 1);
-        ent->Edit()->clear();
-        QVERIFY(!ent->Pruefe()); // not a number: the record keeps its value
+        TypeInto(ent, QString());
+        QTest::keyClick(ent, Qt::Key_Tab); // not a number: the cursor stays, the record keeps its value
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ent));
         QCOMPARE(int(Byte(w->Model()->Eintrag(), offsetof(ProgrammParameter, Entspannzeit))), 1);
         QCOMPARE(ent->Edit()->contextMenuPolicy(), Qt::NoContextMenu);
     }
@@ -348,8 +462,8 @@ private slots:
         auto w = Window();
         Answerer answer;
         // Patient 1 of therapist 1 has exercises: the box is shown; No keeps it unticked.
-        w->TherapeutClick(0);
-        w->PatientClick(0);
+        ClickPanel(w->TherapeutPanel(0));
+        ClickPanel(w->PatientPanel(0));
         QVERIFY(w->DeleteBox()->isVisible());
         answer.yes = false;
         w->DeleteBox()->click();
@@ -363,31 +477,36 @@ private slots:
         QTRY_COMPARE(answer.boxes.size(), 2);
         QCOMPARE(int(dev->Patienten[0].Loeschen), 1);
         // A slot without exercises has no box.
-        w->PatientClick(5);
+        ClickPanel(w->PatientPanel(5));
         QVERIFY(!w->DeleteBox()->isVisible());
         // Removing shows "Keine Patientendaten".
-        w->PatientClick(1);
-        w->Action(QStringLiteral("DelPat"))->trigger();
+        ClickPanel(w->PatientPanel(1));
+        QVERIFY(Click(w.get(), QStringLiteral("DelPat")));
         QCOMPARE(w->PatientPanel(1)->RowCaption(0)->text(), QStringLiteral("Keine Patientendaten"));
         QVERIFY(!w->PatientPanel(1)->RowValue(0)->isVisible());
         // Copy a patient's set and paste it onto another.
         QVERIFY(!w->Action(QStringLiteral("PatParaPaste"))->isEnabled());
-        w->PatientClick(0);
-        w->Model()->SetAnspannzeit(77);
-        w->Action(QStringLiteral("PatParaCopy"))->trigger();
+        // A value typed and not yet left counts for the copy.
+        ClickPanel(w->PatientPanel(0));
+        const int k = w->Tabs()->currentIndex();
+        TypeInto(w->Field(QStringLiteral("Anspannzeit")), QStringLiteral("77"));
+        ContextMenu(w->PatientPanel(0), w->PatientMenu(), w->Action(QStringLiteral("PatParaCopy")));
         QVERIFY(w->Action(QStringLiteral("PatParaPaste"))->isEnabled());
         QVERIFY(!w->Action(QStringLiteral("TheraParaPaste"))->isEnabled());
-        w->PatientClick(3);
-        w->Action(QStringLiteral("PatParaPaste"))->trigger();
+        ContextMenu(w->PatientPanel(3), w->PatientMenu(), w->Action(QStringLiteral("PatParaPaste")));
+        QCOMPARE(w->Model()->Patient(), 3);
         QCOMPARE(std::memcmp(&dev->Programme[3], &dev->Programme[0], sizeof(Programmsatz)), 0);
         // The transfer deletes the ticked slot's exercises and writes what changed.
-        w->Action(QStringLiteral("Transfer"))->trigger();
+        QVERIFY(Click(w.get(), QStringLiteral("Transfer")));
         QVERIFY(!w->isVisible());
         QVERIFY(!w->LastTransfer().failed);
         QCOMPARE(w->LastTransfer().geloescht, QList<int>{0});
         const auto written = Written();
         QVERIFY(std::find(written.begin(), written.end(), "0:\\daten\\th_0\\pat_3\\prog.dat") !=
                 written.end());
+        Programmdatei d{};
+        std::memcpy(&d, emu->GetFile(ProgrammPfad(0, 3))->data(), sizeof d);
+        QCOMPARE(int(d.Programme[k].Anspannzeit), 77);
         QVERIFY(std::find(written.begin(), written.end(), "0:\\daten\\th_0\\pat.dat") != written.end());
     }
 
@@ -410,21 +529,21 @@ private slots:
             return std::pair{name + QStringLiteral("-Neu"), vorname};
         };
         w->SetLoading(true);
-        w->show();
+        Show(w.get());
         QVERIFY(w->Action(QStringLiteral("PatZuweisen"))->isEnabled());
-        w->TherapeutClick(2);
-        w->PatientClick(4);
-        w->Action(QStringLiteral("PatZuweisen"))->trigger();
+        ClickPanel(w->TherapeutPanel(2));
+        ClickPanel(w->PatientPanel(4));
+        QVERIFY(Click(w.get(), QStringLiteral("PatZuweisen")));
         const Stammsatz& s = dev->Patienten[24];
         QCOMPARE(wf::Name(s), p.Name.left(30));
         QCOMPARE(wf::Vorname(s), QStringLiteral("Agnieszka"));
         QCOMPARE(wf::GeburtsdatumZuDatum(s.Geburtsdatum), QDate(1961, 7, 3));
         QCOMPARE(w->PatientPanel(4)->RowValue(0)->text(), p.Name.left(30));
-        w->Action(QStringLiteral("ChangeThera"))->trigger();
+        QVERIFY(Click(w.get(), QStringLiteral("ChangeThera")));
         QCOMPARE(w->TherapeutPanel(2)->RowValue(0)->text(), QStringLiteral("Köhler-Neu"));
         // The Polish letters have no code in the German device set: the transfer says so.
         Answerer answer;
-        w->Action(QStringLiteral("Transfer"))->trigger();
+        QVERIFY(Click(w.get(), QStringLiteral("Transfer")));
         QTRY_VERIFY(!w->isVisible());
         QCOMPARE(answer.boxes, QStringList{wf::KonvertierungsMeldung()});
         const auto written = Written();
@@ -450,8 +569,9 @@ private slots:
     void ParameterFileInTheWindow() {
         Load();
         auto w = Window();
-        const QString file = dir->filePath(QStringLiteral("satz"));
-        w->Speichern(file);
+        QString file = dir->filePath(QStringLiteral("satz"));
+        w->AskFile = [&file](bool) { return file; };
+        QVERIFY(Click(w.get(), QStringLiteral("ParSave")));
         QFile f(file + QStringLiteral(".zud"));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QByteArray saved = f.readAll();
@@ -464,7 +584,8 @@ private slots:
         QVERIFY(g.open(QIODevice::WriteOnly));
         g.write(saved);
         g.close();
-        w->Oeffnen(g.fileName());
+        file = g.fileName();
+        QVERIFY(Click(w.get(), QStringLiteral("ParLoad")));
         QVERIFY(!w->PatientPanel(1)->isVisible());
         QVERIFY(!w->TherapeutPanel(0)->isVisible());
         // A short file: a message says how much was taken.
@@ -473,7 +594,8 @@ private slots:
         QVERIFY(k.open(QIODevice::WriteOnly));
         k.write(saved.left(700));
         k.close();
-        w->Oeffnen(k.fileName());
+        file = k.fileName();
+        QVERIFY(Click(w.get(), QStringLiteral("ParLoad")));
         QTRY_COMPARE(answer.boxes.size(), 1);
         QVERIFY(answer.boxes[0].contains(QStringLiteral("1 von 36")));
     }
@@ -488,7 +610,7 @@ private slots:
         TForm6 w;
         w.Prepare(dev.get());
         w.SetAdmin(false);
-        w.show();
+        Show(&w);
         QVERIFY(!w.Panel(QStringLiteral("Admin"))->isVisible());
         QVERIFY(w.Panel(QStringLiteral("Druck"))->isVisible());
         QVERIFY(w.Panel(QStringLiteral("Triggerung"))->isVisible());
@@ -498,7 +620,7 @@ private slots:
         w.close();
 
         w.SetAdmin(true);
-        w.show();
+        Show(&w);
         QVERIFY(w.Panel(QStringLiteral("Admin"))->isVisible());
         QVERIFY(w.CodeField()->isVisible());
         QCOMPARE(w.CodeField()->text(), QStringLiteral("7148"));
@@ -506,16 +628,16 @@ private slots:
         QVERIFY(bt->isVisible());
         QVERIFY(!bt->isChecked());
         // Decimal comma: 3,46 is 35 tenths; 7 is at most 50.
-        w.UpdateRateField()->Edit()->setText(QStringLiteral("3,46"));
-        QVERIFY(w.UpdateRateField()->Pruefe());
+        TypeInto(w.UpdateRateField(), QStringLiteral("3,46"));
+        QTest::keyClick(w.UpdateRateField(), Qt::Key_Tab);
         QCOMPARE(int(w.WorkingCopy().UpdateRate), 35);
         QCOMPARE(w.UpdateRateField()->text(), QStringLiteral("3,5"));
-        w.UpdateRateField()->Edit()->setText(QStringLiteral("7"));
-        QVERIFY(w.UpdateRateField()->Pruefe());
+        TypeInto(w.UpdateRateField(), QStringLiteral("7"));
+        QTest::keyClick(w.UpdateRateField(), Qt::Key_Tab);
         QCOMPARE(int(w.WorkingCopy().UpdateRate), 50);
         QCOMPARE(w.UpdateRateField()->text(), QStringLiteral("5,0"));
-        w.TriggerField()->Edit()->setText(QStringLiteral("500"));
-        QVERIFY(w.TriggerField()->Pruefe());
+        TypeInto(w.TriggerField(), QStringLiteral("500"));
+        QTest::keyClick(w.TriggerField(), Qt::Key_Tab);
         QCOMPARE(int(w.WorkingCopy().Triggerzeitlimit), 200);
         w.Brightness()->setValue(64);
         w.List(QStringLiteral("EMG_Maximum"))->setCurrentIndex(3);
@@ -530,8 +652,13 @@ private slots:
         QVERIFY(werk->isEnabled());
         QTest::qWait(30);
         // A three-digit code is refused; the rest is applied all the same.
-        w.CodeField()->setText(QStringLiteral("123"));
-        w.Uebernehmen();
+        QTest::mouseClick(w.CodeField(), Qt::LeftButton);
+        QTest::keyClick(w.CodeField(), Qt::Key_End);
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(w.CodeField(), Qt::Key_Backspace);
+        }
+        QTest::keyClicks(w.CodeField(), QStringLiteral("123"));
+        QVERIFY(Click(&w, QStringLiteral("ParUebernehmen")));
         QVERIFY(w.isVisible());
         QVERIFY(w.CodeError());
         QCOMPARE(w.CodeField()->palette().color(QPalette::Base), TForm6::kError);
@@ -540,8 +667,13 @@ private slots:
         QCOMPARE(int(dev->SystemParameter.EMG_Maximum), 3);
         QCOMPARE(int(dev->SystemParameter.Bluetooth_vorhanden), 1);
         QCOMPARE(GetCrc(dev->SystemParameter.crc), SystemCrc(dev->SystemParameter));
-        w.CodeField()->setText(QStringLiteral("4321"));
-        w.Uebernehmen();
+        QTest::mouseClick(w.CodeField(), Qt::LeftButton);
+        QTest::keyClick(w.CodeField(), Qt::Key_End);
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(w.CodeField(), Qt::Key_Backspace);
+        }
+        QTest::keyClicks(w.CodeField(), QStringLiteral("4321"));
+        QVERIFY(Click(&w, QStringLiteral("ParUebernehmen")));
         QVERIFY(!w.isVisible());
         QCOMPARE(int(dev->Codes_ZUD12.Code[2]), 4321);
     }
@@ -552,7 +684,7 @@ private slots:
         // As ticked in the Admin panel of the system parameters.
         w->SystemForm()->findChild<QCheckBox*>(QStringLiteral("Werkseinstellungen"))->setChecked(true);
         QVERIFY(w->SystemForm()->FactoryState());
-        w->Action(QStringLiteral("Transfer"))->trigger();
+        QVERIFY(Click(w.get(), QStringLiteral("Transfer")));
         QVERIFY(!w->isVisible());
         QVERIFY(w->LastTransfer().werkszustand);
         QCOMPARE(w->LastTransfer().geloescht.size(), 36);
@@ -582,11 +714,12 @@ private slots:
             info = w->InfoPane()->toPlainText();
             screenDuring = emu->Screen();
             answer.yes = false;
-            w->AppAction(5)->trigger();
+            QTest::mouseClick(ButtonOf(w, QStringLiteral("App5")), Qt::LeftButton);
             QCOMPARE(w->NameField()->text(), wf::AnwendungsName(5));
-            QVERIFY(!w->Wechseln());
+            Click(w, QStringLiteral("ChangeApp"));
+            QVERIFY(w->isVisible());
             QTest::qWait(20);
-            w->reject();
+            Click(w, QStringLiteral("Zurueck"));
         };
         f.Action(QStringLiteral("ChangeApp"))->trigger();
         QCOMPARE(buttons, 12);
@@ -602,8 +735,8 @@ private slots:
         // Yes: the switch, with all sixty slots deleted and a reset.
         answer.onChangeApp = [&](TChangeAppForm* w) {
             answer.yes = true;
-            w->AppAction(9)->trigger();
-            QVERIFY(w->Wechseln());
+            QTest::mouseClick(ButtonOf(w, QStringLiteral("App9")), Qt::LeftButton);
+            Click(w, QStringLiteral("ChangeApp"));
         };
         emu->ClearLog();
         f.Action(QStringLiteral("ChangeApp"))->trigger();
@@ -614,6 +747,439 @@ private slots:
         QCOMPARE(f.ChangeAppForm()->Result().geloescht, 60);
         QCOMPARE(f.ChangeAppForm()->Bar()->value(), 60);
         QVERIFY(f.ChangeAppForm()->InfoPane()->toPlainText().contains(QStringLiteral("Werkszustand...")));
+    }
+
+    // A value typed into a field counts for what follows, however the user goes on: another
+    // program tab, another patient, "Speichern", "Übertragen" and the closing question.
+    void TypedValuesCountForEveryFollowingCommand() {
+        Load();
+        auto w = Window();
+        const QString file = dir->filePath(QStringLiteral("getippt.zud"));
+        w->AskFile = [file](bool) { return file; };
+        constexpr size_t an = offsetof(ProgrammParameter, Anspannzeit);
+        constexpr size_t ent = offsetof(ProgrammParameter, Entspannzeit);
+        QVERIFY(Byte(dev->Programme[0].Programme[0], an) != 41);
+        QVERIFY(Byte(dev->Programme[0].Programme[1], ent) != 42);
+        // Therapist 1, patient 1: program 1 typed, then the tab of program 2.
+        ClickPanel(w->PatientPanel(0));
+        ClickTab(w->Tabs(), 0);
+        TypeInto(w->Field(QStringLiteral("Anspannzeit")), QStringLiteral("41"));
+        ClickTab(w->Tabs(), 1);
+        QCOMPARE(w->Tabs()->currentIndex(), 1);
+        TypeInto(w->Field(QStringLiteral("Entspannzeit")), QStringLiteral("42"));
+        // Another patient: program 2 of patient 1 keeps what was typed.
+        ClickPanel(w->PatientPanel(1));
+        QCOMPARE(w->Model()->Patient(), 1);
+        const int k = w->Tabs()->currentIndex();
+        TypeInto(w->Field(QStringLiteral("Anspannzeit")), QStringLiteral("43"));
+        // "Speichern" with the cursor still in the field.
+        QVERIFY(Click(w.get(), QStringLiteral("ParSave")));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray saved = f.readAll();
+        QCOMPARE(int(FileByte(saved, 0, 0, 0, an)), 41);
+        QCOMPARE(int(FileByte(saved, 0, 0, 1, ent)), 42);
+        QCOMPARE(int(FileByte(saved, 0, 1, k, an)), 43);
+        // Going back shows what was typed.
+        ClickPanel(w->PatientPanel(0));
+        ClickTab(w->Tabs(), 0);
+        QCOMPARE(w->Field(QStringLiteral("Anspannzeit"))->text(), QStringLiteral("41"));
+        // "Übertragen" with the cursor still in the field: the device gets the typed value.
+        TypeInto(w->Field(QStringLiteral("Anspannzeit")), QStringLiteral("44"));
+        QVERIFY(Click(w.get(), QStringLiteral("Transfer")));
+        QTRY_VERIFY(!w->isVisible());
+        QVERIFY(emu->WaitIdle());
+        Programmdatei d{};
+        std::memcpy(&d, emu->GetFile(ProgrammPfad(0, 0))->data(), sizeof d);
+        QCOMPARE(int(d.Programme[0].Anspannzeit), 44);
+        QCOMPARE(int(d.Programme[1].Entspannzeit), 42);
+        std::memcpy(&d, emu->GetFile(ProgrammPfad(0, 1))->data(), sizeof d);
+        QCOMPARE(int(d.Programme[k].Anspannzeit), 43);
+    }
+
+    // A typed value out of range or no number at all stops the command with the field's message
+    // and the cursor in the field; nothing is sent, saved or switched.
+    void RefusedEntryStopsTheCommand() {
+        Load();
+        auto w = Window();
+        Answerer answer;
+        const QString file = dir->filePath(QStringLiteral("nie.zud"));
+        w->AskFile = [file](bool) { return file; };
+        ClickPanel(w->PatientPanel(0));
+        ZahlFeld* field = w->Field(QStringLiteral("Anspannzeit"));
+        const int before = field->value();
+        TypeInto(field, QStringLiteral("300"));
+        QVERIFY(Click(w.get(), QStringLiteral("Transfer")));
+        QTRY_COMPARE(answer.boxes.size(), 1);
+        const QString refusal = QStringLiteral(
+            "Der Wert im Feld „Anspannzeit[s]“ ist ungültig. Bitte eine ganze Zahl von 0 bis 255 eingeben.");
+        QCOMPARE(answer.boxes[0], refusal);
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->focusWidget(), static_cast<QWidget*>(field));
+        QCOMPARE(field->text(), QStringLiteral("300"));
+        QCOMPARE(field->value(), before);
+        QVERIFY(emu->WaitIdle());
+        QVERIFY(emu->Commands().empty()); // not even the transfer screen
+        // Another tab: refused the same way, the tab stays.
+        ClickTab(w->Tabs(), 2);
+        QTRY_COMPARE(answer.boxes.size(), 2);
+        QCOMPARE(w->Tabs()->currentIndex(), w->Model()->Programm());
+        QCOMPARE(field->text(), QStringLiteral("300"));
+        // An empty field is no number: "Speichern" writes nothing.
+        TypeInto(field, QString());
+        QVERIFY(Click(w.get(), QStringLiteral("ParSave")));
+        QTRY_COMPARE(answer.boxes.size(), 3);
+        QCOMPARE(answer.boxes[2], refusal);
+        QVERIFY(!QFile::exists(file));
+        // Corrected, the command runs.
+        TypeInto(field, QStringLiteral("255"));
+        QVERIFY(Click(w.get(), QStringLiteral("ParSave")));
+        QVERIFY(QFile::exists(file));
+        QCOMPARE(int(Byte(w->Model()->Eintrag(), offsetof(ProgrammParameter, Anspannzeit))), 255);
+    }
+
+    // "Zurück", Escape and the close box ask "Änderungen verwerfen?" (default "Nein") when there
+    // are changes not transferred, a typed value included; a window without changes just closes.
+    void ClosingWithUntransferredChangesAsks() {
+        Load();
+        Answerer answer;
+        {
+            auto w = Window();
+            QVERIFY(Click(w.get(), QStringLiteral("Back6")));
+            QVERIFY(!w->isVisible());
+            QVERIFY(answer.boxes.isEmpty());
+        }
+        auto w = Window();
+        TypeInto(w->Field(QStringLiteral("Entspannzeit")), QStringLiteral("9"));
+        answer.yes = false;
+        QTest::keyClick(w->Field(QStringLiteral("Entspannzeit")), Qt::Key_Escape); // the cursor still there
+        QTRY_COMPARE(answer.boxes.size(), 1);
+        QCOMPARE(answer.boxes[0], QStringLiteral("Änderungen verwerfen?"));
+        QCOMPARE(answer.defaults[0], QMessageBox::No);
+        QVERIFY(w->isVisible());
+        QVERIFY(Click(w.get(), QStringLiteral("Back6")));
+        QTRY_COMPARE(answer.boxes.size(), 2);
+        QVERIFY(w->isVisible());
+        w->close(); // the close box
+        QTRY_COMPARE(answer.boxes.size(), 3);
+        QVERIFY(w->isVisible());
+        answer.yes = true;
+        QVERIFY(Click(w.get(), QStringLiteral("Back6")));
+        QTRY_VERIFY(!w->isVisible());
+        QCOMPARE(answer.boxes.size(), 4);
+        QVERIFY(emu->WaitIdle());
+        QVERIFY(emu->Commands().empty());
+    }
+
+    // "Übernehmen" of the system parameters takes the typed trigger time, or refuses it with the
+    // field's message and applies nothing; Escape with changes asks before it discards them.
+    void SystemParameterEntriesCountOrStop() {
+        Start(30); // model 5: the trigger panel is shown
+        Load();
+        auto w = Window();
+        Answerer answer;
+        const int before = dev->SystemParameter.Triggerzeitlimit;
+        QVERIFY(before != 150);
+        bool openAfterRefusal = false;
+        int storedAfterRefusal = -1;
+        answer.onOther = [&](QWidget* m) {
+            auto* s = qobject_cast<TForm6*>(m);
+            if (!s) {
+                return false;
+            }
+            QTimer::singleShot(0, s, [&, s] {
+                TypeInto(s->TriggerField(), QStringLiteral("500"));
+                Click(s, QStringLiteral("ParUebernehmen"));
+                openAfterRefusal = s->isVisible();
+                storedAfterRefusal = dev->SystemParameter.Triggerzeitlimit;
+                TypeInto(s->TriggerField(), QStringLiteral("150"));
+                Click(s, QStringLiteral("ParUebernehmen"));
+            });
+            return true;
+        };
+        QVERIFY(Click(w.get(), QStringLiteral("ParSys")));
+        QTRY_VERIFY(!w->SystemForm()->isVisible());
+        QCOMPARE(answer.boxes, QStringList{QStringLiteral(
+                                   "Der Wert im Feld „Triggerzeitlimit [s]“ ist ungültig. Bitte eine "
+                                   "ganze Zahl von 1 bis 200 eingeben.")});
+        QVERIFY(openAfterRefusal);
+        QCOMPARE(storedAfterRefusal, before);
+        QCOMPARE(int(dev->SystemParameter.Triggerzeitlimit), 150);
+
+        // A typed value not applied: Escape asks; "Nein" keeps the window, "Ja" discards.
+        answer.boxes.clear();
+        answer.replies = {false, true};
+        bool openAfterNo = false;
+        answer.onOther = [&](QWidget* m) {
+            auto* s = qobject_cast<TForm6*>(m);
+            if (!s) {
+                return false;
+            }
+            QTimer::singleShot(0, s, [&, s] {
+                TypeInto(s->TriggerField(), QStringLiteral("99"));
+                QTest::keyClick(s, Qt::Key_Escape);
+                openAfterNo = s->isVisible();
+                QTest::keyClick(s, Qt::Key_Escape);
+            });
+            return true;
+        };
+        QVERIFY(Click(w.get(), QStringLiteral("ParSys")));
+        QTRY_VERIFY(!w->SystemForm()->isVisible());
+        QCOMPARE(answer.boxes, (QStringList{QStringLiteral("Änderungen verwerfen?"),
+                                            QStringLiteral("Änderungen verwerfen?")}));
+        QCOMPARE(answer.defaults.last(), QMessageBox::No);
+        QVERIFY(openAfterNo);
+        QCOMPARE(int(dev->SystemParameter.Triggerzeitlimit), 150);
+
+        // The applied value goes to the device with "Übertragen".
+        answer.boxes.clear();
+        QVERIFY(Click(w.get(), QStringLiteral("Transfer")));
+        QTRY_VERIFY(!w->isVisible());
+        QVERIFY(emu->WaitIdle());
+        Systemparameter sp{};
+        std::memcpy(&sp, emu->GetFile(kSystemPfad)->data(), sizeof sp);
+        QCOMPARE(int(sp.Triggerzeitlimit), 150);
+    }
+
+    // While "Übertragen" writes, the window takes no input: keys and clicks do not reach it, and
+    // Escape stops the transfer (the progress window's cancel) instead of closing the window.
+    void TransferOwnsTheWindow() {
+        Load();
+        TForm9 progress;
+        auto w = std::make_unique<TForm4>();
+        w->Prepare(dev.get(), nullptr, &progress);
+        w->SetLoading(true);
+        Show(w.get());
+        Answerer answer;
+        // Changes for the last slot and for the first two.
+        ClickPanel(w->TherapeutPanel(5));
+        ClickPanel(w->PatientPanel(5));
+        ZahlFeld* field = w->Field(QStringLiteral("Anspannzeit"));
+        TypeInto(field, QStringLiteral("61"));
+        const int lastTab = w->Tabs()->currentIndex();
+        ClickPanel(w->TherapeutPanel(0));
+        ClickPanel(w->PatientPanel(1));
+        TypeInto(field, QStringLiteral("52"));
+        const int secondTab = w->Tabs()->currentIndex();
+        ClickPanel(w->PatientPanel(0));
+        TypeInto(field, QStringLiteral("50"));
+        const int tab = w->Tabs()->currentIndex();
+        // Every file command of the device answers late: the user has time to act.
+        emu->InjectFault({'f', emu::FaultKind::Late, 40, 0, -1});
+        bool acted = false, openAfterEscape = false;
+        answer.onOther = [&](QWidget* m) {
+            // Once the first slot is written.
+            auto* pr = qobject_cast<TForm9*>(m);
+            if (!pr || pr->Position() < 1) {
+                return false;
+            }
+            acted = true;
+            QTest::keyClicks(field, QStringLiteral("7"));
+            ClickTab(w->Tabs(), (tab + 2) % 6);
+            ClickPanel(w->PatientPanel(3));
+            QTest::keyClick(w.get(), Qt::Key_Escape);
+            openAfterEscape = w->isVisible();
+            return true;
+        };
+        QVERIFY(Click(w.get(), QStringLiteral("Transfer")));
+        QVERIFY(acted);
+        QVERIFY(openAfterEscape);
+        QVERIFY(w->isVisible());
+        QVERIFY(w->LastTransfer().cancelled);
+        QTRY_COMPARE(answer.boxes.size(), 1);
+        QVERIFY(answer.boxes[0].startsWith(QStringLiteral("Übertragen abgebrochen")));
+        // Nothing typed or clicked during the transfer arrived.
+        QCOMPARE(field->text(), QStringLiteral("50"));
+        QCOMPARE(w->Tabs()->currentIndex(), tab);
+        QCOMPARE(w->Model()->Patient(), 0);
+        QCOMPARE(int(Byte(dev->Programme[0].Programme[tab], offsetof(ProgrammParameter, Anspannzeit))), 50);
+        // What was written stays written; the last slot was not reached.
+        QVERIFY(emu->WaitIdle());
+        Programmdatei d{};
+        std::memcpy(&d, emu->GetFile(ProgrammPfad(0, 0))->data(), sizeof d);
+        QCOMPARE(int(d.Programme[tab].Anspannzeit), 50);
+        std::memcpy(&d, emu->GetFile(ProgrammPfad(0, 1))->data(), sizeof d);
+        QCOMPARE(int(d.Programme[secondTab].Anspannzeit), 52);
+        std::memcpy(&d, emu->GetFile(ProgrammPfad(5, 5))->data(), sizeof d);
+        QVERIFY(int(d.Programme[lastTab].Anspannzeit) != 61);
+        QCOMPARE(emu->Screen(), 0);
+        // The next "Übertragen" brings the rest.
+        emu->ClearFaults();
+        answer.boxes.clear();
+        QVERIFY(Click(w.get(), QStringLiteral("Transfer")));
+        QTRY_VERIFY(!w->isVisible());
+        QVERIFY(emu->WaitIdle());
+        std::memcpy(&d, emu->GetFile(ProgrammPfad(5, 5))->data(), sizeof d);
+        QCOMPARE(int(d.Programme[lastTab].Anspannzeit), 61);
+    }
+
+    // Windows restored from the task bar are as they were left: no set-up runs again.
+    void RestoredWindowsKeepTheirState() {
+        Start(30);
+        Load();
+        auto w = Window();
+        ClickPanel(w->TherapeutPanel(2));
+        ClickPanel(w->PatientPanel(3));
+        ClickTab(w->Tabs(), 4);
+        Restore(w.get());
+        QCOMPARE(w->Model()->Therapeut(), 2);
+        QCOMPARE(w->Model()->Patient(), 3);
+        QCOMPARE(w->Tabs()->currentIndex(), 4);
+        QVERIFY(w->PatientPanel(3)->Selected());
+
+        TForm6 s;
+        s.Prepare(dev.get());
+        Show(&s);
+        TypeInto(s.TriggerField(), QStringLiteral("77"));
+        QTest::keyClick(s.TriggerField(), Qt::Key_Tab);
+        QCOMPARE(int(s.WorkingCopy().Triggerzeitlimit), 77);
+        Restore(&s);
+        QCOMPARE(s.TriggerField()->text(), QStringLiteral("77"));
+        QCOMPARE(int(s.WorkingCopy().Triggerzeitlimit), 77);
+
+        dev->ComPort = QString::fromStdString(emu->SlavePath());
+        wf::StarteAnwendungswechsel(*dev);
+        TChangeAppForm c;
+        c.Prepare(dev.get());
+        Show(&c);
+        QTest::mouseClick(ButtonOf(&c, QStringLiteral("App4")), Qt::LeftButton);
+        Restore(&c);
+        QCOMPARE(c.NameField()->text(), wf::AnwendungsName(4));
+        QVERIFY(c.AppAction(4)->isChecked());
+        c.reject();
+    }
+
+    // The application buttons say which one is active and which ones the device reports as
+    // unlocked; machine-wide names replace the neutral ones; the question names the target and
+    // the device's exercises, and a switch to an application not unlocked is asked twice.
+    void ApplicationsATherapistCanTellApart() {
+        emu::Identity id;
+        id.Freigeschaltet = 0x0013; // applications 1, 2 and 5
+        id.Aktiv = 2;
+        emu->SetIdentity(id);
+        test::WriteMachine(QStringLiteral("Anwendung5"), QStringLiteral("Rücken-Therapie"));
+        Answerer answer;
+        TForm1 f;
+        f.Create(QString::fromStdString(emu->SlavePath()));
+        QVERIFY(f.OpenDatabase());
+        QStringList captions;
+        bool activeBold = false, otherBold = true, openAfterNo = false, wholeCaptions = true;
+        QString info, chosen;
+        answer.onChangeApp = [&](TChangeAppForm* w) {
+            for (int n = 1; n <= 12; ++n) {
+                QToolButton* b = ButtonOf(w, QStringLiteral("App%1").arg(n));
+                captions << (b ? b->text() : QString());
+                // The whole caption, not cut short.
+                wholeCaptions = wholeCaptions && b && b->width() >= b->sizeHint().width();
+            }
+            activeBold = ButtonOf(w, QStringLiteral("App2"))->font().bold();
+            otherBold = ButtonOf(w, QStringLiteral("App1"))->font().bold();
+            info = w->InfoPane()->toPlainText();
+            // Application 3 is not unlocked: Yes to the first question, No to the second.
+            QTest::mouseClick(ButtonOf(w, QStringLiteral("App3")), Qt::LeftButton);
+            answer.replies = {true, false};
+            Click(w, QStringLiteral("ChangeApp"));
+            openAfterNo = w->isVisible();
+            // Application 5, unlocked: one question.
+            QTest::mouseClick(ButtonOf(w, QStringLiteral("App5")), Qt::LeftButton);
+            chosen = w->NameField()->text();
+            answer.replies = {true};
+            Click(w, QStringLiteral("ChangeApp"));
+        };
+        f.Action(QStringLiteral("ChangeApp"))->trigger();
+        QCOMPARE(captions[0], QStringLiteral("Anwendung 1"));
+        QCOMPARE(captions[1], QStringLiteral("Anwendung 2 (aktiv)"));
+        QCOMPARE(captions[2], QStringLiteral("Anwendung 3 (nicht freigeschaltet)"));
+        QCOMPARE(captions[4], QStringLiteral("Rücken-Therapie"));
+        QCOMPARE(captions[11], QStringLiteral("Anwendung 12 (nicht freigeschaltet)"));
+        QVERIFY(activeBold);
+        QVERIFY(!otherBold);
+        QVERIFY(wholeCaptions);
+        QVERIFY2(info.contains(QStringLiteral("Aktive Anwendung: Anwendung 2")), qPrintable(info));
+        QVERIFY2(info.contains(QStringLiteral("Freigeschaltet: Anwendung 1, Anwendung 2, Rücken-Therapie")),
+                 qPrintable(info));
+        QCOMPARE(chosen, QStringLiteral("Rücken-Therapie"));
+        QVERIFY(openAfterNo);
+        QCOMPARE(answer.boxes.size(), 3);
+        for (int i : {0, 2}) {
+            QVERIFY(answer.boxes[i].contains(QStringLiteral("alle Übungen und Patienten auf dem Gerät")));
+            QVERIFY(!answer.boxes[i].contains(QStringLiteral("Hierduch")));
+        }
+        QVERIFY(answer.boxes[0].contains(QStringLiteral("„Anwendung 3“")));
+        QVERIFY(answer.boxes[1].contains(QStringLiteral("„Anwendung 3“ nicht als freigeschaltet")));
+        QVERIFY(answer.boxes[2].contains(QStringLiteral("„Rücken-Therapie“")));
+        QCOMPARE(answer.defaults,
+                 (QList<QMessageBox::StandardButton>{QMessageBox::No, QMessageBox::No, QMessageBox::No}));
+        QVERIFY(emu->WaitIdle());
+        QCOMPARE(int(emu->Infoblock()[16]), 5);
+        QCOMPARE(emu->FactoryResets(), 1);
+    }
+
+    // "Vorher auslesen": the window closes, the read-out runs, then the window opens again.
+    void ReadOutBeforeTheSwitch() {
+        Answerer answer;
+        TForm1 f;
+        f.Create(QString::fromStdString(emu->SlavePath()));
+        QVERIFY(f.OpenDatabase());
+        int opened = 0;
+        bool readout = false;
+        std::function<void(TChangeAppForm*)> first = [&](TChangeAppForm* w) {
+            ++opened;
+            answer.onChangeApp = [&](TChangeAppForm* again) {
+                ++opened;
+                Click(again, QStringLiteral("Zurueck"));
+            };
+            answer.onOther = [&](QWidget* m) {
+                if (!qobject_cast<TAuslesenForm*>(m)) {
+                    return false;
+                }
+                readout = true;
+                QTimer::singleShot(0, m, [m] { Click(m, QStringLiteral("Back10")); });
+                return true;
+            };
+            answer.button = QStringLiteral("Vorher auslesen");
+            Click(w, QStringLiteral("ChangeApp"));
+        };
+        answer.onChangeApp = first;
+        f.Action(QStringLiteral("ChangeApp"))->trigger();
+        QVERIFY(readout);
+        QCOMPARE(opened, 2);
+        QVERIFY(emu->WaitIdle());
+        QCOMPARE(emu->FactoryResets(), 0);
+        QCOMPARE(emu->Screen(), 0);
+    }
+
+    // The switch runs to its end: Escape and the close box do not close the window under it.
+    void ApplicationSwitchOwnsTheWindow() {
+        Answerer answer;
+        TForm1 f;
+        f.Create(QString::fromStdString(emu->SlavePath()));
+        QVERIFY(f.OpenDatabase());
+        bool tried = false, openDuring = false;
+        QTimer poke;
+        answer.onChangeApp = [&](TChangeAppForm* w) {
+            poke.setInterval(5);
+            QObject::connect(&poke, &QTimer::timeout, w, [&, w] {
+                if (tried || w->Bar()->value() < 5) {
+                    return;
+                }
+                tried = true;
+                QTest::keyClick(w, Qt::Key_Escape);
+                w->close();
+                openDuring = w->isVisible();
+            });
+            poke.start();
+            answer.yes = true;
+            QTest::mouseClick(ButtonOf(w, QStringLiteral("App1")), Qt::LeftButton);
+            Click(w, QStringLiteral("ChangeApp"));
+        };
+        f.Action(QStringLiteral("ChangeApp"))->trigger();
+        QVERIFY(tried);
+        QVERIFY(openDuring);
+        QVERIFY(emu->WaitIdle());
+        QCOMPARE(f.ChangeAppForm()->Result().geloescht, 60);
+        QCOMPARE(emu->FactoryResets(), 1);
+        QCOMPARE(emu->Resets(), 1);
     }
 };
 

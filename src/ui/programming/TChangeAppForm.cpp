@@ -5,13 +5,17 @@
 #include "Ribbon.h"
 #include "TSplash.h"
 #include "TZUD12.h"
+#include "TransferGuard.h"
 
 #include <QActionGroup>
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QShowEvent>
 #include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -70,17 +74,36 @@ void TChangeAppForm::RetranslateUi() {
     setWindowTitle(tr("Anwendung wechseln"));
     Action(QStringLiteral("Zurueck"))->setText(tr("Zurück"));
     Action(QStringLiteral("ChangeApp"))->setText(tr("Wechseln"));
-    for (int n = 1; n <= wf::kAnwendungen; ++n) {
-        FApps[size_t(n - 1)]->setText(wf::AnwendungsName(n));
-        FApps[size_t(n - 1)]->setToolTip(
-            QStringLiteral("%1 (%2)").arg(wf::AnwendungsName(n), wf::AnwendungsModell(n)));
-    }
+    UpdateButtons();
     FRibbon->SetTabCaption(QStringLiteral("TabAllgemein"), tr("Allgemein"));
     FRibbon->Group(QStringLiteral("GroupAnwendung"))->SetCaption(tr("Anwendung"));
     FName->setToolTip(tr("Anwendungen:"));
     FName->setPlaceholderText(tr("Anwendungen:"));
     FRibbon->UpdateTips();
     FName->setText(wf::AnwendungsName(FChosen));
+}
+
+void TChangeAppForm::UpdateButtons() {
+    const int aktiv = FDev ? FDev->Anwendungen.Aktiv : 0;
+    for (int n = 1; n <= wf::kAnwendungen; ++n) {
+        QAction* a = FApps[size_t(n - 1)];
+        const QString name = wf::AnwendungsName(n);
+        QString tip = QStringLiteral("%1 (%2)").arg(name, wf::AnwendungsModell(n));
+        QFont font = a->font();
+        font.setBold(n == aktiv);
+        a->setFont(font);
+        if (n == aktiv) {
+            a->setText(tr("%1 (aktiv)").arg(name));
+            tip += QLatin1Char('\n') + tr("Die aktive Anwendung des Gerätes.");
+        } else if (FDev && !wf::Freigeschaltet(FDev->Anwendungen, n)) {
+            a->setText(tr("%1 (nicht freigeschaltet)").arg(name));
+            tip += QLatin1Char('\n') + tr("Das Gerät meldet diese Anwendung nicht als freigeschaltet.");
+        } else {
+            a->setText(name);
+        }
+        a->setToolTip(tip);
+    }
+    FRibbon->UpdateTips();
 }
 
 void TChangeAppForm::changeEvent(QEvent* e) {
@@ -93,6 +116,7 @@ void TChangeAppForm::changeEvent(QEvent* e) {
 void TChangeAppForm::Prepare(TZUD12* dev) {
     FDev = dev;
     FSwitched = false;
+    FReadOut = false;
     FResult = {};
 }
 
@@ -120,6 +144,11 @@ void TChangeAppForm::AppendLine(const QString& text, bool bold, const QColor& co
 }
 
 void TChangeAppForm::showEvent(QShowEvent* e) {
+    if (e->spontaneous()) {
+        // Restored from the task bar: the window is as it was left.
+        QDialog::showEvent(e);
+        return;
+    }
     if (FDev) {
         const int aktiv = FDev->Anwendungen.Aktiv;
         Choose(aktiv >= 1 && aktiv <= wf::kAnwendungen ? aktiv : 1);
@@ -136,7 +165,21 @@ void TChangeAppForm::showEvent(QShowEvent* e) {
                    false);
         AppendLine(QStringLiteral("%1: %2").arg(tr("Firmware-Datum"), FormatDate(FDev->FWDate)), true,
                    Qt::black, false);
+        AppendLine(QStringLiteral("%1: %2").arg(
+                       tr("Aktive Anwendung"),
+                       aktiv >= 1 && aktiv <= wf::kAnwendungen ? wf::AnwendungsName(aktiv) : tr("keine")),
+                   true, Qt::black, false);
+        QStringList frei;
+        for (int n = 1; n <= wf::kAnwendungen; ++n) {
+            if (wf::Freigeschaltet(FDev->Anwendungen, n)) {
+                frei << wf::AnwendungsName(n);
+            }
+        }
+        AppendLine(QStringLiteral("%1: %2").arg(
+                       tr("Freigeschaltet"), frei.isEmpty() ? tr("keine") : frei.join(QStringLiteral(", "))),
+                   true, Qt::black, false);
         AppendLine(QString(), true, Qt::black, false);
+        UpdateButtons();
         Action(QStringLiteral("ChangeApp"))->setEnabled(true);
         Action(QStringLiteral("Zurueck"))->setEnabled(true);
     }
@@ -148,9 +191,37 @@ bool TChangeAppForm::Wechseln() {
     if (!FDev) {
         return false;
     }
-    LastMessage = tr("Hierduch werden alle Patienten und Übungsdaten gelöscht! Möchten Sie fortfahren?");
-    if (!Msg::Question(this, LastMessage)) {
-        return false;
+    const QString ziel = wf::AnwendungsName(FChosen);
+    LastMessage = tr("Das Gerät wird auf die Anwendung „%1“ umgestellt. Hierdurch werden alle Übungen und "
+                     "Patienten auf dem Gerät gelöscht und das Gerät auf Werkseinstellungen zurückgesetzt; "
+                     "die Datenbank bleibt unverändert. Übungen, die noch nicht ausgelesen wurden, gehen "
+                     "verloren.\n\nMöchten Sie fortfahren?")
+                      .arg(ziel);
+    {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("ZUD-Software"), LastMessage,
+                        QMessageBox::Yes | QMessageBox::No, this);
+        QPushButton* auslesen = box.addButton(tr("Vorher auslesen"), QMessageBox::ActionRole);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        box.exec();
+        if (box.clickedButton() == auslesen) {
+            // The main window reads the exercises out and then opens this window again.
+            FReadOut = true;
+            reject();
+            return false;
+        }
+        if (box.clickedButton() != box.button(QMessageBox::Yes)) {
+            return false;
+        }
+    }
+    if (!wf::Freigeschaltet(FDev->Anwendungen, FChosen)) {
+        LastMessage = tr("Das Gerät meldet die Anwendung „%1“ nicht als freigeschaltet. Ohne Freischaltung "
+                         "kann das Gerät nach dem Wechsel womöglich keine Übungen ausführen, bis wieder auf "
+                         "eine freigeschaltete Anwendung gewechselt wird.\n\nTrotzdem wechseln?")
+                          .arg(ziel);
+        if (!Msg::ConfirmDelete(this, LastMessage)) {
+            return false;
+        }
     }
     FBar->show();
     for (QAction* a : std::as_const(FActions)) {
@@ -170,7 +241,12 @@ bool TChangeAppForm::Wechseln() {
         FBar->repaint();
         FInfo->repaint();
     };
-    FResult = wf::WechsleAnwendung(*FDev, FChosen, cb);
+    {
+        // Once the application record is written the switch runs to its end: the window takes
+        // no input, Escape and the close box included.
+        TransferGuard guard(this, nullptr, {});
+        FResult = wf::WechsleAnwendung(*FDev, FChosen, cb);
+    }
     FSwitched = FResult.geaendert >= 0;
     if (FResult.failed) {
         LastMessage = FResult.error;

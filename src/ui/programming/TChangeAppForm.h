@@ -1,7 +1,10 @@
 #pragma once
 
-// The window "Anwendung wechseln": the device's data, its twelve applications as buttons, and
-// the switch to the chosen one (which deletes every exercise and resets the device).
+// The window "Anwendung wechseln": the device's data, its twelve applications as buttons (the
+// active one marked, those the device does not report as unlocked said so), and the switch to
+// the chosen one (which deletes every exercise on the device and resets it). The question before
+// the switch offers to read the exercises out first: the window then closes and tells the main
+// window so (ReadOutRequested), which runs the read-out and opens this window again.
 
 #include "AppChange.h"
 
@@ -33,9 +36,11 @@ public:
     void Prepare(TZUD12* dev);
     int Chosen() const { return FChosen; }
     void Choose(int n);
-    // "Wechseln": asks, then switches; false when the user said no.
+    // "Wechseln": asks, then switches; false when the user said no or asked for the read-out.
     bool Wechseln();
     bool Switched() const { return FSwitched; }
+    // The user chose to read the device's exercises out before the switch.
+    bool ReadOutRequested() const { return FReadOut; }
     const wf::Anwendungswechsel& Result() const { return FResult; }
 
     QAction* Action(const QString& name) const { return FActions.value(name); }
@@ -53,10 +58,13 @@ protected:
 
 private:
     void AppendLine(const QString& text, bool bold, const QColor& colour, bool italic);
+    // The buttons' captions: name, the active one and the not unlocked ones marked.
+    void UpdateButtons();
 
     TZUD12* FDev = nullptr;
     int FChosen = 1;
     bool FSwitched = false;
+    bool FReadOut = false;
     wf::Anwendungswechsel FResult;
     Ribbon* FRibbon = nullptr;
     QHash<QString, QAction*> FActions;

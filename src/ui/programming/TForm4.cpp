@@ -11,8 +11,10 @@
 #include "TForm9.h"
 #include "TSplash.h"
 #include "TZUD12.h"
+#include "TransferGuard.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFile>
@@ -21,11 +23,13 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QScrollArea>
+#include <QShowEvent>
 #include <QSlider>
 #include <QTabBar>
 #include <QTimer>
@@ -33,16 +37,13 @@
 #include <QVBoxLayout>
 
 #include <cstddef>
+#include <cstring>
 
 namespace zud::ui {
 
 namespace {
 
 constexpr qsizetype kBildGroesse = 152154;
-
-size_t Slot(int t, int p) {
-    return static_cast<size_t>(t * TZUD12::kPatienten + p);
-}
 
 // Offsets of the program record's fields edited by the window's controls.
 const QHash<QString, size_t>& FeldOffsets() {
@@ -114,11 +115,19 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     // Therapists and patients.
     auto column = [this, body](QLabel*& caption, auto& panels, int rows, auto onClick, QMenu* menu) {
         return AddPanelColumn(this, body, caption, panels, rows, 220, [this, onClick, menu](TPanel* p) {
-            connect(p, &TPanel::Clicked, this, onClick);
+            // Another therapist or patient: what was typed for the current one counts first.
+            connect(p, &TPanel::Clicked, this, [this, onClick](int tag) {
+                if (TakeTypedValues()) {
+                    onClick(tag);
+                }
+            });
             p->setContextMenuPolicy(Qt::CustomContextMenu);
             connect(p, &QWidget::customContextMenuRequested, this,
                     [this, p, onClick, menu](const QPoint& at) {
                         // A right-button press selects the panel and opens its menu.
+                        if (!TakeTypedValues()) {
+                            return;
+                        }
                         FMenuTag = p->Tag();
                         onClick(p->Tag());
                         menu->popup(p->mapToGlobal(at));
@@ -169,6 +178,8 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     auto addField = [&](QGridLayout* grid, const QString& name, int min, int max) {
         grid->addWidget(FCaptions[name] = new QLabel(this), row, 0);
         grid->addWidget(MakeField(name, min, max), row, 1);
+        FFields[name]->SetCaption(FCaptions[name]);
+        FEntries << FFields[name];
         ++row;
     };
     auto addSlider = [&](QGridLayout* grid, const QString& name, int min, int max) {
@@ -240,6 +251,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
                 return;
             }
             FModel->SetFolgeSchritt(i + 1, entry);
+            Changed();
             ShowSequence();
         });
     }
@@ -257,6 +269,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
             if (Quiet() || !FModel) {
                 return;
             }
+            Changed();
             int r = v;
             if (name == QLatin1String("Anspannzeit")) {
                 r = FModel->SetAnspannzeit(v);
@@ -283,6 +296,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
         const QString name = it.key();
         connect(it.value(), &QSlider::valueChanged, this, [this, name](int v) {
             if (!Quiet() && FModel) {
+                Changed();
                 if (name == QLatin1String("Impulslaenge1")) {
                     FModel->SetImpulslaenge(1, v);
                 } else if (name == QLatin1String("Impulslaenge2")) {
@@ -304,16 +318,19 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     connect(FName, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (!Quiet() && FModel) {
             FModel->SetName(text);
+            Changed();
         }
     });
     connect(FAktiviert, &QCheckBox::toggled, this, [this](bool on) {
         if (!Quiet() && FModel) {
             FModel->SetAktiviert(on);
+            Changed();
         }
     });
     connect(FMittelfrequenz, &QCheckBox::toggled, this, [this](bool on) {
         if (!Quiet() && FModel) {
             FModel->SetMittelfrequenz(on);
+            Changed();
         }
     });
     connect(FModus, &QComboBox::currentIndexChanged, this, [this](int i) {
@@ -321,22 +338,33 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
             return;
         }
         FModel->SetBetriebsart(FModus->itemData(i).toInt());
+        Changed();
         ApplyModeRules();
     });
     connect(FZurueck, &QToolButton::clicked, this, [this] {
         if (FModel && FModel->BildZurueck()) {
+            Changed();
             ShowPicture();
         }
     });
     connect(FVor, &QToolButton::clicked, this, [this] {
         if (FModel && FModel->BildVor()) {
+            Changed();
             ShowPicture();
         }
     });
     connect(FTabs, &QTabBar::currentChanged, this, [this](int k) {
-        if (!FFilling && FModel && k >= 0) {
-            ShowProgram(k);
+        if (FFilling || !FModel || k < 0) {
+            return;
         }
+        // What was typed belongs to the program shown so far; a refused entry keeps its tab.
+        if (!TakeTypedValues()) {
+            FFilling = true;
+            FTabs->setCurrentIndex(FModel->Programm());
+            FFilling = false;
+            return;
+        }
+        ShowProgram(k);
     });
     connect(FLoeschen, &QCheckBox::clicked, this, [this](bool on) {
         if (!FModel) {
@@ -347,36 +375,42 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
             on = false;
         }
         FModel->SetLoeschen(on);
+        Changed();
     });
 
-    connect(Action(QStringLiteral("Back6")), &QAction::triggered, this, &QDialog::reject);
-    connect(Action(QStringLiteral("ChangeThera")), &QAction::triggered, this, &TForm4::TherapeutAendern);
-    connect(Action(QStringLiteral("DelTheraAll")), &QAction::triggered, this,
-            &TForm4::AlleTherapeutenEntfernen);
-    connect(Action(QStringLiteral("PatZuweisen")), &QAction::triggered, this, &TForm4::Zuweisen);
-    connect(Action(QStringLiteral("DelPat")), &QAction::triggered, this, &TForm4::Entfernen);
-    connect(Action(QStringLiteral("DelPatAll")), &QAction::triggered, this, &TForm4::AlleEntfernen);
-    connect(Action(QStringLiteral("ParSave")), &QAction::triggered, this, [this] { Speichern(); });
-    connect(Action(QStringLiteral("ParLoad")), &QAction::triggered, this, [this] { Oeffnen(); });
-    connect(Action(QStringLiteral("ParSys")), &QAction::triggered, this, &TForm4::Systemparameter);
-    connect(Action(QStringLiteral("Transfer")), &QAction::triggered, this, &TForm4::Uebertragen);
-    connect(Action(QStringLiteral("PatParaCopy")), &QAction::triggered, this, [this] {
+    connect(Action(QStringLiteral("Back6")), &QAction::triggered, this, [this] {
+        if (MayClose()) {
+            reject();
+        }
+    });
+    OnCommand(QStringLiteral("ChangeThera"), [this] { TherapeutAendern(); });
+    OnCommand(QStringLiteral("DelTheraAll"), [this] { AlleTherapeutenEntfernen(); });
+    OnCommand(QStringLiteral("PatZuweisen"), [this] { Zuweisen(); });
+    OnCommand(QStringLiteral("DelPat"), [this] { Entfernen(); });
+    OnCommand(QStringLiteral("DelPatAll"), [this] { AlleEntfernen(); });
+    OnCommand(QStringLiteral("ParSave"), [this] { Speichern(); });
+    OnCommand(QStringLiteral("ParLoad"), [this] { Oeffnen(); });
+    OnCommand(QStringLiteral("ParSys"), [this] { Systemparameter(); });
+    OnCommand(QStringLiteral("Transfer"), [this] { Uebertragen(); });
+    OnCommand(QStringLiteral("PatParaCopy"), [this] {
         FModel->KopierePatient();
         Action(QStringLiteral("PatParaPaste"))->setEnabled(true);
         Action(QStringLiteral("TheraParaPaste"))->setEnabled(false);
     });
-    connect(Action(QStringLiteral("PatParaPaste")), &QAction::triggered, this, [this] {
+    OnCommand(QStringLiteral("PatParaPaste"), [this] {
         if (FModel->FuegePatientEin()) {
+            Changed();
             PatientClick(FMenuTag);
         }
     });
-    connect(Action(QStringLiteral("TheraParaCopy")), &QAction::triggered, this, [this] {
+    OnCommand(QStringLiteral("TheraParaCopy"), [this] {
         FModel->KopiereTherapeut();
         Action(QStringLiteral("TheraParaPaste"))->setEnabled(true);
         Action(QStringLiteral("PatParaPaste"))->setEnabled(false);
     });
-    connect(Action(QStringLiteral("TheraParaPaste")), &QAction::triggered, this, [this] {
+    OnCommand(QStringLiteral("TheraParaPaste"), [this] {
         if (FModel->FuegeTherapeutEin()) {
+            Changed();
             TherapeutClick(FMenuTag);
         }
     });
@@ -384,7 +418,61 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     RetranslateUi();
 }
 
-TForm4::~TForm4() = default;
+TForm4::~TForm4() {
+    // Hiding the window on its way out takes the focus from a field: whatever that would commit
+    // no longer has a record to go to.
+    for (ZahlFeld* f : std::as_const(FFields)) {
+        f->blockSignals(true);
+    }
+    FModel.reset();
+}
+
+void TForm4::OnCommand(const QString& name, const std::function<void()>& run) {
+    connect(Action(name), &QAction::triggered, this, [this, run] {
+        if (FModel && TakeTypedValues()) {
+            run();
+        }
+    });
+}
+
+bool TForm4::TakeTypedValues() {
+    TypedEntry* refused = TakeTypedEntries(FEntries);
+    if (!refused) {
+        return true;
+    }
+    Error(refused->Refusal());
+    return false;
+}
+
+bool TForm4::HasChanges() const {
+    return FChanged || AnyPending(FEntries) || FSystem->SaveAsFactory() || FSystem->FactoryState();
+}
+
+bool TForm4::MayClose() {
+    if (!HasChanges()) {
+        return true;
+    }
+    LastMessage = tr("Änderungen verwerfen?");
+    return Msg::ConfirmDelete(this, LastMessage);
+}
+
+void TForm4::keyPressEvent(QKeyEvent* e) {
+    if (e->matches(QKeySequence::Cancel)) {
+        if (MayClose()) {
+            reject();
+        }
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void TForm4::closeEvent(QCloseEvent* e) {
+    if (isVisible() && !MayClose()) {
+        e->ignore();
+        return;
+    }
+    QDialog::closeEvent(e);
+}
 
 QAction* TForm4::Make(const QString& name, const QString& icon) {
     QAction* a = AddRibbonCommand(this, FActions, name, icon);
@@ -527,6 +615,7 @@ void TForm4::Prepare(TZUD12* dev, TDM1* dm, TForm9* progress) {
     FProgress = progress;
     FModel = std::make_unique<wf::Programmierung>(*dev);
     FLast = {};
+    FChanged = false;
     FSystem->Prepare(dev);
 }
 
@@ -535,6 +624,11 @@ void TForm4::SetPictureFile(const QString& path) {
 }
 
 void TForm4::showEvent(QShowEvent* e) {
+    if (e->spontaneous()) {
+        // Restored from the task bar: the window is as it was left.
+        QDialog::showEvent(e);
+        return;
+    }
     // Window show: the record's values in the controls, the patient-selection setting.
     FLoading = false;
     FPictures.clear();
@@ -580,7 +674,7 @@ void TForm4::FillPatienten() {
     const int t = FModel->Therapeut();
     for (int p = 0; p < 6; ++p) {
         TPanel* panel = FPatienten[size_t(p)];
-        const Stammsatz& s = FDev->Patienten[Slot(t, p)];
+        const Stammsatz& s = FDev->Patienten[wf::SlotIndex(t, p)];
         const bool belegt = FModel->Belegt(t, p);
         panel->SetCaption(tr("Patient %1").arg(p + 1));
         panel->RowCaption(0)->setText(belegt ? tr("Name:") : tr("Keine Patientendaten"));
@@ -622,7 +716,7 @@ void TForm4::PatientClick(int p) {
     }
     FModel->WaehlePatient(p);
     Highlight();
-    const Stammsatz& s = FDev->Patienten[Slot(FModel->Therapeut(), FModel->Patient())];
+    const Stammsatz& s = FDev->Patienten[wf::SlotIndex(FModel->Therapeut(), FModel->Patient())];
     FLoeschen->setVisible(s.Anzahl != 0);
     FLoeschen->setChecked(s.Loeschen == 1);
     ShowProgram(FModel->Programm());
@@ -764,6 +858,7 @@ void TForm4::Zuweisen() {
             return;
         }
         FModel->Zuweisen(p->Name, p->Vorname, p->Geburtstag);
+        Changed();
     } catch (const std::exception& e) {
         Error(Msg::Describe(e));
         return;
@@ -774,11 +869,13 @@ void TForm4::Zuweisen() {
 
 void TForm4::Entfernen() {
     FModel->Entfernen();
+    Changed();
     FillPatienten();
 }
 
 void TForm4::AlleEntfernen() {
     FModel->AlleEntfernen();
+    Changed();
     FillPatienten();
 }
 
@@ -792,11 +889,13 @@ void TForm4::TherapeutAendern() {
         return;
     }
     FModel->TherapeutAendern(names->first, names->second);
+    Changed();
     FillTherapeuten();
 }
 
 void TForm4::AlleTherapeutenEntfernen() {
     FModel->AlleTherapeutenEntfernen();
+    Changed();
     FillTherapeuten();
 }
 
@@ -830,6 +929,7 @@ void TForm4::Oeffnen(const QString& file) {
         Error(error);
         return;
     }
+    Changed();
     // The window as on opening: a changed patient selection or therapist takes effect.
     FModel->WaehleTherapeut(FDev->SystemParameter.AktTherapeut);
     FillTherapeuten();
@@ -844,7 +944,13 @@ void TForm4::Oeffnen(const QString& file) {
 
 void TForm4::Systemparameter() {
     FSystem->SetAdmin(AdminFlag && AdminFlag());
+    const zud::Systemparameter vorher = FDev->SystemParameter;
+    const auto codes = FDev->Codes_ZUD12;
     FSystem->exec();
+    if (std::memcmp(&vorher, &FDev->SystemParameter, sizeof vorher) != 0 ||
+        std::memcmp(&codes, &FDev->Codes_ZUD12, sizeof codes) != 0) {
+        Changed();
+    }
     ApplyPatientSelection();
 }
 
@@ -856,11 +962,25 @@ void TForm4::Uebertragen() {
     if (FProgress) {
         const wf::Callbacks pc = FProgress->Callbacks();
         cb.progress = pc.progress;
+        cb.cancelRequested = pc.cancelRequested;
         cb.bar = [this] { return FProgress->DeviceBar(); };
         cb.hide = [this] { FProgress->Finish(); };
+        // Shown from the first command on (a new showing is a new start: no cancel left over).
+        FProgress->SetCloseEnabled(true);
+        FProgress->SetText(tr("Übertragen"));
+        FProgress->SetMaximum(wf::kProgSaetze);
+        FProgress->SetPosition(0);
+        FProgress->show();
     }
     {
+        // The transfer owns the window: no edit reaches a record it has already written, and
+        // Escape or the close box stop it as the progress window's close box does.
         DeviceWork work(*FDev, FActions.values());
+        TransferGuard guard(this, FProgress, [this] {
+            if (FProgress) {
+                FProgress->RequestCancel();
+            }
+        });
         FLast = wf::Uebertrage(*FDev, o, cb);
     }
     if (FProgress) {
@@ -868,12 +988,17 @@ void TForm4::Uebertragen() {
     }
     if (FLast.failed) {
         // The edits stay: "Übertragen" can be tried again.
-        Error(FLast.error);
+        if (FLast.cancelled) {
+            Info(FLast.error);
+        } else {
+            Error(FLast.error);
+        }
         return;
     }
     if (FLast.convertError) {
         Info(wf::KonvertierungsMeldung());
     }
+    FChanged = false;
     accept();
 }
 

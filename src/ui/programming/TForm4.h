@@ -38,6 +38,7 @@ class Ribbon;
 class TForm6;
 class TForm9;
 class TPanel;
+class TypedEntry;
 class ZahlFeld;
 
 class TForm4 : public QDialog {
@@ -88,6 +89,8 @@ public:
     QMenu* TherapistMenu() const { return FTherapistMenu; }
     // The result of the last transfer; the last message box text (tests read them).
     const wf::Uebertragung& LastTransfer() const { return FLast; }
+    // Whether the window holds edits (typed entries included) that were not transferred.
+    bool HasChanges() const;
     QString LastMessage;
 
     // The window's operations, as their triggers run them.
@@ -110,8 +113,19 @@ protected:
     void showEvent(QShowEvent* e) override;
     void changeEvent(QEvent* e) override;
     void done(int r) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 
 private:
+    // The typed entries of the fields for a command; false (message shown, cursor in the field)
+    // when one is no number within its range: the command does not run.
+    bool TakeTypedValues();
+    // Connects a ribbon command that runs only with the typed entries taken.
+    void OnCommand(const QString& name, const std::function<void()>& run);
+    // Closing by the user ("Zurück", Escape, close box): true when it may close, after
+    // "Änderungen verwerfen?" when there are untransferred changes.
+    bool MayClose();
+    void Changed() { FChanged = true; }
     QAction* Make(const QString& name, const QString& icon);
     QGroupBox* MakePanel(const QString& name);
     ZahlFeld* MakeField(const QString& name, int min, int max);
@@ -143,6 +157,7 @@ private:
     Ribbon* FRibbon = nullptr;
     QHash<QString, QAction*> FActions;
     QHash<QString, ZahlFeld*> FFields;
+    QList<TypedEntry*> FEntries; // the up-down fields in the order of the window
     QHash<QString, QSlider*> FSliders;
     QHash<QString, QLabel*> FSliderTexts;
     QHash<QString, QLabel*> FCaptions;
@@ -165,6 +180,7 @@ private:
     QMenu* FPatientMenu = nullptr;
     QMenu* FTherapistMenu = nullptr;
     int FMenuTag = 0;
+    bool FChanged = false;
     wf::Uebertragung FLast;
 };
 

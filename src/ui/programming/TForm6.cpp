@@ -1,6 +1,7 @@
 #include "TForm6.h"
 
 #include "Handshake.h"
+#include "Msg.h"
 #include "ProgFields.h"
 #include "Readout.h"
 #include "Ribbon.h"
@@ -8,14 +9,17 @@
 #include "TZUD12.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QShowEvent>
 #include <QSlider>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -52,7 +56,11 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent) {
         ->AddLarge(Action(QStringLiteral("ParBack")));
     FRibbon->AddGroup(tab, QStringLiteral("GroupParameter"), QString())
         ->AddLarge(Action(QStringLiteral("ParUebernehmen")));
-    connect(Action(QStringLiteral("ParBack")), &QAction::triggered, this, &QDialog::reject);
+    connect(Action(QStringLiteral("ParBack")), &QAction::triggered, this, [this] {
+        if (MayClose()) {
+            reject();
+        }
+    });
     connect(Action(QStringLiteral("ParUebernehmen")), &QAction::triggered, this, &TForm6::Uebernehmen);
 
     auto* body = new QGridLayout;
@@ -115,6 +123,7 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent) {
         }
     });
     tf->addRow(FCaptions[QStringLiteral("Triggerzeitlimit")], FTrigger);
+    FTrigger->SetCaption(FCaptions[QStringLiteral("Triggerzeitlimit")]);
     FCaptions[QStringLiteral("UpdateRate")] = new QLabel(trigger);
     FUpdate = new ZehntelFeld(trigger);
     FUpdate->setObjectName(QStringLiteral("UpdateRate"));
@@ -125,6 +134,7 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent) {
         }
     });
     tf->addRow(FCaptions[QStringLiteral("UpdateRate")], FUpdate);
+    FUpdate->SetCaption(FCaptions[QStringLiteral("UpdateRate")]);
     tf->addRow(
         MakeBox(QStringLiteral("Triggerbegrenzung"), offsetof(Systemparameter, Triggerbegrenzung), trigger));
     tf->addRow(MakeBox(QStringLiteral("Triggerauto"), offsetof(Systemparameter, Triggerauto), trigger));
@@ -179,6 +189,13 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent) {
     body->setColumnStretch(2, 1);
     lay->addLayout(body, 1);
     RetranslateUi();
+}
+
+TForm6::~TForm6() {
+    // Hiding the window on its way out takes the focus from a field: nothing is taken any more.
+    FTrigger->blockSignals(true);
+    FUpdate->blockSignals(true);
+    FCode->removeEventFilter(this);
 }
 
 QCheckBox* TForm6::MakeBox(const QString& name, size_t offset, QWidget* parent) {
@@ -288,6 +305,11 @@ void TForm6::ClearFactoryBoxes() {
 }
 
 void TForm6::showEvent(QShowEvent* e) {
+    if (e->spontaneous()) {
+        // Restored from the task bar: the window is as it was left.
+        QDialog::showEvent(e);
+        return;
+    }
     if (FDev) {
         const int typ = FDev->Typ;
         FPanels[QStringLiteral("Admin")]->setVisible(FAdmin);
@@ -322,6 +344,8 @@ void TForm6::showEvent(QShowEvent* e) {
         FCode->setVisible(neu);
         FBoxes[QStringLiteral("Anzeige_nach_Strom")]->setVisible(neu);
         FFilling = false;
+        FStart = FKopie;
+        FStartCode = FDev->Codes_ZUD12.Code[2];
     }
     ClearFactoryBoxes();
     QDialog::showEvent(e);
@@ -368,14 +392,58 @@ void TForm6::Uebernehmen() {
     if (!FDev) {
         return;
     }
-    // The typed values of the fields count, also when the focus is still in one of them.
-    FTrigger->Pruefe();
-    FUpdate->Pruefe();
+    // The typed values of the fields count, also when the focus is still in one of them; one
+    // that is no number within its range stops here, nothing applied.
+    if (TypedEntry* refused = TakeTypedEntries({FTrigger, FUpdate})) {
+        Msg::Error(this, refused->Refusal());
+        return;
+    }
     FDev->SystemParameter = FKopie;
     FDev->GenerateSysCRC();
+    FStart = FKopie; // applied: no longer a change to discard
     if (CheckCode()) {
         accept();
     }
+}
+
+bool TForm6::HasChanges() const {
+    if (!FDev) {
+        return false;
+    }
+    return std::memcmp(&FKopie, &FStart, sizeof FKopie) != 0 || AnyPending({FTrigger, FUpdate}) ||
+           FDev->Codes_ZUD12.Code[2] != FStartCode ||
+           (FCode->isVisible() && FCode->text() != QString::number(FStartCode));
+}
+
+bool TForm6::MayClose() {
+    if (!HasChanges()) {
+        return true;
+    }
+    if (!Msg::ConfirmDelete(this, tr("Änderungen verwerfen?"))) {
+        return false;
+    }
+    // The code is edited in the device image itself: discarding puts the stored one back.
+    FDev->Codes_ZUD12.Code[2] = FStartCode;
+    FCode->setText(QString::number(FStartCode));
+    return true;
+}
+
+void TForm6::keyPressEvent(QKeyEvent* e) {
+    if (e->matches(QKeySequence::Cancel)) {
+        if (MayClose()) {
+            reject();
+        }
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void TForm6::closeEvent(QCloseEvent* e) {
+    if (isVisible() && !MayClose()) {
+        e->ignore();
+        return;
+    }
+    QDialog::closeEvent(e);
 }
 
 } // namespace zud::ui

@@ -23,6 +23,7 @@ class TZUD12;
 namespace zud::ui {
 
 class Ribbon;
+class TypedEntry;
 class ZahlFeld;
 class ZehntelFeld;
 
@@ -30,6 +31,7 @@ class TForm6 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm6(QWidget* parent = nullptr);
+    ~TForm6() override;
 
     void Prepare(TZUD12* dev) { FDev = dev; }
     // The Ctrl+Alt flag: reveals the "Admin" panel at the next showing.
@@ -55,14 +57,21 @@ public:
     // The code field's check as on leaving it; false when refused.
     bool CheckCode();
     void Uebernehmen();
+    // Whether the window holds edits (typed entries included) that were not applied.
+    bool HasChanges() const;
     void RetranslateUi();
 
 protected:
     void showEvent(QShowEvent* e) override;
     void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 
 private:
+    // Closing by the user: true when it may close, after "Änderungen verwerfen?" when there are
+    // changes; the access code typed since the showing goes back to the stored one then.
+    bool MayClose();
     QCheckBox* MakeBox(const QString& name, size_t offset, QWidget* parent);
     QComboBox* MakeList(const QString& name, size_t offset, QWidget* parent);
     void SetCodeColour(bool error);
@@ -72,6 +81,8 @@ private:
     bool FFilling = false;
     bool FCodeError = false;
     Systemparameter FKopie{};
+    Systemparameter FStart{}; // the working copy as shown
+    uint16_t FStartCode = 0;
     Ribbon* FRibbon = nullptr;
     QHash<QString, QAction*> FActions;
     QHash<QString, QCheckBox*> FBoxes;

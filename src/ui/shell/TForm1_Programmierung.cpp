@@ -19,6 +19,7 @@
 #endif
 
 #include <QLineEdit>
+#include <QStatusBar>
 
 namespace zud::ui {
 
@@ -91,25 +92,35 @@ void TForm1::DoProgrammieren() {
     {
         // The window's own commands take the device; the main window's wait.
         DeviceWork work(*FDevice, DeviceCompetitors());
-        FProgrammierung->exec();
+        if (FProgrammierung->exec() == QDialog::Accepted)
+            statusBar()->showMessage(
+                tr("Übertragen: %1 Dateien").arg(FProgrammierung->LastTransfer().geschrieben.size()));
     }
     FKeepServiceFlag = false;
     FServiceFlag = false;
 }
 
 void TForm1::DoChangeApp() {
-    if (!FDevice || FLive || FDevice->Pumping())
-        return;
-    DeviceWork work(*FDevice, DeviceCompetitors());
-    try {
-        wf::StarteAnwendungswechsel(*FDevice);
-    } catch (const wf::WorkflowError& e) {
-        Error(e.Message());
-        return;
+    // "Vorher auslesen" in the window's question: the read-out, then the window again.
+    for (;;) {
+        if (!FDevice || FLive || FDevice->Pumping())
+            return;
+        {
+            DeviceWork work(*FDevice, DeviceCompetitors());
+            try {
+                wf::StarteAnwendungswechsel(*FDevice);
+            } catch (const wf::WorkflowError& e) {
+                Error(e.Message());
+                return;
+            }
+            FChangeApp->Prepare(FDevice.get());
+            FChangeApp->exec();
+            FDevice->close();
+        }
+        if (!FChangeApp->ReadOutRequested() || FEnding)
+            return;
+        DoLeseMessungen();
     }
-    FChangeApp->Prepare(FDevice.get());
-    FChangeApp->exec();
-    FDevice->close();
 }
 
 } // namespace zud::ui
