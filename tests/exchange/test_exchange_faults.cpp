@@ -272,6 +272,9 @@ TEST_P(ExchangeFaults, ABackupKilledOrStoppedMidwayLeavesNothingBehind) {
     const QString out = dir.filePath(QStringLiteral("ausgabe"));
     QDir().mkpath(out);
     const QString archive = QDir(out).filePath(QStringLiteral("abend.bak3"));
+    // The runtime folder inside the test's folder, so that a copy left there is found too.
+    const QString runtime = dir.filePath(QStringLiteral("laufzeit"));
+    QDir().mkpath(runtime);
     const auto gbkGrowing = [&work] {
         for (const QString& run : QDir(work).entryList({QStringLiteral("run-*")}, QDir::Dirs)) {
             if (QFileInfo(QDir(work).filePath(run + QStringLiteral("/ZUDData3_exp.gbk"))).size() > 8 * kMiB) {
@@ -294,7 +297,7 @@ TEST_P(ExchangeFaults, ABackupKilledOrStoppedMidwayLeavesNothingBehind) {
     for (const Moment& m : moments) {
         SCOPED_TRACE(m.name);
         QProcess p;
-        Start(p, {QStringLiteral("backup"), archive});
+        Start(p, {QStringLiteral("backup"), archive}, runtime);
         ASSERT_TRUE(p.waitForStarted());
         QElapsedTimer t;
         t.start();
@@ -317,7 +320,8 @@ TEST_P(ExchangeFaults, ABackupKilledOrStoppedMidwayLeavesNothingBehind) {
             EXPECT_EQ(p.exitStatus(), QProcess::CrashExit);
             // The next start of the program: any command.
             QString err;
-            EXPECT_EQ(Ctl({QStringLiteral("db"), QStringLiteral("patients")}, &err), 0) << err.toStdString();
+            EXPECT_EQ(Ctl({QStringLiteral("db"), QStringLiteral("patients")}, &err, runtime), 0)
+                << err.toStdString();
         }
         EXPECT_TRUE(Entries(out).isEmpty()) << Entries(out).join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(Entries(work).isEmpty()) << Entries(work).join(QLatin1Char(' ')).toStdString();
