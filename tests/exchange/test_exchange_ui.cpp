@@ -224,8 +224,7 @@ private slots:
         ClickRibbon(&f, f.Action(QStringLiteral("Export")));
         QVERIFY2(script.Done(), qPrintable(script.Pending()));
         QCOMPARE(script.boxes,
-                 QStringList{QStringLiteral("Die Daten von 2 Patienten wurden exportiert in die "
-                                            "Datei:\n") +
+                 QStringList{QStringLiteral("Die Daten wurden exportiert (Patienten: 2) in die Datei:\n") +
                              QDir::toNativeSeparators(archive)});
         QCOMPARE(exchange::CabMembers(archive), QStringList{QStringLiteral("ZUDData_exp.gbk")});
 
@@ -296,8 +295,7 @@ private slots:
         ClickRibbon(&f, f.Action(QStringLiteral("Import")));
         QVERIFY2(script.Done(), qPrintable(script.Pending()));
         QCOMPARE(script.boxes,
-                 QStringList{QStringLiteral("Die Daten von 1 Patienten wurden importiert aus der "
-                                            "Datei:\n") +
+                 QStringList{QStringLiteral("Die Daten wurden importiert (Patienten: 1) aus der Datei:\n") +
                              QDir::toNativeSeparators(archive)});
         // The main window's list shows the imported patient with his recording.
         QCOMPARE(f.PatientListModel()->rowCount(), 1);

@@ -307,7 +307,8 @@ bool TExpForm::Export() {
         failure = Msg::Describe(e);
     }
     EndRun();
-    Report(failure, tr("Die Daten von %n Patienten wurden exportiert in die Datei:\n%1", nullptr, patients)
+    Report(failure, tr("Die Daten wurden exportiert (Patienten: %1) in die Datei:\n%2")
+                        .arg(patients)
                         .arg(QDir::toNativeSeparators(file)));
     // The window closes at the end either way.
     accept();
@@ -414,8 +415,8 @@ bool TImpForm::Import() {
     // Patients merged before a failure or a cancel stay: the lists show them either way.
     if (Imported)
         Imported();
-    Report(failure, tr("Die Daten von %n Patienten wurden importiert aus der Datei:\n%1", nullptr,
-                       merged.patientsNew + merged.patientsExisting)
+    Report(failure, tr("Die Daten wurden importiert (Patienten: %1) aus der Datei:\n%2")
+                        .arg(merged.patientsNew + merged.patientsExisting)
                         .arg(QDir::toNativeSeparators(FArchive)));
     return failure.isEmpty();
 }
