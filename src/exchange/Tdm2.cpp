@@ -418,7 +418,12 @@ Tdm2::Tdm2(DbLocation main, QString adminPassword)
     }
 }
 
-Tdm2::~Tdm2() = default;
+Tdm2::~Tdm2() {
+    // An archive still open goes with the module: no copy of its patients stays behind.
+    if (FArchive || FArchiveRun) {
+        CloseArchive();
+    }
+}
 
 QString Tdm2::ExportConnection() const {
     return DatabaseString(FMain, QString::fromLatin1(kExportDatabase));
@@ -510,7 +515,7 @@ ExportResult Tdm2::Export(Connection& main, const QList<qint64>& patients, const
         Tdm2* self;
         ~DropAtEnd() { DropDatabase(self->Admin(self->ExportConnection())); }
     } dropAtEnd{this};
-    FArchive.reset(); // an archive opened through this module is given up
+    CloseArchive(); // an archive opened through this module is given up
     DropDatabase(Admin(ExportConnection()));
     Connection::Create(Admin(ExportConnection()));
     WriteAsync(Admin(ExportConnection()));
@@ -581,17 +586,21 @@ std::vector<ArchivePatient> Tdm2::OpenArchive(const QString& archive, const Feed
                 .arg(archive));
     }
     fb.Step(QCoreApplication::translate("Austausch", "Datenbank Entpacken"));
-    FArchive.reset(); // the restore replaces the file
-    const auto run = NewRun();
+    CloseArchive(); // the restore replaces the file
+    // The run lasts while the archive is open: the restored copy of its patients is noted in its
+    // journal, so that a program killed meanwhile leaves no copy behind after the next start.
+    FArchiveRun = NewRun();
+    FArchiveRun->TrackDatabase(ExportConnection(), QString());
     const QString gbk =
-        exchange::ExtractCabMember(archive, QString::fromLatin1(kExportBackup), run->Path(), fb);
+        exchange::ExtractCabMember(archive, QString::fromLatin1(kExportBackup), FArchiveRun->Path(), fb);
     try {
         GbakRestore(gbk, ExportConnection(), QString::fromLatin1(kAdminUser), FAdminPassword, fb);
     } catch (const DataError&) {
         // What the failed restore wrote is no database to keep.
-        DropDatabase(Admin(ExportConnection()));
+        CloseArchive();
         throw;
     }
+    QFile::remove(gbk); // restored: the extracted backup is not needed while the archive is open
     std::vector<ArchivePatient> out;
     try {
         FArchive = Connection::Attach(Admin(ExportConnection()));
@@ -630,6 +639,7 @@ MergeResult Tdm2::Import(Connection& main, const QList<qint64>& patients, const 
 void Tdm2::CloseArchive() {
     FArchive.reset();
     DropDatabase(Admin(ExportConnection()));
+    FArchiveRun.reset();
 }
 
 // ---------------------------------------------------------------- backup and restore

@@ -132,6 +132,8 @@ private:
     // The opened archive's database, held from opening to closing: on a shared server nobody
     // else's export can drop or replace it in between.
     std::unique_ptr<db::Connection> FArchive;
+    // The run of the opened archive (its work files and its restored database).
+    std::unique_ptr<exchange::RunFolder> FArchiveRun;
 };
 
 } // namespace zud

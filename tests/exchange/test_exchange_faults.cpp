@@ -334,6 +334,59 @@ TEST_P(ExchangeFaults, ABackupKilledOrStoppedMidwayLeavesNothingBehind) {
     EXPECT_EQ(exchange::CabMembers(archive), QStringList{QStringLiteral("ZUDData3_exp.gbk")});
 }
 
+// zudctl import killed while it merges an opened archive: the archive's restored database (a
+// copy of its patients beside the main database) is gone after the next start.
+TEST_P(ExchangeFaults, AnImportKilledWhileTheArchiveIsOpenLeavesNoCopy) {
+    if (Server()) {
+        GTEST_SKIP() << "the work files are the client's: the embedded run shows it";
+    }
+    Grow(*dm, 24 * kMiB);
+    const qint64 patient = dm->AllPatients().front().Identifikation;
+    const QString archive = dir.filePath(QStringLiteral("gross.qvz"));
+    Tdm2(loc).Export(dm->Db(), {patient}, archive);
+    dm.reset();
+    const QString copy = QDir(loc.dir).filePath(QString::fromLatin1(kExportDatabase));
+    const QString runtime = dir.filePath(QStringLiteral("laufzeit"));
+    QDir().mkpath(runtime);
+    QProcess p;
+    Start(p, {QStringLiteral("import"), archive}, runtime);
+    ASSERT_TRUE(p.waitForStarted());
+    QElapsedTimer t;
+    t.start();
+    // Open: the copy exists and the extracted backup is gone again.
+    const QString work = exchange::ExchangeWorkFolder(loc);
+    const auto open = [&] {
+        if (!QFileInfo::exists(copy)) {
+            return false;
+        }
+        for (const QString& run : QDir(work).entryList({QStringLiteral("run-*")}, QDir::Dirs)) {
+            if (QFileInfo::exists(QDir(work).filePath(run + QStringLiteral("/ZUDData_exp.gbk")))) {
+                return false;
+            }
+        }
+        return true;
+    };
+    while (!open() && p.state() == QProcess::Running && t.elapsed() < 120000) {
+        QThread::msleep(2);
+    }
+    ASSERT_TRUE(open()) << p.readAllStandardError().toStdString();
+    ::kill(static_cast<pid_t>(p.processId()), SIGKILL);
+    ASSERT_TRUE(p.waitForFinished(30000));
+    ASSERT_TRUE(QFileInfo::exists(copy));
+    QString err;
+    EXPECT_EQ(Ctl({QStringLiteral("db"), QStringLiteral("patients")}, &err, runtime), 0) << err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(copy));
+    EXPECT_TRUE(Entries(work).isEmpty()) << Entries(work).join(QLatin1Char(' ')).toStdString();
+    const QStringList copies = LargeFiles(dir.path(), 256 * 1024, loc.FilePath());
+    QStringList unexpected;
+    for (const QString& f : copies) {
+        if (f != archive) {
+            unexpected << f;
+        }
+    }
+    EXPECT_TRUE(unexpected.isEmpty()) << unexpected.join(QLatin1Char(' ')).toStdString();
+}
+
 // ---------------------------------------------------------------- full disk, failed swap
 
 // The database folder and the work folder on a small disk: a backup that does not fit ends at once

@@ -13,6 +13,7 @@
 #include "TForm1.h"
 #include "TForm9.h"
 #include "Tdm2.h"
+#include "WorkArea.h"
 #include "ZudApplication.h"
 
 #include <QFileDialog>
@@ -27,6 +28,10 @@
 #include <QtTest>
 
 #include <functional>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace zud;
 using namespace zud::ui;
@@ -180,6 +185,31 @@ private slots:
         // No previous version unless a test makes one.
         WriteMachine(QStringLiteral("SQLServer"), QStringLiteral("EMBEDDED"));
         WriteMachine(QStringLiteral("SQLDir"), dir->filePath(QStringLiteral("alt")));
+    }
+
+    // A backup killed midway left its backup file and a half-written archive: the program's
+    // start removes both. (First of the tests: the child is forked before any thread runs.)
+    void LeftoversOfAKilledBackupGoAtTheStart() {
+        const QString work = exchange::ExchangeWorkFolder(DbLocation::FromSettings(Settings()));
+        const QString half = dir->filePath(QStringLiteral(".abend.bak3.x1"));
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            auto* run = new exchange::RunFolder(work);
+            QFile(run->File("ZUDData3_exp.gbk")).open(QIODevice::WriteOnly);
+            run->Track(half);
+            QFile(half).open(QIODevice::WriteOnly);
+            ::raise(SIGKILL);
+            ::_exit(1);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(QFile::exists(half));
+        QCOMPARE(QDir(work).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+        TForm1 f;
+        f.Create();
+        QVERIFY(!QFile::exists(half));
+        QVERIFY(QDir(work).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
     }
 
     // Export and import the user's way: the ribbon's buttons, Ctrl+A, the file dialogs typed into;
