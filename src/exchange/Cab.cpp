@@ -214,8 +214,10 @@ void WriteCab(const QString& archive, const QString& member, const QString& sour
              err.text());
     }
     GRef<GFile> outFile(g_file_new_for_path(tmpl.constData()));
-    GRef<GFileOutputStream> out(
-        g_file_replace(outFile.get(), nullptr, FALSE, G_FILE_CREATE_PRIVATE, nullptr, err.out()));
+    // Written into the noted file itself: a replacing stream would write a second temporary file
+    // of its own beside it, which no journal names.
+    GRef<GFileIOStream> io(g_file_open_readwrite(outFile.get(), nullptr, err.out()));
+    GOutputStream* out = io ? g_io_stream_get_output_stream(G_IO_STREAM(io.get())) : nullptr;
     if (!out) {
         Fail(QCoreApplication::translate("Austausch", "Das Archiv kann nicht geschrieben werden: %1")
                  .arg(archive),
@@ -227,8 +229,7 @@ void WriteCab(const QString& archive, const QString& member, const QString& sour
     if (!fb.Progress(0, total)) {
         Cancelled();
     }
-    if (!gcab_cabinet_write_simple(cab.get(), G_OUTPUT_STREAM(out.get()), nullptr, nullptr, nullptr,
-                                   err.out())) {
+    if (!gcab_cabinet_write_simple(cab.get(), out, nullptr, nullptr, nullptr, err.out())) {
         if (err.noSpace()) {
             Fail(NoSpaceText(dir), QString());
         }
@@ -238,7 +239,7 @@ void WriteCab(const QString& archive, const QString& member, const QString& sour
         Cancelled();
     }
     GErr closeErr;
-    if (!g_output_stream_close(G_OUTPUT_STREAM(out.get()), nullptr, closeErr.out())) {
+    if (!g_output_stream_close(out, nullptr, closeErr.out())) {
         if (closeErr.noSpace()) {
             Fail(NoSpaceText(dir), QString());
         }
