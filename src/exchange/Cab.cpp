@@ -5,11 +5,13 @@
 
 #include "CheckedFile.h"
 #include "TDM1.h"
+#include "WorkArea.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdio>
@@ -51,6 +53,7 @@ public:
     GError** out() { return &FE; }
     QString text() const { return FE ? QString::fromUtf8(FE->message) : QString(); }
     bool cancelled() const { return FE && g_error_matches(FE, G_IO_ERROR, G_IO_ERROR_CANCELLED); }
+    bool noSpace() const { return FE && g_error_matches(FE, G_IO_ERROR, G_IO_ERROR_NO_SPACE); }
 
 private:
     GError* FE = nullptr;
@@ -136,7 +139,8 @@ QStringList CabMembers(const QString& path) {
     return names;
 }
 
-void WriteCab(const QString& archive, const QString& member, const QString& source, const Feedback& fb) {
+void WriteCab(const QString& archive, const QString& member, const QString& source, const Feedback& fb,
+              RunFolder* run) {
     const QFileInfo src(source);
     if (!src.isFile()) {
         Fail(QCoreApplication::translate("Austausch", "Die zu packende Datei fehlt: %1").arg(source),
@@ -152,25 +156,51 @@ void WriteCab(const QString& archive, const QString& member, const QString& sour
     }
     // Written beside the destination under a temporary name, put in place only when complete.
     const QString dir = QFileInfo(archive).absolutePath();
-    QByteArray tmpl = QFile::encodeName(dir + QStringLiteral("/.") + QFileInfo(archive).fileName() +
-                                        QStringLiteral(".XXXXXX"));
-    const int fd = ::mkstemp(tmpl.data());
+    const QString cannot =
+        QCoreApplication::translate("Austausch", "Das Archiv kann nicht geschrieben werden: %1").arg(archive);
+    const auto failFile = [&](int e) {
+        if (IsNoSpace(e)) {
+            Fail(NoSpaceText(dir), QString());
+        }
+        Fail(cannot, FileErrorReason(e));
+    };
+    QByteArray tmpl;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        tmpl = QFile::encodeName(QStringLiteral("%1/.%2.%3")
+                                     .arg(dir, QFileInfo(archive).fileName())
+                                     .arg(QRandomGenerator::global()->generate64(), 0, 36));
+        // Noted before it exists: a kill at any moment leaves it named in the run's journal.
+        if (run) {
+            run->Track(QFile::decodeName(tmpl));
+        }
+        fd = ::open(tmpl.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST) {
+            failFile(errno);
+        }
+    }
     if (fd < 0) {
-        Fail(QCoreApplication::translate("Austausch", "Das Archiv kann nicht geschrieben werden: %1")
-                 .arg(archive),
-             FileErrorReason(errno));
+        failFile(EEXIST);
     }
     ::close(fd);
     const QString temp = QFile::decodeName(tmpl);
     struct Remove {
         QString path;
+        RunFolder* run;
         bool keep = false;
         ~Remove() {
             if (!keep) {
                 QFile::remove(path);
             }
+            if (run) {
+                try {
+                    run->Forget(path);
+                } catch (const DataError&) {
+                    // The run's cleanup removes a path that is gone: nothing lost.
+                }
+            }
         }
-    } guard{temp};
+    } guard{temp, run};
 
     GErr err;
     GRef<GCabCabinet> cab(gcab_cabinet_new());
@@ -184,8 +214,10 @@ void WriteCab(const QString& archive, const QString& member, const QString& sour
              err.text());
     }
     GRef<GFile> outFile(g_file_new_for_path(tmpl.constData()));
-    GRef<GFileOutputStream> out(
-        g_file_replace(outFile.get(), nullptr, FALSE, G_FILE_CREATE_PRIVATE, nullptr, err.out()));
+    // Written into the noted file itself: a replacing stream would write a second temporary file
+    // of its own beside it, which no journal names.
+    GRef<GFileIOStream> io(g_file_open_readwrite(outFile.get(), nullptr, err.out()));
+    GOutputStream* out = io ? g_io_stream_get_output_stream(G_IO_STREAM(io.get())) : nullptr;
     if (!out) {
         Fail(QCoreApplication::translate("Austausch", "Das Archiv kann nicht geschrieben werden: %1")
                  .arg(archive),
@@ -197,20 +229,21 @@ void WriteCab(const QString& archive, const QString& member, const QString& sour
     if (!fb.Progress(0, total)) {
         Cancelled();
     }
-    if (!gcab_cabinet_write_simple(cab.get(), G_OUTPUT_STREAM(out.get()), nullptr, nullptr, nullptr,
-                                   err.out())) {
-        Fail(QCoreApplication::translate("Austausch", "Das Archiv kann nicht geschrieben werden: %1")
-                 .arg(archive),
-             err.text());
+    if (!gcab_cabinet_write_simple(cab.get(), out, nullptr, nullptr, nullptr, err.out())) {
+        if (err.noSpace()) {
+            Fail(NoSpaceText(dir), QString());
+        }
+        Fail(cannot, err.text());
     }
     if (!fb.Progress(total, total)) {
         Cancelled();
     }
     GErr closeErr;
-    if (!g_output_stream_close(G_OUTPUT_STREAM(out.get()), nullptr, closeErr.out())) {
-        Fail(QCoreApplication::translate("Austausch", "Das Archiv kann nicht geschrieben werden: %1")
-                 .arg(archive),
-             closeErr.text());
+    if (!g_output_stream_close(out, nullptr, closeErr.out())) {
+        if (closeErr.noSpace()) {
+            Fail(NoSpaceText(dir), QString());
+        }
+        Fail(cannot, closeErr.text());
     }
     // On the disk before it replaces anything.
     const int sync = ::open(tmpl.constData(), O_RDONLY);
@@ -219,9 +252,7 @@ void WriteCab(const QString& archive, const QString& member, const QString& sour
         if (sync >= 0) {
             ::close(sync);
         }
-        Fail(QCoreApplication::translate("Austausch", "Das Archiv kann nicht geschrieben werden: %1")
-                 .arg(archive),
-             FileErrorReason(e));
+        failFile(e);
     }
     ::close(sync);
     ::chmod(
@@ -231,9 +262,7 @@ void WriteCab(const QString& archive, const QString& member, const QString& sour
             return m;
         }());
     if (::rename(tmpl.constData(), QFile::encodeName(archive).constData()) != 0) {
-        Fail(QCoreApplication::translate("Austausch", "Das Archiv kann nicht geschrieben werden: %1")
-                 .arg(archive),
-             FileErrorReason(errno));
+        failFile(errno);
     }
     guard.keep = true;
 }
@@ -290,6 +319,9 @@ QString ExtractCabMember(const QString& archive, const QString& member, const QS
         QFile::remove(target);
         if (err.cancelled() || g_cancellable_is_cancelled(cancel.get())) {
             Cancelled();
+        }
+        if (err.noSpace()) {
+            Fail(NoSpaceText(dest), QString());
         }
         Fail(QCoreApplication::translate("Austausch", "Das Archiv ist beschädigt oder unvollständig: %1")
                  .arg(archive),

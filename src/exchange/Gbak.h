@@ -2,7 +2,9 @@
 
 // The database server's backup tool gbak: backups ("-b -t") and restores ("-rep") of whole
 // databases. The tool's exit status decides: anything but a clean exit with 0 is a failure,
-// reported in German with the tool's own words.
+// reported in German with the tool's own words. The tool gets no input to wait on, so a full
+// disk ends it with "Kein Platz auf …" naming the folder; a failed backup leaves no file; a signal
+// that asks the program to end (and the feedback's cancel) stops it; it dies with the program.
 
 #include "Feedback.h"
 

@@ -5,6 +5,7 @@
 #include "Gbak.h"
 #include "Paths.h"
 #include "Settings.h"
+#include "WorkArea.h"
 
 #include <firebird/Interface.h>
 
@@ -18,8 +19,11 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <map>
 #include <optional>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace zud {
 
@@ -41,30 +45,6 @@ const QString kPatientColumns =
                    "TELEFON, VNUMMER, VORNAME, WOHNORT");
 const QString kRecordingColumns =
     QStringLiteral("BEMERKUNGEN, BETRIEBSART, COUNTER, DATEN, DATUM, LETZTER_ZUGRIFF, PATIENT, TYP, UHRZEIT");
-
-// A fresh folder of its own below the work folder for one run's files: nothing of an earlier,
-// failed run is ever taken for this run's.
-class RunFolder {
-public:
-    RunFolder() {
-        const QString base = WorkFolder();
-        if (base.isEmpty()) {
-            throw DataError(
-                QCoreApplication::translate("Austausch", "Der Arbeitsordner kann nicht angelegt werden."));
-        }
-        FDir = std::make_unique<QTemporaryDir>(base + QStringLiteral("/austausch-XXXXXX"));
-        if (!FDir->isValid()) {
-            throw DataError(QCoreApplication::translate(
-                                "Austausch", "Im Arbeitsordner kann kein Ordner angelegt werden: %1")
-                                .arg(base));
-        }
-    }
-    QString File(const char* name) const { return FDir->filePath(QString::fromLatin1(name)); }
-    QString Path() const { return FDir->path(); }
-
-private:
-    std::unique_ptr<QTemporaryDir> FDir;
-};
 
 // Inserts a row into `table` with the given columns and values.
 void Insert(Connection& c, const QString& table, const QStringList& columns, const QVariantList& values) {
@@ -348,6 +328,54 @@ QString PatientText(Connection& c, qint64 id) {
     return QString::number(id);
 }
 
+// The database file locked against every engine. The embedded engine and a server hold a lock
+// on a database file while anybody is attached to it: taking it fails then, and while it is held
+// nobody can attach. Throws DataError when the database is in use. Where this user may not open
+// the server's file, the server is asked for the attachments instead.
+class LiveDatabaseLock {
+public:
+    LiveDatabaseLock(const DbLocation& loc, const db::ConnectParams& admin) {
+        const QString path = loc.FilePath();
+        if (!QFileInfo::exists(path)) {
+            return; // after a disk failure there may be no database: nobody can be using it
+        }
+        FFd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+        if (FFd >= 0) {
+            if (::flock(FFd, LOCK_EX | LOCK_NB) != 0) {
+                Release();
+                throw DataError(QCoreApplication::translate(
+                    "Austausch", "Die Datenbank ist noch geöffnet (an anderen Arbeitsplätzen oder in diesem "
+                                 "Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut."));
+            }
+            return;
+        }
+        auto c = Connection::Attach(admin);
+        const auto others = c->Query(QStringLiteral(
+            "select count(*) from MON$ATTACHMENTS where MON$ATTACHMENT_ID <> CURRENT_CONNECTION and "
+            "MON$SYSTEM_FLAG = 0"));
+        if (!others.empty() && others.front().At(0).toLongLong() > 0) {
+            throw DataError(
+                QCoreApplication::translate(
+                    "Austausch",
+                    "Die Datenbank ist noch %1-mal geöffnet (an anderen Arbeitsplätzen oder in diesem "
+                    "Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.")
+                    .arg(others.front().At(0).toLongLong()));
+        }
+    }
+    ~LiveDatabaseLock() { Release(); }
+    LiveDatabaseLock(const LiveDatabaseLock&) = delete;
+    LiveDatabaseLock& operator=(const LiveDatabaseLock&) = delete;
+    void Release() {
+        if (FFd >= 0) {
+            ::close(FFd);
+            FFd = -1;
+        }
+    }
+
+private:
+    int FFd = -1;
+};
+
 } // namespace
 
 // ---------------------------------------------------------------- locations
@@ -390,7 +418,12 @@ Tdm2::Tdm2(DbLocation main, QString adminPassword)
     }
 }
 
-Tdm2::~Tdm2() = default;
+Tdm2::~Tdm2() {
+    // An archive still open goes with the module: no copy of its patients stays behind.
+    if (FArchive || FArchiveRun) {
+        CloseArchive();
+    }
+}
 
 QString Tdm2::ExportConnection() const {
     return DatabaseString(FMain, QString::fromLatin1(kExportDatabase));
@@ -412,6 +445,19 @@ db::ConnectParams Tdm2::Admin(const QString& database) const {
     db::ConnectParams p{database, QString::fromLatin1(kAdminUser), FAdminPassword, QString()};
     p.codePage = FMain.codePage;
     return p;
+}
+
+std::unique_ptr<exchange::RunFolder> Tdm2::NewRun() {
+    return std::make_unique<exchange::RunFolder>(exchange::ExchangeWorkFolder(FMain),
+                                                 [this](const QString& c) { DropDatabase(Admin(c)); });
+}
+
+int Tdm2::RemoveLeftovers() {
+    int removed = 0;
+    for (const QString& folder : exchange::ExistingExchangeWorkFolders(FMain)) {
+        removed += exchange::RemoveLeftovers(folder, [this](const QString& c) { DropDatabase(Admin(c)); });
+    }
+    return removed;
 }
 
 MergeResult Tdm2::Merge(Connection& source, Connection& main, const QList<qint64>& patients,
@@ -461,13 +507,15 @@ ExportResult Tdm2::Export(Connection& main, const QList<qint64>& patients, const
     }
     fb.Step(QCoreApplication::translate("Austausch", "Exportieren"));
     ExportResult result;
-    RunFolder run;
-    const QString gbk = run.File(kExportBackup);
+    const auto run = NewRun();
+    const QString gbk = run->File(kExportBackup);
+    // A copy of patients' data: dropped at the end, and after a kill by the next cleanup.
+    run->TrackDatabase(ExportConnection(), QString());
     struct DropAtEnd {
         Tdm2* self;
         ~DropAtEnd() { DropDatabase(self->Admin(self->ExportConnection())); }
     } dropAtEnd{this};
-    FArchive.reset(); // an archive opened through this module is given up
+    CloseArchive(); // an archive opened through this module is given up
     DropDatabase(Admin(ExportConnection()));
     Connection::Create(Admin(ExportConnection()));
     WriteAsync(Admin(ExportConnection()));
@@ -521,7 +569,7 @@ ExportResult Tdm2::Export(Connection& main, const QList<qint64>& patients, const
     }
     GbakBackup(ExportConnection(), gbk, QString::fromLatin1(kAdminUser), FAdminPassword, fb);
     fb.Step(QCoreApplication::translate("Austausch", "Datenbank Packen"));
-    exchange::WriteCab(archive, QString::fromLatin1(kExportBackup), gbk, fb);
+    exchange::WriteCab(archive, QString::fromLatin1(kExportBackup), gbk, fb, run.get());
     result.archiveBytes = QFileInfo(archive).size();
     return result;
 }
@@ -538,11 +586,21 @@ std::vector<ArchivePatient> Tdm2::OpenArchive(const QString& archive, const Feed
                 .arg(archive));
     }
     fb.Step(QCoreApplication::translate("Austausch", "Datenbank Entpacken"));
-    FArchive.reset(); // the restore replaces the file
-    RunFolder run;
+    CloseArchive(); // the restore replaces the file
+    // The run lasts while the archive is open: the restored copy of its patients is noted in its
+    // journal, so that a program killed meanwhile leaves no copy behind after the next start.
+    FArchiveRun = NewRun();
+    FArchiveRun->TrackDatabase(ExportConnection(), QString());
     const QString gbk =
-        exchange::ExtractCabMember(archive, QString::fromLatin1(kExportBackup), run.Path(), fb);
-    GbakRestore(gbk, ExportConnection(), QString::fromLatin1(kAdminUser), FAdminPassword, fb);
+        exchange::ExtractCabMember(archive, QString::fromLatin1(kExportBackup), FArchiveRun->Path(), fb);
+    try {
+        GbakRestore(gbk, ExportConnection(), QString::fromLatin1(kAdminUser), FAdminPassword, fb);
+    } catch (const DataError&) {
+        // What the failed restore wrote is no database to keep.
+        CloseArchive();
+        throw;
+    }
+    QFile::remove(gbk); // restored: the extracted backup is not needed while the archive is open
     std::vector<ArchivePatient> out;
     try {
         FArchive = Connection::Attach(Admin(ExportConnection()));
@@ -581,6 +639,7 @@ MergeResult Tdm2::Import(Connection& main, const QList<qint64>& patients, const 
 void Tdm2::CloseArchive() {
     FArchive.reset();
     DropDatabase(Admin(ExportConnection()));
+    FArchiveRun.reset();
 }
 
 // ---------------------------------------------------------------- backup and restore
@@ -591,11 +650,11 @@ qint64 Tdm2::Backup(const QString& archive, const Feedback& fb) {
         throw DataError(why);
     }
     fb.Step(QCoreApplication::translate("Austausch", "Datenbank sichern"));
-    RunFolder run;
-    const QString gbk = run.File(kDatabaseBackup);
+    const auto run = NewRun();
+    const QString gbk = run->File(kDatabaseBackup);
     GbakBackup(FMain.ConnectionString(), gbk, QString::fromLatin1(kAdminUser), FAdminPassword, fb);
     fb.Step(QCoreApplication::translate("Austausch", "Datenbank Packen"));
-    exchange::WriteCab(archive, QString::fromLatin1(kDatabaseBackup), gbk, fb);
+    exchange::WriteCab(archive, QString::fromLatin1(kDatabaseBackup), gbk, fb, run.get());
     return QFileInfo(archive).size();
 }
 
@@ -613,28 +672,22 @@ void Tdm2::Restore(const QString& archive, const Feedback& fb) {
                                                     "Die Datei ist keine Datensicherung von ZUD-Software: %1")
                             .arg(archive));
     }
+    // Refused before any work when the database is in use (checked again before the swap).
+    LiveDatabaseLock(FMain, Admin(FMain.ConnectionString())).Release();
     fb.Step(QCoreApplication::translate("Austausch", "Datenbank Entpacken"));
-    RunFolder run;
+    const auto run = NewRun();
     const QString gbk =
-        exchange::ExtractCabMember(archive, QString::fromLatin1(kDatabaseBackup), run.Path(), fb);
+        exchange::ExtractCabMember(archive, QString::fromLatin1(kDatabaseBackup), run->Path(), fb);
     fb.Step(QCoreApplication::translate("Austausch", "Datenbank wiederherstellen"));
-    const QString fresh = DatabaseString(FMain, QString::fromLatin1(kRestoreDatabase));
-    QString dir = FMain.dir;
-    if (!dir.endsWith(QLatin1Char('/'))) {
-        dir += QLatin1Char('/');
-    }
-    const QString freshPath = dir + QString::fromLatin1(kRestoreDatabase);
+    // The new copy gets a name of this run's: a killed restore's copy is never taken for another's.
+    const QString freshName =
+        QStringLiteral("%1-%2.gdb").arg(QString::fromLatin1(kRestoreDatabase), run->Tag());
+    const QString fresh = DatabaseString(FMain, freshName);
+    const QString freshPath = QDir(FMain.dir).filePath(freshName);
     QDir().mkpath(FMain.dir);
-    struct DropFresh {
-        Tdm2* self;
-        QString conn;
-        bool keep = false;
-        ~DropFresh() {
-            if (!keep) {
-                DropDatabase(self->Admin(conn));
-            }
-        }
-    } dropFresh{this, fresh};
+    // Until it has taken the database's place, the copy is this run's to remove: after any
+    // failure, and first of all, so that a disk that is short of space gets it back at once.
+    run->TrackDatabase(fresh, freshPath);
     GbakRestore(gbk, fresh, QString::fromLatin1(kAdminUser), FAdminPassword, fb);
     {
         auto c = Connection::Attach(Admin(fresh));
@@ -647,31 +700,29 @@ void Tdm2::Restore(const QString& archive, const Feedback& fb) {
     }
     // Nobody may be working in the database that is about to be replaced: not another
     // workstation on the server, and not a connection of this very process (the embedded
-    // engine lets those share the file).
-    // After a disk failure there may be no database at all: then nobody can be using it.
-    if (QFileInfo::exists(FMain.FilePath())) {
-        auto c = Connection::Attach(Admin(FMain.ConnectionString()));
-        const auto others = c->Query(QStringLiteral(
-            "select count(*) from MON$ATTACHMENTS where MON$ATTACHMENT_ID <> CURRENT_CONNECTION and "
-            "MON$SYSTEM_FLAG = 0"));
-        if (!others.empty() && others.front().At(0).toLongLong() > 0) {
-            throw DataError(
-                QCoreApplication::translate(
-                    "Austausch",
-                    "Die Datenbank ist noch %1-mal geöffnet (an anderen Arbeitsplätzen oder in diesem "
-                    "Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.")
-                    .arg(others.front().At(0).toLongLong()));
-        }
-    }
+    // engine lets those share the file). Held until the copy has taken its place, so that
+    // nobody can attach meanwhile; the database itself is not opened, not one byte of it changes.
+    LiveDatabaseLock held(FMain, Admin(FMain.ConnectionString()));
+    // The one step that touches the database: the complete, checked copy takes its place at
+    // once. Where that is not possible (a folder this user may not change), the database stays
+    // exactly as it is: restoring over it would destroy it before the new one is complete.
     const QByteArray from = QFile::encodeName(freshPath);
     const QByteArray to = QFile::encodeName(FMain.FilePath());
-    if (std::rename(from.constData(), to.constData()) == 0) {
-        dropFresh.keep = true;
-        return;
+    int err = exchange::TakeFault(exchange::Fault::RestoreSwap);
+    if (err == 0 && std::rename(from.constData(), to.constData()) != 0) {
+        err = errno;
     }
-    // Where this user may not rename the server's files, the server restores once more from
-    // the same backup, which has just proven complete.
-    GbakRestore(gbk, FMain.ConnectionString(), QString::fromLatin1(kAdminUser), FAdminPassword, fb);
+    if (err != 0) {
+        run->Clean(); // the copy goes before anything else
+        throw DataError(
+            QCoreApplication::translate(
+                "Austausch",
+                "Die Datenbank konnte nicht durch die wiederhergestellte ersetzt werden: %1 (%2). Die "
+                "Datenbank ist unverändert. Stellen Sie die Sicherung als Benutzer wieder her, der in "
+                "diesem Ordner Dateien ändern darf (zum Beispiel mit zudctl restore).")
+                .arg(QDir::toNativeSeparators(FMain.FilePath()), FileErrorReason(err)));
+    }
+    run->Forget(fresh);
 }
 
 // ---------------------------------------------------------------- take-over
@@ -704,8 +755,9 @@ MergeResult Tdm2::TakeOver(Connection& main, const DbLocation& old, const Feedba
             "Austausch",
             "Die Daten der Vorgängerversion werden nur in eine Datenbank ohne Patienten übernommen."));
     }
-    RunFolder run;
-    const QString gbk = run.File(kTakeOverBackup);
+    const auto run = NewRun();
+    const QString gbk = run->File(kTakeOverBackup);
+    run->TrackDatabase(TakeOverConnection(), QString());
     fb.Step(QCoreApplication::translate("Austausch", "Konvertiere alte Datei-Struktur"));
     GbakBackup(OldConnection(old), gbk, QString::fromLatin1(kOldUser), QString::fromLatin1(kOldPassword), fb);
     fb.Step(QCoreApplication::translate("Austausch", "Erzeuge neue Datei-Struktur"));

@@ -18,6 +18,10 @@
 #include <memory>
 #include <vector>
 
+namespace zud::exchange {
+class RunFolder;
+}
+
 namespace zud {
 
 constexpr const char* kExportDatabase = "ZUDData_exp.gdb";
@@ -25,8 +29,9 @@ constexpr const char* kExportBackup = "ZUDData_exp.gbk";
 constexpr const char* kTakeOverDatabase = "ZUDData_imp.gdb";
 constexpr const char* kTakeOverBackup = "ZUDData_imp.gbk";
 constexpr const char* kDatabaseBackup = "ZUDData3_exp.gbk";
-// A restore lands here first and replaces the database only when it is complete.
-constexpr const char* kRestoreDatabase = "ZUDData3_neu.gdb";
+// A restore lands in "ZUDData3_neu-<run>.gdb" first and replaces the database only when it is
+// complete and checked.
+constexpr const char* kRestoreDatabase = "ZUDData3_neu";
 // The previous version's database and its server's default account.
 constexpr const char* kOldDatabase = "ZUDData.gdb";
 constexpr const char* kOldUser = "sysdba";
@@ -112,8 +117,13 @@ public:
     // patient of it into `main`. Refused when `main` already holds patients.
     MergeResult TakeOver(db::Connection& main, const DbLocation& old, const exchange::Feedback& fb = {});
 
+    // Removes what runs of this database's exchange left when they were killed (work files,
+    // half-written archives, database copies); runs that are alive stay. Returns their number.
+    int RemoveLeftovers();
+
 private:
     db::ConnectParams Admin(const QString& database) const;
+    std::unique_ptr<exchange::RunFolder> NewRun();
     MergeResult Merge(db::Connection& source, db::Connection& main, const QList<qint64>& patients,
                       const exchange::Feedback& fb);
 
@@ -122,6 +132,8 @@ private:
     // The opened archive's database, held from opening to closing: on a shared server nobody
     // else's export can drop or replace it in between.
     std::unique_ptr<db::Connection> FArchive;
+    // The run of the opened archive (its work files and its restored database).
+    std::unique_ptr<exchange::RunFolder> FArchiveRun;
 };
 
 } // namespace zud

@@ -209,14 +209,6 @@
         <translation>Die Wiederherstellung der Datenbank ist fehlgeschlagen.</translation>
     </message>
     <message>
-        <source>Der Arbeitsordner kann nicht angelegt werden.</source>
-        <translation>Der Arbeitsordner kann nicht angelegt werden.</translation>
-    </message>
-    <message>
-        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1</source>
-        <translation>Im Arbeitsordner kann kein Ordner angelegt werden: %1</translation>
-    </message>
-    <message>
         <source>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</source>
         <translation>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</translation>
     </message>
@@ -311,6 +303,30 @@
     <message>
         <source>Es ist kein Archiv geöffnet.</source>
         <translation>Es ist kein Archiv geöffnet.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank ist noch geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</source>
+        <translation>Die Datenbank ist noch geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank konnte nicht durch die wiederhergestellte ersetzt werden: %1 (%2). Die Datenbank ist unverändert. Stellen Sie die Sicherung als Benutzer wieder her, der in diesem Ordner Dateien ändern darf (zum Beispiel mit zudctl restore).</source>
+        <translation>Die Datenbank konnte nicht durch die wiederhergestellte ersetzt werden: %1 (%2). Die Datenbank ist unverändert. Stellen Sie die Sicherung als Benutzer wieder her, der in diesem Ordner Dateien ändern darf (zum Beispiel mit zudctl restore).</translation>
+    </message>
+    <message>
+        <source>Der Arbeitsordner kann nicht angelegt werden: %1</source>
+        <translation>Der Arbeitsordner kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>Kein Platz auf %1. Schaffen Sie dort Platz und versuchen Sie es erneut.</source>
+        <translation>Kein Platz auf %1. Schaffen Sie dort Platz und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann nicht geschrieben werden: %1</source>
+        <translation>Im Arbeitsordner kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1 (%2)</source>
+        <translation>Im Arbeitsordner kann kein Ordner angelegt werden: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1202,20 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::ExchangeForm</name>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ExchangeProgress</name>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::PatientModel</name>
     <message>
         <source>weiblich</source>
@@ -1575,6 +1605,12 @@ Trotzdem wechseln?</translation>
         <source>Archive</source>
         <translation>Archive</translation>
     </message>
+    <message>
+        <source>Die Daten wurden exportiert (Patienten: %1) in die Datei:
+%2</source>
+        <translation>Die Daten wurden exportiert (Patienten: %1) in die Datei:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm1</name>
@@ -1917,6 +1953,16 @@ Trotzdem wechseln?</translation>
     <message>
         <source>Übertragen: %1 Dateien</source>
         <translation>Übertragen: %1 Dateien</translation>
+        <source>Die Datenbank wurde gesichert in die Datei:
+%1</source>
+        <translation>Die Datenbank wurde gesichert in die Datei:
+%1</translation>
+    </message>
+    <message>
+        <source>Die Datenbank wurde wiederhergestellt aus der Datei:
+%1</source>
+        <translation>Die Datenbank wurde wiederhergestellt aus der Datei:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2461,6 +2507,12 @@ Sind Sie sicher?</translation>
     <message>
         <source>Archive</source>
         <translation>Archive</translation>
+    </message>
+    <message>
+        <source>Die Daten wurden importiert (Patienten: %1) aus der Datei:
+%2</source>
+        <translation>Die Daten wurden importiert (Patienten: %1) aus der Datei:
+%2</translation>
     </message>
 </context>
 <context>

@@ -209,14 +209,6 @@
         <translation>Restoring the database failed.</translation>
     </message>
     <message>
-        <source>Der Arbeitsordner kann nicht angelegt werden.</source>
-        <translation>The work folder cannot be created.</translation>
-    </message>
-    <message>
-        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1</source>
-        <translation>No folder can be created in the work folder: %1</translation>
-    </message>
-    <message>
         <source>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</source>
         <translation>The target database does not contain this program&apos;s tables.</translation>
     </message>
@@ -311,6 +303,30 @@
     <message>
         <source>Es ist kein Archiv geöffnet.</source>
         <translation>No archive is open.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank ist noch geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</source>
+        <translation>The database is still open (at other workstations or in this program). Close ZUD-Software there and try again.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank konnte nicht durch die wiederhergestellte ersetzt werden: %1 (%2). Die Datenbank ist unverändert. Stellen Sie die Sicherung als Benutzer wieder her, der in diesem Ordner Dateien ändern darf (zum Beispiel mit zudctl restore).</source>
+        <translation>The database could not be replaced by the restored one: %1 (%2). The database is unchanged. Restore the backup as a user who may change files in this folder (for example with zudctl restore).</translation>
+    </message>
+    <message>
+        <source>Der Arbeitsordner kann nicht angelegt werden: %1</source>
+        <translation>The work folder cannot be created: %1</translation>
+    </message>
+    <message>
+        <source>Kein Platz auf %1. Schaffen Sie dort Platz und versuchen Sie es erneut.</source>
+        <translation>No space left on %1. Free some space there and try again.</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann nicht geschrieben werden: %1</source>
+        <translation>Cannot write to the work folder: %1</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1 (%2)</source>
+        <translation>A folder cannot be created in the work folder: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1202,20 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::ExchangeForm</name>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ExchangeProgress</name>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::PatientModel</name>
     <message>
         <source>weiblich</source>
@@ -1575,6 +1605,12 @@ Switch anyway?</translation>
         <source>Archive</source>
         <translation>Archives</translation>
     </message>
+    <message>
+        <source>Die Daten wurden exportiert (Patienten: %1) in die Datei:
+%2</source>
+        <translation>The data were exported (patients: %1) to the file:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm1</name>
@@ -1917,6 +1953,16 @@ Switch anyway?</translation>
     <message>
         <source>Übertragen: %1 Dateien</source>
         <translation>Transferred: %1 files</translation>
+        <source>Die Datenbank wurde gesichert in die Datei:
+%1</source>
+        <translation>The database was backed up to the file:
+%1</translation>
+    </message>
+    <message>
+        <source>Die Datenbank wurde wiederhergestellt aus der Datei:
+%1</source>
+        <translation>The database was restored from the file:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2461,6 +2507,12 @@ Are you sure?</translation>
     <message>
         <source>Archive</source>
         <translation>Archives</translation>
+    </message>
+    <message>
+        <source>Die Daten wurden importiert (Patienten: %1) aus der Datei:
+%2</source>
+        <translation>The data were imported (patients: %1) from the file:
+%2</translation>
     </message>
 </context>
 <context>

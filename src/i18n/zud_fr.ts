@@ -209,14 +209,6 @@
         <translation>La restauration de la base de données a échoué.</translation>
     </message>
     <message>
-        <source>Der Arbeitsordner kann nicht angelegt werden.</source>
-        <translation>Impossible de créer le dossier de travail.</translation>
-    </message>
-    <message>
-        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1</source>
-        <translation>Impossible de créer un dossier dans le dossier de travail : %1</translation>
-    </message>
-    <message>
         <source>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</source>
         <translation>La base de données cible ne contient pas les tables de ce programme.</translation>
     </message>
@@ -311,6 +303,30 @@
     <message>
         <source>Es ist kein Archiv geöffnet.</source>
         <translation>Aucune archive n&apos;est ouverte.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank ist noch geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</source>
+        <translation>La base de données est encore ouverte (sur d’autres postes de travail ou dans ce programme). Fermez ZUD-Software sur ces postes et réessayez.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank konnte nicht durch die wiederhergestellte ersetzt werden: %1 (%2). Die Datenbank ist unverändert. Stellen Sie die Sicherung als Benutzer wieder her, der in diesem Ordner Dateien ändern darf (zum Beispiel mit zudctl restore).</source>
+        <translation>La base de données n’a pas pu être remplacée par celle restaurée : %1 (%2). La base de données est inchangée. Restaurez la sauvegarde en tant qu’utilisateur autorisé à modifier les fichiers de ce dossier (par exemple avec zudctl restore).</translation>
+    </message>
+    <message>
+        <source>Der Arbeitsordner kann nicht angelegt werden: %1</source>
+        <translation>Impossible de créer le dossier de travail : %1</translation>
+    </message>
+    <message>
+        <source>Kein Platz auf %1. Schaffen Sie dort Platz und versuchen Sie es erneut.</source>
+        <translation>Plus d’espace libre sur %1. Libérez de l’espace à cet endroit et réessayez.</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann nicht geschrieben werden: %1</source>
+        <translation>Impossible d’écrire dans le dossier de travail : %1</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1 (%2)</source>
+        <translation>Impossible de créer un dossier dans le dossier de travail : %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1202,20 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::ExchangeForm</name>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ExchangeProgress</name>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::PatientModel</name>
     <message>
         <source>weiblich</source>
@@ -1575,6 +1605,12 @@ Changer quand même ?</translation>
         <source>Archive</source>
         <translation>Archives</translation>
     </message>
+    <message>
+        <source>Die Daten wurden exportiert (Patienten: %1) in die Datei:
+%2</source>
+        <translation>Les données ont été exportées (patients : %1) dans le fichier :
+%2</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm1</name>
@@ -1917,6 +1953,16 @@ Changer quand même ?</translation>
     <message>
         <source>Übertragen: %1 Dateien</source>
         <translation>Transférés : %1 fichiers</translation>
+        <source>Die Datenbank wurde gesichert in die Datei:
+%1</source>
+        <translation>La base de données a été sauvegardée dans le fichier :
+%1</translation>
+    </message>
+    <message>
+        <source>Die Datenbank wurde wiederhergestellt aus der Datei:
+%1</source>
+        <translation>La base de données a été restaurée à partir du fichier :
+%1</translation>
     </message>
 </context>
 <context>
@@ -2461,6 +2507,12 @@ Sind Sie sicher?</source>
     <message>
         <source>Archive</source>
         <translation>Archives</translation>
+    </message>
+    <message>
+        <source>Die Daten wurden importiert (Patienten: %1) aus der Datei:
+%2</source>
+        <translation>Les données ont été importées (patients : %1) depuis le fichier :
+%2</translation>
     </message>
 </context>
 <context>

@@ -209,14 +209,6 @@
         <translation>Il ripristino del database non è riuscito.</translation>
     </message>
     <message>
-        <source>Der Arbeitsordner kann nicht angelegt werden.</source>
-        <translation>Impossibile creare la cartella di lavoro.</translation>
-    </message>
-    <message>
-        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1</source>
-        <translation>Impossibile creare una cartella nella cartella di lavoro: %1</translation>
-    </message>
-    <message>
         <source>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</source>
         <translation>Il database di destinazione non contiene le tabelle di questo programma.</translation>
     </message>
@@ -311,6 +303,30 @@
     <message>
         <source>Es ist kein Archiv geöffnet.</source>
         <translation>Nessun archivio aperto.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank ist noch geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</source>
+        <translation>Il database è ancora aperto (su altre postazioni o in questo programma). Chiudere ZUD-Software su quelle postazioni e riprovare.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank konnte nicht durch die wiederhergestellte ersetzt werden: %1 (%2). Die Datenbank ist unverändert. Stellen Sie die Sicherung als Benutzer wieder her, der in diesem Ordner Dateien ändern darf (zum Beispiel mit zudctl restore).</source>
+        <translation>Non è stato possibile sostituire il database con quello ripristinato: %1 (%2). Il database è invariato. Ripristinare il backup come utente autorizzato a modificare i file in questa cartella (ad esempio con zudctl restore).</translation>
+    </message>
+    <message>
+        <source>Der Arbeitsordner kann nicht angelegt werden: %1</source>
+        <translation>Impossibile creare la cartella di lavoro: %1</translation>
+    </message>
+    <message>
+        <source>Kein Platz auf %1. Schaffen Sie dort Platz und versuchen Sie es erneut.</source>
+        <translation>Spazio esaurito su %1. Liberare spazio in quella posizione e riprovare.</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann nicht geschrieben werden: %1</source>
+        <translation>Impossibile scrivere nella cartella di lavoro: %1</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1 (%2)</source>
+        <translation>Impossibile creare una cartella nella cartella di lavoro: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1202,20 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::ExchangeForm</name>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ExchangeProgress</name>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::PatientModel</name>
     <message>
         <source>weiblich</source>
@@ -1575,6 +1605,12 @@ Cambiare comunque?</translation>
         <source>Archive</source>
         <translation>Archivi</translation>
     </message>
+    <message>
+        <source>Die Daten wurden exportiert (Patienten: %1) in die Datei:
+%2</source>
+        <translation>I dati sono stati esportati (pazienti: %1) nel file:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm1</name>
@@ -1917,6 +1953,16 @@ Cambiare comunque?</translation>
     <message>
         <source>Übertragen: %1 Dateien</source>
         <translation>Trasferiti: %1 file</translation>
+        <source>Die Datenbank wurde gesichert in die Datei:
+%1</source>
+        <translation>Il database è stato salvato nel file:
+%1</translation>
+    </message>
+    <message>
+        <source>Die Datenbank wurde wiederhergestellt aus der Datei:
+%1</source>
+        <translation>Il database è stato ripristinato dal file:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2461,6 +2507,12 @@ Siete sicuri?</translation>
     <message>
         <source>Archive</source>
         <translation>Archivi</translation>
+    </message>
+    <message>
+        <source>Die Daten wurden importiert (Patienten: %1) aus der Datei:
+%2</source>
+        <translation>I dati sono stati importati (pazienti: %1) dal file:
+%2</translation>
     </message>
 </context>
 <context>

@@ -209,14 +209,6 @@
         <translation>Przywracanie bazy danych nie powiodło się.</translation>
     </message>
     <message>
-        <source>Der Arbeitsordner kann nicht angelegt werden.</source>
-        <translation>Nie można utworzyć folderu roboczego.</translation>
-    </message>
-    <message>
-        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1</source>
-        <translation>Nie można utworzyć folderu w folderze roboczym: %1</translation>
-    </message>
-    <message>
         <source>Die Zieldatenbank enthält die Tabellen dieses Programms nicht.</source>
         <translation>Docelowa baza danych nie zawiera tabel tego programu.</translation>
     </message>
@@ -311,6 +303,30 @@
     <message>
         <source>Es ist kein Archiv geöffnet.</source>
         <translation>Nie otwarto żadnego archiwum.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank ist noch geöffnet (an anderen Arbeitsplätzen oder in diesem Programm). Beenden Sie dort ZUD-Software und versuchen Sie es erneut.</source>
+        <translation>Baza danych jest nadal otwarta (na innych stanowiskach lub w tym programie). Zamknij tam ZUD-Software i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank konnte nicht durch die wiederhergestellte ersetzt werden: %1 (%2). Die Datenbank ist unverändert. Stellen Sie die Sicherung als Benutzer wieder her, der in diesem Ordner Dateien ändern darf (zum Beispiel mit zudctl restore).</source>
+        <translation>Nie można było zastąpić bazy danych przywróconą: %1 (%2). Baza danych pozostała bez zmian. Przywróć kopię zapasową jako użytkownik, który może zmieniać pliki w tym folderze (na przykład poleceniem zudctl restore).</translation>
+    </message>
+    <message>
+        <source>Der Arbeitsordner kann nicht angelegt werden: %1</source>
+        <translation>Nie można utworzyć folderu roboczego: %1</translation>
+    </message>
+    <message>
+        <source>Kein Platz auf %1. Schaffen Sie dort Platz und versuchen Sie es erneut.</source>
+        <translation>Brak miejsca na %1. Zwolnij tam miejsce i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann nicht geschrieben werden: %1</source>
+        <translation>Nie można zapisywać w folderze roboczym: %1</translation>
+    </message>
+    <message>
+        <source>Im Arbeitsordner kann kein Ordner angelegt werden: %1 (%2)</source>
+        <translation>Nie można utworzyć folderu w folderze roboczym: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1202,20 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::ExchangeForm</name>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ExchangeProgress</name>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::PatientModel</name>
     <message>
         <source>weiblich</source>
@@ -1575,6 +1605,12 @@ Mimo to przełączyć?</translation>
         <source>Archive</source>
         <translation>Archiwa</translation>
     </message>
+    <message>
+        <source>Die Daten wurden exportiert (Patienten: %1) in die Datei:
+%2</source>
+        <translation>Dane zostały wyeksportowane (pacjenci: %1) do pliku:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm1</name>
@@ -1917,6 +1953,16 @@ Mimo to przełączyć?</translation>
     <message>
         <source>Übertragen: %1 Dateien</source>
         <translation>Przesłano: %1 plików</translation>
+        <source>Die Datenbank wurde gesichert in die Datei:
+%1</source>
+        <translation>Kopię zapasową bazy danych zapisano w pliku:
+%1</translation>
+    </message>
+    <message>
+        <source>Die Datenbank wurde wiederhergestellt aus der Datei:
+%1</source>
+        <translation>Bazę danych przywrócono z pliku:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2461,6 +2507,12 @@ Czy na pewno?</translation>
     <message>
         <source>Archive</source>
         <translation>Archiwa</translation>
+    </message>
+    <message>
+        <source>Die Daten wurden importiert (Patienten: %1) aus der Datei:
+%2</source>
+        <translation>Dane zostały zaimportowane (pacjenci: %1) z pliku:
+%2</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 
 #include "Database.h"
 #include "Settings.h"
+#include "SignalWatcher.h"
 #include "Tdm2.h"
 
 #include <QSet>
@@ -12,6 +13,9 @@
 namespace zud::ctl {
 
 namespace {
+
+// The exit status of a command that a signal ended, as the shell counts Ctrl+C.
+constexpr int kExitCancelled = 130;
 
 const QString kUsageExport = QStringLiteral("export --patients ID,ID,... ARCHIV.qvz");
 const QString kUsageImport = QStringLiteral("import ARCHIV.qvz [--patients ID,ID,...]");
@@ -83,6 +87,13 @@ QString Line(const MergeResult& r) {
         .arg(r.devicesAdded);
 }
 
+// The database client sets its own handlers for SIGINT and SIGTERM when it first attaches: held
+// back meanwhile, the signals stay ours and Ctrl+C still stops a running step.
+std::unique_ptr<TDM1> Open(const DbOptions& o) {
+    const SignalWatcher::Hold hold;
+    return OpenDatabase(o);
+}
+
 int Run(const DbOptions& o, const QString& cmd, const QStringList& rest, QTextStream& out) {
     const Settings settings;
     const DbLocation loc = Location(o);
@@ -95,7 +106,7 @@ int Run(const DbOptions& o, const QString& cmd, const QStringList& rest, QTextSt
             throw UsageError{QStringLiteral("Aufruf: zudctl %1").arg(kUsageExport)};
         }
         const QList<qint64> ids = Ids(p.options.value(QStringLiteral("--patients")));
-        auto dm = OpenDatabase(o);
+        auto dm = Open(o);
         const ExportResult r = dm2.Export(dm->Db(), ids, p.positional.front());
         out << "patients " << r.patients << ";recordings " << r.recordings << ";devices " << r.devices
             << ";bytes " << r.archiveBytes << '\n';
@@ -108,7 +119,7 @@ int Run(const DbOptions& o, const QString& cmd, const QStringList& rest, QTextSt
         if (p.options.contains(QStringLiteral("--patients"))) {
             wanted = Ids(p.options.value(QStringLiteral("--patients")));
         }
-        auto dm = OpenDatabase(o);
+        auto dm = Open(o);
         struct Close {
             Tdm2& m;
             ~Close() { m.CloseArchive(); }
@@ -161,7 +172,7 @@ int Run(const DbOptions& o, const QString& cmd, const QStringList& rest, QTextSt
     old.server = p.options.value(QStringLiteral("--old-server"),
                                  p.options.contains(QStringLiteral("--old-dir")) ? QStringLiteral("EMBEDDED")
                                                                                  : old.server);
-    auto dm = OpenDatabase(o);
+    auto dm = Open(o);
     if (!Tdm2::OldDatabaseAnswers(old)) {
         throw DataError(QStringLiteral("Die Datenbank der Vorgängerversion antwortet nicht: %1")
                             .arg(Tdm2::OldConnection(old)));
@@ -187,7 +198,17 @@ int RunExchange(const DbOptions& o, const QString& cmd, const QStringList& rest,
     } catch (const DataError& e) {
         err << e.Message() << '\n';
     }
-    return 1;
+    // Ctrl+C or SIGTERM stopped the run (and its tool); what it wrote is gone.
+    return SignalWatcher::Requested() ? kExitCancelled : 1;
+}
+
+void RemoveExchangeLeftovers(const DbOptions& o) {
+    try {
+        const SignalWatcher::Hold hold; // it may drop a database copy: the first attach
+        Tdm2(Location(o), Settings().AdminPassword()).RemoveLeftovers();
+    } catch (const std::exception&) {
+        // Nothing to clean up, or no way to: the next run tries again.
+    }
 }
 
 } // namespace zud::ctl

@@ -316,6 +316,8 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             }
         };
 
+        // What an exchange run left when it was killed goes at the next start.
+        ctl::RemoveExchangeLeftovers(dbOptions);
         if (cmd == QLatin1String("server-setup")) {
             return ctl::RunServerSetup(rest, out, err);
         }

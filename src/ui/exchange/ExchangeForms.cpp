@@ -1,5 +1,7 @@
 #include "ExchangeForms.h"
 
+#include "ExchangeProgress.h"
+#include "FileDialogs.h"
 #include "Msg.h"
 #include "TDM1.h"
 #include "Tdm2.h"
@@ -8,11 +10,13 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 #include <QTreeView>
 
@@ -98,12 +102,6 @@ void CheckPatientModel::Retranslate() {
     emit headerDataChanged(Qt::Horizontal, 0, 1);
 }
 
-QString WithExtension(const QString& file, const QString& extension) {
-    if (file.isEmpty() || !QFileInfo(file).suffix().isEmpty())
-        return file;
-    return file + QLatin1Char('.') + extension;
-}
-
 // ---------------------------------------------------------------- common window
 
 ExchangeForm::ExchangeForm(const QString& objectName, QWidget* parent) : RibbonDialog(objectName, parent) {
@@ -122,8 +120,15 @@ ExchangeForm::ExchangeForm(const QString& objectName, QWidget* parent) : RibbonD
     FLabel->setObjectName(QStringLiteral("Label"));
     FBar = new QProgressBar(this);
     FBar->setObjectName(QStringLiteral("Progress"));
+    FCancel = new QPushButton(this);
+    FCancel->setObjectName(QStringLiteral("Abbrechen"));
+    FCancel->setAutoDefault(false);
+    connect(FCancel, &QPushButton::clicked, this, [this] { reject(); });
     Body()->addWidget(FLabel);
-    Body()->addWidget(FBar);
+    auto* row = new QHBoxLayout;
+    row->addWidget(FBar, 1);
+    row->addWidget(FCancel);
+    Body()->addLayout(row);
     ShowProgress(false);
     // The list would take Ctrl+A for selecting its rows: here the keys check and uncheck.
     FList->installEventFilter(this);
@@ -137,7 +142,7 @@ bool ExchangeForm::eventFilter(QObject* watched, QEvent* e) {
         const bool ctrl = (k->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
         if (ctrl && (k->key() == Qt::Key_A || k->key() == Qt::Key_N)) {
             e->accept();
-            if (e->type() == QEvent::KeyPress)
+            if (e->type() == QEvent::KeyPress && !FRunning)
                 FModel->CheckAll(k->key() == Qt::Key_A);
             return true;
         }
@@ -149,7 +154,8 @@ void ExchangeForm::keyPressEvent(QKeyEvent* e) {
     // Ctrl+A checks every row, Ctrl+N none, wherever the focus is in the window.
     if ((e->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier &&
         (e->key() == Qt::Key_A || e->key() == Qt::Key_N)) {
-        FModel->CheckAll(e->key() == Qt::Key_A);
+        if (!FRunning)
+            FModel->CheckAll(e->key() == Qt::Key_A);
         return;
     }
     RibbonDialog::keyPressEvent(e);
@@ -158,6 +164,8 @@ void ExchangeForm::keyPressEvent(QKeyEvent* e) {
 void ExchangeForm::ShowProgress(bool on) {
     FLabel->setVisible(on);
     FBar->setVisible(on);
+    FCancel->setVisible(on);
+    FCancel->setText(tr("Abbrechen"));
     if (!on) {
         FLabel->clear();
         FBar->reset();
@@ -174,16 +182,66 @@ exchange::Feedback ExchangeForm::Progress() {
         QCoreApplication::processEvents();
     };
     fb.progress = [this](qint64 done, qint64 total) {
-        if (total > 0) {
-            // Bytes of large files count in KiB, so that the bar's int is never exceeded.
-            const int scale = total > (1 << 30) ? 1024 : 1;
-            FBar->setRange(0, static_cast<int>(total / scale));
-            FBar->setValue(static_cast<int>(done / scale));
-        }
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        return true;
+        zud::ui::ShowProgress(FBar, done, total);
+        // List and ribbon are disabled and the window is modal: only the cancel can be pressed.
+        QCoreApplication::processEvents();
+        return !FCancelled;
     };
     return fb;
+}
+
+void ExchangeForm::BeginRun() {
+    FRunning = true;
+    FCancelled = false;
+    Steps.clear();
+    // Nothing but the cancel: no button, no shortcut, no check box.
+    FHeld.clear();
+    for (QAction* a : findChildren<QAction*>()) {
+        FHeld.append({a, a->isEnabled()});
+        a->setEnabled(false);
+    }
+    RibbonBar()->setEnabled(false);
+    FList->setEnabled(false);
+    ShowProgress(true);
+    FCancel->setEnabled(true);
+    FCancel->setFocus();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void ExchangeForm::EndRun() {
+    QApplication::restoreOverrideCursor();
+    FRunning = false;
+    for (const auto& [a, on] : FHeld)
+        if (a)
+            a->setEnabled(on);
+    FHeld.clear();
+    RibbonBar()->setEnabled(true);
+    FList->setEnabled(true);
+    ShowProgress(false);
+    UpdateActions();
+}
+
+void ExchangeForm::reject() {
+    // While a step runs, Escape, the close box and "Abbrechen" stop it; the window stays until
+    // the step has cleaned up.
+    if (FRunning) {
+        FCancelled = true;
+        FCancel->setEnabled(false);
+        return;
+    }
+    RibbonDialog::reject();
+}
+
+void ExchangeForm::Report(const QString& failure, const QString& done) {
+    if (failure.isEmpty()) {
+        LastMessage = done;
+        Msg::Info(this, done);
+    } else if (FCancelled) {
+        LastMessage = failure;
+        Msg::Info(this, failure);
+    } else {
+        Error(failure);
+    }
 }
 
 void ExchangeForm::Dump(const QString& name) {
@@ -233,32 +291,25 @@ int TExpForm::Ask(TDM1& dm, Tdm2& dm2) {
     return exec();
 }
 
-bool TExpForm::Export(const QString& fileIn) {
+bool TExpForm::Export() {
     if (!FDM || !FDM2 || Model()->CheckedCount() == 0)
         return false;
-    QString file = fileIn;
-    if (file.isEmpty()) {
-        file = QFileDialog::getSaveFileName(this, tr("Daten exportieren"), QString(),
-                                            tr("Archive") + QStringLiteral(" (*.qvz)"));
-        if (file.isEmpty())
-            return false;
-        file = WithExtension(file, QStringLiteral("qvz"));
-    }
-    Steps.clear();
-    ShowProgress(true);
-    Action(QStringLiteral("Exportieren"))->setEnabled(false);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString file = AskSaveFileName(this, tr("Daten exportieren"),
+                                         tr("Archive") + QStringLiteral(" (*.qvz)"), QStringLiteral("qvz"));
+    if (file.isEmpty())
+        return false;
+    BeginRun();
     QString failure;
+    int patients = 0;
     try {
-        FDM2->Export(FDM->Db(), Model()->Checked(), file, Progress());
+        patients = FDM2->Export(FDM->Db(), Model()->Checked(), file, Progress()).patients;
     } catch (const std::exception& e) {
         failure = Msg::Describe(e);
     }
-    QApplication::restoreOverrideCursor();
-    ShowProgress(false);
-    UpdateActions();
-    if (!failure.isEmpty())
-        Error(failure);
+    EndRun();
+    Report(failure, tr("Die Daten wurden exportiert (Patienten: %1) in die Datei:\n%2")
+                        .arg(patients)
+                        .arg(QDir::toNativeSeparators(file)));
     // The window closes at the end either way.
     accept();
     return failure.isEmpty();
@@ -313,24 +364,18 @@ void TImpForm::done(int r) {
     RibbonDialog::done(r);
 }
 
-bool TImpForm::OpenArchive(const QString& fileIn) {
+bool TImpForm::OpenArchive() {
     if (!FDM2)
         return false;
-    QString file = fileIn;
-    if (file.isEmpty()) {
-        file = QFileDialog::getOpenFileName(this, tr("Archiv öffnen"), QString(),
-                                            tr("Archive") + QStringLiteral(" (*.qvz)"));
-        if (file.isEmpty())
-            return false;
-    }
+    const QString file = QFileDialog::getOpenFileName(this, tr("Archiv öffnen"), QString(),
+                                                      tr("Archive") + QStringLiteral(" (*.qvz)"));
+    if (file.isEmpty())
+        return false;
     if (FOpen)
         FDM2->CloseArchive();
     FOpen = false;
     Model()->SetEntries({});
-    Steps.clear();
-    ShowProgress(true);
-    UpdateActions();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    BeginRun();
     std::vector<ArchivePatient> listed;
     QString failure;
     try {
@@ -338,11 +383,9 @@ bool TImpForm::OpenArchive(const QString& fileIn) {
     } catch (const std::exception& e) {
         failure = Msg::Describe(e);
     }
-    QApplication::restoreOverrideCursor();
-    ShowProgress(false);
+    EndRun();
     if (!failure.isEmpty()) {
-        UpdateActions();
-        Error(failure);
+        Report(failure, QString());
         return false;
     }
     std::vector<CheckPatientModel::Entry> rows;
@@ -350,6 +393,7 @@ bool TImpForm::OpenArchive(const QString& fileIn) {
         rows.push_back(
             {p.Identifikation, QStringLiteral("%1 %2").arg(p.Vorname, p.Name), p.LetzterZugriff, false});
     FOpen = true;
+    FArchive = file;
     Model()->SetEntries(std::move(rows));
     UpdateActions();
     Dump(QStringLiteral("import-list"));
@@ -359,27 +403,22 @@ bool TImpForm::OpenArchive(const QString& fileIn) {
 bool TImpForm::Import() {
     if (!FDM || !FDM2 || !FOpen || Model()->CheckedCount() == 0)
         return false;
-    Steps.clear();
-    ShowProgress(true);
-    Action(QStringLiteral("Importieren"))->setEnabled(false);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    BeginRun();
     QString failure;
+    MergeResult merged;
     try {
-        FDM2->Import(FDM->Db(), Model()->Checked(), Progress());
+        merged = FDM2->Import(FDM->Db(), Model()->Checked(), Progress());
     } catch (const std::exception& e) {
         failure = Msg::Describe(e);
     }
-    QApplication::restoreOverrideCursor();
-    ShowProgress(false);
-    UpdateActions();
-    // Patients merged before a failure stay: the lists show them either way.
+    EndRun();
+    // Patients merged before a failure or a cancel stay: the lists show them either way.
     if (Imported)
         Imported();
-    if (!failure.isEmpty()) {
-        Error(failure);
-        return false;
-    }
-    return true;
+    Report(failure, tr("Die Daten wurden importiert (Patienten: %1) aus der Datei:\n%2")
+                        .arg(merged.patientsNew + merged.patientsExisting)
+                        .arg(QDir::toNativeSeparators(FArchive)));
+    return failure.isEmpty();
 }
 
 } // namespace zud::ui

@@ -2,19 +2,24 @@
 
 // The windows of the data exchange: "Daten exportieren" (patients of the database into an
 // archive) and "Daten importieren" (patients of an archive into the database). Both show a
-// checkable patient list, a label with the current step and a progress bar.
+// checkable patient list, a label with the current step, a progress bar and, while a step runs,
+// "Abbrechen" (Escape and the close box cancel the same way); each says when it is done and
+// where the file is.
 
 #include "Feedback.h"
 #include "RibbonDialog.h"
 
 #include <QAbstractTableModel>
+#include <QAction>
 #include <QDateTime>
+#include <QPointer>
 
 #include <functional>
 #include <vector>
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QTreeView;
 
 namespace zud {
@@ -64,13 +69,22 @@ public:
     QTreeView* List() const { return FList; }
     QLabel* StepLabel() const { return FLabel; }
     QProgressBar* Bar() const { return FBar; }
+    QPushButton* CancelButton() const { return FCancel; }
     // The steps seen by the last run (tests).
     QStringList Steps;
+    // While a step runs: stops it (Escape, the close box, "Abbrechen"); else closes the window.
+    void reject() override;
 
 protected:
-    // Feedback that moves label and bar and keeps the window painting.
+    // Feedback that moves label and bar, keeps the window painting and reports the cancel.
     exchange::Feedback Progress();
     void ShowProgress(bool on);
+    // A run owns the window: list and ribbon take no input, "Abbrechen" shows.
+    void BeginRun();
+    void EndRun();
+    bool Cancelled() const { return FCancelled; }
+    // After a run: the failure (a cancel as information, else as error), or `done`.
+    void Report(const QString& failure, const QString& done);
     virtual void UpdateActions() = 0;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -81,6 +95,10 @@ private:
     QTreeView* FList = nullptr;
     QLabel* FLabel = nullptr;
     QProgressBar* FBar = nullptr;
+    QPushButton* FCancel = nullptr;
+    bool FRunning = false;
+    bool FCancelled = false;
+    QList<QPair<QPointer<QAction>, bool>> FHeld;
 };
 
 class TExpForm : public ExchangeForm {
@@ -90,8 +108,8 @@ public:
     // Fills the list with the database's patients and shows the window modally.
     int Ask(TDM1& dm, Tdm2& dm2);
     void Fill(TDM1& dm, Tdm2& dm2);
-    // "Exportieren"; asks for the archive's name when `file` is empty. True on success.
-    bool Export(const QString& file = QString());
+    // "Exportieren": asks for the archive's name. True on success.
+    bool Export();
 
 protected:
     void RetranslateUi() override;
@@ -108,8 +126,8 @@ public:
     explicit TImpForm(QWidget* parent = nullptr);
     int Ask(TDM1& dm, Tdm2& dm2);
     void Prepare(TDM1& dm, Tdm2& dm2);
-    // "Archiv öffnen"; asks for the file when `file` is empty. True when the list is filled.
-    bool OpenArchive(const QString& file = QString());
+    // "Archiv öffnen": asks for the file. True when the list is filled.
+    bool OpenArchive();
     // "Importieren": the checked patients into the database. True on success.
     bool Import();
     // Run after an import changed the database (the main window refills its lists).
@@ -124,9 +142,7 @@ private:
     TDM1* FDM = nullptr;
     Tdm2* FDM2 = nullptr;
     bool FOpen = false;
+    QString FArchive;
 };
-
-// The archive name with the extension of the filter when it has none.
-QString WithExtension(const QString& file, const QString& extension);
 
 } // namespace zud::ui

@@ -40,6 +40,19 @@ void FitFileDialog(QFileDialog* dialog) {
         dialog->resize(width, std::max(dialog->height(), 480));
 }
 
+QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                        const QString& suffix) {
+    QFileDialog dialog(parent, caption, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(suffix);
+    // Qt's own dialog: a desktop's native one asks about replacing before it adds the suffix.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
 void FileDialogFitter::Install() {
     QCoreApplication* app = QCoreApplication::instance();
     if (!app || app->findChild<FileDialogFitter*>())

@@ -7,12 +7,19 @@
 #include <QObject>
 
 class QFileDialog;
+class QWidget;
 
 namespace zud::ui {
 
 // Widens the dialog's detail list so that every column shows its caption and its longest entry
 // of the folder as shown, and gives the dialog room for them.
 void FitFileDialog(QFileDialog* dialog);
+
+// The save dialog of archives and backups: a name typed without the extension gets `suffix`
+// before the dialog checks for an existing file, so that "Praxis" where "Praxis.bak3" exists asks
+// before replacing it. Empty when the user cancels.
+QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                        const QString& suffix);
 
 // Installed on the application: fits every file dialog when it is shown, also those of the
 // static QFileDialog functions.

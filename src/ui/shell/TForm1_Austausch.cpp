@@ -4,6 +4,8 @@
 // previous version is offered for take-over into an empty database.
 
 #include "ExchangeForms.h"
+#include "ExchangeProgress.h"
+#include "FileDialogs.h"
 #include "Msg.h"
 #include "TForm1.h"
 #include "TForm9.h"
@@ -12,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 
 namespace zud::ui {
@@ -47,6 +50,12 @@ void TForm1::CreateExchangeWindows() {
     connect(Action(QStringLiteral("Restore")), &QAction::triggered, this, [this] { DoRestore(); });
     Action(QStringLiteral("Export"))->setEnabled(true);
     Action(QStringLiteral("Import"))->setEnabled(true);
+    // What a killed export, import, backup or restore left goes at the start.
+    try {
+        Tdm2(DbLocation::FromSettings(FSettings), FSettings.AdminPassword()).RemoveLeftovers();
+    } catch (const std::exception&) {
+        // No work folder yet, or none to be made: nothing was left there.
+    }
 }
 
 Tdm2& TForm1::Exchange() {
@@ -89,31 +98,35 @@ bool TForm1::DoBackup(const QString& fileIn) {
         return false;
     QString file = fileIn;
     if (file.isEmpty()) {
-        file = QFileDialog::getSaveFileName(this, tr("Datenbank sichern"), QString(), tr("Backups (*.bak3)"));
+        file = AskSaveFileName(this, tr("Datenbank sichern"), tr("Backups (*.bak3)"), QStringLiteral("bak3"));
         if (file.isEmpty())
             return false;
-        file = WithExtension(file, QStringLiteral("bak3"));
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ExchangeProgress progress(this);
+    const exchange::Feedback fb = progress.Start(tr("Datenbank sichern"));
     const qint64 current = FCurrentPatient;
     QString failure;
     // The embedded engine lets the backup tool have the file only while nobody holds it.
     FDM->Logout();
     try {
-        Exchange().Backup(file, Pumping(nullptr));
+        Exchange().Backup(file, fb);
     } catch (const std::exception& e) {
         failure = Msg::Describe(e);
     }
     const bool back = Reconnect();
-    QApplication::restoreOverrideCursor();
+    progress.Finish();
     if (back)
         PatientListsChanged(current);
     else
         DoLogout();
     if (!failure.isEmpty()) {
-        Error(failure);
+        if (progress.Cancelled())
+            Info(failure);
+        else
+            Error(failure);
         return false;
     }
+    Info(tr("Die Datenbank wurde gesichert in die Datei:\n%1").arg(QDir::toNativeSeparators(file)));
     return back;
 }
 
@@ -127,30 +140,36 @@ bool TForm1::DoRestore(const QString& fileIn) {
         if (file.isEmpty())
             return false;
     }
-    if (!Question(tr("Patienten- und Messdaten werden von den gesicherten Daten ersetzt. Möchten Sie "
-                     "fortfahren?")))
+    // It replaces every patient and recording: "Nein" is the default.
+    if (!ConfirmDelete(tr("Patienten- und Messdaten werden von den gesicherten Daten ersetzt. Möchten Sie "
+                          "fortfahren?")))
         return false;
     if (!ConfirmDiscardLive())
         return false;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ExchangeProgress progress(this);
+    const exchange::Feedback fb = progress.Start(tr("Datenbank wiederherstellen"));
     QString failure;
     ClearPatientPanel();
     FDM->Logout();
     try {
-        Exchange().Restore(file, Pumping(nullptr));
+        Exchange().Restore(file, fb);
     } catch (const std::exception& e) {
         failure = Msg::Describe(e);
     }
     const bool back = Reconnect();
-    QApplication::restoreOverrideCursor();
+    progress.Finish();
     if (back)
         PatientListsChanged(-1);
     else
         DoLogout();
     if (!failure.isEmpty()) {
-        Error(failure);
+        if (progress.Cancelled())
+            Info(failure);
+        else
+            Error(failure);
         return false;
     }
+    Info(tr("Die Datenbank wurde wiederhergestellt aus der Datei:\n%1").arg(QDir::toNativeSeparators(file)));
     return back;
 }
 
