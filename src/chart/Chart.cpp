@@ -31,6 +31,8 @@ struct Panel {
     // single panel of modes 4 and 5 draws pressures on the EMG scale and labels them in mbar).
     double labelBasis = 0;
     double labelSpanne = 0;
+    // The channel's name where there is more than one panel, so that the scales are told apart.
+    QString kanal;
 };
 
 bool IstEMGPhase(int ph) {
@@ -95,6 +97,13 @@ std::vector<Panel> BauePanels(int mode, const Achsen& ax, const QString& einheit
         }
         panels.push_back(p);
     }
+    if (panels.size() > 1) {
+        for (Panel& p : panels) {
+            p.kanal = p.art == Art::Druck  ? QCoreApplication::translate("DrawChart", "Druck")
+                      : p.art == Art::EMG1 ? QStringLiteral("EMG 1")
+                                           : QStringLiteral("EMG 2");
+        }
+    }
     return panels;
 }
 
@@ -153,9 +162,13 @@ constexpr double kLabelLuecke = 5; // pixels between a label and the plot, at 96
 Raender BerechneRaender(const std::vector<Panel>& panels, bool stromSpalte, const Achsen& ax,
                         const QFontMetricsF& fm, double sf, int w, int h) {
     double breit = 0;
+    double kanal = 0;
     for (const Panel& p : panels) {
         for (const double v : {p.labelBasis, p.labelBasis + p.labelSpanne}) {
             breit = std::max(breit, fm.horizontalAdvance(Wertetext(v, p.einheit)));
+        }
+        if (!p.kanal.isEmpty()) {
+            kanal = std::max(kanal, fm.horizontalAdvance(p.kanal));
         }
     }
     double strom = 0;
@@ -166,6 +179,10 @@ Raender BerechneRaender(const std::vector<Panel>& panels, bool stromSpalte, cons
     Raender r;
     // The labels stand right-aligned a twentieth of the margin plus a gap before the plot.
     r.links = std::max(w * 0.1, (breit + luecke) / 0.95);
+    if (kanal > 0) {
+        // The channel names stand at the box's left edge, a gap before the value labels.
+        r.links = std::max(r.links, (kanal + breit + 3 * luecke) / 0.95);
+    }
     r.rechts = std::max(w * 0.1, stromSpalte ? (strom + luecke) / 0.95 : 0.0);
     r.oben = std::max(h * 0.1, fm.height() / 2 + 1);
     // The time labels stand below the half of the lowest value label that reaches under the plot.
@@ -580,6 +597,19 @@ std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const Chart
                 merke(rs, s, Zeitlabel::Art::Strom);
             }
         }
+    }
+
+    // The channel names, at the box's left edge in the middle of their panels.
+    for (const Panel& p : panels) {
+        if (p.kanal.isEmpty()) {
+            continue;
+        }
+        const double tw = fm.horizontalAdvance(p.kanal);
+        const QRectF r(L.box.left() + kLabelLuecke * sf, p.rect.center().y() - fm.height() / 2, tw,
+                       fm.height());
+        Canvas.setPen(p.art == Art::Druck ? farbe::Druck : QColor(Qt::black));
+        Canvas.drawText(r, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, p.kanal);
+        merke(r, p.kanal, Zeitlabel::Art::Kanal);
     }
 
     // Time labels under every (GridLinesX / 2)-th grid line, counted from the recording's start.
