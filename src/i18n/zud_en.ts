@@ -495,6 +495,22 @@
         <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
         <translation>The PDF file could not be created: %1</translation>
     </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>geb.</source>
+        <translation>born</translation>
+    </message>
+    <message>
+        <source>Zeitraum</source>
+        <translation>Period</translation>
+    </message>
+    <message>
+        <source>keine programmierte Übungsdauer</source>
+        <translation>no programmed exercise duration</translation>
+    </message>
 </context>
 <context>
     <name>Berichtsausgabe</name>
@@ -811,6 +827,13 @@
     </message>
 </context>
 <context>
+    <name>DrawChart</name>
+    <message>
+        <source>Druck</source>
+        <translation>Pressure</translation>
+    </message>
+</context>
+<context>
     <name>Geraet</name>
     <message>
         <source>die Schnittstelle ist nicht vorhanden (Kabel eingesteckt?)</source>
@@ -1118,6 +1141,22 @@
     <message>
         <source>EMG Ø CH2</source>
         <translation>EMG Ø CH2</translation>
+    </message>
+    <message>
+        <source>keine Übungen gespeichert</source>
+        <translation>no exercises stored</translation>
+    </message>
+    <message>
+        <source>keine Übung mit fester Übungsdauer über 2 min</source>
+        <translation>no exercise with a fixed duration over 2 min</translation>
+    </message>
+    <message>
+        <source>nicht hinterlegt</source>
+        <translation>not recorded</translation>
+    </message>
+    <message>
+        <source>nicht hinterlegt („%1“ ist keine Seriennummer)</source>
+        <translation>not recorded (“%1” is not a serial number)</translation>
     </message>
 </context>
 <context>
@@ -1591,10 +1630,6 @@
         <translation>Load exercise</translation>
     </message>
     <message>
-        <source>Übung schliessen</source>
-        <translation>Close exercise</translation>
-    </message>
-    <message>
         <source>Übung löschen</source>
         <translation>Delete exercise</translation>
     </message>
@@ -1727,10 +1762,6 @@
         <translation>View</translation>
     </message>
     <message>
-        <source>Sonsige Einstellungen</source>
-        <translation>Other settings</translation>
-    </message>
-    <message>
         <source>Programm</source>
         <translation>Program</translation>
     </message>
@@ -1857,6 +1888,22 @@
     <message>
         <source>Lautstärke des Tons: %1 %</source>
         <translation>Tone volume: %1%</translation>
+    </message>
+    <message>
+        <source>Übung schließen</source>
+        <translation>Close exercise</translation>
+    </message>
+    <message>
+        <source>Sonstige Einstellungen</source>
+        <translation>Other settings</translation>
+    </message>
+    <message>
+        <source>Übung als PDF speichern</source>
+        <translation>Save exercise as PDF</translation>
+    </message>
+    <message>
+        <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
+        <translation>Save the real-time recording for %1?</translation>
     </message>
 </context>
 <context>
@@ -2550,12 +2597,20 @@ With “No” they remain in the database but are no longer assigned to any pati
         <source>Übung2</source>
         <translation>Exercise 2</translation>
     </message>
+    <message>
+        <source>Druckvorschau als PDF speichern</source>
+        <translation>Save print preview as PDF</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TPreviewShortForm</name>
     <message>
         <source>Therapie-Zusammenfassung</source>
         <translation>Therapy summary</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Save therapy summary as PDF</translation>
     </message>
 </context>
 <context>
@@ -2614,6 +2669,14 @@ With “No” they remain in the database but are no longer assigned to any pati
     <message>
         <source>Zurück</source>
         <translation>Back</translation>
+    </message>
+    <message>
+        <source>Statistik als PDF speichern</source>
+        <translation>Save statistics as PDF</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Save therapy summary as PDF</translation>
     </message>
 </context>
 <context>
@@ -2676,6 +2739,10 @@ With “No” they remain in the database but are no longer assigned to any pati
     <message>
         <source>Verlauf</source>
         <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Verlauf als PDF speichern</source>
+        <translation>Save progress chart as PDF</translation>
     </message>
 </context>
 </TS>

@@ -495,6 +495,22 @@
         <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
         <translation>Le fichier PDF n&apos;a pas pu être créé : %1</translation>
     </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Évolution</translation>
+    </message>
+    <message>
+        <source>geb.</source>
+        <translation>né(e) le</translation>
+    </message>
+    <message>
+        <source>Zeitraum</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>keine programmierte Übungsdauer</source>
+        <translation>aucune durée d’exercice programmée</translation>
+    </message>
 </context>
 <context>
     <name>Berichtsausgabe</name>
@@ -811,6 +827,13 @@
     </message>
 </context>
 <context>
+    <name>DrawChart</name>
+    <message>
+        <source>Druck</source>
+        <translation>Pression</translation>
+    </message>
+</context>
+<context>
     <name>Geraet</name>
     <message>
         <source>die Schnittstelle ist nicht vorhanden (Kabel eingesteckt?)</source>
@@ -1118,6 +1141,22 @@
     <message>
         <source>EMG Ø CH2</source>
         <translation>EMG Ø CH2</translation>
+    </message>
+    <message>
+        <source>keine Übungen gespeichert</source>
+        <translation>aucun exercice enregistré</translation>
+    </message>
+    <message>
+        <source>keine Übung mit fester Übungsdauer über 2 min</source>
+        <translation>aucun exercice à durée fixe de plus de 2 min</translation>
+    </message>
+    <message>
+        <source>nicht hinterlegt</source>
+        <translation>non renseigné</translation>
+    </message>
+    <message>
+        <source>nicht hinterlegt („%1“ ist keine Seriennummer)</source>
+        <translation>non renseigné (« %1 » n’est pas un numéro de série)</translation>
     </message>
 </context>
 <context>
@@ -1591,10 +1630,6 @@
         <translation>Charger l&apos;exercice</translation>
     </message>
     <message>
-        <source>Übung schliessen</source>
-        <translation>Fermer l&apos;exercice</translation>
-    </message>
-    <message>
         <source>Übung löschen</source>
         <translation>Supprimer l&apos;exercice</translation>
     </message>
@@ -1727,10 +1762,6 @@
         <translation>Affichage</translation>
     </message>
     <message>
-        <source>Sonsige Einstellungen</source>
-        <translation>Autres paramètres</translation>
-    </message>
-    <message>
         <source>Programm</source>
         <translation>Programme</translation>
     </message>
@@ -1857,6 +1888,22 @@
     <message>
         <source>Lautstärke des Tons: %1 %</source>
         <translation>Volume du son&#xa0;: %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Übung schließen</source>
+        <translation>Fermer l&apos;exercice</translation>
+    </message>
+    <message>
+        <source>Sonstige Einstellungen</source>
+        <translation>Autres paramètres</translation>
+    </message>
+    <message>
+        <source>Übung als PDF speichern</source>
+        <translation>Enregistrer l&apos;exercice en PDF</translation>
+    </message>
+    <message>
+        <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
+        <translation>Sauvegarder l’enregistrement en temps réel pour %1 ?</translation>
     </message>
 </context>
 <context>
@@ -2550,12 +2597,20 @@ Avec « Non », ils restent dans la base de données mais ne sont plus attribué
         <source>Übung2</source>
         <translation>Exercice 2</translation>
     </message>
+    <message>
+        <source>Druckvorschau als PDF speichern</source>
+        <translation>Enregistrer l&apos;aperçu avant impression en PDF</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TPreviewShortForm</name>
     <message>
         <source>Therapie-Zusammenfassung</source>
         <translation>Résumé de la thérapie</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Enregistrer le résumé de la thérapie en PDF</translation>
     </message>
 </context>
 <context>
@@ -2614,6 +2669,14 @@ Avec « Non », ils restent dans la base de données mais ne sont plus attribué
     <message>
         <source>Zurück</source>
         <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Statistik als PDF speichern</source>
+        <translation>Enregistrer les statistiques en PDF</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Enregistrer le résumé de la thérapie en PDF</translation>
     </message>
 </context>
 <context>
@@ -2676,6 +2739,10 @@ Avec « Non », ils restent dans la base de données mais ne sont plus attribué
     <message>
         <source>Verlauf</source>
         <translation>Évolution</translation>
+    </message>
+    <message>
+        <source>Verlauf als PDF speichern</source>
+        <translation>Enregistrer l&apos;évolution en PDF</translation>
     </message>
 </context>
 </TS>

@@ -481,7 +481,7 @@
     </message>
     <message>
         <source>Krankenkasse</source>
-        <translation>Kasa chorych</translation>
+        <translation>Ubezpieczyciel</translation>
     </message>
     <message>
         <source>SV-Nummer</source>
@@ -494,6 +494,22 @@
     <message>
         <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
         <translation>Nie można utworzyć pliku PDF: %1</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Przebieg</translation>
+    </message>
+    <message>
+        <source>geb.</source>
+        <translation>ur.</translation>
+    </message>
+    <message>
+        <source>Zeitraum</source>
+        <translation>Okres</translation>
+    </message>
+    <message>
+        <source>keine programmierte Übungsdauer</source>
+        <translation>brak zaprogramowanego czasu ćwiczenia</translation>
     </message>
 </context>
 <context>
@@ -811,6 +827,13 @@
     </message>
 </context>
 <context>
+    <name>DrawChart</name>
+    <message>
+        <source>Druck</source>
+        <translation>Ciśnienie</translation>
+    </message>
+</context>
+<context>
     <name>Geraet</name>
     <message>
         <source>die Schnittstelle ist nicht vorhanden (Kabel eingesteckt?)</source>
@@ -1119,6 +1142,22 @@
         <source>EMG Ø CH2</source>
         <translation>EMG Ø CH2</translation>
     </message>
+    <message>
+        <source>keine Übungen gespeichert</source>
+        <translation>brak zapisanych ćwiczeń</translation>
+    </message>
+    <message>
+        <source>keine Übung mit fester Übungsdauer über 2 min</source>
+        <translation>brak ćwiczenia o stałym czasie trwania powyżej 2 min</translation>
+    </message>
+    <message>
+        <source>nicht hinterlegt</source>
+        <translation>nie podano</translation>
+    </message>
+    <message>
+        <source>nicht hinterlegt („%1“ ist keine Seriennummer)</source>
+        <translation>nie podano („%1” nie jest numerem seryjnym)</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::ChartFrame</name>
@@ -1213,7 +1252,7 @@
     </message>
     <message>
         <source>Krankenkasse</source>
-        <translation>Kasa chorych</translation>
+        <translation>Ubezpieczyciel</translation>
     </message>
     <message>
         <source>Versicherungsnummer</source>
@@ -1591,10 +1630,6 @@
         <translation>Wczytaj ćwiczenie</translation>
     </message>
     <message>
-        <source>Übung schliessen</source>
-        <translation>Zamknij ćwiczenie</translation>
-    </message>
-    <message>
         <source>Übung löschen</source>
         <translation>Usuń ćwiczenie</translation>
     </message>
@@ -1727,10 +1762,6 @@
         <translation>Widok</translation>
     </message>
     <message>
-        <source>Sonsige Einstellungen</source>
-        <translation>Inne ustawienia</translation>
-    </message>
-    <message>
         <source>Programm</source>
         <translation>Program</translation>
     </message>
@@ -1858,6 +1889,22 @@
         <source>Lautstärke des Tons: %1 %</source>
         <translation>Głośność dźwięku: %1%</translation>
     </message>
+    <message>
+        <source>Übung schließen</source>
+        <translation>Zamknij ćwiczenie</translation>
+    </message>
+    <message>
+        <source>Sonstige Einstellungen</source>
+        <translation>Inne ustawienia</translation>
+    </message>
+    <message>
+        <source>Übung als PDF speichern</source>
+        <translation>Zapisz ćwiczenie jako PDF</translation>
+    </message>
+    <message>
+        <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
+        <translation>Zapisać nagranie w czasie rzeczywistym dla pacjenta %1?</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TForm15</name>
@@ -1919,7 +1966,7 @@
     </message>
     <message>
         <source>Krankenkasse:</source>
-        <translation>Kasa chorych:</translation>
+        <translation>Ubezpieczyciel:</translation>
     </message>
     <message>
         <source>Versicherten-Nr.:</source>
@@ -2550,12 +2597,20 @@ Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do ż
         <source>Übung2</source>
         <translation>Ćwiczenie 2</translation>
     </message>
+    <message>
+        <source>Druckvorschau als PDF speichern</source>
+        <translation>Zapisz podgląd wydruku jako PDF</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TPreviewShortForm</name>
     <message>
         <source>Therapie-Zusammenfassung</source>
         <translation>Podsumowanie terapii</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Zapisz podsumowanie terapii jako PDF</translation>
     </message>
 </context>
 <context>
@@ -2614,6 +2669,14 @@ Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do ż
     <message>
         <source>Zurück</source>
         <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Statistik als PDF speichern</source>
+        <translation>Zapisz statystykę jako PDF</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Zapisz podsumowanie terapii jako PDF</translation>
     </message>
 </context>
 <context>
@@ -2676,6 +2739,10 @@ Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do ż
     <message>
         <source>Verlauf</source>
         <translation>Przebieg</translation>
+    </message>
+    <message>
+        <source>Verlauf als PDF speichern</source>
+        <translation>Zapisz przebieg jako PDF</translation>
     </message>
 </context>
 </TS>
