@@ -441,7 +441,11 @@ void LabelsPassen(const Messung& m, const ChartOptionen& o, int w, int h, int dp
         const QRectF& r = alle[a].rect;
         werte += alle[a].art == Zeitlabel::Art::Wert;
         EXPECT_TRUE(box.contains(r)) << wo << ": \"" << alle[a].text.toStdString() << "\" leaves the box";
-        EXPECT_FALSE(r.intersects(L.plot)) << wo << ": \"" << alle[a].text.toStdString() << "\" in the plot";
+        // A channel's name stands in its panel's corner; every other label outside the plot.
+        if (alle[a].art != Zeitlabel::Art::Kanal) {
+            EXPECT_FALSE(r.intersects(L.plot))
+                << wo << ": \"" << alle[a].text.toStdString() << "\" in the plot";
+        }
         for (size_t b = a + 1; b < alle.size(); ++b) {
             EXPECT_FALSE(r.intersects(alle[b].rect))
                 << wo << ": \"" << alle[a].text.toStdString() << "\" overlaps \""
@@ -515,6 +519,19 @@ TEST(ChartLabels, EachChannelOfATwoChannelRecordingNamesItsScale) {
         }
         EXPECT_EQ(kanaele, (QStringList{QStringLiteral("EMG 1"), QStringLiteral("EMG 2")}))
             << bw << "x" << bh;
+        // No value label straddles the line between the panels: each scale's labels stay on
+        // their own side, the top of channel 2 ("100,0 µV") below the line, channel 1's above.
+        const double grenze = L.panels[1].top();
+        bool obenZwei = false;
+        for (const Zeitlabel& l : AlleLabels(m, {}, bw, bh, dpi)) {
+            if (l.art != Zeitlabel::Art::Wert) {
+                continue;
+            }
+            EXPECT_TRUE(l.rect.bottom() <= grenze || l.rect.top() >= grenze)
+                << l.text.toStdString() << " at " << bw << "x" << bh;
+            obenZwei |= l.text == QStringLiteral("100,0 µV") && l.rect.top() >= grenze;
+        }
+        EXPECT_TRUE(obenZwei) << "channel 2's top is labelled, " << bw << "x" << bh;
         // Names, value labels and time labels inside the box and apart from each other.
         LabelsPassen(m, {}, bw, bh, dpi);
     }

@@ -162,13 +162,9 @@ constexpr double kLabelLuecke = 5; // pixels between a label and the plot, at 96
 Raender BerechneRaender(const std::vector<Panel>& panels, bool stromSpalte, const Achsen& ax,
                         const QFontMetricsF& fm, double sf, int w, int h) {
     double breit = 0;
-    double kanal = 0;
     for (const Panel& p : panels) {
         for (const double v : {p.labelBasis, p.labelBasis + p.labelSpanne}) {
             breit = std::max(breit, fm.horizontalAdvance(Wertetext(v, p.einheit)));
-        }
-        if (!p.kanal.isEmpty()) {
-            kanal = std::max(kanal, fm.horizontalAdvance(p.kanal));
         }
     }
     double strom = 0;
@@ -179,10 +175,6 @@ Raender BerechneRaender(const std::vector<Panel>& panels, bool stromSpalte, cons
     Raender r;
     // The labels stand right-aligned a twentieth of the margin plus a gap before the plot.
     r.links = std::max(w * 0.1, (breit + luecke) / 0.95);
-    if (kanal > 0) {
-        // The channel names stand at the box's left edge, a gap before the value labels.
-        r.links = std::max(r.links, (kanal + breit + 3 * luecke) / 0.95);
-    }
     r.rechts = std::max(w * 0.1, stromSpalte ? (strom + luecke) / 0.95 : 0.0);
     r.oben = std::max(h * 0.1, fm.height() / 2 + 1);
     // The time labels stand below the half of the lowest value label that reaches under the plot.
@@ -565,8 +557,9 @@ std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const Chart
         }
     };
     // Drawn from the top down; a label that would overlap the one above it is left out, so
-    // that small panels stay readable. Where two panels meet, only the upper one's bottom line
-    // is labelled.
+    // that small panels stay readable. Where two panels meet, a line across the label margin
+    // keeps their scales apart: the upper panel's labels stay above it, the lower panel's top
+    // label stands just below it, and the upper panel's bottom line is not labelled.
     double obenFrei = -1e300;
     for (size_t k = 0; k < panels.size(); ++k) {
         const Panel& p = panels[k];
@@ -579,13 +572,17 @@ std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const Chart
                 (!untersterPanel && y > p.rect.bottom() - 0.5)) {
                 continue;
             }
-            if (y - fm.height() / 2 < obenFrei) {
+            double oben = y - fm.height() / 2;
+            if (k > 0 && std::abs(y - p.rect.top()) < 0.5) {
+                oben = p.rect.top() + sf; // below the line between the panels
+            }
+            if ((!untersterPanel && oben + fm.height() > p.rect.bottom() - sf) || oben < obenFrei) {
                 continue;
             }
-            obenFrei = y + fm.height() / 2;
+            obenFrei = oben + fm.height();
             const QString text = Wertetext(p.labelBasis + p.labelSpanne * a, p.einheit);
             const double tw = fm.horizontalAdvance(text);
-            const QRectF r(rechtsBuendig - tw, y - fm.height() / 2, tw, fm.height());
+            const QRectF r(rechtsBuendig - tw, oben, tw, fm.height());
             Canvas.setPen(Qt::black);
             Canvas.drawText(r, Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip, text);
             merke(r, text, Zeitlabel::Art::Wert);
@@ -599,16 +596,23 @@ std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const Chart
         }
     }
 
-    // The channel names, at the box's left edge in the middle of their panels.
+    Canvas.setPen(QPen(QColor(0x80, 0x80, 0x80), std::round(sf)));
+    for (size_t k = 1; k < panels.size(); ++k) {
+        const double y = panels[k].rect.top();
+        Canvas.drawLine(QPointF(L.box.left() + kLabelLuecke * sf, y), QPointF(plot.left(), y));
+    }
+
+    // The channel names, in the top right corner of their panels on a ground of the plot's colour.
     for (const Panel& p : panels) {
         if (p.kanal.isEmpty()) {
             continue;
         }
         const double tw = fm.horizontalAdvance(p.kanal);
-        const QRectF r(L.box.left() + kLabelLuecke * sf, p.rect.center().y() - fm.height() / 2, tw,
+        const QRectF r(p.rect.right() - tw - 2 * kLabelLuecke * sf, p.rect.top() + sf, tw + kLabelLuecke * sf,
                        fm.height());
+        Canvas.fillRect(r, farbe::Hintergrund);
         Canvas.setPen(p.art == Art::Druck ? farbe::Druck : QColor(Qt::black));
-        Canvas.drawText(r, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, p.kanal);
+        Canvas.drawText(r, Qt::AlignCenter | Qt::TextDontClip, p.kanal);
         merke(r, p.kanal, Zeitlabel::Art::Kanal);
     }
 
