@@ -20,6 +20,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <tuple>
 
 using namespace zud;
 
@@ -440,7 +441,11 @@ void LabelsPassen(const Messung& m, const ChartOptionen& o, int w, int h, int dp
         const QRectF& r = alle[a].rect;
         werte += alle[a].art == Zeitlabel::Art::Wert;
         EXPECT_TRUE(box.contains(r)) << wo << ": \"" << alle[a].text.toStdString() << "\" leaves the box";
-        EXPECT_FALSE(r.intersects(L.plot)) << wo << ": \"" << alle[a].text.toStdString() << "\" in the plot";
+        // A channel's name stands in its panel's corner; every other label outside the plot.
+        if (alle[a].art != Zeitlabel::Art::Kanal) {
+            EXPECT_FALSE(r.intersects(L.plot))
+                << wo << ": \"" << alle[a].text.toStdString() << "\" in the plot";
+        }
         for (size_t b = a + 1; b < alle.size(); ++b) {
             EXPECT_FALSE(r.intersects(alle[b].rect))
                 << wo << ": \"" << alle[a].text.toStdString() << "\" overlaps \""
@@ -488,6 +493,52 @@ TEST(ChartLabels, FitAndStayApartForEveryModeAtEverySize) {
             z.Offset_Y[2] = 0.13;
             LabelsPassen(m, o, 800, 500, 96, z);
         }
+    }
+}
+
+TEST(ChartLabels, EachChannelOfATwoChannelRecordingNamesItsScale) {
+    // Channel 1 on a 20 µV range, channel 2 on 100 µV: two scales that must not be confused.
+    TMessWert w = Wert(0, 5, 20);
+    w.Bereich2 = 100;
+    w.EMG2 = w.EMG2_RAW = 50;
+    const Messung m = Aufnahme(9, std::vector<TMessWert>(300, w));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    for (const auto& [bw, bh, dpi] : {std::tuple{1000, 600, 96}, std::tuple{500, 300, 96},
+                                      std::tuple{700, 120, 68}, std::tuple{2400, 1500, 300}}) {
+        const ChartLayout L = Layout(m, {}, bw, dpi, 0, 0, bh);
+        ASSERT_EQ(L.panels.size(), 2u);
+        QStringList kanaele;
+        for (const Zeitlabel& l : AlleLabels(m, {}, bw, bh, dpi)) {
+            if (l.art != Zeitlabel::Art::Kanal) {
+                continue;
+            }
+            kanaele << l.text;
+            const size_t k = l.text == QLatin1String("EMG 1") ? 0 : 1;
+            EXPECT_GT(l.rect.center().y(), L.panels[k].top()) << l.text.toStdString();
+            EXPECT_LT(l.rect.center().y(), L.panels[k].bottom()) << l.text.toStdString();
+        }
+        EXPECT_EQ(kanaele, (QStringList{QStringLiteral("EMG 1"), QStringLiteral("EMG 2")}))
+            << bw << "x" << bh;
+        // No value label straddles the line between the panels: each scale's labels stay on
+        // their own side, the top of channel 2 ("100,0 µV") below the line, channel 1's above.
+        const double grenze = L.panels[1].top();
+        bool obenZwei = false;
+        for (const Zeitlabel& l : AlleLabels(m, {}, bw, bh, dpi)) {
+            if (l.art != Zeitlabel::Art::Wert) {
+                continue;
+            }
+            EXPECT_TRUE(l.rect.bottom() <= grenze || l.rect.top() >= grenze)
+                << l.text.toStdString() << " at " << bw << "x" << bh;
+            obenZwei |= l.text == QStringLiteral("100,0 µV") && l.rect.top() >= grenze;
+        }
+        EXPECT_TRUE(obenZwei) << "channel 2's top is labelled, " << bw << "x" << bh;
+        // Names, value labels and time labels inside the box and apart from each other.
+        LabelsPassen(m, {}, bw, bh, dpi);
+    }
+    QLocale::setDefault(QLocale::c());
+    // One panel needs no name.
+    for (const Zeitlabel& l : AlleLabels(Aufnahme(0, std::vector<TMessWert>(300, w)), {}, 1000, 600, 96)) {
+        EXPECT_NE(l.art, Zeitlabel::Art::Kanal) << l.text.toStdString();
     }
 }
 

@@ -31,6 +31,8 @@ struct Panel {
     // single panel of modes 4 and 5 draws pressures on the EMG scale and labels them in mbar).
     double labelBasis = 0;
     double labelSpanne = 0;
+    // The channel's name where there is more than one panel, so that the scales are told apart.
+    QString kanal;
 };
 
 bool IstEMGPhase(int ph) {
@@ -94,6 +96,13 @@ std::vector<Panel> BauePanels(int mode, const Achsen& ax, const QString& einheit
             p.labelSpanne = p.skala;
         }
         panels.push_back(p);
+    }
+    if (panels.size() > 1) {
+        for (Panel& p : panels) {
+            p.kanal = p.art == Art::Druck  ? QCoreApplication::translate("DrawChart", "Druck")
+                      : p.art == Art::EMG1 ? QStringLiteral("EMG 1")
+                                           : QStringLiteral("EMG 2");
+        }
     }
     return panels;
 }
@@ -548,8 +557,9 @@ std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const Chart
         }
     };
     // Drawn from the top down; a label that would overlap the one above it is left out, so
-    // that small panels stay readable. Where two panels meet, only the upper one's bottom line
-    // is labelled.
+    // that small panels stay readable. Where two panels meet, a line across the label margin
+    // keeps their scales apart: the upper panel's labels stay above it, the lower panel's top
+    // label stands just below it, and the upper panel's bottom line is not labelled.
     double obenFrei = -1e300;
     for (size_t k = 0; k < panels.size(); ++k) {
         const Panel& p = panels[k];
@@ -562,13 +572,17 @@ std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const Chart
                 (!untersterPanel && y > p.rect.bottom() - 0.5)) {
                 continue;
             }
-            if (y - fm.height() / 2 < obenFrei) {
+            double oben = y - fm.height() / 2;
+            if (k > 0 && std::abs(y - p.rect.top()) < 0.5) {
+                oben = p.rect.top() + sf; // below the line between the panels
+            }
+            if ((!untersterPanel && oben + fm.height() > p.rect.bottom() - sf) || oben < obenFrei) {
                 continue;
             }
-            obenFrei = y + fm.height() / 2;
+            obenFrei = oben + fm.height();
             const QString text = Wertetext(p.labelBasis + p.labelSpanne * a, p.einheit);
             const double tw = fm.horizontalAdvance(text);
-            const QRectF r(rechtsBuendig - tw, y - fm.height() / 2, tw, fm.height());
+            const QRectF r(rechtsBuendig - tw, oben, tw, fm.height());
             Canvas.setPen(Qt::black);
             Canvas.drawText(r, Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip, text);
             merke(r, text, Zeitlabel::Art::Wert);
@@ -580,6 +594,26 @@ std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const Chart
                 merke(rs, s, Zeitlabel::Art::Strom);
             }
         }
+    }
+
+    Canvas.setPen(QPen(QColor(0x80, 0x80, 0x80), std::round(sf)));
+    for (size_t k = 1; k < panels.size(); ++k) {
+        const double y = panels[k].rect.top();
+        Canvas.drawLine(QPointF(L.box.left() + kLabelLuecke * sf, y), QPointF(plot.left(), y));
+    }
+
+    // The channel names, in the top right corner of their panels on a ground of the plot's colour.
+    for (const Panel& p : panels) {
+        if (p.kanal.isEmpty()) {
+            continue;
+        }
+        const double tw = fm.horizontalAdvance(p.kanal);
+        const QRectF r(p.rect.right() - tw - 2 * kLabelLuecke * sf, p.rect.top() + sf, tw + kLabelLuecke * sf,
+                       fm.height());
+        Canvas.fillRect(r, farbe::Hintergrund);
+        Canvas.setPen(p.art == Art::Druck ? farbe::Druck : QColor(Qt::black));
+        Canvas.drawText(r, Qt::AlignCenter | Qt::TextDontClip, p.kanal);
+        merke(r, p.kanal, Zeitlabel::Art::Kanal);
     }
 
     // Time labels under every (GridLinesX / 2)-th grid line, counted from the recording's start.

@@ -95,7 +95,9 @@ ChartLayout Layout(const Messung& m, const ChartOptionen& o, int w, int dpi, int
 
 // One drawn label, for tests.
 struct Zeitlabel {
-    enum class Art { Zeit, Wert, Strom };
+    // Kanal: the name of a panel's channel ("EMG 1", "EMG 2", the pressure) where a recording
+    // has more than one panel, in the top right corner of its panel.
+    enum class Art { Zeit, Wert, Strom, Kanal };
     QRectF rect;
     QString text;
     Art art = Art::Zeit;

@@ -511,6 +511,22 @@
         <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
         <translation>Die PDF-Datei konnte nicht erzeugt werden: %1</translation>
     </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>geb.</source>
+        <translation>geb.</translation>
+    </message>
+    <message>
+        <source>Zeitraum</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>keine programmierte Übungsdauer</source>
+        <translation>keine programmierte Übungsdauer</translation>
+    </message>
 </context>
 <context>
     <name>Berichtsausgabe</name>
@@ -824,6 +840,13 @@
     <message>
         <source>Die Übung ist nicht mehr vorhanden; sie wurde inzwischen gelöscht (auch an einem anderen Arbeitsplatz oder mit ihrem Patienten). Es wurde nichts geändert.</source>
         <translation>Die Übung ist nicht mehr vorhanden; sie wurde inzwischen gelöscht (auch an einem anderen Arbeitsplatz oder mit ihrem Patienten). Es wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>DrawChart</name>
+    <message>
+        <source>Druck</source>
+        <translation>Druck</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1169,22 @@
     <message>
         <source>EMG Ø CH2</source>
         <translation>EMG Ø CH2</translation>
+    </message>
+    <message>
+        <source>keine Übungen gespeichert</source>
+        <translation>keine Übungen gespeichert</translation>
+    </message>
+    <message>
+        <source>keine Übung mit fester Übungsdauer über 2 min</source>
+        <translation>keine Übung mit fester Übungsdauer über 2 min</translation>
+    </message>
+    <message>
+        <source>nicht hinterlegt</source>
+        <translation>nicht hinterlegt</translation>
+    </message>
+    <message>
+        <source>nicht hinterlegt („%1“ ist keine Seriennummer)</source>
+        <translation>nicht hinterlegt („%1“ ist keine Seriennummer)</translation>
     </message>
 </context>
 <context>
@@ -1683,10 +1722,6 @@ Trotzdem wechseln?</translation>
         <translation>Übung laden</translation>
     </message>
     <message>
-        <source>Übung schliessen</source>
-        <translation>Übung schliessen</translation>
-    </message>
-    <message>
         <source>Übung löschen</source>
         <translation>Übung löschen</translation>
     </message>
@@ -1817,10 +1852,6 @@ Trotzdem wechseln?</translation>
     <message>
         <source>Ansicht</source>
         <translation>Ansicht</translation>
-    </message>
-    <message>
-        <source>Sonsige Einstellungen</source>
-        <translation>Sonsige Einstellungen</translation>
     </message>
     <message>
         <source>Programm</source>
@@ -1963,6 +1994,20 @@ Trotzdem wechseln?</translation>
 %1</source>
         <translation>Die Datenbank wurde wiederhergestellt aus der Datei:
 %1</translation>
+        <source>Übung schließen</source>
+        <translation>Übung schließen</translation>
+    </message>
+    <message>
+        <source>Sonstige Einstellungen</source>
+        <translation>Sonstige Einstellungen</translation>
+    </message>
+    <message>
+        <source>Übung als PDF speichern</source>
+        <translation>Übung als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
+        <translation>Die Echtzeit-Aufnahme für %1 speichern?</translation>
     </message>
 </context>
 <context>
@@ -2670,12 +2715,20 @@ Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zug
         <source>Übung2</source>
         <translation>Übung2</translation>
     </message>
+    <message>
+        <source>Druckvorschau als PDF speichern</source>
+        <translation>Druckvorschau als PDF speichern</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TPreviewShortForm</name>
     <message>
         <source>Therapie-Zusammenfassung</source>
         <translation>Therapie-Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Therapie-Zusammenfassung als PDF speichern</translation>
     </message>
 </context>
 <context>
@@ -2734,6 +2787,14 @@ Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zug
     <message>
         <source>Zurück</source>
         <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Statistik als PDF speichern</source>
+        <translation>Statistik als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Therapie-Zusammenfassung als PDF speichern</translation>
     </message>
 </context>
 <context>
@@ -2796,6 +2857,10 @@ Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zug
     <message>
         <source>Verlauf</source>
         <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Verlauf als PDF speichern</source>
+        <translation>Verlauf als PDF speichern</translation>
     </message>
 </context>
 <context>

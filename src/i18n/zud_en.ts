@@ -511,6 +511,22 @@
         <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
         <translation>The PDF file could not be created: %1</translation>
     </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>geb.</source>
+        <translation>born</translation>
+    </message>
+    <message>
+        <source>Zeitraum</source>
+        <translation>Period</translation>
+    </message>
+    <message>
+        <source>keine programmierte Übungsdauer</source>
+        <translation>no programmed exercise duration</translation>
+    </message>
 </context>
 <context>
     <name>Berichtsausgabe</name>
@@ -824,6 +840,13 @@
     <message>
         <source>Die Übung ist nicht mehr vorhanden; sie wurde inzwischen gelöscht (auch an einem anderen Arbeitsplatz oder mit ihrem Patienten). Es wurde nichts geändert.</source>
         <translation>The exercise no longer exists; it has been deleted in the meantime (possibly at another workstation or together with its patient). Nothing was changed.</translation>
+    </message>
+</context>
+<context>
+    <name>DrawChart</name>
+    <message>
+        <source>Druck</source>
+        <translation>Pressure</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1169,22 @@
     <message>
         <source>EMG Ø CH2</source>
         <translation>EMG Ø CH2</translation>
+    </message>
+    <message>
+        <source>keine Übungen gespeichert</source>
+        <translation>no exercises stored</translation>
+    </message>
+    <message>
+        <source>keine Übung mit fester Übungsdauer über 2 min</source>
+        <translation>no exercise with a fixed duration over 2 min</translation>
+    </message>
+    <message>
+        <source>nicht hinterlegt</source>
+        <translation>not recorded</translation>
+    </message>
+    <message>
+        <source>nicht hinterlegt („%1“ ist keine Seriennummer)</source>
+        <translation>not recorded (“%1” is not a serial number)</translation>
     </message>
 </context>
 <context>
@@ -1683,10 +1722,6 @@ Switch anyway?</translation>
         <translation>Load exercise</translation>
     </message>
     <message>
-        <source>Übung schliessen</source>
-        <translation>Close exercise</translation>
-    </message>
-    <message>
         <source>Übung löschen</source>
         <translation>Delete exercise</translation>
     </message>
@@ -1817,10 +1852,6 @@ Switch anyway?</translation>
     <message>
         <source>Ansicht</source>
         <translation>View</translation>
-    </message>
-    <message>
-        <source>Sonsige Einstellungen</source>
-        <translation>Other settings</translation>
     </message>
     <message>
         <source>Programm</source>
@@ -1963,6 +1994,20 @@ Switch anyway?</translation>
 %1</source>
         <translation>The database was restored from the file:
 %1</translation>
+        <source>Übung schließen</source>
+        <translation>Close exercise</translation>
+    </message>
+    <message>
+        <source>Sonstige Einstellungen</source>
+        <translation>Other settings</translation>
+    </message>
+    <message>
+        <source>Übung als PDF speichern</source>
+        <translation>Save exercise as PDF</translation>
+    </message>
+    <message>
+        <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
+        <translation>Save the real-time recording for %1?</translation>
     </message>
 </context>
 <context>
@@ -2670,12 +2715,20 @@ With “No” they remain in the database but are no longer assigned to any pati
         <source>Übung2</source>
         <translation>Exercise 2</translation>
     </message>
+    <message>
+        <source>Druckvorschau als PDF speichern</source>
+        <translation>Save print preview as PDF</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TPreviewShortForm</name>
     <message>
         <source>Therapie-Zusammenfassung</source>
         <translation>Therapy summary</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Save therapy summary as PDF</translation>
     </message>
 </context>
 <context>
@@ -2734,6 +2787,14 @@ With “No” they remain in the database but are no longer assigned to any pati
     <message>
         <source>Zurück</source>
         <translation>Back</translation>
+    </message>
+    <message>
+        <source>Statistik als PDF speichern</source>
+        <translation>Save statistics as PDF</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Save therapy summary as PDF</translation>
     </message>
 </context>
 <context>
@@ -2796,6 +2857,10 @@ With “No” they remain in the database but are no longer assigned to any pati
     <message>
         <source>Verlauf</source>
         <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Verlauf als PDF speichern</source>
+        <translation>Save progress chart as PDF</translation>
     </message>
 </context>
 <context>

@@ -511,6 +511,22 @@
         <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
         <translation>Le fichier PDF n&apos;a pas pu être créé : %1</translation>
     </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Évolution</translation>
+    </message>
+    <message>
+        <source>geb.</source>
+        <translation>né(e) le</translation>
+    </message>
+    <message>
+        <source>Zeitraum</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>keine programmierte Übungsdauer</source>
+        <translation>aucune durée d’exercice programmée</translation>
+    </message>
 </context>
 <context>
     <name>Berichtsausgabe</name>
@@ -824,6 +840,13 @@
     <message>
         <source>Die Übung ist nicht mehr vorhanden; sie wurde inzwischen gelöscht (auch an einem anderen Arbeitsplatz oder mit ihrem Patienten). Es wurde nichts geändert.</source>
         <translation>L’exercice n’existe plus ; il a été supprimé entre-temps (éventuellement sur un autre poste ou avec son patient). Rien n’a été modifié.</translation>
+    </message>
+</context>
+<context>
+    <name>DrawChart</name>
+    <message>
+        <source>Druck</source>
+        <translation>Pression</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1169,22 @@
     <message>
         <source>EMG Ø CH2</source>
         <translation>EMG Ø CH2</translation>
+    </message>
+    <message>
+        <source>keine Übungen gespeichert</source>
+        <translation>aucun exercice enregistré</translation>
+    </message>
+    <message>
+        <source>keine Übung mit fester Übungsdauer über 2 min</source>
+        <translation>aucun exercice à durée fixe de plus de 2 min</translation>
+    </message>
+    <message>
+        <source>nicht hinterlegt</source>
+        <translation>non renseigné</translation>
+    </message>
+    <message>
+        <source>nicht hinterlegt („%1“ ist keine Seriennummer)</source>
+        <translation>non renseigné (« %1 » n’est pas un numéro de série)</translation>
     </message>
 </context>
 <context>
@@ -1683,10 +1722,6 @@ Changer quand même ?</translation>
         <translation>Charger l&apos;exercice</translation>
     </message>
     <message>
-        <source>Übung schliessen</source>
-        <translation>Fermer l&apos;exercice</translation>
-    </message>
-    <message>
         <source>Übung löschen</source>
         <translation>Supprimer l&apos;exercice</translation>
     </message>
@@ -1817,10 +1852,6 @@ Changer quand même ?</translation>
     <message>
         <source>Ansicht</source>
         <translation>Affichage</translation>
-    </message>
-    <message>
-        <source>Sonsige Einstellungen</source>
-        <translation>Autres paramètres</translation>
     </message>
     <message>
         <source>Programm</source>
@@ -1963,6 +1994,20 @@ Changer quand même ?</translation>
 %1</source>
         <translation>La base de données a été restaurée à partir du fichier :
 %1</translation>
+        <source>Übung schließen</source>
+        <translation>Fermer l&apos;exercice</translation>
+    </message>
+    <message>
+        <source>Sonstige Einstellungen</source>
+        <translation>Autres paramètres</translation>
+    </message>
+    <message>
+        <source>Übung als PDF speichern</source>
+        <translation>Enregistrer l&apos;exercice en PDF</translation>
+    </message>
+    <message>
+        <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
+        <translation>Sauvegarder l’enregistrement en temps réel pour %1 ?</translation>
     </message>
 </context>
 <context>
@@ -2670,12 +2715,20 @@ Avec « Non », ils restent dans la base de données mais ne sont plus attribué
         <source>Übung2</source>
         <translation>Exercice 2</translation>
     </message>
+    <message>
+        <source>Druckvorschau als PDF speichern</source>
+        <translation>Enregistrer l&apos;aperçu avant impression en PDF</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TPreviewShortForm</name>
     <message>
         <source>Therapie-Zusammenfassung</source>
         <translation>Résumé de la thérapie</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Enregistrer le résumé de la thérapie en PDF</translation>
     </message>
 </context>
 <context>
@@ -2734,6 +2787,14 @@ Avec « Non », ils restent dans la base de données mais ne sont plus attribué
     <message>
         <source>Zurück</source>
         <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Statistik als PDF speichern</source>
+        <translation>Enregistrer les statistiques en PDF</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Enregistrer le résumé de la thérapie en PDF</translation>
     </message>
 </context>
 <context>
@@ -2796,6 +2857,10 @@ Avec « Non », ils restent dans la base de données mais ne sont plus attribué
     <message>
         <source>Verlauf</source>
         <translation>Évolution</translation>
+    </message>
+    <message>
+        <source>Verlauf als PDF speichern</source>
+        <translation>Enregistrer l&apos;évolution en PDF</translation>
     </message>
 </context>
 <context>

@@ -511,6 +511,22 @@
         <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
         <translation>Impossibile creare il file PDF: %1</translation>
     </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Andamento</translation>
+    </message>
+    <message>
+        <source>geb.</source>
+        <translation>nato/a il</translation>
+    </message>
+    <message>
+        <source>Zeitraum</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>keine programmierte Übungsdauer</source>
+        <translation>nessuna durata di esercizio programmata</translation>
+    </message>
 </context>
 <context>
     <name>Berichtsausgabe</name>
@@ -824,6 +840,13 @@
     <message>
         <source>Die Übung ist nicht mehr vorhanden; sie wurde inzwischen gelöscht (auch an einem anderen Arbeitsplatz oder mit ihrem Patienten). Es wurde nichts geändert.</source>
         <translation>L’esercizio non esiste più; nel frattempo è stato eliminato (anche su un’altra postazione o insieme al suo paziente). Non è stato modificato nulla.</translation>
+    </message>
+</context>
+<context>
+    <name>DrawChart</name>
+    <message>
+        <source>Druck</source>
+        <translation>Pressione</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1169,22 @@
     <message>
         <source>EMG Ø CH2</source>
         <translation>EMG Ø CH2</translation>
+    </message>
+    <message>
+        <source>keine Übungen gespeichert</source>
+        <translation>nessun esercizio salvato</translation>
+    </message>
+    <message>
+        <source>keine Übung mit fester Übungsdauer über 2 min</source>
+        <translation>nessun esercizio a durata fissa oltre 2 min</translation>
+    </message>
+    <message>
+        <source>nicht hinterlegt</source>
+        <translation>non registrato</translation>
+    </message>
+    <message>
+        <source>nicht hinterlegt („%1“ ist keine Seriennummer)</source>
+        <translation>non registrato («%1» non è un numero di serie)</translation>
     </message>
 </context>
 <context>
@@ -1683,10 +1722,6 @@ Cambiare comunque?</translation>
         <translation>Carica esercizio</translation>
     </message>
     <message>
-        <source>Übung schliessen</source>
-        <translation>Chiudi esercizio</translation>
-    </message>
-    <message>
         <source>Übung löschen</source>
         <translation>Elimina esercizio</translation>
     </message>
@@ -1817,10 +1852,6 @@ Cambiare comunque?</translation>
     <message>
         <source>Ansicht</source>
         <translation>Visualizza</translation>
-    </message>
-    <message>
-        <source>Sonsige Einstellungen</source>
-        <translation>Altre impostazioni</translation>
     </message>
     <message>
         <source>Programm</source>
@@ -1963,6 +1994,20 @@ Cambiare comunque?</translation>
 %1</source>
         <translation>Il database è stato ripristinato dal file:
 %1</translation>
+        <source>Übung schließen</source>
+        <translation>Chiudi esercizio</translation>
+    </message>
+    <message>
+        <source>Sonstige Einstellungen</source>
+        <translation>Altre impostazioni</translation>
+    </message>
+    <message>
+        <source>Übung als PDF speichern</source>
+        <translation>Salva esercizio come PDF</translation>
+    </message>
+    <message>
+        <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
+        <translation>Salvare la registrazione in tempo reale per %1?</translation>
     </message>
 </context>
 <context>
@@ -2670,12 +2715,20 @@ Con «No» restano nel database, ma non sono più assegnati ad alcun paziente.</
         <source>Übung2</source>
         <translation>Esercizio 2</translation>
     </message>
+    <message>
+        <source>Druckvorschau als PDF speichern</source>
+        <translation>Salva anteprima di stampa come PDF</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TPreviewShortForm</name>
     <message>
         <source>Therapie-Zusammenfassung</source>
         <translation>Riepilogo della terapia</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Salva riepilogo della terapia come PDF</translation>
     </message>
 </context>
 <context>
@@ -2734,6 +2787,14 @@ Con «No» restano nel database, ma non sono più assegnati ad alcun paziente.</
     <message>
         <source>Zurück</source>
         <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Statistik als PDF speichern</source>
+        <translation>Salva statistiche come PDF</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Salva riepilogo della terapia come PDF</translation>
     </message>
 </context>
 <context>
@@ -2796,6 +2857,10 @@ Con «No» restano nel database, ma non sono più assegnati ad alcun paziente.</
     <message>
         <source>Verlauf</source>
         <translation>Andamento</translation>
+    </message>
+    <message>
+        <source>Verlauf als PDF speichern</source>
+        <translation>Salva andamento come PDF</translation>
     </message>
 </context>
 <context>

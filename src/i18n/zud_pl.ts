@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Krankenkasse</source>
-        <translation>Kasa chorych</translation>
+        <translation>Ubezpieczyciel</translation>
     </message>
     <message>
         <source>SV-Nummer</source>
@@ -510,6 +510,22 @@
     <message>
         <source>Die PDF-Datei konnte nicht erzeugt werden: %1</source>
         <translation>Nie można utworzyć pliku PDF: %1</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Przebieg</translation>
+    </message>
+    <message>
+        <source>geb.</source>
+        <translation>ur.</translation>
+    </message>
+    <message>
+        <source>Zeitraum</source>
+        <translation>Okres</translation>
+    </message>
+    <message>
+        <source>keine programmierte Übungsdauer</source>
+        <translation>brak zaprogramowanego czasu ćwiczenia</translation>
     </message>
 </context>
 <context>
@@ -824,6 +840,13 @@
     <message>
         <source>Die Übung ist nicht mehr vorhanden; sie wurde inzwischen gelöscht (auch an einem anderen Arbeitsplatz oder mit ihrem Patienten). Es wurde nichts geändert.</source>
         <translation>Ćwiczenie już nie istnieje; zostało w międzyczasie usunięte (także na innym stanowisku lub razem z pacjentem). Niczego nie zmieniono.</translation>
+    </message>
+</context>
+<context>
+    <name>DrawChart</name>
+    <message>
+        <source>Druck</source>
+        <translation>Ciśnienie</translation>
     </message>
 </context>
 <context>
@@ -1147,6 +1170,22 @@
         <source>EMG Ø CH2</source>
         <translation>EMG Ø CH2</translation>
     </message>
+    <message>
+        <source>keine Übungen gespeichert</source>
+        <translation>brak zapisanych ćwiczeń</translation>
+    </message>
+    <message>
+        <source>keine Übung mit fester Übungsdauer über 2 min</source>
+        <translation>brak ćwiczenia o stałym czasie trwania powyżej 2 min</translation>
+    </message>
+    <message>
+        <source>nicht hinterlegt</source>
+        <translation>nie podano</translation>
+    </message>
+    <message>
+        <source>nicht hinterlegt („%1“ ist keine Seriennummer)</source>
+        <translation>nie podano („%1” nie jest numerem seryjnym)</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::ChartFrame</name>
@@ -1255,7 +1294,7 @@
     </message>
     <message>
         <source>Krankenkasse</source>
-        <translation>Kasa chorych</translation>
+        <translation>Ubezpieczyciel</translation>
     </message>
     <message>
         <source>Versicherungsnummer</source>
@@ -1683,10 +1722,6 @@ Mimo to przełączyć?</translation>
         <translation>Wczytaj ćwiczenie</translation>
     </message>
     <message>
-        <source>Übung schliessen</source>
-        <translation>Zamknij ćwiczenie</translation>
-    </message>
-    <message>
         <source>Übung löschen</source>
         <translation>Usuń ćwiczenie</translation>
     </message>
@@ -1817,10 +1852,6 @@ Mimo to przełączyć?</translation>
     <message>
         <source>Ansicht</source>
         <translation>Widok</translation>
-    </message>
-    <message>
-        <source>Sonsige Einstellungen</source>
-        <translation>Inne ustawienia</translation>
     </message>
     <message>
         <source>Programm</source>
@@ -1963,6 +1994,20 @@ Mimo to przełączyć?</translation>
 %1</source>
         <translation>Bazę danych przywrócono z pliku:
 %1</translation>
+        <source>Übung schließen</source>
+        <translation>Zamknij ćwiczenie</translation>
+    </message>
+    <message>
+        <source>Sonstige Einstellungen</source>
+        <translation>Inne ustawienia</translation>
+    </message>
+    <message>
+        <source>Übung als PDF speichern</source>
+        <translation>Zapisz ćwiczenie jako PDF</translation>
+    </message>
+    <message>
+        <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
+        <translation>Zapisać nagranie w czasie rzeczywistym dla pacjenta %1?</translation>
     </message>
 </context>
 <context>
@@ -2025,7 +2070,7 @@ Mimo to przełączyć?</translation>
     </message>
     <message>
         <source>Krankenkasse:</source>
-        <translation>Kasa chorych:</translation>
+        <translation>Ubezpieczyciel:</translation>
     </message>
     <message>
         <source>Versicherten-Nr.:</source>
@@ -2670,12 +2715,20 @@ Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do ż
         <source>Übung2</source>
         <translation>Ćwiczenie 2</translation>
     </message>
+    <message>
+        <source>Druckvorschau als PDF speichern</source>
+        <translation>Zapisz podgląd wydruku jako PDF</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TPreviewShortForm</name>
     <message>
         <source>Therapie-Zusammenfassung</source>
         <translation>Podsumowanie terapii</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Zapisz podsumowanie terapii jako PDF</translation>
     </message>
 </context>
 <context>
@@ -2734,6 +2787,14 @@ Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do ż
     <message>
         <source>Zurück</source>
         <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Statistik als PDF speichern</source>
+        <translation>Zapisz statystykę jako PDF</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Zapisz podsumowanie terapii jako PDF</translation>
     </message>
 </context>
 <context>
@@ -2796,6 +2857,10 @@ Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do ż
     <message>
         <source>Verlauf</source>
         <translation>Przebieg</translation>
+    </message>
+    <message>
+        <source>Verlauf als PDF speichern</source>
+        <translation>Zapisz przebieg jako PDF</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -38,7 +39,7 @@ QFont Punktschrift(double punkte, int dpi, bool fett = false) {
 }
 
 QString Wert(double v) {
-    return v >= 100.0 ? QString::asprintf("%.0f", v) : QString::asprintf("%.1f", v);
+    return Zahltext(v >= 100.0 ? "%.0f" : "%.1f", v, QLocale());
 }
 
 void Text(QPainter& p, const QRectF& r, int flags, const QString& s) {
@@ -73,11 +74,6 @@ Berichtsaufnahme LadeBerichtsaufnahme(const Recording& r, int druckEinheit) {
         a.Werte.Betriebsart = k.Betriebsart;
     }
     return a;
-}
-
-QString KopfUebungslaenge(uint32_t samples) {
-    return samples < 600 ? QStringLiteral("< 1 min")
-                         : QString::asprintf("%d min", static_cast<int>(samples / 600));
 }
 
 std::vector<Kopfzeile> KopfStatistik(const Berichtsaufnahme& a, int druckEinheit) {
@@ -146,13 +142,13 @@ QStringList KopfDruckzeilen(const Berichtsaufnahme& a, int druckEinheit) {
         return {};
     }
     const double basis = a.Footer.Basisdruck;
-    const QByteArray e = Einheit(druckEinheit).toUtf8();
-    return {QString::asprintf("%s: %.1f s",
-                              QCoreApplication::translate("Berichte", "Haltedauer").toUtf8().constData(),
-                              a.Footer.Haltedauer / 10.0),
-            QString::asprintf(basis >= 100 ? "%s: %.0f %s" : "%s: %.1f %s",
-                              QCoreApplication::translate("Berichte", "Basisdruck").toUtf8().constData(),
-                              basis, e.constData())};
+    const QLocale l;
+    return {QStringLiteral("%1: %2 s")
+                .arg(QCoreApplication::translate("Berichte", "Haltedauer"),
+                     Zahltext("%.1f", a.Footer.Haltedauer / 10.0, l)),
+            QStringLiteral("%1: %2 %3")
+                .arg(QCoreApplication::translate("Berichte", "Basisdruck"),
+                     Zahltext(basis >= 100 ? "%.0f" : "%.1f", basis, l), Einheit(druckEinheit))};
 }
 
 void DrawPatHeader(QPainter& p, const QRectF& band, int dpi, const Patient& patient,
@@ -178,7 +174,7 @@ void DrawPatHeader(QPainter& p, const QRectF& band, int dpi, const Patient& pati
          a.Zeile.Uhrzeit.toString(QStringLiteral("HH:mm:ss"))},
         {QCoreApplication::translate("Berichte", "Betriebsart"),
          BetriebsartName(a.Werte.Betriebsart).trimmed()},
-        {QCoreApplication::translate("Berichte", "Übungslänge"), KopfUebungslaenge(a.Footer.Length)}};
+        {QCoreApplication::translate("Berichte", "Übungslänge"), Uebungslaenge(a.Footer.Length)}};
     const std::vector<Kopfzeile> rows = KopfStatistik(a, druckEinheit);
     const QStringList druckzeilen = KopfDruckzeilen(a, druckEinheit);
 
@@ -610,64 +606,102 @@ double Skalenwert(double g) {
     return g >= 10 ? std::trunc(g) : std::trunc(g * 10.0) / 10.0;
 }
 
-void DrawVerlauf(QPainter& p, const QRectF& f, double skala, const Verlaufsdaten& v) {
+Verlaufsbild DrawVerlauf(QPainter& p, const QRectF& f, double skala, const Verlaufsdaten& v) {
+    Verlaufsbild bild;
     p.save();
     p.fillRect(f, Qt::white);
-    const QRectF plot(f.left() + f.width() * 0.1, f.top() + f.height() * 0.1, f.width() * 0.8,
-                      f.height() * 0.8);
     const size_t n = v.Werte.size();
     double G = 0;
-    for (double w : v.Werte) {
-        G = std::max(G, w);
+    for (const auto& w : v.Werte) {
+        if (w) {
+            G = std::max(G, *w);
+        }
     }
+    const QFont schrift = Schrift(12 * skala);
+    const QFontMetricsF fm(schrift);
+    const QFont gross = Schrift(16 * skala * 96.0 / 72.0);
+    const QFontMetricsF gm(gross);
+    const double S = Skalenwert(G);
+    const QLocale sprache;
+    std::vector<double> marken{0.0};
+    if (G > 0) {
+        marken = {S, S / 2, 0.0};
+    }
+    std::vector<QString> markentexte;
+    double markenbreite = 0;
+    for (double s : marken) {
+        markentexte.push_back(Zahltext("%.1f", s, sprache) + QLatin1Char(' ') + v.Einheit);
+        markenbreite = std::max(markenbreite, fm.horizontalAdvance(markentexte.back()) + 4 * skala);
+    }
+    // The value labels stand left of the axis, the rotated caption left of them: the left margin
+    // is a tenth of the width or what both need.
+    const double links = std::max(f.width() * 0.1, gm.height() * 1.5 + markenbreite + 8 * skala);
+    const QRectF plot(f.left() + links, f.top() + f.height() * 0.1, f.width() * 0.9 - links,
+                      f.height() * 0.8);
+    bild.Plot = plot;
     auto px = [&](size_t i) {
         return n == 1 ? f.left() + f.width() * 0.8 : plot.left() + i * (plot.width() / (n - 1));
     };
     auto py = [&](double w) { return G > 0 ? plot.bottom() - plot.height() * w / G : plot.bottom(); };
-    p.setRenderHint(QPainter::Antialiasing, true);
-    if (n > 0) {
-        QPolygonF linie;
-        for (size_t i = 0; i < n; ++i) {
-            linie << QPointF(px(i), py(v.Werte[i]));
+    // The runs of rows with a value; a row without one breaks the line.
+    std::vector<QPolygonF> laeufe;
+    bool offen = false;
+    for (size_t i = 0; i < n; ++i) {
+        if (!v.Werte[i]) {
+            bild.Punkte.emplace_back(std::nullopt);
+            offen = false;
+            continue;
         }
-        if (v.Flaeche) {
-            QPolygonF flaeche = linie;
-            flaeche << QPointF(px(n - 1), plot.bottom()) << QPointF(px(0), plot.bottom());
+        const QPointF pt(px(i), py(*v.Werte[i]));
+        bild.Punkte.emplace_back(pt);
+        if (!offen) {
+            laeufe.emplace_back();
+            offen = true;
+        }
+        laeufe.back() << pt;
+    }
+    p.setRenderHint(QPainter::Antialiasing, true);
+    for (const QPolygonF& lauf : laeufe) {
+        if (v.Flaeche && lauf.size() > 1) {
+            QPolygonF flaeche = lauf;
+            flaeche << QPointF(lauf.back().x(), plot.bottom()) << QPointF(lauf.front().x(), plot.bottom());
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(0x87, 0xCE, 0xEB));
             p.drawPolygon(flaeche);
-        } else {
-            p.setPen(QPen(Qt::blue, std::max(1.0, 2 * skala)));
-            p.setBrush(Qt::NoBrush);
-            if (n == 1) {
-                p.drawEllipse(linie.front(), 3 * skala, 3 * skala);
-            } else {
-                p.drawPolyline(linie);
-            }
+        }
+        p.setPen(QPen(Qt::blue, std::max(1.0, 2 * skala)));
+        p.setBrush(Qt::NoBrush);
+        if (lauf.size() > 1) {
+            p.drawPolyline(lauf);
+            bild.Linien.push_back(lauf);
+        }
+        // Every value is marked, so that a lone one between two gaps is seen too.
+        p.setBrush(Qt::blue);
+        for (const QPointF& pt : lauf) {
+            p.drawEllipse(pt, 3 * skala, 3 * skala);
         }
     }
     // Axes.
+    p.setBrush(Qt::NoBrush);
     p.setPen(QPen(Qt::black, 2 * skala));
     p.drawLine(plot.bottomLeft(), plot.topLeft());
     p.drawLine(plot.bottomLeft(), plot.bottomRight());
-    // The two reference lines.
-    const QFont schrift = Schrift(12 * skala);
+    // The reference lines, and the axis' start at 0 said as well; their labels stand left of
+    // the axis, where neither the series nor a reference line runs through them.
     p.setFont(schrift);
-    const QFontMetricsF fm(schrift);
-    const double S = Skalenwert(G);
-    const QByteArray e = v.Einheit.toUtf8();
-    for (double s : {S, S / 2}) {
-        if (G <= 0) {
-            break;
+    for (size_t k = 0; k < marken.size(); ++k) {
+        const double y = py(marken[k]);
+        if (marken[k] > 0) {
+            QPen gepunktet(Qt::black, std::max(1.0, skala), Qt::DotLine);
+            p.setPen(gepunktet);
+            p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         }
-        const double y = py(s);
-        QPen gepunktet(Qt::black, std::max(1.0, skala), Qt::DotLine);
-        p.setPen(gepunktet);
-        p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        const QString& t = markentexte[k];
+        const double tw = fm.horizontalAdvance(t) + 4 * skala;
+        const QRectF r(plot.left() - tw - 4 * skala, y - fm.height() / 2, tw, fm.height());
         p.setPen(Qt::black);
-        const QString t = QString::asprintf("%.1f %s", s, e.constData());
-        p.drawText(QRectF(plot.left() + 4 * skala, y - fm.height() - 2 * skala, plot.width(), fm.height()),
-                   Qt::AlignLeft | Qt::AlignBottom, t);
+        p.drawText(r, Qt::AlignRight | Qt::AlignVCenter, t);
+        bild.Beschriftungen.emplace_back(r, t);
     }
     // The dates under the points, as many as fit side by side.
     p.setPen(Qt::black);
@@ -685,33 +719,89 @@ void DrawVerlauf(QPainter& p, const QRectF& f, double skala, const Verlaufsdaten
         p.drawText(QRectF(x, plot.bottom() + 6 * skala, tw, fm.height()), Qt::AlignCenter, t);
         frei = x + tw + fm.averageCharWidth() * 2;
     }
-    // The column caption, rotated, left of the axis.
+    // The column caption, rotated, at the left edge.
     p.save();
-    const QFont gross = Schrift(16 * skala * 96.0 / 72.0);
     p.setFont(gross);
-    const QFontMetricsF gm(gross);
-    p.translate(f.left() + f.width() * 0.05, plot.center().y());
+    p.translate(f.left() + gm.height() * 0.75, plot.center().y());
     p.rotate(-90);
     p.drawText(QRectF(-plot.height() / 2, -gm.height() / 2, plot.height(), gm.height()), Qt::AlignCenter,
                v.Spaltentitel);
     p.restore();
+    p.restore();
+    return bild;
+}
+
+QStringList VerlaufKopf(const Patient& patient, const Verlaufsdaten& v) {
+    QStringList z;
+    z << QStringLiteral("%1: %2 [%3]")
+             .arg(QCoreApplication::translate("Berichte", "Verlauf"), v.Spaltentitel, v.Einheit);
+    QString name = QStringLiteral("%1, %2").arg(patient.Name, patient.Vorname);
+    if (patient.Geburtstag.isValid()) {
+        name += QStringLiteral(", %1 %2").arg(QCoreApplication::translate("Berichte", "geb."),
+                                              StatDatum(patient.Geburtstag));
+    }
+    z << name;
+    QDate von, bis;
+    for (const QDate& d : v.Daten) {
+        if (d.isValid()) {
+            von = von.isValid() ? std::min(von, d) : d;
+            bis = bis.isValid() ? std::max(bis, d) : d;
+        }
+    }
+    if (von.isValid()) {
+        z << QStringLiteral("%1: %2 – %3")
+                 .arg(QCoreApplication::translate("Berichte", "Zeitraum"), StatDatum(von), StatDatum(bis));
+    }
+    return z;
+}
+
+void DrawVerlaufSeite(QPainter& p, const QSize& seite, int dpi, const Patient& patient,
+                      const Verlaufsdaten& v) {
+    p.save();
+    const double W = seite.width();
+    const double H = seite.height();
+    p.fillRect(QRectF(0, 0, W, H), Qt::white);
+    const double h96 = H * 96.0 / dpi;
+    const QFont titel = Punktschrift(h96 / 50.0, dpi, true);
+    const QFont text = Punktschrift(h96 / 75.0, dpi);
+    const QStringList kopf = VerlaufKopf(patient, v);
+    const double links = W / 10.0;
+    double y = H / 20.0;
+    for (qsizetype i = 0; i < kopf.size(); ++i) {
+        p.setFont(i == 0 ? titel : text);
+        const QFontMetricsF fm(p.font());
+        p.setPen(Qt::black);
+        Text(p, QRectF(links, y, W * 0.8, fm.height()), Qt::AlignLeft | Qt::AlignVCenter, kopf[i]);
+        y += fm.height() * 1.3;
+    }
+    DrawVerlauf(p, QRectF(0, y, W, H - y), dpi / 96.0, v);
     p.restore();
 }
 
 // ---------------------------------------------------------------- summary
 
 std::vector<std::pair<QString, QString>> Therapiedaten(const Zusammenfassung& z, int maxProTag) {
+    // Where the data hold no value, the line says why instead of showing a dash.
+    const QString keine = FehlendeDauerGrund(z);
+    const QLocale l;
+    auto oderGrund = [&](const QString& wert) { return wert.isEmpty() ? keine : wert; };
     std::vector<std::pair<QString, QString>> d{
-        {QCoreApplication::translate("Berichte", "Gerät"), z.Geraet},
-        {QCoreApplication::translate("Berichte", "Seriennummer"), z.Nummer},
-        {QCoreApplication::translate("Berichte", "Therapieanfang"), StatDatum(z.Erste)},
-        {QCoreApplication::translate("Berichte", "Therapieende"), StatDatum(z.Letzte)},
+        {QCoreApplication::translate("Berichte", "Gerät"), oderGrund(z.Geraet)},
+        {QCoreApplication::translate("Berichte", "Seriennummer"),
+         z.Nummer.isEmpty() ? FehlendeNummerGrund(z) : z.Nummer},
+        {QCoreApplication::translate("Berichte", "Therapieanfang"), oderGrund(StatDatum(z.Erste))},
+        {QCoreApplication::translate("Berichte", "Therapieende"), oderGrund(StatDatum(z.Letzte))},
         {QCoreApplication::translate("Berichte", "Anzahl Behandlungen"), QString::number(z.Anzahl)},
-        {QCoreApplication::translate("Berichte", "Ø Behandlungsdauer"), BehandlungsdauerText(z)},
+        {QCoreApplication::translate("Berichte", "Ø Behandlungsdauer"),
+         z.Gezaehlt == 0 ? keine : Zahltext("%.2f", z.MittlereDauer, l) + QStringLiteral(" min")},
     };
     if (maxProTag > 0) {
+        const auto t = z.Therapietreue(maxProTag);
         d.emplace_back(QCoreApplication::translate("Berichte", "Therapietreue"),
-                       TherapietreueText(z, maxProTag));
+                       t ? Zahltext("%.0f", *t, l) + QStringLiteral(" %")
+                       : !keine.isEmpty()
+                           ? keine
+                           : QCoreApplication::translate("Berichte", "keine programmierte Übungsdauer"));
     }
     return d;
 }

@@ -8,6 +8,7 @@
 #include "TDM1.h"
 
 #include <QDate>
+#include <QPolygonF>
 #include <QRectF>
 #include <QSize>
 #include <QString>
@@ -45,8 +46,6 @@ Berichtsaufnahme LadeBerichtsaufnahme(const Recording& r, int druckEinheit);
 // rounded boxes across the band `band`.
 void DrawPatHeader(QPainter& p, const QRectF& band, int dpi, const Patient& patient,
                    const Berichtsaufnahme& a, int druckEinheit);
-// "Übungslänge" of the header: "%d min" in whole minutes, "< 1 min" below one minute.
-QString KopfUebungslaenge(uint32_t samples);
 // The rows of the header's statistics grid: caption and the texts of min, max and mean.
 struct Kopfzeile {
     QString Titel;
@@ -89,8 +88,10 @@ bool DrawStatistikTabelle(Seitenziel& ziel, const StatListeDaten& liste, const Q
                           const QDate& druckdatum);
 
 // The progress chart of one value column on the surface `flaeche`; `skala` is resolution / 96.
+// A row without a value (a "-" in the list) keeps its place on the date axis but has no point:
+// the line is broken there.
 struct Verlaufsdaten {
-    std::vector<double> Werte;
+    std::vector<std::optional<double>> Werte;
     std::vector<QDate> Daten;
     QString Spaltentitel;
     QString Einheit;
@@ -99,7 +100,21 @@ struct Verlaufsdaten {
 Verlaufsdaten BerechneVerlauf(const StatListeDaten& liste, int spalte, int druckEinheit, bool flaeche);
 // The two reference values: S (G cut to an integer from 10 on, else to one decimal) and S / 2.
 double Skalenwert(double groesster);
-void DrawVerlauf(QPainter& p, const QRectF& flaeche, double skala, const Verlaufsdaten& v);
+// Where the chart put its points and labels, for tests: the points in row order (none for a row
+// without a value), the polylines drawn (one per unbroken run) and the boxes of the value labels.
+struct Verlaufsbild {
+    std::vector<std::optional<QPointF>> Punkte;
+    std::vector<QPolygonF> Linien;
+    std::vector<std::pair<QRectF, QString>> Beschriftungen;
+    QRectF Plot;
+};
+Verlaufsbild DrawVerlauf(QPainter& p, const QRectF& flaeche, double skala, const Verlaufsdaten& v);
+// The printed page of the progress chart: a title with the value shown and its unit, the
+// patient's name and birth date and the date range of the recordings above the chart.
+void DrawVerlaufSeite(QPainter& p, const QSize& seite, int dpi, const Patient& patient,
+                      const Verlaufsdaten& v);
+// The lines of that title block.
+QStringList VerlaufKopf(const Patient& patient, const Verlaufsdaten& v);
 
 // The therapy summary page ("Therapie-Zusammenfassung").
 void DrawZusammenfassung(QPainter& p, const QSize& seite, int dpi, const Patient& patient,

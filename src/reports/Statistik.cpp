@@ -7,7 +7,6 @@
 #include <QLocale>
 
 #include <algorithm>
-#include <cfenv>
 #include <cmath>
 #include <cstring>
 
@@ -94,10 +93,6 @@ double Mittel(float sum, uint32_t count) {
     return count == 0 ? 0.0 : static_cast<double>(sum) / static_cast<double>(count);
 }
 
-QString Fmt(const char* fmt, double v) {
-    return QString::asprintf(fmt, v);
-}
-
 const std::array<QString, 3> kStriche{QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("-")};
 
 struct Gruppe {
@@ -123,14 +118,14 @@ void Anhaengen(QStringList& z, const std::array<QString, 3>& t) {
     z << t[0] << t[1] << t[2];
 }
 
-std::array<QString, 3> EMG(const Gruppe& g) {
-    return EMGTexte(g.min, g.max, g.Mittelwert(), g.count);
+std::array<QString, 3> EMG(const Gruppe& g, const QLocale& l) {
+    return EMGTexte(g.min, g.max, g.Mittelwert(), g.count, l);
 }
-std::array<QString, 3> StromG(const Gruppe& g) {
-    return StromTexte(g.min, g.max, g.Mittelwert(), g.count);
+std::array<QString, 3> StromG(const Gruppe& g, const QLocale& l) {
+    return StromTexte(g.min, g.max, g.Mittelwert(), g.count, l);
 }
-std::array<QString, 3> DruckG(const Gruppe& g, const QString& e) {
-    return DruckTexte(g.min, g.max, g.Mittelwert(), g.count, e);
+std::array<QString, 3> DruckG(const Gruppe& g, const QString& e, const QLocale& l) {
+    return DruckTexte(g.min, g.max, g.Mittelwert(), g.count, e, l);
 }
 
 QString Einheit(int druckEinheit) {
@@ -138,33 +133,33 @@ QString Einheit(int druckEinheit) {
 }
 
 // The cells after the common ones for a recording of mode `m` in list `liste`.
-QStringList Wertzellen(int liste, int m, const UebungsFooter& f, const QString& einheit) {
+QStringList Wertzellen(int liste, int m, const UebungsFooter& f, const QString& einheit, const QLocale& l) {
     QStringList z;
     switch (liste) {
     case Einkanalig:
     case EMGgesteuert:
-        Anhaengen(z, EMG(Entspannen(f)));
-        Anhaengen(z, EMG(Anspannen(f)));
-        Anhaengen(z, EMG(Pause(f)));
-        Anhaengen(z, StromG(Strom(f)));
+        Anhaengen(z, EMG(Entspannen(f), l));
+        Anhaengen(z, EMG(Anspannen(f), l));
+        Anhaengen(z, EMG(Pause(f), l));
+        Anhaengen(z, StromG(Strom(f), l));
         break;
     case Zweikanalig:
         // The pause group holds the relax values of channel 2, the current group its contract values.
-        Anhaengen(z, EMG(Entspannen(f)));
-        Anhaengen(z, EMG(Anspannen(f)));
-        Anhaengen(z, EMG(Pause(f)));
-        Anhaengen(z, EMG(Strom(f)));
+        Anhaengen(z, EMG(Entspannen(f), l));
+        Anhaengen(z, EMG(Anspannen(f), l));
+        Anhaengen(z, EMG(Pause(f), l));
+        Anhaengen(z, EMG(Strom(f), l));
         break;
     case DruckListe:
-        Anhaengen(z, DruckG(Strom(f), einheit));
-        z << Fmt("%.1f s", f.Haltedauer / 10.0);
-        z << QString::asprintf("%.1f %s", static_cast<double>(f.Basisdruck), einheit.toUtf8().constData());
-        Anhaengen(z, m == 6 || m == 7 ? EMG(Entspannen(f)) : kStriche);
-        Anhaengen(z, m == 7 ? EMG(Anspannen(f)) : kStriche);
+        Anhaengen(z, DruckG(Strom(f), einheit, l));
+        z << Zahltext("%.1f", f.Haltedauer / 10.0, l) + QStringLiteral(" s");
+        z << Zahltext("%.1f", static_cast<double>(f.Basisdruck), l) + QLatin1Char(' ') + einheit;
+        Anhaengen(z, m == 6 || m == 7 ? EMG(Entspannen(f), l) : kStriche);
+        Anhaengen(z, m == 7 ? EMG(Anspannen(f), l) : kStriche);
         break;
     case TrainingDruck:
-        Anhaengen(z, DruckG(Entspannen(f), einheit));
-        Anhaengen(z, DruckG(Anspannen(f), einheit));
+        Anhaengen(z, DruckG(Entspannen(f), einheit, l));
+        Anhaengen(z, DruckG(Anspannen(f), einheit, l));
         break;
     default:
         break;
@@ -280,19 +275,31 @@ QString TagEinheit(int tag, int druckEinheit) {
     return QStringLiteral("µV"); // the two-channel list holds channel 2 in these columns
 }
 
-QString Uebungslaenge(uint32_t samples) {
-    if (samples >= 600) {
-        // Half to even, whatever rounding mode the caller left set.
-        const int alt = std::fegetround();
-        std::fesetround(FE_TONEAREST);
-        const double min = std::nearbyint(samples / 600.0);
-        std::fesetround(alt);
-        return QString::asprintf("%d min", static_cast<int>(min));
+QString Zahltext(const char* fmt, double v, const QLocale& sprache) {
+    // printf's rounding, the language's separator.
+    QString t = QString::asprintf(fmt, v);
+    const QString punkt = sprache.decimalPoint();
+    if (punkt != QLatin1String(".")) {
+        t.replace(QLatin1Char('.'), punkt);
     }
-    return QString::asprintf("%d s", static_cast<int>((samples % 600) / 10));
+    return t;
 }
 
-std::array<QString, 3> EMGTexte(float min, float max, double mittel, uint32_t count) {
+QString Uebungslaenge(uint32_t samples) {
+    const uint32_t sekunden = samples / 10;
+    const uint32_t s = sekunden % 60;
+    const uint32_t min = sekunden / 60;
+    if (min == 0) {
+        return QStringLiteral("%1 s").arg(s);
+    }
+    if (min < 60) {
+        return s == 0 ? QStringLiteral("%1 min").arg(min) : QStringLiteral("%1 min %2 s").arg(min).arg(s);
+    }
+    return min % 60 == 0 ? QStringLiteral("%1 h").arg(min / 60)
+                         : QStringLiteral("%1 h %2 min").arg(min / 60).arg(min % 60);
+}
+
+std::array<QString, 3> EMGTexte(float min, float max, double mittel, uint32_t count, const QLocale& sprache) {
     if (count == 0) {
         return kStriche;
     }
@@ -304,7 +311,7 @@ std::array<QString, 3> EMGTexte(float min, float max, double mittel, uint32_t co
         }
         // The format follows the unrounded value; the mean is written rounded to one decimal.
         const double w = i == 2 ? Runde1(werte[i]) : werte[i];
-        t[size_t(i)] = werte[i] >= 100.0 ? Fmt("%.0f µV", w) : Fmt("%.1f µV", w);
+        t[size_t(i)] = Zahltext(werte[i] >= 100.0 ? "%.0f" : "%.1f", w, sprache) + QStringLiteral(" µV");
         if (t[size_t(i)].size() > 8) {
             return kStriche;
         }
@@ -312,11 +319,14 @@ std::array<QString, 3> EMGTexte(float min, float max, double mittel, uint32_t co
     return t;
 }
 
-std::array<QString, 3> StromTexte(float min, float max, double mittel, uint32_t count) {
+std::array<QString, 3> StromTexte(float min, float max, double mittel, uint32_t count,
+                                  const QLocale& sprache) {
     if (count == 0) {
         return kStriche;
     }
-    std::array<QString, 3> t{Fmt("%.1f mA", min), Fmt("%.1f mA", max), Fmt("%.1f mA", Runde1(mittel))};
+    const QString mA = QStringLiteral(" mA");
+    std::array<QString, 3> t{Zahltext("%.1f", min, sprache) + mA, Zahltext("%.1f", max, sprache) + mA,
+                             Zahltext("%.1f", Runde1(mittel), sprache) + mA};
     for (const QString& s : t) {
         if (s.size() > 7) {
             return kStriche;
@@ -325,15 +335,14 @@ std::array<QString, 3> StromTexte(float min, float max, double mittel, uint32_t 
     return t;
 }
 
-std::array<QString, 3> DruckTexte(float min, float max, double mittel, uint32_t count,
-                                  const QString& einheit) {
+std::array<QString, 3> DruckTexte(float min, float max, double mittel, uint32_t count, const QString& einheit,
+                                  const QLocale& sprache) {
     if (count == 0) {
         return kStriche;
     }
-    const QByteArray e = einheit.toUtf8();
-    std::array<QString, 3> t{QString::asprintf("%.1f %s", static_cast<double>(min), e.constData()),
-                             QString::asprintf("%.1f %s", static_cast<double>(max), e.constData()),
-                             QString::asprintf("%.1f %s", Runde1(mittel), e.constData())};
+    const QString e = QLatin1Char(' ') + einheit;
+    std::array<QString, 3> t{Zahltext("%.1f", min, sprache) + e, Zahltext("%.1f", max, sprache) + e,
+                             Zahltext("%.1f", Runde1(mittel), sprache) + e};
     for (const QString& s : t) {
         if (s.size() > 10) {
             return kStriche;
@@ -393,19 +402,42 @@ std::optional<double> Zusammenfassung::Therapietreue(int maxProTag) const {
     return std::min(t, 100.0);
 }
 
-QString StatDatum(const QDate& d) {
-    if (!d.isValid()) {
-        return {};
-    }
+QString DatumsFormat() {
     QString f = QLocale().dateFormat(QLocale::ShortFormat);
     if (f.contains(QLatin1String("MMM")) || f.contains(QLatin1String("ddd")) ||
         !f.contains(QLatin1Char('d'))) {
-        f = QStringLiteral("dd.MM.yyyy");
+        return QStringLiteral("dd.MM.yyyy");
     }
-    if (!f.contains(QLatin1String("yyyy"))) {
-        f.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    // Every field at its full width: "d" and "M" become "dd" and "MM", "yy" becomes "yyyy".
+    QString out;
+    for (qsizetype i = 0; i < f.size();) {
+        const QChar c = f[i];
+        qsizetype n = 1;
+        while (i + n < f.size() && f[i + n] == c) {
+            ++n;
+        }
+        if (c == QLatin1Char('\'')) {
+            // A quoted literal is copied as it stands.
+            const qsizetype ende = f.indexOf(QLatin1Char('\''), i + 1);
+            const qsizetype bis = ende < 0 ? f.size() : ende + 1;
+            out += f.mid(i, bis - i);
+            i = bis;
+            continue;
+        }
+        if (c == QLatin1Char('d') || c == QLatin1Char('M')) {
+            out += QString(std::max<qsizetype>(n, 2), c);
+        } else if (c == QLatin1Char('y')) {
+            out += QStringLiteral("yyyy");
+        } else {
+            out += f.mid(i, n);
+        }
+        i += n;
     }
-    return QLocale().toString(d, f);
+    return out;
+}
+
+QString StatDatum(const QDate& d) {
+    return d.isValid() ? QLocale().toString(d, DatumsFormat()) : QString();
 }
 
 bool NummerGueltig(const QString& n) {
@@ -515,7 +547,7 @@ Statistik BerechneStatistik(const std::vector<StatQuelle>& quellen, const Patien
                    << BetriebsartName(k.Betriebsart);
         if (berechnet) {
             row.Zellen << Uebungslaenge(f.Length);
-            row.Zellen << Wertzellen(liste, k.Betriebsart, f, einheit);
+            row.Zellen << Wertzellen(liste, k.Betriebsart, f, einheit, o.Sprache);
         } else {
             for (int i = 0; i <= Wertspalten(liste); ++i) {
                 row.Zellen << QStringLiteral("-");
@@ -532,6 +564,7 @@ Statistik BerechneStatistik(const std::vector<StatQuelle>& quellen, const Patien
         z.Frequenz = z.Gezaehlt / static_cast<double>(z.Erste.daysTo(z.Letzte) + 1);
     }
     z.Nummer = NummerGueltig(patient.Nummer) ? patient.Nummer : QString();
+    z.Patientennummer = patient.Nummer;
     return s;
 }
 
@@ -555,28 +588,42 @@ bool SpalteWaehlbar(const StatListeDaten& l, int spalte) {
     return l.Zeilen.size() >= 2 && SpaltenTag(l.Nummer, spalte) > 3 && GroessterWert(l, spalte) > 0;
 }
 
-std::vector<double> Verlaufswerte(const StatListeDaten& l, int spalte) {
+std::vector<std::optional<double>> Verlaufswerte(const StatListeDaten& l, int spalte) {
     const int tag = SpaltenTag(l.Nummer, spalte);
-    std::vector<double> v;
-    std::optional<double> erster;
+    std::vector<std::optional<double>> v;
     for (const StatZeile& z : l.Zeilen) {
         if (spalte < z.Zellen.size() && z.Zellen[spalte] != QLatin1String("-")) {
-            erster = StatistikWert(z.Footer, tag);
-            break;
+            v.push_back(StatistikWert(z.Footer, tag));
+        } else {
+            v.push_back(std::nullopt);
         }
-    }
-    double vorher = erster.value_or(0);
-    for (const StatZeile& z : l.Zeilen) {
-        if (spalte < z.Zellen.size() && z.Zellen[spalte] != QLatin1String("-")) {
-            vorher = StatistikWert(z.Footer, tag);
-        }
-        v.push_back(vorher);
     }
     return v;
 }
 
 QString BehandlungsdauerText(const Zusammenfassung& z) {
     return z.Gezaehlt == 0 ? QStringLiteral("-") : QString::asprintf("%.2f min", z.MittlereDauer);
+}
+
+QString FehlendeDauerGrund(const Zusammenfassung& z) {
+    if (z.Anzahl == 0) {
+        return QCoreApplication::translate("Statistik", "keine Übungen gespeichert");
+    }
+    if (z.Gezaehlt == 0) {
+        return QCoreApplication::translate("Statistik", "keine Übung mit fester Übungsdauer über 2 min");
+    }
+    return {};
+}
+
+QString FehlendeNummerGrund(const Zusammenfassung& z) {
+    if (!z.Nummer.isEmpty()) {
+        return {};
+    }
+    if (z.Patientennummer.trimmed().isEmpty()) {
+        return QCoreApplication::translate("Statistik", "nicht hinterlegt");
+    }
+    return QCoreApplication::translate("Statistik", "nicht hinterlegt („%1“ ist keine Seriennummer)")
+        .arg(z.Patientennummer.trimmed());
 }
 
 QString TherapietreueText(const Zusammenfassung& z, int maxProTag) {

@@ -9,6 +9,7 @@
 #include "TDM1.h"
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QTime>
@@ -47,15 +48,21 @@ double StatistikWert(const UebungsFooter& f, int tag);
 QString TagEinheit(int tag, int druckEinheit);
 
 // Cell texts.
-// "Übungslänge" of `samples` (0.1 s each): "%d min" rounded half to even from 600 samples on,
-// else "%d s" in whole seconds.
+// A number written with the printf format `fmt` ("%.1f", "%.0f" …) and the decimal separator of
+// `sprache`: "11,7" in German and Polish, "11.7" in English and in machine output (C locale).
+QString Zahltext(const char* fmt, double v, const QLocale& sprache);
+// The length of a recording of `samples` (0.1 s each), the same wherever a person reads it:
+// "%d s" under a minute, "%d min %d s" (or "%d min" on the full minute) under an hour, then
+// "%d h %d min"; seconds and minutes are whole ones, never rounded up.
 QString Uebungslaenge(uint32_t samples);
 // Minimum, maximum, mean of a group as EMG values (µV), currents (mA) or pressures; "-" three
 // times for an empty group or values outside the rules.
-std::array<QString, 3> EMGTexte(float min, float max, double mittel, uint32_t count);
-std::array<QString, 3> StromTexte(float min, float max, double mittel, uint32_t count);
-std::array<QString, 3> DruckTexte(float min, float max, double mittel, uint32_t count,
-                                  const QString& einheit);
+std::array<QString, 3> EMGTexte(float min, float max, double mittel, uint32_t count,
+                                const QLocale& sprache = QLocale::c());
+std::array<QString, 3> StromTexte(float min, float max, double mittel, uint32_t count,
+                                  const QLocale& sprache = QLocale::c());
+std::array<QString, 3> DruckTexte(float min, float max, double mittel, uint32_t count, const QString& einheit,
+                                  const QLocale& sprache = QLocale::c());
 
 // Mode and program name of a stored recording: the older variant carries "QAL" at bytes
 // 63..65 and its mode code at byte 189; the current one a program header.
@@ -103,8 +110,9 @@ struct Zusammenfassung {
     double Sollsumme = 0;  // programmed minutes
     double MittlereDauer = 0;
     double MittlereSolldauer = 0;
-    double Frequenz = 0; // exercises per day
-    QString Nummer;      // the patient number when it passed the check, else empty
+    double Frequenz = 0;     // exercises per day
+    QString Nummer;          // the patient number when it passed the check, else empty
+    QString Patientennummer; // the patient number as stored
     // Adherence in per cent, capped at 100; nullopt when the mean programmed duration is 0.
     std::optional<double> Therapietreue(int maxProTag) const;
 };
@@ -115,6 +123,9 @@ struct StatOptionen {
     QStringList AeltereGeraete;
     // How dates are written (the lists' short date format when empty).
     std::function<QString(const QDate&)> Datumstext;
+    // The decimal separator of the cells: the windows and pages pass the program's locale,
+    // machine output (zudctl) keeps the C locale.
+    QLocale Sprache = QLocale::c();
 };
 
 struct Statistik {
@@ -145,16 +156,23 @@ QString SummenGeraet(const QString& geraeteName);
 double GroessterWert(const StatListeDaten& l, int spalte);
 bool SpalteWaehlbar(const StatListeDaten& l, int spalte);
 
-// The series of the progress chart: one value per row; a row with "-" takes the value of the
-// row before it (the first such rows the first shown value).
-std::vector<double> Verlaufswerte(const StatListeDaten& l, int spalte);
+// The series of the progress chart: one value per row, none for a row whose cell is "-" (the
+// chart leaves a gap there rather than inventing a value).
+std::vector<std::optional<double>> Verlaufswerte(const StatListeDaten& l, int spalte);
 
 // Summary lines of the therapy summary page.
 QString BehandlungsdauerText(const Zusammenfassung& z);
 // "%.0f %%" capped at 100, "-" without a programmed duration; empty when `maxProTag` is 0 or less.
 QString TherapietreueText(const Zusammenfassung& z, int maxProTag);
+// Why the summary has no mean duration and adherence, for the reader: no recordings at all, or
+// none that counts (continuous mode or not over two minutes). Empty when there is one.
+QString FehlendeDauerGrund(const Zusammenfassung& z);
+// Why the summary shows no serial number: none stored, or the patient number is none.
+QString FehlendeNummerGrund(const Zusammenfassung& z);
 
-// The lists' short date format with a four-digit year.
+// The short date format of the current locale with two-digit days and months and a four-digit
+// year ("09.10.1973"), so that the dates of a column line up.
+QString DatumsFormat();
 QString StatDatum(const QDate& d);
 
 } // namespace zud

@@ -8,7 +8,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLocale>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -85,10 +87,6 @@ TEST(Patientenkopf, StatistikzeilenJeBetriebsart) {
     EXPECT_EQ(z[3].Titel, QStringLiteral("Strom [mA]"));
     EXPECT_EQ(z[3].Max, QStringLiteral("5.5"));
     EXPECT_TRUE(KopfDruckzeilen(a, 0).isEmpty());
-    EXPECT_EQ(KopfUebungslaenge(a.Footer.Length), QStringLiteral("< 1 min"));
-    EXPECT_EQ(KopfUebungslaenge(599), QStringLiteral("< 1 min"));
-    EXPECT_EQ(KopfUebungslaenge(1199), QStringLiteral("1 min"));
-    EXPECT_EQ(KopfUebungslaenge(1500), QStringLiteral("2 min"));
 
     // Mode 4 in mmHg: one pressure row, hold duration and base pressure.
     a = Aus(Aufnahme(4, DruckProbe(4, 1000, 7, 10) + DruckProbe(4, 2000, 7, 5)));
@@ -111,7 +109,115 @@ TEST(Patientenkopf, StatistikzeilenJeBetriebsart) {
     a = Aus(AlteAufnahme(1, AltesWort(6, 11, 100, 700)), -1);
     EXPECT_EQ(a.Werte.Betriebsart, 0);
     EXPECT_EQ(KopfStatistik(a, 0)[1].Mittel, QStringLiteral("100"));
-    EXPECT_EQ(KopfUebungslaenge(a.Footer.Length), QStringLiteral("1 min"));
+
+    // In German the header writes its numbers with a comma.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    a = Aus(Aufnahme(4, DruckProbe(4, 1170, 7, 10) + DruckProbe(4, 2000, 7, 5)));
+    EXPECT_EQ(KopfStatistik(a, 0)[0].Min, QStringLiteral("11,7"));
+    EXPECT_EQ(KopfDruckzeilen(a, 0),
+              (QStringList{QStringLiteral("Haltedauer: 0,5 s"), QStringLiteral("Basisdruck: 11,7 mbar")}));
+    QLocale::setDefault(QLocale::c());
+}
+
+namespace {
+
+// A list whose column 11 ("Anspannen Ø") holds `werte`, "-" where there is none.
+StatListeDaten VerlaufListe(const std::vector<std::optional<double>>& werte) {
+    StatListeDaten l;
+    l.Nummer = Einkanalig;
+    for (size_t i = 0; i < werte.size(); ++i) {
+        StatZeile z;
+        z.Datum = QDate(2026, 3, 1).addDays(static_cast<int>(i));
+        for (int c = 0; c < 18; ++c) {
+            z.Zellen << QStringLiteral("1");
+        }
+        if (werte[i]) {
+            z.Footer.avg_Anspannen = static_cast<float>(*werte[i]);
+            z.Footer.avg_Anspannen_Count = 1;
+        } else {
+            z.Zellen[11] = QStringLiteral("-");
+        }
+        l.Zeilen.push_back(z);
+    }
+    return l;
+}
+
+bool Blau(QRgb c) {
+    return qBlue(c) > 180 && qRed(c) < 120 && qGreen(c) < 120;
+}
+
+} // namespace
+
+TEST(Verlauf, EinStrichInDerListeIstEineLueckeUndKeinErfundenerWert) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const StatListeDaten l = VerlaufListe({40.0, 60.0, std::nullopt, 20.0, 50.0});
+    for (const bool flaeche : {false, true}) {
+        const Verlaufsdaten v = BerechneVerlauf(l, 11, 0, flaeche);
+        EXPECT_EQ(v.Einheit, QStringLiteral("µV"));
+        QImage img(900, 560, QImage::Format_RGB32);
+        img.fill(Qt::black);
+        QPainter p(&img);
+        const Verlaufsbild b = DrawVerlauf(p, QRectF(0, 0, 900, 560), 1.0, v);
+        p.end();
+        ASSERT_EQ(b.Punkte.size(), 5u);
+        EXPECT_FALSE(b.Punkte[2].has_value());
+        for (size_t i : {0u, 1u, 3u, 4u}) {
+            ASSERT_TRUE(b.Punkte[i].has_value()) << i;
+        }
+        // The axis starts at 0: 60 is the top, 20 a third of the way up.
+        EXPECT_NEAR(b.Punkte[1]->y(), b.Plot.top(), 0.5);
+        EXPECT_NEAR(b.Punkte[3]->y(), b.Plot.bottom() - b.Plot.height() / 3, 0.5);
+        // Two runs, neither across the gap.
+        const double x2 = (b.Punkte[1]->x() + b.Punkte[3]->x()) / 2;
+        ASSERT_EQ(b.Linien.size(), 2u);
+        for (const QPolygonF& lauf : b.Linien) {
+            EXPECT_TRUE(lauf.back().x() < x2 || lauf.front().x() > x2);
+        }
+        // Nothing drawn in the gap's column: neither a line nor an area.
+        int farbig = 0;
+        for (int y = static_cast<int>(b.Plot.top()) + 2; y < static_cast<int>(b.Plot.bottom()) - 2; ++y) {
+            const QRgb c = img.pixel(static_cast<int>(x2), y);
+            farbig += Blau(c) || c == QColor(0x87, 0xCE, 0xEB).rgb();
+        }
+        EXPECT_EQ(farbig, 0) << "flaeche " << flaeche;
+        // The labels in German, the axis' 0 among them, none in the plot where the line runs.
+        QStringList texte;
+        for (const auto& [r, t] : b.Beschriftungen) {
+            texte << t;
+            EXPECT_FALSE(r.intersects(b.Plot)) << t.toStdString();
+            EXPECT_TRUE(QRectF(0, 0, 900, 560).contains(r)) << t.toStdString();
+        }
+        EXPECT_EQ(texte, (QStringList{QStringLiteral("60,0 µV"), QStringLiteral("30,0 µV"),
+                                      QStringLiteral("0,0 µV")}));
+    }
+
+    // The printed page says what it shows, for whom and over which days.
+    Patient pa;
+    pa.Name = QStringLiteral("Muster");
+    pa.Vorname = QStringLiteral("Erika");
+    pa.Geburtstag = QDate(1960, 5, 7);
+    const Verlaufsdaten v = BerechneVerlauf(l, 11, 0, false);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("verlauf.pdf"));
+    QString fehler;
+    ASSERT_TRUE(SchreibePdf(
+        pdf,
+        [&](Seitenziel& z) {
+            DrawVerlaufSeite(*z.Painter, z.Seite, z.Dpi, pa, v);
+            return true;
+        },
+        &fehler))
+        << fehler.toStdString();
+    QLocale::setDefault(QLocale::c());
+    const QString t = PdfText(pdf);
+    for (const char* s : {"Verlauf: Anspannen Ø [µV]", "Muster, Erika, geb. 07.05.1960",
+                          "Zeitraum: 01.03.2026 – 05.03.2026", "60,0 µV", "0,0 µV"}) {
+        EXPECT_TRUE(t.contains(QString::fromUtf8(s))) << s << '\n' << t.toStdString();
+    }
+    EXPECT_FALSE(t.contains(QStringLiteral("60.0"))) << t.toStdString();
+    if (!qEnvironmentVariableIsEmpty("ZUD_SCREENSHOTS")) {
+        QFile::copy(pdf, qEnvironmentVariable("ZUD_SCREENSHOTS") + QStringLiteral("/verlauf.pdf"));
+    }
 }
 
 TEST(Druckvorschau, AufteilungMitUndOhneBemerkungen) {
@@ -205,7 +311,7 @@ protected:
         int rc = -1;
         QString out, err;
     };
-    Ctl Run(QStringList args) {
+    Ctl Run(QStringList args, const QString& sprache = QStringLiteral("de_DE.UTF-8")) {
         QStringList global = {QStringLiteral("--db-dir"), loc.dir};
         if (Server()) {
             global << QStringLiteral("--db-server") << loc.server << QStringLiteral("--db-port") << loc.port;
@@ -215,7 +321,7 @@ protected:
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
         env.insert(QStringLiteral("ZUD_DATA_DIR"), dir.filePath(QStringLiteral("ctl")));
         env.insert(QStringLiteral("FIREBIRD_LOCK"), dir.filePath(QStringLiteral("lock")));
-        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
+        env.insert(QStringLiteral("LC_ALL"), sprache);
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(ZUD_BIN_DIR "/zudctl"), global + args);
@@ -261,7 +367,7 @@ TEST_P(BerichtCtl, StatistikUndBerichteAlsPdf) {
                              "Entspannen max;Entspannen Ø;Anspannen min;Anspannen max;Anspannen Ø;"
                              "Pause min;Pause max;Pause Ø;Strom min;Strom max;Strom Ø"));
     EXPECT_EQ(zeilen[2],
-              QStringLiteral("1;05.01.2026;09:00:00;Kraft;EMG-Biofeedback;3 min;-;-;-;99.0 µV;100 µV;"
+              QStringLiteral("1;05.01.2026;09:00:00;Kraft;EMG-Biofeedback;3 min 2 s;-;-;-;99.0 µV;100 µV;"
                              "100.0 µV;-;-;-;-;-;-"));
     EXPECT_EQ(zeilen[3], QStringLiteral("[Druck]"));
     EXPECT_EQ(zeilen[5],
@@ -285,7 +391,7 @@ TEST_P(BerichtCtl, StatistikUndBerichteAlsPdf) {
     QString t = PdfText(rec);
     for (const char* s :
          {"Patientendaten", "Übung", "Statistik", "Muster", "Erika", "17.05.1960", "AB1D1234", "05.01.2026",
-          "09:00:00", "EMG-Biofeedback", "3 min", "Anspannen [µV]", "Strom [mA]"}) {
+          "09:00:00", "EMG-Biofeedback", "3 min 2 s", "Anspannen [µV]", "Strom [mA]"}) {
         EXPECT_TRUE(t.contains(QString::fromUtf8(s))) << s << '\n' << t.toStdString();
     }
 
@@ -310,7 +416,7 @@ TEST_P(BerichtCtl, StatistikUndBerichteAlsPdf) {
     ASSERT_EQ(r.rc, 0) << r.err.toStdString();
     t = PdfText(sum);
     for (const char* s : {"Therapie-Zusammenfassung", "Patientendaten", "Therapiedaten", "Lindenweg 3", "AOK",
-                          "ZUD12", "Anzahl Behandlungen", "3.04 min", "06.01.2026"}) {
+                          "ZUD12", "Anzahl Behandlungen", "3,04 min", "06.01.2026"}) {
         EXPECT_TRUE(t.contains(QString::fromUtf8(s))) << s << '\n' << t.toStdString();
     }
     EXPECT_FALSE(t.contains(QStringLiteral("Therapietreue")));
@@ -348,6 +454,85 @@ TEST_P(BerichtCtl, StatistikUndBerichteAlsPdf) {
     for (const char* f : {"b.pdf", "c.pdf"}) {
         EXPECT_FALSE(QFile::exists(dir.filePath(QString::fromLatin1(f))));
     }
+}
+
+TEST_P(BerichtCtl, ZahlenDatenUndDauerInDerSpracheDesLesers) {
+    Patient pa = Person(QStringLiteral("Nowak"), QStringLiteral("Anna"), QDate(1973, 10, 9));
+    const qint64 p = dm->AddPatient(pa);
+    // 1 min 40 s of 45 µV; a pressure exercise at 11.7 mbar.
+    const qint64 emg = dm->InsertRecording(p, QDate(2026, 1, 5), QTime(9, 0),
+                                           Aufnahme(0, EMGProbe(1, 11, 45, 1000), "Kraft", 5),
+                                           QStringLiteral("ZUD12 Typ 2"));
+    const qint64 druck =
+        dm->InsertRecording(p, QDate(2026, 1, 6), QTime(9, 30),
+                            Aufnahme(4, DruckProbe(4, 1170, 7, 15), "Halten"), QStringLiteral("ZUD12 Typ 2"));
+    dm.reset();
+    Einstellung(QStringLiteral("Stat_Max_Exercises_per_day=2"));
+    struct Fall {
+        const char* lc;
+        QChar komma;
+    };
+    for (const Fall& f : {Fall{"de_DE.UTF-8", QLatin1Char(',')}, Fall{"pl_PL.UTF-8", QLatin1Char(',')},
+                          Fall{"en_GB.UTF-8", QLatin1Char('.')}}) {
+        const QString lc = QString::fromLatin1(f.lc);
+        const QChar falsch = f.komma == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
+        auto zahl = [&](const char* s) { return QString::fromUtf8(s).replace(QLatin1Char('.'), f.komma); };
+        auto falscheZahl = [&](const char* s) {
+            return QString::fromUtf8(s).replace(QLatin1Char('.'), falsch);
+        };
+
+        const QString rec = dir.filePath(QStringLiteral("emg-%1.pdf").arg(lc));
+        ASSERT_EQ(
+            Run({QStringLiteral("report"), QStringLiteral("recording"), QString::number(emg), rec}, lc).rc,
+            0);
+        QString t = PdfText(rec);
+        EXPECT_TRUE(t.contains(QStringLiteral("1 min 40 s"))) << f.lc << '\n' << t.toStdString();
+        EXPECT_TRUE(t.contains(QStringLiteral("09.10.1973")) || t.contains(QStringLiteral("09/10/1973")))
+            << f.lc << '\n'
+            << t.toStdString();
+        EXPECT_TRUE(t.contains(zahl("45.0"))) << f.lc << '\n' << t.toStdString();
+        EXPECT_FALSE(t.contains(falscheZahl("45.0"))) << f.lc;
+
+        const QString kopf = dir.filePath(QStringLiteral("druck-%1.pdf").arg(lc));
+        ASSERT_EQ(
+            Run({QStringLiteral("report"), QStringLiteral("recording"), QString::number(druck), kopf}, lc).rc,
+            0);
+        t = PdfText(kopf);
+        EXPECT_TRUE(t.contains(zahl("11.7 mbar"))) << f.lc << '\n' << t.toStdString();
+        EXPECT_FALSE(t.contains(falscheZahl("11.7 mbar"))) << f.lc << '\n' << t.toStdString();
+
+        for (const char* tab : {"Einkanalig", "Druck"}) {
+            const QString pdf =
+                dir.filePath(QStringLiteral("tab-%1-%2.pdf").arg(lc, QString::fromLatin1(tab)));
+            ASSERT_EQ(Run({QStringLiteral("report"), QStringLiteral("statistics"), QString::number(p),
+                           QStringLiteral("--tab"), QString::fromLatin1(tab), pdf},
+                          lc)
+                          .rc,
+                      0);
+            t = PdfText(pdf);
+            if (tab[0] == 'E') {
+                EXPECT_TRUE(t.contains(QStringLiteral("1 min 40 s"))) << f.lc << '\n' << t.toStdString();
+                EXPECT_TRUE(t.contains(zahl("45.0 µV"))) << f.lc << '\n' << t.toStdString();
+            } else {
+                EXPECT_TRUE(t.contains(zahl("11.7 mbar"))) << f.lc << '\n' << t.toStdString();
+                EXPECT_FALSE(t.contains(falscheZahl("11.7 mbar"))) << f.lc << '\n' << t.toStdString();
+            }
+        }
+        const QString sum = dir.filePath(QStringLiteral("summe-%1.pdf").arg(lc));
+        ASSERT_EQ(Run({QStringLiteral("report"), QStringLiteral("summary"), QString::number(p), sum}, lc).rc,
+                  0);
+        t = PdfText(sum);
+        // Nothing counts for the mean duration: the page says why instead of "-".
+        EXPECT_TRUE(t.contains(QStringLiteral("keine Übung mit fester Übungsdauer über 2 min")))
+            << t.toStdString();
+        EXPECT_TRUE(t.contains(QStringLiteral("nicht hinterlegt"))) << t.toStdString();
+    }
+    // Machine output keeps the point whatever LC_ALL says.
+    const Ctl r = Run({QStringLiteral("statistics"), QString::number(p)}, QStringLiteral("pl_PL.UTF-8"));
+    ASSERT_EQ(r.rc, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral(";1 min 40 s;"))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral(";45.0 µV;"))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral(";11.7 mbar;"))) << r.out.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Firebird, BerichtCtl, ::testing::Values(Mode::Embedded, Mode::Server), ModeName);

@@ -27,16 +27,45 @@ QStringList A(const std::array<QString, 3>& a) {
 
 } // namespace
 
-TEST(StatTexte, UebungslaengeRundetMinutenHalbAufGerade) {
+TEST(StatTexte, UebungslaengeInMinutenUndSekundenNieAufgerundet) {
     EXPECT_EQ(Uebungslaenge(0), QStringLiteral("0 s"));
     EXPECT_EQ(Uebungslaenge(9), QStringLiteral("0 s"));
     EXPECT_EQ(Uebungslaenge(599), QStringLiteral("59 s"));
     EXPECT_EQ(Uebungslaenge(600), QStringLiteral("1 min"));
-    EXPECT_EQ(Uebungslaenge(900), QStringLiteral("2 min"));  // 1.5 -> 2
-    EXPECT_EQ(Uebungslaenge(1000), QStringLiteral("2 min")); // 1.67 -> 2
-    EXPECT_EQ(Uebungslaenge(1500), QStringLiteral("2 min")); // 2.5 -> 2
-    EXPECT_EQ(Uebungslaenge(2100), QStringLiteral("4 min")); // 3.5 -> 4
-    EXPECT_EQ(Uebungslaenge(36000), QStringLiteral("60 min"));
+    // 1 min 40 s is neither "2 min" (rounded) nor "1 min" (cut).
+    EXPECT_EQ(Uebungslaenge(1000), QStringLiteral("1 min 40 s"));
+    EXPECT_EQ(Uebungslaenge(1199), QStringLiteral("1 min 59 s"));
+    EXPECT_EQ(Uebungslaenge(35999), QStringLiteral("59 min 59 s"));
+    EXPECT_EQ(Uebungslaenge(36000), QStringLiteral("1 h"));
+    EXPECT_EQ(Uebungslaenge(36000 + 600 * 5 + 90), QStringLiteral("1 h 5 min"));
+}
+
+TEST(StatTexte, ZahlenUndDatenInDerSpracheDesLesers) {
+    const QLocale de(QLocale::German, QLocale::Germany);
+    const QLocale pl(QLocale::Polish, QLocale::Poland);
+    const QLocale en(QLocale::English, QLocale::UnitedKingdom);
+    EXPECT_EQ(A(EMGTexte(2.5f, 7.26f, 4.44, 3, de)), L({"2,5 µV", "7,3 µV", "4,4 µV"}));
+    EXPECT_EQ(A(EMGTexte(2.5f, 7.26f, 4.44, 3, en)), L({"2.5 µV", "7.3 µV", "4.4 µV"}));
+    EXPECT_EQ(A(StromTexte(0.0f, 25.5f, 12.25, 4, pl)), L({"0,0 mA", "25,5 mA", "12,3 mA"}));
+    // No group separator in a four-digit pressure, and the length rule still counts characters.
+    EXPECT_EQ(A(DruckTexte(7.5f, 999.9f, 13.333, 3, QStringLiteral("mbar"), de)),
+              L({"7,5 mbar", "999,9 mbar", "13,3 mbar"}));
+    EXPECT_EQ(Zahltext("%.1f", 1234.56, de), QStringLiteral("1234,6"));
+    // Machine output keeps the point whatever the machine's language.
+    EXPECT_EQ(A(EMGTexte(2.5f, 7.26f, 4.44, 3)), L({"2.5 µV", "7.3 µV", "4.4 µV"}));
+
+    // Days and months with two digits, so that a column of dates lines up.
+    const QDate d(1973, 10, 9);
+    for (const QLocale& l : {de, pl}) {
+        QLocale::setDefault(l);
+        EXPECT_EQ(StatDatum(d), QStringLiteral("09.10.1973")) << l.name().toStdString();
+        EXPECT_EQ(StatDatum(QDate(2026, 1, 5)), QStringLiteral("05.01.2026")) << l.name().toStdString();
+    }
+    QLocale::setDefault(en);
+    EXPECT_EQ(StatDatum(d), QStringLiteral("09/10/1973"));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(StatDatum(d), QStringLiteral("10/09/1973"));
+    QLocale::setDefault(QLocale::c());
 }
 
 TEST(StatTexte, EMGFormatUndStriche) {
@@ -191,9 +220,9 @@ TEST_P(StatDb, ListenAllerBetriebsartenUndDesAelterenFormats) {
                  "100 µV", "100.0 µV", "2.5 µV", "2.5 µV", "2.5 µV", "25.5 mA", "25.5 mA", "25.5 mA"}));
     EXPECT_EQ(l1[1].Zellen.mid(0, 9), L({"2", "06.01.2026", "09:00:00", "Lang 1", "ES-Elektrostimulation",
                                          "59 s", "20.0 µV", "20.0 µV", "20.0 µV"}));
-    EXPECT_EQ(l1[2].Zellen[5], QStringLiteral("2 min"));
+    EXPECT_EQ(l1[2].Zellen[5], QStringLiteral("1 min 30 s"));
     EXPECT_EQ(l1[2].Zellen[4], QStringLiteral("Biofeedback+Elektrostim."));
-    EXPECT_EQ(l1[3].Zellen[5], QStringLiteral("2 min"));
+    EXPECT_EQ(l1[3].Zellen[5], QStringLiteral("1 min 40 s"));
     // The older variant: 13 samples, its 100.0 mA current is too long for the list.
     EXPECT_EQ(l1[4].Zellen, L({"5", "09.01.2026", "09:00:00", "", "EMG-Biofeedback", "1 s", "-", "-", "-",
                                "100 µV", "100 µV", "100 µV", "-", "-", "-", "-", "-", "-"}));
@@ -264,8 +293,10 @@ TEST_P(StatDb, SpaltenwahlUndVerlauf) {
     // The empty groups keep their start values (minimum 300) in the trailer; dashed cells do not count.
     EXPECT_DOUBLE_EQ(GroessterWert(l, 9), 80.0);
     EXPECT_TRUE(SpalteWaehlbar(l, 9));
-    EXPECT_EQ(Verlaufswerte(l, 9), (std::vector<double>{50, 50, 50, 80}));
-    EXPECT_EQ(Verlaufswerte(l, 10), (std::vector<double>{50, 50, 50, 80}));
+    // A row whose cell is "-" has no value in the series: none is carried over from a neighbour.
+    using V = std::vector<std::optional<double>>;
+    EXPECT_EQ(Verlaufswerte(l, 9), (V{std::nullopt, 50.0, std::nullopt, 80.0}));
+    EXPECT_EQ(Verlaufswerte(l, 10), (V{std::nullopt, 50.0, std::nullopt, 80.0}));
     // An all-zero column, the common columns and a list of one row cannot be chosen.
     EXPECT_DOUBLE_EQ(GroessterWert(l, 6), 0.0);
     EXPECT_FALSE(SpalteWaehlbar(l, 6));
@@ -310,6 +341,9 @@ TEST_P(StatDb, ZusammenfassungDauernFrequenzUndTherapietreue) {
     EXPECT_DOUBLE_EQ(s.Summe.Frequenz, 4.0);
     EXPECT_EQ(TherapietreueText(s.Summe, 2), QStringLiteral("100 %"));
     EXPECT_TRUE(s.Summe.Nummer.isEmpty());
+    EXPECT_EQ(FehlendeNummerGrund(s.Summe),
+              QStringLiteral("nicht hinterlegt („MB1D1234“ ist keine Seriennummer)"));
+    EXPECT_TRUE(FehlendeDauerGrund(s.Summe).isEmpty());
 
     // Only short recordings: mean durations 0, "-" for both lines.
     const qint64 r = Neu("Kurz");
@@ -321,6 +355,9 @@ TEST_P(StatDb, ZusammenfassungDauernFrequenzUndTherapietreue) {
     EXPECT_EQ(s.Summe.MittlereSolldauer, 0.0);
     EXPECT_EQ(BehandlungsdauerText(s.Summe), QStringLiteral("-"));
     EXPECT_EQ(TherapietreueText(s.Summe, 2), QStringLiteral("-"));
+    // The page says why rather than "-" beside two sessions.
+    EXPECT_EQ(FehlendeDauerGrund(s.Summe), QStringLiteral("keine Übung mit fester Übungsdauer über 2 min"));
+    EXPECT_EQ(FehlendeNummerGrund(s.Summe), QStringLiteral("nicht hinterlegt"));
 
     // The older variant: duration from its header byte 228, where 62 means continuous.
     const qint64 a = Neu("Alt");
@@ -341,6 +378,7 @@ TEST_P(StatDb, ZusammenfassungDauernFrequenzUndTherapietreue) {
     EXPECT_TRUE(s.SichtbareListen().empty());
     EXPECT_EQ(s.Summe.Anzahl, 0);
     EXPECT_EQ(s.Summe.Frequenz, 0.0);
+    EXPECT_EQ(FehlendeDauerGrund(s.Summe), QStringLiteral("keine Übungen gespeichert"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Firebird, StatDb, ::testing::Values(Mode::Embedded, Mode::Server), ModeName);

@@ -195,9 +195,19 @@ private slots:
         QCOMPARE(answer.boxes.size(), ++fragen);
         QCOMPARE(f->TabCount(), 1);
 
-        // Saving stores it for the current patient with its device row.
+        // Saving first names the patient it stores for; "Nein" stores nothing.
         QCOMPARE(Count(dm, QStringLiteral("select count(*) as N from QALGeraete")), 0);
+        answer.answers = {false};
         f->Action(QStringLiteral("Speichern"))->trigger();
+        QCOMPARE(answer.boxes.size(), ++fragen);
+        QVERIFY2(answer.boxes.last().contains(QStringLiteral("Zofia, Wiśniewska")),
+                 qPrintable(answer.boxes.last()));
+        QVERIFY(f->TabCounter(0) <= 0);
+        QCOMPARE(Count(dm, QStringLiteral("select count(*) as N from ZUDData")), 0);
+        // "Ja" stores it for the current patient with its device row.
+        answer.answers = {true};
+        f->Action(QStringLiteral("Speichern"))->trigger();
+        QCOMPARE(answer.boxes.size(), ++fragen);
         QVERIFY(f->TabCounter(0) > 0);
         QVERIFY(!f->Action(QStringLiteral("Speichern"))->isEnabled());
         const auto rec = dm.GetRecording(f->TabCounter(0));

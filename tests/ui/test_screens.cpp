@@ -8,6 +8,7 @@
 #include "Demo.h"
 #include "DemoRecordings.h"
 #include "Emulator.h"
+#include "FileDialogs.h"
 #include "Localizer.h"
 #include "PatientModels.h"
 #include "Ribbon.h"
@@ -24,6 +25,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -288,6 +290,8 @@ private slots:
             QFile file(folder.filePath(QString::fromUtf8(name)));
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(QByteArray(123456, 'x'));
+            QVERIFY(file.setFileTime(QDateTime(QDate(2026, 11, 7), QTime(10, 30)),
+                                     QFileDevice::FileModificationTime));
         }
         QWidget owner;
         owner.resize(800, 600);
@@ -319,6 +323,17 @@ private slots:
         QVERIFY(h->sectionSize(0) >=
                 h->fontMetrics().horizontalAdvance(QStringLiteral("Łukasiewicz_Małgorzata")));
         QVERIFY(h->length() <= view->viewport()->width() + 1);
+        // The dates in the program's language, as its lists write them: not the machine's
+        // C locale beside captions in German or Polish.
+        QAbstractItemModel* shown = view->model();
+        QString datum;
+        for (int r = 0; r < shown->rowCount(view->rootIndex()); ++r) {
+            if (shown->index(r, 0, view->rootIndex()).data().toString() == QLatin1String("a.bak3"))
+                datum = shown->index(r, 3, view->rootIndex()).data().toString();
+        }
+        QCOMPARE(datum, FileDialogDate(QDateTime(QDate(2026, 11, 7), QTime(10, 30))));
+        if (QLocale().language() == QLocale::German || QLocale().language() == QLocale::Polish)
+            QCOMPARE(datum, QStringLiteral("07.11.2026 10:30"));
         Shoot(&d, QStringLiteral("%1-file-dialog").arg(lang));
         d.reject();
         loc.Switch(QStringLiteral("de"));

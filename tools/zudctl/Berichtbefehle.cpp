@@ -7,6 +7,7 @@
 #include "ZudctlInternal.h"
 
 #include <QDate>
+#include <QLocale>
 
 namespace zud::ctl {
 
@@ -185,6 +186,7 @@ int Berichte(const QString& cmd, const DbOptions& options, const QStringList& re
         }
         StatOptionen so;
         so.DruckEinheit = einheit;
+        so.Sprache = QLocale(); // the pages are read by people
         const Statistik s = FillStatistik(*dm, id, so);
         if (art == QLatin1String("summary")) {
             const int max = settings.StatMaxExercisesPerDay();

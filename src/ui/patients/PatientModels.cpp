@@ -2,6 +2,7 @@
 
 #include "DeviceRecords.h"
 #include "RecordingCheck.h"
+#include "Statistik.h"
 
 #include <QLocale>
 #include <QMimeData>
@@ -9,13 +10,8 @@
 namespace zud::ui {
 
 QString ShortDateFormat() {
-    QString f = QLocale().dateFormat(QLocale::ShortFormat);
-    // Only digits and separators can be typed into a date field.
-    if (f.contains(QLatin1String("MMM")) || f.contains(QLatin1String("ddd")) || !f.contains(QLatin1Char('d')))
-        f = QStringLiteral("dd.MM.yyyy");
-    if (!f.contains(QLatin1String("yyyy")))
-        f.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    return f;
+    // Only digits and separators, days and months with two digits so that lists line up.
+    return DatumsFormat();
 }
 
 QString FormatDate(const QDate& d) {

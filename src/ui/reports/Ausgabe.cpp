@@ -13,10 +13,9 @@
 
 namespace zud::ui {
 
-namespace {} // namespace
-
-std::function<QString(QWidget*)> Berichtsausgabe::PdfPfad = [](QWidget* parent) {
-    QFileDialog d(parent, QStringLiteral("ZUD"));
+std::function<QString(QWidget*, const QString&)> Berichtsausgabe::PdfPfad = [](QWidget* parent,
+                                                                               const QString& titel) {
+    QFileDialog d(parent, titel);
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setNameFilter(QCoreApplication::translate("Berichtsausgabe", "PDF-Dateien (*.pdf)"));
     d.setDefaultSuffix(QStringLiteral("pdf"));
@@ -36,8 +35,9 @@ std::function<bool(QPrinter&, QWidget*)> Berichtsausgabe::Druckdialog = [](QPrin
     return ok;
 };
 
-bool PdfAusgeben(QWidget* parent, const std::function<bool(Seitenziel&)>& zeichne, QString* meldung) {
-    const QString pfad = Berichtsausgabe::PdfPfad(parent);
+bool PdfAusgeben(QWidget* parent, const QString& titel, const std::function<bool(Seitenziel&)>& zeichne,
+                 QString* meldung) {
+    const QString pfad = Berichtsausgabe::PdfPfad(parent, titel);
     if (pfad.isEmpty()) {
         return false; // cancelled: no output
     }

@@ -15,17 +15,19 @@ class QPrinter;
 namespace zud::ui {
 
 struct Berichtsausgabe {
-    // The PDF file to write ("PDF-Dateien (*.pdf)", title "ZUD"); empty when cancelled.
-    static std::function<QString(QWidget* parent)> PdfPfad;
+    // The PDF file to write ("PDF-Dateien (*.pdf)"); `titel` says what is saved. Empty when
+    // cancelled.
+    static std::function<QString(QWidget* parent, const QString& titel)> PdfPfad;
     // Opens a written PDF with the system's viewer.
     static std::function<void(const QString& pfad)> Oeffnen;
     // The print dialog on a landscape printer; false when cancelled.
     static std::function<bool(QPrinter& printer, QWidget* parent)> Druckdialog;
 };
 
-// Asks for the file, writes the pages and opens the file. False when cancelled or failed; a
-// failure is shown in German and its text put into *meldung.
-bool PdfAusgeben(QWidget* parent, const std::function<bool(Seitenziel&)>& zeichne,
+// Asks for the file in a dialog titled `titel` (what is saved), writes the pages and opens the
+// file. False when cancelled or failed; a failure is shown in German and its text put into
+// *meldung.
+bool PdfAusgeben(QWidget* parent, const QString& titel, const std::function<bool(Seitenziel&)>& zeichne,
                  QString* meldung = nullptr);
 // Asks for the printer and prints the pages. False when cancelled or failed.
 bool Drucken(QWidget* parent, const std::function<bool(Seitenziel&)>& zeichne, QString* meldung = nullptr);

@@ -30,7 +30,7 @@ bool TAusgabeFenster::Print() {
 
 bool TAusgabeFenster::Pdf() {
     return PdfAusgeben(
-        this, [this](Seitenziel& z) { return Seite(z); }, &LastMessage);
+        this, PdfTitel(), [this](Seitenziel& z) { return Seite(z); }, &LastMessage);
 }
 
 void TAusgabeFenster::RetranslateUi() {

@@ -32,6 +32,8 @@ protected:
     // The window title, and the caption of the ribbon's tab.
     virtual QString Titel() const = 0;
     virtual QString TabTitel() const { return Titel(); }
+    // The title of the PDF save dialog: what is saved.
+    virtual QString PdfTitel() const = 0;
     // The texts of the frame; a window with more of its own extends it.
     virtual void RetranslateUi();
     void changeEvent(QEvent* e) override;

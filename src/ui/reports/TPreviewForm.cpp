@@ -140,7 +140,7 @@ bool TPreviewForm::Print() {
 
 bool TPreviewForm::Pdf() {
     return PdfAusgeben(
-        this,
+        this, tr("Druckvorschau als PDF speichern"),
         [this](Seitenziel& z) {
             DrawVorschauSeite(*z.Painter, z.Seite, z.Dpi, Inhalt());
             return true;

@@ -18,6 +18,7 @@ public:
 protected:
     bool Seite(Seitenziel& z) override { return Zeichnen(z); }
     QString Titel() const override { return tr("Therapie-Zusammenfassung"); }
+    QString PdfTitel() const override { return tr("Therapie-Zusammenfassung als PDF speichern"); }
     void RetranslateUi() override;
 
 private:

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
+#include <QLocale>
 #include <QMenu>
 #include <QTabBar>
 #include <QTabWidget>
@@ -191,6 +192,7 @@ bool TStatistikForm::Fill(TDM1& dm, qint64 patient, const Settings& settings) {
     FMaxProTag = settings.StatMaxExercisesPerDay();
     StatOptionen o;
     o.DruckEinheit = FDruckEinheit;
+    o.Sprache = QLocale();
     o.AeltereGeraete = AeltereGeraete;
     for (StatModel* m : FModels) {
         m->SetDaten(nullptr);
@@ -238,10 +240,6 @@ void TStatistikForm::HeaderClicked(int liste, int spalte) {
         return;
     }
     const StatListeDaten& l = FStat.Liste(liste);
-    const int tag = SpaltenTag(liste, spalte);
-    if (tag <= 3 || l.Zeilen.size() < 2) {
-        return; // the common columns and a list of one row have no progress
-    }
     StatModel* m = FModels[size_t(liste - 1)];
     if (m->Markiert() == spalte) {
         m->SetMarkiert(-1);
@@ -250,9 +248,10 @@ void TStatistikForm::HeaderClicked(int liste, int spalte) {
         FTag = -1;
         return;
     }
-    if (GroessterWert(l, spalte) <= 0) {
-        return; // nothing to draw
+    if (!SpalteWaehlbar(l, spalte)) {
+        return; // a common column, a list of one row, or nothing to draw
     }
+    const int tag = SpaltenTag(liste, spalte);
     ResetColumns();
     m->SetMarkiert(spalte);
     Table(liste)->setColumnWidth(spalte, kBreiteMarkiert);
@@ -278,7 +277,8 @@ bool TStatistikForm::PdfTable() {
         return false;
     }
     return PdfAusgeben(
-        this, [this](Seitenziel& z) { return TabelleZeichnen(z); }, &LastMessage);
+        this, tr("Statistik als PDF speichern"), [this](Seitenziel& z) { return TabelleZeichnen(z); },
+        &LastMessage);
 }
 
 bool TStatistikForm::PrintSummary() {
@@ -290,7 +290,8 @@ bool TStatistikForm::PrintSummary() {
 bool TStatistikForm::PdfSummary() {
     FShort->Prepare(FPatient, FStat.Summe, FMaxProTag);
     return PdfAusgeben(
-        this, [this](Seitenziel& z) { return FShort->Zeichnen(z); }, &LastMessage);
+        this, tr("Therapie-Zusammenfassung als PDF speichern"),
+        [this](Seitenziel& z) { return FShort->Zeichnen(z); }, &LastMessage);
 }
 
 void TStatistikForm::ShowVerlauf() {
@@ -299,7 +300,8 @@ void TStatistikForm::ShowVerlauf() {
     if (!m || m->Markiert() < 0) {
         return;
     }
-    FVerlauf->Prepare(FCaption, BerechneVerlauf(FStat.Liste(l), m->Markiert(), FDruckEinheit, FFlaeche));
+    FVerlauf->Prepare(FCaption, FPatient,
+                      BerechneVerlauf(FStat.Liste(l), m->Markiert(), FDruckEinheit, FFlaeche));
     FVerlauf->exec();
 }
 

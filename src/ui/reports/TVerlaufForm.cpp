@@ -20,16 +20,16 @@ TVerlaufForm::TVerlaufForm(QWidget* parent)
     RetranslateUi();
 }
 
-void TVerlaufForm::Prepare(const QString& caption, const Verlaufsdaten& v) {
+void TVerlaufForm::Prepare(const QString& caption, const Patient& patient, const Verlaufsdaten& v) {
     FCaption = caption;
+    FPatient = patient;
     FChart->Daten = v;
     FChart->update();
     RetranslateUi();
 }
 
 bool TVerlaufForm::Seite(Seitenziel& z) {
-    z.Painter->fillRect(QRect(QPoint(0, 0), z.Seite), Qt::white);
-    DrawVerlauf(*z.Painter, QRectF(QPointF(0, 0), QSizeF(z.Seite)), z.Dpi / 96.0, FChart->Daten);
+    DrawVerlaufSeite(*z.Painter, z.Seite, z.Dpi, FPatient, FChart->Daten);
     return true;
 }
 

@@ -22,18 +22,20 @@ class TVerlaufForm : public TAusgabeFenster {
     Q_OBJECT
 public:
     explicit TVerlaufForm(QWidget* parent = nullptr);
-    // Shows the chart with the statistics window's caption.
-    void Prepare(const QString& caption, const Verlaufsdaten& v);
+    // Shows the chart with the statistics window's caption; the printed page names `patient`.
+    void Prepare(const QString& caption, const Patient& patient, const Verlaufsdaten& v);
     VerlaufWidget* Chart() const { return FChart; }
 
 protected:
     bool Seite(Seitenziel& z) override;
     QString Titel() const override { return tr("Verlauf"); }
     QString TabTitel() const override { return FCaption.isEmpty() ? tr("Verlauf") : FCaption; }
+    QString PdfTitel() const override { return tr("Verlauf als PDF speichern"); }
 
 private:
     VerlaufWidget* FChart = nullptr;
     QString FCaption;
+    Patient FPatient;
 };
 
 } // namespace zud::ui

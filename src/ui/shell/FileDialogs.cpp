@@ -1,15 +1,51 @@
 #include "FileDialogs.h"
 
+#include "Statistik.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QScreen>
 #include <QTimer>
 #include <QTreeView>
 
 namespace zud::ui {
+
+namespace {
+
+// Qt's file model writes the modification dates in the machine's locale (on a machine without
+// LANG "10 Dec 2026" beside German captions): this proxy writes them as the program's lists do.
+class DatesInProgramLanguage : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::DisplayRole && index.column() == 3) {
+            if (const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel())) {
+                const QDateTime t = files->lastModified(mapToSource(index));
+                if (t.isValid())
+                    return FileDialogDate(t);
+            }
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
+} // namespace
+
+QString FileDialogDate(const QDateTime& t) {
+    const QLocale l;
+    return l.toString(t.date(), DatumsFormat()) + QLatin1Char(' ') +
+           l.toString(t.time(), QLocale::ShortFormat);
+}
+
+void UseProgramLanguageForDates(QFileDialog* dialog) {
+    if (!dialog->proxyModel() && dialog->findChild<QFileSystemModel*>())
+        dialog->setProxyModel(new DatesInProgramLanguage(dialog));
+}
 
 void FitFileDialog(QFileDialog* dialog) {
     auto* view = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
@@ -63,6 +99,7 @@ void FileDialogFitter::Install() {
 bool FileDialogFitter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show) {
         if (auto* dialog = qobject_cast<QFileDialog*>(watched)) {
+            UseProgramLanguageForDates(dialog);
             FitFileDialog(dialog);
             // The folder's entries arrive from a worker thread: fit again once they are there.
             auto* model = dialog->findChild<QFileSystemModel*>();

@@ -5,11 +5,19 @@
 // Each one is widened to its columns when it is shown.
 
 #include <QObject>
+#include <QString>
 
+class QDateTime;
 class QFileDialog;
 class QWidget;
 
 namespace zud::ui {
+
+// A file's modification time as the dialogs show it: the program's short date with two-digit
+// days and months, and the time, in the program's language rather than the machine's.
+QString FileDialogDate(const QDateTime& t);
+// Makes the dialog's detail list write its dates that way (Qt's own dialog only).
+void UseProgramLanguageForDates(QFileDialog* dialog);
 
 // Widens the dialog's detail list so that every column shows its caption and its longest entry
 // of the folder as shown, and gives the dialog room for them.

@@ -411,7 +411,7 @@ void TForm1::RetranslateUi() {
     set("PatLoeschen", tr("Patient löschen"));
     set("Statistik", tr("Statistik"));
     set("Messung_Laden", tr("Übung laden"));
-    set("Messung_Schliessen", tr("Übung schliessen"));
+    set("Messung_Schliessen", tr("Übung schließen"));
     set("Messung_loeschen", tr("Übung löschen"));
     set("Speichern", tr("Übung speichern"));
     set("AddBem", tr("Bemerkung hinzufügen/ändern"));
@@ -450,7 +450,7 @@ void TForm1::RetranslateUi() {
     FRibbon->SetTabCaption(QStringLiteral("TabUebungen"), tr("Übungen"));
     FRibbon->SetTabCaption(QStringLiteral("TabDaten"), tr("Daten"));
     FRibbon->SetTabCaption(QStringLiteral("TabAnsicht"), tr("Ansicht"));
-    FRibbon->SetTabCaption(QStringLiteral("TabSonstige"), tr("Sonsige Einstellungen"));
+    FRibbon->SetTabCaption(QStringLiteral("TabSonstige"), tr("Sonstige Einstellungen"));
     FRibbon->Group(QStringLiteral("GroupProgramm"))->SetCaption(tr("Programm"));
     FRibbon->Group(QStringLiteral("GroupSprache"))->SetCaption(tr("Sprache"));
     FRibbon->Group(QStringLiteral("GroupKommunikation"))->SetCaption(tr("Kommunikation"));

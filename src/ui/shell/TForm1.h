@@ -151,7 +151,7 @@ public:
     qint64 CurrentPatient() const { return FCurrentPatient; }
     // Opens a recording into a tab; `singleClick` when picked by a click in the list.
     bool OpenRecording(qint64 counter, bool singleClick = false);
-    void CloseRecording();                 // "Übung schliessen"
+    void CloseRecording();                 // "Übung schließen"
     void DeleteRecording(bool ask = true); // "Übung löschen"
     void EditRemarks();                    // "Bemerkung hinzufügen/ändern"
     void SaveLiveRecording();              // "Übung speichern" of a "*Neu" tab

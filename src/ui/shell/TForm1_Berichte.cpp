@@ -107,7 +107,7 @@ bool TForm1::DoPdfExport() {
     if (!DisplayedRemarks().isEmpty())
         o.Bemerkungen = DisplayedRemarks().split(QLatin1Char('\n'));
     return PdfAusgeben(
-        this,
+        this, tr("Übung als PDF speichern"),
         [&](Seitenziel& z) {
             DrawAufnahmeSeite(*z.Painter, z.Seite, z.Dpi, patient, *a, o);
             return true;

@@ -29,6 +29,11 @@ void TForm1::CreateLiveWindow() {
     connect(Action(QStringLiteral("EZTon")), &QAction::toggled, this, [this](bool on) {
         FSettings.SetLiveTone(on);
         FTone->SetEnabled(on);
+        // The pressed button and its icon both say whether the tone sounds.
+        Action(QStringLiteral("EZTon"))
+            ->setIcon(
+                ThemeIcon(on ? QStringLiteral("audio-volume-high") : QStringLiteral("audio-volume-muted"),
+                          QStringLiteral("EZTon")));
     });
     connect(FToneVolume, &QSlider::valueChanged, this, [this](int v) {
         FSettings.SetLiveToneVolume(v);
@@ -47,7 +52,10 @@ void TForm1::ApplyToneSettings() {
     FToneVolume->setValue(volume);
     FTone->SetVolume(volume);
     const bool on = FSettings.LiveTone();
-    Action(QStringLiteral("EZTon"))->setChecked(on);
+    QAction* ton = Action(QStringLiteral("EZTon"));
+    ton->setChecked(on);
+    ton->setIcon(ThemeIcon(on ? QStringLiteral("audio-volume-high") : QStringLiteral("audio-volume-muted"),
+                           QStringLiteral("EZTon")));
     FTone->SetEnabled(on);
     RetranslateTone();
 }

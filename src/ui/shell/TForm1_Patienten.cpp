@@ -713,6 +713,11 @@ void TForm1::SaveLiveRecording() {
     const RecordingTabs::LiveRecording* live = FTabs->Live(index);
     if (!FDM || !FDM->LoggedIn() || !live || FCurrentPatient < 0)
         return;
+    // The recording is filed under the patient chosen now, which need not be the one who
+    // exercised: the question names him before anything is stored.
+    const auto patient = FDM->GetPatient(FCurrentPatient);
+    if (!patient || !Question(tr("Die Echtzeit-Aufnahme für %1 speichern?").arg(PatientCaption(*patient))))
+        return;
     std::string model = FDevice ? ModellName(FDevice->Typ) : std::string();
     const QString deviceName = model.empty() ? QStringLiteral("ZUD12") : QString::fromStdString(model);
     const qint64 counter = FDM->InsertRecording(FCurrentPatient, live->start.date(), live->start.time(),

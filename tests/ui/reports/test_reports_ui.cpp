@@ -94,6 +94,7 @@ private:
     std::unique_ptr<QTemporaryDir> dir;
     QString pdfZiel;
     QStringList geoeffnet;
+    QStringList pdfTitel; // the save dialogs' titles
 
     std::unique_ptr<TForm1> Open() {
         auto f = std::make_unique<TForm1>();
@@ -141,7 +142,10 @@ private:
 private slots:
     void initTestCase() {
         db::SetLockFolder(QDir::temp().filePath(QStringLiteral("zud-ui-reports-lock")));
-        Berichtsausgabe::PdfPfad = [this](QWidget*) { return pdfZiel; };
+        Berichtsausgabe::PdfPfad = [this](QWidget*, const QString& titel) {
+            pdfTitel << titel;
+            return pdfZiel;
+        };
         Berichtsausgabe::Oeffnen = [this](const QString& p) { geoeffnet << p; };
         Berichtsausgabe::Druckdialog = [](QPrinter&, QWidget*) { return false; }; // cancelled
     }
@@ -149,6 +153,7 @@ private slots:
         dir = FreshProgramFolders();
         QVERIFY(dir);
         geoeffnet.clear();
+        pdfTitel.clear();
     }
 
     void StatistikFensterListenUndSpaltenwahl() {
@@ -184,7 +189,10 @@ private slots:
         QCOMPARE(t->model()->rowCount(), 4);
         QCOMPARE(t->model()->index(1, 1).data().toString(), QStringLiteral("07.01.2026"));
         QCOMPARE(t->model()->index(1, 4).data().toString(), QStringLiteral("ES-Elektrostimulation"));
-        QCOMPARE(t->model()->index(1, 5).data().toString(), QStringLiteral("2 min"));
+        // 2 min 30 s and 1 min 40 s, not rounded to "2 min" both; numbers with the German comma.
+        QCOMPARE(t->model()->index(1, 5).data().toString(), QStringLiteral("2 min 30 s"));
+        QCOMPARE(t->model()->index(2, 5).data().toString(), QStringLiteral("1 min 40 s"));
+        QCOMPARE(t->model()->index(0, 10).data().toString(), QStringLiteral("40,0 µV"));
         QCOMPARE(t->model()->index(2, 9).data().toString(), QStringLiteral("-"));
         QCOMPARE(t->model()->headerData(11, Qt::Horizontal).toString(), QStringLiteral("Anspannen Ø"));
 
@@ -225,9 +233,13 @@ private slots:
         s.Table(2)->horizontalHeader()->sectionClicked(8);
         QCOMPARE(s.ChosenTag(), -1);
 
-        // The progress chart of "Anspannen max": the third recording carries the value before it.
+        // The progress chart of "Anspannen max", chosen by a click on the column's header: the
+        // third recording has none and gets no point.
         tabs->setCurrentIndex(0);
-        t->horizontalHeader()->sectionClicked(10);
+        QTest::mouseClick(t->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                          QPoint(t->horizontalHeader()->sectionViewportPosition(10) + 20,
+                                 t->horizontalHeader()->height() / 2));
+        QCOMPARE(s.ChosenTag(), 8);
         zu.gesehen.clear();
         zu.vorher = [](QWidget* w) {
             w->resize(1000, 700);
@@ -236,9 +248,17 @@ private slots:
         verlauf->trigger();
         QCOMPARE(zu.gesehen, QStringList{QStringLiteral("TVerlaufForm")});
         const Verlaufsdaten& v = s.VerlaufForm()->Chart()->Daten;
-        QCOMPARE(v.Werte, (std::vector<double>{40, 90, 90, 70}));
+        QCOMPARE(v.Werte, (std::vector<std::optional<double>>{40.0, 90.0, std::nullopt, 70.0}));
         QCOMPARE(v.Einheit, QStringLiteral("µV"));
         QCOMPARE(v.Spaltentitel, QStringLiteral("Anspannen max"));
+        // Its page names what it shows, for whom and over which days; the dialog says what is saved.
+        pdfZiel = dir->filePath(QStringLiteral("verlauf.pdf"));
+        QVERIFY(s.VerlaufForm()->Pdf());
+        QCOMPARE(pdfTitel.last(), QStringLiteral("Verlauf als PDF speichern"));
+        const QString verlaufText = PdfText(pdfZiel);
+        for (const char* w : {"Verlauf: Anspannen max [µV]", "Muster, Erika, geb. 17.05.1960",
+                              "Zeitraum: 05.01.2026 – 12.01.2026", "90,0 µV"})
+            QVERIFY2(verlaufText.contains(QString::fromUtf8(w)), qPrintable(verlaufText));
 
         // The summary preview.
         zu.gesehen.clear();
@@ -250,18 +270,23 @@ private slots:
         // PDF of the shown list: written, then opened; cancelled: nothing.
         pdfZiel = dir->filePath(QStringLiteral("statistik.pdf"));
         QVERIFY(s.PdfTable());
-        QCOMPARE(geoeffnet, QStringList{pdfZiel});
+        QCOMPARE(geoeffnet.last(), pdfZiel);
+        QCOMPARE(pdfTitel.last(), QStringLiteral("Statistik als PDF speichern"));
         QCOMPARE(PdfSeiten(pdfZiel), 1);
         QString text = PdfText(pdfZiel);
+        QVERIFY2(text.contains(QStringLiteral("1 min 40 s")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("40,0 µV")) && !text.contains(QStringLiteral("40.0 µV")),
+                 qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("Statistik Erika Muster")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("Seite 1/1")));
         QVERIFY(text.contains(QStringLiteral("12.01.2026")));
         pdfZiel = dir->filePath(QStringLiteral("summe.pdf"));
         QVERIFY(s.PdfSummary());
+        QCOMPARE(pdfTitel.last(), QStringLiteral("Therapie-Zusammenfassung als PDF speichern"));
         QVERIFY(PdfText(pdfZiel).contains(QStringLiteral("Therapie-Zusammenfassung")));
         pdfZiel.clear();
         QVERIFY(!s.PdfTable());
-        QCOMPARE(geoeffnet.size(), 2);
+        QCOMPARE(geoeffnet.size(), 3);
         // A cancelled print dialog prints nothing.
         QVERIFY(!s.PrintTable());
         QVERIFY(s.LastMessage.isEmpty());
@@ -271,7 +296,7 @@ private slots:
         QVERIFY(!s.PdfTable());
         QCOMPARE(zu.gesehen.size(), 1); // the error box
         QVERIFY2(s.LastMessage.contains(QStringLiteral("/nonexistent/x.pdf")), qPrintable(s.LastMessage));
-        QCOMPARE(geoeffnet.size(), 2);
+        QCOMPARE(geoeffnet.size(), 3);
         // The printer path draws the same pages (here into a PDF file).
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -401,12 +426,20 @@ private slots:
         // "Als PDF exportieren": the page of the shown recording.
         pdfZiel = dir->filePath(QStringLiteral("uebung.pdf"));
         QVERIFY(f->DoPdfExport());
+        QCOMPARE(pdfTitel.last(), QStringLiteral("Übung als PDF speichern"));
         QCOMPARE(geoeffnet.last(), pdfZiel);
         QCOMPARE(PdfSeiten(pdfZiel), 1);
         const QString seite = PdfText(pdfZiel);
         QVERIFY2(seite.contains(QStringLiteral("Muster")), qPrintable(seite));
         QVERIFY(seite.contains(QStringLiteral("05.01.2026")));
         QVERIFY(seite.contains(QStringLiteral("Anspannen [µV]")));
+        QVERIFY2(seite.contains(QStringLiteral("40,0")) && !seite.contains(QStringLiteral("40.0")),
+                 qPrintable(seite));
+        // The recording of 1 min 40 s has that length on its page as in the statistics list.
+        QVERIFY(f->OpenRecording(rec[3].Counter));
+        pdfZiel = dir->filePath(QStringLiteral("locker.pdf"));
+        QVERIFY(f->DoPdfExport());
+        QVERIFY2(PdfText(pdfZiel).contains(QStringLiteral("1 min 40 s")), qPrintable(PdfText(pdfZiel)));
 
         // Closing every recording disables both.
         while (f->TabCount() > 0)
