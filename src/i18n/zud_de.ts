@@ -1137,6 +1137,10 @@
         <source>Letzter Zugriff</source>
         <translation>Letzter Zugriff</translation>
     </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation>Geburtsdatum</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::DeviceRecordingModel</name>
@@ -1171,6 +1175,81 @@
     <message>
         <source>Datenbank</source>
         <translation>Datenbank</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::LiveSessionPanel</name>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Zyklus</source>
+        <translation>Zyklus</translation>
+    </message>
+    <message>
+        <source>Im Zielbereich</source>
+        <translation>Im Zielbereich</translation>
+    </message>
+    <message>
+        <source>kein Patient gewählt</source>
+        <translation>kein Patient gewählt</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Strom</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>EMG 1</source>
+        <translation>EMG 1</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>EMG 2</source>
+        <translation>EMG 2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Ziel: über der Schwelle</source>
+        <translation>Ziel: über der Schwelle</translation>
+    </message>
+    <message>
+        <source>Ziel: unter der Schwelle</source>
+        <translation>Ziel: unter der Schwelle</translation>
+    </message>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Dauerbetrieb</translation>
+    </message>
+    <message>
+        <source>Gesamtdauer: %1</source>
+        <translation>Gesamtdauer: %1</translation>
     </message>
 </context>
 <context>
@@ -1857,6 +1936,10 @@
     <message>
         <source>Lautstärke des Tons: %1 %</source>
         <translation>Lautstärke des Tons: %1 %</translation>
+    </message>
+    <message>
+        <source>%1 (nicht gefunden)</source>
+        <translation>%1 (nicht gefunden)</translation>
     </message>
 </context>
 <context>

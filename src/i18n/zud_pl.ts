@@ -1137,6 +1137,10 @@
         <source>Letzter Zugriff</source>
         <translation>Ostatni dostęp</translation>
     </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation>Data urodzenia</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::DeviceRecordingModel</name>
@@ -1171,6 +1175,81 @@
     <message>
         <source>Datenbank</source>
         <translation>Baza danych</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::LiveSessionPanel</name>
+    <message>
+        <source>Patient</source>
+        <translation>Pacjent</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Zyklus</source>
+        <translation>Cykl</translation>
+    </message>
+    <message>
+        <source>Im Zielbereich</source>
+        <translation>W strefie docelowej</translation>
+    </message>
+    <message>
+        <source>kein Patient gewählt</source>
+        <translation>nie wybrano pacjenta</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Wartość</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Prąd</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Ciśnienie</translation>
+    </message>
+    <message>
+        <source>EMG 1</source>
+        <translation>EMG 1</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>EMG 2</source>
+        <translation>EMG 2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Ziel: über der Schwelle</source>
+        <translation>Cel: powyżej progu</translation>
+    </message>
+    <message>
+        <source>Ziel: unter der Schwelle</source>
+        <translation>Cel: poniżej progu</translation>
+    </message>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Praca ciągła</translation>
+    </message>
+    <message>
+        <source>Gesamtdauer: %1</source>
+        <translation>Łącznie: %1</translation>
     </message>
 </context>
 <context>
@@ -1857,6 +1936,10 @@
     <message>
         <source>Lautstärke des Tons: %1 %</source>
         <translation>Głośność dźwięku: %1%</translation>
+    </message>
+    <message>
+        <source>%1 (nicht gefunden)</source>
+        <translation>%1 (nie znaleziono)</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,7 @@ void LiveTone::Programm(const ProgrammParameter& p) {
 
 bool LiveTone::Probe(const EZProbe& p) {
     FAn = false;
+    FBewertet = false;
     if (!FHatKopf) {
         return false;
     }
@@ -80,6 +81,7 @@ bool LiveTone::Probe(const EZProbe& p) {
     } else {
         return false; // mode 9, or a phase that does not belong to the mode
     }
+    FBewertet = true;
     FAn = TonAn(ziel, wert, schwelle);
     if (FAn) {
         const double verhaeltnis = schwelle > 0 ? wert / schwelle : (wert > 0 ? 2.0 : 0.5);
@@ -91,6 +93,7 @@ bool LiveTone::Probe(const EZProbe& p) {
 void LiveTone::Ende() {
     FHatKopf = false;
     FAn = false;
+    FBewertet = false;
 }
 
 } // namespace zud

@@ -13,6 +13,7 @@
 #include "Tdm2.h"
 #include "ZudApplication.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -128,6 +129,8 @@ private slots:
             QCOMPARE(w->Model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
                      QStringLiteral("Name"));
             QCOMPARE(w->Model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(),
+                     QStringLiteral("Geburtsdatum"));
+            QCOMPARE(w->Model()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
                      QStringLiteral("Letzter Zugriff"));
             QCOMPARE(w->Model()->index(0, 0).data().toString(), QStringLiteral("Jürgen Müller"));
             QVERIFY(!w->Action(QStringLiteral("Exportieren"))->isEnabled());
@@ -206,6 +209,65 @@ private slots:
         QCOMPARE(f.DM()->RecordingCount(*back), 1);
         // The archive database is gone with the window.
         QVERIFY(!QFile::exists(dir->filePath(QStringLiteral("db/ZUDData_exp.gdb"))));
+    }
+
+    // Two patients of the same name are told apart by their birth dates in the export list and,
+    // after the export, in the import list of the archive; the column is whole.
+    void NamesakesShowTheirBirthDates() {
+        Answerer answer;
+        TForm1 f;
+        f.Create();
+        QVERIFY(f.OpenDatabase());
+        f.resize(1280, 800);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.DM()->AddPatient(Person(QStringLiteral("Weiß"), QStringLiteral("Anna"), QDate(1960, 6, 6)));
+        f.DM()->AddPatient(Person(QStringLiteral("Weiß"), QStringLiteral("Anna"), QDate(1985, 2, 3)));
+        const QStringList expected = {QStringLiteral("Anna Weiß | ") + FormatDate(QDate(1960, 6, 6)),
+                                      QStringLiteral("Anna Weiß | ") + FormatDate(QDate(1985, 2, 3))};
+        const auto listed = [](QTreeView* v) {
+            QStringList out;
+            QAbstractItemModel* m = v->model();
+            for (int r = 0; r < m->rowCount(); ++r)
+                out << m->index(r, 0).data().toString() + QStringLiteral(" | ") +
+                           m->index(r, 1).data().toString();
+            out.sort();
+            return out;
+        };
+        const auto whole = [](QTreeView* v) {
+            QHeaderView* h = v->header();
+            int need =
+                h->fontMetrics().horizontalAdvance(v->model()->headerData(1, Qt::Horizontal).toString());
+            for (int r = 0; r < v->model()->rowCount(); ++r)
+                need = std::max(
+                    need, v->fontMetrics().horizontalAdvance(v->model()->index(r, 1).data().toString()));
+            return h->sectionSize(1) >= need;
+        };
+        const QString archive = dir->filePath(QStringLiteral("namensvettern.qvz"));
+        bool seen = false;
+        answer.onExport = [&](TExpForm* w) {
+            seen = true;
+            QCoreApplication::processEvents();
+            QCOMPARE(listed(w->List()), expected);
+            QVERIFY(whole(w->List()));
+            Shot(w, QStringLiteral("exchange-export-namesakes"));
+            QTest::keyClick(w->List(), Qt::Key_A, Qt::ControlModifier);
+            QVERIFY(w->Export(archive));
+        };
+        f.Action(QStringLiteral("Export"))->trigger();
+        QVERIFY(seen);
+        seen = false;
+        answer.onImport = [&](TImpForm* w) {
+            seen = true;
+            QVERIFY(w->OpenArchive(archive));
+            QCoreApplication::processEvents();
+            QCOMPARE(listed(w->List()), expected);
+            QVERIFY(whole(w->List()));
+            Shot(w, QStringLiteral("exchange-import-namesakes"));
+        };
+        f.Action(QStringLiteral("Import"))->trigger();
+        QVERIFY(seen);
+        QVERIFY2(answer.boxes.isEmpty(), qPrintable(answer.boxes.join(QLatin1Char('|'))));
     }
 
     void BackupAndRestore() {

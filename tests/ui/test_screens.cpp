@@ -8,6 +8,8 @@
 #include "Demo.h"
 #include "DemoRecordings.h"
 #include "Emulator.h"
+#include "LiveMeasurement.h"
+#include "LiveSessionPanel.h"
 #include "Localizer.h"
 #include "PatientModels.h"
 #include "Ribbon.h"
@@ -262,6 +264,97 @@ private slots:
         f.Action(QStringLiteral("LeseMessungen"))->trigger();
         QTRY_VERIFY(shown);
         QVERIFY2(readoutCut.isEmpty(), qPrintable(readoutCut.join(QLatin1Char('\n'))));
+        QVERIFY2(answer.boxes.isEmpty(), qPrintable(answer.boxes.join(QLatin1Char('\n'))));
+        f.close();
+        device.Stop();
+        loc.Switch(QStringLiteral("de"));
+#else
+        QSKIP("built without the localizer");
+#endif
+    }
+
+    // The live measurement with the panel beside the chart at 1280 x 800, in all five languages:
+    // a long patient's name, a two-channel program and a stimulation program, in a threshold
+    // phase and in the current phase; every text whole.
+    void LivePanelWholeInEveryLanguage_data() {
+        QTest::addColumn<QString>("lang");
+        for (const char* lang : {"de", "en", "fr", "it", "pl"})
+            QTest::newRow(lang) << QString::fromLatin1(lang);
+    }
+
+    void LivePanelWholeInEveryLanguage() {
+#if defined(ZUD_HAVE_I18N)
+        QFETCH(QString, lang);
+        auto dir = zud::test::FreshProgramFolders();
+        QVERIFY(dir);
+        auto& loc = zud::i18n::Localizer::Instance();
+        QVERIFY(loc.Switch(lang));
+        emu::Emulator device;
+        QVERIFY(device.Start());
+        Answerer answer;
+        TForm1 f;
+        f.Create(QString::fromStdString(device.SlavePath()));
+        QVERIFY(f.OpenDatabase());
+        f.SetLeftPanel(true);
+        f.show();
+        f.showNormal();
+        f.resize(1280, 800);
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        Patient p;
+        p.Name = QStringLiteral("Zimmermann-Łukasiewicz");
+        p.Vorname = QStringLiteral("Małgorzata");
+        p.Geburtstag = QDate(1961, 9, 23);
+        const qint64 pat = f.DM()->AddPatient(p);
+        f.FillPatList();
+        f.OpenPatient(pat);
+        struct Lauf {
+            int mode, samples;
+            const char* name;
+            int minuten;
+        };
+        // Mode 2 at 270 samples: contract phase of the first cycle is over, the pause ran,
+        // the current flows; mode 0 at 30: relax with a threshold; mode 9: two channels;
+        // mode 7: pressure with two EMG channels.
+        for (const Lauf& l : {Lauf{2, 270, "Beckenboden Kräftigung", 30}, Lauf{0, 30, "Entspannung", 61},
+                              Lauf{9, 60, "Zwei Kanäle", 10}, Lauf {
+                                  7,
+                                  40,
+                                  "Druck + EMG",
+                                  12
+                              }}) {
+            ProgrammParameter pp{};
+            pp.Nummer = 1;
+            pp.Aktiviert = 1;
+            pp.Betriebsart = uint8_t(l.mode);
+            pp.Anspannzeit = 5;
+            pp.Entspannzeit = 5;
+            pp.Pausenzeit = 10;
+            pp.Stromzeit = 20;
+            pp.Frequenz1 = 50;
+            pp.Impulslaenge1 = 20;
+            pp.Timeout = uint8_t(l.minuten);
+            std::memcpy(pp.Name, l.name, std::min(std::strlen(l.name), sizeof pp.Name));
+            emu::LiveOptions o;
+            o.programm.assign(reinterpret_cast<const uint8_t*>(&pp),
+                              reinterpret_cast<const uint8_t*>(&pp) + sizeof pp);
+            o.intervalMs = 0;
+            o.samples = l.samples;
+            o.endWithPhase14 = false;
+            device.SetLive(o);
+            f.Action(QStringLiteral("EZStart"))->trigger();
+            QTRY_COMPARE_WITH_TIMEOUT(f.Live() ? f.Live()->Samples() : 0, l.samples, 10000);
+            QTest::qWait(50);
+            QVERIFY(f.LivePanel()->isVisible());
+            const QStringList cut = CutTexts(&f);
+            QVERIFY2(cut.isEmpty(),
+                     qPrintable(QStringLiteral("mode %1:\n").arg(l.mode) + cut.join(QLatin1Char('\n'))));
+            // Nothing of the panel lies outside the window.
+            QVERIFY(f.rect().contains(QRect(f.LivePanel()->mapTo(&f, QPoint(0, 0)), f.LivePanel()->size())));
+            Shoot(&f, QStringLiteral("%1-live-mode%2").arg(lang).arg(l.mode));
+            f.Action(QStringLiteral("EZStop"))->trigger();
+            QTRY_VERIFY_WITH_TIMEOUT(!f.LiveMode(), 5000);
+            QVERIFY(device.WaitIdle());
+        }
         QVERIFY2(answer.boxes.isEmpty(), qPrintable(answer.boxes.join(QLatin1Char('\n'))));
         f.close();
         device.Stop();

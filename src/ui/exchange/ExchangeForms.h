@@ -24,7 +24,8 @@ class Tdm2;
 
 namespace zud::ui {
 
-// Patients with check boxes: "Name" ("first name surname") and "Letzter Zugriff".
+// Patients with check boxes: "Name" ("first name surname"), "Geburtsdatum" (two patients of the
+// same name told apart) and "Letzter Zugriff".
 class CheckPatientModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -33,6 +34,7 @@ public:
         QString caption;
         QDateTime letzterZugriff;
         bool checked = false;
+        QDate geburtstag;
     };
     explicit CheckPatientModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
     void SetEntries(std::vector<Entry> entries);

@@ -74,7 +74,13 @@ void TForm1::BuildPatientPanel(QWidget* left) {
     lay->addWidget(FPatientList, 3);
     lay->addWidget(FRecordingList, 2);
     FitColumns(FPatientList->header());
-    FitColumns(FRecordingList->header());
+    // Number, date, time and operating mode keep the width their texts need; the program name
+    // takes the room that is left (its whole text in the tool tip), so that the operating mode
+    // is never pushed out of a narrow panel.
+    QHeaderView* columns = FRecordingList->header();
+    columns->setResizeContentsPrecision(100);
+    columns->setSectionResizeMode(QHeaderView::ResizeToContents);
+    columns->setSectionResizeMode(RecordingModel::kProgramColumn, QHeaderView::Stretch);
 
     FTabs = new RecordingTabs(FSplitter);
 
@@ -94,15 +100,13 @@ void TForm1::BuildPatientPanel(QWidget* left) {
     connect(FRecordingList, &RecordingView::MovedByKey, this,
             [this](int row) { OpenRecording(FRecordingModel->At(row).Counter, true); });
     connect(FRecordingList->header(), &QHeaderView::sectionClicked, this, [this](int section) {
-        auto flip = [](const QString& d) {
-            return d == QLatin1String("ASC") ? QStringLiteral("DESC") : QStringLiteral("ASC");
-        };
-        if (section == FRecordingModel->DateColumn())
-            FSettings.SetSortDate(flip(FSettings.SortDate()));
-        else if (section == FRecordingModel->TimeColumn())
-            FSettings.SetSortTime(flip(FSettings.SortTime()));
-        else
+        // Date and time sort together: a day's recordings stay in the order of the days.
+        if (section != FRecordingModel->DateColumn() && section != FRecordingModel->TimeColumn())
             return;
+        const QString dir =
+            FSettings.SortDate() == QLatin1String("ASC") ? QStringLiteral("DESC") : QStringLiteral("ASC");
+        FSettings.SetSortDate(dir);
+        FSettings.SetSortTime(dir);
         FSettings.Sync();
         RefillRecordingList();
     });
@@ -147,7 +151,6 @@ void TForm1::ConnectPatientActions() {
 void TForm1::RetranslatePatientPanel() {
     FPatientModel->Retranslate();
     FRecordingModel->Retranslate();
-    FitColumns(FRecordingList->header());
     FitColumns(FPatientList->header());
     FTabs->SetHint(tr("Lesen Sie mit „Übungen auslesen“ (Strg+R) die Übungen des Geräts ein, oder wählen Sie "
                       "unter „Patienten“ einen Patienten und öffnen Sie eine seiner Übungen."));
@@ -223,6 +226,13 @@ void TForm1::FillPatList(bool menuOnly) {
 
 void TForm1::OpenPatient(qint64 id) {
     FillMessList(id);
+    ShowRecordingList();
+}
+
+void TForm1::ShowRecordingList() {
+    // A chosen patient's recordings are what the therapist wants next: the list is shown.
+    if (FCurrentPatient >= 0 && !FLeftShown)
+        SetLeftPanel(true);
 }
 
 void TForm1::FillMessList(qint64 patient, bool opening) {
@@ -272,14 +282,15 @@ void TForm1::FillMessList(qint64 patient, bool opening) {
 }
 
 void TForm1::RefillRecordingList() {
-    FRecordingModel->SetSortDirections(FSettings.SortDate(), FSettings.SortTime());
+    // One direction for date and time, newest first unless the therapist turned it round; the
+    // date's stored direction decides (an older version kept a separate one for the time).
+    const QString dir = FSettings.SortDate();
+    FRecordingModel->SetSortDirections(dir, dir);
     if (!FDM || !FDM->LoggedIn() || FCurrentPatient < 0) {
         FRecordingModel->SetRecordings({});
         return;
     }
-    FRecordingModel->SetRecordings(
-        FDM->ListRecordings(FCurrentPatient, FSettings.SortDate(), FSettings.SortTime()));
-    FitColumns(FRecordingList->header());
+    FRecordingModel->SetRecordings(FDM->ListRecordings(FCurrentPatient, dir, dir));
 }
 
 void TForm1::ChoosePatient() {
@@ -298,6 +309,7 @@ void TForm1::ChoosePatient() {
         FCurrentPatient = *id;
         FillPatList();
         FillMessList(*id);
+        ShowRecordingList();
     }
 }
 
@@ -308,6 +320,7 @@ void TForm1::NewPatient() {
         FCurrentPatient = FPatDialog->SavedId();
         FillPatList();
         FillMessList(FCurrentPatient);
+        ShowRecordingList();
     }
 }
 
