@@ -32,6 +32,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -230,9 +231,17 @@ void TForm1::OpenPatient(qint64 id) {
 }
 
 void TForm1::ShowRecordingList() {
-    // A chosen patient's recordings are what the therapist wants next: the list is shown.
-    if (FCurrentPatient >= 0 && !FLeftShown)
-        SetLeftPanel(true);
+    // A chosen patient's recordings are what the therapist wants next: the list is shown, wide
+    // enough for its columns where the window has room for that.
+    if (FCurrentPatient < 0 || FLeftShown)
+        return;
+    const QHeaderView* h = FRecordingList->header();
+    int need = 2 * FRecordingList->frameWidth() + FRecordingList->verticalScrollBar()->sizeHint().width() + 8;
+    for (int c = 0; c < h->count(); ++c)
+        need += std::max(static_cast<const QAbstractItemView*>(FRecordingList)->sizeHintForColumn(c),
+                         h->sectionSizeHint(c));
+    FLeftWidth = std::clamp(need, FLeftWidth, std::max(FLeftWidth, width() * 2 / 5));
+    SetLeftPanel(true);
 }
 
 void TForm1::FillMessList(qint64 patient, bool opening) {
