@@ -333,7 +333,9 @@ private slots:
             pp.Frequenz1 = 50;
             pp.Impulslaenge1 = 20;
             pp.Timeout = uint8_t(l.minuten);
-            std::memcpy(pp.Name, l.name, std::min(std::strlen(l.name), sizeof pp.Name));
+            // The device's character set: Latin-1 for these names.
+            const QByteArray name = QString::fromUtf8(l.name).toLatin1();
+            std::memcpy(pp.Name, name.constData(), std::min(size_t(name.size()), sizeof pp.Name));
             emu::LiveOptions o;
             o.programm.assign(reinterpret_cast<const uint8_t*>(&pp),
                               reinterpret_cast<const uint8_t*>(&pp) + sizeof pp);
