@@ -563,7 +563,7 @@ private slots:
         QCOMPARE(order, (QStringList{at(2026, 3, 2, "16:40:00"), at(2026, 3, 2, "11:00:00"),
                                      at(2026, 3, 2, "08:05:00"), at(2026, 3, 1, "23:59:00"),
                                      at(2026, 2, 27, "09:00:00")}));
-        // Every column, the operating mode's last of all, is whole within the list.
+        // Every column, the operating mode too, is whole within the list.
         QHeaderView* h = list->header();
         for (int c = 0; c < h->count(); ++c) {
             if (h->isSectionHidden(c))

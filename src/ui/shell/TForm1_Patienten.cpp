@@ -75,13 +75,12 @@ void TForm1::BuildPatientPanel(QWidget* left) {
     lay->addWidget(FPatientList, 3);
     lay->addWidget(FRecordingList, 2);
     FitColumns(FPatientList->header());
-    // Number, date, time and operating mode keep the width their texts need; the program name
-    // takes the room that is left (its whole text in the tool tip), so that the operating mode
-    // is never pushed out of a narrow panel.
+    // Every column keeps the width its caption and texts need; the program name, whose length
+    // the therapist chose, comes last, so that a narrow panel never hides the operating mode.
     QHeaderView* columns = FRecordingList->header();
     columns->setResizeContentsPrecision(100);
     columns->setSectionResizeMode(QHeaderView::ResizeToContents);
-    columns->setSectionResizeMode(RecordingModel::kProgramColumn, QHeaderView::Stretch);
+    columns->moveSection(columns->visualIndex(RecordingModel::kProgramColumn), columns->count() - 1);
 
     FTabs = new RecordingTabs(FSplitter);
 
