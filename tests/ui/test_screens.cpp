@@ -8,6 +8,7 @@
 #include "Demo.h"
 #include "DemoRecordings.h"
 #include "Emulator.h"
+#include "ExchangeForms.h"
 #include "LiveMeasurement.h"
 #include "LiveSessionPanel.h"
 #include "Localizer.h"
@@ -18,6 +19,7 @@
 #include "TForm1.h"
 #include "TForm15.h"
 #include "TSplash.h"
+#include "TStatistikForm.h"
 #include "UiTestEnv.h"
 #include "ZudApplication.h"
 
@@ -34,6 +36,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QtTest>
@@ -132,6 +136,8 @@ class Answerer : public zud::test::ModalWatcher {
 public:
     Answerer() : ModalWatcher(10) {}
     std::function<void(TAuslesenForm*)> onReadout;
+    // Any other modal window; true when it was dealt with.
+    std::function<bool(QWidget*)> onWindow;
     QStringList boxes;
 
 protected:
@@ -139,6 +145,8 @@ protected:
         if (auto* box = qobject_cast<QMessageBox*>(w)) {
             boxes << box->text();
             box->done(QMessageBox::Ok);
+        } else if (onWindow && onWindow(w)) {
+            onWindow = nullptr;
         } else if (auto* form = qobject_cast<TAuslesenForm*>(w); form && onReadout) {
             auto f = std::move(onReadout);
             onReadout = nullptr;
@@ -264,6 +272,71 @@ private slots:
         f.Action(QStringLiteral("LeseMessungen"))->trigger();
         QTRY_VERIFY(shown);
         QVERIFY2(readoutCut.isEmpty(), qPrintable(readoutCut.join(QLatin1Char('\n'))));
+
+        // The statistics window: every tab, and every value column chosen for the progress chart
+        // by a click on its header.
+        QStringList statCut;
+        shown = false;
+        answer.onWindow = [&](QWidget* w) {
+            auto* st = qobject_cast<TStatistikForm*>(w);
+            if (!st)
+                return false;
+            shown = true;
+            QTimer::singleShot(0, st, [&, st] {
+                QTest::qWait(100);
+                for (int t = 0; t < st->Tabs()->count(); ++t) {
+                    if (!st->Tabs()->isTabVisible(t) || !st->Tabs()->isTabEnabled(t))
+                        continue;
+                    st->Tabs()->setCurrentIndex(t);
+                    QTest::qWait(20);
+                    statCut << CutTexts(st);
+                    const int liste = st->CurrentList();
+                    if (liste < 1)
+                        continue;
+                    QHeaderView* h = st->Table(liste)->horizontalHeader();
+                    for (int c = 0; c < h->count(); ++c) {
+                        if (h->isSectionHidden(c))
+                            continue;
+                        QTableView* v = st->Table(liste);
+                        if (v->model()->rowCount() > 0)
+                            v->scrollTo(v->model()->index(0, c));
+                        QTest::mouseClick(
+                            h->viewport(), Qt::LeftButton, {},
+                            QPoint(h->sectionViewportPosition(c) + h->sectionSize(c) / 2, h->height() / 2));
+                        QTest::qWait(10);
+                        for (const QString& cut : CutTexts(st))
+                            statCut << QStringLiteral("tab %1, column %2: %3").arg(t).arg(c).arg(cut);
+                    }
+                    Shoot(st, QStringLiteral("%1-statistik-tab%2").arg(lang).arg(t));
+                }
+                st->reject();
+            });
+            return true;
+        };
+        f.Action(QStringLiteral("Statistik"))->trigger();
+        QTRY_VERIFY(shown);
+        statCut.removeDuplicates();
+        QVERIFY2(statCut.isEmpty(), qPrintable(statCut.join(QLatin1Char('\n'))));
+
+        // The export window with the patients.
+        QStringList exportCut;
+        shown = false;
+        answer.onWindow = [&](QWidget* w) {
+            auto* e = qobject_cast<TExpForm*>(w);
+            if (!e)
+                return false;
+            shown = true;
+            QTimer::singleShot(0, e, [&, e] {
+                QTest::qWait(100);
+                exportCut = CutTexts(e);
+                Shoot(e, QStringLiteral("%1-export").arg(lang));
+                e->reject();
+            });
+            return true;
+        };
+        f.Action(QStringLiteral("Export"))->trigger();
+        QTRY_VERIFY(shown);
+        QVERIFY2(exportCut.isEmpty(), qPrintable(exportCut.join(QLatin1Char('\n'))));
         QVERIFY2(answer.boxes.isEmpty(), qPrintable(answer.boxes.join(QLatin1Char('\n'))));
         f.close();
         device.Stop();
