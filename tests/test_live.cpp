@@ -549,6 +549,16 @@ std::string Toene(LiveTone& ton, const std::vector<EZProbe>& proben) {
     return out;
 }
 
+// Which samples the rule judged at all ('j'), whatever the decision.
+std::string Bewertungen(LiveTone& ton, const std::vector<EZProbe>& proben) {
+    std::string out;
+    for (const EZProbe& p : proben) {
+        ton.Probe(p);
+        out += ton.Bewertet() ? 'j' : '.';
+    }
+    return out;
+}
+
 EZProbe EMG(int phase, int gefiltert, int schwelle) {
     EZProbe p;
     p.Werte.Phase = static_cast<uint8_t>(phase);
@@ -592,6 +602,10 @@ TEST(LiveToneDecision, EMGModesCompareTheSmoothedValueWithTheThreshold) {
         EXPECT_EQ(Toene(ton, {EMG(1, 200, 40), EMG(0, 0, 40)}), ".."); // no program yet
         ton.Programm(Modus(mode));
         EXPECT_EQ(Toene(ton, lauf), "11..11........1.1");
+        // The share of a run on the asked side counts only the samples with a target and a
+        // threshold: equal values are judged (and off), phases without a target are not.
+        ton.Programm(Modus(mode));
+        EXPECT_EQ(Bewertungen(ton, lauf), "jjjjjjjj......j.j");
         // The pitch: 440 Hz at the threshold, following the ratio up to an octave each way.
         ton.Probe(EMG(1, 120, 40));
         EXPECT_DOUBLE_EQ(ton.Frequenz(), 660.0);
@@ -610,6 +624,7 @@ TEST(LiveToneDecision, EMGModesCompareTheSmoothedValueWithTheThreshold) {
     LiveTone zwei;
     zwei.Programm(Modus(9));
     EXPECT_EQ(Toene(zwei, {EMG(1, 200, 40), EMG(0, 0, 40), EMG(1, 200, 0)}), "...");
+    EXPECT_EQ(Bewertungen(zwei, {EMG(1, 200, 40), EMG(0, 0, 40)}), "..");
 }
 
 TEST(LiveToneDecision, PressureModesCompareWithTheFirstPressure) {
@@ -624,6 +639,10 @@ TEST(LiveToneDecision, PressureModesCompareWithTheFirstPressure) {
                                           Druck(6, 12.0), Druck(6, 11.0), Druck(7, 30.0), Druck(7, 1.0),
                                           Druck(1, 30.0), Druck(0, 1.0), Druck(15, 30.0), Druck(6, 12.01)});
         EXPECT_EQ(s, ".1.1.......1");
+        ton.Programm(Modus(mode));
+        EXPECT_EQ(Bewertungen(ton, {Druck(5, 12.0), Druck(5, 11.5), Druck(6, 12.0), Druck(7, 30.0),
+                                    Druck(1, 30.0), Druck(15, 30.0), Druck(6, 12.01)}),
+                  "jjj...j");
         ASSERT_TRUE(ton.Basisdruck());
         EXPECT_DOUBLE_EQ(*ton.Basisdruck(), 12.0);
         // A phase-7 value can be the first one of a run: it sets the threshold as well.

@@ -1204,6 +1204,10 @@
         <source>Letzter Zugriff</source>
         <translation>Letzter Zugriff</translation>
     </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation>Geburtsdatum</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::DeviceRecordingModel</name>
@@ -1252,6 +1256,81 @@
     <message>
         <source>Abbrechen</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::LiveSessionPanel</name>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Zyklus</source>
+        <translation>Zyklus</translation>
+    </message>
+    <message>
+        <source>Im Zielbereich</source>
+        <translation>Im Zielbereich</translation>
+    </message>
+    <message>
+        <source>kein Patient gewählt</source>
+        <translation>kein Patient gewählt</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Strom</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>EMG 1</source>
+        <translation>EMG 1</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>EMG 2</source>
+        <translation>EMG 2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Ziel: über der Schwelle</source>
+        <translation>Ziel: über der Schwelle</translation>
+    </message>
+    <message>
+        <source>Ziel: unter der Schwelle</source>
+        <translation>Ziel: unter der Schwelle</translation>
+    </message>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Dauerbetrieb</translation>
+    </message>
+    <message>
+        <source>Gesamtdauer: %1</source>
+        <translation>Gesamtdauer: %1</translation>
     </message>
 </context>
 <context>
@@ -2008,6 +2087,8 @@ Trotzdem wechseln?</translation>
     <message>
         <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
         <translation>Die Echtzeit-Aufnahme für %1 speichern?</translation>
+        <source>%1 (nicht gefunden)</source>
+        <translation>%1 (nicht gefunden)</translation>
     </message>
 </context>
 <context>

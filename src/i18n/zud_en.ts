@@ -1204,6 +1204,10 @@
         <source>Letzter Zugriff</source>
         <translation>Last access</translation>
     </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation>Date of birth</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::DeviceRecordingModel</name>
@@ -1252,6 +1256,81 @@
     <message>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::LiveSessionPanel</name>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Zyklus</source>
+        <translation>Cycle</translation>
+    </message>
+    <message>
+        <source>Im Zielbereich</source>
+        <translation>On target</translation>
+    </message>
+    <message>
+        <source>kein Patient gewählt</source>
+        <translation>no patient chosen</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>EMG 1</source>
+        <translation>EMG 1</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>EMG 2</source>
+        <translation>EMG 2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Ziel: über der Schwelle</source>
+        <translation>Target: above the threshold</translation>
+    </message>
+    <message>
+        <source>Ziel: unter der Schwelle</source>
+        <translation>Target: below the threshold</translation>
+    </message>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Continuous</translation>
+    </message>
+    <message>
+        <source>Gesamtdauer: %1</source>
+        <translation>Total: %1</translation>
     </message>
 </context>
 <context>
@@ -2008,6 +2087,8 @@ Switch anyway?</translation>
     <message>
         <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
         <translation>Save the real-time recording for %1?</translation>
+        <source>%1 (nicht gefunden)</source>
+        <translation>%1 (not found)</translation>
     </message>
 </context>
 <context>

@@ -1204,6 +1204,10 @@
         <source>Letzter Zugriff</source>
         <translation>Dernier accès</translation>
     </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation>Date de naissance</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::DeviceRecordingModel</name>
@@ -1252,6 +1256,81 @@
     <message>
         <source>Abbrechen</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::LiveSessionPanel</name>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Zyklus</source>
+        <translation>Cycle</translation>
+    </message>
+    <message>
+        <source>Im Zielbereich</source>
+        <translation>Dans la cible</translation>
+    </message>
+    <message>
+        <source>kein Patient gewählt</source>
+        <translation>aucun patient choisi</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Courant</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>EMG 1</source>
+        <translation>EMG 1</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>EMG 2</source>
+        <translation>EMG 2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Ziel: über der Schwelle</source>
+        <translation>Objectif : au-dessus du seuil</translation>
+    </message>
+    <message>
+        <source>Ziel: unter der Schwelle</source>
+        <translation>Objectif : en dessous du seuil</translation>
+    </message>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Continu</translation>
+    </message>
+    <message>
+        <source>Gesamtdauer: %1</source>
+        <translation>Durée totale : %1</translation>
     </message>
 </context>
 <context>
@@ -2008,6 +2087,8 @@ Changer quand même ?</translation>
     <message>
         <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
         <translation>Sauvegarder l’enregistrement en temps réel pour %1 ?</translation>
+        <source>%1 (nicht gefunden)</source>
+        <translation>%1 (introuvable)</translation>
     </message>
 </context>
 <context>

@@ -1204,6 +1204,10 @@
         <source>Letzter Zugriff</source>
         <translation>Ultimo accesso</translation>
     </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation>Data di nascita</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::DeviceRecordingModel</name>
@@ -1252,6 +1256,81 @@
     <message>
         <source>Abbrechen</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::LiveSessionPanel</name>
+    <message>
+        <source>Patient</source>
+        <translation>Paziente</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Zyklus</source>
+        <translation>Ciclo</translation>
+    </message>
+    <message>
+        <source>Im Zielbereich</source>
+        <translation>In zona obiettivo</translation>
+    </message>
+    <message>
+        <source>kein Patient gewählt</source>
+        <translation>nessun paziente scelto</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Corrente</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pressione</translation>
+    </message>
+    <message>
+        <source>EMG 1</source>
+        <translation>EMG 1</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>EMG 2</source>
+        <translation>EMG 2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Ziel: über der Schwelle</source>
+        <translation>Obiettivo: sopra la soglia</translation>
+    </message>
+    <message>
+        <source>Ziel: unter der Schwelle</source>
+        <translation>Obiettivo: sotto la soglia</translation>
+    </message>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Continuo</translation>
+    </message>
+    <message>
+        <source>Gesamtdauer: %1</source>
+        <translation>Durata totale: %1</translation>
     </message>
 </context>
 <context>
@@ -2008,6 +2087,8 @@ Cambiare comunque?</translation>
     <message>
         <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
         <translation>Salvare la registrazione in tempo reale per %1?</translation>
+        <source>%1 (nicht gefunden)</source>
+        <translation>%1 (non trovata)</translation>
     </message>
 </context>
 <context>

@@ -1204,6 +1204,10 @@
         <source>Letzter Zugriff</source>
         <translation>Ostatni dostęp</translation>
     </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation>Data urodzenia</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::DeviceRecordingModel</name>
@@ -1252,6 +1256,81 @@
     <message>
         <source>Abbrechen</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::LiveSessionPanel</name>
+    <message>
+        <source>Patient</source>
+        <translation>Pacjent</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Zyklus</source>
+        <translation>Cykl</translation>
+    </message>
+    <message>
+        <source>Im Zielbereich</source>
+        <translation>W strefie docelowej</translation>
+    </message>
+    <message>
+        <source>kein Patient gewählt</source>
+        <translation>nie wybrano pacjenta</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Wartość</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Prąd</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Ciśnienie</translation>
+    </message>
+    <message>
+        <source>EMG 1</source>
+        <translation>EMG 1</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>EMG 2</source>
+        <translation>EMG 2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Ziel: über der Schwelle</source>
+        <translation>Cel: powyżej progu</translation>
+    </message>
+    <message>
+        <source>Ziel: unter der Schwelle</source>
+        <translation>Cel: poniżej progu</translation>
+    </message>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Praca ciągła</translation>
+    </message>
+    <message>
+        <source>Gesamtdauer: %1</source>
+        <translation>Łącznie: %1</translation>
     </message>
 </context>
 <context>
@@ -2008,6 +2087,8 @@ Mimo to przełączyć?</translation>
     <message>
         <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
         <translation>Zapisać nagranie w czasie rzeczywistym dla pacjenta %1?</translation>
+        <source>%1 (nicht gefunden)</source>
+        <translation>%1 (nie znaleziono)</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,7 @@ void LiveTone::Programm(const ProgrammParameter& p) {
 
 bool LiveTone::Probe(const EZProbe& p) {
     FAn = false;
+    FBewertet = false;
     if (!FHatKopf) {
         return false;
     }
@@ -84,6 +85,7 @@ bool LiveTone::Probe(const EZProbe& p) {
     } else {
         return false; // mode 9, or a phase that does not belong to the mode
     }
+    FBewertet = true;
     FAn = TonAn(ziel, wert, schwelle);
     if (FAn) {
         const double verhaeltnis = schwelle > 0 ? wert / schwelle : (wert > 0 ? 2.0 : 0.5);
@@ -95,6 +97,7 @@ bool LiveTone::Probe(const EZProbe& p) {
 void LiveTone::Ende() {
     FHatKopf = false;
     FAn = false;
+    FBewertet = false;
 }
 
 } // namespace zud

@@ -51,6 +51,9 @@ public:
     void Ende();
 
     bool An() const { return FAn; }
+    // The last sample was judged by the rule: its phase asks for a side and the threshold was
+    // known (An() then says whether the value lay on that side).
+    bool Bewertet() const { return FBewertet; }
     // The pitch for the last sample (Hz); meaningful while An().
     double Frequenz() const { return FFrequenz; }
     // The base pressure of the pressure modes, once a pressure value came.
@@ -61,6 +64,7 @@ private:
     int FMode = 0;
     std::optional<double> FBasis;
     bool FAn = false;
+    bool FBewertet = false;
     double FFrequenz = kGrundfrequenz;
 };
 

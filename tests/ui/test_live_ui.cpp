@@ -7,6 +7,7 @@
 #include "Emulator.h"
 #include "LiveChart.h"
 #include "LiveMeasurement.h"
+#include "LiveSessionPanel.h"
 #include "PatientModels.h"
 #include "Recording.h"
 #include "RecordingTabs.h"
@@ -20,6 +21,7 @@
 
 #include <QAudioDevice>
 #include <QComboBox>
+#include <QLabel>
 #include <QMediaDevices>
 #include <QMessageBox>
 #include <QSlider>
@@ -57,6 +59,45 @@ private:
 int Count(TDM1& dm, const QString& sql) {
     const auto rows = dm.Db().Query(sql);
     return rows.empty() ? -1 : int(rows.front().Int(QStringLiteral("N"), -1));
+}
+
+// A program as the device sends it in its "P" packet.
+std::vector<uint8_t> Programm(int mode, const char* name, int minuten) {
+    ProgrammParameter p{};
+    p.Nummer = 2;
+    p.Aktiviert = 1;
+    p.Betriebsart = uint8_t(mode);
+    p.Anspannzeit = 5;
+    p.Entspannzeit = 5;
+    p.Pausenzeit = 10;
+    p.Stromzeit = 20;
+    p.Frequenz1 = 50;
+    p.Impulslaenge1 = 20;
+    p.Timeout = uint8_t(minuten);
+    std::memcpy(p.Name, name, std::strlen(name));
+    const auto* b = reinterpret_cast<const uint8_t*>(&p);
+    return std::vector<uint8_t>(b, b + sizeof p);
+}
+
+QString Text(TForm1& f, const char* label) {
+    auto* l = f.LivePanel()->findChild<QLabel*>(QString::fromLatin1(label));
+    return l && l->isVisible() ? l->text() : QStringLiteral("<hidden>");
+}
+
+bool ClickRibbon(TForm1& f, const QString& action) {
+    for (RibbonButton* b : f.findChildren<RibbonButton*>()) {
+        if (b->defaultAction() != f.Action(action))
+            continue;
+        for (int t = 0; t < f.RibbonBar()->count(); ++t)
+            if (f.RibbonBar()->widget(t)->isAncestorOf(b))
+                f.RibbonBar()->setCurrentIndex(t);
+        QCoreApplication::processEvents();
+        if (!b->isVisible() || !b->isEnabled())
+            return false;
+        QTest::mouseClick(b, Qt::LeftButton);
+        return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -270,6 +311,100 @@ private slots:
         QCOMPARE(f->TabCount(), 2);
         QCOMPARE(f->ActiveTab(), 1);
         QVERIFY(f->Action(QStringLiteral("EZStart"))->isEnabled());
+        QVERIFY2(answer.boxes.isEmpty(), qPrintable(answer.boxes.join(QLatin1Char('|'))));
+    }
+
+    // The panel beside the live chart during runs of known programs: who (or that nobody is
+    // chosen), program and mode, elapsed of total time, cycle n of N, the current value with its
+    // unit (the current in mA in a stimulation phase), and in threshold phases the share of the
+    // run on the asked side, the same samples the tone sounded for.
+    void PanelFollowsTheRun() {
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        f->resize(1280, 800);
+        QVERIFY(!f->LivePanel()->isVisible());
+        // Mode 2, cycle 5 + 5 + 10 + 20 s, 4 minutes: 6 cycles. 650 samples are 65 s, in the
+        // second cycle's stimulation phase. Then the device falls silent (no phase 14), so the
+        // panel stays as it was until the stop.
+        emu::LiveOptions o;
+        o.programm = Programm(2, "Beckenboden 1", 4);
+        o.intervalMs = 0;
+        o.samples = 650;
+        o.endWithPhase14 = false;
+        emu->SetLive(o);
+        QVERIFY(ClickRibbon(*f, QStringLiteral("EZStart")));
+        QTRY_VERIFY_WITH_TIMEOUT(f->LiveMode(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(f->Live()->Samples(), 650, 10000);
+        QVERIFY(f->LivePanel()->isVisible());
+        QVERIFY(f->LiveChartView()->isVisible());
+        // Beside the chart, not over it, and wide enough for its texts.
+        QCoreApplication::processEvents();
+        QVERIFY(!f->LivePanel()->geometry().intersects(f->LiveChartView()->geometry()));
+        QVERIFY(f->LivePanel()->width() >= f->LivePanel()->minimumSizeHint().width());
+        QVERIFY(f->LiveChartView()->width() >= f->width() / 2);
+        QCOMPARE(Text(*f, "LivePatient"), QStringLiteral("kein Patient gewählt"));
+        QCOMPARE(Text(*f, "LiveProgram"), QStringLiteral("Beckenboden 1"));
+        QCOMPARE(Text(*f, "LiveMode"), QStringLiteral("Biofeedback+Elektrostim."));
+        QCOMPARE(Text(*f, "LiveTime"), QStringLiteral("01:05"));
+        QCOMPARE(Text(*f, "LiveTotal"), QStringLiteral("Gesamtdauer: 04:00"));
+        QCOMPARE(Text(*f, "LiveCycle"), QStringLiteral("2 von 6"));
+        const auto fed = emu->LivePackets();
+        QCOMPARE(fed.size(), size_t(650));
+        QCOMPARE(fed.back().phase, 3);
+        QCOMPARE(Text(*f, "LiveValueCaption"), QStringLiteral("Strom"));
+        QCOMPARE(Text(*f, "LiveValue"), QLocale().toString(fed.back().b[0] / 10.0, 'f', 1));
+        QCOMPARE(Text(*f, "LiveUnit"), QStringLiteral("mA"));
+        QCOMPARE(Text(*f, "LiveShare"), QStringLiteral("<hidden>")); // no threshold while the current flows
+        // Large digits: the value is at least three times as tall as the window's text.
+        const QLabel* wert = f->LivePanel()->findChild<QLabel*>(QStringLiteral("LiveValue"));
+        QVERIFY(wert->fontMetrics().height() >= 3 * f->fontMetrics().height());
+        DumpScreenshot(f.get(), QStringLiteral("live-panel-mode2"));
+        QVERIFY(ClickRibbon(*f, QStringLiteral("EZStop")));
+        QTRY_VERIFY_WITH_TIMEOUT(!f->LiveMode(), 5000);
+        QVERIFY(!f->LivePanel()->isVisible());
+        QVERIFY(emu->WaitIdle());
+
+        // Mode 0 without an end ("Dauerbetrieb") for a chosen patient: 125 samples are 12 s of
+        // the second 10-s cycle, in its relax phase.
+        Patient p;
+        p.Name = QStringLiteral("Wiśniewska");
+        p.Vorname = QStringLiteral("Zofia");
+        p.Geburtstag = QDate(1980, 5, 6);
+        const qint64 pat = f->DM()->AddPatient(p);
+        f->FillPatList();
+        f->OpenPatient(pat);
+        o.programm = Programm(0, "Ruhe", 61);
+        o.samples = 125;
+        emu->SetLive(o);
+        QVERIFY(ClickRibbon(*f, QStringLiteral("EZStart")));
+        QTRY_VERIFY_WITH_TIMEOUT(f->LiveMode(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(f->Live()->Samples(), 125, 10000);
+        QCOMPARE(Text(*f, "LivePatient"), QStringLiteral("Zofia Wiśniewska\n*") + FormatDate(p.Geburtstag));
+        QCOMPARE(Text(*f, "LiveProgram"), QStringLiteral("Ruhe"));
+        QCOMPARE(Text(*f, "LiveMode"), QStringLiteral("EMG-Biofeedback"));
+        QCOMPARE(Text(*f, "LiveTime"), QStringLiteral("00:12"));
+        QCOMPARE(Text(*f, "LiveTotal"), QStringLiteral("Dauerbetrieb"));
+        QCOMPARE(Text(*f, "LiveCycle"), QStringLiteral("2"));
+        const auto emg = emu->LivePackets();
+        QCOMPARE(emg.size(), size_t(125)); // this run's packets
+        const auto& last = emg.back();
+        QCOMPARE(last.phase, 0);
+        // The smoothed value (mean of the last three bytes) on the sample's range, in µV.
+        const int mittel =
+            int(std::lround((emg[emg.size() - 3].b[0] + emg[emg.size() - 2].b[0] + last.b[0]) / 3.0));
+        QCOMPARE(Text(*f, "LiveValueCaption"), QStringLiteral("EMG"));
+        QCOMPARE(Text(*f, "LiveValue"),
+                 QLocale().toString(mittel * EMGBereich(last.b[1] & 0x0F) / 200.0, 'f', 1));
+        QCOMPARE(Text(*f, "LiveUnit"), QStringLiteral("µV"));
+        // Every sample of this program has a threshold: the share is that of the sounding ones.
+        QVERIFY(f->Live()->ToneSamples() > 0 && f->Live()->ToneSamples() < 125);
+        QCOMPARE(Text(*f, "LiveShare"),
+                 QStringLiteral("%1 %").arg(std::lround(100.0 * f->Live()->ToneSamples() / 125)));
+        QCOMPARE(Text(*f, "LiveTarget"), QStringLiteral("Ziel: unter der Schwelle"));
+        DumpScreenshot(f.get(), QStringLiteral("live-panel-mode0"));
+        QVERIFY(ClickRibbon(*f, QStringLiteral("EZStop")));
+        QTRY_VERIFY_WITH_TIMEOUT(!f->LiveMode(), 5000);
         QVERIFY2(answer.boxes.isEmpty(), qPrintable(answer.boxes.join(QLatin1Char('|'))));
     }
 

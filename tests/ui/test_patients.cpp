@@ -9,6 +9,7 @@
 #include "ListViews.h"
 #include "PatientModels.h"
 #include "Recording.h"
+#include "Ribbon.h"
 #include "Settings.h"
 #include "TBemForm.h"
 #include "TDM1.h"
@@ -112,6 +113,23 @@ void Drag(QWidget* w, Qt::MouseButton button, QPoint from, QPoint to) {
     for (int k = 1; k <= 4; ++k)
         send(QEvent::MouseMove, from + (to - from) * k / 4, Qt::NoButton, button);
     send(QEvent::MouseButtonRelease, to, button, Qt::NoButton);
+}
+
+// Clicks the ribbon button of an action, on its tab, as a user does.
+bool ClickRibbon(TForm1& f, const QString& action) {
+    for (RibbonButton* b : f.findChildren<RibbonButton*>()) {
+        if (b->defaultAction() != f.Action(action))
+            continue;
+        for (int t = 0; t < f.RibbonBar()->count(); ++t)
+            if (f.RibbonBar()->widget(t)->isAncestorOf(b))
+                f.RibbonBar()->setCurrentIndex(t);
+        QCoreApplication::processEvents();
+        if (!b->isVisible() || !b->isEnabled())
+            return false;
+        QTest::mouseClick(b, Qt::LeftButton);
+        return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -430,11 +448,11 @@ private slots:
         RecordingModel* m = f->RecordingListModel();
         QCOMPARE(m->rowCount(), 4);
         auto cell = [m](int r, int c) { return m->data(m->index(r, c), Qt::DisplayRole).toString(); };
-        // Default order: date descending, time ascending.
+        // Default order: newest first, by date and time together.
         QCOMPARE(cell(0, 0), QStringLiteral("1"));
         QCOMPARE(cell(0, 1), FormatDate(QDate(2026, 1, 6)));
-        QCOMPARE(cell(0, 2), QStringLiteral("07:00:00"));
-        QCOMPARE(cell(1, 2), QStringLiteral("08:00:00"));
+        QCOMPARE(cell(0, 2), QStringLiteral("08:00:00"));
+        QCOMPARE(cell(1, 2), QStringLiteral("07:00:00"));
         QCOMPARE(cell(3, 3), QStringLiteral("EMG(2)+Druck"));
         QCOMPARE(cell(3, 4), QStringLiteral("EMG(2)+Druck"));
         QCOMPARE(cell(2, 4), QStringLiteral("EMG"));
@@ -442,12 +460,24 @@ private slots:
         QCOMPARE(cell(2, 3), ProgramName(DemoRecording(1)));
         QCOMPARE(cell(2, 3), QStringLiteral("Übung")); // a national letter of the device set
         QVERIFY(m->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString().endsWith(QChar(0x25BC)));
-        // Header clicks toggle the directions and store them.
-        f->RecordingListView()->header()->sectionClicked(1);
+        // A click on "Datum" or "Uhrzeit" turns the one order of both round and stores it.
+        QHeaderView* h = f->RecordingListView()->header();
+        const auto clickHeader = [h](int section) {
+            QTest::mouseClick(
+                h->viewport(), Qt::LeftButton, {},
+                QPoint(h->sectionViewportPosition(section) + h->sectionSize(section) / 2, h->height() / 2));
+        };
+        clickHeader(1);
         QCOMPARE(cell(0, 1), FormatDate(QDate(2025, 1, 1)));
-        f->RecordingListView()->header()->sectionClicked(2);
-        QCOMPARE(cell(2, 2), QStringLiteral("08:00:00"));
+        QCOMPARE(cell(2, 2), QStringLiteral("07:00:00"));
+        QCOMPARE(cell(3, 2), QStringLiteral("08:00:00"));
         QCOMPARE(Settings().SortDate(), QStringLiteral("ASC"));
+        QCOMPARE(Settings().SortTime(), QStringLiteral("ASC"));
+        QVERIFY(m->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString().endsWith(QChar(0x25B2)));
+        clickHeader(2);
+        QCOMPARE(cell(0, 2), QStringLiteral("08:00:00"));
+        QCOMPARE(cell(3, 1), FormatDate(QDate(2025, 1, 1)));
+        QCOMPARE(Settings().SortDate(), QStringLiteral("DESC"));
         QCOMPARE(Settings().SortTime(), QStringLiteral("DESC"));
         QVERIFY(m->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString().endsWith(QChar(0x25BC)));
         // The recent-recordings menu fills as recordings are opened.
@@ -468,6 +498,91 @@ private slots:
                  4);
         QCOMPARE(f->TabCount(), 1); // its tab still shows a stored recording
         QVERIFY(!f->Action(QStringLiteral("PatLoeschen"))->isEnabled());
+    }
+
+    // With the lists hidden (as on a first start), choosing a patient by keyboard in "Patienten"
+    // shows his recordings at once, newest first by date and time together (also when an older
+    // version stored the time ascending), every column whole.
+    void ChosenPatientsRecordingsAreShownNewestFirst() {
+        WriteUser(QStringLiteral("SortTime"), QStringLiteral("ASC"));
+        Answerer answer;
+        auto f = std::make_unique<TForm1>();
+        f->Create();
+        QVERIFY(f->OpenDatabase());
+        f->resize(1280, 800);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        QVERIFY(!f->RecordingListView()->isVisible());
+        TDM1& dm = *f->DM();
+        dm.AddPatient(P(QStringLiteral("Adamczyk"), QStringLiteral("Ola"), QDate(1990, 1, 1)));
+        const qint64 pat =
+            dm.AddPatient(P(QStringLiteral("Zieliński"), QStringLiteral("Ewa"), QDate(1971, 7, 7)));
+        // A day's later recordings come first; a day with one at 23:59 goes after the next day.
+        struct R {
+            QDate d;
+            QTime t;
+            int demo;
+        };
+        const std::vector<R> rows = {{QDate(2026, 3, 2), QTime(8, 5), 1},
+                                     {QDate(2026, 3, 2), QTime(16, 40), 7},
+                                     {QDate(2026, 3, 1), QTime(23, 59), 5},
+                                     {QDate(2026, 3, 2), QTime(11, 0), 2},
+                                     {QDate(2026, 2, 27), QTime(9, 0), 3}};
+        for (const R& r : rows)
+            dm.InsertRecording(pat, r.d, r.t, DemoRecording(r.demo), QStringLiteral("ZUD12"));
+        f->FillPatList();
+
+        bool typed = false;
+        answer.handle = [&typed](QWidget* w) {
+            auto* d = qobject_cast<TPatAuswahl*>(w);
+            if (!d || !d->isVisible() || typed)
+                return false;
+            typed = true;
+            QApplication::setActiveWindow(d);
+            d->View->setFocus();
+            QTest::keyClicks(d->View, QStringLiteral("Zie"));
+            QTest::keyClick(d->View, Qt::Key_Return);
+            return true;
+        };
+        QVERIFY(ClickRibbon(*f, QStringLiteral("Patienten")));
+        QTRY_COMPARE(answer.windows, 1);
+        QTRY_COMPARE(f->CurrentPatient(), pat);
+        QCoreApplication::processEvents();
+
+        QTreeView* list = f->RecordingListView();
+        QVERIFY(list->isVisible());
+        QVERIFY(list->width() > 100);
+        QAbstractItemModel* m = list->model();
+        QCOMPARE(m->rowCount(), 5);
+        QStringList order;
+        for (int r = 0; r < m->rowCount(); ++r)
+            order << m->index(r, 1).data().toString() + QLatin1Char(' ') + m->index(r, 2).data().toString();
+        const auto at = [](int y, int mo, int d, const char* t) {
+            return FormatDate(QDate(y, mo, d)) + QLatin1Char(' ') + QLatin1String(t);
+        };
+        QCOMPARE(order, (QStringList{at(2026, 3, 2, "16:40:00"), at(2026, 3, 2, "11:00:00"),
+                                     at(2026, 3, 2, "08:05:00"), at(2026, 3, 1, "23:59:00"),
+                                     at(2026, 2, 27, "09:00:00")}));
+        // Every column, the operating mode too, is whole within the list.
+        QHeaderView* h = list->header();
+        for (int c = 0; c < h->count(); ++c) {
+            if (h->isSectionHidden(c))
+                continue;
+            int need = h->fontMetrics().horizontalAdvance(m->headerData(c, Qt::Horizontal).toString());
+            for (int r = 0; r < m->rowCount(); ++r)
+                need =
+                    std::max(need, list->fontMetrics().horizontalAdvance(m->index(r, c).data().toString()));
+            // The program name alone may be shortened in a narrow panel; its tip holds it whole.
+            if (c == RecordingModel::kProgramColumn)
+                for (int r = 0; r < m->rowCount(); ++r)
+                    QCOMPARE(m->index(r, c).data(Qt::ToolTipRole).toString(),
+                             m->index(r, c).data().toString());
+            QVERIFY2(h->sectionSize(c) >= need, qPrintable(m->headerData(c, Qt::Horizontal).toString()));
+            QVERIFY2(h->sectionViewportPosition(c) >= 0 &&
+                         h->sectionViewportPosition(c) + h->sectionSize(c) <= list->viewport()->width(),
+                     qPrintable(m->headerData(c, Qt::Horizontal).toString()));
+        }
+        DumpScreenshot(f.get(), QStringLiteral("main-chosen-patient"));
     }
 
     void TabsOpenSwitchCloseAndDelete() {

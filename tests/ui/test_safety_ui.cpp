@@ -34,6 +34,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeView>
+#include <QTabBar>
+#include <QLabel>
 #include <QtTest>
 
 #include <map>
@@ -402,6 +404,17 @@ private slots:
         QCOMPARE(g->TabCount(), 1);
         QCOMPARE(g->TabCaption(0), QStringLiteral("*Neu1"));
         QCOMPARE(g->DisplayedStream(), stream);
+        // Shown like any other tab: its caption on the tab bar, its chart drawn, no hint over it.
+        QVERIFY(QTest::qWaitForWindowExposed(g.get()));
+        QCoreApplication::processEvents();
+        auto* bar = g->findChild<QTabBar*>(QStringLiteral("ChartTabs"));
+        QVERIFY(bar && bar->isVisible());
+        QCOMPARE(bar->tabText(0), QStringLiteral("*Neu1"));
+        QCOMPARE(bar->currentIndex(), 0);
+        QVERIFY(g->Frame(0)->isVisible());
+        QVERIFY(g->Frame(0)->width() > 200 && g->Frame(0)->height() > 100);
+        QVERIFY(!g->findChild<QLabel*>(QStringLiteral("ChartHint"))->isVisible());
+        QVERIFY(g->Action(QStringLiteral("Messung_Schliessen"))->isEnabled());
         const qint64 id = g->DM()->AddPatient(zweitePatient());
         g->OpenPatient(id);
         g->ActivateTab(0);

@@ -9,6 +9,9 @@
 #include "DemoRecordings.h"
 #include "Emulator.h"
 #include "FileDialogs.h"
+#include "ExchangeForms.h"
+#include "LiveMeasurement.h"
+#include "LiveSessionPanel.h"
 #include "Localizer.h"
 #include "PatientModels.h"
 #include "Ribbon.h"
@@ -17,6 +20,7 @@
 #include "TForm1.h"
 #include "TForm15.h"
 #include "TSplash.h"
+#include "TStatistikForm.h"
 #include "UiTestEnv.h"
 #include "ZudApplication.h"
 
@@ -34,6 +38,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QtTest>
@@ -132,6 +138,8 @@ class Answerer : public zud::test::ModalWatcher {
 public:
     Answerer() : ModalWatcher(10) {}
     std::function<void(TAuslesenForm*)> onReadout;
+    // Any other modal window; true when it was dealt with.
+    std::function<bool(QWidget*)> onWindow;
     QStringList boxes;
 
 protected:
@@ -139,6 +147,8 @@ protected:
         if (auto* box = qobject_cast<QMessageBox*>(w)) {
             boxes << box->text();
             box->done(QMessageBox::Ok);
+        } else if (onWindow && onWindow(w)) {
+            onWindow = nullptr;
         } else if (auto* form = qobject_cast<TAuslesenForm*>(w); form && onReadout) {
             auto f = std::move(onReadout);
             onReadout = nullptr;
@@ -264,6 +274,164 @@ private slots:
         f.Action(QStringLiteral("LeseMessungen"))->trigger();
         QTRY_VERIFY(shown);
         QVERIFY2(readoutCut.isEmpty(), qPrintable(readoutCut.join(QLatin1Char('\n'))));
+
+        // The statistics window: every tab, and every value column chosen for the progress chart
+        // by a click on its header.
+        QStringList statCut;
+        shown = false;
+        answer.onWindow = [&](QWidget* w) {
+            auto* st = qobject_cast<TStatistikForm*>(w);
+            if (!st)
+                return false;
+            shown = true;
+            QTimer::singleShot(0, st, [&, st] {
+                QTest::qWait(100);
+                for (int t = 0; t < st->Tabs()->count(); ++t) {
+                    if (!st->Tabs()->isTabVisible(t) || !st->Tabs()->isTabEnabled(t))
+                        continue;
+                    st->Tabs()->setCurrentIndex(t);
+                    QTest::qWait(20);
+                    statCut << CutTexts(st);
+                    const int liste = st->CurrentList();
+                    if (liste < 1)
+                        continue;
+                    QHeaderView* h = st->Table(liste)->horizontalHeader();
+                    for (int c = 0; c < h->count(); ++c) {
+                        if (h->isSectionHidden(c))
+                            continue;
+                        QTableView* v = st->Table(liste);
+                        if (v->model()->rowCount() > 0)
+                            v->scrollTo(v->model()->index(0, c));
+                        QTest::mouseClick(
+                            h->viewport(), Qt::LeftButton, {},
+                            QPoint(h->sectionViewportPosition(c) + h->sectionSize(c) / 2, h->height() / 2));
+                        QTest::qWait(10);
+                        for (const QString& cut : CutTexts(st))
+                            statCut << QStringLiteral("tab %1, column %2: %3").arg(t).arg(c).arg(cut);
+                    }
+                    Shoot(st, QStringLiteral("%1-statistik-tab%2").arg(lang).arg(t));
+                }
+                st->reject();
+            });
+            return true;
+        };
+        f.Action(QStringLiteral("Statistik"))->trigger();
+        QTRY_VERIFY(shown);
+        statCut.removeDuplicates();
+        QVERIFY2(statCut.isEmpty(), qPrintable(statCut.join(QLatin1Char('\n'))));
+
+        // The export window with the patients.
+        QStringList exportCut;
+        shown = false;
+        answer.onWindow = [&](QWidget* w) {
+            auto* e = qobject_cast<TExpForm*>(w);
+            if (!e)
+                return false;
+            shown = true;
+            QTimer::singleShot(0, e, [&, e] {
+                QTest::qWait(100);
+                exportCut = CutTexts(e);
+                Shoot(e, QStringLiteral("%1-export").arg(lang));
+                e->reject();
+            });
+            return true;
+        };
+        f.Action(QStringLiteral("Export"))->trigger();
+        QTRY_VERIFY(shown);
+        QVERIFY2(exportCut.isEmpty(), qPrintable(exportCut.join(QLatin1Char('\n'))));
+        QVERIFY2(answer.boxes.isEmpty(), qPrintable(answer.boxes.join(QLatin1Char('\n'))));
+        f.close();
+        device.Stop();
+        loc.Switch(QStringLiteral("de"));
+#else
+        QSKIP("built without the localizer");
+#endif
+    }
+
+    // The live measurement with the panel beside the chart at 1280 x 800, in all five languages:
+    // a long patient's name, a two-channel program and a stimulation program, in a threshold
+    // phase and in the current phase; every text whole.
+    void LivePanelWholeInEveryLanguage_data() {
+        QTest::addColumn<QString>("lang");
+        for (const char* lang : {"de", "en", "fr", "it", "pl"})
+            QTest::newRow(lang) << QString::fromLatin1(lang);
+    }
+
+    void LivePanelWholeInEveryLanguage() {
+#if defined(ZUD_HAVE_I18N)
+        QFETCH(QString, lang);
+        auto dir = zud::test::FreshProgramFolders();
+        QVERIFY(dir);
+        auto& loc = zud::i18n::Localizer::Instance();
+        QVERIFY(loc.Switch(lang));
+        emu::Emulator device;
+        QVERIFY(device.Start());
+        Answerer answer;
+        TForm1 f;
+        f.Create(QString::fromStdString(device.SlavePath()));
+        QVERIFY(f.OpenDatabase());
+        f.SetLeftPanel(true);
+        f.show();
+        f.showNormal();
+        f.resize(1280, 800);
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        Patient p;
+        p.Name = QStringLiteral("Zimmermann-Łukasiewicz");
+        p.Vorname = QStringLiteral("Małgorzata");
+        p.Geburtstag = QDate(1961, 9, 23);
+        const qint64 pat = f.DM()->AddPatient(p);
+        f.FillPatList();
+        f.OpenPatient(pat);
+        struct Lauf {
+            int mode, samples;
+            const char* name;
+            int minuten;
+        };
+        // Mode 2 at 270 samples: contract phase of the first cycle is over, the pause ran,
+        // the current flows; mode 0 at 30: relax with a threshold; mode 9: two channels;
+        // mode 7: pressure with two EMG channels.
+        for (const Lauf& l : {Lauf{2, 270, "Beckenboden Kräftigung", 30}, Lauf{0, 30, "Entspannung", 61},
+                              Lauf{9, 60, "Zwei Kanäle", 10}, Lauf {
+                                  7,
+                                  40,
+                                  "Druck + EMG",
+                                  12
+                              }}) {
+            ProgrammParameter pp{};
+            pp.Nummer = 1;
+            pp.Aktiviert = 1;
+            pp.Betriebsart = uint8_t(l.mode);
+            pp.Anspannzeit = 5;
+            pp.Entspannzeit = 5;
+            pp.Pausenzeit = 10;
+            pp.Stromzeit = 20;
+            pp.Frequenz1 = 50;
+            pp.Impulslaenge1 = 20;
+            pp.Timeout = uint8_t(l.minuten);
+            // The device's character set: Latin-1 for these names.
+            const QByteArray name = QString::fromUtf8(l.name).toLatin1();
+            std::memcpy(pp.Name, name.constData(), std::min(size_t(name.size()), sizeof pp.Name));
+            emu::LiveOptions o;
+            o.programm.assign(reinterpret_cast<const uint8_t*>(&pp),
+                              reinterpret_cast<const uint8_t*>(&pp) + sizeof pp);
+            o.intervalMs = 0;
+            o.samples = l.samples;
+            o.endWithPhase14 = false;
+            device.SetLive(o);
+            f.Action(QStringLiteral("EZStart"))->trigger();
+            QTRY_COMPARE_WITH_TIMEOUT(f.Live() ? f.Live()->Samples() : 0, l.samples, 10000);
+            QTest::qWait(50);
+            QVERIFY(f.LivePanel()->isVisible());
+            const QStringList cut = CutTexts(&f);
+            QVERIFY2(cut.isEmpty(),
+                     qPrintable(QStringLiteral("mode %1:\n").arg(l.mode) + cut.join(QLatin1Char('\n'))));
+            // Nothing of the panel lies outside the window.
+            QVERIFY(f.rect().contains(QRect(f.LivePanel()->mapTo(&f, QPoint(0, 0)), f.LivePanel()->size())));
+            Shoot(&f, QStringLiteral("%1-live-mode%2").arg(lang).arg(l.mode));
+            f.Action(QStringLiteral("EZStop"))->trigger();
+            QTRY_VERIFY_WITH_TIMEOUT(!f.LiveMode(), 5000);
+            QVERIFY(device.WaitIdle());
+        }
         QVERIFY2(answer.boxes.isEmpty(), qPrintable(answer.boxes.join(QLatin1Char('\n'))));
         f.close();
         device.Stop();

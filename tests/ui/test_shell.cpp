@@ -282,6 +282,73 @@ private slots:
         QCOMPARE(again.PortMenu()->actions().size(), 3);
     }
 
+    // The port box shows the configured port although discovery does not list it, marked as not
+    // found, and takes a path or a device name typed into it.
+    void PortBoxShowsTheConfiguredPortAndTakesATypedOne() {
+        struct Fed : PortDiscovery {
+            QList<PortInfo> Ports() override {
+                return {{QStringLiteral("/dev/ttyUSB0"), QString::fromLatin1(kKabelBeschreibung), false}};
+            }
+            QList<BluetoothDevice> Bluetooth(std::chrono::milliseconds) override { return {}; }
+        };
+        Answerer answer;
+        WriteUser(QStringLiteral("Port"), QStringLiteral("/dev/rfcomm7")); // bound later, or unplugged
+        TForm1 f;
+        f.Create();
+        f.SetPortDiscovery(std::make_unique<Fed>());
+        f.resize(1280, 800);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QComboBox* box = f.PortBox();
+        QCOMPARE(f.Device()->ComPort, QStringLiteral("/dev/rfcomm7"));
+        QCOMPARE(box->currentText(), QStringLiteral("/dev/rfcomm7 (nicht gefunden)"));
+        // The cable stays in the menu; the configured port is not stored anew by being shown.
+        QCOMPARE(f.PortMenu()->actions().size(), 1);
+        QCOMPARE(f.Config().Port(), QStringLiteral("/dev/rfcomm7"));
+
+        for (int t = 0; t < f.RibbonBar()->count(); ++t)
+            if (f.RibbonBar()->widget(t)->objectName() == QLatin1String("TabAnschluss"))
+                f.RibbonBar()->setCurrentIndex(t);
+        QCoreApplication::processEvents();
+        QVERIFY(box->isVisible());
+        const auto type = [box](const QString& text) {
+            QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+            QTest::keyClick(box->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(box->lineEdit(), Qt::Key_Backspace);
+            QTest::keyClicks(box->lineEdit(), text);
+            QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+        };
+        // A path that is there: used and stored as it is.
+        QTemporaryDir there;
+        const QString link = there.filePath(QStringLiteral("zud-link"));
+        QFile l(link);
+        QVERIFY(l.open(QIODevice::WriteOnly));
+        l.close();
+        f.Device()->ComOpen = true;
+        type(link);
+        QCOMPARE(f.Device()->ComPort, link);
+        QCOMPARE(f.Config().Port(), link);
+        QVERIFY(!f.Device()->ComOpen); // the next exchange opens the new port
+        QCOMPARE(box->currentText(), link);
+        // A bare device name lies below /dev; not there, it is marked so.
+        type(QStringLiteral("rfcomm3"));
+        QCOMPARE(f.Config().Port(), QStringLiteral("/dev/rfcomm3"));
+        QCOMPARE(box->currentText(), QStringLiteral("/dev/rfcomm3 (nicht gefunden)"));
+        // The cable's caption typed chooses the cable; an emptied box shows the port in use again.
+        type(QStringLiteral("QAL-USB Kabel - /dev/ttyUSB0"));
+        QCOMPARE(f.Config().Port(), QStringLiteral("/dev/ttyUSB0"));
+        QVERIFY(f.PortMenu()->actions().at(0)->isChecked());
+        type(QString());
+        QCOMPARE(box->currentText(), QStringLiteral("QAL-USB Kabel - /dev/ttyUSB0"));
+        QCOMPARE(f.Config().Port(), QStringLiteral("/dev/ttyUSB0"));
+        // Nothing typed went into the list as an entry of its own twice.
+        QStringList items;
+        for (int i = 0; i < box->count(); ++i)
+            items << box->itemText(i);
+        QCOMPARE(items.count(QStringLiteral("/dev/rfcomm3 (nicht gefunden)")), 1);
+        QCOMPARE(items.count(QStringLiteral("QAL-USB Kabel - /dev/ttyUSB0")), 1);
+    }
+
     void SilentLoginWithoutUserControlEmbedded() {
         Answerer answer;
         TForm1 f;

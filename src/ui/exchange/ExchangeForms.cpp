@@ -3,6 +3,7 @@
 #include "ExchangeProgress.h"
 #include "FileDialogs.h"
 #include "Msg.h"
+#include "PatientModels.h"
 #include "TDM1.h"
 #include "Tdm2.h"
 
@@ -56,7 +57,7 @@ int CheckPatientModel::rowCount(const QModelIndex& parent) const {
 }
 
 int CheckPatientModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : 2;
+    return parent.isValid() ? 0 : 3;
 }
 
 QVariant CheckPatientModel::data(const QModelIndex& index, int role) const {
@@ -70,6 +71,8 @@ QVariant CheckPatientModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole) {
         if (index.column() == 0)
             return e.caption;
+        if (index.column() == 1)
+            return FormatDate(e.geburtstag);
         return e.letzterZugriff.isValid() ? e.letzterZugriff.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"))
                                           : QString();
     }
@@ -95,11 +98,14 @@ Qt::ItemFlags CheckPatientModel::flags(const QModelIndex& index) const {
 QVariant CheckPatientModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    return section == 0 ? tr("Name") : tr("Letzter Zugriff");
+    return section == 0 ? tr("Name") : section == 1 ? tr("Geburtsdatum") : tr("Letzter Zugriff");
 }
 
 void CheckPatientModel::Retranslate() {
-    emit headerDataChanged(Qt::Horizontal, 0, 1);
+    emit headerDataChanged(Qt::Horizontal, 0, 2);
+    // Dates follow the language as well.
+    if (!FEntries.empty())
+        emit dataChanged(index(0, 1), index(rowCount() - 1, 2), {Qt::DisplayRole});
 }
 
 // ---------------------------------------------------------------- common window
@@ -115,6 +121,7 @@ ExchangeForm::ExchangeForm(const QString& objectName, QWidget* parent) : RibbonD
     FList->header()->setStretchLastSection(false);
     FList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     FList->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    FList->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     Body()->addWidget(FList, 1);
     FLabel = new QLabel(this);
     FLabel->setObjectName(QStringLiteral("Label"));
@@ -278,8 +285,8 @@ void TExpForm::Fill(TDM1& dm, Tdm2& dm2) {
     FDM2 = &dm2;
     std::vector<CheckPatientModel::Entry> rows;
     for (const Patient& p : dm.AllPatients())
-        rows.push_back(
-            {p.Identifikation, QStringLiteral("%1 %2").arg(p.Vorname, p.Name), p.LetzterZugriff, false});
+        rows.push_back({p.Identifikation, QStringLiteral("%1 %2").arg(p.Vorname, p.Name), p.LetzterZugriff,
+                        false, p.Geburtstag});
     Model()->SetEntries(std::move(rows));
     ShowProgress(false);
     UpdateActions();
@@ -390,8 +397,8 @@ bool TImpForm::OpenArchive() {
     }
     std::vector<CheckPatientModel::Entry> rows;
     for (const ArchivePatient& p : listed)
-        rows.push_back(
-            {p.Identifikation, QStringLiteral("%1 %2").arg(p.Vorname, p.Name), p.LetzterZugriff, false});
+        rows.push_back({p.Identifikation, QStringLiteral("%1 %2").arg(p.Vorname, p.Name), p.LetzterZugriff,
+                        false, p.Geburtstag});
     FOpen = true;
     FArchive = file;
     Model()->SetEntries(std::move(rows));

@@ -29,7 +29,8 @@ class Tdm2;
 
 namespace zud::ui {
 
-// Patients with check boxes: "Name" ("first name surname") and "Letzter Zugriff".
+// Patients with check boxes: "Name" ("first name surname"), "Geburtsdatum" (two patients of the
+// same name told apart) and "Letzter Zugriff".
 class CheckPatientModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -38,6 +39,7 @@ public:
         QString caption;
         QDateTime letzterZugriff;
         bool checked = false;
+        QDate geburtstag;
     };
     explicit CheckPatientModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
     void SetEntries(std::vector<Entry> entries);

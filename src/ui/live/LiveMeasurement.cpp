@@ -2,6 +2,7 @@
 
 #include "Handshake.h"
 #include "LiveChart.h"
+#include "LiveSessionPanel.h"
 #include "TZUD12.h"
 #include "ToneOutput.h"
 
@@ -19,6 +20,10 @@ LiveMeasurement::LiveMeasurement(TZUD12& dev, LiveChart* chart, QObject* parent)
 
 void LiveMeasurement::SetToneOutput(ToneOutput* tone) {
     FToneOut = tone;
+}
+
+void LiveMeasurement::SetPanel(LiveSessionPanel* panel) {
+    FPanel = panel;
 }
 
 LiveMeasurement::~LiveMeasurement() {
@@ -50,6 +55,8 @@ bool LiveMeasurement::Start(QString* message) {
     FEnded = false;
     if (FChart)
         FChart->Clear();
+    if (FPanel)
+        FPanel->Clear();
     TZUD12Thread* t = FDev.CreateEZThread();
     // Queued: the feed hands each value over and goes on at once.
     connect(
@@ -87,6 +94,8 @@ void LiveMeasurement::OnProgramm(const ProgrammParameter& p) {
     FTon.Programm(p);
     if (FChart)
         FChart->Start(p);
+    if (FPanel)
+        FPanel->Start(p);
 }
 
 void LiveMeasurement::OnProbe(const EZProbe& p) {
@@ -100,6 +109,8 @@ void LiveMeasurement::OnProbe(const EZProbe& p) {
         FToneOut->Set(ton, FTon.Frequenz());
     if (FChart && FCap.HatKopf())
         FChart->Add(p, FCap.Laufend());
+    if (FPanel)
+        FPanel->Add(p);
     FLetzteMs = double(t.nsecsElapsed()) / 1e6;
     emit SampleShown(p);
 }

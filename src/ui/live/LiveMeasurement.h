@@ -23,6 +23,7 @@ class TZUD12;
 namespace zud::ui {
 
 class LiveChart;
+class LiveSessionPanel;
 class ToneOutput;
 
 class LiveMeasurement : public QObject {
@@ -32,6 +33,8 @@ public:
     ~LiveMeasurement() override;
     // Where the tone of each value is played (none: decided, not played).
     void SetToneOutput(ToneOutput* tone);
+    // The panel beside the chart that follows the program and each value (none: not shown).
+    void SetPanel(LiveSessionPanel* panel);
 
     // The handshake and the start of the feed; false with the German message when the device
     // could not be reached (the link is closed again).
@@ -67,6 +70,7 @@ private:
     TZUD12& FDev;
     QPointer<LiveChart> FChart;
     QPointer<ToneOutput> FToneOut;
+    QPointer<LiveSessionPanel> FPanel;
     LiveCapture FCap;
     LiveTone FTon;
     int FTonProben = 0;

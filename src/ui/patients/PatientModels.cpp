@@ -224,6 +224,9 @@ QVariant RecordingModel::data(const QModelIndex& index, int role) const {
     const Row& row = FRows[size_t(index.row())];
     if (role == Qt::UserRole)
         return row.r.Counter;
+    // The program name is the last column, beyond a narrow panel's edge: its tip shows it too.
+    if (role == Qt::ToolTipRole && FKind == MainList && index.column() == kProgramColumn)
+        return row.program;
     if (role != Qt::DisplayRole)
         return {};
     const QString date = FormatDate(row.r.Datum);

@@ -72,6 +72,8 @@ public:
     // The main window's list ("#", "Datum", "Uhrzeit", "Programmname", "Betriebsart") or the
     // selection window's ("Datum", "Uhrzeit", "Betriebsart" with the long name).
     enum Kind { MainList, Selection };
+    // The main list's column of the program name.
+    static constexpr int kProgramColumn = 3;
     RecordingModel(Kind kind, QObject* parent = nullptr);
     void SetRecordings(std::vector<Recording> recordings);
     const Recording& At(int row) const { return FRows.at(size_t(row)).r; }

@@ -29,6 +29,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHostInfo>
@@ -236,12 +237,16 @@ void TForm1::BuildRibbon() {
     g->AddDropDown(Action(QStringLiteral("PortMenu")), FPortMenu)->setPopupMode(QToolButton::InstantPopup);
     FPortBox = g->AddCombo(QStringLiteral("PortBox"));
     FPortBox->setMinimumWidth(260);
+    // A port that discovery does not list (a link, a Bluetooth binding made later) can be typed.
+    FPortBox->lineEdit()->setReadOnly(false);
+    FPortBox->setInsertPolicy(QComboBox::NoInsert);
     connect(FPortBox, &QComboBox::activated, this, [this](int i) {
         const QString path = FPortBox->itemData(i).toString();
         if (!path.isEmpty()) {
             SelectPort(path);
         }
     });
+    connect(FPortBox->lineEdit(), &QLineEdit::editingFinished, this, &TForm1::TakeTypedPort);
     g->AddDropDown(Action(QStringLiteral("BaudMenu")), FBaudMenu)->setPopupMode(QToolButton::InstantPopup);
     auto* bauds = new QActionGroup(this);
     for (int baud : {115200, 230400, 460800}) {
@@ -853,6 +858,11 @@ void TForm1::RefreshPorts() {
             FPortCaption = item.caption;
         }
     }
+    // The port in use is shown even when discovery does not list it.
+    if (!FDevice->ComPort.isEmpty() && FPortBox->findData(FDevice->ComPort) < 0) {
+        FPortCaption = UnlistedPortCaption(FDevice->ComPort);
+        FPortBox->addItem(FPortCaption, FDevice->ComPort);
+    }
     FPortBox->setCurrentIndex(FPortBox->findData(FDevice->ComPort));
     // Wide enough for the longest caption (a Bluetooth device's name can be long).
     FPortBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -862,14 +872,40 @@ void TForm1::SelectPort(const QString& path) {
     for (QAction* a : FPortMenu->actions()) {
         a->setChecked(a->data().toString() == path);
     }
-    const int i = FPortBox->findData(path);
+    int i = FPortBox->findData(path);
+    if (i < 0) {
+        FPortBox->addItem(UnlistedPortCaption(path), path);
+        i = FPortBox->count() - 1;
+    }
     FPortBox->setCurrentIndex(i);
-    FPortCaption = i >= 0 ? FPortBox->itemText(i) : path;
+    FPortCaption = FPortBox->itemText(i);
     FDevice->ComPort = path;
     FSettings.SetPort(path);
     FSettings.Sync();
     // The next device exchange opens the new port.
     FDevice->close();
+}
+
+QString TForm1::UnlistedPortCaption(const QString& path) const {
+    return QFileInfo::exists(path) ? path : tr("%1 (nicht gefunden)").arg(path);
+}
+
+void TForm1::TakeTypedPort() {
+    if (!FDevice)
+        return;
+    const QString text = FPortBox->currentText().trimmed();
+    if (text.isEmpty()) {
+        FPortBox->setEditText(FPortCaption); // nothing typed: the port in use stays
+        return;
+    }
+    if (text == FPortCaption)
+        return;
+    // A listed caption, else a path; a bare device name lies below /dev.
+    const int listed = FPortBox->findText(text);
+    QString path = listed >= 0 ? FPortBox->itemData(listed).toString() : text;
+    if (listed < 0 && !path.startsWith(QLatin1Char('/')))
+        path = QStringLiteral("/dev/") + path;
+    SelectPort(path);
 }
 
 void TForm1::CheckForUpdate(bool silent) {

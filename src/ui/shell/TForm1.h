@@ -55,6 +55,7 @@ class ChartFrame;
 class RecordingTabs;
 class LiveMeasurement;
 class LiveChart;
+class LiveSessionPanel;
 class ToneOutput;
 class TForm9;
 class TAuslesenForm;
@@ -104,6 +105,7 @@ public:
     bool StopLiveAndKeep(int ms = 3000);
     LiveMeasurement* Live() const { return FLiveMeasurement; }
     LiveChart* LiveChartView() const { return FLiveChart; }
+    LiveSessionPanel* LivePanel() const { return FLivePanel; }
     // The tone of the live measurement ("Ton" and its volume in the ribbon, both stored).
     ToneOutput* Tone() const { return FTone; }
     QSlider* ToneVolumeControl() const { return FToneVolume; }
@@ -272,6 +274,10 @@ private:
     void ConnectPatientActions();
     void RetranslatePatientPanel();
     void ClearPatientPanel();
+    // Shows the patient and recording lists once a patient is current.
+    void ShowRecordingList();
+    // The panel beside the live chart, as a run starts.
+    void ShowLivePanel();
     void UpdateRecordingActions();
     void RefillRecordingList();
     void ShowFrames();
@@ -320,7 +326,8 @@ private:
     RecordingModel* FRecordingModel = nullptr;
     RecordingTabs* FTabs = nullptr; // the chart tabs of stored and live recordings
     LiveMeasurement* FLiveMeasurement = nullptr;
-    LiveChart* FLiveChart = nullptr; // in place of the tabs while a live measurement runs
+    LiveChart* FLiveChart = nullptr;        // in place of the tabs while a live measurement runs
+    LiveSessionPanel* FLivePanel = nullptr; // beside the live chart: who, what, how long
     ToneOutput* FTone = nullptr;
     QSlider* FToneVolume = nullptr;
     QLabel* FToneVolumeLabel = nullptr;
@@ -386,6 +393,10 @@ private:
     bool FAllPortsRun = false; // every port for this run (no labelled port was found)
     QString FPortCaption;      // what the port box shows when its text is cleared
     std::unique_ptr<PortDiscovery> FDiscovery;
+    // The caption of a port that discovery did not list: its path, marked when it is not there.
+    QString UnlistedPortCaption(const QString& path) const;
+    // A port typed into the port box (a listed caption, a path or a name below /dev).
+    void TakeTypedPort();
 
 public:
     // Tests feed their own ports.

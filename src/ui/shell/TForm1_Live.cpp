@@ -4,7 +4,9 @@
 
 #include "LiveChart.h"
 #include "LiveMeasurement.h"
+#include "LiveSessionPanel.h"
 #include "RecordingTabs.h"
+#include "TDM1.h"
 #include "TForm1.h"
 #include "TZUD12.h"
 #include "ToneOutput.h"
@@ -15,6 +17,7 @@
 #include <QSlider>
 #include <QSplitter>
 #include <QStatusBar>
+#include <algorithm>
 
 namespace zud::ui {
 
@@ -22,6 +25,10 @@ void TForm1::CreateLiveWindow() {
     FLiveChart = new LiveChart(FSplitter);
     FSplitter->addWidget(FLiveChart);
     FLiveChart->hide();
+    FLivePanel = new LiveSessionPanel(FSplitter);
+    FSplitter->addWidget(FLivePanel);
+    FSplitter->setStretchFactor(FSplitter->indexOf(FLivePanel), 0);
+    FLivePanel->hide();
     connect(Action(QStringLiteral("EZStart")), &QAction::triggered, this, &TForm1::StartLive);
     connect(Action(QStringLiteral("EZStop")), &QAction::triggered, this, &TForm1::StopLive);
 
@@ -73,6 +80,7 @@ void TForm1::MakeLiveMeasurement() {
         return;
     FLiveMeasurement = new LiveMeasurement(*FDevice, FLiveChart, this);
     FLiveMeasurement->SetToneOutput(FTone);
+    FLiveMeasurement->SetPanel(FLivePanel);
     connect(FLiveMeasurement, &LiveMeasurement::Started, this, [this] {
         UpdateRecordingActions();
         FTabs->hide();
@@ -104,6 +112,30 @@ void TForm1::MakeLiveMeasurement() {
                 for (const LiveCapture::Fertig& f : recordings)
                     AddLiveRecording(f.stream, f.start);
             });
+    // The panel beside the live chart comes and goes with it (after the chart took its place);
+    // it names the patient the recording will be saved for and shows the pressure in the
+    // chart's unit.
+    connect(FLiveMeasurement, &LiveMeasurement::Started, this, &TForm1::ShowLivePanel);
+    connect(FLiveMeasurement, &LiveMeasurement::Ended, FLivePanel, &QWidget::hide);
+}
+
+void TForm1::ShowLivePanel() {
+    std::optional<Patient> p;
+    if (FDM && FDM->LoggedIn() && FCurrentPatient >= 0)
+        p = FDM->GetPatient(FCurrentPatient);
+    FLivePanel->SetPatient(p ? &*p : nullptr);
+    FLivePanel->SetPressureUnit(FSettings.DruckEinheit());
+    FLivePanel->show();
+    // The splitter gives a widget it shows again its old width, none the first time: the
+    // panel gets the width its texts ask for, the chart the rest.
+    const int panel = std::clamp(FLivePanel->sizeHint().width(), FLivePanel->minimumSizeHint().width(),
+                                 FLivePanel->maximumWidth());
+    QList<int> sizes;
+    for (int i = 0; i < FSplitter->count(); ++i) {
+        QWidget* w = FSplitter->widget(i);
+        sizes << (w == FLivePanel ? panel : w == FLiveChart ? std::max(100, FSplitter->width() - panel) : 0);
+    }
+    FSplitter->setSizes(sizes);
 }
 
 void TForm1::ReservePortForLive() {

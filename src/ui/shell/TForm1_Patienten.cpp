@@ -32,6 +32,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -74,7 +75,12 @@ void TForm1::BuildPatientPanel(QWidget* left) {
     lay->addWidget(FPatientList, 3);
     lay->addWidget(FRecordingList, 2);
     FitColumns(FPatientList->header());
-    FitColumns(FRecordingList->header());
+    // Every column keeps the width its caption and texts need; the program name, whose length
+    // the therapist chose, comes last, so that a narrow panel never hides the operating mode.
+    QHeaderView* columns = FRecordingList->header();
+    columns->setResizeContentsPrecision(100);
+    columns->setSectionResizeMode(QHeaderView::ResizeToContents);
+    columns->moveSection(columns->visualIndex(RecordingModel::kProgramColumn), columns->count() - 1);
 
     FTabs = new RecordingTabs(FSplitter);
 
@@ -94,15 +100,13 @@ void TForm1::BuildPatientPanel(QWidget* left) {
     connect(FRecordingList, &RecordingView::MovedByKey, this,
             [this](int row) { OpenRecording(FRecordingModel->At(row).Counter, true); });
     connect(FRecordingList->header(), &QHeaderView::sectionClicked, this, [this](int section) {
-        auto flip = [](const QString& d) {
-            return d == QLatin1String("ASC") ? QStringLiteral("DESC") : QStringLiteral("ASC");
-        };
-        if (section == FRecordingModel->DateColumn())
-            FSettings.SetSortDate(flip(FSettings.SortDate()));
-        else if (section == FRecordingModel->TimeColumn())
-            FSettings.SetSortTime(flip(FSettings.SortTime()));
-        else
+        // Date and time sort together: a day's recordings stay in the order of the days.
+        if (section != FRecordingModel->DateColumn() && section != FRecordingModel->TimeColumn())
             return;
+        const QString dir =
+            FSettings.SortDate() == QLatin1String("ASC") ? QStringLiteral("DESC") : QStringLiteral("ASC");
+        FSettings.SetSortDate(dir);
+        FSettings.SetSortTime(dir);
         FSettings.Sync();
         RefillRecordingList();
     });
@@ -147,7 +151,6 @@ void TForm1::ConnectPatientActions() {
 void TForm1::RetranslatePatientPanel() {
     FPatientModel->Retranslate();
     FRecordingModel->Retranslate();
-    FitColumns(FRecordingList->header());
     FitColumns(FPatientList->header());
     FTabs->SetHint(tr("Lesen Sie mit „Übungen auslesen“ (Strg+R) die Übungen des Geräts ein, oder wählen Sie "
                       "unter „Patienten“ einen Patienten und öffnen Sie eine seiner Übungen."));
@@ -223,6 +226,21 @@ void TForm1::FillPatList(bool menuOnly) {
 
 void TForm1::OpenPatient(qint64 id) {
     FillMessList(id);
+    ShowRecordingList();
+}
+
+void TForm1::ShowRecordingList() {
+    // A chosen patient's recordings are what the therapist wants next: the list is shown, wide
+    // enough for its columns where the window has room for that.
+    if (FCurrentPatient < 0 || FLeftShown)
+        return;
+    const QHeaderView* h = FRecordingList->header();
+    int need = 2 * FRecordingList->frameWidth() + FRecordingList->verticalScrollBar()->sizeHint().width() + 8;
+    for (int c = 0; c < h->count(); ++c)
+        need += std::max(static_cast<const QAbstractItemView*>(FRecordingList)->sizeHintForColumn(c),
+                         h->sectionSizeHint(c));
+    FLeftWidth = std::clamp(need, FLeftWidth, std::max(FLeftWidth, width() * 2 / 5));
+    SetLeftPanel(true);
 }
 
 void TForm1::FillMessList(qint64 patient, bool opening) {
@@ -272,14 +290,15 @@ void TForm1::FillMessList(qint64 patient, bool opening) {
 }
 
 void TForm1::RefillRecordingList() {
-    FRecordingModel->SetSortDirections(FSettings.SortDate(), FSettings.SortTime());
+    // One direction for date and time, newest first unless the therapist turned it round; the
+    // date's stored direction decides (an older version kept a separate one for the time).
+    const QString dir = FSettings.SortDate();
+    FRecordingModel->SetSortDirections(dir, dir);
     if (!FDM || !FDM->LoggedIn() || FCurrentPatient < 0) {
         FRecordingModel->SetRecordings({});
         return;
     }
-    FRecordingModel->SetRecordings(
-        FDM->ListRecordings(FCurrentPatient, FSettings.SortDate(), FSettings.SortTime()));
-    FitColumns(FRecordingList->header());
+    FRecordingModel->SetRecordings(FDM->ListRecordings(FCurrentPatient, dir, dir));
 }
 
 void TForm1::ChoosePatient() {
@@ -298,6 +317,7 @@ void TForm1::ChoosePatient() {
         FCurrentPatient = *id;
         FillPatList();
         FillMessList(*id);
+        ShowRecordingList();
     }
 }
 
@@ -308,6 +328,7 @@ void TForm1::NewPatient() {
         FCurrentPatient = FPatDialog->SavedId();
         FillPatList();
         FillMessList(FCurrentPatient);
+        ShowRecordingList();
     }
 }
 
