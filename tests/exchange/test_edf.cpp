@@ -8,7 +8,9 @@
 
 #include "EdfExport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -134,6 +136,10 @@ TEST(EdfExport, EveryModeReadsBackWithBiosig) {
         kopf.Geraet = QStringLiteral("ZUD12");
         QString fehler;
         ASSERT_TRUE(SchreibeEdf(edf, m, kopf, &fehler)) << fehler.toStdString();
+        // The viewer check (edfbrowser.sh) opens these files.
+        if (const QString keep = qEnvironmentVariable("ZUD_EDF_KEEP"); !keep.isEmpty()) {
+            QFile::copy(edf, QDir(keep).filePath(QFileInfo(edf).fileName()));
+        }
 
         const QJsonObject h = Header(edf);
         ASSERT_FALSE(h.isEmpty());
