@@ -9,6 +9,9 @@ namespace zud {
 namespace {
 constexpr int kPollMs = 1000;
 constexpr int kSettleMs = 300;
+// A file is taken when it has not changed for this long: a practice software that pauses while
+// writing its file is not cut off.
+constexpr qint64 kQuietMs = 1000;
 } // namespace
 
 GdtWatcher::GdtWatcher(QObject* parent) : QObject(parent) {
@@ -46,11 +49,17 @@ void GdtWatcher::Scan() {
     }
     QHash<QString, Stand> now;
     bool unsettled = false;
+    const QDateTime jetzt = QDateTime::currentDateTime();
     for (const QString& path : PendingGdtRequests(FSettings)) {
         const QFileInfo info(path);
         Stand s{info.size(), info.lastModified(), false};
         const auto before = FSeen.constFind(path);
-        if (before != FSeen.constEnd() && before->size == s.size && before->modified == s.modified) {
+        const bool gleich =
+            before != FSeen.constEnd() && before->size == s.size && before->modified == s.modified;
+        if (gleich && s.modified.msecsTo(jetzt) < kQuietMs) {
+            s.reported = before->reported;
+            unsettled = true;
+        } else if (gleich) {
             s.reported = before->reported;
             if (!s.reported) {
                 s.reported = true;

@@ -1,8 +1,8 @@
 #pragma once
 
 // Watches the GDT exchange folder while the program runs and reports each request file of the
-// practice software once it is complete: its size and time stayed the same between two looks,
-// so a file the practice software is still writing is never taken half. The folder is also
+// practice software once it is complete: its size and time stayed the same between two looks
+// and for a second, so a file the practice software is still writing is not taken half. The folder is also
 // looked at every second, since a folder on a network share reports no changes.
 
 #include "GdtSettings.h"

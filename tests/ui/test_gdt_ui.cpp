@@ -129,7 +129,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(bytes.left(40));
             file.flush();
-            QTest::qWait(120); // half a file is not taken
+            QTest::qWait(700); // half a file is not taken, though the folder was looked at
             QVERIFY(file.exists());
             QCOMPARE(f->CurrentPatient(), qint64(-1));
             file.write(bytes.mid(40));
