@@ -26,6 +26,9 @@ public:
     bool Watching() const { return FPoll.isActive(); }
     // Looks at the folder now (the settle time still applies).
     void Scan();
+    // A reported file that could not be taken yet (no login, a live measurement): it is
+    // reported again once it is still there and quiet.
+    void Retry(const QString& path) { FSeen.remove(path); }
 
 signals:
     // A complete request file; the receiver takes it (it is deleted or moved away then).

@@ -126,8 +126,12 @@ void TForm1::GdtLoggedIn() {
 }
 
 bool TForm1::TakeGdtRequest(const QString& path) {
-    if (!FDM || !FDM->LoggedIn() || FLive || FEnding)
-        return false; // the file waits for the login or the end of the live measurement
+    if (!FDM || !FDM->LoggedIn() || FLive || FEnding) {
+        // The file waits for the login or the end of the live measurement.
+        if (FGdtWatcher)
+            FGdtWatcher->Retry(path);
+        return false;
+    }
     const GdtRequestOutcome r = zud::TakeGdtRequest(*FDM, path, GdtSettings::Read(FSettings));
     LastMessage = r.Message;
     statusBar()->showMessage(r.Message);
