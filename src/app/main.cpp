@@ -32,8 +32,13 @@ int main(int argc, char** argv) {
                                   QStringLiteral("PATH"));
     const QCommandLineOption smoke(QStringLiteral("smoke-test"),
                                    QStringLiteral("Quit once the main window is shown and idle."));
+    const QCommandLineOption gdt(
+        QStringLiteral("gdt"),
+        QStringLiteral("Request file of the practice software (GDT) to take after the login."),
+        QStringLiteral("FILE"));
     parser.addOption(port);
     parser.addOption(smoke);
+    parser.addOption(gdt);
     parser.process(app);
 
 #if defined(ZUD_HAVE_I18N)
@@ -48,6 +53,7 @@ int main(int argc, char** argv) {
     zud::ui::TForm1 form;
     form.SetSplash(&splash);
     form.Create(parser.value(port));
+    form.SetGdtStartFile(parser.value(gdt));
     app.SetLogger([&form](const QString& m) { form.Device()->AddLog(m); });
     // From here on SIGTERM (logout, shutdown), SIGINT (Ctrl+C) and SIGHUP end the program in
     // order through the event loop; the database client is loaded, its handlers are replaced.

@@ -844,9 +844,269 @@
 </context>
 <context>
     <name>DrawChart</name>
+    <name>EdfExport</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Entspannen</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Anspannen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Strom</translation>
+    </message>
+    <message>
+        <source>Phase %1</source>
+        <translation>Phase %1</translation>
+    </message>
+    <message>
+        <source>Die Übung enthält keine Messwerte, die als EDF+ exportiert werden können.</source>
+        <translation>Die Übung enthält keine Messwerte, die als EDF+ exportiert werden können.</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht geschrieben werden: %1</source>
+        <translation>Datei kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Die EDF+-Datei %1 konnte nicht geschrieben werden.</source>
+        <translation>Die EDF+-Datei %1 konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Gdt</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Entspannen</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Anspannen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Strom</translation>
+    </message>
     <message>
         <source>Druck</source>
         <translation>Druck</translation>
+    </message>
+    <message>
+        <source>EMG CH1</source>
+        <translation>EMG CH1</translation>
+    </message>
+    <message>
+        <source>EMG CH2</source>
+        <translation>EMG CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen CH1</source>
+        <translation>Entspannen CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen CH1</source>
+        <translation>Anspannen CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen CH2</source>
+        <translation>Entspannen CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen CH2</source>
+        <translation>Anspannen CH2</translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei ist leer.</source>
+        <translation>Die GDT-Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei ist zu groß für einen Satz.</source>
+        <translation>Die GDT-Datei ist zu groß für einen Satz.</translation>
+    </message>
+    <message>
+        <source>Die Zeile endet nicht mit CR LF (Datei unvollständig?).</source>
+        <translation>Die Zeile endet nicht mit CR LF (Datei unvollständig?).</translation>
+    </message>
+    <message>
+        <source>Die Zeile hat nicht die Form Länge, Feldkennung, Inhalt.</source>
+        <translation>Die Zeile hat nicht die Form Länge, Feldkennung, Inhalt.</translation>
+    </message>
+    <message>
+        <source>Die Zeilenlänge %1 stimmt nicht (tatsächlich %2 Zeichen).</source>
+        <translation>Die Zeilenlänge %1 stimmt nicht (tatsächlich %2 Zeichen).</translation>
+    </message>
+    <message>
+        <source>Die Zeile enthält ein CR.</source>
+        <translation>Die Zeile enthält ein CR.</translation>
+    </message>
+    <message>
+        <source>Der Satz beginnt nicht mit der Satzart (Feld 8000).</source>
+        <translation>Der Satz beginnt nicht mit der Satzart (Feld 8000).</translation>
+    </message>
+    <message>
+        <source>Die Satzart ist keine vierstellige Zahl.</source>
+        <translation>Die Satzart ist keine vierstellige Zahl.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält mehr als einen Satz.</source>
+        <translation>Die Datei enthält mehr als einen Satz.</translation>
+    </message>
+    <message>
+        <source>Die Satzlänge (Feld 8100) fehlt.</source>
+        <translation>Die Satzlänge (Feld 8100) fehlt.</translation>
+    </message>
+    <message>
+        <source>Die Satzlänge %1 stimmt nicht mit der Dateigröße %2 überein.</source>
+        <translation>Die Satzlänge %1 stimmt nicht mit der Dateigröße %2 überein.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Zeichensatz „%1“.</source>
+        <translation>Unbekannter Zeichensatz „%1“.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Version (Feld 9218) fehlt.</source>
+        <translation>Die GDT-Version (Feld 9218) fehlt.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Version „%1“ wird nicht unterstützt (2.x oder 3.x).</source>
+        <translation>Die GDT-Version „%1“ wird nicht unterstützt (2.x oder 3.x).</translation>
+    </message>
+    <message>
+        <source>Die Datei ist an „%1“ gerichtet, nicht an „%2“.</source>
+        <translation>Die Datei ist an „%1“ gerichtet, nicht an „%2“.</translation>
+    </message>
+    <message>
+        <source>Das Zeichen „%1“ in Feld %2 („%3“) kann im gewählten GDT-Zeichensatz nicht übertragen werden. Bitte wählen Sie in den Einstellungen einen anderen Zeichensatz oder ändern Sie den Text.</source>
+        <translation>Das Zeichen „%1“ in Feld %2 („%3“) kann im gewählten GDT-Zeichensatz nicht übertragen werden. Bitte wählen Sie in den Einstellungen einen anderen Zeichensatz oder ändern Sie den Text.</translation>
+    </message>
+    <message>
+        <source>Der Inhalt von Feld %1 ist zu lang für eine GDT-Zeile.</source>
+        <translation>Der Inhalt von Feld %1 ist zu lang für eine GDT-Zeile.</translation>
+    </message>
+    <message>
+        <source>Der GDT-Satz ist länger als 99999 Zeichen.</source>
+        <translation>Der GDT-Satz ist länger als 99999 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Die Satzart %1 wird nicht angenommen (6301, 6302 oder 6311).</source>
+        <translation>Die Satzart %1 wird nicht angenommen (6301, 6302 oder 6311).</translation>
+    </message>
+    <message>
+        <source>Der Dateiverweis „%1“ zeigt aus dem GDT-Austauschordner hinaus.</source>
+        <translation>Der Dateiverweis „%1“ zeigt aus dem GDT-Austauschordner hinaus.</translation>
+    </message>
+    <message>
+        <source>Das Geburtsdatum „%1“ ist kein Datum (TTMMJJJJ).</source>
+        <translation>Das Geburtsdatum „%1“ ist kein Datum (TTMMJJJJ).</translation>
+    </message>
+    <message>
+        <source>Die Anfrage nennt weder eine Patientennummer (3000) noch Name und Vorname.</source>
+        <translation>Die Anfrage nennt weder eine Patientennummer (3000) noch Name und Vorname.</translation>
+    </message>
+    <message>
+        <source>Das Datum der Untersuchung (Feld 6200) fehlt oder ist ungültig.</source>
+        <translation>Das Datum der Untersuchung (Feld 6200) fehlt oder ist ungültig.</translation>
+    </message>
+    <message>
+        <source>Die Uhrzeit der Untersuchung (Feld 6201) fehlt oder ist ungültig.</source>
+        <translation>Die Uhrzeit der Untersuchung (Feld 6201) fehlt oder ist ungültig.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei %1 wurde abgelehnt: %2 Sie konnte nicht in den Ordner „fehler“ verschoben werden; bitte entfernen Sie sie von Hand.</source>
+        <translation>Die GDT-Datei %1 wurde abgelehnt: %2 Sie konnte nicht in den Ordner „fehler“ verschoben werden; bitte entfernen Sie sie von Hand.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei %1 wurde abgelehnt und in den Ordner „fehler“ verschoben: %2</source>
+        <translation>Die GDT-Datei %1 wurde abgelehnt und in den Ordner „fehler“ verschoben: %2</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>Die GDT-Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Praxissoftware: Die Übung vom %1 um %2 von %3 ist nicht gespeichert.</source>
+        <translation>Praxissoftware: Die Übung vom %1 um %2 von %3 ist nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Praxissoftware: Patient %1 wurde angelegt.</source>
+        <translation>Praxissoftware: Patient %1 wurde angelegt.</translation>
+    </message>
+    <message>
+        <source>Praxissoftware: Patient %1 ausgewählt.</source>
+        <translation>Praxissoftware: Patient %1 ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Übungslänge</translation>
+    </message>
+    <message>
+        <source>%1 Mittelwert</source>
+        <translation>%1 Mittelwert</translation>
+    </message>
+    <message>
+        <source>%1 Minimum</source>
+        <translation>%1 Minimum</translation>
+    </message>
+    <message>
+        <source>%1 Maximum</source>
+        <translation>%1 Maximum</translation>
+    </message>
+    <message>
+        <source>Haltedauer</source>
+        <translation>Haltedauer</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Basisdruck</translation>
+    </message>
+    <message>
+        <source>Die Übung gehört zu keinem gespeicherten Patienten.</source>
+        <translation>Die Übung gehört zu keinem gespeicherten Patienten.</translation>
+    </message>
+    <message>
+        <source>Bericht der Übung vom %1</source>
+        <translation>Bericht der Übung vom %1</translation>
+    </message>
+    <message>
+        <source>Im GDT-Austauschordner liegen 999 unabgeholte Ergebnisdateien. Bitte prüfen Sie, ob die Praxissoftware sie abholt.</source>
+        <translation>Im GDT-Austauschordner liegen 999 unabgeholte Ergebnisdateien. Bitte prüfen Sie, ob die Praxissoftware sie abholt.</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie den GDT-Austauschordner an.</source>
+        <translation>Bitte geben Sie den GDT-Austauschordner an.</translation>
+    </message>
+    <message>
+        <source>Der GDT-Austauschordner „%1“ ist nicht vorhanden. Bitte legen Sie ihn an oder wählen Sie einen anderen.</source>
+        <translation>Der GDT-Austauschordner „%1“ ist nicht vorhanden. Bitte legen Sie ihn an oder wählen Sie einen anderen.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Kennungen müssen 1 bis 8 Buchstaben oder Ziffern lang sein.</source>
+        <translation>Die GDT-Kennungen müssen 1 bis 8 Buchstaben oder Ziffern lang sein.</translation>
+    </message>
+    <message>
+        <source>Die eigene GDT-Kennung und die der Praxissoftware müssen sich unterscheiden.</source>
+        <translation>Die eigene GDT-Kennung und die der Praxissoftware müssen sich unterscheiden.</translation>
+    </message>
+    <message>
+        <source>Der Untersuchungscode ist zu lang.</source>
+        <translation>Der Untersuchungscode ist zu lang.</translation>
     </message>
 </context>
 <context>
@@ -1331,6 +1591,73 @@
     <message>
         <source>Gesamtdauer: %1</source>
         <translation>Gesamtdauer: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::GdtSettingsDialog</name>
+    <message>
+        <source>GDT-Einstellungen</source>
+        <translation>GDT-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
+        <translation>Verbindung zur Praxissoftware (GDT) aktiv</translation>
+    </message>
+    <message>
+        <source>Durchsuchen…</source>
+        <translation>Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>GDT-Austauschordner</source>
+        <translation>GDT-Austauschordner</translation>
+    </message>
+    <message>
+        <source>Austauschordner:</source>
+        <translation>Austauschordner:</translation>
+    </message>
+    <message>
+        <source>Eigene GDT-ID:</source>
+        <translation>Eigene GDT-ID:</translation>
+    </message>
+    <message>
+        <source>GDT-ID der Praxissoftware:</source>
+        <translation>GDT-ID der Praxissoftware:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>7 Bit (DIN 66003)</source>
+        <translation>7 Bit (DIN 66003)</translation>
+    </message>
+    <message>
+        <source>IBM CP 437</source>
+        <translation>IBM CP 437</translation>
+    </message>
+    <message>
+        <source>ISO 8859-15</source>
+        <translation>ISO 8859-15</translation>
+    </message>
+    <message>
+        <source>Zeichensatz:</source>
+        <translation>Zeichensatz:</translation>
+    </message>
+    <message>
+        <source>Untersuchungscode (8402):</source>
+        <translation>Untersuchungscode (8402):</translation>
+    </message>
+    <message>
+        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
+        <translation>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</translation>
+    </message>
+    <message>
+        <source>Berichtsseite als PDF mitsenden</source>
+        <translation>Berichtsseite als PDF mitsenden</translation>
+    </message>
+    <message>
+        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
+        <translation>Ergebnisdateien nummerieren (.001, .002, …)</translation>
     </message>
 </context>
 <context>
@@ -2089,6 +2416,44 @@ Trotzdem wechseln?</translation>
         <translation>Die Echtzeit-Aufnahme für %1 speichern?</translation>
         <source>%1 (nicht gefunden)</source>
         <translation>%1 (nicht gefunden)</translation>
+        <source>An Praxissoftware senden</source>
+        <translation>An Praxissoftware senden</translation>
+    </message>
+    <message>
+        <source>Als EDF+ exportieren</source>
+        <translation>Als EDF+ exportieren</translation>
+    </message>
+    <message>
+        <source>Alle Übungen als EDF+ exportieren</source>
+        <translation>Alle Übungen als EDF+ exportieren</translation>
+    </message>
+    <message>
+        <source>GDT-Einstellungen</source>
+        <translation>GDT-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Praxissoftware</source>
+        <translation>Praxissoftware</translation>
+    </message>
+    <message>
+        <source>Ergebnis an die Praxissoftware gesendet: %1</source>
+        <translation>Ergebnis an die Praxissoftware gesendet: %1</translation>
+    </message>
+    <message>
+        <source>Das Ergebnis konnte nicht an die Praxissoftware gesendet werden: %1</source>
+        <translation>Das Ergebnis konnte nicht an die Praxissoftware gesendet werden: %1</translation>
+    </message>
+    <message>
+        <source>EDF+-Dateien (*.edf)</source>
+        <translation>EDF+-Dateien (*.edf)</translation>
+    </message>
+    <message>
+        <source>Ordner für die EDF+-Dateien</source>
+        <translation>Ordner für die EDF+-Dateien</translation>
+    </message>
+    <message>
+        <source>%1 Übung(en) als EDF+ gespeichert: %2</source>
+        <translation>%1 Übung(en) als EDF+ gespeichert: %2</translation>
     </message>
 </context>
 <context>

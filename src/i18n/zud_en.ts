@@ -844,9 +844,269 @@
 </context>
 <context>
     <name>DrawChart</name>
+    <name>EdfExport</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Relax</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Contract</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>Phase %1</source>
+        <translation>Phase %1</translation>
+    </message>
+    <message>
+        <source>Die Übung enthält keine Messwerte, die als EDF+ exportiert werden können.</source>
+        <translation>The exercise contains no measured values that can be exported as EDF+.</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht geschrieben werden: %1</source>
+        <translation>Cannot write file: %1</translation>
+    </message>
+    <message>
+        <source>Die EDF+-Datei %1 konnte nicht geschrieben werden.</source>
+        <translation>The EDF+ file %1 could not be written.</translation>
+    </message>
+</context>
+<context>
+    <name>Gdt</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Relax</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Contract</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Current</translation>
+    </message>
     <message>
         <source>Druck</source>
         <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>EMG CH1</source>
+        <translation>EMG CH1</translation>
+    </message>
+    <message>
+        <source>EMG CH2</source>
+        <translation>EMG CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen CH1</source>
+        <translation>Relax CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen CH1</source>
+        <translation>Contract CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen CH2</source>
+        <translation>Relax CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen CH2</source>
+        <translation>Contract CH2</translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei ist leer.</source>
+        <translation>The GDT file is empty.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei ist zu groß für einen Satz.</source>
+        <translation>The GDT file is too large for one record.</translation>
+    </message>
+    <message>
+        <source>Die Zeile endet nicht mit CR LF (Datei unvollständig?).</source>
+        <translation>The line does not end with CR LF (incomplete file?).</translation>
+    </message>
+    <message>
+        <source>Die Zeile hat nicht die Form Länge, Feldkennung, Inhalt.</source>
+        <translation>The line does not have the form length, field ID, content.</translation>
+    </message>
+    <message>
+        <source>Die Zeilenlänge %1 stimmt nicht (tatsächlich %2 Zeichen).</source>
+        <translation>The line length %1 is wrong (actually %2 characters).</translation>
+    </message>
+    <message>
+        <source>Die Zeile enthält ein CR.</source>
+        <translation>The line contains a CR.</translation>
+    </message>
+    <message>
+        <source>Der Satz beginnt nicht mit der Satzart (Feld 8000).</source>
+        <translation>The record does not begin with the record type (field 8000).</translation>
+    </message>
+    <message>
+        <source>Die Satzart ist keine vierstellige Zahl.</source>
+        <translation>The record type is not a four-digit number.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält mehr als einen Satz.</source>
+        <translation>The file contains more than one record.</translation>
+    </message>
+    <message>
+        <source>Die Satzlänge (Feld 8100) fehlt.</source>
+        <translation>The record length (field 8100) is missing.</translation>
+    </message>
+    <message>
+        <source>Die Satzlänge %1 stimmt nicht mit der Dateigröße %2 überein.</source>
+        <translation>The record length %1 does not match the file size %2.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Zeichensatz „%1“.</source>
+        <translation>Unknown character set “%1”.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Version (Feld 9218) fehlt.</source>
+        <translation>The GDT version (field 9218) is missing.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Version „%1“ wird nicht unterstützt (2.x oder 3.x).</source>
+        <translation>The GDT version “%1” is not supported (2.x or 3.x).</translation>
+    </message>
+    <message>
+        <source>Die Datei ist an „%1“ gerichtet, nicht an „%2“.</source>
+        <translation>The file is addressed to “%1”, not to “%2”.</translation>
+    </message>
+    <message>
+        <source>Das Zeichen „%1“ in Feld %2 („%3“) kann im gewählten GDT-Zeichensatz nicht übertragen werden. Bitte wählen Sie in den Einstellungen einen anderen Zeichensatz oder ändern Sie den Text.</source>
+        <translation>The character “%1” in field %2 (“%3”) cannot be transferred in the chosen GDT character set. Please choose another character set in the settings or change the text.</translation>
+    </message>
+    <message>
+        <source>Der Inhalt von Feld %1 ist zu lang für eine GDT-Zeile.</source>
+        <translation>The content of field %1 is too long for a GDT line.</translation>
+    </message>
+    <message>
+        <source>Der GDT-Satz ist länger als 99999 Zeichen.</source>
+        <translation>The GDT record is longer than 99999 characters.</translation>
+    </message>
+    <message>
+        <source>Die Satzart %1 wird nicht angenommen (6301, 6302 oder 6311).</source>
+        <translation>The record type %1 is not accepted (6301, 6302 or 6311).</translation>
+    </message>
+    <message>
+        <source>Der Dateiverweis „%1“ zeigt aus dem GDT-Austauschordner hinaus.</source>
+        <translation>The file reference “%1” points outside the GDT exchange folder.</translation>
+    </message>
+    <message>
+        <source>Das Geburtsdatum „%1“ ist kein Datum (TTMMJJJJ).</source>
+        <translation>The birth date “%1” is not a date (DDMMYYYY).</translation>
+    </message>
+    <message>
+        <source>Die Anfrage nennt weder eine Patientennummer (3000) noch Name und Vorname.</source>
+        <translation>The request names neither a patient number (3000) nor surname and first name.</translation>
+    </message>
+    <message>
+        <source>Das Datum der Untersuchung (Feld 6200) fehlt oder ist ungültig.</source>
+        <translation>The date of the examination (field 6200) is missing or invalid.</translation>
+    </message>
+    <message>
+        <source>Die Uhrzeit der Untersuchung (Feld 6201) fehlt oder ist ungültig.</source>
+        <translation>The time of the examination (field 6201) is missing or invalid.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei %1 wurde abgelehnt: %2 Sie konnte nicht in den Ordner „fehler“ verschoben werden; bitte entfernen Sie sie von Hand.</source>
+        <translation>The GDT file %1 was refused: %2 It could not be moved to the folder “fehler”; please remove it by hand.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei %1 wurde abgelehnt und in den Ordner „fehler“ verschoben: %2</source>
+        <translation>The GDT file %1 was refused and moved to the folder “fehler”: %2</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>The GDT file %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Praxissoftware: Die Übung vom %1 um %2 von %3 ist nicht gespeichert.</source>
+        <translation>Practice software: the exercise of %1 at %2 of %3 is not stored.</translation>
+    </message>
+    <message>
+        <source>Praxissoftware: Patient %1 wurde angelegt.</source>
+        <translation>Practice software: patient %1 was created.</translation>
+    </message>
+    <message>
+        <source>Praxissoftware: Patient %1 ausgewählt.</source>
+        <translation>Practice software: patient %1 selected.</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Exercise length</translation>
+    </message>
+    <message>
+        <source>%1 Mittelwert</source>
+        <translation>%1 mean</translation>
+    </message>
+    <message>
+        <source>%1 Minimum</source>
+        <translation>%1 minimum</translation>
+    </message>
+    <message>
+        <source>%1 Maximum</source>
+        <translation>%1 maximum</translation>
+    </message>
+    <message>
+        <source>Haltedauer</source>
+        <translation>Hold time</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Base pressure</translation>
+    </message>
+    <message>
+        <source>Die Übung gehört zu keinem gespeicherten Patienten.</source>
+        <translation>The exercise belongs to no stored patient.</translation>
+    </message>
+    <message>
+        <source>Bericht der Übung vom %1</source>
+        <translation>Report of the exercise of %1</translation>
+    </message>
+    <message>
+        <source>Im GDT-Austauschordner liegen 999 unabgeholte Ergebnisdateien. Bitte prüfen Sie, ob die Praxissoftware sie abholt.</source>
+        <translation>There are 999 result files in the GDT exchange folder that have not been collected. Please check whether the practice software collects them.</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie den GDT-Austauschordner an.</source>
+        <translation>Please specify the GDT exchange folder.</translation>
+    </message>
+    <message>
+        <source>Der GDT-Austauschordner „%1“ ist nicht vorhanden. Bitte legen Sie ihn an oder wählen Sie einen anderen.</source>
+        <translation>The GDT exchange folder “%1” does not exist. Please create it or choose another one.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Kennungen müssen 1 bis 8 Buchstaben oder Ziffern lang sein.</source>
+        <translation>The GDT IDs must be 1 to 8 letters or digits long.</translation>
+    </message>
+    <message>
+        <source>Die eigene GDT-Kennung und die der Praxissoftware müssen sich unterscheiden.</source>
+        <translation>The own GDT ID and that of the practice software must differ.</translation>
+    </message>
+    <message>
+        <source>Der Untersuchungscode ist zu lang.</source>
+        <translation>The examination code is too long.</translation>
     </message>
 </context>
 <context>
@@ -1331,6 +1591,73 @@
     <message>
         <source>Gesamtdauer: %1</source>
         <translation>Total: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::GdtSettingsDialog</name>
+    <message>
+        <source>GDT-Einstellungen</source>
+        <translation>GDT settings</translation>
+    </message>
+    <message>
+        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
+        <translation>Connection to the practice software (GDT) active</translation>
+    </message>
+    <message>
+        <source>Durchsuchen…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>GDT-Austauschordner</source>
+        <translation>GDT exchange folder</translation>
+    </message>
+    <message>
+        <source>Austauschordner:</source>
+        <translation>Exchange folder:</translation>
+    </message>
+    <message>
+        <source>Eigene GDT-ID:</source>
+        <translation>Own GDT ID:</translation>
+    </message>
+    <message>
+        <source>GDT-ID der Praxissoftware:</source>
+        <translation>GDT ID of the practice software:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>7 Bit (DIN 66003)</source>
+        <translation>7 bit (DIN 66003)</translation>
+    </message>
+    <message>
+        <source>IBM CP 437</source>
+        <translation>IBM CP 437</translation>
+    </message>
+    <message>
+        <source>ISO 8859-15</source>
+        <translation>ISO 8859-15</translation>
+    </message>
+    <message>
+        <source>Zeichensatz:</source>
+        <translation>Character set:</translation>
+    </message>
+    <message>
+        <source>Untersuchungscode (8402):</source>
+        <translation>Examination code (8402):</translation>
+    </message>
+    <message>
+        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
+        <translation>Send results automatically after reading exercises and after saving a real-time measurement</translation>
+    </message>
+    <message>
+        <source>Berichtsseite als PDF mitsenden</source>
+        <translation>Include the report page as PDF</translation>
+    </message>
+    <message>
+        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
+        <translation>Number the result files (.001, .002, …)</translation>
     </message>
 </context>
 <context>
@@ -2089,6 +2416,44 @@ Switch anyway?</translation>
         <translation>Save the real-time recording for %1?</translation>
         <source>%1 (nicht gefunden)</source>
         <translation>%1 (not found)</translation>
+        <source>An Praxissoftware senden</source>
+        <translation>Send to practice software</translation>
+    </message>
+    <message>
+        <source>Als EDF+ exportieren</source>
+        <translation>Export as EDF+</translation>
+    </message>
+    <message>
+        <source>Alle Übungen als EDF+ exportieren</source>
+        <translation>Export all exercises as EDF+</translation>
+    </message>
+    <message>
+        <source>GDT-Einstellungen</source>
+        <translation>GDT settings</translation>
+    </message>
+    <message>
+        <source>Praxissoftware</source>
+        <translation>Practice software</translation>
+    </message>
+    <message>
+        <source>Ergebnis an die Praxissoftware gesendet: %1</source>
+        <translation>Result sent to the practice software: %1</translation>
+    </message>
+    <message>
+        <source>Das Ergebnis konnte nicht an die Praxissoftware gesendet werden: %1</source>
+        <translation>The result could not be sent to the practice software: %1</translation>
+    </message>
+    <message>
+        <source>EDF+-Dateien (*.edf)</source>
+        <translation>EDF+ files (*.edf)</translation>
+    </message>
+    <message>
+        <source>Ordner für die EDF+-Dateien</source>
+        <translation>Folder for the EDF+ files</translation>
+    </message>
+    <message>
+        <source>%1 Übung(en) als EDF+ gespeichert: %2</source>
+        <translation>%1 exercise(s) saved as EDF+: %2</translation>
     </message>
 </context>
 <context>

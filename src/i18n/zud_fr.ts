@@ -844,9 +844,269 @@
 </context>
 <context>
     <name>DrawChart</name>
+    <name>EdfExport</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Détente</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Contraction</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Courant</translation>
+    </message>
+    <message>
+        <source>Phase %1</source>
+        <translation>Phase %1</translation>
+    </message>
+    <message>
+        <source>Die Übung enthält keine Messwerte, die als EDF+ exportiert werden können.</source>
+        <translation>L’exercice ne contient aucune valeur mesurée exportable en EDF+.</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht geschrieben werden: %1</source>
+        <translation>Impossible d’écrire le fichier : %1</translation>
+    </message>
+    <message>
+        <source>Die EDF+-Datei %1 konnte nicht geschrieben werden.</source>
+        <translation>Le fichier EDF+ %1 n’a pas pu être écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>Gdt</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Détente</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Contraction</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Courant</translation>
+    </message>
     <message>
         <source>Druck</source>
         <translation>Pression</translation>
+    </message>
+    <message>
+        <source>EMG CH1</source>
+        <translation>EMG CH1</translation>
+    </message>
+    <message>
+        <source>EMG CH2</source>
+        <translation>EMG CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen CH1</source>
+        <translation>Relâchement CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen CH1</source>
+        <translation>Contraction CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen CH2</source>
+        <translation>Relâchement CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen CH2</source>
+        <translation>Contraction CH2</translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei ist leer.</source>
+        <translation>Le fichier GDT est vide.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei ist zu groß für einen Satz.</source>
+        <translation>Le fichier GDT est trop grand pour un enregistrement.</translation>
+    </message>
+    <message>
+        <source>Die Zeile endet nicht mit CR LF (Datei unvollständig?).</source>
+        <translation>La ligne ne se termine pas par CR LF (fichier incomplet ?).</translation>
+    </message>
+    <message>
+        <source>Die Zeile hat nicht die Form Länge, Feldkennung, Inhalt.</source>
+        <translation>La ligne n’a pas la forme longueur, identifiant de champ, contenu.</translation>
+    </message>
+    <message>
+        <source>Die Zeilenlänge %1 stimmt nicht (tatsächlich %2 Zeichen).</source>
+        <translation>La longueur de ligne %1 est fausse (en réalité %2 caractères).</translation>
+    </message>
+    <message>
+        <source>Die Zeile enthält ein CR.</source>
+        <translation>La ligne contient un CR.</translation>
+    </message>
+    <message>
+        <source>Der Satz beginnt nicht mit der Satzart (Feld 8000).</source>
+        <translation>L’enregistrement ne commence pas par le type d’enregistrement (champ 8000).</translation>
+    </message>
+    <message>
+        <source>Die Satzart ist keine vierstellige Zahl.</source>
+        <translation>Le type d’enregistrement n’est pas un nombre à quatre chiffres.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält mehr als einen Satz.</source>
+        <translation>Le fichier contient plus d’un enregistrement.</translation>
+    </message>
+    <message>
+        <source>Die Satzlänge (Feld 8100) fehlt.</source>
+        <translation>La longueur d’enregistrement (champ 8100) manque.</translation>
+    </message>
+    <message>
+        <source>Die Satzlänge %1 stimmt nicht mit der Dateigröße %2 überein.</source>
+        <translation>La longueur d’enregistrement %1 ne correspond pas à la taille du fichier %2.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Zeichensatz „%1“.</source>
+        <translation>Jeu de caractères inconnu « %1 ».</translation>
+    </message>
+    <message>
+        <source>Die GDT-Version (Feld 9218) fehlt.</source>
+        <translation>La version GDT (champ 9218) manque.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Version „%1“ wird nicht unterstützt (2.x oder 3.x).</source>
+        <translation>La version GDT « %1 » n’est pas prise en charge (2.x ou 3.x).</translation>
+    </message>
+    <message>
+        <source>Die Datei ist an „%1“ gerichtet, nicht an „%2“.</source>
+        <translation>Le fichier est adressé à « %1 », non à « %2 ».</translation>
+    </message>
+    <message>
+        <source>Das Zeichen „%1“ in Feld %2 („%3“) kann im gewählten GDT-Zeichensatz nicht übertragen werden. Bitte wählen Sie in den Einstellungen einen anderen Zeichensatz oder ändern Sie den Text.</source>
+        <translation>Le caractère « %1 » du champ %2 (« %3 ») ne peut pas être transmis dans le jeu de caractères GDT choisi. Veuillez choisir un autre jeu de caractères dans les paramètres ou modifier le texte.</translation>
+    </message>
+    <message>
+        <source>Der Inhalt von Feld %1 ist zu lang für eine GDT-Zeile.</source>
+        <translation>Le contenu du champ %1 est trop long pour une ligne GDT.</translation>
+    </message>
+    <message>
+        <source>Der GDT-Satz ist länger als 99999 Zeichen.</source>
+        <translation>L’enregistrement GDT dépasse 99999 caractères.</translation>
+    </message>
+    <message>
+        <source>Die Satzart %1 wird nicht angenommen (6301, 6302 oder 6311).</source>
+        <translation>Le type d’enregistrement %1 n’est pas accepté (6301, 6302 ou 6311).</translation>
+    </message>
+    <message>
+        <source>Der Dateiverweis „%1“ zeigt aus dem GDT-Austauschordner hinaus.</source>
+        <translation>La référence de fichier « %1 » pointe hors du dossier d’échange GDT.</translation>
+    </message>
+    <message>
+        <source>Das Geburtsdatum „%1“ ist kein Datum (TTMMJJJJ).</source>
+        <translation>La date de naissance « %1 » n’est pas une date (JJMMAAAA).</translation>
+    </message>
+    <message>
+        <source>Die Anfrage nennt weder eine Patientennummer (3000) noch Name und Vorname.</source>
+        <translation>La demande n’indique ni numéro de patient (3000) ni nom et prénom.</translation>
+    </message>
+    <message>
+        <source>Das Datum der Untersuchung (Feld 6200) fehlt oder ist ungültig.</source>
+        <translation>La date de l’examen (champ 6200) manque ou n’est pas valide.</translation>
+    </message>
+    <message>
+        <source>Die Uhrzeit der Untersuchung (Feld 6201) fehlt oder ist ungültig.</source>
+        <translation>L’heure de l’examen (champ 6201) manque ou n’est pas valide.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei %1 wurde abgelehnt: %2 Sie konnte nicht in den Ordner „fehler“ verschoben werden; bitte entfernen Sie sie von Hand.</source>
+        <translation>Le fichier GDT %1 a été refusé : %2 Il n’a pas pu être déplacé dans le dossier « fehler » ; veuillez le supprimer à la main.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei %1 wurde abgelehnt und in den Ordner „fehler“ verschoben: %2</source>
+        <translation>Le fichier GDT %1 a été refusé et déplacé dans le dossier « fehler » : %2</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>Le fichier GDT %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>Praxissoftware: Die Übung vom %1 um %2 von %3 ist nicht gespeichert.</source>
+        <translation>Logiciel du cabinet : l’exercice du %1 à %2 de %3 n’est pas enregistré.</translation>
+    </message>
+    <message>
+        <source>Praxissoftware: Patient %1 wurde angelegt.</source>
+        <translation>Logiciel du cabinet : le patient %1 a été créé.</translation>
+    </message>
+    <message>
+        <source>Praxissoftware: Patient %1 ausgewählt.</source>
+        <translation>Logiciel du cabinet : patient %1 sélectionné.</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Durée de l’exercice</translation>
+    </message>
+    <message>
+        <source>%1 Mittelwert</source>
+        <translation>%1 moyenne</translation>
+    </message>
+    <message>
+        <source>%1 Minimum</source>
+        <translation>%1 minimum</translation>
+    </message>
+    <message>
+        <source>%1 Maximum</source>
+        <translation>%1 maximum</translation>
+    </message>
+    <message>
+        <source>Haltedauer</source>
+        <translation>Durée de maintien</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Pression de base</translation>
+    </message>
+    <message>
+        <source>Die Übung gehört zu keinem gespeicherten Patienten.</source>
+        <translation>L’exercice n’appartient à aucun patient enregistré.</translation>
+    </message>
+    <message>
+        <source>Bericht der Übung vom %1</source>
+        <translation>Rapport de l’exercice du %1</translation>
+    </message>
+    <message>
+        <source>Im GDT-Austauschordner liegen 999 unabgeholte Ergebnisdateien. Bitte prüfen Sie, ob die Praxissoftware sie abholt.</source>
+        <translation>Le dossier d’échange GDT contient 999 fichiers de résultats non récupérés. Veuillez vérifier que le logiciel du cabinet les récupère.</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie den GDT-Austauschordner an.</source>
+        <translation>Veuillez indiquer le dossier d’échange GDT.</translation>
+    </message>
+    <message>
+        <source>Der GDT-Austauschordner „%1“ ist nicht vorhanden. Bitte legen Sie ihn an oder wählen Sie einen anderen.</source>
+        <translation>Le dossier d’échange GDT « %1 » n’existe pas. Veuillez le créer ou en choisir un autre.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Kennungen müssen 1 bis 8 Buchstaben oder Ziffern lang sein.</source>
+        <translation>Les identifiants GDT doivent comporter de 1 à 8 lettres ou chiffres.</translation>
+    </message>
+    <message>
+        <source>Die eigene GDT-Kennung und die der Praxissoftware müssen sich unterscheiden.</source>
+        <translation>L’identifiant GDT propre et celui du logiciel du cabinet doivent être différents.</translation>
+    </message>
+    <message>
+        <source>Der Untersuchungscode ist zu lang.</source>
+        <translation>Le code d’examen est trop long.</translation>
     </message>
 </context>
 <context>
@@ -1331,6 +1591,73 @@
     <message>
         <source>Gesamtdauer: %1</source>
         <translation>Durée totale : %1</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::GdtSettingsDialog</name>
+    <message>
+        <source>GDT-Einstellungen</source>
+        <translation>Paramètres GDT</translation>
+    </message>
+    <message>
+        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
+        <translation>Connexion au logiciel du cabinet (GDT) active</translation>
+    </message>
+    <message>
+        <source>Durchsuchen…</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>GDT-Austauschordner</source>
+        <translation>Dossier d’échange GDT</translation>
+    </message>
+    <message>
+        <source>Austauschordner:</source>
+        <translation>Dossier d’échange :</translation>
+    </message>
+    <message>
+        <source>Eigene GDT-ID:</source>
+        <translation>ID GDT propre :</translation>
+    </message>
+    <message>
+        <source>GDT-ID der Praxissoftware:</source>
+        <translation>ID GDT du logiciel du cabinet :</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version :</translation>
+    </message>
+    <message>
+        <source>7 Bit (DIN 66003)</source>
+        <translation>7 bits (DIN 66003)</translation>
+    </message>
+    <message>
+        <source>IBM CP 437</source>
+        <translation>IBM CP 437</translation>
+    </message>
+    <message>
+        <source>ISO 8859-15</source>
+        <translation>ISO 8859-15</translation>
+    </message>
+    <message>
+        <source>Zeichensatz:</source>
+        <translation>Jeu de caractères :</translation>
+    </message>
+    <message>
+        <source>Untersuchungscode (8402):</source>
+        <translation>Code d’examen (8402) :</translation>
+    </message>
+    <message>
+        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
+        <translation>Envoyer les résultats automatiquement après la lecture des exercices et après l’enregistrement d’une mesure en temps réel</translation>
+    </message>
+    <message>
+        <source>Berichtsseite als PDF mitsenden</source>
+        <translation>Joindre la page de rapport en PDF</translation>
+    </message>
+    <message>
+        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
+        <translation>Numéroter les fichiers de résultats (.001, .002, …)</translation>
     </message>
 </context>
 <context>
@@ -2089,6 +2416,44 @@ Changer quand même ?</translation>
         <translation>Sauvegarder l’enregistrement en temps réel pour %1 ?</translation>
         <source>%1 (nicht gefunden)</source>
         <translation>%1 (introuvable)</translation>
+        <source>An Praxissoftware senden</source>
+        <translation>Envoyer au logiciel du cabinet</translation>
+    </message>
+    <message>
+        <source>Als EDF+ exportieren</source>
+        <translation>Exporter en EDF+</translation>
+    </message>
+    <message>
+        <source>Alle Übungen als EDF+ exportieren</source>
+        <translation>Exporter tous les exercices en EDF+</translation>
+    </message>
+    <message>
+        <source>GDT-Einstellungen</source>
+        <translation>Paramètres GDT</translation>
+    </message>
+    <message>
+        <source>Praxissoftware</source>
+        <translation>Logiciel du cabinet</translation>
+    </message>
+    <message>
+        <source>Ergebnis an die Praxissoftware gesendet: %1</source>
+        <translation>Résultat envoyé au logiciel du cabinet : %1</translation>
+    </message>
+    <message>
+        <source>Das Ergebnis konnte nicht an die Praxissoftware gesendet werden: %1</source>
+        <translation>Le résultat n’a pas pu être envoyé au logiciel du cabinet : %1</translation>
+    </message>
+    <message>
+        <source>EDF+-Dateien (*.edf)</source>
+        <translation>Fichiers EDF+ (*.edf)</translation>
+    </message>
+    <message>
+        <source>Ordner für die EDF+-Dateien</source>
+        <translation>Dossier pour les fichiers EDF+</translation>
+    </message>
+    <message>
+        <source>%1 Übung(en) als EDF+ gespeichert: %2</source>
+        <translation>%1 exercice(s) enregistré(s) en EDF+ : %2</translation>
     </message>
 </context>
 <context>

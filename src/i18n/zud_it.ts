@@ -844,9 +844,269 @@
 </context>
 <context>
     <name>DrawChart</name>
+    <name>EdfExport</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Rilassamento</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Contrazione</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Corrente</translation>
+    </message>
+    <message>
+        <source>Phase %1</source>
+        <translation>Fase %1</translation>
+    </message>
+    <message>
+        <source>Die Übung enthält keine Messwerte, die als EDF+ exportiert werden können.</source>
+        <translation>L’esercizio non contiene valori misurati esportabili come EDF+.</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht geschrieben werden: %1</source>
+        <translation>Impossibile scrivere il file: %1</translation>
+    </message>
+    <message>
+        <source>Die EDF+-Datei %1 konnte nicht geschrieben werden.</source>
+        <translation>Non è stato possibile scrivere il file EDF+ %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Gdt</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Rilassamento</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Contrazione</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Corrente</translation>
+    </message>
     <message>
         <source>Druck</source>
         <translation>Pressione</translation>
+    </message>
+    <message>
+        <source>EMG CH1</source>
+        <translation>EMG CH1</translation>
+    </message>
+    <message>
+        <source>EMG CH2</source>
+        <translation>EMG CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen CH1</source>
+        <translation>Rilassamento CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen CH1</source>
+        <translation>Contrazione CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen CH2</source>
+        <translation>Rilassamento CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen CH2</source>
+        <translation>Contrazione CH2</translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>Riga %1: %2</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei ist leer.</source>
+        <translation>Il file GDT è vuoto.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei ist zu groß für einen Satz.</source>
+        <translation>Il file GDT è troppo grande per un record.</translation>
+    </message>
+    <message>
+        <source>Die Zeile endet nicht mit CR LF (Datei unvollständig?).</source>
+        <translation>La riga non termina con CR LF (file incompleto?).</translation>
+    </message>
+    <message>
+        <source>Die Zeile hat nicht die Form Länge, Feldkennung, Inhalt.</source>
+        <translation>La riga non ha la forma lunghezza, identificativo del campo, contenuto.</translation>
+    </message>
+    <message>
+        <source>Die Zeilenlänge %1 stimmt nicht (tatsächlich %2 Zeichen).</source>
+        <translation>La lunghezza della riga %1 è errata (in realtà %2 caratteri).</translation>
+    </message>
+    <message>
+        <source>Die Zeile enthält ein CR.</source>
+        <translation>La riga contiene un CR.</translation>
+    </message>
+    <message>
+        <source>Der Satz beginnt nicht mit der Satzart (Feld 8000).</source>
+        <translation>Il record non inizia con il tipo di record (campo 8000).</translation>
+    </message>
+    <message>
+        <source>Die Satzart ist keine vierstellige Zahl.</source>
+        <translation>Il tipo di record non è un numero di quattro cifre.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält mehr als einen Satz.</source>
+        <translation>Il file contiene più di un record.</translation>
+    </message>
+    <message>
+        <source>Die Satzlänge (Feld 8100) fehlt.</source>
+        <translation>Manca la lunghezza del record (campo 8100).</translation>
+    </message>
+    <message>
+        <source>Die Satzlänge %1 stimmt nicht mit der Dateigröße %2 überein.</source>
+        <translation>La lunghezza del record %1 non corrisponde alla dimensione del file %2.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Zeichensatz „%1“.</source>
+        <translation>Set di caratteri sconosciuto «%1».</translation>
+    </message>
+    <message>
+        <source>Die GDT-Version (Feld 9218) fehlt.</source>
+        <translation>Manca la versione GDT (campo 9218).</translation>
+    </message>
+    <message>
+        <source>Die GDT-Version „%1“ wird nicht unterstützt (2.x oder 3.x).</source>
+        <translation>La versione GDT «%1» non è supportata (2.x o 3.x).</translation>
+    </message>
+    <message>
+        <source>Die Datei ist an „%1“ gerichtet, nicht an „%2“.</source>
+        <translation>Il file è indirizzato a «%1», non a «%2».</translation>
+    </message>
+    <message>
+        <source>Das Zeichen „%1“ in Feld %2 („%3“) kann im gewählten GDT-Zeichensatz nicht übertragen werden. Bitte wählen Sie in den Einstellungen einen anderen Zeichensatz oder ändern Sie den Text.</source>
+        <translation>Il carattere «%1» nel campo %2 («%3») non può essere trasmesso nel set di caratteri GDT scelto. Scegliere un altro set di caratteri nelle impostazioni o modificare il testo.</translation>
+    </message>
+    <message>
+        <source>Der Inhalt von Feld %1 ist zu lang für eine GDT-Zeile.</source>
+        <translation>Il contenuto del campo %1 è troppo lungo per una riga GDT.</translation>
+    </message>
+    <message>
+        <source>Der GDT-Satz ist länger als 99999 Zeichen.</source>
+        <translation>Il record GDT supera i 99999 caratteri.</translation>
+    </message>
+    <message>
+        <source>Die Satzart %1 wird nicht angenommen (6301, 6302 oder 6311).</source>
+        <translation>Il tipo di record %1 non è accettato (6301, 6302 o 6311).</translation>
+    </message>
+    <message>
+        <source>Der Dateiverweis „%1“ zeigt aus dem GDT-Austauschordner hinaus.</source>
+        <translation>Il riferimento al file «%1» punta fuori dalla cartella di scambio GDT.</translation>
+    </message>
+    <message>
+        <source>Das Geburtsdatum „%1“ ist kein Datum (TTMMJJJJ).</source>
+        <translation>La data di nascita «%1» non è una data (GGMMAAAA).</translation>
+    </message>
+    <message>
+        <source>Die Anfrage nennt weder eine Patientennummer (3000) noch Name und Vorname.</source>
+        <translation>La richiesta non indica né un numero paziente (3000) né cognome e nome.</translation>
+    </message>
+    <message>
+        <source>Das Datum der Untersuchung (Feld 6200) fehlt oder ist ungültig.</source>
+        <translation>La data dell’esame (campo 6200) manca o non è valida.</translation>
+    </message>
+    <message>
+        <source>Die Uhrzeit der Untersuchung (Feld 6201) fehlt oder ist ungültig.</source>
+        <translation>L’ora dell’esame (campo 6201) manca o non è valida.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei %1 wurde abgelehnt: %2 Sie konnte nicht in den Ordner „fehler“ verschoben werden; bitte entfernen Sie sie von Hand.</source>
+        <translation>Il file GDT %1 è stato rifiutato: %2 Non è stato possibile spostarlo nella cartella «fehler»; rimuoverlo manualmente.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei %1 wurde abgelehnt und in den Ordner „fehler“ verschoben: %2</source>
+        <translation>Il file GDT %1 è stato rifiutato e spostato nella cartella «fehler»: %2</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>Impossibile leggere il file GDT %1: %2</translation>
+    </message>
+    <message>
+        <source>Praxissoftware: Die Übung vom %1 um %2 von %3 ist nicht gespeichert.</source>
+        <translation>Software dello studio: l’esercizio del %1 alle %2 di %3 non è salvato.</translation>
+    </message>
+    <message>
+        <source>Praxissoftware: Patient %1 wurde angelegt.</source>
+        <translation>Software dello studio: il paziente %1 è stato creato.</translation>
+    </message>
+    <message>
+        <source>Praxissoftware: Patient %1 ausgewählt.</source>
+        <translation>Software dello studio: paziente %1 selezionato.</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Modalità</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Durata dell’esercizio</translation>
+    </message>
+    <message>
+        <source>%1 Mittelwert</source>
+        <translation>%1 media</translation>
+    </message>
+    <message>
+        <source>%1 Minimum</source>
+        <translation>%1 minimo</translation>
+    </message>
+    <message>
+        <source>%1 Maximum</source>
+        <translation>%1 massimo</translation>
+    </message>
+    <message>
+        <source>Haltedauer</source>
+        <translation>Durata di mantenimento</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Pressione di base</translation>
+    </message>
+    <message>
+        <source>Die Übung gehört zu keinem gespeicherten Patienten.</source>
+        <translation>L’esercizio non appartiene a nessun paziente salvato.</translation>
+    </message>
+    <message>
+        <source>Bericht der Übung vom %1</source>
+        <translation>Rapporto dell’esercizio del %1</translation>
+    </message>
+    <message>
+        <source>Im GDT-Austauschordner liegen 999 unabgeholte Ergebnisdateien. Bitte prüfen Sie, ob die Praxissoftware sie abholt.</source>
+        <translation>Nella cartella di scambio GDT ci sono 999 file di risultati non ritirati. Verificare che il software dello studio li ritiri.</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie den GDT-Austauschordner an.</source>
+        <translation>Indicare la cartella di scambio GDT.</translation>
+    </message>
+    <message>
+        <source>Der GDT-Austauschordner „%1“ ist nicht vorhanden. Bitte legen Sie ihn an oder wählen Sie einen anderen.</source>
+        <translation>La cartella di scambio GDT «%1» non esiste. Crearla o sceglierne un’altra.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Kennungen müssen 1 bis 8 Buchstaben oder Ziffern lang sein.</source>
+        <translation>Gli ID GDT devono essere lunghi da 1 a 8 lettere o cifre.</translation>
+    </message>
+    <message>
+        <source>Die eigene GDT-Kennung und die der Praxissoftware müssen sich unterscheiden.</source>
+        <translation>L’ID GDT proprio e quello del software dello studio devono essere diversi.</translation>
+    </message>
+    <message>
+        <source>Der Untersuchungscode ist zu lang.</source>
+        <translation>Il codice esame è troppo lungo.</translation>
     </message>
 </context>
 <context>
@@ -1331,6 +1591,73 @@
     <message>
         <source>Gesamtdauer: %1</source>
         <translation>Durata totale: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::GdtSettingsDialog</name>
+    <message>
+        <source>GDT-Einstellungen</source>
+        <translation>Impostazioni GDT</translation>
+    </message>
+    <message>
+        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
+        <translation>Collegamento al software dello studio (GDT) attivo</translation>
+    </message>
+    <message>
+        <source>Durchsuchen…</source>
+        <translation>Sfoglia…</translation>
+    </message>
+    <message>
+        <source>GDT-Austauschordner</source>
+        <translation>Cartella di scambio GDT</translation>
+    </message>
+    <message>
+        <source>Austauschordner:</source>
+        <translation>Cartella di scambio:</translation>
+    </message>
+    <message>
+        <source>Eigene GDT-ID:</source>
+        <translation>ID GDT proprio:</translation>
+    </message>
+    <message>
+        <source>GDT-ID der Praxissoftware:</source>
+        <translation>ID GDT del software dello studio:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Versione:</translation>
+    </message>
+    <message>
+        <source>7 Bit (DIN 66003)</source>
+        <translation>7 bit (DIN 66003)</translation>
+    </message>
+    <message>
+        <source>IBM CP 437</source>
+        <translation>IBM CP 437</translation>
+    </message>
+    <message>
+        <source>ISO 8859-15</source>
+        <translation>ISO 8859-15</translation>
+    </message>
+    <message>
+        <source>Zeichensatz:</source>
+        <translation>Set di caratteri:</translation>
+    </message>
+    <message>
+        <source>Untersuchungscode (8402):</source>
+        <translation>Codice esame (8402):</translation>
+    </message>
+    <message>
+        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
+        <translation>Inviare i risultati automaticamente dopo la lettura degli esercizi e dopo il salvataggio di una misurazione in tempo reale</translation>
+    </message>
+    <message>
+        <source>Berichtsseite als PDF mitsenden</source>
+        <translation>Allegare la pagina del rapporto in PDF</translation>
+    </message>
+    <message>
+        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
+        <translation>Numerare i file dei risultati (.001, .002, …)</translation>
     </message>
 </context>
 <context>
@@ -2089,6 +2416,44 @@ Cambiare comunque?</translation>
         <translation>Salvare la registrazione in tempo reale per %1?</translation>
         <source>%1 (nicht gefunden)</source>
         <translation>%1 (non trovata)</translation>
+        <source>An Praxissoftware senden</source>
+        <translation>Invia al software dello studio</translation>
+    </message>
+    <message>
+        <source>Als EDF+ exportieren</source>
+        <translation>Esporta come EDF+</translation>
+    </message>
+    <message>
+        <source>Alle Übungen als EDF+ exportieren</source>
+        <translation>Esporta tutti gli esercizi come EDF+</translation>
+    </message>
+    <message>
+        <source>GDT-Einstellungen</source>
+        <translation>Impostazioni GDT</translation>
+    </message>
+    <message>
+        <source>Praxissoftware</source>
+        <translation>Software dello studio</translation>
+    </message>
+    <message>
+        <source>Ergebnis an die Praxissoftware gesendet: %1</source>
+        <translation>Risultato inviato al software dello studio: %1</translation>
+    </message>
+    <message>
+        <source>Das Ergebnis konnte nicht an die Praxissoftware gesendet werden: %1</source>
+        <translation>Non è stato possibile inviare il risultato al software dello studio: %1</translation>
+    </message>
+    <message>
+        <source>EDF+-Dateien (*.edf)</source>
+        <translation>File EDF+ (*.edf)</translation>
+    </message>
+    <message>
+        <source>Ordner für die EDF+-Dateien</source>
+        <translation>Cartella per i file EDF+</translation>
+    </message>
+    <message>
+        <source>%1 Übung(en) als EDF+ gespeichert: %2</source>
+        <translation>%1 esercizio/i salvato/i come EDF+: %2</translation>
     </message>
 </context>
 <context>

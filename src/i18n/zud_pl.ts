@@ -844,9 +844,269 @@
 </context>
 <context>
     <name>DrawChart</name>
+    <name>EdfExport</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Rozluźnienie</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Napięcie</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Przerwa</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Prąd</translation>
+    </message>
+    <message>
+        <source>Phase %1</source>
+        <translation>Faza %1</translation>
+    </message>
+    <message>
+        <source>Die Übung enthält keine Messwerte, die als EDF+ exportiert werden können.</source>
+        <translation>Ćwiczenie nie zawiera wartości pomiarowych, które można wyeksportować jako EDF+.</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht geschrieben werden: %1</source>
+        <translation>Nie można zapisać pliku: %1</translation>
+    </message>
+    <message>
+        <source>Die EDF+-Datei %1 konnte nicht geschrieben werden.</source>
+        <translation>Nie udało się zapisać pliku EDF+ %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Gdt</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Rozluźnienie</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Napięcie</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Przerwa</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Prąd</translation>
+    </message>
     <message>
         <source>Druck</source>
         <translation>Ciśnienie</translation>
+    </message>
+    <message>
+        <source>EMG CH1</source>
+        <translation>EMG CH1</translation>
+    </message>
+    <message>
+        <source>EMG CH2</source>
+        <translation>EMG CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen CH1</source>
+        <translation>Rozluźnienie CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen CH1</source>
+        <translation>Napięcie CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen CH2</source>
+        <translation>Rozluźnienie CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen CH2</source>
+        <translation>Napięcie CH2</translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>Wiersz %1: %2</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei ist leer.</source>
+        <translation>Plik GDT jest pusty.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei ist zu groß für einen Satz.</source>
+        <translation>Plik GDT jest za duży na jeden rekord.</translation>
+    </message>
+    <message>
+        <source>Die Zeile endet nicht mit CR LF (Datei unvollständig?).</source>
+        <translation>Wiersz nie kończy się znakami CR LF (niekompletny plik?).</translation>
+    </message>
+    <message>
+        <source>Die Zeile hat nicht die Form Länge, Feldkennung, Inhalt.</source>
+        <translation>Wiersz nie ma postaci: długość, identyfikator pola, treść.</translation>
+    </message>
+    <message>
+        <source>Die Zeilenlänge %1 stimmt nicht (tatsächlich %2 Zeichen).</source>
+        <translation>Długość wiersza %1 jest błędna (faktycznie %2 znaków).</translation>
+    </message>
+    <message>
+        <source>Die Zeile enthält ein CR.</source>
+        <translation>Wiersz zawiera znak CR.</translation>
+    </message>
+    <message>
+        <source>Der Satz beginnt nicht mit der Satzart (Feld 8000).</source>
+        <translation>Rekord nie zaczyna się od typu rekordu (pole 8000).</translation>
+    </message>
+    <message>
+        <source>Die Satzart ist keine vierstellige Zahl.</source>
+        <translation>Typ rekordu nie jest liczbą czterocyfrową.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält mehr als einen Satz.</source>
+        <translation>Plik zawiera więcej niż jeden rekord.</translation>
+    </message>
+    <message>
+        <source>Die Satzlänge (Feld 8100) fehlt.</source>
+        <translation>Brak długości rekordu (pole 8100).</translation>
+    </message>
+    <message>
+        <source>Die Satzlänge %1 stimmt nicht mit der Dateigröße %2 überein.</source>
+        <translation>Długość rekordu %1 nie zgadza się z rozmiarem pliku %2.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Zeichensatz „%1“.</source>
+        <translation>Nieznany zestaw znaków „%1”.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Version (Feld 9218) fehlt.</source>
+        <translation>Brak wersji GDT (pole 9218).</translation>
+    </message>
+    <message>
+        <source>Die GDT-Version „%1“ wird nicht unterstützt (2.x oder 3.x).</source>
+        <translation>Wersja GDT „%1” nie jest obsługiwana (2.x lub 3.x).</translation>
+    </message>
+    <message>
+        <source>Die Datei ist an „%1“ gerichtet, nicht an „%2“.</source>
+        <translation>Plik jest adresowany do „%1”, nie do „%2”.</translation>
+    </message>
+    <message>
+        <source>Das Zeichen „%1“ in Feld %2 („%3“) kann im gewählten GDT-Zeichensatz nicht übertragen werden. Bitte wählen Sie in den Einstellungen einen anderen Zeichensatz oder ändern Sie den Text.</source>
+        <translation>Znaku „%1” w polu %2 („%3”) nie można przesłać w wybranym zestawie znaków GDT. Wybierz inny zestaw znaków w ustawieniach lub zmień tekst.</translation>
+    </message>
+    <message>
+        <source>Der Inhalt von Feld %1 ist zu lang für eine GDT-Zeile.</source>
+        <translation>Zawartość pola %1 jest za długa na wiersz GDT.</translation>
+    </message>
+    <message>
+        <source>Der GDT-Satz ist länger als 99999 Zeichen.</source>
+        <translation>Rekord GDT jest dłuższy niż 99999 znaków.</translation>
+    </message>
+    <message>
+        <source>Die Satzart %1 wird nicht angenommen (6301, 6302 oder 6311).</source>
+        <translation>Typ rekordu %1 nie jest przyjmowany (6301, 6302 lub 6311).</translation>
+    </message>
+    <message>
+        <source>Der Dateiverweis „%1“ zeigt aus dem GDT-Austauschordner hinaus.</source>
+        <translation>Odwołanie do pliku „%1” wskazuje poza folder wymiany GDT.</translation>
+    </message>
+    <message>
+        <source>Das Geburtsdatum „%1“ ist kein Datum (TTMMJJJJ).</source>
+        <translation>Data urodzenia „%1” nie jest datą (DDMMRRRR).</translation>
+    </message>
+    <message>
+        <source>Die Anfrage nennt weder eine Patientennummer (3000) noch Name und Vorname.</source>
+        <translation>Żądanie nie podaje ani numeru pacjenta (3000), ani nazwiska i imienia.</translation>
+    </message>
+    <message>
+        <source>Das Datum der Untersuchung (Feld 6200) fehlt oder ist ungültig.</source>
+        <translation>Brak daty badania (pole 6200) lub jest nieprawidłowa.</translation>
+    </message>
+    <message>
+        <source>Die Uhrzeit der Untersuchung (Feld 6201) fehlt oder ist ungültig.</source>
+        <translation>Brak godziny badania (pole 6201) lub jest nieprawidłowa.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei %1 wurde abgelehnt: %2 Sie konnte nicht in den Ordner „fehler“ verschoben werden; bitte entfernen Sie sie von Hand.</source>
+        <translation>Plik GDT %1 został odrzucony: %2 Nie udało się przenieść go do folderu „fehler”; usuń go ręcznie.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei %1 wurde abgelehnt und in den Ordner „fehler“ verschoben: %2</source>
+        <translation>Plik GDT %1 został odrzucony i przeniesiony do folderu „fehler”: %2</translation>
+    </message>
+    <message>
+        <source>Die GDT-Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>Nie można odczytać pliku GDT %1: %2</translation>
+    </message>
+    <message>
+        <source>Praxissoftware: Die Übung vom %1 um %2 von %3 ist nicht gespeichert.</source>
+        <translation>Oprogramowanie gabinetu: ćwiczenie z %1 o %2 pacjenta %3 nie jest zapisane.</translation>
+    </message>
+    <message>
+        <source>Praxissoftware: Patient %1 wurde angelegt.</source>
+        <translation>Oprogramowanie gabinetu: utworzono pacjenta %1.</translation>
+    </message>
+    <message>
+        <source>Praxissoftware: Patient %1 ausgewählt.</source>
+        <translation>Oprogramowanie gabinetu: wybrano pacjenta %1.</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Tryb pracy</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Długość ćwiczenia</translation>
+    </message>
+    <message>
+        <source>%1 Mittelwert</source>
+        <translation>%1 średnia</translation>
+    </message>
+    <message>
+        <source>%1 Minimum</source>
+        <translation>%1 minimum</translation>
+    </message>
+    <message>
+        <source>%1 Maximum</source>
+        <translation>%1 maksimum</translation>
+    </message>
+    <message>
+        <source>Haltedauer</source>
+        <translation>Czas utrzymania</translation>
+    </message>
+    <message>
+        <source>Basisdruck</source>
+        <translation>Ciśnienie bazowe</translation>
+    </message>
+    <message>
+        <source>Die Übung gehört zu keinem gespeicherten Patienten.</source>
+        <translation>Ćwiczenie nie należy do żadnego zapisanego pacjenta.</translation>
+    </message>
+    <message>
+        <source>Bericht der Übung vom %1</source>
+        <translation>Raport z ćwiczenia z %1</translation>
+    </message>
+    <message>
+        <source>Im GDT-Austauschordner liegen 999 unabgeholte Ergebnisdateien. Bitte prüfen Sie, ob die Praxissoftware sie abholt.</source>
+        <translation>W folderze wymiany GDT znajduje się 999 nieodebranych plików wyników. Sprawdź, czy oprogramowanie gabinetu je odbiera.</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie den GDT-Austauschordner an.</source>
+        <translation>Podaj folder wymiany GDT.</translation>
+    </message>
+    <message>
+        <source>Der GDT-Austauschordner „%1“ ist nicht vorhanden. Bitte legen Sie ihn an oder wählen Sie einen anderen.</source>
+        <translation>Folder wymiany GDT „%1” nie istnieje. Utwórz go lub wybierz inny.</translation>
+    </message>
+    <message>
+        <source>Die GDT-Kennungen müssen 1 bis 8 Buchstaben oder Ziffern lang sein.</source>
+        <translation>Identyfikatory GDT muszą mieć od 1 do 8 liter lub cyfr.</translation>
+    </message>
+    <message>
+        <source>Die eigene GDT-Kennung und die der Praxissoftware müssen sich unterscheiden.</source>
+        <translation>Własny identyfikator GDT i identyfikator oprogramowania gabinetu muszą się różnić.</translation>
+    </message>
+    <message>
+        <source>Der Untersuchungscode ist zu lang.</source>
+        <translation>Kod badania jest za długi.</translation>
     </message>
 </context>
 <context>
@@ -1331,6 +1591,73 @@
     <message>
         <source>Gesamtdauer: %1</source>
         <translation>Łącznie: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::GdtSettingsDialog</name>
+    <message>
+        <source>GDT-Einstellungen</source>
+        <translation>Ustawienia GDT</translation>
+    </message>
+    <message>
+        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
+        <translation>Połączenie z oprogramowaniem gabinetu (GDT) aktywne</translation>
+    </message>
+    <message>
+        <source>Durchsuchen…</source>
+        <translation>Przeglądaj…</translation>
+    </message>
+    <message>
+        <source>GDT-Austauschordner</source>
+        <translation>Folder wymiany GDT</translation>
+    </message>
+    <message>
+        <source>Austauschordner:</source>
+        <translation>Folder wymiany:</translation>
+    </message>
+    <message>
+        <source>Eigene GDT-ID:</source>
+        <translation>Własny identyfikator GDT:</translation>
+    </message>
+    <message>
+        <source>GDT-ID der Praxissoftware:</source>
+        <translation>Identyfikator GDT oprogramowania gabinetu:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Wersja:</translation>
+    </message>
+    <message>
+        <source>7 Bit (DIN 66003)</source>
+        <translation>7 bitów (DIN 66003)</translation>
+    </message>
+    <message>
+        <source>IBM CP 437</source>
+        <translation>IBM CP 437</translation>
+    </message>
+    <message>
+        <source>ISO 8859-15</source>
+        <translation>ISO 8859-15</translation>
+    </message>
+    <message>
+        <source>Zeichensatz:</source>
+        <translation>Zestaw znaków:</translation>
+    </message>
+    <message>
+        <source>Untersuchungscode (8402):</source>
+        <translation>Kod badania (8402):</translation>
+    </message>
+    <message>
+        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
+        <translation>Wysyłaj wyniki automatycznie po odczycie ćwiczeń i po zapisaniu pomiaru w czasie rzeczywistym</translation>
+    </message>
+    <message>
+        <source>Berichtsseite als PDF mitsenden</source>
+        <translation>Dołącz stronę raportu jako PDF</translation>
+    </message>
+    <message>
+        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
+        <translation>Numeruj pliki wyników (.001, .002, …)</translation>
     </message>
 </context>
 <context>
@@ -2089,6 +2416,44 @@ Mimo to przełączyć?</translation>
         <translation>Zapisać nagranie w czasie rzeczywistym dla pacjenta %1?</translation>
         <source>%1 (nicht gefunden)</source>
         <translation>%1 (nie znaleziono)</translation>
+        <source>An Praxissoftware senden</source>
+        <translation>Wyślij do oprogramowania gabinetu</translation>
+    </message>
+    <message>
+        <source>Als EDF+ exportieren</source>
+        <translation>Eksportuj jako EDF+</translation>
+    </message>
+    <message>
+        <source>Alle Übungen als EDF+ exportieren</source>
+        <translation>Eksportuj wszystkie ćwiczenia jako EDF+</translation>
+    </message>
+    <message>
+        <source>GDT-Einstellungen</source>
+        <translation>Ustawienia GDT</translation>
+    </message>
+    <message>
+        <source>Praxissoftware</source>
+        <translation>Oprogramowanie gabinetu</translation>
+    </message>
+    <message>
+        <source>Ergebnis an die Praxissoftware gesendet: %1</source>
+        <translation>Wynik wysłany do oprogramowania gabinetu: %1</translation>
+    </message>
+    <message>
+        <source>Das Ergebnis konnte nicht an die Praxissoftware gesendet werden: %1</source>
+        <translation>Nie udało się wysłać wyniku do oprogramowania gabinetu: %1</translation>
+    </message>
+    <message>
+        <source>EDF+-Dateien (*.edf)</source>
+        <translation>Pliki EDF+ (*.edf)</translation>
+    </message>
+    <message>
+        <source>Ordner für die EDF+-Dateien</source>
+        <translation>Folder na pliki EDF+</translation>
+    </message>
+    <message>
+        <source>%1 Übung(en) als EDF+ gespeichert: %2</source>
+        <translation>Zapisano ćwiczenia jako EDF+ (liczba: %1): %2</translation>
     </message>
 </context>
 <context>

@@ -90,6 +90,14 @@ const char* const kUsage =
     "  report statistics PATIENT [--tab NAME] AUSGABE.pdf   Statistiktabelle eines Reiters\n"
     "  report summary PATIENT AUSGABE.pdf        Therapie-Zusammenfassung\n"
     "\n"
+    "Praxissoftware (GDT) und EDF+ (Einstellungen Gdt… wie im Programm; Datenbankoptionen wie bei \"db\"):\n"
+    "  gdt read DATEI                  Anfrage der Praxissoftware übernehmen (6301, 6302, 6311): Patient\n"
+    "                                  suchen oder anlegen, Datei löschen; gibt patient=SCHLÜSSEL aus;\n"
+    "                                  eine fehlerhafte Datei kommt nach fehler/ (Exit 1, mit Zeile)\n"
+    "  gdt result COUNTER [--pdf]      Ergebnis einer Übung (6310) in den Austauschordner schreiben,\n"
+    "                                  mit --pdf samt Berichtsseite; gibt den Pfad aus\n"
+    "  edf [--unit mbar|mmHg] EINGABE.hdf|COUNTER AUSGABE.edf   Übung als EDF+-Datei\n"
+    "\n"
     "Datenbank (Optionen --db-server, --db-port, --db-dir, --db-user, --db-password, --db-password-file\n"
     "vor \"db\"; Vorgabe: die Einstellungen des Programms, eingebettet im Datenordner):\n"
     "  db create                                 Datenbank anlegen, wenn sie fehlt\n"
@@ -336,6 +344,9 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             }
         }
         if (const int r = ctl::RunReports(cmd, dbOptions, rest, out, err); r >= 0) {
+            return r;
+        }
+        if (const int r = ctl::RunGdt(cmd, dbOptions, rest, out, err); r >= 0) {
             return r;
         }
         if (cmd == QLatin1String("readout")) {

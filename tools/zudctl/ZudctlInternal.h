@@ -50,6 +50,9 @@ int Live(TZUD12& dev, const QStringList& rest, QTextStream& out, QTextStream& er
 // zudctl statistics and report; -1 when `cmd` is neither.
 int RunReports(const QString& cmd, const DbOptions& options, const QStringList& rest, QTextStream& out,
                QTextStream& err);
+// zudctl gdt and edf; -1 when `cmd` is neither.
+int RunGdt(const QString& cmd, const DbOptions& options, const QStringList& rest, QTextStream& out,
+           QTextStream& err);
 // zudctl server-setup --system: the practice's database server on Debian's firebird3.0-server.
 int RunServerSetup(const QStringList& args, QTextStream& out, QTextStream& err);
 // `text` of a Firebird configuration file with `key` set to `value`: the first active line of

@@ -106,6 +106,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     FUserMgr = new TUserMgr(this);
     FAbout = new TSplash(this);
     ConnectPatientActions();
+    SetupGdt();
     CreateReadoutWindows();
     CreateLiveWindow();
     CreateProgrammingWindows();
@@ -469,6 +470,7 @@ void TForm1::RetranslateUi() {
     FRibbon->Group(QStringLiteral("GroupEinheit"))->SetCaption(tr("Druck-Einheit"));
     FRibbon->Group(QStringLiteral("GroupSprache2"))->SetCaption(tr("Sprache"));
     RetranslatePatientPanel();
+    RetranslateGdt();
     RetranslateTone();
     SetDisabledHeader(tr("Dieser Befehl ist deaktiviert."));
     FRibbon->UpdateTips();
@@ -657,6 +659,7 @@ bool TForm1::DoLogin() {
         Action(QString::fromLatin1(name))->setVisible(FUserControl);
     Action(QStringLiteral("Patienten"))->setEnabled(true);
     Action(QStringLiteral("PatNeu"))->setEnabled(true);
+    GdtLoggedIn();
     // Live recordings that an earlier end by signal kept come back as "*Neu" tabs.
     if (const int kept = RestoreKeptLiveRecordings(); kept > 0)
         QTimer::singleShot(0, this, [this, kept] {

@@ -26,6 +26,7 @@ class QVBoxLayout;
 namespace zud {
 class TZUD12;
 class Tdm2;
+class GdtWatcher;
 } // namespace zud
 
 #include "Berichte.h"
@@ -65,6 +66,7 @@ class TStatistikForm;
 class TPreviewForm;
 class TExpForm;
 class TImpForm;
+class GdtSettingsDialog;
 
 // True when `server` names another computer (not NONE, LOCALHOST, 127.0.0.1, EMBEDDED or
 // this computer's name, all in any case).
@@ -244,6 +246,22 @@ public:
     bool DoRestore(const QString& file = QString());
     // The take-over of the previous version's data, offered at the first show.
     void OfferTakeOver();
+    // --- practice software (GDT) and EDF+ ---
+    // Takes a request file of the practice software: its patient becomes current (a request to
+    // show an examination opens that recording) and the window comes to the front. False when the
+    // file was refused (the status bar says why) or must wait for a login.
+    bool TakeGdtRequest(const QString& path);
+    // A request file given on the command line, taken after the login.
+    void SetGdtStartFile(const QString& path) { FGdtStartFile = path; }
+    // "An Praxissoftware senden": the result of a stored recording; a failure in a message box
+    // or, when `quiet`, in the status bar.
+    bool SendToPracticeSoftware(qint64 counter, bool quiet = false);
+    // "Als EDF+ exportieren": one file (asked for when `target` is empty) or, for several
+    // recordings, one file each in a folder.
+    void ExportEdf(const QList<qint64>& counters, const QString& target = QString());
+    void DoGdtSettings(); // "GDT-Einstellungen"
+    GdtSettingsDialog* GdtDialog() const { return FGdtDialog; }
+    GdtWatcher* GdtFolderWatcher() const { return FGdtWatcher; }
     TExpForm* ExportForm() const { return FExpForm; }
     TImpForm* ImportForm() const { return FImpForm; }
     TForm9* TakeOverProgress() const { return FTakeOverProgress; }
@@ -307,6 +325,16 @@ private:
     // Logs in again as before a backup or restore; false (and the message shown) when that fails.
     bool Reconnect();
     void UpdateExchangeForRemote();
+    void SetupGdt();
+    void RetranslateGdt();
+    void GdtLoggedIn();
+    bool AutoSendOn() const;
+    // With automatic sending on: the results of every recording stored after `afterCounter`.
+    void SendNewResults(qint64 afterCounter);
+    qint64 LastStoredCounter();
+    QString FGdtStartFile;
+    GdtWatcher* FGdtWatcher = nullptr;
+    GdtSettingsDialog* FGdtDialog = nullptr;
     std::unique_ptr<Tdm2> FDM2;
     TExpForm* FExpForm = nullptr;
     TImpForm* FImpForm = nullptr;

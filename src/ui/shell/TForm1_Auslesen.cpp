@@ -55,6 +55,7 @@ void TForm1::DoLeseMessungen() {
         return;
     }
     qint64 last = 0;
+    const qint64 before = LastStoredCounter();
     {
         DeviceWork work(*FDevice, DeviceCompetitors(), FProgress);
         FProgress->SetCloseEnabled(false);
@@ -79,6 +80,7 @@ void TForm1::DoLeseMessungen() {
         last = FAuslesen->LastPatient() > 0 ? FAuslesen->LastPatient() : FAuslesen->ImportedPatient();
     }
     PatientListsChanged(last);
+    SendNewResults(before);
 }
 
 } // namespace zud::ui

@@ -750,6 +750,8 @@ void TForm1::SaveLiveRecording() {
                      rec ? rec->Betriebsart : 0);
     RefillRecordingList();
     ActivateTab(index);
+    if (AutoSendOn())
+        SendToPracticeSoftware(counter, true);
 }
 
 void TForm1::PatientListsChanged(qint64 lastPatient) {

@@ -1,0 +1,350 @@
+#include "GdtExchange.h"
+
+#include "Berichte.h"
+#include "CheckedFile.h"
+#include "Paths.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace zud {
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("Gdt", text);
+}
+
+void Log(const QString& line) {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QLocale locale = QLocale::system();
+    QFile f(LogFilePath());
+    if (f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+        f.write(QStringLiteral("%1 %2 %3\n")
+                    .arg(locale.toString(now.time(), QLocale::ShortFormat),
+                         locale.toString(now.date(), QLocale::ShortFormat), line)
+                    .toUtf8());
+    }
+}
+
+// Moves a refused file into "fehler" below its folder.
+QString PutAside(const QString& path) {
+    const QFileInfo info(path);
+    QDir dir = info.dir();
+    if (!dir.mkpath(QStringLiteral("fehler"))) {
+        return QString();
+    }
+    // A name already there gets the time, and a number when that is taken too.
+    QString target = dir.filePath(QStringLiteral("fehler/") + info.fileName());
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    for (int n = 1; QFileInfo::exists(target) && n < 10000; ++n) {
+        target = dir.filePath(QStringLiteral("fehler/%1-%2-%3").arg(info.fileName(), stamp).arg(n));
+    }
+    return QFile::rename(path, target) ? target : QString();
+}
+
+GdtRequestOutcome Refuse(const QString& path, const QString& why) {
+    GdtRequestOutcome r;
+    r.MovedTo = PutAside(path);
+    const QString name = QFileInfo(path).fileName();
+    r.Message =
+        r.MovedTo.isEmpty()
+            ? Tr(QT_TRANSLATE_NOOP(
+                     "Gdt", "Die GDT-Datei %1 wurde abgelehnt: %2 Sie konnte nicht in den Ordner „fehler“ "
+                            "verschoben werden; bitte entfernen Sie sie von Hand."))
+                  .arg(name, why)
+            : Tr(QT_TRANSLATE_NOOP(
+                     "Gdt", "Die GDT-Datei %1 wurde abgelehnt und in den Ordner „fehler“ verschoben: %2"))
+                  .arg(name, why);
+    Log(QStringLiteral("GDT: %1").arg(r.Message));
+    return r;
+}
+
+std::optional<qint64> PatientByNumber(TDM1& dm, const QString& nummer) {
+    const auto rows = dm.Db().Query(
+        QStringLiteral("select IDENTIFIKATION from QALPatient where NUMMER = ? order by IDENTIFIKATION"),
+        {nummer});
+    if (rows.empty()) {
+        return std::nullopt;
+    }
+    return rows.front().Int(QStringLiteral("IDENTIFIKATION"));
+}
+
+QString Zahl(double v) {
+    return QString::number(v, 'f', 1);
+}
+
+} // namespace
+
+GdtRequestOutcome TakeGdtRequest(TDM1& dm, const QString& path, const GdtSettings& s) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        GdtRequestOutcome r;
+        r.Message = Tr(QT_TRANSLATE_NOOP("Gdt", "Die GDT-Datei %1 kann nicht gelesen werden: %2"))
+                        .arg(path, f.errorString());
+        return r;
+    }
+    const QByteArray bytes = f.read(gdt::kMaxDateigroesse + 1);
+    f.close();
+    const gdt::Anfrageergebnis a = gdt::LeseAnfrage(bytes, s.OwnId, QFileInfo(path).absolutePath());
+    if (!a.Ok()) {
+        return Refuse(path, gdt::FehlerText(a.Fehler));
+    }
+    const gdt::Anfrage& q = *a.Request;
+
+    GdtRequestOutcome r;
+    r.Request = q;
+    try {
+        std::optional<qint64> id;
+        if (!q.Nummer.isEmpty()) {
+            id = PatientByNumber(dm, q.Nummer);
+        }
+        if (!id && !q.Name.isEmpty() && !q.Vorname.isEmpty() && q.Geburtstag.isValid()) {
+            id = dm.FindPatient(q.Name, q.Vorname, q.Geburtstag);
+            if (id && !q.Nummer.isEmpty()) {
+                // The practice software's number goes to the patient found by name.
+                auto p = dm.GetPatient(*id);
+                if (p && p->Nummer != q.Nummer) {
+                    p->Nummer = q.Nummer;
+                    dm.UpdatePatient(*p);
+                }
+            }
+        }
+        if (!id) {
+            Patient p;
+            p.Nummer = q.Nummer;
+            p.Name = q.Name;
+            p.Vorname = q.Vorname;
+            p.Geburtstag = q.Geburtstag;
+            p.Geschlecht = q.Geschlecht;
+            id = dm.AddPatient(p);
+            r.Created = true;
+        }
+        r.Patient = *id;
+        if (q.Satzart == gdt::kUntersuchungZeigen) {
+            r.Recording = dm.FindRecording(*id, q.Datum, q.Uhrzeit);
+        }
+        dm.SelectPatient(*id);
+    } catch (const DataError& e) {
+        return Refuse(path, e.Message());
+    } catch (const db::DbError& e) {
+        return Refuse(path, db::DescribeError(e));
+    }
+
+    if (!QFile::remove(path)) {
+        Log(QStringLiteral("GDT: %1 konnte nach der Übernahme nicht gelöscht werden").arg(path));
+    }
+    r.Ok = true;
+    const QString wer = QStringLiteral("%1, %2").arg(q.Name, q.Vorname);
+    if (q.Satzart == gdt::kUntersuchungZeigen && !r.Recording) {
+        r.Message = Tr(QT_TRANSLATE_NOOP(
+                           "Gdt", "Praxissoftware: Die Übung vom %1 um %2 von %3 ist nicht gespeichert."))
+                        .arg(q.Datum.toString(QStringLiteral("dd.MM.yyyy")),
+                             q.Uhrzeit.toString(QStringLiteral("HH:mm:ss")), wer);
+    } else if (r.Created) {
+        r.Message = Tr(QT_TRANSLATE_NOOP("Gdt", "Praxissoftware: Patient %1 wurde angelegt.")).arg(wer);
+    } else {
+        r.Message = Tr(QT_TRANSLATE_NOOP("Gdt", "Praxissoftware: Patient %1 ausgewählt.")).arg(wer);
+    }
+    Log(QStringLiteral("GDT: %1 (%2)").arg(r.Message, QFileInfo(path).fileName()));
+    return r;
+}
+
+QStringList PendingGdtRequests(const GdtSettings& s) {
+    if (s.Folder.isEmpty()) {
+        return {};
+    }
+    const QRegularExpression name(
+        QStringLiteral("^%1\\.(GDT|\\d{3})$").arg(QRegularExpression::escape(s.OwnId + s.PvsId)),
+        QRegularExpression::CaseInsensitiveOption);
+    QStringList out;
+    const QFileInfoList files = QDir(s.Folder).entryInfoList(QDir::Files, QDir::Time | QDir::Reversed);
+    for (const QFileInfo& f : files) {
+        if (name.match(f.fileName()).hasMatch()) {
+            out << f.absoluteFilePath();
+        }
+    }
+    return out;
+}
+
+std::vector<gdt::Testwert> GdtTestValues(const Berichtsaufnahme& a, int druckEinheit) {
+    const UebungsFooter& f = a.Footer;
+    struct Gruppe {
+        const char* ident;
+        const char* name;
+        QString einheit;
+        float min, max, sum;
+        uint32_t count;
+    };
+    const QString uV = QStringLiteral("µV");
+    const QString mA = QStringLiteral("mA");
+    const QString druck = druckEinheit == 1 ? QStringLiteral("mmHg") : QStringLiteral("mbar");
+    const auto entsp = [&](const char* i, const char* n, const QString& e) {
+        return Gruppe{i, n, e, f.min_Entspannen, f.max_Entspannen, f.avg_Entspannen, f.avg_Entspannen_Count};
+    };
+    const auto ansp = [&](const char* i, const char* n, const QString& e) {
+        return Gruppe{i, n, e, f.min_Anspannen, f.max_Anspannen, f.avg_Anspannen, f.avg_Anspannen_Count};
+    };
+    const auto pause = [&](const char* i, const char* n, const QString& e) {
+        return Gruppe{i, n, e, f.min_Pause, f.max_Pause, f.avg_Pause, f.avg_Pause_Count};
+    };
+    const auto strom = [&](const char* i, const char* n, const QString& e) {
+        return Gruppe{i, n, e, f.min_Strom, f.max_Strom, f.avg_Strom, f.avg_Strom_Count};
+    };
+    std::vector<Gruppe> gruppen;
+    const int mode = a.Werte.Betriebsart;
+    switch (mode) {
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+        gruppen = {entsp("ENTSP", QT_TRANSLATE_NOOP("Gdt", "Entspannen"), uV),
+                   ansp("ANSP", QT_TRANSLATE_NOOP("Gdt", "Anspannen"), uV),
+                   pause("PAUSE", QT_TRANSLATE_NOOP("Gdt", "Pause"), uV),
+                   strom("STROM", QT_TRANSLATE_NOOP("Gdt", "Strom"), mA)};
+        break;
+    case 4:
+        gruppen = {strom("DRUCK", QT_TRANSLATE_NOOP("Gdt", "Druck"), druck)};
+        break;
+    case 5:
+        gruppen = {entsp("ENTSP", QT_TRANSLATE_NOOP("Gdt", "Entspannen"), druck),
+                   ansp("ANSP", QT_TRANSLATE_NOOP("Gdt", "Anspannen"), druck)};
+        break;
+    case 6:
+    case 7:
+        gruppen = {strom("DRUCK", QT_TRANSLATE_NOOP("Gdt", "Druck"), druck),
+                   entsp("EMG1", QT_TRANSLATE_NOOP("Gdt", "EMG CH1"), uV)};
+        if (mode == 7) {
+            gruppen.push_back(ansp("EMG2", QT_TRANSLATE_NOOP("Gdt", "EMG CH2"), uV));
+        }
+        break;
+    case 9:
+        gruppen = {entsp("ENTSP1", QT_TRANSLATE_NOOP("Gdt", "Entspannen CH1"), uV),
+                   ansp("ANSP1", QT_TRANSLATE_NOOP("Gdt", "Anspannen CH1"), uV),
+                   pause("ENTSP2", QT_TRANSLATE_NOOP("Gdt", "Entspannen CH2"), uV),
+                   strom("ANSP2", QT_TRANSLATE_NOOP("Gdt", "Anspannen CH2"), uV)};
+        break;
+    default:
+        break;
+    }
+
+    std::vector<gdt::Testwert> w;
+    const Betriebsartinfo* info = Betriebsart(mode);
+    w.push_back({QStringLiteral("BA"), Tr(QT_TRANSLATE_NOOP("Gdt", "Betriebsart")),
+                 info ? QString::fromUtf8(info->Lang).trimmed() : QString::number(mode), QString()});
+    w.push_back({QStringLiteral("DAUER"), Tr(QT_TRANSLATE_NOOP("Gdt", "Übungslänge")),
+                 Zahl(a.Werte.Werte.size() / 10.0), QStringLiteral("s")});
+    for (const Gruppe& g : gruppen) {
+        if (g.count == 0) {
+            continue; // an empty group has no figures
+        }
+        const QString name = Tr(g.name);
+        const QString ident = QString::fromLatin1(g.ident);
+        w.push_back({ident + QStringLiteral("_MW"), Tr(QT_TRANSLATE_NOOP("Gdt", "%1 Mittelwert")).arg(name),
+                     Zahl(static_cast<double>(g.sum) / g.count), g.einheit});
+        w.push_back({ident + QStringLiteral("_MIN"), Tr(QT_TRANSLATE_NOOP("Gdt", "%1 Minimum")).arg(name),
+                     Zahl(g.min), g.einheit});
+        w.push_back({ident + QStringLiteral("_MAX"), Tr(QT_TRANSLATE_NOOP("Gdt", "%1 Maximum")).arg(name),
+                     Zahl(g.max), g.einheit});
+    }
+    if (mode >= 4 && mode <= 7) {
+        w.push_back({QStringLiteral("HALTEDAUER"), Tr(QT_TRANSLATE_NOOP("Gdt", "Haltedauer")),
+                     Zahl(f.Haltedauer / 10.0), QStringLiteral("s")});
+        w.push_back({QStringLiteral("BASISDRUCK"), Tr(QT_TRANSLATE_NOOP("Gdt", "Basisdruck")),
+                     Zahl(f.Basisdruck), druck});
+    }
+    return w;
+}
+
+QString WriteGdtResult(TDM1& dm, qint64 counter, const GdtSettings& s, const GdtResultOptions& o) {
+    if (const QString bad = s.Check(); !bad.isEmpty()) {
+        throw DataError(bad);
+    }
+    const auto rec = dm.GetRecording(counter);
+    if (!rec) {
+        throw DataError(TDM1::RecordingGoneText());
+    }
+    const auto patient = dm.GetPatient(rec->Patient);
+    if (!patient) {
+        throw DataError(Tr(QT_TRANSLATE_NOOP("Gdt", "Die Übung gehört zu keinem gespeicherten Patienten.")));
+    }
+    const Berichtsaufnahme a = LadeBerichtsaufnahme(*rec, o.DruckEinheit);
+
+    const QDir dir(s.Folder);
+    gdt::Ergebnis e;
+    e.EigeneId = s.OwnId;
+    e.PvsId = s.PvsId;
+    e.Version = s.Version;
+    e.Testcode = s.TestCode;
+    e.Nummer = patient->Nummer;
+    e.Name = patient->Name;
+    e.Vorname = patient->Vorname;
+    e.Geburtstag = patient->Geburtstag;
+    e.Datum = rec->Datum;
+    e.Uhrzeit = rec->Uhrzeit;
+    e.Werte = GdtTestValues(a, o.DruckEinheit);
+    const QString bemerkungen = dm.Remarks(counter).value_or(QString());
+    if (!bemerkungen.trimmed().isEmpty()) {
+        e.Bemerkungen = bemerkungen.split(QLatin1Char('\n'));
+    }
+    QString pdf;
+    if (o.Pdf) {
+        pdf = QDir::cleanPath(dir.absoluteFilePath(QStringLiteral("%1_%2.pdf").arg(s.OwnId).arg(counter)));
+        e.PdfPfad = QDir::toNativeSeparators(pdf);
+        e.PdfBeschreibung = Tr(QT_TRANSLATE_NOOP("Gdt", "Bericht der Übung vom %1"))
+                                .arg(rec->Datum.toString(QStringLiteral("dd.MM.yyyy")));
+    }
+    // Everything is encoded before any file is written: a text the character set cannot hold
+    // leaves the folder as it was.
+    QByteArray bytes;
+    QString fehler;
+    if (!gdt::SchreibeSatz(gdt::ErgebnisSatz(e, s.Charset), s.Charset, &bytes, &fehler)) {
+        throw DataError(fehler);
+    }
+
+    QString ziel = dir.filePath(s.ResultFileName());
+    if (s.Numbered) {
+        ziel.clear();
+        for (int n = 1; n <= 999; ++n) {
+            const QString kandidat =
+                dir.filePath(QStringLiteral("%1%2.%3").arg(s.PvsId, s.OwnId).arg(n, 3, 10, QLatin1Char('0')));
+            if (!QFileInfo::exists(kandidat)) {
+                ziel = kandidat;
+                break;
+            }
+        }
+        if (ziel.isEmpty()) {
+            throw DataError(Tr(QT_TRANSLATE_NOOP(
+                "Gdt", "Im GDT-Austauschordner liegen 999 unabgeholte Ergebnisdateien. Bitte prüfen "
+                       "Sie, ob die Praxissoftware sie abholt.")));
+        }
+    }
+    if (o.Pdf) {
+        const ChartOptionen chart = o.Chart;
+        const Patient p = *patient;
+        if (!SchreibePdf(
+                pdf,
+                [&](Seitenziel& z) {
+                    DrawAufnahmeSeite(*z.Painter, z.Seite, z.Dpi, p, a, chart);
+                    return true;
+                },
+                &fehler)) {
+            throw DataError(fehler);
+        }
+    }
+    if (!SaveFile(ziel, bytes, &fehler)) {
+        if (o.Pdf) {
+            QFile::remove(pdf);
+        }
+        throw DataError(fehler);
+    }
+    Log(QStringLiteral("GDT: Ergebnis der Übung %1 geschrieben: %2").arg(counter).arg(ziel));
+    return ziel;
+}
+
+} // namespace zud

@@ -1,0 +1,259 @@
+// The main window's connection to the practice software (GDT) and the EDF+ export: the actions
+// in the ribbon and in the context menus of the recording list and the chart, the folder
+// watcher and the requests it reports, the settings dialog.
+
+#include "TForm1.h"
+
+#include "EdfExport.h"
+#include "GdtExchange.h"
+#include "GdtSettingsDialog.h"
+#include "GdtWatcher.h"
+#include "ListViews.h"
+#include "PatientModels.h"
+#include "RecordingTabs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QItemSelectionModel>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace zud::ui {
+
+namespace {
+
+QString EdfFileName(const Patient& p, const Recording& r) {
+    return EdfText(QStringLiteral("%1_%2_%3_%4.edf")
+                       .arg(p.Name, p.Vorname, r.Datum.toString(QStringLiteral("yyyy-MM-dd")),
+                            r.Uhrzeit.toString(QStringLiteral("HHmmss"))));
+}
+
+} // namespace
+
+void TForm1::SetupGdt() {
+    Make(QStringLiteral("GdtSenden"), QStringLiteral("mail-send"));
+    Make(QStringLiteral("EdfExport"), QStringLiteral("document-export"));
+    Make(QStringLiteral("GdtEinstellungen"), QStringLiteral("preferences-other"), true);
+    // The recording list: the selected recording, and every recording of the patient at once.
+    Make(QStringLiteral("GdtSendenListe"), QStringLiteral("mail-send"));
+    Make(QStringLiteral("EdfExportListe"), QStringLiteral("document-export"));
+    Make(QStringLiteral("EdfExportAlle"), QStringLiteral("document-export"));
+
+    if (auto* tab = FRibbon->findChild<QWidget*>(QStringLiteral("TabDaten"))) {
+        RibbonGroup* g = FRibbon->AddGroup(tab, QStringLiteral("GroupPraxis"), QString());
+        g->AddLarge(Action(QStringLiteral("GdtSenden")));
+        g->AddLarge(Action(QStringLiteral("EdfExport")));
+        g->AddLarge(Action(QStringLiteral("GdtEinstellungen")));
+    }
+    FRecordingList->setContextMenuPolicy(Qt::ActionsContextMenu);
+    FRecordingList->addActions({Action(QStringLiteral("GdtSendenListe")),
+                                Action(QStringLiteral("EdfExportListe")),
+                                Action(QStringLiteral("EdfExportAlle"))});
+    FTabs->setContextMenuPolicy(Qt::ActionsContextMenu);
+    FTabs->addActions({Action(QStringLiteral("GdtSenden")), Action(QStringLiteral("EdfExport"))});
+
+    const auto shown = [this] {
+        const int i = ActiveTab();
+        return i >= 0 ? TabCounter(i) : qint64(-1);
+    };
+    const auto selected = [this] {
+        const QModelIndexList rows = FRecordingList->selectionModel()
+                                         ? FRecordingList->selectionModel()->selectedRows()
+                                         : QModelIndexList();
+        return rows.isEmpty() ? qint64(-1) : FRecordingModel->At(rows.first().row()).Counter;
+    };
+    connect(Action(QStringLiteral("GdtSenden")), &QAction::triggered, this,
+            Guarded([this, shown] { SendToPracticeSoftware(shown()); }));
+    connect(Action(QStringLiteral("GdtSendenListe")), &QAction::triggered, this,
+            Guarded([this, selected] { SendToPracticeSoftware(selected()); }));
+    connect(Action(QStringLiteral("EdfExport")), &QAction::triggered, this,
+            Guarded([this, shown] { ExportEdf({shown()}); }));
+    connect(Action(QStringLiteral("EdfExportListe")), &QAction::triggered, this,
+            Guarded([this, selected] { ExportEdf({selected()}); }));
+    connect(Action(QStringLiteral("EdfExportAlle")), &QAction::triggered, this, Guarded([this] {
+                QList<qint64> all;
+                for (int r = 0; r < FRecordingModel->rowCount(); ++r)
+                    all << FRecordingModel->At(r).Counter;
+                ExportEdf(all);
+            }));
+    connect(Action(QStringLiteral("GdtEinstellungen")), &QAction::triggered, this,
+            [this] { DoGdtSettings(); });
+    // The actions follow the shown tab and the list's selection.
+    const auto update = [this, shown, selected] {
+        const bool db = FDM && FDM->LoggedIn();
+        const bool gdt = GdtSettings::Read(FSettings).On;
+        Action(QStringLiteral("GdtSenden"))->setEnabled(db && gdt && shown() >= 0);
+        Action(QStringLiteral("EdfExport"))->setEnabled(db && shown() >= 0);
+        Action(QStringLiteral("GdtSendenListe"))->setEnabled(db && gdt && selected() >= 0);
+        Action(QStringLiteral("EdfExportListe"))->setEnabled(db && selected() >= 0);
+        Action(QStringLiteral("EdfExportAlle"))->setEnabled(db && FRecordingModel->rowCount() > 0);
+    };
+    auto* timer = new QTimer(this); // cheap checks; no signal covers every way a tab or row changes
+    timer->setInterval(250);
+    connect(timer, &QTimer::timeout, this, update);
+    timer->start();
+
+    FGdtWatcher = new GdtWatcher(this);
+    connect(FGdtWatcher, &GdtWatcher::RequestReady, this,
+            [this](const QString& path) { TakeGdtRequest(path); });
+}
+
+void TForm1::RetranslateGdt() {
+    auto set = [this](const char* name, const QString& text) {
+        QAction* a = Action(QString::fromLatin1(name));
+        a->setText(text);
+        a->setToolTip(text);
+    };
+    set("GdtSenden", tr("An Praxissoftware senden"));
+    set("GdtSendenListe", tr("An Praxissoftware senden"));
+    set("EdfExport", tr("Als EDF+ exportieren"));
+    set("EdfExportListe", tr("Als EDF+ exportieren"));
+    set("EdfExportAlle", tr("Alle Übungen als EDF+ exportieren"));
+    set("GdtEinstellungen", tr("GDT-Einstellungen"));
+    if (auto* g = FRibbon->findChild<RibbonGroup*>(QStringLiteral("GroupPraxis")))
+        g->SetCaption(tr("Praxissoftware"));
+}
+
+void TForm1::GdtLoggedIn() {
+    FGdtWatcher->Start(GdtSettings::Read(FSettings));
+    if (!FGdtStartFile.isEmpty()) {
+        const QString file = FGdtStartFile;
+        FGdtStartFile.clear();
+        QTimer::singleShot(0, this, [this, file] { TakeGdtRequest(file); });
+    }
+}
+
+bool TForm1::TakeGdtRequest(const QString& path) {
+    if (!FDM || !FDM->LoggedIn() || FLive || FEnding) {
+        // The file waits for the login or the end of the live measurement.
+        if (FGdtWatcher)
+            FGdtWatcher->Retry(path);
+        return false;
+    }
+    const GdtRequestOutcome r = zud::TakeGdtRequest(*FDM, path, GdtSettings::Read(FSettings));
+    LastMessage = r.Message;
+    statusBar()->showMessage(r.Message);
+    if (!r.Ok)
+        return false;
+    FillPatList(true);
+    OpenPatient(r.Patient);
+    if (r.Recording)
+        OpenRecording(*r.Recording);
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    return true;
+}
+
+bool TForm1::SendToPracticeSoftware(qint64 counter, bool quiet) {
+    if (counter < 0 || !FDM || !FDM->LoggedIn())
+        return false;
+    const GdtSettings s = GdtSettings::Read(FSettings);
+    GdtResultOptions o;
+    o.Pdf = s.Pdf;
+    o.DruckEinheit = FSettings.DruckEinheit();
+    o.Chart = ChartOptions();
+    try {
+        const QString path = WriteGdtResult(*FDM, counter, s, o);
+        LastMessage = tr("Ergebnis an die Praxissoftware gesendet: %1").arg(QDir::toNativeSeparators(path));
+        statusBar()->showMessage(LastMessage, 10000);
+        return true;
+    } catch (const DataError& e) {
+        const QString text =
+            tr("Das Ergebnis konnte nicht an die Praxissoftware gesendet werden: %1").arg(e.Message());
+        if (quiet) {
+            LastMessage = text;
+            statusBar()->showMessage(text);
+        } else {
+            Error(text);
+        }
+        return false;
+    }
+}
+
+bool TForm1::AutoSendOn() const {
+    const GdtSettings s = GdtSettings::Read(FSettings);
+    return s.On && s.Auto && FDM && FDM->LoggedIn();
+}
+
+void TForm1::SendNewResults(qint64 afterCounter) {
+    if (!AutoSendOn())
+        return;
+    const auto rows = FDM->Db().Query(
+        QStringLiteral("select COUNTER from ZUDData where COUNTER > %1 order by COUNTER").arg(afterCounter));
+    for (const auto& row : rows)
+        SendToPracticeSoftware(row.Int(QStringLiteral("COUNTER")), true);
+}
+
+qint64 TForm1::LastStoredCounter() {
+    if (!FDM || !FDM->LoggedIn())
+        return 0;
+    const auto rows = FDM->Db().Query(QStringLiteral("select max(COUNTER) from ZUDData"));
+    return rows.empty() ? 0 : rows.front().At(0).toLongLong();
+}
+
+void TForm1::ExportEdf(const QList<qint64>& counters, const QString& target) {
+    QList<qint64> list;
+    for (qint64 c : counters)
+        if (c >= 0)
+            list << c;
+    if (list.isEmpty() || !FDM || !FDM->LoggedIn())
+        return;
+    const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString dest = target;
+    const auto name = [this](qint64 c) {
+        const auto r = FDM->GetRecording(c);
+        const auto p = r ? FDM->GetPatient(r->Patient) : std::nullopt;
+        return r ? EdfFileName(p.value_or(Patient{}), *r) : QStringLiteral("%1.edf").arg(c);
+    };
+    if (dest.isEmpty()) {
+        if (list.size() == 1) {
+            QFileDialog d(this, tr("Als EDF+ exportieren"));
+            d.setAcceptMode(QFileDialog::AcceptSave);
+            d.setNameFilter(tr("EDF+-Dateien (*.edf)"));
+            d.setDefaultSuffix(QStringLiteral("edf"));
+            d.setDirectory(docs);
+            d.selectFile(name(list.first()));
+            d.resize(900, 560);
+            if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+                return;
+            dest = d.selectedFiles().first();
+        } else {
+            dest = QFileDialog::getExistingDirectory(this, tr("Ordner für die EDF+-Dateien"), docs);
+            if (dest.isEmpty())
+                return;
+        }
+    }
+    int written = 0;
+    for (qint64 c : list) {
+        const QString file = QFileInfo(dest).isDir() ? QDir(dest).filePath(name(c)) : dest;
+        QString error;
+        if (!ExportiereEdf(*FDM, c, file, FSettings.DruckEinheit(), &error)) {
+            Error(error);
+            break;
+        }
+        ++written;
+    }
+    if (written > 0) {
+        LastMessage =
+            tr("%1 Übung(en) als EDF+ gespeichert: %2").arg(written).arg(QDir::toNativeSeparators(dest));
+        statusBar()->showMessage(LastMessage, 10000);
+    }
+}
+
+void TForm1::DoGdtSettings() {
+    if (!FGdtDialog)
+        FGdtDialog = new GdtSettingsDialog(this);
+    FGdtDialog->Load(GdtSettings::Read(FSettings));
+    if (FGdtDialog->exec() != QDialog::Accepted)
+        return;
+    FGdtDialog->Values().Write(FSettings);
+    FSettings.Sync();
+    if (FDM && FDM->LoggedIn())
+        FGdtWatcher->Start(GdtSettings::Read(FSettings));
+}
+
+} // namespace zud::ui
