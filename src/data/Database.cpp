@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 
 #include <cstring>
 
@@ -135,8 +136,9 @@ void SetFixed(ThrowStatusWrapper* st, IMetadataBuilder* b, unsigned i, unsigned 
     b->setScale(st, i, 0);
 }
 
-std::vector<uint8_t> Tpb() {
-    return {isc_tpb_version3, isc_tpb_write, isc_tpb_read_committed, isc_tpb_rec_version, isc_tpb_nowait};
+std::vector<uint8_t> Tpb(bool readOnly) {
+    return {isc_tpb_version3, static_cast<uint8_t>(readOnly ? isc_tpb_read : isc_tpb_write),
+            isc_tpb_read_committed, isc_tpb_rec_version, isc_tpb_nowait};
 }
 
 } // namespace
@@ -145,6 +147,7 @@ struct Connection::Impl {
     IAttachment* att = nullptr;
     ITransaction* tra = nullptr;
     bool rollback = false; // finish by rolling back (an exception unwinds)
+    bool readOnly = false; // transactions that only read
     // The database's character set and the connection's; `page` converts for an 8-bit one.
     QString dbCharset = QStringLiteral("UTF8");
     QString connCharset = QStringLiteral("UTF8");
@@ -208,7 +211,7 @@ struct Connection::Impl {
     }
 
     void Start(ThrowStatusWrapper* st) {
-        const auto tpb = Tpb();
+        const auto tpb = Tpb(readOnly);
         tra = att->startTransaction(st, static_cast<unsigned>(tpb.size()), tpb.data());
     }
 
@@ -744,6 +747,7 @@ namespace {
 std::unique_ptr<Connection::Impl> OpenAs(const ConnectParams& p, bool create, const QString& charset) {
     Status st;
     auto impl = std::make_unique<Connection::Impl>();
+    impl->readOnly = p.readOnly && !create;
     IXpbBuilder* dpb = nullptr;
     IProvider* prov = nullptr;
     try {
@@ -933,6 +937,208 @@ void Connection::Rollback() {
 
 void Connection::Close() {
     FImpl.reset(new Impl);
+}
+
+// ---------------------------------------------------------------- validation
+
+namespace {
+
+// An error of the validation itself ("Summary of validation errors" and its counts): the
+// messages of the engine's repair tool.
+bool IsValidationSummary(const ISC_STATUS* v) {
+    constexpr long kGfixFirst = 335740928L; // facility 3, message 0
+    constexpr long kGfixLast = kGfixFirst + 0x3FFF;
+    return v[0] == isc_arg_gds && v[1] >= kGfixFirst && v[1] <= kGfixLast;
+}
+
+// The status as the engine words it, one line per message.
+QStringList StatusLines(const ISC_STATUS* v) {
+    char buf[2048];
+    QStringList lines;
+    const ISC_STATUS* p = v;
+    while (fb_interpret(buf, sizeof buf, &p) > 0) {
+        const QString l = QString::fromUtf8(buf).trimmed();
+        if (!l.isEmpty()) {
+            lines << l;
+        }
+    }
+    return lines;
+}
+
+// A service attachment; detached when it goes.
+class ServiceRun {
+public:
+    ServiceRun(const QString& service, const QString& user, const QString& password) {
+        IUtil* util = Master()->getUtilInterface();
+        IXpbBuilder* spb = util->getXpbBuilder(&FSt.w, IXpbBuilder::SPB_ATTACH, nullptr, 0);
+        try {
+            spb->insertString(&FSt.w, isc_spb_user_name, Bytes(user).constData());
+            spb->insertString(&FSt.w, isc_spb_password, Bytes(password).constData());
+            if (service.contains(QLatin1Char(':'))) {
+                // Over the network only encrypted, as every connection of the program.
+                spb->insertString(&FSt.w, isc_spb_config, "WireCrypt = Required");
+            }
+            Ref<IProvider> prov(Master()->getDispatcher());
+            FSvc = prov->attachServiceManager(&FSt.w, Bytes(service).constData(),
+                                              spb->getBufferLength(&FSt.w), spb->getBuffer(&FSt.w));
+        } catch (...) {
+            spb->dispose();
+            throw;
+        }
+        spb->dispose();
+    }
+    ~ServiceRun() {
+        if (FSvc) {
+            try {
+                FSvc->detach(&FSt.w);
+            } catch (const FbException&) {
+                FSvc->release();
+            }
+        }
+    }
+    ServiceRun(const ServiceRun&) = delete;
+    ServiceRun& operator=(const ServiceRun&) = delete;
+
+    // Starts the action of `spb` (an SPB_START buffer) and collects its output lines until it
+    // ends. The action's own failure arrives as an FbException.
+    QStringList Run(IXpbBuilder* spb, const std::function<bool()>& pump) {
+        FSvc->start(&FSt.w, spb->getBufferLength(&FSt.w), spb->getBuffer(&FSt.w));
+        QStringList lines;
+        const unsigned char send[] = {isc_info_svc_timeout, 4, 0, 1, 0, 0, 0}; // one second
+        const unsigned char receive[] = {isc_info_svc_line};
+        std::vector<unsigned char> buf(16384);
+        for (;;) {
+            if (pump && !pump()) {
+                throw DbError(QStringLiteral("validation cancelled"), 0, 0);
+            }
+            FSvc->query(&FSt.w, sizeof send, send, sizeof receive, receive, static_cast<unsigned>(buf.size()),
+                        buf.data());
+            bool waiting = false;
+            bool ended = false;
+            for (const unsigned char* p = buf.data(); p < buf.data() + buf.size() && *p != isc_info_end;) {
+                const unsigned char tag = *p++;
+                if (tag == isc_info_svc_timeout || tag == isc_info_data_not_ready) {
+                    waiting = true;
+                    continue;
+                }
+                if (tag == isc_info_truncated) {
+                    break;
+                }
+                if (tag != isc_info_svc_line || p + 2 > buf.data() + buf.size()) {
+                    throw DbError(QStringLiteral("unexpected answer of the service manager"), 0, 0);
+                }
+                const unsigned len = p[0] | (p[1] << 8);
+                p += 2;
+                if (p + len > buf.data() + buf.size()) {
+                    throw DbError(QStringLiteral("unexpected answer of the service manager"), 0, 0);
+                }
+                if (len == 0) {
+                    ended = true;
+                } else {
+                    lines << QString::fromUtf8(reinterpret_cast<const char*>(p), len);
+                }
+                p += len;
+            }
+            if (ended && !waiting) {
+                return lines;
+            }
+        }
+    }
+
+    ThrowStatusWrapper& Wrapper() { return FSt.w; }
+
+private:
+    Status FSt;
+    IService* FSvc = nullptr;
+};
+
+// Reads the report of the check beside other connections: its "Error:" and "Warning:" lines,
+// a table's error count where no such line explains it, and the tables it could not lock
+// (their count of one error is that lock, not a fault of the file).
+void ReadOnlineReport(const QStringList& lines, Validation& result) {
+    static const QRegularExpression kTime(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\s+"));
+    static const QRegularExpression kRelation(QStringLiteral("^Relation \\d+ \\((.+)\\)$"));
+    static const QRegularExpression kCount(
+        QStringLiteral("^Relation \\d+ \\((.+)\\) : (\\d+) ERRORS found$"));
+    QString table;
+    bool locked = false;
+    int explained = 0;
+    for (const QString& raw : lines) {
+        QString l = raw.trimmed();
+        l.remove(kTime);
+        l = l.trimmed();
+        if (const auto m = kRelation.match(l); m.hasMatch()) {
+            table = m.captured(1);
+            locked = false;
+            explained = 0;
+        } else if (l.startsWith(QLatin1String("Acquire relation lock failed"))) {
+            locked = true;
+        } else if (l.startsWith(QLatin1String("Error:")) || l.startsWith(QLatin1String("Warning:"))) {
+            result.findings << (table.isEmpty() ? l : QStringLiteral("%1: %2").arg(table, l));
+            ++explained;
+        } else if (const auto c = kCount.match(l); c.hasMatch()) {
+            const int errors = c.captured(2).toInt() - (locked ? 1 : 0);
+            if (locked) {
+                result.unchecked << c.captured(1);
+            }
+            if (errors > explained) {
+                result.findings << l;
+            }
+        }
+    }
+}
+
+} // namespace
+
+Validation Validate(const QString& service, const QString& database, const QString& user,
+                    const QString& password, const std::function<bool()>& pump) {
+    Validation result;
+    try {
+        IUtil* util = Master()->getUtilInterface();
+        // One action on an attachment of its own (a refused action leaves its attachment busy).
+        auto runAction = [&](unsigned char action, unsigned char option, int value) {
+            Status st;
+            IXpbBuilder* spb = util->getXpbBuilder(&st.w, IXpbBuilder::SPB_START, nullptr, 0);
+            try {
+                spb->insertTag(&st.w, action);
+                spb->insertString(&st.w, isc_spb_dbname, Bytes(database).constData());
+                spb->insertInt(&st.w, option, value);
+                ServiceRun run(service, user, password);
+                QStringList lines = run.Run(spb, pump);
+                spb->dispose();
+                return lines;
+            } catch (...) {
+                spb->dispose();
+                throw;
+            }
+        };
+        try {
+            // The full check, reading only (the repair tool's "-validate -full -no_update").
+            runAction(isc_action_svc_repair, isc_spb_options,
+                      isc_spb_rpr_validate_db | isc_spb_rpr_full | isc_spb_rpr_check_db);
+            return result;
+        } catch (const FbException& e) {
+            const ISC_STATUS* v = e.getStatus()->getErrors();
+            if (IsValidationSummary(v)) {
+                result.findings = StatusLines(v);
+                return result;
+            }
+            bool refused = false;
+            for (const ISC_STATUS* p = v; *p != isc_arg_end; p += (*p == isc_arg_cstring ? 3 : 2)) {
+                refused = refused || (p[0] == isc_arg_gds && p[1] == isc_cant_validate);
+            }
+            if (!refused) {
+                throw;
+            }
+        }
+        // Other connections are open: the check that runs beside them, every table and index;
+        // it waits two seconds at most for a table that a connection is changing.
+        result.online = true;
+        ReadOnlineReport(runAction(isc_action_svc_validate, isc_spb_val_lock_timeout, 2), result);
+    } catch (const FbException& e) {
+        Rethrow(e);
+    }
+    return result;
 }
 
 void SetLockFolder(const QString& folder) {

@@ -8,9 +8,11 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVariantList>
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -92,6 +94,8 @@ struct ConnectParams {
     // Encryption of a server connection ("Required", "Enabled" or "Disabled"): patient data
     // cross the network only encrypted, so the program never settles for a plain connection.
     QString wireCrypt = QStringLiteral("Required");
+    // A connection that only reads: its transaction can change nothing.
+    bool readOnly = false;
 };
 
 // The program's text in a single-byte character set, both ways, exactly: every byte decodes to
@@ -168,6 +172,24 @@ private:
     std::unique_ptr<Impl> FImpl;
     int FUncaught;
 };
+
+// The engine's own check of a database's pages, records, blobs and indices, through the
+// service manager as the administrator: the full check when no other connection is open (it
+// needs the database to itself and changes nothing), else the check that runs beside other
+// connections (every table and index, not the engine's own bookkeeping pages).
+struct Validation {
+    bool online = false;  // run beside other connections
+    QStringList findings; // the engine's own lines about errors and warnings (English)
+    // Tables the check beside other connections could not look at: a connection has changed
+    // them in a transaction that is still open.
+    QStringList unchecked;
+    bool Sound() const { return findings.isEmpty() && unchecked.isEmpty(); }
+};
+// `service` is "service_mgr" for the embedded engine, "host/port:service_mgr" for a server;
+// `database` the file's path as the engine sees it. `pump` is asked between the engine's
+// answers; false cancels (a DbError). Throws DbError when the check cannot run.
+Validation Validate(const QString& service, const QString& database, const QString& user,
+                    const QString& password, const std::function<bool()>& pump = {});
 
 // The embedded engine keeps its lock files in this folder; set before the first database call.
 void SetLockFolder(const QString& folder);

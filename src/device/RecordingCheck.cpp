@@ -52,6 +52,63 @@ bool IstAufzeichnung(const QByteArray& daten, QString* reason) {
     return why.isEmpty();
 }
 
+QStringList AufzeichnungsFehler(const QByteArray& daten, int dbBetriebsart) {
+    QStringList fehler;
+    const auto size = static_cast<size_t>(daten.size());
+    if (size == 0) {
+        fehler << QCoreApplication::translate("Aufzeichnung", "Die Übung enthält keine Daten.");
+        return fehler;
+    }
+    if (dbBetriebsart <= -100) {
+        return fehler; // the oldest variant: nothing of it is decoded
+    }
+    if (dbBetriebsart <= 0) {
+        if (size < kAlterKopfBytes) {
+            fehler << QCoreApplication::translate(
+                          "Aufzeichnung", "Die Aufzeichnung der älteren Form ist mit %1 Bytes kürzer als "
+                                          "ihr Kopf (%2 Bytes): sie ist abgeschnitten.")
+                          .arg(size)
+                          .arg(kAlterKopfBytes);
+        }
+        return fehler;
+    }
+    QString why;
+    if (!IstAufzeichnung(daten, &why)) {
+        fehler << why;
+        return fehler;
+    }
+    const auto* bytes = reinterpret_cast<const uint8_t*>(daten.constData());
+    const int mode = bytes[2];
+    if (dbBetriebsart != mode + 1) {
+        fehler << QCoreApplication::translate("Aufzeichnung",
+                                              "Die Betriebsart der Zeile (BETRIEBSART %1) ist nicht die des "
+                                              "Programmkopfs (%2).")
+                      .arg(dbBetriebsart)
+                      .arg(mode + 1);
+    }
+    const auto probe = static_cast<size_t>(Probenbytes(mode));
+    const size_t messwerte = size - kKopfBytes - kFussBytes;
+    if (messwerte % probe != 0) {
+        fehler << QCoreApplication::translate(
+                      "Aufzeichnung", "Die Messwerte enden mitten in einem Messwert (%1 Bytes sind kein "
+                                      "Vielfaches von %2): die Aufzeichnung ist abgeschnitten oder "
+                                      "unvollständig.")
+                      .arg(messwerte)
+                      .arg(probe);
+    }
+    // The trailer counts the samples (the writers of this program count the decoded ones,
+    // which leaves out samples of phases above 7).
+    const uint32_t length = LeseFooter(bytes, size)->Length;
+    if (length != messwerte / probe && length != FillArray(bytes, size).Werte.size()) {
+        fehler << QCoreApplication::translate(
+                      "Aufzeichnung", "Der Statistikblock am Ende nennt %1 Messwerte, die Aufzeichnung "
+                                      "enthält %2: sie ist abgeschnitten oder beschädigt.")
+                      .arg(length)
+                      .arg(messwerte / probe);
+    }
+    return fehler;
+}
+
 QString BetriebsartName(int mode) {
     return mode >= 0 && mode < kBetriebsarten ? QCoreApplication::translate("Betriebsart", kLang[mode])
                                               : QString();

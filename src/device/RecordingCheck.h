@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace zud {
 
@@ -10,6 +11,12 @@ namespace zud {
 // variant (database rows with a negative mode) is not checked here; it is only decoded when a
 // caller asks for it.
 bool IstAufzeichnung(const QByteArray& daten, QString* reason = nullptr);
+
+// What is wrong with a stored recording's bytes, one German sentence each; empty when they
+// are sound. `dbBetriebsart` is the row's BETRIEBSART (mode + 1; zero and below: the older
+// variant). Beyond IstAufzeichnung: the samples end on a whole sample, the trailer counts
+// them, and the row's mode is the header's.
+QStringList AufzeichnungsFehler(const QByteArray& daten, int dbBetriebsart);
 
 // The long and the short name of an operating mode in the current language; empty for a mode
 // outside the table.

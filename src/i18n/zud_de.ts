@@ -34,6 +34,26 @@
         <source>Keine Aufzeichnung: die Betriebsart %1 hat kein Messwertformat.</source>
         <translation>Keine Aufzeichnung: die Betriebsart %1 hat kein Messwertformat.</translation>
     </message>
+    <message>
+        <source>Die Übung enthält keine Daten.</source>
+        <translation>Die Übung enthält keine Daten.</translation>
+    </message>
+    <message>
+        <source>Die Aufzeichnung der älteren Form ist mit %1 Bytes kürzer als ihr Kopf (%2 Bytes): sie ist abgeschnitten.</source>
+        <translation>Die Aufzeichnung der älteren Form ist mit %1 Bytes kürzer als ihr Kopf (%2 Bytes): sie ist abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>Die Betriebsart der Zeile (BETRIEBSART %1) ist nicht die des Programmkopfs (%2).</source>
+        <translation>Die Betriebsart der Zeile (BETRIEBSART %1) ist nicht die des Programmkopfs (%2).</translation>
+    </message>
+    <message>
+        <source>Die Messwerte enden mitten in einem Messwert (%1 Bytes sind kein Vielfaches von %2): die Aufzeichnung ist abgeschnitten oder unvollständig.</source>
+        <translation>Die Messwerte enden mitten in einem Messwert (%1 Bytes sind kein Vielfaches von %2): die Aufzeichnung ist abgeschnitten oder unvollständig.</translation>
+    </message>
+    <message>
+        <source>Der Statistikblock am Ende nennt %1 Messwerte, die Aufzeichnung enthält %2: sie ist abgeschnitten oder beschädigt.</source>
+        <translation>Der Statistikblock am Ende nennt %1 Messwerte, die Aufzeichnung enthält %2: sie ist abgeschnitten oder beschädigt.</translation>
+    </message>
 </context>
 <context>
     <name>Auslesen</name>
@@ -840,6 +860,82 @@
     <message>
         <source>Die Übung ist nicht mehr vorhanden; sie wurde inzwischen gelöscht (auch an einem anderen Arbeitsplatz oder mit ihrem Patienten). Es wurde nichts geändert.</source>
         <translation>Die Übung ist nicht mehr vorhanden; sie wurde inzwischen gelöscht (auch an einem anderen Arbeitsplatz oder mit ihrem Patienten). Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Der Tabelle %1 fehlt ihr Primärschlüssel auf %2: ein Schlüssel kann doppelt vorkommen.</source>
+        <translation>Der Tabelle %1 fehlt ihr Primärschlüssel auf %2: ein Schlüssel kann doppelt vorkommen.</translation>
+    </message>
+    <message>
+        <source>Der Schlüssel %1 = %2 kommt in der Tabelle %3 %4-mal vor.</source>
+        <translation>Der Schlüssel %1 = %2 kommt in der Tabelle %3 %4-mal vor.</translation>
+    </message>
+    <message>
+        <source>Der Generator %1 fehlt: neue Zeilen der Tabelle %2 bekommen keinen Schlüssel.</source>
+        <translation>Der Generator %1 fehlt: neue Zeilen der Tabelle %2 bekommen keinen Schlüssel.</translation>
+    </message>
+    <message>
+        <source>Der Generator %1 steht auf %2, der größte Schlüssel %3 in %4 ist aber %5: neue Zeilen bekämen Schlüssel, die es schon gibt.</source>
+        <translation>Der Generator %1 steht auf %2, der größte Schlüssel %3 in %4 ist aber %5: neue Zeilen bekämen Schlüssel, die es schon gibt.</translation>
+    </message>
+    <message>
+        <source>Datenbank geprüft (Übungen: %1, Patienten: %2, Geräte: %3).</source>
+        <translation>Datenbank geprüft (Übungen: %1, Patienten: %2, Geräte: %3).</translation>
+    </message>
+    <message>
+        <source>Keine Probleme gefunden.</source>
+        <translation>Keine Probleme gefunden.</translation>
+    </message>
+    <message>
+        <source>Probleme: %1.</source>
+        <translation>Probleme: %1.</translation>
+    </message>
+    <message>
+        <source>Andere Arbeitsplätze waren angemeldet: Firebird hat Tabellen und Indizes geprüft, aber nicht die Verwaltungsseiten der Datei. Die vollständige Prüfung läuft, wenn niemand angemeldet ist.</source>
+        <translation>Andere Arbeitsplätze waren angemeldet: Firebird hat Tabellen und Indizes geprüft, aber nicht die Verwaltungsseiten der Datei. Die vollständige Prüfung läuft, wenn niemand angemeldet ist.</translation>
+    </message>
+    <message>
+        <source>Die Prüfung der Datenbank wurde abgebrochen.</source>
+        <translation>Die Prüfung der Datenbank wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Firebird konnte die Tabelle %1 nicht prüfen: ein angemeldeter Arbeitsplatz hat sie in einer noch offenen Transaktion geändert. Prüfen Sie noch einmal, wenn alle Arbeitsplätze abgemeldet sind.</source>
+        <translation>Firebird konnte die Tabelle %1 nicht prüfen: ein angemeldeter Arbeitsplatz hat sie in einer noch offenen Transaktion geändert. Prüfen Sie noch einmal, wenn alle Arbeitsplätze abgemeldet sind.</translation>
+    </message>
+    <message>
+        <source>Firebird meldet einen Fehler in der Datenbankdatei: %1</source>
+        <translation>Firebird meldet einen Fehler in der Datenbankdatei: %1</translation>
+    </message>
+    <message>
+        <source>Die Gerätenummer %1 (GERAETEID) ist in QALGERAETE %2-mal vergeben: ihre Übungen gehören zu keinem eindeutigen Gerät.</source>
+        <translation>Die Gerätenummer %1 (GERAETEID) ist in QALGERAETE %2-mal vergeben: ihre Übungen gehören zu keinem eindeutigen Gerät.</translation>
+    </message>
+    <message>
+        <source>Übung %1: %2</source>
+        <translation>Übung %1: %2</translation>
+    </message>
+    <message>
+        <source>Die Daten können nicht gelesen werden (%1).</source>
+        <translation>Die Daten können nicht gelesen werden (%1).</translation>
+    </message>
+    <message>
+        <source>Die Übung gehört zu keinem Patienten (PATIENT ist leer).</source>
+        <translation>Die Übung gehört zu keinem Patienten (PATIENT ist leer).</translation>
+    </message>
+    <message>
+        <source>Der Patient %1 fehlt in der Patiententabelle: die Übung erscheint bei keinem Patienten. Ordnen Sie sie einem Patienten zu (zudctl db move %2 PATIENT).</source>
+        <translation>Der Patient %1 fehlt in der Patiententabelle: die Übung erscheint bei keinem Patienten. Ordnen Sie sie einem Patienten zu (zudctl db move %2 PATIENT).</translation>
+    </message>
+    <message>
+        <source>Das Gerät %1 (TYP) fehlt in der Gerätetabelle QALGERAETE.</source>
+        <translation>Das Gerät %1 (TYP) fehlt in der Gerätetabelle QALGERAETE.</translation>
+    </message>
+    <message>
+        <source>Die Übung ist doppelt gespeichert: Patient, Datum, Uhrzeit und Daten gleichen Übung %1.</source>
+        <translation>Die Übung ist doppelt gespeichert: Patient, Datum, Uhrzeit und Daten gleichen Übung %1.</translation>
+    </message>
+    <message>
+        <source>Die Tabellen können nicht vollständig gelesen werden: %1</source>
+        <translation>Die Tabellen können nicht vollständig gelesen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -3296,6 +3392,22 @@ Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zug
     <message>
         <source>Aktion fehlgeschlagen (%1)</source>
         <translation>Aktion fehlgeschlagen (%1)</translation>
+    </message>
+    <message>
+        <source>Datenbank prüfen</source>
+        <translation>Datenbank prüfen</translation>
+    </message>
+    <message>
+        <source>Prüft die Datenbankdatei, jede Übung mit ihrem Patienten und Gerät, die Schlüssel und die Generatoren. Ändert nichts; andere Arbeitsplätze können weiterarbeiten.</source>
+        <translation>Prüft die Datenbankdatei, jede Übung mit ihrem Patienten und Gerät, die Schlüssel und die Generatoren. Ändert nichts; andere Arbeitsplätze können weiterarbeiten.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank wird geprüft …</source>
+        <translation>Die Datenbank wird geprüft …</translation>
+    </message>
+    <message>
+        <source>Die Datenbank konnte nicht geprüft werden.</source>
+        <translation>Die Datenbank konnte nicht geprüft werden.</translation>
     </message>
 </context>
 <context>

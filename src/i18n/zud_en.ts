@@ -34,6 +34,26 @@
         <source>Keine Aufzeichnung: die Betriebsart %1 hat kein Messwertformat.</source>
         <translation>Not a recording: operating mode %1 has no measurement data format.</translation>
     </message>
+    <message>
+        <source>Die Übung enthält keine Daten.</source>
+        <translation>The exercise holds no data.</translation>
+    </message>
+    <message>
+        <source>Die Aufzeichnung der älteren Form ist mit %1 Bytes kürzer als ihr Kopf (%2 Bytes): sie ist abgeschnitten.</source>
+        <translation>The recording of the older form has %1 bytes, fewer than its header (%2 bytes): it is cut short.</translation>
+    </message>
+    <message>
+        <source>Die Betriebsart der Zeile (BETRIEBSART %1) ist nicht die des Programmkopfs (%2).</source>
+        <translation>The mode of the row (BETRIEBSART %1) is not that of the program header (%2).</translation>
+    </message>
+    <message>
+        <source>Die Messwerte enden mitten in einem Messwert (%1 Bytes sind kein Vielfaches von %2): die Aufzeichnung ist abgeschnitten oder unvollständig.</source>
+        <translation>The samples end in the middle of a sample (%1 bytes are no multiple of %2): the recording is cut short or incomplete.</translation>
+    </message>
+    <message>
+        <source>Der Statistikblock am Ende nennt %1 Messwerte, die Aufzeichnung enthält %2: sie ist abgeschnitten oder beschädigt.</source>
+        <translation>The statistics block at the end names %1 samples, the recording holds %2: it is cut short or damaged.</translation>
+    </message>
 </context>
 <context>
     <name>Auslesen</name>
@@ -840,6 +860,82 @@
     <message>
         <source>Die Übung ist nicht mehr vorhanden; sie wurde inzwischen gelöscht (auch an einem anderen Arbeitsplatz oder mit ihrem Patienten). Es wurde nichts geändert.</source>
         <translation>The exercise no longer exists; it has been deleted in the meantime (possibly at another workstation or together with its patient). Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Der Tabelle %1 fehlt ihr Primärschlüssel auf %2: ein Schlüssel kann doppelt vorkommen.</source>
+        <translation>Table %1 has no primary key on %2: a key may occur twice.</translation>
+    </message>
+    <message>
+        <source>Der Schlüssel %1 = %2 kommt in der Tabelle %3 %4-mal vor.</source>
+        <translation>The key %1 = %2 occurs %4 times in table %3.</translation>
+    </message>
+    <message>
+        <source>Der Generator %1 fehlt: neue Zeilen der Tabelle %2 bekommen keinen Schlüssel.</source>
+        <translation>The generator %1 is missing: new rows of table %2 get no key.</translation>
+    </message>
+    <message>
+        <source>Der Generator %1 steht auf %2, der größte Schlüssel %3 in %4 ist aber %5: neue Zeilen bekämen Schlüssel, die es schon gibt.</source>
+        <translation>The generator %1 stands at %2, but the largest key %3 in %4 is %5: new rows would get keys that already exist.</translation>
+    </message>
+    <message>
+        <source>Datenbank geprüft (Übungen: %1, Patienten: %2, Geräte: %3).</source>
+        <translation>Database checked (exercises: %1, patients: %2, devices: %3).</translation>
+    </message>
+    <message>
+        <source>Keine Probleme gefunden.</source>
+        <translation>No problems found.</translation>
+    </message>
+    <message>
+        <source>Probleme: %1.</source>
+        <translation>Problems: %1.</translation>
+    </message>
+    <message>
+        <source>Andere Arbeitsplätze waren angemeldet: Firebird hat Tabellen und Indizes geprüft, aber nicht die Verwaltungsseiten der Datei. Die vollständige Prüfung läuft, wenn niemand angemeldet ist.</source>
+        <translation>Other workstations were logged in: Firebird checked the tables and indices, but not the file's administrative pages. The full check runs when nobody is logged in.</translation>
+    </message>
+    <message>
+        <source>Die Prüfung der Datenbank wurde abgebrochen.</source>
+        <translation>The database check was cancelled.</translation>
+    </message>
+    <message>
+        <source>Firebird konnte die Tabelle %1 nicht prüfen: ein angemeldeter Arbeitsplatz hat sie in einer noch offenen Transaktion geändert. Prüfen Sie noch einmal, wenn alle Arbeitsplätze abgemeldet sind.</source>
+        <translation>Firebird could not check table %1: a logged-in workstation has changed it in a transaction that is still open. Check again when all workstations have logged out.</translation>
+    </message>
+    <message>
+        <source>Firebird meldet einen Fehler in der Datenbankdatei: %1</source>
+        <translation>Firebird reports an error in the database file: %1</translation>
+    </message>
+    <message>
+        <source>Die Gerätenummer %1 (GERAETEID) ist in QALGERAETE %2-mal vergeben: ihre Übungen gehören zu keinem eindeutigen Gerät.</source>
+        <translation>The device number %1 (GERAETEID) is given %2 times in QALGERAETE: its exercises belong to no single device.</translation>
+    </message>
+    <message>
+        <source>Übung %1: %2</source>
+        <translation>Exercise %1: %2</translation>
+    </message>
+    <message>
+        <source>Die Daten können nicht gelesen werden (%1).</source>
+        <translation>The data cannot be read (%1).</translation>
+    </message>
+    <message>
+        <source>Die Übung gehört zu keinem Patienten (PATIENT ist leer).</source>
+        <translation>The exercise belongs to no patient (PATIENT is empty).</translation>
+    </message>
+    <message>
+        <source>Der Patient %1 fehlt in der Patiententabelle: die Übung erscheint bei keinem Patienten. Ordnen Sie sie einem Patienten zu (zudctl db move %2 PATIENT).</source>
+        <translation>Patient %1 is missing from the patient table: the exercise appears under no patient. Assign it to a patient (zudctl db move %2 PATIENT).</translation>
+    </message>
+    <message>
+        <source>Das Gerät %1 (TYP) fehlt in der Gerätetabelle QALGERAETE.</source>
+        <translation>Device %1 (TYP) is missing from the device table QALGERAETE.</translation>
+    </message>
+    <message>
+        <source>Die Übung ist doppelt gespeichert: Patient, Datum, Uhrzeit und Daten gleichen Übung %1.</source>
+        <translation>The exercise is stored twice: patient, date, time and data are those of exercise %1.</translation>
+    </message>
+    <message>
+        <source>Die Tabellen können nicht vollständig gelesen werden: %1</source>
+        <translation>The tables cannot be read completely: %1</translation>
     </message>
 </context>
 <context>
@@ -3296,6 +3392,22 @@ With “No” they remain in the database but are no longer assigned to any pati
     <message>
         <source>Aktion fehlgeschlagen (%1)</source>
         <translation>Action failed (%1)</translation>
+    </message>
+    <message>
+        <source>Datenbank prüfen</source>
+        <translation>Check database</translation>
+    </message>
+    <message>
+        <source>Prüft die Datenbankdatei, jede Übung mit ihrem Patienten und Gerät, die Schlüssel und die Generatoren. Ändert nichts; andere Arbeitsplätze können weiterarbeiten.</source>
+        <translation>Checks the database file, every exercise with its patient and device, the keys and the generators. Changes nothing; other workstations can go on working.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank wird geprüft …</source>
+        <translation>Checking the database …</translation>
+    </message>
+    <message>
+        <source>Die Datenbank konnte nicht geprüft werden.</source>
+        <translation>The database could not be checked.</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,26 @@
         <source>Keine Aufzeichnung: die Betriebsart %1 hat kein Messwertformat.</source>
         <translation>Ce n&apos;est pas un enregistrement&#xa0;: le mode de fonctionnement %1 n&apos;a pas de format de valeurs mesurées.</translation>
     </message>
+    <message>
+        <source>Die Übung enthält keine Daten.</source>
+        <translation>L'exercice ne contient aucune donnée.</translation>
+    </message>
+    <message>
+        <source>Die Aufzeichnung der älteren Form ist mit %1 Bytes kürzer als ihr Kopf (%2 Bytes): sie ist abgeschnitten.</source>
+        <translation>L'enregistrement de l'ancienne forme a %1 octets, moins que son en-tête (%2 octets) : il est tronqué.</translation>
+    </message>
+    <message>
+        <source>Die Betriebsart der Zeile (BETRIEBSART %1) ist nicht die des Programmkopfs (%2).</source>
+        <translation>Le mode de la ligne (BETRIEBSART %1) n'est pas celui de l'en-tête du programme (%2).</translation>
+    </message>
+    <message>
+        <source>Die Messwerte enden mitten in einem Messwert (%1 Bytes sind kein Vielfaches von %2): die Aufzeichnung ist abgeschnitten oder unvollständig.</source>
+        <translation>Les mesures s'arrêtent au milieu d'une mesure (%1 octets ne sont pas un multiple de %2) : l'enregistrement est tronqué ou incomplet.</translation>
+    </message>
+    <message>
+        <source>Der Statistikblock am Ende nennt %1 Messwerte, die Aufzeichnung enthält %2: sie ist abgeschnitten oder beschädigt.</source>
+        <translation>Le bloc de statistiques final indique %1 mesures, l'enregistrement en contient %2 : il est tronqué ou endommagé.</translation>
+    </message>
 </context>
 <context>
     <name>Auslesen</name>
@@ -840,6 +860,82 @@
     <message>
         <source>Die Übung ist nicht mehr vorhanden; sie wurde inzwischen gelöscht (auch an einem anderen Arbeitsplatz oder mit ihrem Patienten). Es wurde nichts geändert.</source>
         <translation>L’exercice n’existe plus ; il a été supprimé entre-temps (éventuellement sur un autre poste ou avec son patient). Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Der Tabelle %1 fehlt ihr Primärschlüssel auf %2: ein Schlüssel kann doppelt vorkommen.</source>
+        <translation>La table %1 n'a pas de clé primaire sur %2 : une clé peut apparaître deux fois.</translation>
+    </message>
+    <message>
+        <source>Der Schlüssel %1 = %2 kommt in der Tabelle %3 %4-mal vor.</source>
+        <translation>La clé %1 = %2 apparaît %4 fois dans la table %3.</translation>
+    </message>
+    <message>
+        <source>Der Generator %1 fehlt: neue Zeilen der Tabelle %2 bekommen keinen Schlüssel.</source>
+        <translation>Le générateur %1 manque : les nouvelles lignes de la table %2 ne reçoivent pas de clé.</translation>
+    </message>
+    <message>
+        <source>Der Generator %1 steht auf %2, der größte Schlüssel %3 in %4 ist aber %5: neue Zeilen bekämen Schlüssel, die es schon gibt.</source>
+        <translation>Le générateur %1 est à %2, mais la plus grande clé %3 de %4 est %5 : de nouvelles lignes recevraient des clés qui existent déjà.</translation>
+    </message>
+    <message>
+        <source>Datenbank geprüft (Übungen: %1, Patienten: %2, Geräte: %3).</source>
+        <translation>Base de données vérifiée (exercices : %1, patients : %2, appareils : %3).</translation>
+    </message>
+    <message>
+        <source>Keine Probleme gefunden.</source>
+        <translation>Aucun problème trouvé.</translation>
+    </message>
+    <message>
+        <source>Probleme: %1.</source>
+        <translation>Problèmes : %1.</translation>
+    </message>
+    <message>
+        <source>Andere Arbeitsplätze waren angemeldet: Firebird hat Tabellen und Indizes geprüft, aber nicht die Verwaltungsseiten der Datei. Die vollständige Prüfung läuft, wenn niemand angemeldet ist.</source>
+        <translation>D'autres postes étaient connectés : Firebird a vérifié les tables et les index, mais pas les pages de gestion du fichier. La vérification complète a lieu quand personne n'est connecté.</translation>
+    </message>
+    <message>
+        <source>Die Prüfung der Datenbank wurde abgebrochen.</source>
+        <translation>La vérification de la base de données a été annulée.</translation>
+    </message>
+    <message>
+        <source>Firebird konnte die Tabelle %1 nicht prüfen: ein angemeldeter Arbeitsplatz hat sie in einer noch offenen Transaktion geändert. Prüfen Sie noch einmal, wenn alle Arbeitsplätze abgemeldet sind.</source>
+        <translation>Firebird n'a pas pu vérifier la table %1 : un poste connecté l'a modifiée dans une transaction encore ouverte. Vérifiez de nouveau quand tous les postes sont déconnectés.</translation>
+    </message>
+    <message>
+        <source>Firebird meldet einen Fehler in der Datenbankdatei: %1</source>
+        <translation>Firebird signale une erreur dans le fichier de base de données : %1</translation>
+    </message>
+    <message>
+        <source>Die Gerätenummer %1 (GERAETEID) ist in QALGERAETE %2-mal vergeben: ihre Übungen gehören zu keinem eindeutigen Gerät.</source>
+        <translation>Le numéro d'appareil %1 (GERAETEID) est attribué %2 fois dans QALGERAETE : ses exercices n'appartiennent à aucun appareil unique.</translation>
+    </message>
+    <message>
+        <source>Übung %1: %2</source>
+        <translation>Exercice %1 : %2</translation>
+    </message>
+    <message>
+        <source>Die Daten können nicht gelesen werden (%1).</source>
+        <translation>Les données ne peuvent pas être lues (%1).</translation>
+    </message>
+    <message>
+        <source>Die Übung gehört zu keinem Patienten (PATIENT ist leer).</source>
+        <translation>L'exercice n'appartient à aucun patient (PATIENT est vide).</translation>
+    </message>
+    <message>
+        <source>Der Patient %1 fehlt in der Patiententabelle: die Übung erscheint bei keinem Patienten. Ordnen Sie sie einem Patienten zu (zudctl db move %2 PATIENT).</source>
+        <translation>Le patient %1 manque dans la table des patients : l'exercice n'apparaît chez aucun patient. Attribuez-le à un patient (zudctl db move %2 PATIENT).</translation>
+    </message>
+    <message>
+        <source>Das Gerät %1 (TYP) fehlt in der Gerätetabelle QALGERAETE.</source>
+        <translation>L'appareil %1 (TYP) manque dans la table des appareils QALGERAETE.</translation>
+    </message>
+    <message>
+        <source>Die Übung ist doppelt gespeichert: Patient, Datum, Uhrzeit und Daten gleichen Übung %1.</source>
+        <translation>L'exercice est enregistré deux fois : patient, date, heure et données sont ceux de l'exercice %1.</translation>
+    </message>
+    <message>
+        <source>Die Tabellen können nicht vollständig gelesen werden: %1</source>
+        <translation>Les tables ne peuvent pas être lues entièrement : %1</translation>
     </message>
 </context>
 <context>
@@ -3296,6 +3392,22 @@ Avec « Non », ils restent dans la base de données mais ne sont plus attribué
     <message>
         <source>Aktion fehlgeschlagen (%1)</source>
         <translation>Échec de l&apos;action (%1)</translation>
+    </message>
+    <message>
+        <source>Datenbank prüfen</source>
+        <translation>Vérifier la base de données</translation>
+    </message>
+    <message>
+        <source>Prüft die Datenbankdatei, jede Übung mit ihrem Patienten und Gerät, die Schlüssel und die Generatoren. Ändert nichts; andere Arbeitsplätze können weiterarbeiten.</source>
+        <translation>Vérifie le fichier de base de données, chaque exercice avec son patient et son appareil, les clés et les générateurs. Ne modifie rien ; les autres postes peuvent continuer à travailler.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank wird geprüft …</source>
+        <translation>Vérification de la base de données …</translation>
+    </message>
+    <message>
+        <source>Die Datenbank konnte nicht geprüft werden.</source>
+        <translation>La base de données n'a pas pu être vérifiée.</translation>
     </message>
 </context>
 <context>

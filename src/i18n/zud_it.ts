@@ -34,6 +34,26 @@
         <source>Keine Aufzeichnung: die Betriebsart %1 hat kein Messwertformat.</source>
         <translation>Non è una registrazione: la modalità operativa %1 non ha un formato dei valori misurati.</translation>
     </message>
+    <message>
+        <source>Die Übung enthält keine Daten.</source>
+        <translation>L'esercizio non contiene dati.</translation>
+    </message>
+    <message>
+        <source>Die Aufzeichnung der älteren Form ist mit %1 Bytes kürzer als ihr Kopf (%2 Bytes): sie ist abgeschnitten.</source>
+        <translation>La registrazione della forma precedente ha %1 byte, meno della sua intestazione (%2 byte): è troncata.</translation>
+    </message>
+    <message>
+        <source>Die Betriebsart der Zeile (BETRIEBSART %1) ist nicht die des Programmkopfs (%2).</source>
+        <translation>La modalità della riga (BETRIEBSART %1) non è quella dell'intestazione del programma (%2).</translation>
+    </message>
+    <message>
+        <source>Die Messwerte enden mitten in einem Messwert (%1 Bytes sind kein Vielfaches von %2): die Aufzeichnung ist abgeschnitten oder unvollständig.</source>
+        <translation>I campioni terminano a metà di un campione (%1 byte non sono un multiplo di %2): la registrazione è troncata o incompleta.</translation>
+    </message>
+    <message>
+        <source>Der Statistikblock am Ende nennt %1 Messwerte, die Aufzeichnung enthält %2: sie ist abgeschnitten oder beschädigt.</source>
+        <translation>Il blocco statistico finale indica %1 campioni, la registrazione ne contiene %2: è troncata o danneggiata.</translation>
+    </message>
 </context>
 <context>
     <name>Auslesen</name>
@@ -840,6 +860,82 @@
     <message>
         <source>Die Übung ist nicht mehr vorhanden; sie wurde inzwischen gelöscht (auch an einem anderen Arbeitsplatz oder mit ihrem Patienten). Es wurde nichts geändert.</source>
         <translation>L’esercizio non esiste più; nel frattempo è stato eliminato (anche su un’altra postazione o insieme al suo paziente). Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Der Tabelle %1 fehlt ihr Primärschlüssel auf %2: ein Schlüssel kann doppelt vorkommen.</source>
+        <translation>Alla tabella %1 manca la chiave primaria su %2: una chiave può comparire due volte.</translation>
+    </message>
+    <message>
+        <source>Der Schlüssel %1 = %2 kommt in der Tabelle %3 %4-mal vor.</source>
+        <translation>La chiave %1 = %2 compare %4 volte nella tabella %3.</translation>
+    </message>
+    <message>
+        <source>Der Generator %1 fehlt: neue Zeilen der Tabelle %2 bekommen keinen Schlüssel.</source>
+        <translation>Il generatore %1 manca: le nuove righe della tabella %2 non ricevono una chiave.</translation>
+    </message>
+    <message>
+        <source>Der Generator %1 steht auf %2, der größte Schlüssel %3 in %4 ist aber %5: neue Zeilen bekämen Schlüssel, die es schon gibt.</source>
+        <translation>Il generatore %1 è a %2, ma la chiave più grande %3 in %4 è %5: le nuove righe riceverebbero chiavi già esistenti.</translation>
+    </message>
+    <message>
+        <source>Datenbank geprüft (Übungen: %1, Patienten: %2, Geräte: %3).</source>
+        <translation>Database verificato (esercizi: %1, pazienti: %2, dispositivi: %3).</translation>
+    </message>
+    <message>
+        <source>Keine Probleme gefunden.</source>
+        <translation>Nessun problema trovato.</translation>
+    </message>
+    <message>
+        <source>Probleme: %1.</source>
+        <translation>Problemi: %1.</translation>
+    </message>
+    <message>
+        <source>Andere Arbeitsplätze waren angemeldet: Firebird hat Tabellen und Indizes geprüft, aber nicht die Verwaltungsseiten der Datei. Die vollständige Prüfung läuft, wenn niemand angemeldet ist.</source>
+        <translation>Altre postazioni erano connesse: Firebird ha verificato tabelle e indici, ma non le pagine di gestione del file. La verifica completa avviene quando nessuno è connesso.</translation>
+    </message>
+    <message>
+        <source>Die Prüfung der Datenbank wurde abgebrochen.</source>
+        <translation>La verifica del database è stata annullata.</translation>
+    </message>
+    <message>
+        <source>Firebird konnte die Tabelle %1 nicht prüfen: ein angemeldeter Arbeitsplatz hat sie in einer noch offenen Transaktion geändert. Prüfen Sie noch einmal, wenn alle Arbeitsplätze abgemeldet sind.</source>
+        <translation>Firebird non ha potuto verificare la tabella %1: una postazione connessa l'ha modificata in una transazione ancora aperta. Verificate di nuovo quando tutte le postazioni si sono disconnesse.</translation>
+    </message>
+    <message>
+        <source>Firebird meldet einen Fehler in der Datenbankdatei: %1</source>
+        <translation>Firebird segnala un errore nel file del database: %1</translation>
+    </message>
+    <message>
+        <source>Die Gerätenummer %1 (GERAETEID) ist in QALGERAETE %2-mal vergeben: ihre Übungen gehören zu keinem eindeutigen Gerät.</source>
+        <translation>Il numero di dispositivo %1 (GERAETEID) è assegnato %2 volte in QALGERAETE: i suoi esercizi non appartengono a un unico dispositivo.</translation>
+    </message>
+    <message>
+        <source>Übung %1: %2</source>
+        <translation>Esercizio %1: %2</translation>
+    </message>
+    <message>
+        <source>Die Daten können nicht gelesen werden (%1).</source>
+        <translation>I dati non possono essere letti (%1).</translation>
+    </message>
+    <message>
+        <source>Die Übung gehört zu keinem Patienten (PATIENT ist leer).</source>
+        <translation>L'esercizio non appartiene a nessun paziente (PATIENT è vuoto).</translation>
+    </message>
+    <message>
+        <source>Der Patient %1 fehlt in der Patiententabelle: die Übung erscheint bei keinem Patienten. Ordnen Sie sie einem Patienten zu (zudctl db move %2 PATIENT).</source>
+        <translation>Il paziente %1 manca nella tabella dei pazienti: l'esercizio non compare presso nessun paziente. Assegnatelo a un paziente (zudctl db move %2 PATIENT).</translation>
+    </message>
+    <message>
+        <source>Das Gerät %1 (TYP) fehlt in der Gerätetabelle QALGERAETE.</source>
+        <translation>Il dispositivo %1 (TYP) manca nella tabella dei dispositivi QALGERAETE.</translation>
+    </message>
+    <message>
+        <source>Die Übung ist doppelt gespeichert: Patient, Datum, Uhrzeit und Daten gleichen Übung %1.</source>
+        <translation>L'esercizio è salvato due volte: paziente, data, ora e dati sono quelli dell'esercizio %1.</translation>
+    </message>
+    <message>
+        <source>Die Tabellen können nicht vollständig gelesen werden: %1</source>
+        <translation>Le tabelle non possono essere lette completamente: %1</translation>
     </message>
 </context>
 <context>
@@ -3296,6 +3392,22 @@ Con «No» restano nel database, ma non sono più assegnati ad alcun paziente.</
     <message>
         <source>Aktion fehlgeschlagen (%1)</source>
         <translation>Azione non riuscita (%1)</translation>
+    </message>
+    <message>
+        <source>Datenbank prüfen</source>
+        <translation>Verifica database</translation>
+    </message>
+    <message>
+        <source>Prüft die Datenbankdatei, jede Übung mit ihrem Patienten und Gerät, die Schlüssel und die Generatoren. Ändert nichts; andere Arbeitsplätze können weiterarbeiten.</source>
+        <translation>Verifica il file del database, ogni esercizio con il suo paziente e dispositivo, le chiavi e i generatori. Non modifica nulla; le altre postazioni possono continuare a lavorare.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank wird geprüft …</source>
+        <translation>Verifica del database in corso …</translation>
+    </message>
+    <message>
+        <source>Die Datenbank konnte nicht geprüft werden.</source>
+        <translation>Non è stato possibile verificare il database.</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,26 @@
         <source>Keine Aufzeichnung: die Betriebsart %1 hat kein Messwertformat.</source>
         <translation>To nie jest zapis: tryb pracy %1 nie ma formatu wartości pomiarowych.</translation>
     </message>
+    <message>
+        <source>Die Übung enthält keine Daten.</source>
+        <translation>Ćwiczenie nie zawiera danych.</translation>
+    </message>
+    <message>
+        <source>Die Aufzeichnung der älteren Form ist mit %1 Bytes kürzer als ihr Kopf (%2 Bytes): sie ist abgeschnitten.</source>
+        <translation>Zapis w starszej formie ma %1 bajtów, mniej niż jego nagłówek (%2 bajtów): jest obcięty.</translation>
+    </message>
+    <message>
+        <source>Die Betriebsart der Zeile (BETRIEBSART %1) ist nicht die des Programmkopfs (%2).</source>
+        <translation>Tryb wiersza (BETRIEBSART %1) nie jest trybem nagłówka programu (%2).</translation>
+    </message>
+    <message>
+        <source>Die Messwerte enden mitten in einem Messwert (%1 Bytes sind kein Vielfaches von %2): die Aufzeichnung ist abgeschnitten oder unvollständig.</source>
+        <translation>Pomiary kończą się w środku pomiaru (%1 bajtów nie jest wielokrotnością %2): zapis jest obcięty lub niekompletny.</translation>
+    </message>
+    <message>
+        <source>Der Statistikblock am Ende nennt %1 Messwerte, die Aufzeichnung enthält %2: sie ist abgeschnitten oder beschädigt.</source>
+        <translation>Blok statystyk na końcu podaje %1 pomiarów, zapis zawiera %2: jest obcięty lub uszkodzony.</translation>
+    </message>
 </context>
 <context>
     <name>Auslesen</name>
@@ -840,6 +860,82 @@
     <message>
         <source>Die Übung ist nicht mehr vorhanden; sie wurde inzwischen gelöscht (auch an einem anderen Arbeitsplatz oder mit ihrem Patienten). Es wurde nichts geändert.</source>
         <translation>Ćwiczenie już nie istnieje; zostało w międzyczasie usunięte (także na innym stanowisku lub razem z pacjentem). Niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Der Tabelle %1 fehlt ihr Primärschlüssel auf %2: ein Schlüssel kann doppelt vorkommen.</source>
+        <translation>Tabela %1 nie ma klucza głównego na %2: klucz może wystąpić dwukrotnie.</translation>
+    </message>
+    <message>
+        <source>Der Schlüssel %1 = %2 kommt in der Tabelle %3 %4-mal vor.</source>
+        <translation>Klucz %1 = %2 występuje %4 razy w tabeli %3.</translation>
+    </message>
+    <message>
+        <source>Der Generator %1 fehlt: neue Zeilen der Tabelle %2 bekommen keinen Schlüssel.</source>
+        <translation>Brak generatora %1: nowe wiersze tabeli %2 nie otrzymają klucza.</translation>
+    </message>
+    <message>
+        <source>Der Generator %1 steht auf %2, der größte Schlüssel %3 in %4 ist aber %5: neue Zeilen bekämen Schlüssel, die es schon gibt.</source>
+        <translation>Generator %1 ma wartość %2, ale największy klucz %3 w %4 to %5: nowe wiersze otrzymałyby klucze, które już istnieją.</translation>
+    </message>
+    <message>
+        <source>Datenbank geprüft (Übungen: %1, Patienten: %2, Geräte: %3).</source>
+        <translation>Baza danych sprawdzona (ćwiczenia: %1, pacjenci: %2, urządzenia: %3).</translation>
+    </message>
+    <message>
+        <source>Keine Probleme gefunden.</source>
+        <translation>Nie znaleziono problemów.</translation>
+    </message>
+    <message>
+        <source>Probleme: %1.</source>
+        <translation>Problemy: %1.</translation>
+    </message>
+    <message>
+        <source>Andere Arbeitsplätze waren angemeldet: Firebird hat Tabellen und Indizes geprüft, aber nicht die Verwaltungsseiten der Datei. Die vollständige Prüfung läuft, wenn niemand angemeldet ist.</source>
+        <translation>Inne stanowiska były zalogowane: Firebird sprawdził tabele i indeksy, ale nie strony administracyjne pliku. Pełne sprawdzenie odbywa się, gdy nikt nie jest zalogowany.</translation>
+    </message>
+    <message>
+        <source>Die Prüfung der Datenbank wurde abgebrochen.</source>
+        <translation>Sprawdzanie bazy danych zostało przerwane.</translation>
+    </message>
+    <message>
+        <source>Firebird konnte die Tabelle %1 nicht prüfen: ein angemeldeter Arbeitsplatz hat sie in einer noch offenen Transaktion geändert. Prüfen Sie noch einmal, wenn alle Arbeitsplätze abgemeldet sind.</source>
+        <translation>Firebird nie mógł sprawdzić tabeli %1: zalogowane stanowisko zmieniło ją w wciąż otwartej transakcji. Sprawdź ponownie, gdy wszystkie stanowiska się wylogują.</translation>
+    </message>
+    <message>
+        <source>Firebird meldet einen Fehler in der Datenbankdatei: %1</source>
+        <translation>Firebird zgłasza błąd w pliku bazy danych: %1</translation>
+    </message>
+    <message>
+        <source>Die Gerätenummer %1 (GERAETEID) ist in QALGERAETE %2-mal vergeben: ihre Übungen gehören zu keinem eindeutigen Gerät.</source>
+        <translation>Numer urządzenia %1 (GERAETEID) jest nadany w QALGERAETE %2 razy: jego ćwiczenia nie należą do jednego urządzenia.</translation>
+    </message>
+    <message>
+        <source>Übung %1: %2</source>
+        <translation>Ćwiczenie %1: %2</translation>
+    </message>
+    <message>
+        <source>Die Daten können nicht gelesen werden (%1).</source>
+        <translation>Nie można odczytać danych (%1).</translation>
+    </message>
+    <message>
+        <source>Die Übung gehört zu keinem Patienten (PATIENT ist leer).</source>
+        <translation>Ćwiczenie nie należy do żadnego pacjenta (PATIENT jest pusty).</translation>
+    </message>
+    <message>
+        <source>Der Patient %1 fehlt in der Patiententabelle: die Übung erscheint bei keinem Patienten. Ordnen Sie sie einem Patienten zu (zudctl db move %2 PATIENT).</source>
+        <translation>Brak pacjenta %1 w tabeli pacjentów: ćwiczenie nie pojawia się u żadnego pacjenta. Przypisz je pacjentowi (zudctl db move %2 PATIENT).</translation>
+    </message>
+    <message>
+        <source>Das Gerät %1 (TYP) fehlt in der Gerätetabelle QALGERAETE.</source>
+        <translation>Brak urządzenia %1 (TYP) w tabeli urządzeń QALGERAETE.</translation>
+    </message>
+    <message>
+        <source>Die Übung ist doppelt gespeichert: Patient, Datum, Uhrzeit und Daten gleichen Übung %1.</source>
+        <translation>Ćwiczenie jest zapisane dwukrotnie: pacjent, data, godzina i dane są takie jak w ćwiczeniu %1.</translation>
+    </message>
+    <message>
+        <source>Die Tabellen können nicht vollständig gelesen werden: %1</source>
+        <translation>Nie można w całości odczytać tabel: %1</translation>
     </message>
 </context>
 <context>
@@ -3296,6 +3392,22 @@ Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do ż
     <message>
         <source>Aktion fehlgeschlagen (%1)</source>
         <translation>Akcja nie powiodła się (%1)</translation>
+    </message>
+    <message>
+        <source>Datenbank prüfen</source>
+        <translation>Sprawdź bazę danych</translation>
+    </message>
+    <message>
+        <source>Prüft die Datenbankdatei, jede Übung mit ihrem Patienten und Gerät, die Schlüssel und die Generatoren. Ändert nichts; andere Arbeitsplätze können weiterarbeiten.</source>
+        <translation>Sprawdza plik bazy danych, każde ćwiczenie z jego pacjentem i urządzeniem, klucze i generatory. Niczego nie zmienia; inne stanowiska mogą dalej pracować.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank wird geprüft …</source>
+        <translation>Trwa sprawdzanie bazy danych …</translation>
+    </message>
+    <message>
+        <source>Die Datenbank konnte nicht geprüft werden.</source>
+        <translation>Nie udało się sprawdzić bazy danych.</translation>
     </message>
 </context>
 <context>

@@ -3,8 +3,10 @@
 
 #include "CheckedFile.h"
 #include "Database.h"
+#include "DatabaseCheck.h"
 #include "RecordingCheck.h"
 #include "Settings.h"
+#include "SignalWatcher.h"
 #include "TDM1.h"
 #include "ZudctlInternal.h"
 
@@ -155,6 +157,23 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
         }
         TDM1::DropUser(loc, password, rest[0]);
         return 0;
+    }
+
+    if (cmd == QLatin1String("verify")) {
+        if (!rest.isEmpty()) {
+            throw UsageError{QStringLiteral("db verify hat keine Argumente")};
+        }
+        wf::DatabaseCheckResult result;
+        {
+            // The database client sets signal handlers of its own while it attaches.
+            const SignalWatcher::Hold hold;
+            result = wf::CheckDatabase(loc, user, password);
+        }
+        for (const QString& p : std::as_const(result.problems)) {
+            out << p << '\n';
+        }
+        out << result.Summary() << '\n';
+        return result.Sound() ? 0 : 1;
     }
 
     TDM1 dm(loc);

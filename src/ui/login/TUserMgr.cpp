@@ -1,8 +1,10 @@
 #include "TUserMgr.h"
 
+#include "DatabaseCheck.h"
 #include "Msg.h"
 #include "TSplash.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QEvent>
 #include <QFormLayout>
@@ -11,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -20,7 +23,7 @@ namespace zud::ui {
 
 TUserMgr::TUserMgr(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TUserMgr"));
-    auto* lay = new QHBoxLayout(this);
+    auto* lay = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     FModeBox = new QGroupBox(this);
     auto* modeLay = new QVBoxLayout(FModeBox);
@@ -55,6 +58,22 @@ TUserMgr::TUserMgr(QWidget* parent) : QDialog(parent) {
     right->addWidget(FListLabel);
     right->addWidget(List);
     lay->addLayout(right);
+    auto* all = new QVBoxLayout;
+    all->addLayout(lay, 1);
+    CheckButton = new QPushButton(this);
+    CheckButton->setObjectName(QStringLiteral("CheckButton"));
+    CheckOutput = new QPlainTextEdit(this);
+    CheckOutput->setObjectName(QStringLiteral("CheckOutput"));
+    CheckOutput->setReadOnly(true);
+    CheckOutput->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    CheckOutput->hide();
+    auto* checkRow = new QHBoxLayout;
+    checkRow->addWidget(CheckButton);
+    checkRow->addStretch();
+    all->addLayout(checkRow);
+    all->addWidget(CheckOutput, 1);
+    setLayout(all);
+    connect(CheckButton, &QPushButton::clicked, this, &TUserMgr::CheckDatabase);
     connect(FModes, &QButtonGroup::idClicked, this, [this](int id) { SetMode(Mode(id)); });
     connect(NameEdit, &QLineEdit::textChanged, this, &TUserMgr::UpdateButton);
     connect(PasswordEdit, &QLineEdit::textChanged, this, &TUserMgr::UpdateButton);
@@ -65,7 +84,7 @@ TUserMgr::TUserMgr(QWidget* parent) : QDialog(parent) {
     connect(ActionButton, &QPushButton::clicked, this, [this] { RunAction(); });
     ModeAdd->setChecked(true);
     SetMode(Add);
-    resize(520, 320);
+    resize(620, 420);
     RetranslateUi();
 }
 
@@ -83,6 +102,10 @@ void TUserMgr::RetranslateUi() {
     FNameLabel->setText(tr("Benutzername:"));
     FPasswordLabel->setText(tr("Passwort:"));
     FListLabel->setText(tr("Benutzer:"));
+    CheckButton->setText(tr("Datenbank prüfen"));
+    CheckButton->setToolTip(
+        tr("Prüft die Datenbankdatei, jede Übung mit ihrem Patienten und Gerät, die Schlüssel "
+           "und die Generatoren. Ändert nichts; andere Arbeitsplätze können weiterarbeiten."));
     switch (CurrentMode()) {
     case Add:
         ActionButton->setText(tr("Benutzer hinzufügen"));
@@ -168,6 +191,38 @@ bool TUserMgr::RunAction() {
     PasswordEdit->clear();
     UpdateButton();
     return ok;
+}
+
+void TUserMgr::CheckDatabase() {
+    LastMessage.clear();
+    CheckButton->setEnabled(false);
+    CheckOutput->clear();
+    CheckOutput->show();
+    CheckOutput->setPlainText(tr("Die Datenbank wird geprüft …"));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QStringList lines;
+    QString failure;
+    try {
+        // Repaints between the steps; the window's buttons wait until the check is done.
+        const auto result = wf::CheckDatabase(FLoc, QString::fromLatin1(kAdminUser), FAdminPassword, [] {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            return true;
+        });
+        lines = result.problems;
+        lines << result.Summary();
+    } catch (const db::DbError& e) {
+        failure = tr("Die Datenbank konnte nicht geprüft werden.") + QLatin1Char('\n') + db::DescribeError(e);
+    } catch (const DataError& e) {
+        failure = tr("Die Datenbank konnte nicht geprüft werden.") + QLatin1Char('\n') + e.Message();
+    }
+    QApplication::restoreOverrideCursor();
+    CheckButton->setEnabled(true);
+    if (!failure.isEmpty()) {
+        CheckOutput->setPlainText(failure);
+        Fail(failure);
+        return;
+    }
+    CheckOutput->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
 void TUserMgr::showEvent(QShowEvent* e) {

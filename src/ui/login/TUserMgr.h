@@ -1,6 +1,7 @@
 #pragma once
 
-// "Benutzer-Verwaltung": add, change the password of and delete server accounts.
+// "Benutzer-Verwaltung": add, change the password of and delete server accounts, and check the
+// whole database ("Datenbank prüfen").
 
 #include "TDM1.h"
 
@@ -10,6 +11,7 @@ class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QGroupBox;
@@ -37,6 +39,9 @@ public:
     QLineEdit* PasswordEdit = nullptr;
     QListWidget* List = nullptr;
     QPushButton* ActionButton = nullptr;
+    // "Datenbank prüfen" and what it found: one line per problem, then the summary.
+    QPushButton* CheckButton = nullptr;
+    QPlainTextEdit* CheckOutput = nullptr;
     // The last message shown (tests read it).
     QString LastMessage;
 
@@ -46,6 +51,7 @@ protected:
 
 private:
     void UpdateButton();
+    void CheckDatabase();
     void Fail(const QString& text);
     DbLocation FLoc;
     QString FAdminPassword;
