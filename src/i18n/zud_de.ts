@@ -940,6 +940,12 @@
 </context>
 <context>
     <name>DrawChart</name>
+    <message>
+        <source>Druck</source>
+        <translation>Druck</translation>
+    </message>
+</context>
+<context>
     <name>EdfExport</name>
     <message>
         <source>Entspannen</source>
@@ -1615,6 +1621,73 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::GdtSettingsDialog</name>
+    <message>
+        <source>GDT-Einstellungen</source>
+        <translation>GDT-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
+        <translation>Verbindung zur Praxissoftware (GDT) aktiv</translation>
+    </message>
+    <message>
+        <source>Durchsuchen…</source>
+        <translation>Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>GDT-Austauschordner</source>
+        <translation>GDT-Austauschordner</translation>
+    </message>
+    <message>
+        <source>Austauschordner:</source>
+        <translation>Austauschordner:</translation>
+    </message>
+    <message>
+        <source>Eigene GDT-ID:</source>
+        <translation>Eigene GDT-ID:</translation>
+    </message>
+    <message>
+        <source>GDT-ID der Praxissoftware:</source>
+        <translation>GDT-ID der Praxissoftware:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>7 Bit (DIN 66003)</source>
+        <translation>7 Bit (DIN 66003)</translation>
+    </message>
+    <message>
+        <source>IBM CP 437</source>
+        <translation>IBM CP 437</translation>
+    </message>
+    <message>
+        <source>ISO 8859-15</source>
+        <translation>ISO 8859-15</translation>
+    </message>
+    <message>
+        <source>Zeichensatz:</source>
+        <translation>Zeichensatz:</translation>
+    </message>
+    <message>
+        <source>Untersuchungscode (8402):</source>
+        <translation>Untersuchungscode (8402):</translation>
+    </message>
+    <message>
+        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
+        <translation>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</translation>
+    </message>
+    <message>
+        <source>Berichtsseite als PDF mitsenden</source>
+        <translation>Berichtsseite als PDF mitsenden</translation>
+    </message>
+    <message>
+        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
+        <translation>Ergebnisdateien nummerieren (.001, .002, …)</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::LiveSessionPanel</name>
     <message>
         <source>Patient</source>
@@ -1687,73 +1760,6 @@
     <message>
         <source>Gesamtdauer: %1</source>
         <translation>Gesamtdauer: %1</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::GdtSettingsDialog</name>
-    <message>
-        <source>GDT-Einstellungen</source>
-        <translation>GDT-Einstellungen</translation>
-    </message>
-    <message>
-        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
-        <translation>Verbindung zur Praxissoftware (GDT) aktiv</translation>
-    </message>
-    <message>
-        <source>Durchsuchen…</source>
-        <translation>Durchsuchen…</translation>
-    </message>
-    <message>
-        <source>GDT-Austauschordner</source>
-        <translation>GDT-Austauschordner</translation>
-    </message>
-    <message>
-        <source>Austauschordner:</source>
-        <translation>Austauschordner:</translation>
-    </message>
-    <message>
-        <source>Eigene GDT-ID:</source>
-        <translation>Eigene GDT-ID:</translation>
-    </message>
-    <message>
-        <source>GDT-ID der Praxissoftware:</source>
-        <translation>GDT-ID der Praxissoftware:</translation>
-    </message>
-    <message>
-        <source>Version:</source>
-        <translation>Version:</translation>
-    </message>
-    <message>
-        <source>7 Bit (DIN 66003)</source>
-        <translation>7 Bit (DIN 66003)</translation>
-    </message>
-    <message>
-        <source>IBM CP 437</source>
-        <translation>IBM CP 437</translation>
-    </message>
-    <message>
-        <source>ISO 8859-15</source>
-        <translation>ISO 8859-15</translation>
-    </message>
-    <message>
-        <source>Zeichensatz:</source>
-        <translation>Zeichensatz:</translation>
-    </message>
-    <message>
-        <source>Untersuchungscode (8402):</source>
-        <translation>Untersuchungscode (8402):</translation>
-    </message>
-    <message>
-        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
-        <translation>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</translation>
-    </message>
-    <message>
-        <source>Berichtsseite als PDF mitsenden</source>
-        <translation>Berichtsseite als PDF mitsenden</translation>
-    </message>
-    <message>
-        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
-        <translation>Ergebnisdateien nummerieren (.001, .002, …)</translation>
     </message>
 </context>
 <context>
@@ -2484,18 +2490,12 @@ Trotzdem wechseln?</translation>
         <translation>Lautstärke des Tons: %1 %</translation>
     </message>
     <message>
-        <source>Übertragen: %1 Dateien</source>
-        <translation>Übertragen: %1 Dateien</translation>
         <source>Die Datenbank wurde gesichert in die Datei:
 %1</source>
         <translation>Die Datenbank wurde gesichert in die Datei:
 %1</translation>
     </message>
     <message>
-        <source>Die Datenbank wurde wiederhergestellt aus der Datei:
-%1</source>
-        <translation>Die Datenbank wurde wiederhergestellt aus der Datei:
-%1</translation>
         <source>Übung schließen</source>
         <translation>Übung schließen</translation>
     </message>
@@ -2508,10 +2508,6 @@ Trotzdem wechseln?</translation>
         <translation>Übung als PDF speichern</translation>
     </message>
     <message>
-        <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
-        <translation>Die Echtzeit-Aufnahme für %1 speichern?</translation>
-        <source>%1 (nicht gefunden)</source>
-        <translation>%1 (nicht gefunden)</translation>
         <source>An Praxissoftware senden</source>
         <translation>An Praxissoftware senden</translation>
     </message>
@@ -2550,6 +2546,24 @@ Trotzdem wechseln?</translation>
     <message>
         <source>%1 Übung(en) als EDF+ gespeichert: %2</source>
         <translation>%1 Übung(en) als EDF+ gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>%1 (nicht gefunden)</source>
+        <translation>%1 (nicht gefunden)</translation>
+    </message>
+    <message>
+        <source>Die Datenbank wurde wiederhergestellt aus der Datei:
+%1</source>
+        <translation>Die Datenbank wurde wiederhergestellt aus der Datei:
+%1</translation>
+    </message>
+    <message>
+        <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
+        <translation>Die Echtzeit-Aufnahme für %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Übertragen: %1 Dateien</source>
+        <translation>Übertragen: %1 Dateien</translation>
     </message>
 </context>
 <context>

@@ -891,7 +891,7 @@
     </message>
     <message>
         <source>Andere Arbeitsplätze waren angemeldet: Firebird hat Tabellen und Indizes geprüft, aber nicht die Verwaltungsseiten der Datei. Die vollständige Prüfung läuft, wenn niemand angemeldet ist.</source>
-        <translation>Other workstations were logged in: Firebird checked the tables and indices, but not the file's administrative pages. The full check runs when nobody is logged in.</translation>
+        <translation>Other workstations were logged in: Firebird checked the tables and indices, but not the file&apos;s administrative pages. The full check runs when nobody is logged in.</translation>
     </message>
     <message>
         <source>Die Prüfung der Datenbank wurde abgebrochen.</source>
@@ -940,6 +940,12 @@
 </context>
 <context>
     <name>DrawChart</name>
+    <message>
+        <source>Druck</source>
+        <translation type="unfinished">Pressure</translation>
+    </message>
+</context>
+<context>
     <name>EdfExport</name>
     <message>
         <source>Entspannen</source>
@@ -1615,6 +1621,73 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::GdtSettingsDialog</name>
+    <message>
+        <source>GDT-Einstellungen</source>
+        <translation>GDT settings</translation>
+    </message>
+    <message>
+        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
+        <translation>Connection to the practice software (GDT) active</translation>
+    </message>
+    <message>
+        <source>Durchsuchen…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>GDT-Austauschordner</source>
+        <translation>GDT exchange folder</translation>
+    </message>
+    <message>
+        <source>Austauschordner:</source>
+        <translation>Exchange folder:</translation>
+    </message>
+    <message>
+        <source>Eigene GDT-ID:</source>
+        <translation>Own GDT ID:</translation>
+    </message>
+    <message>
+        <source>GDT-ID der Praxissoftware:</source>
+        <translation>GDT ID of the practice software:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>7 Bit (DIN 66003)</source>
+        <translation>7 bit (DIN 66003)</translation>
+    </message>
+    <message>
+        <source>IBM CP 437</source>
+        <translation>IBM CP 437</translation>
+    </message>
+    <message>
+        <source>ISO 8859-15</source>
+        <translation>ISO 8859-15</translation>
+    </message>
+    <message>
+        <source>Zeichensatz:</source>
+        <translation>Character set:</translation>
+    </message>
+    <message>
+        <source>Untersuchungscode (8402):</source>
+        <translation>Examination code (8402):</translation>
+    </message>
+    <message>
+        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
+        <translation>Send results automatically after reading exercises and after saving a real-time measurement</translation>
+    </message>
+    <message>
+        <source>Berichtsseite als PDF mitsenden</source>
+        <translation>Include the report page as PDF</translation>
+    </message>
+    <message>
+        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
+        <translation>Number the result files (.001, .002, …)</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::LiveSessionPanel</name>
     <message>
         <source>Patient</source>
@@ -1687,73 +1760,6 @@
     <message>
         <source>Gesamtdauer: %1</source>
         <translation>Total: %1</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::GdtSettingsDialog</name>
-    <message>
-        <source>GDT-Einstellungen</source>
-        <translation>GDT settings</translation>
-    </message>
-    <message>
-        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
-        <translation>Connection to the practice software (GDT) active</translation>
-    </message>
-    <message>
-        <source>Durchsuchen…</source>
-        <translation>Browse…</translation>
-    </message>
-    <message>
-        <source>GDT-Austauschordner</source>
-        <translation>GDT exchange folder</translation>
-    </message>
-    <message>
-        <source>Austauschordner:</source>
-        <translation>Exchange folder:</translation>
-    </message>
-    <message>
-        <source>Eigene GDT-ID:</source>
-        <translation>Own GDT ID:</translation>
-    </message>
-    <message>
-        <source>GDT-ID der Praxissoftware:</source>
-        <translation>GDT ID of the practice software:</translation>
-    </message>
-    <message>
-        <source>Version:</source>
-        <translation>Version:</translation>
-    </message>
-    <message>
-        <source>7 Bit (DIN 66003)</source>
-        <translation>7 bit (DIN 66003)</translation>
-    </message>
-    <message>
-        <source>IBM CP 437</source>
-        <translation>IBM CP 437</translation>
-    </message>
-    <message>
-        <source>ISO 8859-15</source>
-        <translation>ISO 8859-15</translation>
-    </message>
-    <message>
-        <source>Zeichensatz:</source>
-        <translation>Character set:</translation>
-    </message>
-    <message>
-        <source>Untersuchungscode (8402):</source>
-        <translation>Examination code (8402):</translation>
-    </message>
-    <message>
-        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
-        <translation>Send results automatically after reading exercises and after saving a real-time measurement</translation>
-    </message>
-    <message>
-        <source>Berichtsseite als PDF mitsenden</source>
-        <translation>Include the report page as PDF</translation>
-    </message>
-    <message>
-        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
-        <translation>Number the result files (.001, .002, …)</translation>
     </message>
 </context>
 <context>
@@ -2484,18 +2490,12 @@ Switch anyway?</translation>
         <translation>Tone volume: %1%</translation>
     </message>
     <message>
-        <source>Übertragen: %1 Dateien</source>
-        <translation>Transferred: %1 files</translation>
         <source>Die Datenbank wurde gesichert in die Datei:
 %1</source>
         <translation>The database was backed up to the file:
 %1</translation>
     </message>
     <message>
-        <source>Die Datenbank wurde wiederhergestellt aus der Datei:
-%1</source>
-        <translation>The database was restored from the file:
-%1</translation>
         <source>Übung schließen</source>
         <translation>Close exercise</translation>
     </message>
@@ -2508,10 +2508,6 @@ Switch anyway?</translation>
         <translation>Save exercise as PDF</translation>
     </message>
     <message>
-        <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
-        <translation>Save the real-time recording for %1?</translation>
-        <source>%1 (nicht gefunden)</source>
-        <translation>%1 (not found)</translation>
         <source>An Praxissoftware senden</source>
         <translation>Send to practice software</translation>
     </message>
@@ -2550,6 +2546,24 @@ Switch anyway?</translation>
     <message>
         <source>%1 Übung(en) als EDF+ gespeichert: %2</source>
         <translation>%1 exercise(s) saved as EDF+: %2</translation>
+    </message>
+    <message>
+        <source>%1 (nicht gefunden)</source>
+        <translation>%1 (not found)</translation>
+    </message>
+    <message>
+        <source>Die Datenbank wurde wiederhergestellt aus der Datei:
+%1</source>
+        <translation>The database was restored from the file:
+%1</translation>
+    </message>
+    <message>
+        <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
+        <translation>Save the real-time recording for %1?</translation>
+    </message>
+    <message>
+        <source>Übertragen: %1 Dateien</source>
+        <translation>Transferred: %1 files</translation>
     </message>
 </context>
 <context>

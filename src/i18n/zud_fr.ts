@@ -36,23 +36,23 @@
     </message>
     <message>
         <source>Die Übung enthält keine Daten.</source>
-        <translation>L'exercice ne contient aucune donnée.</translation>
+        <translation>L&apos;exercice ne contient aucune donnée.</translation>
     </message>
     <message>
         <source>Die Aufzeichnung der älteren Form ist mit %1 Bytes kürzer als ihr Kopf (%2 Bytes): sie ist abgeschnitten.</source>
-        <translation>L'enregistrement de l'ancienne forme a %1 octets, moins que son en-tête (%2 octets) : il est tronqué.</translation>
+        <translation>L&apos;enregistrement de l&apos;ancienne forme a %1 octets, moins que son en-tête (%2 octets) : il est tronqué.</translation>
     </message>
     <message>
         <source>Die Betriebsart der Zeile (BETRIEBSART %1) ist nicht die des Programmkopfs (%2).</source>
-        <translation>Le mode de la ligne (BETRIEBSART %1) n'est pas celui de l'en-tête du programme (%2).</translation>
+        <translation>Le mode de la ligne (BETRIEBSART %1) n&apos;est pas celui de l&apos;en-tête du programme (%2).</translation>
     </message>
     <message>
         <source>Die Messwerte enden mitten in einem Messwert (%1 Bytes sind kein Vielfaches von %2): die Aufzeichnung ist abgeschnitten oder unvollständig.</source>
-        <translation>Les mesures s'arrêtent au milieu d'une mesure (%1 octets ne sont pas un multiple de %2) : l'enregistrement est tronqué ou incomplet.</translation>
+        <translation>Les mesures s&apos;arrêtent au milieu d&apos;une mesure (%1 octets ne sont pas un multiple de %2) : l&apos;enregistrement est tronqué ou incomplet.</translation>
     </message>
     <message>
         <source>Der Statistikblock am Ende nennt %1 Messwerte, die Aufzeichnung enthält %2: sie ist abgeschnitten oder beschädigt.</source>
-        <translation>Le bloc de statistiques final indique %1 mesures, l'enregistrement en contient %2 : il est tronqué ou endommagé.</translation>
+        <translation>Le bloc de statistiques final indique %1 mesures, l&apos;enregistrement en contient %2 : il est tronqué ou endommagé.</translation>
     </message>
 </context>
 <context>
@@ -863,7 +863,7 @@
     </message>
     <message>
         <source>Der Tabelle %1 fehlt ihr Primärschlüssel auf %2: ein Schlüssel kann doppelt vorkommen.</source>
-        <translation>La table %1 n'a pas de clé primaire sur %2 : une clé peut apparaître deux fois.</translation>
+        <translation>La table %1 n&apos;a pas de clé primaire sur %2 : une clé peut apparaître deux fois.</translation>
     </message>
     <message>
         <source>Der Schlüssel %1 = %2 kommt in der Tabelle %3 %4-mal vor.</source>
@@ -891,7 +891,7 @@
     </message>
     <message>
         <source>Andere Arbeitsplätze waren angemeldet: Firebird hat Tabellen und Indizes geprüft, aber nicht die Verwaltungsseiten der Datei. Die vollständige Prüfung läuft, wenn niemand angemeldet ist.</source>
-        <translation>D'autres postes étaient connectés : Firebird a vérifié les tables et les index, mais pas les pages de gestion du fichier. La vérification complète a lieu quand personne n'est connecté.</translation>
+        <translation>D&apos;autres postes étaient connectés : Firebird a vérifié les tables et les index, mais pas les pages de gestion du fichier. La vérification complète a lieu quand personne n&apos;est connecté.</translation>
     </message>
     <message>
         <source>Die Prüfung der Datenbank wurde abgebrochen.</source>
@@ -899,7 +899,7 @@
     </message>
     <message>
         <source>Firebird konnte die Tabelle %1 nicht prüfen: ein angemeldeter Arbeitsplatz hat sie in einer noch offenen Transaktion geändert. Prüfen Sie noch einmal, wenn alle Arbeitsplätze abgemeldet sind.</source>
-        <translation>Firebird n'a pas pu vérifier la table %1 : un poste connecté l'a modifiée dans une transaction encore ouverte. Vérifiez de nouveau quand tous les postes sont déconnectés.</translation>
+        <translation>Firebird n&apos;a pas pu vérifier la table %1 : un poste connecté l&apos;a modifiée dans une transaction encore ouverte. Vérifiez de nouveau quand tous les postes sont déconnectés.</translation>
     </message>
     <message>
         <source>Firebird meldet einen Fehler in der Datenbankdatei: %1</source>
@@ -907,7 +907,7 @@
     </message>
     <message>
         <source>Die Gerätenummer %1 (GERAETEID) ist in QALGERAETE %2-mal vergeben: ihre Übungen gehören zu keinem eindeutigen Gerät.</source>
-        <translation>Le numéro d'appareil %1 (GERAETEID) est attribué %2 fois dans QALGERAETE : ses exercices n'appartiennent à aucun appareil unique.</translation>
+        <translation>Le numéro d&apos;appareil %1 (GERAETEID) est attribué %2 fois dans QALGERAETE : ses exercices n&apos;appartiennent à aucun appareil unique.</translation>
     </message>
     <message>
         <source>Übung %1: %2</source>
@@ -919,19 +919,19 @@
     </message>
     <message>
         <source>Die Übung gehört zu keinem Patienten (PATIENT ist leer).</source>
-        <translation>L'exercice n'appartient à aucun patient (PATIENT est vide).</translation>
+        <translation>L&apos;exercice n&apos;appartient à aucun patient (PATIENT est vide).</translation>
     </message>
     <message>
         <source>Der Patient %1 fehlt in der Patiententabelle: die Übung erscheint bei keinem Patienten. Ordnen Sie sie einem Patienten zu (zudctl db move %2 PATIENT).</source>
-        <translation>Le patient %1 manque dans la table des patients : l'exercice n'apparaît chez aucun patient. Attribuez-le à un patient (zudctl db move %2 PATIENT).</translation>
+        <translation>Le patient %1 manque dans la table des patients : l&apos;exercice n&apos;apparaît chez aucun patient. Attribuez-le à un patient (zudctl db move %2 PATIENT).</translation>
     </message>
     <message>
         <source>Das Gerät %1 (TYP) fehlt in der Gerätetabelle QALGERAETE.</source>
-        <translation>L'appareil %1 (TYP) manque dans la table des appareils QALGERAETE.</translation>
+        <translation>L&apos;appareil %1 (TYP) manque dans la table des appareils QALGERAETE.</translation>
     </message>
     <message>
         <source>Die Übung ist doppelt gespeichert: Patient, Datum, Uhrzeit und Daten gleichen Übung %1.</source>
-        <translation>L'exercice est enregistré deux fois : patient, date, heure et données sont ceux de l'exercice %1.</translation>
+        <translation>L&apos;exercice est enregistré deux fois : patient, date, heure et données sont ceux de l&apos;exercice %1.</translation>
     </message>
     <message>
         <source>Die Tabellen können nicht vollständig gelesen werden: %1</source>
@@ -940,6 +940,12 @@
 </context>
 <context>
     <name>DrawChart</name>
+    <message>
+        <source>Druck</source>
+        <translation type="unfinished">Pression</translation>
+    </message>
+</context>
+<context>
     <name>EdfExport</name>
     <message>
         <source>Entspannen</source>
@@ -1540,7 +1546,7 @@
     </message>
     <message>
         <source>nicht hinterlegt („%1“ ist keine Seriennummer)</source>
-        <translation>non renseigné (« %1 » n’est pas un numéro de série)</translation>
+        <translation>non renseigné («&#xa0;%1&#xa0;» n’est pas un numéro de série)</translation>
     </message>
 </context>
 <context>
@@ -1612,6 +1618,73 @@
     <message>
         <source>Abbrechen</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::GdtSettingsDialog</name>
+    <message>
+        <source>GDT-Einstellungen</source>
+        <translation>Paramètres GDT</translation>
+    </message>
+    <message>
+        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
+        <translation>Connexion au logiciel du cabinet (GDT) active</translation>
+    </message>
+    <message>
+        <source>Durchsuchen…</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>GDT-Austauschordner</source>
+        <translation>Dossier d’échange GDT</translation>
+    </message>
+    <message>
+        <source>Austauschordner:</source>
+        <translation>Dossier d’échange :</translation>
+    </message>
+    <message>
+        <source>Eigene GDT-ID:</source>
+        <translation>ID GDT propre :</translation>
+    </message>
+    <message>
+        <source>GDT-ID der Praxissoftware:</source>
+        <translation>ID GDT du logiciel du cabinet :</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version :</translation>
+    </message>
+    <message>
+        <source>7 Bit (DIN 66003)</source>
+        <translation>7 bits (DIN 66003)</translation>
+    </message>
+    <message>
+        <source>IBM CP 437</source>
+        <translation>IBM CP 437</translation>
+    </message>
+    <message>
+        <source>ISO 8859-15</source>
+        <translation>ISO 8859-15</translation>
+    </message>
+    <message>
+        <source>Zeichensatz:</source>
+        <translation>Jeu de caractères :</translation>
+    </message>
+    <message>
+        <source>Untersuchungscode (8402):</source>
+        <translation>Code d’examen (8402) :</translation>
+    </message>
+    <message>
+        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
+        <translation>Envoyer les résultats automatiquement après la lecture des exercices et après l’enregistrement d’une mesure en temps réel</translation>
+    </message>
+    <message>
+        <source>Berichtsseite als PDF mitsenden</source>
+        <translation>Joindre la page de rapport en PDF</translation>
+    </message>
+    <message>
+        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
+        <translation>Numéroter les fichiers de résultats (.001, .002, …)</translation>
     </message>
 </context>
 <context>
@@ -1687,73 +1760,6 @@
     <message>
         <source>Gesamtdauer: %1</source>
         <translation>Durée totale : %1</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::GdtSettingsDialog</name>
-    <message>
-        <source>GDT-Einstellungen</source>
-        <translation>Paramètres GDT</translation>
-    </message>
-    <message>
-        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
-        <translation>Connexion au logiciel du cabinet (GDT) active</translation>
-    </message>
-    <message>
-        <source>Durchsuchen…</source>
-        <translation>Parcourir…</translation>
-    </message>
-    <message>
-        <source>GDT-Austauschordner</source>
-        <translation>Dossier d’échange GDT</translation>
-    </message>
-    <message>
-        <source>Austauschordner:</source>
-        <translation>Dossier d’échange :</translation>
-    </message>
-    <message>
-        <source>Eigene GDT-ID:</source>
-        <translation>ID GDT propre :</translation>
-    </message>
-    <message>
-        <source>GDT-ID der Praxissoftware:</source>
-        <translation>ID GDT du logiciel du cabinet :</translation>
-    </message>
-    <message>
-        <source>Version:</source>
-        <translation>Version :</translation>
-    </message>
-    <message>
-        <source>7 Bit (DIN 66003)</source>
-        <translation>7 bits (DIN 66003)</translation>
-    </message>
-    <message>
-        <source>IBM CP 437</source>
-        <translation>IBM CP 437</translation>
-    </message>
-    <message>
-        <source>ISO 8859-15</source>
-        <translation>ISO 8859-15</translation>
-    </message>
-    <message>
-        <source>Zeichensatz:</source>
-        <translation>Jeu de caractères :</translation>
-    </message>
-    <message>
-        <source>Untersuchungscode (8402):</source>
-        <translation>Code d’examen (8402) :</translation>
-    </message>
-    <message>
-        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
-        <translation>Envoyer les résultats automatiquement après la lecture des exercices et après l’enregistrement d’une mesure en temps réel</translation>
-    </message>
-    <message>
-        <source>Berichtsseite als PDF mitsenden</source>
-        <translation>Joindre la page de rapport en PDF</translation>
-    </message>
-    <message>
-        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
-        <translation>Numéroter les fichiers de résultats (.001, .002, …)</translation>
     </message>
 </context>
 <context>
@@ -2484,18 +2490,12 @@ Changer quand même ?</translation>
         <translation>Volume du son&#xa0;: %1&#xa0;%</translation>
     </message>
     <message>
-        <source>Übertragen: %1 Dateien</source>
-        <translation>Transférés : %1 fichiers</translation>
         <source>Die Datenbank wurde gesichert in die Datei:
 %1</source>
         <translation>La base de données a été sauvegardée dans le fichier :
 %1</translation>
     </message>
     <message>
-        <source>Die Datenbank wurde wiederhergestellt aus der Datei:
-%1</source>
-        <translation>La base de données a été restaurée à partir du fichier :
-%1</translation>
         <source>Übung schließen</source>
         <translation>Fermer l&apos;exercice</translation>
     </message>
@@ -2508,10 +2508,6 @@ Changer quand même ?</translation>
         <translation>Enregistrer l&apos;exercice en PDF</translation>
     </message>
     <message>
-        <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
-        <translation>Sauvegarder l’enregistrement en temps réel pour %1 ?</translation>
-        <source>%1 (nicht gefunden)</source>
-        <translation>%1 (introuvable)</translation>
         <source>An Praxissoftware senden</source>
         <translation>Envoyer au logiciel du cabinet</translation>
     </message>
@@ -2550,6 +2546,24 @@ Changer quand même ?</translation>
     <message>
         <source>%1 Übung(en) als EDF+ gespeichert: %2</source>
         <translation>%1 exercice(s) enregistré(s) en EDF+ : %2</translation>
+    </message>
+    <message>
+        <source>%1 (nicht gefunden)</source>
+        <translation>%1 (introuvable)</translation>
+    </message>
+    <message>
+        <source>Die Datenbank wurde wiederhergestellt aus der Datei:
+%1</source>
+        <translation>La base de données a été restaurée à partir du fichier :
+%1</translation>
+    </message>
+    <message>
+        <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
+        <translation>Sauvegarder l’enregistrement en temps réel pour %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Übertragen: %1 Dateien</source>
+        <translation>Transférés : %1 fichiers</translation>
     </message>
 </context>
 <context>
@@ -3407,7 +3421,7 @@ Avec « Non », ils restent dans la base de données mais ne sont plus attribué
     </message>
     <message>
         <source>Die Datenbank konnte nicht geprüft werden.</source>
-        <translation>La base de données n'a pas pu être vérifiée.</translation>
+        <translation>La base de données n&apos;a pas pu être vérifiée.</translation>
     </message>
 </context>
 <context>

@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Die Übung enthält keine Daten.</source>
-        <translation>L'esercizio non contiene dati.</translation>
+        <translation>L&apos;esercizio non contiene dati.</translation>
     </message>
     <message>
         <source>Die Aufzeichnung der älteren Form ist mit %1 Bytes kürzer als ihr Kopf (%2 Bytes): sie ist abgeschnitten.</source>
@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Die Betriebsart der Zeile (BETRIEBSART %1) ist nicht die des Programmkopfs (%2).</source>
-        <translation>La modalità della riga (BETRIEBSART %1) non è quella dell'intestazione del programma (%2).</translation>
+        <translation>La modalità della riga (BETRIEBSART %1) non è quella dell&apos;intestazione del programma (%2).</translation>
     </message>
     <message>
         <source>Die Messwerte enden mitten in einem Messwert (%1 Bytes sind kein Vielfaches von %2): die Aufzeichnung ist abgeschnitten oder unvollständig.</source>
@@ -899,7 +899,7 @@
     </message>
     <message>
         <source>Firebird konnte die Tabelle %1 nicht prüfen: ein angemeldeter Arbeitsplatz hat sie in einer noch offenen Transaktion geändert. Prüfen Sie noch einmal, wenn alle Arbeitsplätze abgemeldet sind.</source>
-        <translation>Firebird non ha potuto verificare la tabella %1: una postazione connessa l'ha modificata in una transazione ancora aperta. Verificate di nuovo quando tutte le postazioni si sono disconnesse.</translation>
+        <translation>Firebird non ha potuto verificare la tabella %1: una postazione connessa l&apos;ha modificata in una transazione ancora aperta. Verificate di nuovo quando tutte le postazioni si sono disconnesse.</translation>
     </message>
     <message>
         <source>Firebird meldet einen Fehler in der Datenbankdatei: %1</source>
@@ -919,11 +919,11 @@
     </message>
     <message>
         <source>Die Übung gehört zu keinem Patienten (PATIENT ist leer).</source>
-        <translation>L'esercizio non appartiene a nessun paziente (PATIENT è vuoto).</translation>
+        <translation>L&apos;esercizio non appartiene a nessun paziente (PATIENT è vuoto).</translation>
     </message>
     <message>
         <source>Der Patient %1 fehlt in der Patiententabelle: die Übung erscheint bei keinem Patienten. Ordnen Sie sie einem Patienten zu (zudctl db move %2 PATIENT).</source>
-        <translation>Il paziente %1 manca nella tabella dei pazienti: l'esercizio non compare presso nessun paziente. Assegnatelo a un paziente (zudctl db move %2 PATIENT).</translation>
+        <translation>Il paziente %1 manca nella tabella dei pazienti: l&apos;esercizio non compare presso nessun paziente. Assegnatelo a un paziente (zudctl db move %2 PATIENT).</translation>
     </message>
     <message>
         <source>Das Gerät %1 (TYP) fehlt in der Gerätetabelle QALGERAETE.</source>
@@ -931,7 +931,7 @@
     </message>
     <message>
         <source>Die Übung ist doppelt gespeichert: Patient, Datum, Uhrzeit und Daten gleichen Übung %1.</source>
-        <translation>L'esercizio è salvato due volte: paziente, data, ora e dati sono quelli dell'esercizio %1.</translation>
+        <translation>L&apos;esercizio è salvato due volte: paziente, data, ora e dati sono quelli dell&apos;esercizio %1.</translation>
     </message>
     <message>
         <source>Die Tabellen können nicht vollständig gelesen werden: %1</source>
@@ -940,6 +940,12 @@
 </context>
 <context>
     <name>DrawChart</name>
+    <message>
+        <source>Druck</source>
+        <translation type="unfinished">Pressione</translation>
+    </message>
+</context>
+<context>
     <name>EdfExport</name>
     <message>
         <source>Entspannen</source>
@@ -1615,6 +1621,73 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::GdtSettingsDialog</name>
+    <message>
+        <source>GDT-Einstellungen</source>
+        <translation>Impostazioni GDT</translation>
+    </message>
+    <message>
+        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
+        <translation>Collegamento al software dello studio (GDT) attivo</translation>
+    </message>
+    <message>
+        <source>Durchsuchen…</source>
+        <translation>Sfoglia…</translation>
+    </message>
+    <message>
+        <source>GDT-Austauschordner</source>
+        <translation>Cartella di scambio GDT</translation>
+    </message>
+    <message>
+        <source>Austauschordner:</source>
+        <translation>Cartella di scambio:</translation>
+    </message>
+    <message>
+        <source>Eigene GDT-ID:</source>
+        <translation>ID GDT proprio:</translation>
+    </message>
+    <message>
+        <source>GDT-ID der Praxissoftware:</source>
+        <translation>ID GDT del software dello studio:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Versione:</translation>
+    </message>
+    <message>
+        <source>7 Bit (DIN 66003)</source>
+        <translation>7 bit (DIN 66003)</translation>
+    </message>
+    <message>
+        <source>IBM CP 437</source>
+        <translation>IBM CP 437</translation>
+    </message>
+    <message>
+        <source>ISO 8859-15</source>
+        <translation>ISO 8859-15</translation>
+    </message>
+    <message>
+        <source>Zeichensatz:</source>
+        <translation>Set di caratteri:</translation>
+    </message>
+    <message>
+        <source>Untersuchungscode (8402):</source>
+        <translation>Codice esame (8402):</translation>
+    </message>
+    <message>
+        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
+        <translation>Inviare i risultati automaticamente dopo la lettura degli esercizi e dopo il salvataggio di una misurazione in tempo reale</translation>
+    </message>
+    <message>
+        <source>Berichtsseite als PDF mitsenden</source>
+        <translation>Allegare la pagina del rapporto in PDF</translation>
+    </message>
+    <message>
+        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
+        <translation>Numerare i file dei risultati (.001, .002, …)</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::LiveSessionPanel</name>
     <message>
         <source>Patient</source>
@@ -1687,73 +1760,6 @@
     <message>
         <source>Gesamtdauer: %1</source>
         <translation>Durata totale: %1</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::GdtSettingsDialog</name>
-    <message>
-        <source>GDT-Einstellungen</source>
-        <translation>Impostazioni GDT</translation>
-    </message>
-    <message>
-        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
-        <translation>Collegamento al software dello studio (GDT) attivo</translation>
-    </message>
-    <message>
-        <source>Durchsuchen…</source>
-        <translation>Sfoglia…</translation>
-    </message>
-    <message>
-        <source>GDT-Austauschordner</source>
-        <translation>Cartella di scambio GDT</translation>
-    </message>
-    <message>
-        <source>Austauschordner:</source>
-        <translation>Cartella di scambio:</translation>
-    </message>
-    <message>
-        <source>Eigene GDT-ID:</source>
-        <translation>ID GDT proprio:</translation>
-    </message>
-    <message>
-        <source>GDT-ID der Praxissoftware:</source>
-        <translation>ID GDT del software dello studio:</translation>
-    </message>
-    <message>
-        <source>Version:</source>
-        <translation>Versione:</translation>
-    </message>
-    <message>
-        <source>7 Bit (DIN 66003)</source>
-        <translation>7 bit (DIN 66003)</translation>
-    </message>
-    <message>
-        <source>IBM CP 437</source>
-        <translation>IBM CP 437</translation>
-    </message>
-    <message>
-        <source>ISO 8859-15</source>
-        <translation>ISO 8859-15</translation>
-    </message>
-    <message>
-        <source>Zeichensatz:</source>
-        <translation>Set di caratteri:</translation>
-    </message>
-    <message>
-        <source>Untersuchungscode (8402):</source>
-        <translation>Codice esame (8402):</translation>
-    </message>
-    <message>
-        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
-        <translation>Inviare i risultati automaticamente dopo la lettura degli esercizi e dopo il salvataggio di una misurazione in tempo reale</translation>
-    </message>
-    <message>
-        <source>Berichtsseite als PDF mitsenden</source>
-        <translation>Allegare la pagina del rapporto in PDF</translation>
-    </message>
-    <message>
-        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
-        <translation>Numerare i file dei risultati (.001, .002, …)</translation>
     </message>
 </context>
 <context>
@@ -2484,18 +2490,12 @@ Cambiare comunque?</translation>
         <translation>Volume del suono: %1%</translation>
     </message>
     <message>
-        <source>Übertragen: %1 Dateien</source>
-        <translation>Trasferiti: %1 file</translation>
         <source>Die Datenbank wurde gesichert in die Datei:
 %1</source>
         <translation>Il database è stato salvato nel file:
 %1</translation>
     </message>
     <message>
-        <source>Die Datenbank wurde wiederhergestellt aus der Datei:
-%1</source>
-        <translation>Il database è stato ripristinato dal file:
-%1</translation>
         <source>Übung schließen</source>
         <translation>Chiudi esercizio</translation>
     </message>
@@ -2508,10 +2508,6 @@ Cambiare comunque?</translation>
         <translation>Salva esercizio come PDF</translation>
     </message>
     <message>
-        <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
-        <translation>Salvare la registrazione in tempo reale per %1?</translation>
-        <source>%1 (nicht gefunden)</source>
-        <translation>%1 (non trovata)</translation>
         <source>An Praxissoftware senden</source>
         <translation>Invia al software dello studio</translation>
     </message>
@@ -2550,6 +2546,24 @@ Cambiare comunque?</translation>
     <message>
         <source>%1 Übung(en) als EDF+ gespeichert: %2</source>
         <translation>%1 esercizio/i salvato/i come EDF+: %2</translation>
+    </message>
+    <message>
+        <source>%1 (nicht gefunden)</source>
+        <translation>%1 (non trovata)</translation>
+    </message>
+    <message>
+        <source>Die Datenbank wurde wiederhergestellt aus der Datei:
+%1</source>
+        <translation>Il database è stato ripristinato dal file:
+%1</translation>
+    </message>
+    <message>
+        <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
+        <translation>Salvare la registrazione in tempo reale per %1?</translation>
+    </message>
+    <message>
+        <source>Übertragen: %1 Dateien</source>
+        <translation>Trasferiti: %1 file</translation>
     </message>
 </context>
 <context>

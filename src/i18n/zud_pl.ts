@@ -940,6 +940,12 @@
 </context>
 <context>
     <name>DrawChart</name>
+    <message>
+        <source>Druck</source>
+        <translation type="unfinished">Ciśnienie</translation>
+    </message>
+</context>
+<context>
     <name>EdfExport</name>
     <message>
         <source>Entspannen</source>
@@ -1615,6 +1621,73 @@
     </message>
 </context>
 <context>
+    <name>zud::ui::GdtSettingsDialog</name>
+    <message>
+        <source>GDT-Einstellungen</source>
+        <translation>Ustawienia GDT</translation>
+    </message>
+    <message>
+        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
+        <translation>Połączenie z oprogramowaniem gabinetu (GDT) aktywne</translation>
+    </message>
+    <message>
+        <source>Durchsuchen…</source>
+        <translation>Przeglądaj…</translation>
+    </message>
+    <message>
+        <source>GDT-Austauschordner</source>
+        <translation>Folder wymiany GDT</translation>
+    </message>
+    <message>
+        <source>Austauschordner:</source>
+        <translation>Folder wymiany:</translation>
+    </message>
+    <message>
+        <source>Eigene GDT-ID:</source>
+        <translation>Własny identyfikator GDT:</translation>
+    </message>
+    <message>
+        <source>GDT-ID der Praxissoftware:</source>
+        <translation>Identyfikator GDT oprogramowania gabinetu:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Wersja:</translation>
+    </message>
+    <message>
+        <source>7 Bit (DIN 66003)</source>
+        <translation>7 bitów (DIN 66003)</translation>
+    </message>
+    <message>
+        <source>IBM CP 437</source>
+        <translation>IBM CP 437</translation>
+    </message>
+    <message>
+        <source>ISO 8859-15</source>
+        <translation>ISO 8859-15</translation>
+    </message>
+    <message>
+        <source>Zeichensatz:</source>
+        <translation>Zestaw znaków:</translation>
+    </message>
+    <message>
+        <source>Untersuchungscode (8402):</source>
+        <translation>Kod badania (8402):</translation>
+    </message>
+    <message>
+        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
+        <translation>Wysyłaj wyniki automatycznie po odczycie ćwiczeń i po zapisaniu pomiaru w czasie rzeczywistym</translation>
+    </message>
+    <message>
+        <source>Berichtsseite als PDF mitsenden</source>
+        <translation>Dołącz stronę raportu jako PDF</translation>
+    </message>
+    <message>
+        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
+        <translation>Numeruj pliki wyników (.001, .002, …)</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::LiveSessionPanel</name>
     <message>
         <source>Patient</source>
@@ -1687,73 +1760,6 @@
     <message>
         <source>Gesamtdauer: %1</source>
         <translation>Łącznie: %1</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::GdtSettingsDialog</name>
-    <message>
-        <source>GDT-Einstellungen</source>
-        <translation>Ustawienia GDT</translation>
-    </message>
-    <message>
-        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
-        <translation>Połączenie z oprogramowaniem gabinetu (GDT) aktywne</translation>
-    </message>
-    <message>
-        <source>Durchsuchen…</source>
-        <translation>Przeglądaj…</translation>
-    </message>
-    <message>
-        <source>GDT-Austauschordner</source>
-        <translation>Folder wymiany GDT</translation>
-    </message>
-    <message>
-        <source>Austauschordner:</source>
-        <translation>Folder wymiany:</translation>
-    </message>
-    <message>
-        <source>Eigene GDT-ID:</source>
-        <translation>Własny identyfikator GDT:</translation>
-    </message>
-    <message>
-        <source>GDT-ID der Praxissoftware:</source>
-        <translation>Identyfikator GDT oprogramowania gabinetu:</translation>
-    </message>
-    <message>
-        <source>Version:</source>
-        <translation>Wersja:</translation>
-    </message>
-    <message>
-        <source>7 Bit (DIN 66003)</source>
-        <translation>7 bitów (DIN 66003)</translation>
-    </message>
-    <message>
-        <source>IBM CP 437</source>
-        <translation>IBM CP 437</translation>
-    </message>
-    <message>
-        <source>ISO 8859-15</source>
-        <translation>ISO 8859-15</translation>
-    </message>
-    <message>
-        <source>Zeichensatz:</source>
-        <translation>Zestaw znaków:</translation>
-    </message>
-    <message>
-        <source>Untersuchungscode (8402):</source>
-        <translation>Kod badania (8402):</translation>
-    </message>
-    <message>
-        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
-        <translation>Wysyłaj wyniki automatycznie po odczycie ćwiczeń i po zapisaniu pomiaru w czasie rzeczywistym</translation>
-    </message>
-    <message>
-        <source>Berichtsseite als PDF mitsenden</source>
-        <translation>Dołącz stronę raportu jako PDF</translation>
-    </message>
-    <message>
-        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
-        <translation>Numeruj pliki wyników (.001, .002, …)</translation>
     </message>
 </context>
 <context>
@@ -2484,18 +2490,12 @@ Mimo to przełączyć?</translation>
         <translation>Głośność dźwięku: %1%</translation>
     </message>
     <message>
-        <source>Übertragen: %1 Dateien</source>
-        <translation>Przesłano: %1 plików</translation>
         <source>Die Datenbank wurde gesichert in die Datei:
 %1</source>
         <translation>Kopię zapasową bazy danych zapisano w pliku:
 %1</translation>
     </message>
     <message>
-        <source>Die Datenbank wurde wiederhergestellt aus der Datei:
-%1</source>
-        <translation>Bazę danych przywrócono z pliku:
-%1</translation>
         <source>Übung schließen</source>
         <translation>Zamknij ćwiczenie</translation>
     </message>
@@ -2508,10 +2508,6 @@ Mimo to przełączyć?</translation>
         <translation>Zapisz ćwiczenie jako PDF</translation>
     </message>
     <message>
-        <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
-        <translation>Zapisać nagranie w czasie rzeczywistym dla pacjenta %1?</translation>
-        <source>%1 (nicht gefunden)</source>
-        <translation>%1 (nie znaleziono)</translation>
         <source>An Praxissoftware senden</source>
         <translation>Wyślij do oprogramowania gabinetu</translation>
     </message>
@@ -2550,6 +2546,24 @@ Mimo to przełączyć?</translation>
     <message>
         <source>%1 Übung(en) als EDF+ gespeichert: %2</source>
         <translation>Zapisano ćwiczenia jako EDF+ (liczba: %1): %2</translation>
+    </message>
+    <message>
+        <source>%1 (nicht gefunden)</source>
+        <translation>%1 (nie znaleziono)</translation>
+    </message>
+    <message>
+        <source>Die Datenbank wurde wiederhergestellt aus der Datei:
+%1</source>
+        <translation>Bazę danych przywrócono z pliku:
+%1</translation>
+    </message>
+    <message>
+        <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
+        <translation>Zapisać nagranie w czasie rzeczywistym dla pacjenta %1?</translation>
+    </message>
+    <message>
+        <source>Übertragen: %1 Dateien</source>
+        <translation>Przesłano: %1 plików</translation>
     </message>
 </context>
 <context>
