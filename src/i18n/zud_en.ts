@@ -942,7 +942,7 @@
     <name>DrawChart</name>
     <message>
         <source>Druck</source>
-        <translation type="unfinished">Pressure</translation>
+        <translation>Pressure</translation>
     </message>
 </context>
 <context>

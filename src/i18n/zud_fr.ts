@@ -942,7 +942,7 @@
     <name>DrawChart</name>
     <message>
         <source>Druck</source>
-        <translation type="unfinished">Pression</translation>
+        <translation>Pression</translation>
     </message>
 </context>
 <context>

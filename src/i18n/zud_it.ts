@@ -942,7 +942,7 @@
     <name>DrawChart</name>
     <message>
         <source>Druck</source>
-        <translation type="unfinished">Pressione</translation>
+        <translation>Pressione</translation>
     </message>
 </context>
 <context>

@@ -942,7 +942,7 @@
     <name>DrawChart</name>
     <message>
         <source>Druck</source>
-        <translation type="unfinished">Ciśnienie</translation>
+        <translation>Ciśnienie</translation>
     </message>
 </context>
 <context>
