@@ -17,7 +17,6 @@
 #include "ZudApplication.h"
 
 #include <QFileDialog>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -346,68 +345,6 @@ private slots:
     // done message names the file.
     void BackupSaveDialogAndCancel() {
         Script script;
-    // Two patients of the same name are told apart by their birth dates in the export list and,
-    // after the export, in the import list of the archive; the column is whole.
-    void NamesakesShowTheirBirthDates() {
-        Answerer answer;
-        TForm1 f;
-        f.Create();
-        QVERIFY(f.OpenDatabase());
-        f.resize(1280, 800);
-        f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        f.DM()->AddPatient(Person(QStringLiteral("Weiß"), QStringLiteral("Anna"), QDate(1960, 6, 6)));
-        f.DM()->AddPatient(Person(QStringLiteral("Weiß"), QStringLiteral("Anna"), QDate(1985, 2, 3)));
-        QStringList expected = {QStringLiteral("Anna Weiß | ") + FormatDate(QDate(1960, 6, 6)),
-                                QStringLiteral("Anna Weiß | ") + FormatDate(QDate(1985, 2, 3))};
-        expected.sort();
-        const auto listed = [](QTreeView* v) {
-            QStringList out;
-            QAbstractItemModel* m = v->model();
-            for (int r = 0; r < m->rowCount(); ++r)
-                out << m->index(r, 0).data().toString() + QStringLiteral(" | ") +
-                           m->index(r, 1).data().toString();
-            out.sort();
-            return out;
-        };
-        const auto whole = [](QTreeView* v) {
-            QHeaderView* h = v->header();
-            int need =
-                h->fontMetrics().horizontalAdvance(v->model()->headerData(1, Qt::Horizontal).toString());
-            for (int r = 0; r < v->model()->rowCount(); ++r)
-                need = std::max(
-                    need, v->fontMetrics().horizontalAdvance(v->model()->index(r, 1).data().toString()));
-            return h->sectionSize(1) >= need;
-        };
-        const QString archive = dir->filePath(QStringLiteral("namensvettern.qvz"));
-        bool seen = false;
-        answer.onExport = [&](TExpForm* w) {
-            seen = true;
-            QCoreApplication::processEvents();
-            QCOMPARE(listed(w->List()), expected);
-            QVERIFY(whole(w->List()));
-            Shot(w, QStringLiteral("exchange-export-namesakes"));
-            QTest::keyClick(w->List(), Qt::Key_A, Qt::ControlModifier);
-            QVERIFY(w->Export(archive));
-        };
-        f.Action(QStringLiteral("Export"))->trigger();
-        QVERIFY(seen);
-        seen = false;
-        answer.onImport = [&](TImpForm* w) {
-            seen = true;
-            QVERIFY(w->OpenArchive(archive));
-            QCoreApplication::processEvents();
-            QCOMPARE(listed(w->List()), expected);
-            QVERIFY(whole(w->List()));
-            Shot(w, QStringLiteral("exchange-import-namesakes"));
-        };
-        f.Action(QStringLiteral("Import"))->trigger();
-        QVERIFY(seen);
-        QVERIFY2(answer.boxes.isEmpty(), qPrintable(answer.boxes.join(QLatin1Char('|'))));
-    }
-
-    void BackupAndRestore() {
-        Answerer answer;
         TForm1 f;
         f.Create();
         QVERIFY(f.OpenDatabase());
