@@ -39,7 +39,7 @@ public:
         }
         // A cancel gives the recording up within the block under way.
         if (cb.cancelRequested) {
-            FDev.CancelRequested = cb.cancelRequested;
+            FDev.CancelRequested = [this, ask = cb.cancelRequested] { return FGivenUp = FGivenUp || ask(); };
         }
     }
     ~BytesToCallback() {
@@ -53,6 +53,10 @@ private:
     TZUD12& FDev;
     std::function<void(qint64, qint64)> FOld;
     std::function<bool()> FOldCancel;
+
+public:
+    // The read was given up on the user's word.
+    bool FGivenUp = false;
 };
 
 // A second progress window for as long as the object lives.
@@ -522,13 +526,15 @@ TransferResult Uebertrage(TZUD12& dev, TDM1& dm, bool loeschen, const Callbacks&
                     }
                     QByteArray stream;
                     bool got = false;
+                    bool givenUp = false;
                     {
-                        const BytesToCallback bytes(dev, cb);
+                        BytesToCallback bytes(dev, cb);
                         got = dev.GetMessung(t, p, stream, j);
+                        givenUp = bytes.FGivenUp;
                     }
                     if (!got) {
                         // Given up within the recording: nothing of it is stored.
-                        if (cb.cancelRequested && cb.cancelRequested()) {
+                        if (givenUp) {
                             throw WorkflowError(WorkflowError::EComErr, Abgebrochen());
                         }
                         throw WorkflowError(WorkflowError::EComErr, CommError());
