@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QStringDecoder>
+#include <QThread>
 
 #include <QRegularExpression>
 
@@ -1144,6 +1145,26 @@ Validation Validate(const QString& service, const QString& database, const QStri
 void SetLockFolder(const QString& folder) {
     QDir().mkpath(folder);
     qputenv("FIREBIRD_LOCK", folder.toLocal8Bit());
+}
+
+namespace {
+int ThreadCount() {
+    return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+}
+} // namespace
+
+void EndClient() {
+    fb_shutdown(0, fb_shutrsn_exit_called);
+    // The client's threads end on their own after the shutdown: wait until the number of
+    // threads has stayed the same for a tenth of a second (at most five seconds: on a busy
+    // machine an ending thread may wait long for its turn).
+    int last = ThreadCount();
+    for (int stable = 0, i = 0; stable < 10 && i < 500; ++i) {
+        QThread::msleep(10);
+        const int now = ThreadCount();
+        stable = now == last ? stable + 1 : 0;
+        last = now;
+    }
 }
 
 } // namespace zud::db

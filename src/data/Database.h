@@ -194,4 +194,9 @@ Validation Validate(const QString& service, const QString& database, const QStri
 // The embedded engine keeps its lock files in this folder; set before the first database call.
 void SetLockFolder(const QString& folder);
 
+// How a program that used the database ends: the client's background threads (its timer and
+// its signal watcher) are stopped and waited for while the process is still quiet, before the
+// library's own exit handlers run.
+void EndClient();
+
 } // namespace zud::db

@@ -1,3 +1,4 @@
+#include "Database.h"
 #include "SignalWatcher.h"
 #include "Zudctl.h"
 
@@ -51,5 +52,6 @@ int main(int argc, char** argv) {
     const int rc = zud::RunZudctl(args, out, err);
     out.flush();
     err.flush();
+    zud::db::EndClient();
     return rc;
 }
