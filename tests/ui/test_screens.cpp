@@ -8,8 +8,8 @@
 #include "Demo.h"
 #include "DemoRecordings.h"
 #include "Emulator.h"
-#include "FileDialogs.h"
 #include "ExchangeForms.h"
+#include "FileDialogs.h"
 #include "LiveMeasurement.h"
 #include "LiveSessionPanel.h"
 #include "Localizer.h"
@@ -19,8 +19,13 @@
 #include "TDM1.h"
 #include "TForm1.h"
 #include "TForm15.h"
+#include "TForm4.h"
+#include "TForm6.h"
+#include "TPreviewForm.h"
+#include "TPreviewShortForm.h"
 #include "TSplash.h"
 #include "TStatistikForm.h"
+#include "TVerlaufForm.h"
 #include "UiTestEnv.h"
 #include "ZudApplication.h"
 
@@ -46,6 +51,7 @@
 
 using namespace zud;
 using namespace zud::ui;
+using zud::test::ClickButtonOf;
 using zud::test::DemoRecording;
 
 namespace {
@@ -109,8 +115,13 @@ QStringList CutTexts(QWidget* root) {
     for (QAbstractItemView* v : root->findChildren<QAbstractItemView*>()) {
         if (!Shown(v) || !v->model())
             continue;
-        QHeaderView* h = v->findChild<QHeaderView*>();
-        if (!h || h->orientation() != Qt::Horizontal || !Shown(h))
+        // A table's first header child may be its vertical one: ask the view for the columns'.
+        QHeaderView* h = nullptr;
+        if (auto* t = qobject_cast<QTableView*>(v))
+            h = t->horizontalHeader();
+        else if (auto* t = qobject_cast<QTreeView*>(v))
+            h = t->header();
+        if (!h || !Shown(h))
             continue;
         for (int c = 0; c < h->count(); ++c) {
             if (h->isSectionHidden(c))
@@ -156,6 +167,32 @@ protected:
         }
     }
 };
+
+// Opens the modal window of class W that `open` brings up, lets `look` go through it (its tabs,
+// its choices, collecting what is cut) and closes it with `close`.
+template <class W>
+QStringList InWindow(Answerer& answer, const std::function<void()>& open,
+                     const std::function<void(W*, QStringList&)>& look,
+                     const std::function<void(W*)>& close) {
+    QStringList cut;
+    bool shown = false;
+    answer.onWindow = [&](QWidget* w) {
+        auto* x = qobject_cast<W*>(w);
+        if (!x)
+            return false;
+        shown = true;
+        QTimer::singleShot(0, x, [&, x] {
+            QTest::qWait(100);
+            look(x, cut);
+            close(x);
+        });
+        return true;
+    };
+    open();
+    if (!QTest::qWaitFor([&] { return shown; }, 20000))
+        cut << QStringLiteral("%1 did not open").arg(QString::fromLatin1(W::staticMetaObject.className()));
+    return cut;
+}
 
 } // namespace
 
@@ -311,6 +348,43 @@ private slots:
                     }
                     Shoot(st, QStringLiteral("%1-statistik-tab%2").arg(lang).arg(t));
                 }
+                // The progress chart of the first list's first value column that draws one.
+                st->Tabs()->setCurrentIndex(0);
+                QTest::qWait(20);
+                QHeaderView* h = st->Table(1)->horizontalHeader();
+                for (int c = 0;
+                     c < h->count() && !st->Action(QStringLiteral("StatistikVerlauf"))->isEnabled(); ++c) {
+                    if (h->isSectionHidden(c))
+                        continue;
+                    st->Table(1)->scrollTo(st->Table(1)->model()->index(0, c));
+                    QTest::mouseClick(
+                        h->viewport(), Qt::LeftButton, {},
+                        QPoint(h->sectionViewportPosition(c) + h->sectionSize(c) / 2, h->height() / 2));
+                    QTest::qWait(10);
+                }
+                statCut << CutTexts(st);
+                const auto output = [&](QWidget* w, QStringList& cut, const QString& name) {
+                    cut << CutTexts(w);
+                    Shoot(w, QStringLiteral("%1-%2").arg(lang, name));
+                };
+                statCut << InWindow<TVerlaufForm>(
+                    answer,
+                    [&] {
+                        if (!ClickButtonOf(st, st->Action(QStringLiteral("StatistikVerlauf"))))
+                            statCut << QStringLiteral("no progress chart to click");
+                    },
+                    [&](TVerlaufForm* v, QStringList& cut) { output(v, cut, QStringLiteral("verlauf")); },
+                    [](TVerlaufForm* v) { v->reject(); });
+                statCut << InWindow<TPreviewShortForm>(
+                    answer,
+                    [&] {
+                        if (!ClickButtonOf(st, st->Action(QStringLiteral("ShortStat"))))
+                            statCut << QStringLiteral("no summary to click");
+                    },
+                    [&](TPreviewShortForm* z, QStringList& cut) {
+                        output(z, cut, QStringLiteral("zusammenfassung"));
+                    },
+                    [](TPreviewShortForm* z) { z->reject(); });
                 st->reject();
             });
             return true;
@@ -339,6 +413,51 @@ private slots:
         f.Action(QStringLiteral("Export"))->trigger();
         QTRY_VERIFY(shown);
         QVERIFY2(exportCut.isEmpty(), qPrintable(exportCut.join(QLatin1Char('\n'))));
+
+        // The import window, the print preview of the recording shown, the programming window
+        // on every program tab and its system parameters.
+        QStringList more = InWindow<TImpForm>(
+            answer, [&] { f.Action(QStringLiteral("Import"))->trigger(); },
+            [&](TImpForm* i, QStringList& cut) {
+                cut << CutTexts(i);
+                Shoot(i, QStringLiteral("%1-import").arg(lang));
+            },
+            [](TImpForm* i) { i->reject(); });
+        more << InWindow<TPreviewForm>(
+            answer, [&] { f.Action(QStringLiteral("Print"))->trigger(); },
+            [&](TPreviewForm* v, QStringList& cut) {
+                cut << CutTexts(v);
+                Shoot(v, QStringLiteral("%1-druckvorschau").arg(lang));
+            },
+            [](TPreviewForm* v) { v->reject(); });
+        more << InWindow<TForm4>(
+            answer, [&] { f.Action(QStringLiteral("Programmieren"))->trigger(); },
+            [&](TForm4* w, QStringList& cut) {
+                for (int t = 0; t < w->Tabs()->count(); ++t) {
+                    if (!w->Tabs()->isTabVisible(t) || !w->Tabs()->isTabEnabled(t))
+                        continue;
+                    w->Tabs()->setCurrentIndex(t);
+                    QTest::qWait(20);
+                    for (const QString& c : CutTexts(w))
+                        cut << QStringLiteral("program tab %1: %2").arg(t).arg(c);
+                }
+                w->Tabs()->setCurrentIndex(0);
+                Shoot(w, QStringLiteral("%1-programmierung").arg(lang));
+                cut << InWindow<TForm6>(
+                    answer,
+                    [&] {
+                        if (!ClickButtonOf(w, w->Action(QStringLiteral("ParSys"))))
+                            cut << QStringLiteral("no system parameters to click");
+                    },
+                    [&](TForm6* sp, QStringList& c) {
+                        c << CutTexts(sp);
+                        Shoot(sp, QStringLiteral("%1-systemparameter").arg(lang));
+                    },
+                    [](TForm6* sp) { ClickButtonOf(sp, sp->Action(QStringLiteral("ParBack"))); });
+            },
+            [](TForm4* w) { ClickButtonOf(w, w->Action(QStringLiteral("Back6"))); });
+        more.removeDuplicates();
+        QVERIFY2(more.isEmpty(), qPrintable(more.join(QLatin1Char('\n'))));
         QVERIFY2(answer.boxes.isEmpty(), qPrintable(answer.boxes.join(QLatin1Char('\n'))));
         f.close();
         device.Stop();

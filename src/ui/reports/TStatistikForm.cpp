@@ -17,6 +17,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace zud::ui {
 
 namespace {
@@ -24,6 +26,12 @@ namespace {
 constexpr int kBreite = 100;
 constexpr int kBreiteZweikanalig = 120;
 constexpr int kBreiteMarkiert = 150;
+
+// A value column's width: at least the list's usual width, and never narrower than its caption
+// (with the chart symbol when it is the chosen one) in the language shown.
+void FitColumn(QTableView* v, int spalte, int least) {
+    v->setColumnWidth(spalte, std::max(least, v->horizontalHeader()->sectionSizeHint(spalte)));
+}
 
 } // namespace
 
@@ -225,14 +233,22 @@ int TStatistikForm::CurrentList() const {
 
 void TStatistikForm::ResetColumns() {
     for (int l = 1; l <= kStatListen; ++l) {
-        QTableView* v = Table(l);
         FModels[size_t(l - 1)]->SetMarkiert(-1);
-        for (int c = kGemeinsameSpalten; c < v->model()->columnCount(); ++c) {
-            v->setColumnWidth(c, l == Zweikanalig ? kBreiteZweikanalig : kBreite);
-        }
+        FitColumns(l);
     }
     FTag = -1;
     Action(QStringLiteral("StatistikVerlauf"))->setEnabled(false);
+}
+
+void TStatistikForm::FitColumns(int liste) {
+    QTableView* v = Table(liste);
+    const int markiert = FModels[size_t(liste - 1)]->Markiert();
+    for (int c = kGemeinsameSpalten; c < v->model()->columnCount(); ++c) {
+        FitColumn(v, c,
+                  c == markiert          ? kBreiteMarkiert
+                  : liste == Zweikanalig ? kBreiteZweikanalig
+                                         : kBreite);
+    }
 }
 
 void TStatistikForm::HeaderClicked(int liste, int spalte) {
@@ -243,7 +259,7 @@ void TStatistikForm::HeaderClicked(int liste, int spalte) {
     StatModel* m = FModels[size_t(liste - 1)];
     if (m->Markiert() == spalte) {
         m->SetMarkiert(-1);
-        Table(liste)->setColumnWidth(spalte, kBreite);
+        FitColumns(liste);
         Action(QStringLiteral("StatistikVerlauf"))->setEnabled(false);
         FTag = -1;
         return;
@@ -254,7 +270,7 @@ void TStatistikForm::HeaderClicked(int liste, int spalte) {
     const int tag = SpaltenTag(liste, spalte);
     ResetColumns();
     m->SetMarkiert(spalte);
-    Table(liste)->setColumnWidth(spalte, kBreiteMarkiert);
+    FitColumns(liste);
     Action(QStringLiteral("StatistikVerlauf"))->setEnabled(true);
     FTag = tag;
 }
@@ -335,6 +351,7 @@ void TStatistikForm::RetranslateUi() {
         for (int c = 0; c < kGemeinsameSpalten; ++c) {
             Table(l)->resizeColumnToContents(c);
         }
+        FitColumns(l);
     }
     // The tab bar takes the width of the new captions.
     FTabs->tabBar()->adjustSize();

@@ -92,6 +92,7 @@ protected:
 private:
     void RetranslateUi();
     void ResetColumns();
+    void FitColumns(int liste);
     QAction* Make(const QString& name, const QString& icon, const QString& symbol = QString());
     bool TabelleZeichnen(Seitenziel& z);
 
