@@ -80,6 +80,16 @@ QLocale Localizer::LocaleFor(const QString& code, const QLocale& system) {
 }
 
 bool Localizer::Switch(const QString& code) {
+    if (!Use(code)) {
+        return false;
+    }
+    Settings settings;
+    settings.WriteString(kKey, code);
+    settings.Sync();
+    return true;
+}
+
+bool Localizer::Use(const QString& code) {
     if (Find(code).code.isEmpty()) {
         return false;
     }
@@ -107,18 +117,14 @@ bool Localizer::Switch(const QString& code) {
     }
     FCurrent = code;
     QLocale::setDefault(LocaleFor(code, QLocale::system()));
-
-    Settings settings;
-    settings.WriteString(kKey, code);
-    settings.Sync();
     emit Changed();
     return true;
 }
 
 void Localizer::LoadSaved() {
     const QString saved = Settings().ReadString(kKey, kSource);
-    if (!Switch(saved)) {
-        Switch(kSource);
+    if (!Use(saved)) {
+        Use(kSource);
     }
 }
 

@@ -44,6 +44,8 @@ public:
     // missing or unreadable translation file of ours; then nothing changes. A missing Qt
     // translation (package qt6-translations-l10n) leaves Qt's texts English and is no failure.
     bool Switch(const QString& code);
+    // The same without storing the choice.
+    bool Use(const QString& code);
     // At start: the stored choice, German when none is stored or it cannot be loaded.
     void LoadSaved();
 

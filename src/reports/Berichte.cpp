@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace zud {
 
@@ -42,8 +43,26 @@ QString Wert(double v) {
     return Zahltext(v >= 100.0 ? "%.0f" : "%.1f", v, QLocale());
 }
 
+// For checking the layouts in every language: with ZUD_CHECK_TEXTS set, every text of a page
+// that does not fit its box is named on the standard error output.
+bool TexteAnzeigen() {
+    static const bool an = qEnvironmentVariableIsSet("ZUD_CHECK_TEXTS");
+    return an;
+}
+
+void Pruefe(const QFontMetricsF& fm, const QRectF& r, const QString& s) {
+    const double breite = fm.horizontalAdvance(s);
+    if (TexteAnzeigen() && breite > r.width() + 0.5) {
+        std::fprintf(stderr, "Text passt nicht: \"%s\" (%.0f von %.0f Pixel)\n", qUtf8Printable(s), breite,
+                     r.width());
+    }
+}
+
+// A single line in its box: what does not fit is cut with an ellipsis, never drawn over its
+// neighbour.
 void Text(QPainter& p, const QRectF& r, int flags, const QString& s) {
     const QFontMetricsF fm(p.font());
+    Pruefe(fm, r, s);
     p.drawText(r, flags | Qt::TextSingleLine, fm.elidedText(s, Qt::ElideRight, std::max(0.0, r.width())));
 }
 
@@ -348,8 +367,8 @@ void DrawVorschauSeite(QPainter& p, const QSize& seite, int dpi, const Vorschaui
             const QString titel = QString(a[i]->Titel).remove(QLatin1Char('&'));
             const double y = r[i].top() + 0.04 * (h - l.R) - fm.height();
             p.setPen(Qt::black);
-            p.drawText(QRectF(0, std::max(r[i].top(), y), w, fm.height()),
-                       Qt::AlignHCenter | Qt::AlignVCenter, titel);
+            Text(p, QRectF(0, std::max(r[i].top(), y), w, fm.height()), Qt::AlignHCenter | Qt::AlignVCenter,
+                 titel);
             p.restore();
         }
     } else if (v.Uebung1) {
@@ -364,7 +383,7 @@ void DrawVorschauSeite(QPainter& p, const QSize& seite, int dpi, const Vorschaui
         const QFontMetricsF fm(f);
         double y = l.Bemerkungen.top();
         for (const QString& zeile : v.Bemerkungen) {
-            p.drawText(QRectF(0.05 * w, y, 0.9 * w, fm.height()), Qt::AlignLeft | Qt::AlignVCenter, zeile);
+            Text(p, QRectF(0.05 * w, y, 0.9 * w, fm.height()), Qt::AlignLeft | Qt::AlignVCenter, zeile);
             y += fm.height() + f.pixelSize() / 2.0;
         }
         p.restore();
@@ -454,8 +473,14 @@ bool DrawStatistikTabelle(Seitenziel& ziel, const StatListeDaten& liste, const Q
         for (int i = 0; i < 5; ++i) {
             gewicht[size_t(i)] = km.horizontalAdvance(gemeinsam[i]);
         }
+        // A value column is at least as wide as the widest of its captions below the group's.
+        double unterkopf = 0;
+        for (const QString& t : {QCoreApplication::translate("Berichte", "min"),
+                                 QCoreApplication::translate("Berichte", "max"), QStringLiteral("ø")}) {
+            unterkopf = std::max(unterkopf, km.horizontalAdvance(t));
+        }
         for (int i = 5; i < spalten; ++i) {
-            gewicht[size_t(i)] = km.horizontalAdvance(QStringLiteral("max"));
+            gewicht[size_t(i)] = unterkopf;
         }
         int s = 5;
         for (const Kopfgruppe& g : Tabellengruppen(liste.Nummer)) {
@@ -503,15 +528,15 @@ bool DrawStatistikTabelle(Seitenziel& ziel, const StatListeDaten& liste, const Q
         const QFontMetricsF fm(text);
         const double y = oben + 51 * schritt - fm.height();
         const QRectF r(links, y, breite, fm.height());
-        p.drawText(r, Qt::AlignHCenter | Qt::AlignVCenter,
-                   QStringLiteral("%1 %2/%3")
-                       .arg(QCoreApplication::translate("Berichte", "Seite"))
-                       .arg(seite)
-                       .arg(seiten));
-        p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, ueberschrift);
-        p.drawText(r, Qt::AlignRight | Qt::AlignVCenter,
-                   QStringLiteral("%1: %2").arg(QCoreApplication::translate("Berichte", "Druckdatum"),
-                                                StatDatum(druckdatum)));
+        Text(p, r, Qt::AlignHCenter | Qt::AlignVCenter,
+             QStringLiteral("%1 %2/%3")
+                 .arg(QCoreApplication::translate("Berichte", "Seite"))
+                 .arg(seite)
+                 .arg(seiten));
+        Text(p, r, Qt::AlignLeft | Qt::AlignVCenter, ueberschrift);
+        Text(p, r, Qt::AlignRight | Qt::AlignVCenter,
+             QStringLiteral("%1: %2").arg(QCoreApplication::translate("Berichte", "Druckdatum"),
+                                          StatDatum(druckdatum)));
     };
     auto seitenkopf = [&]() {
         p.setFont(kopfSchrift);
@@ -544,8 +569,8 @@ bool DrawStatistikTabelle(Seitenziel& ziel, const StatListeDaten& liste, const Q
     p.setPen(Qt::black);
     {
         const QFontMetricsF fm(titelSchrift);
-        p.drawText(QRectF(links, oben + 1.5 * schritt - fm.height() / 2, breite, fm.height()),
-                   Qt::AlignHCenter | Qt::AlignVCenter, ueberschrift);
+        Text(p, QRectF(links, oben + 1.5 * schritt - fm.height() / 2, breite, fm.height()),
+             Qt::AlignHCenter | Qt::AlignVCenter, ueberschrift);
     }
     zeile = 6;
     p.setFont(text);
@@ -700,7 +725,7 @@ Verlaufsbild DrawVerlauf(QPainter& p, const QRectF& f, double skala, const Verla
         const double tw = fm.horizontalAdvance(t) + 4 * skala;
         const QRectF r(plot.left() - tw - 4 * skala, y - fm.height() / 2, tw, fm.height());
         p.setPen(Qt::black);
-        p.drawText(r, Qt::AlignRight | Qt::AlignVCenter, t);
+        Text(p, r, Qt::AlignRight | Qt::AlignVCenter, t);
         bild.Beschriftungen.emplace_back(r, t);
     }
     // The dates under the points, as many as fit side by side.
@@ -716,7 +741,7 @@ Verlaufsbild DrawVerlauf(QPainter& p, const QRectF& f, double skala, const Verla
             continue;
         }
         p.drawLine(QPointF(px(i), plot.bottom()), QPointF(px(i), plot.bottom() + 4 * skala));
-        p.drawText(QRectF(x, plot.bottom() + 6 * skala, tw, fm.height()), Qt::AlignCenter, t);
+        Text(p, QRectF(x, plot.bottom() + 6 * skala, tw, fm.height()), Qt::AlignCenter, t);
         frei = x + tw + fm.averageCharWidth() * 2;
     }
     // The column caption, rotated, at the left edge.
@@ -724,8 +749,8 @@ Verlaufsbild DrawVerlauf(QPainter& p, const QRectF& f, double skala, const Verla
     p.setFont(gross);
     p.translate(f.left() + gm.height() * 0.75, plot.center().y());
     p.rotate(-90);
-    p.drawText(QRectF(-plot.height() / 2, -gm.height() / 2, plot.height(), gm.height()), Qt::AlignCenter,
-               v.Spaltentitel);
+    Text(p, QRectF(-plot.height() / 2, -gm.height() / 2, plot.height(), gm.height()), Qt::AlignCenter,
+         v.Spaltentitel);
     p.restore();
     p.restore();
     return bild;
@@ -826,8 +851,8 @@ void DrawZusammenfassung(QPainter& p, const QSize& seite, int dpi, const Patient
     p.setPen(Qt::black);
     p.setFont(titel);
     const QFontMetricsF ttm(titel);
-    p.drawText(QRectF(links, y, breite, ttm.height()), Qt::AlignHCenter | Qt::AlignVCenter,
-               QCoreApplication::translate("Berichte", "Therapie-Zusammenfassung"));
+    Text(p, QRectF(links, y, breite, ttm.height()), Qt::AlignHCenter | Qt::AlignVCenter,
+         QCoreApplication::translate("Berichte", "Therapie-Zusammenfassung"));
     y += ttm.height() * 1.2;
     p.setPen(QPen(QColor(0x40, 0x40, 0x40), stift));
     p.drawLine(QPointF(links, y), QPointF(links + breite, y));
@@ -837,7 +862,7 @@ void DrawZusammenfassung(QPainter& p, const QSize& seite, int dpi, const Patient
         p.setPen(Qt::black);
         p.setFont(abschnitt);
         const QFontMetricsF am(abschnitt);
-        p.drawText(QRectF(links, y, breite, am.height()), Qt::AlignLeft | Qt::AlignVCenter, ueberschrift);
+        Text(p, QRectF(links, y, breite, am.height()), Qt::AlignLeft | Qt::AlignVCenter, ueberschrift);
         y += am.height() * 1.5;
         p.setFont(text);
         double b = 0;
@@ -846,8 +871,8 @@ void DrawZusammenfassung(QPainter& p, const QSize& seite, int dpi, const Patient
         }
         const double x2 = links + W * 0.03 + b + tm.averageCharWidth() * 3;
         for (const auto& [k, v] : z) {
-            p.drawText(QRectF(links + W * 0.03, y, b + 1, tm.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                       k + QStringLiteral(":"));
+            Text(p, QRectF(links + W * 0.03, y, b + 1, tm.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                 k + QStringLiteral(":"));
             Text(p, QRectF(x2, y, links + breite - x2, tm.height()), Qt::AlignLeft | Qt::AlignVCenter, v);
             y += zeile;
         }

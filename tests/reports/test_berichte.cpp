@@ -311,7 +311,7 @@ protected:
         int rc = -1;
         QString out, err;
     };
-    Ctl Run(QStringList args, const QString& sprache = QStringLiteral("de_DE.UTF-8")) {
+    Ctl Run(QStringList args, const QString& sprache = QStringLiteral("de_DE.UTF-8"), bool texte = false) {
         QStringList global = {QStringLiteral("--db-dir"), loc.dir};
         if (Server()) {
             global << QStringLiteral("--db-server") << loc.server << QStringLiteral("--db-port") << loc.port;
@@ -323,6 +323,9 @@ protected:
         env.insert(QStringLiteral("FIREBIRD_LOCK"), dir.filePath(QStringLiteral("lock")));
         env.insert(QStringLiteral("LC_ALL"), sprache);
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        if (texte) {
+            env.insert(QStringLiteral("ZUD_CHECK_TEXTS"), QStringLiteral("1"));
+        }
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(ZUD_BIN_DIR "/zudctl"), global + args);
         p.waitForFinished(120000);
@@ -536,3 +539,65 @@ TEST_P(BerichtCtl, ZahlenDatenUndDauerInDerSpracheDesLesers) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Firebird, BerichtCtl, ::testing::Values(Mode::Embedded, Mode::Server), ModeName);
+
+// Every text of every page kind in German, English and Polish fits its box: the recording page of
+// each list's kind of recording (its header and chart axes), every statistics list and the
+// summary, for a patient with a long Polish name.
+TEST_P(BerichtCtl, JederTextPasstInJederSprache) {
+    if (Server()) {
+        GTEST_SKIP() << "the pages do not depend on where the database lies";
+    }
+    Patient pa =
+        Person(QStringLiteral("Zimmermann-Łukasiewicz"), QStringLiteral("Małgorzata"), QDate(1961, 9, 23));
+    pa.Nummer = QStringLiteral("AB1D1234");
+    pa.Krankenkasse = QStringLiteral("Techniker Krankenkasse");
+    const qint64 p = dm->AddPatient(pa);
+    const QByteArray geraet = QByteArrayLiteral("ZUD12 Typ 2");
+    const QString typ = QString::fromLatin1(geraet);
+    QList<qint64> uebungen;
+    const auto neu = [&](int tag, const QByteArray& daten) {
+        uebungen << dm->InsertRecording(p, QDate(2026, 1, tag), QTime(9, 0), daten, typ);
+    };
+    neu(5, Aufnahme(0, EMGProbe(1, 11, 100, 600) + EMGProbe(0, 12, 208, 600), "Beckenboden lang", 5));
+    neu(6, Aufnahme(2, EMGProbe(1, 11, 80, 300) + EMGProbe(3, 11, 10, 300), "Stimulation", 5));
+    neu(7, Aufnahme(3, EMGProbe(1, 11, 90, 300, true) + EMGProbe(0, 11, 20, 300, true), "EMG-getriggert", 5));
+    neu(8, Aufnahme(9, ZweiKanalProbe(120, 40, 0x21, 1, 400) + ZweiKanalProbe(30, 200, 0x21, 0, 400),
+                    "Zwei Kanäle", 5));
+    neu(9, Aufnahme(4, DruckProbe(4, 11700, 7, 200) + DruckProbe(4, 2300, 1, 200), "Halten", 5));
+    neu(10, Aufnahme(6, DruckProbe(6, 5400, 7, 200, 0x11, 90) + DruckProbe(6, 800, 1, 200, 0x11, 20),
+                     "Druck und EMG", 5));
+    neu(11, Aufnahme(7, DruckProbe(7, 5400, 7, 200, 0x21, 90, 60) + DruckProbe(7, 800, 1, 200, 0x21, 20, 10),
+                     "Druck zwei EMG", 5));
+    neu(12, Aufnahme(5, DruckProbe(5, 8000, 7, 200) + DruckProbe(5, 1500, 1, 200), "Training", 5));
+    dm.reset();
+    int seiten = 0;
+    for (const char* sprache : {"de", "en", "pl"}) {
+        Einstellung(QStringLiteral("Language=%1").arg(QString::fromLatin1(sprache)));
+        const QString lc = sprache[0] == 'e' ? QStringLiteral("en_GB.UTF-8")
+                                             : QStringLiteral("%1_%2.UTF-8")
+                                                   .arg(QString::fromLatin1(sprache),
+                                                        QString::fromLatin1(sprache).toUpper());
+        QStringList befehle;
+        for (qint64 u : uebungen) {
+            befehle << QStringLiteral("recording %1").arg(u);
+        }
+        for (int liste = 1; liste <= kStatListen; ++liste) {
+            befehle << QStringLiteral("statistics %1 --tab %2").arg(p).arg(liste);
+        }
+        befehle << QStringLiteral("summary %1").arg(p);
+        for (const QString& b : befehle) {
+            const QString pdf = dir.filePath(QStringLiteral("seite-%1.pdf").arg(seiten++));
+            const Ctl r =
+                Run(QStringList{QStringLiteral("report")} + b.split(QLatin1Char(' ')) + QStringList{pdf}, lc,
+                    true);
+            EXPECT_EQ(r.rc, 0) << sprache << ' ' << b.toStdString() << '\n' << r.err.toStdString();
+            EXPECT_FALSE(r.err.contains(QStringLiteral("Text passt nicht")))
+                << sprache << ' ' << b.toStdString() << '\n'
+                << r.err.toStdString();
+            if (b.startsWith(QLatin1String("summary")) && sprache[0] == 'p') {
+                // The pages are in the program's language, not only its numbers.
+                EXPECT_FALSE(PdfText(pdf).contains(QStringLiteral("Therapie-Zusammenfassung")));
+            }
+        }
+    }
+}

@@ -2,6 +2,7 @@
 // them, and the report pages as PDF files, through the same code as the program.
 
 #include "Berichte.h"
+#include "Localizer.h"
 #include "Settings.h"
 #include "Statistik.h"
 #include "ZudctlInternal.h"
@@ -148,6 +149,10 @@ int Berichte(const QString& cmd, const DbOptions& options, const QStringList& re
     }
     const QString art = rest.front();
     const Aufruf a = Zerlege(rest.mid(1), art == QLatin1String("statistics"));
+    // The list's name as documented (German), before the pages switch to the program's language:
+    // they are read by people, in the language of those the window prints.
+    const int tabListe = a.tab.isEmpty() ? 0 : ListeZuTab(a.tab);
+    i18n::Localizer::Instance().LoadSaved();
     if (a.positional.size() != 2 || !a.positional[1].endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
         throw UsageError{
             QStringLiteral("Aufruf: zudctl report recording COUNTER AUSGABE.pdf | report statistics "
@@ -201,7 +206,7 @@ int Berichte(const QString& cmd, const DbOptions& options, const QStringList& re
             const std::vector<int> sichtbar = s.SichtbareListen();
             int liste = sichtbar.empty() ? 0 : sichtbar.front();
             if (!a.tab.isEmpty()) {
-                liste = ListeZuTab(a.tab);
+                liste = tabListe;
                 if (liste == 0) {
                     throw UsageError{QStringLiteral("--tab: Einkanalig, Zweikanalig, EMG-gesteuert, Druck, "
                                                     "Training Druck oder 1-5: %1")
