@@ -2561,9 +2561,12 @@ Trotzdem wechseln?</translation>
         <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
         <translation>Die Echtzeit-Aufnahme für %1 speichern?</translation>
     </message>
-    <message>
-        <source>Übertragen: %1 Dateien</source>
-        <translation>Übertragen: %1 Dateien</translation>
+    <message numerus="yes">
+        <source>Übertragen: %n Dateien</source>
+        <translation>
+            <numerusform>Übertragen: %n Datei</numerusform>
+            <numerusform>Übertragen: %n Dateien</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -2561,9 +2561,12 @@ Switch anyway?</translation>
         <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
         <translation>Save the real-time recording for %1?</translation>
     </message>
-    <message>
-        <source>Übertragen: %1 Dateien</source>
-        <translation>Transferred: %1 files</translation>
+    <message numerus="yes">
+        <source>Übertragen: %n Dateien</source>
+        <translation>
+            <numerusform>Transferred: %n file</numerusform>
+            <numerusform>Transferred: %n files</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -2561,9 +2561,12 @@ Changer quand même ?</translation>
         <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
         <translation>Sauvegarder l’enregistrement en temps réel pour %1&#xa0;?</translation>
     </message>
-    <message>
-        <source>Übertragen: %1 Dateien</source>
-        <translation>Transférés : %1 fichiers</translation>
+    <message numerus="yes">
+        <source>Übertragen: %n Dateien</source>
+        <translation>
+            <numerusform>Transféré : %n fichier</numerusform>
+            <numerusform>Transférés : %n fichiers</numerusform>
+        </translation>
     </message>
 </context>
 <context>

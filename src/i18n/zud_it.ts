@@ -2561,9 +2561,12 @@ Cambiare comunque?</translation>
         <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
         <translation>Salvare la registrazione in tempo reale per %1?</translation>
     </message>
-    <message>
-        <source>Übertragen: %1 Dateien</source>
-        <translation>Trasferiti: %1 file</translation>
+    <message numerus="yes">
+        <source>Übertragen: %n Dateien</source>
+        <translation>
+            <numerusform>Trasferito: %n file</numerusform>
+            <numerusform>Trasferiti: %n file</numerusform>
+        </translation>
     </message>
 </context>
 <context>

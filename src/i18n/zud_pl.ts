@@ -2561,9 +2561,13 @@ Mimo to przełączyć?</translation>
         <source>Die Echtzeit-Aufnahme für %1 speichern?</source>
         <translation>Zapisać nagranie w czasie rzeczywistym dla pacjenta %1?</translation>
     </message>
-    <message>
-        <source>Übertragen: %1 Dateien</source>
-        <translation>Przesłano: %1 plików</translation>
+    <message numerus="yes">
+        <source>Übertragen: %n Dateien</source>
+        <translation>
+            <numerusform>Przesłano: %n plik</numerusform>
+            <numerusform>Przesłano: %n pliki</numerusform>
+            <numerusform>Przesłano: %n plików</numerusform>
+        </translation>
     </message>
 </context>
 <context>

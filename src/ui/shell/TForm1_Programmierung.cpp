@@ -93,8 +93,8 @@ void TForm1::DoProgrammieren() {
         // The window's own commands take the device; the main window's wait.
         DeviceWork work(*FDevice, DeviceCompetitors());
         if (FProgrammierung->exec() == QDialog::Accepted)
-            statusBar()->showMessage(
-                tr("Übertragen: %1 Dateien").arg(FProgrammierung->LastTransfer().geschrieben.size()));
+            statusBar()->showMessage(tr("Übertragen: %n Dateien", nullptr,
+                                        int(FProgrammierung->LastTransfer().geschrieben.size())));
     }
     FKeepServiceFlag = false;
     FServiceFlag = false;
