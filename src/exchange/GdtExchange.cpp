@@ -324,6 +324,13 @@ QString WriteGdtResult(TDM1& dm, qint64 counter, const GdtSettings& s, const Gdt
                        "Sie, ob die Praxissoftware sie abholt.")));
         }
     }
+    if (!s.Numbered && o.KeepUncollected && QFileInfo::exists(ziel)) {
+        throw DataError(Tr(QT_TRANSLATE_NOOP(
+                               "Gdt", "Die Praxissoftware hat das vorige Ergebnis (%1) noch nicht abgeholt. "
+                                      "Bitte lassen Sie es dort einlesen oder stellen Sie in den "
+                                      "GDT-Einstellungen nummerierte Ergebnisdateien ein."))
+                            .arg(QDir::toNativeSeparators(ziel)));
+    }
     if (o.Pdf) {
         const ChartOptionen chart = o.Chart;
         const Patient p = *patient;

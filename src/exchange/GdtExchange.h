@@ -48,6 +48,9 @@ std::vector<gdt::Testwert> GdtTestValues(const Berichtsaufnahme& a, int druckEin
 struct GdtResultOptions {
     bool Pdf = false;
     int DruckEinheit = 0;
+    // With one file name for every result: a result the practice software has not collected yet
+    // stays, and the new one is refused, instead of replacing it.
+    bool KeepUncollected = false;
     ChartOptionen Chart;
 };
 

@@ -1210,6 +1210,10 @@
         <source>Der Untersuchungscode ist zu lang.</source>
         <translation>Der Untersuchungscode ist zu lang.</translation>
     </message>
+    <message>
+        <source>Die Praxissoftware hat das vorige Ergebnis (%1) noch nicht abgeholt. Bitte lassen Sie es dort einlesen oder stellen Sie in den GDT-Einstellungen nummerierte Ergebnisdateien ein.</source>
+        <translation>Die Praxissoftware hat das vorige Ergebnis (%1) noch nicht abgeholt. Bitte lassen Sie es dort einlesen oder stellen Sie in den GDT-Einstellungen nummerierte Ergebnisdateien ein.</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>
@@ -1992,6 +1996,10 @@
         <source>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</source>
         <translation>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</translation>
     </message>
+    <message>
+        <source>An Praxissoftware senden</source>
+        <translation>An Praxissoftware senden</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TBemForm</name>
@@ -2564,6 +2572,14 @@ Trotzdem wechseln?</translation>
     <message>
         <source>Übertragen: %1 Dateien</source>
         <translation>Übertragen: %1 Dateien</translation>
+    </message>
+    <message>
+        <source>%1 Ergebnisse an die Praxissoftware gesendet: %2</source>
+        <translation>%1 Ergebnisse an die Praxissoftware gesendet: %2</translation>
+    </message>
+    <message>
+        <source>Von %1 Ergebnissen wurden %2 an die Praxissoftware gesendet, die übrigen nicht: %3</source>
+        <translation>Von %1 Ergebnissen wurden %2 an die Praxissoftware gesendet, die übrigen nicht: %3</translation>
     </message>
 </context>
 <context>

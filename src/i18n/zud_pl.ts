@@ -1210,6 +1210,10 @@
         <source>Der Untersuchungscode ist zu lang.</source>
         <translation>Kod badania jest za długi.</translation>
     </message>
+    <message>
+        <source>Die Praxissoftware hat das vorige Ergebnis (%1) noch nicht abgeholt. Bitte lassen Sie es dort einlesen oder stellen Sie in den GDT-Einstellungen nummerierte Ergebnisdateien ein.</source>
+        <translation>Oprogramowanie gabinetu nie odebrało jeszcze poprzedniego wyniku (%1). Proszę go tam zaimportować albo włączyć numerowane pliki wyników w ustawieniach GDT.</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>
@@ -1992,6 +1996,10 @@
         <source>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</source>
         <translation>Bez zalogowania do bazy danych nie można przypisać pacjenta.</translation>
     </message>
+    <message>
+        <source>An Praxissoftware senden</source>
+        <translation>Wyślij do oprogramowania gabinetu</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TBemForm</name>
@@ -2564,6 +2572,14 @@ Mimo to przełączyć?</translation>
     <message>
         <source>Übertragen: %1 Dateien</source>
         <translation>Przesłano: %1 plików</translation>
+    </message>
+    <message>
+        <source>%1 Ergebnisse an die Praxissoftware gesendet: %2</source>
+        <translation>Wyniki wysłane do oprogramowania gabinetu (%1): %2</translation>
+    </message>
+    <message>
+        <source>Von %1 Ergebnissen wurden %2 an die Praxissoftware gesendet, die übrigen nicht: %3</source>
+        <translation>Z %1 wyników do oprogramowania gabinetu wysłano %2, pozostałych nie: %3</translation>
     </message>
 </context>
 <context>

@@ -256,6 +256,9 @@ public:
     // "An Praxissoftware senden": the result of a stored recording; a failure in a message box
     // or, when `quiet`, in the status bar.
     bool SendToPracticeSoftware(qint64 counter, bool quiet = false);
+    // The results of several recordings, one file each, in their order; stops at the first that
+    // cannot be sent and says how many went. Returns the number sent.
+    int SendResultsToPracticeSoftware(const QList<qint64>& counters, bool quiet);
     // "Als EDF+ exportieren": one file (asked for when `target` is empty) or, for several
     // recordings, one file each in a folder.
     void ExportEdf(const QList<qint64>& counters, const QString& target = QString());
@@ -329,9 +332,8 @@ private:
     void RetranslateGdt();
     void GdtLoggedIn();
     bool AutoSendOn() const;
-    // With automatic sending on: the results of every recording stored after `afterCounter`.
-    void SendNewResults(qint64 afterCounter);
-    qint64 LastStoredCounter();
+    // With automatic sending on: the results of the recordings just stored.
+    void SendNewResults(const QList<qint64>& counters);
     QString FGdtStartFile;
     GdtWatcher* FGdtWatcher = nullptr;
     GdtSettingsDialog* FGdtDialog = nullptr;
