@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QTemporaryFile>
 
 namespace zud {
 
@@ -153,6 +154,42 @@ GdtRequestOutcome TakeGdtRequest(TDM1& dm, const QString& path, const GdtSetting
     }
     Log(QStringLiteral("GDT: %1 (%2)").arg(r.Message, QFileInfo(path).fileName()));
     return r;
+}
+
+QString GdtRequestInFolder(const QString& path, const GdtSettings& s, QString* error) {
+    const QFileInfo folder(s.Folder);
+    if (!s.On || s.Folder.isEmpty() || !folder.isDir()) {
+        return path;
+    }
+    const QFileInfo file(path);
+    if (file.absoluteDir().canonicalPath() == folder.canonicalFilePath()) {
+        return path;
+    }
+    const auto fail = [&](const QString& why) {
+        if (error) {
+            *error =
+                Tr(QT_TRANSLATE_NOOP("Gdt", "Die GDT-Datei %1 kann nicht gelesen werden: %2")).arg(path, why);
+        }
+        return QString();
+    };
+    QFile in(path);
+    if (!file.isFile() || !in.open(QIODevice::ReadOnly)) {
+        return fail(file.isFile() ? in.errorString()
+                                  : Tr(QT_TRANSLATE_NOOP("Gdt", "Die Datei ist nicht vorhanden.")));
+    }
+    // One byte more than a request may have: the reader refuses it then, as it refuses any file
+    // that is too large.
+    const QByteArray bytes = in.read(gdt::kMaxDateigroesse + 1);
+    QTemporaryFile copy(QDir(s.Folder).filePath(QStringLiteral("uebergeben-XXXXXX-") + file.fileName()));
+    copy.setAutoRemove(false);
+    if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush()) {
+        const QString why = copy.errorString();
+        copy.remove();
+        return fail(why);
+    }
+    copy.close();
+    Log(QStringLiteral("GDT: %1 übergeben als %2").arg(path, copy.fileName()));
+    return copy.fileName();
 }
 
 QStringList PendingGdtRequests(const GdtSettings& s) {

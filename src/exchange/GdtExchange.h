@@ -37,6 +37,13 @@ struct GdtRequestOutcome {
 // with a line in the program's log, and nothing in the database changes.
 GdtRequestOutcome TakeGdtRequest(TDM1& dm, const QString& path, const GdtSettings& s);
 
+// A request file from outside the exchange folder (named on the command line, handed over by a
+// second start) as a file of that folder: a copy under a name the folder watcher does not take,
+// which TakeGdtRequest then deletes or moves aside; the original is left as it is. A file that
+// lies in the folder already, or any file while no exchange folder is set up, is returned as it
+// is. Empty, with the German reason in `error`, when the copy cannot be made.
+QString GdtRequestInFolder(const QString& path, const GdtSettings& s, QString* error);
+
 // The request files waiting in the exchange folder (our ID, the practice software's, ".GDT" or
 // a number as extension), oldest first.
 QStringList PendingGdtRequests(const GdtSettings& s);

@@ -1214,6 +1214,10 @@
         <source>Die Praxissoftware hat das vorige Ergebnis (%1) noch nicht abgeholt. Bitte lassen Sie es dort einlesen oder stellen Sie in den GDT-Einstellungen nummerierte Ergebnisdateien ein.</source>
         <translation>Die Praxissoftware hat das vorige Ergebnis (%1) noch nicht abgeholt. Bitte lassen Sie es dort einlesen oder stellen Sie in den GDT-Einstellungen nummerierte Ergebnisdateien ein.</translation>
     </message>
+    <message>
+        <source>Die Datei ist nicht vorhanden.</source>
+        <translation>Die Datei ist nicht vorhanden.</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>

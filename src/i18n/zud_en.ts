@@ -1214,6 +1214,10 @@
         <source>Die Praxissoftware hat das vorige Ergebnis (%1) noch nicht abgeholt. Bitte lassen Sie es dort einlesen oder stellen Sie in den GDT-Einstellungen nummerierte Ergebnisdateien ein.</source>
         <translation>The practice software has not collected the previous result (%1) yet. Please have it imported there, or switch to numbered result files in the GDT settings.</translation>
     </message>
+    <message>
+        <source>Die Datei ist nicht vorhanden.</source>
+        <translation>The file does not exist.</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>

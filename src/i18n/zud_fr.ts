@@ -1214,6 +1214,10 @@
         <source>Die Praxissoftware hat das vorige Ergebnis (%1) noch nicht abgeholt. Bitte lassen Sie es dort einlesen oder stellen Sie in den GDT-Einstellungen nummerierte Ergebnisdateien ein.</source>
         <translation>Le logiciel du cabinet n’a pas encore récupéré le résultat précédent (%1). Veuillez l’y faire importer ou activer les fichiers de résultat numérotés dans les paramètres GDT.</translation>
     </message>
+    <message>
+        <source>Die Datei ist nicht vorhanden.</source>
+        <translation>Le fichier n’existe pas.</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>

@@ -1214,6 +1214,10 @@
         <source>Die Praxissoftware hat das vorige Ergebnis (%1) noch nicht abgeholt. Bitte lassen Sie es dort einlesen oder stellen Sie in den GDT-Einstellungen nummerierte Ergebnisdateien ein.</source>
         <translation>Il software dello studio non ha ancora prelevato il risultato precedente (%1). Importarlo nel software o attivare i file di risultato numerati nelle impostazioni GDT.</translation>
     </message>
+    <message>
+        <source>Die Datei ist nicht vorhanden.</source>
+        <translation>Il file non esiste.</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>

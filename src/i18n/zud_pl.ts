@@ -1214,6 +1214,10 @@
         <source>Die Praxissoftware hat das vorige Ergebnis (%1) noch nicht abgeholt. Bitte lassen Sie es dort einlesen oder stellen Sie in den GDT-Einstellungen nummerierte Ergebnisdateien ein.</source>
         <translation>Oprogramowanie gabinetu nie odebrało jeszcze poprzedniego wyniku (%1). Proszę go tam zaimportować albo włączyć numerowane pliki wyników w ustawieniach GDT.</translation>
     </message>
+    <message>
+        <source>Die Datei ist nicht vorhanden.</source>
+        <translation>Plik nie istnieje.</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>

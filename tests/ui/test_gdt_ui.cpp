@@ -7,6 +7,7 @@
 #include "Demo.h"
 #include "DemoRecordings.h"
 #include "Emulator.h"
+#include "GdtHandover.h"
 #include "GdtSettings.h"
 #include "GdtSettingsDialog.h"
 #include "GdtWatcher.h"
@@ -22,8 +23,10 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QLocalSocket>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QtTest>
@@ -489,6 +492,89 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), sent);
         QCOMPARE(QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files).size(), 1);
+        QVERIFY(f->close());
+    }
+
+    // "zud-software --gdt FILE" while the program runs: the real binary hands the file over and
+    // ends with 0; the running window takes it like a file of its folder (a copy there, the
+    // original left alone) and becomes current on the patient; a broken file is put aside in
+    // "fehler" and changes nothing; a client that says something else is refused.
+    void SecondStartHandsTheRequestOver() {
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        QVERIFY(f->GdtHandover()->Listening());
+        const QString outside = dir->filePath(QStringLiteral("pvs-export"));
+        QVERIFY(QDir().mkpath(outside));
+        const QString path = QDir(outside).filePath(QStringLiteral("ZUD12PVS.GDT"));
+        const auto write = [&](const QByteArray& bytes) {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        };
+        const auto secondStart = [&](int& exitCode) {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir->filePath(QStringLiteral("user")));
+            env.insert(QStringLiteral("XDG_CONFIG_DIRS"), dir->filePath(QStringLiteral("system")));
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+            p.setProcessEnvironment(env);
+            p.setProcessChannelMode(QProcess::ForwardedChannels);
+            p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zud-software"),
+                    {QStringLiteral("--gdt"), path});
+            // The window answers while this waits: the event loop runs.
+            const bool ended = QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 30000);
+            if (!ended)
+                p.kill();
+            p.waitForFinished(5000);
+            exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+            return ended;
+        };
+
+        const QByteArray request =
+            Request(6302, {{3000, "H-1"}, {3101, "K\x81hn"}, {3102, "Eva"}, {3103, "12031966"}, {3110, "2"}});
+        QVERIFY(write(request));
+        int exitCode = -2;
+        QVERIFY(secondStart(exitCode));
+        QCOMPARE(exitCode, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(f->CurrentPatient() > 0, 5000);
+        const auto p = f->DM()->GetPatient(f->CurrentPatient());
+        QVERIFY(p);
+        QCOMPARE(p->Name, QStringLiteral("Kühn"));
+        QCOMPARE(p->Nummer, QStringLiteral("H-1"));
+        QCOMPARE(p->Geburtstag, QDate(1966, 3, 12));
+        QVERIFY(f->PatientBox()->text().contains(QStringLiteral("Kühn")));
+        {
+            QFile original(path);
+            QVERIFY(original.open(QIODevice::ReadOnly));
+            QCOMPARE(original.readAll(), request); // nothing written outside the exchange folder
+        }
+        QVERIFY(QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty());
+
+        // A broken request: the line in the status bar, the copy in "fehler", no patient more.
+        QByteArray broken = Request(6302, {{3000, "X-2"}, {3101, "Neu"}, {3102, "Nina"}, {3103, "01011990"}});
+        broken.replace("0148315", "0138315");
+        QVERIFY(write(broken));
+        QVERIFY(secondStart(exitCode));
+        QCOMPARE(exitCode, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(f->statusBar()->currentMessage().contains(QStringLiteral("Zeile 3")), 5000);
+        const QStringList aside =
+            QDir(QDir(folder).filePath(QStringLiteral("fehler"))).entryList(QDir::Files);
+        QCOMPARE(aside.size(), 1);
+        QVERIFY2(aside[0].endsWith(QStringLiteral("ZUD12PVS.GDT")), qPrintable(aside[0]));
+        QCOMPARE(f->DM()->AllPatients().size(), size_t(1));
+        QCOMPARE(f->CurrentPatient(), p->Identifikation);
+        QVERIFY(QFile::exists(path));
+
+        // Not a request line: refused, nothing taken.
+        QLocalSocket s;
+        s.connectToServer(GdtHandoverName());
+        QVERIFY(s.waitForConnected(2000));
+        s.write("DEL /etc/passwd\n");
+        QTRY_VERIFY_WITH_TIMEOUT(s.canReadLine(), 5000);
+        QCOMPARE(s.readLine().trimmed(), QByteArray("ERR"));
+        QTest::qWait(200);
+        QCOMPARE(QDir(QDir(folder).filePath(QStringLiteral("fehler"))).entryList(QDir::Files).size(), 1);
+        QVERIFY(QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty());
         QVERIFY(f->close());
     }
 

@@ -6,12 +6,14 @@
 
 #include "EdfExport.h"
 #include "GdtExchange.h"
+#include "GdtHandover.h"
 #include "GdtSettingsDialog.h"
 #include "GdtWatcher.h"
 #include "ListViews.h"
 #include "Msg.h"
 #include "PatientModels.h"
 #include "RecordingTabs.h"
+#include "TZUD12.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -99,6 +101,17 @@ void TForm1::SetupGdt() {
     FGdtWatcher = new GdtWatcher(this);
     connect(FGdtWatcher, &GdtWatcher::RequestReady, this,
             [this](const QString& path) { TakeGdtRequest(path); });
+
+    // A second start with a request file hands it over here and ends.
+    FGdtOutsideTimer = new QTimer(this);
+    FGdtOutsideTimer->setSingleShot(true);
+    FGdtOutsideTimer->setInterval(1000);
+    connect(FGdtOutsideTimer, &QTimer::timeout, this, [this] { TakeWaitingOutsideRequests(); });
+    FGdtHandover = new GdtHandoverServer(this);
+    if (!FGdtHandover->Listen() && FDevice)
+        FDevice->AddLog(QStringLiteral("GDT: Übergabe-Socket %1 nicht verfügbar").arg(GdtHandoverName()));
+    connect(FGdtHandover, &GdtHandoverServer::RequestHandedOver, this,
+            [this](const QString& path) { TakeOutsideGdtRequest(path); });
 }
 
 void TForm1::RetranslateGdt() {
@@ -122,7 +135,33 @@ void TForm1::GdtLoggedIn() {
     if (!FGdtStartFile.isEmpty()) {
         const QString file = FGdtStartFile;
         FGdtStartFile.clear();
-        QTimer::singleShot(0, this, [this, file] { TakeGdtRequest(file); });
+        QTimer::singleShot(0, this, [this, file] { TakeOutsideGdtRequest(file); });
+    }
+}
+
+void TForm1::TakeOutsideGdtRequest(const QString& path) {
+    FGdtOutside << path;
+    TakeWaitingOutsideRequests();
+}
+
+void TForm1::TakeWaitingOutsideRequests() {
+    if (!FDM || !FDM->LoggedIn() || FLive || FEnding) {
+        if (!FGdtOutside.isEmpty() && !FEnding)
+            FGdtOutsideTimer->start();
+        return;
+    }
+    while (!FGdtOutside.isEmpty()) {
+        const QString original = FGdtOutside.takeFirst();
+        QString error;
+        const QString file = GdtRequestInFolder(original, GdtSettings::Read(FSettings), &error);
+        if (file.isEmpty()) {
+            LastMessage = error;
+            statusBar()->showMessage(error);
+            if (FDevice)
+                FDevice->AddLog(QStringLiteral("GDT: %1").arg(error));
+            continue;
+        }
+        TakeGdtRequest(file);
     }
 }
 
