@@ -11,7 +11,9 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
+
 #include <QTemporaryFile>
+#include <algorithm>
 
 namespace zud {
 
@@ -177,9 +179,16 @@ QString GdtRequestInFolder(const QString& path, const GdtSettings& s, QString* e
         return fail(file.isFile() ? in.errorString()
                                   : Tr(QT_TRANSLATE_NOOP("Gdt", "Die Datei ist nicht vorhanden.")));
     }
-    // One byte more than a request may have: the reader refuses it then, as it refuses any file
-    // that is too large.
+    // Only what looks like a record of the practice software is copied into the shared folder:
+    // a file of any other kind (or too large for a request) stays where it is, not in "fehler".
     const QByteArray bytes = in.read(gdt::kMaxDateigroesse + 1);
+    const bool ziffern = bytes.size() >= 7 && std::all_of(bytes.begin(), bytes.begin() + 3,
+                                                          [](char c) { return c >= '0' && c <= '9'; });
+    if (bytes.size() > gdt::kMaxDateigroesse || !ziffern || bytes.mid(3, 4) != "8000") {
+        return fail(
+            Tr(QT_TRANSLATE_NOOP("Gdt", "Sie ist keine GDT-Datei (sie beginnt nicht mit dem Feld 8000) "
+                                        "oder größer als eine Anfrage sein kann.")));
+    }
     QTemporaryFile copy(QDir(s.Folder).filePath(QStringLiteral("uebergeben-XXXXXX-") + file.fileName()));
     copy.setAutoRemove(false);
     if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush()) {

@@ -1218,6 +1218,10 @@
         <source>Die Datei ist nicht vorhanden.</source>
         <translation>Die Datei ist nicht vorhanden.</translation>
     </message>
+    <message>
+        <source>Sie ist keine GDT-Datei (sie beginnt nicht mit dem Feld 8000) oder größer als eine Anfrage sein kann.</source>
+        <translation>Sie ist keine GDT-Datei (sie beginnt nicht mit dem Feld 8000) oder größer als eine Anfrage sein kann.</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>

@@ -1218,6 +1218,10 @@
         <source>Die Datei ist nicht vorhanden.</source>
         <translation>The file does not exist.</translation>
     </message>
+    <message>
+        <source>Sie ist keine GDT-Datei (sie beginnt nicht mit dem Feld 8000) oder größer als eine Anfrage sein kann.</source>
+        <translation>It is not a GDT file (it does not begin with field 8000) or is larger than a request can be.</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>

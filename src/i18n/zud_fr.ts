@@ -1218,6 +1218,10 @@
         <source>Die Datei ist nicht vorhanden.</source>
         <translation>Le fichier n’existe pas.</translation>
     </message>
+    <message>
+        <source>Sie ist keine GDT-Datei (sie beginnt nicht mit dem Feld 8000) oder größer als eine Anfrage sein kann.</source>
+        <translation>Ce n’est pas un fichier GDT (il ne commence pas par le champ 8000) ou il est plus grand qu’une demande ne peut l’être.</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>

@@ -1218,6 +1218,10 @@
         <source>Die Datei ist nicht vorhanden.</source>
         <translation>Il file non esiste.</translation>
     </message>
+    <message>
+        <source>Sie ist keine GDT-Datei (sie beginnt nicht mit dem Feld 8000) oder größer als eine Anfrage sein kann.</source>
+        <translation>Non è un file GDT (non inizia con il campo 8000) oppure è più grande di quanto possa essere una richiesta.</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>

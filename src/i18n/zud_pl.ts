@@ -1218,6 +1218,10 @@
         <source>Die Datei ist nicht vorhanden.</source>
         <translation>Plik nie istnieje.</translation>
     </message>
+    <message>
+        <source>Sie ist keine GDT-Datei (sie beginnt nicht mit dem Feld 8000) oder größer als eine Anfrage sein kann.</source>
+        <translation>To nie jest plik GDT (nie zaczyna się od pola 8000) albo jest większy, niż może być zlecenie.</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>

@@ -517,4 +517,17 @@ TEST(GdtOutsideRequest, CopiedIntoTheFolder) {
 
     EXPECT_TRUE(GdtRequestInFolder(dir.filePath(QStringLiteral("export/fehlt.gdt")), g, &error).isEmpty());
     EXPECT_TRUE(error.contains(QStringLiteral("nicht vorhanden"))) << error.toStdString();
+
+    // Any other file of the user is not copied into the shared folder, not even into "fehler".
+    const QString other = dir.filePath(QStringLiteral("export/notizen.txt"));
+    {
+        QFile f(other);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("Kontonummer 1234\n");
+    }
+    error.clear();
+    EXPECT_TRUE(GdtRequestInFolder(other, g, &error).isEmpty());
+    EXPECT_TRUE(error.contains(QStringLiteral("keine GDT-Datei"))) << error.toStdString();
+    EXPECT_EQ(QDir(g.Folder).entryList(QDir::Files | QDir::Hidden).size(), 2); // the copy and `inside`
+    EXPECT_FALSE(QFileInfo::exists(QDir(g.Folder).filePath(QStringLiteral("fehler"))));
 }

@@ -572,9 +572,19 @@ private slots:
         s.write("DEL /etc/passwd\n");
         QTRY_VERIFY_WITH_TIMEOUT(s.canReadLine(), 5000);
         QCOMPARE(s.readLine().trimmed(), QByteArray("ERR"));
-        QTest::qWait(200);
+        s.abort();
+        // Another file of the user named in a well-formed line: not copied into the shared folder.
+        QLocalSocket t;
+        t.connectToServer(GdtHandoverName());
+        QVERIFY(t.waitForConnected(2000));
+        t.write("GDT /etc/passwd\n");
+        QTRY_VERIFY_WITH_TIMEOUT(t.canReadLine(), 5000);
+        QCOMPARE(t.readLine().trimmed(), QByteArray("OK"));
+        QTRY_VERIFY_WITH_TIMEOUT(f->statusBar()->currentMessage().contains(QStringLiteral("keine GDT-Datei")),
+                                 5000);
         QCOMPARE(QDir(QDir(folder).filePath(QStringLiteral("fehler"))).entryList(QDir::Files).size(), 1);
         QVERIFY(QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QCOMPARE(f->DM()->AllPatients().size(), size_t(1));
         QVERIFY(f->close());
     }
 
