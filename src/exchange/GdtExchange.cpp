@@ -160,11 +160,9 @@ GdtRequestOutcome TakeGdtRequest(TDM1& dm, const QString& path, const GdtSetting
 
 QString GdtRequestInFolder(const QString& path, const GdtSettings& s, QString* error) {
     const QFileInfo folder(s.Folder);
-    if (!s.On || s.Folder.isEmpty() || !folder.isDir()) {
-        return path;
-    }
+    const bool ordner = s.On && !s.Folder.isEmpty() && folder.isDir();
     const QFileInfo file(path);
-    if (file.absoluteDir().canonicalPath() == folder.canonicalFilePath()) {
+    if (ordner && file.absoluteDir().canonicalPath() == folder.canonicalFilePath()) {
         return path;
     }
     const auto fail = [&](const QString& why) {
@@ -179,8 +177,8 @@ QString GdtRequestInFolder(const QString& path, const GdtSettings& s, QString* e
         return fail(file.isFile() ? in.errorString()
                                   : Tr(QT_TRANSLATE_NOOP("Gdt", "Die Datei ist nicht vorhanden.")));
     }
-    // Only what looks like a record of the practice software is copied into the shared folder:
-    // a file of any other kind (or too large for a request) stays where it is, not in "fehler".
+    // Only what looks like a record of the practice software is taken: a file of any other kind
+    // (or too large for a request) is neither copied into the shared folder nor put aside.
     const QByteArray bytes = in.read(gdt::kMaxDateigroesse + 1);
     const bool ziffern = bytes.size() >= 7 && std::all_of(bytes.begin(), bytes.begin() + 3,
                                                           [](char c) { return c >= '0' && c <= '9'; });
@@ -188,6 +186,9 @@ QString GdtRequestInFolder(const QString& path, const GdtSettings& s, QString* e
         return fail(
             Tr(QT_TRANSLATE_NOOP("Gdt", "Sie ist keine GDT-Datei (sie beginnt nicht mit dem Feld 8000) "
                                         "oder größer als eine Anfrage sein kann.")));
+    }
+    if (!ordner) {
+        return path;
     }
     QTemporaryFile copy(QDir(s.Folder).filePath(QStringLiteral("uebergeben-XXXXXX-") + file.fileName()));
     copy.setAutoRemove(false);

@@ -40,8 +40,9 @@ GdtRequestOutcome TakeGdtRequest(TDM1& dm, const QString& path, const GdtSetting
 // A request file from outside the exchange folder (named on the command line, handed over by a
 // second start) as a file of that folder: a copy under a name the folder watcher does not take,
 // which TakeGdtRequest then deletes or moves aside; the original is left as it is. A file that
-// lies in the folder already, or any file while no exchange folder is set up, is returned as it
-// is. Empty, with the German reason in `error`, when the copy cannot be made.
+// lies in the folder already is returned as it is, and so is a request while no exchange folder
+// is set up. Empty, with the German reason in `error`, when the file is missing, does not begin
+// like a GDT record or the copy cannot be made.
 QString GdtRequestInFolder(const QString& path, const GdtSettings& s, QString* error);
 
 // The request files waiting in the exchange folder (our ID, the practice software's, ".GDT" or

@@ -528,6 +528,9 @@ TEST(GdtOutsideRequest, CopiedIntoTheFolder) {
     error.clear();
     EXPECT_TRUE(GdtRequestInFolder(other, g, &error).isEmpty());
     EXPECT_TRUE(error.contains(QStringLiteral("keine GDT-Datei"))) << error.toStdString();
+    error.clear();
+    EXPECT_TRUE(GdtRequestInFolder(other, off, &error).isEmpty()); // nor taken where it lies
+    EXPECT_TRUE(error.contains(QStringLiteral("keine GDT-Datei"))) << error.toStdString();
     EXPECT_EQ(QDir(g.Folder).entryList(QDir::Files | QDir::Hidden).size(), 2); // the copy and `inside`
     EXPECT_FALSE(QFileInfo::exists(QDir(g.Folder).filePath(QStringLiteral("fehler"))));
 }
