@@ -1,5 +1,6 @@
 // ZUD-Software: splash, main window, login, message loop.
 
+#include "GdtHandover.h"
 #include "SignalWatcher.h"
 #include "TForm1.h"
 #include "TSplash.h"
@@ -40,6 +41,12 @@ int main(int argc, char** argv) {
     parser.addOption(smoke);
     parser.addOption(gdt);
     parser.process(app);
+
+    // A request of the practice software while the program runs already: the running program
+    // takes it and comes to the front; this start ends here.
+    if (parser.isSet(gdt) && zud::ui::HandGdtRequestOver(parser.value(gdt))) {
+        return 0;
+    }
 
 #if defined(ZUD_HAVE_I18N)
     zud::i18n::Localizer::Instance().LoadSaved();

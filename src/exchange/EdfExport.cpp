@@ -15,7 +15,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
+#include <sys/mman.h>
 #include <unistd.h>
 
 namespace zud {
@@ -82,41 +84,79 @@ private:
 
 // EDFlib does not report every failed write (a full disk shows only in the file): the file is
 // checked against its own header, which must announce `records` data records.
-bool Vollstaendig(const QString& pfad, qint64 records) {
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const QByteArray h = f.read(256);
-    if (h.size() != 256) {
+bool Vollstaendig(const QByteArray& datei, qint64 records) {
+    if (datei.size() < 256) {
         return false;
     }
     bool ok1 = false, ok2 = false, ok3 = false;
-    const qint64 kopfBytes = h.mid(184, 8).trimmed().toLongLong(&ok1);
-    const qint64 anzahl = h.mid(236, 8).trimmed().toLongLong(&ok2);
-    const int ns = h.mid(252, 4).trimmed().toInt(&ok3);
-    if (!ok1 || !ok2 || !ok3 || ns <= 0 || kopfBytes != 256 * (qint64(ns) + 1) || anzahl != records) {
+    const qint64 kopfBytes = datei.mid(184, 8).trimmed().toLongLong(&ok1);
+    const qint64 anzahl = datei.mid(236, 8).trimmed().toLongLong(&ok2);
+    const int ns = datei.mid(252, 4).trimmed().toInt(&ok3);
+    if (!ok1 || !ok2 || !ok3 || ns <= 0 || kopfBytes != 256 * (qint64(ns) + 1) || anzahl != records ||
+        datei.size() < kopfBytes) {
         return false;
     }
     // The samples per data record of each signal follow label, transducer, dimension, the four
     // limits and the prefilter.
-    if (!f.seek(256 + qint64(ns) * 216)) {
-        return false;
-    }
-    const QByteArray proben = f.read(qint64(ns) * 8);
-    if (proben.size() != ns * 8) {
-        return false;
-    }
+    const qint64 proben = 256 + qint64(ns) * 216;
     qint64 jeRecord = 0;
     for (int i = 0; i < ns; ++i) {
         bool ok = false;
-        jeRecord += proben.mid(i * 8, 8).trimmed().toLongLong(&ok);
+        jeRecord += datei.mid(proben + i * 8, 8).trimmed().toLongLong(&ok);
         if (!ok) {
             return false;
         }
     }
-    return f.size() == kopfBytes + anzahl * jeRecord * 2;
+    return datei.size() == kopfBytes + anzahl * jeRecord * 2;
 }
+
+// EDFlib writes by name and hands every data record to the system on its own. It writes into
+// memory (an anonymous memory file, reached by its name under /proc), and the finished file goes
+// to its destination in one piece; where there is no such file, into a temporary file beside the
+// destination.
+class Zwischenablage {
+public:
+    explicit Zwischenablage(const QFileInfo& ziel) {
+        FFd = ::memfd_create("zud-edf", MFD_CLOEXEC);
+        if (FFd >= 0) {
+            const QString name = QStringLiteral("/proc/self/fd/%1").arg(FFd);
+            if (QFileInfo::exists(name)) {
+                FPfad = name;
+                return;
+            }
+            ::close(FFd);
+            FFd = -1;
+        }
+        FTemp = std::make_unique<QTemporaryFile>(ziel.absolutePath() + QStringLiteral("/.") +
+                                                 ziel.fileName() + QStringLiteral(".XXXXXX"));
+        if (FTemp->open()) {
+            FPfad = FTemp->fileName();
+            FTemp->close();
+        }
+    }
+    ~Zwischenablage() {
+        if (FFd >= 0) {
+            ::close(FFd);
+        }
+    }
+    Zwischenablage(const Zwischenablage&) = delete;
+    Zwischenablage& operator=(const Zwischenablage&) = delete;
+
+    const QString& Pfad() const { return FPfad; }
+    bool Lies(QByteArray* out) const {
+        QFile f(FPfad);
+        if (!f.open(QIODevice::ReadOnly)) {
+            return false;
+        }
+        *out = f.readAll();
+        return f.error() == QFileDevice::NoError;
+    }
+
+private:
+    int FFd = -1;
+    std::unique_ptr<QTemporaryFile> FTemp;
+    QString FPfad;
+};
 
 } // namespace
 
@@ -195,6 +235,7 @@ std::vector<EdfAnnotation> EdfPhasen(const Messung& m) {
     } else if (!(mode >= 0 && mode <= 3) && mode != 9) {
         return {};
     }
+    const QString namen[4] = {Tr(kNamen[0]), Tr(kNamen[1]), Tr(kNamen[2]), Tr(kNamen[3])};
     std::vector<EdfAnnotation> a;
     const qint64 n = static_cast<qint64>(m.Werte.size());
     qint64 beginn = 0;
@@ -204,7 +245,7 @@ std::vector<EdfAnnotation> EdfPhasen(const Messung& m) {
         }
         const int phase = m.Werte[size_t(beginn)].Phase - versatz;
         const QString text = phase >= 0 && phase < 4
-                                 ? Tr(kNamen[phase])
+                                 ? namen[phase]
                                  : Tr(QT_TRANSLATE_NOOP("EdfExport", "Phase %1")).arg(phase + versatz);
         a.push_back({beginn, i - beginn, text});
         beginn = i;
@@ -274,15 +315,11 @@ bool SchreibeEdf(const QString& pfad, const Messung& m, const EdfKopf& kopf, QSt
     if (QString why; !CheckDestination(pfad, &why)) {
         return fail(why);
     }
-    const QFileInfo ziel(pfad);
-    // EDFlib writes by name: a unique temporary name beside the destination.
-    QTemporaryFile platz(ziel.absolutePath() + QStringLiteral("/.") + ziel.fileName() +
-                         QStringLiteral(".XXXXXX"));
-    if (!platz.open()) {
+    const Zwischenablage platz{QFileInfo(pfad)};
+    if (platz.Pfad().isEmpty()) {
         return fail(Tr(QT_TRANSLATE_NOOP("EdfExport", "Datei kann nicht geschrieben werden: %1")).arg(pfad));
     }
-    const QString temp = platz.fileName();
-    platz.close();
+    const QString& temp = platz.Pfad();
 
     const int nsig = static_cast<int>(signale.size());
     const qint64 proben = static_cast<qint64>(m.Werte.size());
@@ -296,7 +333,6 @@ bool SchreibeEdf(const QString& pfad, const Messung& m, const EdfKopf& kopf, QSt
             edfopen_file_writeonly(QFile::encodeName(temp).constData(), EDFLIB_FILETYPE_EDFPLUS, nsig));
         const int h = f.Handle();
         if (h < 0) {
-            QFile::remove(temp);
             return fail(fehlerText);
         }
         bool ok = true;
@@ -342,19 +378,20 @@ bool SchreibeEdf(const QString& pfad, const Messung& m, const EdfKopf& kopf, QSt
         if (!zusatz.isEmpty()) {
             ok = ok && edf_set_recording_additional(h, text(zusatz.trimmed()).constData()) == 0;
         }
-        // One data record a second; the last one is filled up with the last sample.
-        std::vector<double> puffer(static_cast<size_t>(kProbenProSekunde));
+        // One data record a second, every signal's samples of it in one call; the last record is
+        // filled up with the last sample.
+        std::vector<double> puffer(signale.size() * kProbenProSekunde);
         for (qint64 r = 0; ok && r < records; ++r) {
+            const qint64 erste = r * kProbenProSekunde;
+            const qint64 anzahl = std::min<qint64>(kProbenProSekunde, proben - erste);
+            double* ziel = puffer.data();
             for (const EdfSignal& s : signale) {
-                for (int k = 0; k < kProbenProSekunde; ++k) {
-                    const qint64 i = std::min(r * kProbenProSekunde + k, proben - 1);
-                    puffer[size_t(k)] = s.Werte[size_t(i)];
-                }
-                ok = edfwrite_physical_samples(h, puffer.data()) == 0;
-                if (!ok) {
-                    break;
-                }
+                const double* werte = s.Werte.data() + erste;
+                std::copy(werte, werte + anzahl, ziel);
+                std::fill(ziel + anzahl, ziel + kProbenProSekunde, werte[anzahl - 1]);
+                ziel += kProbenProSekunde;
             }
+            ok = edf_blockwrite_physical_samples(h, puffer.data()) == 0;
         }
         for (const EdfAnnotation& a : phasen) {
             // Onset and duration in units of 100 µs; a sample is 0.1 s.
@@ -362,24 +399,16 @@ bool SchreibeEdf(const QString& pfad, const Messung& m, const EdfKopf& kopf, QSt
                                                 a.Text.toUtf8().constData()) == 0;
         }
         if (!f.Schliessen() || !ok) {
-            QFile::remove(temp);
             return fail(fehlerText);
         }
     }
-    if (!Vollstaendig(temp, records)) {
-        QFile::remove(temp);
+    QByteArray datei;
+    if (!platz.Lies(&datei) || !Vollstaendig(datei, records)) {
         return fail(fehlerText);
     }
-    // On the disk before it takes the destination's name.
-    QFile t(temp);
-    if (!t.open(QIODevice::ReadWrite) || ::fsync(t.handle()) != 0) {
-        QFile::remove(temp);
-        return fail(fehlerText);
-    }
-    t.close();
-    if (::rename(QFile::encodeName(temp).constData(), QFile::encodeName(pfad).constData()) != 0) {
-        QFile::remove(temp);
-        return fail(fehlerText);
+    // Written beside the destination, on the disk, then renamed: complete or absent.
+    if (QString why; !SaveFile(pfad, datei, &why)) {
+        return fail(why);
     }
     return true;
 }

@@ -12,6 +12,9 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <QTemporaryFile>
+#include <algorithm>
+
 namespace zud {
 
 namespace {
@@ -153,6 +156,50 @@ GdtRequestOutcome TakeGdtRequest(TDM1& dm, const QString& path, const GdtSetting
     }
     Log(QStringLiteral("GDT: %1 (%2)").arg(r.Message, QFileInfo(path).fileName()));
     return r;
+}
+
+QString GdtRequestInFolder(const QString& path, const GdtSettings& s, QString* error) {
+    const QFileInfo folder(s.Folder);
+    const bool ordner = s.On && !s.Folder.isEmpty() && folder.isDir();
+    const QFileInfo file(path);
+    if (ordner && file.absoluteDir().canonicalPath() == folder.canonicalFilePath()) {
+        return path;
+    }
+    const auto fail = [&](const QString& why) {
+        if (error) {
+            *error =
+                Tr(QT_TRANSLATE_NOOP("Gdt", "Die GDT-Datei %1 kann nicht gelesen werden: %2")).arg(path, why);
+        }
+        return QString();
+    };
+    QFile in(path);
+    if (!file.isFile() || !in.open(QIODevice::ReadOnly)) {
+        return fail(file.isFile() ? in.errorString()
+                                  : Tr(QT_TRANSLATE_NOOP("Gdt", "Die Datei ist nicht vorhanden.")));
+    }
+    // Only what looks like a record of the practice software is taken: a file of any other kind
+    // (or too large for a request) is neither copied into the shared folder nor put aside.
+    const QByteArray bytes = in.read(gdt::kMaxDateigroesse + 1);
+    const bool ziffern = bytes.size() >= 7 && std::all_of(bytes.begin(), bytes.begin() + 3,
+                                                          [](char c) { return c >= '0' && c <= '9'; });
+    if (bytes.size() > gdt::kMaxDateigroesse || !ziffern || bytes.mid(3, 4) != "8000") {
+        return fail(
+            Tr(QT_TRANSLATE_NOOP("Gdt", "Sie ist keine GDT-Datei (sie beginnt nicht mit dem Feld 8000) "
+                                        "oder größer als eine Anfrage sein kann.")));
+    }
+    if (!ordner) {
+        return path;
+    }
+    QTemporaryFile copy(QDir(s.Folder).filePath(QStringLiteral("uebergeben-XXXXXX-") + file.fileName()));
+    copy.setAutoRemove(false);
+    if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush()) {
+        const QString why = copy.errorString();
+        copy.remove();
+        return fail(why);
+    }
+    copy.close();
+    Log(QStringLiteral("GDT: %1 übergeben als %2").arg(path, copy.fileName()));
+    return copy.fileName();
 }
 
 QStringList PendingGdtRequests(const GdtSettings& s) {
@@ -323,6 +370,13 @@ QString WriteGdtResult(TDM1& dm, qint64 counter, const GdtSettings& s, const Gdt
                 "Gdt", "Im GDT-Austauschordner liegen 999 unabgeholte Ergebnisdateien. Bitte prüfen "
                        "Sie, ob die Praxissoftware sie abholt.")));
         }
+    }
+    if (!s.Numbered && o.KeepUncollected && QFileInfo::exists(ziel)) {
+        throw DataError(Tr(QT_TRANSLATE_NOOP(
+                               "Gdt", "Die Praxissoftware hat das vorige Ergebnis (%1) noch nicht abgeholt. "
+                                      "Bitte lassen Sie es dort einlesen oder stellen Sie in den "
+                                      "GDT-Einstellungen nummerierte Ergebnisdateien ein."))
+                            .arg(QDir::toNativeSeparators(ziel)));
     }
     if (o.Pdf) {
         const ChartOptionen chart = o.Chart;

@@ -37,6 +37,14 @@ struct GdtRequestOutcome {
 // with a line in the program's log, and nothing in the database changes.
 GdtRequestOutcome TakeGdtRequest(TDM1& dm, const QString& path, const GdtSettings& s);
 
+// A request file from outside the exchange folder (named on the command line, handed over by a
+// second start) as a file of that folder: a copy under a name the folder watcher does not take,
+// which TakeGdtRequest then deletes or moves aside; the original is left as it is. A file that
+// lies in the folder already is returned as it is, and so is a request while no exchange folder
+// is set up. Empty, with the German reason in `error`, when the file is missing, does not begin
+// like a GDT record or the copy cannot be made.
+QString GdtRequestInFolder(const QString& path, const GdtSettings& s, QString* error);
+
 // The request files waiting in the exchange folder (our ID, the practice software's, ".GDT" or
 // a number as extension), oldest first.
 QStringList PendingGdtRequests(const GdtSettings& s);
@@ -48,6 +56,9 @@ std::vector<gdt::Testwert> GdtTestValues(const Berichtsaufnahme& a, int druckEin
 struct GdtResultOptions {
     bool Pdf = false;
     int DruckEinheit = 0;
+    // With one file name for every result: a result the practice software has not collected yet
+    // stays, and the new one is refused, instead of replacing it.
+    bool KeepUncollected = false;
     ChartOptionen Chart;
 };
 

@@ -1210,6 +1210,18 @@
         <source>Der Untersuchungscode ist zu lang.</source>
         <translation>The examination code is too long.</translation>
     </message>
+    <message>
+        <source>Die Praxissoftware hat das vorige Ergebnis (%1) noch nicht abgeholt. Bitte lassen Sie es dort einlesen oder stellen Sie in den GDT-Einstellungen nummerierte Ergebnisdateien ein.</source>
+        <translation>The practice software has not collected the previous result (%1) yet. Please have it imported there, or switch to numbered result files in the GDT settings.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist nicht vorhanden.</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message>
+        <source>Sie ist keine GDT-Datei (sie beginnt nicht mit dem Feld 8000) oder größer als eine Anfrage sein kann.</source>
+        <translation>It is not a GDT file (it does not begin with field 8000) or is larger than a request can be.</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>
@@ -1992,6 +2004,10 @@
         <source>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</source>
         <translation>Without a database login no patient can be assigned.</translation>
     </message>
+    <message>
+        <source>An Praxissoftware senden</source>
+        <translation>Send to practice software</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TBemForm</name>
@@ -2567,6 +2583,14 @@ Switch anyway?</translation>
             <numerusform>Transferred: %n file</numerusform>
             <numerusform>Transferred: %n files</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 Ergebnisse an die Praxissoftware gesendet: %2</source>
+        <translation>%1 results sent to the practice software: %2</translation>
+    </message>
+    <message>
+        <source>Von %1 Ergebnissen wurden %2 an die Praxissoftware gesendet, die übrigen nicht: %3</source>
+        <translation>Of %1 results, %2 were sent to the practice software, the others were not: %3</translation>
     </message>
 </context>
 <context>

@@ -1210,6 +1210,18 @@
         <source>Der Untersuchungscode ist zu lang.</source>
         <translation>Le code d’examen est trop long.</translation>
     </message>
+    <message>
+        <source>Die Praxissoftware hat das vorige Ergebnis (%1) noch nicht abgeholt. Bitte lassen Sie es dort einlesen oder stellen Sie in den GDT-Einstellungen nummerierte Ergebnisdateien ein.</source>
+        <translation>Le logiciel du cabinet n’a pas encore récupéré le résultat précédent (%1). Veuillez l’y faire importer ou activer les fichiers de résultat numérotés dans les paramètres GDT.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist nicht vorhanden.</source>
+        <translation>Le fichier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Sie ist keine GDT-Datei (sie beginnt nicht mit dem Feld 8000) oder größer als eine Anfrage sein kann.</source>
+        <translation>Ce n’est pas un fichier GDT (il ne commence pas par le champ 8000) ou il est plus grand qu’une demande ne peut l’être.</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>
@@ -1992,6 +2004,10 @@
         <source>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</source>
         <translation>Sans connexion à la base de données, aucun patient ne peut être attribué.</translation>
     </message>
+    <message>
+        <source>An Praxissoftware senden</source>
+        <translation>Envoyer au logiciel du cabinet</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TBemForm</name>
@@ -2567,6 +2583,14 @@ Changer quand même ?</translation>
             <numerusform>Transféré : %n fichier</numerusform>
             <numerusform>Transférés : %n fichiers</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 Ergebnisse an die Praxissoftware gesendet: %2</source>
+        <translation>%1 résultats envoyés au logiciel du cabinet : %2</translation>
+    </message>
+    <message>
+        <source>Von %1 Ergebnissen wurden %2 an die Praxissoftware gesendet, die übrigen nicht: %3</source>
+        <translation>Sur %1 résultats, %2 ont été envoyés au logiciel du cabinet, les autres non : %3</translation>
     </message>
 </context>
 <context>

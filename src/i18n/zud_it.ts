@@ -1210,6 +1210,18 @@
         <source>Der Untersuchungscode ist zu lang.</source>
         <translation>Il codice esame è troppo lungo.</translation>
     </message>
+    <message>
+        <source>Die Praxissoftware hat das vorige Ergebnis (%1) noch nicht abgeholt. Bitte lassen Sie es dort einlesen oder stellen Sie in den GDT-Einstellungen nummerierte Ergebnisdateien ein.</source>
+        <translation>Il software dello studio non ha ancora prelevato il risultato precedente (%1). Importarlo nel software o attivare i file di risultato numerati nelle impostazioni GDT.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist nicht vorhanden.</source>
+        <translation>Il file non esiste.</translation>
+    </message>
+    <message>
+        <source>Sie ist keine GDT-Datei (sie beginnt nicht mit dem Feld 8000) oder größer als eine Anfrage sein kann.</source>
+        <translation>Non è un file GDT (non inizia con il campo 8000) oppure è più grande di quanto possa essere una richiesta.</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>
@@ -1992,6 +2004,10 @@
         <source>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</source>
         <translation>Senza accesso al database non è possibile assegnare un paziente.</translation>
     </message>
+    <message>
+        <source>An Praxissoftware senden</source>
+        <translation>Invia al software dello studio</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TBemForm</name>
@@ -2567,6 +2583,14 @@ Cambiare comunque?</translation>
             <numerusform>Trasferito: %n file</numerusform>
             <numerusform>Trasferiti: %n file</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 Ergebnisse an die Praxissoftware gesendet: %2</source>
+        <translation>%1 risultati inviati al software dello studio: %2</translation>
+    </message>
+    <message>
+        <source>Von %1 Ergebnissen wurden %2 an die Praxissoftware gesendet, die übrigen nicht: %3</source>
+        <translation>Di %1 risultati, %2 sono stati inviati al software dello studio, gli altri no: %3</translation>
     </message>
 </context>
 <context>

@@ -1210,6 +1210,18 @@
         <source>Der Untersuchungscode ist zu lang.</source>
         <translation>Kod badania jest za długi.</translation>
     </message>
+    <message>
+        <source>Die Praxissoftware hat das vorige Ergebnis (%1) noch nicht abgeholt. Bitte lassen Sie es dort einlesen oder stellen Sie in den GDT-Einstellungen nummerierte Ergebnisdateien ein.</source>
+        <translation>Oprogramowanie gabinetu nie odebrało jeszcze poprzedniego wyniku (%1). Proszę go tam zaimportować albo włączyć numerowane pliki wyników w ustawieniach GDT.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist nicht vorhanden.</source>
+        <translation>Plik nie istnieje.</translation>
+    </message>
+    <message>
+        <source>Sie ist keine GDT-Datei (sie beginnt nicht mit dem Feld 8000) oder größer als eine Anfrage sein kann.</source>
+        <translation>To nie jest plik GDT (nie zaczyna się od pola 8000) albo jest większy, niż może być zlecenie.</translation>
+    </message>
 </context>
 <context>
     <name>Geraet</name>
@@ -1992,6 +2004,10 @@
         <source>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</source>
         <translation>Bez zalogowania do bazy danych nie można przypisać pacjenta.</translation>
     </message>
+    <message>
+        <source>An Praxissoftware senden</source>
+        <translation>Wyślij do oprogramowania gabinetu</translation>
+    </message>
 </context>
 <context>
     <name>zud::ui::TBemForm</name>
@@ -2568,6 +2584,14 @@ Mimo to przełączyć?</translation>
             <numerusform>Przesłano: %n pliki</numerusform>
             <numerusform>Przesłano: %n plików</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 Ergebnisse an die Praxissoftware gesendet: %2</source>
+        <translation>Wyniki wysłane do oprogramowania gabinetu (%1): %2</translation>
+    </message>
+    <message>
+        <source>Von %1 Ergebnissen wurden %2 an die Praxissoftware gesendet, die übrigen nicht: %3</source>
+        <translation>Z %1 wyników do oprogramowania gabinetu wysłano %2, pozostałych nie: %3</translation>
     </message>
 </context>
 <context>

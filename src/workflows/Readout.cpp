@@ -597,6 +597,7 @@ TransferResult Uebertrage(TZUD12& dev, TDM1& dm, bool loeschen, const Callbacks&
                     deletable << j;
                     ++slot.stored;
                     result.lastPatient = *patient;
+                    result.counters << counter;
                     next();
                 }
                 if (loeschen && !deletable.isEmpty()) {

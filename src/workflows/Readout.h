@@ -102,6 +102,7 @@ struct SlotResult {
 struct TransferResult {
     std::array<SlotResult, TZUD12::kSlots> perSlot{};
     qint64 lastPatient = 0; // the database patient of the last stored recording; 0 when none
+    QList<qint64> counters; // the rows stored by this transfer, in the order they were stored
     QStringList problems;   // recordings that were skipped, and why
     bool failed = false;
     QString error; // the German message when the transfer stopped (communication, cancel)

@@ -7,7 +7,9 @@
 #include "ZudctlRunner.h"
 
 #include "EdfExport.h"
+#include "Recording.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +19,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 using namespace zud;
 using namespace zud::test;
@@ -94,6 +98,31 @@ struct Erwartet {
     QStringList phasen;        // names of phase 0, 1, … (relative to the mode's first phase)
     int phasenVersatz = 0;
 };
+
+// An hour of mode 2 as the benchmark exports it: cycles of 5 s tensing, 8 s relaxing and 5 s of
+// current; many phases per data record.
+QByteArray StundeModus2() {
+    ProgrammParameter p{};
+    p.Nummer = 1;
+    p.Aktiviert = 1;
+    p.Betriebsart = 2;
+    p.Timeout = 61;
+    std::memcpy(p.Name, "Ausdauer", 8);
+    Aufzeichnung a(p);
+    for (int i = 0; i < 3600 * 10; ++i) {
+        Livewert w;
+        w.Bereich1 = 11;
+        w.Bereich2 = 10;
+        const int t = i % 180;
+        const double form = std::sin(3.14159 * (t % 50) / 50.0);
+        w.Phase = t < 50 ? 1 : t < 130 ? 0 : 3;
+        w.EMG1 = static_cast<uint8_t>(w.Phase == 1 ? 10 + 80 * form : 8 + (i % 5));
+        w.Strom = w.Phase == 3 ? std::min(15.0, 0.5 * (t - 129)) : 0;
+        a.Hinzufuegen(w);
+    }
+    const std::vector<uint8_t> b = a.Abschliessen();
+    return QByteArray(reinterpret_cast<const char*>(b.data()), qsizetype(b.size()));
+}
 
 } // namespace
 
@@ -209,6 +238,59 @@ TEST(EdfExport, EveryModeReadsBackWithBiosig) {
 TEST(EdfExport, HeaderTextsAreAscii) {
     EXPECT_EQ(EdfText(QStringLiteral("Müller-Łódź Jürgen")), QStringLiteral("Mueller-Lodz_Juergen"));
     EXPECT_EQ(EdfText(QStringLiteral("Ébène ß")), QStringLiteral("Ebene_ss"));
+}
+
+// The files' bytes stay what they were when the viewer and biosig checks were made: every
+// demonstration mode (and the pressure in mmHg) with a full header, against the SHA-256 of the
+// file as this version of EDFlib writes it. A change of the export that changes a byte (a value's
+// rounding, the header, an annotation's place) shows here, not only in a viewer.
+TEST(EdfExport, BytesStayTheSame) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    EdfKopf k;
+    k.Patientennummer = QStringLiteral("4711");
+    k.Name = QStringLiteral("Müller");
+    k.Vorname = QStringLiteral("Jürgen");
+    k.Geburtstag = QDate(1960, 1, 2);
+    k.Geschlecht = 1;
+    k.Beginn = QDateTime(QDate(2026, 12, 1), QTime(9, 0, 5));
+    k.Geraet = QStringLiteral("ZUD12 Typ 5 SN 1234");
+    k.Programm = QStringLiteral("Ausdauer");
+    // (demonstration recording, or 0 for the hour of mode 2; pressure unit)
+    const std::vector<std::pair<int, int>> faelle = {{1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {5, 1},
+                                                     {6, 0}, {7, 0}, {8, 0}, {9, 0}, {0, 0}};
+    const QStringList erwartet = {
+        QStringLiteral("569cf935eaa6d1d7e0bd5e2b1d406c3b323919119f3be4d0ba61a513579daf47"),
+        QStringLiteral("23757fb20651459fb0bfc0bb037822a2c7ba4a847838fb27f041819c0c00b8a4"),
+        QStringLiteral("0bff323c8c2f93e203f4527882007b5be85a2beb155a2ab5eb1d7b325aa8ae7c"),
+        QStringLiteral("d365e2626da20bffb04dc2665b392eb37a839ac58aa26dd3ed7aaa40dd9e53c3"),
+        QStringLiteral("a37a40f1ffa5a7a6443817a77cf3eb825dfd9ea7c9cdb47d3b331efce1b0eeed"),
+        QStringLiteral("ad4229066a02302a2a1ceae66e567bbbeddbfa3f15c9970a9f58ecf793b74e19"),
+        QStringLiteral("2502a0926ba621d64fe9ccaeaae5b40f5a6bc70ddcb4e72b3534e0a1af192ef3"),
+        QStringLiteral("f5be4f6b949d7cd0d76c17bb1385c237722e5d4534f8d30eb4a5e2e1ebc0f142"),
+        QStringLiteral("8e238ea2133c50f941fff5c2b2ddaf739562c255febca945960a6d7c6d8f532f"),
+        QStringLiteral("e872d86b51ce027ec464825698511565c4533bf07feab47132cd7fd1849a488b"),
+        QStringLiteral("d30abe28504b27116135b0c4937c951255e707b20441ebc1176cfdcf0ac483f1"),
+    };
+    ASSERT_EQ(faelle.size(), size_t(erwartet.size()));
+    for (size_t i = 0; i < faelle.size(); ++i) {
+        const auto [demo, einheit] = faelle[i];
+        SCOPED_TRACE(demo);
+        const QByteArray daten = demo > 0 ? DemoRecording(demo) : StundeModus2();
+        const Messung m =
+            FillArray(reinterpret_cast<const uint8_t*>(daten.constData()), size_t(daten.size()));
+        k.DruckEinheit = einheit;
+        const QString pfad = dir.filePath(QStringLiteral("m%1_%2.edf").arg(demo).arg(einheit));
+        QString fehler;
+        ASSERT_TRUE(SchreibeEdf(pfad, m, k, &fehler)) << fehler.toStdString();
+        QFile f(pfad);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        EXPECT_EQ(QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex()),
+                  erwartet[qsizetype(i)])
+            << "size " << bytes.size();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), qsizetype(faelle.size()));
 }
 
 // A file that cannot be written leaves nothing behind, and a recording without samples is refused.

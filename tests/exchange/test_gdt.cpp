@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <map>
 
@@ -476,4 +477,60 @@ TEST(GdtFormat, WrittenRecordsReadBackAndLimitsHold) {
     EXPECT_TRUE(gdt::LeseSatz(b + '\x1A').Ok());
     EXPECT_FALSE(gdt::LeseSatz(b + b).Ok()) << "two records in one file";
     EXPECT_FALSE(gdt::LeseSatz(QByteArray(b).replace("\r\n", "\n")).Ok()) << "lines without CR";
+}
+
+// A request file from outside the exchange folder is taken as a copy in the folder, under a name
+// the folder watcher does not take; the original is neither changed nor removed. One inside the
+// folder, or any while no folder is set up, is taken where it lies; a missing one is named.
+TEST(GdtOutsideRequest, CopiedIntoTheFolder) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    GdtSettings g;
+    g.On = true;
+    g.Folder = dir.filePath(QStringLiteral("gdt"));
+    ASSERT_TRUE(QDir().mkpath(g.Folder));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("export"))));
+    const QString outside = dir.filePath(QStringLiteral("export/ZUD12PVS.GDT"));
+    Zeilen z = Anfrage(gdt::kStammdatenAnfordern, "2", "02.10");
+    z.insert(z.end(), {{3000, "A1"}, {3101, "M\x81ller"}});
+    const QByteArray bytes = Datei(z);
+    {
+        QFile f(outside);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QString error;
+    const QString copy = GdtRequestInFolder(outside, g, &error);
+    ASSERT_FALSE(copy.isEmpty()) << error.toStdString();
+    EXPECT_EQ(QFileInfo(copy).absolutePath(), QFileInfo(g.Folder).absoluteFilePath());
+    EXPECT_TRUE(QFileInfo(copy).fileName().endsWith(QStringLiteral("-ZUD12PVS.GDT")));
+    EXPECT_TRUE(PendingGdtRequests(g).isEmpty()); // the watcher leaves it to the one who made it
+    EXPECT_EQ(Lies(copy), bytes);
+    EXPECT_EQ(Lies(outside), bytes);
+
+    const QString inside = QDir(g.Folder).filePath(g.RequestFileName());
+    ASSERT_TRUE(QFile::copy(outside, inside));
+    EXPECT_EQ(GdtRequestInFolder(inside, g, &error), inside);
+    GdtSettings off = g;
+    off.On = false;
+    EXPECT_EQ(GdtRequestInFolder(outside, off, &error), outside);
+
+    EXPECT_TRUE(GdtRequestInFolder(dir.filePath(QStringLiteral("export/fehlt.gdt")), g, &error).isEmpty());
+    EXPECT_TRUE(error.contains(QStringLiteral("nicht vorhanden"))) << error.toStdString();
+
+    // Any other file of the user is not copied into the shared folder, not even into "fehler".
+    const QString other = dir.filePath(QStringLiteral("export/notizen.txt"));
+    {
+        QFile f(other);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("Kontonummer 1234\n");
+    }
+    error.clear();
+    EXPECT_TRUE(GdtRequestInFolder(other, g, &error).isEmpty());
+    EXPECT_TRUE(error.contains(QStringLiteral("keine GDT-Datei"))) << error.toStdString();
+    error.clear();
+    EXPECT_TRUE(GdtRequestInFolder(other, off, &error).isEmpty()); // nor taken where it lies
+    EXPECT_TRUE(error.contains(QStringLiteral("keine GDT-Datei"))) << error.toStdString();
+    EXPECT_EQ(QDir(g.Folder).entryList(QDir::Files | QDir::Hidden).size(), 2); // the copy and `inside`
+    EXPECT_FALSE(QFileInfo::exists(QDir(g.Folder).filePath(QStringLiteral("fehler"))));
 }

@@ -1,13 +1,19 @@
 // The practice software in the main window: a request file dropped into the exchange folder
 // while the program runs opens its patient (and, asked for, the recording); a broken one is
-// named in the status bar; "An Praxissoftware senden" on the ribbon writes the result; the
-// settings dialog stores what is typed into it.
+// named in the status bar; "An Praxissoftware senden" on the ribbon and in the read-out's
+// summary writes the results, and with automatic sending a read-out and a saved live recording
+// do so on their own; the settings dialog stores what is typed into it.
 
+#include "Demo.h"
 #include "DemoRecordings.h"
+#include "Emulator.h"
+#include "GdtHandover.h"
 #include "GdtSettings.h"
 #include "GdtSettingsDialog.h"
 #include "GdtWatcher.h"
+#include "LiveMeasurement.h"
 #include "Ribbon.h"
+#include "TAuslesenForm.h"
 #include "TDM1.h"
 #include "TForm1.h"
 #include "UiTestEnv.h"
@@ -17,7 +23,10 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QLocalSocket>
 #include <QMessageBox>
+#include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QtTest>
@@ -60,19 +69,101 @@ public:
     explicit Answerer(QObject* parent = nullptr) : ModalWatcher(15, parent) {}
     QStringList boxes;
     std::function<void(QWidget*)> handle;
+    // A message box the test answers itself (true when it did).
+    std::function<bool(QMessageBox*)> onBox;
+    bool yes = false; // questions are answered with "Ja" instead of "Nein"
 
 private:
     void Answer(QWidget* w) override {
         if (auto* box = qobject_cast<QMessageBox*>(w)) {
+            if (FSeen.contains(box))
+                return; // answered already; it closes when its own loop runs again
+            FSeen << box;
             boxes << box->text();
+            if (onBox && onBox(box))
+                return;
             // Questions (the take-over offer of an empty database) are declined.
-            box->done((box->standardButtons() & QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok);
+            if (box->standardButtons() & QMessageBox::No)
+                box->done(yes ? QMessageBox::Yes : QMessageBox::No);
+            else
+                box->done(QMessageBox::Ok);
             return;
         }
         if (handle)
             handle(w);
     }
+    QList<QPointer<QMessageBox>> FSeen;
 };
+
+// A record read back as the practice software reads it, with nothing of the program's own GDT
+// code: every line's length, the record length in 8100, the fields in their order.
+struct GdtRecord {
+    std::vector<std::pair<int, QByteArray>> fields;
+    QString error; // the first thing that breaks the format; empty when none
+    QByteArray Value(int field) const {
+        for (const auto& [k, v] : fields)
+            if (k == field)
+                return v;
+        return {};
+    }
+    int Count(int field) const {
+        return int(
+            std::count_if(fields.begin(), fields.end(), [&](const auto& f) { return f.first == field; }));
+    }
+};
+
+GdtRecord ParseGdt(const QByteArray& b) {
+    GdtRecord r;
+    qsizetype pos = 0;
+    int line = 0;
+    while (pos < b.size()) {
+        ++line;
+        const qsizetype end = b.indexOf("\r\n", pos);
+        if (end < 0) {
+            r.error = QStringLiteral("line %1 without CR LF").arg(line);
+            return r;
+        }
+        const QByteArray l = b.mid(pos, end - pos);
+        bool ok1 = false, ok2 = false;
+        const int length = l.left(3).toInt(&ok1);
+        const int field = l.mid(3, 4).toInt(&ok2);
+        if (!ok1 || !ok2 || l.size() < 7 || length != l.size() + 2) {
+            r.error =
+                QStringLiteral("line %1: length %2 for %3 bytes").arg(line).arg(length).arg(l.size() + 2);
+            return r;
+        }
+        r.fields.emplace_back(field, l.mid(7));
+        pos = end + 2;
+    }
+    if (r.fields.empty() || r.fields.front().first != 8000)
+        r.error = QStringLiteral("no 8000 first");
+    else if (r.Value(8100).size() != 5 || r.Value(8100).toInt() != b.size())
+        r.error =
+            QStringLiteral("8100 is %1 for %2 bytes").arg(QString::fromLatin1(r.Value(8100))).arg(b.size());
+    return r;
+}
+
+// The German letters of the demo names as IBM CP 437 writes them, byte by byte.
+QByteArray Cp437(const QString& s) {
+    static const QHash<QChar, char> table = {{QChar(0xE4), char(0x84)}, {QChar(0xF6), char(0x94)},
+                                             {QChar(0xFC), char(0x81)}, {QChar(0xC4), char(0x8E)},
+                                             {QChar(0xD6), char(0x99)}, {QChar(0xDC), char(0x9A)},
+                                             {QChar(0xDF), char(0xE1)}};
+    QByteArray out;
+    for (const QChar c : s)
+        out += c.unicode() < 0x80 ? char(c.unicode()) : table.value(c, '?');
+    return out;
+}
+
+// Clicks the ribbon button of `action` on whichever ribbon tab shows it.
+bool ClickRibbon(TForm1& f, const char* action) {
+    for (int i = 0; i < f.RibbonBar()->count(); ++i) {
+        f.RibbonBar()->setCurrentIndex(i);
+        if (zud::test::ClickButtonOf(&f, f.Action(QString::fromLatin1(action))))
+            return true;
+    }
+    return false;
+}
 
 } // namespace
 
@@ -82,9 +173,9 @@ class GdtUiTest : public QObject {
     std::unique_ptr<QTemporaryDir> dir;
     QString folder;
 
-    std::unique_ptr<TForm1> Open() {
+    std::unique_ptr<TForm1> Open(const QString& port = QString()) {
         auto f = std::make_unique<TForm1>();
-        f->Create();
+        f->Create(port);
         if (!f->OpenDatabase())
             return nullptr;
         f->SetLeftPanel(true);
@@ -92,6 +183,90 @@ class GdtUiTest : public QObject {
         if (!QTest::qWaitForWindowExposed(f.get()))
             return nullptr;
         return f;
+    }
+
+    // The result of recording `counter` in `path`, read back field by field: the patient and the
+    // exercise it belongs to, its values and, with `pdf`, the report in the exchange folder.
+    void VerifyResult(TDM1& dm, const QString& path, qint64 counter, bool pdf) {
+        QFile file(path);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+        const GdtRecord r = ParseGdt(file.readAll());
+        QVERIFY2(r.error.isEmpty(), qPrintable(path + QStringLiteral(": ") + r.error));
+        const auto rec = dm.GetRecording(counter);
+        QVERIFY(rec);
+        const auto p = dm.GetPatient(rec->Patient);
+        QVERIFY(p);
+        QCOMPARE(r.Value(8000), QByteArray("6310"));
+        QCOMPARE(r.Value(8315), QByteArray("PVS"));
+        QCOMPARE(r.Value(8316), QByteArray("ZUD12"));
+        QCOMPARE(r.Value(9206), QByteArray("2"));
+        QCOMPARE(r.Value(3101), Cp437(p->Name));
+        QCOMPARE(r.Value(3102), Cp437(p->Vorname));
+        if (p->Geburtstag.isValid())
+            QCOMPARE(r.Value(3103), p->Geburtstag.toString(QStringLiteral("ddMMyyyy")).toLatin1());
+        QCOMPARE(r.Value(6200), rec->Datum.toString(QStringLiteral("ddMMyyyy")).toLatin1());
+        QCOMPARE(r.Value(6201), rec->Uhrzeit.toString(QStringLiteral("HHmmss")).toLatin1());
+        QVERIFY(r.Count(8410) > 0);
+        QCOMPARE(r.Count(8420), r.Count(8410));
+        if (!pdf) {
+            QCOMPARE(r.Count(6305), 0);
+            return;
+        }
+        QCOMPARE(r.Value(6303), QByteArray("PDF"));
+        const QFileInfo report(QString::fromLatin1(r.Value(6305)));
+        QCOMPARE(report.absolutePath(), QFileInfo(folder).absoluteFilePath());
+        QFile pdfFile(report.absoluteFilePath());
+        QVERIFY2(pdfFile.open(QIODevice::ReadOnly), qPrintable(report.absoluteFilePath()));
+        QCOMPARE(pdfFile.read(5), QByteArray("%PDF-"));
+    }
+
+    // "Übungen auslesen" on the emulated demo device, "Auslesen" in the read-out window, and
+    // the summary's message box handed to `onSummary`. The recordings stored.
+    QList<qint64> ReadOut(TForm1& f, Answerer& answer, const std::function<void(QMessageBox*)>& onSummary) {
+        bool clicked = false;
+        bool summary = false;
+        answer.handle = [&](QWidget* w) {
+            auto* form = qobject_cast<TAuslesenForm*>(w);
+            if (!form || answer.handle == nullptr)
+                return;
+            answer.handle = nullptr;
+            QTimer::singleShot(0, form, [&clicked, form] {
+                clicked = zud::test::ClickButtonOf(form, form->Action(QStringLiteral("SaveReadExc")));
+            });
+        };
+        answer.onBox = [&](QMessageBox* box) {
+            if (!box->text().contains(QStringLiteral("gespeichert: ")))
+                return false;
+            summary = true;
+            onSummary(box);
+            return true;
+        };
+        const bool started = ClickRibbon(f, "LeseMessungen");
+        answer.onBox = nullptr;
+        if (!started || !clicked || !summary)
+            return {};
+        return f.AuslesenForm()->Result().counters;
+    }
+
+    // A live recording of mode 2 run with "Echtzeit Start" and "Echtzeit Stop" and stored with
+    // "Übung speichern"; its row, or -1.
+    qint64 RecordLive(TForm1& f, emu::Emulator& emu, Answerer& answer) {
+        emu::LiveOptions o;
+        o.mode = 2;
+        o.intervalMs = 5;
+        o.samples = -1;
+        emu.SetLive(o);
+        if (!ClickRibbon(f, "EZStart"))
+            return -1;
+        if (!QTest::qWaitFor([&] { return f.Live() && f.Live()->Samples() >= 60; }, 10000))
+            return -1;
+        if (!ClickRibbon(f, "EZStop") || !QTest::qWaitFor([&] { return !f.LiveMode(); }, 5000))
+            return -1;
+        answer.yes = true;
+        const bool saved = ClickRibbon(f, "Speichern");
+        answer.yes = false;
+        const int tab = f.ActiveTab();
+        return saved && tab >= 0 && f.TabCounter(tab) > 0 ? f.TabCounter(tab) : -1;
     }
 
 private slots:
@@ -193,6 +368,223 @@ private slots:
         QVERIFY(b.contains("0143101Nowak\r\n"));
         QVERIFY(b.contains("017620006042026\r\n"));
         QVERIFY(f->statusBar()->currentMessage().contains(QStringLiteral("PVSZUD12.GDT")));
+        result.close();
+
+        // Sent again before the practice software collected the file: refused, the file kept.
+        QTest::mouseClick(send, Qt::LeftButton);
+        QCOMPARE(answer.boxes.size(), 1);
+        QVERIFY2(answer.boxes[0].contains(QStringLiteral("noch nicht abgeholt")),
+                 qPrintable(answer.boxes[0]));
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        QCOMPARE(result.readAll(), b);
+        QVERIFY(f->close());
+    }
+
+    // The read-out's summary offers "An Praxissoftware senden": nothing goes before the click,
+    // then every stored recording's result with its report, one numbered file each.
+    void ReadoutSummarySendsTheResults() {
+        zud::test::WriteMachine(QStringLiteral("GdtPdf"), QStringLiteral("1"));
+        zud::test::WriteMachine(QStringLiteral("GdtNumbered"), QStringLiteral("1"));
+        emu::Emulator emu;
+        QVERIFY(emu.Start());
+        emu::LoadDemo(emu);
+        Answerer answer;
+        auto f = Open(QString::fromStdString(emu.SlavePath()));
+        QVERIFY(f);
+        QStringList beforeClick{QStringLiteral("not seen")};
+        const QList<qint64> counters = ReadOut(*f, answer, [&](QMessageBox* box) {
+            beforeClick = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+            auto* send = box->findChild<QPushButton*>(QStringLiteral("GdtSenden"));
+            if (!send) {
+                box->done(QMessageBox::Ok);
+                return;
+            }
+            QCOMPARE(send->text(), QStringLiteral("An Praxissoftware senden"));
+            QTimer::singleShot(0, send, [send] { QTest::mouseClick(send, Qt::LeftButton); });
+        });
+        QCOMPARE(counters.size(), 14);
+        QVERIFY2(beforeClick.isEmpty(), qPrintable(beforeClick.join(QLatin1Char(' '))));
+        QCOMPARE(answer.boxes.size(), 1); // the summary, no failure after it
+        for (int k = 0; k < counters.size(); ++k) {
+            VerifyResult(
+                *f->DM(),
+                QDir(folder).filePath(QStringLiteral("PVSZUD12.%1").arg(k + 1, 3, 10, QLatin1Char('0'))),
+                counters[k], true);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        QCOMPARE(QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files).size(), 14);
+        QVERIFY(!QFile::exists(QDir(folder).filePath(QStringLiteral("PVSZUD12.015"))));
+        QVERIFY2(f->statusBar()->currentMessage().contains(QStringLiteral("14 Ergebnisse")),
+                 qPrintable(f->statusBar()->currentMessage()));
+        QVERIFY(f->close());
+    }
+
+    // With automatic sending the summary offers nothing and the results go after it on their own.
+    void ReadoutSendsTheResultsAutomatically() {
+        zud::test::WriteMachine(QStringLiteral("GdtAuto"), QStringLiteral("1"));
+        zud::test::WriteMachine(QStringLiteral("GdtNumbered"), QStringLiteral("1"));
+        emu::Emulator emu;
+        QVERIFY(emu.Start());
+        emu::LoadDemo(emu);
+        Answerer answer;
+        auto f = Open(QString::fromStdString(emu.SlavePath()));
+        QVERIFY(f);
+        bool offered = true;
+        QStringList atSummary{QStringLiteral("not seen")};
+        const QList<qint64> counters = ReadOut(*f, answer, [&](QMessageBox* box) {
+            offered = box->findChild<QPushButton*>(QStringLiteral("GdtSenden")) != nullptr;
+            atSummary = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+            box->done(QMessageBox::Ok);
+        });
+        QCOMPARE(counters.size(), 14);
+        QVERIFY(!offered);
+        QVERIFY(atSummary.isEmpty());
+        for (int k = 0; k < counters.size(); ++k) {
+            VerifyResult(
+                *f->DM(),
+                QDir(folder).filePath(QStringLiteral("PVSZUD12.%1").arg(k + 1, 3, 10, QLatin1Char('0'))),
+                counters[k], false);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 14);
+        QVERIFY(f->close());
+    }
+
+    // A saved live recording sends its result with the report on its own; the next one waits
+    // while the practice software has not collected the file: the status bar says so and the
+    // uncollected result stays as it was.
+    void SavedLiveRecordingSendsItsResult() {
+        zud::test::WriteMachine(QStringLiteral("GdtAuto"), QStringLiteral("1"));
+        zud::test::WriteMachine(QStringLiteral("GdtPdf"), QStringLiteral("1"));
+        emu::Emulator emu;
+        QVERIFY(emu.Start());
+        Answerer answer;
+        auto f = Open(QString::fromStdString(emu.SlavePath()));
+        QVERIFY(f);
+        f->resize(1200, 800);
+        Patient p;
+        p.Name = QStringLiteral("Größer");
+        p.Vorname = QStringLiteral("Änne");
+        p.Geburtstag = QDate(1948, 3, 7);
+        p.Nummer = QStringLiteral("G-48");
+        const qint64 pat = f->DM()->AddPatient(p);
+        f->FillPatList();
+        f->OpenPatient(pat);
+
+        const qint64 first = RecordLive(*f, emu, answer);
+        QVERIFY(first > 0);
+        const QString result = QDir(folder).filePath(QStringLiteral("PVSZUD12.GDT"));
+        VerifyResult(*f->DM(), result, first, true);
+        if (QTest::currentTestFailed())
+            return;
+        QFile file(result);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray sent = file.readAll();
+        file.close();
+        QCOMPARE(ParseGdt(sent).Value(3000), QByteArray("G-48"));
+
+        const qint64 second = RecordLive(*f, emu, answer);
+        QVERIFY(second > first);
+        QVERIFY2(f->statusBar()->currentMessage().contains(QStringLiteral("noch nicht abgeholt")),
+                 qPrintable(f->statusBar()->currentMessage()));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), sent);
+        QCOMPARE(QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files).size(), 1);
+        QVERIFY(f->close());
+    }
+
+    // "zud-software --gdt FILE" while the program runs: the real binary hands the file over and
+    // ends with 0; the running window takes it like a file of its folder (a copy there, the
+    // original left alone) and becomes current on the patient; a broken file is put aside in
+    // "fehler" and changes nothing; a client that says something else is refused.
+    void SecondStartHandsTheRequestOver() {
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        QVERIFY(f->GdtHandover()->Listening());
+        const QString outside = dir->filePath(QStringLiteral("pvs-export"));
+        QVERIFY(QDir().mkpath(outside));
+        const QString path = QDir(outside).filePath(QStringLiteral("ZUD12PVS.GDT"));
+        const auto write = [&](const QByteArray& bytes) {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        };
+        const auto secondStart = [&](int& exitCode) {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir->filePath(QStringLiteral("user")));
+            env.insert(QStringLiteral("XDG_CONFIG_DIRS"), dir->filePath(QStringLiteral("system")));
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+            p.setProcessEnvironment(env);
+            p.setProcessChannelMode(QProcess::ForwardedChannels);
+            p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zud-software"),
+                    {QStringLiteral("--gdt"), path});
+            // The window answers while this waits: the event loop runs.
+            const bool ended = QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 30000);
+            if (!ended)
+                p.kill();
+            p.waitForFinished(5000);
+            exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+            return ended;
+        };
+
+        const QByteArray request =
+            Request(6302, {{3000, "H-1"}, {3101, "K\x81hn"}, {3102, "Eva"}, {3103, "12031966"}, {3110, "2"}});
+        QVERIFY(write(request));
+        int exitCode = -2;
+        QVERIFY(secondStart(exitCode));
+        QCOMPARE(exitCode, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(f->CurrentPatient() > 0, 5000);
+        const auto p = f->DM()->GetPatient(f->CurrentPatient());
+        QVERIFY(p);
+        QCOMPARE(p->Name, QStringLiteral("Kühn"));
+        QCOMPARE(p->Nummer, QStringLiteral("H-1"));
+        QCOMPARE(p->Geburtstag, QDate(1966, 3, 12));
+        QVERIFY(f->PatientBox()->text().contains(QStringLiteral("Kühn")));
+        {
+            QFile original(path);
+            QVERIFY(original.open(QIODevice::ReadOnly));
+            QCOMPARE(original.readAll(), request); // nothing written outside the exchange folder
+        }
+        QVERIFY(QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty());
+
+        // A broken request: the line in the status bar, the copy in "fehler", no patient more.
+        QByteArray broken = Request(6302, {{3000, "X-2"}, {3101, "Neu"}, {3102, "Nina"}, {3103, "01011990"}});
+        broken.replace("0148315", "0138315");
+        QVERIFY(write(broken));
+        QVERIFY(secondStart(exitCode));
+        QCOMPARE(exitCode, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(f->statusBar()->currentMessage().contains(QStringLiteral("Zeile 3")), 5000);
+        const QStringList aside =
+            QDir(QDir(folder).filePath(QStringLiteral("fehler"))).entryList(QDir::Files);
+        QCOMPARE(aside.size(), 1);
+        QVERIFY2(aside[0].endsWith(QStringLiteral("ZUD12PVS.GDT")), qPrintable(aside[0]));
+        QCOMPARE(f->DM()->AllPatients().size(), size_t(1));
+        QCOMPARE(f->CurrentPatient(), p->Identifikation);
+        QVERIFY(QFile::exists(path));
+
+        // Not a request line: refused, nothing taken.
+        QLocalSocket s;
+        s.connectToServer(GdtHandoverName());
+        QVERIFY(s.waitForConnected(2000));
+        s.write("DEL /etc/passwd\n");
+        QTRY_VERIFY_WITH_TIMEOUT(s.canReadLine(), 5000);
+        QCOMPARE(s.readLine().trimmed(), QByteArray("ERR"));
+        s.abort();
+        // Another file of the user named in a well-formed line: not copied into the shared folder.
+        QLocalSocket t;
+        t.connectToServer(GdtHandoverName());
+        QVERIFY(t.waitForConnected(2000));
+        t.write("GDT /etc/passwd\n");
+        QTRY_VERIFY_WITH_TIMEOUT(t.canReadLine(), 5000);
+        QCOMPARE(t.readLine().trimmed(), QByteArray("OK"));
+        QTRY_VERIFY_WITH_TIMEOUT(f->statusBar()->currentMessage().contains(QStringLiteral("keine GDT-Datei")),
+                                 5000);
+        QCOMPARE(QDir(QDir(folder).filePath(QStringLiteral("fehler"))).entryList(QDir::Files).size(), 1);
+        QVERIFY(QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QCOMPARE(f->DM()->AllPatients().size(), size_t(1));
         QVERIFY(f->close());
     }
 

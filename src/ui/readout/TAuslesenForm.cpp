@@ -14,7 +14,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QTimer>
 #include <QTreeView>
@@ -620,14 +622,23 @@ void TAuslesenForm::SaveReadExc() {
         FProgress->Finish();
     }
     FLastPatient = FResult.lastPatient;
-    // One message: what was stored, skipped and deleted per patient, a failure first.
-    const QString summary = wf::Zusammenfassung(FResult);
-    if (FResult.failed || !FResult.problems.isEmpty()) {
-        Error(summary);
-    } else {
-        Msg::Info(this, summary);
+    // One message: what was stored, skipped and deleted per patient, a failure first; with the
+    // practice software connected, the stored recordings' results can go there from here.
+    const bool trouble = FResult.failed || !FResult.problems.isEmpty();
+    QMessageBox box(trouble ? QMessageBox::Critical : QMessageBox::Information,
+                    QStringLiteral("ZUD-Software"), wf::Zusammenfassung(FResult), QMessageBox::Ok, this);
+    QPushButton* send = nullptr;
+    if (!FResult.counters.isEmpty() && SendResults && OfferSending && OfferSending()) {
+        send = box.addButton(tr("An Praxissoftware senden"), QMessageBox::ActionRole);
+        send->setObjectName(QStringLiteral("GdtSenden"));
     }
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    const bool sendNow = send && box.clickedButton() == send;
     accept();
+    if (sendNow) {
+        SendResults(FResult.counters);
+    }
 }
 
 } // namespace zud::ui

@@ -109,6 +109,11 @@ public:
     // chosen key, or nothing on cancel.
     std::function<std::optional<qint64>(const QString& vorname, const QString& name, const QDate& geburtstag)>
         ChoosePatient;
+    // "An Praxissoftware senden" in the summary of a transfer: whether it is offered (the
+    // connection is on and results are not sent on their own), and the sending of the stored
+    // recordings, after the window has closed.
+    std::function<bool()> OfferSending;
+    std::function<void(const QList<qint64>& counters)> SendResults;
 
     // Before each showing: the loaded device image, the database and the progress window.
     void Prepare(TZUD12* dev, TDM1* dm, TForm9* progress);

@@ -67,6 +67,7 @@ class TPreviewForm;
 class TExpForm;
 class TImpForm;
 class GdtSettingsDialog;
+class GdtHandoverServer;
 
 // True when `server` names another computer (not NONE, LOCALHOST, 127.0.0.1, EMBEDDED or
 // this computer's name, all in any case).
@@ -253,9 +254,17 @@ public:
     bool TakeGdtRequest(const QString& path);
     // A request file given on the command line, taken after the login.
     void SetGdtStartFile(const QString& path) { FGdtStartFile = path; }
+    // A request file from outside (the command line, a second start): taken as a file of the
+    // exchange folder, once logged in and no live measurement runs.
+    void TakeOutsideGdtRequest(const QString& path);
+    // The socket on which a second start hands its request file over.
+    GdtHandoverServer* GdtHandover() const { return FGdtHandover; }
     // "An Praxissoftware senden": the result of a stored recording; a failure in a message box
     // or, when `quiet`, in the status bar.
     bool SendToPracticeSoftware(qint64 counter, bool quiet = false);
+    // The results of several recordings, one file each, in their order; stops at the first that
+    // cannot be sent and says how many went. Returns the number sent.
+    int SendResultsToPracticeSoftware(const QList<qint64>& counters, bool quiet);
     // "Als EDF+ exportieren": one file (asked for when `target` is empty) or, for several
     // recordings, one file each in a folder.
     void ExportEdf(const QList<qint64>& counters, const QString& target = QString());
@@ -329,11 +338,14 @@ private:
     void RetranslateGdt();
     void GdtLoggedIn();
     bool AutoSendOn() const;
-    // With automatic sending on: the results of every recording stored after `afterCounter`.
-    void SendNewResults(qint64 afterCounter);
-    qint64 LastStoredCounter();
+    // With automatic sending on: the results of the recordings just stored.
+    void SendNewResults(const QList<qint64>& counters);
     QString FGdtStartFile;
     GdtWatcher* FGdtWatcher = nullptr;
+    GdtHandoverServer* FGdtHandover = nullptr;
+    QStringList FGdtOutside; // outside request files waiting for the login or the live end
+    QTimer* FGdtOutsideTimer = nullptr;
+    void TakeWaitingOutsideRequests();
     GdtSettingsDialog* FGdtDialog = nullptr;
     std::unique_ptr<Tdm2> FDM2;
     TExpForm* FExpForm = nullptr;

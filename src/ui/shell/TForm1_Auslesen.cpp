@@ -8,6 +8,7 @@
 #include "TPatAuswahl.h"
 #include "TZUD12.h"
 
+#include "GdtSettings.h"
 #include "Readout.h"
 
 namespace zud::ui {
@@ -30,6 +31,14 @@ void TForm1::CreateReadoutWindows() {
         // Opens on the patient the device's names and birth date point to.
         const auto best = wf::BesterTreffer(*FDM, vorname, name, geburtstag);
         return FPatAuswahl->Choose(*FDM, best.value_or(-1));
+    };
+    // "An Praxissoftware senden" in the summary, unless the results go there on their own.
+    FAuslesen->OfferSending = [this] {
+        const GdtSettings s = GdtSettings::Read(FSettings);
+        return s.On && !s.Auto;
+    };
+    FAuslesen->SendResults = [this](const QList<qint64>& counters) {
+        SendResultsToPracticeSoftware(counters, false);
     };
     connect(Action(QStringLiteral("LeseMessungen")), &QAction::triggered, this, &TForm1::DoLeseMessungen);
 }
@@ -55,7 +64,6 @@ void TForm1::DoLeseMessungen() {
         return;
     }
     qint64 last = 0;
-    const qint64 before = LastStoredCounter();
     {
         DeviceWork work(*FDevice, DeviceCompetitors(), FProgress);
         FProgress->SetCloseEnabled(false);
@@ -80,7 +88,7 @@ void TForm1::DoLeseMessungen() {
         last = FAuslesen->LastPatient() > 0 ? FAuslesen->LastPatient() : FAuslesen->ImportedPatient();
     }
     PatientListsChanged(last);
-    SendNewResults(before);
+    SendNewResults(FAuslesen->Result().counters);
 }
 
 } // namespace zud::ui

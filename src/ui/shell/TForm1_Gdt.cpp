@@ -6,11 +6,14 @@
 
 #include "EdfExport.h"
 #include "GdtExchange.h"
+#include "GdtHandover.h"
 #include "GdtSettingsDialog.h"
 #include "GdtWatcher.h"
 #include "ListViews.h"
+#include "Msg.h"
 #include "PatientModels.h"
 #include "RecordingTabs.h"
+#include "TZUD12.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -98,6 +101,17 @@ void TForm1::SetupGdt() {
     FGdtWatcher = new GdtWatcher(this);
     connect(FGdtWatcher, &GdtWatcher::RequestReady, this,
             [this](const QString& path) { TakeGdtRequest(path); });
+
+    // A second start with a request file hands it over here and ends.
+    FGdtOutsideTimer = new QTimer(this);
+    FGdtOutsideTimer->setSingleShot(true);
+    FGdtOutsideTimer->setInterval(1000);
+    connect(FGdtOutsideTimer, &QTimer::timeout, this, [this] { TakeWaitingOutsideRequests(); });
+    FGdtHandover = new GdtHandoverServer(this);
+    if (!FGdtHandover->Listen() && FDevice)
+        FDevice->AddLog(QStringLiteral("GDT: Übergabe-Socket %1 nicht verfügbar").arg(GdtHandoverName()));
+    connect(FGdtHandover, &GdtHandoverServer::RequestHandedOver, this,
+            [this](const QString& path) { TakeOutsideGdtRequest(path); });
 }
 
 void TForm1::RetranslateGdt() {
@@ -121,7 +135,33 @@ void TForm1::GdtLoggedIn() {
     if (!FGdtStartFile.isEmpty()) {
         const QString file = FGdtStartFile;
         FGdtStartFile.clear();
-        QTimer::singleShot(0, this, [this, file] { TakeGdtRequest(file); });
+        QTimer::singleShot(0, this, [this, file] { TakeOutsideGdtRequest(file); });
+    }
+}
+
+void TForm1::TakeOutsideGdtRequest(const QString& path) {
+    FGdtOutside << path;
+    TakeWaitingOutsideRequests();
+}
+
+void TForm1::TakeWaitingOutsideRequests() {
+    if (!FDM || !FDM->LoggedIn() || FLive || FEnding) {
+        if (!FGdtOutside.isEmpty() && !FEnding)
+            FGdtOutsideTimer->start();
+        return;
+    }
+    while (!FGdtOutside.isEmpty()) {
+        const QString original = FGdtOutside.takeFirst();
+        QString error;
+        const QString file = GdtRequestInFolder(original, GdtSettings::Read(FSettings), &error);
+        if (file.isEmpty()) {
+            LastMessage = error;
+            statusBar()->showMessage(error);
+            if (FDevice)
+                FDevice->AddLog(QStringLiteral("GDT: %1").arg(error));
+            continue;
+        }
+        TakeGdtRequest(file);
     }
 }
 
@@ -149,29 +189,57 @@ bool TForm1::TakeGdtRequest(const QString& path) {
 }
 
 bool TForm1::SendToPracticeSoftware(qint64 counter, bool quiet) {
-    if (counter < 0 || !FDM || !FDM->LoggedIn())
+    if (counter < 0)
         return false;
+    return SendResultsToPracticeSoftware({counter}, quiet) == 1;
+}
+
+int TForm1::SendResultsToPracticeSoftware(const QList<qint64>& counters, bool quiet) {
+    if (counters.isEmpty() || !FDM || !FDM->LoggedIn())
+        return 0;
     const GdtSettings s = GdtSettings::Read(FSettings);
     GdtResultOptions o;
     o.Pdf = s.Pdf;
     o.DruckEinheit = FSettings.DruckEinheit();
     o.Chart = ChartOptions();
-    try {
-        const QString path = WriteGdtResult(*FDM, counter, s, o);
-        LastMessage = tr("Ergebnis an die Praxissoftware gesendet: %1").arg(QDir::toNativeSeparators(path));
-        statusBar()->showMessage(LastMessage, 10000);
-        return true;
-    } catch (const DataError& e) {
-        const QString text =
-            tr("Das Ergebnis konnte nicht an die Praxissoftware gesendet werden: %1").arg(e.Message());
-        if (quiet) {
-            LastMessage = text;
-            statusBar()->showMessage(text);
-        } else {
-            Error(text);
+    // A result the practice software has not collected yet is never replaced by another one.
+    o.KeepUncollected = true;
+    int sent = 0;
+    QString path;
+    QString failure;
+    for (qint64 counter : counters) {
+        try {
+            path = WriteGdtResult(*FDM, counter, s, o);
+            ++sent;
+        } catch (const std::exception& e) {
+            failure = Msg::Describe(e);
+            break;
         }
-        return false;
     }
+    if (failure.isEmpty()) {
+        LastMessage =
+            counters.size() == 1
+                ? tr("Ergebnis an die Praxissoftware gesendet: %1").arg(QDir::toNativeSeparators(path))
+                : tr("%1 Ergebnisse an die Praxissoftware gesendet: %2")
+                      .arg(sent)
+                      .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+        statusBar()->showMessage(LastMessage, 10000);
+        return sent;
+    }
+    const QString text =
+        counters.size() == 1
+            ? tr("Das Ergebnis konnte nicht an die Praxissoftware gesendet werden: %1").arg(failure)
+            : tr("Von %1 Ergebnissen wurden %2 an die Praxissoftware gesendet, die übrigen nicht: %3")
+                  .arg(counters.size())
+                  .arg(sent)
+                  .arg(failure);
+    if (quiet) {
+        LastMessage = text;
+        statusBar()->showMessage(text);
+    } else {
+        Error(text);
+    }
+    return sent;
 }
 
 bool TForm1::AutoSendOn() const {
@@ -179,20 +247,9 @@ bool TForm1::AutoSendOn() const {
     return s.On && s.Auto && FDM && FDM->LoggedIn();
 }
 
-void TForm1::SendNewResults(qint64 afterCounter) {
-    if (!AutoSendOn())
-        return;
-    const auto rows = FDM->Db().Query(
-        QStringLiteral("select COUNTER from ZUDData where COUNTER > %1 order by COUNTER").arg(afterCounter));
-    for (const auto& row : rows)
-        SendToPracticeSoftware(row.Int(QStringLiteral("COUNTER")), true);
-}
-
-qint64 TForm1::LastStoredCounter() {
-    if (!FDM || !FDM->LoggedIn())
-        return 0;
-    const auto rows = FDM->Db().Query(QStringLiteral("select max(COUNTER) from ZUDData"));
-    return rows.empty() ? 0 : rows.front().At(0).toLongLong();
+void TForm1::SendNewResults(const QList<qint64>& counters) {
+    if (AutoSendOn() && !counters.isEmpty())
+        SendResultsToPracticeSoftware(counters, true);
 }
 
 void TForm1::ExportEdf(const QList<qint64>& counters, const QString& target) {

@@ -750,8 +750,7 @@ void TForm1::SaveLiveRecording() {
                      rec ? rec->Betriebsart : 0);
     RefillRecordingList();
     ActivateTab(index);
-    if (AutoSendOn())
-        SendToPracticeSoftware(counter, true);
+    SendNewResults({counter});
 }
 
 void TForm1::PatientListsChanged(qint64 lastPatient) {
