@@ -108,12 +108,16 @@ struct Database {
     }
 };
 
+// The patients of the small database: all of them go into the archive.
+int SmallPatients() {
+    return zud::bench::Size(100, 10);
+}
+
 // 0: embedded, 1: server on loopback.
 Database& Small(int kind) {
     static std::unique_ptr<Database> d[2];
     if (!d[kind]) {
-        d[kind] =
-            std::make_unique<Database>(kind == 1, zud::bench::Size(100, 10), zud::bench::Size(2000, 20));
+        d[kind] = std::make_unique<Database>(kind == 1, SmallPatients(), zud::bench::Size(2000, 20));
     }
     return *d[kind];
 }
@@ -132,7 +136,7 @@ void BM_Export100Patients(benchmark::State& state) {
     TDM1 dm(d.loc);
     dm.Login(QStringLiteral("SYSDBA"), QString::fromLatin1(kAdminPassword));
     QList<qint64> ids;
-    for (qint64 i = 1; i <= 100; ++i) {
+    for (qint64 i = 1; i <= SmallPatients(); ++i) {
         ids << i;
     }
     Tdm2 dm2(d.loc);
@@ -153,7 +157,7 @@ void BM_Import100Patients(benchmark::State& state) {
         TDM1 dm(d.loc);
         dm.Login(QStringLiteral("SYSDBA"), QString::fromLatin1(kAdminPassword));
         QList<qint64> ids;
-        for (qint64 i = 1; i <= 100; ++i) {
+        for (qint64 i = 1; i <= SmallPatients(); ++i) {
             ids << i;
         }
         Tdm2(d.loc).Export(dm.Db(), ids, archive);
