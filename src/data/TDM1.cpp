@@ -307,7 +307,7 @@ template <typename F> auto TDM1::Change(F&& f) -> decltype(f()) {
         return f();
     } catch (...) {
         // Undo what this change did so far; the connection goes on with a new transaction.
-        if (FDb && FDb->IsOpen()) {
+        if (FDb && FDb->IsOpen() && !FDb->Lost()) {
             try {
                 FDb->Rollback();
             } catch (const DbError&) {
@@ -332,10 +332,45 @@ void TDM1::Touch(const QString& sql) {
 }
 
 db::Connection& TDM1::Db() {
+    // A server restarted while this workstation was idle leaves a dead connection behind that
+    // only the next call would notice, and fail: after a pause the server is asked first.
+    constexpr qint64 kAskAfterMs = 2000;
+    if (FDb && !FLocation.Embedded() && !FDb->Lost() && FLastUse.isValid() &&
+        FLastUse.elapsed() > kAskAfterMs) {
+        FDb->Ping();
+    }
+    if (FDb && FDb->Lost()) {
+        // Broken off: the dead attachment goes; what it had not committed is undone by the server.
+        // Work begun on it and not committed is gone: its caller hears so instead of going on
+        // with half of it on a new connection (the access after that attaches anew).
+        const std::unique_ptr<Connection> dead = std::move(FDb);
+        if (dead->Dirty()) {
+            dead->FailLost();
+        }
+    }
+    if (!FDb && !FUser.isEmpty()) {
+        Reconnect();
+    }
     if (!FDb) {
         throw DataError(QCoreApplication::translate("Datenbank", "Keine Verbindung zur Datenbank."));
     }
+    FLastUse.restart();
     return *FDb;
+}
+
+void TDM1::Reconnect() {
+    if (FUser.isEmpty()) {
+        throw DataError(QCoreApplication::translate("Datenbank", "Keine Verbindung zur Datenbank."));
+    }
+    FDb.reset();
+    Connect(FUser, FPassword, QString::fromLatin1(kRole));
+    try {
+        OpenDataSets();
+    } catch (...) {
+        FDb.reset();
+        throw;
+    }
+    FLastUse.restart();
 }
 
 void TDM1::OpenDataSets() {
@@ -373,11 +408,14 @@ void TDM1::Login(const QString& user, const QString& password, const QString& ad
         }
     }
     FUser = upper;
+    FPassword = password;
+    FLastUse.restart();
 }
 
 void TDM1::Logout() {
     FDb.reset();
     FUser.clear();
+    FPassword.clear();
 }
 
 int TDM1::DelBadRecords() {
