@@ -302,4 +302,128 @@ TEST_F(ServerGoesAway, AReadoutStoresWholeRecordingsOnlyAndARunAgainStoresTheRes
     EXPECT_GE(interrupted, 4);
 }
 
+// An import into the server's database; the server is killed before a patient and by time within
+// the merge. Each patient arrives whole or not at all, and the import run again with the same
+// login completes it without doubles.
+TEST_F(ServerGoesAway, AnImportStoresWholePatientsOnlyAndARunAgainCompletesIt) {
+    // Four patients of three recordings of 400 kB: the archive to import.
+    std::map<QByteArray, int> original; // the recordings' bytes, and how often the archive holds them
+    QList<qint64> ids;
+    for (int i = 0; i < 4; ++i) {
+        Patient p;
+        p.Name = QStringLiteral("Importtest");
+        p.Vorname = QStringLiteral("Nr%1").arg(i);
+        p.Geburtstag = QDate(1950 + i, 3, 4);
+        const qint64 id = dm->AddPatient(p);
+        ids << id;
+        for (int k = 0; k < 3; ++k) {
+            QByteArray bytes = ToQ(Pattern(400000, static_cast<uint32_t>(i * 10 + k + 1)));
+            bytes[2] = static_cast<char>(k);
+            dm->InsertRecording(id, QDate(2026, 5, 1 + k), QTime(9, i, 0), bytes,
+                                QStringLiteral("ZUD12 Pro"));
+            ++original[bytes];
+        }
+    }
+    const QString archive = dir.filePath(QStringLiteral("praxis.qvz"));
+    Tdm2(loc).Export(dm->Db(), ids, archive);
+
+    // Checks that every patient of the import is there whole or not at all; returns how many are.
+    const auto wholeOrAbsent = [&] {
+        int whole = 0;
+        for (int i = 0; i < 4; ++i) {
+            const auto id = dm->FindPatient(QStringLiteral("Importtest"), QStringLiteral("Nr%1").arg(i),
+                                            QDate(1950 + i, 3, 4));
+            if (!id) {
+                continue;
+            }
+            const auto rows =
+                dm->Db().Query(QStringLiteral("select DATEN from ZUDDATA where PATIENT = ?"), {*id});
+            EXPECT_EQ(rows.size(), 3u) << "patient " << i << " is there by halves";
+            for (const db::Row& r : rows) {
+                EXPECT_TRUE(original.count(r.At(0).toByteArray())) << "a recording differs, patient " << i;
+            }
+            ++whole;
+        }
+        return whole;
+    };
+
+    struct Moment {
+        const char* name;
+        int beforePatient; // -1: by time
+        int ms;
+    };
+    const Moment moments[] = {{"killed before the 2nd patient", 1, 0},
+                              {"killed before the 4th patient", 3, 0},
+                              {"killed 150 ms into the merge", -1, 150},
+                              {"killed 400 ms into the merge", -1, 400}};
+    int interrupted = 0;
+    for (const Moment& m : moments) {
+        SCOPED_TRACE(m.name);
+        // The practice's database without the archive's patients.
+        dm->Db().Exec(QStringLiteral("delete from ZUDDATA"));
+        dm->Db().Exec(QStringLiteral("delete from QALPATIENT"));
+        dm->Db().CommitRetaining();
+        std::atomic<bool> gone{false};
+        std::thread timer;
+        {
+            Tdm2 dm2(loc);
+            const auto listed = dm2.OpenArchive(archive);
+            ASSERT_EQ(listed.size(), 4u);
+            QList<qint64> pick;
+            for (const auto& a : listed) {
+                pick << a.Identifikation;
+            }
+            exchange::Feedback fb;
+            fb.progress = [&](qint64 done, qint64) {
+                if (done == m.beforePatient && !gone.exchange(true)) {
+                    server.Kill();
+                }
+                return true;
+            };
+            if (m.beforePatient < 0) {
+                timer = std::thread([&gone, pid = server.Pid(), ms = m.ms] {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+                    if (!gone.exchange(true)) {
+                        ::kill(static_cast<pid_t>(pid), SIGKILL);
+                    }
+                });
+            }
+            try {
+                dm2.Import(dm->Db(), pick, fb);
+            } catch (const DataError& e) {
+                ++interrupted;
+                EXPECT_TRUE(e.Message().contains(QStringLiteral("Datenbankserver ") + Named()))
+                    << e.Message().toStdString();
+            } catch (const db::DbError& e) {
+                ++interrupted;
+                EXPECT_TRUE(db::DescribeError(e).contains(QStringLiteral("Datenbankserver ") + Named()))
+                    << db::DescribeError(e).toStdString();
+            }
+            if (timer.joinable()) {
+                timer.join();
+            }
+            server.Kill(); // the merge was quicker than the timer: the server goes all the same
+        }
+        ++Injected()["server killed (SIGKILL) during an import"];
+        Restart();
+        QThread::msleep(2200); // the user's next action
+        const int before = wholeOrAbsent();
+        if (m.beforePatient > 0) {
+            EXPECT_EQ(before, m.beforePatient);
+        }
+        // The same login imports again: every patient whole, each once.
+        Tdm2 again(loc);
+        const auto listed = again.OpenArchive(archive);
+        QList<qint64> pick;
+        for (const auto& a : listed) {
+            pick << a.Identifikation;
+        }
+        again.Import(dm->Db(), pick);
+        again.CloseArchive();
+        EXPECT_EQ(wholeOrAbsent(), 4);
+        EXPECT_EQ(dm->Db().Query(QStringLiteral("select count(*) from ZUDDATA")).front().At(0).toInt(), 12);
+    }
+    EXPECT_GE(interrupted, 2);
+}
+
 } // namespace
