@@ -937,6 +937,14 @@
         <source>Die Tabellen können nicht vollständig gelesen werden: %1</source>
         <translation>Die Tabellen können nicht vollständig gelesen werden: %1</translation>
     </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver „%1“ (Port %2) ist abgebrochen; der Vorgang wurde nicht abgeschlossen und nichts davon halb gespeichert. Prüfen Sie, ob der Server läuft. Sobald er wieder erreichbar ist, verbindet sich das Programm bei der nächsten Aktion neu; wiederholen Sie dann den Vorgang.</source>
+        <translation>Die Verbindung zum Datenbankserver „%1“ (Port %2) ist abgebrochen; der Vorgang wurde nicht abgeschlossen und nichts davon halb gespeichert. Prüfen Sie, ob der Server läuft. Sobald er wieder erreichbar ist, verbindet sich das Programm bei der nächsten Aktion neu; wiederholen Sie dann den Vorgang.</translation>
+    </message>
+    <message>
+        <source>Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.</source>
+        <translation>Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.</translation>
+    </message>
 </context>
 <context>
     <name>DrawChart</name>
@@ -2564,6 +2572,18 @@ Trotzdem wechseln?</translation>
     <message>
         <source>Übertragen: %1 Dateien</source>
         <translation>Übertragen: %1 Dateien</translation>
+    </message>
+    <message>
+        <source>Erneut verbinden</source>
+        <translation>Erneut verbinden</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver neu aufbauen, etwa nachdem der Server neu gestartet wurde.</source>
+        <translation>Die Verbindung zum Datenbankserver neu aufbauen, etwa nachdem der Server neu gestartet wurde.</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver steht wieder.</source>
+        <translation>Die Verbindung zum Datenbankserver steht wieder.</translation>
     </message>
 </context>
 <context>

@@ -937,6 +937,14 @@
         <source>Die Tabellen können nicht vollständig gelesen werden: %1</source>
         <translation>Les tables ne peuvent pas être lues entièrement : %1</translation>
     </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver „%1“ (Port %2) ist abgebrochen; der Vorgang wurde nicht abgeschlossen und nichts davon halb gespeichert. Prüfen Sie, ob der Server läuft. Sobald er wieder erreichbar ist, verbindet sich das Programm bei der nächsten Aktion neu; wiederholen Sie dann den Vorgang.</source>
+        <translation>La connexion au serveur de base de données « %1 » (port %2) a été interrompue ; l’opération n’a pas été achevée et rien n’en a été enregistré à moitié. Vérifiez que le serveur fonctionne. Dès qu’il est de nouveau joignable, le programme se reconnecte à l’action suivante ; répétez alors l’opération.</translation>
+    </message>
+    <message>
+        <source>Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.</source>
+        <translation>Le serveur de base de données « %1 » (port %2) est injoignable. Vérifiez que le serveur fonctionne, que ce poste de travail l’atteint par le réseau et que le nom du serveur et le port (SQLServer3, RemoteServicePort3) sont corrects.</translation>
+    </message>
 </context>
 <context>
     <name>DrawChart</name>
@@ -2564,6 +2572,18 @@ Changer quand même ?</translation>
     <message>
         <source>Übertragen: %1 Dateien</source>
         <translation>Transférés : %1 fichiers</translation>
+    </message>
+    <message>
+        <source>Erneut verbinden</source>
+        <translation>Se reconnecter</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver neu aufbauen, etwa nachdem der Server neu gestartet wurde.</source>
+        <translation>Rétablir la connexion au serveur de base de données, par exemple après un redémarrage du serveur.</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver steht wieder.</source>
+        <translation>La connexion au serveur de base de données est rétablie.</translation>
     </message>
 </context>
 <context>
