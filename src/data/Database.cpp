@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <QRegularExpression>
@@ -625,6 +626,18 @@ bool IsUtf8(const QByteArray& bytes) {
     return true;
 }
 
+namespace {
+
+// The folder of the file a failed write names ("… operation for file "/path/file""); empty when
+// the message names none.
+QString FullFolder(const QString& message) {
+    static const QRegularExpression kFile(QStringLiteral("for file \"([^\"]+)\""));
+    const auto m = kFile.match(message);
+    return m.hasMatch() ? QFileInfo(m.captured(1)).absolutePath() : QString();
+}
+
+} // namespace
+
 QString DescribeError(const DbError& e) {
     long os = e.OsError();
     // A server does not pass the system's error number on, only its text.
@@ -699,6 +712,11 @@ QString DescribeError(const DbError& e) {
             "Datenbank",
             "Keine Berechtigung für den Sperr-Ordner der Datenbank (FIREBIRD_LOCK). Der Benutzer braucht "
             "dort Schreibrecht.");
+    } else if ((os == ENOSPC || os == EDQUOT) && !FullFolder(e.Message()).isEmpty()) {
+        what = QCoreApplication::translate("Datenbank",
+                                           "Kein Platz auf %1: Der Datenträger der Datenbank ist voll. "
+                                           "Schaffen Sie dort Platz und versuchen Sie es erneut.")
+                   .arg(QDir::toNativeSeparators(FullFolder(e.Message())));
     } else if (os == ENOSPC || os == EDQUOT) {
         what = QCoreApplication::translate(
             "Datenbank",

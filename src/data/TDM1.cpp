@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStorageInfo>
 #include <QSysInfo>
 
 #include <algorithm>
@@ -842,12 +843,36 @@ qint64 TDM1::AddDevicePatient(const QString& name, const QString& vorname, const
     });
 }
 
+void TDM1::CheckRoom(qint64 bytes) const {
+    // Only a database on this computer: a server elsewhere watches its own disk.
+    const QString host = FLocation.Server().toUpper();
+    if (!FLocation.Embedded() && host != QLatin1String("127.0.0.1") && host != QLatin1String("LOCALHOST") &&
+        host != QSysInfo::machineHostName().toUpper()) {
+        return;
+    }
+    const QStorageInfo disk(FLocation.dir);
+    if (!disk.isValid() || !disk.isReady()) {
+        return;
+    }
+    // The pages hold a little more than the bytes; the engine needs room for its own pages too.
+    constexpr qint64 kReserve = 2 * 1024 * 1024;
+    if (disk.bytesAvailable() < bytes + bytes / 4 + kReserve) {
+        throw DataError(QCoreApplication::translate(
+                            "Datenbank", "Kein Platz auf %1: Der Datenträger der Datenbank ist voll. "
+                                         "Schaffen Sie dort Platz und versuchen Sie es erneut.")
+                            .arg(QDir::toNativeSeparators(QDir::cleanPath(FLocation.dir))));
+    }
+}
+
 qint64 TDM1::InsertRecording(qint64 patient, const QDate& datum, const QTime& uhrzeit,
                              const QByteArray& daten, const QString& deviceName, int deviceStep) {
     if (daten.size() < 89) {
         throw DataError(QCoreApplication::translate(
             "Datenbank", "Die Aufzeichnung ist unvollständig (kein Programmkopf)."));
     }
+    // A disk that fills while the engine writes ends the change with nothing stored, but can leave
+    // the engine's page bookkeeping with a warning behind: the room is checked first.
+    CheckRoom(daten.size());
     auto& c = Db();
     return Change([&] {
         const qint64 typ = DeviceId(deviceName, deviceStep);

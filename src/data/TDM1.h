@@ -225,6 +225,9 @@ private:
     template <typename F> auto Change(F&& f) -> decltype(f());
     // The access time of a row, where nobody else is changing it right now.
     void Touch(const QString& sql);
+    // A DataError "Kein Platz auf …" when the disk of a database on this computer has no room
+    // for `bytes` more.
+    void CheckRoom(qint64 bytes) const;
 
     DbLocation FLocation;
     std::unique_ptr<db::Connection> FDb;

@@ -945,6 +945,10 @@
         <source>Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.</source>
         <translation>The database server “%1” (port %2) cannot be reached. Check that the server is running, that this workstation reaches it over the network and that the server name and port (SQLServer3, RemoteServicePort3) are correct.</translation>
     </message>
+    <message>
+        <source>Kein Platz auf %1: Der Datenträger der Datenbank ist voll. Schaffen Sie dort Platz und versuchen Sie es erneut.</source>
+        <translation>No space left on %1: the database’s disk is full. Free some space there and try again.</translation>
+    </message>
 </context>
 <context>
     <name>DrawChart</name>

@@ -945,6 +945,10 @@
         <source>Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.</source>
         <translation>Le serveur de base de données « %1 » (port %2) est injoignable. Vérifiez que le serveur fonctionne, que ce poste de travail l’atteint par le réseau et que le nom du serveur et le port (SQLServer3, RemoteServicePort3) sont corrects.</translation>
     </message>
+    <message>
+        <source>Kein Platz auf %1: Der Datenträger der Datenbank ist voll. Schaffen Sie dort Platz und versuchen Sie es erneut.</source>
+        <translation>Plus d’espace libre sur %1 : le disque de la base de données est plein. Libérez de l’espace à cet endroit et réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>DrawChart</name>

@@ -945,6 +945,10 @@
         <source>Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.</source>
         <translation>Il server del database «%1» (porta %2) non è raggiungibile. Verificate che il server sia in funzione, che questa postazione lo raggiunga in rete e che nome del server e porta (SQLServer3, RemoteServicePort3) siano corretti.</translation>
     </message>
+    <message>
+        <source>Kein Platz auf %1: Der Datenträger der Datenbank ist voll. Schaffen Sie dort Platz und versuchen Sie es erneut.</source>
+        <translation>Spazio esaurito su %1: il disco del database è pieno. Liberare spazio in quella posizione e riprovare.</translation>
+    </message>
 </context>
 <context>
     <name>DrawChart</name>

@@ -945,6 +945,10 @@
         <source>Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.</source>
         <translation>Serwer bazy danych „%1” (port %2) jest nieosiągalny. Sprawdź, czy serwer działa, czy to stanowisko ma do niego dostęp przez sieć oraz czy nazwa serwera i port (SQLServer3, RemoteServicePort3) są poprawne.</translation>
     </message>
+    <message>
+        <source>Kein Platz auf %1: Der Datenträger der Datenbank ist voll. Schaffen Sie dort Platz und versuchen Sie es erneut.</source>
+        <translation>Brak miejsca na %1: dysk bazy danych jest pełny. Zwolnij tam miejsce i spróbuj ponownie.</translation>
+    </message>
 </context>
 <context>
     <name>DrawChart</name>
