@@ -300,6 +300,8 @@ TEST_F(ServerGoesAway, AReadoutStoresWholeRecordingsOnlyAndARunAgainStoresTheRes
     }
     // The moments by the workflow's own progress always fall within the transfer.
     EXPECT_GE(interrupted, 4);
+    std::cout << "[ faults   ] read-outs the server's end interrupted: " << interrupted << " of "
+              << std::size(moments) << "\n";
 }
 
 // An import into the server's database; the server is killed before a patient and by time within
@@ -424,6 +426,8 @@ TEST_F(ServerGoesAway, AnImportStoresWholePatientsOnlyAndARunAgainCompletesIt) {
         EXPECT_EQ(dm->Db().Query(QStringLiteral("select count(*) from ZUDDATA")).front().At(0).toInt(), 12);
     }
     EXPECT_GE(interrupted, 2);
+    std::cout << "[ faults   ] imports the server's end interrupted: " << interrupted << " of "
+              << std::size(moments) << "\n";
 }
 
 } // namespace
