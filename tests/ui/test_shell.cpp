@@ -387,7 +387,7 @@ private slots:
         QCOMPARE(f.StatusUserText(), QString());
         // The separator and the four login commands are gone from "Daten".
         RibbonGroup* g = f.RibbonBar()->Group(QStringLiteral("GroupDaten"));
-        QCOMPARE(g->Count(), 8);
+        QCOMPARE(g->Count(), 7);
         for (RibbonButton* b : g->Buttons())
             QVERIFY(b->defaultAction()->objectName() != QStringLiteral("Login"));
         QVERIFY(f.RibbonBar()->Group(QStringLiteral("GroupPatienten"))->isEnabled());
@@ -490,7 +490,7 @@ private slots:
         QVERIFY(!f.Action(QStringLiteral("user"))->isEnabled());
         QVERIFY(!f.Action(QStringLiteral("Login"))->isEnabled());
         QVERIFY(f.Action(QStringLiteral("Login"))->isVisible());
-        QCOMPARE(f.RibbonBar()->Group(QStringLiteral("GroupDaten"))->Count(), 13);
+        QCOMPARE(f.RibbonBar()->Group(QStringLiteral("GroupDaten"))->Count(), 12);
         QVERIFY(answer.boxes.isEmpty());
     }
 
@@ -553,7 +553,7 @@ private slots:
 
         QVERIFY2(answer.boxes.isEmpty(), qPrintable(answer.boxes.join(QLatin1Char('|'))));
         server.Kill();
-        ClickRibbon(f, QStringLiteral("TabDaten"), QStringLiteral("Verbinden"));
+        ClickRibbon(f, QStringLiteral("TabAllgemein"), QStringLiteral("Verbinden"));
         QTRY_VERIFY(!answer.boxes.isEmpty());
         QVERIFY2(answer.boxes.size() == 1, qPrintable(answer.boxes.join(QLatin1Char('|'))));
         QVERIFY2(answer.boxes.last().startsWith(QStringLiteral("Der Datenbankserver ") + named +
@@ -573,7 +573,7 @@ private slots:
             other.AddPatient(p);
         }
         QVERIFY(!Shows(f.PatientListModel(), QStringLiteral("Zurück")));
-        ClickRibbon(f, QStringLiteral("TabDaten"), QStringLiteral("Verbinden"));
+        ClickRibbon(f, QStringLiteral("TabAllgemein"), QStringLiteral("Verbinden"));
         QTRY_COMPARE(answer.boxes.size(), 2);
         QCOMPARE(answer.boxes.last(), QStringLiteral("Die Verbindung zum Datenbankserver steht wieder."));
         QVERIFY(Shows(f.PatientListModel(), QStringLiteral("Zurück")));

@@ -166,7 +166,8 @@ void TForm1::BuildRibbon() {
     Make(QStringLiteral("Backup"), QStringLiteral("drive-harddisk"));
     Make(QStringLiteral("Restore"), QStringLiteral("document-revert"));
     Make(QStringLiteral("Rohdaten"), QStringLiteral("text-x-generic"));
-    Make(QStringLiteral("Verbinden"), QStringLiteral("network-connect"));
+    // Shown only while logged in to a server (see DoLogin).
+    Make(QStringLiteral("Verbinden"), QStringLiteral("network-connect"))->setVisible(false);
     Make(QStringLiteral("Login"), QStringLiteral("system-log-out"));
     Make(QStringLiteral("Logout"), QStringLiteral("system-lock-screen"));
     Make(QStringLiteral("ChangePW"), QStringLiteral("dialog-password"));
@@ -207,6 +208,7 @@ void TForm1::BuildRibbon() {
     g->AddLarge(Action(QStringLiteral("Info")));
     g->AddLarge(Action(QStringLiteral("GBA")));
     g->AddLarge(Action(QStringLiteral("Update")));
+    g->AddLarge(Action(QStringLiteral("Verbinden")));
     g->AddLarge(Action(QStringLiteral("Beenden")));
     g = FRibbon->AddGroup(t, QStringLiteral("GroupSprache"), QString());
     g->AddDropDown(Action(QStringLiteral("Sprache")), FLanguageMenu1)
@@ -294,7 +296,6 @@ void TForm1::BuildRibbon() {
     g->AddLarge(Action(QStringLiteral("Restore")));
     g->AddSeparator();
     g->AddLarge(Action(QStringLiteral("Rohdaten")));
-    g->AddLarge(Action(QStringLiteral("Verbinden")));
     g->AddSeparator();
     g->AddLarge(Action(QStringLiteral("Login")));
     g->AddLarge(Action(QStringLiteral("Logout")));
@@ -708,6 +709,7 @@ void TForm1::DoLogout() {
     Action(QStringLiteral("ChangePW"))->setEnabled(false);
     Action(QStringLiteral("user"))->setEnabled(false);
     Action(QStringLiteral("Verbinden"))->setEnabled(false);
+    Action(QStringLiteral("Verbinden"))->setVisible(false);
 }
 
 void TForm1::ConnectAgain() {
