@@ -144,6 +144,24 @@ TEST_F(ServerGoesAway, APatientEditFailsNamingTheServerAndTheSameLoginCarriesOn)
                   .toString(),
               QStringLiteral("ute@example.org"));
 
+    // A change begun and not committed when the server went: the next access says it is lost
+    // instead of carrying on with the rest of it on a new connection; the one after that works.
+    dm->Db().Exec(QStringLiteral("update QALPATIENT set TELEFON = ? where IDENTIFIKATION = ?"),
+                  {QStringLiteral("halb"), id});
+    server.Kill();
+    ++Injected()["server killed (SIGKILL) while a change was not committed"];
+    Restart();
+    QThread::msleep(2200);
+    try {
+        dm->Db();
+        FAIL() << "went on with a change that the server has lost";
+    } catch (const db::DbError& e) {
+        EXPECT_TRUE(
+            db::DescribeError(e).startsWith(QStringLiteral("Die Verbindung zum Datenbankserver ") + Named()))
+            << db::DescribeError(e).toStdString();
+    }
+    EXPECT_EQ(dm->GetPatient(id)->Telefon, QStringLiteral("0911 123"));
+
     // Killed and back within a moment: the explicit "connect again" of the window.
     server.Kill();
     ++Injected()["server killed (SIGKILL) while a workstation was idle"];
