@@ -29,9 +29,9 @@ public:
         FPort = probe.serverPort();
         probe.close();
         QProcess setup;
-        setup.start(zudctl, {QStringLiteral("db"), QStringLiteral("server-setup"), root,
-                             QStringLiteral("--port"), QString::number(FPort), QStringLiteral("--password"),
-                             sysdbaPassword});
+        setup.start(zudctl,
+                    {QStringLiteral("db"), QStringLiteral("server-setup"), root, QStringLiteral("--port"),
+                     QString::number(FPort), QStringLiteral("--password"), sysdbaPassword});
         if (!setup.waitForFinished(60000) || setup.exitCode() != 0) {
             return QStringLiteral("server-setup: ") + QString::fromUtf8(setup.readAllStandardError());
         }
@@ -40,20 +40,25 @@ public:
         env.insert(QStringLiteral("FIREBIRD_LOCK"), root + QStringLiteral("/lock"));
         FServer.setProcessEnvironment(env);
         FServer.setProcessChannelMode(QProcess::ForwardedChannels);
-        FServer.start(QStringLiteral("/usr/sbin/firebird"), {});
-        if (!FServer.waitForStarted(10000)) {
-            return QStringLiteral("the server does not start");
-        }
-        for (int i = 0; i < 200; ++i) {
-            QTcpSocket s;
-            s.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(FPort));
-            if (s.waitForConnected(100)) {
-                return {};
-            }
-            QThread::msleep(25);
-        }
-        return QStringLiteral("the server does not listen");
+        return Launch();
     }
+
+    // The server again, after Stop or Kill, on the same root and port. Empty on success.
+    QString Restart() {
+        Stop();
+        return Launch();
+    }
+
+    // Ends the server at once, as a crash or a power cut of the server machine would.
+    void Kill() {
+        if (FServer.state() != QProcess::NotRunning) {
+            ::kill(static_cast<pid_t>(FServer.processId()), SIGKILL);
+            FServer.waitForFinished(5000);
+        }
+    }
+
+    // The server's process (0 when it does not run): for a kill from another thread.
+    qint64 Pid() const { return FServer.state() == QProcess::NotRunning ? 0 : FServer.processId(); }
 
     void Stop() {
         if (FServer.state() != QProcess::NotRunning) {
@@ -70,6 +75,22 @@ public:
     int Port() const { return FPort; }
 
 private:
+    QString Launch() {
+        FServer.start(QStringLiteral("/usr/sbin/firebird"), {});
+        if (!FServer.waitForStarted(10000)) {
+            return QStringLiteral("the server does not start");
+        }
+        for (int i = 0; i < 200; ++i) {
+            QTcpSocket s;
+            s.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(FPort));
+            if (s.waitForConnected(100)) {
+                return {};
+            }
+            QThread::msleep(25);
+        }
+        return QStringLiteral("the server does not listen");
+    }
+
     int FPort = 0;
     QProcess FServer;
 };

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QThread>
 
@@ -148,6 +149,11 @@ struct Connection::Impl {
     IAttachment* att = nullptr;
     ITransaction* tra = nullptr;
     bool rollback = false; // finish by rolling back (an exception unwinds)
+    bool lost = false;     // the connection broke off: nothing more goes to the server
+    bool dirty = false;    // changed since the last commit or rollback
+    // The server of a remote connection (empty for the embedded engine).
+    QString serverHost;
+    QString serverPort;
     bool readOnly = false; // transactions that only read
     // The database's character set and the connection's; `page` converts for an 8-bit one.
     QString dbCharset = QStringLiteral("UTF8");
@@ -180,6 +186,19 @@ struct Connection::Impl {
 
     ~Impl() {
         Status st;
+        if (lost) {
+            // The server is gone: its end of the transaction was undone with the connection.
+            // Only the client's objects are freed.
+            if (tra) {
+                tra->release();
+                tra = nullptr;
+            }
+            if (att) {
+                att->release();
+                att = nullptr;
+            }
+            return;
+        }
         try {
             if (tra) {
                 if (rollback) {
@@ -608,6 +627,18 @@ bool IsUtf8(const QByteArray& bytes) {
     return true;
 }
 
+namespace {
+
+// The folder of the file a failed write names ("… operation for file "/path/file""); empty when
+// the message names none.
+QString FullFolder(const QString& message) {
+    static const QRegularExpression kFile(QStringLiteral("for file \"([^\"]+)\""));
+    const auto m = kFile.match(message);
+    return m.hasMatch() ? QFileInfo(m.captured(1)).absolutePath() : QString();
+}
+
+} // namespace
+
 QString DescribeError(const DbError& e) {
     long os = e.OsError();
     // A server does not pass the system's error number on, only its text.
@@ -645,6 +676,21 @@ QString DescribeError(const DbError& e) {
             "Die Verbindung zum Datenbankserver wäre nicht verschlüsselt. Patientendaten gehen nur "
             "verschlüsselt über das Netz: Stellen Sie auf dem Server WireCrypt = Required ein "
             "(zudctl server-setup --system).");
+    } else if (e.IsNetworkError() && e.ConnectionLost()) {
+        what = QCoreApplication::translate(
+                   "Datenbank",
+                   "Die Verbindung zum Datenbankserver „%1“ (Port %2) ist abgebrochen; der Vorgang wurde "
+                   "nicht abgeschlossen und nichts davon halb gespeichert. Prüfen Sie, ob der Server "
+                   "läuft. Sobald er wieder erreichbar ist, verbindet sich das Programm bei der nächsten "
+                   "Aktion neu; wiederholen Sie dann den Vorgang.")
+                   .arg(e.ServerHost(), e.ServerPort());
+    } else if (e.IsNetworkError() && !e.ServerHost().isEmpty()) {
+        what = QCoreApplication::translate(
+                   "Datenbank",
+                   "Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server "
+                   "läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port "
+                   "(SQLServer3, RemoteServicePort3) stimmen.")
+                   .arg(e.ServerHost(), e.ServerPort());
     } else if (e.IsNetworkError()) {
         what = QCoreApplication::translate(
             "Datenbank", "Der Datenbankserver ist nicht erreichbar. Prüfen Sie, ob der Server läuft und ob "
@@ -667,6 +713,11 @@ QString DescribeError(const DbError& e) {
             "Datenbank",
             "Keine Berechtigung für den Sperr-Ordner der Datenbank (FIREBIRD_LOCK). Der Benutzer braucht "
             "dort Schreibrecht.");
+    } else if ((os == ENOSPC || os == EDQUOT) && !FullFolder(e.Message()).isEmpty()) {
+        what = QCoreApplication::translate("Datenbank",
+                                           "Kein Platz auf %1: Der Datenträger der Datenbank ist voll. "
+                                           "Schaffen Sie dort Platz und versuchen Sie es erneut.")
+                   .arg(QDir::toNativeSeparators(FullFolder(e.Message())));
     } else if (os == ENOSPC || os == EDQUOT) {
         what = QCoreApplication::translate(
             "Datenbank",
@@ -704,7 +755,7 @@ QString DescribeError(const DbError& e) {
 
 bool DbError::IsNetworkError() const {
     return Has(isc_network_error) || Has(isc_net_connect_err) || Has(isc_net_read_err) ||
-           Has(isc_net_write_err) || Has(isc_conn_lost);
+           Has(isc_net_write_err) || Has(isc_conn_lost) || (FLost && !FServerHost.isEmpty());
 }
 
 QVariant Row::operator[](const QString& column) const {
@@ -749,6 +800,14 @@ std::unique_ptr<Connection::Impl> OpenAs(const ConnectParams& p, bool create, co
     Status st;
     auto impl = std::make_unique<Connection::Impl>();
     impl->readOnly = p.readOnly && !create;
+    // "host/port:path" (or "host:path") names a server.
+    if (!p.database.startsWith(QLatin1Char('/'))) {
+        const qsizetype colon = p.database.indexOf(QLatin1Char(':'));
+        const QString node = colon > 0 ? p.database.left(colon) : QString();
+        const qsizetype slash = node.indexOf(QLatin1Char('/'));
+        impl->serverHost = slash >= 0 ? node.left(slash) : node;
+        impl->serverPort = slash >= 0 ? node.mid(slash + 1) : QStringLiteral("3050");
+    }
     IXpbBuilder* dpb = nullptr;
     IProvider* prov = nullptr;
     try {
@@ -793,7 +852,14 @@ std::unique_ptr<Connection::Impl> OpenAs(const ConnectParams& p, bool create, co
         if (dpb) {
             dpb->dispose();
         }
-        Rethrow(e);
+        try {
+            Rethrow(e);
+        } catch (DbError& d) {
+            if (!impl->serverHost.isEmpty() && d.IsNetworkError()) {
+                d.SetServer(impl->serverHost, impl->serverPort, false);
+            }
+            throw;
+        }
     }
     return impl;
 }
@@ -889,13 +955,72 @@ std::unique_ptr<Connection> Connection::Create(const ConnectParams& p) {
     return std::unique_ptr<Connection>(new Connection(Open(p, true)));
 }
 
+template <typename F> auto Connection::Guarded(F&& f) -> decltype(f()) {
+    try {
+        return f();
+    } catch (DbError& e) {
+        if (e.IsNetworkError() || e.Has(isc_att_shutdown) || e.Has(isc_shutdown)) {
+            FImpl->lost = true;
+            FImpl->dirty = false; // this very error tells the caller that its work is gone
+            if (!FImpl->serverHost.isEmpty()) {
+                e.SetServer(FImpl->serverHost, FImpl->serverPort, true);
+            }
+        }
+        throw;
+    }
+}
+
+bool Connection::Lost() const {
+    return FImpl->lost;
+}
+
+bool Connection::Dirty() const {
+    return FImpl->dirty;
+}
+
+void Connection::FailLost() const {
+    DbError e(QStringLiteral("connection lost to database"), -902, isc_conn_lost, {isc_conn_lost});
+    e.SetServer(FImpl->serverHost, FImpl->serverPort, true);
+    throw e;
+}
+
+bool Connection::Ping() {
+    if (FImpl->lost) {
+        return false;
+    }
+    if (!FImpl->att) {
+        return true; // closed on purpose: nothing broke off
+    }
+    // Nobody has heard of a break found here: uncommitted work stays marked.
+    const bool dirty = FImpl->dirty;
+    try {
+        Guarded([this] {
+            Status st;
+            try {
+                FImpl->att->ping(&st.w);
+            } catch (const FbException& e) {
+                Rethrow(e);
+            }
+        });
+    } catch (const DbError&) {
+        FImpl->lost = true;
+        FImpl->dirty = dirty;
+        return false;
+    }
+    return true;
+}
+
 std::vector<Row> Connection::Query(const QString& sql, const QVariantList& params) {
-    return Live().Run(sql, params, true);
+    if (!sql.trimmed().startsWith(QLatin1String("select"), Qt::CaseInsensitive)) {
+        FImpl->dirty = true; // "insert … returning" and the like
+    }
+    return Guarded([&] { return Live().Run(sql, params, true); });
 }
 
 qint64 Connection::Exec(const QString& sql, const QVariantList& params) {
+    FImpl->dirty = true;
     qint64 affected = 0;
-    Live().Run(sql, params, false, &affected);
+    Guarded([&] { Live().Run(sql, params, false, &affected); });
     return affected;
 }
 
@@ -906,34 +1031,41 @@ qint64 Connection::NextId(const QString& generator) {
 }
 
 void Connection::CommitRetaining() {
-    Status st;
-    try {
-        Live().tra->commitRetaining(&st.w);
-    } catch (const FbException& e) {
-        Rethrow(e);
-    }
+    Guarded([&] {
+        Status st;
+        try {
+            Live().tra->commitRetaining(&st.w);
+            FImpl->dirty = false;
+        } catch (const FbException& e) {
+            Rethrow(e);
+        }
+    });
 }
 
 void Connection::Commit() {
-    Status st;
-    try {
-        Live().tra->commit(&st.w);
-        FImpl->tra = nullptr;
-        FImpl->Start(&st.w);
-    } catch (const FbException& e) {
-        Rethrow(e);
-    }
+    Guarded([&] {
+        Status st;
+        try {
+            Live().tra->commit(&st.w);
+            FImpl->tra = nullptr;
+            FImpl->Start(&st.w);
+        } catch (const FbException& e) {
+            Rethrow(e);
+        }
+    });
 }
 
 void Connection::Rollback() {
-    Status st;
-    try {
-        Live().tra->rollback(&st.w);
-        FImpl->tra = nullptr;
-        FImpl->Start(&st.w);
-    } catch (const FbException& e) {
-        Rethrow(e);
-    }
+    Guarded([&] {
+        Status st;
+        try {
+            Live().tra->rollback(&st.w);
+            FImpl->tra = nullptr;
+            FImpl->Start(&st.w);
+        } catch (const FbException& e) {
+            Rethrow(e);
+        }
+    });
 }
 
 void Connection::Close() {

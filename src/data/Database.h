@@ -37,8 +37,19 @@ public:
     bool IsUpdateConflict() const {
         return FSqlCode == -913 || FGdsCode == 335544336L || FGdsCode == 335545096L || Has(335544451L);
     }
-    // The server could not be reached (down, wrong name or port, no route).
+    // The server could not be reached (down, wrong name or port, no route), or the connection to
+    // it broke off (the server stopped or was restarted).
     bool IsNetworkError() const;
+    // The server of a connection that failed this way ("host" and port; empty for the embedded
+    // engine), and whether an open connection broke off rather than a new one was refused.
+    const QString& ServerHost() const { return FServerHost; }
+    const QString& ServerPort() const { return FServerPort; }
+    bool ConnectionLost() const { return FLost; }
+    void SetServer(const QString& host, const QString& port, bool lost) {
+        FServerHost = host;
+        FServerPort = port;
+        FLost = lost;
+    }
     // A text holds a character that the database's character set cannot store.
     bool IsTransliterationError() const { return Has(335544565L) || Has(335544849L); }
 
@@ -48,6 +59,9 @@ private:
     long FGdsCode;
     std::vector<long> FCodes;
     long FOsError;
+    QString FServerHost;
+    QString FServerPort;
+    bool FLost = false;
 };
 
 // What happened and what to do, in German, with the server's text appended: the common cases
@@ -163,12 +177,25 @@ public:
     // DbError.
     void Close();
     bool IsOpen() const;
+    // The connection broke off (a network error on it, or a failed Ping): it can do nothing any
+    // more; a new one must be attached.
+    bool Lost() const;
+    // Asks the server whether the connection still stands; false (and Lost()) when it broke off.
+    bool Ping();
+    // A change since the last commit or rollback: when the connection breaks off now, that work
+    // is gone, and a caller must hear so rather than go on with a new connection.
+    bool Dirty() const;
+    // The error of a connection that broke off, naming its server.
+    [[noreturn]] void FailLost() const;
 
     struct Impl;
 
 private:
     explicit Connection(std::unique_ptr<Impl> impl);
     Impl& Live();
+    // Runs a call on the attachment; a network error marks the connection lost and names its
+    // server.
+    template <typename F> auto Guarded(F&& f) -> decltype(f());
     std::unique_ptr<Impl> FImpl;
     int FUncaught;
 };

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStorageInfo>
 #include <QSysInfo>
 
 #include <algorithm>
@@ -307,7 +308,7 @@ template <typename F> auto TDM1::Change(F&& f) -> decltype(f()) {
         return f();
     } catch (...) {
         // Undo what this change did so far; the connection goes on with a new transaction.
-        if (FDb && FDb->IsOpen()) {
+        if (FDb && FDb->IsOpen() && !FDb->Lost()) {
             try {
                 FDb->Rollback();
             } catch (const DbError&) {
@@ -332,10 +333,45 @@ void TDM1::Touch(const QString& sql) {
 }
 
 db::Connection& TDM1::Db() {
+    // A server restarted while this workstation was idle leaves a dead connection behind that
+    // only the next call would notice, and fail: after a pause the server is asked first.
+    constexpr qint64 kAskAfterMs = 2000;
+    if (FDb && !FLocation.Embedded() && !FDb->Lost() && FLastUse.isValid() &&
+        FLastUse.elapsed() > kAskAfterMs) {
+        FDb->Ping();
+    }
+    if (FDb && FDb->Lost()) {
+        // Broken off: the dead attachment goes; what it had not committed is undone by the server.
+        // Work begun on it and not committed is gone: its caller hears so instead of going on
+        // with half of it on a new connection (the access after that attaches anew).
+        const std::unique_ptr<Connection> dead = std::move(FDb);
+        if (dead->Dirty()) {
+            dead->FailLost();
+        }
+    }
+    if (!FDb && !FUser.isEmpty()) {
+        Reconnect();
+    }
     if (!FDb) {
         throw DataError(QCoreApplication::translate("Datenbank", "Keine Verbindung zur Datenbank."));
     }
+    FLastUse.restart();
     return *FDb;
+}
+
+void TDM1::Reconnect() {
+    if (FUser.isEmpty()) {
+        throw DataError(QCoreApplication::translate("Datenbank", "Keine Verbindung zur Datenbank."));
+    }
+    FDb.reset();
+    Connect(FUser, FPassword, QString::fromLatin1(kRole));
+    try {
+        OpenDataSets();
+    } catch (...) {
+        FDb.reset();
+        throw;
+    }
+    FLastUse.restart();
 }
 
 void TDM1::OpenDataSets() {
@@ -373,11 +409,14 @@ void TDM1::Login(const QString& user, const QString& password, const QString& ad
         }
     }
     FUser = upper;
+    FPassword = password;
+    FLastUse.restart();
 }
 
 void TDM1::Logout() {
     FDb.reset();
     FUser.clear();
+    FPassword.clear();
 }
 
 int TDM1::DelBadRecords() {
@@ -804,12 +843,36 @@ qint64 TDM1::AddDevicePatient(const QString& name, const QString& vorname, const
     });
 }
 
+void TDM1::CheckRoom(qint64 bytes) const {
+    // Only a database on this computer: a server elsewhere watches its own disk.
+    const QString host = FLocation.Server().toUpper();
+    if (!FLocation.Embedded() && host != QLatin1String("127.0.0.1") && host != QLatin1String("LOCALHOST") &&
+        host != QSysInfo::machineHostName().toUpper()) {
+        return;
+    }
+    const QStorageInfo disk(FLocation.dir);
+    if (!disk.isValid() || !disk.isReady()) {
+        return;
+    }
+    // The pages hold a little more than the bytes; the engine needs room for its own pages too.
+    constexpr qint64 kReserve = 2 * 1024 * 1024;
+    if (disk.bytesAvailable() < bytes + bytes / 4 + kReserve) {
+        throw DataError(QCoreApplication::translate(
+                            "Datenbank", "Kein Platz auf %1: Der Datenträger der Datenbank ist voll. "
+                                         "Schaffen Sie dort Platz und versuchen Sie es erneut.")
+                            .arg(QDir::toNativeSeparators(QDir::cleanPath(FLocation.dir))));
+    }
+}
+
 qint64 TDM1::InsertRecording(qint64 patient, const QDate& datum, const QTime& uhrzeit,
                              const QByteArray& daten, const QString& deviceName, int deviceStep) {
     if (daten.size() < 89) {
         throw DataError(QCoreApplication::translate(
             "Datenbank", "Die Aufzeichnung ist unvollständig (kein Programmkopf)."));
     }
+    // A disk that fills while the engine writes ends the change with nothing stored, but can leave
+    // the engine's page bookkeeping with a warning behind: the room is checked first.
+    CheckRoom(daten.size());
     auto& c = Db();
     return Change([&] {
         const qint64 typ = DeviceId(deviceName, deviceStep);

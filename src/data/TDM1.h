@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 
@@ -108,13 +109,24 @@ public:
     void Login(const QString& user, const QString& password,
                const QString& adminPassword = QString::fromLatin1(kAdminPassword));
     void Logout();
-    bool LoggedIn() const { return FDb != nullptr; }
+    // Logged in: also while the connection to a server is broken off (it is attached anew on the
+    // next access, see Db()).
+    bool LoggedIn() const { return FDb != nullptr || !FUser.isEmpty(); }
+    // Drops the connection and attaches anew with the login's account ("Erneut verbinden").
+    // Throws DbError when the database cannot be reached; the next access tries again.
+    void Reconnect();
+    // The connection of the login broke off and is not attached again yet.
+    bool ConnectionLost() const { return !FUser.isEmpty() && (!FDb || FDb->Lost()); }
     const QString& UserName() const { return FUser; }
     // German text for a failed login or open, as the error box shows it.
     static QString OpenErrorText(const QString& className);
     // What happened and what to do, in German: a server that cannot be reached is named with its
     // host and port; everything else as db::DescribeError says it.
     QString DescribeLoginError(const db::DbError& e) const;
+    // The login's connection. One that broke off (the server stopped or restarted) is dropped
+    // and attached anew here, so that the next action carries on; a server connection unused for
+    // a while is asked first whether it still stands. Throws DataError when nobody is logged in,
+    // DbError when the database cannot be reached.
     db::Connection& Db();
 
     int DelBadRecords();
@@ -213,10 +225,15 @@ private:
     template <typename F> auto Change(F&& f) -> decltype(f());
     // The access time of a row, where nobody else is changing it right now.
     void Touch(const QString& sql);
+    // A DataError "Kein Platz auf …" when the disk of a database on this computer has no room
+    // for `bytes` more.
+    void CheckRoom(qint64 bytes) const;
 
     DbLocation FLocation;
     std::unique_ptr<db::Connection> FDb;
     QString FUser;
+    QString FPassword;
+    QElapsedTimer FLastUse; // of the connection: a longer pause asks the server first
 };
 
 // Prepares a private Firebird server root in `dir`: configuration (port, loopback only,

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QStorageInfo>
 #include <QSysInfo>
 #include <QTemporaryDir>
 
@@ -633,7 +634,35 @@ MergeResult Tdm2::Import(Connection& main, const QList<qint64>& patients, const 
     if (!FArchive) {
         throw DataError(QCoreApplication::translate("Austausch", "Es ist kein Archiv geöffnet."));
     }
+    CheckRoomFor(patients);
     return Merge(*FArchive, main, patients, fb);
+}
+
+void Tdm2::CheckRoomFor(const QList<qint64>& patients) {
+    // A disk that fills while the engine writes a patient's recordings ends the import with that
+    // patient undone, but can leave the engine's page bookkeeping with a warning behind; a
+    // database on this computer is therefore checked for room first. (A server elsewhere watches
+    // its own disk.)
+    if (!DatabaseIsLocal(FMain)) {
+        return;
+    }
+    const QStorageInfo disk(FMain.dir);
+    if (!disk.isValid() || !disk.isReady()) {
+        return;
+    }
+    qint64 bytes = 0;
+    for (const qint64 id : patients) {
+        const auto rows = FArchive->Query(
+            QStringLiteral("select sum(octet_length(DATEN)) from ZUDDATA where PATIENT = ?"), {id});
+        if (!rows.empty()) {
+            bytes += rows.front().At(0).toLongLong();
+        }
+    }
+    // The pages hold a little more than the bytes, and the engine grows the file in steps.
+    constexpr qint64 kReserve = 2 * 1024 * 1024;
+    if (disk.bytesAvailable() < bytes + bytes / 4 + kReserve) {
+        throw DataError(exchange::NoSpaceText(FMain.dir));
+    }
 }
 
 void Tdm2::CloseArchive() {

@@ -124,6 +124,9 @@ public:
 private:
     db::ConnectParams Admin(const QString& database) const;
     std::unique_ptr<exchange::RunFolder> NewRun();
+    // Throws "Kein Platz auf …" when the database's disk has no room for the archive's
+    // recordings of these patients.
+    void CheckRoomFor(const QList<qint64>& patients);
     MergeResult Merge(db::Connection& source, db::Connection& main, const QList<qint64>& patients,
                       const exchange::Feedback& fb);
 

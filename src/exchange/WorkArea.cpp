@@ -158,6 +158,13 @@ struct RunFolder::Impl {
         // Written in one call: a kill cuts a line at most, and a cut line is ignored.
         const ssize_t n = ::write(fd, line.constData(), static_cast<size_t>(line.size()));
         if (n != line.size() || ::fdatasync(fd) != 0) {
+            // A short write is a full disk as well.
+            if (n >= 0 && n != line.size()) {
+                errno = ENOSPC;
+            }
+            if (IsNoSpace(errno)) {
+                throw DataError(NoSpaceText(path));
+            }
             throw DataError(
                 QCoreApplication::translate("Austausch", "Im Arbeitsordner kann nicht geschrieben werden: %1")
                     .arg(path));

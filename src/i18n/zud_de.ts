@@ -937,6 +937,18 @@
         <source>Die Tabellen können nicht vollständig gelesen werden: %1</source>
         <translation>Die Tabellen können nicht vollständig gelesen werden: %1</translation>
     </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver „%1“ (Port %2) ist abgebrochen; der Vorgang wurde nicht abgeschlossen und nichts davon halb gespeichert. Prüfen Sie, ob der Server läuft. Sobald er wieder erreichbar ist, verbindet sich das Programm bei der nächsten Aktion neu; wiederholen Sie dann den Vorgang.</source>
+        <translation>Die Verbindung zum Datenbankserver „%1“ (Port %2) ist abgebrochen; der Vorgang wurde nicht abgeschlossen und nichts davon halb gespeichert. Prüfen Sie, ob der Server läuft. Sobald er wieder erreichbar ist, verbindet sich das Programm bei der nächsten Aktion neu; wiederholen Sie dann den Vorgang.</translation>
+    </message>
+    <message>
+        <source>Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.</source>
+        <translation>Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.</translation>
+    </message>
+    <message>
+        <source>Kein Platz auf %1: Der Datenträger der Datenbank ist voll. Schaffen Sie dort Platz und versuchen Sie es erneut.</source>
+        <translation>Kein Platz auf %1: Der Datenträger der Datenbank ist voll. Schaffen Sie dort Platz und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>DrawChart</name>
@@ -2591,6 +2603,18 @@ Trotzdem wechseln?</translation>
     <message>
         <source>Von %1 Ergebnissen wurden %2 an die Praxissoftware gesendet, die übrigen nicht: %3</source>
         <translation>Von %1 Ergebnissen wurden %2 an die Praxissoftware gesendet, die übrigen nicht: %3</translation>
+    </message>
+    <message>
+        <source>Erneut verbinden</source>
+        <translation>Erneut verbinden</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver neu aufbauen, etwa nachdem der Server neu gestartet wurde.</source>
+        <translation>Die Verbindung zum Datenbankserver neu aufbauen, etwa nachdem der Server neu gestartet wurde.</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver steht wieder.</source>
+        <translation>Die Verbindung zum Datenbankserver steht wieder.</translation>
     </message>
 </context>
 <context>

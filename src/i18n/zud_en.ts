@@ -937,6 +937,18 @@
         <source>Die Tabellen können nicht vollständig gelesen werden: %1</source>
         <translation>The tables cannot be read completely: %1</translation>
     </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver „%1“ (Port %2) ist abgebrochen; der Vorgang wurde nicht abgeschlossen und nichts davon halb gespeichert. Prüfen Sie, ob der Server läuft. Sobald er wieder erreichbar ist, verbindet sich das Programm bei der nächsten Aktion neu; wiederholen Sie dann den Vorgang.</source>
+        <translation>The connection to the database server “%1” (port %2) broke off; the operation was not completed and nothing of it was stored by halves. Check that the server is running. As soon as it can be reached again, the program connects anew at the next action; then repeat the operation.</translation>
+    </message>
+    <message>
+        <source>Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.</source>
+        <translation>The database server “%1” (port %2) cannot be reached. Check that the server is running, that this workstation reaches it over the network and that the server name and port (SQLServer3, RemoteServicePort3) are correct.</translation>
+    </message>
+    <message>
+        <source>Kein Platz auf %1: Der Datenträger der Datenbank ist voll. Schaffen Sie dort Platz und versuchen Sie es erneut.</source>
+        <translation>No space left on %1: the database’s disk is full. Free some space there and try again.</translation>
+    </message>
 </context>
 <context>
     <name>DrawChart</name>
@@ -2591,6 +2603,18 @@ Switch anyway?</translation>
     <message>
         <source>Von %1 Ergebnissen wurden %2 an die Praxissoftware gesendet, die übrigen nicht: %3</source>
         <translation>Of %1 results, %2 were sent to the practice software, the others were not: %3</translation>
+    </message>
+    <message>
+        <source>Erneut verbinden</source>
+        <translation>Connect again</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver neu aufbauen, etwa nachdem der Server neu gestartet wurde.</source>
+        <translation>Re-establish the connection to the database server, for example after the server was restarted.</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver steht wieder.</source>
+        <translation>The connection to the database server is established again.</translation>
     </message>
 </context>
 <context>

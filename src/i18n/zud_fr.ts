@@ -937,6 +937,18 @@
         <source>Die Tabellen können nicht vollständig gelesen werden: %1</source>
         <translation>Les tables ne peuvent pas être lues entièrement : %1</translation>
     </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver „%1“ (Port %2) ist abgebrochen; der Vorgang wurde nicht abgeschlossen und nichts davon halb gespeichert. Prüfen Sie, ob der Server läuft. Sobald er wieder erreichbar ist, verbindet sich das Programm bei der nächsten Aktion neu; wiederholen Sie dann den Vorgang.</source>
+        <translation>La connexion au serveur de base de données « %1 » (port %2) a été interrompue ; l’opération n’a pas été achevée et rien n’en a été enregistré à moitié. Vérifiez que le serveur fonctionne. Dès qu’il est de nouveau joignable, le programme se reconnecte à l’action suivante ; répétez alors l’opération.</translation>
+    </message>
+    <message>
+        <source>Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.</source>
+        <translation>Le serveur de base de données « %1 » (port %2) est injoignable. Vérifiez que le serveur fonctionne, que ce poste de travail l’atteint par le réseau et que le nom du serveur et le port (SQLServer3, RemoteServicePort3) sont corrects.</translation>
+    </message>
+    <message>
+        <source>Kein Platz auf %1: Der Datenträger der Datenbank ist voll. Schaffen Sie dort Platz und versuchen Sie es erneut.</source>
+        <translation>Plus d’espace libre sur %1 : le disque de la base de données est plein. Libérez de l’espace à cet endroit et réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>DrawChart</name>
@@ -2591,6 +2603,18 @@ Changer quand même ?</translation>
     <message>
         <source>Von %1 Ergebnissen wurden %2 an die Praxissoftware gesendet, die übrigen nicht: %3</source>
         <translation>Sur %1 résultats, %2 ont été envoyés au logiciel du cabinet, les autres non : %3</translation>
+    </message>
+    <message>
+        <source>Erneut verbinden</source>
+        <translation>Se reconnecter</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver neu aufbauen, etwa nachdem der Server neu gestartet wurde.</source>
+        <translation>Rétablir la connexion au serveur de base de données, par exemple après un redémarrage du serveur.</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver steht wieder.</source>
+        <translation>La connexion au serveur de base de données est rétablie.</translation>
     </message>
 </context>
 <context>

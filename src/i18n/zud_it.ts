@@ -937,6 +937,18 @@
         <source>Die Tabellen können nicht vollständig gelesen werden: %1</source>
         <translation>Le tabelle non possono essere lette completamente: %1</translation>
     </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver „%1“ (Port %2) ist abgebrochen; der Vorgang wurde nicht abgeschlossen und nichts davon halb gespeichert. Prüfen Sie, ob der Server läuft. Sobald er wieder erreichbar ist, verbindet sich das Programm bei der nächsten Aktion neu; wiederholen Sie dann den Vorgang.</source>
+        <translation>La connessione al server del database «%1» (porta %2) si è interrotta; l’operazione non è stata completata e nulla è stato salvato a metà. Verificate che il server sia in funzione. Non appena sarà di nuovo raggiungibile, il programma si ricollegherà alla prossima azione; ripetete allora l’operazione.</translation>
+    </message>
+    <message>
+        <source>Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.</source>
+        <translation>Il server del database «%1» (porta %2) non è raggiungibile. Verificate che il server sia in funzione, che questa postazione lo raggiunga in rete e che nome del server e porta (SQLServer3, RemoteServicePort3) siano corretti.</translation>
+    </message>
+    <message>
+        <source>Kein Platz auf %1: Der Datenträger der Datenbank ist voll. Schaffen Sie dort Platz und versuchen Sie es erneut.</source>
+        <translation>Spazio esaurito su %1: il disco del database è pieno. Liberare spazio in quella posizione e riprovare.</translation>
+    </message>
 </context>
 <context>
     <name>DrawChart</name>
@@ -2591,6 +2603,18 @@ Cambiare comunque?</translation>
     <message>
         <source>Von %1 Ergebnissen wurden %2 an die Praxissoftware gesendet, die übrigen nicht: %3</source>
         <translation>Di %1 risultati, %2 sono stati inviati al software dello studio, gli altri no: %3</translation>
+    </message>
+    <message>
+        <source>Erneut verbinden</source>
+        <translation>Riconnetti</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver neu aufbauen, etwa nachdem der Server neu gestartet wurde.</source>
+        <translation>Ristabilire la connessione al server del database, ad esempio dopo un riavvio del server.</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver steht wieder.</source>
+        <translation>La connessione al server del database è di nuovo attiva.</translation>
     </message>
 </context>
 <context>

@@ -937,6 +937,18 @@
         <source>Die Tabellen können nicht vollständig gelesen werden: %1</source>
         <translation>Nie można w całości odczytać tabel: %1</translation>
     </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver „%1“ (Port %2) ist abgebrochen; der Vorgang wurde nicht abgeschlossen und nichts davon halb gespeichert. Prüfen Sie, ob der Server läuft. Sobald er wieder erreichbar ist, verbindet sich das Programm bei der nächsten Aktion neu; wiederholen Sie dann den Vorgang.</source>
+        <translation>Połączenie z serwerem bazy danych „%1” (port %2) zostało przerwane; operacja nie została ukończona i nic z niej nie zapisano częściowo. Sprawdź, czy serwer działa. Gdy tylko będzie znowu osiągalny, program połączy się ponownie przy następnej czynności; wtedy powtórz operację.</translation>
+    </message>
+    <message>
+        <source>Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port (SQLServer3, RemoteServicePort3) stimmen.</source>
+        <translation>Serwer bazy danych „%1” (port %2) jest nieosiągalny. Sprawdź, czy serwer działa, czy to stanowisko ma do niego dostęp przez sieć oraz czy nazwa serwera i port (SQLServer3, RemoteServicePort3) są poprawne.</translation>
+    </message>
+    <message>
+        <source>Kein Platz auf %1: Der Datenträger der Datenbank ist voll. Schaffen Sie dort Platz und versuchen Sie es erneut.</source>
+        <translation>Brak miejsca na %1: dysk bazy danych jest pełny. Zwolnij tam miejsce i spróbuj ponownie.</translation>
+    </message>
 </context>
 <context>
     <name>DrawChart</name>
@@ -2592,6 +2604,18 @@ Mimo to przełączyć?</translation>
     <message>
         <source>Von %1 Ergebnissen wurden %2 an die Praxissoftware gesendet, die übrigen nicht: %3</source>
         <translation>Z %1 wyników do oprogramowania gabinetu wysłano %2, pozostałych nie: %3</translation>
+    </message>
+    <message>
+        <source>Erneut verbinden</source>
+        <translation>Połącz ponownie</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver neu aufbauen, etwa nachdem der Server neu gestartet wurde.</source>
+        <translation>Nawiąż ponownie połączenie z serwerem bazy danych, np. po ponownym uruchomieniu serwera.</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zum Datenbankserver steht wieder.</source>
+        <translation>Połączenie z serwerem bazy danych zostało przywrócone.</translation>
     </message>
 </context>
 <context>

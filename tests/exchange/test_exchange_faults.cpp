@@ -3,6 +3,7 @@
 // Nothing may hang, nothing may be lost, and nothing may be left behind.
 
 #include "DbFixture.h"
+#include "SmallDisk.h"
 
 #include "Cab.h"
 #include "Tdm2.h"
@@ -20,7 +21,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/mount.h>
 #include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -68,29 +68,6 @@ bool Closed(const QString& path) {
     }
     return false;
 }
-
-// A tmpfs of `bytes` mounted at `path` for the test's life (root only).
-class RamDisk {
-public:
-    RamDisk(const QString& path, qint64 bytes) : FPath(path) {
-        QDir().mkpath(path);
-        const QByteArray options = QStringLiteral("size=%1,mode=0755").arg(bytes).toLatin1();
-        FMounted =
-            ::mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", 0, options.constData()) == 0;
-    }
-    ~RamDisk() {
-        if (FMounted) {
-            ::umount2(QFile::encodeName(FPath).constData(), MNT_DETACH);
-        }
-    }
-    RamDisk(const RamDisk&) = delete;
-    RamDisk& operator=(const RamDisk&) = delete;
-    bool Mounted() const { return FMounted; }
-
-private:
-    QString FPath;
-    bool FMounted = false;
-};
 
 // Every file below `root` of at least `bytes`, but the one at `except`.
 QStringList LargeFiles(const QString& root, qint64 bytes, const QString& except) {

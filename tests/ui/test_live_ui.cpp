@@ -12,6 +12,7 @@
 #include "Recording.h"
 #include "RecordingTabs.h"
 #include "Ribbon.h"
+#include "SmallDisk.h"
 #include "TDM1.h"
 #include "TForm1.h"
 #include "TSplash.h"
@@ -143,6 +144,64 @@ private slots:
         QVERIFY(emu->Start());
     }
     void cleanup() { emu.reset(); }
+
+    // The database on a small disk that is full when the live recording is saved: the message
+    // says so and where, the tab keeps the recording, and once space is freed it is stored.
+    void ASaveOnAFullDiskKeepsTheTabAndStoresOnceThereIsSpace() {
+        const QString small = dir->filePath(QStringLiteral("klein"));
+        zud::test::RamDisk disk(small, 24 * 1024 * 1024);
+        if (!disk.Mounted())
+            QSKIP("a small file system of its own (tmpfs) can only be mounted as root");
+        const QString dbDir = QDir(small).filePath(QStringLiteral("db"));
+        QDir().mkpath(dbDir);
+        zud::test::WriteMachine(QStringLiteral("SQLDir3"), dbDir);
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        TDM1& dm = *f->DM();
+        Patient p;
+        p.Name = QStringLiteral("Voll");
+        p.Vorname = QStringLiteral("Vera");
+        p.Geburtstag = QDate(1966, 6, 6);
+        const qint64 pat = dm.AddPatient(p);
+        f->FillPatList();
+        f->OpenPatient(pat);
+        emu::LiveOptions o;
+        o.mode = 0;
+        o.intervalMs = 5;
+        o.samples = -1;
+        emu->SetLive(o);
+        QVERIFY(ClickRibbon(*f, QStringLiteral("EZStart")));
+        QTRY_VERIFY_WITH_TIMEOUT(f->Live()->Samples() >= 60, 10000);
+        QVERIFY(ClickRibbon(*f, QStringLiteral("EZStop")));
+        QTRY_VERIFY_WITH_TIMEOUT(!f->LiveMode(), 5000);
+        QCOMPARE(f->TabCount(), 1);
+        const QByteArray neu = f->DisplayedStream();
+
+        QFile filler(QDir(small).filePath(QStringLiteral("filler")));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        QVERIFY(zud::test::LeaveFree(filler, 64 * 1024));
+        const int boxes = answer.boxes.size();
+        answer.answers = {true};
+        QVERIFY(ClickRibbon(*f, QStringLiteral("Speichern")));
+        QTRY_COMPARE(answer.boxes.size(), boxes + 2); // the question, then the failure
+        QVERIFY2(answer.boxes.last().startsWith(QStringLiteral("Kein Platz auf ") + dbDir),
+                 qPrintable(answer.boxes.last()));
+        QVERIFY(f->TabCounter(0) <= 0);
+        QCOMPARE(f->TabCaption(0), QStringLiteral("*Neu1"));
+        QVERIFY(f->Action(QStringLiteral("Speichern"))->isEnabled());
+        QCOMPARE(Count(dm, QStringLiteral("select count(*) as N from ZUDData")), 0);
+
+        filler.close();
+        QVERIFY(filler.remove());
+        answer.answers = {true};
+        QVERIFY(ClickRibbon(*f, QStringLiteral("Speichern")));
+        QTRY_VERIFY(f->TabCounter(0) > 0);
+        const auto rec = dm.GetRecording(f->TabCounter(0));
+        QVERIFY(rec);
+        QCOMPARE(rec->Daten, neu);
+        QCOMPARE(rec->Patient, pat);
+    }
 
     // Start, running state, stop, idle state restored, the "*Neu" tab, saving it.
     void RunStopKeepAndSave() {

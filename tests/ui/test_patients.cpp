@@ -1186,6 +1186,42 @@ private slots:
         QVERIFY(!QFile::exists(dir->filePath(QStringLiteral("fehlt/roh.csv"))));
     }
 
+    // The practice server is killed while a patient is edited: saving says so naming the server,
+    // nothing is stored; started again, the same dialog saves without a restart of the program.
+    void AServerThatWentAwayDuringAnEditIsNamedAndTheSameWindowSavesWhenItIsBack() {
+        const QString failed =
+            server.Start(dir->filePath(QStringLiteral("server")), QStringLiteral(ZUD_BIN_DIR "/zudctl"));
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+        WriteMachine(QStringLiteral("SQLServer3"), QStringLiteral("127.0.0.1"));
+        WriteMachine(QStringLiteral("RemoteServicePort3"), QString::number(server.Port()));
+        {
+            TDM1 install(DbLocation::FromSettings(Settings()));
+            QVERIFY(install.EnsureInstalled());
+        }
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        TDM1& dm = *f->DM();
+        const qint64 pat =
+            dm.AddPatient(P(QStringLiteral("Weg"), QStringLiteral("Wanda"), QDate(1958, 8, 8)));
+        TForm15& d = *f->PatientDialog();
+        QVERIFY(d.Prepare(dm, TForm15::Edit, pat));
+        QTest::keyClicks(d.WohnortEdit, QStringLiteral("Dort"));
+        server.Kill();
+        QVERIFY(!d.Save());
+        QVERIFY2(d.LastMessage.contains(
+                     QStringLiteral("Datenbankserver „127.0.0.1“ (Port %1)").arg(server.Port())),
+                 qPrintable(d.LastMessage));
+        QVERIFY(dm.LoggedIn());
+        QVERIFY2(server.Restart().isEmpty(), "the server does not start again");
+        QVERIFY(d.Save());
+        TDM1 other(DbLocation::FromSettings(Settings()));
+        other.Login(QStringLiteral("sysdba"), Settings().AdminPassword(), Settings().AdminPassword());
+        QCOMPARE(other.GetPatient(pat)->Wohnort, QStringLiteral("Dort"));
+        other.Logout();
+        f->close();
+    }
+
     void TwoWorkstationsConflictFailsAtOnce() {
         const QString failed =
             server.Start(dir->filePath(QStringLiteral("server")), QStringLiteral(ZUD_BIN_DIR "/zudctl"));

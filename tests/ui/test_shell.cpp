@@ -7,6 +7,7 @@
 #endif
 #include "Login.h"
 #include "Paths.h"
+#include "PatientModels.h"
 #include "Ribbon.h"
 #include "Settings.h"
 #include "TDBLogin.h"
@@ -78,6 +79,32 @@ private:
         }
     }
 };
+
+// The user's click on a ribbon button: its tab first, then the button.
+void ClickRibbon(TForm1& f, const QString& tab, const QString& action) {
+    Ribbon* r = f.RibbonBar();
+    const int index = r->indexOf(r->Tab(tab));
+    QTest::mouseClick(r->tabBar(), Qt::LeftButton, {}, r->tabBar()->tabRect(index).center());
+    for (RibbonButton* b : r->Tab(tab)->findChildren<RibbonButton*>()) {
+        if (b->defaultAction() == f.Action(action)) {
+            QVERIFY(b->isVisible() && b->isEnabled());
+            QTest::mouseClick(b, Qt::LeftButton);
+            return;
+        }
+    }
+    QFAIL("no such button");
+}
+
+// True when a row of the model shows `text` in some column.
+bool Shows(const QAbstractItemModel* m, const QString& text) {
+    for (int r = 0; r < m->rowCount(); ++r) {
+        for (int c = 0; c < m->columnCount(); ++c) {
+            if (m->index(r, c).data().toString() == text)
+                return true;
+        }
+    }
+    return false;
+}
 
 QStringList ExchangeNames() {
     return {QStringLiteral("Export"), QStringLiteral("Import"), QStringLiteral("Rohdaten"),
@@ -510,6 +537,46 @@ private slots:
         QFile log(LogFilePath());
         QVERIFY(log.open(QIODevice::ReadOnly));
         QVERIFY(!log.readAll().isEmpty());
+    }
+
+    // The practice server was killed and started again: the same window carries on after
+    // "Erneut verbinden", without a restart, and shows what another workstation stored meanwhile.
+    void AServerThatWentAwayIsConnectedAgainWithoutARestart() {
+        StartServer();
+        Answerer answer;
+        TForm1 f;
+        f.Create();
+        QVERIFY(f.OpenDatabase());
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        const QString named = QStringLiteral("„127.0.0.1“ (Port %1)").arg(server.Port());
+
+        QVERIFY2(answer.boxes.isEmpty(), qPrintable(answer.boxes.join(QLatin1Char('|'))));
+        server.Kill();
+        ClickRibbon(f, QStringLiteral("TabAllgemein"), QStringLiteral("Verbinden"));
+        QTRY_VERIFY(!answer.boxes.isEmpty());
+        QVERIFY2(answer.boxes.size() == 1, qPrintable(answer.boxes.join(QLatin1Char('|'))));
+        QVERIFY2(answer.boxes.last().startsWith(QStringLiteral("Der Datenbankserver ") + named +
+                                                QStringLiteral(" ist nicht erreichbar.")),
+                 qPrintable(answer.boxes.last()));
+        QVERIFY(f.DM()->LoggedIn());
+
+        const QString failed = server.Restart();
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+        {
+            TDM1 other(Location());
+            other.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
+            Patient p;
+            p.Name = QStringLiteral("Zurück");
+            p.Vorname = QStringLiteral("Zora");
+            p.Geburtstag = QDate(1977, 7, 7);
+            other.AddPatient(p);
+        }
+        QVERIFY(!Shows(f.PatientListModel(), QStringLiteral("Zurück")));
+        ClickRibbon(f, QStringLiteral("TabAllgemein"), QStringLiteral("Verbinden"));
+        QTRY_COMPARE(answer.boxes.size(), 2);
+        QCOMPARE(answer.boxes.last(), QStringLiteral("Die Verbindung zum Datenbankserver steht wieder."));
+        QVERIFY(Shows(f.PatientListModel(), QStringLiteral("Zurück")));
     }
 
     void UnreachableServerEndsStartWithMessageAndLogLine() {

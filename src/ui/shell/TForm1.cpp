@@ -166,6 +166,8 @@ void TForm1::BuildRibbon() {
     Make(QStringLiteral("Backup"), QStringLiteral("drive-harddisk"));
     Make(QStringLiteral("Restore"), QStringLiteral("document-revert"));
     Make(QStringLiteral("Rohdaten"), QStringLiteral("text-x-generic"));
+    // Shown only while logged in to a server (see DoLogin).
+    Make(QStringLiteral("Verbinden"), QStringLiteral("network-connect"))->setVisible(false);
     Make(QStringLiteral("Login"), QStringLiteral("system-log-out"));
     Make(QStringLiteral("Logout"), QStringLiteral("system-lock-screen"));
     Make(QStringLiteral("ChangePW"), QStringLiteral("dialog-password"));
@@ -206,6 +208,7 @@ void TForm1::BuildRibbon() {
     g->AddLarge(Action(QStringLiteral("Info")));
     g->AddLarge(Action(QStringLiteral("GBA")));
     g->AddLarge(Action(QStringLiteral("Update")));
+    g->AddLarge(Action(QStringLiteral("Verbinden")));
     g->AddLarge(Action(QStringLiteral("Beenden")));
     g = FRibbon->AddGroup(t, QStringLiteral("GroupSprache"), QString());
     g->AddDropDown(Action(QStringLiteral("Sprache")), FLanguageMenu1)
@@ -346,6 +349,7 @@ void TForm1::BuildRibbon() {
     connect(Action(QStringLiteral("Update")), &QAction::triggered, this, [this] { CheckForUpdate(false); });
     connect(Action(QStringLiteral("Beenden")), &QAction::triggered, this, &QWidget::close);
     connect(Action(QStringLiteral("Login")), &QAction::triggered, this, [this] { DoLogin(); });
+    connect(Action(QStringLiteral("Verbinden")), &QAction::triggered, this, [this] { ConnectAgain(); });
     connect(Action(QStringLiteral("Logout")), &QAction::triggered, this, [this] {
         if (ConfirmDiscardLive())
             DoLogout();
@@ -429,6 +433,8 @@ void TForm1::RetranslateUi() {
     set("Restore", tr("Datenbank wiederherstellen"));
     set("Rohdaten", tr("Rohdaten exportieren"),
         tr("Rohdaten der angezeigten Datei in eine CSV-Datei exportieren."));
+    set("Verbinden", tr("Erneut verbinden"),
+        tr("Die Verbindung zum Datenbankserver neu aufbauen, etwa nachdem der Server neu gestartet wurde."));
     set("Login", tr("Login"));
     set("Logout", tr("Logout"));
     set("ChangePW", tr("Passwort ändern"));
@@ -659,6 +665,9 @@ bool TForm1::DoLogin() {
         Action(QString::fromLatin1(name))->setVisible(FUserControl);
     Action(QStringLiteral("Patienten"))->setEnabled(true);
     Action(QStringLiteral("PatNeu"))->setEnabled(true);
+    // Only a server connection can break off and be made again.
+    Action(QStringLiteral("Verbinden"))->setVisible(!FDM->Location().Embedded());
+    Action(QStringLiteral("Verbinden"))->setEnabled(!FDM->Location().Embedded());
     GdtLoggedIn();
     // Live recordings that an earlier end by signal kept come back as "*Neu" tabs.
     if (const int kept = RestoreKeptLiveRecordings(); kept > 0)
@@ -699,6 +708,32 @@ void TForm1::DoLogout() {
         Action(QString::fromLatin1(name))->setEnabled(false);
     Action(QStringLiteral("ChangePW"))->setEnabled(false);
     Action(QStringLiteral("user"))->setEnabled(false);
+    Action(QStringLiteral("Verbinden"))->setEnabled(false);
+    Action(QStringLiteral("Verbinden"))->setVisible(false);
+}
+
+void TForm1::ConnectAgain() {
+    if (!FDM || !FDM->LoggedIn())
+        return;
+    const qint64 current = FCurrentPatient;
+    try {
+        // A signal during the attach would reach the database client's handlers.
+        const SignalWatcher::Hold hold;
+        FDM->Reconnect();
+    } catch (const std::exception& e) {
+        // Still logged in: the next action or another click tries again.
+        const QString text = Msg::Describe(e);
+        FDevice->AddLog(text);
+        Error(text);
+        return;
+    }
+    try {
+        PatientListsChanged(current);
+    } catch (const std::exception& e) {
+        DbFailure(e);
+        return;
+    }
+    Info(tr("Die Verbindung zum Datenbankserver steht wieder."));
 }
 
 void TForm1::DoChangePassword() {

@@ -178,6 +178,9 @@ public:
     QString RawDataFileName(int index);
     // After a read-out: both lists show the last patient.
     void PatientListsChanged(qint64 lastPatient);
+    // "Erneut verbinden": the connection to the database server is dropped and made anew with
+    // the login's account, the lists read again; a message when the server cannot be reached.
+    void ConnectAgain();
     void ActivateTab(int index);
     int TabCount() const;
     int ActiveTab() const;

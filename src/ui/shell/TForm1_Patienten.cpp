@@ -741,8 +741,15 @@ void TForm1::SaveLiveRecording() {
         return;
     std::string model = FDevice ? ModellName(FDevice->Typ) : std::string();
     const QString deviceName = model.empty() ? QStringLiteral("ZUD12") : QString::fromStdString(model);
-    const qint64 counter = FDM->InsertRecording(FCurrentPatient, live->start.date(), live->start.time(),
-                                                FTabs->At(index).stream, deviceName, 1);
+    qint64 counter = -1;
+    try {
+        counter = FDM->InsertRecording(FCurrentPatient, live->start.date(), live->start.time(),
+                                       FTabs->At(index).stream, deviceName, 1);
+    } catch (const std::exception& e) {
+        // Not stored (a full disk, a server gone): the tab keeps the recording for another try.
+        DbFailure(e);
+        return;
+    }
     DiscardLiveFile(FTabs->At(index).live); // stored: a file kept at an earlier end is no longer needed
     const auto rec = FDM->GetRecording(counter);
     const auto p = FDM->GetPatient(FCurrentPatient);

@@ -28,7 +28,8 @@ bool ZudApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        ReportException(QString::fromUtf8(e.what()));
+        // A database error in German with what to do, as everywhere else.
+        ReportException(Msg::Describe(e));
     } catch (...) {
         ReportException(QStringLiteral("Unknown exception"));
     }
