@@ -43,18 +43,27 @@ QString Wert(double v) {
     return Zahltext(v >= 100.0 ? "%.0f" : "%.1f", v, QLocale());
 }
 
-// For checking the layouts in every language: with ZUD_CHECK_TEXTS set, every text of a page
-// that does not fit its box is named on the standard error output.
-bool TexteAnzeigen() {
-    static const bool an = qEnvironmentVariableIsSet("ZUD_CHECK_TEXTS");
-    return an;
+Textpruefung& Pruefung() {
+    static Textpruefung p = [] {
+        Textpruefung f;
+        if (qEnvironmentVariableIsSet("ZUD_CHECK_TEXTS")) {
+            f = [](const QString& s, double noetig, double platz) {
+                std::fprintf(stderr, "Text passt nicht: \"%s\" (%.0f von %.0f Pixel)\n", qUtf8Printable(s),
+                             noetig, platz);
+            };
+        }
+        return f;
+    }();
+    return p;
 }
 
 void Pruefe(const QFontMetricsF& fm, const QRectF& r, const QString& s) {
+    if (!Pruefung()) {
+        return;
+    }
     const double breite = fm.horizontalAdvance(s);
-    if (TexteAnzeigen() && breite > r.width() + 0.5) {
-        std::fprintf(stderr, "Text passt nicht: \"%s\" (%.0f von %.0f Pixel)\n", qUtf8Printable(s), breite,
-                     r.width());
+    if (breite > r.width() + 0.5) {
+        Pruefung()(s, breite, r.width());
     }
 }
 
@@ -67,6 +76,10 @@ void Text(QPainter& p, const QRectF& r, int flags, const QString& s) {
 }
 
 } // namespace
+
+void SetzeTextpruefung(Textpruefung pruefung) {
+    Pruefung() = std::move(pruefung);
+}
 
 // ---------------------------------------------------------------- recordings
 

@@ -42,6 +42,12 @@ struct Berichtsaufnahme {
 // Decodes a stored row (older variant included) and recomputes its trailer.
 Berichtsaufnahme LadeBerichtsaufnahme(const Recording& r, int druckEinheit);
 
+// Called for every text of a page that does not fit its box and is cut (the check of the
+// layouts in every language). Without a check set, ZUD_CHECK_TEXTS in the environment names such
+// texts on the standard error output. An empty function ends the check.
+using Textpruefung = std::function<void(const QString& text, double noetig, double platz)>;
+void SetzeTextpruefung(Textpruefung pruefung);
+
 // The patient header above a recording: "Patientendaten", "Übung" and "Statistik" in three
 // rounded boxes across the band `band`.
 void DrawPatHeader(QPainter& p, const QRectF& band, int dpi, const Patient& patient,

@@ -5,6 +5,7 @@
 // Run on a real X server with a window manager (tests/ui/screens.sh) it also writes the
 // screenshots, each window alone and the whole screen, to ZUD_SCREENSHOTS.
 
+#include "Berichte.h"
 #include "Demo.h"
 #include "DemoRecordings.h"
 #include "Emulator.h"
@@ -215,6 +216,17 @@ private slots:
         QVERIFY(dir);
         auto& loc = zud::i18n::Localizer::Instance();
         QVERIFY(loc.Switch(lang));
+        // The pages the windows show (print preview, summary, progress chart): every text whole.
+        QStringList pageCut;
+        SetzeTextpruefung([&pageCut](const QString& t, double noetig, double platz) {
+            pageCut << QStringLiteral("page text \"%1\" (%2 of %3 px)")
+                           .arg(t)
+                           .arg(noetig, 0, 'f', 0)
+                           .arg(platz, 0, 'f', 0);
+        });
+        const struct EndCheck {
+            ~EndCheck() { SetzeTextpruefung({}); }
+        } endCheck;
         emu::Emulator device;
         emu::LoadDemo(device);
         QVERIFY(device.Start());
@@ -458,6 +470,8 @@ private slots:
             [](TForm4* w) { ClickButtonOf(w, w->Action(QStringLiteral("Back6"))); });
         more.removeDuplicates();
         QVERIFY2(more.isEmpty(), qPrintable(more.join(QLatin1Char('\n'))));
+        pageCut.removeDuplicates();
+        QVERIFY2(pageCut.isEmpty(), qPrintable(pageCut.join(QLatin1Char('\n'))));
         QVERIFY2(answer.boxes.isEmpty(), qPrintable(answer.boxes.join(QLatin1Char('\n'))));
         f.close();
         device.Stop();
