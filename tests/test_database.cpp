@@ -600,7 +600,8 @@ TEST_P(DbTest, ErrorsSayWhatHappenedAndWhatToDo) {
         probe.close();
         m = describe(
             [&] { TDM1(closed).Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword)); });
-        EXPECT_TRUE(m.startsWith(QStringLiteral("Der Datenbankserver ist nicht erreichbar.")))
+        EXPECT_TRUE(m.startsWith(QStringLiteral("Der Datenbankserver „127.0.0.1“ (Port %1) ist nicht erreichbar.")
+                                     .arg(closed.port)))
             << m.toStdString();
     }
 }

@@ -5,6 +5,7 @@
 
 #include "Demo.h"
 #include "EmuFixture.h"
+#include "FaultCounts.h"
 #include "Readout.h"
 #include "Recording.h"
 #include "SmallDisk.h"
@@ -25,21 +26,6 @@ using namespace zud::test;
 namespace {
 
 constexpr qint64 kMiB = 1024 * 1024;
-
-std::map<std::string, int>& Injected() {
-    static std::map<std::string, int> counts;
-    return counts;
-}
-
-class FaultCountPrinter : public ::testing::Environment {
-public:
-    void TearDown() override {
-        for (const auto& [kind, n] : Injected()) {
-            std::cout << "[ faults   ] " << kind << ": " << n << "\n";
-        }
-    }
-};
-const auto* const kPrinter = ::testing::AddGlobalTestEnvironment(new FaultCountPrinter);
 
 // A live recording as the live measurement finishes it: `samples` samples of mode `mode`.
 QByteArray LiveRecording(int mode, int samples, int seed) {

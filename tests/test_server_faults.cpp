@@ -5,6 +5,7 @@
 
 #include "Demo.h"
 #include "EmuFixture.h"
+#include "FaultCounts.h"
 #include "FirebirdServer.h"
 #include "Readout.h"
 #include "Tdm2.h"
@@ -23,22 +24,6 @@ using namespace zud;
 using namespace zud::test;
 
 namespace {
-
-// Faults injected per kind, printed at the end of the program for the record.
-std::map<std::string, int>& Injected() {
-    static std::map<std::string, int> counts;
-    return counts;
-}
-
-class FaultCountPrinter : public ::testing::Environment {
-public:
-    void TearDown() override {
-        for (const auto& [kind, n] : Injected()) {
-            std::cout << "[ faults   ] " << kind << ": " << n << "\n";
-        }
-    }
-};
-const auto* const kPrinter = ::testing::AddGlobalTestEnvironment(new FaultCountPrinter);
 
 class ServerGoesAway : public EmuTest {
 protected:

@@ -40,7 +40,10 @@ for f in "$T"/edf/*.edf; do
         xdotool windowactivate --sync "\$w" key alt+a # "Add signal(s)": all are selected
         sleep 1
     fi
-    QT_QPA_PLATFORM=xcb "$BIN/grab_screen" "$OUT/\${name%.edf}.png" 2>/dev/null || rc=1
+    # A busy machine: the screen is grabbed once more after a moment before that counts as failed.
+    shot="$OUT/\${name%.edf}.png"
+    QT_QPA_PLATFORM=xcb "$BIN/grab_screen" "\$shot" 2>/dev/null ||
+        { sleep 2; QT_QPA_PLATFORM=xcb "$BIN/grab_screen" "\$shot"; } || { echo "\$name: no screenshot"; rc=1; }
     kill \$viewer 2>/dev/null
     wait \$viewer 2>/dev/null
 done
