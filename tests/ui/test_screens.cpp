@@ -33,6 +33,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -44,6 +45,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStyleOptionComboBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -107,6 +109,18 @@ QStringList CutTexts(QWidget* root) {
             if (b->width() < b->sizeHint().width())
                 cut << Describe(b, b->text().remove(QLatin1Char('&')));
         }
+    }
+    // A choice shows its current entry whole (the arrow takes its own room).
+    for (QComboBox* c : root->findChildren<QComboBox*>()) {
+        if (!Shown(c) || c->currentText().isEmpty())
+            continue;
+        QStyleOptionComboBox o;
+        o.initFrom(c);
+        o.editable = c->isEditable();
+        const QRect room =
+            c->style()->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField, c);
+        if (c->fontMetrics().horizontalAdvance(c->currentText()) > room.width() + 1)
+            cut << Describe(c, c->currentText());
     }
     for (QGroupBox* g : root->findChildren<QGroupBox*>()) {
         if (Shown(g) && !g->title().isEmpty() &&

@@ -1,5 +1,7 @@
 #include "TPreviewForm.h"
 
+#include "Statistik.h"
+
 #include <QActionGroup>
 #include <QComboBox>
 #include <QEvent>
@@ -80,8 +82,13 @@ void TPreviewForm::Prepare(const Patient& patient, std::vector<Berichtsaufnahme>
     for (QComboBox* b : {FBox1, FBox2}) {
         b->blockSignals(true);
         b->clear();
+        // The patient is the same for all: the date and time tell the recordings apart and keep
+        // the choice short enough to read whole; the tab's caption is its tool tip.
         for (const Berichtsaufnahme& a : FUebungen) {
-            b->addItem(QString(a.Titel).remove(QLatin1Char('&')).trimmed());
+            b->addItem(QStringLiteral("%1, %2").arg(StatDatum(a.Zeile.Datum),
+                                                    a.Zeile.Uhrzeit.toString(QStringLiteral("HH:mm:ss"))));
+            b->setItemData(b->count() - 1, QString(a.Titel).remove(QLatin1Char('&')).trimmed(),
+                           Qt::ToolTipRole);
         }
     }
     aktuell = std::clamp(aktuell, 0, std::max(0, n - 1));
