@@ -64,6 +64,12 @@ protected:
             loc.server = QStringLiteral("127.0.0.1");
             loc.port = QString::number(server.Port());
         }
+        if (Server()) {
+            std::string why;
+            dm = InstallAndLogin(server, loc, why);
+            ASSERT_TRUE(dm) << why;
+            return;
+        }
         dm = std::make_unique<TDM1>(loc);
         ASSERT_TRUE(dm->EnsureInstalled());
         dm->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));

@@ -6,12 +6,16 @@
 
 #include "TDM1.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
 
+#include <algorithm>
 #include <csignal>
+#include <iostream>
+#include <memory>
 
 namespace zud::test {
 
@@ -28,6 +32,7 @@ public:
         }
         FPort = probe.serverPort();
         probe.close();
+        FRoot = root;
         QProcess setup;
         setup.start(zudctl,
                     {QStringLiteral("db"), QStringLiteral("server-setup"), root, QStringLiteral("--port"),
@@ -74,6 +79,16 @@ public:
 
     int Port() const { return FPort; }
 
+    // The end of the server's own log, for a test that fails on the server's side.
+    QString LogTail(int lines = 20) const {
+        QFile f(FRoot + QStringLiteral("/firebird.log"));
+        if (!f.open(QIODevice::ReadOnly)) {
+            return QStringLiteral("(no server log)");
+        }
+        const QStringList all = QString::fromLocal8Bit(f.readAll()).split(QLatin1Char('\n'));
+        return all.mid(std::max<qsizetype>(0, all.size() - lines)).join(QLatin1Char('\n'));
+    }
+
 private:
     QString Launch() {
         FServer.start(QStringLiteral("/usr/sbin/firebird"), {});
@@ -92,7 +107,31 @@ private:
     }
 
     int FPort = 0;
+    QString FRoot;
     QProcess FServer;
 };
+
+// The database installed on a private server and a data module logged in as SYSDBA. Under heavy
+// load the first connections to a server that has just started listening have once been dropped
+// ("Error reading data from the connection"): each try that fails is printed with the end of the
+// server's log, and the set-up is tried three times before the test fails with the last error.
+inline std::unique_ptr<TDM1> InstallAndLogin(const FirebirdServer& server, const DbLocation& loc,
+                                             std::string& failed) {
+    for (int attempt = 1;; ++attempt) {
+        try {
+            TDM1(loc).EnsureInstalled();
+            auto dm = std::make_unique<TDM1>(loc);
+            dm->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
+            return dm;
+        } catch (const std::exception& e) {
+            failed = std::string(e.what()) + "\n--- the server's log:\n" + server.LogTail().toStdString();
+            std::cerr << "[ server   ] set-up try " << attempt << " failed: " << failed << std::endl;
+            if (attempt == 3) {
+                return nullptr;
+            }
+            QThread::msleep(500);
+        }
+    }
+}
 
 } // namespace zud::test

@@ -38,9 +38,9 @@ protected:
         loc.port = QString::number(server.Port());
         loc.dir = dir.filePath(QStringLiteral("db"));
         QDir().mkpath(loc.dir);
-        ASSERT_TRUE(TDM1(loc).EnsureInstalled());
-        dm = std::make_unique<TDM1>(loc);
-        dm->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
+        std::string why;
+        dm = InstallAndLogin(server, loc, why);
+        ASSERT_TRUE(dm) << why;
     }
     void TearDown() override {
         dm.reset();
