@@ -3,8 +3,8 @@
 // 1,000 of them, on the embedded engine and through a server on loopback.
 
 #include "FirebirdServer.h"
+#include "PatientDatabase.h"
 #include "Smoke.h"
-#include "TDM1.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -40,7 +40,7 @@ struct Database {
     QTemporaryDir dir;
     test::FirebirdServer server;
     DbLocation loc;
-    std::unique_ptr<TDM1> dm;
+    std::unique_ptr<PatientDatabase> dm;
     std::vector<qint64> counters;
 
     explicit Database(bool embedded) {
@@ -56,7 +56,7 @@ struct Database {
             loc.server = QStringLiteral("127.0.0.1");
             loc.port = QString::number(server.Port());
         }
-        dm = std::make_unique<TDM1>(loc);
+        dm = std::make_unique<PatientDatabase>(loc);
         dm->EnsureInstalled();
         dm->Login(QStringLiteral("SYSDBA"), QString::fromLatin1(kAdminPassword));
         auto& c = dm->Db();

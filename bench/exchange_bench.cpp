@@ -3,9 +3,9 @@
 // with 10,000 patients and 20,000 recordings of 12 KiB (the evening backup of a busy practice).
 // Embedded and through a server on loopback; times, archive sizes and what the archive holds.
 
+#include "ExchangeDatabase.h"
 #include "FirebirdServer.h"
 #include "Smoke.h"
-#include "Tdm2.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -53,7 +53,7 @@ struct Database {
             loc.server = QStringLiteral("127.0.0.1");
             loc.port = QString::number(server.Port());
         }
-        TDM1 dm(loc);
+        PatientDatabase dm(loc);
         dm.EnsureInstalled();
         dm.Login(QStringLiteral("SYSDBA"), QString::fromLatin1(kAdminPassword));
         auto& c = dm.Db();
@@ -133,13 +133,13 @@ Database& Large(int kind) {
 
 void BM_Export100Patients(benchmark::State& state) {
     auto& d = Small(static_cast<int>(state.range(0)));
-    TDM1 dm(d.loc);
+    PatientDatabase dm(d.loc);
     dm.Login(QStringLiteral("SYSDBA"), QString::fromLatin1(kAdminPassword));
     QList<qint64> ids;
     for (qint64 i = 1; i <= SmallPatients(); ++i) {
         ids << i;
     }
-    Tdm2 dm2(d.loc);
+    ExchangeDatabase dm2(d.loc);
     const QString archive = d.dir.filePath(QStringLiteral("100.qvz"));
     ExportResult r;
     for (auto _ : state) {
@@ -154,13 +154,13 @@ void BM_Import100Patients(benchmark::State& state) {
     auto& d = Small(static_cast<int>(state.range(0)));
     const QString archive = d.dir.filePath(QStringLiteral("100.qvz"));
     if (!QFileInfo::exists(archive)) {
-        TDM1 dm(d.loc);
+        PatientDatabase dm(d.loc);
         dm.Login(QStringLiteral("SYSDBA"), QString::fromLatin1(kAdminPassword));
         QList<qint64> ids;
         for (qint64 i = 1; i <= SmallPatients(); ++i) {
             ids << i;
         }
-        Tdm2(d.loc).Export(dm.Db(), ids, archive);
+        ExchangeDatabase(d.loc).Export(dm.Db(), ids, archive);
     }
     int round = 0;
     MergeResult m;
@@ -170,10 +170,10 @@ void BM_Import100Patients(benchmark::State& state) {
         DbLocation target = d.loc;
         target.dir = d.dir.filePath(QStringLiteral("ziel%1").arg(round++));
         QDir().mkpath(target.dir);
-        TDM1 dm(target);
+        PatientDatabase dm(target);
         dm.EnsureInstalled();
         dm.Login(QStringLiteral("SYSDBA"), QString::fromLatin1(kAdminPassword));
-        Tdm2 dm2(target);
+        ExchangeDatabase dm2(target);
         state.ResumeTiming();
         QList<qint64> ids;
         for (const ArchivePatient& p : dm2.OpenArchive(archive)) {
@@ -188,7 +188,7 @@ void BM_Import100Patients(benchmark::State& state) {
 
 void BM_Backup10000Patients(benchmark::State& state) {
     auto& d = Large(static_cast<int>(state.range(0)));
-    Tdm2 dm2(d.loc);
+    ExchangeDatabase dm2(d.loc);
     const QString archive = d.dir.filePath(QStringLiteral("abend.bak3"));
     qint64 bytes = 0;
     for (auto _ : state) {
@@ -201,7 +201,7 @@ void BM_Backup10000Patients(benchmark::State& state) {
 
 void BM_Restore10000Patients(benchmark::State& state) {
     auto& d = Large(static_cast<int>(state.range(0)));
-    Tdm2 dm2(d.loc);
+    ExchangeDatabase dm2(d.loc);
     const QString archive = d.dir.filePath(QStringLiteral("abend.bak3"));
     if (!QFileInfo::exists(archive)) {
         dm2.Backup(archive);
@@ -209,7 +209,7 @@ void BM_Restore10000Patients(benchmark::State& state) {
     for (auto _ : state) {
         dm2.Restore(archive);
     }
-    TDM1 dm(d.loc);
+    PatientDatabase dm(d.loc);
     dm.Login(QStringLiteral("SYSDBA"), QString::fromLatin1(kAdminPassword));
     state.counters["patients"] = static_cast<double>(Database::Count(dm.Db(), QStringLiteral("QALPATIENT")));
     state.counters["recordings"] = static_cast<double>(Database::Count(dm.Db(), QStringLiteral("ZUDDATA")));

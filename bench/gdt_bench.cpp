@@ -3,8 +3,8 @@
 
 #include "EdfExport.h"
 #include "GdtExchange.h"
+#include "PatientDatabase.h"
 #include "Recording.h"
-#include "TDM1.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -79,7 +79,7 @@ void BM_GdtErgebnisMitPdf(benchmark::State& state) {
     loc.dir = dir.filePath(QStringLiteral("db"));
     QDir().mkpath(loc.dir);
     QDir().mkpath(dir.filePath(QStringLiteral("gdt")));
-    TDM1 dm(loc);
+    PatientDatabase dm(loc);
     dm.EnsureInstalled();
     dm.Login(QStringLiteral("SYSDBA"), QString::fromLatin1(kAdminPassword));
     Patient p;

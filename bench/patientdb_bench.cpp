@@ -5,8 +5,8 @@
 // database without a character set (8-bit names) embedded.
 
 #include "FirebirdServer.h"
+#include "PatientDatabase.h"
 #include "Smoke.h"
-#include "TDM1.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,7 +49,7 @@ struct Database {
     QTemporaryDir dir;
     test::FirebirdServer server;
     DbLocation loc;
-    std::unique_ptr<TDM1> dm;
+    std::unique_ptr<PatientDatabase> dm;
     qint64 busy = 0; // the patient with 2,000 recordings
 
     explicit Database(Kind kind) {
@@ -71,7 +71,7 @@ struct Database {
                                 QString::fromLatin1(kAdminPassword), QString()};
             p.createCharset.clear();
             auto c = db::Connection::Create(p);
-            for (const QString& sql : TDM1::SchemaScript()) {
+            for (const QString& sql : PatientDatabase::SchemaScript()) {
                 c->Exec(sql);
                 c->Commit();
             }
@@ -81,7 +81,7 @@ struct Database {
                 c->Commit();
             }
         }
-        dm = std::make_unique<TDM1>(loc);
+        dm = std::make_unique<PatientDatabase>(loc);
         dm->EnsureInstalled();
         dm->Login(QStringLiteral("SYSDBA"), QString::fromLatin1(kAdminPassword));
         auto& c = dm->Db();

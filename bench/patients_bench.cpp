@@ -5,12 +5,12 @@
 #include "ChartFrame.h"
 #include "Demo.h"
 #include "Emulator.h"
+#include "MainWindow.h"
+#include "PatientDatabase.h"
 #include "PatientModels.h"
+#include "PatientSelectionWindow.h"
 #include "Settings.h"
 #include "Smoke.h"
-#include "TDM1.h"
-#include "TForm1.h"
-#include "TPatAuswahl.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,7 +25,7 @@ using namespace zud::ui;
 
 struct World {
     QTemporaryDir dir;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
     qint64 many = -1; // the patient with 2,000 recordings
     std::vector<qint64> counters;
 };
@@ -44,7 +44,7 @@ World& Prepared() {
         {
             DbLocation loc;
             loc.dir = w->dir.filePath(QStringLiteral("data/DB"));
-            TDM1 dm(loc);
+            PatientDatabase dm(loc);
             dm.EnsureInstalled();
             dm.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
             const QStringList names{QStringLiteral("Berger"),  QStringLiteral("Schmidt"),
@@ -66,7 +66,7 @@ World& Prepared() {
                                                          QTime(8, 0).addSecs(k % 4 * 3600), rec,
                                                          QStringLiteral("ZUD12")));
         }
-        w->form = std::make_unique<TForm1>();
+        w->form = std::make_unique<MainWindow>();
         w->form->Create();
         if (!w->form->OpenDatabase())
             std::abort();
@@ -80,7 +80,7 @@ World& Prepared() {
 
 void Patienten(benchmark::State& state) {
     World& w = Prepared();
-    TPatAuswahl& s = *w.form->PatientSelection();
+    PatientSelectionWindow& s = *w.form->PatientSelection();
     for (auto _ : state) {
         s.SetDM(*w.form->DM(), w.many);
         s.Fill();
@@ -98,7 +98,7 @@ BENCHMARK(Patienten)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void Suche(benchmark::State& state) {
     World& w = Prepared();
-    TPatAuswahl& s = *w.form->PatientSelection();
+    PatientSelectionWindow& s = *w.form->PatientSelection();
     s.SetDM(*w.form->DM(), w.many);
     s.show();
     for (auto _ : state) {

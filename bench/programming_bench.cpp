@@ -9,7 +9,7 @@
 #include "Demo.h"
 #include "Emulator.h"
 #include "Programming.h"
-#include "TForm4.h"
+#include "ProgrammingWindow.h"
 
 #include <QApplication>
 
@@ -119,7 +119,7 @@ void BM_WindowShow(benchmark::State& state) {
         state.SkipWithError("loading failed");
         return;
     }
-    ui::TForm4 w;
+    ui::ProgrammingWindow w;
     w.SetPictureFile(QCoreApplication::applicationDirPath() +
                      QStringLiteral("/../share/zud-software/epos.German"));
     for (auto _ : state) {

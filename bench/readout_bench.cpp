@@ -5,10 +5,10 @@
 // host thread's CPU time over the wall time. ZUD_READOUT_SLOTS (1..60) makes it shorter.
 
 #include "Emulator.h"
+#include "PatientDatabase.h"
 #include "Readout.h"
 #include "Recording.h"
 #include "Smoke.h"
-#include "TDM1.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -95,7 +95,7 @@ void BM_Readout(benchmark::State& state) {
     }
     DbLocation loc;
     loc.dir = dir.filePath(QStringLiteral("db"));
-    TDM1 dm(loc);
+    PatientDatabase dm(loc);
     dm.EnsureInstalled();
     dm.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
     TZUD12 dev;
@@ -134,7 +134,7 @@ void BM_Readout(benchmark::State& state) {
         QTemporaryDir dbDir;
         DbLocation other;
         other.dir = dbDir.filePath(QStringLiteral("db"));
-        TDM1 second(other);
+        PatientDatabase second(other);
         second.EnsureInstalled();
         second.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
         const auto d0 = std::chrono::steady_clock::now();

@@ -3,12 +3,12 @@
 // the statistics window on top of it, the PDF of the longest statistics table and the PDF of
 // one recording page, with the files' sizes.
 
-#include "Berichte.h"
+#include "PatientDatabase.h"
+#include "Reports.h"
 #include "Settings.h"
 #include "Smoke.h"
-#include "Statistik.h"
-#include "TDM1.h"
-#include "TStatistikForm.h"
+#include "Statistics.h"
+#include "StatisticsWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -58,14 +58,14 @@ QByteArray ZehnMinuten(int mode, int seed) {
 struct Daten {
     QTemporaryDir dir;
     DbLocation loc;
-    std::unique_ptr<TDM1> dm;
+    std::unique_ptr<PatientDatabase> dm;
     qint64 patient = -1;
     Daten() {
         Settings::RedirectForTests(dir.filePath(QStringLiteral("user")),
                                    dir.filePath(QStringLiteral("system")));
         loc.dir = dir.filePath(QStringLiteral("db"));
         QDir().mkpath(loc.dir);
-        dm = std::make_unique<TDM1>(loc);
+        dm = std::make_unique<PatientDatabase>(loc);
         dm->EnsureInstalled();
         dm->Login(QStringLiteral("SYSDBA"), QString::fromLatin1(kAdminPassword));
         Patient p;
@@ -105,7 +105,7 @@ void BM_StatistikFuellen(benchmark::State& state) {
 
 void BM_StatistikFenster(benchmark::State& state) {
     Daten& d = Db();
-    ui::TStatistikForm form;
+    ui::StatisticsWindow form;
     const Settings settings;
     for (auto _ : state) {
         form.Fill(*d.dm, d.patient, settings);

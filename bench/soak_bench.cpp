@@ -14,14 +14,14 @@
 #include "DatabaseCheck.h"
 #include "Demo.h"
 #include "Emulator.h"
+#include "ExchangeDatabase.h"
 #include "LiveCapture.h"
+#include "PatientDatabase.h"
 #include "Readout.h"
 #include "Recording.h"
 #include "Settings.h"
-#include "Statistik.h"
-#include "TDM1.h"
+#include "Statistics.h"
 #include "TZUD12.h"
-#include "Tdm2.h"
 #include "TestEnv.h"
 #include "Zoom.h"
 #include "Zudctl.h"
@@ -103,7 +103,7 @@ public:
     Day(const QTemporaryDir& dir, emu::Emulator& emu) : FDir(dir), FEmu(emu) {
         FLoc.dir = dir.filePath(QStringLiteral("db"));
         QDir().mkpath(FLoc.dir);
-        FDm = std::make_unique<TDM1>(FLoc);
+        FDm = std::make_unique<PatientDatabase>(FLoc);
         FDm->EnsureInstalled();
         FDm->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
         FDev = std::make_unique<TZUD12>(dir.filePath(QStringLiteral("Logfile.txt")));
@@ -199,7 +199,7 @@ public:
     void ExportImport() {
         const int before = FDm->RecordingCount(FPatient);
         const QString archive = FDir.filePath(QStringLiteral("tag.qvz"));
-        Tdm2 x(FLoc);
+        ExchangeDatabase x(FLoc);
         const ExportResult e = x.Export(FDm->Db(), {FPatient}, archive);
         if (e.recordings != before) {
             Fail(QStringLiteral("export: %1 of %2 recordings").arg(e.recordings).arg(before));
@@ -263,7 +263,7 @@ private:
     const QTemporaryDir& FDir;
     emu::Emulator& FEmu;
     DbLocation FLoc;
-    std::unique_ptr<TDM1> FDm;
+    std::unique_ptr<PatientDatabase> FDm;
     std::unique_ptr<TZUD12> FDev;
     int FSlot = -1;
     qint64 FPatient = -1;

@@ -2,8 +2,8 @@
 // embedded database of 10,000 patients, offscreen. Also the time of a language switch with the
 // main window open (the program's own measurement, printed by --smoke-test).
 
+#include "PatientDatabase.h"
 #include "Smoke.h"
-#include "TDM1.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -30,7 +30,7 @@ Folder& Prepared() {
         db::SetLockFolder(f.dir.filePath(QStringLiteral("data/lock")));
         DbLocation loc;
         loc.dir = f.dir.filePath(QStringLiteral("data/DB"));
-        TDM1 dm(loc);
+        PatientDatabase dm(loc);
         dm.EnsureInstalled();
         dm.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
         for (int i = 0; i < zud::bench::Size(10000, 20); ++i) {

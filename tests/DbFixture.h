@@ -7,8 +7,8 @@
 
 #include "Database.h"
 #include "FirebirdServer.h"
+#include "PatientDatabase.h"
 #include "Settings.h"
-#include "TDM1.h"
 #include "TestEnv.h"
 
 #include <QProcess>
@@ -70,7 +70,7 @@ protected:
             ASSERT_TRUE(dm) << why;
             return;
         }
-        dm = std::make_unique<TDM1>(loc);
+        dm = std::make_unique<PatientDatabase>(loc);
         ASSERT_TRUE(dm->EnsureInstalled());
         dm->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
     }
@@ -91,7 +91,7 @@ protected:
     QTemporaryDir dir;
     FirebirdServer server;
     DbLocation loc;
-    std::unique_ptr<TDM1> dm;
+    std::unique_ptr<PatientDatabase> dm;
 };
 
 } // namespace zud::test

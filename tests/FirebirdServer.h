@@ -4,7 +4,7 @@
 // prepared by `zudctl db server-setup` in a separate process (the client library reads its
 // configuration once per process), then /usr/sbin/firebird runs with that root.
 
-#include "TDM1.h"
+#include "PatientDatabase.h"
 
 #include <QFile>
 #include <QProcess>
@@ -115,12 +115,12 @@ private:
 // load the first connections to a server that has just started listening have once been dropped
 // ("Error reading data from the connection"): each try that fails is printed with the end of the
 // server's log, and the set-up is tried three times before the test fails with the last error.
-inline std::unique_ptr<TDM1> InstallAndLogin(const FirebirdServer& server, const DbLocation& loc,
-                                             std::string& failed) {
+inline std::unique_ptr<PatientDatabase> InstallAndLogin(const FirebirdServer& server, const DbLocation& loc,
+                                                        std::string& failed) {
     for (int attempt = 1;; ++attempt) {
         try {
-            TDM1(loc).EnsureInstalled();
-            auto dm = std::make_unique<TDM1>(loc);
+            PatientDatabase(loc).EnsureInstalled();
+            auto dm = std::make_unique<PatientDatabase>(loc);
             dm->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
             return dm;
         } catch (const std::exception& e) {

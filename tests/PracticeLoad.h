@@ -11,7 +11,7 @@
 #include "DeviceRecords.h"
 #include "Emulator.h"
 #include "FirebirdServer.h"
-#include "TDM1.h"
+#include "PatientDatabase.h"
 #include <cstdlib>
 
 #include <QElapsedTimer>
@@ -138,7 +138,8 @@ inline void StartReadout(Station& st, const QString& zudctl, const DbLocation& l
 
 // Every recording of the workstation's device is in the database exactly once, under its
 // patient, byte for byte; nothing else is there for that patient.
-inline void CheckStation(TDM1& dm, const Station& st, int count, QStringList& failures, int& stored) {
+inline void CheckStation(PatientDatabase& dm, const Station& st, int count, QStringList& failures,
+                         int& stored) {
     const auto id = dm.FindPatient(st.name, QStringLiteral("Hans-Jürgen"), QDate(1951, 2, 14));
     if (!id) {
         failures << QStringLiteral("%1: patient not in the database").arg(st.name);
@@ -216,7 +217,7 @@ inline LoadResult RunPracticeLoad(const LoadOptions& o) {
     loc.port = QString::number(server.Port());
     loc.dir = dir.filePath(QStringLiteral("db"));
     QDir().mkpath(loc.dir);
-    TDM1 dm(loc);
+    PatientDatabase dm(loc);
     dm.EnsureInstalled();
     dm.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
     // The patients that the two editors fight over, and some to list.
@@ -281,7 +282,7 @@ inline LoadResult RunPracticeLoad(const LoadOptions& o) {
     // A workstation that stays logged in and lists all patients and one patient's recordings.
     auto browseLoggedIn = [&] {
         try {
-            TDM1 own(loc);
+            PatientDatabase own(loc);
             own.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
             while (running || result.queries == 0) {
                 QElapsedTimer t;

@@ -3,8 +3,8 @@
 // standard input ends. The installed-layout test runs it from the installed tree as one account
 // while another account tries the same database.
 
+#include "PatientDatabase.h"
 #include "Settings.h"
-#include "TDM1.h"
 #include "TestEnd.h"
 
 #include <QCoreApplication>
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     int rc = 0;
     {
         zud::Settings settings;
-        zud::TDM1 dm(zud::DbLocation::FromSettings(settings));
+        zud::PatientDatabase dm(zud::DbLocation::FromSettings(settings));
         try {
             dm.EnsureInstalled(settings.AdminPassword());
             dm.Login(QString::fromLatin1(zud::kAdminUser), settings.AdminPassword(),

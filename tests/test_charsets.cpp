@@ -53,7 +53,7 @@ protected:
         p.createCharset = charset;
         p.codePage = codePage;
         raw = db::Connection::Create(p);
-        for (const QString& sql : TDM1::SchemaScript()) {
+        for (const QString& sql : PatientDatabase::SchemaScript()) {
             raw->Exec(sql);
             raw->Commit();
         }
@@ -114,7 +114,7 @@ protected:
                         "chstes Mal: St\xe4rke 5 \x80")});
         raw->Commit();
 
-        TDM1 alt(old);
+        PatientDatabase alt(old);
         alt.Login(QStringLiteral("SYSDBA"), QString::fromLatin1(kAdminPassword));
         EXPECT_EQ(alt.DatabaseCharset(), charset);
         EXPECT_EQ(alt.ConnectionCharset(), QStringLiteral("WIN1252"));
@@ -265,7 +265,7 @@ TEST_P(OldDatabase, WithoutCharacterSetInWin1250) {
                "bieta",
                QDate(1975, 3, 3));
     raw->Commit();
-    TDM1 alt(old);
+    PatientDatabase alt(old);
     alt.Login(QStringLiteral("SYSDBA"), QString::fromLatin1(kAdminPassword));
     EXPECT_EQ(alt.ConnectionCharset(), QStringLiteral("WIN1250"));
     EXPECT_EQ(alt.GetPatient(1)->Name, QStringLiteral("Małecki"));
@@ -282,7 +282,7 @@ TEST_P(OldDatabase, WithoutCharacterSetInWin1250) {
     // The same bytes under the default code page are other letters: the setting decides.
     DbLocation western = old;
     western.codePage = QStringLiteral("WIN1252");
-    TDM1 falsch(western);
+    PatientDatabase falsch(western);
     falsch.Login(QStringLiteral("SYSDBA"), QString::fromLatin1(kAdminPassword));
     EXPECT_EQ(falsch.GetPatient(1)->Name, QStringLiteral("Ma³ecki"));
     falsch.Logout();
@@ -290,8 +290,9 @@ TEST_P(OldDatabase, WithoutCharacterSetInWin1250) {
     // A code page that is no 8-bit character set is refused at login, in German.
     DbLocation unknown = old;
     unknown.codePage = QStringLiteral("KLINGONISCH");
-    const auto e =
-        ErrorOf([&] { TDM1(unknown).Login(QStringLiteral("SYSDBA"), QString::fromLatin1(kAdminPassword)); });
+    const auto e = ErrorOf([&] {
+        PatientDatabase(unknown).Login(QStringLiteral("SYSDBA"), QString::fromLatin1(kAdminPassword));
+    });
     ASSERT_TRUE(e);
     EXPECT_TRUE(db::DescribeError(*e).startsWith(QStringLiteral(
         "Der Zeichensatz der Datenbank oder der Einstellung SQLCodePage3 wird nicht unterstützt.")))

@@ -47,14 +47,14 @@ protected:
         if (HasFatalFailure()) {
             return;
         }
-        other = std::make_unique<TDM1>(loc);
+        other = std::make_unique<PatientDatabase>(loc);
         other->Login(QStringLiteral("SYSDBA"), QString::fromLatin1(kAdminPassword));
     }
     void TearDown() override {
         other.reset();
         DbTest::TearDown();
     }
-    std::unique_ptr<TDM1> other;
+    std::unique_ptr<PatientDatabase> other;
 };
 
 } // namespace
@@ -176,7 +176,7 @@ TEST_P(TwoWorkstations, RecordingChangedOrDeletedAtTheSameTime) {
         dm->ReplaceRecordingData(r2, Stream(1, 300));
         ADD_FAILURE() << "cropped a recording that is gone";
     } catch (const DataError& e) {
-        EXPECT_EQ(e.Message(), TDM1::RecordingGoneText());
+        EXPECT_EQ(e.Message(), PatientDatabase::RecordingGoneText());
         EXPECT_TRUE(e.Message().startsWith(QStringLiteral("Die Übung ist nicht mehr vorhanden")));
     }
     EXPECT_FALSE(dm->GetRecording(r2));

@@ -40,7 +40,7 @@ TEST_P(DbTest, FreshDatabaseHasTheSchema) {
     EXPECT_FALSE(dm->EnsureInstalled());
     if (Server()) {
         // A refused password is an error, never a reason to create the database anew.
-        EXPECT_THROW(TDM1(loc).EnsureInstalled(QStringLiteral("falsch")), DbError);
+        EXPECT_THROW(PatientDatabase(loc).EnsureInstalled(QStringLiteral("falsch")), DbError);
     }
 }
 
@@ -292,7 +292,7 @@ TEST_P(ServerAccounts, LoginRoleRepairAndUsers) {
             EXPECT_TRUE(e.IsRoleError()) << e.SqlCode();
         }
     }
-    TDM1 user(loc);
+    PatientDatabase user(loc);
     user.Login(QStringLiteral("ohnerolle"), QStringLiteral("pw1")); // typed in lower case
     EXPECT_EQ(user.UserName(), QStringLiteral("OHNEROLLE"));
     EXPECT_TRUE(user.AllPatients().empty());
@@ -308,31 +308,32 @@ TEST_P(ServerAccounts, LoginRoleRepairAndUsers) {
 
     // User management with the administrator account.
     const QString admin = QString::fromLatin1(kAdminPassword);
-    TDM1::CreateUser(loc, admin, QStringLiteral("anna"), QStringLiteral("it's \"secret\""));
-    TDM1::CreateUser(loc, admin, QStringLiteral("SUPERUSER"), QStringLiteral("x"));
-    const QStringList users = TDM1::Users(loc, admin);
+    PatientDatabase::CreateUser(loc, admin, QStringLiteral("anna"), QStringLiteral("it's \"secret\""));
+    PatientDatabase::CreateUser(loc, admin, QStringLiteral("SUPERUSER"), QStringLiteral("x"));
+    const QStringList users = PatientDatabase::Users(loc, admin);
     EXPECT_TRUE(users.contains(QStringLiteral("ANNA")));
     EXPECT_FALSE(users.contains(QStringLiteral("SYSDBA")));
     EXPECT_FALSE(users.contains(QStringLiteral("SUPERUSER")));
-    TDM1 anna(loc);
+    PatientDatabase anna(loc);
     anna.Login(QStringLiteral("Anna"), QStringLiteral("it's \"secret\""));
     anna.ChangePassword(QStringLiteral("neu"));
     anna.Logout();
     anna.Login(QStringLiteral("anna"), QStringLiteral("neu"));
     anna.Logout();
-    TDM1::AlterUser(loc, admin, QStringLiteral("anna"), QStringLiteral("wieder"));
+    PatientDatabase::AlterUser(loc, admin, QStringLiteral("anna"), QStringLiteral("wieder"));
     anna.Login(QStringLiteral("anna"), QStringLiteral("wieder"));
     anna.Logout();
-    TDM1::DropUser(loc, admin, QStringLiteral("anna"));
-    EXPECT_FALSE(TDM1::Users(loc, admin).contains(QStringLiteral("ANNA")));
+    PatientDatabase::DropUser(loc, admin, QStringLiteral("anna"));
+    EXPECT_FALSE(PatientDatabase::Users(loc, admin).contains(QStringLiteral("ANNA")));
 
     // Names are identifiers, never SQL.
     for (const char* bad :
          {"x; DROP USER SYSDBA", "a b", "1abc", "", "name'--", "sehr_langer_name_mit_mehr_als_31_z"}) {
-        EXPECT_THROW(TDM1::CreateUser(loc, admin, QString::fromLatin1(bad), QStringLiteral("pw")), DataError)
+        EXPECT_THROW(PatientDatabase::CreateUser(loc, admin, QString::fromLatin1(bad), QStringLiteral("pw")),
+                     DataError)
             << bad;
     }
-    EXPECT_THROW(TDM1::CreateUser(loc, admin, QStringLiteral("leer"), QString()), DataError);
+    EXPECT_THROW(PatientDatabase::CreateUser(loc, admin, QStringLiteral("leer"), QString()), DataError);
 }
 
 INSTANTIATE_TEST_SUITE_P(Firebird, ServerAccounts, ::testing::Values(Mode::Server), ModeName);
@@ -341,7 +342,7 @@ TEST(EmbeddedAccounts, UserManagementNeedsAServer) {
     DbLocation loc;
     loc.dir = QStringLiteral("/tmp");
     try {
-        TDM1::Users(loc, QString::fromLatin1(kAdminPassword));
+        PatientDatabase::Users(loc, QString::fromLatin1(kAdminPassword));
         ADD_FAILURE();
     } catch (const DataError& e) {
         EXPECT_TRUE(e.Message().contains(QStringLiteral("Datenbankserver")));
@@ -570,7 +571,9 @@ TEST_P(DbTest, ErrorsSayWhatHappenedAndWhatToDo) {
 
     DbLocation missing = loc;
     missing.dir = dir.filePath(QStringLiteral("leer"));
-    m = describe([&] { TDM1(missing).Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword)); });
+    m = describe([&] {
+        PatientDatabase(missing).Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
+    });
     EXPECT_TRUE(m.startsWith(QStringLiteral("Die Datenbank wurde nicht gefunden."))) << m.toStdString();
 
     DbLocation garbage = loc;
@@ -584,13 +587,16 @@ TEST_P(DbTest, ErrorsSayWhatHappenedAndWhatToDo) {
         // The server runs as this user and reads the same file.
         ASSERT_TRUE(g.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     }
-    m = describe([&] { TDM1(garbage).Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword)); });
+    m = describe([&] {
+        PatientDatabase(garbage).Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
+    });
     EXPECT_TRUE(m.startsWith(
         QStringLiteral("Die Datei ist keine Datenbank dieses Programms oder sie ist beschädigt.")))
         << m.toStdString();
 
     if (Server()) {
-        m = describe([this] { TDM1(loc).Login(QStringLiteral("sysdba"), QStringLiteral("falsch")); });
+        m = describe(
+            [this] { PatientDatabase(loc).Login(QStringLiteral("sysdba"), QStringLiteral("falsch")); });
         EXPECT_TRUE(m.startsWith(QStringLiteral("Benutzername oder Passwort ist falsch.\n(")))
             << m.toStdString();
         DbLocation closed = loc;
@@ -598,10 +604,12 @@ TEST_P(DbTest, ErrorsSayWhatHappenedAndWhatToDo) {
         ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
         closed.port = QString::number(probe.serverPort());
         probe.close();
-        m = describe(
-            [&] { TDM1(closed).Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword)); });
-        EXPECT_TRUE(m.startsWith(QStringLiteral("Der Datenbankserver „127.0.0.1“ (Port %1) ist nicht erreichbar.")
-                                     .arg(closed.port)))
+        m = describe([&] {
+            PatientDatabase(closed).Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
+        });
+        EXPECT_TRUE(
+            m.startsWith(QStringLiteral("Der Datenbankserver „127.0.0.1“ (Port %1) ist nicht erreichbar.")
+                             .arg(closed.port)))
             << m.toStdString();
     }
 }

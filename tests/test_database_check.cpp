@@ -249,7 +249,7 @@ TEST_P(DatabaseCheck, KeysGeneratorsAndDuplicatesOutOfStep) {
 TEST_P(DatabaseCheck, BesideOtherWorkstations) {
     dm.reset();
     {
-        TDM1 reader(loc);
+        PatientDatabase reader(loc);
         reader.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
         ASSERT_FALSE(reader.AllPatients().empty());
         QString out;
@@ -257,7 +257,7 @@ TEST_P(DatabaseCheck, BesideOtherWorkstations) {
         EXPECT_TRUE(out.contains(QStringLiteral("Andere Arbeitsplätze waren angemeldet")))
             << out.toStdString();
 
-        TDM1 writer(loc);
+        PatientDatabase writer(loc);
         writer.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
         Patient p = *writer.GetPatient(byPatient.begin()->first);
         p.Nummer = QStringLiteral("A1234567");

@@ -5,11 +5,11 @@
 
 #include "Demo.h"
 #include "EmuFixture.h"
+#include "ExchangeDatabase.h"
 #include "FaultCounts.h"
 #include "Readout.h"
 #include "Recording.h"
 #include "SmallDisk.h"
-#include "Tdm2.h"
 #include "TestEnv.h"
 #include "WorkArea.h"
 #include "ZudctlRunner.h"
@@ -87,7 +87,7 @@ protected:
         }
         loc.dir = QDir(small).filePath(QStringLiteral("db"));
         QDir().mkpath(loc.dir);
-        dm = std::make_unique<TDM1>(loc);
+        dm = std::make_unique<PatientDatabase>(loc);
         ASSERT_TRUE(dm->EnsureInstalled());
         dm->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
         filler.setFileName(QDir(small).filePath(QStringLiteral("filler")));
@@ -142,7 +142,7 @@ protected:
     std::unique_ptr<RamDisk> disk;
     QFile filler;
     DbLocation loc;
-    std::unique_ptr<TDM1> dm;
+    std::unique_ptr<PatientDatabase> dm;
 };
 
 TEST_F(FullDisk, ReadoutLiveSaveBackupAndImportFailCleanlyAndWorkOnceThereIsSpace) {
@@ -161,7 +161,7 @@ TEST_F(FullDisk, ReadoutLiveSaveBackupAndImportFailCleanlyAndWorkOnceThereIsSpac
         DbLocation other;
         other.dir = dir.filePath(QStringLiteral("quelle"));
         QDir().mkpath(other.dir);
-        TDM1 src(other);
+        PatientDatabase src(other);
         src.EnsureInstalled();
         src.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
         QList<qint64> ids;
@@ -174,7 +174,7 @@ TEST_F(FullDisk, ReadoutLiveSaveBackupAndImportFailCleanlyAndWorkOnceThereIsSpac
                                     LiveRecording(k, 20000, 10 * i + k), QStringLiteral("ZUD12"));
             }
         }
-        Tdm2(other).Export(src.Db(), ids, archive);
+        ExchangeDatabase(other).Export(src.Db(), ids, archive);
     }
     emu::LoadDemo(emu);
     const QString work = exchange::ExchangeWorkFolder(loc);
@@ -244,7 +244,7 @@ TEST_F(FullDisk, ReadoutLiveSaveBackupAndImportFailCleanlyAndWorkOnceThereIsSpac
     Fill(0);
     dm->Logout();
     try {
-        Tdm2(loc).Backup(bak);
+        ExchangeDatabase(loc).Backup(bak);
         ADD_FAILURE() << "backed up through a full disk";
     } catch (const DataError& e) {
         EXPECT_TRUE(e.Message().contains(QStringLiteral("Kein Platz auf ") + QDir::toNativeSeparators(work)))
@@ -258,7 +258,7 @@ TEST_F(FullDisk, ReadoutLiveSaveBackupAndImportFailCleanlyAndWorkOnceThereIsSpac
     // ---- an import: room for the archive's copy beside the database, not for its recordings in it
     Fill(static_cast<qint64>(3) * kMiB);
     {
-        Tdm2 dm2(loc);
+        ExchangeDatabase dm2(loc);
         try {
             const auto listed = dm2.OpenArchive(archive);
             QList<qint64> pick;
@@ -310,7 +310,7 @@ TEST_F(FullDisk, ReadoutLiveSaveBackupAndImportFailCleanlyAndWorkOnceThereIsSpac
         dm->InsertRecording(vorher, QDate(2026, 4, 4), QTime(11, 0), live, QStringLiteral("ZUD12"));
     EXPECT_EQ(dm->GetRecording(saved)->Daten, live);
     {
-        Tdm2 dm2(loc);
+        ExchangeDatabase dm2(loc);
         const auto listed = dm2.OpenArchive(archive);
         QList<qint64> pick;
         for (const auto& a : listed) {
@@ -326,7 +326,7 @@ TEST_F(FullDisk, ReadoutLiveSaveBackupAndImportFailCleanlyAndWorkOnceThereIsSpac
         EXPECT_EQ(dm->ListRecordings(*id).size(), 3u);
     }
     dm->Logout();
-    Tdm2(loc).Backup(bak);
+    ExchangeDatabase(loc).Backup(bak);
     EXPECT_TRUE(QFile::exists(bak));
     dm->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
     ExpectKept(before);

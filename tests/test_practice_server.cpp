@@ -3,7 +3,7 @@
 
 #include "Database.h"
 #include "FirebirdServer.h"
-#include "TDM1.h"
+#include "PatientDatabase.h"
 #include "TestEnv.h"
 #include "ZudctlInternal.h"
 
@@ -30,7 +30,7 @@ protected:
         loc.port = QString::number(server->Port());
         loc.dir = dir->filePath(QStringLiteral("db"));
         QDir().mkpath(loc.dir);
-        ASSERT_TRUE(TDM1(loc).EnsureInstalled());
+        ASSERT_TRUE(PatientDatabase(loc).EnsureInstalled());
     }
     static void TearDownTestSuite() {
         delete server;
@@ -63,7 +63,7 @@ QString WireEncrypted(db::Connection& c) {
 
 TEST_F(PracticeServer, TheProgramsConnectionIsEncryptedAndAPlainOneIsRefused) {
     // The program's own connection, as the data module opens it.
-    TDM1 dm(loc);
+    PatientDatabase dm(loc);
     dm.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
     EXPECT_EQ(WireEncrypted(dm.Db()), QStringLiteral("TRUE"));
     dm.Logout();
@@ -92,7 +92,7 @@ TEST_F(PracticeServer, AServerThatCannotBeReachedIsNamedWithItsHostAndPort) {
         ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
         closed.port = QString::number(probe.serverPort());
     }
-    TDM1 dm(closed);
+    PatientDatabase dm(closed);
     try {
         dm.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
         FAIL() << "logged in to a closed port";
@@ -107,7 +107,7 @@ TEST_F(PracticeServer, AServerThatCannotBeReachedIsNamedWithItsHostAndPort) {
     // The embedded engine has no server to name: its failures keep their own words.
     DbLocation embedded;
     embedded.dir = dir->filePath(QStringLiteral("fehlt"));
-    TDM1 local(embedded);
+    PatientDatabase local(embedded);
     try {
         local.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
         FAIL() << "opened a missing database";

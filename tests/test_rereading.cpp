@@ -45,7 +45,7 @@ protected:
         IsolateProgramFolders(dir);
         db::SetLockFolder(dir.filePath(QStringLiteral("lock")));
         loc.dir = dir.filePath(QStringLiteral("db"));
-        dm = std::make_unique<TDM1>(loc);
+        dm = std::make_unique<PatientDatabase>(loc);
         ASSERT_TRUE(dm->EnsureInstalled());
         dm->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
         emu::LoadDemo(emu);
@@ -98,7 +98,7 @@ protected:
     }
 
     DbLocation loc;
-    std::unique_ptr<TDM1> dm;
+    std::unique_ptr<PatientDatabase> dm;
 };
 
 } // namespace

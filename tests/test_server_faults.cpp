@@ -5,10 +5,10 @@
 
 #include "Demo.h"
 #include "EmuFixture.h"
+#include "ExchangeDatabase.h"
 #include "FaultCounts.h"
 #include "FirebirdServer.h"
 #include "Readout.h"
-#include "Tdm2.h"
 #include "TestEnv.h"
 
 #include <QDir>
@@ -64,7 +64,7 @@ protected:
 
     FirebirdServer server;
     DbLocation loc;
-    std::unique_ptr<TDM1> dm;
+    std::unique_ptr<PatientDatabase> dm;
 };
 
 TEST_F(ServerGoesAway, APatientEditFailsNamingTheServerAndTheSameLoginCarriesOn) {
@@ -334,7 +334,7 @@ TEST_F(ServerGoesAway, AnImportStoresWholePatientsOnlyAndARunAgainCompletesIt) {
         }
     }
     const QString archive = dir.filePath(QStringLiteral("praxis.qvz"));
-    Tdm2(loc).Export(dm->Db(), ids, archive);
+    ExchangeDatabase(loc).Export(dm->Db(), ids, archive);
 
     // Checks that every patient of the import is there whole or not at all; returns how many are.
     const auto wholeOrAbsent = [&] {
@@ -375,7 +375,7 @@ TEST_F(ServerGoesAway, AnImportStoresWholePatientsOnlyAndARunAgainCompletesIt) {
         std::atomic<bool> gone{false};
         std::thread timer;
         {
-            Tdm2 dm2(loc);
+            ExchangeDatabase dm2(loc);
             const auto listed = dm2.OpenArchive(archive);
             ASSERT_EQ(listed.size(), 4u);
             QList<qint64> pick;
@@ -421,7 +421,7 @@ TEST_F(ServerGoesAway, AnImportStoresWholePatientsOnlyAndARunAgainCompletesIt) {
             EXPECT_EQ(before, m.beforePatient);
         }
         // The same login imports again: every patient whole, each once.
-        Tdm2 again(loc);
+        ExchangeDatabase again(loc);
         const auto listed = again.OpenArchive(archive);
         QList<qint64> pick;
         for (const auto& a : listed) {

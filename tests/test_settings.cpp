@@ -4,8 +4,8 @@
 
 #include "Login.h"
 #include "Paths.h"
+#include "PatientDatabase.h"
 #include "Settings.h"
-#include "TDM1.h"
 #include "TestEnv.h"
 
 #include <QCoreApplication>

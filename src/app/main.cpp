@@ -1,9 +1,9 @@
 // ZUD-Software: splash, main window, login, message loop.
 
 #include "GdtHandover.h"
+#include "MainWindow.h"
 #include "SignalWatcher.h"
-#include "TForm1.h"
-#include "TSplash.h"
+#include "SplashScreen.h"
 #include "TZUD12.h"
 #include "ZudApplication.h"
 
@@ -52,12 +52,12 @@ int main(int argc, char** argv) {
     zud::i18n::Localizer::Instance().LoadSaved();
 #endif
 
-    zud::ui::TSplash splash;
+    zud::ui::SplashScreen splash;
     splash.show();
     zud::ui::DumpScreenshot(&splash, QStringLiteral("splash"));
     QCoreApplication::processEvents();
 
-    zud::ui::TForm1 form;
+    zud::ui::MainWindow form;
     form.SetSplash(&splash);
     form.Create(parser.value(port));
     form.SetGdtStartFile(parser.value(gdt));

@@ -1,7 +1,7 @@
 #include "Login.h"
 
+#include "PatientDatabase.h"
 #include "Settings.h"
-#include "TDM1.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #include "Settings.h"
 
 #include "Paths.h"
-#include "TDM1.h"
+#include "PatientDatabase.h"
 
 #include <QFile>
 #include <QSettings>

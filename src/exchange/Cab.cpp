@@ -4,7 +4,7 @@
 #include "Cab.h"
 
 #include "CheckedFile.h"
-#include "TDM1.h"
+#include "PatientDatabase.h"
 #include "WorkArea.h"
 
 #include <QCoreApplication>

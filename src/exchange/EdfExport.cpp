@@ -1,9 +1,9 @@
 #include "EdfExport.h"
 
-#include "Berichte.h"
 #include "CheckedFile.h"
-#include "Statistik.h"
-#include "TDM1.h"
+#include "PatientDatabase.h"
+#include "Reports.h"
+#include "Statistics.h"
 
 #include <edflib.h>
 
@@ -413,12 +413,13 @@ bool SchreibeEdf(const QString& pfad, const Messung& m, const EdfKopf& kopf, QSt
     return true;
 }
 
-bool ExportiereEdf(TDM1& dm, qint64 counter, const QString& pfad, int druckEinheit, QString* fehler) {
+bool ExportiereEdf(PatientDatabase& dm, qint64 counter, const QString& pfad, int druckEinheit,
+                   QString* fehler) {
     QString geraet;
     const auto rec = dm.OpenRecording(counter, &geraet);
     if (!rec) {
         if (fehler) {
-            *fehler = TDM1::RecordingGoneText();
+            *fehler = PatientDatabase::RecordingGoneText();
         }
         return false;
     }

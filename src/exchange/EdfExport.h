@@ -14,7 +14,7 @@
 
 namespace zud {
 
-class TDM1;
+class PatientDatabase;
 
 struct EdfSignal {
     QString Label;   // at most 16 ASCII characters
@@ -58,6 +58,7 @@ bool SchreibeEdf(const QString& pfad, const Messung& m, const EdfKopf& kopf, QSt
 
 // A stored recording as EDF+ (patient and device from the database). False with the German
 // reason in *fehler.
-bool ExportiereEdf(TDM1& dm, qint64 counter, const QString& pfad, int druckEinheit, QString* fehler);
+bool ExportiereEdf(PatientDatabase& dm, qint64 counter, const QString& pfad, int druckEinheit,
+                   QString* fehler);
 
 } // namespace zud

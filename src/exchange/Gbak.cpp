@@ -1,7 +1,7 @@
 #include "Gbak.h"
 
+#include "PatientDatabase.h"
 #include "SignalWatcher.h"
-#include "TDM1.h"
 #include "WorkArea.h"
 
 #include <QCoreApplication>

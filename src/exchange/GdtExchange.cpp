@@ -1,8 +1,8 @@
 #include "GdtExchange.h"
 
-#include "Berichte.h"
 #include "CheckedFile.h"
 #include "Paths.h"
+#include "Reports.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -68,7 +68,7 @@ GdtRequestOutcome Refuse(const QString& path, const QString& why) {
     return r;
 }
 
-std::optional<qint64> PatientByNumber(TDM1& dm, const QString& nummer) {
+std::optional<qint64> PatientByNumber(PatientDatabase& dm, const QString& nummer) {
     const auto rows = dm.Db().Query(
         QStringLiteral("select IDENTIFIKATION from QALPatient where NUMMER = ? order by IDENTIFIKATION"),
         {nummer});
@@ -84,7 +84,7 @@ QString Zahl(double v) {
 
 } // namespace
 
-GdtRequestOutcome TakeGdtRequest(TDM1& dm, const QString& path, const GdtSettings& s) {
+GdtRequestOutcome TakeGdtRequest(PatientDatabase& dm, const QString& path, const GdtSettings& s) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
         GdtRequestOutcome r;
@@ -308,13 +308,13 @@ std::vector<gdt::Testwert> GdtTestValues(const Berichtsaufnahme& a, int druckEin
     return w;
 }
 
-QString WriteGdtResult(TDM1& dm, qint64 counter, const GdtSettings& s, const GdtResultOptions& o) {
+QString WriteGdtResult(PatientDatabase& dm, qint64 counter, const GdtSettings& s, const GdtResultOptions& o) {
     if (const QString bad = s.Check(); !bad.isEmpty()) {
         throw DataError(bad);
     }
     const auto rec = dm.GetRecording(counter);
     if (!rec) {
-        throw DataError(TDM1::RecordingGoneText());
+        throw DataError(PatientDatabase::RecordingGoneText());
     }
     const auto patient = dm.GetPatient(rec->Patient);
     if (!patient) {

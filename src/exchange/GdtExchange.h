@@ -8,7 +8,7 @@
 #include "Chart.h"
 #include "Gdt.h"
 #include "GdtSettings.h"
-#include "TDM1.h"
+#include "PatientDatabase.h"
 
 #include <QString>
 #include <QStringList>
@@ -35,7 +35,7 @@ struct GdtRequestOutcome {
 // Takes the request file `path`: on success the file is deleted; a file that breaks the format
 // or names a patient that cannot be stored is moved into the subfolder "fehler" of its folder,
 // with a line in the program's log, and nothing in the database changes.
-GdtRequestOutcome TakeGdtRequest(TDM1& dm, const QString& path, const GdtSettings& s);
+GdtRequestOutcome TakeGdtRequest(PatientDatabase& dm, const QString& path, const GdtSettings& s);
 
 // A request file from outside the exchange folder (named on the command line, handed over by a
 // second start) as a file of that folder: a copy under a name the folder watcher does not take,
@@ -65,6 +65,6 @@ struct GdtResultOptions {
 // Writes the result of recording `counter` into the exchange folder and returns the file's
 // path: the report PDF first (when asked), then the GDT file under a temporary name, renamed
 // when it is complete. Throws DataError (German) and leaves nothing behind when it fails.
-QString WriteGdtResult(TDM1& dm, qint64 counter, const GdtSettings& s, const GdtResultOptions& o);
+QString WriteGdtResult(PatientDatabase& dm, qint64 counter, const GdtSettings& s, const GdtResultOptions& o);
 
 } // namespace zud

@@ -1,9 +1,9 @@
 #include "WorkArea.h"
 
 #include "CheckedFile.h"
+#include "ExchangeDatabase.h"
 #include "Paths.h"
-#include "TDM1.h"
-#include "Tdm2.h"
+#include "PatientDatabase.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

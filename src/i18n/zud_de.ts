@@ -1888,7 +1888,7 @@
     </message>
 </context>
 <context>
-    <name>zud::ui::TAusgabeFenster</name>
+    <name>zud::ui::OutputWindow</name>
     <message>
         <source>Ausgabe</source>
         <translation>Ausgabe</translation>
@@ -1911,7 +1911,7 @@
     </message>
 </context>
 <context>
-    <name>zud::ui::TAuslesenForm</name>
+    <name>zud::ui::ReadoutWindow</name>
     <message>
         <source>Zurück</source>
         <translation>Zurück</translation>
@@ -2022,7 +2022,7 @@
     </message>
 </context>
 <context>
-    <name>zud::ui::TBemForm</name>
+    <name>zud::ui::RemarksDialog</name>
     <message>
         <source>Bemerkungen hinzufügen/ändern</source>
         <translation>Bemerkungen hinzufügen/ändern</translation>
@@ -2041,7 +2041,7 @@
     </message>
 </context>
 <context>
-    <name>zud::ui::TChangeAppForm</name>
+    <name>zud::ui::ApplicationChangeWindow</name>
     <message>
         <source>Anwendung wechseln</source>
         <translation>Anwendung wechseln</translation>
@@ -2132,7 +2132,7 @@ Trotzdem wechseln?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TDBLogin</name>
+    <name>zud::ui::LoginDialog</name>
     <message>
         <source>Login</source>
         <translation>Login</translation>
@@ -2159,7 +2159,7 @@ Trotzdem wechseln?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TExpForm</name>
+    <name>zud::ui::ExportWindow</name>
     <message>
         <source>Daten exportieren</source>
         <translation>Daten exportieren</translation>
@@ -2188,7 +2188,7 @@ Trotzdem wechseln?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TForm1</name>
+    <name>zud::ui::MainWindow</name>
     <message>
         <source>Gebrauchsanweisung</source>
         <translation>Gebrauchsanweisung</translation>
@@ -2618,7 +2618,7 @@ Trotzdem wechseln?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TForm15</name>
+    <name>zud::ui::PatientDialog</name>
     <message>
         <source>Patient ändern</source>
         <translation>Patient ändern</translation>
@@ -2733,7 +2733,7 @@ Trotzdem wechseln?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TForm16</name>
+    <name>zud::ui::TherapistChangeDialog</name>
     <message>
         <source>Therapeut ändern</source>
         <translation>Therapeut ändern</translation>
@@ -2756,7 +2756,7 @@ Trotzdem wechseln?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TForm20</name>
+    <name>zud::ui::MoveRecordingDialog</name>
     <message>
         <source>Verschieben</source>
         <translation>Verschieben</translation>
@@ -2783,7 +2783,7 @@ Trotzdem wechseln?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TForm4</name>
+    <name>zud::ui::ProgrammingWindow</name>
     <message>
         <source>Zurück</source>
         <translation>Zurück</translation>
@@ -2988,7 +2988,7 @@ Sind Sie sicher?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TForm6</name>
+    <name>zud::ui::SystemParametersDialog</name>
     <message>
         <source>Systemparameter</source>
         <translation>Systemparameter</translation>
@@ -3135,7 +3135,7 @@ Sind Sie sicher?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TImpForm</name>
+    <name>zud::ui::ImportWindow</name>
     <message>
         <source>Daten importieren</source>
         <translation>Daten importieren</translation>
@@ -3168,7 +3168,7 @@ Sind Sie sicher?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TMessAuswahl</name>
+    <name>zud::ui::RecordingSelectionWindow</name>
     <message>
         <source>Übung wählen</source>
         <translation>Übung wählen</translation>
@@ -3195,7 +3195,7 @@ Sind Sie sicher?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TNewPW</name>
+    <name>zud::ui::NewPasswordDialog</name>
     <message>
         <source>Passwort ändern</source>
         <translation>Passwort ändern</translation>
@@ -3218,7 +3218,7 @@ Sind Sie sicher?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TPatAuswahl</name>
+    <name>zud::ui::PatientSelectionWindow</name>
     <message>
         <source>Patientensuche</source>
         <translation>Patientensuche</translation>
@@ -3273,7 +3273,7 @@ Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zug
     </message>
 </context>
 <context>
-    <name>zud::ui::TPreviewForm</name>
+    <name>zud::ui::PrintPreviewWindow</name>
     <message>
         <source>Bemerkungen</source>
         <translation>Bemerkungen</translation>
@@ -3328,7 +3328,7 @@ Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zug
     </message>
 </context>
 <context>
-    <name>zud::ui::TPreviewShortForm</name>
+    <name>zud::ui::SummaryWindow</name>
     <message>
         <source>Therapie-Zusammenfassung</source>
         <translation>Therapie-Zusammenfassung</translation>
@@ -3339,14 +3339,14 @@ Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zug
     </message>
 </context>
 <context>
-    <name>zud::ui::TSplash</name>
+    <name>zud::ui::SplashScreen</name>
     <message>
         <source>Begleitprogramm zum Therapiegerät ZUD12</source>
         <translation>Begleitprogramm zum Therapiegerät ZUD12</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TStatistikForm</name>
+    <name>zud::ui::StatisticsWindow</name>
     <message>
         <source>Statistik</source>
         <translation>Statistik</translation>
@@ -3405,7 +3405,7 @@ Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zug
     </message>
 </context>
 <context>
-    <name>zud::ui::TUserMgr</name>
+    <name>zud::ui::UserManagerWindow</name>
     <message>
         <source>Benutzer-Verwaltung</source>
         <translation>Benutzer-Verwaltung</translation>
@@ -3476,7 +3476,7 @@ Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zug
     </message>
 </context>
 <context>
-    <name>zud::ui::TVerlaufForm</name>
+    <name>zud::ui::ProgressChartWindow</name>
     <message>
         <source>Verlauf</source>
         <translation>Verlauf</translation>

@@ -1888,7 +1888,7 @@
     </message>
 </context>
 <context>
-    <name>zud::ui::TAusgabeFenster</name>
+    <name>zud::ui::OutputWindow</name>
     <message>
         <source>Ausgabe</source>
         <translation>Output</translation>
@@ -1911,7 +1911,7 @@
     </message>
 </context>
 <context>
-    <name>zud::ui::TAuslesenForm</name>
+    <name>zud::ui::ReadoutWindow</name>
     <message>
         <source>Zurück</source>
         <translation>Indietro</translation>
@@ -2022,7 +2022,7 @@
     </message>
 </context>
 <context>
-    <name>zud::ui::TBemForm</name>
+    <name>zud::ui::RemarksDialog</name>
     <message>
         <source>Bemerkungen hinzufügen/ändern</source>
         <translation>Aggiungi/modifica note</translation>
@@ -2041,7 +2041,7 @@
     </message>
 </context>
 <context>
-    <name>zud::ui::TChangeAppForm</name>
+    <name>zud::ui::ApplicationChangeWindow</name>
     <message>
         <source>Anwendung wechseln</source>
         <translation>Cambia applicazione</translation>
@@ -2132,7 +2132,7 @@ Cambiare comunque?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TDBLogin</name>
+    <name>zud::ui::LoginDialog</name>
     <message>
         <source>Login</source>
         <translation>Accesso</translation>
@@ -2159,7 +2159,7 @@ Cambiare comunque?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TExpForm</name>
+    <name>zud::ui::ExportWindow</name>
     <message>
         <source>Daten exportieren</source>
         <translation>Esporta dati</translation>
@@ -2188,7 +2188,7 @@ Cambiare comunque?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TForm1</name>
+    <name>zud::ui::MainWindow</name>
     <message>
         <source>Gebrauchsanweisung</source>
         <translation>Istruzioni per l&apos;uso</translation>
@@ -2618,7 +2618,7 @@ Cambiare comunque?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TForm15</name>
+    <name>zud::ui::PatientDialog</name>
     <message>
         <source>Patient ändern</source>
         <translation>Modifica paziente</translation>
@@ -2733,7 +2733,7 @@ Cambiare comunque?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TForm16</name>
+    <name>zud::ui::TherapistChangeDialog</name>
     <message>
         <source>Therapeut ändern</source>
         <translation>Modifica terapeuta</translation>
@@ -2756,7 +2756,7 @@ Cambiare comunque?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TForm20</name>
+    <name>zud::ui::MoveRecordingDialog</name>
     <message>
         <source>Verschieben</source>
         <translation>Sposta</translation>
@@ -2783,7 +2783,7 @@ Cambiare comunque?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TForm4</name>
+    <name>zud::ui::ProgrammingWindow</name>
     <message>
         <source>Zurück</source>
         <translation>Indietro</translation>
@@ -2988,7 +2988,7 @@ Siete sicuri?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TForm6</name>
+    <name>zud::ui::SystemParametersDialog</name>
     <message>
         <source>Systemparameter</source>
         <translation>Parametri di sistema</translation>
@@ -3135,7 +3135,7 @@ Siete sicuri?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TImpForm</name>
+    <name>zud::ui::ImportWindow</name>
     <message>
         <source>Daten importieren</source>
         <translation>Importa dati</translation>
@@ -3168,7 +3168,7 @@ Siete sicuri?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TMessAuswahl</name>
+    <name>zud::ui::RecordingSelectionWindow</name>
     <message>
         <source>Übung wählen</source>
         <translation>Scegli esercizio</translation>
@@ -3195,7 +3195,7 @@ Siete sicuri?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TNewPW</name>
+    <name>zud::ui::NewPasswordDialog</name>
     <message>
         <source>Passwort ändern</source>
         <translation>Cambia password</translation>
@@ -3218,7 +3218,7 @@ Siete sicuri?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TPatAuswahl</name>
+    <name>zud::ui::PatientSelectionWindow</name>
     <message>
         <source>Patientensuche</source>
         <translation>Ricerca pazienti</translation>
@@ -3273,7 +3273,7 @@ Con «No» restano nel database, ma non sono più assegnati ad alcun paziente.</
     </message>
 </context>
 <context>
-    <name>zud::ui::TPreviewForm</name>
+    <name>zud::ui::PrintPreviewWindow</name>
     <message>
         <source>Bemerkungen</source>
         <translation>Note</translation>
@@ -3328,7 +3328,7 @@ Con «No» restano nel database, ma non sono più assegnati ad alcun paziente.</
     </message>
 </context>
 <context>
-    <name>zud::ui::TPreviewShortForm</name>
+    <name>zud::ui::SummaryWindow</name>
     <message>
         <source>Therapie-Zusammenfassung</source>
         <translation>Riepilogo della terapia</translation>
@@ -3339,14 +3339,14 @@ Con «No» restano nel database, ma non sono più assegnati ad alcun paziente.</
     </message>
 </context>
 <context>
-    <name>zud::ui::TSplash</name>
+    <name>zud::ui::SplashScreen</name>
     <message>
         <source>Begleitprogramm zum Therapiegerät ZUD12</source>
         <translation>Software di supporto per il dispositivo terapeutico ZUD12</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TStatistikForm</name>
+    <name>zud::ui::StatisticsWindow</name>
     <message>
         <source>Statistik</source>
         <translation>Statistica</translation>
@@ -3405,7 +3405,7 @@ Con «No» restano nel database, ma non sono più assegnati ad alcun paziente.</
     </message>
 </context>
 <context>
-    <name>zud::ui::TUserMgr</name>
+    <name>zud::ui::UserManagerWindow</name>
     <message>
         <source>Benutzer-Verwaltung</source>
         <translation>Gestione utenti</translation>
@@ -3476,7 +3476,7 @@ Con «No» restano nel database, ma non sono più assegnati ad alcun paziente.</
     </message>
 </context>
 <context>
-    <name>zud::ui::TVerlaufForm</name>
+    <name>zud::ui::ProgressChartWindow</name>
     <message>
         <source>Verlauf</source>
         <translation>Andamento</translation>

@@ -1888,7 +1888,7 @@
     </message>
 </context>
 <context>
-    <name>zud::ui::TAusgabeFenster</name>
+    <name>zud::ui::OutputWindow</name>
     <message>
         <source>Ausgabe</source>
         <translation>Wydruk</translation>
@@ -1911,7 +1911,7 @@
     </message>
 </context>
 <context>
-    <name>zud::ui::TAuslesenForm</name>
+    <name>zud::ui::ReadoutWindow</name>
     <message>
         <source>Zurück</source>
         <translation>Wstecz</translation>
@@ -2022,7 +2022,7 @@
     </message>
 </context>
 <context>
-    <name>zud::ui::TBemForm</name>
+    <name>zud::ui::RemarksDialog</name>
     <message>
         <source>Bemerkungen hinzufügen/ändern</source>
         <translation>Dodaj/zmień uwagi</translation>
@@ -2041,7 +2041,7 @@
     </message>
 </context>
 <context>
-    <name>zud::ui::TChangeAppForm</name>
+    <name>zud::ui::ApplicationChangeWindow</name>
     <message>
         <source>Anwendung wechseln</source>
         <translation>Zmień aplikację</translation>
@@ -2132,7 +2132,7 @@ Mimo to przełączyć?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TDBLogin</name>
+    <name>zud::ui::LoginDialog</name>
     <message>
         <source>Login</source>
         <translation>Logowanie</translation>
@@ -2159,7 +2159,7 @@ Mimo to przełączyć?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TExpForm</name>
+    <name>zud::ui::ExportWindow</name>
     <message>
         <source>Daten exportieren</source>
         <translation>Eksport danych</translation>
@@ -2188,7 +2188,7 @@ Mimo to przełączyć?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TForm1</name>
+    <name>zud::ui::MainWindow</name>
     <message>
         <source>Gebrauchsanweisung</source>
         <translation>Instrukcja obsługi</translation>
@@ -2619,7 +2619,7 @@ Mimo to przełączyć?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TForm15</name>
+    <name>zud::ui::PatientDialog</name>
     <message>
         <source>Patient ändern</source>
         <translation>Zmień pacjenta</translation>
@@ -2734,7 +2734,7 @@ Mimo to przełączyć?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TForm16</name>
+    <name>zud::ui::TherapistChangeDialog</name>
     <message>
         <source>Therapeut ändern</source>
         <translation>Zmień terapeutę</translation>
@@ -2757,7 +2757,7 @@ Mimo to przełączyć?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TForm20</name>
+    <name>zud::ui::MoveRecordingDialog</name>
     <message>
         <source>Verschieben</source>
         <translation>Przenieś</translation>
@@ -2784,7 +2784,7 @@ Mimo to przełączyć?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TForm4</name>
+    <name>zud::ui::ProgrammingWindow</name>
     <message>
         <source>Zurück</source>
         <translation>Wstecz</translation>
@@ -2989,7 +2989,7 @@ Czy na pewno?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TForm6</name>
+    <name>zud::ui::SystemParametersDialog</name>
     <message>
         <source>Systemparameter</source>
         <translation>Parametry systemowe</translation>
@@ -3136,7 +3136,7 @@ Czy na pewno?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TImpForm</name>
+    <name>zud::ui::ImportWindow</name>
     <message>
         <source>Daten importieren</source>
         <translation>Import danych</translation>
@@ -3169,7 +3169,7 @@ Czy na pewno?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TMessAuswahl</name>
+    <name>zud::ui::RecordingSelectionWindow</name>
     <message>
         <source>Übung wählen</source>
         <translation>Wybierz ćwiczenie</translation>
@@ -3196,7 +3196,7 @@ Czy na pewno?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TNewPW</name>
+    <name>zud::ui::NewPasswordDialog</name>
     <message>
         <source>Passwort ändern</source>
         <translation>Zmień hasło</translation>
@@ -3219,7 +3219,7 @@ Czy na pewno?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TPatAuswahl</name>
+    <name>zud::ui::PatientSelectionWindow</name>
     <message>
         <source>Patientensuche</source>
         <translation>Wyszukiwanie pacjentów</translation>
@@ -3274,7 +3274,7 @@ Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do ż
     </message>
 </context>
 <context>
-    <name>zud::ui::TPreviewForm</name>
+    <name>zud::ui::PrintPreviewWindow</name>
     <message>
         <source>Bemerkungen</source>
         <translation>Uwagi</translation>
@@ -3329,7 +3329,7 @@ Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do ż
     </message>
 </context>
 <context>
-    <name>zud::ui::TPreviewShortForm</name>
+    <name>zud::ui::SummaryWindow</name>
     <message>
         <source>Therapie-Zusammenfassung</source>
         <translation>Podsumowanie terapii</translation>
@@ -3340,14 +3340,14 @@ Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do ż
     </message>
 </context>
 <context>
-    <name>zud::ui::TSplash</name>
+    <name>zud::ui::SplashScreen</name>
     <message>
         <source>Begleitprogramm zum Therapiegerät ZUD12</source>
         <translation>Program towarzyszący urządzeniu terapeutycznemu ZUD12</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TStatistikForm</name>
+    <name>zud::ui::StatisticsWindow</name>
     <message>
         <source>Statistik</source>
         <translation>Statystyka</translation>
@@ -3406,7 +3406,7 @@ Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do ż
     </message>
 </context>
 <context>
-    <name>zud::ui::TUserMgr</name>
+    <name>zud::ui::UserManagerWindow</name>
     <message>
         <source>Benutzer-Verwaltung</source>
         <translation>Zarządzanie użytkownikami</translation>
@@ -3477,7 +3477,7 @@ Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do ż
     </message>
 </context>
 <context>
-    <name>zud::ui::TVerlaufForm</name>
+    <name>zud::ui::ProgressChartWindow</name>
     <message>
         <source>Verlauf</source>
         <translation>Przebieg</translation>

@@ -87,11 +87,11 @@ void CheckKeys(db::Connection& c, QStringList& problems) {
 } // namespace
 
 QString DatabaseCheckResult::Summary() const {
-    QString s =
-        QCoreApplication::translate("Datenbank", "Datenbank geprüft (Übungen: %1, Patienten: %2, Geräte: %3).")
-            .arg(recordings)
-            .arg(patients)
-            .arg(devices);
+    QString s = QCoreApplication::translate("Datenbank",
+                                            "Datenbank geprüft (Übungen: %1, Patienten: %2, Geräte: %3).")
+                    .arg(recordings)
+                    .arg(patients)
+                    .arg(devices);
     s += QLatin1Char(' ');
     s += problems.isEmpty() ? QCoreApplication::translate("Datenbank", "Keine Probleme gefunden.")
                             : QCoreApplication::translate("Datenbank", "Probleme: %1.").arg(problems.size());

@@ -5,7 +5,7 @@
 // It only reads (a read-only transaction; the engine's check does not repair), so it may run
 // while other workstations work on a server.
 
-#include "TDM1.h"
+#include "PatientDatabase.h"
 
 #include <QString>
 #include <QStringList>

@@ -114,7 +114,7 @@ QString GeraeteName(const TZUD12& dev) {
     return m.empty() ? QStringLiteral("ZUD12") : QString::fromStdString(m);
 }
 
-std::optional<qint64> BesterTreffer(TDM1& dm, const QString& vorname, const QString& name,
+std::optional<qint64> BesterTreffer(PatientDatabase& dm, const QString& vorname, const QString& name,
                                     const QDate& geburtstag) {
     const QString n = name.trimmed();
     const QString v = vorname.trimmed();
@@ -166,7 +166,7 @@ QDate DatenbankGeburtstag(const Stammsatz& s) {
 namespace {
 
 // "first name surname" of a database patient; empty when he is gone.
-QString PatientName(TDM1& dm, qint64 id, QHash<qint64, QString>& cache) {
+QString PatientName(PatientDatabase& dm, qint64 id, QHash<qint64, QString>& cache) {
     const auto it = cache.constFind(id);
     if (it != cache.constEnd()) {
         return *it;
@@ -179,7 +179,7 @@ QString PatientName(TDM1& dm, qint64 id, QHash<qint64, QString>& cache) {
 
 } // namespace
 
-void CheckMessungen(TZUD12& dev, TDM1& dm, int therapeut, int patient) {
+void CheckMessungen(TZUD12& dev, PatientDatabase& dm, int therapeut, int patient) {
     const size_t i = Slot(therapeut, patient);
     auto& list = dev.MessHeaders[i];
     const Stammsatz& s = dev.Patienten[i];
@@ -234,7 +234,7 @@ void CheckMessungen(TZUD12& dev, TDM1& dm, int therapeut, int patient) {
     }
 }
 
-void LeseMessungen(TZUD12& dev, TDM1& dm, const Callbacks& cb) {
+void LeseMessungen(TZUD12& dev, PatientDatabase& dm, const Callbacks& cb) {
     const Handshake h = RunHandshake(dev, HandshakeOptions{true, false});
     if (!h.ok()) {
         EndConversation(dev, h.screenSet);
@@ -387,7 +387,7 @@ namespace {
 // gets its normal screen back with the port closed.
 class Gespraech {
 public:
-    Gespraech(TZUD12& dev, TDM1& dm) : FDev(dev), FDm(dm) {
+    Gespraech(TZUD12& dev, PatientDatabase& dm) : FDev(dev), FDm(dm) {
         FDev.open();
         FDev.SetDownloadScreen(199);
     }
@@ -408,7 +408,7 @@ public:
 
 private:
     TZUD12& FDev;
-    TDM1& FDm;
+    PatientDatabase& FDm;
 };
 
 QString Abgebrochen() {
@@ -444,7 +444,7 @@ int TransferResult::Skipped() const {
     return n;
 }
 
-TransferResult Uebertrage(TZUD12& dev, TDM1& dm, bool loeschen, const Callbacks& cb) {
+TransferResult Uebertrage(TZUD12& dev, PatientDatabase& dm, bool loeschen, const Callbacks& cb) {
     TransferResult result;
     int total = 0;
     for (const auto& list : dev.MessHeaders) {

@@ -6,7 +6,7 @@
 // and a patient's exercises are deleted on the device only after all of that patient's stored
 // recordings were committed and read back equal.
 
-#include "TDM1.h"
+#include "PatientDatabase.h"
 #include "TZUD12.h"
 
 #include <QDate>
@@ -67,16 +67,16 @@ QDate DatenbankGeburtstag(const Stammsatz& s);
 // Loading: handshake, system, therapist and patient records, the sixty listings, the
 // pre-selection. Ends the conversation (normal screen, close) in every case; throws
 // WorkflowError.
-void LeseMessungen(TZUD12& dev, TDM1& dm, const Callbacks& cb = {});
+void LeseMessungen(TZUD12& dev, PatientDatabase& dm, const Callbacks& cb = {});
 // Pre-selects the recordings of one slot that are not yet in the database: a recording of this
 // date and time of day under the device's patient is marked stored and not ticked; one under
 // another patient stays ticked and names that patient (GespeichertBei): the transfer decides by
 // the bytes whether it is that recording (moved or cropped there) or another one.
-void CheckMessungen(TZUD12& dev, TDM1& dm, int therapeut, int patient);
+void CheckMessungen(TZUD12& dev, PatientDatabase& dm, int therapeut, int patient);
 // The database patient a device patient most likely is, to preselect in the selection window:
 // the same name, first name and birth date; else the same names (letter case aside) with the
 // birth date nearest; else none.
-std::optional<qint64> BesterTreffer(TDM1& dm, const QString& vorname, const QString& name,
+std::optional<qint64> BesterTreffer(PatientDatabase& dm, const QString& vorname, const QString& name,
                                     const QDate& geburtstag);
 // Writes a database patient into a device patient record (assignment; the device is not touched).
 void Zuweisen(TZUD12& dev, int therapeut, int patient, const Patient& p);
@@ -115,7 +115,7 @@ struct TransferResult {
 // its device copy may go when the stored row holds the same bytes or a crop of them. Never
 // throws: what was stored stays stored, and the result says where it stopped. Ends the
 // conversation in every case.
-TransferResult Uebertrage(TZUD12& dev, TDM1& dm, bool loeschen, const Callbacks& cb = {});
+TransferResult Uebertrage(TZUD12& dev, PatientDatabase& dm, bool loeschen, const Callbacks& cb = {});
 
 // The German summary of a transfer: per device patient what was stored, skipped and deleted;
 // the reason of a stop first.

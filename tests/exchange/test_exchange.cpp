@@ -7,9 +7,9 @@
 #include "ZudctlRunner.h"
 
 #include "Cab.h"
+#include "ExchangeDatabase.h"
 #include "Gbak.h"
 #include "Paths.h"
-#include "Tdm2.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -124,12 +124,12 @@ protected:
         if (HasFatalFailure()) {
             return;
         }
-        dm2 = std::make_unique<Tdm2>(loc);
+        dm2 = std::make_unique<ExchangeDatabase>(loc);
     }
 
     // Two patients with umlauts, remarks and recordings of two devices, one recording without
     // device, one with remarks in 8-bit text.
-    void Fill(TDM1& d) {
+    void Fill(PatientDatabase& d) {
         Patient a = Person(QStringLiteral("Müller"), QStringLiteral("Jürgen"), QDate(1970, 4, 12));
         a.Strasse = QStringLiteral("Große Straße 5");
         a.Plz = QStringLiteral("80331");
@@ -158,9 +158,9 @@ protected:
     }
 
     // A second database in another folder, logged in.
-    std::unique_ptr<TDM1> Target(const QString& name, DbLocation* where = nullptr) {
+    std::unique_ptr<PatientDatabase> Target(const QString& name, DbLocation* where = nullptr) {
         const DbLocation other = Beside(loc, dir, name);
-        auto t = std::make_unique<TDM1>(other);
+        auto t = std::make_unique<PatientDatabase>(other);
         EXPECT_TRUE(t->EnsureInstalled());
         t->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
         if (where) {
@@ -171,7 +171,7 @@ protected:
 
     QString File(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
-    std::unique_ptr<Tdm2> dm2;
+    std::unique_ptr<ExchangeDatabase> dm2;
     qint64 pa = -1, pb = -1, ra1 = -1, ra2 = -1, rb1 = -1;
 };
 
@@ -330,7 +330,7 @@ TEST_P(Exchange, ExportImportRoundTripKeepsEveryByte) {
 
     DbLocation where;
     auto target = Target(QStringLiteral("target"), &where);
-    Tdm2 other(where);
+    ExchangeDatabase other(where);
     const auto listed = other.OpenArchive(archive);
     ASSERT_EQ(listed.size(), 2u);
     // By surname: Ł sorts after M in UTF8's byte order.
@@ -381,7 +381,7 @@ TEST_P(Exchange, ImportRulesTwiceCaseAndDevices) {
     target->Db().Exec(QStringLiteral("update QALGeraete set GERAETEID = 40"));
     target->Db().CommitRetaining();
 
-    Tdm2 other(where);
+    ExchangeDatabase other(where);
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round);
         QList<qint64> ids;
@@ -439,10 +439,10 @@ TEST_P(Exchange, AnOpenArchiveIsNotReplacedByAnotherExport) {
     Fill(*dm);
     const QString first = File("erster.qvz");
     dm2->Export(dm->Db(), {pa}, first);
-    Tdm2 reader(loc);
+    ExchangeDatabase reader(loc);
     const auto listed = reader.OpenArchive(first);
     ASSERT_EQ(listed.size(), 1u);
-    Tdm2 other(loc);
+    ExchangeDatabase other(loc);
     EXPECT_THROW(other.Export(dm->Db(), {pb}, File("zweiter.qvz")), db::DbError);
     EXPECT_FALSE(QFile::exists(File("zweiter.qvz")));
     DbLocation where;
@@ -470,7 +470,7 @@ TEST_P(Exchange, DeviceNumbersWithoutRowAndSelectedPatientsOnly) {
     EXPECT_EQ(r.recordings, 2);
     DbLocation where;
     auto target = Target(QStringLiteral("t"), &where);
-    Tdm2 other(where);
+    ExchangeDatabase other(where);
     const auto listed = other.OpenArchive(archive);
     ASSERT_EQ(listed.size(), 1u);
     other.Import(target->Db(), {pa});
@@ -497,7 +497,7 @@ TEST_P(Exchange, BadArchivesChangeNothing) {
     auto target = Target(QStringLiteral("t"), &where);
     target->AddPatient(Person(QStringLiteral("Bleibt"), QStringLiteral("Da"), QDate(1960, 1, 1)));
     const QStringList before = Content(target->Db());
-    Tdm2 other(where);
+    ExchangeDatabase other(where);
 
     const QString text = File("text.qvz");
     ASSERT_TRUE(Write(text, "kein Archiv"));
@@ -512,7 +512,7 @@ TEST_P(Exchange, BadArchivesChangeNothing) {
     // A backup of the whole database is no patient archive.
     dm.reset();
     dm2->Backup(File("db.bak3"));
-    dm = std::make_unique<TDM1>(loc);
+    dm = std::make_unique<PatientDatabase>(loc);
     dm->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
 
     const struct {
@@ -547,7 +547,7 @@ TEST_P(Exchange, BackupDeleteEverythingRestore) {
     EXPECT_TRUE(CabextractOk(archive));
     EXPECT_EQ(exchange::CabMembers(archive), QStringList{QStringLiteral("ZUDData3_exp.gbk")});
 
-    dm = std::make_unique<TDM1>(loc);
+    dm = std::make_unique<PatientDatabase>(loc);
     dm->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
     dm->Db().Exec(QStringLiteral("delete from ZUDData"));
     dm->Db().Exec(QStringLiteral("delete from QALPatient"));
@@ -560,7 +560,7 @@ TEST_P(Exchange, BackupDeleteEverythingRestore) {
 
     dm2->Restore(archive);
     EXPECT_TRUE(QDir(loc.dir).entryList({QStringLiteral("ZUDData3_neu*")}, QDir::Files).isEmpty());
-    dm = std::make_unique<TDM1>(loc);
+    dm = std::make_unique<PatientDatabase>(loc);
     dm->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
     EXPECT_EQ(Content(dm->Db()), before);
     EXPECT_EQ(dm->GetRecording(ra2)->Daten, Noise(40000, 2));
@@ -574,7 +574,7 @@ TEST_P(Exchange, BackupDeleteEverythingRestore) {
     dm.reset();
     ASSERT_TRUE(QDir(loc.dir).removeRecursively());
     dm2->Restore(archive);
-    dm = std::make_unique<TDM1>(loc);
+    dm = std::make_unique<PatientDatabase>(loc);
     dm->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
     EXPECT_EQ(Content(dm->Db()), before);
 }
@@ -609,12 +609,12 @@ TEST_P(Exchange, RestoreOfWrongFilesChangesNothing) {
             EXPECT_TRUE(e.Message().contains(QString::fromUtf8(c.needle))) << e.Message().toStdString();
         }
         EXPECT_TRUE(QDir(loc.dir).entryList({QStringLiteral("ZUDData3_neu*")}, QDir::Files).isEmpty());
-        auto c2 = std::make_unique<TDM1>(loc);
+        auto c2 = std::make_unique<PatientDatabase>(loc);
         c2->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
         EXPECT_EQ(Content(c2->Db()), before);
     }
     // A restore while the database is open elsewhere is refused; the database stays.
-    dm = std::make_unique<TDM1>(loc);
+    dm = std::make_unique<PatientDatabase>(loc);
     dm->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
     EXPECT_THROW(dm2->Restore(File("ok.bak3")), DataError);
     EXPECT_EQ(Content(dm->Db()), before);
@@ -635,7 +635,7 @@ TEST_P(Exchange, GbakFailuresAreReported) {
     EXPECT_FALSE(QFile::exists(File("x.gbk")));
     if (Server()) {
         dm.reset();
-        Tdm2 wrong(loc, QStringLiteral("falsch"));
+        ExchangeDatabase wrong(loc, QStringLiteral("falsch"));
         try {
             wrong.Backup(File("x.bak3"));
             ADD_FAILURE() << "backed up with a wrong password";
@@ -668,10 +668,10 @@ TEST_P(Exchange, ABackupOutlivesAnotherInstanceEmptyingTheWorkFolder) {
 
 // The previous version's database: no character set (8-bit text), the same tables.
 void MakeOldDatabase(const DbLocation& old, const QString& password) {
-    db::ConnectParams p{Tdm2::OldConnection(old), QStringLiteral("SYSDBA"), password, QString()};
+    db::ConnectParams p{ExchangeDatabase::OldConnection(old), QStringLiteral("SYSDBA"), password, QString()};
     p.createCharset.clear();
     auto c = db::Connection::Create(p);
-    for (const QString& sql : TDM1::SchemaScript()) {
+    for (const QString& sql : PatientDatabase::SchemaScript()) {
         c->Exec(sql);
     }
     c->Exec(QStringLiteral("CREATE GENERATOR GEN_QALPATIENT_ID"));
@@ -710,11 +710,11 @@ TEST_P(Exchange, TakeOverOnlyIntoEmptyDatabaseFromAnAnsweringOne) {
         old.port = QString::number(oldServer.Port());
     }
     // Nothing there yet: not offered.
-    EXPECT_FALSE(Tdm2::OldDatabaseAnswers(old));
-    EXPECT_FALSE(Tdm2::TakeOverWanted(dm->Db(), old));
+    EXPECT_FALSE(ExchangeDatabase::OldDatabaseAnswers(old));
+    EXPECT_FALSE(ExchangeDatabase::TakeOverWanted(dm->Db(), old));
     MakeOldDatabase(old, QString::fromLatin1(kOldPassword));
-    EXPECT_TRUE(Tdm2::OldDatabaseAnswers(old));
-    EXPECT_TRUE(Tdm2::TakeOverWanted(dm->Db(), old));
+    EXPECT_TRUE(ExchangeDatabase::OldDatabaseAnswers(old));
+    EXPECT_TRUE(ExchangeDatabase::TakeOverWanted(dm->Db(), old));
 
     QStringList steps;
     exchange::Feedback fb;
@@ -741,9 +741,9 @@ TEST_P(Exchange, TakeOverOnlyIntoEmptyDatabaseFromAnAnsweringOne) {
     EXPECT_EQ(device, QStringLiteral("ZUD12"));
     // The copy is gone again, the old database untouched.
     EXPECT_FALSE(QFile::exists(QDir(loc.dir).filePath(QStringLiteral("ZUDData_imp.gdb"))));
-    EXPECT_TRUE(Tdm2::OldDatabaseAnswers(old));
+    EXPECT_TRUE(ExchangeDatabase::OldDatabaseAnswers(old));
     // Now the database has patients: neither offered nor done again.
-    EXPECT_FALSE(Tdm2::TakeOverWanted(dm->Db(), old));
+    EXPECT_FALSE(ExchangeDatabase::TakeOverWanted(dm->Db(), old));
     EXPECT_THROW(dm2->TakeOver(dm->Db(), old), DataError);
     EXPECT_EQ(dm->AllPatients().size(), 2u);
 }
@@ -758,7 +758,7 @@ TEST_P(Exchange, ArchiveWithEightBitTextFromAnOlderInstallation) {
     }
     MakeOldDatabase(old, QString::fromLatin1(kAdminPassword));
     const QString gbk = File("ZUDData_exp.gbk");
-    exchange::GbakBackup(Tdm2::OldConnection(old), gbk, QString::fromLatin1(kAdminUser),
+    exchange::GbakBackup(ExchangeDatabase::OldConnection(old), gbk, QString::fromLatin1(kAdminUser),
                          QString::fromLatin1(kAdminPassword));
     const QString archive = File("alt.qvz");
     exchange::WriteCab(archive, QStringLiteral("ZUDData_exp.gbk"), gbk);
@@ -818,7 +818,7 @@ TEST_P(Exchange, ZudctlCommands) {
     // Into a second database: one patient, then all; the second import finds everything.
     DbLocation where = Beside(loc, dir, QStringLiteral("ziel"));
     {
-        TDM1 t(where);
+        PatientDatabase t(where);
         t.EnsureInstalled();
     }
     QStringList db2{QStringLiteral("--db-dir"), where.dir};
@@ -849,7 +849,7 @@ TEST_P(Exchange, ZudctlCommands) {
     EXPECT_TRUE(CabextractOk(bak));
     QStringList before;
     {
-        TDM1 t(where);
+        PatientDatabase t(where);
         t.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
         before = Content(t.Db());
         EXPECT_EQ(before.size(), 5);
@@ -860,7 +860,7 @@ TEST_P(Exchange, ZudctlCommands) {
     EXPECT_EQ(RunCtl(db2 + QStringList{QStringLiteral("restore"), bak, QStringLiteral("--yes")}, out, err), 0)
         << err.toStdString();
     {
-        TDM1 t(where);
+        PatientDatabase t(where);
         t.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
         EXPECT_EQ(Content(t.Db()), before);
     }
@@ -880,7 +880,7 @@ TEST_P(Exchange, ZudctlCommands) {
         EXPECT_TRUE(err.contains(QLatin1String("ohne Patienten"))) << err.toStdString();
         DbLocation empty = Beside(loc, dir, QStringLiteral("leer"));
         {
-            TDM1 t(empty);
+            PatientDatabase t(empty);
             t.EnsureInstalled();
         }
         EXPECT_EQ(RunCtl(QStringList{QStringLiteral("--db-dir"), empty.dir, QStringLiteral("takeover"),

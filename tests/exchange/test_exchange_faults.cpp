@@ -6,7 +6,7 @@
 #include "SmallDisk.h"
 
 #include "Cab.h"
-#include "Tdm2.h"
+#include "ExchangeDatabase.h"
 #include "WorkArea.h"
 
 #include <QCryptographicHash>
@@ -94,7 +94,7 @@ QStringList Entries(const QString& folder) {
 class ExchangeFaults : public DbTest {
 protected:
     // Recordings of `each` bytes until the database file holds at least `total` bytes.
-    void Grow(TDM1& d, qint64 total, qint64 each = kMiB) {
+    void Grow(PatientDatabase& d, qint64 total, qint64 each = kMiB) {
         const qint64 p =
             d.AddPatient(Person(QStringLiteral("Groß"), QStringLiteral("Gabriele"), QDate(1961, 7, 7)));
         int n = 0;
@@ -107,7 +107,7 @@ protected:
     }
 
     qint64 CountRecordings() {
-        auto d = std::make_unique<TDM1>(loc);
+        auto d = std::make_unique<PatientDatabase>(loc);
         d->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
         return d->Db().Query(QStringLiteral("select count(*) from ZUDData")).front().At(0).toLongLong();
     }
@@ -216,7 +216,7 @@ TEST_P(ExchangeFaults, LargeBackupAndRestoreWithTheRuntimeFolderOnASmallRamDisk)
     const qint64 backupMs = t.elapsed();
     EXPECT_EQ(exchange::CabMembers(bak), QStringList{QStringLiteral("ZUDData3_exp.gbk")});
     {
-        auto d = std::make_unique<TDM1>(loc);
+        auto d = std::make_unique<PatientDatabase>(loc);
         d->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
         d->Db().Exec(QStringLiteral("delete from ZUDData"));
         d->Db().CommitRetaining();
@@ -330,7 +330,7 @@ TEST_P(ExchangeFaults, AnImportKilledWhileTheArchiveIsOpenLeavesNoCopy) {
     Grow(*dm, 24 * kMiB);
     const qint64 patient = dm->AllPatients().front().Identifikation;
     const QString archive = dir.filePath(QStringLiteral("gross.qvz"));
-    Tdm2(loc).Export(dm->Db(), {patient}, archive);
+    ExchangeDatabase(loc).Export(dm->Db(), {patient}, archive);
     dm.reset();
     const QString copy = QDir(loc.dir).filePath(QString::fromLatin1(kExportDatabase));
     const QString runtime = dir.filePath(QStringLiteral("laufzeit"));
@@ -387,12 +387,12 @@ TEST_P(ExchangeFaults, AFullDiskIsACleanFailureNamingTheFolder) {
     dm.reset();
     loc.dir = QDir(small).filePath(QStringLiteral("db"));
     QDir().mkpath(loc.dir);
-    dm = std::make_unique<TDM1>(loc);
+    dm = std::make_unique<PatientDatabase>(loc);
     ASSERT_TRUE(dm->EnsureInstalled());
     dm->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
     Grow(*dm, 5 * kMiB, 256 * 1024);
     dm.reset();
-    Tdm2 dm2(loc);
+    ExchangeDatabase dm2(loc);
     const QString bak = dir.filePath(QStringLiteral("klein.bak3"));
     dm2.Backup(bak); // database and backup file fit, the archive goes elsewhere
     ASSERT_TRUE(Closed(loc.FilePath()));
@@ -478,11 +478,11 @@ TEST_P(ExchangeFaults, ARestoreWhoseSwapFailsKeepsTheDatabaseByteIdentical) {
     dm->InsertRecording(first, QDate(2026, 3, 3), QTime(8, 0, 0), Noise(300000, 1),
                         QStringLiteral("ZUD12 Pro"));
     dm.reset();
-    Tdm2 dm2(loc);
+    ExchangeDatabase dm2(loc);
     const QString bak = dir.filePath(QStringLiteral("vorher.bak3"));
     dm2.Backup(bak);
     {
-        auto d = std::make_unique<TDM1>(loc);
+        auto d = std::make_unique<PatientDatabase>(loc);
         d->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
         d->AddPatient(Person(QStringLiteral("Danach"), QStringLiteral("Dora"), QDate(1980, 2, 2)));
     }
@@ -502,7 +502,7 @@ TEST_P(ExchangeFaults, ARestoreWhoseSwapFailsKeepsTheDatabaseByteIdentical) {
     EXPECT_EQ(Entries(loc.dir), QStringList{QFileInfo(loc.FilePath()).fileName()});
     EXPECT_TRUE(Entries(exchange::ExchangeWorkFolder(loc)).isEmpty());
     dm2.Restore(bak);
-    dm = std::make_unique<TDM1>(loc);
+    dm = std::make_unique<PatientDatabase>(loc);
     dm->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
     EXPECT_TRUE(dm->FindPatient(QStringLiteral("Vorher"), QStringLiteral("Vera"), QDate(1970, 1, 1)));
     EXPECT_FALSE(dm->FindPatient(QStringLiteral("Danach"), QStringLiteral("Dora"), QDate(1980, 2, 2)));

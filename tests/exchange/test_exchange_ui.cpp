@@ -4,15 +4,15 @@
 #include "UiTestEnv.h"
 
 #include "Cab.h"
-#include "ExchangeForms.h"
+#include "ExchangeDatabase.h"
 #include "ExchangeProgress.h"
+#include "ExchangeWindows.h"
+#include "MainWindow.h"
+#include "PatientDatabase.h"
 #include "PatientModels.h"
+#include "ProgressWindow.h"
 #include "Ribbon.h"
 #include "Settings.h"
-#include "TDM1.h"
-#include "TForm1.h"
-#include "TForm9.h"
-#include "Tdm2.h"
 #include "WorkArea.h"
 #include "ZudApplication.h"
 
@@ -206,7 +206,7 @@ private slots:
         QCOMPARE(::waitpid(child, &status, 0), child);
         QVERIFY(QFile::exists(half));
         QCOMPARE(QDir(work).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
-        TForm1 f;
+        MainWindow f;
         f.Create();
         QVERIFY(!QFile::exists(half));
         QVERIFY(QDir(work).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
@@ -216,7 +216,7 @@ private slots:
     // each says where the file is. Escape while the export runs cancels it and leaves no archive.
     void ExportAndImportWindows() {
         Script script;
-        TForm1 f;
+        MainWindow f;
         f.Create();
         QVERIFY(f.OpenDatabase());
         f.show();
@@ -230,9 +230,9 @@ private slots:
         f.FillPatList();
         const QString archive = dir->filePath(QStringLiteral("zwei.qvz"));
         script.Then(
-            QStringLiteral("export window"), [](QWidget* w) { return qobject_cast<TExpForm*>(w); },
+            QStringLiteral("export window"), [](QWidget* w) { return qobject_cast<ExportWindow*>(w); },
             [](QWidget* w) {
-                auto* e = qobject_cast<TExpForm*>(w);
+                auto* e = qobject_cast<ExportWindow*>(w);
                 QCOMPARE(e->windowTitle(), QStringLiteral("Daten exportieren"));
                 QCOMPARE(e->Model()->rowCount(), 2);
                 // Namesakes are told apart by the birth date beside the name.
@@ -269,9 +269,9 @@ private slots:
                                     QStringLiteral("ZUD12"));
         bool sawRunning = false;
         script.Then(
-            QStringLiteral("export window"), [](QWidget* w) { return qobject_cast<TExpForm*>(w); },
+            QStringLiteral("export window"), [](QWidget* w) { return qobject_cast<ExportWindow*>(w); },
             [](QWidget* w) {
-                auto* e = qobject_cast<TExpForm*>(w);
+                auto* e = qobject_cast<ExportWindow*>(w);
                 QTest::keyClick(e->List(), Qt::Key_A, Qt::ControlModifier);
                 ClickRibbon(e, e->Action(QStringLiteral("Exportieren")));
             });
@@ -280,13 +280,13 @@ private slots:
         script.Then(
             QStringLiteral("running"),
             [](QWidget* w) {
-                auto* e = qobject_cast<TExpForm*>(w);
+                auto* e = qobject_cast<ExportWindow*>(w);
                 return e && e->CancelButton()->isVisible();
             },
             [&sawRunning](QWidget* w) {
                 sawRunning = true;
                 // The list and the ribbon take nothing while the run owns the window.
-                QVERIFY(!qobject_cast<TExpForm*>(w)->RibbonBar()->isEnabled());
+                QVERIFY(!qobject_cast<ExportWindow*>(w)->RibbonBar()->isEnabled());
                 QTest::keyClick(w, Qt::Key_Escape);
             });
         script.Then(QStringLiteral("cancelled"), IsBox(QStringLiteral("abgebrochen")),
@@ -305,9 +305,9 @@ private slots:
         QCOMPARE(f.PatientListModel()->rowCount(), 0);
         script.boxes.clear();
         script.Then(
-            QStringLiteral("import window"), [](QWidget* w) { return qobject_cast<TImpForm*>(w); },
+            QStringLiteral("import window"), [](QWidget* w) { return qobject_cast<ImportWindow*>(w); },
             [](QWidget* w) {
-                auto* i = qobject_cast<TImpForm*>(w);
+                auto* i = qobject_cast<ImportWindow*>(w);
                 QCOMPARE(i->windowTitle(), QStringLiteral("Daten importieren"));
                 QVERIFY(!i->Action(QStringLiteral("Importieren"))->isEnabled());
                 ClickRibbon(i, i->Action(QStringLiteral("ArchivOeffnen")));
@@ -345,7 +345,7 @@ private slots:
     // done message names the file.
     void BackupSaveDialogAndCancel() {
         Script script;
-        TForm1 f;
+        MainWindow f;
         f.Create();
         QVERIFY(f.OpenDatabase());
         f.show();
@@ -418,7 +418,7 @@ private slots:
     // "Ja" restores and says from which file; a file that is no backup changes nothing.
     void RestoreAsksWithNoAsDefault() {
         Script script;
-        TForm1 f;
+        MainWindow f;
         f.Create();
         QVERIFY(f.OpenDatabase());
         f.show();
@@ -493,7 +493,7 @@ private slots:
 
     void BackupAndRestoreDisabledForARemoteServer() {
         WriteMachine(QStringLiteral("SQLServer3"), QStringLiteral("praxisserver.example"));
-        TForm1 f;
+        MainWindow f;
         f.Create();
         QVERIFY(!f.Action(QStringLiteral("Backup"))->isEnabled());
         QVERIFY(!f.Action(QStringLiteral("Restore"))->isEnabled());
@@ -507,11 +507,11 @@ private slots:
         DbLocation old = OldLocationFromSettings(Settings());
         QDir().mkpath(old.dir);
         {
-            db::ConnectParams p{Tdm2::OldConnection(old), QStringLiteral("SYSDBA"),
+            db::ConnectParams p{ExchangeDatabase::OldConnection(old), QStringLiteral("SYSDBA"),
                                 QString::fromLatin1(kOldPassword), QString()};
             p.createCharset.clear();
             auto c = db::Connection::Create(p);
-            for (const QString& sql : TDM1::SchemaScript())
+            for (const QString& sql : PatientDatabase::SchemaScript())
                 c->Exec(sql);
             c->Commit();
             c->Exec(
@@ -522,7 +522,7 @@ private slots:
             c->Commit();
         }
         Answerer answer;
-        TForm1 f;
+        MainWindow f;
         f.Create();
         QVERIFY(f.OpenDatabase());
         f.show();
@@ -538,7 +538,7 @@ private slots:
         QCOMPARE(f.PatientListModel()->rowCount(), 1);
         // The next start finds patients: no question.
         answer.boxes.clear();
-        TForm1 g;
+        MainWindow g;
         g.Create();
         QVERIFY(g.OpenDatabase());
         g.show();

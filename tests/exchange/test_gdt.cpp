@@ -7,11 +7,11 @@
 #include "DemoRecordings.h"
 #include "ZudctlRunner.h"
 
-#include "Berichte.h"
 #include "Gdt.h"
 #include "GdtExchange.h"
 #include "GdtSettings.h"
 #include "Paths.h"
+#include "Reports.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,12 +4,12 @@
 
 #include "DemoRecordings.h"
 #include "FirebirdServer.h"
+#include "LoginDialog.h"
+#include "MainWindow.h"
+#include "PatientDatabase.h"
 #include "Ribbon.h"
-#include "TDBLogin.h"
-#include "TDM1.h"
-#include "TForm1.h"
-#include "TUserMgr.h"
 #include "UiTestEnv.h"
+#include "UserManagerWindow.h"
 #include "ZudApplication.h"
 
 #include <QLineEdit>
@@ -38,11 +38,11 @@ private:
         if (auto* box = qobject_cast<QMessageBox*>(w)) {
             boxes << box->text();
             box->done(QMessageBox::Ok);
-        } else if (auto* login = qobject_cast<TDBLogin*>(w)) {
+        } else if (auto* login = qobject_cast<LoginDialog*>(w)) {
             login->UserEdit->setText(QStringLiteral("superuser"));
             login->PasswordEdit->setText(QStringLiteral("chef"));
             login->accept();
-        } else if (auto* m = qobject_cast<TUserMgr*>(w); m && !pressed) {
+        } else if (auto* m = qobject_cast<UserManagerWindow*>(w); m && !pressed) {
             pressed = true;
             QTest::mouseClick(m->CheckButton, Qt::LeftButton);
             output = m->CheckOutput->isVisible() ? m->CheckOutput->toPlainText() : QString();
@@ -51,7 +51,7 @@ private:
     }
 };
 
-void ClickRibbon(TForm1& f, const QString& tab, const QString& action) {
+void ClickRibbon(MainWindow& f, const QString& tab, const QString& action) {
     Ribbon* r = f.RibbonBar();
     const int index = r->indexOf(r->Tab(tab));
     QTest::mouseClick(r->tabBar(), Qt::LeftButton, {}, r->tabBar()->tabRect(index).center());
@@ -83,11 +83,11 @@ private slots:
         zud::test::WriteMachine(QStringLiteral("SQLServer3"), QStringLiteral("127.0.0.1"));
         zud::test::WriteMachine(QStringLiteral("RemoteServicePort3"), QString::number(server.Port()));
         zud::test::WriteMachine(QStringLiteral("UserControl"), QStringLiteral("1"));
-        QVERIFY(TDM1(DbLocation::FromSettings(Settings())).EnsureInstalled());
-        TDM1::CreateUser(DbLocation::FromSettings(Settings()), QString::fromLatin1(kAdminPassword),
-                         QStringLiteral("SUPERUSER"), QStringLiteral("chef"));
+        QVERIFY(PatientDatabase(DbLocation::FromSettings(Settings())).EnsureInstalled());
+        PatientDatabase::CreateUser(DbLocation::FromSettings(Settings()), QString::fromLatin1(kAdminPassword),
+                                    QStringLiteral("SUPERUSER"), QStringLiteral("chef"));
         Checker checker;
-        TForm1 f;
+        MainWindow f;
         f.Create();
         f.show();
         QVERIFY(f.OpenDatabase());

@@ -12,10 +12,10 @@
 #include "GdtSettingsDialog.h"
 #include "GdtWatcher.h"
 #include "LiveMeasurement.h"
+#include "MainWindow.h"
+#include "PatientDatabase.h"
+#include "ReadoutWindow.h"
 #include "Ribbon.h"
-#include "TAuslesenForm.h"
-#include "TDM1.h"
-#include "TForm1.h"
 #include "UiTestEnv.h"
 
 #include <QCheckBox>
@@ -57,7 +57,7 @@ QByteArray Request(int satzart, const std::vector<std::pair<int, QByteArray>>& p
     return out;
 }
 
-RibbonButton* ButtonOf(TForm1& f, const char* action) {
+RibbonButton* ButtonOf(MainWindow& f, const char* action) {
     for (RibbonButton* b : f.RibbonBar()->findChildren<RibbonButton*>())
         if (b->defaultAction() == f.Action(QString::fromLatin1(action)))
             return b;
@@ -156,7 +156,7 @@ QByteArray Cp437(const QString& s) {
 }
 
 // Clicks the ribbon button of `action` on whichever ribbon tab shows it.
-bool ClickRibbon(TForm1& f, const char* action) {
+bool ClickRibbon(MainWindow& f, const char* action) {
     for (int i = 0; i < f.RibbonBar()->count(); ++i) {
         f.RibbonBar()->setCurrentIndex(i);
         if (zud::test::ClickButtonOf(&f, f.Action(QString::fromLatin1(action))))
@@ -173,8 +173,8 @@ class GdtUiTest : public QObject {
     std::unique_ptr<QTemporaryDir> dir;
     QString folder;
 
-    std::unique_ptr<TForm1> Open(const QString& port = QString()) {
-        auto f = std::make_unique<TForm1>();
+    std::unique_ptr<MainWindow> Open(const QString& port = QString()) {
+        auto f = std::make_unique<MainWindow>();
         f->Create(port);
         if (!f->OpenDatabase())
             return nullptr;
@@ -187,7 +187,7 @@ class GdtUiTest : public QObject {
 
     // The result of recording `counter` in `path`, read back field by field: the patient and the
     // exercise it belongs to, its values and, with `pdf`, the report in the exchange folder.
-    void VerifyResult(TDM1& dm, const QString& path, qint64 counter, bool pdf) {
+    void VerifyResult(PatientDatabase& dm, const QString& path, qint64 counter, bool pdf) {
         QFile file(path);
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
         const GdtRecord r = ParseGdt(file.readAll());
@@ -222,11 +222,12 @@ class GdtUiTest : public QObject {
 
     // "Übungen auslesen" on the emulated demo device, "Auslesen" in the read-out window, and
     // the summary's message box handed to `onSummary`. The recordings stored.
-    QList<qint64> ReadOut(TForm1& f, Answerer& answer, const std::function<void(QMessageBox*)>& onSummary) {
+    QList<qint64> ReadOut(MainWindow& f, Answerer& answer,
+                          const std::function<void(QMessageBox*)>& onSummary) {
         bool clicked = false;
         bool summary = false;
         answer.handle = [&](QWidget* w) {
-            auto* form = qobject_cast<TAuslesenForm*>(w);
+            auto* form = qobject_cast<ReadoutWindow*>(w);
             if (!form || answer.handle == nullptr)
                 return;
             answer.handle = nullptr;
@@ -250,7 +251,7 @@ class GdtUiTest : public QObject {
 
     // A live recording of mode 2 run with "Echtzeit Start" and "Echtzeit Stop" and stored with
     // "Übung speichern"; its row, or -1.
-    qint64 RecordLive(TForm1& f, emu::Emulator& emu, Answerer& answer) {
+    qint64 RecordLive(MainWindow& f, emu::Emulator& emu, Answerer& answer) {
         emu::LiveOptions o;
         o.mode = 2;
         o.intervalMs = 5;

@@ -8,14 +8,14 @@
 #include "LiveChart.h"
 #include "LiveMeasurement.h"
 #include "LiveSessionPanel.h"
+#include "MainWindow.h"
+#include "PatientDatabase.h"
 #include "PatientModels.h"
 #include "Recording.h"
 #include "RecordingTabs.h"
 #include "Ribbon.h"
 #include "SmallDisk.h"
-#include "TDM1.h"
-#include "TForm1.h"
-#include "TSplash.h"
+#include "SplashScreen.h"
 #include "TZUD12.h"
 #include "ToneOutput.h"
 #include "UiTestEnv.h"
@@ -57,7 +57,7 @@ private:
     }
 };
 
-int Count(TDM1& dm, const QString& sql) {
+int Count(PatientDatabase& dm, const QString& sql) {
     const auto rows = dm.Db().Query(sql);
     return rows.empty() ? -1 : int(rows.front().Int(QStringLiteral("N"), -1));
 }
@@ -80,12 +80,12 @@ std::vector<uint8_t> Programm(int mode, const char* name, int minuten) {
     return std::vector<uint8_t>(b, b + sizeof p);
 }
 
-QString Text(TForm1& f, const char* label) {
+QString Text(MainWindow& f, const char* label) {
     auto* l = f.LivePanel()->findChild<QLabel*>(QString::fromLatin1(label));
     return l && l->isVisible() ? l->text() : QStringLiteral("<hidden>");
 }
 
-bool ClickRibbon(TForm1& f, const QString& action) {
+bool ClickRibbon(MainWindow& f, const QString& action) {
     for (RibbonButton* b : f.findChildren<RibbonButton*>()) {
         if (b->defaultAction() != f.Action(action))
             continue;
@@ -109,8 +109,8 @@ class LiveUiTest : public QObject {
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<emu::Emulator> emu;
 
-    std::unique_ptr<TForm1> Open() {
-        auto f = std::make_unique<TForm1>();
+    std::unique_ptr<MainWindow> Open() {
+        auto f = std::make_unique<MainWindow>();
         f->Create(QString::fromStdString(emu->SlavePath()));
         if (!f->OpenDatabase())
             return nullptr;
@@ -158,7 +158,7 @@ private slots:
         Answerer answer;
         auto f = Open();
         QVERIFY(f);
-        TDM1& dm = *f->DM();
+        PatientDatabase& dm = *f->DM();
         Patient p;
         p.Name = QStringLiteral("Voll");
         p.Vorname = QStringLiteral("Vera");
@@ -208,7 +208,7 @@ private slots:
         Answerer answer;
         auto f = Open();
         QVERIFY(f);
-        TDM1& dm = *f->DM();
+        PatientDatabase& dm = *f->DM();
         Patient p;
         p.Name = QStringLiteral("Wiśniewska");
         p.Vorname = QStringLiteral("Zofia");

@@ -7,18 +7,18 @@
 #include "Emulator.h"
 #include "FirebirdServer.h"
 #include "ListViews.h"
+#include "MainWindow.h"
+#include "MoveRecordingDialog.h"
+#include "PatientDatabase.h"
+#include "PatientDialog.h"
 #include "PatientModels.h"
+#include "PatientSelectionWindow.h"
 #include "Recording.h"
+#include "RecordingSelectionWindow.h"
+#include "RemarksDialog.h"
 #include "Ribbon.h"
 #include "Settings.h"
-#include "TBemForm.h"
-#include "TDM1.h"
-#include "TForm1.h"
-#include "TForm15.h"
-#include "TForm20.h"
-#include "TMessAuswahl.h"
-#include "TPatAuswahl.h"
-#include "TSplash.h"
+#include "SplashScreen.h"
 #include "UiTestEnv.h"
 #include "ZudApplication.h"
 
@@ -91,7 +91,7 @@ Patient P(const QString& name, const QString& vorname, const QDate& geburtstag) 
     return p;
 }
 
-int Count(TDM1& dm, const QString& sql) {
+int Count(PatientDatabase& dm, const QString& sql) {
     const auto rows = dm.Db().Query(sql);
     return rows.empty() ? -1 : int(rows.front().Int(QStringLiteral("N"), -1));
 }
@@ -116,7 +116,7 @@ void Drag(QWidget* w, Qt::MouseButton button, QPoint from, QPoint to) {
 }
 
 // Clicks the ribbon button of an action, on its tab, as a user does.
-bool ClickRibbon(TForm1& f, const QString& action) {
+bool ClickRibbon(MainWindow& f, const QString& action) {
     for (RibbonButton* b : f.findChildren<RibbonButton*>()) {
         if (b->defaultAction() != f.Action(action))
             continue;
@@ -148,8 +148,8 @@ private:
     }
 
     // The main window, logged in to a fresh embedded database.
-    std::unique_ptr<TForm1> Open() {
-        auto f = std::make_unique<TForm1>();
+    std::unique_ptr<MainWindow> Open() {
+        auto f = std::make_unique<MainWindow>();
         f->Create();
         if (!f->OpenDatabase())
             return nullptr;
@@ -169,13 +169,13 @@ private slots:
         Answerer answer;
         auto f = Open();
         QVERIFY(f);
-        TDM1& dm = *f->DM();
+        PatientDatabase& dm = *f->DM();
         const qint64 anna =
             dm.AddPatient(P(QStringLiteral("Müller"), QStringLiteral("Anna"), QDate(1960, 3, 4)));
-        TForm15& d = *f->PatientDialog();
+        PatientDialog& d = *f->ThePatientDialog();
 
         // A new patient equal in surname, first name and birth date is refused first.
-        QVERIFY(d.Prepare(dm, TForm15::New));
+        QVERIFY(d.Prepare(dm, PatientDialog::New));
         QCOMPARE(d.windowTitle(), QStringLiteral("Patient hinzufügen"));
         QCOMPARE(d.Action(QStringLiteral("Speichern"))->text(), QStringLiteral("Hinzufügen"));
         QCOMPARE(d.GeburtsdatumEdit->text(), FormatDate(QDate::currentDate()));
@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(second->Groesse, QStringLiteral("172"));
 
         // Missing mandatory data, and a birth date of today, count as not given.
-        QVERIFY(d.Prepare(dm, TForm15::New));
+        QVERIFY(d.Prepare(dm, PatientDialog::New));
         d.VornameEdit->setText(QStringLiteral("Bernd"));
         d.NameEdit->setText(QStringLiteral("Schmidt"));
         QVERIFY(!d.Save());
@@ -228,7 +228,7 @@ private slots:
         QCOMPARE(d.LastMessage, QStringLiteral("Fehler: Die fettgedruckten Felder sind Pflichtfelder!"));
 
         // Editing a patient into an equal of another one is saved without complaint.
-        QVERIFY(d.Prepare(dm, TForm15::Edit, second->Identifikation));
+        QVERIFY(d.Prepare(dm, PatientDialog::Edit, second->Identifikation));
         QCOMPARE(d.windowTitle(), QStringLiteral("Patient ändern"));
         QCOMPARE(d.Action(QStringLiteral("Speichern"))->text(), QStringLiteral("Ändern"));
         QCOMPARE(d.GroesseEdit->text(), QStringLiteral("172"));
@@ -237,10 +237,10 @@ private slots:
         QVERIFY(d.Save());
         QCOMPARE(dm.GetPatient(second->Identifikation)->Name, QStringLiteral("Müller"));
         QCOMPARE(dm.GetPatient(anna)->Name, QStringLiteral("Müller"));
-        QVERIFY(!d.Prepare(dm, TForm15::Edit, 987654));
+        QVERIFY(!d.Prepare(dm, PatientDialog::Edit, 987654));
 
         // Mode 2 proposes the device's values; a proposed birth date of today is today.
-        QVERIFY(d.Prepare(dm, TForm15::NewProposed, -1, QStringLiteral("Łucja"), QStringLiteral("Wąs"),
+        QVERIFY(d.Prepare(dm, PatientDialog::NewProposed, -1, QStringLiteral("Łucja"), QStringLiteral("Wąs"),
                           QDate(1988, 12, 31)));
         QCOMPARE(d.VornameEdit->text(), QStringLiteral("Łucja"));
         QCOMPARE(d.NameEdit->text(), QStringLiteral("Wąs"));
@@ -258,7 +258,7 @@ private slots:
             d.Action(QStringLiteral("Speichern"))->trigger();
             return true;
         };
-        QCOMPARE(d.Ask(dm, TForm15::New), int(QDialog::Accepted));
+        QCOMPARE(d.Ask(dm, PatientDialog::New), int(QDialog::Accepted));
         QVERIFY(dm.FindPatient(QStringLiteral("Ohm"), QStringLiteral("Carl"), QDate(1950, 6, 7)));
     }
 
@@ -286,7 +286,7 @@ private slots:
         Answerer answer;
         auto f = Open();
         QVERIFY(f);
-        TDM1& dm = *f->DM();
+        PatientDatabase& dm = *f->DM();
         const QStringList names{QStringLiteral("Berger"),  QStringLiteral("Meier"),
                                 QStringLiteral("Schäfer"), QStringLiteral("Ernst"),
                                 QStringLiteral("Wolf"),    QStringLiteral("Kowalski")};
@@ -299,7 +299,7 @@ private slots:
             p.Gewicht = i % 2 ? QStringLiteral("70") : QString();
             dm.AddPatient(p);
         }
-        TPatAuswahl& s = *f->PatientSelection();
+        PatientSelectionWindow& s = *f->PatientSelection();
         s.SetDM(dm, -1);
         s.Fill();
         QCOMPARE(s.Model()->rowCount(), 50);
@@ -401,7 +401,7 @@ private slots:
         Answerer answer;
         auto f = Open();
         QVERIFY(f);
-        TDM1& dm = *f->DM();
+        PatientDatabase& dm = *f->DM();
         std::vector<qint64> ids;
         for (int i = 0; i < 12; ++i)
             ids.push_back(dm.AddPatient(P(QStringLiteral("Name%1").arg(i, 2, 10, QLatin1Char('0')),
@@ -506,14 +506,14 @@ private slots:
     void ChosenPatientsRecordingsAreShownNewestFirst() {
         WriteUser(QStringLiteral("SortTime"), QStringLiteral("ASC"));
         Answerer answer;
-        auto f = std::make_unique<TForm1>();
+        auto f = std::make_unique<MainWindow>();
         f->Create();
         QVERIFY(f->OpenDatabase());
         f->resize(1280, 800);
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
         QVERIFY(!f->RecordingListView()->isVisible());
-        TDM1& dm = *f->DM();
+        PatientDatabase& dm = *f->DM();
         dm.AddPatient(P(QStringLiteral("Adamczyk"), QStringLiteral("Ola"), QDate(1990, 1, 1)));
         const qint64 pat =
             dm.AddPatient(P(QStringLiteral("Zieliński"), QStringLiteral("Ewa"), QDate(1971, 7, 7)));
@@ -534,7 +534,7 @@ private slots:
 
         bool typed = false;
         answer.handle = [&typed](QWidget* w) {
-            auto* d = qobject_cast<TPatAuswahl*>(w);
+            auto* d = qobject_cast<PatientSelectionWindow*>(w);
             if (!d || !d->isVisible() || typed)
                 return false;
             typed = true;
@@ -589,7 +589,7 @@ private slots:
         Answerer answer;
         auto f = Open();
         QVERIFY(f);
-        TDM1& dm = *f->DM();
+        PatientDatabase& dm = *f->DM();
         const qint64 pat =
             dm.AddPatient(P(QStringLiteral("Zieliński"), QStringLiteral("Ewa"), QDate(1971, 7, 7)));
         std::vector<qint64> c;
@@ -674,7 +674,7 @@ private slots:
         dm.DeleteRecording(f->TabCounter(0));
         answer.boxes.clear();
         f->DeleteRecording(false);
-        QCOMPARE(answer.boxes, QStringList{TDM1::RecordingGoneText()});
+        QCOMPARE(answer.boxes, QStringList{PatientDatabase::RecordingGoneText()});
         QCOMPARE(f->TabCount(), 0);
         QVERIFY(f->RecordingBox()->text().isEmpty());
         for (const char* n : {"Messung_Schliessen", "Messung_loeschen", "AddBem"})
@@ -702,7 +702,7 @@ private slots:
         Answerer answer;
         auto f = Open();
         QVERIFY(f);
-        TDM1& dm = *f->DM();
+        PatientDatabase& dm = *f->DM();
         const qint64 pat =
             dm.AddPatient(P(QStringLiteral("Rossi"), QStringLiteral("Giulia"), QDate(1980, 5, 5)));
         const qint64 a = dm.InsertRecording(pat, QDate(2026, 4, 1), QTime(9, 0), DemoRecording(1),
@@ -712,7 +712,7 @@ private slots:
         dm.Db().Exec(QStringLiteral("update ZUDData set BETRIEBSART = 0 where COUNTER = %1").arg(b));
         f->OpenPatient(pat);
         // "Übung wählen": newest first, long mode names, an empty cell outside 1..10.
-        TMessAuswahl& s = *f->RecordingSelection();
+        RecordingSelectionWindow& s = *f->RecordingSelection();
         answer.handle = [&](QWidget* w) {
             if (w != &s)
                 return false;
@@ -733,7 +733,7 @@ private slots:
         QCOMPARE(f->TabCounter(0), a);
 
         // Remarks: the dialog shows the stored text; OK writes it.
-        TBemForm& bem = *f->RemarksDialog();
+        RemarksDialog& bem = *f->TheRemarksDialog();
         QString shown;
         answer.handle = [&](QWidget* w) {
             if (w != &bem)
@@ -779,7 +779,7 @@ private slots:
         QCOMPARE(f->RecordingListModel()->rowCount(), 1);
 
         // "Patient hinzufügen" in the main window: the saved patient is current and listed.
-        TForm15& d = *f->PatientDialog();
+        PatientDialog& d = *f->ThePatientDialog();
         answer.handle = [&](QWidget* w) {
             if (w != &d)
                 return false;
@@ -802,12 +802,12 @@ private slots:
         Answerer answer;
         auto f = Open();
         QVERIFY(f);
-        TDM1& dm = *f->DM();
+        PatientDatabase& dm = *f->DM();
         const qint64 alt =
             dm.AddPatient(P(QStringLiteral("Vorher"), QStringLiteral("Vera"), QDate(1961, 2, 3)));
         f->FillPatList();
         f->OpenPatient(alt);
-        TPatAuswahl* sel = f->PatientSelection();
+        PatientSelectionWindow* sel = f->PatientSelection();
         bool added = false;
         answer.handle = [&](QWidget* w) {
             if (w == sel && !added) {
@@ -817,7 +817,7 @@ private slots:
                 QTimer::singleShot(0, sel, [sel] { sel->Action(QStringLiteral("Neu"))->trigger(); });
                 return true;
             }
-            if (auto* d = qobject_cast<TForm15*>(w)) {
+            if (auto* d = qobject_cast<PatientDialog*>(w)) {
                 d->VornameEdit->setText(QStringLiteral("Nina"));
                 d->NameEdit->setText(QStringLiteral("Neuer"));
                 d->GeburtsdatumEdit->setText(FormatDate(QDate(1977, 7, 7)));
@@ -850,7 +850,7 @@ private slots:
         Answerer answer;
         auto f = Open();
         QVERIFY(f);
-        TDM1& dm = *f->DM();
+        PatientDatabase& dm = *f->DM();
         const qint64 from =
             dm.AddPatient(P(QStringLiteral("Alt"), QStringLiteral("Anton"), QDate(1960, 1, 1)));
         const qint64 to = dm.AddPatient(P(QStringLiteral("Neu"), QStringLiteral("Nora"), QDate(1970, 1, 1)));
@@ -892,7 +892,7 @@ private slots:
         delete dragged;
 
         // With confirmation: the dialog names recording and both patients; "Abbrechen" keeps it.
-        TForm20& d = *f->MoveDialog();
+        MoveRecordingDialog& d = *f->MoveDialog();
         QStringList values;
         bool confirm = false, dontAskAgain = false;
         answer.handle = [&](QWidget* w) {
@@ -928,7 +928,7 @@ private slots:
         Answerer answer;
         auto f = Open();
         QVERIFY(f);
-        TDM1& dm = *f->DM();
+        PatientDatabase& dm = *f->DM();
         const qint64 pat =
             dm.AddPatient(P(QStringLiteral("Live"), QStringLiteral("Lena"), QDate(1990, 9, 9)));
         QCOMPARE(Count(dm, QStringLiteral("select count(*) as N from QALGERAETE")), 0);
@@ -984,7 +984,7 @@ private slots:
         Answerer answer;
         auto f = Open();
         QVERIFY(f);
-        TDM1& dm = *f->DM();
+        PatientDatabase& dm = *f->DM();
         const qint64 pat =
             dm.AddPatient(P(QStringLiteral("Chart"), QStringLiteral("Clara"), QDate(1975, 1, 1)));
         const qint64 emg = dm.InsertRecording(pat, QDate(2026, 7, 1), QTime(9, 0), DemoRecording(1),
@@ -1069,7 +1069,7 @@ private slots:
         Answerer answer;
         auto f = Open();
         QVERIFY(f);
-        TDM1& dm = *f->DM();
+        PatientDatabase& dm = *f->DM();
         const qint64 pat =
             dm.AddPatient(P(QStringLiteral("Stapel"), QStringLiteral("Stefan"), QDate(1966, 6, 6)));
         for (int k = 1; k <= 4; ++k)
@@ -1112,7 +1112,7 @@ private slots:
         Answerer answer;
         auto f = Open();
         QVERIFY(f);
-        TDM1& dm = *f->DM();
+        PatientDatabase& dm = *f->DM();
         const qint64 pat =
             dm.AddPatient(P(QStringLiteral("Schnitt"), QStringLiteral("Sara"), QDate(1981, 8, 8)));
         const QByteArray original = DemoRecording(1);
@@ -1195,17 +1195,17 @@ private slots:
         WriteMachine(QStringLiteral("SQLServer3"), QStringLiteral("127.0.0.1"));
         WriteMachine(QStringLiteral("RemoteServicePort3"), QString::number(server.Port()));
         {
-            TDM1 install(DbLocation::FromSettings(Settings()));
+            PatientDatabase install(DbLocation::FromSettings(Settings()));
             QVERIFY(install.EnsureInstalled());
         }
         Answerer answer;
         auto f = Open();
         QVERIFY(f);
-        TDM1& dm = *f->DM();
+        PatientDatabase& dm = *f->DM();
         const qint64 pat =
             dm.AddPatient(P(QStringLiteral("Weg"), QStringLiteral("Wanda"), QDate(1958, 8, 8)));
-        TForm15& d = *f->PatientDialog();
-        QVERIFY(d.Prepare(dm, TForm15::Edit, pat));
+        PatientDialog& d = *f->ThePatientDialog();
+        QVERIFY(d.Prepare(dm, PatientDialog::Edit, pat));
         QTest::keyClicks(d.WohnortEdit, QStringLiteral("Dort"));
         server.Kill();
         QVERIFY(!d.Save());
@@ -1215,7 +1215,7 @@ private slots:
         QVERIFY(dm.LoggedIn());
         QVERIFY2(server.Restart().isEmpty(), "the server does not start again");
         QVERIFY(d.Save());
-        TDM1 other(DbLocation::FromSettings(Settings()));
+        PatientDatabase other(DbLocation::FromSettings(Settings()));
         other.Login(QStringLiteral("sysdba"), Settings().AdminPassword(), Settings().AdminPassword());
         QCOMPARE(other.GetPatient(pat)->Wohnort, QStringLiteral("Dort"));
         other.Logout();
@@ -1229,23 +1229,23 @@ private slots:
         WriteMachine(QStringLiteral("SQLServer3"), QStringLiteral("127.0.0.1"));
         WriteMachine(QStringLiteral("RemoteServicePort3"), QString::number(server.Port()));
         {
-            TDM1 install(DbLocation::FromSettings(Settings()));
+            PatientDatabase install(DbLocation::FromSettings(Settings()));
             QVERIFY(install.EnsureInstalled());
         }
         Answerer answer;
         auto f = Open();
         QVERIFY(f);
-        TDM1& dm = *f->DM();
+        PatientDatabase& dm = *f->DM();
         const qint64 pat =
             dm.AddPatient(P(QStringLiteral("Konflikt"), QStringLiteral("Karl"), QDate(1955, 5, 5)));
         dm.Db().Commit();
         // The other workstation changes the patient and has not committed yet.
-        TDM1 other(DbLocation::FromSettings(Settings()));
+        PatientDatabase other(DbLocation::FromSettings(Settings()));
         other.Login(QStringLiteral("sysdba"), Settings().AdminPassword(), Settings().AdminPassword());
         other.Db().Exec(
             QStringLiteral("update QALPatient set TELEFON = '0815' where IDENTIFIKATION = %1").arg(pat));
-        TForm15& d = *f->PatientDialog();
-        QVERIFY(d.Prepare(dm, TForm15::Edit, pat));
+        PatientDialog& d = *f->ThePatientDialog();
+        QVERIFY(d.Prepare(dm, PatientDialog::Edit, pat));
         d.WohnortEdit->setText(QStringLiteral("Hier"));
         QElapsedTimer t;
         t.start();
@@ -1254,7 +1254,7 @@ private slots:
         QVERIFY(!d.LastMessage.isEmpty());
         other.Db().Commit();
         // Nothing the other committed is lost; after a reload our change goes through.
-        QVERIFY(d.Prepare(dm, TForm15::Edit, pat));
+        QVERIFY(d.Prepare(dm, PatientDialog::Edit, pat));
         QCOMPARE(d.TelefonEdit->text(), QStringLiteral("0815"));
         d.WohnortEdit->setText(QStringLiteral("Hier"));
         QVERIFY(d.Save());

@@ -5,20 +5,20 @@
 // read the effect from the emulated device's files, the saved file or the widget.
 
 #include "AppChange.h"
+#include "ApplicationChangeWindow.h"
 #include "Crc.h"
 #include "Demo.h"
 #include "DeviceRecords.h"
 #include "Emulator.h"
-#include "ProgFields.h"
+#include "MainWindow.h"
+#include "PatientDatabase.h"
+#include "ProgramFields.h"
 #include "Programming.h"
+#include "ProgrammingWindow.h"
+#include "ProgressWindow.h"
+#include "ReadoutWindow.h"
 #include "Settings.h"
-#include "TAuslesenForm.h"
-#include "TChangeAppForm.h"
-#include "TDM1.h"
-#include "TForm1.h"
-#include "TForm4.h"
-#include "TForm6.h"
-#include "TForm9.h"
+#include "SystemParametersDialog.h"
 #include "TZUD12.h"
 #include "UiTestEnv.h"
 #include "ZudApplication.h"
@@ -60,8 +60,8 @@ public:
     QList<bool> replies;
     // A button of the next question to click by its text instead of Yes/No.
     QString button;
-    std::function<void(TForm4*)> onProgramming;
-    std::function<void(TChangeAppForm*)> onChangeApp;
+    std::function<void(ProgrammingWindow*)> onProgramming;
+    std::function<void(ApplicationChangeWindow*)> onChangeApp;
     // Once for any other modal window (the system parameters, the read-out, the progress window):
     // true when it was the one wanted.
     std::function<bool(QWidget*)> onOther;
@@ -89,21 +89,22 @@ protected:
             QAbstractButton* b =
                 box->button(question ? (reply ? QMessageBox::Yes : QMessageBox::No) : QMessageBox::Ok);
             QTest::mouseClick(b, Qt::LeftButton);
-        } else if (onOther && !qobject_cast<TForm4*>(w) && !qobject_cast<TChangeAppForm*>(w) && onOther(w)) {
+        } else if (onOther && !qobject_cast<ProgrammingWindow*>(w) &&
+                   !qobject_cast<ApplicationChangeWindow*>(w) && onOther(w)) {
             onOther = nullptr;
-        } else if (auto* p = qobject_cast<TForm4*>(w)) {
+        } else if (auto* p = qobject_cast<ProgrammingWindow*>(w)) {
             if (onProgramming) {
                 auto f = std::move(onProgramming);
                 onProgramming = nullptr;
                 QTimer::singleShot(0, p, [f, p] { f(p); });
             }
-        } else if (auto* c = qobject_cast<TChangeAppForm*>(w)) {
+        } else if (auto* c = qobject_cast<ApplicationChangeWindow*>(w)) {
             if (onChangeApp) {
                 auto f = std::move(onChangeApp);
                 onChangeApp = nullptr;
                 QTimer::singleShot(0, c, [f, c] { f(c); });
             }
-        } else if (auto* pr = qobject_cast<TForm9*>(w)) {
+        } else if (auto* pr = qobject_cast<ProgressWindow*>(w)) {
             maxProgress = std::max(maxProgress, pr->Position());
         }
     }
@@ -222,8 +223,8 @@ private:
     }
 
     // A window on the loaded device, shown as the main window shows it.
-    std::unique_ptr<TForm4> Window() {
-        auto w = std::make_unique<TForm4>();
+    std::unique_ptr<ProgrammingWindow> Window() {
+        auto w = std::make_unique<ProgrammingWindow>();
         w->Prepare(dev.get(), nullptr, nullptr);
         w->SetPictureFile(ShareDir() + QStringLiteral("epos.German"));
         w->SetLoading(true);
@@ -264,7 +265,7 @@ private slots:
 
     void ProgrammingThroughTheMainWindow() {
         Answerer answer;
-        TForm1 f;
+        MainWindow f;
         f.Create(QString::fromStdString(emu->SlavePath()));
         QAction* prog = f.Action(QStringLiteral("Programmieren"));
         QVERIFY(!prog->isEnabled());
@@ -274,7 +275,7 @@ private slots:
         QString caption;
         bool pictureShown = false, adminShown = true, leseDuring = true, allEnabled = false;
         QStringList modes1, modes6;
-        answer.onProgramming = [&](TForm4* w) {
+        answer.onProgramming = [&](ProgrammingWindow* w) {
             caption = w->windowTitle();
             allEnabled = w->Action(QStringLiteral("Back6"))->isEnabled() &&
                          w->Action(QStringLiteral("Transfer"))->isEnabled() &&
@@ -300,7 +301,7 @@ private slots:
             QCOMPARE(an->text(), QStringLiteral("255"));
             // Without Ctrl+Alt at the start the Admin panel stays hidden.
             answer.onOther = [&adminShown](QWidget* m) {
-                auto* s = qobject_cast<TForm6*>(m);
+                auto* s = qobject_cast<SystemParametersDialog*>(m);
                 if (!s) {
                     return false;
                 }
@@ -341,18 +342,18 @@ private slots:
 
     void CtrlAltHeldAtTheStartShowsTheAdminPanel() {
         Answerer answer;
-        TForm1 f;
+        MainWindow f;
         f.Create(QString::fromStdString(emu->SlavePath()));
         QVERIFY(f.OpenDatabase());
         QTest::keyPress(&f, Qt::Key_Alt, Qt::ControlModifier | Qt::AltModifier);
         QVERIFY(f.ServiceFlag());
         bool admin = false, flagDuring = false;
-        answer.onProgramming = [&](TForm4* w) {
+        answer.onProgramming = [&](ProgrammingWindow* w) {
             // The keys were let go while the device was read: the flag stays for this window.
             QTest::keyRelease(&f, Qt::Key_Alt, Qt::ControlModifier);
             flagDuring = f.ServiceFlag();
             answer.onOther = [&admin](QWidget* m) {
-                auto* s = qobject_cast<TForm6*>(m);
+                auto* s = qobject_cast<SystemParametersDialog*>(m);
                 if (!s) {
                     return false;
                 }
@@ -513,7 +514,7 @@ private slots:
     void AssignTherapistAndConversionMessage() {
         Load();
         // A patient of the real database goes into slot 5 of therapist 3.
-        TDM1 dm(DbLocation::FromSettings(Settings()));
+        PatientDatabase dm(DbLocation::FromSettings(Settings()));
         QVERIFY(dm.EnsureInstalled());
         dm.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
         Patient p;
@@ -521,7 +522,7 @@ private slots:
         p.Vorname = QStringLiteral("Agnieszka");
         p.Geburtstag = QDate(1961, 7, 3);
         const qint64 id = dm.AddPatient(p);
-        auto w = std::make_unique<TForm4>();
+        auto w = std::make_unique<ProgrammingWindow>();
         w->Prepare(dev.get(), &dm, nullptr);
         w->ChoosePatient = [id]() -> std::optional<qint64> { return id; };
         w->EditTherapist = [](const QString& name,
@@ -607,7 +608,7 @@ private slots:
         dev->SystemParameter.UpdateRate = 20;
         std::strcpy(dev->GVersion.FWVersion, "ZUD12 V00610");
         dev->FWVersion = QStringLiteral("ZUD12 V00610");
-        TForm6 w;
+        SystemParametersDialog w;
         w.Prepare(dev.get());
         w.SetAdmin(false);
         Show(&w);
@@ -661,7 +662,7 @@ private slots:
         QVERIFY(Click(&w, QStringLiteral("ParUebernehmen")));
         QVERIFY(w.isVisible());
         QVERIFY(w.CodeError());
-        QCOMPARE(w.CodeField()->palette().color(QPalette::Base), TForm6::kError);
+        QCOMPARE(w.CodeField()->palette().color(QPalette::Base), SystemParametersDialog::kError);
         QCOMPARE(w.CodeField()->text(), QStringLiteral("7148"));
         QCOMPARE(int(dev->SystemParameter.Helligkeit), 64);
         QCOMPARE(int(dev->SystemParameter.EMG_Maximum), 3);
@@ -695,16 +696,16 @@ private slots:
         QVERIFY(!w->SystemForm()->FactoryState());
     }
 
-    void ApplicationChangeWindow() {
+    void ApplicationsAreMarkedNamedAndAskedAbout() {
         Answerer answer;
-        TForm1 f;
+        MainWindow f;
         f.Create(QString::fromStdString(emu->SlavePath()));
         QVERIFY(f.OpenDatabase());
         int buttons = 0;
         bool activeChecked = false;
         QString info;
         int screenDuring = -1;
-        answer.onChangeApp = [&](TChangeAppForm* w) {
+        answer.onChangeApp = [&](ApplicationChangeWindow* w) {
             for (QToolButton* b : w->findChildren<QToolButton*>()) {
                 buttons += b->defaultAction() &&
                            b->defaultAction()->objectName().startsWith(QLatin1String("App")) &&
@@ -733,7 +734,7 @@ private slots:
         QCOMPARE(emu->FactoryResets(), 0);
 
         // Yes: the switch, with all sixty slots deleted and a reset.
-        answer.onChangeApp = [&](TChangeAppForm* w) {
+        answer.onChangeApp = [&](ApplicationChangeWindow* w) {
             answer.yes = true;
             QTest::mouseClick(ButtonOf(w, QStringLiteral("App9")), Qt::LeftButton);
             Click(w, QStringLiteral("ChangeApp"));
@@ -883,7 +884,7 @@ private slots:
         bool openAfterRefusal = false;
         int storedAfterRefusal = -1;
         answer.onOther = [&](QWidget* m) {
-            auto* s = qobject_cast<TForm6*>(m);
+            auto* s = qobject_cast<SystemParametersDialog*>(m);
             if (!s) {
                 return false;
             }
@@ -911,7 +912,7 @@ private slots:
         answer.replies = {false, true};
         bool openAfterNo = false;
         answer.onOther = [&](QWidget* m) {
-            auto* s = qobject_cast<TForm6*>(m);
+            auto* s = qobject_cast<SystemParametersDialog*>(m);
             if (!s) {
                 return false;
             }
@@ -945,8 +946,8 @@ private slots:
     // Escape stops the transfer (the progress window's cancel) instead of closing the window.
     void TransferOwnsTheWindow() {
         Load();
-        TForm9 progress;
-        auto w = std::make_unique<TForm4>();
+        ProgressWindow progress;
+        auto w = std::make_unique<ProgrammingWindow>();
         w->Prepare(dev.get(), nullptr, &progress);
         w->SetLoading(true);
         Show(w.get());
@@ -969,7 +970,7 @@ private slots:
         bool acted = false, openAfterEscape = false;
         answer.onOther = [&](QWidget* m) {
             // Once the first slot is written.
-            auto* pr = qobject_cast<TForm9*>(m);
+            auto* pr = qobject_cast<ProgressWindow*>(m);
             if (!pr || pr->Position() < 1) {
                 return false;
             }
@@ -1027,7 +1028,7 @@ private slots:
         QCOMPARE(w->Tabs()->currentIndex(), 4);
         QVERIFY(w->PatientPanel(3)->Selected());
 
-        TForm6 s;
+        SystemParametersDialog s;
         s.Prepare(dev.get());
         Show(&s);
         TypeInto(s.TriggerField(), QStringLiteral("77"));
@@ -1039,7 +1040,7 @@ private slots:
 
         dev->ComPort = QString::fromStdString(emu->SlavePath());
         wf::StarteAnwendungswechsel(*dev);
-        TChangeAppForm c;
+        ApplicationChangeWindow c;
         c.Prepare(dev.get());
         Show(&c);
         QTest::mouseClick(ButtonOf(&c, QStringLiteral("App4")), Qt::LeftButton);
@@ -1059,13 +1060,13 @@ private slots:
         emu->SetIdentity(id);
         test::WriteMachine(QStringLiteral("Anwendung5"), QStringLiteral("Rücken-Therapie"));
         Answerer answer;
-        TForm1 f;
+        MainWindow f;
         f.Create(QString::fromStdString(emu->SlavePath()));
         QVERIFY(f.OpenDatabase());
         QStringList captions;
         bool activeBold = false, otherBold = true, openAfterNo = false, wholeCaptions = true;
         QString info, chosen;
-        answer.onChangeApp = [&](TChangeAppForm* w) {
+        answer.onChangeApp = [&](ApplicationChangeWindow* w) {
             for (int n = 1; n <= 12; ++n) {
                 QToolButton* b = ButtonOf(w, QStringLiteral("App%1").arg(n));
                 captions << (b ? b->text() : QString());
@@ -1118,19 +1119,19 @@ private slots:
     // "Vorher auslesen": the window closes, the read-out runs, then the window opens again.
     void ReadOutBeforeTheSwitch() {
         Answerer answer;
-        TForm1 f;
+        MainWindow f;
         f.Create(QString::fromStdString(emu->SlavePath()));
         QVERIFY(f.OpenDatabase());
         int opened = 0;
         bool readout = false;
-        std::function<void(TChangeAppForm*)> first = [&](TChangeAppForm* w) {
+        std::function<void(ApplicationChangeWindow*)> first = [&](ApplicationChangeWindow* w) {
             ++opened;
-            answer.onChangeApp = [&](TChangeAppForm* again) {
+            answer.onChangeApp = [&](ApplicationChangeWindow* again) {
                 ++opened;
                 Click(again, QStringLiteral("Zurueck"));
             };
             answer.onOther = [&](QWidget* m) {
-                if (!qobject_cast<TAuslesenForm*>(m)) {
+                if (!qobject_cast<ReadoutWindow*>(m)) {
                     return false;
                 }
                 readout = true;
@@ -1152,12 +1153,12 @@ private slots:
     // The switch runs to its end: Escape and the close box do not close the window under it.
     void ApplicationSwitchOwnsTheWindow() {
         Answerer answer;
-        TForm1 f;
+        MainWindow f;
         f.Create(QString::fromStdString(emu->SlavePath()));
         QVERIFY(f.OpenDatabase());
         bool tried = false, openDuring = false;
         QTimer poke;
-        answer.onChangeApp = [&](TChangeAppForm* w) {
+        answer.onChangeApp = [&](ApplicationChangeWindow* w) {
             poke.setInterval(5);
             QObject::connect(&poke, &QTimer::timeout, w, [&, w] {
                 if (tried || w->Bar()->value() < 5) {

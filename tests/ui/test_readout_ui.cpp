@@ -5,18 +5,18 @@
 #include "Demo.h"
 #include "DeviceRecords.h"
 #include "Emulator.h"
+#include "MainWindow.h"
+#include "PatientDatabase.h"
+#include "PatientDialog.h"
 #include "PatientModels.h"
+#include "PatientSelectionWindow.h"
+#include "ProgressWindow.h"
 #include "Readout.h"
+#include "ReadoutWindow.h"
 #include "Records.h"
 #include "Ribbon.h"
 #include "Settings.h"
-#include "TAuslesenForm.h"
-#include "TDM1.h"
-#include "TForm1.h"
-#include "TForm15.h"
-#include "TForm9.h"
-#include "TPatAuswahl.h"
-#include "TSplash.h"
+#include "SplashScreen.h"
 #include "TZUD12.h"
 #include "UiTestEnv.h"
 #include "ZudApplication.h"
@@ -58,9 +58,9 @@ public:
     QStringList boxes;
     std::vector<std::chrono::steady_clock::time_point> boxTimes; // when each box was seen
     // Once, when the read-out window is shown modally.
-    std::function<void(TAuslesenForm*)> onReadout;
+    std::function<void(ReadoutWindow*)> onReadout;
     // At every tick while a progress window is the active modal one.
-    std::function<void(TForm9*)> onProgress;
+    std::function<void(ProgressWindow*)> onProgress;
     // Once for any other modal window (the patient dialog, the selection window).
     std::function<void(QWidget*)> onOther;
 
@@ -74,7 +74,7 @@ private:
             boxes << box->text();
             boxTimes.push_back(std::chrono::steady_clock::now());
             box->done(QMessageBox::Ok);
-        } else if (auto* form = qobject_cast<TAuslesenForm*>(w)) {
+        } else if (auto* form = qobject_cast<ReadoutWindow*>(w)) {
             if (onReadout) {
                 // Run after this tick: a timer does not fire again while its own slot runs, and
                 // the steps may need it while the device pumps events.
@@ -82,7 +82,7 @@ private:
                 onReadout = nullptr;
                 QTimer::singleShot(0, form, [f, form] { f(form); });
             }
-        } else if (auto* p = qobject_cast<TForm9*>(w)) {
+        } else if (auto* p = qobject_cast<ProgressWindow*>(w)) {
             if (onProgress) {
                 onProgress(p);
             }
@@ -143,7 +143,7 @@ private:
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<emu::Emulator> emu;
     std::unique_ptr<TZUD12> dev;
-    std::unique_ptr<TDM1> dm;
+    std::unique_ptr<PatientDatabase> dm;
 
     DbLocation Location() const { return DbLocation::FromSettings(Settings()); }
 
@@ -185,7 +185,7 @@ private:
     void Load() {
         dev = std::make_unique<TZUD12>(dir->filePath(QStringLiteral("Logfile.txt")));
         dev->ComPort = QString::fromStdString(emu->SlavePath());
-        dm = std::make_unique<TDM1>(Location());
+        dm = std::make_unique<PatientDatabase>(Location());
         QVERIFY(dm->EnsureInstalled());
         dm->Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
         wf::LeseMessungen(*dev, *dm);
@@ -203,7 +203,7 @@ private:
     static QColor Colour(const QLabel* l) { return l->palette().color(QPalette::WindowText); }
 
     // Every recording of matchable device patients is in the database, byte for byte.
-    void VerifyStored(TDM1& d, const TZUD12& device, int therapeut, int patient, int expected) {
+    void VerifyStored(PatientDatabase& d, const TZUD12& device, int therapeut, int patient, int expected) {
         const Stammsatz& s = device.Patienten[Slot(therapeut, patient)];
         const auto id = d.FindPatient(wf::Name(s), wf::Vorname(s), wf::GeburtsdatumZuDatum(s.Geburtsdatum));
         QVERIFY(id);
@@ -254,7 +254,7 @@ private slots:
 
     void ProgressWindowFlagsAndSecondWindow() {
         QWidget owner;
-        TForm9 first(&owner);
+        ProgressWindow first(&owner);
         QVERIFY(first.windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(!first.CloseEnabled());
         QVERIFY(!(first.windowFlags() & Qt::WindowCloseButtonHint));
@@ -318,7 +318,7 @@ private slots:
         // A second window at the first one's left edge, 20 px below its bottom edge; the device
         // layer's bar moves its Qt bar.
         TProgressBar* bar = cb.openSecond(QStringLiteral("Lade Kopfdaten (Therapeut 2, Patient 3) ..."), 30);
-        TForm9* second = first.Second();
+        ProgressWindow* second = first.Second();
         QVERIFY(second && bar == second->DeviceBar());
         QVERIFY(second->isVisible());
         QVERIFY(second->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -358,8 +358,8 @@ private slots:
 
     void PanelsOfCompleteIncompleteAndUnassignedPatients() {
         Load();
-        TForm9 progress;
-        TAuslesenForm form;
+        ProgressWindow progress;
+        ReadoutWindow form;
         form.Prepare(dev.get(), dm.get(), &progress);
         form.show();
         QCOMPARE(form.windowTitle(),
@@ -382,7 +382,7 @@ private slots:
             QCOMPARE(form.PatientPanel(p)->isVisibleTo(&form), p == 0 || p == 1 || p == 2 || p == 7);
         }
         // Complete: plain caption, all black, everything pre-selected.
-        TPanel* complete = form.PatientPanel(0);
+        SlotPanel* complete = form.PatientPanel(0);
         QVERIFY(complete->Selected());
         QCOMPARE(complete->Caption(), QStringLiteral("Patient 1"));
         QCOMPARE(complete->RowValue(0)->text(), QStringLiteral("Bäcker"));
@@ -422,7 +422,7 @@ private slots:
 
         // Birthday 0: "unvollständig" with the birthday in red, but matchable and ticked.
         form.PatientClick(1);
-        TPanel* incomplete = form.PatientPanel(1);
+        SlotPanel* incomplete = form.PatientPanel(1);
         QVERIFY(incomplete->Selected() && !complete->Selected());
         QCOMPARE(incomplete->Caption(), QStringLiteral("Patient 2 (unvollständig)"));
         QCOMPARE(incomplete->RowValue(2)->text(), QString());
@@ -457,7 +457,7 @@ private slots:
 
         // No names on the device: "nicht zugewiesen", "Keine Patientendaten" in red.
         form.PatientClick(7);
-        TPanel* none = form.PatientPanel(7);
+        SlotPanel* none = form.PatientPanel(7);
         QCOMPARE(none->Caption(), QStringLiteral("Patient 8 (nicht zugewiesen)"));
         QCOMPARE(none->RowCaption(0)->text(), QStringLiteral("Keine Patientendaten"));
         QCOMPARE(Colour(none->RowCaption(0)), QColor(Qt::red));
@@ -511,8 +511,8 @@ private slots:
 
     void SelectAllNoneAndTestForChecked() {
         Load();
-        TForm9 progress;
-        TAuslesenForm form;
+        ProgressWindow progress;
+        ReadoutWindow form;
         form.Prepare(dev.get(), dm.get(), &progress);
         form.show();
         const int all = Checked(*dev);
@@ -586,8 +586,8 @@ private slots:
     void ImportAndAssignThroughTheHooks() {
         Answerer answer; // the transfer's summary
         Load();
-        TForm9 progress;
-        TAuslesenForm form;
+        ProgressWindow progress;
+        ReadoutWindow form;
         QString gotVorname, gotName;
         QDate gotBirthday;
         form.ImportPatient = [&](const QString& vorname, const QString& name, const QDate& geburtstag) {
@@ -675,7 +675,7 @@ private slots:
 
     void FullReadoutThroughTheMainWindow() {
         Answerer answer;
-        TForm1 f;
+        MainWindow f;
         f.Create(QString::fromStdString(emu->SlavePath()));
         QAction* lese = f.Action(QStringLiteral("LeseMessungen"));
         QVERIFY(!lese->isEnabled()); // not logged in yet
@@ -685,14 +685,14 @@ private slots:
         bool shown = false, beendenDuring = true, leseDuring = true;
         int checked = 0;
         bool secondSeen = false;
-        answer.onReadout = [&](TAuslesenForm* w) {
+        answer.onReadout = [&](ReadoutWindow* w) {
             shown = true;
             beendenDuring = f.Action(QStringLiteral("Beenden"))->isEnabled();
             leseDuring = lese->isEnabled();
             checked = Checked(*f.Device());
             w->Action(QStringLiteral("SaveReadExc"))->trigger();
         };
-        answer.onProgress = [&](TForm9* p) { secondSeen = secondSeen || p->Second(); };
+        answer.onProgress = [&](ProgressWindow* p) { secondSeen = secondSeen || p->Second(); };
         lese->trigger();
         QVERIFY(shown);
         QVERIFY(!beendenDuring);
@@ -707,7 +707,7 @@ private slots:
             qPrintable(answer.boxes[0]));
         answer.boxes.clear();
         QCOMPARE(checked, 14);
-        TAuslesenForm* w = f.AuslesenForm();
+        ReadoutWindow* w = f.AuslesenForm();
         QVERIFY(!w->isVisible());
         QVERIFY(!f.ProgressForm()->isVisible());
         QCOMPARE(w->Result().Stored(), 14);
@@ -723,7 +723,7 @@ private slots:
 
         // Again: nothing is pre-selected, the window opens with "Auslesen" off.
         bool readEnabled = true;
-        answer.onReadout = [&](TAuslesenForm* form) {
+        answer.onReadout = [&](ReadoutWindow* form) {
             readEnabled = form->Action(QStringLiteral("SaveReadExc"))->isEnabled();
             form->reject();
         };
@@ -738,7 +738,7 @@ private slots:
     // current patient even when nothing is read out.
     void AssignPreselectsAndImportMakesCurrent() {
         Answerer answer;
-        TForm1 f;
+        MainWindow f;
         f.Create(QString::fromStdString(emu->SlavePath()));
         QVERIFY(f.OpenDatabase());
         // Slot 3 of therapist 1 is "Maria Hölzl" with the device's "not set" birthday: of a
@@ -755,11 +755,11 @@ private slots:
         const qint64 mariaId = f.DM()->AddPatient(maria);
         qint64 preselected = -2;
         qint64 imported = -1;
-        answer.onReadout = [&](TAuslesenForm* w) {
+        answer.onReadout = [&](ReadoutWindow* w) {
             w->TherapeutClick(0);
             w->PatientClick(2);
             answer.onOther = [&](QWidget* sel) {
-                if (auto* a = qobject_cast<TPatAuswahl*>(sel)) {
+                if (auto* a = qobject_cast<PatientSelectionWindow*>(sel)) {
                     preselected = a->SelectedId();
                 }
                 qobject_cast<QDialog*>(sel)->reject();
@@ -767,7 +767,7 @@ private slots:
             w->Action(QStringLiteral("SaveZuweisen"))->trigger();
             // Import with a real birth date typed in by the therapist.
             answer.onOther = [&](QWidget* dlg) {
-                auto* d = qobject_cast<TForm15*>(dlg);
+                auto* d = qobject_cast<PatientDialog*>(dlg);
                 if (!d) {
                     qobject_cast<QDialog*>(dlg)->reject();
                     return;
@@ -801,20 +801,20 @@ private slots:
         emu->PutFile(PatientenPfad(1), pat, FatDate(2026, 11, 1), FatTime(8, 1, 0));
 
         Answerer answer;
-        TForm1 f;
+        MainWindow f;
         f.Create(QString::fromStdString(emu->SlavePath()));
         QVERIFY(f.OpenDatabase());
         QString secondText;
         QRect firstGeometry, secondGeometry;
         bool closeRefused = false, closeTried = false;
         ShowWatcher watcher([&](QWidget* w) {
-            if (w->objectName() == QLatin1String("TForm9Second") && secondText.isEmpty()) {
-                secondText = static_cast<TForm9*>(w)->Text();
+            if (w->objectName() == QLatin1String("ProgressWindowSecond") && secondText.isEmpty()) {
+                secondText = static_cast<ProgressWindow*>(w)->Text();
                 firstGeometry = f.ProgressForm()->frameGeometry();
                 secondGeometry = w->frameGeometry();
             }
         });
-        answer.onProgress = [&](TForm9* p) {
+        answer.onProgress = [&](ProgressWindow* p) {
             if (!closeTried && p == f.ProgressForm() &&
                 p->Text() == QStringLiteral("Lade Patientendaten ...")) {
                 closeTried = true;
@@ -822,7 +822,7 @@ private slots:
                 closeRefused = p->isVisible() && !p->Cancel();
             }
         };
-        answer.onReadout = [](TAuslesenForm* w) { w->reject(); };
+        answer.onReadout = [](ReadoutWindow* w) { w->reject(); };
         f.Action(QStringLiteral("LeseMessungen"))->trigger();
         QVERIFY(closeTried);
         QVERIFY(closeRefused);
@@ -857,19 +857,19 @@ private slots:
             emu->PutFile(DevicePath(0, 0, "M0050.hdf"), lang, FatDate(2026, 12, 9), FatTime(10, 0, 0), 20);
 
             Answerer answer;
-            TForm1 f;
+            MainWindow f;
             f.Create(QString::fromStdString(emu->SlavePath()));
             QVERIFY(f.OpenDatabase());
             std::chrono::steady_clock::time_point pressed{};
             bool visibleAfter = false;
-            answer.onProgress = [&](TForm9* p) {
+            answer.onProgress = [&](ProgressWindow* p) {
                 // Six recordings; the bar stands a seventh into the first one (the long one, about
                 // seventy blocks): ten blocks are read.
                 if (pressed == std::chrono::steady_clock::time_point{} &&
                     p->Text() == QStringLiteral("Übertrage Übungen 1 von 6 ...") &&
                     p->Position() * 7 >= p->Maximum() / 6) {
                     pressed = std::chrono::steady_clock::now();
-                    TAuslesenForm* w = f.AuslesenForm();
+                    ReadoutWindow* w = f.AuslesenForm();
                     if (way == 0)
                         QTest::keyClick(p, Qt::Key_Escape);
                     else if (way == 1)
@@ -880,7 +880,7 @@ private slots:
                 }
             };
             bool clicked = false;
-            answer.onReadout = [&clicked](TAuslesenForm* w) {
+            answer.onReadout = [&clicked](ReadoutWindow* w) {
                 clicked = zud::test::ClickButtonOf(w, w->Action(QStringLiteral("SaveReadExc")));
                 if (!clicked)
                     w->reject();
@@ -914,7 +914,7 @@ private slots:
 
     void SecondDeviceCommandRefusedDuringTransfer() {
         Answerer answer;
-        TForm1 f;
+        MainWindow f;
         f.Create(QString::fromStdString(emu->SlavePath()));
         QVERIFY(f.OpenDatabase());
         bool tried = false, versionOk = true, leseEnabled = true, pumping = false;
@@ -926,7 +926,7 @@ private slots:
             }
             return n;
         };
-        answer.onProgress = [&](TForm9* p) {
+        answer.onProgress = [&](ProgressWindow* p) {
             if (!tried && p->Text().startsWith(QStringLiteral("Übertrage Übungen 2 von"))) {
                 tried = true;
                 pumping = f.Device()->Pumping();
@@ -937,7 +937,7 @@ private slots:
             }
         };
         // The device's commands so far (it waits for the next one while the window is shown).
-        answer.onReadout = [&](TAuslesenForm* w) {
+        answer.onReadout = [&](ReadoutWindow* w) {
             questionsBefore = questions();
             w->SaveReadExc();
         };
@@ -960,11 +960,11 @@ private slots:
 
     void LoadingErrorsInTheErrorDialog() {
         Answerer answer;
-        TForm1 f;
+        MainWindow f;
         f.Create(QString::fromStdString(emu->SlavePath()));
         QVERIFY(f.OpenDatabase());
         bool opened = false;
-        answer.onReadout = [&](TAuslesenForm* w) {
+        answer.onReadout = [&](ReadoutWindow* w) {
             opened = true;
             w->reject();
         };

@@ -5,10 +5,10 @@
 #include "Demo.h"
 #include "DemoRecordings.h"
 #include "Emulator.h"
+#include "MainWindow.h"
+#include "PatientDatabase.h"
 #include "RecordingTabs.h"
-#include "TBemForm.h"
-#include "TDM1.h"
-#include "TForm1.h"
+#include "RemarksDialog.h"
 #include "UiTestEnv.h"
 
 #include <QMessageBox>
@@ -48,8 +48,8 @@ class RecordingTabsTest : public QObject {
 
     std::unique_ptr<QTemporaryDir> dir;
 
-    std::unique_ptr<TForm1> Open() {
-        auto f = std::make_unique<TForm1>();
+    std::unique_ptr<MainWindow> Open() {
+        auto f = std::make_unique<MainWindow>();
         f->Create();
         if (!f->OpenDatabase())
             return nullptr;
@@ -74,7 +74,7 @@ private slots:
         Answerer answer;
         auto f = Open();
         QVERIFY(f);
-        TDM1& dm = *f->DM();
+        PatientDatabase& dm = *f->DM();
         Patient p;
         p.Name = QStringLiteral("Kowalska");
         p.Vorname = QStringLiteral("Anna");
@@ -105,7 +105,7 @@ private slots:
 
         // The remarks dialog shows and writes the first recording's remarks.
         QString shown;
-        TBemForm& bem = *f->RemarksDialog();
+        RemarksDialog& bem = *f->TheRemarksDialog();
         answer.handle = [&](QWidget* w) {
             if (w != &bem)
                 return false;
@@ -137,7 +137,7 @@ private slots:
         Answerer answer;
         auto f = Open();
         QVERIFY(f);
-        TDM1& dm = *f->DM();
+        PatientDatabase& dm = *f->DM();
         Patient p;
         p.Name = QStringLiteral("Nowak");
         p.Vorname = QStringLiteral("Jan");

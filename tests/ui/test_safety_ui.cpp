@@ -7,20 +7,20 @@
 #include "Demo.h"
 #include "Emulator.h"
 #include "Handshake.h"
-#include "Msg.h"
+#include "MainWindow.h"
+#include "MessageBox.h"
 #include "Paths.h"
+#include "PatientDatabase.h"
 #include "PatientModels.h"
+#include "PatientSelectionWindow.h"
+#include "ProgressWindow.h"
 #include "Readout.h"
+#include "ReadoutWindow.h"
 #include "Recording.h"
+#include "RemarksDialog.h"
 #include "Settings.h"
 #include "SignalWatcher.h"
-#include "TAuslesenForm.h"
-#include "TBemForm.h"
-#include "TDM1.h"
-#include "TForm1.h"
-#include "TForm9.h"
-#include "TPatAuswahl.h"
-#include "TSplash.h"
+#include "SplashScreen.h"
 #include "TZUD12.h"
 #include "UiTestEnv.h"
 #include "ZudApplication.h"
@@ -28,14 +28,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTimer>
 #include <QTreeView>
-#include <QTabBar>
-#include <QLabel>
 #include <QtTest>
 
 #include <map>
@@ -55,7 +55,7 @@ public:
     explicit Answerer(QObject* parent = nullptr) : ModalWatcher(10, parent) {}
     QStringList boxes;
     QList<QMessageBox::StandardButton> defaults; // the default button of each box
-    std::function<void(TAuslesenForm*)> onReadout;
+    std::function<void(ReadoutWindow*)> onReadout;
     std::function<void(QDialog*)> onDialog;
     QString yesTo; // boxes whose text starts so are answered with a click on "Ja"
 
@@ -73,7 +73,7 @@ private:
             QTest::keyClick(box, Qt::Key_Return);
             return;
         }
-        if (auto* form = qobject_cast<TAuslesenForm*>(w)) {
+        if (auto* form = qobject_cast<ReadoutWindow*>(w)) {
             if (onReadout) {
                 auto f = std::move(onReadout);
                 onReadout = nullptr;
@@ -97,7 +97,7 @@ struct Row {
     bool operator==(const Row&) const = default;
 };
 
-std::map<qint64, Row> Rows(TDM1& dm) {
+std::map<qint64, Row> Rows(PatientDatabase& dm) {
     std::map<qint64, Row> out;
     for (const auto& r : dm.Db().Query(QStringLiteral("select COUNTER from ZUDData"))) {
         const qint64 c = r.Int(QStringLiteral("COUNTER"));
@@ -116,8 +116,8 @@ private:
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<emu::Emulator> emu;
 
-    std::unique_ptr<TForm1> Open() {
-        auto f = std::make_unique<TForm1>();
+    std::unique_ptr<MainWindow> Open() {
+        auto f = std::make_unique<MainWindow>();
         f->Create(QString::fromStdString(emu->SlavePath()));
         if (!f->OpenDatabase())
             return nullptr;
@@ -150,10 +150,10 @@ private slots:
         Answerer answer;
         auto f = Open();
         QVERIFY(f);
-        answer.onReadout = [](TAuslesenForm* w) { w->SaveReadExc(); };
+        answer.onReadout = [](ReadoutWindow* w) { w->SaveReadExc(); };
         f->Action(QStringLiteral("LeseMessungen"))->trigger();
         QCOMPARE(answer.boxes.size(), 1);
-        TDM1& dm = *f->DM();
+        PatientDatabase& dm = *f->DM();
         const TZUD12& dev = *f->Device();
         const Stammsatz s = dev.Patienten[0];
         const auto id = dm.FindPatient(wf::Name(s), wf::Vorname(s), wf::GeburtsdatumZuDatum(s.Geburtsdatum));
@@ -167,7 +167,7 @@ private slots:
         // The therapist's work: a remark on an open tab, a crop, a move.
         QVERIFY(f->OpenRecording(key[0]));
         answer.onDialog = [f = f.get()](QDialog* d) {
-            f->RemarksDialog()->Text->setPlainText(QStringLiteral("Gut mitgearbeitet."));
+            f->TheRemarksDialog()->Text->setPlainText(QStringLiteral("Gut mitgearbeitet."));
             d->accept();
         };
         f->EditRemarks();
@@ -187,7 +187,7 @@ private slots:
 
         QStringList marks;
         int checkedAtStart = -1;
-        answer.onReadout = [&](TAuslesenForm* w) {
+        answer.onReadout = [&](ReadoutWindow* w) {
             checkedAtStart = 0;
             for (const auto& l : f->Device()->MessHeaders)
                 for (const auto& e : l)
@@ -245,7 +245,7 @@ private slots:
         Answerer answer;
         auto f = Open();
         QVERIFY(f);
-        TDM1& dm = *f->DM();
+        PatientDatabase& dm = *f->DM();
         Patient p;
         p.Name = QStringLiteral("Lang");
         p.Vorname = QStringLiteral("Ida");
@@ -296,7 +296,7 @@ private slots:
         Answerer answer;
         auto f = Open();
         QVERIFY(f);
-        TDM1& dm = *f->DM();
+        PatientDatabase& dm = *f->DM();
         const qint64 id = dm.AddPatient(zweitePatient());
         const QByteArray rec = ToQ(*emu->GetFile("0:\\Daten\\Th_0\\Pat_0\\M0002.hdf"));
         const qint64 c =
@@ -314,23 +314,23 @@ private slots:
         z.Offset_X[2] = 0.25;
         answer.boxes.clear();
         f->Action(QStringLiteral("Uebernehmen"))->trigger();
-        QCOMPARE(answer.boxes, QStringList{TDM1::RecordingGoneText()});
+        QCOMPARE(answer.boxes, QStringList{PatientDatabase::RecordingGoneText()});
         QVERIFY(!dm.GetRecording(c));
         // The tab keeps the uncropped recording: nothing pretends the crop was stored.
         QCOMPARE(f->Frame(f->ActiveTab())->Daten(), rec);
 
         answer.boxes.clear();
         answer.onDialog = [f = f.get()](QDialog* d) {
-            f->RemarksDialog()->Text->setPlainText(QStringLiteral("verloren?"));
+            f->TheRemarksDialog()->Text->setPlainText(QStringLiteral("verloren?"));
             d->accept();
         };
         f->Action(QStringLiteral("AddBem"))->trigger();
-        QCOMPARE(answer.boxes, QStringList{TDM1::RecordingGoneText()});
+        QCOMPARE(answer.boxes, QStringList{PatientDatabase::RecordingGoneText()});
         QVERIFY(f->DisplayedRemarks().isEmpty());
 
         answer.boxes.clear();
         f->DeleteRecording(false);
-        QCOMPARE(answer.boxes, QStringList{TDM1::RecordingGoneText()});
+        QCOMPARE(answer.boxes, QStringList{PatientDatabase::RecordingGoneText()});
         QCOMPARE(f->TabCount(), 0);
     }
 
@@ -385,15 +385,15 @@ private slots:
             QCOMPARE(emu->Screen(), 0);
             QVERIFY(!f->DM()->LoggedIn());
             QVERIFY(!QFile::exists(junkPath));
-            const QStringList kept = TForm1::KeptLiveRecordings();
-            QCOMPARE(kept, QStringList{TForm1::KeptLiveRecordingPath(start, 1)});
+            const QStringList kept = MainWindow::KeptLiveRecordings();
+            QCOMPARE(kept, QStringList{MainWindow::KeptLiveRecordingPath(start, 1)});
             QFile file(kept.first());
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(file.readAll(), stream);
             SignalWatcher::Reset();
         }
         // The next start offers it as "*Neu1"; saved, its file goes.
-        QCOMPARE(TForm1::KeptLiveRecordings().size(), 1);
+        QCOMPARE(MainWindow::KeptLiveRecordings().size(), 1);
         Answerer answer;
         auto g = Open();
         QVERIFY(g);
@@ -421,7 +421,7 @@ private slots:
         g->SaveLiveRecording();
         QVERIFY(g->TabCounter(0) > 0);
         QCOMPARE(g->DM()->GetRecording(g->TabCounter(0))->Daten, stream);
-        QVERIFY(TForm1::KeptLiveRecordings().isEmpty());
+        QVERIFY(MainWindow::KeptLiveRecordings().isEmpty());
     }
 
     // The real program in a child process: SIGTERM and SIGINT each end it within seconds with

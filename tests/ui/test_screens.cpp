@@ -5,28 +5,28 @@
 // Run on a real X server with a window manager (tests/ui/screens.sh) it also writes the
 // screenshots, each window alone and the whole screen, to ZUD_SCREENSHOTS.
 
-#include "Berichte.h"
 #include "Demo.h"
 #include "DemoRecordings.h"
 #include "Emulator.h"
-#include "ExchangeForms.h"
+#include "ExchangeWindows.h"
 #include "FileDialogs.h"
 #include "LiveMeasurement.h"
 #include "LiveSessionPanel.h"
 #include "Localizer.h"
+#include "MainWindow.h"
+#include "PatientDatabase.h"
+#include "PatientDialog.h"
 #include "PatientModels.h"
+#include "PrintPreviewWindow.h"
+#include "ProgrammingWindow.h"
+#include "ProgressChartWindow.h"
+#include "ReadoutWindow.h"
+#include "Reports.h"
 #include "Ribbon.h"
-#include "TAuslesenForm.h"
-#include "TDM1.h"
-#include "TForm1.h"
-#include "TForm15.h"
-#include "TForm4.h"
-#include "TForm6.h"
-#include "TPreviewForm.h"
-#include "TPreviewShortForm.h"
-#include "TSplash.h"
-#include "TStatistikForm.h"
-#include "TVerlaufForm.h"
+#include "SplashScreen.h"
+#include "StatisticsWindow.h"
+#include "SummaryWindow.h"
+#include "SystemParametersDialog.h"
 #include "UiTestEnv.h"
 #include "ZudApplication.h"
 
@@ -163,7 +163,7 @@ void Shoot(QWidget* w, const QString& name) {
 class Answerer : public zud::test::ModalWatcher {
 public:
     Answerer() : ModalWatcher(10) {}
-    std::function<void(TAuslesenForm*)> onReadout;
+    std::function<void(ReadoutWindow*)> onReadout;
     // Any other modal window; true when it was dealt with.
     std::function<bool(QWidget*)> onWindow;
     QStringList boxes;
@@ -175,7 +175,7 @@ protected:
             box->done(QMessageBox::Ok);
         } else if (onWindow && onWindow(w)) {
             onWindow = nullptr;
-        } else if (auto* form = qobject_cast<TAuslesenForm*>(w); form && onReadout) {
+        } else if (auto* form = qobject_cast<ReadoutWindow*>(w); form && onReadout) {
             auto f = std::move(onReadout);
             onReadout = nullptr;
             QTimer::singleShot(0, form, [f, form] { f(form); });
@@ -245,13 +245,13 @@ private slots:
         emu::LoadDemo(device);
         QVERIFY(device.Start());
         Answerer answer;
-        TForm1 f;
+        MainWindow f;
         f.Create(QString::fromStdString(device.SlavePath()));
         QVERIFY(f.OpenDatabase());
         f.SetLeftPanel(true);
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        TDM1& dm = *f.DM();
+        PatientDatabase& dm = *f.DM();
         Patient p;
         p.Name = QStringLiteral("Zimmermann-Łukasiewicz");
         p.Vorname = QStringLiteral("Małgorzata");
@@ -307,8 +307,8 @@ private slots:
         f.Action(QStringLiteral("mbar"))->trigger();
 
         // The patient dialog with a long name.
-        TForm15* d = f.PatientDialog();
-        QVERIFY(d->Prepare(dm, TForm15::Edit, pat));
+        PatientDialog* d = f.ThePatientDialog();
+        QVERIFY(d->Prepare(dm, PatientDialog::Edit, pat));
         d->show();
         QVERIFY(QTest::qWaitForWindowExposed(d));
         QVERIFY2(CutTexts(d).isEmpty(), qPrintable(CutTexts(d).join(QLatin1Char('\n'))));
@@ -318,7 +318,7 @@ private slots:
         // The read-out window with the demo device.
         QStringList readoutCut;
         bool shown = false;
-        answer.onReadout = [&](TAuslesenForm* w) {
+        answer.onReadout = [&](ReadoutWindow* w) {
             shown = true;
             QTest::qWait(100);
             readoutCut = CutTexts(w);
@@ -343,7 +343,7 @@ private slots:
         QStringList statCut;
         shown = false;
         answer.onWindow = [&](QWidget* w) {
-            auto* st = qobject_cast<TStatistikForm*>(w);
+            auto* st = qobject_cast<StatisticsWindow*>(w);
             if (!st)
                 return false;
             shown = true;
@@ -393,24 +393,26 @@ private slots:
                     cut << CutTexts(w);
                     Shoot(w, QStringLiteral("%1-%2").arg(lang, name));
                 };
-                statCut << InWindow<TVerlaufForm>(
+                statCut << InWindow<ProgressChartWindow>(
                     answer,
                     [&] {
                         if (!ClickButtonOf(st, st->Action(QStringLiteral("StatistikVerlauf"))))
                             statCut << QStringLiteral("no progress chart to click");
                     },
-                    [&](TVerlaufForm* v, QStringList& cut) { output(v, cut, QStringLiteral("verlauf")); },
-                    [](TVerlaufForm* v) { v->reject(); });
-                statCut << InWindow<TPreviewShortForm>(
+                    [&](ProgressChartWindow* v, QStringList& cut) {
+                        output(v, cut, QStringLiteral("verlauf"));
+                    },
+                    [](ProgressChartWindow* v) { v->reject(); });
+                statCut << InWindow<SummaryWindow>(
                     answer,
                     [&] {
                         if (!ClickButtonOf(st, st->Action(QStringLiteral("ShortStat"))))
                             statCut << QStringLiteral("no summary to click");
                     },
-                    [&](TPreviewShortForm* z, QStringList& cut) {
+                    [&](SummaryWindow* z, QStringList& cut) {
                         output(z, cut, QStringLiteral("zusammenfassung"));
                     },
-                    [](TPreviewShortForm* z) { z->reject(); });
+                    [](SummaryWindow* z) { z->reject(); });
                 st->reject();
             });
             return true;
@@ -424,7 +426,7 @@ private slots:
         QStringList exportCut;
         shown = false;
         answer.onWindow = [&](QWidget* w) {
-            auto* e = qobject_cast<TExpForm*>(w);
+            auto* e = qobject_cast<ExportWindow*>(w);
             if (!e)
                 return false;
             shown = true;
@@ -442,23 +444,23 @@ private slots:
 
         // The import window, the print preview of the recording shown, the programming window
         // on every program tab and its system parameters.
-        QStringList more = InWindow<TImpForm>(
+        QStringList more = InWindow<ImportWindow>(
             answer, [&] { f.Action(QStringLiteral("Import"))->trigger(); },
-            [&](TImpForm* i, QStringList& cut) {
+            [&](ImportWindow* i, QStringList& cut) {
                 cut << CutTexts(i);
                 Shoot(i, QStringLiteral("%1-import").arg(lang));
             },
-            [](TImpForm* i) { i->reject(); });
-        more << InWindow<TPreviewForm>(
+            [](ImportWindow* i) { i->reject(); });
+        more << InWindow<PrintPreviewWindow>(
             answer, [&] { f.Action(QStringLiteral("Print"))->trigger(); },
-            [&](TPreviewForm* v, QStringList& cut) {
+            [&](PrintPreviewWindow* v, QStringList& cut) {
                 cut << CutTexts(v);
                 Shoot(v, QStringLiteral("%1-druckvorschau").arg(lang));
             },
-            [](TPreviewForm* v) { v->reject(); });
-        more << InWindow<TForm4>(
+            [](PrintPreviewWindow* v) { v->reject(); });
+        more << InWindow<ProgrammingWindow>(
             answer, [&] { f.Action(QStringLiteral("Programmieren"))->trigger(); },
-            [&](TForm4* w, QStringList& cut) {
+            [&](ProgrammingWindow* w, QStringList& cut) {
                 for (int t = 0; t < w->Tabs()->count(); ++t) {
                     if (!w->Tabs()->isTabVisible(t) || !w->Tabs()->isTabEnabled(t))
                         continue;
@@ -469,19 +471,21 @@ private slots:
                 }
                 w->Tabs()->setCurrentIndex(0);
                 Shoot(w, QStringLiteral("%1-programmierung").arg(lang));
-                cut << InWindow<TForm6>(
+                cut << InWindow<SystemParametersDialog>(
                     answer,
                     [&] {
                         if (!ClickButtonOf(w, w->Action(QStringLiteral("ParSys"))))
                             cut << QStringLiteral("no system parameters to click");
                     },
-                    [&](TForm6* sp, QStringList& c) {
+                    [&](SystemParametersDialog* sp, QStringList& c) {
                         c << CutTexts(sp);
                         Shoot(sp, QStringLiteral("%1-systemparameter").arg(lang));
                     },
-                    [](TForm6* sp) { ClickButtonOf(sp, sp->Action(QStringLiteral("ParBack"))); });
+                    [](SystemParametersDialog* sp) {
+                        ClickButtonOf(sp, sp->Action(QStringLiteral("ParBack")));
+                    });
             },
-            [](TForm4* w) { ClickButtonOf(w, w->Action(QStringLiteral("Back6"))); });
+            [](ProgrammingWindow* w) { ClickButtonOf(w, w->Action(QStringLiteral("Back6"))); });
         more.removeDuplicates();
         QVERIFY2(more.isEmpty(), qPrintable(more.join(QLatin1Char('\n'))));
         pageCut.removeDuplicates();
@@ -514,7 +518,7 @@ private slots:
         emu::Emulator device;
         QVERIFY(device.Start());
         Answerer answer;
-        TForm1 f;
+        MainWindow f;
         f.Create(QString::fromStdString(device.SlavePath()));
         QVERIFY(f.OpenDatabase());
         f.SetLeftPanel(true);

@@ -6,16 +6,16 @@
 #include "Localizer.h"
 #endif
 #include "Login.h"
+#include "LoginDialog.h"
+#include "MainWindow.h"
 #include "Paths.h"
+#include "PatientDatabase.h"
 #include "PatientModels.h"
 #include "Ribbon.h"
 #include "Settings.h"
-#include "TDBLogin.h"
-#include "TDM1.h"
-#include "TForm1.h"
-#include "TSplash.h"
-#include "TUserMgr.h"
+#include "SplashScreen.h"
 #include "TZUD12.h"
+#include "UserManagerWindow.h"
 #include "ZudApplication.h"
 
 #include <QApplication>
@@ -67,7 +67,7 @@ private:
         if (auto* box = qobject_cast<QMessageBox*>(w)) {
             boxes << box->text();
             box->done(box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::Ok);
-        } else if (auto* login = qobject_cast<TDBLogin*>(w)) {
+        } else if (auto* login = qobject_cast<LoginDialog*>(w)) {
             ++logins;
             if (acceptLogin && logins <= acceptAtMost) {
                 login->UserEdit->setText(user);
@@ -81,7 +81,7 @@ private:
 };
 
 // The user's click on a ribbon button: its tab first, then the button.
-void ClickRibbon(TForm1& f, const QString& tab, const QString& action) {
+void ClickRibbon(MainWindow& f, const QString& tab, const QString& action) {
     Ribbon* r = f.RibbonBar();
     const int index = r->indexOf(r->Tab(tab));
     QTest::mouseClick(r->tabBar(), Qt::LeftButton, {}, r->tabBar()->tabRect(index).center());
@@ -134,7 +134,7 @@ private:
         WriteMachine(QStringLiteral("SQLServer3"), QStringLiteral("127.0.0.1"));
         WriteMachine(QStringLiteral("RemoteServicePort3"), QString::number(server.Port()));
         DbLocation loc = DbLocation::FromSettings(Settings());
-        TDM1 dm(loc);
+        PatientDatabase dm(loc);
         QVERIFY(dm.EnsureInstalled());
     }
 
@@ -219,7 +219,7 @@ private slots:
     void CheckUpdateDefaultFollowsRemoteFlag() {
         WriteMachine(QStringLiteral("SQLServer3"), QHostInfo::localHostName().toLower());
         {
-            TForm1 f;
+            MainWindow f;
             f.Create();
             QVERIFY(!f.RemoteDatabase());
             QVERIFY(f.CheckUpdateOn());
@@ -227,7 +227,7 @@ private slots:
         }
         WriteMachine(QStringLiteral("SQLServer3"), QStringLiteral("fileserver"));
         {
-            TForm1 f;
+            MainWindow f;
             f.Create();
             QVERIFY(f.RemoteDatabase());
             QVERIFY(!f.CheckUpdateOn());
@@ -237,7 +237,7 @@ private slots:
         // An explicit value wins over the default, in both directions.
         WriteUser(QStringLiteral("CheckUpdate"), QStringLiteral("1"));
         {
-            TForm1 f;
+            MainWindow f;
             f.Create();
             QVERIFY(f.CheckUpdateOn());
             QVERIFY(f.Action(QStringLiteral("Update"))->isEnabled());
@@ -245,7 +245,7 @@ private slots:
         WriteMachine(QStringLiteral("SQLServer3"), QStringLiteral("EMBEDDED"));
         WriteUser(QStringLiteral("CheckUpdate"), QStringLiteral("0"));
         {
-            TForm1 f;
+            MainWindow f;
             f.Create();
             QVERIFY(!f.CheckUpdateOn());
         }
@@ -253,7 +253,7 @@ private slots:
 
     void PortOptionDoesNotChangeStoredPort() {
         WriteUser(QStringLiteral("Port"), QStringLiteral("/dev/ttyUSB0"));
-        TForm1 f;
+        MainWindow f;
         f.Create(QStringLiteral("/tmp/link"));
         QCOMPARE(f.Device()->ComPort, QStringLiteral("/tmp/link"));
         QCOMPARE(f.Config().Port(), QStringLiteral("/dev/ttyUSB0"));
@@ -268,7 +268,7 @@ private slots:
             }
             QList<BluetoothDevice> Bluetooth(std::chrono::milliseconds) override { return {}; }
         };
-        auto captions = [](TForm1& f) {
+        auto captions = [](MainWindow& f) {
             QStringList out;
             for (QAction* a : f.PortMenu()->actions())
                 out << a->text() + (a->isChecked() ? QStringLiteral(" *") : QString());
@@ -276,7 +276,7 @@ private slots:
         };
         WriteUser(QStringLiteral("Port"), QStringLiteral("0")); // a number stored by an older version
         {
-            TForm1 f;
+            MainWindow f;
             f.Create(QStringLiteral("/tmp/zud-link"));
             f.SetPortDiscovery(std::make_unique<Fed>());
             f.RefreshPorts();
@@ -301,7 +301,7 @@ private slots:
                              QStringLiteral("/dev/ttyS9"), QStringLiteral("/dev/ttyS10"),
                              QStringLiteral("/tmp/zud-link")}));
         }
-        TForm1 again;
+        MainWindow again;
         again.Create();
         again.SetPortDiscovery(std::make_unique<Fed>());
         again.RefreshPorts();
@@ -320,7 +320,7 @@ private slots:
         };
         Answerer answer;
         WriteUser(QStringLiteral("Port"), QStringLiteral("/dev/rfcomm7")); // bound later, or unplugged
-        TForm1 f;
+        MainWindow f;
         f.Create();
         f.SetPortDiscovery(std::make_unique<Fed>());
         f.resize(1280, 800);
@@ -378,7 +378,7 @@ private slots:
 
     void SilentLoginWithoutUserControlEmbedded() {
         Answerer answer;
-        TForm1 f;
+        MainWindow f;
         f.Create();
         QVERIFY(f.OpenDatabase());
         QVERIFY(f.DM()->LoggedIn());
@@ -398,9 +398,9 @@ private slots:
     // and has drawn itself, not seconds later on top of a usable window.
     void SplashGoesWhenTheWindowIsUsable() {
         Answerer answer;
-        TSplash splash;
+        SplashScreen splash;
         splash.show();
-        TForm1 f;
+        MainWindow f;
         f.SetSplash(&splash);
         f.Create();
         QVERIFY(f.OpenDatabase());
@@ -422,7 +422,7 @@ private slots:
         WriteMachine(QStringLiteral("SQLServer3"), QStringLiteral("localhost"));
         WriteMachine(QStringLiteral("RemoteServicePort3"), QString::number(closed));
         Answerer answer;
-        TForm1 f;
+        MainWindow f;
         f.Create();
         QVERIFY(!f.OpenDatabase());
         QCOMPARE(answer.boxes.size(), 1);
@@ -435,7 +435,7 @@ private slots:
 
     void LogoutLoginRestoresExactlyTheEnabledExchangeActions() {
         Answerer answer;
-        TForm1 f;
+        MainWindow f;
         f.Create();
         QVERIFY(f.OpenDatabase());
         f.Action(QStringLiteral("Export"))->setEnabled(true);
@@ -480,7 +480,7 @@ private slots:
         answer.acceptLogin = true;
         answer.user = QStringLiteral("anna"); // typed in lower case
         answer.password = QStringLiteral("geheim1");
-        TForm1 f;
+        MainWindow f;
         f.Create();
         QVERIFY(f.OpenDatabase());
         QCOMPARE(answer.logins, 1);
@@ -497,13 +497,13 @@ private slots:
     void RememberedLoginNeedsNoDialogAndSuperUserGetsManager() {
         StartServer();
         WriteMachine(QStringLiteral("UserControl"), QStringLiteral("1"));
-        TDM1::CreateUser(Location(), QString::fromLatin1(kAdminPassword), QStringLiteral("SUPERUSER"),
-                         QStringLiteral("chef"));
+        PatientDatabase::CreateUser(Location(), QString::fromLatin1(kAdminPassword),
+                                    QStringLiteral("SUPERUSER"), QStringLiteral("chef"));
         Settings s;
         RememberLogin(s, QStringLiteral("superuser"), QStringLiteral("chef"), true);
         s.Sync();
         Answerer answer;
-        TForm1 f;
+        MainWindow f;
         f.Create();
         QVERIFY(f.OpenDatabase());
         QCOMPARE(answer.logins, 0);
@@ -519,13 +519,13 @@ private slots:
     void WrongPasswordShowsErrorAndAsksAgain() {
         StartServer();
         WriteMachine(QStringLiteral("UserControl"), QStringLiteral("1"));
-        TDM1::CreateUser(Location(), QString::fromLatin1(kAdminPassword), QStringLiteral("BERT"),
-                         QStringLiteral("richtig"));
+        PatientDatabase::CreateUser(Location(), QString::fromLatin1(kAdminPassword), QStringLiteral("BERT"),
+                                    QStringLiteral("richtig"));
         Answerer answer;
         answer.acceptLogin = true;
         answer.user = QStringLiteral("bert");
         answer.password = QStringLiteral("falsch");
-        TForm1 f;
+        MainWindow f;
         f.Create();
         // First attempt fails; the dialog comes back, this time it is cancelled.
         answer.acceptAtMost = 1;
@@ -544,7 +544,7 @@ private slots:
     void AServerThatWentAwayIsConnectedAgainWithoutARestart() {
         StartServer();
         Answerer answer;
-        TForm1 f;
+        MainWindow f;
         f.Create();
         QVERIFY(f.OpenDatabase());
         f.show();
@@ -564,7 +564,7 @@ private slots:
         const QString failed = server.Restart();
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
         {
-            TDM1 other(Location());
+            PatientDatabase other(Location());
             other.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
             Patient p;
             p.Name = QStringLiteral("Zurück");
@@ -587,7 +587,7 @@ private slots:
         WriteMachine(QStringLiteral("SQLServer3"), QStringLiteral("127.0.0.1"));
         WriteMachine(QStringLiteral("RemoteServicePort3"), QString::number(port));
         Answerer answer;
-        TForm1 f;
+        MainWindow f;
         f.Create();
         QVERIFY(!f.OpenDatabase());
         QCOMPARE(answer.boxes.size(), 1);
@@ -608,7 +608,7 @@ private slots:
         answer.acceptLogin = true;
         answer.user = QStringLiteral("sysdba");
         answer.password = QStringLiteral("x");
-        TForm1 f;
+        MainWindow f;
         f.Create();
         QVERIFY(f.OpenDatabase());
         QVERIFY(!answer.boxes.isEmpty());
@@ -616,7 +616,7 @@ private slots:
     }
 
     void NewPasswordOkRule() {
-        TNewPW d;
+        NewPasswordDialog d;
         d.show();
         QVERIFY(!d.OkButton->isEnabled());
         d.NewEdit->setText(QStringLiteral("abc"));
@@ -641,13 +641,13 @@ private slots:
     void ChangePasswordLogsOutAndNewPasswordWorks() {
         StartServer();
         WriteMachine(QStringLiteral("UserControl"), QStringLiteral("1"));
-        TDM1::CreateUser(Location(), QString::fromLatin1(kAdminPassword), QStringLiteral("CARLA"),
-                         QStringLiteral("alt123"));
+        PatientDatabase::CreateUser(Location(), QString::fromLatin1(kAdminPassword), QStringLiteral("CARLA"),
+                                    QStringLiteral("alt123"));
         Answerer answer;
         answer.acceptLogin = true;
         answer.user = QStringLiteral("carla");
         answer.password = QStringLiteral("alt123");
-        TForm1 f;
+        MainWindow f;
         f.Create();
         QVERIFY(f.OpenDatabase());
         QTimer::singleShot(100, &f, [&] {
@@ -658,14 +658,14 @@ private slots:
         f.DoChangePassword();
         QVERIFY(!f.DM()->LoggedIn());
         QVERIFY(answer.boxes.isEmpty());
-        TDM1 dm(Location());
+        PatientDatabase dm(Location());
         QVERIFY_THROWS_EXCEPTION(db::DbError, dm.Login(QStringLiteral("carla"), QStringLiteral("alt123")));
         dm.Login(QStringLiteral("carla"), QStringLiteral("neu456"));
         QVERIFY(dm.LoggedIn());
     }
 
     void UserManagerModes() {
-        TUserMgr m;
+        UserManagerWindow m;
         QVERIFY(m.ModeAdd->isChecked());
         QVERIFY(!m.ActionButton->isEnabled());
         QVERIFY(!m.List->isEnabled());
@@ -690,7 +690,7 @@ private slots:
     void UserManagerAgainstServer() {
         StartServer();
         Answerer answer;
-        TUserMgr m;
+        UserManagerWindow m;
         m.SetLocation(Location(), QString::fromLatin1(kAdminPassword));
         m.Reload();
         QVERIFY(m.List->count() == 0);
@@ -704,7 +704,7 @@ private slots:
         QVERIFY(m.NameEdit->text().isEmpty());
         // The new account can log in with the role.
         {
-            TDM1 dm(Location());
+            PatientDatabase dm(Location());
             dm.Login(QStringLiteral("emil"), QStringLiteral("pw1"));
         }
         // Adding it again fails with the server's reason.
@@ -730,7 +730,7 @@ private slots:
 
     void ClosingRefusedDuringLiveMode() {
         Answerer answer;
-        TForm1 f;
+        MainWindow f;
         f.Create();
         QVERIFY(f.OpenDatabase());
         f.show();
@@ -755,7 +755,7 @@ private slots:
         QVERIFY(junk.open(QIODevice::WriteOnly));
         junk.write("x");
         junk.close();
-        TForm1 f;
+        MainWindow f;
         f.Create();
         QVERIFY(f.OpenDatabase());
         f.show();
@@ -770,7 +770,7 @@ private slots:
     }
 
     void ServiceFlagFollowsCtrlAlt() {
-        TForm1 f;
+        MainWindow f;
         f.Create();
         f.show();
         QTest::keyPress(&f, Qt::Key_Alt, Qt::ControlModifier | Qt::AltModifier);
@@ -817,16 +817,57 @@ private slots:
 
     // Every ribbon caption and list header stands whole in every language at 1280 × 800: no
     // button squeezed below the width its caption needs, no header narrower than its caption.
+    // The user's settings file as the previous version wrote it (its window classes had other
+    // names; the keys did not change): a program of today reads every value of it.
+    void SettingsOfThePreviousVersionStillLoad() {
+        QWidget sized;
+        sized.resize(1300, 900);
+        const QString userDir = dir->filePath(QStringLiteral("user/Brelk"));
+        QVERIFY(QDir().mkpath(userDir));
+        QFile file(userDir + QStringLiteral("/ZUD.conf"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[General]\n"
+                   "Port=/dev/rfcomm3\n"
+                   "Baudrate=57600\n"
+                   "ShowLeftPanel=1\n"
+                   "ShowLeftPanelWidth=420\n"
+                   "Druck-Einheit=1\n"
+                   "AreaChart=1\n"
+                   "GridLinesX=20\n"
+                   "MainWindowGeometry=" +
+                   sized.saveGeometry().toBase64() + "\n");
+        file.close();
+        Answerer answer;
+        MainWindow f;
+        f.Create();
+        QCOMPARE(f.size(), QSize(1300, 900));
+        QCOMPARE(f.Device()->ComPort, QStringLiteral("/dev/rfcomm3"));
+        QCOMPARE(f.Device()->Baud_Rate, 57600u);
+        QVERIFY(f.LeftPanelShown());
+        QVERIFY(f.Action(QStringLiteral("mmHg"))->isChecked());
+        QVERIFY(f.Action(QStringLiteral("Flaechendiagramm"))->isChecked());
+        QCOMPARE(f.Config().GridLinesX(), 20);
+        // Closing writes the same file back under the same keys.
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QVERIFY(f.close());
+        QSettings back(userDir + QStringLiteral("/ZUD.conf"), QSettings::IniFormat);
+        QCOMPARE(back.value(QStringLiteral("Port")).toString(), QStringLiteral("/dev/rfcomm3"));
+        QCOMPARE(back.value(QStringLiteral("ShowLeftPanel")).toString(), QStringLiteral("1"));
+        QCOMPARE(back.value(QStringLiteral("ShowLeftPanelWidth")).toString(), QStringLiteral("420"));
+        QVERIFY(!back.value(QStringLiteral("MainWindowGeometry")).toString().isEmpty());
+    }
+
     void WindowComesBackAsItWasLeft() {
         {
-            TForm1 f;
+            MainWindow f;
             f.Create();
             f.show();
             f.resize(1300, 900);
             QCoreApplication::processEvents();
             QVERIFY(f.close());
         }
-        TForm1 g;
+        MainWindow g;
         g.Create();
         QCOMPARE(g.size(), QSize(1300, 900));
         // The empty chart area says what to do until a recording is open.
@@ -845,7 +886,7 @@ private slots:
         for (const QString& lang : {QStringLiteral("de"), QStringLiteral("en"), QStringLiteral("fr"),
                                     QStringLiteral("it"), QStringLiteral("pl")}) {
             QVERIFY(loc.Switch(lang));
-            TForm1 f;
+            MainWindow f;
             f.Create();
             f.resize(1280, 800);
             f.show();
@@ -890,7 +931,7 @@ private slots:
         auto& loc = zud::i18n::Localizer::Instance();
         loc.Switch(QStringLiteral("de"));
         {
-            TForm1 f;
+            MainWindow f;
             f.Create();
             f.show();
             QCoreApplication::processEvents();
@@ -941,7 +982,7 @@ private slots:
     }
 
     void ShortcutsAreUnique() {
-        TForm1 f;
+        MainWindow f;
         QHash<QString, QString> seen;
         for (QAction* a : f.findChildren<QAction*>()) {
             if (a->shortcut().isEmpty())
@@ -973,7 +1014,7 @@ private slots:
         };
         Answerer answer; // a missing data file of the start-up is reported in a box
         const QString link = QStringLiteral("/run/user/1000/zud12-demo.Xk3f9Q");
-        TForm1 f;
+        MainWindow f;
         f.Create(link);
         f.SetPortDiscovery(std::make_unique<Fed>());
         f.resize(1100, 700);
@@ -1046,7 +1087,7 @@ private slots:
         QVERIFY(emulator.waitForStarted(30000));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(link), 5000);
         {
-            TForm1 f;
+            MainWindow f;
             f.Create(link);
             f.show();
             QVERIFY(QTest::qWaitForWindowExposed(&f));

@@ -4,10 +4,10 @@
 #include "CheckedFile.h"
 #include "Database.h"
 #include "DatabaseCheck.h"
+#include "PatientDatabase.h"
 #include "RecordingCheck.h"
 #include "Settings.h"
 #include "SignalWatcher.h"
-#include "TDM1.h"
 #include "ZudctlInternal.h"
 
 #include <QCoreApplication>
@@ -99,8 +99,8 @@ QString Password(const DbOptions& o) {
     return password;
 }
 
-std::unique_ptr<TDM1> OpenDatabase(const DbOptions& o) {
-    auto dm = std::make_unique<TDM1>(Location(o));
+std::unique_ptr<PatientDatabase> OpenDatabase(const DbOptions& o) {
+    auto dm = std::make_unique<PatientDatabase>(Location(o));
     dm->Login(o.user.isEmpty() ? QString::fromLatin1(kAdminUser) : o.user, Password(o),
               Settings().AdminPassword());
     return dm;
@@ -135,7 +135,7 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
         if (!rest.isEmpty()) {
             throw UsageError{QStringLiteral("db users hat keine Argumente")};
         }
-        for (const QString& u : TDM1::Users(loc, password)) {
+        for (const QString& u : PatientDatabase::Users(loc, password)) {
             out << u << '\n';
         }
         return 0;
@@ -145,9 +145,9 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
             throw UsageError{QStringLiteral("db %1 NAME PASSWORT").arg(cmd)};
         }
         if (cmd == QLatin1String("add-user")) {
-            TDM1::CreateUser(loc, password, rest[0], rest[1]);
+            PatientDatabase::CreateUser(loc, password, rest[0], rest[1]);
         } else {
-            TDM1::AlterUser(loc, password, rest[0], rest[1]);
+            PatientDatabase::AlterUser(loc, password, rest[0], rest[1]);
         }
         return 0;
     }
@@ -155,7 +155,7 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
         if (rest.size() != 1) {
             throw UsageError{QStringLiteral("db drop-user NAME")};
         }
-        TDM1::DropUser(loc, password, rest[0]);
+        PatientDatabase::DropUser(loc, password, rest[0]);
         return 0;
     }
 
@@ -176,7 +176,7 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
         return result.Sound() ? 0 : 1;
     }
 
-    TDM1 dm(loc);
+    PatientDatabase dm(loc);
     if (cmd == QLatin1String("create")) {
         if (!rest.isEmpty()) {
             throw UsageError{QStringLiteral("db create hat keine Argumente")};

@@ -1,12 +1,12 @@
 // zudctl gdt and edf: the exchange with the practice software and the EDF+ export, through the
 // same code as the program.
 
-#include "Berichte.h"
 #include "EdfExport.h"
 #include "GdtExchange.h"
 #include "RecordingCheck.h"
+#include "Reports.h"
 #include "Settings.h"
-#include "Statistik.h"
+#include "Statistics.h"
 #include "ZudctlInternal.h"
 
 #include <QFile>

@@ -5,7 +5,7 @@
 
 #include "Database.h"
 #include "Paths.h"
-#include "TDM1.h"
+#include "PatientDatabase.h"
 #include "ZudctlInternal.h"
 
 #include <QDir>
@@ -231,7 +231,7 @@ int RunServerSetup(const QStringList& args, QTextStream& out, QTextStream& err) 
                        {QStringLiteral("-q"), QStringLiteral("-bail"), QStringLiteral("-user"),
                         QString::fromLatin1(kAdminUser), kSecurityDb});
             isql.write(QStringLiteral("CREATE OR ALTER USER SYSDBA PASSWORD %1;\nCOMMIT;\n")
-                           .arg(TDM1::QuoteString(password))
+                           .arg(PatientDatabase::QuoteString(password))
                            .toUtf8());
             isql.closeWriteChannel();
             const bool ok = isql.waitForFinished(60000) && isql.exitStatus() == QProcess::NormalExit &&
@@ -291,7 +291,7 @@ int RunServerSetup(const QStringList& args, QTextStream& out, QTextStream& err) 
         loc.server = QStringLiteral("127.0.0.1");
         loc.port = QString::number(port);
         loc.dir = dbDir + QLatin1Char('/');
-        TDM1 dm(loc);
+        PatientDatabase dm(loc);
         const bool created = dm.EnsureInstalled(password);
         // The database file: read and written by the server's account only.
         Own(loc.FilePath(), fb.pw_uid, fb.pw_gid, 0600);

@@ -2,14 +2,14 @@
 
 #include "DeviceSettings.h"
 
-#include "Austausch.h"
 #include "CheckedFile.h"
+#include "ExchangeCommands.h"
 #include "Handshake.h"
 #include "Paths.h"
+#include "PatientDatabase.h"
 #include "Ports.h"
 #include "Readout.h"
 #include "SignalWatcher.h"
-#include "TDM1.h"
 #include "TZUD12.h"
 #include "ZudctlInternal.h"
 
@@ -338,7 +338,7 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
                 return ctl::RunDb(dbOptions, rest, out, err);
             } catch (const db::DbError& e) {
                 // A server that cannot be reached is named with its host and port.
-                err << (e.IsNetworkError() ? TDM1(ctl::Location(dbOptions)).DescribeLoginError(e)
+                err << (e.IsNetworkError() ? PatientDatabase(ctl::Location(dbOptions)).DescribeLoginError(e)
                                            : db::DescribeError(e))
                     << '\n';
                 return 1;
@@ -380,7 +380,7 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
             if (port.isEmpty()) {
                 throw UsageError{QStringLiteral("keine Schnittstelle angegeben (--port PFAD)")};
             }
-            std::unique_ptr<TDM1> dm;
+            std::unique_ptr<PatientDatabase> dm;
             try {
                 // The database client sets its own handlers when it attaches: held back
                 // meanwhile, the signals are ours again afterwards.

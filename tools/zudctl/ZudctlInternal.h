@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DeviceRecords.h"
-#include "TDM1.h"
+#include "PatientDatabase.h"
 
 #include <memory>
 
@@ -35,7 +35,7 @@ struct DbOptions {
 DbLocation Location(const DbOptions& o);
 QString Password(const DbOptions& o);
 // Logged in; throws db::DbError.
-std::unique_ptr<TDM1> OpenDatabase(const DbOptions& o);
+std::unique_ptr<PatientDatabase> OpenDatabase(const DbOptions& o);
 
 // zudctl db ...; database failures are thrown as db::DbError or DataError.
 int RunDb(const DbOptions& options, const QStringList& args, QTextStream& out, QTextStream& err);

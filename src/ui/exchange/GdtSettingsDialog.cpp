@@ -1,6 +1,6 @@
 #include "GdtSettingsDialog.h"
 
-#include "Msg.h"
+#include "MessageBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "LiveSessionPanel.h"
 
+#include "PatientDatabase.h"
 #include "PatientModels.h"
 #include "Recording.h"
 #include "RecordingCheck.h"
-#include "TDM1.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

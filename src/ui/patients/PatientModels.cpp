@@ -2,7 +2,7 @@
 
 #include "DeviceRecords.h"
 #include "RecordingCheck.h"
-#include "Statistik.h"
+#include "Statistics.h"
 
 #include <QLocale>
 #include <QMimeData>

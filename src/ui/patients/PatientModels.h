@@ -3,7 +3,7 @@
 // Table models of patients and recordings for the selection windows and the main window's
 // lists: thousands of rows without one widget per cell.
 
-#include "TDM1.h"
+#include "PatientDatabase.h"
 
 #include <QAbstractTableModel>
 #include <QDate>

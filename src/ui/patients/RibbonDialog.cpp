@@ -1,6 +1,6 @@
 #include "RibbonDialog.h"
 
-#include "Msg.h"
+#include "MessageBox.h"
 
 #include <QEvent>
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
 #include "FileDialogs.h"
 
-#include "Statistik.h"
+#include "Statistics.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -2,7 +2,7 @@
 
 #include "FileDialogs.h"
 
-#include "Msg.h"
+#include "MessageBox.h"
 #include "ScreenTips.h"
 
 #include <exception>

@@ -4,18 +4,18 @@
 // written there as pictures.
 
 #include "Aufnahmen.h"
-#include "Ausgabe.h"
 #include "ChartFrame.h"
 #include "Localizer.h"
+#include "MainWindow.h"
+#include "PatientDatabase.h"
+#include "PrintPreviewWindow.h"
+#include "ProgressChartWindow.h"
 #include "RecordingCheck.h"
+#include "RemarksDialog.h"
+#include "ReportOutput.h"
 #include "Settings.h"
-#include "TBemForm.h"
-#include "TDM1.h"
-#include "TForm1.h"
-#include "TPreviewForm.h"
-#include "TPreviewShortForm.h"
-#include "TStatistikForm.h"
-#include "TVerlaufForm.h"
+#include "StatisticsWindow.h"
+#include "SummaryWindow.h"
 #include "UiTestEnv.h"
 #include "ZudApplication.h"
 
@@ -71,10 +71,10 @@ public:
 private:
     void Answer(QWidget* w) override {
         auto* d = qobject_cast<QDialog*>(w);
-        if (!d || (nurBemerkungen && !qobject_cast<TBemForm*>(w)))
+        if (!d || (nurBemerkungen && !qobject_cast<RemarksDialog*>(w)))
             return;
         gesehen << w->objectName();
-        if (auto* bem = qobject_cast<TBemForm*>(w)) {
+        if (auto* bem = qobject_cast<RemarksDialog*>(w)) {
             bem->Text->setPlainText(bemerkung);
             bem->accept();
             return;
@@ -96,8 +96,8 @@ private:
     QStringList geoeffnet;
     QStringList pdfTitel; // the save dialogs' titles
 
-    std::unique_ptr<TForm1> Open() {
-        auto f = std::make_unique<TForm1>();
+    std::unique_ptr<MainWindow> Open() {
+        auto f = std::make_unique<MainWindow>();
         f->Create();
         if (!f->OpenDatabase())
             return nullptr;
@@ -109,7 +109,7 @@ private:
     }
 
     // A patient with recordings of modes 0, 1, 9 and 4 (no mode 5).
-    qint64 Muster(TDM1& dm) {
+    qint64 Muster(PatientDatabase& dm) {
         Patient p;
         p.Name = QStringLiteral("Muster");
         p.Vorname = QStringLiteral("Erika");
@@ -173,8 +173,8 @@ private slots:
         Schliesser zu;
         zu.vorher = [](QWidget* w) { Bild(w, QStringLiteral("statistik")); };
         stat->trigger();
-        QCOMPARE(zu.gesehen, QStringList{QStringLiteral("TStatistikForm")});
-        TStatistikForm& s = *f->StatistikForm();
+        QCOMPARE(zu.gesehen, QStringList{QStringLiteral("StatisticsWindow")});
+        StatisticsWindow& s = *f->StatistikForm();
         QCOMPARE(s.Caption(), QStringLiteral("Erika Muster"));
         QCOMPARE(s.RibbonBar()->tabText(0), QStringLiteral("Erika Muster"));
         QTabWidget* tabs = s.Tabs();
@@ -252,7 +252,7 @@ private slots:
             Bild(w, QStringLiteral("verlauf"));
         };
         verlauf->trigger();
-        QCOMPARE(zu.gesehen, QStringList{QStringLiteral("TVerlaufForm")});
+        QCOMPARE(zu.gesehen, QStringList{QStringLiteral("ProgressChartWindow")});
         const Verlaufsdaten& v = s.VerlaufForm()->Chart()->Daten;
         QCOMPARE(v.Werte, (std::vector<std::optional<double>>{40.0, 90.0, std::nullopt, 70.0}));
         QCOMPARE(v.Einheit, QStringLiteral("µV"));
@@ -270,7 +270,7 @@ private slots:
         zu.gesehen.clear();
         zu.vorher = [](QWidget* w) { Bild(w, QStringLiteral("zusammenfassung")); };
         s.Action(QStringLiteral("ShortStat"))->trigger();
-        QCOMPARE(zu.gesehen, QStringList{QStringLiteral("TPreviewShortForm")});
+        QCOMPARE(zu.gesehen, QStringList{QStringLiteral("SummaryWindow")});
         zu.vorher = nullptr;
 
         // PDF of the shown list: written, then opened; cancelled: nothing.
@@ -331,8 +331,8 @@ private slots:
         for (const char* w : {"Therapy summary", "Patient data", "Adherence", "Number of treatments"})
             QVERIFY2(text.contains(QString::fromUtf8(w)), qPrintable(text));
         // Both output windows follow too; the progress chart keeps the column's caption as its tab.
-        for (TAusgabeFenster* w : {static_cast<TAusgabeFenster*>(s.VerlaufForm()),
-                                   static_cast<TAusgabeFenster*>(s.SummaryForm())}) {
+        for (OutputWindow* w :
+             {static_cast<OutputWindow*>(s.VerlaufForm()), static_cast<OutputWindow*>(s.SummaryForm())}) {
             QCOMPARE(w->Action(QStringLiteral("Drucken"))->text(), QStringLiteral("Print"));
             QCOMPARE(w->Action(QStringLiteral("Zurueck"))->toolTip(), QStringLiteral("Back"));
         }
@@ -366,14 +366,14 @@ private slots:
 
         // One recording: "Zwei Übungen" is not offered.
         Schliesser zu;
-        TPreviewForm& v = *f->PreviewForm();
+        PrintPreviewWindow& v = *f->PreviewForm();
         zu.vorher = [&](QWidget* w) {
             QVERIFY(!v.Action(QStringLiteral("ZweiUebungen"))->isEnabled());
             QVERIFY(v.Action(QStringLiteral("EineUebung"))->isChecked());
             Bild(w, QStringLiteral("vorschau-eine"));
         };
         print->trigger();
-        QCOMPARE(zu.gesehen, QStringList{QStringLiteral("TPreviewForm")});
+        QCOMPARE(zu.gesehen, QStringList{QStringLiteral("PrintPreviewWindow")});
         QCOMPARE(v.Uebung1()->count(), 1);
 
         // Three recordings, the third current: Übung1 is it, Übung2 the one before.
@@ -414,8 +414,8 @@ private slots:
             QCOMPARE(v.Remarks(), (QStringList{QStringLiteral("Zeile eins"), QStringLiteral("Zeile zwei")}));
         };
         print->trigger();
-        QCOMPARE(bemZu.gesehen, QStringList{QStringLiteral("TBemForm")});
-        QCOMPARE(zu.gesehen, QStringList{QStringLiteral("TPreviewForm")});
+        QCOMPARE(bemZu.gesehen, QStringList{QStringLiteral("RemarksDialog")});
+        QCOMPARE(zu.gesehen, QStringList{QStringLiteral("PrintPreviewWindow")});
         // The remarks are cleared when the preview opens again; the first recording is Übung2
         // when the current one is the first.
         f->ActivateTab(0);

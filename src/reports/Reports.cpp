@@ -1,0 +1,951 @@
+#include "Reports.h"
+
+#include "CheckedFile.h"
+#include "RecordingCheck.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace zud {
+
+namespace {
+
+QString Einheit(int druckEinheit) {
+    return EinheitName(druckEinheit);
+}
+
+QFont Schrift(double pixel, bool fett = false) {
+    QFont f;
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(pixel))));
+    f.setBold(fett);
+    return f;
+}
+
+// Point size as a font of `punkte` points on a 96-dpi screen, at resolution `dpi`.
+QFont Punktschrift(double punkte, int dpi, bool fett = false) {
+    return Schrift(punkte * dpi / 72.0, fett);
+}
+
+QString Wert(double v) {
+    return Zahltext(v >= 100.0 ? "%.0f" : "%.1f", v, QLocale());
+}
+
+Textpruefung& Pruefung() {
+    static Textpruefung p = [] {
+        Textpruefung f;
+        if (qEnvironmentVariableIsSet("ZUD_CHECK_TEXTS")) {
+            f = [](const QString& s, double noetig, double platz) {
+                std::fprintf(stderr, "Text passt nicht: \"%s\" (%.0f von %.0f Pixel)\n", qUtf8Printable(s),
+                             noetig, platz);
+            };
+        }
+        return f;
+    }();
+    return p;
+}
+
+void Pruefe(const QFontMetricsF& fm, const QRectF& r, const QString& s) {
+    if (!Pruefung()) {
+        return;
+    }
+    const double breite = fm.horizontalAdvance(s);
+    if (breite > r.width() + 0.5) {
+        Pruefung()(s, breite, r.width());
+    }
+}
+
+// A single line in its box: what does not fit is cut with an ellipsis, never drawn over its
+// neighbour.
+void Text(QPainter& p, const QRectF& r, int flags, const QString& s) {
+    const QFontMetricsF fm(p.font());
+    Pruefe(fm, r, s);
+    p.drawText(r, flags | Qt::TextSingleLine, fm.elidedText(s, Qt::ElideRight, std::max(0.0, r.width())));
+}
+
+} // namespace
+
+void SetzeTextpruefung(Textpruefung pruefung) {
+    Pruefung() = std::move(pruefung);
+}
+
+// ---------------------------------------------------------------- recordings
+
+Berichtsaufnahme LadeBerichtsaufnahme(const Recording& r, int druckEinheit) {
+    Berichtsaufnahme a;
+    a.Zeile = r;
+    const double faktor = Einheitenfaktor(druckEinheit == 1 ? Druckeinheit::mmHg : Druckeinheit::mbar);
+    const auto* b = reinterpret_cast<const uint8_t*>(r.Daten.constData());
+    const auto n = static_cast<size_t>(r.Daten.size());
+    const Kopfdaten k = LeseKopfdaten(r.Daten);
+    if (r.Betriebsart <= -100) {
+        a.Werte.AelteresFormat = true;
+        a.Werte.Betriebsart = k.Betriebsart;
+    } else if (k.AelteresFormat || r.Betriebsart <= 0) {
+        a.Werte = FillArrayAlt(b, n, faktor);
+    } else {
+        a.Werte = FillArray(b, n, faktor);
+    }
+    if (k.Betriebsart >= 0 && r.Betriebsart > -100) {
+        ZUD12Statistik(a.Werte, k.Betriebsart, a.Footer);
+    }
+    a.Footer.Betriebsart = static_cast<uint8_t>(std::max(0, k.Betriebsart));
+    if (a.Werte.Betriebsart < 0) {
+        a.Werte.Betriebsart = k.Betriebsart;
+    }
+    return a;
+}
+
+std::vector<Kopfzeile> KopfStatistik(const Berichtsaufnahme& a, int druckEinheit) {
+    const UebungsFooter& f = a.Footer;
+    struct G {
+        float min, max, sum;
+        uint32_t count;
+    };
+    const G entsp{f.min_Entspannen, f.max_Entspannen, f.avg_Entspannen, f.avg_Entspannen_Count};
+    const G ansp{f.min_Anspannen, f.max_Anspannen, f.avg_Anspannen, f.avg_Anspannen_Count};
+    const G pause{f.min_Pause, f.max_Pause, f.avg_Pause, f.avg_Pause_Count};
+    const G strom{f.min_Strom, f.max_Strom, f.avg_Strom, f.avg_Strom_Count};
+    auto zeile = [](const QString& titel, const G& g) {
+        if (g.count == 0) {
+            return Kopfzeile{titel, QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("-")};
+        }
+        return Kopfzeile{titel, Wert(g.min), Wert(g.max), Wert(static_cast<double>(g.sum) / g.count)};
+    };
+    const QString uV = QStringLiteral(" [µV]");
+    const QString druck = QStringLiteral(" [%1]").arg(Einheit(druckEinheit));
+    std::vector<Kopfzeile> z;
+    switch (a.Werte.Betriebsart) {
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "Entspannen") + uV, entsp));
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "Anspannen") + uV, ansp));
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "Pause") + uV, pause));
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "Strom") + QStringLiteral(" [mA]"), strom));
+        break;
+    case 4:
+        z.push_back(zeile(QStringLiteral("%1 [%2]").arg(QCoreApplication::translate("Berichte", "Druck"),
+                                                        Einheit(druckEinheit)),
+                          strom));
+        break;
+    case 5:
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "Entspannen") + druck, entsp));
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "Anspannen") + druck, ansp));
+        break;
+    case 6:
+    case 7:
+        z.push_back(zeile(QStringLiteral("%1 [%2]").arg(QCoreApplication::translate("Berichte", "Druck"),
+                                                        Einheit(druckEinheit)),
+                          strom));
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "EMG CH1") + uV, entsp));
+        if (a.Werte.Betriebsart == 7) {
+            z.push_back(zeile(QCoreApplication::translate("Berichte", "EMG CH2") + uV, ansp));
+        }
+        break;
+    case 9:
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "Entspannen CH1") + uV, entsp));
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "Anspannen CH1") + uV, ansp));
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "Entspannen CH2") + uV, pause));
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "Anspannen CH2") + uV, strom));
+        break;
+    default:
+        break;
+    }
+    return z;
+}
+
+QStringList KopfDruckzeilen(const Berichtsaufnahme& a, int druckEinheit) {
+    const int m = a.Werte.Betriebsart;
+    if (m < 4 || m > 7) {
+        return {};
+    }
+    const double basis = a.Footer.Basisdruck;
+    const QLocale l;
+    return {QStringLiteral("%1: %2 s")
+                .arg(QCoreApplication::translate("Berichte", "Haltedauer"),
+                     Zahltext("%.1f", a.Footer.Haltedauer / 10.0, l)),
+            QStringLiteral("%1: %2 %3")
+                .arg(QCoreApplication::translate("Berichte", "Basisdruck"),
+                     Zahltext(basis >= 100 ? "%.0f" : "%.1f", basis, l), Einheit(druckEinheit))};
+}
+
+void DrawPatHeader(QPainter& p, const QRectF& band, int dpi, const Patient& patient,
+                   const Berichtsaufnahme& a, int druckEinheit) {
+    p.save();
+    const double w = band.width();
+    const double top = band.top() + band.height() * 0.1;
+    const double hoehe = band.height() * 0.8;
+    const double radius = dpi / 10.0;
+    QPen rahmen(QColor(0xC0, 0xC0, 0xC0));
+    rahmen.setWidthF(std::max(1.0, dpi / 96.0));
+    const double zeile = hoehe / 8.0;
+    const double einzug = dpi * 20.0 / 100.0;
+
+    const std::vector<std::pair<QString, QString>> patientendaten{
+        {QCoreApplication::translate("Berichte", "Name"), patient.Name},
+        {QCoreApplication::translate("Berichte", "Vorname"), patient.Vorname},
+        {QCoreApplication::translate("Berichte", "Geburtstag"), StatDatum(patient.Geburtstag)},
+        {QCoreApplication::translate("Berichte", "Patientennummer"), patient.Nummer}};
+    const std::vector<std::pair<QString, QString>> uebung{
+        {QCoreApplication::translate("Berichte", "Datum"), StatDatum(a.Zeile.Datum)},
+        {QCoreApplication::translate("Berichte", "Uhrzeit"),
+         a.Zeile.Uhrzeit.toString(QStringLiteral("HH:mm:ss"))},
+        {QCoreApplication::translate("Berichte", "Betriebsart"),
+         BetriebsartName(a.Werte.Betriebsart).trimmed()},
+        {QCoreApplication::translate("Berichte", "Übungslänge"), Uebungslaenge(a.Footer.Length)}};
+    const std::vector<Kopfzeile> rows = KopfStatistik(a, druckEinheit);
+    const QStringList druckzeilen = KopfDruckzeilen(a, druckEinheit);
+
+    // One font for all three boxes: as large as the line height allows, as small as the widest
+    // box content needs.
+    double pixel = zeile * 0.62;
+    {
+        const QFontMetricsF fm(Schrift(100));
+        const double luecke = fm.averageCharWidth() * 2;
+        auto paarBreite = [&](const std::vector<std::pair<QString, QString>>& z) {
+            double k = 0, v = 0;
+            for (const auto& [a, b] : z) {
+                k = std::max(k, fm.horizontalAdvance(a + QStringLiteral(":")));
+                v = std::max(v, fm.horizontalAdvance(b));
+            }
+            return k + luecke + v;
+        };
+        double titel = 0, zahl = fm.horizontalAdvance(QStringLiteral("100.0"));
+        for (const Kopfzeile& k : rows) {
+            titel = std::max(titel, fm.horizontalAdvance(k.Titel));
+            for (const QString& t : {k.Min, k.Max, k.Mittel}) {
+                zahl = std::max(zahl, fm.horizontalAdvance(t));
+            }
+        }
+        double zeilen = 0;
+        for (const QString& t : druckzeilen) {
+            zeilen = std::max(zeilen, fm.horizontalAdvance(t));
+        }
+        const double pro100 = std::max({paarBreite(patientendaten) / (w * 0.2 - 2 * einzug),
+                                        paarBreite(uebung) / (w * 0.2 - 2 * einzug),
+                                        (titel + luecke + 3 * (zahl + luecke)) / (w * 0.3 - 2 * einzug),
+                                        zeilen / (w * 0.3 - 2 * einzug)});
+        if (pro100 > 0) {
+            pixel = std::min(pixel, std::floor(100.0 / pro100 * 0.96));
+        }
+    }
+    const QFont normal = Schrift(pixel);
+    const QFont fett = Schrift(std::min(zeile * 0.66, pixel * 1.1), true);
+
+    auto box = [&](double von, double bis, const QString& titel) {
+        const QRectF r(band.left() + w * von, top, w * (bis - von), hoehe);
+        p.setPen(rahmen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(r, radius, radius);
+        p.setPen(Qt::black);
+        p.setFont(fett);
+        Text(p, QRectF(r.left() + einzug, r.top() + zeile * 0.3, r.width() - 2 * einzug, zeile),
+             Qt::AlignLeft | Qt::AlignVCenter, titel);
+        return r;
+    };
+    // Captions written as "%s:", values aligned in a second column.
+    auto paare = [&](const QRectF& r, const std::vector<std::pair<QString, QString>>& z) {
+        p.setFont(normal);
+        const QFontMetricsF fm(normal);
+        double breit = 0;
+        for (const auto& [k, v] : z) {
+            breit = std::max(breit, fm.horizontalAdvance(QStringLiteral("%1:").arg(k)));
+        }
+        const double links = r.left() + einzug;
+        const double spalte =
+            std::min(links + breit + fm.averageCharWidth() * 2, r.left() + r.width() * 0.55);
+        double y = r.top() + zeile * 1.6;
+        for (const auto& [k, v] : z) {
+            Text(p, QRectF(links, y, spalte - links, zeile), Qt::AlignLeft | Qt::AlignVCenter,
+                 QStringLiteral("%1:").arg(k));
+            Text(p, QRectF(spalte, y, r.right() - einzug - spalte, zeile), Qt::AlignLeft | Qt::AlignVCenter,
+                 v);
+            y += zeile;
+        }
+    };
+
+    paare(box(0.10, 0.30, QCoreApplication::translate("Berichte", "Patientendaten")), patientendaten);
+    paare(box(0.35, 0.55, QCoreApplication::translate("Berichte", "Übung")), uebung);
+    const QRectF b3 = box(0.60, 0.90, QCoreApplication::translate("Berichte", "Statistik"));
+    p.setFont(normal);
+    const double links = b3.left() + einzug;
+    double titelBreite = 0;
+    {
+        const QFontMetricsF fm(normal);
+        for (const Kopfzeile& k : rows) {
+            titelBreite = std::max(titelBreite, fm.horizontalAdvance(k.Titel) + fm.averageCharWidth() * 2);
+        }
+        titelBreite = std::min(std::max(titelBreite, b3.width() * 0.3), b3.width() * 0.6);
+    }
+    const double spalte = (b3.right() - einzug - links - titelBreite) / 3.0;
+    double y = b3.top() + zeile * 1.5;
+    const QStringList kopf{QCoreApplication::translate("Berichte", "min"),
+                           QCoreApplication::translate("Berichte", "max"), QStringLiteral("ø")};
+    for (int i = 0; i < 3; ++i) {
+        Text(p, QRectF(links + titelBreite + spalte * i, y, spalte, zeile), Qt::AlignRight | Qt::AlignVCenter,
+             kopf[i]);
+    }
+    y += zeile;
+    for (const Kopfzeile& k : rows) {
+        Text(p, QRectF(links, y, titelBreite, zeile), Qt::AlignLeft | Qt::AlignVCenter, k.Titel);
+        const QString v[3] = {k.Min, k.Max, k.Mittel};
+        for (int i = 0; i < 3; ++i) {
+            Text(p, QRectF(links + titelBreite + spalte * i, y, spalte, zeile),
+                 Qt::AlignRight | Qt::AlignVCenter, v[i]);
+        }
+        y += zeile;
+    }
+    for (const QString& s : druckzeilen) {
+        Text(p, QRectF(links, y, b3.right() - einzug - links, zeile), Qt::AlignLeft | Qt::AlignVCenter, s);
+        y += zeile;
+    }
+    p.restore();
+}
+
+void DrawAufnahmeSeite(QPainter& p, const QSize& seite, int dpi, const Patient& patient,
+                       const Berichtsaufnahme& a, const ChartOptionen& o) {
+    const int W = seite.width();
+    const int H = seite.height();
+    const int kopf = static_cast<int>(std::lround(H * 0.3));
+    p.fillRect(QRect(0, 0, W, H), Qt::white);
+    DrawPatHeader(p, QRectF(0, 0, W, kopf), dpi, patient, a, o.DruckEinheit);
+    p.save();
+    DrawChart(p, a.Werte, o, W, 0, dpi, a.Ausschnitt, 0, kopf, H - kopf);
+    p.restore();
+}
+
+// ---------------------------------------------------------------- print preview
+
+Vorschaulayout BerechneVorschau(const QSize& seite, bool zwei, const QStringList& bemerkungen, int dpi) {
+    Q_UNUSED(dpi);
+    Vorschaulayout l;
+    const double w = seite.width();
+    const double h = seite.height();
+    const QFontMetricsF fm(Schrift(w / 140.0));
+    l.Zeilenhoehe = fm.height();
+    for (int i = 0; i < bemerkungen.size(); ++i) {
+        l.R += fm.height() + h / 96.0;
+    }
+    const bool mit = !bemerkungen.isEmpty();
+    const double nutz = mit ? 0.95 * h - l.R : h;
+    if (zwei) {
+        l.Chart1 = QRectF(0, 0, w, 0.5 * nutz);
+        l.Chart2 = QRectF(0, 0.5 * nutz, w, 0.5 * nutz);
+    } else {
+        l.Kopf = QRectF(0, 0, w, 0.3 * nutz);
+        l.Chart1 = QRectF(0, 0.3 * nutz, w, 0.7 * nutz);
+    }
+    if (mit) {
+        l.Bemerkungen = QRectF(0, 0.95 * h - l.R, w, 0.05 * h + l.R);
+    }
+    return l;
+}
+
+void DrawVorschauSeite(QPainter& p, const QSize& seite, int dpi, const Vorschauinhalt& v) {
+    const Vorschaulayout l = BerechneVorschau(seite, v.ZweiUebungen, v.Bemerkungen, dpi);
+    const double w = seite.width();
+    const double h = seite.height();
+    p.fillRect(QRectF(0, 0, w, h), Qt::white);
+    auto chart = [&](const Berichtsaufnahme& a, const QRectF& r) {
+        p.save();
+        DrawChart(p, a.Werte, v.Optionen, static_cast<int>(r.width()), 0, dpi, a.Ausschnitt,
+                  static_cast<int>(r.left()), static_cast<int>(r.top()), static_cast<int>(r.height()));
+        p.restore();
+    };
+    if (v.ZweiUebungen) {
+        const Berichtsaufnahme* a[2] = {v.Uebung1, v.Uebung2};
+        const QRectF r[2] = {l.Chart1, l.Chart2};
+        for (int i = 0; i < 2; ++i) {
+            if (!a[i]) {
+                continue;
+            }
+            chart(*a[i], r[i]);
+            p.save();
+            p.setFont(Schrift(r[i].height() / 50.0, true));
+            const QFontMetricsF fm(p.font());
+            const QString titel = QString(a[i]->Titel).remove(QLatin1Char('&'));
+            const double y = r[i].top() + 0.04 * (h - l.R) - fm.height();
+            p.setPen(Qt::black);
+            Text(p, QRectF(0, std::max(r[i].top(), y), w, fm.height()), Qt::AlignHCenter | Qt::AlignVCenter,
+                 titel);
+            p.restore();
+        }
+    } else if (v.Uebung1) {
+        DrawPatHeader(p, l.Kopf, dpi, v.Patient_, *v.Uebung1, v.Optionen.DruckEinheit);
+        chart(*v.Uebung1, l.Chart1);
+    }
+    if (!v.Bemerkungen.isEmpty()) {
+        p.save();
+        const QFont f = Schrift(w / 140.0);
+        p.setFont(f);
+        p.setPen(Qt::black);
+        const QFontMetricsF fm(f);
+        double y = l.Bemerkungen.top();
+        for (const QString& zeile : v.Bemerkungen) {
+            Text(p, QRectF(0.05 * w, y, 0.9 * w, fm.height()), Qt::AlignLeft | Qt::AlignVCenter, zeile);
+            y += fm.height() + f.pixelSize() / 2.0;
+        }
+        p.restore();
+    }
+}
+
+// ---------------------------------------------------------------- statistics table
+
+int StatistikSeitenzahl(int zeilen) {
+    if (zeilen <= 13) {
+        return 1;
+    }
+    return 1 + (zeilen - 13 + 14) / 15;
+}
+
+namespace {
+
+// Column groups of the page header: a caption over one or three columns.
+struct Kopfgruppe {
+    QString Titel;
+    int Spalten; // 1 or 3
+};
+
+std::vector<Kopfgruppe> Tabellengruppen(int liste) {
+    switch (liste) {
+    case Zweikanalig:
+        return {{QCoreApplication::translate("Berichte", "Entspannen CH1"), 3},
+                {QCoreApplication::translate("Berichte", "Anspannen CH1"), 3},
+                {QCoreApplication::translate("Berichte", "Entspannen CH2"), 3},
+                {QCoreApplication::translate("Berichte", "Anspannen CH2"), 3}};
+    case DruckListe:
+        return {{QCoreApplication::translate("Berichte", "Druck"), 3},
+                {QCoreApplication::translate("Berichte", "Haltedauer"), 1},
+                {QCoreApplication::translate("Berichte", "Basisdruck"), 1},
+                {QCoreApplication::translate("Berichte", "EMG CH1"), 3},
+                {QCoreApplication::translate("Berichte", "EMG CH2"), 3}};
+    case TrainingDruck:
+        return {{QCoreApplication::translate("Berichte", "Entspannen"), 3},
+                {QCoreApplication::translate("Berichte", "Anspannen"), 3}};
+    default:
+        return {{QCoreApplication::translate("Berichte", "Entspannen"), 3},
+                {QCoreApplication::translate("Berichte", "Anspannen"), 3},
+                {QCoreApplication::translate("Berichte", "Pause"), 3},
+                {QCoreApplication::translate("Berichte", "Strom"), 3}};
+    }
+}
+
+} // namespace
+
+bool DrawStatistikTabelle(Seitenziel& ziel, const StatListeDaten& liste, const QString& titel,
+                          const QDate& druckdatum) {
+    QPainter& p = *ziel.Painter;
+    const double W = ziel.Seite.width();
+    const double H = ziel.Seite.height();
+    const double links = W / 10.0;
+    const double oben = H / 10.0;
+    const double breite = W * 0.8;
+    const double schritt = std::round(H * 0.8 / 51.0);
+    // Font sizes follow the page height as a 96-dpi page would have it.
+    const double h96 = H * 96.0 / ziel.Dpi;
+    const QFont titelSchrift = Punktschrift(h96 / 75.0, ziel.Dpi, true);
+    QFont text = Punktschrift(h96 / 100.0, ziel.Dpi);
+    QFont kopfSchrift = Punktschrift(h96 / 100.0, ziel.Dpi, true);
+    const int zeilen = static_cast<int>(liste.Zeilen.size());
+    const int seiten = StatistikSeitenzahl(zeilen);
+    const QString ueberschrift =
+        QStringLiteral("%1 %2").arg(QCoreApplication::translate("Berichte", "Statistik"), titel);
+
+    // Columns: the common ones but "Nr", then the value columns, each as wide as its widest
+    // text; what is left of the usable width is shared out, and on a crowded page texts are
+    // shortened to fit.
+    const int werte = Wertspalten(liste.Nummer);
+    const int spalten = 5 + werte;
+    const QStringList gemeinsam{QCoreApplication::translate("Berichte", "Datum"),
+                                QCoreApplication::translate("Berichte", "Uhrzeit"),
+                                QCoreApplication::translate("Berichte", "Programmname"),
+                                QCoreApplication::translate("Berichte", "Betriebsart"),
+                                QCoreApplication::translate("Berichte", "Übungslänge")};
+    double luft = 0;
+    std::vector<double> gewicht;
+    double summe = 0;
+    auto messen = [&]() {
+        const QFontMetricsF tm(text);
+        const QFontMetricsF km(kopfSchrift);
+        luft = tm.averageCharWidth() * 0.6;
+        gewicht.assign(size_t(spalten), 0.0);
+        for (int i = 0; i < 5; ++i) {
+            gewicht[size_t(i)] = km.horizontalAdvance(gemeinsam[i]);
+        }
+        // A value column is at least as wide as the widest of its captions below the group's.
+        double unterkopf = 0;
+        for (const QString& t : {QCoreApplication::translate("Berichte", "min"),
+                                 QCoreApplication::translate("Berichte", "max"), QStringLiteral("ø")}) {
+            unterkopf = std::max(unterkopf, km.horizontalAdvance(t));
+        }
+        for (int i = 5; i < spalten; ++i) {
+            gewicht[size_t(i)] = unterkopf;
+        }
+        int s = 5;
+        for (const Kopfgruppe& g : Tabellengruppen(liste.Nummer)) {
+            if (g.Spalten == 1) {
+                gewicht[size_t(s)] = std::max(gewicht[size_t(s)], km.horizontalAdvance(g.Titel));
+            }
+            s += g.Spalten;
+        }
+        for (const StatZeile& r : liste.Zeilen) {
+            for (int c = 1; c < r.Zellen.size() && c - 1 < spalten; ++c) {
+                gewicht[size_t(c - 1)] =
+                    std::max(gewicht[size_t(c - 1)], tm.horizontalAdvance(r.Zellen[c].trimmed()));
+            }
+        }
+        summe = 0;
+        for (double& g : gewicht) {
+            g += 2 * luft;
+            summe += g;
+        }
+    };
+    messen();
+    if (summe > breite) {
+        // A crowded list: a smaller body font rather than shortened texts.
+        const double f = std::max(0.7, breite / summe * 0.98);
+        text.setPixelSize(std::max(1, static_cast<int>(text.pixelSize() * f)));
+        kopfSchrift.setPixelSize(std::max(1, static_cast<int>(kopfSchrift.pixelSize() * f)));
+        messen();
+    }
+    std::vector<double> x{links};
+    for (double g : gewicht) {
+        x.push_back(x.back() + (summe <= breite ? g + (breite - summe) / spalten : g * breite / summe));
+    }
+    auto zelle = [&](int spalte, double y, double hoehe, const QString& s, Qt::Alignment a) {
+        Text(p,
+             QRectF(x[size_t(spalte)] + luft, y, x[size_t(spalte) + 1] - x[size_t(spalte)] - 2 * luft, hoehe),
+             a | Qt::AlignVCenter, s);
+    };
+    const QPen linie(QColor(0x80, 0x80, 0x80), std::max(1.0, ziel.Dpi / 96.0));
+
+    int seite = 1;
+    int zeile = 0; // line units from the top margin
+    auto fusszeile = [&]() {
+        p.setFont(text);
+        p.setPen(Qt::black);
+        const QFontMetricsF fm(text);
+        const double y = oben + 51 * schritt - fm.height();
+        const QRectF r(links, y, breite, fm.height());
+        Text(p, r, Qt::AlignHCenter | Qt::AlignVCenter,
+             QStringLiteral("%1 %2/%3")
+                 .arg(QCoreApplication::translate("Berichte", "Seite"))
+                 .arg(seite)
+                 .arg(seiten));
+        Text(p, r, Qt::AlignLeft | Qt::AlignVCenter, ueberschrift);
+        Text(p, r, Qt::AlignRight | Qt::AlignVCenter,
+             QStringLiteral("%1: %2").arg(QCoreApplication::translate("Berichte", "Druckdatum"),
+                                          StatDatum(druckdatum)));
+    };
+    auto seitenkopf = [&]() {
+        p.setFont(kopfSchrift);
+        p.setPen(Qt::black);
+        const double y = oben + zeile * schritt;
+        for (int i = 0; i < gemeinsam.size(); ++i) {
+            zelle(i, y, schritt * 2, gemeinsam[i], Qt::AlignLeft);
+        }
+        int s = 5;
+        for (const Kopfgruppe& g : Tabellengruppen(liste.Nummer)) {
+            const QRectF r(x[size_t(s)], y, x[size_t(s + g.Spalten)] - x[size_t(s)], schritt);
+            Text(p, r.adjusted(luft, 0, -luft, 0), Qt::AlignHCenter | Qt::AlignVCenter, g.Titel);
+            if (g.Spalten == 3) {
+                const QString sub[3] = {QCoreApplication::translate("Berichte", "min"),
+                                        QCoreApplication::translate("Berichte", "max"), QStringLiteral("ø")};
+                for (int k = 0; k < 3; ++k) {
+                    zelle(s + k, y + schritt, schritt, sub[k], Qt::AlignRight);
+                }
+            }
+            s += g.Spalten;
+        }
+        p.setPen(linie);
+        p.drawLine(QPointF(links, y + schritt * 2.5), QPointF(links + breite, y + schritt * 2.5));
+        zeile += 3;
+    };
+
+    p.fillRect(QRectF(0, 0, W, H), Qt::white);
+    // Title block.
+    p.setFont(titelSchrift);
+    p.setPen(Qt::black);
+    {
+        const QFontMetricsF fm(titelSchrift);
+        Text(p, QRectF(links, oben + 1.5 * schritt - fm.height() / 2, breite, fm.height()),
+             Qt::AlignHCenter | Qt::AlignVCenter, ueberschrift);
+    }
+    zeile = 6;
+    p.setFont(text);
+    if (zeilen > 0) {
+        seitenkopf();
+    }
+    bool etwas = true; // the page holds the title block
+    for (int i = 0; i < zeilen; ++i) {
+        const StatZeile& r = liste.Zeilen[size_t(i)];
+        p.setFont(text);
+        p.setPen(Qt::black);
+        const double y = oben + zeile * schritt;
+        for (int c = 1; c < r.Zellen.size() && c - 1 < spalten; ++c) {
+            zelle(c - 1, y, schritt * 2, r.Zellen[c].trimmed(), c <= 4 ? Qt::AlignLeft : Qt::AlignRight);
+        }
+        p.setPen(QPen(QColor(0xD0, 0xD0, 0xD0), std::max(1.0, ziel.Dpi / 192.0)));
+        p.drawLine(QPointF(links, y + schritt * 2.5), QPointF(links + breite, y + schritt * 2.5));
+        zeile += 3;
+        etwas = true;
+        if (zeile >= 48) {
+            fusszeile();
+            etwas = false;
+            if (i + 1 < zeilen) {
+                if (!ziel.NeueSeite || !ziel.NeueSeite()) {
+                    return false;
+                }
+                ++seite;
+                zeile = 0;
+                p.fillRect(QRectF(0, 0, W, H), Qt::white);
+                p.setFont(text);
+                seitenkopf();
+                etwas = true;
+            }
+        }
+    }
+    if (etwas) {
+        fusszeile();
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- progress chart
+
+Verlaufsdaten BerechneVerlauf(const StatListeDaten& liste, int spalte, int druckEinheit, bool flaeche) {
+    Verlaufsdaten v;
+    v.Werte = Verlaufswerte(liste, spalte);
+    for (const StatZeile& z : liste.Zeilen) {
+        v.Daten.push_back(z.Datum);
+    }
+    const QStringList titel = SpaltenTitel(liste.Nummer);
+    v.Spaltentitel = spalte < titel.size() ? titel[spalte] : QString();
+    v.Einheit = TagEinheit(SpaltenTag(liste.Nummer, spalte), druckEinheit);
+    v.Flaeche = flaeche;
+    return v;
+}
+
+double Skalenwert(double g) {
+    return g >= 10 ? std::trunc(g) : std::trunc(g * 10.0) / 10.0;
+}
+
+Verlaufsbild DrawVerlauf(QPainter& p, const QRectF& f, double skala, const Verlaufsdaten& v) {
+    Verlaufsbild bild;
+    p.save();
+    p.fillRect(f, Qt::white);
+    const size_t n = v.Werte.size();
+    double G = 0;
+    for (const auto& w : v.Werte) {
+        if (w) {
+            G = std::max(G, *w);
+        }
+    }
+    const QFont schrift = Schrift(12 * skala);
+    const QFontMetricsF fm(schrift);
+    const QFont gross = Schrift(16 * skala * 96.0 / 72.0);
+    const QFontMetricsF gm(gross);
+    const double S = Skalenwert(G);
+    const QLocale sprache;
+    std::vector<double> marken{0.0};
+    if (G > 0) {
+        marken = {S, S / 2, 0.0};
+    }
+    std::vector<QString> markentexte;
+    double markenbreite = 0;
+    for (double s : marken) {
+        markentexte.push_back(Zahltext("%.1f", s, sprache) + QLatin1Char(' ') + v.Einheit);
+        markenbreite = std::max(markenbreite, fm.horizontalAdvance(markentexte.back()) + 4 * skala);
+    }
+    // The value labels stand left of the axis, the rotated caption left of them: the left margin
+    // is a tenth of the width or what both need.
+    const double links = std::max(f.width() * 0.1, gm.height() * 1.5 + markenbreite + 8 * skala);
+    const QRectF plot(f.left() + links, f.top() + f.height() * 0.1, f.width() * 0.9 - links,
+                      f.height() * 0.8);
+    bild.Plot = plot;
+    auto px = [&](size_t i) {
+        return n == 1 ? f.left() + f.width() * 0.8 : plot.left() + i * (plot.width() / (n - 1));
+    };
+    auto py = [&](double w) { return G > 0 ? plot.bottom() - plot.height() * w / G : plot.bottom(); };
+    // The runs of rows with a value; a row without one breaks the line.
+    std::vector<QPolygonF> laeufe;
+    bool offen = false;
+    for (size_t i = 0; i < n; ++i) {
+        if (!v.Werte[i]) {
+            bild.Punkte.emplace_back(std::nullopt);
+            offen = false;
+            continue;
+        }
+        const QPointF pt(px(i), py(*v.Werte[i]));
+        bild.Punkte.emplace_back(pt);
+        if (!offen) {
+            laeufe.emplace_back();
+            offen = true;
+        }
+        laeufe.back() << pt;
+    }
+    p.setRenderHint(QPainter::Antialiasing, true);
+    for (const QPolygonF& lauf : laeufe) {
+        if (v.Flaeche && lauf.size() > 1) {
+            QPolygonF flaeche = lauf;
+            flaeche << QPointF(lauf.back().x(), plot.bottom()) << QPointF(lauf.front().x(), plot.bottom());
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0x87, 0xCE, 0xEB));
+            p.drawPolygon(flaeche);
+        }
+        p.setPen(QPen(Qt::blue, std::max(1.0, 2 * skala)));
+        p.setBrush(Qt::NoBrush);
+        if (lauf.size() > 1) {
+            p.drawPolyline(lauf);
+            bild.Linien.push_back(lauf);
+        }
+        // Every value is marked, so that a lone one between two gaps is seen too.
+        p.setBrush(Qt::blue);
+        for (const QPointF& pt : lauf) {
+            p.drawEllipse(pt, 3 * skala, 3 * skala);
+        }
+    }
+    // Axes.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::black, 2 * skala));
+    p.drawLine(plot.bottomLeft(), plot.topLeft());
+    p.drawLine(plot.bottomLeft(), plot.bottomRight());
+    // The reference lines, and the axis' start at 0 said as well; their labels stand left of
+    // the axis, where neither the series nor a reference line runs through them.
+    p.setFont(schrift);
+    for (size_t k = 0; k < marken.size(); ++k) {
+        const double y = py(marken[k]);
+        if (marken[k] > 0) {
+            QPen gepunktet(Qt::black, std::max(1.0, skala), Qt::DotLine);
+            p.setPen(gepunktet);
+            p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        }
+        const QString& t = markentexte[k];
+        const double tw = fm.horizontalAdvance(t) + 4 * skala;
+        const QRectF r(plot.left() - tw - 4 * skala, y - fm.height() / 2, tw, fm.height());
+        p.setPen(Qt::black);
+        Text(p, r, Qt::AlignRight | Qt::AlignVCenter, t);
+        bild.Beschriftungen.emplace_back(r, t);
+    }
+    // The dates under the points, as many as fit side by side.
+    p.setPen(Qt::black);
+    double frei = -1e9;
+    for (size_t i = 0; i < n && i < v.Daten.size(); ++i) {
+        const QString t = StatDatum(v.Daten[i]);
+        const double tw = fm.horizontalAdvance(t);
+        const double x = px(i) - tw / 2;
+        const bool letzter = i + 1 == n;
+        if (x < frei ||
+            (!letzter && i > 0 && px(n - 1) - fm.horizontalAdvance(t) / 2 < x + tw + fm.averageCharWidth())) {
+            continue;
+        }
+        p.drawLine(QPointF(px(i), plot.bottom()), QPointF(px(i), plot.bottom() + 4 * skala));
+        Text(p, QRectF(x, plot.bottom() + 6 * skala, tw, fm.height()), Qt::AlignCenter, t);
+        frei = x + tw + fm.averageCharWidth() * 2;
+    }
+    // The column caption, rotated, at the left edge.
+    p.save();
+    p.setFont(gross);
+    p.translate(f.left() + gm.height() * 0.75, plot.center().y());
+    p.rotate(-90);
+    Text(p, QRectF(-plot.height() / 2, -gm.height() / 2, plot.height(), gm.height()), Qt::AlignCenter,
+         v.Spaltentitel);
+    p.restore();
+    p.restore();
+    return bild;
+}
+
+QStringList VerlaufKopf(const Patient& patient, const Verlaufsdaten& v) {
+    QStringList z;
+    z << QStringLiteral("%1: %2 [%3]")
+             .arg(QCoreApplication::translate("Berichte", "Verlauf"), v.Spaltentitel, v.Einheit);
+    QString name = QStringLiteral("%1, %2").arg(patient.Name, patient.Vorname);
+    if (patient.Geburtstag.isValid()) {
+        name += QStringLiteral(", %1 %2").arg(QCoreApplication::translate("Berichte", "geb."),
+                                              StatDatum(patient.Geburtstag));
+    }
+    z << name;
+    QDate von, bis;
+    for (const QDate& d : v.Daten) {
+        if (d.isValid()) {
+            von = von.isValid() ? std::min(von, d) : d;
+            bis = bis.isValid() ? std::max(bis, d) : d;
+        }
+    }
+    if (von.isValid()) {
+        z << QStringLiteral("%1: %2 – %3")
+                 .arg(QCoreApplication::translate("Berichte", "Zeitraum"), StatDatum(von), StatDatum(bis));
+    }
+    return z;
+}
+
+void DrawVerlaufSeite(QPainter& p, const QSize& seite, int dpi, const Patient& patient,
+                      const Verlaufsdaten& v) {
+    p.save();
+    const double W = seite.width();
+    const double H = seite.height();
+    p.fillRect(QRectF(0, 0, W, H), Qt::white);
+    const double h96 = H * 96.0 / dpi;
+    const QFont titel = Punktschrift(h96 / 50.0, dpi, true);
+    const QFont text = Punktschrift(h96 / 75.0, dpi);
+    const QStringList kopf = VerlaufKopf(patient, v);
+    const double links = W / 10.0;
+    double y = H / 20.0;
+    for (qsizetype i = 0; i < kopf.size(); ++i) {
+        p.setFont(i == 0 ? titel : text);
+        const QFontMetricsF fm(p.font());
+        p.setPen(Qt::black);
+        Text(p, QRectF(links, y, W * 0.8, fm.height()), Qt::AlignLeft | Qt::AlignVCenter, kopf[i]);
+        y += fm.height() * 1.3;
+    }
+    DrawVerlauf(p, QRectF(0, y, W, H - y), dpi / 96.0, v);
+    p.restore();
+}
+
+// ---------------------------------------------------------------- summary
+
+std::vector<std::pair<QString, QString>> Therapiedaten(const Zusammenfassung& z, int maxProTag) {
+    // Where the data hold no value, the line says why instead of showing a dash.
+    const QString keine = FehlendeDauerGrund(z);
+    const QLocale l;
+    auto oderGrund = [&](const QString& wert) { return wert.isEmpty() ? keine : wert; };
+    std::vector<std::pair<QString, QString>> d{
+        {QCoreApplication::translate("Berichte", "Gerät"), oderGrund(z.Geraet)},
+        {QCoreApplication::translate("Berichte", "Seriennummer"),
+         z.Nummer.isEmpty() ? FehlendeNummerGrund(z) : z.Nummer},
+        {QCoreApplication::translate("Berichte", "Therapieanfang"), oderGrund(StatDatum(z.Erste))},
+        {QCoreApplication::translate("Berichte", "Therapieende"), oderGrund(StatDatum(z.Letzte))},
+        {QCoreApplication::translate("Berichte", "Anzahl Behandlungen"), QString::number(z.Anzahl)},
+        {QCoreApplication::translate("Berichte", "Ø Behandlungsdauer"),
+         z.Gezaehlt == 0 ? keine : Zahltext("%.2f", z.MittlereDauer, l) + QStringLiteral(" min")},
+    };
+    if (maxProTag > 0) {
+        const auto t = z.Therapietreue(maxProTag);
+        d.emplace_back(QCoreApplication::translate("Berichte", "Therapietreue"),
+                       t ? Zahltext("%.0f", *t, l) + QStringLiteral(" %")
+                       : !keine.isEmpty()
+                           ? keine
+                           : QCoreApplication::translate("Berichte", "keine programmierte Übungsdauer"));
+    }
+    return d;
+}
+
+void DrawZusammenfassung(QPainter& p, const QSize& seite, int dpi, const Patient& patient,
+                         const Zusammenfassung& z, int maxProTag) {
+    p.save();
+    const double W = seite.width();
+    const double H = seite.height();
+    p.fillRect(QRectF(0, 0, W, H), Qt::white);
+    const double links = W / 10.0;
+    const double breite = W * 0.8;
+    const double stift = W * 3.0 / 1000.0;
+    const double h96 = H * 96.0 / dpi;
+    const QFont titel = Punktschrift(h96 / 40.0, dpi, true);
+    const QFont abschnitt = Punktschrift(h96 / 60.0, dpi, true);
+    const QFont text = Punktschrift(h96 / 75.0, dpi);
+    const QFontMetricsF tm(text);
+    const double zeile = tm.height() * 1.6;
+    double y = H / 10.0;
+
+    p.setPen(Qt::black);
+    p.setFont(titel);
+    const QFontMetricsF ttm(titel);
+    Text(p, QRectF(links, y, breite, ttm.height()), Qt::AlignHCenter | Qt::AlignVCenter,
+         QCoreApplication::translate("Berichte", "Therapie-Zusammenfassung"));
+    y += ttm.height() * 1.2;
+    p.setPen(QPen(QColor(0x40, 0x40, 0x40), stift));
+    p.drawLine(QPointF(links, y), QPointF(links + breite, y));
+    y += zeile;
+
+    auto teil = [&](const QString& ueberschrift, const std::vector<std::pair<QString, QString>>& z) {
+        p.setPen(Qt::black);
+        p.setFont(abschnitt);
+        const QFontMetricsF am(abschnitt);
+        Text(p, QRectF(links, y, breite, am.height()), Qt::AlignLeft | Qt::AlignVCenter, ueberschrift);
+        y += am.height() * 1.5;
+        p.setFont(text);
+        double b = 0;
+        for (const auto& [k, v] : z) {
+            b = std::max(b, tm.horizontalAdvance(k + QStringLiteral(":")));
+        }
+        const double x2 = links + W * 0.03 + b + tm.averageCharWidth() * 3;
+        for (const auto& [k, v] : z) {
+            Text(p, QRectF(links + W * 0.03, y, b + 1, tm.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                 k + QStringLiteral(":"));
+            Text(p, QRectF(x2, y, links + breite - x2, tm.height()), Qt::AlignLeft | Qt::AlignVCenter, v);
+            y += zeile;
+        }
+        y += zeile * 0.5;
+        p.setPen(QPen(QColor(0xC0, 0xC0, 0xC0), stift));
+        p.drawLine(QPointF(links, y), QPointF(links + breite, y));
+        y += zeile;
+    };
+    teil(QCoreApplication::translate("Berichte", "Patientendaten"),
+         {{QCoreApplication::translate("Berichte", "Name"), patient.Name},
+          {QCoreApplication::translate("Berichte", "Vorname"), patient.Vorname},
+          {QCoreApplication::translate("Berichte", "Geburtsdatum"), StatDatum(patient.Geburtstag)},
+          {QCoreApplication::translate("Berichte", "Straße"), patient.Strasse},
+          {QCoreApplication::translate("Berichte", "PLZ"), patient.Plz},
+          {QCoreApplication::translate("Berichte", "Ort"), patient.Wohnort},
+          {QCoreApplication::translate("Berichte", "Krankenkasse"), patient.Krankenkasse},
+          {QCoreApplication::translate("Berichte", "SV-Nummer"), patient.VNummer}});
+    teil(QCoreApplication::translate("Berichte", "Therapiedaten"), Therapiedaten(z, maxProTag));
+    p.restore();
+}
+
+// ---------------------------------------------------------------- PDF
+
+QByteArray PdfDaten(const std::function<bool(Seitenziel&)>& zeichne) {
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    puffer.open(QIODevice::WriteOnly);
+    bool ok = false;
+    {
+        QPdfWriter writer(&puffer);
+        writer.setResolution(600);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
+        writer.setCreator(QStringLiteral("ZUD-Software"));
+        writer.setTitle(QStringLiteral("ZUD"));
+        QPainter p;
+        if (!p.begin(&writer)) {
+            return {};
+        }
+        Seitenziel z;
+        z.Painter = &p;
+        z.Seite = p.viewport().size();
+        z.Dpi = 600;
+        z.NeueSeite = [&writer]() { return writer.newPage(); };
+        ok = zeichne(z);
+        p.end();
+    }
+    return ok ? daten : QByteArray();
+}
+
+bool SchreibePdf(const QString& pfad, const std::function<bool(Seitenziel&)>& zeichne, QString* fehler) {
+    const QByteArray daten = PdfDaten(zeichne);
+    if (daten.isEmpty()) {
+        if (fehler) {
+            *fehler = QCoreApplication::translate("Berichte", "Die PDF-Datei konnte nicht erzeugt werden: %1")
+                          .arg(pfad);
+        }
+        return false;
+    }
+    return SaveFile(pfad, daten, fehler);
+}
+
+} // namespace zud

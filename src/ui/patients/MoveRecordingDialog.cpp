@@ -1,0 +1,77 @@
+#include "MoveRecordingDialog.h"
+
+#include "SplashScreen.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace zud::ui {
+
+MoveRecordingDialog::MoveRecordingDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("MoveRecordingDialog"));
+    auto* lay = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    FMessung = new QLabel(this);
+    FVon = new QLabel(this);
+    FZu = new QLabel(this);
+    MessungValue = new QLabel(this);
+    VonValue = new QLabel(this);
+    ZuValue = new QLabel(this);
+    QFont bold = font();
+    bold.setBold(true);
+    for (QLabel* l : {MessungValue, VonValue, ZuValue})
+        l->setFont(bold);
+    form->addRow(FMessung, MessungValue);
+    form->addRow(FVon, VonValue);
+    form->addRow(FZu, ZuValue);
+    lay->addLayout(form);
+    NichtMehrAnzeigen = new QCheckBox(this);
+    lay->addWidget(NichtMehrAnzeigen);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    Abbrechen = new QPushButton(this);
+    Verschieben = new QPushButton(this);
+    Verschieben->setDefault(true);
+    buttons->addWidget(Abbrechen);
+    buttons->addWidget(Verschieben);
+    lay->addLayout(buttons);
+    connect(Verschieben, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    setMinimumWidth(380);
+    RetranslateUi();
+}
+
+void MoveRecordingDialog::SetValues(const QString& messung, const QString& von, const QString& zu) {
+    MessungValue->setText(messung);
+    VonValue->setText(von);
+    ZuValue->setText(zu);
+}
+
+void MoveRecordingDialog::RetranslateUi() {
+    setWindowTitle(tr("Verschieben"));
+    FMessung->setText(tr("Verschieben von Messung:"));
+    FVon->setText(tr("Von Patient:"));
+    FZu->setText(tr("Zu Patient:"));
+    NichtMehrAnzeigen->setText(tr("Nicht mehr anzeigen"));
+    Verschieben->setText(tr("Verschieben"));
+    Abbrechen->setText(tr("Abbrechen"));
+}
+
+void MoveRecordingDialog::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    QDialog::changeEvent(e);
+}
+
+void MoveRecordingDialog::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    QTimer::singleShot(0, this, [this] { DumpScreenshot(this, QStringLiteral("move-dialog")); });
+}
+
+} // namespace zud::ui
