@@ -1,5 +1,7 @@
 #include "Chart.h"
 
+#include "Units.h"
+
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
@@ -186,7 +188,7 @@ Raender BerechneRaender(const std::vector<Panel>& panels, bool stromSpalte, cons
 } // namespace
 
 QString EinheitName(int druckEinheit) {
-    return druckEinheit == 1 ? QStringLiteral("mmHg") : QStringLiteral("mbar");
+    return PressureUnit(druckEinheit);
 }
 
 Achsen Achsenmaxima(const Messung& m) {

@@ -384,45 +384,39 @@ Messung Dekodiere(const uint8_t* data, size_t size, int dbBetriebsart, double fa
 
 // ---------------------------------------------------------------- statistics
 
+PhaseGroup Gruppe(const UebungsFooter& f, Phasengruppe g) {
+    // Fields of a packed record are copied out, never bound by reference.
+    switch (g) {
+    case Phasengruppe::Entspannen:
+        return {f.min_Entspannen, f.max_Entspannen, f.avg_Entspannen, f.avg_Entspannen_Count};
+    case Phasengruppe::Anspannen:
+        return {f.min_Anspannen, f.max_Anspannen, f.avg_Anspannen, f.avg_Anspannen_Count};
+    case Phasengruppe::Pause:
+        return {f.min_Pause, f.max_Pause, f.avg_Pause, f.avg_Pause_Count};
+    case Phasengruppe::Strom:
+        break;
+    }
+    return {f.min_Strom, f.max_Strom, f.avg_Strom, f.avg_Strom_Count};
+}
+
 namespace {
 
-struct Gruppe {
-    float& sum;
-    uint32_t& count;
-    float& min;
-    float& max;
-    void Reset() {
-        sum = 0;
-        count = 0;
-        min = 300.0f;
-        max = 0;
-    }
+// A group as the recording's statistics collect it: the minimum starts above every value, and
+// the sum is kept as the trailer stores it, in single precision.
+struct Sammler {
+    PhaseGroup g{300.0f, 0.0f, 0.0f, 0};
     void Add(double v) {
-        // Summed as the trailer stores it: in single precision.
-        sum = static_cast<float>(static_cast<double>(sum) + v);
-        ++count;
-        min = std::min(min, static_cast<float>(v));
-        max = std::max(max, static_cast<float>(v));
+        g.sum = static_cast<float>(static_cast<double>(g.sum) + v);
+        ++g.count;
+        g.min = std::min(g.min, static_cast<float>(v));
+        g.max = std::max(g.max, static_cast<float>(v));
     }
 };
 
 } // namespace
 
 void ZUD12Statistik(const Messung& m, int BA, UebungsFooter& f) {
-    // Fields of a packed record are copied out and back, never bound by reference.
-    float s[16];
-    uint32_t c[4];
-    s[0] = f.avg_Entspannen, s[1] = f.min_Entspannen, s[2] = f.max_Entspannen;
-    s[3] = f.avg_Anspannen, s[4] = f.min_Anspannen, s[5] = f.max_Anspannen;
-    s[6] = f.avg_Pause, s[7] = f.min_Pause, s[8] = f.max_Pause;
-    s[9] = f.avg_Strom, s[10] = f.min_Strom, s[11] = f.max_Strom;
-    Gruppe relax{s[0], c[0], s[1], s[2]};
-    Gruppe contract{s[3], c[1], s[4], s[5]};
-    Gruppe pause{s[6], c[2], s[7], s[8]};
-    Gruppe current{s[9], c[3], s[10], s[11]};
-    for (Gruppe* g : {&relax, &contract, &pause, &current}) {
-        g->Reset();
-    }
+    Sammler relax, contract, pause, current;
     uint32_t haltedauer = 0;
     float basisdruck = 0;
 
@@ -463,11 +457,11 @@ void ZUD12Statistik(const Messung& m, int BA, UebungsFooter& f) {
     if (BA >= 4 && BA <= 7) {
         double H, G;
         if (BA == 5) {
-            H = std::max(relax.max, contract.max);
-            G = std::min(relax.min, contract.min);
+            H = std::max(relax.g.max, contract.g.max);
+            G = std::min(relax.g.min, contract.g.min);
         } else {
-            H = current.max;
-            G = current.min;
+            H = current.g.max;
+            G = current.g.min;
         }
         const double grenze = G + (H - G) * 0.5;
         uint32_t lauf = 0;
@@ -479,10 +473,14 @@ void ZUD12Statistik(const Messung& m, int BA, UebungsFooter& f) {
     }
 
     f.Length = static_cast<uint32_t>(m.Werte.size());
-    f.avg_Entspannen = s[0], f.min_Entspannen = s[1], f.max_Entspannen = s[2], f.avg_Entspannen_Count = c[0];
-    f.avg_Anspannen = s[3], f.min_Anspannen = s[4], f.max_Anspannen = s[5], f.avg_Anspannen_Count = c[1];
-    f.avg_Pause = s[6], f.min_Pause = s[7], f.max_Pause = s[8], f.avg_Pause_Count = c[2];
-    f.avg_Strom = s[9], f.min_Strom = s[10], f.max_Strom = s[11], f.avg_Strom_Count = c[3];
+    f.min_Entspannen = relax.g.min, f.max_Entspannen = relax.g.max;
+    f.avg_Entspannen = relax.g.sum, f.avg_Entspannen_Count = relax.g.count;
+    f.min_Anspannen = contract.g.min, f.max_Anspannen = contract.g.max;
+    f.avg_Anspannen = contract.g.sum, f.avg_Anspannen_Count = contract.g.count;
+    f.min_Pause = pause.g.min, f.max_Pause = pause.g.max;
+    f.avg_Pause = pause.g.sum, f.avg_Pause_Count = pause.g.count;
+    f.min_Strom = current.g.min, f.max_Strom = current.g.max;
+    f.avg_Strom = current.g.sum, f.avg_Strom_Count = current.g.count;
     f.Haltedauer = haltedauer;
     f.Basisdruck = basisdruck;
 }

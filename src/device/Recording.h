@@ -116,6 +116,17 @@ Messung FillArrayAlt(const uint8_t* data, size_t size, double einheitenfaktor = 
 // nothing is decoded.
 Messung Dekodiere(const uint8_t* data, size_t size, int dbBetriebsart, double einheitenfaktor = 1.0);
 
+// One phase group of a trailer (relax, contract, pause, current): minimum, maximum, the sum of
+// the values and their count, as the trailer stores them. The statistics, the report pages and
+// the practice software's results read the groups through this one type.
+struct PhaseGroup {
+    float min = 0, max = 0, sum = 0;
+    uint32_t count = 0;
+    double Mean() const { return count == 0 ? 0.0 : static_cast<double>(sum) / static_cast<double>(count); }
+};
+enum class Phasengruppe { Entspannen, Anspannen, Pause, Strom };
+PhaseGroup Gruppe(const UebungsFooter& f, Phasengruppe g);
+
 // Recomputes the statistics fields of `footer` (Length, the four groups, Haltedauer,
 // Basisdruck) from decoded samples of mode `BA`; the other fields stay as they are.
 void ZUD12Statistik(const Messung& m, int BA, UebungsFooter& footer);

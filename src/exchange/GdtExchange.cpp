@@ -1,5 +1,7 @@
 #include "GdtExchange.h"
 
+#include "Units.h"
+
 #include "CheckedFile.h"
 #include "Paths.h"
 #include "Reports.h"
@@ -221,29 +223,25 @@ QStringList PendingGdtRequests(const GdtSettings& s) {
 
 std::vector<gdt::Testwert> GdtTestValues(const Berichtsaufnahme& a, int druckEinheit) {
     const UebungsFooter& f = a.Footer;
-    struct Gruppe {
+    struct Ergebnis {
         const char* ident;
         const char* name;
         QString einheit;
-        float min, max, sum;
-        uint32_t count;
+        PhaseGroup g;
     };
-    const QString uV = QStringLiteral("µV");
-    const QString mA = QStringLiteral("mA");
-    const QString druck = druckEinheit == 1 ? QStringLiteral("mmHg") : QStringLiteral("mbar");
-    const auto entsp = [&](const char* i, const char* n, const QString& e) {
-        return Gruppe{i, n, e, f.min_Entspannen, f.max_Entspannen, f.avg_Entspannen, f.avg_Entspannen_Count};
+    const QString uV = EmgUnit();
+    const QString mA = CurrentUnit();
+    const QString druck = PressureUnit(druckEinheit);
+    const auto gruppe = [&](Phasengruppe p) {
+        return [&f, p](const char* i, const char* n, const QString& e) {
+            return Ergebnis{i, n, e, Gruppe(f, p)};
+        };
     };
-    const auto ansp = [&](const char* i, const char* n, const QString& e) {
-        return Gruppe{i, n, e, f.min_Anspannen, f.max_Anspannen, f.avg_Anspannen, f.avg_Anspannen_Count};
-    };
-    const auto pause = [&](const char* i, const char* n, const QString& e) {
-        return Gruppe{i, n, e, f.min_Pause, f.max_Pause, f.avg_Pause, f.avg_Pause_Count};
-    };
-    const auto strom = [&](const char* i, const char* n, const QString& e) {
-        return Gruppe{i, n, e, f.min_Strom, f.max_Strom, f.avg_Strom, f.avg_Strom_Count};
-    };
-    std::vector<Gruppe> gruppen;
+    const auto entsp = gruppe(Phasengruppe::Entspannen);
+    const auto ansp = gruppe(Phasengruppe::Anspannen);
+    const auto pause = gruppe(Phasengruppe::Pause);
+    const auto strom = gruppe(Phasengruppe::Strom);
+    std::vector<Ergebnis> gruppen;
     const int mode = a.Werte.Betriebsart;
     switch (mode) {
     case 0:
@@ -286,18 +284,19 @@ std::vector<gdt::Testwert> GdtTestValues(const Berichtsaufnahme& a, int druckEin
                  info ? QString::fromUtf8(info->Lang).trimmed() : QString::number(mode), QString()});
     w.push_back({QStringLiteral("DAUER"), Tr(QT_TRANSLATE_NOOP("Gdt", "Übungslänge")),
                  Zahl(a.Werte.Werte.size() / 10.0), QStringLiteral("s")});
-    for (const Gruppe& g : gruppen) {
+    for (const Ergebnis& e : gruppen) {
+        const PhaseGroup& g = e.g;
         if (g.count == 0) {
             continue; // an empty group has no figures
         }
-        const QString name = Tr(g.name);
-        const QString ident = QString::fromLatin1(g.ident);
+        const QString name = Tr(e.name);
+        const QString ident = QString::fromLatin1(e.ident);
         w.push_back({ident + QStringLiteral("_MW"), Tr(QT_TRANSLATE_NOOP("Gdt", "%1 Mittelwert")).arg(name),
-                     Zahl(static_cast<double>(g.sum) / g.count), g.einheit});
+                     Zahl(g.Mean()), e.einheit});
         w.push_back({ident + QStringLiteral("_MIN"), Tr(QT_TRANSLATE_NOOP("Gdt", "%1 Minimum")).arg(name),
-                     Zahl(g.min), g.einheit});
+                     Zahl(g.min), e.einheit});
         w.push_back({ident + QStringLiteral("_MAX"), Tr(QT_TRANSLATE_NOOP("Gdt", "%1 Maximum")).arg(name),
-                     Zahl(g.max), g.einheit});
+                     Zahl(g.max), e.einheit});
     }
     if (mode >= 4 && mode <= 7) {
         w.push_back({QStringLiteral("HALTEDAUER"), Tr(QT_TRANSLATE_NOOP("Gdt", "Haltedauer")),

@@ -2,6 +2,7 @@
 
 #include "CheckedFile.h"
 #include "RecordingCheck.h"
+#include "Units.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -22,10 +23,6 @@
 namespace zud {
 
 namespace {
-
-QString Einheit(int druckEinheit) {
-    return EinheitName(druckEinheit);
-}
 
 QFont Schrift(double pixel, bool fett = false) {
     QFont f;
@@ -110,22 +107,18 @@ Berichtsaufnahme LadeBerichtsaufnahme(const Recording& r, int druckEinheit) {
 
 std::vector<Kopfzeile> KopfStatistik(const Berichtsaufnahme& a, int druckEinheit) {
     const UebungsFooter& f = a.Footer;
-    struct G {
-        float min, max, sum;
-        uint32_t count;
-    };
-    const G entsp{f.min_Entspannen, f.max_Entspannen, f.avg_Entspannen, f.avg_Entspannen_Count};
-    const G ansp{f.min_Anspannen, f.max_Anspannen, f.avg_Anspannen, f.avg_Anspannen_Count};
-    const G pause{f.min_Pause, f.max_Pause, f.avg_Pause, f.avg_Pause_Count};
-    const G strom{f.min_Strom, f.max_Strom, f.avg_Strom, f.avg_Strom_Count};
-    auto zeile = [](const QString& titel, const G& g) {
+    const PhaseGroup entsp = Gruppe(f, Phasengruppe::Entspannen);
+    const PhaseGroup ansp = Gruppe(f, Phasengruppe::Anspannen);
+    const PhaseGroup pause = Gruppe(f, Phasengruppe::Pause);
+    const PhaseGroup strom = Gruppe(f, Phasengruppe::Strom);
+    auto zeile = [](const QString& titel, const PhaseGroup& g) {
         if (g.count == 0) {
             return Kopfzeile{titel, QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("-")};
         }
-        return Kopfzeile{titel, Wert(g.min), Wert(g.max), Wert(static_cast<double>(g.sum) / g.count)};
+        return Kopfzeile{titel, Wert(g.min), Wert(g.max), Wert(g.Mean())};
     };
-    const QString uV = QStringLiteral(" [µV]");
-    const QString druck = QStringLiteral(" [%1]").arg(Einheit(druckEinheit));
+    const QString uV = QStringLiteral(" [%1]").arg(EmgUnit());
+    const QString druck = QStringLiteral(" [%1]").arg(PressureUnit(druckEinheit));
     std::vector<Kopfzeile> z;
     switch (a.Werte.Betriebsart) {
     case 0:
@@ -135,11 +128,13 @@ std::vector<Kopfzeile> KopfStatistik(const Berichtsaufnahme& a, int druckEinheit
         z.push_back(zeile(QCoreApplication::translate("Berichte", "Entspannen") + uV, entsp));
         z.push_back(zeile(QCoreApplication::translate("Berichte", "Anspannen") + uV, ansp));
         z.push_back(zeile(QCoreApplication::translate("Berichte", "Pause") + uV, pause));
-        z.push_back(zeile(QCoreApplication::translate("Berichte", "Strom") + QStringLiteral(" [mA]"), strom));
+        z.push_back(zeile(QCoreApplication::translate("Berichte", "Strom") +
+                              QStringLiteral(" [%1]").arg(CurrentUnit()),
+                          strom));
         break;
     case 4:
         z.push_back(zeile(QStringLiteral("%1 [%2]").arg(QCoreApplication::translate("Berichte", "Druck"),
-                                                        Einheit(druckEinheit)),
+                                                        PressureUnit(druckEinheit)),
                           strom));
         break;
     case 5:
@@ -149,7 +144,7 @@ std::vector<Kopfzeile> KopfStatistik(const Berichtsaufnahme& a, int druckEinheit
     case 6:
     case 7:
         z.push_back(zeile(QStringLiteral("%1 [%2]").arg(QCoreApplication::translate("Berichte", "Druck"),
-                                                        Einheit(druckEinheit)),
+                                                        PressureUnit(druckEinheit)),
                           strom));
         z.push_back(zeile(QCoreApplication::translate("Berichte", "EMG CH1") + uV, entsp));
         if (a.Werte.Betriebsart == 7) {
@@ -180,7 +175,7 @@ QStringList KopfDruckzeilen(const Berichtsaufnahme& a, int druckEinheit) {
                      Zahltext("%.1f", a.Footer.Haltedauer / 10.0, l)),
             QStringLiteral("%1: %2 %3")
                 .arg(QCoreApplication::translate("Berichte", "Basisdruck"),
-                     Zahltext(basis >= 100 ? "%.0f" : "%.1f", basis, l), Einheit(druckEinheit))};
+                     Zahltext(basis >= 100 ? "%.0f" : "%.1f", basis, l), PressureUnit(druckEinheit))};
 }
 
 void DrawPatHeader(QPainter& p, const QRectF& band, int dpi, const Patient& patient,

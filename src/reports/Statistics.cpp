@@ -2,6 +2,7 @@
 
 #include "DeviceRecords.h"
 #include "RecordingCheck.h"
+#include "Units.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -89,47 +90,33 @@ double Runde1(double v) {
     return std::round(v * 10.0) / 10.0;
 }
 
-double Mittel(float sum, uint32_t count) {
-    return count == 0 ? 0.0 : static_cast<double>(sum) / static_cast<double>(count);
-}
-
 const std::array<QString, 3> kStriche{QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("-")};
 
-struct Gruppe {
-    float min, max, sum;
-    uint32_t count;
-    double Mittelwert() const { return Mittel(sum, count); }
-};
-
-Gruppe Entspannen(const UebungsFooter& f) {
-    return {f.min_Entspannen, f.max_Entspannen, f.avg_Entspannen, f.avg_Entspannen_Count};
+PhaseGroup Entspannen(const UebungsFooter& f) {
+    return zud::Gruppe(f, Phasengruppe::Entspannen);
 }
-Gruppe Anspannen(const UebungsFooter& f) {
-    return {f.min_Anspannen, f.max_Anspannen, f.avg_Anspannen, f.avg_Anspannen_Count};
+PhaseGroup Anspannen(const UebungsFooter& f) {
+    return zud::Gruppe(f, Phasengruppe::Anspannen);
 }
-Gruppe Pause(const UebungsFooter& f) {
-    return {f.min_Pause, f.max_Pause, f.avg_Pause, f.avg_Pause_Count};
+PhaseGroup Pause(const UebungsFooter& f) {
+    return zud::Gruppe(f, Phasengruppe::Pause);
 }
-Gruppe Strom(const UebungsFooter& f) {
-    return {f.min_Strom, f.max_Strom, f.avg_Strom, f.avg_Strom_Count};
+PhaseGroup Strom(const UebungsFooter& f) {
+    return zud::Gruppe(f, Phasengruppe::Strom);
 }
 
 void Anhaengen(QStringList& z, const std::array<QString, 3>& t) {
     z << t[0] << t[1] << t[2];
 }
 
-std::array<QString, 3> EMG(const Gruppe& g, const QLocale& l) {
-    return EMGTexte(g.min, g.max, g.Mittelwert(), g.count, l);
+std::array<QString, 3> EMG(const PhaseGroup& g, const QLocale& l) {
+    return EMGTexte(g.min, g.max, g.Mean(), g.count, l);
 }
-std::array<QString, 3> StromG(const Gruppe& g, const QLocale& l) {
-    return StromTexte(g.min, g.max, g.Mittelwert(), g.count, l);
+std::array<QString, 3> StromG(const PhaseGroup& g, const QLocale& l) {
+    return StromTexte(g.min, g.max, g.Mean(), g.count, l);
 }
-std::array<QString, 3> DruckG(const Gruppe& g, const QString& e, const QLocale& l) {
-    return DruckTexte(g.min, g.max, g.Mittelwert(), g.count, e, l);
-}
-
-QString Einheit(int druckEinheit) {
-    return druckEinheit == 1 ? QStringLiteral("mmHg") : QStringLiteral("mbar");
+std::array<QString, 3> DruckG(const PhaseGroup& g, const QString& e, const QLocale& l) {
+    return DruckTexte(g.min, g.max, g.Mean(), g.count, e, l);
 }
 
 // The cells after the common ones for a recording of mode `m` in list `liste`.
@@ -221,8 +208,8 @@ int SpaltenTag(int liste, int spalte) {
 
 double StatistikWert(const UebungsFooter& f, int tag) {
     const int s = tag % 20;
-    auto wert = [](const Gruppe& g, int i) {
-        return i == 0 ? static_cast<double>(g.min) : i == 1 ? static_cast<double>(g.max) : g.Mittelwert();
+    auto wert = [](const PhaseGroup& g, int i) {
+        return i == 0 ? static_cast<double>(g.min) : i == 1 ? static_cast<double>(g.max) : g.Mean();
     };
     if (tag / 20 + 1 == DruckListe) {
         if (tag >= 64 && tag <= 66) {
@@ -262,17 +249,17 @@ QString TagEinheit(int tag, int druckEinheit) {
     const int s = tag % 20;
     if (liste == DruckListe) {
         if ((tag >= 64 && tag <= 66) || tag == 68) {
-            return Einheit(druckEinheit);
+            return PressureUnit(druckEinheit);
         }
-        return tag == 67 ? QStringLiteral("s") : QStringLiteral("µV");
+        return tag == 67 ? QStringLiteral("s") : EmgUnit();
     }
     if (liste == TrainingDruck) {
-        return Einheit(druckEinheit); // relax and contract are pressures here
+        return PressureUnit(druckEinheit); // relax and contract are pressures here
     }
     if ((liste == Einkanalig || liste == EMGgesteuert) && s >= 13 && s <= 15) {
-        return QStringLiteral("mA");
+        return CurrentUnit();
     }
-    return QStringLiteral("µV"); // the two-channel list holds channel 2 in these columns
+    return EmgUnit(); // the two-channel list holds channel 2 in these columns
 }
 
 QString Zahltext(const char* fmt, double v, const QLocale& sprache) {
@@ -489,7 +476,7 @@ Statistik BerechneStatistik(const std::vector<StatQuelle>& quellen, const Patien
     for (int i = 0; i < kStatListen; ++i) {
         s.Listen[size_t(i)].Nummer = i + 1;
     }
-    const QString einheit = Einheit(o.DruckEinheit);
+    const QString einheit = PressureUnit(o.DruckEinheit);
     const double faktor = Einheitenfaktor(o.DruckEinheit == 1 ? Druckeinheit::mmHg : Druckeinheit::mbar);
     auto datum = [&](const QDate& d) { return o.Datumstext ? o.Datumstext(d) : StatDatum(d); };
     Zusammenfassung& z = s.Summe;

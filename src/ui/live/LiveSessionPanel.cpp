@@ -1,4 +1,5 @@
 #include "LiveSessionPanel.h"
+#include "Units.h"
 
 #include "PatientDatabase.h"
 #include "PatientModels.h"
@@ -268,16 +269,16 @@ void LiveSessionPanel::ShowFigures() {
     if (FHatWert && w.Phase == kPhaseStrom) {
         caption = tr("Strom");
         wert = Zahl(w.Strom);
-        einheit = QStringLiteral("mA");
+        einheit = CurrentUnit();
     } else if (FHatWert && DruckModus(mode) && w.Phase >= 5 && w.Phase <= 7) {
         caption = tr("Druck");
         const bool mmHg = FEinheit == 1;
         wert = Zahl(w.Druck * Einheitenfaktor(mmHg ? Druckeinheit::mmHg : Druckeinheit::mbar));
-        einheit = mmHg ? QStringLiteral("mmHg") : QStringLiteral("mbar");
+        einheit = PressureUnit(FEinheit);
     } else if (FHatWert && (w.Phase <= 2 || w.Phase == 4)) {
         caption = mode == 9 ? tr("EMG 1") : tr("EMG");
         wert = Zahl(FLetzte.EMGFilter1 * EMGBereich(w.Bereich1) / 200.0);
-        einheit = QStringLiteral("µV");
+        einheit = EmgUnit();
         if (mode == 9)
             zweiter = tr("EMG 2") + QStringLiteral(": ") +
                       Zahl((w.EMG2 & 0xFF) * EMGBereich(w.Bereich2) / 200.0) + QStringLiteral(" µV");

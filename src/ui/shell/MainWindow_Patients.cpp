@@ -16,6 +16,7 @@
 #include "RemarksDialog.h"
 #include "TZUD12.h"
 #include "TherapistChangeDialog.h"
+#include "Units.h"
 
 #include "RawDataCsv.h"
 
@@ -475,7 +476,7 @@ void MainWindow::ExportRawData(const QString& file) {
     }
     const ChartFrame* frame = FTabs->Frame(index);
     RohdatenOptionen o;
-    o.Einheit = EinheitName(FSettings.DruckEinheit());
+    o.Einheit = PressureUnit(FSettings.DruckEinheit());
     o.Dezimaltrenner = QLocale().decimalPoint().at(0);
     if (!DisplayedRemarks().isEmpty())
         o.Bemerkungen = DisplayedRemarks().split(QLatin1Char('\n'));

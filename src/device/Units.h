@@ -1,0 +1,21 @@
+#pragma once
+
+// The units a person reads beside a value, in one place for the chart, the statistics, the
+// report pages, the live panel and the exchange formats.
+
+#include <QString>
+
+namespace zud {
+
+inline QString EmgUnit() {
+    return QStringLiteral("µV");
+}
+inline QString CurrentUnit() {
+    return QStringLiteral("mA");
+}
+// The pressure unit the program is set to: `druckEinheit` as stored (1 mmHg, else mbar).
+inline QString PressureUnit(int druckEinheit) {
+    return druckEinheit == 1 ? QStringLiteral("mmHg") : QStringLiteral("mbar");
+}
+
+} // namespace zud
