@@ -84,20 +84,10 @@ Berichtsaufnahme LadeBerichtsaufnahme(const Recording& r, int druckEinheit) {
     Berichtsaufnahme a;
     a.Zeile = r;
     const double faktor = Einheitenfaktor(druckEinheit == 1 ? Druckeinheit::mmHg : Druckeinheit::mbar);
-    const auto* b = reinterpret_cast<const uint8_t*>(r.Daten.constData());
-    const auto n = static_cast<size_t>(r.Daten.size());
     const Kopfdaten k = LeseKopfdaten(r.Daten);
-    if (r.Betriebsart <= -100) {
-        a.Werte.AelteresFormat = true;
-        a.Werte.Betriebsart = k.Betriebsart;
-    } else if (k.AelteresFormat || r.Betriebsart <= 0) {
-        a.Werte = FillArrayAlt(b, n, faktor);
-    } else {
-        a.Werte = FillArray(b, n, faktor);
-    }
-    if (k.Betriebsart >= 0 && r.Betriebsart > -100) {
-        ZUD12Statistik(a.Werte, k.Betriebsart, a.Footer);
-    }
+    NeuBerechnet n = DekodiereUndBerechne(r.Daten, r.Betriebsart, k, faktor);
+    a.Werte = std::move(n.Werte);
+    a.Footer = n.Footer;
     a.Footer.Betriebsart = static_cast<uint8_t>(std::max(0, k.Betriebsart));
     if (a.Werte.Betriebsart < 0) {
         a.Werte.Betriebsart = k.Betriebsart;

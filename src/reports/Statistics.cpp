@@ -371,6 +371,19 @@ Kopfdaten LeseKopfdaten(const QByteArray& daten) {
     return k;
 }
 
+NeuBerechnet DekodiereUndBerechne(const QByteArray& daten, int dbBetriebsart, const Kopfdaten& k,
+                                  double faktor) {
+    NeuBerechnet r;
+    // A header of the older format is decoded as such, whatever the mode column says.
+    const int db = k.AelteresFormat && dbBetriebsart > 0 ? 0 : dbBetriebsart;
+    r.Werte = Dekodiere(reinterpret_cast<const uint8_t*>(daten.constData()),
+                        static_cast<size_t>(daten.size()), db, faktor);
+    if (k.Betriebsart >= 0 && dbBetriebsart > -100) {
+        ZUD12Statistik(r.Werte, k.Betriebsart, r.Footer);
+    }
+    return r;
+}
+
 std::vector<int> Statistik::SichtbareListen() const {
     std::vector<int> v;
     for (int i = 1; i <= kStatListen; ++i) {
@@ -487,19 +500,7 @@ Statistik BerechneStatistik(const std::vector<StatQuelle>& quellen, const Patien
         UebungsFooter f{};
         bool berechnet = false;
         if (!aelteresGeraet && k.Betriebsart >= 0) {
-            const auto* b = reinterpret_cast<const uint8_t*>(q.Daten.constData());
-            const auto n = static_cast<size_t>(q.Daten.size());
-            Messung m;
-            if (q.DbBetriebsart <= -100) {
-                // The oldest variant: nothing can be decoded, the groups stay empty.
-            } else if (k.AelteresFormat || q.DbBetriebsart <= 0) {
-                m = FillArrayAlt(b, n, faktor);
-            } else {
-                m = FillArray(b, n, faktor);
-            }
-            if (q.DbBetriebsart > -100) {
-                ZUD12Statistik(m, k.Betriebsart, f);
-            }
+            f = DekodiereUndBerechne(q.Daten, q.DbBetriebsart, k, faktor).Footer;
             f.Betriebsart = static_cast<uint8_t>(k.Betriebsart);
             berechnet = true;
         }

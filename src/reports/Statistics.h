@@ -74,6 +74,18 @@ struct Kopfdaten {
 };
 Kopfdaten LeseKopfdaten(const QByteArray& daten);
 
+// A stored recording decoded as its header and the database's mode column say (`dbBetriebsart`:
+// mode + 1; zero or less the older variant, -100 and less the oldest, of which nothing is
+// decoded), with its trailer's groups computed anew from the samples, since a stored trailer may
+// come from another device or an older program: the one way the statistics and the report
+// pages read a recording.
+struct NeuBerechnet {
+    Messung Werte;
+    UebungsFooter Footer{};
+};
+NeuBerechnet DekodiereUndBerechne(const QByteArray& daten, int dbBetriebsart, const Kopfdaten& k,
+                                  double faktor);
+
 // A recording as the statistics read it from the database.
 struct StatQuelle {
     qint64 Counter = -1;
