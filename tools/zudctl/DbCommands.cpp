@@ -209,6 +209,15 @@ const QStringList& PatientFieldOptions() {
     return kFields;
 }
 
+// False, with the message, when there is no such patient.
+bool PatientFound(PatientDatabase& dm, qint64 id, QTextStream& err) {
+    if (!dm.GetPatient(id)) {
+        err << "Patient nicht gefunden: " << id << '\n';
+        return false;
+    }
+    return true;
+}
+
 void PrintPatient(const Patient& p, QTextStream& out) {
     out << p.Identifikation << ';' << Csv(p.Name) << ';' << Csv(p.Vorname) << ';'
         << p.Geburtstag.toString(QStringLiteral("yyyy-MM-dd")) << '\n';
@@ -278,8 +287,7 @@ int DeletePatient(PatientDatabase& dm, const Args& a, bool withRecordings, const
     Positional(a, 1, QStringLiteral("delete-patient ID [--with-recordings]"));
     Only(a, {}, cmd);
     const qint64 id = Key(a.positional[0], QStringLiteral("ID"));
-    if (!dm.GetPatient(id)) {
-        err << "Patient nicht gefunden: " << id << '\n';
+    if (!PatientFound(dm, id, err)) {
         return 1;
     }
     QStringList counters;
@@ -346,8 +354,7 @@ int ListRecordings(PatientDatabase& dm, const Args& a, const QString& cmd, QText
     Positional(a, 1, QStringLiteral("recordings PATIENT"));
     Only(a, {}, cmd);
     const qint64 patient = Key(a.positional[0], QStringLiteral("PATIENT"));
-    if (!dm.GetPatient(patient)) {
-        err << "Patient nicht gefunden: " << patient << '\n';
+    if (!PatientFound(dm, patient, err)) {
         return 1;
     }
     for (const Recording& r : dm.ListRecordings(patient)) {
@@ -380,8 +387,7 @@ int StoreRecording(PatientDatabase& dm, const Args& a, const QString& cmd, QText
         err << why << " (" << a.positional[1] << ")\n";
         return 1;
     }
-    if (!dm.GetPatient(patient)) {
-        err << "Patient nicht gefunden: " << patient << '\n';
+    if (!PatientFound(dm, patient, err)) {
         return 1;
     }
     out << dm.InsertRecording(patient, date, time, daten,
@@ -414,8 +420,7 @@ int MoveRecording(PatientDatabase& dm, const Args& a, const QString& cmd, QTextS
     Positional(a, 2, QStringLiteral("move COUNTER PATIENT"));
     Only(a, {}, cmd);
     const qint64 patient = Key(a.positional[1], QStringLiteral("PATIENT"));
-    if (!dm.GetPatient(patient)) {
-        err << "Patient nicht gefunden: " << patient << '\n';
+    if (!PatientFound(dm, patient, err)) {
         return 1;
     }
     try {
