@@ -349,3 +349,52 @@ TEST(LiveWriter, EveryModeAndPhaseDecodesToWhatWasMeasured) {
         EXPECT_EQ(+f->Betriebsart, c.mode);
     }
 }
+
+// The older variant's edges: a cut sample at the end stops the reading without a sample, the
+// pressure's first value is the threshold of the whole recording, the unit factor applies to the
+// pressure only, and channel 2 before any channel-1 sample is dropped.
+TEST(OlderVariant, CutEndsThresholdAndSecondChannel) {
+    // m = 10: pressure and channel 1; a trailing part of a sample is not decoded.
+    auto s = Alt(1, 10, 1, {0xE8, 0x03, 100, 0x6B, /**/ 0xD0, 0x07, 50, 0x6B, /**/ 1, 2, 3});
+    Messung m = FillArrayAlt(s.data(), s.size(), 0.75);
+    EXPECT_EQ(m.Betriebsart, 6);
+    ASSERT_EQ(m.Werte.size(), 2u);
+    EXPECT_DOUBLE_EQ(m.Werte[0].Druck, 7.5);
+    EXPECT_DOUBLE_EQ(m.Werte[1].Druck, 15);
+    EXPECT_DOUBLE_EQ(m.Werte[0].Schwelle, 7.5);
+    EXPECT_DOUBLE_EQ(m.Werte[1].Schwelle, 7.5);
+    EXPECT_EQ(m.Werte[1].Phase, 7);
+    EXPECT_DOUBLE_EQ(m.Werte[1].EMG1_RAW, 50);
+    EXPECT_DOUBLE_EQ(m.Werte[1].EMG1, 90); // (50 + 4 × 100) / 5: the average starts full of the first
+    EXPECT_DOUBLE_EQ(m.Werte[1].Bereich1, 200);
+
+    // m = 12: the phase byte; the threshold stays the first pressure.
+    s = Alt(1, 12, 1, {0x10, 0x27, 0x60, /**/ 0x20, 0x4E, 0x50});
+    m = FillArrayAlt(s.data(), s.size(), 1.0);
+    ASSERT_EQ(m.Werte.size(), 2u);
+    EXPECT_EQ(m.Werte[1].Phase, 5);
+    EXPECT_DOUBLE_EQ(m.Werte[1].Druck, 200);
+    EXPECT_DOUBLE_EQ(m.Werte[1].Schwelle, 100);
+
+    // Scheme 1: a threshold code without its byte, or a current with m = 4 without its extra byte,
+    // at the end gives no sample; with m = 3 the current needs no extra byte.
+    s = Alt(1, 4, 1, {0x64, 0x6B, /**/ 0x64, 0x7B});
+    EXPECT_EQ(FillArrayAlt(s.data(), s.size(), 1.0).Werte.size(), 1u);
+    s = Alt(1, 4, 1, {0x64, 0x6B, /**/ 0x2C, 0x41});
+    EXPECT_EQ(FillArrayAlt(s.data(), s.size(), 1.0).Werte.size(), 1u);
+    s = Alt(1, 3, 1, {0x2C, 0x41});
+    m = FillArrayAlt(s.data(), s.size(), 1.0);
+    ASSERT_EQ(m.Werte.size(), 1u);
+    EXPECT_EQ(m.Werte[0].Phase, 3);
+    EXPECT_DOUBLE_EQ(m.Werte[0].Strom_RAW, 30);
+
+    // Scheme 2: the first pair has no channel-1 sample, so its channel 2 goes nowhere.
+    s = Alt(2, 1, 1, {100, 0x3B, 20, 0x5B, /**/ 100, 0x5B, 40, 0x6B});
+    m = FillArrayAlt(s.data(), s.size(), 1.0);
+    ASSERT_EQ(m.Werte.size(), 1u);
+    EXPECT_EQ(m.Werte[0].Phase, 0);
+    EXPECT_DOUBLE_EQ(m.Werte[0].EMG1_RAW, 100);
+    EXPECT_DOUBLE_EQ(m.Werte[0].EMG2_RAW, 40);
+    EXPECT_DOUBLE_EQ(m.Werte[0].EMG2, 40);
+    EXPECT_DOUBLE_EQ(m.Werte[0].Bereich2, 200);
+}

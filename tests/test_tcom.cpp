@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <pty.h>
+#include <termios.h>
 #include <thread>
 #include <unistd.h>
 
@@ -177,4 +178,54 @@ TEST(TCOM, WaitForInputSleepsUntilTheBytesOrTheDeadline) {
     EXPECT_GE(took, std::chrono::milliseconds(90));
     EXPECT_LT(took, std::chrono::seconds(4));
     EXPECT_EQ(com.InBufUsed(), 4u);
+}
+
+// What Open sets reaches the line: raw, the speed, no waiting reads, the stop bits and the
+// hardware handshake of RTS mode 2. A frame the line cannot carry is refused with EINVAL and the
+// port is closed and free again. (A pseudo-terminal always keeps eight bits without parity, so
+// those are not seen here.)
+TEST(TCOM, TheLineGetsTheFrameAndImpossibleFramesAreRefused) {
+    Pty pty;
+    ASSERT_FALSE(pty.path.isEmpty());
+    const auto line = [&] {
+        termios t{};
+        EXPECT_EQ(::tcgetattr(pty.slave, &t), 0);
+        return t;
+    };
+    TCOM com;
+    com.SetBaud(115200);
+    com.SetStopbits(TCOM::TWOSTOPBITS);
+    ASSERT_TRUE(com.Open(pty.path, 2, 0));
+    termios t = line();
+    EXPECT_EQ(::cfgetospeed(&t), speed_t(B115200));
+    EXPECT_EQ(::cfgetispeed(&t), speed_t(B115200));
+    EXPECT_NE(t.c_cflag & CSTOPB, 0u);
+    EXPECT_NE(t.c_cflag & CRTSCTS, 0u);
+    EXPECT_NE(t.c_cflag & CLOCAL, 0u);
+    EXPECT_NE(t.c_cflag & CREAD, 0u);
+    EXPECT_EQ(t.c_lflag & (ICANON | ECHO | ISIG), 0u);
+    EXPECT_EQ(t.c_cc[VMIN], 0);
+    EXPECT_EQ(t.c_cc[VTIME], 0);
+    com.Close();
+
+    com.SetStopbits(TCOM::ONESTOPBIT);
+    ASSERT_TRUE(com.Open(pty.path, 1, 1));
+    t = line();
+    EXPECT_EQ(t.c_cflag & CSTOPB, 0u);
+    EXPECT_EQ(t.c_cflag & CRTSCTS, 0u);
+    com.Close();
+
+    com.SetDatabits(9);
+    EXPECT_FALSE(com.Open(pty.path, 0, 0));
+    EXPECT_EQ(com.Error(), uint32_t(EINVAL));
+    EXPECT_FALSE(com.IsOpen());
+    com.SetDatabits(8);
+    com.SetStopbits(TCOM::ONE5STOPBITS);
+    EXPECT_FALSE(com.Open(pty.path, 0, 0));
+    EXPECT_EQ(com.Error(), uint32_t(EINVAL));
+    EXPECT_FALSE(com.IsOpen());
+    // Nothing of the refused tries holds the port.
+    com.SetStopbits(TCOM::ONESTOPBIT);
+    EXPECT_TRUE(com.Open(pty.path, 0, 0));
+    EXPECT_EQ(com.Error(), 0u);
 }

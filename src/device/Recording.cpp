@@ -100,6 +100,124 @@ double Einheitenfaktor(Druckeinheit e) {
 
 // ---------------------------------------------------------------- current format
 
+namespace {
+
+// One sample as the device stored it, before smoothing.
+struct Rohprobe {
+    int phase = 0;
+    double emg1Raw = 0, emg2Raw = 0, bereich1 = 0, bereich2 = 0, stromRaw = 0, druck = 0, schwelle = 0;
+    bool hatEmg1 = false, hatEmg2 = false;
+};
+
+// Modes 0 to 3: one word of phase, range and value; the trigger mode adds its threshold.
+Rohprobe LeseEmgProbe(const uint8_t* s, int mode) {
+    Rohprobe r;
+    const uint16_t word = Le16(s);
+    r.phase = word >> 12;
+    const int index = (word >> 8) & 0x0F;
+    const int value = word & 0xFF;
+    r.bereich1 = EMGBereich(index);
+    if (r.phase == kPhaseStrom) {
+        // One byte of 0.1 mA; bits 11..8 are not part of the current (see Aufzeichnung).
+        r.stromRaw = value / 10.0;
+    } else {
+        r.emg1Raw = value * r.bereich1 / 200.0;
+        r.hatEmg1 = true;
+    }
+    if (mode == 3) {
+        r.schwelle = s[2] * r.bereich1 / 100.0;
+    }
+    return r;
+}
+
+// Modes 4 to 7: the pressure, whose first value is the threshold of the whole recording, and
+// the EMG channels the mode has (fixed values where it has none).
+Rohprobe LeseDruckProbe(const uint8_t* s, int mode, double faktor, bool& ersterDruck, double& schwelleDruck) {
+    Rohprobe r;
+    r.druck = (s[0] * 256 + s[1]) / 100.0 * faktor;
+    r.phase = s[2] >> 4;
+    if (ersterDruck) {
+        schwelleDruck = r.druck;
+        ersterDruck = false;
+    }
+    r.schwelle = schwelleDruck;
+    if (mode == 4 || mode == 5) {
+        r.bereich1 = 200;
+        r.emg1Raw = 100;
+        r.hatEmg1 = true;
+    } else {
+        r.bereich1 = EMGBereich(s[3] & 0x0F);
+        r.bereich2 = EMGBereich(s[3] >> 4);
+        r.emg1Raw = s[4] * r.bereich1 / 200.0;
+        r.hatEmg1 = true;
+        if (mode == 7) {
+            r.emg2Raw = s[5] * r.bereich2 / 200.0;
+        } else {
+            r.bereich2 = 200;
+            r.emg2Raw = 100;
+        }
+        r.hatEmg2 = true;
+    }
+    return r;
+}
+
+// Mode 9: two EMG channels.
+Rohprobe LeseZweikanalProbe(const uint8_t* s) {
+    Rohprobe r;
+    r.bereich1 = EMGBereich(s[2] & 0x0F);
+    r.bereich2 = EMGBereich(s[2] >> 4);
+    r.emg1Raw = s[0] * r.bereich1 / 200.0;
+    r.emg2Raw = s[1] * r.bereich2 / 200.0;
+    r.hatEmg1 = r.hatEmg2 = true;
+    r.phase = s[3] >> 4;
+    return r;
+}
+
+// The smoothing runs over every sample, those that are not shown too.
+struct Glaettung {
+    Mittel emg1, emg2;
+    Median strom;
+    int letztePhase = -1;
+};
+
+// The sample as shown: smoothed, with only the fields its phase carries.
+TMessWert Glaette(const Rohprobe& r, Glaettung& g) {
+    const double emg1Glatt = r.hatEmg1 ? g.emg1.Add(r.emg1Raw) : 0;
+    const double emg2Glatt = r.hatEmg2 ? g.emg2.Add(r.emg2Raw) : 0;
+    double stromGlatt = 0;
+    if (r.phase == kPhaseStrom) {
+        if (g.letztePhase != kPhaseStrom) {
+            g.strom.Clear(); // a current phase starts from zeros
+        }
+        stromGlatt = g.strom.Add(r.stromRaw);
+    }
+    g.letztePhase = r.phase;
+
+    TMessWert w;
+    w.Phase = r.phase;
+    w.Schwelle = r.schwelle;
+    const bool emg = r.phase <= 2 || r.phase == 4 || r.phase == 7;
+    if (emg) {
+        w.EMG1 = emg1Glatt;
+        w.EMG1_RAW = r.emg1Raw;
+        w.EMG2 = emg2Glatt;
+        w.EMG2_RAW = r.emg2Raw;
+        w.Bereich1 = r.bereich1;
+        w.Bereich2 = r.bereich2;
+    }
+    if (r.phase == kPhaseStrom) {
+        w.Strom = stromGlatt;
+        w.Strom_RAW = r.stromRaw;
+        w.Bereich1 = 2.5;
+    }
+    if (r.phase >= 5) {
+        w.Druck = r.druck; // 5, 6 and 7 carry the pressure
+    }
+    return w;
+}
+
+} // namespace
+
 Messung FillArray(const uint8_t* data, size_t size, double faktor) {
     Messung m;
     if (size < kKopfBytes) {
@@ -113,101 +231,19 @@ Messung FillArray(const uint8_t* data, size_t size, double faktor) {
     }
     const size_t end = size - kFussBytes;
     m.Werte.reserve((end - kKopfBytes) / static_cast<size_t>(bytes));
-    Mittel emg1, emg2;
-    Median strom;
-    int letztePhase = -1;
+    Glaettung g;
     bool ersterDruck = true;
     double schwelleDruck = 0;
     // Only whole samples: a cut-off sample at the end is not decoded.
     for (size_t pos = kKopfBytes; pos + static_cast<size_t>(bytes) <= end;
          pos += static_cast<size_t>(bytes)) {
         const uint8_t* s = data + pos;
-        TMessWert w;
-        int phase = 0;
-        double emg1Raw = 0, emg2Raw = 0, bereich1 = 0, bereich2 = 0, stromRaw = 0, druck = 0, schwelle = 0;
-        bool hatEmg1 = false, hatEmg2 = false;
-        if (mode <= 3) {
-            const uint16_t word = Le16(s);
-            phase = word >> 12;
-            const int index = (word >> 8) & 0x0F;
-            const int value = word & 0xFF;
-            bereich1 = EMGBereich(index);
-            if (phase == kPhaseStrom) {
-                // One byte of 0.1 mA; bits 11..8 are not part of the current (see Aufzeichnung).
-                stromRaw = value / 10.0;
-            } else {
-                emg1Raw = value * bereich1 / 200.0;
-                hatEmg1 = true;
-            }
-            if (mode == 3) {
-                schwelle = s[2] * bereich1 / 100.0;
-            }
-        } else if (mode <= 7) {
-            druck = (s[0] * 256 + s[1]) / 100.0 * faktor;
-            phase = s[2] >> 4;
-            if (ersterDruck) {
-                schwelleDruck = druck;
-                ersterDruck = false;
-            }
-            schwelle = schwelleDruck;
-            if (mode == 4 || mode == 5) {
-                bereich1 = 200;
-                emg1Raw = 100;
-                hatEmg1 = true;
-            } else {
-                bereich1 = EMGBereich(s[3] & 0x0F);
-                bereich2 = EMGBereich(s[3] >> 4);
-                emg1Raw = s[4] * bereich1 / 200.0;
-                hatEmg1 = true;
-                if (mode == 7) {
-                    emg2Raw = s[5] * bereich2 / 200.0;
-                } else {
-                    bereich2 = 200;
-                    emg2Raw = 100;
-                }
-                hatEmg2 = true;
-            }
-        } else { // mode 9
-            bereich1 = EMGBereich(s[2] & 0x0F);
-            bereich2 = EMGBereich(s[2] >> 4);
-            emg1Raw = s[0] * bereich1 / 200.0;
-            emg2Raw = s[1] * bereich2 / 200.0;
-            hatEmg1 = hatEmg2 = true;
-            phase = s[3] >> 4;
-        }
-
-        const double emg1Glatt = hatEmg1 ? emg1.Add(emg1Raw) : 0;
-        const double emg2Glatt = hatEmg2 ? emg2.Add(emg2Raw) : 0;
-        double stromGlatt = 0;
-        if (phase == kPhaseStrom) {
-            if (letztePhase != kPhaseStrom) {
-                strom.Clear(); // a current phase starts from zeros
-            }
-            stromGlatt = strom.Add(stromRaw);
-        }
-        letztePhase = phase;
-
-        w.Phase = phase;
-        w.Schwelle = schwelle;
-        const bool emg = phase <= 2 || phase == 4 || phase == 7;
-        if (phase > 7) {
+        const Rohprobe r = mode <= 3   ? LeseEmgProbe(s, mode)
+                           : mode <= 7 ? LeseDruckProbe(s, mode, faktor, ersterDruck, schwelleDruck)
+                                       : LeseZweikanalProbe(s); // mode 9
+        const TMessWert w = Glaette(r, g);
+        if (r.phase > 7) {
             continue; // phases above 7 give no sample
-        }
-        if (emg) {
-            w.EMG1 = emg1Glatt;
-            w.EMG1_RAW = emg1Raw;
-            w.EMG2 = emg2Glatt;
-            w.EMG2_RAW = emg2Raw;
-            w.Bereich1 = bereich1;
-            w.Bereich2 = bereich2;
-        }
-        if (phase == kPhaseStrom) {
-            w.Strom = stromGlatt;
-            w.Strom_RAW = stromRaw;
-            w.Bereich1 = 2.5;
-        }
-        if (phase >= 5) {
-            w.Druck = druck; // 5, 6 and 7 carry the pressure
         }
         m.Werte.push_back(w);
     }
@@ -215,6 +251,189 @@ Messung FillArray(const uint8_t* data, size_t size, double faktor) {
 }
 
 // ---------------------------------------------------------------- older variant
+
+namespace {
+
+// The mode of an older recording from its own code.
+int AlteBetriebsart(int code) {
+    switch (code) {
+    case 9:
+        return 4;
+    case 10:
+        return 6;
+    case 11:
+        return 7;
+    case 12:
+        return 5;
+    default:
+        return code - 1;
+    }
+}
+
+// Reads the samples of an older recording one after the other.
+class AlterLeser {
+public:
+    struct Wort {
+        int phase;
+        int index;
+        int value;
+        double bereich;
+    };
+
+    AlterLeser(const uint8_t* data, size_t size, bool neueTabelle)
+        : FData(data), FSize(size), FNeueTabelle(neueTabelle) {}
+
+    bool Hat(size_t n) const { return FPos + n <= FSize; }
+    uint16_t Le16Hier() const { return Le16(FData + FPos); }
+    uint16_t LeseWortRoh() {
+        const uint16_t w = Le16(FData + FPos);
+        FPos += 2;
+        return w;
+    }
+    uint8_t Byte() { return FData[FPos++]; }
+    void Ueberspringe() { ++FPos; }
+    Wort LeseWort() {
+        const uint16_t w = Le16(FData + FPos);
+        FPos += 2;
+        Wort r{w >> 12, (w >> 8) & 0x0F, w & 0xFF, 0};
+        r.bereich = AlterEMGBereich(r.index, FNeueTabelle);
+        return r;
+    }
+
+private:
+    const uint8_t* FData;
+    size_t FSize;
+    size_t FPos = kAlterKopfBytes;
+    bool FNeueTabelle;
+};
+
+// The phase of a one-channel sample from the older phase code and whether a threshold byte
+// follows; false for codes that give no sample.
+bool AlteEinkanalPhase(int code, int& phase, bool& mitSchwelle) {
+    mitSchwelle = false;
+    switch (code) {
+    case 3:
+        phase = 2;
+        return true;
+    case 4:
+        phase = 3;
+        return true;
+    case 5:
+        phase = 0;
+        return true;
+    case 6:
+        phase = 1;
+        return true;
+    case 7:
+        phase = 1;
+        mitSchwelle = true;
+        return true;
+    case 8:
+        phase = 2;
+        mitSchwelle = true;
+        return true;
+    case 9:
+        phase = 0;
+        mitSchwelle = true;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// One channel (codes 1 to 8): a word per sample, in the trigger mode a byte after each current
+// value and in the threshold phases the threshold.
+void LeseAltEinkanal(AlterLeser& in, int code, Mittel& emg1, Messung& m) {
+    while (in.Hat(2)) {
+        const uint16_t raw = in.Le16Hier();
+        const AlterLeser::Wort w = in.LeseWort();
+        TMessWert v;
+        bool mitSchwelle = false;
+        if (!AlteEinkanalPhase(w.phase, v.Phase, mitSchwelle)) {
+            continue; // no sample
+        }
+        if (w.phase == 4) {
+            v.Strom = v.Strom_RAW = (raw & 0x0FFF) / 10.0;
+            v.Bereich1 = 0;
+            if (code == 4) {
+                if (!in.Hat(1)) {
+                    break;
+                }
+                in.Ueberspringe(); // not evaluated
+            }
+            m.Werte.push_back(v);
+            continue;
+        }
+        v.EMG1_RAW = w.value * w.bereich / 200.0;
+        v.EMG1 = emg1.Add(w.value) * w.bereich / 200.0;
+        v.Bereich1 = w.bereich;
+        if (mitSchwelle) {
+            if (!in.Hat(1)) {
+                break;
+            }
+            v.Schwelle = in.Byte() * w.bereich / 100.0;
+        }
+        m.Werte.push_back(v);
+    }
+}
+
+// Two channels (code 1 with two words a sample): the second joins the sample of the first.
+void LeseAltZweikanal(AlterLeser& in, Mittel& emg1, Mittel& emg2, Messung& m) {
+    while (in.Hat(4)) {
+        const AlterLeser::Wort w1 = in.LeseWort();
+        const AlterLeser::Wort w2 = in.LeseWort();
+        if (w1.phase == 5 || w1.phase == 6) {
+            TMessWert v;
+            v.Phase = w1.phase == 5 ? 0 : 1;
+            v.EMG1_RAW = w1.value * w1.bereich / 200.0;
+            v.EMG1 = emg1.Add(w1.value) * w1.bereich / 200.0;
+            v.Bereich1 = w1.bereich;
+            m.Werte.push_back(v);
+        }
+        if ((w2.phase == 5 || w2.phase == 6) && !m.Werte.empty()) {
+            TMessWert& last = m.Werte.back();
+            last.EMG2_RAW = w2.value * w2.bereich / 200.0;
+            last.EMG2 = emg2.Add(w2.value) * w2.bereich / 200.0;
+            last.Bereich2 = w2.bereich;
+        }
+    }
+}
+
+// Pressure (codes 9 to 12): the pressure word, its first value the threshold, then the phase
+// byte (code 12) or the EMG words (codes 10 and 11).
+void LeseAltDruck(AlterLeser& in, int code, double faktor, Mittel& emg1, Mittel& emg2, Messung& m) {
+    const size_t sampleBytes = code == 9 ? 2 : code == 10 ? 4 : code == 11 ? 6 : 3;
+    bool erster = true;
+    double schwelle = 0;
+    while (in.Hat(sampleBytes)) {
+        TMessWert v;
+        v.Druck = in.LeseWortRoh() / 100.0 * faktor;
+        if (erster) {
+            schwelle = v.Druck;
+            erster = false;
+        }
+        v.Schwelle = schwelle;
+        v.Phase = 7;
+        if (code == 12) {
+            v.Phase = in.Byte() >> 4;
+        }
+        if (code == 10 || code == 11) {
+            const AlterLeser::Wort w1 = in.LeseWort();
+            v.EMG1_RAW = w1.value * w1.bereich / 200.0;
+            v.EMG1 = emg1.Add(w1.value) * w1.bereich / 200.0;
+            v.Bereich1 = w1.bereich;
+        }
+        if (code == 11) {
+            const AlterLeser::Wort w2 = in.LeseWort();
+            v.EMG2_RAW = w2.value * w2.bereich / 200.0;
+            v.EMG2 = emg2.Add(w2.value) * w2.bereich / 200.0;
+            v.Bereich2 = w2.bereich;
+        }
+        m.Werte.push_back(v);
+    }
+}
+
+} // namespace
 
 Messung FillArrayAlt(const uint8_t* data, size_t size, double faktor) {
     Messung m;
@@ -225,147 +444,15 @@ Messung FillArrayAlt(const uint8_t* data, size_t size, double faktor) {
     const int s = data[36];
     const int code = data[189];
     const bool neueTabelle = data[208] == 1;
-    switch (code) {
-    case 9:
-        m.Betriebsart = 4;
-        break;
-    case 10:
-        m.Betriebsart = 6;
-        break;
-    case 11:
-        m.Betriebsart = 7;
-        break;
-    case 12:
-        m.Betriebsart = 5;
-        break;
-    default:
-        m.Betriebsart = code - 1;
-        break;
-    }
+    m.Betriebsart = AlteBetriebsart(code);
     Mittel emg1, emg2;
-    size_t pos = kAlterKopfBytes;
-    auto have = [&](size_t n) { return pos + n <= size; };
-    struct Wort {
-        int phase;
-        int index;
-        int value;
-        double bereich;
-    };
-    auto word = [&]() {
-        const uint16_t w = Le16(data + pos);
-        pos += 2;
-        Wort r{w >> 12, (w >> 8) & 0x0F, w & 0xFF, 0};
-        r.bereich = AlterEMGBereich(r.index, neueTabelle);
-        return r;
-    };
-
+    AlterLeser in(data, size, neueTabelle);
     if (s == 1 && code >= 1 && code <= 8) {
-        while (have(2)) {
-            const uint16_t raw = Le16(data + pos);
-            const Wort w = word();
-            TMessWert v;
-            bool mitSchwelle = false;
-            switch (w.phase) {
-            case 3:
-                v.Phase = 2;
-                break;
-            case 4:
-                v.Phase = 3;
-                break;
-            case 5:
-                v.Phase = 0;
-                break;
-            case 6:
-                v.Phase = 1;
-                break;
-            case 7:
-                v.Phase = 1;
-                mitSchwelle = true;
-                break;
-            case 8:
-                v.Phase = 2;
-                mitSchwelle = true;
-                break;
-            case 9:
-                v.Phase = 0;
-                mitSchwelle = true;
-                break;
-            default:
-                continue; // no sample
-            }
-            if (w.phase == 4) {
-                v.Strom = v.Strom_RAW = (raw & 0x0FFF) / 10.0;
-                v.Bereich1 = 0;
-                if (code == 4) {
-                    if (!have(1)) {
-                        break;
-                    }
-                    ++pos; // not evaluated
-                }
-                m.Werte.push_back(v);
-                continue;
-            }
-            v.EMG1_RAW = w.value * w.bereich / 200.0;
-            v.EMG1 = emg1.Add(w.value) * w.bereich / 200.0;
-            v.Bereich1 = w.bereich;
-            if (mitSchwelle) {
-                if (!have(1)) {
-                    break;
-                }
-                v.Schwelle = data[pos++] * w.bereich / 100.0;
-            }
-            m.Werte.push_back(v);
-        }
+        LeseAltEinkanal(in, code, emg1, m);
     } else if (s == 2 && code == 1) {
-        while (have(4)) {
-            const Wort w1 = word();
-            const Wort w2 = word();
-            if (w1.phase == 5 || w1.phase == 6) {
-                TMessWert v;
-                v.Phase = w1.phase == 5 ? 0 : 1;
-                v.EMG1_RAW = w1.value * w1.bereich / 200.0;
-                v.EMG1 = emg1.Add(w1.value) * w1.bereich / 200.0;
-                v.Bereich1 = w1.bereich;
-                m.Werte.push_back(v);
-            }
-            if ((w2.phase == 5 || w2.phase == 6) && !m.Werte.empty()) {
-                TMessWert& last = m.Werte.back();
-                last.EMG2_RAW = w2.value * w2.bereich / 200.0;
-                last.EMG2 = emg2.Add(w2.value) * w2.bereich / 200.0;
-                last.Bereich2 = w2.bereich;
-            }
-        }
+        LeseAltZweikanal(in, emg1, emg2, m);
     } else if (code >= 9 && code <= 12) {
-        const size_t sampleBytes = code == 9 ? 2 : code == 10 ? 4 : code == 11 ? 6 : 3;
-        bool erster = true;
-        double schwelle = 0;
-        while (have(sampleBytes)) {
-            TMessWert v;
-            v.Druck = Le16(data + pos) / 100.0 * faktor;
-            pos += 2;
-            if (erster) {
-                schwelle = v.Druck;
-                erster = false;
-            }
-            v.Schwelle = schwelle;
-            v.Phase = 7;
-            if (code == 12) {
-                v.Phase = data[pos++] >> 4;
-            }
-            if (code == 10 || code == 11) {
-                const Wort w1 = word();
-                v.EMG1_RAW = w1.value * w1.bereich / 200.0;
-                v.EMG1 = emg1.Add(w1.value) * w1.bereich / 200.0;
-                v.Bereich1 = w1.bereich;
-            }
-            if (code == 11) {
-                const Wort w2 = word();
-                v.EMG2_RAW = w2.value * w2.bereich / 200.0;
-                v.EMG2 = emg2.Add(w2.value) * w2.bereich / 200.0;
-                v.Bereich2 = w2.bereich;
-            }
-            m.Werte.push_back(v);
-        }
+        LeseAltDruck(in, code, faktor, emg1, emg2, m);
     }
     return m;
 }

@@ -40,6 +40,106 @@ bool SpeedCode(uint32_t baud, speed_t& code) {
     return false;
 }
 
+// No sharing: a second program must not talk to the device at the same time. 0 or the error.
+int Claim(int fd) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        return errno == EWOULDBLOCK ? EBUSY : errno;
+    }
+    if (!::isatty(fd)) {
+        return ENOTTY;
+    }
+    ::ioctl(fd, TIOCEXCL);
+    return 0;
+}
+
+// A USB-serial converter holds back the end of every block for its latency timer (up to
+// 16 ms) unless the driver runs it in low-latency mode; drivers that do not know the mode
+// (pseudo-terminals, plain ports) refuse the call, which changes nothing.
+void SetLowLatency(int fd) {
+    serial_struct serial{};
+    if (::ioctl(fd, TIOCGSERIAL, &serial) == 0 && !(serial.flags & ASYNC_LOW_LATENCY)) {
+        serial.flags |= ASYNC_LOW_LATENCY;
+        ::ioctl(fd, TIOCSSERIAL, &serial);
+    }
+}
+
+// Data bits, parity and stop bits into the control flags; EINVAL for a frame we cannot set.
+int SetFrame(termios& tio, uint8_t databits, TCOM::TParity parity, TCOM::TStopbits stopbits) {
+    switch (databits) {
+    case 5:
+        tio.c_cflag |= CS5;
+        break;
+    case 6:
+        tio.c_cflag |= CS6;
+        break;
+    case 7:
+        tio.c_cflag |= CS7;
+        break;
+    case 8:
+        tio.c_cflag |= CS8;
+        break;
+    default:
+        return EINVAL;
+    }
+    switch (parity) {
+    case TCOM::NOPARITY:
+        break;
+    case TCOM::ODDPARITY:
+        tio.c_cflag |= PARENB | PARODD;
+        break;
+    case TCOM::EVENPARITY:
+        tio.c_cflag |= PARENB;
+        break;
+    case TCOM::MARKPARITY:
+        tio.c_cflag |= PARENB | PARODD | CMSPAR;
+        break;
+    case TCOM::SPACEPARITY:
+        tio.c_cflag |= PARENB | CMSPAR;
+        break;
+    }
+    switch (stopbits) {
+    case TCOM::ONESTOPBIT:
+        break;
+    case TCOM::TWOSTOPBITS:
+        tio.c_cflag |= CSTOPB;
+        break;
+    default:
+        return EINVAL; // one and a half stop bits exist only for 5 data bits on UARTs
+    }
+    return 0;
+}
+
+// The line raw, at `baud` with the given frame, hardware handshake or none, reads that never
+// wait. 0 or the error.
+int SetLine(int fd, uint32_t baud, uint8_t databits, TCOM::TParity parity, TCOM::TStopbits stopbits,
+            bool handshake) {
+    termios tio{};
+    if (::tcgetattr(fd, &tio) != 0) {
+        return errno;
+    }
+    ::cfmakeraw(&tio);
+    speed_t code;
+    if (!SpeedCode(baud, code)) {
+        return EINVAL;
+    }
+    ::cfsetispeed(&tio, code);
+    ::cfsetospeed(&tio, code);
+    tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS | CMSPAR);
+    tio.c_cflag |= CLOCAL | CREAD;
+    if (const int e = SetFrame(tio, databits, parity, stopbits); e != 0) {
+        return e;
+    }
+    if (handshake) {
+        tio.c_cflag |= CRTSCTS;
+    }
+    tio.c_cc[VMIN] = 0;
+    tio.c_cc[VTIME] = 0;
+    if (::tcsetattr(fd, TCSANOW, &tio) != 0) {
+        return errno;
+    }
+    return 0;
+}
+
 } // namespace
 
 TCOM::~TCOM() {
@@ -77,84 +177,12 @@ bool TCOM::Open(const QString& port, uint8_t RTSMode, uint8_t DTRMode) {
         return false;
     };
 
-    // No sharing: a second program must not talk to the device at the same time.
-    if (::flock(FHandle, LOCK_EX | LOCK_NB) != 0) {
-        return fail(errno == EWOULDBLOCK ? EBUSY : errno);
+    if (const int e = Claim(FHandle); e != 0) {
+        return fail(e);
     }
-    if (!::isatty(FHandle)) {
-        return fail(ENOTTY);
-    }
-    ::ioctl(FHandle, TIOCEXCL);
-    // A USB-serial converter holds back the end of every block for its latency timer (up to
-    // 16 ms) unless the driver runs it in low-latency mode; drivers that do not know the mode
-    // (pseudo-terminals, plain ports) refuse the call, which changes nothing.
-    serial_struct serial{};
-    if (::ioctl(FHandle, TIOCGSERIAL, &serial) == 0 && !(serial.flags & ASYNC_LOW_LATENCY)) {
-        serial.flags |= ASYNC_LOW_LATENCY;
-        ::ioctl(FHandle, TIOCSSERIAL, &serial);
-    }
-
-    termios tio{};
-    if (::tcgetattr(FHandle, &tio) != 0) {
-        return fail(errno);
-    }
-    ::cfmakeraw(&tio);
-    speed_t code;
-    if (!SpeedCode(FBaud, code)) {
-        return fail(EINVAL);
-    }
-    ::cfsetispeed(&tio, code);
-    ::cfsetospeed(&tio, code);
-    tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS | CMSPAR);
-    tio.c_cflag |= CLOCAL | CREAD;
-    switch (FDatabits) {
-    case 5:
-        tio.c_cflag |= CS5;
-        break;
-    case 6:
-        tio.c_cflag |= CS6;
-        break;
-    case 7:
-        tio.c_cflag |= CS7;
-        break;
-    case 8:
-        tio.c_cflag |= CS8;
-        break;
-    default:
-        return fail(EINVAL);
-    }
-    switch (FParity) {
-    case NOPARITY:
-        break;
-    case ODDPARITY:
-        tio.c_cflag |= PARENB | PARODD;
-        break;
-    case EVENPARITY:
-        tio.c_cflag |= PARENB;
-        break;
-    case MARKPARITY:
-        tio.c_cflag |= PARENB | PARODD | CMSPAR;
-        break;
-    case SPACEPARITY:
-        tio.c_cflag |= PARENB | CMSPAR;
-        break;
-    }
-    switch (FStopbits) {
-    case ONESTOPBIT:
-        break;
-    case TWOSTOPBITS:
-        tio.c_cflag |= CSTOPB;
-        break;
-    default:
-        return fail(EINVAL); // one and a half stop bits exist only for 5 data bits on UARTs
-    }
-    if (RTSMode == 2) {
-        tio.c_cflag |= CRTSCTS;
-    }
-    tio.c_cc[VMIN] = 0;
-    tio.c_cc[VTIME] = 0;
-    if (::tcsetattr(FHandle, TCSANOW, &tio) != 0) {
-        return fail(errno);
+    SetLowLatency(FHandle);
+    if (const int e = SetLine(FHandle, FBaud, FDatabits, FParity, FStopbits, RTSMode == 2); e != 0) {
+        return fail(e);
     }
     // Line levels: modes 1 and 2 raise the line, anything else leaves it low. A
     // pseudo-terminal has no modem lines; that is not a failure.

@@ -229,13 +229,9 @@ void TZUD12Thread::Dekodiere(const uint8_t* b) {
     }
 }
 
-void TZUD12Thread::run() {
-    TZUD12& dev = ZUD12Parent;
-    TCOM& com = dev.ComDev;
-    emit OnUpdateControls1();
+void TZUD12Thread::Einschalten() {
     FEnde = EZEnde::Gestoppt;
-    bool geraetBeendet = false;
-    if (!dev.setEZ(1)) {
+    if (!ZUD12Parent.setEZ(1)) {
         FEnde = EZEnde::EinschaltenFehler;
         ThreadTerminate = true;
     }
@@ -244,133 +240,176 @@ void TZUD12Thread::run() {
     Counter = 0;
     GWerte_bekommen = 0;
     FQuittungen = 0;
+}
+
+bool TZUD12Thread::WarteAufPaket() {
+    TZUD12& dev = ZUD12Parent;
+    TCOM& com = dev.ComDev;
+    FT_Q_BYTES = static_cast<int32_t>(com.InBufUsed());
+    if (FT_Q_BYTES != 0) {
+        return true;
+    }
+    if (GWerte_bekommen == 0) {
+        // Before the first sample the device may take its time.
+        Warte(1, std::numeric_limits<int>::max(), true);
+    } else if (!Warte(1, kStilleMs, true) && !ThreadTerminate) {
+        dev.AddLog(QStringLiteral("Echtzeit: no data for %1 ms").arg(kStilleMs));
+        throw Abbruch{EZEnde::Stille};
+    }
+    if (ThreadTerminate) {
+        if (GWerte_bekommen == 0 && com.InBufUsed() == 0) {
+            FEnde = EZEnde::KeinBeginn;
+        }
+        return false;
+    }
+    return true;
+}
+
+bool TZUD12Thread::LesePaket(uint8_t tag) {
+    switch (tag) {
+    case kTagGeraet:
+        LeseGeraetedaten();
+        return false;
+    case kTagProgramm:
+        LeseProgramm();
+        return false;
+    case kTagWert:
+        return LeseWert();
+    default:
+        VerwirfUnbekanntes(tag);
+        return false;
+    }
+}
+
+void TZUD12Thread::LeseGeraetedaten() {
+    TZUD12& dev = ZUD12Parent;
+    if (!Warte(sizeof GeraeteDaten, kKopfWarteMs, false)) {
+        dev.AddLog(QStringLiteral("Echtzeit: \"G\" packet incomplete, ignored"));
+        return;
+    }
+    uint8_t puffer[sizeof GeraeteDaten];
+    dev.ComDev.GetData(puffer, sizeof GeraeteDaten);
+    std::memcpy(&GeraeteDaten, puffer, sizeof GeraeteDaten);
+    dev.ApplyGeraeteDaten(GeraeteDaten);
+}
+
+void TZUD12Thread::LeseProgramm() {
+    TZUD12& dev = ZUD12Parent;
+    if (!Warte(sizeof ProgrammParameter, kKopfWarteMs, false)) {
+        dev.AddLog(QStringLiteral("Echtzeit: \"P\" packet incomplete, ignored"));
+        return;
+    }
     uint8_t puffer[sizeof(zud::ProgrammParameter)];
+    dev.ComDev.GetData(puffer, sizeof ProgrammParameter);
+    std::memcpy(&ProgrammParameter, puffer, sizeof ProgrammParameter);
+    EZWerte.BA = ProgrammParameter.Betriebsart;
+    EZWerte.Programmname.clear();
+    for (uint8_t c : ProgrammParameter.Name) {
+        if (c == 0) {
+            break;
+        }
+        EZWerte.Programmname += QChar(GeraetZuUnicode(c, 0));
+    }
+    // The phase the mode starts in.
+    switch (EZWerte.BA) {
+    case 0:
+    case 9:
+        EZWerte.Phase = 0;
+        break;
+    case 1:
+    case 2:
+    case 3:
+        EZWerte.Phase = 2;
+        break;
+    case 4:
+    case 6:
+    case 7:
+        EZWerte.Phase = 7;
+        break;
+    case 5:
+        EZWerte.Phase = 5;
+        break;
+    default:
+        break;
+    }
+    FZyklus = EZZykluslaenge(ProgrammParameter, FZyklus);
+    emit OnUpdatepanels(ProgrammParameter);
+}
+
+bool TZUD12Thread::LeseWert() {
+    TZUD12& dev = ZUD12Parent;
+    if (!Warte(kWertBytes, kWertWarteMs, false)) {
+        dev.AddLog(QStringLiteral("Echtzeit: \"W\" packet incomplete after %1 ms").arg(kWertWarteMs));
+        throw Abbruch{EZEnde::WertZuSpaet};
+    }
+    uint8_t b[kWertBytes];
+    dev.ComDev.GetData(b, kWertBytes);
+    Dekodiere(b);
+    if (EZWerte.Phase == kPhaseEnde) {
+        FEnde = EZEnde::GeraetBeendet;
+        ThreadTerminate = true;
+        return true;
+    }
+    if (!dev.EZSync()) {
+        throw Abbruch{EZEnde::Leitung};
+    }
+    ++FQuittungen;
+    const int n = ++GWerte_bekommen;
+    if (n > kMaxWerte - 1) {
+        FEnde = EZEnde::Grenze;
+        ThreadTerminate = true;
+    }
+    if (EZWerte.Phase != kPhaseVerborgen && !ThreadTerminate) {
+        ZeigeWert(n);
+    }
+    return false;
+}
+
+void TZUD12Thread::ZeigeWert(int n) {
+    if (EZWerte.Phase < 3 || EZWerte.Phase == 4) {
+        Filter(static_cast<uint8_t>(EZWerte.EMG1 & 0xFF));
+    }
+    if (Counter > FZyklus * 10 - 1) {
+        Counter = 0;
+    }
+    EZProbe p;
+    p.Werte = EZWerte;
+    p.Counter = Counter;
+    p.EMGFilter1 = EMGFilter1;
+    p.GWerte_bekommen = n;
+    p.Zykluslaenge = FZyklus;
+    emit OnUpdateChartData(p);
+    ++Counter;
+}
+
+void TZUD12Thread::VerwirfUnbekanntes(uint8_t tag) {
+    TCOM& com = ZUD12Parent.ComDev;
+    // Not a packet we know: whatever else is queued goes, but one byte.
+    const unsigned queued = com.InBufUsed();
+    if (queued > 1) {
+        std::vector<uint8_t> weg(queued - 1);
+        com.GetData(weg.data(), weg.size());
+    }
+    ZUD12Parent.AddLog(QStringLiteral("Echtzeit: unknown packet 0x%1, %2 bytes dropped")
+                           .arg(tag, 2, 16, QLatin1Char('0'))
+                           .arg(queued > 1 ? queued - 1 : 0));
+}
+
+void TZUD12Thread::run() {
+    TZUD12& dev = ZUD12Parent;
+    emit OnUpdateControls1();
+    Einschalten();
+    bool geraetBeendet = false;
     while (!ThreadTerminate) {
         try {
-            FT_Q_BYTES = static_cast<int32_t>(com.InBufUsed());
-            if (FT_Q_BYTES == 0) {
-                if (GWerte_bekommen == 0) {
-                    // Before the first sample the device may take its time.
-                    Warte(1, std::numeric_limits<int>::max(), true);
-                } else if (!Warte(1, kStilleMs, true) && !ThreadTerminate) {
-                    dev.AddLog(QStringLiteral("Echtzeit: no data for %1 ms").arg(kStilleMs));
-                    throw Abbruch{EZEnde::Stille};
-                }
-                if (ThreadTerminate) {
-                    if (GWerte_bekommen == 0 && com.InBufUsed() == 0) {
-                        FEnde = EZEnde::KeinBeginn;
-                    }
-                    break;
-                }
+            if (!WarteAufPaket()) {
+                break;
             }
             uint8_t tag = 0;
-            if (!com.GetData(&tag, 1)) {
+            if (!dev.ComDev.GetData(&tag, 1)) {
                 throw Abbruch{EZEnde::Leitung};
             }
-            switch (tag) {
-            case kTagGeraet:
-                if (!Warte(sizeof GeraeteDaten, kKopfWarteMs, false)) {
-                    dev.AddLog(QStringLiteral("Echtzeit: \"G\" packet incomplete, ignored"));
-                    break;
-                }
-                com.GetData(puffer, sizeof GeraeteDaten);
-                std::memcpy(&GeraeteDaten, puffer, sizeof GeraeteDaten);
-                dev.ApplyGeraeteDaten(GeraeteDaten);
-                break;
-            case kTagProgramm:
-                if (!Warte(sizeof ProgrammParameter, kKopfWarteMs, false)) {
-                    dev.AddLog(QStringLiteral("Echtzeit: \"P\" packet incomplete, ignored"));
-                    break;
-                }
-                com.GetData(puffer, sizeof ProgrammParameter);
-                std::memcpy(&ProgrammParameter, puffer, sizeof ProgrammParameter);
-                EZWerte.BA = ProgrammParameter.Betriebsart;
-                EZWerte.Programmname.clear();
-                for (uint8_t c : ProgrammParameter.Name) {
-                    if (c == 0) {
-                        break;
-                    }
-                    EZWerte.Programmname += QChar(GeraetZuUnicode(c, 0));
-                }
-                switch (EZWerte.BA) {
-                case 0:
-                case 9:
-                    EZWerte.Phase = 0;
-                    break;
-                case 1:
-                case 2:
-                case 3:
-                    EZWerte.Phase = 2;
-                    break;
-                case 4:
-                case 6:
-                case 7:
-                    EZWerte.Phase = 7;
-                    break;
-                case 5:
-                    EZWerte.Phase = 5;
-                    break;
-                default:
-                    break;
-                }
-                FZyklus = EZZykluslaenge(ProgrammParameter, FZyklus);
-                emit OnUpdatepanels(ProgrammParameter);
-                break;
-            case kTagWert: {
-                if (!Warte(kWertBytes, kWertWarteMs, false)) {
-                    dev.AddLog(
-                        QStringLiteral("Echtzeit: \"W\" packet incomplete after %1 ms").arg(kWertWarteMs));
-                    throw Abbruch{EZEnde::WertZuSpaet};
-                }
-                uint8_t b[kWertBytes];
-                com.GetData(b, kWertBytes);
-                Dekodiere(b);
-                if (EZWerte.Phase == kPhaseEnde) {
-                    geraetBeendet = true;
-                    FEnde = EZEnde::GeraetBeendet;
-                    ThreadTerminate = true;
-                    break;
-                }
-                if (!dev.EZSync()) {
-                    throw Abbruch{EZEnde::Leitung};
-                }
-                ++FQuittungen;
-                const int n = ++GWerte_bekommen;
-                if (n > kMaxWerte - 1) {
-                    FEnde = EZEnde::Grenze;
-                    ThreadTerminate = true;
-                }
-                if (EZWerte.Phase != kPhaseVerborgen && !ThreadTerminate) {
-                    if (EZWerte.Phase < 3 || EZWerte.Phase == 4) {
-                        Filter(static_cast<uint8_t>(EZWerte.EMG1 & 0xFF));
-                    }
-                    if (Counter > FZyklus * 10 - 1) {
-                        Counter = 0;
-                    }
-                    EZProbe p;
-                    p.Werte = EZWerte;
-                    p.Counter = Counter;
-                    p.EMGFilter1 = EMGFilter1;
-                    p.GWerte_bekommen = n;
-                    p.Zykluslaenge = FZyklus;
-                    emit OnUpdateChartData(p);
-                    ++Counter;
-                }
-                break;
-            }
-            default: {
-                // Not a packet we know: whatever else is queued goes, but one byte.
-                const unsigned queued = com.InBufUsed();
-                if (queued > 1) {
-                    std::vector<uint8_t> weg(queued - 1);
-                    com.GetData(weg.data(), weg.size());
-                }
-                dev.AddLog(QStringLiteral("Echtzeit: unknown packet 0x%1, %2 bytes dropped")
-                               .arg(tag, 2, 16, QLatin1Char('0'))
-                               .arg(queued > 1 ? queued - 1 : 0));
-                break;
-            }
-            }
+            geraetBeendet = LesePaket(tag) || geraetBeendet;
         } catch (const Abbruch& a) {
             FEnde = a.ende;
             ThreadTerminate = true;

@@ -119,6 +119,17 @@ private:
     // Waits until `n` bytes are queued; false when `ms` passed or a stop was asked for.
     bool Warte(size_t n, int ms, bool stopZaehlt);
     void Dekodiere(const uint8_t* b);
+    // The steps of run(): switch the feed on and reset the counts; wait for the next packet
+    // (false when the run ends); read one packet by its tag (true when the device ended the run).
+    void Einschalten();
+    bool WarteAufPaket();
+    bool LesePaket(uint8_t tag);
+    void LeseGeraetedaten();
+    void LeseProgramm();
+    bool LeseWert();
+    // A sample that is shown: filtered, counted in its cycle and sent.
+    void ZeigeWert(int n);
+    void VerwirfUnbekanntes(uint8_t tag);
     int FZyklus = 0;
     int FQuittungen = 0;
     EZEnde FEnde = EZEnde::Gestoppt;

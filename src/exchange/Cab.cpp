@@ -139,9 +139,34 @@ QStringList CabMembers(const QString& path) {
     return names;
 }
 
-void WriteCab(const QString& archive, const QString& member, const QString& source, const Feedback& fb,
-              RunFolder* run) {
-    const QFileInfo src(source);
+namespace {
+
+// The archive being written: where, and how its failures read.
+struct CabTarget {
+    QString archive;
+    QString dir;
+    QString cannot;
+
+    explicit CabTarget(const QString& path)
+        : archive(path), dir(QFileInfo(path).absolutePath()),
+          cannot(QCoreApplication::translate("Austausch", "Das Archiv kann nicht geschrieben werden: %1")
+                     .arg(path)) {}
+
+    [[noreturn]] void FailFile(int e) const {
+        if (IsNoSpace(e)) {
+            Fail(NoSpaceText(dir), QString());
+        }
+        Fail(cannot, FileErrorReason(e));
+    }
+    [[noreturn]] void FailWrite(const GErr& err) const {
+        if (err.noSpace()) {
+            Fail(NoSpaceText(dir), QString());
+        }
+        Fail(cannot, err.text());
+    }
+};
+
+void CheckSource(const QFileInfo& src, const QString& source) {
     if (!src.isFile()) {
         Fail(QCoreApplication::translate("Austausch", "Die zu packende Datei fehlt: %1").arg(source),
              QString());
@@ -150,25 +175,15 @@ void WriteCab(const QString& archive, const QString& member, const QString& sour
         Fail(QCoreApplication::translate("Austausch", "Die Datei ist für ein Archiv zu groß: %1").arg(source),
              QString());
     }
-    QString why;
-    if (!CheckDestination(archive, &why)) {
-        throw DataError(why);
-    }
-    // Written beside the destination under a temporary name, put in place only when complete.
-    const QString dir = QFileInfo(archive).absolutePath();
-    const QString cannot =
-        QCoreApplication::translate("Austausch", "Das Archiv kann nicht geschrieben werden: %1").arg(archive);
-    const auto failFile = [&](int e) {
-        if (IsNoSpace(e)) {
-            Fail(NoSpaceText(dir), QString());
-        }
-        Fail(cannot, FileErrorReason(e));
-    };
+}
+
+// A new empty file beside the destination under a temporary name; returns its name.
+QByteArray CreateTemporary(const CabTarget& t, RunFolder* run) {
     QByteArray tmpl;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
         tmpl = QFile::encodeName(QStringLiteral("%1/.%2.%3")
-                                     .arg(dir, QFileInfo(archive).fileName())
+                                     .arg(t.dir, QFileInfo(t.archive).fileName())
                                      .arg(QRandomGenerator::global()->generate64(), 0, 36));
         // Noted before it exists: a kill at any moment leaves it named in the run's journal.
         if (run) {
@@ -176,83 +191,111 @@ void WriteCab(const QString& archive, const QString& member, const QString& sour
         }
         fd = ::open(tmpl.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0 && errno != EEXIST) {
-            failFile(errno);
+            t.FailFile(errno);
         }
     }
     if (fd < 0) {
-        failFile(EEXIST);
+        t.FailFile(EEXIST);
     }
     ::close(fd);
-    const QString temp = QFile::decodeName(tmpl);
-    struct Remove {
-        QString path;
-        RunFolder* run;
-        bool keep = false;
-        ~Remove() {
-            if (!keep) {
-                QFile::remove(path);
-            }
-            if (run) {
-                try {
-                    run->Forget(path);
-                } catch (const DataError&) {
-                    // The run's cleanup removes a path that is gone: nothing lost.
-                }
+    return tmpl;
+}
+
+// Removes the temporary file unless it was put in place, and drops it from the run's journal.
+struct RemoveTemporary {
+    QString path;
+    RunFolder* run;
+    bool keep = false;
+    ~RemoveTemporary() {
+        if (!keep) {
+            QFile::remove(path);
+        }
+        if (run) {
+            try {
+                run->Forget(path);
+            } catch (const DataError&) {
+                // The run's cleanup removes a path that is gone: nothing lost.
             }
         }
-    } guard{temp, run};
+    }
+};
 
+// A cabinet of one folder with one member; the library needs all of them while it writes.
+class OneMemberCab {
+public:
+    OneMemberCab(const QString& archive, const QString& member, const QString& source)
+        : FCab(gcab_cabinet_new()), FFolder(gcab_folder_new(GCAB_COMPRESSION_MSZIP)),
+          FIn(g_file_new_for_path(QFile::encodeName(source).constData())),
+          FFile(gcab_file_new_with_file(member.toUtf8().constData(), FIn.get())) {
+        GErr err;
+        if (!gcab_folder_add_file(FFolder.get(), FFile.get(), FALSE, nullptr, err.out()) ||
+            !gcab_cabinet_add_folder(FCab.get(), FFolder.get(), err.out())) {
+            Fail(QCoreApplication::translate("Austausch", "Das Archiv kann nicht angelegt werden: %1")
+                     .arg(archive),
+                 err.text());
+        }
+    }
+    GCabCabinet* get() const { return FCab.get(); }
+
+private:
+    GRef<GCabCabinet> FCab;
+    GRef<GCabFolder> FFolder;
+    GRef<GFile> FIn;
+    GRef<GCabFile> FFile;
+};
+
+// Written into the noted file itself: a replacing stream would write a second temporary file
+// of its own beside it, which no journal names.
+class InPlaceOutput {
+public:
+    InPlaceOutput(const QByteArray& tmpl, const QString& archive)
+        : FFile(g_file_new_for_path(tmpl.constData())),
+          FIo(g_file_open_readwrite(FFile.get(), nullptr, FErr.out())) {
+        FOut = FIo ? g_io_stream_get_output_stream(G_IO_STREAM(FIo.get())) : nullptr;
+        if (!FOut) {
+            Fail(QCoreApplication::translate("Austausch", "Das Archiv kann nicht geschrieben werden: %1")
+                     .arg(archive),
+                 FErr.text());
+        }
+    }
+    GOutputStream* get() const { return FOut; }
+
+private:
+    GErr FErr;
+    GRef<GFile> FFile;
+    GRef<GFileIOStream> FIo;
+    GOutputStream* FOut = nullptr;
+};
+
+// The library reports no progress while it packs: the step reports its start and its end,
+// and a cancel at either point leaves no archive.
+void WriteAndClose(GCabCabinet* cab, GOutputStream* out, qint64 total, const Feedback& fb,
+                   const CabTarget& t) {
     GErr err;
-    GRef<GCabCabinet> cab(gcab_cabinet_new());
-    GRef<GCabFolder> folder(gcab_folder_new(GCAB_COMPRESSION_MSZIP));
-    GRef<GFile> in(g_file_new_for_path(QFile::encodeName(source).constData()));
-    GRef<GCabFile> file(gcab_file_new_with_file(member.toUtf8().constData(), in.get()));
-    if (!gcab_folder_add_file(folder.get(), file.get(), FALSE, nullptr, err.out()) ||
-        !gcab_cabinet_add_folder(cab.get(), folder.get(), err.out())) {
-        Fail(QCoreApplication::translate("Austausch", "Das Archiv kann nicht angelegt werden: %1")
-                 .arg(archive),
-             err.text());
-    }
-    GRef<GFile> outFile(g_file_new_for_path(tmpl.constData()));
-    // Written into the noted file itself: a replacing stream would write a second temporary file
-    // of its own beside it, which no journal names.
-    GRef<GFileIOStream> io(g_file_open_readwrite(outFile.get(), nullptr, err.out()));
-    GOutputStream* out = io ? g_io_stream_get_output_stream(G_IO_STREAM(io.get())) : nullptr;
-    if (!out) {
-        Fail(QCoreApplication::translate("Austausch", "Das Archiv kann nicht geschrieben werden: %1")
-                 .arg(archive),
-             err.text());
-    }
-    // The library reports no progress while it packs: the step reports its start and its end,
-    // and a cancel at either point leaves no archive.
-    const qint64 total = src.size();
     if (!fb.Progress(0, total)) {
         Cancelled();
     }
-    if (!gcab_cabinet_write_simple(cab.get(), out, nullptr, nullptr, nullptr, err.out())) {
-        if (err.noSpace()) {
-            Fail(NoSpaceText(dir), QString());
-        }
-        Fail(cannot, err.text());
+    if (!gcab_cabinet_write_simple(cab, out, nullptr, nullptr, nullptr, err.out())) {
+        t.FailWrite(err);
     }
     if (!fb.Progress(total, total)) {
         Cancelled();
     }
     GErr closeErr;
     if (!g_output_stream_close(out, nullptr, closeErr.out())) {
-        if (closeErr.noSpace()) {
-            Fail(NoSpaceText(dir), QString());
-        }
-        Fail(cannot, closeErr.text());
+        t.FailWrite(closeErr);
     }
-    // On the disk before it replaces anything.
+}
+
+// On the disk before it replaces anything; then readable as the umask allows, under its name.
+void SyncAndPutInPlace(const QByteArray& tmpl, const CabTarget& t) {
     const int sync = ::open(tmpl.constData(), O_RDONLY);
     if (sync < 0 || ::fsync(sync) != 0) {
         const int e = errno;
         if (sync >= 0) {
             ::close(sync);
         }
-        failFile(e);
+        t.FailFile(e);
     }
     ::close(sync);
     ::chmod(
@@ -261,9 +304,30 @@ void WriteCab(const QString& archive, const QString& member, const QString& sour
             ::umask(m);
             return m;
         }());
-    if (::rename(tmpl.constData(), QFile::encodeName(archive).constData()) != 0) {
-        failFile(errno);
+    if (::rename(tmpl.constData(), QFile::encodeName(t.archive).constData()) != 0) {
+        t.FailFile(errno);
     }
+}
+
+} // namespace
+
+void WriteCab(const QString& archive, const QString& member, const QString& source, const Feedback& fb,
+              RunFolder* run) {
+    const QFileInfo src(source);
+    CheckSource(src, source);
+    QString why;
+    if (!CheckDestination(archive, &why)) {
+        throw DataError(why);
+    }
+    // Written beside the destination under a temporary name, put in place only when complete.
+    const CabTarget target(archive);
+    const QByteArray tmpl = CreateTemporary(target, run);
+    RemoveTemporary guard{QFile::decodeName(tmpl), run};
+
+    const OneMemberCab cab(archive, member, source);
+    const InPlaceOutput out(tmpl, archive);
+    WriteAndClose(cab.get(), out.get(), src.size(), fb, target);
+    SyncAndPutInPlace(tmpl, target);
     guard.keep = true;
 }
 

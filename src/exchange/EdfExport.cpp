@@ -300,6 +300,117 @@ QString EdfText(const QString& s) {
     return out;
 }
 
+namespace {
+
+bool SetzeSignale(int h, const std::vector<EdfSignal>& signale) {
+    bool ok = true;
+    for (int i = 0; i < static_cast<int>(signale.size()); ++i) {
+        const EdfSignal& s = signale[size_t(i)];
+        ok = ok && edf_set_samplefrequency(h, i, kProbenProSekunde) == 0 &&
+             edf_set_physical_maximum(h, i, s.PhysMax) == 0 &&
+             edf_set_physical_minimum(h, i, s.PhysMin) == 0 && edf_set_digital_maximum(h, i, 32767) == 0 &&
+             edf_set_digital_minimum(h, i, -32768) == 0 &&
+             edf_set_label(h, i, s.Label.toLatin1().constData()) == 0 &&
+             edf_set_physical_dimension(h, i, s.Einheit.toLatin1().constData()) == 0;
+    }
+    return ok;
+}
+
+QByteArray Kopftext(const QString& s) {
+    return EdfText(s).toLatin1();
+}
+
+// The patient's fields that are known.
+bool SetzePatient(int h, const EdfKopf& kopf) {
+    bool ok = true;
+    if (!kopf.Patientennummer.isEmpty()) {
+        ok = ok && edf_set_patientcode(h, Kopftext(kopf.Patientennummer).constData()) == 0;
+    }
+    const QString name = kopf.Vorname.isEmpty() ? kopf.Name : kopf.Name + QLatin1Char(' ') + kopf.Vorname;
+    if (!name.isEmpty()) {
+        ok = ok && edf_set_patientname(h, Kopftext(name).constData()) == 0;
+    }
+    if (kopf.Geschlecht == 0 || kopf.Geschlecht == 1) {
+        ok = ok && edf_set_gender(h, kopf.Geschlecht) == 0;
+    }
+    if (kopf.Geburtstag.isValid()) {
+        ok = ok && edf_set_birthdate(h, kopf.Geburtstag.year(), kopf.Geburtstag.month(),
+                                     kopf.Geburtstag.day()) == 0;
+    }
+    return ok;
+}
+
+// The recording's fields: the annotation signals, the start, the device, the mode and program.
+bool SetzeAufnahme(int h, const Messung& m, const EdfKopf& kopf, qint64 annotationen, qint64 records) {
+    const qint64 jeRecord = records > 0 ? (annotationen + records - 1) / records : 1;
+    bool ok =
+        edf_set_number_of_annotation_signals(h, static_cast<int>(std::clamp<qint64>(jeRecord, 1, 64))) == 0;
+    const QDateTime b = kopf.Beginn.isValid() ? kopf.Beginn : QDateTime(QDate(1985, 1, 1), QTime(0, 0));
+    ok = ok && edf_set_startdatetime(h, b.date().year(), b.date().month(), b.date().day(), b.time().hour(),
+                                     b.time().minute(), b.time().second()) == 0;
+    ok = ok && SetzePatient(h, kopf);
+    if (!kopf.Geraet.isEmpty()) {
+        ok = ok && edf_set_equipment(h, Kopftext(kopf.Geraet).constData()) == 0;
+    }
+    const Betriebsartinfo* info = Betriebsart(m.Betriebsart);
+    QString zusatz = info ? QString::fromUtf8(info->Kurz) : QString();
+    if (!kopf.Programm.isEmpty()) {
+        zusatz += QLatin1Char(' ') + kopf.Programm;
+    }
+    if (!zusatz.isEmpty()) {
+        ok = ok && edf_set_recording_additional(h, Kopftext(zusatz.trimmed()).constData()) == 0;
+    }
+    return ok;
+}
+
+// One data record a second, every signal's samples of it in one call; the last record is
+// filled up with the last sample.
+bool SchreibeProben(int h, const std::vector<EdfSignal>& signale, qint64 proben, qint64 records) {
+    std::vector<double> puffer(signale.size() * kProbenProSekunde);
+    bool ok = true;
+    for (qint64 r = 0; ok && r < records; ++r) {
+        const qint64 erste = r * kProbenProSekunde;
+        const qint64 anzahl = std::min<qint64>(kProbenProSekunde, proben - erste);
+        double* ziel = puffer.data();
+        for (const EdfSignal& s : signale) {
+            const double* werte = s.Werte.data() + erste;
+            std::copy(werte, werte + anzahl, ziel);
+            std::fill(ziel + anzahl, ziel + kProbenProSekunde, werte[anzahl - 1]);
+            ziel += kProbenProSekunde;
+        }
+        ok = edf_blockwrite_physical_samples(h, puffer.data()) == 0;
+    }
+    return ok;
+}
+
+bool SchreibePhasen(int h, const std::vector<EdfAnnotation>& phasen) {
+    bool ok = true;
+    for (const EdfAnnotation& a : phasen) {
+        // Onset and duration in units of 100 µs; a sample is 0.1 s.
+        ok = ok &&
+             edfwrite_annotation_utf8(h, a.Beginn * 1000, a.Dauer * 1000, a.Text.toUtf8().constData()) == 0;
+    }
+    return ok;
+}
+
+// The whole file at `temp`; false when any part of it or its closing failed.
+bool SchreibeEdfDatei(const QString& temp, const Messung& m, const EdfKopf& kopf,
+                      const std::vector<EdfSignal>& signale, const std::vector<EdfAnnotation>& phasen,
+                      qint64 records) {
+    EdfDatei f(edfopen_file_writeonly(QFile::encodeName(temp).constData(), EDFLIB_FILETYPE_EDFPLUS,
+                                      static_cast<int>(signale.size())));
+    const int h = f.Handle();
+    if (h < 0) {
+        return false;
+    }
+    const bool ok =
+        SetzeSignale(h, signale) && SetzeAufnahme(h, m, kopf, static_cast<qint64>(phasen.size()), records) &&
+        SchreibeProben(h, signale, static_cast<qint64>(m.Werte.size()), records) && SchreibePhasen(h, phasen);
+    return f.Schliessen() && ok;
+}
+
+} // namespace
+
 bool SchreibeEdf(const QString& pfad, const Messung& m, const EdfKopf& kopf, QString* fehler) {
     const auto fail = [&](const QString& text) {
         if (fehler) {
@@ -319,88 +430,13 @@ bool SchreibeEdf(const QString& pfad, const Messung& m, const EdfKopf& kopf, QSt
     if (platz.Pfad().isEmpty()) {
         return fail(Tr(QT_TRANSLATE_NOOP("EdfExport", "Datei kann nicht geschrieben werden: %1")).arg(pfad));
     }
-    const QString& temp = platz.Pfad();
-
-    const int nsig = static_cast<int>(signale.size());
     const qint64 proben = static_cast<qint64>(m.Werte.size());
     const qint64 records = (proben + kProbenProSekunde - 1) / kProbenProSekunde;
     const std::vector<EdfAnnotation> phasen = EdfPhasen(m);
     const QString fehlerText =
         Tr(QT_TRANSLATE_NOOP("EdfExport", "Die EDF+-Datei %1 konnte nicht geschrieben werden.")).arg(pfad);
-
-    {
-        EdfDatei f(
-            edfopen_file_writeonly(QFile::encodeName(temp).constData(), EDFLIB_FILETYPE_EDFPLUS, nsig));
-        const int h = f.Handle();
-        if (h < 0) {
-            return fail(fehlerText);
-        }
-        bool ok = true;
-        for (int i = 0; i < nsig; ++i) {
-            const EdfSignal& s = signale[size_t(i)];
-            ok = ok && edf_set_samplefrequency(h, i, kProbenProSekunde) == 0 &&
-                 edf_set_physical_maximum(h, i, s.PhysMax) == 0 &&
-                 edf_set_physical_minimum(h, i, s.PhysMin) == 0 &&
-                 edf_set_digital_maximum(h, i, 32767) == 0 && edf_set_digital_minimum(h, i, -32768) == 0 &&
-                 edf_set_label(h, i, s.Label.toLatin1().constData()) == 0 &&
-                 edf_set_physical_dimension(h, i, s.Einheit.toLatin1().constData()) == 0;
-        }
-        const qint64 jeRecord =
-            records > 0 ? (static_cast<qint64>(phasen.size()) + records - 1) / records : 1;
-        ok = ok && edf_set_number_of_annotation_signals(
-                       h, static_cast<int>(std::clamp<qint64>(jeRecord, 1, 64))) == 0;
-        const QDateTime b = kopf.Beginn.isValid() ? kopf.Beginn : QDateTime(QDate(1985, 1, 1), QTime(0, 0));
-        ok = ok && edf_set_startdatetime(h, b.date().year(), b.date().month(), b.date().day(),
-                                         b.time().hour(), b.time().minute(), b.time().second()) == 0;
-        const auto text = [](const QString& s) { return EdfText(s).toLatin1(); };
-        if (!kopf.Patientennummer.isEmpty()) {
-            ok = ok && edf_set_patientcode(h, text(kopf.Patientennummer).constData()) == 0;
-        }
-        const QString name = kopf.Vorname.isEmpty() ? kopf.Name : kopf.Name + QLatin1Char(' ') + kopf.Vorname;
-        if (!name.isEmpty()) {
-            ok = ok && edf_set_patientname(h, text(name).constData()) == 0;
-        }
-        if (kopf.Geschlecht == 0 || kopf.Geschlecht == 1) {
-            ok = ok && edf_set_gender(h, kopf.Geschlecht) == 0;
-        }
-        if (kopf.Geburtstag.isValid()) {
-            ok = ok && edf_set_birthdate(h, kopf.Geburtstag.year(), kopf.Geburtstag.month(),
-                                         kopf.Geburtstag.day()) == 0;
-        }
-        if (!kopf.Geraet.isEmpty()) {
-            ok = ok && edf_set_equipment(h, text(kopf.Geraet).constData()) == 0;
-        }
-        const Betriebsartinfo* info = Betriebsart(m.Betriebsart);
-        QString zusatz = info ? QString::fromUtf8(info->Kurz) : QString();
-        if (!kopf.Programm.isEmpty()) {
-            zusatz += QLatin1Char(' ') + kopf.Programm;
-        }
-        if (!zusatz.isEmpty()) {
-            ok = ok && edf_set_recording_additional(h, text(zusatz.trimmed()).constData()) == 0;
-        }
-        // One data record a second, every signal's samples of it in one call; the last record is
-        // filled up with the last sample.
-        std::vector<double> puffer(signale.size() * kProbenProSekunde);
-        for (qint64 r = 0; ok && r < records; ++r) {
-            const qint64 erste = r * kProbenProSekunde;
-            const qint64 anzahl = std::min<qint64>(kProbenProSekunde, proben - erste);
-            double* ziel = puffer.data();
-            for (const EdfSignal& s : signale) {
-                const double* werte = s.Werte.data() + erste;
-                std::copy(werte, werte + anzahl, ziel);
-                std::fill(ziel + anzahl, ziel + kProbenProSekunde, werte[anzahl - 1]);
-                ziel += kProbenProSekunde;
-            }
-            ok = edf_blockwrite_physical_samples(h, puffer.data()) == 0;
-        }
-        for (const EdfAnnotation& a : phasen) {
-            // Onset and duration in units of 100 µs; a sample is 0.1 s.
-            ok = ok && edfwrite_annotation_utf8(h, a.Beginn * 1000, a.Dauer * 1000,
-                                                a.Text.toUtf8().constData()) == 0;
-        }
-        if (!f.Schliessen() || !ok) {
-            return fail(fehlerText);
-        }
+    if (!SchreibeEdfDatei(platz.Pfad(), m, kopf, signale, phasen, records)) {
+        return fail(fehlerText);
     }
     QByteArray datei;
     if (!platz.Lies(&datei) || !Vollstaendig(datei, records)) {

@@ -177,6 +177,161 @@ QString FehlerText(const Lesefehler& f) {
     return f.Zeile > 0 ? Tr(QT_TRANSLATE_NOOP("Gdt", "Zeile %1: %2")).arg(f.Zeile).arg(f.Text) : f.Text;
 }
 
+namespace {
+
+// A check of the record: nothing, or the failure with its line.
+using Befund = std::optional<Lesefehler>;
+
+Befund Mangel(int zeile, const QString& text) {
+    return Lesefehler{zeile, text};
+}
+
+// One line: its length, its field number and its content, ended by CR LF.
+Befund PruefeZeile(const QByteArray& z, bool mitLf, int nr) {
+    if (!mitLf || z.size() < 2 || z[z.size() - 2] != '\r') {
+        return Mangel(
+            nr, Tr(QT_TRANSLATE_NOOP("Gdt", "Die Zeile endet nicht mit CR LF (Datei unvollständig?).")));
+    }
+    if (z.size() < 9 || !NurZiffern(z.left(3)) || !NurZiffern(z.mid(3, 4))) {
+        return Mangel(
+            nr, Tr(QT_TRANSLATE_NOOP("Gdt", "Die Zeile hat nicht die Form Länge, Feldkennung, Inhalt.")));
+    }
+    const int laenge = z.left(3).toInt();
+    if (laenge != z.size()) {
+        return Mangel(
+            nr, Tr(QT_TRANSLATE_NOOP("Gdt", "Die Zeilenlänge %1 stimmt nicht (tatsächlich %2 Zeichen)."))
+                    .arg(laenge)
+                    .arg(z.size()));
+    }
+    if (z.mid(7, z.size() - 9).contains('\r')) {
+        return Mangel(nr, Tr(QT_TRANSLATE_NOOP("Gdt", "Die Zeile enthält ein CR.")));
+    }
+    return std::nullopt;
+}
+
+// The lines of the file up to `ende`, each checked.
+Befund Zerlege(const QByteArray& bytes, qsizetype ende, std::vector<Rohzeile>& zeilen) {
+    qsizetype pos = 0;
+    int nr = 0;
+    while (pos < ende) {
+        ++nr;
+        const qsizetype lf = bytes.indexOf('\n', pos);
+        const bool mitLf = lf >= 0 && lf < ende;
+        const qsizetype zeilenende = mitLf ? lf + 1 : ende;
+        const QByteArray z = bytes.mid(pos, zeilenende - pos);
+        if (Befund b = PruefeZeile(z, mitLf, nr)) {
+            return b;
+        }
+        zeilen.push_back({z.mid(3, 4).toInt(), z.mid(7, z.size() - 9), nr});
+        pos = zeilenende;
+    }
+    return std::nullopt;
+}
+
+// One record: it starts with its type, four digits, and no other type follows.
+Befund PruefeSatzart(const std::vector<Rohzeile>& zeilen) {
+    if (zeilen.empty() || zeilen.front().Kennung != 8000) {
+        return Mangel(1, Tr(QT_TRANSLATE_NOOP("Gdt", "Der Satz beginnt nicht mit der Satzart (Feld 8000).")));
+    }
+    if (!NurZiffern(zeilen.front().Inhalt) || zeilen.front().Inhalt.size() != 4) {
+        return Mangel(1, Tr(QT_TRANSLATE_NOOP("Gdt", "Die Satzart ist keine vierstellige Zahl.")));
+    }
+    for (size_t i = 1; i < zeilen.size(); ++i) {
+        if (zeilen[i].Kennung == 8000) {
+            return Mangel(zeilen[i].Zeile,
+                          Tr(QT_TRANSLATE_NOOP("Gdt", "Die Datei enthält mehr als einen Satz.")));
+        }
+    }
+    return std::nullopt;
+}
+
+const Rohzeile* FindeZeile(const std::vector<Rohzeile>& zeilen, int k) {
+    for (const Rohzeile& z : zeilen) {
+        if (z.Kennung == k) {
+            return &z;
+        }
+    }
+    return nullptr;
+}
+
+Befund PruefeSatzlaenge(const std::vector<Rohzeile>& zeilen, qsizetype ende) {
+    const Rohzeile* laenge = FindeZeile(zeilen, 8100);
+    if (!laenge) {
+        return Mangel(0, Tr(QT_TRANSLATE_NOOP("Gdt", "Die Satzlänge (Feld 8100) fehlt.")));
+    }
+    if (!NurZiffern(laenge->Inhalt) || laenge->Inhalt.size() > 9 || laenge->Inhalt.toLongLong() != ende) {
+        return Mangel(
+            laenge->Zeile,
+            Tr(QT_TRANSLATE_NOOP("Gdt", "Die Satzlänge %1 stimmt nicht mit der Dateigröße %2 überein."))
+                .arg(QString::fromLatin1(laenge->Inhalt))
+                .arg(ende));
+    }
+    return std::nullopt;
+}
+
+// The character set of field 9206; `zs` stays as it is without the field.
+Befund LeseZeichensatz(const std::vector<Rohzeile>& zeilen, Zeichensatz& zs) {
+    const Rohzeile* z = FindeZeile(zeilen, 9206);
+    if (!z) {
+        return std::nullopt;
+    }
+    const QByteArray v = z->Inhalt.trimmed();
+    if (v == "1") {
+        zs = Zeichensatz::Bit7;
+    } else if (v == "2") {
+        zs = Zeichensatz::Cp437;
+    } else if (v == "3") {
+        zs = Zeichensatz::Iso8859_15;
+    } else {
+        return Mangel(
+            z->Zeile,
+            Tr(QT_TRANSLATE_NOOP("Gdt", "Unbekannter Zeichensatz „%1“.")).arg(QString::fromLatin1(v)));
+    }
+    return std::nullopt;
+}
+
+Befund PruefeVersion(const std::vector<Rohzeile>& zeilen) {
+    const Rohzeile* version = FindeZeile(zeilen, 9218);
+    if (!version) {
+        return Mangel(0, Tr(QT_TRANSLATE_NOOP("Gdt", "Die GDT-Version (Feld 9218) fehlt.")));
+    }
+    const QByteArray v = version->Inhalt.trimmed();
+    if (!(v.startsWith("02.") || v.startsWith("03.")) || v.size() != 5 || !NurZiffern(v.mid(3))) {
+        return Mangel(
+            version->Zeile,
+            Tr(QT_TRANSLATE_NOOP("Gdt", "Die GDT-Version „%1“ wird nicht unterstützt (2.x oder 3.x)."))
+                .arg(QString::fromLatin1(v)));
+    }
+    return std::nullopt;
+}
+
+// With an own id, the record must be addressed to it (field 8315).
+Befund PruefeEmpfaenger(const std::vector<Rohzeile>& zeilen, const QString& eigeneId, Zeichensatz zs) {
+    if (eigeneId.isEmpty()) {
+        return std::nullopt;
+    }
+    const Rohzeile* empfaenger = FindeZeile(zeilen, 8315);
+    const QString e = empfaenger ? Dekodiere(empfaenger->Inhalt, zs).trimmed() : QString();
+    if (e.compare(eigeneId.trimmed(), Qt::CaseInsensitive) != 0) {
+        return Mangel(empfaenger ? empfaenger->Zeile : 0,
+                      Tr(QT_TRANSLATE_NOOP("Gdt", "Die Datei ist an „%1“ gerichtet, nicht an „%2“."))
+                          .arg(e, eigeneId.trimmed()));
+    }
+    return std::nullopt;
+}
+
+Satz BaueSatz(const std::vector<Rohzeile>& zeilen, Zeichensatz zs) {
+    Satz s;
+    s.Satzart = zeilen.front().Inhalt.toInt();
+    s.Felder.reserve(zeilen.size());
+    for (const Rohzeile& z : zeilen) {
+        s.Felder.push_back({z.Kennung, Dekodiere(z.Inhalt, zs), z.Zeile});
+    }
+    return s;
+}
+
+} // namespace
+
 Leseergebnis LeseSatz(const QByteArray& bytes, const QString& eigeneId) {
     if (bytes.isEmpty()) {
         return Fehler(0, Tr(QT_TRANSLATE_NOOP("Gdt", "Die GDT-Datei ist leer.")));
@@ -189,114 +344,28 @@ Leseergebnis LeseSatz(const QByteArray& bytes, const QString& eigeneId) {
     if (bytes.back() == '\x1A') {
         --ende;
     }
-
-    std::vector<Rohzeile> zeilen;
-    qsizetype pos = 0;
-    int nr = 0;
-    while (pos < ende) {
-        ++nr;
-        const qsizetype lf = bytes.indexOf('\n', pos);
-        const qsizetype zeilenende = lf < 0 || lf >= ende ? ende : lf + 1;
-        const QByteArray z = bytes.mid(pos, zeilenende - pos);
-        if (lf < 0 || lf >= ende || z.size() < 2 || z[z.size() - 2] != '\r') {
-            return Fehler(
-                nr, Tr(QT_TRANSLATE_NOOP("Gdt", "Die Zeile endet nicht mit CR LF (Datei unvollständig?).")));
-        }
-        if (z.size() < 9 || !NurZiffern(z.left(3)) || !NurZiffern(z.mid(3, 4))) {
-            return Fehler(
-                nr, Tr(QT_TRANSLATE_NOOP("Gdt", "Die Zeile hat nicht die Form Länge, Feldkennung, Inhalt.")));
-        }
-        const int laenge = z.left(3).toInt();
-        if (laenge != z.size()) {
-            return Fehler(
-                nr, Tr(QT_TRANSLATE_NOOP("Gdt", "Die Zeilenlänge %1 stimmt nicht (tatsächlich %2 Zeichen)."))
-                        .arg(laenge)
-                        .arg(z.size()));
-        }
-        const QByteArray inhalt = z.mid(7, z.size() - 9);
-        if (inhalt.contains('\r')) {
-            return Fehler(nr, Tr(QT_TRANSLATE_NOOP("Gdt", "Die Zeile enthält ein CR.")));
-        }
-        zeilen.push_back({z.mid(3, 4).toInt(), inhalt, nr});
-        pos = zeilenende;
-    }
-
-    if (zeilen.empty() || zeilen.front().Kennung != 8000) {
-        return Fehler(1, Tr(QT_TRANSLATE_NOOP("Gdt", "Der Satz beginnt nicht mit der Satzart (Feld 8000).")));
-    }
-    if (!NurZiffern(zeilen.front().Inhalt) || zeilen.front().Inhalt.size() != 4) {
-        return Fehler(1, Tr(QT_TRANSLATE_NOOP("Gdt", "Die Satzart ist keine vierstellige Zahl.")));
-    }
-    for (size_t i = 1; i < zeilen.size(); ++i) {
-        if (zeilen[i].Kennung == 8000) {
-            return Fehler(zeilen[i].Zeile,
-                          Tr(QT_TRANSLATE_NOOP("Gdt", "Die Datei enthält mehr als einen Satz.")));
-        }
-    }
-    const auto finde = [&](int k) -> const Rohzeile* {
-        for (const Rohzeile& z : zeilen) {
-            if (z.Kennung == k) {
-                return &z;
-            }
-        }
-        return nullptr;
-    };
-
-    const Rohzeile* laenge = finde(8100);
-    if (!laenge) {
-        return Fehler(0, Tr(QT_TRANSLATE_NOOP("Gdt", "Die Satzlänge (Feld 8100) fehlt.")));
-    }
-    if (!NurZiffern(laenge->Inhalt) || laenge->Inhalt.size() > 9 || laenge->Inhalt.toLongLong() != ende) {
-        return Fehler(
-            laenge->Zeile,
-            Tr(QT_TRANSLATE_NOOP("Gdt", "Die Satzlänge %1 stimmt nicht mit der Dateigröße %2 überein."))
-                .arg(QString::fromLatin1(laenge->Inhalt))
-                .arg(ende));
-    }
-
     Leseergebnis r;
-    if (const Rohzeile* z = finde(9206)) {
-        const QByteArray v = z->Inhalt.trimmed();
-        if (v == "1") {
-            r.Zs = Zeichensatz::Bit7;
-        } else if (v == "2") {
-            r.Zs = Zeichensatz::Cp437;
-        } else if (v == "3") {
-            r.Zs = Zeichensatz::Iso8859_15;
-        } else {
-            return Fehler(
-                z->Zeile,
-                Tr(QT_TRANSLATE_NOOP("Gdt", "Unbekannter Zeichensatz „%1“.")).arg(QString::fromLatin1(v)));
-        }
+    std::vector<Rohzeile> zeilen;
+    Befund b = Zerlege(bytes, ende, zeilen);
+    if (!b) {
+        b = PruefeSatzart(zeilen);
     }
-    const Rohzeile* version = finde(9218);
-    if (!version) {
-        return Fehler(0, Tr(QT_TRANSLATE_NOOP("Gdt", "Die GDT-Version (Feld 9218) fehlt.")));
+    if (!b) {
+        b = PruefeSatzlaenge(zeilen, ende);
     }
-    const QByteArray v = version->Inhalt.trimmed();
-    if (!(v.startsWith("02.") || v.startsWith("03.")) || v.size() != 5 || !NurZiffern(v.mid(3))) {
-        return Fehler(
-            version->Zeile,
-            Tr(QT_TRANSLATE_NOOP("Gdt", "Die GDT-Version „%1“ wird nicht unterstützt (2.x oder 3.x)."))
-                .arg(QString::fromLatin1(v)));
+    if (!b) {
+        b = LeseZeichensatz(zeilen, r.Zs);
     }
-    if (!eigeneId.isEmpty()) {
-        const Rohzeile* empfaenger = finde(8315);
-        const QString e = empfaenger ? Dekodiere(empfaenger->Inhalt, r.Zs).trimmed() : QString();
-        if (e.compare(eigeneId.trimmed(), Qt::CaseInsensitive) != 0) {
-            return Fehler(empfaenger ? empfaenger->Zeile : 0,
-                          Tr(QT_TRANSLATE_NOOP("Gdt", "Die Datei ist an „%1“ gerichtet, nicht an „%2“."))
-                              .arg(e, eigeneId.trimmed()));
-        }
+    if (!b) {
+        b = PruefeVersion(zeilen);
     }
-
-    Satz s;
-    s.Satzart = zeilen.front().Inhalt.toInt();
-    s.Felder.reserve(zeilen.size());
-    for (const Rohzeile& z : zeilen) {
-        s.Felder.push_back({z.Kennung, Dekodiere(z.Inhalt, r.Zs), z.Zeile});
+    if (!b) {
+        b = PruefeEmpfaenger(zeilen, eigeneId, r.Zs);
     }
-    r.Record = std::move(s);
+    if (b) {
+        return Fehler(b->Zeile, b->Text);
+    }
+    r.Record = BaueSatz(zeilen, r.Zs);
     return r;
 }
 
@@ -392,26 +461,21 @@ std::optional<QTime> LeseZeit(const QString& s) {
     return z.isValid() ? std::optional<QTime>(z) : std::nullopt;
 }
 
-Anfrageergebnis LeseAnfrage(const QByteArray& bytes, const QString& eigeneId, const QString& ordner) {
-    Anfrageergebnis r;
-    const Leseergebnis l = LeseSatz(bytes, eigeneId);
-    if (!l.Ok()) {
-        r.Fehler = l.Fehler;
-        return r;
-    }
-    const Satz& s = *l.Record;
-    auto fehler = [&](int zeile, const QString& text) {
-        r.Fehler = {zeile, text};
-        return r;
-    };
+namespace {
+
+Befund PruefeAnfrageart(const Satz& s) {
     if (s.Satzart != kStammdatenAnfordern && s.Satzart != kUntersuchungAnfordern &&
         s.Satzart != kUntersuchungZeigen) {
-        return fehler(
+        return Mangel(
             1, Tr(QT_TRANSLATE_NOOP("Gdt", "Die Satzart %1 wird nicht angenommen (6301, 6302 oder 6311)."))
                    .arg(s.Satzart));
     }
-    // A file reference is never opened; one that points out of the exchange folder marks a file
-    // that is not what it claims to be.
+    return std::nullopt;
+}
+
+// A file reference is never opened; one that points out of the exchange folder marks a file
+// that is not what it claims to be.
+Befund PruefeDateiverweise(const Satz& s, const QString& ordner) {
     const QString basis = QDir::cleanPath(QFileInfo(ordner).absoluteFilePath());
     for (const Feld& f : s.Felder) {
         if (f.Kennung != 6305) {
@@ -421,26 +485,24 @@ Anfrageergebnis LeseAnfrage(const QByteArray& bytes, const QString& eigeneId, co
         QString pfad = QDir::cleanPath(QDir::isAbsolutePath(p) ? p : basis + QLatin1Char('/') + p);
         if (p.contains(QLatin1Char('\\')) || p.contains(QLatin1Char(':')) || ordner.isEmpty() ||
             !(pfad.startsWith(basis + QLatin1Char('/')))) {
-            return fehler(f.Zeile,
+            return Mangel(f.Zeile,
                           Tr(QT_TRANSLATE_NOOP(
                                  "Gdt", "Der Dateiverweis „%1“ zeigt aus dem GDT-Austauschordner hinaus."))
                               .arg(p));
         }
     }
+    return std::nullopt;
+}
 
-    Anfrage a;
-    a.Satzart = s.Satzart;
-    a.Sender = s.Wert(8316).trimmed();
-    a.Empfaenger = s.Wert(8315).trimmed();
-    a.Version = s.Wert(9218).trimmed();
-    a.Zs = l.Zs;
+// The patient's fields; a number, or name and first name, must be there.
+Befund LesePatient(const Satz& s, Anfrage& a) {
     a.Nummer = s.Wert(3000).trimmed();
     a.Name = s.Wert(3101).trimmed();
     a.Vorname = s.Wert(3102).trimmed();
     if (s.Finde(3103)) {
         const auto d = LeseDatum(s.Wert(3103));
         if (!d) {
-            return fehler(s.Zeile(3103),
+            return Mangel(s.Zeile(3103),
                           Tr(QT_TRANSLATE_NOOP("Gdt", "Das Geburtsdatum „%1“ ist kein Datum (TTMMJJJJ)."))
                               .arg(s.Wert(3103)));
         }
@@ -453,25 +515,61 @@ Anfrageergebnis LeseAnfrage(const QByteArray& bytes, const QString& eigeneId, co
         a.Geschlecht = 0;
     }
     if (a.Nummer.isEmpty() && (a.Name.isEmpty() || a.Vorname.isEmpty())) {
-        return fehler(
+        return Mangel(
             0, Tr(QT_TRANSLATE_NOOP(
                    "Gdt", "Die Anfrage nennt weder eine Patientennummer (3000) noch Name und Vorname.")));
     }
-    if (a.Satzart == kUntersuchungZeigen) {
-        const auto d = LeseDatum(s.Wert(6200));
-        if (!d) {
-            return fehler(s.Zeile(6200),
-                          Tr(QT_TRANSLATE_NOOP(
-                              "Gdt", "Das Datum der Untersuchung (Feld 6200) fehlt oder ist ungültig.")));
-        }
-        const auto t = LeseZeit(s.Wert(6201));
-        if (!t) {
-            return fehler(s.Zeile(6201),
-                          Tr(QT_TRANSLATE_NOOP(
-                              "Gdt", "Die Uhrzeit der Untersuchung (Feld 6201) fehlt oder ist ungültig.")));
-        }
-        a.Datum = *d;
-        a.Uhrzeit = *t;
+    return std::nullopt;
+}
+
+// The examination to show: its date and time.
+Befund LeseUntersuchungszeit(const Satz& s, Anfrage& a) {
+    const auto d = LeseDatum(s.Wert(6200));
+    if (!d) {
+        return Mangel(
+            s.Zeile(6200),
+            Tr(QT_TRANSLATE_NOOP("Gdt", "Das Datum der Untersuchung (Feld 6200) fehlt oder ist ungültig.")));
+    }
+    const auto t = LeseZeit(s.Wert(6201));
+    if (!t) {
+        return Mangel(s.Zeile(6201),
+                      Tr(QT_TRANSLATE_NOOP(
+                          "Gdt", "Die Uhrzeit der Untersuchung (Feld 6201) fehlt oder ist ungültig.")));
+    }
+    a.Datum = *d;
+    a.Uhrzeit = *t;
+    return std::nullopt;
+}
+
+} // namespace
+
+Anfrageergebnis LeseAnfrage(const QByteArray& bytes, const QString& eigeneId, const QString& ordner) {
+    Anfrageergebnis r;
+    const Leseergebnis l = LeseSatz(bytes, eigeneId);
+    if (!l.Ok()) {
+        r.Fehler = l.Fehler;
+        return r;
+    }
+    const Satz& s = *l.Record;
+    Anfrage a;
+    a.Satzart = s.Satzart;
+    a.Sender = s.Wert(8316).trimmed();
+    a.Empfaenger = s.Wert(8315).trimmed();
+    a.Version = s.Wert(9218).trimmed();
+    a.Zs = l.Zs;
+    Befund b = PruefeAnfrageart(s);
+    if (!b) {
+        b = PruefeDateiverweise(s, ordner);
+    }
+    if (!b) {
+        b = LesePatient(s, a);
+    }
+    if (!b && a.Satzart == kUntersuchungZeigen) {
+        b = LeseUntersuchungszeit(s, a);
+    }
+    if (b) {
+        r.Fehler = *b;
+        return r;
     }
     r.Request = a;
     return r;

@@ -307,52 +307,43 @@ std::vector<gdt::Testwert> GdtTestValues(const Berichtsaufnahme& a, int druckEin
     return w;
 }
 
-QString WriteGdtResult(PatientDatabase& dm, qint64 counter, const GdtSettings& s, const GdtResultOptions& o) {
-    if (const QString bad = s.Check(); !bad.isEmpty()) {
-        throw DataError(bad);
-    }
-    const auto rec = dm.GetRecording(counter);
-    if (!rec) {
-        throw DataError(PatientDatabase::RecordingGoneText());
-    }
-    const auto patient = dm.GetPatient(rec->Patient);
-    if (!patient) {
-        throw DataError(Tr(QT_TRANSLATE_NOOP("Gdt", "Die Übung gehört zu keinem gespeicherten Patienten.")));
-    }
-    const Berichtsaufnahme a = LadeBerichtsaufnahme(*rec, o.DruckEinheit);
+namespace {
 
+// The result record's contents: who, when, the figures, the remarks and, with a report, its PDF
+// file (`pdf`, in the exchange folder).
+gdt::Ergebnis ResultRecord(PatientDatabase& dm, qint64 counter, const GdtSettings& s,
+                           const GdtResultOptions& o, const Patient& patient, const Recording& rec,
+                           const Berichtsaufnahme& a, QString* pdf) {
     const QDir dir(s.Folder);
     gdt::Ergebnis e;
     e.EigeneId = s.OwnId;
     e.PvsId = s.PvsId;
     e.Version = s.Version;
     e.Testcode = s.TestCode;
-    e.Nummer = patient->Nummer;
-    e.Name = patient->Name;
-    e.Vorname = patient->Vorname;
-    e.Geburtstag = patient->Geburtstag;
-    e.Datum = rec->Datum;
-    e.Uhrzeit = rec->Uhrzeit;
+    e.Nummer = patient.Nummer;
+    e.Name = patient.Name;
+    e.Vorname = patient.Vorname;
+    e.Geburtstag = patient.Geburtstag;
+    e.Datum = rec.Datum;
+    e.Uhrzeit = rec.Uhrzeit;
     e.Werte = GdtTestValues(a, o.DruckEinheit);
     const QString bemerkungen = dm.Remarks(counter).value_or(QString());
     if (!bemerkungen.trimmed().isEmpty()) {
         e.Bemerkungen = bemerkungen.split(QLatin1Char('\n'));
     }
-    QString pdf;
     if (o.Pdf) {
-        pdf = QDir::cleanPath(dir.absoluteFilePath(QStringLiteral("%1_%2.pdf").arg(s.OwnId).arg(counter)));
-        e.PdfPfad = QDir::toNativeSeparators(pdf);
+        *pdf = QDir::cleanPath(dir.absoluteFilePath(QStringLiteral("%1_%2.pdf").arg(s.OwnId).arg(counter)));
+        e.PdfPfad = QDir::toNativeSeparators(*pdf);
         e.PdfBeschreibung = Tr(QT_TRANSLATE_NOOP("Gdt", "Bericht der Übung vom %1"))
-                                .arg(rec->Datum.toString(QStringLiteral("dd.MM.yyyy")));
+                                .arg(rec.Datum.toString(QStringLiteral("dd.MM.yyyy")));
     }
-    // Everything is encoded before any file is written: a text the character set cannot hold
-    // leaves the folder as it was.
-    QByteArray bytes;
-    QString fehler;
-    if (!gdt::SchreibeSatz(gdt::ErgebnisSatz(e, s.Charset), s.Charset, &bytes, &fehler)) {
-        throw DataError(fehler);
-    }
+    return e;
+}
 
+// The result file's name: the fixed one, or the first free number; never over a result the
+// practice program has not collected when the settings ask to keep it.
+QString ResultFilePath(const GdtSettings& s, const GdtResultOptions& o) {
+    const QDir dir(s.Folder);
     QString ziel = dir.filePath(s.ResultFileName());
     if (s.Numbered) {
         ziel.clear();
@@ -377,18 +368,50 @@ QString WriteGdtResult(PatientDatabase& dm, qint64 counter, const GdtSettings& s
                                       "GDT-Einstellungen nummerierte Ergebnisdateien ein."))
                             .arg(QDir::toNativeSeparators(ziel)));
     }
+    return ziel;
+}
+
+void WriteReportPdf(const QString& pdf, const Patient& p, const Berichtsaufnahme& a,
+                    const ChartOptionen& chart) {
+    QString fehler;
+    if (!SchreibePdf(
+            pdf,
+            [&](Seitenziel& z) {
+                DrawAufnahmeSeite(*z.Painter, z.Seite, z.Dpi, p, a, chart);
+                return true;
+            },
+            &fehler)) {
+        throw DataError(fehler);
+    }
+}
+
+} // namespace
+
+QString WriteGdtResult(PatientDatabase& dm, qint64 counter, const GdtSettings& s, const GdtResultOptions& o) {
+    if (const QString bad = s.Check(); !bad.isEmpty()) {
+        throw DataError(bad);
+    }
+    const auto rec = dm.GetRecording(counter);
+    if (!rec) {
+        throw DataError(PatientDatabase::RecordingGoneText());
+    }
+    const auto patient = dm.GetPatient(rec->Patient);
+    if (!patient) {
+        throw DataError(Tr(QT_TRANSLATE_NOOP("Gdt", "Die Übung gehört zu keinem gespeicherten Patienten.")));
+    }
+    const Berichtsaufnahme a = LadeBerichtsaufnahme(*rec, o.DruckEinheit);
+    QString pdf;
+    const gdt::Ergebnis e = ResultRecord(dm, counter, s, o, *patient, *rec, a, &pdf);
+    // Everything is encoded before any file is written: a text the character set cannot hold
+    // leaves the folder as it was.
+    QByteArray bytes;
+    QString fehler;
+    if (!gdt::SchreibeSatz(gdt::ErgebnisSatz(e, s.Charset), s.Charset, &bytes, &fehler)) {
+        throw DataError(fehler);
+    }
+    const QString ziel = ResultFilePath(s, o);
     if (o.Pdf) {
-        const ChartOptionen chart = o.Chart;
-        const Patient p = *patient;
-        if (!SchreibePdf(
-                pdf,
-                [&](Seitenziel& z) {
-                    DrawAufnahmeSeite(*z.Painter, z.Seite, z.Dpi, p, a, chart);
-                    return true;
-                },
-                &fehler)) {
-            throw DataError(fehler);
-        }
+        WriteReportPdf(pdf, *patient, a, o.Chart);
     }
     if (!SaveFile(ziel, bytes, &fehler)) {
         if (o.Pdf) {

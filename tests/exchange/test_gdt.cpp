@@ -534,3 +534,91 @@ TEST(GdtOutsideRequest, CopiedIntoTheFolder) {
     EXPECT_EQ(QDir(g.Folder).entryList(QDir::Files | QDir::Hidden).size(), 2); // the copy and `inside`
     EXPECT_FALSE(QFileInfo::exists(QDir(g.Folder).filePath(QStringLiteral("fehler"))));
 }
+
+// The reader names the first fault it meets, in a fixed order (line frame, record type, record
+// length, character set, version, addressee; for a request then its type, file references, the
+// patient and the examination time), with its line where the fault has one.
+TEST(GdtFormat, EachFaultIsNamedWithItsLineAndTheFirstOneWins) {
+    // Lines: 1 8000, 2 8100, 3 8315, 4 8316, 5 9206, 6 9218, 7 3000, 8 6200, 9 6201.
+    Zeilen gut = Anfrage(gdt::kUntersuchungZeigen, "2", "03.00");
+    gut.insert(gut.end(), {{3000, "A1"}, {6200, "03022026"}, {6201, "070809"}});
+    const QString ordner = QStringLiteral("/tmp/gdt-austausch");
+    {
+        const gdt::Anfrageergebnis r = gdt::LeseAnfrage(Datei(gut), QStringLiteral("ZUD12"), ordner);
+        ASSERT_TRUE(r.Ok()) << gdt::FehlerText(r.Fehler).toStdString();
+        EXPECT_EQ(r.Request->Nummer, QStringLiteral("A1"));
+        EXPECT_EQ(r.Request->Datum, QDate(2026, 2, 3));
+        EXPECT_EQ(r.Request->Uhrzeit, QTime(7, 8, 9));
+    }
+    const auto ohne = [&](int kennung) {
+        Zeilen z;
+        for (const auto& zeile : gut) {
+            if (zeile.first != kennung) {
+                z.push_back(zeile);
+            }
+        }
+        return z;
+    };
+    struct Fall {
+        const char* name;
+        Zeilen zeilen;
+        int zeile;
+        QString teil; // expected part of the message
+    };
+    std::vector<Fall> faelle;
+    {
+        Zeilen z = gut;
+        z[6].second = "A\r1";
+        faelle.push_back({"CR in a content", z, 7, QStringLiteral("CR")});
+    }
+    {
+        Zeilen z = gut;
+        z[0].second = "631";
+        faelle.push_back({"record type of three digits", z, 1, QStringLiteral("vierstellige")});
+    }
+    faelle.push_back({"no record length", ohne(8100), 0, QStringLiteral("8100")});
+    {
+        Zeilen z = gut;
+        z[4].second = "7";
+        faelle.push_back({"unknown character set", z, 5, QStringLiteral("„7“")});
+        z[5].second = "01.00";
+        faelle.push_back({"character set before version", z, 5, QStringLiteral("„7“")});
+        z[1].second = "00999";
+        faelle.push_back({"record length before character set", z, 2, QStringLiteral("00999")});
+    }
+    faelle.push_back({"no version", ohne(9218), 0, QStringLiteral("9218")});
+    {
+        Zeilen z = gut;
+        z[2].second = "EKG01";
+        z[5].second = "01.00";
+        faelle.push_back({"version before addressee", z, 6, QStringLiteral("01.00")});
+        z[5].second = "03.00";
+        faelle.push_back({"addressee", z, 3, QStringLiteral("EKG01")});
+    }
+    {
+        Zeilen z = gut;
+        z[0].second = "6310";
+        z.push_back({6305, "../x.pdf"});
+        faelle.push_back({"request type before file reference", z, 1, QStringLiteral("6310")});
+        z[0].second = QByteArray::number(gdt::kUntersuchungZeigen);
+        faelle.push_back({"file reference", z, 10, QStringLiteral("../x.pdf")});
+    }
+    {
+        Zeilen z = ohne(3000);
+        faelle.push_back({"no patient", z, 0, QStringLiteral("3000")});
+        z.pop_back(); // and no 6201
+        faelle.push_back({"patient before examination time", z, 0, QStringLiteral("3000")});
+    }
+    faelle.push_back({"no examination time", ohne(6201), 0, QStringLiteral("6201")});
+    {
+        Zeilen z = ohne(6200);
+        faelle.push_back({"no examination date", z, 0, QStringLiteral("6200")});
+    }
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const gdt::Anfrageergebnis r = gdt::LeseAnfrage(Datei(f.zeilen), QStringLiteral("ZUD12"), ordner);
+        ASSERT_FALSE(r.Ok());
+        EXPECT_EQ(r.Fehler.Zeile, f.zeile) << r.Fehler.Text.toStdString();
+        EXPECT_TRUE(r.Fehler.Text.contains(f.teil)) << r.Fehler.Text.toStdString();
+    }
+}

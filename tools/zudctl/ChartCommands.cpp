@@ -118,40 +118,47 @@ int Csv(const QStringList& rest, QTextStream& out, QTextStream& err) {
     return 0;
 }
 
-int Render(const QStringList& rest, QTextStream& out, QTextStream& err) {
-    int breite = 1123, hoehe = 794, dpi = 96, einheit = -1;
+namespace {
+
+struct RenderArgs {
+    int breite = 1123;
+    int hoehe = 794;
+    int dpi = 96;
+    int einheit = -1;
     QStringList dateien;
+    bool pdf = false;
+};
+
+RenderArgs ParseRenderArgs(const QStringList& rest) {
+    RenderArgs a;
     for (qsizetype i = 0; i < rest.size(); ++i) {
         const QString& r = rest[i];
         if (r == QLatin1String("--width") && i + 1 < rest.size()) {
-            breite = ParseInt(rest[++i], 16, 20000, QStringLiteral("Breite"));
+            a.breite = ParseInt(rest[++i], 16, 20000, QStringLiteral("Breite"));
         } else if (r == QLatin1String("--height") && i + 1 < rest.size()) {
-            hoehe = ParseInt(rest[++i], 16, 20000, QStringLiteral("Höhe"));
+            a.hoehe = ParseInt(rest[++i], 16, 20000, QStringLiteral("Höhe"));
         } else if (r == QLatin1String("--dpi") && i + 1 < rest.size()) {
-            dpi = ParseInt(rest[++i], 24, 2400, QStringLiteral("Auflösung"));
+            a.dpi = ParseInt(rest[++i], 24, 2400, QStringLiteral("Auflösung"));
         } else if (r == QLatin1String("--unit") && i + 1 < rest.size()) {
-            einheit = Einheit(rest[++i]);
+            a.einheit = Einheit(rest[++i]);
         } else if (r.startsWith(QLatin1String("--"))) {
             throw UsageError{QStringLiteral("falsche Argumente für render")};
         } else {
-            dateien << r;
+            a.dateien << r;
         }
     }
-    if (dateien.size() != 2) {
+    if (a.dateien.size() != 2) {
         throw UsageError{QStringLiteral("render braucht DATEI und AUSGABE (.png oder .pdf)")};
     }
-    const bool pdf = dateien[1].endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
-    if (!pdf && !dateien[1].endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
-        throw UsageError{QStringLiteral("AUSGABE muss auf .png oder .pdf enden: %1").arg(dateien[1])};
+    a.pdf = a.dateien[1].endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+    if (!a.pdf && !a.dateien[1].endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
+        throw UsageError{QStringLiteral("AUSGABE muss auf .png oder .pdf enden: %1").arg(a.dateien[1])};
     }
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        err << "render braucht die grafische Oberfläche von Qt (QGuiApplication)\n";
-        return 1;
-    }
-    QByteArray data;
-    if (!LeseDatei(dateien[0], data, err)) {
-        return 1;
-    }
+    return a;
+}
+
+// The chart as the program's settings draw it, in the given unit or the settings' one.
+ChartOptionen RenderOptions(int einheit) {
     const Settings s;
     ChartOptionen o;
     o.GridLinesX = s.GridLinesX();
@@ -160,42 +167,69 @@ int Render(const QStringList& rest, QTextStream& out, QTextStream& err) {
     o.ShowRealCurrent = s.ShowRealCurrent();
     o.ShowAvgRealCurrent = s.ShowAvgRealCurrent();
     o.DruckEinheit = einheit >= 0 ? einheit : s.DruckEinheit();
-    const Messung m = Dekodieren(data, o.DruckEinheit);
-    if (m.Betriebsart < 0 || Probenbytes(m.Betriebsart) == 0) {
-        err << "Keine Aufzeichnung: " << dateien[0] << '\n';
-        return 1;
-    }
+    return o;
+}
+
+QByteArray RenderPdf(const Messung& m, const ChartOptionen& o, const RenderArgs& a) {
     const Zoom zoom;
     QByteArray bild;
-    if (pdf) {
+    {
+        // The writer and its buffer end before the bytes are handed on.
         QBuffer puffer(&bild);
         puffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&puffer);
-        writer.setResolution(dpi);
-        writer.setPageSize(QPageSize(QSizeF(breite * 72.0 / dpi, hoehe * 72.0 / dpi), QPageSize::Point,
-                                     QString(), QPageSize::ExactMatch));
+        writer.setResolution(a.dpi);
+        writer.setPageSize(QPageSize(QSizeF(a.breite * 72.0 / a.dpi, a.hoehe * 72.0 / a.dpi),
+                                     QPageSize::Point, QString(), QPageSize::ExactMatch));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setCreator(QStringLiteral("ZUD-Software"));
         QPainter p(&writer);
         const QRect r = p.viewport();
-        DrawChart(p, m, o, r.width(), 0, dpi, zoom, 0, 0, r.height());
+        DrawChart(p, m, o, r.width(), 0, a.dpi, zoom, 0, 0, r.height());
         p.end();
-    } else {
-        QImage img(breite, hoehe, QImage::Format_RGB32);
-        img.setDotsPerMeterX(static_cast<int>(dpi / 0.0254 + 0.5));
-        img.setDotsPerMeterY(static_cast<int>(dpi / 0.0254 + 0.5));
-        img.fill(Qt::white);
-        {
-            QPainter p(&img);
-            DrawChart(p, m, o, breite, 0, dpi, zoom, 0, 0, hoehe);
-        }
-        QBuffer puffer(&bild);
-        puffer.open(QIODevice::WriteOnly);
-        img.save(&puffer, "PNG");
     }
+    return bild;
+}
+
+QByteArray RenderPng(const Messung& m, const ChartOptionen& o, const RenderArgs& a) {
+    const Zoom zoom;
+    QImage img(a.breite, a.hoehe, QImage::Format_RGB32);
+    img.setDotsPerMeterX(static_cast<int>(a.dpi / 0.0254 + 0.5));
+    img.setDotsPerMeterY(static_cast<int>(a.dpi / 0.0254 + 0.5));
+    img.fill(Qt::white);
+    {
+        QPainter p(&img);
+        DrawChart(p, m, o, a.breite, 0, a.dpi, zoom, 0, 0, a.hoehe);
+    }
+    QByteArray bild;
+    QBuffer puffer(&bild);
+    puffer.open(QIODevice::WriteOnly);
+    img.save(&puffer, "PNG");
+    return bild;
+}
+
+} // namespace
+
+int Render(const QStringList& rest, QTextStream& out, QTextStream& err) {
+    const RenderArgs a = ParseRenderArgs(rest);
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        err << "render braucht die grafische Oberfläche von Qt (QGuiApplication)\n";
+        return 1;
+    }
+    QByteArray data;
+    if (!LeseDatei(a.dateien[0], data, err)) {
+        return 1;
+    }
+    const ChartOptionen o = RenderOptions(a.einheit);
+    const Messung m = Dekodieren(data, o.DruckEinheit);
+    if (m.Betriebsart < 0 || Probenbytes(m.Betriebsart) == 0) {
+        err << "Keine Aufzeichnung: " << a.dateien[0] << '\n';
+        return 1;
+    }
+    const QByteArray bild = a.pdf ? RenderPdf(m, o, a) : RenderPng(m, o, a);
     QString fehler;
-    if (bild.isEmpty() || !SaveFile(dateien[1], bild, &fehler)) {
-        err << (fehler.isEmpty() ? QStringLiteral("Bild konnte nicht erzeugt werden: %1").arg(dateien[1])
+    if (bild.isEmpty() || !SaveFile(a.dateien[1], bild, &fehler)) {
+        err << (fehler.isEmpty() ? QStringLiteral("Bild konnte nicht erzeugt werden: %1").arg(a.dateien[1])
                                  : fehler)
             << '\n';
         return 1;

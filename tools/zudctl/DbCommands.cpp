@@ -106,31 +106,23 @@ std::unique_ptr<PatientDatabase> OpenDatabase(const DbOptions& o) {
     return dm;
 }
 
-int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextStream& err) {
-    if (args.isEmpty()) {
-        throw UsageError{QStringLiteral("db braucht einen Befehl")};
+namespace {
+
+int ServerSetupCommand(const QStringList& rest, QTextStream& out) {
+    const Args a = Split(rest, {QStringLiteral("--port"), QStringLiteral("--password")});
+    if (a.positional.size() != 1) {
+        throw UsageError{QStringLiteral("db server-setup ORDNER --port N --password P")};
     }
-    const QString cmd = args.front();
-    const QStringList rest = args.mid(1);
+    const int port = ParseInt(a.options.value(QStringLiteral("--port"), QStringLiteral("3052")), 1, 65535,
+                              QStringLiteral("Port"));
+    const QString pw = a.options.value(QStringLiteral("--password"), QString::fromLatin1(kAdminPassword));
+    out << PrepareServerRoot(a.positional.front(), port, pw) << '\n';
+    return 0;
+}
 
-    if (cmd == QLatin1String("server-setup")) {
-        const Args a = Split(rest, {QStringLiteral("--port"), QStringLiteral("--password")});
-        if (a.positional.size() != 1) {
-            throw UsageError{QStringLiteral("db server-setup ORDNER --port N --password P")};
-        }
-        const int port = ParseInt(a.options.value(QStringLiteral("--port"), QStringLiteral("3052")), 1, 65535,
-                                  QStringLiteral("Port"));
-        const QString pw = a.options.value(QStringLiteral("--password"), QString::fromLatin1(kAdminPassword));
-        out << PrepareServerRoot(a.positional.front(), port, pw) << '\n';
-        return 0;
-    }
-
-    Settings settings;
-    const DbLocation loc = Location(o);
-    const QString user = o.user.isEmpty() ? QString::fromLatin1(kAdminUser) : o.user;
-    const QString password = Password(o);
-
-    // Administrator commands on the server's accounts.
+// Administrator commands on the server's accounts; false when cmd is none of them.
+bool AccountCommand(const QString& cmd, const QStringList& rest, const DbLocation& loc,
+                    const QString& password, QTextStream& out) {
     if (cmd == QLatin1String("users")) {
         if (!rest.isEmpty()) {
             throw UsageError{QStringLiteral("db users hat keine Argumente")};
@@ -138,7 +130,7 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
         for (const QString& u : PatientDatabase::Users(loc, password)) {
             out << u << '\n';
         }
-        return 0;
+        return true;
     }
     if (cmd == QLatin1String("add-user") || cmd == QLatin1String("set-password")) {
         if (rest.size() != 2) {
@@ -149,267 +141,380 @@ int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextSt
         } else {
             PatientDatabase::AlterUser(loc, password, rest[0], rest[1]);
         }
-        return 0;
+        return true;
     }
     if (cmd == QLatin1String("drop-user")) {
         if (rest.size() != 1) {
             throw UsageError{QStringLiteral("db drop-user NAME")};
         }
         PatientDatabase::DropUser(loc, password, rest[0]);
-        return 0;
+        return true;
     }
+    return false;
+}
 
-    if (cmd == QLatin1String("verify")) {
-        if (!rest.isEmpty()) {
-            throw UsageError{QStringLiteral("db verify hat keine Argumente")};
-        }
-        wf::DatabaseCheckResult result;
-        {
-            // The database client sets signal handlers of its own while it attaches.
-            const SignalWatcher::Hold hold;
-            result = wf::CheckDatabase(loc, user, password);
-        }
-        for (const QString& p : std::as_const(result.problems)) {
-            out << p << '\n';
-        }
-        out << result.Summary() << '\n';
-        return result.Sound() ? 0 : 1;
+int VerifyCommand(const QStringList& rest, const DbLocation& loc, const QString& user,
+                  const QString& password, QTextStream& out) {
+    if (!rest.isEmpty()) {
+        throw UsageError{QStringLiteral("db verify hat keine Argumente")};
     }
-
-    PatientDatabase dm(loc);
-    if (cmd == QLatin1String("create")) {
-        if (!rest.isEmpty()) {
-            throw UsageError{QStringLiteral("db create hat keine Argumente")};
-        }
-        const bool created = dm.EnsureInstalled(password);
-        out << (created ? "angelegt: " : "vorhanden: ") << loc.ConnectionString() << '\n';
-        return 0;
+    wf::DatabaseCheckResult result;
+    {
+        // The database client sets signal handlers of its own while it attaches.
+        const SignalWatcher::Hold hold;
+        result = wf::CheckDatabase(loc, user, password);
     }
+    for (const QString& p : std::as_const(result.problems)) {
+        out << p << '\n';
+    }
+    out << result.Summary() << '\n';
+    return result.Sound() ? 0 : 1;
+}
 
+int CreateCommand(const QStringList& rest, PatientDatabase& dm, const DbLocation& loc,
+                  const QString& password, QTextStream& out) {
+    if (!rest.isEmpty()) {
+        throw UsageError{QStringLiteral("db create hat keine Argumente")};
+    }
+    const bool created = dm.EnsureInstalled(password);
+    out << (created ? "angelegt: " : "vorhanden: ") << loc.ConnectionString() << '\n';
+    return 0;
+}
+
+// The commands on patients and recordings, which need a login.
+bool IsDataCommand(const QString& cmd) {
     static const QStringList kCommands = {
         QStringLiteral("patients"),       QStringLiteral("add-patient"), QStringLiteral("edit-patient"),
         QStringLiteral("delete-patient"), QStringLiteral("recordings"),  QStringLiteral("store"),
         QStringLiteral("fetch"),          QStringLiteral("move"),        QStringLiteral("delete-recording"),
         QStringLiteral("remarks")};
-    if (!kCommands.contains(cmd)) {
-        throw UsageError{QStringLiteral("unbekannter db-Befehl: %1").arg(cmd)};
-    }
-    // The one option without a value.
+    return kCommands.contains(cmd);
+}
+
+// Their options; --with-recordings, the one option without a value, is taken out into *withRecordings.
+Args DataCommandArgs(const QString& cmd, const QStringList& rest, bool* withRecordings) {
     QStringList values = rest;
-    const bool withRecordings = values.removeAll(QStringLiteral("--with-recordings")) > 0;
-    if (withRecordings && cmd != QLatin1String("delete-patient")) {
+    *withRecordings = values.removeAll(QStringLiteral("--with-recordings")) > 0;
+    if (*withRecordings && cmd != QLatin1String("delete-patient")) {
         throw UsageError{QStringLiteral("Option --with-recordings gehört nicht zu db %1").arg(cmd)};
     }
-    const Args a =
-        Split(values, {QStringLiteral("--search"), QStringLiteral("--name"), QStringLiteral("--vorname"),
-                       QStringLiteral("--geburtstag"), QStringLiteral("--nummer"), QStringLiteral("--date"),
-                       QStringLiteral("--time"), QStringLiteral("--device")});
-    dm.Login(user, password, settings.AdminPassword());
+    return Split(values, {QStringLiteral("--search"), QStringLiteral("--name"), QStringLiteral("--vorname"),
+                          QStringLiteral("--geburtstag"), QStringLiteral("--nummer"),
+                          QStringLiteral("--date"), QStringLiteral("--time"), QStringLiteral("--device")});
+}
 
-    if (cmd == QLatin1String("patients")) {
-        Positional(a, 0, QStringLiteral("patients [--search TEXT]"));
-        Only(a, {QStringLiteral("--search")}, cmd);
-        const auto list = a.options.contains(QStringLiteral("--search"))
-                              ? dm.SearchPatients(a.options.value(QStringLiteral("--search")))
-                              : dm.AllPatients();
-        for (const Patient& p : list) {
-            out << p.Identifikation << ';' << Csv(p.Name) << ';' << Csv(p.Vorname) << ';'
-                << p.Geburtstag.toString(QStringLiteral("yyyy-MM-dd")) << '\n';
-        }
-    } else if (cmd == QLatin1String("add-patient")) {
-        Positional(a, 0,
-                   QStringLiteral("add-patient --name N --vorname V --geburtstag JJJJ-MM-TT [--nummer X]"));
-        Only(a,
-             {QStringLiteral("--name"), QStringLiteral("--vorname"), QStringLiteral("--geburtstag"),
-              QStringLiteral("--nummer")},
-             cmd);
-        Patient p;
-        p.Name = a.options.value(QStringLiteral("--name"));
-        p.Vorname = a.options.value(QStringLiteral("--vorname"));
-        p.Geburtstag = Date(a.options.value(QStringLiteral("--geburtstag")));
-        p.Nummer = a.options.value(QStringLiteral("--nummer"));
-        out << dm.AddPatient(p) << '\n';
-    } else if (cmd == QLatin1String("edit-patient")) {
-        const QString usage =
-            QStringLiteral("edit-patient ID [--name N] [--vorname V] [--geburtstag JJJJ-MM-TT] [--nummer X]");
-        Positional(a, 1, usage);
-        Only(a,
-             {QStringLiteral("--name"), QStringLiteral("--vorname"), QStringLiteral("--geburtstag"),
-              QStringLiteral("--nummer")},
-             cmd);
-        if (a.options.isEmpty()) {
-            throw UsageError{QStringLiteral("Aufruf: zudctl db %1 (mindestens ein Feld)").arg(usage)};
-        }
-        const qint64 id = Key(a.positional[0], QStringLiteral("ID"));
-        const QDate geburtstag = a.options.contains(QStringLiteral("--geburtstag"))
-                                     ? Date(a.options.value(QStringLiteral("--geburtstag")))
-                                     : QDate();
-        auto p = dm.GetPatient(id);
-        if (!p) {
-            err << "Patient nicht gefunden: " << id << '\n';
-            return 1;
-        }
-        // Only the given fields change; the checks are those of the patient dialog.
-        if (a.options.contains(QStringLiteral("--name"))) {
-            p->Name = a.options.value(QStringLiteral("--name"));
-        }
-        if (a.options.contains(QStringLiteral("--vorname"))) {
-            p->Vorname = a.options.value(QStringLiteral("--vorname"));
-        }
-        if (geburtstag.isValid()) {
-            p->Geburtstag = geburtstag;
-        }
-        if (a.options.contains(QStringLiteral("--nummer"))) {
-            p->Nummer = a.options.value(QStringLiteral("--nummer"));
-        }
-        dm.UpdatePatient(*p);
-        out << p->Identifikation << ';' << Csv(p->Name) << ';' << Csv(p->Vorname) << ';'
-            << p->Geburtstag.toString(QStringLiteral("yyyy-MM-dd")) << '\n';
-    } else if (cmd == QLatin1String("delete-patient")) {
-        Positional(a, 1, QStringLiteral("delete-patient ID [--with-recordings]"));
-        Only(a, {}, cmd);
-        const qint64 id = Key(a.positional[0], QStringLiteral("ID"));
-        if (!dm.GetPatient(id)) {
-            err << "Patient nicht gefunden: " << id << '\n';
-            return 1;
-        }
-        QStringList counters;
-        for (const Recording& r : dm.ListRecordings(id, QStringLiteral("ASC"), QStringLiteral("ASC"))) {
-            counters << QString::number(r.Counter);
-        }
-        try {
-            dm.DeletePatient(id, withRecordings);
-        } catch (const DataError&) {
-            err << "Patient nicht gefunden: " << id << '\n';
-            return 1;
-        }
-        if (withRecordings) {
-            out << QCoreApplication::translate("Datenbank", "Patient %1 gelöscht, mit seinen Übungen (%2).")
-                       .arg(id)
-                       .arg(counters.size())
-                << '\n';
-        } else if (counters.isEmpty()) {
-            out << QCoreApplication::translate("Datenbank", "Patient %1 gelöscht; er hatte keine Übungen.")
-                       .arg(id)
-                << '\n';
-        } else {
-            // Which recordings lost their patient, so that they can be moved to another one.
-            out << QCoreApplication::translate(
-                       "Datenbank",
-                       "Patient %1 gelöscht; seine Übungen bleiben ohne Patient in der Datenbank (%2): %3")
-                       .arg(id)
-                       .arg(counters.size())
-                       .arg(counters.join(QLatin1Char(',')))
-                << '\n';
-        }
-    } else if (cmd == QLatin1String("remarks")) {
-        if (a.positional.size() != 1 && a.positional.size() != 2) {
-            throw UsageError{QStringLiteral("Aufruf: zudctl db remarks COUNTER [TEXT]")};
-        }
-        Only(a, {}, cmd);
-        const qint64 counter = Key(a.positional[0], QStringLiteral("COUNTER"));
-        if (a.positional.size() == 1) {
-            const auto text = dm.Remarks(counter);
-            if (!text) {
-                err << "Übung nicht gefunden: " << counter << '\n';
-                return 1;
-            }
-            out << *text;
-            if (!text->isEmpty() && !text->endsWith(QLatin1Char('\n'))) {
-                out << '\n';
-            }
-        } else {
-            try {
-                dm.SetRemarks(counter, a.positional[1]);
-            } catch (const DataError&) {
-                err << "Übung nicht gefunden: " << counter << '\n';
-                return 1;
-            }
-        }
-    } else if (cmd == QLatin1String("recordings")) {
-        Positional(a, 1, QStringLiteral("recordings PATIENT"));
-        Only(a, {}, cmd);
-        const qint64 patient = Key(a.positional[0], QStringLiteral("PATIENT"));
-        if (!dm.GetPatient(patient)) {
-            err << "Patient nicht gefunden: " << patient << '\n';
-            return 1;
-        }
-        for (const Recording& r : dm.ListRecordings(patient)) {
-            out << r.Counter << ';' << r.Datum.toString(QStringLiteral("yyyy-MM-dd")) << ';'
-                << r.Uhrzeit.toString(QStringLiteral("hh:mm:ss")) << ';' << r.Betriebsart << ';' << r.Groesse
-                << '\n';
-        }
-    } else if (cmd == QLatin1String("store")) {
-        Positional(a, 2,
-                   QStringLiteral("store PATIENT DATEI --date JJJJ-MM-TT --time hh:mm:ss [--device NAME]"));
-        Only(a, {QStringLiteral("--date"), QStringLiteral("--time"), QStringLiteral("--device")}, cmd);
-        const qint64 patient = Key(a.positional[0], QStringLiteral("PATIENT"));
-        const QDate date = Date(a.options.value(QStringLiteral("--date")));
-        const QTime time =
-            QTime::fromString(a.options.value(QStringLiteral("--time")), QStringLiteral("hh:mm:ss"));
-        if (!time.isValid()) {
-            throw UsageError{QStringLiteral("Uhrzeit nicht lesbar (hh:mm:ss)")};
-        }
-        QFile f(a.positional[1]);
-        if (!f.open(QIODevice::ReadOnly)) {
-            err << "Datei kann nicht gelesen werden: " << a.positional[1] << '\n';
-            return 1;
-        }
-        const QByteArray daten = f.readAll();
-        QString why;
-        if (!IstAufzeichnung(daten, &why)) {
-            err << why << " (" << a.positional[1] << ")\n";
-            return 1;
-        }
-        if (!dm.GetPatient(patient)) {
-            err << "Patient nicht gefunden: " << patient << '\n';
-            return 1;
-        }
-        out << dm.InsertRecording(patient, date, time, daten,
-                                  a.options.value(QStringLiteral("--device"), QStringLiteral("ZUD12")))
+const QStringList& PatientFieldOptions() {
+    static const QStringList kFields = {QStringLiteral("--name"), QStringLiteral("--vorname"),
+                                        QStringLiteral("--geburtstag"), QStringLiteral("--nummer")};
+    return kFields;
+}
+
+// False, with the message, when there is no such patient.
+bool PatientFound(PatientDatabase& dm, qint64 id, QTextStream& err) {
+    if (!dm.GetPatient(id)) {
+        err << "Patient nicht gefunden: " << id << '\n';
+        return false;
+    }
+    return true;
+}
+
+void PrintPatient(const Patient& p, QTextStream& out) {
+    out << p.Identifikation << ';' << Csv(p.Name) << ';' << Csv(p.Vorname) << ';'
+        << p.Geburtstag.toString(QStringLiteral("yyyy-MM-dd")) << '\n';
+}
+
+int ListPatients(PatientDatabase& dm, const Args& a, const QString& cmd, QTextStream& out) {
+    Positional(a, 0, QStringLiteral("patients [--search TEXT]"));
+    Only(a, {QStringLiteral("--search")}, cmd);
+    const auto list = a.options.contains(QStringLiteral("--search"))
+                          ? dm.SearchPatients(a.options.value(QStringLiteral("--search")))
+                          : dm.AllPatients();
+    for (const Patient& p : list) {
+        PrintPatient(p, out);
+    }
+    return 0;
+}
+
+int AddPatient(PatientDatabase& dm, const Args& a, const QString& cmd, QTextStream& out) {
+    Positional(a, 0, QStringLiteral("add-patient --name N --vorname V --geburtstag JJJJ-MM-TT [--nummer X]"));
+    Only(a, PatientFieldOptions(), cmd);
+    Patient p;
+    p.Name = a.options.value(QStringLiteral("--name"));
+    p.Vorname = a.options.value(QStringLiteral("--vorname"));
+    p.Geburtstag = Date(a.options.value(QStringLiteral("--geburtstag")));
+    p.Nummer = a.options.value(QStringLiteral("--nummer"));
+    out << dm.AddPatient(p) << '\n';
+    return 0;
+}
+
+int EditPatient(PatientDatabase& dm, const Args& a, const QString& cmd, QTextStream& out, QTextStream& err) {
+    const QString usage =
+        QStringLiteral("edit-patient ID [--name N] [--vorname V] [--geburtstag JJJJ-MM-TT] [--nummer X]");
+    Positional(a, 1, usage);
+    Only(a, PatientFieldOptions(), cmd);
+    if (a.options.isEmpty()) {
+        throw UsageError{QStringLiteral("Aufruf: zudctl db %1 (mindestens ein Feld)").arg(usage)};
+    }
+    const qint64 id = Key(a.positional[0], QStringLiteral("ID"));
+    const QDate geburtstag = a.options.contains(QStringLiteral("--geburtstag"))
+                                 ? Date(a.options.value(QStringLiteral("--geburtstag")))
+                                 : QDate();
+    auto p = dm.GetPatient(id);
+    if (!p) {
+        err << "Patient nicht gefunden: " << id << '\n';
+        return 1;
+    }
+    // Only the given fields change; the checks are those of the patient dialog.
+    if (a.options.contains(QStringLiteral("--name"))) {
+        p->Name = a.options.value(QStringLiteral("--name"));
+    }
+    if (a.options.contains(QStringLiteral("--vorname"))) {
+        p->Vorname = a.options.value(QStringLiteral("--vorname"));
+    }
+    if (geburtstag.isValid()) {
+        p->Geburtstag = geburtstag;
+    }
+    if (a.options.contains(QStringLiteral("--nummer"))) {
+        p->Nummer = a.options.value(QStringLiteral("--nummer"));
+    }
+    dm.UpdatePatient(*p);
+    PrintPatient(*p, out);
+    return 0;
+}
+
+int DeletePatient(PatientDatabase& dm, const Args& a, bool withRecordings, const QString& cmd,
+                  QTextStream& out, QTextStream& err) {
+    Positional(a, 1, QStringLiteral("delete-patient ID [--with-recordings]"));
+    Only(a, {}, cmd);
+    const qint64 id = Key(a.positional[0], QStringLiteral("ID"));
+    if (!PatientFound(dm, id, err)) {
+        return 1;
+    }
+    QStringList counters;
+    for (const Recording& r : dm.ListRecordings(id, QStringLiteral("ASC"), QStringLiteral("ASC"))) {
+        counters << QString::number(r.Counter);
+    }
+    try {
+        dm.DeletePatient(id, withRecordings);
+    } catch (const DataError&) {
+        err << "Patient nicht gefunden: " << id << '\n';
+        return 1;
+    }
+    if (withRecordings) {
+        out << QCoreApplication::translate("Datenbank", "Patient %1 gelöscht, mit seinen Übungen (%2).")
+                   .arg(id)
+                   .arg(counters.size())
             << '\n';
-    } else if (cmd == QLatin1String("fetch")) {
-        Positional(a, 2, QStringLiteral("fetch COUNTER DATEI"));
-        Only(a, {}, cmd);
-        QString why;
-        if (!CheckDestination(a.positional[1], &why)) {
-            err << why << '\n';
+    } else if (counters.isEmpty()) {
+        out << QCoreApplication::translate("Datenbank", "Patient %1 gelöscht; er hatte keine Übungen.")
+                   .arg(id)
+            << '\n';
+    } else {
+        // Which recordings lost their patient, so that they can be moved to another one.
+        out << QCoreApplication::translate(
+                   "Datenbank",
+                   "Patient %1 gelöscht; seine Übungen bleiben ohne Patient in der Datenbank (%2): %3")
+                   .arg(id)
+                   .arg(counters.size())
+                   .arg(counters.join(QLatin1Char(',')))
+            << '\n';
+    }
+    return 0;
+}
+
+int Remarks(PatientDatabase& dm, const Args& a, const QString& cmd, QTextStream& out, QTextStream& err) {
+    if (a.positional.size() != 1 && a.positional.size() != 2) {
+        throw UsageError{QStringLiteral("Aufruf: zudctl db remarks COUNTER [TEXT]")};
+    }
+    Only(a, {}, cmd);
+    const qint64 counter = Key(a.positional[0], QStringLiteral("COUNTER"));
+    if (a.positional.size() == 1) {
+        const auto text = dm.Remarks(counter);
+        if (!text) {
+            err << "Übung nicht gefunden: " << counter << '\n';
             return 1;
         }
-        const auto r = dm.GetRecording(Key(a.positional[0], QStringLiteral("COUNTER")));
-        if (!r) {
-            err << "Übung nicht gefunden: " << a.positional[0] << '\n';
-            return 1;
+        out << *text;
+        if (!text->isEmpty() && !text->endsWith(QLatin1Char('\n'))) {
+            out << '\n';
         }
-        if (!SaveFile(a.positional[1], r->Daten, &why)) {
-            err << why << '\n';
-            return 1;
-        }
-    } else if (cmd == QLatin1String("move")) {
-        Positional(a, 2, QStringLiteral("move COUNTER PATIENT"));
-        Only(a, {}, cmd);
-        const qint64 patient = Key(a.positional[1], QStringLiteral("PATIENT"));
-        if (!dm.GetPatient(patient)) {
-            err << "Patient nicht gefunden: " << patient << '\n';
-            return 1;
-        }
+    } else {
         try {
-            dm.MoveRecording(Key(a.positional[0], QStringLiteral("COUNTER")), patient);
+            dm.SetRemarks(counter, a.positional[1]);
         } catch (const DataError&) {
-            err << "Übung nicht gefunden: " << a.positional[0] << '\n';
-            return 1;
-        }
-    } else if (cmd == QLatin1String("delete-recording")) {
-        Positional(a, 1, QStringLiteral("delete-recording COUNTER"));
-        Only(a, {}, cmd);
-        try {
-            dm.DeleteRecording(Key(a.positional[0], QStringLiteral("COUNTER")));
-        } catch (const DataError&) {
-            err << "Übung nicht gefunden: " << a.positional[0] << '\n';
+            err << "Übung nicht gefunden: " << counter << '\n';
             return 1;
         }
     }
     return 0;
+}
+
+int ListRecordings(PatientDatabase& dm, const Args& a, const QString& cmd, QTextStream& out,
+                   QTextStream& err) {
+    Positional(a, 1, QStringLiteral("recordings PATIENT"));
+    Only(a, {}, cmd);
+    const qint64 patient = Key(a.positional[0], QStringLiteral("PATIENT"));
+    if (!PatientFound(dm, patient, err)) {
+        return 1;
+    }
+    for (const Recording& r : dm.ListRecordings(patient)) {
+        out << r.Counter << ';' << r.Datum.toString(QStringLiteral("yyyy-MM-dd")) << ';'
+            << r.Uhrzeit.toString(QStringLiteral("hh:mm:ss")) << ';' << r.Betriebsart << ';' << r.Groesse
+            << '\n';
+    }
+    return 0;
+}
+
+int StoreRecording(PatientDatabase& dm, const Args& a, const QString& cmd, QTextStream& out,
+                   QTextStream& err) {
+    Positional(a, 2, QStringLiteral("store PATIENT DATEI --date JJJJ-MM-TT --time hh:mm:ss [--device NAME]"));
+    Only(a, {QStringLiteral("--date"), QStringLiteral("--time"), QStringLiteral("--device")}, cmd);
+    const qint64 patient = Key(a.positional[0], QStringLiteral("PATIENT"));
+    const QDate date = Date(a.options.value(QStringLiteral("--date")));
+    const QTime time =
+        QTime::fromString(a.options.value(QStringLiteral("--time")), QStringLiteral("hh:mm:ss"));
+    if (!time.isValid()) {
+        throw UsageError{QStringLiteral("Uhrzeit nicht lesbar (hh:mm:ss)")};
+    }
+    QFile f(a.positional[1]);
+    if (!f.open(QIODevice::ReadOnly)) {
+        err << "Datei kann nicht gelesen werden: " << a.positional[1] << '\n';
+        return 1;
+    }
+    const QByteArray daten = f.readAll();
+    QString why;
+    if (!IstAufzeichnung(daten, &why)) {
+        err << why << " (" << a.positional[1] << ")\n";
+        return 1;
+    }
+    if (!PatientFound(dm, patient, err)) {
+        return 1;
+    }
+    out << dm.InsertRecording(patient, date, time, daten,
+                              a.options.value(QStringLiteral("--device"), QStringLiteral("ZUD12")))
+        << '\n';
+    return 0;
+}
+
+int FetchRecording(PatientDatabase& dm, const Args& a, const QString& cmd, QTextStream& err) {
+    Positional(a, 2, QStringLiteral("fetch COUNTER DATEI"));
+    Only(a, {}, cmd);
+    QString why;
+    if (!CheckDestination(a.positional[1], &why)) {
+        err << why << '\n';
+        return 1;
+    }
+    const auto r = dm.GetRecording(Key(a.positional[0], QStringLiteral("COUNTER")));
+    if (!r) {
+        err << "Übung nicht gefunden: " << a.positional[0] << '\n';
+        return 1;
+    }
+    if (!SaveFile(a.positional[1], r->Daten, &why)) {
+        err << why << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int MoveRecording(PatientDatabase& dm, const Args& a, const QString& cmd, QTextStream& err) {
+    Positional(a, 2, QStringLiteral("move COUNTER PATIENT"));
+    Only(a, {}, cmd);
+    const qint64 patient = Key(a.positional[1], QStringLiteral("PATIENT"));
+    if (!PatientFound(dm, patient, err)) {
+        return 1;
+    }
+    try {
+        dm.MoveRecording(Key(a.positional[0], QStringLiteral("COUNTER")), patient);
+    } catch (const DataError&) {
+        err << "Übung nicht gefunden: " << a.positional[0] << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int DeleteRecording(PatientDatabase& dm, const Args& a, const QString& cmd, QTextStream& err) {
+    Positional(a, 1, QStringLiteral("delete-recording COUNTER"));
+    Only(a, {}, cmd);
+    try {
+        dm.DeleteRecording(Key(a.positional[0], QStringLiteral("COUNTER")));
+    } catch (const DataError&) {
+        err << "Übung nicht gefunden: " << a.positional[0] << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int DataCommand(PatientDatabase& dm, const QString& cmd, const Args& a, bool withRecordings, QTextStream& out,
+                QTextStream& err) {
+    if (cmd == QLatin1String("patients")) {
+        return ListPatients(dm, a, cmd, out);
+    }
+    if (cmd == QLatin1String("add-patient")) {
+        return AddPatient(dm, a, cmd, out);
+    }
+    if (cmd == QLatin1String("edit-patient")) {
+        return EditPatient(dm, a, cmd, out, err);
+    }
+    if (cmd == QLatin1String("delete-patient")) {
+        return DeletePatient(dm, a, withRecordings, cmd, out, err);
+    }
+    if (cmd == QLatin1String("remarks")) {
+        return Remarks(dm, a, cmd, out, err);
+    }
+    if (cmd == QLatin1String("recordings")) {
+        return ListRecordings(dm, a, cmd, out, err);
+    }
+    if (cmd == QLatin1String("store")) {
+        return StoreRecording(dm, a, cmd, out, err);
+    }
+    if (cmd == QLatin1String("fetch")) {
+        return FetchRecording(dm, a, cmd, err);
+    }
+    if (cmd == QLatin1String("move")) {
+        return MoveRecording(dm, a, cmd, err);
+    }
+    if (cmd == QLatin1String("delete-recording")) {
+        return DeleteRecording(dm, a, cmd, err);
+    }
+    return 0;
+}
+
+} // namespace
+
+int RunDb(const DbOptions& o, const QStringList& args, QTextStream& out, QTextStream& err) {
+    if (args.isEmpty()) {
+        throw UsageError{QStringLiteral("db braucht einen Befehl")};
+    }
+    const QString cmd = args.front();
+    const QStringList rest = args.mid(1);
+
+    if (cmd == QLatin1String("server-setup")) {
+        return ServerSetupCommand(rest, out);
+    }
+
+    Settings settings;
+    const DbLocation loc = Location(o);
+    const QString user = o.user.isEmpty() ? QString::fromLatin1(kAdminUser) : o.user;
+    const QString password = Password(o);
+
+    if (AccountCommand(cmd, rest, loc, password, out)) {
+        return 0;
+    }
+    if (cmd == QLatin1String("verify")) {
+        return VerifyCommand(rest, loc, user, password, out);
+    }
+
+    PatientDatabase dm(loc);
+    if (cmd == QLatin1String("create")) {
+        return CreateCommand(rest, dm, loc, password, out);
+    }
+    if (!IsDataCommand(cmd)) {
+        throw UsageError{QStringLiteral("unbekannter db-Befehl: %1").arg(cmd)};
+    }
+    bool withRecordings = false;
+    const Args a = DataCommandArgs(cmd, rest, &withRecordings);
+    dm.Login(user, password, settings.AdminPassword());
+    return DataCommand(dm, cmd, a, withRecordings, out, err);
 }
 
 } // namespace zud::ctl

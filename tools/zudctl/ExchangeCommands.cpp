@@ -94,71 +94,76 @@ std::unique_ptr<PatientDatabase> Open(const DbOptions& o) {
     return OpenDatabase(o);
 }
 
-int Run(const DbOptions& o, const QString& cmd, const QStringList& rest, QTextStream& out) {
-    const Settings settings;
-    const DbLocation loc = Location(o);
-    ExchangeDatabase dm2(loc, settings.AdminPassword());
+int ExportCommand(const DbOptions& o, ExchangeDatabase& dm2, const QStringList& rest, QTextStream& out) {
+    const Parsed p = Parse(rest, {QStringLiteral("--patients")}, {}, kUsageExport);
+    One(p, kUsageExport);
+    if (!p.options.contains(QStringLiteral("--patients"))) {
+        throw UsageError{QStringLiteral("Aufruf: zudctl %1").arg(kUsageExport)};
+    }
+    const QList<qint64> ids = Ids(p.options.value(QStringLiteral("--patients")));
+    auto dm = Open(o);
+    const ExportResult r = dm2.Export(dm->Db(), ids, p.positional.front());
+    out << "patients " << r.patients << ";recordings " << r.recordings << ";devices " << r.devices
+        << ";bytes " << r.archiveBytes << '\n';
+    return 0;
+}
 
-    if (cmd == QLatin1String("export")) {
-        const Parsed p = Parse(rest, {QStringLiteral("--patients")}, {}, kUsageExport);
-        One(p, kUsageExport);
-        if (!p.options.contains(QStringLiteral("--patients"))) {
-            throw UsageError{QStringLiteral("Aufruf: zudctl %1").arg(kUsageExport)};
+// The archive's patients to import: those wanted (all when none is named), each of them there.
+QList<qint64> PatientsToImport(const std::vector<ArchivePatient>& listed, const QList<qint64>& wanted) {
+    QList<qint64> ids;
+    for (const ArchivePatient& a : listed) {
+        if (wanted.isEmpty() || wanted.contains(a.Identifikation)) {
+            ids << a.Identifikation;
         }
-        const QList<qint64> ids = Ids(p.options.value(QStringLiteral("--patients")));
-        auto dm = Open(o);
-        const ExportResult r = dm2.Export(dm->Db(), ids, p.positional.front());
-        out << "patients " << r.patients << ";recordings " << r.recordings << ";devices " << r.devices
-            << ";bytes " << r.archiveBytes << '\n';
-        return 0;
     }
-    if (cmd == QLatin1String("import")) {
-        const Parsed p = Parse(rest, {QStringLiteral("--patients")}, {}, kUsageImport);
-        One(p, kUsageImport);
-        QList<qint64> wanted;
-        if (p.options.contains(QStringLiteral("--patients"))) {
-            wanted = Ids(p.options.value(QStringLiteral("--patients")));
+    for (const qint64 id : wanted) {
+        if (!ids.contains(id)) {
+            throw DataError(QStringLiteral("Den Patienten %1 gibt es im Archiv nicht.").arg(id));
         }
-        auto dm = Open(o);
-        struct Close {
-            ExchangeDatabase& m;
-            ~Close() { m.CloseArchive(); }
-        } close{dm2};
-        const auto listed = dm2.OpenArchive(p.positional.front());
-        QList<qint64> ids;
-        for (const ArchivePatient& a : listed) {
-            if (wanted.isEmpty() || wanted.contains(a.Identifikation)) {
-                ids << a.Identifikation;
-            }
-        }
-        for (const qint64 id : wanted) {
-            if (!ids.contains(id)) {
-                throw DataError(QStringLiteral("Den Patienten %1 gibt es im Archiv nicht.").arg(id));
-            }
-        }
-        if (ids.isEmpty()) {
-            throw DataError(QStringLiteral("Das Archiv enthält keine Patienten."));
-        }
-        out << Line(dm2.Import(dm->Db(), ids)) << '\n';
-        return 0;
     }
-    if (cmd == QLatin1String("backup")) {
-        const Parsed p = Parse(rest, {}, {}, kUsageBackup);
-        One(p, kUsageBackup);
-        out << "bytes " << dm2.Backup(p.positional.front()) << '\n';
-        return 0;
+    if (ids.isEmpty()) {
+        throw DataError(QStringLiteral("Das Archiv enthält keine Patienten."));
     }
-    if (cmd == QLatin1String("restore")) {
-        const Parsed p = Parse(rest, {}, {QStringLiteral("--yes")}, kUsageRestore);
-        One(p, kUsageRestore);
-        if (!p.options.contains(QStringLiteral("--yes"))) {
-            throw UsageError{
-                QStringLiteral("restore ersetzt alle Patienten- und Messdaten; bestätigen mit --yes")};
-        }
-        dm2.Restore(p.positional.front());
-        return 0;
+    return ids;
+}
+
+int ImportCommand(const DbOptions& o, ExchangeDatabase& dm2, const QStringList& rest, QTextStream& out) {
+    const Parsed p = Parse(rest, {QStringLiteral("--patients")}, {}, kUsageImport);
+    One(p, kUsageImport);
+    QList<qint64> wanted;
+    if (p.options.contains(QStringLiteral("--patients"))) {
+        wanted = Ids(p.options.value(QStringLiteral("--patients")));
     }
-    // takeover
+    auto dm = Open(o);
+    struct Close {
+        ExchangeDatabase& m;
+        ~Close() { m.CloseArchive(); }
+    } close{dm2};
+    const QList<qint64> ids = PatientsToImport(dm2.OpenArchive(p.positional.front()), wanted);
+    out << Line(dm2.Import(dm->Db(), ids)) << '\n';
+    return 0;
+}
+
+int BackupCommand(ExchangeDatabase& dm2, const QStringList& rest, QTextStream& out) {
+    const Parsed p = Parse(rest, {}, {}, kUsageBackup);
+    One(p, kUsageBackup);
+    out << "bytes " << dm2.Backup(p.positional.front()) << '\n';
+    return 0;
+}
+
+int RestoreCommand(ExchangeDatabase& dm2, const QStringList& rest) {
+    const Parsed p = Parse(rest, {}, {QStringLiteral("--yes")}, kUsageRestore);
+    One(p, kUsageRestore);
+    if (!p.options.contains(QStringLiteral("--yes"))) {
+        throw UsageError{
+            QStringLiteral("restore ersetzt alle Patienten- und Messdaten; bestätigen mit --yes")};
+    }
+    dm2.Restore(p.positional.front());
+    return 0;
+}
+
+int TakeoverCommand(const DbOptions& o, const Settings& settings, ExchangeDatabase& dm2,
+                    const QStringList& rest, QTextStream& out) {
     const Parsed p = Parse(
         rest, {QStringLiteral("--old-dir"), QStringLiteral("--old-server"), QStringLiteral("--old-port")}, {},
         kUsageTakeover);
@@ -179,6 +184,26 @@ int Run(const DbOptions& o, const QString& cmd, const QStringList& rest, QTextSt
     }
     out << Line(dm2.TakeOver(dm->Db(), old)) << '\n';
     return 0;
+}
+
+int Run(const DbOptions& o, const QString& cmd, const QStringList& rest, QTextStream& out) {
+    const Settings settings;
+    const DbLocation loc = Location(o);
+    ExchangeDatabase dm2(loc, settings.AdminPassword());
+
+    if (cmd == QLatin1String("export")) {
+        return ExportCommand(o, dm2, rest, out);
+    }
+    if (cmd == QLatin1String("import")) {
+        return ImportCommand(o, dm2, rest, out);
+    }
+    if (cmd == QLatin1String("backup")) {
+        return BackupCommand(dm2, rest, out);
+    }
+    if (cmd == QLatin1String("restore")) {
+        return RestoreCommand(dm2, rest);
+    }
+    return TakeoverCommand(o, settings, dm2, rest, out);
 }
 
 } // namespace

@@ -80,59 +80,66 @@ QString Dateiname(const QString& out, size_t n) {
     return fi.path() + QLatin1Char('/') + fi.completeBaseName() + QStringLiteral("-%1").arg(n + 1) + suffix;
 }
 
-} // namespace
-
-int Live(TZUD12& dev, const QStringList& rest, QTextStream& out, QTextStream& err) {
+struct LiveArgs {
     QString datei;
     int sekunden = -1;
     int slot = -1;
+};
+
+LiveArgs ParseLiveArgs(const QStringList& rest) {
+    LiveArgs o;
     for (qsizetype k = 0; k < rest.size(); ++k) {
         const QString& a = rest[k];
         if (a == QLatin1String("--out") && k + 1 < rest.size()) {
-            datei = rest[++k];
+            o.datei = rest[++k];
         } else if (a == QLatin1String("--seconds") && k + 1 < rest.size()) {
-            sekunden = ParseInt(rest[++k], 1, 36000, QStringLiteral("Sekunden"));
+            o.sekunden = ParseInt(rest[++k], 1, 36000, QStringLiteral("Sekunden"));
         } else if (a == QLatin1String("--slot") && k + 1 < rest.size()) {
             const QStringList tp = rest[++k].split(QLatin1Char(','));
             if (tp.size() != 2) {
                 throw UsageError{QStringLiteral("--slot T,P (Therapeut 0-5, Patient 0-9)")};
             }
-            slot = ParseInt(tp[0], 0, 5, QStringLiteral("Therapeut")) * 10 +
-                   ParseInt(tp[1], 0, 9, QStringLiteral("Patient"));
+            o.slot = ParseInt(tp[0], 0, 5, QStringLiteral("Therapeut")) * 10 +
+                     ParseInt(tp[1], 0, 9, QStringLiteral("Patient"));
         } else {
             throw UsageError{QStringLiteral("live [--slot T,P] [--seconds S] --out DATEI")};
         }
     }
-    if (datei.isEmpty()) {
+    if (o.datei.isEmpty()) {
         throw UsageError{QStringLiteral("live [--slot T,P] [--seconds S] --out DATEI")};
     }
-    QString fehler;
-    if (!CheckDestination(datei, &fehler)) {
-        err << fehler << '\n';
-        return 1;
-    }
+    return o;
+}
 
-    const Handshake h = RunHandshake(dev, HandshakeOptions{true, true});
-    if (!h.ok()) {
-        err << h.message << '\n';
-        if (!dev.LastLog.isEmpty()) {
-            err << dev.LastLog << '\n';
-        }
-        EndConversation(dev, h.screenSet);
-        return 1;
+// With a slot: its programs, to say whether the device runs one of them. True when they were read.
+bool ReadSlotPrograms(TZUD12& dev, int slot, QTextStream& err) {
+    if (slot < 0) {
+        return false;
     }
-    // With a slot: its programs, to say whether the device runs one of them.
-    bool slotGelesen = false;
-    if (slot >= 0) {
-        slotGelesen = dev.ReadProgramData(slot / 10, slot % 10);
-        if (!slotGelesen) {
-            err << QStringLiteral("Die Programme von Therapeut %1, Patient %2 konnten nicht gelesen werden.")
-                       .arg(slot / 10)
-                       .arg(slot % 10)
-                << '\n';
-        }
+    const bool gelesen = dev.ReadProgramData(slot / 10, slot % 10);
+    if (!gelesen) {
+        err << QStringLiteral("Die Programme von Therapeut %1, Patient %2 konnten nicht gelesen werden.")
+                   .arg(slot / 10)
+                   .arg(slot % 10)
+            << '\n';
     }
+    return gelesen;
+}
 
+// What one run of the feed brought.
+struct LiveRun {
+    EZEnde ende{};
+    int quittungen = 0;
+    int werte = 0;
+    bool unterbrochen = false;
+    bool hatKopf = false;
+    ProgrammParameter lauf{};
+    std::vector<LiveCapture::Fertig> fertig;
+};
+
+// Runs the feed until the device ends it, the time is up or a signal comes, and ends the
+// conversation.
+LiveRun Capture(TZUD12& dev, int sekunden) {
     LiveCapture cap;
     std::mutex m;
     cap.Log = [&dev](const QString& s) { dev.AddLog(s); };
@@ -152,15 +159,15 @@ int Live(TZUD12& dev, const QStringList& rest, QTextStream& out, QTextStream& er
             cap.Probe(p);
         },
         Qt::DirectConnection);
-    bool unterbrochen = false;
+    LiveRun r;
     {
         Signale signale;
         dev.StartEZThread();
         QDeadlineTimer frist =
             sekunden > 0 ? QDeadlineTimer(qint64(sekunden) * 1000) : QDeadlineTimer::Forever;
         while (!dev.WaitEZThread(20)) {
-            if (gUnterbrochen && !unterbrochen) {
-                unterbrochen = true;
+            if (gUnterbrochen && !r.unterbrochen) {
+                r.unterbrochen = true;
                 dev.TerminateEZThread();
             }
             if (frist.hasExpired()) {
@@ -168,32 +175,36 @@ int Live(TZUD12& dev, const QStringList& rest, QTextStream& out, QTextStream& er
             }
         }
     }
-    const EZEnde ende = t->Ende();
-    const int quittungen = t->Quittungen();
-    const int werte = t->GWerte_bekommen;
-    ProgrammParameter lauf{};
-    bool hatKopf = false;
-    std::vector<LiveCapture::Fertig> fertig;
+    r.ende = t->Ende();
+    r.quittungen = t->Quittungen();
+    r.werte = t->GWerte_bekommen;
     {
         std::lock_guard lock(m);
-        hatKopf = cap.HatKopf();
-        if (hatKopf) {
-            lauf = cap.Kopf();
+        r.hatKopf = cap.HatKopf();
+        if (r.hatKopf) {
+            r.lauf = cap.Kopf();
         }
-        fertig = cap.Abschliessen();
+        r.fertig = cap.Abschliessen();
     }
     EndConversation(dev, true);
+    return r;
+}
 
-    out << "samples: " << werte << '\n' << "acknowledgements: " << quittungen << '\n';
-    out << "end: " << EndeText(ende) << (unterbrochen ? " (interrupted)" : "") << '\n';
-    if (slotGelesen && hatKopf) {
+void PrintRun(const TZUD12& dev, const LiveRun& r, bool slotGelesen, int slot, QTextStream& out) {
+    out << "samples: " << r.werte << '\n' << "acknowledgements: " << r.quittungen << '\n';
+    out << "end: " << EndeText(r.ende) << (r.unterbrochen ? " (interrupted)" : "") << '\n';
+    if (slotGelesen && r.hatKopf) {
         bool gefunden = false;
         for (const ProgrammParameter& p : dev.Programme_ZUD12[size_t(slot)].Programme) {
             gefunden |=
-                p.Betriebsart == lauf.Betriebsart && std::memcmp(p.Name, lauf.Name, sizeof p.Name) == 0;
+                p.Betriebsart == r.lauf.Betriebsart && std::memcmp(p.Name, r.lauf.Name, sizeof p.Name) == 0;
         }
         out << "slot-program: " << (gefunden ? "yes" : "no") << '\n';
     }
+}
+
+int SaveRecordings(const TZUD12& dev, const QString& datei, const std::vector<LiveCapture::Fertig>& fertig,
+                   QTextStream& out, QTextStream& err) {
     if (fertig.empty()) {
         err << QStringLiteral("Es wurde nichts aufgezeichnet.") << '\n';
         if (!dev.LastLog.isEmpty()) {
@@ -201,6 +212,7 @@ int Live(TZUD12& dev, const QStringList& rest, QTextStream& out, QTextStream& er
         }
         return 1;
     }
+    QString fehler;
     for (size_t k = 0; k < fertig.size(); ++k) {
         const QString name = Dateiname(datei, k);
         if (!SaveFile(name, fertig[k].stream, &fehler)) {
@@ -213,6 +225,31 @@ int Live(TZUD12& dev, const QStringList& rest, QTextStream& out, QTextStream& er
             << fertig[k].start.toString(QStringLiteral("yyyy-MM-ddThh:mm:ss")) << '\n';
     }
     return 0;
+}
+
+} // namespace
+
+int Live(TZUD12& dev, const QStringList& rest, QTextStream& out, QTextStream& err) {
+    const LiveArgs o = ParseLiveArgs(rest);
+    QString fehler;
+    if (!CheckDestination(o.datei, &fehler)) {
+        err << fehler << '\n';
+        return 1;
+    }
+
+    const Handshake h = RunHandshake(dev, HandshakeOptions{true, true});
+    if (!h.ok()) {
+        err << h.message << '\n';
+        if (!dev.LastLog.isEmpty()) {
+            err << dev.LastLog << '\n';
+        }
+        EndConversation(dev, h.screenSet);
+        return 1;
+    }
+    const bool slotGelesen = ReadSlotPrograms(dev, o.slot, err);
+    const LiveRun r = Capture(dev, o.sekunden);
+    PrintRun(dev, r, slotGelesen, o.slot, out);
+    return SaveRecordings(dev, o.datei, r.fertig, out, err);
 }
 
 } // namespace zud::ctl

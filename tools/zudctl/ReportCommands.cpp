@@ -93,57 +93,158 @@ int ListeZuTab(const QString& tab) {
 
 namespace {
 
-int Berichte(const QString& cmd, const DbOptions& options, const QStringList& rest, QTextStream& out,
-             QTextStream& err) {
-    const Settings settings;
-    if (cmd == QLatin1String("statistics")) {
-        const Aufruf a = Zerlege(rest, false);
-        if (a.positional.size() != 1) {
-            throw UsageError{QStringLiteral("Aufruf: zudctl statistics [--unit mbar|mmHg] PATIENT")};
+void PrintStatLists(const Statistik& s, QTextStream& out) {
+    for (int l : s.SichtbareListen()) {
+        out << '[' << ListenTitel(l) << "]\n";
+        QStringList t;
+        for (const QString& c : SpaltenTitel(l)) {
+            t << Csv(c);
         }
-        const qint64 id = Schluessel(a.positional[0], QStringLiteral("PATIENT"));
-        auto dm = OpenDatabase(options);
-        bool ok = false;
-        const Patient p = PatientOderFehler(*dm, id, err, ok);
-        if (!ok) {
-            return 1;
-        }
-        StatOptionen o;
-        o.DruckEinheit = a.einheit >= 0 ? a.einheit : settings.DruckEinheit();
-        const Statistik s = FillStatistik(*dm, id, o);
-        for (int l : s.SichtbareListen()) {
-            out << '[' << ListenTitel(l) << "]\n";
-            QStringList t;
-            for (const QString& c : SpaltenTitel(l)) {
-                t << Csv(c);
+        out << t.join(QLatin1Char(';')) << '\n';
+        for (const StatZeile& z : s.Liste(l).Zeilen) {
+            QStringList c;
+            for (const QString& x : z.Zellen) {
+                c << Csv(x);
             }
-            out << t.join(QLatin1Char(';')) << '\n';
-            for (const StatZeile& z : s.Liste(l).Zeilen) {
-                QStringList c;
-                for (const QString& x : z.Zellen) {
-                    c << Csv(x);
-                }
-                out << c.join(QLatin1Char(';')) << '\n';
-            }
+            out << c.join(QLatin1Char(';')) << '\n';
         }
-        const Zusammenfassung& z = s.Summe;
-        const int max = settings.StatMaxExercisesPerDay();
-        out << "anzahl=" << z.Anzahl << '\n'
-            << "therapieanfang=" << StatDatum(z.Erste) << '\n'
-            << "therapieende=" << StatDatum(z.Letzte) << '\n'
-            << "geraet=" << z.Geraet << '\n'
-            << "seriennummer=" << z.Nummer << '\n'
-            << "gezaehlt=" << z.Gezaehlt << '\n'
-            << "behandlungsdauer=" << BehandlungsdauerText(z) << '\n'
-            << "solldauer=" << QString::asprintf("%.2f min", z.MittlereSolldauer) << '\n'
-            << "frequenz=" << QString::asprintf("%.3f", z.Frequenz) << '\n';
-        if (max > 0) {
-            out << "therapietreue=" << TherapietreueText(z, max) << '\n';
-        }
-        return 0;
     }
+}
 
-    // report recording|statistics|summary
+void PrintSummary(const Zusammenfassung& z, int max, QTextStream& out) {
+    out << "anzahl=" << z.Anzahl << '\n'
+        << "therapieanfang=" << StatDatum(z.Erste) << '\n'
+        << "therapieende=" << StatDatum(z.Letzte) << '\n'
+        << "geraet=" << z.Geraet << '\n'
+        << "seriennummer=" << z.Nummer << '\n'
+        << "gezaehlt=" << z.Gezaehlt << '\n'
+        << "behandlungsdauer=" << BehandlungsdauerText(z) << '\n'
+        << "solldauer=" << QString::asprintf("%.2f min", z.MittlereSolldauer) << '\n'
+        << "frequenz=" << QString::asprintf("%.3f", z.Frequenz) << '\n';
+    if (max > 0) {
+        out << "therapietreue=" << TherapietreueText(z, max) << '\n';
+    }
+}
+
+// zudctl statistics [--unit mbar|mmHg] PATIENT
+int StatisticsCommand(const Settings& settings, const DbOptions& options, const QStringList& rest,
+                      QTextStream& out, QTextStream& err) {
+    const Aufruf a = Zerlege(rest, false);
+    if (a.positional.size() != 1) {
+        throw UsageError{QStringLiteral("Aufruf: zudctl statistics [--unit mbar|mmHg] PATIENT")};
+    }
+    const qint64 id = Schluessel(a.positional[0], QStringLiteral("PATIENT"));
+    auto dm = OpenDatabase(options);
+    bool ok = false;
+    const Patient p = PatientOderFehler(*dm, id, err, ok);
+    if (!ok) {
+        return 1;
+    }
+    StatOptionen o;
+    o.DruckEinheit = a.einheit >= 0 ? a.einheit : settings.DruckEinheit();
+    const Statistik s = FillStatistik(*dm, id, o);
+    PrintStatLists(s, out);
+    PrintSummary(s.Summe, settings.StatMaxExercisesPerDay(), out);
+    return 0;
+}
+
+// The exit code of a report: its error when the PDF file was not written.
+int Written(bool geschrieben, const QString& fehler, QTextStream& err) {
+    if (!geschrieben) {
+        err << fehler << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int RecordingReport(const Settings& settings, const DbOptions& options, qint64 id, const QString& ziel,
+                    int einheit, QTextStream& err) {
+    auto dm = OpenDatabase(options);
+    const auto r = dm->GetRecording(id);
+    if (!r) {
+        err << "Übung nicht gefunden: " << id << '\n';
+        return 1;
+    }
+    const Patient p = dm->GetPatient(r->Patient).value_or(Patient{});
+    const Berichtsaufnahme b = LadeBerichtsaufnahme(*r, einheit);
+    const ChartOptionen o = Chartoptionen(settings, einheit);
+    QString fehler;
+    const bool geschrieben = SchreibePdf(
+        ziel,
+        [&](Seitenziel& s) {
+            DrawAufnahmeSeite(*s.Painter, s.Seite, s.Dpi, p, b, o);
+            return true;
+        },
+        &fehler);
+    return Written(geschrieben, fehler, err);
+}
+
+int SummaryReport(const Settings& settings, const Patient& p, const Statistik& s, const QString& ziel,
+                  QTextStream& err) {
+    const int max = settings.StatMaxExercisesPerDay();
+    QString fehler;
+    const bool geschrieben = SchreibePdf(
+        ziel,
+        [&](Seitenziel& z) {
+            DrawZusammenfassung(*z.Painter, z.Seite, z.Dpi, p, s.Summe, max);
+            return true;
+        },
+        &fehler);
+    return Written(geschrieben, fehler, err);
+}
+
+// The list of --tab (tabListe, 0 when the name matched none), else the first visible one.
+int StatisticsReport(const Patient& p, const Statistik& s, const QString& tab, int tabListe,
+                     const QString& ziel, QTextStream& out, QTextStream& err) {
+    const std::vector<int> sichtbar = s.SichtbareListen();
+    int liste = sichtbar.empty() ? 0 : sichtbar.front();
+    if (!tab.isEmpty()) {
+        liste = tabListe;
+        if (liste == 0) {
+            throw UsageError{QStringLiteral("--tab: Einkanalig, Zweikanalig, EMG-gesteuert, Druck, "
+                                            "Training Druck oder 1-5: %1")
+                                 .arg(tab)};
+        }
+    }
+    if (liste == 0 || s.Liste(liste).Zeilen.empty()) {
+        err << "Keine Übungen in dieser Liste.\n";
+        return 1;
+    }
+    const QString titel = QStringLiteral("%1 %2").arg(p.Vorname, p.Name);
+    QString fehler;
+    const bool geschrieben = SchreibePdf(
+        ziel,
+        [&](Seitenziel& z) { return DrawStatistikTabelle(z, s.Liste(liste), titel, QDate::currentDate()); },
+        &fehler);
+    if (geschrieben) {
+        out << "seiten=" << StatistikSeitenzahl(static_cast<int>(s.Liste(liste).Zeilen.size())) << '\n';
+    }
+    return Written(geschrieben, fehler, err);
+}
+
+// report statistics|summary: both from the patient's statistics.
+int PatientReport(const QString& art, const Settings& settings, const DbOptions& options, const Aufruf& a,
+                  int tabListe, qint64 id, const QString& ziel, int einheit, QTextStream& out,
+                  QTextStream& err) {
+    auto dm = OpenDatabase(options);
+    bool ok = false;
+    const Patient p = PatientOderFehler(*dm, id, err, ok);
+    if (!ok) {
+        return 1;
+    }
+    StatOptionen so;
+    so.DruckEinheit = einheit;
+    so.Sprache = QLocale(); // the pages are read by people
+    const Statistik s = FillStatistik(*dm, id, so);
+    if (art == QLatin1String("summary")) {
+        return SummaryReport(settings, p, s, ziel, err);
+    }
+    return StatisticsReport(p, s, a.tab, tabListe, ziel, out, err);
+}
+
+// report recording|statistics|summary
+int ReportCommand(const Settings& settings, const DbOptions& options, const QStringList& rest,
+                  QTextStream& out, QTextStream& err) {
     if (rest.isEmpty()) {
         throw UsageError{QStringLiteral("report recording|statistics|summary …")};
     }
@@ -163,80 +264,22 @@ int Berichte(const QString& cmd, const DbOptions& options, const QStringList& re
                    art == QLatin1String("recording") ? QStringLiteral("COUNTER") : QStringLiteral("PATIENT"));
     const QString ziel = a.positional[1];
     const int einheit = a.einheit >= 0 ? a.einheit : settings.DruckEinheit();
-    QString fehler;
-    bool geschrieben = false;
     if (art == QLatin1String("recording")) {
-        auto dm = OpenDatabase(options);
-        const auto r = dm->GetRecording(id);
-        if (!r) {
-            err << "Übung nicht gefunden: " << id << '\n';
-            return 1;
-        }
-        const Patient p = dm->GetPatient(r->Patient).value_or(Patient{});
-        const Berichtsaufnahme b = LadeBerichtsaufnahme(*r, einheit);
-        const ChartOptionen o = Chartoptionen(settings, einheit);
-        geschrieben = SchreibePdf(
-            ziel,
-            [&](Seitenziel& s) {
-                DrawAufnahmeSeite(*s.Painter, s.Seite, s.Dpi, p, b, o);
-                return true;
-            },
-            &fehler);
-    } else if (art == QLatin1String("statistics") || art == QLatin1String("summary")) {
-        auto dm = OpenDatabase(options);
-        bool ok = false;
-        const Patient p = PatientOderFehler(*dm, id, err, ok);
-        if (!ok) {
-            return 1;
-        }
-        StatOptionen so;
-        so.DruckEinheit = einheit;
-        so.Sprache = QLocale(); // the pages are read by people
-        const Statistik s = FillStatistik(*dm, id, so);
-        if (art == QLatin1String("summary")) {
-            const int max = settings.StatMaxExercisesPerDay();
-            geschrieben = SchreibePdf(
-                ziel,
-                [&](Seitenziel& z) {
-                    DrawZusammenfassung(*z.Painter, z.Seite, z.Dpi, p, s.Summe, max);
-                    return true;
-                },
-                &fehler);
-        } else {
-            const std::vector<int> sichtbar = s.SichtbareListen();
-            int liste = sichtbar.empty() ? 0 : sichtbar.front();
-            if (!a.tab.isEmpty()) {
-                liste = tabListe;
-                if (liste == 0) {
-                    throw UsageError{QStringLiteral("--tab: Einkanalig, Zweikanalig, EMG-gesteuert, Druck, "
-                                                    "Training Druck oder 1-5: %1")
-                                         .arg(a.tab)};
-                }
-            }
-            if (liste == 0 || s.Liste(liste).Zeilen.empty()) {
-                err << "Keine Übungen in dieser Liste.\n";
-                return 1;
-            }
-            const QString titel = QStringLiteral("%1 %2").arg(p.Vorname, p.Name);
-            geschrieben = SchreibePdf(
-                ziel,
-                [&](Seitenziel& z) {
-                    return DrawStatistikTabelle(z, s.Liste(liste), titel, QDate::currentDate());
-                },
-                &fehler);
-            if (geschrieben) {
-                out << "seiten=" << StatistikSeitenzahl(static_cast<int>(s.Liste(liste).Zeilen.size()))
-                    << '\n';
-            }
-        }
-    } else {
-        throw UsageError{QStringLiteral("report recording|statistics|summary …")};
+        return RecordingReport(settings, options, id, ziel, einheit, err);
     }
-    if (!geschrieben) {
-        err << fehler << '\n';
-        return 1;
+    if (art == QLatin1String("statistics") || art == QLatin1String("summary")) {
+        return PatientReport(art, settings, options, a, tabListe, id, ziel, einheit, out, err);
     }
-    return 0;
+    throw UsageError{QStringLiteral("report recording|statistics|summary …")};
+}
+
+int Berichte(const QString& cmd, const DbOptions& options, const QStringList& rest, QTextStream& out,
+             QTextStream& err) {
+    const Settings settings;
+    if (cmd == QLatin1String("statistics")) {
+        return StatisticsCommand(settings, options, rest, out, err);
+    }
+    return ReportCommand(settings, options, rest, out, err);
 }
 
 } // namespace

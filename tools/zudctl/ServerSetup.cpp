@@ -143,177 +143,221 @@ QString SetConfValue(const QString& text, const QString& key, const QString& val
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-int RunServerSetup(const QStringList& args, QTextStream& out, QTextStream& err) {
-    const QString usage =
-        QStringLiteral("server-setup --system --password-file DATEI [--host NAME] [--port N]");
-    bool system = false;
+namespace {
+
+struct SetupOptions {
     QString passwordFile;
     QString host;
     int port = 3052;
+};
+
+SetupOptions ParseSetupArgs(const QStringList& args) {
+    const QString usage =
+        QStringLiteral("server-setup --system --password-file DATEI [--host NAME] [--port N]");
+    bool system = false;
+    SetupOptions o;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         const bool hasValue = i + 1 < args.size();
         if (a == QLatin1String("--system")) {
             system = true;
         } else if (a == QLatin1String("--password-file") && hasValue) {
-            passwordFile = args[++i];
+            o.passwordFile = args[++i];
         } else if (a == QLatin1String("--host") && hasValue) {
-            host = args[++i];
+            o.host = args[++i];
         } else if (a == QLatin1String("--port") && hasValue) {
-            port = ParseInt(args[++i], 1, 65535, QStringLiteral("Port"));
+            o.port = ParseInt(args[++i], 1, 65535, QStringLiteral("Port"));
         } else {
             throw UsageError{usage};
         }
     }
-    if (!system || passwordFile.isEmpty()) {
+    if (!system || o.passwordFile.isEmpty()) {
         throw UsageError{usage};
     }
-    try {
-        if (::geteuid() != 0) {
-            throw SetupError{
-                QStringLiteral("server-setup --system richtet den Dienst des Rechners ein und muss "
-                               "als root laufen (sudo zudctl server-setup --system ...).")};
-        }
-        if (!QFile::exists(kServerBinary) || !QFile::exists(kConfDir + QStringLiteral("/firebird.conf"))) {
-            throw SetupError{
-                QStringLiteral("Der Firebird-Server ist nicht installiert. Installieren Sie ihn mit: "
-                               "apt install firebird3.0-server")};
-        }
-        const passwd* fbAccount = ::getpwnam("firebird");
-        if (fbAccount == nullptr) {
-            throw SetupError{
-                QStringLiteral("Das Konto firebird fehlt; installieren Sie firebird3.0-server neu.")};
-        }
-        const passwd fb = *fbAccount;
-        const QString password =
-            QString::fromUtf8(ReadAll(passwordFile).split('\n').value(0)).remove(QLatin1Char('\r'));
-        if (password.isEmpty()) {
-            throw SetupError{QStringLiteral("Die Passwortdatei ist leer: %1").arg(passwordFile)};
-        }
-        if (host.isEmpty()) {
-            host = QHostInfo::localHostName();
-        }
+    return o;
+}
 
-        // The service's configuration: encrypted connections only, the program's port, reachable
-        // from the practice network (Debian binds to localhost only).
-        const QString confPath = kConfDir + QStringLiteral("/firebird.conf");
-        QString conf = QString::fromUtf8(ReadAll(confPath));
-        if (!QFile::exists(confPath + QStringLiteral(".zud-orig"))) {
-            QFile::copy(confPath, confPath + QStringLiteral(".zud-orig"));
-        }
-        conf = SetConfValue(conf, QStringLiteral("WireCrypt"), QStringLiteral("Required"));
-        conf = SetConfValue(conf, QStringLiteral("RemoteServicePort"), QString::number(port));
-        conf = SetConfValue(conf, QStringLiteral("RemoteBindAddress"), QString());
-        conf = SetConfValue(conf, QStringLiteral("AuthServer"), QStringLiteral("Srp"));
-        WriteKeepingMode(confPath, conf.toUtf8());
+// Root, the installed server and its account; returns the account.
+passwd CheckPrerequisites() {
+    if (::geteuid() != 0) {
+        throw SetupError{QStringLiteral("server-setup --system richtet den Dienst des Rechners ein und muss "
+                                        "als root laufen (sudo zudctl server-setup --system ...).")};
+    }
+    if (!QFile::exists(kServerBinary) || !QFile::exists(kConfDir + QStringLiteral("/firebird.conf"))) {
+        throw SetupError{
+            QStringLiteral("Der Firebird-Server ist nicht installiert. Installieren Sie ihn mit: "
+                           "apt install firebird3.0-server")};
+    }
+    const passwd* fbAccount = ::getpwnam("firebird");
+    if (fbAccount == nullptr) {
+        throw SetupError{
+            QStringLiteral("Das Konto firebird fehlt; installieren Sie firebird3.0-server neu.")};
+    }
+    return *fbAccount;
+}
 
-        // The administrator's password, set in the security database while the service is down.
-        Run(QStringLiteral("systemctl"), {QStringLiteral("stop"), kService}, false);
-        for (int i = 0; i < 100 && Listens(port); ++i) {
+QString ReadPassword(const QString& passwordFile) {
+    const QString password =
+        QString::fromUtf8(ReadAll(passwordFile).split('\n').value(0)).remove(QLatin1Char('\r'));
+    if (password.isEmpty()) {
+        throw SetupError{QStringLiteral("Die Passwortdatei ist leer: %1").arg(passwordFile)};
+    }
+    return password;
+}
+
+// The service's configuration: encrypted connections only, the program's port, reachable
+// from the practice network (Debian binds to localhost only).
+void ConfigureService(int port) {
+    const QString confPath = kConfDir + QStringLiteral("/firebird.conf");
+    QString conf = QString::fromUtf8(ReadAll(confPath));
+    if (!QFile::exists(confPath + QStringLiteral(".zud-orig"))) {
+        QFile::copy(confPath, confPath + QStringLiteral(".zud-orig"));
+    }
+    conf = SetConfValue(conf, QStringLiteral("WireCrypt"), QStringLiteral("Required"));
+    conf = SetConfValue(conf, QStringLiteral("RemoteServicePort"), QString::number(port));
+    conf = SetConfValue(conf, QStringLiteral("RemoteBindAddress"), QString());
+    conf = SetConfValue(conf, QStringLiteral("AuthServer"), QStringLiteral("Srp"));
+    WriteKeepingMode(confPath, conf.toUtf8());
+}
+
+// Through the embedded engine in a process of its own: an engine in this process would
+// keep the security database open, and the service could not log anybody in.
+void SetSysdbaInSecurityDb(const QString& password) {
+    QByteArray lock = QFile::encodeName(QDir::tempPath() + QStringLiteral("/zud-server-setup-XXXXXX"));
+    if (::mkdtemp(lock.data()) == nullptr) {
+        throw SetupError{QStringLiteral("Kein temporärer Ordner für die Sperrdateien")};
+    }
+    QProcess isql;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("FIREBIRD_LOCK"), QFile::decodeName(lock));
+    env.remove(QStringLiteral("FIREBIRD"));
+    isql.setProcessEnvironment(env);
+    isql.setProcessChannelMode(QProcess::MergedChannels);
+    // The password travels on standard input, never on a command line.
+    isql.start(QStringLiteral("isql-fb"),
+               {QStringLiteral("-q"), QStringLiteral("-bail"), QStringLiteral("-user"),
+                QString::fromLatin1(kAdminUser), kSecurityDb});
+    isql.write(QStringLiteral("CREATE OR ALTER USER SYSDBA PASSWORD %1;\nCOMMIT;\n")
+                   .arg(PatientDatabase::QuoteString(password))
+                   .toUtf8());
+    isql.closeWriteChannel();
+    const bool ok =
+        isql.waitForFinished(60000) && isql.exitStatus() == QProcess::NormalExit && isql.exitCode() == 0;
+    const QString said = QString::fromLocal8Bit(isql.readAll()).trimmed();
+    QDir(QFile::decodeName(lock)).removeRecursively();
+    if (!ok) {
+        throw SetupError{
+            QStringLiteral("Das SYSDBA-Passwort lässt sich nicht setzen (isql-fb): %1").arg(said)};
+    }
+}
+
+// The administrator's password, set in the security database while the service is down.
+void SetAdminPassword(int port, const QString& password) {
+    Run(QStringLiteral("systemctl"), {QStringLiteral("stop"), kService}, false);
+    for (int i = 0; i < 100 && Listens(port); ++i) {
+        QThread::msleep(100);
+    }
+    SetSysdbaInSecurityDb(password);
+    const QString sysdbaFile = kConfDir + QStringLiteral("/SYSDBA.password");
+    if (QFile::exists(sysdbaFile)) {
+        QString text = QString::fromUtf8(ReadAll(sysdbaFile));
+        text.replace(
+            QRegularExpression(QStringLiteral("^ISC_PASSWORD=.*$"), QRegularExpression::MultilineOption),
+            QStringLiteral("ISC_PASSWORD=\"%1\"").arg(password));
+        WriteKeepingMode(sysdbaFile, text.toUtf8());
+    }
+}
+
+// The database folder: the workstations' default folder, here the firebird account's alone.
+// Returns the folder of the database file.
+QString PrepareDataDir(const passwd& fb, QTextStream& err) {
+    if (!QFileInfo::exists(kDataDir)) {
+        QDir().mkpath(kDataDir);
+        Own(kDataDir, 0, 0, 0755);
+    }
+    if (!CanEnter(kDataDir, fb)) {
+        // The workstation package on this machine made the folder its group's.
+        struct stat st {};
+        ::stat(QFile::encodeName(kDataDir).constData(), &st);
+        const group* g = ::getgrgid(st.st_gid);
+        if (g == nullptr) {
+            throw SetupError{
+                QStringLiteral("Der Ordner %1 ist für das Konto firebird nicht zugänglich").arg(kDataDir)};
+        }
+        Run(QStringLiteral("usermod"), {QStringLiteral("-a"), QStringLiteral("-G"),
+                                        QString::fromLocal8Bit(g->gr_name), QStringLiteral("firebird")});
+        err << "Das Konto firebird ist jetzt Mitglied der Gruppe " << g->gr_name << '\n';
+    }
+    const QString dbDir = kDataDir + QStringLiteral("/DB");
+    QDir().mkpath(dbDir);
+    Own(dbDir, fb.pw_uid, fb.pw_gid, 0700);
+    return dbDir;
+}
+
+void RestartService(int port) {
+    Run(QStringLiteral("systemctl"), {QStringLiteral("enable"), kService}, false);
+    Run(QStringLiteral("systemctl"), {QStringLiteral("restart"), kService});
+    bool up = false;
+    for (int i = 0; i < 150 && !up; ++i) {
+        up = Listens(port);
+        if (!up) {
             QThread::msleep(100);
         }
-        {
-            // Through the embedded engine in a process of its own: an engine in this process would
-            // keep the security database open, and the service could not log anybody in.
-            QByteArray lock =
-                QFile::encodeName(QDir::tempPath() + QStringLiteral("/zud-server-setup-XXXXXX"));
-            if (::mkdtemp(lock.data()) == nullptr) {
-                throw SetupError{QStringLiteral("Kein temporärer Ordner für die Sperrdateien")};
-            }
-            QProcess isql;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(QStringLiteral("FIREBIRD_LOCK"), QFile::decodeName(lock));
-            env.remove(QStringLiteral("FIREBIRD"));
-            isql.setProcessEnvironment(env);
-            isql.setProcessChannelMode(QProcess::MergedChannels);
-            // The password travels on standard input, never on a command line.
-            isql.start(QStringLiteral("isql-fb"),
-                       {QStringLiteral("-q"), QStringLiteral("-bail"), QStringLiteral("-user"),
-                        QString::fromLatin1(kAdminUser), kSecurityDb});
-            isql.write(QStringLiteral("CREATE OR ALTER USER SYSDBA PASSWORD %1;\nCOMMIT;\n")
-                           .arg(PatientDatabase::QuoteString(password))
-                           .toUtf8());
-            isql.closeWriteChannel();
-            const bool ok = isql.waitForFinished(60000) && isql.exitStatus() == QProcess::NormalExit &&
-                            isql.exitCode() == 0;
-            const QString said = QString::fromLocal8Bit(isql.readAll()).trimmed();
-            QDir(QFile::decodeName(lock)).removeRecursively();
-            if (!ok) {
-                throw SetupError{
-                    QStringLiteral("Das SYSDBA-Passwort lässt sich nicht setzen (isql-fb): %1").arg(said)};
-            }
-        }
-        const QString sysdbaFile = kConfDir + QStringLiteral("/SYSDBA.password");
-        if (QFile::exists(sysdbaFile)) {
-            QString text = QString::fromUtf8(ReadAll(sysdbaFile));
-            text.replace(
-                QRegularExpression(QStringLiteral("^ISC_PASSWORD=.*$"), QRegularExpression::MultilineOption),
-                QStringLiteral("ISC_PASSWORD=\"%1\"").arg(password));
-            WriteKeepingMode(sysdbaFile, text.toUtf8());
-        }
+    }
+    if (!up) {
+        throw SetupError{QStringLiteral("Der Dienst %1 hört nicht auf Port %2.").arg(kService).arg(port)};
+    }
+}
 
-        // The database folder: the workstations' default folder, here the firebird account's alone.
-        if (!QFileInfo::exists(kDataDir)) {
-            QDir().mkpath(kDataDir);
-            Own(kDataDir, 0, 0, 0755);
-        }
-        if (!CanEnter(kDataDir, fb)) {
-            // The workstation package on this machine made the folder its group's.
-            struct stat st {};
-            ::stat(QFile::encodeName(kDataDir).constData(), &st);
-            const group* g = ::getgrgid(st.st_gid);
-            if (g == nullptr) {
-                throw SetupError{QStringLiteral("Der Ordner %1 ist für das Konto firebird nicht zugänglich")
-                                     .arg(kDataDir)};
-            }
-            Run(QStringLiteral("usermod"), {QStringLiteral("-a"), QStringLiteral("-G"),
-                                            QString::fromLocal8Bit(g->gr_name), QStringLiteral("firebird")});
-            err << "Das Konto firebird ist jetzt Mitglied der Gruppe " << g->gr_name << '\n';
-        }
-        const QString dbDir = kDataDir + QStringLiteral("/DB");
-        QDir().mkpath(dbDir);
-        Own(dbDir, fb.pw_uid, fb.pw_gid, 0700);
+// The administrator can log in, over an encrypted connection.
+void CheckEncryptedLogin(const DbLocation& loc, const QString& password) {
+    auto c = db::Connection::Attach(
+        {loc.ConnectionString(), QString::fromLatin1(kAdminUser), password, QString()});
+    const auto rows = c->Query(QStringLiteral("select RDB$GET_CONTEXT('SYSTEM', 'WIRE_ENCRYPTED') "
+                                              "from RDB$DATABASE"));
+    if (rows.empty() || rows.front().At(0).toString().trimmed() != QLatin1String("TRUE")) {
+        throw SetupError{QStringLiteral("Die Verbindung zum Server ist nicht verschlüsselt.")};
+    }
+}
 
-        Run(QStringLiteral("systemctl"), {QStringLiteral("enable"), kService}, false);
-        Run(QStringLiteral("systemctl"), {QStringLiteral("restart"), kService});
-        bool up = false;
-        for (int i = 0; i < 150 && !up; ++i) {
-            up = Listens(port);
-            if (!up) {
-                QThread::msleep(100);
-            }
-        }
-        if (!up) {
-            throw SetupError{QStringLiteral("Der Dienst %1 hört nicht auf Port %2.").arg(kService).arg(port)};
-        }
+void CreateDatabase(const QString& dbDir, int port, const QString& password, const passwd& fb,
+                    QTextStream& err) {
+    DbLocation loc;
+    loc.server = QStringLiteral("127.0.0.1");
+    loc.port = QString::number(port);
+    loc.dir = dbDir + QLatin1Char('/');
+    PatientDatabase dm(loc);
+    const bool created = dm.EnsureInstalled(password);
+    // The database file: read and written by the server's account only.
+    Own(loc.FilePath(), fb.pw_uid, fb.pw_gid, 0600);
+    CheckEncryptedLogin(loc, password);
+    err << (created ? "Datenbank angelegt: " : "Datenbank vorhanden: ") << loc.FilePath() << '\n';
+}
 
-        DbLocation loc;
-        loc.server = QStringLiteral("127.0.0.1");
-        loc.port = QString::number(port);
-        loc.dir = dbDir + QLatin1Char('/');
-        PatientDatabase dm(loc);
-        const bool created = dm.EnsureInstalled(password);
-        // The database file: read and written by the server's account only.
-        Own(loc.FilePath(), fb.pw_uid, fb.pw_gid, 0600);
-        // The administrator can log in, over an encrypted connection.
-        {
-            auto c = db::Connection::Attach(
-                {loc.ConnectionString(), QString::fromLatin1(kAdminUser), password, QString()});
-            const auto rows = c->Query(QStringLiteral("select RDB$GET_CONTEXT('SYSTEM', 'WIRE_ENCRYPTED') "
-                                                      "from RDB$DATABASE"));
-            if (rows.empty() || rows.front().At(0).toString().trimmed() != QLatin1String("TRUE")) {
-                throw SetupError{QStringLiteral("Die Verbindung zum Server ist nicht verschlüsselt.")};
-            }
-        }
-        err << (created ? "Datenbank angelegt: " : "Datenbank vorhanden: ") << loc.FilePath() << '\n';
+// What each workstation puts into /etc/xdg/Brelk/ZUD.conf.
+void PrintWorkstationSettings(const SetupOptions& o, const QString& host, QTextStream& out) {
+    out << "SQLServer3=" << host << '\n';
+    if (o.port != 3052) {
+        out << "RemoteServicePort3=" << o.port << '\n';
+    }
+    out << "; dazu AdminPassword=<das Passwort aus " << o.passwordFile
+        << "> (Datei nur für root und die Gruppe zud lesbar)\n";
+}
 
-        // What each workstation puts into /etc/xdg/Brelk/ZUD.conf.
-        out << "SQLServer3=" << host << '\n';
-        if (port != 3052) {
-            out << "RemoteServicePort3=" << port << '\n';
-        }
-        out << "; dazu AdminPassword=<das Passwort aus " << passwordFile
-            << "> (Datei nur für root und die Gruppe zud lesbar)\n";
+} // namespace
+
+int RunServerSetup(const QStringList& args, QTextStream& out, QTextStream& err) {
+    const SetupOptions o = ParseSetupArgs(args);
+    try {
+        const passwd fb = CheckPrerequisites();
+        const QString password = ReadPassword(o.passwordFile);
+        const QString host = o.host.isEmpty() ? QHostInfo::localHostName() : o.host;
+        ConfigureService(o.port);
+        SetAdminPassword(o.port, password);
+        const QString dbDir = PrepareDataDir(fb, err);
+        RestartService(o.port);
+        CreateDatabase(dbDir, o.port, password, fb, err);
+        PrintWorkstationSettings(o, host, out);
         return 0;
     } catch (const SetupError& e) {
         err << e.message << '\n';
