@@ -501,6 +501,12 @@ size_t Emulator::ReadAckCount() const {
     return FReadAcks.size();
 }
 
+size_t Emulator::ReadAckCount(const std::string& path) const {
+    std::lock_guard lock(FMutex);
+    const auto it = FReadAcksByFile.find(Key(path));
+    return it == FReadAcksByFile.end() ? 0 : it->second;
+}
+
 std::vector<size_t> Emulator::WriteBlocks() const {
     Settle();
     std::lock_guard lock(FMutex);
@@ -511,6 +517,7 @@ void Emulator::ClearLog() {
     std::lock_guard lock(FMutex);
     FCommands.clear();
     FReadAcks.clear();
+    FReadAcksByFile.clear();
     FWriteBlocks.clear();
 }
 
@@ -936,6 +943,7 @@ void Emulator::HandleRead(const uint8_t* frame) {
         {
             std::lock_guard lock(FMutex);
             FReadAcks.push_back(GetCrc(ack));
+            ++FReadAcksByFile[Key(name)];
         }
         if (GetCrc(ack) != crc) {
             // The host got something else than we sent: give up the transfer.

@@ -174,6 +174,9 @@ public:
     // How many of them so far, at once (ReadAcks waits for the device to be idle first, which it
     // is not while a transfer runs).
     size_t ReadAckCount() const;
+    // How many blocks of the file at `path` the host has acknowledged so far, at once (as
+    // ReadAckCount, without waiting).
+    size_t ReadAckCount(const std::string& path) const;
     // Sizes of the blocks the host sent for writes, in order.
     std::vector<size_t> WriteBlocks() const;
     void ClearLog();
@@ -263,6 +266,7 @@ private:
     std::vector<Fault> FFaults;
     std::vector<Received> FCommands;
     std::vector<uint16_t> FReadAcks;
+    std::map<std::string, size_t> FReadAcksByFile; // by Key()
     std::vector<size_t> FWriteBlocks;
     Stats FStats;
     LiveOptions FLive;

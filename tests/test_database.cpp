@@ -7,7 +7,17 @@
 #include <QStandardPaths>
 #include <QTcpServer>
 
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <mutex>
+#include <pthread.h>
+#include <thread>
 
 using namespace zud;
 using namespace zud::test;
@@ -347,6 +357,134 @@ TEST(EmbeddedAccounts, UserManagementNeedsAServer) {
     } catch (const DataError& e) {
         EXPECT_TRUE(e.Message().contains(QStringLiteral("Datenbankserver")));
     }
+}
+
+namespace {
+
+std::atomic<int> gTerms{0};
+extern "C" void CountTerm(int) {
+    ++gTerms;
+}
+
+bool TermBlocked() {
+    sigset_t now;
+    ::pthread_sigmask(SIG_BLOCK, nullptr, &now);
+    return sigismember(&now, SIGTERM) == 1;
+}
+
+} // namespace
+
+// A signal that comes during a call into the database client waits for the end of the
+// outermost call of the thread (or for the caller's own work in between); errno starts at zero
+// in every call and after such work; a thread that held the signal back already keeps it so.
+TEST(ClientCalls, HoldSignalsAndStartWithACleanErrno) {
+    struct sigaction sa {
+    }, old{};
+    sa.sa_handler = CountTerm;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    ASSERT_EQ(::sigaction(SIGTERM, &sa, &old), 0);
+    ASSERT_FALSE(TermBlocked());
+    gTerms = 0;
+    {
+        errno = EINTR;
+        const db::ClientCall call;
+        EXPECT_EQ(errno, 0);
+        EXPECT_TRUE(TermBlocked());
+        ::raise(SIGTERM);
+        EXPECT_EQ(gTerms, 0);
+        {
+            errno = EINTR;
+            const db::ClientCall inner;
+            EXPECT_EQ(errno, 0);
+        }
+        EXPECT_EQ(gTerms, 0) << "an inner call let the signal through";
+        {
+            const db::ClientCall::Pause pause;
+            EXPECT_EQ(gTerms, 1);
+            EXPECT_FALSE(TermBlocked());
+            {
+                // A call that the event loop makes meanwhile holds the signal for its own time.
+                const db::ClientCall meanwhile;
+                EXPECT_TRUE(TermBlocked());
+                ::raise(SIGTERM);
+                EXPECT_EQ(gTerms, 1);
+            }
+            EXPECT_EQ(gTerms, 2);
+            EXPECT_FALSE(TermBlocked());
+            errno = EINTR; // a wait of the event loop that the signal interrupted
+        }
+        EXPECT_EQ(errno, 0);
+        EXPECT_TRUE(TermBlocked());
+        ::raise(SIGTERM);
+        EXPECT_EQ(gTerms, 2);
+    }
+    EXPECT_EQ(gTerms, 3);
+    EXPECT_FALSE(TermBlocked());
+
+    // Outside a call the pause changes nothing.
+    {
+        const db::ClientCall::Pause pause;
+        EXPECT_FALSE(TermBlocked());
+    }
+    EXPECT_FALSE(TermBlocked());
+
+    sigset_t term;
+    sigemptyset(&term);
+    sigaddset(&term, SIGTERM);
+    ::pthread_sigmask(SIG_BLOCK, &term, nullptr);
+    {
+        const db::ClientCall call;
+        const db::ClientCall::Pause pause;
+        EXPECT_TRUE(TermBlocked());
+    }
+    EXPECT_TRUE(TermBlocked());
+    ::pthread_sigmask(SIG_UNBLOCK, &term, nullptr);
+    ::sigaction(SIGTERM, &old, nullptr);
+}
+
+// The embedded engine repeats the status check of a shared file it creates for as long as
+// errno says "interrupted", and a check that succeeds leaves errno alone: calls made while errno
+// still held that value from an earlier interrupted wait (Ctrl+C during a device transfer) looped
+// for ever, the first attach on a fresh lock folder as well as the detach. They end now.
+TEST(ClientCalls, EndAfterAnInterruptedWait) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    IsolateProgramFolders(dir);
+    db::SetLockFolder(dir.filePath(QStringLiteral("lock")));
+    DbLocation loc;
+    loc.dir = dir.filePath(QStringLiteral("db"));
+    QDir().mkpath(loc.dir);
+    // A call that loops never returns: the watchdog ends the test program with a failure.
+    std::mutex m;
+    std::condition_variable cv;
+    bool done = false;
+    std::thread watchdog([&] {
+        std::unique_lock lock(m);
+        if (!cv.wait_for(lock, std::chrono::seconds(60), [&] { return done; })) {
+            std::fprintf(stderr, "a database call did not end within 60 s\n");
+            std::_Exit(1);
+        }
+    });
+    {
+        PatientDatabase dm(loc);
+        errno = EINTR;
+        EXPECT_TRUE(dm.EnsureInstalled());
+        for (int round = 0; round < 2; ++round) {
+            errno = EINTR;
+            dm.Login(QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword));
+            errno = EINTR;
+            EXPECT_EQ(dm.Db().Query(QStringLiteral("select count(*) from ZUDData")).size(), 1u);
+            errno = EINTR;
+            dm.Logout();
+        }
+    }
+    {
+        std::lock_guard lock(m);
+        done = true;
+    }
+    cv.notify_one();
+    watchdog.join();
 }
 
 TEST(Location, ConnectionStrings) {

@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <atomic>
+#include <csignal>
 #include <set>
 
 using namespace zud;
@@ -274,6 +276,46 @@ TEST_P(DatabaseCheck, BesideOtherWorkstations) {
     QString out;
     EXPECT_EQ(Verify(loc.dir, out), 0) << out.toStdString();
     EXPECT_FALSE(out.contains(QStringLiteral("Andere Arbeitsplätze"))) << out.toStdString();
+}
+
+namespace {
+std::atomic<int> gTerms{0};
+extern "C" void CountTerm(int) {
+    ++gTerms;
+}
+} // namespace
+
+// Database calls hold SIGTERM back for their own time only: the looks between the engine's
+// answers while it checks the file run with it released, so that one that comes is noted there
+// at once and the check stops as cancelled (zudctl and the window ask so).
+TEST_P(DatabaseCheck, ASignalDuringTheEngineCheckCancelsIt) {
+    dm.reset(); // the engine's full check
+    struct sigaction sa {
+    }, old{};
+    sa.sa_handler = CountTerm;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    ASSERT_EQ(::sigaction(SIGTERM, &sa, &old), 0);
+    gTerms = 0;
+    int asked = 0;
+    bool notedAtOnce = false;
+    auto pump = [&] {
+        if (++asked == 1) {
+            ::raise(SIGTERM);
+            notedAtOnce = gTerms == 1;
+        }
+        return gTerms == 0;
+    };
+    try {
+        wf::CheckDatabase(loc, QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword), pump);
+        ADD_FAILURE() << "the check ran to its end; asked " << asked << " times";
+    } catch (const DataError& e) {
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("abgebrochen"))) << e.Message().toStdString();
+    }
+    EXPECT_TRUE(notedAtOnce) << "held back during the look between two answers";
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(gTerms, 1);
+    ::sigaction(SIGTERM, &old, nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Firebird, DatabaseCheck, ::testing::Values(Mode::Embedded, Mode::Server), ModeName);

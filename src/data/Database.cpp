@@ -13,7 +13,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <optional>
+#include <pthread.h>
 
 #include <cstring>
 
@@ -82,7 +84,9 @@ private:
     T* FP;
 };
 
+// The status of one operation; the operation is one call into the client from start to end.
 struct Status {
+    ClientCall call;
     ThrowStatusWrapper w{Master()->getStatus()};
     ~Status() { w.dispose(); }
 };
@@ -1141,8 +1145,11 @@ public:
         const unsigned char receive[] = {isc_info_svc_line};
         std::vector<unsigned char> buf(16384);
         for (;;) {
-            if (pump && !pump()) {
-                throw DbError(QStringLiteral("validation cancelled"), 0, 0);
+            if (pump) {
+                const ClientCall::Pause pause;
+                if (!pump()) {
+                    throw DbError(QStringLiteral("validation cancelled"), 0, 0);
+                }
             }
             FSvc->query(&FSt.w, sizeof send, send, sizeof receive, receive, static_cast<unsigned>(buf.size()),
                         buf.data());
@@ -1274,6 +1281,72 @@ Validation Validate(const QString& service, const QString& database, const QStri
     return result;
 }
 
+namespace {
+
+// How deep the calling thread is in client calls, and which of the held signals it had
+// blocked already before the outermost one.
+thread_local int tClientDepth = 0;
+thread_local sigset_t tHeldBefore;
+
+sigset_t HeldSignals() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (int s : {SIGINT, SIGTERM, SIGHUP}) {
+        sigaddset(&set, s);
+    }
+    return set;
+}
+
+// The held signals that the thread had not blocked before its outermost client call.
+sigset_t ReleasedSignals() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (int s : {SIGINT, SIGTERM, SIGHUP}) {
+        if (sigismember(&tHeldBefore, s) != 1) {
+            sigaddset(&set, s);
+        }
+    }
+    return set;
+}
+
+} // namespace
+
+ClientCall::ClientCall() {
+    if (tClientDepth++ == 0) {
+        const sigset_t held = HeldSignals();
+        ::pthread_sigmask(SIG_BLOCK, &held, &tHeldBefore);
+    }
+    errno = 0;
+}
+
+ClientCall::~ClientCall() {
+    if (--tClientDepth == 0) {
+        const int saved = errno;
+        const sigset_t released = ReleasedSignals();
+        ::pthread_sigmask(SIG_UNBLOCK, &released, nullptr);
+        errno = saved;
+    }
+}
+
+// A client call made during the pause (the event loop may run one) holds the signals again
+// for its own time, as an outermost one.
+ClientCall::Pause::Pause() : FDepth(tClientDepth) {
+    if (FDepth > 0) {
+        const sigset_t released = ReleasedSignals();
+        ::pthread_sigmask(SIG_UNBLOCK, &released, nullptr);
+        tClientDepth = 0;
+    }
+}
+
+ClientCall::Pause::~Pause() {
+    if (FDepth > 0) {
+        tClientDepth = FDepth;
+        const sigset_t held = HeldSignals();
+        ::pthread_sigmask(SIG_BLOCK, &held, nullptr);
+        errno = 0;
+    }
+}
+
 void SetLockFolder(const QString& folder) {
     QDir().mkpath(folder);
     qputenv("FIREBIRD_LOCK", folder.toLocal8Bit());
@@ -1286,7 +1359,10 @@ int ThreadCount() {
 } // namespace
 
 void EndClient() {
-    fb_shutdown(0, fb_shutrsn_exit_called);
+    {
+        const ClientCall call;
+        fb_shutdown(0, fb_shutrsn_exit_called);
+    }
     // The client's threads end on their own after the shutdown: wait until the number of
     // threads has stayed the same for a tenth of a second (at most five seconds: on a busy
     // machine an ending thread may wait long for its turn).

@@ -221,6 +221,35 @@ Validation Validate(const QString& service, const QString& database, const QStri
 // The embedded engine keeps its lock files in this folder; set before the first database call.
 void SetLockFolder(const QString& folder);
 
+// The scope of a call into the database client (every step from the first to the last): errno
+// starts at zero, and SIGINT, SIGTERM and SIGHUP wait in the calling thread until the outermost
+// such scope of the thread has ended; a signal that came meanwhile arrives then.
+// The embedded engine runs in the caller's thread. When it creates one of its shared files in
+// the lock folder it repeats the file's status check for as long as errno says "interrupted",
+// and a check that succeeds leaves errno alone: a value left by an earlier interrupted wait
+// (Ctrl+C during a transfer, then the detach) made it loop for ever. Held back here, no signal
+// interrupts a wait of the engine either, and the threads the engine starts inherit the mask.
+class ClientCall {
+public:
+    ClientCall();
+    ~ClientCall();
+    ClientCall(const ClientCall&) = delete;
+    ClientCall& operator=(const ClientCall&) = delete;
+
+    // The caller's own work between two calls of a scope (a callback that runs the event loop):
+    // the signals arrive as usual meanwhile, and errno is zero again afterwards.
+    class Pause {
+    public:
+        Pause();
+        ~Pause();
+        Pause(const Pause&) = delete;
+        Pause& operator=(const Pause&) = delete;
+
+    private:
+        int FDepth = 0; // the calls under way when it began
+    };
+};
+
 // How a program that used the database ends: the client's background threads (its timer and
 // its signal watcher) are stopped and waited for while the process is still quiet, before the
 // library's own exit handlers run.

@@ -73,6 +73,7 @@ void CopyRow(Connection& to, const QString& table, const Row& r) {
 void AttachAndEnd(const db::ConnectParams& p, int forceWrite,
                   void (*end)(Firebird::IAttachment*, Firebird::ThrowStatusWrapper*)) {
     using namespace Firebird;
+    const db::ClientCall call;
     IMaster* master = fb_get_master_interface();
     ThrowStatusWrapper st(master->getStatus());
     IXpbBuilder* dpb = nullptr;

@@ -447,14 +447,16 @@ int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
                         << s.kept << '\n';
                 }
             }
-            if (r.failed && !dev.LastLog.isEmpty()) {
+            // A cancel is no fault of the line: the device's log line is left out then.
+            const bool cancelled = r.failed && SignalWatcher::Requested();
+            if (r.failed && !cancelled && !dev.LastLog.isEmpty()) {
                 err << dev.LastLog << '\n';
             }
             // The same German summary as the read-out window's, the reason of a stop first.
             if (r.failed || r.Stored() > 0 || r.Skipped() > 0 || !r.problems.isEmpty()) {
                 err << wf::Zusammenfassung(r) << '\n';
             }
-            if (r.failed && SignalWatcher::Requested()) {
+            if (cancelled) {
                 return kCancelled;
             }
             return r.failed || !r.problems.isEmpty() ? 1 : 0;
