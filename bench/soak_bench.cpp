@@ -139,6 +139,7 @@ public:
         }
         wf::LeseMessungen(*FDev, *FDm);
         Transfer(3);
+        ForgetDeviceLog();
     }
 
     // A live measurement through the real-time feed, saved as the main window saves it.
@@ -166,6 +167,7 @@ public:
         QFile::remove(file);
         const QDateTime at = QDateTime(QDate(2026, 4, 1), QTime(6, 0)).addSecs(60LL * FLives++);
         FDm->InsertRecording(FPatient, at.date(), at.time(), bytes, QStringLiteral("ZUD12"));
+        ForgetDeviceLog();
     }
 
     // Opens a stored recording into a chart, draws it as the screen does and closes it.
@@ -246,6 +248,11 @@ public:
     const QStringList& Failures() const { return FFailures; }
 
 private:
+    // The emulator stands in for the device and, for the tests, keeps every command it received:
+    // over a day some 4 MiB in this process, although none of it is the workstation's memory
+    // (the device is another machine). Nobody here reads it, so it is dropped after each step.
+    void ForgetDeviceLog() { FEmu.ClearLog(); }
+
     void Transfer(int expected) {
         const wf::TransferResult r = wf::Uebertrage(*FDev, *FDm, true);
         if (r.failed) {
