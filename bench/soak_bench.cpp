@@ -10,6 +10,7 @@
 //   soak_bench [--scale F]   F = 1: 200 read-outs, 50 live measurements, 500 charts,
 //                            20 statistics, 5 exports and imports (the smoke run uses less)
 
+#include "Allocator.h"
 #include "Chart.h"
 #include "DatabaseCheck.h"
 #include "Demo.h"
@@ -288,6 +289,8 @@ int Scaled(int full, double scale) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The allocator as the program sets it up.
+    KeepFreedBuffersOut();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
