@@ -17,4 +17,10 @@ void KeepFreedBuffersOut() {
 #endif
 }
 
+void GiveFreePagesBack() {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
+
 } // namespace zud

@@ -1,5 +1,6 @@
 #include "Tdm2.h"
 
+#include "Allocator.h"
 #include "Cab.h"
 #include "CheckedFile.h"
 #include "Gbak.h"
@@ -499,6 +500,7 @@ MergeResult Tdm2::Merge(Connection& source, Connection& main, const QList<qint64
 
 ExportResult Tdm2::Export(Connection& main, const QList<qint64>& patients, const QString& archive,
                           const Feedback& fb) {
+    const FreePagesBackAtEnd pagesBack; // a copy of the database and every recording pass through
     if (patients.isEmpty()) {
         throw DataError(QCoreApplication::translate("Austausch", "Es ist kein Patient ausgewählt."));
     }
@@ -627,6 +629,7 @@ std::vector<ArchivePatient> Tdm2::OpenArchive(const QString& archive, const Feed
 }
 
 MergeResult Tdm2::Import(Connection& main, const QList<qint64>& patients, const Feedback& fb) {
+    const FreePagesBackAtEnd pagesBack; // every recording of the patients passes through
     if (patients.isEmpty()) {
         throw DataError(QCoreApplication::translate("Austausch", "Es ist kein Patient ausgewählt."));
     }
