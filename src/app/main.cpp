@@ -1,5 +1,6 @@
 // ZUD-Software: splash, main window, login, message loop.
 
+#include "Allocator.h"
 #include "GdtHandover.h"
 #include "MainWindow.h"
 #include "SignalWatcher.h"
@@ -18,6 +19,7 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    zud::KeepFreedBuffersOut();
     QElapsedTimer started;
     started.start();
     zud::ui::ZudApplication app(argc, argv);

@@ -1,5 +1,6 @@
 #include "ExchangeDatabase.h"
 
+#include "Allocator.h"
 #include "Cab.h"
 #include "CheckedFile.h"
 #include "Gbak.h"
@@ -500,6 +501,7 @@ MergeResult ExchangeDatabase::Merge(Connection& source, Connection& main, const 
 
 ExportResult ExchangeDatabase::Export(Connection& main, const QList<qint64>& patients, const QString& archive,
                                       const Feedback& fb) {
+    const FreePagesBackAtEnd pagesBack; // a copy of the database and every recording pass through
     if (patients.isEmpty()) {
         throw DataError(QCoreApplication::translate("Austausch", "Es ist kein Patient ausgewählt."));
     }
@@ -628,6 +630,7 @@ std::vector<ArchivePatient> ExchangeDatabase::OpenArchive(const QString& archive
 }
 
 MergeResult ExchangeDatabase::Import(Connection& main, const QList<qint64>& patients, const Feedback& fb) {
+    const FreePagesBackAtEnd pagesBack; // every recording of the patients passes through
     if (patients.isEmpty()) {
         throw DataError(QCoreApplication::translate("Austausch", "Es ist kein Patient ausgewählt."));
     }

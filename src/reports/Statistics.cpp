@@ -1,5 +1,6 @@
 #include "Statistics.h"
 
+#include "Allocator.h"
 #include "DeviceRecords.h"
 #include "RecordingCheck.h"
 #include "Units.h"
@@ -557,6 +558,8 @@ Statistik BerechneStatistik(const std::vector<StatQuelle>& quellen, const Patien
 }
 
 Statistik FillStatistik(PatientDatabase& dm, qint64 patient, const StatOptionen& o) {
+    // Every recording of the patient is in memory for a moment.
+    const FreePagesBackAtEnd pagesBack;
     const auto p = dm.GetPatient(patient);
     return BerechneStatistik(LadeStatQuellen(dm, patient), p.value_or(Patient{}), o);
 }

@@ -1,3 +1,4 @@
+#include "Allocator.h"
 #include "Database.h"
 #include "SignalWatcher.h"
 #include "Zudctl.h"
@@ -29,6 +30,7 @@ bool IstRender(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    zud::KeepFreedBuffersOut();
     // render and report draw with QtGui's fonts; without a display it draws off screen.
     std::unique_ptr<QCoreApplication> app;
     if (IstRender(argc, argv)) {
