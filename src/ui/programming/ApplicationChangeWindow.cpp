@@ -244,7 +244,7 @@ bool ApplicationChangeWindow::Wechseln() {
     {
         // Once the application record is written the switch runs to its end: the window takes
         // no input, Escape and the close box included.
-        TransferGuard guard(this, nullptr, {});
+        TransferGuard guard({this}, nullptr, {});
         FResult = wf::WechsleAnwendung(*FDev, FChosen, cb);
     }
     FSwitched = FResult.geaendert >= 0;

@@ -976,7 +976,7 @@ void ProgrammingWindow::Uebertragen() {
         // The transfer owns the window: no edit reaches a record it has already written, and
         // Escape or the close box stop it as the progress window's close box does.
         DeviceWork work(*FDev, FActions.values());
-        TransferGuard guard(this, FProgress, [this] {
+        TransferGuard guard({this}, FProgress, [this] {
             if (FProgress) {
                 FProgress->RequestCancel();
             }

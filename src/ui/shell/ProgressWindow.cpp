@@ -1,5 +1,7 @@
 #include "ProgressWindow.h"
 
+#include "TransferGuard.h"
+
 #include "SplashScreen.h"
 #include "TZUD12.h"
 
@@ -215,71 +217,6 @@ void ProgressWindow::Finish() {
     }
 }
 
-namespace {
-
-// Keeps the input from the windows a transfer owns; Escape and their close boxes cancel.
-class TransferInputGuard : public QObject {
-public:
-    explicit TransferInputGuard(ProgressWindow* progress) : FProgress(progress) {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->isVisible() && !qobject_cast<ProgressWindow*>(w)) {
-                FOwned.insert(w);
-            }
-        }
-        qApp->installEventFilter(this);
-    }
-    ~TransferInputGuard() override { qApp->removeEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (!o->isWidgetType() || !IsInput(e->type())) {
-            return false;
-        }
-        QWidget* window = static_cast<QWidget*>(o)->window();
-        if (!FOwned.contains(window)) {
-            return false; // the progress windows, and whatever opened meanwhile
-        }
-        const bool escape =
-            e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape;
-        if (e->type() == QEvent::Close) {
-            e->ignore();
-        }
-        if ((escape || e->type() == QEvent::Close) && FProgress) {
-            FProgress->CancelByUser();
-        }
-        return true;
-    }
-
-private:
-    static bool IsInput(QEvent::Type t) {
-        switch (t) {
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-        case QEvent::ContextMenu:
-        case QEvent::TouchBegin:
-        case QEvent::TouchUpdate:
-        case QEvent::TouchEnd:
-        case QEvent::TabletPress:
-        case QEvent::TabletRelease:
-        case QEvent::Drop:
-        case QEvent::Close:
-            return true;
-        default:
-            return false;
-        }
-    }
-    QPointer<ProgressWindow> FProgress;
-    QSet<QWidget*> FOwned;
-};
-
-} // namespace
-
 DeviceWork::DeviceWork(TZUD12& dev, const QList<QAction*>& competing, ProgressWindow* progress)
     : FDev(dev), FOldPump(dev.Pump) {
     FDev.Pump = [] { QCoreApplication::processEvents(); };
@@ -290,7 +227,13 @@ DeviceWork::DeviceWork(TZUD12& dev, const QList<QAction*>& competing, ProgressWi
         }
     }
     if (progress) {
-        FGuard = std::make_unique<TransferInputGuard>(progress);
+        const QPointer<ProgressWindow> p(progress);
+        FGuard = std::make_unique<TransferGuard>(TransferGuard::OpenWindows("zud::ui::ProgressWindow"), progress,
+                                                 [p] {
+                                                     if (p) {
+                                                         p->CancelByUser();
+                                                     }
+                                                 });
     }
 }
 

@@ -5,8 +5,11 @@
 
 namespace zud::ui {
 
-TransferGuard::TransferGuard(QWidget* window, QWidget* progress, std::function<void()> cancel)
-    : FWindow(window), FProgress(progress), FCancel(std::move(cancel)) {
+TransferGuard::TransferGuard(const QList<QWidget*>& owned, QWidget* progress, std::function<void()> cancel)
+    : FProgress(progress), FCancel(std::move(cancel)) {
+    for (QWidget* w : owned) {
+        FOwned.append(w);
+    }
     qApp->installEventFilter(this);
 }
 
@@ -14,15 +17,25 @@ TransferGuard::~TransferGuard() {
     qApp->removeEventFilter(this);
 }
 
+QList<QWidget*> TransferGuard::OpenWindows(const char* progressClass) {
+    QList<QWidget*> open;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && !w->inherits(progressClass)) {
+            open.append(w);
+        }
+    }
+    return open;
+}
+
 bool TransferGuard::eventFilter(QObject* o, QEvent* e) {
-    if (!o->isWidgetType() || !FWindow) {
+    if (!o->isWidgetType()) {
         return false;
     }
     QWidget* top = static_cast<QWidget*>(o)->window();
-    const bool ours = top == FWindow;
+    const bool ours = FOwned.contains(top);
     const bool progress = FProgress && top == FProgress;
     if (!ours && !progress) {
-        return false;
+        return false; // whatever opened meanwhile
     }
     auto cancel = [this] {
         if (FCancel) {
@@ -37,6 +50,7 @@ bool TransferGuard::eventFilter(QObject* o, QEvent* e) {
         }
         return ours;
     case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
     case QEvent::KeyRelease:
     case QEvent::InputMethod:
     case QEvent::MouseButtonPress:
@@ -50,9 +64,11 @@ bool TransferGuard::eventFilter(QObject* o, QEvent* e) {
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
         return ours;
     case QEvent::Close:
-        if (ours && o == FWindow) {
+        if (ours && o == top) {
             e->ignore();
             cancel();
             return true;
