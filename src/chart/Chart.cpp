@@ -301,65 +301,17 @@ ChartLayout Layout(const Messung& m, const ChartOptionen& o, int w, int dpi, int
     return L;
 }
 
-std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const ChartOptionen& o, int w,
-                                 int Breite, int dpi, const Zoom& zoom, int l, int t, int h,
-                                 std::vector<Zeitlabel>* alleLabels) {
-    std::vector<Zeitlabel> labels;
-    if (w <= 0 || h <= 0) {
-        return labels;
-    }
-    Canvas.save();
-    Canvas.setRenderHint(QPainter::Antialiasing, false);
-    const ChartLayout L = Layout(m, o, w, dpi, l, t, h);
-    const QRectF& plot = L.plot;
-    const double sf = Stiftfaktor(dpi);
-    const QFont font = ChartFont(dpi);
-    const QFontMetricsF fm(font);
-    Canvas.setFont(font);
-    Canvas.setClipRect(L.box);
-    Canvas.fillRect(L.box, Qt::white);
-    Canvas.fillRect(plot, farbe::Hintergrund);
+namespace {
 
-    const int mode = m.Betriebsart;
-    const Achsen ax = Achsenmaxima(m, o);
-    const QString einheit = EinheitName(o.DruckEinheit);
-    const size_t n = m.Werte.size();
-    const double N = Breite > 0 ? Breite : static_cast<double>(std::max<size_t>(n, 1));
-    const int gx = std::clamp(o.GridLinesX, 1, 100);
-    const int gy = std::clamp(o.GridLinesY, 1, 100);
-    const double fx = zoom.FX() > 0 ? zoom.FX() : 1.0;
-    const double fy = zoom.FY() > 0 ? zoom.FY() : 1.0;
-    const double ox = zoom.OX();
-    const double oy = zoom.OY();
-    const double dx = plot.width() / N;
-    const double offPx = ox * plot.width() * fx;
-    const auto xVon = [&](double i) { return plot.left() + (i + 1) * dx * fx - offPx; };
+// Long runs go out in pieces: the stroker of wide pens (print resolutions) slows down badly on
+// polylines of thousands of points.
+constexpr qsizetype kStueck = 128;
 
-    // Real-time target pattern: one cycle over the plot width, relax below, contract above.
-    if (Breite > 0 && !o.Zielmuster.empty()) {
-        double s = 0;
-        for (const auto& z : o.Zielmuster) {
-            const double x0 = plot.left() + s * 10 * dx * fx - offPx;
-            const double x1 = plot.left() + (s + z.Sekunden) * 10 * dx * fx - offPx;
-            if (z.Phase == kPhaseEntspannen) {
-                Canvas.fillRect(QRectF(x0, plot.bottom() - plot.height() * 0.3, x1 - x0, plot.height() * 0.3),
-                                farbe::Entspannband);
-            } else if (z.Phase == kPhaseAnspannen) {
-                Canvas.fillRect(QRectF(x0, plot.top(), x1 - x0, plot.height() * 0.7), farbe::Anspannband);
-            }
-            s += z.Sekunden;
-        }
-    }
-
-    // Panels and their scales.
-    std::vector<Panel> panels = BauePanels(mode, ax, einheit);
-    for (size_t k = 0; k < panels.size(); ++k) {
-        panels[k].rect = L.panels[k];
-    }
-
-    // Average current of each run of current samples.
+// Average current of each run of current samples.
+std::vector<double> AverageCurrent(const Messung& m, const ChartOptionen& o) {
     std::vector<double> mittel;
     if (!o.ShowRealCurrent && o.ShowAvgRealCurrent) {
+        const size_t n = m.Werte.size();
         mittel.assign(n, 0.0);
         for (size_t i = 0; i < n;) {
             if (m.Werte[i].Phase != kPhaseStrom) {
@@ -377,288 +329,405 @@ std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const Chart
             i = j;
         }
     }
+    return mittel;
+}
 
-    // The visible samples, with one on either side so that the curve runs to the edges.
-    size_t i0 = 0, i1 = n;
-    if (n > 0) {
-        const double erste = ox * N - 2;
-        const double letzte = ox * N + N / fx + 2;
-        i0 = static_cast<size_t>(std::clamp(std::floor(erste), 0.0, static_cast<double>(n)));
-        i1 = static_cast<size_t>(std::clamp(std::ceil(letzte), 0.0, static_cast<double>(n)));
+// What the steps of one drawing share: the painter, the recording and its options, the layout,
+// and the zoom turned into pixels and sample indices.
+struct Drawing {
+    Drawing(QPainter& canvas, const Messung& messung, const ChartOptionen& optionen,
+            const ChartLayout& layout, int Breite, int dpi, const QFont& font, const Zoom& zoom,
+            std::vector<Zeitlabel>* alle)
+        : Canvas(canvas), m(messung), o(optionen), L(layout), plot(layout.plot), dpi(dpi),
+          sf(Stiftfaktor(dpi)), fm(font), ax(Achsenmaxima(messung, optionen)), n(messung.Werte.size()),
+          N(Breite > 0 ? Breite : static_cast<double>(std::max<size_t>(n, 1))),
+          gx(std::clamp(optionen.GridLinesX, 1, 100)), gy(std::clamp(optionen.GridLinesY, 1, 100)),
+          fx(zoom.FX() > 0 ? zoom.FX() : 1.0), fy(zoom.FY() > 0 ? zoom.FY() : 1.0), ox(zoom.OX()),
+          oy(zoom.OY()), dx(plot.width() / N), offPx(ox * plot.width() * fx),
+          druckSpanne(std::max(ax.DruckMax - ax.DruckMin, 1e-9)), mittel(AverageCurrent(messung, optionen)),
+          alleLabels(alle) {
+        // The visible samples, with one on either side so that the curve runs to the edges.
+        i1 = n;
+        if (n > 0) {
+            const double erste = ox * N - 2;
+            const double letzte = ox * N + N / fx + 2;
+            i0 = static_cast<size_t>(std::clamp(std::floor(erste), 0.0, static_cast<double>(n)));
+            i1 = static_cast<size_t>(std::clamp(std::ceil(letzte), 0.0, static_cast<double>(n)));
+        }
     }
 
-    const double druckSpanne = std::max(ax.DruckMax - ax.DruckMin, 1e-9);
-    const auto wert = [&](const Panel& p, size_t i) -> double {
-        const TMessWert& v = m.Werte[i];
-        switch (p.art) {
-        case Art::Druck:
-            return v.Druck - ax.DruckMin;
-        case Art::EMG1:
-            return v.EMG1;
-        case Art::EMG2:
-            return v.EMG2;
-        case Art::Einzel:
-            break;
-        }
-        const int ph = v.Phase;
-        if (IstEMGPhase(ph)) {
-            return v.EMG1;
-        }
-        if (ph == kPhaseStrom) {
-            if (ax.Strom <= 0) {
-                return 0;
-            }
-            if (o.ShowRealCurrent) {
-                return v.Strom / ax.Strom * p.skala;
-            }
-            if (o.ShowAvgRealCurrent) {
-                return mittel[i] / ax.Strom * p.skala;
-            }
-            return p.skala;
-        }
-        if (ph == 5 || ph == 6) {
-            return p.skala * (v.Druck - ax.DruckMin) / druckSpanne;
-        }
-        if (ph == 7) {
-            return v.Druck;
-        }
-        return 0;
-    };
-    const auto yVon = [&](const Panel& p, double v) {
+    QPainter& Canvas;
+    const Messung& m;
+    const ChartOptionen& o;
+    const ChartLayout& L;
+    const QRectF& plot;
+    const int dpi;
+    const double sf; // pen scale
+    const QFontMetricsF fm;
+    const Achsen ax;
+    const size_t n;
+    const double N; // samples over the plot width
+    const int gx;   // vertical grid divisions
+    const int gy;   // horizontal grid divisions per panel
+    const double fx, fy, ox, oy;
+    const double dx;    // pixels per sample, unzoomed
+    const double offPx; // the pan, in pixels
+    const double druckSpanne;
+    const std::vector<double> mittel; // see AverageCurrent
+    size_t i0 = 0, i1 = 0;            // the visible samples
+    std::vector<Zeitlabel>* alleLabels;
+
+    double X(double i) const { return plot.left() + (i + 1) * dx * fx - offPx; }
+    double Y(const Panel& p, double v) const {
         return p.rect.bottom() - p.rect.height() * fy * (v / p.skala - oy);
-    };
-
-    const QPen gitterStift(farbe::Gitter, std::round(sf), Qt::DotLine);
-    const bool flaeche = o.AreaChart && !o.Verschieben;
-
-    for (const Panel& p : panels) {
-        Canvas.setClipRect(p.rect);
-        // Horizontal grid lines.
-        Canvas.setPen(gitterStift);
-        for (const double a : Gitteranteile(p, gy, fy, oy)) {
-            const double y = p.rect.bottom() - p.rect.height() * fy * (a - oy);
-            if (y > p.rect.top() + 0.5 && y < p.rect.bottom() - 0.5) {
-                Canvas.drawLine(QPointF(p.rect.left(), y), QPointF(p.rect.right(), y));
-            }
-        }
-        // Vertical grid lines, fixed to the recording so that they move with a pan.
-        {
-            const double schritt = plot.width() / gx; // pixels per division
-            const long long k0 = std::max(1LL, static_cast<long long>(std::floor(offPx / schritt)));
-            for (long long k = k0;; ++k) {
-                const double x = plot.left() + static_cast<double>(k) * schritt - offPx;
-                if (x > plot.right() + 0.5) {
-                    break;
-                }
-                if (x >= plot.left()) {
-                    Canvas.drawLine(QPointF(x, p.rect.top()), QPointF(x, p.rect.bottom()));
-                }
-            }
-        }
-
-        if (n == 0) {
-            continue;
-        }
-        // The curve: runs of one colour, at most one point per pixel column.
-        QPolygonF lauf;
-        QColor laufFarbe;
-        // Long runs go out in pieces: the stroker of wide pens (print resolutions) slows down
-        // badly on polylines of thousands of points.
-        constexpr qsizetype kStueck = 128;
-        const auto kurvenStift = [&](const QColor& c) {
-            return QPen(c, std::round(sf), Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin);
-        };
-        const auto abschliessen = [&] {
-            if (lauf.size() < 2) {
-                return;
-            }
-            for (qsizetype a = 0; a + 1 < lauf.size(); a += kStueck) {
-                const QPolygonF teil = lauf.mid(a, std::min(kStueck + 1, lauf.size() - a));
-                if (flaeche) {
-                    QPolygonF f = teil;
-                    f << QPointF(teil.back().x(), p.rect.bottom())
-                      << QPointF(teil.front().x(), p.rect.bottom());
-                    Canvas.setPen(Qt::NoPen);
-                    Canvas.setBrush(laufFarbe);
-                    Canvas.drawPolygon(f);
-                    Canvas.setBrush(Qt::NoBrush);
-                }
-                Canvas.setPen(kurvenStift(laufFarbe));
-                Canvas.drawPolyline(teil);
-            }
-        };
-        long long letzteSpalte = 0;
-        bool erster = true;
-        int letztePhase = 0;
-        for (size_t i = i0; i < i1; ++i) {
-            const double x = xVon(static_cast<double>(i));
-            const long long spalte = std::llround(x);
-            if (!erster && spalte == letzteSpalte) {
-                continue;
-            }
-            const int ph = m.Werte[i].Phase;
-            const QPointF pt(x, yVon(p, wert(p, i)));
-            QColor c = p.art == Art::Druck ? farbe::Druck : Phasenfarbe(ph);
-            if (p.art == Art::Einzel && o.ShowAvgRealCurrent && !o.ShowRealCurrent && ph == kPhaseStrom &&
-                letztePhase != kPhaseStrom && !erster) {
-                c = Phasenfarbe(letztePhase);
-            }
-            if (erster) {
-                lauf = QPolygonF{pt};
-                laufFarbe = c;
-                erster = false;
-            } else if (c != laufFarbe) {
-                const QPointF vorher = lauf.back();
-                abschliessen();
-                lauf = QPolygonF{vorher, pt};
-                laufFarbe = c;
-            } else {
-                lauf << pt;
-            }
-            letzteSpalte = spalte;
-            letztePhase = ph;
-        }
-        abschliessen();
-
-        // Trigger threshold (mode 3) and the pressure reference line (modes 4, 5).
-        const QPen schwelleStift(farbe::Schwelle, std::round(3 * sf), Qt::SolidLine, Qt::FlatCap,
-                                 Qt::MiterJoin);
-        if (p.art == Art::Einzel && mode == 3) {
-            QPolygonF s;
-            long long spalteS = 0;
-            for (size_t i = i0; i < i1; ++i) {
-                const double x = xVon(static_cast<double>(i));
-                const long long spalte = std::llround(x);
-                if (!s.isEmpty() && spalte == spalteS) {
-                    continue;
-                }
-                s << QPointF(x, yVon(p, m.Werte[i].Schwelle));
-                spalteS = spalte;
-            }
-            Canvas.setPen(schwelleStift);
-            for (qsizetype a = 0; a + 1 < s.size(); a += kStueck) {
-                Canvas.drawPolyline(s.mid(a, std::min(kStueck + 1, s.size() - a)));
-            }
-        }
-        if (p.art == Art::Einzel && (mode == 4 || mode == 5) && !o.Echtzeit) {
-            const double v = p.skala * (m.Werte[0].Schwelle - ax.DruckMin) / druckSpanne;
-            const double y = yVon(p, v);
-            Canvas.setPen(schwelleStift);
-            Canvas.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        }
     }
-
-    // Value labels left of the plot; the red current column right of it.
-    Canvas.setClipRect(L.box);
-    const double rechtsBuendig = plot.left() - L.links / 20 - kLabelLuecke * sf;
-    const double stromLinks = plot.right() + L.rechts / 20 + kLabelLuecke * sf;
-    const bool stromSpalte = StromSpalte(panels, o, ax);
-    const auto merke = [&](const QRectF& r, const QString& text, Zeitlabel::Art art) {
+    // The height of a grid line at the fraction `a` of the panel's label range.
+    double GridY(const Panel& p, double a) const { return p.rect.bottom() - p.rect.height() * fy * (a - oy); }
+    void Remember(const QRectF& r, const QString& text, Zeitlabel::Art art) const {
         if (alleLabels) {
             alleLabels->push_back({r, text, art});
         }
-    };
-    // Drawn from the top down; a label that would overlap the one above it is left out, so
-    // that small panels stay readable. Where two panels meet, a line across the label margin
-    // keeps their scales apart: the upper panel's labels stay above it, the lower panel's top
-    // label stands just below it, and the upper panel's bottom line is not labelled.
+    }
+};
+
+// The panels of the recording's mode, each in its rectangle of the layout.
+std::vector<Panel> PlacePanels(const Drawing& d) {
+    std::vector<Panel> panels = BauePanels(d.m.Betriebsart, d.ax, EinheitName(d.o.DruckEinheit));
+    for (size_t k = 0; k < panels.size(); ++k) {
+        panels[k].rect = d.L.panels[k];
+    }
+    return panels;
+}
+
+// Real-time target pattern: one cycle over the plot width, relax below, contract above.
+void DrawTargetPattern(const Drawing& d, int Breite) {
+    if (Breite <= 0 || d.o.Zielmuster.empty()) {
+        return;
+    }
+    const QRectF& plot = d.plot;
+    double s = 0;
+    for (const auto& z : d.o.Zielmuster) {
+        const double x0 = plot.left() + s * 10 * d.dx * d.fx - d.offPx;
+        const double x1 = plot.left() + (s + z.Sekunden) * 10 * d.dx * d.fx - d.offPx;
+        if (z.Phase == kPhaseEntspannen) {
+            d.Canvas.fillRect(QRectF(x0, plot.bottom() - plot.height() * 0.3, x1 - x0, plot.height() * 0.3),
+                              farbe::Entspannband);
+        } else if (z.Phase == kPhaseAnspannen) {
+            d.Canvas.fillRect(QRectF(x0, plot.top(), x1 - x0, plot.height() * 0.7), farbe::Anspannband);
+        }
+        s += z.Sekunden;
+    }
+}
+
+// The value of sample `i` on the scale of panel `p`.
+double PanelValue(const Drawing& d, const Panel& p, size_t i) {
+    const TMessWert& v = d.m.Werte[i];
+    switch (p.art) {
+    case Art::Druck:
+        return v.Druck - d.ax.DruckMin;
+    case Art::EMG1:
+        return v.EMG1;
+    case Art::EMG2:
+        return v.EMG2;
+    case Art::Einzel:
+        break;
+    }
+    const int ph = v.Phase;
+    if (IstEMGPhase(ph)) {
+        return v.EMG1;
+    }
+    if (ph == kPhaseStrom) {
+        if (d.ax.Strom <= 0) {
+            return 0;
+        }
+        if (d.o.ShowRealCurrent) {
+            return v.Strom / d.ax.Strom * p.skala;
+        }
+        if (d.o.ShowAvgRealCurrent) {
+            return d.mittel[i] / d.ax.Strom * p.skala;
+        }
+        return p.skala;
+    }
+    if (ph == 5 || ph == 6) {
+        return p.skala * (v.Druck - d.ax.DruckMin) / d.druckSpanne;
+    }
+    if (ph == 7) {
+        return v.Druck;
+    }
+    return 0;
+}
+
+void DrawGrid(const Drawing& d, const Panel& p) {
+    const QRectF& plot = d.plot;
+    d.Canvas.setPen(QPen(farbe::Gitter, std::round(d.sf), Qt::DotLine));
+    // Horizontal grid lines.
+    for (const double a : Gitteranteile(p, d.gy, d.fy, d.oy)) {
+        const double y = d.GridY(p, a);
+        if (y > p.rect.top() + 0.5 && y < p.rect.bottom() - 0.5) {
+            d.Canvas.drawLine(QPointF(p.rect.left(), y), QPointF(p.rect.right(), y));
+        }
+    }
+    // Vertical grid lines, fixed to the recording so that they move with a pan.
+    const double schritt = plot.width() / d.gx; // pixels per division
+    const long long k0 = std::max(1LL, static_cast<long long>(std::floor(d.offPx / schritt)));
+    for (long long k = k0;; ++k) {
+        const double x = plot.left() + static_cast<double>(k) * schritt - d.offPx;
+        if (x > plot.right() + 0.5) {
+            break;
+        }
+        if (x >= plot.left()) {
+            d.Canvas.drawLine(QPointF(x, p.rect.top()), QPointF(x, p.rect.bottom()));
+        }
+    }
+}
+
+// One run of one colour, in pieces; on an area chart each piece is filled down to the panel's
+// bottom before its line is drawn.
+void StrokeRun(const Drawing& d, const Panel& p, const QPolygonF& lauf, const QColor& laufFarbe) {
+    if (lauf.size() < 2) {
+        return;
+    }
+    const bool flaeche = d.o.AreaChart && !d.o.Verschieben;
+    for (qsizetype a = 0; a + 1 < lauf.size(); a += kStueck) {
+        const QPolygonF teil = lauf.mid(a, std::min(kStueck + 1, lauf.size() - a));
+        if (flaeche) {
+            QPolygonF f = teil;
+            f << QPointF(teil.back().x(), p.rect.bottom()) << QPointF(teil.front().x(), p.rect.bottom());
+            d.Canvas.setPen(Qt::NoPen);
+            d.Canvas.setBrush(laufFarbe);
+            d.Canvas.drawPolygon(f);
+            d.Canvas.setBrush(Qt::NoBrush);
+        }
+        d.Canvas.setPen(QPen(laufFarbe, std::round(d.sf), Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
+        d.Canvas.drawPolyline(teil);
+    }
+}
+
+// The curve: runs of one colour, at most one point per pixel column.
+void DrawCurve(const Drawing& d, const Panel& p) {
+    QPolygonF lauf;
+    QColor laufFarbe;
+    long long letzteSpalte = 0;
+    bool erster = true;
+    int letztePhase = 0;
+    for (size_t i = d.i0; i < d.i1; ++i) {
+        const double x = d.X(static_cast<double>(i));
+        const long long spalte = std::llround(x);
+        if (!erster && spalte == letzteSpalte) {
+            continue;
+        }
+        const int ph = d.m.Werte[i].Phase;
+        const QPointF pt(x, d.Y(p, PanelValue(d, p, i)));
+        QColor c = p.art == Art::Druck ? farbe::Druck : Phasenfarbe(ph);
+        if (p.art == Art::Einzel && d.o.ShowAvgRealCurrent && !d.o.ShowRealCurrent && ph == kPhaseStrom &&
+            letztePhase != kPhaseStrom && !erster) {
+            c = Phasenfarbe(letztePhase);
+        }
+        if (erster) {
+            lauf = QPolygonF{pt};
+            laufFarbe = c;
+            erster = false;
+        } else if (c != laufFarbe) {
+            const QPointF vorher = lauf.back();
+            StrokeRun(d, p, lauf, laufFarbe);
+            lauf = QPolygonF{vorher, pt};
+            laufFarbe = c;
+        } else {
+            lauf << pt;
+        }
+        letzteSpalte = spalte;
+        letztePhase = ph;
+    }
+    StrokeRun(d, p, lauf, laufFarbe);
+}
+
+// Trigger threshold (mode 3) and the pressure reference line (modes 4, 5).
+void DrawThresholds(const Drawing& d, const Panel& p) {
+    const int mode = d.m.Betriebsart;
+    const QPen schwelleStift(farbe::Schwelle, std::round(3 * d.sf), Qt::SolidLine, Qt::FlatCap,
+                             Qt::MiterJoin);
+    if (p.art == Art::Einzel && mode == 3) {
+        QPolygonF s;
+        long long spalteS = 0;
+        for (size_t i = d.i0; i < d.i1; ++i) {
+            const double x = d.X(static_cast<double>(i));
+            const long long spalte = std::llround(x);
+            if (!s.isEmpty() && spalte == spalteS) {
+                continue;
+            }
+            s << QPointF(x, d.Y(p, d.m.Werte[i].Schwelle));
+            spalteS = spalte;
+        }
+        d.Canvas.setPen(schwelleStift);
+        for (qsizetype a = 0; a + 1 < s.size(); a += kStueck) {
+            d.Canvas.drawPolyline(s.mid(a, std::min(kStueck + 1, s.size() - a)));
+        }
+    }
+    if (p.art == Art::Einzel && (mode == 4 || mode == 5) && !d.o.Echtzeit) {
+        const double v = p.skala * (d.m.Werte[0].Schwelle - d.ax.DruckMin) / d.druckSpanne;
+        const double y = d.Y(p, v);
+        d.Canvas.setPen(schwelleStift);
+        d.Canvas.drawLine(QPointF(d.plot.left(), y), QPointF(d.plot.right(), y));
+    }
+}
+
+// Grid, curve and thresholds of one panel, clipped to it.
+void DrawPanel(const Drawing& d, const Panel& p) {
+    d.Canvas.setClipRect(p.rect);
+    DrawGrid(d, p);
+    if (d.n == 0) {
+        return;
+    }
+    DrawCurve(d, p);
+    DrawThresholds(d, p);
+}
+
+// Value labels left of the plot; the red current column right of it.
+// Drawn from the top down; a label that would overlap the one above it is left out, so
+// that small panels stay readable. Where two panels meet, a line across the label margin
+// keeps their scales apart: the upper panel's labels stay above it, the lower panel's top
+// label stands just below it, and the upper panel's bottom line is not labelled.
+void DrawValueLabels(const Drawing& d, const std::vector<Panel>& panels) {
+    const QFontMetricsF& fm = d.fm;
+    const double rechtsBuendig = d.plot.left() - d.L.links / 20 - kLabelLuecke * d.sf;
+    const double stromLinks = d.plot.right() + d.L.rechts / 20 + kLabelLuecke * d.sf;
+    const bool stromSpalte = StromSpalte(panels, d.o, d.ax);
     double obenFrei = -1e300;
     for (size_t k = 0; k < panels.size(); ++k) {
         const Panel& p = panels[k];
         const bool untersterPanel = k + 1 == panels.size();
-        std::vector<double> anteile = Gitteranteile(p, gy, fy, oy);
+        std::vector<double> anteile = Gitteranteile(p, d.gy, d.fy, d.oy);
         std::reverse(anteile.begin(), anteile.end());
         for (const double a : anteile) {
-            const double y = p.rect.bottom() - p.rect.height() * fy * (a - oy);
+            const double y = d.GridY(p, a);
             if (y < p.rect.top() - 0.5 || y > p.rect.bottom() + 0.5 ||
                 (!untersterPanel && y > p.rect.bottom() - 0.5)) {
                 continue;
             }
             double oben = y - fm.height() / 2;
             if (k > 0 && std::abs(y - p.rect.top()) < 0.5) {
-                oben = p.rect.top() + sf; // below the line between the panels
+                oben = p.rect.top() + d.sf; // below the line between the panels
             }
-            if ((!untersterPanel && oben + fm.height() > p.rect.bottom() - sf) || oben < obenFrei) {
+            if ((!untersterPanel && oben + fm.height() > p.rect.bottom() - d.sf) || oben < obenFrei) {
                 continue;
             }
             obenFrei = oben + fm.height();
             const QString text = Wertetext(p.labelBasis + p.labelSpanne * a, p.einheit);
             const double tw = fm.horizontalAdvance(text);
             const QRectF r(rechtsBuendig - tw, oben, tw, fm.height());
-            Canvas.setPen(Qt::black);
-            Canvas.drawText(r, Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip, text);
-            merke(r, text, Zeitlabel::Art::Wert);
+            d.Canvas.setPen(Qt::black);
+            d.Canvas.drawText(r, Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip, text);
+            d.Remember(r, text, Zeitlabel::Art::Wert);
             if (stromSpalte) {
-                const QString s = Wertetext(ax.Strom * a, QStringLiteral("mA"));
+                const QString s = Wertetext(d.ax.Strom * a, QStringLiteral("mA"));
                 const QRectF rs(stromLinks, y - fm.height() / 2, fm.horizontalAdvance(s), fm.height());
-                Canvas.setPen(Qt::red);
-                Canvas.drawText(rs, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, s);
-                merke(rs, s, Zeitlabel::Art::Strom);
+                d.Canvas.setPen(Qt::red);
+                d.Canvas.drawText(rs, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, s);
+                d.Remember(rs, s, Zeitlabel::Art::Strom);
             }
         }
     }
+}
 
-    Canvas.setPen(QPen(QColor(0x80, 0x80, 0x80), std::round(sf)));
+// The lines across the label margin where two panels meet.
+void DrawPanelSeparators(const Drawing& d, const std::vector<Panel>& panels) {
+    d.Canvas.setPen(QPen(QColor(0x80, 0x80, 0x80), std::round(d.sf)));
     for (size_t k = 1; k < panels.size(); ++k) {
         const double y = panels[k].rect.top();
-        Canvas.drawLine(QPointF(L.box.left() + kLabelLuecke * sf, y), QPointF(plot.left(), y));
+        d.Canvas.drawLine(QPointF(d.L.box.left() + kLabelLuecke * d.sf, y), QPointF(d.plot.left(), y));
     }
+}
 
-    // The channel names, in the top right corner of their panels on a ground of the plot's colour.
+// The channel names, in the top right corner of their panels on a ground of the plot's colour.
+void DrawChannelNames(const Drawing& d, const std::vector<Panel>& panels) {
     for (const Panel& p : panels) {
         if (p.kanal.isEmpty()) {
             continue;
         }
-        const double tw = fm.horizontalAdvance(p.kanal);
-        const QRectF r(p.rect.right() - tw - 2 * kLabelLuecke * sf, p.rect.top() + sf, tw + kLabelLuecke * sf,
-                       fm.height());
-        Canvas.fillRect(r, farbe::Hintergrund);
-        Canvas.setPen(p.art == Art::Druck ? farbe::Druck : QColor(Qt::black));
-        Canvas.drawText(r, Qt::AlignCenter | Qt::TextDontClip, p.kanal);
-        merke(r, p.kanal, Zeitlabel::Art::Kanal);
+        const double tw = d.fm.horizontalAdvance(p.kanal);
+        const QRectF r(p.rect.right() - tw - 2 * kLabelLuecke * d.sf, p.rect.top() + d.sf,
+                       tw + kLabelLuecke * d.sf, d.fm.height());
+        d.Canvas.fillRect(r, farbe::Hintergrund);
+        d.Canvas.setPen(p.art == Art::Druck ? farbe::Druck : QColor(Qt::black));
+        d.Canvas.drawText(r, Qt::AlignCenter | Qt::TextDontClip, p.kanal);
+        d.Remember(r, p.kanal, Zeitlabel::Art::Kanal);
     }
+}
 
-    // Time labels under every (GridLinesX / 2)-th grid line, counted from the recording's start.
-    {
-        Canvas.setPen(Qt::black);
-        const double schritt = plot.width() / gx;
-        const double teilung = N / (fx * gx); // samples per division
-        const int jede = std::max(1, gx / 2);
-        const double y = plot.bottom() + L.zeitAbstand;
-        double rechtsVorher = -1e300;
-        const long long k0 = std::max(1LL, static_cast<long long>(std::floor(offPx / schritt)));
-        for (long long k = k0;; ++k) {
-            const double x = plot.left() + static_cast<double>(k) * schritt - offPx;
-            if (x > plot.right() + 0.5) {
-                break;
-            }
-            if (x < plot.left() - 0.5 || k % jede != 0) {
-                continue;
-            }
-            const long long i = std::llround(static_cast<double>(k) * teilung);
-            const QString text = Zeitbeschriftung(i, teilung);
-            const double tw = fm.horizontalAdvance(text);
-            const QRectF r(x - tw / 2, y, tw, fm.height());
-            if (r.left() <= rechtsVorher || r.left() < L.box.left() || r.right() > L.box.right()) {
-                continue;
-            }
-            Canvas.drawText(r, Qt::AlignCenter | Qt::TextDontClip, text);
-            labels.push_back({r, text});
-            merke(r, text, Zeitlabel::Art::Zeit);
-            rechtsVorher = r.right();
+// Time labels under every (GridLinesX / 2)-th grid line, counted from the recording's start.
+std::vector<Zeitlabel> DrawTimeLabels(const Drawing& d) {
+    std::vector<Zeitlabel> labels;
+    const QRectF& plot = d.plot;
+    d.Canvas.setPen(Qt::black);
+    const double schritt = plot.width() / d.gx;
+    const double teilung = d.N / (d.fx * d.gx); // samples per division
+    const int jede = std::max(1, d.gx / 2);
+    const double y = plot.bottom() + d.L.zeitAbstand;
+    double rechtsVorher = -1e300;
+    const long long k0 = std::max(1LL, static_cast<long long>(std::floor(d.offPx / schritt)));
+    for (long long k = k0;; ++k) {
+        const double x = plot.left() + static_cast<double>(k) * schritt - d.offPx;
+        if (x > plot.right() + 0.5) {
+            break;
         }
+        if (x < plot.left() - 0.5 || k % jede != 0) {
+            continue;
+        }
+        const long long i = std::llround(static_cast<double>(k) * teilung);
+        const QString text = Zeitbeschriftung(i, teilung);
+        const double tw = d.fm.horizontalAdvance(text);
+        const QRectF r(x - tw / 2, y, tw, d.fm.height());
+        if (r.left() <= rechtsVorher || r.left() < d.L.box.left() || r.right() > d.L.box.right()) {
+            continue;
+        }
+        d.Canvas.drawText(r, Qt::AlignCenter | Qt::TextDontClip, text);
+        labels.push_back({r, text});
+        d.Remember(r, text, Zeitlabel::Art::Zeit);
+        rechtsVorher = r.right();
     }
+    return labels;
+}
 
-    // The remarks below the plot.
-    {
-        Canvas.setPen(Qt::black);
-        const double abstand = std::lround(dpi * 5.0 / 96.0);
-        double y = plot.bottom() + L.zeitAbstand + fm.height() + abstand;
-        for (const QString& zeile : o.Bemerkungen) {
-            Canvas.drawText(QPointF(plot.left(), y + fm.ascent()), zeile);
-            y += fm.height() + abstand;
-        }
+// The remarks below the plot.
+void DrawRemarks(const Drawing& d) {
+    d.Canvas.setPen(Qt::black);
+    const double abstand = std::lround(d.dpi * 5.0 / 96.0);
+    double y = d.plot.bottom() + d.L.zeitAbstand + d.fm.height() + abstand;
+    for (const QString& zeile : d.o.Bemerkungen) {
+        d.Canvas.drawText(QPointF(d.plot.left(), y + d.fm.ascent()), zeile);
+        y += d.fm.height() + abstand;
     }
+}
+
+} // namespace
+
+std::vector<Zeitlabel> DrawChart(QPainter& Canvas, const Messung& m, const ChartOptionen& o, int w,
+                                 int Breite, int dpi, const Zoom& zoom, int l, int t, int h,
+                                 std::vector<Zeitlabel>* alleLabels) {
+    if (w <= 0 || h <= 0) {
+        return {};
+    }
+    Canvas.save();
+    Canvas.setRenderHint(QPainter::Antialiasing, false);
+    const ChartLayout L = Layout(m, o, w, dpi, l, t, h);
+    const QFont font = ChartFont(dpi);
+    Canvas.setFont(font);
+    Canvas.setClipRect(L.box);
+    Canvas.fillRect(L.box, Qt::white);
+    Canvas.fillRect(L.plot, farbe::Hintergrund);
+
+    const Drawing d(Canvas, m, o, L, Breite, dpi, font, zoom, alleLabels);
+    DrawTargetPattern(d, Breite);
+    const std::vector<Panel> panels = PlacePanels(d);
+    for (const Panel& p : panels) {
+        DrawPanel(d, p);
+    }
+    Canvas.setClipRect(L.box);
+    DrawValueLabels(d, panels);
+    DrawPanelSeparators(d, panels);
+    DrawChannelNames(d, panels);
+    std::vector<Zeitlabel> labels = DrawTimeLabels(d);
+    DrawRemarks(d);
     Canvas.restore();
     return labels;
 }

@@ -70,7 +70,31 @@ ProgrammingWindow::ProgrammingWindow(QWidget* parent) : QDialog(parent) {
     FSystem = new SystemParametersDialog(this);
     QVBoxLayout* lay = nullptr;
     FRibbon = PutRibbonOnTop(this, &lay);
+    MakeCommands();
+    BuildRibbonTab();
+    BuildCopyMenus();
 
+    auto* body = new QHBoxLayout;
+    body->setContentsMargins(6, 6, 6, 6);
+    BuildSlotColumns(body);
+    // The programs of the chosen patient.
+    auto* right = new QVBoxLayout;
+    BuildProgramHeader(right);
+    right->addLayout(BuildProgramPanels(), 1);
+    body->addLayout(right, 1);
+    lay->addLayout(body, 1);
+
+    ConnectFieldRules();
+    ConnectSliderRules();
+    ConnectProgramControls();
+    ConnectProgramTabs();
+    ConnectDeleteBox();
+    ConnectCommands();
+    resize(1180, 760);
+    RetranslateUi();
+}
+
+void ProgrammingWindow::MakeCommands() {
     Make(QStringLiteral("Back6"), QStringLiteral("go-previous"));
     Make(QStringLiteral("ChangeThera"), QStringLiteral("document-edit"));
     Make(QStringLiteral("DelTheraAll"), QStringLiteral("edit-clear"));
@@ -85,7 +109,9 @@ ProgrammingWindow::ProgrammingWindow(QWidget* parent) : QDialog(parent) {
     Make(QStringLiteral("PatParaPaste"), QStringLiteral("edit-paste"))->setEnabled(false);
     Make(QStringLiteral("TheraParaCopy"), QStringLiteral("edit-copy"));
     Make(QStringLiteral("TheraParaPaste"), QStringLiteral("edit-paste"))->setEnabled(false);
+}
 
+void ProgrammingWindow::BuildRibbonTab() {
     QWidget* tab = FRibbon->AddTab(QStringLiteral("TabAllgemein"), QString());
     RibbonGroup* g = FRibbon->AddGroup(tab, QStringLiteral("GroupZurueck"), QString());
     g->AddLarge(Action(QStringLiteral("Back6")));
@@ -101,18 +127,20 @@ ProgrammingWindow::ProgrammingWindow(QWidget* parent) : QDialog(parent) {
     g->AddLarge(Action(QStringLiteral("ParLoad")));
     g->AddLarge(Action(QStringLiteral("ParSys")));
     g->AddLarge(Action(QStringLiteral("Transfer")));
+}
 
+// The context menus of the patient and therapist panels: copy and paste a program set.
+void ProgrammingWindow::BuildCopyMenus() {
     FPatientMenu = new QMenu(this);
     FPatientMenu->addAction(Action(QStringLiteral("PatParaCopy")));
     FPatientMenu->addAction(Action(QStringLiteral("PatParaPaste")));
     FTherapistMenu = new QMenu(this);
     FTherapistMenu->addAction(Action(QStringLiteral("TheraParaCopy")));
     FTherapistMenu->addAction(Action(QStringLiteral("TheraParaPaste")));
+}
 
-    auto* body = new QHBoxLayout;
-    body->setContentsMargins(6, 6, 6, 6);
-
-    // Therapists and patients.
+// Therapists and patients.
+void ProgrammingWindow::BuildSlotColumns(QHBoxLayout* body) {
     auto column = [this, body](QLabel*& caption, auto& panels, int rows, auto onClick, QMenu* menu) {
         return AddPanelColumn(this, body, caption, panels, rows, 220, [this, onClick, menu](SlotPanel* p) {
             // Another therapist or patient: what was typed for the current one counts first.
@@ -141,9 +169,10 @@ ProgrammingWindow::ProgrammingWindow(QWidget* parent) : QDialog(parent) {
     FLoeschen = new QCheckBox(this);
     FLoeschen->setObjectName(QStringLiteral("Loeschen"));
     patBox->addWidget(FLoeschen);
+}
 
-    // The programs of the chosen patient.
-    auto* right = new QVBoxLayout;
+// The program tabs, the program's name, whether it is active, and its mode.
+void ProgrammingWindow::BuildProgramHeader(QVBoxLayout* right) {
     FTabs = new QTabBar(this);
     FTabs->setObjectName(QStringLiteral("ProgrammTabs"));
     for (int k = 0; k < 6; ++k) {
@@ -168,55 +197,77 @@ ProgrammingWindow::ProgrammingWindow(QWidget* parent) : QDialog(parent) {
     top->addWidget(FModus, 1, 1);
     top->setColumnStretch(1, 1);
     right->addLayout(top);
+}
 
+// Times and stimulation on the left, the electrode picture and the sequence on the right.
+QHBoxLayout* ProgrammingWindow::BuildProgramPanels() {
     auto* panels = new QHBoxLayout;
     auto* leftPanels = new QVBoxLayout;
-    // "Zeiten"
+    leftPanels->addWidget(BuildTimesPanel());
+    leftPanels->addWidget(BuildStimulationPanel());
+    leftPanels->addStretch(1);
+    panels->addLayout(leftPanels, 1);
+
+    auto* rightPanels = new QVBoxLayout;
+    rightPanels->addWidget(BuildPicturePanel());
+    rightPanels->addWidget(BuildSequencePanel());
+    rightPanels->addStretch(1);
+    panels->addLayout(rightPanels);
+    return panels;
+}
+
+void ProgrammingWindow::AddFieldRow(QGridLayout* grid, int& row, const QString& name, int min, int max) {
+    grid->addWidget(FCaptions[name] = new QLabel(this), row, 0);
+    grid->addWidget(MakeField(name, min, max), row, 1);
+    FFields[name]->SetCaption(FCaptions[name]);
+    FEntries << FFields[name];
+    ++row;
+}
+
+void ProgrammingWindow::AddSliderRow(QGridLayout* grid, int& row, const QString& name, int min, int max) {
+    grid->addWidget(FCaptions[name] = new QLabel(this), row, 0);
+    grid->addWidget(MakeSlider(name, min, max), row, 1);
+    grid->addWidget(FSliderTexts[name] = new QLabel(this), row, 2);
+    FSliderTexts[name]->setObjectName(name + QStringLiteral("Text"));
+    FSliderTexts[name]->setMinimumWidth(90);
+    ++row;
+}
+
+// "Zeiten"
+QGroupBox* ProgrammingWindow::BuildTimesPanel() {
     QGroupBox* zeiten = MakePanel(QStringLiteral("Zeiten"));
     auto* zg = new QGridLayout(FPanelBodies[QStringLiteral("Zeiten")]);
     int row = 0;
-    auto addField = [&](QGridLayout* grid, const QString& name, int min, int max) {
-        grid->addWidget(FCaptions[name] = new QLabel(this), row, 0);
-        grid->addWidget(MakeField(name, min, max), row, 1);
-        FFields[name]->SetCaption(FCaptions[name]);
-        FEntries << FFields[name];
-        ++row;
-    };
-    auto addSlider = [&](QGridLayout* grid, const QString& name, int min, int max) {
-        grid->addWidget(FCaptions[name] = new QLabel(this), row, 0);
-        grid->addWidget(MakeSlider(name, min, max), row, 1);
-        grid->addWidget(FSliderTexts[name] = new QLabel(this), row, 2);
-        FSliderTexts[name]->setObjectName(name + QStringLiteral("Text"));
-        FSliderTexts[name]->setMinimumWidth(90);
-        ++row;
-    };
-    addField(zg, QStringLiteral("Anspannzeit"), 0, 255);
-    addField(zg, QStringLiteral("Entspannzeit"), 1, 255);
-    addField(zg, QStringLiteral("Stromzeit"), 2, 255);
-    addField(zg, QStringLiteral("Pausenzeit"), 0, 255);
-    addSlider(zg, QStringLiteral("Timeout"), 1, 61);
-    leftPanels->addWidget(zeiten);
-    // "Stimulations-Parameter"
+    AddFieldRow(zg, row, QStringLiteral("Anspannzeit"), 0, 255);
+    AddFieldRow(zg, row, QStringLiteral("Entspannzeit"), 1, 255);
+    AddFieldRow(zg, row, QStringLiteral("Stromzeit"), 2, 255);
+    AddFieldRow(zg, row, QStringLiteral("Pausenzeit"), 0, 255);
+    AddSliderRow(zg, row, QStringLiteral("Timeout"), 1, 61);
+    return zeiten;
+}
+
+// "Stimulations-Parameter"
+QGroupBox* ProgrammingWindow::BuildStimulationPanel() {
     QGroupBox* stim = MakePanel(QStringLiteral("Stimulation"));
     auto* sg = new QGridLayout(FPanelBodies[QStringLiteral("Stimulation")]);
-    row = 0;
-    addField(sg, QStringLiteral("Frequenz1"), 2, 200);
-    addField(sg, QStringLiteral("Frequenz2"), 2, 200);
-    addSlider(sg, QStringLiteral("Impulslaenge1"), 8, 100);
-    addSlider(sg, QStringLiteral("Impulslaenge2"), 8, 100);
-    addSlider(sg, QStringLiteral("Anschwellzeit"), 1, 13);
-    addSlider(sg, QStringLiteral("Abschwellzeit"), 1, 13);
+    int row = 0;
+    AddFieldRow(sg, row, QStringLiteral("Frequenz1"), 2, 200);
+    AddFieldRow(sg, row, QStringLiteral("Frequenz2"), 2, 200);
+    AddSliderRow(sg, row, QStringLiteral("Impulslaenge1"), 8, 100);
+    AddSliderRow(sg, row, QStringLiteral("Impulslaenge2"), 8, 100);
+    AddSliderRow(sg, row, QStringLiteral("Anschwellzeit"), 1, 13);
+    AddSliderRow(sg, row, QStringLiteral("Abschwellzeit"), 1, 13);
     FMittelfrequenz = new QCheckBox(this);
     FMittelfrequenz->setObjectName(QStringLiteral("Mittelfrequenz"));
     FMittelfrequenz->setLayoutDirection(Qt::RightToLeft);
     sg->addWidget(FMittelfrequenz, row, 0, 1, 2, Qt::AlignLeft);
     FSliders[QStringLiteral("Impulslaenge1")]->setTickInterval(4);
     FSliders[QStringLiteral("Impulslaenge2")]->setTickInterval(4);
-    leftPanels->addWidget(stim);
-    leftPanels->addStretch(1);
-    panels->addLayout(leftPanels, 1);
+    return stim;
+}
 
-    auto* rightPanels = new QVBoxLayout;
+// The electrode picture with its two arrows.
+QGroupBox* ProgrammingWindow::BuildPicturePanel() {
     QGroupBox* elektroden = MakePanel(QStringLiteral("Elektroden"));
     auto* eg = new QVBoxLayout(FPanelBodies[QStringLiteral("Elektroden")]);
     FBild = new QLabel(this);
@@ -237,7 +288,11 @@ ProgrammingWindow::ProgrammingWindow(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(FVor);
     buttons->addStretch(1);
     eg->addLayout(buttons);
-    rightPanels->addWidget(elektroden);
+    return elektroden;
+}
+
+// The program sequence: six steps, each a choice of program.
+QGroupBox* ProgrammingWindow::BuildSequencePanel() {
     QGroupBox* folge = MakePanel(QStringLiteral("Folge"));
     auto* fg = new QGridLayout(FPanelBodies[QStringLiteral("Folge")]);
     for (int i = 0; i < 6; ++i) {
@@ -255,14 +310,11 @@ ProgrammingWindow::ProgrammingWindow(QWidget* parent) : QDialog(parent) {
             ShowSequence();
         });
     }
-    rightPanels->addWidget(folge);
-    rightPanels->addStretch(1);
-    panels->addLayout(rightPanels);
-    right->addLayout(panels, 1);
-    body->addLayout(right, 1);
-    lay->addLayout(body, 1);
+    return folge;
+}
 
-    // The rules of the fields.
+// The rules of the fields.
+void ProgrammingWindow::ConnectFieldRules() {
     for (auto it = FFields.cbegin(); it != FFields.cend(); ++it) {
         const QString name = it.key();
         connect(it.value(), &QSpinBox::valueChanged, this, [this, name](int v) {
@@ -292,6 +344,9 @@ ProgrammingWindow::ProgrammingWindow(QWidget* parent) : QDialog(parent) {
             }
         });
     }
+}
+
+void ProgrammingWindow::ConnectSliderRules() {
     for (auto it = FSliders.cbegin(); it != FSliders.cend(); ++it) {
         const QString name = it.key();
         connect(it.value(), &QSlider::valueChanged, this, [this, name](int v) {
@@ -315,6 +370,10 @@ ProgrammingWindow::ProgrammingWindow(QWidget* parent) : QDialog(parent) {
             UpdateSliderTexts();
         });
     }
+}
+
+// Name, active, medium frequency, mode and picture: each writes the shown program.
+void ProgrammingWindow::ConnectProgramControls() {
     connect(FName, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (!Quiet() && FModel) {
             FModel->SetName(text);
@@ -353,6 +412,9 @@ ProgrammingWindow::ProgrammingWindow(QWidget* parent) : QDialog(parent) {
             ShowPicture();
         }
     });
+}
+
+void ProgrammingWindow::ConnectProgramTabs() {
     connect(FTabs, &QTabBar::currentChanged, this, [this](int k) {
         if (FFilling || !FModel || k < 0) {
             return;
@@ -366,6 +428,9 @@ ProgrammingWindow::ProgrammingWindow(QWidget* parent) : QDialog(parent) {
         }
         ShowProgram(k);
     });
+}
+
+void ProgrammingWindow::ConnectDeleteBox() {
     connect(FLoeschen, &QCheckBox::clicked, this, [this](bool on) {
         if (!FModel) {
             return;
@@ -377,7 +442,9 @@ ProgrammingWindow::ProgrammingWindow(QWidget* parent) : QDialog(parent) {
         FModel->SetLoeschen(on);
         Changed();
     });
+}
 
+void ProgrammingWindow::ConnectCommands() {
     connect(Action(QStringLiteral("Back6")), &QAction::triggered, this, [this] {
         if (MayClose()) {
             reject();
@@ -414,8 +481,6 @@ ProgrammingWindow::ProgrammingWindow(QWidget* parent) : QDialog(parent) {
             TherapeutClick(FMenuTag);
         }
     });
-    resize(1180, 760);
-    RetranslateUi();
 }
 
 ProgrammingWindow::~ProgrammingWindow() {

@@ -19,13 +19,16 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QSlider;
 class QTabBar;
 class QToolButton;
+class QVBoxLayout;
 
 namespace zud {
 class TZUD12;
@@ -130,6 +133,27 @@ private:
     QGroupBox* MakePanel(const QString& name);
     ZahlFeld* MakeField(const QString& name, int min, int max);
     QSlider* MakeSlider(const QString& name, int min, int max);
+    // The window's parts, in the order the constructor builds and connects them.
+    void MakeCommands();
+    void BuildRibbonTab();
+    void BuildCopyMenus();
+    void BuildSlotColumns(QHBoxLayout* body);
+    void BuildProgramHeader(QVBoxLayout* right);
+    QHBoxLayout* BuildProgramPanels();
+    QGroupBox* BuildTimesPanel();
+    QGroupBox* BuildStimulationPanel();
+    QGroupBox* BuildPicturePanel();
+    QGroupBox* BuildSequencePanel();
+    // A caption and an up-down field, or a caption, a slider and its value text, in `row` of
+    // `grid`; `row` moves on.
+    void AddFieldRow(QGridLayout* grid, int& row, const QString& name, int min, int max);
+    void AddSliderRow(QGridLayout* grid, int& row, const QString& name, int min, int max);
+    void ConnectFieldRules();
+    void ConnectSliderRules();
+    void ConnectProgramControls();
+    void ConnectProgramTabs();
+    void ConnectDeleteBox();
+    void ConnectCommands();
     void FillTherapeuten();
     void FillPatienten();
     void Highlight();

@@ -43,6 +43,22 @@ SystemParametersDialog::SystemParametersDialog(QWidget* parent) : QDialog(parent
     setObjectName(QStringLiteral("SystemParametersDialog"));
     QVBoxLayout* lay = nullptr;
     FRibbon = PutRibbonOnTop(this, &lay);
+    BuildCommands();
+
+    auto* body = new QGridLayout;
+    body->setContentsMargins(8, 8, 8, 8);
+    body->setHorizontalSpacing(10);
+    body->addWidget(BuildSystemPanel(), 0, 0);
+    body->addWidget(BuildEmgPanel(), 0, 1);
+    body->addWidget(BuildTriggerPanel(), 1, 0);
+    body->addWidget(BuildPressurePanel(), 1, 1);
+    body->addWidget(BuildAdminPanel(), 0, 2, 2, 1);
+    body->setColumnStretch(2, 1);
+    lay->addLayout(body, 1);
+    RetranslateUi();
+}
+
+void SystemParametersDialog::BuildCommands() {
     for (const auto& [name, icon] :
          {std::pair{"ParBack", "go-previous"}, std::pair{"ParUebernehmen", "object-select"}}) {
         auto* a = new QAction(this);
@@ -63,18 +79,17 @@ SystemParametersDialog::SystemParametersDialog(QWidget* parent) : QDialog(parent
     });
     connect(Action(QStringLiteral("ParUebernehmen")), &QAction::triggered, this,
             &SystemParametersDialog::Uebernehmen);
+}
 
-    auto* body = new QGridLayout;
-    body->setContentsMargins(8, 8, 8, 8);
-    body->setHorizontalSpacing(10);
-    auto panel = [this](const QString& name) {
-        auto* g = new QGroupBox(this);
-        g->setObjectName(name);
-        FPanels.insert(name, g);
-        return g;
-    };
+QGroupBox* SystemParametersDialog::MakePanel(const QString& name) {
+    auto* g = new QGroupBox(this);
+    g->setObjectName(name);
+    FPanels.insert(name, g);
+    return g;
+}
 
-    QGroupBox* system = panel(QStringLiteral("System"));
+QGroupBox* SystemParametersDialog::BuildSystemPanel() {
+    QGroupBox* system = MakePanel(QStringLiteral("System"));
     auto* sf = new QFormLayout(system);
     FCaptions[QStringLiteral("Helligkeit")] = new QLabel(system);
     FHelligkeit = new QSlider(Qt::Horizontal, system);
@@ -96,9 +111,11 @@ SystemParametersDialog::SystemParametersDialog(QWidget* parent) : QDialog(parent
                        system));
     sf->addRow(MakeBox(QStringLiteral("Sprachausgabe"), offsetof(Systemparameter, Sprachausgabe), system));
     sf->addRow(MakeBox(QStringLiteral("Sensi"), offsetof(Systemparameter, Sensi), system));
-    body->addWidget(system, 0, 0);
+    return system;
+}
 
-    QGroupBox* emg = panel(QStringLiteral("EMG"));
+QGroupBox* SystemParametersDialog::BuildEmgPanel() {
+    QGroupBox* emg = MakePanel(QStringLiteral("EMG"));
     auto* ef = new QFormLayout(emg);
     FCaptions[QStringLiteral("EMG_Einstellung")] = new QLabel(emg);
     ef->addRow(FCaptions[QStringLiteral("EMG_Einstellung")],
@@ -110,9 +127,11 @@ SystemParametersDialog::SystemParametersDialog(QWidget* parent) : QDialog(parent
     ef->addRow(MakeBox(QStringLiteral("EMG_Anzeige"), offsetof(Systemparameter, EMG_Anzeige), emg));
     ef->addRow(
         MakeBox(QStringLiteral("Anzeige_nach_Strom"), offsetof(Systemparameter, Anzeige_nach_Strom), emg));
-    body->addWidget(emg, 0, 1);
+    return emg;
+}
 
-    QGroupBox* trigger = panel(QStringLiteral("Triggerung"));
+QGroupBox* SystemParametersDialog::BuildTriggerPanel() {
+    QGroupBox* trigger = MakePanel(QStringLiteral("Triggerung"));
     auto* tf = new QFormLayout(trigger);
     FCaptions[QStringLiteral("Triggerzeitlimit")] = new QLabel(trigger);
     FTrigger = new ZahlFeld(trigger);
@@ -139,16 +158,22 @@ SystemParametersDialog::SystemParametersDialog(QWidget* parent) : QDialog(parent
     tf->addRow(
         MakeBox(QStringLiteral("Triggerbegrenzung"), offsetof(Systemparameter, Triggerbegrenzung), trigger));
     tf->addRow(MakeBox(QStringLiteral("Triggerauto"), offsetof(Systemparameter, Triggerauto), trigger));
-    body->addWidget(trigger, 1, 0);
+    return trigger;
+}
 
-    QGroupBox* druck = panel(QStringLiteral("Druck"));
+QGroupBox* SystemParametersDialog::BuildPressurePanel() {
+    QGroupBox* druck = MakePanel(QStringLiteral("Druck"));
     auto* df = new QFormLayout(druck);
     FCaptions[QStringLiteral("Druckanzeige")] = new QLabel(druck);
     df->addRow(FCaptions[QStringLiteral("Druckanzeige")],
                MakeList(QStringLiteral("Druckanzeige"), offsetof(Systemparameter, Druckanzeige), druck));
-    body->addWidget(druck, 1, 1);
+    return druck;
+}
 
-    QGroupBox* admin = panel(QStringLiteral("Admin"));
+// The access code, the Bluetooth option and the two factory options; shown only with the
+// Ctrl+Alt flag.
+QGroupBox* SystemParametersDialog::BuildAdminPanel() {
+    QGroupBox* admin = MakePanel(QStringLiteral("Admin"));
     auto* af = new QFormLayout(admin);
     FCodeCaption = new QLabel(admin);
     FCode = new QLineEdit(admin);
@@ -186,10 +211,7 @@ SystemParametersDialog::SystemParametersDialog(QWidget* parent) : QDialog(parent
         FWerk->setChecked(on);
         FWerk->setEnabled(!on);
     });
-    body->addWidget(admin, 0, 2, 2, 1);
-    body->setColumnStretch(2, 1);
-    lay->addLayout(body, 1);
-    RetranslateUi();
+    return admin;
 }
 
 SystemParametersDialog::~SystemParametersDialog() {

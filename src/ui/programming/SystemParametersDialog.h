@@ -72,6 +72,14 @@ private:
     // Closing by the user: true when it may close, after "Änderungen verwerfen?" when there are
     // changes; the access code typed since the showing goes back to the stored one then.
     bool MayClose();
+    // The window's parts, in the order the constructor builds them.
+    void BuildCommands();
+    QGroupBox* BuildSystemPanel();
+    QGroupBox* BuildEmgPanel();
+    QGroupBox* BuildTriggerPanel();
+    QGroupBox* BuildPressurePanel();
+    QGroupBox* BuildAdminPanel();
+    QGroupBox* MakePanel(const QString& name);
     QCheckBox* MakeBox(const QString& name, size_t offset, QWidget* parent);
     QComboBox* MakeList(const QString& name, size_t offset, QWidget* parent);
     void SetCodeColour(bool error);

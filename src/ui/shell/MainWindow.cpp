@@ -129,6 +129,24 @@ QAction* MainWindow::Make(const QString& name, const QString& icon, bool enabled
 }
 
 void MainWindow::BuildRibbon() {
+    MakeRibbonActions();
+    GroupExclusiveActions();
+    MakeRibbonMenus();
+    BuildGeneralTab();
+    BuildCommunicationTab();
+    BuildPortTab();
+    BuildPatientsTab();
+    BuildRecordingsTab();
+    BuildDataTab();
+    BuildViewTab();
+    BuildOtherSettingsTab();
+    FRibbon->SetHelpAction(Action(QStringLiteral("Info")));
+    ConnectRibbonActions();
+    for (QAction* a : std::as_const(FActions))
+        addAction(a); // shortcuts work on every tab
+}
+
+void MainWindow::MakeRibbonActions() {
     // Actions whose windows come later stay disabled; their handlers are connected there.
     Make(QStringLiteral("Info"), QStringLiteral("help-about"), true);
     Make(QStringLiteral("GBA"), QStringLiteral("help-contents"), true);
@@ -186,21 +204,28 @@ void MainWindow::BuildRibbon() {
     Make(QStringLiteral("mmHg"), QStringLiteral("weather-overcast"), true)->setCheckable(true);
     Make(QStringLiteral("Sprache"), QStringLiteral("preferences-desktop-locale"), true);
     Make(QStringLiteral("Sprache2"), QStringLiteral("preferences-desktop-locale"), true);
+}
 
+// Line or area chart, mbar or mmHg: one of each pair is checked.
+void MainWindow::GroupExclusiveActions() {
     auto* style = new QActionGroup(this);
     style->addAction(Action(QStringLiteral("Liniendiagramm")));
     style->addAction(Action(QStringLiteral("Flaechendiagramm")));
     auto* unit = new QActionGroup(this);
     unit->addAction(Action(QStringLiteral("mbar")));
     unit->addAction(Action(QStringLiteral("mmHg")));
+}
 
+void MainWindow::MakeRibbonMenus() {
     FLanguageMenu1 = new QMenu(this);
     FLanguageMenu2 = new QMenu(this);
     FPortMenu = new QMenu(this);
     FBaudMenu = new QMenu(this);
     FPatientMenu = new QMenu(this);
     FRecordingMenu = new QMenu(this);
+}
 
+void MainWindow::BuildGeneralTab() {
     QWidget* t = FRibbon->AddTab(QStringLiteral("TabAllgemein"), QString());
     RibbonGroup* g = FRibbon->AddGroup(t, QStringLiteral("GroupProgramm"), QString());
     g->AddLarge(Action(QStringLiteral("Info")));
@@ -211,9 +236,11 @@ void MainWindow::BuildRibbon() {
     g = FRibbon->AddGroup(t, QStringLiteral("GroupSprache"), QString());
     g->AddDropDown(Action(QStringLiteral("Sprache")), FLanguageMenu1)
         ->setPopupMode(QToolButton::InstantPopup);
+}
 
-    t = FRibbon->AddTab(QStringLiteral("TabKommunikation"), QString());
-    g = FRibbon->AddGroup(t, QStringLiteral("GroupKommunikation"), QString());
+void MainWindow::BuildCommunicationTab() {
+    QWidget* t = FRibbon->AddTab(QStringLiteral("TabKommunikation"), QString());
+    RibbonGroup* g = FRibbon->AddGroup(t, QStringLiteral("GroupKommunikation"), QString());
     g->AddLarge(Action(QStringLiteral("Programmieren")));
     g->AddLarge(Action(QStringLiteral("LeseMessungen")));
     g->AddSeparator();
@@ -232,9 +259,11 @@ void MainWindow::BuildRibbon() {
     g->AddSmallWidget(FToneVolume);
     g->AddSeparator();
     g->AddLarge(Action(QStringLiteral("ChangeApp")));
+}
 
-    t = FRibbon->AddTab(QStringLiteral("TabAnschluss"), QString());
-    g = FRibbon->AddGroup(t, QStringLiteral("GroupAnschluss"), QString());
+void MainWindow::BuildPortTab() {
+    QWidget* t = FRibbon->AddTab(QStringLiteral("TabAnschluss"), QString());
+    RibbonGroup* g = FRibbon->AddGroup(t, QStringLiteral("GroupAnschluss"), QString());
     g->AddLarge(Action(QStringLiteral("Aktualisieren")));
     g->AddDropDown(Action(QStringLiteral("PortMenu")), FPortMenu)->setPopupMode(QToolButton::InstantPopup);
     FPortBox = g->AddCombo(QStringLiteral("PortBox"));
@@ -250,6 +279,11 @@ void MainWindow::BuildRibbon() {
     });
     connect(FPortBox->lineEdit(), &QLineEdit::editingFinished, this, &MainWindow::TakeTypedPort);
     g->AddDropDown(Action(QStringLiteral("BaudMenu")), FBaudMenu)->setPopupMode(QToolButton::InstantPopup);
+    FillBaudMenu();
+}
+
+// The transfer rates of the serial port; a choice is stored and the next exchange uses it.
+void MainWindow::FillBaudMenu() {
     auto* bauds = new QActionGroup(this);
     for (int baud : {115200, 230400, 460800}) {
         QAction* a = FBaudMenu->addAction(QStringLiteral("%1 Bd").arg(baud));
@@ -265,17 +299,21 @@ void MainWindow::BuildRibbon() {
             }
         });
     }
+}
 
-    t = FRibbon->AddTab(QStringLiteral("TabPatienten"), QString());
-    g = FRibbon->AddGroup(t, QStringLiteral("GroupPatienten"), QString());
+void MainWindow::BuildPatientsTab() {
+    QWidget* t = FRibbon->AddTab(QStringLiteral("TabPatienten"), QString());
+    RibbonGroup* g = FRibbon->AddGroup(t, QStringLiteral("GroupPatienten"), QString());
     g->AddDropDown(Action(QStringLiteral("Patienten")), FPatientMenu);
     g->AddLarge(Action(QStringLiteral("PatNeu")));
     g->AddLarge(Action(QStringLiteral("PatLoeschen")));
     g->AddLarge(Action(QStringLiteral("Statistik")));
     FPatientBox = g->AddEdit(QStringLiteral("PatientBox"));
+}
 
-    t = FRibbon->AddTab(QStringLiteral("TabUebungen"), QString());
-    g = FRibbon->AddGroup(t, QStringLiteral("GroupUebungen"), QString());
+void MainWindow::BuildRecordingsTab() {
+    QWidget* t = FRibbon->AddTab(QStringLiteral("TabUebungen"), QString());
+    RibbonGroup* g = FRibbon->AddGroup(t, QStringLiteral("GroupUebungen"), QString());
     g->AddDropDown(Action(QStringLiteral("Messung_Laden")), FRecordingMenu);
     g->AddSmall(Action(QStringLiteral("Messung_Schliessen")));
     g->AddSmall(Action(QStringLiteral("Messung_loeschen")));
@@ -284,9 +322,11 @@ void MainWindow::BuildRibbon() {
     g->AddSmall(Action(QStringLiteral("Print")));
     g->AddSmall(Action(QStringLiteral("PDF_Export")));
     FRecordingBox = g->AddEdit(QStringLiteral("RecordingBox"));
+}
 
-    t = FRibbon->AddTab(QStringLiteral("TabDaten"), QString());
-    g = FRibbon->AddGroup(t, QStringLiteral("GroupDaten"), QString());
+void MainWindow::BuildDataTab() {
+    QWidget* t = FRibbon->AddTab(QStringLiteral("TabDaten"), QString());
+    RibbonGroup* g = FRibbon->AddGroup(t, QStringLiteral("GroupDaten"), QString());
     g->AddLarge(Action(QStringLiteral("Export")));
     g->AddLarge(Action(QStringLiteral("Import")));
     g->AddSeparator();
@@ -299,9 +339,11 @@ void MainWindow::BuildRibbon() {
     g->AddLarge(Action(QStringLiteral("Logout")));
     g->AddLarge(Action(QStringLiteral("ChangePW")));
     g->AddLarge(Action(QStringLiteral("user")));
+}
 
-    t = FRibbon->AddTab(QStringLiteral("TabAnsicht"), QString());
-    g = FRibbon->AddGroup(t, QStringLiteral("GroupAnsicht"), QString());
+void MainWindow::BuildViewTab() {
+    QWidget* t = FRibbon->AddTab(QStringLiteral("TabAnsicht"), QString());
+    RibbonGroup* g = FRibbon->AddGroup(t, QStringLiteral("GroupAnsicht"), QString());
     g->AddLarge(Action(QStringLiteral("LeftPanel")));
     g->AddLarge(Action(QStringLiteral("Comparsion")));
     g->AddSmall(Action(QStringLiteral("Liniendiagramm")));
@@ -322,18 +364,21 @@ void MainWindow::BuildRibbon() {
     FUnitBox = g->AddEdit(QStringLiteral("UnitBox"));
     FUnitBox->setMinimumWidth(70);
     FUnitBox->setMaximumWidth(90);
+}
 
-    t = FRibbon->AddTab(QStringLiteral("TabSonstige"), QString());
-    g = FRibbon->AddGroup(t, QStringLiteral("GroupSprache2"), QString());
+void MainWindow::BuildOtherSettingsTab() {
+    QWidget* t = FRibbon->AddTab(QStringLiteral("TabSonstige"), QString());
+    RibbonGroup* g = FRibbon->AddGroup(t, QStringLiteral("GroupSprache2"), QString());
     g->AddDropDown(Action(QStringLiteral("Sprache2")), FLanguageMenu2)
         ->setPopupMode(QToolButton::InstantPopup);
     FLanguageBox = g->AddCombo(QStringLiteral("LanguageBox"));
     connect(FLanguageBox, &QComboBox::activated, this,
             [this](int i) { SwitchLanguage(FLanguageBox->itemData(i).toString()); });
     FLanguageBox->lineEdit()->setReadOnly(true);
+}
 
-    FRibbon->SetHelpAction(Action(QStringLiteral("Info")));
-
+// The handlers of the actions whose work is done here, in the main window itself.
+void MainWindow::ConnectRibbonActions() {
     connect(Action(QStringLiteral("Info")), &QAction::triggered, this, [this] {
         FAbout->setModal(true);
         FAbout->exec();
@@ -389,11 +434,23 @@ void MainWindow::BuildRibbon() {
     connect(Action(QStringLiteral("GridXMinus")), &QAction::triggered, this, [grid] { grid(true, -2); });
     connect(Action(QStringLiteral("GridYPlus")), &QAction::triggered, this, [grid] { grid(false, 1); });
     connect(Action(QStringLiteral("GridYMinus")), &QAction::triggered, this, [grid] { grid(false, -1); });
-    for (QAction* a : std::as_const(FActions))
-        addAction(a); // shortcuts work on every tab
 }
 
 void MainWindow::RetranslateUi() {
+    RetranslateActions();
+    RetranslateRibbonCaptions();
+    RetranslatePatientPanel();
+    RetranslateGdt();
+    RetranslateTone();
+    SetDisabledHeader(tr("Dieser Befehl ist deaktiviert."));
+    FRibbon->UpdateTips();
+    if (FDM && FDM->LoggedIn())
+        FUserPanel->setText(StatusUserText());
+}
+
+// The texts of the actions; the tool tip is the text without its accelerator unless it has one
+// of its own.
+void MainWindow::RetranslateActions() {
     auto set = [this](const char* name, const QString& text, const QString& tip = QString()) {
         QAction* a = Action(QString::fromLatin1(name));
         a->setText(text);
@@ -452,7 +509,9 @@ void MainWindow::RetranslateUi() {
     set("mmHg", QStringLiteral("mmHg"));
     set("Sprache", tr("Sprache"));
     set("Sprache2", tr("Sprache"));
+}
 
+void MainWindow::RetranslateRibbonCaptions() {
     FRibbon->SetTabCaption(QStringLiteral("TabAllgemein"), tr("Allgemein"));
     FRibbon->SetTabCaption(QStringLiteral("TabKommunikation"), tr("Kommunikation"));
     FRibbon->SetTabCaption(QStringLiteral("TabAnschluss"), tr("Anschluss"));
@@ -473,13 +532,6 @@ void MainWindow::RetranslateUi() {
     FRibbon->Group(QStringLiteral("GroupZuschneiden"))->SetCaption(tr("Zuschneiden"));
     FRibbon->Group(QStringLiteral("GroupEinheit"))->SetCaption(tr("Druck-Einheit"));
     FRibbon->Group(QStringLiteral("GroupSprache2"))->SetCaption(tr("Sprache"));
-    RetranslatePatientPanel();
-    RetranslateGdt();
-    RetranslateTone();
-    SetDisabledHeader(tr("Dieser Befehl ist deaktiviert."));
-    FRibbon->UpdateTips();
-    if (FDM && FDM->LoggedIn())
-        FUserPanel->setText(StatusUserText());
 }
 
 void MainWindow::Create(const QString& portOverride) {

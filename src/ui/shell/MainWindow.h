@@ -289,6 +289,22 @@ protected:
 private:
     QAction* Make(const QString& name, const QString& icon, bool enabled = false);
     void BuildRibbon();
+    // The ribbon's parts, in the order BuildRibbon makes them.
+    void MakeRibbonActions();
+    void GroupExclusiveActions();
+    void MakeRibbonMenus();
+    void BuildGeneralTab();
+    void BuildCommunicationTab();
+    void BuildPortTab();
+    void FillBaudMenu();
+    void BuildPatientsTab();
+    void BuildRecordingsTab();
+    void BuildDataTab();
+    void BuildViewTab();
+    void BuildOtherSettingsTab();
+    void ConnectRibbonActions();
+    void RetranslateActions();
+    void RetranslateRibbonCaptions();
     void BuildLanguageMenus();
     void SwitchLanguage(const QString& code);
     void LoadElectrodePictures(bool reportErrors);
