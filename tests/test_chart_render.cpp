@@ -455,7 +455,7 @@ void LabelsPassen(const Messung& m, const ChartOptionen& o, int w, int h, int dp
     EXPECT_GE(werte, 2) << wo;
     // Every value label names its unit.
     const QString einheit =
-        m.Betriebsart == 4 || m.Betriebsart == 5 ? EinheitName(o.DruckEinheit) : QStringLiteral("µV");
+        m.Betriebsart == 4 || m.Betriebsart == 5 ? PressureUnit(o.DruckEinheit) : QStringLiteral("µV");
     for (const Zeitlabel& l : alle) {
         if (l.art == Zeitlabel::Art::Wert && m.Betriebsart != 6 && m.Betriebsart != 7) {
             EXPECT_TRUE(l.text.endsWith(QLatin1Char(' ') + einheit)) << wo << ": " << l.text.toStdString();

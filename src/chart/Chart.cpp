@@ -187,10 +187,6 @@ Raender BerechneRaender(const std::vector<Panel>& panels, bool stromSpalte, cons
 
 } // namespace
 
-QString EinheitName(int druckEinheit) {
-    return PressureUnit(druckEinheit);
-}
-
 Achsen Achsenmaxima(const Messung& m) {
     Achsen a;
     double e1 = 0, e2 = 0, strom = 0;
@@ -281,7 +277,7 @@ ChartLayout Layout(const Messung& m, const ChartOptionen& o, int w, int dpi, int
     const QFontMetricsF fm(ChartFont(dpi));
     L.zeilenHoehe = fm.height();
     const Achsen ax = Achsenmaxima(m, o);
-    const std::vector<Panel> panels = BauePanels(m.Betriebsart, ax, EinheitName(o.DruckEinheit));
+    const std::vector<Panel> panels = BauePanels(m.Betriebsart, ax, PressureUnit(o.DruckEinheit));
     const Raender r = BerechneRaender(panels, StromSpalte(panels, o, ax), ax, fm, Stiftfaktor(dpi), w, h);
     double ph = h - r.oben - r.unten;
     const double abstand = std::lround(dpi * 5.0 / 96.0);
@@ -392,7 +388,7 @@ struct Drawing {
 
 // The panels of the recording's mode, each in its rectangle of the layout.
 std::vector<Panel> PlacePanels(const Drawing& d) {
-    std::vector<Panel> panels = BauePanels(d.m.Betriebsart, d.ax, EinheitName(d.o.DruckEinheit));
+    std::vector<Panel> panels = BauePanels(d.m.Betriebsart, d.ax, PressureUnit(d.o.DruckEinheit));
     for (size_t k = 0; k < panels.size(); ++k) {
         panels[k].rect = d.L.panels[k];
     }

@@ -4,6 +4,7 @@
 // QPainter. Pure QtGui; the chart widget, print and PDF callers give it a painter and a box.
 
 #include "Recording.h"
+#include "Units.h"
 #include "Zoom.h"
 
 #include <QColor>
@@ -41,9 +42,6 @@ struct ChartOptionen {
     double DruckMin = 0;
     double DruckMax = 25;
 };
-
-// "mbar" or "mmHg".
-QString EinheitName(int druckEinheit);
 
 // Axis maxima of a decoded recording.
 struct Achsen {

@@ -84,7 +84,7 @@ int Csv(const QStringList& rest, QTextStream& out, QTextStream& err) {
         return 1;
     }
     RohdatenOptionen o;
-    o.Einheit = EinheitName(einheit);
+    o.Einheit = PressureUnit(einheit);
     if (!bemerkungen.isEmpty()) {
         QByteArray text;
         if (!LeseDatei(bemerkungen, text, err)) {

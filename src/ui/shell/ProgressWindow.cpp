@@ -228,8 +228,8 @@ DeviceWork::DeviceWork(TZUD12& dev, const QList<QAction*>& competing, ProgressWi
     }
     if (progress) {
         const QPointer<ProgressWindow> p(progress);
-        FGuard = std::make_unique<TransferGuard>(TransferGuard::OpenWindows("zud::ui::ProgressWindow"), progress,
-                                                 [p] {
+        FGuard = std::make_unique<TransferGuard>(TransferGuard::OpenWindows("zud::ui::ProgressWindow"),
+                                                 progress, [p] {
                                                      if (p) {
                                                          p->CancelByUser();
                                                      }
