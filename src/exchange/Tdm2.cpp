@@ -448,6 +448,12 @@ db::ConnectParams Tdm2::Admin(const QString& database) const {
     return p;
 }
 
+QString Tdm2::LocalFile(const char* name) const {
+    return DatabaseIsLocal(FMain) && !FMain.dir.isEmpty()
+               ? QDir(FMain.dir).filePath(QString::fromLatin1(name))
+               : QString();
+}
+
 std::unique_ptr<exchange::RunFolder> Tdm2::NewRun() {
     return std::make_unique<exchange::RunFolder>(exchange::ExchangeWorkFolder(FMain),
                                                  [this](const QString& c) { DropDatabase(Admin(c)); });
@@ -511,7 +517,7 @@ ExportResult Tdm2::Export(Connection& main, const QList<qint64>& patients, const
     const auto run = NewRun();
     const QString gbk = run->File(kExportBackup);
     // A copy of patients' data: dropped at the end, and after a kill by the next cleanup.
-    run->TrackDatabase(ExportConnection(), QString());
+    run->TrackDatabase(ExportConnection(), LocalFile(kExportDatabase));
     struct DropAtEnd {
         Tdm2* self;
         ~DropAtEnd() { DropDatabase(self->Admin(self->ExportConnection())); }
@@ -591,7 +597,7 @@ std::vector<ArchivePatient> Tdm2::OpenArchive(const QString& archive, const Feed
     // The run lasts while the archive is open: the restored copy of its patients is noted in its
     // journal, so that a program killed meanwhile leaves no copy behind after the next start.
     FArchiveRun = NewRun();
-    FArchiveRun->TrackDatabase(ExportConnection(), QString());
+    FArchiveRun->TrackDatabase(ExportConnection(), LocalFile(kExportDatabase));
     const QString gbk =
         exchange::ExtractCabMember(archive, QString::fromLatin1(kExportBackup), FArchiveRun->Path(), fb);
     try {
@@ -786,7 +792,7 @@ MergeResult Tdm2::TakeOver(Connection& main, const DbLocation& old, const Feedba
     }
     const auto run = NewRun();
     const QString gbk = run->File(kTakeOverBackup);
-    run->TrackDatabase(TakeOverConnection(), QString());
+    run->TrackDatabase(TakeOverConnection(), LocalFile(kTakeOverDatabase));
     fb.Step(QCoreApplication::translate("Austausch", "Konvertiere alte Datei-Struktur"));
     GbakBackup(OldConnection(old), gbk, QString::fromLatin1(kOldUser), QString::fromLatin1(kOldPassword), fb);
     fb.Step(QCoreApplication::translate("Austausch", "Erzeuge neue Datei-Struktur"));
