@@ -1289,10 +1289,11 @@ Validation Validate(const QString& service, const QString& database, const QStri
                 throw;
             }
         };
-        // The full check, reading only (the repair tool's "-validate -full -no_update"). Now and
-        // then the engine's answer carries the summary's heading without its counts: the check
-        // changes nothing, so it is run again, up to three times in all, before that is taken as
-        // a finding.
+        // The full check, reading only (the repair tool's "-validate -full -no_update"). The
+        // engine's service hands its summary over while it is still writing it: now and then,
+        // more often on a busy machine, the answer carries the heading without the counts that
+        // follow it. The check changes nothing, so it is run again, up to six times in all, before
+        // a summary without counts is taken as a finding.
         for (int attempt = 1;; ++attempt) {
             try {
                 runAction(isc_action_svc_repair, isc_spb_options,
@@ -1302,9 +1303,10 @@ Validation Validate(const QString& service, const QString& database, const QStri
                 const ISC_STATUS* v = e.getStatus()->getErrors();
                 if (IsValidationSummary(v)) {
                     Validation summary;
-                    if (ReadSummary(v, summary) || attempt == 3) {
+                    if (ReadSummary(v, summary) || attempt == 6) {
                         return summary;
                     }
+                    QThread::msleep(200);
                     continue;
                 }
                 bool refused = false;
