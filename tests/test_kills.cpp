@@ -98,8 +98,16 @@ QByteArray LiveRecording(int mode, int samples, int seed) {
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
 }
 
-// The embedded engine's lock folder, one for the whole program: the engine reads it once.
+// The embedded engine's lock folders. This program's engine reads its folder once and keeps the
+// lock table mapped while it lives; the children share another one, as the programs of one
+// workstation do. Kept apart, a child killed while it held the lock table's mutex leaves no
+// mutex behind that this program's engine (or a child started while it holds the table mapped)
+// would wait for: each next child finds the table unused and starts it anew.
 QString EngineLockFolder() {
+    static QTemporaryDir dir;
+    return dir.path();
+}
+QString ChildLockFolder() {
     static QTemporaryDir dir;
     return dir.path();
 }
@@ -123,7 +131,7 @@ public:
         env.insert(QStringLiteral("XDG_CONFIG_DIRS"), root.filePath(QStringLiteral("cfg-system")));
         env.insert(QStringLiteral("HOME"), root.filePath(QStringLiteral("home")));
         env.insert(QStringLiteral("ZUD_DATA_DIR"), root.filePath(QStringLiteral("data")));
-        env.insert(QStringLiteral("FIREBIRD_LOCK"), EngineLockFolder());
+        env.insert(QStringLiteral("FIREBIRD_LOCK"), ChildLockFolder());
         env.remove(QStringLiteral("ZUD_DB_PASSWORD"));
     }
 
@@ -361,7 +369,7 @@ protected:
             const bool timed = m < byTime || total <= 1;
             const int k = timed ? m : m - byTime;
             const int of = timed ? byTime : byProgress;
-            // Spread over the run: the middles of equal parts, the first and last included.
+            // Spread over the run: the middles of equal parts of its length or of its progress.
             const double at = length * (k + 0.5) / of;
             const qint64 reach = std::max<qint64>(1, total * (2 * k + 1) / (2 * of));
             const std::string moment =
