@@ -22,11 +22,14 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <cstring>
 #include <functional>
 #include <iostream>
 #include <map>
 #include <set>
+#include <sys/prctl.h>
+#include <sys/wait.h>
 #include <thread>
 
 using namespace zud;
@@ -142,6 +145,8 @@ public:
         QProcess p;
         p.setProcessEnvironment(env);
         p.setStandardInputFile(QProcess::nullDevice());
+        // A process group of its own: what it starts (the backup tool) is found and waited for.
+        p.setChildProcessModifier([] { ::setpgid(0, 0); });
         QElapsedTimer t;
         t.start();
         p.start(QStringLiteral(ZUD_BIN_DIR "/zudctl"), args);
@@ -149,6 +154,7 @@ public:
             ADD_FAILURE() << "zudctl did not start: " << p.errorString().toStdString();
             return r;
         }
+        const auto pid = static_cast<pid_t>(p.processId());
         bool killed = false;
         while (!p.waitForFinished(1)) {
             if (p.state() == QProcess::NotRunning) {
@@ -156,12 +162,13 @@ public:
             }
             const double s = t.elapsed() / 1000.0;
             if (!killed && kill && kill(s)) {
-                ::kill(static_cast<pid_t>(p.processId()), SIGKILL);
+                ::kill(pid, SIGKILL);
                 killed = true;
             }
             if (t.elapsed() > timeoutMs) {
-                ::kill(static_cast<pid_t>(p.processId()), SIGKILL);
+                ::kill(-pid, SIGKILL);
                 p.waitForFinished(10000);
+                ReapGroup(pid);
                 r.timedOut = true;
                 ADD_FAILURE() << "zudctl " << args.join(QLatin1Char(' ')).toStdString() << " still ran after "
                               << timeoutMs / 1000 << " s and was killed; its output so far:\n"
@@ -170,11 +177,36 @@ public:
             }
         }
         r.seconds = t.elapsed() / 1000.0;
+        // The tools a killed run started die with it (they are told so), a moment later: the next
+        // start comes after them, as a user's would.
+        if (!ReapGroup(pid)) {
+            ADD_FAILURE() << "a process started by zudctl " << args.join(QLatin1Char(' ')).toStdString()
+                          << " outlived it by 10 s";
+        }
         r.out = QString::fromUtf8(p.readAllStandardOutput());
         r.err = QString::fromUtf8(p.readAllStandardError());
         r.finished = p.exitStatus() == QProcess::NormalExit;
         r.exitCode = r.finished ? p.exitCode() : -1;
         return r;
+    }
+
+    // Waits until every process of the group `group` is gone (this program is their subreaper,
+    // so orphans come to it); false when one is still there after 10 s.
+    static bool ReapGroup(pid_t group) {
+        QElapsedTimer t;
+        t.start();
+        for (;;) {
+            int status = 0;
+            while (::waitpid(-group, &status, WNOHANG) > 0) {
+            }
+            if (::kill(-group, 0) != 0 && errno == ESRCH) {
+                return true;
+            }
+            if (t.elapsed() > 10000) {
+                return false;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
     }
 
     // Runs to its end; fails the test naming the command when it does not end with 0.
@@ -281,6 +313,8 @@ class Kills : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(root.isValid());
+        // The tools of a killed zudctl come to this program, which waits for their end.
+        ::prctl(PR_SET_CHILD_SUBREAPER, 1);
         IsolateProgramFolders(root);
         db::SetLockFolder(EngineLockFolder());
         ctl = std::make_unique<Ctl>(root);
