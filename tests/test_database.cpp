@@ -17,6 +17,7 @@
 #include <functional>
 #include <mutex>
 #include <pthread.h>
+#include <set>
 #include <thread>
 
 using namespace zud;
@@ -240,6 +241,31 @@ TEST_P(DbTest, LargeBlobByteIdentical) {
     const auto rows = second->Query(QStringLiteral("select DATEN from ZUDDATA where COUNTER = ?"), {r});
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows.front().At(0).toByteArray(), big);
+}
+
+// A save repeated because the program ended before it could say it was done stores nothing
+// twice; another recording at the same time, or the same one at another time or for another
+// patient, is stored.
+TEST_P(DbTest, TheSameRecordingSavedAgainIsStoredOnce) {
+    const qint64 a =
+        dm->AddPatient(Person(QStringLiteral("Zweimal"), QStringLiteral("Z"), QDate(1950, 1, 1)));
+    const qint64 b = dm->AddPatient(Person(QStringLiteral("Andere"), QStringLiteral("A"), QDate(1951, 1, 1)));
+    const QByteArray live = Stream(2, 5000);
+    const qint64 first =
+        dm->InsertRecording(a, QDate(2026, 3, 3), QTime(10, 0, 5), live, QStringLiteral("ZUD12"));
+    EXPECT_EQ(dm->InsertRecording(a, QDate(2026, 3, 3), QTime(10, 0, 5), live, QStringLiteral("ZUD12")),
+              first);
+    QByteArray other = live;
+    other[4000] = static_cast<char>(other[4000] ^ 1);
+    const qint64 differs =
+        dm->InsertRecording(a, QDate(2026, 3, 3), QTime(10, 0, 5), other, QStringLiteral("ZUD12"));
+    const qint64 later =
+        dm->InsertRecording(a, QDate(2026, 3, 3), QTime(10, 0, 6), live, QStringLiteral("ZUD12"));
+    const qint64 elsewhere =
+        dm->InsertRecording(b, QDate(2026, 3, 3), QTime(10, 0, 5), live, QStringLiteral("ZUD12"));
+    EXPECT_EQ((std::set<qint64>{first, differs, later, elsewhere}).size(), 4u);
+    EXPECT_EQ(Second()->Query(QStringLiteral("select count(*) from ZUDDATA")).front().At(0).toInt(), 4);
+    EXPECT_EQ(dm->GetRecording(differs)->Daten, other);
 }
 
 TEST_P(DbTest, BadRecordsGoAtLogin) {

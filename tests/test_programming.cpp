@@ -119,7 +119,7 @@ TEST_F(Programming, LoadingReadsEverySetAndGivesTheScreenBack) {
 
 TEST_F(Programming, LoadingFailuresHaveTheirClassAndMessage) {
     // No answer to the version: no device.
-    emu.InjectFault({'?', FaultKind::Silence});
+    emu.InjectFault({'?', FaultKind::Silence, 0, 0, 2});
     try {
         wf::LadeProgrammierung(*dev);
         FAIL() << "no exception";

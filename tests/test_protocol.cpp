@@ -6,6 +6,7 @@
 #include "TestEnv.h"
 
 #include <sys/stat.h>
+#include <thread>
 
 #include <QLocale>
 
@@ -264,7 +265,8 @@ TEST_F(Protocol, HandshakeMessages) {
 
     id.Kunde = 0;
     emu.SetIdentity(id);
-    emu.InjectFault({'?', FaultKind::Silence});
+    // Silent also when asked again after the real-time mode was ended: no device.
+    emu.InjectFault({'?', FaultKind::Silence, 0, 0, 2});
     h = RunHandshake(*dev);
     EXPECT_EQ(h.result, HandshakeResult::NoDevice);
     EXPECT_EQ(h.message, QStringLiteral("Kein Gerät erkannt!"));
@@ -288,6 +290,31 @@ TEST_F(Protocol, HandshakeMessages) {
                              "die Schnittstelle ist nicht vorhanden (Kabel eingesteckt?)"));
     EXPECT_EQ(missing.LastLog,
               QStringLiteral("Open (No such file or directory): Port: /dev/nonexistent-zud-port, Error: 2"));
+}
+
+// A live run whose host went away (its program killed, the cable pulled): the device goes on
+// streaming or waits for an acknowledgement and answers no command. The next handshake ends the
+// real-time mode and finds the device; a device that stays silent is still no device.
+TEST_F(Protocol, HandshakeEndsARealTimeModeThatLostItsHost) {
+    for (const int interval : {0, 30}) {
+        SCOPED_TRACE(interval);
+        emu::LiveOptions live;
+        live.intervalMs = interval; // 0: it waits for the acknowledgement; else it streams on
+        emu.SetLive(live);
+        ASSERT_TRUE(dev->setEZ(1));
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        dev->close();
+        ASSERT_TRUE(emu.LiveActive());
+        const Handshake h = RunHandshake(*dev);
+        EXPECT_TRUE(h.ok()) << h.message.toStdString();
+        EXPECT_FALSE(emu.LiveActive());
+        EXPECT_EQ(emu.LiveEnd(), 1); // ended by "E" 0
+        EXPECT_EQ(dev->FWVersion, QStringLiteral("ZUD12 V00540"));
+        EndConversation(*dev, h.screenSet);
+        ASSERT_TRUE(emu.WaitIdle());
+        EXPECT_EQ(emu.Screen(), 0);
+        dev->open();
+    }
 }
 
 TEST_F(Protocol, PortsThatDoNotOpenSayWhy) {

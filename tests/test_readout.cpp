@@ -267,7 +267,7 @@ TEST_F(Readout, WhatIsNotARecordingIsReportedNeverStored) {
 }
 
 TEST_F(Readout, LoadingFailures) {
-    emu.InjectFault({'?', FaultKind::Silence});
+    emu.InjectFault({'?', FaultKind::Silence, 0, 0, 2});
     try {
         wf::LeseMessungen(*dev, *dm);
         ADD_FAILURE() << "no device";
@@ -327,7 +327,7 @@ TEST_F(Readout, ZudctlReadout) {
     EXPECT_TRUE(out.isEmpty()) << out.toStdString();
     EXPECT_EQ(run({QStringLiteral("readout"), QStringLiteral("--slot"), QStringLiteral("7,0")}, out, err), 2);
     // A line fault is a failure.
-    emu.InjectFault({'?', FaultKind::Silence});
+    emu.InjectFault({'?', FaultKind::Silence, 0, 0, 2});
     EXPECT_EQ(run({QStringLiteral("readout")}, out, err), 1);
     EXPECT_TRUE(err.startsWith(QStringLiteral("Kein Gerät erkannt!")));
 }

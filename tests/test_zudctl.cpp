@@ -149,7 +149,7 @@ TEST_F(Zudctl, HandshakeFailuresAndUsage) {
     EXPECT_EQ(err, QStringLiteral("Gerät wird nicht unterstützt\n"));
     EXPECT_EQ(emu.Screen(), 0); // given back all the same
 
-    emu.InjectFault({'?', FaultKind::Silence});
+    emu.InjectFault({'?', FaultKind::Silence, 0, 0, 2});
     EXPECT_EQ(Run({QStringLiteral("info")}), 1);
     EXPECT_EQ(err,
               QStringLiteral("Kein Gerät erkannt!\nGetVersion (timeout): Command: \"?\" InBufUsed: 0\n"));

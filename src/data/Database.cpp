@@ -1102,6 +1102,47 @@ QStringList StatusLines(const ISC_STATUS* v) {
     return lines;
 }
 
+// The full check's summary sorted into `result`: its count lines of errors are findings, its count lines of
+// warnings notes. An end without shutdown (a killed program, a power cut) leaves pages that
+// were allocated for a change never committed: the check counts them as warnings ("orphan"
+// pages, pointer pages not marked full); they cost room, never data.
+// False when the summary holds nothing but its heading.
+bool ReadSummary(const ISC_STATUS* v, Validation& result) {
+    constexpr long kGfixFirst = 335740928L;          // facility 3, message 0
+    constexpr long kHeading = kGfixFirst + 24;       // "Summary of validation errors"
+    constexpr long kFirstWarning = kGfixFirst + 123; // "Number of record level warnings"
+    constexpr long kLastWarning = kGfixFirst + 130;  // "Number of inventory page warnings"
+    const ISC_STATUS* p = v;
+    while (*p != isc_arg_end) {
+        // One message: its code and the arguments that follow it.
+        const ISC_STATUS* begin = p;
+        const long code = p[0] == isc_arg_gds ? static_cast<long>(p[1]) : 0;
+        p += *p == isc_arg_cstring ? 3 : 2;
+        while (*p != isc_arg_end && *p != isc_arg_gds) {
+            p += *p == isc_arg_cstring ? 3 : 2;
+        }
+        if (code == kHeading) {
+            continue;
+        }
+        std::vector<ISC_STATUS> one(begin, p);
+        one.push_back(isc_arg_end);
+        QStringList lines;
+        for (const QString& l : StatusLines(one.data())) {
+            lines << l.simplified(); // "Number of … warnings<tab>: 8"
+        }
+        if (lines.isEmpty()) {
+            lines << QStringLiteral("Firebird %1").arg(code);
+        }
+        (code >= kFirstWarning && code <= kLastWarning ? result.notes : result.findings) << lines;
+    }
+    // Only the heading: the engine named nothing it summed up; a summary is never sound.
+    if (result.findings.isEmpty() && result.notes.isEmpty()) {
+        result.findings = StatusLines(v);
+        return false;
+    }
+    return true;
+}
+
 // A service attachment; detached when it goes.
 class ServiceRun {
 public:
@@ -1213,9 +1254,12 @@ void ReadOnlineReport(const QStringList& lines, Validation& result) {
             explained = 0;
         } else if (l.startsWith(QLatin1String("Acquire relation lock failed"))) {
             locked = true;
-        } else if (l.startsWith(QLatin1String("Error:")) || l.startsWith(QLatin1String("Warning:"))) {
+        } else if (l.startsWith(QLatin1String("Error:"))) {
             result.findings << (table.isEmpty() ? l : QStringLiteral("%1: %2").arg(table, l));
             ++explained;
+        } else if (l.startsWith(QLatin1String("Warning:"))) {
+            result.notes << (table.isEmpty() ? l : QStringLiteral("%1: %2").arg(table, l));
+            ++explained; // the count of a table's errors includes its warnings
         } else if (const auto c = kCount.match(l); c.hasMatch()) {
             const int errors = c.captured(2).toInt() - (locked ? 1 : 0);
             if (locked) {
@@ -1252,23 +1296,34 @@ Validation Validate(const QString& service, const QString& database, const QStri
                 throw;
             }
         };
-        try {
-            // The full check, reading only (the repair tool's "-validate -full -no_update").
-            runAction(isc_action_svc_repair, isc_spb_options,
-                      isc_spb_rpr_validate_db | isc_spb_rpr_full | isc_spb_rpr_check_db);
-            return result;
-        } catch (const FbException& e) {
-            const ISC_STATUS* v = e.getStatus()->getErrors();
-            if (IsValidationSummary(v)) {
-                result.findings = StatusLines(v);
+        // The full check, reading only (the repair tool's "-validate -full -no_update"). The
+        // engine's service hands its summary over while it is still writing it: now and then,
+        // more often on a busy machine, the answer carries the heading without the counts that
+        // follow it. The check changes nothing, so it is run again, up to six times in all, before
+        // a summary without counts is taken as a finding.
+        for (int attempt = 1;; ++attempt) {
+            try {
+                runAction(isc_action_svc_repair, isc_spb_options,
+                          isc_spb_rpr_validate_db | isc_spb_rpr_full | isc_spb_rpr_check_db);
                 return result;
-            }
-            bool refused = false;
-            for (const ISC_STATUS* p = v; *p != isc_arg_end; p += (*p == isc_arg_cstring ? 3 : 2)) {
-                refused = refused || (p[0] == isc_arg_gds && p[1] == isc_cant_validate);
-            }
-            if (!refused) {
-                throw;
+            } catch (const FbException& e) {
+                const ISC_STATUS* v = e.getStatus()->getErrors();
+                if (IsValidationSummary(v)) {
+                    Validation summary;
+                    if (ReadSummary(v, summary) || attempt == 6) {
+                        return summary;
+                    }
+                    QThread::msleep(200);
+                    continue;
+                }
+                bool refused = false;
+                for (const ISC_STATUS* p = v; *p != isc_arg_end; p += (*p == isc_arg_cstring ? 3 : 2)) {
+                    refused = refused || (p[0] == isc_arg_gds && p[1] == isc_cant_validate);
+                }
+                if (!refused) {
+                    throw;
+                }
+                break;
             }
         }
         // Other connections are open: the check that runs beside them, every table and index;

@@ -206,7 +206,10 @@ private:
 // connections (every table and index, not the engine's own bookkeeping pages).
 struct Validation {
     bool online = false;  // run beside other connections
-    QStringList findings; // the engine's own lines about errors and warnings (English)
+    QStringList findings; // the engine's own lines about errors (English)
+    // Its lines about warnings: what an end without shutdown leaves (pages allocated for a
+    // change that was never committed), room lost but no data.
+    QStringList notes;
     // Tables the check beside other connections could not look at: a connection has changed
     // them in a transaction that is still open.
     QStringList unchecked;

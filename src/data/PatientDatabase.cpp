@@ -873,8 +873,14 @@ qint64 PatientDatabase::InsertRecording(qint64 patient, const QDate& datum, cons
     }
     // A disk that fills while the engine writes ends the change with nothing stored, but can leave
     // the engine's page bookkeeping with a warning behind: the room is checked first.
-    CheckRoom(daten.size());
     auto& c = Db();
+    // The same recording of the same patient at the same time is stored once: a save that is
+    // repeated because the program ended before it could say it was done (killed, the power
+    // gone) finds the row it stored and stores nothing more.
+    if (const auto same = SameRecording(patient, datum, uhrzeit, daten)) {
+        return *same;
+    }
+    CheckRoom(daten.size());
     return Change([&] {
         const qint64 typ = DeviceId(deviceName, deviceStep);
         const qint64 counter = c.NextId(QStringLiteral("GEN_ZUDDATA_ID"));
@@ -887,6 +893,27 @@ qint64 PatientDatabase::InsertRecording(qint64 patient, const QDate& datum, cons
         c.CommitRetaining();
         return counter;
     });
+}
+
+std::optional<qint64> PatientDatabase::SameRecording(qint64 patient, const QDate& datum, const QTime& uhrzeit,
+                                                     const QByteArray& daten) {
+    const auto rows =
+        Db().Query(QStringLiteral("select COUNTER, UHRZEIT from ZUDData where Patient = %1 and DATUM = ? and "
+                                  "octet_length(DATEN) = ? order by COUNTER")
+                       .arg(patient),
+                   {QDateTime(datum, QTime(0, 0)), static_cast<qint64>(daten.size())});
+    for (const Row& r : rows) {
+        if (r[QStringLiteral("UHRZEIT")].toDateTime().time() != uhrzeit) {
+            continue;
+        }
+        const qint64 counter = r.Int(QStringLiteral("COUNTER"));
+        const auto blob =
+            Db().Query(QStringLiteral("select DATEN from ZUDData where COUNTER = %1").arg(counter));
+        if (!blob.empty() && blob.front().At(0).toByteArray() == daten) {
+            return counter;
+        }
+    }
+    return std::nullopt;
 }
 
 std::optional<qint64> PatientDatabase::FindRecording(qint64 patient, const QDate& datum,

@@ -182,11 +182,15 @@ public:
     // Sets LETZTER_ZUGRIFF to now and returns the row with its device name.
     std::optional<Recording> OpenRecording(qint64 counter, QString* deviceName = nullptr);
     std::optional<Recording> GetRecording(qint64 counter);
+    // The recording of the patient at that date and time (time of day) with exactly these bytes.
+    std::optional<qint64> SameRecording(qint64 patient, const QDate& datum, const QTime& uhrzeit,
+                                        const QByteArray& daten);
     // The device row for a device type name: found, or inserted with max + 1 (1 when empty).
     // `step` is the distance of a new number from the largest one: 1 for live recordings,
     // 100 for the device read-out (whose first device gets 100).
     qint64 DeviceId(const QString& deviceName, int step = 1);
-    // Inserts a recording; BETRIEBSART from byte 2 of the stream + 1.
+    // Inserts a recording; BETRIEBSART from byte 2 of the stream + 1. The same bytes already
+    // stored for the patient at that date and time are not stored again: their key is returned.
     qint64 InsertRecording(qint64 patient, const QDate& datum, const QTime& uhrzeit, const QByteArray& daten,
                            const QString& deviceName, int deviceStep = 1);
     // The patient with exactly this surname, first name and birth date (case-sensitive), if any;

@@ -70,7 +70,15 @@ Handshake RunHandshake(TZUD12& dev, const HandshakeOptions& options) {
         return fail(HandshakeResult::PortError, PortOpenMessage(dev.ComPort, dev.ComError));
     }
     if (!dev.GetVersion()) {
-        return fail(HandshakeResult::NoDevice, QCoreApplication::translate("Geraet", "Kein Gerät erkannt!"));
+        // A device whose live feed lost its host (a program killed or a cable pulled during a
+        // live run) stays in real-time mode and answers no command until it is told to leave
+        // it: told so, and what it streamed meanwhile dropped, it is asked once more.
+        dev.setEZ(0);
+        dev.open();
+        if (!dev.GetVersion()) {
+            return fail(HandshakeResult::NoDevice,
+                        QCoreApplication::translate("Geraet", "Kein Gerät erkannt!"));
+        }
     }
     int firmware = 0;
     QString error;

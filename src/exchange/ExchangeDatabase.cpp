@@ -450,6 +450,12 @@ db::ConnectParams ExchangeDatabase::Admin(const QString& database) const {
     return p;
 }
 
+QString ExchangeDatabase::LocalFile(const char* name) const {
+    return DatabaseIsLocal(FMain) && !FMain.dir.isEmpty()
+               ? QDir(FMain.dir).filePath(QString::fromLatin1(name))
+               : QString();
+}
+
 std::unique_ptr<exchange::RunFolder> ExchangeDatabase::NewRun() {
     return std::make_unique<exchange::RunFolder>(exchange::ExchangeWorkFolder(FMain),
                                                  [this](const QString& c) { DropDatabase(Admin(c)); });
@@ -514,7 +520,7 @@ ExportResult ExchangeDatabase::Export(Connection& main, const QList<qint64>& pat
     const auto run = NewRun();
     const QString gbk = run->File(kExportBackup);
     // A copy of patients' data: dropped at the end, and after a kill by the next cleanup.
-    run->TrackDatabase(ExportConnection(), QString());
+    run->TrackDatabase(ExportConnection(), LocalFile(kExportDatabase));
     struct DropAtEnd {
         ExchangeDatabase* self;
         ~DropAtEnd() { DropDatabase(self->Admin(self->ExportConnection())); }
@@ -594,7 +600,7 @@ std::vector<ArchivePatient> ExchangeDatabase::OpenArchive(const QString& archive
     // The run lasts while the archive is open: the restored copy of its patients is noted in its
     // journal, so that a program killed meanwhile leaves no copy behind after the next start.
     FArchiveRun = NewRun();
-    FArchiveRun->TrackDatabase(ExportConnection(), QString());
+    FArchiveRun->TrackDatabase(ExportConnection(), LocalFile(kExportDatabase));
     const QString gbk =
         exchange::ExtractCabMember(archive, QString::fromLatin1(kExportBackup), FArchiveRun->Path(), fb);
     try {
@@ -790,7 +796,7 @@ MergeResult ExchangeDatabase::TakeOver(Connection& main, const DbLocation& old, 
     }
     const auto run = NewRun();
     const QString gbk = run->File(kTakeOverBackup);
-    run->TrackDatabase(TakeOverConnection(), QString());
+    run->TrackDatabase(TakeOverConnection(), LocalFile(kTakeOverDatabase));
     fb.Step(QCoreApplication::translate("Austausch", "Konvertiere alte Datei-Struktur"));
     GbakBackup(OldConnection(old), gbk, QString::fromLatin1(kOldUser), QString::fromLatin1(kOldPassword), fb);
     fb.Step(QCoreApplication::translate("Austausch", "Erzeuge neue Datei-Struktur"));

@@ -124,6 +124,10 @@ public:
 private:
     db::ConnectParams Admin(const QString& database) const;
     std::unique_ptr<exchange::RunFolder> NewRun();
+    // The file of a database of this name beside the main one when it is on this computer (a
+    // run's journal names it, so that a cleanup after a kill removes what could not be
+    // dropped); empty for a server elsewhere.
+    QString LocalFile(const char* name) const;
     // Throws "Kein Platz auf …" when the database's disk has no room for the archive's
     // recordings of these patients.
     void CheckRoomFor(const QList<qint64>& patients);

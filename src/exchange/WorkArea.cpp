@@ -15,6 +15,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -91,6 +92,26 @@ QList<Entry> ReadJournal(int fd) {
     return entries;
 }
 
+// Removes a database file that no engine holds: the embedded engine and a server lock the file
+// while anybody is attached to it, so a file whose lock is free is nobody's. A database whose
+// creation was killed half-way cannot be attached, so not dropped either: it is removed here.
+// One that is in use (another run's copy under the same name) stays.
+void RemoveUnusedDatabaseFile(const QString& path) {
+    const QByteArray p = QFile::encodeName(path);
+    const int fd = ::open(p.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) {
+        // A server's file that this user may not read: the server has dropped what it could.
+        if (errno == EACCES || errno == EPERM) {
+            ::unlink(p.constData());
+        }
+        return;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        ::unlink(p.constData());
+    }
+    ::close(fd);
+}
+
 void RemoveEntries(const QList<Entry>& entries, const RunFolder::DropDatabase& drop) {
     for (const Entry& e : entries) {
         if (e.kind == 'D') {
@@ -98,7 +119,7 @@ void RemoveEntries(const QList<Entry>& entries, const RunFolder::DropDatabase& d
                 drop(e.value);
             }
             if (!e.path.isEmpty()) {
-                QFile::remove(e.path);
+                RemoveUnusedDatabaseFile(e.path);
             }
         } else {
             QFile::remove(e.value);
@@ -184,7 +205,9 @@ RunFolder::RunFolder(const QString& workFolder, DropDatabase dropDatabase) : d(s
     };
     // Made under a name the cleanup leaves alone while it has no journal, locked, then renamed
     // to the name of a run: no moment exists at which another program takes it for a dead run.
-    QByteArray tmpl = QFile::encodeName(QDir(workFolder).filePath(QStringLiteral("new-XXXXXX")));
+    // The maker's process number is in the name: a folder whose maker is gone goes at once.
+    QByteArray tmpl = QFile::encodeName(
+        QDir(workFolder).filePath(QStringLiteral("new-%1-XXXXXX").arg(static_cast<qint64>(::getpid()))));
     if (::mkdtemp(tmpl.data()) == nullptr) {
         throw cannot(errno);
     }
@@ -196,7 +219,8 @@ RunFolder::RunFolder(const QString& workFolder, DropDatabase dropDatabase) : d(s
         QDir(made).removeRecursively();
         throw cannot(e);
     }
-    d->path = QDir(workFolder).filePath(QStringLiteral("run-") + QFileInfo(made).fileName().mid(4));
+    d->path = QDir(workFolder)
+                  .filePath(QStringLiteral("run-") + QFileInfo(made).fileName().section(QLatin1Char('-'), 2));
     if (::rename(tmpl.constData(), QFile::encodeName(d->path).constData()) != 0) {
         const int e = errno;
         QDir(made).removeRecursively();
@@ -263,6 +287,22 @@ int TakeFault(Fault fault) {
     return fault == Fault::RestoreSwap ? gRestoreSwapFault.exchange(0) : 0;
 }
 
+namespace {
+// True while the folder `new-<pid>-…` may still be made by a living process.
+bool MakerAlive(const QFileInfo& folder) {
+    const QString name = folder.fileName();
+    if (name.startsWith(QLatin1String("run-"))) {
+        return false;
+    }
+    bool ok = false;
+    const qint64 pid = name.section(QLatin1Char('-'), 1, 1).toLongLong(&ok);
+    if (ok && pid > 0 && name.count(QLatin1Char('-')) >= 2) {
+        return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+    }
+    return folder.lastModified().secsTo(QDateTime::currentDateTime()) <= kUnbornSeconds;
+}
+} // namespace
+
 int RemoveLeftovers(const QString& workFolder, const RunFolder::DropDatabase& dropDatabase) {
     if (workFolder.isEmpty()) {
         return 0;
@@ -277,8 +317,11 @@ int RemoveLeftovers(const QString& workFolder, const RunFolder::DropDatabase& dr
         const int fd = ::open(QFile::encodeName(QDir(run.filePath()).filePath(kJournal)).constData(),
                               O_RDWR | O_CLOEXEC);
         if (fd < 0) {
-            // No journal: still being made, or its maker was killed at that very moment.
-            if (errno == ENOENT && run.lastModified().secsTo(QDateTime::currentDateTime()) > kUnbornSeconds) {
+            // No journal: a folder that is still being made, or whose maker was killed at that
+            // very moment. A run's folder gets its name only with its journal, so one without
+            // is nobody's; a new one is its maker's while that process lives (and, made by an
+            // older version without its number, for a minute).
+            if (errno == ENOENT && !MakerAlive(run)) {
                 QDir(run.filePath()).removeRecursively();
                 ++removed;
             }

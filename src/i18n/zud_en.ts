@@ -890,6 +890,10 @@
         <translation>Problems: %1.</translation>
     </message>
     <message>
+        <source>Hinweis von Firebird (kein Schaden: nach einem unerwarteten Ende eines Programms bleiben Seiten belegt, die nichts enthalten; eine Datensicherung mit Wiederherstellung gibt sie frei): %1.</source>
+        <translation>Note from Firebird (no damage: after a program ended unexpectedly, pages stay allocated that hold nothing; a backup followed by a restore frees them): %1.</translation>
+    </message>
+    <message>
         <source>Andere Arbeitsplätze waren angemeldet: Firebird hat Tabellen und Indizes geprüft, aber nicht die Verwaltungsseiten der Datei. Die vollständige Prüfung läuft, wenn niemand angemeldet ist.</source>
         <translation>Other workstations were logged in: Firebird checked the tables and indices, but not the file&apos;s administrative pages. The full check runs when nobody is logged in.</translation>
     </message>

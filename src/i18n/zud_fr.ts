@@ -890,6 +890,10 @@
         <translation>Problèmes : %1.</translation>
     </message>
     <message>
+        <source>Hinweis von Firebird (kein Schaden: nach einem unerwarteten Ende eines Programms bleiben Seiten belegt, die nichts enthalten; eine Datensicherung mit Wiederherstellung gibt sie frei): %1.</source>
+        <translation>Remarque de Firebird (aucun dommage : après l’arrêt inattendu d’un programme, des pages restent allouées sans rien contenir ; une sauvegarde suivie d’une restauration les libère) : %1.</translation>
+    </message>
+    <message>
         <source>Andere Arbeitsplätze waren angemeldet: Firebird hat Tabellen und Indizes geprüft, aber nicht die Verwaltungsseiten der Datei. Die vollständige Prüfung läuft, wenn niemand angemeldet ist.</source>
         <translation>D&apos;autres postes étaient connectés : Firebird a vérifié les tables et les index, mais pas les pages de gestion du fichier. La vérification complète a lieu quand personne n&apos;est connecté.</translation>
     </message>

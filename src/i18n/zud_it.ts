@@ -890,6 +890,10 @@
         <translation>Problemi: %1.</translation>
     </message>
     <message>
+        <source>Hinweis von Firebird (kein Schaden: nach einem unerwarteten Ende eines Programms bleiben Seiten belegt, die nichts enthalten; eine Datensicherung mit Wiederherstellung gibt sie frei): %1.</source>
+        <translation>Nota di Firebird (nessun danno: dopo la chiusura imprevista di un programma restano allocate pagine che non contengono nulla; un backup seguito da un ripristino le libera): %1.</translation>
+    </message>
+    <message>
         <source>Andere Arbeitsplätze waren angemeldet: Firebird hat Tabellen und Indizes geprüft, aber nicht die Verwaltungsseiten der Datei. Die vollständige Prüfung läuft, wenn niemand angemeldet ist.</source>
         <translation>Altre postazioni erano connesse: Firebird ha verificato tabelle e indici, ma non le pagine di gestione del file. La verifica completa avviene quando nessuno è connesso.</translation>
     </message>

@@ -890,6 +890,10 @@
         <translation>Problemy: %1.</translation>
     </message>
     <message>
+        <source>Hinweis von Firebird (kein Schaden: nach einem unerwarteten Ende eines Programms bleiben Seiten belegt, die nichts enthalten; eine Datensicherung mit Wiederherstellung gibt sie frei): %1.</source>
+        <translation>Uwaga Firebird (brak uszkodzeń: po nieoczekiwanym zakończeniu programu pozostają przydzielone strony, które nic nie zawierają; kopia zapasowa i jej przywrócenie je zwalniają): %1.</translation>
+    </message>
+    <message>
         <source>Andere Arbeitsplätze waren angemeldet: Firebird hat Tabellen und Indizes geprüft, aber nicht die Verwaltungsseiten der Datei. Die vollständige Prüfung läuft, wenn niemand angemeldet ist.</source>
         <translation>Inne stanowiska były zalogowane: Firebird sprawdził tabele i indeksy, ale nie strony administracyjne pliku. Pełne sprawdzenie odbywa się, gdy nikt nie jest zalogowany.</translation>
     </message>

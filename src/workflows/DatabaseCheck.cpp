@@ -95,6 +95,15 @@ QString DatabaseCheckResult::Summary() const {
     s += QLatin1Char(' ');
     s += problems.isEmpty() ? QCoreApplication::translate("Datenbank", "Keine Probleme gefunden.")
                             : QCoreApplication::translate("Datenbank", "Probleme: %1.").arg(problems.size());
+    if (!notes.isEmpty()) {
+        s += QLatin1Char(' ');
+        s += QCoreApplication::translate(
+                 "Datenbank",
+                 "Hinweis von Firebird (kein Schaden: nach einem unerwarteten Ende eines Programms bleiben "
+                 "Seiten belegt, die nichts enthalten; eine Datensicherung mit Wiederherstellung gibt sie "
+                 "frei): %1.")
+                 .arg(notes.join(QStringLiteral("; ")));
+    }
     if (online) {
         s += QLatin1Char(' ');
         s += QCoreApplication::translate(
@@ -134,6 +143,7 @@ DatabaseCheckResult CheckDatabase(const DbLocation& loc, const QString& user, co
         throw;
     }
     result.online = engine.online;
+    result.notes = engine.notes;
     for (const QString& t : std::as_const(engine.unchecked)) {
         result.problems << QCoreApplication::translate(
                                "Datenbank",

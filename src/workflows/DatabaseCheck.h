@@ -17,6 +17,9 @@ namespace zud::wf {
 struct DatabaseCheckResult {
     // One German line per problem; a recording's lines begin with "Übung COUNTER:".
     QStringList problems;
+    // What the engine reports as warnings, not damage: pages that an end without shutdown (a
+    // killed program, a power cut) left allocated and unused. Named in the summary.
+    QStringList notes;
     int recordings = 0;
     int patients = 0;
     int devices = 0;

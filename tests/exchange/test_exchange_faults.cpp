@@ -190,6 +190,50 @@ TEST(RunFolders, LeftoversOfADeadRunGoAndLivingRunsStay) {
     EXPECT_EQ(exchange::RemoveLeftovers(work), 0);
 }
 
+// What a killed run leaves and the next start removes at once: a folder made without its
+// journal yet by a process that is gone, a run's folder that lost its journal, and a database a
+// dead run noted that cannot be attached to be dropped (its creation was killed half-way): its
+// file goes, unless an engine holds it (another run's database under the same name).
+TEST(RunFolders, FoldersWithoutJournalAndUndroppableDatabasesOfDeadRunsGo) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString work = dir.filePath(QStringLiteral("work"));
+    QDir().mkpath(work);
+    const QString a = dir.filePath(QStringLiteral("ZUDData_exp.gdb"));
+    const QString b = dir.filePath(QStringLiteral("held.gdb"));
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        QDir().mkdir(QDir(work).filePath(QStringLiteral("new-%1-abcdef").arg(::getpid())));
+        auto* run = new exchange::RunFolder(work);
+        run->TrackDatabase(QStringLiteral("/nowhere/a.gdb"), a);
+        QFile(a).open(QIODevice::WriteOnly);
+        run->TrackDatabase(QStringLiteral("/nowhere/b.gdb"), b);
+        QFile(b).open(QIODevice::WriteOnly);
+        ::raise(SIGKILL);
+        ::_exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    QDir().mkdir(QDir(work).filePath(QStringLiteral("run-nojour")));
+    const QString mine = QDir(work).filePath(QStringLiteral("new-%1-mineee").arg(::getpid()));
+    QDir().mkdir(mine);
+    ASSERT_EQ(Entries(work).size(), 4);
+    // An engine holds the second database.
+    const int held = ::open(QFile::encodeName(b).constData(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    QStringList dropped;
+    EXPECT_EQ(exchange::RemoveLeftovers(work, [&dropped](const QString& c) { dropped << c; }), 3);
+    ::close(held);
+    EXPECT_EQ(dropped, (QStringList{QStringLiteral("/nowhere/a.gdb"), QStringLiteral("/nowhere/b.gdb")}));
+    EXPECT_FALSE(QFile::exists(a));
+    EXPECT_TRUE(QFile::exists(b));
+    // The folder this living process is making stays.
+    EXPECT_EQ(Entries(work), QStringList{QFileInfo(mine).fileName()});
+}
+
 // ---------------------------------------------------------------- small runtime folder
 
 // A practice's database is larger than the runtime folder (a RAM disk of a tenth of the memory):

@@ -969,7 +969,7 @@ private slots:
             w->reject();
         };
         // No device on the line.
-        emu->InjectFault({'?', emu::FaultKind::Silence});
+        emu->InjectFault({'?', emu::FaultKind::Silence, 0, 0, 2});
         f.Action(QStringLiteral("LeseMessungen"))->trigger();
         QCOMPARE(answer.boxes, QStringList{QStringLiteral("Kein Gerät erkannt!")});
         QCOMPARE(f.LastMessage, QStringLiteral("Kein Gerät erkannt!"));
