@@ -221,28 +221,31 @@ QStringList PendingGdtRequests(const GdtSettings& s) {
     return out;
 }
 
-std::vector<gdt::Testwert> GdtTestValues(const Berichtsaufnahme& a, int druckEinheit) {
-    const UebungsFooter& f = a.Footer;
-    struct Ergebnis {
-        const char* ident;
-        const char* name;
-        QString einheit;
-        PhaseGroup g;
-    };
+namespace {
+
+// One phase group of a recording as the practice software receives it: its identifier, its
+// caption and the unit of its figures.
+struct GruppenErgebnis {
+    const char* ident;
+    const char* name;
+    QString einheit;
+    PhaseGroup g;
+};
+
+// The groups a mode has, in the order their figures are sent.
+std::vector<GruppenErgebnis> ErgebnisGruppen(const UebungsFooter& f, int mode, const QString& druck) {
     const QString uV = EmgUnit();
     const QString mA = CurrentUnit();
-    const QString druck = PressureUnit(druckEinheit);
-    const auto gruppe = [&](Phasengruppe p) {
+    const auto gruppe = [&f](Phasengruppe p) {
         return [&f, p](const char* i, const char* n, const QString& e) {
-            return Ergebnis{i, n, e, Gruppe(f, p)};
+            return GruppenErgebnis{i, n, e, Gruppe(f, p)};
         };
     };
     const auto entsp = gruppe(Phasengruppe::Entspannen);
     const auto ansp = gruppe(Phasengruppe::Anspannen);
     const auto pause = gruppe(Phasengruppe::Pause);
     const auto strom = gruppe(Phasengruppe::Strom);
-    std::vector<Ergebnis> gruppen;
-    const int mode = a.Werte.Betriebsart;
+    std::vector<GruppenErgebnis> gruppen;
     switch (mode) {
     case 0:
     case 1:
@@ -277,6 +280,32 @@ std::vector<gdt::Testwert> GdtTestValues(const Berichtsaufnahme& a, int druckEin
     default:
         break;
     }
+    return gruppen;
+}
+
+// A group's mean, minimum and maximum; an empty group has no figures.
+void GruppenWerte(std::vector<gdt::Testwert>& w, const GruppenErgebnis& e) {
+    const PhaseGroup& g = e.g;
+    if (g.count == 0) {
+        return;
+    }
+    const QString name = Tr(e.name);
+    const QString ident = QString::fromLatin1(e.ident);
+    w.push_back({ident + QStringLiteral("_MW"), Tr(QT_TRANSLATE_NOOP("Gdt", "%1 Mittelwert")).arg(name),
+                 Zahl(g.Mean()), e.einheit});
+    w.push_back({ident + QStringLiteral("_MIN"), Tr(QT_TRANSLATE_NOOP("Gdt", "%1 Minimum")).arg(name),
+                 Zahl(g.min), e.einheit});
+    w.push_back({ident + QStringLiteral("_MAX"), Tr(QT_TRANSLATE_NOOP("Gdt", "%1 Maximum")).arg(name),
+                 Zahl(g.max), e.einheit});
+}
+
+} // namespace
+
+std::vector<gdt::Testwert> GdtTestValues(const Berichtsaufnahme& a, int druckEinheit) {
+    const UebungsFooter& f = a.Footer;
+    const QString druck = PressureUnit(druckEinheit);
+    const int mode = a.Werte.Betriebsart;
+    const std::vector<GruppenErgebnis> gruppen = ErgebnisGruppen(f, mode, druck);
 
     std::vector<gdt::Testwert> w;
     const Betriebsartinfo* info = Betriebsart(mode);
@@ -284,19 +313,8 @@ std::vector<gdt::Testwert> GdtTestValues(const Berichtsaufnahme& a, int druckEin
                  info ? QString::fromUtf8(info->Lang).trimmed() : QString::number(mode), QString()});
     w.push_back({QStringLiteral("DAUER"), Tr(QT_TRANSLATE_NOOP("Gdt", "Übungslänge")),
                  Zahl(a.Werte.Werte.size() / 10.0), QStringLiteral("s")});
-    for (const Ergebnis& e : gruppen) {
-        const PhaseGroup& g = e.g;
-        if (g.count == 0) {
-            continue; // an empty group has no figures
-        }
-        const QString name = Tr(e.name);
-        const QString ident = QString::fromLatin1(e.ident);
-        w.push_back({ident + QStringLiteral("_MW"), Tr(QT_TRANSLATE_NOOP("Gdt", "%1 Mittelwert")).arg(name),
-                     Zahl(g.Mean()), e.einheit});
-        w.push_back({ident + QStringLiteral("_MIN"), Tr(QT_TRANSLATE_NOOP("Gdt", "%1 Minimum")).arg(name),
-                     Zahl(g.min), e.einheit});
-        w.push_back({ident + QStringLiteral("_MAX"), Tr(QT_TRANSLATE_NOOP("Gdt", "%1 Maximum")).arg(name),
-                     Zahl(g.max), e.einheit});
+    for (const GruppenErgebnis& e : gruppen) {
+        GruppenWerte(w, e);
     }
     if (mode >= 4 && mode <= 7) {
         w.push_back({QStringLiteral("HALTEDAUER"), Tr(QT_TRANSLATE_NOOP("Gdt", "Haltedauer")),

@@ -168,105 +168,129 @@ QStringList KopfDruckzeilen(const Berichtsaufnahme& a, int druckEinheit) {
                      Zahltext(basis >= 100 ? "%.0f" : "%.1f", basis, l), PressureUnit(druckEinheit))};
 }
 
-void DrawPatHeader(QPainter& p, const QRectF& band, int dpi, const Patient& patient,
-                   const Berichtsaufnahme& a, int druckEinheit) {
-    p.save();
-    const double w = band.width();
-    const double top = band.top() + band.height() * 0.1;
-    const double hoehe = band.height() * 0.8;
-    const double radius = dpi / 10.0;
-    QPen rahmen(QColor(0xC0, 0xC0, 0xC0));
-    rahmen.setWidthF(std::max(1.0, dpi / 96.0));
-    const double zeile = hoehe / 8.0;
-    const double einzug = dpi * 20.0 / 100.0;
+namespace {
 
-    const std::vector<std::pair<QString, QString>> patientendaten{
-        {QCoreApplication::translate("Berichte", "Name"), patient.Name},
-        {QCoreApplication::translate("Berichte", "Vorname"), patient.Vorname},
-        {QCoreApplication::translate("Berichte", "Geburtstag"), StatDatum(patient.Geburtstag)},
-        {QCoreApplication::translate("Berichte", "Patientennummer"), patient.Nummer}};
-    const std::vector<std::pair<QString, QString>> uebung{
-        {QCoreApplication::translate("Berichte", "Datum"), StatDatum(a.Zeile.Datum)},
-        {QCoreApplication::translate("Berichte", "Uhrzeit"),
-         a.Zeile.Uhrzeit.toString(QStringLiteral("HH:mm:ss"))},
-        {QCoreApplication::translate("Berichte", "Betriebsart"),
-         BetriebsartName(a.Werte.Betriebsart).trimmed()},
-        {QCoreApplication::translate("Berichte", "Übungslänge"), Uebungslaenge(a.Footer.Length)}};
-    const std::vector<Kopfzeile> rows = KopfStatistik(a, druckEinheit);
-    const QStringList druckzeilen = KopfDruckzeilen(a, druckEinheit);
+using Paare = std::vector<std::pair<QString, QString>>;
 
-    // One font for all three boxes: as large as the line height allows, as small as the widest
-    // box content needs.
-    double pixel = zeile * 0.62;
-    {
-        const QFontMetricsF fm(Schrift(100));
-        const double luecke = fm.averageCharWidth() * 2;
-        auto paarBreite = [&](const std::vector<std::pair<QString, QString>>& z) {
-            double k = 0, v = 0;
-            for (const auto& [a, b] : z) {
-                k = std::max(k, fm.horizontalAdvance(a + QStringLiteral(":")));
-                v = std::max(v, fm.horizontalAdvance(b));
-            }
-            return k + luecke + v;
-        };
-        double titel = 0, zahl = fm.horizontalAdvance(QStringLiteral("100.0"));
-        for (const Kopfzeile& k : rows) {
-            titel = std::max(titel, fm.horizontalAdvance(k.Titel));
-            for (const QString& t : {k.Min, k.Max, k.Mittel}) {
-                zahl = std::max(zahl, fm.horizontalAdvance(t));
-            }
+// The patient header's three boxes side by side in a band: where they stand and how a line runs.
+struct KopfRaster {
+    QRectF band;
+    double w;
+    double top;
+    double hoehe;
+    double radius;
+    QPen rahmen;
+    double zeile;
+    double einzug;
+};
+
+KopfRaster KopfRasterFuer(const QRectF& band, int dpi) {
+    KopfRaster g;
+    g.band = band;
+    g.w = band.width();
+    g.top = band.top() + band.height() * 0.1;
+    g.hoehe = band.height() * 0.8;
+    g.radius = dpi / 10.0;
+    g.rahmen = QPen(QColor(0xC0, 0xC0, 0xC0));
+    g.rahmen.setWidthF(std::max(1.0, dpi / 96.0));
+    g.zeile = g.hoehe / 8.0;
+    g.einzug = dpi * 20.0 / 100.0;
+    return g;
+}
+
+Paare PatientendatenPaare(const Patient& patient) {
+    return {{QCoreApplication::translate("Berichte", "Name"), patient.Name},
+            {QCoreApplication::translate("Berichte", "Vorname"), patient.Vorname},
+            {QCoreApplication::translate("Berichte", "Geburtstag"), StatDatum(patient.Geburtstag)},
+            {QCoreApplication::translate("Berichte", "Patientennummer"), patient.Nummer}};
+}
+
+Paare UebungPaare(const Berichtsaufnahme& a) {
+    return {{QCoreApplication::translate("Berichte", "Datum"), StatDatum(a.Zeile.Datum)},
+            {QCoreApplication::translate("Berichte", "Uhrzeit"),
+             a.Zeile.Uhrzeit.toString(QStringLiteral("HH:mm:ss"))},
+            {QCoreApplication::translate("Berichte", "Betriebsart"),
+             BetriebsartName(a.Werte.Betriebsart).trimmed()},
+            {QCoreApplication::translate("Berichte", "Übungslänge"), Uebungslaenge(a.Footer.Length)}};
+}
+
+// One font for all three boxes: as large as the line height allows, as small as the widest
+// box content needs.
+double KopfSchriftgroesse(const KopfRaster& g, const Paare& patientendaten, const Paare& uebung,
+                          const std::vector<Kopfzeile>& rows, const QStringList& druckzeilen) {
+    double pixel = g.zeile * 0.62;
+    const QFontMetricsF fm(Schrift(100));
+    const double luecke = fm.averageCharWidth() * 2;
+    auto paarBreite = [&](const Paare& z) {
+        double k = 0, v = 0;
+        for (const auto& [a, b] : z) {
+            k = std::max(k, fm.horizontalAdvance(a + QStringLiteral(":")));
+            v = std::max(v, fm.horizontalAdvance(b));
         }
-        double zeilen = 0;
-        for (const QString& t : druckzeilen) {
-            zeilen = std::max(zeilen, fm.horizontalAdvance(t));
-        }
-        const double pro100 = std::max({paarBreite(patientendaten) / (w * 0.2 - 2 * einzug),
-                                        paarBreite(uebung) / (w * 0.2 - 2 * einzug),
-                                        (titel + luecke + 3 * (zahl + luecke)) / (w * 0.3 - 2 * einzug),
-                                        zeilen / (w * 0.3 - 2 * einzug)});
-        if (pro100 > 0) {
-            pixel = std::min(pixel, std::floor(100.0 / pro100 * 0.96));
+        return k + luecke + v;
+    };
+    double titel = 0, zahl = fm.horizontalAdvance(QStringLiteral("100.0"));
+    for (const Kopfzeile& k : rows) {
+        titel = std::max(titel, fm.horizontalAdvance(k.Titel));
+        for (const QString& t : {k.Min, k.Max, k.Mittel}) {
+            zahl = std::max(zahl, fm.horizontalAdvance(t));
         }
     }
-    const QFont normal = Schrift(pixel);
-    const QFont fett = Schrift(std::min(zeile * 0.66, pixel * 1.1), true);
+    double zeilen = 0;
+    for (const QString& t : druckzeilen) {
+        zeilen = std::max(zeilen, fm.horizontalAdvance(t));
+    }
+    const double w = g.w;
+    const double einzug = g.einzug;
+    const double pro100 = std::max(
+        {paarBreite(patientendaten) / (w * 0.2 - 2 * einzug), paarBreite(uebung) / (w * 0.2 - 2 * einzug),
+         (titel + luecke + 3 * (zahl + luecke)) / (w * 0.3 - 2 * einzug), zeilen / (w * 0.3 - 2 * einzug)});
+    if (pro100 > 0) {
+        pixel = std::min(pixel, std::floor(100.0 / pro100 * 0.96));
+    }
+    return pixel;
+}
 
-    auto box = [&](double von, double bis, const QString& titel) {
-        const QRectF r(band.left() + w * von, top, w * (bis - von), hoehe);
-        p.setPen(rahmen);
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(r, radius, radius);
-        p.setPen(Qt::black);
-        p.setFont(fett);
-        Text(p, QRectF(r.left() + einzug, r.top() + zeile * 0.3, r.width() - 2 * einzug, zeile),
-             Qt::AlignLeft | Qt::AlignVCenter, titel);
-        return r;
-    };
-    // Captions written as "%s:", values aligned in a second column.
-    auto paare = [&](const QRectF& r, const std::vector<std::pair<QString, QString>>& z) {
-        p.setFont(normal);
-        const QFontMetricsF fm(normal);
-        double breit = 0;
-        for (const auto& [k, v] : z) {
-            breit = std::max(breit, fm.horizontalAdvance(QStringLiteral("%1:").arg(k)));
-        }
-        const double links = r.left() + einzug;
-        const double spalte =
-            std::min(links + breit + fm.averageCharWidth() * 2, r.left() + r.width() * 0.55);
-        double y = r.top() + zeile * 1.6;
-        for (const auto& [k, v] : z) {
-            Text(p, QRectF(links, y, spalte - links, zeile), Qt::AlignLeft | Qt::AlignVCenter,
-                 QStringLiteral("%1:").arg(k));
-            Text(p, QRectF(spalte, y, r.right() - einzug - spalte, zeile), Qt::AlignLeft | Qt::AlignVCenter,
-                 v);
-            y += zeile;
-        }
-    };
+// A rounded box from `von` to `bis` of the band's width, its title in bold.
+QRectF KopfBox(QPainter& p, const KopfRaster& g, const QFont& fett, double von, double bis,
+               const QString& titel) {
+    const QRectF r(g.band.left() + g.w * von, g.top, g.w * (bis - von), g.hoehe);
+    p.setPen(g.rahmen);
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(r, g.radius, g.radius);
+    p.setPen(Qt::black);
+    p.setFont(fett);
+    Text(p, QRectF(r.left() + g.einzug, r.top() + g.zeile * 0.3, r.width() - 2 * g.einzug, g.zeile),
+         Qt::AlignLeft | Qt::AlignVCenter, titel);
+    return r;
+}
 
-    paare(box(0.10, 0.30, QCoreApplication::translate("Berichte", "Patientendaten")), patientendaten);
-    paare(box(0.35, 0.55, QCoreApplication::translate("Berichte", "Übung")), uebung);
-    const QRectF b3 = box(0.60, 0.90, QCoreApplication::translate("Berichte", "Statistik"));
+// Captions written as "%s:", values aligned in a second column.
+void KopfPaare(QPainter& p, const KopfRaster& g, const QFont& normal, const QRectF& r, const Paare& z) {
     p.setFont(normal);
+    const QFontMetricsF fm(normal);
+    double breit = 0;
+    for (const auto& [k, v] : z) {
+        breit = std::max(breit, fm.horizontalAdvance(QStringLiteral("%1:").arg(k)));
+    }
+    const double links = r.left() + g.einzug;
+    const double spalte = std::min(links + breit + fm.averageCharWidth() * 2, r.left() + r.width() * 0.55);
+    double y = r.top() + g.zeile * 1.6;
+    for (const auto& [k, v] : z) {
+        Text(p, QRectF(links, y, spalte - links, g.zeile), Qt::AlignLeft | Qt::AlignVCenter,
+             QStringLiteral("%1:").arg(k));
+        Text(p, QRectF(spalte, y, r.right() - g.einzug - spalte, g.zeile), Qt::AlignLeft | Qt::AlignVCenter,
+             v);
+        y += g.zeile;
+    }
+}
+
+// The statistics box's contents: a min/max/mean table, then the pressure lines.
+void KopfStatistikTabelle(QPainter& p, const KopfRaster& g, const QFont& normal, const QRectF& b3,
+                          const std::vector<Kopfzeile>& rows, const QStringList& druckzeilen) {
+    p.setFont(normal);
+    const double einzug = g.einzug;
+    const double zeile = g.zeile;
     const double links = b3.left() + einzug;
     double titelBreite = 0;
     {
@@ -298,6 +322,30 @@ void DrawPatHeader(QPainter& p, const QRectF& band, int dpi, const Patient& pati
         Text(p, QRectF(links, y, b3.right() - einzug - links, zeile), Qt::AlignLeft | Qt::AlignVCenter, s);
         y += zeile;
     }
+}
+
+} // namespace
+
+void DrawPatHeader(QPainter& p, const QRectF& band, int dpi, const Patient& patient,
+                   const Berichtsaufnahme& a, int druckEinheit) {
+    p.save();
+    const KopfRaster g = KopfRasterFuer(band, dpi);
+    const Paare patientendaten = PatientendatenPaare(patient);
+    const Paare uebung = UebungPaare(a);
+    const std::vector<Kopfzeile> rows = KopfStatistik(a, druckEinheit);
+    const QStringList druckzeilen = KopfDruckzeilen(a, druckEinheit);
+
+    const double pixel = KopfSchriftgroesse(g, patientendaten, uebung, rows, druckzeilen);
+    const QFont normal = Schrift(pixel);
+    const QFont fett = Schrift(std::min(g.zeile * 0.66, pixel * 1.1), true);
+
+    KopfPaare(p, g, normal,
+              KopfBox(p, g, fett, 0.10, 0.30, QCoreApplication::translate("Berichte", "Patientendaten")),
+              patientendaten);
+    KopfPaare(p, g, normal, KopfBox(p, g, fett, 0.35, 0.55, QCoreApplication::translate("Berichte", "Übung")),
+              uebung);
+    const QRectF b3 = KopfBox(p, g, fett, 0.60, 0.90, QCoreApplication::translate("Berichte", "Statistik"));
+    KopfStatistikTabelle(p, g, normal, b3, rows, druckzeilen);
     p.restore();
 }
 
@@ -429,185 +477,249 @@ std::vector<Kopfgruppe> Tabellengruppen(int liste) {
     }
 }
 
-} // namespace
+// The statistics list as a table over as many pages as it needs: title block, column heads on
+// every page, one line per recording, a footer with the page number.
+class StatistikTabelle {
+public:
+    StatistikTabelle(Seitenziel& ziel, const StatListeDaten& liste, const QString& titel,
+                     const QDate& druckdatum);
 
-bool DrawStatistikTabelle(Seitenziel& ziel, const StatListeDaten& liste, const QString& titel,
-                          const QDate& druckdatum) {
-    QPainter& p = *ziel.Painter;
-    const double W = ziel.Seite.width();
-    const double H = ziel.Seite.height();
-    const double links = W / 10.0;
-    const double oben = H / 10.0;
-    const double breite = W * 0.8;
-    const double schritt = std::round(H * 0.8 / 51.0);
+    bool Draw();
+
+private:
+    void Messen();
+    void Verkleinern();
+    void Spaltenlagen();
+    void Zelle(int spalte, double y, double hoehe, const QString& s, Qt::Alignment a);
+    void Titelblock();
+    void Seitenkopf();
+    void Datenzeile(const StatZeile& r);
+    void Fusszeile();
+    bool NaechsteSeite();
+
+    Seitenziel& ziel_;
+    QPainter& p_;
+    const StatListeDaten& liste_;
+    QDate druckdatum_;
+    double W_, H_, links_, oben_, breite_, schritt_;
+    QFont titelSchrift_, text_, kopfSchrift_;
+    int zeilen_, seiten_;
+    QString ueberschrift_;
+    int spalten_;
+    QStringList gemeinsam_;
+    double luft_ = 0;
+    std::vector<double> gewicht_;
+    double summe_ = 0;
+    std::vector<double> x_;
+    QPen linie_;
+    int seite_ = 1;
+    int zeile_ = 0; // line units from the top margin
+};
+
+StatistikTabelle::StatistikTabelle(Seitenziel& ziel, const StatListeDaten& liste, const QString& titel,
+                                   const QDate& druckdatum)
+    : ziel_(ziel), p_(*ziel.Painter), liste_(liste), druckdatum_(druckdatum) {
+    W_ = ziel.Seite.width();
+    H_ = ziel.Seite.height();
+    links_ = W_ / 10.0;
+    oben_ = H_ / 10.0;
+    breite_ = W_ * 0.8;
+    schritt_ = std::round(H_ * 0.8 / 51.0);
     // Font sizes follow the page height as a 96-dpi page would have it.
-    const double h96 = H * 96.0 / ziel.Dpi;
-    const QFont titelSchrift = Punktschrift(h96 / 75.0, ziel.Dpi, true);
-    QFont text = Punktschrift(h96 / 100.0, ziel.Dpi);
-    QFont kopfSchrift = Punktschrift(h96 / 100.0, ziel.Dpi, true);
-    const int zeilen = static_cast<int>(liste.Zeilen.size());
-    const int seiten = StatistikSeitenzahl(zeilen);
-    const QString ueberschrift =
-        QStringLiteral("%1 %2").arg(QCoreApplication::translate("Berichte", "Statistik"), titel);
-
+    const double h96 = H_ * 96.0 / ziel.Dpi;
+    titelSchrift_ = Punktschrift(h96 / 75.0, ziel.Dpi, true);
+    text_ = Punktschrift(h96 / 100.0, ziel.Dpi);
+    kopfSchrift_ = Punktschrift(h96 / 100.0, ziel.Dpi, true);
+    zeilen_ = static_cast<int>(liste.Zeilen.size());
+    seiten_ = StatistikSeitenzahl(zeilen_);
+    ueberschrift_ = QStringLiteral("%1 %2").arg(QCoreApplication::translate("Berichte", "Statistik"), titel);
     // Columns: the common ones but "Nr", then the value columns, each as wide as its widest
     // text; what is left of the usable width is shared out, and on a crowded page texts are
     // shortened to fit.
-    const int werte = Wertspalten(liste.Nummer);
-    const int spalten = 5 + werte;
-    const QStringList gemeinsam{QCoreApplication::translate("Berichte", "Datum"),
-                                QCoreApplication::translate("Berichte", "Uhrzeit"),
-                                QCoreApplication::translate("Berichte", "Programmname"),
-                                QCoreApplication::translate("Berichte", "Betriebsart"),
-                                QCoreApplication::translate("Berichte", "Übungslänge")};
-    double luft = 0;
-    std::vector<double> gewicht;
-    double summe = 0;
-    auto messen = [&]() {
-        const QFontMetricsF tm(text);
-        const QFontMetricsF km(kopfSchrift);
-        luft = tm.averageCharWidth() * 0.6;
-        gewicht.assign(size_t(spalten), 0.0);
-        for (int i = 0; i < 5; ++i) {
-            gewicht[size_t(i)] = km.horizontalAdvance(gemeinsam[i]);
-        }
-        // A value column is at least as wide as the widest of its captions below the group's.
-        double unterkopf = 0;
-        for (const QString& t : {QCoreApplication::translate("Berichte", "min"),
-                                 QCoreApplication::translate("Berichte", "max"), QStringLiteral("ø")}) {
-            unterkopf = std::max(unterkopf, km.horizontalAdvance(t));
-        }
-        for (int i = 5; i < spalten; ++i) {
-            gewicht[size_t(i)] = unterkopf;
-        }
-        int s = 5;
-        for (const Kopfgruppe& g : Tabellengruppen(liste.Nummer)) {
-            if (g.Spalten == 1) {
-                gewicht[size_t(s)] = std::max(gewicht[size_t(s)], km.horizontalAdvance(g.Titel));
-            }
-            s += g.Spalten;
-        }
-        for (const StatZeile& r : liste.Zeilen) {
-            for (int c = 1; c < r.Zellen.size() && c - 1 < spalten; ++c) {
-                gewicht[size_t(c - 1)] =
-                    std::max(gewicht[size_t(c - 1)], tm.horizontalAdvance(r.Zellen[c].trimmed()));
-            }
-        }
-        summe = 0;
-        for (double& g : gewicht) {
-            g += 2 * luft;
-            summe += g;
-        }
-    };
-    messen();
-    if (summe > breite) {
-        // A crowded list: a smaller body font rather than shortened texts.
-        const double f = std::max(0.7, breite / summe * 0.98);
-        text.setPixelSize(std::max(1, static_cast<int>(text.pixelSize() * f)));
-        kopfSchrift.setPixelSize(std::max(1, static_cast<int>(kopfSchrift.pixelSize() * f)));
-        messen();
-    }
-    std::vector<double> x{links};
-    for (double g : gewicht) {
-        x.push_back(x.back() + (summe <= breite ? g + (breite - summe) / spalten : g * breite / summe));
-    }
-    auto zelle = [&](int spalte, double y, double hoehe, const QString& s, Qt::Alignment a) {
-        Text(p,
-             QRectF(x[size_t(spalte)] + luft, y, x[size_t(spalte) + 1] - x[size_t(spalte)] - 2 * luft, hoehe),
-             a | Qt::AlignVCenter, s);
-    };
-    const QPen linie(QColor(0x80, 0x80, 0x80), std::max(1.0, ziel.Dpi / 96.0));
+    spalten_ = 5 + Wertspalten(liste.Nummer);
+    gemeinsam_ = QStringList{QCoreApplication::translate("Berichte", "Datum"),
+                             QCoreApplication::translate("Berichte", "Uhrzeit"),
+                             QCoreApplication::translate("Berichte", "Programmname"),
+                             QCoreApplication::translate("Berichte", "Betriebsart"),
+                             QCoreApplication::translate("Berichte", "Übungslänge")};
+    linie_ = QPen(QColor(0x80, 0x80, 0x80), std::max(1.0, ziel.Dpi / 96.0));
+}
 
-    int seite = 1;
-    int zeile = 0; // line units from the top margin
-    auto fusszeile = [&]() {
-        p.setFont(text);
-        p.setPen(Qt::black);
-        const QFontMetricsF fm(text);
-        const double y = oben + 51 * schritt - fm.height();
-        const QRectF r(links, y, breite, fm.height());
-        Text(p, r, Qt::AlignHCenter | Qt::AlignVCenter,
-             QStringLiteral("%1 %2/%3")
-                 .arg(QCoreApplication::translate("Berichte", "Seite"))
-                 .arg(seite)
-                 .arg(seiten));
-        Text(p, r, Qt::AlignLeft | Qt::AlignVCenter, ueberschrift);
-        Text(p, r, Qt::AlignRight | Qt::AlignVCenter,
-             QStringLiteral("%1: %2").arg(QCoreApplication::translate("Berichte", "Druckdatum"),
-                                          StatDatum(druckdatum)));
-    };
-    auto seitenkopf = [&]() {
-        p.setFont(kopfSchrift);
-        p.setPen(Qt::black);
-        const double y = oben + zeile * schritt;
-        for (int i = 0; i < gemeinsam.size(); ++i) {
-            zelle(i, y, schritt * 2, gemeinsam[i], Qt::AlignLeft);
-        }
-        int s = 5;
-        for (const Kopfgruppe& g : Tabellengruppen(liste.Nummer)) {
-            const QRectF r(x[size_t(s)], y, x[size_t(s + g.Spalten)] - x[size_t(s)], schritt);
-            Text(p, r.adjusted(luft, 0, -luft, 0), Qt::AlignHCenter | Qt::AlignVCenter, g.Titel);
-            if (g.Spalten == 3) {
-                const QString sub[3] = {QCoreApplication::translate("Berichte", "min"),
-                                        QCoreApplication::translate("Berichte", "max"), QStringLiteral("ø")};
-                for (int k = 0; k < 3; ++k) {
-                    zelle(s + k, y + schritt, schritt, sub[k], Qt::AlignRight);
-                }
-            }
-            s += g.Spalten;
-        }
-        p.setPen(linie);
-        p.drawLine(QPointF(links, y + schritt * 2.5), QPointF(links + breite, y + schritt * 2.5));
-        zeile += 3;
-    };
-
-    p.fillRect(QRectF(0, 0, W, H), Qt::white);
-    // Title block.
-    p.setFont(titelSchrift);
-    p.setPen(Qt::black);
-    {
-        const QFontMetricsF fm(titelSchrift);
-        Text(p, QRectF(links, oben + 1.5 * schritt - fm.height() / 2, breite, fm.height()),
-             Qt::AlignHCenter | Qt::AlignVCenter, ueberschrift);
+bool StatistikTabelle::Draw() {
+    Messen();
+    if (summe_ > breite_) {
+        Verkleinern();
+        Messen();
     }
-    zeile = 6;
-    p.setFont(text);
-    if (zeilen > 0) {
-        seitenkopf();
+    Spaltenlagen();
+    p_.fillRect(QRectF(0, 0, W_, H_), Qt::white);
+    Titelblock();
+    zeile_ = 6;
+    p_.setFont(text_);
+    if (zeilen_ > 0) {
+        Seitenkopf();
     }
     bool etwas = true; // the page holds the title block
-    for (int i = 0; i < zeilen; ++i) {
-        const StatZeile& r = liste.Zeilen[size_t(i)];
-        p.setFont(text);
-        p.setPen(Qt::black);
-        const double y = oben + zeile * schritt;
-        for (int c = 1; c < r.Zellen.size() && c - 1 < spalten; ++c) {
-            zelle(c - 1, y, schritt * 2, r.Zellen[c].trimmed(), c <= 4 ? Qt::AlignLeft : Qt::AlignRight);
-        }
-        p.setPen(QPen(QColor(0xD0, 0xD0, 0xD0), std::max(1.0, ziel.Dpi / 192.0)));
-        p.drawLine(QPointF(links, y + schritt * 2.5), QPointF(links + breite, y + schritt * 2.5));
-        zeile += 3;
+    for (int i = 0; i < zeilen_; ++i) {
+        Datenzeile(liste_.Zeilen[size_t(i)]);
         etwas = true;
-        if (zeile >= 48) {
-            fusszeile();
+        if (zeile_ >= 48) {
+            Fusszeile();
             etwas = false;
-            if (i + 1 < zeilen) {
-                if (!ziel.NeueSeite || !ziel.NeueSeite()) {
+            if (i + 1 < zeilen_) {
+                if (!NaechsteSeite()) {
                     return false;
                 }
-                ++seite;
-                zeile = 0;
-                p.fillRect(QRectF(0, 0, W, H), Qt::white);
-                p.setFont(text);
-                seitenkopf();
                 etwas = true;
             }
         }
     }
     if (etwas) {
-        fusszeile();
+        Fusszeile();
     }
     return true;
+}
+
+// Each column's weight: its widest text plus air on both sides.
+void StatistikTabelle::Messen() {
+    const QFontMetricsF tm(text_);
+    const QFontMetricsF km(kopfSchrift_);
+    luft_ = tm.averageCharWidth() * 0.6;
+    gewicht_.assign(size_t(spalten_), 0.0);
+    for (int i = 0; i < 5; ++i) {
+        gewicht_[size_t(i)] = km.horizontalAdvance(gemeinsam_[i]);
+    }
+    // A value column is at least as wide as the widest of its captions below the group's.
+    double unterkopf = 0;
+    for (const QString& t : {QCoreApplication::translate("Berichte", "min"),
+                             QCoreApplication::translate("Berichte", "max"), QStringLiteral("ø")}) {
+        unterkopf = std::max(unterkopf, km.horizontalAdvance(t));
+    }
+    for (int i = 5; i < spalten_; ++i) {
+        gewicht_[size_t(i)] = unterkopf;
+    }
+    int s = 5;
+    for (const Kopfgruppe& g : Tabellengruppen(liste_.Nummer)) {
+        if (g.Spalten == 1) {
+            gewicht_[size_t(s)] = std::max(gewicht_[size_t(s)], km.horizontalAdvance(g.Titel));
+        }
+        s += g.Spalten;
+    }
+    for (const StatZeile& r : liste_.Zeilen) {
+        for (int c = 1; c < r.Zellen.size() && c - 1 < spalten_; ++c) {
+            gewicht_[size_t(c - 1)] =
+                std::max(gewicht_[size_t(c - 1)], tm.horizontalAdvance(r.Zellen[c].trimmed()));
+        }
+    }
+    summe_ = 0;
+    for (double& g : gewicht_) {
+        g += 2 * luft_;
+        summe_ += g;
+    }
+}
+
+// A crowded list: a smaller body font rather than shortened texts.
+void StatistikTabelle::Verkleinern() {
+    const double f = std::max(0.7, breite_ / summe_ * 0.98);
+    text_.setPixelSize(std::max(1, static_cast<int>(text_.pixelSize() * f)));
+    kopfSchrift_.setPixelSize(std::max(1, static_cast<int>(kopfSchrift_.pixelSize() * f)));
+}
+
+void StatistikTabelle::Spaltenlagen() {
+    x_ = {links_};
+    for (double g : gewicht_) {
+        x_.push_back(x_.back() +
+                     (summe_ <= breite_ ? g + (breite_ - summe_) / spalten_ : g * breite_ / summe_));
+    }
+}
+
+void StatistikTabelle::Zelle(int spalte, double y, double hoehe, const QString& s, Qt::Alignment a) {
+    Text(
+        p_,
+        QRectF(x_[size_t(spalte)] + luft_, y, x_[size_t(spalte) + 1] - x_[size_t(spalte)] - 2 * luft_, hoehe),
+        a | Qt::AlignVCenter, s);
+}
+
+void StatistikTabelle::Titelblock() {
+    p_.setFont(titelSchrift_);
+    p_.setPen(Qt::black);
+    const QFontMetricsF fm(titelSchrift_);
+    Text(p_, QRectF(links_, oben_ + 1.5 * schritt_ - fm.height() / 2, breite_, fm.height()),
+         Qt::AlignHCenter | Qt::AlignVCenter, ueberschrift_);
+}
+
+void StatistikTabelle::Seitenkopf() {
+    p_.setFont(kopfSchrift_);
+    p_.setPen(Qt::black);
+    const double y = oben_ + zeile_ * schritt_;
+    for (int i = 0; i < gemeinsam_.size(); ++i) {
+        Zelle(i, y, schritt_ * 2, gemeinsam_[i], Qt::AlignLeft);
+    }
+    int s = 5;
+    for (const Kopfgruppe& g : Tabellengruppen(liste_.Nummer)) {
+        const QRectF r(x_[size_t(s)], y, x_[size_t(s + g.Spalten)] - x_[size_t(s)], schritt_);
+        Text(p_, r.adjusted(luft_, 0, -luft_, 0), Qt::AlignHCenter | Qt::AlignVCenter, g.Titel);
+        if (g.Spalten == 3) {
+            const QString sub[3] = {QCoreApplication::translate("Berichte", "min"),
+                                    QCoreApplication::translate("Berichte", "max"), QStringLiteral("ø")};
+            for (int k = 0; k < 3; ++k) {
+                Zelle(s + k, y + schritt_, schritt_, sub[k], Qt::AlignRight);
+            }
+        }
+        s += g.Spalten;
+    }
+    p_.setPen(linie_);
+    p_.drawLine(QPointF(links_, y + schritt_ * 2.5), QPointF(links_ + breite_, y + schritt_ * 2.5));
+    zeile_ += 3;
+}
+
+void StatistikTabelle::Datenzeile(const StatZeile& r) {
+    p_.setFont(text_);
+    p_.setPen(Qt::black);
+    const double y = oben_ + zeile_ * schritt_;
+    for (int c = 1; c < r.Zellen.size() && c - 1 < spalten_; ++c) {
+        Zelle(c - 1, y, schritt_ * 2, r.Zellen[c].trimmed(), c <= 4 ? Qt::AlignLeft : Qt::AlignRight);
+    }
+    p_.setPen(QPen(QColor(0xD0, 0xD0, 0xD0), std::max(1.0, ziel_.Dpi / 192.0)));
+    p_.drawLine(QPointF(links_, y + schritt_ * 2.5), QPointF(links_ + breite_, y + schritt_ * 2.5));
+    zeile_ += 3;
+}
+
+void StatistikTabelle::Fusszeile() {
+    p_.setFont(text_);
+    p_.setPen(Qt::black);
+    const QFontMetricsF fm(text_);
+    const double y = oben_ + 51 * schritt_ - fm.height();
+    const QRectF r(links_, y, breite_, fm.height());
+    Text(p_, r, Qt::AlignHCenter | Qt::AlignVCenter,
+         QStringLiteral("%1 %2/%3")
+             .arg(QCoreApplication::translate("Berichte", "Seite"))
+             .arg(seite_)
+             .arg(seiten_));
+    Text(p_, r, Qt::AlignLeft | Qt::AlignVCenter, ueberschrift_);
+    Text(p_, r, Qt::AlignRight | Qt::AlignVCenter,
+         QStringLiteral("%1: %2").arg(QCoreApplication::translate("Berichte", "Druckdatum"),
+                                      StatDatum(druckdatum_)));
+}
+
+// A fresh page with the column heads; false when the target has no further page.
+bool StatistikTabelle::NaechsteSeite() {
+    if (!ziel_.NeueSeite || !ziel_.NeueSeite()) {
+        return false;
+    }
+    ++seite_;
+    zeile_ = 0;
+    p_.fillRect(QRectF(0, 0, W_, H_), Qt::white);
+    p_.setFont(text_);
+    Seitenkopf();
+    return true;
+}
+
+} // namespace
+
+bool DrawStatistikTabelle(Seitenziel& ziel, const StatListeDaten& liste, const QString& titel,
+                          const QDate& druckdatum) {
+    return StatistikTabelle(ziel, liste, titel, druckdatum).Draw();
 }
 
 // ---------------------------------------------------------------- progress chart
@@ -629,129 +741,209 @@ double Skalenwert(double g) {
     return g >= 10 ? std::trunc(g) : std::trunc(g * 10.0) / 10.0;
 }
 
-Verlaufsbild DrawVerlauf(QPainter& p, const QRectF& f, double skala, const Verlaufsdaten& v) {
-    Verlaufsbild bild;
-    p.save();
-    p.fillRect(f, Qt::white);
-    const size_t n = v.Werte.size();
-    double G = 0;
+namespace {
+
+// The progress chart of one column in a frame: the series, its axes and reference lines, the
+// dates below and the column's caption at the left edge.
+class VerlaufZeichnung {
+public:
+    VerlaufZeichnung(QPainter& p, const QRectF& f, double skala, const Verlaufsdaten& v);
+
+    Verlaufsbild Draw();
+
+private:
+    void Marken();
+    void Plotflaeche();
+    double Px(size_t i) const;
+    double Py(double w) const;
+    std::vector<QPolygonF> Laeufe();
+    void ZeichneLaeufe(const std::vector<QPolygonF>& laeufe);
+    void ZeichneAchsen();
+    void ZeichneMarken();
+    void ZeichneDaten();
+    void ZeichneSpaltentitel();
+
+    QPainter& p_;
+    const QRectF f_;
+    const double skala_;
+    const Verlaufsdaten& v_;
+    const size_t n_;
+    double G_ = 0;
+    const QFont schrift_;
+    const QFont gross_;
+    std::vector<double> marken_{0.0};
+    std::vector<QString> markentexte_;
+    double markenbreite_ = 0;
+    QRectF plot_;
+    Verlaufsbild bild_;
+};
+
+VerlaufZeichnung::VerlaufZeichnung(QPainter& p, const QRectF& f, double skala, const Verlaufsdaten& v)
+    : p_(p), f_(f), skala_(skala), v_(v), n_(v.Werte.size()), schrift_(Schrift(12 * skala)),
+      gross_(Schrift(16 * skala * 96.0 / 72.0)) {
     for (const auto& w : v.Werte) {
         if (w) {
-            G = std::max(G, *w);
+            G_ = std::max(G_, *w);
         }
     }
-    const QFont schrift = Schrift(12 * skala);
-    const QFontMetricsF fm(schrift);
-    const QFont gross = Schrift(16 * skala * 96.0 / 72.0);
-    const QFontMetricsF gm(gross);
-    const double S = Skalenwert(G);
+}
+
+Verlaufsbild VerlaufZeichnung::Draw() {
+    p_.save();
+    p_.fillRect(f_, Qt::white);
+    Marken();
+    Plotflaeche();
+    const std::vector<QPolygonF> laeufe = Laeufe();
+    p_.setRenderHint(QPainter::Antialiasing, true);
+    ZeichneLaeufe(laeufe);
+    ZeichneAchsen();
+    ZeichneMarken();
+    ZeichneDaten();
+    ZeichneSpaltentitel();
+    p_.restore();
+    return bild_;
+}
+
+// The scale's marks, the top one at the largest value cut to a round figure, and their texts.
+void VerlaufZeichnung::Marken() {
+    const QFontMetricsF fm(schrift_);
+    const double S = Skalenwert(G_);
     const QLocale sprache;
-    std::vector<double> marken{0.0};
-    if (G > 0) {
-        marken = {S, S / 2, 0.0};
+    if (G_ > 0) {
+        marken_ = {S, S / 2, 0.0};
     }
-    std::vector<QString> markentexte;
-    double markenbreite = 0;
-    for (double s : marken) {
-        markentexte.push_back(Zahltext("%.1f", s, sprache) + QLatin1Char(' ') + v.Einheit);
-        markenbreite = std::max(markenbreite, fm.horizontalAdvance(markentexte.back()) + 4 * skala);
+    for (double s : marken_) {
+        markentexte_.push_back(Zahltext("%.1f", s, sprache) + QLatin1Char(' ') + v_.Einheit);
+        markenbreite_ = std::max(markenbreite_, fm.horizontalAdvance(markentexte_.back()) + 4 * skala_);
     }
-    // The value labels stand left of the axis, the rotated caption left of them: the left margin
-    // is a tenth of the width or what both need.
-    const double links = std::max(f.width() * 0.1, gm.height() * 1.5 + markenbreite + 8 * skala);
-    const QRectF plot(f.left() + links, f.top() + f.height() * 0.1, f.width() * 0.9 - links,
-                      f.height() * 0.8);
-    bild.Plot = plot;
-    auto px = [&](size_t i) {
-        return n == 1 ? f.left() + f.width() * 0.8 : plot.left() + i * (plot.width() / (n - 1));
-    };
-    auto py = [&](double w) { return G > 0 ? plot.bottom() - plot.height() * w / G : plot.bottom(); };
-    // The runs of rows with a value; a row without one breaks the line.
+}
+
+// The value labels stand left of the axis, the rotated caption left of them: the left margin
+// is a tenth of the width or what both need.
+void VerlaufZeichnung::Plotflaeche() {
+    const QFontMetricsF gm(gross_);
+    const double links = std::max(f_.width() * 0.1, gm.height() * 1.5 + markenbreite_ + 8 * skala_);
+    plot_ =
+        QRectF(f_.left() + links, f_.top() + f_.height() * 0.1, f_.width() * 0.9 - links, f_.height() * 0.8);
+    bild_.Plot = plot_;
+}
+
+double VerlaufZeichnung::Px(size_t i) const {
+    return n_ == 1 ? f_.left() + f_.width() * 0.8 : plot_.left() + i * (plot_.width() / (n_ - 1));
+}
+
+double VerlaufZeichnung::Py(double w) const {
+    return G_ > 0 ? plot_.bottom() - plot_.height() * w / G_ : plot_.bottom();
+}
+
+// The runs of rows with a value; a row without one breaks the line.
+std::vector<QPolygonF> VerlaufZeichnung::Laeufe() {
     std::vector<QPolygonF> laeufe;
     bool offen = false;
-    for (size_t i = 0; i < n; ++i) {
-        if (!v.Werte[i]) {
-            bild.Punkte.emplace_back(std::nullopt);
+    for (size_t i = 0; i < n_; ++i) {
+        if (!v_.Werte[i]) {
+            bild_.Punkte.emplace_back(std::nullopt);
             offen = false;
             continue;
         }
-        const QPointF pt(px(i), py(*v.Werte[i]));
-        bild.Punkte.emplace_back(pt);
+        const QPointF pt(Px(i), Py(*v_.Werte[i]));
+        bild_.Punkte.emplace_back(pt);
         if (!offen) {
             laeufe.emplace_back();
             offen = true;
         }
         laeufe.back() << pt;
     }
-    p.setRenderHint(QPainter::Antialiasing, true);
+    return laeufe;
+}
+
+void VerlaufZeichnung::ZeichneLaeufe(const std::vector<QPolygonF>& laeufe) {
     for (const QPolygonF& lauf : laeufe) {
-        if (v.Flaeche && lauf.size() > 1) {
+        if (v_.Flaeche && lauf.size() > 1) {
             QPolygonF flaeche = lauf;
-            flaeche << QPointF(lauf.back().x(), plot.bottom()) << QPointF(lauf.front().x(), plot.bottom());
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(0x87, 0xCE, 0xEB));
-            p.drawPolygon(flaeche);
+            flaeche << QPointF(lauf.back().x(), plot_.bottom()) << QPointF(lauf.front().x(), plot_.bottom());
+            p_.setPen(Qt::NoPen);
+            p_.setBrush(QColor(0x87, 0xCE, 0xEB));
+            p_.drawPolygon(flaeche);
         }
-        p.setPen(QPen(Qt::blue, std::max(1.0, 2 * skala)));
-        p.setBrush(Qt::NoBrush);
+        p_.setPen(QPen(Qt::blue, std::max(1.0, 2 * skala_)));
+        p_.setBrush(Qt::NoBrush);
         if (lauf.size() > 1) {
-            p.drawPolyline(lauf);
-            bild.Linien.push_back(lauf);
+            p_.drawPolyline(lauf);
+            bild_.Linien.push_back(lauf);
         }
         // Every value is marked, so that a lone one between two gaps is seen too.
-        p.setBrush(Qt::blue);
+        p_.setBrush(Qt::blue);
         for (const QPointF& pt : lauf) {
-            p.drawEllipse(pt, 3 * skala, 3 * skala);
+            p_.drawEllipse(pt, 3 * skala_, 3 * skala_);
         }
     }
-    // Axes.
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(Qt::black, 2 * skala));
-    p.drawLine(plot.bottomLeft(), plot.topLeft());
-    p.drawLine(plot.bottomLeft(), plot.bottomRight());
-    // The reference lines, and the axis' start at 0 said as well; their labels stand left of
-    // the axis, where neither the series nor a reference line runs through them.
-    p.setFont(schrift);
-    for (size_t k = 0; k < marken.size(); ++k) {
-        const double y = py(marken[k]);
-        if (marken[k] > 0) {
-            QPen gepunktet(Qt::black, std::max(1.0, skala), Qt::DotLine);
-            p.setPen(gepunktet);
-            p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+}
+
+void VerlaufZeichnung::ZeichneAchsen() {
+    p_.setBrush(Qt::NoBrush);
+    p_.setPen(QPen(Qt::black, 2 * skala_));
+    p_.drawLine(plot_.bottomLeft(), plot_.topLeft());
+    p_.drawLine(plot_.bottomLeft(), plot_.bottomRight());
+}
+
+// The reference lines, and the axis' start at 0 said as well; their labels stand left of
+// the axis, where neither the series nor a reference line runs through them.
+void VerlaufZeichnung::ZeichneMarken() {
+    const QFontMetricsF fm(schrift_);
+    p_.setFont(schrift_);
+    for (size_t k = 0; k < marken_.size(); ++k) {
+        const double y = Py(marken_[k]);
+        if (marken_[k] > 0) {
+            QPen gepunktet(Qt::black, std::max(1.0, skala_), Qt::DotLine);
+            p_.setPen(gepunktet);
+            p_.drawLine(QPointF(plot_.left(), y), QPointF(plot_.right(), y));
         }
-        const QString& t = markentexte[k];
-        const double tw = fm.horizontalAdvance(t) + 4 * skala;
-        const QRectF r(plot.left() - tw - 4 * skala, y - fm.height() / 2, tw, fm.height());
-        p.setPen(Qt::black);
-        Text(p, r, Qt::AlignRight | Qt::AlignVCenter, t);
-        bild.Beschriftungen.emplace_back(r, t);
+        const QString& t = markentexte_[k];
+        const double tw = fm.horizontalAdvance(t) + 4 * skala_;
+        const QRectF r(plot_.left() - tw - 4 * skala_, y - fm.height() / 2, tw, fm.height());
+        p_.setPen(Qt::black);
+        Text(p_, r, Qt::AlignRight | Qt::AlignVCenter, t);
+        bild_.Beschriftungen.emplace_back(r, t);
     }
-    // The dates under the points, as many as fit side by side.
-    p.setPen(Qt::black);
+}
+
+// The dates under the points, as many as fit side by side.
+void VerlaufZeichnung::ZeichneDaten() {
+    const QFontMetricsF fm(schrift_);
+    p_.setPen(Qt::black);
     double frei = -1e9;
-    for (size_t i = 0; i < n && i < v.Daten.size(); ++i) {
-        const QString t = StatDatum(v.Daten[i]);
+    for (size_t i = 0; i < n_ && i < v_.Daten.size(); ++i) {
+        const QString t = StatDatum(v_.Daten[i]);
         const double tw = fm.horizontalAdvance(t);
-        const double x = px(i) - tw / 2;
-        const bool letzter = i + 1 == n;
-        if (x < frei ||
-            (!letzter && i > 0 && px(n - 1) - fm.horizontalAdvance(t) / 2 < x + tw + fm.averageCharWidth())) {
+        const double x = Px(i) - tw / 2;
+        const bool letzter = i + 1 == n_;
+        if (x < frei || (!letzter && i > 0 &&
+                         Px(n_ - 1) - fm.horizontalAdvance(t) / 2 < x + tw + fm.averageCharWidth())) {
             continue;
         }
-        p.drawLine(QPointF(px(i), plot.bottom()), QPointF(px(i), plot.bottom() + 4 * skala));
-        Text(p, QRectF(x, plot.bottom() + 6 * skala, tw, fm.height()), Qt::AlignCenter, t);
+        p_.drawLine(QPointF(Px(i), plot_.bottom()), QPointF(Px(i), plot_.bottom() + 4 * skala_));
+        Text(p_, QRectF(x, plot_.bottom() + 6 * skala_, tw, fm.height()), Qt::AlignCenter, t);
         frei = x + tw + fm.averageCharWidth() * 2;
     }
-    // The column caption, rotated, at the left edge.
-    p.save();
-    p.setFont(gross);
-    p.translate(f.left() + gm.height() * 0.75, plot.center().y());
-    p.rotate(-90);
-    Text(p, QRectF(-plot.height() / 2, -gm.height() / 2, plot.height(), gm.height()), Qt::AlignCenter,
-         v.Spaltentitel);
-    p.restore();
-    p.restore();
-    return bild;
+}
+
+// The column caption, rotated, at the left edge.
+void VerlaufZeichnung::ZeichneSpaltentitel() {
+    const QFontMetricsF gm(gross_);
+    p_.save();
+    p_.setFont(gross_);
+    p_.translate(f_.left() + gm.height() * 0.75, plot_.center().y());
+    p_.rotate(-90);
+    Text(p_, QRectF(-plot_.height() / 2, -gm.height() / 2, plot_.height(), gm.height()), Qt::AlignCenter,
+         v_.Spaltentitel);
+    p_.restore();
+}
+
+} // namespace
+
+Verlaufsbild DrawVerlauf(QPainter& p, const QRectF& f, double skala, const Verlaufsdaten& v) {
+    return VerlaufZeichnung(p, f, skala, v).Draw();
 }
 
 QStringList VerlaufKopf(const Patient& patient, const Verlaufsdaten& v) {

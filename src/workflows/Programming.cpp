@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <optional>
 #include <thread>
 
 namespace zud::wf {
@@ -641,184 +642,308 @@ bool OeffneParameterDatei(TZUD12& dev, const QString& path, ParameterGeladen& er
 
 // ---------------------------------------------------------------- transfer
 
-Uebertragung Uebertrage(TZUD12& dev, const UebertragungsOptionen& options, const ProgrammCallbacks& cb) {
-    Uebertragung r;
-    TProgressBar* bar = cb.bar ? cb.bar() : nullptr;
-    auto hide = [&cb] {
-        if (cb.hide) {
-            cb.hide();
-        }
-    };
-    bool screenSet = false;
-    auto stop = [&](const QString& message) {
-        hide();
-        r.failed = true;
-        r.error = message;
-        EndConversation(dev, screenSet);
-        return r;
-    };
-    dev.open();
-    if (!dev.ComOpen) {
-        return stop(PortOpenMessage(dev.ComPort, dev.ComError));
-    }
-    if (!dev.SetDownloadScreen(199)) {
-        return stop(QCoreApplication::translate("Geraet", "Kein Gerät erkannt!"));
-    }
-    screenSet = true;
-    // The image is written incrementally: only to the device it was loaded from.
-    const GeraeteDaten geladen = dev.GeraeteDaten;
-    const int typ = dev.Typ;
-    const int kunde = dev.Kunde;
-    const QString sn = dev.SN;
-    if (!dev.GetDeviceInfo()) {
-        return stop(KommunikationsFehler());
-    }
-    if (dev.SN != sn) {
-        dev.GeraeteDaten = geladen;
-        dev.Typ = typ;
-        dev.Kunde = kunde;
-        dev.SN = sn;
-        return stop(QCoreApplication::translate("Programmierung",
-                                                "Es ist ein anderes Gerät angeschlossen als beim Laden (S/N "
-                                                "%1). Bitte die Programmierung neu starten.")
-                        .arg(sn));
-    }
-    const QDateTime jetzt = options.jetzt.isValid() ? options.jetzt : QDateTime::currentDateTime();
-    if (!dev.WriteRTC(jetzt) || !dev.WriteCodeData()) {
-        return stop(KommunikationsFehler());
-    }
-    r.geschrieben << QString::fromLatin1(kCodesPfad);
-    dev.ConvertError = false;
-    if (options.werkseinstellungenSpeichern) {
-        if (!dev.WriteDefSystemParams()) {
-            return stop(KommunikationsFehler());
-        }
-        r.geschrieben << QString::fromStdString(DefSystemPfad(dev.Typ));
-        if (!dev.WriteDefProgramData()) {
-            return stop(KommunikationsFehler());
-        }
-        r.geschrieben << QString::fromStdString(DefProgrammPfad(dev.Typ));
-    }
-    if (options.werkszustand) {
-        Progress(cb, QString(), 0, kProgSaetze);
-        for (int n = 0; n < kProgSaetze; ++n) {
-            const int t = n / kProgPatienten;
-            const int p = n % kProgPatienten;
-            Progress(
-                cb,
-                QCoreApplication::translate("Programmierung", "Lösche Übungen (Therapeut %1, Patient %2)")
-                    .arg(t + 1)
-                    .arg(p + 1),
-                0, kProgSaetze);
-            if (cb.cancelRequested && cb.cancelRequested()) {
-                // Before the factory state: the device keeps its records and programs.
-                r.cancelled = true;
-                return stop(QCoreApplication::translate(
-                                "Programmierung",
-                                "Werkseinstellungen abgebrochen: die Übungen von %1 Patienten wurden "
-                                "gelöscht, das Gerät behält seine Programme.")
-                                .arg(r.geloescht.size()));
-            }
-            if (!dev.DeleteExercises(bar, t, QStringLiteral("*.*"), p)) {
-                return stop(KommunikationsFehler());
-            }
-            r.geloescht << static_cast<int>(SlotIndex(t, p));
-        }
-        Progress(cb, QCoreApplication::translate("Programmierung", "Werkszustand"), 0, 71);
-        const Werksruecksetzung w = WerkszustandUndReset(dev, bar);
-        hide();
-        r.werkszustand = w.werkszustand;
-        r.convertError = dev.ConvertError;
-        dev.close();
-        if (!w.ok()) {
-            // The device did not confirm its factory state or the reset that ends it.
-            r.failed = true;
-            r.error = KommunikationsFehler();
-        }
-        return r;
-    }
+namespace {
 
-    // The progress window stands for the whole transfer: its close box is the cancel, checked
-    // before each file.
-    const QString text = QCoreApplication::translate("Programmierung", "Übertrage Programme ...");
-    auto cancelled = [&] {
-        if (!cb.cancelRequested || !cb.cancelRequested()) {
-            return false;
+// A step of the transfer answers the message it failed with, or nothing when it went through.
+using Fehlschlag = std::optional<QString>;
+
+QString LoeschText(int t, int p) {
+    return QCoreApplication::translate("Programmierung", "Lösche Übungen (Therapeut %1, Patient %2)")
+        .arg(t + 1)
+        .arg(p + 1);
+}
+
+// One transfer of the edited image to the device, step by step; the device commands go out in
+// the order the steps are called.
+class Transfer {
+public:
+    Transfer(TZUD12& dev, const UebertragungsOptionen& options, const ProgrammCallbacks& cb)
+        : dev_(dev), options_(options), cb_(cb), bar_(cb.bar ? cb.bar() : nullptr) {}
+
+    Uebertragung Run();
+
+private:
+    void Hide() const;
+    Uebertragung Stop(const QString& message);
+    Fehlschlag Connect();
+    Fehlschlag CheckSameDevice();
+    Fehlschlag WriteClockAndCodes();
+    Fehlschlag WriteFactoryDefaults();
+    Uebertragung ResetToFactoryState();
+    Fehlschlag DeleteAllExercises();
+    Uebertragung WriteImage();
+    bool Cancelled();
+    QString CancelMessage() const;
+    Fehlschlag WriteTherapists();
+    Fehlschlag WritePatients(int t);
+    Fehlschlag WriteProgram(int t, int p);
+    Fehlschlag DeleteMarkedExercises(int t, int p);
+    Fehlschlag WriteSystemParameters();
+
+    TZUD12& dev_;
+    const UebertragungsOptionen& options_;
+    const ProgrammCallbacks& cb_;
+    TProgressBar* bar_;
+    Uebertragung r_;
+    bool screenSet_ = false;
+};
+
+Uebertragung Transfer::Run() {
+    if (Fehlschlag f = Connect()) {
+        return Stop(*f);
+    }
+    if (Fehlschlag f = CheckSameDevice()) {
+        return Stop(*f);
+    }
+    if (Fehlschlag f = WriteClockAndCodes()) {
+        return Stop(*f);
+    }
+    dev_.ConvertError = false;
+    if (options_.werkseinstellungenSpeichern) {
+        if (Fehlschlag f = WriteFactoryDefaults()) {
+            return Stop(*f);
         }
-        r.cancelled = true;
-        return true;
-    };
-    auto cancelMessage = [&r] {
+    }
+    if (options_.werkszustand) {
+        return ResetToFactoryState();
+    }
+    return WriteImage();
+}
+
+void Transfer::Hide() const {
+    if (cb_.hide) {
+        cb_.hide();
+    }
+}
+
+Uebertragung Transfer::Stop(const QString& message) {
+    Hide();
+    r_.failed = true;
+    r_.error = message;
+    EndConversation(dev_, screenSet_);
+    return r_;
+}
+
+Fehlschlag Transfer::Connect() {
+    dev_.open();
+    if (!dev_.ComOpen) {
+        return PortOpenMessage(dev_.ComPort, dev_.ComError);
+    }
+    if (!dev_.SetDownloadScreen(199)) {
+        return QCoreApplication::translate("Geraet", "Kein Gerät erkannt!");
+    }
+    screenSet_ = true;
+    return std::nullopt;
+}
+
+// The image is written incrementally: only to the device it was loaded from.
+Fehlschlag Transfer::CheckSameDevice() {
+    const GeraeteDaten geladen = dev_.GeraeteDaten;
+    const int typ = dev_.Typ;
+    const int kunde = dev_.Kunde;
+    const QString sn = dev_.SN;
+    if (!dev_.GetDeviceInfo()) {
+        return KommunikationsFehler();
+    }
+    if (dev_.SN != sn) {
+        dev_.GeraeteDaten = geladen;
+        dev_.Typ = typ;
+        dev_.Kunde = kunde;
+        dev_.SN = sn;
         return QCoreApplication::translate("Programmierung",
-                                           "Übertragen abgebrochen: %1 Dateien wurden übertragen. Die "
-                                           "übrigen Änderungen überträgt das nächste „Übertragen“.")
-            .arg(r.geschrieben.size());
-    };
-    Progress(cb, text, 0, kProgSaetze);
-    const auto therapeutenVorher = dev.Therapeuten_ZUD12_ori;
-    if (cancelled()) {
-        return stop(cancelMessage());
+                                           "Es ist ein anderes Gerät angeschlossen als beim Laden (S/N "
+                                           "%1). Bitte die Programmierung neu starten.")
+            .arg(sn);
     }
-    if (!dev.WriteTherapeutData()) {
-        return stop(KommunikationsFehler());
+    return std::nullopt;
+}
+
+Fehlschlag Transfer::WriteClockAndCodes() {
+    const QDateTime jetzt = options_.jetzt.isValid() ? options_.jetzt : QDateTime::currentDateTime();
+    if (!dev_.WriteRTC(jetzt) || !dev_.WriteCodeData()) {
+        return KommunikationsFehler();
     }
-    if (std::memcmp(&therapeutenVorher, &dev.Therapeuten_ZUD12_ori, sizeof therapeutenVorher) != 0) {
-        r.geschrieben << QString::fromLatin1(kTherapeutenPfad);
+    r_.geschrieben << QString::fromLatin1(kCodesPfad);
+    return std::nullopt;
+}
+
+Fehlschlag Transfer::WriteFactoryDefaults() {
+    if (!dev_.WriteDefSystemParams()) {
+        return KommunikationsFehler();
+    }
+    r_.geschrieben << QString::fromStdString(DefSystemPfad(dev_.Typ));
+    if (!dev_.WriteDefProgramData()) {
+        return KommunikationsFehler();
+    }
+    r_.geschrieben << QString::fromStdString(DefProgrammPfad(dev_.Typ));
+    return std::nullopt;
+}
+
+Uebertragung Transfer::ResetToFactoryState() {
+    if (Fehlschlag f = DeleteAllExercises()) {
+        return Stop(*f);
+    }
+    Progress(cb_, QCoreApplication::translate("Programmierung", "Werkszustand"), 0, 71);
+    const Werksruecksetzung w = WerkszustandUndReset(dev_, bar_);
+    Hide();
+    r_.werkszustand = w.werkszustand;
+    r_.convertError = dev_.ConvertError;
+    dev_.close();
+    if (!w.ok()) {
+        // The device did not confirm its factory state or the reset that ends it.
+        r_.failed = true;
+        r_.error = KommunikationsFehler();
+    }
+    return r_;
+}
+
+Fehlschlag Transfer::DeleteAllExercises() {
+    Progress(cb_, QString(), 0, kProgSaetze);
+    for (int n = 0; n < kProgSaetze; ++n) {
+        const int t = n / kProgPatienten;
+        const int p = n % kProgPatienten;
+        Progress(cb_, LoeschText(t, p), 0, kProgSaetze);
+        if (cb_.cancelRequested && cb_.cancelRequested()) {
+            // Before the factory state: the device keeps its records and programs.
+            r_.cancelled = true;
+            return QCoreApplication::translate("Programmierung",
+                                               "Werkseinstellungen abgebrochen: die Übungen von %1 Patienten "
+                                               "wurden gelöscht, das Gerät behält seine Programme.")
+                .arg(r_.geloescht.size());
+        }
+        if (!dev_.DeleteExercises(bar_, t, QStringLiteral("*.*"), p)) {
+            return KommunikationsFehler();
+        }
+        r_.geloescht << static_cast<int>(SlotIndex(t, p));
+    }
+    return std::nullopt;
+}
+
+QString UebertrageText() {
+    return QCoreApplication::translate("Programmierung", "Übertrage Programme ...");
+}
+
+Uebertragung Transfer::WriteImage() {
+    Progress(cb_, UebertrageText(), 0, kProgSaetze);
+    if (Fehlschlag f = WriteTherapists()) {
+        return Stop(*f);
     }
     for (int t = 0; t < kProgTherapeuten; ++t) {
-        std::array<Stammdaten, TZUD12::kPatienten> vorher{};
-        std::memcpy(vorher.data(), &dev.Patienten_ZUD12_ori[SlotIndex(t, 0)], sizeof vorher);
-        if (cancelled()) {
-            return stop(cancelMessage());
-        }
-        if (!dev.WritePatientData(t)) {
-            return stop(KommunikationsFehler());
-        }
-        if (std::memcmp(vorher.data(), &dev.Patienten_ZUD12_ori[SlotIndex(t, 0)], sizeof vorher) != 0) {
-            r.geschrieben << QString::fromStdString(PatientenPfad(t));
-        }
-        for (int p = 0; p < kProgPatienten; ++p) {
-            const Programmdatei progVorher = dev.Programme_ZUD12_ori[SlotIndex(t, p)];
-            if (cancelled()) {
-                return stop(cancelMessage());
-            }
-            if (!dev.WriteProgramData(t, p)) {
-                return stop(KommunikationsFehler());
-            }
-            if (std::memcmp(&progVorher, &dev.Programme_ZUD12_ori[SlotIndex(t, p)], sizeof progVorher) != 0) {
-                r.geschrieben << QString::fromStdString(ProgrammPfad(t, p));
-            }
-            Stammsatz& pat = dev.Patienten[SlotIndex(t, p)];
-            if (pat.Loeschen == 1) {
-                Progress(
-                    cb,
-                    QCoreApplication::translate("Programmierung", "Lösche Übungen (Therapeut %1, Patient %2)")
-                        .arg(t + 1)
-                        .arg(p + 1),
-                    0, 1);
-                if (!dev.DeleteExercises(bar, t, QStringLiteral("*.*"), p)) {
-                    return stop(KommunikationsFehler());
-                }
-                pat.Loeschen = 0; // done: a second transfer does not delete again
-                r.geloescht << static_cast<int>(SlotIndex(t, p));
-            }
-            Progress(cb, text, t * kProgPatienten + p + 1, kProgSaetze);
+        if (Fehlschlag f = WritePatients(t)) {
+            return Stop(*f);
         }
     }
-    if (cancelled()) {
-        return stop(cancelMessage());
+    if (Fehlschlag f = WriteSystemParameters()) {
+        return Stop(*f);
     }
-    const Systemparameter sysVorher = dev.SystemParameter_ZUD12_ori;
-    if (!dev.WriteSystemParams()) {
-        return stop(KommunikationsFehler());
+    r_.convertError = dev_.ConvertError;
+    Hide();
+    EndConversation(dev_, true);
+    return r_;
+}
+
+// The progress window stands for the whole transfer: its close box is the cancel, checked
+// before each file.
+bool Transfer::Cancelled() {
+    if (!cb_.cancelRequested || !cb_.cancelRequested()) {
+        return false;
     }
-    if (std::memcmp(&sysVorher, &dev.SystemParameter_ZUD12_ori, sizeof sysVorher) != 0) {
-        r.geschrieben << QString::fromLatin1(kSystemPfad);
+    r_.cancelled = true;
+    return true;
+}
+
+QString Transfer::CancelMessage() const {
+    return QCoreApplication::translate("Programmierung",
+                                       "Übertragen abgebrochen: %1 Dateien wurden übertragen. Die "
+                                       "übrigen Änderungen überträgt das nächste „Übertragen“.")
+        .arg(r_.geschrieben.size());
+}
+
+Fehlschlag Transfer::WriteTherapists() {
+    const auto therapeutenVorher = dev_.Therapeuten_ZUD12_ori;
+    if (Cancelled()) {
+        return CancelMessage();
     }
-    r.convertError = dev.ConvertError;
-    hide();
-    EndConversation(dev, true);
-    return r;
+    if (!dev_.WriteTherapeutData()) {
+        return KommunikationsFehler();
+    }
+    if (std::memcmp(&therapeutenVorher, &dev_.Therapeuten_ZUD12_ori, sizeof therapeutenVorher) != 0) {
+        r_.geschrieben << QString::fromLatin1(kTherapeutenPfad);
+    }
+    return std::nullopt;
+}
+
+// One therapist's patient file, then each patient's program and marked exercises.
+Fehlschlag Transfer::WritePatients(int t) {
+    std::array<Stammdaten, TZUD12::kPatienten> vorher{};
+    std::memcpy(vorher.data(), &dev_.Patienten_ZUD12_ori[SlotIndex(t, 0)], sizeof vorher);
+    if (Cancelled()) {
+        return CancelMessage();
+    }
+    if (!dev_.WritePatientData(t)) {
+        return KommunikationsFehler();
+    }
+    if (std::memcmp(vorher.data(), &dev_.Patienten_ZUD12_ori[SlotIndex(t, 0)], sizeof vorher) != 0) {
+        r_.geschrieben << QString::fromStdString(PatientenPfad(t));
+    }
+    for (int p = 0; p < kProgPatienten; ++p) {
+        if (Fehlschlag f = WriteProgram(t, p)) {
+            return f;
+        }
+        if (Fehlschlag f = DeleteMarkedExercises(t, p)) {
+            return f;
+        }
+        Progress(cb_, UebertrageText(), t * kProgPatienten + p + 1, kProgSaetze);
+    }
+    return std::nullopt;
+}
+
+Fehlschlag Transfer::WriteProgram(int t, int p) {
+    const Programmdatei progVorher = dev_.Programme_ZUD12_ori[SlotIndex(t, p)];
+    if (Cancelled()) {
+        return CancelMessage();
+    }
+    if (!dev_.WriteProgramData(t, p)) {
+        return KommunikationsFehler();
+    }
+    if (std::memcmp(&progVorher, &dev_.Programme_ZUD12_ori[SlotIndex(t, p)], sizeof progVorher) != 0) {
+        r_.geschrieben << QString::fromStdString(ProgrammPfad(t, p));
+    }
+    return std::nullopt;
+}
+
+Fehlschlag Transfer::DeleteMarkedExercises(int t, int p) {
+    Stammsatz& pat = dev_.Patienten[SlotIndex(t, p)];
+    if (pat.Loeschen != 1) {
+        return std::nullopt;
+    }
+    Progress(cb_, LoeschText(t, p), 0, 1);
+    if (!dev_.DeleteExercises(bar_, t, QStringLiteral("*.*"), p)) {
+        return KommunikationsFehler();
+    }
+    pat.Loeschen = 0; // done: a second transfer does not delete again
+    r_.geloescht << static_cast<int>(SlotIndex(t, p));
+    return std::nullopt;
+}
+
+Fehlschlag Transfer::WriteSystemParameters() {
+    if (Cancelled()) {
+        return CancelMessage();
+    }
+    const Systemparameter sysVorher = dev_.SystemParameter_ZUD12_ori;
+    if (!dev_.WriteSystemParams()) {
+        return KommunikationsFehler();
+    }
+    if (std::memcmp(&sysVorher, &dev_.SystemParameter_ZUD12_ori, sizeof sysVorher) != 0) {
+        r_.geschrieben << QString::fromLatin1(kSystemPfad);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+Uebertragung Uebertrage(TZUD12& dev, const UebertragungsOptionen& options, const ProgrammCallbacks& cb) {
+    return Transfer(dev, options, cb).Run();
 }
 
 } // namespace zud::wf
