@@ -59,6 +59,7 @@ class LiveChart;
 class LiveSessionPanel;
 class ToneOutput;
 class ProgressWindow;
+class ExchangeProgress;
 class ReadoutWindow;
 class ProgrammingWindow;
 class ApplicationChangeWindow;
@@ -320,6 +321,8 @@ private:
     void ConnectPatientActions();
     void RetranslatePatientPanel();
     void ClearPatientPanel();
+    bool WithDatabaseReleased(ExchangeProgress& progress, qint64 patient, const std::function<void()>& step,
+                              const QString& done);
     // Shows the patient and recording lists once a patient is current.
     void ShowRecordingList();
     // The panel beside the live chart, as a run starts.

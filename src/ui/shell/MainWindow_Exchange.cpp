@@ -106,29 +106,10 @@ bool MainWindow::DoBackup(const QString& fileIn) {
     ExchangeProgress progress(this);
     const exchange::Feedback fb = progress.Start(tr("Datenbank sichern"));
     const qint64 current = FCurrentPatient;
-    QString failure;
     // The embedded engine lets the backup tool have the file only while nobody holds it.
-    FDM->Logout();
-    try {
-        Exchange().Backup(file, fb);
-    } catch (const std::exception& e) {
-        failure = Msg::Describe(e);
-    }
-    const bool back = Reconnect();
-    progress.Finish();
-    if (back)
-        PatientListsChanged(current);
-    else
-        DoLogout();
-    if (!failure.isEmpty()) {
-        if (progress.Cancelled())
-            Info(failure);
-        else
-            Error(failure);
-        return false;
-    }
-    Info(tr("Die Datenbank wurde gesichert in die Datei:\n%1").arg(QDir::toNativeSeparators(file)));
-    return back;
+    return WithDatabaseReleased(
+        progress, current, [&] { Exchange().Backup(file, fb); },
+        tr("Die Datenbank wurde gesichert in die Datei:\n%1").arg(QDir::toNativeSeparators(file)));
 }
 
 bool MainWindow::DoRestore(const QString& fileIn) {
@@ -149,18 +130,28 @@ bool MainWindow::DoRestore(const QString& fileIn) {
         return false;
     ExchangeProgress progress(this);
     const exchange::Feedback fb = progress.Start(tr("Datenbank wiederherstellen"));
-    QString failure;
     ClearPatientPanel();
+    return WithDatabaseReleased(
+        progress, -1, [&] { Exchange().Restore(file, fb); },
+        tr("Die Datenbank wurde wiederhergestellt aus der Datei:\n%1").arg(QDir::toNativeSeparators(file)));
+}
+
+// A step that needs the database file to itself (backup, restore): logged out meanwhile and
+// logged in again after, `patient` chosen again; a failure is said (a cancel as information),
+// success with `done`. True when the step worked and the login is back.
+bool MainWindow::WithDatabaseReleased(ExchangeProgress& progress, qint64 patient,
+                                      const std::function<void()>& step, const QString& done) {
+    QString failure;
     FDM->Logout();
     try {
-        Exchange().Restore(file, fb);
+        step();
     } catch (const std::exception& e) {
         failure = Msg::Describe(e);
     }
     const bool back = Reconnect();
     progress.Finish();
     if (back)
-        PatientListsChanged(-1);
+        PatientListsChanged(patient);
     else
         DoLogout();
     if (!failure.isEmpty()) {
@@ -170,7 +161,7 @@ bool MainWindow::DoRestore(const QString& fileIn) {
             Error(failure);
         return false;
     }
-    Info(tr("Die Datenbank wurde wiederhergestellt aus der Datei:\n%1").arg(QDir::toNativeSeparators(file)));
+    Info(done);
     return back;
 }
 
