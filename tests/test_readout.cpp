@@ -205,6 +205,32 @@ TEST_F(Readout, ALineFaultOrACancelLosesNothing) {
     }
 }
 
+// A cancel that comes after a recording has arrived whole is asked before the next one: that
+// one is neither announced nor read, and what arrived is stored.
+TEST_F(Readout, ACancelBetweenRecordingsBeginsNoFurtherOne) {
+    wf::LeseMessungen(*dev, *dm);
+    ASSERT_GT(Checked(), 2);
+    int item = 0, lastAnnounced = 0, readItems = 0;
+    bool cancel = false;
+    wf::Callbacks cb;
+    cb.progress = [&](const QString&, int position, int) { item = lastAnnounced = position; };
+    cb.fileBytes = [&](qint64 done, qint64 size) {
+        readItems = item;
+        if (item == 1 && done == size) {
+            cancel = true;
+        }
+    };
+    cb.cancelRequested = [&] { return cancel; };
+    const auto r = wf::Uebertrage(*dev, *dm, false, cb);
+    EXPECT_TRUE(r.failed);
+    EXPECT_EQ(r.error, QStringLiteral("Übertragung abgebrochen."));
+    EXPECT_EQ(r.Stored(), 1);
+    EXPECT_EQ(r.counters.size(), 1);
+    EXPECT_EQ(lastAnnounced, 1);
+    EXPECT_EQ(readItems, 1);
+    EXPECT_EQ(emu.Screen(), 0);
+}
+
 // The bar moves within each recording: the bytes of every transferred recording reach the
 // callback in order, ending with the whole file, between the recording's own progress calls.
 TEST_F(Readout, ProgressMovesByTheBytesOfEachRecording) {

@@ -444,182 +444,238 @@ int TransferResult::Skipped() const {
     return n;
 }
 
-TransferResult Uebertrage(TZUD12& dev, PatientDatabase& dm, bool loeschen, const Callbacks& cb) {
-    TransferResult result;
-    int total = 0;
-    for (const auto& list : dev.MessHeaders) {
-        for (const auto& e : list) {
-            total += e.Checked;
-        }
-    }
-    int n = 0;
-    try {
-        const Gespraech gespraech(dev, dm);
-        const QString device = GeraeteName(dev);
-        QHash<qint64, QString> names;
-        for (int t = 0; t < TZUD12::kTherapeuten; ++t) {
-            for (int p = 0; p < TZUD12::kPatienten; ++p) {
-                const size_t i = Slot(t, p);
-                const auto& list = dev.MessHeaders[i];
-                if (list.isEmpty()) {
-                    continue;
-                }
-                const Stammsatz s = dev.Patienten[i];
-                SlotResult& slot = result.perSlot[i];
-                slot.name = QStringLiteral("%1 %2").arg(Vorname(s), Name(s)).trimmed();
-                const QDate geburt = DatenbankGeburtstag(s);
-                QList<int> deletable; // stored safely: may go on the device
-                std::optional<qint64> patient;
-                bool looked = false;
-                for (int j = 0; j < list.size(); ++j) {
-                    const DateiInfo& e = list[j];
-                    if (!e.Checked) {
-                        continue;
-                    }
-                    ++n;
-                    Progress(cb,
-                             QCoreApplication::translate("Auslesen", "Übertrage Übungen %1 von %2 ...")
-                                 .arg(n)
-                                 .arg(total),
-                             n, total);
-                    // Closing the progress window ends the transfer: a recording under way is
-                    // given up within its block (see below), else the next one is not begun.
-                    auto next = [&] {
-                        if (cb.cancelRequested && cb.cancelRequested()) {
-                            throw WorkflowError(WorkflowError::EComErr, Abgebrochen());
-                        }
-                    };
-                    auto skip = [&](const QString& why) {
-                        result.problems
-                            << QCoreApplication::translate("Auslesen", "Therapeut %1, Patient %2, %3: %4")
-                                   .arg(t + 1)
-                                   .arg(p + 1)
-                                   .arg(e.Filename, why);
-                        ++slot.skipped;
-                    };
-                    if (!IstZuordenbar(s)) {
-                        skip(QCoreApplication::translate("Auslesen", "kein Patient zugewiesen"));
-                        next();
-                        continue;
-                    }
-                    if (!e.Datum.isValid() || !e.Zeit.isValid()) {
-                        skip(QCoreApplication::translate("Auslesen", "Datum oder Uhrzeit am Gerät ungültig"));
-                        next();
-                        continue;
-                    }
-                    if (!looked) {
-                        patient = dm.FindPatient(Name(s), Vorname(s), geburt);
-                        looked = true;
-                    }
-                    const auto rows = dm.RecordingsAt(e.Datum, e.Zeit);
-                    std::optional<qint64> here;
-                    for (const auto& row : rows) {
-                        if (patient && row.patient == *patient) {
-                            here = row.counter;
-                        }
-                    }
-                    // Stored under this patient: the row stays as it is (remarks, crop, key).
-                    if (here && !loeschen) {
-                        ++slot.already;
-                        next();
-                        continue;
-                    }
-                    QByteArray stream;
-                    bool got = false;
-                    bool givenUp = false;
-                    {
-                        BytesToCallback bytes(dev, cb);
-                        got = dev.GetMessung(t, p, stream, j);
-                        givenUp = bytes.FGivenUp;
-                    }
-                    if (!got) {
-                        // Given up within the recording: nothing of it is stored.
-                        if (givenUp) {
-                            throw WorkflowError(WorkflowError::EComErr, Abgebrochen());
-                        }
-                        throw WorkflowError(WorkflowError::EComErr, CommError());
-                    }
-                    if (here) {
-                        ++slot.already;
-                        const auto row = dm.GetRecording(*here);
-                        if (row && IstAusschnitt(row->Daten, stream)) {
-                            deletable << j;
-                        } else {
-                            ++slot.kept; // another recording of the same minute: the device keeps it
-                        }
-                        next();
-                        continue;
-                    }
-                    QString why;
-                    if (!IstAufzeichnung(stream, &why)) {
-                        skip(why);
-                        next();
-                        continue;
-                    }
-                    // The same bytes (or a crop of them) under another patient: moved there.
-                    bool moved = false;
-                    for (const auto& row : rows) {
-                        const QString name = PatientName(dm, row.patient, names);
-                        if (name.isEmpty()) {
-                            continue; // a recording whose patient is gone is found by nobody
-                        }
-                        const auto rec = dm.GetRecording(row.counter);
-                        if (rec && IstAusschnitt(rec->Daten, stream)) {
-                            moved = true;
-                            ++slot.elsewhere;
-                            if (!slot.elsewhereNames.contains(name)) {
-                                slot.elsewhereNames << name;
-                            }
-                            break;
-                        }
-                    }
-                    if (moved) {
-                        deletable << j;
-                        next();
-                        continue;
-                    }
-                    if (!patient) {
-                        patient = dm.AddDevicePatient(Name(s), Vorname(s), geburt);
-                        slot.newPatient = true;
-                    }
-                    if (!geburt.isValid()) {
-                        slot.impossibleBirthday = GeburtsdatumZuDatum(s.Geburtsdatum);
-                    }
-                    dm.SelectPatient(*patient);
-                    const qint64 counter = dm.InsertRecording(*patient, e.Datum, e.Zeit, stream, device, 100);
-                    const auto back = dm.GetRecording(counter);
-                    if (!back || back->Daten != stream) {
-                        skip(QCoreApplication::translate("Auslesen",
-                                                         "in der Datenbank nicht gleich gespeichert"));
-                        next();
-                        continue;
-                    }
-                    deletable << j;
-                    ++slot.stored;
-                    result.lastPatient = *patient;
-                    result.counters << counter;
-                    next();
-                }
-                if (loeschen && !deletable.isEmpty()) {
-                    // Every row of this patient is committed before the first file goes.
-                    dm.Db().CommitRetaining();
-                    if (cb.slotCommitted) {
-                        cb.slotCommitted(t, p);
-                    }
-                    // Crash tests end the process right here, between storing and deleting.
-                    if (qEnvironmentVariableIsSet("ZUD_TEST_KILL_AFTER_COMMIT")) {
-                        std::raise(SIGKILL);
-                    }
-                    Progress(cb, QCoreApplication::translate("Auslesen", "Lösche..."), n, total);
-                    Loesche(dev, t, p, deletable, cb, slot);
+namespace {
+
+// One transfer: walks the slots, stores each chosen recording that is new, and deletes what
+// is stored safely when asked to. It holds the result, the progress count and the cancel.
+class Uebertragung {
+public:
+    Uebertragung(TZUD12& dev, PatientDatabase& dm, bool loeschen, const Callbacks& cb)
+        : FDev(dev), FDm(dm), FLoeschen(loeschen), FCb(cb), FTotal(CountChecked(dev)) {}
+
+    TransferResult Run() {
+        try {
+            const Gespraech gespraech(FDev, FDm);
+            FDevice = GeraeteName(FDev);
+            for (int t = 0; t < TZUD12::kTherapeuten; ++t) {
+                for (int p = 0; p < TZUD12::kPatienten; ++p) {
+                    TransferSlot(t, p);
                 }
             }
+        } catch (...) {
+            FResult.failed = true;
+            FResult.error = FehlerText(std::current_exception());
         }
-    } catch (...) {
-        result.failed = true;
-        result.error = FehlerText(std::current_exception());
+        return FResult;
     }
-    return result;
+
+private:
+    // What one slot's recordings share: its device patient and what became of them.
+    struct SlotState {
+        int t;
+        int p;
+        Stammsatz s;
+        SlotResult& slot;
+        QDate geburt;
+        QList<int> deletable; // stored safely: may go on the device
+        std::optional<qint64> patient;
+        bool looked = false;
+    };
+
+    static int CountChecked(const TZUD12& dev) {
+        int total = 0;
+        for (const auto& list : dev.MessHeaders) {
+            for (const auto& e : list) {
+                total += e.Checked;
+            }
+        }
+        return total;
+    }
+
+    void TransferSlot(int t, int p) {
+        const size_t i = Slot(t, p);
+        const auto& list = FDev.MessHeaders[i];
+        if (list.isEmpty()) {
+            return;
+        }
+        SlotState st{t, p, FDev.Patienten[i], FResult.perSlot[i], {}, {}, {}, false};
+        st.slot.name = QStringLiteral("%1 %2").arg(Vorname(st.s), Name(st.s)).trimmed();
+        st.geburt = DatenbankGeburtstag(st.s);
+        for (int j = 0; j < list.size(); ++j) {
+            if (!list[j].Checked) {
+                continue;
+            }
+            ReportProgress();
+            TransferRecording(st, list[j], j);
+            NextOrCancel();
+        }
+        if (FLoeschen && !st.deletable.isEmpty()) {
+            DeleteStored(st);
+        }
+    }
+
+    void ReportProgress() {
+        ++FDone;
+        Progress(
+            FCb,
+            QCoreApplication::translate("Auslesen", "Übertrage Übungen %1 von %2 ...").arg(FDone).arg(FTotal),
+            FDone, FTotal);
+    }
+
+    // Closing the progress window ends the transfer: a recording under way is given up within
+    // its block (see ReadRecording), else the next one is not begun.
+    void NextOrCancel() const {
+        if (FCb.cancelRequested && FCb.cancelRequested()) {
+            throw WorkflowError(WorkflowError::EComErr, Abgebrochen());
+        }
+    }
+
+    void Skip(SlotState& st, const DateiInfo& e, const QString& why) {
+        FResult.problems << QCoreApplication::translate("Auslesen", "Therapeut %1, Patient %2, %3: %4")
+                                .arg(st.t + 1)
+                                .arg(st.p + 1)
+                                .arg(e.Filename, why);
+        ++st.slot.skipped;
+    }
+
+    void TransferRecording(SlotState& st, const DateiInfo& e, int j) {
+        if (!IstZuordenbar(st.s)) {
+            Skip(st, e, QCoreApplication::translate("Auslesen", "kein Patient zugewiesen"));
+            return;
+        }
+        if (!e.Datum.isValid() || !e.Zeit.isValid()) {
+            Skip(st, e, QCoreApplication::translate("Auslesen", "Datum oder Uhrzeit am Gerät ungültig"));
+            return;
+        }
+        if (!st.looked) {
+            st.patient = FDm.FindPatient(Name(st.s), Vorname(st.s), st.geburt);
+            st.looked = true;
+        }
+        const auto rows = FDm.RecordingsAt(e.Datum, e.Zeit);
+        std::optional<qint64> here;
+        for (const auto& row : rows) {
+            if (st.patient && row.patient == *st.patient) {
+                here = row.counter;
+            }
+        }
+        // Stored under this patient: the row stays as it is (remarks, crop, key).
+        if (here && !FLoeschen) {
+            ++st.slot.already;
+            return;
+        }
+        const QByteArray stream = ReadRecording(st, j);
+        if (here) {
+            ++st.slot.already;
+            const auto row = FDm.GetRecording(*here);
+            if (row && IstAusschnitt(row->Daten, stream)) {
+                st.deletable << j;
+            } else {
+                ++st.slot.kept; // another recording of the same minute: the device keeps it
+            }
+            return;
+        }
+        QString why;
+        if (!IstAufzeichnung(stream, &why)) {
+            Skip(st, e, why);
+            return;
+        }
+        if (StoredElsewhere(st, rows, stream)) {
+            st.deletable << j;
+            return;
+        }
+        Store(st, e, stream, j);
+    }
+
+    QByteArray ReadRecording(const SlotState& st, int j) {
+        QByteArray stream;
+        bool got = false;
+        bool givenUp = false;
+        {
+            BytesToCallback bytes(FDev, FCb);
+            got = FDev.GetMessung(st.t, st.p, stream, j);
+            givenUp = bytes.FGivenUp;
+        }
+        if (!got) {
+            // Given up within the recording: nothing of it is stored.
+            if (givenUp) {
+                throw WorkflowError(WorkflowError::EComErr, Abgebrochen());
+            }
+            throw WorkflowError(WorkflowError::EComErr, CommError());
+        }
+        return stream;
+    }
+
+    // The same bytes (or a crop of them) under another patient: moved there.
+    template <typename Rows> bool StoredElsewhere(SlotState& st, const Rows& rows, const QByteArray& stream) {
+        for (const auto& row : rows) {
+            const QString name = PatientName(FDm, row.patient, FNames);
+            if (name.isEmpty()) {
+                continue; // a recording whose patient is gone is found by nobody
+            }
+            const auto rec = FDm.GetRecording(row.counter);
+            if (rec && IstAusschnitt(rec->Daten, stream)) {
+                ++st.slot.elsewhere;
+                if (!st.slot.elsewhereNames.contains(name)) {
+                    st.slot.elsewhereNames << name;
+                }
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // A new recording: its patient is created when the database has none, and the row is read
+    // back before the device copy counts as stored.
+    void Store(SlotState& st, const DateiInfo& e, const QByteArray& stream, int j) {
+        if (!st.patient) {
+            st.patient = FDm.AddDevicePatient(Name(st.s), Vorname(st.s), st.geburt);
+            st.slot.newPatient = true;
+        }
+        if (!st.geburt.isValid()) {
+            st.slot.impossibleBirthday = GeburtsdatumZuDatum(st.s.Geburtsdatum);
+        }
+        FDm.SelectPatient(*st.patient);
+        const qint64 counter = FDm.InsertRecording(*st.patient, e.Datum, e.Zeit, stream, FDevice, 100);
+        const auto back = FDm.GetRecording(counter);
+        if (!back || back->Daten != stream) {
+            Skip(st, e, QCoreApplication::translate("Auslesen", "in der Datenbank nicht gleich gespeichert"));
+            return;
+        }
+        st.deletable << j;
+        ++st.slot.stored;
+        FResult.lastPatient = *st.patient;
+        FResult.counters << counter;
+    }
+
+    void DeleteStored(SlotState& st) {
+        // Every row of this patient is committed before the first file goes.
+        FDm.Db().CommitRetaining();
+        if (FCb.slotCommitted) {
+            FCb.slotCommitted(st.t, st.p);
+        }
+        // Crash tests end the process right here, between storing and deleting.
+        if (qEnvironmentVariableIsSet("ZUD_TEST_KILL_AFTER_COMMIT")) {
+            std::raise(SIGKILL);
+        }
+        Progress(FCb, QCoreApplication::translate("Auslesen", "Lösche..."), FDone, FTotal);
+        Loesche(FDev, st.t, st.p, st.deletable, FCb, st.slot);
+    }
+
+    TZUD12& FDev;
+    PatientDatabase& FDm;
+    const bool FLoeschen;
+    const Callbacks& FCb;
+    const int FTotal;
+    int FDone = 0;
+    QString FDevice;
+    QHash<qint64, QString> FNames;
+    TransferResult FResult;
+};
+
+} // namespace
+
+TransferResult Uebertrage(TZUD12& dev, PatientDatabase& dm, bool loeschen, const Callbacks& cb) {
+    return Uebertragung(dev, dm, loeschen, cb).Run();
 }
 
 QString Zusammenfassung(const TransferResult& r) {

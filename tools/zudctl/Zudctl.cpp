@@ -259,486 +259,630 @@ private:
     QTextStream& FErr;
 };
 
-} // namespace
-
-int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
+// The options before the command: the line, its speed, the log and the database.
+struct GlobalOptions {
     QString port;
     uint32_t baud = 460800;
     QString log;
     bool logGiven = false;
-    ctl::DbOptions dbOptions;
+    ctl::DbOptions db;
+
+    QString LogPath() const { return logGiven ? log : LogFilePath(); }
+};
+
+// Reads the options up to the command; `i` is left on the command. A result >= 0 ends the run
+// with that exit status (--help, an unreadable password file).
+int ParseGlobalOptions(const QStringList& args, int& i, GlobalOptions& o, QTextStream& out,
+                       QTextStream& err) {
+    for (; i < args.size(); ++i) {
+        const QString& a = args[i];
+        auto value = [&]() {
+            if (i + 1 >= args.size()) {
+                throw UsageError{QStringLiteral("%1 braucht einen Wert").arg(a)};
+            }
+            return args[++i];
+        };
+        if (a == QLatin1String("--port")) {
+            o.port = value();
+        } else if (a == QLatin1String("--baud")) {
+            const QString v = value();
+            bool ok = false;
+            o.baud = v.toUInt(&ok);
+            if (!ok || !TCOM::IsSupportedBaud(o.baud)) {
+                throw UsageError{QStringLiteral("Baudrate wird nicht unterstützt: %1").arg(v)};
+            }
+        } else if (a == QLatin1String("--db-server")) {
+            o.db.server = value();
+        } else if (a == QLatin1String("--db-port")) {
+            o.db.port = value();
+        } else if (a == QLatin1String("--db-dir")) {
+            o.db.dir = value();
+        } else if (a == QLatin1String("--db-user")) {
+            o.db.user = value();
+        } else if (a == QLatin1String("--db-password")) {
+            o.db.password = value();
+        } else if (a == QLatin1String("--db-password-file")) {
+            const QString file = value();
+            QFile f(file);
+            if (!f.open(QIODevice::ReadOnly)) {
+                err << "Passwortdatei kann nicht gelesen werden: " << file << '\n';
+                return 1;
+            }
+            o.db.password =
+                QString::fromUtf8(f.readLine()).remove(QLatin1Char('\n')).remove(QLatin1Char('\r'));
+        } else if (a == QLatin1String("--log")) {
+            o.log = value();
+            o.logGiven = true;
+        } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            out << kUsage;
+            return 0;
+        } else if (a.startsWith(QLatin1String("--"))) {
+            throw UsageError{QStringLiteral("unbekannte Option: %1").arg(a)};
+        } else {
+            break;
+        }
+    }
+    return -1;
+}
+
+void NeedArguments(const QString& cmd, const QStringList& rest, qsizetype lo, qsizetype hi) {
+    if (rest.size() < lo || rest.size() > hi) {
+        throw UsageError{QStringLiteral("falsche Anzahl Argumente für %1").arg(cmd)};
+    }
+}
+
+// The serial line: the one given, else the program's setting; none is wrong usage.
+QString DevicePort(const QString& given) {
+    const QString port = given.isEmpty() ? QSettings().value(QStringLiteral("Port")).toString() : given;
+    if (port.isEmpty()) {
+        throw UsageError{QStringLiteral("keine Schnittstelle angegeben (--port PFAD)")};
+    }
+    return port;
+}
+
+void ConfigureDevice(TZUD12& dev, const QString& port, uint32_t baud) {
+    dev.ComPort = port;
+    dev.Baud_Rate = baud;
+    wf::ApplyDeviceSettings(dev, Settings()); // the technician's machine-wide choices
+}
+
+int RunDbCommand(const ctl::DbOptions& options, const QStringList& rest, QTextStream& out, QTextStream& err) {
+    try {
+        return ctl::RunDb(options, rest, out, err);
+    } catch (const db::DbError& e) {
+        // A server that cannot be reached is named with its host and port.
+        err << (e.IsNetworkError() ? PatientDatabase(ctl::Location(options)).DescribeLoginError(e)
+                                   : db::DescribeError(e))
+            << '\n';
+        return 1;
+    } catch (const DataError& e) {
+        err << e.Message() << '\n';
+        return 1;
+    }
+}
+
+struct ReadoutOptions {
+    bool loeschen = false;
+    bool dryRun = false;
+    bool alle = false;
+    int onlySlot = -1;
+};
+
+ReadoutOptions ParseReadoutOptions(const QStringList& rest) {
+    ReadoutOptions o;
+    for (qsizetype k = 0; k < rest.size(); ++k) {
+        if (rest[k] == QLatin1String("--delete")) {
+            o.loeschen = true;
+        } else if (rest[k] == QLatin1String("--all")) {
+            o.alle = true;
+        } else if (rest[k] == QLatin1String("--dry-run")) {
+            o.dryRun = true;
+        } else if (rest[k] == QLatin1String("--slot") && k + 1 < rest.size()) {
+            const QStringList tp = rest[++k].split(QLatin1Char(','));
+            if (tp.size() != 2) {
+                throw UsageError{QStringLiteral("--slot T,P (Therapeut 0-5, Patient 0-9)")};
+            }
+            o.onlySlot = ParseInt(tp[0], 0, 5, QStringLiteral("Therapeut")) * 10 +
+                         ParseInt(tp[1], 0, 9, QStringLiteral("Patient"));
+        } else {
+            throw UsageError{QStringLiteral("readout [--all] [--delete] [--slot T,P] [--dry-run]")};
+        }
+    }
+    return o;
+}
+
+// Null when the database cannot be opened; the reason is written to `err`.
+std::unique_ptr<PatientDatabase> OpenReadoutDatabase(const ctl::DbOptions& options, QTextStream& err) {
+    try {
+        // The database client sets its own handlers when it attaches: held back
+        // meanwhile, the signals are ours again afterwards.
+        const SignalWatcher::Hold hold;
+        return ctl::OpenDatabase(options);
+    } catch (const db::DbError& e) {
+        err << db::DescribeError(e) << '\n';
+        return nullptr;
+    }
+}
+
+// Reads the device's recording headers; a result >= 0 ends the read-out with that exit status.
+int ReadRecordingHeaders(TZUD12& dev, PatientDatabase& dm, const wf::Callbacks& callbacks, QTextStream& err) {
+    try {
+        wf::LeseMessungen(dev, dm, callbacks);
+        if (SignalWatcher::Requested()) {
+            err << Cancelled() << '\n';
+            return kCancelled;
+        }
+    } catch (const wf::WorkflowError& e) {
+        if (SignalWatcher::Requested()) {
+            err << Cancelled() << '\n';
+            return kCancelled;
+        }
+        if (e.kind() == wf::WorkflowError::ENoExercises) {
+            return 0; // nothing to do
+        }
+        err << e.Message() << '\n';
+        if (!dev.LastLog.isEmpty()) {
+            err << dev.LastLog << '\n';
+        }
+        return 1;
+    }
+    return -1;
+}
+
+// Marks the recordings to store and counts them per slot.
+std::array<int, TZUD12::kSlots> ChooseRecordings(TZUD12& dev, const ReadoutOptions& o) {
+    std::array<int, TZUD12::kSlots> chosen{};
+    for (int k = 0; k < TZUD12::kSlots; ++k) {
+        // "Alle auswählen": every recording of a patient that can be matched.
+        const bool all = o.alle && wf::IstZuordenbar(dev.Patienten[k]);
+        for (auto& e : dev.MessHeaders[k]) {
+            e.Checked = (e.Checked || all) && (o.onlySlot < 0 || o.onlySlot == k);
+            chosen[k] += e.Checked;
+        }
+    }
+    return chosen;
+}
+
+QString SlotOwner(const TZUD12& dev, int k) {
+    const Stammsatz& s = dev.Patienten[k];
+    return ctl::Csv(QStringLiteral("%1, %2").arg(wf::Name(s), wf::Vorname(s)));
+}
+
+void PrintDryRun(const TZUD12& dev, const std::array<int, TZUD12::kSlots>& chosen, QTextStream& out) {
+    for (int k = 0; k < TZUD12::kSlots; ++k) {
+        if (chosen[k] > 0) {
+            out << k / 10 << ',' << k % 10 << ';' << SlotOwner(dev, k) << ";would store " << chosen[k]
+                << '\n';
+        }
+    }
+}
+
+// One line per slot touched, then the summary; returns the exit status.
+int ReportTransfer(const TZUD12& dev, const wf::TransferResult& r,
+                   const std::array<int, TZUD12::kSlots>& chosen, QTextStream& out, QTextStream& err) {
+    for (int k = 0; k < TZUD12::kSlots; ++k) {
+        const auto& s = r.perSlot[k];
+        if (chosen[k] > 0 || s.stored > 0 || s.deleted > 0) {
+            out << k / 10 << ',' << k % 10 << ';' << SlotOwner(dev, k) << ";stored " << s.stored
+                << ";deleted " << s.deleted << ";already " << s.already << ";elsewhere " << s.elsewhere
+                << ";kept " << s.kept << '\n';
+        }
+    }
+    // A cancel is no fault of the line: the device's log line is left out then.
+    const bool cancelled = r.failed && SignalWatcher::Requested();
+    if (r.failed && !cancelled && !dev.LastLog.isEmpty()) {
+        err << dev.LastLog << '\n';
+    }
+    // The same German summary as the read-out window's, the reason of a stop first.
+    if (r.failed || r.Stored() > 0 || r.Skipped() > 0 || !r.problems.isEmpty()) {
+        err << wf::Zusammenfassung(r) << '\n';
+    }
+    if (cancelled) {
+        return kCancelled;
+    }
+    return r.failed || !r.problems.isEmpty() ? 1 : 0;
+}
+
+int RunReadout(const GlobalOptions& g, const QStringList& rest, QTextStream& out, QTextStream& err) {
+    const ReadoutOptions o = ParseReadoutOptions(rest);
+    const QString port = DevicePort(g.port);
+    const std::unique_ptr<PatientDatabase> dm = OpenReadoutDatabase(g.db, err);
+    if (!dm) {
+        return 1;
+    }
+    wf::Callbacks callbacks;
+    callbacks.cancelRequested = [] { return SignalWatcher::Requested(); };
+    TZUD12 dev(g.LogPath());
+    ConfigureDevice(dev, port, g.baud);
+    if (const int r = ReadRecordingHeaders(dev, *dm, callbacks, err); r >= 0) {
+        return r;
+    }
+    const std::array<int, TZUD12::kSlots> chosen = ChooseRecordings(dev, o);
+    if (o.dryRun) {
+        PrintDryRun(dev, chosen, out);
+        return 0;
+    }
+    const wf::TransferResult r = wf::Uebertrage(dev, *dm, o.loeschen, callbacks);
+    return ReportTransfer(dev, r, chosen, out, err);
+}
+
+int RunPorts(const QString& port, const QStringList& rest, QTextStream& out) {
+    QStringList r = rest;
+    const bool all = r.removeAll(QStringLiteral("--all")) > 0;
+    if (!r.isEmpty()) {
+        throw UsageError{QStringLiteral("ports [--all]")};
+    }
+    auto discovery = SystemPortDiscovery();
+    const QList<PortInfo> ports = discovery->Ports();
+    const PortList list =
+        BuildPortList(ports, TestKabel(ports), discovery->Bluetooth(std::chrono::seconds(20)), all,
+                      port.isEmpty() ? QStringList() : QStringList{port});
+    for (const PortItem& item : list.items) {
+        out << ctl::Csv(item.caption) << ';' << ctl::Csv(item.path) << '\n';
+    }
+    return 0;
+}
+
+int RunLive(const GlobalOptions& g, const QStringList& rest, QTextStream& out, QTextStream& err) {
+    const QString port = DevicePort(g.port);
+    TZUD12 dev(g.LogPath());
+    ConfigureDevice(dev, port, g.baud);
+    return ctl::Live(dev, rest, out, err);
+}
+
+using DeviceWork = std::function<bool(TZUD12&)>;
+
+// What a device command does once the conversation stands. Each Prepare... checks its
+// arguments before the device is touched; `failure` is set by the work when it knows better
+// words than the general message; `early` >= 0 ends the run before the device is touched.
+
+DeviceWork PrepareDeviceRecords(const QStringList& rest, QTextStream& out) {
+    NeedArguments(QStringLiteral("device-records"), rest, 0, 0);
+    return [&out](TZUD12& dev) {
+        if (!dev.ReadCodeData() || !dev.ReadSystemParams() || !dev.ReadTherapeutData()) {
+            return false;
+        }
+        for (int t = 0; t < TZUD12::kTherapeuten; ++t) {
+            if (!dev.ReadPatientData(t)) {
+                return false;
+            }
+        }
+        const int sprache = dev.SystemParameter.Sprache;
+        ctl::PrintSystem(out, dev.SystemParameter);
+        ctl::PrintCodes(out, dev.Codes_ZUD12);
+        for (int t = 0; t < TZUD12::kTherapeuten; ++t) {
+            ctl::PrintPerson(out, QStringLiteral("therapist.%1").arg(t), dev.Therapeuten_ZUD12[t], sprache);
+        }
+        for (int i = 0; i < TZUD12::kSlots; ++i) {
+            ctl::PrintPerson(out, QStringLiteral("patient.%1.%2").arg(i / 10).arg(i % 10),
+                             dev.Patienten_ZUD12[i], sprache);
+        }
+        return true;
+    };
+}
+
+DeviceWork PrepareInfo(const QStringList& rest, QTextStream& out) {
+    NeedArguments(QStringLiteral("info"), rest, 0, 0);
+    return [&out](TZUD12& dev) {
+        out << "firmware: " << dev.FWVersion << '\n'
+            << "firmware-date: " << dev.FWDate.toString(QStringLiteral("dd.MM.yyyy")) << '\n'
+            << "firmware-time: " << dev.FWTime.toString(QStringLiteral("hh:mm:ss")) << '\n'
+            << "type-code: " << dev.GeraeteDaten.Typ << '\n'
+            << "model-index: " << dev.Typ << '\n'
+            << "customer: " << dev.Kunde << '\n'
+            << "serial: " << dev.SN << '\n';
+        return true;
+    };
+}
+
+DeviceWork PrepareList(const QStringList& rest, QTextStream& out, QString& failure) {
+    NeedArguments(QStringLiteral("ls"), rest, 1, 2);
+    const QString dir = DevicePath(rest[0]);
+    const QString mask = rest.size() > 1 ? rest[1] : QStringLiteral("*.*");
+    if (!CheckDeviceMask(mask)) {
+        throw UsageError{QStringLiteral("Maske ungültig (höchstens 6 Zeichen): %1").arg(mask)};
+    }
+    return [&out, &failure, dir, mask](TZUD12& dev) {
+        // The device lists a missing directory as an empty one: ask first.
+        const File f = dev.DirectoryQuery(dir);
+        if (f.Status == 4) {
+            failure = QStringLiteral("Verzeichnis am Gerät nicht vorhanden: %1").arg(dir);
+            return false;
+        }
+        if (f.Status != 0) {
+            dev.AddLog(QStringLiteral("GetFilenames (DiskError: %1) Dir: %2").arg(f.Status).arg(dir));
+            return false;
+        }
+        QList<DateiInfo> list;
+        if (!dev.GetFilenames(nullptr, dir, mask, list)) {
+            return false;
+        }
+        for (const auto& e : list) {
+            out << ctl::Csv(e.Filename) << ';' << DateText(e.Datum) << ';' << TimeText(e.Zeit) << ';'
+                << e.Dauer << '\n';
+        }
+        return true;
+    };
+}
+
+DeviceWork PrepareGet(const QStringList& rest, QTextStream& err, QString& failure, int& early) {
+    NeedArguments(QStringLiteral("get"), rest, 2, 2);
+    const QString src = DevicePath(rest[0]);
+    const QString dst = rest[1];
+    QString why;
+    // A long read must not be wasted on a file that cannot be written.
+    if (!CheckDestination(dst, &why)) {
+        err << why << '\n';
+        early = 1;
+        return {};
+    }
+    return [&failure, src, dst](TZUD12& dev) {
+        QByteArray data;
+        // Ctrl+C gives the file up within the block under way.
+        dev.CancelRequested = [] { return SignalWatcher::Requested(); };
+        const bool read = dev.ReadFile(src, data);
+        dev.CancelRequested = nullptr;
+        if (!read || SignalWatcher::Requested()) {
+            return false; // cancelled: no file is written
+        }
+        return SaveFile(dst, data, &failure);
+    };
+}
+
+DeviceWork PreparePut(const QStringList& rest, QTextStream& err, int& early) {
+    QStringList files = rest;
+    const bool force = files.removeAll(QStringLiteral("--force")) > 0;
+    if (files.size() != 2) {
+        throw UsageError{QStringLiteral("put [--force] DATEI GERÄTEPFAD")};
+    }
+    const QString src = files[0];
+    const QString dst = DevicePath(files[1]);
+    QFile f(src);
+    if (!QFileInfo(src).isFile() || !f.open(QIODevice::ReadOnly)) {
+        err << "Datei nicht gefunden: " << src << '\n';
+        early = 1;
+        return {};
+    }
+    QString why;
+    if (!force && !RecordFileOk(dst, f.readAll(), why)) {
+        err << "Keine gültige Gerätedatei für " << dst << " (" << why
+            << "); nichts geschrieben. Mit --force trotzdem schreiben.\n";
+        early = 1;
+        return {};
+    }
+    return [src, dst](TZUD12& dev) { return dev.SchreibeDatei(dst, src); };
+}
+
+// rm, stat and mkdir: one device path each.
+DeviceWork PreparePathCommand(const QString& cmd, const QStringList& rest, QTextStream& out) {
+    NeedArguments(cmd, rest, 1, 1);
+    const QString path = DevicePath(rest[0]);
+    if (cmd == QLatin1String("rm")) {
+        return [path](TZUD12& dev) { return dev.DeleteFileByName(path); };
+    }
+    if (cmd == QLatin1String("stat")) {
+        return [&out, path](TZUD12& dev) {
+            const File f = dev.DirectoryQuery(path);
+            out << "status: " << f.Status << '\n';
+            return true;
+        };
+    }
+    return [path](TZUD12& dev) { return dev.CheckDirectory(path); };
+}
+
+DeviceWork PrepareDeleteExercises(const QStringList& rest) {
+    NeedArguments(QStringLiteral("delete-exercises"), rest, 2, 2);
+    const int t = ParseInt(rest[0], 0, TZUD12::kTherapeuten - 1, QStringLiteral("Therapeut"));
+    const int p = ParseInt(rest[1], 0, TZUD12::kPatienten - 1, QStringLiteral("Patient"));
+    return [t, p](TZUD12& dev) { return dev.DeleteExercises(nullptr, t, QStringLiteral("*.hdf"), p); };
+}
+
+DeviceWork PrepareFactoryReset(const QStringList& rest) {
+    QStringList r = rest;
+    if (r.removeAll(QStringLiteral("--yes")) == 0) {
+        throw UsageError{QStringLiteral("factory-reset löscht alle Übungen und Einstellungen am Gerät: "
+                                        "mit --yes bestätigen")};
+    }
+    if (!r.isEmpty()) {
+        throw UsageError{QStringLiteral("falsche Anzahl Argumente für factory-reset")};
+    }
+    return [](TZUD12& dev) {
+        if (!dev.Werkszustand(nullptr)) {
+            return false;
+        }
+        dev.Reset();
+        return dev.LastLog.isEmpty(); // Reset only reports through the log
+    };
+}
+
+DeviceWork PrepareAppData(const QStringList& rest, QTextStream& out) {
+    NeedArguments(QStringLiteral("app-data"), rest, 0, 0);
+    return [&out](TZUD12& dev) {
+        if (dev.LeseAnwendungsdaten() != 0) {
+            return false;
+        }
+        out << "active: " << dev.Anwendungen.Aktiv << '\n'
+            << "enabled: 0x" << QString::number(dev.Anwendungen.Freigeschaltet, 16).toUpper() << '\n';
+        return true;
+    };
+}
+
+DeviceWork PrepareSetApp(const QStringList& rest, QTextStream& out) {
+    QStringList r = rest;
+    if (r.removeAll(QStringLiteral("--yes")) == 0) {
+        throw UsageError{QStringLiteral("set-app wechselt die Anwendung des Geräts, danach sind dessen "
+                                        "Übungen gelöscht: mit --yes bestätigen")};
+    }
+    if (r.size() != 1) {
+        throw UsageError{QStringLiteral("falsche Anzahl Argumente für set-app")};
+    }
+    const int n = ParseInt(r[0], 1, 12, QStringLiteral("Anwendung"));
+    return [&out, n](TZUD12& dev) {
+        if (dev.LeseAnwendungsdaten() != 0) {
+            return false;
+        }
+        dev.Anwendungen.Aktiv = static_cast<uint8_t>(n);
+        const int changed = dev.SchreibeAnwendungsdaten();
+        if (changed < 0) {
+            return false;
+        }
+        dev.DeviceReloadFlash();
+        out << "changed: " << changed << '\n';
+        return true;
+    };
+}
+
+DeviceWork PrepareSetClock(const QStringList& rest) {
+    NeedArguments(QStringLiteral("set-clock"), rest, 0, 1);
+    QDateTime when = QDateTime::currentDateTime();
+    if (!rest.isEmpty()) {
+        when = QDateTime::fromString(rest[0], QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+        if (!when.isValid()) {
+            throw UsageError{QStringLiteral("Zeitpunkt nicht lesbar (JJJJ-MM-TTThh:mm:ss): %1").arg(rest[0])};
+        }
+    }
+    return [when](TZUD12& dev) { return dev.WriteRTC(when); };
+}
+
+DeviceWork PrepareReset(const QStringList& rest) {
+    NeedArguments(QStringLiteral("reset"), rest, 0, 0);
+    return [](TZUD12& dev) {
+        dev.Reset();
+        return dev.LastLog.isEmpty();
+    };
+}
+
+DeviceWork PrepareDeviceWork(const QString& cmd, const QStringList& rest, QTextStream& out, QTextStream& err,
+                             QString& failure, int& early) {
+    if (cmd == QLatin1String("device-records")) {
+        return PrepareDeviceRecords(rest, out);
+    }
+    if (cmd == QLatin1String("info")) {
+        return PrepareInfo(rest, out);
+    }
+    if (cmd == QLatin1String("ls")) {
+        return PrepareList(rest, out, failure);
+    }
+    if (cmd == QLatin1String("get")) {
+        return PrepareGet(rest, err, failure, early);
+    }
+    if (cmd == QLatin1String("put")) {
+        return PreparePut(rest, err, early);
+    }
+    if (cmd == QLatin1String("rm") || cmd == QLatin1String("stat") || cmd == QLatin1String("mkdir")) {
+        return PreparePathCommand(cmd, rest, out);
+    }
+    if (cmd == QLatin1String("delete-exercises")) {
+        return PrepareDeleteExercises(rest);
+    }
+    if (cmd == QLatin1String("factory-reset")) {
+        return PrepareFactoryReset(rest);
+    }
+    if (cmd == QLatin1String("app-data")) {
+        return PrepareAppData(rest, out);
+    }
+    if (cmd == QLatin1String("set-app")) {
+        return PrepareSetApp(rest, out);
+    }
+    if (cmd == QLatin1String("set-clock")) {
+        return PrepareSetClock(rest);
+    }
+    return PrepareReset(rest);
+}
+
+bool IsDeviceCommand(const QString& cmd) {
+    static const QStringList kCommands = {QStringLiteral("device-records"),
+                                          QStringLiteral("info"),
+                                          QStringLiteral("ls"),
+                                          QStringLiteral("get"),
+                                          QStringLiteral("put"),
+                                          QStringLiteral("rm"),
+                                          QStringLiteral("stat"),
+                                          QStringLiteral("mkdir"),
+                                          QStringLiteral("delete-exercises"),
+                                          QStringLiteral("factory-reset"),
+                                          QStringLiteral("app-data"),
+                                          QStringLiteral("set-app"),
+                                          QStringLiteral("set-clock"),
+                                          QStringLiteral("reset")};
+    return kCommands.contains(cmd);
+}
+
+// A command of one device conversation: its arguments checked first, then the line opened.
+int RunDeviceCommand(const GlobalOptions& g, const QString& cmd, const QStringList& rest, QTextStream& out,
+                     QTextStream& err) {
+    QString failure;
+    int early = -1;
+    const DeviceWork work = PrepareDeviceWork(cmd, rest, out, err, failure, early);
+    if (early >= 0) {
+        return early;
+    }
+    const QString port = DevicePort(g.port);
+    TZUD12 dev(g.LogPath());
+    ConfigureDevice(dev, port, g.baud);
+    Session session(dev, err);
+    return session.Run([&] { return work(dev); }, failure);
+}
+
+// Runs the command at args[i] with the options read before it.
+int RunCommand(const GlobalOptions& g, const QStringList& args, int i, QTextStream& out, QTextStream& err) {
+    if (i >= args.size()) {
+        throw UsageError{QStringLiteral("kein Befehl angegeben")};
+    }
+    const QString cmd = args[i];
+    const QStringList rest = args.mid(i + 1);
+
+    // What an exchange run left when it was killed goes at the next start.
+    ctl::RemoveExchangeLeftovers(g.db);
+    if (cmd == QLatin1String("server-setup")) {
+        return ctl::RunServerSetup(rest, out, err);
+    }
+    if (cmd == QLatin1String("db")) {
+        return RunDbCommand(g.db, rest, out, err);
+    }
+    if (const int r = ctl::RunReports(cmd, g.db, rest, out, err); r >= 0) {
+        return r;
+    }
+    if (const int r = ctl::RunGdt(cmd, g.db, rest, out, err); r >= 0) {
+        return r;
+    }
+    if (cmd == QLatin1String("readout")) {
+        return RunReadout(g, rest, out, err);
+    }
+    if (cmd == QLatin1String("ports")) {
+        return RunPorts(g.port, rest, out);
+    }
+    if (const int x = ctl::RunExchange(g.db, cmd, rest, out, err); x >= 0) {
+        return x;
+    }
+    if (const int r = ctl::RunOffline(cmd, rest, out, err); r >= 0) {
+        return r;
+    }
+    const ctl::DeviceOptions device{g.port.isEmpty() ? QSettings().value(QStringLiteral("Port")).toString()
+                                                     : g.port,
+                                    g.baud, g.LogPath()};
+    if (const int r = ctl::RunProgramming(cmd, rest, device, out, err); r >= 0) {
+        return r;
+    }
+    if (cmd == QLatin1String("live")) {
+        return RunLive(g, rest, out, err);
+    }
+    if (!IsDeviceCommand(cmd)) {
+        throw UsageError{QStringLiteral("unbekannter Befehl: %1").arg(cmd)};
+    }
+    return RunDeviceCommand(g, cmd, rest, out, err);
+}
+
+} // namespace
+
+int RunZudctl(const QStringList& args, QTextStream& out, QTextStream& err) {
+    GlobalOptions options;
     int i = 0;
     try {
-        for (; i < args.size(); ++i) {
-            const QString& a = args[i];
-            auto value = [&]() {
-                if (i + 1 >= args.size()) {
-                    throw UsageError{QStringLiteral("%1 braucht einen Wert").arg(a)};
-                }
-                return args[++i];
-            };
-            if (a == QLatin1String("--port")) {
-                port = value();
-            } else if (a == QLatin1String("--baud")) {
-                const QString v = value();
-                bool ok = false;
-                baud = v.toUInt(&ok);
-                if (!ok || !TCOM::IsSupportedBaud(baud)) {
-                    throw UsageError{QStringLiteral("Baudrate wird nicht unterstützt: %1").arg(v)};
-                }
-            } else if (a == QLatin1String("--db-server")) {
-                dbOptions.server = value();
-            } else if (a == QLatin1String("--db-port")) {
-                dbOptions.port = value();
-            } else if (a == QLatin1String("--db-dir")) {
-                dbOptions.dir = value();
-            } else if (a == QLatin1String("--db-user")) {
-                dbOptions.user = value();
-            } else if (a == QLatin1String("--db-password")) {
-                dbOptions.password = value();
-            } else if (a == QLatin1String("--db-password-file")) {
-                const QString file = value();
-                QFile f(file);
-                if (!f.open(QIODevice::ReadOnly)) {
-                    err << "Passwortdatei kann nicht gelesen werden: " << file << '\n';
-                    return 1;
-                }
-                dbOptions.password =
-                    QString::fromUtf8(f.readLine()).remove(QLatin1Char('\n')).remove(QLatin1Char('\r'));
-            } else if (a == QLatin1String("--log")) {
-                log = value();
-                logGiven = true;
-            } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-                out << kUsage;
-                return 0;
-            } else if (a.startsWith(QLatin1String("--"))) {
-                throw UsageError{QStringLiteral("unbekannte Option: %1").arg(a)};
-            } else {
-                break;
-            }
-        }
-        if (i >= args.size()) {
-            throw UsageError{QStringLiteral("kein Befehl angegeben")};
-        }
-        const QString cmd = args[i];
-        const QStringList rest = args.mid(i + 1);
-        auto need = [&](qsizetype lo, qsizetype hi) {
-            if (rest.size() < lo || rest.size() > hi) {
-                throw UsageError{QStringLiteral("falsche Anzahl Argumente für %1").arg(cmd)};
-            }
-        };
-
-        // What an exchange run left when it was killed goes at the next start.
-        ctl::RemoveExchangeLeftovers(dbOptions);
-        if (cmd == QLatin1String("server-setup")) {
-            return ctl::RunServerSetup(rest, out, err);
-        }
-        if (cmd == QLatin1String("db")) {
-            try {
-                return ctl::RunDb(dbOptions, rest, out, err);
-            } catch (const db::DbError& e) {
-                // A server that cannot be reached is named with its host and port.
-                err << (e.IsNetworkError() ? PatientDatabase(ctl::Location(dbOptions)).DescribeLoginError(e)
-                                           : db::DescribeError(e))
-                    << '\n';
-                return 1;
-            } catch (const DataError& e) {
-                err << e.Message() << '\n';
-                return 1;
-            }
-        }
-        if (const int r = ctl::RunReports(cmd, dbOptions, rest, out, err); r >= 0) {
+        if (const int r = ParseGlobalOptions(args, i, options, out, err); r >= 0) {
             return r;
         }
-        if (const int r = ctl::RunGdt(cmd, dbOptions, rest, out, err); r >= 0) {
-            return r;
-        }
-        if (cmd == QLatin1String("readout")) {
-            bool loeschen = false, dryRun = false, alle = false;
-            int onlySlot = -1;
-            for (qsizetype k = 0; k < rest.size(); ++k) {
-                if (rest[k] == QLatin1String("--delete")) {
-                    loeschen = true;
-                } else if (rest[k] == QLatin1String("--all")) {
-                    alle = true;
-                } else if (rest[k] == QLatin1String("--dry-run")) {
-                    dryRun = true;
-                } else if (rest[k] == QLatin1String("--slot") && k + 1 < rest.size()) {
-                    const QStringList tp = rest[++k].split(QLatin1Char(','));
-                    if (tp.size() != 2) {
-                        throw UsageError{QStringLiteral("--slot T,P (Therapeut 0-5, Patient 0-9)")};
-                    }
-                    onlySlot = ParseInt(tp[0], 0, 5, QStringLiteral("Therapeut")) * 10 +
-                               ParseInt(tp[1], 0, 9, QStringLiteral("Patient"));
-                } else {
-                    throw UsageError{QStringLiteral("readout [--all] [--delete] [--slot T,P] [--dry-run]")};
-                }
-            }
-            if (port.isEmpty()) {
-                port = QSettings().value(QStringLiteral("Port")).toString();
-            }
-            if (port.isEmpty()) {
-                throw UsageError{QStringLiteral("keine Schnittstelle angegeben (--port PFAD)")};
-            }
-            std::unique_ptr<PatientDatabase> dm;
-            try {
-                // The database client sets its own handlers when it attaches: held back
-                // meanwhile, the signals are ours again afterwards.
-                const SignalWatcher::Hold hold;
-                dm = ctl::OpenDatabase(dbOptions);
-            } catch (const db::DbError& e) {
-                err << db::DescribeError(e) << '\n';
-                return 1;
-            }
-            wf::Callbacks callbacks;
-            callbacks.cancelRequested = [] { return SignalWatcher::Requested(); };
-            TZUD12 dev(logGiven ? log : LogFilePath());
-            dev.ComPort = port;
-            dev.Baud_Rate = baud;
-            wf::ApplyDeviceSettings(dev, Settings());
-            try {
-                wf::LeseMessungen(dev, *dm, callbacks);
-                if (SignalWatcher::Requested()) {
-                    err << Cancelled() << '\n';
-                    return kCancelled;
-                }
-            } catch (const wf::WorkflowError& e) {
-                if (SignalWatcher::Requested()) {
-                    err << Cancelled() << '\n';
-                    return kCancelled;
-                }
-                if (e.kind() == wf::WorkflowError::ENoExercises) {
-                    return 0; // nothing to do
-                }
-                err << e.Message() << '\n';
-                if (!dev.LastLog.isEmpty()) {
-                    err << dev.LastLog << '\n';
-                }
-                return 1;
-            }
-            std::array<int, TZUD12::kSlots> chosen{};
-            for (int k = 0; k < TZUD12::kSlots; ++k) {
-                // "Alle auswählen": every recording of a patient that can be matched.
-                const bool all = alle && wf::IstZuordenbar(dev.Patienten[k]);
-                for (auto& e : dev.MessHeaders[k]) {
-                    e.Checked = (e.Checked || all) && (onlySlot < 0 || onlySlot == k);
-                    chosen[k] += e.Checked;
-                }
-            }
-            auto who = [&dev](int k) {
-                const Stammsatz& s = dev.Patienten[k];
-                return ctl::Csv(QStringLiteral("%1, %2").arg(wf::Name(s), wf::Vorname(s)));
-            };
-            if (dryRun) {
-                for (int k = 0; k < TZUD12::kSlots; ++k) {
-                    if (chosen[k] > 0) {
-                        out << k / 10 << ',' << k % 10 << ';' << who(k) << ";would store " << chosen[k]
-                            << '\n';
-                    }
-                }
-                return 0;
-            }
-            const wf::TransferResult r = wf::Uebertrage(dev, *dm, loeschen, callbacks);
-            for (int k = 0; k < TZUD12::kSlots; ++k) {
-                const auto& s = r.perSlot[k];
-                if (chosen[k] > 0 || s.stored > 0 || s.deleted > 0) {
-                    out << k / 10 << ',' << k % 10 << ';' << who(k) << ";stored " << s.stored << ";deleted "
-                        << s.deleted << ";already " << s.already << ";elsewhere " << s.elsewhere << ";kept "
-                        << s.kept << '\n';
-                }
-            }
-            // A cancel is no fault of the line: the device's log line is left out then.
-            const bool cancelled = r.failed && SignalWatcher::Requested();
-            if (r.failed && !cancelled && !dev.LastLog.isEmpty()) {
-                err << dev.LastLog << '\n';
-            }
-            // The same German summary as the read-out window's, the reason of a stop first.
-            if (r.failed || r.Stored() > 0 || r.Skipped() > 0 || !r.problems.isEmpty()) {
-                err << wf::Zusammenfassung(r) << '\n';
-            }
-            if (cancelled) {
-                return kCancelled;
-            }
-            return r.failed || !r.problems.isEmpty() ? 1 : 0;
-        }
-        if (cmd == QLatin1String("ports")) {
-            QStringList r = rest;
-            const bool all = r.removeAll(QStringLiteral("--all")) > 0;
-            if (!r.isEmpty()) {
-                throw UsageError{QStringLiteral("ports [--all]")};
-            }
-            auto discovery = SystemPortDiscovery();
-            const QList<PortInfo> ports = discovery->Ports();
-            const PortList list =
-                BuildPortList(ports, TestKabel(ports), discovery->Bluetooth(std::chrono::seconds(20)), all,
-                              port.isEmpty() ? QStringList() : QStringList{port});
-            for (const PortItem& item : list.items) {
-                out << ctl::Csv(item.caption) << ';' << ctl::Csv(item.path) << '\n';
-            }
-            return 0;
-        }
-        if (const int x = ctl::RunExchange(dbOptions, cmd, rest, out, err); x >= 0)
-            return x;
-        const int offline = ctl::RunOffline(cmd, rest, out, err);
-        if (offline >= 0) {
-            return offline;
-        }
-
-        if (const int r = ctl::RunProgramming(
-                cmd, rest,
-                {port.isEmpty() ? QSettings().value(QStringLiteral("Port")).toString() : port, baud,
-                 logGiven ? log : LogFilePath()},
-                out, err);
-            r >= 0) {
-            return r;
-        }
-        static const QStringList kCommands = {QStringLiteral("device-records"),
-                                              QStringLiteral("info"),
-                                              QStringLiteral("ls"),
-                                              QStringLiteral("get"),
-                                              QStringLiteral("put"),
-                                              QStringLiteral("rm"),
-                                              QStringLiteral("stat"),
-                                              QStringLiteral("mkdir"),
-                                              QStringLiteral("delete-exercises"),
-                                              QStringLiteral("factory-reset"),
-                                              QStringLiteral("app-data"),
-                                              QStringLiteral("set-app"),
-                                              QStringLiteral("set-clock"),
-                                              QStringLiteral("reset")};
-        if (cmd == QLatin1String("live")) {
-            if (port.isEmpty()) {
-                port = QSettings().value(QStringLiteral("Port")).toString();
-            }
-            if (port.isEmpty()) {
-                throw UsageError{QStringLiteral("keine Schnittstelle angegeben (--port PFAD)")};
-            }
-            TZUD12 dev(logGiven ? log : LogFilePath());
-            dev.ComPort = port;
-            dev.Baud_Rate = baud;
-            wf::ApplyDeviceSettings(dev, Settings());
-            return ctl::Live(dev, rest, out, err);
-        }
-        if (!kCommands.contains(cmd)) {
-            throw UsageError{QStringLiteral("unbekannter Befehl: %1").arg(cmd)};
-        }
-
-        // Check every argument before the device is touched.
-        QString failure; // set by the work when it knows better words than the general message
-        std::function<bool(TZUD12&)> work;
-        if (cmd == QLatin1String("device-records")) {
-            need(0, 0);
-            work = [&out](TZUD12& dev) {
-                if (!dev.ReadCodeData() || !dev.ReadSystemParams() || !dev.ReadTherapeutData()) {
-                    return false;
-                }
-                for (int t = 0; t < TZUD12::kTherapeuten; ++t) {
-                    if (!dev.ReadPatientData(t)) {
-                        return false;
-                    }
-                }
-                const int sprache = dev.SystemParameter.Sprache;
-                ctl::PrintSystem(out, dev.SystemParameter);
-                ctl::PrintCodes(out, dev.Codes_ZUD12);
-                for (int t = 0; t < TZUD12::kTherapeuten; ++t) {
-                    ctl::PrintPerson(out, QStringLiteral("therapist.%1").arg(t), dev.Therapeuten_ZUD12[t],
-                                     sprache);
-                }
-                for (int i = 0; i < TZUD12::kSlots; ++i) {
-                    ctl::PrintPerson(out, QStringLiteral("patient.%1.%2").arg(i / 10).arg(i % 10),
-                                     dev.Patienten_ZUD12[i], sprache);
-                }
-                return true;
-            };
-        } else if (cmd == QLatin1String("info")) {
-            need(0, 0);
-            work = [&out](TZUD12& dev) {
-                out << "firmware: " << dev.FWVersion << '\n'
-                    << "firmware-date: " << dev.FWDate.toString(QStringLiteral("dd.MM.yyyy")) << '\n'
-                    << "firmware-time: " << dev.FWTime.toString(QStringLiteral("hh:mm:ss")) << '\n'
-                    << "type-code: " << dev.GeraeteDaten.Typ << '\n'
-                    << "model-index: " << dev.Typ << '\n'
-                    << "customer: " << dev.Kunde << '\n'
-                    << "serial: " << dev.SN << '\n';
-                return true;
-            };
-        } else if (cmd == QLatin1String("ls")) {
-            need(1, 2);
-            const QString dir = DevicePath(rest[0]);
-            const QString mask = rest.size() > 1 ? rest[1] : QStringLiteral("*.*");
-            if (!CheckDeviceMask(mask)) {
-                throw UsageError{QStringLiteral("Maske ungültig (höchstens 6 Zeichen): %1").arg(mask)};
-            }
-            work = [&out, &failure, dir, mask](TZUD12& dev) {
-                // The device lists a missing directory as an empty one: ask first.
-                const File f = dev.DirectoryQuery(dir);
-                if (f.Status == 4) {
-                    failure = QStringLiteral("Verzeichnis am Gerät nicht vorhanden: %1").arg(dir);
-                    return false;
-                }
-                if (f.Status != 0) {
-                    dev.AddLog(QStringLiteral("GetFilenames (DiskError: %1) Dir: %2").arg(f.Status).arg(dir));
-                    return false;
-                }
-                QList<DateiInfo> list;
-                if (!dev.GetFilenames(nullptr, dir, mask, list)) {
-                    return false;
-                }
-                for (const auto& e : list) {
-                    out << ctl::Csv(e.Filename) << ';' << DateText(e.Datum) << ';' << TimeText(e.Zeit) << ';'
-                        << e.Dauer << '\n';
-                }
-                return true;
-            };
-        } else if (cmd == QLatin1String("get")) {
-            need(2, 2);
-            const QString src = DevicePath(rest[0]);
-            const QString dst = rest[1];
-            QString why;
-            // A long read must not be wasted on a file that cannot be written.
-            if (!CheckDestination(dst, &why)) {
-                err << why << '\n';
-                return 1;
-            }
-            work = [&failure, src, dst](TZUD12& dev) {
-                QByteArray data;
-                // Ctrl+C gives the file up within the block under way.
-                dev.CancelRequested = [] { return SignalWatcher::Requested(); };
-                const bool read = dev.ReadFile(src, data);
-                dev.CancelRequested = nullptr;
-                if (!read || SignalWatcher::Requested()) {
-                    return false; // cancelled: no file is written
-                }
-                return SaveFile(dst, data, &failure);
-            };
-        } else if (cmd == QLatin1String("put")) {
-            QStringList files = rest;
-            const bool force = files.removeAll(QStringLiteral("--force")) > 0;
-            if (files.size() != 2) {
-                throw UsageError{QStringLiteral("put [--force] DATEI GERÄTEPFAD")};
-            }
-            const QString src = files[0];
-            const QString dst = DevicePath(files[1]);
-            QFile f(src);
-            if (!QFileInfo(src).isFile() || !f.open(QIODevice::ReadOnly)) {
-                err << "Datei nicht gefunden: " << src << '\n';
-                return 1;
-            }
-            QString why;
-            if (!force && !RecordFileOk(dst, f.readAll(), why)) {
-                err << "Keine gültige Gerätedatei für " << dst << " (" << why
-                    << "); nichts geschrieben. Mit --force trotzdem schreiben.\n";
-                return 1;
-            }
-            work = [src, dst](TZUD12& dev) { return dev.SchreibeDatei(dst, src); };
-        } else if (cmd == QLatin1String("rm")) {
-            need(1, 1);
-            const QString path = DevicePath(rest[0]);
-            work = [path](TZUD12& dev) { return dev.DeleteFileByName(path); };
-        } else if (cmd == QLatin1String("stat")) {
-            need(1, 1);
-            const QString path = DevicePath(rest[0]);
-            work = [&out, path](TZUD12& dev) {
-                const File f = dev.DirectoryQuery(path);
-                out << "status: " << f.Status << '\n';
-                return true;
-            };
-        } else if (cmd == QLatin1String("mkdir")) {
-            need(1, 1);
-            const QString path = DevicePath(rest[0]);
-            work = [path](TZUD12& dev) { return dev.CheckDirectory(path); };
-        } else if (cmd == QLatin1String("delete-exercises")) {
-            need(2, 2);
-            const int t = ParseInt(rest[0], 0, TZUD12::kTherapeuten - 1, QStringLiteral("Therapeut"));
-            const int p = ParseInt(rest[1], 0, TZUD12::kPatienten - 1, QStringLiteral("Patient"));
-            work = [t, p](TZUD12& dev) {
-                return dev.DeleteExercises(nullptr, t, QStringLiteral("*.hdf"), p);
-            };
-        } else if (cmd == QLatin1String("factory-reset")) {
-            QStringList r = rest;
-            if (r.removeAll(QStringLiteral("--yes")) == 0) {
-                throw UsageError{
-                    QStringLiteral("factory-reset löscht alle Übungen und Einstellungen am Gerät: "
-                                   "mit --yes bestätigen")};
-            }
-            if (!r.isEmpty()) {
-                throw UsageError{QStringLiteral("falsche Anzahl Argumente für factory-reset")};
-            }
-            work = [](TZUD12& dev) {
-                if (!dev.Werkszustand(nullptr)) {
-                    return false;
-                }
-                dev.Reset();
-                return dev.LastLog.isEmpty(); // Reset only reports through the log
-            };
-        } else if (cmd == QLatin1String("app-data")) {
-            need(0, 0);
-            work = [&out](TZUD12& dev) {
-                if (dev.LeseAnwendungsdaten() != 0) {
-                    return false;
-                }
-                out << "active: " << dev.Anwendungen.Aktiv << '\n'
-                    << "enabled: 0x" << QString::number(dev.Anwendungen.Freigeschaltet, 16).toUpper() << '\n';
-                return true;
-            };
-        } else if (cmd == QLatin1String("set-app")) {
-            QStringList r = rest;
-            if (r.removeAll(QStringLiteral("--yes")) == 0) {
-                throw UsageError{
-                    QStringLiteral("set-app wechselt die Anwendung des Geräts, danach sind dessen "
-                                   "Übungen gelöscht: mit --yes bestätigen")};
-            }
-            if (r.size() != 1) {
-                throw UsageError{QStringLiteral("falsche Anzahl Argumente für set-app")};
-            }
-            const int n = ParseInt(r[0], 1, 12, QStringLiteral("Anwendung"));
-            work = [&out, n](TZUD12& dev) {
-                if (dev.LeseAnwendungsdaten() != 0) {
-                    return false;
-                }
-                dev.Anwendungen.Aktiv = static_cast<uint8_t>(n);
-                const int changed = dev.SchreibeAnwendungsdaten();
-                if (changed < 0) {
-                    return false;
-                }
-                dev.DeviceReloadFlash();
-                out << "changed: " << changed << '\n';
-                return true;
-            };
-        } else if (cmd == QLatin1String("set-clock")) {
-            need(0, 1);
-            QDateTime when = QDateTime::currentDateTime();
-            if (!rest.isEmpty()) {
-                when = QDateTime::fromString(rest[0], QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
-                if (!when.isValid()) {
-                    throw UsageError{
-                        QStringLiteral("Zeitpunkt nicht lesbar (JJJJ-MM-TTThh:mm:ss): %1").arg(rest[0])};
-                }
-            }
-            work = [when](TZUD12& dev) { return dev.WriteRTC(when); };
-        } else if (cmd == QLatin1String("reset")) {
-            need(0, 0);
-            work = [](TZUD12& dev) {
-                dev.Reset();
-                return dev.LastLog.isEmpty();
-            };
-        }
-
-        if (port.isEmpty()) {
-            port = QSettings().value(QStringLiteral("Port")).toString();
-        }
-        if (port.isEmpty()) {
-            throw UsageError{QStringLiteral("keine Schnittstelle angegeben (--port PFAD)")};
-        }
-        if (!logGiven) {
-            log = LogFilePath();
-        }
-        TZUD12 dev(log);
-        dev.ComPort = port;
-        dev.Baud_Rate = baud;
-        wf::ApplyDeviceSettings(dev, Settings()); // the technician's machine-wide choices
-        Session session(dev, err);
-        return session.Run([&] { return work(dev); }, failure);
+        return RunCommand(options, args, i, out, err);
     } catch (const UsageError& e) {
         err << "zudctl: " << e.message << "\n(zudctl --help zeigt alle Befehle)\n";
         return 2;
