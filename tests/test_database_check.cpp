@@ -7,6 +7,7 @@
 #include "DbFixture.h"
 #include "Demo.h"
 #include "Emulator.h"
+#include "LiveRecordings.h"
 #include "Readout.h"
 #include "Recording.h"
 #include "RecordingCheck.h"
@@ -24,26 +25,6 @@ using namespace zud;
 using namespace zud::test;
 
 namespace {
-
-QByteArray LiveRecording(int mode, int samples) {
-    ProgrammParameter kopf{};
-    kopf.Betriebsart = static_cast<uint8_t>(mode);
-    kopf.Anspannzeit = 5;
-    kopf.Entspannzeit = 5;
-    Aufzeichnung a(kopf);
-    for (int i = 0; i < samples; ++i) {
-        Livewert w;
-        w.EMG1 = static_cast<uint8_t>(i % 200);
-        w.EMG2 = static_cast<uint8_t>((i * 3) % 200);
-        w.Bereich1 = 9;
-        w.Bereich2 = 10;
-        w.Phase = mode >= 4 && mode <= 7 ? 5 + (i / 20) % 3 : (i / 20) % 3;
-        w.Druck = 50 + i % 30;
-        a.Hinzufuegen(w);
-    }
-    const auto bytes = a.Abschliessen();
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-}
 
 // The problem lines that name a recording, by its key.
 std::multiset<qint64> NamedRecordings(const QString& out) {

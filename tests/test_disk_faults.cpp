@@ -7,6 +7,7 @@
 #include "EmuFixture.h"
 #include "ExchangeDatabase.h"
 #include "FaultCounts.h"
+#include "LiveRecordings.h"
 #include "Readout.h"
 #include "Recording.h"
 #include "SmallDisk.h"
@@ -26,27 +27,6 @@ using namespace zud::test;
 namespace {
 
 constexpr qint64 kMiB = 1024 * 1024;
-
-// A live recording as the live measurement finishes it: `samples` samples of mode `mode`.
-QByteArray LiveRecording(int mode, int samples, int seed) {
-    ProgrammParameter kopf{};
-    kopf.Betriebsart = static_cast<uint8_t>(mode);
-    kopf.Anspannzeit = 5;
-    kopf.Entspannzeit = 5;
-    Aufzeichnung a(kopf);
-    for (int i = 0; i < samples; ++i) {
-        Livewert w;
-        w.EMG1 = static_cast<uint8_t>((i + seed) % 200);
-        w.EMG2 = static_cast<uint8_t>((i * 3 + seed) % 200);
-        w.Bereich1 = 9;
-        w.Bereich2 = 10;
-        w.Phase = (i / 20) % 3;
-        w.Druck = 50 + i % 30;
-        a.Hinzufuegen(w);
-    }
-    const auto bytes = a.Abschliessen();
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-}
 
 Patient Person(const QString& name, const QString& vorname, QDate geburt) {
     Patient p;

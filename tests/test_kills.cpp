@@ -10,6 +10,7 @@
 #include "EmuFixture.h"
 #include "ExchangeDatabase.h"
 #include "FaultCounts.h"
+#include "LiveRecordings.h"
 #include "Recording.h"
 #include "RecordingCheck.h"
 #include "TestEnv.h"
@@ -78,27 +79,6 @@ QStringList EntriesBelow(const QString& folder) {
     }
     out.sort();
     return out;
-}
-
-// A live recording as the live measurement finishes it: `samples` samples of mode `mode`.
-QByteArray LiveRecording(int mode, int samples, int seed) {
-    ProgrammParameter kopf{};
-    kopf.Betriebsart = static_cast<uint8_t>(mode);
-    kopf.Anspannzeit = 5;
-    kopf.Entspannzeit = 5;
-    Aufzeichnung a(kopf);
-    for (int i = 0; i < samples; ++i) {
-        Livewert w;
-        w.EMG1 = static_cast<uint8_t>((i + seed) % 200);
-        w.EMG2 = static_cast<uint8_t>((i * 7 + seed) % 200);
-        w.Bereich1 = 9;
-        w.Bereich2 = 10;
-        w.Phase = (i / 20) % 3;
-        w.Druck = 50 + (i + seed) % 30;
-        a.Hinzufuegen(w);
-    }
-    const auto bytes = a.Abschliessen();
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
 }
 
 // The embedded engine's lock folders. This program's engine reads its folder once and keeps the
