@@ -223,80 +223,21 @@ QStringList PendingGdtRequests(const GdtSettings& s) {
 
 namespace {
 
-// One phase group of a recording as the practice software receives it: its identifier, its
-// caption and the unit of its figures.
-struct GruppenErgebnis {
-    const char* ident;
-    const char* name;
-    QString einheit;
-    PhaseGroup g;
-};
-
-// The groups a mode has, in the order their figures are sent.
-std::vector<GruppenErgebnis> ErgebnisGruppen(const UebungsFooter& f, int mode, const QString& druck) {
-    const QString uV = EmgUnit();
-    const QString mA = CurrentUnit();
-    const auto gruppe = [&f](Phasengruppe p) {
-        return [&f, p](const char* i, const char* n, const QString& e) {
-            return GruppenErgebnis{i, n, e, Gruppe(f, p)};
-        };
-    };
-    const auto entsp = gruppe(Phasengruppe::Entspannen);
-    const auto ansp = gruppe(Phasengruppe::Anspannen);
-    const auto pause = gruppe(Phasengruppe::Pause);
-    const auto strom = gruppe(Phasengruppe::Strom);
-    std::vector<GruppenErgebnis> gruppen;
-    switch (mode) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
-        gruppen = {entsp("ENTSP", QT_TRANSLATE_NOOP("Gdt", "Entspannen"), uV),
-                   ansp("ANSP", QT_TRANSLATE_NOOP("Gdt", "Anspannen"), uV),
-                   pause("PAUSE", QT_TRANSLATE_NOOP("Gdt", "Pause"), uV),
-                   strom("STROM", QT_TRANSLATE_NOOP("Gdt", "Strom"), mA)};
-        break;
-    case 4:
-        gruppen = {strom("DRUCK", QT_TRANSLATE_NOOP("Gdt", "Druck"), druck)};
-        break;
-    case 5:
-        gruppen = {entsp("ENTSP", QT_TRANSLATE_NOOP("Gdt", "Entspannen"), druck),
-                   ansp("ANSP", QT_TRANSLATE_NOOP("Gdt", "Anspannen"), druck)};
-        break;
-    case 6:
-    case 7:
-        gruppen = {strom("DRUCK", QT_TRANSLATE_NOOP("Gdt", "Druck"), druck),
-                   entsp("EMG1", QT_TRANSLATE_NOOP("Gdt", "EMG CH1"), uV)};
-        if (mode == 7) {
-            gruppen.push_back(ansp("EMG2", QT_TRANSLATE_NOOP("Gdt", "EMG CH2"), uV));
-        }
-        break;
-    case 9:
-        gruppen = {entsp("ENTSP1", QT_TRANSLATE_NOOP("Gdt", "Entspannen CH1"), uV),
-                   ansp("ANSP1", QT_TRANSLATE_NOOP("Gdt", "Anspannen CH1"), uV),
-                   pause("ENTSP2", QT_TRANSLATE_NOOP("Gdt", "Entspannen CH2"), uV),
-                   strom("ANSP2", QT_TRANSLATE_NOOP("Gdt", "Anspannen CH2"), uV)};
-        break;
-    default:
-        break;
-    }
-    return gruppen;
-}
-
 // A group's mean, minimum and maximum; an empty group has no figures.
-void GruppenWerte(std::vector<gdt::Testwert>& w, const GruppenErgebnis& e) {
-    const PhaseGroup& g = e.g;
+void GruppenWerte(std::vector<gdt::Testwert>& w, const UebungsFooter& f, const ReportedGroup& r,
+                  const QString& einheit) {
+    const PhaseGroup g = Gruppe(f, r.Source);
     if (g.count == 0) {
         return;
     }
-    const QString name = Tr(e.name);
-    const QString ident = QString::fromLatin1(e.ident);
+    const QString name = ReportedGroupCaption(r);
+    const QString ident = QString::fromLatin1(r.Ident);
     w.push_back({ident + QStringLiteral("_MW"), Tr(QT_TRANSLATE_NOOP("Gdt", "%1 Mittelwert")).arg(name),
-                 Zahl(g.Mean()), e.einheit});
+                 Zahl(g.Mean()), einheit});
     w.push_back({ident + QStringLiteral("_MIN"), Tr(QT_TRANSLATE_NOOP("Gdt", "%1 Minimum")).arg(name),
-                 Zahl(g.min), e.einheit});
+                 Zahl(g.min), einheit});
     w.push_back({ident + QStringLiteral("_MAX"), Tr(QT_TRANSLATE_NOOP("Gdt", "%1 Maximum")).arg(name),
-                 Zahl(g.max), e.einheit});
+                 Zahl(g.max), einheit});
 }
 
 } // namespace
@@ -305,7 +246,6 @@ std::vector<gdt::Testwert> GdtTestValues(const Berichtsaufnahme& a, int druckEin
     const UebungsFooter& f = a.Footer;
     const QString druck = PressureUnit(druckEinheit);
     const int mode = a.Werte.Betriebsart;
-    const std::vector<GruppenErgebnis> gruppen = ErgebnisGruppen(f, mode, druck);
 
     std::vector<gdt::Testwert> w;
     const Betriebsartinfo* info = Betriebsart(mode);
@@ -313,8 +253,8 @@ std::vector<gdt::Testwert> GdtTestValues(const Berichtsaufnahme& a, int druckEin
                  info ? QString::fromUtf8(info->Lang).trimmed() : QString::number(mode), QString()});
     w.push_back({QStringLiteral("DAUER"), Tr(QT_TRANSLATE_NOOP("Gdt", "Übungslänge")),
                  Zahl(a.Werte.Werte.size() / 10.0), QStringLiteral("s")});
-    for (const GruppenErgebnis& e : gruppen) {
-        GruppenWerte(w, e);
+    for (const ReportedGroup& r : ReportedGroups(mode)) {
+        GruppenWerte(w, f, r, UnitOf(r.Unit, druckEinheit));
     }
     if (mode >= 4 && mode <= 7) {
         w.push_back({QStringLiteral("HALTEDAUER"), Tr(QT_TRANSLATE_NOOP("Gdt", "Haltedauer")),

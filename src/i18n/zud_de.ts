@@ -999,50 +999,6 @@
 <context>
     <name>Gdt</name>
     <message>
-        <source>Entspannen</source>
-        <translation>Entspannen</translation>
-    </message>
-    <message>
-        <source>Anspannen</source>
-        <translation>Anspannen</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Strom</source>
-        <translation>Strom</translation>
-    </message>
-    <message>
-        <source>Druck</source>
-        <translation>Druck</translation>
-    </message>
-    <message>
-        <source>EMG CH1</source>
-        <translation>EMG CH1</translation>
-    </message>
-    <message>
-        <source>EMG CH2</source>
-        <translation>EMG CH2</translation>
-    </message>
-    <message>
-        <source>Entspannen CH1</source>
-        <translation>Entspannen CH1</translation>
-    </message>
-    <message>
-        <source>Anspannen CH1</source>
-        <translation>Anspannen CH1</translation>
-    </message>
-    <message>
-        <source>Entspannen CH2</source>
-        <translation>Entspannen CH2</translation>
-    </message>
-    <message>
-        <source>Anspannen CH2</source>
-        <translation>Anspannen CH2</translation>
-    </message>
-    <message>
         <source>Zeile %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
@@ -1291,6 +1247,53 @@
     <message>
         <source>Benutzer</source>
         <translation>Benutzer</translation>
+    </message>
+</context>
+<context>
+    <name>Phasengruppen</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Entspannen</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Anspannen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Strom</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>EMG CH1</source>
+        <translation>EMG CH1</translation>
+    </message>
+    <message>
+        <source>EMG CH2</source>
+        <translation>EMG CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen CH1</source>
+        <translation>Entspannen CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen CH1</source>
+        <translation>Anspannen CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen CH2</source>
+        <translation>Entspannen CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen CH2</source>
+        <translation>Anspannen CH2</translation>
     </message>
 </context>
 <context>
@@ -1578,473 +1581,6 @@
     </message>
 </context>
 <context>
-    <name>zud::ui::ChartFrame</name>
-    <message>
-        <source>Diese Übung enthält keine darstellbaren Messwerte.</source>
-        <translation>Diese Übung enthält keine darstellbaren Messwerte.</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::CheckPatientModel</name>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Letzter Zugriff</source>
-        <translation>Letzter Zugriff</translation>
-    </message>
-    <message>
-        <source>Geburtsdatum</source>
-        <translation>Geburtsdatum</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::DeviceRecordingModel</name>
-    <message>
-        <source>&lt; 1 min</source>
-        <translation>&lt; 1 min</translation>
-    </message>
-    <message>
-        <source>%1 min</source>
-        <translation>%1 min</translation>
-    </message>
-    <message>
-        <source>Datum</source>
-        <translation>Datum</translation>
-    </message>
-    <message>
-        <source>Uhrzeit</source>
-        <translation>Uhrzeit</translation>
-    </message>
-    <message>
-        <source>Übungslänge</source>
-        <translation>Übungslänge</translation>
-    </message>
-    <message>
-        <source>bereits gespeichert</source>
-        <translation>bereits gespeichert</translation>
-    </message>
-    <message>
-        <source>Datenbank</source>
-        <translation>Datenbank</translation>
-    </message>
-    <message>
-        <source>gleiche Uhrzeit bei %1</source>
-        <translation>gleiche Uhrzeit bei %1</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::ExchangeForm</name>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::ExchangeProgress</name>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::GdtSettingsDialog</name>
-    <message>
-        <source>GDT-Einstellungen</source>
-        <translation>GDT-Einstellungen</translation>
-    </message>
-    <message>
-        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
-        <translation>Verbindung zur Praxissoftware (GDT) aktiv</translation>
-    </message>
-    <message>
-        <source>Durchsuchen…</source>
-        <translation>Durchsuchen…</translation>
-    </message>
-    <message>
-        <source>GDT-Austauschordner</source>
-        <translation>GDT-Austauschordner</translation>
-    </message>
-    <message>
-        <source>Austauschordner:</source>
-        <translation>Austauschordner:</translation>
-    </message>
-    <message>
-        <source>Eigene GDT-ID:</source>
-        <translation>Eigene GDT-ID:</translation>
-    </message>
-    <message>
-        <source>GDT-ID der Praxissoftware:</source>
-        <translation>GDT-ID der Praxissoftware:</translation>
-    </message>
-    <message>
-        <source>Version:</source>
-        <translation>Version:</translation>
-    </message>
-    <message>
-        <source>7 Bit (DIN 66003)</source>
-        <translation>7 Bit (DIN 66003)</translation>
-    </message>
-    <message>
-        <source>IBM CP 437</source>
-        <translation>IBM CP 437</translation>
-    </message>
-    <message>
-        <source>ISO 8859-15</source>
-        <translation>ISO 8859-15</translation>
-    </message>
-    <message>
-        <source>Zeichensatz:</source>
-        <translation>Zeichensatz:</translation>
-    </message>
-    <message>
-        <source>Untersuchungscode (8402):</source>
-        <translation>Untersuchungscode (8402):</translation>
-    </message>
-    <message>
-        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
-        <translation>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</translation>
-    </message>
-    <message>
-        <source>Berichtsseite als PDF mitsenden</source>
-        <translation>Berichtsseite als PDF mitsenden</translation>
-    </message>
-    <message>
-        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
-        <translation>Ergebnisdateien nummerieren (.001, .002, …)</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::LiveSessionPanel</name>
-    <message>
-        <source>Patient</source>
-        <translation>Patient</translation>
-    </message>
-    <message>
-        <source>Programm</source>
-        <translation>Programm</translation>
-    </message>
-    <message>
-        <source>Zeit</source>
-        <translation>Zeit</translation>
-    </message>
-    <message>
-        <source>Zyklus</source>
-        <translation>Zyklus</translation>
-    </message>
-    <message>
-        <source>Im Zielbereich</source>
-        <translation>Im Zielbereich</translation>
-    </message>
-    <message>
-        <source>kein Patient gewählt</source>
-        <translation>kein Patient gewählt</translation>
-    </message>
-    <message>
-        <source>%1 von %2</source>
-        <translation>%1 von %2</translation>
-    </message>
-    <message>
-        <source>Wert</source>
-        <translation>Wert</translation>
-    </message>
-    <message>
-        <source>Strom</source>
-        <translation>Strom</translation>
-    </message>
-    <message>
-        <source>Druck</source>
-        <translation>Druck</translation>
-    </message>
-    <message>
-        <source>EMG 1</source>
-        <translation>EMG 1</translation>
-    </message>
-    <message>
-        <source>EMG</source>
-        <translation>EMG</translation>
-    </message>
-    <message>
-        <source>EMG 2</source>
-        <translation>EMG 2</translation>
-    </message>
-    <message>
-        <source>%1 %</source>
-        <translation>%1 %</translation>
-    </message>
-    <message>
-        <source>Ziel: über der Schwelle</source>
-        <translation>Ziel: über der Schwelle</translation>
-    </message>
-    <message>
-        <source>Ziel: unter der Schwelle</source>
-        <translation>Ziel: unter der Schwelle</translation>
-    </message>
-    <message>
-        <source>Dauerbetrieb</source>
-        <translation>Dauerbetrieb</translation>
-    </message>
-    <message>
-        <source>Gesamtdauer: %1</source>
-        <translation>Gesamtdauer: %1</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::PatientModel</name>
-    <message>
-        <source>weiblich</source>
-        <translation>weiblich</translation>
-    </message>
-    <message>
-        <source>männlich</source>
-        <translation>männlich</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Vorname</source>
-        <translation>Vorname</translation>
-    </message>
-    <message>
-        <source>Geburtstag</source>
-        <translation>Geburtstag</translation>
-    </message>
-    <message>
-        <source>PLZ</source>
-        <translation>PLZ</translation>
-    </message>
-    <message>
-        <source>Wohnort</source>
-        <translation>Wohnort</translation>
-    </message>
-    <message>
-        <source>Straße</source>
-        <translation>Straße</translation>
-    </message>
-    <message>
-        <source>Patientennummer</source>
-        <translation>Patientennummer</translation>
-    </message>
-    <message>
-        <source>Krankenkasse</source>
-        <translation>Krankenkasse</translation>
-    </message>
-    <message>
-        <source>Versicherungsnummer</source>
-        <translation>Versicherungsnummer</translation>
-    </message>
-    <message>
-        <source>Telefon</source>
-        <translation>Telefon</translation>
-    </message>
-    <message>
-        <source>Fax</source>
-        <translation>Fax</translation>
-    </message>
-    <message>
-        <source>E-Mail</source>
-        <translation>E-Mail</translation>
-    </message>
-    <message>
-        <source>Größe</source>
-        <translation>Größe</translation>
-    </message>
-    <message>
-        <source>Gewicht</source>
-        <translation>Gewicht</translation>
-    </message>
-    <message>
-        <source>Geschlecht</source>
-        <translation>Geschlecht</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::RecordingModel</name>
-    <message>
-        <source>Datum</source>
-        <translation>Datum</translation>
-    </message>
-    <message>
-        <source>Uhrzeit</source>
-        <translation>Uhrzeit</translation>
-    </message>
-    <message>
-        <source>Betriebsart</source>
-        <translation>Betriebsart</translation>
-    </message>
-    <message>
-        <source>#</source>
-        <translation>#</translation>
-    </message>
-    <message>
-        <source>Programmname</source>
-        <translation>Programmname</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::RibbonDialog</name>
-    <message>
-        <source>Allgemein</source>
-        <translation>Allgemein</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::OutputWindow</name>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Ausgabe</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Fenster</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Zurück</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::ReadoutWindow</name>
-    <message>
-        <source>Zurück</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Auslesen</source>
-        <translation>Auslesen</translation>
-    </message>
-    <message>
-        <source>Alle auswählen</source>
-        <translation>Alle auswählen</translation>
-    </message>
-    <message>
-        <source>Keine auswählen</source>
-        <translation>Keine auswählen</translation>
-    </message>
-    <message>
-        <source>Übungen nach dem Auslesen löschen</source>
-        <translation>Übungen nach dem Auslesen löschen</translation>
-    </message>
-    <message>
-        <source>Zuweisen</source>
-        <translation>Zuweisen</translation>
-    </message>
-    <message>
-        <source>Importieren</source>
-        <translation>Importieren</translation>
-    </message>
-    <message>
-        <source>Allgemein</source>
-        <translation>Allgemein</translation>
-    </message>
-    <message>
-        <source>Übungen</source>
-        <translation>Übungen</translation>
-    </message>
-    <message>
-        <source>Patient</source>
-        <translation>Patient</translation>
-    </message>
-    <message>
-        <source>Therapeuten</source>
-        <translation>Therapeuten</translation>
-    </message>
-    <message>
-        <source>Patienten</source>
-        <translation>Patienten</translation>
-    </message>
-    <message>
-        <source>Übungsdaten auslesen</source>
-        <translation>Übungsdaten auslesen</translation>
-    </message>
-    <message>
-        <source>Therapeut %1</source>
-        <translation>Therapeut %1</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Name:</translation>
-    </message>
-    <message>
-        <source>Vorname:</source>
-        <translation>Vorname:</translation>
-    </message>
-    <message>
-        <source>Keine Patientendaten</source>
-        <translation>Keine Patientendaten</translation>
-    </message>
-    <message>
-        <source>Patient %1 (%2)</source>
-        <translation>Patient %1 (%2)</translation>
-    </message>
-    <message>
-        <source>nicht zugewiesen</source>
-        <translation>nicht zugewiesen</translation>
-    </message>
-    <message>
-        <source>geb. am:</source>
-        <translation>geb. am:</translation>
-    </message>
-    <message>
-        <source>Patient %1</source>
-        <translation>Patient %1</translation>
-    </message>
-    <message>
-        <source>unvollständig</source>
-        <translation>unvollständig</translation>
-    </message>
-    <message>
-        <source>Ohne angemeldete Datenbank kann kein Patient angelegt werden.</source>
-        <translation>Ohne angemeldete Datenbank kann kein Patient angelegt werden.</translation>
-    </message>
-    <message>
-        <source>Name, Vorname und Geburtsdatum dieses Gerätepatienten sind vollständig: beim Auslesen wird er in der Datenbank gefunden oder neu angelegt. Mit „Zuweisen“ ordnen Sie ihn einem anderen Patienten zu.</source>
-        <translation>Name, Vorname und Geburtsdatum dieses Gerätepatienten sind vollständig: beim Auslesen wird er in der Datenbank gefunden oder neu angelegt. Mit „Zuweisen“ ordnen Sie ihn einem anderen Patienten zu.</translation>
-    </message>
-    <message>
-        <source>Dieser Gerätepatient hat keine Daten, die übernommen werden könnten. Wählen Sie mit „Zuweisen“ einen Patienten der Datenbank.</source>
-        <translation>Dieser Gerätepatient hat keine Daten, die übernommen werden könnten. Wählen Sie mit „Zuweisen“ einen Patienten der Datenbank.</translation>
-    </message>
-    <message>
-        <source>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</source>
-        <translation>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</translation>
-    </message>
-    <message>
-        <source>An Praxissoftware senden</source>
-        <translation>An Praxissoftware senden</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::RemarksDialog</name>
-    <message>
-        <source>Bemerkungen hinzufügen/ändern</source>
-        <translation>Bemerkungen hinzufügen/ändern</translation>
-    </message>
-    <message>
-        <source>Hinzufügen/Ändern</source>
-        <translation>Hinzufügen/Ändern</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Bemerkungen</source>
-        <translation>Bemerkungen</translation>
-    </message>
-</context>
-<context>
     <name>zud::ui::ApplicationChangeWindow</name>
     <message>
         <source>Anwendung wechseln</source>
@@ -2136,27 +1672,71 @@ Trotzdem wechseln?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::LoginDialog</name>
+    <name>zud::ui::ChartFrame</name>
     <message>
-        <source>Login</source>
-        <translation>Login</translation>
+        <source>Diese Übung enthält keine darstellbaren Messwerte.</source>
+        <translation>Diese Übung enthält keine darstellbaren Messwerte.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::CheckPatientModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
     </message>
     <message>
-        <source>Benutzer:</source>
-        <translation>Benutzer:</translation>
+        <source>Letzter Zugriff</source>
+        <translation>Letzter Zugriff</translation>
     </message>
     <message>
-        <source>Passwort:</source>
-        <translation>Passwort:</translation>
+        <source>Geburtsdatum</source>
+        <translation>Geburtsdatum</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::DeviceRecordingModel</name>
+    <message>
+        <source>&lt; 1 min</source>
+        <translation>&lt; 1 min</translation>
     </message>
     <message>
-        <source>Diesen Login immer benutzen</source>
-        <translation>Diesen Login immer benutzen</translation>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>Datum</source>
+        <translation>Datum</translation>
     </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Übungslänge</translation>
+    </message>
+    <message>
+        <source>bereits gespeichert</source>
+        <translation>bereits gespeichert</translation>
+    </message>
+    <message>
+        <source>Datenbank</source>
+        <translation>Datenbank</translation>
+    </message>
+    <message>
+        <source>gleiche Uhrzeit bei %1</source>
+        <translation>gleiche Uhrzeit bei %1</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ExchangeForm</name>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ExchangeProgress</name>
     <message>
         <source>Abbrechen</source>
         <translation>Abbrechen</translation>
@@ -2189,6 +1769,208 @@ Trotzdem wechseln?</translation>
 %2</source>
         <translation>Die Daten wurden exportiert (Patienten: %1) in die Datei:
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::GdtSettingsDialog</name>
+    <message>
+        <source>GDT-Einstellungen</source>
+        <translation>GDT-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
+        <translation>Verbindung zur Praxissoftware (GDT) aktiv</translation>
+    </message>
+    <message>
+        <source>Durchsuchen…</source>
+        <translation>Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>GDT-Austauschordner</source>
+        <translation>GDT-Austauschordner</translation>
+    </message>
+    <message>
+        <source>Austauschordner:</source>
+        <translation>Austauschordner:</translation>
+    </message>
+    <message>
+        <source>Eigene GDT-ID:</source>
+        <translation>Eigene GDT-ID:</translation>
+    </message>
+    <message>
+        <source>GDT-ID der Praxissoftware:</source>
+        <translation>GDT-ID der Praxissoftware:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>7 Bit (DIN 66003)</source>
+        <translation>7 Bit (DIN 66003)</translation>
+    </message>
+    <message>
+        <source>IBM CP 437</source>
+        <translation>IBM CP 437</translation>
+    </message>
+    <message>
+        <source>ISO 8859-15</source>
+        <translation>ISO 8859-15</translation>
+    </message>
+    <message>
+        <source>Zeichensatz:</source>
+        <translation>Zeichensatz:</translation>
+    </message>
+    <message>
+        <source>Untersuchungscode (8402):</source>
+        <translation>Untersuchungscode (8402):</translation>
+    </message>
+    <message>
+        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
+        <translation>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</translation>
+    </message>
+    <message>
+        <source>Berichtsseite als PDF mitsenden</source>
+        <translation>Berichtsseite als PDF mitsenden</translation>
+    </message>
+    <message>
+        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
+        <translation>Ergebnisdateien nummerieren (.001, .002, …)</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ImportWindow</name>
+    <message>
+        <source>Daten importieren</source>
+        <translation>Daten importieren</translation>
+    </message>
+    <message>
+        <source>Archiv öffnen</source>
+        <translation>Archiv öffnen</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <source>Die Daten wurden importiert (Patienten: %1) aus der Datei:
+%2</source>
+        <translation>Die Daten wurden importiert (Patienten: %1) aus der Datei:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::LiveSessionPanel</name>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Zyklus</source>
+        <translation>Zyklus</translation>
+    </message>
+    <message>
+        <source>Im Zielbereich</source>
+        <translation>Im Zielbereich</translation>
+    </message>
+    <message>
+        <source>kein Patient gewählt</source>
+        <translation>kein Patient gewählt</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Strom</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>EMG 1</source>
+        <translation>EMG 1</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>EMG 2</source>
+        <translation>EMG 2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Ziel: über der Schwelle</source>
+        <translation>Ziel: über der Schwelle</translation>
+    </message>
+    <message>
+        <source>Ziel: unter der Schwelle</source>
+        <translation>Ziel: unter der Schwelle</translation>
+    </message>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Dauerbetrieb</translation>
+    </message>
+    <message>
+        <source>Gesamtdauer: %1</source>
+        <translation>Gesamtdauer: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::LoginDialog</name>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Benutzer:</source>
+        <translation>Benutzer:</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Diesen Login immer benutzen</source>
+        <translation>Diesen Login immer benutzen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -2622,6 +2404,79 @@ Trotzdem wechseln?</translation>
     </message>
 </context>
 <context>
+    <name>zud::ui::MoveRecordingDialog</name>
+    <message>
+        <source>Verschieben</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Verschieben von Messung:</source>
+        <translation>Verschieben von Messung:</translation>
+    </message>
+    <message>
+        <source>Von Patient:</source>
+        <translation>Von Patient:</translation>
+    </message>
+    <message>
+        <source>Zu Patient:</source>
+        <translation>Zu Patient:</translation>
+    </message>
+    <message>
+        <source>Nicht mehr anzeigen</source>
+        <translation>Nicht mehr anzeigen</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::NewPasswordDialog</name>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Passwort ändern</translation>
+    </message>
+    <message>
+        <source>Neues Passwort:</source>
+        <translation>Neues Passwort:</translation>
+    </message>
+    <message>
+        <source>Neues Passwort wiederholen:</source>
+        <translation>Neues Passwort wiederholen:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::OutputWindow</name>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::PatientDialog</name>
     <message>
         <source>Patient ändern</source>
@@ -2737,53 +2592,184 @@ Trotzdem wechseln?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TherapistChangeDialog</name>
+    <name>zud::ui::PatientModel</name>
     <message>
-        <source>Therapeut ändern</source>
-        <translation>Therapeut ändern</translation>
+        <source>weiblich</source>
+        <translation>weiblich</translation>
+    </message>
+    <message>
+        <source>männlich</source>
+        <translation>männlich</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>Vorname</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Geburtstag</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>PLZ</translation>
+    </message>
+    <message>
+        <source>Wohnort</source>
+        <translation>Wohnort</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>Patientennummer</source>
+        <translation>Patientennummer</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Krankenkasse</translation>
+    </message>
+    <message>
+        <source>Versicherungsnummer</source>
+        <translation>Versicherungsnummer</translation>
+    </message>
+    <message>
+        <source>Telefon</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Gewicht</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Geschlecht</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::PatientSelectionWindow</name>
+    <message>
+        <source>Patientensuche</source>
+        <translation>Patientensuche</translation>
+    </message>
+    <message>
+        <source>Bitte Suchtext eingeben:</source>
+        <translation>Bitte Suchtext eingeben:</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Patienten</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Zurück</source>
         <translation>Zurück</translation>
     </message>
     <message>
-        <source>Vorname:</source>
-        <translation>Vorname:</translation>
+        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
+        <translation>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</translation>
     </message>
     <message>
-        <source>Name:</source>
-        <translation>Name:</translation>
+        <source>Patient „%1“ wirklich löschen?</source>
+        <translation>Patient „%1“ wirklich löschen?</translation>
     </message>
     <message>
-        <source>Therapeut</source>
-        <translation>Therapeut</translation>
+        <source>Zum Patienten „%1“ sind Übungen gespeichert (Anzahl: %2). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
+        <translation>Zum Patienten „%1“ sind Übungen gespeichert (Anzahl: %2). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::MoveRecordingDialog</name>
+    <name>zud::ui::PrintPreviewWindow</name>
     <message>
-        <source>Verschieben</source>
-        <translation>Verschieben</translation>
+        <source>Bemerkungen</source>
+        <translation>Bemerkungen</translation>
     </message>
     <message>
-        <source>Verschieben von Messung:</source>
-        <translation>Verschieben von Messung:</translation>
+        <source>Druckvorschau</source>
+        <translation>Druckvorschau</translation>
     </message>
     <message>
-        <source>Von Patient:</source>
-        <translation>Von Patient:</translation>
+        <source>Ausgabe</source>
+        <translation>Ausgabe</translation>
     </message>
     <message>
-        <source>Zu Patient:</source>
-        <translation>Zu Patient:</translation>
+        <source>Seite</source>
+        <translation>Seite</translation>
     </message>
     <message>
-        <source>Nicht mehr anzeigen</source>
-        <translation>Nicht mehr anzeigen</translation>
+        <source>Fenster</source>
+        <translation>Fenster</translation>
     </message>
     <message>
-        <source>Abbrechen</source>
-        <translation>Abbrechen</translation>
+        <source>Drucken</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Eine Übung</source>
+        <translation>Eine Übung</translation>
+    </message>
+    <message>
+        <source>Zwei Übungen</source>
+        <translation>Zwei Übungen</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Übung1</source>
+        <translation>Übung1</translation>
+    </message>
+    <message>
+        <source>Übung2</source>
+        <translation>Übung2</translation>
+    </message>
+    <message>
+        <source>Druckvorschau als PDF speichern</source>
+        <translation>Druckvorschau als PDF speichern</translation>
     </message>
 </context>
 <context>
@@ -2992,6 +2978,281 @@ Sind Sie sicher?</translation>
     </message>
 </context>
 <context>
+    <name>zud::ui::ProgressChartWindow</name>
+    <message>
+        <source>Verlauf</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Verlauf als PDF speichern</source>
+        <translation>Verlauf als PDF speichern</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ReadoutWindow</name>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Auslesen</source>
+        <translation>Auslesen</translation>
+    </message>
+    <message>
+        <source>Alle auswählen</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Keine auswählen</source>
+        <translation>Keine auswählen</translation>
+    </message>
+    <message>
+        <source>Übungen nach dem Auslesen löschen</source>
+        <translation>Übungen nach dem Auslesen löschen</translation>
+    </message>
+    <message>
+        <source>Zuweisen</source>
+        <translation>Zuweisen</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Übungen</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Therapeuten</source>
+        <translation>Therapeuten</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Patienten</translation>
+    </message>
+    <message>
+        <source>Übungsdaten auslesen</source>
+        <translation>Übungsdaten auslesen</translation>
+    </message>
+    <message>
+        <source>Therapeut %1</source>
+        <translation>Therapeut %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Vorname:</translation>
+    </message>
+    <message>
+        <source>Keine Patientendaten</source>
+        <translation>Keine Patientendaten</translation>
+    </message>
+    <message>
+        <source>Patient %1 (%2)</source>
+        <translation>Patient %1 (%2)</translation>
+    </message>
+    <message>
+        <source>nicht zugewiesen</source>
+        <translation>nicht zugewiesen</translation>
+    </message>
+    <message>
+        <source>geb. am:</source>
+        <translation>geb. am:</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Patient %1</translation>
+    </message>
+    <message>
+        <source>unvollständig</source>
+        <translation>unvollständig</translation>
+    </message>
+    <message>
+        <source>Ohne angemeldete Datenbank kann kein Patient angelegt werden.</source>
+        <translation>Ohne angemeldete Datenbank kann kein Patient angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Name, Vorname und Geburtsdatum dieses Gerätepatienten sind vollständig: beim Auslesen wird er in der Datenbank gefunden oder neu angelegt. Mit „Zuweisen“ ordnen Sie ihn einem anderen Patienten zu.</source>
+        <translation>Name, Vorname und Geburtsdatum dieses Gerätepatienten sind vollständig: beim Auslesen wird er in der Datenbank gefunden oder neu angelegt. Mit „Zuweisen“ ordnen Sie ihn einem anderen Patienten zu.</translation>
+    </message>
+    <message>
+        <source>Dieser Gerätepatient hat keine Daten, die übernommen werden könnten. Wählen Sie mit „Zuweisen“ einen Patienten der Datenbank.</source>
+        <translation>Dieser Gerätepatient hat keine Daten, die übernommen werden könnten. Wählen Sie mit „Zuweisen“ einen Patienten der Datenbank.</translation>
+    </message>
+    <message>
+        <source>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</source>
+        <translation>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</translation>
+    </message>
+    <message>
+        <source>An Praxissoftware senden</source>
+        <translation>An Praxissoftware senden</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RecordingModel</name>
+    <message>
+        <source>Datum</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Programmname</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RecordingSelectionWindow</name>
+    <message>
+        <source>Übung wählen</source>
+        <translation>Übung wählen</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Übungen</translation>
+    </message>
+    <message>
+        <source>Übung vom %1 %2 wirklich löschen?</source>
+        <translation>Übung vom %1 %2 wirklich löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RemarksDialog</name>
+    <message>
+        <source>Bemerkungen hinzufügen/ändern</source>
+        <translation>Bemerkungen hinzufügen/ändern</translation>
+    </message>
+    <message>
+        <source>Hinzufügen/Ändern</source>
+        <translation>Hinzufügen/Ändern</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Bemerkungen</source>
+        <translation>Bemerkungen</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RibbonDialog</name>
+    <message>
+        <source>Allgemein</source>
+        <translation>Allgemein</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::SplashScreen</name>
+    <message>
+        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
+        <translation>Begleitprogramm zum Therapiegerät ZUD12</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::StatisticsWindow</name>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Gesamte Statistik drucken</source>
+        <translation>Gesamte Statistik drucken</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung drucken</source>
+        <translation>Zusammenfassung drucken</translation>
+    </message>
+    <message>
+        <source>Gesamte Statistik als PDF</source>
+        <translation>Gesamte Statistik als PDF</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung als PDF</source>
+        <translation>Zusammenfassung als PDF</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Statistik als PDF speichern</source>
+        <translation>Statistik als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Therapie-Zusammenfassung als PDF speichern</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::SummaryWindow</name>
+    <message>
+        <source>Therapie-Zusammenfassung</source>
+        <translation>Therapie-Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Therapie-Zusammenfassung als PDF speichern</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::SystemParametersDialog</name>
     <message>
         <source>Systemparameter</source>
@@ -3139,273 +3400,26 @@ Sind Sie sicher?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::ImportWindow</name>
+    <name>zud::ui::TherapistChangeDialog</name>
     <message>
-        <source>Daten importieren</source>
-        <translation>Daten importieren</translation>
-    </message>
-    <message>
-        <source>Archiv öffnen</source>
-        <translation>Archiv öffnen</translation>
-    </message>
-    <message>
-        <source>Importieren</source>
-        <translation>Importieren</translation>
+        <source>Therapeut ändern</source>
+        <translation>Therapeut ändern</translation>
     </message>
     <message>
         <source>Zurück</source>
         <translation>Zurück</translation>
     </message>
     <message>
-        <source>Import</source>
-        <translation>Import</translation>
+        <source>Vorname:</source>
+        <translation>Vorname:</translation>
     </message>
     <message>
-        <source>Archive</source>
-        <translation>Archive</translation>
+        <source>Name:</source>
+        <translation>Name:</translation>
     </message>
     <message>
-        <source>Die Daten wurden importiert (Patienten: %1) aus der Datei:
-%2</source>
-        <translation>Die Daten wurden importiert (Patienten: %1) aus der Datei:
-%2</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::RecordingSelectionWindow</name>
-    <message>
-        <source>Übung wählen</source>
-        <translation>Übung wählen</translation>
-    </message>
-    <message>
-        <source>Auswählen</source>
-        <translation>Auswählen</translation>
-    </message>
-    <message>
-        <source>Löschen</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Übungen</source>
-        <translation>Übungen</translation>
-    </message>
-    <message>
-        <source>Übung vom %1 %2 wirklich löschen?</source>
-        <translation>Übung vom %1 %2 wirklich löschen?</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::NewPasswordDialog</name>
-    <message>
-        <source>Passwort ändern</source>
-        <translation>Passwort ändern</translation>
-    </message>
-    <message>
-        <source>Neues Passwort:</source>
-        <translation>Neues Passwort:</translation>
-    </message>
-    <message>
-        <source>Neues Passwort wiederholen:</source>
-        <translation>Neues Passwort wiederholen:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::PatientSelectionWindow</name>
-    <message>
-        <source>Patientensuche</source>
-        <translation>Patientensuche</translation>
-    </message>
-    <message>
-        <source>Bitte Suchtext eingeben:</source>
-        <translation>Bitte Suchtext eingeben:</translation>
-    </message>
-    <message>
-        <source>Patienten</source>
-        <translation>Patienten</translation>
-    </message>
-    <message>
-        <source>Auswählen</source>
-        <translation>Auswählen</translation>
-    </message>
-    <message>
-        <source>Neu</source>
-        <translation>Neu</translation>
-    </message>
-    <message>
-        <source>Bearbeiten</source>
-        <translation>Bearbeiten</translation>
-    </message>
-    <message>
-        <source>Suchen</source>
-        <translation>Suchen</translation>
-    </message>
-    <message>
-        <source>Löschen</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
-        <translation>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</translation>
-    </message>
-    <message>
-        <source>Patient „%1“ wirklich löschen?</source>
-        <translation>Patient „%1“ wirklich löschen?</translation>
-    </message>
-    <message>
-        <source>Zum Patienten „%1“ sind Übungen gespeichert (Anzahl: %2). Sollen sie ebenfalls gelöscht werden?
-
-Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
-        <translation>Zum Patienten „%1“ sind Übungen gespeichert (Anzahl: %2). Sollen sie ebenfalls gelöscht werden?
-
-Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::PrintPreviewWindow</name>
-    <message>
-        <source>Bemerkungen</source>
-        <translation>Bemerkungen</translation>
-    </message>
-    <message>
-        <source>Druckvorschau</source>
-        <translation>Druckvorschau</translation>
-    </message>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Ausgabe</translation>
-    </message>
-    <message>
-        <source>Seite</source>
-        <translation>Seite</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Fenster</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Eine Übung</source>
-        <translation>Eine Übung</translation>
-    </message>
-    <message>
-        <source>Zwei Übungen</source>
-        <translation>Zwei Übungen</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Übung1</source>
-        <translation>Übung1</translation>
-    </message>
-    <message>
-        <source>Übung2</source>
-        <translation>Übung2</translation>
-    </message>
-    <message>
-        <source>Druckvorschau als PDF speichern</source>
-        <translation>Druckvorschau als PDF speichern</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::SummaryWindow</name>
-    <message>
-        <source>Therapie-Zusammenfassung</source>
-        <translation>Therapie-Zusammenfassung</translation>
-    </message>
-    <message>
-        <source>Therapie-Zusammenfassung als PDF speichern</source>
-        <translation>Therapie-Zusammenfassung als PDF speichern</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::SplashScreen</name>
-    <message>
-        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
-        <translation>Begleitprogramm zum Therapiegerät ZUD12</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::StatisticsWindow</name>
-    <message>
-        <source>Statistik</source>
-        <translation>Statistik</translation>
-    </message>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Ausgabe</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Fenster</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Gesamte Statistik drucken</source>
-        <translation>Gesamte Statistik drucken</translation>
-    </message>
-    <message>
-        <source>Zusammenfassung drucken</source>
-        <translation>Zusammenfassung drucken</translation>
-    </message>
-    <message>
-        <source>Gesamte Statistik als PDF</source>
-        <translation>Gesamte Statistik als PDF</translation>
-    </message>
-    <message>
-        <source>Zusammenfassung als PDF</source>
-        <translation>Zusammenfassung als PDF</translation>
-    </message>
-    <message>
-        <source>Verlauf</source>
-        <translation>Verlauf</translation>
-    </message>
-    <message>
-        <source>Zusammenfassung</source>
-        <translation>Zusammenfassung</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Statistik als PDF speichern</source>
-        <translation>Statistik als PDF speichern</translation>
-    </message>
-    <message>
-        <source>Therapie-Zusammenfassung als PDF speichern</source>
-        <translation>Therapie-Zusammenfassung als PDF speichern</translation>
+        <source>Therapeut</source>
+        <translation>Therapeut</translation>
     </message>
 </context>
 <context>
@@ -3477,17 +3491,6 @@ Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zug
     <message>
         <source>Die Datenbank konnte nicht geprüft werden.</source>
         <translation>Die Datenbank konnte nicht geprüft werden.</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::ProgressChartWindow</name>
-    <message>
-        <source>Verlauf</source>
-        <translation>Verlauf</translation>
-    </message>
-    <message>
-        <source>Verlauf als PDF speichern</source>
-        <translation>Verlauf als PDF speichern</translation>
     </message>
 </context>
 <context>

@@ -999,50 +999,6 @@
 <context>
     <name>Gdt</name>
     <message>
-        <source>Entspannen</source>
-        <translation>Relax</translation>
-    </message>
-    <message>
-        <source>Anspannen</source>
-        <translation>Contract</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Strom</source>
-        <translation>Current</translation>
-    </message>
-    <message>
-        <source>Druck</source>
-        <translation>Pressure</translation>
-    </message>
-    <message>
-        <source>EMG CH1</source>
-        <translation>EMG CH1</translation>
-    </message>
-    <message>
-        <source>EMG CH2</source>
-        <translation>EMG CH2</translation>
-    </message>
-    <message>
-        <source>Entspannen CH1</source>
-        <translation>Relax CH1</translation>
-    </message>
-    <message>
-        <source>Anspannen CH1</source>
-        <translation>Contract CH1</translation>
-    </message>
-    <message>
-        <source>Entspannen CH2</source>
-        <translation>Relax CH2</translation>
-    </message>
-    <message>
-        <source>Anspannen CH2</source>
-        <translation>Contract CH2</translation>
-    </message>
-    <message>
         <source>Zeile %1: %2</source>
         <translation>Line %1: %2</translation>
     </message>
@@ -1291,6 +1247,53 @@
     <message>
         <source>Benutzer</source>
         <translation>User</translation>
+    </message>
+</context>
+<context>
+    <name>Phasengruppen</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Relax</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Contract</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>EMG CH1</source>
+        <translation>EMG CH1</translation>
+    </message>
+    <message>
+        <source>EMG CH2</source>
+        <translation>EMG CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen CH1</source>
+        <translation>Relax CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen CH1</source>
+        <translation>Contract CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen CH2</source>
+        <translation>Relax CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen CH2</source>
+        <translation>Contract CH2</translation>
     </message>
 </context>
 <context>
@@ -1578,473 +1581,6 @@
     </message>
 </context>
 <context>
-    <name>zud::ui::ChartFrame</name>
-    <message>
-        <source>Diese Übung enthält keine darstellbaren Messwerte.</source>
-        <translation>This exercise contains no values that can be shown.</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::CheckPatientModel</name>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Letzter Zugriff</source>
-        <translation>Last access</translation>
-    </message>
-    <message>
-        <source>Geburtsdatum</source>
-        <translation>Date of birth</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::DeviceRecordingModel</name>
-    <message>
-        <source>&lt; 1 min</source>
-        <translation>&lt; 1 min</translation>
-    </message>
-    <message>
-        <source>%1 min</source>
-        <translation>%1 min</translation>
-    </message>
-    <message>
-        <source>Datum</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Uhrzeit</source>
-        <translation>Time</translation>
-    </message>
-    <message>
-        <source>Übungslänge</source>
-        <translation>Exercise length</translation>
-    </message>
-    <message>
-        <source>bereits gespeichert</source>
-        <translation>already stored</translation>
-    </message>
-    <message>
-        <source>Datenbank</source>
-        <translation>Database</translation>
-    </message>
-    <message>
-        <source>gleiche Uhrzeit bei %1</source>
-        <translation>same time: %1</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::ExchangeForm</name>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::ExchangeProgress</name>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::GdtSettingsDialog</name>
-    <message>
-        <source>GDT-Einstellungen</source>
-        <translation>GDT settings</translation>
-    </message>
-    <message>
-        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
-        <translation>Connection to the practice software (GDT) active</translation>
-    </message>
-    <message>
-        <source>Durchsuchen…</source>
-        <translation>Browse…</translation>
-    </message>
-    <message>
-        <source>GDT-Austauschordner</source>
-        <translation>GDT exchange folder</translation>
-    </message>
-    <message>
-        <source>Austauschordner:</source>
-        <translation>Exchange folder:</translation>
-    </message>
-    <message>
-        <source>Eigene GDT-ID:</source>
-        <translation>Own GDT ID:</translation>
-    </message>
-    <message>
-        <source>GDT-ID der Praxissoftware:</source>
-        <translation>GDT ID of the practice software:</translation>
-    </message>
-    <message>
-        <source>Version:</source>
-        <translation>Version:</translation>
-    </message>
-    <message>
-        <source>7 Bit (DIN 66003)</source>
-        <translation>7 bit (DIN 66003)</translation>
-    </message>
-    <message>
-        <source>IBM CP 437</source>
-        <translation>IBM CP 437</translation>
-    </message>
-    <message>
-        <source>ISO 8859-15</source>
-        <translation>ISO 8859-15</translation>
-    </message>
-    <message>
-        <source>Zeichensatz:</source>
-        <translation>Character set:</translation>
-    </message>
-    <message>
-        <source>Untersuchungscode (8402):</source>
-        <translation>Examination code (8402):</translation>
-    </message>
-    <message>
-        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
-        <translation>Send results automatically after reading exercises and after saving a real-time measurement</translation>
-    </message>
-    <message>
-        <source>Berichtsseite als PDF mitsenden</source>
-        <translation>Include the report page as PDF</translation>
-    </message>
-    <message>
-        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
-        <translation>Number the result files (.001, .002, …)</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::LiveSessionPanel</name>
-    <message>
-        <source>Patient</source>
-        <translation>Patient</translation>
-    </message>
-    <message>
-        <source>Programm</source>
-        <translation>Program</translation>
-    </message>
-    <message>
-        <source>Zeit</source>
-        <translation>Time</translation>
-    </message>
-    <message>
-        <source>Zyklus</source>
-        <translation>Cycle</translation>
-    </message>
-    <message>
-        <source>Im Zielbereich</source>
-        <translation>On target</translation>
-    </message>
-    <message>
-        <source>kein Patient gewählt</source>
-        <translation>no patient chosen</translation>
-    </message>
-    <message>
-        <source>%1 von %2</source>
-        <translation>%1 of %2</translation>
-    </message>
-    <message>
-        <source>Wert</source>
-        <translation>Value</translation>
-    </message>
-    <message>
-        <source>Strom</source>
-        <translation>Current</translation>
-    </message>
-    <message>
-        <source>Druck</source>
-        <translation>Pressure</translation>
-    </message>
-    <message>
-        <source>EMG 1</source>
-        <translation>EMG 1</translation>
-    </message>
-    <message>
-        <source>EMG</source>
-        <translation>EMG</translation>
-    </message>
-    <message>
-        <source>EMG 2</source>
-        <translation>EMG 2</translation>
-    </message>
-    <message>
-        <source>%1 %</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>Ziel: über der Schwelle</source>
-        <translation>Target: above the threshold</translation>
-    </message>
-    <message>
-        <source>Ziel: unter der Schwelle</source>
-        <translation>Target: below the threshold</translation>
-    </message>
-    <message>
-        <source>Dauerbetrieb</source>
-        <translation>Continuous</translation>
-    </message>
-    <message>
-        <source>Gesamtdauer: %1</source>
-        <translation>Total: %1</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::PatientModel</name>
-    <message>
-        <source>weiblich</source>
-        <translation>female</translation>
-    </message>
-    <message>
-        <source>männlich</source>
-        <translation>male</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Surname</translation>
-    </message>
-    <message>
-        <source>Vorname</source>
-        <translation>First name</translation>
-    </message>
-    <message>
-        <source>Geburtstag</source>
-        <translation>Date of birth</translation>
-    </message>
-    <message>
-        <source>PLZ</source>
-        <translation>Postcode</translation>
-    </message>
-    <message>
-        <source>Wohnort</source>
-        <translation>Town</translation>
-    </message>
-    <message>
-        <source>Straße</source>
-        <translation>Street</translation>
-    </message>
-    <message>
-        <source>Patientennummer</source>
-        <translation>Patient number</translation>
-    </message>
-    <message>
-        <source>Krankenkasse</source>
-        <translation>Health insurance</translation>
-    </message>
-    <message>
-        <source>Versicherungsnummer</source>
-        <translation>Insurance number</translation>
-    </message>
-    <message>
-        <source>Telefon</source>
-        <translation>Telephone</translation>
-    </message>
-    <message>
-        <source>Fax</source>
-        <translation>Fax</translation>
-    </message>
-    <message>
-        <source>E-Mail</source>
-        <translation>E-mail</translation>
-    </message>
-    <message>
-        <source>Größe</source>
-        <translation>Height</translation>
-    </message>
-    <message>
-        <source>Gewicht</source>
-        <translation>Weight</translation>
-    </message>
-    <message>
-        <source>Geschlecht</source>
-        <translation>Sex</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::RecordingModel</name>
-    <message>
-        <source>Datum</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Uhrzeit</source>
-        <translation>Time</translation>
-    </message>
-    <message>
-        <source>Betriebsart</source>
-        <translation>Mode</translation>
-    </message>
-    <message>
-        <source>#</source>
-        <translation>#</translation>
-    </message>
-    <message>
-        <source>Programmname</source>
-        <translation>Program name</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::RibbonDialog</name>
-    <message>
-        <source>Allgemein</source>
-        <translation>General</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::OutputWindow</name>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Output</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Window</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Back</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::ReadoutWindow</name>
-    <message>
-        <source>Zurück</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>Auslesen</source>
-        <translation>Read out</translation>
-    </message>
-    <message>
-        <source>Alle auswählen</source>
-        <translation>Select all</translation>
-    </message>
-    <message>
-        <source>Keine auswählen</source>
-        <translation>Select none</translation>
-    </message>
-    <message>
-        <source>Übungen nach dem Auslesen löschen</source>
-        <translation>Delete exercises after reading out</translation>
-    </message>
-    <message>
-        <source>Zuweisen</source>
-        <translation>Assign</translation>
-    </message>
-    <message>
-        <source>Importieren</source>
-        <translation>Import</translation>
-    </message>
-    <message>
-        <source>Allgemein</source>
-        <translation>General</translation>
-    </message>
-    <message>
-        <source>Übungen</source>
-        <translation>Exercises</translation>
-    </message>
-    <message>
-        <source>Patient</source>
-        <translation>Patient</translation>
-    </message>
-    <message>
-        <source>Therapeuten</source>
-        <translation>Therapists</translation>
-    </message>
-    <message>
-        <source>Patienten</source>
-        <translation>Patients</translation>
-    </message>
-    <message>
-        <source>Übungsdaten auslesen</source>
-        <translation>Read out exercise data</translation>
-    </message>
-    <message>
-        <source>Therapeut %1</source>
-        <translation>Therapist %1</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Surname:</translation>
-    </message>
-    <message>
-        <source>Vorname:</source>
-        <translation>First name:</translation>
-    </message>
-    <message>
-        <source>Keine Patientendaten</source>
-        <translation>No patient data</translation>
-    </message>
-    <message>
-        <source>Patient %1 (%2)</source>
-        <translation>Patient %1 (%2)</translation>
-    </message>
-    <message>
-        <source>nicht zugewiesen</source>
-        <translation>not assigned</translation>
-    </message>
-    <message>
-        <source>geb. am:</source>
-        <translation>Born on:</translation>
-    </message>
-    <message>
-        <source>Patient %1</source>
-        <translation>Patient %1</translation>
-    </message>
-    <message>
-        <source>unvollständig</source>
-        <translation>incomplete</translation>
-    </message>
-    <message>
-        <source>Ohne angemeldete Datenbank kann kein Patient angelegt werden.</source>
-        <translation>Without a database login no patient can be created.</translation>
-    </message>
-    <message>
-        <source>Name, Vorname und Geburtsdatum dieses Gerätepatienten sind vollständig: beim Auslesen wird er in der Datenbank gefunden oder neu angelegt. Mit „Zuweisen“ ordnen Sie ihn einem anderen Patienten zu.</source>
-        <translation>Surname, first name and date of birth of this device patient are complete: the read-out finds the patient in the database or creates a new one. Use “Assign” to link the patient to another one.</translation>
-    </message>
-    <message>
-        <source>Dieser Gerätepatient hat keine Daten, die übernommen werden könnten. Wählen Sie mit „Zuweisen“ einen Patienten der Datenbank.</source>
-        <translation>This device patient has no data that could be taken over. Use “Assign” to choose a patient from the database.</translation>
-    </message>
-    <message>
-        <source>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</source>
-        <translation>Without a database login no patient can be assigned.</translation>
-    </message>
-    <message>
-        <source>An Praxissoftware senden</source>
-        <translation>Send to practice software</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::RemarksDialog</name>
-    <message>
-        <source>Bemerkungen hinzufügen/ändern</source>
-        <translation>Add/change remarks</translation>
-    </message>
-    <message>
-        <source>Hinzufügen/Ändern</source>
-        <translation>Add/Change</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>Bemerkungen</source>
-        <translation>Remarks</translation>
-    </message>
-</context>
-<context>
     <name>zud::ui::ApplicationChangeWindow</name>
     <message>
         <source>Anwendung wechseln</source>
@@ -2136,27 +1672,71 @@ Switch anyway?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::LoginDialog</name>
+    <name>zud::ui::ChartFrame</name>
     <message>
-        <source>Login</source>
-        <translation>Login</translation>
+        <source>Diese Übung enthält keine darstellbaren Messwerte.</source>
+        <translation>This exercise contains no values that can be shown.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::CheckPatientModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
     </message>
     <message>
-        <source>Benutzer:</source>
-        <translation>User:</translation>
+        <source>Letzter Zugriff</source>
+        <translation>Last access</translation>
     </message>
     <message>
-        <source>Passwort:</source>
-        <translation>Password:</translation>
+        <source>Geburtsdatum</source>
+        <translation>Date of birth</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::DeviceRecordingModel</name>
+    <message>
+        <source>&lt; 1 min</source>
+        <translation>&lt; 1 min</translation>
     </message>
     <message>
-        <source>Diesen Login immer benutzen</source>
-        <translation>Always use this login</translation>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>Datum</source>
+        <translation>Date</translation>
     </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Exercise length</translation>
+    </message>
+    <message>
+        <source>bereits gespeichert</source>
+        <translation>already stored</translation>
+    </message>
+    <message>
+        <source>Datenbank</source>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <source>gleiche Uhrzeit bei %1</source>
+        <translation>same time: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ExchangeForm</name>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ExchangeProgress</name>
     <message>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
@@ -2189,6 +1769,208 @@ Switch anyway?</translation>
 %2</source>
         <translation>The data were exported (patients: %1) to the file:
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::GdtSettingsDialog</name>
+    <message>
+        <source>GDT-Einstellungen</source>
+        <translation>GDT settings</translation>
+    </message>
+    <message>
+        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
+        <translation>Connection to the practice software (GDT) active</translation>
+    </message>
+    <message>
+        <source>Durchsuchen…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>GDT-Austauschordner</source>
+        <translation>GDT exchange folder</translation>
+    </message>
+    <message>
+        <source>Austauschordner:</source>
+        <translation>Exchange folder:</translation>
+    </message>
+    <message>
+        <source>Eigene GDT-ID:</source>
+        <translation>Own GDT ID:</translation>
+    </message>
+    <message>
+        <source>GDT-ID der Praxissoftware:</source>
+        <translation>GDT ID of the practice software:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>7 Bit (DIN 66003)</source>
+        <translation>7 bit (DIN 66003)</translation>
+    </message>
+    <message>
+        <source>IBM CP 437</source>
+        <translation>IBM CP 437</translation>
+    </message>
+    <message>
+        <source>ISO 8859-15</source>
+        <translation>ISO 8859-15</translation>
+    </message>
+    <message>
+        <source>Zeichensatz:</source>
+        <translation>Character set:</translation>
+    </message>
+    <message>
+        <source>Untersuchungscode (8402):</source>
+        <translation>Examination code (8402):</translation>
+    </message>
+    <message>
+        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
+        <translation>Send results automatically after reading exercises and after saving a real-time measurement</translation>
+    </message>
+    <message>
+        <source>Berichtsseite als PDF mitsenden</source>
+        <translation>Include the report page as PDF</translation>
+    </message>
+    <message>
+        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
+        <translation>Number the result files (.001, .002, …)</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ImportWindow</name>
+    <message>
+        <source>Daten importieren</source>
+        <translation>Import data</translation>
+    </message>
+    <message>
+        <source>Archiv öffnen</source>
+        <translation>Open archive</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archives</translation>
+    </message>
+    <message>
+        <source>Die Daten wurden importiert (Patienten: %1) aus der Datei:
+%2</source>
+        <translation>The data were imported (patients: %1) from the file:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::LiveSessionPanel</name>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Zyklus</source>
+        <translation>Cycle</translation>
+    </message>
+    <message>
+        <source>Im Zielbereich</source>
+        <translation>On target</translation>
+    </message>
+    <message>
+        <source>kein Patient gewählt</source>
+        <translation>no patient chosen</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>EMG 1</source>
+        <translation>EMG 1</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>EMG 2</source>
+        <translation>EMG 2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Ziel: über der Schwelle</source>
+        <translation>Target: above the threshold</translation>
+    </message>
+    <message>
+        <source>Ziel: unter der Schwelle</source>
+        <translation>Target: below the threshold</translation>
+    </message>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Continuous</translation>
+    </message>
+    <message>
+        <source>Gesamtdauer: %1</source>
+        <translation>Total: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::LoginDialog</name>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Benutzer:</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Diesen Login immer benutzen</source>
+        <translation>Always use this login</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -2622,6 +2404,79 @@ Switch anyway?</translation>
     </message>
 </context>
 <context>
+    <name>zud::ui::MoveRecordingDialog</name>
+    <message>
+        <source>Verschieben</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>Verschieben von Messung:</source>
+        <translation>Move recording:</translation>
+    </message>
+    <message>
+        <source>Von Patient:</source>
+        <translation>From patient:</translation>
+    </message>
+    <message>
+        <source>Zu Patient:</source>
+        <translation>To patient:</translation>
+    </message>
+    <message>
+        <source>Nicht mehr anzeigen</source>
+        <translation>Do not show again</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::NewPasswordDialog</name>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Change password</translation>
+    </message>
+    <message>
+        <source>Neues Passwort:</source>
+        <translation>New password:</translation>
+    </message>
+    <message>
+        <source>Neues Passwort wiederholen:</source>
+        <translation>Confirm new password:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::OutputWindow</name>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::PatientDialog</name>
     <message>
         <source>Patient ändern</source>
@@ -2737,53 +2592,184 @@ Switch anyway?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TherapistChangeDialog</name>
+    <name>zud::ui::PatientModel</name>
     <message>
-        <source>Therapeut ändern</source>
-        <translation>Change therapist</translation>
+        <source>weiblich</source>
+        <translation>female</translation>
+    </message>
+    <message>
+        <source>männlich</source>
+        <translation>male</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Surname</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Date of birth</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>Postcode</translation>
+    </message>
+    <message>
+        <source>Wohnort</source>
+        <translation>Town</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>Patientennummer</source>
+        <translation>Patient number</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Health insurance</translation>
+    </message>
+    <message>
+        <source>Versicherungsnummer</source>
+        <translation>Insurance number</translation>
+    </message>
+    <message>
+        <source>Telefon</source>
+        <translation>Telephone</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Gewicht</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Sex</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::PatientSelectionWindow</name>
+    <message>
+        <source>Patientensuche</source>
+        <translation>Patient search</translation>
+    </message>
+    <message>
+        <source>Bitte Suchtext eingeben:</source>
+        <translation>Please enter the search text:</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Patients</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Zurück</source>
         <translation>Back</translation>
     </message>
     <message>
-        <source>Vorname:</source>
-        <translation>First name:</translation>
+        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
+        <translation>The patient has been deleted at another workstation meanwhile.</translation>
     </message>
     <message>
-        <source>Name:</source>
-        <translation>Surname:</translation>
+        <source>Patient „%1“ wirklich löschen?</source>
+        <translation>Really delete patient “%1”?</translation>
     </message>
     <message>
-        <source>Therapeut</source>
-        <translation>Therapist</translation>
+        <source>Zum Patienten „%1“ sind Übungen gespeichert (Anzahl: %2). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
+        <translation>Exercises are stored for patient “%1” (number: %2). Should they be deleted as well?
+
+With “No” they remain in the database but are no longer assigned to any patient.</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::MoveRecordingDialog</name>
+    <name>zud::ui::PrintPreviewWindow</name>
     <message>
-        <source>Verschieben</source>
-        <translation>Move</translation>
+        <source>Bemerkungen</source>
+        <translation>Remarks</translation>
     </message>
     <message>
-        <source>Verschieben von Messung:</source>
-        <translation>Move recording:</translation>
+        <source>Druckvorschau</source>
+        <translation>Print preview</translation>
     </message>
     <message>
-        <source>Von Patient:</source>
-        <translation>From patient:</translation>
+        <source>Ausgabe</source>
+        <translation>Output</translation>
     </message>
     <message>
-        <source>Zu Patient:</source>
-        <translation>To patient:</translation>
+        <source>Seite</source>
+        <translation>Page</translation>
     </message>
     <message>
-        <source>Nicht mehr anzeigen</source>
-        <translation>Do not show again</translation>
+        <source>Fenster</source>
+        <translation>Window</translation>
     </message>
     <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Eine Übung</source>
+        <translation>One exercise</translation>
+    </message>
+    <message>
+        <source>Zwei Übungen</source>
+        <translation>Two exercises</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Übung1</source>
+        <translation>Exercise 1</translation>
+    </message>
+    <message>
+        <source>Übung2</source>
+        <translation>Exercise 2</translation>
+    </message>
+    <message>
+        <source>Druckvorschau als PDF speichern</source>
+        <translation>Save print preview as PDF</translation>
     </message>
 </context>
 <context>
@@ -2992,6 +2978,281 @@ Are you sure?</translation>
     </message>
 </context>
 <context>
+    <name>zud::ui::ProgressChartWindow</name>
+    <message>
+        <source>Verlauf</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Verlauf als PDF speichern</source>
+        <translation>Save progress chart as PDF</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ReadoutWindow</name>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Auslesen</source>
+        <translation>Read out</translation>
+    </message>
+    <message>
+        <source>Alle auswählen</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Keine auswählen</source>
+        <translation>Select none</translation>
+    </message>
+    <message>
+        <source>Übungen nach dem Auslesen löschen</source>
+        <translation>Delete exercises after reading out</translation>
+    </message>
+    <message>
+        <source>Zuweisen</source>
+        <translation>Assign</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Therapeuten</source>
+        <translation>Therapists</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Patients</translation>
+    </message>
+    <message>
+        <source>Übungsdaten auslesen</source>
+        <translation>Read out exercise data</translation>
+    </message>
+    <message>
+        <source>Therapeut %1</source>
+        <translation>Therapist %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Surname:</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>First name:</translation>
+    </message>
+    <message>
+        <source>Keine Patientendaten</source>
+        <translation>No patient data</translation>
+    </message>
+    <message>
+        <source>Patient %1 (%2)</source>
+        <translation>Patient %1 (%2)</translation>
+    </message>
+    <message>
+        <source>nicht zugewiesen</source>
+        <translation>not assigned</translation>
+    </message>
+    <message>
+        <source>geb. am:</source>
+        <translation>Born on:</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Patient %1</translation>
+    </message>
+    <message>
+        <source>unvollständig</source>
+        <translation>incomplete</translation>
+    </message>
+    <message>
+        <source>Ohne angemeldete Datenbank kann kein Patient angelegt werden.</source>
+        <translation>Without a database login no patient can be created.</translation>
+    </message>
+    <message>
+        <source>Name, Vorname und Geburtsdatum dieses Gerätepatienten sind vollständig: beim Auslesen wird er in der Datenbank gefunden oder neu angelegt. Mit „Zuweisen“ ordnen Sie ihn einem anderen Patienten zu.</source>
+        <translation>Surname, first name and date of birth of this device patient are complete: the read-out finds the patient in the database or creates a new one. Use “Assign” to link the patient to another one.</translation>
+    </message>
+    <message>
+        <source>Dieser Gerätepatient hat keine Daten, die übernommen werden könnten. Wählen Sie mit „Zuweisen“ einen Patienten der Datenbank.</source>
+        <translation>This device patient has no data that could be taken over. Use “Assign” to choose a patient from the database.</translation>
+    </message>
+    <message>
+        <source>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</source>
+        <translation>Without a database login no patient can be assigned.</translation>
+    </message>
+    <message>
+        <source>An Praxissoftware senden</source>
+        <translation>Send to practice software</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RecordingModel</name>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Program name</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RecordingSelectionWindow</name>
+    <message>
+        <source>Übung wählen</source>
+        <translation>Choose exercise</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>Übung vom %1 %2 wirklich löschen?</source>
+        <translation>Really delete the exercise of %1 %2?</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RemarksDialog</name>
+    <message>
+        <source>Bemerkungen hinzufügen/ändern</source>
+        <translation>Add/change remarks</translation>
+    </message>
+    <message>
+        <source>Hinzufügen/Ändern</source>
+        <translation>Add/Change</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Bemerkungen</source>
+        <translation>Remarks</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RibbonDialog</name>
+    <message>
+        <source>Allgemein</source>
+        <translation>General</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::SplashScreen</name>
+    <message>
+        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
+        <translation>Companion software for the ZUD12 therapy device</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::StatisticsWindow</name>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Gesamte Statistik drucken</source>
+        <translation>Print whole statistics</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung drucken</source>
+        <translation>Print summary</translation>
+    </message>
+    <message>
+        <source>Gesamte Statistik als PDF</source>
+        <translation>Whole statistics as PDF</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung als PDF</source>
+        <translation>Summary as PDF</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Statistik als PDF speichern</source>
+        <translation>Save statistics as PDF</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Save therapy summary as PDF</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::SummaryWindow</name>
+    <message>
+        <source>Therapie-Zusammenfassung</source>
+        <translation>Therapy summary</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Save therapy summary as PDF</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::SystemParametersDialog</name>
     <message>
         <source>Systemparameter</source>
@@ -3139,273 +3400,26 @@ Are you sure?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::ImportWindow</name>
+    <name>zud::ui::TherapistChangeDialog</name>
     <message>
-        <source>Daten importieren</source>
-        <translation>Import data</translation>
-    </message>
-    <message>
-        <source>Archiv öffnen</source>
-        <translation>Open archive</translation>
-    </message>
-    <message>
-        <source>Importieren</source>
-        <translation>Import</translation>
+        <source>Therapeut ändern</source>
+        <translation>Change therapist</translation>
     </message>
     <message>
         <source>Zurück</source>
         <translation>Back</translation>
     </message>
     <message>
-        <source>Import</source>
-        <translation>Import</translation>
+        <source>Vorname:</source>
+        <translation>First name:</translation>
     </message>
     <message>
-        <source>Archive</source>
-        <translation>Archives</translation>
+        <source>Name:</source>
+        <translation>Surname:</translation>
     </message>
     <message>
-        <source>Die Daten wurden importiert (Patienten: %1) aus der Datei:
-%2</source>
-        <translation>The data were imported (patients: %1) from the file:
-%2</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::RecordingSelectionWindow</name>
-    <message>
-        <source>Übung wählen</source>
-        <translation>Choose exercise</translation>
-    </message>
-    <message>
-        <source>Auswählen</source>
-        <translation>Select</translation>
-    </message>
-    <message>
-        <source>Löschen</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>Übungen</source>
-        <translation>Exercises</translation>
-    </message>
-    <message>
-        <source>Übung vom %1 %2 wirklich löschen?</source>
-        <translation>Really delete the exercise of %1 %2?</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::NewPasswordDialog</name>
-    <message>
-        <source>Passwort ändern</source>
-        <translation>Change password</translation>
-    </message>
-    <message>
-        <source>Neues Passwort:</source>
-        <translation>New password:</translation>
-    </message>
-    <message>
-        <source>Neues Passwort wiederholen:</source>
-        <translation>Confirm new password:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::PatientSelectionWindow</name>
-    <message>
-        <source>Patientensuche</source>
-        <translation>Patient search</translation>
-    </message>
-    <message>
-        <source>Bitte Suchtext eingeben:</source>
-        <translation>Please enter the search text:</translation>
-    </message>
-    <message>
-        <source>Patienten</source>
-        <translation>Patients</translation>
-    </message>
-    <message>
-        <source>Auswählen</source>
-        <translation>Select</translation>
-    </message>
-    <message>
-        <source>Neu</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>Bearbeiten</source>
-        <translation>Edit</translation>
-    </message>
-    <message>
-        <source>Suchen</source>
-        <translation>Search</translation>
-    </message>
-    <message>
-        <source>Löschen</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
-        <translation>The patient has been deleted at another workstation meanwhile.</translation>
-    </message>
-    <message>
-        <source>Patient „%1“ wirklich löschen?</source>
-        <translation>Really delete patient “%1”?</translation>
-    </message>
-    <message>
-        <source>Zum Patienten „%1“ sind Übungen gespeichert (Anzahl: %2). Sollen sie ebenfalls gelöscht werden?
-
-Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
-        <translation>Exercises are stored for patient “%1” (number: %2). Should they be deleted as well?
-
-With “No” they remain in the database but are no longer assigned to any patient.</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::PrintPreviewWindow</name>
-    <message>
-        <source>Bemerkungen</source>
-        <translation>Remarks</translation>
-    </message>
-    <message>
-        <source>Druckvorschau</source>
-        <translation>Print preview</translation>
-    </message>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Output</translation>
-    </message>
-    <message>
-        <source>Seite</source>
-        <translation>Page</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Window</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Eine Übung</source>
-        <translation>One exercise</translation>
-    </message>
-    <message>
-        <source>Zwei Übungen</source>
-        <translation>Two exercises</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>Übung1</source>
-        <translation>Exercise 1</translation>
-    </message>
-    <message>
-        <source>Übung2</source>
-        <translation>Exercise 2</translation>
-    </message>
-    <message>
-        <source>Druckvorschau als PDF speichern</source>
-        <translation>Save print preview as PDF</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::SummaryWindow</name>
-    <message>
-        <source>Therapie-Zusammenfassung</source>
-        <translation>Therapy summary</translation>
-    </message>
-    <message>
-        <source>Therapie-Zusammenfassung als PDF speichern</source>
-        <translation>Save therapy summary as PDF</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::SplashScreen</name>
-    <message>
-        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
-        <translation>Companion software for the ZUD12 therapy device</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::StatisticsWindow</name>
-    <message>
-        <source>Statistik</source>
-        <translation>Statistics</translation>
-    </message>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Output</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Window</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Gesamte Statistik drucken</source>
-        <translation>Print whole statistics</translation>
-    </message>
-    <message>
-        <source>Zusammenfassung drucken</source>
-        <translation>Print summary</translation>
-    </message>
-    <message>
-        <source>Gesamte Statistik als PDF</source>
-        <translation>Whole statistics as PDF</translation>
-    </message>
-    <message>
-        <source>Zusammenfassung als PDF</source>
-        <translation>Summary as PDF</translation>
-    </message>
-    <message>
-        <source>Verlauf</source>
-        <translation>Progress</translation>
-    </message>
-    <message>
-        <source>Zusammenfassung</source>
-        <translation>Summary</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>Statistik als PDF speichern</source>
-        <translation>Save statistics as PDF</translation>
-    </message>
-    <message>
-        <source>Therapie-Zusammenfassung als PDF speichern</source>
-        <translation>Save therapy summary as PDF</translation>
+        <source>Therapeut</source>
+        <translation>Therapist</translation>
     </message>
 </context>
 <context>
@@ -3477,17 +3491,6 @@ With “No” they remain in the database but are no longer assigned to any pati
     <message>
         <source>Die Datenbank konnte nicht geprüft werden.</source>
         <translation>The database could not be checked.</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::ProgressChartWindow</name>
-    <message>
-        <source>Verlauf</source>
-        <translation>Progress</translation>
-    </message>
-    <message>
-        <source>Verlauf als PDF speichern</source>
-        <translation>Save progress chart as PDF</translation>
     </message>
 </context>
 <context>

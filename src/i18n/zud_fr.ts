@@ -999,50 +999,6 @@
 <context>
     <name>Gdt</name>
     <message>
-        <source>Entspannen</source>
-        <translation>Détente</translation>
-    </message>
-    <message>
-        <source>Anspannen</source>
-        <translation>Contraction</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Strom</source>
-        <translation>Courant</translation>
-    </message>
-    <message>
-        <source>Druck</source>
-        <translation>Pression</translation>
-    </message>
-    <message>
-        <source>EMG CH1</source>
-        <translation>EMG CH1</translation>
-    </message>
-    <message>
-        <source>EMG CH2</source>
-        <translation>EMG CH2</translation>
-    </message>
-    <message>
-        <source>Entspannen CH1</source>
-        <translation>Relâchement CH1</translation>
-    </message>
-    <message>
-        <source>Anspannen CH1</source>
-        <translation>Contraction CH1</translation>
-    </message>
-    <message>
-        <source>Entspannen CH2</source>
-        <translation>Relâchement CH2</translation>
-    </message>
-    <message>
-        <source>Anspannen CH2</source>
-        <translation>Contraction CH2</translation>
-    </message>
-    <message>
         <source>Zeile %1: %2</source>
         <translation>Ligne %1 : %2</translation>
     </message>
@@ -1291,6 +1247,53 @@
     <message>
         <source>Benutzer</source>
         <translation>Utilisateur</translation>
+    </message>
+</context>
+<context>
+    <name>Phasengruppen</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Relâchement</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Contraction</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Courant</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>EMG CH1</source>
+        <translation>EMG CH1</translation>
+    </message>
+    <message>
+        <source>EMG CH2</source>
+        <translation>EMG CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen CH1</source>
+        <translation>Relâchement CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen CH1</source>
+        <translation>Contraction CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen CH2</source>
+        <translation>Relâchement CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen CH2</source>
+        <translation>Contraction CH2</translation>
     </message>
 </context>
 <context>
@@ -1578,473 +1581,6 @@
     </message>
 </context>
 <context>
-    <name>zud::ui::ChartFrame</name>
-    <message>
-        <source>Diese Übung enthält keine darstellbaren Messwerte.</source>
-        <translation>Cet exercice ne contient aucune valeur affichable.</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::CheckPatientModel</name>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Letzter Zugriff</source>
-        <translation>Dernier accès</translation>
-    </message>
-    <message>
-        <source>Geburtsdatum</source>
-        <translation>Date de naissance</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::DeviceRecordingModel</name>
-    <message>
-        <source>&lt; 1 min</source>
-        <translation>&lt; 1 min</translation>
-    </message>
-    <message>
-        <source>%1 min</source>
-        <translation>%1 min</translation>
-    </message>
-    <message>
-        <source>Datum</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Uhrzeit</source>
-        <translation>Heure</translation>
-    </message>
-    <message>
-        <source>Übungslänge</source>
-        <translation>Durée de l&apos;exercice</translation>
-    </message>
-    <message>
-        <source>bereits gespeichert</source>
-        <translation>déjà enregistré</translation>
-    </message>
-    <message>
-        <source>Datenbank</source>
-        <translation>Base de données</translation>
-    </message>
-    <message>
-        <source>gleiche Uhrzeit bei %1</source>
-        <translation>même heure : %1</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::ExchangeForm</name>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Annuler</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::ExchangeProgress</name>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Annuler</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::GdtSettingsDialog</name>
-    <message>
-        <source>GDT-Einstellungen</source>
-        <translation>Paramètres GDT</translation>
-    </message>
-    <message>
-        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
-        <translation>Connexion au logiciel du cabinet (GDT) active</translation>
-    </message>
-    <message>
-        <source>Durchsuchen…</source>
-        <translation>Parcourir…</translation>
-    </message>
-    <message>
-        <source>GDT-Austauschordner</source>
-        <translation>Dossier d’échange GDT</translation>
-    </message>
-    <message>
-        <source>Austauschordner:</source>
-        <translation>Dossier d’échange :</translation>
-    </message>
-    <message>
-        <source>Eigene GDT-ID:</source>
-        <translation>ID GDT propre :</translation>
-    </message>
-    <message>
-        <source>GDT-ID der Praxissoftware:</source>
-        <translation>ID GDT du logiciel du cabinet :</translation>
-    </message>
-    <message>
-        <source>Version:</source>
-        <translation>Version :</translation>
-    </message>
-    <message>
-        <source>7 Bit (DIN 66003)</source>
-        <translation>7 bits (DIN 66003)</translation>
-    </message>
-    <message>
-        <source>IBM CP 437</source>
-        <translation>IBM CP 437</translation>
-    </message>
-    <message>
-        <source>ISO 8859-15</source>
-        <translation>ISO 8859-15</translation>
-    </message>
-    <message>
-        <source>Zeichensatz:</source>
-        <translation>Jeu de caractères :</translation>
-    </message>
-    <message>
-        <source>Untersuchungscode (8402):</source>
-        <translation>Code d’examen (8402) :</translation>
-    </message>
-    <message>
-        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
-        <translation>Envoyer les résultats automatiquement après la lecture des exercices et après l’enregistrement d’une mesure en temps réel</translation>
-    </message>
-    <message>
-        <source>Berichtsseite als PDF mitsenden</source>
-        <translation>Joindre la page de rapport en PDF</translation>
-    </message>
-    <message>
-        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
-        <translation>Numéroter les fichiers de résultats (.001, .002, …)</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::LiveSessionPanel</name>
-    <message>
-        <source>Patient</source>
-        <translation>Patient</translation>
-    </message>
-    <message>
-        <source>Programm</source>
-        <translation>Programme</translation>
-    </message>
-    <message>
-        <source>Zeit</source>
-        <translation>Temps</translation>
-    </message>
-    <message>
-        <source>Zyklus</source>
-        <translation>Cycle</translation>
-    </message>
-    <message>
-        <source>Im Zielbereich</source>
-        <translation>Dans la cible</translation>
-    </message>
-    <message>
-        <source>kein Patient gewählt</source>
-        <translation>aucun patient choisi</translation>
-    </message>
-    <message>
-        <source>%1 von %2</source>
-        <translation>%1 sur %2</translation>
-    </message>
-    <message>
-        <source>Wert</source>
-        <translation>Valeur</translation>
-    </message>
-    <message>
-        <source>Strom</source>
-        <translation>Courant</translation>
-    </message>
-    <message>
-        <source>Druck</source>
-        <translation>Pression</translation>
-    </message>
-    <message>
-        <source>EMG 1</source>
-        <translation>EMG 1</translation>
-    </message>
-    <message>
-        <source>EMG</source>
-        <translation>EMG</translation>
-    </message>
-    <message>
-        <source>EMG 2</source>
-        <translation>EMG 2</translation>
-    </message>
-    <message>
-        <source>%1 %</source>
-        <translation>%1 %</translation>
-    </message>
-    <message>
-        <source>Ziel: über der Schwelle</source>
-        <translation>Objectif : au-dessus du seuil</translation>
-    </message>
-    <message>
-        <source>Ziel: unter der Schwelle</source>
-        <translation>Objectif : en dessous du seuil</translation>
-    </message>
-    <message>
-        <source>Dauerbetrieb</source>
-        <translation>Continu</translation>
-    </message>
-    <message>
-        <source>Gesamtdauer: %1</source>
-        <translation>Durée totale : %1</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::PatientModel</name>
-    <message>
-        <source>weiblich</source>
-        <translation>féminin</translation>
-    </message>
-    <message>
-        <source>männlich</source>
-        <translation>masculin</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Vorname</source>
-        <translation>Prénom</translation>
-    </message>
-    <message>
-        <source>Geburtstag</source>
-        <translation>Date de naissance</translation>
-    </message>
-    <message>
-        <source>PLZ</source>
-        <translation>Code postal</translation>
-    </message>
-    <message>
-        <source>Wohnort</source>
-        <translation>Ville</translation>
-    </message>
-    <message>
-        <source>Straße</source>
-        <translation>Rue</translation>
-    </message>
-    <message>
-        <source>Patientennummer</source>
-        <translation>Numéro de patient</translation>
-    </message>
-    <message>
-        <source>Krankenkasse</source>
-        <translation>Caisse d&apos;assurance maladie</translation>
-    </message>
-    <message>
-        <source>Versicherungsnummer</source>
-        <translation>Numéro d&apos;assuré</translation>
-    </message>
-    <message>
-        <source>Telefon</source>
-        <translation>Téléphone</translation>
-    </message>
-    <message>
-        <source>Fax</source>
-        <translation>Fax</translation>
-    </message>
-    <message>
-        <source>E-Mail</source>
-        <translation>E-mail</translation>
-    </message>
-    <message>
-        <source>Größe</source>
-        <translation>Taille</translation>
-    </message>
-    <message>
-        <source>Gewicht</source>
-        <translation>Poids</translation>
-    </message>
-    <message>
-        <source>Geschlecht</source>
-        <translation>Sexe</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::RecordingModel</name>
-    <message>
-        <source>Datum</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Uhrzeit</source>
-        <translation>Heure</translation>
-    </message>
-    <message>
-        <source>Betriebsart</source>
-        <translation>Mode</translation>
-    </message>
-    <message>
-        <source>#</source>
-        <translation>#</translation>
-    </message>
-    <message>
-        <source>Programmname</source>
-        <translation>Nom du programme</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::RibbonDialog</name>
-    <message>
-        <source>Allgemein</source>
-        <translation>Général</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::OutputWindow</name>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Sortie</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Fenêtre</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Imprimer</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Retour</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::ReadoutWindow</name>
-    <message>
-        <source>Zurück</source>
-        <translation>Retour</translation>
-    </message>
-    <message>
-        <source>Auslesen</source>
-        <translation>Lire</translation>
-    </message>
-    <message>
-        <source>Alle auswählen</source>
-        <translation>Tout sélectionner</translation>
-    </message>
-    <message>
-        <source>Keine auswählen</source>
-        <translation>Ne rien sélectionner</translation>
-    </message>
-    <message>
-        <source>Übungen nach dem Auslesen löschen</source>
-        <translation>Supprimer les exercices après la lecture</translation>
-    </message>
-    <message>
-        <source>Zuweisen</source>
-        <translation>Attribuer</translation>
-    </message>
-    <message>
-        <source>Importieren</source>
-        <translation>Importer</translation>
-    </message>
-    <message>
-        <source>Allgemein</source>
-        <translation>Général</translation>
-    </message>
-    <message>
-        <source>Übungen</source>
-        <translation>Exercices</translation>
-    </message>
-    <message>
-        <source>Patient</source>
-        <translation>Patient</translation>
-    </message>
-    <message>
-        <source>Therapeuten</source>
-        <translation>Thérapeutes</translation>
-    </message>
-    <message>
-        <source>Patienten</source>
-        <translation>Patients</translation>
-    </message>
-    <message>
-        <source>Übungsdaten auslesen</source>
-        <translation>Lire les données d&apos;exercice</translation>
-    </message>
-    <message>
-        <source>Therapeut %1</source>
-        <translation>Thérapeute %1</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Nom&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Vorname:</source>
-        <translation>Prénom&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Keine Patientendaten</source>
-        <translation>Aucune donnée patient</translation>
-    </message>
-    <message>
-        <source>Patient %1 (%2)</source>
-        <translation>Patient %1 (%2)</translation>
-    </message>
-    <message>
-        <source>nicht zugewiesen</source>
-        <translation>non attribué</translation>
-    </message>
-    <message>
-        <source>geb. am:</source>
-        <translation>Né(e) le&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Patient %1</source>
-        <translation>Patient %1</translation>
-    </message>
-    <message>
-        <source>unvollständig</source>
-        <translation>incomplet</translation>
-    </message>
-    <message>
-        <source>Ohne angemeldete Datenbank kann kein Patient angelegt werden.</source>
-        <translation>Sans connexion à la base de données, aucun patient ne peut être créé.</translation>
-    </message>
-    <message>
-        <source>Name, Vorname und Geburtsdatum dieses Gerätepatienten sind vollständig: beim Auslesen wird er in der Datenbank gefunden oder neu angelegt. Mit „Zuweisen“ ordnen Sie ihn einem anderen Patienten zu.</source>
-        <translation>Le nom, le prénom et la date de naissance de ce patient de l’appareil sont complets&#xa0;: la lecture le trouve dans la base de données ou le crée. Avec «&#xa0;Attribuer&#xa0;», vous l’associez à un autre patient.</translation>
-    </message>
-    <message>
-        <source>Dieser Gerätepatient hat keine Daten, die übernommen werden könnten. Wählen Sie mit „Zuweisen“ einen Patienten der Datenbank.</source>
-        <translation>Ce patient de l’appareil n’a aucune donnée à reprendre. Choisissez un patient de la base de données avec «&#xa0;Attribuer&#xa0;».</translation>
-    </message>
-    <message>
-        <source>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</source>
-        <translation>Sans connexion à la base de données, aucun patient ne peut être attribué.</translation>
-    </message>
-    <message>
-        <source>An Praxissoftware senden</source>
-        <translation>Envoyer au logiciel du cabinet</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::RemarksDialog</name>
-    <message>
-        <source>Bemerkungen hinzufügen/ändern</source>
-        <translation>Ajouter/modifier les remarques</translation>
-    </message>
-    <message>
-        <source>Hinzufügen/Ändern</source>
-        <translation>Ajouter/Modifier</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Retour</translation>
-    </message>
-    <message>
-        <source>Bemerkungen</source>
-        <translation>Remarques</translation>
-    </message>
-</context>
-<context>
     <name>zud::ui::ApplicationChangeWindow</name>
     <message>
         <source>Anwendung wechseln</source>
@@ -2136,27 +1672,71 @@ Changer quand même ?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::LoginDialog</name>
+    <name>zud::ui::ChartFrame</name>
     <message>
-        <source>Login</source>
-        <translation>Connexion</translation>
+        <source>Diese Übung enthält keine darstellbaren Messwerte.</source>
+        <translation>Cet exercice ne contient aucune valeur affichable.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::CheckPatientModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
     </message>
     <message>
-        <source>Benutzer:</source>
-        <translation>Utilisateur :</translation>
+        <source>Letzter Zugriff</source>
+        <translation>Dernier accès</translation>
     </message>
     <message>
-        <source>Passwort:</source>
-        <translation>Mot de passe :</translation>
+        <source>Geburtsdatum</source>
+        <translation>Date de naissance</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::DeviceRecordingModel</name>
+    <message>
+        <source>&lt; 1 min</source>
+        <translation>&lt; 1 min</translation>
     </message>
     <message>
-        <source>Diesen Login immer benutzen</source>
-        <translation>Toujours utiliser cet identifiant</translation>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>Datum</source>
+        <translation>Date</translation>
     </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Durée de l&apos;exercice</translation>
+    </message>
+    <message>
+        <source>bereits gespeichert</source>
+        <translation>déjà enregistré</translation>
+    </message>
+    <message>
+        <source>Datenbank</source>
+        <translation>Base de données</translation>
+    </message>
+    <message>
+        <source>gleiche Uhrzeit bei %1</source>
+        <translation>même heure : %1</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ExchangeForm</name>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ExchangeProgress</name>
     <message>
         <source>Abbrechen</source>
         <translation>Annuler</translation>
@@ -2189,6 +1769,208 @@ Changer quand même ?</translation>
 %2</source>
         <translation>Les données ont été exportées (patients : %1) dans le fichier :
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::GdtSettingsDialog</name>
+    <message>
+        <source>GDT-Einstellungen</source>
+        <translation>Paramètres GDT</translation>
+    </message>
+    <message>
+        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
+        <translation>Connexion au logiciel du cabinet (GDT) active</translation>
+    </message>
+    <message>
+        <source>Durchsuchen…</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>GDT-Austauschordner</source>
+        <translation>Dossier d’échange GDT</translation>
+    </message>
+    <message>
+        <source>Austauschordner:</source>
+        <translation>Dossier d’échange :</translation>
+    </message>
+    <message>
+        <source>Eigene GDT-ID:</source>
+        <translation>ID GDT propre :</translation>
+    </message>
+    <message>
+        <source>GDT-ID der Praxissoftware:</source>
+        <translation>ID GDT du logiciel du cabinet :</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version :</translation>
+    </message>
+    <message>
+        <source>7 Bit (DIN 66003)</source>
+        <translation>7 bits (DIN 66003)</translation>
+    </message>
+    <message>
+        <source>IBM CP 437</source>
+        <translation>IBM CP 437</translation>
+    </message>
+    <message>
+        <source>ISO 8859-15</source>
+        <translation>ISO 8859-15</translation>
+    </message>
+    <message>
+        <source>Zeichensatz:</source>
+        <translation>Jeu de caractères :</translation>
+    </message>
+    <message>
+        <source>Untersuchungscode (8402):</source>
+        <translation>Code d’examen (8402) :</translation>
+    </message>
+    <message>
+        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
+        <translation>Envoyer les résultats automatiquement après la lecture des exercices et après l’enregistrement d’une mesure en temps réel</translation>
+    </message>
+    <message>
+        <source>Berichtsseite als PDF mitsenden</source>
+        <translation>Joindre la page de rapport en PDF</translation>
+    </message>
+    <message>
+        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
+        <translation>Numéroter les fichiers de résultats (.001, .002, …)</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ImportWindow</name>
+    <message>
+        <source>Daten importieren</source>
+        <translation>Importer les données</translation>
+    </message>
+    <message>
+        <source>Archiv öffnen</source>
+        <translation>Ouvrir une archive</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importation</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archives</translation>
+    </message>
+    <message>
+        <source>Die Daten wurden importiert (Patienten: %1) aus der Datei:
+%2</source>
+        <translation>Les données ont été importées (patients : %1) depuis le fichier :
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::LiveSessionPanel</name>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Zyklus</source>
+        <translation>Cycle</translation>
+    </message>
+    <message>
+        <source>Im Zielbereich</source>
+        <translation>Dans la cible</translation>
+    </message>
+    <message>
+        <source>kein Patient gewählt</source>
+        <translation>aucun patient choisi</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Courant</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>EMG 1</source>
+        <translation>EMG 1</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>EMG 2</source>
+        <translation>EMG 2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Ziel: über der Schwelle</source>
+        <translation>Objectif : au-dessus du seuil</translation>
+    </message>
+    <message>
+        <source>Ziel: unter der Schwelle</source>
+        <translation>Objectif : en dessous du seuil</translation>
+    </message>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Continu</translation>
+    </message>
+    <message>
+        <source>Gesamtdauer: %1</source>
+        <translation>Durée totale : %1</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::LoginDialog</name>
+    <message>
+        <source>Login</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>Benutzer:</source>
+        <translation>Utilisateur :</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Diesen Login immer benutzen</source>
+        <translation>Toujours utiliser cet identifiant</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -2622,6 +2404,79 @@ Changer quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>zud::ui::MoveRecordingDialog</name>
+    <message>
+        <source>Verschieben</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>Verschieben von Messung:</source>
+        <translation>Déplacer l&apos;enregistrement :</translation>
+    </message>
+    <message>
+        <source>Von Patient:</source>
+        <translation>Du patient :</translation>
+    </message>
+    <message>
+        <source>Zu Patient:</source>
+        <translation>Au patient :</translation>
+    </message>
+    <message>
+        <source>Nicht mehr anzeigen</source>
+        <translation>Ne plus afficher</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::NewPasswordDialog</name>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Modifier le mot de passe</translation>
+    </message>
+    <message>
+        <source>Neues Passwort:</source>
+        <translation>Nouveau mot de passe :</translation>
+    </message>
+    <message>
+        <source>Neues Passwort wiederholen:</source>
+        <translation>Confirmer le nouveau mot de passe :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::OutputWindow</name>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::PatientDialog</name>
     <message>
         <source>Patient ändern</source>
@@ -2737,53 +2592,184 @@ Changer quand même ?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TherapistChangeDialog</name>
+    <name>zud::ui::PatientModel</name>
     <message>
-        <source>Therapeut ändern</source>
-        <translation>Modifier le thérapeute</translation>
+        <source>weiblich</source>
+        <translation>féminin</translation>
+    </message>
+    <message>
+        <source>männlich</source>
+        <translation>masculin</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Date de naissance</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>Code postal</translation>
+    </message>
+    <message>
+        <source>Wohnort</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Rue</translation>
+    </message>
+    <message>
+        <source>Patientennummer</source>
+        <translation>Numéro de patient</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Caisse d&apos;assurance maladie</translation>
+    </message>
+    <message>
+        <source>Versicherungsnummer</source>
+        <translation>Numéro d&apos;assuré</translation>
+    </message>
+    <message>
+        <source>Telefon</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Gewicht</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Sexe</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::PatientSelectionWindow</name>
+    <message>
+        <source>Patientensuche</source>
+        <translation>Recherche de patients</translation>
+    </message>
+    <message>
+        <source>Bitte Suchtext eingeben:</source>
+        <translation>Veuillez saisir le texte à rechercher :</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Patients</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Sélectionner</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Zurück</source>
         <translation>Retour</translation>
     </message>
     <message>
-        <source>Vorname:</source>
-        <translation>Prénom :</translation>
+        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
+        <translation>Le patient a été supprimé entre-temps sur un autre poste de travail.</translation>
     </message>
     <message>
-        <source>Name:</source>
-        <translation>Nom :</translation>
+        <source>Patient „%1“ wirklich löschen?</source>
+        <translation>Supprimer vraiment le patient « %1 » ?</translation>
     </message>
     <message>
-        <source>Therapeut</source>
-        <translation>Thérapeute</translation>
+        <source>Zum Patienten „%1“ sind Übungen gespeichert (Anzahl: %2). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
+        <translation>Des exercices sont enregistrés pour le patient « %1 » (nombre : %2). Faut-il les supprimer également ?
+
+Avec « Non », ils restent dans la base de données mais ne sont plus attribués à aucun patient.</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::MoveRecordingDialog</name>
+    <name>zud::ui::PrintPreviewWindow</name>
     <message>
-        <source>Verschieben</source>
-        <translation>Déplacer</translation>
+        <source>Bemerkungen</source>
+        <translation>Remarques</translation>
     </message>
     <message>
-        <source>Verschieben von Messung:</source>
-        <translation>Déplacer l&apos;enregistrement :</translation>
+        <source>Druckvorschau</source>
+        <translation>Aperçu avant impression</translation>
     </message>
     <message>
-        <source>Von Patient:</source>
-        <translation>Du patient :</translation>
+        <source>Ausgabe</source>
+        <translation>Sortie</translation>
     </message>
     <message>
-        <source>Zu Patient:</source>
-        <translation>Au patient :</translation>
+        <source>Seite</source>
+        <translation>Page</translation>
     </message>
     <message>
-        <source>Nicht mehr anzeigen</source>
-        <translation>Ne plus afficher</translation>
+        <source>Fenster</source>
+        <translation>Fenêtre</translation>
     </message>
     <message>
-        <source>Abbrechen</source>
-        <translation>Annuler</translation>
+        <source>Drucken</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Eine Übung</source>
+        <translation>Un exercice</translation>
+    </message>
+    <message>
+        <source>Zwei Übungen</source>
+        <translation>Deux exercices</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Übung1</source>
+        <translation>Exercice 1</translation>
+    </message>
+    <message>
+        <source>Übung2</source>
+        <translation>Exercice 2</translation>
+    </message>
+    <message>
+        <source>Druckvorschau als PDF speichern</source>
+        <translation>Enregistrer l&apos;aperçu avant impression en PDF</translation>
     </message>
 </context>
 <context>
@@ -2992,6 +2978,281 @@ Sind Sie sicher?</source>
     </message>
 </context>
 <context>
+    <name>zud::ui::ProgressChartWindow</name>
+    <message>
+        <source>Verlauf</source>
+        <translation>Évolution</translation>
+    </message>
+    <message>
+        <source>Verlauf als PDF speichern</source>
+        <translation>Enregistrer l&apos;évolution en PDF</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ReadoutWindow</name>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Auslesen</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Alle auswählen</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Keine auswählen</source>
+        <translation>Ne rien sélectionner</translation>
+    </message>
+    <message>
+        <source>Übungen nach dem Auslesen löschen</source>
+        <translation>Supprimer les exercices après la lecture</translation>
+    </message>
+    <message>
+        <source>Zuweisen</source>
+        <translation>Attribuer</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Exercices</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Therapeuten</source>
+        <translation>Thérapeutes</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Patients</translation>
+    </message>
+    <message>
+        <source>Übungsdaten auslesen</source>
+        <translation>Lire les données d&apos;exercice</translation>
+    </message>
+    <message>
+        <source>Therapeut %1</source>
+        <translation>Thérapeute %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Prénom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Keine Patientendaten</source>
+        <translation>Aucune donnée patient</translation>
+    </message>
+    <message>
+        <source>Patient %1 (%2)</source>
+        <translation>Patient %1 (%2)</translation>
+    </message>
+    <message>
+        <source>nicht zugewiesen</source>
+        <translation>non attribué</translation>
+    </message>
+    <message>
+        <source>geb. am:</source>
+        <translation>Né(e) le&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Patient %1</translation>
+    </message>
+    <message>
+        <source>unvollständig</source>
+        <translation>incomplet</translation>
+    </message>
+    <message>
+        <source>Ohne angemeldete Datenbank kann kein Patient angelegt werden.</source>
+        <translation>Sans connexion à la base de données, aucun patient ne peut être créé.</translation>
+    </message>
+    <message>
+        <source>Name, Vorname und Geburtsdatum dieses Gerätepatienten sind vollständig: beim Auslesen wird er in der Datenbank gefunden oder neu angelegt. Mit „Zuweisen“ ordnen Sie ihn einem anderen Patienten zu.</source>
+        <translation>Le nom, le prénom et la date de naissance de ce patient de l’appareil sont complets&#xa0;: la lecture le trouve dans la base de données ou le crée. Avec «&#xa0;Attribuer&#xa0;», vous l’associez à un autre patient.</translation>
+    </message>
+    <message>
+        <source>Dieser Gerätepatient hat keine Daten, die übernommen werden könnten. Wählen Sie mit „Zuweisen“ einen Patienten der Datenbank.</source>
+        <translation>Ce patient de l’appareil n’a aucune donnée à reprendre. Choisissez un patient de la base de données avec «&#xa0;Attribuer&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</source>
+        <translation>Sans connexion à la base de données, aucun patient ne peut être attribué.</translation>
+    </message>
+    <message>
+        <source>An Praxissoftware senden</source>
+        <translation>Envoyer au logiciel du cabinet</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RecordingModel</name>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Nom du programme</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RecordingSelectionWindow</name>
+    <message>
+        <source>Übung wählen</source>
+        <translation>Choisir un exercice</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Sélectionner</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Exercices</translation>
+    </message>
+    <message>
+        <source>Übung vom %1 %2 wirklich löschen?</source>
+        <translation>Supprimer vraiment l’exercice du %1 %2 ?</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RemarksDialog</name>
+    <message>
+        <source>Bemerkungen hinzufügen/ändern</source>
+        <translation>Ajouter/modifier les remarques</translation>
+    </message>
+    <message>
+        <source>Hinzufügen/Ändern</source>
+        <translation>Ajouter/Modifier</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Bemerkungen</source>
+        <translation>Remarques</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RibbonDialog</name>
+    <message>
+        <source>Allgemein</source>
+        <translation>Général</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::SplashScreen</name>
+    <message>
+        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
+        <translation>Logiciel compagnon de l&apos;appareil de thérapie ZUD12</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::StatisticsWindow</name>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Gesamte Statistik drucken</source>
+        <translation>Imprimer toutes les statistiques</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung drucken</source>
+        <translation>Imprimer le résumé</translation>
+    </message>
+    <message>
+        <source>Gesamte Statistik als PDF</source>
+        <translation>Toutes les statistiques en PDF</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung als PDF</source>
+        <translation>Résumé en PDF</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Évolution</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Statistik als PDF speichern</source>
+        <translation>Enregistrer les statistiques en PDF</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Enregistrer le résumé de la thérapie en PDF</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::SummaryWindow</name>
+    <message>
+        <source>Therapie-Zusammenfassung</source>
+        <translation>Résumé de la thérapie</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Enregistrer le résumé de la thérapie en PDF</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::SystemParametersDialog</name>
     <message>
         <source>Systemparameter</source>
@@ -3139,273 +3400,26 @@ Sind Sie sicher?</source>
     </message>
 </context>
 <context>
-    <name>zud::ui::ImportWindow</name>
+    <name>zud::ui::TherapistChangeDialog</name>
     <message>
-        <source>Daten importieren</source>
-        <translation>Importer les données</translation>
-    </message>
-    <message>
-        <source>Archiv öffnen</source>
-        <translation>Ouvrir une archive</translation>
-    </message>
-    <message>
-        <source>Importieren</source>
-        <translation>Importer</translation>
+        <source>Therapeut ändern</source>
+        <translation>Modifier le thérapeute</translation>
     </message>
     <message>
         <source>Zurück</source>
         <translation>Retour</translation>
     </message>
     <message>
-        <source>Import</source>
-        <translation>Importation</translation>
+        <source>Vorname:</source>
+        <translation>Prénom :</translation>
     </message>
     <message>
-        <source>Archive</source>
-        <translation>Archives</translation>
+        <source>Name:</source>
+        <translation>Nom :</translation>
     </message>
     <message>
-        <source>Die Daten wurden importiert (Patienten: %1) aus der Datei:
-%2</source>
-        <translation>Les données ont été importées (patients : %1) depuis le fichier :
-%2</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::RecordingSelectionWindow</name>
-    <message>
-        <source>Übung wählen</source>
-        <translation>Choisir un exercice</translation>
-    </message>
-    <message>
-        <source>Auswählen</source>
-        <translation>Sélectionner</translation>
-    </message>
-    <message>
-        <source>Löschen</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Retour</translation>
-    </message>
-    <message>
-        <source>Übungen</source>
-        <translation>Exercices</translation>
-    </message>
-    <message>
-        <source>Übung vom %1 %2 wirklich löschen?</source>
-        <translation>Supprimer vraiment l’exercice du %1 %2 ?</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::NewPasswordDialog</name>
-    <message>
-        <source>Passwort ändern</source>
-        <translation>Modifier le mot de passe</translation>
-    </message>
-    <message>
-        <source>Neues Passwort:</source>
-        <translation>Nouveau mot de passe :</translation>
-    </message>
-    <message>
-        <source>Neues Passwort wiederholen:</source>
-        <translation>Confirmer le nouveau mot de passe :</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Annuler</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::PatientSelectionWindow</name>
-    <message>
-        <source>Patientensuche</source>
-        <translation>Recherche de patients</translation>
-    </message>
-    <message>
-        <source>Bitte Suchtext eingeben:</source>
-        <translation>Veuillez saisir le texte à rechercher :</translation>
-    </message>
-    <message>
-        <source>Patienten</source>
-        <translation>Patients</translation>
-    </message>
-    <message>
-        <source>Auswählen</source>
-        <translation>Sélectionner</translation>
-    </message>
-    <message>
-        <source>Neu</source>
-        <translation>Nouveau</translation>
-    </message>
-    <message>
-        <source>Bearbeiten</source>
-        <translation>Modifier</translation>
-    </message>
-    <message>
-        <source>Suchen</source>
-        <translation>Rechercher</translation>
-    </message>
-    <message>
-        <source>Löschen</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Retour</translation>
-    </message>
-    <message>
-        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
-        <translation>Le patient a été supprimé entre-temps sur un autre poste de travail.</translation>
-    </message>
-    <message>
-        <source>Patient „%1“ wirklich löschen?</source>
-        <translation>Supprimer vraiment le patient « %1 » ?</translation>
-    </message>
-    <message>
-        <source>Zum Patienten „%1“ sind Übungen gespeichert (Anzahl: %2). Sollen sie ebenfalls gelöscht werden?
-
-Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
-        <translation>Des exercices sont enregistrés pour le patient « %1 » (nombre : %2). Faut-il les supprimer également ?
-
-Avec « Non », ils restent dans la base de données mais ne sont plus attribués à aucun patient.</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::PrintPreviewWindow</name>
-    <message>
-        <source>Bemerkungen</source>
-        <translation>Remarques</translation>
-    </message>
-    <message>
-        <source>Druckvorschau</source>
-        <translation>Aperçu avant impression</translation>
-    </message>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Sortie</translation>
-    </message>
-    <message>
-        <source>Seite</source>
-        <translation>Page</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Fenêtre</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Imprimer</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Eine Übung</source>
-        <translation>Un exercice</translation>
-    </message>
-    <message>
-        <source>Zwei Übungen</source>
-        <translation>Deux exercices</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Retour</translation>
-    </message>
-    <message>
-        <source>Übung1</source>
-        <translation>Exercice 1</translation>
-    </message>
-    <message>
-        <source>Übung2</source>
-        <translation>Exercice 2</translation>
-    </message>
-    <message>
-        <source>Druckvorschau als PDF speichern</source>
-        <translation>Enregistrer l&apos;aperçu avant impression en PDF</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::SummaryWindow</name>
-    <message>
-        <source>Therapie-Zusammenfassung</source>
-        <translation>Résumé de la thérapie</translation>
-    </message>
-    <message>
-        <source>Therapie-Zusammenfassung als PDF speichern</source>
-        <translation>Enregistrer le résumé de la thérapie en PDF</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::SplashScreen</name>
-    <message>
-        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
-        <translation>Logiciel compagnon de l&apos;appareil de thérapie ZUD12</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::StatisticsWindow</name>
-    <message>
-        <source>Statistik</source>
-        <translation>Statistiques</translation>
-    </message>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Sortie</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Fenêtre</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Imprimer</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Gesamte Statistik drucken</source>
-        <translation>Imprimer toutes les statistiques</translation>
-    </message>
-    <message>
-        <source>Zusammenfassung drucken</source>
-        <translation>Imprimer le résumé</translation>
-    </message>
-    <message>
-        <source>Gesamte Statistik als PDF</source>
-        <translation>Toutes les statistiques en PDF</translation>
-    </message>
-    <message>
-        <source>Zusammenfassung als PDF</source>
-        <translation>Résumé en PDF</translation>
-    </message>
-    <message>
-        <source>Verlauf</source>
-        <translation>Évolution</translation>
-    </message>
-    <message>
-        <source>Zusammenfassung</source>
-        <translation>Résumé</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Retour</translation>
-    </message>
-    <message>
-        <source>Statistik als PDF speichern</source>
-        <translation>Enregistrer les statistiques en PDF</translation>
-    </message>
-    <message>
-        <source>Therapie-Zusammenfassung als PDF speichern</source>
-        <translation>Enregistrer le résumé de la thérapie en PDF</translation>
+        <source>Therapeut</source>
+        <translation>Thérapeute</translation>
     </message>
 </context>
 <context>
@@ -3477,17 +3491,6 @@ Avec « Non », ils restent dans la base de données mais ne sont plus attribué
     <message>
         <source>Die Datenbank konnte nicht geprüft werden.</source>
         <translation>La base de données n&apos;a pas pu être vérifiée.</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::ProgressChartWindow</name>
-    <message>
-        <source>Verlauf</source>
-        <translation>Évolution</translation>
-    </message>
-    <message>
-        <source>Verlauf als PDF speichern</source>
-        <translation>Enregistrer l&apos;évolution en PDF</translation>
     </message>
 </context>
 <context>

@@ -999,50 +999,6 @@
 <context>
     <name>Gdt</name>
     <message>
-        <source>Entspannen</source>
-        <translation>Rilassamento</translation>
-    </message>
-    <message>
-        <source>Anspannen</source>
-        <translation>Contrazione</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Pausa</translation>
-    </message>
-    <message>
-        <source>Strom</source>
-        <translation>Corrente</translation>
-    </message>
-    <message>
-        <source>Druck</source>
-        <translation>Pressione</translation>
-    </message>
-    <message>
-        <source>EMG CH1</source>
-        <translation>EMG CH1</translation>
-    </message>
-    <message>
-        <source>EMG CH2</source>
-        <translation>EMG CH2</translation>
-    </message>
-    <message>
-        <source>Entspannen CH1</source>
-        <translation>Rilassamento CH1</translation>
-    </message>
-    <message>
-        <source>Anspannen CH1</source>
-        <translation>Contrazione CH1</translation>
-    </message>
-    <message>
-        <source>Entspannen CH2</source>
-        <translation>Rilassamento CH2</translation>
-    </message>
-    <message>
-        <source>Anspannen CH2</source>
-        <translation>Contrazione CH2</translation>
-    </message>
-    <message>
         <source>Zeile %1: %2</source>
         <translation>Riga %1: %2</translation>
     </message>
@@ -1291,6 +1247,53 @@
     <message>
         <source>Benutzer</source>
         <translation>Utente</translation>
+    </message>
+</context>
+<context>
+    <name>Phasengruppen</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Rilassamento</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Contrazione</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Corrente</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pressione</translation>
+    </message>
+    <message>
+        <source>EMG CH1</source>
+        <translation>EMG CH1</translation>
+    </message>
+    <message>
+        <source>EMG CH2</source>
+        <translation>EMG CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen CH1</source>
+        <translation>Rilassamento CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen CH1</source>
+        <translation>Contrazione CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen CH2</source>
+        <translation>Rilassamento CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen CH2</source>
+        <translation>Contrazione CH2</translation>
     </message>
 </context>
 <context>
@@ -1578,473 +1581,6 @@
     </message>
 </context>
 <context>
-    <name>zud::ui::ChartFrame</name>
-    <message>
-        <source>Diese Übung enthält keine darstellbaren Messwerte.</source>
-        <translation>Questo esercizio non contiene valori visualizzabili.</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::CheckPatientModel</name>
-    <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>Letzter Zugriff</source>
-        <translation>Ultimo accesso</translation>
-    </message>
-    <message>
-        <source>Geburtsdatum</source>
-        <translation>Data di nascita</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::DeviceRecordingModel</name>
-    <message>
-        <source>&lt; 1 min</source>
-        <translation>&lt; 1 min</translation>
-    </message>
-    <message>
-        <source>%1 min</source>
-        <translation>%1 min</translation>
-    </message>
-    <message>
-        <source>Datum</source>
-        <translation>Data</translation>
-    </message>
-    <message>
-        <source>Uhrzeit</source>
-        <translation>Ora</translation>
-    </message>
-    <message>
-        <source>Übungslänge</source>
-        <translation>Durata dell&apos;esercizio</translation>
-    </message>
-    <message>
-        <source>bereits gespeichert</source>
-        <translation>già salvato</translation>
-    </message>
-    <message>
-        <source>Datenbank</source>
-        <translation>Database</translation>
-    </message>
-    <message>
-        <source>gleiche Uhrzeit bei %1</source>
-        <translation>stessa ora: %1</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::ExchangeForm</name>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Annulla</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::ExchangeProgress</name>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Annulla</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::GdtSettingsDialog</name>
-    <message>
-        <source>GDT-Einstellungen</source>
-        <translation>Impostazioni GDT</translation>
-    </message>
-    <message>
-        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
-        <translation>Collegamento al software dello studio (GDT) attivo</translation>
-    </message>
-    <message>
-        <source>Durchsuchen…</source>
-        <translation>Sfoglia…</translation>
-    </message>
-    <message>
-        <source>GDT-Austauschordner</source>
-        <translation>Cartella di scambio GDT</translation>
-    </message>
-    <message>
-        <source>Austauschordner:</source>
-        <translation>Cartella di scambio:</translation>
-    </message>
-    <message>
-        <source>Eigene GDT-ID:</source>
-        <translation>ID GDT proprio:</translation>
-    </message>
-    <message>
-        <source>GDT-ID der Praxissoftware:</source>
-        <translation>ID GDT del software dello studio:</translation>
-    </message>
-    <message>
-        <source>Version:</source>
-        <translation>Versione:</translation>
-    </message>
-    <message>
-        <source>7 Bit (DIN 66003)</source>
-        <translation>7 bit (DIN 66003)</translation>
-    </message>
-    <message>
-        <source>IBM CP 437</source>
-        <translation>IBM CP 437</translation>
-    </message>
-    <message>
-        <source>ISO 8859-15</source>
-        <translation>ISO 8859-15</translation>
-    </message>
-    <message>
-        <source>Zeichensatz:</source>
-        <translation>Set di caratteri:</translation>
-    </message>
-    <message>
-        <source>Untersuchungscode (8402):</source>
-        <translation>Codice esame (8402):</translation>
-    </message>
-    <message>
-        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
-        <translation>Inviare i risultati automaticamente dopo la lettura degli esercizi e dopo il salvataggio di una misurazione in tempo reale</translation>
-    </message>
-    <message>
-        <source>Berichtsseite als PDF mitsenden</source>
-        <translation>Allegare la pagina del rapporto in PDF</translation>
-    </message>
-    <message>
-        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
-        <translation>Numerare i file dei risultati (.001, .002, …)</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::LiveSessionPanel</name>
-    <message>
-        <source>Patient</source>
-        <translation>Paziente</translation>
-    </message>
-    <message>
-        <source>Programm</source>
-        <translation>Programma</translation>
-    </message>
-    <message>
-        <source>Zeit</source>
-        <translation>Tempo</translation>
-    </message>
-    <message>
-        <source>Zyklus</source>
-        <translation>Ciclo</translation>
-    </message>
-    <message>
-        <source>Im Zielbereich</source>
-        <translation>In zona obiettivo</translation>
-    </message>
-    <message>
-        <source>kein Patient gewählt</source>
-        <translation>nessun paziente scelto</translation>
-    </message>
-    <message>
-        <source>%1 von %2</source>
-        <translation>%1 di %2</translation>
-    </message>
-    <message>
-        <source>Wert</source>
-        <translation>Valore</translation>
-    </message>
-    <message>
-        <source>Strom</source>
-        <translation>Corrente</translation>
-    </message>
-    <message>
-        <source>Druck</source>
-        <translation>Pressione</translation>
-    </message>
-    <message>
-        <source>EMG 1</source>
-        <translation>EMG 1</translation>
-    </message>
-    <message>
-        <source>EMG</source>
-        <translation>EMG</translation>
-    </message>
-    <message>
-        <source>EMG 2</source>
-        <translation>EMG 2</translation>
-    </message>
-    <message>
-        <source>%1 %</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>Ziel: über der Schwelle</source>
-        <translation>Obiettivo: sopra la soglia</translation>
-    </message>
-    <message>
-        <source>Ziel: unter der Schwelle</source>
-        <translation>Obiettivo: sotto la soglia</translation>
-    </message>
-    <message>
-        <source>Dauerbetrieb</source>
-        <translation>Continuo</translation>
-    </message>
-    <message>
-        <source>Gesamtdauer: %1</source>
-        <translation>Durata totale: %1</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::PatientModel</name>
-    <message>
-        <source>weiblich</source>
-        <translation>femminile</translation>
-    </message>
-    <message>
-        <source>männlich</source>
-        <translation>maschile</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Cognome</translation>
-    </message>
-    <message>
-        <source>Vorname</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>Geburtstag</source>
-        <translation>Data di nascita</translation>
-    </message>
-    <message>
-        <source>PLZ</source>
-        <translation>CAP</translation>
-    </message>
-    <message>
-        <source>Wohnort</source>
-        <translation>Città</translation>
-    </message>
-    <message>
-        <source>Straße</source>
-        <translation>Via</translation>
-    </message>
-    <message>
-        <source>Patientennummer</source>
-        <translation>Numero paziente</translation>
-    </message>
-    <message>
-        <source>Krankenkasse</source>
-        <translation>Cassa malattia</translation>
-    </message>
-    <message>
-        <source>Versicherungsnummer</source>
-        <translation>Numero di assicurazione</translation>
-    </message>
-    <message>
-        <source>Telefon</source>
-        <translation>Telefono</translation>
-    </message>
-    <message>
-        <source>Fax</source>
-        <translation>Fax</translation>
-    </message>
-    <message>
-        <source>E-Mail</source>
-        <translation>E-mail</translation>
-    </message>
-    <message>
-        <source>Größe</source>
-        <translation>Altezza</translation>
-    </message>
-    <message>
-        <source>Gewicht</source>
-        <translation>Peso</translation>
-    </message>
-    <message>
-        <source>Geschlecht</source>
-        <translation>Sesso</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::RecordingModel</name>
-    <message>
-        <source>Datum</source>
-        <translation>Data</translation>
-    </message>
-    <message>
-        <source>Uhrzeit</source>
-        <translation>Ora</translation>
-    </message>
-    <message>
-        <source>Betriebsart</source>
-        <translation>Modalità</translation>
-    </message>
-    <message>
-        <source>#</source>
-        <translation>#</translation>
-    </message>
-    <message>
-        <source>Programmname</source>
-        <translation>Nome del programma</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::RibbonDialog</name>
-    <message>
-        <source>Allgemein</source>
-        <translation>Generale</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::OutputWindow</name>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Output</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Finestra</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Stampa</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Indietro</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::ReadoutWindow</name>
-    <message>
-        <source>Zurück</source>
-        <translation>Indietro</translation>
-    </message>
-    <message>
-        <source>Auslesen</source>
-        <translation>Leggi</translation>
-    </message>
-    <message>
-        <source>Alle auswählen</source>
-        <translation>Seleziona tutto</translation>
-    </message>
-    <message>
-        <source>Keine auswählen</source>
-        <translation>Deseleziona tutto</translation>
-    </message>
-    <message>
-        <source>Übungen nach dem Auslesen löschen</source>
-        <translation>Elimina gli esercizi dopo la lettura</translation>
-    </message>
-    <message>
-        <source>Zuweisen</source>
-        <translation>Assegna</translation>
-    </message>
-    <message>
-        <source>Importieren</source>
-        <translation>Importa</translation>
-    </message>
-    <message>
-        <source>Allgemein</source>
-        <translation>Generale</translation>
-    </message>
-    <message>
-        <source>Übungen</source>
-        <translation>Esercizi</translation>
-    </message>
-    <message>
-        <source>Patient</source>
-        <translation>Paziente</translation>
-    </message>
-    <message>
-        <source>Therapeuten</source>
-        <translation>Terapisti</translation>
-    </message>
-    <message>
-        <source>Patienten</source>
-        <translation>Pazienti</translation>
-    </message>
-    <message>
-        <source>Übungsdaten auslesen</source>
-        <translation>Leggi i dati degli esercizi</translation>
-    </message>
-    <message>
-        <source>Therapeut %1</source>
-        <translation>Terapista %1</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Cognome:</translation>
-    </message>
-    <message>
-        <source>Vorname:</source>
-        <translation>Nome:</translation>
-    </message>
-    <message>
-        <source>Keine Patientendaten</source>
-        <translation>Nessun dato del paziente</translation>
-    </message>
-    <message>
-        <source>Patient %1 (%2)</source>
-        <translation>Paziente %1 (%2)</translation>
-    </message>
-    <message>
-        <source>nicht zugewiesen</source>
-        <translation>non assegnato</translation>
-    </message>
-    <message>
-        <source>geb. am:</source>
-        <translation>Nato/a il:</translation>
-    </message>
-    <message>
-        <source>Patient %1</source>
-        <translation>Paziente %1</translation>
-    </message>
-    <message>
-        <source>unvollständig</source>
-        <translation>incompleto</translation>
-    </message>
-    <message>
-        <source>Ohne angemeldete Datenbank kann kein Patient angelegt werden.</source>
-        <translation>Senza accesso al database non è possibile creare un paziente.</translation>
-    </message>
-    <message>
-        <source>Name, Vorname und Geburtsdatum dieses Gerätepatienten sind vollständig: beim Auslesen wird er in der Datenbank gefunden oder neu angelegt. Mit „Zuweisen“ ordnen Sie ihn einem anderen Patienten zu.</source>
-        <translation>Cognome, nome e data di nascita di questo paziente del dispositivo sono completi: la lettura lo trova nel database o lo crea. Con «Assegna» lo si collega a un altro paziente.</translation>
-    </message>
-    <message>
-        <source>Dieser Gerätepatient hat keine Daten, die übernommen werden könnten. Wählen Sie mit „Zuweisen“ einen Patienten der Datenbank.</source>
-        <translation>Questo paziente del dispositivo non ha dati da acquisire. Scegliere un paziente del database con «Assegna».</translation>
-    </message>
-    <message>
-        <source>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</source>
-        <translation>Senza accesso al database non è possibile assegnare un paziente.</translation>
-    </message>
-    <message>
-        <source>An Praxissoftware senden</source>
-        <translation>Invia al software dello studio</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::RemarksDialog</name>
-    <message>
-        <source>Bemerkungen hinzufügen/ändern</source>
-        <translation>Aggiungi/modifica note</translation>
-    </message>
-    <message>
-        <source>Hinzufügen/Ändern</source>
-        <translation>Aggiungi/Modifica</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Indietro</translation>
-    </message>
-    <message>
-        <source>Bemerkungen</source>
-        <translation>Note</translation>
-    </message>
-</context>
-<context>
     <name>zud::ui::ApplicationChangeWindow</name>
     <message>
         <source>Anwendung wechseln</source>
@@ -2136,27 +1672,71 @@ Cambiare comunque?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::LoginDialog</name>
+    <name>zud::ui::ChartFrame</name>
     <message>
-        <source>Login</source>
-        <translation>Accesso</translation>
+        <source>Diese Übung enthält keine darstellbaren Messwerte.</source>
+        <translation>Questo esercizio non contiene valori visualizzabili.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::CheckPatientModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
     </message>
     <message>
-        <source>Benutzer:</source>
-        <translation>Utente:</translation>
+        <source>Letzter Zugriff</source>
+        <translation>Ultimo accesso</translation>
     </message>
     <message>
-        <source>Passwort:</source>
-        <translation>Password:</translation>
+        <source>Geburtsdatum</source>
+        <translation>Data di nascita</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::DeviceRecordingModel</name>
+    <message>
+        <source>&lt; 1 min</source>
+        <translation>&lt; 1 min</translation>
     </message>
     <message>
-        <source>Diesen Login immer benutzen</source>
-        <translation>Usa sempre queste credenziali</translation>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>Datum</source>
+        <translation>Data</translation>
     </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Durata dell&apos;esercizio</translation>
+    </message>
+    <message>
+        <source>bereits gespeichert</source>
+        <translation>già salvato</translation>
+    </message>
+    <message>
+        <source>Datenbank</source>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <source>gleiche Uhrzeit bei %1</source>
+        <translation>stessa ora: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ExchangeForm</name>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ExchangeProgress</name>
     <message>
         <source>Abbrechen</source>
         <translation>Annulla</translation>
@@ -2189,6 +1769,208 @@ Cambiare comunque?</translation>
 %2</source>
         <translation>I dati sono stati esportati (pazienti: %1) nel file:
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::GdtSettingsDialog</name>
+    <message>
+        <source>GDT-Einstellungen</source>
+        <translation>Impostazioni GDT</translation>
+    </message>
+    <message>
+        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
+        <translation>Collegamento al software dello studio (GDT) attivo</translation>
+    </message>
+    <message>
+        <source>Durchsuchen…</source>
+        <translation>Sfoglia…</translation>
+    </message>
+    <message>
+        <source>GDT-Austauschordner</source>
+        <translation>Cartella di scambio GDT</translation>
+    </message>
+    <message>
+        <source>Austauschordner:</source>
+        <translation>Cartella di scambio:</translation>
+    </message>
+    <message>
+        <source>Eigene GDT-ID:</source>
+        <translation>ID GDT proprio:</translation>
+    </message>
+    <message>
+        <source>GDT-ID der Praxissoftware:</source>
+        <translation>ID GDT del software dello studio:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Versione:</translation>
+    </message>
+    <message>
+        <source>7 Bit (DIN 66003)</source>
+        <translation>7 bit (DIN 66003)</translation>
+    </message>
+    <message>
+        <source>IBM CP 437</source>
+        <translation>IBM CP 437</translation>
+    </message>
+    <message>
+        <source>ISO 8859-15</source>
+        <translation>ISO 8859-15</translation>
+    </message>
+    <message>
+        <source>Zeichensatz:</source>
+        <translation>Set di caratteri:</translation>
+    </message>
+    <message>
+        <source>Untersuchungscode (8402):</source>
+        <translation>Codice esame (8402):</translation>
+    </message>
+    <message>
+        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
+        <translation>Inviare i risultati automaticamente dopo la lettura degli esercizi e dopo il salvataggio di una misurazione in tempo reale</translation>
+    </message>
+    <message>
+        <source>Berichtsseite als PDF mitsenden</source>
+        <translation>Allegare la pagina del rapporto in PDF</translation>
+    </message>
+    <message>
+        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
+        <translation>Numerare i file dei risultati (.001, .002, …)</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ImportWindow</name>
+    <message>
+        <source>Daten importieren</source>
+        <translation>Importa dati</translation>
+    </message>
+    <message>
+        <source>Archiv öffnen</source>
+        <translation>Apri archivio</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importazione</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archivi</translation>
+    </message>
+    <message>
+        <source>Die Daten wurden importiert (Patienten: %1) aus der Datei:
+%2</source>
+        <translation>I dati sono stati importati (pazienti: %1) dal file:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::LiveSessionPanel</name>
+    <message>
+        <source>Patient</source>
+        <translation>Paziente</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Zyklus</source>
+        <translation>Ciclo</translation>
+    </message>
+    <message>
+        <source>Im Zielbereich</source>
+        <translation>In zona obiettivo</translation>
+    </message>
+    <message>
+        <source>kein Patient gewählt</source>
+        <translation>nessun paziente scelto</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Corrente</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Pressione</translation>
+    </message>
+    <message>
+        <source>EMG 1</source>
+        <translation>EMG 1</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>EMG 2</source>
+        <translation>EMG 2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Ziel: über der Schwelle</source>
+        <translation>Obiettivo: sopra la soglia</translation>
+    </message>
+    <message>
+        <source>Ziel: unter der Schwelle</source>
+        <translation>Obiettivo: sotto la soglia</translation>
+    </message>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Continuo</translation>
+    </message>
+    <message>
+        <source>Gesamtdauer: %1</source>
+        <translation>Durata totale: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::LoginDialog</name>
+    <message>
+        <source>Login</source>
+        <translation>Accesso</translation>
+    </message>
+    <message>
+        <source>Benutzer:</source>
+        <translation>Utente:</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Diesen Login immer benutzen</source>
+        <translation>Usa sempre queste credenziali</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -2622,6 +2404,79 @@ Cambiare comunque?</translation>
     </message>
 </context>
 <context>
+    <name>zud::ui::MoveRecordingDialog</name>
+    <message>
+        <source>Verschieben</source>
+        <translation>Sposta</translation>
+    </message>
+    <message>
+        <source>Verschieben von Messung:</source>
+        <translation>Sposta la registrazione:</translation>
+    </message>
+    <message>
+        <source>Von Patient:</source>
+        <translation>Dal paziente:</translation>
+    </message>
+    <message>
+        <source>Zu Patient:</source>
+        <translation>Al paziente:</translation>
+    </message>
+    <message>
+        <source>Nicht mehr anzeigen</source>
+        <translation>Non mostrare più</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::NewPasswordDialog</name>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Cambia password</translation>
+    </message>
+    <message>
+        <source>Neues Passwort:</source>
+        <translation>Nuova password:</translation>
+    </message>
+    <message>
+        <source>Neues Passwort wiederholen:</source>
+        <translation>Conferma nuova password:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::OutputWindow</name>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::PatientDialog</name>
     <message>
         <source>Patient ändern</source>
@@ -2737,53 +2592,184 @@ Cambiare comunque?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TherapistChangeDialog</name>
+    <name>zud::ui::PatientModel</name>
     <message>
-        <source>Therapeut ändern</source>
-        <translation>Modifica terapeuta</translation>
+        <source>weiblich</source>
+        <translation>femminile</translation>
+    </message>
+    <message>
+        <source>männlich</source>
+        <translation>maschile</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Cognome</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Data di nascita</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>Wohnort</source>
+        <translation>Città</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Via</translation>
+    </message>
+    <message>
+        <source>Patientennummer</source>
+        <translation>Numero paziente</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Cassa malattia</translation>
+    </message>
+    <message>
+        <source>Versicherungsnummer</source>
+        <translation>Numero di assicurazione</translation>
+    </message>
+    <message>
+        <source>Telefon</source>
+        <translation>Telefono</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>Gewicht</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Sesso</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::PatientSelectionWindow</name>
+    <message>
+        <source>Patientensuche</source>
+        <translation>Ricerca pazienti</translation>
+    </message>
+    <message>
+        <source>Bitte Suchtext eingeben:</source>
+        <translation>Inserire il testo da cercare:</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Pazienti</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Seleziona</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Zurück</source>
         <translation>Indietro</translation>
     </message>
     <message>
-        <source>Vorname:</source>
-        <translation>Nome:</translation>
+        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
+        <translation>Nel frattempo il paziente è stato eliminato da un&apos;altra postazione.</translation>
     </message>
     <message>
-        <source>Name:</source>
-        <translation>Cognome:</translation>
+        <source>Patient „%1“ wirklich löschen?</source>
+        <translation>Eliminare davvero il paziente «%1»?</translation>
     </message>
     <message>
-        <source>Therapeut</source>
-        <translation>Terapeuta</translation>
+        <source>Zum Patienten „%1“ sind Übungen gespeichert (Anzahl: %2). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
+        <translation>Per il paziente «%1» sono salvati degli esercizi (numero: %2). Eliminarli anch’essi?
+
+Con «No» restano nel database, ma non sono più assegnati ad alcun paziente.</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::MoveRecordingDialog</name>
+    <name>zud::ui::PrintPreviewWindow</name>
     <message>
-        <source>Verschieben</source>
-        <translation>Sposta</translation>
+        <source>Bemerkungen</source>
+        <translation>Note</translation>
     </message>
     <message>
-        <source>Verschieben von Messung:</source>
-        <translation>Sposta la registrazione:</translation>
+        <source>Druckvorschau</source>
+        <translation>Anteprima di stampa</translation>
     </message>
     <message>
-        <source>Von Patient:</source>
-        <translation>Dal paziente:</translation>
+        <source>Ausgabe</source>
+        <translation>Output</translation>
     </message>
     <message>
-        <source>Zu Patient:</source>
-        <translation>Al paziente:</translation>
+        <source>Seite</source>
+        <translation>Pagina</translation>
     </message>
     <message>
-        <source>Nicht mehr anzeigen</source>
-        <translation>Non mostrare più</translation>
+        <source>Fenster</source>
+        <translation>Finestra</translation>
     </message>
     <message>
-        <source>Abbrechen</source>
-        <translation>Annulla</translation>
+        <source>Drucken</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Eine Übung</source>
+        <translation>Un esercizio</translation>
+    </message>
+    <message>
+        <source>Zwei Übungen</source>
+        <translation>Due esercizi</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Übung1</source>
+        <translation>Esercizio 1</translation>
+    </message>
+    <message>
+        <source>Übung2</source>
+        <translation>Esercizio 2</translation>
+    </message>
+    <message>
+        <source>Druckvorschau als PDF speichern</source>
+        <translation>Salva anteprima di stampa come PDF</translation>
     </message>
 </context>
 <context>
@@ -2992,6 +2978,281 @@ Siete sicuri?</translation>
     </message>
 </context>
 <context>
+    <name>zud::ui::ProgressChartWindow</name>
+    <message>
+        <source>Verlauf</source>
+        <translation>Andamento</translation>
+    </message>
+    <message>
+        <source>Verlauf als PDF speichern</source>
+        <translation>Salva andamento come PDF</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ReadoutWindow</name>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Auslesen</source>
+        <translation>Leggi</translation>
+    </message>
+    <message>
+        <source>Alle auswählen</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Keine auswählen</source>
+        <translation>Deseleziona tutto</translation>
+    </message>
+    <message>
+        <source>Übungen nach dem Auslesen löschen</source>
+        <translation>Elimina gli esercizi dopo la lettura</translation>
+    </message>
+    <message>
+        <source>Zuweisen</source>
+        <translation>Assegna</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Esercizi</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Paziente</translation>
+    </message>
+    <message>
+        <source>Therapeuten</source>
+        <translation>Terapisti</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Pazienti</translation>
+    </message>
+    <message>
+        <source>Übungsdaten auslesen</source>
+        <translation>Leggi i dati degli esercizi</translation>
+    </message>
+    <message>
+        <source>Therapeut %1</source>
+        <translation>Terapista %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Cognome:</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Keine Patientendaten</source>
+        <translation>Nessun dato del paziente</translation>
+    </message>
+    <message>
+        <source>Patient %1 (%2)</source>
+        <translation>Paziente %1 (%2)</translation>
+    </message>
+    <message>
+        <source>nicht zugewiesen</source>
+        <translation>non assegnato</translation>
+    </message>
+    <message>
+        <source>geb. am:</source>
+        <translation>Nato/a il:</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Paziente %1</translation>
+    </message>
+    <message>
+        <source>unvollständig</source>
+        <translation>incompleto</translation>
+    </message>
+    <message>
+        <source>Ohne angemeldete Datenbank kann kein Patient angelegt werden.</source>
+        <translation>Senza accesso al database non è possibile creare un paziente.</translation>
+    </message>
+    <message>
+        <source>Name, Vorname und Geburtsdatum dieses Gerätepatienten sind vollständig: beim Auslesen wird er in der Datenbank gefunden oder neu angelegt. Mit „Zuweisen“ ordnen Sie ihn einem anderen Patienten zu.</source>
+        <translation>Cognome, nome e data di nascita di questo paziente del dispositivo sono completi: la lettura lo trova nel database o lo crea. Con «Assegna» lo si collega a un altro paziente.</translation>
+    </message>
+    <message>
+        <source>Dieser Gerätepatient hat keine Daten, die übernommen werden könnten. Wählen Sie mit „Zuweisen“ einen Patienten der Datenbank.</source>
+        <translation>Questo paziente del dispositivo non ha dati da acquisire. Scegliere un paziente del database con «Assegna».</translation>
+    </message>
+    <message>
+        <source>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</source>
+        <translation>Senza accesso al database non è possibile assegnare un paziente.</translation>
+    </message>
+    <message>
+        <source>An Praxissoftware senden</source>
+        <translation>Invia al software dello studio</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RecordingModel</name>
+    <message>
+        <source>Datum</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Modalità</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Nome del programma</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RecordingSelectionWindow</name>
+    <message>
+        <source>Übung wählen</source>
+        <translation>Scegli esercizio</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Seleziona</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Esercizi</translation>
+    </message>
+    <message>
+        <source>Übung vom %1 %2 wirklich löschen?</source>
+        <translation>Eliminare davvero l’esercizio del %1 %2?</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RemarksDialog</name>
+    <message>
+        <source>Bemerkungen hinzufügen/ändern</source>
+        <translation>Aggiungi/modifica note</translation>
+    </message>
+    <message>
+        <source>Hinzufügen/Ändern</source>
+        <translation>Aggiungi/Modifica</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Bemerkungen</source>
+        <translation>Note</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RibbonDialog</name>
+    <message>
+        <source>Allgemein</source>
+        <translation>Generale</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::SplashScreen</name>
+    <message>
+        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
+        <translation>Software di supporto per il dispositivo terapeutico ZUD12</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::StatisticsWindow</name>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistica</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Gesamte Statistik drucken</source>
+        <translation>Stampa statistica completa</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung drucken</source>
+        <translation>Stampa riepilogo</translation>
+    </message>
+    <message>
+        <source>Gesamte Statistik als PDF</source>
+        <translation>Statistica completa in PDF</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung als PDF</source>
+        <translation>Riepilogo in PDF</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Andamento</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung</source>
+        <translation>Riepilogo</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Statistik als PDF speichern</source>
+        <translation>Salva statistiche come PDF</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Salva riepilogo della terapia come PDF</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::SummaryWindow</name>
+    <message>
+        <source>Therapie-Zusammenfassung</source>
+        <translation>Riepilogo della terapia</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Salva riepilogo della terapia come PDF</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::SystemParametersDialog</name>
     <message>
         <source>Systemparameter</source>
@@ -3139,273 +3400,26 @@ Siete sicuri?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::ImportWindow</name>
+    <name>zud::ui::TherapistChangeDialog</name>
     <message>
-        <source>Daten importieren</source>
-        <translation>Importa dati</translation>
-    </message>
-    <message>
-        <source>Archiv öffnen</source>
-        <translation>Apri archivio</translation>
-    </message>
-    <message>
-        <source>Importieren</source>
-        <translation>Importa</translation>
+        <source>Therapeut ändern</source>
+        <translation>Modifica terapeuta</translation>
     </message>
     <message>
         <source>Zurück</source>
         <translation>Indietro</translation>
     </message>
     <message>
-        <source>Import</source>
-        <translation>Importazione</translation>
+        <source>Vorname:</source>
+        <translation>Nome:</translation>
     </message>
     <message>
-        <source>Archive</source>
-        <translation>Archivi</translation>
+        <source>Name:</source>
+        <translation>Cognome:</translation>
     </message>
     <message>
-        <source>Die Daten wurden importiert (Patienten: %1) aus der Datei:
-%2</source>
-        <translation>I dati sono stati importati (pazienti: %1) dal file:
-%2</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::RecordingSelectionWindow</name>
-    <message>
-        <source>Übung wählen</source>
-        <translation>Scegli esercizio</translation>
-    </message>
-    <message>
-        <source>Auswählen</source>
-        <translation>Seleziona</translation>
-    </message>
-    <message>
-        <source>Löschen</source>
-        <translation>Elimina</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Indietro</translation>
-    </message>
-    <message>
-        <source>Übungen</source>
-        <translation>Esercizi</translation>
-    </message>
-    <message>
-        <source>Übung vom %1 %2 wirklich löschen?</source>
-        <translation>Eliminare davvero l’esercizio del %1 %2?</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::NewPasswordDialog</name>
-    <message>
-        <source>Passwort ändern</source>
-        <translation>Cambia password</translation>
-    </message>
-    <message>
-        <source>Neues Passwort:</source>
-        <translation>Nuova password:</translation>
-    </message>
-    <message>
-        <source>Neues Passwort wiederholen:</source>
-        <translation>Conferma nuova password:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Annulla</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::PatientSelectionWindow</name>
-    <message>
-        <source>Patientensuche</source>
-        <translation>Ricerca pazienti</translation>
-    </message>
-    <message>
-        <source>Bitte Suchtext eingeben:</source>
-        <translation>Inserire il testo da cercare:</translation>
-    </message>
-    <message>
-        <source>Patienten</source>
-        <translation>Pazienti</translation>
-    </message>
-    <message>
-        <source>Auswählen</source>
-        <translation>Seleziona</translation>
-    </message>
-    <message>
-        <source>Neu</source>
-        <translation>Nuovo</translation>
-    </message>
-    <message>
-        <source>Bearbeiten</source>
-        <translation>Modifica</translation>
-    </message>
-    <message>
-        <source>Suchen</source>
-        <translation>Cerca</translation>
-    </message>
-    <message>
-        <source>Löschen</source>
-        <translation>Elimina</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Indietro</translation>
-    </message>
-    <message>
-        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
-        <translation>Nel frattempo il paziente è stato eliminato da un&apos;altra postazione.</translation>
-    </message>
-    <message>
-        <source>Patient „%1“ wirklich löschen?</source>
-        <translation>Eliminare davvero il paziente «%1»?</translation>
-    </message>
-    <message>
-        <source>Zum Patienten „%1“ sind Übungen gespeichert (Anzahl: %2). Sollen sie ebenfalls gelöscht werden?
-
-Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
-        <translation>Per il paziente «%1» sono salvati degli esercizi (numero: %2). Eliminarli anch’essi?
-
-Con «No» restano nel database, ma non sono più assegnati ad alcun paziente.</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::PrintPreviewWindow</name>
-    <message>
-        <source>Bemerkungen</source>
-        <translation>Note</translation>
-    </message>
-    <message>
-        <source>Druckvorschau</source>
-        <translation>Anteprima di stampa</translation>
-    </message>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Output</translation>
-    </message>
-    <message>
-        <source>Seite</source>
-        <translation>Pagina</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Finestra</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Stampa</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Eine Übung</source>
-        <translation>Un esercizio</translation>
-    </message>
-    <message>
-        <source>Zwei Übungen</source>
-        <translation>Due esercizi</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Indietro</translation>
-    </message>
-    <message>
-        <source>Übung1</source>
-        <translation>Esercizio 1</translation>
-    </message>
-    <message>
-        <source>Übung2</source>
-        <translation>Esercizio 2</translation>
-    </message>
-    <message>
-        <source>Druckvorschau als PDF speichern</source>
-        <translation>Salva anteprima di stampa come PDF</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::SummaryWindow</name>
-    <message>
-        <source>Therapie-Zusammenfassung</source>
-        <translation>Riepilogo della terapia</translation>
-    </message>
-    <message>
-        <source>Therapie-Zusammenfassung als PDF speichern</source>
-        <translation>Salva riepilogo della terapia come PDF</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::SplashScreen</name>
-    <message>
-        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
-        <translation>Software di supporto per il dispositivo terapeutico ZUD12</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::StatisticsWindow</name>
-    <message>
-        <source>Statistik</source>
-        <translation>Statistica</translation>
-    </message>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Output</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Finestra</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Stampa</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Gesamte Statistik drucken</source>
-        <translation>Stampa statistica completa</translation>
-    </message>
-    <message>
-        <source>Zusammenfassung drucken</source>
-        <translation>Stampa riepilogo</translation>
-    </message>
-    <message>
-        <source>Gesamte Statistik als PDF</source>
-        <translation>Statistica completa in PDF</translation>
-    </message>
-    <message>
-        <source>Zusammenfassung als PDF</source>
-        <translation>Riepilogo in PDF</translation>
-    </message>
-    <message>
-        <source>Verlauf</source>
-        <translation>Andamento</translation>
-    </message>
-    <message>
-        <source>Zusammenfassung</source>
-        <translation>Riepilogo</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Indietro</translation>
-    </message>
-    <message>
-        <source>Statistik als PDF speichern</source>
-        <translation>Salva statistiche come PDF</translation>
-    </message>
-    <message>
-        <source>Therapie-Zusammenfassung als PDF speichern</source>
-        <translation>Salva riepilogo della terapia come PDF</translation>
+        <source>Therapeut</source>
+        <translation>Terapeuta</translation>
     </message>
 </context>
 <context>
@@ -3477,17 +3491,6 @@ Con «No» restano nel database, ma non sono più assegnati ad alcun paziente.</
     <message>
         <source>Die Datenbank konnte nicht geprüft werden.</source>
         <translation>Non è stato possibile verificare il database.</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::ProgressChartWindow</name>
-    <message>
-        <source>Verlauf</source>
-        <translation>Andamento</translation>
-    </message>
-    <message>
-        <source>Verlauf als PDF speichern</source>
-        <translation>Salva andamento come PDF</translation>
     </message>
 </context>
 <context>

@@ -999,50 +999,6 @@
 <context>
     <name>Gdt</name>
     <message>
-        <source>Entspannen</source>
-        <translation>Rozluźnienie</translation>
-    </message>
-    <message>
-        <source>Anspannen</source>
-        <translation>Napięcie</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Przerwa</translation>
-    </message>
-    <message>
-        <source>Strom</source>
-        <translation>Prąd</translation>
-    </message>
-    <message>
-        <source>Druck</source>
-        <translation>Ciśnienie</translation>
-    </message>
-    <message>
-        <source>EMG CH1</source>
-        <translation>EMG CH1</translation>
-    </message>
-    <message>
-        <source>EMG CH2</source>
-        <translation>EMG CH2</translation>
-    </message>
-    <message>
-        <source>Entspannen CH1</source>
-        <translation>Rozluźnienie CH1</translation>
-    </message>
-    <message>
-        <source>Anspannen CH1</source>
-        <translation>Napięcie CH1</translation>
-    </message>
-    <message>
-        <source>Entspannen CH2</source>
-        <translation>Rozluźnienie CH2</translation>
-    </message>
-    <message>
-        <source>Anspannen CH2</source>
-        <translation>Napięcie CH2</translation>
-    </message>
-    <message>
         <source>Zeile %1: %2</source>
         <translation>Wiersz %1: %2</translation>
     </message>
@@ -1291,6 +1247,53 @@
     <message>
         <source>Benutzer</source>
         <translation>Użytkownik</translation>
+    </message>
+</context>
+<context>
+    <name>Phasengruppen</name>
+    <message>
+        <source>Entspannen</source>
+        <translation>Rozluźnienie</translation>
+    </message>
+    <message>
+        <source>Anspannen</source>
+        <translation>Napięcie</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Przerwa</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Prąd</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Ciśnienie</translation>
+    </message>
+    <message>
+        <source>EMG CH1</source>
+        <translation>EMG CH1</translation>
+    </message>
+    <message>
+        <source>EMG CH2</source>
+        <translation>EMG CH2</translation>
+    </message>
+    <message>
+        <source>Entspannen CH1</source>
+        <translation>Rozluźnienie CH1</translation>
+    </message>
+    <message>
+        <source>Anspannen CH1</source>
+        <translation>Napięcie CH1</translation>
+    </message>
+    <message>
+        <source>Entspannen CH2</source>
+        <translation>Rozluźnienie CH2</translation>
+    </message>
+    <message>
+        <source>Anspannen CH2</source>
+        <translation>Napięcie CH2</translation>
     </message>
 </context>
 <context>
@@ -1578,473 +1581,6 @@
     </message>
 </context>
 <context>
-    <name>zud::ui::ChartFrame</name>
-    <message>
-        <source>Diese Übung enthält keine darstellbaren Messwerte.</source>
-        <translation>To ćwiczenie nie zawiera wartości do wyświetlenia.</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::CheckPatientModel</name>
-    <message>
-        <source>Name</source>
-        <translation>Nazwisko</translation>
-    </message>
-    <message>
-        <source>Letzter Zugriff</source>
-        <translation>Ostatni dostęp</translation>
-    </message>
-    <message>
-        <source>Geburtsdatum</source>
-        <translation>Data urodzenia</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::DeviceRecordingModel</name>
-    <message>
-        <source>&lt; 1 min</source>
-        <translation>&lt; 1 min</translation>
-    </message>
-    <message>
-        <source>%1 min</source>
-        <translation>%1 min</translation>
-    </message>
-    <message>
-        <source>Datum</source>
-        <translation>Data</translation>
-    </message>
-    <message>
-        <source>Uhrzeit</source>
-        <translation>Godzina</translation>
-    </message>
-    <message>
-        <source>Übungslänge</source>
-        <translation>Długość ćwiczenia</translation>
-    </message>
-    <message>
-        <source>bereits gespeichert</source>
-        <translation>już zapisane</translation>
-    </message>
-    <message>
-        <source>Datenbank</source>
-        <translation>Baza danych</translation>
-    </message>
-    <message>
-        <source>gleiche Uhrzeit bei %1</source>
-        <translation>ta sama godzina: %1</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::ExchangeForm</name>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Anuluj</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::ExchangeProgress</name>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Anuluj</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::GdtSettingsDialog</name>
-    <message>
-        <source>GDT-Einstellungen</source>
-        <translation>Ustawienia GDT</translation>
-    </message>
-    <message>
-        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
-        <translation>Połączenie z oprogramowaniem gabinetu (GDT) aktywne</translation>
-    </message>
-    <message>
-        <source>Durchsuchen…</source>
-        <translation>Przeglądaj…</translation>
-    </message>
-    <message>
-        <source>GDT-Austauschordner</source>
-        <translation>Folder wymiany GDT</translation>
-    </message>
-    <message>
-        <source>Austauschordner:</source>
-        <translation>Folder wymiany:</translation>
-    </message>
-    <message>
-        <source>Eigene GDT-ID:</source>
-        <translation>Własny identyfikator GDT:</translation>
-    </message>
-    <message>
-        <source>GDT-ID der Praxissoftware:</source>
-        <translation>Identyfikator GDT oprogramowania gabinetu:</translation>
-    </message>
-    <message>
-        <source>Version:</source>
-        <translation>Wersja:</translation>
-    </message>
-    <message>
-        <source>7 Bit (DIN 66003)</source>
-        <translation>7 bitów (DIN 66003)</translation>
-    </message>
-    <message>
-        <source>IBM CP 437</source>
-        <translation>IBM CP 437</translation>
-    </message>
-    <message>
-        <source>ISO 8859-15</source>
-        <translation>ISO 8859-15</translation>
-    </message>
-    <message>
-        <source>Zeichensatz:</source>
-        <translation>Zestaw znaków:</translation>
-    </message>
-    <message>
-        <source>Untersuchungscode (8402):</source>
-        <translation>Kod badania (8402):</translation>
-    </message>
-    <message>
-        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
-        <translation>Wysyłaj wyniki automatycznie po odczycie ćwiczeń i po zapisaniu pomiaru w czasie rzeczywistym</translation>
-    </message>
-    <message>
-        <source>Berichtsseite als PDF mitsenden</source>
-        <translation>Dołącz stronę raportu jako PDF</translation>
-    </message>
-    <message>
-        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
-        <translation>Numeruj pliki wyników (.001, .002, …)</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::LiveSessionPanel</name>
-    <message>
-        <source>Patient</source>
-        <translation>Pacjent</translation>
-    </message>
-    <message>
-        <source>Programm</source>
-        <translation>Program</translation>
-    </message>
-    <message>
-        <source>Zeit</source>
-        <translation>Czas</translation>
-    </message>
-    <message>
-        <source>Zyklus</source>
-        <translation>Cykl</translation>
-    </message>
-    <message>
-        <source>Im Zielbereich</source>
-        <translation>W strefie docelowej</translation>
-    </message>
-    <message>
-        <source>kein Patient gewählt</source>
-        <translation>nie wybrano pacjenta</translation>
-    </message>
-    <message>
-        <source>%1 von %2</source>
-        <translation>%1 z %2</translation>
-    </message>
-    <message>
-        <source>Wert</source>
-        <translation>Wartość</translation>
-    </message>
-    <message>
-        <source>Strom</source>
-        <translation>Prąd</translation>
-    </message>
-    <message>
-        <source>Druck</source>
-        <translation>Ciśnienie</translation>
-    </message>
-    <message>
-        <source>EMG 1</source>
-        <translation>EMG 1</translation>
-    </message>
-    <message>
-        <source>EMG</source>
-        <translation>EMG</translation>
-    </message>
-    <message>
-        <source>EMG 2</source>
-        <translation>EMG 2</translation>
-    </message>
-    <message>
-        <source>%1 %</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>Ziel: über der Schwelle</source>
-        <translation>Cel: powyżej progu</translation>
-    </message>
-    <message>
-        <source>Ziel: unter der Schwelle</source>
-        <translation>Cel: poniżej progu</translation>
-    </message>
-    <message>
-        <source>Dauerbetrieb</source>
-        <translation>Praca ciągła</translation>
-    </message>
-    <message>
-        <source>Gesamtdauer: %1</source>
-        <translation>Łącznie: %1</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::PatientModel</name>
-    <message>
-        <source>weiblich</source>
-        <translation>kobieta</translation>
-    </message>
-    <message>
-        <source>männlich</source>
-        <translation>mężczyzna</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nazwisko</translation>
-    </message>
-    <message>
-        <source>Vorname</source>
-        <translation>Imię</translation>
-    </message>
-    <message>
-        <source>Geburtstag</source>
-        <translation>Data urodzenia</translation>
-    </message>
-    <message>
-        <source>PLZ</source>
-        <translation>Kod pocztowy</translation>
-    </message>
-    <message>
-        <source>Wohnort</source>
-        <translation>Miejscowość</translation>
-    </message>
-    <message>
-        <source>Straße</source>
-        <translation>Ulica</translation>
-    </message>
-    <message>
-        <source>Patientennummer</source>
-        <translation>Numer pacjenta</translation>
-    </message>
-    <message>
-        <source>Krankenkasse</source>
-        <translation>Ubezpieczyciel</translation>
-    </message>
-    <message>
-        <source>Versicherungsnummer</source>
-        <translation>Numer ubezpieczenia</translation>
-    </message>
-    <message>
-        <source>Telefon</source>
-        <translation>Telefon</translation>
-    </message>
-    <message>
-        <source>Fax</source>
-        <translation>Faks</translation>
-    </message>
-    <message>
-        <source>E-Mail</source>
-        <translation>E-mail</translation>
-    </message>
-    <message>
-        <source>Größe</source>
-        <translation>Wzrost</translation>
-    </message>
-    <message>
-        <source>Gewicht</source>
-        <translation>Waga</translation>
-    </message>
-    <message>
-        <source>Geschlecht</source>
-        <translation>Płeć</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::RecordingModel</name>
-    <message>
-        <source>Datum</source>
-        <translation>Data</translation>
-    </message>
-    <message>
-        <source>Uhrzeit</source>
-        <translation>Godzina</translation>
-    </message>
-    <message>
-        <source>Betriebsart</source>
-        <translation>Tryb</translation>
-    </message>
-    <message>
-        <source>#</source>
-        <translation>#</translation>
-    </message>
-    <message>
-        <source>Programmname</source>
-        <translation>Nazwa programu</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::RibbonDialog</name>
-    <message>
-        <source>Allgemein</source>
-        <translation>Ogólne</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::OutputWindow</name>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Wydruk</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Okno</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Drukuj</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Wstecz</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::ReadoutWindow</name>
-    <message>
-        <source>Zurück</source>
-        <translation>Wstecz</translation>
-    </message>
-    <message>
-        <source>Auslesen</source>
-        <translation>Odczytaj</translation>
-    </message>
-    <message>
-        <source>Alle auswählen</source>
-        <translation>Zaznacz wszystkie</translation>
-    </message>
-    <message>
-        <source>Keine auswählen</source>
-        <translation>Odznacz wszystkie</translation>
-    </message>
-    <message>
-        <source>Übungen nach dem Auslesen löschen</source>
-        <translation>Usuń ćwiczenia po odczycie</translation>
-    </message>
-    <message>
-        <source>Zuweisen</source>
-        <translation>Przypisz</translation>
-    </message>
-    <message>
-        <source>Importieren</source>
-        <translation>Importuj</translation>
-    </message>
-    <message>
-        <source>Allgemein</source>
-        <translation>Ogólne</translation>
-    </message>
-    <message>
-        <source>Übungen</source>
-        <translation>Ćwiczenia</translation>
-    </message>
-    <message>
-        <source>Patient</source>
-        <translation>Pacjent</translation>
-    </message>
-    <message>
-        <source>Therapeuten</source>
-        <translation>Terapeuci</translation>
-    </message>
-    <message>
-        <source>Patienten</source>
-        <translation>Pacjenci</translation>
-    </message>
-    <message>
-        <source>Übungsdaten auslesen</source>
-        <translation>Odczyt danych ćwiczeń</translation>
-    </message>
-    <message>
-        <source>Therapeut %1</source>
-        <translation>Terapeuta %1</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Nazwisko:</translation>
-    </message>
-    <message>
-        <source>Vorname:</source>
-        <translation>Imię:</translation>
-    </message>
-    <message>
-        <source>Keine Patientendaten</source>
-        <translation>Brak danych pacjenta</translation>
-    </message>
-    <message>
-        <source>Patient %1 (%2)</source>
-        <translation>Pacjent %1 (%2)</translation>
-    </message>
-    <message>
-        <source>nicht zugewiesen</source>
-        <translation>nieprzypisany</translation>
-    </message>
-    <message>
-        <source>geb. am:</source>
-        <translation>Data ur.:</translation>
-    </message>
-    <message>
-        <source>Patient %1</source>
-        <translation>Pacjent %1</translation>
-    </message>
-    <message>
-        <source>unvollständig</source>
-        <translation>niekompletny</translation>
-    </message>
-    <message>
-        <source>Ohne angemeldete Datenbank kann kein Patient angelegt werden.</source>
-        <translation>Bez zalogowania do bazy danych nie można utworzyć pacjenta.</translation>
-    </message>
-    <message>
-        <source>Name, Vorname und Geburtsdatum dieses Gerätepatienten sind vollständig: beim Auslesen wird er in der Datenbank gefunden oder neu angelegt. Mit „Zuweisen“ ordnen Sie ihn einem anderen Patienten zu.</source>
-        <translation>Nazwisko, imię i data urodzenia tego pacjenta urządzenia są kompletne: podczas odczytu zostanie on odnaleziony w bazie danych lub utworzony. Za pomocą „Przypisz” można przypisać go innemu pacjentowi.</translation>
-    </message>
-    <message>
-        <source>Dieser Gerätepatient hat keine Daten, die übernommen werden könnten. Wählen Sie mit „Zuweisen“ einen Patienten der Datenbank.</source>
-        <translation>Ten pacjent urządzenia nie ma danych, które można przejąć. Wybierz pacjenta z bazy danych za pomocą „Przypisz”.</translation>
-    </message>
-    <message>
-        <source>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</source>
-        <translation>Bez zalogowania do bazy danych nie można przypisać pacjenta.</translation>
-    </message>
-    <message>
-        <source>An Praxissoftware senden</source>
-        <translation>Wyślij do oprogramowania gabinetu</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::RemarksDialog</name>
-    <message>
-        <source>Bemerkungen hinzufügen/ändern</source>
-        <translation>Dodaj/zmień uwagi</translation>
-    </message>
-    <message>
-        <source>Hinzufügen/Ändern</source>
-        <translation>Dodaj/Zmień</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Wstecz</translation>
-    </message>
-    <message>
-        <source>Bemerkungen</source>
-        <translation>Uwagi</translation>
-    </message>
-</context>
-<context>
     <name>zud::ui::ApplicationChangeWindow</name>
     <message>
         <source>Anwendung wechseln</source>
@@ -2136,27 +1672,71 @@ Mimo to przełączyć?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::LoginDialog</name>
+    <name>zud::ui::ChartFrame</name>
     <message>
-        <source>Login</source>
-        <translation>Logowanie</translation>
+        <source>Diese Übung enthält keine darstellbaren Messwerte.</source>
+        <translation>To ćwiczenie nie zawiera wartości do wyświetlenia.</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::CheckPatientModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nazwisko</translation>
     </message>
     <message>
-        <source>Benutzer:</source>
-        <translation>Użytkownik:</translation>
+        <source>Letzter Zugriff</source>
+        <translation>Ostatni dostęp</translation>
     </message>
     <message>
-        <source>Passwort:</source>
-        <translation>Hasło:</translation>
+        <source>Geburtsdatum</source>
+        <translation>Data urodzenia</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::DeviceRecordingModel</name>
+    <message>
+        <source>&lt; 1 min</source>
+        <translation>&lt; 1 min</translation>
     </message>
     <message>
-        <source>Diesen Login immer benutzen</source>
-        <translation>Zawsze używaj tych danych logowania</translation>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>Datum</source>
+        <translation>Data</translation>
     </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Godzina</translation>
+    </message>
+    <message>
+        <source>Übungslänge</source>
+        <translation>Długość ćwiczenia</translation>
+    </message>
+    <message>
+        <source>bereits gespeichert</source>
+        <translation>już zapisane</translation>
+    </message>
+    <message>
+        <source>Datenbank</source>
+        <translation>Baza danych</translation>
+    </message>
+    <message>
+        <source>gleiche Uhrzeit bei %1</source>
+        <translation>ta sama godzina: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ExchangeForm</name>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ExchangeProgress</name>
     <message>
         <source>Abbrechen</source>
         <translation>Anuluj</translation>
@@ -2189,6 +1769,208 @@ Mimo to przełączyć?</translation>
 %2</source>
         <translation>Dane zostały wyeksportowane (pacjenci: %1) do pliku:
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::GdtSettingsDialog</name>
+    <message>
+        <source>GDT-Einstellungen</source>
+        <translation>Ustawienia GDT</translation>
+    </message>
+    <message>
+        <source>Verbindung zur Praxissoftware (GDT) aktiv</source>
+        <translation>Połączenie z oprogramowaniem gabinetu (GDT) aktywne</translation>
+    </message>
+    <message>
+        <source>Durchsuchen…</source>
+        <translation>Przeglądaj…</translation>
+    </message>
+    <message>
+        <source>GDT-Austauschordner</source>
+        <translation>Folder wymiany GDT</translation>
+    </message>
+    <message>
+        <source>Austauschordner:</source>
+        <translation>Folder wymiany:</translation>
+    </message>
+    <message>
+        <source>Eigene GDT-ID:</source>
+        <translation>Własny identyfikator GDT:</translation>
+    </message>
+    <message>
+        <source>GDT-ID der Praxissoftware:</source>
+        <translation>Identyfikator GDT oprogramowania gabinetu:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Wersja:</translation>
+    </message>
+    <message>
+        <source>7 Bit (DIN 66003)</source>
+        <translation>7 bitów (DIN 66003)</translation>
+    </message>
+    <message>
+        <source>IBM CP 437</source>
+        <translation>IBM CP 437</translation>
+    </message>
+    <message>
+        <source>ISO 8859-15</source>
+        <translation>ISO 8859-15</translation>
+    </message>
+    <message>
+        <source>Zeichensatz:</source>
+        <translation>Zestaw znaków:</translation>
+    </message>
+    <message>
+        <source>Untersuchungscode (8402):</source>
+        <translation>Kod badania (8402):</translation>
+    </message>
+    <message>
+        <source>Ergebnisse nach dem Auslesen und nach dem Speichern einer Echtzeitmessung automatisch senden</source>
+        <translation>Wysyłaj wyniki automatycznie po odczycie ćwiczeń i po zapisaniu pomiaru w czasie rzeczywistym</translation>
+    </message>
+    <message>
+        <source>Berichtsseite als PDF mitsenden</source>
+        <translation>Dołącz stronę raportu jako PDF</translation>
+    </message>
+    <message>
+        <source>Ergebnisdateien nummerieren (.001, .002, …)</source>
+        <translation>Numeruj pliki wyników (.001, .002, …)</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ImportWindow</name>
+    <message>
+        <source>Daten importieren</source>
+        <translation>Import danych</translation>
+    </message>
+    <message>
+        <source>Archiv öffnen</source>
+        <translation>Otwórz archiwum</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archiwa</translation>
+    </message>
+    <message>
+        <source>Die Daten wurden importiert (Patienten: %1) aus der Datei:
+%2</source>
+        <translation>Dane zostały zaimportowane (pacjenci: %1) z pliku:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::LiveSessionPanel</name>
+    <message>
+        <source>Patient</source>
+        <translation>Pacjent</translation>
+    </message>
+    <message>
+        <source>Programm</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Zyklus</source>
+        <translation>Cykl</translation>
+    </message>
+    <message>
+        <source>Im Zielbereich</source>
+        <translation>W strefie docelowej</translation>
+    </message>
+    <message>
+        <source>kein Patient gewählt</source>
+        <translation>nie wybrano pacjenta</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Wartość</translation>
+    </message>
+    <message>
+        <source>Strom</source>
+        <translation>Prąd</translation>
+    </message>
+    <message>
+        <source>Druck</source>
+        <translation>Ciśnienie</translation>
+    </message>
+    <message>
+        <source>EMG 1</source>
+        <translation>EMG 1</translation>
+    </message>
+    <message>
+        <source>EMG</source>
+        <translation>EMG</translation>
+    </message>
+    <message>
+        <source>EMG 2</source>
+        <translation>EMG 2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Ziel: über der Schwelle</source>
+        <translation>Cel: powyżej progu</translation>
+    </message>
+    <message>
+        <source>Ziel: unter der Schwelle</source>
+        <translation>Cel: poniżej progu</translation>
+    </message>
+    <message>
+        <source>Dauerbetrieb</source>
+        <translation>Praca ciągła</translation>
+    </message>
+    <message>
+        <source>Gesamtdauer: %1</source>
+        <translation>Łącznie: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::LoginDialog</name>
+    <message>
+        <source>Login</source>
+        <translation>Logowanie</translation>
+    </message>
+    <message>
+        <source>Benutzer:</source>
+        <translation>Użytkownik:</translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation>Hasło:</translation>
+    </message>
+    <message>
+        <source>Diesen Login immer benutzen</source>
+        <translation>Zawsze używaj tych danych logowania</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -2623,6 +2405,79 @@ Mimo to przełączyć?</translation>
     </message>
 </context>
 <context>
+    <name>zud::ui::MoveRecordingDialog</name>
+    <message>
+        <source>Verschieben</source>
+        <translation>Przenieś</translation>
+    </message>
+    <message>
+        <source>Verschieben von Messung:</source>
+        <translation>Przenieś pomiar:</translation>
+    </message>
+    <message>
+        <source>Von Patient:</source>
+        <translation>Od pacjenta:</translation>
+    </message>
+    <message>
+        <source>Zu Patient:</source>
+        <translation>Do pacjenta:</translation>
+    </message>
+    <message>
+        <source>Nicht mehr anzeigen</source>
+        <translation>Nie pokazuj ponownie</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::NewPasswordDialog</name>
+    <message>
+        <source>Passwort ändern</source>
+        <translation>Zmień hasło</translation>
+    </message>
+    <message>
+        <source>Neues Passwort:</source>
+        <translation>Nowe hasło:</translation>
+    </message>
+    <message>
+        <source>Neues Passwort wiederholen:</source>
+        <translation>Powtórz nowe hasło:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::OutputWindow</name>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Wydruk</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Okno</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::PatientDialog</name>
     <message>
         <source>Patient ändern</source>
@@ -2738,53 +2593,184 @@ Mimo to przełączyć?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::TherapistChangeDialog</name>
+    <name>zud::ui::PatientModel</name>
     <message>
-        <source>Therapeut ändern</source>
-        <translation>Zmień terapeutę</translation>
+        <source>weiblich</source>
+        <translation>kobieta</translation>
+    </message>
+    <message>
+        <source>männlich</source>
+        <translation>mężczyzna</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwisko</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>Imię</translation>
+    </message>
+    <message>
+        <source>Geburtstag</source>
+        <translation>Data urodzenia</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>Kod pocztowy</translation>
+    </message>
+    <message>
+        <source>Wohnort</source>
+        <translation>Miejscowość</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Ulica</translation>
+    </message>
+    <message>
+        <source>Patientennummer</source>
+        <translation>Numer pacjenta</translation>
+    </message>
+    <message>
+        <source>Krankenkasse</source>
+        <translation>Ubezpieczyciel</translation>
+    </message>
+    <message>
+        <source>Versicherungsnummer</source>
+        <translation>Numer ubezpieczenia</translation>
+    </message>
+    <message>
+        <source>Telefon</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Faks</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Wzrost</translation>
+    </message>
+    <message>
+        <source>Gewicht</source>
+        <translation>Waga</translation>
+    </message>
+    <message>
+        <source>Geschlecht</source>
+        <translation>Płeć</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::PatientSelectionWindow</name>
+    <message>
+        <source>Patientensuche</source>
+        <translation>Wyszukiwanie pacjentów</translation>
+    </message>
+    <message>
+        <source>Bitte Suchtext eingeben:</source>
+        <translation>Wprowadź tekst wyszukiwania:</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Pacjenci</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Wybierz</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation>Nowy</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>Edytuj</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Usuń</translation>
     </message>
     <message>
         <source>Zurück</source>
         <translation>Wstecz</translation>
     </message>
     <message>
-        <source>Vorname:</source>
-        <translation>Imię:</translation>
+        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
+        <translation>Pacjent został w międzyczasie usunięty na innym stanowisku.</translation>
     </message>
     <message>
-        <source>Name:</source>
-        <translation>Nazwisko:</translation>
+        <source>Patient „%1“ wirklich löschen?</source>
+        <translation>Czy na pewno usunąć pacjenta „%1”?</translation>
     </message>
     <message>
-        <source>Therapeut</source>
-        <translation>Terapeuta</translation>
+        <source>Zum Patienten „%1“ sind Übungen gespeichert (Anzahl: %2). Sollen sie ebenfalls gelöscht werden?
+
+Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
+        <translation>Dla pacjenta „%1” zapisano ćwiczenia (liczba: %2). Czy je również usunąć?
+
+Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do żadnego pacjenta.</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::MoveRecordingDialog</name>
+    <name>zud::ui::PrintPreviewWindow</name>
     <message>
-        <source>Verschieben</source>
-        <translation>Przenieś</translation>
+        <source>Bemerkungen</source>
+        <translation>Uwagi</translation>
     </message>
     <message>
-        <source>Verschieben von Messung:</source>
-        <translation>Przenieś pomiar:</translation>
+        <source>Druckvorschau</source>
+        <translation>Podgląd wydruku</translation>
     </message>
     <message>
-        <source>Von Patient:</source>
-        <translation>Od pacjenta:</translation>
+        <source>Ausgabe</source>
+        <translation>Wydruk</translation>
     </message>
     <message>
-        <source>Zu Patient:</source>
-        <translation>Do pacjenta:</translation>
+        <source>Seite</source>
+        <translation>Strona</translation>
     </message>
     <message>
-        <source>Nicht mehr anzeigen</source>
-        <translation>Nie pokazuj ponownie</translation>
+        <source>Fenster</source>
+        <translation>Okno</translation>
     </message>
     <message>
-        <source>Abbrechen</source>
-        <translation>Anuluj</translation>
+        <source>Drucken</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Eine Übung</source>
+        <translation>Jedno ćwiczenie</translation>
+    </message>
+    <message>
+        <source>Zwei Übungen</source>
+        <translation>Dwa ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Übung1</source>
+        <translation>Ćwiczenie 1</translation>
+    </message>
+    <message>
+        <source>Übung2</source>
+        <translation>Ćwiczenie 2</translation>
+    </message>
+    <message>
+        <source>Druckvorschau als PDF speichern</source>
+        <translation>Zapisz podgląd wydruku jako PDF</translation>
     </message>
 </context>
 <context>
@@ -2993,6 +2979,281 @@ Czy na pewno?</translation>
     </message>
 </context>
 <context>
+    <name>zud::ui::ProgressChartWindow</name>
+    <message>
+        <source>Verlauf</source>
+        <translation>Przebieg</translation>
+    </message>
+    <message>
+        <source>Verlauf als PDF speichern</source>
+        <translation>Zapisz przebieg jako PDF</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::ReadoutWindow</name>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Auslesen</source>
+        <translation>Odczytaj</translation>
+    </message>
+    <message>
+        <source>Alle auswählen</source>
+        <translation>Zaznacz wszystkie</translation>
+    </message>
+    <message>
+        <source>Keine auswählen</source>
+        <translation>Odznacz wszystkie</translation>
+    </message>
+    <message>
+        <source>Übungen nach dem Auslesen löschen</source>
+        <translation>Usuń ćwiczenia po odczycie</translation>
+    </message>
+    <message>
+        <source>Zuweisen</source>
+        <translation>Przypisz</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Patient</source>
+        <translation>Pacjent</translation>
+    </message>
+    <message>
+        <source>Therapeuten</source>
+        <translation>Terapeuci</translation>
+    </message>
+    <message>
+        <source>Patienten</source>
+        <translation>Pacjenci</translation>
+    </message>
+    <message>
+        <source>Übungsdaten auslesen</source>
+        <translation>Odczyt danych ćwiczeń</translation>
+    </message>
+    <message>
+        <source>Therapeut %1</source>
+        <translation>Terapeuta %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nazwisko:</translation>
+    </message>
+    <message>
+        <source>Vorname:</source>
+        <translation>Imię:</translation>
+    </message>
+    <message>
+        <source>Keine Patientendaten</source>
+        <translation>Brak danych pacjenta</translation>
+    </message>
+    <message>
+        <source>Patient %1 (%2)</source>
+        <translation>Pacjent %1 (%2)</translation>
+    </message>
+    <message>
+        <source>nicht zugewiesen</source>
+        <translation>nieprzypisany</translation>
+    </message>
+    <message>
+        <source>geb. am:</source>
+        <translation>Data ur.:</translation>
+    </message>
+    <message>
+        <source>Patient %1</source>
+        <translation>Pacjent %1</translation>
+    </message>
+    <message>
+        <source>unvollständig</source>
+        <translation>niekompletny</translation>
+    </message>
+    <message>
+        <source>Ohne angemeldete Datenbank kann kein Patient angelegt werden.</source>
+        <translation>Bez zalogowania do bazy danych nie można utworzyć pacjenta.</translation>
+    </message>
+    <message>
+        <source>Name, Vorname und Geburtsdatum dieses Gerätepatienten sind vollständig: beim Auslesen wird er in der Datenbank gefunden oder neu angelegt. Mit „Zuweisen“ ordnen Sie ihn einem anderen Patienten zu.</source>
+        <translation>Nazwisko, imię i data urodzenia tego pacjenta urządzenia są kompletne: podczas odczytu zostanie on odnaleziony w bazie danych lub utworzony. Za pomocą „Przypisz” można przypisać go innemu pacjentowi.</translation>
+    </message>
+    <message>
+        <source>Dieser Gerätepatient hat keine Daten, die übernommen werden könnten. Wählen Sie mit „Zuweisen“ einen Patienten der Datenbank.</source>
+        <translation>Ten pacjent urządzenia nie ma danych, które można przejąć. Wybierz pacjenta z bazy danych za pomocą „Przypisz”.</translation>
+    </message>
+    <message>
+        <source>Ohne angemeldete Datenbank kann kein Patient zugewiesen werden.</source>
+        <translation>Bez zalogowania do bazy danych nie można przypisać pacjenta.</translation>
+    </message>
+    <message>
+        <source>An Praxissoftware senden</source>
+        <translation>Wyślij do oprogramowania gabinetu</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RecordingModel</name>
+    <message>
+        <source>Datum</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Godzina</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Tryb</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Programmname</source>
+        <translation>Nazwa programu</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RecordingSelectionWindow</name>
+    <message>
+        <source>Übung wählen</source>
+        <translation>Wybierz ćwiczenie</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Wybierz</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Übungen</source>
+        <translation>Ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Übung vom %1 %2 wirklich löschen?</source>
+        <translation>Czy na pewno usunąć ćwiczenie z %1 %2?</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RemarksDialog</name>
+    <message>
+        <source>Bemerkungen hinzufügen/ändern</source>
+        <translation>Dodaj/zmień uwagi</translation>
+    </message>
+    <message>
+        <source>Hinzufügen/Ändern</source>
+        <translation>Dodaj/Zmień</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Bemerkungen</source>
+        <translation>Uwagi</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::RibbonDialog</name>
+    <message>
+        <source>Allgemein</source>
+        <translation>Ogólne</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::SplashScreen</name>
+    <message>
+        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
+        <translation>Program towarzyszący urządzeniu terapeutycznemu ZUD12</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::StatisticsWindow</name>
+    <message>
+        <source>Statistik</source>
+        <translation>Statystyka</translation>
+    </message>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Wydruk</translation>
+    </message>
+    <message>
+        <source>Fenster</source>
+        <translation>Okno</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Gesamte Statistik drucken</source>
+        <translation>Drukuj całą statystykę</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung drucken</source>
+        <translation>Drukuj podsumowanie</translation>
+    </message>
+    <message>
+        <source>Gesamte Statistik als PDF</source>
+        <translation>Cała statystyka jako PDF</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung als PDF</source>
+        <translation>Podsumowanie jako PDF</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Przebieg</translation>
+    </message>
+    <message>
+        <source>Zusammenfassung</source>
+        <translation>Podsumowanie</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Statistik als PDF speichern</source>
+        <translation>Zapisz statystykę jako PDF</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Zapisz podsumowanie terapii jako PDF</translation>
+    </message>
+</context>
+<context>
+    <name>zud::ui::SummaryWindow</name>
+    <message>
+        <source>Therapie-Zusammenfassung</source>
+        <translation>Podsumowanie terapii</translation>
+    </message>
+    <message>
+        <source>Therapie-Zusammenfassung als PDF speichern</source>
+        <translation>Zapisz podsumowanie terapii jako PDF</translation>
+    </message>
+</context>
+<context>
     <name>zud::ui::SystemParametersDialog</name>
     <message>
         <source>Systemparameter</source>
@@ -3140,273 +3401,26 @@ Czy na pewno?</translation>
     </message>
 </context>
 <context>
-    <name>zud::ui::ImportWindow</name>
+    <name>zud::ui::TherapistChangeDialog</name>
     <message>
-        <source>Daten importieren</source>
-        <translation>Import danych</translation>
-    </message>
-    <message>
-        <source>Archiv öffnen</source>
-        <translation>Otwórz archiwum</translation>
-    </message>
-    <message>
-        <source>Importieren</source>
-        <translation>Importuj</translation>
+        <source>Therapeut ändern</source>
+        <translation>Zmień terapeutę</translation>
     </message>
     <message>
         <source>Zurück</source>
         <translation>Wstecz</translation>
     </message>
     <message>
-        <source>Import</source>
-        <translation>Import</translation>
+        <source>Vorname:</source>
+        <translation>Imię:</translation>
     </message>
     <message>
-        <source>Archive</source>
-        <translation>Archiwa</translation>
+        <source>Name:</source>
+        <translation>Nazwisko:</translation>
     </message>
     <message>
-        <source>Die Daten wurden importiert (Patienten: %1) aus der Datei:
-%2</source>
-        <translation>Dane zostały zaimportowane (pacjenci: %1) z pliku:
-%2</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::RecordingSelectionWindow</name>
-    <message>
-        <source>Übung wählen</source>
-        <translation>Wybierz ćwiczenie</translation>
-    </message>
-    <message>
-        <source>Auswählen</source>
-        <translation>Wybierz</translation>
-    </message>
-    <message>
-        <source>Löschen</source>
-        <translation>Usuń</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Wstecz</translation>
-    </message>
-    <message>
-        <source>Übungen</source>
-        <translation>Ćwiczenia</translation>
-    </message>
-    <message>
-        <source>Übung vom %1 %2 wirklich löschen?</source>
-        <translation>Czy na pewno usunąć ćwiczenie z %1 %2?</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::NewPasswordDialog</name>
-    <message>
-        <source>Passwort ändern</source>
-        <translation>Zmień hasło</translation>
-    </message>
-    <message>
-        <source>Neues Passwort:</source>
-        <translation>Nowe hasło:</translation>
-    </message>
-    <message>
-        <source>Neues Passwort wiederholen:</source>
-        <translation>Powtórz nowe hasło:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Anuluj</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::PatientSelectionWindow</name>
-    <message>
-        <source>Patientensuche</source>
-        <translation>Wyszukiwanie pacjentów</translation>
-    </message>
-    <message>
-        <source>Bitte Suchtext eingeben:</source>
-        <translation>Wprowadź tekst wyszukiwania:</translation>
-    </message>
-    <message>
-        <source>Patienten</source>
-        <translation>Pacjenci</translation>
-    </message>
-    <message>
-        <source>Auswählen</source>
-        <translation>Wybierz</translation>
-    </message>
-    <message>
-        <source>Neu</source>
-        <translation>Nowy</translation>
-    </message>
-    <message>
-        <source>Bearbeiten</source>
-        <translation>Edytuj</translation>
-    </message>
-    <message>
-        <source>Suchen</source>
-        <translation>Szukaj</translation>
-    </message>
-    <message>
-        <source>Löschen</source>
-        <translation>Usuń</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Wstecz</translation>
-    </message>
-    <message>
-        <source>Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht.</source>
-        <translation>Pacjent został w międzyczasie usunięty na innym stanowisku.</translation>
-    </message>
-    <message>
-        <source>Patient „%1“ wirklich löschen?</source>
-        <translation>Czy na pewno usunąć pacjenta „%1”?</translation>
-    </message>
-    <message>
-        <source>Zum Patienten „%1“ sind Übungen gespeichert (Anzahl: %2). Sollen sie ebenfalls gelöscht werden?
-
-Bei „Nein“ bleiben sie in der Datenbank, sind aber keinem Patienten mehr zugeordnet.</source>
-        <translation>Dla pacjenta „%1” zapisano ćwiczenia (liczba: %2). Czy je również usunąć?
-
-Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do żadnego pacjenta.</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::PrintPreviewWindow</name>
-    <message>
-        <source>Bemerkungen</source>
-        <translation>Uwagi</translation>
-    </message>
-    <message>
-        <source>Druckvorschau</source>
-        <translation>Podgląd wydruku</translation>
-    </message>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Wydruk</translation>
-    </message>
-    <message>
-        <source>Seite</source>
-        <translation>Strona</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Okno</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Drukuj</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Eine Übung</source>
-        <translation>Jedno ćwiczenie</translation>
-    </message>
-    <message>
-        <source>Zwei Übungen</source>
-        <translation>Dwa ćwiczenia</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Wstecz</translation>
-    </message>
-    <message>
-        <source>Übung1</source>
-        <translation>Ćwiczenie 1</translation>
-    </message>
-    <message>
-        <source>Übung2</source>
-        <translation>Ćwiczenie 2</translation>
-    </message>
-    <message>
-        <source>Druckvorschau als PDF speichern</source>
-        <translation>Zapisz podgląd wydruku jako PDF</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::SummaryWindow</name>
-    <message>
-        <source>Therapie-Zusammenfassung</source>
-        <translation>Podsumowanie terapii</translation>
-    </message>
-    <message>
-        <source>Therapie-Zusammenfassung als PDF speichern</source>
-        <translation>Zapisz podsumowanie terapii jako PDF</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::SplashScreen</name>
-    <message>
-        <source>Begleitprogramm zum Therapiegerät ZUD12</source>
-        <translation>Program towarzyszący urządzeniu terapeutycznemu ZUD12</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::StatisticsWindow</name>
-    <message>
-        <source>Statistik</source>
-        <translation>Statystyka</translation>
-    </message>
-    <message>
-        <source>Ausgabe</source>
-        <translation>Wydruk</translation>
-    </message>
-    <message>
-        <source>Fenster</source>
-        <translation>Okno</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Drukuj</translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation>PDF</translation>
-    </message>
-    <message>
-        <source>Gesamte Statistik drucken</source>
-        <translation>Drukuj całą statystykę</translation>
-    </message>
-    <message>
-        <source>Zusammenfassung drucken</source>
-        <translation>Drukuj podsumowanie</translation>
-    </message>
-    <message>
-        <source>Gesamte Statistik als PDF</source>
-        <translation>Cała statystyka jako PDF</translation>
-    </message>
-    <message>
-        <source>Zusammenfassung als PDF</source>
-        <translation>Podsumowanie jako PDF</translation>
-    </message>
-    <message>
-        <source>Verlauf</source>
-        <translation>Przebieg</translation>
-    </message>
-    <message>
-        <source>Zusammenfassung</source>
-        <translation>Podsumowanie</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Wstecz</translation>
-    </message>
-    <message>
-        <source>Statistik als PDF speichern</source>
-        <translation>Zapisz statystykę jako PDF</translation>
-    </message>
-    <message>
-        <source>Therapie-Zusammenfassung als PDF speichern</source>
-        <translation>Zapisz podsumowanie terapii jako PDF</translation>
+        <source>Therapeut</source>
+        <translation>Terapeuta</translation>
     </message>
 </context>
 <context>
@@ -3478,17 +3492,6 @@ Po wybraniu „Nie” pozostaną w bazie danych, ale nie będą przypisane do ż
     <message>
         <source>Die Datenbank konnte nicht geprüft werden.</source>
         <translation>Nie udało się sprawdzić bazy danych.</translation>
-    </message>
-</context>
-<context>
-    <name>zud::ui::ProgressChartWindow</name>
-    <message>
-        <source>Verlauf</source>
-        <translation>Przebieg</translation>
-    </message>
-    <message>
-        <source>Verlauf als PDF speichern</source>
-        <translation>Zapisz przebieg jako PDF</translation>
     </message>
 </context>
 <context>

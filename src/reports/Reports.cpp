@@ -96,59 +96,16 @@ Berichtsaufnahme LadeBerichtsaufnahme(const Recording& r, int druckEinheit) {
 }
 
 std::vector<Kopfzeile> KopfStatistik(const Berichtsaufnahme& a, int druckEinheit) {
-    const UebungsFooter& f = a.Footer;
-    const PhaseGroup entsp = Gruppe(f, Phasengruppe::Entspannen);
-    const PhaseGroup ansp = Gruppe(f, Phasengruppe::Anspannen);
-    const PhaseGroup pause = Gruppe(f, Phasengruppe::Pause);
-    const PhaseGroup strom = Gruppe(f, Phasengruppe::Strom);
-    auto zeile = [](const QString& titel, const PhaseGroup& g) {
-        if (g.count == 0) {
-            return Kopfzeile{titel, QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("-")};
-        }
-        return Kopfzeile{titel, Wert(g.min), Wert(g.max), Wert(g.Mean())};
-    };
-    const QString uV = QStringLiteral(" [%1]").arg(EmgUnit());
-    const QString druck = QStringLiteral(" [%1]").arg(PressureUnit(druckEinheit));
     std::vector<Kopfzeile> z;
-    switch (a.Werte.Betriebsart) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
-        z.push_back(zeile(QCoreApplication::translate("Berichte", "Entspannen") + uV, entsp));
-        z.push_back(zeile(QCoreApplication::translate("Berichte", "Anspannen") + uV, ansp));
-        z.push_back(zeile(QCoreApplication::translate("Berichte", "Pause") + uV, pause));
-        z.push_back(zeile(QCoreApplication::translate("Berichte", "Strom") +
-                              QStringLiteral(" [%1]").arg(CurrentUnit()),
-                          strom));
-        break;
-    case 4:
-        z.push_back(zeile(QStringLiteral("%1 [%2]").arg(QCoreApplication::translate("Berichte", "Druck"),
-                                                        PressureUnit(druckEinheit)),
-                          strom));
-        break;
-    case 5:
-        z.push_back(zeile(QCoreApplication::translate("Berichte", "Entspannen") + druck, entsp));
-        z.push_back(zeile(QCoreApplication::translate("Berichte", "Anspannen") + druck, ansp));
-        break;
-    case 6:
-    case 7:
-        z.push_back(zeile(QStringLiteral("%1 [%2]").arg(QCoreApplication::translate("Berichte", "Druck"),
-                                                        PressureUnit(druckEinheit)),
-                          strom));
-        z.push_back(zeile(QCoreApplication::translate("Berichte", "EMG CH1") + uV, entsp));
-        if (a.Werte.Betriebsart == 7) {
-            z.push_back(zeile(QCoreApplication::translate("Berichte", "EMG CH2") + uV, ansp));
+    for (const ReportedGroup& r : ReportedGroups(a.Werte.Betriebsart)) {
+        const QString titel =
+            QStringLiteral("%1 [%2]").arg(ReportedGroupCaption(r), UnitOf(r.Unit, druckEinheit));
+        const PhaseGroup g = Gruppe(a.Footer, r.Source);
+        if (g.count == 0) {
+            z.push_back({titel, QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("-")});
+        } else {
+            z.push_back({titel, Wert(g.min), Wert(g.max), Wert(g.Mean())});
         }
-        break;
-    case 9:
-        z.push_back(zeile(QCoreApplication::translate("Berichte", "Entspannen CH1") + uV, entsp));
-        z.push_back(zeile(QCoreApplication::translate("Berichte", "Anspannen CH1") + uV, ansp));
-        z.push_back(zeile(QCoreApplication::translate("Berichte", "Entspannen CH2") + uV, pause));
-        z.push_back(zeile(QCoreApplication::translate("Berichte", "Anspannen CH2") + uV, strom));
-        break;
-    default:
-        break;
     }
     return z;
 }

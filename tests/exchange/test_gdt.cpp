@@ -3,6 +3,7 @@
 // files put aside with nothing changed; results read back by a parser of this test's own, the
 // report PDF they name; zudctl gdt.
 
+#include "../reports/Aufnahmen.h"
 #include "DbFixture.h"
 #include "DemoRecordings.h"
 #include "ZudctlRunner.h"
@@ -442,6 +443,46 @@ TEST_P(GdtTest, ZudctlReadsRequestsAndWritesResults) {
 INSTANTIATE_TEST_SUITE_P(Firebird, GdtTest, ::testing::Values(Mode::Embedded), ModeName);
 
 // The reader's limits on its own, without a database.
+// The practice software receives the groups of the report page's header, in its order, with the
+// header's units, in every mode that has groups, and nothing for a group without figures.
+TEST(GdtResult, GroupsAndUnitsAreThoseOfTheReportHeaderInEveryMode) {
+    using namespace zud::test;
+    const auto aus = [](const QByteArray& daten) {
+        Recording r;
+        r.Datum = QDate(2026, 3, 4);
+        r.Uhrzeit = QTime(10, 11, 12);
+        r.Daten = daten;
+        r.Betriebsart = static_cast<uint8_t>(daten.at(2)) + 1;
+        return LadeBerichtsaufnahme(r, 1);
+    };
+    const std::vector<std::pair<int, QByteArray>> aufnahmen = {
+        {0, Aufnahme(0, EMGProbe(0, 11, 150, 4) + EMGProbe(1, 11, 20, 4) + EMGProbe(3, 0, 55, 2))},
+        {4, Aufnahme(4, DruckProbe(4, 1000, 7, 10))},
+        {5, Aufnahme(5, DruckProbe(5, 1000, 5, 3) + DruckProbe(5, 3000, 6, 3))},
+        {7, Aufnahme(7, DruckProbe(7, 500, 7, 3, 0xBB, 60, 120))},
+        {9, Aufnahme(9, ZweiKanalProbe(100, 50, 0xAB, 0, 3) + ZweiKanalProbe(90, 40, 0xAB, 1, 3))}};
+    for (const auto& [mode, daten] : aufnahmen) {
+        SCOPED_TRACE(mode);
+        const Berichtsaufnahme a = aus(daten);
+        ASSERT_EQ(a.Werte.Betriebsart, mode);
+        QStringList kopf;
+        for (const Kopfzeile& z : KopfStatistik(a, 1)) {
+            if (z.Mittel != QStringLiteral("-")) {
+                kopf << z.Titel;
+            }
+        }
+        QStringList gesendet;
+        for (const gdt::Testwert& w : GdtTestValues(a, 1)) {
+            if (w.Ident.endsWith(QStringLiteral("_MW"))) {
+                gesendet << QStringLiteral("%1 [%2]").arg(
+                    w.Name.chopped(QStringLiteral(" Mittelwert").size()), w.Einheit);
+            }
+        }
+        EXPECT_FALSE(kopf.isEmpty());
+        EXPECT_EQ(gesendet, kopf);
+    }
+}
+
 TEST(GdtFormat, WrittenRecordsReadBackAndLimitsHold) {
     gdt::Ergebnis e;
     e.EigeneId = QStringLiteral("ZUD12");
