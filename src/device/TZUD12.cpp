@@ -265,6 +265,15 @@ void TZUD12::PumpMessages() {
     }
 }
 
+bool TZUD12::Caught(const std::function<bool()>& body) {
+    try {
+        return body();
+    } catch (const DeviceFault& e) {
+        AddLog(e.message);
+        return false;
+    }
+}
+
 bool TZUD12::Busy(const char* command) {
     if (!FPumping) {
         return false;
@@ -279,10 +288,7 @@ void TZUD12::PauseMs(int ms) {
 }
 
 bool TZUD12::Reset() {
-    if (Busy("Reset")) {
-        return false;
-    }
-    try {
+    return Guarded("Reset", [&] {
         BuildFrame('X');
         SendFrame();
         if (!WaitFor(2, kFramedTimeout)) {
@@ -294,27 +300,20 @@ bool TZUD12::Reset() {
             Fail(QString::asprintf("Reset (crc falsch): Command: \"X\", crc1: %d crc2: %d, InBufUsed: %u",
                                    LE16(echo), LE16(FFrame.data() + 8), ComDev.InBufUsed()));
         }
-    } catch (const DeviceFault& e) {
-        AddLog(e.message);
-        return false;
-    }
-    return true;
+    });
 }
 
 // ---------------------------------------------------------------- identity, clock, screen
 
 bool TZUD12::GetVersion() {
-    if (Busy("GetVersion")) {
-        return false;
-    }
-    try {
+    const bool ok = Guarded("GetVersion", [&] {
         ComDev.Send(static_cast<uint8_t>('?'));
         if (!WaitFor(sizeof(VERSION), kFramedTimeout)) {
             Fail(QString::asprintf("GetVersion (timeout): Command: \"?\" InBufUsed: %u", ComDev.InBufUsed()));
         }
         Read(&GVersion, sizeof GVersion);
-    } catch (const DeviceFault& e) {
-        AddLog(e.message);
+    });
+    if (!ok) {
         return false;
     }
     // Fixed formats, independent of the user's locale.
@@ -335,10 +334,7 @@ bool TZUD12::GetVersion() {
 }
 
 bool TZUD12::GetDeviceInfo() {
-    if (Busy("GetDeviceInfo")) {
-        return false;
-    }
-    try {
+    const bool ok = Guarded("GetDeviceInfo", [&] {
         BuildFrame('!');
         SendFrame();
         if (!WaitFor(2, kFramedTimeout)) {
@@ -356,8 +352,8 @@ bool TZUD12::GetDeviceInfo() {
                                    ComDev.InBufUsed()));
         }
         Read(&GeraeteDaten, sizeof GeraeteDaten);
-    } catch (const DeviceFault& e) {
-        AddLog(e.message);
+    });
+    if (!ok) {
         return false;
     }
     ApplyGeraeteDaten(GeraeteDaten);
@@ -376,10 +372,7 @@ void TZUD12::ApplyGeraeteDaten(const zud::GeraeteDaten& g) {
 }
 
 bool TZUD12::WriteRTC(const QDateTime& DateTime) {
-    if (Busy("WriteRTC")) {
-        return false;
-    }
-    try {
+    return Guarded("WriteRTC", [&] {
         // Wall-clock seconds since 01.01.2008 00:00:00; both read as local times without
         // daylight-saving shifts, as the device counts them.
         const QDateTime epoch(QDate(2008, 1, 1), QTime(0, 0), Qt::UTC);
@@ -394,11 +387,7 @@ bool TZUD12::WriteRTC(const QDateTime& DateTime) {
         }
         uint8_t echo[2];
         Read(echo, 2);
-    } catch (const DeviceFault& e) {
-        AddLog(e.message);
-        return false;
-    }
-    return true;
+    });
 }
 
 bool TZUD12::SetDownloadScreen(uint8_t Index) {
@@ -426,13 +415,10 @@ bool TZUD12::SetDownloadScreen(uint8_t Index) {
 // ---------------------------------------------------------------- file transfer
 
 bool TZUD12::SetFileName(const QString& name, uint32_t size, const QString& mask) {
-    if (Busy("SetFileName")) {
-        return false;
-    }
-    QByteArray ansi;
-    QByteArray m;
-    QString reason;
-    try {
+    const bool ok = Guarded("SetFileName", [&] {
+        QByteArray ansi;
+        QByteArray m;
+        QString reason;
         // Refused before anything is sent: a cut or altered path would name another file.
         if (!DeviceText(name, kMaxPathLen, ansi, reason)) {
             Fail(QStringLiteral("SetFileName (invalid name: %1): Command: \"f\", Filename: %2")
@@ -465,8 +451,8 @@ bool TZUD12::SetFileName(const QString& name, uint32_t size, const QString& mask
             Fail(QStringLiteral("SetFileName (crc_error): Command: \"f\" File: %1")
                      .arg(QString::fromLatin1(ansi)));
         }
-    } catch (const DeviceFault& e) {
-        AddLog(e.message);
+    });
+    if (!ok) {
         return false;
     }
     PauseMs(10);
@@ -495,11 +481,8 @@ void TZUD12::FileCommand(const QString& name, char code, const char* what) {
 }
 
 bool TZUD12::ReadFile(const QString& name, QByteArray& stream) {
-    if (Busy("ReadFile")) {
-        return false;
-    }
-    const QString& file = name;
-    try {
+    return Guarded("ReadFile", [&] {
+        const QString& file = name;
         FileCommand(name, 'R', "ReadFile");
         PumpMessages();
         if (serFile.Status == 5) {
@@ -547,11 +530,7 @@ bool TZUD12::ReadFile(const QString& name, QByteArray& stream) {
                      .arg(size)
                      .arg(got));
         }
-    } catch (const DeviceFault& e) {
-        AddLog(e.message);
-        return false;
-    }
-    return true;
+    });
 }
 
 void TZUD12::GiveUpRead(size_t block) {
@@ -573,11 +552,8 @@ void TZUD12::GiveUpRead(size_t block) {
 }
 
 bool TZUD12::WriteFile(const QString& name, const QByteArray& stream) {
-    if (Busy("WriteFile")) {
-        return false;
-    }
-    const QString& file = name;
-    try {
+    return Guarded("WriteFile", [&] {
+        const QString& file = name;
         // Without the header the device would write into whatever file it named last.
         if (!SetFileName(name, static_cast<uint32_t>(stream.size()), QString())) {
             Fail(QStringLiteral("SetFileName Error"));
@@ -625,19 +601,12 @@ bool TZUD12::WriteFile(const QString& name, const QByteArray& stream) {
             }
             PumpMessages();
         } while (sent < size);
-    } catch (const DeviceFault& e) {
-        AddLog(e.message);
-        return false;
-    }
-    return true;
+    });
 }
 
 bool TZUD12::DeleteFileByName(const QString& name) {
-    if (Busy("DeleteFileByName")) {
-        return false;
-    }
-    const QString& file = name;
-    try {
+    return Guarded("DeleteFileByName", [&] {
+        const QString& file = name;
         FileCommand(name, 'Z', "DeleteFile");
         if (serFile.Status == 5) {
             Fail(QStringLiteral("DeleteFile (file not found); File: %1").arg(file));
@@ -645,23 +614,16 @@ bool TZUD12::DeleteFileByName(const QString& name) {
         if (serFile.Status != 0) {
             Fail(QStringLiteral("DeleteFile (DiskError: %1) File: %2").arg(serFile.Status).arg(file));
         }
-    } catch (const DeviceFault& e) {
-        AddLog(e.message);
-        return false;
-    }
-    return true;
+    });
 }
 
 bool TZUD12::GetFilenames(TProgressBar* Sender, const QString& Dir, const QString& Maske,
                           QList<DateiInfo>& Filenames) {
-    if (Busy("GetFilenames")) {
-        return false;
-    }
-    if (!SetFileName(Dir, 0, Maske)) {
-        return false;
-    }
-    const QString& dir = Dir;
-    try {
+    return Guarded("GetFilenames", [&] {
+        if (!SetFileName(Dir, 0, Maske)) {
+            return false;
+        }
+        const QString& dir = Dir;
         BuildFrame('S');
         SendFrame();
         if (!WaitFor(2, kFramedTimeout)) {
@@ -696,11 +658,8 @@ bool TZUD12::GetFilenames(TProgressBar* Sender, const QString& Dir, const QStrin
                 Sender->SetPosition(Sender->Position() - 1);
             }
         }
-    } catch (const DeviceFault& e) {
-        AddLog(e.message);
-        return false;
-    }
-    return true;
+        return true;
+    });
 }
 
 static bool ValidSlot(int therapeut, int patient) {
@@ -807,10 +766,7 @@ File TZUD12::DirectoryCreate(const QString& name) {
 }
 
 bool TZUD12::CheckDirectory(const QString& filename) {
-    if (Busy("CheckDirectory")) {
-        return false;
-    }
-    try {
+    return Guarded("CheckDirectory", [&] {
         QString reason;
         if (!CheckDevicePath(filename, &reason)) {
             Fail(QStringLiteral("CheckDirectory (invalid name: %1): %2").arg(reason, filename));
@@ -822,18 +778,11 @@ bool TZUD12::CheckDirectory(const QString& filename) {
         if (f.Status != 0) {
             Fail(QString::asprintf("CheckDirectory (DiskError: %d)", f.Status));
         }
-    } catch (const DeviceFault& e) {
-        AddLog(e.message);
-        return false;
-    }
-    return true;
+    });
 }
 
 bool TZUD12::SchreibeDatei(const QString& Ziel, const QString& Quelle) {
-    if (Busy("SchreibeDatei")) {
-        return false;
-    }
-    try {
+    return Guarded("SchreibeDatei", [&] {
         QFile f(Quelle);
         if (!QFileInfo::exists(Quelle) || !f.open(QIODevice::ReadOnly)) {
             Fail(QStringLiteral("File not found: %1").arg(Quelle));
@@ -842,11 +791,7 @@ bool TZUD12::SchreibeDatei(const QString& Ziel, const QString& Quelle) {
         if (!WriteFile(Ziel, data)) {
             Fail(QStringLiteral("File cannot be write: %1").arg(Quelle));
         }
-    } catch (const DeviceFault& e) {
-        AddLog(e.message);
-        return false;
-    }
-    return true;
+    });
 }
 
 // ---------------------------------------------------------------- maintenance
@@ -871,10 +816,7 @@ bool TZUD12::ReadProgress(TProgressBar* bar, const char* timeoutMessage, const Q
 }
 
 bool TZUD12::DeleteExercises(TProgressBar* Sender, int Therapeut, const QString& /*Maske*/, int Patient) {
-    if (Busy("DeleteExercises")) {
-        return false;
-    }
-    try {
+    return Guarded("DeleteExercises", [&] {
         const uint8_t params[3] = {static_cast<uint8_t>(Therapeut), static_cast<uint8_t>(Patient), 0};
         BuildFrame('z', params, 3);
         SendFrame();
@@ -898,18 +840,11 @@ bool TZUD12::DeleteExercises(TProgressBar* Sender, int Therapeut, const QString&
         }
         ReadProgress(Sender, "DeleteExercises (timeout Anzahl): Command: \"z\", ",
                      QString::asprintf("Therapeut: %d, Patient: %d, InBufUsed: ", Therapeut, Patient));
-    } catch (const DeviceFault& e) {
-        AddLog(e.message);
-        return false;
-    }
-    return true;
+    });
 }
 
 bool TZUD12::Werkszustand(TProgressBar* Anzeige) {
-    if (Busy("Werkszustand")) {
-        return false;
-    }
-    try {
+    return Guarded("Werkszustand", [&] {
         const uint8_t param = 0;
         BuildFrame('Y', &param, 1);
         SendFrame();
@@ -928,18 +863,11 @@ bool TZUD12::Werkszustand(TProgressBar* Anzeige) {
         }
         // A progress word that does not come within the deadline ends the command.
         ReadProgress(Anzeige, "Factory settings failed (timeout progress): ", QStringLiteral("InBufUsed: "));
-    } catch (const DeviceFault& e) {
-        AddLog(e.message);
-        return false;
-    }
-    return true;
+    });
 }
 
 bool TZUD12::SetInfoblock(uint32_t address, char subCommand, QByteArray& stream) {
-    if (Busy("SetInfoblock")) {
-        return false;
-    }
-    try {
+    return Guarded("SetInfoblock", [&] {
         if (subCommand == 'W' && stream.size() < static_cast<qsizetype>(kInfoblockSize)) {
             // Never write a block that is not all there.
             Fail(QStringLiteral("Set Infoblock failed: W, stream size %1").arg(stream.size()));
@@ -977,11 +905,7 @@ bool TZUD12::SetInfoblock(uint32_t address, char subCommand, QByteArray& stream)
         if (!ok) {
             Fail(QStringLiteral("Set Infoblock failed: Timeout"));
         }
-    } catch (const DeviceFault& e) {
-        AddLog(e.message);
-        return false;
-    }
-    return true;
+    });
 }
 
 int TZUD12::LeseAnwendungsdaten() {

@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <type_traits>
 
 namespace zud {
 
@@ -213,6 +214,24 @@ private:
     void PumpMessages();
     // True (and logged) when a command is started while another one waits in Pump.
     bool Busy(const char* command);
+    // Runs one device command: refused (and logged) while another one waits for the device; a
+    // fault of the line or the device ends it, is logged and makes it false. `body` returns
+    // nothing or whether it succeeded.
+    template <class Body> bool Guarded(const char* command, Body&& body) {
+        if (Busy(command)) {
+            return false;
+        }
+        return Caught([&body] {
+            if constexpr (std::is_void_v<std::invoke_result_t<Body&>>) {
+                body();
+                return true;
+            } else {
+                return static_cast<bool>(body());
+            }
+        });
+    }
+    // Runs `body`; a device fault it raises is logged and makes it false.
+    bool Caught(const std::function<bool()>& body);
     void PauseMs(int ms);
     bool ReadProgress(TProgressBar* bar, const char* timeoutMessage, const QString& details);
     File DirectoryCommand(uint8_t code, const QString& name);
