@@ -678,35 +678,31 @@ bool TZUD12::GetMessHeaders(TProgressBar* Sender, int Therapeut, int Patient) {
                         MessHeaders[static_cast<size_t>(Therapeut * kPatienten + Patient)]);
 }
 
+QString TZUD12::ListedRecordingPath(int Therapeut, int Patient, int Index) const {
+    if (!ValidSlot(Therapeut, Patient)) {
+        return {};
+    }
+    const auto& list = MessHeaders[static_cast<size_t>(Therapeut * kPatienten + Patient)];
+    if (Index < 0 || Index >= list.size()) {
+        return {};
+    }
+    return QString::asprintf("0:\\Daten\\Th_%d\\Pat_%d\\", Therapeut, Patient) + list[Index].Filename;
+}
+
 bool TZUD12::GetMessung(int Therapeut, int Patient, QByteArray& MessStream, int Index) {
     if (Busy("GetMessung")) {
         return false;
     }
-    if (!ValidSlot(Therapeut, Patient)) {
-        return false;
-    }
-    const auto& list = MessHeaders[static_cast<size_t>(Therapeut * kPatienten + Patient)];
-    if (Index < 0 || Index >= list.size()) {
-        return false;
-    }
-    return ReadFile(QString::asprintf("0:\\Daten\\Th_%d\\Pat_%d\\", Therapeut, Patient) +
-                        list[Index].Filename,
-                    MessStream);
+    const QString path = ListedRecordingPath(Therapeut, Patient, Index);
+    return !path.isEmpty() && ReadFile(path, MessStream);
 }
 
 bool TZUD12::DeleteFile(TProgressBar* /*Sender*/, int Therapeut, int Index, int Patient) {
     if (Busy("DeleteFile")) {
         return false;
     }
-    if (!ValidSlot(Therapeut, Patient)) {
-        return false;
-    }
-    const auto& list = MessHeaders[static_cast<size_t>(Therapeut * kPatienten + Patient)];
-    if (Index < 0 || Index >= list.size()) {
-        return false;
-    }
-    return DeleteFileByName(QString::asprintf("0:\\Daten\\Th_%d\\Pat_%d\\", Therapeut, Patient) +
-                            list[Index].Filename);
+    const QString path = ListedRecordingPath(Therapeut, Patient, Index);
+    return !path.isEmpty() && DeleteFileByName(path);
 }
 
 QDate TZUD12::RecodeDate(uint16_t value) {

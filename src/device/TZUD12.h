@@ -230,6 +230,9 @@ private:
             }
         });
     }
+    // The device path of the recording listed at `Index` for the slot; empty when the slot or the
+    // index is out of range.
+    QString ListedRecordingPath(int Therapeut, int Patient, int Index) const;
     // Runs `body`; a device fault it raises is logged and makes it false.
     bool Caught(const std::function<bool()>& body);
     void PauseMs(int ms);
