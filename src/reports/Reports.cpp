@@ -2,6 +2,7 @@
 
 #include "CheckedFile.h"
 #include "RecordingCheck.h"
+#include "Settings.h"
 #include "Units.h"
 
 #include <QBuffer>
@@ -21,6 +22,17 @@
 #include <cstdio>
 
 namespace zud {
+
+ChartOptionen ChartOptionsFromSettings(const Settings& s, int druckEinheit) {
+    ChartOptionen o;
+    o.GridLinesX = s.GridLinesX();
+    o.GridLinesY = s.GridLinesY();
+    o.AreaChart = s.AreaChart();
+    o.ShowRealCurrent = s.ShowRealCurrent();
+    o.ShowAvgRealCurrent = s.ShowAvgRealCurrent();
+    o.DruckEinheit = druckEinheit >= 0 ? druckEinheit : s.DruckEinheit();
+    return o;
+}
 
 namespace {
 

@@ -21,6 +21,12 @@ class QPainter;
 
 namespace zud {
 
+class Settings;
+
+// The chart as the user set it up: grid lines, area, the current's lines and the pressure unit;
+// `druckEinheit` below 0 takes the settings' own.
+ChartOptionen ChartOptionsFromSettings(const Settings& s, int druckEinheit = -1);
+
 // A paged surface: the painter, the page in device pixels and its resolution, and the step to
 // the next page (false when the surface could not start one).
 struct Seitenziel {

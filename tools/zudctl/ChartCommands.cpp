@@ -4,6 +4,7 @@
 #include "CheckedFile.h"
 #include "RawDataCsv.h"
 #include "Recording.h"
+#include "Reports.h"
 #include "Settings.h"
 #include "ZudctlInternal.h"
 
@@ -159,15 +160,7 @@ RenderArgs ParseRenderArgs(const QStringList& rest) {
 
 // The chart as the program's settings draw it, in the given unit or the settings' one.
 ChartOptionen RenderOptions(int einheit) {
-    const Settings s;
-    ChartOptionen o;
-    o.GridLinesX = s.GridLinesX();
-    o.GridLinesY = s.GridLinesY();
-    o.AreaChart = s.AreaChart();
-    o.ShowRealCurrent = s.ShowRealCurrent();
-    o.ShowAvgRealCurrent = s.ShowAvgRealCurrent();
-    o.DruckEinheit = einheit >= 0 ? einheit : s.DruckEinheit();
-    return o;
+    return ChartOptionsFromSettings(Settings(), einheit);
 }
 
 QByteArray RenderPdf(const Messung& m, const ChartOptionen& o, const RenderArgs& a) {

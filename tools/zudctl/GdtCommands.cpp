@@ -63,12 +63,7 @@ int Gdt(const DbOptions& options, const QStringList& rest, QTextStream& out, QTe
         GdtResultOptions o;
         o.Pdf = pdf;
         o.DruckEinheit = settings.DruckEinheit();
-        o.Chart.GridLinesX = settings.GridLinesX();
-        o.Chart.GridLinesY = settings.GridLinesY();
-        o.Chart.AreaChart = settings.AreaChart();
-        o.Chart.ShowRealCurrent = settings.ShowRealCurrent();
-        o.Chart.ShowAvgRealCurrent = settings.ShowAvgRealCurrent();
-        o.Chart.DruckEinheit = o.DruckEinheit;
+        o.Chart = ChartOptionsFromSettings(settings, o.DruckEinheit);
         auto dm = OpenDatabase(options);
         out << WriteGdtResult(*dm, counter, g, o) << '\n';
         return 0;
@@ -140,14 +135,9 @@ int RunGdt(const QString& cmd, const DbOptions& options, const QStringList& rest
     if (cmd != QLatin1String("gdt") && cmd != QLatin1String("edf")) {
         return -1;
     }
-    try {
+    return ReportingDatabaseFaults(err, [&] {
         return cmd == QLatin1String("gdt") ? Gdt(options, rest, out, err) : Edf(options, rest, out, err);
-    } catch (const db::DbError& e) {
-        err << db::DescribeError(e) << '\n';
-    } catch (const DataError& e) {
-        err << e.Message() << '\n';
-    }
-    return 1;
+    });
 }
 
 } // namespace zud::ctl

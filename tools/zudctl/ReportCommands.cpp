@@ -54,17 +54,6 @@ Aufruf Zerlege(const QStringList& rest, bool mitTab) {
     return a;
 }
 
-ChartOptionen Chartoptionen(const Settings& s, int einheit) {
-    ChartOptionen o;
-    o.GridLinesX = s.GridLinesX();
-    o.GridLinesY = s.GridLinesY();
-    o.AreaChart = s.AreaChart();
-    o.ShowRealCurrent = s.ShowRealCurrent();
-    o.ShowAvgRealCurrent = s.ShowAvgRealCurrent();
-    o.DruckEinheit = einheit >= 0 ? einheit : s.DruckEinheit();
-    return o;
-}
-
 Patient PatientOderFehler(PatientDatabase& dm, qint64 id, QTextStream& err, bool& ok) {
     const auto p = dm.GetPatient(id);
     ok = p.has_value();
@@ -167,7 +156,7 @@ int RecordingReport(const Settings& settings, const DbOptions& options, qint64 i
     }
     const Patient p = dm->GetPatient(r->Patient).value_or(Patient{});
     const Berichtsaufnahme b = LadeBerichtsaufnahme(*r, einheit);
-    const ChartOptionen o = Chartoptionen(settings, einheit);
+    const ChartOptionen o = ChartOptionsFromSettings(settings, einheit);
     QString fehler;
     const bool geschrieben = SchreibePdf(
         ziel,
@@ -289,14 +278,7 @@ int RunReports(const QString& cmd, const DbOptions& options, const QStringList& 
     if (cmd != QLatin1String("statistics") && cmd != QLatin1String("report")) {
         return -1;
     }
-    try {
-        return Berichte(cmd, options, rest, out, err);
-    } catch (const db::DbError& e) {
-        err << db::DescribeError(e) << '\n';
-    } catch (const DataError& e) {
-        err << e.Message() << '\n';
-    }
-    return 1;
+    return ReportingDatabaseFaults(err, [&] { return Berichte(cmd, options, rest, out, err); });
 }
 
 } // namespace zud::ctl

@@ -14,6 +14,7 @@
 #include "RecordingSelectionWindow.h"
 #include "RecordingTabs.h"
 #include "RemarksDialog.h"
+#include "Reports.h"
 #include "TZUD12.h"
 #include "TherapistChangeDialog.h"
 #include "Units.h"
@@ -380,14 +381,7 @@ QString MainWindow::DisplayedRemarks() const {
 }
 
 ChartOptionen MainWindow::ChartOptions() const {
-    ChartOptionen o;
-    o.GridLinesX = FSettings.GridLinesX();
-    o.GridLinesY = FSettings.GridLinesY();
-    o.AreaChart = FSettings.AreaChart();
-    o.ShowRealCurrent = FSettings.ShowRealCurrent();
-    o.ShowAvgRealCurrent = FSettings.ShowAvgRealCurrent();
-    o.DruckEinheit = FSettings.DruckEinheit();
-    return o;
+    return ChartOptionsFromSettings(FSettings);
 }
 
 void MainWindow::ShowFrames() {
