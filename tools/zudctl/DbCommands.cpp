@@ -106,6 +106,17 @@ std::unique_ptr<PatientDatabase> OpenDatabase(const DbOptions& o) {
     return dm;
 }
 
+int ReportingDatabaseFaults(QTextStream& err, const std::function<int()>& command) {
+    try {
+        return command();
+    } catch (const db::DbError& e) {
+        err << db::DescribeError(e) << '\n';
+    } catch (const DataError& e) {
+        err << e.Message() << '\n';
+    }
+    return 1;
+}
+
 namespace {
 
 int ServerSetupCommand(const QStringList& rest, QTextStream& out) {

@@ -3,6 +3,7 @@
 #include "DeviceRecords.h"
 #include "PatientDatabase.h"
 
+#include <functional>
 #include <memory>
 
 #include <QString>
@@ -36,6 +37,9 @@ DbLocation Location(const DbOptions& o);
 QString Password(const DbOptions& o);
 // Logged in; throws db::DbError.
 std::unique_ptr<PatientDatabase> OpenDatabase(const DbOptions& o);
+// Runs a command on the database: a database or data fault it throws is written to `err` and
+// ends it with status 1.
+int ReportingDatabaseFaults(QTextStream& err, const std::function<int()>& command);
 
 // zudctl db ...; database failures are thrown as db::DbError or DataError.
 int RunDb(const DbOptions& options, const QStringList& args, QTextStream& out, QTextStream& err);
