@@ -713,11 +713,9 @@ QString FullFolder(const QString& message) {
     return m.hasMatch() ? QFileInfo(m.captured(1)).absolutePath() : QString();
 }
 
-} // namespace
-
-QString DescribeError(const DbError& e) {
+// The system's error number of a failed call. A server does not pass it on, only its text.
+long SystemError(const DbError& e) {
     long os = e.OsError();
-    // A server does not pass the system's error number on, only its text.
     if (os == 0) {
         const QString& m = e.Message();
         if (m.contains(QLatin1String("No such file or directory"))) {
@@ -730,103 +728,156 @@ QString DescribeError(const DbError& e) {
             os = EROFS;
         }
     }
-    QString what;
+    return os;
+}
+
+// What a statement met in the data: a change by another workstation, a character the
+// database cannot store.
+std::optional<QString> DataText(const DbError& e) {
     if (e.IsUpdateConflict()) {
-        what = QCoreApplication::translate(
+        return QCoreApplication::translate(
             "Datenbank",
             "Der Datensatz wird gerade an einem anderen Arbeitsplatz bearbeitet oder wurde dort soeben "
             "geändert. Ihre Änderung wurde nicht gespeichert. Bitte laden Sie die Liste neu und versuchen "
             "Sie es noch einmal.");
-    } else if (e.IsTransliterationError()) {
-        what = QCoreApplication::translate(
+    }
+    if (e.IsTransliterationError()) {
+        return QCoreApplication::translate(
             "Datenbank",
             "Ein Text enthält ein Zeichen, das der Zeichensatz dieser Datenbank nicht speichern kann. "
             "Ersetzen Sie das Zeichen und versuchen Sie es noch einmal.");
-    } else if (e.Has(isc_charset_not_found)) {
-        what = QCoreApplication::translate(
+    }
+    if (e.Has(isc_charset_not_found)) {
+        return QCoreApplication::translate(
             "Datenbank",
             "Der Zeichensatz der Datenbank oder der Einstellung SQLCodePage3 wird nicht unterstützt.");
-    } else if (e.Has(isc_wirecrypt_incompatible)) {
-        what = QCoreApplication::translate(
+    }
+    return std::nullopt;
+}
+
+// The way to the server and the login: no encryption, a broken or impossible connection, a wrong
+// password or a missing right.
+std::optional<QString> ConnectionText(const DbError& e) {
+    if (e.Has(isc_wirecrypt_incompatible)) {
+        return QCoreApplication::translate(
             "Datenbank",
             "Die Verbindung zum Datenbankserver wäre nicht verschlüsselt. Patientendaten gehen nur "
             "verschlüsselt über das Netz: Stellen Sie auf dem Server WireCrypt = Required ein "
             "(zudctl server-setup --system).");
-    } else if (e.IsNetworkError() && e.ConnectionLost()) {
-        what = QCoreApplication::translate(
+    }
+    if (e.IsNetworkError() && e.ConnectionLost()) {
+        return QCoreApplication::translate(
                    "Datenbank",
                    "Die Verbindung zum Datenbankserver „%1“ (Port %2) ist abgebrochen; der Vorgang wurde "
                    "nicht abgeschlossen und nichts davon halb gespeichert. Prüfen Sie, ob der Server "
                    "läuft. Sobald er wieder erreichbar ist, verbindet sich das Programm bei der nächsten "
                    "Aktion neu; wiederholen Sie dann den Vorgang.")
-                   .arg(e.ServerHost(), e.ServerPort());
-    } else if (e.IsNetworkError() && !e.ServerHost().isEmpty()) {
-        what = QCoreApplication::translate(
+            .arg(e.ServerHost(), e.ServerPort());
+    }
+    if (e.IsNetworkError() && !e.ServerHost().isEmpty()) {
+        return QCoreApplication::translate(
                    "Datenbank",
                    "Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server "
                    "läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port "
                    "(SQLServer3, RemoteServicePort3) stimmen.")
-                   .arg(e.ServerHost(), e.ServerPort());
-    } else if (e.IsNetworkError()) {
-        what = QCoreApplication::translate(
+            .arg(e.ServerHost(), e.ServerPort());
+    }
+    if (e.IsNetworkError()) {
+        return QCoreApplication::translate(
             "Datenbank", "Der Datenbankserver ist nicht erreichbar. Prüfen Sie, ob der Server läuft und ob "
                          "Servername und Port (SQLServer3, RemoteServicePort3) stimmen.");
-    } else if (e.Has(isc_login) || e.Has(isc_no_priv)) {
-        what = e.Has(isc_login)
+    }
+    if (e.Has(isc_login) || e.Has(isc_no_priv)) {
+        return e.Has(isc_login)
                    ? QCoreApplication::translate("Datenbank", "Benutzername oder Passwort ist falsch.")
                    : QCoreApplication::translate(
                          "Datenbank", "Diesem Benutzer fehlt die Berechtigung für diesen Vorgang.");
-    } else if (e.Has(isc_bad_db_format) || e.Has(isc_db_corrupt) || e.Has(isc_wrong_ods) ||
-               e.Has(isc_badodsver) || e.Has(isc_bad_checksum)) {
-        what = QCoreApplication::translate(
+    }
+    return std::nullopt;
+}
+
+// The file and its folders, by the engine's code and the system's error number `os`: not a
+// database of ours, the lock folder, a full disk, missing rights, no file, a file in use.
+std::optional<QString> FileText(const DbError& e, long os) {
+    if (e.Has(isc_bad_db_format) || e.Has(isc_db_corrupt) || e.Has(isc_wrong_ods) || e.Has(isc_badodsver) ||
+        e.Has(isc_bad_checksum)) {
+        return QCoreApplication::translate(
             "Datenbank",
             "Die Datei ist keine Datenbank dieses Programms oder sie ist beschädigt. Stellen Sie die "
             "letzte Datensicherung wieder her.");
-    } else if (e.Has(isc_lock_dir_access) || (e.Has(isc_lockmanerr) && (os == EACCES || os == EPERM)) ||
-               (e.Has(isc_sys_request) && !qEnvironmentVariableIsEmpty("FIREBIRD_LOCK") &&
-                e.Message().contains(qEnvironmentVariable("FIREBIRD_LOCK")))) {
-        what = QCoreApplication::translate(
+    }
+    if (e.Has(isc_lock_dir_access) || (e.Has(isc_lockmanerr) && (os == EACCES || os == EPERM)) ||
+        (e.Has(isc_sys_request) && !qEnvironmentVariableIsEmpty("FIREBIRD_LOCK") &&
+         e.Message().contains(qEnvironmentVariable("FIREBIRD_LOCK")))) {
+        return QCoreApplication::translate(
             "Datenbank",
             "Keine Berechtigung für den Sperr-Ordner der Datenbank (FIREBIRD_LOCK). Der Benutzer braucht "
             "dort Schreibrecht.");
-    } else if ((os == ENOSPC || os == EDQUOT) && !FullFolder(e.Message()).isEmpty()) {
-        what = QCoreApplication::translate("Datenbank",
+    }
+    if ((os == ENOSPC || os == EDQUOT) && !FullFolder(e.Message()).isEmpty()) {
+        return QCoreApplication::translate("Datenbank",
                                            "Kein Platz auf %1: Der Datenträger der Datenbank ist voll. "
                                            "Schaffen Sie dort Platz und versuchen Sie es erneut.")
-                   .arg(QDir::toNativeSeparators(FullFolder(e.Message())));
-    } else if (os == ENOSPC || os == EDQUOT) {
-        what = QCoreApplication::translate(
+            .arg(QDir::toNativeSeparators(FullFolder(e.Message())));
+    }
+    if (os == ENOSPC || os == EDQUOT) {
+        return QCoreApplication::translate(
             "Datenbank",
             "Auf dem Datenträger der Datenbank ist kein Platz mehr. Schaffen Sie Platz und versuchen "
             "Sie es erneut.");
-    } else if (os == EACCES || os == EPERM || os == EROFS) {
-        what = QCoreApplication::translate(
+    }
+    if (os == EACCES || os == EPERM || os == EROFS) {
+        return QCoreApplication::translate(
             "Datenbank",
             "Keine Berechtigung für die Datenbankdatei oder ihren Ordner. Der Benutzer braucht Lese- und "
             "Schreibrecht auf beide.");
-    } else if (e.Has(isc_io_error) && os == ENOENT) {
-        what = QCoreApplication::translate(
+    }
+    if (e.Has(isc_io_error) && os == ENOENT) {
+        return QCoreApplication::translate(
             "Datenbank",
             "Die Datenbank wurde nicht gefunden. Prüfen Sie den Datenbankordner (Einstellung SQLDir3).");
-    } else if (e.Has(isc_lock_timeout) || e.Has(isc_lockmanerr) || e.Has(isc_shutdown) ||
-               (e.Has(isc_io_error) && (os == EAGAIN || os == EBUSY)) ||
-               e.Message().contains(QLatin1String("lock"), Qt::CaseInsensitive)) {
-        what = QCoreApplication::translate(
+    }
+    if (e.Has(isc_lock_timeout) || e.Has(isc_lockmanerr) || e.Has(isc_shutdown) ||
+        (e.Has(isc_io_error) && (os == EAGAIN || os == EBUSY)) ||
+        e.Message().contains(QLatin1String("lock"), Qt::CaseInsensitive)) {
+        return QCoreApplication::translate(
             "Datenbank",
             "Die Datenbankdatei wird gerade von einem anderen Programm benutzt. Beenden Sie das andere "
             "Programm oder verwenden Sie einen Datenbankserver für mehrere Arbeitsplätze.");
-    } else if (e.Has(isc_string_truncation) || e.Has(isc_arith_except)) {
-        what = QCoreApplication::translate("Datenbank",
-                                           "Ein Text ist länger, als sein Feld in der Datenbank erlaubt.");
-    } else if (e.IsRoleError()) {
-        what = QCoreApplication::translate("Datenbank",
-                                           "Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.");
-    } else if (e.SqlCode() == 0 && e.GdsCode() == 0) {
-        what = QCoreApplication::translate("Datenbank", "Keine Verbindung zur Datenbank.");
-    } else {
-        what = QCoreApplication::translate("Datenbank", "Fehler der Datenbank.");
     }
-    return QStringLiteral("%1\n(%2)").arg(what, e.Message());
+    return std::nullopt;
+}
+
+// What is left: a text too long for its field, a missing role, no connection, anything else.
+QString OtherText(const DbError& e) {
+    if (e.Has(isc_string_truncation) || e.Has(isc_arith_except)) {
+        return QCoreApplication::translate("Datenbank",
+                                           "Ein Text ist länger, als sein Feld in der Datenbank erlaubt.");
+    }
+    if (e.IsRoleError()) {
+        return QCoreApplication::translate("Datenbank",
+                                           "Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.");
+    }
+    if (e.SqlCode() == 0 && e.GdsCode() == 0) {
+        return QCoreApplication::translate("Datenbank", "Keine Verbindung zur Datenbank.");
+    }
+    return QCoreApplication::translate("Datenbank", "Fehler der Datenbank.");
+}
+
+} // namespace
+
+// The groups are asked in this order, each its cases in order: the first that fits names the error
+// (so a message that merely mentions a lock counts as a file in use only when no earlier case fits).
+QString DescribeError(const DbError& e) {
+    const long os = SystemError(e);
+    std::optional<QString> what = DataText(e);
+    if (!what) {
+        what = ConnectionText(e);
+    }
+    if (!what) {
+        what = FileText(e, os);
+    }
+    return QStringLiteral("%1\n(%2)").arg(what ? *what : OtherText(e), e.Message());
 }
 
 bool DbError::IsNetworkError() const {
