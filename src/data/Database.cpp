@@ -147,6 +147,29 @@ std::vector<uint8_t> Tpb(bool readOnly) {
             isc_tpb_read_committed, isc_tpb_rec_version, isc_tpb_nowait};
 }
 
+// The handles of one statement, freed on every path of its run.
+struct StatementHandles {
+    IStatement* stmt = nullptr;
+    IMessageMetadata* inMeta = nullptr;
+    IMessageMetadata* outMeta = nullptr;
+    IResultSet* rs = nullptr;
+
+    void Release() {
+        if (rs) {
+            rs->release();
+        }
+        if (inMeta) {
+            inMeta->release();
+        }
+        if (outMeta) {
+            outMeta->release();
+        }
+        if (stmt) {
+            stmt->release();
+        }
+    }
+};
+
 } // namespace
 
 struct Connection::Impl {
@@ -274,6 +297,23 @@ struct Connection::Impl {
 
     std::vector<Row> Run(const QString& sql, const QVariantList& params, bool wantRows,
                          qint64* affected = nullptr);
+
+private:
+    // The steps of Run: the parameters in, the rows out.
+    IMessageMetadata* InputMetadata(ThrowStatusWrapper* st, IStatement* stmt, const QVariantList& params,
+                                    std::vector<QByteArray>* texts);
+    void SetInputType(ThrowStatusWrapper* st, IMetadataBuilder* b, unsigned i, unsigned type,
+                      const QVariant& v, QByteArray* text);
+    std::vector<unsigned char> InputMessage(ThrowStatusWrapper* st, IMessageMetadata* inMeta,
+                                            const QVariantList& params, const std::vector<QByteArray>& texts);
+    void PutValue(ThrowStatusWrapper* st, unsigned type, const QVariant& v, const QByteArray& text,
+                  unsigned char* data);
+    IMessageMetadata* OutputMetadata(ThrowStatusWrapper* st, IMessageMetadata* produced, unsigned nOut,
+                                     QStringList* names);
+    void SetOutputType(ThrowStatusWrapper* st, IMessageMetadata* produced, IMetadataBuilder* ob, unsigned i);
+    QVariantList RowValues(ThrowStatusWrapper* st, IMessageMetadata* outMeta,
+                           const std::vector<unsigned char>& outBuf, const std::vector<bool>& octets);
+    QVariant Value(ThrowStatusWrapper* st, unsigned type, const unsigned char* data, bool octets);
 };
 
 std::vector<Row> Connection::Impl::Run(const QString& sql, const QVariantList& params, bool wantRows,
@@ -282,224 +322,256 @@ std::vector<Row> Connection::Impl::Run(const QString& sql, const QVariantList& p
         NotConnected();
     }
     Status st;
-    IStatement* stmt = nullptr;
-    IMessageMetadata* inMeta = nullptr;
-    IMessageMetadata* outMeta = nullptr;
-    IResultSet* rs = nullptr;
+    StatementHandles h;
     std::vector<Row> rows;
-    auto cleanup = [&]() {
-        if (rs) {
-            rs->release();
-        }
-        if (inMeta) {
-            inMeta->release();
-        }
-        if (outMeta) {
-            outMeta->release();
-        }
-        if (stmt) {
-            stmt->release();
-        }
-    };
     try {
         const QByteArray text = Encode(sql);
-        stmt = att->prepare(&st.w, tra, 0, text.constData(), kDialect, IStatement::PREPARE_PREFETCH_METADATA);
+        h.stmt =
+            att->prepare(&st.w, tra, 0, text.constData(), kDialect, IStatement::PREPARE_PREFETCH_METADATA);
 
-        // Input message: every parameter in a type we can fill, the server converts.
-        Ref<IMessageMetadata> declared(stmt->getInputMetadata(&st.w));
-        const unsigned nIn = declared->getCount(&st.w);
-        if (nIn != static_cast<unsigned>(params.size())) {
-            throw DbError(QStringLiteral("Anzahl der Parameter passt nicht: %1 erwartet, %2 gegeben")
-                              .arg(nIn)
-                              .arg(params.size()),
-                          0, 0);
-        }
-        std::vector<QByteArray> texts(nIn);
-        Ref<IMetadataBuilder> b(declared->getBuilder(&st.w));
-        for (unsigned i = 0; i < nIn; ++i) {
-            const unsigned type = declared->getType(&st.w, i) & ~1u;
-            const QVariant& v = params[static_cast<qsizetype>(i)];
-            // Setting a type keeps the declared length: every fixed type gets its own.
-            if (type == SQL_BLOB) {
-                SetFixed(&st.w, b.get(), i, SQL_BLOB, sizeof(ISC_QUAD));
-            } else if (v.typeId() == QMetaType::QDateTime || v.typeId() == QMetaType::QDate) {
-                SetFixed(&st.w, b.get(), i, SQL_TIMESTAMP, sizeof(ISC_TIMESTAMP));
-            } else if (v.typeId() == QMetaType::Double) {
-                SetFixed(&st.w, b.get(), i, SQL_DOUBLE, sizeof(double));
-            } else if (v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong ||
-                       v.typeId() == QMetaType::UInt || v.typeId() == QMetaType::ULongLong) {
-                SetFixed(&st.w, b.get(), i, SQL_INT64, sizeof(qint64));
-            } else {
-                // Bytes go in as they are; texts in the connection's character set.
-                const bool raw = v.typeId() == QMetaType::QByteArray;
-                texts[i] = raw ? v.toByteArray() : Encode(v.toString());
-                b->setType(&st.w, i, SQL_VARYING + 1);
-                b->setLength(&st.w, i, static_cast<unsigned>(std::max<qsizetype>(texts[i].size(), 1)));
-                b->setCharSet(&st.w, i, raw ? kOctets : connCharsetId);
-                b->setScale(&st.w, i, 0);
-            }
-        }
-        inMeta = b->getMetadata(&st.w);
-        std::vector<unsigned char> inBuf(inMeta->getMessageLength(&st.w), 0);
-        for (unsigned i = 0; i < nIn; ++i) {
-            const QVariant& v = params[static_cast<qsizetype>(i)];
-            unsigned char* data = inBuf.data() + inMeta->getOffset(&st.w, i);
-            auto* isNull = reinterpret_cast<short*>(inBuf.data() + inMeta->getNullOffset(&st.w, i));
-            *isNull = v.isNull() ? -1 : 0;
-            if (v.isNull()) {
-                continue;
-            }
-            switch (inMeta->getType(&st.w, i) & ~1u) {
-            case SQL_BLOB: {
-                const ISC_QUAD id = WriteBlob(&st.w, v.toByteArray());
-                std::memcpy(data, &id, sizeof id);
-                break;
-            }
-            case SQL_TIMESTAMP: {
-                const QDateTime dt =
-                    v.typeId() == QMetaType::QDate ? QDateTime(v.toDate(), QTime(0, 0)) : v.toDateTime();
-                const ISC_TIMESTAMP ts = ToIsc(dt);
-                std::memcpy(data, &ts, sizeof ts);
-                break;
-            }
-            case SQL_DOUBLE: {
-                const double d = v.toDouble();
-                std::memcpy(data, &d, sizeof d);
-                break;
-            }
-            case SQL_INT64: {
-                const qint64 n = v.toLongLong();
-                std::memcpy(data, &n, sizeof n);
-                break;
-            }
-            default: {
-                const auto len = static_cast<unsigned short>(texts[i].size());
-                std::memcpy(data, &len, sizeof len);
-                std::memcpy(data + sizeof len, texts[i].constData(), len);
-                break;
-            }
-            }
-        }
+        std::vector<QByteArray> texts;
+        h.inMeta = InputMetadata(&st.w, h.stmt, params, &texts);
+        std::vector<unsigned char> inBuf = InputMessage(&st.w, h.inMeta, params, texts);
 
-        Ref<IMessageMetadata> produced(stmt->getOutputMetadata(&st.w));
+        Ref<IMessageMetadata> produced(h.stmt->getOutputMetadata(&st.w));
         const unsigned nOut = produced->getCount(&st.w);
         if (!wantRows || nOut == 0) {
-            stmt->execute(&st.w, tra, inMeta, inBuf.data(), nullptr, nullptr);
+            h.stmt->execute(&st.w, tra, h.inMeta, inBuf.data(), nullptr, nullptr);
             if (affected) {
-                *affected = static_cast<qint64>(stmt->getAffectedRecords(&st.w));
+                *affected = static_cast<qint64>(h.stmt->getAffectedRecords(&st.w));
             }
-            cleanup();
+            h.Release();
             return rows;
         }
         auto names = std::make_shared<QStringList>();
-        Ref<IMetadataBuilder> ob(produced->getBuilder(&st.w));
-        for (unsigned i = 0; i < nOut; ++i) {
-            names->append(QString::fromUtf8(produced->getAlias(&st.w, i)).toUpper());
-            const unsigned type = produced->getType(&st.w, i) & ~1u;
-            switch (type) {
-            case SQL_SHORT:
-            case SQL_LONG:
-            case SQL_INT64:
-                if (produced->getScale(&st.w, i) == 0) {
-                    SetFixed(&st.w, ob.get(), i, SQL_INT64, sizeof(qint64));
-                } else {
-                    SetFixed(&st.w, ob.get(), i, SQL_DOUBLE, sizeof(double));
-                }
-                break;
-            case SQL_FLOAT:
-            case SQL_DOUBLE:
-            case SQL_D_FLOAT:
-                SetFixed(&st.w, ob.get(), i, SQL_DOUBLE, sizeof(double));
-                break;
-            case SQL_TIMESTAMP:
-            case SQL_TYPE_DATE:
-                SetFixed(&st.w, ob.get(), i, SQL_TIMESTAMP, sizeof(ISC_TIMESTAMP));
-                break;
-            case SQL_TEXT:
-            case SQL_VARYING:
-                // Bytes (OCTETS) stay bytes; texts come in the connection's character set.
-                ob->setType(&st.w, i, SQL_VARYING + 1);
-                ob->setCharSet(&st.w, i, produced->getCharSet(&st.w, i) == kOctets ? kOctets : connCharsetId);
-                break;
-            case SQL_BLOB:
-                SetFixed(&st.w, ob.get(), i, SQL_BLOB, sizeof(ISC_QUAD));
-                break;
-            default:
-                ob->setType(&st.w, i, SQL_VARYING + 1);
-                ob->setCharSet(&st.w, i, connCharsetId);
-                ob->setLength(&st.w, i, 64);
-                break;
-            }
-        }
-        outMeta = ob->getMetadata(&st.w);
+        h.outMeta = OutputMetadata(&st.w, produced.get(), nOut, names.get());
         std::vector<bool> octets(nOut);
         for (unsigned i = 0; i < nOut; ++i) {
-            octets[i] = outMeta->getCharSet(&st.w, i) == kOctets;
+            octets[i] = h.outMeta->getCharSet(&st.w, i) == kOctets;
         }
-        std::vector<unsigned char> outBuf(outMeta->getMessageLength(&st.w), 0);
-        rs = stmt->openCursor(&st.w, tra, inMeta, inBuf.data(), outMeta, 0);
-        while (rs->fetchNext(&st.w, outBuf.data()) == IStatus::RESULT_OK) {
-            QVariantList values;
-            values.reserve(static_cast<qsizetype>(nOut));
-            for (unsigned i = 0; i < nOut; ++i) {
-                const unsigned char* data = outBuf.data() + outMeta->getOffset(&st.w, i);
-                short isNull;
-                std::memcpy(&isNull, outBuf.data() + outMeta->getNullOffset(&st.w, i), sizeof isNull);
-                if (isNull) {
-                    values.append(QVariant());
-                    continue;
-                }
-                switch (outMeta->getType(&st.w, i) & ~1u) {
-                case SQL_INT64: {
-                    qint64 n;
-                    std::memcpy(&n, data, sizeof n);
-                    values.append(n);
-                    break;
-                }
-                case SQL_DOUBLE: {
-                    double d;
-                    std::memcpy(&d, data, sizeof d);
-                    values.append(d);
-                    break;
-                }
-                case SQL_TIMESTAMP: {
-                    ISC_TIMESTAMP ts;
-                    std::memcpy(&ts, data, sizeof ts);
-                    values.append(FromIsc(ts));
-                    break;
-                }
-                case SQL_BLOB: {
-                    ISC_QUAD id;
-                    std::memcpy(&id, data, sizeof id);
-                    values.append(ReadBlob(&st.w, id));
-                    break;
-                }
-                default: {
-                    unsigned short len;
-                    std::memcpy(&len, data, sizeof len);
-                    const char* text = reinterpret_cast<const char*>(data + sizeof len);
-                    if (octets[i]) {
-                        values.append(QByteArray(text, len));
-                    } else {
-                        values.append(Decode(text, len));
-                    }
-                    break;
-                }
-                }
-            }
-            rows.emplace_back(names, std::move(values));
+        std::vector<unsigned char> outBuf(h.outMeta->getMessageLength(&st.w), 0);
+        h.rs = h.stmt->openCursor(&st.w, tra, h.inMeta, inBuf.data(), h.outMeta, 0);
+        while (h.rs->fetchNext(&st.w, outBuf.data()) == IStatus::RESULT_OK) {
+            rows.emplace_back(names, RowValues(&st.w, h.outMeta, outBuf, octets));
         }
-        rs->close(&st.w); // a successful close releases the cursor
-        rs = nullptr;
+        h.rs->close(&st.w); // a successful close releases the cursor
+        h.rs = nullptr;
     } catch (const FbException& e) {
-        cleanup();
+        h.Release();
         Rethrow(e);
     } catch (...) {
-        cleanup();
+        h.Release();
         throw;
     }
-    cleanup();
+    h.Release();
     return rows;
+}
+
+// Input message: every parameter in a type we can fill, the server converts.
+IMessageMetadata* Connection::Impl::InputMetadata(ThrowStatusWrapper* st, IStatement* stmt,
+                                                  const QVariantList& params,
+                                                  std::vector<QByteArray>* texts) {
+    Ref<IMessageMetadata> declared(stmt->getInputMetadata(st));
+    const unsigned nIn = declared->getCount(st);
+    if (nIn != static_cast<unsigned>(params.size())) {
+        throw DbError(QStringLiteral("Anzahl der Parameter passt nicht: %1 erwartet, %2 gegeben")
+                          .arg(nIn)
+                          .arg(params.size()),
+                      0, 0);
+    }
+    texts->assign(nIn, QByteArray());
+    Ref<IMetadataBuilder> b(declared->getBuilder(st));
+    for (unsigned i = 0; i < nIn; ++i) {
+        const unsigned type = declared->getType(st, i) & ~1u;
+        SetInputType(st, b.get(), i, type, params[static_cast<qsizetype>(i)], &(*texts)[i]);
+    }
+    return b->getMetadata(st);
+}
+
+// The type a parameter goes in as, from the declared type and the value's own.
+void Connection::Impl::SetInputType(ThrowStatusWrapper* st, IMetadataBuilder* b, unsigned i, unsigned type,
+                                    const QVariant& v, QByteArray* text) {
+    // Setting a type keeps the declared length: every fixed type gets its own.
+    if (type == SQL_BLOB) {
+        SetFixed(st, b, i, SQL_BLOB, sizeof(ISC_QUAD));
+    } else if (v.typeId() == QMetaType::QDateTime || v.typeId() == QMetaType::QDate) {
+        SetFixed(st, b, i, SQL_TIMESTAMP, sizeof(ISC_TIMESTAMP));
+    } else if (v.typeId() == QMetaType::Double) {
+        SetFixed(st, b, i, SQL_DOUBLE, sizeof(double));
+    } else if (v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong ||
+               v.typeId() == QMetaType::UInt || v.typeId() == QMetaType::ULongLong) {
+        SetFixed(st, b, i, SQL_INT64, sizeof(qint64));
+    } else {
+        // Bytes go in as they are; texts in the connection's character set.
+        const bool raw = v.typeId() == QMetaType::QByteArray;
+        *text = raw ? v.toByteArray() : Encode(v.toString());
+        b->setType(st, i, SQL_VARYING + 1);
+        b->setLength(st, i, static_cast<unsigned>(std::max<qsizetype>(text->size(), 1)));
+        b->setCharSet(st, i, raw ? kOctets : connCharsetId);
+        b->setScale(st, i, 0);
+    }
+}
+
+// The filled input message; a blob parameter is written first and goes in by its id.
+std::vector<unsigned char> Connection::Impl::InputMessage(ThrowStatusWrapper* st, IMessageMetadata* inMeta,
+                                                          const QVariantList& params,
+                                                          const std::vector<QByteArray>& texts) {
+    const unsigned nIn = static_cast<unsigned>(texts.size());
+    std::vector<unsigned char> inBuf(inMeta->getMessageLength(st), 0);
+    for (unsigned i = 0; i < nIn; ++i) {
+        const QVariant& v = params[static_cast<qsizetype>(i)];
+        unsigned char* data = inBuf.data() + inMeta->getOffset(st, i);
+        auto* isNull = reinterpret_cast<short*>(inBuf.data() + inMeta->getNullOffset(st, i));
+        *isNull = v.isNull() ? -1 : 0;
+        if (v.isNull()) {
+            continue;
+        }
+        PutValue(st, inMeta->getType(st, i) & ~1u, v, texts[i], data);
+    }
+    return inBuf;
+}
+
+// One parameter's value at its place in the message.
+void Connection::Impl::PutValue(ThrowStatusWrapper* st, unsigned type, const QVariant& v,
+                                const QByteArray& text, unsigned char* data) {
+    switch (type) {
+    case SQL_BLOB: {
+        const ISC_QUAD id = WriteBlob(st, v.toByteArray());
+        std::memcpy(data, &id, sizeof id);
+        break;
+    }
+    case SQL_TIMESTAMP: {
+        const QDateTime dt =
+            v.typeId() == QMetaType::QDate ? QDateTime(v.toDate(), QTime(0, 0)) : v.toDateTime();
+        const ISC_TIMESTAMP ts = ToIsc(dt);
+        std::memcpy(data, &ts, sizeof ts);
+        break;
+    }
+    case SQL_DOUBLE: {
+        const double d = v.toDouble();
+        std::memcpy(data, &d, sizeof d);
+        break;
+    }
+    case SQL_INT64: {
+        const qint64 n = v.toLongLong();
+        std::memcpy(data, &n, sizeof n);
+        break;
+    }
+    default: {
+        const auto len = static_cast<unsigned short>(text.size());
+        std::memcpy(data, &len, sizeof len);
+        std::memcpy(data + sizeof len, text.constData(), len);
+        break;
+    }
+    }
+}
+
+// The output message in the types we read; `names` gets the columns' names.
+IMessageMetadata* Connection::Impl::OutputMetadata(ThrowStatusWrapper* st, IMessageMetadata* produced,
+                                                   unsigned nOut, QStringList* names) {
+    Ref<IMetadataBuilder> ob(produced->getBuilder(st));
+    for (unsigned i = 0; i < nOut; ++i) {
+        names->append(QString::fromUtf8(produced->getAlias(st, i)).toUpper());
+        SetOutputType(st, produced, ob.get(), i);
+    }
+    return ob->getMetadata(st);
+}
+
+// The type a column is read in: whole numbers as 64-bit integers, scaled and floating ones as
+// doubles, dates as timestamps; texts, bytes and blobs as they come; anything else as text.
+void Connection::Impl::SetOutputType(ThrowStatusWrapper* st, IMessageMetadata* produced, IMetadataBuilder* ob,
+                                     unsigned i) {
+    const unsigned type = produced->getType(st, i) & ~1u;
+    switch (type) {
+    case SQL_SHORT:
+    case SQL_LONG:
+    case SQL_INT64:
+        if (produced->getScale(st, i) == 0) {
+            SetFixed(st, ob, i, SQL_INT64, sizeof(qint64));
+        } else {
+            SetFixed(st, ob, i, SQL_DOUBLE, sizeof(double));
+        }
+        break;
+    case SQL_FLOAT:
+    case SQL_DOUBLE:
+    case SQL_D_FLOAT:
+        SetFixed(st, ob, i, SQL_DOUBLE, sizeof(double));
+        break;
+    case SQL_TIMESTAMP:
+    case SQL_TYPE_DATE:
+        SetFixed(st, ob, i, SQL_TIMESTAMP, sizeof(ISC_TIMESTAMP));
+        break;
+    case SQL_TEXT:
+    case SQL_VARYING:
+        // Bytes (OCTETS) stay bytes; texts come in the connection's character set.
+        ob->setType(st, i, SQL_VARYING + 1);
+        ob->setCharSet(st, i, produced->getCharSet(st, i) == kOctets ? kOctets : connCharsetId);
+        break;
+    case SQL_BLOB:
+        SetFixed(st, ob, i, SQL_BLOB, sizeof(ISC_QUAD));
+        break;
+    default:
+        ob->setType(st, i, SQL_VARYING + 1);
+        ob->setCharSet(st, i, connCharsetId);
+        ob->setLength(st, i, 64);
+        break;
+    }
+}
+
+// The values of one fetched row.
+QVariantList Connection::Impl::RowValues(ThrowStatusWrapper* st, IMessageMetadata* outMeta,
+                                         const std::vector<unsigned char>& outBuf,
+                                         const std::vector<bool>& octets) {
+    const unsigned nOut = static_cast<unsigned>(octets.size());
+    QVariantList values;
+    values.reserve(static_cast<qsizetype>(nOut));
+    for (unsigned i = 0; i < nOut; ++i) {
+        const unsigned char* data = outBuf.data() + outMeta->getOffset(st, i);
+        short isNull;
+        std::memcpy(&isNull, outBuf.data() + outMeta->getNullOffset(st, i), sizeof isNull);
+        if (isNull) {
+            values.append(QVariant());
+            continue;
+        }
+        values.append(Value(st, outMeta->getType(st, i) & ~1u, data, octets[i]));
+    }
+    return values;
+}
+
+// One column's value from its place in the message.
+QVariant Connection::Impl::Value(ThrowStatusWrapper* st, unsigned type, const unsigned char* data,
+                                 bool octets) {
+    switch (type) {
+    case SQL_INT64: {
+        qint64 n;
+        std::memcpy(&n, data, sizeof n);
+        return n;
+    }
+    case SQL_DOUBLE: {
+        double d;
+        std::memcpy(&d, data, sizeof d);
+        return d;
+    }
+    case SQL_TIMESTAMP: {
+        ISC_TIMESTAMP ts;
+        std::memcpy(&ts, data, sizeof ts);
+        return FromIsc(ts);
+    }
+    case SQL_BLOB: {
+        ISC_QUAD id;
+        std::memcpy(&id, data, sizeof id);
+        return ReadBlob(st, id);
+    }
+    default: {
+        unsigned short len;
+        std::memcpy(&len, data, sizeof len);
+        const char* text = reinterpret_cast<const char*>(data + sizeof len);
+        if (octets) {
+            return QByteArray(text, len);
+        }
+        return Decode(text, len);
+    }
+    }
 }
 
 bool DbError::Has(long gdscode) const {
@@ -641,11 +713,9 @@ QString FullFolder(const QString& message) {
     return m.hasMatch() ? QFileInfo(m.captured(1)).absolutePath() : QString();
 }
 
-} // namespace
-
-QString DescribeError(const DbError& e) {
+// The system's error number of a failed call. A server does not pass it on, only its text.
+long SystemError(const DbError& e) {
     long os = e.OsError();
-    // A server does not pass the system's error number on, only its text.
     if (os == 0) {
         const QString& m = e.Message();
         if (m.contains(QLatin1String("No such file or directory"))) {
@@ -658,103 +728,156 @@ QString DescribeError(const DbError& e) {
             os = EROFS;
         }
     }
-    QString what;
+    return os;
+}
+
+// What a statement met in the data: a change by another workstation, a character the
+// database cannot store.
+std::optional<QString> DataText(const DbError& e) {
     if (e.IsUpdateConflict()) {
-        what = QCoreApplication::translate(
+        return QCoreApplication::translate(
             "Datenbank",
             "Der Datensatz wird gerade an einem anderen Arbeitsplatz bearbeitet oder wurde dort soeben "
             "geändert. Ihre Änderung wurde nicht gespeichert. Bitte laden Sie die Liste neu und versuchen "
             "Sie es noch einmal.");
-    } else if (e.IsTransliterationError()) {
-        what = QCoreApplication::translate(
+    }
+    if (e.IsTransliterationError()) {
+        return QCoreApplication::translate(
             "Datenbank",
             "Ein Text enthält ein Zeichen, das der Zeichensatz dieser Datenbank nicht speichern kann. "
             "Ersetzen Sie das Zeichen und versuchen Sie es noch einmal.");
-    } else if (e.Has(isc_charset_not_found)) {
-        what = QCoreApplication::translate(
+    }
+    if (e.Has(isc_charset_not_found)) {
+        return QCoreApplication::translate(
             "Datenbank",
             "Der Zeichensatz der Datenbank oder der Einstellung SQLCodePage3 wird nicht unterstützt.");
-    } else if (e.Has(isc_wirecrypt_incompatible)) {
-        what = QCoreApplication::translate(
+    }
+    return std::nullopt;
+}
+
+// The way to the server and the login: no encryption, a broken or impossible connection, a wrong
+// password or a missing right.
+std::optional<QString> ConnectionText(const DbError& e) {
+    if (e.Has(isc_wirecrypt_incompatible)) {
+        return QCoreApplication::translate(
             "Datenbank",
             "Die Verbindung zum Datenbankserver wäre nicht verschlüsselt. Patientendaten gehen nur "
             "verschlüsselt über das Netz: Stellen Sie auf dem Server WireCrypt = Required ein "
             "(zudctl server-setup --system).");
-    } else if (e.IsNetworkError() && e.ConnectionLost()) {
-        what = QCoreApplication::translate(
+    }
+    if (e.IsNetworkError() && e.ConnectionLost()) {
+        return QCoreApplication::translate(
                    "Datenbank",
                    "Die Verbindung zum Datenbankserver „%1“ (Port %2) ist abgebrochen; der Vorgang wurde "
                    "nicht abgeschlossen und nichts davon halb gespeichert. Prüfen Sie, ob der Server "
                    "läuft. Sobald er wieder erreichbar ist, verbindet sich das Programm bei der nächsten "
                    "Aktion neu; wiederholen Sie dann den Vorgang.")
-                   .arg(e.ServerHost(), e.ServerPort());
-    } else if (e.IsNetworkError() && !e.ServerHost().isEmpty()) {
-        what = QCoreApplication::translate(
+            .arg(e.ServerHost(), e.ServerPort());
+    }
+    if (e.IsNetworkError() && !e.ServerHost().isEmpty()) {
+        return QCoreApplication::translate(
                    "Datenbank",
                    "Der Datenbankserver „%1“ (Port %2) ist nicht erreichbar. Prüfen Sie, ob der Server "
                    "läuft, ob dieser Arbeitsplatz ihn im Netz erreicht und ob Servername und Port "
                    "(SQLServer3, RemoteServicePort3) stimmen.")
-                   .arg(e.ServerHost(), e.ServerPort());
-    } else if (e.IsNetworkError()) {
-        what = QCoreApplication::translate(
+            .arg(e.ServerHost(), e.ServerPort());
+    }
+    if (e.IsNetworkError()) {
+        return QCoreApplication::translate(
             "Datenbank", "Der Datenbankserver ist nicht erreichbar. Prüfen Sie, ob der Server läuft und ob "
                          "Servername und Port (SQLServer3, RemoteServicePort3) stimmen.");
-    } else if (e.Has(isc_login) || e.Has(isc_no_priv)) {
-        what = e.Has(isc_login)
+    }
+    if (e.Has(isc_login) || e.Has(isc_no_priv)) {
+        return e.Has(isc_login)
                    ? QCoreApplication::translate("Datenbank", "Benutzername oder Passwort ist falsch.")
                    : QCoreApplication::translate(
                          "Datenbank", "Diesem Benutzer fehlt die Berechtigung für diesen Vorgang.");
-    } else if (e.Has(isc_bad_db_format) || e.Has(isc_db_corrupt) || e.Has(isc_wrong_ods) ||
-               e.Has(isc_badodsver) || e.Has(isc_bad_checksum)) {
-        what = QCoreApplication::translate(
+    }
+    return std::nullopt;
+}
+
+// The file and its folders, by the engine's code and the system's error number `os`: not a
+// database of ours, the lock folder, a full disk, missing rights, no file, a file in use.
+std::optional<QString> FileText(const DbError& e, long os) {
+    if (e.Has(isc_bad_db_format) || e.Has(isc_db_corrupt) || e.Has(isc_wrong_ods) || e.Has(isc_badodsver) ||
+        e.Has(isc_bad_checksum)) {
+        return QCoreApplication::translate(
             "Datenbank",
             "Die Datei ist keine Datenbank dieses Programms oder sie ist beschädigt. Stellen Sie die "
             "letzte Datensicherung wieder her.");
-    } else if (e.Has(isc_lock_dir_access) || (e.Has(isc_lockmanerr) && (os == EACCES || os == EPERM)) ||
-               (e.Has(isc_sys_request) && !qEnvironmentVariableIsEmpty("FIREBIRD_LOCK") &&
-                e.Message().contains(qEnvironmentVariable("FIREBIRD_LOCK")))) {
-        what = QCoreApplication::translate(
+    }
+    if (e.Has(isc_lock_dir_access) || (e.Has(isc_lockmanerr) && (os == EACCES || os == EPERM)) ||
+        (e.Has(isc_sys_request) && !qEnvironmentVariableIsEmpty("FIREBIRD_LOCK") &&
+         e.Message().contains(qEnvironmentVariable("FIREBIRD_LOCK")))) {
+        return QCoreApplication::translate(
             "Datenbank",
             "Keine Berechtigung für den Sperr-Ordner der Datenbank (FIREBIRD_LOCK). Der Benutzer braucht "
             "dort Schreibrecht.");
-    } else if ((os == ENOSPC || os == EDQUOT) && !FullFolder(e.Message()).isEmpty()) {
-        what = QCoreApplication::translate("Datenbank",
+    }
+    if ((os == ENOSPC || os == EDQUOT) && !FullFolder(e.Message()).isEmpty()) {
+        return QCoreApplication::translate("Datenbank",
                                            "Kein Platz auf %1: Der Datenträger der Datenbank ist voll. "
                                            "Schaffen Sie dort Platz und versuchen Sie es erneut.")
-                   .arg(QDir::toNativeSeparators(FullFolder(e.Message())));
-    } else if (os == ENOSPC || os == EDQUOT) {
-        what = QCoreApplication::translate(
+            .arg(QDir::toNativeSeparators(FullFolder(e.Message())));
+    }
+    if (os == ENOSPC || os == EDQUOT) {
+        return QCoreApplication::translate(
             "Datenbank",
             "Auf dem Datenträger der Datenbank ist kein Platz mehr. Schaffen Sie Platz und versuchen "
             "Sie es erneut.");
-    } else if (os == EACCES || os == EPERM || os == EROFS) {
-        what = QCoreApplication::translate(
+    }
+    if (os == EACCES || os == EPERM || os == EROFS) {
+        return QCoreApplication::translate(
             "Datenbank",
             "Keine Berechtigung für die Datenbankdatei oder ihren Ordner. Der Benutzer braucht Lese- und "
             "Schreibrecht auf beide.");
-    } else if (e.Has(isc_io_error) && os == ENOENT) {
-        what = QCoreApplication::translate(
+    }
+    if (e.Has(isc_io_error) && os == ENOENT) {
+        return QCoreApplication::translate(
             "Datenbank",
             "Die Datenbank wurde nicht gefunden. Prüfen Sie den Datenbankordner (Einstellung SQLDir3).");
-    } else if (e.Has(isc_lock_timeout) || e.Has(isc_lockmanerr) || e.Has(isc_shutdown) ||
-               (e.Has(isc_io_error) && (os == EAGAIN || os == EBUSY)) ||
-               e.Message().contains(QLatin1String("lock"), Qt::CaseInsensitive)) {
-        what = QCoreApplication::translate(
+    }
+    if (e.Has(isc_lock_timeout) || e.Has(isc_lockmanerr) || e.Has(isc_shutdown) ||
+        (e.Has(isc_io_error) && (os == EAGAIN || os == EBUSY)) ||
+        e.Message().contains(QLatin1String("lock"), Qt::CaseInsensitive)) {
+        return QCoreApplication::translate(
             "Datenbank",
             "Die Datenbankdatei wird gerade von einem anderen Programm benutzt. Beenden Sie das andere "
             "Programm oder verwenden Sie einen Datenbankserver für mehrere Arbeitsplätze.");
-    } else if (e.Has(isc_string_truncation) || e.Has(isc_arith_except)) {
-        what = QCoreApplication::translate("Datenbank",
-                                           "Ein Text ist länger, als sein Feld in der Datenbank erlaubt.");
-    } else if (e.IsRoleError()) {
-        what = QCoreApplication::translate("Datenbank",
-                                           "Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.");
-    } else if (e.SqlCode() == 0 && e.GdsCode() == 0) {
-        what = QCoreApplication::translate("Datenbank", "Keine Verbindung zur Datenbank.");
-    } else {
-        what = QCoreApplication::translate("Datenbank", "Fehler der Datenbank.");
     }
-    return QStringLiteral("%1\n(%2)").arg(what, e.Message());
+    return std::nullopt;
+}
+
+// What is left: a text too long for its field, a missing role, no connection, anything else.
+QString OtherText(const DbError& e) {
+    if (e.Has(isc_string_truncation) || e.Has(isc_arith_except)) {
+        return QCoreApplication::translate("Datenbank",
+                                           "Ein Text ist länger, als sein Feld in der Datenbank erlaubt.");
+    }
+    if (e.IsRoleError()) {
+        return QCoreApplication::translate("Datenbank",
+                                           "Dem Benutzer fehlt die Rolle „Benutzer“ in der Datenbank.");
+    }
+    if (e.SqlCode() == 0 && e.GdsCode() == 0) {
+        return QCoreApplication::translate("Datenbank", "Keine Verbindung zur Datenbank.");
+    }
+    return QCoreApplication::translate("Datenbank", "Fehler der Datenbank.");
+}
+
+} // namespace
+
+// The groups are asked in this order, each its cases in order: the first that fits names the error
+// (so a message that merely mentions a lock counts as a file in use only when no earlier case fits).
+QString DescribeError(const DbError& e) {
+    const long os = SystemError(e);
+    std::optional<QString> what = DataText(e);
+    if (!what) {
+        what = ConnectionText(e);
+    }
+    if (!what) {
+        what = FileText(e, os);
+    }
+    return QStringLiteral("%1\n(%2)").arg(what ? *what : OtherText(e), e.Message());
 }
 
 bool DbError::IsNetworkError() const {
