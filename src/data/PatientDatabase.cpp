@@ -459,6 +459,15 @@ std::unique_ptr<Connection> AdminConnection(const DbLocation& loc, const QString
                                QStringLiteral("RDB$ADMIN")});
 }
 
+// Account statements on the server as its administrator, each committed before the next.
+void AsAdministrator(const DbLocation& loc, const QString& adminPassword, const QStringList& statements) {
+    auto c = AdminConnection(loc, adminPassword);
+    for (const QString& sql : statements) {
+        c->Exec(sql);
+        c->Commit();
+    }
+}
+
 void CheckPassword(const QString& password) {
     if (password.isEmpty() || password.contains(QLatin1Char('\0'))) {
         throw DataError(QCoreApplication::translate("Datenbank", "Das Passwort darf nicht leer sein."));
@@ -492,27 +501,22 @@ void PatientDatabase::CreateUser(const DbLocation& loc, const QString& adminPass
                                  const QString& password) {
     CheckUserName(name);
     CheckPassword(password);
-    auto c = AdminConnection(loc, adminPassword);
-    c->Exec(QStringLiteral("CREATE USER %1 password %2").arg(name, QuoteString(password)));
-    c->Commit();
-    c->Exec(QStringLiteral("GRANT Benutzer to %1").arg(name));
-    c->Commit();
+    AsAdministrator(loc, adminPassword,
+                    {QStringLiteral("CREATE USER %1 password %2").arg(name, QuoteString(password)),
+                     QStringLiteral("GRANT Benutzer to %1").arg(name)});
 }
 
 void PatientDatabase::AlterUser(const DbLocation& loc, const QString& adminPassword, const QString& name,
                                 const QString& password) {
     CheckUserName(name);
     CheckPassword(password);
-    auto c = AdminConnection(loc, adminPassword);
-    c->Exec(QStringLiteral("ALTER USER %1 password %2").arg(name, QuoteString(password)));
-    c->Commit();
+    AsAdministrator(loc, adminPassword,
+                    {QStringLiteral("ALTER USER %1 password %2").arg(name, QuoteString(password))});
 }
 
 void PatientDatabase::DropUser(const DbLocation& loc, const QString& adminPassword, const QString& name) {
     CheckUserName(name);
-    auto c = AdminConnection(loc, adminPassword);
-    c->Exec(QStringLiteral("DROP USER %1").arg(name));
-    c->Commit();
+    AsAdministrator(loc, adminPassword, {QStringLiteral("DROP USER %1").arg(name)});
 }
 
 // ---------------------------------------------------------------- patients
