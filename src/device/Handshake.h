@@ -50,4 +50,16 @@ Handshake RunHandshake(TZUD12& dev, const HandshakeOptions& options = {});
 // The closing of every device conversation: the device's normal screen, then close.
 void EndConversation(TZUD12& dev, bool screenSet);
 
+// Runs `body` in a conversation the handshake opened with the download screen; the conversation
+// ends when it is done, also when it throws.
+template <class Body> void InConversation(TZUD12& dev, Body&& body) {
+    try {
+        body();
+    } catch (...) {
+        EndConversation(dev, true);
+        throw;
+    }
+    EndConversation(dev, true);
+}
+
 } // namespace zud

@@ -530,7 +530,7 @@ void LadeProgrammierung(TZUD12& dev, const ProgrammCallbacks& cb) {
     if (!h.ok()) {
         HandshakeFehler(dev, h);
     }
-    try {
+    InConversation(dev, [&] {
         auto fail = [] { throw WorkflowError(WorkflowError::EComErr, KommunikationsFehler()); };
         if (!dev.ReadCodeData()) {
             fail();
@@ -569,11 +569,7 @@ void LadeProgrammierung(TZUD12& dev, const ProgrammCallbacks& cb) {
                 }
             }
         }
-    } catch (...) {
-        EndConversation(dev, true);
-        throw;
-    }
-    EndConversation(dev, true);
+    });
 }
 
 // ---------------------------------------------------------------- parameter files

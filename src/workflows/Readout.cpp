@@ -246,7 +246,7 @@ void LeseMessungen(TZUD12& dev, PatientDatabase& dm, const Callbacks& cb) {
                 : WorkflowError::ENoDev;
         throw WorkflowError(kind, h.message);
     }
-    try {
+    InConversation(dev, [&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         Progress(cb, QString(), 0, 69);
         auto fail = [] { throw WorkflowError(WorkflowError::EComErr, CommError()); };
@@ -306,11 +306,7 @@ void LeseMessungen(TZUD12& dev, PatientDatabase& dm, const Callbacks& cb) {
             throw WorkflowError(WorkflowError::ENoExercises,
                                 QCoreApplication::translate("Auslesen", "Es sind keine Übungen gespeichert"));
         }
-    } catch (...) {
-        EndConversation(dev, true);
-        throw;
-    }
-    EndConversation(dev, true);
+    });
 }
 
 int TransferResult::Stored() const {
