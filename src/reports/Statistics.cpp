@@ -307,24 +307,12 @@ std::array<QString, 3> EMGTexte(float min, float max, double mittel, uint32_t co
     return t;
 }
 
-std::array<QString, 3> StromTexte(float min, float max, double mittel, uint32_t count,
-                                  const QLocale& sprache) {
-    if (count == 0) {
-        return kStriche;
-    }
-    const QString mA = QStringLiteral(" mA");
-    std::array<QString, 3> t{Zahltext("%.1f", min, sprache) + mA, Zahltext("%.1f", max, sprache) + mA,
-                             Zahltext("%.1f", Runde1(mittel), sprache) + mA};
-    for (const QString& s : t) {
-        if (s.size() > 7) {
-            return kStriche;
-        }
-    }
-    return t;
-}
+namespace {
 
-std::array<QString, 3> DruckTexte(float min, float max, double mittel, uint32_t count, const QString& einheit,
-                                  const QLocale& sprache) {
+// Minimum, maximum and mean to one decimal with their unit; dashes for a group without values or
+// when one of them is wider than the column takes (`breite` characters).
+std::array<QString, 3> ZehntelTexte(float min, float max, double mittel, uint32_t count,
+                                    const QString& einheit, qsizetype breite, const QLocale& sprache) {
     if (count == 0) {
         return kStriche;
     }
@@ -332,11 +320,23 @@ std::array<QString, 3> DruckTexte(float min, float max, double mittel, uint32_t 
     std::array<QString, 3> t{Zahltext("%.1f", min, sprache) + e, Zahltext("%.1f", max, sprache) + e,
                              Zahltext("%.1f", Runde1(mittel), sprache) + e};
     for (const QString& s : t) {
-        if (s.size() > 10) {
+        if (s.size() > breite) {
             return kStriche;
         }
     }
     return t;
+}
+
+} // namespace
+
+std::array<QString, 3> StromTexte(float min, float max, double mittel, uint32_t count,
+                                  const QLocale& sprache) {
+    return ZehntelTexte(min, max, mittel, count, CurrentUnit(), 7, sprache);
+}
+
+std::array<QString, 3> DruckTexte(float min, float max, double mittel, uint32_t count, const QString& einheit,
+                                  const QLocale& sprache) {
+    return ZehntelTexte(min, max, mittel, count, einheit, 10, sprache);
 }
 
 Kopfdaten LeseKopfdaten(const QByteArray& daten) {
