@@ -299,6 +299,31 @@ TEST_P(DatabaseCheck, ASignalDuringTheEngineCheckCancelsIt) {
     ::sigaction(SIGTERM, &old, nullptr);
 }
 
+// A cancel asked between two recordings stops the check there: nothing is asked after it and the
+// check ends as cancelled, not with a partial result that would read as sound.
+TEST_P(DatabaseCheck, ACancelBetweenTwoRecordingsStopsTheCheck) {
+    dm.reset();
+    int asked = 0;
+    const auto all =
+        wf::CheckDatabase(loc, QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword), [&] {
+            ++asked;
+            return true;
+        });
+    ASSERT_EQ(all.recordings, recordings);
+    // One question before every recording comes last; the middle of them is well past the engine's.
+    ASSERT_GT(asked, recordings);
+    const int stopAt = asked - recordings / 2;
+    int again = 0;
+    try {
+        wf::CheckDatabase(loc, QStringLiteral("sysdba"), QString::fromLatin1(kAdminPassword),
+                          [&] { return ++again < stopAt; });
+        ADD_FAILURE() << "the check ran to its end; asked " << again << " times";
+    } catch (const DataError& e) {
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("abgebrochen"))) << e.Message().toStdString();
+    }
+    EXPECT_EQ(again, stopAt);
+}
+
 INSTANTIATE_TEST_SUITE_P(Firebird, DatabaseCheck, ::testing::Values(Mode::Embedded, Mode::Server), ModeName);
 
 // The rules on one recording's bytes, beyond those of the read-out.
