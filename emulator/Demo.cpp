@@ -1,7 +1,7 @@
 #include "Demo.h"
 
 #include "Crc.h"
-#include "DeviceRecords.h"
+#include "DeviceFiles.h"
 #include "Recording.h"
 #include "TZUD12.h"
 

@@ -1,7 +1,7 @@
 #include "Emulator.h"
 
 #include "Crc.h"
-#include "Records.h"
+#include "ProtocolRecords.h"
 
 #include <algorithm>
 #include <cctype>

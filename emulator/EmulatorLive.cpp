@@ -1,9 +1,9 @@
 // The emulator's real-time feed: the device's side of "E" 1 up to the end of the run.
 
 #include "Crc.h"
-#include "DeviceRecords.h"
+#include "DeviceFiles.h"
 #include "Emulator.h"
-#include "Records.h"
+#include "ProtocolRecords.h"
 
 #include <cmath>
 #include <cstring>

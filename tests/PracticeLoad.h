@@ -8,7 +8,7 @@
 
 #include "Demo.h"
 
-#include "DeviceRecords.h"
+#include "DeviceFiles.h"
 #include "Emulator.h"
 #include "FirebirdServer.h"
 #include "PatientDatabase.h"

@@ -1,5 +1,5 @@
 #include "Crc.h"
-#include "Records.h"
+#include "ProtocolRecords.h"
 #include "TZUD12.h"
 
 #include "QtPrinters.h"

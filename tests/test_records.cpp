@@ -3,7 +3,7 @@
 #include "QtPrinters.h"
 
 #include "Crc.h"
-#include "DeviceRecords.h"
+#include "DeviceFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 // 253-byte header, no trailer) that old databases still hold. Decoding is a pure function
 // of the bytes; it never reads outside them, whatever they contain.
 
-#include "DeviceRecords.h"
+#include "DeviceFiles.h"
 
 #include <QString>
 

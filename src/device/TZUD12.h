@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DeviceRecords.h"
+#include "DeviceFiles.h"
 #include "ProgressBar.h"
-#include "Records.h"
+#include "ProtocolRecords.h"
 #include "TCOM.h"
 
 #include <QByteArray>

@@ -7,8 +7,8 @@
 // signals, so it never waits for the window. At the end it leaves real-time mode ("E" 0)
 // unless the device ended it itself.
 
-#include "DeviceRecords.h"
-#include "Records.h"
+#include "DeviceFiles.h"
+#include "ProtocolRecords.h"
 
 #include <QDate>
 #include <QMetaType>

@@ -6,7 +6,7 @@
 // No widgets: the program and zudctl share it.
 
 #include "Chart.h"
-#include "Gdt.h"
+#include "GdtFormat.h"
 #include "GdtSettings.h"
 #include "PatientDatabase.h"
 

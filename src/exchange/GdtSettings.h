@@ -3,7 +3,7 @@
 // The GDT connection to the practice software: machine-wide keys in ZUD.conf, each of which the
 // per-user file may override. The program's settings page and zudctl read the same values.
 
-#include "Gdt.h"
+#include "GdtFormat.h"
 
 #include <QString>
 

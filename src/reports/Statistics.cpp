@@ -1,7 +1,7 @@
 #include "Statistics.h"
 
 #include "Allocator.h"
-#include "DeviceRecords.h"
+#include "DeviceFiles.h"
 #include "RecordingCheck.h"
 #include "Units.h"
 

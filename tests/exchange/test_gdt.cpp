@@ -8,7 +8,7 @@
 #include "DemoRecordings.h"
 #include "ZudctlRunner.h"
 
-#include "Gdt.h"
+#include "GdtFormat.h"
 #include "GdtExchange.h"
 #include "GdtSettings.h"
 #include "Paths.h"

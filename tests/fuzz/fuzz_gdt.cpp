@@ -1,7 +1,7 @@
 // The GDT reader on arbitrary bytes: it must never crash, and a record it accepts must come back
 // the same when written in its character set and read again.
 
-#include "Gdt.h"
+#include "GdtFormat.h"
 
 #include <cstdint>
 #include <cstdlib>

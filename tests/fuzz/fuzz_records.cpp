@@ -1,7 +1,7 @@
 // Any bytes as device records: program file, person records, system parameters, codes.
 // Device -> memory -> device without edits gives back every byte, and reports nothing.
 
-#include "DeviceRecords.h"
+#include "DeviceFiles.h"
 
 #include <cstring>
 

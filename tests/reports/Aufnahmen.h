@@ -3,7 +3,7 @@
 // Recordings built byte by byte for the statistics and report tests: a program header, samples
 // in the layout of the operating mode and an empty trailer; and the older variant.
 
-#include "DeviceRecords.h"
+#include "DeviceFiles.h"
 #include "Recording.h"
 
 #include <QByteArray>

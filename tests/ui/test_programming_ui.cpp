@@ -8,7 +8,7 @@
 #include "ApplicationChangeWindow.h"
 #include "Crc.h"
 #include "Demo.h"
-#include "DeviceRecords.h"
+#include "DeviceFiles.h"
 #include "Emulator.h"
 #include "MainWindow.h"
 #include "PatientDatabase.h"

@@ -3,7 +3,7 @@
 // demo device over a pseudo-terminal and a real embedded Firebird database.
 
 #include "Demo.h"
-#include "DeviceRecords.h"
+#include "DeviceFiles.h"
 #include "Emulator.h"
 #include "MainWindow.h"
 #include "PatientDatabase.h"
@@ -13,7 +13,7 @@
 #include "ProgressWindow.h"
 #include "Readout.h"
 #include "ReadoutWindow.h"
-#include "Records.h"
+#include "ProtocolRecords.h"
 #include "Ribbon.h"
 #include "Settings.h"
 #include "SplashScreen.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceRecords.h"
+#include "DeviceFiles.h"
 #include "PatientDatabase.h"
 
 #include <functional>

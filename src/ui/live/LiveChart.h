@@ -6,7 +6,7 @@
 // each cycle, after a resize, and when the pressure range or an EMG range changes.
 
 #include "Chart.h"
-#include "DeviceRecords.h"
+#include "DeviceFiles.h"
 #include "TZUD12Thread.h"
 
 #include <QPixmap>

@@ -1,6 +1,6 @@
 #include "PatientModels.h"
 
-#include "DeviceRecords.h"
+#include "DeviceFiles.h"
 #include "RecordingCheck.h"
 #include "Statistics.h"
 

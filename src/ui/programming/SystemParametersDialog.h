@@ -4,7 +4,7 @@
 // parameters, the menu access code and the two factory options that the transfer acts on.
 // Nothing is sent to the device from here.
 
-#include "DeviceRecords.h"
+#include "DeviceFiles.h"
 
 #include <QDialog>
 #include <QHash>

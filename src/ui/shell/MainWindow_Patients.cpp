@@ -3,7 +3,7 @@
 
 #include "ChartFrame.h"
 #include "Database.h"
-#include "DeviceRecords.h"
+#include "DeviceFiles.h"
 #include "ListViews.h"
 #include "MainWindow.h"
 #include "MessageBox.h"

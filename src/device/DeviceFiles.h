@@ -5,7 +5,7 @@
 // and access codes (Temp.dat). Device images are byte-exact; memory forms hold text as
 // UTF-16. Nothing here touches the line or Qt, so every parser can be fuzzed on its own.
 
-#include "Records.h"
+#include "ProtocolRecords.h"
 
 #include <array>
 #include <cstddef>

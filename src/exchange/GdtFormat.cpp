@@ -1,4 +1,4 @@
-#include "Gdt.h"
+#include "GdtFormat.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "DeviceRecords.h"
+#include "DeviceFiles.h"
 
 #include "Crc.h"
 
