@@ -140,12 +140,10 @@ QString RemarksText(const QByteArray& stored, const Connection& c) {
 // ---------------------------------------------------------------- location
 
 DbLocation DbLocation::FromSettings(const Settings& s) {
-    DbLocation l;
-    l.server = s.SQLServer3();
-    l.port = s.RemoteServicePort3();
-    l.dir = s.SQLDir3();
-    l.codePage = s.SQLCodePage3();
-    return l;
+    return {.server = s.SQLServer3(),
+            .port = s.RemoteServicePort3(),
+            .dir = s.SQLDir3(),
+            .codePage = s.SQLCodePage3()};
 }
 
 bool DbLocation::Embedded() const {

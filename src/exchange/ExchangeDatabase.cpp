@@ -404,12 +404,10 @@ bool DatabaseIsLocal(const DbLocation& loc) {
 }
 
 DbLocation OldLocationFromSettings(const Settings& s) {
-    DbLocation old;
-    old.server = s.SQLServer();
-    old.port = s.RemoteServicePort();
-    old.dir = s.SQLDir();
-    old.codePage = s.SQLCodePage3();
-    return old;
+    return {.server = s.SQLServer(),
+            .port = s.RemoteServicePort(),
+            .dir = s.SQLDir(),
+            .codePage = s.SQLCodePage3()};
 }
 
 // ---------------------------------------------------------------- module

@@ -13,17 +13,15 @@ void Laufwerte::Add(double v) {
 }
 
 Livewert AusEZWerten(const EZWerte& e) {
-    Livewert w;
-    w.EMG1 = static_cast<uint8_t>(e.EMG1 & 0xFF);
-    w.EMG2 = static_cast<uint8_t>(e.EMG2 & 0xFF);
-    w.Bereich1 = e.Bereich1;
-    w.Bereich2 = e.Bereich2;
-    w.Schwelle = e.Schwelle;
-    w.Phase = e.Phase;
-    w.Strom = e.Strom;
-    w.Druck = e.Druck;
-    w.DruckWort = e.DruckWort;
-    return w;
+    return {.EMG1 = static_cast<uint8_t>(e.EMG1 & 0xFF),
+            .EMG2 = static_cast<uint8_t>(e.EMG2 & 0xFF),
+            .Bereich1 = e.Bereich1,
+            .Bereich2 = e.Bereich2,
+            .Schwelle = e.Schwelle,
+            .Phase = e.Phase,
+            .Strom = e.Strom,
+            .Druck = e.Druck,
+            .DruckWort = e.DruckWort};
 }
 
 void LiveCapture::Programm(const ProgrammParameter& p, const QDateTime& jetzt) {
