@@ -130,6 +130,7 @@ ExchangeForm::ExchangeForm(const QString& objectName, QWidget* parent) : RibbonD
     FCancel = new QPushButton(this);
     FCancel->setObjectName(QStringLiteral("Abbrechen"));
     FCancel->setAutoDefault(false);
+    FRun = CancellableRun(FCancel);
     connect(FCancel, &QPushButton::clicked, this, [this] { reject(); });
     Body()->addWidget(FLabel);
     auto* row = new QHBoxLayout;
@@ -149,7 +150,7 @@ bool ExchangeForm::eventFilter(QObject* watched, QEvent* e) {
         const bool ctrl = (k->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
         if (ctrl && (k->key() == Qt::Key_A || k->key() == Qt::Key_N)) {
             e->accept();
-            if (e->type() == QEvent::KeyPress && !FRunning)
+            if (e->type() == QEvent::KeyPress && !FRun.Running())
                 FModel->CheckAll(k->key() == Qt::Key_A);
             return true;
         }
@@ -161,7 +162,7 @@ void ExchangeForm::keyPressEvent(QKeyEvent* e) {
     // Ctrl+A checks every row, Ctrl+N none, wherever the focus is in the window.
     if ((e->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier &&
         (e->key() == Qt::Key_A || e->key() == Qt::Key_N)) {
-        if (!FRunning)
+        if (!FRun.Running())
             FModel->CheckAll(e->key() == Qt::Key_A);
         return;
     }
@@ -181,25 +182,11 @@ void ExchangeForm::ShowProgress(bool on) {
 }
 
 exchange::Feedback ExchangeForm::Progress() {
-    exchange::Feedback fb;
-    fb.step = [this](const QString& text) {
-        Steps << text;
-        FLabel->setText(text);
-        FBar->setRange(0, 0);
-        QCoreApplication::processEvents();
-    };
-    fb.progress = [this](qint64 done, qint64 total) {
-        zud::ui::ShowProgress(FBar, done, total);
-        // List and ribbon are disabled and the window is modal: only the cancel can be pressed.
-        QCoreApplication::processEvents();
-        return !FCancelled;
-    };
-    return fb;
+    return FRun.Feedback(FLabel, FBar, Steps);
 }
 
 void ExchangeForm::BeginRun() {
-    FRunning = true;
-    FCancelled = false;
+    FRun.Begin();
     Steps.clear();
     // Nothing but the cancel: no button, no shortcut, no check box.
     FHeld.clear();
@@ -210,14 +197,13 @@ void ExchangeForm::BeginRun() {
     RibbonBar()->setEnabled(false);
     FList->setEnabled(false);
     ShowProgress(true);
-    FCancel->setEnabled(true);
     FCancel->setFocus();
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 void ExchangeForm::EndRun() {
     QApplication::restoreOverrideCursor();
-    FRunning = false;
+    FRun.End();
     for (const auto& [a, on] : FHeld)
         if (a)
             a->setEnabled(on);
@@ -229,13 +215,8 @@ void ExchangeForm::EndRun() {
 }
 
 void ExchangeForm::reject() {
-    // While a step runs, Escape, the close box and "Abbrechen" stop it; the window stays until
-    // the step has cleaned up.
-    if (FRunning) {
-        FCancelled = true;
-        FCancel->setEnabled(false);
+    if (FRun.Stop())
         return;
-    }
     RibbonDialog::reject();
 }
 
@@ -243,7 +224,7 @@ void ExchangeForm::Report(const QString& failure, const QString& done) {
     if (failure.isEmpty()) {
         LastMessage = done;
         Msg::Info(this, done);
-    } else if (FCancelled) {
+    } else if (FRun.Cancelled()) {
         LastMessage = failure;
         Msg::Info(this, failure);
     } else {

@@ -6,6 +6,7 @@
 // "Abbrechen" (Escape and the close box cancel the same way); each says when it is done and
 // where the file is.
 
+#include "ExchangeProgress.h"
 #include "Feedback.h"
 #include "RibbonDialog.h"
 
@@ -84,7 +85,7 @@ protected:
     // A run owns the window: list and ribbon take no input, "Abbrechen" shows.
     void BeginRun();
     void EndRun();
-    bool Cancelled() const { return FCancelled; }
+    bool Cancelled() const { return FRun.Cancelled(); }
     // After a run: the failure (a cancel as information, else as error), or `done`.
     void Report(const QString& failure, const QString& done);
     virtual void UpdateActions() = 0;
@@ -98,8 +99,7 @@ private:
     QLabel* FLabel = nullptr;
     QProgressBar* FBar = nullptr;
     QPushButton* FCancel = nullptr;
-    bool FRunning = false;
-    bool FCancelled = false;
+    CancellableRun FRun;
     QList<QPair<QPointer<QAction>, bool>> FHeld;
 };
 
