@@ -593,9 +593,7 @@ QGroupBox* ProgrammingWindow::Panel(const QString& name) const {
 
 void ProgrammingWindow::RetranslateUi() {
     auto set = [this](const char* name, const QString& text) {
-        QAction* a = Action(QString::fromLatin1(name));
-        a->setText(text);
-        a->setToolTip(text);
+        SetCommandText(Action(QString::fromLatin1(name)), text);
     };
     set("Back6", tr("Zurück"));
     set("ChangeThera", tr("Therapeut ändern"));

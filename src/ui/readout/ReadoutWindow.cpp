@@ -309,9 +309,7 @@ ReadoutWindow::ReadoutWindow(QWidget* parent) : QDialog(parent) {
 
 void ReadoutWindow::RetranslateUi() {
     auto set = [this](const char* name, const QString& text) {
-        QAction* a = Action(QString::fromLatin1(name));
-        a->setText(text);
-        a->setToolTip(text);
+        SetCommandText(Action(QString::fromLatin1(name)), text);
     };
     set("Back10", tr("Zurück"));
     set("SaveReadExc", tr("Auslesen"));

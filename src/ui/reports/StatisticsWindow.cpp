@@ -332,9 +332,7 @@ void StatisticsWindow::RetranslateUi() {
     FRibbon->Group(QStringLiteral("GroupAusgabe"))->SetCaption(tr("Ausgabe"));
     FRibbon->Group(QStringLiteral("GroupZurueck"))->SetCaption(tr("Fenster"));
     auto set = [this](const char* name, const QString& text) {
-        QAction* a = Action(QString::fromLatin1(name));
-        a->setText(text);
-        a->setToolTip(QString(text).remove(QLatin1Char('&')));
+        SetCommandText(Action(QString::fromLatin1(name)), text);
     };
     set("Drucken", tr("Drucken"));
     set("PDF", tr("PDF"));

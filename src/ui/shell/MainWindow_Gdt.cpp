@@ -116,9 +116,7 @@ void MainWindow::SetupGdt() {
 
 void MainWindow::RetranslateGdt() {
     auto set = [this](const char* name, const QString& text) {
-        QAction* a = Action(QString::fromLatin1(name));
-        a->setText(text);
-        a->setToolTip(text);
+        SetCommandText(Action(QString::fromLatin1(name)), text);
     };
     set("GdtSenden", tr("An Praxissoftware senden"));
     set("GdtSendenListe", tr("An Praxissoftware senden"));

@@ -36,6 +36,10 @@ QString DefaultDisabledHeader();
 void SetDisabledReason(QAction* action, const QString& reason);
 // The screen tip of an action as the ribbon shows it.
 QString ScreenTip(const QAction* action);
+// A command's caption, and its tip: the caption without the mnemonic's '&'.
+void SetCommandText(QAction* action, const QString& text);
+// After the captions changed: the tip of each command is its caption without the mnemonic's '&'.
+void TipsFromCaptions(const QHash<QString, QAction*>& actions);
 // A theme icon, or a drawn fallback with the first letter of `fallbackText`.
 QIcon ThemeIcon(const QString& name, const QString& fallbackText);
 
