@@ -66,8 +66,8 @@ QVariant CheckPatientModel::data(const QModelIndex& index, int role) const {
     const Entry& e = FEntries[static_cast<size_t>(index.row())];
     if (role == kIdRole)
         return e.id;
-    if (role == Qt::CheckStateRole && index.column() == 0)
-        return e.checked ? Qt::Checked : Qt::Unchecked;
+    if (role == Qt::CheckStateRole)
+        return CheckState(index);
     if (role == Qt::DisplayRole) {
         if (index.column() == 0)
             return e.caption;
@@ -79,20 +79,12 @@ QVariant CheckPatientModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
-bool CheckPatientModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || index.column() != 0 || role != Qt::CheckStateRole)
-        return false;
-    FEntries[static_cast<size_t>(index.row())].checked = value.toInt() == Qt::Checked;
-    emit dataChanged(index, index, {Qt::CheckStateRole});
-    emit CheckedChanged();
-    return true;
+bool CheckPatientModel::IsChecked(int row) const {
+    return FEntries[static_cast<size_t>(row)].checked;
 }
 
-Qt::ItemFlags CheckPatientModel::flags(const QModelIndex& index) const {
-    Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (index.column() == 0)
-        f |= Qt::ItemIsUserCheckable;
-    return f;
+void CheckPatientModel::SetChecked(int row, bool on) {
+    FEntries[static_cast<size_t>(row)].checked = on;
 }
 
 QVariant CheckPatientModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -264,11 +256,7 @@ void ExportWindow::UpdateActions() {
 void ExportWindow::Fill(PatientDatabase& dm, ExchangeDatabase& dm2) {
     FDM = &dm;
     FDM2 = &dm2;
-    std::vector<CheckPatientModel::Entry> rows;
-    for (const Patient& p : dm.AllPatients())
-        rows.push_back({p.Identifikation, QStringLiteral("%1 %2").arg(p.Vorname, p.Name), p.LetzterZugriff,
-                        false, p.Geburtstag});
-    Model()->SetEntries(std::move(rows));
+    Model()->SetPatients(dm.AllPatients());
     ShowProgress(false);
     UpdateActions();
 }
@@ -376,13 +364,9 @@ bool ImportWindow::OpenArchive() {
         Report(failure, QString());
         return false;
     }
-    std::vector<CheckPatientModel::Entry> rows;
-    for (const ArchivePatient& p : listed)
-        rows.push_back({p.Identifikation, QStringLiteral("%1 %2").arg(p.Vorname, p.Name), p.LetzterZugriff,
-                        false, p.Geburtstag});
     FOpen = true;
     FArchive = file;
-    Model()->SetEntries(std::move(rows));
+    Model()->SetPatients(listed);
     UpdateActions();
     Dump(QStringLiteral("import-list"));
     return true;
