@@ -592,23 +592,20 @@ QGroupBox* ProgrammingWindow::Panel(const QString& name) const {
 }
 
 void ProgrammingWindow::RetranslateUi() {
-    auto set = [this](const char* name, const QString& text) {
-        SetCommandText(Action(QString::fromLatin1(name)), text);
-    };
-    set("Back6", tr("Zurück"));
-    set("ChangeThera", tr("Therapeut ändern"));
-    set("DelTheraAll", tr("Alle entfernen"));
-    set("PatZuweisen", tr("Zuweisen"));
-    set("DelPat", tr("Entfernen"));
-    set("DelPatAll", tr("Alle entfernen"));
-    set("ParSave", tr("Speichern"));
-    set("ParLoad", tr("Öffnen"));
-    set("ParSys", tr("Systemparameter"));
-    set("Transfer", tr("Übertragen"));
-    set("PatParaCopy", tr("Parameter kopieren"));
-    set("PatParaPaste", tr("Parameter einfügen"));
-    set("TheraParaCopy", tr("Parameter kopieren"));
-    set("TheraParaPaste", tr("Parameter einfügen"));
+    SetCommandTexts(FActions, {{"Back6", tr("Zurück")},
+                               {"ChangeThera", tr("Therapeut ändern")},
+                               {"DelTheraAll", tr("Alle entfernen")},
+                               {"PatZuweisen", tr("Zuweisen")},
+                               {"DelPat", tr("Entfernen")},
+                               {"DelPatAll", tr("Alle entfernen")},
+                               {"ParSave", tr("Speichern")},
+                               {"ParLoad", tr("Öffnen")},
+                               {"ParSys", tr("Systemparameter")},
+                               {"Transfer", tr("Übertragen")},
+                               {"PatParaCopy", tr("Parameter kopieren")},
+                               {"PatParaPaste", tr("Parameter einfügen")},
+                               {"TheraParaCopy", tr("Parameter kopieren")},
+                               {"TheraParaPaste", tr("Parameter einfügen")}});
     FRibbon->SetTabCaption(QStringLiteral("TabAllgemein"), tr("Allgemein"));
     FRibbon->Group(QStringLiteral("GroupTherapeut"))->SetCaption(tr("Therapeut"));
     FRibbon->Group(QStringLiteral("GroupPatient"))->SetCaption(tr("Patient"));

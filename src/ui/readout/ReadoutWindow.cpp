@@ -294,16 +294,13 @@ ReadoutWindow::ReadoutWindow(QWidget* parent) : QDialog(parent) {
 }
 
 void ReadoutWindow::RetranslateUi() {
-    auto set = [this](const char* name, const QString& text) {
-        SetCommandText(Action(QString::fromLatin1(name)), text);
-    };
-    set("Back10", tr("Zurück"));
-    set("SaveReadExc", tr("Auslesen"));
-    set("ChooseAll", tr("Alle auswählen"));
-    set("ChooseNothing", tr("Keine auswählen"));
-    set("DelUeb", tr("Übungen nach dem Auslesen löschen"));
-    set("SaveZuweisen", tr("Zuweisen"));
-    set("SaveImportieren", tr("Importieren"));
+    SetCommandTexts(FActions, {{"Back10", tr("Zurück")},
+                               {"SaveReadExc", tr("Auslesen")},
+                               {"ChooseAll", tr("Alle auswählen")},
+                               {"ChooseNothing", tr("Keine auswählen")},
+                               {"DelUeb", tr("Übungen nach dem Auslesen löschen")},
+                               {"SaveZuweisen", tr("Zuweisen")},
+                               {"SaveImportieren", tr("Importieren")}});
     FRibbon->SetTabCaption(QStringLiteral("TabAllgemein"), tr("Allgemein"));
     FRibbon->Group(QStringLiteral("GroupUebungen"))->SetCaption(tr("Übungen"));
     FRibbon->Group(QStringLiteral("GroupPatient"))->SetCaption(tr("Patient"));

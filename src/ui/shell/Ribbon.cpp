@@ -65,6 +65,12 @@ void SetCommandText(QAction* action, const QString& text) {
     action->setToolTip(QString(text).remove(QLatin1Char('&')));
 }
 
+void SetCommandTexts(const QHash<QString, QAction*>& actions,
+                     std::initializer_list<std::pair<const char*, QString>> texts) {
+    for (const auto& [name, text] : texts)
+        SetCommandText(actions.value(QString::fromLatin1(name)), text);
+}
+
 void TipsFromCaptions(const QHash<QString, QAction*>& actions) {
     for (QAction* a : actions)
         a->setToolTip(QString(a->text()).remove(QLatin1Char('&')));
