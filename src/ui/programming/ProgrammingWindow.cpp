@@ -65,7 +65,7 @@ const QHash<QString, size_t>& FeldOffsets() {
 
 } // namespace
 
-ProgrammingWindow::ProgrammingWindow(QWidget* parent) : QDialog(parent) {
+ProgrammingWindow::ProgrammingWindow(QWidget* parent) : GuardedDialog(parent) {
     setObjectName(QStringLiteral("ProgrammingWindow"));
     FSystem = new SystemParametersDialog(this);
     QVBoxLayout* lay = nullptr;
@@ -445,11 +445,7 @@ void ProgrammingWindow::ConnectDeleteBox() {
 }
 
 void ProgrammingWindow::ConnectCommands() {
-    connect(Action(QStringLiteral("Back6")), &QAction::triggered, this, [this] {
-        if (MayClose()) {
-            reject();
-        }
-    });
+    connect(Action(QStringLiteral("Back6")), &QAction::triggered, this, &GuardedDialog::CloseByUser);
     OnCommand(QStringLiteral("ChangeThera"), [this] { TherapeutAendern(); });
     OnCommand(QStringLiteral("DelTheraAll"), [this] { AlleTherapeutenEntfernen(); });
     OnCommand(QStringLiteral("PatZuweisen"), [this] { Zuweisen(); });
@@ -519,24 +515,6 @@ bool ProgrammingWindow::MayClose() {
     }
     LastMessage = tr("Änderungen verwerfen?");
     return Msg::ConfirmDelete(this, LastMessage);
-}
-
-void ProgrammingWindow::keyPressEvent(QKeyEvent* e) {
-    if (e->matches(QKeySequence::Cancel)) {
-        if (MayClose()) {
-            reject();
-        }
-        return;
-    }
-    QDialog::keyPressEvent(e);
-}
-
-void ProgrammingWindow::closeEvent(QCloseEvent* e) {
-    if (isVisible() && !MayClose()) {
-        e->ignore();
-        return;
-    }
-    QDialog::closeEvent(e);
 }
 
 QAction* ProgrammingWindow::Make(const QString& name, const QString& icon) {
