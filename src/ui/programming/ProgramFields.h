@@ -53,10 +53,6 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
 };
 
-// Both are instantiated once, in ProgramFields.cpp.
-extern template class TypedField<QSpinBox>;
-extern template class TypedField<QDoubleSpinBox>;
-
 class ZahlFeld : public TypedField<QSpinBox> {
     Q_OBJECT
 public:
@@ -85,6 +81,10 @@ public:
     bool TakeTyped() override;
     QString Refusal() const override;
 };
+
+// Both are instantiated once, in ProgramFields.cpp.
+extern template class TypedField<QSpinBox>;
+extern template class TypedField<QDoubleSpinBox>;
 
 // The typed entries of a window, for a command: every field with typed text takes it. The first
 // field whose text is no number within its range stops that: it gets the cursor with its text
