@@ -11,6 +11,7 @@
 #include "PatientDatabase.h"
 #include "PatientModels.h"
 #include "ProgressWindow.h"
+#include "ReadoutWindow.h"
 #include "Ribbon.h"
 #include "Settings.h"
 #include "WorkArea.h"
@@ -189,6 +190,48 @@ private slots:
 
     // A backup killed midway left its backup file and a half-written archive: the program's
     // start removes both. (First of the tests: the child is forked before any thread runs.)
+    // The check lists of the export/import and of the read-out take a tick only in the first
+    // column of a row they hold, and only while their rows show boxes; each tick is announced.
+    void CheckListsTakeTicksWhereTheyShowBoxes() {
+        CheckPatientModel patients;
+        patients.SetEntries(
+            {{1, QStringLiteral("Anna A"), {}, false, {}}, {2, QStringLiteral("Bernd B"), {}, false, {}}});
+        QList<DateiInfo> recordings(2);
+        DeviceRecordingModel device;
+        device.SetEntries(&recordings, false);
+        QVERIFY(!(device.flags(device.index(0, 0)) & Qt::ItemIsUserCheckable));
+        QVERIFY(!device.data(device.index(0, 0), Qt::CheckStateRole).isValid());
+        QVERIFY(!device.setData(device.index(0, 0), Qt::Checked, Qt::CheckStateRole));
+        QVERIFY(!recordings[0].Checked);
+        device.SetEntries(&recordings, true);
+        CheckPatientModel other;
+        other.SetEntries(
+            {{7, QStringLiteral("Carla C"), {}, false, {}}, {8, QStringLiteral("Dora D"), {}, false, {}}});
+        for (CheckListModel* m :
+             {static_cast<CheckListModel*>(&patients), static_cast<CheckListModel*>(&device)}) {
+            QSignalSpy ticks(m, &CheckListModel::CheckedChanged);
+            QVERIFY(m->flags(m->index(1, 0)) & Qt::ItemIsUserCheckable);
+            QVERIFY(!(m->flags(m->index(1, 1)) & Qt::ItemIsUserCheckable));
+            QVERIFY(!m->data(m->index(1, 1), Qt::CheckStateRole).isValid());
+            QVERIFY(!m->setData(m->index(1, 1), Qt::Checked, Qt::CheckStateRole));
+            QVERIFY(!m->setData(m->index(1, 0), Qt::Checked, Qt::DisplayRole));
+            QVERIFY(!m->setData(other.index(1, 0), Qt::Checked, Qt::CheckStateRole));
+            QCOMPARE(ticks.size(), 0);
+            QVERIFY(m->setData(m->index(1, 0), Qt::Checked, Qt::CheckStateRole));
+            QCOMPARE(ticks.size(), 1);
+            QCOMPARE(m->data(m->index(1, 0), Qt::CheckStateRole).toInt(), int(Qt::Checked));
+            QCOMPARE(m->data(m->index(0, 0), Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        }
+        QCOMPARE(patients.Checked(), QList<qint64>{2});
+        QVERIFY(other.Checked().isEmpty());
+        QVERIFY(recordings[1].Checked && !recordings[0].Checked);
+        // An index kept from before the list was emptied: the tick is refused, nothing is written.
+        const QModelIndex stale = patients.index(1, 0);
+        patients.SetEntries({});
+        QVERIFY(!patients.setData(stale, Qt::Unchecked, Qt::CheckStateRole));
+        QCOMPARE(patients.rowCount(), 0);
+    }
+
     void LeftoversOfAKilledBackupGoAtTheStart() {
         const QString work = exchange::ExchangeWorkFolder(DbLocation::FromSettings(Settings()));
         const QString half = dir->filePath(QStringLiteral(".abend.bak3.x1"));

@@ -846,6 +846,41 @@ private slots:
         QVERIFY(box->minimumWidth() >= box->fontMetrics().horizontalAdvance(box->text()));
     }
 
+    // Editing in the selection window saves like adding does: the edited patient stays the
+    // list's current one, and the list's owner hears of the change and of the saved patient.
+    void PatientEditedInTheSelectionWindowIsAnnounced() {
+        Answerer answer;
+        auto f = Open();
+        QVERIFY(f);
+        PatientDatabase& dm = *f->DM();
+        dm.AddPatient(P(QStringLiteral("Anders"), QStringLiteral("Anna"), QDate(1950, 1, 1)));
+        const qint64 id =
+            dm.AddPatient(P(QStringLiteral("Berg"), QStringLiteral("Bruno"), QDate(1960, 6, 6)));
+        dm.AddPatient(P(QStringLiteral("Czerny"), QStringLiteral("Carl"), QDate(1970, 7, 7)));
+        PatientSelectionWindow& s = *f->PatientSelection();
+        s.SetDM(dm, -1);
+        s.Fill();
+        int changed = 0;
+        QList<qint64> saved;
+        s.Changed = [&] { ++changed; };
+        s.Saved = [&](qint64 x) { saved << x; };
+        answer.handle = [&](QWidget* w) {
+            if (auto* d = qobject_cast<PatientDialog*>(w)) {
+                d->TelefonEdit->setText(QStringLiteral("0711 123456"));
+                d->Action(QStringLiteral("Speichern"))->trigger();
+                return true;
+            }
+            return false;
+        };
+        QVERIFY(s.SelectRow(1));
+        QCOMPARE(s.SelectedId(), id);
+        s.Bearbeiten();
+        QCOMPARE(dm.GetPatient(id)->Telefon, QStringLiteral("0711 123456"));
+        QCOMPARE(changed, 1);
+        QCOMPARE(saved, QList<qint64>{id});
+        QCOMPARE(s.SelectedId(), id);
+    }
+
     void DragAndDropMovesARecording() {
         Answerer answer;
         auto f = Open();

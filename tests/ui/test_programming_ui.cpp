@@ -37,6 +37,7 @@
 #include <QTabBar>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <QtTest/qtestspontaneevent.h>
 #include <QtTest>
 
@@ -456,6 +457,64 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ent));
         QCOMPARE(int(Byte(w->Model()->Eintrag(), offsetof(ProgrammParameter, Entspannzeit))), 1);
         QCOMPARE(ent->Edit()->contextMenuPolicy(), Qt::NoContextMenu);
+    }
+
+    // Both kinds of field leave by one rule: a focus that goes to another window and comes back
+    // leaves the typed text as it is; a text that is no number keeps the cursor in the field;
+    // a number is taken into the range.
+    void FieldsLeaveByOneRule() {
+        QWidget host;
+        auto* lay = new QVBoxLayout(&host);
+        auto* zahl = new ZahlFeld(&host);
+        zahl->setRange(1, 255);
+        zahl->setValue(10);
+        auto* zehntel = new ZehntelFeld(&host);
+        zehntel->setRange(0.5, 5.0);
+        zehntel->setValue(2.0);
+        auto* after = new QLineEdit(&host);
+        lay->addWidget(zahl);
+        lay->addWidget(zehntel);
+        lay->addWidget(after);
+        host.show();
+        host.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&host));
+        struct Case {
+            QAbstractSpinBox* box;
+            TypedEntry* field;
+            QLineEdit* edit;
+            QString typed;
+            QString taken;
+        };
+        const Case cases[] = {
+            {zahl, zahl, zahl->Edit(), QStringLiteral("300"), QStringLiteral("255")},
+            {zehntel, zehntel, zehntel->Edit(), QStringLiteral("3,46"), QStringLiteral("3,5")}};
+        for (const Case& c : cases) {
+            const QString before = c.box->text();
+            QCOMPARE(c.field->Box(), c.box);
+            TypeInto(c.box, c.typed);
+            QVERIFY(c.field->Pending());
+            // A message takes the focus for a moment: nothing is corrected or taken meanwhile.
+            QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+            QApplication::sendEvent(c.box, &away);
+            QCOMPARE(c.edit->text(), c.typed);
+            QVERIFY(c.field->Pending());
+            QCOMPARE(c.box->text(), c.typed);
+            // No number: the cursor comes back and the value stays.
+            TypeInto(c.box, QString());
+            QTest::keyClick(c.box, Qt::Key_Tab);
+            QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(c.box));
+            QVERIFY(c.field->Pending());
+            // A number leaves the field and is taken.
+            TypeInto(c.box, c.typed);
+            QTest::keyClick(c.box, Qt::Key_Tab);
+            QTest::qWait(20);
+            QVERIFY(QApplication::focusWidget() != c.box);
+            QCOMPARE(c.box->text(), c.taken);
+            QVERIFY(!c.field->Pending());
+            QVERIFY(before != c.taken);
+        }
+        QCOMPARE(zahl->value(), 255);
+        QCOMPARE(zehntel->Zehntel(), 35);
     }
 
     void PatientsDeletionAndCopies() {

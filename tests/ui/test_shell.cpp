@@ -8,6 +8,7 @@
 #include "Login.h"
 #include "LoginDialog.h"
 #include "MainWindow.h"
+#include "MoveRecordingDialog.h"
 #include "Paths.h"
 #include "PatientDatabase.h"
 #include "PatientModels.h"
@@ -636,6 +637,54 @@ private slots:
         d.show();
         QVERIFY(d.NewEdit->text().isEmpty() && d.RepeatEdit->text().isEmpty());
         QVERIFY(!d.OkButton->isEnabled());
+    }
+
+    // The button rows of the small dialogs: both buttons at the right edge in the dialog's order,
+    // which is also the tab order; the accept button is the default and accepts, the other rejects.
+    void DialogButtonRows() {
+        LoginDialog login;
+        NewPasswordDialog password;
+        MoveRecordingDialog move;
+        struct Row {
+            QDialog* dialog;
+            QPushButton* first;
+            QPushButton* second;
+            QPushButton* accept;
+            QWidget* before; // the widget the tab comes from onto the first button
+        };
+        const Row rows[] = {
+            {&login, login.OkButton, login.CancelButton, login.OkButton, login.AlwaysUse},
+            {&password, password.OkButton, password.CancelButton, password.OkButton, password.RepeatEdit},
+            {&move, move.Abbrechen, move.Verschieben, move.Verschieben, move.NichtMehrAnzeigen}};
+        for (const Row& r : rows) {
+            QPushButton* reject = r.accept == r.first ? r.second : r.first;
+            r.dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(r.dialog));
+            QVERIFY(r.accept->isDefault());
+            QVERIFY(!reject->isDefault());
+            QCOMPARE(r.before->nextInFocusChain(), r.first);
+            QCOMPARE(r.first->nextInFocusChain(), r.second);
+            QVERIFY(r.first->geometry().right() < r.second->geometry().left());
+            // Right-aligned: nothing but the layout's margins and spacing beside the two buttons.
+            QVERIFY(r.dialog->width() - r.second->geometry().right() < 30);
+            QVERIFY(r.first->geometry().left() >
+                    r.dialog->width() - r.first->width() - r.second->width() - 60);
+            QVERIFY(r.first->parentWidget() == r.dialog && r.second->parentWidget() == r.dialog);
+            reject->click();
+            QCOMPARE(r.dialog->result(), int(QDialog::Rejected));
+            QVERIFY(!r.dialog->isVisible());
+            r.dialog->show();
+            if (r.dialog == &password) {
+                password.NewEdit->setText(QStringLiteral("abc"));
+                password.RepeatEdit->setText(QStringLiteral("abc"));
+            }
+            r.accept->click();
+            QCOMPARE(r.dialog->result(), int(QDialog::Accepted));
+            QVERIFY(!r.dialog->isVisible());
+        }
+        QCOMPARE(login.OkButton->text(), QStringLiteral("OK"));
+        QCOMPARE(login.CancelButton->text(), QStringLiteral("Abbrechen"));
+        QCOMPARE(move.Verschieben->text(), QStringLiteral("Verschieben"));
     }
 
     void ChangePasswordLogsOutAndNewPasswordWorks() {

@@ -19,6 +19,36 @@ void ShowProgress(QProgressBar* bar, qint64 done, qint64 total) {
     bar->setValue(static_cast<int>(done / scale));
 }
 
+void CancellableRun::Begin() {
+    FCancelled = false;
+    FRunning = true;
+    FCancel->setEnabled(true);
+}
+
+bool CancellableRun::Stop() {
+    if (!FRunning)
+        return false;
+    FCancelled = true;
+    FCancel->setEnabled(false);
+    return true;
+}
+
+exchange::Feedback CancellableRun::Feedback(QLabel* label, QProgressBar* bar, QStringList& steps) const {
+    exchange::Feedback fb;
+    fb.step = [label, bar, &steps](const QString& text) {
+        steps << text;
+        label->setText(text);
+        bar->setRange(0, 0);
+        QCoreApplication::processEvents();
+    };
+    fb.progress = [this, bar](qint64 done, qint64 total) {
+        ShowProgress(bar, done, total);
+        QCoreApplication::processEvents();
+        return !FCancelled;
+    };
+    return fb;
+}
+
 ExchangeProgress::ExchangeProgress(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("ExchangeProgress"));
     setWindowModality(Qt::ApplicationModal);
@@ -37,6 +67,7 @@ ExchangeProgress::ExchangeProgress(QWidget* parent) : QDialog(parent) {
     layout->addWidget(FLabel);
     layout->addWidget(FBar);
     layout->addLayout(row);
+    FRun = CancellableRun(FCancel);
     connect(FCancel, &QPushButton::clicked, this, [this] { reject(); });
     RetranslateUi();
 }
@@ -56,46 +87,26 @@ exchange::Feedback ExchangeProgress::Start(const QString& title) {
     Steps.clear();
     FLabel->clear();
     FBar->setRange(0, 0);
-    FCancelled = false;
-    FRunning = true;
-    FCancel->setEnabled(true);
+    FRun.Begin();
     show();
     raise();
     QCoreApplication::processEvents();
-    exchange::Feedback fb;
-    fb.step = [this](const QString& text) {
-        Steps << text;
-        FLabel->setText(text);
-        FBar->setRange(0, 0);
-        QCoreApplication::processEvents();
-    };
-    fb.progress = [this](qint64 done, qint64 total) {
-        ShowProgress(FBar, done, total);
-        // The window is modal: only its cancel can be pressed meanwhile.
-        QCoreApplication::processEvents();
-        return !FCancelled;
-    };
-    return fb;
+    return FRun.Feedback(FLabel, FBar, Steps);
 }
 
 void ExchangeProgress::Finish() {
-    FRunning = false;
+    FRun.End();
     hide();
 }
 
 void ExchangeProgress::reject() {
-    // While the run goes on, Escape, the close box and the button ask it to stop; the window
-    // closes when the run has cleaned up.
-    if (FRunning) {
-        FCancelled = true;
-        FCancel->setEnabled(false);
+    if (FRun.Stop())
         return;
-    }
     QDialog::reject();
 }
 
 void ExchangeProgress::closeEvent(QCloseEvent* e) {
-    if (FRunning) {
+    if (FRun.Running()) {
         e->ignore();
         reject();
         return;

@@ -14,6 +14,32 @@ class QPushButton;
 
 namespace zud::ui {
 
+// A run of the exchange that the window's "Abbrechen" stops. While the run goes on, Escape, the
+// close box and the button ask it to stop (the button then takes no more clicks); the window
+// closes when the run has cleaned up.
+class CancellableRun {
+public:
+    CancellableRun() = default;
+    explicit CancellableRun(QPushButton* cancel) : FCancel(cancel) {}
+    // A run starts: nothing asked yet, the button takes clicks.
+    void Begin();
+    void End() { FRunning = false; }
+    bool Running() const { return FRunning; }
+    bool Cancelled() const { return FCancelled; }
+    // The window's reject(): while a run goes on, asks it to stop and returns true (the window
+    // stays); false when none runs.
+    bool Stop();
+    // Feedback that shows each step in `label` (and adds it to `steps`) and moves `bar`. It keeps
+    // the window painting; the window is modal and takes no other input meanwhile, so only the
+    // cancel can be pressed. Its progress reports the cancel.
+    exchange::Feedback Feedback(QLabel* label, QProgressBar* bar, QStringList& steps) const;
+
+private:
+    QPushButton* FCancel = nullptr;
+    bool FRunning = false;
+    bool FCancelled = false;
+};
+
 class ExchangeProgress : public QDialog {
     Q_OBJECT
 public:
@@ -23,7 +49,7 @@ public:
     exchange::Feedback Start(const QString& title);
     // Hides the window after the run.
     void Finish();
-    bool Cancelled() const { return FCancelled; }
+    bool Cancelled() const { return FRun.Cancelled(); }
     QPushButton* CancelButton() const { return FCancel; }
     // The steps of the last run (tests read them).
     QStringList Steps;
@@ -38,8 +64,7 @@ private:
     QLabel* FLabel = nullptr;
     QProgressBar* FBar = nullptr;
     QPushButton* FCancel = nullptr;
-    bool FRunning = false;
-    bool FCancelled = false;
+    CancellableRun FRun;
 };
 
 // Moves a progress bar by a step's bytes or items: large totals count in KiB, so that the bar's

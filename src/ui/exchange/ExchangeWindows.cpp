@@ -66,8 +66,8 @@ QVariant CheckPatientModel::data(const QModelIndex& index, int role) const {
     const Entry& e = FEntries[static_cast<size_t>(index.row())];
     if (role == kIdRole)
         return e.id;
-    if (role == Qt::CheckStateRole && index.column() == 0)
-        return e.checked ? Qt::Checked : Qt::Unchecked;
+    if (role == Qt::CheckStateRole)
+        return CheckState(index);
     if (role == Qt::DisplayRole) {
         if (index.column() == 0)
             return e.caption;
@@ -79,20 +79,12 @@ QVariant CheckPatientModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
-bool CheckPatientModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || index.column() != 0 || role != Qt::CheckStateRole)
-        return false;
-    FEntries[static_cast<size_t>(index.row())].checked = value.toInt() == Qt::Checked;
-    emit dataChanged(index, index, {Qt::CheckStateRole});
-    emit CheckedChanged();
-    return true;
+bool CheckPatientModel::IsChecked(int row) const {
+    return FEntries[static_cast<size_t>(row)].checked;
 }
 
-Qt::ItemFlags CheckPatientModel::flags(const QModelIndex& index) const {
-    Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (index.column() == 0)
-        f |= Qt::ItemIsUserCheckable;
-    return f;
+void CheckPatientModel::SetChecked(int row, bool on) {
+    FEntries[static_cast<size_t>(row)].checked = on;
 }
 
 QVariant CheckPatientModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -130,6 +122,7 @@ ExchangeForm::ExchangeForm(const QString& objectName, QWidget* parent) : RibbonD
     FCancel = new QPushButton(this);
     FCancel->setObjectName(QStringLiteral("Abbrechen"));
     FCancel->setAutoDefault(false);
+    FRun = CancellableRun(FCancel);
     connect(FCancel, &QPushButton::clicked, this, [this] { reject(); });
     Body()->addWidget(FLabel);
     auto* row = new QHBoxLayout;
@@ -149,7 +142,7 @@ bool ExchangeForm::eventFilter(QObject* watched, QEvent* e) {
         const bool ctrl = (k->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
         if (ctrl && (k->key() == Qt::Key_A || k->key() == Qt::Key_N)) {
             e->accept();
-            if (e->type() == QEvent::KeyPress && !FRunning)
+            if (e->type() == QEvent::KeyPress && !FRun.Running())
                 FModel->CheckAll(k->key() == Qt::Key_A);
             return true;
         }
@@ -161,7 +154,7 @@ void ExchangeForm::keyPressEvent(QKeyEvent* e) {
     // Ctrl+A checks every row, Ctrl+N none, wherever the focus is in the window.
     if ((e->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier &&
         (e->key() == Qt::Key_A || e->key() == Qt::Key_N)) {
-        if (!FRunning)
+        if (!FRun.Running())
             FModel->CheckAll(e->key() == Qt::Key_A);
         return;
     }
@@ -181,25 +174,11 @@ void ExchangeForm::ShowProgress(bool on) {
 }
 
 exchange::Feedback ExchangeForm::Progress() {
-    exchange::Feedback fb;
-    fb.step = [this](const QString& text) {
-        Steps << text;
-        FLabel->setText(text);
-        FBar->setRange(0, 0);
-        QCoreApplication::processEvents();
-    };
-    fb.progress = [this](qint64 done, qint64 total) {
-        zud::ui::ShowProgress(FBar, done, total);
-        // List and ribbon are disabled and the window is modal: only the cancel can be pressed.
-        QCoreApplication::processEvents();
-        return !FCancelled;
-    };
-    return fb;
+    return FRun.Feedback(FLabel, FBar, Steps);
 }
 
 void ExchangeForm::BeginRun() {
-    FRunning = true;
-    FCancelled = false;
+    FRun.Begin();
     Steps.clear();
     // Nothing but the cancel: no button, no shortcut, no check box.
     FHeld.clear();
@@ -210,14 +189,13 @@ void ExchangeForm::BeginRun() {
     RibbonBar()->setEnabled(false);
     FList->setEnabled(false);
     ShowProgress(true);
-    FCancel->setEnabled(true);
     FCancel->setFocus();
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 void ExchangeForm::EndRun() {
     QApplication::restoreOverrideCursor();
-    FRunning = false;
+    FRun.End();
     for (const auto& [a, on] : FHeld)
         if (a)
             a->setEnabled(on);
@@ -229,13 +207,8 @@ void ExchangeForm::EndRun() {
 }
 
 void ExchangeForm::reject() {
-    // While a step runs, Escape, the close box and "Abbrechen" stop it; the window stays until
-    // the step has cleaned up.
-    if (FRunning) {
-        FCancelled = true;
-        FCancel->setEnabled(false);
+    if (FRun.Stop())
         return;
-    }
     RibbonDialog::reject();
 }
 
@@ -243,7 +216,7 @@ void ExchangeForm::Report(const QString& failure, const QString& done) {
     if (failure.isEmpty()) {
         LastMessage = done;
         Msg::Info(this, done);
-    } else if (FCancelled) {
+    } else if (FRun.Cancelled()) {
         LastMessage = failure;
         Msg::Info(this, failure);
     } else {
@@ -283,11 +256,7 @@ void ExportWindow::UpdateActions() {
 void ExportWindow::Fill(PatientDatabase& dm, ExchangeDatabase& dm2) {
     FDM = &dm;
     FDM2 = &dm2;
-    std::vector<CheckPatientModel::Entry> rows;
-    for (const Patient& p : dm.AllPatients())
-        rows.push_back({p.Identifikation, QStringLiteral("%1 %2").arg(p.Vorname, p.Name), p.LetzterZugriff,
-                        false, p.Geburtstag});
-    Model()->SetEntries(std::move(rows));
+    Model()->SetPatients(dm.AllPatients());
     ShowProgress(false);
     UpdateActions();
 }
@@ -395,13 +364,9 @@ bool ImportWindow::OpenArchive() {
         Report(failure, QString());
         return false;
     }
-    std::vector<CheckPatientModel::Entry> rows;
-    for (const ArchivePatient& p : listed)
-        rows.push_back({p.Identifikation, QStringLiteral("%1 %2").arg(p.Vorname, p.Name), p.LetzterZugriff,
-                        false, p.Geburtstag});
     FOpen = true;
     FArchive = file;
-    Model()->SetEntries(std::move(rows));
+    Model()->SetPatients(listed);
     UpdateActions();
     Dump(QStringLiteral("import-list"));
     return true;

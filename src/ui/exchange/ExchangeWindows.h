@@ -6,10 +6,11 @@
 // "Abbrechen" (Escape and the close box cancel the same way); each says when it is done and
 // where the file is.
 
+#include "CheckListModel.h"
+#include "ExchangeProgress.h"
 #include "Feedback.h"
 #include "RibbonDialog.h"
 
-#include <QAbstractTableModel>
 #include <QAction>
 #include <QDateTime>
 #include <QPointer>
@@ -31,7 +32,7 @@ namespace zud::ui {
 
 // Patients with check boxes: "Name" ("first name surname"), "Geburtsdatum" (two patients of the
 // same name told apart) and "Letzter Zugriff".
-class CheckPatientModel : public QAbstractTableModel {
+class CheckPatientModel : public CheckListModel {
     Q_OBJECT
 public:
     struct Entry {
@@ -41,22 +42,29 @@ public:
         bool checked = false;
         QDate geburtstag;
     };
-    explicit CheckPatientModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+    explicit CheckPatientModel(QObject* parent = nullptr) : CheckListModel(parent) {}
     void SetEntries(std::vector<Entry> entries);
+    // The patients of the database or of an archive, none checked.
+    template <class Patients> void SetPatients(const Patients& patients) {
+        std::vector<Entry> rows;
+        for (const auto& p : patients)
+            rows.push_back({p.Identifikation, QStringLiteral("%1 %2").arg(p.Vorname, p.Name),
+                            p.LetzterZugriff, false, p.Geburtstag});
+        SetEntries(std::move(rows));
+    }
     void CheckAll(bool on);
     QList<qint64> Checked() const;
     int CheckedCount() const;
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     void Retranslate();
     static constexpr int kIdRole = Qt::UserRole + 1;
 
-signals:
-    void CheckedChanged();
+protected:
+    bool IsChecked(int row) const override;
+    void SetChecked(int row, bool on) override;
 
 private:
     std::vector<Entry> FEntries;
@@ -84,7 +92,7 @@ protected:
     // A run owns the window: list and ribbon take no input, "Abbrechen" shows.
     void BeginRun();
     void EndRun();
-    bool Cancelled() const { return FCancelled; }
+    bool Cancelled() const { return FRun.Cancelled(); }
     // After a run: the failure (a cancel as information, else as error), or `done`.
     void Report(const QString& failure, const QString& done);
     virtual void UpdateActions() = 0;
@@ -98,8 +106,7 @@ private:
     QLabel* FLabel = nullptr;
     QProgressBar* FBar = nullptr;
     QPushButton* FCancel = nullptr;
-    bool FRunning = false;
-    bool FCancelled = false;
+    CancellableRun FRun;
     QList<QPair<QPointer<QAction>, bool>> FHeld;
 };
 

@@ -1,11 +1,11 @@
 #include "LoginDialog.h"
 
+#include "DialogButtons.h"
 #include "SplashScreen.h"
 
 #include <QCheckBox>
 #include <QEvent>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,16 +31,9 @@ LoginDialog::LoginDialog(QWidget* parent) : QDialog(parent) {
     lay->addLayout(form);
     AlwaysUse = new QCheckBox(this);
     lay->addWidget(AlwaysUse);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    OkButton = new QPushButton(this);
-    OkButton->setDefault(true);
-    CancelButton = new QPushButton(this);
-    buttons->addWidget(OkButton);
-    buttons->addWidget(CancelButton);
-    lay->addLayout(buttons);
-    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons buttons = AddDialogButtons(this, lay, ButtonOrder::AcceptFirst);
+    OkButton = buttons.accept;
+    CancelButton = buttons.reject;
     setMinimumWidth(340);
     RetranslateUi();
 }
@@ -80,17 +73,10 @@ NewPasswordDialog::NewPasswordDialog(QWidget* parent) : QDialog(parent) {
     form->addRow(FNewLabel, NewEdit);
     form->addRow(FRepeatLabel, RepeatEdit);
     lay->addLayout(form);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    OkButton = new QPushButton(this);
-    OkButton->setDefault(true);
+    const DialogButtons buttons = AddDialogButtons(this, lay, ButtonOrder::AcceptFirst);
+    OkButton = buttons.accept;
     OkButton->setEnabled(false);
-    CancelButton = new QPushButton(this);
-    buttons->addWidget(OkButton);
-    buttons->addWidget(CancelButton);
-    lay->addLayout(buttons);
-    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    CancelButton = buttons.reject;
     // The rule is re-evaluated on the repeat field and, so that a later change of the first
     // field cannot leave OK enabled for two different texts, on the first field too.
     connect(RepeatEdit, &QLineEdit::textChanged, this, &NewPasswordDialog::Check);

@@ -1,11 +1,11 @@
 #include "MoveRecordingDialog.h"
 
+#include "DialogButtons.h"
 #include "SplashScreen.h"
 
 #include <QCheckBox>
 #include <QEvent>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -33,16 +33,9 @@ MoveRecordingDialog::MoveRecordingDialog(QWidget* parent) : QDialog(parent) {
     lay->addLayout(form);
     NichtMehrAnzeigen = new QCheckBox(this);
     lay->addWidget(NichtMehrAnzeigen);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    Abbrechen = new QPushButton(this);
-    Verschieben = new QPushButton(this);
-    Verschieben->setDefault(true);
-    buttons->addWidget(Abbrechen);
-    buttons->addWidget(Verschieben);
-    lay->addLayout(buttons);
-    connect(Verschieben, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons buttons = AddDialogButtons(this, lay, ButtonOrder::RejectFirst);
+    Abbrechen = buttons.reject;
+    Verschieben = buttons.accept;
     setMinimumWidth(380);
     RetranslateUi();
 }

@@ -201,14 +201,17 @@ void PatientSelectionWindow::SetSearch(bool on, const QString& text) {
 void PatientSelectionWindow::Neu() {
     if (!FDM)
         return;
-    if (FDialog->Ask(*FDM, PatientDialog::New) == Accepted) {
-        FCurrent = FDialog->SavedId();
-        if (Changed)
-            Changed();
-        if (Saved)
-            Saved(FCurrent);
-    }
+    if (FDialog->Ask(*FDM, PatientDialog::New) == Accepted)
+        TakeSaved(FDialog->SavedId());
     Fill();
+}
+
+void PatientSelectionWindow::TakeSaved(qint64 id) {
+    FCurrent = id;
+    if (Changed)
+        Changed();
+    if (Saved)
+        Saved(id);
 }
 
 void PatientSelectionWindow::Bearbeiten() {
@@ -217,11 +220,7 @@ void PatientSelectionWindow::Bearbeiten() {
         return;
     try {
         if (FDialog->Ask(*FDM, PatientDialog::Edit, id) == Accepted) {
-            FCurrent = id;
-            if (Changed)
-                Changed();
-            if (Saved)
-                Saved(id);
+            TakeSaved(id);
         } else if (!FDM->GetPatient(id)) {
             Error(tr("Der Patient wurde inzwischen an einem anderen Arbeitsplatz gelöscht."));
         }

@@ -60,6 +60,9 @@ protected:
 
 private:
     void UpdateActions();
+    // A patient was saved by the dialog: it becomes the list's current one, and both callbacks
+    // hear of it.
+    void TakeSaved(qint64 id);
     void DbFailure(const std::exception& e);
     PatientDialog* FDialog;
     PatientDatabase* FDM = nullptr;

@@ -25,8 +25,7 @@ QAction* RibbonDialog::AddCommand(const QString& name, const QString& icon, bool
 void RibbonDialog::RetranslateRibbon(const QString& groupCaption) {
     FRibbon->SetTabCaption(QStringLiteral("TabAllgemein"), tr("Allgemein"));
     FGroup->SetCaption(groupCaption);
-    for (QAction* a : std::as_const(FActions))
-        a->setToolTip(QString(a->text()).remove(QLatin1Char('&')));
+    TipsFromCaptions(FActions);
     FRibbon->UpdateTips();
 }
 

@@ -24,8 +24,6 @@ bool NurZiffern(const QString& text) {
     return true;
 }
 
-// A focus that goes to another window (a message, a menu) comes back: the typed text stays as it
-// is until the field is left inside its window or a command takes it.
 bool FocusComesBack(const QFocusEvent* e) {
     return e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason;
 }
@@ -60,7 +58,23 @@ bool AnyPending(const QList<TypedEntry*>& fields) {
     return false;
 }
 
-ZahlFeld::ZahlFeld(QWidget* parent) : QSpinBox(parent) {
+template <class SpinBox> void TypedField<SpinBox>::focusOutEvent(QFocusEvent* e) {
+    if (FocusComesBack(e)) {
+        QCoreApplication::sendEvent(this->lineEdit(), e);
+        QWidget::focusOutEvent(e);
+        return;
+    }
+    if (!Pruefe()) {
+        QTimer::singleShot(0, this, [this] { this->setFocus(Qt::OtherFocusReason); });
+        return;
+    }
+    SpinBox::focusOutEvent(e);
+}
+
+template class TypedField<QSpinBox>;
+template class TypedField<QDoubleSpinBox>;
+
+ZahlFeld::ZahlFeld(QWidget* parent) : TypedField<QSpinBox>(parent) {
     setKeyboardTracking(false);
     setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -93,10 +107,6 @@ bool ZahlFeld::Pruefe() {
     return true;
 }
 
-bool ZahlFeld::Pending() const {
-    return lineEdit()->text() != textFromValue(value());
-}
-
 bool ZahlFeld::TakeTyped() {
     const QString text = lineEdit()->text().trimmed();
     bool ok = false;
@@ -114,20 +124,6 @@ QString ZahlFeld::Refusal() const {
         .arg(CaptionText())
         .arg(minimum())
         .arg(maximum());
-}
-
-void ZahlFeld::focusOutEvent(QFocusEvent* e) {
-    if (FocusComesBack(e)) {
-        QCoreApplication::sendEvent(lineEdit(), e);
-        QWidget::focusOutEvent(e);
-        return;
-    }
-    if (!Pruefe()) {
-        // Not a number: the field keeps the focus, the record keeps its value.
-        QTimer::singleShot(0, this, [this] { setFocus(Qt::OtherFocusReason); });
-        return;
-    }
-    QSpinBox::focusOutEvent(e);
 }
 
 void ZahlFeld::keyPressEvent(QKeyEvent* e) {
@@ -149,7 +145,7 @@ void ZahlFeld::keyPressEvent(QKeyEvent* e) {
     QSpinBox::keyPressEvent(e);
 }
 
-ZehntelFeld::ZehntelFeld(QWidget* parent) : QDoubleSpinBox(parent) {
+ZehntelFeld::ZehntelFeld(QWidget* parent) : TypedField<QDoubleSpinBox>(parent) {
     setDecimals(1);
     setSingleStep(0.1);
     setKeyboardTracking(false);
@@ -202,10 +198,6 @@ int ZehntelFeld::Zehntel() const {
     return static_cast<int>(std::lround(value() * 10.0));
 }
 
-bool ZehntelFeld::Pending() const {
-    return lineEdit()->text() != textFromValue(value());
-}
-
 bool ZehntelFeld::TakeTyped() {
     bool ok = false;
     const double v = locale().toDouble(lineEdit()->text().trimmed(), &ok);
@@ -224,19 +216,6 @@ bool ZehntelFeld::TakeTyped() {
 QString ZehntelFeld::Refusal() const {
     return tr("Der Wert im Feld „%1“ ist ungültig. Bitte eine Zahl von %2 bis %3 eingeben.")
         .arg(CaptionText(), textFromValue(minimum()), textFromValue(maximum()));
-}
-
-void ZehntelFeld::focusOutEvent(QFocusEvent* e) {
-    if (FocusComesBack(e)) {
-        QCoreApplication::sendEvent(lineEdit(), e);
-        QWidget::focusOutEvent(e);
-        return;
-    }
-    if (!Pruefe()) {
-        QTimer::singleShot(0, this, [this] { setFocus(Qt::OtherFocusReason); });
-        return;
-    }
-    QDoubleSpinBox::focusOutEvent(e);
 }
 
 } // namespace zud::ui

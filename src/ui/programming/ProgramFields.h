@@ -35,45 +35,56 @@ private:
     QPointer<QLabel> FCaption;
 };
 
-class ZahlFeld : public QSpinBox, public TypedEntry {
+// What both kinds of field share: the spin box's line edit, the text typed and not taken yet,
+// and the rule of leaving the field. A focus that goes to another window (a message, a menu)
+// comes back: the typed text stays as it is until the field is left inside its window or a
+// command takes it. A text that is no number keeps the focus (and the record keeps its value);
+// otherwise the spin box leaves as it does.
+template <class SpinBox> class TypedField : public SpinBox, public TypedEntry {
+public:
+    using SpinBox::SpinBox;
+    // Runs the check of leaving the field; false (and the focus kept) when the text is no number.
+    virtual bool Pruefe() = 0;
+    QLineEdit* Edit() const { return this->lineEdit(); }
+    bool Pending() const override { return this->lineEdit()->text() != this->textFromValue(this->value()); }
+    QAbstractSpinBox* Box() override { return this; }
+
+protected:
+    void focusOutEvent(QFocusEvent* e) override;
+};
+
+class ZahlFeld : public TypedField<QSpinBox> {
     Q_OBJECT
 public:
     explicit ZahlFeld(QWidget* parent = nullptr);
     QValidator::State validate(QString& text, int& pos) const override;
     int valueFromText(const QString& text) const override;
-    // Runs the check of leaving the field; false (and the focus kept) when the text is no number.
-    bool Pruefe();
-    QLineEdit* Edit() const { return lineEdit(); }
+    bool Pruefe() override;
 
-    bool Pending() const override;
     bool TakeTyped() override;
     QString Refusal() const override;
-    QAbstractSpinBox* Box() override { return this; }
 
 protected:
-    void focusOutEvent(QFocusEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 };
 
 // Tenths shown as "%.1f" with the user's decimal separator; the value is in tenths.
-class ZehntelFeld : public QDoubleSpinBox, public TypedEntry {
+class ZehntelFeld : public TypedField<QDoubleSpinBox> {
     Q_OBJECT
 public:
     explicit ZehntelFeld(QWidget* parent = nullptr);
     QValidator::State validate(QString& text, int& pos) const override;
     double valueFromText(const QString& text) const override;
-    bool Pruefe();
+    bool Pruefe() override;
     int Zehntel() const;
-    QLineEdit* Edit() const { return lineEdit(); }
 
-    bool Pending() const override;
     bool TakeTyped() override;
     QString Refusal() const override;
-    QAbstractSpinBox* Box() override { return this; }
-
-protected:
-    void focusOutEvent(QFocusEvent* e) override;
 };
+
+// Both are instantiated once, in ProgramFields.cpp.
+extern template class TypedField<QSpinBox>;
+extern template class TypedField<QDoubleSpinBox>;
 
 // The typed entries of a window, for a command: every field with typed text takes it. The first
 // field whose text is no number within its range stops that: it gets the cursor with its text

@@ -65,7 +65,7 @@ const QHash<QString, size_t>& FeldOffsets() {
 
 } // namespace
 
-ProgrammingWindow::ProgrammingWindow(QWidget* parent) : QDialog(parent) {
+ProgrammingWindow::ProgrammingWindow(QWidget* parent) : GuardedDialog(parent) {
     setObjectName(QStringLiteral("ProgrammingWindow"));
     FSystem = new SystemParametersDialog(this);
     QVBoxLayout* lay = nullptr;
@@ -445,11 +445,7 @@ void ProgrammingWindow::ConnectDeleteBox() {
 }
 
 void ProgrammingWindow::ConnectCommands() {
-    connect(Action(QStringLiteral("Back6")), &QAction::triggered, this, [this] {
-        if (MayClose()) {
-            reject();
-        }
-    });
+    connect(Action(QStringLiteral("Back6")), &QAction::triggered, this, &GuardedDialog::CloseByUser);
     OnCommand(QStringLiteral("ChangeThera"), [this] { TherapeutAendern(); });
     OnCommand(QStringLiteral("DelTheraAll"), [this] { AlleTherapeutenEntfernen(); });
     OnCommand(QStringLiteral("PatZuweisen"), [this] { Zuweisen(); });
@@ -521,24 +517,6 @@ bool ProgrammingWindow::MayClose() {
     return Msg::ConfirmDelete(this, LastMessage);
 }
 
-void ProgrammingWindow::keyPressEvent(QKeyEvent* e) {
-    if (e->matches(QKeySequence::Cancel)) {
-        if (MayClose()) {
-            reject();
-        }
-        return;
-    }
-    QDialog::keyPressEvent(e);
-}
-
-void ProgrammingWindow::closeEvent(QCloseEvent* e) {
-    if (isVisible() && !MayClose()) {
-        e->ignore();
-        return;
-    }
-    QDialog::closeEvent(e);
-}
-
 QAction* ProgrammingWindow::Make(const QString& name, const QString& icon) {
     QAction* a = AddRibbonCommand(this, FActions, name, icon);
     a->setShortcutContext(Qt::WindowShortcut);
@@ -592,25 +570,20 @@ QGroupBox* ProgrammingWindow::Panel(const QString& name) const {
 }
 
 void ProgrammingWindow::RetranslateUi() {
-    auto set = [this](const char* name, const QString& text) {
-        QAction* a = Action(QString::fromLatin1(name));
-        a->setText(text);
-        a->setToolTip(text);
-    };
-    set("Back6", tr("Zurück"));
-    set("ChangeThera", tr("Therapeut ändern"));
-    set("DelTheraAll", tr("Alle entfernen"));
-    set("PatZuweisen", tr("Zuweisen"));
-    set("DelPat", tr("Entfernen"));
-    set("DelPatAll", tr("Alle entfernen"));
-    set("ParSave", tr("Speichern"));
-    set("ParLoad", tr("Öffnen"));
-    set("ParSys", tr("Systemparameter"));
-    set("Transfer", tr("Übertragen"));
-    set("PatParaCopy", tr("Parameter kopieren"));
-    set("PatParaPaste", tr("Parameter einfügen"));
-    set("TheraParaCopy", tr("Parameter kopieren"));
-    set("TheraParaPaste", tr("Parameter einfügen"));
+    SetCommandTexts(FActions, {{"Back6", tr("Zurück")},
+                               {"ChangeThera", tr("Therapeut ändern")},
+                               {"DelTheraAll", tr("Alle entfernen")},
+                               {"PatZuweisen", tr("Zuweisen")},
+                               {"DelPat", tr("Entfernen")},
+                               {"DelPatAll", tr("Alle entfernen")},
+                               {"ParSave", tr("Speichern")},
+                               {"ParLoad", tr("Öffnen")},
+                               {"ParSys", tr("Systemparameter")},
+                               {"Transfer", tr("Übertragen")},
+                               {"PatParaCopy", tr("Parameter kopieren")},
+                               {"PatParaPaste", tr("Parameter einfügen")},
+                               {"TheraParaCopy", tr("Parameter kopieren")},
+                               {"TheraParaPaste", tr("Parameter einfügen")}});
     FRibbon->SetTabCaption(QStringLiteral("TabAllgemein"), tr("Allgemein"));
     FRibbon->Group(QStringLiteral("GroupTherapeut"))->SetCaption(tr("Therapeut"));
     FRibbon->Group(QStringLiteral("GroupPatient"))->SetCaption(tr("Patient"));

@@ -5,9 +5,9 @@
 // sequence and the electrode picture; patients and therapists are edited here, program sets
 // copied, parameter files saved and loaded, and everything is transferred to the device.
 
+#include "GuardedDialog.h"
 #include "Programming.h"
 
-#include <QDialog>
 #include <QHash>
 #include <QImage>
 
@@ -44,7 +44,7 @@ class SlotPanel;
 class TypedEntry;
 class ZahlFeld;
 
-class ProgrammingWindow : public QDialog {
+class ProgrammingWindow : public GuardedDialog {
     Q_OBJECT
 public:
     explicit ProgrammingWindow(QWidget* parent = nullptr);
@@ -116,8 +116,6 @@ protected:
     void showEvent(QShowEvent* e) override;
     void changeEvent(QEvent* e) override;
     void done(int r) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
 
 private:
     // The typed entries of the fields for a command; false (message shown, cursor in the field)
@@ -127,7 +125,7 @@ private:
     void OnCommand(const QString& name, const std::function<void()>& run);
     // Closing by the user ("Zurück", Escape, close box): true when it may close, after
     // "Änderungen verwerfen?" when there are untransferred changes.
-    bool MayClose();
+    bool MayClose() override;
     void Changed() { FChanged = true; }
     QAction* Make(const QString& name, const QString& icon);
     QGroupBox* MakePanel(const QString& name);

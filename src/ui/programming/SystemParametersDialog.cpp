@@ -39,7 +39,7 @@ uint8_t& Byte(Systemparameter& s, size_t offset) {
 
 } // namespace
 
-SystemParametersDialog::SystemParametersDialog(QWidget* parent) : QDialog(parent) {
+SystemParametersDialog::SystemParametersDialog(QWidget* parent) : GuardedDialog(parent) {
     setObjectName(QStringLiteral("SystemParametersDialog"));
     QVBoxLayout* lay = nullptr;
     FRibbon = PutRibbonOnTop(this, &lay);
@@ -72,11 +72,7 @@ void SystemParametersDialog::BuildCommands() {
         ->AddLarge(Action(QStringLiteral("ParBack")));
     FRibbon->AddGroup(tab, QStringLiteral("GroupParameter"), QString())
         ->AddLarge(Action(QStringLiteral("ParUebernehmen")));
-    connect(Action(QStringLiteral("ParBack")), &QAction::triggered, this, [this] {
-        if (MayClose()) {
-            reject();
-        }
-    });
+    connect(Action(QStringLiteral("ParBack")), &QAction::triggered, this, &GuardedDialog::CloseByUser);
     connect(Action(QStringLiteral("ParUebernehmen")), &QAction::triggered, this,
             &SystemParametersDialog::Uebernehmen);
 }
@@ -449,24 +445,6 @@ bool SystemParametersDialog::MayClose() {
     FDev->Codes_ZUD12.Code[2] = FStartCode;
     FCode->setText(QString::number(FStartCode));
     return true;
-}
-
-void SystemParametersDialog::keyPressEvent(QKeyEvent* e) {
-    if (e->matches(QKeySequence::Cancel)) {
-        if (MayClose()) {
-            reject();
-        }
-        return;
-    }
-    QDialog::keyPressEvent(e);
-}
-
-void SystemParametersDialog::closeEvent(QCloseEvent* e) {
-    if (isVisible() && !MayClose()) {
-        e->ignore();
-        return;
-    }
-    QDialog::closeEvent(e);
 }
 
 } // namespace zud::ui

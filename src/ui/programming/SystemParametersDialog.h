@@ -5,8 +5,8 @@
 // Nothing is sent to the device from here.
 
 #include "DeviceFiles.h"
+#include "GuardedDialog.h"
 
-#include <QDialog>
 #include <QHash>
 
 class QCheckBox;
@@ -27,7 +27,7 @@ class TypedEntry;
 class ZahlFeld;
 class ZehntelFeld;
 
-class SystemParametersDialog : public QDialog {
+class SystemParametersDialog : public GuardedDialog {
     Q_OBJECT
 public:
     explicit SystemParametersDialog(QWidget* parent = nullptr);
@@ -65,13 +65,11 @@ protected:
     void showEvent(QShowEvent* e) override;
     void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
 
 private:
     // Closing by the user: true when it may close, after "Änderungen verwerfen?" when there are
     // changes; the access code typed since the showing goes back to the stored one then.
-    bool MayClose();
+    bool MayClose() override;
     // The window's parts, in the order the constructor builds them.
     void BuildCommands();
     QGroupBox* BuildSystemPanel();

@@ -69,8 +69,8 @@ QVariant DeviceRecordingModel::data(const QModelIndex& index, int role) const {
     if (role == kIndexRole) {
         return index.row();
     }
-    if (role == Qt::CheckStateRole && index.column() == 0 && FCheckable) {
-        return e.Checked ? Qt::Checked : Qt::Unchecked;
+    if (role == Qt::CheckStateRole) {
+        return CheckState(index);
     }
     if (role != Qt::DisplayRole) {
         return {};
@@ -97,26 +97,12 @@ QString DeviceRecordingModel::Hinweis(const DateiInfo& e) {
     return e.GespeichertBei.isEmpty() ? QString() : tr("gleiche Uhrzeit bei %1").arg(e.GespeichertBei);
 }
 
-bool DeviceRecordingModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!FEntries || !FCheckable || role != Qt::CheckStateRole || index.column() != 0 || !index.isValid() ||
-        index.row() >= FEntries->size()) {
-        return false;
-    }
-    (*FEntries)[index.row()].Checked = value.toInt() == Qt::Checked;
-    emit dataChanged(index, index, {Qt::CheckStateRole});
-    emit CheckedChanged();
-    return true;
+bool DeviceRecordingModel::IsChecked(int row) const {
+    return FEntries->at(row).Checked;
 }
 
-Qt::ItemFlags DeviceRecordingModel::flags(const QModelIndex& index) const {
-    if (!index.isValid()) {
-        return Qt::NoItemFlags;
-    }
-    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
-    if (FCheckable && index.column() == 0) {
-        f |= Qt::ItemIsUserCheckable;
-    }
-    return f;
+void DeviceRecordingModel::SetChecked(int row, bool on) {
+    (*FEntries)[row].Checked = on;
 }
 
 QVariant DeviceRecordingModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -308,18 +294,13 @@ ReadoutWindow::ReadoutWindow(QWidget* parent) : QDialog(parent) {
 }
 
 void ReadoutWindow::RetranslateUi() {
-    auto set = [this](const char* name, const QString& text) {
-        QAction* a = Action(QString::fromLatin1(name));
-        a->setText(text);
-        a->setToolTip(text);
-    };
-    set("Back10", tr("Zurück"));
-    set("SaveReadExc", tr("Auslesen"));
-    set("ChooseAll", tr("Alle auswählen"));
-    set("ChooseNothing", tr("Keine auswählen"));
-    set("DelUeb", tr("Übungen nach dem Auslesen löschen"));
-    set("SaveZuweisen", tr("Zuweisen"));
-    set("SaveImportieren", tr("Importieren"));
+    SetCommandTexts(FActions, {{"Back10", tr("Zurück")},
+                               {"SaveReadExc", tr("Auslesen")},
+                               {"ChooseAll", tr("Alle auswählen")},
+                               {"ChooseNothing", tr("Keine auswählen")},
+                               {"DelUeb", tr("Übungen nach dem Auslesen löschen")},
+                               {"SaveZuweisen", tr("Zuweisen")},
+                               {"SaveImportieren", tr("Importieren")}});
     FRibbon->SetTabCaption(QStringLiteral("TabAllgemein"), tr("Allgemein"));
     FRibbon->Group(QStringLiteral("GroupUebungen"))->SetCaption(tr("Übungen"));
     FRibbon->Group(QStringLiteral("GroupPatient"))->SetCaption(tr("Patient"));

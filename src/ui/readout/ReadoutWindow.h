@@ -4,9 +4,9 @@
 // chosen patient as a checkable list, assignment of device patients to database patients, and
 // the transfer into the database ("Auslesen") with the progress window.
 
+#include "CheckListModel.h"
 #include "Readout.h"
 
-#include <QAbstractTableModel>
 #include <QDate>
 #include <QDialog>
 #include <QFrame>
@@ -34,18 +34,16 @@ class Ribbon;
 class ProgressWindow;
 
 // The recordings of one device patient; the check marks are the entries' `Checked` flags.
-class DeviceRecordingModel : public QAbstractTableModel {
+class DeviceRecordingModel : public CheckListModel {
     Q_OBJECT
 public:
-    explicit DeviceRecordingModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+    explicit DeviceRecordingModel(QObject* parent = nullptr) : CheckListModel(parent) {}
     // Shows `entries` (null: nothing); check boxes only when `checkable`.
     void SetEntries(QList<DateiInfo>* entries, bool checkable);
-    bool Checkable() const { return FCheckable; }
+    bool Checkable() const override { return FCheckable; }
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     // The length as the list shows it: "%1 min", "< 1 min" for 0.
     static QString Laenge(uint16_t dauer);
@@ -55,9 +53,9 @@ public:
     static constexpr int kIndexRole = Qt::UserRole + 1;
     void Retranslate();
 
-signals:
-    // A check box was toggled by the user.
-    void CheckedChanged();
+protected:
+    bool IsChecked(int row) const override;
+    void SetChecked(int row, bool on) override;
 
 private:
     QList<DateiInfo>* FEntries = nullptr;

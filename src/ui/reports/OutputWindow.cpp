@@ -41,9 +41,7 @@ void OutputWindow::RetranslateUi() {
     Action(QStringLiteral("Drucken"))->setText(tr("Drucken"));
     Action(QStringLiteral("PDF"))->setText(tr("PDF"));
     Action(QStringLiteral("Zurueck"))->setText(tr("Zurück"));
-    for (QAction* a : std::as_const(FActions)) {
-        a->setToolTip(QString(a->text()).remove(QLatin1Char('&')));
-    }
+    TipsFromCaptions(FActions);
     FRibbon->UpdateTips();
 }
 

@@ -171,9 +171,7 @@ void PrintPreviewWindow::RetranslateUi() {
     FBox2->setToolTip(tr("Übung2"));
     FBox1->lineEdit()->setPlaceholderText(tr("Übung1"));
     FBox2->lineEdit()->setPlaceholderText(tr("Übung2"));
-    for (QAction* a : std::as_const(FActions)) {
-        a->setToolTip(QString(a->text()).remove(QLatin1Char('&')));
-    }
+    TipsFromCaptions(FActions);
     FRibbon->UpdateTips();
 }
 

@@ -331,20 +331,15 @@ void StatisticsWindow::RetranslateUi() {
     FRibbon->SetTabCaption(QStringLiteral("TabStatistik"), FCaption.isEmpty() ? tr("Statistik") : FCaption);
     FRibbon->Group(QStringLiteral("GroupAusgabe"))->SetCaption(tr("Ausgabe"));
     FRibbon->Group(QStringLiteral("GroupZurueck"))->SetCaption(tr("Fenster"));
-    auto set = [this](const char* name, const QString& text) {
-        QAction* a = Action(QString::fromLatin1(name));
-        a->setText(text);
-        a->setToolTip(QString(text).remove(QLatin1Char('&')));
-    };
-    set("Drucken", tr("Drucken"));
-    set("PDF", tr("PDF"));
-    set("GesamtDrucken", tr("Gesamte Statistik drucken"));
-    set("ZusammenfassungDrucken", tr("Zusammenfassung drucken"));
-    set("GesamtPDF", tr("Gesamte Statistik als PDF"));
-    set("ZusammenfassungPDF", tr("Zusammenfassung als PDF"));
-    set("StatistikVerlauf", tr("Verlauf"));
-    set("ShortStat", tr("Zusammenfassung"));
-    set("Zurueck", tr("Zurück"));
+    SetCommandTexts(FActions, {{"Drucken", tr("Drucken")},
+                               {"PDF", tr("PDF")},
+                               {"GesamtDrucken", tr("Gesamte Statistik drucken")},
+                               {"ZusammenfassungDrucken", tr("Zusammenfassung drucken")},
+                               {"GesamtPDF", tr("Gesamte Statistik als PDF")},
+                               {"ZusammenfassungPDF", tr("Zusammenfassung als PDF")},
+                               {"StatistikVerlauf", tr("Verlauf")},
+                               {"ShortStat", tr("Zusammenfassung")},
+                               {"Zurueck", tr("Zurück")}});
     for (int l = 1; l <= kStatListen; ++l) {
         FTabs->setTabText(l - 1, ListenTitel(l));
         FModels[size_t(l - 1)]->Retranslate();

@@ -453,8 +453,9 @@ void MainWindow::RetranslateUi() {
 void MainWindow::RetranslateActions() {
     auto set = [this](const char* name, const QString& text, const QString& tip = QString()) {
         QAction* a = Action(QString::fromLatin1(name));
-        a->setText(text);
-        a->setToolTip(tip.isEmpty() ? QString(text).remove(QLatin1Char('&')) : tip);
+        SetCommandText(a, text);
+        if (!tip.isEmpty())
+            a->setToolTip(tip);
     };
     set("Info", tr("Info"));
     set("GBA", tr("Gebrauchsanweisung"));
@@ -601,8 +602,7 @@ void MainWindow::SetLeftPanel(bool shown) {
     FPatientList->setVisible(shown);
     FRecordingList->setVisible(shown);
     QAction* a = Action(QStringLiteral("LeftPanel"));
-    a->setText(shown ? tr("Patienten/Übungen verbergen") : tr("Patienten/Übungen anzeigen"));
-    a->setToolTip(a->text());
+    SetCommandText(a, shown ? tr("Patienten/Übungen verbergen") : tr("Patienten/Übungen anzeigen"));
 }
 
 void MainWindow::SetLoggedInGroups(bool on) {

@@ -115,17 +115,12 @@ void MainWindow::SetupGdt() {
 }
 
 void MainWindow::RetranslateGdt() {
-    auto set = [this](const char* name, const QString& text) {
-        QAction* a = Action(QString::fromLatin1(name));
-        a->setText(text);
-        a->setToolTip(text);
-    };
-    set("GdtSenden", tr("An Praxissoftware senden"));
-    set("GdtSendenListe", tr("An Praxissoftware senden"));
-    set("EdfExport", tr("Als EDF+ exportieren"));
-    set("EdfExportListe", tr("Als EDF+ exportieren"));
-    set("EdfExportAlle", tr("Alle Übungen als EDF+ exportieren"));
-    set("GdtEinstellungen", tr("GDT-Einstellungen"));
+    SetCommandTexts(FActions, {{"GdtSenden", tr("An Praxissoftware senden")},
+                               {"GdtSendenListe", tr("An Praxissoftware senden")},
+                               {"EdfExport", tr("Als EDF+ exportieren")},
+                               {"EdfExportListe", tr("Als EDF+ exportieren")},
+                               {"EdfExportAlle", tr("Alle Übungen als EDF+ exportieren")},
+                               {"GdtEinstellungen", tr("GDT-Einstellungen")}});
     if (auto* g = FRibbon->findChild<RibbonGroup*>(QStringLiteral("GroupPraxis")))
         g->SetCaption(tr("Praxissoftware"));
 }

@@ -60,6 +60,22 @@ void SetDisabledReason(QAction* action, const QString& reason) {
     action->setProperty("zudDisabledReason", reason);
 }
 
+void SetCommandText(QAction* action, const QString& text) {
+    action->setText(text);
+    action->setToolTip(QString(text).remove(QLatin1Char('&')));
+}
+
+void SetCommandTexts(const QHash<QString, QAction*>& actions,
+                     std::initializer_list<std::pair<const char*, QString>> texts) {
+    for (const auto& [name, text] : texts)
+        SetCommandText(actions.value(QString::fromLatin1(name)), text);
+}
+
+void TipsFromCaptions(const QHash<QString, QAction*>& actions) {
+    for (QAction* a : actions)
+        a->setToolTip(QString(a->text()).remove(QLatin1Char('&')));
+}
+
 QString ScreenTip(const QAction* action) {
     QString text = action->toolTip();
     if (text.isEmpty())

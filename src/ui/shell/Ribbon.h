@@ -14,6 +14,8 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 class QBoxLayout;
@@ -36,6 +38,13 @@ QString DefaultDisabledHeader();
 void SetDisabledReason(QAction* action, const QString& reason);
 // The screen tip of an action as the ribbon shows it.
 QString ScreenTip(const QAction* action);
+// A command's caption, and its tip: the caption without the mnemonic's '&'.
+void SetCommandText(QAction* action, const QString& text);
+// The captions and tips of commands of `actions`, by name.
+void SetCommandTexts(const QHash<QString, QAction*>& actions,
+                     std::initializer_list<std::pair<const char*, QString>> texts);
+// After the captions changed: the tip of each command is its caption without the mnemonic's '&'.
+void TipsFromCaptions(const QHash<QString, QAction*>& actions);
 // A theme icon, or a drawn fallback with the first letter of `fallbackText`.
 QIcon ThemeIcon(const QString& name, const QString& fallbackText);
 

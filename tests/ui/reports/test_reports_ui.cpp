@@ -330,6 +330,12 @@ private slots:
         text = PdfText(pdfZiel);
         for (const char* w : {"Therapy summary", "Patient data", "Adherence", "Number of treatments"})
             QVERIFY2(text.contains(QString::fromUtf8(w)), qPrintable(text));
+        // The statistics' own commands: caption and tip in the new language.
+        QCOMPARE(s.Action(QStringLiteral("GesamtPDF"))->text(),
+                 s.Action(QStringLiteral("GesamtPDF"))->toolTip());
+        QVERIFY(s.Action(QStringLiteral("GesamtPDF"))->toolTip() !=
+                QStringLiteral("Gesamte Statistik als PDF"));
+        QCOMPARE(s.Action(QStringLiteral("Zurueck"))->toolTip(), QStringLiteral("Back"));
         // Both output windows follow too; the progress chart keeps the column's caption as its tab.
         for (OutputWindow* w :
              {static_cast<OutputWindow*>(s.VerlaufForm()), static_cast<OutputWindow*>(s.SummaryForm())}) {
