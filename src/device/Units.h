@@ -3,7 +3,7 @@
 // The units a person reads beside a value, in one place for the chart, the statistics, the
 // report pages, the live panel and the exchange formats.
 
-#include "Recording.h"
+#include "ReportedGroups.h"
 
 #include <QString>
 
