@@ -147,14 +147,17 @@ std::vector<uint8_t> Tpb(bool readOnly) {
             isc_tpb_read_committed, isc_tpb_rec_version, isc_tpb_nowait};
 }
 
-// The handles of one statement, freed on every path of its run.
+// The handles of one statement, freed when its run ends on any path.
 struct StatementHandles {
     IStatement* stmt = nullptr;
     IMessageMetadata* inMeta = nullptr;
     IMessageMetadata* outMeta = nullptr;
     IResultSet* rs = nullptr;
 
-    void Release() {
+    StatementHandles() = default;
+    StatementHandles(const StatementHandles&) = delete;
+    StatementHandles& operator=(const StatementHandles&) = delete;
+    ~StatementHandles() {
         if (rs) {
             rs->release();
         }
@@ -340,7 +343,6 @@ std::vector<Row> Connection::Impl::Run(const QString& sql, const QVariantList& p
             if (affected) {
                 *affected = static_cast<qint64>(h.stmt->getAffectedRecords(&st.w));
             }
-            h.Release();
             return rows;
         }
         auto names = std::make_shared<QStringList>();
@@ -357,13 +359,8 @@ std::vector<Row> Connection::Impl::Run(const QString& sql, const QVariantList& p
         h.rs->close(&st.w); // a successful close releases the cursor
         h.rs = nullptr;
     } catch (const FbException& e) {
-        h.Release();
         Rethrow(e);
-    } catch (...) {
-        h.Release();
-        throw;
     }
-    h.Release();
     return rows;
 }
 
