@@ -3,17 +3,32 @@
 #include "Database.h"
 #include "PatientDatabase.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace zud::ui::Msg {
 
 namespace {
+
+// A message of the program. Short texts make a narrow box, in which the window manager cuts the
+// program's name in the title ("ZUD-... tware"): a spacer in the box's own grid keeps it wide
+// enough for the title.
 int Show(QWidget* parent, QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
-         QMessageBox::StandardButton def) {
+         QMessageBox::StandardButton def, QMessageBox::StandardButton escape = QMessageBox::NoButton) {
     QMessageBox box(icon, QStringLiteral("ZUD-Software"), text, buttons, parent);
     box.setDefaultButton(def);
+    if (escape != QMessageBox::NoButton) {
+        box.setEscapeButton(escape);
+    }
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) * 2 + 120;
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
+                      0, 1, grid->columnCount());
+    }
     return box.exec();
 }
+
 } // namespace
 
 void Error(QWidget* parent, const QString& text) {
@@ -30,11 +45,8 @@ bool Question(QWidget* parent, const QString& text) {
 }
 
 bool ConfirmDelete(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("ZUD-Software"), text,
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::No);
-    box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return Show(parent, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+                QMessageBox::No) == QMessageBox::Yes;
 }
 
 QString Describe(const std::exception& e) {
